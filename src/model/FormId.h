@@ -1,0 +1,16 @@
+// The program's windows, by name. Shared drawing, layout and grid routines serve one window at a
+// time, and the model remembers which one (ModelStore::CurrentForm).
+#pragma once
+
+namespace stavelorn {
+
+enum class FormId {
+  mcas,      // main window
+  ProjName,  // project title dialog
+  Disp, MbForce, Reac,  // result windows
+  JointA, JointB, MatA, MatB, CrossA, CrossB, MemberA, MemberB,
+  JLoadA, JLoadB, MemLoadA, MemLoadB, JSettleA, JSettleB,
+  MemTempA, MemTempB, MemErrA, MemErrB,
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,38 @@
+#include "model/ModelStore.h"
+
+#include <cmath>
+
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+void ModelStore::Reset() {
+  CoordsPerJoint = CoordColumns = SectionColumns = 0;
+  JointCount = SupportCount = MaterialCount = SectionCount = MemberCount = 0;
+  ReleaseCount = JointLoadCount = MemberLoadCount = SettlementCount = 0;
+  TempChangeCount = FabErrorCount = 0;
+  AnalysisStatus = kNoResults;
+  ProjectTitle.clear();
+  ProjectFile.clear();
+  StructType.clear();
+  // Computed in double and rounded once, so Pi is the float nearest to the true value.
+  Pi = static_cast<float>(4.0 * std::atan(1.0));
+  DeflectionMultiplier = 5;
+  CurrentForm = FormId::mcas;
+}
+
+bool ModelStore::SetStructType(const std::string& code) {
+  const StructTypeInfo* type = FindStructType(code);
+  if (!type) return false;
+  StructType = code;
+  CoordsPerJoint = static_cast<std::int16_t>(type->CoordsPerJoint);
+  CoordColumns = static_cast<std::int16_t>(type->CoordColumns);
+  SectionColumns = static_cast<std::int16_t>(type->SectionColumns);
+  return true;
+}
+
+int ModelStore::MaterialColumns() const {
+  return StructType == "Grid" || StructType == "SFrame" ? 3 : 2;
+}
+
+}  // namespace stavelorn

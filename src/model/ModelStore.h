@@ -1,0 +1,94 @@
+// The structure being edited and analysed: title, type, every input table with its count, and
+// the results an analysis leaves behind. One plain struct whose owner hands it by reference to
+// whoever needs it; field names follow the program's own vocabulary so that the engine, the
+// drawings and the reports read alike.
+//
+// Conventions: counts and codes are signed 16-bit; real values are single precision, in
+// whatever consistent units the user enters (angles of roll in degrees). Every table is 1-based
+// and a count of 0 means the table is empty, whatever rows it still holds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/FormId.h"
+#include "model/Table.h"
+
+namespace stavelorn {
+
+// AnalysisStatus codes.
+enum : std::int16_t {
+  kNoResults = 0,        // never analysed, under way, or data edited since
+  kAnalysisComplete = 1, // result arrays valid
+  kNotStable = -1,       // failed the static stability count
+  kSolutionFailed = -2,  // the equation solution failed
+};
+
+struct ModelStore {
+  std::string ProjectTitle;
+  std::string ProjectFile;  // full path; "" while the project has never been saved or opened
+  std::string StructType;   // "Beam", "PTruss", "PFrame", "STruss", "Grid", "SFrame" or ""
+
+  std::int16_t CoordsPerJoint = 0;
+  std::int16_t CoordColumns = 0;
+  std::int16_t SectionColumns = 0;
+
+  std::int16_t JointCount = 0;
+  std::int16_t SupportCount = 0;
+  std::int16_t MaterialCount = 0;
+  std::int16_t SectionCount = 0;
+  std::int16_t MemberCount = 0;
+  std::int16_t ReleaseCount = 0;
+  std::int16_t JointLoadCount = 0;
+  std::int16_t MemberLoadCount = 0;
+  std::int16_t SettlementCount = 0;
+  std::int16_t TempChangeCount = 0;
+  std::int16_t FabErrorCount = 0;
+
+  std::int16_t AnalysisStatus = kNoResults;
+  float Pi = 0;
+  std::int16_t DeflectionMultiplier = 5;
+  FormId CurrentForm = FormId::mcas;
+
+  // Input tables (rows = the count named in the comment).
+  Table<float> JointCoords;             // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
+  Table<std::int16_t> Supports;         // SupportCount x (CoordsPerJoint+1): joint, then 1/0 per coordinate
+  Table<float> Materials;               // MaterialCount x 2 (E, alpha) or 3 (E, G, alpha) for grids and space frames
+  Table<float> Sections;                // SectionCount x SectionColumns: A | I | A,I | I,J | A,Iz,Iy,J
+  Table<std::int16_t> MemberProps;      // MemberCount x 4: begin joint, end joint, material, section
+  Array<float> RollAngles;              // MemberCount, degrees; space frames only
+  Table<std::int16_t> Releases;         // ReleaseCount x 2: member, code (1 begin, 2 end, 3 both hinged)
+  Array<std::int16_t> JointLoadJoints;  // JointLoadCount
+  Table<float> JointLoadValues;         // JointLoadCount x CoordsPerJoint, forces then moments
+  Table<std::int16_t> MemberLoadInfo;   // MemberLoadCount x 2: member, load type code 1..11
+  Table<float> MemberLoadValues;        // MemberLoadCount x 4: magnitudes and distances
+  Array<std::int16_t> SettlementJoints; // SettlementCount
+  Table<float> SettlementValues;        // SettlementCount x CoordsPerJoint, translations then rotations
+  Array<std::int16_t> TempChangeMembers;  // TempChangeCount
+  Array<float> TempChangeValues;          // TempChangeCount, uniform temperature change Tu
+  Array<std::int16_t> FabErrorMembers;    // FabErrorCount
+  Array<float> FabErrorValues;            // FabErrorCount, axial error, positive lengthens
+
+  // Analysis results, valid while AnalysisStatus is kAnalysisComplete.
+  std::int16_t DofCount = 0;         // free structure coordinates
+  std::int16_t RestrainedCount = 0;  // JointCount*CoordsPerJoint - DofCount
+  Array<std::int16_t> CoordNumbers;  // index (joint-1)*CoordsPerJoint + k -> structure coordinate
+  Array<float> JointDisplacements;   // DofCount
+  Table<float> MemberEndForces;      // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
+  Array<float> SupportReactions;     // RestrainedCount, index = coordinate number - DofCount
+
+  // Empties the store as the program does at start and on Close Project: every count and the
+  // type sizes 0, the strings "", Pi rounded from double, multiplier 5, the main window current.
+  // Tables keep their rows (their counts make them empty); the analysis counts and results are
+  // left alone.
+  void Reset();
+
+  // Stores the type code and the sizes it fixes. Returns false, changing nothing, when the code
+  // names none of the six types.
+  bool SetStructType(const std::string& code);
+
+  // Columns of the Materials table for the current type (3 for grids and space frames, else 2).
+  int MaterialColumns() const;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,31 @@
+// Every way the program turns a number into text or text into a number, kept in one place so the
+// project file, the grids and the reports agree.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace stavelorn {
+
+// The shortest text that gives back the same single-precision value to 7 significant digits:
+// plain where that fits ("0", "240", "-10.5", "0.0065"), exponent form otherwise ("6.5E-06",
+// "1.234568E+07"). Used by the project file and, as the general number form, by the grids.
+// Negative zero is written "0". The value must be finite.
+std::string FormatShortest(float value);
+
+// Reads a whole field as a decimal number (sign, digits, optional point and fraction, optional
+// exponent with E, e, D or d). Returns nothing when the text is not such a number; a finite
+// number too large for single precision comes back as +-infinity so the caller can report it.
+std::optional<float> ParseSingle(const std::string& text);
+
+// Reads a whole field as a signed decimal integer. Returns nothing when it is not one or does not
+// fit in 16 bits; `overflow` tells which.
+std::optional<std::int16_t> ParseInt16(const std::string& text, bool& overflow);
+
+// The number a typed text begins with: leading blanks skipped, then a sign, digits, a point and
+// an exponent as far as they go; 0 when the text does not begin with a number ("12abc" -> 12,
+// "abc" -> 0, " -1.5e2x" -> -150).
+double LeadingNumber(const std::string& text);
+
+}  // namespace stavelorn

@@ -1,0 +1,305 @@
+// Reading the project file. Fields are read one after another as the format's writer made them:
+// a field ends at a comma or a line end, blanks around an unquoted field do not count, a quoted
+// field may hold commas and doubled quotes. Line breaks between fields carry no meaning.
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "model/NumberText.h"
+#include "model/ProjectFile.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+namespace {
+
+struct Field {
+  std::string text;
+  bool quoted = false;
+  int line = 0;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Splits the text into fields and keeps count of lines for the messages.
+class FieldReader {
+ public:
+  explicit FieldReader(const std::string& text) : text_(text) {}
+
+  // Skips blanks and line breaks; true when nothing but them is left.
+  bool AtEnd() {
+    for (; pos_ < text_.size() && (IsBlank(text_[pos_]) || IsLineEnd(text_[pos_])); ++pos_)
+      CountLine(pos_);
+    return pos_ >= text_.size();
+  }
+
+  // Reads the next field; `where` names what was expected, for the error message.
+  RunResult Next(Field& field, const std::string& where) {
+    if (AtEnd())
+      return RunError{kErrPastEndOfFile, "Input past end of file: the file ends before " + where};
+    field = Field{};
+    field.line = line_;
+    if (text_[pos_] == '"') {
+      field.quoted = true;
+      for (++pos_;; ++pos_) {
+        if (pos_ >= text_.size())
+          return RunError{kErrPastEndOfFile, "Input past end of file: the quoted text that opens on line " +
+                                                 std::to_string(field.line) + " (" + where +
+                                                 ") is never closed"};
+        CountLine(pos_);
+        if (text_[pos_] != '"') {
+          field.text += text_[pos_];
+        } else if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
+          field.text += '"';  // a doubled quote stands for one
+          ++pos_;
+        } else {
+          ++pos_;
+          break;
+        }
+      }
+      while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+      if (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]))
+        return RunError{kErrTypeMismatch, "Type mismatch: unexpected text after the quoted field on line " +
+                                              std::to_string(line_) + " (" + where + ")"};
+    } else {
+      std::size_t start = pos_;
+      while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
+      std::size_t end = pos_;
+      while (end > start && IsBlank(text_[end - 1])) --end;
+      field.text = text_.substr(start, end - start);
+    }
+    if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
+    return std::nullopt;
+  }
+
+ private:
+  void CountLine(std::size_t at) {
+    // CR LF, a lone LF and a lone CR each end one line.
+    if (text_[at] == '\n' || (text_[at] == '\r' && (at + 1 >= text_.size() || text_[at + 1] != '\n')))
+      ++line_;
+  }
+
+  const std::string& text_;
+  std::size_t pos_ = 0;
+  int line_ = 1;
+};
+
+// What quoting a field for a message looks like: short, and free of control characters.
+std::string Shown(const std::string& text) {
+  std::string shown;
+  for (char c : text.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 32) ? '?' : c;
+  return "\"" + shown + (text.size() > 40 ? "...\"" : "\"");
+}
+
+// The records of one section: each record is `intCount` integers followed by `singleCount`
+// singles, read into two tables of `count` rows.
+struct SectionRecords {
+  Table<std::int16_t> ints;
+  Table<float> singles;
+};
+
+class ProjectReader {
+ public:
+  ProjectReader(ModelStore& model, const std::string& text) : model_(model), fields_(text) {}
+
+  RunResult Read() {
+    Field field;
+    if (RunResult e = fields_.Next(field, "the title")) return e;
+    model_.ProjectTitle = field.text;
+    if (RunResult e = fields_.Next(field, "the structure type")) return e;
+    if (!model_.SetStructType(field.text))
+      return RunError{kErrTypeMismatch, "Type mismatch: the structure type " + Shown(field.text) +
+                                            " on line " + std::to_string(field.line) +
+                                            " is none of Beam, PTruss, PFrame, STruss, Grid, SFrame"};
+    while (!fields_.AtEnd())
+      if (RunResult e = ReadSection()) return e;
+    return std::nullopt;
+  }
+
+ private:
+  RunResult ReadSection() {
+    Field label;
+    std::string after = previous_.empty() ? "the type record" : "section \"" + previous_ + "\"";
+    if (RunResult e = fields_.Next(label, "a section label")) return e;
+    if (!label.quoted)
+      return RunError{kErrTypeMismatch, "Type mismatch: a quoted section label was expected on line " +
+                                            std::to_string(label.line) + " after " + after +
+                                            ", but it reads " + Shown(label.text) +
+                                            " (does a count disagree with its records?)"};
+    section_ = label.text;
+    std::int16_t count = 0;
+    if (RunResult e = ReadCount(count)) return e;
+    previous_ = section_;
+
+    const int dof = model_.CoordsPerJoint;
+    const std::string& s = section_;
+    SectionRecords r;
+    if (s == "Joints") {
+      if (RunResult e = ReadRecords(count, 0, model_.CoordColumns, r)) return e;
+      model_.JointCoords = r.singles;
+      model_.JointCount = count;
+    } else if (s == "Supports") {
+      if (RunResult e = ReadRecords(count, dof + 1, 0, r)) return e;
+      model_.Supports = r.ints;
+      model_.SupportCount = count;
+    } else if (s == "Materials") {
+      if (RunResult e = ReadRecords(count, 0, model_.MaterialColumns(), r)) return e;
+      model_.Materials = r.singles;
+      model_.MaterialCount = count;
+    } else if (s == "Cross-Sections") {
+      if (RunResult e = ReadRecords(count, 0, model_.SectionColumns, r)) return e;
+      model_.Sections = r.singles;
+      model_.SectionCount = count;
+    } else if (s == "Members") {
+      const bool spaceFrame = model_.StructType == "SFrame";
+      if (RunResult e = ReadRecords(count, 4, spaceFrame ? 1 : 0, r)) return e;
+      model_.MemberProps = r.ints;
+      if (spaceFrame) model_.RollAngles = Column(r.singles, 1);
+      model_.MemberCount = count;
+    } else if (s == "Member Releases") {
+      if (RunResult e = ReadRecords(count, 2, 0, r)) return e;
+      model_.Releases = r.ints;
+      model_.ReleaseCount = count;
+    } else if (s == "Joint Loads") {
+      if (RunResult e = ReadRecords(count, 1, dof, r)) return e;
+      model_.JointLoadJoints = Column(r.ints, 1);
+      model_.JointLoadValues = r.singles;
+      model_.JointLoadCount = count;
+    } else if (s == "Member Loads") {
+      if (RunResult e = ReadRecords(count, 2, 4, r)) return e;
+      model_.MemberLoadInfo = r.ints;
+      model_.MemberLoadValues = r.singles;
+      model_.MemberLoadCount = count;
+    } else if (s == "Support Displacements") {
+      if (RunResult e = ReadRecords(count, 1, dof, r)) return e;
+      model_.SettlementJoints = Column(r.ints, 1);
+      model_.SettlementValues = r.singles;
+      model_.SettlementCount = count;
+    } else if (s == "Temperature Changes") {
+      if (RunResult e = ReadRecords(count, 1, 1, r)) return e;
+      model_.TempChangeMembers = Column(r.ints, 1);
+      model_.TempChangeValues = Column(r.singles, 1);
+      model_.TempChangeCount = count;
+    } else if (s == "Fabrication Errors") {
+      if (RunResult e = ReadRecords(count, 1, 1, r)) return e;
+      model_.FabErrorMembers = Column(r.ints, 1);
+      model_.FabErrorValues = Column(r.singles, 1);
+      model_.FabErrorCount = count;
+    }
+    // Any other label is passed over with its count; reading goes on with the next two fields.
+    return std::nullopt;
+  }
+
+  RunResult ReadCount(std::int16_t& count) {
+    record_ = 0;
+    if (RunResult e = ReadInt(count, "the count")) return e;
+    if (count < 0)
+      return RunError{kErrSubscript, "Subscript out of range: " + Place("the count") + " is " +
+                                         std::to_string(count)};
+    return std::nullopt;
+  }
+
+  RunResult ReadRecords(int count, int intCount, int singleCount, SectionRecords& r) {
+    r.ints.Redim(count, intCount);
+    r.singles.Redim(count, singleCount);
+    for (record_ = 1; record_ <= count; ++record_) {
+      for (int c = 1; c <= intCount; ++c)
+        if (RunResult e = ReadInt(r.ints(record_, c), "field " + std::to_string(c))) return e;
+      for (int c = 1; c <= singleCount; ++c)
+        if (RunResult e = ReadSingle(r.singles(record_, c), "field " + std::to_string(intCount + c)))
+          return e;
+    }
+    return std::nullopt;
+  }
+
+  RunResult ReadInt(std::int16_t& value, const std::string& what) {
+    Field field;
+    if (RunResult e = fields_.Next(field, Place(what))) return e;
+    bool overflow = false;
+    std::optional<std::int16_t> parsed = field.quoted ? std::nullopt : ParseInt16(field.text, overflow);
+    if (overflow)
+      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " + std::to_string(field.line) +
+                                        " reads " + Shown(field.text) + ", outside -32768..32767"};
+    if (!parsed)
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
+                                            std::to_string(field.line) + " reads " + Shown(field.text) +
+                                            ", not a whole number"};
+    value = *parsed;
+    return std::nullopt;
+  }
+
+  RunResult ReadSingle(float& value, const std::string& what) {
+    Field field;
+    if (RunResult e = fields_.Next(field, Place(what))) return e;
+    std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
+    if (!parsed)
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
+                                            std::to_string(field.line) + " reads " + Shown(field.text) +
+                                            ", not a number"};
+    if (std::isinf(*parsed))
+      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " + std::to_string(field.line) +
+                                        " reads " + Shown(field.text) +
+                                        ", too large for a single-precision number"};
+    value = *parsed;
+    return std::nullopt;
+  }
+
+  // "field 2 of record 3 of section "Joints"", for the messages.
+  std::string Place(const std::string& what) const {
+    std::string section = "section \"" + section_ + "\"";
+    return record_ > 0 ? what + " of record " + std::to_string(record_) + " of " + section
+                       : what + " of " + section;
+  }
+
+  template <typename T>
+  static Array<T> Column(const Table<T>& table, int col) {
+    Array<T> column(table.Rows());
+    for (int row = 1; row <= table.Rows(); ++row) column(row) = table(row, col);
+    return column;
+  }
+
+  ModelStore& model_;
+  FieldReader fields_;
+  std::string section_;
+  std::string previous_;
+  int record_ = 0;
+};
+
+// No project file comes near this; a larger file is not one and would only exhaust memory.
+constexpr std::uintmax_t kLargestProjectFile = 256u << 20;
+
+}  // namespace
+
+RunResult ReadProjectText(ModelStore& model, const std::string& text) {
+  return ProjectReader(model, text).Read();
+}
+
+RunResult ReadProjectFile(ModelStore& model) {
+  const std::string& path = model.ProjectFile;
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec))
+    return RunError{kErrFileNotFound, "File not found: \"" + path + "\""};
+  if (std::filesystem::is_directory(path, ec))
+    return RunError{kErrFileAccess, "Path/File access error: \"" + path + "\" is a folder"};
+  std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kLargestProjectFile)
+    return RunError{kErrFileAccess, "Path/File access error: \"" + path + "\" holds " +
+                                        std::to_string(size >> 20) +
+                                        " MB, far more than any project file"};
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return RunError{kErrFileAccess, "Path/File access error: cannot open \"" + path + "\" (" +
+                                        std::strerror(errno) + ")"};
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  if (in.bad())
+    return RunError{kErrFileAccess, "Path/File access error: cannot read \"" + path + "\""};
+  return ReadProjectText(model, contents.str());
+}
+
+}  // namespace stavelorn
