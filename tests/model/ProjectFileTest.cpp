@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/ProjectFile.h"
+#include "model/StructType.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::FullModel;
+using testing::SameModelData;
+
+std::string TextOf(const ModelStore& model) {
+  std::string text;
+  RunResult error = ProjectFileText(model, text);
+  EXPECT_FALSE(error) << (error ? error->Description : "");
+  return text;
+}
+
+ModelStore ReadText(const std::string& text) {
+  ModelStore model;
+  model.Reset();
+  RunResult error = ReadProjectText(model, text);
+  EXPECT_FALSE(error) << (error ? error->Description : "");
+  return model;
+}
+
+TEST(ProjectFile, EveryTypeSurvivesAWriteAndARead) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    ModelStore original = FullModel(type.Code);
+    std::string text = TextOf(original);
+    ModelStore back = ReadText(text);
+    if (IsTruss(type.Code)) {
+      EXPECT_EQ(back.ReleaseCount, 0) << type.Code << ": trusses keep no releases";
+      original.ReleaseCount = 0;
+    }
+    std::string difference;
+    EXPECT_TRUE(SameModelData(original, back, difference)) << type.Code << ": " << difference;
+    EXPECT_EQ(TextOf(back), text) << type.Code;
+  }
+}
+
+TEST(ProjectFile, WritesRecordsAsCommaSeparatedLinesEndedByCrLf) {
+  ModelStore m;
+  m.Reset();
+  m.ProjectTitle = "Portal";
+  m.SetStructType("PFrame");
+  m.JointCount = 3;
+  m.JointCoords.Redim(3, 2);
+  m.JointCoords(2, 1) = 240;
+  m.JointCoords(3, 1) = 240;
+  m.JointCoords(3, 2) = 120;
+  m.SupportCount = 1;
+  m.Supports.Redim(1, 4);
+  m.Supports(1, 1) = 1;
+  m.Supports(1, 2) = m.Supports(1, 3) = m.Supports(1, 4) = 1;
+  m.MaterialCount = 1;
+  m.Materials.Redim(1, 2);
+  m.Materials(1, 1) = 29000;
+  m.Materials(1, 2) = 6.5e-6f;
+  EXPECT_EQ(TextOf(m),
+            "\"Portal\"\r\n\"PFrame\"\r\n"
+            "\"Joints\",3\r\n0,0\r\n240,0\r\n240,120\r\n"
+            "\"Supports\",1\r\n1,1,1,1\r\n"
+            "\"Materials\",1\r\n29000,6.5E-06\r\n");
+}
+
+TEST(ProjectFile, AnEmptyBeamIsTwoLines) {
+  ModelStore m;
+  m.Reset();
+  m.SetStructType("Beam");
+  EXPECT_EQ(TextOf(m), "\"\"\r\n\"Beam\"\r\n");
+}
+
+TEST(ProjectFile, OnlyASpaceFrameMemberCarriesARollAngle) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    std::string text = TextOf(FullModel(type.Code));
+    std::size_t start = text.find("\"Members\",2\r\n") + 13;
+    std::string record = text.substr(start, text.find("\r\n", start) - start);
+    EXPECT_EQ(record, std::string(type.Code) == "SFrame" ? "1,2,1,2,30" : "1,2,1,2") << type.Code;
+  }
+}
+
+TEST(ProjectFile, TitlesWithQuotesAndCommasSurvive) {
+  for (const char* title : {"He said \"stop\", then \"go\"", "\"", "\"\"", ",,,", "a,\"b\",c", "  padded  "}) {
+    ModelStore m;
+    m.Reset();
+    m.ProjectTitle = title;
+    m.SetStructType("Grid");
+    EXPECT_EQ(ReadText(TextOf(m)).ProjectTitle, title);
+  }
+}
+
+TEST(ProjectFile, ReadsLfLinesLooseBlanksSplitRecordsAndAnyOrder) {
+  const char* tidy =
+      "\"Truss\"\r\n\"PTruss\"\r\n\"Joints\",2\r\n0,0\r\n10,0\r\n"
+      "\"Supports\",1\r\n1,1,1\r\n\"Materials\",1\r\n200,1.2E-05\r\n";
+  const char* loose =
+      "  Truss  \n PTruss\n\n\"Materials\" , 1\n200,\n 1.2e-5 \n"
+      "\"Supports\",1,1,\n1,1\n\"Joints\",\n2\n0,0,10\n0\n";
+  std::string difference;
+  EXPECT_TRUE(SameModelData(ReadText(tidy), ReadText(loose), difference)) << difference;
+}
+
+TEST(ProjectFile, SkipsAnUnknownSectionWithItsCount) {
+  ModelStore m = ReadText("\"t\"\r\n\"Beam\"\r\n\"Notes\",0\r\n\"Joints\",1\r\n5\r\n");
+  EXPECT_EQ(m.JointCount, 1);
+  EXPECT_EQ(m.JointCoords(1, 1), 5.0f);
+}
+
+struct BrokenFile {
+  const char* name;
+  std::string text;        // follows two good joints when jointsKept is 2
+  int number;
+  const char* says;        // part of the description
+  int jointsKept;          // sections read before the fault stay
+  int supportsKept = 0;
+};
+
+TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
+  const std::string good = "\"t\"\r\n\"PTruss\"\r\n\"Joints\",2\r\n0,0\r\n4,0\r\n";
+  const BrokenFile cases[] = {
+      {"empty file", "", 62, "before the title", 0},
+      {"no type", "\"t\"\r\n", 62, "before the structure type", 0},
+      {"unknown type", "\"t\"\r\n\"Arch\"\r\n", 13, "\"Arch\"", 0},
+      {"truncated section", "\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n4,0\r\n", 62,
+       "field 1 of record 3 of section \"Joints\"", 0},
+      {"negative count", "\"Supports\",-1\r\n", 9, "the count of section \"Supports\" is -1", 2},
+      {"count past 16 bits", "\"Supports\",40000\r\n", 6, "outside -32768..32767", 2},
+      {"text for a number", "\"Materials\",1\r\n200,abc\r\n", 13,
+       "field 2 of record 1 of section \"Materials\" on line 7 reads \"abc\"", 2},
+      {"integer past 16 bits", "\"Supports\",1\r\n1,1,70000\r\n", 6, "field 3 of record 1", 2},
+      {"fraction for an integer", "\"Supports\",1\r\n1.5,1,1\r\n", 13, "not a whole number", 2},
+      {"single past its range", "\"Materials\",1\r\n1E+39,0\r\n", 6, "too large", 2},
+      {"unterminated quote", "\"Supports,1\r\n1,1,1\r\n", 62, "never closed", 2},
+      {"count disagrees with records", "\"Supports\",1\r\n1,1,1\r\n2,1,1\r\n", 13,
+       "a quoted section label was expected on line 8 after section \"Supports\"", 2, 1},
+      {"text after a quote", "\"Supports\"x,1\r\n", 13, "unexpected text", 2},
+      {"binary garbage", std::string("\x01\x02\xff\xfe,\x00\x00\"\x7f", 9), 13, "section label", 2},
+      {"garbage for a title", std::string("\x00\x01,\x02", 4), 13, "structure type \"?\"", 0},
+  };
+  for (const BrokenFile& c : cases) {
+    std::string text = c.jointsKept > 0 ? good + c.text : c.text;
+    ModelStore m;
+    m.Reset();
+    RunResult error = ReadProjectText(m, text);
+    ASSERT_TRUE(error) << c.name;
+    EXPECT_EQ(error->Number, c.number) << c.name << ": " << error->Description;
+    EXPECT_NE(error->Description.find(c.says), std::string::npos) << c.name << ": " << error->Description;
+    EXPECT_EQ(m.JointCount, c.jointsKept) << c.name;
+    EXPECT_EQ(m.SupportCount, c.supportsKept) << c.name << ": a faulty section does not enter the model";
+  }
+}
+
+// Write and read through real files in a scratch folder.
+class ProjectFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("stavelorn-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  static std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_),
+                                                  std::filesystem::directory_iterator()));
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(ProjectFileOnDisk, SavingReplacesTheFileAndLeavesNothingElseBehind) {
+  ModelStore m = FullModel("SFrame");
+  m.ProjectFile = (folder_ / "frame.STR").string();
+  { std::ofstream(m.ProjectFile) << "old contents"; }
+  ASSERT_FALSE(WriteProjectFile(m));
+  EXPECT_EQ(Contents(m.ProjectFile), TextOf(m));
+  EXPECT_EQ(FilesInFolder(), 1u);
+
+  ModelStore back;
+  back.Reset();
+  back.ProjectFile = m.ProjectFile;
+  ASSERT_FALSE(ReadProjectFile(back));
+  std::string difference;
+  EXPECT_TRUE(SameModelData(m, back, difference)) << difference;
+}
+
+TEST_F(ProjectFileOnDisk, AFailedSaveLeavesThePreviousFileUntouched) {
+  ModelStore m = FullModel("PFrame");
+  m.ProjectFile = (folder_ / "frame.STR").string();
+  { std::ofstream(m.ProjectFile) << "previous project"; }
+  m.Materials(1, 1) = std::numeric_limits<float>::infinity();
+  RunResult error = WriteProjectFile(m);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Number, 6);
+  EXPECT_EQ(Contents(m.ProjectFile), "previous project");
+  EXPECT_EQ(FilesInFolder(), 1u);
+
+  m.Materials(1, 1) = 1;
+  m.ProjectFile = (folder_ / "no-such-folder" / "frame.STR").string();
+  error = WriteProjectFile(m);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Number, 75);
+
+  std::filesystem::create_directory(folder_ / "taken.STR");
+  m.ProjectFile = (folder_ / "taken.STR").string();
+  error = WriteProjectFile(m);
+  ASSERT_TRUE(error) << "a folder cannot be replaced by a project";
+  EXPECT_EQ(error->Number, 75);
+  EXPECT_EQ(FilesInFolder(), 2u) << "the temporary file is gone";
+}
+
+TEST_F(ProjectFileOnDisk, ATableShorterThanItsCountIsRefusedBeforeAnythingIsWritten) {
+  ModelStore m = FullModel("Beam");
+  m.ProjectFile = (folder_ / "beam.STR").string();
+  m.JointCount = 4;
+  RunResult error = WriteProjectFile(m);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Number, 9);
+  EXPECT_FALSE(std::filesystem::exists(m.ProjectFile));
+}
+
+TEST_F(ProjectFileOnDisk, OpeningAMissingFileOrAFolderIsAnError) {
+  ModelStore m;
+  m.Reset();
+  m.ProjectFile = (folder_ / "missing.STR").string();
+  RunResult error = ReadProjectFile(m);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Number, 53);
+  m.ProjectFile = folder_.string();
+  error = ReadProjectFile(m);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Number, 75);
+}
+
+TEST(ProjectFile, UnexpectedErrorTextHasTheOneWording) {
+  EXPECT_EQ(UnexpectedErrorText({53, "File not found: \"x\""}),
+            "Unexpected error # 53 occurred: \n\nFile not found: \"x\"");
+}
+
+TEST(Examples, EveryExampleReadsAndWritesBackByteForByte) {
+  int examples = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(testing::SourcePath("examples"))) {
+    if (entry.path().extension() != ".str") continue;
+    ++examples;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ModelStore m = ReadText(text.str());
+    EXPECT_GT(m.MemberCount, 0) << entry.path();
+    EXPECT_EQ(TextOf(m), text.str()) << entry.path();
+  }
+  EXPECT_EQ(examples, 6);
+}
+
+}  // namespace
+}  // namespace stavelorn

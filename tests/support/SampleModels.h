@@ -1,0 +1,22 @@
+// Small models for tests: every section of a type filled with values of at most seven
+// significant digits, so they survive the project file unchanged.
+#pragma once
+
+#include <string>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn::testing {
+
+// A model of the given type with every table the type can hold filled (releases included, even
+// for trusses, whose files must leave them out).
+ModelStore FullModel(const std::string& structType);
+
+// Whether two models hold the same title, type, counts and table contents within their counts;
+// the first difference is described in `difference`.
+bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& difference);
+
+// The repository's folder, for examples and golden files.
+std::string SourcePath(const std::string& relative);
+
+}  // namespace stavelorn::testing
