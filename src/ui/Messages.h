@@ -1,0 +1,67 @@
+// The message boxes through which the program asks the user and reports failures. Each routine
+// shows a text under a title in one fixed style and returns the button pressed. The routines are
+// the same for every caller; an implementation only has to show one box in a given style, once
+// with real windows and once as a scripted test double.
+#pragma once
+
+#include <string>
+
+#include "model/RunError.h"
+
+namespace stavelorn {
+
+// The button codes a message box returns.
+enum MessageAnswer : int {
+  kAnswerOk = 1,
+  kAnswerCancel = 2,
+  kAnswerRetry = 4,
+  kAnswerYes = 6,
+  kAnswerNo = 7,
+};
+
+// Buttons and icon of a message box, by their classic style numbers.
+enum MessageStyle : int {
+  kStyleYesNo = 4,               // Yes, No
+  kStyleCritical = 16,           // OK, critical-stop icon
+  kStyleRetryCancelCritical = 21,  // Retry, Cancel, critical-stop icon
+  kStyleOkCancelQuestion = 33,   // OK, Cancel, question icon
+  kStyleYesNoCancelQuestion = 35,  // Yes, No, Cancel, question icon
+  kStyleYesNoQuestion = 36,      // Yes, No, question icon
+};
+
+class Messages {
+ public:
+  virtual ~Messages() = default;
+
+  // Yes/No with a question icon (style 36).
+  int AskQuestion(const std::string& title, const std::string& text) {
+    return Show(title, text, kStyleYesNoQuestion);
+  }
+  // Yes/No without an icon (style 4).
+  int AskYesNo(const std::string& title, const std::string& text) { return Show(title, text, kStyleYesNo); }
+  // OK with the critical-stop icon (style 16).
+  int ShowStop(const std::string& title, const std::string& text) { return Show(title, text, kStyleCritical); }
+  // OK/Cancel with a question icon (style 33).
+  int AskOkCancel(const std::string& title, const std::string& text) {
+    return Show(title, text, kStyleOkCancelQuestion);
+  }
+  // Yes/No/Cancel with a question icon (style 35), for a question that may also call off the
+  // command that asks it.
+  int AskYesNoCancel(const std::string& title, const std::string& text) {
+    return Show(title, text, kStyleYesNoCancelQuestion);
+  }
+  // A run-time failure, worded by UnexpectedErrorText, with OK (style 16).
+  int ReportError(const std::string& title, const RunError& error) {
+    return Show(title, UnexpectedErrorText(error), kStyleCritical);
+  }
+  // A run-time failure whose step can be repeated: Retry (4) or Cancel (2) (style 21).
+  int ReportErrorRetry(const std::string& title, const RunError& error) {
+    return Show(title, UnexpectedErrorText(error), kStyleRetryCancelCritical);
+  }
+
+ protected:
+  // Shows one box and returns the code of the button pressed.
+  virtual int Show(const std::string& title, const std::string& text, MessageStyle style) = 0;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,43 @@
+#include "ui/ScriptedMessages.h"
+
+#include <stdexcept>
+
+namespace stavelorn {
+
+namespace {
+
+bool IsButtonOf(int answer, MessageStyle style) {
+  switch (style) {
+    case kStyleYesNo:
+    case kStyleYesNoQuestion:
+      return answer == kAnswerYes || answer == kAnswerNo;
+    case kStyleRetryCancelCritical:
+      return answer == kAnswerRetry || answer == kAnswerCancel;
+    case kStyleOkCancelQuestion:
+      return answer == kAnswerOk || answer == kAnswerCancel;
+    case kStyleYesNoCancelQuestion:
+      return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
+    case kStyleCritical:
+      return answer == kAnswerOk;
+  }
+  return false;
+}
+
+}  // namespace
+
+int ScriptedMessages::Show(const std::string& title, const std::string& text, MessageStyle style) {
+  int answer = kAnswerOk;
+  if (style != kStyleCritical) {
+    if (answers_.empty())
+      throw std::logic_error("no scripted answer for the message box \"" + title + "\": " + text);
+    answer = answers_.front();
+    answers_.pop_front();
+    if (!IsButtonOf(answer, style))
+      throw std::logic_error("scripted answer " + std::to_string(answer) + " is no button of the box \"" +
+                             title + "\" (style " + std::to_string(style) + ")");
+  }
+  log_.push_back({title, text, style, answer});
+  return answer;
+}
+
+}  // namespace stavelorn
