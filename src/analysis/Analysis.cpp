@@ -1,0 +1,131 @@
+// The analysis driver: numbering, assembly, joint loads, solution, member end forces.
+
+#include "analysis/Analysis.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "analysis/Arithmetic.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+StructKind KindOfStructure(const std::string& code) {
+  if (code == "Beam") return StructKind::Beam;
+  if (code == "PTruss") return StructKind::PTruss;
+  if (code == "PFrame") return StructKind::PFrame;
+  if (code == "STruss") return StructKind::STruss;
+  if (code == "Grid") return StructKind::Grid;
+  if (code == "SFrame") return StructKind::SFrame;
+  return StructKind::None;
+}
+
+namespace {
+
+// Every member array is sized from the joint's coordinate count, so it must be the one the type
+// fixes; anything else would make the engine index past its member matrices.
+int CheckedEndCoords(const ModelStore& model) {
+  const StructTypeInfo* type = FindStructType(model.StructType);
+  if (!type) throw std::invalid_argument("unknown structure type \"" + model.StructType + "\"");
+  if (model.CoordsPerJoint != type->CoordsPerJoint)
+    throw std::invalid_argument("CoordsPerJoint does not match the structure type " + model.StructType);
+  return 2 * type->CoordsPerJoint;
+}
+
+}  // namespace
+
+template <typename Real>
+Engine<Real>::Engine(const ModelStore& model, AnalysisResults<Real>& results)
+    : Model(model),
+      Results(results),
+      Kind(KindOfStructure(model.StructType)),
+      EndCoords(CheckedEndCoords(model)),
+      // The value the model keeps as Pi, in the store type of this engine.
+      pi_(Store<Real>(4 * std::atan(Calc(1)))) {}
+
+template <typename Real>
+void Engine<Real>::Analyze() {
+  Results.AnalysisStatus = kNoResults;
+  NumberCoordinates();
+  if (Results.AnalysisStatus < 0) return;
+  Equations.Redim(Results.DofCount);
+  AssembleStructure();
+  AddJointLoads();
+  SolveEquations();
+  if (Results.AnalysisStatus < 0) {
+    Equations.Redim(0);
+    return;
+  }
+  Results.JointDisplacements.Redim(Results.DofCount);
+  for (int i = 1; i <= Results.DofCount; ++i) Results.JointDisplacements(i) = Equations.P(i);
+  Equations.Redim(0);
+  Results.MemberEndForces.Redim(Model.MemberCount, EndCoords);
+  Results.SupportReactions.Redim(Results.RestrainedCount);
+  // With no free coordinate (every joint held) nothing was solved; the member end forces are
+  // then those of the member loads and the settlements alone.
+  ComputeMemberForces();
+  Results.AnalysisStatus = kAnalysisComplete;
+}
+
+template <typename Real>
+void Engine<Real>::SolveEquations() {
+  if (Equations.Size() < 1) return;
+  if (!SolveGaussJordan(Equations)) Results.AnalysisStatus = kSolutionFailed;
+}
+
+template <typename Real>
+AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model) {
+  AnalysisResults<Real> results;
+  Engine<Real> engine(model, results);
+  engine.Analyze();
+  return results;
+}
+
+template <typename Real>
+void StoreResults(const AnalysisResults<Real>& results, ModelStore& model) {
+  model.AnalysisStatus = results.AnalysisStatus;
+  model.DofCount = results.DofCount;
+  model.RestrainedCount = results.RestrainedCount;
+  if (results.AnalysisStatus == kNotStable) return;
+  model.CoordNumbers = results.CoordNumbers;
+  if (results.AnalysisStatus != kAnalysisComplete) return;
+
+  const Array<Real>& d = results.JointDisplacements;
+  model.JointDisplacements.Redim(d.Size());
+  for (int i = 1; i <= d.Size(); ++i) model.JointDisplacements(i) = static_cast<float>(d(i));
+  const Table<Real>& q = results.MemberEndForces;
+  model.MemberEndForces.Redim(q.Rows(), q.Cols());
+  for (int m = 1; m <= q.Rows(); ++m)
+    for (int i = 1; i <= q.Cols(); ++i) model.MemberEndForces(m, i) = static_cast<float>(q(m, i));
+  const Array<Real>& r = results.SupportReactions;
+  model.SupportReactions.Redim(r.Size());
+  for (int i = 1; i <= r.Size(); ++i) model.SupportReactions(i) = static_cast<float>(r(i));
+}
+
+void Analyze(ModelStore& model) {
+  model.AnalysisStatus = kNoResults;
+  StoreResults(AnalyzeInPrecision<float>(model), model);
+}
+
+template <typename Real>
+EquationSystem<Real> AssembleEquations(const ModelStore& model) {
+  AnalysisResults<Real> results;
+  Engine<Real> engine(model, results);
+  engine.NumberCoordinates();
+  if (results.AnalysisStatus < 0) return {};
+  engine.Equations.Redim(results.DofCount);
+  engine.AssembleStructure();
+  engine.AddJointLoads();
+  return engine.Equations;
+}
+
+template class Engine<float>;
+template class Engine<double>;
+template AnalysisResults<float> AnalyzeInPrecision(const ModelStore&);
+template AnalysisResults<double> AnalyzeInPrecision(const ModelStore&);
+template void StoreResults(const AnalysisResults<float>&, ModelStore&);
+template void StoreResults(const AnalysisResults<double>&, ModelStore&);
+template EquationSystem<float> AssembleEquations(const ModelStore&);
+template EquationSystem<double> AssembleEquations(const ModelStore&);
+
+}  // namespace stavelorn

@@ -1,0 +1,213 @@
+// Fixed-end forces of the current member in local coordinates: what its supports would exert on
+// it, if both its ends were held fixed, under a member load, a uniform temperature change or a
+// fabrication error. A positive transverse load acts against the local y (or z) axis, so its
+// fixed-end shears are positive.
+
+#include <cmath>
+
+#include "analysis/Arithmetic.h"
+#include "analysis/Engine.h"
+
+namespace stavelorn {
+
+namespace {
+
+// Adds the fixed-end forces of a bar that would lengthen by f/(A·E/L) if it were free: a
+// restrained bar is pushed back by both its ends, +f at the beginning and -f at the end. Beams
+// and grids have no axial coordinate and ignore such records.
+template <typename Vector>
+void AddAxialPair(Vector& qf, StructKind kind, Calc f) {
+  int endAxial = 0;
+  switch (kind) {
+    case StructKind::PTruss: endAxial = 3; break;
+    case StructKind::PFrame:
+    case StructKind::STruss: endAxial = 4; break;
+    case StructKind::SFrame: endAxial = 7; break;
+    default: return;
+  }
+  using Real = typename Vector::value_type;
+  qf[1] = Store<Real>(Calc(qf[1]) + f);
+  qf[endAxial] = Store<Real>(Calc(qf[endAxial]) - f);
+}
+
+}  // namespace
+
+template <typename Real>
+void Engine<Real>::ComputeMemberLoadFef(int record) {
+  const int type = Model.MemberLoadInfo(record, 2);
+  const Calc w = Model.MemberLoadValues(record, 1);
+  const Calc w2 = Model.MemberLoadValues(record, 2);
+  const Calc l1 = Model.MemberLoadValues(record, 3);
+  const Calc l = MemberLength;
+  const Calc l2 = (type == 3 || type == 4 || type == 6 || type == 10 || type == 11)
+                      ? Calc(Model.MemberLoadValues(record, 4))
+                      : l - l1;  // concentrated loads: the distance from the load to the end
+  const Calc lp2 = l * l, lp3 = lp2 * l, lp4 = lp3 * l;
+
+  // Beginning then end: axial force, shear, moment, torque, as a member fixed at both ends
+  // would receive them.
+  Real fab = 0, fsb = 0, fmb = 0, ftb = 0, fae = 0, fse = 0, fme = 0, fte = 0;
+  switch (type) {
+    case 1:
+    case 8:
+      fsb = Store<Real>(w * l2 * l2 * (3 * l1 + l2) / lp3);
+      fmb = Store<Real>(w * l1 * l2 * l2 / lp2);
+      fse = Store<Real>(w * l1 * l1 * (3 * l2 + l1) / lp3);
+      fme = Store<Real>(-w * l1 * l1 * l2 / lp2);
+      break;
+    case 2:
+    case 9:
+      fsb = Store<Real>(-6 * w * l1 * l2 / lp3);
+      fmb = Store<Real>(w * l2 * (l2 - 2 * l1) / lp2);
+      fse = Store<Real>(6 * w * l1 * l2 / lp3);
+      fme = Store<Real>(w * l1 * (l1 - 2 * l2) / lp2);
+      break;
+    case 3:
+    case 10: {
+      const Calc l1p2 = l1 * l1, l1p3 = l1p2 * l1, l2p2 = l2 * l2, l2p3 = l2p2 * l2;
+      fsb = Store<Real>((w * l / 2) * (1 - (l1 / lp4) * (2 * lp3 - 2 * l1p2 * l + l1p3) -
+                                       (l2p3 / lp4) * (2 * l - l2)));
+      fmb = Store<Real>((w * lp2 / 12) * (1 - (l1p2 / lp4) * (6 * lp2 - 8 * l1 * l + 3 * l1p2) -
+                                          (l2p3 / lp4) * (4 * l - 3 * l2)));
+      fse = Store<Real>((w * l / 2) * (1 - (l1p3 / lp4) * (2 * l - l1) -
+                                       (l2 / lp4) * (2 * lp3 - 2 * l2p2 * l + l2p3)));
+      fme = Store<Real>(-(w * lp2 / 12) * (1 - (l1p3 / lp4) * (4 * l - 3 * l1) -
+                                           (l2p2 / lp4) * (6 * lp2 - 8 * l2 * l + 3 * l2p2)));
+      break;
+    }
+    case 4:
+    case 11: {
+      // Intensity w at l1 varying linearly to w2 at L - l2; a = L - l1 is never 0 here (a load
+      // starting at the far end is refused before the analysis).
+      const Calc a = l - l1, g = 1 + l2 / a + l2 * l2 / (a * a);
+      const Calc a3 = a * a * a, l2p3 = l2 * l2 * l2, l2p4 = l2p3 * l2;
+      const Calc c = l - l1 - l2;  // loaded length
+      fsb = Store<Real>((w * a3 / (20 * lp3)) * (7 * l + 8 * l1 - g * l2 * (3 * l + 2 * l1) / a +
+                                                 2 * l2p4 / a3) +
+                        (w2 * a3 / (20 * lp3)) *
+                            (g * (3 * l + 2 * l1) - (l2p3 / (a * a)) * (2 + (15 * l - 8 * l2) / a)));
+      fse = Store<Real>((w + w2) / 2 * c - fsb);
+      // The part of the load rising from 0 at l1 to w2 at L - l2, integrated in closed form.
+      const Calc fmb2 = w2 * c / (60 * lp2) *
+                        (30 * l1 * a * a + 20 * c * a * (l - 3 * l1) -
+                         15 * c * c * (2 * l - 3 * l1) + 12 * c * c * c);
+      fmb = Store<Real>((w * a3 / (60 * lp2)) * (3 * l + 12 * l1 - g * l2 * (2 * l + 3 * l1) / a +
+                                                 3 * l2p4 / a3) +
+                        fmb2);
+      fme = Store<Real>(((2 * l1 - 2 * l - l2) * w - (l - l1 + 2 * l2) * w2) * c / 6 + l * fsb - fmb);
+      break;
+    }
+    case 5:
+      fab = Store<Real>(w * l2 / l);
+      fae = Store<Real>(w * l1 / l);
+      break;
+    case 6:
+      fab = Store<Real>(w * (l - l1 - l2) * (l - l1 + l2) / (2 * l));
+      fae = Store<Real>(w * (l - l1 - l2) * (l + l1 - l2) / (2 * l));
+      break;
+    case 7:
+      ftb = Store<Real>(w * l2 / l);
+      fte = Store<Real>(w * l1 / l);
+      break;
+    default: break;  // an unknown load type loads nothing
+  }
+
+  MemberVector& qf = LocalFixedEndForces;
+  auto add = [&qf](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + value); };
+  int ab = 0, ae = 0;  // torsion coordinates, when the type has them
+  switch (Kind) {
+    case StructKind::Beam: PlaceBendingFef(fsb, fmb, fse, fme, 1, 2, 3, 4, false); break;
+    case StructKind::PFrame:
+      PlaceBendingFef(fsb, fmb, fse, fme, 2, 3, 5, 6, false);
+      add(1, fab);
+      add(4, fae);
+      break;
+    case StructKind::Grid:
+      PlaceBendingFef(fsb, fmb, fse, fme, 1, 3, 4, 6, false);
+      ab = 2, ae = 5;
+      break;
+    case StructKind::SFrame:
+      // Loads of types 8 to 11 bend the member in its x-z plane, where a rotation about y turns
+      // a positive z translation the other way: the shears go to z, the moments change sign.
+      if (type > 7)
+        PlaceBendingFef(fsb, fmb, fse, fme, 3, 5, 9, 11, true);
+      else
+        PlaceBendingFef(fsb, fmb, fse, fme, 2, 6, 8, 12, false);
+      add(1, fab);
+      add(7, fae);
+      ab = 4, ae = 10;
+      break;
+    default: return;  // truss bars take their loads at the joints only
+  }
+  if (ab == 0) return;
+  // A hinge frees the twist at its end, so the whole torque goes to the other end.
+  switch (ReleaseType) {
+    case 0:
+      add(ab, ftb);
+      add(ae, fte);
+      break;
+    case 1: add(ae, Calc(ftb) + Calc(fte)); break;
+    case 2: add(ab, Calc(ftb) + Calc(fte)); break;
+    default: break;
+  }
+}
+
+template <typename Real>
+void Engine<Real>::PlaceBendingFef(Real fsb, Real fmb, Real fse, Real fme, int sb, int mb, int se,
+                                   int me, bool mirrored) {
+  MemberVector& qf = LocalFixedEndForces;
+  const Calc sign = mirrored ? -1 : 1;
+  auto addShear = [&qf](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + value); };
+  auto addMoment = [&qf, sign](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + sign * value); };
+  // A hinged end cannot hold its fixed-end moment: it is released onto the member, which
+  // carries it to the other end and changes both shears accordingly.
+  const Calc twoL = Calc(MemberLength) + Calc(MemberLength);
+  switch (ReleaseType) {
+    case 0:
+      addShear(sb, fsb);
+      addMoment(mb, fmb);
+      addShear(se, fse);
+      addMoment(me, fme);
+      break;
+    case 1:
+      addShear(sb, fsb - 3 * Calc(fmb) / twoL);
+      addShear(se, fse + 3 * Calc(fmb) / twoL);
+      addMoment(me, fme - Calc(fmb) / 2);
+      break;
+    case 2:
+      addShear(sb, fsb - 3 * Calc(fme) / twoL);
+      addMoment(mb, fmb - Calc(fme) / 2);
+      addShear(se, fse + 3 * Calc(fme) / twoL);
+      break;
+    case 3:
+      addShear(sb, fsb - (Calc(fmb) + Calc(fme)) / Calc(MemberLength));
+      addShear(se, fse + (Calc(fmb) + Calc(fme)) / Calc(MemberLength));
+      break;
+    default: break;
+  }
+}
+
+template <typename Real>
+void Engine<Real>::AddTemperatureFef(int record) {
+  const Real f = Store<Real>(Calc(Area) * Calc(ElasticModulus) * Calc(ThermalCoeff) *
+                             Calc(Model.TempChangeValues(record)));
+  AddAxialPair(LocalFixedEndForces, Kind, f);
+}
+
+template <typename Real>
+void Engine<Real>::AddFabricationErrorFef(int record) {
+  const Real f = Store<Real>(Calc(Area) * Calc(ElasticModulus) * Calc(Model.FabErrorValues(record)) /
+                             Calc(MemberLength));
+  AddAxialPair(LocalFixedEndForces, Kind, f);
+}
+
+template void Engine<float>::ComputeMemberLoadFef(int);
+template void Engine<double>::ComputeMemberLoadFef(int);
+template void Engine<float>::PlaceBendingFef(float, float, float, float, int, int, int, int, bool);
+template void Engine<double>::PlaceBendingFef(double, double, double, double, int, int, int, int, bool);
+template void Engine<float>::AddTemperatureFef(int);
+template void Engine<double>::AddTemperatureFef(int);
+template void Engine<float>::AddFabricationErrorFef(int);
+template void Engine<double>::AddFabricationErrorFef(int);
+
+}  // namespace stavelorn
