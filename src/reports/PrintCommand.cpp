@@ -1,0 +1,104 @@
+#include "reports/PrintCommand.h"
+
+#include <string>
+
+#include "reports/InputReport.h"
+#include "reports/ReportLine.h"
+#include "reports/ResultsReport.h"
+
+namespace stavelorn {
+
+namespace {
+
+struct PrintCancelled {};
+
+// Puts every printer operation under the command's error handler: a failure asks the user, and
+// Retry runs the same operation again, so the report goes on from the line that failed.
+class RetryingPrinter : public ReportPrinter {
+ public:
+  RetryingPrinter(ReportPrinter& printer, Messages& messages) : printer_(printer), messages_(messages) {}
+
+  void PrintLine(const std::string& text) override {
+    Guard([&] { printer_.PrintLine(text); });
+  }
+  void NewPage() override {
+    Guard([&] { printer_.NewPage(); });
+  }
+  double CurrentY() const override { return printer_.CurrentY(); }
+  double PageHeight() const override { return printer_.PageHeight(); }
+  void EndDocument() override {
+    Guard([&] { printer_.EndDocument(); });
+  }
+  void AbandonDocument() override {
+    Guard([&] { printer_.AbandonDocument(); });
+  }
+  std::string FontName() const override { return printer_.FontName(); }
+  void SetFontName(const std::string& name) override {
+    Guard([&] { printer_.SetFontName(name); });
+  }
+  void SetFontSize(double points) override {
+    Guard([&] { printer_.SetFontSize(points); });
+  }
+  void SetFontBold(bool bold) override {
+    Guard([&] { printer_.SetFontBold(bold); });
+  }
+
+ private:
+  template <typename Operation>
+  void Guard(Operation operation) {
+    for (;;) {
+      try {
+        operation();
+        return;
+      } catch (const PrinterFailure& failure) {
+        if (messages_.ReportErrorRetry("Printer Error", failure.Error()) != kAnswerRetry) throw PrintCancelled{};
+      }
+    }
+  }
+
+  ReportPrinter& printer_;
+  Messages& messages_;
+};
+
+// Leaving the command early must not leave a half-made document or the report's font behind.
+// A printer that fails again while being tidied up has nothing more to be asked about.
+void Abandon(ReportPrinter& printer, const std::string& fontName) {
+  try {
+    printer.AbandonDocument();
+  } catch (const PrinterFailure&) {
+  }
+  try {
+    printer.SetFontName(fontName);
+  } catch (const PrinterFailure&) {
+  }
+}
+
+}  // namespace
+
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages) {
+  RetryingPrinter guarded(printer, messages);
+  const std::string previousFont = printer.FontName();
+  try {
+    guarded.SetFontName("Courier New");
+    guarded.SetFontBold(false);
+    guarded.SetFontSize(10);
+
+    if (guarded.CurrentY() > 0.1 * guarded.PageHeight()) guarded.NewPage();
+    PrintBlankLines(guarded, 5);
+
+    PrintInputData(model, guarded);
+    PrintOutput(model, guarded);
+
+    guarded.EndDocument();
+    guarded.SetFontName(previousFont);
+    return PrintOutcome::Printed;
+  } catch (const PrintCancelled&) {
+    Abandon(printer, previousFont);
+    return PrintOutcome::Cancelled;
+  } catch (...) {
+    Abandon(printer, previousFont);
+    throw;
+  }
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,22 @@
+// The Print command: the whole report of the current project as one print document, the input
+// data followed by the results when an analysis has completed. The windowed program runs it from
+// the Project menu and after an analysis; the batch tool runs it on a text printer.
+#pragma once
+
+#include "model/ModelStore.h"
+#include "reports/ReportPrinter.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+enum class PrintOutcome { Printed, Cancelled };
+
+// Prints the report of `model` in 10-point "Courier New". The report starts on the current page
+// when at most a tenth of it is used, else on a new page. A printer failure is reported as
+// "Printer Error" with Retry, which repeats the failed step and goes on, and Cancel, which
+// throws the document away. The printer's font name is restored in both cases. Any other
+// exception (a model whose tables are shorter than their counts) also throws the document away
+// and restores the font before it propagates.
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
+
+}  // namespace stavelorn

@@ -1,0 +1,52 @@
+#include "reports/ReportLine.h"
+
+#include "model/NumberMask.h"
+
+namespace stavelorn {
+
+ReportLine& ReportLine::Blanks(int count) {
+  if (count > 0) text_.append(static_cast<std::size_t>(count), ' ');
+  return *this;
+}
+
+ReportLine& ReportLine::Column(int column) {
+  return Blanks(column - 1 - static_cast<int>(text_.size()));
+}
+
+ReportLine& ReportLine::Text(std::string_view text) {
+  text_ += text;
+  return *this;
+}
+
+ReportLine& ReportLine::Number(float value, std::string_view mask) { return Text(FormatMasked(value, mask)); }
+
+ReportLine& ReportLine::PlainInteger(long value) { return Text(FormatPlainInteger(value)); }
+
+void Print(ReportPrinter& printer, const ReportLine& line) { printer.PrintLine(line.Str()); }
+
+void Print(ReportPrinter& printer, int blanks, std::string_view text) {
+  Print(printer, ReportLine().Blanks(blanks).Text(text));
+}
+
+void Print(ReportPrinter& printer, int blanks, const std::vector<std::string_view>& lines) {
+  for (std::string_view line : lines) Print(printer, blanks, line);
+}
+
+void PrintBlankLines(ReportPrinter& printer, int count) {
+  for (int i = 0; i < count; ++i) printer.PrintLine("");
+}
+
+void PageBreakRule(ReportPrinter& printer) {
+  if (printer.CurrentY() > 0.8 * printer.PageHeight()) {
+    printer.NewPage();
+    PrintBlankLines(printer, 5);
+  }
+}
+
+void PrintTitleBlock(ReportPrinter& printer, int blanks, std::string_view title) {
+  std::string rule(title.size(), '=');
+  Print(printer, blanks, {rule, title, rule});
+  PrintBlankLines(printer, 1);
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,54 @@
+// The building blocks shared by the input-data and results reports: a report line composed from
+// items (blanks, an absolute column, a literal text, a number under a mask) and the few printing
+// steps every section repeats (blank lines, the page-break rule, a title block).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/ReportPrinter.h"
+
+namespace stavelorn {
+
+// The number masks of the reports, as they are written in the report layouts.
+inline constexpr std::string_view kMaskAt3 = "@@@";
+inline constexpr std::string_view kMaskAt2 = "@@";
+inline constexpr std::string_view kMaskE4 = " 0.0000E+00;-0.0000E+00";
+inline constexpr std::string_view kMaskE3 = " 0.000E+00;-0.000E+00";
+inline constexpr std::string_view kMaskE3Short = " 0.000E+0;-0.000E+0";
+inline constexpr std::string_view kMaskTwoDigit = " 00.00E+0;-00.00E+0";
+
+// One line of a report, built item by item from the left margin.
+class ReportLine {
+ public:
+  ReportLine& Blanks(int count);
+  // Moves to column `column`, counted from 1; a line already at or past it stays where it is.
+  ReportLine& Column(int column);
+  ReportLine& Text(std::string_view text);
+  ReportLine& Number(float value, std::string_view mask);
+  ReportLine& PlainInteger(long value);
+
+  const std::string& Str() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Prints a composed line.
+void Print(ReportPrinter& printer, const ReportLine& line);
+// Prints `text` after `blanks` spaces.
+void Print(ReportPrinter& printer, int blanks, std::string_view text);
+// Prints each of `lines` after `blanks` spaces.
+void Print(ReportPrinter& printer, int blanks, const std::vector<std::string_view>& lines);
+void PrintBlankLines(ReportPrinter& printer, int count);
+
+// When the page is more than 80 % used, starts a new page and prints 5 blank lines; a page used
+// exactly 80 % goes on.
+void PageBreakRule(ReportPrinter& printer);
+
+// A section title between two lines of "=" as long as the title, each after `blanks` spaces,
+// then one blank line.
+void PrintTitleBlock(ReportPrinter& printer, int blanks, std::string_view title);
+
+}  // namespace stavelorn

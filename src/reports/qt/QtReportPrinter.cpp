@@ -1,0 +1,87 @@
+#include "reports/qt/QtReportPrinter.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrinter>
+
+namespace stavelorn {
+
+QtReportPrinter::QtReportPrinter(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+  // Fixed pitch keeps the report's columns; Liberation Mono stands in for Courier New where
+  // the latter is not installed, with the same widths.
+  font_ = QFont("Courier New", 10);
+  font_.setStyleHint(QFont::TypeWriter);
+  font_.setFixedPitch(true);
+}
+
+QtReportPrinter::~QtReportPrinter() {
+  if (painter_.isActive()) painter_.end();
+}
+
+void QtReportPrinter::Begin() {
+  if (painter_.isActive()) return;
+  if (!painter_.begin(printer_.get())) {
+    QString where = printer_->outputFileName().isEmpty() ? printer_->printerName()
+                                                         : printer_->outputFileName();
+    throw PrinterFailure(RunError{kErrPrinter, "Printer error: cannot print on \"" + where.toStdString() + "\""});
+  }
+  ApplyFont();
+  y_ = 0;
+  pages_ = 1;
+}
+
+void QtReportPrinter::ApplyFont() {
+  if (painter_.isActive()) painter_.setFont(QFont(font_, printer_.get()));
+}
+
+double QtReportPrinter::PageHeight() const {
+  return printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
+}
+
+void QtReportPrinter::PrintLine(const std::string& text) {
+  Begin();
+  QFontMetricsF metrics(painter_.font(), printer_.get());
+  if (y_ > 0 && y_ + metrics.height() > PageHeight()) NewPage();
+  painter_.drawText(QPointF(0, y_ + metrics.ascent()), QString::fromStdString(text));
+  y_ += metrics.lineSpacing();
+}
+
+void QtReportPrinter::NewPage() {
+  Begin();
+  if (y_ == 0) return;  // the page is still empty
+  if (!printer_->newPage())
+    throw PrinterFailure(RunError{kErrPrinter, "Printer error: the printer refused a new page"});
+  y_ = 0;
+  ++pages_;
+}
+
+void QtReportPrinter::EndDocument() {
+  if (!painter_.isActive()) return;
+  if (!painter_.end())
+    throw PrinterFailure(RunError{kErrPrinter, "Printer error: the document could not be finished"});
+}
+
+void QtReportPrinter::AbandonDocument() {
+  if (!painter_.isActive()) return;
+  printer_->abort();
+  painter_.end();
+  // A PDF half written is no report: leave nothing behind.
+  if (!printer_->outputFileName().isEmpty()) QFile::remove(printer_->outputFileName());
+}
+
+void QtReportPrinter::SetFontName(const std::string& name) {
+  font_.setFamily(QString::fromStdString(name));
+  ApplyFont();
+}
+
+void QtReportPrinter::SetFontSize(double points) {
+  font_.setPointSizeF(points);
+  ApplyFont();
+}
+
+void QtReportPrinter::SetFontBold(bool bold) {
+  font_.setBold(bold);
+  ApplyFont();
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,48 @@
+// A ReportPrinter on a QPrinter: the system's printer or a PDF file. QPrinter keeps no vertical
+// position and breaks no pages by itself, so this class does both: the position and the page
+// height are in the printer's device units, and a line that would pass the bottom margin goes
+// to a new page.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <memory>
+
+#include "reports/ReportPrinter.h"
+
+class QPrinter;
+
+namespace stavelorn {
+
+class QtReportPrinter : public ReportPrinter {
+ public:
+  // Takes a printer already aimed at its destination (a printer or a PDF file name).
+  explicit QtReportPrinter(std::unique_ptr<QPrinter> printer);
+  ~QtReportPrinter() override;
+
+  void PrintLine(const std::string& text) override;
+  void NewPage() override;
+  double CurrentY() const override { return y_; }
+  double PageHeight() const override;
+  void EndDocument() override;
+  void AbandonDocument() override;
+
+  std::string FontName() const override { return font_.family().toStdString(); }
+  void SetFontName(const std::string& name) override;
+  void SetFontSize(double points) override;
+  void SetFontBold(bool bold) override;
+
+  int PagesPrinted() const { return pages_; }
+
+ private:
+  void Begin();
+  void ApplyFont();
+
+  std::unique_ptr<QPrinter> printer_;
+  QPainter painter_;
+  QFont font_;
+  double y_ = 0;
+  int pages_ = 0;
+};
+
+}  // namespace stavelorn

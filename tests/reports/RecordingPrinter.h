@@ -1,0 +1,65 @@
+// A ReportPrinter for tests: it records every operation in order, lets a test say how full the
+// page already is, and can fail chosen lines a given number of times, the way a printer that
+// runs out of paper does.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "reports/ReportPrinter.h"
+
+namespace stavelorn {
+
+class RecordingPrinter : public ReportPrinter {
+ public:
+  // Operations as "line:<text>", "newpage", "end", "abandon", "font:<name>", "size:<points>",
+  // "bold:<0|1>".
+  std::vector<std::string> events;
+  double pageHeight = 60;
+  double usedAtStart = 0;  // lines already on the first page
+  // Number of a line in the document (from 1) -> failures still to come before it prints.
+  std::map<int, int> failLine;
+
+  void PrintLine(const std::string& text) override {
+    auto failure = failLine.find(printed_ + 1);
+    if (failure != failLine.end() && failure->second > 0) {
+      --failure->second;
+      throw PrinterFailure(RunError{kErrPrinter, "Printer error"});
+    }
+    events.push_back("line:" + text);
+    ++printed_;
+    ++lines_;
+  }
+  void NewPage() override {
+    events.push_back("newpage");
+    lines_ = 0;
+    usedAtStart = 0;
+  }
+  double CurrentY() const override { return usedAtStart + lines_; }
+  double PageHeight() const override { return pageHeight; }
+  void EndDocument() override { events.push_back("end"); }
+  void AbandonDocument() override { events.push_back("abandon"); }
+  std::string FontName() const override { return font_; }
+  void SetFontName(const std::string& name) override {
+    events.push_back("font:" + name);
+    font_ = name;
+  }
+  void SetFontSize(double points) override { events.push_back("size:" + std::to_string(static_cast<int>(points))); }
+  void SetFontBold(bool bold) override { events.push_back(bold ? "bold:1" : "bold:0"); }
+
+  // The printed lines only, without the "line:" tag.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (const std::string& event : events)
+      if (event.rfind("line:", 0) == 0) lines.push_back(event.substr(5));
+    return lines;
+  }
+
+ private:
+  int printed_ = 0;
+  int lines_ = 0;
+  std::string font_ = "Arial";
+};
+
+}  // namespace stavelorn
