@@ -1,0 +1,403 @@
+#include "analysis/ModelCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "model/NumberText.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+namespace {
+
+// What the six types read from the model, beyond the sizes StructTypeInfo fixes: the names of a
+// joint's coordinates (for the support and settlement messages) and which material and section
+// columns the member stiffness divides or multiplies by. Every one of those properties must be
+// positive: a zero or negative one makes the member's stiffness vanish or pull the wrong way.
+struct Property {
+  int column;
+  const char* name;
+};
+
+struct TypeRules {
+  const char* code;
+  std::vector<const char*> coordNames;
+  std::vector<Property> materialProps;
+  std::vector<Property> sectionProps;
+};
+
+const Property kModulusE{1, "modulus of elasticity E"};
+const Property kShearG{2, "shear modulus G"};
+
+const TypeRules kRules[] = {
+    {"Beam", {"Y translation", "rotation"}, {kModulusE}, {{1, "moment of inertia I"}}},
+    {"PTruss", {"X translation", "Y translation"}, {kModulusE}, {{1, "area A"}}},
+    {"PFrame", {"X translation", "Y translation", "rotation"}, {kModulusE},
+     {{1, "area A"}, {2, "moment of inertia I"}}},
+    {"STruss", {"X translation", "Y translation", "Z translation"}, {kModulusE}, {{1, "area A"}}},
+    {"Grid", {"Y translation", "rotation about X", "rotation about Z"}, {kModulusE, kShearG},
+     {{1, "moment of inertia I"}, {2, "torsion constant J"}}},
+    {"SFrame",
+     {"X translation", "Y translation", "Z translation", "rotation about X", "rotation about Y",
+      "rotation about Z"},
+     {kModulusE, kShearG},
+     {{1, "area A"}, {2, "moment of inertia Iz"}, {3, "moment of inertia Iy"}, {4, "torsion constant J"}}},
+};
+
+// Indexed by load type code.
+const char* const kLoadNames[] = {
+    "", "a concentrated force", "a couple", "a uniform load", "a linearly varying load",
+    "an axial force", "a uniform axial load", "a torque", "a force in local z", "a couple about local y",
+    "a uniform load in local z", "a linearly varying load in local z"};
+
+// Coordinate numbers are signed 16-bit, so no structure may have more joint coordinates.
+constexpr long kMostCoordinates = 32767;
+
+std::string Str(long n) { return std::to_string(n); }
+
+// A value as the grids show it, unless that text would read back as a different single: then the
+// shortest text that does, so "l1 = 2.785678 ... L = 2.7856777" shows why a load is refused.
+std::string Num(float value) {
+  if (std::isfinite(value)) {
+    std::string text = FormatShortest(value);
+    if (ParseSingle(text) == value) return text;
+  }
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+// "plane frame" from the caption " Plane Frame".
+std::string TypeName(const StructTypeInfo& type) {
+  std::string name = type.Caption;
+  name.erase(0, name.find_first_not_of(' '));
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
+
+// Whether the fixed-end forces of this load type have a place among the member's local
+// coordinates. Axial loads need an axial coordinate, which beams and grids lack; a torque needs a
+// twist, which only grids and space frames have; types 8 to 11 act in a second bending plane
+// that only a space frame has, and elsewhere would be placed in the first one.
+bool TypeCarriesLoad(const std::string& code, int loadType) {
+  if (code == "SFrame" || loadType <= 4) return true;
+  if (loadType <= 6) return code == "PFrame";
+  return loadType == 7 && code == "Grid";
+}
+
+class ModelChecker {
+ public:
+  ModelChecker(const ModelStore& model, const StructTypeInfo& type, const TypeRules& rules)
+      : m_(model), type_(type), rules_(rules), code_(model.StructType) {}
+
+  std::vector<std::string> Run() {
+    if (!TablesFit()) return problems_;
+    CheckCoordinateCount();
+    CheckSupports();
+    CheckMembers();
+    CheckProperties();
+    CheckJointRecords("Joint load", m_.JointLoadCount, m_.JointLoadJoints);
+    if (!IsTruss(code_)) {  // trusses have neither releases nor member loads
+      CheckReleases();
+      CheckMemberLoads();
+    }
+    CheckSettlements();
+    // Beams and grids have no axial coordinate, so temperature changes and fabrication errors on
+    // them stay unused.
+    if (code_ != "Beam" && code_ != "Grid") {
+      CheckMemberRecords("Temperature change", m_.TempChangeCount, m_.TempChangeMembers);
+      CheckMemberRecords("Fabrication error", m_.FabErrorCount, m_.FabErrorMembers);
+    }
+    return problems_;
+  }
+
+ private:
+  void Report(std::string problem) { problems_.push_back(std::move(problem)); }
+
+  // A number that must name a row of a table of `count` rows.
+  bool InRange(const std::string& item, const std::string& what, int n, int count) {
+    if (n >= 1 && n <= count) return true;
+    Report(item + ": " + what + " " + Str(n) +
+           (count > 0 ? " is outside 1.." + Str(count) : " does not exist (none are defined)"));
+    return false;
+  }
+
+  // Tables shorter than their counts come only from a program that filled the model itself, not
+  // from the file reader or the editors; every other check indexes these tables, so with one of
+  // them too small nothing else is checked.
+  bool TablesFit() {
+    const int dof = m_.CoordsPerJoint;
+    const bool frame3d = code_ == "SFrame";
+    const bool fits[] = {
+        Fits("Joints", m_.JointCount, m_.JointCoords, m_.CoordColumns),
+        Fits("Supports", m_.SupportCount, m_.Supports, dof + 1),
+        Fits("Materials", m_.MaterialCount, m_.Materials, m_.MaterialColumns()),
+        Fits("Cross-Sections", m_.SectionCount, m_.Sections, m_.SectionColumns),
+        Fits("Members", m_.MemberCount, m_.MemberProps, 4),
+        Fits("Members", frame3d ? m_.MemberCount : 0, m_.RollAngles),
+        Fits("Member Releases", m_.ReleaseCount, m_.Releases, 2),
+        Fits("Joint Loads", m_.JointLoadCount, m_.JointLoadJoints),
+        Fits("Joint Loads", m_.JointLoadCount, m_.JointLoadValues, dof),
+        Fits("Member Loads", m_.MemberLoadCount, m_.MemberLoadInfo, 2),
+        Fits("Member Loads", m_.MemberLoadCount, m_.MemberLoadValues, 4),
+        Fits("Support Displacements", m_.SettlementCount, m_.SettlementJoints),
+        Fits("Support Displacements", m_.SettlementCount, m_.SettlementValues, dof),
+        Fits("Temperature Changes", m_.TempChangeCount, m_.TempChangeMembers),
+        Fits("Temperature Changes", m_.TempChangeCount, m_.TempChangeValues),
+        Fits("Fabrication Errors", m_.FabErrorCount, m_.FabErrorMembers),
+        Fits("Fabrication Errors", m_.FabErrorCount, m_.FabErrorValues)};
+    return std::all_of(std::begin(fits), std::end(fits), [](bool fit) { return fit; });
+  }
+
+  template <typename T>
+  bool Fits(const char* section, int count, const Table<T>& table, int cols) {
+    return FitsShape(section, count, table.Rows(), table.Cols(), cols);
+  }
+
+  template <typename T>
+  bool Fits(const char* section, int count, const Array<T>& array) {
+    return FitsShape(section, count, array.Size(), 1, 1);
+  }
+
+  bool FitsShape(const char* section, int count, int rows, int cols, int neededCols) {
+    if (count == 0 || (count > 0 && rows >= count && cols >= neededCols)) return true;
+    std::string problem =
+        std::string(section) + ": " +
+        (count < 0 ? "the count " + Str(count) + " is negative"
+                   : Str(count) + " records need " + Str(count) + " x " + Str(neededCols) +
+                         " values, but the table holds " + Str(rows) + " x " + Str(cols));
+    // A section kept in two tables names a bad count once.
+    if (problems_.empty() || problems_.back() != problem) Report(std::move(problem));
+    return false;
+  }
+
+  void CheckCoordinateCount() {
+    const long coordinates = long{m_.JointCount} * m_.CoordsPerJoint;
+    if (coordinates > kMostCoordinates)
+      Report("Joints: " + Str(m_.JointCount) + " joints of " + Str(m_.CoordsPerJoint) +
+             " coordinates make " + Str(coordinates) + " structure coordinates, more than the " +
+             Str(kMostCoordinates) + " that can be numbered");
+  }
+
+  void CheckSupports() {
+    supportOf_.assign(static_cast<std::size_t>(m_.JointCount) + 1, 0);
+    for (int s = 1; s <= m_.SupportCount; ++s) {
+      const std::string item = "Support " + Str(s);
+      const int joint = m_.Supports(s, 1);
+      // The numbering keeps the later of two rows for one joint; so do the settlement checks.
+      if (InRange(item, "joint", joint, m_.JointCount)) supportOf_[joint] = s;
+      // Any other code is counted as a restraint by the stability count but numbered as free, so
+      // two coordinates would receive one number.
+      for (int k = 1; k <= m_.CoordsPerJoint; ++k) {
+        const int code = m_.Supports(s, k + 1);
+        if (code != 0 && code != 1)
+          Report(item + ": restraint code " + Str(code) + " of the " + rules_.coordNames[k - 1] +
+                 " is neither 0 (free) nor 1 (restrained)");
+      }
+    }
+  }
+
+  // The length the engine will compute: single-precision coordinates, their differences, squares
+  // and square root evaluated in double, the result stored in single precision. A beam takes the
+  // signed X difference, so a member entered right to left would get a negative length.
+  float EngineLength(int begin, int end) const {
+    auto delta = [&](int col) {
+      return double{m_.JointCoords(end, col)} - double{m_.JointCoords(begin, col)};
+    };
+    if (code_ == "Beam") return static_cast<float>(delta(1));
+    double sum = 0;
+    for (int col = 1; col <= m_.CoordColumns; ++col) sum += delta(col) * delta(col);
+    return static_cast<float>(std::sqrt(sum));
+  }
+
+  void CheckMembers() {
+    length_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0.0f);
+    materialUser_.assign(static_cast<std::size_t>(m_.MaterialCount) + 1, 0);
+    sectionUser_.assign(static_cast<std::size_t>(m_.SectionCount) + 1, 0);
+    for (int member = 1; member <= m_.MemberCount; ++member) {
+      const std::string item = "Member " + Str(member);
+      const int begin = m_.MemberProps(member, 1), end = m_.MemberProps(member, 2);
+      const int material = m_.MemberProps(member, 3), section = m_.MemberProps(member, 4);
+      const bool beginKnown = InRange(item, "beginning joint", begin, m_.JointCount);
+      const bool endKnown = InRange(item, "end joint", end, m_.JointCount);
+      if (InRange(item, "material", material, m_.MaterialCount) && materialUser_[material] == 0)
+        materialUser_[material] = member;
+      if (InRange(item, "cross-section", section, m_.SectionCount) && sectionUser_[section] == 0)
+        sectionUser_[section] = member;
+      if (!beginKnown || !endKnown) continue;
+      const float length = EngineLength(begin, end);
+      if (length == 0.0f)
+        Report(item + ": joints " + Str(begin) + " and " + Str(end) + " coincide" +
+               (code_ == "Beam" ? " in X" : "") + ", so the member has no length");
+      else if (length < 0.0f)  // only a beam's signed length can be negative
+        Report(item + ": runs right to left (X = " + Num(m_.JointCoords(begin, 1)) + " to " +
+               Num(m_.JointCoords(end, 1)) + "); enter a beam member left to right");
+      else if (std::isinf(length))
+        Report(item + ": its length is too large for a single-precision number");
+      else
+        length_[member] = length;
+    }
+  }
+
+  void CheckProperties() {
+    for (int material = 1; material <= m_.MaterialCount; ++material)
+      if (materialUser_[material] != 0)
+        CheckPositive("Material " + Str(material), m_.Materials, material, rules_.materialProps,
+                      materialUser_[material]);
+    for (int section = 1; section <= m_.SectionCount; ++section)
+      if (sectionUser_[section] != 0)
+        CheckPositive("Cross-section " + Str(section), m_.Sections, section, rules_.sectionProps,
+                      sectionUser_[section]);
+  }
+
+  // Only sets that some member uses are checked: an unused set never reaches the stiffness.
+  void CheckPositive(const std::string& item, const Table<float>& table, int row,
+                     const std::vector<Property>& props, int firstUser) {
+    for (const Property& p : props) {
+      const float value = table(row, p.column);
+      if (!(value > 0.0f && std::isfinite(value)))
+        Report(item + ": " + p.name + " = " + Num(value) + " is not positive (member " + Str(firstUser) +
+               " uses it)");
+    }
+  }
+
+  void CheckReleases() {
+    releaseOf_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0);
+    std::vector<int> firstRecord(static_cast<std::size_t>(m_.MemberCount) + 1, 0);
+    for (int r = 1; r <= m_.ReleaseCount; ++r) {
+      const std::string item = "Member release " + Str(r);
+      const int member = m_.Releases(r, 1), code = m_.Releases(r, 2);
+      const bool memberKnown = InRange(item, "member", member, m_.MemberCount);
+      if (code < 1 || code > 3)
+        Report(item + ": release code " + Str(code) + " is none of 1 (beginning), 2 (end), 3 (both ends)");
+      if (!memberKnown) continue;
+      // The numbering reads a member's first release record and the stiffness its last one.
+      if (firstRecord[member] != 0)
+        Report(item + ": member " + Str(member) + " already has release record " +
+               Str(firstRecord[member]));
+      else
+        firstRecord[member] = r;
+      releaseOf_[member] = code;
+    }
+  }
+
+  void CheckMemberLoads() {
+    const std::string typeName = TypeName(type_);
+    for (int r = 1; r <= m_.MemberLoadCount; ++r) {
+      const int member = m_.MemberLoadInfo(r, 1), loadType = m_.MemberLoadInfo(r, 2);
+      std::string item = "Member load " + Str(r);
+      const bool memberKnown = InRange(item, "member", member, m_.MemberCount);
+      if (memberKnown) item += " (member " + Str(member) + ")";
+      if (loadType < 1 || loadType > 11) {
+        Report(item + ": load type " + Str(loadType) + " is none of 1..11");
+        continue;
+      }
+      if (!TypeCarriesLoad(code_, loadType)) {
+        Report(item + ": " + kLoadNames[loadType] + " (type " + Str(loadType) + ") cannot act on a " +
+               typeName + " member");
+        continue;
+      }
+      if (!memberKnown) continue;
+      if (loadType == 7 && releaseOf_[member] == 3)
+        Report(item + ": a torque on a member hinged at both ends has no load path");
+      if (length_[member] > 0.0f) CheckDistances(item, r, loadType, length_[member]);
+    }
+  }
+
+  // The fixed-end force formulas hold only for a load that lies on the member; l2 is read only by
+  // the distributed types, and a linearly varying load starting at the far end leaves the formulas
+  // dividing by the zero length L - l1.
+  void CheckDistances(const std::string& item, int r, int loadType, float length) {
+    const float l1 = m_.MemberLoadValues(r, 3), l2 = m_.MemberLoadValues(r, 4);
+    const bool distributed =
+        loadType == 3 || loadType == 4 || loadType == 6 || loadType == 10 || loadType == 11;
+    const bool linear = loadType == 4 || loadType == 11;
+    const bool l1OnMember = l1 >= 0.0f && l1 <= length;
+    if (!l1OnMember)
+      Report(item + ": l1 = " + Num(l1) + " is outside the member (L = " + Num(length) + ")");
+    if (distributed && !(l2 >= 0.0f))
+      Report(item + ": l2 = " + Num(l2) + " is negative");
+    else if (distributed && l1OnMember && double{l1} + double{l2} > double{length})
+      Report(item + ": l1 = " + Num(l1) + " plus l2 = " + Num(l2) + " exceeds L = " + Num(length));
+    if (linear && l1 == length)
+      Report(item + ": a linearly varying load cannot start at the far end (l1 = L = " + Num(length) + ")");
+  }
+
+  void CheckJointRecords(const std::string& name, int count, const Array<std::int16_t>& joints) {
+    for (int r = 1; r <= count; ++r) InRange(name + " " + Str(r), "joint", joints(r), m_.JointCount);
+  }
+
+  void CheckMemberRecords(const std::string& name, int count, const Array<std::int16_t>& members) {
+    for (int r = 1; r <= count; ++r) InRange(name + " " + Str(r), "member", members(r), m_.MemberCount);
+  }
+
+  // Settlements of one joint add up in the analysis but only the first shows in the results, and a
+  // displacement is prescribed only where a support restrains the joint.
+  void CheckSettlements() {
+    std::vector<int> firstRecord(static_cast<std::size_t>(m_.JointCount) + 1, 0);
+    for (int r = 1; r <= m_.SettlementCount; ++r) {
+      const std::string item = "Support displacement " + Str(r);
+      const int joint = m_.SettlementJoints(r);
+      if (!InRange(item, "joint", joint, m_.JointCount)) continue;
+      if (firstRecord[joint] != 0) {
+        Report(item + ": joint " + Str(joint) + " already has support displacement record " +
+               Str(firstRecord[joint]));
+        continue;
+      }
+      firstRecord[joint] = r;
+      const int support = supportOf_[joint];
+      if (support == 0) {
+        Report(item + ": joint " + Str(joint) + " is no support");
+        continue;
+      }
+      for (int k = 1; k <= m_.CoordsPerJoint; ++k) {
+        const float value = m_.SettlementValues(r, k);
+        if (value != 0.0f && m_.Supports(support, k + 1) == 0)
+          Report(item + " (joint " + Str(joint) + "): " + Num(value) + " is prescribed for the " +
+                 rules_.coordNames[k - 1] + ", which support " + Str(support) + " leaves free");
+      }
+    }
+  }
+
+  const ModelStore& m_;
+  const StructTypeInfo& type_;
+  const TypeRules& rules_;
+  const std::string& code_;
+  std::vector<std::string> problems_;
+  std::vector<int> supportOf_;      // joint -> its (last) support row, 0 for none
+  std::vector<float> length_;       // member -> its length, 0 when it cannot be measured
+  std::vector<int> materialUser_;   // material -> first member using it, 0 for none
+  std::vector<int> sectionUser_;    // cross-section -> first member using it, 0 for none
+  std::vector<int> releaseOf_;      // member -> its last release code, as the stiffness reads it
+};
+
+}  // namespace
+
+std::vector<std::string> CheckModel(const ModelStore& model) {
+  const StructTypeInfo* type = FindStructType(model.StructType);
+  if (!type) return {"Structure type \"" + model.StructType + "\" is none of the six types"};
+  if (model.CoordsPerJoint != type->CoordsPerJoint || model.CoordColumns != type->CoordColumns ||
+      model.SectionColumns != type->SectionColumns)
+    return {"Structure type " + model.StructType + ": the model's table sizes do not match the type"};
+  const TypeRules& rules =
+      *std::find_if(std::begin(kRules), std::end(kRules),
+                    [&](const TypeRules& r) { return model.StructType == r.code; });
+  return ModelChecker(model, *type, rules).Run();
+}
+
+std::string InputDataErrorText(const std::vector<std::string>& problems, std::size_t maxShown) {
+  std::string text = "The analysis cannot start until these input data are corrected:\n";
+  const std::size_t shown = std::min(problems.size(), maxShown);
+  for (std::size_t i = 0; i < shown; ++i) text += "\n" + problems[i];
+  if (problems.size() > shown)
+    text += "\n... and " + Str(static_cast<long>(problems.size() - shown)) + " more.";
+  return text;
+}
+
+}  // namespace stavelorn
