@@ -1,0 +1,82 @@
+#include "reports/BatchReport.h"
+
+#include <exception>
+
+#include "analysis/Analysis.h"
+#include "analysis/ModelCheck.h"
+#include "model/ModelStore.h"
+#include "model/ProjectFile.h"
+#include "reports/PrintCommand.h"
+#include "reports/ResultsJson.h"
+#include "reports/TextReportPrinter.h"
+#include "ui/ConsoleMessages.h"
+
+namespace stavelorn {
+
+namespace {
+
+constexpr char kUsage[] = "usage: stavelorn-report [--json] FILE.str\n";
+
+// The analysis outcome messages, as the Analyze command words them.
+constexpr char kAnalysisTitle[] = "Analysis Results";
+constexpr char kNotStableText[] =
+    "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check Input Data.";
+constexpr char kSolutionFailedText[] =
+    "     **** Analysis ERROR ****  \n\nError in Solution of Simultaneous Equations\n\n"
+    "Structure Stiffness Matrix may be Singular\n\n       Check Input Data.";
+
+void Box(std::ostream& err, const std::string& title, const std::string& text) {
+  err << title << '\n' << text << '\n';
+}
+
+}  // namespace
+
+int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  bool json = false;
+  std::vector<std::string> files;
+  for (const std::string& arg : args) {
+    if (arg == "--json")
+      json = true;
+    else if (!arg.empty() && arg[0] == '-')
+      return err << "stavelorn-report: unknown option " << arg << '\n' << kUsage, kExitUsage;
+    else
+      files.push_back(arg);
+  }
+  if (files.size() != 1) return err << kUsage, kExitUsage;
+
+  ModelStore model;
+  model.Reset();
+  model.ProjectFile = files[0];
+  if (RunResult error = ReadProjectFile(model)) {
+    Box(err, "File_Reading Error", UnexpectedErrorText(*error));
+    return kExitRejected;
+  }
+  std::vector<std::string> problems = CheckModel(model);
+  if (!problems.empty()) {
+    Box(err, kInputDataErrorTitle, InputDataErrorText(problems));
+    return kExitRejected;
+  }
+  try {
+    Analyze(model);
+  } catch (const std::exception& failure) {
+    // The checks let through a model the engine cannot take: still a rejected model.
+    Box(err, kInputDataErrorTitle, failure.what());
+    return kExitRejected;
+  }
+
+  int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
+               : model.AnalysisStatus == kNotStable      ? kExitNotStable
+                                                         : kExitSolutionFailed;
+  if (status == kExitNotStable) Box(err, kAnalysisTitle, kNotStableText);
+  if (status == kExitSolutionFailed) Box(err, kAnalysisTitle, kSolutionFailedText);
+
+  if (json) {
+    out << ResultsJson(model) << std::flush;
+    return out ? status : kExitOutputFailed;
+  }
+  TextReportPrinter printer(out);
+  ConsoleMessages messages(err);
+  return PrintReport(model, printer, messages) == PrintOutcome::Printed ? status : kExitOutputFailed;
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,30 @@
+// The batch tool's whole run, kept in the core so that it is tested like the rest:
+//   stavelorn-report [--json] FILE.str
+// reads the project, checks it as the Analyze command does, analyses it and writes the report
+// exactly as the Print command prints it (or, with --json, the results as JSON) on `out`.
+// Failures are written on `err` in the words the program shows in its message boxes: the box's
+// title on the first line, its text after it.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace stavelorn {
+
+// Exit statuses of the batch tool.
+enum BatchExit : int {
+  kExitComplete = 0,
+  kExitRejected = 2,         // the file cannot be read or the model fails the checks; nothing on `out`
+  kExitNotStable = 3,
+  kExitSolutionFailed = 4,
+  kExitUsage = 64,
+  kExitOutputFailed = 74,    // `out` refused the report
+};
+
+// Runs the tool on the command-line arguments that follow the program name and returns its exit
+// status. After an analysis that did not complete, the text report holds the input data only
+// (the Print command prints no results then) and `err` gets the analysis message.
+int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace stavelorn

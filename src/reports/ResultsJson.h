@@ -1,0 +1,18 @@
+// The results of an analysis as one JSON object, for scripts and for checking the program's
+// numbers elsewhere. Values are the ones the results report prints (a restrained coordinate
+// shows its settlement or 0, a free coordinate of a support a reaction of 0), each written in
+// the shortest form that reads back to the same single-precision number.
+#pragma once
+
+#include <string>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+// {"status": 1, "structType": ..., "dofCount": ..., "jointDisplacements": [...],
+//  "memberEndForces": [...], "supportReactions": [...]} after a completed analysis; just the
+// status and the type code after any other outcome. Ends with a line feed.
+std::string ResultsJson(const ModelStore& model);
+
+}  // namespace stavelorn

@@ -1,0 +1,26 @@
+// A small strict JSON reader for tests: it accepts exactly the JSON grammar (objects, arrays,
+// strings with escapes, numbers, true, false, null) and throws std::runtime_error at the first
+// character that breaks it, so a test can both check that text is JSON and look inside it.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace stavelorn {
+
+struct JsonValue {
+  enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
+  bool boolean = false;
+  std::string text;  // a string's contents, or a number exactly as written
+  std::vector<JsonValue> items;
+  std::map<std::string, JsonValue> members;
+
+  const JsonValue& operator[](const std::string& key) const;  // throws when absent
+  const JsonValue& operator[](std::size_t index) const { return items.at(index); }
+};
+
+JsonValue ParseJson(const std::string& text);
+
+}  // namespace stavelorn
