@@ -29,10 +29,9 @@ class TextReportPrinter : public ReportPrinter {
 
   std::string FontName() const override { return fontName_; }
   void SetFontName(const std::string& name) override { fontName_ = name; }
-  void SetFontSize(double points) override { fontSize_ = points; }
-  void SetFontBold(bool bold) override { fontBold_ = bold; }
-  double FontSize() const { return fontSize_; }
-  bool FontBold() const { return fontBold_; }
+  // Plain text has one size and one style.
+  void SetFontSize(double) override {}
+  void SetFontBold(bool) override {}
 
  private:
   std::ostream& out_;
@@ -41,8 +40,6 @@ class TextReportPrinter : public ReportPrinter {
   bool formFeedDue_ = false;  // the next line opens a new page
   bool anythingSent_ = false;
   std::string fontName_ = "Courier New";
-  double fontSize_ = 10;
-  bool fontBold_ = false;
 };
 
 }  // namespace stavelorn
