@@ -1,0 +1,312 @@
+// Single routines and the cases where a careless engine goes wrong: loads in a space frame's
+// second bending plane, nearly aligned members, the numbering, and hostile models.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::Displacement;
+using testing::ModelFromText;
+
+// A space-frame cantilever of length 4 along X, fixed at joint 1, with one member load.
+std::string SpaceCantilever(int roll, const char* inertias, int loadType) {
+  return R"("Cantilever"
+"SFrame"
+"Joints",2
+0,0,0
+4,0,0
+"Supports",1
+1,1,1,1,1,1,1
+"Materials",1
+1,1,0
+"Cross-Sections",1
+1,)" + std::string(inertias) + R"(,1
+"Members",1
+1,2,1,1,)" + std::to_string(roll) + R"(
+"Member Loads",1
+1,)" + std::to_string(loadType) + ",1,0.5,1,0.5\n";
+}
+
+TEST(SpaceFrameLoads, ForceInTheXZPlaneDeflectsTheCantileverTipByPa2Times3LMinusAOver6EI) {
+  ModelStore m = ModelFromText(SpaceCantilever(0, "2,1", 8));
+  Analyze(m);
+  ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  EXPECT_NEAR(Displacement(m, 2, 3), -11.0 / 6, 1e-5);
+  EXPECT_NEAR(Displacement(m, 2, 2), 0, 1e-6);
+}
+
+class SecondPlaneLoad : public ::testing::TestWithParam<int> {};
+
+TEST_P(SecondPlaneLoad, AtRoll0ActsAsTheFirstPlaneLoadAtRoll90) {
+  // Rolled by 90 degrees the local y axis points along global Z, so a type 1-4 load with the
+  // inertias swapped is the same physical load as the matching type 8-11 load at roll 0.
+  const int type = GetParam();
+  ModelStore second = ModelFromText(SpaceCantilever(0, "2,1", type + 7));
+  ModelStore first = ModelFromText(SpaceCantilever(90, "1,2", type));
+  Analyze(second);
+  Analyze(first);
+  ASSERT_EQ(second.AnalysisStatus, kAnalysisComplete);
+  ASSERT_EQ(first.AnalysisStatus, kAnalysisComplete);
+  for (int k = 1; k <= 6; ++k)
+    EXPECT_NEAR(Displacement(second, 2, k), Displacement(first, 2, k), 1e-5) << "component " << k;
+  // Shears keep their sign and moments change it: rolled by 90 degrees, the member's local z
+  // axis is global -Y, about which the unrolled member's moment turns the other way.
+  for (int end = 0; end <= 6; end += 6) {
+    EXPECT_NEAR(second.MemberEndForces(1, 3 + end), first.MemberEndForces(1, 2 + end), 1e-5);
+    EXPECT_NEAR(second.MemberEndForces(1, 5 + end), -first.MemberEndForces(1, 6 + end), 1e-5);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Types1To4, SecondPlaneLoad, ::testing::Values(1, 2, 3, 4));
+
+TEST(Alignment, ShallowTwoBarTrussIsNotTakenForAStraightBar) {
+  // Members of (1000, +-1) have CX = 0.9999995: treated as aligned, they would lose their only
+  // vertical stiffness. Each bar carries P/(2 sin) = L/2 and the apex falls P·L³/(2·EA).
+  ModelStore m = ModelFromText(R"("Shallow"
+"PTruss"
+"Joints",3
+0,0
+1000,1
+2000,0
+"Supports",2
+1,1,1
+3,1,1
+"Materials",1
+200000,0
+"Cross-Sections",1
+100
+"Members",2
+1,2,1,1
+2,3,1,1
+"Joint Loads",1
+2,0,-1
+)");
+  Analyze(m);
+  ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  const double length = std::sqrt(1e6 + 1);
+  EXPECT_NEAR(Displacement(m, 2, 2), -length * length * length / 4e7, 1e-3);
+  EXPECT_NEAR(Displacement(m, 2, 1), 0, 1e-9);
+  EXPECT_NEAR(m.MemberEndForces(1, 1), length / 2, 1e-3);
+  EXPECT_NEAR(testing::Reaction(m, 1, 2), 0.5, 1e-6);
+}
+
+TEST(Numbering, FreeCoordinatesComeFirstJointByJointThenTheRestrainedOnes) {
+  ModelStore m = ModelFromText(R"("Two spans"
+"Beam"
+"Joints",3
+0
+5
+10
+"Supports",3
+1,1,0
+2,1,0
+3,1,0
+"Materials",1
+1,0
+"Cross-Sections",1
+1
+"Members",2
+1,2,1,1
+2,3,1,1
+)");
+  Analyze(m);
+  EXPECT_EQ(m.DofCount, 3);
+  EXPECT_EQ(m.RestrainedCount, 3);
+  const int expected[] = {4, 1, 5, 2, 6, 3};
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(m.CoordNumbers(k), expected[k - 1]) << k;
+}
+
+TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
+  const std::string frame = R"("Three-hinged"
+"PFrame"
+"Joints",3
+0,0
+3,4
+6,0
+"Supports",2
+1,1,1,0
+3,1,1,0
+"Materials",1
+200000000,0
+"Cross-Sections",1
+0.01,0.0002
+"Members",2
+1,2,1,1
+2,3,1,1
+)";
+  ModelStore both = ModelFromText(frame + "\"Member Releases\",2\n1,2\n2,1\n");
+  Analyze(both);
+  EXPECT_EQ(both.DofCount, 4) << "the base rotations and the translations of joint 2";
+  ModelStore one = ModelFromText(frame + "\"Member Releases\",1\n1,2\n");
+  Analyze(one);
+  EXPECT_EQ(one.DofCount, 5);
+  ModelStore truss = ModelFromText(R"("Pair"
+"PTruss"
+"Joints",3
+0,0
+3,4
+6,0
+"Supports",2
+1,1,1
+3,1,1
+"Materials",1
+200000000,0
+"Cross-Sections",1
+0.01
+"Members",2
+1,2,1,1
+2,3,1,1
+"Member Releases",1
+1,3
+)");
+  Analyze(truss);
+  EXPECT_EQ(truss.DofCount, 2);
+  EXPECT_EQ(truss.AnalysisStatus, kAnalysisComplete);
+}
+
+// Fixed-end forces of one member-load record on a beam member of length 10, by the engine.
+Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, double l2, int release = 0) {
+  ModelStore m = ModelFromText(R"("Member"
+"Beam"
+"Joints",2
+0
+10
+"Materials",1
+1,0
+"Cross-Sections",1
+1
+"Members",1
+1,2,1,1
+"Member Releases",1
+1,)" + std::to_string(release) + R"(
+"Member Loads",1
+1,)" + std::to_string(type) + "," + std::to_string(w) + "," + std::to_string(w2) + "," +
+                               std::to_string(l1) + "," + std::to_string(l2) + "\n");
+  if (release == 0) m.ReleaseCount = 0;
+  AnalysisResults<double> results;
+  Engine<double> engine(m, results);
+  engine.LoadMemberContext(1);
+  engine.ComputeMemberGeometry();
+  engine.LocalFixedEndForces.fill(0);
+  engine.ComputeMemberLoadFef(1);
+  return engine.LocalFixedEndForces;
+}
+
+struct DistributedCase {
+  int type;
+  double w, w2, l1, l2;
+};
+
+class DistributedLoadFef : public ::testing::TestWithParam<DistributedCase> {};
+
+TEST_P(DistributedLoadFef, EqualsTheIntegralOfPointLoadFixedEndForces) {
+  // Textbook fixed-end forces of a point load P at a from the beginning (b = L - a), summed
+  // over the load intensity by Simpson's rule.
+  const DistributedCase c = GetParam();
+  const double length = 10, loaded = length - c.l1 - c.l2;
+  const int steps = 2000;
+  double expected[5] = {0, 0, 0, 0, 0};
+  for (int s = 0; s <= steps; ++s) {
+    const double t = static_cast<double>(s) / steps, a = c.l1 + t * loaded, b = length - a;
+    const double q = (c.type == 3 ? c.w : c.w + (c.w2 - c.w) * t) * loaded / steps *
+                     (s == 0 || s == steps ? 1.0 / 3 : s % 2 ? 4.0 / 3 : 2.0 / 3);
+    expected[1] += q * b * b * (3 * a + b) / std::pow(length, 3);
+    expected[2] += q * a * b * b / (length * length);
+    expected[3] += q * a * a * (a + 3 * b) / std::pow(length, 3);
+    expected[4] -= q * a * a * b / (length * length);
+  }
+  const auto qf = BeamFef(c.type, c.w, c.w2, c.l1, c.l2);
+  for (int i = 1; i <= 4; ++i) EXPECT_NEAR(qf[i], expected[i], 1e-9 * (1 + std::fabs(expected[i]))) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Loads, DistributedLoadFef,
+                         ::testing::Values(DistributedCase{3, 1, 0, 0, 0}, DistributedCase{3, 2, 0, 2, 3},
+                                           DistributedCase{4, 1, 0, 0, 0}, DistributedCase{4, 0, 1, 0, 0},
+                                           DistributedCase{4, 1, 4, 1.5, 2.5}, DistributedCase{4, -2, 3, 0, 4},
+                                           DistributedCase{4, 3, 1, 6, 0}));
+
+TEST(FixedEndForces, AHingeAtTheBeginningSendsItsMomentToTheOtherEnd) {
+  // Force 10 at midspan of a member of 4, hinged at its beginning.
+  ModelStore m = ModelFromText(R"("Member"
+"Beam"
+"Joints",2
+0
+4
+"Materials",1
+1,0
+"Cross-Sections",1
+1
+"Members",1
+1,2,1,1
+"Member Releases",1
+1,1
+"Member Loads",1
+1,1,10,0,2,0
+)");
+  AnalysisResults<float> results;
+  Engine<float> engine(m, results);
+  engine.LoadMemberContext(1);
+  engine.ComputeMemberGeometry();
+  engine.LocalFixedEndForces.fill(0);
+  engine.ComputeMemberLoadFef(1);
+  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[1], 3.125f);
+  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[2], 0);
+  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[3], 6.875f);
+  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[4], -7.5f);
+}
+
+TEST(HostileModels, FailWithoutCrashing) {
+  const std::string truss = R"("Pair"
+"PTruss"
+"Joints",3
+0,0
+3,4
+6,0
+"Supports",2
+1,1,1
+3,1,1
+"Materials",1
+200000000,0
+"Cross-Sections",1
+0.01
+"Members",2
+1,2,1,1
+2,3,1,1
+"Joint Loads",1
+2,0,-1
+)";
+  ModelStore outside = ModelFromText(truss);
+  outside.MemberProps(2, 2) = 4;  // a joint that does not exist
+  EXPECT_THROW(Analyze(outside), std::out_of_range);
+  EXPECT_EQ(outside.AnalysisStatus, kNoResults);
+
+  ModelStore material = ModelFromText(truss);
+  material.MemberProps(1, 3) = 2;
+  EXPECT_THROW(Analyze(material), std::out_of_range);
+
+  ModelStore zeroLength = ModelFromText(truss);
+  zeroLength.JointCoords(2, 1) = 0, zeroLength.JointCoords(2, 2) = 0;
+  Analyze(zeroLength);
+  EXPECT_EQ(zeroLength.AnalysisStatus, kSolutionFailed) << "0/0 in the member matrices";
+
+  ModelStore untyped = ModelFromText(truss);
+  untyped.StructType = "Arch";
+  EXPECT_THROW(Analyze(untyped), std::invalid_argument);
+
+  ModelStore huge;
+  huge.Reset();
+  huge.SetStructType("SFrame");
+  huge.JointCount = 6000;
+  EXPECT_THROW(Analyze(huge), std::length_error);
+}
+
+}  // namespace
+}  // namespace stavelorn
