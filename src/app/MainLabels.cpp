@@ -1,0 +1,29 @@
+#include "app/MainLabels.h"
+
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+void MainLabels::ShowType(const ModelStore& m) {
+  const StructTypeInfo* type = FindStructType(m.StructType);
+  Text[2] = type ? type->Caption : "";
+}
+
+void MainLabels::ShowJointCounts(const ModelStore& m) {
+  Text[3] = " Joints: " + std::to_string(m.JointCount);
+  Text[4] = " Supports : " + std::to_string(m.SupportCount);
+}
+
+void MainLabels::ShowMaterialCount(const ModelStore& m) {
+  Text[5] = " Materials: " + std::to_string(m.MaterialCount);
+}
+
+void MainLabels::ShowSectionCount(const ModelStore& m) {
+  Text[6] = " Cross-Sections: " + std::to_string(m.SectionCount);
+}
+
+void MainLabels::ShowMemberCount(const ModelStore& m) {
+  Text[7] = " Members: " + std::to_string(m.MemberCount);
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,23 @@
+// The texts of the main window's labels Label1..Label7: title, type caption and the counts. Each
+// command decides which of them it refreshes, so they are kept as state beside the menus.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+struct MainLabels {
+  std::array<std::string, 8> Text;  // Text[1]..Text[7]; Text[0] unused
+
+  void ShowTitle(const ModelStore& m) { Text[1] = m.ProjectTitle; }
+  void ShowType(const ModelStore& m);
+  void ShowJointCounts(const ModelStore& m);     // Label3, Label4
+  void ShowMaterialCount(const ModelStore& m);   // Label5
+  void ShowSectionCount(const ModelStore& m);    // Label6
+  void ShowMemberCount(const ModelStore& m);     // Label7
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,143 @@
+#include "model/StructType.h"
+#include "app/MenuState.h"
+
+namespace stavelorn {
+
+namespace {
+
+using M = MenuItem;
+constexpr M kTop = M::Count;
+
+const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
+    {M::MnuProj, "MnuProj", "&Project     ", kTop, true},
+    {M::MnuProjNew, "MnuProjNew", "&New Project...     ", M::MnuProj, true},
+    {M::MnuProjOpen, "MnuProjOpen", "&Open an Existing Project...", M::MnuProj, true},
+    {M::MnuH1, "MnuH1", "-", M::MnuProj, true},
+    {M::MnuProjName, "MnuProjName", "&Change Project Title", M::MnuProj, false},
+    {M::MnuProjSave, "MnuProjSave", "&Save Project", M::MnuProj, false},
+    {M::MnuProjSaveAs, "MnuProjSaveAs", "Save Project &As...", M::MnuProj, false},
+    {M::MnuProjPrint, "MnuProjPrint", "&Print", M::MnuProj, false},
+    {M::MnuH2, "MnuH2", "-", M::MnuProj, true},
+    {M::MnuProjClose, "MnuProjClose", "&Close Project", M::MnuProj, false},
+    {M::MnuH3, "MnuH3", "-", M::MnuProj, true},
+    {M::MnuProjExit, "MnuProjExit", "E&xit", M::MnuProj, true},
+    {M::MnuJoint, "MnuJoint", "&Joints    ", kTop, false},
+    {M::MnuMatProp, "MnuMatProp", "Ma&terials    ", kTop, false},
+    {M::MnuCrossProp, "MnuCrossProp", "&Cross-Sections", kTop, false},
+    {M::MnuMemb, "MnuMemb", "&Members    ", kTop, false},
+    {M::MnuLoad, "MnuLoad", "&Loads    ", kTop, false},
+    {M::MnuLoadJt, "MnuLoadJt", "&Joint Loads", M::MnuLoad, true},
+    {M::MnuLoadMem, "MnuLoadMem", "&Member Loads", M::MnuLoad, true},
+    {M::MnuLoadSett, "MnuLoadSett", "&Support Displacements", M::MnuLoad, true},
+    {M::MnuLoadTemp, "MnuLoadTemp", "&Temperature Changes", M::MnuLoad, true},
+    {M::MnuLoadErr, "MnuLoadErr", "Fabrication &Errors", M::MnuLoad, true},
+    {M::MnuAna, "MnuAna", "&Analyze    ", kTop, false},
+    {M::MnuJtDispl, "MnuJtDispl", "Joint &Displacements", kTop, false},
+    {M::MnuMemForce, "MnuMemForce", "Member &Forces", kTop, false},
+    {M::MnuReact, "MnuReact", "&Reactions", kTop, false},
+    {M::MnuEditData, "MnuEditData", "&Edit Data", kTop, false},
+    {M::MnuHelp, "MnuHelp", "&Help", kTop, false},
+    {M::Label8, "Label8", "", kTop, false},
+    {M::Combo1, "Combo1", "", kTop, false},
+    {M::ReDraw, "ReDraw", "", kTop, false},
+}};
+
+bool AnyLoad(const ModelStore& m) {
+  return m.JointLoadCount > 0 || m.MemberLoadCount >= 1 || m.FabErrorCount >= 1 ||
+         m.SettlementCount >= 1 || m.TempChangeCount >= 1;
+}
+
+// Beams and grids take no temperature changes or fabrication errors.
+bool TakesStrainLoads(const ModelStore& m) { return m.StructType != "Grid" && m.StructType != "Beam"; }
+
+}  // namespace
+
+const std::array<MenuItemInfo, kMenuItemCount>& MenuItems() { return kItems; }
+
+const MenuItemInfo& MenuItemOf(MenuItem item) { return kItems[static_cast<std::size_t>(item)]; }
+
+MenuState::MenuState() {
+  for (const MenuItemInfo& info : kItems) visible_[Index(info.Item)] = info.InitiallyVisible;
+}
+
+void MenuState::ShowProjectMenus(const ModelStore& m) {
+  Hide(M::MnuProjNew);
+  Hide(M::MnuProjOpen);
+  for (M item : {M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose, M::MnuJoint,
+                 M::MnuMatProp, M::MnuCrossProp})
+    Show(item);
+  // Truss members carry no loads between their joints.
+  if (IsTruss(m.StructType)) Hide(M::MnuLoadMem);
+  if (!TakesStrainLoads(m)) {
+    Hide(M::MnuLoadTemp);
+    Hide(M::MnuLoadErr);
+  }
+  if (m.MemberCount < 1)
+    for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) Hide(item);
+}
+
+void MenuState::AfterOpen(const ModelStore& m) {
+  ShowProjectMenus(m);
+  Show(M::MnuProjSave);
+  ShowIf(m.JointCount > 0, M::MnuLoad);
+  ShowIf(m.JointCount >= 1 && m.MaterialCount >= 1 && m.SectionCount >= 1, M::MnuMemb);
+  ShowIf(m.MemberCount >= 1 && AnyLoad(m), M::MnuAna);
+}
+
+void MenuState::AfterDataWindow(MenuItem menu, const ModelStore& m) {
+  const bool members = m.MemberCount > 0;
+  switch (menu) {
+    case M::MnuJoint:
+      if (m.JointCount > 0) {
+        Show(M::MnuLoad);
+        if (m.MemberCount < 1)
+          for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) Hide(item);
+      }
+      // A member needs two joints to join.
+      ShowIf(m.JointCount >= 2 && m.MaterialCount >= 1 && m.SectionCount > 0, M::MnuMemb);
+      break;
+    case M::MnuMatProp:
+    case M::MnuCrossProp:
+      ShowIf(m.JointCount > 0 && m.MaterialCount > 0 && m.SectionCount > 0, M::MnuMemb);
+      break;
+    case M::MnuMemb:
+      if (members) {
+        ShowIf(!IsTruss(m.StructType), M::MnuLoadMem);
+        if (TakesStrainLoads(m)) {
+          Show(M::MnuLoadTemp);
+          Show(M::MnuLoadErr);
+        }
+        ShowIf(m.JointLoadCount > 0, M::MnuAna);
+      }
+      break;
+    case M::MnuLoad:
+      ShowIf(m.MemberCount >= 1 && m.JointLoadCount >= 1, M::MnuAna);
+      break;
+    case M::MnuLoadJt: ShowIf(members && m.JointLoadCount > 0, M::MnuAna); break;
+    case M::MnuLoadMem: ShowIf(members && m.MemberLoadCount > 0, M::MnuAna); break;
+    case M::MnuLoadSett: ShowIf(members && m.SettlementCount > 0, M::MnuAna); break;
+    case M::MnuLoadTemp: ShowIf(members && m.TempChangeCount > 0, M::MnuAna); break;
+    case M::MnuLoadErr: ShowIf(members && m.FabErrorCount > 0, M::MnuAna); break;
+    default: break;
+  }
+}
+
+void MenuState::AfterAnalysis(const ModelStore& m) {
+  if (m.AnalysisStatus != kAnalysisComplete) return;
+  for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
+    Hide(item);
+  for (M item : {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact}) Show(item);
+  // Only plane drawings show a deformed shape to scale.
+  if (m.StructType == "Beam" || m.StructType == "PTruss" || m.StructType == "PFrame")
+    for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
+}
+
+void MenuState::AfterEditData() {
+  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData, M::Label8, M::Combo1,
+                 M::ReDraw})
+    Hide(item);
+  for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
+    Show(item);
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,76 @@
+// Which menu items and multiplier controls of the main window are visible. The visible menus
+// carry the program's state (no project, project defined, data being entered, analysed, editing
+// after an analysis), so every rule that shows or hides one lives here, as a reaction to the
+// command that just ran and to the model it left.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+enum class MenuItem : std::size_t {
+  MnuProj, MnuProjNew, MnuProjOpen, MnuH1, MnuProjName, MnuProjSave, MnuProjSaveAs, MnuProjPrint,
+  MnuH2, MnuProjClose, MnuH3, MnuProjExit,
+  MnuJoint, MnuMatProp, MnuCrossProp, MnuMemb,
+  MnuLoad, MnuLoadJt, MnuLoadMem, MnuLoadSett, MnuLoadTemp, MnuLoadErr,
+  MnuAna, MnuJtDispl, MnuMemForce, MnuReact, MnuEditData, MnuHelp,
+  // The deflection multiplier controls follow the same rules as the menus.
+  Label8, Combo1, ReDraw,
+  Count
+};
+
+constexpr std::size_t kMenuItemCount = static_cast<std::size_t>(MenuItem::Count);
+
+struct MenuItemInfo {
+  MenuItem Item;
+  const char* Name;     // "MnuProjNew"
+  const char* Caption;  // "&New Project...     ", "-" for a separator, "" for the controls
+  MenuItem Parent;      // the menu it drops down from; MenuItem::Count for a top-level menu
+  bool InitiallyVisible;
+};
+
+// Every item with its name, caption and place, in menu order.
+const std::array<MenuItemInfo, kMenuItemCount>& MenuItems();
+const MenuItemInfo& MenuItemOf(MenuItem item);
+
+class MenuState {
+ public:
+  // The menus of a fresh main window: Project with New, Open and Exit, nothing else.
+  MenuState();
+
+  bool Visible(MenuItem item) const { return visible_[Index(item)]; }
+  void Show(MenuItem item) { visible_[Index(item)] = true; }
+  void Hide(MenuItem item) { visible_[Index(item)] = false; }
+
+  // A project exists: New and Open give way to the project commands and the first data menus;
+  // the load items follow the type and whether members exist.
+  void ShowProjectMenus(const ModelStore& model);
+
+  // After a project file was read (with ProjectFile set): every menu its data allows.
+  void AfterOpen(const ModelStore& model);
+
+  // After a data window opened from `menu` has closed (MnuLoad itself: the Loads menu opened).
+  void AfterDataWindow(MenuItem menu, const ModelStore& model);
+
+  // After Analyze: on a complete analysis the data menus give way to the results; a failed one
+  // changes nothing, so the data can be corrected.
+  void AfterAnalysis(const ModelStore& model);
+
+  // After Edit Data: results hidden, the data menus and Analyze back.
+  void AfterEditData();
+
+  bool operator==(const MenuState& other) const { return visible_ == other.visible_; }
+
+ private:
+  static std::size_t Index(MenuItem item) { return static_cast<std::size_t>(item); }
+  void ShowIf(bool condition, MenuItem item) {
+    if (condition) Show(item);
+  }
+
+  std::array<bool, kMenuItemCount> visible_{};
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,222 @@
+#include "app/ProjectSession.h"
+
+#include <cmath>
+
+#include "analysis/Analysis.h"
+#include "analysis/ModelCheck.h"
+#include "model/NumberText.h"
+#include "model/ProjectFile.h"
+#include "model/ProjectFileName.h"
+#include "reports/PrintCommand.h"
+
+namespace stavelorn {
+
+namespace {
+
+using M = MenuItem;
+
+const char kAnalysisTitle[] = "Analysis Results";
+const char kCompletedText[] = "  **** Analysis Completed ****  \n\nPrint Results of the Analysis ?";
+const char kNotStableText[] =
+    "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check Input Data.";
+const char kSolutionFailedText[] =
+    "     **** Analysis ERROR ****  \n\nError in Solution of Simultaneous Equations\n\n"
+    "Structure Stiffness Matrix may be Singular\n\n       Check Input Data.";
+
+}  // namespace
+
+ProjectSession::ProjectSession(ModelStore& model, Messages& messages, FileDialogs& dialogs,
+                               SessionWindows& windows)
+    : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows) {}
+
+void ProjectSession::Start() {
+  model_.Reset();
+  menus_ = MenuState();
+  labels_ = MainLabels();
+  unsaved_ = false;
+  multiplierText_ = " 5";
+}
+
+void ProjectSession::NewProject() {
+  if (windows_.ShowTitleDialog()) unsaved_ = true;
+  model_.CurrentForm = FormId::mcas;
+  if (!model_.StructType.empty()) menus_.ShowProjectMenus(model_);
+  labels_.ShowTitle(model_);
+}
+
+void ProjectSession::ChangeProjectTitle() {
+  if (windows_.ShowTitleDialog()) unsaved_ = true;
+  model_.CurrentForm = FormId::mcas;
+  // A project that was never saved keeps its old labels until it is.
+  if (!model_.ProjectFile.empty()) {
+    menus_.ShowProjectMenus(model_);
+    labels_.ShowTitle(model_);
+    labels_.ShowType(model_);
+  }
+}
+
+void ProjectSession::OpenProject() {
+  std::string path = dialogs_.OpenFile(ProjectFileRequest(model_.ProjectFile));
+  if (!path.empty()) OpenProjectFile(path);
+}
+
+bool ProjectSession::OpenProjectFile(const std::string& path) {
+  Start();
+  model_.ProjectFile = path;
+  RunResult error = ReadProjectFile(model_);
+  if (error) messages_.ReportError("File_Reading Error", *error);
+  if (model_.StructType.empty()) {
+    // Nothing was read that a project could be built on; stay with no project.
+    Start();
+    return false;
+  }
+  menus_.AfterOpen(model_);
+  if (error) {
+    // A damaged file only half read must not be overwritten by a plain Save: the user saves
+    // what was recovered under a name of their choosing.
+    model_.ProjectFile.clear();
+    menus_.Hide(M::MnuProjSave);
+    unsaved_ = true;
+  }
+  labels_.ShowTitle(model_);
+  labels_.ShowType(model_);
+  if (model_.JointCount > 0) labels_.ShowJointCounts(model_);
+  if (model_.MaterialCount > 0) labels_.ShowMaterialCount(model_);
+  if (model_.SectionCount > 0) labels_.ShowSectionCount(model_);
+  if (model_.MemberCount > 0) labels_.ShowMemberCount(model_);
+  windows_.Redraw();
+  return true;
+}
+
+bool ProjectSession::AskProjectFileName() {
+  for (;;) {
+    std::string path = dialogs_.SaveFile(ProjectFileRequest(model_.ProjectFile));
+    if (path.empty()) return false;  // cancelled: nothing to report, nothing changes
+    RunResult error = ApplyProjectExtension(path);
+    if (!error) {
+      model_.ProjectFile = path;
+      return true;
+    }
+    if (messages_.ReportErrorRetry("FileName Error", *error) != kAnswerRetry) return false;
+  }
+}
+
+bool ProjectSession::WriteProject() {
+  if (RunResult error = WriteProjectFile(model_)) {
+    messages_.ReportError("File_Save Error", *error);
+    return false;
+  }
+  unsaved_ = false;
+  return true;
+}
+
+bool ProjectSession::SaveProject() { return WriteProject(); }
+
+bool ProjectSession::SaveProjectAs() {
+  std::string previous = model_.ProjectFile;
+  if (!AskProjectFileName()) return false;
+  if (!WriteProject()) {
+    model_.ProjectFile = previous;  // the project still belongs to the file it came from
+    return false;
+  }
+  menus_.Show(M::MnuProjSave);
+  return true;
+}
+
+void ProjectSession::Print() {
+  std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
+  if (printer) PrintReport(model_, *printer, messages_);
+}
+
+bool ProjectSession::SaveBeforeDiscarding() {
+  if (!unsaved_) return true;
+  switch (messages_.AskYesNoCancel("Save Data ?", "Save changes to the project?")) {
+    case kAnswerYes:
+      if (model_.ProjectFile.empty()) return SaveProjectAs();
+      return WriteProject();
+    case kAnswerNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool ProjectSession::CloseProject() {
+  if (!SaveBeforeDiscarding()) return false;
+  Start();
+  windows_.Redraw();
+  return true;
+}
+
+bool ProjectSession::ConfirmExit() { return SaveBeforeDiscarding(); }
+
+void ProjectSession::DataWindowClosed(MenuItem menu, bool committed) {
+  if (committed) unsaved_ = true;
+  model_.CurrentForm = FormId::mcas;
+  menus_.AfterDataWindow(menu, model_);
+  if (menu == M::MnuJoint && model_.JointCount > 0) {
+    windows_.Redraw();
+    labels_.ShowJointCounts(model_);
+  } else if (menu == M::MnuMatProp && model_.MaterialCount > 0) {
+    labels_.ShowMaterialCount(model_);
+  } else if (menu == M::MnuCrossProp && model_.SectionCount > 0) {
+    labels_.ShowSectionCount(model_);
+  } else if (menu == M::MnuMemb && model_.MemberCount > 0) {
+    windows_.Redraw();
+    labels_.ShowMemberCount(model_);
+  }
+}
+
+void ProjectSession::LoadsMenuOpened() { menus_.AfterDataWindow(M::MnuLoad, model_); }
+
+void ProjectSession::Analyze() {
+  if (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?") == kAnswerYes) {
+    if (!model_.ProjectFile.empty() || AskProjectFileName()) WriteProject();
+  }
+  // The engine trusts its input, so a model it cannot evaluate is stopped here, with every
+  // problem named, before anything is computed or any menu changes.
+  std::vector<std::string> problems = CheckModel(model_);
+  if (!problems.empty()) {
+    messages_.ShowStop(kInputDataErrorTitle, InputDataErrorText(problems));
+    return;
+  }
+  stavelorn::Analyze(model_);
+  windows_.Redraw();
+  ShowAnalysisOutcome();
+}
+
+void ProjectSession::ShowAnalysisOutcome() {
+  switch (model_.AnalysisStatus) {
+    case kAnalysisComplete: {
+      bool print = messages_.AskYesNo(kAnalysisTitle, kCompletedText) == kAnswerYes;
+      if (print) Print();
+      menus_.AfterAnalysis(model_);
+      break;
+    }
+    case kNotStable:
+      messages_.ShowStop(kAnalysisTitle, kNotStableText);
+      break;
+    default:
+      messages_.ShowStop(kAnalysisTitle, kSolutionFailedText);
+      break;
+  }
+}
+
+void ProjectSession::EditData() {
+  if (messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes) Print();
+  model_.AnalysisStatus = kNoResults;
+  menus_.AfterEditData();
+  unsaved_ = true;
+}
+
+std::string ProjectSession::SetMultiplierText(const std::string& text) {
+  // Rounded to the nearest integer, halves to even, as the current rounding mode does.
+  double value = std::nearbyint(LeadingNumber(text));
+  if (!(value >= -32768 && value <= 32767))
+    return "The deflection multiplier must be a whole number from -32768 to 32767.";
+  model_.DeflectionMultiplier = static_cast<std::int16_t>(value);
+  multiplierText_ = text;
+  return "";
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,85 @@
+// The main window's commands as the program decides them: New, Open, Change Project Title, Save,
+// Save As, Print, Close, Exit, the data menus, Analyze, Edit Data and the deflection multiplier.
+// Each works on the model and talks to the user only through Messages and FileDialogs, and to
+// the windows only through SessionWindows, so tests drive every flow with scripted answers.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/MainLabels.h"
+#include "app/MenuState.h"
+#include "model/ModelStore.h"
+#include "reports/ReportPrinter.h"
+#include "ui/FileDialogs.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+// What the commands need from the windows they cannot own.
+class SessionWindows {
+ public:
+  virtual ~SessionWindows() = default;
+  // Shows the project title dialog modally; true when it was closed with OK (and applied).
+  virtual bool ShowTitleDialog() = 0;
+  // Redraws the structure, with its deformed shape after an analysis, on the main canvas.
+  virtual void Redraw() = 0;
+  // A printer for one report, or nullptr when the user backed out (of choosing a PDF file, say).
+  virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
+};
+
+class ProjectSession {
+ public:
+  ProjectSession(ModelStore& model, Messages& messages, FileDialogs& dialogs, SessionWindows& windows);
+
+  // The entry routine: an empty model and a fresh main window.
+  void Start();
+
+  const MenuState& Menus() const { return menus_; }
+  const MainLabels& Labels() const { return labels_; }
+  bool HasUnsavedChanges() const { return unsaved_; }
+  const std::string& MultiplierText() const { return multiplierText_; }
+
+  void NewProject();
+  void ChangeProjectTitle();
+  void OpenProject();
+  // Opens the given file as the Open command does after its dialog; false when nothing usable
+  // was read.
+  bool OpenProjectFile(const std::string& path);
+  bool SaveProject();
+  bool SaveProjectAs();
+  void Print();
+  // Close Project and Exit: false when the user chose to keep the project open.
+  bool CloseProject();
+  bool ConfirmExit();
+
+  // A data window opened from `menu` has closed; `committed` when it closed with its Close
+  // button, which writes its grid into the model.
+  void DataWindowClosed(MenuItem menu, bool committed);
+  // The Loads menu was opened.
+  void LoadsMenuOpened();
+
+  void Analyze();
+  void EditData();
+
+  // The multiplier's text changed (typed or picked). Returns "" when accepted, else the reason
+  // it was refused; the text then goes back to the last accepted value.
+  std::string SetMultiplierText(const std::string& text);
+
+ private:
+  bool AskProjectFileName();
+  bool WriteProject();
+  bool SaveBeforeDiscarding();
+  void ShowAnalysisOutcome();
+
+  ModelStore& model_;
+  Messages& messages_;
+  FileDialogs& dialogs_;
+  SessionWindows& windows_;
+  MenuState menus_;
+  MainLabels labels_;
+  bool unsaved_ = false;
+  std::string multiplierText_ = " 5";
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,42 @@
+#include "app/ProjectTitleForm.h"
+
+namespace stavelorn {
+
+namespace {
+
+const std::array<TypeOption, 6> kOptions = {{
+    {"PT", "Plane Truss", "PTruss"},
+    {"Beam", "Beam", "Beam"},
+    {"PF", "Plane Frame", "PFrame"},
+    {"ST", "Space Truss", "STruss"},
+    {"Grid", "Grid", "Grid"},
+    {"SF", "Space Frame", "SFrame"},
+}};
+
+}  // namespace
+
+const std::array<TypeOption, 6>& TypeOptions() { return kOptions; }
+
+ProjectTitleForm ProjectTitleForm::Load(const ModelStore& model) {
+  ProjectTitleForm form;
+  form.Title = model.ProjectTitle;
+  // Joint coordinates, materials and cross-sections are laid out for the current type (a grid's
+  // material has a shear modulus a frame's lacks), so the type is fixed as soon as any of them
+  // exists: a change would leave tables the new type cannot read.
+  if (model.JointCount > 0 || model.MaterialCount > 0 || model.SectionCount > 0) {
+    form.TypeLocked = true;
+    form.SelectedType = model.StructType;
+  }
+  return form;
+}
+
+bool ProjectTitleForm::OptionVisible(const TypeOption& option) const {
+  return !TypeLocked || SelectedType == option.Code;
+}
+
+void ProjectTitleForm::Apply(ModelStore& model) const {
+  model.ProjectTitle = Title;
+  if (!SelectedType.empty()) model.SetStructType(SelectedType);
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,34 @@
+// The rules of the project title dialog (`ProjName`): what it shows when it opens and what OK
+// stores. The window only displays this and forwards the user's choices.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+struct TypeOption {
+  const char* Name;     // control name: "PT", "Beam", "PF", "ST", "Grid", "SF"
+  const char* Caption;  // "Plane Truss", ...
+  const char* Code;     // the structure type it sets
+};
+
+// The six type options in the order the dialog lays them out.
+const std::array<TypeOption, 6>& TypeOptions();
+
+struct ProjectTitleForm {
+  std::string Title;         // text of PrTitle
+  std::string SelectedType;  // code of the selected option, "" when none is selected
+  // Once joints, materials or sections exist the type can no longer change: only its own
+  // option is shown.
+  bool TypeLocked = false;
+
+  static ProjectTitleForm Load(const ModelStore& model);
+  bool OptionVisible(const TypeOption& option) const;
+  // OK: stores the title, and the selected type with its sizes (none selected: type unchanged).
+  void Apply(ModelStore& model) const;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "app/ProjectTitleForm.h"
+
+namespace stavelorn {
+namespace {
+
+int VisibleOptions(const ProjectTitleForm& form) {
+  int visible = 0;
+  for (const TypeOption& option : TypeOptions()) visible += form.OptionVisible(option);
+  return visible;
+}
+
+TEST(ProjectTitleForm, TheTypeIsFixedOnceDataLaidOutForItExists) {
+  struct Case {
+    std::int16_t ModelStore::*count;
+    const char* name;
+  };
+  for (const Case& c : {Case{&ModelStore::JointCount, "joints"}, Case{&ModelStore::MaterialCount, "materials"},
+                        Case{&ModelStore::SectionCount, "sections"}}) {
+    ModelStore m;
+    m.Reset();
+    m.SetStructType("Grid");
+    EXPECT_EQ(VisibleOptions(ProjectTitleForm::Load(m)), 6) << "no data yet";
+    EXPECT_EQ(ProjectTitleForm::Load(m).SelectedType, "") << "no option selected";
+    m.*c.count = 1;
+    ProjectTitleForm form = ProjectTitleForm::Load(m);
+    EXPECT_EQ(VisibleOptions(form), 1) << c.name;
+    EXPECT_EQ(form.SelectedType, "Grid") << c.name;
+  }
+}
+
+TEST(ProjectTitleForm, OkStoresTheTitleAndTheSelectedTypeOnly) {
+  ModelStore m;
+  m.Reset();
+  ProjectTitleForm form = ProjectTitleForm::Load(m);
+  form.Title = "Frame A";
+  form.Apply(m);
+  EXPECT_EQ(m.ProjectTitle, "Frame A");
+  EXPECT_EQ(m.StructType, "") << "no option chosen: the type stays";
+  form.SelectedType = "SFrame";
+  form.Apply(m);
+  EXPECT_EQ(m.StructType, "SFrame");
+  EXPECT_EQ(m.CoordsPerJoint, 6);
+}
+
+}  // namespace
+}  // namespace stavelorn
