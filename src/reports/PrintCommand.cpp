@@ -29,9 +29,8 @@ class RetryingPrinter : public ReportPrinter {
   void EndDocument() override {
     Guard([&] { printer_.EndDocument(); });
   }
-  void AbandonDocument() override {
-    Guard([&] { printer_.AbandonDocument(); });
-  }
+  // Only ever called while leaving the command, when there is nothing more to ask.
+  void AbandonDocument() override { printer_.AbandonDocument(); }
   std::string FontName() const override { return printer_.FontName(); }
   void SetFontName(const std::string& name) override {
     Guard([&] { printer_.SetFontName(name); });
