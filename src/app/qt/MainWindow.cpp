@@ -1,0 +1,257 @@
+#include "app/qt/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include "app/qt/ProjectTitleDialog.h"
+#include "reports/qt/QtReportPrinter.h"
+
+namespace stavelorn {
+
+namespace {
+
+using M = MenuItem;
+
+// Positions are kept in twips, as the layout rules state them; 15 twips make a pixel at 96 dpi
+// and Qt scales pixels on other screens.
+int Px(int twips) { return twips / 15; }
+
+constexpr int kLabelLeft = 240;
+constexpr int kLabelWidth = 2300;
+constexpr int kLabelHeight = 300;
+constexpr int kTitleTop = 120;
+constexpr int kTitleHeight = 400;
+constexpr int kCanvasLeft = 2760;
+
+}  // namespace
+
+MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialogs)
+    : model_(model),
+      qtMessages_(this),
+      qtDialogs_(this),
+      messages_(messages ? *messages : static_cast<Messages&>(qtMessages_)),
+      dialogs_(dialogs ? *dialogs : static_cast<FileDialogs&>(qtDialogs_)),
+      session_(model, messages_, dialogs_, *this) {
+  setObjectName("mcas");
+  setWindowTitle("Computer Software for STAVELORN Tessel Edition by Orvel Dunverake");
+  BuildControls();
+  BuildMenus();
+  resize(Px(14400), Px(10800));
+  session_.Start();
+  Refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  for (int n = 1; n <= 8; ++n) {
+    auto* label = new QLabel(central);
+    label->setObjectName(QString("Label%1").arg(n));
+    labels_[static_cast<std::size_t>(n)] = label;
+  }
+  QFont titleFont = labels_[1]->font();
+  titleFont.setBold(true);
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+  labels_[1]->setFont(titleFont);
+  labels_[1]->setAlignment(Qt::AlignCenter);
+  labels_[2]->setFont(titleFont);
+  labels_[8]->setText("Deflection Multiplier :");
+
+  combo_ = new QComboBox(central);
+  combo_->setObjectName("Combo1");
+  combo_->setEditable(true);
+  combo_->addItems({" 1", " 5", "10", "15", "20", "25"});
+  combo_->setEditText(" 5");
+  combo_->setInsertPolicy(QComboBox::NoInsert);
+  connect(combo_, &QComboBox::editTextChanged, this, &MainWindow::MultiplierEdited);
+  connect(combo_, &QComboBox::textActivated, this, &MainWindow::MultiplierEdited);
+  combo_->lineEdit()->installEventFilter(this);
+
+  redraw_ = new QPushButton("ReDraw", central);
+  redraw_->setObjectName("ReDraw");
+  connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
+
+  auto* canvas = new QFrame(central);
+  canvas->setObjectName("Pic1");
+  canvas->setFrameShape(QFrame::Box);
+  canvas->setAutoFillBackground(true);
+  canvas_ = canvas;
+}
+
+void MainWindow::BuildMenus() {
+  std::map<M, QMenu*> menus;
+  for (const MenuItemInfo& info : MenuItems()) {
+    const std::size_t index = static_cast<std::size_t>(info.Item);
+    if (info.Item == M::Label8 || info.Item == M::Combo1 || info.Item == M::ReDraw) continue;
+    QAction* action = nullptr;
+    if (info.Parent == M::Count) {
+      // A top-level item with a drop-down becomes a menu; one without is a command of its own.
+      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp) {
+        QMenu* menu = menuBar()->addMenu(info.Caption);
+        menus[info.Item] = menu;
+        action = menu->menuAction();
+      } else {
+        action = menuBar()->addAction(info.Caption);
+      }
+    } else if (std::string(info.Caption) == "-") {
+      action = menus.at(info.Parent)->addSeparator();
+    } else {
+      action = menus.at(info.Parent)->addAction(info.Caption);
+    }
+    action->setObjectName(info.Name);
+    actions_[index] = action;
+    if (!action->menu() && !action->isSeparator())
+      connect(action, &QAction::triggered, this, [this, item = info.Item] { Run(item); });
+  }
+  connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
+    session_.LoadsMenuOpened();
+    Refresh();
+  });
+}
+
+void MainWindow::Run(MenuItem item) {
+  switch (item) {
+    case M::MnuProjNew: session_.NewProject(); break;
+    case M::MnuProjOpen: session_.OpenProject(); break;
+    case M::MnuProjName: session_.ChangeProjectTitle(); break;
+    case M::MnuProjSave: session_.SaveProject(); break;
+    case M::MnuProjSaveAs: session_.SaveProjectAs(); break;
+    case M::MnuProjPrint: session_.Print(); break;
+    case M::MnuProjClose: session_.CloseProject(); break;
+    case M::MnuProjExit: close(); return;
+    case M::MnuAna: session_.Analyze(); break;
+    case M::MnuEditData: session_.EditData(); break;
+    case M::MnuJoint: case M::MnuMatProp: case M::MnuCrossProp: case M::MnuMemb:
+    case M::MnuLoadJt: case M::MnuLoadMem: case M::MnuLoadSett: case M::MnuLoadTemp:
+    case M::MnuLoadErr:
+      // The list windows of the data editors open here; the menus follow what they leave.
+      session_.DataWindowClosed(item, false);
+      break;
+    default: break;
+  }
+  Refresh();
+}
+
+void MainWindow::Refresh() {
+  const MenuState& menus = session_.Menus();
+  for (const MenuItemInfo& info : MenuItems()) {
+    const std::size_t index = static_cast<std::size_t>(info.Item);
+    if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
+  }
+  labels_[8]->setVisible(menus.Visible(M::Label8));
+  combo_->setVisible(menus.Visible(M::Combo1));
+  redraw_->setVisible(menus.Visible(M::ReDraw));
+  for (int n = 1; n <= 7; ++n)
+    labels_[static_cast<std::size_t>(n)]->setText(
+        QString::fromStdString(session_.Labels().Text[static_cast<std::size_t>(n)]));
+  if (combo_->currentText().toStdString() != session_.MultiplierText()) {
+    restoringMultiplier_ = true;
+    combo_->setEditText(QString::fromStdString(session_.MultiplierText()));
+    restoringMultiplier_ = false;
+  }
+  ArrangeLayout();
+}
+
+void MainWindow::ArrangeLayout() {
+  QWidget* area = centralWidget();
+  const int width = area->width();
+  const int height = area->height();
+  QLabel* title = labels_[1];
+  title->adjustSize();
+  title->resize(std::max(title->width(), Px(4000)), Px(kTitleHeight));
+  title->move((width - title->width()) / 2, Px(kTitleTop));
+
+  // The canvas sits below the title, to the right of the labels, and is kept square.
+  int canvasTop = title->y() + title->height() + Px(200);
+  int canvasWidth = width - Px(kCanvasLeft);
+  int canvasHeight = height - canvasTop - Px(1000);
+  if (canvasHeight < canvasWidth) canvasWidth = canvasHeight;
+  else canvasHeight = canvasWidth;
+  canvas_->setGeometry(Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0), std::max(canvasHeight, 0));
+
+  int y = canvasTop;
+  for (int n = 2; n <= 8; ++n) {
+    labels_[static_cast<std::size_t>(n)]->setGeometry(Px(kLabelLeft), y, Px(kLabelWidth), Px(kLabelHeight));
+    y += Px(n == 2 ? 500 : 360);
+  }
+  combo_->setGeometry(Px(kLabelLeft), y, Px(1000), Px(330));
+  redraw_->setGeometry(Px(kLabelLeft) + Px(1150), y, Px(1000), Px(360));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ArrangeLayout();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) ArrangeLayout();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A double-click on the multiplier takes its value and redraws at once.
+  if (watched == combo_->lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
+    MultiplierEdited(combo_->currentText());
+    Redraw();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (session_.ConfirmExit()) event->accept();
+  else event->ignore();
+  Refresh();
+}
+
+void MainWindow::MultiplierEdited(const QString& text) {
+  if (restoringMultiplier_) return;
+  std::string refusal = session_.SetMultiplierText(text.toStdString());
+  if (!refusal.empty()) {
+    Refresh();  // back to the last accepted value
+    messages_.ShowStop("Deflection Multiplier", refusal);
+  }
+}
+
+bool MainWindow::ShowTitleDialog() {
+  ProjectTitleDialog dialog(model_, this);
+  dialog.adjustSize();
+  dialog.move(geometry().center() - dialog.rect().center());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::Redraw() { canvas_->update(); }
+
+std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    // No printer on this system: the same pages go to a PDF file the user names.
+    QFileInfo project(QString::fromStdString(model_.ProjectFile));
+    QString suggestion = model_.ProjectFile.empty()
+                             ? QString("report.pdf")
+                             : project.absolutePath() + "/" + project.completeBaseName() + ".pdf";
+    std::string path = dialogs_.SaveFile({"Print to PDF File", "PDF Files", "*.pdf", "pdf",
+                                          suggestion.toStdString()});
+    if (path.empty()) return nullptr;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+  } else {
+    printer->setPrinterName(QPrinterInfo::defaultPrinterName());
+  }
+  return std::make_unique<QtReportPrinter>(std::move(printer));
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,72 @@
+// The main window `mcas`: title and count labels, the drawing canvas, the deflection multiplier
+// controls and the menus. Every decision is ProjectSession's; this window builds the controls,
+// forwards the user's commands and shows the session's menus and labels afterwards.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "app/ProjectSession.h"
+#include "model/ModelStore.h"
+#include "ui/qt/QtFileDialogs.h"
+#include "ui/qt/QtMessages.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace stavelorn {
+
+class MainWindow : public QMainWindow, public SessionWindows {
+  Q_OBJECT
+ public:
+  // `messages` and `dialogs` default to real boxes and dialogs; tests pass scripted ones.
+  MainWindow(ModelStore& model, Messages* messages = nullptr, FileDialogs* dialogs = nullptr);
+  ~MainWindow() override;
+
+  ProjectSession& Session() { return session_; }
+  QAction* Action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
+  QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
+  QComboBox* MultiplierBox() const { return combo_; }
+  QWidget* Canvas() const { return canvas_; }
+
+  // Shows the session's menus, labels and multiplier text.
+  void Refresh();
+
+  // SessionWindows
+  bool ShowTitleDialog() override;
+  void Redraw() override;
+  std::unique_ptr<ReportPrinter> OpenPrinter() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void Run(MenuItem item);
+  void ArrangeLayout();
+  void MultiplierEdited(const QString& text);
+
+  ModelStore& model_;
+  QtMessages qtMessages_;
+  QtFileDialogs qtDialogs_;
+  Messages& messages_;
+  FileDialogs& dialogs_;
+  ProjectSession session_;
+  std::array<QAction*, kMenuItemCount> actions_{};
+  std::array<QLabel*, 9> labels_{};
+  QComboBox* combo_ = nullptr;
+  QPushButton* redraw_ = nullptr;
+  QWidget* canvas_ = nullptr;
+  bool restoringMultiplier_ = false;
+};
+
+}  // namespace stavelorn
