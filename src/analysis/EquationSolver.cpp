@@ -44,12 +44,13 @@ bool AcceptablePivot(Calc pivot, Calc diagonal) {
   return pivot > 0 && pivot >= kPivotRatio * diagonal;
 }
 
+// Whether every entry of P, and of each row i of S from column firstColumn[i] on, is finite.
 template <typename Real>
-bool AllFinite(EquationSystem<Real>& system) {
+bool AllFinite(const EquationSystem<Real>& system, const std::vector<int>& firstColumn) {
   const int n = system.Size();
   for (int i = 1; i <= n; ++i) {
     const Real* row = system.Row(i);
-    for (int j = 1; j <= n; ++j)
+    for (int j = firstColumn[i]; j <= n; ++j)
       if (!std::isfinite(row[j])) return false;
     if (!std::isfinite(system.P(i))) return false;
   }
@@ -110,11 +111,14 @@ bool SolveGaussJordan(EquationSystem<Real>& system) {
   // Below its first non-zero column a row stays zero through the elimination (it is changed
   // only by pivots it has a non-zero multiplier for), so rows below the pivot whose first
   // non-zero column lies right of it have a zero multiplier and need not even be looked at.
+  // The same holds for the final test for non-finite values: nothing left of a row's first
+  // non-zero column is ever written.
+  std::vector<int> firstColumn(static_cast<std::size_t>(n) + 1, 1);
   std::vector<int> lastRowReached(static_cast<std::size_t>(n) + 1, 0);
   for (int k = 1; k <= n; ++k) {
     const Real* row = system.Row(k);
     diagonal[k] = row[k];
-    int first = 1;
+    int& first = firstColumn[k];
     while (first < k && row[first] == 0) ++first;
     lastRowReached[first] = k;  // rows are visited in increasing order
   }
@@ -140,7 +144,7 @@ bool SolveGaussJordan(EquationSystem<Real>& system) {
       system.P(k) = Store<Real>(Calc(system.P(k)) - Calc(f) * Calc(pivotLoad));
     }
   }
-  return AllFinite(system);
+  return AllFinite(system, firstColumn);
 }
 
 template <typename Real>
@@ -162,7 +166,7 @@ bool SolveGaussJordanPlain(EquationSystem<Real>& system) {
       system.P(k) = Store<Real>(Calc(system.P(k)) - Calc(f) * Calc(system.P(i)));
     }
   }
-  return AllFinite(system);
+  return AllFinite(system, std::vector<int>(static_cast<std::size_t>(n) + 1, 1));
 }
 
 template bool SolveGaussJordan(EquationSystem<float>&);

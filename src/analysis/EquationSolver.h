@@ -2,7 +2,13 @@
 // elimination without pivoting, done in place (P ends holding the displacements d).
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace stavelorn {
@@ -14,10 +20,24 @@ namespace stavelorn {
 template <typename Real>
 class EquationSystem {
  public:
+  EquationSystem() = default;
+  EquationSystem(const EquationSystem& other) : n_(other.n_), s_(Allocate(other.n_, false)), p_(other.p_) {
+    if (n_ > 0) std::memcpy(s_.get(), other.s_.get(), Entries(n_) * sizeof(Real));
+  }
+  EquationSystem(EquationSystem&&) noexcept = default;
+  EquationSystem& operator=(EquationSystem other) noexcept {
+    std::swap(n_, other.n_);
+    std::swap(s_, other.s_);
+    std::swap(p_, other.p_);
+    return *this;
+  }
+
   // Discards the contents and makes S n x n and P n long, every entry 0 (empty for n <= 0).
+  // Throws std::bad_alloc when the memory cannot be had.
   void Redim(int n) {
+    s_.reset();
     n_ = n > 0 ? n : 0;
-    s_.assign(static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_), Real(0));
+    s_ = Allocate(n_, true);
     p_.assign(static_cast<std::size_t>(n_), Real(0));
   }
 
@@ -31,17 +51,33 @@ class EquationSystem {
   Real P(int i) const { return p_[Offset(i)]; }
 
   // Row `row` of S as an array indexed by column from 1 (element 0 is not part of the row).
-  Real* Row(int row) { return s_.data() + Offset(row) * static_cast<std::size_t>(n_) - 1; }
+  Real* Row(int row) { return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1; }
+  const Real* Row(int row) const { return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1; }
 
   bool operator==(const EquationSystem& other) const {
-    return n_ == other.n_ && s_ == other.s_ && p_ == other.p_;
+    return n_ == other.n_ && std::equal(s_.get(), s_.get() + Entries(n_), other.s_.get()) && p_ == other.p_;
   }
 
  private:
+  struct Free {
+    void operator()(Real* p) const { std::free(p); }
+  };
+  using Storage = std::unique_ptr<Real[], Free>;
+
+  static std::size_t Entries(int n) { return static_cast<std::size_t>(n) * static_cast<std::size_t>(n); }
   static std::size_t Offset(int index) { return static_cast<std::size_t>(index - 1); }
 
+  // S lives in memory that the system hands out already zeroed (calloc), so the entries the
+  // elimination never reaches (most of a banded matrix below its band) are never even touched.
+  static Storage Allocate(int n, bool zeroed) {
+    if (n <= 0) return nullptr;
+    void* memory = zeroed ? std::calloc(Entries(n), sizeof(Real)) : std::malloc(Entries(n) * sizeof(Real));
+    if (!memory) throw std::bad_alloc();
+    return Storage(static_cast<Real*>(memory));
+  }
+
   int n_ = 0;
-  std::vector<Real> s_;
+  Storage s_;
   std::vector<Real> p_;
 };
 

@@ -28,21 +28,13 @@ ModelStore Analysed(const std::string& text) {
 
 TEST(ClosedForm, BeamCantileverTipLoadDeflectsPL3Over3EI) {
   // L = 4, EI = 2e4, P = 10 downward at the tip.
-  const ModelStore m = Analysed(R"("Cantilever"
-"Beam"
-"Joints",2
-0
-4
-"Supports",1
-1,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.0001
-"Members",1
-1,2,1,1
-"Joint Loads",1
-2,-10,0
+  const ModelStore m = Analysed(R"("Cantilever","Beam"
+"Joints",2, 0, 4
+"Supports",1, 1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.0001
+"Members",1, 1,2,1,1
+"Joint Loads",1, 2,-10,0
 )");
   EXPECT_NEAR(Displacement(m, 2, 1), -10.0 * 64 / (3 * 2e4), kRel * 0.0107);
   EXPECT_NEAR(Displacement(m, 2, 2), -10.0 * 16 / (2 * 2e4), kRel * 0.004);
@@ -53,25 +45,13 @@ TEST(ClosedForm, BeamCantileverTipLoadDeflectsPL3Over3EI) {
 TEST(ClosedForm, FixedFixedUniformLoadGivesEndMomentsWL2Over12) {
   // Two members of 3 between fixed ends, w = 2 on both: end moments w·6²/12 = 6, midspan
   // deflection w·6⁴/(384·EI), midspan moment w·6²/24 = 3 (sagging).
-  const ModelStore m = Analysed(R"("Fixed-fixed"
-"Beam"
-"Joints",3
-0
-3
-6
-"Supports",2
-1,1,1
-3,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.0001
-"Members",2
-1,2,1,1
-2,3,1,1
-"Member Loads",2
-1,3,2,0,0,0
-2,3,2,0,0,0
+  const ModelStore m = Analysed(R"("Fixed-fixed","Beam"
+"Joints",3, 0, 3, 6
+"Supports",2, 1,1,1, 3,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.0001
+"Members",2, 1,2,1,1, 2,3,1,1
+"Member Loads",2, 1,3,2,0,0,0, 2,3,2,0,0,0
 )");
   EXPECT_NEAR(Displacement(m, 2, 1), -2.0 * 1296 / (384 * 2e4), kRel * 3.4e-4);
   EXPECT_NEAR(Displacement(m, 2, 2), 0, 1e-9);
@@ -83,22 +63,13 @@ TEST(ClosedForm, FixedFixedUniformLoadGivesEndMomentsWL2Over12) {
 }
 
 TEST(ClosedForm, InclinedMemberWithBothEndsFixedHasNoFreeCoordinateAndKeepsItsFixedEndForces) {
-  const ModelStore m = Analysed(R"("Inclined"
-"PFrame"
-"Joints",2
-0,0
-3,4
-"Supports",2
-1,1,1,1
-2,1,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.01,0.0002
-"Members",1
-1,2,1,1
-"Member Loads",1
-1,3,6,0,0,0
+  const ModelStore m = Analysed(R"("Inclined","PFrame"
+"Joints",2, 0,0, 3,4
+"Supports",2, 1,1,1,1, 2,1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01,0.0002
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,3,6,0,0,0
 )");
   EXPECT_EQ(m.DofCount, 0);
   const float expected[] = {0, 15, 12.5f, 0, 15, -12.5f};
@@ -111,22 +82,13 @@ TEST(ClosedForm, InclinedMemberWithBothEndsFixedHasNoFreeCoordinateAndKeepsItsFi
 
 TEST(ClosedForm, ProppedCantileverWithSettledPropBendsBy3EIDeltaOverL3) {
   // L = 5, EI = 2e4, the prop settles 0.01.
-  const ModelStore m = Analysed(R"("Propped"
-"Beam"
-"Joints",2
-0
-5
-"Supports",2
-1,1,1
-2,1,0
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.0001
-"Members",1
-1,2,1,1
-"Support Displacements",1
-2,-0.01,0
+  const ModelStore m = Analysed(R"("Propped","Beam"
+"Joints",2, 0, 5
+"Supports",2, 1,1,1, 2,1,0
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.0001
+"Members",1, 1,2,1,1
+"Support Displacements",1, 2,-0.01,0
 )");
   EXPECT_NEAR(Reaction(m, 2, 1), -4.8, 4.8 * kRel);
   EXPECT_NEAR(Reaction(m, 1, 1), 4.8, 4.8 * kRel);
@@ -137,25 +99,13 @@ TEST(ClosedForm, ProppedCantileverWithSettledPropBendsBy3EIDeltaOverL3) {
 TEST(ClosedForm, DeterminateTrussForcesFollowFromStaticsAndDeflectionFromVirtualWork) {
   // Triangle of span 6 and rise 4 under 10 at the apex; EA = 1e5. Diagonals carry 6.25 in
   // compression, the tie 3.75 in tension; apex deflection sum(N·n·L)/EA = 47.5/EA.
-  const ModelStore m = Analysed(R"("Triangle"
-"PTruss"
-"Joints",3
-0,0
-6,0
-3,4
-"Supports",2
-1,1,1
-2,0,1
-"Materials",1
-100000,0
-"Cross-Sections",1
-1
-"Members",3
-1,2,1,1
-1,3,1,1
-2,3,1,1
-"Joint Loads",1
-3,0,-10
+  const ModelStore m = Analysed(R"("Triangle","PTruss"
+"Joints",3, 0,0, 6,0, 3,4
+"Supports",2, 1,1,1, 2,0,1
+"Materials",1, 100000,0
+"Cross-Sections",1, 1
+"Members",3, 1,2,1,1, 1,3,1,1, 2,3,1,1
+"Joint Loads",1, 3,0,-10
 )");
   EXPECT_NEAR(m.MemberEndForces(1, 1), -3.75, 3.75 * kRel) << "a tie shows a negative force at its beginning";
   EXPECT_NEAR(m.MemberEndForces(2, 1), 6.25, 6.25 * kRel);
@@ -179,23 +129,12 @@ TEST_P(RestrainedBar, IsCompressedByTheElongationItCannotMake) {
   // N = -d·EA/5 and the middle joint moves by -N·2/EA.
   const RestrainedBarCase c = GetParam();
   const std::string record = std::string(c.section) == "Temperature Changes" ? "1,50" : "1,0.0018";
-  const ModelStore m = Analysed(std::string(R"("Restrained bar"
-"PTruss"
-"Joints",3
-0,0
-3,0
-5,0
-"Supports",3
-1,1,1
-2,0,1
-3,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.01
-"Members",2
-1,2,1,1
-2,3,1,1
+  const ModelStore m = Analysed(std::string(R"("Restrained bar","PTruss"
+"Joints",3, 0,0, 3,0, 5,0
+"Supports",3, 1,1,1, 2,0,1, 3,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01
+"Members",2, 1,2,1,1, 2,3,1,1
 ")") + c.section + "\",1\n" + record + "\n");
   const double n = -c.freeElongation * 2e6 / 5;
   EXPECT_NEAR(m.MemberEndForces(1, 1), -n, -n * kRel);
@@ -211,23 +150,13 @@ INSTANTIATE_TEST_SUITE_P(Actions, RestrainedBar,
 TEST(ClosedForm, GridCantileverCarriesTheTipLoadByBendingAndTorsion) {
   // Member 1 along X (4), member 2 along Z (3), P = 10 at the tip; EI = 4e4, GJ = 8e3: the tip
   // falls P·4³/3EI + P·3³/3EI + (P·3)·4·3/GJ, member 1 twisting under the torque P·3.
-  const ModelStore m = Analysed(R"("Grid L"
-"Grid"
-"Joints",3
-0,0
-4,0
-4,3
-"Supports",1
-1,1,1,1
-"Materials",1
-200000000,80000000,0.000012
-"Cross-Sections",1
-0.0002,0.0001
-"Members",2
-1,2,1,1
-2,3,1,1
-"Joint Loads",1
-3,-10,0,0
+  const ModelStore m = Analysed(R"("Grid L","Grid"
+"Joints",3, 0,0, 4,0, 4,3
+"Supports",1, 1,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.0002,0.0001
+"Members",2, 1,2,1,1, 2,3,1,1
+"Joint Loads",1, 3,-10,0,0
 )");
   const double tip = 10.0 * 64 / 1.2e5 + 10.0 * 27 / 1.2e5 + 10.0 * 3 * 4 * 3 / 8e3;
   EXPECT_NEAR(Displacement(m, 3, 1), -tip, tip * kRel);
@@ -243,23 +172,13 @@ TEST_P(SpaceFrameL, RollAngleDecidesWhichInertiaCarriesTheLoad) {
   // As the grid above, in space: Iz = 2e-4, Iy = 1e-4. Rolled by 90 degrees, member 1 bends in
   // the vertical plane about its local y axis, with Iy.
   const int roll = GetParam();
-  const ModelStore m = Analysed(R"("Space L"
-"SFrame"
-"Joints",3
-0,0,0
-4,0,0
-4,0,3
-"Supports",1
-1,1,1,1,1,1,1
-"Materials",1
-200000000,80000000,0.000012
-"Cross-Sections",1
-0.01,0.0002,0.0001,0.0001
-"Members",2
-1,2,1,1,)" + std::to_string(roll) + R"(
-2,3,1,1,0
-"Joint Loads",1
-3,0,-10,0,0,0,0
+  const ModelStore m = Analysed(R"("Space L","SFrame"
+"Joints",3, 0,0,0, 4,0,0, 4,0,3
+"Supports",1, 1,1,1,1,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.01,0.0002,0.0001,0.0001
+"Members",2, 1,2,1,1,)" + std::to_string(roll) + R"(, 2,3,1,1,0
+"Joint Loads",1, 3,0,-10,0,0,0,0
 )");
   const double ei1 = roll == 90 ? 2e4 : 4e4;
   const double tip = 10.0 * 64 / (3 * ei1) + 10.0 * 27 / 1.2e5 + 10.0 * 3 * 4 * 3 / 8e3;

@@ -18,21 +18,13 @@ using testing::ModelFromText;
 
 // A space-frame cantilever of length 4 along X, fixed at joint 1, with one member load.
 std::string SpaceCantilever(int roll, const char* inertias, int loadType) {
-  return R"("Cantilever"
-"SFrame"
-"Joints",2
-0,0,0
-4,0,0
-"Supports",1
-1,1,1,1,1,1,1
-"Materials",1
-1,1,0
-"Cross-Sections",1
-1,)" + std::string(inertias) + R"(,1
-"Members",1
-1,2,1,1,)" + std::to_string(roll) + R"(
-"Member Loads",1
-1,)" + std::to_string(loadType) + ",1,0.5,1,0.5\n";
+  return R"("Cantilever","SFrame"
+"Joints",2, 0,0,0, 4,0,0
+"Supports",1, 1,1,1,1,1,1,1
+"Materials",1, 1,1,0
+"Cross-Sections",1, 1,)" + std::string(inertias) + R"(,1
+"Members",1, 1,2,1,1,)" + std::to_string(roll) + R"(
+"Member Loads",1, 1,)" + std::to_string(loadType) + ",1,0.5,1,0.5\n";
 }
 
 TEST(SpaceFrameLoads, ForceInTheXZPlaneDeflectsTheCantileverTipByPa2Times3LMinusAOver6EI) {
@@ -70,24 +62,13 @@ INSTANTIATE_TEST_SUITE_P(Types1To4, SecondPlaneLoad, ::testing::Values(1, 2, 3, 
 TEST(Alignment, ShallowTwoBarTrussIsNotTakenForAStraightBar) {
   // Members of (1000, +-1) have CX = 0.9999995: treated as aligned, they would lose their only
   // vertical stiffness. Each bar carries P/(2 sin) = L/2 and the apex falls P·L³/(2·EA).
-  ModelStore m = ModelFromText(R"("Shallow"
-"PTruss"
-"Joints",3
-0,0
-1000,1
-2000,0
-"Supports",2
-1,1,1
-3,1,1
-"Materials",1
-200000,0
-"Cross-Sections",1
-100
-"Members",2
-1,2,1,1
-2,3,1,1
-"Joint Loads",1
-2,0,-1
+  ModelStore m = ModelFromText(R"("Shallow","PTruss"
+"Joints",3, 0,0, 1000,1, 2000,0
+"Supports",2, 1,1,1, 3,1,1
+"Materials",1, 200000,0
+"Cross-Sections",1, 100
+"Members",2, 1,2,1,1, 2,3,1,1
+"Joint Loads",1, 2,0,-1
 )");
   Analyze(m);
   ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
@@ -99,23 +80,12 @@ TEST(Alignment, ShallowTwoBarTrussIsNotTakenForAStraightBar) {
 }
 
 TEST(Numbering, FreeCoordinatesComeFirstJointByJointThenTheRestrainedOnes) {
-  ModelStore m = ModelFromText(R"("Two spans"
-"Beam"
-"Joints",3
-0
-5
-10
-"Supports",3
-1,1,0
-2,1,0
-3,1,0
-"Materials",1
-1,0
-"Cross-Sections",1
-1
-"Members",2
-1,2,1,1
-2,3,1,1
+  ModelStore m = ModelFromText(R"("Two spans","Beam"
+"Joints",3, 0, 5, 10
+"Supports",3, 1,1,0, 2,1,0, 3,1,0
+"Materials",1, 1,0
+"Cross-Sections",1, 1
+"Members",2, 1,2,1,1, 2,3,1,1
 )");
   Analyze(m);
   EXPECT_EQ(m.DofCount, 3);
@@ -125,22 +95,12 @@ TEST(Numbering, FreeCoordinatesComeFirstJointByJointThenTheRestrainedOnes) {
 }
 
 TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
-  const std::string frame = R"("Three-hinged"
-"PFrame"
-"Joints",3
-0,0
-3,4
-6,0
-"Supports",2
-1,1,1,0
-3,1,1,0
-"Materials",1
-200000000,0
-"Cross-Sections",1
-0.01,0.0002
-"Members",2
-1,2,1,1
-2,3,1,1
+  const std::string frame = R"("Three-hinged","PFrame"
+"Joints",3, 0,0, 3,4, 6,0
+"Supports",2, 1,1,1,0, 3,1,1,0
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01,0.0002
+"Members",2, 1,2,1,1, 2,3,1,1
 )";
   ModelStore both = ModelFromText(frame + "\"Member Releases\",2\n1,2\n2,1\n");
   Analyze(both);
@@ -148,24 +108,13 @@ TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
   ModelStore one = ModelFromText(frame + "\"Member Releases\",1\n1,2\n");
   Analyze(one);
   EXPECT_EQ(one.DofCount, 5);
-  ModelStore truss = ModelFromText(R"("Pair"
-"PTruss"
-"Joints",3
-0,0
-3,4
-6,0
-"Supports",2
-1,1,1
-3,1,1
-"Materials",1
-200000000,0
-"Cross-Sections",1
-0.01
-"Members",2
-1,2,1,1
-2,3,1,1
-"Member Releases",1
-1,3
+  ModelStore truss = ModelFromText(R"("Pair","PTruss"
+"Joints",3, 0,0, 3,4, 6,0
+"Supports",2, 1,1,1, 3,1,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01
+"Members",2, 1,2,1,1, 2,3,1,1
+"Member Releases",1, 1,3
 )");
   Analyze(truss);
   EXPECT_EQ(truss.DofCount, 2);
@@ -174,21 +123,13 @@ TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
 
 // Fixed-end forces of one member-load record on a beam member of length 10, by the engine.
 Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, double l2, int release = 0) {
-  ModelStore m = ModelFromText(R"("Member"
-"Beam"
-"Joints",2
-0
-10
-"Materials",1
-1,0
-"Cross-Sections",1
-1
-"Members",1
-1,2,1,1
-"Member Releases",1
-1,)" + std::to_string(release) + R"(
-"Member Loads",1
-1,)" + std::to_string(type) + "," + std::to_string(w) + "," + std::to_string(w2) + "," +
+  ModelStore m = ModelFromText(R"("Member","Beam"
+"Joints",2, 0, 10
+"Materials",1, 1,0
+"Cross-Sections",1, 1
+"Members",1, 1,2,1,1
+"Member Releases",1, 1,)" + std::to_string(release) + R"(
+"Member Loads",1, 1,)" + std::to_string(type) + "," + std::to_string(w) + "," + std::to_string(w2) + "," +
                                std::to_string(l1) + "," + std::to_string(l2) + "\n");
   if (release == 0) m.ReleaseCount = 0;
   AnalysisResults<double> results;
@@ -235,21 +176,13 @@ INSTANTIATE_TEST_SUITE_P(Loads, DistributedLoadFef,
 
 TEST(FixedEndForces, AHingeAtTheBeginningSendsItsMomentToTheOtherEnd) {
   // Force 10 at midspan of a member of 4, hinged at its beginning.
-  ModelStore m = ModelFromText(R"("Member"
-"Beam"
-"Joints",2
-0
-4
-"Materials",1
-1,0
-"Cross-Sections",1
-1
-"Members",1
-1,2,1,1
-"Member Releases",1
-1,1
-"Member Loads",1
-1,1,10,0,2,0
+  ModelStore m = ModelFromText(R"("Member","Beam"
+"Joints",2, 0, 4
+"Materials",1, 1,0
+"Cross-Sections",1, 1
+"Members",1, 1,2,1,1
+"Member Releases",1, 1,1
+"Member Loads",1, 1,1,10,0,2,0
 )");
   AnalysisResults<float> results;
   Engine<float> engine(m, results);
@@ -264,24 +197,13 @@ TEST(FixedEndForces, AHingeAtTheBeginningSendsItsMomentToTheOtherEnd) {
 }
 
 TEST(HostileModels, FailWithoutCrashing) {
-  const std::string truss = R"("Pair"
-"PTruss"
-"Joints",3
-0,0
-3,4
-6,0
-"Supports",2
-1,1,1
-3,1,1
-"Materials",1
-200000000,0
-"Cross-Sections",1
-0.01
-"Members",2
-1,2,1,1
-2,3,1,1
-"Joint Loads",1
-2,0,-1
+  const std::string truss = R"("Pair","PTruss"
+"Joints",3, 0,0, 3,4, 6,0
+"Supports",2, 1,1,1, 3,1,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01
+"Members",2, 1,2,1,1, 2,3,1,1
+"Joint Loads",1, 2,0,-1
 )";
   ModelStore outside = ModelFromText(truss);
   outside.MemberProps(2, 2) = 4;  // a joint that does not exist

@@ -15,159 +15,64 @@ namespace {
 
 // Member 2 of each structure carries the load under test and the release; the structure stays
 // stable with member 2 hinged at both ends.
-const char* const kBeam = R"("Three spans"
-"Beam"
-"Joints",4
-0
-4
-10
-14
-"Supports",4
-1,1,1
-2,1,0
-3,1,0
-4,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.0001
-"Members",3
-1,2,1,1
-2,3,1,1
-3,4,1,1
-"Joint Loads",1
-2,0,5
+const char* const kBeam = R"("Three spans","Beam"
+"Joints",4, 0, 4, 10, 14
+"Supports",4, 1,1,1, 2,1,0, 3,1,0, 4,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.0001
+"Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1
+"Joint Loads",1, 2,0,5
 )";
 
-const char* const kPlaneFrame = R"("Portal"
-"PFrame"
-"Joints",4
-0,0
-0,4
-6,4
-6,0
-"Supports",2
-1,1,1,1
-4,1,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.01,0.0002
-"Members",3
-1,2,1,1
-2,3,1,1
-4,3,1,1
-"Joint Loads",1
-2,5,-3,2
-"Support Displacements",1
-4,0.001,-0.002,0.0005
+const char* const kPlaneFrame = R"("Portal","PFrame"
+"Joints",4, 0,0, 0,4, 6,4, 6,0
+"Supports",2, 1,1,1,1, 4,1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01,0.0002
+"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
+"Joint Loads",1, 2,5,-3,2
+"Support Displacements",1, 4,0.001,-0.002,0.0005
 )";
 
-const char* const kGrid = R"("Grid portal"
-"Grid"
-"Joints",4
-0,0
-5,0
-5,4
-0,4
-"Supports",2
-1,1,1,1
-4,1,1,1
-"Materials",1
-200000000,80000000,0.000012
-"Cross-Sections",1
-0.0002,0.0001
-"Members",3
-1,2,1,1
-2,3,1,1
-4,3,1,1
-"Joint Loads",1
-2,-5,2,1
+const char* const kGrid = R"("Grid portal","Grid"
+"Joints",4, 0,0, 5,0, 5,4, 0,4
+"Supports",2, 1,1,1,1, 4,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.0002,0.0001
+"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
+"Joint Loads",1, 2,-5,2,1
 )";
 
-const char* const kSpaceFrame = R"("Skew portal"
-"SFrame"
-"Joints",4
-0,0,0
-0,4,0
-6,4,1
-6,0,1
-"Supports",2
-1,1,1,1,1,1,1
-4,1,1,1,1,1,1
-"Materials",1
-200000000,80000000,0.000012
-"Cross-Sections",1
-0.01,0.0002,0.0001,0.00005
-"Members",3
-1,2,1,1,0
-2,3,1,1,30
-4,3,1,1,0
-"Joint Loads",1
-2,5,-3,2,1,-1,2
-"Support Displacements",1
-4,0.001,-0.002,0,0,0.0005,0
+const char* const kSpaceFrame = R"("Skew portal","SFrame"
+"Joints",4, 0,0,0, 0,4,0, 6,4,1, 6,0,1
+"Supports",2, 1,1,1,1,1,1,1, 4,1,1,1,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
+"Members",3, 1,2,1,1,0, 2,3,1,1,30, 4,3,1,1,0
+"Joint Loads",1, 2,5,-3,2,1,-1,2
+"Support Displacements",1, 4,0.001,-0.002,0,0,0.0005,0
 )";
 
-const char* const kPlaneTruss = R"("Braced square"
-"PTruss"
-"Joints",4
-0,0
-4,0
-4,3
-0,3
-"Supports",2
-1,1,1
-2,0,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.01
-"Members",6
-1,2,1,1
-2,3,1,1
-3,4,1,1
-4,1,1,1
-1,3,1,1
-2,4,1,1
-"Joint Loads",1
-3,2,-4
-"Temperature Changes",1
-5,40
-"Fabrication Errors",1
-6,-0.002
+const char* const kPlaneTruss = R"("Braced square","PTruss"
+"Joints",4, 0,0, 4,0, 4,3, 0,3
+"Supports",2, 1,1,1, 2,0,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01
+"Members",6, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 1,3,1,1, 2,4,1,1
+"Joint Loads",1, 3,2,-4
+"Temperature Changes",1, 5,40
+"Fabrication Errors",1, 6,-0.002
 )";
 
-const char* const kSpaceTruss = R"("Two apexes"
-"STruss"
-"Joints",5
-0,0,0
-4,0,0
-0,0,4
-1,3,1
-3,3,3
-"Supports",3
-1,1,1,1
-2,1,1,1
-3,1,1,1
-"Materials",1
-200000000,0.000012
-"Cross-Sections",1
-0.01
-"Members",7
-1,4,1,1
-2,4,1,1
-3,4,1,1
-1,5,1,1
-2,5,1,1
-3,5,1,1
-4,5,1,1
-"Joint Loads",1
-5,1,-2,0.5
-"Temperature Changes",1
-7,-30
-"Fabrication Errors",1
-4,0.001
+const char* const kSpaceTruss = R"("Two apexes","STruss"
+"Joints",5, 0,0,0, 4,0,0, 0,0,4, 1,3,1, 3,3,3
+"Supports",3, 1,1,1,1, 2,1,1,1, 3,1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01
+"Members",7, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,5,1,1, 2,5,1,1, 3,5,1,1, 4,5,1,1
+"Joint Loads",1, 5,1,-2,0.5
+"Temperature Changes",1, 7,-30
+"Fabrication Errors",1, 4,0.001
 )";
 
 struct Case {

@@ -126,57 +126,22 @@ struct MechanismCase {
 };
 
 const MechanismCase kMechanisms[] = {
-    {"unbraced panel beside an over-braced one", R"("Panels"
-"PTruss"
-"Joints",6
-0,0
-3,0
-6,0
-0,3
-3,3
-6,3
-"Supports",2
-1,1,1
-3,0,1
-"Materials",1
-200000000,0
-"Cross-Sections",1
-0.01
-"Members",9
-1,2,1,1
-2,3,1,1
-4,5,1,1
-5,6,1,1
-1,4,1,1
-2,5,1,1
-3,6,1,1
-1,5,1,1
-2,4,1,1
-"Joint Loads",1
-6,1,-1
+    {"unbraced panel beside an over-braced one", R"("Panels","PTruss"
+"Joints",6, 0,0, 3,0, 6,0, 0,3, 3,3, 6,3
+"Supports",2, 1,1,1, 3,0,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01
+"Members",9, 1,2,1,1, 2,3,1,1, 4,5,1,1, 5,6,1,1, 1,4,1,1, 2,5,1,1, 3,6,1,1, 1,5,1,1, 2,4,1,1
+"Joint Loads",1, 6,1,-1
 )"},
-    {"portal on pins with a beam hinged at both ends", R"("Hinged portal"
-"PFrame"
-"Joints",4
-0,0
-0,4
-6,4
-6,0
-"Supports",2
-1,1,1,0
-4,1,1,0
-"Materials",1
-200000000,0
-"Cross-Sections",1
-0.01,0.0002
-"Members",3
-1,2,1,1
-2,3,1,1
-4,3,1,1
-"Member Releases",1
-2,3
-"Joint Loads",1
-2,1,-1,0
+    {"portal on pins with a beam hinged at both ends", R"("Hinged portal","PFrame"
+"Joints",4, 0,0, 0,4, 6,4, 6,0
+"Supports",2, 1,1,1,0, 4,1,1,0
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01,0.0002
+"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
+"Member Releases",1, 2,3
+"Joint Loads",1, 2,1,-1,0
 )"},
 };
 
@@ -207,26 +172,14 @@ TEST_P(StiffnessContrast, StillSolvesAStableFrame) {
   // falls to about 1.6/contrast of its diagonal entry.
   const double contrast = GetParam();
   const std::string area = std::to_string(contrast * 12e-4 / 16);
-  ModelStore m = testing::ModelFromText(R"("Portal"
-"PFrame"
-"Joints",4
-0,0
-0,4
-4,4
-4,0
-"Supports",2
-1,1,1,1
-4,1,1,0
-"Materials",1
-200000000,0
+  ModelStore m = testing::ModelFromText(R"("Portal","PFrame"
+"Joints",4, 0,0, 0,4, 4,4, 4,0
+"Supports",2, 1,1,1,1, 4,1,1,0
+"Materials",1, 200000000,0
 "Cross-Sections",1
 )" + area + R"(,0.0001
-"Members",3
-1,2,1,1
-2,3,1,1
-4,3,1,1
-"Joint Loads",1
-2,1,-1,0
+"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
+"Joint Loads",1, 2,1,-1,0
 )");
   const AnalysisResults<double> exact = AnalyzeInPrecision<double>(m);
   Analyze(m);
