@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "analysis/EquationSolver.h"
 #include "model/ModelStore.h"
@@ -41,7 +42,9 @@ class Engine {
   using MemberVector = std::array<Real, kMaxEndCoords + 1>;        // used from index 1
   using MemberMatrix = std::array<MemberVector, kMaxEndCoords + 1>;  // used from (1, 1)
 
-  // The engine reads `model` and writes only `results`. Both must outlive the engine.
+  // The engine reads `model` and writes only `results`; both must outlive the engine. Throws
+  // std::invalid_argument when the model's type is none of the six or its CoordsPerJoint is not
+  // the one its type fixes (every member array is sized from it).
   Engine(const ModelStore& model, AnalysisResults<Real>& results);
 
   // The whole analysis: numbering and stability count, assembly, joint loads, solution, member
@@ -66,7 +69,8 @@ class Engine {
   void ComputeLocalStiffness();
   void ComputeGlobalStiffness();
 
-  // Fixed-end forces of one record of the current member, added to LocalFixedEndForces.
+  // Fixed-end forces of one record (1-based) of the current member, added to
+  // LocalFixedEndForces; the caller passes only records of the current member.
   void ComputeMemberLoadFef(int record);
   void AddTemperatureFef(int record);
   void AddFabricationErrorFef(int record);
