@@ -32,6 +32,21 @@ int CheckedEndCoords(const ModelStore& model) {
   return 2 * type->CoordsPerJoint;
 }
 
+template <typename Real>
+bool AllFinite(const Array<Real>& values) {
+  for (int i = 1; i <= values.Size(); ++i)
+    if (!std::isfinite(values(i))) return false;
+  return true;
+}
+
+template <typename Real>
+bool AllFinite(const Table<Real>& values) {
+  for (int r = 1; r <= values.Rows(); ++r)
+    for (int c = 1; c <= values.Cols(); ++c)
+      if (!std::isfinite(values(r, c))) return false;
+  return true;
+}
+
 }  // namespace
 
 template <typename Real>
@@ -64,7 +79,11 @@ void Engine<Real>::Analyze() {
   // With no free coordinate (every joint held) nothing was solved; the member end forces are
   // then those of the member loads and the settlements alone.
   ComputeMemberForces();
-  Results.AnalysisStatus = kAnalysisComplete;
+  // A member whose own loads cannot be evaluated (refused by the model checks) can still give
+  // non-finite end forces when none of its coordinates is free; that is no result either.
+  Results.AnalysisStatus = AllFinite(Results.MemberEndForces) && AllFinite(Results.SupportReactions)
+                               ? kAnalysisComplete
+                               : kSolutionFailed;
 }
 
 template <typename Real>

@@ -9,7 +9,7 @@
 namespace stavelorn {
 
 // Analyses the model in single precision and writes AnalysisStatus (1 complete, -1 not
-// statically stable, -2 singular stiffness matrix), DofCount, RestrainedCount, CoordNumbers
+// statically stable, -2 singular stiffness matrix or a result that is not finite), DofCount, RestrainedCount, CoordNumbers
 // and, when complete, JointDisplacements, MemberEndForces and SupportReactions. Callers check
 // the model first; on a model that refers to rows outside its tables it throws
 // std::out_of_range, on an unknown type or a CoordsPerJoint that does not match the type

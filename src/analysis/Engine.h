@@ -49,7 +49,7 @@ class Engine {
 
   // The whole analysis: numbering and stability count, assembly, joint loads, solution, member
   // end forces and reactions. Ends with results.AnalysisStatus 1, -1 (not statically stable) or
-  // -2 (singular stiffness matrix). A model that refers to a row outside one of its tables makes
+  // -2 (singular stiffness matrix, or any result that is not a finite number). A model that refers to a row outside one of its tables makes
   // it throw std::out_of_range (with the status still 0); a model with more joint coordinates
   // than 16-bit coordinate numbers hold makes it throw std::length_error.
   void Analyze();

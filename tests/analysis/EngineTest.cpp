@@ -219,6 +219,17 @@ TEST(HostileModels, FailWithoutCrashing) {
   Analyze(zeroLength);
   EXPECT_EQ(zeroLength.AnalysisStatus, kSolutionFailed) << "0/0 in the member matrices";
 
+  ModelStore farEnd = ModelFromText(R"("Held","Beam"
+"Joints",2, 0, 4
+"Supports",2, 1,1,1, 2,1,1
+"Materials",1, 1,0
+"Cross-Sections",1, 1
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,4,1,1,4,0
+)");
+  Analyze(farEnd);
+  EXPECT_EQ(farEnd.AnalysisStatus, kSolutionFailed) << "a linear load starting at the far end";
+
   ModelStore untyped = ModelFromText(truss);
   untyped.StructType = "Arch";
   EXPECT_THROW(Analyze(untyped), std::invalid_argument);
