@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
@@ -14,14 +14,6 @@ namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-
-const char kAnalysisTitle[] = "Analysis Results";
-const char kCompletedText[] = "  **** Analysis Completed ****  \n\nPrint Results of the Analysis ?";
-const char kNotStableText[] =
-    "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check Input Data.";
-const char kSolutionFailedText[] =
-    "     **** Analysis ERROR ****  \n\nError in Solution of Simultaneous Equations\n\n"
-    "Structure Stiffness Matrix may be Singular\n\n       Check Input Data.";
 
 }  // namespace
 
@@ -173,33 +165,25 @@ void ProjectSession::Analyze() {
   if (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?") == kAnswerYes) {
     if (!model_.ProjectFile.empty() || AskProjectFileName()) WriteProject();
   }
-  // The engine trusts its input, so a model it cannot evaluate is stopped here, with every
-  // problem named, before anything is computed or any menu changes.
-  std::vector<std::string> problems = CheckModel(model_);
-  if (!problems.empty()) {
-    messages_.ShowStop(kInputDataErrorTitle, InputDataErrorText(problems));
+  // A model the engine cannot evaluate is stopped with every problem named, before anything is
+  // computed or any menu changes.
+  AnalysisRun run = CheckAndAnalyze(model_);
+  if (run.Rejected) {
+    messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return;
   }
-  stavelorn::Analyze(model_);
   windows_.Redraw();
   ShowAnalysisOutcome();
 }
 
 void ProjectSession::ShowAnalysisOutcome() {
-  switch (model_.AnalysisStatus) {
-    case kAnalysisComplete: {
-      bool print = messages_.AskYesNo(kAnalysisTitle, kCompletedText) == kAnswerYes;
-      if (print) Print();
-      menus_.AfterAnalysis(model_);
-      break;
-    }
-    case kNotStable:
-      messages_.ShowStop(kAnalysisTitle, kNotStableText);
-      break;
-    default:
-      messages_.ShowStop(kAnalysisTitle, kSolutionFailedText);
-      break;
+  const std::string text = AnalysisOutcomeText(model_.AnalysisStatus);
+  if (model_.AnalysisStatus != kAnalysisComplete) {
+    messages_.ShowStop(kAnalysisResultsTitle, text);
+    return;
   }
+  if (messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes) Print();
+  menus_.AfterAnalysis(model_);
 }
 
 void ProjectSession::EditData() {

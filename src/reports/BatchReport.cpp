@@ -1,8 +1,6 @@
 #include "reports/BatchReport.h"
 
-#include <exception>
-
-#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
@@ -16,14 +14,6 @@ namespace stavelorn {
 namespace {
 
 constexpr char kUsage[] = "usage: stavelorn-report [--json] FILE.str\n";
-
-// The analysis outcome messages, as the Analyze command words them.
-constexpr char kAnalysisTitle[] = "Analysis Results";
-constexpr char kNotStableText[] =
-    "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check Input Data.";
-constexpr char kSolutionFailedText[] =
-    "     **** Analysis ERROR ****  \n\nError in Solution of Simultaneous Equations\n\n"
-    "Structure Stiffness Matrix may be Singular\n\n       Check Input Data.";
 
 void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
@@ -51,24 +41,16 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
     Box(err, "File_Reading Error", UnexpectedErrorText(*error));
     return kExitRejected;
   }
-  std::vector<std::string> problems = CheckModel(model);
-  if (!problems.empty()) {
-    Box(err, kInputDataErrorTitle, InputDataErrorText(problems));
-    return kExitRejected;
-  }
-  try {
-    Analyze(model);
-  } catch (const std::exception& failure) {
-    // The checks let through a model the engine cannot take: still a rejected model.
-    Box(err, kInputDataErrorTitle, failure.what());
+  AnalysisRun run = CheckAndAnalyze(model);
+  if (run.Rejected) {
+    Box(err, kInputDataErrorTitle, run.RejectionText);
     return kExitRejected;
   }
 
   int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
                : model.AnalysisStatus == kNotStable      ? kExitNotStable
                                                          : kExitSolutionFailed;
-  if (status == kExitNotStable) Box(err, kAnalysisTitle, kNotStableText);
-  if (status == kExitSolutionFailed) Box(err, kAnalysisTitle, kSolutionFailedText);
+  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model.AnalysisStatus));
 
   if (json) {
     out << ResultsJson(model) << std::flush;
