@@ -121,17 +121,16 @@ TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
   EXPECT_EQ(truss.AnalysisStatus, kAnalysisComplete);
 }
 
-// Fixed-end forces of one member-load record on a beam member of length 10, by the engine.
-Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, double l2, int release = 0) {
+// Fixed-end forces of one member-load record on a beam member, by the engine.
+Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, double l2,
+                                     int release = 0, double length = 10) {
   ModelStore m = ModelFromText(R"("Member","Beam"
-"Joints",2, 0, 10
 "Materials",1, 1,0
 "Cross-Sections",1, 1
 "Members",1, 1,2,1,1
-"Member Releases",1, 1,)" + std::to_string(release) + R"(
-"Member Loads",1, 1,)" + std::to_string(type) + "," + std::to_string(w) + "," + std::to_string(w2) + "," +
-                               std::to_string(l1) + "," + std::to_string(l2) + "\n");
-  if (release == 0) m.ReleaseCount = 0;
+"Member Releases",1, 1,)" + std::to_string(release) + "\n\"Joints\",2, 0," + std::to_string(length) +
+                               "\n\"Member Loads\",1, 1," + std::to_string(type) + "," + std::to_string(w) + "," +
+                               std::to_string(w2) + "," + std::to_string(l1) + "," + std::to_string(l2) + "\n");
   AnalysisResults<double> results;
   Engine<double> engine(m, results);
   engine.LoadMemberContext(1);
@@ -139,6 +138,15 @@ Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, d
   engine.LocalFixedEndForces.fill(0);
   engine.ComputeMemberLoadFef(1);
   return engine.LocalFixedEndForces;
+}
+
+TEST(FixedEndForces, AHingeAtTheBeginningSendsItsMomentToTheOtherEnd) {
+  // Propped cantilever of 4 with 10 at midspan: reactions 5P/16 and 11P/16, moment 3PL/16.
+  const auto qf = BeamFef(1, 10, 0, 2, 0, 1, 4);
+  EXPECT_DOUBLE_EQ(qf[1], 3.125);
+  EXPECT_DOUBLE_EQ(qf[2], 0);
+  EXPECT_DOUBLE_EQ(qf[3], 6.875);
+  EXPECT_DOUBLE_EQ(qf[4], -7.5);
 }
 
 struct DistributedCase {
@@ -173,28 +181,6 @@ INSTANTIATE_TEST_SUITE_P(Loads, DistributedLoadFef,
                                            DistributedCase{4, 1, 0, 0, 0}, DistributedCase{4, 0, 1, 0, 0},
                                            DistributedCase{4, 1, 4, 1.5, 2.5}, DistributedCase{4, -2, 3, 0, 4},
                                            DistributedCase{4, 3, 1, 6, 0}));
-
-TEST(FixedEndForces, AHingeAtTheBeginningSendsItsMomentToTheOtherEnd) {
-  // Force 10 at midspan of a member of 4, hinged at its beginning.
-  ModelStore m = ModelFromText(R"("Member","Beam"
-"Joints",2, 0, 4
-"Materials",1, 1,0
-"Cross-Sections",1, 1
-"Members",1, 1,2,1,1
-"Member Releases",1, 1,1
-"Member Loads",1, 1,1,10,0,2,0
-)");
-  AnalysisResults<float> results;
-  Engine<float> engine(m, results);
-  engine.LoadMemberContext(1);
-  engine.ComputeMemberGeometry();
-  engine.LocalFixedEndForces.fill(0);
-  engine.ComputeMemberLoadFef(1);
-  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[1], 3.125f);
-  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[2], 0);
-  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[3], 6.875f);
-  EXPECT_FLOAT_EQ(engine.LocalFixedEndForces[4], -7.5f);
-}
 
 TEST(HostileModels, FailWithoutCrashing) {
   const std::string truss = R"("Pair","PTruss"
