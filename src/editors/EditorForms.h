@@ -1,0 +1,64 @@
+// What a list window and its entry dialog show, as the editor decides it: captions, labels,
+// field texts, check boxes and which of them are visible. The windows draw exactly this and send
+// the user's typing and clicks back to the editor, so every rule can be tested without them.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/FormId.h"
+
+namespace stavelorn {
+
+// The command under way in a list window; None once it has opened.
+enum class EditMode { None, Add, Insert, Edit, Delete };
+
+// One text box of an entry dialog with its label.
+struct EntryField {
+  std::string Label;
+  std::string Text;
+  bool Visible = false;
+  bool ReadOnly = false;
+};
+
+// One check box of an entry dialog.
+struct EntryCheck {
+  std::string Caption;
+  bool Checked = false;
+  bool Visible = false;
+};
+
+// The entry dialog ("B" form) of an editor.
+struct EntryForm {
+  static constexpr int kFields = 7;  // Text1..Text7
+  static constexpr int kChecks = 6;  // Check1..Check6
+
+  FormId Id = FormId::MatB;
+  std::string Caption;
+  std::string NextCaption;
+  std::string CheckGroup;  // label above the check boxes; shown when one of them is
+  std::string Note;        // a remark beside field NoteField, as "( Default value = 0 )"
+  int NoteField = 0;
+  std::array<EntryField, kFields + 1> Text{};  // index 0 unused
+  std::array<EntryCheck, kChecks + 1> Check{};  // index 0 unused
+  bool CancelVisible = true;
+  int FocusField = 2;  // the field that gets the focus after loading and after Next
+  bool Open = false;   // false once OK or Cancel has closed the dialog
+};
+
+// The list window ("A" form) of an editor.
+struct ListWindowForm {
+  FormId Id = FormId::MatA;
+  std::string Caption;
+  std::string Label1;  // the project title
+  std::string Label2;
+  std::string AddCaption;
+  std::string CloseCaption;
+  bool Preview = false;  // shows a preview picture of the structure beside the grid
+  bool AddVisible = true;
+  bool InsertVisible = true;
+  bool EditVisible = true;
+  bool DeleteVisible = true;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,32 @@
+// The joints editor (list window JointA, entry dialog JointB): the coordinates of each joint and,
+// in the same row, its support restraints as a restraint text. The support records are rebuilt
+// from those texts at every Close, so they are always in joint order.
+#pragma once
+
+#include "editors/ListEditor.h"
+
+namespace stavelorn {
+
+class JointEditor : public ListEditor {
+ public:
+  JointEditor(ModelStore& model, Messages& messages);
+
+  // The grid column of the restraint text.
+  int RestraintColumn() const { return model_.CoordColumns + 1; }
+
+ protected:
+  void BuildGrid() override;
+  int StoredCount() const override { return model_.JointCount; }
+  void FillRow(int item) override;
+  bool Referenced() const override;
+  Prompt InsertPrompt(int row) const override;
+  Prompt EditPrompt(int row) const override;
+  Prompt DeletePrompt(int first, int last) const override;
+  void DescribeDialog(EntryForm& dialog) const override;
+  void LoadFields() override;
+  void FieldChanged(int field) override;
+  void CheckChanged(int check) override;
+  void Commit() override;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,206 @@
+#include "editors/ListEditor.h"
+
+#include <algorithm>
+
+namespace stavelorn {
+
+ListEditor::ListEditor(ModelStore& model, Messages& messages) : model_(model), messages_(messages) {}
+
+void ListEditor::Open() {
+  model_.CurrentForm = window_.Id;
+  mode_ = EditMode::None;
+  window_.Label1 = model_.ProjectTitle;
+  BuildGrid();
+  grid_.SetTopRow(1);
+  itemCount_ = StoredCount();
+  if (itemCount_ >= 1) {
+    grid_.SetRows(itemCount_ + 1);
+    SizeGrid();
+    window_.EditVisible = window_.InsertVisible = true;
+    for (int item = 1; item <= itemCount_; ++item) {
+      grid_.SetText(item, 0, std::to_string(item));
+      FillRow(item);
+    }
+  } else {
+    grid_.SetRows(2);
+    SizeGrid();
+    window_.EditVisible = window_.InsertVisible = false;
+  }
+  // Items that other data refer to by number must keep their numbers.
+  if (Referenced()) window_.DeleteVisible = window_.InsertVisible = false;
+}
+
+void ListEditor::Shown() {
+  if (itemCount_ < 1) Add();
+}
+
+void ListEditor::Add() {
+  mode_ = EditMode::Add;
+  ++itemCount_;
+  currentItem_ = itemCount_;
+  if (itemCount_ >= 2) {  // the first item takes the blank row every grid keeps
+    grid_.AddRow();
+    SizeGrid();
+  }
+  SelectRow(currentItem_);
+  ScrollToCurrent();
+  ShowDialog();
+  window_.EditVisible = window_.InsertVisible = true;
+  if (Referenced()) window_.InsertVisible = false;
+}
+
+void ListEditor::Insert() {
+  mode_ = EditMode::Insert;
+  TakeSelection();
+  selLastRow_ = selFirstRow_;
+  Prompt prompt = InsertPrompt(selFirstRow_);
+  if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
+  ++itemCount_;
+  currentItem_ = selFirstRow_ + 1;
+  grid_.InsertRow(currentItem_);
+  SelectRow(currentItem_);
+  SizeGrid();
+  ScrollToCurrent();
+  Renumber(currentItem_, itemCount_);
+  ShowDialog();
+}
+
+void ListEditor::Edit() {
+  mode_ = EditMode::Edit;
+  TakeSelection();
+  Prompt prompt = EditPrompt(selFirstRow_);
+  if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
+  currentItem_ = selFirstRow_;
+  ScrollToCurrent();
+  ShowDialog();
+}
+
+void ListEditor::Delete() {
+  mode_ = EditMode::Delete;
+  TakeSelection();
+  Prompt prompt = DeletePrompt(selFirstRow_, selLastRow_);
+  if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
+  const int first = std::min(selFirstRow_, selLastRow_);
+  const int last = std::max(selFirstRow_, selLastRow_);
+  for (int row = first; row <= last; ++row) {
+    // The grid keeps one data row, so the last one left is blanked instead of removed.
+    if (grid_.Rows() > 2) grid_.RemoveRow(first);
+    else grid_.BlankRow(1);
+    // The blank row of an empty list is not an item: deleting it leaves the count at 0.
+    itemCount_ = std::max(itemCount_ - 1, 0);
+  }
+  SizeGrid();
+  SelectRow(std::min(first, grid_.Rows() - 1));
+  if (itemCount_ == 0) return;
+  Renumber(first, itemCount_);
+}
+
+void ListEditor::TypeField(int field, const std::string& text) {
+  EntryField& box = dialog_.Text.at(static_cast<std::size_t>(field));
+  if (box.Text == text) return;
+  box.Text = text;
+  FieldChanged(field);
+}
+
+void ListEditor::ClickCheck(int check, bool checked) {
+  dialog_.Check.at(static_cast<std::size_t>(check)).Checked = checked;
+  CheckChanged(check);
+}
+
+void ListEditor::Next() {
+  if (windows_) windows_->RefreshPreview();
+  if (mode_ == EditMode::Add || mode_ == EditMode::Insert) {
+    ++itemCount_;
+    if (mode_ == EditMode::Add) {
+      grid_.AddRow();
+      currentItem_ = itemCount_;
+    } else {
+      ++currentItem_;
+      grid_.InsertRow(currentItem_);
+      Renumber(currentItem_, itemCount_);
+    }
+  } else if (currentItem_ < itemCount_) {
+    ++currentItem_;
+  }
+  SizeGrid();
+  SelectRow(currentItem_);
+  ScrollToCurrent();
+  LoadDialog();
+}
+
+void ListEditor::Ok() { dialog_.Open = false; }
+
+void ListEditor::CancelEntry() {
+  if (mode_ != EditMode::Add && mode_ != EditMode::Insert) return;
+  if (itemCount_ == 1) {
+    grid_.BlankRow(currentItem_);
+    grid_.SetText(currentItem_, 0, "1");
+  } else {
+    --itemCount_;
+    grid_.RemoveRow(currentItem_);
+    currentItem_ = std::min(currentItem_, itemCount_);
+    Renumber(currentItem_, itemCount_);
+    SizeGrid();
+  }
+  SelectRow(currentItem_);
+  dialog_.Open = false;
+}
+
+void ListEditor::DialogClosed() {
+  if (mode_ == EditMode::Edit) Ok();
+  else CancelEntry();
+}
+
+void ListEditor::SizeGrid() {
+  const int rows = grid_.Rows();
+  const int shown = std::min(rows, 11);
+  const int height = grid_.RowHeight(0) + (shown - 1) * grid_.RowHeight(1) + (shown + 1) * 30;
+  int width = (grid_.Cols() + 1) * 28;
+  for (int col = 0; col < grid_.Cols(); ++col) width += grid_.ColWidth(col);
+  const bool scrollBar = rows > 11;
+  if (scrollBar) width += 255;
+  grid_.SetSize(width, height, scrollBar);
+}
+
+void ListEditor::ScrollToCurrent() {
+  if (currentItem_ > 10) grid_.SetTopRow(currentItem_ - 9);
+}
+
+void ListEditor::SelectRow(int row) { grid_.Select(row, 1, row, grid_.Cols() - 1); }
+
+void ListEditor::Renumber(int from, int to) {
+  for (int row = std::max(from, 1); row <= to && row < grid_.Rows(); ++row)
+    grid_.SetText(row, 0, std::to_string(row));
+}
+
+void ListEditor::SetField(int field, const std::string& text) { TypeField(field, text); }
+
+void ListEditor::SetCheck(int check, bool checked) {
+  if (dialog_.Check.at(static_cast<std::size_t>(check)).Checked != checked) ClickCheck(check, checked);
+}
+
+void ListEditor::LoadDialog() {
+  SelectRow(currentItem_);
+  grid_.SetText(currentItem_, 0, std::to_string(currentItem_));
+  SetField(1, std::to_string(currentItem_));
+  LoadFields();
+  dialog_.CancelVisible = mode_ != EditMode::Edit;
+}
+
+void ListEditor::ShowDialog() {
+  // A freshly loaded dialog starts from its design: empty fields, no box checked.
+  dialog_ = EntryForm{};
+  DescribeDialog(dialog_);
+  dialog_.Open = true;
+  LoadDialog();
+  if (windows_) windows_->ShowEntryDialog();
+}
+
+void ListEditor::TakeSelection() {
+  selFirstRow_ = grid_.Row();
+  selLastRow_ = grid_.RowSel();
+  selFirstCol_ = grid_.Col();
+  selLastCol_ = grid_.ColSel();
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,118 @@
+// The list-and-dialog pattern every data editor follows: a list window whose grid is the working
+// copy of one kind of data, and an entry dialog that edits one item of it at a time. This class
+// holds the editor state (EditMode, ItemCount, CurrentItem, the selection taken when a command
+// starts) and carries out the list window's commands (Add, Insert, Edit, Delete, Close, Cancel)
+// and the dialog's (loading, typing, Next, OK, Cancel). Each kind of data derives from it and
+// supplies only its columns, texts and how it reads from and writes to the model.
+#pragma once
+
+#include <string>
+
+#include "editors/EditorForms.h"
+#include "editors/GridModel.h"
+#include "model/ModelStore.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+// What the editor needs from the windows that show it.
+class EditorWindows {
+ public:
+  virtual ~EditorWindows() = default;
+  // Shows the entry dialog modally over the list window; returns once the dialog has closed.
+  virtual void ShowEntryDialog() = 0;
+  // Repaints the list window's preview picture from the grid as it stands.
+  virtual void RefreshPreview() = 0;
+};
+
+class ListEditor {
+ public:
+  ListEditor(ModelStore& model, Messages& messages);
+  virtual ~ListEditor() = default;
+  ListEditor(const ListEditor&) = delete;
+  ListEditor& operator=(const ListEditor&) = delete;
+
+  void SetWindows(EditorWindows& windows) { windows_ = &windows; }
+
+  // The list window is loaded: grid built from the model, buttons set.
+  void Open();
+  // The list window has been shown: an empty list goes straight into Add.
+  void Shown();
+
+  // List window buttons.
+  virtual void Add();
+  virtual void Insert();
+  virtual void Edit();
+  virtual void Delete();
+  // CloseB: the grid goes into the model. The window then closes.
+  void Close() { Commit(); }
+
+  // Entry dialog: a value field changed (as typed), a check box was clicked.
+  void TypeField(int field, const std::string& text);
+  void ClickCheck(int check, bool checked);
+  virtual void Next();
+  virtual void Ok();
+  virtual void CancelEntry();
+  // The dialog was closed by the window's own close button: OK while editing, Cancel while
+  // adding or inserting.
+  void DialogClosed();
+
+  const ListWindowForm& Window() const { return window_; }
+  const EntryForm& Dialog() const { return dialog_; }
+  GridModel& Grid() { return grid_; }
+  const GridModel& Grid() const { return grid_; }
+  EditMode Mode() const { return mode_; }
+  int ItemCount() const { return itemCount_; }
+  int CurrentItem() const { return currentItem_; }
+  const ModelStore& Model() const { return model_; }
+
+ protected:
+  struct Prompt {
+    std::string Title;
+    std::string Text;
+  };
+
+  // The kind of data: the grid's columns and headings, the model's count and rows, whether
+  // other data refer to the items by number, the confirmations, the dialog's labels, what
+  // loading and typing do, and what Close stores.
+  virtual void BuildGrid() = 0;
+  virtual int StoredCount() const = 0;
+  virtual void FillRow(int item) = 0;
+  virtual bool Referenced() const = 0;
+  virtual Prompt InsertPrompt(int row) const = 0;
+  virtual Prompt EditPrompt(int row) const = 0;
+  virtual Prompt DeletePrompt(int first, int last) const = 0;
+  virtual void DescribeDialog(EntryForm& dialog) const = 0;
+  virtual void LoadFields() = 0;
+  virtual void FieldChanged(int field) = 0;
+  virtual void CheckChanged(int /*check*/) {}
+  virtual void Commit() = 0;
+
+  // The grid's size from its rows and column widths, with the scroll bar from the twelfth row.
+  void SizeGrid();
+  // Keeps CurrentItem in view: from the eleventh item on it is the tenth row shown.
+  void ScrollToCurrent();
+  void SelectRow(int row);
+  void Renumber(int from, int to);
+  // Sets a field or check box as loading does; a change runs the same rule as the user's.
+  void SetField(int field, const std::string& text);
+  void SetCheck(int check, bool checked);
+  void LoadDialog();
+  void ShowDialog();
+
+  ModelStore& model_;
+  Messages& messages_;
+  EditorWindows* windows_ = nullptr;
+  GridModel grid_;
+  ListWindowForm window_;
+  EntryForm dialog_;
+  EditMode mode_ = EditMode::None;
+  int itemCount_ = 0;
+  int currentItem_ = 0;
+  int selFirstRow_ = 0, selLastRow_ = 0, selFirstCol_ = 0, selLastCol_ = 0;
+
+ private:
+  void TakeSelection();
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,169 @@
+#include "editors/MemberEditor.h"
+
+#include <vector>
+
+#include "editors/CellValues.h"
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+std::string HingeText(int releaseCode) {
+  switch (releaseCode) {
+    case 1: return "Beginning";
+    case 2: return "End";
+    case 3: return "Both Ends";
+    default: return "";
+  }
+}
+
+int ReleaseCode(const std::string& hingeText) {
+  for (int code = 1; code <= 3; ++code)
+    if (hingeText == HingeText(code)) return code;
+  return 0;
+}
+
+MemberEditor::MemberEditor(ModelStore& model, Messages& messages) : ListEditor(model, messages) {
+  window_.Id = FormId::MemberA;
+  window_.Caption = window_.Label2 = "Member Data";
+  window_.AddCaption = "Add Members";
+  window_.CloseCaption = "End Of Members Input. Close";
+  window_.Preview = true;
+}
+
+bool MemberEditor::WithHinges() const {
+  return model_.StructType != "PTruss" && model_.StructType != "STruss";
+}
+
+bool MemberEditor::Referenced() const {
+  return model_.MemberLoadCount >= 1 || model_.TempChangeCount >= 1 || model_.FabErrorCount >= 1;
+}
+
+void MemberEditor::BuildGrid() {
+  grid_.SetCols(WithRoll() ? 7 : WithHinges() ? 6 : 5);
+  const int widths[] = {750, 950, 630, 800, 775, 1000, 800};
+  const char* headings[] = {"Member No.", "Beginning Joint", " End Joint", "Material No.",
+                            "Cross- Section No.", "Hinge @", "Angle of Roll"};
+  for (int col = 0; col < grid_.Cols(); ++col) {
+    grid_.SetColWidth(col, widths[col]);
+    grid_.SetText(0, col, headings[col]);
+  }
+  grid_.SetRowHeight(0, 680);
+}
+
+void MemberEditor::FillRow(int item) {
+  for (int col = 1; col <= 4; ++col) grid_.SetText(item, col, std::to_string(model_.MemberProps(item, col)));
+  if (WithHinges())
+    for (int r = 1; r <= model_.ReleaseCount; ++r)
+      if (model_.Releases(r, 1) == item) grid_.SetText(item, kHingeColumn, HingeText(model_.Releases(r, 2)));
+  if (WithRoll()) grid_.SetText(item, kRollColumn, CellText(model_.RollAngles(item)));
+}
+
+ListEditor::Prompt MemberEditor::InsertPrompt(int row) const {
+  return {"Insert Members", "Insert new members after Member " + std::to_string(row) +
+                                " ?\n\nNote: The following members will be renumbered."};
+}
+
+ListEditor::Prompt MemberEditor::EditPrompt(int row) const {
+  return {"Edit Members", "Edit Member " + std::to_string(row) + " ?"};
+}
+
+ListEditor::Prompt MemberEditor::DeletePrompt(int first, int last) const {
+  std::string text = first == last ? "Delete Member " + std::to_string(first) + " ?"
+                                   : "Delete Members " + std::to_string(first) + " thru " +
+                                         std::to_string(last) + " ?";
+  return {"Delete Members", text + "\n\nNote: The following Members will be renumbered."};
+}
+
+void MemberEditor::DescribeDialog(EntryForm& dialog) const {
+  dialog.Id = FormId::MemberB;
+  dialog.Caption = "Input & Edit: Member Data";
+  dialog.NextCaption = "Next Member";
+  dialog.Text[1] = {"Member No. :", "", true, true};
+  dialog.Text[2] = {"Beginning Joint :", "", true, false};
+  dialog.Text[3] = {"End Joint :", "", true, false};
+  dialog.Text[4] = {"Material No. :", "", true, false};
+  dialog.Text[5] = {"Cross-Section No. :", "", true, false};
+  dialog.Text[6] = {"Angle of Roll (Deg.) :", "", WithRoll(), false};
+  dialog.CheckGroup = "Member Releases :";
+  dialog.Check[1] = {"Hinge @ Beginning", false, WithHinges()};
+  dialog.Check[2] = {"Hinge @ End", false, WithHinges()};
+}
+
+void MemberEditor::LoadFields() {
+  if (mode_ != EditMode::Edit) {
+    for (int field = 2; field <= 6; ++field) SetField(field, "");
+    // With a single set to choose from, the set is already chosen.
+    if (model_.MaterialCount == 1) SetField(4, "1");
+    if (model_.SectionCount == 1) SetField(5, "1");
+    SetCheck(1, false);
+    SetCheck(2, false);
+    return;
+  }
+  for (int field = 2; field <= 5; ++field) SetField(field, grid_.Text(currentItem_, field - 1));
+  if (WithRoll()) SetField(6, grid_.Text(currentItem_, kRollColumn));
+  const int code = WithHinges() ? ReleaseCode(grid_.Text(currentItem_, kHingeColumn)) : 0;
+  SetCheck(1, code == 1 || code == 3);
+  SetCheck(2, code == 2 || code == 3);
+}
+
+int MemberEditor::LimitOf(int field) const {
+  if (field == 4) return model_.MaterialCount;
+  if (field == 5) return model_.SectionCount;
+  return model_.JointCount;
+}
+
+void MemberEditor::FieldChanged(int field) {
+  const std::string& text = dialog_.Text[static_cast<std::size_t>(field)].Text;
+  if (field == 6) {
+    if (WithRoll()) grid_.SetText(currentItem_, kRollColumn, text);
+    return;
+  }
+  if (field < 2 || field > 5) return;
+  // The grid's copy is kept within the numbers that exist; the field keeps what was typed.
+  std::string cell = text;
+  if (!text.empty()) {
+    const double value = LeadingNumber(text);
+    if (value < 1) cell = "1";
+    else if (value > LimitOf(field)) cell = std::to_string(LimitOf(field));
+  }
+  grid_.SetText(currentItem_, field - 1, cell);
+}
+
+void MemberEditor::CheckChanged(int) {
+  if (!WithHinges()) return;
+  const bool begin = dialog_.Check[1].Checked;
+  const bool end = dialog_.Check[2].Checked;
+  grid_.SetText(currentItem_, kHingeColumn, HingeText((begin ? 1 : 0) + (end ? 2 : 0)));
+}
+
+void MemberEditor::Commit() {
+  int count = itemCount_;
+  // A single member without both of its joints is no member.
+  if (count == 1 && (CellSingle(grid_.Text(1, 1)) == 0 || CellSingle(grid_.Text(1, 2)) == 0)) count = 0;
+  model_.MemberCount = static_cast<std::int16_t>(count);
+  if (count == 0) return;
+  model_.MemberProps.Redim(count, 4);
+  for (int m = 1; m <= count; ++m)
+    for (int col = 1; col <= 4; ++col) model_.MemberProps(m, col) = CellInteger(grid_.Text(m, col));
+
+  model_.ReleaseCount = 0;
+  if (WithHinges()) {
+    std::vector<std::pair<int, int>> releases;
+    for (int m = 1; m <= count; ++m)
+      if (int code = ReleaseCode(grid_.Text(m, kHingeColumn))) releases.emplace_back(m, code);
+    model_.ReleaseCount = static_cast<std::int16_t>(releases.size());
+    if (!releases.empty()) {
+      model_.Releases.Redim(model_.ReleaseCount, 2);
+      for (int r = 1; r <= model_.ReleaseCount; ++r) {
+        model_.Releases(r, 1) = static_cast<std::int16_t>(releases[static_cast<std::size_t>(r - 1)].first);
+        model_.Releases(r, 2) = static_cast<std::int16_t>(releases[static_cast<std::size_t>(r - 1)].second);
+      }
+    }
+  }
+  if (WithRoll()) {
+    model_.RollAngles.Redim(count);
+    for (int m = 1; m <= count; ++m) model_.RollAngles(m) = CellSingle(grid_.Text(m, kRollColumn));
+  }
+}
+
+}  // namespace stavelorn

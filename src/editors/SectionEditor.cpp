@@ -1,0 +1,100 @@
+#include "editors/SectionEditor.h"
+
+#include <vector>
+
+#include "editors/CellValues.h"
+
+namespace stavelorn {
+
+namespace {
+
+std::vector<const char*> Headings(const std::string& type) {
+  if (type == "Beam") return {"Moment of Inertia (I)"};
+  if (type == "PFrame") return {"Area (A)", "Moment of Inertia (I)"};
+  if (type == "Grid") return {"Moment of Inertia (I)", "Torsion Constant (J)"};
+  if (type == "SFrame")
+    return {"Area (A)", "Moment of Inertia (IZ)", "Moment of Inertia (IY)", "Torsion Constant (J)"};
+  return {"Area (A)"};
+}
+
+}  // namespace
+
+SectionEditor::SectionEditor(ModelStore& model, Messages& messages) : ListEditor(model, messages) {
+  window_.Id = FormId::CrossA;
+  window_.Caption = window_.Label2 = "Cross-Sectional Properties";
+  window_.AddCaption = "Add Cross-Sections";
+  window_.CloseCaption = "End Of Cross-Sections Input. Close";
+}
+
+void SectionEditor::BuildGrid() {
+  grid_.SetCols(model_.SectionColumns + 1);
+  grid_.SetColWidth(0, 800);
+  for (int col = 1; col < grid_.Cols(); ++col) grid_.SetColWidth(col, 1500);
+  grid_.SetRowHeight(0, 700);
+  grid_.SetText(0, 0, "Cross- Section No. ");
+  int col = 1;
+  for (const char* heading : Headings(model_.StructType))
+    if (col < grid_.Cols()) grid_.SetText(0, col++, heading);
+}
+
+void SectionEditor::FillRow(int item) {
+  for (int col = 1; col < grid_.Cols(); ++col) grid_.SetText(item, col, CellText(model_.Sections(item, col)));
+}
+
+ListEditor::Prompt SectionEditor::InsertPrompt(int row) const {
+  return {"Insert Cross-Sections", "Insert new cross-sections\nafter Cross-Section " + std::to_string(row) +
+                                       " ?\n\nNote: The following cross-sections will be renumbered."};
+}
+
+ListEditor::Prompt SectionEditor::EditPrompt(int row) const {
+  return {"Edit Cross-Sections", "Edit properties of Cross-Section " + std::to_string(row) + " ?"};
+}
+
+ListEditor::Prompt SectionEditor::DeletePrompt(int first, int last) const {
+  std::string text = first == last ? "Delete Cross-Section " + std::to_string(first) + " ?"
+                                   : "Delete Cross-Sections " + std::to_string(first) + " thru " +
+                                         std::to_string(last) + "?";
+  return {"Delete Cross-Sections", text + "\n\nNote: The following cross-sections will be renumbered."};
+}
+
+void SectionEditor::DescribeDialog(EntryForm& dialog) const {
+  const std::string& type = model_.StructType;
+  dialog.Id = FormId::CrossB;
+  dialog.Caption = "Input & Edit: Cross-Sectional Properties";
+  dialog.NextCaption = "Next Cross-Section";
+  dialog.Text[1] = {"Cross-Section No. :", "", true, true};
+  dialog.Text[2] = {"Area -  (A)  :", "", true, false};
+  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false};
+  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false};
+  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false};
+  if (type == "Beam" || type == "Grid") dialog.Text[2].Label = "Moment of Inertia - (I):";
+  if (type == "PFrame" || type == "Grid" || type == "SFrame") dialog.Text[3].Visible = true;
+  if (type == "Grid") dialog.Text[3].Label = "Torsion Constant - (J):";
+  if (type == "SFrame") {
+    dialog.Text[3].Label = "Moment of Inertia - (IZ):";
+    dialog.Text[4].Visible = dialog.Text[5].Visible = true;
+  }
+}
+
+void SectionEditor::LoadFields() {
+  const bool fresh = mode_ != EditMode::Edit;
+  for (int col = 1; col < grid_.Cols(); ++col) SetField(col + 1, fresh ? "" : grid_.Text(currentItem_, col));
+}
+
+void SectionEditor::FieldChanged(int field) {
+  if (field >= 2 && field - 1 < grid_.Cols())
+    grid_.SetText(currentItem_, field - 1, dialog_.Text[static_cast<std::size_t>(field)].Text);
+}
+
+void SectionEditor::Commit() {
+  int count = itemCount_;
+  // A single set whose last property (I, J, or A for trusses) reads 0 is no set.
+  if (count == 1 && CellSingle(grid_.Text(1, model_.SectionColumns)) == 0) count = 0;
+  model_.SectionCount = static_cast<std::int16_t>(count);
+  if (count < 1) return;
+  model_.Sections.Redim(count, model_.SectionColumns);
+  for (int s = 1; s <= count; ++s)
+    for (int col = 1; col <= model_.SectionColumns; ++col) model_.Sections(s, col) = CellSingle(grid_.Text(s, col));
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,28 @@
+// The cross-section editor (list window CrossA, entry dialog CrossB): the sets of section
+// properties members refer to, whose columns depend on the structure type (A | I | A, I | I, J |
+// A, Iz, Iy, J).
+#pragma once
+
+#include "editors/ListEditor.h"
+
+namespace stavelorn {
+
+class SectionEditor : public ListEditor {
+ public:
+  SectionEditor(ModelStore& model, Messages& messages);
+
+ protected:
+  void BuildGrid() override;
+  int StoredCount() const override { return model_.SectionCount; }
+  void FillRow(int item) override;
+  bool Referenced() const override { return model_.MemberCount >= 1; }
+  Prompt InsertPrompt(int row) const override;
+  Prompt EditPrompt(int row) const override;
+  Prompt DeletePrompt(int first, int last) const override;
+  void DescribeDialog(EntryForm& dialog) const override;
+  void LoadFields() override;
+  void FieldChanged(int field) override;
+  void Commit() override;
+};
+
+}  // namespace stavelorn
