@@ -17,8 +17,8 @@ inline Real Store(Calc value) {
   return static_cast<Real>(value) + Real(0);
 }
 
-// a + b*c with every operand taken at least in double precision, rounded once to the store type:
-// the one form of every partial sum of a matrix product.
+// a + b*c evaluated in double precision and rounded to the store type as it is stored: the one
+// form of every partial sum of a matrix product.
 template <typename Real>
 inline Real AddProduct(Real a, Real b, Real c) {
   return Store<Real>(Calc(a) + Calc(b) * Calc(c));
