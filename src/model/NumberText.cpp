@@ -54,8 +54,8 @@ long Magnitude(const std::string& number) {
   }
   if (i < number.size()) {  // exponent
     ++i;
-    bool negative = number[i] == '-';
-    if (number[i] == '+' || number[i] == '-') ++i;
+    bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
     long exponent = 0;
     for (; i < number.size(); ++i)
       exponent = std::min(exponent * 10 + (number[i] - '0'), 100000L);

@@ -6,10 +6,10 @@
 
 namespace stavelorn {
 
-QtReportPrinter::QtReportPrinter(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
-  // Fixed pitch keeps the report's columns; Liberation Mono stands in for Courier New where
-  // the latter is not installed, with the same widths.
-  font_ = QFont("Courier New", 10);
+// Fixed pitch keeps the report's columns; Liberation Mono stands in for Courier New where the
+// latter is not installed, with the same widths.
+QtReportPrinter::QtReportPrinter(std::unique_ptr<QPrinter> printer)
+    : printer_(std::move(printer)), font_("Courier New", 10) {
   font_.setStyleHint(QFont::TypeWriter);
   font_.setFixedPitch(true);
 }

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "fuzz/PipelineRun.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// Every input the fuzzer ever found a fault with is kept and replayed here, so a fault once
+// fixed stays fixed (the sanitizer build of the tests turns a relapse into a report).
+TEST(FuzzRegressions, EveryKeptInputRunsThroughThePipeline) {
+  int replayed = 0;
+  for (const char* folder : {"tests/fuzz-regressions", "examples"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(testing::SourcePath(folder))) {
+      if (!entry.is_regular_file() || entry.path().filename() == "README.md") continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      std::ostringstream bytes;
+      bytes << in.rdbuf();
+      SCOPED_TRACE(entry.path().string());
+      EXPECT_NO_THROW(RunPipelineOn(bytes.str()));
+      ++replayed;
+    }
+  }
+  EXPECT_GE(replayed, 6);
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,31 @@
+#include "fuzz/PipelineRun.h"
+
+#include <sstream>
+
+#include "analysis/AnalysisRun.h"
+#include "model/ModelStore.h"
+#include "model/ProjectFile.h"
+#include "reports/PrintCommand.h"
+#include "reports/TextReportPrinter.h"
+#include "ui/ScriptedMessages.h"
+
+namespace stavelorn {
+
+void RunPipelineOn(const std::string& fileText) {
+  ModelStore model;
+  model.Reset();
+  // A file that fails part-way still leaves the sections before the fault: the program goes on
+  // with them, and so does the fuzzer.
+  ReadProjectText(model, fileText);
+  if (model.StructType.empty()) return;
+
+  // Every coordinate free is the most unknowns the model could have.
+  if (model.JointCount * model.CoordsPerJoint <= kLargestFuzzedDofs) CheckAndAnalyze(model);
+
+  std::ostringstream pages;
+  TextReportPrinter printer(pages);
+  ScriptedMessages messages;
+  PrintReport(model, printer, messages);
+}
+
+}  // namespace stavelorn
