@@ -1,0 +1,65 @@
+// The drawing surface every structure drawing paints on: the operations of a classic picture box,
+// in user coordinates set by Scale. Drawings only ever talk to this interface, so the same code
+// draws into a window, an image file or a test's recording.
+#pragma once
+
+#include <string>
+
+namespace stavelorn {
+
+// Colours of the classic 16-colour palette that the drawings use, by their palette numbers.
+enum PaletteColour : int {
+  kLightGreen = 10,    // member loads in the member-load preview
+  kLightCyan = 11,     // the structure, and supports after an analysis
+  kLightRed = 12,      // supports before an analysis, displaced supports, deformed shape
+  kLightMagenta = 13,  // joint loads
+  kYellow = 14,        // member loads, members in the member-data previews
+};
+
+struct Rgb {
+  int Red;
+  int Green;
+  int Blue;
+};
+
+// The red, green and blue (0..255) of a palette colour; white for numbers the drawings never use.
+Rgb PaletteRgb(int colour);
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // Wipes the picture and puts the text position back at (0, 0).
+  virtual void Cls() = 0;
+  // Sets the user coordinates of the picture's edges. With top greater than bottom, y grows
+  // upward. The rectangle is mapped onto the whole picture, whatever its aspect ratio.
+  virtual void Scale(double left, double top, double right, double bottom) = 0;
+  // A straight stroke between two points, in a palette colour.
+  virtual void Line(double x1, double y1, double x2, double y2, int colour) = 0;
+  // A rectangle between two opposite corners, filled in the current ForeColor.
+  virtual void FilledBox(double x1, double y1, double x2, double y2) = 0;
+  // A circle outline; the radius is in horizontal user units.
+  virtual void Circle(double x, double y, double radius, int colour) = 0;
+  // Part of a circle outline from angle `start` to `end` (radians, counter-clockwise from +x).
+  virtual void Arc(double x, double y, double radius, int colour, double start, double end) = 0;
+
+  // The text position: where the top-left corner of the next printed number goes.
+  virtual void SetCurrentX(double x) = 0;
+  virtual void SetCurrentY(double y) = 0;
+  virtual double CurrentX() const = 0;
+  virtual double CurrentY() const = 0;
+  // Prints a number at the text position in ForeColor: a blank for the sign of a positive
+  // number (a minus otherwise) followed by the number, e.g. " 12" or "-0.5".
+  virtual void PrintNumber(double value) = 0;
+
+  // Asks for the picture to be shown again now (after a preview changed under a dialog).
+  virtual void Refresh() = 0;
+
+  virtual void SetForeColor(int colour) = 0;
+  virtual int ForeColor() const = 0;
+  virtual void SetFontItalic(bool italic) = 0;
+  // Pen width in pixels; the drawings always use 1.
+  virtual void SetDrawWidth(int width) = 0;
+};
+
+}  // namespace stavelorn

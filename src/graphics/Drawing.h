@@ -1,0 +1,56 @@
+// The structure drawings: the structure with its supports, joints, members, numbers and loads,
+// in plane or in oblique projection, and after an analysis the deformed shape. Each drawing
+// takes the model, the canvas it paints on and the window it draws for (which decides what is
+// shown: loads and the deformed shape only in the main and displacement windows, numbers only
+// in the editors' previews). Drawings read data nobody may have checked yet: whatever names a
+// joint or member outside its table, or has a coordinate that is not finite, is drawn as
+// nothing. A failure ends the drawing, is reported through `messages` and leaves what was drawn.
+#pragma once
+
+#include "graphics/Canvas.h"
+#include "model/FormId.h"
+#include "model/ModelStore.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+// What the last drawing fixed about the picture, kept by the window so that a preview can place
+// its own marks over a drawing: the extent of the drawn joints and the units of the marks, all
+// in user coordinates of the canvas.
+struct DrawingView {
+  double ViewXMax = 0, ViewXMin = 0, ViewYMax = 0, ViewYMin = 0;
+  double MarkUnit = 0;    // picture width / 100: joint markers, label offsets
+  double SymbolUnit = 0;  // picture width / 75: support, load and arrow symbols
+};
+
+// Draws the structure as its type requires (plane drawing for beams, plane trusses and plane
+// frames, projection for the others); does nothing when the model has no joint.
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+                   DrawingView& view);
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages);
+
+// The plane drawing; failures are reported as "Error in Plot2D".
+void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view);
+
+// The oblique projection of space trusses, grids and space frames, without loads or deformed
+// members; failures are reported as "Error in Plot3D".
+void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view);
+
+// The figure of every uniform load over a whole member span, of a plane structure; Plot2D calls
+// it for the main and displacement windows.
+void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+
+// The figure of a uniform load w on a span of length `length` that starts at (x, y) and runs
+// along the direction cosines (c, s): a line 2u to the left of the span and eleven arrows at
+// tenths of it, pointing at the span when w > 0 and away from it otherwise.
+void DrawUniformLoadFigure(Canvas& canvas, double x, double y, double length, double c, double s,
+                           double w, double u, int colour);
+
+// The deformed shape of an analysed plane structure, displacements magnified by the model's
+// DeflectionMultiplier: straight members between the displaced joints of a plane truss, elastic
+// curves of the members of beams and plane frames. Plot2D calls it for the main and displacement
+// windows after an analysis. Throws DrawingFailure when the multiplier asks for more curve
+// points than a 16-bit count holds.
+void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+
+}  // namespace stavelorn

@@ -1,0 +1,171 @@
+#include "graphics/DrawingData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+namespace stavelorn {
+
+namespace {
+
+std::optional<double> FiniteCell(const Table<float>& table, int count, int row, int col) {
+  std::optional<float> value = Cell(table, count, row, col);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
+  return *value;
+}
+
+// The structure coordinate number of degree of freedom k of a joint, when the results hold one.
+std::optional<int> CoordinateNumber(const ModelStore& model, int joint, int k) {
+  const int perJoint = model.CoordsPerJoint;
+  if (joint < 1 || joint > model.JointCount || k < 1 || k > perJoint) return std::nullopt;
+  std::optional<std::int16_t> number =
+      Cell(model.CoordNumbers, model.CoordNumbers.Size(), (joint - 1) * perJoint + k);
+  if (!number || *number < 1) return std::nullopt;
+  return *number;
+}
+
+}  // namespace
+
+std::optional<Point> PlanePosition(const ModelStore& model, int joint) {
+  std::optional<double> x = FiniteCell(model.JointCoords, model.JointCount, joint, 1);
+  if (!x) return std::nullopt;
+  if (model.StructType == "Beam") return Point{*x, 0};
+  std::optional<double> y = FiniteCell(model.JointCoords, model.JointCount, joint, 2);
+  if (!y) return std::nullopt;
+  return Point{*x, *y};
+}
+
+std::optional<Point3> SpacePosition(const ModelStore& model, int joint) {
+  std::optional<double> x = FiniteCell(model.JointCoords, model.JointCount, joint, 1);
+  std::optional<double> second = FiniteCell(model.JointCoords, model.JointCount, joint, 2);
+  if (!x || !second) return std::nullopt;
+  if (model.StructType == "Grid") return Point3{*x, 0, *second};
+  std::optional<double> z = FiniteCell(model.JointCoords, model.JointCount, joint, 3);
+  if (!z) return std::nullopt;
+  return Point3{*x, *second, *z};
+}
+
+std::optional<double> FreeDisplacement(const ModelStore& model, int joint, int k) {
+  std::optional<int> number = CoordinateNumber(model, joint, k);
+  if (!number || *number > model.DofCount) return std::nullopt;
+  std::optional<float> value = Cell(model.JointDisplacements, model.DofCount, *number);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
+  return *value;
+}
+
+bool RestrainedCoordinate(const ModelStore& model, int joint, int k) {
+  std::optional<int> number = CoordinateNumber(model, joint, k);
+  return number && *number > model.DofCount;
+}
+
+std::optional<double> Settlement(const ModelStore& model, int joint, int k) {
+  const int records = std::min<int>(model.SettlementCount, model.SettlementJoints.Size());
+  for (int r = 1; r <= records; ++r)
+    if (model.SettlementJoints(r) == joint) return FiniteCell(model.SettlementValues, model.SettlementCount, r, k);
+  return std::nullopt;
+}
+
+void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points) {
+  // The extents start from the first point rather than from a far-off sentinel, so that joints
+  // beyond any sentinel are still enclosed.
+  if (!points.empty()) {
+    view.ViewXMax = view.ViewXMin = points.front().X;
+    view.ViewYMax = view.ViewYMin = points.front().Y;
+  }
+  for (const Point& p : points) {
+    if (p.X > view.ViewXMax) view.ViewXMax = p.X;
+    if (p.X < view.ViewXMin) view.ViewXMin = p.X;
+    if (p.Y > view.ViewYMax) view.ViewYMax = p.Y;
+    if (p.Y < view.ViewYMin) view.ViewYMin = p.Y;
+  }
+  double dx = view.ViewXMax - view.ViewXMin;
+  double dy = view.ViewYMax - view.ViewYMin;
+  if (points.empty() || (dx == 0 && dy == 0)) {
+    view.ViewXMax = view.ViewYMax = 100;
+    view.ViewXMin = view.ViewYMin = -100;
+    dx = dy = 0;
+  }
+  double left, top, right, bottom;
+  if (dx <= dy) {
+    right = view.ViewXMax + (dy - dx) / 2 + 0.2 * dy;
+    left = view.ViewXMin - (dy - dx) / 2 - 0.2 * dy;
+    top = view.ViewYMax + 0.2 * dy;
+    bottom = view.ViewYMin - 0.2 * dy;
+  } else {
+    top = view.ViewYMax + (dx - dy) / 2 + 0.2 * dx;
+    bottom = view.ViewYMin - (dx - dy) / 2 - 0.2 * dx;
+    right = view.ViewXMax + 0.2 * dx;
+    left = view.ViewXMin - 0.2 * dx;
+  }
+  canvas.Cls();
+  canvas.Scale(left, top, right, bottom);
+  view.MarkUnit = (right - left) / 100;
+  view.SymbolUnit = (right - left) / 75;
+}
+
+void RunDrawing(const char* title, Messages& messages, const std::function<void()>& draw) {
+  try {
+    draw();
+  } catch (const DrawingFailure& failure) {
+    messages.ReportError(title, failure.Error());
+  } catch (const std::out_of_range&) {
+    messages.ReportError(title, RunError{kErrSubscript, "Subscript out of range"});
+  } catch (const std::bad_alloc&) {
+    messages.ReportError(title, RunError{7, "Out of memory"});
+  }
+}
+
+bool ShowsMembers(FormId form) {
+  switch (form) {
+    case FormId::mcas: case FormId::Disp: case FormId::JLoadA: case FormId::JSettleA:
+    case FormId::MemLoadA: case FormId::MemTempA: case FormId::MemErrA:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form, const DrawingView& view,
+                          bool truss, const std::function<std::optional<Point>(int)>& place) {
+  const double mark = view.MarkUnit;
+  const double middle = (view.ViewYMin + view.ViewYMax) / 2;
+  for (int j = 1; j <= model.JointCount; ++j) {
+    std::optional<Point> p = place(j);
+    if (!p) continue;
+    if (truss) canvas.Circle(p->X, p->Y, mark, kLightCyan);
+    else canvas.FilledBox(p->X - mark / 2, p->Y - mark / 2, p->X + mark / 2, p->Y + mark / 2);
+    if (NumbersJoints(form)) {
+      canvas.SetCurrentX(p->X);
+      canvas.SetCurrentY(p->Y);
+      // Labels of the lower half sit above their joint, clear of the supports beneath.
+      if (p->Y < middle) canvas.SetCurrentY(canvas.CurrentY() + 4 * mark);
+      canvas.PrintNumber(j);
+    }
+  }
+  if (ShowsMembers(form)) {
+    int colour = kLightCyan;
+    if (HighlightsMembers(form)) {
+      canvas.SetForeColor(kYellow);
+      canvas.SetFontItalic(true);
+      colour = kYellow;
+    }
+    for (int m = 1; m <= model.MemberCount; ++m) {
+      std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, m, 1);
+      std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, m, 2);
+      if (!begin || !end) continue;
+      std::optional<Point> pb = place(*begin);
+      std::optional<Point> pe = place(*end);
+      if (!pb || !pe) continue;
+      canvas.Line(pb->X, pb->Y, pe->X, pe->Y, colour);
+      if (HighlightsMembers(form)) {
+        canvas.SetCurrentX((pb->X + pe->X) / 2 - 4 * mark);
+        canvas.SetCurrentY((pb->Y + pe->Y) / 2 - mark);
+        canvas.PrintNumber(m);
+      }
+    }
+  }
+  canvas.SetForeColor(kLightCyan);
+  canvas.SetFontItalic(false);
+}
+
+}  // namespace stavelorn

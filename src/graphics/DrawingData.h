@@ -1,0 +1,93 @@
+// What the drawings read from a model that may not have been checked: table cells, joint
+// positions and analysis results, each read only when it lies inside its table and is finite,
+// and otherwise reported as missing so the caller draws nothing for it. Also the view scaling
+// and the failure handling the drawings share.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "graphics/Canvas.h"
+#include "graphics/Drawing.h"
+#include "model/ModelStore.h"
+#include "model/RunError.h"
+
+namespace stavelorn {
+
+struct Point {
+  double X = 0, Y = 0;
+};
+
+// The cell (row, col) of a table that holds `count` records, when it lies inside the count and
+// the table.
+template <typename T>
+std::optional<T> Cell(const Table<T>& table, int count, int row, int col) {
+  if (row < 1 || row > count || row > table.Rows() || col < 1 || col > table.Cols()) return std::nullopt;
+  return table(row, col);
+}
+template <typename T>
+std::optional<T> Cell(const Array<T>& array, int count, int index) {
+  if (index < 1 || index > count || index > array.Size()) return std::nullopt;
+  return array(index);
+}
+
+// The plane position of a joint: (X, Y), or (X, 0) for a beam.
+std::optional<Point> PlanePosition(const ModelStore& model, int joint);
+
+// The model coordinates (X, Y, Z) of a joint of a space type; a grid's joints lie at Y = 0.
+struct Point3 {
+  double X = 0, Y = 0, Z = 0;
+};
+std::optional<Point3> SpacePosition(const ModelStore& model, int joint);
+
+// The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
+// a value for a free coordinate, nothing for a restrained one or when the results do not cover
+// it.
+std::optional<double> FreeDisplacement(const ModelStore& model, int joint, int k);
+// Whether degree of freedom k of a joint is restrained, by its structure coordinate number.
+bool RestrainedCoordinate(const ModelStore& model, int joint, int k);
+// Component k of the first settlement record of a joint, when the joint has one.
+std::optional<double> Settlement(const ModelStore& model, int joint, int k);
+
+// Whether a position lies on an extent of the view, the tolerance of every position test.
+inline bool OnExtent(double value, double extent) { return value - extent < 1e-6 && extent - value < 1e-6; }
+
+// Fits the view around the points: a square 1.4 times the larger side of their extent, centred on
+// it, or the square from -100 to 100 when all points coincide or there are none. Clears the
+// canvas, sets its scale and the view's units.
+void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points);
+
+// A failure that ends a drawing, with the error the user is shown.
+class DrawingFailure : public std::runtime_error {
+ public:
+  explicit DrawingFailure(RunError error) : std::runtime_error(error.Description), error_(std::move(error)) {}
+  const RunError& Error() const { return error_; }
+
+ private:
+  RunError error_;
+};
+
+// Runs a drawing; a failure ends it and is reported under `title`, the strokes drawn so far stay.
+void RunDrawing(const char* title, Messages& messages, const std::function<void()>& draw);
+
+// Whether the window shows loads, displaced supports and the deformed shape.
+inline bool ShowsResults(FormId form) { return form == FormId::mcas || form == FormId::Disp; }
+// Whether the window is a preview that labels joints with their numbers.
+inline bool NumbersJoints(FormId form) {
+  return form == FormId::JLoadA || form == FormId::MemberA || form == FormId::JSettleA;
+}
+// Whether the window shows members, and whether it shows them in yellow with their numbers.
+bool ShowsMembers(FormId form);
+inline bool HighlightsMembers(FormId form) {
+  return form == FormId::MemLoadA || form == FormId::MemTempA || form == FormId::MemErrA;
+}
+
+// Draws the joints as markers (circles for trusses, filled squares otherwise), numbered in the
+// previews that number them, then the members, at the positions `place` gives; a joint or
+// member whose position is missing is left out.
+void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form, const DrawingView& view,
+                          bool truss, const std::function<std::optional<Point>(int)>& place);
+
+}  // namespace stavelorn

@@ -1,0 +1,272 @@
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "graphics/Drawing.h"
+#include "graphics/DrawingData.h"
+#include "graphics/SupportSymbols.h"
+
+namespace stavelorn {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Degrees of freedom of a joint of each plane type, in the joint's coordinate order.
+int PlaneDofs(const std::string& type) { return type == "PFrame" ? 3 : 2; }
+
+SupportSymbol PlaneSymbol(const std::string& type, const std::vector<int>& f) {
+  if (type == "Beam") {
+    if (f[0] == 1 && f[1] == 0) return SupportSymbol::YRoller;
+    if (f[0] == 1 && f[1] == 1) return SupportSymbol::Fixed;
+  } else if (type == "PTruss") {
+    if (f[0] == 1 && f[1] == 0) return SupportSymbol::XRoller;
+    if (f[0] == 0 && f[1] == 1) return SupportSymbol::YRoller;
+    if (f[0] == 1 && f[1] == 1) return SupportSymbol::Hinged;
+  } else if (type == "PFrame" && f[2] == 0) {
+    if (f[0] == 1 && f[1] == 0) return SupportSymbol::XRoller;
+    if (f[0] == 0 && f[1] == 1) return SupportSymbol::YRoller;
+    if (f[0] == 1 && f[1] == 1) return SupportSymbol::Hinged;
+  } else if (type == "PFrame" && f[0] == 1 && f[1] == 1 && f[2] == 1) {
+    return SupportSymbol::Fixed;
+  }
+  return SupportSymbol::None;
+}
+
+class PlaneDrawing {
+ public:
+  PlaneDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
+      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.StructType) {}
+
+  void Draw() {
+    std::vector<Point> points;
+    for (int j = 1; j <= model_.JointCount; ++j)
+      if (std::optional<Point> p = PlanePosition(model_, j)) points.push_back(*p);
+    ScaleView(canvas_, view_, points);
+    u_ = view_.SymbolUnit;
+    for (int r = 1; r <= model_.SupportCount; ++r) DrawSupport(r);
+    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == "PTruss",
+                         [this](int j) { return PlanePosition(model_, j); });
+    if (!ShowsResults(form_)) return;
+    DrawJointLoads();
+    if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
+    if (model_.AnalysisStatus == kAnalysisComplete) DrawDeformedShape(model_, canvas_, view_);
+  }
+
+ private:
+  void DrawSupport(int record) {
+    const int dofs = PlaneDofs(type_);
+    std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
+    if (!joint) return;
+    std::optional<Point> p = PlanePosition(model_, *joint);
+    if (!p) return;
+    std::vector<int> flags;
+    for (int k = 1; k <= dofs; ++k) {
+      std::optional<std::int16_t> flag = Cell(model_.Supports, model_.SupportCount, record, k + 1);
+      if (!flag) return;
+      flags.push_back(*flag);
+    }
+    const SupportSymbol symbol = PlaneSymbol(type_, flags);
+    if (symbol == SupportSymbol::None) return;
+    const bool analysed = model_.AnalysisStatus == kAnalysisComplete;
+    DrawSymbol(symbol, *p, *p, 0, analysed ? kLightCyan : kLightRed);
+
+    // The support once more where the analysis moved it. A symbol without a free translation
+    // only moves with a settlement.
+    const bool moves = symbol == SupportSymbol::XRoller || (symbol == SupportSymbol::YRoller && type_ != "Beam");
+    if (!analysed || !ShowsResults(form_) || (!moves && model_.SettlementCount < 1)) return;
+    const double m = model_.DeflectionMultiplier;
+    Point moved = *p;
+    double turn = 0;
+    for (int k = 1; k <= dofs; ++k) {
+      double shift = 0;
+      if (std::optional<double> d = FreeDisplacement(model_, *joint, k)) shift = *d;
+      else if (RestrainedCoordinate(model_, *joint, k)) shift = Settlement(model_, *joint, k).value_or(0);
+      if (type_ == "Beam") {
+        (k == 1 ? moved.Y : turn) += m * shift;
+      } else if (k == 3) {
+        turn += m * shift;
+      } else {
+        (k == 1 ? moved.X : moved.Y) += m * shift;
+      }
+    }
+    DrawSymbol(symbol, *p, moved, symbol == SupportSymbol::Fixed ? turn : 0, kLightRed);
+  }
+
+  // Draws a symbol at `at`, placed on the side that the joint's own position `joint` calls for,
+  // so that a displaced support keeps the side of the support it shows.
+  void DrawSymbol(SupportSymbol symbol, Point joint, Point at, double turn, int colour) {
+    switch (symbol) {
+      case SupportSymbol::XRoller:
+        DrawXRoller(canvas_, at.X, at.Y, u_, OnExtent(joint.X, view_.ViewXMax), colour);
+        break;
+      case SupportSymbol::YRoller:
+        DrawYRoller(canvas_, at.X, at.Y, u_,
+                    type_ != "Beam" && OnExtent(joint.Y, view_.ViewYMax) && joint.Y != 0, colour);
+        break;
+      case SupportSymbol::Hinged:
+        DrawHinged(canvas_, at.X, at.Y, u_, HingedSide(view_, joint.X, joint.Y), colour);
+        break;
+      case SupportSymbol::Fixed:
+        DrawFixedWall(canvas_, at.X, at.Y, u_, FixedAngle(joint) + turn, colour);
+        break;
+      case SupportSymbol::None:
+        break;
+    }
+  }
+
+  // The wall's angle: hatched towards the outside of the structure, below when in doubt.
+  double FixedAngle(Point p) const {
+    const double width = view_.ViewXMax - view_.ViewXMin, height = view_.ViewYMax - view_.ViewYMin;
+    const double ax = std::fabs(p.X - view_.ViewXMin), ay = std::fabs(p.Y - view_.ViewYMin);
+    if (type_ == "Beam") return ax <= std::fabs(width / 2) ? 0 : kPi;
+    if (ay < std::fabs(height / 3)) return kPi / 2;
+    if (ax < std::fabs(width / 3)) return 0;
+    if (ax > std::fabs(2 * width / 3)) return kPi;
+    if (ay > std::fabs(2 * height / 3)) return 3 * kPi / 2;
+    return kPi / 2;
+  }
+
+  void DrawJointLoads() {
+    for (int r = 1; r <= model_.JointLoadCount; ++r) {
+      std::optional<std::int16_t> joint = Cell(model_.JointLoadJoints, model_.JointLoadCount, r);
+      if (joint && *joint == 0) return;
+      std::optional<Point> p = joint ? PlanePosition(model_, *joint) : std::nullopt;
+      if (!p) continue;
+      auto value = [&](int k) {
+        std::optional<float> v = Cell(model_.JointLoadValues, model_.JointLoadCount, r, k);
+        return v && std::isfinite(*v) ? *v : 0.0f;
+      };
+      if (type_ == "Beam") {
+        BeamForce(p->X, value(1));
+        Moment(*p, value(2));
+      } else {
+        XForce(*p, value(1));
+        YForce(*p, value(2));
+        if (type_ == "PFrame") Moment(*p, value(3));
+      }
+    }
+  }
+
+  void Stroke(double x1, double y1, double x2, double y2) { canvas_.Line(x1, y1, x2, y2, kLightMagenta); }
+  // An arrowhead: two strokes from its tip.
+  void Head(double x, double y, double x1, double y1, double x2, double y2) {
+    Stroke(x, y, x1, y1);
+    Stroke(x, y, x2, y2);
+  }
+
+  void BeamForce(double x, double v) {
+    if (v == 0) return;
+    const double u = u_;
+    Stroke(x, 5 * u, x, 0);
+    if (v > 0) Head(x, 5 * u, x - u, 4 * u, x + u, 4 * u);
+    else Head(x, 0, x - u, u, x + u, u);
+  }
+
+  void XForce(Point p, double v) {
+    if (v == 0) return;
+    const double u = u_, x = p.X, y = p.Y;
+    if (x > (view_.ViewXMin + view_.ViewXMax) / 2) {
+      Stroke(x, y, x + 5 * u, y);
+      if (v > 0) Head(x + 5 * u, y, x + 4 * u, y + u, x + 4 * u, y - u);
+      else Head(x, y, x + u, y + u, x + u, y - u);
+    } else {
+      Stroke(x - 5 * u, y, x, y);
+      if (v > 0) Head(x, y, x - u, y + u, x - u, y - u);
+      else Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
+    }
+  }
+
+  void YForce(Point p, double v) {
+    if (v == 0) return;
+    const double u = u_, x = p.X, y = p.Y;
+    if (type_ == "PTruss" && y <= (view_.ViewYMin + view_.ViewYMax) / 2) {
+      Stroke(x, y, x, y - 5 * u);
+      if (v > 0) Head(x, y, x - u, y - u, x + u, y - u);
+      else Head(x, y - 5 * u, x - u, y - 4 * u, x + u, y - 4 * u);
+    } else {
+      Stroke(x, y, x, y + 5 * u);
+      if (v > 0) Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
+      else Head(x, y, x - u, y + u, x + u, y + u);
+    }
+  }
+
+  void Moment(Point p, double v) {
+    if (v == 0) return;
+    const double u = u_, x = p.X, y = p.Y;
+    canvas_.Arc(x, y + u, 3 * u, kLightMagenta, 0, kPi);
+    if (v > 0) Head(x - 3 * u, y + u, x - 4 * u, y + 2 * u, x - 2 * u, y + 2 * u);
+    else Head(x + 3 * u, y + u, x + 2 * u, y + 2 * u, x + 4 * u, y + 2 * u);
+  }
+
+  const ModelStore& model_;
+  Canvas& canvas_;
+  FormId form_;
+  DrawingView& view_;
+  const std::string& type_;
+  double u_ = 0;
+};
+
+}  // namespace
+
+void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
+  canvas.SetForeColor(kLightCyan);
+  canvas.SetFontItalic(false);
+  canvas.SetDrawWidth(1);
+  if (model.JointCount < 1) return;
+  RunDrawing("Error in Plot2D", messages, [&] { PlaneDrawing(model, canvas, form, view).Draw(); });
+}
+
+void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  canvas.SetDrawWidth(1);
+  canvas.SetForeColor(kLightGreen);
+  canvas.SetFontItalic(false);
+  const bool frame = model.StructType == "PFrame";
+  for (int r = 1; r <= model.MemberLoadCount; ++r) {
+    std::optional<std::int16_t> member = Cell(model.MemberLoadInfo, model.MemberLoadCount, r, 1);
+    if (member && *member == 0) return;
+    std::optional<std::int16_t> type = Cell(model.MemberLoadInfo, model.MemberLoadCount, r, 2);
+    float values[4] = {};
+    bool readable = member && type;
+    for (int k = 1; k <= 4 && readable; ++k) {
+      std::optional<float> v = Cell(model.MemberLoadValues, model.MemberLoadCount, r, k);
+      readable = v && std::isfinite(*v);
+      if (readable) values[k - 1] = *v;
+    }
+    // Only a uniform load over the whole span has a figure.
+    if (!readable || *type != 3 || values[1] != 0 || values[2] != 0 || values[3] != 0 || values[0] == 0)
+      continue;
+    std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, *member, 1);
+    std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, *member, 2);
+    std::optional<Point> pb = begin ? PlanePosition(model, *begin) : std::nullopt;
+    std::optional<Point> pe = end ? PlanePosition(model, *end) : std::nullopt;
+    if (!pb || !pe) continue;
+    if (!frame) pb->Y = pe->Y = 0;
+    const double length = std::hypot(pe->X - pb->X, pe->Y - pb->Y);
+    if (length == 0) continue;
+    DrawUniformLoadFigure(canvas, pb->X, pb->Y, length, (pe->X - pb->X) / length, (pe->Y - pb->Y) / length,
+                          values[0], view.SymbolUnit, kYellow);
+  }
+}
+
+void DrawUniformLoadFigure(Canvas& canvas, double x, double y, double length, double c, double s,
+                           double w, double u, int colour) {
+  // A point `a` along the span and `d` to its left.
+  auto line = [&](double a1, double d1, double a2, double d2) {
+    canvas.Line(x + a1 * c - d1 * s, y + a1 * s + d1 * c, x + a2 * c - d2 * s, y + a2 * s + d2 * c, colour);
+  };
+  line(0, 2 * u, length, 2 * u);
+  for (int k = 0; k <= 10; ++k) {
+    const double a = k * length / 10;
+    line(a, 0, a, 2 * u);
+    if (w > 0) {
+      line(a, 0, a + u / 2, u / 2);
+      line(a, 0, a, u / 2);
+    } else {
+      line(a, 2 * u, a + u / 2, 1.5 * u);
+      line(a, 2 * u, a, 1.5 * u);
+    }
+  }
+}
+
+}  // namespace stavelorn

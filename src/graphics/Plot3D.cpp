@@ -1,0 +1,144 @@
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "graphics/Drawing.h"
+#include "graphics/DrawingData.h"
+#include "graphics/SupportSymbols.h"
+
+namespace stavelorn {
+
+namespace {
+
+SupportSymbol SpaceSymbol(const std::string& type, const std::vector<int>& f) {
+  if (type == "Grid") return f[0] == 1 && f[1] == 0 ? SupportSymbol::YRoller : SupportSymbol::Fixed;
+  if (type == "SFrame" && (f[3] == 1 || f[4] == 1 || f[5] == 1)) return SupportSymbol::Fixed;
+  return f[0] == 0 && f[1] == 1 && f[2] == 0 ? SupportSymbol::YRoller : SupportSymbol::Hinged;
+}
+
+class SpaceDrawing {
+ public:
+  SpaceDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
+      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.StructType) {
+    // A grid is seen square from above its X axis; the other types slightly from the side.
+    const double degrees = 3.141592654 / 180;
+    const bool grid = type_ == "Grid";
+    alpha_ = (grid ? 0 : 10) * degrees;
+    beta_ = (grid ? 45 : 30) * degrees;
+  }
+
+  void Draw() {
+    std::vector<Point> points;
+    for (int j = 1; j <= model_.JointCount; ++j)
+      if (std::optional<Point> p = Projected(j)) points.push_back(*p);
+    ScaleView(canvas_, view_, points);
+    for (int r = 1; r <= model_.SupportCount; ++r) DrawSupport(r);
+    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == "STruss",
+                         [this](int j) { return Projected(j); });
+  }
+
+ private:
+  Point Project(const Point3& p) const {
+    return {p.X * std::cos(alpha_) - p.Z * std::cos(beta_),
+            p.Y - p.X * std::sin(alpha_) - p.Z * std::sin(beta_)};
+  }
+
+  std::optional<Point> Projected(int joint) const {
+    std::optional<Point3> p = SpacePosition(model_, joint);
+    if (!p) return std::nullopt;
+    return Project(*p);
+  }
+
+  void DrawSupport(int record) {
+    const int dofs = type_ == "SFrame" ? 6 : 3;
+    std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
+    if (!joint) return;
+    std::optional<Point3> position = SpacePosition(model_, *joint);
+    if (!position) return;
+    std::vector<int> flags;
+    for (int k = 1; k <= dofs; ++k) {
+      std::optional<std::int16_t> flag = Cell(model_.Supports, model_.SupportCount, record, k + 1);
+      if (!flag) return;
+      flags.push_back(*flag);
+    }
+    const Point p = Project(*position);
+    const double u = view_.SymbolUnit;
+    switch (SpaceSymbol(type_, flags)) {
+      case SupportSymbol::YRoller: {
+        const bool above = type_ != "Grid" && OnExtent(p.Y, view_.ViewYMax) && p.Y != 0;
+        DrawYRoller(canvas_, p.X, p.Y, u, above, kLightRed);
+        if (model_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
+          const Point moved = Project(Displaced(*joint, *position));
+          DrawYRoller(canvas_, moved.X, moved.Y, u, above, kLightRed);
+        }
+        break;
+      }
+      case SupportSymbol::Hinged:
+        DrawHinged(canvas_, p.X, p.Y, u, HingedSide(view_, p.X, p.Y), kLightRed);
+        break;
+      case SupportSymbol::Fixed:
+        DrawFixedSquare(canvas_, p.X, p.Y, u, FixedSide(p), kLightRed);
+        break;
+      default:
+        break;
+    }
+  }
+
+  // A joint moved by its free translations, magnified: X, Y and Z, or only Y for a grid, whose
+  // first coordinate is its Y translation.
+  Point3 Displaced(int joint, Point3 p) const {
+    const double m = model_.DeflectionMultiplier;
+    auto shift = [&](int k) { return m * FreeDisplacement(model_, joint, k).value_or(0); };
+    if (type_ == "Grid") {
+      p.Y += shift(1);
+    } else {
+      p.X += shift(1);
+      p.Y += shift(2);
+      p.Z += shift(3);
+    }
+    return p;
+  }
+
+  // The hatched side of a fixed support: towards the outside of the picture, and below for the
+  // inner joints of a grid, whose supports stand under the floor.
+  SymbolSide FixedSide(Point p) const {
+    const bool grid = type_ == "Grid";
+    if (OnExtent(p.Y, view_.ViewYMin) && !grid) return SymbolSide::Below;
+    if (OnExtent(p.X, view_.ViewXMin)) return SymbolSide::Left;
+    if (OnExtent(p.X, view_.ViewXMax)) return SymbolSide::Right;
+    if (OnExtent(p.Y, view_.ViewYMax) && !grid) return SymbolSide::Above;
+    if (grid) return SymbolSide::Below;
+    return SymbolSide::Left;
+  }
+
+  const ModelStore& model_;
+  Canvas& canvas_;
+  FormId form_;
+  DrawingView& view_;
+  const std::string& type_;
+  double alpha_ = 0, beta_ = 0;
+};
+
+}  // namespace
+
+void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
+  canvas.SetForeColor(kLightCyan);
+  canvas.SetFontItalic(false);
+  canvas.SetDrawWidth(1);
+  if (model.JointCount < 1) return;
+  RunDrawing("Error in Plot3D", messages, [&] { SpaceDrawing(model, canvas, form, view).Draw(); });
+}
+
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
+  if (model.JointCount < 1) return;
+  const std::string& type = model.StructType;
+  if (type == "Beam" || type == "PTruss" || type == "PFrame") Plot2D(model, canvas, form, messages, view);
+  else Plot3D(model, canvas, form, messages, view);
+}
+
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages) {
+  DrawingView view;
+  PlotStructure(model, canvas, form, messages, view);
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,113 @@
+#include "graphics/RecordingCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+Rgb PaletteRgb(int colour) {
+  switch (colour) {
+    case kLightGreen: return {0, 255, 0};
+    case kLightCyan: return {0, 255, 255};
+    case kLightRed: return {255, 0, 0};
+    case kLightMagenta: return {255, 0, 255};
+    case kYellow: return {255, 255, 0};
+    default: return {255, 255, 255};
+  }
+}
+
+void RecordingCanvas::Cls() {
+  strokes_.clear();
+  currentX_ = currentY_ = 0;
+  Changed();
+}
+
+void RecordingCanvas::Scale(double left, double top, double right, double bottom) {
+  scale_ = {left, top, right, bottom};
+  Changed();
+}
+
+void RecordingCanvas::Line(double x1, double y1, double x2, double y2, int colour) {
+  Stroke stroke;
+  stroke.X1 = x1, stroke.Y1 = y1, stroke.X2 = x2, stroke.Y2 = y2, stroke.Colour = colour;
+  Add(stroke);
+}
+
+void RecordingCanvas::FilledBox(double x1, double y1, double x2, double y2) {
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Box;
+  stroke.X1 = x1, stroke.Y1 = y1, stroke.X2 = x2, stroke.Y2 = y2, stroke.Colour = foreColor_;
+  Add(stroke);
+}
+
+void RecordingCanvas::Circle(double x, double y, double radius, int colour) {
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Circle;
+  stroke.X1 = x, stroke.Y1 = y, stroke.Radius = radius, stroke.Colour = colour;
+  Add(stroke);
+}
+
+void RecordingCanvas::Arc(double x, double y, double radius, int colour, double start, double end) {
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Arc;
+  stroke.X1 = x, stroke.Y1 = y, stroke.Radius = radius, stroke.Colour = colour;
+  stroke.Start = start, stroke.End = end;
+  Add(stroke);
+}
+
+void RecordingCanvas::PrintNumber(double value) {
+  // A number that cannot be written has no text to show; the rest of the picture goes on.
+  if (!std::isfinite(value)) return;
+  const std::string digits = FormatShortest(static_cast<float>(value));
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Text;
+  stroke.X1 = currentX_, stroke.Y1 = currentY_, stroke.Colour = foreColor_, stroke.Italic = italic_;
+  stroke.Text = digits[0] == '-' ? digits : " " + digits;
+  Add(stroke);
+}
+
+void RecordingCanvas::Refresh() {
+  ++refreshes_;
+  Changed();
+}
+
+void RecordingCanvas::Add(Stroke stroke) {
+  stroke.Width = drawWidth_;
+  strokes_.push_back(std::move(stroke));
+  Changed();
+}
+
+PictureMapping::PictureMapping(const UserScale& scale, double width, double height)
+    : scale_(scale), width_(width),
+      sx_(width / (scale.Right - scale.Left)), sy_(height / (scale.Bottom - scale.Top)) {}
+
+bool PictureMapping::Paintable(const Stroke& stroke) const {
+  for (double pixel : {X(stroke.X1), Y(stroke.Y1), X(stroke.X2), Y(stroke.Y2), Length(stroke.Radius),
+                       stroke.Start, stroke.End})
+    if (!std::isfinite(pixel)) return false;
+  return true;
+}
+
+double PictureMapping::FontPixels() const { return std::max(10.0, width_ / 55); }
+
+std::vector<std::pair<double, double>> PictureMapping::ArcPixels(const Stroke& arc) const {
+  // One point every few degrees, and never more than a full turn's worth. The radius is measured
+  // horizontally, as for circles; counter-clockwise is taken in user coordinates, so it turns
+  // the other way on the screen when the user's y axis points down.
+  const double pi = 3.14159265358979323846;
+  const double sweep = std::min(std::fabs(arc.End - arc.Start), 2 * pi);
+  const int steps = std::max(2, static_cast<int>(std::ceil(sweep / (pi / 48))));
+  const double step = (arc.End >= arc.Start ? sweep : -sweep) / steps;
+  const double radius = Length(arc.Radius);
+  const double up = sy_ < 0 ? -1 : 1;
+  std::vector<std::pair<double, double>> points;
+  for (int k = 0; k <= steps; ++k) {
+    const double angle = arc.Start + k * step;
+    points.emplace_back(X(arc.X1) + radius * std::cos(angle), Y(arc.Y1) + up * radius * std::sin(angle));
+  }
+  return points;
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,95 @@
+// A canvas that keeps every primitive it is given, in user coordinates, with its colour and pen.
+// Tests read the strokes back; the picture widget and the image writers replay them, so a
+// picture can be repainted, resized or saved at any time without running the drawing again.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "graphics/Canvas.h"
+
+namespace stavelorn {
+
+struct Stroke {
+  enum class Kind { Line, Box, Circle, Arc, Text };
+  Kind Shape = Kind::Line;
+  double X1 = 0, Y1 = 0;  // line start, first box corner, circle or arc centre, text top-left
+  double X2 = 0, Y2 = 0;  // line end, opposite box corner
+  double Radius = 0;      // circles and arcs, horizontal user units
+  double Start = 0, End = 0;  // arc angles in radians, counter-clockwise from +x
+  int Colour = kLightCyan;    // palette number
+  int Width = 1;              // pen width in pixels
+  bool Italic = false;        // text only
+  std::string Text;           // text only, e.g. " 12"
+};
+
+// The user coordinates of the picture's edges, as the last Scale set them.
+struct UserScale {
+  double Left = 0, Top = 0, Right = 1, Bottom = 1;
+};
+
+class RecordingCanvas : public Canvas {
+ public:
+  void Cls() override;
+  void Scale(double left, double top, double right, double bottom) override;
+  void Line(double x1, double y1, double x2, double y2, int colour) override;
+  void FilledBox(double x1, double y1, double x2, double y2) override;
+  void Circle(double x, double y, double radius, int colour) override;
+  void Arc(double x, double y, double radius, int colour, double start, double end) override;
+  void SetCurrentX(double x) override { currentX_ = x; }
+  void SetCurrentY(double y) override { currentY_ = y; }
+  double CurrentX() const override { return currentX_; }
+  double CurrentY() const override { return currentY_; }
+  void PrintNumber(double value) override;
+  void Refresh() override;
+  void SetForeColor(int colour) override { foreColor_ = colour; }
+  int ForeColor() const override { return foreColor_; }
+  void SetFontItalic(bool italic) override { italic_ = italic; }
+  void SetDrawWidth(int width) override { drawWidth_ = width; }
+
+  bool FontItalic() const { return italic_; }
+  int DrawWidth() const { return drawWidth_; }
+  const std::vector<Stroke>& Strokes() const { return strokes_; }
+  const UserScale& ScaleRect() const { return scale_; }
+  // How often Refresh was asked for since the canvas was made.
+  int Refreshes() const { return refreshes_; }
+
+ protected:
+  // Called after every change of the strokes or the scale, so a window can repaint.
+  virtual void Changed() {}
+
+ private:
+  void Add(Stroke stroke);
+
+  std::vector<Stroke> strokes_;
+  UserScale scale_;
+  double currentX_ = 0, currentY_ = 0;
+  int foreColor_ = kLightCyan;
+  bool italic_ = false;
+  int drawWidth_ = 1;
+  int refreshes_ = 0;
+};
+
+// Maps user coordinates onto a picture of width x height pixels whose y axis points down, the
+// user rectangle filling the whole picture.
+class PictureMapping {
+ public:
+  PictureMapping(const UserScale& scale, double width, double height);
+  double X(double x) const { return (x - scale_.Left) * sx_; }
+  double Y(double y) const { return (y - scale_.Top) * sy_; }
+  // A horizontal user length (a radius) in pixels.
+  double Length(double length) const { return length * (sx_ < 0 ? -sx_ : sx_); }
+  // Whether every coordinate of the stroke lands on a finite pixel; others are not painted.
+  bool Paintable(const Stroke& stroke) const;
+  // Font size in pixels for text on this picture, so numbers keep their size relative to it.
+  double FontPixels() const;
+  // The points of an arc stroke in pixels, close enough together to be joined by straight lines.
+  std::vector<std::pair<double, double>> ArcPixels(const Stroke& arc) const;
+
+ private:
+  UserScale scale_;
+  double width_;
+  double sx_, sy_;
+};
+
+}  // namespace stavelorn

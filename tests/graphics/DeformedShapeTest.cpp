@@ -1,0 +1,187 @@
+// The deformed shape against closed forms of beam theory: analysed beams drawn on a recording
+// canvas, and the elastic curve itself for the load types that bend a member.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/Analysis.h"
+#include "graphics/Drawing.h"
+#include "graphics/ElasticCurve.h"
+#include "graphics/PlaneModels.h"
+#include "ui/ScriptedMessages.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::AddMember;
+using testing::AddMemberLoad;
+using testing::AddSupport;
+using testing::JointsOnly;
+using testing::StrokesOf;
+using Kind = Stroke::Kind;
+
+// A simply supported beam of span 10 with EI = 1 (E = 1, I = 1), analysed.
+ModelStore SimpleBeam(int loadType, std::vector<float> values, int multiplier) {
+  ModelStore model = JointsOnly("Beam", {{0}, {10}});
+  AddSupport(model, {1, 1, 0});
+  AddSupport(model, {2, 1, 0});
+  model.MaterialCount = 1;
+  model.Materials.Redim(1, 2);
+  model.Materials(1, 1) = 1;
+  model.SectionCount = 1;
+  model.Sections.Redim(1, 1);
+  model.Sections(1, 1) = 1;
+  AddMember(model, 1, 2);
+  AddMemberLoad(model, 1, loadType, values);
+  Analyze(model);
+  model.DeflectionMultiplier = static_cast<std::int16_t>(multiplier);
+  return model;
+}
+
+std::vector<Stroke> Curve(const ModelStore& model, ScriptedMessages& messages) {
+  RecordingCanvas canvas;
+  PlotStructure(model, canvas, FormId::mcas, messages);
+  return StrokesOf(canvas, Kind::Line, kLightRed);
+}
+
+TEST(DeformedShape, MidSpanOfAUniformlyLoadedSimpleBeamIs5wL4Over384EITimesTheMultiplier) {
+  for (int multiplier : {2, 4}) {
+    ModelStore model = SimpleBeam(3, {1, 0, 0, 0}, multiplier);
+    ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
+    ScriptedMessages messages;
+    const auto curve = Curve(model, messages);
+    const std::size_t points = 15 * multiplier;
+    ASSERT_EQ(curve.size(), points);
+    const Stroke& middle = curve[points / 2 - 1];  // ends at x = 5
+    EXPECT_NEAR(middle.X2, 5, 1e-6);
+    EXPECT_NEAR(middle.Y2, -multiplier * 5.0 * 1e4 / 384, 1e-3);
+    // Symmetric about mid-span.
+    EXPECT_NEAR(curve[2].Y2, curve[points - 4].Y2, 1e-4);
+    EXPECT_TRUE(messages.Log().empty());
+  }
+}
+
+TEST(DeformedShape, LinearLoadsBendTheBeamByTheirExactShape) {
+  // Entered as a linearly varying load, a uniform load gives the uniform load's curve, and a
+  // load running from -1 to 1 gives none at mid-span, where its halves cancel.
+  struct Case {
+    std::vector<float> values;
+    double middle;
+  } cases[] = {{{1, 1, 0, 0}, -5.0 * 1e4 / 384}, {{-1, 1, 0, 0}, 0}, {{0, 1, 0, 0}, -5.0 * 1e4 / 768}};
+  for (const Case& c : cases) {
+    ModelStore model = SimpleBeam(4, c.values, 2);
+    ScriptedMessages messages;
+    const auto curve = Curve(model, messages);
+    ASSERT_EQ(curve.size(), 30u);
+    EXPECT_NEAR(curve[14].Y2, 2 * c.middle, 1e-3) << ::testing::PrintToString(c.values);
+    EXPECT_TRUE(messages.Log().empty());
+  }
+}
+
+TEST(DeformedShape, LastPointLandsExactlyOnTheDisplacedEndJoint) {
+  // A cantilever frame member sloping up, loaded at its tip: the end joint moves and turns.
+  ModelStore model = JointsOnly("PFrame", {{0, 0}, {3, 4}});
+  AddSupport(model, {1, 1, 1, 1});
+  model.MaterialCount = 1;
+  model.Materials.Redim(1, 2);
+  model.Materials(1, 1) = 200;
+  model.SectionCount = 1;
+  model.Sections.Redim(1, 2);
+  model.Sections(1, 1) = 0.3f, model.Sections(1, 2) = 0.07f;
+  AddMember(model, 1, 2);
+  testing::AddJointLoad(model, 2, {1.3f, -0.7f, 0.1f});
+  Analyze(model);
+  ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
+  model.DeflectionMultiplier = 7;
+  ScriptedMessages messages;
+  const auto curve = Curve(model, messages);
+  ASSERT_EQ(curve.size(), 105u);
+  // The end joint's X and Y displacements are its free coordinates 1 and 2.
+  EXPECT_DOUBLE_EQ(curve.back().X2, 3 + 7.0 * model.JointDisplacements(model.CoordNumbers(4)));
+  EXPECT_DOUBLE_EQ(curve.back().Y2, 4 + 7.0 * model.JointDisplacements(model.CoordNumbers(5)));
+  EXPECT_EQ(curve.front().X1, 0);
+  EXPECT_EQ(curve.front().Y1, 0);
+}
+
+TEST(DeformedShape, NoCurveForAMultiplierOfZeroOrBelow) {
+  for (int multiplier : {0, -1, -5}) {
+    ScriptedMessages messages;
+    EXPECT_TRUE(Curve(SimpleBeam(3, {1, 0, 0, 0}, multiplier), messages).empty()) << multiplier;
+    EXPECT_TRUE(messages.Log().empty());
+  }
+  // A plane truss still marks its joints, on the undeformed ones when the multiplier is 0.
+  ModelStore truss = JointsOnly("PTruss", {{0, 0}, {4, 3}});
+  AddMember(truss, 1, 2);
+  truss.AnalysisStatus = kAnalysisComplete;
+  truss.DeflectionMultiplier = 0;
+  RecordingCanvas canvas;
+  ScriptedMessages messages;
+  PlotStructure(truss, canvas, FormId::Disp, messages);
+  const auto marks = StrokesOf(canvas, Kind::Circle, kLightRed);
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_EQ(marks[1].X1, 4);
+  EXPECT_EQ(marks[1].Y1, 3);
+  EXPECT_EQ(StrokesOf(canvas, Kind::Line, kLightRed).size(), 1u);
+}
+
+TEST(DeformedShape, AMemberWhoseDisplacedEndsMeetDrawsNoCurveAndTheOthersStay) {
+  // Joint 2 of a frame is moved back onto joint 1 by its magnified displacement.
+  ModelStore model = JointsOnly("PFrame", {{0, 0}, {1, 0}, {1, 1}});
+  model.MaterialCount = 1, model.Materials.Redim(1, 2), model.Materials(1, 1) = 1;
+  model.SectionCount = 1, model.Sections.Redim(1, 2), model.Sections(1, 2) = 1;
+  AddMember(model, 1, 2);
+  AddMember(model, 2, 3);
+  model.MemberEndForces.Redim(2, 6);
+  model.AnalysisStatus = kAnalysisComplete;
+  model.DofCount = 1;
+  model.CoordNumbers.Redim(9);
+  for (int i = 1; i <= 9; ++i) model.CoordNumbers(i) = static_cast<std::int16_t>(i == 4 ? 1 : i + 1);
+  model.JointDisplacements.Redim(1);
+  model.JointDisplacements(1) = -0.25f;
+  model.DeflectionMultiplier = 4;
+  ScriptedMessages messages;
+  const auto curve = Curve(model, messages);
+  EXPECT_EQ(curve.size(), 60u);  // only member 2
+  EXPECT_TRUE(messages.Log().empty());
+}
+
+TEST(DeformedShape, AMultiplierBeyondTheCurvePointCountEndsThePlaneDrawingWithItsError) {
+  ModelStore model = SimpleBeam(3, {1, 0, 0, 0}, 2185);
+  RecordingCanvas canvas;
+  ScriptedMessages messages;
+  PlotStructure(model, canvas, FormId::mcas, messages);
+  ASSERT_EQ(messages.Log().size(), 1u);
+  EXPECT_EQ(messages.Log()[0].Title, "Error in Plot2D");
+  EXPECT_EQ(messages.Log()[0].Text.rfind("Unexpected error # 6 occurred: ", 0), 0u);
+  // What was drawn before stays: the supports, joints, member and load figure.
+  EXPECT_FALSE(StrokesOf(canvas, Kind::Line, kYellow).empty());
+  EXPECT_EQ(StrokesOf(canvas, Kind::Box, kLightCyan).size(), 2u);
+}
+
+// The elastic curve alone, on a span of length 1 with EI = 1 unless a case says otherwise.
+TEST(ElasticCurve, MatchesBeamTablesForEachLoadType) {
+  struct Case {
+    const char* what;
+    MemberBending member;
+    double x, expected;
+  } cases[] = {
+      {"force W at mid-span: WL^3/48EI", {4, 2, 0, 0, {{1, 3, 0, 2, 0}}}, 2, -3.0 * 64 / 48 / 2},
+      {"uniform load between fixed ends: wL^4/384EI",
+       {1, 1, 1.0 / 12, -1.0 / 12, {{3, 1, 0, 0, 0}}}, 0.5, -1.0 / 384},
+      {"couple M at mid-span, a quarter in: ML^2/128EI", {1, 1, 0, 0, {{2, 1, 0, 0.5, 0}}}, 0.25, 1.0 / 128},
+      {"end moments alone, equal and opposite: ML^2/8EI", {2, 1, 1, -1, {}}, 1, 4.0 / 8},
+      {"axial loads do not bend", {1, 1, 0, 0, {{5, 9, 0, 0.5, 0}, {6, 9, 0, 0, 0}}}, 0.5, 0},
+  };
+  for (const Case& c : cases) EXPECT_NEAR(ElasticOrdinate(c.member, c.x), c.expected, 1e-12) << c.what;
+}
+
+TEST(ElasticCurve, PartialLinearLoadOfEqualEndsIsThePartialUniformLoad) {
+  for (double x : {0.5, 2.0, 3.7, 6.0, 9.9}) {
+    MemberBending linear{10, 3, 0, 0, {{4, 2, 2, 1.5, 2.5}}};
+    MemberBending uniform{10, 3, 0, 0, {{3, 2, 0, 1.5, 2.5}}};
+    EXPECT_NEAR(ElasticOrdinate(linear, x), ElasticOrdinate(uniform, x), 1e-12) << x;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,368 @@
+// The plane drawing on a recording canvas: the view it scales to, the support symbols each
+// restraint pattern and position calls for, the joint-load arrows and the member-load figure.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "graphics/Drawing.h"
+#include "graphics/PlaneModels.h"
+#include "ui/ScriptedMessages.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::AddJointLoad;
+using testing::AddMember;
+using testing::AddMemberLoad;
+using testing::AddSupport;
+using testing::JointsOnly;
+using testing::StrokesOf;
+using Kind = Stroke::Kind;
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Drawn {
+  RecordingCanvas canvas;
+  DrawingView view;
+  ScriptedMessages messages;
+};
+
+void Draw(const ModelStore& model, Drawn& drawn, FormId form = FormId::mcas) {
+  PlotStructure(model, drawn.canvas, form, drawn.messages, drawn.view);
+}
+
+// Names the support symbol drawn in colour 12 by its strokes: a wheel against a wall is an
+// "XRoller", one on a floor a "YRoller"; without a wheel seven strokes make a "Hinged"
+// triangle, six the plane "Fixed" wall and five the square wall of the space drawings.
+std::string SymbolDrawn(const RecordingCanvas& canvas) {
+  const auto wheels = StrokesOf(canvas, Kind::Circle, kLightRed);
+  const auto lines = StrokesOf(canvas, Kind::Line, kLightRed);
+  if (!wheels.empty()) return lines[0].X1 == lines[0].X2 ? "XRoller" : "YRoller";  // wall or floor
+  switch (lines.size()) {
+    case 0: return "None";
+    case 5: return "FixedSquare";
+    case 6: return "Fixed";
+    case 7: return "Hinged";
+    default: return "?";
+  }
+}
+
+TEST(ViewScaling, CoincidentJointsGetTheSquareFromMinus100To100) {
+  Drawn drawn;
+  Draw(JointsOnly("PFrame", {{3, 4}, {3, 4}}), drawn);
+  const UserScale& s = drawn.canvas.ScaleRect();
+  EXPECT_EQ(s.Left, -100);
+  EXPECT_EQ(s.Top, 100);
+  EXPECT_EQ(s.Right, 100);
+  EXPECT_EQ(s.Bottom, -100);
+  EXPECT_DOUBLE_EQ(drawn.view.MarkUnit, 2);
+  EXPECT_DOUBLE_EQ(drawn.view.SymbolUnit, 200.0 / 75);
+}
+
+TEST(ViewScaling, SquareOfSide1_4TimesTheLargerExtentCentredOnTheJoints) {
+  struct Case {
+    const char* type;
+    std::initializer_list<std::vector<float>> joints;
+    UserScale expected;
+  } cases[] = {
+      // A beam of length 10 lies on the horizontal centre line.
+      {"Beam", {{0}, {4}, {10}}, {-2, 7, 12, -7}},
+      // Taller than wide: the width grows to the height, centred.
+      {"PFrame", {{0, 0}, {2, 10}}, {-6, 12, 8, -2}},
+      {"PTruss", {{-5, 1}, {15, 3}}, {-9, 16, 19, -12}},
+  };
+  for (const Case& c : cases) {
+    Drawn drawn;
+    Draw(JointsOnly(c.type, c.joints), drawn);
+    const UserScale& s = drawn.canvas.ScaleRect();
+    SCOPED_TRACE(c.type);
+    EXPECT_NEAR(s.Left, c.expected.Left, 1e-9);
+    EXPECT_NEAR(s.Top, c.expected.Top, 1e-9);
+    EXPECT_NEAR(s.Right, c.expected.Right, 1e-9);
+    EXPECT_NEAR(s.Bottom, c.expected.Bottom, 1e-9);
+    EXPECT_NEAR(drawn.view.MarkUnit, (s.Right - s.Left) / 100, 1e-12);
+  }
+}
+
+TEST(ViewScaling, NoJointsDrawsAndClearsNothing) {
+  Drawn drawn;
+  drawn.canvas.Line(0, 0, 1, 1, kYellow);
+  Draw(JointsOnly("PFrame", {}), drawn);
+  EXPECT_EQ(drawn.canvas.Strokes().size(), 1u);
+}
+
+TEST(PlaneSupports, SymbolFollowsTheRestraintPattern) {
+  struct Case {
+    const char* type;
+    std::vector<std::int16_t> flags;
+    const char* symbol;
+  } cases[] = {
+      {"Beam", {1, 0}, "YRoller"},      {"Beam", {1, 1}, "Fixed"},        {"Beam", {0, 1}, "None"},
+      {"PTruss", {1, 0}, "XRoller"},    {"PTruss", {0, 1}, "YRoller"},    {"PTruss", {1, 1}, "Hinged"},
+      {"PTruss", {0, 0}, "None"},       {"PFrame", {1, 0, 0}, "XRoller"}, {"PFrame", {0, 1, 0}, "YRoller"},
+      {"PFrame", {1, 1, 0}, "Hinged"},  {"PFrame", {1, 1, 1}, "Fixed"},   {"PFrame", {0, 0, 1}, "None"},
+      {"PFrame", {1, 0, 1}, "None"},    {"PFrame", {0, 1, 1}, "None"},
+  };
+  for (const Case& c : cases) {
+    ModelStore model = std::string(c.type) == "Beam" ? JointsOnly("Beam", {{0}, {10}})
+                                                     : JointsOnly(c.type, {{0, 0}, {10, 5}});
+    std::vector<std::int16_t> record{1};
+    record.insert(record.end(), c.flags.begin(), c.flags.end());
+    AddSupport(model, record);
+    Drawn drawn;
+    Draw(model, drawn);
+    EXPECT_EQ(SymbolDrawn(drawn.canvas), c.symbol) << c.type << " flags " << ::testing::PrintToString(c.flags);
+  }
+}
+
+TEST(PlaneSupports, RollerAndHingeSidesFollowTheJointsPlaceInTheView) {
+  // A square of joints with one in the middle: extents 0..10 both ways.
+  struct Case {
+    std::vector<float> at;
+    std::vector<std::int16_t> flags;
+    const char* side;  // where the wheel centre or the hinge's base line lies from the joint
+  } cases[] = {
+      {{10, 5}, {1, 0}, "right"},  {{0, 5}, {1, 0}, "left"},   {{5, 5}, {1, 0}, "left"},
+      {{5, 10}, {0, 1}, "above"},  {{5, 0}, {0, 1}, "below"},  {{5, 5}, {0, 1}, "below"},
+      {{5, 0}, {1, 1}, "below"},   {{0, 5}, {1, 1}, "left"},   {{10, 5}, {1, 1}, "right"},
+      {{5, 10}, {1, 1}, "above"},  {{5, 5}, {1, 1}, "below"},  {{0, 0}, {1, 1}, "below"},
+  };
+  for (const Case& c : cases) {
+    ModelStore model = JointsOnly("PTruss", {{0, 0}, {10, 10}, c.at});
+    AddSupport(model, {3, c.flags[0], c.flags[1]});
+    Drawn drawn;
+    Draw(model, drawn);
+    const double x = c.at[0], y = c.at[1];
+    const auto wheels = StrokesOf(drawn.canvas, Kind::Circle, kLightRed);
+    const auto lines = StrokesOf(drawn.canvas, Kind::Line, kLightRed);
+    double dx, dy;
+    if (!wheels.empty()) {
+      dx = wheels[0].X1 - x, dy = wheels[0].Y1 - y;
+    } else {
+      ASSERT_EQ(lines.size(), 7u);
+      const Stroke& base = lines[2];
+      dx = (base.X1 + base.X2) / 2 - x, dy = (base.Y1 + base.Y2) / 2 - y;
+    }
+    const std::string side = dx > 0 ? "right" : dx < 0 ? "left" : dy > 0 ? "above" : "below";
+    EXPECT_EQ(side, c.side) << "joint at " << x << ", " << y;
+  }
+}
+
+// The angle of a plane fixed support's wall, recovered from its end A = (x + 3u sin t, y - 3u cos t).
+double WallAngle(const Drawn& drawn, double x, double y) {
+  const Stroke wall = StrokesOf(drawn.canvas, Kind::Line, kLightRed).at(0);
+  const double u = drawn.view.SymbolUnit;
+  return std::fmod(std::atan2((wall.X1 - x) / (3 * u), -(wall.Y1 - y) / (3 * u)) + 2 * kPi, 2 * kPi);
+}
+
+TEST(PlaneSupports, FixedWallTurnsItsHatchingOutward) {
+  struct Case {
+    std::vector<float> at;
+    double angle;
+  } cases[] = {
+      {{0, 0}, kPi / 2},  {{0, 4.5}, 0},  {{9, 4.5}, kPi},  {{4.5, 9}, 3 * kPi / 2},
+      {{4.5, 4.5}, kPi / 2},  // in the middle: hatched below, as in the bottom third
+  };
+  for (const Case& c : cases) {
+    ModelStore model = JointsOnly("PFrame", {{0, 0}, {9, 9}, c.at});
+    AddSupport(model, {3, 1, 1, 1});
+    Drawn drawn;
+    Draw(model, drawn);
+    EXPECT_NEAR(WallAngle(drawn, c.at[0], c.at[1]), c.angle, 1e-9) << c.at[0] << ", " << c.at[1];
+  }
+  // At the left end of a beam the hatching lies left of the wall, at the right end right of it.
+  for (float x : {0.0f, 10.0f}) {
+    ModelStore model = JointsOnly("Beam", {{0}, {10}});
+    AddSupport(model, {static_cast<std::int16_t>(x == 0 ? 1 : 2), 1, 1});
+    Drawn drawn;
+    Draw(model, drawn);
+    const Stroke hatch = StrokesOf(drawn.canvas, Kind::Line, kLightRed).at(1);
+    EXPECT_EQ(hatch.X2 < hatch.X1, x == 0);
+  }
+}
+
+TEST(PlaneSupports, AnalysedSupportsAreCyanAndMovedOnesRedAtTheirDisplacedPlace) {
+  // A truss bar on a hinge and a roller; the roller's joint moves 0.01 along X.
+  ModelStore model = JointsOnly("PTruss", {{0, 0}, {10, 0}});
+  AddSupport(model, {1, 1, 1});
+  AddSupport(model, {2, 0, 1});
+  model.AnalysisStatus = kAnalysisComplete;
+  model.DofCount = 1;
+  model.CoordNumbers.Redim(4);
+  model.CoordNumbers(1) = 2, model.CoordNumbers(2) = 3, model.CoordNumbers(3) = 1, model.CoordNumbers(4) = 4;
+  model.JointDisplacements.Redim(1);
+  model.JointDisplacements(1) = 0.01f;
+  model.DeflectionMultiplier = 5;
+  Drawn drawn;
+  Draw(model, drawn);
+  // The hinge has no free translation and no settlement, so only the roller is drawn again.
+  ASSERT_EQ(StrokesOf(drawn.canvas, Kind::Circle, kLightCyan).size(), 1u + 2u);  // wheel + 2 joints
+  const auto moved = StrokesOf(drawn.canvas, Kind::Circle, kLightRed);
+  ASSERT_EQ(moved.size(), 3u);  // the moved wheel, then the two displaced joints of the deformed shape
+  EXPECT_NEAR(moved[0].X1, 10.05, 1e-6);
+
+  // A settlement of the hinge's joint draws the hinge again, moved by it.
+  model.SettlementCount = 1;
+  model.SettlementJoints.Redim(1);
+  model.SettlementJoints(1) = 1;
+  model.SettlementValues.Redim(1, 2);
+  model.SettlementValues(1, 1) = 0.02f, model.SettlementValues(1, 2) = -0.03f;
+  Drawn settled;
+  Draw(model, settled);
+  const auto red = StrokesOf(settled.canvas, Kind::Line, kLightRed);
+  ASSERT_GE(red.size(), 7u);
+  EXPECT_NEAR(red[0].X1, 0.1, 1e-6);
+  EXPECT_NEAR(red[0].Y1, -0.15, 1e-6);
+}
+
+TEST(JointLoads, ArrowsPointByTheSignAndSitByThePosition) {
+  struct Case {
+    const char* type;
+    std::vector<float> at;
+    std::vector<float> load;
+    double shaftX1, shaftY1, shaftX2, shaftY2;  // in symbol units from the joint
+    double tipX, tipY;
+  } cases[] = {
+      {"Beam", {10}, {5, 0}, 0, 5, 0, 0, 0, 5},
+      {"Beam", {10}, {-5, 0}, 0, 5, 0, 0, 0, 0},
+      {"PFrame", {10, 0}, {5, 0, 0}, 0, 0, 5, 0, 5, 0},    // right half, pointing right
+      {"PFrame", {10, 0}, {-5, 0, 0}, 0, 0, 5, 0, 0, 0},   // right half, pointing at the joint
+      {"PFrame", {0, 0}, {5, 0, 0}, -5, 0, 0, 0, 0, 0},    // left half, pointing at the joint
+      {"PFrame", {0, 0}, {-5, 0, 0}, -5, 0, 0, 0, -5, 0},  // left half, pointing left
+      {"PFrame", {0, 0}, {0, 5, 0}, 0, 0, 0, 5, 0, 5},
+      {"PFrame", {0, 0}, {0, -5, 0}, 0, 0, 0, 5, 0, 0},
+      {"PTruss", {0, 0}, {0, 5}, 0, 0, 0, -5, 0, 0},       // lower half: the shaft hangs below
+      {"PTruss", {0, 0}, {0, -5}, 0, 0, 0, -5, 0, -5},
+      {"PTruss", {10, 10}, {0, -5}, 0, 0, 0, 5, 0, 0},     // upper half: the shaft stands above
+  };
+  for (const Case& c : cases) {
+    const bool beam = std::string(c.type) == "Beam";
+    ModelStore model = beam ? JointsOnly("Beam", {{0}, {10}}) : JointsOnly(c.type, {{0, 0}, {10, 10}});
+    if (!beam) model.JointCoords(2, 1) = c.at[0], model.JointCoords(2, 2) = c.at[1];
+    if (!beam && c.at[0] == 0) model.JointCoords(1, 1) = 10;
+    AddJointLoad(model, 2, c.load);
+    Drawn drawn;
+    Draw(model, drawn);
+    const auto arrows = StrokesOf(drawn.canvas, Kind::Line, kLightMagenta);
+    ASSERT_EQ(arrows.size(), 3u) << c.type;
+    const double u = drawn.view.SymbolUnit, x = c.at[0], y = beam ? 0 : c.at[1];
+    SCOPED_TRACE(std::string(c.type) + " load " + ::testing::PrintToString(c.load));
+    EXPECT_NEAR(arrows[0].X1, x + c.shaftX1 * u, 1e-9);
+    EXPECT_NEAR(arrows[0].Y1, y + c.shaftY1 * u, 1e-9);
+    EXPECT_NEAR(arrows[0].X2, x + c.shaftX2 * u, 1e-9);
+    EXPECT_NEAR(arrows[0].Y2, y + c.shaftY2 * u, 1e-9);
+    for (int head : {1, 2}) {
+      EXPECT_NEAR(arrows[head].X1, x + c.tipX * u, 1e-9);
+      EXPECT_NEAR(arrows[head].Y1, y + c.tipY * u, 1e-9);
+    }
+  }
+}
+
+TEST(JointLoads, MomentArcWithItsHeadAtTheEndItTurnsTo) {
+  for (float moment : {3.0f, -3.0f}) {
+    ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 10}});
+    AddJointLoad(model, 2, {0, 0, moment});
+    Drawn drawn;
+    Draw(model, drawn);
+    const auto arcs = StrokesOf(drawn.canvas, Kind::Arc, kLightMagenta);
+    ASSERT_EQ(arcs.size(), 1u);
+    const double u = drawn.view.SymbolUnit;
+    EXPECT_NEAR(arcs[0].Y1, 10 + u, 1e-9);
+    EXPECT_NEAR(arcs[0].Radius, 3 * u, 1e-9);
+    EXPECT_EQ(arcs[0].Start, 0);
+    EXPECT_NEAR(arcs[0].End, kPi, 1e-6);
+    // Counter-clockwise (positive) ends on the left, at angle pi.
+    EXPECT_NEAR(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).at(0).X1, 10 + (moment > 0 ? -3 : 3) * u, 1e-9);
+  }
+}
+
+TEST(JointLoads, RecordsEndAtTheFirstZeroJointAndOnlyTheMainWindowsShowThem) {
+  ModelStore model = JointsOnly("PTruss", {{0, 0}, {10, 0}});
+  AddJointLoad(model, 1, {5, 0});
+  AddJointLoad(model, 0, {5, 0});
+  AddJointLoad(model, 2, {5, 0});
+  for (FormId form : {FormId::mcas, FormId::Disp, FormId::JLoadA, FormId::MemLoadA}) {
+    Drawn drawn;
+    Draw(model, drawn, form);
+    const bool shown = form == FormId::mcas || form == FormId::Disp;
+    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).size(), shown ? 3u : 0u);
+  }
+}
+
+TEST(MemberLoads, OnlyAUniformLoadOverTheWholeSpanHasAFigure) {
+  struct Case {
+    int type;
+    std::vector<float> values;
+    bool figure;
+  } cases[] = {
+      {3, {10, 0, 0, 0}, true},  {3, {-10, 0, 0, 0}, true}, {3, {10, 0, 1, 0}, false},
+      {3, {10, 0, 0, 1}, false}, {3, {0, 0, 0, 0}, false},  {1, {10, 0, 5, 0}, false},
+      {4, {10, 10, 0, 0}, false},
+  };
+  for (const Case& c : cases) {
+    ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
+    AddMember(model, 1, 2);
+    AddMemberLoad(model, 1, c.type, c.values);
+    Drawn drawn;
+    Draw(model, drawn);
+    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kYellow).size(), c.figure ? 34u : 0u)
+        << "type " << c.type << " " << ::testing::PrintToString(c.values);
+  }
+}
+
+TEST(MemberLoads, FigureLiesLeftOfTheMemberWithArrowsTowardsItForPositiveLoads) {
+  // A vertical member drawn upward: its left is -X.
+  for (float w : {10.0f, -10.0f}) {
+    ModelStore model = JointsOnly("PFrame", {{0, 0}, {0, 10}});
+    AddMember(model, 1, 2);
+    AddMemberLoad(model, 0, 3, {10, 0, 0, 0});  // ends the walk before the next record
+    AddMemberLoad(model, 1, 3, {w, 0, 0, 0});
+    Drawn drawn;
+    Draw(model, drawn);
+    EXPECT_TRUE(StrokesOf(drawn.canvas, Kind::Line, kYellow).empty());
+
+    model.MemberLoadInfo(1, 1) = 1;  // now a point load, which has no figure
+    model.MemberLoadInfo(1, 2) = 1;
+    Drawn loaded;
+    Draw(model, loaded);
+    const auto figure = StrokesOf(loaded.canvas, Kind::Line, kYellow);
+    ASSERT_EQ(figure.size(), 34u);
+    const double u = loaded.view.SymbolUnit;
+    EXPECT_NEAR(figure[0].X1, -2 * u, 1e-9);
+    EXPECT_NEAR(figure[0].Y2, 10, 1e-9);
+    // The heads start at the member for a load pushing on it, at the offset line otherwise.
+    EXPECT_NEAR(figure[2].X1, w > 0 ? 0 : -2 * u, 1e-9);
+  }
+}
+
+TEST(Previews, NumbersAndMemberColoursFollowTheWindow) {
+  ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
+  AddMember(model, 1, 2);
+  struct Case {
+    FormId form;
+    std::size_t cyanMembers, yellowMembers, numbers;
+  } cases[] = {
+      {FormId::mcas, 1, 0, 0},     {FormId::JLoadA, 1, 0, 2},  {FormId::MemberA, 0, 0, 2},
+      {FormId::MemLoadA, 0, 1, 1}, {FormId::MemErrA, 0, 1, 1}, {FormId::JointA, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    Drawn drawn;
+    Draw(model, drawn, c.form);
+    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kLightCyan).size(), c.cyanMembers);
+    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kYellow).size(), c.yellowMembers);
+    std::size_t numbers = 0;
+    for (const Stroke& s : drawn.canvas.Strokes()) numbers += s.Shape == Kind::Text;
+    EXPECT_EQ(numbers, c.numbers);
+  }
+  Drawn preview;
+  Draw(model, preview, FormId::JLoadA);
+  // Joints in the lower half are labelled 4 mark units above the joint, with a sign blank.
+  const Stroke& label = preview.canvas.Strokes().at(1);
+  EXPECT_EQ(label.Text, " 1");
+  EXPECT_NEAR(label.Y1, 0, 1e-9);  // y = 0 is the middle of the extent here, not below it
+  EXPECT_FALSE(preview.canvas.FontItalic());
+}
+
+}  // namespace
+}  // namespace stavelorn
