@@ -61,4 +61,7 @@ struct ListWindowForm {
   bool DeleteVisible = true;
 };
 
+// The name of an editor's window ("MatA", "JointB", ...); "" for the other windows.
+const char* EditorFormName(FormId id);
+
 }  // namespace stavelorn

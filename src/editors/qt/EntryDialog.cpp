@@ -1,0 +1,133 @@
+#include "editors/qt/EntryDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace stavelorn {
+
+EntryDialog::EntryDialog(ListEditor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
+  const EntryForm& form = editor_.Dialog();
+  setObjectName(EditorFormName(form.Id));
+  setWindowTitle(QString::fromStdString(form.Caption));
+  Build();
+  Sync();
+  FocusField();
+}
+
+void EntryDialog::Build() {
+  const EntryForm& form = editor_.Dialog();
+  auto* fieldGrid = new QGridLayout;
+  for (int n = 1; n <= EntryForm::kFields; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    labels_[i] = new QLabel(QString::fromStdString(form.Text[i].Label), this);
+    labels_[i]->setObjectName(QString("Label%1").arg(n));
+    labels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fields_[i] = new QLineEdit(this);
+    fields_[i]->setObjectName(QString("Text%1").arg(n));
+    fields_[i]->setReadOnly(form.Text[i].ReadOnly);
+    if (form.Text[i].ReadOnly) fields_[i]->setFocusPolicy(Qt::NoFocus);
+    labels_[i]->setBuddy(fields_[i]);
+    fieldGrid->addWidget(labels_[i], n, 0);
+    fieldGrid->addWidget(fields_[i], n, 1);
+    connect(fields_[i], &QLineEdit::textChanged, this, [this, n](const QString& text) {
+      if (!syncing_) editor_.TypeField(n, text.toStdString());
+    });
+  }
+  note_ = new QLabel(QString::fromStdString(form.Note), this);
+  note_->setObjectName("Note");
+  if (form.NoteField > 0) fieldGrid->addWidget(note_, form.NoteField, 2);
+  note_->setVisible(form.NoteField > 0);
+
+  checkGroup_ = new QLabel(QString::fromStdString(form.CheckGroup), this);
+  checkGroup_->setObjectName("CheckLabel");
+  auto* checkGrid = new QGridLayout;
+  for (int n = 1; n <= EntryForm::kChecks; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    checks_[i] = new QCheckBox(QString::fromStdString(form.Check[i].Caption), this);
+    checks_[i]->setObjectName(QString("Check%1").arg(n));
+    // Translations in the first column, rotations in the second, as the coordinates are named.
+    checkGrid->addWidget(checks_[i], (n - 1) % 3, (n - 1) / 3);
+    connect(checks_[i], &QCheckBox::clicked, this, [this, n](bool checked) {
+      editor_.ClickCheck(n, checked);
+      Sync();
+    });
+  }
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("OK");
+  next_ = new QPushButton(QString::fromStdString(form.NextCaption), this);
+  next_->setObjectName("Next");
+  cancel_ = new QPushButton("Cancel", this);
+  cancel_->setObjectName("Cancel");
+  for (QPushButton* button : {ok, next_, cancel_}) button->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, [this] {
+    editor_.Ok();
+    Sync();
+  });
+  connect(next_, &QPushButton::clicked, this, [this] {
+    editor_.Next();
+    Sync();
+    FocusField();
+  });
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    editor_.CancelEntry();
+    Sync();
+  });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addWidget(next_);
+  buttons->addWidget(cancel_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fieldGrid);
+  layout->addSpacing(8);
+  layout->addWidget(checkGroup_);
+  layout->addLayout(checkGrid);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void EntryDialog::Sync() {
+  const EntryForm& form = editor_.Dialog();
+  syncing_ = true;
+  bool anyCheck = false;
+  for (int n = 1; n <= EntryForm::kFields; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    const QString text = QString::fromStdString(form.Text[i].Text);
+    if (fields_[i]->text() != text) fields_[i]->setText(text);
+    labels_[i]->setText(QString::fromStdString(form.Text[i].Label));
+    labels_[i]->setVisible(form.Text[i].Visible);
+    fields_[i]->setVisible(form.Text[i].Visible);
+  }
+  for (int n = 1; n <= EntryForm::kChecks; ++n) {
+    const std::size_t i = static_cast<std::size_t>(n);
+    checks_[i]->setChecked(form.Check[i].Checked);
+    checks_[i]->setText(QString::fromStdString(form.Check[i].Caption));
+    checks_[i]->setVisible(form.Check[i].Visible);
+    anyCheck = anyCheck || form.Check[i].Visible;
+  }
+  checkGroup_->setVisible(anyCheck);
+  cancel_->setVisible(form.CancelVisible);
+  cancel_->setEnabled(form.CancelVisible);
+  syncing_ = false;
+  if (!form.Open) accept();
+}
+
+void EntryDialog::FocusField() {
+  QLineEdit* field = Field(editor_.Dialog().FocusField);
+  field->setFocus();
+  field->selectAll();
+}
+
+void EntryDialog::reject() {
+  if (editor_.Dialog().Open) editor_.DialogClosed();
+  QDialog::reject();
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,238 @@
+#include "editors/qt/ListWindow.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "editors/qt/EntryDialog.h"
+#include "editors/qt/GridTableModel.h"
+
+namespace stavelorn {
+
+ListWindow::ListWindow(ListEditor& editor, QWidget* parent, QWidget* preview, std::function<void()> drawPreview)
+    : QDialog(parent), editor_(editor), preview_(preview), drawPreview_(std::move(drawPreview)) {
+  editor_.SetWindows(*this);
+  // The grid's twips follow the font: a data row (240 twips) is one line of text with room.
+  unit_ = std::max(16, fontMetrics().height() + 6) / 240.0;
+  Build();
+  editor_.Open();
+  const ListWindowForm& form = editor_.Window();
+  setObjectName(EditorFormName(form.Id));
+  setWindowTitle(QString::fromStdString(form.Caption));
+  label1_->setText(QString::fromStdString(form.Label1));
+  label2_->setText(QString::fromStdString(form.Label2));
+  add_->setText(QString::fromStdString(form.AddCaption));
+  close_->setText(QString::fromStdString(form.CloseCaption));
+  SyncFromGrid();
+}
+
+ListWindow::~ListWindow() = default;
+
+void ListWindow::Build() {
+  label1_ = new QLabel(this);
+  label1_->setObjectName("Label1");
+  QFont title = label1_->font();
+  title.setBold(true);
+  title.setPointSizeF(title.pointSizeF() * 1.3);
+  label1_->setFont(title);
+  label2_ = new QLabel(this);
+  label2_->setObjectName("Label2");
+  QFont heading = label2_->font();
+  heading.setBold(true);
+  label2_->setFont(heading);
+
+  table_ = new GridTableModel(editor_.Grid(), this);
+  view_ = new QTableView(this);
+  view_->setObjectName("Grid1");
+  view_->setModel(table_);
+  view_->verticalHeader()->hide();
+  view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view_->setWordWrap(false);
+  connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SyncFromGrid);
+  connect(table_, &QAbstractItemModel::modelReset, this, [this] {
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListWindow::SelectionFromView, Qt::UniqueConnection);
+  });
+  connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListWindow::SelectionFromView,
+          Qt::UniqueConnection);
+  connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+    if (!syncing_) editor_.Grid().SetTopRow(value + 1);
+  });
+
+  auto button = [this](const char* name, const char* caption, void (ListEditor::*command)()) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (command) connect(b, &QPushButton::clicked, this, [this, command] { Command(command); });
+    return b;
+  };
+  add_ = button("AddB", "", &ListEditor::Add);
+  insert_ = button("InsertB", "Insert", &ListEditor::Insert);
+  edit_ = button("EditB", "Edit", &ListEditor::Edit);
+  delete_ = button("DeleteB", "Delete", &ListEditor::Delete);
+  close_ = button("CloseB", "", nullptr);
+  cancel_ = button("CancelB", "Cancel", nullptr);
+  connect(close_, &QPushButton::clicked, this, [this] {
+    editor_.Close();
+    committed_ = true;
+    accept();
+  });
+  // Cancel, Escape and the window's own close button all leave the model untouched.
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  if (preview_) {
+    preview_->setParent(this);
+    preview_->setObjectName("Pic1");
+  }
+}
+
+QPushButton* ListWindow::Button(const char* name) const { return findChild<QPushButton*>(name); }
+
+void ListWindow::Command(void (ListEditor::*command)()) {
+  (editor_.*command)();
+  SyncFromGrid();
+  if (preview_) RefreshPreview();
+}
+
+void ListWindow::ShowEntryDialog() {
+  EntryDialog dialog(editor_, this);
+  dialog_ = &dialog;
+  dialog.adjustSize();
+  // The dialog sits at the list window's left edge, its bottom just above the window's bottom.
+  const QRect frame = frameGeometry();
+  dialog.move(frame.left() + Px(100), frame.bottom() - Px(100) - dialog.frameGeometry().height());
+  dialog.exec();
+  dialog_ = nullptr;
+  SyncFromGrid();
+}
+
+void ListWindow::RefreshPreview() {
+  if (drawPreview_) drawPreview_();
+}
+
+void ListWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Arrange();
+  if (preview_) RefreshPreview();
+  if (shown_) return;
+  shown_ = true;
+  // An empty list goes straight into Add, once the window is on the screen.
+  QTimer::singleShot(0, this, [this] {
+    editor_.Shown();
+    SyncFromGrid();
+  });
+}
+
+void ListWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  Arrange();
+}
+
+int ListWindow::Px(int twips) const { return static_cast<int>(std::lround(twips * unit_)); }
+
+void ListWindow::SyncFromGrid() {
+  if (syncing_) return;
+  syncing_ = true;
+  const GridModel& grid = editor_.Grid();
+  for (int col = 0; col < grid.Cols(); ++col) view_->setColumnWidth(col, Px(grid.ColWidth(col)));
+  view_->verticalHeader()->setDefaultSectionSize(Px(grid.RowHeight(1)));
+  view_->horizontalHeader()->setFixedHeight(Px(grid.RowHeight(0)));
+  view_->setVerticalScrollBarPolicy(grid.VerticalScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  view_->setFixedSize(Px(grid.Width()), Px(grid.Height()));
+
+  QItemSelectionModel* selection = view_->selectionModel();
+  const int top = std::min(grid.Row(), grid.RowSel()) - 1, bottom = std::max(grid.Row(), grid.RowSel()) - 1;
+  const int left = std::min(grid.Col(), grid.ColSel()), right = std::max(grid.Col(), grid.ColSel());
+  selection->select(QItemSelection(table_->index(top, left), table_->index(bottom, right)),
+                    QItemSelectionModel::ClearAndSelect);
+  selection->setCurrentIndex(table_->index(grid.RowSel() - 1, grid.ColSel()), QItemSelectionModel::NoUpdate);
+  view_->verticalScrollBar()->setValue(grid.TopRow() - 1);
+
+  const ListWindowForm& form = editor_.Window();
+  add_->setVisible(form.AddVisible);
+  insert_->setVisible(form.InsertVisible);
+  edit_->setVisible(form.EditVisible);
+  delete_->setVisible(form.DeleteVisible);
+  syncing_ = false;
+  Arrange();
+}
+
+void ListWindow::SelectionFromView() {
+  if (syncing_) return;
+  const QModelIndexList chosen = view_->selectionModel()->selectedIndexes();
+  if (chosen.isEmpty()) return;
+  int top = chosen[0].row(), bottom = top, left = chosen[0].column(), right = left;
+  for (const QModelIndex& index : chosen) {
+    top = std::min(top, index.row());
+    bottom = std::max(bottom, index.row());
+    left = std::min(left, index.column());
+    right = std::max(right, index.column());
+  }
+  // The current cell is where the user's drag ended; the anchor is the opposite corner.
+  const QModelIndex current = view_->selectionModel()->currentIndex();
+  const int extentRow = current.isValid() ? current.row() : bottom;
+  const int extentCol = current.isValid() ? current.column() : right;
+  const int anchorRow = extentRow == top ? bottom : top;
+  const int anchorCol = extentCol == left ? right : left;
+  syncing_ = true;
+  editor_.Grid().Select(anchorRow + 1, anchorCol, extentRow + 1, extentCol);
+  syncing_ = false;
+}
+
+void ListWindow::Arrange() {
+  // Enough room for the grid, the three rows of buttons and, when there is one, a square
+  // preview as high as that column.
+  const int gap = Px(100);
+  const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
+  const int closeWidth = close_->sizeHint().width() + Px(300);
+  const int cancelWidth = cancel_->sizeHint().width() + Px(200);
+  const int columnWidth = std::max({view_->width(), closeWidth + 2 * (cancelWidth + 2 * gap),
+                                    label1_->sizeHint().width(), label2_->sizeHint().width()}) + 2 * gap;
+  const int gridTop = Px(120) + label1_->sizeHint().height() + Px(100) + label2_->sizeHint().height() + Px(200);
+  const int columnHeight = gridTop + view_->height() + Px(300) + 3 * buttonHeight + 3 * gap;
+  const int side = preview_ ? std::max(columnHeight - 2 * gap, Px(4000)) : 0;
+  const QSize needed(columnWidth + (preview_ ? side + gap : 0), std::max(columnHeight, side + 2 * gap));
+  if (width() < needed.width() || height() < needed.height()) {
+    resize(std::max(width(), needed.width()), std::max(height(), needed.height()));
+    return;  // the resize event arranges again
+  }
+
+  const int left = 0;
+  const int area = preview_ ? width() - side - gap : width();
+  auto centre = [&](QWidget* widget, int top) {
+    widget->adjustSize();
+    widget->move(left + (area - widget->width()) / 2, top);
+  };
+  centre(label1_, Px(120));
+  centre(label2_, label1_->y() + label1_->height() + Px(100));
+  view_->move(left + (area - view_->width()) / 2, gridTop);
+
+  close_->resize(closeWidth, buttonHeight);
+  close_->move(left + (area - closeWidth) / 2, height() - gap - buttonHeight);
+  const int half = (closeWidth - gap) / 2;
+  for (QPushButton* b : {add_, insert_, edit_, delete_}) b->resize(half, buttonHeight);
+  const int lowerRow = close_->y() - gap - buttonHeight;
+  const int upperRow = lowerRow - gap - buttonHeight;
+  insert_->move(close_->x(), lowerRow);
+  delete_->move(close_->x() + closeWidth - half, lowerRow);
+  add_->move(close_->x(), upperRow);
+  edit_->move(close_->x() + closeWidth - half, upperRow);
+  cancel_->resize(cancelWidth, buttonHeight);
+  cancel_->move(width() - gap - cancelWidth, height() - gap - buttonHeight);
+  if (preview_) {
+    const int square = std::min(width() - area - gap, height() - 3 * gap - buttonHeight);
+    preview_->setGeometry(area, gap, square, square);
+  }
+}
+
+}  // namespace stavelorn

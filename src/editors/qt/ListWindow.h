@@ -1,0 +1,76 @@
+// The list window ("A" form) of an editor: the project title (Label1), the window's heading
+// (Label2), the grid Grid1, the buttons AddB, InsertB, EditB, DeleteB, CloseB and CancelB, and for
+// joints and members a preview picture Pic1. It shows the editor's grid and buttons, passes the
+// user's selection and commands to the editor and opens the entry dialog when the editor asks.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "editors/ListEditor.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace stavelorn {
+
+class EntryDialog;
+class GridTableModel;
+
+class ListWindow : public QDialog, public EditorWindows {
+  Q_OBJECT
+ public:
+  // `preview` (may be null) is the picture shown beside the grid; `drawPreview` repaints it
+  // from the grid.
+  ListWindow(ListEditor& editor, QWidget* parent, QWidget* preview = nullptr,
+             std::function<void()> drawPreview = {});
+  ~ListWindow() override;
+
+  // True once the window has closed with CloseB, its grid written into the model.
+  bool Committed() const { return committed_; }
+
+  QTableView* Grid() const { return view_; }
+  QPushButton* Button(const char* name) const;
+  // The entry dialog while it is open, else null.
+  EntryDialog* Dialog() const { return dialog_; }
+
+  // EditorWindows
+  void ShowEntryDialog() override;
+  void RefreshPreview() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Build();
+  void Command(void (ListEditor::*command)());
+  // Grid sizes, scroll bar, selection, first row and buttons as the editor left them.
+  void SyncFromGrid();
+  void SelectionFromView();
+  // Places the controls: centred column of labels, grid and buttons, the preview to its right.
+  void Arrange();
+  int Px(int twips) const;
+
+  ListEditor& editor_;
+  QWidget* preview_;
+  std::function<void()> drawPreview_;
+  GridTableModel* table_ = nullptr;
+  QTableView* view_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QPushButton* add_ = nullptr;
+  QPushButton* insert_ = nullptr;
+  QPushButton* edit_ = nullptr;
+  QPushButton* delete_ = nullptr;
+  QPushButton* close_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  EntryDialog* dialog_ = nullptr;
+  double unit_ = 1.0 / 15;  // pixels per twip
+  bool syncing_ = false;
+  bool shown_ = false;
+  bool committed_ = false;
+};
+
+}  // namespace stavelorn
