@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include "app/qt/ProjectTitleDialog.h"
+#include "editors/qt/DataEditors.h"
 #include "reports/qt/QtReportPrinter.h"
 
 namespace stavelorn {
@@ -135,7 +136,15 @@ void MainWindow::Run(MenuItem item) {
     case M::MnuProjExit: close(); return;
     case M::MnuAna: session_.Analyze(); break;
     case M::MnuEditData: session_.EditData(); break;
-    case M::MnuJoint: case M::MnuMatProp: case M::MnuCrossProp: case M::MnuMemb:
+    case M::MnuJoint: case M::MnuMatProp: case M::MnuCrossProp: case M::MnuMemb: {
+      const FormId window = item == M::MnuJoint      ? FormId::JointA
+                            : item == M::MnuMatProp  ? FormId::MatA
+                            : item == M::MnuCrossProp ? FormId::CrossA
+                                                      : FormId::MemberA;
+      const bool committed = ShowListWindow(window, model_, messages_, this);
+      session_.DataWindowClosed(item, committed);
+      break;
+    }
     case M::MnuLoadJt: case M::MnuLoadMem: case M::MnuLoadSett: case M::MnuLoadTemp:
     case M::MnuLoadErr:
       // The list windows of the data editors open here; the menus follow what they leave.
