@@ -60,6 +60,9 @@ void ListWindow::Build() {
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setWordWrap(false);
   connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SyncFromGrid);
+  // The preview follows the grid as it is typed, not only after Next.
+  connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SchedulePreview);
+  connect(table_, &QAbstractItemModel::dataChanged, this, &ListWindow::SchedulePreview);
   connect(table_, &QAbstractItemModel::modelReset, this, [this] {
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListWindow::SelectionFromView, Qt::UniqueConnection);
@@ -117,7 +120,16 @@ void ListWindow::ShowEntryDialog() {
 }
 
 void ListWindow::RefreshPreview() {
+  previewPending_ = false;
   if (drawPreview_) drawPreview_();
+}
+
+void ListWindow::SchedulePreview() {
+  if (!drawPreview_ || previewPending_) return;
+  previewPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (previewPending_) RefreshPreview();
+  });
 }
 
 void ListWindow::showEvent(QShowEvent* event) {

@@ -49,6 +49,8 @@ class ListWindow : public QDialog, public EditorWindows {
   // Grid sizes, scroll bar, selection, first row and buttons as the editor left them.
   void SyncFromGrid();
   void SelectionFromView();
+  // Redraws the preview once the current change of the grid is complete.
+  void SchedulePreview();
   // Places the controls: centred column of labels, grid and buttons, the preview to its right.
   void Arrange();
   int Px(int twips) const;
@@ -70,6 +72,7 @@ class ListWindow : public QDialog, public EditorWindows {
   double unit_ = 1.0 / 15;  // pixels per twip
   bool syncing_ = false;
   bool shown_ = false;
+  bool previewPending_ = false;
   bool committed_ = false;
 };
 
