@@ -65,7 +65,7 @@ std::optional<double> Settlement(const ModelStore& model, int joint, int k) {
   return std::nullopt;
 }
 
-void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points) {
+void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points, double margin) {
   // The extents start from the first point rather than from a far-off sentinel, so that joints
   // beyond any sentinel are still enclosed.
   if (!points.empty()) {
@@ -87,15 +87,15 @@ void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& poin
   }
   double left, top, right, bottom;
   if (dx <= dy) {
-    right = view.ViewXMax + (dy - dx) / 2 + 0.2 * dy;
-    left = view.ViewXMin - (dy - dx) / 2 - 0.2 * dy;
-    top = view.ViewYMax + 0.2 * dy;
-    bottom = view.ViewYMin - 0.2 * dy;
+    right = view.ViewXMax + (dy - dx) / 2 + margin * dy;
+    left = view.ViewXMin - (dy - dx) / 2 - margin * dy;
+    top = view.ViewYMax + margin * dy;
+    bottom = view.ViewYMin - margin * dy;
   } else {
-    top = view.ViewYMax + (dx - dy) / 2 + 0.2 * dx;
-    bottom = view.ViewYMin - (dx - dy) / 2 - 0.2 * dx;
-    right = view.ViewXMax + 0.2 * dx;
-    left = view.ViewXMin - 0.2 * dx;
+    top = view.ViewYMax + (dx - dy) / 2 + margin * dx;
+    bottom = view.ViewYMin - (dx - dy) / 2 - margin * dx;
+    right = view.ViewXMax + margin * dx;
+    left = view.ViewXMin - margin * dx;
   }
   canvas.Cls();
   canvas.Scale(left, top, right, bottom);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "graphics/Canvas.h"
@@ -42,6 +43,10 @@ struct Point3 {
 };
 std::optional<Point3> SpacePosition(const ModelStore& model, int joint);
 
+// Where a point of a space type is drawn: the oblique projection with the X axis right and
+// slightly down, Z left and down, Y up (angles of 10 and 30 degrees; 0 and 45 for a grid).
+Point ProjectOblique(const std::string& type, const Point3& p);
+
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover
 // it.
@@ -54,10 +59,10 @@ std::optional<double> Settlement(const ModelStore& model, int joint, int k);
 // Whether a position lies on an extent of the view, the tolerance of every position test.
 inline bool OnExtent(double value, double extent) { return value - extent < 1e-6 && extent - value < 1e-6; }
 
-// Fits the view around the points: a square 1.4 times the larger side of their extent, centred on
-// it, or the square from -100 to 100 when all points coincide or there are none. Clears the
-// canvas, sets its scale and the view's units.
-void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points);
+// Fits the view around the points: a square of 1 + 2 * margin times the larger side of their
+// extent, centred on it, or the square from -100 to 100 when all points coincide or there are
+// none. Clears the canvas, sets its scale and the view's units.
+void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points, double margin = 0.2);
 
 // A failure that ends a drawing, with the error the user is shown.
 class DrawingFailure : public std::runtime_error {

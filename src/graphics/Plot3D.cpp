@@ -19,13 +19,7 @@ SupportSymbol SpaceSymbol(const std::string& type, const std::vector<int>& f) {
 class SpaceDrawing {
  public:
   SpaceDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
-      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.StructType) {
-    // A grid is seen square from above its X axis; the other types slightly from the side.
-    const double degrees = 3.141592654 / 180;
-    const bool grid = type_ == "Grid";
-    alpha_ = (grid ? 0 : 10) * degrees;
-    beta_ = (grid ? 45 : 30) * degrees;
-  }
+      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.StructType) {}
 
   void Draw() {
     std::vector<Point> points;
@@ -38,10 +32,7 @@ class SpaceDrawing {
   }
 
  private:
-  Point Project(const Point3& p) const {
-    return {p.X * std::cos(alpha_) - p.Z * std::cos(beta_),
-            p.Y - p.X * std::sin(alpha_) - p.Z * std::sin(beta_)};
-  }
+  Point Project(const Point3& p) const { return ProjectOblique(type_, p); }
 
   std::optional<Point> Projected(int joint) const {
     std::optional<Point3> p = SpacePosition(model_, joint);
@@ -77,7 +68,7 @@ class SpaceDrawing {
         DrawHinged(canvas_, p.X, p.Y, u, HingedSide(view_, p.X, p.Y), kLightRed);
         break;
       case SupportSymbol::Fixed:
-        DrawFixedSquare(canvas_, p.X, p.Y, u, FixedSide(p), kLightRed);
+        DrawFixedSquare(canvas_, p.X, p.Y, u, FixedSquareSide(view_, p.X, p.Y, type_ == "Grid"), kLightRed);
         break;
       default:
         break;
@@ -99,27 +90,22 @@ class SpaceDrawing {
     return p;
   }
 
-  // The hatched side of a fixed support: towards the outside of the picture, and below for the
-  // inner joints of a grid, whose supports stand under the floor.
-  SymbolSide FixedSide(Point p) const {
-    const bool grid = type_ == "Grid";
-    if (OnExtent(p.Y, view_.ViewYMin) && !grid) return SymbolSide::Below;
-    if (OnExtent(p.X, view_.ViewXMin)) return SymbolSide::Left;
-    if (OnExtent(p.X, view_.ViewXMax)) return SymbolSide::Right;
-    if (OnExtent(p.Y, view_.ViewYMax) && !grid) return SymbolSide::Above;
-    if (grid) return SymbolSide::Below;
-    return SymbolSide::Left;
-  }
-
   const ModelStore& model_;
   Canvas& canvas_;
   FormId form_;
   DrawingView& view_;
   const std::string& type_;
-  double alpha_ = 0, beta_ = 0;
 };
 
 }  // namespace
+
+Point ProjectOblique(const std::string& type, const Point3& p) {
+  // A grid is seen square from above its X axis; the other types slightly from the side.
+  const double degrees = 3.141592654 / 180;
+  const bool grid = type == "Grid";
+  const double alpha = (grid ? 0 : 10) * degrees, beta = (grid ? 45 : 30) * degrees;
+  return {p.X * std::cos(alpha) - p.Z * std::cos(beta), p.Y - p.X * std::sin(alpha) - p.Z * std::sin(beta)};
+}
 
 void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
   canvas.SetForeColor(kLightCyan);

@@ -71,4 +71,12 @@ SymbolSide HingedSide(const DrawingView& view, double x, double y) {
   return SymbolSide::Below;
 }
 
+SymbolSide FixedSquareSide(const DrawingView& view, double x, double y, bool flat) {
+  if (OnExtent(y, view.ViewYMin) && !flat) return SymbolSide::Below;
+  if (OnExtent(x, view.ViewXMin)) return SymbolSide::Left;
+  if (OnExtent(x, view.ViewXMax)) return SymbolSide::Right;
+  if (OnExtent(y, view.ViewYMax) && !flat) return SymbolSide::Above;
+  return flat ? SymbolSide::Below : SymbolSide::Left;
+}
+
 }  // namespace stavelorn

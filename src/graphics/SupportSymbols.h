@@ -30,4 +30,10 @@ void DrawFixedSquare(Canvas& canvas, double x, double y, double u, SymbolSide si
 // ones, else above at the highest, else below.
 SymbolSide HingedSide(const DrawingView& view, double x, double y);
 
+// The hatched side of a square wall: towards the outside of the picture. `flat` is for a
+// structure lying in one horizontal plane (a grid, or a beam in the previews): its walls are
+// never put at the top or bottom edge and its inner ones are hatched below, as under a floor;
+// inner walls of the others are hatched left.
+SymbolSide FixedSquareSide(const DrawingView& view, double x, double y, bool flat);
+
 }  // namespace stavelorn

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +16,7 @@
 
 #include "app/qt/ProjectTitleDialog.h"
 #include "editors/qt/DataEditors.h"
+#include "graphics/Drawing.h"
 #include "reports/qt/QtReportPrinter.h"
 
 namespace stavelorn {
@@ -86,11 +86,7 @@ void MainWindow::BuildControls() {
   redraw_->setObjectName("ReDraw");
   connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
 
-  auto* canvas = new QFrame(central);
-  canvas->setObjectName("Pic1");
-  canvas->setFrameShape(QFrame::Box);
-  canvas->setAutoFillBackground(true);
-  canvas_ = canvas;
+  canvas_ = new PictureBox(central);
 }
 
 void MainWindow::BuildMenus() {
@@ -118,6 +114,11 @@ void MainWindow::BuildMenus() {
     if (!action->menu() && !action->isSeparator())
       connect(action, &QAction::triggered, this, [this, item = info.Item] { Run(item); });
   }
+  // Saving the picture as an image sits under Print and shows while a project is open.
+  savePicture_ = new QAction("Save Pict&ure...", this);
+  savePicture_->setObjectName("MnuProjPicture");
+  menus.at(M::MnuProj)->insertAction(actions_[static_cast<std::size_t>(M::MnuH2)], savePicture_);
+  connect(savePicture_, &QAction::triggered, this, &MainWindow::SavePicture);
   connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
     session_.LoadsMenuOpened();
     Refresh();
@@ -161,6 +162,7 @@ void MainWindow::Refresh() {
     const std::size_t index = static_cast<std::size_t>(info.Item);
     if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
   }
+  savePicture_->setVisible(menus.Visible(M::MnuProjClose));
   labels_[8]->setVisible(menus.Visible(M::Label8));
   combo_->setVisible(menus.Visible(M::Combo1));
   redraw_->setVisible(menus.Visible(M::ReDraw));
@@ -242,7 +244,23 @@ bool MainWindow::ShowTitleDialog() {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void MainWindow::Redraw() { canvas_->update(); }
+void MainWindow::Redraw() {
+  // A closed project leaves an empty model, and the fresh window of the next project starts with
+  // an empty picture.
+  if (model_.JointCount < 1) canvas_->Cls();
+  PlotStructure(model_, *canvas_, FormId::mcas, messages_);
+}
+
+void MainWindow::SavePicture() {
+  QFileInfo project(QString::fromStdString(model_.ProjectFile));
+  QString suggestion = model_.ProjectFile.empty()
+                           ? QString("structure.png")
+                           : project.absolutePath() + "/" + project.completeBaseName() + ".png";
+  std::string path = dialogs_.SaveFile({"Save Picture", "Pictures", "*.png *.svg", "png", suggestion.toStdString()});
+  if (path.empty()) return;
+  if (!canvas_->SavePicture(QString::fromStdString(path)))
+    messages_.ReportError("Picture Save Error", RunError{kErrFileAccess, "Path/File access error: " + path});
+}
 
 std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/ProjectSession.h"
+#include "graphics/qt/PictureBox.h"
 #include "model/ModelStore.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessages.h"
@@ -32,7 +33,7 @@ class MainWindow : public QMainWindow, public SessionWindows {
   QAction* Action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
   QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
   QComboBox* MultiplierBox() const { return combo_; }
-  QWidget* Canvas() const { return canvas_; }
+  PictureBox* Canvas() const { return canvas_; }
 
   // Shows the session's menus, labels and multiplier text.
   void Refresh();
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow, public SessionWindows {
   void Run(MenuItem item);
   void ArrangeLayout();
   void MultiplierEdited(const QString& text);
+  void SavePicture();
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -65,7 +67,8 @@ class MainWindow : public QMainWindow, public SessionWindows {
   std::array<QLabel*, 9> labels_{};
   QComboBox* combo_ = nullptr;
   QPushButton* redraw_ = nullptr;
-  QWidget* canvas_ = nullptr;
+  PictureBox* canvas_ = nullptr;
+  QAction* savePicture_ = nullptr;
   bool restoringMultiplier_ = false;
 };
 

@@ -1,0 +1,78 @@
+// The recording canvas and its replay: printed number text, the mapping of the user scale onto
+// a picture, arcs and the SVG form of a picture.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "graphics/RecordingCanvas.h"
+#include "graphics/SvgPicture.h"
+
+namespace stavelorn {
+namespace {
+
+TEST(RecordingCanvas, NumbersArePrintedWithASignPlaceInTheForeColour) {
+  RecordingCanvas canvas;
+  canvas.SetForeColor(kYellow);
+  canvas.SetFontItalic(true);
+  canvas.SetCurrentX(3);
+  canvas.SetCurrentY(-2);
+  canvas.PrintNumber(12);
+  canvas.PrintNumber(-0.5);
+  canvas.PrintNumber(std::numeric_limits<double>::infinity());
+  ASSERT_EQ(canvas.Strokes().size(), 2u);
+  const Stroke& first = canvas.Strokes()[0];
+  EXPECT_EQ(first.Text, " 12");
+  EXPECT_EQ(first.X1, 3);
+  EXPECT_EQ(first.Y1, -2);
+  EXPECT_EQ(first.Colour, kYellow);
+  EXPECT_TRUE(first.Italic);
+  EXPECT_EQ(canvas.Strokes()[1].Text, "-0.5");
+}
+
+TEST(RecordingCanvas, ClsForgetsTheStrokesAndTheTextPosition) {
+  RecordingCanvas canvas;
+  canvas.FilledBox(0, 0, 1, 1);
+  canvas.SetCurrentY(5);
+  canvas.Cls();
+  EXPECT_TRUE(canvas.Strokes().empty());
+  EXPECT_EQ(canvas.CurrentY(), 0);
+}
+
+TEST(PictureMapping, TheUserSquareFillsThePictureWithYUpward) {
+  const PictureMapping map({-100, 100, 100, -100}, 400, 200);
+  EXPECT_DOUBLE_EQ(map.X(-100), 0);
+  EXPECT_DOUBLE_EQ(map.X(100), 400);
+  EXPECT_DOUBLE_EQ(map.Y(100), 0);
+  EXPECT_DOUBLE_EQ(map.Y(-100), 200);
+  EXPECT_DOUBLE_EQ(map.Y(50), 50);
+  EXPECT_DOUBLE_EQ(map.Length(10), 20);
+  Stroke arc;
+  arc.Shape = Stroke::Kind::Arc;
+  arc.Radius = 50, arc.Start = 0, arc.End = std::acos(-1.0);
+  const auto points = map.ArcPixels(arc);
+  // From the right of the centre over the top to its left.
+  EXPECT_NEAR(points.front().first, 300, 1e-9);
+  EXPECT_NEAR(points.back().first, 100, 1e-9);
+  EXPECT_NEAR(points[points.size() / 2].second, 0, 1e-9);
+  Stroke far;
+  far.X2 = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(map.Paintable(far));
+}
+
+TEST(SvgPicture, HoldsEachStrokeInItsPaletteColour) {
+  RecordingCanvas canvas;
+  canvas.Scale(0, 10, 10, 0);
+  canvas.Line(0, 0, 10, 5, kLightRed);
+  canvas.Circle(5, 5, 1, kLightCyan);
+  canvas.Line(0, 0, std::numeric_limits<double>::infinity(), 1, kYellow);
+  canvas.PrintNumber(7);
+  const std::string svg = SvgPicture(canvas, 100, 100);
+  EXPECT_NE(svg.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""), std::string::npos);
+  EXPECT_NE(svg.find("<circle cx=\"50\" cy=\"50\" r=\"10\" fill=\"none\" stroke=\"#00ffff\""), std::string::npos);
+  EXPECT_EQ(svg.find("#ffff00"), std::string::npos);
+  EXPECT_NE(svg.find("> 7</text>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace stavelorn
