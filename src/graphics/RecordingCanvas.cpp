@@ -68,11 +68,6 @@ void RecordingCanvas::PrintNumber(double value) {
   Add(stroke);
 }
 
-void RecordingCanvas::Refresh() {
-  ++refreshes_;
-  Changed();
-}
-
 void RecordingCanvas::Add(Stroke stroke) {
   stroke.Width = drawWidth_;
   strokes_.push_back(std::move(stroke));

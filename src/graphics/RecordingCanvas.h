@@ -41,7 +41,7 @@ class RecordingCanvas : public Canvas {
   double CurrentX() const override { return currentX_; }
   double CurrentY() const override { return currentY_; }
   void PrintNumber(double value) override;
-  void Refresh() override;
+  void Refresh() override { Changed(); }
   void SetForeColor(int colour) override { foreColor_ = colour; }
   int ForeColor() const override { return foreColor_; }
   void SetFontItalic(bool italic) override { italic_ = italic; }
@@ -51,8 +51,6 @@ class RecordingCanvas : public Canvas {
   int DrawWidth() const { return drawWidth_; }
   const std::vector<Stroke>& Strokes() const { return strokes_; }
   const UserScale& ScaleRect() const { return scale_; }
-  // How often Refresh was asked for since the canvas was made.
-  int Refreshes() const { return refreshes_; }
 
  protected:
   // Called after every change of the strokes or the scale, so a window can repaint.
@@ -67,7 +65,6 @@ class RecordingCanvas : public Canvas {
   int foreColor_ = kLightCyan;
   bool italic_ = false;
   int drawWidth_ = 1;
-  int refreshes_ = 0;
 };
 
 // Maps user coordinates onto a picture of width x height pixels whose y axis points down, the
