@@ -64,7 +64,8 @@ void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size)
   for (const Stroke& s : canvas.Strokes()) {
     if (!map.Paintable(s)) continue;
     const QColor colour = ToQColor(s.Colour);
-    painter.setPen(QPen(colour, s.Width * penScale));
+    // Flat ends keep a curve of many short strokes as thin as a single line.
+    painter.setPen(QPen(colour, s.Width * penScale, Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(Qt::NoBrush);
     switch (s.Shape) {
       case Stroke::Kind::Line:
