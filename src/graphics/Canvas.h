@@ -43,10 +43,10 @@ class Canvas {
   // Part of a circle outline from angle `start` to `end` (radians, counter-clockwise from +x).
   virtual void Arc(double x, double y, double radius, int colour, double start, double end) = 0;
 
-  // The text position: where the top-left corner of the next printed number goes.
+  // The text position: where the top-left corner of the next printed number goes. Its height
+  // can be read back, so a label can be moved relative to where it was put.
   virtual void SetCurrentX(double x) = 0;
   virtual void SetCurrentY(double y) = 0;
-  virtual double CurrentX() const = 0;
   virtual double CurrentY() const = 0;
   // Prints a number at the text position in ForeColor: a blank for the sign of a positive
   // number (a minus otherwise) followed by the number, e.g. " 12" or "-0.5".
@@ -55,8 +55,8 @@ class Canvas {
   // Asks for the picture to be shown again now (after a preview changed under a dialog).
   virtual void Refresh() = 0;
 
+  // The palette colour of filled boxes and printed numbers.
   virtual void SetForeColor(int colour) = 0;
-  virtual int ForeColor() const = 0;
   virtual void SetFontItalic(bool italic) = 0;
   // Pen width in pixels; the drawings always use 1.
   virtual void SetDrawWidth(int width) = 0;

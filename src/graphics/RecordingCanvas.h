@@ -38,12 +38,10 @@ class RecordingCanvas : public Canvas {
   void Arc(double x, double y, double radius, int colour, double start, double end) override;
   void SetCurrentX(double x) override { currentX_ = x; }
   void SetCurrentY(double y) override { currentY_ = y; }
-  double CurrentX() const override { return currentX_; }
   double CurrentY() const override { return currentY_; }
   void PrintNumber(double value) override;
   void Refresh() override { Changed(); }
   void SetForeColor(int colour) override { foreColor_ = colour; }
-  int ForeColor() const override { return foreColor_; }
   void SetFontItalic(bool italic) override { italic_ = italic; }
   void SetDrawWidth(int width) override { drawWidth_ = width; }
 
