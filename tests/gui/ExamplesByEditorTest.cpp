@@ -45,6 +45,13 @@ void Snap(QWidget* window, const QString& name) {
 void EnterAll(ModalScript& script, const char* list, const char* dialog, std::vector<Entry> entries,
               const QString& shot) {
   script.On(dialog, [entries, shot](QWidget* d) {
+    const std::map<QString, std::pair<const char*, const char*>> captions = {
+        {"JointB", {"Input & Edit: Joint & Support Data", "Next Joint"}},
+        {"MatB", {"Input & Edit: Material Properties", "Next Material"}},
+        {"CrossB", {"Input & Edit: Cross-Sectional Properties", "Next Cross-Section"}},
+        {"MemberB", {"Input & Edit: Member Data", "Next Member"}}};
+    QCOMPARE(d->windowTitle(), QString(captions.at(d->objectName()).first));
+    QCOMPARE(d->findChild<QPushButton*>("Next")->text(), QString(captions.at(d->objectName()).second));
     for (std::size_t i = 0; i < entries.size(); ++i) {
       if (i > 0) d->findChild<QPushButton*>("Next")->click();
       for (std::size_t f = 0; f < entries[i].texts.size(); ++f) {
