@@ -126,6 +126,13 @@ void Analyze(ModelStore& model) {
   StoreResults(AnalyzeInPrecision<float>(model), model);
 }
 
+int CountFreeCoordinates(const ModelStore& model) {
+  AnalysisResults<float> results;
+  Engine<float> engine(model, results);
+  engine.NumberCoordinates();
+  return results.AnalysisStatus < 0 ? -1 : results.DofCount;
+}
+
 template <typename Real>
 EquationSystem<Real> AssembleEquations(const ModelStore& model) {
   AnalysisResults<Real> results;

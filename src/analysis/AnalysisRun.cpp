@@ -1,25 +1,74 @@
 #include "analysis/AnalysisRun.h"
 
+#include <cmath>
 #include <exception>
+#include <future>
+#include <new>
 
+#include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
 #include "analysis/ModelCheck.h"
 
 namespace stavelorn {
 
-AnalysisRun CheckAndAnalyze(ModelStore& model) {
+namespace {
+
+// The single-precision analysis the method prescribes, checked against a double-precision run of
+// the same code: round-off in single precision can ruin tall or slender structures without any
+// sign of it, and such numbers must not be shown as results.
+void AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
+  // The two runs only read the model, so the double-precision one goes on a second core while
+  // the single-precision one runs here: the guard then costs little more time than the
+  // analysis itself. The memory guard has counted both matrices.
+  const ModelStore& input = model;
+  std::future<AnalysisResults<double>> check =
+      std::async(std::launch::async, [&input] { return AnalyzeInPrecision<double>(input); });
+  AnalysisResults<float> single = AnalyzeInPrecision<float>(model);
+  AnalysisResults<double> precise = check.get();
+  if (single.AnalysisStatus == kNotStable) {
+    StoreResults(single, model);
+    return;
+  }
+  if (precise.AnalysisStatus != kAnalysisComplete) {
+    // Singular in double precision too: a mechanism, whatever single precision made of it.
+    StoreResults(precise, model);
+    return;
+  }
+  const double disagreement = single.AnalysisStatus == kAnalysisComplete
+                                  ? DisplacementDisagreement(model, single, precise)
+                                  : INFINITY;
+  if (disagreement <= kAccuracyThreshold) {
+    StoreResults(single, model);
+    return;
+  }
+  StoreResults(precise, model);
+  run.UsedDoublePrecision = true;
+  run.AccuracyNote = AccuracyNoteText(disagreement);
+}
+
+}  // namespace
+
+AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
   AnalysisRun run;
   std::vector<std::string> problems = CheckModel(model);
+  if (problems.empty()) {
+    std::string refusal = MemoryRefusal(model, availableMemory);
+    if (!refusal.empty()) problems.push_back(refusal);
+  }
   if (!problems.empty()) {
     run.Rejected = true;
     run.RejectionText = InputDataErrorText(problems);
     return run;
   }
+  model.AnalysisStatus = kNoResults;
   try {
-    Analyze(model);
+    AnalyzeWithAccuracyGuard(model, run);
+  } catch (const std::bad_alloc&) {
+    run.Rejected = true;
+    run.RejectionText = "The analysis needs more memory than this computer can give it now.";
   } catch (const std::exception& failure) {
     // The checks let through a model the engine cannot take: it is still a rejected model, and
-    // the engine has left the status at "no results".
+    // nothing was stored.
     run.Rejected = true;
     run.RejectionText = failure.what();
   }

@@ -1,10 +1,13 @@
-// One analysis as the program's commands run it: the model checks first, then the engine, and
-// the words that report the outcome. The windowed Analyze command and the batch tool both go
+// One analysis as the program's commands run it: the model checks and the memory guard first,
+// then the engine in single precision with the accuracy guard's double-precision run beside it,
+// and the words that report the outcome. The windowed Analyze command and the batch tool both go
 // through here, so a model is accepted, analysed and reported the same way by each.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "analysis/MemoryGuard.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -15,11 +18,16 @@ struct AnalysisRun {
   // The model was not analysed; RejectionText says why, under kInputDataErrorTitle.
   bool Rejected = false;
   std::string RejectionText;
+  // The single-precision results were not accurate enough and the double-precision ones were
+  // stored instead; AccuracyNote tells the user so, under kAnalysisAccuracyTitle.
+  bool UsedDoublePrecision = false;
+  std::string AccuracyNote;
 };
 
-// Checks the model and, when it passes, analyses it (AnalysisStatus and the results are written
-// into the model). Never throws for any model a file or an editor can produce.
-AnalysisRun CheckAndAnalyze(ModelStore& model);
+// Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
+// known), analyses it: AnalysisStatus and the results are written into the model. Never throws
+// for any model a file or an editor can produce.
+AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory = AvailableMemoryBytes());
 
 // The message that reports AnalysisStatus after an analysis (1, -1 or -2), exactly as the user
 // reads it; for 1 it ends by asking whether to print the results.

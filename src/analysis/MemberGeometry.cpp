@@ -99,7 +99,10 @@ void Engine<Real>::ComputeMemberGeometry() {
         t[3][1] = Store<Real>(y * s);
         t[3][3] = cosPsi;
       }
+      // The three other 3 x 3 blocks of [T] repeat the rotation; [T] has 13 rows and columns
+      // (used from 1), so i + 9 <= 12 lies inside it.
       for (int i = 1; i <= 3; ++i)
+        // cppcheck-suppress containerOutOfBounds ; see above: the largest index is 12 of 0..12
         for (int j = 1; j <= 3; ++j) t[i + 3][j + 3] = t[i + 6][j + 6] = t[i + 9][j + 9] = t[i][j];
       break;
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "model/NumberText.h"
@@ -173,16 +174,18 @@ void ProjectSession::Analyze() {
     return;
   }
   windows_.Redraw();
-  ShowAnalysisOutcome();
+  ShowAnalysisOutcome(run);
 }
 
-void ProjectSession::ShowAnalysisOutcome() {
+void ProjectSession::ShowAnalysisOutcome(const AnalysisRun& run) {
   const std::string text = AnalysisOutcomeText(model_.AnalysisStatus);
   if (model_.AnalysisStatus != kAnalysisComplete) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
     return;
   }
-  if (messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes) Print();
+  const bool print = messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes;
+  if (run.UsedDoublePrecision) messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
+  if (print) Print();
   menus_.AfterAnalysis(model_);
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/AnalysisRun.h"
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "model/ModelStore.h"
@@ -70,7 +71,7 @@ class ProjectSession {
   bool AskProjectFileName();
   bool WriteProject();
   bool SaveBeforeDiscarding();
-  void ShowAnalysisOutcome();
+  void ShowAnalysisOutcome(const AnalysisRun& run);
 
   ModelStore& model_;
   Messages& messages_;

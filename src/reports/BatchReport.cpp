@@ -1,5 +1,6 @@
 #include "reports/BatchReport.h"
 
+#include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "model/ModelStore.h"
@@ -51,9 +52,10 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                : model.AnalysisStatus == kNotStable      ? kExitNotStable
                                                          : kExitSolutionFailed;
   if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model.AnalysisStatus));
+  if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {
-    out << ResultsJson(model) << std::flush;
+    out << ResultsJson(model, run.UsedDoublePrecision) << std::flush;
     return out ? status : kExitOutputFailed;
   }
   TextReportPrinter printer(out);

@@ -50,7 +50,7 @@ std::string Entries(const char* key, const std::vector<std::pair<int, std::vecto
 
 }  // namespace
 
-std::string ResultsJson(const ModelStore& model) {
+std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
   if (model.AnalysisStatus != kAnalysisComplete) return out + "}\n";
@@ -73,7 +73,8 @@ std::string ResultsJson(const ModelStore& model) {
     for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, joint, k));
     reactions.emplace_back(joint, values);
   }
-  out += ", \"dofCount\": " + std::to_string(model.DofCount) + ",\n \"jointDisplacements\": " +
+  out += ", \"dofCount\": " + std::to_string(model.DofCount) + ", \"precision\": " +
+         (doublePrecision ? "\"double\"" : "\"single\"") + ",\n \"jointDisplacements\": " +
          Entries("joint", displacements) + ",\n \"memberEndForces\": " + Entries("member", forces) +
          ",\n \"supportReactions\": " + Entries("joint", reactions) + "}\n";
   return out;

@@ -10,9 +10,10 @@
 
 namespace stavelorn {
 
-// {"status": 1, "structType": ..., "dofCount": ..., "jointDisplacements": [...],
-//  "memberEndForces": [...], "supportReactions": [...]} after a completed analysis; just the
-// status and the type code after any other outcome. Ends with a line feed.
-std::string ResultsJson(const ModelStore& model);
+// {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
+//  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
+// completed analysis ("double" when the accuracy guard stored the double-precision results);
+// just the status and the type code after any other outcome. Ends with a line feed.
+std::string ResultsJson(const ModelStore& model, bool doublePrecision = false);
 
 }  // namespace stavelorn

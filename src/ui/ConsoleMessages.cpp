@@ -6,6 +6,7 @@ int ConsoleMessages::Show(const std::string& title, const std::string& text, Mes
   out_ << title << '\n' << text << '\n';
   switch (style) {
     case kStyleCritical:
+    case kStyleInformation:
       return kAnswerOk;
     case kStyleRetryCancelCritical:
     case kStyleOkCancelQuestion:

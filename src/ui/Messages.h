@@ -27,6 +27,7 @@ enum MessageStyle : int {
   kStyleOkCancelQuestion = 33,   // OK, Cancel, question icon
   kStyleYesNoCancelQuestion = 35,  // Yes, No, Cancel, question icon
   kStyleYesNoQuestion = 36,      // Yes, No, question icon
+  kStyleInformation = 64,        // OK, information icon
 };
 
 class Messages {
@@ -41,6 +42,10 @@ class Messages {
   int AskYesNo(const std::string& title, const std::string& text) { return Show(title, text, kStyleYesNo); }
   // OK with the critical-stop icon (style 16).
   int ShowStop(const std::string& title, const std::string& text) { return Show(title, text, kStyleCritical); }
+  // OK with the information icon (style 64): a note that needs no decision.
+  int ShowInformation(const std::string& title, const std::string& text) {
+    return Show(title, text, kStyleInformation);
+  }
   // OK/Cancel with a question icon (style 33).
   int AskOkCancel(const std::string& title, const std::string& text) {
     return Show(title, text, kStyleOkCancelQuestion);

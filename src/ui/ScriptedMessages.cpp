@@ -18,6 +18,7 @@ bool IsButtonOf(int answer, MessageStyle style) {
     case kStyleYesNoCancelQuestion:
       return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
     case kStyleCritical:
+    case kStyleInformation:
       return answer == kAnswerOk;
   }
   return false;
@@ -27,7 +28,7 @@ bool IsButtonOf(int answer, MessageStyle style) {
 
 int ScriptedMessages::Show(const std::string& title, const std::string& text, MessageStyle style) {
   int answer = kAnswerOk;
-  if (style != kStyleCritical) {
+  if (style != kStyleCritical && style != kStyleInformation) {
     if (answers_.empty())
       throw std::logic_error("no scripted answer for the message box \"" + title + "\": " + text);
     answer = answers_.front();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <sstream>
 
+#include "analysis/GeneratedStructures.h"
 #include "app/ProjectSession.h"
 #include "model/ProjectFile.h"
 #include "reports/TextReportPrinter.h"
@@ -218,6 +219,21 @@ TEST_F(ProjectSessionTest, AModelThatFailsItsChecksIsNotAnalysed) {
   EXPECT_NE(messages_.Log().back().Text.find("Member 2"), std::string::npos);
   EXPECT_EQ(model_.AnalysisStatus, kNoResults);
   EXPECT_EQ(session_.Menus(), before);
+}
+
+TEST_F(ProjectSessionTest, DoublePrecisionResultsAreAnnouncedAfterTheOutcome) {
+  std::string text;
+  ASSERT_FALSE(ProjectFileText(PlaneFrameGrid(4, 100), text));
+  std::ofstream(InFolder("tower.str"), std::ios::binary) << text;
+  ASSERT_TRUE(session_.OpenProjectFile(InFolder("tower.str")));
+  messages_.Answer(kAnswerNo);   // Save Input Data in File ?
+  messages_.Answer(kAnswerYes);  // Print Results of the Analysis ?
+  session_.Analyze();
+  ASSERT_EQ(messages_.Log().size(), 3u);
+  EXPECT_EQ(messages_.Log()[1].Title, "Analysis Results");
+  EXPECT_EQ(messages_.Log()[2].Title, "Analysis Accuracy");
+  EXPECT_EQ(messages_.Log()[2].Style, kStyleInformation);
+  EXPECT_NE(windows_.printed.str().find("End of Analysis"), std::string::npos) << "printed after the note";
 }
 
 TEST_F(ProjectSessionTest, EditDataOffersToPrintThenReopensTheData) {

@@ -30,6 +30,7 @@ class MainWindow : public QMainWindow, public SessionWindows {
   ~MainWindow() override;
 
   ProjectSession& Session() { return session_; }
+  // cppcheck-suppress CastIntegerToAddressAtReturn ; std::array of pointers, misread as integers
   QAction* Action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
   QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
   QComboBox* MultiplierBox() const { return combo_; }

@@ -17,6 +17,7 @@ BoxLook LookOf(MessageStyle style) {
   switch (style) {
     case kStyleYesNo: return {QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
     case kStyleCritical: return {QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok};
+    case kStyleInformation: return {QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok};
     case kStyleRetryCancelCritical:
       return {QMessageBox::Critical, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry};
     case kStyleOkCancelQuestion:

@@ -1,0 +1,41 @@
+#include "analysis/MemoryGuard.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "analysis/Analysis.h"
+
+namespace stavelorn {
+
+std::uint64_t AvailableMemoryBytes() {
+  // Linux tells what a new allocation can get without swapping; elsewhere nothing is assumed.
+  std::ifstream info("/proc/meminfo");
+  std::string line;
+  while (std::getline(info, line)) {
+    std::istringstream fields(line);
+    std::string name;
+    std::uint64_t kilobytes = 0;
+    if (fields >> name >> kilobytes && name == "MemAvailable:") return kilobytes * 1024;
+  }
+  return 0;
+}
+
+std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount) {
+  return dofCount * dofCount * (sizeof(float) + sizeof(double));
+}
+
+std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
+  if (available == 0) return "";
+  const std::uint64_t coordinates =
+      static_cast<std::uint64_t>(model.JointCount > 0 ? model.JointCount : 0) *
+      static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
+  if (StiffnessMatrixBytes(coordinates) <= available) return "";
+  const int dofCount = CountFreeCoordinates(model);
+  const std::uint64_t needed = StiffnessMatrixBytes(dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0);
+  if (needed <= available) return "";
+  return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
+         std::to_string(needed >> 20) + " MB for the stiffness matrix, more than this computer has (" +
+         std::to_string(available >> 20) + " MB free).";
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,24 @@
+// Refuses an analysis whose stiffness matrices cannot fit in this computer's memory, before
+// anything is allocated: a message is better than a crash or a machine brought to a crawl.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+// Memory this computer can give the program now, in bytes (0 when it cannot be told).
+std::uint64_t AvailableMemoryBytes();
+
+// Bytes the stiffness matrices of an analysis with `dofCount` unknowns take: the
+// single-precision one and the double-precision one of the accuracy guard.
+std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount);
+
+// "" when the model's analysis fits in `available` bytes (0: unknown, taken as fitting), else
+// the message that refuses it. The exact count of unknowns is worked out only when every joint
+// coordinate left free would not fit.
+std::string MemoryRefusal(const ModelStore& model, std::uint64_t available);
+
+}  // namespace stavelorn

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/AccuracyGuard.h"
+#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/GeneratedStructures.h"
+#include "model/ProjectFile.h"
+#include "reports/BatchReport.h"
+#include "reports/MiniJson.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// Largest difference between the stored displacements and a double-precision solution, over the
+// largest displacement of that solution.
+double DistanceFromDoublePrecision(const ModelStore& model) {
+  AnalysisResults<double> exact = AnalyzeInPrecision<double>(model);
+  double largest = 0, difference = 0;
+  for (int n = 1; n <= exact.DofCount; ++n) {
+    largest = std::max(largest, std::fabs(exact.JointDisplacements(n)));
+    difference = std::max(difference, std::fabs(model.JointDisplacements(n) - exact.JointDisplacements(n)));
+  }
+  return difference / largest;
+}
+
+struct Slender {
+  const char* name;
+  ModelStore (*build)();
+};
+
+// Tall and slender frames whose single-precision solution is visibly wrong: the guard must show
+// the double-precision numbers instead, and say so.
+TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
+  const Slender cases[] = {
+      {"plane tower 5 x 101 joints", [] { return PlaneFrameGrid(4, 100); }},
+      {"plane frame 10 x 51 joints", [] { return PlaneFrameGrid(9, 50); }},
+      {"space tower 2 x 2 x 51 joints", [] { return SpaceFrameLattice(2, 2, 50); }},
+      {"space lattice 6 x 6 x 6 joints", [] { return SpaceFrameLattice(6, 6, 5); }},
+  };
+  for (const Slender& c : cases) {
+    ModelStore model = c.build();
+    AnalysisResults<float> single = AnalyzeInPrecision<float>(model);
+    AnalysisResults<double> exact = AnalyzeInPrecision<double>(model);
+    ASSERT_EQ(single.AnalysisStatus, kAnalysisComplete) << c.name;
+    EXPECT_GT(DisplacementDisagreement(model, single, exact), kAccuracyThreshold) << c.name;
+
+    AnalysisRun run = CheckAndAnalyze(model);
+    ASSERT_FALSE(run.Rejected) << c.name << ": " << run.RejectionText;
+    EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete) << c.name;
+    EXPECT_TRUE(run.UsedDoublePrecision) << c.name;
+    EXPECT_LE(DistanceFromDoublePrecision(model), 1e-5) << c.name;
+    EXPECT_NE(run.AccuracyNote.find("double-precision solution"), std::string::npos);
+  }
+}
+
+TEST(AccuracyGuard, ATextbookFrameKeepsItsSinglePrecisionResultsBitForBit) {
+  for (const char* example : {"portal-frame.str", "continuous-beam.str", "space-frame.str", "grid-floor.str"}) {
+    ModelStore guarded, plain;
+    for (ModelStore* m : {&guarded, &plain}) {
+      m->Reset();
+      m->ProjectFile = testing::SourcePath(std::string("examples/") + example);
+      ASSERT_FALSE(ReadProjectFile(*m));
+    }
+    AnalysisRun run = CheckAndAnalyze(guarded);
+    Analyze(plain);
+    EXPECT_FALSE(run.UsedDoublePrecision) << example;
+    EXPECT_EQ(run.AccuracyNote, "") << example;
+    EXPECT_EQ(guarded.JointDisplacements, plain.JointDisplacements) << example;
+    EXPECT_EQ(guarded.MemberEndForces, plain.MemberEndForces) << example;
+    EXPECT_EQ(guarded.SupportReactions, plain.SupportReactions) << example;
+  }
+}
+
+// Axial stiffness 1e5 times the bending terms leaves pivots near 2e-5 of their diagonal: a
+// stable frame, which must solve in both precisions and not be taken for a mechanism.
+TEST(AccuracyGuard, AStiffButStableFrameSolvesInBothPrecisions) {
+  ModelStore m;
+  m.Reset();
+  std::string text =
+      "\"stiff portal\"\r\n\"PFrame\"\r\n\"Joints\",4\r\n0,0\r\n0,4\r\n6,4\r\n6,0\r\n"
+      "\"Supports\",2\r\n1,1,1,1\r\n4,1,1,1\r\n\"Materials\",1\r\n1,0\r\n"
+      "\"Cross-Sections\",1\r\n75000,1\r\n\"Members\",3\r\n1,2,1,1\r\n2,3,1,1\r\n4,3,1,1\r\n"
+      "\"Joint Loads\",1\r\n2,1,0,0\r\n";
+  ASSERT_FALSE(ReadProjectText(m, text));
+  EXPECT_EQ(AnalyzeInPrecision<double>(m).AnalysisStatus, kAnalysisComplete);
+  AnalysisRun run = CheckAndAnalyze(m);
+  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  EXPECT_FALSE(run.Rejected);
+}
+
+TEST(AccuracyGuard, TheNoteSaysHowFarApartTheSolutionsWere) {
+  EXPECT_NE(AccuracyNoteText(0.0123).find("by up to 1.23 % of the largest displacement"), std::string::npos);
+  EXPECT_NE(AccuracyNoteText(INFINITY).find("single-precision solution of the equations failed"),
+            std::string::npos);
+}
+
+TEST(AccuracyGuard, TheBatchToolNamesThePrecisionOfItsNumbers) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "stavelorn-tower.str";
+  std::string text;
+  ASSERT_FALSE(ProjectFileText(PlaneFrameGrid(4, 100), text));
+  std::ofstream(file, std::ios::binary) << text;
+  const struct {
+    std::string path;
+    const char* precision;
+  } cases[] = {{file.string(), "double"}, {testing::SourcePath("examples/roof-truss.str"), "single"}};
+  for (const auto& c : cases) {
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatchReport({"--json", c.path}, out, err), 0) << err.str();
+    EXPECT_EQ(ParseJson(out.str())["precision"].text, c.precision) << c.path;
+    EXPECT_EQ(err.str().find("Analysis Accuracy") != std::string::npos, std::string(c.precision) == "double");
+  }
+  std::filesystem::remove(file);
+}
+
+TEST(MemoryGuard, AModelWhoseMatricesCannotFitIsRefusedBeforeAnything) {
+  ModelStore model = PlaneFrameGrid(4, 100);  // 1,500 unknowns: 27 MB for both matrices
+  AnalysisRun run = CheckAndAnalyze(model, 20u << 20);
+  EXPECT_TRUE(run.Rejected);
+  EXPECT_NE(run.RejectionText.find("needs 25 MB for the stiffness matrix, more than this computer has"),
+            std::string::npos)
+      << run.RejectionText;
+  EXPECT_EQ(model.AnalysisStatus, kNoResults);
+  EXPECT_FALSE(CheckAndAnalyze(model, 28u << 20).Rejected);
+  EXPECT_EQ(StiffnessMatrixBytes(32767), 32767ull * 32767ull * 12ull);
+}
+
+// Supports on every coordinate but one: the count of unknowns is what is needed, not the count of
+// joint coordinates, so a model that holds few unknowns among many joints still fits.
+TEST(MemoryGuard, CountsTheUnknownsNotTheJointCoordinates) {
+  ModelStore model = PlaneFrameGrid(4, 100);
+  const int unknowns = CountFreeCoordinates(model);
+  ASSERT_EQ(unknowns, 1500);
+  const std::uint64_t tight = StiffnessMatrixBytes(1500) + 1;
+  EXPECT_EQ(MemoryRefusal(model, tight), "") << "1,515 joint coordinates, but 1,500 unknowns";
+  EXPECT_NE(MemoryRefusal(model, tight - 2), "");
+}
+
+}  // namespace
+}  // namespace stavelorn
