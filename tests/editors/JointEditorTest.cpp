@@ -1,5 +1,4 @@
-// The joints editor: the dialog each type shows, restraint texts and flags, and the support
-// records rebuilt at Close.
+// The joints editor: restraint texts and flags, and the support records rebuilt at Close.
 #include <gtest/gtest.h>
 
 #include "editors/JointEditor.h"
@@ -33,45 +32,6 @@ struct Editor {
 void EnterJoint(ListEditor& ed, const Rows& coords, std::vector<int> checks = {}) {
   for (std::size_t k = 0; k < coords.size(); ++k) ed.TypeField(static_cast<int>(k) + 2, coords[k]);
   for (int check : checks) ed.ClickCheck(check, true);
-}
-
-TEST(JointEditor, EachTypeShowsItsOwnFieldsAndCheckBoxes) {
-  struct Case {
-    const char* type;
-    std::vector<bool> fields;  // Text2..Text4 visible
-    const char* text3Label;
-    std::vector<const char*> checks;  // caption of Check1..Check6, "" when hidden
-  };
-  const Case cases[] = {
-      {"PTruss", {true, true, false}, "Y-Coordinate :", {"X-Restr. :", "Y-Restr. :", "", "", "", ""}},
-      {"Beam", {true, false, false}, "Y-Coordinate :", {"Y-Restr.:", "", "", "Rot. Restr.:", "", ""}},
-      {"PFrame", {true, true, false}, "Y-Coordinate :", {"X-Restr. :", "Y-Restr. :", "", "Rot. Restr.:", "", ""}},
-      {"STruss", {true, true, true}, "Y-Coordinate :", {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "", "", ""}},
-      {"Grid", {true, true, false}, "  Z-Coordinate :", {"Y-Restr.:", "", "", "X-Rot. Restr.:", "Z-Rot. Restr.:", ""}},
-      {"SFrame", {true, true, true}, "Y-Coordinate :",
-       {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "X-Rot. Restr.:", "Y-Rot. Restr.:", "Z-Rot. Restr.:"}},
-  };
-  for (const Case& c : cases) {
-    ModelStore model = Project(c.type);
-    Editor e(model);
-    e.windows.Then([&c](ListEditor& ed) {
-      const EntryForm& d = ed.Dialog();
-      EXPECT_EQ(d.Caption, "Input & Edit: Joint & Support Data");
-      EXPECT_EQ(d.NextCaption, "Next Joint");
-      EXPECT_EQ(d.Text[1].Label, "Joint No. :");
-      EXPECT_TRUE(d.Text[1].ReadOnly);
-      for (int f = 2; f <= 4; ++f) EXPECT_EQ(d.Text[f].Visible, c.fields[f - 2]) << c.type << " Text" << f;
-      EXPECT_EQ(d.Text[3].Label, c.text3Label);
-      for (int k = 1; k <= 6; ++k) {
-        EXPECT_EQ(d.Check[k].Visible, *c.checks[k - 1] != 0) << c.type << " Check" << k;
-        if (d.Check[k].Visible) {
-          EXPECT_EQ(d.Check[k].Caption, c.checks[k - 1]);
-        }
-      }
-      ed.CancelEntry();
-    });
-    e.editor.Shown();
-  }
 }
 
 TEST(JointEditor, CheckBoxesWriteTheRestraintTextAndCloseStoresTheFlags) {

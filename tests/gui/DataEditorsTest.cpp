@@ -106,17 +106,19 @@ class DataEditorsTest : public QObject {
     struct Case {
       const char* type;
       QList<int> fields;
-      QList<int> checks;
+      QStringList checks;  // captions of Check1..Check6, "" where hidden
       const char* text3Label;
       const char* restraint;  // of Check1 alone
     };
     const Case cases[] = {
-        {"PTruss", {2, 3}, {1, 2}, "Y-Coordinate :", "X"},
-        {"Beam", {2}, {1, 4}, "Y-Coordinate :", "Y"},
-        {"PFrame", {2, 3}, {1, 2, 4}, "Y-Coordinate :", "X"},
-        {"STruss", {2, 3, 4}, {1, 2, 3}, "Y-Coordinate :", "X"},
-        {"Grid", {2, 3}, {1, 4, 5}, "  Z-Coordinate :", "Y"},
-        {"SFrame", {2, 3, 4}, {1, 2, 3, 4, 5, 6}, "Y-Coordinate :", "X"},
+        {"PTruss", {2, 3}, {"X-Restr. :", "Y-Restr. :", "", "", "", ""}, "Y-Coordinate :", "X"},
+        {"Beam", {2}, {"Y-Restr.:", "", "", "Rot. Restr.:", "", ""}, "Y-Coordinate :", "Y"},
+        {"PFrame", {2, 3}, {"X-Restr. :", "Y-Restr. :", "", "Rot. Restr.:", "", ""}, "Y-Coordinate :", "X"},
+        {"STruss", {2, 3, 4}, {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "", "", ""}, "Y-Coordinate :", "X"},
+        {"Grid", {2, 3}, {"Y-Restr.:", "", "", "X-Rot. Restr.:", "Z-Rot. Restr.:", ""}, "  Z-Coordinate :", "Y"},
+        {"SFrame", {2, 3, 4},
+         {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "X-Rot. Restr.:", "Y-Rot. Restr.:", "Z-Rot. Restr.:"},
+         "Y-Coordinate :", "X"},
     };
     for (const Case& c : cases) {
       ModelStore model;
@@ -132,7 +134,10 @@ class DataEditorsTest : public QObject {
         QCOMPARE(Field(dialog, 1)->text(), QString("1"));
         QVERIFY(Field(dialog, 1)->isReadOnly());
         for (int n = 2; n <= 7; ++n) QCOMPARE(Field(dialog, n)->isVisible(), c.fields.contains(n));
-        for (int n = 1; n <= 6; ++n) QCOMPARE(Check(dialog, n)->isVisible(), c.checks.contains(n));
+        for (int n = 1; n <= 6; ++n) {
+          QCOMPARE(Check(dialog, n)->isVisible(), !c.checks[n - 1].isEmpty());
+          if (Check(dialog, n)->isVisible()) QCOMPARE(Check(dialog, n)->text(), c.checks[n - 1]);
+        }
         QCOMPARE(dialog->findChild<QLabel*>("Label3")->text(), QString(c.text3Label));
         QTest::keyClicks(Field(dialog, 2), "2.5");
         QCOMPARE(Cell(list, 1, 1), QString("2.5"));
