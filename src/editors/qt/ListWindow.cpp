@@ -160,7 +160,13 @@ void ListWindow::SyncFromGrid() {
   view_->verticalHeader()->setDefaultSectionSize(Px(grid.RowHeight(1)));
   view_->horizontalHeader()->setFixedHeight(Px(grid.RowHeight(0)));
   view_->setVerticalScrollBarPolicy(grid.VerticalScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  view_->setFixedSize(Px(grid.Width()), Px(grid.Height()));
+  // The sizing rule's allowances are for grid lines between the cells; a table view draws them
+  // inside its cells, so it is given exactly the columns and the rows the rule shows.
+  const int frame = 2 * view_->frameWidth();
+  int width = frame + (grid.VerticalScrollBar() ? view_->verticalScrollBar()->sizeHint().width() : 0);
+  for (int col = 0; col < grid.Cols(); ++col) width += Px(grid.ColWidth(col));
+  const int shown = std::min(grid.Rows(), 11);
+  view_->setFixedSize(width, frame + Px(grid.RowHeight(0)) + (shown - 1) * Px(grid.RowHeight(1)));
 
   QItemSelectionModel* selection = view_->selectionModel();
   const int top = std::min(grid.Row(), grid.RowSel()) - 1, bottom = std::max(grid.Row(), grid.RowSel()) - 1;
