@@ -212,7 +212,10 @@ void ListWindow::Arrange() {
   // preview as high as that column.
   const int gap = Px(100);
   const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
-  const int closeWidth = close_->sizeHint().width() + Px(300);
+  int widest = 0;
+  for (QPushButton* b : {add_, insert_, edit_, delete_}) widest = std::max(widest, b->sizeHint().width());
+  // CloseB spans the two columns of command buttons above it.
+  const int closeWidth = std::max(close_->sizeHint().width() + Px(300), 2 * (widest + Px(100)) + gap);
   const int cancelWidth = cancel_->sizeHint().width() + Px(200);
   const int columnWidth = std::max({view_->width(), closeWidth + 2 * (cancelWidth + 2 * gap),
                                     label1_->sizeHint().width(), label2_->sizeHint().width()}) + 2 * gap;
