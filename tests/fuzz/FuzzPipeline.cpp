@@ -1,5 +1,5 @@
 // libFuzzer target over the whole core pipeline a project file goes through: reading, the model
-// checks, the analysis and both printed reports. Any input must come through without a crash,
+// checks, the analysis, both printed reports and the drawing. Any input must come through without a crash,
 // a sanitizer report, a hang or unbounded memory.
 #include <cstddef>
 #include <cstdint>

@@ -4,6 +4,8 @@
 
 #include "analysis/AnalysisRun.h"
 #include "model/ModelStore.h"
+#include "graphics/Drawing.h"
+#include "graphics/RecordingCanvas.h"
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
@@ -26,6 +28,9 @@ void RunPipelineOn(const std::string& fileText) {
   TextReportPrinter printer(pages);
   ScriptedMessages messages;
   PrintReport(model, printer, messages);
+
+  RecordingCanvas canvas;
+  PlotStructure(model, canvas, FormId::mcas, messages);
 }
 
 }  // namespace stavelorn

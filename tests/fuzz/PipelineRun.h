@@ -7,7 +7,8 @@
 namespace stavelorn {
 
 // Reads `fileText` as a project file and takes whatever model results through the checks, the
-// analysis (skipped above kLargestFuzzedDofs unknowns, to keep one input fast) and both reports.
+// analysis (skipped above kLargestFuzzedDofs unknowns, to keep one input fast), both reports and
+// the drawing of the structure (with its deformed shape when the analysis completed).
 void RunPipelineOn(const std::string& fileText);
 
 inline constexpr int kLargestFuzzedDofs = 600;
