@@ -3,6 +3,7 @@
 // the picture surviving a resize, and the Save Picture command.
 #include <QAction>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -101,7 +102,7 @@ class DrawingPictureTest : public QObject {
     ScriptedFileDialogs dialogs;
     MainWindow window(model, &messages, &dialogs);
     model = Example("roof-truss");
-    window.Redraw();
+    window.findChild<QPushButton*>("ReDraw")->click();
     QVERIFY(!window.Canvas()->Strokes().empty());
     QCOMPARE(window.Canvas()->objectName(), QString("Pic1"));
 
