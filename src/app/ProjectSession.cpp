@@ -5,6 +5,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "graphics/Drawing.h"
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileName.h"
@@ -199,8 +200,10 @@ void ProjectSession::EditData() {
 std::string ProjectSession::SetMultiplierText(const std::string& text) {
   // Rounded to the nearest integer, halves to even, as the current rounding mode does.
   double value = std::nearbyint(LeadingNumber(text));
-  if (!(value >= -32768 && value <= 32767))
-    return "The deflection multiplier must be a whole number from -32768 to 32767.";
+  // The elastic curves are drawn with a 16-bit count of points that grows with the multiplier.
+  if (!(value >= -32768 && value <= kLargestDeflectionMultiplier))
+    return "The deflection multiplier must be a whole number no larger than " +
+           std::to_string(kLargestDeflectionMultiplier) + ".";
   model_.DeflectionMultiplier = static_cast<std::int16_t>(value);
   multiplierText_ = text;
   return "";

@@ -82,7 +82,7 @@ void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
 
   // Fifteen points per unit of magnification, so a more magnified curve stays smooth; the count
   // is a 16-bit number.
-  const long points = 15L * model.DeflectionMultiplier;
+  const long points = static_cast<long>(kCurvePointsPerMagnification) * model.DeflectionMultiplier;
   if (points > 32767) throw DrawingFailure(RunError{kErrOverflow, "Overflow"});
   std::vector<Point> curve{*pb};
   for (long k = 1; k <= points; ++k) {

@@ -46,6 +46,11 @@ void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView&
 void DrawUniformLoadFigure(Canvas& canvas, double x, double y, double length, double c, double s,
                            double w, double u, int colour);
 
+// A member's elastic curve is drawn with this many points per unit of the deflection multiplier,
+// and the count is a 16-bit number: larger multipliers cannot be drawn.
+inline constexpr int kCurvePointsPerMagnification = 15;
+inline constexpr int kLargestDeflectionMultiplier = 32767 / kCurvePointsPerMagnification;
+
 // The deformed shape of an analysed plane structure, displacements magnified by the model's
 // DeflectionMultiplier: straight members between the displaced joints of a plane truss, elastic
 // curves of the members of beams and plane frames. Plot2D calls it for the main and displacement
