@@ -1,0 +1,208 @@
+#include "app/ResultTables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "model/NumberMask.h"
+#include "reports/ResultValues.h"
+
+namespace stavelorn {
+
+namespace {
+
+constexpr const char* kValueMask = " 0.0000E+00;-0.0000E+00";
+constexpr int kMaxRowsWithoutScrolling = 15;
+constexpr int kRowsShownWhenScrolling = 14;
+
+using Strings = std::vector<std::string>;
+
+std::string Value(float value) { return FormatMasked(value, kValueMask); }
+
+bool IsTruss(const std::string& type) { return type == "PTruss" || type == "STruss"; }
+
+Strings DispHeadings(const std::string& type) {
+  if (type == "Beam") return {" Y Translation", "Rotation (Rad)"};
+  if (type == "PTruss") return {" X Translation", " Y Translation"};
+  if (type == "PFrame") return {" X Translation", " Y Translation", "Rotation (Rad)"};
+  if (type == "STruss") return {"X Translation", "Y Translation", "Z Translation"};
+  if (type == "Grid") return {" Y Translation", "X Rotation (Rad)", "Z Rotation (Rad)"};
+  return {"X Translation", "Y Translation", "Z Translation", "X Rotation (Rad)", "Y Rotation (Rad)",
+          "Z Rotation (Rad)"};
+}
+
+Strings ForceHeadings(const std::string& type) {
+  if (type == "Beam") return {"Shear Force", "Moment"};
+  if (type == "PFrame") return {"Axial Force", "Shear Force", "Moment"};
+  if (type == "Grid") return {"Shear Force", "Torsional Moment", "Bending Moment"};
+  return {"Axial Force", "y Shear Force", "z Shear Force", "Torsional Moment", "y Bending Moment",
+          "z Bending Moment"};
+}
+
+Strings ReacHeadings(const std::string& type) {
+  if (type == "Beam") return {"Y Force", "Moment"};
+  if (type == "PTruss") return {"X Force", "Y Force"};
+  if (type == "PFrame") return {"X Force", "Y Force", "Moment"};
+  if (type == "STruss") return {"X Force", "Y Force", "Z Force"};
+  if (type == "Grid") return {"Y Force", "X Moment", "Z Moment"};
+  return {"X Force", "Y Force", "Z-Force", "X Moment", "Y Moment", "Z Moment"};
+}
+
+// Column widths: the first `lead` columns as given, then `count` columns of `width`.
+std::vector<int> Widths(std::vector<int> lead, int count, int width) {
+  lead.insert(lead.end(), static_cast<std::size_t>(count), width);
+  return lead;
+}
+
+void FillDisp(const ModelStore& model, ResultTable& table) {
+  const int perJoint = model.CoordsPerJoint;
+  table.Caption = "Joint Displacements";
+  table.Label2 = "Joint Displacements";
+  table.ShowsCanvas = model.StructType != "SFrame";
+  table.ColWidths = Widths({500}, perJoint, 1400);
+  table.HeadingHeight = 400;
+  table.RowHeight = 300;
+  table.Alignment = CellAlignment::Centred;
+  Strings headings = DispHeadings(model.StructType);
+  headings.insert(headings.begin(), "Joint");
+  table.Cells.push_back(headings);
+  for (int joint = 1; joint <= model.JointCount; ++joint) {
+    Strings row{std::to_string(joint)};
+    for (int k = 1; k <= perJoint; ++k) row.push_back(Value(ShownDisplacement(model, joint, k)));
+    table.Cells.push_back(row);
+  }
+}
+
+void FillMbForce(const ModelStore& model, ResultTable& table) {
+  const int perJoint = model.CoordsPerJoint;
+  table.Caption = "Member End Forces in Local Coordinates";
+  table.Label2 = "Member Forces";
+  table.HeadingHeight = 500;
+  table.RowHeight = 300;
+  table.Alignment = CellAlignment::General;
+  if (IsTruss(model.StructType)) {
+    table.ColWidths = {800, 2000};
+    table.Cells.push_back({"Member", "Axial Force"});
+    for (int member = 1; member <= model.MemberCount; ++member) {
+      // A truss member carries one force; its sign says tension or compression.
+      const float q = model.MemberEndForces(member, 1);
+      std::string force = Value(std::fabs(q));
+      if (q > 0) force += " (C)";
+      if (q < 0) force += " (T)";
+      table.Cells.push_back({std::to_string(member), force});
+    }
+    return;
+  }
+  table.ColWidths = Widths({800, 800}, perJoint, 1200);
+  Strings headings = ForceHeadings(model.StructType);
+  headings.insert(headings.begin(), {"Member", "Joint"});
+  table.Cells.push_back(headings);
+  for (int member = 1; member <= model.MemberCount; ++member) {
+    Strings begin{std::to_string(member), std::to_string(model.MemberProps(member, 1))};
+    Strings end{"", std::to_string(model.MemberProps(member, 2))};
+    for (int k = 1; k <= perJoint; ++k) {
+      begin.push_back(Value(model.MemberEndForces(member, k)));
+      end.push_back(Value(model.MemberEndForces(member, perJoint + k)));
+    }
+    table.Cells.push_back(begin);
+    table.Cells.push_back(end);
+  }
+}
+
+void FillReac(const ModelStore& model, ResultTable& table) {
+  const int perJoint = model.CoordsPerJoint;
+  table.Caption = "Support Reactions";
+  table.Label2 = "Support Reactions";
+  table.ColWidths = Widths({500}, perJoint, 1300);
+  table.HeadingHeight = 300;
+  table.RowHeight = 300;
+  table.Alignment = CellAlignment::Centred;
+  Strings headings = ReacHeadings(model.StructType);
+  headings.insert(headings.begin(), "Joint");
+  table.Cells.push_back(headings);
+  for (int support = 1; support <= model.SupportCount; ++support) {
+    const int joint = model.Supports(support, 1);
+    Strings row{std::to_string(joint)};
+    for (int k = 1; k <= perJoint; ++k) row.push_back(Value(ShownReaction(model, joint, k)));
+    table.Cells.push_back(row);
+  }
+}
+
+// The padding blanks go: a spreadsheet reads " 1.2500E+01" as text but "1.2500E+01" as a number.
+std::string TrimBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool ReadsAsNumber(const std::string& text) {
+  const std::string trimmed = TrimBlanks(text);
+  if (trimmed.empty()) return false;
+  char* end = nullptr;
+  std::strtod(trimmed.c_str(), &end);
+  return end == trimmed.c_str() + trimmed.size();
+}
+
+}  // namespace
+
+ResultGridSize SizeResultGrid(const std::vector<int>& colWidths, int rows, int headingHeight, int rowHeight) {
+  const int cols = static_cast<int>(colWidths.size());
+  ResultGridSize size;
+  size.Width = (cols + 1) * 28;
+  for (int width : colWidths) size.Width += width;
+  size.Height = (rows - 1) * rowHeight + headingHeight + (rows + 1) * 30;
+  size.ShownDataRows = std::max(rows - 1, 0);
+  if (rows > kMaxRowsWithoutScrolling) {
+    size.Height = kRowsShownWhenScrolling * rowHeight + headingHeight + 480;
+    size.Width += 255;
+    size.VerticalScrollBar = true;
+    size.ShownDataRows = kRowsShownWhenScrolling;
+  }
+  return size;
+}
+
+ResultTable BuildResultTable(const ModelStore& model, FormId form) {
+  ResultTable table;
+  table.Form = form;
+  table.Label1 = model.ProjectTitle;
+  switch (form) {
+    case FormId::Disp: FillDisp(model, table); break;
+    case FormId::MbForce: FillMbForce(model, table); break;
+    case FormId::Reac: FillReac(model, table); break;
+    default: throw std::invalid_argument("not a results window");
+  }
+  table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
+  return table;
+}
+
+const char* ResultFormName(FormId form) {
+  switch (form) {
+    case FormId::Disp: return "Disp";
+    case FormId::MbForce: return "MbForce";
+    case FormId::Reac: return "Reac";
+    default: return "";
+  }
+}
+
+CellPlace PlaceOf(const ResultTable& table, int row, int col) {
+  if (table.Alignment == CellAlignment::Centred) return CellPlace::Centre;
+  const std::string& text = table.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+  return ReadsAsNumber(text) ? CellPlace::Right : CellPlace::Left;
+}
+
+std::string CopyCells(const ResultTable& table, int top, int left, int bottom, int right,
+                      const std::function<bool(int row, int col)>& selected) {
+  std::string text;
+  for (int row = top; row <= bottom; ++row) {
+    for (int col = left; col <= right; ++col) {
+      if (col > left) text += '\t';
+      if (selected(row, col))
+        text += TrimBlanks(table.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)));
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace stavelorn
