@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include "app/qt/ProjectTitleDialog.h"
+#include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
 #include "reports/qt/QtReportPrinter.h"
@@ -150,6 +151,13 @@ void MainWindow::Run(MenuItem item) {
     case M::MnuLoadErr:
       // The list windows of the data editors open here; the menus follow what they leave.
       session_.DataWindowClosed(item, false);
+      break;
+    case M::MnuJtDispl: case M::MnuMemForce: case M::MnuReact:
+      ShowResultsWindow(item == M::MnuJtDispl    ? FormId::Disp
+                        : item == M::MnuMemForce ? FormId::MbForce
+                                                 : FormId::Reac,
+                        model_, messages_, this);
+      model_.CurrentForm = FormId::mcas;
       break;
     default: break;
   }

@@ -1,0 +1,219 @@
+#include "app/qt/ResultsWindows.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QBrush>
+#include <QClipboard>
+#include <QColor>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <algorithm>
+#include <cmath>
+
+#include "graphics/Drawing.h"
+#include "graphics/qt/PictureBox.h"
+
+namespace stavelorn {
+
+namespace {
+
+Qt::Alignment ToQt(CellPlace place) {
+  switch (place) {
+    case CellPlace::Left: return Qt::AlignLeft | Qt::AlignVCenter;
+    case CellPlace::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignCenter;
+  }
+}
+
+// The results table in an item view: heading row 0 as the horizontal header, rows 1.. as the
+// view's rows, column 0 greyed like a fixed column. Every cell can be selected for copying;
+// none can be edited.
+class ResultTableModel : public QAbstractTableModel {
+ public:
+  ResultTableModel(const ResultTable& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
+
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.Rows() - 1; }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.Cols(); }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    const int row = index.row() + 1;
+    switch (role) {
+      case Qt::DisplayRole: return QString::fromStdString(Cell(row, index.column()));
+      case Qt::TextAlignmentRole: return int(ToQt(PlaceOf(table_, row, index.column())));
+      case Qt::BackgroundRole:
+        if (index.column() == 0) return QBrush(QColor(212, 208, 200));
+        return {};
+      default: return {};
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::DisplayRole) return QString::fromStdString(Cell(0, section));
+    if (role == Qt::TextAlignmentRole) return int(ToQt(PlaceOf(table_, 0, section)) | Qt::TextWordWrap);
+    return {};
+  }
+
+  Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsEnabled | Qt::ItemIsSelectable; }
+
+ private:
+  const std::string& Cell(int row, int col) const {
+    return table_.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+  }
+
+  const ResultTable& table_;
+};
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent)
+    : QDialog(parent), model_(model), messages_(messages), table_(BuildResultTable(model, form)) {
+  model_.CurrentForm = form;
+  setObjectName(ResultFormName(form));
+  setWindowTitle(QString::fromStdString(table_.Caption));
+  // Twips follow the font, as in the list windows: a 240-twip row is one line of text with room.
+  unit_ = std::max(16, fontMetrics().height() + 6) / 240.0;
+  Build();
+  SizeGrid();
+  Arrange();
+}
+
+void ResultsWindow::Build() {
+  label1_ = new QLabel(QString::fromStdString(table_.Label1), this);
+  label1_->setObjectName("Label1");
+  QFont title = label1_->font();
+  title.setBold(true);
+  title.setPointSizeF(title.pointSizeF() * 1.3);
+  label1_->setFont(title);
+  label2_ = new QLabel(QString::fromStdString(table_.Label2), this);
+  label2_->setObjectName("Label2");
+  QFont heading = label2_->font();
+  heading.setBold(true);
+  label2_->setFont(heading);
+
+  view_ = new QTableView(this);
+  view_->setObjectName("Grid1");
+  view_->setModel(new ResultTableModel(table_, view_));
+  view_->verticalHeader()->hide();
+  view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view_->setWordWrap(false);
+  view_->installEventFilter(this);
+
+  close_ = new QPushButton("Close", this);
+  close_->setObjectName("CloseB");
+  close_->setAutoDefault(false);
+  connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+
+  if (table_.Form == FormId::Reac) return;
+  canvas_ = new PictureBox(this);
+  canvas_->setVisible(table_.ShowsCanvas);
+  if (table_.Form == FormId::MbForce) {
+    auto* label3 = new QLabel(this);
+    label3->setObjectName("Label3");
+    label3->hide();
+  }
+}
+
+int ResultsWindow::Px(int twips) const { return static_cast<int>(std::lround(twips * unit_)); }
+
+void ResultsWindow::SizeGrid() {
+  for (int col = 0; col < table_.Cols(); ++col)
+    view_->setColumnWidth(col, Px(table_.ColWidths[static_cast<std::size_t>(col)]));
+  view_->verticalHeader()->setDefaultSectionSize(Px(table_.RowHeight));
+  view_->horizontalHeader()->setFixedHeight(Px(table_.HeadingHeight));
+  const ResultGridSize& size = table_.Size;
+  view_->setVerticalScrollBarPolicy(size.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  // The rule's allowances are for grid lines between the cells, which a table view draws inside
+  // its cells; the view is given exactly the columns and the rows the rule shows.
+  const int frame = 2 * view_->frameWidth();
+  int width = frame + (size.VerticalScrollBar ? view_->verticalScrollBar()->sizeHint().width() : 0);
+  for (int col = 0; col < table_.Cols(); ++col) width += view_->columnWidth(col);
+  view_->setFixedSize(width, frame + Px(table_.HeadingHeight) + size.ShownDataRows * Px(table_.RowHeight));
+}
+
+void ResultsWindow::Arrange() {
+  const int gap = Px(100);
+  const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
+  const int closeWidth = close_->sizeHint().width() + Px(600);
+  const int columnWidth =
+      std::max({view_->width(), closeWidth, label1_->sizeHint().width(), label2_->sizeHint().width()}) + 4 * gap;
+  const int gridTop = Px(120) + label1_->sizeHint().height() + gap + label2_->sizeHint().height() + Px(200);
+  const int columnHeight = gridTop + view_->height() + Px(300) + buttonHeight + gap;
+  const bool canvas = canvas_ && !canvas_->isHidden();
+  const int side = canvas ? std::max(columnHeight - 2 * gap, Px(4000)) : 0;
+  const QSize needed(columnWidth + (canvas ? side + gap : 0), std::max(columnHeight, side + 2 * gap));
+  if (width() < needed.width() || height() < needed.height()) {
+    resize(std::max(width(), needed.width()), std::max(height(), needed.height()));
+    return;  // the resize event arranges again
+  }
+
+  const int area = canvas ? width() - side - gap : width();
+  auto centre = [area](QWidget* widget, int top) {
+    widget->adjustSize();
+    widget->move((area - widget->width()) / 2, top);
+  };
+  centre(label1_, Px(120));
+  centre(label2_, label1_->y() + label1_->height() + gap);
+  view_->move((area - view_->width()) / 2, gridTop);
+  close_->resize(closeWidth, buttonHeight);
+  close_->move((area - closeWidth) / 2, height() - gap - buttonHeight);
+  if (canvas) {
+    const int square = std::min(width() - area - gap, height() - 2 * gap);
+    canvas_->setGeometry(area, gap, square, square);
+  }
+}
+
+void ResultsWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Arrange();
+  if (table_.Form == FormId::Disp) PlotStructure(model_, *canvas_, FormId::Disp, messages_);
+}
+
+void ResultsWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  Arrange();
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    QApplication::clipboard()->setText(SelectedText());
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+QString ResultsWindow::SelectedText() const {
+  const QModelIndexList chosen = view_->selectionModel()->selectedIndexes();
+  if (chosen.isEmpty()) return {};
+  int top = chosen[0].row(), bottom = top, left = chosen[0].column(), right = left;
+  for (const QModelIndex& index : chosen) {
+    top = std::min(top, index.row());
+    bottom = std::max(bottom, index.row());
+    left = std::min(left, index.column());
+    right = std::max(right, index.column());
+  }
+  const QItemSelectionModel* selection = view_->selectionModel();
+  const QAbstractItemModel* cells = view_->model();
+  // The view counts data rows from 0; the table counts its heading as row 0.
+  return QString::fromStdString(CopyCells(table_, top + 1, left, bottom + 1, right, [&](int row, int col) {
+    return selection->isSelected(cells->index(row - 1, col));
+  }));
+}
+
+void ShowResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent) {
+  ResultsWindow window(form, model, messages, parent);
+  window.exec();
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,65 @@
+// The results windows Disp, MbForce and Reac: the project title (Label1), the heading (Label2),
+// the grid Grid1 of the results table and the CloseB button; Disp also draws the structure and
+// its deformed shape on its canvas Pic1 (hidden for space frames), MbForce keeps a canvas Pic1
+// and a label Label3 that stay hidden. The selected cells can be copied (Ctrl+C) as
+// tab-separated text for a spreadsheet.
+#pragma once
+
+#include <QDialog>
+
+#include "app/ResultTables.h"
+#include "model/ModelStore.h"
+#include "ui/Messages.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace stavelorn {
+
+class PictureBox;
+
+class ResultsWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // Loads the window `form` (Disp, MbForce or Reac) from the model's last analysis and makes it
+  // the model's CurrentForm. Drawing failures on the canvas are reported through `messages`.
+  ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent = nullptr);
+
+  const ResultTable& Table() const { return table_; }
+  QTableView* Grid() const { return view_; }
+  // The canvas, or null for Reac, which has none.
+  PictureBox* Canvas() const { return canvas_; }
+
+  // The selected cells as tab-separated text; also put on the clipboard by Ctrl+C.
+  QString SelectedText() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Build();
+  // Column widths, row heights and the grid's size as the table gives them in twips.
+  void SizeGrid();
+  // Labels, grid and CloseB centred one under the other, CloseB near the bottom edge; a shown
+  // canvas square to their right.
+  void Arrange();
+  int Px(int twips) const;
+
+  ModelStore& model_;
+  Messages& messages_;
+  ResultTable table_;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QTableView* view_ = nullptr;
+  QPushButton* close_ = nullptr;
+  PictureBox* canvas_ = nullptr;
+  double unit_ = 1.0 / 15;  // pixels per twip
+};
+
+// Shows the results window `form` modally over `parent` and returns once it has been closed.
+void ShowResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent);
+
+}  // namespace stavelorn
