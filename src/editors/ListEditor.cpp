@@ -169,6 +169,7 @@ void ListEditor::ScrollToCurrent() {
 void ListEditor::SelectRow(int row) { grid_.Select(row, 1, row, grid_.Cols() - 1); }
 
 void ListEditor::Renumber(int from, int to) {
+  if (!NumberedRows()) return;
   for (int row = std::max(from, 1); row <= to && row < grid_.Rows(); ++row)
     grid_.SetText(row, 0, std::to_string(row));
 }
@@ -181,8 +182,10 @@ void ListEditor::SetCheck(int check, bool checked) {
 
 void ListEditor::LoadDialog() {
   SelectRow(currentItem_);
-  grid_.SetText(currentItem_, 0, std::to_string(currentItem_));
-  SetField(1, std::to_string(currentItem_));
+  if (NumberedRows()) {
+    grid_.SetText(currentItem_, 0, std::to_string(currentItem_));
+    SetField(1, std::to_string(currentItem_));
+  }
   LoadFields();
   dialog_.CancelVisible = mode_ != EditMode::Edit;
 }

@@ -35,9 +35,9 @@ class ListEditor {
   void SetWindows(EditorWindows& windows) { windows_ = &windows; }
 
   // The list window is loaded: grid built from the model, buttons set.
-  void Open();
+  virtual void Open();
   // The list window has been shown: an empty list goes straight into Add.
-  void Shown();
+  virtual void Shown();
 
   // List window buttons.
   virtual void Add();
@@ -87,6 +87,9 @@ class ListEditor {
   virtual void FieldChanged(int field) = 0;
   virtual void CheckChanged(int /*check*/) {}
   virtual void Commit() = 0;
+  // Whether column 0 holds the item's position, renumbered as rows come and go; keyed lists
+  // hold a joint or member number there instead.
+  virtual bool NumberedRows() const { return true; }
 
   // The grid's size from its rows and column widths, with the scroll bar from the twelfth row.
   void SizeGrid();

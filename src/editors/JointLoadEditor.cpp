@@ -1,0 +1,153 @@
+#include "editors/JointLoadEditor.h"
+
+#include <vector>
+
+#include "editors/CellValues.h"
+
+namespace stavelorn {
+
+namespace {
+
+struct ComponentTexts {
+  std::vector<const char*> Headings;
+  std::vector<const char*> Labels;
+};
+
+// Headings and dialog labels of the components, per type, exactly as the windows show them.
+ComponentTexts LoadTexts(const std::string& type) {
+  if (type == "PTruss") return {{"X-Force", "Y-Force"}, {"X-Force :", "Y-Force :"}};
+  if (type == "Beam") return {{"Y-Force", "Moment"}, {"Y-Force :", " Moment :"}};
+  if (type == "PFrame") return {{"X-Force", "Y-Force", "Moment"}, {"X-Force :", "Y-Force :", "Moment  :"}};
+  if (type == "STruss") return {{"X-Force", "Y-Force", "Z-Force"}, {"X-Force :", "Y-Force :", " Z-Force :"}};
+  if (type == "Grid") return {{"Y-Force", "X-Moment", "Z-Moment"}, {"Y-Force :", "X-Moment:", "Z-Moment:"}};
+  return {{"X-Force", "Y-Force", "Z-Force", "X-Moment", "Y-Moment", "Z-Moment"},
+          {"X-Force :", "Y-Force :", " Z-Force :", "X-Moment :", "Y-Moment :", "Z-Moment :"}};
+}
+
+ComponentTexts SettlementTexts(const std::string& type) {
+  if (type == "PTruss")
+    return {{"X-Displacement", "Y-Displacement"}, {"X-Displacement :", "Y-Displacement :"}};
+  if (type == "Beam") return {{"Y-Displacement", "Rotation"}, {"Y-Displacement: ", " Rotation :"}};
+  if (type == "PFrame")
+    return {{"X-Displacement", "Y-Displacement", "Rotation"},
+            {"X-Displacement :", "Y-Displacement :", "Ratation  :"}};
+  if (type == "STruss")
+    return {{"X-Displacement", "Y-Displacement", "Z-Displacement"},
+            {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :"}};
+  if (type == "Grid")
+    return {{"Y-Displacement", "X-Rotation", "Z-Rotation"},
+            {"  Y-Displacement :", "   X-Rotation :", "   Z-Rotation :"}};
+  return {{"X-Displacement", "Y-Displacement", "Z-Displacement", "X-Rotation", "Y-Rotation", "Z-Rotation"},
+          {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :", "X-Rotation :", "Y-Rotation :",
+           "Z-Rotation :"}};
+}
+
+}  // namespace
+
+JointLoadEditor::JointLoadEditor(ModelStore& model, Messages& messages, JointData data)
+    : KeyedListEditor(model, messages), data_(data) {
+  window_.Id = Loads() ? FormId::JLoadA : FormId::JSettleA;
+  window_.Caption = window_.Label2 = Loads() ? "Joint Loads" : "Support Displacements";
+  window_.AddCaption = Loads() ? "Add Loads" : "Add Displacements";
+  window_.CloseCaption = Loads() ? "End Of Loads Input. Close" : "End Of Support Displacement Input. Close";
+  window_.Preview = true;
+}
+
+int JointLoadEditor::StoredCount() const { return Loads() ? model_.JointLoadCount : model_.SettlementCount; }
+
+void JointLoadEditor::BuildGrid() {
+  const int coords = model_.CoordsPerJoint;
+  grid_.SetCols(coords + 1);
+  grid_.SetColWidth(0, Loads() ? 500 : 800);
+  for (int col = 1; col <= coords; ++col) grid_.SetColWidth(col, Loads() ? 1200 : 1500);
+  grid_.SetRowHeight(0, 300);
+  grid_.SetText(0, 0, Loads() ? "Joint" : "Support");
+  const ComponentTexts texts = Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
+  for (int col = 1; col <= coords && col <= static_cast<int>(texts.Headings.size()); ++col)
+    grid_.SetText(0, col, texts.Headings[static_cast<std::size_t>(col - 1)]);
+}
+
+void JointLoadEditor::FillRow(int item) {
+  const Array<std::int16_t>& joints = Loads() ? model_.JointLoadJoints : model_.SettlementJoints;
+  const Table<float>& values = Loads() ? model_.JointLoadValues : model_.SettlementValues;
+  grid_.SetText(item, 0, std::to_string(joints(item)));
+  for (int col = 1; col <= model_.CoordsPerJoint; ++col) grid_.SetText(item, col, CellText(values(item, col)));
+}
+
+ListEditor::Prompt JointLoadEditor::EditPrompt(int row) const {
+  if (Loads()) return {"Edit Loads", "Edit Loads on Joint " + KeyName(row) + " ?"};
+  return {"Edit Settlements", "Edit Settlements for Support " + KeyName(row) + " ?"};
+}
+
+ListEditor::Prompt JointLoadEditor::DeletePrompt(int first, int last) const {
+  if (Loads())
+    return {"Delete Loads", first == last ? "Delete loads on Joint " + KeyName(first) + " ?"
+                                          : "Delete loads on Joints " + KeyName(first) + " thru " + KeyName(last) + " ?"};
+  return {"Delete Settlements",
+          first == last ? "Delete settlements for Support " + KeyName(first) + " ?"
+                        : "Delete settlements for Supports " + KeyName(first) + " thru " + KeyName(last) + " ?"};
+}
+
+void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
+  dialog.Id = Loads() ? FormId::JLoadB : FormId::JSettleB;
+  dialog.Caption = Loads() ? "Input & Edit: Joint Loads" : "Input & Edit: Support Displacements";
+  dialog.NextCaption = Loads() ? "Next Joint" : "Next Support";
+  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false};
+  const ComponentTexts texts = Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
+  for (std::size_t k = 0; k < texts.Labels.size() && static_cast<int>(k) < model_.CoordsPerJoint; ++k)
+    dialog.Text[k + 2] = {texts.Labels[k], "", true, false};
+}
+
+KeyedListEditor::Placement JointLoadEditor::Place(double key) {
+  Placement place;
+  for (int row = 1; row <= itemCount_; ++row) {
+    if (Key(row) == key) {
+      const std::string j = CellText(static_cast<float>(key));
+      if (Loads()) messages_.ShowStop("Joint Number Error", "Loads on Joint " + j + " are already defined !");
+      else messages_.ShowStop("Support Number Error", "Settlements for Support " + j + " are already defined !");
+      return {row, true};
+    }
+    // Just after the last row that names a smaller joint.
+    if (Key(row) < key) place.Row = row + 1;
+  }
+  return place;
+}
+
+void JointLoadEditor::ClearUnsupported(int row) {
+  const int joint = CellInteger(grid_.Text(row, 0));
+  int support = 0;
+  for (int s = 1; s <= model_.SupportCount && support == 0; ++s)
+    if (model_.Supports(s, 1) == joint) support = s;
+  for (int k = 1; k <= model_.CoordsPerJoint; ++k) {
+    const bool restrained = support > 0 && model_.Supports(support, k + 1) >= 1;
+    // A load where the support holds the joint, a settlement where it does not, has no effect.
+    const bool dropped = Loads() ? restrained : !restrained;
+    if (dropped) grid_.SetText(row, k, "");
+  }
+}
+
+void JointLoadEditor::Commit() {
+  const int coords = model_.CoordsPerJoint;
+  std::vector<int> kept;
+  for (int row = 1; row <= itemCount_; ++row) {
+    ClearUnsupported(row);
+    bool any = false;
+    for (int k = 1; k <= coords; ++k) any = any || !grid_.Text(row, k).empty();
+    if (any) kept.push_back(row);
+  }
+  const int count = static_cast<int>(kept.size());
+  std::int16_t& stored = Loads() ? model_.JointLoadCount : model_.SettlementCount;
+  stored = static_cast<std::int16_t>(count);
+  if (count < 1) return;
+  Array<std::int16_t>& joints = Loads() ? model_.JointLoadJoints : model_.SettlementJoints;
+  Table<float>& values = Loads() ? model_.JointLoadValues : model_.SettlementValues;
+  joints.Redim(count);
+  values.Redim(count, coords);
+  for (int i = 1; i <= count; ++i) {
+    const int row = kept[static_cast<std::size_t>(i - 1)];
+    joints(i) = CellInteger(grid_.Text(row, 0));
+    for (int k = 1; k <= coords; ++k) values(i, k) = CellSingle(grid_.Text(row, k));
+  }
+}
+
+}  // namespace stavelorn

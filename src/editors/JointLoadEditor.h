@@ -1,0 +1,37 @@
+// The joint loads editor (list window JLoadA, entry dialog JLoadB) and the support displacements
+// editor (JSettleA, JSettleB): one row per loaded joint or displaced support, its joint number in
+// column 0 and one component per joint coordinate. Close keeps only what the supports allow: a
+// load at a restrained coordinate and a settlement at a free one or at a joint that is no
+// support are dropped, and so is a row left without any value.
+#pragma once
+
+#include "editors/KeyedListEditor.h"
+
+namespace stavelorn {
+
+enum class JointData { Loads, Settlements };
+
+class JointLoadEditor : public KeyedListEditor {
+ public:
+  JointLoadEditor(ModelStore& model, Messages& messages, JointData data);
+
+ protected:
+  void BuildGrid() override;
+  int StoredCount() const override;
+  void FillRow(int item) override;
+  Prompt EditPrompt(int row) const override;
+  Prompt DeletePrompt(int first, int last) const override;
+  void DescribeDialog(EntryForm& dialog) const override;
+  void Commit() override;
+  int KeyLimit() const override { return model_.JointCount; }
+  Placement Place(double key) override;
+
+ private:
+  bool Loads() const { return data_ == JointData::Loads; }
+  // Empties the value cells of a row that Close does not keep, by the support of its joint.
+  void ClearUnsupported(int row);
+
+  JointData data_;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,94 @@
+#include "editors/KeyedListEditor.h"
+
+#include <cmath>
+
+#include "editors/CellValues.h"
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+void KeyedListEditor::Open() {
+  ListEditor::Open();
+  window_.InsertVisible = false;
+}
+
+void KeyedListEditor::Add() {
+  mode_ = EditMode::Add;
+  // The new item has no row until it is confirmed; the last one stays in view meanwhile.
+  currentItem_ = itemCount_;
+  ScrollToCurrent();
+  ShowDialog();
+  window_.EditVisible = itemCount_ >= 1;
+  if (itemCount_ >= 1) window_.DeleteVisible = true;
+}
+
+void KeyedListEditor::Next() {
+  if (mode_ != EditMode::Add) {
+    ListEditor::Next();
+    return;
+  }
+  if (!StoreTyped() && KeepsRefusedItem()) return;
+  ClearFields();
+  if (windows_) windows_->RefreshPreview();
+}
+
+void KeyedListEditor::Ok() {
+  if (mode_ == EditMode::Add && !StoreTyped() && KeepsRefusedItem()) return;
+  dialog_.Open = false;
+}
+
+void KeyedListEditor::CancelEntry() {
+  if (mode_ != EditMode::Add) return;
+  // Nothing typed has reached the grid, so there is nothing to take back.
+  if (currentItem_ > 0) {
+    SelectRow(currentItem_);
+    ScrollToCurrent();
+  }
+  dialog_.Open = false;
+}
+
+std::string KeyedListEditor::KeyText() const {
+  return CellText(static_cast<float>(LeadingNumber(dialog_.Text[1].Text)));
+}
+
+void KeyedListEditor::LoadFields() {
+  const bool fresh = mode_ != EditMode::Edit;
+  for (int field = 1; field <= ValueFields() + 1; ++field)
+    SetField(field, fresh ? "" : grid_.Text(currentItem_, field - 1));
+  dialog_.FocusField = fresh ? 1 : 2;
+}
+
+void KeyedListEditor::FieldChanged(int field) {
+  // Only an item being edited has a row; a new one is written when it is confirmed.
+  if (mode_ != EditMode::Edit || field < 1 || field > ValueFields() + 1) return;
+  grid_.SetText(currentItem_, field - 1, dialog_.Text[static_cast<std::size_t>(field)].Text);
+}
+
+double KeyedListEditor::Key(int row) const { return LeadingNumber(grid_.Text(row, 0)); }
+
+std::string KeyedListEditor::KeyName(int row) const { return std::to_string(CellInteger(grid_.Text(row, 0))); }
+
+bool KeyedListEditor::StoreTyped() {
+  const double key = LeadingNumber(dialog_.Text[1].Text);
+  if (!(key > 0) || key > KeyLimit()) return true;  // dropped without a word
+  const Placement place = Place(key);
+  if (place.Duplicate) return false;
+  // An empty list keeps one blank row, which the first item takes.
+  if (itemCount_ > 0) grid_.InsertRow(place.Row);
+  ++itemCount_;
+  SizeGrid();
+  grid_.SetText(place.Row, 0, KeyText());
+  for (int field = 2; field <= ValueFields() + 1; ++field)
+    grid_.SetText(place.Row, field - 1, dialog_.Text[static_cast<std::size_t>(field)].Text);
+  currentItem_ = place.Row;
+  SelectRow(currentItem_);
+  ScrollToCurrent();
+  return true;
+}
+
+void KeyedListEditor::ClearFields() {
+  for (int field = 1; field <= ValueFields() + 1; ++field) SetField(field, "");
+  dialog_.FocusField = 1;
+}
+
+}  // namespace stavelorn
