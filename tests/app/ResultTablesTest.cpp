@@ -201,29 +201,27 @@ TEST(ResultTables, SettlementsShowAtTheRestrainedCoordinatesOnlyAboveRoundOff) {
   EXPECT_EQ(table.Cells[1], (std::vector<std::string>{"1", " 5.0000E-01", Z}));
 }
 
-TEST(ResultTables, GridGeometryOfEachWindow) {
+TEST(ResultTables, GridSizesAndAlignmentOfEachWindow) {
   const ModelStore frame = Solved(kPFrame), truss = Solved(kPTruss);
   const ResultTable disp = BuildResultTable(frame, FormId::Disp);
-  EXPECT_EQ(disp.ColWidths, (std::vector<int>{500, 1400, 1400, 1400}));
-  EXPECT_EQ(std::make_pair(disp.HeadingHeight, disp.RowHeight), std::make_pair(400, 300));
-  EXPECT_EQ(disp.Alignment, CellAlignment::Centred);
-  // Two data rows of 300 + 400 + 4 grid lines of 30 down; 4700 + 5 grid lines of 28 across.
-  EXPECT_EQ(std::make_pair(disp.Size.Width, disp.Size.Height), std::make_pair(4840, 1120));
-
   const ResultTable forces = BuildResultTable(frame, FormId::MbForce);
-  EXPECT_EQ(forces.ColWidths, (std::vector<int>{800, 800, 1200, 1200, 1200}));
-  EXPECT_EQ(std::make_pair(forces.HeadingHeight, forces.RowHeight), std::make_pair(500, 300));
-  EXPECT_EQ(forces.Alignment, CellAlignment::General);
+  const ResultTable axial = BuildResultTable(truss, FormId::MbForce);
+  const ResultTable reactions = BuildResultTable(truss, FormId::Reac);
+  // Columns plus 28 per grid line across; data rows, heading and 30 per grid line down.
+  EXPECT_EQ(std::make_pair(disp.Size.Width, disp.Size.Height),
+            std::make_pair(500 + 3 * 1400 + 5 * 28, 2 * 300 + 400 + 4 * 30));
+  EXPECT_EQ(std::make_pair(forces.Size.Width, forces.Size.Height),
+            std::make_pair(2 * 800 + 3 * 1200 + 6 * 28, 2 * 300 + 500 + 4 * 30));
+  EXPECT_EQ(std::make_pair(axial.Size.Width, axial.Size.Height),
+            std::make_pair(800 + 2000 + 3 * 28, 3 * 300 + 500 + 5 * 30));
+  EXPECT_EQ(std::make_pair(reactions.Size.Width, reactions.Size.Height),
+            std::make_pair(500 + 2 * 1300 + 4 * 28, 5 * 300 + 6 * 30));
+  EXPECT_EQ(PlaceOf(disp, 2, 1), CellPlace::Centre);
+  EXPECT_EQ(PlaceOf(reactions, 0, 1), CellPlace::Centre);
+  // The member forces keep the grid's default: numbers to the right, text to the left.
   EXPECT_EQ(PlaceOf(forces, 1, 2), CellPlace::Right);
   EXPECT_EQ(PlaceOf(forces, 0, 2), CellPlace::Left);
-  const ResultTable axial = BuildResultTable(truss, FormId::MbForce);
-  EXPECT_EQ(axial.ColWidths, (std::vector<int>{800, 2000}));
   EXPECT_EQ(PlaceOf(axial, 1, 1), CellPlace::Left);  // " 1.2500E+01 (T)" is text
-
-  const ResultTable reactions = BuildResultTable(truss, FormId::Reac);
-  EXPECT_EQ(reactions.ColWidths, (std::vector<int>{500, 1300, 1300}));
-  EXPECT_EQ(std::make_pair(reactions.HeadingHeight, reactions.RowHeight), std::make_pair(300, 300));
-  EXPECT_EQ(PlaceOf(reactions, 2, 1), CellPlace::Centre);
 }
 
 // A continuous beam on `joints` pins, turned at its second joint.

@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "graphics/Drawing.h"
 #include "graphics/qt/PictureBox.h"
@@ -31,10 +32,11 @@ Qt::Alignment ToQt(CellPlace place) {
 
 // The results table in an item view: heading row 0 as the horizontal header, rows 1.. as the
 // view's rows, column 0 greyed like a fixed column. Every cell can be selected for copying;
-// none can be edited.
+// none can be edited. The model keeps its own copy of the table, as the window's children outlive
+// the window's own members while it is destroyed.
 class ResultTableModel : public QAbstractTableModel {
  public:
-  ResultTableModel(const ResultTable& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
+  ResultTableModel(ResultTable table, QObject* parent) : QAbstractTableModel(parent), table_(std::move(table)) {}
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.Rows() - 1; }
   int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.Cols(); }
@@ -66,7 +68,7 @@ class ResultTableModel : public QAbstractTableModel {
     return table_.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
   }
 
-  const ResultTable& table_;
+  const ResultTable table_;
 };
 
 }  // namespace
