@@ -1,0 +1,40 @@
+// The temperature changes editor (list window MemTempA, entry dialog MemTempB) and the
+// fabrication errors editor (MemErrA, MemErrB): one value per member, keyed by the member
+// number, which an edit cannot change.
+#pragma once
+
+#include "editors/KeyedListEditor.h"
+
+namespace stavelorn {
+
+enum class MemberData { TempChanges, FabErrors };
+
+class MemberValueEditor : public KeyedListEditor {
+ public:
+  MemberValueEditor(ModelStore& model, Messages& messages, MemberData data);
+
+  void Open() override;
+  // An empty list waits for Add.
+  void Shown() override {}
+
+ protected:
+  void BuildGrid() override;
+  int StoredCount() const override;
+  void FillRow(int item) override;
+  Prompt EditPrompt(int row) const override;
+  Prompt DeletePrompt(int first, int last) const override;
+  void DescribeDialog(EntryForm& dialog) const override;
+  void FieldChanged(int field) override;
+  void Commit() override;
+  int KeyLimit() const override { return model_.MemberCount; }
+  Placement Place(double key) override;
+  bool KeepsRefusedItem() const override { return false; }
+  std::string KeyText() const override { return dialog_.Text[1].Text; }
+
+ private:
+  bool Temps() const { return data_ == MemberData::TempChanges; }
+
+  MemberData data_;
+};
+
+}  // namespace stavelorn
