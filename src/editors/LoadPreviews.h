@@ -1,0 +1,25 @@
+// The preview pictures of the load, settlement, temperature-change and fabrication-error list
+// windows: the stored structure as the window's own drawing shows it and, for plane types, the
+// joint loads or uniform member loads as they stand in the grid. A row that names a joint or
+// member outside the model, or holds no number, is drawn as nothing.
+#pragma once
+
+#include "editors/GridModel.h"
+#include "graphics/Canvas.h"
+#include "model/FormId.h"
+#include "model/ModelStore.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+// The structure for JLoadA, then each grid row's joint load components (column 0 the joint,
+// columns 1.. the components) as arrows in colour 13, each labelled with its absolute value.
+void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
+                           Messages& messages);
+
+// The structure for MemLoadA, then each grid row's uniform load w (column 0 the member, column 1
+// w) along its member in colour 10, labelled with |w|.
+void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
+                            Messages& messages);
+
+}  // namespace stavelorn
