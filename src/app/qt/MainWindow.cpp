@@ -148,10 +148,16 @@ void MainWindow::Run(MenuItem item) {
       break;
     }
     case M::MnuLoadJt: case M::MnuLoadMem: case M::MnuLoadSett: case M::MnuLoadTemp:
-    case M::MnuLoadErr:
-      // The list windows of the data editors open here; the menus follow what they leave.
-      session_.DataWindowClosed(item, false);
+    case M::MnuLoadErr: {
+      const FormId window = item == M::MnuLoadJt     ? FormId::JLoadA
+                            : item == M::MnuLoadMem  ? FormId::MemLoadA
+                            : item == M::MnuLoadSett ? FormId::JSettleA
+                            : item == M::MnuLoadTemp ? FormId::MemTempA
+                                                     : FormId::MemErrA;
+      const bool committed = ShowListWindow(window, model_, messages_, this);
+      session_.DataWindowClosed(item, committed);
       break;
+    }
     case M::MnuJtDispl: case M::MnuMemForce: case M::MnuReact:
       ShowResultsWindow(item == M::MnuJtDispl    ? FormId::Disp
                         : item == M::MnuMemForce ? FormId::MbForce

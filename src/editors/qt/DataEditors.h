@@ -9,7 +9,8 @@ class QWidget;
 
 namespace stavelorn {
 
-// Shows the list window `form` (JointA, MatA, CrossA or MemberA) modally over `parent`. Returns
+// Shows the list window `form` (JointA, MatA, CrossA, MemberA, JLoadA, MemLoadA, JSettleA,
+// MemTempA or MemErrA) modally over `parent`. Returns
 // true when it was closed with its Close button, which wrote its grid into the model; false
 // for Cancel or the window's own close button, which leave the model as it was.
 bool ShowListWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent);

@@ -40,7 +40,11 @@ void EntryDialog::Build() {
   }
   note_ = new QLabel(QString::fromStdString(form.Note), this);
   note_->setObjectName("Note");
-  if (form.NoteField > 0) fieldGrid->addWidget(note_, form.NoteField, 2);
+  // A note of a few words sits beside its field; a longer one is wrapped below the fields.
+  const bool longNote = form.Note.size() > 40;
+  note_->setWordWrap(longNote);
+  if (longNote) fieldGrid->addWidget(note_, EntryForm::kFields + 1, 0, 1, 3);
+  else if (form.NoteField > 0) fieldGrid->addWidget(note_, form.NoteField, 2);
   note_->setVisible(form.NoteField > 0);
 
   checkGroup_ = new QLabel(QString::fromStdString(form.CheckGroup), this);
@@ -104,6 +108,9 @@ void EntryDialog::Sync() {
     labels_[i]->setText(QString::fromStdString(form.Text[i].Label));
     labels_[i]->setVisible(form.Text[i].Visible);
     fields_[i]->setVisible(form.Text[i].Visible);
+    // A field may be locked for one item and open for the next.
+    fields_[i]->setReadOnly(form.Text[i].ReadOnly);
+    fields_[i]->setFocusPolicy(form.Text[i].ReadOnly ? Qt::NoFocus : Qt::StrongFocus);
   }
   for (int n = 1; n <= EntryForm::kChecks; ++n) {
     const std::size_t i = static_cast<std::size_t>(n);
