@@ -1,6 +1,8 @@
 // Analysis time of plane-frame grids and space-frame lattices of about 300, 1,000 and 3,000
 // degrees of freedom, and the equation solution alone: the fast elimination against the plain
-// loop that touches every entry at every pivot, on the same stiffness matrix and load vector.
+// loop that touches every entry at every pivot, on the same stiffness matrix and load vector;
+// and the guarded analysis the program runs (checks, single precision with the double-precision
+// run of the accuracy guard beside it), against the plain single-precision one.
 //
 //   build/bench/engine_bench [--benchmark_filter=Solve]
 
@@ -10,6 +12,7 @@
 #include <stdexcept>
 
 #include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
 #include "analysis/GeneratedStructures.h"
 
 namespace stavelorn {
@@ -44,6 +47,16 @@ void Analyze(benchmark::State& state, Family family) {
   state.counters["dof"] = model.JointCount * model.CoordsPerJoint - model.SupportCount * model.CoordsPerJoint;
 }
 
+void AnalyzeGuarded(benchmark::State& state, Family family) {
+  const ModelStore& model = Model(family, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    ModelStore analysed = model;
+    AnalysisRun run = CheckAndAnalyze(analysed);
+    if (run.Rejected || analysed.AnalysisStatus != kAnalysisComplete) throw std::runtime_error("analysis failed");
+    benchmark::DoNotOptimize(analysed.JointDisplacements);
+  }
+}
+
 template <bool (*Solve)(EquationSystem<float>&)>
 void SolveEquations(benchmark::State& state, Family family) {
   const EquationSystem<float> assembled = AssembleEquations<float>(Model(family, static_cast<int>(state.range(0))));
@@ -59,6 +72,8 @@ void SolveEquations(benchmark::State& state, Family family) {
 
 void AnalyzePlaneFrame(benchmark::State& state) { Analyze(state, kPlaneFrame); }
 void AnalyzeSpaceFrame(benchmark::State& state) { Analyze(state, kSpaceFrame); }
+void AnalyzeGuardedPlaneFrame(benchmark::State& state) { AnalyzeGuarded(state, kPlaneFrame); }
+void AnalyzeGuardedSpaceFrame(benchmark::State& state) { AnalyzeGuarded(state, kSpaceFrame); }
 void SolvePlaneFrameFast(benchmark::State& state) { SolveEquations<SolveGaussJordan<float>>(state, kPlaneFrame); }
 void SolvePlaneFramePlain(benchmark::State& state) { SolveEquations<SolveGaussJordanPlain<float>>(state, kPlaneFrame); }
 void SolveSpaceFrameFast(benchmark::State& state) { SolveEquations<SolveGaussJordan<float>>(state, kSpaceFrame); }
@@ -66,6 +81,8 @@ void SolveSpaceFramePlain(benchmark::State& state) { SolveEquations<SolveGaussJo
 
 BENCHMARK(AnalyzePlaneFrame)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(AnalyzeSpaceFrame)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnalyzeGuardedPlaneFrame)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnalyzeGuardedSpaceFrame)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SolvePlaneFrameFast)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SolveSpaceFrameFast)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 // The plain loop is of order n³: one pass is enough at 3,000 unknowns (several seconds).
