@@ -3,8 +3,8 @@
 // fabrication errors of the file are typed into the windows of a project that holds only the
 // structure, the project is saved and opened again, and it must hold the example's data. Member
 // loads of other kinds cannot be entered and are left out of the comparison. With
-// STAVELORN_SCREENSHOTS set to a folder, every load list window is saved there as a picture
-// just before it is closed.
+// STAVELORN_SCREENSHOTS set to a folder, every load list window and entry dialog is saved
+// there as a picture just before it is closed.
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,12 +28,17 @@ namespace {
 
 std::string Num(float value) { return FormatShortest(value); }
 
+void Snap(QWidget* window, const QString& name) {
+  const QString folder = qEnvironmentVariable("STAVELORN_SCREENSHOTS");
+  if (!folder.isEmpty()) window->grab().save(QDir(folder).filePath(name + ".png"));
+}
+
 // Types the items into the dialog, Next between them, OK after the last; then closes the list.
 // A list that does not open into Add by itself is asked to first.
 void EnterAll(ModalScript& script, const char* list, const char* dialog, std::vector<Item> items, bool clickAdd,
               const QString& shot) {
   if (clickAdd) script.On(list, [](QWidget* l) { l->findChild<QPushButton*>("AddB")->click(); });
-  script.On(dialog, [items](QWidget* d) {
+  script.On(dialog, [items, shot](QWidget* d) {
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) d->findChild<QPushButton*>("Next")->click();
       for (std::size_t f = 0; f < items[i].size(); ++f) {
@@ -42,11 +47,11 @@ void EnterAll(ModalScript& script, const char* list, const char* dialog, std::ve
         QTest::keyClicks(field, QString::fromStdString(items[i][f]));
       }
     }
+    Snap(d, shot + "-dialog");
     d->findChild<QPushButton*>("OK")->click();
   });
   script.On(list, [shot](QWidget* l) {
-    const QString folder = qEnvironmentVariable("STAVELORN_SCREENSHOTS");
-    if (!folder.isEmpty()) l->grab().save(QDir(folder).filePath(shot + ".png"));
+    Snap(l, shot);
     l->findChild<QPushButton*>("CloseB")->click();
   });
 }
