@@ -15,6 +15,7 @@
 #include <cmath>
 #include <utility>
 
+#include "editors/qt/FixedGridView.h"
 #include "graphics/Drawing.h"
 #include "graphics/qt/PictureBox.h"
 
@@ -98,17 +99,7 @@ void ResultsWindow::Build() {
   heading.setBold(true);
   label2_->setFont(heading);
 
-  view_ = new QTableView(this);
-  view_->setObjectName("Grid1");
-  view_->setModel(new ResultTableModel(table_, view_));
-  view_->verticalHeader()->hide();
-  view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->setWordWrap(false);
+  view_ = MakeFixedGridView(new ResultTableModel(table_, this), this);
   view_->installEventFilter(this);
 
   close_ = new QPushButton("Close", this);

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "editors/qt/EntryDialog.h"
+#include "editors/qt/FixedGridView.h"
 #include "editors/qt/GridTableModel.h"
 
 namespace stavelorn {
@@ -48,17 +49,7 @@ void ListWindow::Build() {
   label2_->setFont(heading);
 
   table_ = new GridTableModel(editor_.Grid(), this);
-  view_ = new QTableView(this);
-  view_->setObjectName("Grid1");
-  view_->setModel(table_);
-  view_->verticalHeader()->hide();
-  view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->setWordWrap(false);
+  view_ = MakeFixedGridView(table_, this);
   connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SyncFromGrid);
   // The preview follows the grid as it is typed, not only after Next.
   connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SchedulePreview);

@@ -1,0 +1,16 @@
+// The grid control of the list and results windows: a table view over a grid model whose rows
+// and columns keep the sizes the window gives them, scrolled row by row, never edited in place,
+// with one contiguous block of cells selectable.
+#pragma once
+
+class QAbstractItemModel;
+class QTableView;
+class QWidget;
+
+namespace stavelorn {
+
+// A new grid view named "Grid1" showing `model`; the grid's own heading row is the model's
+// header, so the row numbers of the view are hidden.
+QTableView* MakeFixedGridView(QAbstractItemModel* model, QWidget* parent);
+
+}  // namespace stavelorn
