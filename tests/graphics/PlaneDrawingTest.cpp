@@ -16,21 +16,13 @@ using testing::AddJointLoad;
 using testing::AddMember;
 using testing::AddMemberLoad;
 using testing::AddSupport;
+using testing::Draw;
+using testing::Drawn;
 using testing::JointsOnly;
 using testing::StrokesOf;
 using Kind = Stroke::Kind;
 
 constexpr double kPi = 3.14159265358979323846;
-
-struct Drawn {
-  RecordingCanvas canvas;
-  DrawingView view;
-  ScriptedMessages messages;
-};
-
-void Draw(const ModelStore& model, Drawn& drawn, FormId form = FormId::mcas) {
-  PlotStructure(model, drawn.canvas, form, drawn.messages, drawn.view);
-}
 
 // Names the support symbol drawn in colour 12 by its strokes: a wheel against a wall is an
 // "XRoller", one on a floor a "YRoller"; without a wheel seven strokes make a "Hinged"

@@ -5,8 +5,10 @@
 #include <initializer_list>
 #include <vector>
 
+#include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
 #include "model/ModelStore.h"
+#include "ui/ScriptedMessages.h"
 
 namespace stavelorn::testing {
 
@@ -21,6 +23,18 @@ void AddMember(ModelStore& model, int begin, int end);
 void AddJointLoad(ModelStore& model, int joint, std::vector<float> components);
 // Adds a member load record: member, type, then the four values.
 void AddMemberLoad(ModelStore& model, int member, int type, std::vector<float> values);
+
+// A picture drawn for a test: the recorded strokes, the view the drawing fixed and the messages
+// it gave.
+struct Drawn {
+  RecordingCanvas canvas;
+  DrawingView view;
+  ScriptedMessages messages;
+};
+
+inline void Draw(const ModelStore& model, Drawn& drawn, FormId form = FormId::mcas) {
+  PlotStructure(model, drawn.canvas, form, drawn.messages, drawn.view);
+}
 
 // The strokes of one shape in one colour, in drawing order.
 std::vector<Stroke> StrokesOf(const RecordingCanvas& canvas, Stroke::Kind shape, int colour);

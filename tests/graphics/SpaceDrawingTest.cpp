@@ -16,21 +16,13 @@ using testing::AddJointLoad;
 using testing::AddMember;
 using testing::AddMemberLoad;
 using testing::AddSupport;
+using testing::Draw;
+using testing::Drawn;
 using testing::JointsOnly;
 using testing::StrokesOf;
 using Kind = Stroke::Kind;
 
 const double kDegree = std::acos(-1.0) / 180;
-
-struct Drawn {
-  RecordingCanvas canvas;
-  DrawingView view;
-  ScriptedMessages messages;
-};
-
-void Draw(const ModelStore& model, Drawn& drawn, FormId form = FormId::mcas) {
-  PlotStructure(model, drawn.canvas, form, drawn.messages, drawn.view);
-}
 
 // Centres of the joint markers: filled squares, or circles in colour 11 for space trusses.
 std::vector<std::pair<double, double>> Markers(const RecordingCanvas& canvas) {
