@@ -28,7 +28,9 @@ const ModelStore& Model(Family family, int dof) {
   ModelStore model;
   if (family == kPlaneFrame) {
     // 10 or 20 columns: 3 coordinates per joint, one floor of joints per storey.
-    model = dof == 300 ? PlaneFrameGrid(9, 10) : dof == 1000 ? PlaneFrameGrid(9, 33) : PlaneFrameGrid(19, 50);
+    model = dof == 300    ? PlaneFrameGrid(9, 10)
+            : dof == 1000 ? PlaneFrameGrid(9, 33)
+                          : PlaneFrameGrid(19, 50);
   } else {
     // 5 x 5 joints per level, 6 coordinates per joint: 2, 7 or 20 levels.
     model = SpaceFrameLattice(5, 5, dof == 300 ? 2 : dof == 1000 ? 7 : 20, 30);
@@ -44,7 +46,8 @@ void Analyze(benchmark::State& state, Family family) {
     if (analysed.AnalysisStatus != kAnalysisComplete) throw std::runtime_error("analysis failed");
     benchmark::DoNotOptimize(analysed.JointDisplacements);
   }
-  state.counters["dof"] = model.JointCount * model.CoordsPerJoint - model.SupportCount * model.CoordsPerJoint;
+  state.counters["dof"] =
+      model.JointCount * model.CoordsPerJoint - model.SupportCount * model.CoordsPerJoint;
 }
 
 void AnalyzeGuarded(benchmark::State& state, Family family) {
@@ -52,14 +55,16 @@ void AnalyzeGuarded(benchmark::State& state, Family family) {
   for (auto _ : state) {
     ModelStore analysed = model;
     AnalysisRun run = CheckAndAnalyze(analysed);
-    if (run.Rejected || analysed.AnalysisStatus != kAnalysisComplete) throw std::runtime_error("analysis failed");
+    if (run.Rejected || analysed.AnalysisStatus != kAnalysisComplete)
+      throw std::runtime_error("analysis failed");
     benchmark::DoNotOptimize(analysed.JointDisplacements);
   }
 }
 
 template <bool (*Solve)(EquationSystem<float>&)>
 void SolveEquations(benchmark::State& state, Family family) {
-  const EquationSystem<float> assembled = AssembleEquations<float>(Model(family, static_cast<int>(state.range(0))));
+  const EquationSystem<float> assembled =
+      AssembleEquations<float>(Model(family, static_cast<int>(state.range(0))));
   for (auto _ : state) {
     state.PauseTiming();
     EquationSystem<float> system = assembled;
@@ -70,14 +75,30 @@ void SolveEquations(benchmark::State& state, Family family) {
   state.counters["dof"] = assembled.Size();
 }
 
-void AnalyzePlaneFrame(benchmark::State& state) { Analyze(state, kPlaneFrame); }
-void AnalyzeSpaceFrame(benchmark::State& state) { Analyze(state, kSpaceFrame); }
-void AnalyzeGuardedPlaneFrame(benchmark::State& state) { AnalyzeGuarded(state, kPlaneFrame); }
-void AnalyzeGuardedSpaceFrame(benchmark::State& state) { AnalyzeGuarded(state, kSpaceFrame); }
-void SolvePlaneFrameFast(benchmark::State& state) { SolveEquations<SolveGaussJordan<float>>(state, kPlaneFrame); }
-void SolvePlaneFramePlain(benchmark::State& state) { SolveEquations<SolveGaussJordanPlain<float>>(state, kPlaneFrame); }
-void SolveSpaceFrameFast(benchmark::State& state) { SolveEquations<SolveGaussJordan<float>>(state, kSpaceFrame); }
-void SolveSpaceFramePlain(benchmark::State& state) { SolveEquations<SolveGaussJordanPlain<float>>(state, kSpaceFrame); }
+void AnalyzePlaneFrame(benchmark::State& state) {
+  Analyze(state, kPlaneFrame);
+}
+void AnalyzeSpaceFrame(benchmark::State& state) {
+  Analyze(state, kSpaceFrame);
+}
+void AnalyzeGuardedPlaneFrame(benchmark::State& state) {
+  AnalyzeGuarded(state, kPlaneFrame);
+}
+void AnalyzeGuardedSpaceFrame(benchmark::State& state) {
+  AnalyzeGuarded(state, kSpaceFrame);
+}
+void SolvePlaneFrameFast(benchmark::State& state) {
+  SolveEquations<SolveGaussJordan<float>>(state, kPlaneFrame);
+}
+void SolvePlaneFramePlain(benchmark::State& state) {
+  SolveEquations<SolveGaussJordanPlain<float>>(state, kPlaneFrame);
+}
+void SolveSpaceFrameFast(benchmark::State& state) {
+  SolveEquations<SolveGaussJordan<float>>(state, kSpaceFrame);
+}
+void SolveSpaceFramePlain(benchmark::State& state) {
+  SolveEquations<SolveGaussJordanPlain<float>>(state, kSpaceFrame);
+}
 
 BENCHMARK(AnalyzePlaneFrame)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(AnalyzeSpaceFrame)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);

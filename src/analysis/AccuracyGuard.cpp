@@ -51,12 +51,16 @@ std::string AccuracyNoteText(double disagreement) {
       " Single-precision arithmetic is not accurate enough for this structure, so the results "
       "shown come from a double-precision solution of the same equations.";
   if (!std::isfinite(disagreement))
-    return std::string("The single-precision solution of the equations failed where a "
-                       "double-precision solution succeeded.") + tail;
+    return std::string(
+               "The single-precision solution of the equations failed where a "
+               "double-precision solution succeeded.") +
+           tail;
   char size[64];
   std::snprintf(size, sizeof size, "%.3g %%", disagreement * 100);
-  return std::string("The single-precision displacements differ from a double-precision solution "
-                     "by up to ") + size + " of the largest displacement." + tail;
+  return std::string(
+             "The single-precision displacements differ from a double-precision solution "
+             "by up to ") +
+         size + " of the largest displacement." + tail;
 }
 
 }  // namespace stavelorn

@@ -28,7 +28,8 @@ int CheckedEndCoords(const ModelStore& model) {
   const StructTypeInfo* type = FindStructType(model.StructType);
   if (!type) throw std::invalid_argument("unknown structure type \"" + model.StructType + "\"");
   if (model.CoordsPerJoint != type->CoordsPerJoint)
-    throw std::invalid_argument("CoordsPerJoint does not match the structure type " + model.StructType);
+    throw std::invalid_argument("CoordsPerJoint does not match the structure type " +
+                                model.StructType);
   return 2 * type->CoordsPerJoint;
 }
 

@@ -9,11 +9,11 @@
 namespace stavelorn {
 
 // Analyses the model in single precision and writes AnalysisStatus (1 complete, -1 not
-// statically stable, -2 singular stiffness matrix or a result that is not finite), DofCount, RestrainedCount, CoordNumbers
-// and, when complete, JointDisplacements, MemberEndForces and SupportReactions. Callers check
-// the model first; on a model that refers to rows outside its tables it throws
-// std::out_of_range, on an unknown type or a CoordsPerJoint that does not match the type
-// std::invalid_argument, and on more joint coordinates than 16-bit numbers hold
+// statically stable, -2 singular stiffness matrix or a result that is not finite), DofCount,
+// RestrainedCount, CoordNumbers and, when complete, JointDisplacements, MemberEndForces and
+// SupportReactions. Callers check the model first; on a model that refers to rows outside its
+// tables it throws std::out_of_range, on an unknown type or a CoordsPerJoint that does not match
+// the type std::invalid_argument, and on more joint coordinates than 16-bit numbers hold
 // std::length_error, in each case with AnalysisStatus 0 and the earlier results left as they
 // were.
 void Analyze(ModelStore& model);

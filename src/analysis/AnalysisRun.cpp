@@ -80,7 +80,8 @@ std::string AnalysisOutcomeText(int status) {
     case kAnalysisComplete:
       return "  **** Analysis Completed ****  \n\nPrint Results of the Analysis ?";
     case kNotStable:
-      return "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check Input Data.";
+      return "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       "
+             "Check Input Data.";
     default:
       return "     **** Analysis ERROR ****  \n\nError in Solution of Simultaneous Equations\n\n"
              "Structure Stiffness Matrix may be Singular\n\n       Check Input Data.";

@@ -27,7 +27,8 @@ struct AnalysisRun {
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
 // known), analyses it: AnalysisStatus and the results are written into the model. Never throws
 // for any model a file or an editor can produce.
-AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory = AvailableMemoryBytes());
+AnalysisRun CheckAndAnalyze(ModelStore& model,
+                            std::uint64_t availableMemory = AvailableMemoryBytes());
 
 // The message that reports AnalysisStatus after an analysis (1, -1 or -2), exactly as the user
 // reads it; for 1 it ends by asking whether to print the results.

@@ -10,7 +10,8 @@ namespace stavelorn {
 template <typename Real>
 void Engine<Real>::AssembleStructure() {
   const int n = EndCoords;
-  const bool memberActions = Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
+  const bool memberActions =
+      Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
   for (int m = 1; m <= Model.MemberCount; ++m) {
     for (MemberVector& row : GlobalStiffness) row.fill(Real(0));
     LoadMemberContext(m);
@@ -31,7 +32,8 @@ void Engine<Real>::AssembleStructure() {
         AddSettlementDisp();
         for (int i = 1; i <= n; ++i)
           for (int j = 1; j <= n; ++j)
-            GlobalFixedEndForces[i] = AddProduct(GlobalFixedEndForces[i], GlobalStiffness[i][j], MemberGlobalDisp[j]);
+            GlobalFixedEndForces[i] =
+                AddProduct(GlobalFixedEndForces[i], GlobalStiffness[i][j], MemberGlobalDisp[j]);
       }
     }
     StoreFixedEndForces();

@@ -85,7 +85,8 @@ void Engine<Real>::NumberCoordinates() {
 
   // A count only: a structure can pass it and still be a mechanism (the solution finds those).
   const bool truss = Kind == StructKind::PTruss || Kind == StructKind::STruss;
-  const int resisting = (truss ? Model.MemberCount : Model.MemberCount * perJoint) + Results.RestrainedCount;
+  const int resisting =
+      (truss ? Model.MemberCount : Model.MemberCount * perJoint) + Results.RestrainedCount;
   if (resisting < n) {
     Results.AnalysisStatus = kNotStable;
     return;

@@ -31,15 +31,15 @@ struct AnalysisResults {
   std::int16_t RestrainedCount = 0;  // restrained structure coordinates
   Array<std::int16_t> CoordNumbers;  // (joint-1)*CoordsPerJoint + k -> structure coordinate
   Array<Real> JointDisplacements;    // DofCount; translations and rotations (radians)
-  Table<Real> MemberEndForces;       // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
-  Array<Real> SupportReactions;      // RestrainedCount, index = coordinate number - DofCount
+  Table<Real> MemberEndForces;   // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
+  Array<Real> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
 };
 
 template <typename Real>
 class Engine {
  public:
   static constexpr int kMaxEndCoords = 12;  // 2 x 6 coordinates of a space-frame member
-  using MemberVector = std::array<Real, kMaxEndCoords + 1>;        // used from index 1
+  using MemberVector = std::array<Real, kMaxEndCoords + 1>;          // used from index 1
   using MemberMatrix = std::array<MemberVector, kMaxEndCoords + 1>;  // used from (1, 1)
 
   // The engine reads `model` and writes only `results`; both must outlive the engine. Throws
@@ -49,9 +49,10 @@ class Engine {
 
   // The whole analysis: numbering and stability count, assembly, joint loads, solution, member
   // end forces and reactions. Ends with results.AnalysisStatus 1, -1 (not statically stable) or
-  // -2 (singular stiffness matrix, or any result that is not a finite number). A model that refers to a row outside one of its tables makes
-  // it throw std::out_of_range (with the status still 0); a model with more joint coordinates
-  // than 16-bit coordinate numbers hold makes it throw std::length_error.
+  // -2 (singular stiffness matrix, or any result that is not a finite number). A model that refers
+  // to a row outside one of its tables makes it throw std::out_of_range (with the status still 0);
+  // a model with more joint coordinates than 16-bit coordinate numbers hold makes it throw
+  // std::length_error.
   void Analyze();
 
   // Structure coordinates.
@@ -109,9 +110,9 @@ class Engine {
   Real MemberLength = 0;
   Real DirCosX = 0, DirCosY = 0, DirCosZ = 0;
 
-  MemberMatrix TransformMatrix{};  // [T]: global -> local
-  MemberMatrix LocalStiffness{};   // [k]
-  MemberMatrix GlobalStiffness{};  // [K] = [T]^T [k] [T]
+  MemberMatrix TransformMatrix{};       // [T]: global -> local
+  MemberMatrix LocalStiffness{};        // [k]
+  MemberMatrix GlobalStiffness{};       // [K] = [T]^T [k] [T]
   MemberVector LocalFixedEndForces{};   // {Qf}
   MemberVector GlobalFixedEndForces{};  // {Ff}
   MemberVector MemberGlobalDisp{};      // {v}

@@ -94,7 +94,8 @@ void SubtractScaledRow<double>(double* row, const double* pivot, double f, int f
   const __m128d zero = _mm_setzero_pd();
   int j = first;
   for (; j + 1 <= last; j += 2) {
-    const __m128d result = _mm_sub_pd(_mm_loadu_pd(row + j), _mm_mul_pd(factor, _mm_loadu_pd(pivot + j)));
+    const __m128d result =
+        _mm_sub_pd(_mm_loadu_pd(row + j), _mm_mul_pd(factor, _mm_loadu_pd(pivot + j)));
     _mm_storeu_pd(row + j, _mm_add_pd(result, zero));
   }
   SubtractScaledRowScalar(row, pivot, f, j, last);

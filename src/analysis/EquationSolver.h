@@ -21,7 +21,8 @@ template <typename Real>
 class EquationSystem {
  public:
   EquationSystem() = default;
-  EquationSystem(const EquationSystem& other) : n_(other.n_), s_(Allocate(other.n_, false)), p_(other.p_) {
+  EquationSystem(const EquationSystem& other)
+      : n_(other.n_), s_(Allocate(other.n_, false)), p_(other.p_) {
     if (n_ > 0) std::memcpy(s_.get(), other.s_.get(), Entries(n_) * sizeof(Real));
   }
   EquationSystem(EquationSystem&&) noexcept = default;
@@ -46,16 +47,21 @@ class EquationSystem {
   // Entries for 1 <= row, col <= Size(); callers keep within it (the engine does so by testing
   // each code number against the number of free coordinates).
   Real& S(int row, int col) { return s_[Offset(row) * static_cast<std::size_t>(n_) + Offset(col)]; }
-  Real S(int row, int col) const { return s_[Offset(row) * static_cast<std::size_t>(n_) + Offset(col)]; }
+  Real S(int row, int col) const {
+    return s_[Offset(row) * static_cast<std::size_t>(n_) + Offset(col)];
+  }
   Real& P(int i) { return p_[Offset(i)]; }
   Real P(int i) const { return p_[Offset(i)]; }
 
   // Row `row` of S as an array indexed by column from 1 (element 0 is not part of the row).
   Real* Row(int row) { return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1; }
-  const Real* Row(int row) const { return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1; }
+  const Real* Row(int row) const {
+    return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1;
+  }
 
   bool operator==(const EquationSystem& other) const {
-    return n_ == other.n_ && std::equal(s_.get(), s_.get() + Entries(n_), other.s_.get()) && p_ == other.p_;
+    return n_ == other.n_ && std::equal(s_.get(), s_.get() + Entries(n_), other.s_.get()) &&
+           p_ == other.p_;
   }
 
  private:
@@ -64,14 +70,17 @@ class EquationSystem {
   };
   using Storage = std::unique_ptr<Real[], Free>;
 
-  static std::size_t Entries(int n) { return static_cast<std::size_t>(n) * static_cast<std::size_t>(n); }
+  static std::size_t Entries(int n) {
+    return static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+  }
   static std::size_t Offset(int index) { return static_cast<std::size_t>(index - 1); }
 
   // S lives in memory that the system hands out already zeroed (calloc), so the entries the
   // elimination never reaches (most of a banded matrix below its band) are never even touched.
   static Storage Allocate(int n, bool zeroed) {
     if (n <= 0) return nullptr;
-    void* memory = zeroed ? std::calloc(Entries(n), sizeof(Real)) : std::malloc(Entries(n) * sizeof(Real));
+    void* memory =
+        zeroed ? std::calloc(Entries(n), sizeof(Real)) : std::malloc(Entries(n) * sizeof(Real));
     if (!memory) throw std::bad_alloc();
     return Storage(static_cast<Real*>(memory));
   }

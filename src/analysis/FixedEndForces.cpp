@@ -82,19 +82,20 @@ void Engine<Real>::ComputeMemberLoadFef(int record) {
       const Calc a = l - l1, g = 1 + l2 / a + l2 * l2 / (a * a);
       const Calc a3 = a * a * a, l2p3 = l2 * l2 * l2, l2p4 = l2p3 * l2;
       const Calc c = l - l1 - l2;  // loaded length
-      fsb = Store<Real>((w * a3 / (20 * lp3)) * (7 * l + 8 * l1 - g * l2 * (3 * l + 2 * l1) / a +
-                                                 2 * l2p4 / a3) +
-                        (w2 * a3 / (20 * lp3)) *
-                            (g * (3 * l + 2 * l1) - (l2p3 / (a * a)) * (2 + (15 * l - 8 * l2) / a)));
+      fsb = Store<Real>(
+          (w * a3 / (20 * lp3)) * (7 * l + 8 * l1 - g * l2 * (3 * l + 2 * l1) / a + 2 * l2p4 / a3) +
+          (w2 * a3 / (20 * lp3)) *
+              (g * (3 * l + 2 * l1) - (l2p3 / (a * a)) * (2 + (15 * l - 8 * l2) / a)));
       fse = Store<Real>((w + w2) / 2 * c - fsb);
       // The part of the load rising from 0 at l1 to w2 at L - l2, integrated in closed form.
       const Calc fmb2 = w2 * c / (60 * lp2) *
                         (30 * l1 * a * a + 20 * c * a * (l - 3 * l1) -
                          15 * c * c * (2 * l - 3 * l1) + 12 * c * c * c);
-      fmb = Store<Real>((w * a3 / (60 * lp2)) * (3 * l + 12 * l1 - g * l2 * (2 * l + 3 * l1) / a +
-                                                 3 * l2p4 / a3) +
+      fmb = Store<Real>((w * a3 / (60 * lp2)) *
+                            (3 * l + 12 * l1 - g * l2 * (2 * l + 3 * l1) / a + 3 * l2p4 / a3) +
                         fmb2);
-      fme = Store<Real>(((2 * l1 - 2 * l - l2) * w - (l - l1 + 2 * l2) * w2) * c / 6 + l * fsb - fmb);
+      fme =
+          Store<Real>(((2 * l1 - 2 * l - l2) * w - (l - l1 + 2 * l2) * w2) * c / 6 + l * fsb - fmb);
       break;
     }
     case 5:
@@ -158,7 +159,9 @@ void Engine<Real>::PlaceBendingFef(Real fsb, Real fmb, Real fse, Real fme, int s
   MemberVector& qf = LocalFixedEndForces;
   const Calc sign = mirrored ? -1 : 1;
   auto addShear = [&qf](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + value); };
-  auto addMoment = [&qf, sign](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + sign * value); };
+  auto addMoment = [&qf, sign](int i, Calc value) {
+    qf[i] = Store<Real>(Calc(qf[i]) + sign * value);
+  };
   // A hinged end cannot hold its fixed-end moment: it is released onto the member, which
   // carries it to the other end and changes both shears accordingly.
   const Calc twoL = Calc(MemberLength) + Calc(MemberLength);
@@ -196,15 +199,16 @@ void Engine<Real>::AddTemperatureFef(int record) {
 
 template <typename Real>
 void Engine<Real>::AddFabricationErrorFef(int record) {
-  const Real f = Store<Real>(Calc(Area) * Calc(ElasticModulus) * Calc(Model.FabErrorValues(record)) /
-                             Calc(MemberLength));
+  const Real f = Store<Real>(Calc(Area) * Calc(ElasticModulus) *
+                             Calc(Model.FabErrorValues(record)) / Calc(MemberLength));
   AddAxialPair(LocalFixedEndForces, Kind, f);
 }
 
 template void Engine<float>::ComputeMemberLoadFef(int);
 template void Engine<double>::ComputeMemberLoadFef(int);
 template void Engine<float>::PlaceBendingFef(float, float, float, float, int, int, int, int, bool);
-template void Engine<double>::PlaceBendingFef(double, double, double, double, int, int, int, int, bool);
+template void Engine<double>::PlaceBendingFef(double, double, double, double, int, int, int, int,
+                                              bool);
 template void Engine<float>::AddTemperatureFef(int);
 template void Engine<double>::AddTemperatureFef(int);
 template void Engine<float>::AddFabricationErrorFef(int);

@@ -90,7 +90,9 @@ ModelStore SpaceFrameLattice(int nx, int nz, int levels, float rollDegrees) {
   const int perLevel = nx * nz;
   model.JointCount = static_cast<i16>(perLevel * (levels + 1));
   model.JointCoords.Redim(model.JointCount, 3);
-  auto joint = [nx, perLevel](int x, int z, int level) { return level * perLevel + z * nx + x + 1; };
+  auto joint = [nx, perLevel](int x, int z, int level) {
+    return level * perLevel + z * nx + x + 1;
+  };
   for (int level = 0; level <= levels; ++level)
     for (int z = 0; z < nz; ++z)
       for (int x = 0; x < nx; ++x) {
@@ -116,7 +118,8 @@ ModelStore SpaceFrameLattice(int nx, int nz, int levels, float rollDegrees) {
     for (int z = 0; z < nz; ++z)
       for (int x = 0; x < nx; ++x) members.push_back({joint(x, z, level - 1), joint(x, z, level)});
     for (int z = 0; z < nz; ++z)
-      for (int x = 0; x + 1 < nx; ++x) members.push_back({joint(x, z, level), joint(x + 1, z, level)});
+      for (int x = 0; x + 1 < nx; ++x)
+        members.push_back({joint(x, z, level), joint(x + 1, z, level)});
     for (int z = 0; z + 1 < nz; ++z)
       for (int x = 0; x < nx; ++x) members.push_back({joint(x, z, level), joint(x, z + 1, level)});
   }

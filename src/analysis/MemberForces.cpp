@@ -10,7 +10,8 @@ namespace stavelorn {
 template <typename Real>
 void Engine<Real>::ComputeMemberForces() {
   const int n = EndCoords;
-  const bool memberActions = Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
+  const bool memberActions =
+      Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
   for (int m = 1; m <= Model.MemberCount; ++m) {
     LoadMemberContext(m);
     GatherMemberDisp();
@@ -22,7 +23,8 @@ void Engine<Real>::ComputeMemberForces() {
       // The member's own loads act on top of what its end displacements cause.
       CollectFixedEndForces();
       for (int i = 1; i <= n; ++i)
-        MemberLocalForces[i] = Store<Real>(Calc(MemberLocalForces[i]) + Calc(LocalFixedEndForces[i]));
+        MemberLocalForces[i] =
+            Store<Real>(Calc(MemberLocalForces[i]) + Calc(LocalFixedEndForces[i]));
     }
     for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = MemberLocalForces[i];
     if (HasSupportAtMemberJoints()) {
@@ -48,7 +50,8 @@ void Engine<Real>::ComputeLocalEndForces() {
   ComputeLocalStiffness();
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j)
-      MemberLocalForces[i] = AddProduct(MemberLocalForces[i], LocalStiffness[i][j], MemberLocalDisp[j]);
+      MemberLocalForces[i] =
+          AddProduct(MemberLocalForces[i], LocalStiffness[i][j], MemberLocalDisp[j]);
 }
 
 template <typename Real>

@@ -161,7 +161,8 @@ void Engine<Real>::TransformForcesToGlobal() {
   MemberVector& f = MemberGlobalForces;
   f.fill(Real(0));
   for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) f[i] = AddProduct(f[i], TransformMatrix[j][i], MemberLocalForces[j]);
+    for (int j = 1; j <= n; ++j)
+      f[i] = AddProduct(f[i], TransformMatrix[j][i], MemberLocalForces[j]);
 }
 
 template void Engine<float>::ComputeMemberGeometry();

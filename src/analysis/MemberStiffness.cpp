@@ -70,9 +70,7 @@ template <typename Real, typename Matrix>
 void FillBendingBlock(Matrix& k, const int (&p)[4], int s, Real length, Real c1, Real c3,
                       int release) {
   const Calc l = length, l2 = std::pow(l, Calc(2));
-  auto set = [&](int a, int b, Calc value) {
-    k[p[a]][p[b]] = k[p[b]][p[a]] = Store<Real>(value);
-  };
+  auto set = [&](int a, int b, Calc value) { k[p[a]][p[b]] = k[p[b]][p[a]] = Store<Real>(value); };
   switch (release) {
     case 0: {
       const Real sixLc1 = Store<Real>(l * 6 * c1);
@@ -133,7 +131,9 @@ void Engine<Real>::ComputeLocalStiffness() {
   switch (Kind) {
     case StructKind::PTruss: FillPair(k, 1, 3, a); break;
     case StructKind::STruss: FillPair(k, 1, 4, a); break;
-    case StructKind::Beam: FillBendingBlock(k, {1, 2, 3, 4}, +1, MemberLength, c1, c3, ReleaseType); break;
+    case StructKind::Beam:
+      FillBendingBlock(k, {1, 2, 3, 4}, +1, MemberLength, c1, c3, ReleaseType);
+      break;
     case StructKind::PFrame:
       FillPair(k, 1, 4, a);
       FillBendingBlock(k, {2, 3, 5, 6}, +1, MemberLength, c1, c3, ReleaseType);

@@ -31,10 +31,12 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
       static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
   if (StiffnessMatrixBytes(coordinates) <= available) return "";
   const int dofCount = CountFreeCoordinates(model);
-  const std::uint64_t needed = StiffnessMatrixBytes(dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0);
+  const std::uint64_t needed =
+      StiffnessMatrixBytes(dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0);
   if (needed <= available) return "";
   return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
-         std::to_string(needed >> 20) + " MB for the stiffness matrix, more than this computer has (" +
+         std::to_string(needed >> 20) +
+         " MB for the stiffness matrix, more than this computer has (" +
          std::to_string(available >> 20) + " MB free).";
 }
 

@@ -38,28 +38,45 @@ const Property kShearG{2, "shear modulus G"};
 const TypeRules kRules[] = {
     {"Beam", {"Y translation", "rotation"}, {kModulusE}, {{1, "moment of inertia I"}}},
     {"PTruss", {"X translation", "Y translation"}, {kModulusE}, {{1, "area A"}}},
-    {"PFrame", {"X translation", "Y translation", "rotation"}, {kModulusE},
+    {"PFrame",
+     {"X translation", "Y translation", "rotation"},
+     {kModulusE},
      {{1, "area A"}, {2, "moment of inertia I"}}},
     {"STruss", {"X translation", "Y translation", "Z translation"}, {kModulusE}, {{1, "area A"}}},
-    {"Grid", {"Y translation", "rotation about X", "rotation about Z"}, {kModulusE, kShearG},
+    {"Grid",
+     {"Y translation", "rotation about X", "rotation about Z"},
+     {kModulusE, kShearG},
      {{1, "moment of inertia I"}, {2, "torsion constant J"}}},
     {"SFrame",
      {"X translation", "Y translation", "Z translation", "rotation about X", "rotation about Y",
       "rotation about Z"},
      {kModulusE, kShearG},
-     {{1, "area A"}, {2, "moment of inertia Iz"}, {3, "moment of inertia Iy"}, {4, "torsion constant J"}}},
+     {{1, "area A"},
+      {2, "moment of inertia Iz"},
+      {3, "moment of inertia Iy"},
+      {4, "torsion constant J"}}},
 };
 
 // Indexed by load type code.
-const char* const kLoadNames[] = {
-    "", "a concentrated force", "a couple", "a uniform load", "a linearly varying load",
-    "an axial force", "a uniform axial load", "a torque", "a force in local z", "a couple about local y",
-    "a uniform load in local z", "a linearly varying load in local z"};
+const char* const kLoadNames[] = {"",
+                                  "a concentrated force",
+                                  "a couple",
+                                  "a uniform load",
+                                  "a linearly varying load",
+                                  "an axial force",
+                                  "a uniform axial load",
+                                  "a torque",
+                                  "a force in local z",
+                                  "a couple about local y",
+                                  "a uniform load in local z",
+                                  "a linearly varying load in local z"};
 
 // Coordinate numbers are signed 16-bit, so no structure may have more joint coordinates.
 constexpr long kMostCoordinates = 32767;
 
-std::string Str(long n) { return std::to_string(n); }
+std::string Str(long n) {
+  return std::to_string(n);
+}
 
 // A value as the grids show it, unless that text would read back as a different single: then the
 // shortest text that does, so "l1 = 2.785678 ... L = 2.7856777" shows why a load is refused.
@@ -262,8 +279,8 @@ class ModelChecker {
     for (const Property& p : props) {
       const float value = table(row, p.column);
       if (!(value > 0.0f && std::isfinite(value)))
-        Report(item + ": " + p.name + " = " + Num(value) + " is not positive (member " + Str(firstUser) +
-               " uses it)");
+        Report(item + ": " + p.name + " = " + Num(value) + " is not positive (member " +
+               Str(firstUser) + " uses it)");
     }
   }
 
@@ -275,7 +292,8 @@ class ModelChecker {
       const int member = m_.Releases(r, 1), code = m_.Releases(r, 2);
       const bool memberKnown = InRange(item, "member", member, m_.MemberCount);
       if (code < 1 || code > 3)
-        Report(item + ": release code " + Str(code) + " is none of 1 (beginning), 2 (end), 3 (both ends)");
+        Report(item + ": release code " + Str(code) +
+               " is none of 1 (beginning), 2 (end), 3 (both ends)");
       if (!memberKnown) continue;
       // The numbering reads a member's first release record and the stiffness its last one.
       if (firstRecord[member] != 0)
@@ -299,8 +317,8 @@ class ModelChecker {
         continue;
       }
       if (!TypeCarriesLoad(code_, loadType)) {
-        Report(item + ": " + kLoadNames[loadType] + " (type " + Str(loadType) + ") cannot act on a " +
-               typeName + " member");
+        Report(item + ": " + kLoadNames[loadType] + " (type " + Str(loadType) +
+               ") cannot act on a " + typeName + " member");
         continue;
       }
       if (!memberKnown) continue;
@@ -326,15 +344,18 @@ class ModelChecker {
     else if (distributed && l1OnMember && double{l1} + double{l2} > double{length})
       Report(item + ": l1 = " + Num(l1) + " plus l2 = " + Num(l2) + " exceeds L = " + Num(length));
     if (linear && l1 == length)
-      Report(item + ": a linearly varying load cannot start at the far end (l1 = L = " + Num(length) + ")");
+      Report(item + ": a linearly varying load cannot start at the far end (l1 = L = " +
+             Num(length) + ")");
   }
 
   void CheckJointRecords(const std::string& name, int count, const Array<std::int16_t>& joints) {
-    for (int r = 1; r <= count; ++r) InRange(name + " " + Str(r), "joint", joints(r), m_.JointCount);
+    for (int r = 1; r <= count; ++r)
+      InRange(name + " " + Str(r), "joint", joints(r), m_.JointCount);
   }
 
   void CheckMemberRecords(const std::string& name, int count, const Array<std::int16_t>& members) {
-    for (int r = 1; r <= count; ++r) InRange(name + " " + Str(r), "member", members(r), m_.MemberCount);
+    for (int r = 1; r <= count; ++r)
+      InRange(name + " " + Str(r), "member", members(r), m_.MemberCount);
   }
 
   // Settlements of one joint add up in the analysis but only the first shows in the results, and a
@@ -370,11 +391,11 @@ class ModelChecker {
   const TypeRules& rules_;
   const std::string& code_;
   std::vector<std::string> problems_;
-  std::vector<int> supportOf_;      // joint -> its (last) support row, 0 for none
-  std::vector<float> length_;       // member -> its length, 0 when it cannot be measured
-  std::vector<int> materialUser_;   // material -> first member using it, 0 for none
-  std::vector<int> sectionUser_;    // cross-section -> first member using it, 0 for none
-  std::vector<int> releaseOf_;      // member -> its last release code, as the stiffness reads it
+  std::vector<int> supportOf_;     // joint -> its (last) support row, 0 for none
+  std::vector<float> length_;      // member -> its length, 0 when it cannot be measured
+  std::vector<int> materialUser_;  // material -> first member using it, 0 for none
+  std::vector<int> sectionUser_;   // cross-section -> first member using it, 0 for none
+  std::vector<int> releaseOf_;     // member -> its last release code, as the stiffness reads it
 };
 
 }  // namespace
@@ -384,7 +405,8 @@ std::vector<std::string> CheckModel(const ModelStore& model) {
   if (!type) return {"Structure type \"" + model.StructType + "\" is none of the six types"};
   if (model.CoordsPerJoint != type->CoordsPerJoint || model.CoordColumns != type->CoordColumns ||
       model.SectionColumns != type->SectionColumns)
-    return {"Structure type " + model.StructType + ": the model's table sizes do not match the type"};
+    return {"Structure type " + model.StructType +
+            ": the model's table sizes do not match the type"};
   const TypeRules& rules =
       *std::find_if(std::begin(kRules), std::end(kRules),
                     [&](const TypeRules& r) { return model.StructType == r.code; });

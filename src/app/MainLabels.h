@@ -14,10 +14,10 @@ struct MainLabels {
 
   void ShowTitle(const ModelStore& m) { Text[1] = m.ProjectTitle; }
   void ShowType(const ModelStore& m);
-  void ShowJointCounts(const ModelStore& m);     // Label3, Label4
-  void ShowMaterialCount(const ModelStore& m);   // Label5
-  void ShowSectionCount(const ModelStore& m);    // Label6
-  void ShowMemberCount(const ModelStore& m);     // Label7
+  void ShowJointCounts(const ModelStore& m);    // Label3, Label4
+  void ShowMaterialCount(const ModelStore& m);  // Label5
+  void ShowSectionCount(const ModelStore& m);   // Label6
+  void ShowMemberCount(const ModelStore& m);    // Label7
 };
 
 }  // namespace stavelorn

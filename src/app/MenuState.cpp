@@ -1,5 +1,5 @@
-#include "model/StructType.h"
 #include "app/MenuState.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -48,13 +48,19 @@ bool AnyLoad(const ModelStore& m) {
 }
 
 // Beams and grids take no temperature changes or fabrication errors.
-bool TakesStrainLoads(const ModelStore& m) { return m.StructType != "Grid" && m.StructType != "Beam"; }
+bool TakesStrainLoads(const ModelStore& m) {
+  return m.StructType != "Grid" && m.StructType != "Beam";
+}
 
 }  // namespace
 
-const std::array<MenuItemInfo, kMenuItemCount>& MenuItems() { return kItems; }
+const std::array<MenuItemInfo, kMenuItemCount>& MenuItems() {
+  return kItems;
+}
 
-const MenuItemInfo& MenuItemOf(MenuItem item) { return kItems[static_cast<std::size_t>(item)]; }
+const MenuItemInfo& MenuItemOf(MenuItem item) {
+  return kItems[static_cast<std::size_t>(item)];
+}
 
 MenuState::MenuState() {
   for (const MenuItemInfo& info : kItems) visible_[Index(info.Item)] = info.InitiallyVisible;
@@ -110,9 +116,7 @@ void MenuState::AfterDataWindow(MenuItem menu, const ModelStore& m) {
         ShowIf(m.JointLoadCount > 0, M::MnuAna);
       }
       break;
-    case M::MnuLoad:
-      ShowIf(m.MemberCount >= 1 && m.JointLoadCount >= 1, M::MnuAna);
-      break;
+    case M::MnuLoad: ShowIf(m.MemberCount >= 1 && m.JointLoadCount >= 1, M::MnuAna); break;
     case M::MnuLoadJt: ShowIf(members && m.JointLoadCount > 0, M::MnuAna); break;
     case M::MnuLoadMem: ShowIf(members && m.MemberLoadCount > 0, M::MnuAna); break;
     case M::MnuLoadSett: ShowIf(members && m.SettlementCount > 0, M::MnuAna); break;

@@ -104,7 +104,9 @@ bool ProjectSession::WriteProject() {
   return true;
 }
 
-bool ProjectSession::SaveProject() { return WriteProject(); }
+bool ProjectSession::SaveProject() {
+  return WriteProject();
+}
 
 bool ProjectSession::SaveProjectAs() {
   std::string previous = model_.ProjectFile;
@@ -128,10 +130,8 @@ bool ProjectSession::SaveBeforeDiscarding() {
     case kAnswerYes:
       if (model_.ProjectFile.empty()) return SaveProjectAs();
       return WriteProject();
-    case kAnswerNo:
-      return true;
-    default:
-      return false;
+    case kAnswerNo: return true;
+    default: return false;
   }
 }
 
@@ -142,7 +142,9 @@ bool ProjectSession::CloseProject() {
   return true;
 }
 
-bool ProjectSession::ConfirmExit() { return SaveBeforeDiscarding(); }
+bool ProjectSession::ConfirmExit() {
+  return SaveBeforeDiscarding();
+}
 
 void ProjectSession::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) unsaved_ = true;
@@ -161,7 +163,9 @@ void ProjectSession::DataWindowClosed(MenuItem menu, bool committed) {
   }
 }
 
-void ProjectSession::LoadsMenuOpened() { menus_.AfterDataWindow(M::MnuLoad, model_); }
+void ProjectSession::LoadsMenuOpened() {
+  menus_.AfterDataWindow(M::MnuLoad, model_);
+}
 
 void ProjectSession::Analyze() {
   if (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?") == kAnswerYes) {
@@ -191,7 +195,8 @@ void ProjectSession::ShowAnalysisOutcome(const AnalysisRun& run) {
 }
 
 void ProjectSession::EditData() {
-  if (messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes) Print();
+  if (messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes)
+    Print();
   model_.AnalysisStatus = kNoResults;
   menus_.AfterEditData();
   unsaved_ = true;

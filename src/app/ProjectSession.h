@@ -31,7 +31,8 @@ class SessionWindows {
 
 class ProjectSession {
  public:
-  ProjectSession(ModelStore& model, Messages& messages, FileDialogs& dialogs, SessionWindows& windows);
+  ProjectSession(ModelStore& model, Messages& messages, FileDialogs& dialogs,
+                 SessionWindows& windows);
 
   // The entry routine: an empty model and a fresh main window.
   void Start();

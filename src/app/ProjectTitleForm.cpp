@@ -15,7 +15,9 @@ const std::array<TypeOption, 6> kOptions = {{
 
 }  // namespace
 
-const std::array<TypeOption, 6>& TypeOptions() { return kOptions; }
+const std::array<TypeOption, 6>& TypeOptions() {
+  return kOptions;
+}
 
 ProjectTitleForm ProjectTitleForm::Load(const ModelStore& model) {
   ProjectTitleForm form;

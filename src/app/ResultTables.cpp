@@ -18,9 +18,13 @@ constexpr int kRowsShownWhenScrolling = 14;
 
 using Strings = std::vector<std::string>;
 
-std::string Value(float value) { return FormatMasked(value, kValueMask); }
+std::string Value(float value) {
+  return FormatMasked(value, kValueMask);
+}
 
-bool IsTruss(const std::string& type) { return type == "PTruss" || type == "STruss"; }
+bool IsTruss(const std::string& type) {
+  return type == "PTruss" || type == "STruss";
+}
 
 Strings DispHeadings(const std::string& type) {
   if (type == "Beam") return {" Y Translation", "Rotation (Rad)"};
@@ -28,16 +32,16 @@ Strings DispHeadings(const std::string& type) {
   if (type == "PFrame") return {" X Translation", " Y Translation", "Rotation (Rad)"};
   if (type == "STruss") return {"X Translation", "Y Translation", "Z Translation"};
   if (type == "Grid") return {" Y Translation", "X Rotation (Rad)", "Z Rotation (Rad)"};
-  return {"X Translation", "Y Translation", "Z Translation", "X Rotation (Rad)", "Y Rotation (Rad)",
-          "Z Rotation (Rad)"};
+  return {"X Translation",    "Y Translation",    "Z Translation",
+          "X Rotation (Rad)", "Y Rotation (Rad)", "Z Rotation (Rad)"};
 }
 
 Strings ForceHeadings(const std::string& type) {
   if (type == "Beam") return {"Shear Force", "Moment"};
   if (type == "PFrame") return {"Axial Force", "Shear Force", "Moment"};
   if (type == "Grid") return {"Shear Force", "Torsional Moment", "Bending Moment"};
-  return {"Axial Force", "y Shear Force", "z Shear Force", "Torsional Moment", "y Bending Moment",
-          "z Bending Moment"};
+  return {"Axial Force",      "y Shear Force",    "z Shear Force",
+          "Torsional Moment", "y Bending Moment", "z Bending Moment"};
 }
 
 Strings ReacHeadings(const std::string& type) {
@@ -146,7 +150,8 @@ bool ReadsAsNumber(const std::string& text) {
 
 }  // namespace
 
-ResultGridSize SizeResultGrid(const std::vector<int>& colWidths, int rows, int headingHeight, int rowHeight) {
+ResultGridSize SizeResultGrid(const std::vector<int>& colWidths, int rows, int headingHeight,
+                              int rowHeight) {
   const int cols = static_cast<int>(colWidths.size());
   ResultGridSize size;
   size.Width = (cols + 1) * 28;
@@ -187,7 +192,8 @@ const char* ResultFormName(FormId form) {
 
 CellPlace PlaceOf(const ResultTable& table, int row, int col) {
   if (table.Alignment == CellAlignment::Centred) return CellPlace::Centre;
-  const std::string& text = table.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+  const std::string& text =
+      table.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
   return ReadsAsNumber(text) ? CellPlace::Right : CellPlace::Left;
 }
 
@@ -198,7 +204,8 @@ std::string CopyCells(const ResultTable& table, int top, int left, int bottom, i
     for (int col = left; col <= right; ++col) {
       if (col > left) text += '\t';
       if (selected(row, col))
-        text += TrimBlanks(table.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)));
+        text += TrimBlanks(
+            table.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)));
     }
     text += '\n';
   }

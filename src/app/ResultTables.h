@@ -30,7 +30,8 @@ struct ResultGridSize {
 // the heading row and of the other rows: the columns plus 28 per grid line across, the rows plus
 // 30 per grid line down; a grid of more than 15 rows shows 14 data rows and a scroll bar
 // 255 twips wide.
-ResultGridSize SizeResultGrid(const std::vector<int>& colWidths, int rows, int headingHeight, int rowHeight);
+ResultGridSize SizeResultGrid(const std::vector<int>& colWidths, int rows, int headingHeight,
+                              int rowHeight);
 
 struct ResultTable {
   FormId Form = FormId::Disp;

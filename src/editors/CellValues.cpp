@@ -19,6 +19,8 @@ std::int16_t CellInteger(const std::string& text) {
   return static_cast<std::int16_t>(std::clamp(rounded, -32768.0, 32767.0));
 }
 
-std::string CellText(float value) { return FormatShortest(value); }
+std::string CellText(float value) {
+  return FormatShortest(value);
+}
 
 }  // namespace stavelorn

@@ -39,7 +39,7 @@ struct EntryForm {
   std::string CheckGroup;  // label above the check boxes; shown when one of them is
   std::string Note;        // a remark beside field NoteField, as "( Default value = 0 )"
   int NoteField = 0;
-  std::array<EntryField, kFields + 1> Text{};  // index 0 unused
+  std::array<EntryField, kFields + 1> Text{};   // index 0 unused
   std::array<EntryCheck, kChecks + 1> Check{};  // index 0 unused
   bool CancelVisible = true;
   int FocusField = 2;  // the field that gets the focus after loading and after Next

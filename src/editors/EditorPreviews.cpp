@@ -12,7 +12,9 @@ namespace stavelorn {
 
 namespace {
 
-bool IsPlane(const std::string& type) { return type == "Beam" || type == "PTruss" || type == "PFrame"; }
+bool IsPlane(const std::string& type) {
+  return type == "Beam" || type == "PTruss" || type == "PFrame";
+}
 
 // The symbol a plane restraint text calls for; texts other than these draw nothing.
 SupportSymbol PlaneSymbol(const std::string& type, const std::string& text) {
@@ -38,9 +40,12 @@ SupportSymbol SpaceSymbol(const std::string& type, const std::string& text) {
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (flags[k] != 1) continue;
     const std::string name = names[k].Name;
-    if (name.size() > 1) rotation = true;  // "XR", "YR", "ZR"
-    else if (name == "Y") y = true;
-    else other = true;
+    if (name.size() > 1)
+      rotation = true;  // "XR", "YR", "ZR"
+    else if (name == "Y")
+      y = true;
+    else
+      other = true;
   }
   if (rotation) return SupportSymbol::Fixed;
   if (other) return SupportSymbol::Hinged;
@@ -59,9 +64,12 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
     const double x = CellSingle(grid.Text(row, 1));
     const double second = coords >= 2 ? CellSingle(grid.Text(row, 2)) : 0;
     const double third = coords >= 3 ? CellSingle(grid.Text(row, 3)) : 0;
-    if (plane) points.push_back({x, second});
-    else if (type == "Grid") points.push_back(ProjectOblique(type, {x, 0, second}));
-    else points.push_back(ProjectOblique(type, {x, second, third}));
+    if (plane)
+      points.push_back({x, second});
+    else if (type == "Grid")
+      points.push_back(ProjectOblique(type, {x, 0, second}));
+    else
+      points.push_back(ProjectOblique(type, {x, second, third}));
   }
   DrawingView view;
   ScaleView(canvas, view, points, 0.1);
@@ -79,7 +87,8 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
         DrawXRoller(canvas, p.X, p.Y, u, OnExtent(p.X, view.ViewXMax), kLightRed);
         break;
       case SupportSymbol::YRoller:
-        DrawYRoller(canvas, p.X, p.Y, u, !flat && OnExtent(p.Y, view.ViewYMax) && p.Y != 0, kLightRed);
+        DrawYRoller(canvas, p.X, p.Y, u, !flat && OnExtent(p.Y, view.ViewYMax) && p.Y != 0,
+                    kLightRed);
         break;
       case SupportSymbol::Hinged:
         DrawHinged(canvas, p.X, p.Y, u, HingedSide(view, p.X, p.Y), kLightRed);
@@ -87,8 +96,7 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
       case SupportSymbol::Fixed:
         DrawFixedSquare(canvas, p.X, p.Y, u, FixedSquareSide(view, p.X, p.Y, flat), kLightRed);
         break;
-      case SupportSymbol::None:
-        break;
+      case SupportSymbol::None: break;
     }
   }
 
@@ -96,8 +104,10 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
   canvas.SetForeColor(kLightCyan);
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point p = points[i];
-    if (type == "PTruss") canvas.Circle(p.X, p.Y, mark, kLightCyan);
-    else canvas.FilledBox(p.X - mark / 2, p.Y - mark / 2, p.X + mark / 2, p.Y + mark / 2);
+    if (type == "PTruss")
+      canvas.Circle(p.X, p.Y, mark, kLightCyan);
+    else
+      canvas.FilledBox(p.X - mark / 2, p.Y - mark / 2, p.X + mark / 2, p.Y + mark / 2);
     // The number sits beside its joint, above it in the lower half, clear of the supports.
     canvas.SetCurrentX(p.X + mark);
     canvas.SetCurrentY(p.Y < middle ? p.Y + 4 * mark : p.Y - mark);

@@ -5,7 +5,9 @@
 
 namespace stavelorn {
 
-GridModel::GridModel() { SetCols(2); }
+GridModel::GridModel() {
+  SetCols(2);
+}
 
 void GridModel::SetRows(int rows) {
   // A grid always keeps its heading row and one data row, as the window's grid control does.
@@ -37,7 +39,9 @@ void GridModel::SetText(int row, int col, const std::string& text) {
   if (observer_.CellChanged) observer_.CellChanged(row, col);
 }
 
-void GridModel::AddRow() { SetRows(Rows() + 1); }
+void GridModel::AddRow() {
+  SetRows(Rows() + 1);
+}
 
 void GridModel::InsertRow(int row) {
   if (row < 1 || row > Rows()) throw std::out_of_range("grid row " + std::to_string(row));
@@ -64,7 +68,9 @@ void GridModel::SetColWidth(int col, int twips) {
   Changed();
 }
 
-int GridModel::RowHeight(int row) const { return row == 0 ? headingHeight_ : rowHeight_; }
+int GridModel::RowHeight(int row) const {
+  return row == 0 ? headingHeight_ : rowHeight_;
+}
 
 void GridModel::SetRowHeight(int row, int twips) {
   // Only the heading row is ever given its own height; data rows share one.
@@ -92,8 +98,12 @@ void GridModel::SetSize(int width, int height, bool verticalScrollBar) {
   Changed();
 }
 
-int GridModel::ClampRow(int row) const { return std::clamp(row, 1, Rows() - 1); }
-int GridModel::ClampCol(int col) const { return std::clamp(col, 1, cols_ - 1); }
+int GridModel::ClampRow(int row) const {
+  return std::clamp(row, 1, Rows() - 1);
+}
+int GridModel::ClampCol(int col) const {
+  return std::clamp(col, 1, cols_ - 1);
+}
 
 void GridModel::Changed() {
   if (observer_.LayoutChanged) observer_.LayoutChanged();

@@ -38,10 +38,10 @@ class GridModel {
   const std::string& Text(int row, int col) const;
   void SetText(int row, int col, const std::string& text);
 
-  void AddRow();              // appends a blank row
-  void InsertRow(int row);    // a blank row at `row`, the rows from there moving down
+  void AddRow();            // appends a blank row
+  void InsertRow(int row);  // a blank row at `row`, the rows from there moving down
   void RemoveRow(int row);
-  void BlankRow(int row);     // every cell of `row`, column 0 included, set empty
+  void BlankRow(int row);  // every cell of `row`, column 0 included, set empty
 
   int ColWidth(int col) const { return colWidths_.at(Index(col)); }
   void SetColWidth(int col, int twips);

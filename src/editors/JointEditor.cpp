@@ -26,7 +26,8 @@ void JointEditor::BuildGrid() {
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, "Joint");
   grid_.SetText(0, 1, "X-Coordinate");
-  if (coords >= 2) grid_.SetText(0, 2, model_.StructType == "Grid" ? "Z-Coordinate" : "Y-Coordinate");
+  if (coords >= 2)
+    grid_.SetText(0, 2, model_.StructType == "Grid" ? "Z-Coordinate" : "Y-Coordinate");
   if (coords >= 3) grid_.SetText(0, 3, "Z-Coordinate");
   grid_.SetText(0, RestraintColumn(), "Restraints");
 }
@@ -66,10 +67,16 @@ void JointEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.CheckGroup = "Support Restraints:";
   dialog.Text[1] = {"Joint No. :", "", true, true};
   dialog.Text[2] = {"X-Coordinate :", "", true, false};
-  dialog.Text[3] = {type == "Grid" ? "  Z-Coordinate :" : "Y-Coordinate :", "", type != "Beam", false};
+  dialog.Text[3] = {type == "Grid" ? "  Z-Coordinate :" : "Y-Coordinate :", "", type != "Beam",
+                    false};
   dialog.Text[4] = {"Z-Coordinate :", "", type == "STruss" || type == "SFrame", false};
-  const char* captions[] = {"", "X-Restr. :", "Y-Restr. :", "Z-Restr. :",
-                            "X-Rot. Restr.:", "Y-Rot. Restr.:", "Z-Rot. Restr.:"};
+  const char* captions[] = {"",
+                            "X-Restr. :",
+                            "Y-Restr. :",
+                            "Z-Restr. :",
+                            "X-Rot. Restr.:",
+                            "Y-Rot. Restr.:",
+                            "Z-Rot. Restr.:"};
   for (int check = 1; check <= EntryForm::kChecks; ++check)
     dialog.Check[static_cast<std::size_t>(check)].Caption = captions[check];
   // Each type shows the boxes of its own coordinates, some with captions of their own.
@@ -86,7 +93,8 @@ void JointEditor::LoadFields() {
     SetField(col + 1, fresh ? "" : grid_.Text(currentItem_, col));
   const std::vector<RestraintName>& names = RestraintNames(model_.StructType);
   std::vector<int> flags(names.size(), 0);
-  if (!fresh) flags = RestraintFlags(model_.StructType, grid_.Text(currentItem_, RestraintColumn()));
+  if (!fresh)
+    flags = RestraintFlags(model_.StructType, grid_.Text(currentItem_, RestraintColumn()));
   for (std::size_t k = 0; k < names.size(); ++k) SetCheck(names[k].Check, flags[k] == 1);
 }
 
@@ -126,7 +134,8 @@ void JointEditor::Commit() {
   model_.Supports.Redim(model_.SupportCount, model_.CoordsPerJoint + 1);
   for (int s = 1; s <= model_.SupportCount; ++s)
     for (int col = 1; col <= model_.CoordsPerJoint + 1; ++col)
-      model_.Supports(s, col) = static_cast<std::int16_t>(supports[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(col - 1)]);
+      model_.Supports(s, col) = static_cast<std::int16_t>(
+          supports[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(col - 1)]);
 }
 
 }  // namespace stavelorn

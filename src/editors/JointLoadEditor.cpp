@@ -17,9 +17,12 @@ struct ComponentTexts {
 ComponentTexts LoadTexts(const std::string& type) {
   if (type == "PTruss") return {{"X-Force", "Y-Force"}, {"X-Force :", "Y-Force :"}};
   if (type == "Beam") return {{"Y-Force", "Moment"}, {"Y-Force :", " Moment :"}};
-  if (type == "PFrame") return {{"X-Force", "Y-Force", "Moment"}, {"X-Force :", "Y-Force :", "Moment  :"}};
-  if (type == "STruss") return {{"X-Force", "Y-Force", "Z-Force"}, {"X-Force :", "Y-Force :", " Z-Force :"}};
-  if (type == "Grid") return {{"Y-Force", "X-Moment", "Z-Moment"}, {"Y-Force :", "X-Moment:", "Z-Moment:"}};
+  if (type == "PFrame")
+    return {{"X-Force", "Y-Force", "Moment"}, {"X-Force :", "Y-Force :", "Moment  :"}};
+  if (type == "STruss")
+    return {{"X-Force", "Y-Force", "Z-Force"}, {"X-Force :", "Y-Force :", " Z-Force :"}};
+  if (type == "Grid")
+    return {{"Y-Force", "X-Moment", "Z-Moment"}, {"Y-Force :", "X-Moment:", "Z-Moment:"}};
   return {{"X-Force", "Y-Force", "Z-Force", "X-Moment", "Y-Moment", "Z-Moment"},
           {"X-Force :", "Y-Force :", " Z-Force :", "X-Moment :", "Y-Moment :", "Z-Moment :"}};
 }
@@ -37,9 +40,10 @@ ComponentTexts SettlementTexts(const std::string& type) {
   if (type == "Grid")
     return {{"Y-Displacement", "X-Rotation", "Z-Rotation"},
             {"  Y-Displacement :", "   X-Rotation :", "   Z-Rotation :"}};
-  return {{"X-Displacement", "Y-Displacement", "Z-Displacement", "X-Rotation", "Y-Rotation", "Z-Rotation"},
-          {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :", "X-Rotation :", "Y-Rotation :",
-           "Z-Rotation :"}};
+  return {{"X-Displacement", "Y-Displacement", "Z-Displacement", "X-Rotation", "Y-Rotation",
+           "Z-Rotation"},
+          {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :", "X-Rotation :",
+           "Y-Rotation :", "Z-Rotation :"}};
 }
 
 }  // namespace
@@ -49,11 +53,14 @@ JointLoadEditor::JointLoadEditor(ModelStore& model, Messages& messages, JointDat
   window_.Id = Loads() ? FormId::JLoadA : FormId::JSettleA;
   window_.Caption = window_.Label2 = Loads() ? "Joint Loads" : "Support Displacements";
   window_.AddCaption = Loads() ? "Add Loads" : "Add Displacements";
-  window_.CloseCaption = Loads() ? "End Of Loads Input. Close" : "End Of Support Displacement Input. Close";
+  window_.CloseCaption =
+      Loads() ? "End Of Loads Input. Close" : "End Of Support Displacement Input. Close";
   window_.Preview = true;
 }
 
-int JointLoadEditor::StoredCount() const { return Loads() ? model_.JointLoadCount : model_.SettlementCount; }
+int JointLoadEditor::StoredCount() const {
+  return Loads() ? model_.JointLoadCount : model_.SettlementCount;
+}
 
 void JointLoadEditor::BuildGrid() {
   const int coords = model_.CoordsPerJoint;
@@ -62,7 +69,8 @@ void JointLoadEditor::BuildGrid() {
   for (int col = 1; col <= coords; ++col) grid_.SetColWidth(col, Loads() ? 1200 : 1500);
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, Loads() ? "Joint" : "Support");
-  const ComponentTexts texts = Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
+  const ComponentTexts texts =
+      Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
   for (int col = 1; col <= coords && col <= static_cast<int>(texts.Headings.size()); ++col)
     grid_.SetText(0, col, texts.Headings[static_cast<std::size_t>(col - 1)]);
 }
@@ -71,7 +79,8 @@ void JointLoadEditor::FillRow(int item) {
   const Array<std::int16_t>& joints = Loads() ? model_.JointLoadJoints : model_.SettlementJoints;
   const Table<float>& values = Loads() ? model_.JointLoadValues : model_.SettlementValues;
   grid_.SetText(item, 0, std::to_string(joints(item)));
-  for (int col = 1; col <= model_.CoordsPerJoint; ++col) grid_.SetText(item, col, CellText(values(item, col)));
+  for (int col = 1; col <= model_.CoordsPerJoint; ++col)
+    grid_.SetText(item, col, CellText(values(item, col)));
 }
 
 ListEditor::Prompt JointLoadEditor::EditPrompt(int row) const {
@@ -82,10 +91,12 @@ ListEditor::Prompt JointLoadEditor::EditPrompt(int row) const {
 ListEditor::Prompt JointLoadEditor::DeletePrompt(int first, int last) const {
   if (Loads())
     return {"Delete Loads", first == last ? "Delete loads on Joint " + KeyName(first) + " ?"
-                                          : "Delete loads on Joints " + KeyName(first) + " thru " + KeyName(last) + " ?"};
-  return {"Delete Settlements",
-          first == last ? "Delete settlements for Support " + KeyName(first) + " ?"
-                        : "Delete settlements for Supports " + KeyName(first) + " thru " + KeyName(last) + " ?"};
+                                          : "Delete loads on Joints " + KeyName(first) + " thru " +
+                                                KeyName(last) + " ?"};
+  return {"Delete Settlements", first == last
+                                    ? "Delete settlements for Support " + KeyName(first) + " ?"
+                                    : "Delete settlements for Supports " + KeyName(first) +
+                                          " thru " + KeyName(last) + " ?"};
 }
 
 void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
@@ -93,8 +104,10 @@ void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Caption = Loads() ? "Input & Edit: Joint Loads" : "Input & Edit: Support Displacements";
   dialog.NextCaption = Loads() ? "Next Joint" : "Next Support";
   dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false};
-  const ComponentTexts texts = Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
-  for (std::size_t k = 0; k < texts.Labels.size() && static_cast<int>(k) < model_.CoordsPerJoint; ++k)
+  const ComponentTexts texts =
+      Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
+  for (std::size_t k = 0; k < texts.Labels.size() && static_cast<int>(k) < model_.CoordsPerJoint;
+       ++k)
     dialog.Text[k + 2] = {texts.Labels[k], "", true, false};
 }
 
@@ -103,8 +116,11 @@ KeyedListEditor::Placement JointLoadEditor::Place(double key) {
   for (int row = 1; row <= itemCount_; ++row) {
     if (Key(row) == key) {
       const std::string j = CellText(static_cast<float>(key));
-      if (Loads()) messages_.ShowStop("Joint Number Error", "Loads on Joint " + j + " are already defined !");
-      else messages_.ShowStop("Support Number Error", "Settlements for Support " + j + " are already defined !");
+      if (Loads())
+        messages_.ShowStop("Joint Number Error", "Loads on Joint " + j + " are already defined !");
+      else
+        messages_.ShowStop("Support Number Error",
+                           "Settlements for Support " + j + " are already defined !");
       return {row, true};
     }
     // Just after the last row that names a smaller joint.

@@ -64,9 +64,13 @@ void KeyedListEditor::FieldChanged(int field) {
   grid_.SetText(currentItem_, field - 1, dialog_.Text[static_cast<std::size_t>(field)].Text);
 }
 
-double KeyedListEditor::Key(int row) const { return LeadingNumber(grid_.Text(row, 0)); }
+double KeyedListEditor::Key(int row) const {
+  return LeadingNumber(grid_.Text(row, 0));
+}
 
-std::string KeyedListEditor::KeyName(int row) const { return std::to_string(CellInteger(grid_.Text(row, 0))); }
+std::string KeyedListEditor::KeyName(int row) const {
+  return std::to_string(CellInteger(grid_.Text(row, 0)));
+}
 
 bool KeyedListEditor::StoreTyped() {
   const double key = LeadingNumber(dialog_.Text[1].Text);

@@ -4,7 +4,8 @@
 
 namespace stavelorn {
 
-ListEditor::ListEditor(ModelStore& model, Messages& messages) : model_(model), messages_(messages) {}
+ListEditor::ListEditor(ModelStore& model, Messages& messages)
+    : model_(model), messages_(messages) {}
 
 void ListEditor::Open() {
   model_.CurrentForm = window_.Id;
@@ -84,8 +85,10 @@ void ListEditor::Delete() {
   const int last = std::max(selFirstRow_, selLastRow_);
   for (int row = first; row <= last; ++row) {
     // The grid keeps one data row, so the last one left is blanked instead of removed.
-    if (grid_.Rows() > 2) grid_.RemoveRow(first);
-    else grid_.BlankRow(1);
+    if (grid_.Rows() > 2)
+      grid_.RemoveRow(first);
+    else
+      grid_.BlankRow(1);
     // The blank row of an empty list is not an item: deleting it leaves the count at 0.
     itemCount_ = std::max(itemCount_ - 1, 0);
   }
@@ -128,7 +131,9 @@ void ListEditor::Next() {
   LoadDialog();
 }
 
-void ListEditor::Ok() { dialog_.Open = false; }
+void ListEditor::Ok() {
+  dialog_.Open = false;
+}
 
 void ListEditor::CancelEntry() {
   if (mode_ != EditMode::Add && mode_ != EditMode::Insert) return;
@@ -147,8 +152,10 @@ void ListEditor::CancelEntry() {
 }
 
 void ListEditor::DialogClosed() {
-  if (mode_ == EditMode::Edit) Ok();
-  else CancelEntry();
+  if (mode_ == EditMode::Edit)
+    Ok();
+  else
+    CancelEntry();
 }
 
 void ListEditor::SizeGrid() {
@@ -166,7 +173,9 @@ void ListEditor::ScrollToCurrent() {
   if (currentItem_ > 10) grid_.SetTopRow(currentItem_ - 9);
 }
 
-void ListEditor::SelectRow(int row) { grid_.Select(row, 1, row, grid_.Cols() - 1); }
+void ListEditor::SelectRow(int row) {
+  grid_.Select(row, 1, row, grid_.Cols() - 1);
+}
 
 void ListEditor::Renumber(int from, int to) {
   if (!NumberedRows()) return;
@@ -174,10 +183,13 @@ void ListEditor::Renumber(int from, int to) {
     grid_.SetText(row, 0, std::to_string(row));
 }
 
-void ListEditor::SetField(int field, const std::string& text) { TypeField(field, text); }
+void ListEditor::SetField(int field, const std::string& text) {
+  TypeField(field, text);
+}
 
 void ListEditor::SetCheck(int check, bool checked) {
-  if (dialog_.Check.at(static_cast<std::size_t>(check)).Checked != checked) ClickCheck(check, checked);
+  if (dialog_.Check.at(static_cast<std::size_t>(check)).Checked != checked)
+    ClickCheck(check, checked);
 }
 
 void ListEditor::LoadDialog() {

@@ -11,7 +11,9 @@ namespace stavelorn {
 
 namespace {
 
-bool IsPlane(const std::string& type) { return type == "Beam" || type == "PTruss" || type == "PFrame"; }
+bool IsPlane(const std::string& type) {
+  return type == "Beam" || type == "PTruss" || type == "PFrame";
+}
 
 // Passes on to another canvas only the strokes of one colour, leaving its scale and picture
 // alone. The joint-load preview draws its arrows through the structure drawing's own rules this
@@ -54,8 +56,8 @@ void Label(Canvas& canvas, double x, double y, double value) {
 
 }  // namespace
 
-void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
-                           Messages& messages) {
+void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
+                           Canvas& canvas, Messages& messages) {
   DrawingView view;
   PlotStructure(model, canvas, FormId::JLoadA, messages, view);
   const std::string& type = model.StructType;
@@ -87,7 +89,8 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
 
   // Each label sits beyond the free end of its arrow, or above the arc of a moment.
   const double u = view.SymbolUnit;
-  const double midX = (view.ViewXMin + view.ViewXMax) / 2, midY = (view.ViewYMin + view.ViewYMax) / 2;
+  const double midX = (view.ViewXMin + view.ViewXMax) / 2,
+               midY = (view.ViewYMin + view.ViewYMax) / 2;
   canvas.SetForeColor(kLightMagenta);
   for (int r = 1; r <= loads.JointLoadCount; ++r) {
     std::optional<Point> p = PlanePosition(model, loads.JointLoadJoints(r));
@@ -97,18 +100,23 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
       const double v = loads.JointLoadValues(r, k);
       if (v == 0) continue;
       const bool moment = (type == "Beam" && k == 2) || k == 3;
-      if (moment) Label(canvas, x + 4 * u, (type == "Beam" ? 0 : y) + 5 * u, v);
-      else if (type == "Beam") Label(canvas, x + u, 7 * u, v);
-      else if (k == 1) Label(canvas, x > midX ? x + 6 * u : x - 9 * u, y + 2 * u, v);
-      else if (type == "PTruss" && y <= midY) Label(canvas, x + u, y - 5 * u, v);
-      else Label(canvas, x + u, y + 7 * u, v);
+      if (moment)
+        Label(canvas, x + 4 * u, (type == "Beam" ? 0 : y) + 5 * u, v);
+      else if (type == "Beam")
+        Label(canvas, x + u, 7 * u, v);
+      else if (k == 1)
+        Label(canvas, x > midX ? x + 6 * u : x - 9 * u, y + 2 * u, v);
+      else if (type == "PTruss" && y <= midY)
+        Label(canvas, x + u, y - 5 * u, v);
+      else
+        Label(canvas, x + u, y + 7 * u, v);
     }
   }
   canvas.SetForeColor(kLightCyan);
 }
 
-void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
-                            Messages& messages) {
+void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
+                            Canvas& canvas, Messages& messages) {
   DrawingView view;
   PlotStructure(model, canvas, FormId::MemLoadA, messages, view);
   if (!IsPlane(model.StructType) || model.JointCount < 1) return;

@@ -14,12 +14,12 @@ namespace stavelorn {
 
 // The structure for JLoadA, then each grid row's joint load components (column 0 the joint,
 // columns 1.. the components) as arrows in colour 13, each labelled with its absolute value.
-void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
-                           Messages& messages);
+void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
+                           Canvas& canvas, Messages& messages);
 
 // The structure for MemLoadA, then each grid row's uniform load w (column 0 the member, column 1
 // w) along its member in colour 10, labelled with |w|.
-void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
-                            Messages& messages);
+void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
+                            Canvas& canvas, Messages& messages);
 
 }  // namespace stavelorn

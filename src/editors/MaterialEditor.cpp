@@ -4,7 +4,8 @@
 
 namespace stavelorn {
 
-MaterialEditor::MaterialEditor(ModelStore& model, Messages& messages) : ListEditor(model, messages) {
+MaterialEditor::MaterialEditor(ModelStore& model, Messages& messages)
+    : ListEditor(model, messages) {
   window_.Id = FormId::MatA;
   window_.Caption = window_.Label2 = "Material Properties";
   window_.AddCaption = "Add Materials";
@@ -23,7 +24,8 @@ void MaterialEditor::BuildGrid() {
 }
 
 void MaterialEditor::FillRow(int item) {
-  for (int col = 1; col < grid_.Cols(); ++col) grid_.SetText(item, col, CellText(model_.Materials(item, col)));
+  for (int col = 1; col < grid_.Cols(); ++col)
+    grid_.SetText(item, col, CellText(model_.Materials(item, col)));
 }
 
 ListEditor::Prompt MaterialEditor::InsertPrompt(int row) const {
@@ -63,7 +65,9 @@ void MaterialEditor::LoadFields() {
 }
 
 void MaterialEditor::FieldChanged(int field) {
-  if (field >= 2) grid_.SetText(currentItem_, ColumnOf(field), dialog_.Text[static_cast<std::size_t>(field)].Text);
+  if (field >= 2)
+    grid_.SetText(currentItem_, ColumnOf(field),
+                  dialog_.Text[static_cast<std::size_t>(field)].Text);
 }
 
 void MaterialEditor::Commit() {

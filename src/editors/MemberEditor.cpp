@@ -41,8 +41,8 @@ bool MemberEditor::Referenced() const {
 void MemberEditor::BuildGrid() {
   grid_.SetCols(WithRoll() ? 7 : WithHinges() ? 6 : 5);
   const int widths[] = {750, 950, 630, 800, 775, 1000, 800};
-  const char* headings[] = {"Member No.", "Beginning Joint", " End Joint", "Material No.",
-                            "Cross- Section No.", "Hinge @", "Angle of Roll"};
+  const char* headings[] = {"Member No.",         "Beginning Joint", " End Joint",   "Material No.",
+                            "Cross- Section No.", "Hinge @",         "Angle of Roll"};
   for (int col = 0; col < grid_.Cols(); ++col) {
     grid_.SetColWidth(col, widths[col]);
     grid_.SetText(0, col, headings[col]);
@@ -51,10 +51,12 @@ void MemberEditor::BuildGrid() {
 }
 
 void MemberEditor::FillRow(int item) {
-  for (int col = 1; col <= 4; ++col) grid_.SetText(item, col, std::to_string(model_.MemberProps(item, col)));
+  for (int col = 1; col <= 4; ++col)
+    grid_.SetText(item, col, std::to_string(model_.MemberProps(item, col)));
   if (WithHinges())
     for (int r = 1; r <= model_.ReleaseCount; ++r)
-      if (model_.Releases(r, 1) == item) grid_.SetText(item, kHingeColumn, HingeText(model_.Releases(r, 2)));
+      if (model_.Releases(r, 1) == item)
+        grid_.SetText(item, kHingeColumn, HingeText(model_.Releases(r, 2)));
   if (WithRoll()) grid_.SetText(item, kRollColumn, CellText(model_.RollAngles(item)));
 }
 
@@ -123,8 +125,10 @@ void MemberEditor::FieldChanged(int field) {
   std::string cell = text;
   if (!text.empty()) {
     const double value = LeadingNumber(text);
-    if (value < 1) cell = "1";
-    else if (value > LimitOf(field)) cell = std::to_string(LimitOf(field));
+    if (value < 1)
+      cell = "1";
+    else if (value > LimitOf(field))
+      cell = std::to_string(LimitOf(field));
   }
   grid_.SetText(currentItem_, field - 1, cell);
 }
@@ -139,7 +143,8 @@ void MemberEditor::CheckChanged(int) {
 void MemberEditor::Commit() {
   int count = itemCount_;
   // A single member without both of its joints is no member.
-  if (count == 1 && (CellSingle(grid_.Text(1, 1)) == 0 || CellSingle(grid_.Text(1, 2)) == 0)) count = 0;
+  if (count == 1 && (CellSingle(grid_.Text(1, 1)) == 0 || CellSingle(grid_.Text(1, 2)) == 0))
+    count = 0;
   model_.MemberCount = static_cast<std::int16_t>(count);
   if (count == 0) return;
   model_.MemberProps.Redim(count, 4);
@@ -155,8 +160,10 @@ void MemberEditor::Commit() {
     if (!releases.empty()) {
       model_.Releases.Redim(model_.ReleaseCount, 2);
       for (int r = 1; r <= model_.ReleaseCount; ++r) {
-        model_.Releases(r, 1) = static_cast<std::int16_t>(releases[static_cast<std::size_t>(r - 1)].first);
-        model_.Releases(r, 2) = static_cast<std::int16_t>(releases[static_cast<std::size_t>(r - 1)].second);
+        model_.Releases(r, 1) =
+            static_cast<std::int16_t>(releases[static_cast<std::size_t>(r - 1)].first);
+        model_.Releases(r, 2) =
+            static_cast<std::int16_t>(releases[static_cast<std::size_t>(r - 1)].second);
       }
     }
   }

@@ -6,16 +6,20 @@
 
 namespace stavelorn {
 
-bool WholeSpanUniform(std::int16_t type, float a, float b, float c) { return type == 3 && a == 0 && b == 0 && c == 0; }
+bool WholeSpanUniform(std::int16_t type, float a, float b, float c) {
+  return type == 3 && a == 0 && b == 0 && c == 0;
+}
 
 std::string MemberLoadKindText(std::int16_t type) {
-  static const char* const names[] = {"Conc.", "Moment", "Uniform", "Linear", "Axial W", "Axial w",
-                                      "Torque", "Conc.-z", "Moment-y", "Unifr.-y", "Linear-y"};
+  static const char* const names[] = {"Conc.",    "Moment",   "Uniform", "Linear",
+                                      "Axial W",  "Axial w",  "Torque",  "Conc.-z",
+                                      "Moment-y", "Unifr.-y", "Linear-y"};
   if (type < 1 || type > 11) return "Type " + std::to_string(type);
   return std::string(names[type - 1]) + ", type " + std::to_string(type);
 }
 
-MemberLoadEditor::MemberLoadEditor(ModelStore& model, Messages& messages) : KeyedListEditor(model, messages) {
+MemberLoadEditor::MemberLoadEditor(ModelStore& model, Messages& messages)
+    : KeyedListEditor(model, messages) {
   window_.Id = FormId::MemLoadA;
   window_.Caption = window_.Label2 = "Member Loads";
   window_.AddCaption = "Add Loads";
@@ -24,16 +28,20 @@ MemberLoadEditor::MemberLoadEditor(ModelStore& model, Messages& messages) : Keye
 }
 
 bool MemberLoadEditor::KeptRow(int row) const {
-  return row >= 1 && row <= static_cast<int>(kept_.size()) && kept_[static_cast<std::size_t>(row - 1)].has_value();
+  return row >= 1 && row <= static_cast<int>(kept_.size()) &&
+         kept_[static_cast<std::size_t>(row - 1)].has_value();
 }
 
 void MemberLoadEditor::Shown() {
-  const auto kept = std::count_if(kept_.begin(), kept_.end(), [](const auto& r) { return r.has_value(); });
+  const auto kept =
+      std::count_if(kept_.begin(), kept_.end(), [](const auto& r) { return r.has_value(); });
   if (kept > 0)
     messages_.ShowInformation(
         "Member Loads",
-        std::to_string(kept) + (kept == 1 ? " load of this project is" : " loads of this project are") +
-            " not a uniform load over a whole member. The list names each by its kind; it cannot be edited "
+        std::to_string(kept) +
+            (kept == 1 ? " load of this project is" : " loads of this project are") +
+            " not a uniform load over a whole member. The list names each by its kind; it cannot "
+            "be edited "
             "here, but it can be deleted, and End Of Loads Input stores it unchanged.");
   KeyedListEditor::Shown();
 }
@@ -52,7 +60,8 @@ void MemberLoadEditor::FillRow(int item) {
   Record r;
   r.Member = model_.MemberLoadInfo(item, 1);
   r.Type = model_.MemberLoadInfo(item, 2);
-  for (int k = 1; k <= 4; ++k) r.Values[static_cast<std::size_t>(k - 1)] = model_.MemberLoadValues(item, k);
+  for (int k = 1; k <= 4; ++k)
+    r.Values[static_cast<std::size_t>(k - 1)] = model_.MemberLoadValues(item, k);
   grid_.SetText(item, 0, std::to_string(r.Member));
   const bool shown = WholeSpanUniform(r.Type, r.Values[1], r.Values[2], r.Values[3]);
   grid_.SetText(item, 1, shown ? CellText(r.Values[0]) : MemberLoadKindText(r.Type));
@@ -66,7 +75,8 @@ ListEditor::Prompt MemberLoadEditor::EditPrompt(int row) const {
 
 ListEditor::Prompt MemberLoadEditor::DeletePrompt(int first, int last) const {
   return {"Delete Loads", first == last ? "Delete load on Member " + KeyName(first) + " ?"
-                                        : "Delete loads on Members " + KeyName(first) + " thru " + KeyName(last) + " ?"};
+                                        : "Delete loads on Members " + KeyName(first) + " thru " +
+                                              KeyName(last) + " ?"};
 }
 
 void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {
@@ -76,8 +86,10 @@ void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Text[1] = {"Member No.:", "", true, false};
   dialog.Text[2] = {"Load Intensity - w :", "", true, false};
   dialog.Note =
-      "Note: Only uniformly distributed loads over the entire member lengths are considered. Member loads are "
-      "defined in the local coordinate system, with the load intensity w considered to be positive when in the "
+      "Note: Only uniformly distributed loads over the entire member lengths are considered. "
+      "Member loads are "
+      "defined in the local coordinate system, with the load intensity w considered to be positive "
+      "when in the "
       "direction opposite to the local y-axis.";
   dialog.NoteField = 2;
 }
@@ -98,7 +110,8 @@ void MemberLoadEditor::FieldChanged(int field) {
 }
 
 void MemberLoadEditor::Delete() {
-  const int first = std::min(grid_.Row(), grid_.RowSel()), last = std::max(grid_.Row(), grid_.RowSel());
+  const int first = std::min(grid_.Row(), grid_.RowSel()),
+            last = std::max(grid_.Row(), grid_.RowSel());
   const int before = itemCount_;
   KeyedListEditor::Delete();
   if (itemCount_ == before) return;  // called off
@@ -151,7 +164,8 @@ void MemberLoadEditor::Commit() {
     const Record& r = records[static_cast<std::size_t>(i - 1)];
     model_.MemberLoadInfo(i, 1) = r.Member;
     model_.MemberLoadInfo(i, 2) = r.Type;
-    for (int k = 1; k <= 4; ++k) model_.MemberLoadValues(i, k) = r.Values[static_cast<std::size_t>(k - 1)];
+    for (int k = 1; k <= 4; ++k)
+      model_.MemberLoadValues(i, k) = r.Values[static_cast<std::size_t>(k - 1)];
   }
 }
 

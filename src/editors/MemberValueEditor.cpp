@@ -7,9 +7,11 @@ namespace stavelorn {
 MemberValueEditor::MemberValueEditor(ModelStore& model, Messages& messages, MemberData data)
     : KeyedListEditor(model, messages), data_(data) {
   window_.Id = Temps() ? FormId::MemTempA : FormId::MemErrA;
-  window_.Caption = window_.Label2 = Temps() ? "Member Temperature Changes" : "Member Fabrication Errors";
+  window_.Caption = window_.Label2 =
+      Temps() ? "Member Temperature Changes" : "Member Fabrication Errors";
   window_.AddCaption = Temps() ? "Add Temperature Changes" : "Add Fabrication Errors";
-  window_.CloseCaption = Temps() ? "End Of Temperatures Input. Close" : "End Of Errors Input. Close";
+  window_.CloseCaption =
+      Temps() ? "End Of Temperatures Input. Close" : "End Of Errors Input. Close";
   window_.Preview = true;
 }
 
@@ -18,7 +20,9 @@ void MemberValueEditor::Open() {
   window_.EditVisible = window_.DeleteVisible = itemCount_ >= 1;
 }
 
-int MemberValueEditor::StoredCount() const { return Temps() ? model_.TempChangeCount : model_.FabErrorCount; }
+int MemberValueEditor::StoredCount() const {
+  return Temps() ? model_.TempChangeCount : model_.FabErrorCount;
+}
 
 void MemberValueEditor::BuildGrid() {
   grid_.SetCols(2);
@@ -30,8 +34,11 @@ void MemberValueEditor::BuildGrid() {
 }
 
 void MemberValueEditor::FillRow(int item) {
-  grid_.SetText(item, 0, std::to_string(Temps() ? model_.TempChangeMembers(item) : model_.FabErrorMembers(item)));
-  grid_.SetText(item, 1, CellText(Temps() ? model_.TempChangeValues(item) : model_.FabErrorValues(item)));
+  grid_.SetText(
+      item, 0,
+      std::to_string(Temps() ? model_.TempChangeMembers(item) : model_.FabErrorMembers(item)));
+  grid_.SetText(item, 1,
+                CellText(Temps() ? model_.TempChangeValues(item) : model_.FabErrorValues(item)));
 }
 
 ListEditor::Prompt MemberValueEditor::EditPrompt(int row) const {
@@ -42,24 +49,29 @@ ListEditor::Prompt MemberValueEditor::EditPrompt(int row) const {
 ListEditor::Prompt MemberValueEditor::DeletePrompt(int first, int last) const {
   const std::string a = KeyName(first), b = KeyName(last);
   if (Temps())
-    return {"Delete Temperatures", first == last ? "Delete temperature for Member " + a + " ?"
-                                                 : "Delete temperatures for Members " + a + " thru " + b + " ?"};
-  return {"Delete Fab.Errors",
-          first == last ? "Delete Error for Member " + a + " ?" : "Delete Errors for Members " + a + " thru " + b + " ?"};
+    return {"Delete Temperatures",
+            first == last ? "Delete temperature for Member " + a + " ?"
+                          : "Delete temperatures for Members " + a + " thru " + b + " ?"};
+  return {"Delete Fab.Errors", first == last
+                                   ? "Delete Error for Member " + a + " ?"
+                                   : "Delete Errors for Members " + a + " thru " + b + " ?"};
 }
 
 void MemberValueEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = Temps() ? FormId::MemTempB : FormId::MemErrB;
-  dialog.Caption = Temps() ? "Input & Edit:Temperature Changes" : "Input & Edit: Fabrication Errors";
+  dialog.Caption =
+      Temps() ? "Input & Edit:Temperature Changes" : "Input & Edit: Fabrication Errors";
   dialog.NextCaption = "Next Member";
   // The member of an item being edited is fixed: the field is passed over and cannot be typed in.
   dialog.Text[1] = {"Member No.:", "", true, mode_ == EditMode::Edit};
-  dialog.Text[2] = {Temps() ? "Temperature Change : ( Tu )" : "Fabrication Error :", "", true, false};
-  dialog.Note = Temps() ? " Notes: 1.The value of the coefficient of                       thermel expansion "
-                          "for this member                   must be specified as a material                 "
-                          "      property data.                                            2.An Increase in "
-                          "temperature is                        considered to be positive."
-                        : "Note: An error is considered to be positive if it increases the member length.";
+  dialog.Text[2] = {Temps() ? "Temperature Change : ( Tu )" : "Fabrication Error :", "", true,
+                    false};
+  dialog.Note =
+      Temps() ? " Notes: 1.The value of the coefficient of                       thermel expansion "
+                "for this member                   must be specified as a material                 "
+                "      property data.                                            2.An Increase in "
+                "temperature is                        considered to be positive."
+              : "Note: An error is considered to be positive if it increases the member length.";
   dialog.NoteField = 2;
 }
 
@@ -78,8 +90,9 @@ KeyedListEditor::Placement MemberValueEditor::Place(double key) {
     place.Row = row + 1;
     if (Key(row) == key) {
       const std::string n = KeyName(row);
-      messages_.ShowStop("Member Number Error", Temps() ? "Temperature change for Member " + n + " is already defined !"
-                                                        : "Error for Member " + n + " is already defined !");
+      messages_.ShowStop("Member Number Error",
+                         Temps() ? "Temperature change for Member " + n + " is already defined !"
+                                 : "Error for Member " + n + " is already defined !");
       place.Duplicate = true;
     }
     if (key < Key(row)) {

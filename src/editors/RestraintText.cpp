@@ -12,8 +12,12 @@ const std::vector<RestraintName>& RestraintNames(const std::string& structType) 
       {"STruss", {{"X", 1, "X-Restr. :"}, {"Y", 2, "Y-Restr. :"}, {"Z", 3, "Z-Restr. :"}}},
       {"Grid", {{"Y", 1, "Y-Restr.:"}, {"XR", 4, "X-Rot. Restr.:"}, {"ZR", 5, "Z-Rot. Restr.:"}}},
       {"SFrame",
-       {{"X", 1, "X-Restr. :"}, {"Y", 2, "Y-Restr. :"}, {"Z", 3, "Z-Restr. :"},
-        {"XR", 4, "X-Rot. Restr.:"}, {"YR", 5, "Y-Rot. Restr.:"}, {"ZR", 6, "Z-Rot. Restr.:"}}},
+       {{"X", 1, "X-Restr. :"},
+        {"Y", 2, "Y-Restr. :"},
+        {"Z", 3, "Z-Restr. :"},
+        {"XR", 4, "X-Rot. Restr.:"},
+        {"YR", 5, "Y-Rot. Restr.:"},
+        {"ZR", 6, "Z-Rot. Restr.:"}}},
   };
   static const std::vector<RestraintName> none;
   auto found = names.find(structType);

@@ -38,12 +38,14 @@ void SectionEditor::BuildGrid() {
 }
 
 void SectionEditor::FillRow(int item) {
-  for (int col = 1; col < grid_.Cols(); ++col) grid_.SetText(item, col, CellText(model_.Sections(item, col)));
+  for (int col = 1; col < grid_.Cols(); ++col)
+    grid_.SetText(item, col, CellText(model_.Sections(item, col)));
 }
 
 ListEditor::Prompt SectionEditor::InsertPrompt(int row) const {
-  return {"Insert Cross-Sections", "Insert new cross-sections\nafter Cross-Section " + std::to_string(row) +
-                                       " ?\n\nNote: The following cross-sections will be renumbered."};
+  return {"Insert Cross-Sections",
+          "Insert new cross-sections\nafter Cross-Section " + std::to_string(row) +
+              " ?\n\nNote: The following cross-sections will be renumbered."};
 }
 
 ListEditor::Prompt SectionEditor::EditPrompt(int row) const {
@@ -54,7 +56,8 @@ ListEditor::Prompt SectionEditor::DeletePrompt(int first, int last) const {
   std::string text = first == last ? "Delete Cross-Section " + std::to_string(first) + " ?"
                                    : "Delete Cross-Sections " + std::to_string(first) + " thru " +
                                          std::to_string(last) + "?";
-  return {"Delete Cross-Sections", text + "\n\nNote: The following cross-sections will be renumbered."};
+  return {"Delete Cross-Sections",
+          text + "\n\nNote: The following cross-sections will be renumbered."};
 }
 
 void SectionEditor::DescribeDialog(EntryForm& dialog) const {
@@ -78,7 +81,8 @@ void SectionEditor::DescribeDialog(EntryForm& dialog) const {
 
 void SectionEditor::LoadFields() {
   const bool fresh = mode_ != EditMode::Edit;
-  for (int col = 1; col < grid_.Cols(); ++col) SetField(col + 1, fresh ? "" : grid_.Text(currentItem_, col));
+  for (int col = 1; col < grid_.Cols(); ++col)
+    SetField(col + 1, fresh ? "" : grid_.Text(currentItem_, col));
 }
 
 void SectionEditor::FieldChanged(int field) {
@@ -94,7 +98,8 @@ void SectionEditor::Commit() {
   if (count < 1) return;
   model_.Sections.Redim(count, model_.SectionColumns);
   for (int s = 1; s <= count; ++s)
-    for (int col = 1; col <= model_.SectionColumns; ++col) model_.Sections(s, col) = CellSingle(grid_.Text(s, col));
+    for (int col = 1; col <= model_.SectionColumns; ++col)
+      model_.Sections(s, col) = CellSingle(grid_.Text(s, col));
 }
 
 }  // namespace stavelorn

@@ -57,7 +57,8 @@ std::optional<MemberBending> Bending(const ModelStore& model, int member) {
 
 void DrawTruss(const ModelStore& model, Canvas& canvas, const DrawingView& view, double m) {
   for (int j = 1; j <= model.JointCount; ++j)
-    if (std::optional<Point> p = DisplacedJoint(model, j, m)) canvas.Circle(p->X, p->Y, view.MarkUnit, kLightRed);
+    if (std::optional<Point> p = DisplacedJoint(model, j, m))
+      canvas.Circle(p->X, p->Y, view.MarkUnit, kLightRed);
   for (int member = 1; member <= model.MemberCount; ++member) {
     std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, member, 1);
     std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, member, 2);

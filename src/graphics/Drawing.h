@@ -30,11 +30,13 @@ void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Message
 void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages);
 
 // The plane drawing; failures are reported as "Error in Plot2D".
-void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view);
+void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+            DrawingView& view);
 
 // The oblique projection of space trusses, grids and space frames, without loads or deformed
 // members; failures are reported as "Error in Plot3D".
-void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view);
+void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+            DrawingView& view);
 
 // The figure of every uniform load over a whole member span, of a plane structure; Plot2D calls
 // it for the main and displacement windows.

@@ -61,7 +61,8 @@ bool RestrainedCoordinate(const ModelStore& model, int joint, int k) {
 std::optional<double> Settlement(const ModelStore& model, int joint, int k) {
   const int records = std::min<int>(model.SettlementCount, model.SettlementJoints.Size());
   for (int r = 1; r <= records; ++r)
-    if (model.SettlementJoints(r) == joint) return FiniteCell(model.SettlementValues, model.SettlementCount, r, k);
+    if (model.SettlementJoints(r) == joint)
+      return FiniteCell(model.SettlementValues, model.SettlementCount, r, k);
   return std::nullopt;
 }
 
@@ -117,23 +118,29 @@ void RunDrawing(const char* title, Messages& messages, const std::function<void(
 
 bool ShowsMembers(FormId form) {
   switch (form) {
-    case FormId::mcas: case FormId::Disp: case FormId::JLoadA: case FormId::JSettleA:
-    case FormId::MemLoadA: case FormId::MemTempA: case FormId::MemErrA:
-      return true;
-    default:
-      return false;
+    case FormId::mcas:
+    case FormId::Disp:
+    case FormId::JLoadA:
+    case FormId::JSettleA:
+    case FormId::MemLoadA:
+    case FormId::MemTempA:
+    case FormId::MemErrA: return true;
+    default: return false;
   }
 }
 
-void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form, const DrawingView& view,
-                          bool truss, const std::function<std::optional<Point>(int)>& place) {
+void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
+                          const DrawingView& view, bool truss,
+                          const std::function<std::optional<Point>(int)>& place) {
   const double mark = view.MarkUnit;
   const double middle = (view.ViewYMin + view.ViewYMax) / 2;
   for (int j = 1; j <= model.JointCount; ++j) {
     std::optional<Point> p = place(j);
     if (!p) continue;
-    if (truss) canvas.Circle(p->X, p->Y, mark, kLightCyan);
-    else canvas.FilledBox(p->X - mark / 2, p->Y - mark / 2, p->X + mark / 2, p->Y + mark / 2);
+    if (truss)
+      canvas.Circle(p->X, p->Y, mark, kLightCyan);
+    else
+      canvas.FilledBox(p->X - mark / 2, p->Y - mark / 2, p->X + mark / 2, p->Y + mark / 2);
     if (NumbersJoints(form)) {
       canvas.SetCurrentX(p->X);
       canvas.SetCurrentY(p->Y);

@@ -25,7 +25,8 @@ struct Point {
 // the table.
 template <typename T>
 std::optional<T> Cell(const Table<T>& table, int count, int row, int col) {
-  if (row < 1 || row > count || row > table.Rows() || col < 1 || col > table.Cols()) return std::nullopt;
+  if (row < 1 || row > count || row > table.Rows() || col < 1 || col > table.Cols())
+    return std::nullopt;
   return table(row, col);
 }
 template <typename T>
@@ -57,17 +58,21 @@ bool RestrainedCoordinate(const ModelStore& model, int joint, int k);
 std::optional<double> Settlement(const ModelStore& model, int joint, int k);
 
 // Whether a position lies on an extent of the view, the tolerance of every position test.
-inline bool OnExtent(double value, double extent) { return value - extent < 1e-6 && extent - value < 1e-6; }
+inline bool OnExtent(double value, double extent) {
+  return value - extent < 1e-6 && extent - value < 1e-6;
+}
 
 // Fits the view around the points: a square of 1 + 2 * margin times the larger side of their
 // extent, centred on it, or the square from -100 to 100 when all points coincide or there are
 // none. Clears the canvas, sets its scale and the view's units.
-void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points, double margin = 0.2);
+void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points,
+               double margin = 0.2);
 
 // A failure that ends a drawing, with the error the user is shown.
 class DrawingFailure : public std::runtime_error {
  public:
-  explicit DrawingFailure(RunError error) : std::runtime_error(error.Description), error_(std::move(error)) {}
+  explicit DrawingFailure(RunError error)
+      : std::runtime_error(error.Description), error_(std::move(error)) {}
   const RunError& Error() const { return error_; }
 
  private:
@@ -78,7 +83,9 @@ class DrawingFailure : public std::runtime_error {
 void RunDrawing(const char* title, Messages& messages, const std::function<void()>& draw);
 
 // Whether the window shows loads, displaced supports and the deformed shape.
-inline bool ShowsResults(FormId form) { return form == FormId::mcas || form == FormId::Disp; }
+inline bool ShowsResults(FormId form) {
+  return form == FormId::mcas || form == FormId::Disp;
+}
 // Whether the window is a preview that labels joints with their numbers.
 inline bool NumbersJoints(FormId form) {
   return form == FormId::JLoadA || form == FormId::MemberA || form == FormId::JSettleA;
@@ -92,7 +99,8 @@ inline bool HighlightsMembers(FormId form) {
 // Draws the joints as markers (circles for trusses, filled squares otherwise), numbered in the
 // previews that number them, then the members, at the positions `place` gives; a joint or
 // member whose position is missing is left out.
-void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form, const DrawingView& view,
-                          bool truss, const std::function<std::optional<Point>(int)>& place);
+void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
+                          const DrawingView& view, bool truss,
+                          const std::function<std::optional<Point>(int)>& place);
 
 }  // namespace stavelorn

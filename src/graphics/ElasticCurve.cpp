@@ -16,7 +16,9 @@ double UnitForce(double x, double a, double L) {
 
 // Deflection at x under a uniform load w over [0, c], from the beginning, times 24 EI L.
 double UniformFromStart(double x, double c, double L, double w) {
-  if (x <= c) return x * w * (c * c * (2 * L - c) * (2 * L - c) - 2 * c * x * x * (2 * L - c) + L * x * x * x);
+  if (x <= c)
+    return x * w *
+           (c * c * (2 * L - c) * (2 * L - c) - 2 * c * x * x * (2 * L - c) + L * x * x * x);
   return c * c * w * (L - x) * (4 * L * x - 2 * x * x - c * c);
 }
 
@@ -45,16 +47,17 @@ double LinearLoad(double x, const SpanLoad& load, double L) {
 
 double ElasticOrdinate(const MemberBending& member, double x) {
   const double L = member.Length, EI = member.EI;
-  double v = (x * (x * x - L * L) * member.Me + x * (x - L) * (x - 2 * L) * member.Mb) / (6 * EI * L);
+  double v =
+      (x * (x * x - L * L) * member.Me + x * (x - L) * (x - 2 * L) * member.Mb) / (6 * EI * L);
   for (const SpanLoad& load : member.Loads) {
     const double a = load.L1;
     switch (load.Type) {
-      case 1:
-        v += UnitForce(x, a, L) * load.W / (6 * EI * L);
-        break;
+      case 1: v += UnitForce(x, a, L) * load.W / (6 * EI * L); break;
       case 2:
-        if (x <= a) v += (6 * a * L - 3 * a * a - 2 * L * L - x * x) * x * load.W / (6 * EI * L);
-        else v += ((L - x) * (L - x) + 3 * a * a - L * L) * (L - x) * load.W / (6 * EI * L);
+        if (x <= a)
+          v += (6 * a * L - 3 * a * a - 2 * L * L - x * x) * x * load.W / (6 * EI * L);
+        else
+          v += ((L - x) * (L - x) + 3 * a * a - L * L) * (L - x) * load.W / (6 * EI * L);
         break;
       case 3:
         // The load over [l1, L - l2] is the load over the whole span less the parts beyond it.
@@ -62,11 +65,8 @@ double ElasticOrdinate(const MemberBending& member, double x) {
         if (load.L1 > 0) v += UniformFromStart(x, load.L1, L, load.W) / (24 * EI * L);
         if (load.L2 > 0) v += UniformFromStart(L - x, load.L2, L, load.W) / (24 * EI * L);
         break;
-      case 4:
-        v += LinearLoad(x, load, L) / (6 * EI * L);
-        break;
-      default:
-        break;
+      case 4: v += LinearLoad(x, load, L) / (6 * EI * L); break;
+      default: break;
     }
   }
   return v;

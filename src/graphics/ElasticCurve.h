@@ -16,8 +16,8 @@ struct SpanLoad {
 };
 
 struct MemberBending {
-  double Length = 0;    // L, the chord between the displaced ends
-  double EI = 0;        // modulus of elasticity times moment of inertia
+  double Length = 0;      // L, the chord between the displaced ends
+  double EI = 0;          // modulus of elasticity times moment of inertia
   double Mb = 0, Me = 0;  // end moments, counter-clockwise positive, as the analysis gives them
   std::vector<SpanLoad> Loads;
 };

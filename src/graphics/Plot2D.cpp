@@ -13,7 +13,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // Degrees of freedom of a joint of each plane type, in the joint's coordinate order.
-int PlaneDofs(const std::string& type) { return type == "PFrame" ? 3 : 2; }
+int PlaneDofs(const std::string& type) {
+  return type == "PFrame" ? 3 : 2;
+}
 
 SupportSymbol PlaneSymbol(const std::string& type, const std::vector<int>& f) {
   if (type == "Beam") {
@@ -73,15 +75,18 @@ class PlaneDrawing {
 
     // The support once more where the analysis moved it. A symbol without a free translation
     // only moves with a settlement.
-    const bool moves = symbol == SupportSymbol::XRoller || (symbol == SupportSymbol::YRoller && type_ != "Beam");
+    const bool moves =
+        symbol == SupportSymbol::XRoller || (symbol == SupportSymbol::YRoller && type_ != "Beam");
     if (!analysed || !ShowsResults(form_) || (!moves && model_.SettlementCount < 1)) return;
     const double m = model_.DeflectionMultiplier;
     Point moved = *p;
     double turn = 0;
     for (int k = 1; k <= dofs; ++k) {
       double shift = 0;
-      if (std::optional<double> d = FreeDisplacement(model_, *joint, k)) shift = *d;
-      else if (RestrainedCoordinate(model_, *joint, k)) shift = Settlement(model_, *joint, k).value_or(0);
+      if (std::optional<double> d = FreeDisplacement(model_, *joint, k))
+        shift = *d;
+      else if (RestrainedCoordinate(model_, *joint, k))
+        shift = Settlement(model_, *joint, k).value_or(0);
       if (type_ == "Beam") {
         (k == 1 ? moved.Y : turn) += m * shift;
       } else if (k == 3) {
@@ -110,8 +115,7 @@ class PlaneDrawing {
       case SupportSymbol::Fixed:
         DrawFixedWall(canvas_, at.X, at.Y, u_, FixedAngle(joint) + turn, colour);
         break;
-      case SupportSymbol::None:
-        break;
+      case SupportSymbol::None: break;
     }
   }
 
@@ -148,7 +152,9 @@ class PlaneDrawing {
     }
   }
 
-  void Stroke(double x1, double y1, double x2, double y2) { canvas_.Line(x1, y1, x2, y2, kLightMagenta); }
+  void Stroke(double x1, double y1, double x2, double y2) {
+    canvas_.Line(x1, y1, x2, y2, kLightMagenta);
+  }
   // An arrowhead: two strokes from its tip.
   void Head(double x, double y, double x1, double y1, double x2, double y2) {
     Stroke(x, y, x1, y1);
@@ -159,8 +165,10 @@ class PlaneDrawing {
     if (v == 0) return;
     const double u = u_;
     Stroke(x, 5 * u, x, 0);
-    if (v > 0) Head(x, 5 * u, x - u, 4 * u, x + u, 4 * u);
-    else Head(x, 0, x - u, u, x + u, u);
+    if (v > 0)
+      Head(x, 5 * u, x - u, 4 * u, x + u, 4 * u);
+    else
+      Head(x, 0, x - u, u, x + u, u);
   }
 
   void XForce(Point p, double v) {
@@ -168,12 +176,16 @@ class PlaneDrawing {
     const double u = u_, x = p.X, y = p.Y;
     if (x > (view_.ViewXMin + view_.ViewXMax) / 2) {
       Stroke(x, y, x + 5 * u, y);
-      if (v > 0) Head(x + 5 * u, y, x + 4 * u, y + u, x + 4 * u, y - u);
-      else Head(x, y, x + u, y + u, x + u, y - u);
+      if (v > 0)
+        Head(x + 5 * u, y, x + 4 * u, y + u, x + 4 * u, y - u);
+      else
+        Head(x, y, x + u, y + u, x + u, y - u);
     } else {
       Stroke(x - 5 * u, y, x, y);
-      if (v > 0) Head(x, y, x - u, y + u, x - u, y - u);
-      else Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
+      if (v > 0)
+        Head(x, y, x - u, y + u, x - u, y - u);
+      else
+        Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
     }
   }
 
@@ -182,12 +194,16 @@ class PlaneDrawing {
     const double u = u_, x = p.X, y = p.Y;
     if (type_ == "PTruss" && y <= (view_.ViewYMin + view_.ViewYMax) / 2) {
       Stroke(x, y, x, y - 5 * u);
-      if (v > 0) Head(x, y, x - u, y - u, x + u, y - u);
-      else Head(x, y - 5 * u, x - u, y - 4 * u, x + u, y - 4 * u);
+      if (v > 0)
+        Head(x, y, x - u, y - u, x + u, y - u);
+      else
+        Head(x, y - 5 * u, x - u, y - 4 * u, x + u, y - 4 * u);
     } else {
       Stroke(x, y, x, y + 5 * u);
-      if (v > 0) Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
-      else Head(x, y, x - u, y + u, x + u, y + u);
+      if (v > 0)
+        Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
+      else
+        Head(x, y, x - u, y + u, x + u, y + u);
     }
   }
 
@@ -195,8 +211,10 @@ class PlaneDrawing {
     if (v == 0) return;
     const double u = u_, x = p.X, y = p.Y;
     canvas_.Arc(x, y + u, 3 * u, kLightMagenta, 0, kPi);
-    if (v > 0) Head(x - 3 * u, y + u, x - 4 * u, y + 2 * u, x - 2 * u, y + 2 * u);
-    else Head(x + 3 * u, y + u, x + 2 * u, y + 2 * u, x + 4 * u, y + 2 * u);
+    if (v > 0)
+      Head(x - 3 * u, y + u, x - 4 * u, y + 2 * u, x - 2 * u, y + 2 * u);
+    else
+      Head(x + 3 * u, y + u, x + 2 * u, y + 2 * u, x + 4 * u, y + 2 * u);
   }
 
   const ModelStore& model_;
@@ -209,7 +227,8 @@ class PlaneDrawing {
 
 }  // namespace
 
-void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
+void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+            DrawingView& view) {
   canvas.SetForeColor(kLightCyan);
   canvas.SetFontItalic(false);
   canvas.SetDrawWidth(1);
@@ -234,7 +253,8 @@ void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView&
       if (readable) values[k - 1] = *v;
     }
     // Only a uniform load over the whole span has a figure.
-    if (!readable || *type != 3 || values[1] != 0 || values[2] != 0 || values[3] != 0 || values[0] == 0)
+    if (!readable || *type != 3 || values[1] != 0 || values[2] != 0 || values[3] != 0 ||
+        values[0] == 0)
       continue;
     std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, *member, 1);
     std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, *member, 2);
@@ -244,8 +264,8 @@ void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView&
     if (!frame) pb->Y = pe->Y = 0;
     const double length = std::hypot(pe->X - pb->X, pe->Y - pb->Y);
     if (length == 0) continue;
-    DrawUniformLoadFigure(canvas, pb->X, pb->Y, length, (pe->X - pb->X) / length, (pe->Y - pb->Y) / length,
-                          values[0], view.SymbolUnit, kYellow);
+    DrawUniformLoadFigure(canvas, pb->X, pb->Y, length, (pe->X - pb->X) / length,
+                          (pe->Y - pb->Y) / length, values[0], view.SymbolUnit, kYellow);
   }
 }
 
@@ -253,7 +273,8 @@ void DrawUniformLoadFigure(Canvas& canvas, double x, double y, double length, do
                            double w, double u, int colour) {
   // A point `a` along the span and `d` to its left.
   auto line = [&](double a1, double d1, double a2, double d2) {
-    canvas.Line(x + a1 * c - d1 * s, y + a1 * s + d1 * c, x + a2 * c - d2 * s, y + a2 * s + d2 * c, colour);
+    canvas.Line(x + a1 * c - d1 * s, y + a1 * s + d1 * c, x + a2 * c - d2 * s, y + a2 * s + d2 * c,
+                colour);
   };
   line(0, 2 * u, length, 2 * u);
   for (int k = 0; k <= 10; ++k) {

@@ -68,10 +68,10 @@ class SpaceDrawing {
         DrawHinged(canvas_, p.X, p.Y, u, HingedSide(view_, p.X, p.Y), kLightRed);
         break;
       case SupportSymbol::Fixed:
-        DrawFixedSquare(canvas_, p.X, p.Y, u, FixedSquareSide(view_, p.X, p.Y, type_ == "Grid"), kLightRed);
+        DrawFixedSquare(canvas_, p.X, p.Y, u, FixedSquareSide(view_, p.X, p.Y, type_ == "Grid"),
+                        kLightRed);
         break;
-      default:
-        break;
+      default: break;
     }
   }
 
@@ -104,10 +104,12 @@ Point ProjectOblique(const std::string& type, const Point3& p) {
   const double degrees = 3.141592654 / 180;
   const bool grid = type == "Grid";
   const double alpha = (grid ? 0 : 10) * degrees, beta = (grid ? 45 : 30) * degrees;
-  return {p.X * std::cos(alpha) - p.Z * std::cos(beta), p.Y - p.X * std::sin(alpha) - p.Z * std::sin(beta)};
+  return {p.X * std::cos(alpha) - p.Z * std::cos(beta),
+          p.Y - p.X * std::sin(alpha) - p.Z * std::sin(beta)};
 }
 
-void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
+void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+            DrawingView& view) {
   canvas.SetForeColor(kLightCyan);
   canvas.SetFontItalic(false);
   canvas.SetDrawWidth(1);
@@ -115,11 +117,14 @@ void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& mess
   RunDrawing("Error in Plot3D", messages, [&] { SpaceDrawing(model, canvas, form, view).Draw(); });
 }
 
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages, DrawingView& view) {
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+                   DrawingView& view) {
   if (model.JointCount < 1) return;
   const std::string& type = model.StructType;
-  if (type == "Beam" || type == "PTruss" || type == "PFrame") Plot2D(model, canvas, form, messages, view);
-  else Plot3D(model, canvas, form, messages, view);
+  if (type == "Beam" || type == "PTruss" || type == "PFrame")
+    Plot2D(model, canvas, form, messages, view);
+  else
+    Plot3D(model, canvas, form, messages, view);
 }
 
 void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages) {

@@ -75,17 +75,21 @@ void RecordingCanvas::Add(Stroke stroke) {
 }
 
 PictureMapping::PictureMapping(const UserScale& scale, double width, double height)
-    : scale_(scale), width_(width),
-      sx_(width / (scale.Right - scale.Left)), sy_(height / (scale.Bottom - scale.Top)) {}
+    : scale_(scale),
+      width_(width),
+      sx_(width / (scale.Right - scale.Left)),
+      sy_(height / (scale.Bottom - scale.Top)) {}
 
 bool PictureMapping::Paintable(const Stroke& stroke) const {
-  for (double pixel : {X(stroke.X1), Y(stroke.Y1), X(stroke.X2), Y(stroke.Y2), Length(stroke.Radius),
-                       stroke.Start, stroke.End})
+  for (double pixel : {X(stroke.X1), Y(stroke.Y1), X(stroke.X2), Y(stroke.Y2),
+                       Length(stroke.Radius), stroke.Start, stroke.End})
     if (!std::isfinite(pixel)) return false;
   return true;
 }
 
-double PictureMapping::FontPixels() const { return std::max(10.0, width_ / 55); }
+double PictureMapping::FontPixels() const {
+  return std::max(10.0, width_ / 55);
+}
 
 std::vector<std::pair<double, double>> PictureMapping::ArcPixels(const Stroke& arc) const {
   // One point every few degrees, and never more than a full turn's worth. The radius is measured
@@ -100,7 +104,8 @@ std::vector<std::pair<double, double>> PictureMapping::ArcPixels(const Stroke& a
   std::vector<std::pair<double, double>> points;
   for (int k = 0; k <= steps; ++k) {
     const double angle = arc.Start + k * step;
-    points.emplace_back(X(arc.X1) + radius * std::cos(angle), Y(arc.Y1) + up * radius * std::sin(angle));
+    points.emplace_back(X(arc.X1) + radius * std::cos(angle),
+                        Y(arc.Y1) + up * radius * std::sin(angle));
   }
   return points;
 }

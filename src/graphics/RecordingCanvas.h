@@ -13,9 +13,9 @@ namespace stavelorn {
 struct Stroke {
   enum class Kind { Line, Box, Circle, Arc, Text };
   Kind Shape = Kind::Line;
-  double X1 = 0, Y1 = 0;  // line start, first box corner, circle or arc centre, text top-left
-  double X2 = 0, Y2 = 0;  // line end, opposite box corner
-  double Radius = 0;      // circles and arcs, horizontal user units
+  double X1 = 0, Y1 = 0;      // line start, first box corner, circle or arc centre, text top-left
+  double X2 = 0, Y2 = 0;      // line end, opposite box corner
+  double Radius = 0;          // circles and arcs, horizontal user units
   double Start = 0, End = 0;  // arc angles in radians, counter-clockwise from +x
   int Colour = kLightCyan;    // palette number
   int Width = 1;              // pen width in pixels

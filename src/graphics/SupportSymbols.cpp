@@ -19,8 +19,10 @@ void DrawYRoller(Canvas& canvas, double x, double y, double u, bool above, int c
   canvas.Circle(x, y + s * u, u, colour);
   canvas.Line(x - 2 * u, y + 2 * s * u, x + 2 * u, y + 2 * s * u, colour);
   for (int k = 0; k <= 4; ++k) {
-    if (above) canvas.Line(x + 2 * u - k * u, y + 2 * u, x + 3 * u - k * u, y + 3 * u, colour);
-    else canvas.Line(x + 2 * u - k * u, y - 2 * u, x + u - k * u, y - 3 * u, colour);
+    if (above)
+      canvas.Line(x + 2 * u - k * u, y + 2 * u, x + 3 * u - k * u, y + 3 * u, colour);
+    else
+      canvas.Line(x + 2 * u - k * u, y - 2 * u, x + u - k * u, y - 3 * u, colour);
   }
 }
 

@@ -20,10 +20,14 @@ std::string Colour(int colour) {
 std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
-    else if (c == '&') out += "&amp;";
-    else out += c;
+    if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '&')
+      out += "&amp;";
+    else
+      out += c;
   }
   return out;
 }
@@ -41,20 +45,22 @@ std::string SvgPicture(const RecordingCanvas& canvas, int width, int height) {
   for (const Stroke& s : canvas.Strokes()) {
     if (!map.Paintable(s)) continue;
     const std::string colour = Colour(s.Colour);
-    const std::string pen = "stroke=\"" + colour + "\" stroke-width=\"" + std::to_string(s.Width) + "\"";
+    const std::string pen =
+        "stroke=\"" + colour + "\" stroke-width=\"" + std::to_string(s.Width) + "\"";
     switch (s.Shape) {
       case Stroke::Kind::Line:
-        svg << "<line x1=\"" << map.X(s.X1) << "\" y1=\"" << map.Y(s.Y1) << "\" x2=\"" << map.X(s.X2)
-            << "\" y2=\"" << map.Y(s.Y2) << "\" " << pen << "/>\n";
+        svg << "<line x1=\"" << map.X(s.X1) << "\" y1=\"" << map.Y(s.Y1) << "\" x2=\""
+            << map.X(s.X2) << "\" y2=\"" << map.Y(s.Y2) << "\" " << pen << "/>\n";
         break;
       case Stroke::Kind::Box:
         svg << "<rect x=\"" << std::fmin(map.X(s.X1), map.X(s.X2)) << "\" y=\""
-            << std::fmin(map.Y(s.Y1), map.Y(s.Y2)) << "\" width=\"" << std::fabs(map.X(s.X2) - map.X(s.X1))
-            << "\" height=\"" << std::fabs(map.Y(s.Y2) - map.Y(s.Y1)) << "\" fill=\"" << colour << "\"/>\n";
+            << std::fmin(map.Y(s.Y1), map.Y(s.Y2)) << "\" width=\""
+            << std::fabs(map.X(s.X2) - map.X(s.X1)) << "\" height=\""
+            << std::fabs(map.Y(s.Y2) - map.Y(s.Y1)) << "\" fill=\"" << colour << "\"/>\n";
         break;
       case Stroke::Kind::Circle:
-        svg << "<circle cx=\"" << map.X(s.X1) << "\" cy=\"" << map.Y(s.Y1) << "\" r=\"" << map.Length(s.Radius)
-            << "\" fill=\"none\" " << pen << "/>\n";
+        svg << "<circle cx=\"" << map.X(s.X1) << "\" cy=\"" << map.Y(s.Y1) << "\" r=\""
+            << map.Length(s.Radius) << "\" fill=\"none\" " << pen << "/>\n";
         break;
       case Stroke::Kind::Arc: {
         svg << "<polyline fill=\"none\" " << pen << " points=\"";
@@ -63,10 +69,11 @@ std::string SvgPicture(const RecordingCanvas& canvas, int width, int height) {
         break;
       }
       case Stroke::Kind::Text:
-        svg << "<text x=\"" << map.X(s.X1) << "\" y=\"" << map.Y(s.Y1) << "\" dominant-baseline=\"hanging\""
-            << " font-family=\"sans-serif\" font-size=\"" << map.FontPixels() << "\" fill=\"" << colour << '"'
-            << (s.Italic ? " font-style=\"italic\"" : "") << " xml:space=\"preserve\">" << Escaped(s.Text)
-            << "</text>\n";
+        svg << "<text x=\"" << map.X(s.X1) << "\" y=\"" << map.Y(s.Y1)
+            << "\" dominant-baseline=\"hanging\""
+            << " font-family=\"sans-serif\" font-size=\"" << map.FontPixels() << "\" fill=\""
+            << colour << '"' << (s.Italic ? " font-style=\"italic\"" : "")
+            << " xml:space=\"preserve\">" << Escaped(s.Text) << "</text>\n";
         break;
     }
   }

@@ -7,10 +7,27 @@ namespace stavelorn {
 enum class FormId {
   mcas,      // main window
   ProjName,  // project title dialog
-  Disp, MbForce, Reac,  // result windows
-  JointA, JointB, MatA, MatB, CrossA, CrossB, MemberA, MemberB,
-  JLoadA, JLoadB, MemLoadA, MemLoadB, JSettleA, JSettleB,
-  MemTempA, MemTempB, MemErrA, MemErrB,
+  Disp,
+  MbForce,
+  Reac,  // result windows
+  JointA,
+  JointB,
+  MatA,
+  MatB,
+  CrossA,
+  CrossB,
+  MemberA,
+  MemberB,
+  JLoadA,
+  JLoadB,
+  MemLoadA,
+  MemLoadB,
+  JSettleA,
+  JSettleB,
+  MemTempA,
+  MemTempB,
+  MemErrA,
+  MemErrB,
 };
 
 }  // namespace stavelorn

@@ -18,10 +18,10 @@ namespace stavelorn {
 
 // AnalysisStatus codes.
 enum : std::int16_t {
-  kNoResults = 0,        // never analysed, under way, or data edited since
-  kAnalysisComplete = 1, // result arrays valid
-  kNotStable = -1,       // failed the static stability count
-  kSolutionFailed = -2,  // the equation solution failed
+  kNoResults = 0,         // never analysed, under way, or data edited since
+  kAnalysisComplete = 1,  // result arrays valid
+  kNotStable = -1,        // failed the static stability count
+  kSolutionFailed = -2,   // the equation solution failed
 };
 
 struct ModelStore {
@@ -51,19 +51,21 @@ struct ModelStore {
   FormId CurrentForm = FormId::mcas;
 
   // Input tables (rows = the count named in the comment).
-  Table<float> JointCoords;             // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
-  Table<std::int16_t> Supports;         // SupportCount x (CoordsPerJoint+1): joint, then 1/0 per coordinate
-  Table<float> Materials;               // MaterialCount x 2 (E, alpha) or 3 (E, G, alpha) for grids and space frames
-  Table<float> Sections;                // SectionCount x SectionColumns: A | I | A,I | I,J | A,Iz,Iy,J
-  Table<std::int16_t> MemberProps;      // MemberCount x 4: begin joint, end joint, material, section
-  Array<float> RollAngles;              // MemberCount, degrees; space frames only
-  Table<std::int16_t> Releases;         // ReleaseCount x 2: member, code (1 begin, 2 end, 3 both hinged)
-  Array<std::int16_t> JointLoadJoints;  // JointLoadCount
-  Table<float> JointLoadValues;         // JointLoadCount x CoordsPerJoint, forces then moments
-  Table<std::int16_t> MemberLoadInfo;   // MemberLoadCount x 2: member, load type code 1..11
-  Table<float> MemberLoadValues;        // MemberLoadCount x 4: magnitudes and distances
-  Array<std::int16_t> SettlementJoints; // SettlementCount
-  Table<float> SettlementValues;        // SettlementCount x CoordsPerJoint, translations then rotations
+  Table<float> JointCoords;  // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
+  Table<std::int16_t>
+      Supports;  // SupportCount x (CoordsPerJoint+1): joint, then 1/0 per coordinate
+  Table<float>
+      Materials;  // MaterialCount x 2 (E, alpha) or 3 (E, G, alpha) for grids and space frames
+  Table<float> Sections;            // SectionCount x SectionColumns: A | I | A,I | I,J | A,Iz,Iy,J
+  Table<std::int16_t> MemberProps;  // MemberCount x 4: begin joint, end joint, material, section
+  Array<float> RollAngles;          // MemberCount, degrees; space frames only
+  Table<std::int16_t> Releases;  // ReleaseCount x 2: member, code (1 begin, 2 end, 3 both hinged)
+  Array<std::int16_t> JointLoadJoints;   // JointLoadCount
+  Table<float> JointLoadValues;          // JointLoadCount x CoordsPerJoint, forces then moments
+  Table<std::int16_t> MemberLoadInfo;    // MemberLoadCount x 2: member, load type code 1..11
+  Table<float> MemberLoadValues;         // MemberLoadCount x 4: magnitudes and distances
+  Array<std::int16_t> SettlementJoints;  // SettlementCount
+  Table<float> SettlementValues;  // SettlementCount x CoordsPerJoint, translations then rotations
   Array<std::int16_t> TempChangeMembers;  // TempChangeCount
   Array<float> TempChangeValues;          // TempChangeCount, uniform temperature change Tu
   Array<std::int16_t> FabErrorMembers;    // FabErrorCount
@@ -74,8 +76,8 @@ struct ModelStore {
   std::int16_t RestrainedCount = 0;  // JointCount*CoordsPerJoint - DofCount
   Array<std::int16_t> CoordNumbers;  // index (joint-1)*CoordsPerJoint + k -> structure coordinate
   Array<float> JointDisplacements;   // DofCount
-  Table<float> MemberEndForces;      // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
-  Array<float> SupportReactions;     // RestrainedCount, index = coordinate number - DofCount
+  Table<float> MemberEndForces;   // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
+  Array<float> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
 
   // Empties the store as the program does at start and on Close Project: every count and the
   // type sizes 0, the strings "", Pi rounded from double, multiplier 5, the main window current.

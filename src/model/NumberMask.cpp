@@ -26,8 +26,9 @@ struct ScientificShape {
 ScientificShape ParseScientific(std::string_view mask) {
   std::size_t semicolon = mask.find(';');
   std::string_view positive = mask.substr(0, semicolon);
-  if (semicolon == std::string_view::npos || mask.substr(semicolon + 1) != "-" + std::string(positive.substr(1)) ||
-      positive.size() < 2 || positive[0] != ' ')
+  if (semicolon == std::string_view::npos ||
+      mask.substr(semicolon + 1) != "-" + std::string(positive.substr(1)) || positive.size() < 2 ||
+      positive[0] != ' ')
     UnknownMask(mask);
   ScientificShape shape;
   std::size_t i = 1;
@@ -36,7 +37,8 @@ ScientificShape ParseScientific(std::string_view mask) {
   while (i < positive.size() && positive[i] == '0') ++i, ++shape.fractionDigits;
   if (positive.substr(i, 2) != "E+") UnknownMask(mask);
   for (i += 2; i < positive.size() && positive[i] == '0'; ++i) ++shape.exponentDigits;
-  if (i != positive.size() || shape.integerDigits == 0 || shape.exponentDigits == 0) UnknownMask(mask);
+  if (i != positive.size() || shape.integerDigits == 0 || shape.exponentDigits == 0)
+    UnknownMask(mask);
   return shape;
 }
 
@@ -74,9 +76,11 @@ std::string FormatScientific(float value, const ScientificShape& shape) {
 
   std::string exponentText = std::to_string(std::abs(exponent));
   if (static_cast<int>(exponentText.size()) < shape.exponentDigits)
-    exponentText.insert(0, static_cast<std::size_t>(shape.exponentDigits) - exponentText.size(), '0');
+    exponentText.insert(0, static_cast<std::size_t>(shape.exponentDigits) - exponentText.size(),
+                        '0');
   std::string text = sign + digits.substr(0, static_cast<std::size_t>(shape.integerDigits));
-  if (shape.fractionDigits > 0) text += "." + digits.substr(static_cast<std::size_t>(shape.integerDigits));
+  if (shape.fractionDigits > 0)
+    text += "." + digits.substr(static_cast<std::size_t>(shape.integerDigits));
   return text + "E" + (exponent < 0 ? "-" : "+") + exponentText;
 }
 

@@ -10,7 +10,9 @@ namespace stavelorn {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The extent of a decimal number at the start of `text` from `pos`: sign, digits, optional
 // point and fraction, optional exponent (only when digits follow the E). Returns the end, or
@@ -57,8 +59,7 @@ long Magnitude(const std::string& number) {
     bool negative = i < number.size() && number[i] == '-';
     if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
     long exponent = 0;
-    for (; i < number.size(); ++i)
-      exponent = std::min(exponent * 10 + (number[i] - '0'), 100000L);
+    for (; i < number.size(); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), 100000L);
     magnitude += negative ? -exponent : exponent;
   }
   return magnitude;

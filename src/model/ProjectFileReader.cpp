@@ -23,8 +23,12 @@ struct Field {
   int line = 0;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
 
 // Splits the text into fields and keeps count of lines for the messages.
 class FieldReader {
@@ -48,9 +52,9 @@ class FieldReader {
       field.quoted = true;
       for (++pos_;; ++pos_) {
         if (pos_ >= text_.size())
-          return RunError{kErrPastEndOfFile, "Input past end of file: the quoted text that opens on line " +
-                                                 std::to_string(field.line) + " (" + where +
-                                                 ") is never closed"};
+          return RunError{kErrPastEndOfFile,
+                          "Input past end of file: the quoted text that opens on line " +
+                              std::to_string(field.line) + " (" + where + ") is never closed"};
         CountLine(pos_);
         if (text_[pos_] != '"') {
           field.text += text_[pos_];
@@ -64,8 +68,9 @@ class FieldReader {
       }
       while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
       if (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]))
-        return RunError{kErrTypeMismatch, "Type mismatch: unexpected text after the quoted field on line " +
-                                              std::to_string(line_) + " (" + where + ")"};
+        return RunError{kErrTypeMismatch,
+                        "Type mismatch: unexpected text after the quoted field on line " +
+                            std::to_string(line_) + " (" + where + ")"};
     } else {
       std::size_t start = pos_;
       while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
@@ -80,7 +85,8 @@ class FieldReader {
  private:
   void CountLine(std::size_t at) {
     // CR LF, a lone LF and a lone CR each end one line.
-    if (text_[at] == '\n' || (text_[at] == '\r' && (at + 1 >= text_.size() || text_[at + 1] != '\n')))
+    if (text_[at] == '\n' ||
+        (text_[at] == '\r' && (at + 1 >= text_.size() || text_[at + 1] != '\n')))
       ++line_;
   }
 
@@ -113,9 +119,10 @@ class ProjectReader {
     model_.ProjectTitle = field.text;
     if (RunResult e = fields_.Next(field, "the structure type")) return e;
     if (!model_.SetStructType(field.text))
-      return RunError{kErrTypeMismatch, "Type mismatch: the structure type " + Shown(field.text) +
-                                            " on line " + std::to_string(field.line) +
-                                            " is none of Beam, PTruss, PFrame, STruss, Grid, SFrame"};
+      return RunError{kErrTypeMismatch,
+                      "Type mismatch: the structure type " + Shown(field.text) + " on line " +
+                          std::to_string(field.line) +
+                          " is none of Beam, PTruss, PFrame, STruss, Grid, SFrame"};
     while (!fields_.AtEnd())
       if (RunResult e = ReadSection()) return e;
     return std::nullopt;
@@ -127,10 +134,10 @@ class ProjectReader {
     std::string after = previous_.empty() ? "the type record" : "section \"" + previous_ + "\"";
     if (RunResult e = fields_.Next(label, "a section label")) return e;
     if (!label.quoted)
-      return RunError{kErrTypeMismatch, "Type mismatch: a quoted section label was expected on line " +
-                                            std::to_string(label.line) + " after " + after +
-                                            ", but it reads " + Shown(label.text) +
-                                            " (does a count disagree with its records?)"};
+      return RunError{kErrTypeMismatch,
+                      "Type mismatch: a quoted section label was expected on line " +
+                          std::to_string(label.line) + " after " + after + ", but it reads " +
+                          Shown(label.text) + " (does a count disagree with its records?)"};
     section_ = label.text;
     std::int16_t count = 0;
     if (RunResult e = ReadCount(count)) return e;
@@ -211,7 +218,8 @@ class ProjectReader {
       for (int c = 1; c <= intCount; ++c)
         if (RunResult e = ReadInt(r.ints(record_, c), "field " + std::to_string(c))) return e;
       for (int c = 1; c <= singleCount; ++c)
-        if (RunResult e = ReadSingle(r.singles(record_, c), "field " + std::to_string(intCount + c)))
+        if (RunResult e =
+                ReadSingle(r.singles(record_, c), "field " + std::to_string(intCount + c)))
           return e;
     }
     return std::nullopt;
@@ -221,14 +229,16 @@ class ProjectReader {
     Field field;
     if (RunResult e = fields_.Next(field, Place(what))) return e;
     bool overflow = false;
-    std::optional<std::int16_t> parsed = field.quoted ? std::nullopt : ParseInt16(field.text, overflow);
+    std::optional<std::int16_t> parsed =
+        field.quoted ? std::nullopt : ParseInt16(field.text, overflow);
     if (overflow)
-      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " + std::to_string(field.line) +
-                                        " reads " + Shown(field.text) + ", outside -32768..32767"};
+      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
+                                        std::to_string(field.line) + " reads " + Shown(field.text) +
+                                        ", outside -32768..32767"};
     if (!parsed)
       return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
-                                            std::to_string(field.line) + " reads " + Shown(field.text) +
-                                            ", not a whole number"};
+                                            std::to_string(field.line) + " reads " +
+                                            Shown(field.text) + ", not a whole number"};
     value = *parsed;
     return std::nullopt;
   }
@@ -239,11 +249,11 @@ class ProjectReader {
     std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
     if (!parsed)
       return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
-                                            std::to_string(field.line) + " reads " + Shown(field.text) +
-                                            ", not a number"};
+                                            std::to_string(field.line) + " reads " +
+                                            Shown(field.text) + ", not a number"};
     if (std::isinf(*parsed))
-      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " + std::to_string(field.line) +
-                                        " reads " + Shown(field.text) +
+      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
+                                        std::to_string(field.line) + " reads " + Shown(field.text) +
                                         ", too large for a single-precision number"};
     value = *parsed;
     return std::nullopt;

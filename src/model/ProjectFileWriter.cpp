@@ -92,8 +92,8 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
     for (int j = 1; j <= m.JointCount; ++j, out.EndRecord())
       for (int c = 1; c <= m.CoordColumns; ++c) out.Single(m.JointCoords(j, c));
 
-  if (m.SupportCount > 0 && out.Section("Supports", m.SupportCount, {m.Supports.Rows()},
-                                        {{m.Supports.Cols(), dof + 1}}))
+  if (m.SupportCount > 0 &&
+      out.Section("Supports", m.SupportCount, {m.Supports.Rows()}, {{m.Supports.Cols(), dof + 1}}))
     for (int s = 1; s <= m.SupportCount; ++s, out.EndRecord())
       for (int c = 1; c <= dof + 1; ++c) out.Integer(m.Supports(s, c));
 
@@ -121,15 +121,13 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
 
   // A truss has pinned joints everywhere, so releases mean nothing to it and are not kept.
   if (m.ReleaseCount > 0 && !IsTruss(m.StructType) &&
-      out.Section("Member Releases", m.ReleaseCount, {m.Releases.Rows()},
-                  {{m.Releases.Cols(), 2}}))
+      out.Section("Member Releases", m.ReleaseCount, {m.Releases.Rows()}, {{m.Releases.Cols(), 2}}))
     for (int i = 1; i <= m.ReleaseCount; ++i, out.EndRecord())
       for (int c = 1; c <= 2; ++c) out.Integer(m.Releases(i, c));
 
-  if (m.JointLoadCount > 0 &&
-      out.Section("Joint Loads", m.JointLoadCount,
-                  {m.JointLoadJoints.Size(), m.JointLoadValues.Rows()},
-                  {{m.JointLoadValues.Cols(), dof}}))
+  if (m.JointLoadCount > 0 && out.Section("Joint Loads", m.JointLoadCount,
+                                          {m.JointLoadJoints.Size(), m.JointLoadValues.Rows()},
+                                          {{m.JointLoadValues.Cols(), dof}}))
     for (int i = 1; i <= m.JointLoadCount; ++i, out.EndRecord()) {
       out.Integer(m.JointLoadJoints(i));
       for (int c = 1; c <= dof; ++c) out.Single(m.JointLoadValues(i, c));
@@ -145,26 +143,23 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
       for (int c = 1; c <= 4; ++c) out.Single(m.MemberLoadValues(i, c));
     }
 
-  if (m.SettlementCount > 0 &&
-      out.Section("Support Displacements", m.SettlementCount,
-                  {m.SettlementJoints.Size(), m.SettlementValues.Rows()},
-                  {{m.SettlementValues.Cols(), dof}}))
+  if (m.SettlementCount > 0 && out.Section("Support Displacements", m.SettlementCount,
+                                           {m.SettlementJoints.Size(), m.SettlementValues.Rows()},
+                                           {{m.SettlementValues.Cols(), dof}}))
     for (int i = 1; i <= m.SettlementCount; ++i, out.EndRecord()) {
       out.Integer(m.SettlementJoints(i));
       for (int c = 1; c <= dof; ++c) out.Single(m.SettlementValues(i, c));
     }
 
-  if (m.TempChangeCount > 0 &&
-      out.Section("Temperature Changes", m.TempChangeCount,
-                  {m.TempChangeMembers.Size(), m.TempChangeValues.Size()}))
+  if (m.TempChangeCount > 0 && out.Section("Temperature Changes", m.TempChangeCount,
+                                           {m.TempChangeMembers.Size(), m.TempChangeValues.Size()}))
     for (int i = 1; i <= m.TempChangeCount; ++i, out.EndRecord()) {
       out.Integer(m.TempChangeMembers(i));
       out.Single(m.TempChangeValues(i));
     }
 
-  if (m.FabErrorCount > 0 &&
-      out.Section("Fabrication Errors", m.FabErrorCount,
-                  {m.FabErrorMembers.Size(), m.FabErrorValues.Size()}))
+  if (m.FabErrorCount > 0 && out.Section("Fabrication Errors", m.FabErrorCount,
+                                         {m.FabErrorMembers.Size(), m.FabErrorValues.Size()}))
     for (int i = 1; i <= m.FabErrorCount; ++i, out.EndRecord()) {
       out.Integer(m.FabErrorMembers(i));
       out.Single(m.FabErrorValues(i));
@@ -172,8 +167,8 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
 }
 
 RunError AccessError(const std::string& what, const std::string& path, int err) {
-  return RunError{kErrFileAccess, "Path/File access error: cannot " + what + " \"" + path +
-                                      "\" (" + std::strerror(err) + ")"};
+  return RunError{kErrFileAccess, "Path/File access error: cannot " + what + " \"" + path + "\" (" +
+                                      std::strerror(err) + ")"};
 }
 
 // Writes `text` to a fresh file beside `target` and flushes it to disk; returns its path.

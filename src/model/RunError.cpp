@@ -3,7 +3,8 @@
 namespace stavelorn {
 
 std::string UnexpectedErrorText(const RunError& error) {
-  return "Unexpected error # " + std::to_string(error.Number) + " occurred: \n\n" + error.Description;
+  return "Unexpected error # " + std::to_string(error.Number) + " occurred: \n\n" +
+         error.Description;
 }
 
 }  // namespace stavelorn

@@ -15,13 +15,13 @@ struct RunError {
 
 // The error numbers this program uses, after the classic run-time error table.
 enum RunErrorNumber : int {
-  kErrInvalidCall = 5,       // "Invalid procedure call or argument"
-  kErrOverflow = 6,          // a number too large for its field
-  kErrSubscript = 9,         // a count or index outside its table
-  kErrTypeMismatch = 13,     // a field that is not what its place requires
+  kErrInvalidCall = 5,    // "Invalid procedure call or argument"
+  kErrOverflow = 6,       // a number too large for its field
+  kErrSubscript = 9,      // a count or index outside its table
+  kErrTypeMismatch = 13,  // a field that is not what its place requires
   kErrFileNotFound = 53,
-  kErrPastEndOfFile = 62,    // "Input past end of file"
-  kErrFileAccess = 75,       // "Path/File access error"
+  kErrPastEndOfFile = 62,  // "Input past end of file"
+  kErrFileAccess = 75,     // "Path/File access error"
 };
 
 // Success is an empty optional; a failure carries its RunError.

@@ -23,8 +23,12 @@ const StructTypeInfo* FindStructType(const std::string& code) {
   return nullptr;
 }
 
-const std::array<StructTypeInfo, 6>& AllStructTypes() { return kTypes; }
+const std::array<StructTypeInfo, 6>& AllStructTypes() {
+  return kTypes;
+}
 
-bool IsTruss(const std::string& code) { return code == "PTruss" || code == "STruss"; }
+bool IsTruss(const std::string& code) {
+  return code == "PTruss" || code == "STruss";
+}
 
 }  // namespace stavelorn

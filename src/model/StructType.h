@@ -8,12 +8,12 @@
 namespace stavelorn {
 
 struct StructTypeInfo {
-  const char* Code;       // "Beam", "PTruss", "PFrame", "STruss", "Grid", "SFrame"
-  const char* Caption;    // as the main window shows it, e.g. " Plane Frame"
-  int CoordsPerJoint;     // degrees of freedom of one joint
-  int CoordColumns;       // coordinates of one joint in JointCoords
-  int SectionColumns;     // properties of one cross-section set
-  int MaterialColumns;    // E and alpha, or E, G and alpha
+  const char* Code;     // "Beam", "PTruss", "PFrame", "STruss", "Grid", "SFrame"
+  const char* Caption;  // as the main window shows it, e.g. " Plane Frame"
+  int CoordsPerJoint;   // degrees of freedom of one joint
+  int CoordColumns;     // coordinates of one joint in JointCoords
+  int SectionColumns;   // properties of one cross-section set
+  int MaterialColumns;  // E and alpha, or E, G and alpha
 };
 
 // The type with this code, or nullptr when the code names none of the six.

@@ -32,7 +32,8 @@ class Array {
  private:
   std::size_t Offset(int index) const {
     if (index < 1 || index > Size())
-      throw std::out_of_range("index " + std::to_string(index) + " outside 1.." + std::to_string(Size()));
+      throw std::out_of_range("index " + std::to_string(index) + " outside 1.." +
+                              std::to_string(Size()));
     return static_cast<std::size_t>(index - 1);
   }
 

@@ -51,7 +51,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
                : model.AnalysisStatus == kNotStable      ? kExitNotStable
                                                          : kExitSolutionFailed;
-  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model.AnalysisStatus));
+  if (status != kExitComplete)
+    Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model.AnalysisStatus));
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {
@@ -60,7 +61,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   }
   TextReportPrinter printer(out);
   ConsoleMessages messages(err);
-  return PrintReport(model, printer, messages) == PrintOutcome::Printed ? status : kExitOutputFailed;
+  return PrintReport(model, printer, messages) == PrintOutcome::Printed ? status
+                                                                        : kExitOutputFailed;
 }
 
 }  // namespace stavelorn

@@ -15,11 +15,11 @@ namespace stavelorn {
 // Exit statuses of the batch tool.
 enum BatchExit : int {
   kExitComplete = 0,
-  kExitRejected = 2,         // the file cannot be read or the model fails the checks; nothing on `out`
+  kExitRejected = 2,  // the file cannot be read or the model fails the checks; nothing on `out`
   kExitNotStable = 3,
   kExitSolutionFailed = 4,
   kExitUsage = 64,
-  kExitOutputFailed = 74,    // `out` refused the report
+  kExitOutputFailed = 74,  // `out` refused the report
 };
 
 // Runs the tool on the command-line arguments that follow the program name and returns its exit

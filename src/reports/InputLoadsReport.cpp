@@ -11,15 +11,17 @@ namespace {
 
 // The short name of a member load type, or nothing for a code outside 1..11.
 std::string_view LoadTypeLabel(int code) {
-  static const char* const kLabels[] = {" Conc. ", "Moment ",  "Uniform",  "Linear ", "Axial W", "Axial w",
-                                        "Torque ", "Conc.-z", "Moment-y", "Unifr.-y", "Linear-y"};
+  static const char* const kLabels[] = {" Conc. ",  "Moment ",  "Uniform", "Linear ",
+                                        "Axial W",  "Axial w",  "Torque ", "Conc.-z",
+                                        "Moment-y", "Unifr.-y", "Linear-y"};
   return code >= 1 && code <= 11 ? kLabels[code - 1] : "";
 }
 
 // Joint loads and support displacements share their row shapes: a joint number under "@@@" and
 // the components after fixed gaps, or for the space frame under "@@" with six short values.
-void PrintJointRecords(ReportPrinter& printer, const ModelStore& model, const Array<std::int16_t>& joints,
-                       const Table<float>& values, int count, int prefix, const std::vector<int>& gaps) {
+void PrintJointRecords(ReportPrinter& printer, const ModelStore& model,
+                       const Array<std::int16_t>& joints, const Table<float>& values, int count,
+                       int prefix, const std::vector<int>& gaps) {
   const bool spaceFrame = model.StructType == "SFrame";
   for (int i = 1; i <= count; ++i) {
     ReportLine line;
@@ -44,7 +46,8 @@ void PrintMemberReleases(const ModelStore& model, ReportPrinter& printer) {
     int member = model.Releases(i, 1);
     switch (model.Releases(i, 2)) {
       case 1:
-        Print(printer, ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(9).Text("Beginning"));
+        Print(printer,
+              ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(9).Text("Beginning"));
         break;
       case 2:
         Print(printer, ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(12).Text("End"));
@@ -52,8 +55,7 @@ void PrintMemberReleases(const ModelStore& model, ReportPrinter& printer) {
       case 3:
         Print(printer, ReportLine().Blanks(31).PlainInteger(member).Blanks(9).Text("Both Ends"));
         break;
-      default:
-        break;  // not a release code: no line
+      default: break;  // not a release code: no line
     }
   }
 }
@@ -65,25 +67,30 @@ void PrintJointLoads(const ModelStore& model, ReportPrinter& printer) {
   std::vector<int> gaps = {7, 3, 3};
   if (type == "PTruss" || type == "Beam") {
     Print(printer, 23,
-          {type == "Beam" ? "Joint No.     Y Force       Moment  " : "Joint No.     X Force       Y Force  ",
+          {type == "Beam" ? "Joint No.     Y Force       Moment  "
+                          : "Joint No.     X Force       Y Force  ",
            "---------   -----------   -----------"});
     prefix = 25, gaps = {7, 3};
   } else if (type == "PFrame") {
     Print(printer, 16,
-          {"Joint No.     X Force       Y Force       Moment", "---------   -----------   -----------   -----------"});
+          {"Joint No.     X Force       Y Force       Moment",
+           "---------   -----------   -----------   -----------"});
   } else if (type == "STruss") {
     Print(printer, 16,
-          {"Joint No.     X Force       Y Force       Z Force", "---------   -----------   -----------   -----------"});
+          {"Joint No.     X Force       Y Force       Z Force",
+           "---------   -----------   -----------   -----------"});
   } else if (type == "Grid") {
     Print(printer, 16,
-          {"Joint No.     Y Force      X Moment      Z Moment", "---------   -----------   -----------   -----------"});
+          {"Joint No.     Y Force      X Moment      Z Moment",
+           "---------   -----------   -----------   -----------"});
   } else {
     Print(printer, 7,
           {"Jt.     X          Y          Z          X          Y          Z",
            "No.    Force      Force      Force      Moment     Moment     Moment",
            "--- ---------- ---------- ---------- ---------- ---------- ----------"});
   }
-  PrintJointRecords(printer, model, model.JointLoadJoints, model.JointLoadValues, model.JointLoadCount, prefix, gaps);
+  PrintJointRecords(printer, model, model.JointLoadJoints, model.JointLoadValues,
+                    model.JointLoadCount, prefix, gaps);
 }
 
 void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
@@ -91,12 +98,15 @@ void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
   // Member loads do not act on trusses: their records are only announced by the title.
   if (IsTruss(model.StructType)) return;
   Print(printer, 27,
-        {"                    Load    ", "Member   Load     Intensity ", "  No.    Type        (w)    ",
-         "------  -------  -----------"});
+        {"                    Load    ", "Member   Load     Intensity ",
+         "  No.    Type        (w)    ", "------  -------  -----------"});
   for (int i = 1; i <= model.MemberLoadCount; ++i) {
     int code = model.MemberLoadInfo(i, 2);
     ReportLine line;
-    line.Blanks(28).Number(model.MemberLoadInfo(i, 1), kMaskAt3).Blanks(4).Text(LoadTypeLabel(code));
+    line.Blanks(28)
+        .Number(model.MemberLoadInfo(i, 1), kMaskAt3)
+        .Blanks(4)
+        .Text(LoadTypeLabel(code));
     // Only a uniform load over the whole member has one intensity to show.
     if (code == 3 && model.MemberLoadValues(i, 2) == 0 && model.MemberLoadValues(i, 3) == 0 &&
         model.MemberLoadValues(i, 4) == 0)
@@ -114,8 +124,10 @@ void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer) 
   std::vector<int> gaps = {8, 6, 6};
   if (type == "PTruss" || type == "Beam") {
     Print(printer, 20,
-          {type == "Beam" ? "Joint No.   Y Displacement    Rotation  " : "Joint No.   X Displacement   Y Displacement",
-           type == "Beam" ? "---------   --------------   -----------" : "---------   --------------   --------------"});
+          {type == "Beam" ? "Joint No.   Y Displacement    Rotation  "
+                          : "Joint No.   X Displacement   Y Displacement",
+           type == "Beam" ? "---------   --------------   -----------"
+                          : "---------   --------------   --------------"});
     prefix = 22, gaps = {8, 7};
   } else if (type == "PFrame") {
     Print(printer, 11,
@@ -135,13 +147,14 @@ void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer) 
            "No.   Displ.     Displ.     Displ.    Rotation   Rotation   Rotation",
            "--- ---------- ---------- ---------- ---------- ---------- ----------"});
   }
-  PrintJointRecords(printer, model, model.SettlementJoints, model.SettlementValues, model.SettlementCount, prefix,
-                    gaps);
+  PrintJointRecords(printer, model, model.SettlementJoints, model.SettlementValues,
+                    model.SettlementCount, prefix, gaps);
 }
 
 void PrintTemperatureChanges(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Temperature Changes");
-  Print(printer, 29, {"Member     Temperature", "  No.      Change (Tu)", "------     -----------"});
+  Print(printer, 29,
+        {"Member     Temperature", "  No.      Change (Tu)", "------     -----------"});
   for (int i = 1; i <= model.TempChangeCount; ++i)
     Print(printer, ReportLine()
                        .Blanks(30)
@@ -152,7 +165,8 @@ void PrintTemperatureChanges(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintFabricationErrors(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Fabrication Errors");
-  Print(printer, 29, {"Member     Fabrication", "  No.     Error (axial)", "------    -------------"});
+  Print(printer, 29,
+        {"Member     Fabrication", "  No.     Error (axial)", "------    -------------"});
   for (int i = 1; i <= model.FabErrorCount; ++i)
     Print(printer, ReportLine()
                        .Blanks(30)

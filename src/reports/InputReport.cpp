@@ -20,18 +20,25 @@ std::string_view TypeName(const std::string& type) {
 
 void PrintBannerAndGeneralData(const ModelStore& model, ReportPrinter& printer) {
   Print(printer, 26,
-        {"****************************", "*    Computer Software     *", "*           for            *",
-         "*        STAVELORN         *", "*      Tessel Edition      *", "*           by             *",
+        {"****************************", "*    Computer Software     *",
+         "*           for            *", "*        STAVELORN         *",
+         "*      Tessel Edition      *", "*           by             *",
          "*     Orvel Dunverake      *", "****************************"});
   PrintBlankLines(printer, 2);
   PrintTitleBlock(printer, 28, "General Structural Data");
   Print(printer, ReportLine().Blanks(10).Text("Project Title : ").Text(model.ProjectTitle));
-  Print(printer, ReportLine().Blanks(10).Text("Structure Type : ").Text(TypeName(model.StructType)));
-  Print(printer, ReportLine().Blanks(10).Text("Number of Joints :").PlainInteger(model.JointCount));
-  Print(printer, ReportLine().Blanks(10).Text("Number of Members :").PlainInteger(model.MemberCount));
   Print(printer,
-        ReportLine().Blanks(10).Text("Number of Material Property Sets (E) :").PlainInteger(model.MaterialCount));
-  Print(printer, ReportLine().Blanks(10).Text("Number of Cross-Sectional Property Sets :")
+        ReportLine().Blanks(10).Text("Structure Type : ").Text(TypeName(model.StructType)));
+  Print(printer, ReportLine().Blanks(10).Text("Number of Joints :").PlainInteger(model.JointCount));
+  Print(printer,
+        ReportLine().Blanks(10).Text("Number of Members :").PlainInteger(model.MemberCount));
+  Print(printer, ReportLine()
+                     .Blanks(10)
+                     .Text("Number of Material Property Sets (E) :")
+                     .PlainInteger(model.MaterialCount));
+  Print(printer, ReportLine()
+                     .Blanks(10)
+                     .Text("Number of Cross-Sectional Property Sets :")
                      .PlainInteger(model.SectionCount));
   PrintBlankLines(printer, 2);
 }
@@ -47,8 +54,8 @@ void PrintSection(const ModelStore& model, ReportPrinter& printer,
 
 }  // namespace
 
-ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps, const std::vector<float>& values,
-                         std::string_view mask) {
+ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps,
+                         const std::vector<float>& values, std::string_view mask) {
   for (std::size_t i = 0; i < values.size(); ++i) line.Blanks(gaps[i]).Number(values[i], mask);
   return line;
 }
@@ -74,14 +81,16 @@ void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer) {
     prefix = 11, gaps = {10, 6, 6};
   } else {
     Print(printer, 18,
-          {type == "Grid" ? "Joint No.     X Coordinate     Z Coordinate" : "Joint No.     X Coordinate     Y Coordinate",
+          {type == "Grid" ? "Joint No.     X Coordinate     Z Coordinate"
+                          : "Joint No.     X Coordinate     Y Coordinate",
            "---------     ------------     ------------"});
     prefix = 21, gaps = {8, 6};
   }
   for (int j = 1; j <= model.JointCount; ++j) {
     ReportLine line;
     line.Blanks(prefix).Number(j, kMaskAt3);
-    Print(printer, AppendValues(line, gaps, RowValues(model.JointCoords, j, static_cast<int>(gaps.size()))));
+    Print(printer,
+          AppendValues(line, gaps, RowValues(model.JointCoords, j, static_cast<int>(gaps.size()))));
   }
 }
 
@@ -91,11 +100,13 @@ void PrintSupports(const ModelStore& model, ReportPrinter& printer) {
   int prefix = 11;
   std::vector<int> columns = {27, 41, 55};
   if (type == "PTruss") {
-    Print(printer, 22, {"Joint No.   X Restraint   Y Restraint", "---------   -----------   -----------"});
+    Print(printer, 22,
+          {"Joint No.   X Restraint   Y Restraint", "---------   -----------   -----------"});
     prefix = 24, columns = {39, 53};
   } else if (type == "Beam") {
     Print(printer, 18,
-          {"Joint No.   Y Restraint   Rotational Restraint", "---------   -----------   --------------------"});
+          {"Joint No.   Y Restraint   Rotational Restraint",
+           "---------   -----------   --------------------"});
     prefix = 20, columns = {35, 53};
   } else if (type == "STruss") {
     Print(printer, 10,
@@ -137,13 +148,15 @@ void PrintMaterials(const ModelStore& model, ReportPrinter& printer) {
     prefix = 11, gaps = {10, 7, 5};
   } else {
     Print(printer, 15,
-          {"Material       Modulus of        Co-efficient of", "   No.       Elasticity (E)     Thermal Expansion",
+          {"Material       Modulus of        Co-efficient of",
+           "   No.       Elasticity (E)     Thermal Expansion",
            "--------     --------------     -----------------"});
   }
   for (int i = 1; i <= model.MaterialCount; ++i) {
     ReportLine line;
     line.Blanks(prefix).Number(i, kMaskAt3);
-    Print(printer, AppendValues(line, gaps, RowValues(model.Materials, i, static_cast<int>(gaps.size()))));
+    Print(printer,
+          AppendValues(line, gaps, RowValues(model.Materials, i, static_cast<int>(gaps.size()))));
   }
 }
 
@@ -156,15 +169,18 @@ void PrintCrossSections(const ModelStore& model, ReportPrinter& printer) {
     Print(printer, 25, {"Property No.     Area (A) ", "------------   ------------"});
     prefix = 28, gaps = {9};
   } else if (type == "Beam") {
-    Print(printer, 25, {"Property No.     Moment of Inertia", "------------     -----------------"});
+    Print(printer, 25,
+          {"Property No.     Moment of Inertia", "------------     -----------------"});
     prefix = 28, gaps = {12};
   } else if (type == "PFrame") {
     Print(printer, 13,
-          {"Property No.     Area (A)     Moment of Inertia (I)", "------------   -----------    ---------------------"});
+          {"Property No.     Area (A)     Moment of Inertia (I)",
+           "------------   -----------    ---------------------"});
     gaps = {8, 9};
   } else if (type == "Grid") {
     Print(printer, 15,
-          {"Property   Moment of Inertia   Torsion Constant", "  No.             (I)                (J)",
+          {"Property   Moment of Inertia   Torsion Constant",
+           "  No.             (I)                (J)",
            "--------   -----------------   ----------------"});
     gaps = {10, 8};
   } else {
@@ -178,7 +194,8 @@ void PrintCrossSections(const ModelStore& model, ReportPrinter& printer) {
   for (int i = 1; i <= model.SectionCount; ++i) {
     ReportLine line;
     line.Blanks(prefix).Number(i, kMaskAt3);
-    Print(printer, AppendValues(line, gaps, RowValues(model.Sections, i, static_cast<int>(gaps.size()))));
+    Print(printer,
+          AppendValues(line, gaps, RowValues(model.Sections, i, static_cast<int>(gaps.size()))));
   }
 }
 
@@ -195,12 +212,14 @@ void PrintMemberData(const ModelStore& model, ReportPrinter& printer) {
           {"Member   Beginning    End    Material   Cross-Sectional",
            "  No.      Joint     Joint      No.       Property No.",
            "------   ---------   -----   --------   ---------------"});
-  const std::vector<int> gaps = spaceFrame ? std::vector<int>{11, 6, 7, 4, 10} : std::vector<int>{13, 7, 8, 5, 11};
+  const std::vector<int> gaps =
+      spaceFrame ? std::vector<int>{11, 6, 7, 4, 10} : std::vector<int>{13, 7, 8, 5, 11};
   for (int m = 1; m <= model.MemberCount; ++m) {
     ReportLine line;
     line.Blanks(gaps[0]).Number(m, kMaskAt3);
     for (int column = 1; column <= 4; ++column)
-      line.Blanks(gaps[static_cast<std::size_t>(column)]).Number(model.MemberProps(m, column), kMaskAt3);
+      line.Blanks(gaps[static_cast<std::size_t>(column)])
+          .Number(model.MemberProps(m, column), kMaskAt3);
     if (spaceFrame) line.Blanks(10).Number(model.RollAngles(m), kMaskTwoDigit);
     Print(printer, line);
   }

@@ -12,8 +12,8 @@
 namespace stavelorn {
 
 // Appends each value after its gap of blanks, under `mask`.
-ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps, const std::vector<float>& values,
-                         std::string_view mask = kMaskE4);
+ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps,
+                         const std::vector<float>& values, std::string_view mask = kMaskE4);
 
 // The `count` values of a record of a table, from column 1.
 std::vector<float> RowValues(const Table<float>& table, int record, int count);

@@ -16,7 +16,8 @@ struct PrintCancelled {};
 // Retry runs the same operation again, so the report goes on from the line that failed.
 class RetryingPrinter : public ReportPrinter {
  public:
-  RetryingPrinter(ReportPrinter& printer, Messages& messages) : printer_(printer), messages_(messages) {}
+  RetryingPrinter(ReportPrinter& printer, Messages& messages)
+      : printer_(printer), messages_(messages) {}
 
   void PrintLine(const std::string& text) override {
     Guard([&] { printer_.PrintLine(text); });
@@ -50,7 +51,8 @@ class RetryingPrinter : public ReportPrinter {
         operation();
         return;
       } catch (const PrinterFailure& failure) {
-        if (messages_.ReportErrorRetry("Printer Error", failure.Error()) != kAnswerRetry) throw PrintCancelled{};
+        if (messages_.ReportErrorRetry("Printer Error", failure.Error()) != kAnswerRetry)
+          throw PrintCancelled{};
       }
     }
   }

@@ -18,11 +18,17 @@ ReportLine& ReportLine::Text(std::string_view text) {
   return *this;
 }
 
-ReportLine& ReportLine::Number(float value, std::string_view mask) { return Text(FormatMasked(value, mask)); }
+ReportLine& ReportLine::Number(float value, std::string_view mask) {
+  return Text(FormatMasked(value, mask));
+}
 
-ReportLine& ReportLine::PlainInteger(long value) { return Text(FormatPlainInteger(value)); }
+ReportLine& ReportLine::PlainInteger(long value) {
+  return Text(FormatPlainInteger(value));
+}
 
-void Print(ReportPrinter& printer, const ReportLine& line) { printer.PrintLine(line.Str()); }
+void Print(ReportPrinter& printer, const ReportLine& line) {
+  printer.PrintLine(line.Str());
+}
 
 void Print(ReportPrinter& printer, int blanks, std::string_view text) {
   Print(printer, ReportLine().Blanks(blanks).Text(text));

@@ -19,7 +19,8 @@ constexpr int kErrPrinter = 482;
 // Thrown by a printer operation that failed; carries the error as the user is told it.
 class PrinterFailure : public std::runtime_error {
  public:
-  explicit PrinterFailure(RunError error) : std::runtime_error(error.Description), error_(std::move(error)) {}
+  explicit PrinterFailure(RunError error)
+      : std::runtime_error(error.Description), error_(std::move(error)) {}
   const RunError& Error() const { return error_; }
 
  private:

@@ -42,7 +42,8 @@ std::string Entries(const char* key, const std::vector<std::pair<int, std::vecto
   for (std::size_t i = 0; i < rows.size(); ++i) {
     out += i == 0 ? "\n  " : ",\n  ";
     out += "{\"" + std::string(key) + "\": " + std::to_string(rows[i].first) + ", \"values\": [";
-    for (std::size_t k = 0; k < rows[i].second.size(); ++k) out += (k ? ", " : "") + JsonNumber(rows[i].second[k]);
+    for (std::size_t k = 0; k < rows[i].second.size(); ++k)
+      out += (k ? ", " : "") + JsonNumber(rows[i].second[k]);
     out += "]}";
   }
   return out + (rows.empty() ? "]" : "\n ]");
@@ -73,9 +74,10 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
     for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, joint, k));
     reactions.emplace_back(joint, values);
   }
-  out += ", \"dofCount\": " + std::to_string(model.DofCount) + ", \"precision\": " +
-         (doublePrecision ? "\"double\"" : "\"single\"") + ",\n \"jointDisplacements\": " +
-         Entries("joint", displacements) + ",\n \"memberEndForces\": " + Entries("member", forces) +
+  out += ", \"dofCount\": " + std::to_string(model.DofCount) +
+         ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
+         ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
+         ",\n \"memberEndForces\": " + Entries("member", forces) +
          ",\n \"supportReactions\": " + Entries("joint", reactions) + "}\n";
   return out;
 }

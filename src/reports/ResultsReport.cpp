@@ -28,60 +28,120 @@ struct TableLayout {
 
 TableLayout DisplacementLayout(const std::string& type) {
   if (type == "PTruss")
-    return {20, {"Joint No.   X Translation   Y Translation", "---------   -------------   -------------"},
-            22, kMaskAt3, 3, 5, kMaskE4, 0};
+    return {
+        20,
+        {"Joint No.   X Translation   Y Translation", "---------   -------------   -------------"},
+        22,
+        kMaskAt3,
+        3,
+        5,
+        kMaskE4,
+        0};
   if (type == "Beam")
-    return {20, {"Joint No.   Y Translation   Rotation (Rad)", "---------   -------------   --------------"},
-            22, kMaskAt3, 3, 5, kMaskE4, 0};
+    return {20,
+            {"Joint No.   Y Translation   Rotation (Rad)",
+             "---------   -------------   --------------"},
+            22,
+            kMaskAt3,
+            3,
+            5,
+            kMaskE4,
+            0};
   if (type == "STruss")
     return {13,
             {"Joint No.   X Translation   Y Translation   Z Translation",
              "---------   -------------   -------------   -------------"},
-            15, kMaskAt3, 3, 5, kMaskE4, 0};
+            15,
+            kMaskAt3,
+            3,
+            5,
+            kMaskE4,
+            0};
   if (type == "PFrame")
     return {13,
             {"Joint No.   X Translation   Y Translation   Rotation (Rad)",
              "---------   -------------   -------------   --------------"},
-            15, kMaskAt3, 3, 5, kMaskE4, 0};
+            15,
+            kMaskAt3,
+            3,
+            5,
+            kMaskE4,
+            0};
   if (type == "Grid")
     return {13,
             {"Joint No.   Y Translation    X Rotation      Z Rotation ",
              "---------   -------------   -------------   --------------"},
-            15, kMaskAt3, 3, 5, kMaskE4, 0};
+            15,
+            kMaskAt3,
+            3,
+            5,
+            kMaskE4,
+            0};
   return {7,
           {"Jt.     X          Y          Z          X          Y          Z",
            "No.  Transl.    Transl.    Transl.    Rotation   Rotation   Rotation",
            "--- ---------- ---------- ---------- ---------- ---------- ----------"},
-          7, kMaskAt2, 1, 1, kMaskE3, 0};
+          7,
+          kMaskAt2,
+          1,
+          1,
+          kMaskE3,
+          0};
 }
 
 TableLayout ReactionLayout(const std::string& type) {
   if (type == "PTruss")
-    return {23, {"Joint No.     X Force       Y Force", "---------   -----------   -----------"},
-            25, kMaskAt3, 7, 0, kMaskE4, 3};
+    return {
+        23,      {"Joint No.     X Force       Y Force", "---------   -----------   -----------"},
+        25,      kMaskAt3,
+        7,       0,
+        kMaskE4, 3};
   if (type == "Beam")
-    return {23, {"Joint No.     Y Force       Moment", "---------   -----------   -----------"},
-            25, kMaskAt3, 7, 0, kMaskE4, 3};
+    return {
+        23,      {"Joint No.     Y Force       Moment", "---------   -----------   -----------"},
+        25,      kMaskAt3,
+        7,       0,
+        kMaskE4, 3};
   if (type == "STruss")
     return {16,
             {"Joint No.     X Force       Y Force       Z Force",
              "---------   -----------   -----------   -----------"},
-            18, kMaskAt3, 7, 0, kMaskE4, 3};
+            18,
+            kMaskAt3,
+            7,
+            0,
+            kMaskE4,
+            3};
   if (type == "PFrame")
     return {16,
             {"Joint No.     X Force       Y Force       Moment",
              "---------   -----------   -----------   -----------"},
-            18, kMaskAt3, 7, 0, kMaskE4, 3};
+            18,
+            kMaskAt3,
+            7,
+            0,
+            kMaskE4,
+            3};
   if (type == "Grid")
     return {16,
             {"Joint No.     Y Force      X Moment      Z Moment",
              "---------   -----------   -----------   -----------"},
-            18, kMaskAt3, 7, 0, kMaskE4, 3};
+            18,
+            kMaskAt3,
+            7,
+            0,
+            kMaskE4,
+            3};
   return {7,
           {"Jt.     X          Y          Z          X          Y          Z",
            "No.   Force      Force      Force      Moment     Moment     Moment",
            "--- ---------- ---------- ---------- ---------- ---------- ----------"},
-          7, kMaskAt2, 2, 0, kMaskE3, 1};
+          7,
+          kMaskAt2,
+          2,
+          0,
+          kMaskE3,
+          1};
 }
 
 // Member end forces of the four types with bending. A member prints two rows, beginning joint
@@ -89,7 +149,7 @@ TableLayout ReactionLayout(const std::string& type) {
 struct EndForceLayout {
   int headingBlanks;
   std::vector<std::string_view> headings;
-  int firstRowBlanks;  // before the member number (not for the space frame)
+  int firstRowBlanks;   // before the member number (not for the space frame)
   int secondRowBlanks;  // before the end joint
   std::string_view numberMask;
   std::string_view valueMask;
@@ -98,24 +158,42 @@ struct EndForceLayout {
 
 EndForceLayout EndForceLayoutOf(const std::string& type) {
   if (type == "Beam")
-    return {20, {"Member   Joint   Shear Force     Moment", "------   -----   -----------   -----------"},
-            21, 30, kMaskAt3, kMaskE4, 3};
+    return {
+        20,
+        {"Member   Joint   Shear Force     Moment", "------   -----   -----------   -----------"},
+        21,
+        30,
+        kMaskAt3,
+        kMaskE4,
+        3};
   if (type == "SFrame")
     return {7,
             {"Jt.   Axial        y          z      Torsional      y          z",
              "No.   Force      Shear      Shear      Moment     Moment     Moment",
              "--- ---------- ---------- ---------- ---------- ---------- ----------"},
-            0, 7, kMaskAt2, kMaskE3, 1};
+            0,
+            7,
+            kMaskAt2,
+            kMaskE3,
+            1};
   if (type == "Grid")
     return {13,
             {"Member   Joint      Shear       Torsional      Bending",
              "  No.     No.       Force         Moment        Moment",
              "------   -----   -----------   -----------   -----------"},
-            14, 23, kMaskAt3, kMaskE4, 3};
+            14,
+            23,
+            kMaskAt3,
+            kMaskE4,
+            3};
   return {13,
           {"Member   Joint   Axial Force   Shear Force     Moment",
            "------   -----   -----------   -----------   -----------"},
-          14, 23, kMaskAt3, kMaskE4, 3};
+          14,
+          23,
+          kMaskAt3,
+          kMaskE4,
+          3};
 }
 
 void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {

@@ -25,7 +25,8 @@ void TextReportPrinter::NewPage() {
 void TextReportPrinter::EndDocument() {
   if (document_.empty()) return;
   out_ << document_ << std::flush;
-  if (!out_) throw PrinterFailure(RunError{kErrPrinter, "Printer error: the report could not be written"});
+  if (!out_)
+    throw PrinterFailure(RunError{kErrPrinter, "Printer error: the report could not be written"});
   document_.clear();
   anythingSent_ = true;
   // Paper that has been printed on leaves the printer: the next document starts a new sheet.

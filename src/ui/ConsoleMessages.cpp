@@ -6,15 +6,12 @@ int ConsoleMessages::Show(const std::string& title, const std::string& text, Mes
   out_ << title << '\n' << text << '\n';
   switch (style) {
     case kStyleCritical:
-    case kStyleInformation:
-      return kAnswerOk;
+    case kStyleInformation: return kAnswerOk;
     case kStyleRetryCancelCritical:
     case kStyleOkCancelQuestion:
-    case kStyleYesNoCancelQuestion:
-      return kAnswerCancel;
+    case kStyleYesNoCancelQuestion: return kAnswerCancel;
     case kStyleYesNo:
-    case kStyleYesNoQuestion:
-      return kAnswerNo;
+    case kStyleYesNoQuestion: return kAnswerNo;
   }
   return kAnswerCancel;
 }

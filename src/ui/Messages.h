@@ -21,13 +21,13 @@ enum MessageAnswer : int {
 
 // Buttons and icon of a message box, by their classic style numbers.
 enum MessageStyle : int {
-  kStyleYesNo = 4,               // Yes, No
-  kStyleCritical = 16,           // OK, critical-stop icon
+  kStyleYesNo = 4,                 // Yes, No
+  kStyleCritical = 16,             // OK, critical-stop icon
   kStyleRetryCancelCritical = 21,  // Retry, Cancel, critical-stop icon
-  kStyleOkCancelQuestion = 33,   // OK, Cancel, question icon
+  kStyleOkCancelQuestion = 33,     // OK, Cancel, question icon
   kStyleYesNoCancelQuestion = 35,  // Yes, No, Cancel, question icon
-  kStyleYesNoQuestion = 36,      // Yes, No, question icon
-  kStyleInformation = 64,        // OK, information icon
+  kStyleYesNoQuestion = 36,        // Yes, No, question icon
+  kStyleInformation = 64,          // OK, information icon
 };
 
 class Messages {
@@ -39,9 +39,13 @@ class Messages {
     return Show(title, text, kStyleYesNoQuestion);
   }
   // Yes/No without an icon (style 4).
-  int AskYesNo(const std::string& title, const std::string& text) { return Show(title, text, kStyleYesNo); }
+  int AskYesNo(const std::string& title, const std::string& text) {
+    return Show(title, text, kStyleYesNo);
+  }
   // OK with the critical-stop icon (style 16).
-  int ShowStop(const std::string& title, const std::string& text) { return Show(title, text, kStyleCritical); }
+  int ShowStop(const std::string& title, const std::string& text) {
+    return Show(title, text, kStyleCritical);
+  }
   // OK with the information icon (style 64): a note that needs no decision.
   int ShowInformation(const std::string& title, const std::string& text) {
     return Show(title, text, kStyleInformation);

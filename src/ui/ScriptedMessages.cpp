@@ -9,17 +9,13 @@ namespace {
 bool IsButtonOf(int answer, MessageStyle style) {
   switch (style) {
     case kStyleYesNo:
-    case kStyleYesNoQuestion:
-      return answer == kAnswerYes || answer == kAnswerNo;
-    case kStyleRetryCancelCritical:
-      return answer == kAnswerRetry || answer == kAnswerCancel;
-    case kStyleOkCancelQuestion:
-      return answer == kAnswerOk || answer == kAnswerCancel;
+    case kStyleYesNoQuestion: return answer == kAnswerYes || answer == kAnswerNo;
+    case kStyleRetryCancelCritical: return answer == kAnswerRetry || answer == kAnswerCancel;
+    case kStyleOkCancelQuestion: return answer == kAnswerOk || answer == kAnswerCancel;
     case kStyleYesNoCancelQuestion:
       return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
     case kStyleCritical:
-    case kStyleInformation:
-      return answer == kAnswerOk;
+    case kStyleInformation: return answer == kAnswerOk;
   }
   return false;
 }
@@ -34,8 +30,9 @@ int ScriptedMessages::Show(const std::string& title, const std::string& text, Me
     answer = answers_.front();
     answers_.pop_front();
     if (!IsButtonOf(answer, style))
-      throw std::logic_error("scripted answer " + std::to_string(answer) + " is no button of the box \"" +
-                             title + "\" (style " + std::to_string(style) + ")");
+      throw std::logic_error("scripted answer " + std::to_string(answer) +
+                             " is no button of the box \"" + title + "\" (style " +
+                             std::to_string(style) + ")");
   }
   log_.push_back({title, text, style, answer});
   return answer;

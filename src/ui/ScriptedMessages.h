@@ -31,9 +31,9 @@ class ScriptedMessages : public Messages {
   std::size_t Unused() const { return answers_.size(); }
 
  protected:
-  // A box with the single OK button is answered OK without touching the script. Any other box without a scripted answer,
-  // or with an answer that is not one of its buttons, throws std::logic_error naming the box,
-  // so a test never passes on an answer nobody chose.
+  // A box with the single OK button is answered OK without touching the script. Any other box
+  // without a scripted answer, or with an answer that is not one of its buttons, throws
+  // std::logic_error naming the box, so a test never passes on an answer nobody chose.
   int Show(const std::string& title, const std::string& text, MessageStyle style) override;
 
  private:

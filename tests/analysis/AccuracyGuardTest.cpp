@@ -24,7 +24,8 @@ double DistanceFromDoublePrecision(const ModelStore& model) {
   double largest = 0, difference = 0;
   for (int n = 1; n <= exact.DofCount; ++n) {
     largest = std::max(largest, std::fabs(exact.JointDisplacements(n)));
-    difference = std::max(difference, std::fabs(model.JointDisplacements(n) - exact.JointDisplacements(n)));
+    difference =
+        std::max(difference, std::fabs(model.JointDisplacements(n) - exact.JointDisplacements(n)));
   }
   return difference / largest;
 }
@@ -60,7 +61,8 @@ TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
 }
 
 TEST(AccuracyGuard, ATextbookFrameKeepsItsSinglePrecisionResultsBitForBit) {
-  for (const char* example : {"portal-frame.str", "continuous-beam.str", "space-frame.str", "grid-floor.str"}) {
+  for (const char* example :
+       {"portal-frame.str", "continuous-beam.str", "space-frame.str", "grid-floor.str"}) {
     ModelStore guarded, plain;
     for (ModelStore* m : {&guarded, &plain}) {
       m->Reset();
@@ -95,7 +97,8 @@ TEST(AccuracyGuard, AStiffButStableFrameSolvesInBothPrecisions) {
 }
 
 TEST(AccuracyGuard, TheNoteSaysHowFarApartTheSolutionsWere) {
-  EXPECT_NE(AccuracyNoteText(0.0123).find("by up to 1.23 % of the largest displacement"), std::string::npos);
+  EXPECT_NE(AccuracyNoteText(0.0123).find("by up to 1.23 % of the largest displacement"),
+            std::string::npos);
   EXPECT_NE(AccuracyNoteText(INFINITY).find("single-precision solution of the equations failed"),
             std::string::npos);
 }
@@ -108,12 +111,14 @@ TEST(AccuracyGuard, TheBatchToolNamesThePrecisionOfItsNumbers) {
   const struct {
     std::string path;
     const char* precision;
-  } cases[] = {{file.string(), "double"}, {testing::SourcePath("examples/roof-truss.str"), "single"}};
+  } cases[] = {{file.string(), "double"},
+               {testing::SourcePath("examples/roof-truss.str"), "single"}};
   for (const auto& c : cases) {
     std::ostringstream out, err;
     ASSERT_EQ(RunBatchReport({"--json", c.path}, out, err), 0) << err.str();
     EXPECT_EQ(ParseJson(out.str())["precision"].text, c.precision) << c.path;
-    EXPECT_EQ(err.str().find("Analysis Accuracy") != std::string::npos, std::string(c.precision) == "double");
+    EXPECT_EQ(err.str().find("Analysis Accuracy") != std::string::npos,
+              std::string(c.precision) == "double");
   }
   std::filesystem::remove(file);
 }
@@ -122,8 +127,9 @@ TEST(MemoryGuard, AModelWhoseMatricesCannotFitIsRefusedBeforeAnything) {
   ModelStore model = PlaneFrameGrid(4, 100);  // 1,500 unknowns: 27 MB for both matrices
   AnalysisRun run = CheckAndAnalyze(model, 20u << 20);
   EXPECT_TRUE(run.Rejected);
-  EXPECT_NE(run.RejectionText.find("needs 25 MB for the stiffness matrix, more than this computer has"),
-            std::string::npos)
+  EXPECT_NE(
+      run.RejectionText.find("needs 25 MB for the stiffness matrix, more than this computer has"),
+      std::string::npos)
       << run.RejectionText;
   EXPECT_EQ(model.AnalysisStatus, kNoResults);
   EXPECT_FALSE(CheckAndAnalyze(model, 28u << 20).Rejected);

@@ -107,7 +107,8 @@ TEST(ClosedForm, DeterminateTrussForcesFollowFromStaticsAndDeflectionFromVirtual
 "Members",3, 1,2,1,1, 1,3,1,1, 2,3,1,1
 "Joint Loads",1, 3,0,-10
 )");
-  EXPECT_NEAR(m.MemberEndForces(1, 1), -3.75, 3.75 * kRel) << "a tie shows a negative force at its beginning";
+  EXPECT_NEAR(m.MemberEndForces(1, 1), -3.75, 3.75 * kRel)
+      << "a tie shows a negative force at its beginning";
   EXPECT_NEAR(m.MemberEndForces(2, 1), 6.25, 6.25 * kRel);
   EXPECT_NEAR(m.MemberEndForces(3, 1), 6.25, 6.25 * kRel);
   EXPECT_NEAR(Displacement(m, 3, 2), -47.5e-5, 47.5e-5 * kRel);
@@ -135,7 +136,8 @@ TEST_P(RestrainedBar, IsCompressedByTheElongationItCannotMake) {
 "Materials",1, 200000000,0.000012
 "Cross-Sections",1, 0.01
 "Members",2, 1,2,1,1, 2,3,1,1
-")") + c.section + "\",1\n" + record + "\n");
+")") + c.section + "\",1\n" + record +
+                                "\n");
   const double n = -c.freeElongation * 2e6 / 5;
   EXPECT_NEAR(m.MemberEndForces(1, 1), -n, -n * kRel);
   EXPECT_NEAR(m.MemberEndForces(2, 1), -n, -n * kRel);
@@ -144,7 +146,8 @@ TEST_P(RestrainedBar, IsCompressedByTheElongationItCannotMake) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, RestrainedBar,
-                         ::testing::Values(RestrainedBarCase{"Temperature Changes", 1.2e-5 * 50 * 3},
+                         ::testing::Values(RestrainedBarCase{"Temperature Changes",
+                                                             1.2e-5 * 50 * 3},
                                            RestrainedBarCase{"Fabrication Errors", 0.0018}));
 
 TEST(ClosedForm, GridCantileverCarriesTheTipLoadByBendingAndTorsion) {
@@ -177,7 +180,8 @@ TEST_P(SpaceFrameL, RollAngleDecidesWhichInertiaCarriesTheLoad) {
 "Supports",1, 1,1,1,1,1,1,1
 "Materials",1, 200000000,80000000,0.000012
 "Cross-Sections",1, 0.01,0.0002,0.0001,0.0001
-"Members",2, 1,2,1,1,)" + std::to_string(roll) + R"(, 2,3,1,1,0
+"Members",2, 1,2,1,1,)" + std::to_string(roll) +
+                                R"(, 2,3,1,1,0
 "Joint Loads",1, 3,0,-10,0,0,0,0
 )");
   const double ei1 = roll == 90 ? 2e4 : 4e4;

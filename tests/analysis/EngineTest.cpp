@@ -22,9 +22,12 @@ std::string SpaceCantilever(int roll, const char* inertias, int loadType) {
 "Joints",2, 0,0,0, 4,0,0
 "Supports",1, 1,1,1,1,1,1,1
 "Materials",1, 1,1,0
-"Cross-Sections",1, 1,)" + std::string(inertias) + R"(,1
-"Members",1, 1,2,1,1,)" + std::to_string(roll) + R"(
-"Member Loads",1, 1,)" + std::to_string(loadType) + ",1,0.5,1,0.5\n";
+"Cross-Sections",1, 1,)" +
+         std::string(inertias) + R"(,1
+"Members",1, 1,2,1,1,)" +
+         std::to_string(roll) + R"(
+"Member Loads",1, 1,)" +
+         std::to_string(loadType) + ",1,0.5,1,0.5\n";
 }
 
 TEST(SpaceFrameLoads, ForceInTheXZPlaneDeflectsTheCantileverTipByPa2Times3LMinusAOver6EI) {
@@ -128,9 +131,11 @@ Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, d
 "Materials",1, 1,0
 "Cross-Sections",1, 1
 "Members",1, 1,2,1,1
-"Member Releases",1, 1,)" + std::to_string(release) + "\n\"Joints\",2, 0," + std::to_string(length) +
-                               "\n\"Member Loads\",1, 1," + std::to_string(type) + "," + std::to_string(w) + "," +
-                               std::to_string(w2) + "," + std::to_string(l1) + "," + std::to_string(l2) + "\n");
+"Member Releases",1, 1,)" + std::to_string(release) +
+                               "\n\"Joints\",2, 0," + std::to_string(length) +
+                               "\n\"Member Loads\",1, 1," + std::to_string(type) + "," +
+                               std::to_string(w) + "," + std::to_string(w2) + "," +
+                               std::to_string(l1) + "," + std::to_string(l2) + "\n");
   AnalysisResults<double> results;
   Engine<double> engine(m, results);
   engine.LoadMemberContext(1);
@@ -166,21 +171,25 @@ TEST_P(DistributedLoadFef, EqualsTheIntegralOfPointLoadFixedEndForces) {
   for (int s = 0; s <= steps; ++s) {
     const double t = static_cast<double>(s) / steps, a = c.l1 + t * loaded, b = length - a;
     const double q = (c.type == 3 ? c.w : c.w + (c.w2 - c.w) * t) * loaded / steps *
-                     (s == 0 || s == steps ? 1.0 / 3 : s % 2 ? 4.0 / 3 : 2.0 / 3);
+                     (s == 0 || s == steps ? 1.0 / 3
+                      : s % 2              ? 4.0 / 3
+                                           : 2.0 / 3);
     expected[1] += q * b * b * (3 * a + b) / std::pow(length, 3);
     expected[2] += q * a * b * b / (length * length);
     expected[3] += q * a * a * (a + 3 * b) / std::pow(length, 3);
     expected[4] -= q * a * a * b / (length * length);
   }
   const auto qf = BeamFef(c.type, c.w, c.w2, c.l1, c.l2);
-  for (int i = 1; i <= 4; ++i) EXPECT_NEAR(qf[i], expected[i], 1e-9 * (1 + std::fabs(expected[i]))) << i;
+  for (int i = 1; i <= 4; ++i)
+    EXPECT_NEAR(qf[i], expected[i], 1e-9 * (1 + std::fabs(expected[i]))) << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Loads, DistributedLoadFef,
-                         ::testing::Values(DistributedCase{3, 1, 0, 0, 0}, DistributedCase{3, 2, 0, 2, 3},
-                                           DistributedCase{4, 1, 0, 0, 0}, DistributedCase{4, 0, 1, 0, 0},
-                                           DistributedCase{4, 1, 4, 1.5, 2.5}, DistributedCase{4, -2, 3, 0, 4},
-                                           DistributedCase{4, 3, 1, 6, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Loads, DistributedLoadFef,
+    ::testing::Values(DistributedCase{3, 1, 0, 0, 0}, DistributedCase{3, 2, 0, 2, 3},
+                      DistributedCase{4, 1, 0, 0, 0}, DistributedCase{4, 0, 1, 0, 0},
+                      DistributedCase{4, 1, 4, 1.5, 2.5}, DistributedCase{4, -2, 3, 0, 4},
+                      DistributedCase{4, 3, 1, 6, 0}));
 
 TEST(HostileModels, FailWithoutCrashing) {
   const std::string truss = R"("Pair","PTruss"

@@ -15,11 +15,21 @@ namespace {
 struct Vec {
   double x = 0, y = 0, z = 0;
 };
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec operator*(double s, Vec a) { return {s * a.x, s * a.y, s * a.z}; }
-Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double Norm(Vec a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
+Vec operator+(Vec a, Vec b) {
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec operator-(Vec a, Vec b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+Vec operator*(double s, Vec a) {
+  return {s * a.x, s * a.y, s * a.z};
+}
+Vec Cross(Vec a, Vec b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double Norm(Vec a) {
+  return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+}
 Vec Axis(int axis, double value) {
   Vec v;
   (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value;
@@ -116,14 +126,20 @@ Wrench MemberLoads(const ModelStore& m, int member, double length) {
     const Vec dir = type >= 8 ? Vec{0, 0, 1} : Vec{0, 1, 0};
     Wrench w1;
     switch (type) {
-      case 1: case 8: w1.force = -w * dir; w1.moment = Cross(l1 * along, w1.force); break;
+      case 1:
+      case 8:
+        w1.force = -w * dir;
+        w1.moment = Cross(l1 * along, w1.force);
+        break;
       case 2: w1.moment = {0, 0, -w}; break;
       case 9: w1.moment = {0, w, 0}; break;
-      case 3: case 10:
+      case 3:
+      case 10:
         w1.force = -(w * c) * dir;
         w1.moment = Cross((l1 + c / 2) * along, w1.force);
         break;
-      case 4: case 11: {
+      case 4:
+      case 11: {
         const double firstMoment = w * (l1 * c + c * c / 2) + (w2 - w) * (l1 * c / 2 + c * c / 3);
         w1.force = -((w + w2) / 2 * c) * dir;
         w1.moment = -firstMoment * Cross(along, dir);
@@ -163,8 +179,10 @@ double EquilibriumResidual(const ModelStore& m) {
     total.moment = total.moment + w.moment + Cross(point, w.force);
   };
   for (int i = 1; i <= m.JointLoadCount; ++i) {
-    addAt(Position(m, m.JointLoadJoints(i)),
-          ToWrench(components, [&](int k) { grow(m.JointLoadValues(i, k)); return m.JointLoadValues(i, k); }));
+    addAt(Position(m, m.JointLoadJoints(i)), ToWrench(components, [&](int k) {
+            grow(m.JointLoadValues(i, k));
+            return m.JointLoadValues(i, k);
+          }));
   }
   for (int j = 1; j <= m.JointCount; ++j)
     addAt(Position(m, j), ToWrench(components, [&](int k) { return Reaction(m, j, k); }));
@@ -175,11 +193,15 @@ double EquilibriumResidual(const ModelStore& m) {
     grow(Norm(load.force));
     grow(Norm(load.moment) / size);
     addAt(f.begin, {f.ToGlobal(load.force), f.ToGlobal(load.moment)});
-    auto q = [&](int i) { grow(m.MemberEndForces(member, i)); return m.MemberEndForces(member, i); };
+    auto q = [&](int i) {
+      grow(m.MemberEndForces(member, i));
+      return m.MemberEndForces(member, i);
+    };
     const Wrench atBegin = ToWrench(components, q);
     const Wrench atEnd = ToWrench(components, [&](int k) { return q(k + perJoint); });
     const Vec force = atBegin.force + atEnd.force + load.force;
-    const Vec moment = atBegin.moment + atEnd.moment + Cross({f.length, 0, 0}, atEnd.force) + load.moment;
+    const Vec moment =
+        atBegin.moment + atEnd.moment + Cross({f.length, 0, 0}, atEnd.force) + load.moment;
     forceResidual = std::max(forceResidual, Norm(force));
     momentResidual = std::max(momentResidual, Norm(moment));
   }

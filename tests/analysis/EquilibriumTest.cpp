@@ -77,8 +77,8 @@ const char* const kSpaceTruss = R"("Two apexes","STruss"
 
 struct Case {
   const char* base;
-  int loadType;  // 0: no member load
-  int release;   // 0: no release record
+  int loadType;        // 0: no member load
+  int release;         // 0: no release record
   bool memberActions;  // temperature change and fabrication error on member 2
 };
 
@@ -113,7 +113,8 @@ TEST(Equilibrium, HoldsForEveryLoadTypeAndReleaseCode) {
     if (c.release) text += "\"Member Releases\",1\n2," + std::to_string(c.release) + "\n";
     // Magnitudes 3 and 5, load from 1.5 past the beginning to 1 before the end.
     if (c.loadType) text += "\"Member Loads\",1\n2," + std::to_string(c.loadType) + ",3,5,1.5,1\n";
-    if (c.memberActions) text += "\"Temperature Changes\",1\n2,25\n\"Fabrication Errors\",1\n2,0.0015\n";
+    if (c.memberActions)
+      text += "\"Temperature Changes\",1\n2,25\n\"Fabrication Errors\",1\n2,0.0015\n";
     ModelStore m = testing::ModelFromText(text);
     ModelStore inDouble = m;
     Analyze(m);

@@ -9,10 +9,12 @@ namespace stavelorn {
 namespace {
 
 // A plane frame file: two fixed columns and a beam, with sections replaced as a case needs.
-std::string Frame(const std::string& joints, const std::string& members, const std::string& extra = "") {
-  return "\"t\"\r\n\"PFrame\"\r\n\"Joints\"," + joints + "\"Supports\",2\r\n1,1,1,1\r\n4,1,1,1\r\n"
-         "\"Materials\",1\r\n200,0\r\n\"Cross-Sections\",1\r\n10,100\r\n\"Members\"," + members +
-         "\"Joint Loads\",1\r\n2,5,0,0\r\n" + extra;
+std::string Frame(const std::string& joints, const std::string& members,
+                  const std::string& extra = "") {
+  return "\"t\"\r\n\"PFrame\"\r\n\"Joints\"," + joints +
+         "\"Supports\",2\r\n1,1,1,1\r\n4,1,1,1\r\n"
+         "\"Materials\",1\r\n200,0\r\n\"Cross-Sections\",1\r\n10,100\r\n\"Members\"," +
+         members + "\"Joint Loads\",1\r\n2,5,0,0\r\n" + extra;
 }
 
 const std::string kJoints = "4\r\n0,0\r\n0,4\r\n6,4\r\n6,0\r\n";
@@ -38,30 +40,36 @@ TEST(HostileModels, AreStoppedWithAMessageThatNamesTheFault) {
        "Member 2: end joint 9 is outside 1..4"},
       {"material outside the table", Frame(kJoints, "3\r\n1,2,1,1\r\n2,3,2,1\r\n4,3,1,1\r\n"), 0,
        "Member 2: material"},
-      {"negative section property", Frame(kJoints, kMembers, "\"Cross-Sections\",1\r\n10,-1\r\n"), 0,
-       "is not positive"},
-      {"load past the member's end", Frame(kJoints, kMembers, "\"Member Loads\",1\r\n2,1,10,0,7,0\r\n"), 0,
+      {"negative section property", Frame(kJoints, kMembers, "\"Cross-Sections\",1\r\n10,-1\r\n"),
+       0, "is not positive"},
+      {"load past the member's end",
+       Frame(kJoints, kMembers, "\"Member Loads\",1\r\n2,1,10,0,7,0\r\n"), 0,
        "l1 = 7 is outside the member (L = 6)"},
       {"release code 4", Frame(kJoints, kMembers, "\"Member Releases\",1\r\n2,4\r\n"), 0,
        "release code 4 is none of 1 (beginning), 2 (end), 3 (both ends)"},
-      {"settlement at a free joint", Frame(kJoints, kMembers, "\"Support Displacements\",1\r\n2,0,0.1,0\r\n"), 0,
+      {"settlement at a free joint",
+       Frame(kJoints, kMembers, "\"Support Displacements\",1\r\n2,0,0.1,0\r\n"), 0,
        "joint 2 is no support"},
       {"NaN in the file", Frame("4\r\n0,0\r\nnan,4\r\n6,4\r\n6,0\r\n", kMembers), 13, ""},
       {"infinity in the file", Frame(kJoints, kMembers, "\"Materials\",1\r\ninf,0\r\n"), 13, ""},
       {"overflowing number", Frame(kJoints, kMembers, "\"Materials\",1\r\n1e40,0\r\n"), 6, ""},
       {"count below its records", Frame("3\r\n0,0\r\n0,4\r\n6,4\r\n6,0\r\n", kMembers), 13, ""},
       {"count above its records", Frame("5\r\n0,0\r\n0,4\r\n6,4\r\n6,0\r\n", kMembers), 13, ""},
-      {"32767 space-frame joints", "\"t\"\r\n\"SFrame\"\r\n\"Joints\",32767\r\n" + [] {
-         std::string rows;
-         for (int j = 0; j < 32767; ++j) rows += std::to_string(j) + ",0,0\r\n";
-         return rows;
-       }(), 0, "more than the 32767 that can be numbered"},
+      {"32767 space-frame joints",
+       "\"t\"\r\n\"SFrame\"\r\n\"Joints\",32767\r\n" +
+           [] {
+             std::string rows;
+             for (int j = 0; j < 32767; ++j) rows += std::to_string(j) + ",0,0\r\n";
+             return rows;
+           }(),
+       0, "more than the 32767 that can be numbered"},
   };
   for (const Hostile& c : cases) {
     ModelStore model;
     model.Reset();
     RunResult error = ReadProjectText(model, c.file);
-    EXPECT_EQ(error ? error->Number : 0, c.readError) << c.name << (error ? ": " + error->Description : "");
+    EXPECT_EQ(error ? error->Number : 0, c.readError)
+        << c.name << (error ? ": " + error->Description : "");
     if (error) continue;
     AnalysisRun run = CheckAndAnalyze(model);
     if (*c.message == '\0') {
@@ -69,7 +77,8 @@ TEST(HostileModels, AreStoppedWithAMessageThatNamesTheFault) {
       EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete) << c.name;
     } else {
       EXPECT_TRUE(run.Rejected) << c.name;
-      EXPECT_NE(run.RejectionText.find(c.message), std::string::npos) << c.name << ": " << run.RejectionText;
+      EXPECT_NE(run.RejectionText.find(c.message), std::string::npos)
+          << c.name << ": " << run.RejectionText;
       EXPECT_EQ(model.AnalysisStatus, kNoResults) << c.name;
     }
   }

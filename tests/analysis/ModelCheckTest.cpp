@@ -15,20 +15,25 @@ const std::map<std::string, std::string> kValid = {
     {"Beam", R"("b","Beam","Joints",3,0,4,8,"Supports",3,1,1,1,2,1,0,3,1,0,"Materials",1,29000,0,
 "Cross-Sections",1,100,"Members",2,1,2,1,1,2,3,1,1,"Member Releases",1,2,2,"Joint Loads",1,2,0,5,
 "Member Loads",4,1,1,10,0,2,0,1,2,5,0,4,0,2,3,1,0,0,0,2,4,1,2,0,1,"Support Displacements",1,1,-0.5,0)"},
-    {"PTruss", R"("t","PTruss","Joints",3,0,0,4,0,4,3,"Supports",2,1,1,1,2,0,1,"Materials",1,29000,6.5E-06,
+    {"PTruss",
+     R"("t","PTruss","Joints",3,0,0,4,0,4,3,"Supports",2,1,1,1,2,0,1,"Materials",1,29000,6.5E-06,
 "Cross-Sections",1,8,"Members",3,1,2,1,1,2,3,1,1,1,3,1,1,"Joint Loads",1,3,10,-5,
 "Temperature Changes",1,1,30,"Fabrication Errors",1,3,0.1)"},
-    {"PFrame", R"("f","PFrame","Joints",3,0,0,0,4,6,4,"Supports",2,1,1,1,1,3,1,1,0,"Materials",1,29000,0,
+    {"PFrame",
+     R"("f","PFrame","Joints",3,0,0,0,4,6,4,"Supports",2,1,1,1,1,3,1,1,0,"Materials",1,29000,0,
 "Cross-Sections",1,10,200,"Members",2,1,2,1,1,2,3,1,1,"Member Releases",1,2,2,"Joint Loads",1,2,10,0,0,
 "Member Loads",6,1,1,5,0,2,0,1,2,5,0,0,0,2,3,1,0,0,0,2,4,1,2,1,2,2,5,3,0,6,0,2,6,1,0,0,6,
 "Support Displacements",1,3,0,-0.25,0,"Temperature Changes",1,2,20,"Fabrication Errors",1,1,-0.05)"},
-    {"STruss", R"("s","STruss","Joints",4,0,0,0,4,0,0,0,4,0,0,0,4,"Supports",3,1,1,1,1,2,0,1,1,3,0,0,1,
+    {"STruss",
+     R"("s","STruss","Joints",4,0,0,0,4,0,0,0,4,0,0,0,4,"Supports",3,1,1,1,1,2,0,1,1,3,0,0,1,
 "Materials",1,10000,0,"Cross-Sections",1,2,"Members",3,1,4,1,1,2,4,1,1,3,4,1,1,"Joint Loads",1,4,1,2,3,
 "Support Displacements",1,2,0,0.1,0)"},
-    {"Grid", R"("g","Grid","Joints",3,0,0,5,0,5,5,"Supports",2,1,1,1,1,3,1,1,1,"Materials",1,29000,11500,0,
+    {"Grid",
+     R"("g","Grid","Joints",3,0,0,5,0,5,5,"Supports",2,1,1,1,1,3,1,1,1,"Materials",1,29000,11500,0,
 "Cross-Sections",1,100,50,"Members",2,1,2,1,1,2,3,1,1,"Member Releases",1,1,1,"Joint Loads",1,2,-10,0,0,
 "Member Loads",2,1,7,3,0,2,0,2,3,1,0,0,0)"},
-    {"SFrame", R"("x","SFrame","Joints",3,0,0,0,0,4,0,5,4,0,"Supports",2,1,1,1,1,1,1,1,3,1,1,1,1,1,1,
+    {"SFrame",
+     R"("x","SFrame","Joints",3,0,0,0,0,4,0,5,4,0,"Supports",2,1,1,1,1,1,1,1,3,1,1,1,1,1,1,
 "Materials",1,29000,11500,0,"Cross-Sections",1,10,100,50,20,"Members",2,1,2,1,1,0,2,3,1,1,30,
 "Member Releases",1,2,1,"Joint Loads",1,2,1,0,0,0,0,5,"Member Loads",4,1,5,2,0,1,0,1,7,3,0,2,0,
 2,8,1,0,2.5,0,2,11,1,2,0,1,"Temperature Changes",1,1,10)"},
@@ -54,77 +59,109 @@ struct Case {
 
 TEST(CheckModel, NamesEveryProblemWithItsRecord) {
   const Case cases[] = {
-      {"PFrame", R"("Members",2,0,2,1,1,2,900,2,0)",
+      {"PFrame",
+       R"("Members",2,0,2,1,1,2,900,2,0)",
        {"Member 1: beginning joint 0 is outside 1..3", "Member 2: end joint 900 is outside 1..3",
         "Member 2: material 2 is outside 1..1", "Member 2: cross-section 0 is outside 1..1"}},
-      {"Beam", R"("Cross-Sections",0)", {"Member 1: cross-section 1 does not exist (none are defined)",
-                                         "Member 2: cross-section 1 does not exist (none are defined)"}},
-      {"PTruss", R"("Joints",3,0,0,4,0,4,0)",
+      {"Beam",
+       R"("Cross-Sections",0)",
+       {"Member 1: cross-section 1 does not exist (none are defined)",
+        "Member 2: cross-section 1 does not exist (none are defined)"}},
+      {"PTruss",
+       R"("Joints",3,0,0,4,0,4,0)",
        {"Member 2: joints 2 and 3 coincide, so the member has no length"}},
-      {"Beam", R"("Joints",3,0,4,4)", {"Member 2: joints 2 and 3 coincide in X, so the member has no length"}},
-      {"Beam", R"("Members",2,1,2,1,1,3,2,1,1)",
+      {"Beam",
+       R"("Joints",3,0,4,4)",
+       {"Member 2: joints 2 and 3 coincide in X, so the member has no length"}},
+      {"Beam",
+       R"("Members",2,1,2,1,1,3,2,1,1)",
        {"Member 2: runs right to left (X = 8 to 4); enter a beam member left to right"}},
-      {"Beam", R"("Materials",1,0,0)",
+      {"Beam",
+       R"("Materials",1,0,0)",
        {"Material 1: modulus of elasticity E = 0 is not positive (member 1 uses it)"}},
-      {"PFrame", R"("Cross-Sections",1,0,-200)",
+      {"PFrame",
+       R"("Cross-Sections",1,0,-200)",
        {"Cross-section 1: area A = 0 is not positive (member 1 uses it)",
         "Cross-section 1: moment of inertia I = -200 is not positive (member 1 uses it)"}},
-      {"Grid", R"("Materials",1,29000,0,0,"Cross-Sections",1,100,0)",
+      {"Grid",
+       R"("Materials",1,29000,0,0,"Cross-Sections",1,100,0)",
        {"Material 1: shear modulus G = 0 is not positive (member 1 uses it)",
         "Cross-section 1: torsion constant J = 0 is not positive (member 1 uses it)"}},
-      {"SFrame", R"("Cross-Sections",1,10,100,-1,20)",
+      {"SFrame",
+       R"("Cross-Sections",1,10,100,-1,20)",
        {"Cross-section 1: moment of inertia Iy = -1 is not positive (member 1 uses it)"}},
       {"PFrame", R"("Materials",2,29000,0,0,0)", {}},  // a set no member uses is harmless
-      {"PFrame", R"("Supports",1,4,1,1,1,"Joint Loads",1,0,1,0,0,"Support Displacements",1,-1,0,0,0)",
+      {"PFrame",
+       R"("Supports",1,4,1,1,1,"Joint Loads",1,0,1,0,0,"Support Displacements",1,-1,0,0,0)",
        {"Support 1: joint 4 is outside 1..3", "Joint load 1: joint 0 is outside 1..3",
         "Support displacement 1: joint -1 is outside 1..3"}},
-      {"PFrame", R"("Member Releases",1,3,1,"Member Loads",1,0,3,1,0,0,0,"Temperature Changes",1,3,1,
+      {"PFrame",
+       R"("Member Releases",1,3,1,"Member Loads",1,0,3,1,0,0,0,"Temperature Changes",1,3,1,
 "Fabrication Errors",1,-2,1)",
        {"Member release 1: member 3 is outside 1..2", "Member load 1: member 0 is outside 1..2",
-        "Temperature change 1: member 3 is outside 1..2", "Fabrication error 1: member -2 is outside 1..2"}},
-      {"Beam", R"("Member Releases",2,1,4,2,0)",
+        "Temperature change 1: member 3 is outside 1..2",
+        "Fabrication error 1: member -2 is outside 1..2"}},
+      {"Beam",
+       R"("Member Releases",2,1,4,2,0)",
        {"Member release 1: release code 4 is none of 1 (beginning), 2 (end), 3 (both ends)",
         "Member release 2: release code 0 is none of 1 (beginning), 2 (end), 3 (both ends)"}},
       // l2 is read only by the distributed types: the -7 of record 6 does not count.
-      {"PFrame", R"("Member Loads",7,1,1,5,0,-1,0,1,5,5,0,4.5,0,2,3,1,0,2,-1,2,6,1,0,3,3.5,2,4,1,2,6,0,
+      {"PFrame",
+       R"("Member Loads",7,1,1,5,0,-1,0,1,5,5,0,4.5,0,2,3,1,0,2,-1,2,6,1,0,3,3.5,2,4,1,2,6,0,
 1,1,5,0,2,-7,1,6,1,0,4,0)",
        {"Member load 1 (member 1): l1 = -1 is outside the member (L = 4)",
         "Member load 2 (member 1): l1 = 4.5 is outside the member (L = 4)",
         "Member load 3 (member 2): l2 = -1 is negative",
         "Member load 4 (member 2): l1 = 3 plus l2 = 3.5 exceeds L = 6",
-        "Member load 5 (member 2): a linearly varying load cannot start at the far end (l1 = L = 6)"}},
+        "Member load 5 (member 2): a linearly varying load cannot start at the far end (l1 = L = "
+        "6)"}},
       // The length is the engine's: root taken in double and rounded once, 2.7856777 (a root taken
       // in single precision would give 2.7856774 and refuse the second load).
-      {"PFrame", R"("Joints",3,0,0,1,2.6,7,2.6,"Member Loads",2,1,1,1,0,2.785678,0,1,1,1,0,2.7856777,0)",
+      {"PFrame",
+       R"("Joints",3,0,0,1,2.6,7,2.6,"Member Loads",2,1,1,1,0,2.785678,0,1,1,1,0,2.7856777,0)",
        {"Member load 1 (member 1): l1 = 2.785678 is outside the member (L = 2.7856777)"}},
-      {"STruss", R"("Supports",3,1,1,1,1,2,0,2,1,3,0,0,-1)",
+      {"STruss",
+       R"("Supports",3,1,1,1,1,2,0,2,1,3,0,0,-1)",
        {"Support 2: restraint code 2 of the Y translation is neither 0 (free) nor 1 (restrained)",
-        "Support 3: restraint code -1 of the Z translation is neither 0 (free) nor 1 (restrained)"}},
-      {"Beam", R"("Member Loads",2,1,5,1,0,1,0,1,7,1,0,1,0)",
+        "Support 3: restraint code -1 of the Z translation is neither 0 (free) nor 1 "
+        "(restrained)"}},
+      {"Beam",
+       R"("Member Loads",2,1,5,1,0,1,0,1,7,1,0,1,0)",
        {"Member load 1 (member 1): an axial force (type 5) cannot act on a beam member",
         "Member load 2 (member 1): a torque (type 7) cannot act on a beam member"}},
-      {"PFrame", R"("Member Loads",2,1,7,1,0,1,0,1,8,1,0,1,0)",
+      {"PFrame",
+       R"("Member Loads",2,1,7,1,0,1,0,1,8,1,0,1,0)",
        {"Member load 1 (member 1): a torque (type 7) cannot act on a plane frame member",
-        "Member load 2 (member 1): a force in local z (type 8) cannot act on a plane frame member"}},
-      {"Grid", R"("Member Loads",2,1,6,1,0,0,0,1,11,1,1,0,0)",
-       {"Member load 1 (member 1): a uniform axial load (type 6) cannot act on a grid member",
-        "Member load 2 (member 1): a linearly varying load in local z (type 11) cannot act on a grid "
+        "Member load 2 (member 1): a force in local z (type 8) cannot act on a plane frame "
         "member"}},
-      {"SFrame", R"("Member Loads",3,1,0,1,0,0,0,9,12,1,0,0,0,1,9,1,0,4,0)",
-       {"Member load 1 (member 1): load type 0 is none of 1..11", "Member load 2: member 9 is outside 1..2",
-        "Member load 2: load type 12 is none of 1..11"}},
-      {"Grid", R"("Member Releases",1,1,3)",
+      {"Grid",
+       R"("Member Loads",2,1,6,1,0,0,0,1,11,1,1,0,0)",
+       {"Member load 1 (member 1): a uniform axial load (type 6) cannot act on a grid member",
+        "Member load 2 (member 1): a linearly varying load in local z (type 11) cannot act on a "
+        "grid "
+        "member"}},
+      {"SFrame",
+       R"("Member Loads",3,1,0,1,0,0,0,9,12,1,0,0,0,1,9,1,0,4,0)",
+       {"Member load 1 (member 1): load type 0 is none of 1..11",
+        "Member load 2: member 9 is outside 1..2", "Member load 2: load type 12 is none of 1..11"}},
+      {"Grid",
+       R"("Member Releases",1,1,3)",
        {"Member load 1 (member 1): a torque on a member hinged at both ends has no load path"}},
-      {"PFrame", R"("Member Releases",3,2,2,1,1,2,1)",
+      {"PFrame",
+       R"("Member Releases",3,2,2,1,1,2,1)",
        {"Member release 3: member 2 already has release record 1"}},
-      {"PFrame", R"("Support Displacements",3,2,0.1,0,0,3,0,0,0.01,3,0.5,0,0)",
+      {"PFrame",
+       R"("Support Displacements",3,2,0.1,0,0,3,0,0,0.01,3,0.5,0,0)",
        {"Support displacement 1: joint 2 is no support",
-        "Support displacement 2 (joint 3): 0.01 is prescribed for the rotation, which support 2 leaves "
+        "Support displacement 2 (joint 3): 0.01 is prescribed for the rotation, which support 2 "
+        "leaves "
         "free",
         "Support displacement 3: joint 3 already has support displacement record 2"}},
       // A joint given two support rows is restrained as its later row says.
-      {"PFrame", R"("Supports",3,1,1,1,1,3,1,1,1,3,1,1,0,"Support Displacements",1,3,0,0,0.01)",
-       {"Support displacement 1 (joint 3): 0.01 is prescribed for the rotation, which support 3 leaves "
+      {"PFrame",
+       R"("Supports",3,1,1,1,1,3,1,1,1,3,1,1,0,"Support Displacements",1,3,0,0,0.01)",
+       {"Support displacement 1 (joint 3): 0.01 is prescribed for the rotation, which support 3 "
+        "leaves "
         "free"}},
       // Data the type's windows do not offer stays unused, so it cannot block the analysis.
       {"PTruss", R"("Member Releases",1,9,9,"Member Loads",1,9,42,0,0,-1,-1)", {}},
@@ -149,9 +186,10 @@ TEST(CheckModel, ReportsTablesThatDoNotMatchTheirCountsWithoutReadingPastThem) {
   ModelStore model = Model("SFrame");
   model.MemberCount = 3;
   model.JointLoadCount = -1;
-  EXPECT_EQ(CheckModel(model), (Messages{"Members: 3 records need 3 x 4 values, but the table holds 2 x 4",
-                                         "Members: 3 records need 3 x 1 values, but the table holds 2 x 1",
-                                         "Joint Loads: the count -1 is negative"}));
+  EXPECT_EQ(CheckModel(model),
+            (Messages{"Members: 3 records need 3 x 4 values, but the table holds 2 x 4",
+                      "Members: 3 records need 3 x 1 values, but the table holds 2 x 1",
+                      "Joint Loads: the count -1 is negative"}));
   model.CoordsPerJoint = 3;
   EXPECT_EQ(CheckModel(model),
             Messages{"Structure type SFrame: the model's table sizes do not match the type"});
@@ -170,8 +208,9 @@ TEST(CheckModel, ChecksTheLargestCountsRecordByRecord) {
 }
 
 TEST(InputDataErrorText, ListsTheFirstProblemsAndCountsTheRest) {
-  EXPECT_EQ(InputDataErrorText({"a", "b", "c"}, 2),
-            "The analysis cannot start until these input data are corrected:\n\na\nb\n... and 1 more.");
+  EXPECT_EQ(
+      InputDataErrorText({"a", "b", "c"}, 2),
+      "The analysis cannot start until these input data are corrected:\n\na\nb\n... and 1 more.");
   EXPECT_EQ(InputDataErrorText({"a"}),
             "The analysis cannot start until these input data are corrected:\n\na");
 }

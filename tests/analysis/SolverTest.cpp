@@ -12,8 +12,8 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/EquationSolver.h"
-#include "analysis/GeneratedStructures.h"
 #include "analysis/EquilibriumCheck.h"
+#include "analysis/GeneratedStructures.h"
 
 namespace stavelorn {
 namespace {
@@ -47,7 +47,8 @@ TYPED_TEST_SUITE(FastSolver, StoreTypes);
 
 TYPED_TEST(FastSolver, GivesTheBitsOfThePlainLoopOnGeneratedStructures) {
   ExpectSameSolution(AssembleEquations<TypeParam>(PlaneFrameGrid(3, 4)), "plane frame grid");
-  ExpectSameSolution(AssembleEquations<TypeParam>(SpaceFrameLattice(2, 3, 2, 30)), "space frame lattice");
+  ExpectSameSolution(AssembleEquations<TypeParam>(SpaceFrameLattice(2, 3, 2, 30)),
+                     "space frame lattice");
 }
 
 TYPED_TEST(FastSolver, GivesTheBitsOfThePlainLoopOnRandomMatricesWithZeros) {
@@ -148,7 +149,8 @@ const MechanismCase kMechanisms[] = {
 TEST(Analyze, MechanismsThatPassTheCountFailInTheSolution) {
   for (const MechanismCase& c : kMechanisms) {
     ModelStore m = testing::ModelFromText(c.text);
-    const int resisting = m.StructType == "PTruss" ? m.MemberCount : m.MemberCount * m.CoordsPerJoint;
+    const int resisting =
+        m.StructType == "PTruss" ? m.MemberCount : m.MemberCount * m.CoordsPerJoint;
     Analyze(m);
     EXPECT_GE(resisting + m.RestrainedCount, m.JointCount * m.CoordsPerJoint) << c.name;
     EXPECT_EQ(m.AnalysisStatus, kSolutionFailed) << c.name;
@@ -185,7 +187,8 @@ TEST_P(StiffnessContrast, StillSolvesAStableFrame) {
   Analyze(m);
   ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
   ASSERT_EQ(exact.AnalysisStatus, kAnalysisComplete);
-  EXPECT_NEAR(m.JointDisplacements(1), exact.JointDisplacements(1), 1e-3 * std::fabs(exact.JointDisplacements(1)));
+  EXPECT_NEAR(m.JointDisplacements(1), exact.JointDisplacements(1),
+              1e-3 * std::fabs(exact.JointDisplacements(1)));
   // Axial forces are the huge axial stiffness times tiny stretches: their round-off grows with
   // the contrast.
   EXPECT_LT(testing::EquilibriumResidual(m), 1e-3);

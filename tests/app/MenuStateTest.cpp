@@ -18,8 +18,8 @@ std::set<M> VisibleItems(const MenuState& menus) {
 }
 
 // The items that are always there once the window is shown, whatever the state.
-const std::set<M> kAlways = {M::MnuProj, M::MnuH1, M::MnuH2, M::MnuH3, M::MnuProjExit,
-                             M::MnuLoadJt, M::MnuLoadSett};
+const std::set<M> kAlways = {M::MnuProj,     M::MnuH1,     M::MnuH2,      M::MnuH3,
+                             M::MnuProjExit, M::MnuLoadJt, M::MnuLoadSett};
 
 std::set<M> With(std::set<M> items) {
   items.insert(kAlways.begin(), kAlways.end());
@@ -44,11 +44,12 @@ TEST(MenuState, AFreshWindowOffersOnlyNewOpenAndExit) {
 
 TEST(MenuState, ANewProjectOffersTheFirstDataMenusAndTheLoadItemsItsTypeTakes) {
   const std::set<M> project = {M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose,
-                               M::MnuJoint, M::MnuMatProp, M::MnuCrossProp};
+                               M::MnuJoint,    M::MnuMatProp,    M::MnuCrossProp};
   for (const StructTypeInfo& type : AllStructTypes()) {
     MenuState menus;
     menus.ShowProjectMenus(ModelOf(type.Code, 0, 0, 0, 0));
-    EXPECT_EQ(VisibleItems(menus), With(project)) << type.Code << ": no members, no member-borne loads";
+    EXPECT_EQ(VisibleItems(menus), With(project))
+        << type.Code << ": no members, no member-borne loads";
   }
 }
 
@@ -58,8 +59,9 @@ struct LoadItems {
 };
 
 TEST(MenuState, MembersBringTheLoadItemsOfTheirType) {
-  const LoadItems table[] = {{"Beam", true, false},  {"PTruss", false, true}, {"PFrame", true, true},
-                             {"STruss", false, true}, {"Grid", true, false},  {"SFrame", true, true}};
+  const LoadItems table[] = {{"Beam", true, false},  {"PTruss", false, true},
+                             {"PFrame", true, true}, {"STruss", false, true},
+                             {"Grid", true, false},  {"SFrame", true, true}};
   for (const LoadItems& t : table) {
     ModelStore m = ModelOf(t.type, 2, 1, 1, 1);
     MenuState afterMembers;

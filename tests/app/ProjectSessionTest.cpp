@@ -39,14 +39,17 @@ class ProjectSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() /
-              ("stavelorn-session-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("stavelorn-session-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     session_.Start();
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  std::string Example(const char* name) { return testing::SourcePath(std::string("examples/") + name); }
+  std::string Example(const char* name) {
+    return testing::SourcePath(std::string("examples/") + name);
+  }
   std::string InFolder(const char* name) { return (folder_ / name).string(); }
 
   // Opens a copy of an example, so saving never touches the repository.
@@ -101,12 +104,14 @@ TEST_F(ProjectSessionTest, OpeningAnExampleShowsItsCountsAndMenus) {
 }
 
 TEST_F(ProjectSessionTest, ADamagedFileIsReportedAndItsPartCannotOverwriteIt) {
-  std::ofstream(InFolder("bad.str"), std::ios::binary) << "\"t\"\r\n\"Beam\"\r\n\"Joints\",2\r\n0,5\r\n\"Supports\",1\r\n1,x,0\r\n";
+  std::ofstream(InFolder("bad.str"), std::ios::binary)
+      << "\"t\"\r\n\"Beam\"\r\n\"Joints\",2\r\n0,5\r\n\"Supports\",1\r\n1,x,0\r\n";
   dialogs_.Answer(InFolder("bad.str"));
   session_.OpenProject();
   ASSERT_EQ(messages_.Log().size(), 1u);
   EXPECT_EQ(messages_.Log()[0].Title, "File_Reading Error");
-  EXPECT_EQ(messages_.Log()[0].Text.rfind("Unexpected error # 13 occurred: \n\nType mismatch", 0), 0u);
+  EXPECT_EQ(messages_.Log()[0].Text.rfind("Unexpected error # 13 occurred: \n\nType mismatch", 0),
+            0u);
   EXPECT_EQ(model_.JointCount, 2) << "the joints read before the fault stay";
   EXPECT_EQ(model_.ProjectFile, "");
   EXPECT_FALSE(session_.Menus().Visible(M::MnuProjSave));
@@ -154,7 +159,8 @@ TEST_F(ProjectSessionTest, ACompletedAnalysisAsksToPrintAndSwapsTheMenus) {
   EXPECT_EQ(messages_.Log()[0].Text, "Save Input Data in File ?");
   EXPECT_EQ(messages_.Log()[0].Style, kStyleYesNoQuestion);
   EXPECT_EQ(messages_.Log()[1].Title, "Analysis Results");
-  EXPECT_EQ(messages_.Log()[1].Text, "  **** Analysis Completed ****  \n\nPrint Results of the Analysis ?");
+  EXPECT_EQ(messages_.Log()[1].Text,
+            "  **** Analysis Completed ****  \n\nPrint Results of the Analysis ?");
   EXPECT_EQ(messages_.Log()[1].Style, kStyleYesNo);
   EXPECT_EQ(model_.AnalysisStatus, kAnalysisComplete);
   EXPECT_NE(windows_.printed.str().find("End of Input Data"), std::string::npos);
@@ -185,15 +191,19 @@ TEST_F(ProjectSessionTest, FailedAnalysesShowTheirMessageAndChangeNoMenu) {
     const char* message;
   } cases[] = {
       // Two bars meeting in a straight line carry no load across it.
-      {"\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n1,0\r\n2,0\r\n\"Supports\",2\r\n1,1,1\r\n3,1,1\r\n"
-       "\"Materials\",1\r\n1,0\r\n\"Cross-Sections\",1\r\n1\r\n\"Members\",2\r\n1,2,1,1\r\n2,3,1,1\r\n"
+      {"\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n1,0\r\n2,0\r\n\"Supports\",2\r\n1,1,1\r\n3,1,"
+       "1\r\n"
+       "\"Materials\",1\r\n1,0\r\n\"Cross-Sections\",1\r\n1\r\n\"Members\",2\r\n1,2,1,1\r\n2,3,1,"
+       "1\r\n"
        "\"Joint Loads\",1\r\n2,0,-1\r\n",
        "     **** Analysis ERROR ****  \n\nError in Solution of Simultaneous Equations\n\n"
        "Structure Stiffness Matrix may be Singular\n\n       Check Input Data."},
       {"\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n1,0\r\n2,0\r\n\"Supports\",1\r\n1,1,1\r\n"
-       "\"Materials\",1\r\n1,0\r\n\"Cross-Sections\",1\r\n1\r\n\"Members\",2\r\n1,2,1,1\r\n2,3,1,1\r\n"
+       "\"Materials\",1\r\n1,0\r\n\"Cross-Sections\",1\r\n1\r\n\"Members\",2\r\n1,2,1,1\r\n2,3,1,"
+       "1\r\n"
        "\"Joint Loads\",1\r\n2,0,-1\r\n",
-       "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check Input Data."},
+       "     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !\n\n       Check "
+       "Input Data."},
   };
   for (const auto& c : cases) {
     session_.Start();
@@ -233,7 +243,8 @@ TEST_F(ProjectSessionTest, DoublePrecisionResultsAreAnnouncedAfterTheOutcome) {
   EXPECT_EQ(messages_.Log()[1].Title, "Analysis Results");
   EXPECT_EQ(messages_.Log()[2].Title, "Analysis Accuracy");
   EXPECT_EQ(messages_.Log()[2].Style, kStyleInformation);
-  EXPECT_NE(windows_.printed.str().find("End of Analysis"), std::string::npos) << "printed after the note";
+  EXPECT_NE(windows_.printed.str().find("End of Analysis"), std::string::npos)
+      << "printed after the note";
 }
 
 TEST_F(ProjectSessionTest, EditDataOffersToPrintThenReopensTheData) {

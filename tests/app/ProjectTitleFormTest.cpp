@@ -16,8 +16,9 @@ TEST(ProjectTitleForm, TheTypeIsFixedOnceDataLaidOutForItExists) {
     std::int16_t ModelStore::*count;
     const char* name;
   };
-  for (const Case& c : {Case{&ModelStore::JointCount, "joints"}, Case{&ModelStore::MaterialCount, "materials"},
-                        Case{&ModelStore::SectionCount, "sections"}}) {
+  for (const Case& c :
+       {Case{&ModelStore::JointCount, "joints"}, Case{&ModelStore::MaterialCount, "materials"},
+        Case{&ModelStore::SectionCount, "sections"}}) {
     ModelStore m;
     m.Reset();
     m.SetStructType("Grid");

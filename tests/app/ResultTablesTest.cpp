@@ -59,7 +59,8 @@ ModelStore Solved(const Structure& s) {
   for (int i = 1; i <= m.JointLoadCount; ++i) {
     const auto& [joint, values] = s.Loads[std::size_t(i - 1)];
     m.JointLoadJoints(i) = static_cast<std::int16_t>(joint);
-    for (int k = 1; k <= m.CoordsPerJoint; ++k) m.JointLoadValues(i, k) = values[std::size_t(k - 1)];
+    for (int k = 1; k <= m.CoordsPerJoint; ++k)
+      m.JointLoadValues(i, k) = values[std::size_t(k - 1)];
   }
   Analyze(m);
   EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete) << s.Type;
@@ -68,20 +69,26 @@ ModelStore Solved(const Structure& s) {
 
 // Cantilevers from joint 1 (fixed) at the origin to joint 2 at X = 10, loaded at joint 2.
 const Structure kBeam{"Beam", {{0}, {10}}, {{1, 1, 1}}, {1000, 0}, {1}, {{1, 2}}, {{2, {-3, 0}}}};
-const Structure kPFrame{"PFrame", {{0, 0}, {10, 0}}, {{1, 1, 1, 1}}, {1000, 0}, {1, 1}, {{1, 2}},
-                        {{2, {10, -3, 0}}}};
-const Structure kGrid{"Grid", {{0, 0}, {10, 0}}, {{1, 1, 1, 1}}, {1000, 500, 0}, {1, 1}, {{1, 2}},
-                      {{2, {-3, 5, 0}}}};
-const Structure kSFrame{"SFrame", {{0, 0, 0}, {10, 0, 0}}, {{1, 1, 1, 1, 1, 1, 1}}, {1000, 500, 0},
-                        {1, 1, 1, 1}, {{1, 2}}, {{2, {10, -3, 6, 5, 0, 0}}}};
+const Structure kPFrame{"PFrame", {{0, 0}, {10, 0}}, {{1, 1, 1, 1}},    {1000, 0},
+                        {1, 1},   {{1, 2}},          {{2, {10, -3, 0}}}};
+const Structure kGrid{"Grid", {{0, 0}, {10, 0}}, {{1, 1, 1, 1}},   {1000, 500, 0},
+                      {1, 1}, {{1, 2}},          {{2, {-3, 5, 0}}}};
+const Structure kSFrame{
+    "SFrame", {{0, 0, 0}, {10, 0, 0}},    {{1, 1, 1, 1, 1, 1, 1}}, {1000, 500, 0}, {1, 1, 1, 1},
+    {{1, 2}}, {{2, {10, -3, 6, 5, 0, 0}}}};
 // Two bars in line pinned at their outer ends share a load of 25 at their common joint, a
 // roller; a third bar from there up to a pin carries nothing.
-const Structure kPTruss{"PTruss", {{0, 0}, {10, 0}, {20, 0}, {10, 10}},
-                        {{1, 1, 1}, {2, 0, 1}, {3, 1, 1}, {4, 1, 1}}, {1000, 0}, {1},
-                        {{1, 2}, {2, 3}, {2, 4}}, {{2, {25, 0}}}};
+const Structure kPTruss{"PTruss",
+                        {{0, 0}, {10, 0}, {20, 0}, {10, 10}},
+                        {{1, 1, 1}, {2, 0, 1}, {3, 1, 1}, {4, 1, 1}},
+                        {1000, 0},
+                        {1},
+                        {{1, 2}, {2, 3}, {2, 4}},
+                        {{2, {25, 0}}}};
 // One bar pushed along its axis at a support free only in X.
-const Structure kSTruss{"STruss", {{0, 0, 0}, {10, 0, 0}}, {{1, 1, 1, 1}, {2, 0, 1, 1}}, {1000, 0}, {1},
-                        {{1, 2}}, {{2, {-10, 0, 0}}}};
+const Structure kSTruss{
+    "STruss", {{0, 0, 0}, {10, 0, 0}}, {{1, 1, 1, 1}, {2, 0, 1, 1}}, {1000, 0}, {1},
+    {{1, 2}}, {{2, {-10, 0, 0}}}};
 
 // "~0" stands for a value that is zero but for round-off: it must print below 1E-04.
 void ExpectCells(const ResultTable& table, const Rows& expected, const char* type) {
@@ -92,7 +99,8 @@ void ExpectCells(const ResultTable& table, const Rows& expected, const char* typ
       const std::string& cell = table.Cells[r][c];
       if (expected[r][c] == "~0") {
         EXPECT_EQ(cell.size(), 11u) << type << " row " << r << " col " << c;
-        EXPECT_LT(std::fabs(std::strtod(cell.c_str(), nullptr)), 1E-4) << type << " (" << r << ", " << c << ") " << cell;
+        EXPECT_LT(std::fabs(std::strtod(cell.c_str(), nullptr)), 1E-4)
+            << type << " (" << r << ", " << c << ") " << cell;
       } else {
         EXPECT_EQ(cell, expected[r][c]) << type << " row " << r << " col " << c;
       }
@@ -109,23 +117,34 @@ constexpr const char* Z = " 0.0000E+00";
 
 TEST(ResultTables, JointDisplacementsOfEachType) {
   const Case cases[] = {
-      {&kBeam, {{"Joint", " Y Translation", "Rotation (Rad)"}, {"1", Z, Z}, {"2", "-1.0000E+00", "-1.5000E-01"}}},
+      {&kBeam,
+       {{"Joint", " Y Translation", "Rotation (Rad)"},
+        {"1", Z, Z},
+        {"2", "-1.0000E+00", "-1.5000E-01"}}},
       {&kPTruss,
-       {{"Joint", " X Translation", " Y Translation"}, {"1", Z, Z}, {"2", " 1.2500E-01", Z}, {"3", Z, Z}, {"4", Z, Z}}},
+       {{"Joint", " X Translation", " Y Translation"},
+        {"1", Z, Z},
+        {"2", " 1.2500E-01", Z},
+        {"3", Z, Z},
+        {"4", Z, Z}}},
       {&kPFrame,
        {{"Joint", " X Translation", " Y Translation", "Rotation (Rad)"},
         {"1", Z, Z, Z},
         {"2", " 1.0000E-01", "-1.0000E+00", "-1.5000E-01"}}},
-      {&kSTruss, {{"Joint", "X Translation", "Y Translation", "Z Translation"}, {"1", Z, Z, Z}, {"2", "-1.0000E-01", Z, Z}}},
+      {&kSTruss,
+       {{"Joint", "X Translation", "Y Translation", "Z Translation"},
+        {"1", Z, Z, Z},
+        {"2", "-1.0000E-01", Z, Z}}},
       {&kGrid,
        {{"Joint", " Y Translation", "X Rotation (Rad)", "Z Rotation (Rad)"},
         {"1", Z, Z, Z},
         {"2", "-1.0000E+00", " 1.0000E-01", "-1.5000E-01"}}},
       {&kSFrame,
-       {{"Joint", "X Translation", "Y Translation", "Z Translation", "X Rotation (Rad)", "Y Rotation (Rad)",
-         "Z Rotation (Rad)"},
+       {{"Joint", "X Translation", "Y Translation", "Z Translation", "X Rotation (Rad)",
+         "Y Rotation (Rad)", "Z Rotation (Rad)"},
         {"1", Z, Z, Z, Z, Z, Z},
-        {"2", " 1.0000E-01", "-1.0000E+00", " 2.0000E+00", " 1.0000E-01", "-3.0000E-01", "-1.5000E-01"}}},
+        {"2", " 1.0000E-01", "-1.0000E+00", " 2.0000E+00", " 1.0000E-01", "-3.0000E-01",
+         "-1.5000E-01"}}},
   };
   for (const Case& c : cases) {
     const ResultTable table = BuildResultTable(Solved(*c.Model), FormId::Disp);
@@ -140,7 +159,9 @@ TEST(ResultTables, JointDisplacementsOfEachType) {
 TEST(ResultTables, MemberForcesOfEachType) {
   const Case cases[] = {
       {&kBeam,
-       {{"Member", "Joint", "Shear Force", "Moment"}, {"1", "1", " 3.0000E+00", " 3.0000E+01"}, {"", "2", "-3.0000E+00", "~0"}}},
+       {{"Member", "Joint", "Shear Force", "Moment"},
+        {"1", "1", " 3.0000E+00", " 3.0000E+01"},
+        {"", "2", "-3.0000E+00", "~0"}}},
       {&kPTruss,
        {{"Member", "Axial Force"}, {"1", " 1.2500E+01 (T)"}, {"2", " 1.2500E+01 (C)"}, {"3", Z}}},
       {&kPFrame,
@@ -153,9 +174,10 @@ TEST(ResultTables, MemberForcesOfEachType) {
         {"1", "1", " 3.0000E+00", "-5.0000E+00", " 3.0000E+01"},
         {"", "2", "-3.0000E+00", " 5.0000E+00", "~0"}}},
       {&kSFrame,
-       {{"Member", "Joint", "Axial Force", "y Shear Force", "z Shear Force", "Torsional Moment", "y Bending Moment",
-         "z Bending Moment"},
-        {"1", "1", "-1.0000E+01", " 3.0000E+00", "-6.0000E+00", "-5.0000E+00", " 6.0000E+01", " 3.0000E+01"},
+       {{"Member", "Joint", "Axial Force", "y Shear Force", "z Shear Force", "Torsional Moment",
+         "y Bending Moment", "z Bending Moment"},
+        {"1", "1", "-1.0000E+01", " 3.0000E+00", "-6.0000E+00", "-5.0000E+00", " 6.0000E+01",
+         " 3.0000E+01"},
         {"", "2", " 1.0000E+01", "-3.0000E+00", " 6.0000E+00", " 5.0000E+00", "~0", "~0"}}},
   };
   for (const Case& c : cases) {
@@ -172,14 +194,25 @@ TEST(ResultTables, SupportReactionsOfEachType) {
       {&kBeam, {{"Joint", "Y Force", "Moment"}, {"1", " 3.0000E+00", " 3.0000E+01"}}},
       // The roller at joint 2 is free in X: its X reaction shows zero.
       {&kPTruss,
-       {{"Joint", "X Force", "Y Force"}, {"1", "-1.2500E+01", "~0"}, {"2", Z, "~0"}, {"3", "-1.2500E+01", "~0"},
+       {{"Joint", "X Force", "Y Force"},
+        {"1", "-1.2500E+01", "~0"},
+        {"2", Z, "~0"},
+        {"3", "-1.2500E+01", "~0"},
         {"4", "~0", "~0"}}},
-      {&kPFrame, {{"Joint", "X Force", "Y Force", "Moment"}, {"1", "-1.0000E+01", " 3.0000E+00", " 3.0000E+01"}}},
-      {&kSTruss, {{"Joint", "X Force", "Y Force", "Z Force"}, {"1", " 1.0000E+01", "~0", "~0"}, {"2", Z, "~0", "~0"}}},
-      {&kGrid, {{"Joint", "Y Force", "X Moment", "Z Moment"}, {"1", " 3.0000E+00", "-5.0000E+00", " 3.0000E+01"}}},
+      {&kPFrame,
+       {{"Joint", "X Force", "Y Force", "Moment"},
+        {"1", "-1.0000E+01", " 3.0000E+00", " 3.0000E+01"}}},
+      {&kSTruss,
+       {{"Joint", "X Force", "Y Force", "Z Force"},
+        {"1", " 1.0000E+01", "~0", "~0"},
+        {"2", Z, "~0", "~0"}}},
+      {&kGrid,
+       {{"Joint", "Y Force", "X Moment", "Z Moment"},
+        {"1", " 3.0000E+00", "-5.0000E+00", " 3.0000E+01"}}},
       {&kSFrame,
        {{"Joint", "X Force", "Y Force", "Z-Force", "X Moment", "Y Moment", "Z Moment"},
-        {"1", "-1.0000E+01", " 3.0000E+00", "-6.0000E+00", "-5.0000E+00", " 6.0000E+01", " 3.0000E+01"}}},
+        {"1", "-1.0000E+01", " 3.0000E+00", "-6.0000E+00", "-5.0000E+00", " 6.0000E+01",
+         " 3.0000E+01"}}},
   };
   for (const Case& c : cases) {
     const ResultTable table = BuildResultTable(Solved(*c.Model), FormId::Reac);
@@ -251,8 +284,10 @@ TEST(ResultTables, TwentyJointBeamScrollsFourteenRowsHigh) {
 
 TEST(ResultTables, CopiedCellsAreTabSeparatedWithoutPadding) {
   const ResultTable table = BuildResultTable(Solved(kPTruss), FormId::MbForce);
-  EXPECT_EQ(CopyCells(table, 1, 0, 2, 1, [](int, int) { return true; }), "1\t1.2500E+01 (T)\n2\t1.2500E+01 (C)\n");
-  EXPECT_EQ(CopyCells(table, 0, 0, 1, 1, [](int row, int col) { return row == col; }), "Member\t\n\t1.2500E+01 (T)\n");
+  EXPECT_EQ(CopyCells(table, 1, 0, 2, 1, [](int, int) { return true; }),
+            "1\t1.2500E+01 (T)\n2\t1.2500E+01 (C)\n");
+  EXPECT_EQ(CopyCells(table, 0, 0, 1, 1, [](int row, int col) { return row == col; }),
+            "Member\t\n\t1.2500E+01 (T)\n");
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ RecordingCanvas JointsPreview(const std::string& type, const std::vector<Joint>&
   windows.Then([&joints](ListEditor& ed) {
     for (std::size_t j = 0; j < joints.size(); ++j) {
       if (j) ed.Next();
-      for (std::size_t c = 0; c < joints[j].coords.size(); ++c) ed.TypeField(static_cast<int>(c) + 2, joints[j].coords[c]);
+      for (std::size_t c = 0; c < joints[j].coords.size(); ++c)
+        ed.TypeField(static_cast<int>(c) + 2, joints[j].coords[c]);
       for (int check : joints[j].checks) ed.ClickCheck(check, true);
     }
     ed.Ok();
@@ -53,18 +54,24 @@ TEST(EditorPreviews, EachRestraintTextGetsItsSymbolOrNone) {
   // Joint 2 carries the support; joints 1 and 3 frame it. A roller's wheel is a red circle
   // beside the joint (X roller) or under it (Y roller); hinges and walls are red lines only.
   enum Want { None, WheelBeside, WheelUnder, LinesOnly };
-  struct Case { const char* type; std::vector<int> checks; Want want; };
+  struct Case {
+    const char* type;
+    std::vector<int> checks;
+    Want want;
+  };
   const Case cases[] = {
-      {"PTruss", {1}, WheelBeside},   {"PTruss", {2}, WheelUnder},   {"PTruss", {1, 2}, LinesOnly},
-      {"PTruss", {}, None},           {"Beam", {1}, WheelUnder},     {"Beam", {1, 4}, LinesOnly},
-      {"Beam", {4}, None},            {"PFrame", {1, 4}, None},      {"PFrame", {1, 2, 4}, LinesOnly},
-      {"PFrame", {2, 4}, None},       {"STruss", {1, 3}, LinesOnly}, {"STruss", {2}, WheelUnder},
-      {"Grid", {1}, WheelUnder},      {"Grid", {4}, LinesOnly},      {"SFrame", {1, 2}, LinesOnly},
-      {"SFrame", {2}, WheelUnder},    {"SFrame", {}, None},
+      {"PTruss", {1}, WheelBeside}, {"PTruss", {2}, WheelUnder},   {"PTruss", {1, 2}, LinesOnly},
+      {"PTruss", {}, None},         {"Beam", {1}, WheelUnder},     {"Beam", {1, 4}, LinesOnly},
+      {"Beam", {4}, None},          {"PFrame", {1, 4}, None},      {"PFrame", {1, 2, 4}, LinesOnly},
+      {"PFrame", {2, 4}, None},     {"STruss", {1, 3}, LinesOnly}, {"STruss", {2}, WheelUnder},
+      {"Grid", {1}, WheelUnder},    {"Grid", {4}, LinesOnly},      {"SFrame", {1, 2}, LinesOnly},
+      {"SFrame", {2}, WheelUnder},  {"SFrame", {}, None},
   };
   for (const Case& c : cases) {
-    RecordingCanvas canvas = JointsPreview(c.type, {{{"0", "0", "0"}, {}}, {{"5", "2", "1"}, c.checks}, {{"10", "4", "2"}, {}}});
-    const int red = Count(canvas, Stroke::Kind::Line, kLightRed) + Count(canvas, Stroke::Kind::Circle, kLightRed);
+    RecordingCanvas canvas = JointsPreview(
+        c.type, {{{"0", "0", "0"}, {}}, {{"5", "2", "1"}, c.checks}, {{"10", "4", "2"}, {}}});
+    const int red = Count(canvas, Stroke::Kind::Line, kLightRed) +
+                    Count(canvas, Stroke::Kind::Circle, kLightRed);
     const Stroke* wheel = nullptr;
     for (const Stroke& s : canvas.Strokes())
       if (s.Shape == Stroke::Kind::Circle && s.Colour == kLightRed) wheel = &s;
@@ -76,11 +83,15 @@ TEST(EditorPreviews, EachRestraintTextGetsItsSymbolOrNone) {
     const Stroke* marker = nullptr;
     int markers = 0;
     for (const Stroke& s : canvas.Strokes())
-      if ((s.Shape == Stroke::Kind::Box || (s.Shape == Stroke::Kind::Circle && s.Colour == kLightCyan)) && ++markers == 2)
+      if ((s.Shape == Stroke::Kind::Box ||
+           (s.Shape == Stroke::Kind::Circle && s.Colour == kLightCyan)) &&
+          ++markers == 2)
         marker = &s;
     ASSERT_NE(marker, nullptr);
-    const double x = marker->Shape == Stroke::Kind::Box ? (marker->X1 + marker->X2) / 2 : marker->X1;
-    const double y = marker->Shape == Stroke::Kind::Box ? (marker->Y1 + marker->Y2) / 2 : marker->Y1;
+    const double x =
+        marker->Shape == Stroke::Kind::Box ? (marker->X1 + marker->X2) / 2 : marker->X1;
+    const double y =
+        marker->Shape == Stroke::Kind::Box ? (marker->Y1 + marker->Y2) / 2 : marker->Y1;
     EXPECT_NEAR(c.want == WheelBeside ? wheel->Y1 : wheel->X1, c.want == WheelBeside ? y : x, 1e-9);
   }
 }

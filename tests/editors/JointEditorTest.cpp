@@ -35,7 +35,12 @@ void EnterJoint(ListEditor& ed, const Rows& coords, std::vector<int> checks = {}
 }
 
 TEST(JointEditor, CheckBoxesWriteTheRestraintTextAndCloseStoresTheFlags) {
-  struct Case { const char* type; std::vector<int> checks; const char* text; Flags flags; };
+  struct Case {
+    const char* type;
+    std::vector<int> checks;
+    const char* text;
+    Flags flags;
+  };
   const Case cases[] = {
       {"PTruss", {1}, "X", {1, 0}},
       {"PTruss", {2}, "Y", {0, 1}},
@@ -119,7 +124,10 @@ TEST(JointEditor, CloseRebuildsSupportsInJointOrderAndGridJointsKeepXAndZ) {
   e.editor.Shown();
   e.messages.Answer(kAnswerOk);
   e.editor.Grid().Select(1, 1, 1, 1);
-  e.windows.Then([](ListEditor& ed) { EnterJoint(ed, {"0", "0"}, {1, 4, 5}); ed.Ok(); });
+  e.windows.Then([](ListEditor& ed) {
+    EnterJoint(ed, {"0", "0"}, {1, 4, 5});
+    ed.Ok();
+  });
   e.editor.Insert();  // a new joint 2 before the supported one
   EXPECT_EQ(e.messages.Log().at(0).Text,
             "Insert new joints after Joint 1 ?\n\nNote: The following joints will be renumbered.");
@@ -130,7 +138,8 @@ TEST(JointEditor, CloseRebuildsSupportsInJointOrderAndGridJointsKeepXAndZ) {
   ASSERT_EQ(model.SupportCount, 2);
   EXPECT_EQ(model.Supports(1, 1), 2);
   EXPECT_EQ(model.Supports(2, 1), 3);
-  EXPECT_EQ((Flags{model.Supports(2, 2), model.Supports(2, 3), model.Supports(2, 4)}), (Flags{1, 0, 0}));
+  EXPECT_EQ((Flags{model.Supports(2, 2), model.Supports(2, 3), model.Supports(2, 4)}),
+            (Flags{1, 0, 0}));
 }
 
 TEST(JointEditor, AListOfOneJointIsStoredAsNoJointsAndKeepsTheOldSupports) {
@@ -138,7 +147,10 @@ TEST(JointEditor, AListOfOneJointIsStoredAsNoJointsAndKeepsTheOldSupports) {
   model.SupportCount = 1;
   model.Supports.Redim(1, 4);
   Editor e(model);
-  e.windows.Then([](ListEditor& ed) { EnterJoint(ed, {"5", "5"}, {1, 2}); ed.Ok(); });
+  e.windows.Then([](ListEditor& ed) {
+    EnterJoint(ed, {"5", "5"}, {1, 2});
+    ed.Ok();
+  });
   e.editor.Shown();
   e.editor.Close();
   EXPECT_EQ(model.JointCount, 0);
@@ -148,19 +160,27 @@ TEST(JointEditor, AListOfOneJointIsStoredAsNoJointsAndKeepsTheOldSupports) {
 TEST(JointEditor, DeletingEveryJointBlanksTheRestraintTooAndANewJointStartsFree) {
   ModelStore model = Project("SFrame");
   Editor e(model);
-  e.windows.Then([](ListEditor& ed) { EnterJoint(ed, {"1", "2", "3"}, {1, 2}); ed.Ok(); });
+  e.windows.Then([](ListEditor& ed) {
+    EnterJoint(ed, {"1", "2", "3"}, {1, 2});
+    ed.Ok();
+  });
   e.editor.Shown();
   e.messages.Answer(kAnswerOk);
   e.editor.Delete();
-  EXPECT_EQ(e.messages.Log().at(0).Text, "Delete Joint 1 ?\n\nNote: The following joints will be renumbered.");
+  EXPECT_EQ(e.messages.Log().at(0).Text,
+            "Delete Joint 1 ?\n\nNote: The following joints will be renumbered.");
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Rows{"", "", "", "", ""}));
-  e.windows.Then([](ListEditor& ed) { EnterJoint(ed, {"7"}); ed.Ok(); });
+  e.windows.Then([](ListEditor& ed) {
+    EnterJoint(ed, {"7"});
+    ed.Ok();
+  });
   e.editor.Add();
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Rows{"1", "7", "", "", ""}));
 }
 
 TEST(JointEditor, JointsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
-  for (auto refer : {&ModelStore::MemberCount, &ModelStore::JointLoadCount, &ModelStore::SettlementCount}) {
+  for (auto refer :
+       {&ModelStore::MemberCount, &ModelStore::JointLoadCount, &ModelStore::SettlementCount}) {
     ModelStore model = Project("PTruss");
     model.JointCount = 2;
     model.JointCoords.Redim(2, 2);
@@ -168,7 +188,10 @@ TEST(JointEditor, JointsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
     Editor e(model);
     EXPECT_FALSE(e.editor.Window().InsertVisible);
     EXPECT_FALSE(e.editor.Window().DeleteVisible);
-    e.windows.Then([](ListEditor& ed) { ed.Next(); ed.Ok(); });
+    e.windows.Then([](ListEditor& ed) {
+      ed.Next();
+      ed.Ok();
+    });
     e.editor.Add();
     EXPECT_FALSE(e.editor.Window().InsertVisible);
     EXPECT_EQ(e.windows.previews, 1);

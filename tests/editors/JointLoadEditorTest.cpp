@@ -31,7 +31,9 @@ ModelStore Frame() {
 }
 
 struct Editor {
-  Editor(ModelStore& model, JointData data) : editor(model, messages, data), windows(editor) { editor.Open(); }
+  Editor(ModelStore& model, JointData data) : editor(model, messages, data), windows(editor) {
+    editor.Open();
+  }
   ScriptedMessages messages;
   JointLoadEditor editor;
   ScriptedEditorWindows windows;
@@ -46,7 +48,8 @@ TEST(JointLoadEditor, RowsAreSortedByJointWhateverTheOrderOfEntry) {
       e.windows.Then(EnterKeyed({{order[0], "1"}, {order[1], "2"}, {order[2], "3"}}));
       e.editor.Shown();  // an empty list opens straight into Add
       EXPECT_EQ(e.editor.ItemCount(), 3);
-      EXPECT_EQ(Keys(e.editor.Grid(), 3), (Texts{"2", "5", "7"})) << order[0] << order[1] << order[2];
+      EXPECT_EQ(Keys(e.editor.Grid(), 3), (Texts{"2", "5", "7"}))
+          << order[0] << order[1] << order[2];
       // Each row carries what was typed with its joint.
       for (int row = 1; row <= 3; ++row) {
         const std::string key = e.editor.Grid().Text(row, 0);
@@ -66,7 +69,8 @@ TEST(JointLoadEditor, NothingReachesTheGridWhileTyping) {
     EXPECT_EQ(Row(ed.Grid(), 1), (Texts{"", "", "", ""}));
     ed.Next();
     EXPECT_EQ(Row(ed.Grid(), 1), (Texts{"4", "10", "", ""}));
-    for (int field = 1; field <= 4; ++field) EXPECT_EQ(ed.Dialog().Text[static_cast<std::size_t>(field)].Text, "");
+    for (int field = 1; field <= 4; ++field)
+      EXPECT_EQ(ed.Dialog().Text[static_cast<std::size_t>(field)].Text, "");
     EXPECT_EQ(ed.Dialog().FocusField, 1);
     ed.CancelEntry();
   });
@@ -76,10 +80,15 @@ TEST(JointLoadEditor, NothingReachesTheGridWhileTyping) {
 }
 
 TEST(JointLoadEditor, ASecondRecordForAJointIsRefusedAndTheDialogStaysOpen) {
-  struct Case { JointData data; const char* title; const char* text; };
-  for (const Case& c : {Case{JointData::Loads, "Joint Number Error", "Loads on Joint 2 are already defined !"},
-                        Case{JointData::Settlements, "Support Number Error",
-                             "Settlements for Support 2 are already defined !"}}) {
+  struct Case {
+    JointData data;
+    const char* title;
+    const char* text;
+  };
+  for (const Case& c :
+       {Case{JointData::Loads, "Joint Number Error", "Loads on Joint 2 are already defined !"},
+        Case{JointData::Settlements, "Support Number Error",
+             "Settlements for Support 2 are already defined !"}}) {
     ModelStore model = Frame();
     Editor e(model, c.data);
     e.windows.Then([](ListEditor& ed) {
@@ -147,12 +156,28 @@ TEST(JointLoadEditor, OpensOnTheStoredRecordsAndEditsThemAsTyped) {
 }
 
 TEST(JointLoadEditor, DeleteKeepsTheJointNumbersOfTheOtherRows) {
-  struct Case { JointData data; int anchor, extent; const char* title; const char* text; Texts left; };
+  struct Case {
+    JointData data;
+    int anchor, extent;
+    const char* title;
+    const char* text;
+    Texts left;
+  };
   const Case cases[] = {
       {JointData::Loads, 2, 2, "Delete Loads", "Delete loads on Joint 5 ?", {"2", "7"}},
       {JointData::Loads, 3, 2, "Delete Loads", "Delete loads on Joints 7 thru 5 ?", {"2"}},
-      {JointData::Settlements, 1, 2, "Delete Settlements", "Delete settlements for Supports 2 thru 5 ?", {"7"}},
-      {JointData::Settlements, 1, 1, "Delete Settlements", "Delete settlements for Support 2 ?", {"5", "7"}},
+      {JointData::Settlements,
+       1,
+       2,
+       "Delete Settlements",
+       "Delete settlements for Supports 2 thru 5 ?",
+       {"7"}},
+      {JointData::Settlements,
+       1,
+       1,
+       "Delete Settlements",
+       "Delete settlements for Support 2 ?",
+       {"5", "7"}},
   };
   for (const Case& c : cases) {
     ModelStore model = Frame();
@@ -170,16 +195,27 @@ TEST(JointLoadEditor, DeleteKeepsTheJointNumbersOfTheOtherRows) {
 
 TEST(JointLoadEditor, CloseKeepsOnlyWhatTheSupportsAllow) {
   // Joint 1 is fixed, joint 3 restrains Y only, joint 5 is free.
-  struct Case { JointData data; Texts typed; bool kept; Texts stored; };
+  struct Case {
+    JointData data;
+    Texts typed;
+    bool kept;
+    Texts stored;
+  };
   const Case cases[] = {
-      {JointData::Loads, {"3", "4", "-9", "2"}, true, {"3", "4", "0", "2"}},  // Y load dropped at a Y roller
-      {JointData::Loads, {"3", "", "-9", ""}, false, {}},                    // nothing else: record gone
-      {JointData::Loads, {"1", "4", "-9", "2"}, false, {}},                  // all restrained
-      {JointData::Loads, {"5", "x", "", ""}, true, {"5", "0", "0", "0"}},    // free joint: text kept, read as 0
+      {JointData::Loads,
+       {"3", "4", "-9", "2"},
+       true,
+       {"3", "4", "0", "2"}},                                // Y load dropped at a Y roller
+      {JointData::Loads, {"3", "", "-9", ""}, false, {}},    // nothing else: record gone
+      {JointData::Loads, {"1", "4", "-9", "2"}, false, {}},  // all restrained
+      {JointData::Loads,
+       {"5", "x", "", ""},
+       true,
+       {"5", "0", "0", "0"}},  // free joint: text kept, read as 0
       {JointData::Settlements, {"3", "4", "-0.5", "2"}, true, {"3", "0", "-0.5", "0"}},
       {JointData::Settlements, {"1", "4", "-9", "2"}, true, {"1", "4", "-9", "2"}},
-      {JointData::Settlements, {"3", "4", "", "2"}, false, {}},             // only free coordinates
-      {JointData::Settlements, {"5", "1", "1", "1"}, false, {}},            // not a support
+      {JointData::Settlements, {"3", "4", "", "2"}, false, {}},   // only free coordinates
+      {JointData::Settlements, {"5", "1", "1", "1"}, false, {}},  // not a support
   };
   for (const Case& c : cases) {
     ModelStore model = Frame();
@@ -197,17 +233,30 @@ TEST(JointLoadEditor, CloseKeepsOnlyWhatTheSupportsAllow) {
     const auto& values = loads ? model.JointLoadValues : model.SettlementValues;
     EXPECT_EQ(std::to_string(joints(record)), c.stored[0]);
     for (int k = 1; k <= 3; ++k)
-      EXPECT_EQ(values(record, k), std::stof(c.stored[static_cast<std::size_t>(k)])) << c.typed[0] << " " << k;
+      EXPECT_EQ(values(record, k), std::stof(c.stored[static_cast<std::size_t>(k)]))
+          << c.typed[0] << " " << k;
   }
 }
 
 TEST(JointLoadEditor, TextsFollowTheTypeAndTheKindOfData) {
-  struct Case { const char* type; JointData data; Texts headings; Texts labels; };
+  struct Case {
+    const char* type;
+    JointData data;
+    Texts headings;
+    Texts labels;
+  };
   const Case cases[] = {
-      {"Beam", JointData::Loads, {"Joint", "Y-Force", "Moment"}, {"Joint No.:", "Y-Force :", " Moment :"}},
-      {"PFrame", JointData::Settlements, {"Support", "X-Displacement", "Y-Displacement", "Rotation"},
+      {"Beam",
+       JointData::Loads,
+       {"Joint", "Y-Force", "Moment"},
+       {"Joint No.:", "Y-Force :", " Moment :"}},
+      {"PFrame",
+       JointData::Settlements,
+       {"Support", "X-Displacement", "Y-Displacement", "Rotation"},
        {"Support (Joint) No.:", "X-Displacement :", "Y-Displacement :", "Ratation  :"}},
-      {"Grid", JointData::Settlements, {"Support", "Y-Displacement", "X-Rotation", "Z-Rotation"},
+      {"Grid",
+       JointData::Settlements,
+       {"Support", "Y-Displacement", "X-Rotation", "Z-Rotation"},
        {"Support (Joint) No.:", "  Y-Displacement :", "   X-Rotation :", "   Z-Rotation :"}},
   };
   for (const Case& c : cases) {

@@ -16,7 +16,8 @@ inline ScriptedEditorWindows::Hand EnterKeyed(std::vector<std::vector<std::strin
   return [items](ListEditor& editor) {
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) editor.Next();
-      for (std::size_t f = 0; f < items[i].size(); ++f) editor.TypeField(static_cast<int>(f) + 1, items[i][f]);
+      for (std::size_t f = 0; f < items[i].size(); ++f)
+        editor.TypeField(static_cast<int>(f) + 1, items[i][f]);
     }
     editor.Ok();
   };

@@ -69,7 +69,10 @@ TEST(ListEditor, NewProjectOpensStraightIntoTheDialogAndStoresWhatWasTyped) {
 }
 
 TEST(ListEditor, ASingleMaterialWithoutModulusIsNoMaterial) {
-  struct Case { const char* typed; int stored; };
+  struct Case {
+    const char* typed;
+    int stored;
+  };
   for (const Case& c : {Case{"0", 0}, Case{"abc", 0}, Case{"", 0}, Case{" 7", 1}, Case{"-1", 1}}) {
     ModelStore model = Project("Grid");
     Editor e(model);
@@ -86,7 +89,10 @@ TEST(ListEditor, ASingleMaterialWithoutModulusIsNoMaterial) {
 TEST(ListEditor, CancellingTheFirstItemLeavesOneBlankNumberedRow) {
   ModelStore model = Project("PTruss");
   Editor e(model);
-  e.windows.Then([](ListEditor& ed) { ed.TypeField(2, "5"); ed.CancelEntry(); });
+  e.windows.Then([](ListEditor& ed) {
+    ed.TypeField(2, "5");
+    ed.CancelEntry();
+  });
   e.editor.Shown();
   EXPECT_EQ(e.editor.ItemCount(), 1);
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Rows{"1", "", ""}));
@@ -97,7 +103,12 @@ TEST(ListEditor, CancellingTheFirstItemLeavesOneBlankNumberedRow) {
 TEST(ListEditor, CancellingALaterItemRemovesItsRow) {
   ModelStore model = Project("PTruss", 2);
   Editor e(model);
-  e.windows.Then([](ListEditor& ed) { ed.TypeField(2, "5"); ed.Next(); ed.TypeField(2, "6"); ed.CancelEntry(); });
+  e.windows.Then([](ListEditor& ed) {
+    ed.TypeField(2, "5");
+    ed.Next();
+    ed.TypeField(2, "6");
+    ed.CancelEntry();
+  });
   e.editor.Add();
   EXPECT_EQ(e.editor.ItemCount(), 3);
   EXPECT_EQ(e.editor.Grid().Rows(), 4);
@@ -114,7 +125,8 @@ TEST(ListEditor, InsertOpensANewItemAfterTheSelectedOneAndRenumbers) {
   ASSERT_EQ(e.messages.Log().size(), 1u);
   EXPECT_EQ(e.messages.Log()[0].Title, "Insert Materials");
   EXPECT_EQ(e.messages.Log()[0].Text,
-            "Insert new materials after material 2 ?\n\nNote: The following materials will be renumbered.");
+            "Insert new materials after material 2 ?\n\nNote: The following materials will be "
+            "renumbered.");
   EXPECT_EQ(e.messages.Log()[0].Style, kStyleOkCancelQuestion);
   EXPECT_EQ(e.editor.ItemCount(), 5);
   const char* expected[][2] = {{"1", "100"}, {"2", "200"}, {"3", "7"}, {"4", "8"}, {"5", "300"}};
@@ -134,9 +146,13 @@ TEST(ListEditor, InsertCalledOffChangesNothing) {
 }
 
 TEST(ListEditor, DeleteTakesTheSameRowsWhicheverWayTheSelectionWasMade) {
-  struct Case { int anchor, extent; const char* text; };
-  for (const Case& c : {Case{2, 4, "Delete Materials 2 thru 4 ?"}, Case{4, 2, "Delete Materials 4 thru 2 ?"},
-                        Case{3, 3, "Delete Material 3 ?"}}) {
+  struct Case {
+    int anchor, extent;
+    const char* text;
+  };
+  for (const Case& c :
+       {Case{2, 4, "Delete Materials 2 thru 4 ?"}, Case{4, 2, "Delete Materials 4 thru 2 ?"},
+        Case{3, 3, "Delete Material 3 ?"}}) {
     ModelStore model = Project("PTruss", 5);
     Editor e(model);
     e.messages.Answer(kAnswerOk);
@@ -149,7 +165,8 @@ TEST(ListEditor, DeleteTakesTheSameRowsWhicheverWayTheSelectionWasMade) {
     EXPECT_EQ(e.editor.ItemCount(), 5 - deleted);
     EXPECT_EQ(e.editor.Grid().Rows(), 6 - deleted);
     // The rows after the block move up and are renumbered.
-    EXPECT_EQ(Row(e.editor.Grid(), 2), (deleted == 1 ? Rows{"2", "200", "0"} : Rows{"2", "500", "0"}));
+    EXPECT_EQ(Row(e.editor.Grid(), 2),
+              (deleted == 1 ? Rows{"2", "200", "0"} : Rows{"2", "500", "0"}));
     e.editor.Close();
     EXPECT_EQ(model.MaterialCount, 5 - deleted);
   }
@@ -200,7 +217,10 @@ TEST(ListEditor, EditChangesTheGridOnlyAndCancelOfTheListLeavesTheModel) {
 TEST(ListEditor, ClosingTheDialogWhileAddingActsAsCancel) {
   ModelStore model = Project("PTruss", 1);
   Editor e(model);
-  e.windows.Then([](ListEditor& ed) { ed.TypeField(2, "5"); ed.DialogClosed(); });
+  e.windows.Then([](ListEditor& ed) {
+    ed.TypeField(2, "5");
+    ed.DialogClosed();
+  });
   e.editor.Add();
   EXPECT_EQ(e.editor.ItemCount(), 1);
   EXPECT_EQ(e.editor.Grid().Rows(), 2);

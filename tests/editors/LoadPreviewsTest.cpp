@@ -21,15 +21,16 @@ GridModel Grid(const std::vector<std::vector<std::string>>& rows) {
   grid.SetCols(static_cast<int>(rows.at(0).size()));
   grid.SetRows(static_cast<int>(rows.size()) + 1);
   for (std::size_t r = 0; r < rows.size(); ++r)
-    for (std::size_t c = 0; c < rows[r].size(); ++c) grid.SetText(static_cast<int>(r) + 1, static_cast<int>(c), rows[r][c]);
+    for (std::size_t c = 0; c < rows[r].size(); ++c)
+      grid.SetText(static_cast<int>(r) + 1, static_cast<int>(c), rows[r][c]);
   return grid;
 }
 
 // Lines and arcs drawn in a colour.
 std::size_t Strokes(const RecordingCanvas& canvas, int colour) {
-  return static_cast<std::size_t>(std::count_if(canvas.Strokes().begin(), canvas.Strokes().end(), [colour](const Stroke& s) {
-    return s.Colour == colour && s.Shape != Stroke::Kind::Text;
-  }));
+  return static_cast<std::size_t>(std::count_if(
+      canvas.Strokes().begin(), canvas.Strokes().end(),
+      [colour](const Stroke& s) { return s.Colour == colour && s.Shape != Stroke::Kind::Text; }));
 }
 
 // The numbers printed in a colour, as printed.
@@ -41,7 +42,11 @@ std::vector<std::string> Labels(const RecordingCanvas& canvas, int colour) {
 }
 
 TEST(LoadPreviews, JointLoadsAreDrawnAsTypedAndRowsNamingNothingAreSkipped) {
-  struct Case { std::vector<std::vector<std::string>> rows; std::size_t strokes; std::vector<std::string> labels; };
+  struct Case {
+    std::vector<std::vector<std::string>> rows;
+    std::size_t strokes;
+    std::vector<std::string> labels;
+  };
   // A force is a shaft and a two-stroke head; a moment is an arc and a two-stroke head.
   const Case cases[] = {
       {{{"2", "12", "", ""}}, 3, {" 12"}},
@@ -62,7 +67,11 @@ TEST(LoadPreviews, JointLoadsAreDrawnAsTypedAndRowsNamingNothingAreSkipped) {
 }
 
 TEST(LoadPreviews, UniformMemberLoadsAreDrawnInGreenWithTheirMagnitude) {
-  struct Case { std::vector<std::vector<std::string>> rows; std::size_t strokes; std::vector<std::string> labels; };
+  struct Case {
+    std::vector<std::vector<std::string>> rows;
+    std::size_t strokes;
+    std::vector<std::string> labels;
+  };
   // The line the arrows hang from, and a shaft and two head strokes at each of the eleven points.
   const Case cases[] = {
       {{{"1", "-2.5"}}, 34, {" 2.5"}},

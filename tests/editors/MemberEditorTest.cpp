@@ -41,10 +41,14 @@ struct Editor {
 };
 
 TEST(MemberEditor, TheGridsCopyIsKeptWithinTheNumbersThatExist) {
-  struct Case { int field; const char* typed; const char* cell; };
+  struct Case {
+    int field;
+    const char* typed;
+    const char* cell;
+  };
   const Case cases[] = {
-      {3, "7", "5"}, {3, "0", "1"}, {2, "-3", "1"}, {2, "", ""}, {2, "abc", "1"}, {2, "2.5", "2.5"},
-      {4, "3", "2"}, {5, "9", "2"}, {5, "1e9", "2"}, {4, "2", "2"},
+      {3, "7", "5"},     {3, "0", "1"}, {2, "-3", "1"}, {2, "", ""},     {2, "abc", "1"},
+      {2, "2.5", "2.5"}, {4, "3", "2"}, {5, "9", "2"},  {5, "1e9", "2"}, {4, "2", "2"},
   };
   for (const Case& c : cases) {
     ModelStore model = Project("PFrame");
@@ -61,8 +65,14 @@ TEST(MemberEditor, TheGridsCopyIsKeptWithinTheNumbersThatExist) {
 }
 
 TEST(MemberEditor, CellsAreRoundedHalfToEvenAndASingleMemberNeedsBothJoints) {
-  struct Case { const char* begin; const char* end; int count; int storedBegin; };
-  for (const Case& c : {Case{"2.5", "3.5", 1, 2}, Case{"", "3", 0, 0}, Case{"2", "", 0, 0}, Case{"1.5", "1", 1, 2}}) {
+  struct Case {
+    const char* begin;
+    const char* end;
+    int count;
+    int storedBegin;
+  };
+  for (const Case& c : {Case{"2.5", "3.5", 1, 2}, Case{"", "3", 0, 0}, Case{"2", "", 0, 0},
+                        Case{"1.5", "1", 1, 2}}) {
     ModelStore model = Project("PTruss");
     Editor<MemberEditor> e(model);
     e.windows.Then(EnterItems({{c.begin, c.end, "1", "1"}}));
@@ -99,7 +109,8 @@ TEST(MemberEditor, HingeBoxesWriteTheHingeTextAndCloseStoresReleasesInMemberOrde
       if (m) ed.Next();
       for (const char* joint : {"1", "2"}) ed.TypeField(joint[0] == '1' ? 2 : 3, joint);
       for (int check : members[m].first) ed.ClickCheck(check, true);
-      EXPECT_EQ(ed.Grid().Text(static_cast<int>(m) + 1, MemberEditor::kHingeColumn), members[m].second);
+      EXPECT_EQ(ed.Grid().Text(static_cast<int>(m) + 1, MemberEditor::kHingeColumn),
+                members[m].second);
     }
     ed.Ok();
   });
@@ -135,7 +146,8 @@ TEST(MemberEditor, TrussesNeverShowOrStoreHingesAndSpaceFramesKeepRollAngles) {
   Editor<MemberEditor> t(truss);
   EXPECT_EQ(t.editor.Grid().Cols(), 5);
   t.windows.Then([](ListEditor& ed) {
-    EXPECT_FALSE(ed.Dialog().Check[1].Visible || ed.Dialog().Check[2].Visible || ed.Dialog().Text[6].Visible);
+    EXPECT_FALSE(ed.Dialog().Check[1].Visible || ed.Dialog().Check[2].Visible ||
+                 ed.Dialog().Text[6].Visible);
     ed.TypeField(2, "1");
     ed.TypeField(3, "2");
     ed.Ok();
@@ -165,11 +177,13 @@ TEST(MemberEditor, AMemberFromAJointToItselfIsAcceptedHereAndRefusedBeforeAnalys
   std::vector<std::string> problems = CheckModel(model);
   ASSERT_FALSE(problems.empty());
   EXPECT_EQ(problems[0].rfind("Member 1:", 0), 0u) << problems[0];
-  for (const std::string& problem : problems) EXPECT_EQ(problem.find("Member 2:"), std::string::npos) << problem;
+  for (const std::string& problem : problems)
+    EXPECT_EQ(problem.find("Member 2:"), std::string::npos) << problem;
 }
 
 TEST(MemberEditor, MembersCarryingLoadsKeepTheirNumbers) {
-  for (auto refer : {&ModelStore::MemberLoadCount, &ModelStore::TempChangeCount, &ModelStore::FabErrorCount}) {
+  for (auto refer :
+       {&ModelStore::MemberLoadCount, &ModelStore::TempChangeCount, &ModelStore::FabErrorCount}) {
     ModelStore model = Project("PFrame");
     model.MemberCount = 1;
     model.MemberProps.Redim(1, 4);
@@ -180,7 +194,12 @@ TEST(MemberEditor, MembersCarryingLoadsKeepTheirNumbers) {
 }
 
 TEST(SectionEditor, ASingleSetNeedsItsLastPropertyAndTheColumnsFollowTheType) {
-  struct Case { const char* type; Rows typed; int count; const char* lastHeading; };
+  struct Case {
+    const char* type;
+    Rows typed;
+    int count;
+    const char* lastHeading;
+  };
   const Case cases[] = {
       {"PFrame", {"0.01", ""}, 0, "Moment of Inertia (I)"},
       {"PFrame", {"", "2e-4"}, 1, "Moment of Inertia (I)"},
@@ -229,9 +248,13 @@ TEST(SectionEditor, QuestionsAndDialogLabels) {
   const auto& log = e.messages.Log();
   ASSERT_EQ(log.size(), 3u);
   EXPECT_EQ(log[0].Text,
-            "Insert new cross-sections\nafter Cross-Section 2 ?\n\nNote: The following cross-sections will be renumbered.");
-  EXPECT_EQ(log[1].Text, "Delete Cross-Sections 2 thru 3?\n\nNote: The following cross-sections will be renumbered.");
-  EXPECT_EQ(log[2].Text, "Delete Cross-Section 2 ?\n\nNote: The following cross-sections will be renumbered.");
+            "Insert new cross-sections\nafter Cross-Section 2 ?\n\nNote: The following "
+            "cross-sections will be renumbered.");
+  EXPECT_EQ(
+      log[1].Text,
+      "Delete Cross-Sections 2 thru 3?\n\nNote: The following cross-sections will be renumbered.");
+  EXPECT_EQ(log[2].Text,
+            "Delete Cross-Section 2 ?\n\nNote: The following cross-sections will be renumbered.");
 }
 
 }  // namespace

@@ -46,7 +46,11 @@ ModelStore Beam(const std::vector<Load>& loads) {
 }
 
 TEST(MemberLoadEditor, LoadsGoBeforeTheFirstRowOfTheSameOrAHigherMember) {
-  struct Case { Texts entered; Texts rows; Texts values; };
+  struct Case {
+    Texts entered;
+    Texts rows;
+    Texts values;
+  };
   const Case cases[] = {
       {{"4", "1", "4"}, {"1", "4", "4"}, {"b", "c", "a"}},
       {{"3", "3"}, {"3", "3"}, {"b", "a"}},
@@ -56,7 +60,8 @@ TEST(MemberLoadEditor, LoadsGoBeforeTheFirstRowOfTheSameOrAHigherMember) {
     ModelStore model = Beam({});
     Editor e(model);
     std::vector<Texts> items;
-    for (std::size_t i = 0; i < c.entered.size(); ++i) items.push_back({c.entered[i], std::string(1, char('a' + i))});
+    for (std::size_t i = 0; i < c.entered.size(); ++i)
+      items.push_back({c.entered[i], std::string(1, char('a' + i))});
     e.windows.Then(EnterKeyed(items));
     e.editor.Shown();
     ASSERT_EQ(Keys(e.editor.Grid(), e.editor.ItemCount()), c.rows);
@@ -85,7 +90,10 @@ TEST(MemberLoadEditor, CloseStoresWholeSpanUniformLoads) {
 TEST(MemberLoadEditor, CancellingTheFirstAddStoresNoRecord) {
   ModelStore model = Beam({});
   Editor e(model);
-  e.windows.Then([](ListEditor& ed) { ed.TypeField(1, "2"); ed.CancelEntry(); });
+  e.windows.Then([](ListEditor& ed) {
+    ed.TypeField(1, "2");
+    ed.CancelEntry();
+  });
   e.editor.Shown();
   EXPECT_EQ(e.editor.ItemCount(), 0);
   e.editor.Close();
@@ -103,11 +111,14 @@ TEST(MemberLoadEditor, APointLoadFromAFileSurvivesOpeningAndClosing) {
   EXPECT_EQ(e.messages.Log()[0].Style, kStyleInformation);
   EXPECT_EQ(e.windows.dialogs, 0);
   e.editor.Close();
-  const ModelStore original = Beam({{2, 3, {4, 0, 0, 0}}, {3, 1, {10, 2.5f, 0, 0}}, {3, 3, {7, 1, 2, 0}}});
+  const ModelStore original =
+      Beam({{2, 3, {4, 0, 0, 0}}, {3, 1, {10, 2.5f, 0, 0}}, {3, 3, {7, 1, 2, 0}}});
   ASSERT_EQ(model.MemberLoadCount, 3);
   for (int i = 1; i <= 3; ++i) {
-    for (int c = 1; c <= 2; ++c) EXPECT_EQ(model.MemberLoadInfo(i, c), original.MemberLoadInfo(i, c));
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(model.MemberLoadValues(i, k), original.MemberLoadValues(i, k));
+    for (int c = 1; c <= 2; ++c)
+      EXPECT_EQ(model.MemberLoadInfo(i, c), original.MemberLoadInfo(i, c));
+    for (int k = 1; k <= 4; ++k)
+      EXPECT_EQ(model.MemberLoadValues(i, k), original.MemberLoadValues(i, k));
   }
 }
 
@@ -148,7 +159,8 @@ TEST(MemberLoadEditor, KeptLoadsCannotBeEditedButFollowTheirRowsAndCanBeDeleted)
   for (int i = 1; i <= 3; ++i) {
     EXPECT_EQ(model.MemberLoadInfo(i, 1), expected[i - 1].member) << i;
     EXPECT_EQ(model.MemberLoadInfo(i, 2), expected[i - 1].type) << i;
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(model.MemberLoadValues(i, k), expected[i - 1].values[k - 1]) << i;
+    for (int k = 1; k <= 4; ++k)
+      EXPECT_EQ(model.MemberLoadValues(i, k), expected[i - 1].values[k - 1]) << i;
   }
 }
 

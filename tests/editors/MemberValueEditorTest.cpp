@@ -20,14 +20,18 @@ using Texts = std::vector<std::string>;
 namespace {
 
 struct Editor {
-  Editor(ModelStore& model, MemberData data) : editor(model, messages, data), windows(editor) { editor.Open(); }
+  Editor(ModelStore& model, MemberData data) : editor(model, messages, data), windows(editor) {
+    editor.Open();
+  }
   ScriptedMessages messages;
   MemberValueEditor editor;
   ScriptedEditorWindows windows;
 };
 
 // A plane truss of 10 members.
-ModelStore Truss() { return Structure("PTruss", 11); }
+ModelStore Truss() {
+  return Structure("PTruss", 11);
+}
 
 TEST(MemberValueEditor, AnEmptyListWaitsForAddAndOffersNoEditOrDelete) {
   ModelStore model = Truss();
@@ -44,16 +48,21 @@ TEST(MemberValueEditor, RowsAreSortedByMemberWhateverTheOrderOfEntry) {
   do {
     ModelStore model = Truss();
     Editor e(model, MemberData::FabErrors);
-    e.windows.Then(EnterKeyed({{order[0], "0.1"}, {order[1], "0.2"}, {order[2], "0.3"}, {order[3], "0.4"}}));
+    e.windows.Then(
+        EnterKeyed({{order[0], "0.1"}, {order[1], "0.2"}, {order[2], "0.3"}, {order[3], "0.4"}}));
     e.editor.Add();
     EXPECT_EQ(Keys(e.editor.Grid(), e.editor.ItemCount()), (Texts{"2", "5", "9", "10"}));
   } while (std::next_permutation(order.begin(), order.end()));
 }
 
 TEST(MemberValueEditor, ADuplicateMemberIsRefusedAndTheDialogMovesOn) {
-  struct Case { MemberData data; const char* text; };
-  for (const Case& c : {Case{MemberData::TempChanges, "Temperature change for Member 5 is already defined !"},
-                        Case{MemberData::FabErrors, "Error for Member 5 is already defined !"}}) {
+  struct Case {
+    MemberData data;
+    const char* text;
+  };
+  for (const Case& c :
+       {Case{MemberData::TempChanges, "Temperature change for Member 5 is already defined !"},
+        Case{MemberData::FabErrors, "Error for Member 5 is already defined !"}}) {
     ModelStore model = Truss();
     Editor e(model, c.data);
     e.windows.Then(EnterKeyed({{"5", "30"}, {"5", "40"}}));
@@ -116,9 +125,15 @@ TEST(MemberValueEditor, AnEditChangesTheValueButNotTheMember) {
 }
 
 TEST(MemberValueEditor, DeletingEveryRowStoresNothing) {
-  struct Case { MemberData data; int anchor, extent; const char* title; const char* text; };
+  struct Case {
+    MemberData data;
+    int anchor, extent;
+    const char* title;
+    const char* text;
+  };
   const Case cases[] = {
-      {MemberData::TempChanges, 3, 1, "Delete Temperatures", "Delete temperatures for Members 9 thru 2 ?"},
+      {MemberData::TempChanges, 3, 1, "Delete Temperatures",
+       "Delete temperatures for Members 9 thru 2 ?"},
       {MemberData::FabErrors, 1, 3, "Delete Fab.Errors", "Delete Errors for Members 2 thru 9 ?"},
   };
   for (const Case& c : cases) {

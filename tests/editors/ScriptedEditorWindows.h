@@ -46,7 +46,8 @@ inline ScriptedEditorWindows::Hand EnterItems(std::vector<std::vector<std::strin
   return [items](ListEditor& editor) {
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) editor.Next();
-      for (std::size_t f = 0; f < items[i].size(); ++f) editor.TypeField(static_cast<int>(f) + 2, items[i][f]);
+      for (std::size_t f = 0; f < items[i].size(); ++f)
+        editor.TypeField(static_cast<int>(f) + 2, items[i][f]);
     }
     editor.Ok();
   };

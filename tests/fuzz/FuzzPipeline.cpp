@@ -1,6 +1,6 @@
 // libFuzzer target over the whole core pipeline a project file goes through: reading, the model
-// checks, the analysis, both printed reports and the drawing. Any input must come through without a crash,
-// a sanitizer report, a hang or unbounded memory.
+// checks, the analysis, both printed reports and the drawing. Any input must come through without a
+// crash, a sanitizer report, a hang or unbounded memory.
 #include <cstddef>
 #include <cstdint>
 #include <string>

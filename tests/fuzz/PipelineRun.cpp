@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
-#include "model/ModelStore.h"
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
+#include "model/ModelStore.h"
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"

@@ -67,7 +67,8 @@ TEST(DeformedShape, LinearLoadsBendTheBeamByTheirExactShape) {
   struct Case {
     std::vector<float> values;
     double middle;
-  } cases[] = {{{1, 1, 0, 0}, -5.0 * 1e4 / 384}, {{-1, 1, 0, 0}, 0}, {{0, 1, 0, 0}, -5.0 * 1e4 / 768}};
+  } cases[] = {
+      {{1, 1, 0, 0}, -5.0 * 1e4 / 384}, {{-1, 1, 0, 0}, 0}, {{0, 1, 0, 0}, -5.0 * 1e4 / 768}};
   for (const Case& c : cases) {
     ModelStore model = SimpleBeam(4, c.values, 2);
     ScriptedMessages messages;
@@ -135,7 +136,8 @@ TEST(DeformedShape, AMemberWhoseDisplacedEndsMeetDrawsNoCurveAndTheOthersStay) {
   model.AnalysisStatus = kAnalysisComplete;
   model.DofCount = 1;
   model.CoordNumbers.Redim(9);
-  for (int i = 1; i <= 9; ++i) model.CoordNumbers(i) = static_cast<std::int16_t>(i == 4 ? 1 : i + 1);
+  for (int i = 1; i <= 9; ++i)
+    model.CoordNumbers(i) = static_cast<std::int16_t>(i == 4 ? 1 : i + 1);
   model.JointDisplacements.Redim(1);
   model.JointDisplacements(1) = -0.25f;
   model.DeflectionMultiplier = 4;
@@ -167,12 +169,18 @@ TEST(ElasticCurve, MatchesBeamTablesForEachLoadType) {
   } cases[] = {
       {"force W at mid-span: WL^3/48EI", {4, 2, 0, 0, {{1, 3, 0, 2, 0}}}, 2, -3.0 * 64 / 48 / 2},
       {"uniform load between fixed ends: wL^4/384EI",
-       {1, 1, 1.0 / 12, -1.0 / 12, {{3, 1, 0, 0, 0}}}, 0.5, -1.0 / 384},
-      {"couple M at mid-span, a quarter in: ML^2/128EI", {1, 1, 0, 0, {{2, 1, 0, 0.5, 0}}}, 0.25, 1.0 / 128},
+       {1, 1, 1.0 / 12, -1.0 / 12, {{3, 1, 0, 0, 0}}},
+       0.5,
+       -1.0 / 384},
+      {"couple M at mid-span, a quarter in: ML^2/128EI",
+       {1, 1, 0, 0, {{2, 1, 0, 0.5, 0}}},
+       0.25,
+       1.0 / 128},
       {"end moments alone, equal and opposite: ML^2/8EI", {2, 1, 1, -1, {}}, 1, 4.0 / 8},
       {"axial loads do not bend", {1, 1, 0, 0, {{5, 9, 0, 0.5, 0}, {6, 9, 0, 0, 0}}}, 0.5, 0},
   };
-  for (const Case& c : cases) EXPECT_NEAR(ElasticOrdinate(c.member, c.x), c.expected, 1e-12) << c.what;
+  for (const Case& c : cases)
+    EXPECT_NEAR(ElasticOrdinate(c.member, c.x), c.expected, 1e-12) << c.what;
 }
 
 TEST(ElasticCurve, PartialLinearLoadOfEqualEndsIsThePartialUniformLoad) {

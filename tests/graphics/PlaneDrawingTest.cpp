@@ -90,10 +90,12 @@ TEST(PlaneSupports, SymbolFollowsTheRestraintPattern) {
     std::vector<std::int16_t> flags;
     const char* symbol;
   } cases[] = {
-      {"Beam", {1, 0}, "YRoller"},      {"Beam", {1, 1}, "Fixed"},        {"Beam", {0, 1}, "None"},
-      {"PTruss", {1, 0}, "XRoller"},    {"PTruss", {0, 1}, "YRoller"},    {"PTruss", {1, 1}, "Hinged"},
-      {"PTruss", {0, 0}, "None"},       {"PFrame", {1, 0, 0}, "XRoller"}, {"PFrame", {0, 1, 0}, "YRoller"},
-      {"PFrame", {1, 1, 0}, "Hinged"},  {"PFrame", {1, 1, 1}, "Fixed"},   {"PFrame", {0, 0, 1}, "None"},
+      {"Beam", {1, 0}, "YRoller"},      {"Beam", {1, 1}, "Fixed"},
+      {"Beam", {0, 1}, "None"},         {"PTruss", {1, 0}, "XRoller"},
+      {"PTruss", {0, 1}, "YRoller"},    {"PTruss", {1, 1}, "Hinged"},
+      {"PTruss", {0, 0}, "None"},       {"PFrame", {1, 0, 0}, "XRoller"},
+      {"PFrame", {0, 1, 0}, "YRoller"}, {"PFrame", {1, 1, 0}, "Hinged"},
+      {"PFrame", {1, 1, 1}, "Fixed"},   {"PFrame", {0, 0, 1}, "None"},
       {"PFrame", {1, 0, 1}, "None"},    {"PFrame", {0, 1, 1}, "None"},
   };
   for (const Case& c : cases) {
@@ -104,7 +106,8 @@ TEST(PlaneSupports, SymbolFollowsTheRestraintPattern) {
     AddSupport(model, record);
     Drawn drawn;
     Draw(model, drawn);
-    EXPECT_EQ(SymbolDrawn(drawn.canvas), c.symbol) << c.type << " flags " << ::testing::PrintToString(c.flags);
+    EXPECT_EQ(SymbolDrawn(drawn.canvas), c.symbol)
+        << c.type << " flags " << ::testing::PrintToString(c.flags);
   }
 }
 
@@ -115,10 +118,10 @@ TEST(PlaneSupports, RollerAndHingeSidesFollowTheJointsPlaceInTheView) {
     std::vector<std::int16_t> flags;
     const char* side;  // where the wheel centre or the hinge's base line lies from the joint
   } cases[] = {
-      {{10, 5}, {1, 0}, "right"},  {{0, 5}, {1, 0}, "left"},   {{5, 5}, {1, 0}, "left"},
-      {{5, 10}, {0, 1}, "above"},  {{5, 0}, {0, 1}, "below"},  {{5, 5}, {0, 1}, "below"},
-      {{5, 0}, {1, 1}, "below"},   {{0, 5}, {1, 1}, "left"},   {{10, 5}, {1, 1}, "right"},
-      {{5, 10}, {1, 1}, "above"},  {{5, 5}, {1, 1}, "below"},  {{0, 0}, {1, 1}, "below"},
+      {{10, 5}, {1, 0}, "right"}, {{0, 5}, {1, 0}, "left"},  {{5, 5}, {1, 0}, "left"},
+      {{5, 10}, {0, 1}, "above"}, {{5, 0}, {0, 1}, "below"}, {{5, 5}, {0, 1}, "below"},
+      {{5, 0}, {1, 1}, "below"},  {{0, 5}, {1, 1}, "left"},  {{10, 5}, {1, 1}, "right"},
+      {{5, 10}, {1, 1}, "above"}, {{5, 5}, {1, 1}, "below"}, {{0, 0}, {1, 1}, "below"},
   };
   for (const Case& c : cases) {
     ModelStore model = JointsOnly("PTruss", {{0, 0}, {10, 10}, c.at});
@@ -141,11 +144,13 @@ TEST(PlaneSupports, RollerAndHingeSidesFollowTheJointsPlaceInTheView) {
   }
 }
 
-// The angle of a plane fixed support's wall, recovered from its end A = (x + 3u sin t, y - 3u cos t).
+// The angle of a plane fixed support's wall, recovered from its end A = (x + 3u sin t, y - 3u cos
+// t).
 double WallAngle(const Drawn& drawn, double x, double y) {
   const Stroke wall = StrokesOf(drawn.canvas, Kind::Line, kLightRed).at(0);
   const double u = drawn.view.SymbolUnit;
-  return std::fmod(std::atan2((wall.X1 - x) / (3 * u), -(wall.Y1 - y) / (3 * u)) + 2 * kPi, 2 * kPi);
+  return std::fmod(std::atan2((wall.X1 - x) / (3 * u), -(wall.Y1 - y) / (3 * u)) + 2 * kPi,
+                   2 * kPi);
 }
 
 TEST(PlaneSupports, FixedWallTurnsItsHatchingOutward) {
@@ -153,8 +158,9 @@ TEST(PlaneSupports, FixedWallTurnsItsHatchingOutward) {
     std::vector<float> at;
     double angle;
   } cases[] = {
-      {{0, 0}, kPi / 2},  {{0, 4.5}, 0},  {{9, 4.5}, kPi},  {{4.5, 9}, 3 * kPi / 2},
-      {{4.5, 4.5}, kPi / 2},  // in the middle: hatched below, as in the bottom third
+      {{0, 0}, kPi / 2},       {{0, 4.5}, 0},         {{9, 4.5}, kPi},
+      {{4.5, 9}, 3 * kPi / 2}, {{4.5, 4.5}, kPi / 2},  // in the middle: hatched below, as in the
+                                                       // bottom third
   };
   for (const Case& c : cases) {
     ModelStore model = JointsOnly("PFrame", {{0, 0}, {9, 9}, c.at});
@@ -182,7 +188,8 @@ TEST(PlaneSupports, AnalysedSupportsAreCyanAndMovedOnesRedAtTheirDisplacedPlace)
   model.AnalysisStatus = kAnalysisComplete;
   model.DofCount = 1;
   model.CoordNumbers.Redim(4);
-  model.CoordNumbers(1) = 2, model.CoordNumbers(2) = 3, model.CoordNumbers(3) = 1, model.CoordNumbers(4) = 4;
+  model.CoordNumbers(1) = 2, model.CoordNumbers(2) = 3, model.CoordNumbers(3) = 1,
+  model.CoordNumbers(4) = 4;
   model.JointDisplacements.Redim(1);
   model.JointDisplacements(1) = 0.01f;
   model.DeflectionMultiplier = 5;
@@ -191,7 +198,8 @@ TEST(PlaneSupports, AnalysedSupportsAreCyanAndMovedOnesRedAtTheirDisplacedPlace)
   // The hinge has no free translation and no settlement, so only the roller is drawn again.
   ASSERT_EQ(StrokesOf(drawn.canvas, Kind::Circle, kLightCyan).size(), 1u + 2u);  // wheel + 2 joints
   const auto moved = StrokesOf(drawn.canvas, Kind::Circle, kLightRed);
-  ASSERT_EQ(moved.size(), 3u);  // the moved wheel, then the two displaced joints of the deformed shape
+  ASSERT_EQ(moved.size(),
+            3u);  // the moved wheel, then the two displaced joints of the deformed shape
   EXPECT_NEAR(moved[0].X1, 10.05, 1e-6);
 
   // A settlement of the hinge's joint draws the hinge again, moved by it.
@@ -224,13 +232,14 @@ TEST(JointLoads, ArrowsPointByTheSignAndSitByThePosition) {
       {"PFrame", {0, 0}, {-5, 0, 0}, -5, 0, 0, 0, -5, 0},  // left half, pointing left
       {"PFrame", {0, 0}, {0, 5, 0}, 0, 0, 0, 5, 0, 5},
       {"PFrame", {0, 0}, {0, -5, 0}, 0, 0, 0, 5, 0, 0},
-      {"PTruss", {0, 0}, {0, 5}, 0, 0, 0, -5, 0, 0},       // lower half: the shaft hangs below
+      {"PTruss", {0, 0}, {0, 5}, 0, 0, 0, -5, 0, 0},  // lower half: the shaft hangs below
       {"PTruss", {0, 0}, {0, -5}, 0, 0, 0, -5, 0, -5},
-      {"PTruss", {10, 10}, {0, -5}, 0, 0, 0, 5, 0, 0},     // upper half: the shaft stands above
+      {"PTruss", {10, 10}, {0, -5}, 0, 0, 0, 5, 0, 0},  // upper half: the shaft stands above
   };
   for (const Case& c : cases) {
     const bool beam = std::string(c.type) == "Beam";
-    ModelStore model = beam ? JointsOnly("Beam", {{0}, {10}}) : JointsOnly(c.type, {{0, 0}, {10, 10}});
+    ModelStore model =
+        beam ? JointsOnly("Beam", {{0}, {10}}) : JointsOnly(c.type, {{0, 0}, {10, 10}});
     if (!beam) model.JointCoords(2, 1) = c.at[0], model.JointCoords(2, 2) = c.at[1];
     if (!beam && c.at[0] == 0) model.JointCoords(1, 1) = 10;
     AddJointLoad(model, 2, c.load);
@@ -265,7 +274,8 @@ TEST(JointLoads, MomentArcWithItsHeadAtTheEndItTurnsTo) {
     EXPECT_EQ(arcs[0].Start, 0);
     EXPECT_NEAR(arcs[0].End, kPi, 1e-6);
     // Counter-clockwise (positive) ends on the left, at angle pi.
-    EXPECT_NEAR(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).at(0).X1, 10 + (moment > 0 ? -3 : 3) * u, 1e-9);
+    EXPECT_NEAR(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).at(0).X1,
+                10 + (moment > 0 ? -3 : 3) * u, 1e-9);
   }
 }
 
@@ -288,8 +298,8 @@ TEST(MemberLoads, OnlyAUniformLoadOverTheWholeSpanHasAFigure) {
     std::vector<float> values;
     bool figure;
   } cases[] = {
-      {3, {10, 0, 0, 0}, true},  {3, {-10, 0, 0, 0}, true}, {3, {10, 0, 1, 0}, false},
-      {3, {10, 0, 0, 1}, false}, {3, {0, 0, 0, 0}, false},  {1, {10, 0, 5, 0}, false},
+      {3, {10, 0, 0, 0}, true},   {3, {-10, 0, 0, 0}, true}, {3, {10, 0, 1, 0}, false},
+      {3, {10, 0, 0, 1}, false},  {3, {0, 0, 0, 0}, false},  {1, {10, 0, 5, 0}, false},
       {4, {10, 10, 0, 0}, false},
   };
   for (const Case& c : cases) {

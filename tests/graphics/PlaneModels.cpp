@@ -10,7 +10,8 @@ void AppendRow(Table<T>& table, int count, int cols, const std::vector<T>& row) 
   Table<T> grown(count + 1, cols);
   for (int r = 1; r <= count; ++r)
     for (int c = 1; c <= cols; ++c) grown(r, c) = table(r, c);
-  for (int c = 1; c <= cols && c <= static_cast<int>(row.size()); ++c) grown(count + 1, c) = row[c - 1];
+  for (int c = 1; c <= cols && c <= static_cast<int>(row.size()); ++c)
+    grown(count + 1, c) = row[c - 1];
   table = grown;
 }
 

@@ -40,7 +40,9 @@ TEST(Projection, SpaceFramesAndTrussesAreSeenFrom10And30DegreesAndGridsFrom0And4
     std::vector<float> joint;
     double x, y;
   } cases[] = {
-      {"SFrame", {6, 4, 4}, 6 * std::cos(10 * kDegree) - 4 * std::cos(30 * kDegree),
+      {"SFrame",
+       {6, 4, 4},
+       6 * std::cos(10 * kDegree) - 4 * std::cos(30 * kDegree),
        4 - 6 * std::sin(10 * kDegree) - 4 * std::sin(30 * kDegree)},
       {"STruss", {0, 0, 2}, -2 * std::cos(30 * kDegree), -2 * std::sin(30 * kDegree)},
       {"Grid", {6, 8}, 6 - 8 * std::cos(45 * kDegree), -8 * std::sin(45 * kDegree)},
@@ -84,13 +86,18 @@ TEST(SpaceSupports, SymbolFollowsTheRestraintPattern) {
     std::vector<std::int16_t> flags;
     const char* symbol;
   } cases[] = {
-      {"STruss", {0, 1, 0}, "YRoller"},        {"STruss", {1, 0, 0}, "Hinged"},
-      {"STruss", {1, 1, 1}, "Hinged"},         {"STruss", {0, 0, 0}, "Hinged"},
+      {"STruss", {0, 1, 0}, "YRoller"},
+      {"STruss", {1, 0, 0}, "Hinged"},
+      {"STruss", {1, 1, 1}, "Hinged"},
+      {"STruss", {0, 0, 0}, "Hinged"},
       {"SFrame", {0, 0, 0, 1, 0, 0}, "Fixed"},  // a rotation alone makes it fixed
-      {"SFrame", {0, 1, 0, 0, 0, 0}, "YRoller"}, {"SFrame", {1, 1, 1, 0, 0, 0}, "Hinged"},
-      {"SFrame", {1, 1, 1, 1, 1, 1}, "Fixed"},   {"Grid", {1, 0, 0}, "YRoller"},
+      {"SFrame", {0, 1, 0, 0, 0, 0}, "YRoller"},
+      {"SFrame", {1, 1, 1, 0, 0, 0}, "Hinged"},
+      {"SFrame", {1, 1, 1, 1, 1, 1}, "Fixed"},
+      {"Grid", {1, 0, 0}, "YRoller"},
       {"Grid", {1, 0, 1}, "YRoller"},  // the rotation about Z is not looked at
-      {"Grid", {1, 1, 0}, "Fixed"},            {"Grid", {0, 0, 0}, "Fixed"},
+      {"Grid", {1, 1, 0}, "Fixed"},
+      {"Grid", {0, 0, 0}, "Fixed"},
   };
   for (const Case& c : cases) {
     ModelStore model = std::string(c.type) == "Grid" ? JointsOnly("Grid", {{0, 0}, {4, 4}})
@@ -100,7 +107,8 @@ TEST(SpaceSupports, SymbolFollowsTheRestraintPattern) {
     AddSupport(model, record);
     Drawn drawn;
     Draw(model, drawn);
-    EXPECT_EQ(SpaceSymbol(drawn.canvas), c.symbol) << c.type << " " << ::testing::PrintToString(c.flags);
+    EXPECT_EQ(SpaceSymbol(drawn.canvas), c.symbol)
+        << c.type << " " << ::testing::PrintToString(c.flags);
   }
 }
 
@@ -111,10 +119,10 @@ TEST(SpaceSupports, FixedWallsFaceOutwardAndGridsHaveTheirsBelow) {
     bool horizontal;
     double hatchSign;  // of the hatch's offset from the wall, across it
   } cases[] = {
-      {"SFrame", {0, 0, 0}, true, -1},   // the lowest joint: hatched below
-      {"SFrame", {2, 8, 0}, true, 1},    // the highest: hatched above
-      {"Grid", {10, 0}, false, 1},       // the right-most: hatched right
-      {"Grid", {5, 0}, true, -1},        // inner grid joints: below
+      {"SFrame", {0, 0, 0}, true, -1},  // the lowest joint: hatched below
+      {"SFrame", {2, 8, 0}, true, 1},   // the highest: hatched above
+      {"Grid", {10, 0}, false, 1},      // the right-most: hatched right
+      {"Grid", {5, 0}, true, -1},       // inner grid joints: below
   };
   for (const Case& c : cases) {
     const bool grid = std::string(c.type) == "Grid";
@@ -142,7 +150,8 @@ TEST(SpaceSupports, AnAnalysedRollerIsDrawnAgainAtItsDisplacedJointAndLoadsNever
   model.AnalysisStatus = kAnalysisComplete;
   model.DofCount = 3;
   model.CoordNumbers.Redim(6);
-  for (int i = 1; i <= 6; ++i) model.CoordNumbers(i) = static_cast<std::int16_t>(i <= 3 ? i + 3 : i - 3);
+  for (int i = 1; i <= 6; ++i)
+    model.CoordNumbers(i) = static_cast<std::int16_t>(i <= 3 ? i + 3 : i - 3);
   model.JointDisplacements.Redim(3);
   model.JointDisplacements(1) = 0.5f;  // joint 2 along X, magnified to 2.5
   model.DeflectionMultiplier = 5;
@@ -163,12 +172,15 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
     ModelStore model = plane ? JointsOnly(type, {{0, 0}, {10, 0}, {nan, 3}})
                              : JointsOnly(type, {{0, 0, 0}, {10, 0, 0}, {0, nan, 0}});
     AddMember(model, 1, 2);
-    AddMember(model, 1, 3);    // to the joint that cannot be placed
-    AddMember(model, 2, 99);   // to a joint that does not exist
+    AddMember(model, 1, 3);   // to the joint that cannot be placed
+    AddMember(model, 2, 99);  // to a joint that does not exist
     AddMember(model, -4, 1);
-    AddSupport(model, plane ? std::vector<std::int16_t>{0, 1, 1, 1} : std::vector<std::int16_t>{0, 1, 1, 1, 1, 1, 1});
-    AddSupport(model, plane ? std::vector<std::int16_t>{3, 1, 1, 1} : std::vector<std::int16_t>{3, 1, 1, 1, 1, 1, 1});
-    AddJointLoad(model, 77, plane ? std::vector<float>{1, 1, 1} : std::vector<float>{1, 1, 1, 1, 1, 1});
+    AddSupport(model, plane ? std::vector<std::int16_t>{0, 1, 1, 1}
+                            : std::vector<std::int16_t>{0, 1, 1, 1, 1, 1, 1});
+    AddSupport(model, plane ? std::vector<std::int16_t>{3, 1, 1, 1}
+                            : std::vector<std::int16_t>{3, 1, 1, 1, 1, 1, 1});
+    AddJointLoad(model, 77,
+                 plane ? std::vector<float>{1, 1, 1} : std::vector<float>{1, 1, 1, 1, 1, 1});
     AddMemberLoad(model, 50, 3, {1, 0, 0, 0});
     // Counts that run past what the tables hold.
     model.JointCount = 40, model.MemberCount = 9, model.SupportCount = 5;
@@ -181,7 +193,8 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
     EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kLightCyan).size(), 1u) << type;
     EXPECT_TRUE(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).empty()) << type;
     EXPECT_TRUE(StrokesOf(drawn.canvas, Kind::Line, kYellow).empty()) << type;
-    for (const Stroke& s : drawn.canvas.Strokes()) EXPECT_TRUE(std::isfinite(s.X1) && std::isfinite(s.Y1)) << type;
+    for (const Stroke& s : drawn.canvas.Strokes())
+      EXPECT_TRUE(std::isfinite(s.X1) && std::isfinite(s.Y1)) << type;
   }
 }
 

@@ -25,9 +25,15 @@ using M = MenuItem;
 
 namespace {
 
-QPushButton* Button(QWidget* window, const char* name) { return window->findChild<QPushButton*>(name); }
-QLineEdit* Field(QWidget* dialog, int n) { return dialog->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
-QCheckBox* Check(QWidget* dialog, int n) { return dialog->findChild<QCheckBox*>(QString("Check%1").arg(n)); }
+QPushButton* Button(QWidget* window, const char* name) {
+  return window->findChild<QPushButton*>(name);
+}
+QLineEdit* Field(QWidget* dialog, int n) {
+  return dialog->findChild<QLineEdit*>(QString("Text%1").arg(n));
+}
+QCheckBox* Check(QWidget* dialog, int n) {
+  return dialog->findChild<QCheckBox*>(QString("Check%1").arg(n));
+}
 
 // The text the list window's grid shows in data row `row` (1..) and column `col`.
 QString Cell(QWidget* list, int row, int col) {
@@ -59,14 +65,31 @@ class DataEditorsTest : public QObject {
       QStringList headings;
     };
     const Case cases[] = {
-        {M::MnuJoint, "JointA", "Joint Coordinates & Supports", "Add Joints", "End Of Joints Input. Close",
+        {M::MnuJoint,
+         "JointA",
+         "Joint Coordinates & Supports",
+         "Add Joints",
+         "End Of Joints Input. Close",
          {"Joint", "X-Coordinate", "Y-Coordinate", "Restraints"}},
-        {M::MnuMatProp, "MatA", "Material Properties", "Add Materials", "End Of Materials Input. Close",
+        {M::MnuMatProp,
+         "MatA",
+         "Material Properties",
+         "Add Materials",
+         "End Of Materials Input. Close",
          {"Material No. ", "Modulus of Elasticity - (E)", "Co-eff. of Thermal Expansion"}},
-        {M::MnuCrossProp, "CrossA", "Cross-Sectional Properties", "Add Cross-Sections",
-         "End Of Cross-Sections Input. Close", {"Cross- Section No. ", "Area (A)", "Moment of Inertia (I)"}},
-        {M::MnuMemb, "MemberA", "Member Data", "Add Members", "End Of Members Input. Close",
-         {"Member No.", "Beginning Joint", " End Joint", "Material No.", "Cross- Section No.", "Hinge @"}},
+        {M::MnuCrossProp,
+         "CrossA",
+         "Cross-Sectional Properties",
+         "Add Cross-Sections",
+         "End Of Cross-Sections Input. Close",
+         {"Cross- Section No. ", "Area (A)", "Moment of Inertia (I)"}},
+        {M::MnuMemb,
+         "MemberA",
+         "Member Data",
+         "Add Members",
+         "End Of Members Input. Close",
+         {"Member No.", "Beginning Joint", " End Joint", "Material No.", "Cross- Section No.",
+          "Hinge @"}},
     };
     ModelStore model;
     ScriptedMessages messages;
@@ -78,7 +101,8 @@ class DataEditorsTest : public QObject {
       ModalScript script;
       script.On(c.name, [&c, &model](QWidget* list) {
         QCOMPARE(list->windowTitle(), QString(c.caption));
-        QCOMPARE(list->findChild<QLabel*>("Label1")->text(), QString::fromStdString(model.ProjectTitle));
+        QCOMPARE(list->findChild<QLabel*>("Label1")->text(),
+                 QString::fromStdString(model.ProjectTitle));
         QCOMPARE(list->findChild<QLabel*>("Label2")->text(), QString(c.caption));
         QCOMPARE(Button(list, "AddB")->text(), QString(c.add));
         QCOMPARE(Button(list, "CloseB")->text(), QString(c.close));
@@ -88,7 +112,8 @@ class DataEditorsTest : public QObject {
         // Members and loads refer to every item of the portal frame by number.
         QVERIFY(!Button(list, "InsertB")->isVisible());
         QVERIFY(!Button(list, "DeleteB")->isVisible());
-        for (int col = 0; col < c.headings.size(); ++col) QCOMPARE(Heading(list, col), c.headings[col]);
+        for (int col = 0; col < c.headings.size(); ++col)
+          QCOMPARE(Heading(list, col), c.headings[col]);
         QCOMPARE(list->findChild<QTableView*>("Grid1")->model()->columnCount(), c.headings.size());
         QCOMPARE(Cell(list, 1, 0), QString("1"));
         Button(list, "CancelB")->click();
@@ -113,12 +138,27 @@ class DataEditorsTest : public QObject {
     const Case cases[] = {
         {"PTruss", {2, 3}, {"X-Restr. :", "Y-Restr. :", "", "", "", ""}, "Y-Coordinate :", "X"},
         {"Beam", {2}, {"Y-Restr.:", "", "", "Rot. Restr.:", "", ""}, "Y-Coordinate :", "Y"},
-        {"PFrame", {2, 3}, {"X-Restr. :", "Y-Restr. :", "", "Rot. Restr.:", "", ""}, "Y-Coordinate :", "X"},
-        {"STruss", {2, 3, 4}, {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "", "", ""}, "Y-Coordinate :", "X"},
-        {"Grid", {2, 3}, {"Y-Restr.:", "", "", "X-Rot. Restr.:", "Z-Rot. Restr.:", ""}, "  Z-Coordinate :", "Y"},
-        {"SFrame", {2, 3, 4},
-         {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "X-Rot. Restr.:", "Y-Rot. Restr.:", "Z-Rot. Restr.:"},
-         "Y-Coordinate :", "X"},
+        {"PFrame",
+         {2, 3},
+         {"X-Restr. :", "Y-Restr. :", "", "Rot. Restr.:", "", ""},
+         "Y-Coordinate :",
+         "X"},
+        {"STruss",
+         {2, 3, 4},
+         {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "", "", ""},
+         "Y-Coordinate :",
+         "X"},
+        {"Grid",
+         {2, 3},
+         {"Y-Restr.:", "", "", "X-Rot. Restr.:", "Z-Rot. Restr.:", ""},
+         "  Z-Coordinate :",
+         "Y"},
+        {"SFrame",
+         {2, 3, 4},
+         {"X-Restr. :", "Y-Restr. :", "Z-Restr. :", "X-Rot. Restr.:", "Y-Rot. Restr.:",
+          "Z-Rot. Restr.:"},
+         "Y-Coordinate :",
+         "X"},
     };
     for (const Case& c : cases) {
       ModelStore model;

@@ -20,7 +20,7 @@ using namespace stavelorn;
 
 namespace {
 
-const char* const kExamples[] = {"continuous-beam", "roof-truss", "portal-frame",
+const char* const kExamples[] = {"continuous-beam",   "roof-truss", "portal-frame",
                                  "space-truss-tower", "grid-floor", "space-frame"};
 
 ModelStore Example(const char* name) {
@@ -65,9 +65,11 @@ class DrawingPictureTest : public QObject {
       QVERIFY2(PixelsOf(before, kLightRed) > 0, name);
       QVERIFY2(PixelsOf(before, kLightCyan) > 0, name);
       // The previews of the joint-load and member-load editors, with their numbers.
-      for (auto [form, suffix] : {std::pair{FormId::JLoadA, "JLoadA"}, std::pair{FormId::MemLoadA, "MemLoadA"}}) {
+      for (auto [form, suffix] :
+           {std::pair{FormId::JLoadA, "JLoadA"}, std::pair{FormId::MemLoadA, "MemLoadA"}}) {
         PlotStructure(model, picture, form, messages);
-        QVERIFY(picture.Render(QSize(600, 600)).save(QString("drawings/%1-%2.png").arg(name, suffix)));
+        QVERIFY(
+            picture.Render(QSize(600, 600)).save(QString("drawings/%1-%2.png").arg(name, suffix)));
       }
 
       Analyze(model);
@@ -75,7 +77,8 @@ class DrawingPictureTest : public QObject {
       for (int multiplier : {5, 100}) {
         model.DeflectionMultiplier = static_cast<std::int16_t>(multiplier);
         PlotStructure(model, picture, FormId::mcas, messages);
-        QVERIFY(picture.Render(QSize(600, 600)).save(QString("drawings/%1-analysed-x%2.png").arg(name).arg(multiplier)));
+        QVERIFY(picture.Render(QSize(600, 600))
+                    .save(QString("drawings/%1-analysed-x%2.png").arg(name).arg(multiplier)));
       }
       QVERIFY2(messages.Log().empty(), name);
     }

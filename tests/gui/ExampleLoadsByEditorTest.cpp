@@ -26,7 +26,9 @@ using Item = std::vector<std::string>;  // Text1, Text2, ...
 
 namespace {
 
-std::string Num(float value) { return FormatShortest(value); }
+std::string Num(float value) {
+  return FormatShortest(value);
+}
 
 void Snap(QWidget* window, const QString& name) {
   const QString folder = qEnvironmentVariable("STAVELORN_SCREENSHOTS");
@@ -35,8 +37,8 @@ void Snap(QWidget* window, const QString& name) {
 
 // Types the items into the dialog, Next between them, OK after the last; then closes the list.
 // A list that does not open into Add by itself is asked to first.
-void EnterAll(ModalScript& script, const char* list, const char* dialog, std::vector<Item> items, bool clickAdd,
-              const QString& shot) {
+void EnterAll(ModalScript& script, const char* list, const char* dialog, std::vector<Item> items,
+              bool clickAdd, const QString& shot) {
   if (clickAdd) script.On(list, [](QWidget* l) { l->findChild<QPushButton*>("AddB")->click(); });
   script.On(dialog, [items, shot](QWidget* d) {
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -79,8 +81,8 @@ class ExampleLoadsByEditorTest : public QObject {
  private slots:
   void enterEachExamplesLoadsThroughTheWindows_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower", "grid-floor",
-                             "space-frame"})
+    for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                             "grid-floor", "space-frame"})
       QTest::newRow(name) << name;
   }
 
@@ -101,16 +103,19 @@ class ExampleLoadsByEditorTest : public QObject {
     }
     // Newest first within a member: entered last to first, they come out in the file's order.
     for (int i = example.MemberLoadCount; i >= 1; --i)
-      memberLoads.push_back({std::to_string(example.MemberLoadInfo(i, 1)), Num(example.MemberLoadValues(i, 1))});
+      memberLoads.push_back(
+          {std::to_string(example.MemberLoadInfo(i, 1)), Num(example.MemberLoadValues(i, 1))});
     for (int i = 1; i <= example.SettlementCount; ++i) {
       Item item{std::to_string(example.SettlementJoints(i))};
       for (int k = 1; k <= coords; ++k) item.push_back(Num(example.SettlementValues(i, k)));
       settlements.push_back(item);
     }
     for (int i = 1; i <= example.TempChangeCount; ++i)
-      temps.push_back({std::to_string(example.TempChangeMembers(i)), Num(example.TempChangeValues(i))});
+      temps.push_back(
+          {std::to_string(example.TempChangeMembers(i)), Num(example.TempChangeValues(i))});
     for (int i = 1; i <= example.FabErrorCount; ++i)
-      errors.push_back({std::to_string(example.FabErrorMembers(i)), Num(example.FabErrorValues(i))});
+      errors.push_back(
+          {std::to_string(example.FabErrorMembers(i)), Num(example.FabErrorValues(i))});
 
     ModelStore model;
     ScriptedMessages messages;

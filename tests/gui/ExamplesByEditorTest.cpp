@@ -51,7 +51,8 @@ void EnterAll(ModalScript& script, const char* list, const char* dialog, std::ve
         {"CrossB", {"Input & Edit: Cross-Sectional Properties", "Next Cross-Section"}},
         {"MemberB", {"Input & Edit: Member Data", "Next Member"}}};
     QCOMPARE(d->windowTitle(), QString(captions.at(d->objectName()).first));
-    QCOMPARE(d->findChild<QPushButton*>("Next")->text(), QString(captions.at(d->objectName()).second));
+    QCOMPARE(d->findChild<QPushButton*>("Next")->text(),
+             QString(captions.at(d->objectName()).second));
     for (std::size_t i = 0; i < entries.size(); ++i) {
       if (i > 0) d->findChild<QPushButton*>("Next")->click();
       for (std::size_t f = 0; f < entries[i].texts.size(); ++f) {
@@ -59,7 +60,8 @@ void EnterAll(ModalScript& script, const char* list, const char* dialog, std::ve
         field->clear();
         QTest::keyClicks(field, QString::fromStdString(entries[i].texts[f]));
       }
-      for (int check : entries[i].checks) d->findChild<QCheckBox*>(QString("Check%1").arg(check))->click();
+      for (int check : entries[i].checks)
+        d->findChild<QCheckBox*>(QString("Check%1").arg(check))->click();
     }
     Snap(d, shot + "-dialog");
     d->findChild<QPushButton*>("OK")->click();
@@ -70,7 +72,9 @@ void EnterAll(ModalScript& script, const char* list, const char* dialog, std::ve
   });
 }
 
-std::string Num(float value) { return FormatShortest(value); }
+std::string Num(float value) {
+  return FormatShortest(value);
+}
 
 }  // namespace
 
@@ -80,8 +84,8 @@ class ExamplesByEditorTest : public QObject {
  private slots:
   void buildEachExampleThroughTheWindows_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower", "grid-floor",
-                             "space-frame"})
+    for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                             "grid-floor", "space-frame"})
       QTest::newRow(name) << name;
   }
 
@@ -92,13 +96,15 @@ class ExamplesByEditorTest : public QObject {
     example.ProjectFile = testing::SourcePath("examples/" + name.toStdString() + ".str");
     QVERIFY(!ReadProjectFile(example));
     const std::string type = example.StructType;
-    const std::map<std::string, const char*> options = {{"PTruss", "PT"}, {"Beam", "Beam"}, {"PFrame", "PF"},
-                                                        {"STruss", "ST"}, {"Grid", "Grid"}, {"SFrame", "SF"}};
+    const std::map<std::string, const char*> options = {{"PTruss", "PT"}, {"Beam", "Beam"},
+                                                        {"PFrame", "PF"}, {"STruss", "ST"},
+                                                        {"Grid", "Grid"}, {"SFrame", "SF"}};
 
     std::vector<Entry> joints, materials, sections, members;
     for (int j = 1; j <= example.JointCount; ++j) {
       Entry entry;
-      for (int c = 1; c <= example.CoordColumns; ++c) entry.texts.push_back(Num(example.JointCoords(j, c)));
+      for (int c = 1; c <= example.CoordColumns; ++c)
+        entry.texts.push_back(Num(example.JointCoords(j, c)));
       for (int s = 1; s <= example.SupportCount; ++s)
         if (example.Supports(s, 1) == j)
           for (int k = 1; k <= example.CoordsPerJoint; ++k)
@@ -115,7 +121,8 @@ class ExamplesByEditorTest : public QObject {
     }
     for (int s = 1; s <= example.SectionCount; ++s) {
       Item texts;
-      for (int c = 1; c <= example.SectionColumns; ++c) texts.push_back(Num(example.Sections(s, c)));
+      for (int c = 1; c <= example.SectionColumns; ++c)
+        texts.push_back(Num(example.Sections(s, c)));
       sections.push_back({texts, {}});
     }
     for (int m = 1; m <= example.MemberCount; ++m) {
@@ -140,8 +147,10 @@ class ExamplesByEditorTest : public QObject {
     });
     window.Action(M::MnuProjNew)->trigger();
     const std::pair<M, std::pair<const char*, const char*>> menus[] = {
-        {M::MnuJoint, {"JointA", "JointB"}}, {M::MnuMatProp, {"MatA", "MatB"}},
-        {M::MnuCrossProp, {"CrossA", "CrossB"}}, {M::MnuMemb, {"MemberA", "MemberB"}}};
+        {M::MnuJoint, {"JointA", "JointB"}},
+        {M::MnuMatProp, {"MatA", "MatB"}},
+        {M::MnuCrossProp, {"CrossA", "CrossB"}},
+        {M::MnuMemb, {"MemberA", "MemberB"}}};
     const std::vector<Entry>* data[] = {&joints, &materials, &sections, &members};
     for (std::size_t k = 0; k < 4; ++k) {
       QVERIFY2(window.Action(menus[k].first)->isVisible(), menus[k].second.first);

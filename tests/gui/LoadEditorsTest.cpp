@@ -20,8 +20,12 @@ using M = MenuItem;
 
 namespace {
 
-QPushButton* Button(QWidget* window, const char* name) { return window->findChild<QPushButton*>(name); }
-QLineEdit* Field(QWidget* dialog, int n) { return dialog->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
+QPushButton* Button(QWidget* window, const char* name) {
+  return window->findChild<QPushButton*>(name);
+}
+QLineEdit* Field(QWidget* dialog, int n) {
+  return dialog->findChild<QLineEdit*>(QString("Text%1").arg(n));
+}
 
 QString Cell(QWidget* list, int row, int col) {
   QAbstractItemModel* grid = list->findChild<QTableView*>("Grid1")->model();
@@ -51,17 +55,18 @@ struct Editor {
 const Editor kEditors[] = {
     {M::MnuLoadJt, "JLoadA", "JLoadB", "Joint Loads", "Add Loads", "End Of Loads Input. Close",
      "Input & Edit: Joint Loads", "Next Joint", "X-Force :", "3", "-4"},
-    {M::MnuLoadMem, "MemLoadA", "MemLoadB", "Member Loads", "Add Loads", "End Of Loads Input. Close",
-     "Input & Edit: Member Loads", "Next Member", "Load Intensity - w :", "1", "6"},
+    {M::MnuLoadMem, "MemLoadA", "MemLoadB", "Member Loads", "Add Loads",
+     "End Of Loads Input. Close", "Input & Edit: Member Loads", "Next Member",
+     "Load Intensity - w :", "1", "6"},
     {M::MnuLoadSett, "JSettleA", "JSettleB", "Support Displacements", "Add Displacements",
-     "End Of Support Displacement Input. Close", "Input & Edit: Support Displacements", "Next Support",
-     "X-Displacement :", "4", "0.01"},
-    {M::MnuLoadTemp, "MemTempA", "MemTempB", "Member Temperature Changes", "Add Temperature Changes",
-     "End Of Temperatures Input. Close", "Input & Edit:Temperature Changes", "Next Member",
-     "Temperature Change : ( Tu )", "2", "30"},
+     "End Of Support Displacement Input. Close", "Input & Edit: Support Displacements",
+     "Next Support", "X-Displacement :", "4", "0.01"},
+    {M::MnuLoadTemp, "MemTempA", "MemTempB", "Member Temperature Changes",
+     "Add Temperature Changes", "End Of Temperatures Input. Close",
+     "Input & Edit:Temperature Changes", "Next Member", "Temperature Change : ( Tu )", "2", "30"},
     {M::MnuLoadErr, "MemErrA", "MemErrB", "Member Fabrication Errors", "Add Fabrication Errors",
-     "End Of Errors Input. Close", "Input & Edit: Fabrication Errors", "Next Member", "Fabrication Error :", "3",
-     "0.002"},
+     "End Of Errors Input. Close", "Input & Edit: Fabrication Errors", "Next Member",
+     "Fabrication Error :", "3", "0.002"},
 };
 
 }  // namespace
@@ -80,7 +85,8 @@ class LoadEditorsTest : public QObject {
       const int jointLoads = model.JointLoadCount;
       ModalScript script;
       // The portal frame has no support displacements: that list opens straight into Add.
-      if (e.menu != M::MnuLoadSett) script.On(e.list, [](QWidget* list) { Button(list, "AddB")->click(); });
+      if (e.menu != M::MnuLoadSett)
+        script.On(e.list, [](QWidget* list) { Button(list, "AddB")->click(); });
       script.On(e.dialog, [&e](QWidget* dialog) {
         QCOMPARE(dialog->windowTitle(), QString(e.dialogCaption));
         QCOMPARE(Button(dialog, "Next")->text(), QString(e.next));
@@ -151,7 +157,8 @@ class LoadEditorsTest : public QObject {
     script.On("MemLoadA", [&messages](QWidget* list) {
       QCOMPARE(Cell(list, 2, 1), QString("Conc., type 1"));
       QTableView* grid = list->findChild<QTableView*>("Grid1");
-      grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 1), QItemSelectionModel::ClearAndSelect);
+      grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 1),
+                                              QItemSelectionModel::ClearAndSelect);
       messages.Answer(kAnswerOk);
       Button(list, "EditB")->click();
     });

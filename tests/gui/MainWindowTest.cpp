@@ -34,7 +34,9 @@ void WhenTitleDialogOpens(std::function<void(ProjectTitleDialog*)> fill) {
   });
 }
 
-bool Shown(const MainWindow& window, M item) { return window.Action(item)->isVisible(); }
+bool Shown(const MainWindow& window, M item) {
+  return window.Action(item)->isVisible();
+}
 
 }  // namespace
 
@@ -74,15 +76,19 @@ class MainWindowTest : public QObject {
         {M::MnuEditData, "&Edit Data"},
         {M::MnuHelp, "&Help"},
     };
-    for (const auto& [item, caption] : captions) QCOMPARE(window.Action(item)->text(), QString(caption));
-    for (M separator : {M::MnuH1, M::MnuH2, M::MnuH3}) QVERIFY(window.Action(separator)->isSeparator());
+    for (const auto& [item, caption] : captions)
+      QCOMPARE(window.Action(item)->text(), QString(caption));
+    for (M separator : {M::MnuH1, M::MnuH2, M::MnuH3})
+      QVERIFY(window.Action(separator)->isSeparator());
 
     // At start: the Project menu with New, Open and Exit, and nothing else.
     int visibleTopLevel = 0;
     for (QAction* action : window.menuBar()->actions()) visibleTopLevel += action->isVisible();
     QCOMPARE(visibleTopLevel, 1);
-    QVERIFY(Shown(window, M::MnuProjNew) && Shown(window, M::MnuProjOpen) && Shown(window, M::MnuProjExit));
-    for (M item : {M::MnuProjName, M::MnuProjSave, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose})
+    QVERIFY(Shown(window, M::MnuProjNew) && Shown(window, M::MnuProjOpen) &&
+            Shown(window, M::MnuProjExit));
+    for (M item :
+         {M::MnuProjName, M::MnuProjSave, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose})
       QVERIFY(!Shown(window, item));
     QVERIFY(!window.MultiplierBox()->isVisibleTo(&window));
     QCOMPARE(window.MultiplierBox()->currentText(), QString(" 5"));
@@ -102,8 +108,10 @@ class MainWindowTest : public QObject {
       window.Action(M::MnuProjNew)->trigger();
       QCOMPARE(QString::fromStdString(model.StructType), QString(option.Code));
       QCOMPARE(window.Label(1)->text(), QString("Exercise"));
-      QVERIFY(Shown(window, M::MnuJoint) && Shown(window, M::MnuMatProp) && Shown(window, M::MnuCrossProp));
-      QVERIFY(!Shown(window, M::MnuProjNew) && !Shown(window, M::MnuMemb) && !Shown(window, M::MnuLoad));
+      QVERIFY(Shown(window, M::MnuJoint) && Shown(window, M::MnuMatProp) &&
+              Shown(window, M::MnuCrossProp));
+      QVERIFY(!Shown(window, M::MnuProjNew) && !Shown(window, M::MnuMemb) &&
+              !Shown(window, M::MnuLoad));
       QVERIFY(Shown(window, M::MnuProjSaveAs) && !Shown(window, M::MnuProjSave));
     }
   }
@@ -116,7 +124,8 @@ class MainWindowTest : public QObject {
     WhenTitleDialogOpens([](ProjectTitleDialog* dialog) {
       QVERIFY(dialog->Option("Grid")->isVisibleTo(dialog));
       QVERIFY(dialog->Option("Grid")->isChecked());
-      for (const char* other : {"PT", "Beam", "PF", "ST", "SF"}) QVERIFY(!dialog->Option(other)->isVisibleTo(dialog));
+      for (const char* other : {"PT", "Beam", "PF", "ST", "SF"})
+        QVERIFY(!dialog->Option(other)->isVisibleTo(dialog));
       dialog->TitleBox()->setText("Renamed");
     });
     window.Action(M::MnuProjName)->trigger();
@@ -134,9 +143,11 @@ class MainWindowTest : public QObject {
       QVERIFY2(messages.Log().empty(), name);
       QCOMPARE(window.Label(3)->text(), QString(" Joints: %1").arg(model.JointCount));
       QCOMPARE(window.Label(7)->text(), QString(" Members: %1").arg(model.MemberCount));
-      for (M item : {M::MnuProjSave, M::MnuMemb, M::MnuLoad, M::MnuAna}) QVERIFY2(Shown(window, item), name);
+      for (M item : {M::MnuProjSave, M::MnuMemb, M::MnuLoad, M::MnuAna})
+        QVERIFY2(Shown(window, item), name);
       QCOMPARE(Shown(window, M::MnuLoadMem), !IsTruss(model.StructType));
-      QCOMPARE(Shown(window, M::MnuLoadTemp), model.StructType != "Beam" && model.StructType != "Grid");
+      QCOMPARE(Shown(window, M::MnuLoadTemp),
+               model.StructType != "Beam" && model.StructType != "Grid");
     }
   }
 
@@ -148,7 +159,8 @@ class MainWindowTest : public QObject {
     window.Refresh();
     window.Action(M::MnuAna)->trigger();
     QCOMPARE(int(model.AnalysisStatus), int(kAnalysisComplete));
-    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData}) QVERIFY(Shown(window, item));
+    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData})
+      QVERIFY(Shown(window, item));
     for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
       QVERIFY(!Shown(window, item));
     QVERIFY(window.MultiplierBox()->isVisibleTo(&window));

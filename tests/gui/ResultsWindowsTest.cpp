@@ -32,7 +32,7 @@ using M = MenuItem;
 
 namespace {
 
-const char* const kExamples[] = {"continuous-beam", "roof-truss", "portal-frame",
+const char* const kExamples[] = {"continuous-beam",   "roof-truss", "portal-frame",
                                  "space-truss-tower", "grid-floor", "space-frame"};
 
 // The numbers of the printed results report, in reading order.
@@ -74,7 +74,9 @@ void WhenResultsWindowOpens(std::function<void(ResultsWindow*)> inspect) {
   });
 }
 
-QString Text(const QWidget* window, const char* label) { return window->findChild<QLabel*>(label)->text(); }
+QString Text(const QWidget* window, const char* label) {
+  return window->findChild<QLabel*>(label)->text();
+}
 
 }  // namespace
 
@@ -88,7 +90,8 @@ class ResultsWindowsTest : public QObject {
       ModelStore model;
       ScriptedMessages messages({kAnswerNo, kAnswerNo, kAnswerNo});
       MainWindow main(model, &messages);
-      QVERIFY(main.Session().OpenProjectFile(testing::SourcePath(std::string("examples/") + name + ".str")));
+      QVERIFY(main.Session().OpenProjectFile(
+          testing::SourcePath(std::string("examples/") + name + ".str")));
       main.Refresh();
       main.Action(M::MnuAna)->trigger();
       QCOMPARE(int(model.AnalysisStatus), int(kAnalysisComplete));
@@ -102,9 +105,10 @@ class ResultsWindowsTest : public QObject {
         int Rows;
       };
       const Expected windows[] = {
-          {M::MnuJtDispl, FormId::Disp, "Joint Displacements", "Joint Displacements", model.JointCount},
-          {M::MnuMemForce, FormId::MbForce, "Member End Forces in Local Coordinates", "Member Forces",
-           truss ? model.MemberCount : 2 * model.MemberCount},
+          {M::MnuJtDispl, FormId::Disp, "Joint Displacements", "Joint Displacements",
+           model.JointCount},
+          {M::MnuMemForce, FormId::MbForce, "Member End Forces in Local Coordinates",
+           "Member Forces", truss ? model.MemberCount : 2 * model.MemberCount},
           {M::MnuReact, FormId::Reac, "Support Reactions", "Support Reactions", model.SupportCount},
       };
       std::vector<double> shown;
@@ -122,10 +126,12 @@ class ResultsWindowsTest : public QObject {
           const bool canvasShown = e.Form == FormId::Disp && model.StructType != "SFrame";
           QCOMPARE(window->Canvas() && window->Canvas()->isVisible(), canvasShown);
           if (canvasShown) QVERIFY(!window->Canvas()->Strokes().empty());
-          if (e.Form == FormId::MbForce) QVERIFY(!window->findChild<QLabel*>("Label3")->isVisible());
+          if (e.Form == FormId::MbForce)
+            QVERIFY(!window->findChild<QLabel*>("Label3")->isVisible());
           const std::vector<double> numbers = GridNumbers(window->Grid());
           shown.insert(shown.end(), numbers.begin(), numbers.end());
-          QVERIFY(window->grab().save(QString("results-windows/%1-%2.png").arg(name, window->objectName())));
+          QVERIFY(window->grab().save(
+              QString("results-windows/%1-%2.png").arg(name, window->objectName())));
         });
         main.Action(e.Menu)->trigger();
         QVERIFY2(opened, name);
@@ -138,7 +144,8 @@ class ResultsWindowsTest : public QObject {
       QCOMPARE(shown.size(), printed.size());
       for (std::size_t i = 0; i < shown.size(); ++i)
         QVERIFY2(std::fabs(shown[i] - printed[i]) <= tolerance * std::fabs(printed[i]),
-                 qPrintable(QString("%1: %2 shown, %3 printed").arg(name).arg(shown[i]).arg(printed[i])));
+                 qPrintable(
+                     QString("%1: %2 shown, %3 printed").arg(name).arg(shown[i]).arg(printed[i])));
     }
   }
 
@@ -148,7 +155,8 @@ class ResultsWindowsTest : public QObject {
     text += "\"Supports\",20\n";
     for (int j = 1; j <= 20; ++j) text += std::to_string(j) + ",1,0\n";
     text += "\"Materials\",1\n1000,0\n\"Cross-Sections\",1\n1\n\"Members\",19\n";
-    for (int m = 1; m <= 19; ++m) text += std::to_string(m) + "," + std::to_string(m + 1) + ",1,1\n";
+    for (int m = 1; m <= 19; ++m)
+      text += std::to_string(m) + "," + std::to_string(m + 1) + ",1,1\n";
     text += "\"Joint Loads\",1\n2,0,1\n";
     ModelStore model;
     model.Reset();
@@ -175,8 +183,9 @@ class ResultsWindowsTest : public QObject {
     ResultsWindow window(FormId::MbForce, model, messages);
     window.show();
     QTableView* grid = window.Grid();
-    grid->selectionModel()->select(QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
-                                   QItemSelectionModel::ClearAndSelect);
+    grid->selectionModel()->select(
+        QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
+        QItemSelectionModel::ClearAndSelect);
     QApplication::clipboard()->clear();
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n');

@@ -30,8 +30,9 @@ struct TypeSizes {
 };
 
 TEST(ModelStore, SetStructTypeFixesTheSizesOfEachType) {
-  const TypeSizes table[] = {{"Beam", 2, 1, 1, 2},   {"PTruss", 2, 2, 1, 2}, {"PFrame", 3, 2, 2, 2},
-                             {"STruss", 3, 3, 1, 2}, {"Grid", 3, 2, 2, 3},   {"SFrame", 6, 3, 4, 3}};
+  const TypeSizes table[] = {{"Beam", 2, 1, 1, 2},   {"PTruss", 2, 2, 1, 2},
+                             {"PFrame", 3, 2, 2, 2}, {"STruss", 3, 3, 1, 2},
+                             {"Grid", 3, 2, 2, 3},   {"SFrame", 6, 3, 4, 3}};
   for (const TypeSizes& t : table) {
     ModelStore m;
     ASSERT_TRUE(m.SetStructType(t.code)) << t.code;

@@ -86,7 +86,8 @@ TEST(ProjectFile, OnlyASpaceFrameMemberCarriesARollAngle) {
 }
 
 TEST(ProjectFile, TitlesWithQuotesAndCommasSurvive) {
-  for (const char* title : {"He said \"stop\", then \"go\"", "\"", "\"\"", ",,,", "a,\"b\",c", "  padded  "}) {
+  for (const char* title :
+       {"He said \"stop\", then \"go\"", "\"", "\"\"", ",,,", "a,\"b\",c", "  padded  "}) {
     ModelStore m;
     m.Reset();
     m.ProjectTitle = title;
@@ -114,10 +115,10 @@ TEST(ProjectFile, SkipsAnUnknownSectionWithItsCount) {
 
 struct BrokenFile {
   const char* name;
-  std::string text;        // follows two good joints when jointsKept is 2
+  std::string text;  // follows two good joints when jointsKept is 2
   int number;
-  const char* says;        // part of the description
-  int jointsKept;          // sections read before the fault stay
+  const char* says;  // part of the description
+  int jointsKept;    // sections read before the fault stay
   int supportsKept = 0;
 };
 
@@ -150,9 +151,11 @@ TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
     RunResult error = ReadProjectText(m, text);
     ASSERT_TRUE(error) << c.name;
     EXPECT_EQ(error->Number, c.number) << c.name << ": " << error->Description;
-    EXPECT_NE(error->Description.find(c.says), std::string::npos) << c.name << ": " << error->Description;
+    EXPECT_NE(error->Description.find(c.says), std::string::npos)
+        << c.name << ": " << error->Description;
     EXPECT_EQ(m.JointCount, c.jointsKept) << c.name;
-    EXPECT_EQ(m.SupportCount, c.supportsKept) << c.name << ": a faulty section does not enter the model";
+    EXPECT_EQ(m.SupportCount, c.supportsKept)
+        << c.name << ": a faulty section does not enter the model";
   }
 }
 
@@ -160,9 +163,10 @@ TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
 class ProjectFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("stavelorn-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        std::filesystem::temp_directory_path() /
+        ("stavelorn-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }

@@ -33,7 +33,8 @@ ToolRun RunTool(const std::vector<std::string>& args) {
 
 // A project file with the given lines, in a fresh temporary folder.
 std::string ProjectFile(const std::string& name, const std::vector<std::string>& lines) {
-  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("stavelorn-report-test-" + name);
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("stavelorn-report-test-" + name);
   std::filesystem::create_directories(dir);
   std::string path = (dir / (name + ".str")).string();
   std::ofstream file(path, std::ios::binary);
@@ -41,7 +42,9 @@ std::string ProjectFile(const std::string& name, const std::vector<std::string>&
   return path;
 }
 
-std::string ExamplePath(const std::string& name) { return std::string(STAVELORN_SOURCE_DIR) + "/examples/" + name; }
+std::string ExamplePath(const std::string& name) {
+  return std::string(STAVELORN_SOURCE_DIR) + "/examples/" + name;
+}
 
 TEST(BatchReport, MisuseIsAUsageError) {
   for (const std::vector<std::string>& args :
@@ -60,14 +63,16 @@ TEST(BatchReport, AFileThatCannotBeReadIsReportedAsTheProgramDoes) {
     ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind("File_Reading Error\nUnexpected error # 53 occurred: \n\n", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.rfind("File_Reading Error\nUnexpected error # 53 occurred: \n\n", 0), 0u)
+        << run.err;
   }
 }
 
 TEST(BatchReport, AModelThatFailsTheChecksIsRejectedWithItsProblems) {
-  std::string path = ProjectFile("rejected", {"\"Bad member\"", "\"PTruss\"", "\"Joints\",2", "0,0", "4,0",
-                                              "\"Supports\",1", "1,1,1", "\"Materials\",1", "29000,0",
-                                              "\"Cross-Sections\",1", "8", "\"Members\",1", "1,7,1,1"});
+  std::string path =
+      ProjectFile("rejected", {"\"Bad member\"", "\"PTruss\"", "\"Joints\",2", "0,0", "4,0",
+                               "\"Supports\",1", "1,1,1", "\"Materials\",1", "29000,0",
+                               "\"Cross-Sections\",1", "8", "\"Members\",1", "1,7,1,1"});
   ToolRun run = RunTool({"--json", path});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
@@ -78,8 +83,21 @@ TEST(BatchReport, AModelThatFailsTheChecksIsRejectedWithItsProblems) {
 // Three joints in a row, the middle one free: stable by the count, but nothing holds the middle
 // joint up, so the stiffness matrix is singular.
 std::vector<std::string> CollinearTruss(const std::string& supports) {
-  return {"\"Collinear\"", "\"PTruss\"", "\"Joints\",3", "0,0", "4,0", "8,0", supports, "\"Materials\",1",
-          "29000,0", "\"Cross-Sections\",1", "8", "\"Members\",2", "1,2,1,1", "2,3,1,1", "\"Joint Loads\",1",
+  return {"\"Collinear\"",
+          "\"PTruss\"",
+          "\"Joints\",3",
+          "0,0",
+          "4,0",
+          "8,0",
+          supports,
+          "\"Materials\",1",
+          "29000,0",
+          "\"Cross-Sections\",1",
+          "8",
+          "\"Members\",2",
+          "1,2,1,1",
+          "2,3,1,1",
+          "\"Joint Loads\",1",
           "2,0,-10"};
 }
 
@@ -92,7 +110,8 @@ TEST(BatchReport, AnUnstableStructureEndsWithStatus3) {
   EXPECT_EQ(json.out, "{\"status\": -1, \"structType\": \"PTruss\"}\n");
   ToolRun text = RunTool({path});
   EXPECT_EQ(text.status, 3);
-  EXPECT_NE(text.err.find("Analysis Results\n     **** Analysis ERROR ****  \n\nStructure is NOT Statically Stable !"),
+  EXPECT_NE(text.err.find("Analysis Results\n     **** Analysis ERROR ****  \n\nStructure is NOT "
+                          "Statically Stable !"),
             std::string::npos);
   EXPECT_NE(text.out.find("End of Input Data"), std::string::npos);
   EXPECT_EQ(text.out.find("Results of Analysis"), std::string::npos);
@@ -168,7 +187,8 @@ TEST_P(BatchReportExample, TheJsonHoldsTheResultsAsTheReportShowsThem) {
     ASSERT_EQ(entry["values"].items.size(), static_cast<std::size_t>(n));
     for (int k = 1; k <= n; ++k) {
       int number = model.CoordNumbers((j - 1) * n + k);
-      float expected = number <= model.DofCount ? model.JointDisplacements(number) : Settlement(model, j, k);
+      float expected =
+          number <= model.DofCount ? model.JointDisplacements(number) : Settlement(model, j, k);
       ExpectSameSingle(entry["values"][static_cast<std::size_t>(k - 1)], expected);
     }
   }
@@ -179,7 +199,8 @@ TEST_P(BatchReportExample, TheJsonHoldsTheResultsAsTheReportShowsThem) {
     EXPECT_EQ(entry["member"].text, std::to_string(m));
     ASSERT_EQ(entry["values"].items.size(), static_cast<std::size_t>(2 * n));
     for (int c = 1; c <= 2 * n; ++c)
-      ExpectSameSingle(entry["values"][static_cast<std::size_t>(c - 1)], model.MemberEndForces(m, c));
+      ExpectSameSingle(entry["values"][static_cast<std::size_t>(c - 1)],
+                       model.MemberEndForces(m, c));
   }
   const JsonValue& reactions = json["supportReactions"];
   ASSERT_EQ(reactions.items.size(), static_cast<std::size_t>(model.SupportCount));
@@ -189,15 +210,17 @@ TEST_P(BatchReportExample, TheJsonHoldsTheResultsAsTheReportShowsThem) {
     EXPECT_EQ(entry["joint"].text, std::to_string(joint));
     for (int k = 1; k <= n; ++k) {
       int number = model.CoordNumbers((joint - 1) * n + k);
-      float expected = number > model.DofCount ? model.SupportReactions(number - model.DofCount) : 0.0f;
+      float expected =
+          number > model.DofCount ? model.SupportReactions(number - model.DofCount) : 0.0f;
       ExpectSameSingle(entry["values"][static_cast<std::size_t>(k - 1)], expected);
     }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachExample, BatchReportExample,
-                         ::testing::Values("continuous-beam.str", "roof-truss.str", "portal-frame.str",
-                                           "space-truss-tower.str", "grid-floor.str", "space-frame.str"),
+                         ::testing::Values("continuous-beam.str", "roof-truss.str",
+                                           "portal-frame.str", "space-truss-tower.str",
+                                           "grid-floor.str", "space-frame.str"),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                            std::string name = info.param.substr(0, info.param.find('.'));
                            for (char& c : name)

@@ -24,8 +24,9 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& text) {
 
 // The line `offset` lines below the first one that contains `text`.
 std::string LineAfter(const std::vector<std::string>& lines, const std::string& text, int offset) {
-  auto it = std::find_if(lines.begin(), lines.end(),
-                         [&](const std::string& line) { return line.find(text) != std::string::npos; });
+  auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+    return line.find(text) != std::string::npos;
+  });
   EXPECT_NE(it, lines.end()) << text;
   return it == lines.end() ? "" : *(it + offset);
 }
@@ -40,23 +41,38 @@ TEST(InputReport, ANewProjectWithOnlyJointsPrintsTheGeneralDataAndItsJoints) {
   model.JointCoords(2, 1) = 240;
   std::vector<std::string> lines = InputLines(model);
   std::vector<std::string> expected = {
-      std::string(26, ' ') + "****************************", std::string(26, ' ') + "*    Computer Software     *",
-      std::string(26, ' ') + "*           for            *", std::string(26, ' ') + "*        STAVELORN         *",
-      std::string(26, ' ') + "*      Tessel Edition      *", std::string(26, ' ') + "*           by             *",
-      std::string(26, ' ') + "*     Orvel Dunverake      *", std::string(26, ' ') + "****************************",
-      "", "",
-      std::string(28, ' ') + "=======================", std::string(28, ' ') + "General Structural Data",
-      std::string(28, ' ') + "=======================", "",
-      std::string(10, ' ') + "Project Title : Joints only", std::string(10, ' ') + "Structure Type : Plane Frame",
-      std::string(10, ' ') + "Number of Joints : 2 ", std::string(10, ' ') + "Number of Members : 0 ",
+      std::string(26, ' ') + "****************************",
+      std::string(26, ' ') + "*    Computer Software     *",
+      std::string(26, ' ') + "*           for            *",
+      std::string(26, ' ') + "*        STAVELORN         *",
+      std::string(26, ' ') + "*      Tessel Edition      *",
+      std::string(26, ' ') + "*           by             *",
+      std::string(26, ' ') + "*     Orvel Dunverake      *",
+      std::string(26, ' ') + "****************************",
+      "",
+      "",
+      std::string(28, ' ') + "=======================",
+      std::string(28, ' ') + "General Structural Data",
+      std::string(28, ' ') + "=======================",
+      "",
+      std::string(10, ' ') + "Project Title : Joints only",
+      std::string(10, ' ') + "Structure Type : Plane Frame",
+      std::string(10, ' ') + "Number of Joints : 2 ",
+      std::string(10, ' ') + "Number of Members : 0 ",
       std::string(10, ' ') + "Number of Material Property Sets (E) : 0 ",
-      std::string(10, ' ') + "Number of Cross-Sectional Property Sets : 0 ", "", "",
-      std::string(30, ' ') + "=================", std::string(30, ' ') + "Joint Coordinates",
-      std::string(30, ' ') + "=================", "",
+      std::string(10, ' ') + "Number of Cross-Sectional Property Sets : 0 ",
+      "",
+      "",
+      std::string(30, ' ') + "=================",
+      std::string(30, ' ') + "Joint Coordinates",
+      std::string(30, ' ') + "=================",
+      "",
       std::string(18, ' ') + "Joint No.     X Coordinate     Y Coordinate",
       std::string(18, ' ') + "---------     ------------     ------------",
       std::string(23, ' ') + "1         0.0000E+00       0.0000E+00",
-      std::string(23, ' ') + "2         2.4000E+02       0.0000E+00", "", "",
+      std::string(23, ' ') + "2         2.4000E+02       0.0000E+00",
+      "",
+      "",
       std::string(15, ' ') + "************** End of Input Data **************"};
   EXPECT_EQ(lines, expected);
 }
@@ -78,7 +94,8 @@ TEST(InputReport, ATrussPrintsNoReleasesAndOnlyTheTitleOfItsMemberLoads) {
   EXPECT_EQ(LineAfter(lines, "Member Loads", 2), "");
   EXPECT_EQ(LineAfter(lines, "Member Loads", 3), "");
   EXPECT_EQ(LineAfter(lines, "Member Loads", 4), "");
-  EXPECT_EQ(LineAfter(lines, "Member Loads", 5).find("====="), std::string(28, ' ').size());  // next title
+  EXPECT_EQ(LineAfter(lines, "Member Loads", 5).find("====="),
+            std::string(28, ' ').size());  // next title
 }
 
 TEST(InputReport, BothEndsOfATwoDigitMemberStartsOneColumnRightOfBeginning) {
@@ -107,7 +124,8 @@ TEST(InputReport, OnlyAUniformLoadOverTheWholeMemberShowsItsIntensity) {
   ModelStore model = LoadGoldenModel("beam");
   std::vector<std::string> lines = InputLines(model);
   EXPECT_EQ(LineAfter(lines, "Intensity", 3), std::string(30, ' ') + "1    Uniform    1.500E+0");
-  EXPECT_EQ(LineAfter(lines, "Intensity", 4), std::string(30, ' ') + "2    Uniform   ---   ");  // partial
+  EXPECT_EQ(LineAfter(lines, "Intensity", 4),
+            std::string(30, ' ') + "2    Uniform   ---   ");  // partial
   EXPECT_EQ(LineAfter(lines, "Intensity", 5), std::string(30, ' ') + "3     Conc.    ---   ");
 }
 
@@ -127,13 +145,15 @@ TEST(InputReport, AGridPrintsItsSecondCoordinateUnderZ) {
   ModelStore model = LoadGoldenModel("grid");
   std::vector<std::string> lines = InputLines(model);
   EXPECT_TRUE(HasLine(lines, std::string(18, ' ') + "Joint No.     X Coordinate     Z Coordinate"));
-  EXPECT_EQ(LineAfter(lines, "Z Coordinate", 6), std::string(23, ' ') + "5         0.0000E+00       8.0000E+00");
+  EXPECT_EQ(LineAfter(lines, "Z Coordinate", 6),
+            std::string(23, ' ') + "5         0.0000E+00       8.0000E+00");
 }
 
 TEST(InputReport, ASpaceFramePrintsItsRollAnglesWithTwoDigitsBeforeThePoint) {
   ModelStore model = LoadGoldenModel("sframe");
   std::vector<std::string> lines = InputLines(model);
-  EXPECT_EQ(LineAfter(lines, "Roll(Deg)", 5), std::string(13, ' ') + "4        4         8      1            1           45.00E+0");
+  EXPECT_EQ(LineAfter(lines, "Roll(Deg)", 5),
+            std::string(13, ' ') + "4        4         8      1            1           45.00E+0");
 }
 
 TEST(InputReport, EverySectionButTheFirstMayStartANewPage) {
@@ -144,7 +164,8 @@ TEST(InputReport, EverySectionButTheFirstMayStartANewPage) {
   // The banner and the joint coordinates go on the page as it is; the supports start a new one.
   auto newPage = std::find(printer.events.begin(), printer.events.end(), "newpage");
   ASSERT_NE(newPage, printer.events.end());
-  EXPECT_EQ(*(newPage - 3), "line:" + std::string(21, ' ') + "  9         1.2000E+01       8.0000E+00");
+  EXPECT_EQ(*(newPage - 3),
+            "line:" + std::string(21, ' ') + "  9         1.2000E+01       8.0000E+00");
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(*(newPage + i), "line:");
   EXPECT_EQ(*(newPage + 7), "line:" + std::string(35, ' ') + "Supports");
 }

@@ -23,7 +23,8 @@ class Reader {
     throw std::runtime_error("JSON: " + what + " at offset " + std::to_string(i_));
   }
   void Space() {
-    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) ++i_;
+    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t'))
+      ++i_;
   }
   bool Eat(char c) {
     Space();
@@ -79,8 +80,10 @@ class Reader {
       v.kind = JsonValue::Kind::Number;
       std::size_t start = i_;
       if (s_[i_] == '-') ++i_;
-      if (i_ < s_.size() && s_[i_] == '0') ++i_;
-      else if (Digits() == 0) Fail("bad number");
+      if (i_ < s_.size() && s_[i_] == '0')
+        ++i_;
+      else if (Digits() == 0)
+        Fail("bad number");
       if (i_ < s_.size() && s_[i_] == '.' && (++i_, Digits() == 0)) Fail("bad fraction");
       if (i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E')) {
         ++i_;
@@ -127,6 +130,8 @@ const JsonValue& JsonValue::operator[](const std::string& key) const {
   return it->second;
 }
 
-JsonValue ParseJson(const std::string& text) { return Reader(text).Document(); }
+JsonValue ParseJson(const std::string& text) {
+  return Reader(text).Document();
+}
 
 }  // namespace stavelorn

@@ -42,13 +42,15 @@ TEST(PrintCommand, PrintsTheResultsAfterTheInputDataOnlyWhenTheAnalysisCompleted
   std::vector<std::string> complete = CleanRun(model);
   model.AnalysisStatus = kNotStable;
   std::vector<std::string> unstable = CleanRun(model);
-  const std::string endOfInput = "line:" + std::string(15, ' ') + "************** End of Input Data **************";
+  const std::string endOfInput =
+      "line:" + std::string(15, ' ') + "************** End of Input Data **************";
   auto inputEnd = std::find(unstable.begin(), unstable.end(), endOfInput);
   ASSERT_NE(inputEnd, unstable.end());
   EXPECT_EQ(*(inputEnd + 1), "end");
   auto completeEnd = std::find(complete.begin(), complete.end(), endOfInput);
   ASSERT_NE(completeEnd, complete.end());
-  EXPECT_EQ(*(completeEnd + 2), "line:" + std::string(10, ' ') + "*                   Results of Analysis                    *");
+  EXPECT_EQ(*(completeEnd + 2), "line:" + std::string(10, ' ') +
+                                    "*                   Results of Analysis                    *");
 }
 
 TEST(PrintCommand, StartsOnTheCurrentPageWhenAtMostATenthIsUsed) {
@@ -61,7 +63,8 @@ TEST(PrintCommand, StartsOnTheCurrentPageWhenAtMostATenthIsUsed) {
     bool newPage = used > 6.0;
     EXPECT_EQ(e[3] == "newpage", newPage) << used;
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(e[3 + (newPage ? 1 : 0) + i], "line:") << used;
-    EXPECT_EQ(e[8 + (newPage ? 1 : 0)], "line:" + std::string(26, ' ') + std::string(28, '*')) << used;
+    EXPECT_EQ(e[8 + (newPage ? 1 : 0)], "line:" + std::string(26, ' ') + std::string(28, '*'))
+        << used;
   }
 }
 

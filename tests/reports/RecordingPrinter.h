@@ -45,7 +45,9 @@ class RecordingPrinter : public ReportPrinter {
     events.push_back("font:" + name);
     font_ = name;
   }
-  void SetFontSize(double points) override { events.push_back("size:" + std::to_string(static_cast<int>(points))); }
+  void SetFontSize(double points) override {
+    events.push_back("size:" + std::to_string(static_cast<int>(points)));
+  }
   void SetFontBold(bool bold) override { events.push_back(bold ? "bold:1" : "bold:0"); }
 
   // The printed lines only, without the "line:" tag.

@@ -41,11 +41,13 @@ void FillHandResults(ModelStore& model) {
   int free = 0;
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k)
-      if (!restrained(j, k)) model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++free);
+      if (!restrained(j, k))
+        model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++free);
   int next = free;
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k)
-      if (restrained(j, k)) model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
+      if (restrained(j, k))
+        model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
   model.DofCount = static_cast<std::int16_t>(free);
   model.RestrainedCount = static_cast<std::int16_t>(total - free);
 

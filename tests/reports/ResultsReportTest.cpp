@@ -23,16 +23,19 @@ std::vector<std::string> ResultLines(const ModelStore& model) {
 }
 
 // The row that follows the heading line `heading` by `offset` lines.
-std::string LineAfter(const std::vector<std::string>& lines, const std::string& heading, int offset) {
-  auto it = std::find_if(lines.begin(), lines.end(),
-                         [&](const std::string& line) { return line.find(heading) != std::string::npos; });
+std::string LineAfter(const std::vector<std::string>& lines, const std::string& heading,
+                      int offset) {
+  auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+    return line.find(heading) != std::string::npos;
+  });
   EXPECT_NE(it, lines.end()) << heading;
   return it == lines.end() ? "" : *(it + offset);
 }
 
 // Columns first..last of a line, counted from 1.
 std::string Columns(const std::string& line, int first, int last) {
-  return line.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+  return line.substr(static_cast<std::size_t>(first - 1),
+                     static_cast<std::size_t>(last - first + 1));
 }
 
 TEST(ResultsReport, PrintsNothingUnlessTheAnalysisCompleted) {
@@ -65,10 +68,12 @@ TEST(ResultsReport, TrussForcesPrintTheirMagnitudeAndTensionOrCompression) {
   FillHandResults(model);
   model.MemberEndForces(2, 1) = -0.0f;
   std::vector<std::string> lines = ResultLines(model);
-  EXPECT_EQ(LineAfter(lines, "Axial Force (Qa)", 2), std::string(29, ' ') + "1       1.1000E+01 (T)");
+  EXPECT_EQ(LineAfter(lines, "Axial Force (Qa)", 2),
+            std::string(29, ' ') + "1       1.1000E+01 (T)");
   EXPECT_EQ(LineAfter(lines, "Axial Force (Qa)", 3), std::string(29, ' ') + "2       0.0000E+00 ");
   EXPECT_EQ(LineAfter(lines, "Axial Force (Qa)", 4), std::string(29, ' ') + "3       0.0000E+00 ");
-  EXPECT_EQ(LineAfter(lines, "Axial Force (Qa)", 6), std::string(29, ' ') + "5       5.1000E+01 (C)");
+  EXPECT_EQ(LineAfter(lines, "Axial Force (Qa)", 6),
+            std::string(29, ' ') + "5       5.1000E+01 (C)");
 }
 
 TEST(ResultsReport, RestrainedCoordinatesShowTheFirstSettlementOfTheirJoint) {
@@ -77,7 +82,8 @@ TEST(ResultsReport, RestrainedCoordinatesShowTheFirstSettlementOfTheirJoint) {
   model.SettlementCount = 3;
   model.SettlementJoints.Redim(3);
   model.SettlementValues.Redim(3, 2);
-  model.SettlementJoints(1) = 1, model.SettlementValues(1, 1) = 1E-10f, model.SettlementValues(1, 2) = 2E-10f;
+  model.SettlementJoints(1) = 1, model.SettlementValues(1, 1) = 1E-10f,
+  model.SettlementValues(1, 2) = 2E-10f;
   model.SettlementJoints(2) = 3, model.SettlementValues(2, 2) = -0.25f;
   model.SettlementJoints(3) = 3, model.SettlementValues(3, 2) = 7.0f;
   std::vector<std::string> lines = ResultLines(model);
@@ -96,7 +102,8 @@ TEST(ResultsReport, AFreeCoordinateOfASupportReactsWithZero) {
   std::string row = LineAfter(lines, "X Force       Y Force", 3);
   EXPECT_EQ(Columns(row, 26, 28), "  3");
   EXPECT_EQ(Columns(row, 36, 46), " 0.0000E+00");
-  EXPECT_EQ(Columns(row, 50, 60), " 1.4005E+03");  // restrained coordinate 14 -> reaction 14 - 10 = 4
+  EXPECT_EQ(Columns(row, 50, 60),
+            " 1.4005E+03");  // restrained coordinate 14 -> reaction 14 - 10 = 4
   EXPECT_EQ(row.substr(60), "   ");
 }
 
@@ -136,7 +143,8 @@ TEST(ResultsReport, EndsWithTheClosingLine) {
   FillHandResults(model);
   std::vector<std::string> lines = ResultLines(model);
   ASSERT_GE(lines.size(), 3u);
-  EXPECT_EQ(lines[lines.size() - 1], std::string(16, ' ') + "*************** End of Analysis ***************");
+  EXPECT_EQ(lines[lines.size() - 1],
+            std::string(16, ' ') + "*************** End of Analysis ***************");
   EXPECT_EQ(lines[lines.size() - 2], "");
   EXPECT_EQ(lines[lines.size() - 3], "");
 }

@@ -8,8 +8,8 @@ namespace {
 
 // Deterministic values with a spread of magnitudes and signs, each exact to 7 digits.
 float SampleValue(int seed) {
-  static const float kValues[] = {240.0f, -10.5f, 0.0065f, 6.5e-06f, 1.234568e+07f, 29000.0f,
-                                  0.3f,   -144.0f, 1.0e-12f, 3.5f,   -0.0001f,    7.25e+20f};
+  static const float kValues[] = {240.0f, -10.5f,  0.0065f,  6.5e-06f, 1.234568e+07f, 29000.0f,
+                                  0.3f,   -144.0f, 1.0e-12f, 3.5f,     -0.0001f,      7.25e+20f};
   return kValues[seed % 12];
 }
 
@@ -122,24 +122,37 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
   for (const auto& pair : counts)
     if (pair[0] != pair[1]) return difference = "a count", false;
   const int dof = a.CoordsPerJoint;
-  return SameRows(a.JointCoords, b.JointCoords, a.JointCount, a.CoordColumns, "JointCoords", difference) &&
+  return SameRows(a.JointCoords, b.JointCoords, a.JointCount, a.CoordColumns, "JointCoords",
+                  difference) &&
          SameRows(a.Supports, b.Supports, a.SupportCount, dof + 1, "Supports", difference) &&
-         SameRows(a.Materials, b.Materials, a.MaterialCount, a.MaterialColumns(), "Materials", difference) &&
-         SameRows(a.Sections, b.Sections, a.SectionCount, a.SectionColumns, "Sections", difference) &&
+         SameRows(a.Materials, b.Materials, a.MaterialCount, a.MaterialColumns(), "Materials",
+                  difference) &&
+         SameRows(a.Sections, b.Sections, a.SectionCount, a.SectionColumns, "Sections",
+                  difference) &&
          SameRows(a.MemberProps, b.MemberProps, a.MemberCount, 4, "MemberProps", difference) &&
          (a.StructType != "SFrame" ||
           SameEntries(a.RollAngles, b.RollAngles, a.MemberCount, "RollAngles", difference)) &&
          SameRows(a.Releases, b.Releases, a.ReleaseCount, 2, "Releases", difference) &&
-         SameEntries(a.JointLoadJoints, b.JointLoadJoints, a.JointLoadCount, "JointLoadJoints", difference) &&
-         SameRows(a.JointLoadValues, b.JointLoadValues, a.JointLoadCount, dof, "JointLoadValues", difference) &&
-         SameRows(a.MemberLoadInfo, b.MemberLoadInfo, a.MemberLoadCount, 2, "MemberLoadInfo", difference) &&
-         SameRows(a.MemberLoadValues, b.MemberLoadValues, a.MemberLoadCount, 4, "MemberLoadValues", difference) &&
-         SameEntries(a.SettlementJoints, b.SettlementJoints, a.SettlementCount, "SettlementJoints", difference) &&
-         SameRows(a.SettlementValues, b.SettlementValues, a.SettlementCount, dof, "SettlementValues", difference) &&
-         SameEntries(a.TempChangeMembers, b.TempChangeMembers, a.TempChangeCount, "TempChangeMembers", difference) &&
-         SameEntries(a.TempChangeValues, b.TempChangeValues, a.TempChangeCount, "TempChangeValues", difference) &&
-         SameEntries(a.FabErrorMembers, b.FabErrorMembers, a.FabErrorCount, "FabErrorMembers", difference) &&
-         SameEntries(a.FabErrorValues, b.FabErrorValues, a.FabErrorCount, "FabErrorValues", difference);
+         SameEntries(a.JointLoadJoints, b.JointLoadJoints, a.JointLoadCount, "JointLoadJoints",
+                     difference) &&
+         SameRows(a.JointLoadValues, b.JointLoadValues, a.JointLoadCount, dof, "JointLoadValues",
+                  difference) &&
+         SameRows(a.MemberLoadInfo, b.MemberLoadInfo, a.MemberLoadCount, 2, "MemberLoadInfo",
+                  difference) &&
+         SameRows(a.MemberLoadValues, b.MemberLoadValues, a.MemberLoadCount, 4, "MemberLoadValues",
+                  difference) &&
+         SameEntries(a.SettlementJoints, b.SettlementJoints, a.SettlementCount, "SettlementJoints",
+                     difference) &&
+         SameRows(a.SettlementValues, b.SettlementValues, a.SettlementCount, dof,
+                  "SettlementValues", difference) &&
+         SameEntries(a.TempChangeMembers, b.TempChangeMembers, a.TempChangeCount,
+                     "TempChangeMembers", difference) &&
+         SameEntries(a.TempChangeValues, b.TempChangeValues, a.TempChangeCount, "TempChangeValues",
+                     difference) &&
+         SameEntries(a.FabErrorMembers, b.FabErrorMembers, a.FabErrorCount, "FabErrorMembers",
+                     difference) &&
+         SameEntries(a.FabErrorValues, b.FabErrorValues, a.FabErrorCount, "FabErrorValues",
+                     difference);
 }
 
 std::string SourcePath(const std::string& relative) {

@@ -11,7 +11,8 @@ namespace {
 TEST(ConsoleMessages, WritesEachBoxAndNeverGoesOnByItself) {
   std::ostringstream out;
   ConsoleMessages messages(out);
-  EXPECT_EQ(messages.ReportErrorRetry("Printer Error", RunError{482, "Printer error"}), kAnswerCancel);
+  EXPECT_EQ(messages.ReportErrorRetry("Printer Error", RunError{482, "Printer error"}),
+            kAnswerCancel);
   EXPECT_EQ(messages.AskQuestion("Save Data ?", "Save Input Data in File ?"), kAnswerNo);
   EXPECT_EQ(messages.AskYesNo("Analysis Results", "Print ?"), kAnswerNo);
   EXPECT_EQ(messages.AskOkCancel("Delete Materials", "Delete Material 1 ?"), kAnswerCancel);

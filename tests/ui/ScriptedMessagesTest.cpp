@@ -10,8 +10,10 @@ namespace {
 TEST(ScriptedMessages, AnswersInScriptOrderAndLogsEveryBox) {
   ScriptedMessages messages({kAnswerNo, kAnswerRetry, kAnswerCancel});
   EXPECT_EQ(messages.AskQuestion("Save Data ?", "Save Input Data in File ?"), kAnswerNo);
-  EXPECT_EQ(messages.ReportErrorRetry("Printer Error", RunError{482, "Printer error"}), kAnswerRetry);
-  EXPECT_EQ(messages.AskOkCancel("Edit Materials", "Edit properties of material 1 ?"), kAnswerCancel);
+  EXPECT_EQ(messages.ReportErrorRetry("Printer Error", RunError{482, "Printer error"}),
+            kAnswerRetry);
+  EXPECT_EQ(messages.AskOkCancel("Edit Materials", "Edit properties of material 1 ?"),
+            kAnswerCancel);
   ASSERT_EQ(messages.Log().size(), 3u);
   EXPECT_EQ(messages.Log()[0].Style, kStyleYesNoQuestion);
   EXPECT_EQ(messages.Log()[1].Title, "Printer Error");

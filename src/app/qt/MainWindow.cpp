@@ -28,7 +28,9 @@ using M = MenuItem;
 
 // Positions are kept in twips, as the layout rules state them; 15 twips make a pixel at 96 dpi
 // and Qt scales pixels on other screens.
-int Px(int twips) { return twips / 15; }
+int Px(int twips) {
+  return twips / 15;
+}
 
 constexpr int kLabelLeft = 240;
 constexpr int kLabelWidth = 2300;
@@ -138,16 +140,22 @@ void MainWindow::Run(MenuItem item) {
     case M::MnuProjExit: close(); return;
     case M::MnuAna: session_.Analyze(); break;
     case M::MnuEditData: session_.EditData(); break;
-    case M::MnuJoint: case M::MnuMatProp: case M::MnuCrossProp: case M::MnuMemb: {
-      const FormId window = item == M::MnuJoint      ? FormId::JointA
-                            : item == M::MnuMatProp  ? FormId::MatA
+    case M::MnuJoint:
+    case M::MnuMatProp:
+    case M::MnuCrossProp:
+    case M::MnuMemb: {
+      const FormId window = item == M::MnuJoint       ? FormId::JointA
+                            : item == M::MnuMatProp   ? FormId::MatA
                             : item == M::MnuCrossProp ? FormId::CrossA
                                                       : FormId::MemberA;
       const bool committed = ShowListWindow(window, model_, messages_, this);
       session_.DataWindowClosed(item, committed);
       break;
     }
-    case M::MnuLoadJt: case M::MnuLoadMem: case M::MnuLoadSett: case M::MnuLoadTemp:
+    case M::MnuLoadJt:
+    case M::MnuLoadMem:
+    case M::MnuLoadSett:
+    case M::MnuLoadTemp:
     case M::MnuLoadErr: {
       const FormId window = item == M::MnuLoadJt     ? FormId::JLoadA
                             : item == M::MnuLoadMem  ? FormId::MemLoadA
@@ -158,7 +166,9 @@ void MainWindow::Run(MenuItem item) {
       session_.DataWindowClosed(item, committed);
       break;
     }
-    case M::MnuJtDispl: case M::MnuMemForce: case M::MnuReact:
+    case M::MnuJtDispl:
+    case M::MnuMemForce:
+    case M::MnuReact:
       ShowResultsWindow(item == M::MnuJtDispl    ? FormId::Disp
                         : item == M::MnuMemForce ? FormId::MbForce
                                                  : FormId::Reac,
@@ -204,13 +214,17 @@ void MainWindow::ArrangeLayout() {
   int canvasTop = title->y() + title->height() + Px(200);
   int canvasWidth = width - Px(kCanvasLeft);
   int canvasHeight = height - canvasTop - Px(1000);
-  if (canvasHeight < canvasWidth) canvasWidth = canvasHeight;
-  else canvasHeight = canvasWidth;
-  canvas_->setGeometry(Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0), std::max(canvasHeight, 0));
+  if (canvasHeight < canvasWidth)
+    canvasWidth = canvasHeight;
+  else
+    canvasHeight = canvasWidth;
+  canvas_->setGeometry(Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0),
+                       std::max(canvasHeight, 0));
 
   int y = canvasTop;
   for (int n = 2; n <= 8; ++n) {
-    labels_[static_cast<std::size_t>(n)]->setGeometry(Px(kLabelLeft), y, Px(kLabelWidth), Px(kLabelHeight));
+    labels_[static_cast<std::size_t>(n)]->setGeometry(Px(kLabelLeft), y, Px(kLabelWidth),
+                                                      Px(kLabelHeight));
     y += Px(n == 2 ? 500 : 360);
   }
   combo_->setGeometry(Px(kLabelLeft), y, Px(1000), Px(330));
@@ -237,8 +251,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (session_.ConfirmExit()) event->accept();
-  else event->ignore();
+  if (session_.ConfirmExit())
+    event->accept();
+  else
+    event->ignore();
   Refresh();
 }
 
@@ -270,10 +286,12 @@ void MainWindow::SavePicture() {
   QString suggestion = model_.ProjectFile.empty()
                            ? QString("structure.png")
                            : project.absolutePath() + "/" + project.completeBaseName() + ".png";
-  std::string path = dialogs_.SaveFile({"Save Picture", "Pictures", "*.png *.svg", "png", suggestion.toStdString()});
+  std::string path = dialogs_.SaveFile(
+      {"Save Picture", "Pictures", "*.png *.svg", "png", suggestion.toStdString()});
   if (path.empty()) return;
   if (!canvas_->SavePicture(QString::fromStdString(path)))
-    messages_.ReportError("Picture Save Error", RunError{kErrFileAccess, "Path/File access error: " + path});
+    messages_.ReportError("Picture Save Error",
+                          RunError{kErrFileAccess, "Path/File access error: " + path});
 }
 
 std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
@@ -284,8 +302,8 @@ std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
     QString suggestion = model_.ProjectFile.empty()
                              ? QString("report.pdf")
                              : project.absolutePath() + "/" + project.completeBaseName() + ".pdf";
-    std::string path = dialogs_.SaveFile({"Print to PDF File", "PDF Files", "*.pdf", "pdf",
-                                          suggestion.toStdString()});
+    std::string path = dialogs_.SaveFile(
+        {"Print to PDF File", "PDF Files", "*.pdf", "pdf", suggestion.toStdString()});
     if (path.empty()) return nullptr;
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(path));

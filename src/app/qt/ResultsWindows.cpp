@@ -37,10 +37,15 @@ Qt::Alignment ToQt(CellPlace place) {
 // the window's own members while it is destroyed.
 class ResultTableModel : public QAbstractTableModel {
  public:
-  ResultTableModel(ResultTable table, QObject* parent) : QAbstractTableModel(parent), table_(std::move(table)) {}
+  ResultTableModel(ResultTable table, QObject* parent)
+      : QAbstractTableModel(parent), table_(std::move(table)) {}
 
-  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.Rows() - 1; }
-  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : table_.Cols(); }
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : table_.Rows() - 1;
+  }
+  int columnCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : table_.Cols();
+  }
 
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid()) return {};
@@ -58,11 +63,14 @@ class ResultTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::DisplayRole) return QString::fromStdString(Cell(0, section));
-    if (role == Qt::TextAlignmentRole) return int(ToQt(PlaceOf(table_, 0, section)) | Qt::TextWordWrap);
+    if (role == Qt::TextAlignmentRole)
+      return int(ToQt(PlaceOf(table_, 0, section)) | Qt::TextWordWrap);
     return {};
   }
 
-  Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsEnabled | Qt::ItemIsSelectable; }
+  Qt::ItemFlags flags(const QModelIndex&) const override {
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  }
 
  private:
   const std::string& Cell(int row, int col) const {
@@ -117,7 +125,9 @@ void ResultsWindow::Build() {
   }
 }
 
-int ResultsWindow::Px(int twips) const { return static_cast<int>(std::lround(twips * unit_)); }
+int ResultsWindow::Px(int twips) const {
+  return static_cast<int>(std::lround(twips * unit_));
+}
 
 void ResultsWindow::SizeGrid() {
   for (int col = 0; col < table_.Cols(); ++col)
@@ -125,26 +135,31 @@ void ResultsWindow::SizeGrid() {
   view_->verticalHeader()->setDefaultSectionSize(Px(table_.RowHeight));
   view_->horizontalHeader()->setFixedHeight(Px(table_.HeadingHeight));
   const ResultGridSize& size = table_.Size;
-  view_->setVerticalScrollBarPolicy(size.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  view_->setVerticalScrollBarPolicy(size.VerticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
   // The rule's allowances are for grid lines between the cells, which a table view draws inside
   // its cells; the view is given exactly the columns and the rows the rule shows.
   const int frame = 2 * view_->frameWidth();
   int width = frame + (size.VerticalScrollBar ? view_->verticalScrollBar()->sizeHint().width() : 0);
   for (int col = 0; col < table_.Cols(); ++col) width += view_->columnWidth(col);
-  view_->setFixedSize(width, frame + Px(table_.HeadingHeight) + size.ShownDataRows * Px(table_.RowHeight));
+  view_->setFixedSize(width,
+                      frame + Px(table_.HeadingHeight) + size.ShownDataRows * Px(table_.RowHeight));
 }
 
 void ResultsWindow::Arrange() {
   const int gap = Px(100);
   const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
   const int closeWidth = close_->sizeHint().width() + Px(600);
-  const int columnWidth =
-      std::max({view_->width(), closeWidth, label1_->sizeHint().width(), label2_->sizeHint().width()}) + 4 * gap;
-  const int gridTop = Px(120) + label1_->sizeHint().height() + gap + label2_->sizeHint().height() + Px(200);
+  const int columnWidth = std::max({view_->width(), closeWidth, label1_->sizeHint().width(),
+                                    label2_->sizeHint().width()}) +
+                          4 * gap;
+  const int gridTop =
+      Px(120) + label1_->sizeHint().height() + gap + label2_->sizeHint().height() + Px(200);
   const int columnHeight = gridTop + view_->height() + Px(300) + buttonHeight + gap;
   const bool canvas = canvas_ && !canvas_->isHidden();
   const int side = canvas ? std::max(columnHeight - 2 * gap, Px(4000)) : 0;
-  const QSize needed(columnWidth + (canvas ? side + gap : 0), std::max(columnHeight, side + 2 * gap));
+  const QSize needed(columnWidth + (canvas ? side + gap : 0),
+                     std::max(columnHeight, side + 2 * gap));
   if (width() < needed.width() || height() < needed.height()) {
     resize(std::max(width(), needed.width()), std::max(height(), needed.height()));
     return;  // the resize event arranges again
@@ -199,9 +214,9 @@ QString ResultsWindow::SelectedText() const {
   const QItemSelectionModel* selection = view_->selectionModel();
   const QAbstractItemModel* cells = view_->model();
   // The view counts data rows from 0; the table counts its heading as row 0.
-  return QString::fromStdString(CopyCells(table_, top + 1, left, bottom + 1, right, [&](int row, int col) {
-    return selection->isSelected(cells->index(row - 1, col));
-  }));
+  return QString::fromStdString(CopyCells(
+      table_, top + 1, left, bottom + 1, right,
+      [&](int row, int col) { return selection->isSelected(cells->index(row - 1, col)); }));
 }
 
 void ShowResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent) {

@@ -26,11 +26,15 @@ std::unique_ptr<ListEditor> EditorFor(FormId form, ModelStore& model, Messages& 
     case FormId::MatA: return std::make_unique<MaterialEditor>(model, messages);
     case FormId::CrossA: return std::make_unique<SectionEditor>(model, messages);
     case FormId::MemberA: return std::make_unique<MemberEditor>(model, messages);
-    case FormId::JLoadA: return std::make_unique<JointLoadEditor>(model, messages, JointData::Loads);
-    case FormId::JSettleA: return std::make_unique<JointLoadEditor>(model, messages, JointData::Settlements);
+    case FormId::JLoadA:
+      return std::make_unique<JointLoadEditor>(model, messages, JointData::Loads);
+    case FormId::JSettleA:
+      return std::make_unique<JointLoadEditor>(model, messages, JointData::Settlements);
     case FormId::MemLoadA: return std::make_unique<MemberLoadEditor>(model, messages);
-    case FormId::MemTempA: return std::make_unique<MemberValueEditor>(model, messages, MemberData::TempChanges);
-    case FormId::MemErrA: return std::make_unique<MemberValueEditor>(model, messages, MemberData::FabErrors);
+    case FormId::MemTempA:
+      return std::make_unique<MemberValueEditor>(model, messages, MemberData::TempChanges);
+    case FormId::MemErrA:
+      return std::make_unique<MemberValueEditor>(model, messages, MemberData::FabErrors);
     default: throw std::invalid_argument("no list window for this form");
   }
 }

@@ -45,8 +45,10 @@ void EntryDialog::Build() {
   note_->setWordWrap(longNote);
   // A long note is written for a label of about 44 characters: its runs of blanks end its lines.
   if (longNote) note_->setFixedWidth(note_->fontMetrics().averageCharWidth() * 44);
-  if (longNote) fieldGrid->addWidget(note_, EntryForm::kFields + 1, 0, 1, 3);
-  else if (form.NoteField > 0) fieldGrid->addWidget(note_, form.NoteField, 2);
+  if (longNote)
+    fieldGrid->addWidget(note_, EntryForm::kFields + 1, 0, 1, 3);
+  else if (form.NoteField > 0)
+    fieldGrid->addWidget(note_, form.NoteField, 2);
   note_->setVisible(form.NoteField > 0);
 
   checkGroup_ = new QLabel(QString::fromStdString(form.CheckGroup), this);

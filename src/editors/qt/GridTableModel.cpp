@@ -8,20 +8,27 @@ namespace stavelorn {
 GridTableModel::GridTableModel(GridModel& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), rows_(grid.Rows()), cols_(grid.Cols()) {
   grid_.SetObserver({[this](int row, int col) {
-                       if (row == 0) emit headerDataChanged(Qt::Horizontal, col, col);
-                       else emit dataChanged(index(row - 1, col), index(row - 1, col));
+                       if (row == 0)
+                         emit headerDataChanged(Qt::Horizontal, col, col);
+                       else
+                         emit dataChanged(index(row - 1, col), index(row - 1, col));
                      },
                      [this] { LayoutChanged(); }});
 }
 
-int GridTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ - 1; }
+int GridTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_ - 1;
+}
 
-int GridTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : cols_;
+}
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(grid_.Text(index.row() + 1, index.column()));
+    case Qt::DisplayRole:
+      return QString::fromStdString(grid_.Text(index.row() + 1, index.column()));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
       if (index.column() == 0) return QBrush(QColor(212, 208, 200));

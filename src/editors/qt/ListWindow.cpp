@@ -16,7 +16,8 @@
 
 namespace stavelorn {
 
-ListWindow::ListWindow(ListEditor& editor, QWidget* parent, QWidget* preview, std::function<void()> drawPreview)
+ListWindow::ListWindow(ListEditor& editor, QWidget* parent, QWidget* preview,
+                       std::function<void()> drawPreview)
     : QDialog(parent), editor_(editor), preview_(preview), drawPreview_(std::move(drawPreview)) {
   editor_.SetWindows(*this);
   // The grid's twips follow the font: a data row (240 twips) is one line of text with room.
@@ -58,8 +59,8 @@ void ListWindow::Build() {
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListWindow::SelectionFromView, Qt::UniqueConnection);
   });
-  connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListWindow::SelectionFromView,
-          Qt::UniqueConnection);
+  connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &ListWindow::SelectionFromView, Qt::UniqueConnection);
   connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
     if (!syncing_) editor_.Grid().SetTopRow(value + 1);
   });
@@ -90,7 +91,9 @@ void ListWindow::Build() {
   }
 }
 
-QPushButton* ListWindow::Button(const char* name) const { return findChild<QPushButton*>(name); }
+QPushButton* ListWindow::Button(const char* name) const {
+  return findChild<QPushButton*>(name);
+}
 
 void ListWindow::Command(void (ListEditor::*command)()) {
   (editor_.*command)();
@@ -141,7 +144,9 @@ void ListWindow::resizeEvent(QResizeEvent* event) {
   Arrange();
 }
 
-int ListWindow::Px(int twips) const { return static_cast<int>(std::lround(twips * unit_)); }
+int ListWindow::Px(int twips) const {
+  return static_cast<int>(std::lround(twips * unit_));
+}
 
 void ListWindow::SyncFromGrid() {
   if (syncing_) return;
@@ -150,21 +155,25 @@ void ListWindow::SyncFromGrid() {
   for (int col = 0; col < grid.Cols(); ++col) view_->setColumnWidth(col, Px(grid.ColWidth(col)));
   view_->verticalHeader()->setDefaultSectionSize(Px(grid.RowHeight(1)));
   view_->horizontalHeader()->setFixedHeight(Px(grid.RowHeight(0)));
-  view_->setVerticalScrollBarPolicy(grid.VerticalScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  view_->setVerticalScrollBarPolicy(grid.VerticalScrollBar() ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAlwaysOff);
   // The sizing rule's allowances are for grid lines between the cells; a table view draws them
   // inside its cells, so it is given exactly the columns and the rows the rule shows.
   const int frame = 2 * view_->frameWidth();
-  int width = frame + (grid.VerticalScrollBar() ? view_->verticalScrollBar()->sizeHint().width() : 0);
+  int width =
+      frame + (grid.VerticalScrollBar() ? view_->verticalScrollBar()->sizeHint().width() : 0);
   for (int col = 0; col < grid.Cols(); ++col) width += Px(grid.ColWidth(col));
   const int shown = std::min(grid.Rows(), 11);
   view_->setFixedSize(width, frame + Px(grid.RowHeight(0)) + (shown - 1) * Px(grid.RowHeight(1)));
 
   QItemSelectionModel* selection = view_->selectionModel();
-  const int top = std::min(grid.Row(), grid.RowSel()) - 1, bottom = std::max(grid.Row(), grid.RowSel()) - 1;
+  const int top = std::min(grid.Row(), grid.RowSel()) - 1,
+            bottom = std::max(grid.Row(), grid.RowSel()) - 1;
   const int left = std::min(grid.Col(), grid.ColSel()), right = std::max(grid.Col(), grid.ColSel());
   selection->select(QItemSelection(table_->index(top, left), table_->index(bottom, right)),
                     QItemSelectionModel::ClearAndSelect);
-  selection->setCurrentIndex(table_->index(grid.RowSel() - 1, grid.ColSel()), QItemSelectionModel::NoUpdate);
+  selection->setCurrentIndex(table_->index(grid.RowSel() - 1, grid.ColSel()),
+                             QItemSelectionModel::NoUpdate);
   view_->verticalScrollBar()->setValue(grid.TopRow() - 1);
 
   const ListWindowForm& form = editor_.Window();
@@ -204,16 +213,21 @@ void ListWindow::Arrange() {
   const int gap = Px(100);
   const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
   int widest = 0;
-  for (QPushButton* b : {add_, insert_, edit_, delete_}) widest = std::max(widest, b->sizeHint().width());
+  for (QPushButton* b : {add_, insert_, edit_, delete_})
+    widest = std::max(widest, b->sizeHint().width());
   // CloseB spans the two columns of command buttons above it.
-  const int closeWidth = std::max(close_->sizeHint().width() + Px(300), 2 * (widest + Px(100)) + gap);
+  const int closeWidth =
+      std::max(close_->sizeHint().width() + Px(300), 2 * (widest + Px(100)) + gap);
   const int cancelWidth = cancel_->sizeHint().width() + Px(200);
   const int columnWidth = std::max({view_->width(), closeWidth + 2 * (cancelWidth + 2 * gap),
-                                    label1_->sizeHint().width(), label2_->sizeHint().width()}) + 2 * gap;
-  const int gridTop = Px(120) + label1_->sizeHint().height() + Px(100) + label2_->sizeHint().height() + Px(200);
+                                    label1_->sizeHint().width(), label2_->sizeHint().width()}) +
+                          2 * gap;
+  const int gridTop =
+      Px(120) + label1_->sizeHint().height() + Px(100) + label2_->sizeHint().height() + Px(200);
   const int columnHeight = gridTop + view_->height() + Px(300) + 3 * buttonHeight + 3 * gap;
   const int side = preview_ ? std::max(columnHeight - 2 * gap, Px(4000)) : 0;
-  const QSize needed(columnWidth + (preview_ ? side + gap : 0), std::max(columnHeight, side + 2 * gap));
+  const QSize needed(columnWidth + (preview_ ? side + gap : 0),
+                     std::max(columnHeight, side + 2 * gap));
   if (width() < needed.width() || height() < needed.height()) {
     resize(std::max(width(), needed.width()), std::max(height(), needed.height()));
     return;  // the resize event arranges again

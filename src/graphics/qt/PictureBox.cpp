@@ -72,8 +72,10 @@ void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size)
         painter.drawLine(QPointF(map.X(s.X1), map.Y(s.Y1)), QPointF(map.X(s.X2), map.Y(s.Y2)));
         break;
       case Stroke::Kind::Box:
-        painter.fillRect(QRectF(QPointF(map.X(s.X1), map.Y(s.Y1)), QPointF(map.X(s.X2), map.Y(s.Y2))).normalized(),
-                         colour);
+        painter.fillRect(
+            QRectF(QPointF(map.X(s.X1), map.Y(s.Y1)), QPointF(map.X(s.X2), map.Y(s.Y2)))
+                .normalized(),
+            colour);
         break;
       case Stroke::Kind::Circle: {
         const double r = map.Length(s.Radius);

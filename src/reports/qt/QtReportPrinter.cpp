@@ -21,9 +21,10 @@ QtReportPrinter::~QtReportPrinter() {
 void QtReportPrinter::Begin() {
   if (painter_.isActive()) return;
   if (!painter_.begin(printer_.get())) {
-    QString where = printer_->outputFileName().isEmpty() ? printer_->printerName()
-                                                         : printer_->outputFileName();
-    throw PrinterFailure(RunError{kErrPrinter, "Printer error: cannot print on \"" + where.toStdString() + "\""});
+    QString where =
+        printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
+    throw PrinterFailure(
+        RunError{kErrPrinter, "Printer error: cannot print on \"" + where.toStdString() + "\""});
   }
   ApplyFont();
   y_ = 0;
@@ -58,7 +59,8 @@ void QtReportPrinter::NewPage() {
 void QtReportPrinter::EndDocument() {
   if (!painter_.isActive()) return;
   if (!painter_.end())
-    throw PrinterFailure(RunError{kErrPrinter, "Printer error: the document could not be finished"});
+    throw PrinterFailure(
+        RunError{kErrPrinter, "Printer error: the document could not be finished"});
 }
 
 void QtReportPrinter::AbandonDocument() {

@@ -5,9 +5,13 @@
 
 namespace stavelorn {
 
-std::string QtFileDialogs::OpenFile(const FileDialogRequest& request) { return Run(request, false); }
+std::string QtFileDialogs::OpenFile(const FileDialogRequest& request) {
+  return Run(request, false);
+}
 
-std::string QtFileDialogs::SaveFile(const FileDialogRequest& request) { return Run(request, true); }
+std::string QtFileDialogs::SaveFile(const FileDialogRequest& request) {
+  return Run(request, true);
+}
 
 std::string QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent_, QString::fromStdString(request.Title));

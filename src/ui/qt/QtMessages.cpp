@@ -15,7 +15,8 @@ struct BoxLook {
 
 BoxLook LookOf(MessageStyle style) {
   switch (style) {
-    case kStyleYesNo: return {QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+    case kStyleYesNo:
+      return {QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
     case kStyleCritical: return {QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok};
     case kStyleInformation: return {QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok};
     case kStyleRetryCancelCritical:
@@ -44,8 +45,8 @@ int AnswerOf(int button) {
 
 int QtMessages::Show(const std::string& title, const std::string& text, MessageStyle style) {
   BoxLook look = LookOf(style);
-  QMessageBox box(look.icon, QString::fromStdString(title), QString::fromStdString(text), look.buttons,
-                  parent_);
+  QMessageBox box(look.icon, QString::fromStdString(title), QString::fromStdString(text),
+                  look.buttons, parent_);
   box.setDefaultButton(look.defaultButton);
   int button = box.exec();
   // A box without Cancel closed from its title bar counts as its last button (No, or OK).

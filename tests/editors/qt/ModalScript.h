@@ -31,7 +31,9 @@ class ModalScript {
   bool Done() const { return steps_.empty(); }
 
  private:
-  void Schedule() { QTimer::singleShot(5, &context_, [this] { Poll(); }); }
+  void Schedule() {
+    QTimer::singleShot(5, &context_, [this] { Poll(); });
+  }
 
   void Poll() {
     Schedule();
