@@ -7,7 +7,7 @@
 #include "editors/MemberEditor.h"
 #include "editors/ScriptedEditorWindows.h"
 #include "graphics/RecordingCanvas.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::ScriptedEditorWindows;

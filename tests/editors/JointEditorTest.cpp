@@ -4,7 +4,7 @@
 #include "editors/JointEditor.h"
 #include "editors/RestraintText.h"
 #include "editors/ScriptedEditorWindows.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::Row;

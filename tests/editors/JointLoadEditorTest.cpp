@@ -7,7 +7,7 @@
 
 #include "editors/JointLoadEditor.h"
 #include "editors/KeyedEntry.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::EnterKeyed;

@@ -5,7 +5,7 @@
 
 #include "editors/MaterialEditor.h"
 #include "editors/ScriptedEditorWindows.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::EnterItems;

@@ -9,7 +9,7 @@
 #include "editors/KeyedEntry.h"
 #include "editors/LoadPreviews.h"
 #include "graphics/RecordingCanvas.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::Structure;

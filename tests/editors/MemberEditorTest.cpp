@@ -6,7 +6,7 @@
 #include "editors/MemberEditor.h"
 #include "editors/ScriptedEditorWindows.h"
 #include "editors/SectionEditor.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::EnterItems;

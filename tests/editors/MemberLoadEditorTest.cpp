@@ -5,7 +5,7 @@
 
 #include "editors/KeyedEntry.h"
 #include "editors/MemberLoadEditor.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::EnterKeyed;

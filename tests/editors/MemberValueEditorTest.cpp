@@ -7,7 +7,7 @@
 
 #include "editors/KeyedEntry.h"
 #include "editors/MemberValueEditor.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::EnterKeyed;

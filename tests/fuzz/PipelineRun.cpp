@@ -9,7 +9,7 @@
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 

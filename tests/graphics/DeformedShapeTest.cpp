@@ -8,7 +8,7 @@
 #include "graphics/Drawing.h"
 #include "graphics/ElasticCurve.h"
 #include "graphics/PlaneModels.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {

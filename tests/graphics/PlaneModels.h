@@ -8,7 +8,7 @@
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
 #include "model/ModelStore.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn::testing {
 

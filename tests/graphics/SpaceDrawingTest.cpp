@@ -7,7 +7,7 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/PlaneModels.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {

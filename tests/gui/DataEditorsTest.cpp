@@ -16,8 +16,8 @@
 #include "editors/qt/DataEditors.h"
 #include "editors/qt/ModalScript.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedFileDialogs.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::ModalScript;
@@ -94,7 +94,7 @@ class DataEditorsTest : public QObject {
     ModelStore model;
     ScriptedMessages messages;
     MainWindow window(model, &messages);
-    QVERIFY(window.Session().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
+    QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
     window.Refresh();
     const ModelStore before = model;
     for (const Case& c : cases) {
@@ -124,7 +124,7 @@ class DataEditorsTest : public QObject {
     QCOMPARE(model.JointCount, before.JointCount);
     QVERIFY(model.Supports == before.Supports && model.Materials == before.Materials);
     QVERIFY(model.MemberProps == before.MemberProps && model.Releases == before.Releases);
-    QVERIFY(!window.Session().HasUnsavedChanges());
+    QVERIFY(!window.Commands().HasUnsavedChanges());
   }
 
   void theJointDialogShowsWhatTheTypeUsesAndTypingReachesTheGrid() {
@@ -234,7 +234,7 @@ class DataEditorsTest : public QObject {
     QCOMPARE(model.MaterialCount, std::int16_t(2));
     QCOMPARE(model.Materials(2, 2), 1e-5f);
     QCOMPARE(window.Label(5)->text(), QString(" Materials: 2"));
-    QVERIFY(window.Session().HasUnsavedChanges());
+    QVERIFY(window.Commands().HasUnsavedChanges());
 
     // The window's own close button is Cancel: the model keeps its two materials.
     script.On("MatA", [&messages](QWidget* list) {

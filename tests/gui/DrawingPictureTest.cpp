@@ -13,8 +13,8 @@
 #include "graphics/qt/PictureBox.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedFileDialogs.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 

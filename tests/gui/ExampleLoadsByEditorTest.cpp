@@ -16,8 +16,8 @@
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedFileDialogs.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::ModalScript;
@@ -122,7 +122,7 @@ class ExampleLoadsByEditorTest : public QObject {
     const QString saved = QDir::temp().filePath(name + "-loads-by-editor.str");
     ScriptedFileDialogs dialogs({saved.toStdString()});
     MainWindow window(model, &messages, &dialogs);
-    QVERIFY(window.Session().OpenProjectFile(example.ProjectFile));
+    QVERIFY(window.Commands().OpenProjectFile(example.ProjectFile));
     // The structure alone: every load is typed again below.
     model.JointLoadCount = model.MemberLoadCount = model.SettlementCount = 0;
     model.TempChangeCount = model.FabErrorCount = 0;
@@ -150,7 +150,7 @@ class ExampleLoadsByEditorTest : public QObject {
     }
     QVERIFY(window.Action(M::MnuAna)->isVisible());
 
-    QVERIFY(window.Session().SaveProjectAs());
+    QVERIFY(window.Commands().SaveProjectAs());
     ModelStore reopened;
     reopened.Reset();
     reopened.ProjectFile = model.ProjectFile;

@@ -20,8 +20,8 @@
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedFileDialogs.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::ModalScript;
@@ -162,7 +162,7 @@ class ExamplesByEditorTest : public QObject {
     Snap(&window, name + "-main");
     QCOMPARE(window.Label(7)->text(), QString(" Members: %1").arg(example.MemberCount));
 
-    QVERIFY(window.Session().SaveProjectAs());
+    QVERIFY(window.Commands().SaveProjectAs());
     ModelStore reopened;
     reopened.Reset();
     reopened.ProjectFile = model.ProjectFile;  // the name as the save rule made it

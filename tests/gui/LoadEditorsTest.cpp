@@ -12,7 +12,7 @@
 #include "app/qt/MainWindow.h"
 #include "editors/qt/ModalScript.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using stavelorn::testing::ModalScript;
@@ -80,7 +80,7 @@ class LoadEditorsTest : public QObject {
       ModelStore model;
       ScriptedMessages messages;
       MainWindow window(model, &messages);
-      QVERIFY(window.Session().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
+      QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
       window.Refresh();
       const int jointLoads = model.JointLoadCount;
       ModalScript script;
@@ -113,7 +113,7 @@ class LoadEditorsTest : public QObject {
       window.Action(e.menu)->trigger();
       QVERIFY2(script.Done(), e.list);
       QCOMPARE(shown, e.value);
-      QVERIFY(window.Session().HasUnsavedChanges());
+      QVERIFY(window.Commands().HasUnsavedChanges());
       QVERIFY(window.Action(M::MnuAna)->isVisible());
       const float value = e.value.toFloat();
       switch (e.menu) {
@@ -151,7 +151,7 @@ class LoadEditorsTest : public QObject {
     ModelStore model;
     ScriptedMessages messages;
     MainWindow window(model, &messages);
-    QVERIFY(window.Session().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
+    QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
     window.Refresh();
     ModalScript script;
     script.On("MemLoadA", [&messages](QWidget* list) {
@@ -173,7 +173,7 @@ class LoadEditorsTest : public QObject {
     QVERIFY(script.Done());
     // Said once, as the list opened.
     QCOMPARE(messages.Log().front().Style, kStyleInformation);
-    QVERIFY(!window.Session().HasUnsavedChanges());
+    QVERIFY(!window.Commands().HasUnsavedChanges());
   }
 };
 

@@ -16,8 +16,8 @@
 #include "app/qt/ProjectTitleDialog.h"
 #include "model/StructType.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedFileDialogs.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using M = MenuItem;
@@ -119,7 +119,7 @@ class MainWindowTest : public QObject {
   void titleDialogLocksTheTypeOnceJointsExist() {
     ModelStore model;
     MainWindow window(model);
-    window.Session().OpenProjectFile(testing::SourcePath("examples/grid-floor.str"));
+    window.Commands().OpenProjectFile(testing::SourcePath("examples/grid-floor.str"));
     window.Refresh();
     WhenTitleDialogOpens([](ProjectTitleDialog* dialog) {
       QVERIFY(dialog->Option("Grid")->isVisibleTo(dialog));
@@ -155,7 +155,7 @@ class MainWindowTest : public QObject {
     ModelStore model;
     ScriptedMessages messages({kAnswerNo, kAnswerNo, kAnswerNo});
     MainWindow window(model, &messages);
-    window.Session().OpenProjectFile(testing::SourcePath("examples/continuous-beam.str"));
+    window.Commands().OpenProjectFile(testing::SourcePath("examples/continuous-beam.str"));
     window.Refresh();
     window.Action(M::MnuAna)->trigger();
     QCOMPARE(int(model.AnalysisStatus), int(kAnalysisComplete));

@@ -12,7 +12,7 @@
 #include "reports/TextReportPrinter.h"
 #include "reports/qt/QtReportPrinter.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 

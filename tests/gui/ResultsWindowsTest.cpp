@@ -25,7 +25,7 @@
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 using namespace stavelorn;
 using M = MenuItem;
@@ -90,7 +90,7 @@ class ResultsWindowsTest : public QObject {
       ModelStore model;
       ScriptedMessages messages({kAnswerNo, kAnswerNo, kAnswerNo});
       MainWindow main(model, &messages);
-      QVERIFY(main.Session().OpenProjectFile(
+      QVERIFY(main.Commands().OpenProjectFile(
           testing::SourcePath(std::string("examples/") + name + ".str")));
       main.Refresh();
       main.Action(M::MnuAna)->trigger();

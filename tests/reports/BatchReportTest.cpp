@@ -14,7 +14,7 @@
 #include "reports/ReportFixtures.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {
@@ -221,8 +221,9 @@ INSTANTIATE_TEST_SUITE_P(EachExample, BatchReportExample,
                          ::testing::Values("continuous-beam.str", "roof-truss.str",
                                            "portal-frame.str", "space-truss-tower.str",
                                            "grid-floor.str", "space-frame.str"),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param.substr(0, info.param.find('.'));
+                         [](const ::testing::TestParamInfo<std::string>& param_info) {
+                           std::string name =
+                               param_info.param.substr(0, param_info.param.find('.'));
                            for (char& c : name)
                              if (c == '-') c = '_';
                            return name;

@@ -9,7 +9,7 @@
 
 #include "reports/RecordingPrinter.h"
 #include "reports/ReportFixtures.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {

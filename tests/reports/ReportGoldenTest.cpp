@@ -11,7 +11,7 @@
 #include "reports/PrintCommand.h"
 #include "reports/ReportFixtures.h"
 #include "reports/TextReportPrinter.h"
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {

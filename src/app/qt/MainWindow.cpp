@@ -47,13 +47,13 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
       qtDialogs_(this),
       messages_(messages ? *messages : static_cast<Messages&>(qtMessages_)),
       dialogs_(dialogs ? *dialogs : static_cast<FileDialogs&>(qtDialogs_)),
-      session_(model, messages_, dialogs_, *this) {
+      commands_(model, messages_, dialogs_, *this) {
   setObjectName("mcas");
   setWindowTitle("Computer Software for STAVELORN Tessel Edition by Orvel Dunverake");
   BuildControls();
   BuildMenus();
   resize(Px(14400), Px(10800));
-  session_.Start();
+  commands_.Start();
   Refresh();
 }
 
@@ -123,23 +123,23 @@ void MainWindow::BuildMenus() {
   menus.at(M::MnuProj)->insertAction(actions_[static_cast<std::size_t>(M::MnuH2)], savePicture_);
   connect(savePicture_, &QAction::triggered, this, &MainWindow::SavePicture);
   connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
-    session_.LoadsMenuOpened();
+    commands_.LoadsMenuOpened();
     Refresh();
   });
 }
 
 void MainWindow::Run(MenuItem item) {
   switch (item) {
-    case M::MnuProjNew: session_.NewProject(); break;
-    case M::MnuProjOpen: session_.OpenProject(); break;
-    case M::MnuProjName: session_.ChangeProjectTitle(); break;
-    case M::MnuProjSave: session_.SaveProject(); break;
-    case M::MnuProjSaveAs: session_.SaveProjectAs(); break;
-    case M::MnuProjPrint: session_.Print(); break;
-    case M::MnuProjClose: session_.CloseProject(); break;
+    case M::MnuProjNew: commands_.NewProject(); break;
+    case M::MnuProjOpen: commands_.OpenProject(); break;
+    case M::MnuProjName: commands_.ChangeProjectTitle(); break;
+    case M::MnuProjSave: commands_.SaveProject(); break;
+    case M::MnuProjSaveAs: commands_.SaveProjectAs(); break;
+    case M::MnuProjPrint: commands_.Print(); break;
+    case M::MnuProjClose: commands_.CloseProject(); break;
     case M::MnuProjExit: close(); return;
-    case M::MnuAna: session_.Analyze(); break;
-    case M::MnuEditData: session_.EditData(); break;
+    case M::MnuAna: commands_.Analyze(); break;
+    case M::MnuEditData: commands_.EditData(); break;
     case M::MnuJoint:
     case M::MnuMatProp:
     case M::MnuCrossProp:
@@ -149,7 +149,7 @@ void MainWindow::Run(MenuItem item) {
                             : item == M::MnuCrossProp ? FormId::CrossA
                                                       : FormId::MemberA;
       const bool committed = ShowListWindow(window, model_, messages_, this);
-      session_.DataWindowClosed(item, committed);
+      commands_.DataWindowClosed(item, committed);
       break;
     }
     case M::MnuLoadJt:
@@ -163,7 +163,7 @@ void MainWindow::Run(MenuItem item) {
                             : item == M::MnuLoadTemp ? FormId::MemTempA
                                                      : FormId::MemErrA;
       const bool committed = ShowListWindow(window, model_, messages_, this);
-      session_.DataWindowClosed(item, committed);
+      commands_.DataWindowClosed(item, committed);
       break;
     }
     case M::MnuJtDispl:
@@ -181,7 +181,7 @@ void MainWindow::Run(MenuItem item) {
 }
 
 void MainWindow::Refresh() {
-  const MenuState& menus = session_.Menus();
+  const MenuState& menus = commands_.Menus();
   for (const MenuItemInfo& info : MenuItems()) {
     const std::size_t index = static_cast<std::size_t>(info.Item);
     if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
@@ -192,10 +192,10 @@ void MainWindow::Refresh() {
   redraw_->setVisible(menus.Visible(M::ReDraw));
   for (int n = 1; n <= 7; ++n)
     labels_[static_cast<std::size_t>(n)]->setText(
-        QString::fromStdString(session_.Labels().Text[static_cast<std::size_t>(n)]));
-  if (combo_->currentText().toStdString() != session_.MultiplierText()) {
+        QString::fromStdString(commands_.Labels().Text[static_cast<std::size_t>(n)]));
+  if (combo_->currentText().toStdString() != commands_.MultiplierText()) {
     restoringMultiplier_ = true;
-    combo_->setEditText(QString::fromStdString(session_.MultiplierText()));
+    combo_->setEditText(QString::fromStdString(commands_.MultiplierText()));
     restoringMultiplier_ = false;
   }
   ArrangeLayout();
@@ -251,7 +251,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (session_.ConfirmExit())
+  if (commands_.ConfirmExit())
     event->accept();
   else
     event->ignore();
@@ -260,7 +260,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::MultiplierEdited(const QString& text) {
   if (restoringMultiplier_) return;
-  std::string refusal = session_.SetMultiplierText(text.toStdString());
+  std::string refusal = commands_.SetMultiplierText(text.toStdString());
   if (!refusal.empty()) {
     Refresh();  // back to the last accepted value
     messages_.ShowStop("Deflection Multiplier", refusal);

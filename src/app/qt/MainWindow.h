@@ -1,6 +1,6 @@
 // The main window `mcas`: title and count labels, the drawing canvas, the deflection multiplier
-// controls and the menus. Every decision is ProjectSession's; this window builds the controls,
-// forwards the user's commands and shows the session's menus and labels afterwards.
+// controls and the menus. Every decision is ProjectCommands's; this window builds the controls,
+// forwards the user's commands and shows the commands' menus and labels afterwards.
 #pragma once
 
 #include <QMainWindow>
@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "app/ProjectSession.h"
+#include "app/ProjectCommands.h"
 #include "graphics/qt/PictureBox.h"
 #include "model/ModelStore.h"
 #include "ui/qt/QtFileDialogs.h"
@@ -22,24 +22,24 @@ class QPushButton;
 
 namespace stavelorn {
 
-class MainWindow : public QMainWindow, public SessionWindows {
+class MainWindow : public QMainWindow, public CommandWindows {
   Q_OBJECT
  public:
   // `messages` and `dialogs` default to real boxes and dialogs; tests pass scripted ones.
   MainWindow(ModelStore& model, Messages* messages = nullptr, FileDialogs* dialogs = nullptr);
   ~MainWindow() override;
 
-  ProjectSession& Session() { return session_; }
+  ProjectCommands& Commands() { return commands_; }
   // cppcheck-suppress CastIntegerToAddressAtReturn ; std::array of pointers, misread as integers
   QAction* Action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
   QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
   QComboBox* MultiplierBox() const { return combo_; }
   PictureBox* Canvas() const { return canvas_; }
 
-  // Shows the session's menus, labels and multiplier text.
+  // Shows the commands' menus, labels and multiplier text.
   void Refresh();
 
-  // SessionWindows
+  // CommandWindows
   bool ShowTitleDialog() override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
@@ -63,7 +63,7 @@ class MainWindow : public QMainWindow, public SessionWindows {
   QtFileDialogs qtDialogs_;
   Messages& messages_;
   FileDialogs& dialogs_;
-  ProjectSession session_;
+  ProjectCommands commands_;
   std::array<QAction*, kMenuItemCount> actions_{};
   std::array<QLabel*, 9> labels_{};
   QComboBox* combo_ = nullptr;

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   window.show();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) {
-    window.Session().OpenProjectFile(arguments.at(1).toStdString());
+    window.Commands().OpenProjectFile(arguments.at(1).toStdString());
     window.Refresh();
   }
   return QApplication::exec();

@@ -1,7 +1,7 @@
 // The main window's commands as the program decides them: New, Open, Change Project Title, Save,
 // Save As, Print, Close, Exit, the data menus, Analyze, Edit Data and the deflection multiplier.
 // Each works on the model and talks to the user only through Messages and FileDialogs, and to
-// the windows only through SessionWindows, so tests drive every flow with scripted answers.
+// the windows only through CommandWindows, so tests drive every flow with scripted answers.
 #pragma once
 
 #include <memory>
@@ -18,9 +18,9 @@
 namespace stavelorn {
 
 // What the commands need from the windows they cannot own.
-class SessionWindows {
+class CommandWindows {
  public:
-  virtual ~SessionWindows() = default;
+  virtual ~CommandWindows() = default;
   // Shows the project title dialog modally; true when it was closed with OK (and applied).
   virtual bool ShowTitleDialog() = 0;
   // Redraws the structure, with its deformed shape after an analysis, on the main canvas.
@@ -29,10 +29,10 @@ class SessionWindows {
   virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
 };
 
-class ProjectSession {
+class ProjectCommands {
  public:
-  ProjectSession(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                 SessionWindows& windows);
+  ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
+                 CommandWindows& windows);
 
   // The entry routine: an empty model and a fresh main window.
   void Start();
@@ -77,7 +77,7 @@ class ProjectSession {
   ModelStore& model_;
   Messages& messages_;
   FileDialogs& dialogs_;
-  SessionWindows& windows_;
+  CommandWindows& windows_;
   MenuState menus_;
   MainLabels labels_;
   bool unsaved_ = false;

@@ -1,4 +1,4 @@
-#include "ui/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 #include <stdexcept>
 

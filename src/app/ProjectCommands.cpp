@@ -1,4 +1,4 @@
-#include "app/ProjectSession.h"
+#include "app/ProjectCommands.h"
 
 #include <cmath>
 
@@ -19,11 +19,11 @@ using M = MenuItem;
 
 }  // namespace
 
-ProjectSession::ProjectSession(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                               SessionWindows& windows)
+ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
+                               CommandWindows& windows)
     : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows) {}
 
-void ProjectSession::Start() {
+void ProjectCommands::Start() {
   model_.Reset();
   menus_ = MenuState();
   labels_ = MainLabels();
@@ -31,14 +31,14 @@ void ProjectSession::Start() {
   multiplierText_ = " 5";
 }
 
-void ProjectSession::NewProject() {
+void ProjectCommands::NewProject() {
   if (windows_.ShowTitleDialog()) unsaved_ = true;
   model_.CurrentForm = FormId::mcas;
   if (!model_.StructType.empty()) menus_.ShowProjectMenus(model_);
   labels_.ShowTitle(model_);
 }
 
-void ProjectSession::ChangeProjectTitle() {
+void ProjectCommands::ChangeProjectTitle() {
   if (windows_.ShowTitleDialog()) unsaved_ = true;
   model_.CurrentForm = FormId::mcas;
   // A project that was never saved keeps its old labels until it is.
@@ -49,12 +49,12 @@ void ProjectSession::ChangeProjectTitle() {
   }
 }
 
-void ProjectSession::OpenProject() {
+void ProjectCommands::OpenProject() {
   std::string path = dialogs_.OpenFile(ProjectFileRequest(model_.ProjectFile));
   if (!path.empty()) OpenProjectFile(path);
 }
 
-bool ProjectSession::OpenProjectFile(const std::string& path) {
+bool ProjectCommands::OpenProjectFile(const std::string& path) {
   Start();
   model_.ProjectFile = path;
   RunResult error = ReadProjectFile(model_);
@@ -82,7 +82,7 @@ bool ProjectSession::OpenProjectFile(const std::string& path) {
   return true;
 }
 
-bool ProjectSession::AskProjectFileName() {
+bool ProjectCommands::AskProjectFileName() {
   for (;;) {
     std::string path = dialogs_.SaveFile(ProjectFileRequest(model_.ProjectFile));
     if (path.empty()) return false;  // cancelled: nothing to report, nothing changes
@@ -95,7 +95,7 @@ bool ProjectSession::AskProjectFileName() {
   }
 }
 
-bool ProjectSession::WriteProject() {
+bool ProjectCommands::WriteProject() {
   if (RunResult error = WriteProjectFile(model_)) {
     messages_.ReportError("File_Save Error", *error);
     return false;
@@ -104,11 +104,11 @@ bool ProjectSession::WriteProject() {
   return true;
 }
 
-bool ProjectSession::SaveProject() {
+bool ProjectCommands::SaveProject() {
   return WriteProject();
 }
 
-bool ProjectSession::SaveProjectAs() {
+bool ProjectCommands::SaveProjectAs() {
   std::string previous = model_.ProjectFile;
   if (!AskProjectFileName()) return false;
   if (!WriteProject()) {
@@ -119,12 +119,12 @@ bool ProjectSession::SaveProjectAs() {
   return true;
 }
 
-void ProjectSession::Print() {
+void ProjectCommands::Print() {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
   if (printer) PrintReport(model_, *printer, messages_);
 }
 
-bool ProjectSession::SaveBeforeDiscarding() {
+bool ProjectCommands::SaveBeforeDiscarding() {
   if (!unsaved_) return true;
   switch (messages_.AskYesNoCancel("Save Data ?", "Save changes to the project?")) {
     case kAnswerYes:
@@ -135,18 +135,18 @@ bool ProjectSession::SaveBeforeDiscarding() {
   }
 }
 
-bool ProjectSession::CloseProject() {
+bool ProjectCommands::CloseProject() {
   if (!SaveBeforeDiscarding()) return false;
   Start();
   windows_.Redraw();
   return true;
 }
 
-bool ProjectSession::ConfirmExit() {
+bool ProjectCommands::ConfirmExit() {
   return SaveBeforeDiscarding();
 }
 
-void ProjectSession::DataWindowClosed(MenuItem menu, bool committed) {
+void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) unsaved_ = true;
   model_.CurrentForm = FormId::mcas;
   menus_.AfterDataWindow(menu, model_);
@@ -163,11 +163,11 @@ void ProjectSession::DataWindowClosed(MenuItem menu, bool committed) {
   }
 }
 
-void ProjectSession::LoadsMenuOpened() {
+void ProjectCommands::LoadsMenuOpened() {
   menus_.AfterDataWindow(M::MnuLoad, model_);
 }
 
-void ProjectSession::Analyze() {
+void ProjectCommands::Analyze() {
   if (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?") == kAnswerYes) {
     if (!model_.ProjectFile.empty() || AskProjectFileName()) WriteProject();
   }
@@ -182,7 +182,7 @@ void ProjectSession::Analyze() {
   ShowAnalysisOutcome(run);
 }
 
-void ProjectSession::ShowAnalysisOutcome(const AnalysisRun& run) {
+void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
   const std::string text = AnalysisOutcomeText(model_.AnalysisStatus);
   if (model_.AnalysisStatus != kAnalysisComplete) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
@@ -194,7 +194,7 @@ void ProjectSession::ShowAnalysisOutcome(const AnalysisRun& run) {
   menus_.AfterAnalysis(model_);
 }
 
-void ProjectSession::EditData() {
+void ProjectCommands::EditData() {
   if (messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes)
     Print();
   model_.AnalysisStatus = kNoResults;
@@ -202,7 +202,7 @@ void ProjectSession::EditData() {
   unsaved_ = true;
 }
 
-std::string ProjectSession::SetMultiplierText(const std::string& text) {
+std::string ProjectCommands::SetMultiplierText(const std::string& text) {
   // Rounded to the nearest integer, halves to even, as the current rounding mode does.
   double value = std::nearbyint(LeadingNumber(text));
   // The elastic curves are drawn with a 16-bit count of points that grows with the multiplier.
