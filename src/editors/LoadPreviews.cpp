@@ -6,6 +6,7 @@
 #include "editors/CellValues.h"
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
+#include "graphics/MemberLoadFigures.h"
 
 namespace stavelorn {
 
@@ -119,28 +120,18 @@ void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int 
                             Canvas& canvas, Messages& messages) {
   DrawingView view;
   PlotStructure(model, canvas, FormId::MemLoadA, messages, view);
-  if (!IsPlane(model.StructType) || model.JointCount < 1) return;
-  const bool frame = model.StructType == "PFrame";
-  const double u = view.SymbolUnit;
-  canvas.SetForeColor(kLightGreen);
+  if (model.JointCount < 1) return;
+  std::vector<MemberLoadRecord> loads;
   for (int row = 1; row <= items && row < grid.Rows(); ++row) {
-    const double w = CellSingle(grid.Text(row, 1));
-    if (!std::isfinite(w) || w == 0) continue;
-    const int member = CellInteger(grid.Text(row, 0));
-    std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, member, 1);
-    std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, member, 2);
-    std::optional<Point> pb = begin ? PlanePosition(model, *begin) : std::nullopt;
-    std::optional<Point> pe = end ? PlanePosition(model, *end) : std::nullopt;
-    if (!pb || !pe) continue;
-    if (!frame) pb->Y = pe->Y = 0;
-    const double length = std::hypot(pe->X - pb->X, pe->Y - pb->Y);
-    if (length == 0) continue;
-    const double c = (pe->X - pb->X) / length, s = (pe->Y - pb->Y) / length;
-    DrawUniformLoadFigure(canvas, pb->X, pb->Y, length, c, s, w, u, kLightGreen);
-    // The label under the middle of the line the arrows hang from.
-    const double mx = pb->X + length / 2 * c - 2 * u * s, my = pb->Y + length / 2 * s + 2 * u * c;
-    Label(canvas, mx - 5 * u, my + 4 * u, w);
+    const float w = CellSingle(grid.Text(row, 1));
+    if (!std::isfinite(w)) continue;
+    MemberLoadRecord load;
+    load.Member = CellInteger(grid.Text(row, 0));
+    load.Kind = static_cast<int>(MemberLoadKind::Uniform);
+    load.Values = {w, 0, 0, 0};
+    loads.push_back(load);
   }
+  DrawMemberLoadFigures(model, loads, canvas, view.SymbolUnit, kLightGreen);
   canvas.SetForeColor(kLightCyan);
 }
 

@@ -17,8 +17,9 @@ namespace stavelorn {
 void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
                            Canvas& canvas, Messages& messages);
 
-// The structure for MemLoadA, then each grid row's uniform load w (column 0 the member, column 1
-// w) along its member in colour 10, labelled with |w|.
+// The structure for MemLoadA, then each grid row's load (column 0 the member, column 1 the
+// intensity w of a uniform load over the whole member) drawn on its member as the main window
+// draws member loads, in colour 10, with its signed value.
 void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
                             Canvas& canvas, Messages& messages);
 

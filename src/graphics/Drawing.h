@@ -33,20 +33,15 @@ void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Message
 void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
             DrawingView& view);
 
-// The oblique projection of space trusses, grids and space frames, without loads or deformed
-// members; failures are reported as "Error in Plot3D".
+// The oblique projection of space trusses, grids and space frames, with their member loads in the
+// main and displacement windows but without joint loads or deformed members; failures are
+// reported as "Error in Plot3D".
 void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
             DrawingView& view);
 
-// The figure of every uniform load over a whole member span, of a plane structure; Plot2D calls
-// it for the main and displacement windows.
+// The figure of every member load the type carries, in the member-load colour, each with its
+// signed value; Plot2D and Plot3D call it for the main and displacement windows.
 void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view);
-
-// The figure of a uniform load w on a span of length `length` that starts at (x, y) and runs
-// along the direction cosines (c, s): a line 2u to the left of the span and eleven arrows at
-// tenths of it, pointing at the span when w > 0 and away from it otherwise.
-void DrawUniformLoadFigure(Canvas& canvas, double x, double y, double length, double c, double s,
-                           double w, double u, int colour);
 
 // A member's elastic curve is drawn with this many points per unit of the deflection multiplier,
 // and the count is a 16-bit number: larger multipliers cannot be drawn.

@@ -4,6 +4,7 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
+#include "graphics/MemberLoadFigures.h"
 #include "graphics/SupportSymbols.h"
 
 namespace stavelorn {
@@ -240,54 +241,8 @@ void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView&
   canvas.SetDrawWidth(1);
   canvas.SetForeColor(kLightGreen);
   canvas.SetFontItalic(false);
-  const bool frame = model.StructType == "PFrame";
-  for (int r = 1; r <= model.MemberLoadCount; ++r) {
-    std::optional<std::int16_t> member = Cell(model.MemberLoadInfo, model.MemberLoadCount, r, 1);
-    if (member && *member == 0) return;
-    std::optional<std::int16_t> type = Cell(model.MemberLoadInfo, model.MemberLoadCount, r, 2);
-    float values[4] = {};
-    bool readable = member && type;
-    for (int k = 1; k <= 4 && readable; ++k) {
-      std::optional<float> v = Cell(model.MemberLoadValues, model.MemberLoadCount, r, k);
-      readable = v && std::isfinite(*v);
-      if (readable) values[k - 1] = *v;
-    }
-    // Only a uniform load over the whole span has a figure.
-    if (!readable || *type != 3 || values[1] != 0 || values[2] != 0 || values[3] != 0 ||
-        values[0] == 0)
-      continue;
-    std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, *member, 1);
-    std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, *member, 2);
-    std::optional<Point> pb = begin ? PlanePosition(model, *begin) : std::nullopt;
-    std::optional<Point> pe = end ? PlanePosition(model, *end) : std::nullopt;
-    if (!pb || !pe) continue;
-    if (!frame) pb->Y = pe->Y = 0;
-    const double length = std::hypot(pe->X - pb->X, pe->Y - pb->Y);
-    if (length == 0) continue;
-    DrawUniformLoadFigure(canvas, pb->X, pb->Y, length, (pe->X - pb->X) / length,
-                          (pe->Y - pb->Y) / length, values[0], view.SymbolUnit, kYellow);
-  }
-}
-
-void DrawUniformLoadFigure(Canvas& canvas, double x, double y, double length, double c, double s,
-                           double w, double u, int colour) {
-  // A point `a` along the span and `d` to its left.
-  auto line = [&](double a1, double d1, double a2, double d2) {
-    canvas.Line(x + a1 * c - d1 * s, y + a1 * s + d1 * c, x + a2 * c - d2 * s, y + a2 * s + d2 * c,
-                colour);
-  };
-  line(0, 2 * u, length, 2 * u);
-  for (int k = 0; k <= 10; ++k) {
-    const double a = k * length / 10;
-    line(a, 0, a, 2 * u);
-    if (w > 0) {
-      line(a, 0, a + u / 2, u / 2);
-      line(a, 0, a, u / 2);
-    } else {
-      line(a, 2 * u, a + u / 2, 1.5 * u);
-      line(a, 2 * u, a, 1.5 * u);
-    }
-  }
+  DrawMemberLoadFigures(model, DrawableMemberLoads(model), canvas, view.SymbolUnit, kYellow);
+  canvas.SetForeColor(kLightGreen);
 }
 
 }  // namespace stavelorn

@@ -29,6 +29,7 @@ class SpaceDrawing {
     for (int r = 1; r <= model_.SupportCount; ++r) DrawSupport(r);
     DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == "STruss",
                          [this](int j) { return Projected(j); });
+    if (ShowsResults(form_) && model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
   }
 
  private:

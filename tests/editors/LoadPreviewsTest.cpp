@@ -66,7 +66,7 @@ TEST(LoadPreviews, JointLoadsAreDrawnAsTypedAndRowsNamingNothingAreSkipped) {
   }
 }
 
-TEST(LoadPreviews, UniformMemberLoadsAreDrawnInGreenWithTheirMagnitude) {
+TEST(LoadPreviews, MemberLoadsAreDrawnInGreenWithTheirSignedValue) {
   struct Case {
     std::vector<std::vector<std::string>> rows;
     std::size_t strokes;
@@ -74,7 +74,7 @@ TEST(LoadPreviews, UniformMemberLoadsAreDrawnInGreenWithTheirMagnitude) {
   };
   // The line the arrows hang from, and a shaft and two head strokes at each of the eleven points.
   const Case cases[] = {
-      {{{"1", "-2.5"}}, 34, {" 2.5"}},
+      {{{"1", "-2.5"}}, 34, {"-2.5"}},
       {{{"2", "4"}, {"1", "0"}, {"7", "3"}, {"", "3"}, {"1", "Conc., type 1"}}, 34, {" 4"}},
   };
   for (const Case& c : cases) {
@@ -88,7 +88,7 @@ TEST(LoadPreviews, UniformMemberLoadsAreDrawnInGreenWithTheirMagnitude) {
   }
 }
 
-TEST(LoadPreviews, SpaceTypesShowTheStructureOnly) {
+TEST(LoadPreviews, SpaceTypesShowMemberLoadsButNoJointLoads) {
   ModelStore model = Structure("SFrame", 3);
   ScriptedMessages messages;
   RecordingCanvas canvas;
@@ -97,7 +97,7 @@ TEST(LoadPreviews, SpaceTypesShowTheStructureOnly) {
   EXPECT_EQ(Strokes(canvas, kLightMagenta), 0u);
   const GridModel members = Grid({{"1", "5"}});
   DrawMemberLoadsPreview(model, members, 1, canvas, messages);
-  EXPECT_EQ(Strokes(canvas, kLightGreen), 0u);
+  EXPECT_EQ(Strokes(canvas, kLightGreen), 34u);
   EXPECT_GT(Strokes(canvas, kYellow), 0u);  // the members, in yellow with their numbers
 }
 

@@ -292,52 +292,6 @@ TEST(JointLoads, RecordsEndAtTheFirstZeroJointAndOnlyTheMainWindowsShowThem) {
   }
 }
 
-TEST(MemberLoads, OnlyAUniformLoadOverTheWholeSpanHasAFigure) {
-  struct Case {
-    int type;
-    std::vector<float> values;
-    bool figure;
-  } cases[] = {
-      {3, {10, 0, 0, 0}, true},   {3, {-10, 0, 0, 0}, true}, {3, {10, 0, 1, 0}, false},
-      {3, {10, 0, 0, 1}, false},  {3, {0, 0, 0, 0}, false},  {1, {10, 0, 5, 0}, false},
-      {4, {10, 10, 0, 0}, false},
-  };
-  for (const Case& c : cases) {
-    ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
-    AddMember(model, 1, 2);
-    AddMemberLoad(model, 1, c.type, c.values);
-    Drawn drawn;
-    Draw(model, drawn);
-    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kYellow).size(), c.figure ? 34u : 0u)
-        << "type " << c.type << " " << ::testing::PrintToString(c.values);
-  }
-}
-
-TEST(MemberLoads, FigureLiesLeftOfTheMemberWithArrowsTowardsItForPositiveLoads) {
-  // A vertical member drawn upward: its left is -X.
-  for (float w : {10.0f, -10.0f}) {
-    ModelStore model = JointsOnly("PFrame", {{0, 0}, {0, 10}});
-    AddMember(model, 1, 2);
-    AddMemberLoad(model, 0, 3, {10, 0, 0, 0});  // ends the walk before the next record
-    AddMemberLoad(model, 1, 3, {w, 0, 0, 0});
-    Drawn drawn;
-    Draw(model, drawn);
-    EXPECT_TRUE(StrokesOf(drawn.canvas, Kind::Line, kYellow).empty());
-
-    model.MemberLoadInfo(1, 1) = 1;  // now a point load, which has no figure
-    model.MemberLoadInfo(1, 2) = 1;
-    Drawn loaded;
-    Draw(model, loaded);
-    const auto figure = StrokesOf(loaded.canvas, Kind::Line, kYellow);
-    ASSERT_EQ(figure.size(), 34u);
-    const double u = loaded.view.SymbolUnit;
-    EXPECT_NEAR(figure[0].X1, -2 * u, 1e-9);
-    EXPECT_NEAR(figure[0].Y2, 10, 1e-9);
-    // The heads start at the member for a load pushing on it, at the offset line otherwise.
-    EXPECT_NEAR(figure[2].X1, w > 0 ? 0 : -2 * u, 1e-9);
-  }
-}
-
 TEST(Previews, NumbersAndMemberColoursFollowTheWindow) {
   ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
   AddMember(model, 1, 2);

@@ -1,0 +1,124 @@
+// The figures of every member-load kind: which strokes each draws, where they lie, which way the
+// arrows point for either sign, and the signed labels; kinds a type does not carry draw nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "graphics/PlaneModels.h"
+
+using namespace stavelorn;
+using namespace stavelorn::testing;
+using Kind = Stroke::Kind;
+
+namespace {
+
+// A point of the picture as a distance along the member plus multiples of the symbol unit.
+struct At {
+  double Along, AlongU, AcrossU;
+};
+
+std::vector<std::string> LabelsOf(const RecordingCanvas& canvas, int colour) {
+  std::vector<std::string> labels;
+  for (const Stroke& s : canvas.Strokes())
+    if (s.Shape == Kind::Text && s.Colour == colour) labels.push_back(s.Text);
+  return labels;
+}
+
+TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
+  struct Case {
+    int kind;
+    std::vector<float> values;
+    std::size_t strokes;
+    std::vector<std::string> labels;
+    std::size_t index;  // the stroke whose ends are checked
+    At from, to;
+  };
+  const double h = 1.5 / std::sqrt(2.0);  // where a 1.5u arc ends, at 135 degrees
+  const Case cases[] = {
+      // A force: the arrow points at the member for a load against local y, away otherwise.
+      {1, {10, 0, 4, 0}, 3, {" 10"}, 0, {4, 0, 3}, {4, 0, 0}},
+      {1, {-10, 0, 4, 0}, 3, {"-10"}, 0, {4, 0, 0}, {4, 0, 3}},
+      // The whole-span uniform load keeps its classic figure: the line 2u off the member, half
+      // heads at the member for a positive load and at the line for a negative one.
+      {3, {10, 0, 0, 0}, 34, {" 10"}, 2, {0, 0, 0}, {0, 0.5, 0.5}},
+      {3, {-10, 0, 0, 0}, 34, {"-10"}, 2, {0, 0, 2}, {0, 0.5, 1.5}},
+      {3, {10, 0, 2, 3}, 34, {" 10"}, 0, {2, 0, 2}, {7, 0, 2}},
+      // A linear load's line follows |w|; where w changes sign it dips to the member.
+      {4, {0, 10, 0, 0}, 31, {" 0", " 10"}, 0, {0, 0, 0}, {10, 0, 2}},
+      {4, {10, -10, 0, 0}, 32, {" 10", "-10"}, 0, {0, 0, 2}, {5, 0, 0}},
+      // Axial loads: a positive value acts towards the beginning joint.
+      {5, {10, 0, 5, 0}, 4, {" 10"}, 1, {5, 3, 0.8}, {5, 0, 0.8}},
+      {5, {-10, 0, 5, 0}, 4, {"-10"}, 1, {5, -3, 0.8}, {5, 0, 0.8}},
+      {6, {10, 0, 0, 0}, 11, {" 10"}, 1, {0, 0, 0.8}, {0, 0.5, 0.55}},
+      // A positive couple turns clockwise: its head is at the arc's clockwise end.
+      {2, {10, 0, 5, 0}, 20, {" 10"}, 18, {5, -h, -h}, {}},
+      {2, {-10, 0, 5, 0}, 20, {"-10"}, 18, {5, -h, h}, {}},
+      // Kinds without a coordinate in a plane frame, and loads off the member, draw nothing.
+      {7, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
+      {8, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
+      {1, {10, 0, 12, 0}, 0, {}, 0, {}, {}},
+      {3, {10, 0, 6, 5}, 0, {}, 0, {}, {}},
+  };
+  for (const Case& c : cases) {
+    ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
+    AddMember(model, 1, 2);
+    AddMemberLoad(model, 1, c.kind, c.values);
+    Drawn drawn;
+    Draw(model, drawn);
+    const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
+    SCOPED_TRACE("kind " + std::to_string(c.kind) + " " + ::testing::PrintToString(c.values));
+    EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), c.labels);
+    ASSERT_EQ(figure.size(), c.strokes);
+    if (c.strokes == 0) continue;
+    const double u = drawn.view.SymbolUnit;
+    const Stroke& s = figure[c.index];
+    if (c.kind == 2) {  // only the head's tip is pinned; its barbs follow the tangent
+      EXPECT_NEAR(s.X1, c.from.Along + c.from.AlongU * u, 1e-9);
+      EXPECT_NEAR(s.Y1, c.from.AcrossU * u, 1e-9);
+      continue;
+    }
+    EXPECT_NEAR(s.X1, c.from.Along + c.from.AlongU * u, 1e-9);
+    EXPECT_NEAR(s.Y1, c.from.AcrossU * u, 1e-9);
+    EXPECT_NEAR(s.X2, c.to.Along + c.to.AlongU * u, 1e-9);
+    EXPECT_NEAR(s.Y2, c.to.AcrossU * u, 1e-9);
+  }
+}
+
+TEST(MemberLoadFigures, LocalZLoadsOfASpaceFrameFollowTheRolledAxisInTheProjection) {
+  // A member along X: local z is global Z at roll 0 and -Y at roll 90, so the force arrow's
+  // shaft runs along the projection of that axis.
+  const double zx = -std::cos(30 * 3.141592654 / 180), zy = -std::sin(30 * 3.141592654 / 180);
+  const double n = std::hypot(zx, zy);
+  struct Case {
+    float roll;
+    double dx, dy;
+  } cases[] = {{0, zx / n, zy / n}, {90, 0, -1}};
+  for (const Case& c : cases) {
+    ModelStore model = JointsOnly("SFrame", {{0, 0, 0}, {10, 0, 0}});
+    AddMember(model, 1, 2);
+    model.RollAngles(1) = c.roll;
+    AddMemberLoad(model, 1, 8, {10, 0, 5, 0});
+    Drawn drawn;
+    Draw(model, drawn);
+    const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
+    ASSERT_EQ(figure.size(), 3u) << "roll " << c.roll;
+    const double u = drawn.view.SymbolUnit;
+    EXPECT_NEAR((figure[0].X1 - figure[0].X2) / (3 * u), c.dx, 1e-6);
+    EXPECT_NEAR((figure[0].Y1 - figure[0].Y2) / (3 * u), c.dy, 1e-6);
+  }
+}
+
+TEST(MemberLoadFigures, AGridTorqueIsADoubleHeadedArrowAlongTheMember) {
+  ModelStore model = JointsOnly("Grid", {{0, 0}, {10, 0}});
+  AddMember(model, 1, 2);
+  AddMemberLoad(model, 1, 7, {6, 0, 4, 0});
+  Drawn drawn;
+  Draw(model, drawn);
+  const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
+  ASSERT_EQ(figure.size(), 6u);  // a tick, the shaft with its head, and a second head
+  EXPECT_NEAR(figure[1].Y1, figure[1].Y2, 1e-9);  // the shaft runs along the member (along X)
+  EXPECT_GT(figure[1].X1, figure[1].X2);          // a positive torque points back along x
+  EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), std::vector<std::string>{" 6"});
+}
+
+}  // namespace
