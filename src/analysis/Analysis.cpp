@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 #include "analysis/Arithmetic.h"
 #include "model/StructType.h"
@@ -51,13 +52,13 @@ bool AllFinite(const Table<Real>& values) {
 }  // namespace
 
 template <typename Real>
-Engine<Real>::Engine(const ModelStore& model, AnalysisResults<Real>& results)
+Engine<Real>::Engine(const ModelStore& model, AnalysisResults<Real>& results,
+                     MethodRecorder<Real>* recorder)
     : Model(model),
       Results(results),
       Kind(KindOfStructure(model.StructType)),
       EndCoords(CheckedEndCoords(model)),
-      // The value the model keeps as Pi, in the store type of this engine.
-      pi_(Store<Real>(4 * std::atan(Calc(1)))) {}
+      recorder_(recorder) {}
 
 template <typename Real>
 void Engine<Real>::Analyze() {
@@ -66,7 +67,19 @@ void Engine<Real>::Analyze() {
   if (Results.AnalysisStatus < 0) return;
   Equations.Redim(Results.DofCount);
   AssembleStructure();
-  AddJointLoads();
+  if (recorder_) {
+    const std::size_t n = static_cast<std::size_t>(Results.DofCount);
+    std::vector<Real> fixedEndPart(n), jointLoads(n);
+    for (std::size_t i = 0; i < n; ++i) fixedEndPart[i] = Equations.P(static_cast<int>(i) + 1);
+    ForEachFreeJointLoad([&jointLoads](int code, float load) {
+      Real& p = jointLoads[static_cast<std::size_t>(code - 1)];
+      p = Store<Real>(Calc(p) + Calc(load));
+    });
+    AddJointLoads();
+    recorder_->StructureAssembled(Equations, fixedEndPart, jointLoads);
+  } else {
+    AddJointLoads();
+  }
   SolveEquations();
   if (Results.AnalysisStatus < 0) {
     Equations.Redim(0);
@@ -94,9 +107,9 @@ void Engine<Real>::SolveEquations() {
 }
 
 template <typename Real>
-AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model) {
+AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model, MethodRecorder<Real>* recorder) {
   AnalysisResults<Real> results;
-  Engine<Real> engine(model, results);
+  Engine<Real> engine(model, results, recorder);
   engine.Analyze();
   return results;
 }
@@ -148,8 +161,8 @@ EquationSystem<Real> AssembleEquations(const ModelStore& model) {
 
 template class Engine<float>;
 template class Engine<double>;
-template AnalysisResults<float> AnalyzeInPrecision(const ModelStore&);
-template AnalysisResults<double> AnalyzeInPrecision(const ModelStore&);
+template AnalysisResults<float> AnalyzeInPrecision(const ModelStore&, MethodRecorder<float>*);
+template AnalysisResults<double> AnalyzeInPrecision(const ModelStore&, MethodRecorder<double>*);
 template void StoreResults(const AnalysisResults<float>&, ModelStore&);
 template void StoreResults(const AnalysisResults<double>&, ModelStore&);
 template EquationSystem<float> AssembleEquations(const ModelStore&);

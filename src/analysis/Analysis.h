@@ -23,9 +23,11 @@ void Analyze(ModelStore& model);
 int CountFreeCoordinates(const ModelStore& model);
 
 // The same analysis in store type Real (float as Analyze does it, or double), returning the
-// results instead of writing them into the model. Throws as Analyze does.
+// results instead of writing them into the model; `recorder`, when given, receives the values of
+// the run as they are computed. Throws as Analyze does.
 template <typename Real>
-AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model);
+AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model,
+                                         MethodRecorder<Real>* recorder = nullptr);
 
 // Writes results into the model as Analyze does (values rounded to single precision): the
 // status and the counts always, the coordinate numbers unless the stability count failed, the

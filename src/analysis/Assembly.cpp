@@ -10,111 +10,100 @@ namespace stavelorn {
 template <typename Real>
 void Engine<Real>::AssembleStructure() {
   const int n = EndCoords;
-  const bool memberActions =
-      Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
+  const bool memberActions = HasMemberActions();
   for (int m = 1; m <= Model.MemberCount; ++m) {
-    for (MemberVector& row : GlobalStiffness) row.fill(Real(0));
-    LoadMemberContext(m);
-    ComputeGlobalStiffness();
-    StoreMemberStiffness();
-    if (!memberActions && Model.SettlementCount <= 0) continue;
-
-    GlobalFixedEndForces.fill(Real(0));
-    if (memberActions) {
-      CollectFixedEndForces();
-      TransformFefToGlobal();
-    }
-    if (Model.SettlementCount > 0) {
+    AssembledMember<Real> a;
+    a.Context = LoadMemberContext(m);
+    a.Geometry = ComputeMemberGeometry(Model, a.Context);
+    a.LocalStiffness = ComputeLocalStiffness(a.Context, a.Geometry);
+    a.GlobalStiffness = ComputeGlobalStiffness(a.Context, a.Geometry, a.LocalStiffness);
+    a.CodeNumbers = MemberCodeNumbers(Results.CoordNumbers, a.Context);
+    StoreMemberStiffness(a.CodeNumbers, a.GlobalStiffness);
+    if (memberActions || Model.SettlementCount > 0) {
+      if (memberActions) {
+        a.LocalFixedEndForces = ComputeFixedEndForces(Model, a.Context, a.Geometry);
+        a.GlobalFixedEndForces = TransformFefToGlobal(a.Context, a.Geometry, a.LocalFixedEndForces);
+      }
       // A settled support drags the member's end with it: the forces needed to hold the member
       // in that displaced position act on the joints like fixed-end forces.
-      MemberGlobalDisp.fill(Real(0));
-      if (HasSettlementAtMemberJoints()) {
-        AddSettlementDisp();
+      if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints(Model, a.Context)) {
+        a.SettlementDisp = AddSettlementDisp(Model, a.Context, a.SettlementDisp);
         for (int i = 1; i <= n; ++i)
           for (int j = 1; j <= n; ++j)
-            GlobalFixedEndForces[i] =
-                AddProduct(GlobalFixedEndForces[i], GlobalStiffness[i][j], MemberGlobalDisp[j]);
+            a.GlobalFixedEndForces[i] =
+                AddProduct(a.GlobalFixedEndForces[i], a.GlobalStiffness[i][j], a.SettlementDisp[j]);
       }
+      StoreFixedEndForces(a.CodeNumbers, a.GlobalFixedEndForces);
     }
-    StoreFixedEndForces();
+    if (recorder_) recorder_->MemberAssembled(a);
   }
 }
 
 template <typename Real>
-void Engine<Real>::StoreMemberStiffness() {
+void Engine<Real>::StoreMemberStiffness(const CodeNumberList& codes, const MemberMatrix<Real>& kg) {
   const int n = EndCoords;
   const int dof = Results.DofCount;
   for (int i = 1; i <= n; ++i) {
-    const int row = CodeNumber(i);
+    const int row = codes[i];
     if (row > dof) continue;
     for (int j = 1; j <= n; ++j) {
-      const int col = CodeNumber(j);
+      const int col = codes[j];
       if (col > dof) continue;
       Real& s = Equations.S(row, col);
-      s = Store<Real>(Calc(s) + Calc(GlobalStiffness[i][j]));
+      s = Store<Real>(Calc(s) + Calc(kg[i][j]));
     }
   }
 }
 
 template <typename Real>
-void Engine<Real>::StoreFixedEndForces() {
+void Engine<Real>::StoreFixedEndForces(const CodeNumberList& codes, const MemberVector<Real>& ff) {
   for (int i = 1; i <= EndCoords; ++i) {
-    const int row = CodeNumber(i);
+    const int row = codes[i];
     if (row > Results.DofCount) continue;
     Real& p = Equations.P(row);
-    p = Store<Real>(Calc(p) - Calc(GlobalFixedEndForces[i]));
+    p = Store<Real>(Calc(p) - Calc(ff[i]));
   }
 }
 
 template <typename Real>
-void Engine<Real>::AddSettlementDisp() {
-  const int perJoint = CoordsPerJoint();
-  MemberVector& v = MemberGlobalDisp;
-  for (int r = 1; r <= Model.SettlementCount; ++r) {
-    const int joint = Model.SettlementJoints(r);
+MemberVector<Real> AddSettlementDisp(const ModelStore& model, const MemberContext<Real>& member,
+                                     MemberVector<Real> v) {
+  const int perJoint = member.EndCoords / 2;
+  for (int r = 1; r <= model.SettlementCount; ++r) {
+    const int joint = model.SettlementJoints(r);
     // Every component is added, free or restrained; the model checks make sure only
     // restrained ones are non-zero.
-    if (joint == BeginJoint) {
+    if (joint == member.BeginJoint) {
       for (int i = 1; i <= perJoint; ++i)
-        v[i] = Store<Real>(Calc(v[i]) + Calc(Model.SettlementValues(r, i)));
-    } else if (joint == EndJoint) {
-      for (int i = perJoint + 1; i <= EndCoords; ++i)
-        v[i] = Store<Real>(Calc(v[i]) + Calc(Model.SettlementValues(r, i - perJoint)));
+        v[i] = Store<Real>(Calc(v[i]) + Calc(model.SettlementValues(r, i)));
+    } else if (joint == member.EndJoint) {
+      for (int i = perJoint + 1; i <= member.EndCoords; ++i)
+        v[i] = Store<Real>(Calc(v[i]) + Calc(model.SettlementValues(r, i - perJoint)));
     }
   }
+  return v;
 }
 
 template <typename Real>
-bool Engine<Real>::HasSettlementAtMemberJoints() const {
-  for (int r = 1; r <= Model.SettlementCount; ++r) {
-    const int joint = Model.SettlementJoints(r);
-    if (joint == BeginJoint || joint == EndJoint) return true;
+bool HasSettlementAtMemberJoints(const ModelStore& model, const MemberContext<Real>& member) {
+  for (int r = 1; r <= model.SettlementCount; ++r) {
+    const int joint = model.SettlementJoints(r);
+    if (joint == member.BeginJoint || joint == member.EndJoint) return true;
   }
   return false;
 }
 
-template <typename Real>
-void Engine<Real>::CollectFixedEndForces() {
-  LocalFixedEndForces.fill(Real(0));
-  for (int r = 1; r <= Model.MemberLoadCount; ++r)
-    if (Model.MemberLoadInfo(r, 1) == CurrentMember) ComputeMemberLoadFef(r);
-  for (int r = 1; r <= Model.TempChangeCount; ++r)
-    if (Model.TempChangeMembers(r) == CurrentMember) AddTemperatureFef(r);
-  for (int r = 1; r <= Model.FabErrorCount; ++r)
-    if (Model.FabErrorMembers(r) == CurrentMember) AddFabricationErrorFef(r);
-}
-
-template void Engine<float>::AssembleStructure();
-template void Engine<double>::AssembleStructure();
-template void Engine<float>::StoreMemberStiffness();
-template void Engine<double>::StoreMemberStiffness();
-template void Engine<float>::StoreFixedEndForces();
-template void Engine<double>::StoreFixedEndForces();
-template void Engine<float>::AddSettlementDisp();
-template void Engine<double>::AddSettlementDisp();
-template bool Engine<float>::HasSettlementAtMemberJoints() const;
-template bool Engine<double>::HasSettlementAtMemberJoints() const;
-template void Engine<float>::CollectFixedEndForces();
-template void Engine<double>::CollectFixedEndForces();
+#define STAVELORN_INSTANTIATE(Real)                                                            \
+  template void Engine<Real>::AssembleStructure();                                             \
+  template void Engine<Real>::StoreMemberStiffness(const CodeNumberList&,                      \
+                                                   const MemberMatrix<Real>&);                 \
+  template void Engine<Real>::StoreFixedEndForces(const CodeNumberList&,                       \
+                                                  const MemberVector<Real>&);                  \
+  template MemberVector<Real> AddSettlementDisp(const ModelStore&, const MemberContext<Real>&, \
+                                                MemberVector<Real>);                           \
+  template bool HasSettlementAtMemberJoints(const ModelStore&, const MemberContext<Real>&);
+STAVELORN_INSTANTIATE(float)
+STAVELORN_INSTANTIATE(double)
+#undef STAVELORN_INSTANTIATE
 
 }  // namespace stavelorn

@@ -22,6 +22,14 @@ int RotationalCoords(StructKind kind) {
   }
 }
 
+// The release code of a member by its first release record (0 when it has none). Here the first
+// record counts, where the stiffness takes the last.
+int FirstReleaseCode(const ModelStore& model, int member) {
+  for (int r = 1; r <= model.ReleaseCount; ++r)
+    if (model.Releases(r, 1) == member) return model.Releases(r, 2);
+  return 0;
+}
+
 }  // namespace
 
 template <typename Real>
@@ -50,25 +58,17 @@ void Engine<Real>::NumberCoordinates() {
       int ends = 0;
       int hinged = 0;
       for (int m = 1; m <= Model.MemberCount; ++m) {
-        CurrentMember = m;
-        BeginJoint = Model.MemberProps(m, 1);
-        EndJoint = Model.MemberProps(m, 2);
-        if (BeginJoint != j && EndJoint != j) continue;
-        // Here the first release record of the member counts (the stiffness takes the last).
-        ReleaseType = 0;
-        for (int r = 1; r <= Model.ReleaseCount; ++r) {
-          if (Model.Releases(r, 1) == m) {
-            ReleaseType = Model.Releases(r, 2);
-            break;
-          }
-        }
-        if (BeginJoint == j) {
+        const int begin = Model.MemberProps(m, 1);
+        const int end = Model.MemberProps(m, 2);
+        if (begin != j && end != j) continue;
+        const int release = FirstReleaseCode(Model, m);
+        if (begin == j) {
           ++ends;
-          if (ReleaseType == 1 || ReleaseType == 3) ++hinged;
+          if (release == 1 || release == 3) ++hinged;
         }
-        if (EndJoint == j) {
+        if (end == j) {
           ++ends;
-          if (ReleaseType == 2 || ReleaseType == 3) ++hinged;
+          if (release == 2 || release == 3) ++hinged;
         }
       }
       // Every member end here is hinged (or no member meets the joint): nothing turns the joint,
@@ -105,30 +105,28 @@ void Engine<Real>::NumberCoordinates() {
 
 template <typename Real>
 void Engine<Real>::AddJointLoads() {
-  const int perJoint = CoordsPerJoint();
-  for (int i = 1; i <= Model.JointLoadCount; ++i) {
-    const int j = Model.JointLoadJoints(i);
-    for (int k = 1; k <= perJoint; ++k) {
-      // A load on a restrained coordinate goes straight into its support and is not analysed.
-      const int n = Results.CoordNumbers((j - 1) * perJoint + k);
-      if (n <= Results.DofCount)
-        Equations.P(n) = Store<Real>(Calc(Equations.P(n)) + Calc(Model.JointLoadValues(i, k)));
-    }
-  }
+  ForEachFreeJointLoad([this](int n, float load) {
+    Equations.P(n) = Store<Real>(Calc(Equations.P(n)) + Calc(load));
+  });
 }
 
 template <typename Real>
-int Engine<Real>::CodeNumber(int i) const {
-  const int perJoint = CoordsPerJoint();
-  if (i <= perJoint) return Results.CoordNumbers((BeginJoint - 1) * perJoint + i);
-  return Results.CoordNumbers((EndJoint - 1) * perJoint + i - perJoint);
+CodeNumberList MemberCodeNumbers(const Array<std::int16_t>& coordNumbers,
+                                 const MemberContext<Real>& member) {
+  const int perJoint = member.EndCoords / 2;
+  CodeNumberList codes{};
+  for (int i = 1; i <= perJoint; ++i) {
+    codes[i] = coordNumbers((member.BeginJoint - 1) * perJoint + i);
+    codes[i + perJoint] = coordNumbers((member.EndJoint - 1) * perJoint + i);
+  }
+  return codes;
 }
 
 template void Engine<float>::NumberCoordinates();
 template void Engine<double>::NumberCoordinates();
 template void Engine<float>::AddJointLoads();
 template void Engine<double>::AddJointLoads();
-template int Engine<float>::CodeNumber(int) const;
-template int Engine<double>::CodeNumber(int) const;
+template CodeNumberList MemberCodeNumbers(const Array<std::int16_t>&, const MemberContext<float>&);
+template CodeNumberList MemberCodeNumbers(const Array<std::int16_t>&, const MemberContext<double>&);
 
 }  // namespace stavelorn

@@ -1,7 +1,8 @@
-// The matrix stiffness engine: one object per analysis run, holding the working state of the
-// run (the current member and its matrices, the structure stiffness matrix and load vector) and
-// the steps of the method as member functions, from the numbering of the structure coordinates
-// to the member end forces and support reactions.
+// The matrix stiffness engine: one object per analysis run, holding the structure-level state of
+// the run (the structure stiffness matrix and load vector, the results) and the structure-level
+// steps of the method, from the numbering of the structure coordinates to the member end forces
+// and support reactions. Each member's values come from the functions of MemberValues.h and live
+// only in the loop that uses them.
 //
 // The store type Real is float for the analysis whose results the program shows, exactly as a
 // single-precision engine computes them, and double for a check run of the same code in the same
@@ -9,19 +10,14 @@
 // degrees, rotations in radians.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <string>
+#include <vector>
 
 #include "analysis/EquationSolver.h"
+#include "analysis/MemberValues.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
-
-// The six structure types, decided once per run from the model's type code.
-enum class StructKind { Beam, PTruss, PFrame, STruss, Grid, SFrame, None };
-
-StructKind KindOfStructure(const std::string& code);
 
 // What one run leaves behind, in the engine's store type: the model's result fields.
 template <typename Real>
@@ -35,17 +31,46 @@ struct AnalysisResults {
   Array<Real> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
 };
 
+// One member as the assembly used it.
+template <typename Real>
+struct AssembledMember {
+  MemberContext<Real> Context;
+  MemberGeometry<Real> Geometry;
+  CodeNumberList CodeNumbers{};
+  MemberMatrix<Real> LocalStiffness{};        // [k], releases applied
+  MemberMatrix<Real> GlobalStiffness{};       // [K]
+  MemberVector<Real> LocalFixedEndForces{};   // {Qf}
+  MemberVector<Real> SettlementDisp{};        // {v} of the settled supports at its joints
+  MemberVector<Real> GlobalFixedEndForces{};  // {Ff} = [T]^T{Qf} + [K]{v of settlements}
+};
+
+// Receives the values of one run as the engine computes them, for a record of the method. The
+// engine calls it from its own loops, so what is recorded is what was used.
+template <typename Real>
+class MethodRecorder {
+ public:
+  virtual ~MethodRecorder() = default;
+  // After a member's [K] went into [S] and its {Ff} out of {P}.
+  virtual void MemberAssembled(const AssembledMember<Real>& member) = 0;
+  // Before the solution: [S] and {P} as the solution receives them, {P} as the members left it
+  // (minus the sum of their {Ff}) and the joint loads alone, by structure coordinate from 0.
+  virtual void StructureAssembled(const EquationSystem<Real>& system,
+                                  const std::vector<Real>& fixedEndPart,
+                                  const std::vector<Real>& jointLoads) = 0;
+  // After the solution: the member's global end displacements {v} (settlements included) and
+  // local ones {u}.
+  virtual void MemberDisplaced(int member, const MemberVector<Real>& v,
+                               const MemberVector<Real>& u) = 0;
+};
+
 template <typename Real>
 class Engine {
  public:
-  static constexpr int kMaxEndCoords = 12;  // 2 x 6 coordinates of a space-frame member
-  using MemberVector = std::array<Real, kMaxEndCoords + 1>;          // used from index 1
-  using MemberMatrix = std::array<MemberVector, kMaxEndCoords + 1>;  // used from (1, 1)
-
-  // The engine reads `model` and writes only `results`; both must outlive the engine. Throws
-  // std::invalid_argument when the model's type is none of the six or its CoordsPerJoint is not
-  // the one its type fixes (every member array is sized from it).
-  Engine(const ModelStore& model, AnalysisResults<Real>& results);
+  // The engine reads `model` and writes only `results`; both (and `recorder`, when given) must
+  // outlive the engine. Throws std::invalid_argument when the model's type is none of the six or
+  // its CoordsPerJoint is not the one its type fixes (every member array is sized from it).
+  Engine(const ModelStore& model, AnalysisResults<Real>& results,
+         MethodRecorder<Real>* recorder = nullptr);
 
   // The whole analysis: numbering and stability count, assembly, joint loads, solution, member
   // end forces and reactions. Ends with results.AnalysisStatus 1, -1 (not statically stable) or
@@ -59,39 +84,24 @@ class Engine {
   void NumberCoordinates();
   void AddJointLoads();
 
-  // The current member: context, geometry and transformations.
-  void LoadMemberContext(int member);  // joints, properties and release code of `member`
-  void ComputeMemberGeometry();
-  void TransformDispToLocal();
-  void TransformFefToGlobal();
-  void TransformForcesToGlobal();
-
-  // Member stiffness.
-  void ComputeLocalStiffness();
-  void ComputeGlobalStiffness();
-
-  // Fixed-end forces of one record (1-based) of the current member, added to
-  // LocalFixedEndForces; the caller passes only records of the current member.
-  void ComputeMemberLoadFef(int record);
-  void AddTemperatureFef(int record);
-  void AddFabricationErrorFef(int record);
-
-  // Assembly.
+  // Assembly: every member's [K] into [S] and its {Ff} out of {P}.
   void AssembleStructure();
-  void StoreMemberStiffness();
-  void StoreFixedEndForces();
-  void AddSettlementDisp();
+  void StoreMemberStiffness(const CodeNumberList& codes, const MemberMatrix<Real>& kg);
+  void StoreFixedEndForces(const CodeNumberList& codes, const MemberVector<Real>& ff);
 
   // Solution.
   void SolveEquations();
 
   // Member end forces and support reactions.
   void ComputeMemberForces();
-  void GatherMemberDisp();
-  void ComputeLocalEndForces();
-  void StoreReactions();
+  MemberVector<Real> GatherMemberDisp(const CodeNumberList& codes) const;
+  void StoreReactions(const CodeNumberList& codes, const MemberVector<Real>& f);
 
-  // --- Working state of the run ---
+  MemberContext<Real> LoadMemberContext(int member) const {
+    return stavelorn::LoadMemberContext<Real>(Model, Kind, EndCoords, member);
+  }
+
+  // --- State of the run ---
   const ModelStore& Model;
   AnalysisResults<Real>& Results;
   const StructKind Kind;
@@ -99,42 +109,26 @@ class Engine {
 
   EquationSystem<Real> Equations;  // the stiffness matrix S and the load vector P
 
-  int CurrentMember = 0;
-  int BeginJoint = 0;
-  int EndJoint = 0;
-  int ReleaseType = 0;  // 0 none, 1 hinge at the beginning, 2 at the end, 3 both
-
-  Real ElasticModulus = 0, ShearModulus = 0, ThermalCoeff = 0;
-  Real Area = 0, InertiaZ = 0, InertiaY = 0, TorsionConstant = 0;
-
-  Real MemberLength = 0;
-  Real DirCosX = 0, DirCosY = 0, DirCosZ = 0;
-
-  MemberMatrix TransformMatrix{};       // [T]: global -> local
-  MemberMatrix LocalStiffness{};        // [k]
-  MemberMatrix GlobalStiffness{};       // [K] = [T]^T [k] [T]
-  MemberVector LocalFixedEndForces{};   // {Qf}
-  MemberVector GlobalFixedEndForces{};  // {Ff}
-  MemberVector MemberGlobalDisp{};      // {v}
-  MemberVector MemberLocalDisp{};       // {u}
-  MemberVector MemberLocalForces{};     // {Q}
-  MemberVector MemberGlobalForces{};    // {F}
-
  private:
   int CoordsPerJoint() const { return EndCoords / 2; }
-  // Structure coordinate number of end coordinate i (1..EndCoords) of the current member.
-  int CodeNumber(int i) const;
-  // Whether [T] may be replaced by the identity for the current member.
-  bool IsAligned() const;
-  bool HasSettlementAtMemberJoints() const;
-  bool HasSupportAtMemberJoints() const;
-  // Zeroes {Qf} and adds every member load, temperature change and fabrication error of the
-  // current member, in that order and in record order.
-  void CollectFixedEndForces();
-  void PlaceBendingFef(Real fsb, Real fmb, Real fse, Real fme, int sb, int mb, int se, int me,
-                       bool mirrored);
+  // Calls add(code number, value) for every joint-load component at a free coordinate, in record
+  // order. A load on a restrained coordinate goes straight into its support and is not analysed.
+  template <typename Add>
+  void ForEachFreeJointLoad(Add add) const {
+    const int perJoint = CoordsPerJoint();
+    for (int i = 1; i <= Model.JointLoadCount; ++i) {
+      const int j = Model.JointLoadJoints(i);
+      for (int k = 1; k <= perJoint; ++k) {
+        const int n = Results.CoordNumbers((j - 1) * perJoint + k);
+        if (n <= Results.DofCount) add(n, Model.JointLoadValues(i, k));
+      }
+    }
+  }
+  bool HasMemberActions() const {
+    return Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
+  }
 
-  const Real pi_;
+  MethodRecorder<Real>* const recorder_;
 };
 
 }  // namespace stavelorn

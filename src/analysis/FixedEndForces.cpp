@@ -1,4 +1,4 @@
-// Fixed-end forces of the current member in local coordinates: what its supports would exert on
+// Fixed-end forces of a member in local coordinates: what its supports would exert on
 // it, if both its ends were held fixed, under a member load, a uniform temperature change or a
 // fabrication error. A positive transverse load acts against the local y (or z) axis, so its
 // fixed-end shears are positive.
@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "analysis/Arithmetic.h"
-#include "analysis/Engine.h"
+#include "analysis/MemberValues.h"
 
 namespace stavelorn {
 
@@ -15,32 +15,74 @@ namespace {
 // Adds the fixed-end forces of a bar that would lengthen by f/(A·E/L) if it were free: a
 // restrained bar is pushed back by both its ends, +f at the beginning and -f at the end. Beams
 // and grids have no axial coordinate and ignore such records.
-template <typename Vector>
-void AddAxialPair(Vector& qf, StructKind kind, Calc f) {
+template <typename Real>
+MemberVector<Real> AddAxialPair(MemberVector<Real> qf, StructKind kind, Calc f) {
   int endAxial = 0;
   switch (kind) {
     case StructKind::PTruss: endAxial = 3; break;
     case StructKind::PFrame:
     case StructKind::STruss: endAxial = 4; break;
     case StructKind::SFrame: endAxial = 7; break;
-    default: return;
+    default: return qf;
   }
-  using Real = typename Vector::value_type;
   qf[1] = Store<Real>(Calc(qf[1]) + f);
   qf[endAxial] = Store<Real>(Calc(qf[endAxial]) - f);
+  return qf;
+}
+
+// Adds the bending fixed-end forces of a member fixed at both ends (shear and moment at the
+// beginning, then at the end) to the coordinates sb, mb, se, me of {Qf}; `mirrored` turns the
+// moments for bending in a space frame's x-z plane.
+template <typename Real>
+void PlaceBendingFef(MemberVector<Real>& qf, Real length, int release, Real fsb, Real fmb, Real fse,
+                     Real fme, int sb, int mb, int se, int me, bool mirrored) {
+  const Calc sign = mirrored ? -1 : 1;
+  auto addShear = [&qf](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + value); };
+  auto addMoment = [&qf, sign](int i, Calc value) {
+    qf[i] = Store<Real>(Calc(qf[i]) + sign * value);
+  };
+  // A hinged end cannot hold its fixed-end moment: it is released onto the member, which
+  // carries it to the other end and changes both shears accordingly.
+  const Calc twoL = Calc(length) + Calc(length);
+  switch (release) {
+    case 0:
+      addShear(sb, fsb);
+      addMoment(mb, fmb);
+      addShear(se, fse);
+      addMoment(me, fme);
+      break;
+    case 1:
+      addShear(sb, fsb - 3 * Calc(fmb) / twoL);
+      addShear(se, fse + 3 * Calc(fmb) / twoL);
+      addMoment(me, fme - Calc(fmb) / 2);
+      break;
+    case 2:
+      addShear(sb, fsb - 3 * Calc(fme) / twoL);
+      addMoment(mb, fmb - Calc(fme) / 2);
+      addShear(se, fse + 3 * Calc(fme) / twoL);
+      break;
+    case 3:
+      addShear(sb, fsb - (Calc(fmb) + Calc(fme)) / Calc(length));
+      addShear(se, fse + (Calc(fmb) + Calc(fme)) / Calc(length));
+      break;
+    default: break;
+  }
 }
 
 }  // namespace
 
 template <typename Real>
-void Engine<Real>::ComputeMemberLoadFef(int record) {
-  const int type = Model.MemberLoadInfo(record, 2);
-  const Calc w = Model.MemberLoadValues(record, 1);
-  const Calc w2 = Model.MemberLoadValues(record, 2);
-  const Calc l1 = Model.MemberLoadValues(record, 3);
-  const Calc l = MemberLength;
+MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
+                                        const MemberContext<Real>& member,
+                                        const MemberGeometry<Real>& geometry,
+                                        MemberVector<Real> qf) {
+  const int type = model.MemberLoadInfo(record, 2);
+  const Calc w = model.MemberLoadValues(record, 1);
+  const Calc w2 = model.MemberLoadValues(record, 2);
+  const Calc l1 = model.MemberLoadValues(record, 3);
+  const Calc l = geometry.Length;
   const Calc l2 = (type == 3 || type == 4 || type == 6 || type == 10 || type == 11)
-                      ? Calc(Model.MemberLoadValues(record, 4))
+                      ? Calc(model.MemberLoadValues(record, 4))
                       : l - l1;  // concentrated loads: the distance from the load to the end
   const Calc lp2 = l * l, lp3 = lp2 * l, lp4 = lp3 * l;
 
@@ -113,36 +155,39 @@ void Engine<Real>::ComputeMemberLoadFef(int record) {
     default: break;  // an unknown load type loads nothing
   }
 
-  MemberVector& qf = LocalFixedEndForces;
   auto add = [&qf](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + value); };
+  auto bend = [&](int sb, int mb, int se, int me, bool mirrored) {
+    PlaceBendingFef(qf, geometry.Length, member.ReleaseType, fsb, fmb, fse, fme, sb, mb, se, me,
+                    mirrored);
+  };
   int ab = 0, ae = 0;  // torsion coordinates, when the type has them
-  switch (Kind) {
-    case StructKind::Beam: PlaceBendingFef(fsb, fmb, fse, fme, 1, 2, 3, 4, false); break;
+  switch (member.Kind) {
+    case StructKind::Beam: bend(1, 2, 3, 4, false); break;
     case StructKind::PFrame:
-      PlaceBendingFef(fsb, fmb, fse, fme, 2, 3, 5, 6, false);
+      bend(2, 3, 5, 6, false);
       add(1, fab);
       add(4, fae);
       break;
     case StructKind::Grid:
-      PlaceBendingFef(fsb, fmb, fse, fme, 1, 3, 4, 6, false);
+      bend(1, 3, 4, 6, false);
       ab = 2, ae = 5;
       break;
     case StructKind::SFrame:
       // Loads of types 8 to 11 bend the member in its x-z plane, where a rotation about y turns
       // a positive z translation the other way: the shears go to z, the moments change sign.
       if (type > 7)
-        PlaceBendingFef(fsb, fmb, fse, fme, 3, 5, 9, 11, true);
+        bend(3, 5, 9, 11, true);
       else
-        PlaceBendingFef(fsb, fmb, fse, fme, 2, 6, 8, 12, false);
+        bend(2, 6, 8, 12, false);
       add(1, fab);
       add(7, fae);
       ab = 4, ae = 10;
       break;
-    default: return;  // truss bars take their loads at the joints only
+    default: return qf;  // truss bars take their loads at the joints only
   }
-  if (ab == 0) return;
+  if (ab == 0) return qf;
   // A hinge frees the twist at its end, so the whole torque goes to the other end.
-  switch (ReleaseType) {
+  switch (member.ReleaseType) {
     case 0:
       add(ab, ftb);
       add(ae, fte);
@@ -151,67 +196,54 @@ void Engine<Real>::ComputeMemberLoadFef(int record) {
     case 2: add(ab, Calc(ftb) + Calc(fte)); break;
     default: break;
   }
+  return qf;
 }
 
 template <typename Real>
-void Engine<Real>::PlaceBendingFef(Real fsb, Real fmb, Real fse, Real fme, int sb, int mb, int se,
-                                   int me, bool mirrored) {
-  MemberVector& qf = LocalFixedEndForces;
-  const Calc sign = mirrored ? -1 : 1;
-  auto addShear = [&qf](int i, Calc value) { qf[i] = Store<Real>(Calc(qf[i]) + value); };
-  auto addMoment = [&qf, sign](int i, Calc value) {
-    qf[i] = Store<Real>(Calc(qf[i]) + sign * value);
-  };
-  // A hinged end cannot hold its fixed-end moment: it is released onto the member, which
-  // carries it to the other end and changes both shears accordingly.
-  const Calc twoL = Calc(MemberLength) + Calc(MemberLength);
-  switch (ReleaseType) {
-    case 0:
-      addShear(sb, fsb);
-      addMoment(mb, fmb);
-      addShear(se, fse);
-      addMoment(me, fme);
-      break;
-    case 1:
-      addShear(sb, fsb - 3 * Calc(fmb) / twoL);
-      addShear(se, fse + 3 * Calc(fmb) / twoL);
-      addMoment(me, fme - Calc(fmb) / 2);
-      break;
-    case 2:
-      addShear(sb, fsb - 3 * Calc(fme) / twoL);
-      addMoment(mb, fmb - Calc(fme) / 2);
-      addShear(se, fse + 3 * Calc(fme) / twoL);
-      break;
-    case 3:
-      addShear(sb, fsb - (Calc(fmb) + Calc(fme)) / Calc(MemberLength));
-      addShear(se, fse + (Calc(fmb) + Calc(fme)) / Calc(MemberLength));
-      break;
-    default: break;
-  }
+MemberVector<Real> AddTemperatureFef(const ModelStore& model, int record,
+                                     const MemberContext<Real>& member, MemberVector<Real> qf) {
+  const Real f = Store<Real>(Calc(member.Area) * Calc(member.ElasticModulus) *
+                             Calc(member.ThermalCoeff) * Calc(model.TempChangeValues(record)));
+  return AddAxialPair(qf, member.Kind, f);
 }
 
 template <typename Real>
-void Engine<Real>::AddTemperatureFef(int record) {
-  const Real f = Store<Real>(Calc(Area) * Calc(ElasticModulus) * Calc(ThermalCoeff) *
-                             Calc(Model.TempChangeValues(record)));
-  AddAxialPair(LocalFixedEndForces, Kind, f);
+MemberVector<Real> AddFabricationErrorFef(const ModelStore& model, int record,
+                                          const MemberContext<Real>& member,
+                                          const MemberGeometry<Real>& geometry,
+                                          MemberVector<Real> qf) {
+  const Real f = Store<Real>(Calc(member.Area) * Calc(member.ElasticModulus) *
+                             Calc(model.FabErrorValues(record)) / Calc(geometry.Length));
+  return AddAxialPair(qf, member.Kind, f);
 }
 
 template <typename Real>
-void Engine<Real>::AddFabricationErrorFef(int record) {
-  const Real f = Store<Real>(Calc(Area) * Calc(ElasticModulus) *
-                             Calc(Model.FabErrorValues(record)) / Calc(MemberLength));
-  AddAxialPair(LocalFixedEndForces, Kind, f);
+MemberVector<Real> ComputeFixedEndForces(const ModelStore& model, const MemberContext<Real>& member,
+                                         const MemberGeometry<Real>& geometry) {
+  MemberVector<Real> qf{};
+  const int m = member.Member;
+  for (int r = 1; r <= model.MemberLoadCount; ++r)
+    if (model.MemberLoadInfo(r, 1) == m) qf = ComputeMemberLoadFef(model, r, member, geometry, qf);
+  for (int r = 1; r <= model.TempChangeCount; ++r)
+    if (model.TempChangeMembers(r) == m) qf = AddTemperatureFef(model, r, member, qf);
+  for (int r = 1; r <= model.FabErrorCount; ++r)
+    if (model.FabErrorMembers(r) == m) qf = AddFabricationErrorFef(model, r, member, geometry, qf);
+  return qf;
 }
 
-template void Engine<float>::ComputeMemberLoadFef(int);
-template void Engine<double>::ComputeMemberLoadFef(int);
-template void Engine<float>::PlaceBendingFef(float, float, float, float, int, int, int, int, bool);
-template void Engine<double>::PlaceBendingFef(double, double, double, double, int, int, int, int,
-                                              bool);
-template void Engine<float>::AddTemperatureFef(int);
-template void Engine<double>::AddTemperatureFef(int);
-template void Engine<float>::AddFabricationErrorFef(int);
-template void Engine<double>::AddFabricationErrorFef(int);
+#define STAVELORN_INSTANTIATE(Real)                                                                \
+  template MemberVector<Real> ComputeMemberLoadFef(                                                \
+      const ModelStore&, int, const MemberContext<Real>&, const MemberGeometry<Real>&,             \
+      MemberVector<Real>);                                                                         \
+  template MemberVector<Real> AddTemperatureFef(const ModelStore&, int,                            \
+                                                const MemberContext<Real>&, MemberVector<Real>);   \
+  template MemberVector<Real> AddFabricationErrorFef(                                              \
+      const ModelStore&, int, const MemberContext<Real>&, const MemberGeometry<Real>&,             \
+      MemberVector<Real>);                                                                         \
+  template MemberVector<Real> ComputeFixedEndForces(const ModelStore&, const MemberContext<Real>&, \
+                                                    const MemberGeometry<Real>&);
+STAVELORN_INSTANTIATE(float)
+STAVELORN_INSTANTIATE(double)
+#undef STAVELORN_INSTANTIATE
 
 }  // namespace stavelorn

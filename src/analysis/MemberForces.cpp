@@ -10,78 +10,74 @@ namespace stavelorn {
 template <typename Real>
 void Engine<Real>::ComputeMemberForces() {
   const int n = EndCoords;
-  const bool memberActions =
-      Model.MemberLoadCount > 0 || Model.TempChangeCount > 0 || Model.FabErrorCount > 0;
+  const bool memberActions = HasMemberActions();
   for (int m = 1; m <= Model.MemberCount; ++m) {
-    LoadMemberContext(m);
-    GatherMemberDisp();
-    if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints()) AddSettlementDisp();
-    ComputeMemberGeometry();
-    TransformDispToLocal();
-    ComputeLocalEndForces();
+    const MemberContext<Real> member = LoadMemberContext(m);
+    const CodeNumberList codes = MemberCodeNumbers(Results.CoordNumbers, member);
+    MemberVector<Real> v = GatherMemberDisp(codes);
+    if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints(Model, member))
+      v = AddSettlementDisp(Model, member, v);
+    const MemberGeometry<Real> geometry = ComputeMemberGeometry(Model, member);
+    const MemberVector<Real> u = TransformDispToLocal(member, geometry, v);
+    if (recorder_) recorder_->MemberDisplaced(m, v, u);
+    MemberVector<Real> q =
+        ComputeLocalEndForces(member, ComputeLocalStiffness(member, geometry), u);
     if (memberActions) {
       // The member's own loads act on top of what its end displacements cause.
-      CollectFixedEndForces();
-      for (int i = 1; i <= n; ++i)
-        MemberLocalForces[i] =
-            Store<Real>(Calc(MemberLocalForces[i]) + Calc(LocalFixedEndForces[i]));
+      const MemberVector<Real> qf = ComputeFixedEndForces(Model, member, geometry);
+      for (int i = 1; i <= n; ++i) q[i] = Store<Real>(Calc(q[i]) + Calc(qf[i]));
     }
-    for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = MemberLocalForces[i];
-    if (HasSupportAtMemberJoints()) {
-      TransformForcesToGlobal();
-      StoreReactions();
-    }
+    for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = q[i];
+    if (HasSupportAtMemberJoints(Model, member))
+      StoreReactions(codes, TransformForcesToGlobal(member, geometry, q));
   }
 }
 
 template <typename Real>
-void Engine<Real>::GatherMemberDisp() {
-  MemberGlobalDisp.fill(Real(0));
-  for (int i = 1; i <= EndCoords; ++i) {
-    const int number = CodeNumber(i);
-    if (number <= Results.DofCount) MemberGlobalDisp[i] = Results.JointDisplacements(number);
-  }
+MemberVector<Real> Engine<Real>::GatherMemberDisp(const CodeNumberList& codes) const {
+  MemberVector<Real> v{};
+  for (int i = 1; i <= EndCoords; ++i)
+    if (codes[i] <= Results.DofCount) v[i] = Results.JointDisplacements(codes[i]);
+  return v;
 }
 
 template <typename Real>
-void Engine<Real>::ComputeLocalEndForces() {
-  const int n = EndCoords;
-  MemberLocalForces.fill(Real(0));
-  ComputeLocalStiffness();
+MemberVector<Real> ComputeLocalEndForces(const MemberContext<Real>& member,
+                                         const MemberMatrix<Real>& k, const MemberVector<Real>& u) {
+  const int n = member.EndCoords;
+  MemberVector<Real> q{};
   for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j)
-      MemberLocalForces[i] =
-          AddProduct(MemberLocalForces[i], LocalStiffness[i][j], MemberLocalDisp[j]);
+    for (int j = 1; j <= n; ++j) q[i] = AddProduct(q[i], k[i][j], u[j]);
+  return q;
 }
 
 template <typename Real>
-void Engine<Real>::StoreReactions() {
+void Engine<Real>::StoreReactions(const CodeNumberList& codes, const MemberVector<Real>& f) {
   for (int i = 1; i <= EndCoords; ++i) {
-    const int number = CodeNumber(i);
-    if (number <= Results.DofCount) continue;
-    Real& r = Results.SupportReactions(number - Results.DofCount);
-    r = Store<Real>(Calc(r) + Calc(MemberGlobalForces[i]));
+    if (codes[i] <= Results.DofCount) continue;
+    Real& r = Results.SupportReactions(codes[i] - Results.DofCount);
+    r = Store<Real>(Calc(r) + Calc(f[i]));
   }
 }
 
 template <typename Real>
-bool Engine<Real>::HasSupportAtMemberJoints() const {
-  for (int s = 1; s <= Model.SupportCount; ++s) {
-    const int joint = Model.Supports(s, 1);
-    if (joint == BeginJoint || joint == EndJoint) return true;
+bool HasSupportAtMemberJoints(const ModelStore& model, const MemberContext<Real>& member) {
+  for (int s = 1; s <= model.SupportCount; ++s) {
+    const int joint = model.Supports(s, 1);
+    if (joint == member.BeginJoint || joint == member.EndJoint) return true;
   }
   return false;
 }
 
-template void Engine<float>::ComputeMemberForces();
-template void Engine<double>::ComputeMemberForces();
-template void Engine<float>::GatherMemberDisp();
-template void Engine<double>::GatherMemberDisp();
-template void Engine<float>::ComputeLocalEndForces();
-template void Engine<double>::ComputeLocalEndForces();
-template void Engine<float>::StoreReactions();
-template void Engine<double>::StoreReactions();
-template bool Engine<float>::HasSupportAtMemberJoints() const;
-template bool Engine<double>::HasSupportAtMemberJoints() const;
+#define STAVELORN_INSTANTIATE(Real)                                                             \
+  template void Engine<Real>::ComputeMemberForces();                                            \
+  template MemberVector<Real> Engine<Real>::GatherMemberDisp(const CodeNumberList&) const;      \
+  template void Engine<Real>::StoreReactions(const CodeNumberList&, const MemberVector<Real>&); \
+  template MemberVector<Real> ComputeLocalEndForces(                                            \
+      const MemberContext<Real>&, const MemberMatrix<Real>&, const MemberVector<Real>&);        \
+  template bool HasSupportAtMemberJoints(const ModelStore&, const MemberContext<Real>&);
+STAVELORN_INSTANTIATE(float)
+STAVELORN_INSTANTIATE(double)
+#undef STAVELORN_INSTANTIATE
 
 }  // namespace stavelorn

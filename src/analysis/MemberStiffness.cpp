@@ -1,62 +1,65 @@
-// The current member's properties and release code, its local stiffness matrix [k] and its
-// global stiffness matrix [K] = [T]^T [k] [T].
+// A member's properties and release code, its local stiffness matrix [k] and its global
+// stiffness matrix [K] = [T]^T [k] [T].
 
 #include <cmath>
 
 #include "analysis/Arithmetic.h"
-#include "analysis/Engine.h"
+#include "analysis/MemberValues.h"
 
 namespace stavelorn {
 
 template <typename Real>
-void Engine<Real>::LoadMemberContext(int member) {
-  CurrentMember = member;
-  BeginJoint = Model.MemberProps(member, 1);
-  EndJoint = Model.MemberProps(member, 2);
-  const int m = Model.MemberProps(member, 3);
-  const int s = Model.MemberProps(member, 4);
-  const Table<float>& mat = Model.Materials;
-  const Table<float>& sec = Model.Sections;
-  // Each type loads only the properties it uses; the others keep the previous member's values
-  // and are never read.
-  ElasticModulus = mat(m, 1);
-  switch (Kind) {
+MemberContext<Real> LoadMemberContext(const ModelStore& model, StructKind kind, int endCoords,
+                                      int member) {
+  MemberContext<Real> c;
+  c.Kind = kind;
+  c.EndCoords = endCoords;
+  c.Member = member;
+  c.BeginJoint = model.MemberProps(member, 1);
+  c.EndJoint = model.MemberProps(member, 2);
+  const int m = model.MemberProps(member, 3);
+  const int s = model.MemberProps(member, 4);
+  const Table<float>& mat = model.Materials;
+  const Table<float>& sec = model.Sections;
+  // Each type loads only the properties it uses; the others stay 0 and are never read.
+  c.ElasticModulus = mat(m, 1);
+  switch (kind) {
     case StructKind::Beam:
-      ThermalCoeff = mat(m, 2);
-      InertiaZ = sec(s, 1);
+      c.ThermalCoeff = mat(m, 2);
+      c.InertiaZ = sec(s, 1);
       break;
     case StructKind::PTruss:
     case StructKind::STruss:
-      ThermalCoeff = mat(m, 2);
-      Area = sec(s, 1);
+      c.ThermalCoeff = mat(m, 2);
+      c.Area = sec(s, 1);
       break;
     case StructKind::PFrame:
-      ThermalCoeff = mat(m, 2);
-      Area = sec(s, 1);
-      InertiaZ = sec(s, 2);
+      c.ThermalCoeff = mat(m, 2);
+      c.Area = sec(s, 1);
+      c.InertiaZ = sec(s, 2);
       break;
     case StructKind::Grid:
-      ShearModulus = mat(m, 2);
-      ThermalCoeff = mat(m, 3);
-      InertiaZ = sec(s, 1);
-      TorsionConstant = sec(s, 2);
+      c.ShearModulus = mat(m, 2);
+      c.ThermalCoeff = mat(m, 3);
+      c.InertiaZ = sec(s, 1);
+      c.TorsionConstant = sec(s, 2);
       break;
     case StructKind::SFrame:
-      ShearModulus = mat(m, 2);
-      ThermalCoeff = mat(m, 3);
-      Area = sec(s, 1);
-      InertiaZ = sec(s, 2);
-      InertiaY = sec(s, 3);
-      TorsionConstant = sec(s, 4);
+      c.ShearModulus = mat(m, 2);
+      c.ThermalCoeff = mat(m, 3);
+      c.Area = sec(s, 1);
+      c.InertiaZ = sec(s, 2);
+      c.InertiaY = sec(s, 3);
+      c.TorsionConstant = sec(s, 4);
       break;
     case StructKind::None: break;
   }
   // Trusses are pin-jointed by nature and never read a release. For the others the last record
   // of the member counts.
-  ReleaseType = 0;
-  if (Kind == StructKind::PTruss || Kind == StructKind::STruss) return;
-  for (int r = 1; r <= Model.ReleaseCount; ++r)
-    if (Model.Releases(r, 1) == member) ReleaseType = Model.Releases(r, 2);
+  if (kind == StructKind::PTruss || kind == StructKind::STruss) return c;
+  for (int r = 1; r <= model.ReleaseCount; ++r)
+    if (model.Releases(r, 1) == member) c.ReleaseType = model.Releases(r, 2);
+  return c;
 }
 
 namespace {
@@ -120,69 +123,73 @@ void FillPair(Matrix& k, int a, int b, Real value) {
 }  // namespace
 
 template <typename Real>
-void Engine<Real>::ComputeLocalStiffness() {
-  MemberMatrix& k = LocalStiffness;
-  for (MemberVector& row : k) row.fill(Real(0));
-  const Calc l = MemberLength, l3 = std::pow(l, Calc(3)), e = ElasticModulus;
-  const Real a = Store<Real>(Calc(Area) * e / l);
-  const Real t = Store<Real>(Calc(TorsionConstant) * Calc(ShearModulus) / l);
-  const Real c1 = Store<Real>(e * Calc(InertiaZ) / l3);
-  const Real c3 = Store<Real>(3 * e * Calc(InertiaZ) / l3);
-  switch (Kind) {
+MemberMatrix<Real> ComputeLocalStiffness(const MemberContext<Real>& member,
+                                         const MemberGeometry<Real>& geometry) {
+  MemberMatrix<Real> k{};
+  const Real length = geometry.Length;
+  const int release = member.ReleaseType;
+  const Calc l = length, l3 = std::pow(l, Calc(3)), e = member.ElasticModulus;
+  const Real a = Store<Real>(Calc(member.Area) * e / l);
+  const Real t = Store<Real>(Calc(member.TorsionConstant) * Calc(member.ShearModulus) / l);
+  const Real c1 = Store<Real>(e * Calc(member.InertiaZ) / l3);
+  const Real c3 = Store<Real>(3 * e * Calc(member.InertiaZ) / l3);
+  switch (member.Kind) {
     case StructKind::PTruss: FillPair(k, 1, 3, a); break;
     case StructKind::STruss: FillPair(k, 1, 4, a); break;
-    case StructKind::Beam:
-      FillBendingBlock(k, {1, 2, 3, 4}, +1, MemberLength, c1, c3, ReleaseType);
-      break;
+    case StructKind::Beam: FillBendingBlock(k, {1, 2, 3, 4}, +1, length, c1, c3, release); break;
     case StructKind::PFrame:
       FillPair(k, 1, 4, a);
-      FillBendingBlock(k, {2, 3, 5, 6}, +1, MemberLength, c1, c3, ReleaseType);
+      FillBendingBlock(k, {2, 3, 5, 6}, +1, length, c1, c3, release);
       break;
     case StructKind::Grid:
-      FillBendingBlock(k, {1, 3, 4, 6}, +1, MemberLength, c1, c3, ReleaseType);
+      FillBendingBlock(k, {1, 3, 4, 6}, +1, length, c1, c3, release);
       // A hinge at either end frees the twist, so a released grid member carries no torsion.
-      if (ReleaseType == 0) FillPair(k, 2, 5, t);
+      if (release == 0) FillPair(k, 2, 5, t);
       break;
     case StructKind::SFrame: {
-      const Real c1y = Store<Real>(e * Calc(InertiaY) / l3);
-      const Real c3y = Store<Real>(3 * e * Calc(InertiaY) / l3);
+      const Real c1y = Store<Real>(e * Calc(member.InertiaY) / l3);
+      const Real c3y = Store<Real>(3 * e * Calc(member.InertiaY) / l3);
       FillPair(k, 1, 7, a);
-      FillBendingBlock(k, {2, 6, 8, 12}, +1, MemberLength, c1, c3, ReleaseType);
-      FillBendingBlock(k, {3, 5, 9, 11}, -1, MemberLength, c1y, c3y, ReleaseType);
-      if (ReleaseType == 0) FillPair(k, 4, 10, t);
+      FillBendingBlock(k, {2, 6, 8, 12}, +1, length, c1, c3, release);
+      FillBendingBlock(k, {3, 5, 9, 11}, -1, length, c1y, c3y, release);
+      if (release == 0) FillPair(k, 4, 10, t);
       break;
     }
     case StructKind::None: break;
   }
+  return k;
 }
 
 template <typename Real>
-void Engine<Real>::ComputeGlobalStiffness() {
-  const int n = EndCoords;
-  MemberMatrix work{};
-  ComputeMemberGeometry();
-  ComputeLocalStiffness();
-  const MemberMatrix& k = LocalStiffness;
-  const MemberMatrix& t = TransformMatrix;
-  MemberMatrix& kg = GlobalStiffness;
-  if (IsAligned()) {
+MemberMatrix<Real> ComputeGlobalStiffness(const MemberContext<Real>& member,
+                                          const MemberGeometry<Real>& geometry,
+                                          const MemberMatrix<Real>& k) {
+  const int n = member.EndCoords;
+  const MemberMatrix<Real>& t = geometry.Transform;
+  MemberMatrix<Real> kg{};
+  if (geometry.Aligned) {
     for (int i = 1; i <= n; ++i)
       for (int j = 1; j <= n; ++j) kg[i][j] = k[i][j];
-    return;
+    return kg;
   }
+  MemberMatrix<Real> work{};  // [k][T]
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j)
       for (int l = 1; l <= n; ++l) work[i][j] = AddProduct(work[i][j], k[i][l], t[l][j]);
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j)
       for (int l = 1; l <= n; ++l) kg[i][j] = AddProduct(kg[i][j], t[l][i], work[l][j]);
+  return kg;
 }
 
-template void Engine<float>::LoadMemberContext(int);
-template void Engine<double>::LoadMemberContext(int);
-template void Engine<float>::ComputeLocalStiffness();
-template void Engine<double>::ComputeLocalStiffness();
-template void Engine<float>::ComputeGlobalStiffness();
-template void Engine<double>::ComputeGlobalStiffness();
+#define STAVELORN_INSTANTIATE(Real)                                                        \
+  template MemberContext<Real> LoadMemberContext(const ModelStore&, StructKind, int, int); \
+  template MemberMatrix<Real> ComputeLocalStiffness(const MemberContext<Real>&,            \
+                                                    const MemberGeometry<Real>&);          \
+  template MemberMatrix<Real> ComputeGlobalStiffness(                                      \
+      const MemberContext<Real>&, const MemberGeometry<Real>&, const MemberMatrix<Real>&);
+STAVELORN_INSTANTIATE(float)
+STAVELORN_INSTANTIATE(double)
+#undef STAVELORN_INSTANTIATE
 
 }  // namespace stavelorn

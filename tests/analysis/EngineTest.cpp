@@ -125,8 +125,8 @@ TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
 }
 
 // Fixed-end forces of one member-load record on a beam member, by the engine.
-Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, double l2,
-                                     int release = 0, double length = 10) {
+MemberVector<double> BeamFef(int type, double w, double w2, double l1, double l2, int release = 0,
+                             double length = 10) {
   ModelStore m = ModelFromText(R"("Member","Beam"
 "Materials",1, 1,0
 "Cross-Sections",1, 1
@@ -136,13 +136,8 @@ Engine<double>::MemberVector BeamFef(int type, double w, double w2, double l1, d
                                "\n\"Member Loads\",1, 1," + std::to_string(type) + "," +
                                std::to_string(w) + "," + std::to_string(w2) + "," +
                                std::to_string(l1) + "," + std::to_string(l2) + "\n");
-  AnalysisResults<double> results;
-  Engine<double> engine(m, results);
-  engine.LoadMemberContext(1);
-  engine.ComputeMemberGeometry();
-  engine.LocalFixedEndForces.fill(0);
-  engine.ComputeMemberLoadFef(1);
-  return engine.LocalFixedEndForces;
+  const MemberContext<double> member = LoadMemberContext<double>(m, StructKind::Beam, 4, 1);
+  return ComputeMemberLoadFef(m, 1, member, ComputeMemberGeometry(m, member), {});
 }
 
 TEST(FixedEndForces, AHingeAtTheBeginningSendsItsMomentToTheOtherEnd) {
