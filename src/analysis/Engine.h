@@ -99,6 +99,10 @@ class Engine {
 
   EquationSystem<Real> Equations;  // the stiffness matrix S and the load vector P
 
+  // Whether NumberCoordinates stops at a failed static stability count, as the analysis does,
+  // or numbers the coordinates all the same, so that the mechanism of such a model can be found.
+  bool StopAtStabilityCount = true;
+
   int CurrentMember = 0;
   int BeginJoint = 0;
   int EndJoint = 0;
