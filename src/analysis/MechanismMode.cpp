@@ -11,8 +11,8 @@ namespace stavelorn {
 
 namespace {
 
-// A remaining pivot this small against the largest entry of S is round-off of an exact zero: the
-// stiffnesses of a real structure differ by far less than nine orders of magnitude.
+// A remaining pivot this small against the largest diagonal entry of S is round-off of an exact
+// zero: the stiffnesses of a real structure differ by far less than nine orders of magnitude.
 constexpr double kNullPivot = 1e-9;
 // Values this small against the largest one are round-off, shown as the zero they stand for.
 constexpr double kNegligible = 1e-12;
@@ -22,28 +22,27 @@ constexpr double kNegligible = 1e-12;
 std::vector<double> NullVector(EquationSystem<double>& s) {
   const int n = s.Size();
   if (n < 1) return {};
-  // Rows and columns are exchanged through these maps rather than in memory.
-  std::vector<int> row(static_cast<std::size_t>(n)), col(static_cast<std::size_t>(n));
-  std::iota(row.begin(), row.end(), 1);
-  std::iota(col.begin(), col.end(), 1);
+  // A stiffness matrix is symmetric and positive semi-definite, and so is what elimination leaves
+  // of it; no entry of such a matrix exceeds its largest diagonal entry, so full pivoting takes
+  // its pivot from the diagonal and exchanges rows and columns alike, through one map.
+  std::vector<int> order(static_cast<std::size_t>(n));
+  std::iota(order.begin(), order.end(), 1);
   auto at = [&](int i, int j) -> double& {
-    return s.S(row[static_cast<std::size_t>(i)], col[static_cast<std::size_t>(j)]);
+    return s.S(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(j)]);
   };
   double largest = 0;
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) largest = std::max(largest, std::fabs(s.S(i, j)));
+  for (int i = 0; i < n; ++i) largest = std::max(largest, std::fabs(at(i, i)));
 
   int rank = 0;
   for (; rank < n; ++rank) {
-    int pi = rank, pj = rank;
-    for (int i = rank; i < n; ++i)
-      for (int j = rank; j < n; ++j)
-        if (std::fabs(at(i, j)) > std::fabs(at(pi, pj))) pi = i, pj = j;
-    if (!(std::fabs(at(pi, pj)) > kNullPivot * largest)) break;
-    std::swap(row[static_cast<std::size_t>(rank)], row[static_cast<std::size_t>(pi)]);
-    std::swap(col[static_cast<std::size_t>(rank)], col[static_cast<std::size_t>(pj)]);
+    int p = rank;
+    for (int i = rank + 1; i < n; ++i)
+      if (std::fabs(at(i, i)) > std::fabs(at(p, p))) p = i;
+    if (!(std::fabs(at(p, p)) > kNullPivot * largest)) break;
+    std::swap(order[static_cast<std::size_t>(rank)], order[static_cast<std::size_t>(p)]);
     const double pivot = at(rank, rank);
     for (int i = rank + 1; i < n; ++i) {
+      // Rows the pivot's column does not reach (most of a banded matrix) are left alone.
       const double f = at(i, rank) / pivot;
       if (f == 0) continue;
       for (int j = rank + 1; j < n; ++j) at(i, j) -= f * at(rank, j);
@@ -53,7 +52,8 @@ std::vector<double> NullVector(EquationSystem<double>& s) {
   // Full rank in double precision: the last pivot, the smallest, is dropped.
   if (rank == n) rank = n - 1;
 
-  // The free column carries 1 and the pivot columns follow from the upper triangle.
+  // The first coordinate left without a pivot carries 1, the others left 0, and the pivot
+  // coordinates follow from the upper triangle.
   std::vector<double> y(static_cast<std::size_t>(n), 0.0);
   y[static_cast<std::size_t>(rank)] = 1;
   for (int i = rank - 1; i >= 0; --i) {
@@ -63,14 +63,13 @@ std::vector<double> NullVector(EquationSystem<double>& s) {
   }
   std::vector<double> x(static_cast<std::size_t>(n), 0.0);
   for (int j = 0; j < n; ++j)
-    x[static_cast<std::size_t>(col[static_cast<std::size_t>(j)] - 1)] =
+    x[static_cast<std::size_t>(order[static_cast<std::size_t>(j)] - 1)] =
         y[static_cast<std::size_t>(j)];
 
-  const auto peak = std::max_element(
+  const double peak = *std::max_element(
       x.begin(), x.end(), [](double a, double b) { return std::fabs(a) < std::fabs(b); });
-  const double scale = *peak;
   for (double& v : x) {
-    v /= scale;
+    v /= peak;
     if (std::fabs(v) < kNegligible) v = 0;
   }
   return x;

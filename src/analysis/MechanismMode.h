@@ -14,11 +14,12 @@
 
 namespace stavelorn {
 
-// A vector x with S x = 0 within round-off and max |x(i)| = x(k) = 1, from the first coordinate
-// column that elimination with full pivoting leaves without a pivot. When S has a full rank in
-// double precision (a nearly singular one that single precision could not solve), the column of
-// the smallest pivot is taken, which gives the most flexible way the structure can move. Reduces
-// `s` in place; empty for an empty S.
+// For a stiffness matrix S (symmetric, positive semi-definite): a vector x with S x = 0 within
+// round-off and max |x(i)| = x(k) = 1, from the first coordinate that elimination with full
+// pivoting leaves without a pivot. When S has a full rank in double precision (a nearly singular
+// one that single precision could not solve), the coordinate of the smallest pivot is taken,
+// which gives the most flexible way the structure can move. Reduces `s` in place; empty for an
+// empty S.
 std::vector<double> NullVector(EquationSystem<double>& s);
 
 // The mechanism mode of a model whose analysis stopped with status -1 or -2, over the stiffness

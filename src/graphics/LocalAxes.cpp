@@ -79,7 +79,7 @@ class AxesDrawing {
           Turn(at, label, c.Axis);
         } else {
           // A moment in space is the double-headed arrow of its vector.
-          const double reach = (c.Moment ? 4.5 : 3.0) * u_;
+          const double reach = (c.Moment ? 6.0 : 3.0) * u_;
           Arrow(at, direction, reach, c.Axis, label, c.Moment);
         }
       }

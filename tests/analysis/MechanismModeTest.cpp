@@ -128,17 +128,24 @@ INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechani
                            return name;
                          });
 
-// The null vector of a matrix whose kernel is known: rank 2 with kernel (1, -2, 1).
-TEST(MechanismMode, NullVectorOfARankDeficientMatrix) {
-  const double rows[3][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
-  EquationSystem<double> s;
-  s.Redim(3);
-  for (int r = 1; r <= 3; ++r)
-    for (int c = 1; c <= 3; ++c) s.S(r, c) = rows[r - 1][c - 1];
-  const std::vector<double> x = NullVector(s);
-  ASSERT_EQ(x.size(), 3u);
-  const double expected[3] = {-0.5, 1, -0.5};
-  for (int i = 0; i < 3; ++i) EXPECT_NEAR(x[i], expected[i], 1e-12);
+// Two springs in a row, free at both ends, move together without resistance: (1, 1, 1). A
+// spring held at one end leaves only a third joint that nothing holds: (0, 0, 1).
+TEST(MechanismMode, NullVectorsOfSprings) {
+  struct Case {
+    double rows[3][3];
+    std::vector<double> mode;
+  };
+  const Case cases[] = {{{{1, -1, 0}, {-1, 2, -1}, {0, -1, 1}}, {1, 1, 1}},
+                        {{{5, -1, 0}, {-1, 1, 0}, {0, 0, 0}}, {0, 0, 1}}};
+  for (const Case& c : cases) {
+    EquationSystem<double> s;
+    s.Redim(3);
+    for (int r = 1; r <= 3; ++r)
+      for (int col = 1; col <= 3; ++col) s.S(r, col) = c.rows[r - 1][col - 1];
+    const std::vector<double> x = NullVector(s);
+    ASSERT_EQ(x.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_NEAR(x[i], c.mode[i], 1e-12) << i;
+  }
 }
 
 TEST(MechanismMode, BatchToolPrintsTheModeAsJson) {
