@@ -9,6 +9,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/EquilibriumCheck.h"
 #include "analysis/MechanismMode.h"
+#include "analysis/MemoryGuard.h"
 #include "reports/BatchReport.h"
 #include "reports/MiniJson.h"
 
@@ -146,6 +147,15 @@ TEST(MechanismMode, NullVectorsOfSprings) {
     ASSERT_EQ(x.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) EXPECT_NEAR(x[i], c.mode[i], 1e-12) << i;
   }
+}
+
+// The beam on one roller fails the count but still has its 3 x 3 free-coordinate matrix built
+// in double precision (72 bytes) to find its mechanism; the memory guard counts it.
+TEST(MechanismMode, TheMemoryGuardCountsItsMatrix) {
+  const ModelStore model = ModelFromText(kMechanisms[0].text);
+  EXPECT_EQ(MechanismMatrixBytes(3), 72u);
+  EXPECT_EQ(MemoryRefusal(model, 72), "");
+  EXPECT_NE(MemoryRefusal(model, 71).find("3 unknowns"), std::string::npos);
 }
 
 TEST(MechanismMode, BatchToolPrintsTheModeAsJson) {
