@@ -10,9 +10,11 @@ namespace stavelorn {
 
 class ViewTransform {
  public:
-  // The view is never more than this many times larger or smaller than the drawing.
-  static constexpr double kMostZoomIn = 1000;
-  static constexpr double kMostZoomOut = 10;
+  // The view is never more than this many times larger or smaller than the drawing: symbols are
+  // drawn in user units and grow with the zoom, and at 50 times a joint marker is already half
+  // the picture wide.
+  static constexpr double kMostZoomIn = 50;
+  static constexpr double kMostZoomOut = 5;
 
   // Shows the whole drawing: the rectangle its Scale set.
   void Fit(const UserScale& drawn);
