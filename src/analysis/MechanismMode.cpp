@@ -11,9 +11,10 @@ namespace stavelorn {
 
 namespace {
 
-// A remaining pivot this small against the largest diagonal entry of S is round-off of an exact
-// zero: the stiffnesses of a real structure differ by far less than nine orders of magnitude.
-constexpr double kNullPivot = 1e-9;
+// A remaining pivot this small against the largest diagonal entry of S is taken for round-off of
+// an exact zero: elimination leaves some n times 1e-16 of it, and a structure whose stiffnesses
+// really differ by eleven orders of magnitude is better called nearly singular than a mechanism.
+constexpr double kNullPivot = 1e-11;
 // Values this small against the largest one are round-off, shown as the zero they stand for.
 constexpr double kNegligible = 1e-12;
 
@@ -49,8 +50,8 @@ std::vector<double> NullVector(EquationSystem<double>& s) {
       at(i, rank) = 0;
     }
   }
-  // Full rank in double precision: the last pivot, the smallest, is dropped.
-  if (rank == n) rank = n - 1;
+  // Full rank in double precision: no way to move without resistance, only a nearly singular S.
+  if (rank == n) return {};
 
   // The first coordinate left without a pivot carries 1, the others left 0, and the pivot
   // coordinates follow from the upper triangle.

@@ -16,16 +16,14 @@ namespace stavelorn {
 
 // For a stiffness matrix S (symmetric, positive semi-definite): a vector x with S x = 0 within
 // round-off and max |x(i)| = x(k) = 1, from the first coordinate that elimination with full
-// pivoting leaves without a pivot. When S has a full rank in double precision (a nearly singular
-// one that single precision could not solve), the coordinate of the smallest pivot is taken,
-// which gives the most flexible way the structure can move. Reduces `s` in place; empty for an
-// empty S.
+// pivoting leaves without a pivot. Reduces `s` in place. Empty for an empty S and for one of full
+// rank in double precision (nearly singular, so that the analysis failed, but not a mechanism).
 std::vector<double> NullVector(EquationSystem<double>& s);
 
 // The mechanism mode of a model whose analysis stopped with status -1 or -2, over the stiffness
 // matrix its numbering gives (also when the static stability count failed): one value per joint
 // coordinate at index (joint-1)*CoordsPerJoint + k, 0 at restrained coordinates. Empty when the
-// model has no free coordinate. Throws as Analyze does.
+// model has no free coordinate or its S is not singular. Throws as Analyze does.
 std::vector<double> FindMechanismMode(const ModelStore& model);
 
 // Bytes the mechanism mode's double-precision stiffness matrix takes for `dofCount` unknowns.
