@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "analysis/Arithmetic.h"
@@ -159,6 +160,17 @@ EquationSystem<Real> AssembleEquations(const ModelStore& model) {
   return engine.Equations;
 }
 
+template <typename Real>
+EquationSystem<Real> AssembleFreeStiffness(const ModelStore& model,
+                                           AnalysisResults<Real>& numbering) {
+  Engine<Real> engine(model, numbering);
+  engine.StopAtStabilityCount = false;
+  engine.NumberCoordinates();
+  engine.Equations.Redim(numbering.DofCount);
+  engine.AssembleStructure();
+  return std::move(engine.Equations);
+}
+
 template class Engine<float>;
 template class Engine<double>;
 template AnalysisResults<float> AnalyzeInPrecision(const ModelStore&, MethodRecorder<float>*);
@@ -167,5 +179,6 @@ template void StoreResults(const AnalysisResults<float>&, ModelStore&);
 template void StoreResults(const AnalysisResults<double>&, ModelStore&);
 template EquationSystem<float> AssembleEquations(const ModelStore&);
 template EquationSystem<double> AssembleEquations(const ModelStore&);
+template EquationSystem<double> AssembleFreeStiffness(const ModelStore&, AnalysisResults<double>&);
 
 }  // namespace stavelorn

@@ -40,4 +40,12 @@ void StoreResults(const AnalysisResults<Real>& results, ModelStore& model);
 template <typename Real>
 EquationSystem<Real> AssembleEquations(const ModelStore& model);
 
+// The stiffness matrix S of the free coordinates, with the numbering that gives them in
+// `numbering` (CoordNumbers, DofCount, RestrainedCount), also for a model that fails the static
+// stability count: its coordinates are then numbered all the same, so that the mechanism that
+// makes it unstable can be sought in S. Throws as Analyze does.
+template <typename Real>
+EquationSystem<Real> AssembleFreeStiffness(const ModelStore& model,
+                                           AnalysisResults<Real>& numbering);
+
 }  // namespace stavelorn

@@ -7,6 +7,7 @@
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
+#include "analysis/MechanismMode.h"
 #include "analysis/ModelCheck.h"
 
 namespace stavelorn {
@@ -61,6 +62,7 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
     return run;
   }
   model.AnalysisStatus = kNoResults;
+  model.MechanismMode.clear();
   try {
     AnalyzeWithAccuracyGuard(model, run);
   } catch (const std::bad_alloc&) {
@@ -72,7 +74,22 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
     run.Rejected = true;
     run.RejectionText = failure.what();
   }
+  if (model.AnalysisStatus == kNotStable || model.AnalysisStatus == kSolutionFailed) {
+    // The mode only explains the failure; when it cannot be had the failure is reported as ever.
+    try {
+      model.MechanismMode = FindMechanismMode(model);
+    } catch (const std::exception&) {
+      model.MechanismMode.clear();
+    }
+  }
   return run;
+}
+
+std::string AnalysisOutcomeText(const ModelStore& model) {
+  std::string text = AnalysisOutcomeText(model.AnalysisStatus);
+  if (model.AnalysisStatus != kAnalysisComplete && !model.MechanismMode.empty())
+    text += "\n\n" + MechanismText(model, model.MechanismMode);
+  return text;
 }
 
 std::string AnalysisOutcomeText(int status) {

@@ -25,7 +25,8 @@ struct AnalysisRun {
 };
 
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
-// known), analyses it: AnalysisStatus and the results are written into the model. Never throws
+// known), analyses it: AnalysisStatus and the results are written into the model, and after a
+// failed analysis its MechanismMode. Never throws
 // for any model a file or an editor can produce.
 AnalysisRun CheckAndAnalyze(ModelStore& model,
                             std::uint64_t availableMemory = AvailableMemoryBytes());
@@ -33,5 +34,9 @@ AnalysisRun CheckAndAnalyze(ModelStore& model,
 // The message that reports AnalysisStatus after an analysis (1, -1 or -2), exactly as the user
 // reads it; for 1 it ends by asking whether to print the results.
 std::string AnalysisOutcomeText(int status);
+
+// The same message for the model's AnalysisStatus, followed after a failed analysis by the
+// joints and coordinates that its mechanism mode moves most.
+std::string AnalysisOutcomeText(const ModelStore& model);
 
 }  // namespace stavelorn

@@ -89,7 +89,7 @@ void Engine<Real>::NumberCoordinates() {
       (truss ? Model.MemberCount : Model.MemberCount * perJoint) + Results.RestrainedCount;
   if (resisting < n) {
     Results.AnalysisStatus = kNotStable;
-    return;
+    if (StopAtStabilityCount) return;
   }
 
   Results.CoordNumbers.Redim(n);

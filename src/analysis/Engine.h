@@ -109,6 +109,10 @@ class Engine {
 
   EquationSystem<Real> Equations;  // the stiffness matrix S and the load vector P
 
+  // Whether NumberCoordinates stops at a failed static stability count, as the analysis does,
+  // or numbers the coordinates all the same, so that the mechanism of such a model can be found.
+  bool StopAtStabilityCount = true;
+
  private:
   int CoordsPerJoint() const { return EndCoords / 2; }
   // Calls add(code number, value) for every joint-load component at a free coordinate, in record

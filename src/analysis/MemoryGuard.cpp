@@ -1,9 +1,11 @@
 #include "analysis/MemoryGuard.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
-#include "analysis/Analysis.h"
+#include "analysis/Engine.h"
+#include "analysis/MechanismMode.h"
 
 namespace stavelorn {
 
@@ -30,9 +32,19 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
       static_cast<std::uint64_t>(model.JointCount > 0 ? model.JointCount : 0) *
       static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
   if (StiffnessMatrixBytes(coordinates) <= available) return "";
-  const int dofCount = CountFreeCoordinates(model);
+  // A model that fails the stability count still has its stiffness matrix built, once, to find
+  // the mechanism that makes it unstable; the analysis's own matrices come first otherwise, and
+  // the mechanism's after they are freed.
+  AnalysisResults<float> numbering;
+  Engine<float> engine(model, numbering);
+  engine.StopAtStabilityCount = false;
+  engine.NumberCoordinates();
+  const int dofCount = numbering.DofCount;
+  const std::uint64_t unknowns = dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0;
   const std::uint64_t needed =
-      StiffnessMatrixBytes(dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0);
+      numbering.AnalysisStatus == kNotStable
+          ? MechanismMatrixBytes(unknowns)
+          : std::max(StiffnessMatrixBytes(unknowns), MechanismMatrixBytes(unknowns));
   if (needed <= available) return "";
   return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
          std::to_string(needed >> 20) +

@@ -18,7 +18,8 @@ std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount);
 
 // "" when the model's analysis fits in `available` bytes (0: unknown, taken as fitting), else
 // the message that refuses it. The exact count of unknowns is worked out only when every joint
-// coordinate left free would not fit.
+// coordinate left free would not fit. A model that fails the stability count needs the
+// double-precision matrix its mechanism mode is sought in (MechanismMode.h).
 std::string MemoryRefusal(const ModelStore& model, std::uint64_t available);
 
 }  // namespace stavelorn

@@ -20,7 +20,7 @@ using M = MenuItem;
 }  // namespace
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                               CommandWindows& windows)
+                                 CommandWindows& windows)
     : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows) {}
 
 void ProjectCommands::Start() {
@@ -148,6 +148,8 @@ bool ProjectCommands::ConfirmExit() {
 
 void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) unsaved_ = true;
+  // The mechanism of the last failed analysis no longer describes edited data.
+  if (committed) model_.MechanismMode.clear();
   model_.CurrentForm = FormId::mcas;
   menus_.AfterDataWindow(menu, model_);
   if (menu == M::MnuJoint && model_.JointCount > 0) {
@@ -183,7 +185,7 @@ void ProjectCommands::Analyze() {
 }
 
 void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
-  const std::string text = AnalysisOutcomeText(model_.AnalysisStatus);
+  const std::string text = AnalysisOutcomeText(model_);
   if (model_.AnalysisStatus != kAnalysisComplete) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
     return;

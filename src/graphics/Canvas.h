@@ -9,11 +9,13 @@ namespace stavelorn {
 
 // Colours of the classic 16-colour palette that the drawings use, by their palette numbers.
 enum PaletteColour : int {
+  kLightBlue = 9,      // the mechanism mode of a structure that cannot be analysed
   kLightGreen = 10,    // member loads in the member-load preview
   kLightCyan = 11,     // the structure, and supports after an analysis
   kLightRed = 12,      // supports before an analysis, displaced supports, deformed shape
   kLightMagenta = 13,  // joint loads
   kYellow = 14,        // member loads, members in the member-data previews
+  kBrightWhite = 15,   // the joint or member under the mouse, the local-axes legend
 };
 
 struct Rgb {
@@ -60,6 +62,16 @@ class Canvas {
   virtual void SetFontItalic(bool italic) = 0;
   // Pen width in pixels; the drawings always use 1.
   virtual void SetDrawWidth(int width) = 0;
+
+  // Names the joint or the member the strokes that follow belong to (0 for none), so that a
+  // picture can tell what lies under the mouse. Canvases that keep no strokes ignore it.
+  virtual void SetPickTag(int joint, int member) {
+    static_cast<void>(joint);
+    static_cast<void>(member);
+  }
+  // Prints a short caption at the text position in ForeColor (labels of the local-axes legend).
+  // Canvases that keep no text ignore it.
+  virtual void PrintText(const std::string& text) { static_cast<void>(text); }
 };
 
 }  // namespace stavelorn

@@ -55,4 +55,19 @@ inline constexpr int kLargestDeflectionMultiplier = 32767 / kCurvePointsPerMagni
 // points than a 16-bit count holds.
 void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
+// The mechanism mode of a structure whose analysis failed (the model's MechanismMode), over the
+// structure like a deformed shape, in light blue: members between the joints moved by the
+// mode's translations, the largest of them a tenth of the picture wide, and a turning arrow at
+// each joint whose rotation is among the largest values (a double-headed arrow along the axis
+// in the projections). Plot2D and Plot3D call it for the main window; nothing is drawn when the
+// model holds no mode of its size.
+void DrawMechanismMode(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+
+// The local axes of every member as short arrows from its midpoint, x in red, y in green and z
+// in blue (only x for a space truss, x and y for plane types), each labelled, with the angle of
+// roll beside every space-frame member; and in the lower-left corner a legend of the positive
+// directions of the member end forces of the type, numbered in the order of the results. Drawn
+// over the last drawing, whose view it takes.
+void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+
 }  // namespace stavelorn

@@ -137,6 +137,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
   for (int j = 1; j <= model.JointCount; ++j) {
     std::optional<Point> p = place(j);
     if (!p) continue;
+    canvas.SetPickTag(j, 0);
     if (truss)
       canvas.Circle(p->X, p->Y, mark, kLightCyan);
     else
@@ -163,6 +164,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
       std::optional<Point> pb = place(*begin);
       std::optional<Point> pe = place(*end);
       if (!pb || !pe) continue;
+      canvas.SetPickTag(0, m);
       canvas.Line(pb->X, pb->Y, pe->X, pe->Y, colour);
       if (HighlightsMembers(form)) {
         canvas.SetCurrentX((pb->X + pe->X) / 2 - 4 * mark);
@@ -171,6 +173,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
       }
     }
   }
+  canvas.SetPickTag(0, 0);
   canvas.SetForeColor(kLightCyan);
   canvas.SetFontItalic(false);
 }

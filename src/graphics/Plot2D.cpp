@@ -47,10 +47,18 @@ class PlaneDrawing {
       if (std::optional<Point> p = PlanePosition(model_, j)) points.push_back(*p);
     ScaleView(canvas_, view_, points);
     u_ = view_.SymbolUnit;
-    for (int r = 1; r <= model_.SupportCount; ++r) DrawSupport(r);
+    for (int r = 1; r <= model_.SupportCount; ++r) {
+      // A support is picked as its joint.
+      std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, r, 1);
+      canvas_.SetPickTag(joint.value_or(0), 0);
+      DrawSupport(r);
+    }
+    canvas_.SetPickTag(0, 0);
     DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == "PTruss",
                          [this](int j) { return PlanePosition(model_, j); });
     if (!ShowsResults(form_)) return;
+    if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
+      DrawMechanismMode(model_, canvas_, view_);
     DrawJointLoads();
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     if (model_.AnalysisStatus == kAnalysisComplete) DrawDeformedShape(model_, canvas_, view_);

@@ -9,6 +9,7 @@ namespace stavelorn {
 
 Rgb PaletteRgb(int colour) {
   switch (colour) {
+    case kLightBlue: return {85, 85, 255};
     case kLightGreen: return {0, 255, 0};
     case kLightCyan: return {0, 255, 255};
     case kLightRed: return {255, 0, 0};
@@ -21,6 +22,7 @@ Rgb PaletteRgb(int colour) {
 void RecordingCanvas::Cls() {
   strokes_.clear();
   currentX_ = currentY_ = 0;
+  joint_ = member_ = 0;
   Changed();
 }
 
@@ -68,8 +70,18 @@ void RecordingCanvas::PrintNumber(double value) {
   Add(stroke);
 }
 
+void RecordingCanvas::PrintText(const std::string& text) {
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Text;
+  stroke.X1 = currentX_, stroke.Y1 = currentY_, stroke.Colour = foreColor_, stroke.Italic = italic_;
+  stroke.Text = text;
+  Add(stroke);
+}
+
 void RecordingCanvas::Add(Stroke stroke) {
   stroke.Width = drawWidth_;
+  stroke.Joint = joint_;
+  stroke.Member = member_;
   strokes_.push_back(std::move(stroke));
   Changed();
 }

@@ -21,6 +21,8 @@ struct Stroke {
   int Width = 1;              // pen width in pixels
   bool Italic = false;        // text only
   std::string Text;           // text only, e.g. " 12"
+  int Joint = 0;              // the joint the stroke belongs to, 0 for none
+  int Member = 0;             // the member the stroke belongs to, 0 for none
 };
 
 // The user coordinates of the picture's edges, as the last Scale set them.
@@ -44,6 +46,8 @@ class RecordingCanvas : public Canvas {
   void SetForeColor(int colour) override { foreColor_ = colour; }
   void SetFontItalic(bool italic) override { italic_ = italic; }
   void SetDrawWidth(int width) override { drawWidth_ = width; }
+  void SetPickTag(int joint, int member) override { joint_ = joint, member_ = member; }
+  void PrintText(const std::string& text) override;
 
   bool FontItalic() const { return italic_; }
   int DrawWidth() const { return drawWidth_; }
@@ -63,6 +67,7 @@ class RecordingCanvas : public Canvas {
   int foreColor_ = kLightCyan;
   bool italic_ = false;
   int drawWidth_ = 1;
+  int joint_ = 0, member_ = 0;
 };
 
 // Maps user coordinates onto a picture of width x height pixels whose y axis points down, the

@@ -35,7 +35,12 @@ std::string Escaped(const std::string& text) {
 }  // namespace
 
 std::string SvgPicture(const RecordingCanvas& canvas, int width, int height) {
-  const PictureMapping map(canvas.ScaleRect(), width, height);
+  return SvgPicture(canvas, canvas.ScaleRect(), width, height);
+}
+
+std::string SvgPicture(const RecordingCanvas& canvas, const UserScale& visible, int width,
+                       int height) {
+  const PictureMapping map(visible, width, height);
   std::ostringstream svg;
   svg.precision(6);
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/FormId.h"
 #include "model/Table.h"
@@ -78,6 +79,10 @@ struct ModelStore {
   Array<float> JointDisplacements;   // DofCount
   Table<float> MemberEndForces;   // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
   Array<float> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
+  // After an analysis that stopped with status -1 or -2: a way the structure can move without
+  // resistance, one value per joint coordinate, (joint-1)*CoordsPerJoint + k, largest 1 and 0 at
+  // restrained coordinates (analysis/MechanismMode.h); empty otherwise.
+  std::vector<double> MechanismMode;
 
   // Empties the store as the program does at start and on Close Project: every count and the
   // type sizes 0, the strings "", Pi rounded from double, multiplier 5, the main window current.

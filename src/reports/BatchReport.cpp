@@ -51,8 +51,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
                : model.AnalysisStatus == kNotStable      ? kExitNotStable
                                                          : kExitSolutionFailed;
-  if (status != kExitComplete)
-    Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model.AnalysisStatus));
+  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model));
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "analysis/MechanismMode.h"
 #include "reports/ResultValues.h"
 
 namespace stavelorn {
@@ -28,8 +29,10 @@ std::string JsonString(const std::string& text) {
   return out + "\"";
 }
 
-// Shortest round-trip text of a single; JSON has no infinity or NaN, so those become null.
-std::string JsonNumber(float value) {
+// Shortest round-trip text of a single or a double; JSON has no infinity or NaN, so those become
+// null.
+template <typename Real>
+std::string JsonNumber(Real value) {
   if (!std::isfinite(value)) return "null";
   char buffer[32];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -49,12 +52,35 @@ std::string Entries(const char* key, const std::vector<std::pair<int, std::vecto
   return out + (rows.empty() ? "]" : "\n ]");
 }
 
+// ,\n "mechanism": {"mode": [{"joint": j, "values": [...]}, ...], "moving": ["Joint 4 X
+// Translation", ...]} for a model whose mechanism mode was found, "" otherwise.
+std::string MechanismJson(const ModelStore& model) {
+  const int n = model.CoordsPerJoint;
+  const std::vector<double>& mode = model.MechanismMode;
+  if (mode.empty() || n < 1 || mode.size() != static_cast<std::size_t>(model.JointCount) * n)
+    return "";
+  std::string rows = "[";
+  for (int j = 1; j <= model.JointCount; ++j) {
+    rows += j == 1 ? "\n  " : ",\n  ";
+    rows += "{\"joint\": " + std::to_string(j) + ", \"values\": [";
+    for (int k = 1; k <= n; ++k)
+      rows += (k > 1 ? ", " : "") + JsonNumber(mode[static_cast<std::size_t>((j - 1) * n + k - 1)]);
+    rows += "]}";
+  }
+  std::string moving = "[";
+  for (const MovingCoordinate& m : MostMovingCoordinates(model, mode)) {
+    if (moving.size() > 1) moving += ", ";
+    moving += JsonString(MovingCoordinateName(model, m));
+  }
+  return ",\n \"mechanism\": {\"mode\": " + rows + "\n ],\n  \"moving\": " + moving + "]}";
+}
+
 }  // namespace
 
 std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
-  if (model.AnalysisStatus != kAnalysisComplete) return out + "}\n";
+  if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";
 
   const int n = model.CoordsPerJoint;
   std::vector<std::pair<int, std::vector<float>>> displacements, forces, reactions;

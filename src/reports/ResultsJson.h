@@ -13,7 +13,10 @@ namespace stavelorn {
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
 // completed analysis ("double" when the accuracy guard stored the double-precision results);
-// just the status and the type code after any other outcome. Ends with a line feed.
+// the status and the type code after any other outcome, with a "mechanism" object when the
+// model holds the mechanism mode of a failed analysis: "mode", every joint with one value per
+// joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
+// "Joint 4 X Translation". Ends with a line feed.
 std::string ResultsJson(const ModelStore& model, bool doublePrecision = false);
 
 }  // namespace stavelorn

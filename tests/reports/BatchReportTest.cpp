@@ -107,7 +107,12 @@ TEST(BatchReport, AnUnstableStructureEndsWithStatus3) {
   std::string path = ProjectFile("unstable", lines);
   ToolRun json = RunTool({"--json", path});
   EXPECT_EQ(json.status, 3);
-  EXPECT_EQ(json.out, "{\"status\": -1, \"structType\": \"PTruss\"}\n");
+  // The middle joint of a straight line of bars moves across it unresisted.
+  EXPECT_EQ(json.out,
+            "{\"status\": -1, \"structType\": \"PTruss\""
+            ",\n \"mechanism\": {\"mode\": [\n  {\"joint\": 1, \"values\": [0, 0]},\n  {\"joint\": "
+            "2, \"values\": [0, 1]},\n  {\"joint\": 3, \"values\": [0, 0]}\n ],\n  \"moving\": "
+            "[\"Joint 2 Y Translation\"]}}\n");
   ToolRun text = RunTool({path});
   EXPECT_EQ(text.status, 3);
   EXPECT_NE(text.err.find("Analysis Results\n     **** Analysis ERROR ****  \n\nStructure is NOT "
@@ -123,7 +128,12 @@ TEST(BatchReport, AFailedEquationSolutionEndsWithStatus4) {
   std::string path = ProjectFile("singular", lines);
   ToolRun json = RunTool({"--json", path});
   EXPECT_EQ(json.status, 4);
-  EXPECT_EQ(json.out, "{\"status\": -2, \"structType\": \"PTruss\"}\n");
+  // The middle joint of a straight line of bars moves across it unresisted.
+  EXPECT_EQ(json.out,
+            "{\"status\": -2, \"structType\": \"PTruss\""
+            ",\n \"mechanism\": {\"mode\": [\n  {\"joint\": 1, \"values\": [0, 0]},\n  {\"joint\": "
+            "2, \"values\": [0, 1]},\n  {\"joint\": 3, \"values\": [0, 0]}\n ],\n  \"moving\": "
+            "[\"Joint 2 Y Translation\"]}}\n");
   ToolRun text = RunTool({path});
   EXPECT_EQ(text.status, 4);
   EXPECT_NE(text.err.find("Structure Stiffness Matrix may be Singular"), std::string::npos);

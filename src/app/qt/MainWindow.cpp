@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "app/PickInfo.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
@@ -90,6 +91,9 @@ void MainWindow::BuildControls() {
   connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
 
   canvas_ = new PictureBox(central);
+  canvas_->SetTooltipSource(
+      [this](const PickedItem& item) { return PickedItemText(model_, item); });
+  connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
 }
 
 void MainWindow::BuildMenus() {
@@ -122,10 +126,35 @@ void MainWindow::BuildMenus() {
   savePicture_->setObjectName("MnuProjPicture");
   menus.at(M::MnuProj)->insertAction(actions_[static_cast<std::size_t>(M::MnuH2)], savePicture_);
   connect(savePicture_, &QAction::triggered, this, &MainWindow::SavePicture);
+  BuildViewMenu(menus.at(M::MnuHelp));
   connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
     commands_.LoadsMenuOpened();
     Refresh();
   });
+}
+
+void MainWindow::BuildViewMenu(QMenu* before) {
+  // How the drawing is looked at: zoom, fit and the local axes, before the Help menu.
+  viewMenu_ = new QMenu("&View", this);
+  viewMenu_->setObjectName("MnuView");
+  menuBar()->insertMenu(before->menuAction(), viewMenu_);
+  QAction* zoomIn = viewMenu_->addAction("Zoom &In");
+  connect(zoomIn, &QAction::triggered, canvas_, &PictureBox::ZoomIn);
+  zoomIn->setObjectName("MnuViewZoomIn");
+  zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn});
+  QAction* zoomOut = viewMenu_->addAction("Zoom &Out");
+  connect(zoomOut, &QAction::triggered, canvas_, &PictureBox::ZoomOut);
+  zoomOut->setObjectName("MnuViewZoomOut");
+  zoomOut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
+  QAction* fit = viewMenu_->addAction("&Whole Structure");
+  connect(fit, &QAction::triggered, canvas_, &PictureBox::FitView);
+  fit->setObjectName("MnuViewFit");
+  fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  viewMenu_->addSeparator();
+  localAxes_ = viewMenu_->addAction("Local Axes");
+  localAxes_->setObjectName("MnuViewLocalAxes");
+  localAxes_->setCheckable(true);
+  connect(localAxes_, &QAction::toggled, this, [this] { Redraw(); });
 }
 
 void MainWindow::Run(MenuItem item) {
@@ -187,6 +216,7 @@ void MainWindow::Refresh() {
     if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
   }
   savePicture_->setVisible(menus.Visible(M::MnuProjClose));
+  viewMenu_->menuAction()->setVisible(menus.Visible(M::MnuProjClose));
   labels_[8]->setVisible(menus.Visible(M::Label8));
   combo_->setVisible(menus.Visible(M::Combo1));
   redraw_->setVisible(menus.Visible(M::ReDraw));
@@ -278,7 +308,14 @@ void MainWindow::Redraw() {
   // A closed project leaves an empty model, and the fresh window of the next project starts with
   // an empty picture.
   if (model_.JointCount < 1) canvas_->Cls();
-  PlotStructure(model_, *canvas_, FormId::mcas, messages_);
+  DrawingView view;
+  PlotStructure(model_, *canvas_, FormId::mcas, messages_, view);
+  if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
+}
+
+void MainWindow::OpenMemberWindow(int member) {
+  const std::string text = PickedItemText(model_, {PickedItem::Kind::Member, member});
+  if (!text.empty()) messages_.ShowInformation("Member " + std::to_string(member), text);
 }
 
 void MainWindow::SavePicture() {

@@ -35,6 +35,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
   QComboBox* MultiplierBox() const { return combo_; }
   PictureBox* Canvas() const { return canvas_; }
+  // The "Local Axes" toggle of the View menu.
+  QAction* LocalAxesAction() const { return localAxes_; }
 
   // Shows the commands' menus, labels and multiplier text.
   void Refresh();
@@ -43,6 +45,11 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ShowTitleDialog() override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
+
+ public slots:
+  // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
+  // This is where the member's own window opens once it exists.
+  void OpenMemberWindow(int member);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -57,6 +64,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void ArrangeLayout();
   void MultiplierEdited(const QString& text);
   void SavePicture();
+  void BuildViewMenu(QMenu* before);
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -70,6 +78,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QPushButton* redraw_ = nullptr;
   PictureBox* canvas_ = nullptr;
   QAction* savePicture_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QAction* localAxes_ = nullptr;
   bool restoringMultiplier_ = false;
 };
 

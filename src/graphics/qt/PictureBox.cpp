@@ -1,9 +1,14 @@
 #include "graphics/qt/PictureBox.h"
 
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "graphics/SvgPicture.h"
 
@@ -17,6 +22,11 @@ QColor ToQColor(int colour) {
 }
 
 constexpr int kMinimumSavedWidth = 800;
+// One notch of the wheel or one Ctrl+= zooms by this factor; an arrow key pans a tenth of the
+// picture; a press that moves less than this many pixels is a click, not a drag.
+constexpr double kZoomStep = 1.25;
+constexpr double kPanStep = 0.1;
+constexpr int kClickSlack = 3;
 
 }  // namespace
 
@@ -24,11 +34,19 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setObjectName("Pic1");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(20, 20);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::Changed() {
+  // A new drawing of another extent is fitted; the same structure drawn again keeps the view.
+  view_.Follow(ScaleRect());
+  update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintStrokes(painter, *this, size());
+  PaintStrokes(painter, *this, size(), view_.Visible(), hovered_);
   painter.setPen(QColor(96, 96, 96));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -37,7 +55,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 QImage PictureBox::Render(QSize size) const {
   QImage image(size, QImage::Format_RGB32);
   QPainter painter(&image);
-  PaintStrokes(painter, *this, size);
+  PaintStrokes(painter, *this, size, view_.Visible());
   return image;
 }
 
@@ -47,25 +65,132 @@ bool PictureBox::SavePicture(const QString& path) const {
   if (path.endsWith(".svg", Qt::CaseInsensitive)) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray svg = QByteArray::fromStdString(SvgPicture(*this, width, height));
+    const QByteArray svg =
+        QByteArray::fromStdString(SvgPicture(*this, view_.Visible(), width, height));
     return file.write(svg) == svg.size() && file.flush();
   }
   return Render(QSize(width, height)).save(path, "PNG");
 }
 
-void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size) {
+void PictureBox::ZoomIn() {
+  view_.ZoomAbout(kZoomStep, width() / 2.0, height() / 2.0, width(), height());
+  update();
+}
+
+void PictureBox::ZoomOut() {
+  view_.ZoomAbout(1 / kZoomStep, width() / 2.0, height() / 2.0, width(), height());
+  update();
+}
+
+void PictureBox::FitView() {
+  view_.Fit(ScaleRect());
+  update();
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+  const double notches = event->angleDelta().y() / 120.0;
+  if (notches == 0) return;
+  const QPointF at = event->position();
+  view_.ZoomAbout(std::pow(kZoomStep, notches), at.x(), at.y(), width(), height());
+  update();
+  event->accept();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  pressed_ = true;
+  dragging_ = false;
+  pressedAt_ = lastDragAt_ = event->position().toPoint();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+    if (!dragging_ && (at - pressedAt_).manhattanLength() > kClickSlack) dragging_ = true;
+    if (dragging_) {
+      view_.Pan(at.x() - lastDragAt_.x(), at.y() - lastDragAt_.y(), width(), height());
+      lastDragAt_ = at;
+      update();
+    }
+    return;
+  }
+  Hover(at);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return QWidget::mouseReleaseEvent(event);
+  pressed_ = false;
+  if (dragging_) {
+    dragging_ = false;
+    return;
+  }
+  Hover(event->position().toPoint());
+  if (hovered_.What == PickedItem::Kind::Member) emit MemberClicked(hovered_.Number);
+  if (hovered_.What == PickedItem::Kind::Joint) emit JointClicked(hovered_.Number);
+}
+
+void PictureBox::leaveEvent(QEvent* event) {
+  if (hovered_.What != PickedItem::Kind::None) {
+    hovered_ = {};
+    QToolTip::hideText();
+    update();
+  }
+  QWidget::leaveEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  const bool control = event->modifiers() & Qt::ControlModifier;
+  const double stepX = kPanStep * width(), stepY = kPanStep * height();
+  switch (event->key()) {
+    case Qt::Key_Left: view_.Pan(stepX, 0, width(), height()); break;
+    case Qt::Key_Right: view_.Pan(-stepX, 0, width(), height()); break;
+    case Qt::Key_Up: view_.Pan(0, stepY, width(), height()); break;
+    case Qt::Key_Down: view_.Pan(0, -stepY, width(), height()); break;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus:
+      if (!control) return QWidget::keyPressEvent(event);
+      return ZoomIn();
+    case Qt::Key_Minus:
+      if (!control) return QWidget::keyPressEvent(event);
+      return ZoomOut();
+    case Qt::Key_0:
+      if (!control) return QWidget::keyPressEvent(event);
+      return FitView();
+    default: return QWidget::keyPressEvent(event);
+  }
+  update();
+}
+
+void PictureBox::Hover(QPoint at) {
+  const PictureMapping map(view_.Visible(), width(), height());
+  const PickedItem item = PickAt(Strokes(), map, at.x(), at.y());
+  if (item == hovered_) return;
+  hovered_ = item;
+  update();
+  const std::string text =
+      item.What != PickedItem::Kind::None && tooltipSource_ ? tooltipSource_(item) : "";
+  if (text.empty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(mapToGlobal(at), QString::fromStdString(text), this);
+}
+
+void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size,
+                  const UserScale& visible, const PickedItem& highlight) {
   painter.fillRect(QRectF(QPointF(0, 0), size), Qt::black);
   painter.setRenderHint(QPainter::Antialiasing);
-  const PictureMapping map(canvas.ScaleRect(), size.width(), size.height());
-  // Pens grow with large pictures so that saved images keep the weight of the window's lines.
-  const double penScale = std::max(1.0, size.width() / 600);
+  const PictureMapping map(visible, size.width(), size.height());
+  // Pens grow with large pictures so that saved images keep the weight of the window's lines;
+  // zooming changes only where strokes go, never their width or the size of the text.
+  // A pen of one unit is one device pixel, also on screens with several pixels to the point.
+  const double penScale =
+      std::max(1.0, size.width() / 600) / std::max(1.0, painter.device()->devicePixelRatioF());
   QFont font = painter.font();
   font.setPixelSize(static_cast<int>(map.FontPixels()));
-  for (const Stroke& s : canvas.Strokes()) {
-    if (!map.Paintable(s)) continue;
-    const QColor colour = ToQColor(s.Colour);
+  auto paint = [&](const Stroke& s, const QColor& colour, double widthScale) {
+    if (!map.Paintable(s)) return;
     // Flat ends keep a curve of many short strokes as thin as a single line.
-    painter.setPen(QPen(colour, s.Width * penScale, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour, s.Width * penScale * widthScale, Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(Qt::NoBrush);
     switch (s.Shape) {
       case Stroke::Kind::Line:
@@ -97,7 +222,12 @@ void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size)
                          Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(s.Text));
         break;
     }
-  }
+  };
+  for (const Stroke& s : canvas.Strokes()) paint(s, ToQColor(s.Colour), 1);
+  // The item under the mouse, once more over everything in white and a little heavier.
+  if (highlight.What != PickedItem::Kind::None)
+    for (const Stroke& s : canvas.Strokes())
+      if (BelongsTo(s, highlight)) paint(s, ToQColor(kBrightWhite), 2);
 }
 
 }  // namespace stavelorn

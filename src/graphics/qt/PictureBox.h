@@ -1,13 +1,21 @@
 // The picture box a window draws the structure on. It is a recording canvas: the drawings put
-// their strokes into it, and every paint event replays the strokes of the last drawing with the
-// user scale mapped onto the whole widget, so a resized or uncovered window keeps its picture.
-// The same strokes can be saved as a PNG or SVG file.
+// their strokes into it, and every paint event replays the strokes of the last drawing through
+// the view (ViewTransform), so a resized or uncovered window keeps its picture. The mouse wheel
+// zooms about the pointer, dragging pans, the arrow keys pan and Ctrl+=, Ctrl+- and Ctrl+0 zoom
+// and fit. Hovering a joint or member highlights it and shows the tooltip its owner supplies; a
+// click on one is signalled. The same strokes, as far as they are in view, can be saved as a PNG
+// or SVG file.
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
+#include <functional>
+#include <string>
 
+#include "graphics/Picking.h"
 #include "graphics/RecordingCanvas.h"
+#include "graphics/ViewTransform.h"
 
 class QPainter;
 
@@ -20,17 +28,50 @@ class PictureBox : public QWidget, public RecordingCanvas {
 
   // The picture at `size` pixels, as the widget would show it at that size.
   QImage Render(QSize size) const;
-  // Writes the picture to `path`: an SVG document when the name ends in ".svg" (in any letter
-  // case), a PNG image otherwise, at least 800 pixels wide. False when the file cannot be
+  // Writes the picture in view to `path`: an SVG document when the name ends in ".svg" (in any
+  // letter case), a PNG image otherwise, at least 800 pixels wide. False when the file cannot be
   // written.
   bool SavePicture(const QString& path) const;
 
+  // The view over the drawing, and the commands that change it.
+  const ViewTransform& View() const { return view_; }
+  void ZoomIn();
+  void ZoomOut();
+  void FitView();
+
+  // The text shown when the mouse rests on an item ("" shows none).
+  void SetTooltipSource(std::function<std::string(const PickedItem&)> source) {
+    tooltipSource_ = std::move(source);
+  }
+  const PickedItem& Hovered() const { return hovered_; }
+
+ signals:
+  void MemberClicked(int member);
+  void JointClicked(int joint);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void Changed() override { update(); }
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void Changed() override;
+
+ private:
+  void Hover(QPoint at);
+
+  ViewTransform view_;
+  PickedItem hovered_;
+  std::function<std::string(const PickedItem&)> tooltipSource_;
+  QPoint pressedAt_, lastDragAt_;
+  bool dragging_ = false, pressed_ = false;
 };
 
-// Paints recorded strokes on a black picture of `size` pixels.
-void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size);
+// Paints recorded strokes on a black picture of `size` pixels with the user rectangle `visible`
+// mapped onto it; the strokes of `highlight` are drawn once more, in white.
+void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size,
+                  const UserScale& visible, const PickedItem& highlight = {});
 
 }  // namespace stavelorn

@@ -1,0 +1,168 @@
+#include "app/PickInfo.h"
+
+#include <cmath>
+#include <vector>
+
+#include "editors/MemberLoadEditor.h"
+#include "model/JointCoordinates.h"
+#include "model/NumberText.h"
+#include "model/StructType.h"
+#include "reports/ResultValues.h"
+
+namespace stavelorn {
+
+namespace {
+
+std::string Number(float value) {
+  return std::isfinite(value) ? FormatShortest(value) : "?";
+}
+
+// "X 12, Y -3" over the joint coordinates of the type, leaving out zeros when asked.
+template <typename ValueOf>
+std::string CoordinateValues(const std::vector<JointCoordinate>& coordinates, ValueOf value,
+                             bool skipZeros) {
+  std::string text;
+  for (std::size_t k = 0; k < coordinates.size(); ++k) {
+    const float v = value(static_cast<int>(k) + 1);
+    if (skipZeros && v == 0) continue;
+    if (!text.empty()) text += ", ";
+    text += JointCoordinateName(coordinates[k]) + " " + Number(v);
+  }
+  return text.empty() ? "0" : text;
+}
+
+bool Inside(int number, int count) {
+  return number >= 1 && number <= count;
+}
+
+std::string JointText(const ModelStore& model, int j) {
+  const std::vector<JointCoordinate>& coordinates = JointCoordinatesOf(model.StructType);
+  const int perJoint = static_cast<int>(coordinates.size());
+  std::string text = "Joint " + std::to_string(j) + "\n";
+  static const char* const kAxes[] = {"X", "Y", "Z"};
+  const bool grid = model.StructType == "Grid";
+  for (int c = 1; c <= model.CoordColumns && c <= model.JointCoords.Cols(); ++c)
+    text += std::string(c > 1 ? ", " : "") + (grid && c == 2 ? "Z" : kAxes[c - 1]) + " = " +
+            Number(model.JointCoords(j, c));
+
+  std::string restraints;
+  for (int s = 1; s <= model.SupportCount && s <= model.Supports.Rows(); ++s)
+    if (model.Supports(s, 1) == j) {
+      restraints.clear();  // a joint listed twice keeps its later row
+      for (int k = 1; k <= perJoint && k + 1 <= model.Supports.Cols(); ++k)
+        if (model.Supports(s, k + 1) == 1)
+          restraints += (restraints.empty() ? "" : ", ") +
+                        JointCoordinateName(coordinates[static_cast<std::size_t>(k - 1)]);
+    }
+  text += "\nRestrained: " + (restraints.empty() ? std::string("none") : restraints);
+
+  for (int r = 1; r <= model.JointLoadCount && r <= model.JointLoadJoints.Size(); ++r)
+    if (model.JointLoadJoints(r) == j)
+      text +=
+          "\nLoad: " + CoordinateValues(
+                           coordinates, [&](int k) { return model.JointLoadValues(r, k); }, true);
+  for (int r = 1; r <= model.SettlementCount && r <= model.SettlementJoints.Size(); ++r)
+    if (model.SettlementJoints(r) == j)
+      text += "\nSupport displacement: " +
+              CoordinateValues(
+                  coordinates, [&](int k) { return model.SettlementValues(r, k); }, true);
+
+  if (model.AnalysisStatus == kAnalysisComplete) {
+    text += "\nDisplacement: " +
+            CoordinateValues(
+                coordinates, [&](int k) { return ShownDisplacement(model, j, k); }, false);
+    if (!restraints.empty())
+      text += "\nReaction: " +
+              CoordinateValues(
+                  coordinates, [&](int k) { return ShownReaction(model, j, k); }, false);
+  }
+  return text;
+}
+
+std::string ReleaseText(const ModelStore& model, int m) {
+  int code = 0;  // the stiffness takes the last record of a member
+  for (int r = 1; r <= model.ReleaseCount && r <= model.Releases.Rows(); ++r)
+    if (model.Releases(r, 1) == m) code = model.Releases(r, 2);
+  switch (code) {
+    case 1: return "hinged at the beginning";
+    case 2: return "hinged at the end";
+    case 3: return "hinged at both ends";
+    default: return "none";
+  }
+}
+
+// "A 0.0078, I 0.000115": the values of a table row under their names.
+std::string RowText(const Table<float>& table, int row, const std::vector<const char*>& names) {
+  std::string text;
+  for (std::size_t c = 0; c < names.size() && static_cast<int>(c) < table.Cols(); ++c)
+    text +=
+        std::string(c ? ", " : "") + names[c] + " " + Number(table(row, static_cast<int>(c) + 1));
+  return text;
+}
+
+std::vector<const char*> SectionNames(const std::string& type) {
+  if (type == "Beam") return {"I"};
+  if (type == "PTruss" || type == "STruss") return {"A"};
+  if (type == "PFrame") return {"A", "I"};
+  if (type == "Grid") return {"I", "J"};
+  return {"A", "Iz", "Iy", "J"};
+}
+
+std::string MemberText(const ModelStore& model, int m) {
+  const std::string& type = model.StructType;
+  const int begin = model.MemberProps(m, 1), end = model.MemberProps(m, 2);
+  const int material = model.MemberProps(m, 3), section = model.MemberProps(m, 4);
+  std::string text = "Member " + std::to_string(m) + ": joint " + std::to_string(begin) +
+                     " to joint " + std::to_string(end);
+  text += "\nMaterial " + std::to_string(material);
+  if (Inside(material, model.MaterialCount))
+    text += " (" +
+            RowText(model.Materials, material,
+                    model.MaterialColumns() == 3 ? std::vector<const char*>{"E", "G", "alpha"}
+                                                 : std::vector<const char*>{"E", "alpha"}) +
+            ")";
+  text += "\nSection " + std::to_string(section);
+  if (Inside(section, model.SectionCount))
+    text += " (" + RowText(model.Sections, section, SectionNames(type)) + ")";
+  if (!IsTruss(type)) text += "\nRelease: " + ReleaseText(model, m);
+  if (type == "SFrame" && m <= model.RollAngles.Size())
+    text += "\nRoll angle: " + Number(model.RollAngles(m)) + " degrees";
+
+  for (int r = 1; r <= model.MemberLoadCount && r <= model.MemberLoadInfo.Rows(); ++r)
+    if (model.MemberLoadInfo(r, 1) == m)
+      text += "\nLoad: " + MemberLoadKindText(model.MemberLoadInfo(r, 2)) + ": " +
+              RowText(model.MemberLoadValues, r, {"value", "value 2", "l1", "l2"});
+  for (int r = 1; r <= model.TempChangeCount && r <= model.TempChangeMembers.Size(); ++r)
+    if (model.TempChangeMembers(r) == m)
+      text += "\nTemperature change: " + Number(model.TempChangeValues(r));
+  for (int r = 1; r <= model.FabErrorCount && r <= model.FabErrorMembers.Size(); ++r)
+    if (model.FabErrorMembers(r) == m)
+      text += "\nFabrication error: " + Number(model.FabErrorValues(r));
+
+  if (model.AnalysisStatus == kAnalysisComplete && m <= model.MemberEndForces.Rows()) {
+    const std::vector<MemberEndCoordinate>& ends = MemberEndCoordinatesOf(type);
+    const int perEnd = static_cast<int>(ends.size());
+    for (int e = 0; e < 2; ++e) {
+      text += e == 0 ? "\nEnd forces at joint " : "\n           at joint ";
+      text += std::to_string(e == 0 ? begin : end) + ": ";
+      for (int k = 1; k <= perEnd && e * perEnd + k <= model.MemberEndForces.Cols(); ++k)
+        text += std::string(k > 1 ? ", " : "") + ends[static_cast<std::size_t>(k - 1)].Name + " " +
+                Number(model.MemberEndForces(m, e * perEnd + k));
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string PickedItemText(const ModelStore& model, const PickedItem& item) {
+  if (item.What == PickedItem::Kind::Joint && Inside(item.Number, model.JointCount) &&
+      item.Number <= model.JointCoords.Rows())
+    return JointText(model, item.Number);
+  if (item.What == PickedItem::Kind::Member && Inside(item.Number, model.MemberCount) &&
+      item.Number <= model.MemberProps.Rows())
+    return MemberText(model, item.Number);
+  return "";
+}
+
+}  // namespace stavelorn

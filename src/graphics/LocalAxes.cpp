@@ -1,0 +1,170 @@
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/MemberAxes.h"
+#include "graphics/Drawing.h"
+#include "graphics/DrawingData.h"
+#include "model/JointCoordinates.h"
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+bool PlaneType(const std::string& type) {
+  return type == "Beam" || type == "PTruss" || type == "PFrame";
+}
+
+int AxisColour(char axis) {
+  return axis == 'x' ? kLightRed : axis == 'y' ? kLightGreen : kLightBlue;
+}
+
+class AxesDrawing {
+ public:
+  AxesDrawing(const ModelStore& model, Canvas& canvas, const DrawingView& view)
+      : model_(model),
+        canvas_(canvas),
+        type_(model.StructType),
+        u_(view.SymbolUnit),
+        mark_(view.MarkUnit),
+        // The fitted picture is a square of 100 marks centred on the joints' extent.
+        left_((view.ViewXMin + view.ViewXMax) / 2 - 50 * view.MarkUnit),
+        bottom_((view.ViewYMin + view.ViewYMax) / 2 - 50 * view.MarkUnit) {}
+
+  void DrawMembers() {
+    for (int m = 1; m <= model_.MemberCount; ++m) {
+      std::optional<MemberAxes> axes = MemberLocalAxes(model_, m);
+      std::optional<Point> mid = Midpoint(m);
+      if (!axes || !mid) continue;
+      canvas_.SetPickTag(0, m);
+      Arrow(*mid, Direction(axes->X), 4 * u_, 'x');
+      if (axes->HasY) Arrow(*mid, Direction(axes->Y), 4 * u_, 'y');
+      if (axes->HasZ) Arrow(*mid, Direction(axes->Z), 4 * u_, 'z');
+      if (type_ == "SFrame" && m <= model_.RollAngles.Size() &&
+          std::isfinite(model_.RollAngles(m))) {
+        canvas_.SetForeColor(kBrightWhite);
+        canvas_.SetCurrentX(mid->X + mark_);
+        canvas_.SetCurrentY(mid->Y - mark_);
+        canvas_.PrintText("roll " + FormatShortest(model_.RollAngles(m)) + "\xC2\xB0");
+      }
+    }
+    canvas_.SetPickTag(0, 0);
+  }
+
+  // A member along local x drawn flat, with an arrow for every end force in its positive
+  // direction at both ends, numbered 1, 2, ... in the order of the results.
+  void DrawLegend() {
+    const std::vector<MemberEndCoordinate>& ends = MemberEndCoordinatesOf(type_);
+    if (ends.empty()) return;
+    const double length = 16 * u_;
+    const Point begin{left_ + 8 * u_, bottom_ + 7 * u_};
+    const Point end{begin.X + length, begin.Y};
+    canvas_.Line(begin.X, begin.Y, end.X, end.Y, kBrightWhite);
+    canvas_.SetForeColor(kBrightWhite);
+    canvas_.SetCurrentX(begin.X);
+    canvas_.SetCurrentY(begin.Y + 9 * u_);
+    canvas_.PrintText("positive end forces");
+    const int perEnd = static_cast<int>(ends.size());
+    for (int e = 0; e < 2; ++e) {
+      const Point at = e == 0 ? begin : end;
+      for (int k = 0; k < perEnd; ++k) {
+        const MemberEndCoordinate& c = ends[static_cast<std::size_t>(k)];
+        const std::string label = std::to_string(e * perEnd + k + 1);
+        const Point direction = LegendDirection(c.Axis);
+        if (c.Moment && PlaneType(type_)) {
+          Turn(at, label, c.Axis);
+        } else {
+          // A moment in space is the double-headed arrow of its vector.
+          const double reach = (c.Moment ? 6.0 : 3.0) * u_;
+          Arrow(at, direction, reach, c.Axis, label, c.Moment);
+        }
+      }
+    }
+  }
+
+ private:
+  std::optional<Point> Midpoint(int m) const {
+    std::optional<std::int16_t> b = Cell(model_.MemberProps, model_.MemberCount, m, 1);
+    std::optional<std::int16_t> e = Cell(model_.MemberProps, model_.MemberCount, m, 2);
+    if (!b || !e) return std::nullopt;
+    std::optional<Point> pb = Place(*b), pe = Place(*e);
+    if (!pb || !pe) return std::nullopt;
+    return Point{(pb->X + pe->X) / 2, (pb->Y + pe->Y) / 2};
+  }
+
+  std::optional<Point> Place(int joint) const {
+    if (PlaneType(type_)) return PlanePosition(model_, joint);
+    std::optional<Point3> p = SpacePosition(model_, joint);
+    if (!p) return std::nullopt;
+    return ProjectOblique(type_, *p);
+  }
+
+  // A global direction as it runs on the picture (foreshortened in a projection).
+  Point Direction(const MemberAxes::Vector& v) const {
+    if (PlaneType(type_)) return {v[0], v[1]};
+    const Point o = ProjectOblique(type_, {0, 0, 0});
+    const Point p = ProjectOblique(type_, {v[0], v[1], v[2]});
+    return {p.X - o.X, p.Y - o.Y};
+  }
+
+  // In the legend the member lies along global X, so its local axes are the global ones.
+  Point LegendDirection(char axis) const {
+    return Direction({axis == 'x' ? 1.0 : 0.0, axis == 'y' ? 1.0 : 0.0, axis == 'z' ? 1.0 : 0.0});
+  }
+
+  void Arrow(Point from, Point direction, double reach, char axis, std::string label = "",
+             bool doubleHead = false) {
+    const int colour = AxisColour(axis);
+    const Point tip{from.X + direction.X * reach, from.Y + direction.Y * reach};
+    if (std::hypot(tip.X - from.X, tip.Y - from.Y) < mark_ / 4) return;  // seen end-on
+    canvas_.Line(from.X, from.Y, tip.X, tip.Y, colour);
+    const double angle = std::atan2(tip.Y - from.Y, tip.X - from.X);
+    Head(tip, angle, colour);
+    if (doubleHead)
+      Head({from.X + 0.8 * (tip.X - from.X), from.Y + 0.8 * (tip.Y - from.Y)}, angle, colour);
+    canvas_.SetForeColor(colour);
+    canvas_.SetCurrentX(tip.X);
+    canvas_.SetCurrentY(tip.Y + 1.5 * mark_);
+    canvas_.PrintText(label.empty() ? std::string(1, axis) : label);
+  }
+
+  // A moment in the plane: a counter-clockwise arc about the end.
+  void Turn(Point at, const std::string& label, char axis) {
+    const int colour = AxisColour(axis);
+    const double r = 2 * u_;
+    canvas_.Arc(at.X, at.Y, r, colour, 0.25 * kPi, 1.25 * kPi);
+    const double end = 1.25 * kPi;
+    Head({at.X + r * std::cos(end), at.Y + r * std::sin(end)}, end + kPi / 2, colour);
+    canvas_.SetForeColor(colour);
+    canvas_.SetCurrentX(at.X - 2.5 * r);
+    canvas_.SetCurrentY(at.Y + r);
+    canvas_.PrintText(label);
+  }
+
+  void Head(Point tip, double angle, int colour) {
+    for (double side : {0.8 * kPi, -0.8 * kPi})
+      canvas_.Line(tip.X, tip.Y, tip.X + 0.8 * u_ * std::cos(angle + side),
+                   tip.Y + 0.8 * u_ * std::sin(angle + side), colour);
+  }
+
+  const ModelStore& model_;
+  Canvas& canvas_;
+  const std::string& type_;
+  double u_, mark_, left_, bottom_;
+};
+
+}  // namespace
+
+void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  if (model.JointCount < 1 || view.SymbolUnit <= 0) return;
+  AxesDrawing drawing(model, canvas, view);
+  drawing.DrawMembers();
+  drawing.DrawLegend();
+  canvas.SetForeColor(kLightCyan);
+}
+
+}  // namespace stavelorn

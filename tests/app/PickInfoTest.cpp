@@ -1,0 +1,65 @@
+// The tooltip of a picked joint or member: its data, and its results after an analysis.
+#include <gtest/gtest.h>
+
+#include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
+#include "app/PickInfo.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::ModelFromText;
+using Kind = PickedItem::Kind;
+
+// A cantilever of length 2 fixed at joint 1 with a load of -10 in Y at its tip, so the reaction
+// at joint 1 is 10 up and a moment of 20, and the tip moves down by P L^3 / 3EI = 10*8/3.
+const char kCantilever[] = R"("C","PFrame"
+"Joints",2, 0,0, 2,0
+"Supports",1, 1,1,1,1
+"Materials",1, 1,0
+"Cross-Sections",1, 1000,1
+"Members",1, 1,2,1,1
+"Member Releases",1, 1,2
+"Joint Loads",1, 2,0,-10,0
+"Temperature Changes",1, 1,0
+)";
+
+TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
+  ModelStore model = ModelFromText(kCantilever);
+  struct Case {
+    PickedItem item;
+    bool analysed;
+    std::vector<const char*> lines;
+    std::vector<const char*> absent;
+  };
+  const Case cases[] = {
+      {{Kind::Joint, 1},
+       false,
+       {"Joint 1\nX = 0, Y = 0", "Restrained: X Translation, Y Translation, Z Rotation"},
+       {"Displacement", "Load"}},
+      {{Kind::Joint, 2}, false, {"Restrained: none", "Load: Y Translation -10"}, {"Reaction"}},
+      {{Kind::Member, 1},
+       false,
+       {"Member 1: joint 1 to joint 2", "Material 1 (E 1, alpha 0)", "Section 1 (A 1000, I 1)",
+        "Release: hinged at the end", "Temperature change: 0"},
+       {"End forces", "Roll"}},
+      {{Kind::Joint, 2}, true, {"Displacement: X Translation 0, Y Translation -26.66667"}, {}},
+      {{Kind::Joint, 1}, true, {"Reaction: X Translation 0, Y Translation 10, Z Rotation 20"}, {}},
+      {{Kind::Member, 1},
+       true,
+       {"End forces at joint 1: Axial 0, Shear 10, Moment 20",
+        "at joint 2: Axial 0, Shear -10, Moment 0"},
+       {}},
+      {{Kind::Member, 2}, true, {}, {"Member"}},
+      {{Kind::None, 0}, true, {}, {"Joint"}},
+  };
+  for (const Case& c : cases) {
+    if (c.analysed && model.AnalysisStatus != kAnalysisComplete) Analyze(model);
+    const std::string text = PickedItemText(model, c.item);
+    for (const char* line : c.lines) EXPECT_NE(text.find(line), std::string::npos) << text;
+    for (const char* line : c.absent) EXPECT_EQ(text.find(line), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

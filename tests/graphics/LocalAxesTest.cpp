@@ -1,0 +1,120 @@
+// The local axes drawn at the members' midpoints, turned as the member transformation turns
+// them, and the mechanism mode drawn over a structure that cannot be analysed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/EquilibriumCheck.h"
+#include "graphics/DrawingData.h"
+#include "graphics/PlaneModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::Draw;
+using testing::Drawn;
+using testing::ModelFromText;
+using testing::StrokesOf;
+using Kind = Stroke::Kind;
+
+// The direction (unit, on the picture) of the arrow of `colour` that starts at `from`.
+std::optional<Point> ArrowFrom(const RecordingCanvas& canvas, int colour, Point from) {
+  for (const Stroke& s : StrokesOf(canvas, Kind::Line, colour))
+    if (std::hypot(s.X1 - from.X, s.Y1 - from.Y) < 1e-9) {
+      const double length = std::hypot(s.X2 - s.X1, s.Y2 - s.Y1);
+      return Point{(s.X2 - s.X1) / length, (s.Y2 - s.Y1) / length};
+    }
+  return std::nullopt;
+}
+
+TEST(LocalAxes, ArrowsFollowTheMemberAndItsRoll) {
+  struct Case {
+    const char* text;
+    Point3 mid;   // the member's midpoint
+    Point3 x, y;  // its local axes in closed form
+  };
+  const Case cases[] = {
+      // A plane frame member at 3-4-5: y is x turned a quarter counter-clockwise.
+      {R"("F","PFrame"
+"Joints",2, 0,0, 3,4
+"Materials",1, 1,0
+"Cross-Sections",1, 1,1
+"Members",1, 1,2,1,1
+)",
+       {1.5, 2, 0},
+       {0.6, 0.8, 0},
+       {-0.8, 0.6, 0}},
+      // A space frame member along X rolled 90 degrees: its y axis turns from Y to Z.
+      {R"("S","SFrame"
+"Joints",2, 0,0,0, 4,0,0
+"Materials",1, 1,1,0
+"Cross-Sections",1, 1,1,1,1
+"Members",1, 1,2,1,1,90
+)",
+       {2, 0, 0},
+       {1, 0, 0},
+       {0, 0, 1}},
+      // A grid member along Z: x along Z, y the grid's normal (up).
+      {R"("G","Grid"
+"Joints",2, 0,0, 0,6
+"Materials",1, 1,1,0
+"Cross-Sections",1, 1,1
+"Members",1, 1,2,1,1
+)",
+       {0, 0, 3},
+       {0, 0, 1},
+       {0, 1, 0}},
+  };
+  for (const Case& c : cases) {
+    const ModelStore model = ModelFromText(c.text);
+    Drawn drawn;
+    Draw(model, drawn);
+    DrawLocalAxes(model, drawn.canvas, drawn.view);
+    const bool plane = model.StructType == "PFrame";
+    auto onPicture = [&](Point3 p) {
+      return plane ? Point{p.X, p.Y} : ProjectOblique(model.StructType, p);
+    };
+    const Point mid = onPicture(c.mid);
+    for (const auto& [colour, axis] : {std::pair{kLightRed, c.x}, std::pair{kLightGreen, c.y}}) {
+      const Point o = onPicture({0, 0, 0}), tip = onPicture(axis);
+      const double length = std::hypot(tip.X - o.X, tip.Y - o.Y);
+      std::optional<Point> arrow = ArrowFrom(drawn.canvas, colour, mid);
+      ASSERT_TRUE(arrow) << model.StructType << " colour " << colour;
+      EXPECT_NEAR(arrow->X, (tip.X - o.X) / length, 1e-6) << model.StructType;
+      EXPECT_NEAR(arrow->Y, (tip.Y - o.Y) / length, 1e-6) << model.StructType;
+    }
+    bool rollShown = false;
+    for (const Stroke& s : drawn.canvas.Strokes())
+      rollShown |= s.Shape == Kind::Text && s.Text.rfind("roll 90", 0) == 0;
+    EXPECT_EQ(rollShown, model.StructType == "SFrame");
+  }
+}
+
+TEST(MechanismShape, ABeamOnOneRollerIsDrawnTurningAboutIt) {
+  ModelStore model = ModelFromText(R"("B","Beam"
+"Joints",2, 0, 4
+"Supports",1, 1,1,0
+"Materials",1, 200,0
+"Cross-Sections",1, 1
+"Members",1, 1,2,1,1
+)");
+  CheckAndAnalyze(model, 0);
+  ASSERT_EQ(model.AnalysisStatus, kNotStable);
+  Drawn drawn;
+  Draw(model, drawn);
+  // The picture is 1.4 x 4 wide; joint 2 rises a tenth of it while joint 1 stays.
+  const std::vector<Stroke> blue = StrokesOf(drawn.canvas, Kind::Line, kLightBlue);
+  ASSERT_FALSE(blue.empty());
+  EXPECT_NEAR(blue[0].X1, 0, 1e-9);
+  EXPECT_NEAR(blue[0].Y1, 0, 1e-9);
+  EXPECT_NEAR(blue[0].X2, 4, 1e-9);
+  EXPECT_NEAR(blue[0].Y2, 0.1 * 1.4 * 4, 1e-9);
+  // Not in the editors' previews.
+  Drawn preview;
+  Draw(model, preview, FormId::JLoadA);
+  EXPECT_TRUE(StrokesOf(preview.canvas, Kind::Line, kLightBlue).empty());
+}
+
+}  // namespace
+}  // namespace stavelorn
