@@ -1,5 +1,7 @@
 #include "graphics/MemberLoadFigures.h"
 
+#include "analysis/MemberAxes.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,20 +24,6 @@ Point Unit(Point p) {
 
 bool IsPlaneType(const std::string& type) {
   return type == "Beam" || type == "PTruss" || type == "PFrame";
-}
-
-// The local y and z axes of a space member in model coordinates, from its direction cosines and
-// roll angle (degrees): a grid's y axis is the global Y axis normal to its plane; a space-frame
-// member's y axis starts in the vertical plane through the member (along -X for a vertical
-// member) and turns with the roll about the member.
-std::array<Point3, 2> SpaceLocalAxes(const std::string& type, const Point3& x, double roll) {
-  if (type == "Grid") return {Point3{0, 1, 0}, Point3{-x.Z, 0, x.X}};
-  const double c = std::cos(roll * kPi / 180), s = std::sin(roll * kPi / 180);
-  const double q = std::hypot(x.X, x.Z);
-  if (q > 1e-6)
-    return {Point3{(-x.X * x.Y * c - x.Z * s) / q, q * c, (-x.Y * x.Z * c + x.X * s) / q},
-            Point3{(x.X * x.Y * s - x.Z * c) / q, -q * s, (x.Y * x.Z * s + x.X * c) / q}};
-  return {Point3{-x.Y * c, 0, s}, Point3{x.Y * s, 0, c}};
 }
 
 // A picture direction for a local axis: its projection, or the normal of the member's picture on
@@ -209,12 +197,14 @@ std::optional<MemberOnPicture> PlaceMember(const ModelStore& model, int member) 
   const Point pictureEnd = ProjectOblique(type, *pe);
   m.Along = {(pictureEnd.X - m.Begin.X) / m.Length, (pictureEnd.Y - m.Begin.Y) / m.Length};
   if (Norm(m.Along) == 0) m.Along = {1e-9, 0};  // seen end-on: any direction will do
-  std::optional<float> roll = type == "SFrame" ? Cell(model.RollAngles, model.MemberCount, member)
-                                               : std::optional<float>(0);
-  const Point3 x{d.X / m.Length, d.Y / m.Length, d.Z / m.Length};
-  const std::array<Point3, 2> axes = SpaceLocalAxes(type, x, roll ? *roll : 0);
-  m.AxisY = PictureAxis(ProjectOblique(type, axes[0]), m.Along);
-  m.AxisZ = PictureAxis(ProjectOblique(type, axes[1]), m.Along);
+  // The local axes are those the end forces refer to, from the member's own transformation.
+  std::optional<MemberAxes> axes = MemberLocalAxes(model, member);
+  if (!axes) return std::nullopt;
+  auto project = [&type](const MemberAxes::Vector& v) {
+    return ProjectOblique(type, Point3{v[0], v[1], v[2]});
+  };
+  m.AxisY = PictureAxis(project(axes->Y), m.Along);
+  m.AxisZ = PictureAxis(project(axes->Z), m.Along);
   return m;
 }
 

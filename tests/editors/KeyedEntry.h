@@ -41,6 +41,7 @@ inline ModelStore Structure(const std::string& type, int joints) {
   for (int j = 1; j <= joints; ++j) model.JointCoords(j, 1) = static_cast<float>(10 * (j - 1));
   model.MemberCount = static_cast<std::int16_t>(joints - 1);
   model.MemberProps.Redim(joints - 1, 4);
+  model.RollAngles.Redim(joints - 1);  // all 0; only space frames read them
   for (int m = 1; m < joints; ++m) {
     model.MemberProps(m, 1) = static_cast<std::int16_t>(m);
     model.MemberProps(m, 2) = static_cast<std::int16_t>(m + 1);
