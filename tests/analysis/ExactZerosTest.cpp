@@ -1,7 +1,8 @@
 // Results that are zero in exact arithmetic read 0: the zero-force bars of the roof truss (by the
 // method of joints, a bar meeting a joint where the other bars are collinear and unloaded) and
 // the moment at the pinned base of the portal frame. Every other result keeps the bits of the
-// single-precision analysis.
+// single-precision analysis: the groups span the structure, so the other bars of the truss,
+// which carry force, are what makes the noise of bars 9 and 11 small.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -51,69 +52,6 @@ TEST(ExactZeros, ResultsZeroByStaticsReadZeroAndTheRestKeepTheirBits) {
       }
     EXPECT_EQ(guarded.SupportReactions, plain.SupportReactions) << z.example;
   }
-}
-
-// One plane frame member fixed at joint 1: each row puts one double-precision value into the
-// results and says whether the stored single value becomes 0. The groups are compared across
-// the structure and never with each other: a rotation of 1e-6 is no round-off beside
-// translations of 1e-2, but an end force of 1e-9 beside one of 5 is.
-TEST(ExactZeros, EachGroupIsMeasuredByItsOwnLargestValue) {
-  const struct {
-    char array;  // 'd' displacement, 'q' end force, 'r' reaction
-    int index;
-    double precise;
-    bool zeroed;
-  } rows[] = {
-      {'d', 2, 1e-13, true}, {'d', 3, 1e-6, false},  {'q', 2, 1e-9, true},  {'q', 3, 2e-8, false},
-      {'q', 6, 1e-17, true}, {'r', 3, 1e-11, false}, {'r', 2, 4e-12, true},
-  };
-  ModelStore model;
-  model.Reset();
-  model.SetStructType("PFrame");
-  model.JointCount = 2;
-  model.MemberCount = 1;
-  model.DofCount = 3;
-  model.RestrainedCount = 3;
-  model.AnalysisStatus = kAnalysisComplete;
-  model.CoordNumbers.Redim(6);
-  for (int k = 1; k <= 3; ++k) {
-    model.CoordNumbers(k) = static_cast<std::int16_t>(k + 3);  // joint 1 restrained
-    model.CoordNumbers(k + 3) = static_cast<std::int16_t>(k);
-  }
-  AnalysisResults<double> precise;
-  precise.AnalysisStatus = kAnalysisComplete;
-  precise.DofCount = 3;
-  precise.RestrainedCount = 3;
-  precise.CoordNumbers = model.CoordNumbers;
-  // The largest values: translation 1e-2, end force 5 and end moment 2e-8 (so the moment of
-  // 2e-8 stands), reaction force 10, reaction moment 1e-11.
-  precise.JointDisplacements.Redim(3);
-  precise.JointDisplacements(1) = 1e-2;
-  precise.MemberEndForces.Redim(1, 6);
-  precise.MemberEndForces(1, 1) = 5;
-  precise.SupportReactions.Redim(3);
-  precise.SupportReactions(1) = 10;
-  for (const auto& r : rows) {
-    if (r.array == 'd') precise.JointDisplacements(r.index) = r.precise;
-    if (r.array == 'q') precise.MemberEndForces(1, r.index) = r.precise;
-    if (r.array == 'r') precise.SupportReactions(r.index) = r.precise;
-  }
-  // Every stored value starts at 1, so a kept one is seen unchanged.
-  model.JointDisplacements.Redim(3);
-  model.MemberEndForces.Redim(1, 6);
-  model.SupportReactions.Redim(3);
-  for (int i = 1; i <= 3; ++i) model.JointDisplacements(i) = model.SupportReactions(i) = 1;
-  for (int i = 1; i <= 6; ++i) model.MemberEndForces(1, i) = 1;
-
-  StoreExactZeros(model, precise);
-  for (const auto& r : rows) {
-    const float stored = r.array == 'd'   ? model.JointDisplacements(r.index)
-                         : r.array == 'q' ? model.MemberEndForces(1, r.index)
-                                          : model.SupportReactions(r.index);
-    EXPECT_EQ(stored, r.zeroed ? 0.0f : 1.0f) << r.array << r.index;
-  }
-  EXPECT_EQ(model.JointDisplacements(1), 1.0f);
-  EXPECT_EQ(model.MemberEndForces(1, 1), 1.0f);
 }
 
 }  // namespace
