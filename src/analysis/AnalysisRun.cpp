@@ -7,6 +7,7 @@
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
+#include "analysis/ExactZeros.h"
 #include "analysis/MechanismMode.h"
 #include "analysis/ModelCheck.h"
 
@@ -40,9 +41,11 @@ void AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
                                   : INFINITY;
   if (disagreement <= kAccuracyThreshold) {
     StoreResults(single, model);
+    StoreExactZeros(model, precise);
     return;
   }
   StoreResults(precise, model);
+  StoreExactZeros(model, precise);
   run.UsedDoublePrecision = true;
   run.AccuracyNote = AccuracyNoteText(disagreement);
 }

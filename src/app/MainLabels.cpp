@@ -26,4 +26,14 @@ void MainLabels::ShowMemberCount(const ModelStore& m) {
   Text[7] = " Members: " + std::to_string(m.MemberCount);
 }
 
+void MainLabels::ShowModel(const ModelStore& m) {
+  ShowTitle(m);
+  ShowType(m);
+  for (std::size_t n = 3; n <= 7; ++n) Text[n].clear();
+  if (m.JointCount > 0) ShowJointCounts(m);
+  if (m.MaterialCount > 0) ShowMaterialCount(m);
+  if (m.SectionCount > 0) ShowSectionCount(m);
+  if (m.MemberCount > 0) ShowMemberCount(m);
+}
+
 }  // namespace stavelorn

@@ -18,6 +18,9 @@ struct MainLabels {
   void ShowMaterialCount(const ModelStore& m);  // Label5
   void ShowSectionCount(const ModelStore& m);   // Label6
   void ShowMemberCount(const ModelStore& m);    // Label7
+  // Every label as the model stands: title, type, and each count that is above 0 (a count of 0
+  // leaves its label empty, as in a new project).
+  void ShowModel(const ModelStore& m);
 };
 
 }  // namespace stavelorn

@@ -13,7 +13,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuProjNew, "MnuProjNew", "&New Project...     ", M::MnuProj, true},
     {M::MnuProjOpen, "MnuProjOpen", "&Open an Existing Project...", M::MnuProj, true},
     {M::MnuH1, "MnuH1", "-", M::MnuProj, true},
-    {M::MnuProjName, "MnuProjName", "&Change Project Title", M::MnuProj, false},
+    {M::MnuProjName, "MnuProjName", "Change Project &Title", M::MnuProj, false},
     {M::MnuProjSave, "MnuProjSave", "&Save Project", M::MnuProj, false},
     {M::MnuProjSaveAs, "MnuProjSaveAs", "Save Project &As...", M::MnuProj, false},
     {M::MnuProjPrint, "MnuProjPrint", "&Print", M::MnuProj, false},

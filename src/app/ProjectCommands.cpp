@@ -5,8 +5,8 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "editors/FieldRules.h"
 #include "graphics/Drawing.h"
-#include "model/NumberText.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileName.h"
 #include "reports/PrintCommand.h"
@@ -16,6 +16,18 @@ namespace stavelorn {
 namespace {
 
 using M = MenuItem;
+
+std::string MultiplierProblem(const std::string& text) {
+  // The elastic curves are drawn with a 16-bit count of points that grows with the multiplier,
+  // and a multiplier below 1 draws no curve at all.
+  const std::string problem = FieldProblem("Deflection Multiplier", text, NumberRule(true));
+  if (!problem.empty()) return problem;
+  const double value = FieldNumber(text).value_or(0);
+  if (!(value >= 1 && value <= kLargestDeflectionMultiplier && value == std::floor(value)))
+    return "The deflection multiplier must be a whole number from 1 to " +
+           std::to_string(kLargestDeflectionMultiplier) + ".";
+  return "";
+}
 
 }  // namespace
 
@@ -35,18 +47,22 @@ void ProjectCommands::NewProject() {
   if (windows_.ShowTitleDialog()) unsaved_ = true;
   model_.CurrentForm = FormId::mcas;
   if (!model_.StructType.empty()) menus_.ShowProjectMenus(model_);
-  labels_.ShowTitle(model_);
+  ShowCurrentModel();
 }
 
 void ProjectCommands::ChangeProjectTitle() {
   if (windows_.ShowTitleDialog()) unsaved_ = true;
   model_.CurrentForm = FormId::mcas;
-  // A project that was never saved keeps its old labels until it is.
-  if (!model_.ProjectFile.empty()) {
-    menus_.ShowProjectMenus(model_);
-    labels_.ShowTitle(model_);
-    labels_.ShowType(model_);
-  }
+  // The title does not change the structure, so results on the screen stay valid and stay
+  // shown; the data menus come back only with Edit Data, so that no editor changes data whose
+  // results are still shown.
+  if (model_.AnalysisStatus != kAnalysisComplete) menus_.ShowProjectMenus(model_);
+  ShowCurrentModel();
+}
+
+void ProjectCommands::ShowCurrentModel() {
+  labels_.ShowModel(model_);
+  windows_.Redraw();
 }
 
 void ProjectCommands::OpenProject() {
@@ -72,13 +88,7 @@ bool ProjectCommands::OpenProjectFile(const std::string& path) {
     menus_.Hide(M::MnuProjSave);
     unsaved_ = true;
   }
-  labels_.ShowTitle(model_);
-  labels_.ShowType(model_);
-  if (model_.JointCount > 0) labels_.ShowJointCounts(model_);
-  if (model_.MaterialCount > 0) labels_.ShowMaterialCount(model_);
-  if (model_.SectionCount > 0) labels_.ShowSectionCount(model_);
-  if (model_.MemberCount > 0) labels_.ShowMemberCount(model_);
-  windows_.Redraw();
+  ShowCurrentModel();
   return true;
 }
 
@@ -152,17 +162,9 @@ void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) model_.MechanismMode.clear();
   model_.CurrentForm = FormId::mcas;
   menus_.AfterDataWindow(menu, model_);
-  if (menu == M::MnuJoint && model_.JointCount > 0) {
-    windows_.Redraw();
-    labels_.ShowJointCounts(model_);
-  } else if (menu == M::MnuMatProp && model_.MaterialCount > 0) {
-    labels_.ShowMaterialCount(model_);
-  } else if (menu == M::MnuCrossProp && model_.SectionCount > 0) {
-    labels_.ShowSectionCount(model_);
-  } else if (menu == M::MnuMemb && model_.MemberCount > 0) {
-    windows_.Redraw();
-    labels_.ShowMemberCount(model_);
-  }
+  // Whatever the window changed (joints, members, loads drawn on the structure, or counts that
+  // fell to 0) shows at once.
+  ShowCurrentModel();
 }
 
 void ProjectCommands::LoadsMenuOpened() {
@@ -202,18 +204,23 @@ void ProjectCommands::EditData() {
   model_.AnalysisStatus = kNoResults;
   menus_.AfterEditData();
   unsaved_ = true;
+  // The deformed shape belongs to results that no longer stand.
+  windows_.Redraw();
+}
+
+void ProjectCommands::TypeMultiplierText(const std::string& text) {
+  if (MultiplierProblem(text).empty()) AcceptMultiplier(text);
 }
 
 std::string ProjectCommands::SetMultiplierText(const std::string& text) {
-  // Rounded to the nearest integer, halves to even, as the current rounding mode does.
-  double value = std::nearbyint(LeadingNumber(text));
-  // The elastic curves are drawn with a 16-bit count of points that grows with the multiplier.
-  if (!(value >= -32768 && value <= kLargestDeflectionMultiplier))
-    return "The deflection multiplier must be a whole number no larger than " +
-           std::to_string(kLargestDeflectionMultiplier) + ".";
-  model_.DeflectionMultiplier = static_cast<std::int16_t>(value);
+  std::string problem = MultiplierProblem(text);
+  if (problem.empty()) AcceptMultiplier(text);
+  return problem;
+}
+
+void ProjectCommands::AcceptMultiplier(const std::string& text) {
+  model_.DeflectionMultiplier = static_cast<std::int16_t>(FieldNumber(text).value_or(0));
   multiplierText_ = text;
-  return "";
 }
 
 }  // namespace stavelorn

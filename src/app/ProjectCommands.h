@@ -32,7 +32,7 @@ class CommandWindows {
 class ProjectCommands {
  public:
   ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                 CommandWindows& windows);
+                  CommandWindows& windows);
 
   // The entry routine: an empty model and a fresh main window.
   void Start();
@@ -64,8 +64,12 @@ class ProjectCommands {
   void Analyze();
   void EditData();
 
-  // The multiplier's text changed (typed or picked). Returns "" when accepted, else the reason
-  // it was refused; the text then goes back to the last accepted value.
+  // The multiplier's text as it is being typed: taken at once when it is a whole number the
+  // drawing can use (so typing 12 sets 12); anything else waits for the end of the entry.
+  void TypeMultiplierText(const std::string& text);
+  // The multiplier's entry is complete (picked, Return, the box left, a double-click). Returns ""
+  // when accepted, else the reason it was refused, naming the box and what was typed; the
+  // multiplier then keeps its last accepted value.
   std::string SetMultiplierText(const std::string& text);
 
  private:
@@ -73,6 +77,9 @@ class ProjectCommands {
   bool WriteProject();
   bool SaveBeforeDiscarding();
   void ShowAnalysisOutcome(const AnalysisRun& run);
+  // Labels and drawing as the model now stands.
+  void ShowCurrentModel();
+  void AcceptMultiplier(const std::string& text);
 
   ModelStore& model_;
   Messages& messages_;

@@ -1,5 +1,7 @@
 #include "app/ProjectTitleForm.h"
 
+#include "editors/FieldRules.h"
+
 namespace stavelorn {
 
 namespace {
@@ -22,6 +24,7 @@ const std::array<TypeOption, 6>& TypeOptions() {
 ProjectTitleForm ProjectTitleForm::Load(const ModelStore& model) {
   ProjectTitleForm form;
   form.Title = model.ProjectTitle;
+  form.TypeRequired = model.StructType.empty();
   // Joint coordinates, materials and cross-sections are laid out for the current type (a grid's
   // material has a shear modulus a frame's lacks), so the type is fixed as soon as any of them
   // exists: a change would leave tables the new type cannot read.
@@ -34,6 +37,15 @@ ProjectTitleForm ProjectTitleForm::Load(const ModelStore& model) {
 
 bool ProjectTitleForm::OptionVisible(const TypeOption& option) const {
   return !TypeLocked || SelectedType == option.Code;
+}
+
+ProjectTitleForm::Refusal ProjectTitleForm::Check() const {
+  // The title heads every printed page, and the type decides every table of the project.
+  const std::string title = FieldProblem(" Project Title : ", Title, TextRule());
+  if (!title.empty()) return {title, true};
+  if (TypeRequired && SelectedType.empty())
+    return {"Structure Type: no type is chosen. Please choose one of the six types.", false};
+  return {};
 }
 
 void ProjectTitleForm::Apply(ModelStore& model) const {

@@ -24,9 +24,19 @@ struct ProjectTitleForm {
   // Once joints, materials or sections exist the type can no longer change: only its own
   // option is shown.
   bool TypeLocked = false;
+  // A project without a type yet must be given one.
+  bool TypeRequired = false;
+
+  // Why OK cannot store what the dialog holds, and which control to correct.
+  struct Refusal {
+    std::string Text;  // "" when OK may store
+    bool AboutTitle = false;
+  };
 
   static ProjectTitleForm Load(const ModelStore& model);
   bool OptionVisible(const TypeOption& option) const;
+  // OK with an empty title, or with no type for a project that has none, is refused.
+  Refusal Check() const;
   // OK: stores the title, and the selected type with its sizes (none selected: type unchanged).
   void Apply(ModelStore& model) const;
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "editors/FieldRules.h"
 #include "model/FormId.h"
 
 namespace stavelorn {
@@ -19,6 +20,7 @@ struct EntryField {
   std::string Text;
   bool Visible = false;
   bool ReadOnly = false;
+  FieldRule Rule;  // what OK and Next require of the text
 };
 
 // One check box of an entry dialog.
@@ -42,8 +44,10 @@ struct EntryForm {
   std::array<EntryField, kFields + 1> Text{};   // index 0 unused
   std::array<EntryCheck, kChecks + 1> Check{};  // index 0 unused
   bool CancelVisible = true;
-  int FocusField = 2;  // the field that gets the focus after loading and after Next
-  bool Open = false;   // false once OK or Cancel has closed the dialog
+  // The field that gets the focus, its text selected: after loading, after Next, and after a
+  // refused OK or Next the field that was refused.
+  int FocusField = 2;
+  bool Open = false;  // false once OK or Cancel has closed the dialog
 };
 
 // The list window ("A" form) of an editor.

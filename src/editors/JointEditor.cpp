@@ -65,11 +65,12 @@ void JointEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Caption = "Input & Edit: Joint & Support Data";
   dialog.NextCaption = "Next Joint";
   dialog.CheckGroup = "Support Restraints:";
-  dialog.Text[1] = {"Joint No. :", "", true, true};
-  dialog.Text[2] = {"X-Coordinate :", "", true, false};
+  dialog.Text[1] = {"Joint No. :", "", true, true, {}};
+  dialog.Text[2] = {"X-Coordinate :", "", true, false, NumberRule(true)};
   dialog.Text[3] = {type == "Grid" ? "  Z-Coordinate :" : "Y-Coordinate :", "", type != "Beam",
-                    false};
-  dialog.Text[4] = {"Z-Coordinate :", "", type == "STruss" || type == "SFrame", false};
+                    false, NumberRule(true)};
+  dialog.Text[4] = {"Z-Coordinate :", "", type == "STruss" || type == "SFrame", false,
+                    NumberRule(true)};
   const char* captions[] = {"",
                             "X-Restr. :",
                             "Y-Restr. :",

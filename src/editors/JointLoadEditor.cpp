@@ -33,7 +33,7 @@ ComponentTexts SettlementTexts(const std::string& type) {
   if (type == "Beam") return {{"Y-Displacement", "Rotation"}, {"Y-Displacement: ", " Rotation :"}};
   if (type == "PFrame")
     return {{"X-Displacement", "Y-Displacement", "Rotation"},
-            {"X-Displacement :", "Y-Displacement :", "Ratation  :"}};
+            {"X-Displacement :", "Y-Displacement :", "Rotation  :"}};
   if (type == "STruss")
     return {{"X-Displacement", "Y-Displacement", "Z-Displacement"},
             {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :"}};
@@ -103,12 +103,12 @@ void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = Loads() ? FormId::JLoadB : FormId::JSettleB;
   dialog.Caption = Loads() ? "Input & Edit: Joint Loads" : "Input & Edit: Support Displacements";
   dialog.NextCaption = Loads() ? "Next Joint" : "Next Support";
-  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false};
+  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false, {}};
   const ComponentTexts texts =
       Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
   for (std::size_t k = 0; k < texts.Labels.size() && static_cast<int>(k) < model_.CoordsPerJoint;
        ++k)
-    dialog.Text[k + 2] = {texts.Labels[k], "", true, false};
+    dialog.Text[k + 2] = {texts.Labels[k], "", true, false, NumberRule(false)};
 }
 
 KeyedListEditor::Placement JointLoadEditor::Place(double key) {

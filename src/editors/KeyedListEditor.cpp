@@ -27,13 +27,19 @@ void KeyedListEditor::Next() {
     ListEditor::Next();
     return;
   }
+  if (!FieldsAccepted()) return;
   if (!StoreTyped() && KeepsRefusedItem()) return;
   ClearFields();
   if (windows_) windows_->RefreshPreview();
 }
 
 void KeyedListEditor::Ok() {
-  if (mode_ == EditMode::Add && !StoreTyped() && KeepsRefusedItem()) return;
+  if (mode_ != EditMode::Add) {
+    ListEditor::Ok();
+    return;
+  }
+  if (!FieldsAccepted()) return;
+  if (!StoreTyped() && KeepsRefusedItem()) return;
   dialog_.Open = false;
 }
 
@@ -48,10 +54,13 @@ void KeyedListEditor::CancelEntry() {
 }
 
 std::string KeyedListEditor::KeyText() const {
-  return CellText(static_cast<float>(LeadingNumber(dialog_.Text[1].Text)));
+  return CellText(static_cast<float>(FieldNumber(dialog_.Text[1].Text).value_or(0)));
 }
 
 void KeyedListEditor::LoadFields() {
+  // An item belongs to a joint or member that exists; any other number is refused, never
+  // dropped or moved.
+  dialog_.Text[1].Rule = WholeRule(1, KeyLimit());
   const bool fresh = mode_ != EditMode::Edit;
   for (int field = 1; field <= ValueFields() + 1; ++field)
     SetField(field, fresh ? "" : grid_.Text(currentItem_, field - 1));
@@ -73,8 +82,7 @@ std::string KeyedListEditor::KeyName(int row) const {
 }
 
 bool KeyedListEditor::StoreTyped() {
-  const double key = LeadingNumber(dialog_.Text[1].Text);
-  if (!(key > 0) || key > KeyLimit()) return true;  // dropped without a word
+  const double key = FieldNumber(dialog_.Text[1].Text).value_or(0);
   const Placement place = Place(key);
   if (place.Duplicate) return false;
   // An empty list keeps one blank row, which the first item takes.

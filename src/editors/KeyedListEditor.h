@@ -1,8 +1,9 @@
 // The keyed variant of the list-and-dialog pattern, for data attached to a joint or a member:
 // column 0 holds the number the user typed, not a position; rows stay sorted by it; a new item
-// reaches the grid only when OK or Next confirms it, by a sorted insert that drops numbers
-// outside the model silently; Delete never renumbers; there is no Insert. Each kind of data
-// supplies its columns, texts, the position rule of its sorted insert and what Close stores.
+// reaches the grid only when OK or Next confirms it, by a sorted insert; a number that names no
+// joint or member is refused with a message; Delete never renumbers; there is no Insert. Each kind
+// of data supplies its columns, texts, the position rule of its sorted insert and what Close
+// stores.
 #pragma once
 
 #include <string>
@@ -32,7 +33,7 @@ class KeyedListEditor : public ListEditor {
   virtual int KeyLimit() const = 0;
   // The row a new item with number `key` goes to; a refusal has shown its message already.
   virtual Placement Place(double key) = 0;
-  // Whether a refused item leaves the dialog open with what was typed (rather than closing it
+  // Whether a duplicate leaves the dialog open with what was typed (rather than closing it
   // or starting the next item).
   virtual bool KeepsRefusedItem() const { return true; }
   // What column 0 of a new row shows: the number read from Text1, or Text1 as typed.
@@ -52,7 +53,7 @@ class KeyedListEditor : public ListEditor {
   std::string KeyName(int row) const;
 
  private:
-  // The sorted insert of the item typed in Add mode; false when it was refused.
+  // The sorted insert of the item typed in Add mode; false when it was refused as a duplicate.
   bool StoreTyped();
   void ClearFields();
 };

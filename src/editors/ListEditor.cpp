@@ -111,6 +111,7 @@ void ListEditor::ClickCheck(int check, bool checked) {
 }
 
 void ListEditor::Next() {
+  if (!FieldsAccepted()) return;
   if (windows_) windows_->RefreshPreview();
   if (mode_ == EditMode::Add || mode_ == EditMode::Insert) {
     ++itemCount_;
@@ -132,7 +133,21 @@ void ListEditor::Next() {
 }
 
 void ListEditor::Ok() {
-  dialog_.Open = false;
+  if (FieldsAccepted()) dialog_.Open = false;
+}
+
+bool ListEditor::FieldsAccepted() {
+  for (int field = 1; field <= EntryForm::kFields; ++field) {
+    const EntryField& box = dialog_.Text[static_cast<std::size_t>(field)];
+    if (!box.Visible || box.ReadOnly) continue;
+    const std::string problem = FieldProblem(box.Label, box.Text, box.Rule);
+    if (problem.empty()) continue;
+    // The item stays in the dialog as typed, with the refused field ready to be corrected.
+    messages_.ShowStop(kFieldErrorTitle, problem);
+    dialog_.FocusField = field;
+    return false;
+  }
+  return true;
 }
 
 void ListEditor::CancelEntry() {
@@ -193,6 +208,7 @@ void ListEditor::SetCheck(int check, bool checked) {
 }
 
 void ListEditor::LoadDialog() {
+  dialog_.FocusField = 2;
   SelectRow(currentItem_);
   if (NumberedRows()) {
     grid_.SetText(currentItem_, 0, std::to_string(currentItem_));

@@ -50,6 +50,8 @@ class ListEditor {
   // Entry dialog: a value field changed (as typed), a check box was clicked.
   void TypeField(int field, const std::string& text);
   void ClickCheck(int check, bool checked);
+  // Next and OK first check every field against its rule; a refused field is named in a
+  // message, the dialog stays open and FocusField points at that field.
   virtual void Next();
   virtual void Ok();
   virtual void CancelEntry();
@@ -102,6 +104,9 @@ class ListEditor {
   void SetCheck(int check, bool checked);
   void LoadDialog();
   void ShowDialog();
+  // Whether every visible, editable field meets its rule; else the first that does not is
+  // refused as Next and OK describe.
+  bool FieldsAccepted();
 
   ModelStore& model_;
   Messages& messages_;

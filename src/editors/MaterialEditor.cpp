@@ -48,10 +48,11 @@ void MaterialEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = FormId::MatB;
   dialog.Caption = "Input & Edit: Material Properties";
   dialog.NextCaption = "Next Material";
-  dialog.Text[1] = {"Material No.:", "", true, true};
-  dialog.Text[2] = {"Modulus of Elasticity - E :", "", true, false};
-  dialog.Text[3] = {"Co-eff. of Thermal Expansion :", "", true, false};
-  dialog.Text[4] = {"Shear Modulus  - G :", "", WithShearModulus(), false};
+  dialog.Text[1] = {"Material No.:", "", true, true, {}};
+  // A modulus of 0 or less describes no material the stiffness method can use.
+  dialog.Text[2] = {"Modulus of Elasticity - E :", "", true, false, PositiveRule()};
+  dialog.Text[3] = {"Co-eff. of Thermal Expansion :", "", true, false, NumberRule(false)};
+  dialog.Text[4] = {"Shear Modulus  - G :", "", WithShearModulus(), false, PositiveRule()};
   dialog.Note = "( Default value = 0 )";
   dialog.NoteField = 3;
 }

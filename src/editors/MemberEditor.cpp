@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "editors/CellValues.h"
-#include "model/NumberText.h"
 
 namespace stavelorn {
 
@@ -80,12 +79,13 @@ void MemberEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = FormId::MemberB;
   dialog.Caption = "Input & Edit: Member Data";
   dialog.NextCaption = "Next Member";
-  dialog.Text[1] = {"Member No. :", "", true, true};
-  dialog.Text[2] = {"Beginning Joint :", "", true, false};
-  dialog.Text[3] = {"End Joint :", "", true, false};
-  dialog.Text[4] = {"Material No. :", "", true, false};
-  dialog.Text[5] = {"Cross-Section No. :", "", true, false};
-  dialog.Text[6] = {"Angle of Roll (Deg.) :", "", WithRoll(), false};
+  dialog.Text[1] = {"Member No. :", "", true, true, {}};
+  // A member joins joints that exist, of a material and a cross-section that exist.
+  dialog.Text[2] = {"Beginning Joint :", "", true, false, WholeRule(1, model_.JointCount)};
+  dialog.Text[3] = {"End Joint :", "", true, false, WholeRule(1, model_.JointCount)};
+  dialog.Text[4] = {"Material No. :", "", true, false, WholeRule(1, model_.MaterialCount)};
+  dialog.Text[5] = {"Cross-Section No. :", "", true, false, WholeRule(1, model_.SectionCount)};
+  dialog.Text[6] = {"Angle of Roll (Deg.) :", "", WithRoll(), false, NumberRule(false)};
   dialog.CheckGroup = "Member Releases :";
   dialog.Check[1] = {"Hinge @ Beginning", false, WithHinges()};
   dialog.Check[2] = {"Hinge @ End", false, WithHinges()};
@@ -108,29 +108,12 @@ void MemberEditor::LoadFields() {
   SetCheck(2, code == 2 || code == 3);
 }
 
-int MemberEditor::LimitOf(int field) const {
-  if (field == 4) return model_.MaterialCount;
-  if (field == 5) return model_.SectionCount;
-  return model_.JointCount;
-}
-
 void MemberEditor::FieldChanged(int field) {
   const std::string& text = dialog_.Text[static_cast<std::size_t>(field)].Text;
-  if (field == 6) {
-    if (WithRoll()) grid_.SetText(currentItem_, kRollColumn, text);
-    return;
-  }
-  if (field < 2 || field > 5) return;
-  // The grid's copy is kept within the numbers that exist; the field keeps what was typed.
-  std::string cell = text;
-  if (!text.empty()) {
-    const double value = LeadingNumber(text);
-    if (value < 1)
-      cell = "1";
-    else if (value > LimitOf(field))
-      cell = std::to_string(LimitOf(field));
-  }
-  grid_.SetText(currentItem_, field - 1, cell);
+  if (field >= 2 && field <= 5)
+    grid_.SetText(currentItem_, field - 1, text);
+  else if (field == 6 && WithRoll())
+    grid_.SetText(currentItem_, kRollColumn, text);
 }
 
 void MemberEditor::CheckChanged(int) {

@@ -83,8 +83,8 @@ void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = FormId::MemLoadB;
   dialog.Caption = "Input & Edit: Member Loads";
   dialog.NextCaption = "Next Member";
-  dialog.Text[1] = {"Member No.:", "", true, false};
-  dialog.Text[2] = {"Load Intensity - w :", "", true, false};
+  dialog.Text[1] = {"Member No.:", "", true, false, {}};
+  dialog.Text[2] = {"Load Intensity - w :", "", true, false, NumberRule(true)};
   dialog.Note =
       "Note: Only uniformly distributed loads over the entire member lengths are considered. "
       "Member loads are "

@@ -63,11 +63,11 @@ void MemberValueEditor::DescribeDialog(EntryForm& dialog) const {
       Temps() ? "Input & Edit:Temperature Changes" : "Input & Edit: Fabrication Errors";
   dialog.NextCaption = "Next Member";
   // The member of an item being edited is fixed: the field is passed over and cannot be typed in.
-  dialog.Text[1] = {"Member No.:", "", true, mode_ == EditMode::Edit};
+  dialog.Text[1] = {"Member No.:", "", true, mode_ == EditMode::Edit, {}};
   dialog.Text[2] = {Temps() ? "Temperature Change : ( Tu )" : "Fabrication Error :", "", true,
-                    false};
+                    false, NumberRule(true)};
   dialog.Note =
-      Temps() ? " Notes: 1.The value of the coefficient of                       thermel expansion "
+      Temps() ? " Notes: 1.The value of the coefficient of                       thermal expansion "
                 "for this member                   must be specified as a material                 "
                 "      property data.                                            2.An Increase in "
                 "temperature is                        considered to be positive."

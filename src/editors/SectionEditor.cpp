@@ -65,11 +65,12 @@ void SectionEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = FormId::CrossB;
   dialog.Caption = "Input & Edit: Cross-Sectional Properties";
   dialog.NextCaption = "Next Cross-Section";
-  dialog.Text[1] = {"Cross-Section No. :", "", true, true};
-  dialog.Text[2] = {"Area -  (A)  :", "", true, false};
-  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false};
-  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false};
-  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false};
+  dialog.Text[1] = {"Cross-Section No. :", "", true, true, {}};
+  // Every property of a cross-section is a size that only a positive number can describe.
+  dialog.Text[2] = {"Area -  (A)  :", "", true, false, PositiveRule()};
+  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false, PositiveRule()};
+  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false, PositiveRule()};
+  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false, PositiveRule()};
   if (type == "Beam" || type == "Grid") dialog.Text[2].Label = "Moment of Inertia - (I):";
   if (type == "PFrame" || type == "Grid" || type == "SFrame") dialog.Text[3].Visible = true;
   if (type == "Grid") dialog.Text[3].Label = "Torsion Constant - (J):";

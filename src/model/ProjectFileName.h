@@ -1,4 +1,4 @@
-// The rule that gives every saved project the extension ".STR", applied to the path the save
+// The rule that gives every saved project the extension ".str", applied to the path the save
 // dialog returns.
 #pragma once
 
@@ -8,10 +8,11 @@
 
 namespace stavelorn {
 
-// At the last "." of the file name (folders may contain dots too): an extension of 1 or 2
-// characters is padded to 3 and the first four characters from the dot become ".STR", so
-// frame.st, frame.s and frame.str all become frame.STR and frame.text becomes frame.STRt.
-// A name without any "." is an error (5), as the dialog always supplies an extension.
+// A file name that already ends in ".str", in any letter case, is kept exactly as typed, so the
+// file written is the one the user named (frame.str, frame.STR). Any other name gets ".str" in
+// lower case, like the example projects: frame -> frame.str, frame.st -> frame.st.str, and a
+// name ending in a bare dot, frame., -> frame.str. Dots in folder names do not count. A path
+// without a file name (empty, or ending in a folder separator) is an error (5).
 RunResult ApplyProjectExtension(std::string& path);
 
 }  // namespace stavelorn

@@ -31,4 +31,14 @@ bool IsTruss(const std::string& code) {
   return code == "PTruss" || code == "STruss";
 }
 
+bool IsRotationCoordinate(const std::string& code, int k) {
+  // A beam moves along Y and turns; a grid moves along Y and turns about X and Z.
+  int translations = 3;
+  if (code == "Beam" || code == "Grid")
+    translations = 1;
+  else if (code == "PTruss" || code == "PFrame")
+    translations = 2;
+  return k > translations;
+}
+
 }  // namespace stavelorn

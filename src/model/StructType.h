@@ -25,4 +25,9 @@ const std::array<StructTypeInfo, 6>& AllStructTypes();
 // Whether a type's members are pin-ended bars (no releases, no member loads).
 bool IsTruss(const std::string& code);
 
+// Whether joint coordinate k (1-based) of the type is a rotation rather than a translation.
+// The rotations follow the translations; a member's local end coordinates are ordered the same
+// way, so k also tells an end moment from an end force, and a reaction moment from a force.
+bool IsRotationCoordinate(const std::string& code, int k);
+
 }  // namespace stavelorn

@@ -8,6 +8,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
+#include "analysis/ExactZeros.h"
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
 #include "reports/BatchReport.h"
@@ -71,6 +72,7 @@ TEST(AccuracyGuard, ATextbookFrameKeepsItsSinglePrecisionResultsBitForBit) {
     }
     AnalysisRun run = CheckAndAnalyze(guarded);
     Analyze(plain);
+    StoreExactZeros(plain, AnalyzeInPrecision<double>(plain));
     EXPECT_FALSE(run.UsedDoublePrecision) << example;
     EXPECT_EQ(run.AccuracyNote, "") << example;
     EXPECT_EQ(guarded.JointDisplacements, plain.JointDisplacements) << example;

@@ -78,6 +78,7 @@ TEST_F(ProjectCommandsTest, NewProjectWithATypeOffersTheDataMenus) {
   EXPECT_FALSE(commands_.Menus().Visible(M::MnuProjNew));
   EXPECT_FALSE(commands_.Menus().Visible(M::MnuLoadMem));
   EXPECT_EQ(commands_.Labels().Text[1], "Truss 1");
+  EXPECT_EQ(commands_.Labels().Text[2], " Plane Truss");
   EXPECT_TRUE(commands_.HasUnsavedChanges());
 }
 
@@ -128,12 +129,16 @@ TEST_F(ProjectCommandsTest, AFileWithoutAUsableTypeLeavesNoProject) {
   EXPECT_EQ(model_.StructType, "");
 }
 
-TEST_F(ProjectCommandsTest, SaveAsGivesTheFileItsExtensionAndOffersSave) {
+TEST_F(ProjectCommandsTest, SaveAsWritesTheFileItsNameSaysAndOffersSave) {
   OpenCopyOf("continuous-beam.str");
-  dialogs_.Answer(InFolder("copy.st"));
+  dialogs_.Answer(InFolder("mine.str"));
   EXPECT_TRUE(commands_.SaveProjectAs());
-  EXPECT_EQ(model_.ProjectFile, InFolder("copy.STR"));
-  EXPECT_TRUE(std::filesystem::exists(InFolder("copy.STR")));
+  EXPECT_EQ(model_.ProjectFile, InFolder("mine.str"));
+  EXPECT_TRUE(std::filesystem::exists(InFolder("mine.str")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_),
+                          std::filesystem::directory_iterator()),
+            2)
+      << "the copy opened and mine.str, nothing else";
   EXPECT_TRUE(commands_.Menus().Visible(M::MnuProjSave));
 }
 
@@ -172,15 +177,15 @@ TEST_F(ProjectCommandsTest, ACompletedAnalysisAsksToPrintAndSwapsTheMenus) {
 
 TEST_F(ProjectCommandsTest, SavingBeforeAnalysisAsksForANameWhenThereIsNone) {
   ASSERT_TRUE(commands_.OpenProjectFile(Example("portal-frame.str")));
-  model_.ProjectFile.clear();  // as if the data had been typed in, never saved
+  model_.ProjectFile.clear();           // as if the data had been typed in, never saved
+  dialogs_.Answer(InFolder("frame/"));  // names no file: refused, asked again
   dialogs_.Answer(InFolder("frame"));
-  dialogs_.Answer(InFolder("frame.str"));
   messages_.Answer(kAnswerYes);    // Save Input Data in File ?
-  messages_.Answer(kAnswerRetry);  // a name without extension is refused; ask again
+  messages_.Answer(kAnswerRetry);  // FileName Error
   messages_.Answer(kAnswerNo);     // Print Results of the Analysis ?
   commands_.Analyze();
   EXPECT_EQ(messages_.Log().at(1).Title, "FileName Error");
-  EXPECT_EQ(model_.ProjectFile, InFolder("frame.STR"));
+  EXPECT_EQ(model_.ProjectFile, InFolder("frame.str"));
   EXPECT_TRUE(std::filesystem::exists(model_.ProjectFile));
   EXPECT_EQ(model_.AnalysisStatus, kAnalysisComplete);
 }
@@ -263,6 +268,7 @@ TEST_F(ProjectCommandsTest, EditDataOffersToPrintThenReopensTheData) {
   EXPECT_TRUE(commands_.Menus().Visible(M::MnuAna));
   EXPECT_FALSE(commands_.Menus().Visible(M::MnuJtDispl));
   EXPECT_TRUE(windows_.printed.str().empty());
+  EXPECT_EQ(windows_.redraws, 3) << "open, analysis, and the model without its deformed shape";
 }
 
 TEST_F(ProjectCommandsTest, ClosingUnsavedWorkAsksFirst) {
@@ -316,41 +322,66 @@ TEST_F(ProjectCommandsTest, ASaveThatFailsOnCloseKeepsTheProjectOpen) {
   EXPECT_EQ(messages_.Log().back().Title, "File_Save Error");
 }
 
-TEST_F(ProjectCommandsTest, TheMultiplierReadsTheLeadingNumberRoundedHalfToEven) {
+TEST_F(ProjectCommandsTest, TheMultiplierTakesOnlyAWholeNumberItCanDraw) {
   const struct {
     const char* text;
-    int value;
-  } accepted[] = {{"12", 12}, {" 2.5", 2}, {"3.5", 4}, {"abc", 0}, {"-7kN", -7}, {"2184", 2184}};
-  for (const auto& c : accepted) {
-    EXPECT_EQ(commands_.SetMultiplierText(c.text), "") << c.text;
+    int value;            // the multiplier afterwards
+    const char* refusal;  // "" when accepted
+  } cases[] = {
+      {"12", 12, ""},
+      {" 7 ", 7, ""},
+      {"2184", 2184, ""},
+      {"abc", 2184, "Deflection Multiplier: \"abc\" is not a number."},
+      {"12kN", 2184, "Deflection Multiplier: \"12kN\" is not a number."},
+      {"", 2184, "Deflection Multiplier: this field may not be left empty. Please enter a value."},
+      // 2185 would need 32775 curve points, more than their 16-bit count holds.
+      {"2185", 2184, "The deflection multiplier must be a whole number from 1 to 2184."},
+      {"-20", 2184, "The deflection multiplier must be a whole number from 1 to 2184."},
+      {"0", 2184, "The deflection multiplier must be a whole number from 1 to 2184."},
+      {"2.5", 2184, "The deflection multiplier must be a whole number from 1 to 2184."},
+      {"1", 1, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string accepted = commands_.MultiplierText();
+    EXPECT_EQ(commands_.SetMultiplierText(c.text), c.refusal) << c.text;
     EXPECT_EQ(model_.DeflectionMultiplier, c.value) << c.text;
-    EXPECT_EQ(commands_.MultiplierText(), c.text);
+    EXPECT_EQ(commands_.MultiplierText(), *c.refusal ? accepted : c.text);
   }
-  // 2185 would need 32775 curve points, more than their 16-bit count holds.
-  for (const char* refused : {"2185", "40000", "-32769", "1e30"}) {
-    EXPECT_NE(commands_.SetMultiplierText(refused), "") << refused;
-    EXPECT_EQ(model_.DeflectionMultiplier, 2184) << refused;
-    EXPECT_EQ(commands_.MultiplierText(), "2184") << "the text goes back to the accepted value";
-  }
+  // While it is typed, a text is taken only once it is acceptable, and without a word.
+  for (const char* typed : {"-", "-2", "3", "3x", "30"}) commands_.TypeMultiplierText(typed);
+  EXPECT_EQ(model_.DeflectionMultiplier, 30);
+  EXPECT_TRUE(messages_.Log().empty());
 }
 
-TEST_F(ProjectCommandsTest, RetitlingANeverSavedProjectLeavesTheLabel) {
-  windows_.titleDialog = [this] {
-    model_.ProjectTitle = "First";
-    model_.SetStructType("Grid");
-    return true;
-  };
-  commands_.NewProject();
+TEST_F(ProjectCommandsTest, RetitlingShowsTheNewTitleAndKeepsTheResultsAndTheirMenus) {
   windows_.titleDialog = [this] {
     model_.ProjectTitle = "Second";
     return true;
   };
-  commands_.ChangeProjectTitle();
-  EXPECT_EQ(commands_.Labels().Text[1], "First");
-  model_.ProjectFile = InFolder("grid.STR");
+  OpenCopyOf("portal-frame.str");
+  messages_.Answer(kAnswerNo);
+  messages_.Answer(kAnswerNo);
+  commands_.Analyze();
+  const MenuState analysed = commands_.Menus();
   commands_.ChangeProjectTitle();
   EXPECT_EQ(commands_.Labels().Text[1], "Second");
-  EXPECT_EQ(commands_.Labels().Text[2], " Grid");
+  EXPECT_EQ(commands_.Menus(), analysed) << "no data menu beside the results";
+  EXPECT_EQ(model_.AnalysisStatus, kAnalysisComplete);
+}
+
+TEST_F(ProjectCommandsTest, EveryDataWindowRelabelsAndRedraws) {
+  OpenCopyOf("portal-frame.str");
+  const int before = windows_.redraws;
+  int windows = 0;
+  for (M menu : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoadJt,
+                 M::MnuLoadMem, M::MnuLoadSett, M::MnuLoadTemp, M::MnuLoadErr}) {
+    commands_.DataWindowClosed(menu, true);
+    EXPECT_EQ(windows_.redraws, before + ++windows) << MenuItemOf(menu).Name;
+  }
+  model_.MaterialCount = 0;  // every material deleted
+  commands_.DataWindowClosed(M::MnuMatProp, true);
+  EXPECT_EQ(commands_.Labels().Text[5], "");
+  EXPECT_EQ(commands_.Labels().Text[7], " Members: 3");
 }
 
 }  // namespace

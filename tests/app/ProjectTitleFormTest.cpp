@@ -45,5 +45,34 @@ TEST(ProjectTitleForm, OkStoresTheTitleAndTheSelectedTypeOnly) {
   EXPECT_EQ(m.CoordsPerJoint, 6);
 }
 
+TEST(ProjectTitleForm, OkNeedsATitleAndATypeForAProjectWithoutOne) {
+  const struct {
+    const char* modelType;  // the project's type before the dialog
+    const char* title;
+    const char* selected;
+    const char* refusal;
+    bool aboutTitle;
+  } cases[] = {
+      {"", "", "", "Project Title: this field may not be left empty. Please enter a value.", true},
+      {"", "  ", "Beam", "Project Title: this field may not be left empty. Please enter a value.",
+       true},
+      {"", "Shed", "", "Structure Type: no type is chosen. Please choose one of the six types.",
+       false},
+      {"", "Shed", "PTruss", "", false},
+      {"Grid", "Shed", "", "", false},  // the type stays as it was
+  };
+  for (const auto& c : cases) {
+    ModelStore m;
+    m.Reset();
+    if (*c.modelType) m.SetStructType(c.modelType);
+    ProjectTitleForm form = ProjectTitleForm::Load(m);
+    form.Title = c.title;
+    form.SelectedType = c.selected;
+    const ProjectTitleForm::Refusal refusal = form.Check();
+    EXPECT_EQ(refusal.Text, c.refusal) << c.title << "/" << c.selected;
+    EXPECT_EQ(refusal.AboutTitle, c.aboutTitle) << c.title << "/" << c.selected;
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

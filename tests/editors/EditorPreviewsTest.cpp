@@ -129,16 +129,16 @@ TEST(EditorPreviews, MembersAreDrawnFromTheGridOnceAndOnlyWithAnEndJoint) {
   MemberEditor editor(model, messages);
   ScriptedEditorWindows windows(editor);
   editor.Open();
-  windows.Then([](ListEditor& ed) {
+  RecordingCanvas canvas;
+  windows.Then([&](ListEditor& ed) {
     ed.TypeField(2, "2");
     ed.TypeField(3, "3");
     ed.Next();
     ed.TypeField(2, "3");  // no end joint yet
-    ed.Ok();
+    DrawMembersPreview(model, ed.Grid(), ed.ItemCount(), canvas, messages);
+    ed.CancelEntry();
   });
   editor.Add();
-  RecordingCanvas canvas;
-  DrawMembersPreview(model, editor.Grid(), editor.ItemCount(), canvas, messages);
   int yellow = 0, otherMembers = 0;
   std::vector<std::string> yellowTexts;
   for (const Stroke& s : canvas.Strokes()) {

@@ -171,11 +171,11 @@ TEST(JointEditor, DeletingEveryJointBlanksTheRestraintTooAndANewJointStartsFree)
             "Delete Joint 1 ?\n\nNote: The following joints will be renumbered.");
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Rows{"", "", "", "", ""}));
   e.windows.Then([](ListEditor& ed) {
-    EnterJoint(ed, {"7"});
+    EnterJoint(ed, {"7", "0", "0"});
     ed.Ok();
   });
   e.editor.Add();
-  EXPECT_EQ(Row(e.editor.Grid(), 1), (Rows{"1", "7", "", "", ""}));
+  EXPECT_EQ(Row(e.editor.Grid(), 1), (Rows{"1", "7", "0", "0", ""}));
 }
 
 TEST(JointEditor, JointsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
@@ -189,7 +189,9 @@ TEST(JointEditor, JointsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
     EXPECT_FALSE(e.editor.Window().InsertVisible);
     EXPECT_FALSE(e.editor.Window().DeleteVisible);
     e.windows.Then([](ListEditor& ed) {
+      EnterJoint(ed, {"1", "2"});
       ed.Next();
+      EnterJoint(ed, {"3", "4"});
       ed.Ok();
     });
     e.editor.Add();

@@ -44,6 +44,13 @@ QString Heading(QWidget* list, int col) {
   return list->findChild<QTableView*>("Grid1")->model()->headerData(col, Qt::Horizontal).toString();
 }
 
+// A click on data row `row` (1..), column `col` of the list window's grid.
+void ClickCell(QWidget* list, int row, int col) {
+  auto* view = list->findChild<QTableView*>("Grid1");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                    view->visualRect(view->model()->index(row - 1, col)).center());
+}
+
 void Type(QWidget* dialog, int field, const QString& text) {
   Field(dialog, field)->clear();
   QTest::keyClicks(Field(dialog, field), text);
@@ -255,6 +262,58 @@ class DataEditorsTest : public QObject {
     QVERIFY(script.Done());
     QCOMPARE(model.MaterialCount, std::int16_t(2));
     QCOMPARE(edited, QString("5"));
+    QCOMPARE(model.Materials(1, 1), 2e8f);
+  }
+
+  void aClickOnARowsNumberOrAnyOfItsCellsSelectsIt() {
+    ModelStore model;
+    ScriptedMessages messages({kAnswerOk, kAnswerOk});
+    MainWindow window(model, &messages);
+    QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
+    ModalScript script;
+    QStringList edited;
+    auto editRow = [](int row, int col) {
+      return [row, col](QWidget* list) {
+        ClickCell(list, row, col);
+        Button(list, "EditB")->click();
+      };
+    };
+    auto noteJoint = [&edited](QWidget* dialog) {
+      edited << Field(dialog, 1)->text();
+      Button(dialog, "OK")->click();
+    };
+    script.On("JointA", editRow(4, 0)).On("JointB", noteJoint);
+    script.On("JointA", editRow(2, 2)).On("JointB", noteJoint);
+    script.On("JointA", [](QWidget* list) { Button(list, "CancelB")->click(); });
+    ShowListWindow(FormId::JointA, model, messages, &window);
+    QVERIFY(script.Done());
+    QCOMPARE(edited, QStringList({"4", "2"}));
+    QCOMPARE(messages.Log().at(0).Text, std::string("Edit coordinates of Joint 4 ?"));
+  }
+
+  void returnPressesOkAndARefusedFieldIsSelected() {
+    ModelStore model;
+    model.Reset();
+    model.SetStructType("PFrame");
+    ScriptedMessages messages;
+    ModalScript script;
+    script.On("MatB", [&messages](QWidget* dialog) {
+      Type(dialog, 2, "2OOe6");
+      QTest::keyClick(Field(dialog, 2), Qt::Key_Return);
+      QVERIFY(dialog->isVisible());
+      QCOMPARE(messages.Log().size(), std::size_t(1));
+      QCOMPARE(Field(dialog, 2)->selectedText(), QString("2OOe6"));
+      Type(dialog, 2, "2e8");
+      QTest::keyClick(Field(dialog, 3), Qt::Key_Return);
+    });
+    QString stored;
+    script.On("MatA", [&stored](QWidget* list) {
+      stored = Cell(list, 1, 1);
+      Button(list, "CloseB")->click();
+    });
+    QVERIFY(ShowListWindow(FormId::MatA, model, messages, nullptr));
+    QVERIFY(script.Done());
+    QCOMPARE(stored, QString("2e8"));
     QCOMPARE(model.Materials(1, 1), 2e8f);
   }
 };

@@ -53,7 +53,7 @@ class MainWindowTest : public QObject {
         {M::MnuProj, "&Project     "},
         {M::MnuProjNew, "&New Project...     "},
         {M::MnuProjOpen, "&Open an Existing Project..."},
-        {M::MnuProjName, "&Change Project Title"},
+        {M::MnuProjName, "Change Project &Title"},
         {M::MnuProjSave, "&Save Project"},
         {M::MnuProjSaveAs, "Save Project &As..."},
         {M::MnuProjPrint, "&Print"},
@@ -176,11 +176,58 @@ class MainWindowTest : public QObject {
     ScriptedMessages messages;
     MainWindow window(model, &messages);
     window.MultiplierBox()->setEditText("12");
+    QTest::keyClick(window.MultiplierBox()->lineEdit(), Qt::Key_Return);
     QCOMPARE(int(model.DeflectionMultiplier), 12);
-    window.MultiplierBox()->setEditText("99999");
-    QCOMPARE(int(model.DeflectionMultiplier), 12);
-    QCOMPARE(window.MultiplierBox()->currentText(), QString("12"));
-    QCOMPARE(messages.Log().back().Title, std::string("Deflection Multiplier"));
+    for (const char* refused : {"99999", "abc"}) {
+      window.MultiplierBox()->setEditText(refused);
+      QCOMPARE(int(model.DeflectionMultiplier), 12);  // typing alone takes only a good number
+      QTest::keyClick(window.MultiplierBox()->lineEdit(), Qt::Key_Return);
+      QCoreApplication::processEvents();
+      QCOMPARE(int(model.DeflectionMultiplier), 12);
+      QCOMPARE(window.MultiplierBox()->currentText(), QString("12"));
+      QCOMPARE(messages.Log().back().Title, std::string("Deflection Multiplier"));
+    }
+    QCOMPARE(messages.Log().back().Text,
+             std::string("Deflection Multiplier: \"abc\" is not a number."));
+  }
+
+  void everyMenuGivesEachItemItsOwnAccessKey() {
+    ModelStore model;
+    MainWindow window(model);
+    QList<QList<QAction*>> menus{window.menuBar()->actions()};
+    for (QAction* top : window.menuBar()->actions())
+      if (top->menu()) menus << top->menu()->actions();
+    for (const QList<QAction*>& items : menus) {
+      QSet<QChar> keys;
+      for (QAction* item : items) {
+        if (item->isSeparator()) continue;
+        const qsizetype amp = item->text().indexOf('&');
+        QVERIFY2(amp >= 0 && amp + 1 < item->text().size(), qPrintable(item->text()));
+        const QChar key = item->text()[amp + 1].toUpper();
+        QVERIFY2(!keys.contains(key), qPrintable(item->text()));
+        keys.insert(key);
+      }
+    }
+  }
+
+  void theWindowShowsTheCurrentModel() {
+    ModelStore model;
+    ScriptedMessages messages({kAnswerNo, kAnswerNo, kAnswerNo});
+    MainWindow window(model, &messages);
+    WhenTitleDialogOpens([](ProjectTitleDialog* dialog) {
+      dialog->TitleBox()->setText("Shed");
+      dialog->Option("PF")->setChecked(true);
+    });
+    window.Action(M::MnuProjNew)->trigger();
+    QCOMPARE(window.Label(2)->text(), QString(" Plane Frame"));  // the type shows at once
+
+    window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str"));
+    window.Refresh();
+    const std::size_t undeformed = window.Canvas()->Strokes().size();
+    window.Action(M::MnuAna)->trigger();
+    QVERIFY(window.Canvas()->Strokes().size() > undeformed);
+    window.Action(M::MnuEditData)->trigger();
+    QCOMPARE(window.Canvas()->Strokes().size(), undeformed);  // no deformed shape left over
   }
 
   void canvasStaysSquareBelowTheTitle() {

@@ -5,23 +5,23 @@
 namespace stavelorn {
 namespace {
 
-TEST(ApplyProjectExtension, GivesEveryProjectTheExtensionSTR) {
+TEST(ApplyProjectExtension, KeepsAnyCaseOfStrAndOtherwiseAddsLowerCaseStr) {
   const struct {
     const char* path;
     const char* result;
   } cases[] = {
-      {"frame.st", "frame.STR"},
-      {"frame.s", "frame.STR"},
-      {"frame.str", "frame.STR"},
-      {"frame.Str", "frame.STR"},
-      {"frame.text", "frame.STRt"},
-      {"frame.", "frame.STR"},
-      {"/home/user/frame.str", "/home/user/frame.STR"},
-      // Dots in folder names and a second dot in the name leave the rest of the path alone.
-      {"/home/user/course.2026/frame.str", "/home/user/course.2026/frame.STR"},
-      {"/home/user/course.2026/frame.st", "/home/user/course.2026/frame.STR"},
-      {"/home/user/beam.v2.str", "/home/user/beam.v2.STR"},
-      {"C:\\course.2026\\truss.s", "C:\\course.2026\\truss.STR"},
+      {"/home/u/myportal.str", "/home/u/myportal.str"},
+      {"frame.STR", "frame.STR"},
+      {"frame.Str", "frame.Str"},
+      {"frame", "frame.str"},
+      {"frame.", "frame.str"},
+      {"frame.st", "frame.st.str"},
+      {"frame.text", "frame.text.str"},
+      {"str", "str.str"},
+      // Dots in folder names and earlier dots in the name leave the rest of the path alone.
+      {"/home/user/course.2026/frame", "/home/user/course.2026/frame.str"},
+      {"/home/user/beam.v2.str", "/home/user/beam.v2.str"},
+      {"C:\\course.2026\\truss.s", "C:\\course.2026\\truss.s.str"},
   };
   for (const auto& c : cases) {
     std::string path = c.path;
@@ -30,8 +30,8 @@ TEST(ApplyProjectExtension, GivesEveryProjectTheExtensionSTR) {
   }
 }
 
-TEST(ApplyProjectExtension, RefusesANameWithoutAnyDot) {
-  for (const char* name : {"frame", "/home/user/course.2026/frame", ""}) {
+TEST(ApplyProjectExtension, RefusesAPathWithoutAFileName) {
+  for (const char* name : {"", "/home/user/", "C:\\course\\", "/home/user/."}) {
     std::string path = name;
     RunResult error = ApplyProjectExtension(path);
     ASSERT_TRUE(error) << name;

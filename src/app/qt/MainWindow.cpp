@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/PickInfo.h"
 #include "app/qt/ProjectTitleDialog.h"
@@ -82,8 +83,12 @@ void MainWindow::BuildControls() {
   combo_->addItems({" 1", " 5", "10", "15", "20", "25"});
   combo_->setEditText(" 5");
   combo_->setInsertPolicy(QComboBox::NoInsert);
-  connect(combo_, &QComboBox::editTextChanged, this, &MainWindow::MultiplierEdited);
-  connect(combo_, &QComboBox::textActivated, this, &MainWindow::MultiplierEdited);
+  connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!restoringMultiplier_) commands_.TypeMultiplierText(text.toStdString());
+  });
+  connect(combo_, &QComboBox::textActivated, this, &MainWindow::MultiplierEntered);
+  connect(combo_->lineEdit(), &QLineEdit::editingFinished, this,
+          [this] { MultiplierEntered(combo_->currentText()); });
   combo_->lineEdit()->installEventFilter(this);
 
   redraw_ = new QPushButton("ReDraw", central);
@@ -274,7 +279,7 @@ void MainWindow::changeEvent(QEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // A double-click on the multiplier takes its value and redraws at once.
   if (watched == combo_->lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
-    MultiplierEdited(combo_->currentText());
+    MultiplierEntered(combo_->currentText());
     Redraw();
   }
   return QMainWindow::eventFilter(watched, event);
@@ -288,17 +293,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   Refresh();
 }
 
-void MainWindow::MultiplierEdited(const QString& text) {
-  if (restoringMultiplier_) return;
+void MainWindow::MultiplierEntered(const QString& text) {
+  // The message box takes the focus, which ends the entry once more; the text is the accepted
+  // one by then.
+  if (restoringMultiplier_ || text.toStdString() == commands_.MultiplierText()) return;
   std::string refusal = commands_.SetMultiplierText(text.toStdString());
-  if (!refusal.empty()) {
+  if (refusal.empty()) return;
+  // Once the combo box has finished its own handling of the key, which would otherwise put
+  // its current item over the restored text.
+  QTimer::singleShot(0, this, [this, refusal] {
     Refresh();  // back to the last accepted value
     messages_.ShowStop("Deflection Multiplier", refusal);
-  }
+    combo_->lineEdit()->setFocus();
+    combo_->lineEdit()->selectAll();
+  });
 }
 
 bool MainWindow::ShowTitleDialog() {
-  ProjectTitleDialog dialog(model_, this);
+  ProjectTitleDialog dialog(model_, messages_, this);
   dialog.adjustSize();
   dialog.move(geometry().center() - dialog.rect().center());
   return dialog.exec() == QDialog::Accepted;

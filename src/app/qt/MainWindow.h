@@ -62,7 +62,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void BuildMenus();
   void Run(MenuItem item);
   void ArrangeLayout();
-  void MultiplierEdited(const QString& text);
+  // The multiplier's entry is complete: taken, or refused with a message and the box selected.
+  void MultiplierEntered(const QString& text);
   void SavePicture();
   void BuildViewMenu(QMenu* before);
 

@@ -12,10 +12,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editors/FieldRules.h"
+
 namespace stavelorn {
 
-ProjectTitleDialog::ProjectTitleDialog(ModelStore& model, QWidget* parent)
-    : QDialog(parent), model_(model), form_(ProjectTitleForm::Load(model)) {
+ProjectTitleDialog::ProjectTitleDialog(ModelStore& model, Messages& messages, QWidget* parent)
+    : QDialog(parent), model_(model), messages_(messages), form_(ProjectTitleForm::Load(model)) {
   setObjectName("ProjName");
   setWindowTitle("Project Title & Structure Type");
   model_.CurrentForm = FormId::ProjName;
@@ -81,6 +83,17 @@ void ProjectTitleDialog::Accept() {
   form_.Title = titleBox_->text().toStdString();
   for (const TypeOption& option : TypeOptions())
     if (options_.at(option.Name)->isChecked()) form_.SelectedType = option.Code;
+  const ProjectTitleForm::Refusal refusal = form_.Check();
+  if (!refusal.Text.empty()) {
+    messages_.ShowStop(kFieldErrorTitle, refusal.Text);
+    if (refusal.AboutTitle) {
+      titleBox_->setFocus();
+      titleBox_->selectAll();
+    } else {
+      options_.at(TypeOptions()[0].Name)->setFocus();
+    }
+    return;
+  }
   form_.Apply(model_);
   accept();
 }

@@ -7,6 +7,7 @@
 
 #include "app/ProjectTitleForm.h"
 #include "model/ModelStore.h"
+#include "ui/Messages.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -16,7 +17,8 @@ namespace stavelorn {
 class ProjectTitleDialog : public QDialog {
   Q_OBJECT
  public:
-  ProjectTitleDialog(ModelStore& model, QWidget* parent);
+  // `messages` shows why an OK is refused.
+  ProjectTitleDialog(ModelStore& model, Messages& messages, QWidget* parent);
 
   QLineEdit* TitleBox() const { return titleBox_; }
   QRadioButton* Option(const std::string& name) const { return options_.at(name); }
@@ -28,6 +30,7 @@ class ProjectTitleDialog : public QDialog {
   void Accept();
 
   ModelStore& model_;
+  Messages& messages_;
   ProjectTitleForm form_;
   QLineEdit* titleBox_;
   std::map<std::string, QRadioButton*> options_;  // by control name: "PT", "Beam", ...

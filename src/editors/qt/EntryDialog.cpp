@@ -72,10 +72,13 @@ void EntryDialog::Build() {
   next_->setObjectName("Next");
   cancel_ = new QPushButton("Cancel", this);
   cancel_->setObjectName("Cancel");
+  // Return presses OK wherever the focus is; no other button takes it over.
   for (QPushButton* button : {ok, next_, cancel_}) button->setAutoDefault(false);
+  ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] {
     editor_.Ok();
     Sync();
+    if (editor_.Dialog().Open) FocusField();  // refused: the field to correct is selected
   });
   connect(next_, &QPushButton::clicked, this, [this] {
     editor_.Next();
@@ -138,6 +141,12 @@ void EntryDialog::FocusField() {
 
 void EntryDialog::reject() {
   if (editor_.Dialog().Open) editor_.DialogClosed();
+  if (editor_.Dialog().Open) {
+    // An edited item that was refused stays in the dialog until it is corrected.
+    Sync();
+    FocusField();
+    return;
+  }
   QDialog::reject();
 }
 

@@ -44,9 +44,9 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
   return {};
 }
 
-Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
-  // The numbers are not data of the item; only the values can be selected, never edited here.
-  if (index.column() == 0) return Qt::ItemIsEnabled;
+Qt::ItemFlags GridTableModel::flags(const QModelIndex& /*index*/) const {
+  // A click on an item's number picks the item as a click on its values does; nothing is
+  // edited here.
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 

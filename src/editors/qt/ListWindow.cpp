@@ -4,12 +4,14 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
+#include "editors/DialogPlacement.h"
 #include "editors/qt/EntryDialog.h"
 #include "editors/qt/FixedGridView.h"
 #include "editors/qt/GridTableModel.h"
@@ -51,6 +53,9 @@ void ListWindow::Build() {
 
   table_ = new GridTableModel(editor_.Grid(), this);
   view_ = MakeFixedGridView(table_, this);
+  // Edit and Delete act on items, so a click anywhere in a row, its number included, picks the
+  // whole row.
+  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SyncFromGrid);
   // The preview follows the grid as it is typed, not only after Next.
   connect(table_, &GridTableModel::GridLayoutChanged, this, &ListWindow::SchedulePreview);
@@ -105,9 +110,15 @@ void ListWindow::ShowEntryDialog() {
   EntryDialog dialog(editor_, this);
   dialog_ = &dialog;
   dialog.adjustSize();
-  // The dialog sits at the list window's left edge, its bottom just above the window's bottom.
+  // Beside the list window, not over its grid and buttons. A frame is a little larger than the
+  // dialog itself; the difference is kept when the frame is placed.
   const QRect frame = frameGeometry();
-  dialog.move(frame.left() + Px(100), frame.bottom() - Px(100) - dialog.frameGeometry().height());
+  const QRect dialogFrame = dialog.frameGeometry();
+  const QRect screen = this->screen()->availableGeometry();
+  const ScreenRect place = PlaceBeside(
+      {frame.left(), frame.top(), frame.width(), frame.height()}, dialogFrame.width(),
+      dialogFrame.height(), {screen.left(), screen.top(), screen.width(), screen.height()});
+  dialog.move(place.Left, place.Top);
   dialog.exec();
   dialog_ = nullptr;
   SyncFromGrid();
@@ -171,7 +182,7 @@ void ListWindow::SyncFromGrid() {
             bottom = std::max(grid.Row(), grid.RowSel()) - 1;
   const int left = std::min(grid.Col(), grid.ColSel()), right = std::max(grid.Col(), grid.ColSel());
   selection->select(QItemSelection(table_->index(top, left), table_->index(bottom, right)),
-                    QItemSelectionModel::ClearAndSelect);
+                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   selection->setCurrentIndex(table_->index(grid.RowSel() - 1, grid.ColSel()),
                              QItemSelectionModel::NoUpdate);
   view_->verticalScrollBar()->setValue(grid.TopRow() - 1);

@@ -15,7 +15,8 @@ std::string QtFileDialogs::SaveFile(const FileDialogRequest& request) {
 
 std::string QtFileDialogs::Run(const FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent_, QString::fromStdString(request.Title));
-  // Projects are saved as ".STR"; on a case-sensitive file system the filter must match both.
+  // Projects end in ".str", and older ones in ".STR"; on a case-sensitive file system the filter
+  // must match both.
   QString pattern = QString::fromStdString(request.Pattern);
   QString upper = pattern.toUpper();
   QString patterns = pattern == upper ? pattern : pattern + " " + upper;
