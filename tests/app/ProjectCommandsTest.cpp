@@ -33,6 +33,11 @@ class FakeWindows : public CommandWindows {
     if (!printerAvailable) return nullptr;
     return std::make_unique<TextReportPrinter>(printed);
   }
+  // The "Print Options" dialog, played by a function; the previews shown, by their options.
+  std::function<bool(PrintOptions&)> printOptions = [](PrintOptions&) { return true; };
+  std::vector<PrintOptions> previews;
+  bool ChoosePrintOptions(PrintOptions& options) override { return printOptions(options); }
+  void ShowPrintPreview(const PrintOptions& options) override { previews.push_back(options); }
 };
 
 class ProjectCommandsTest : public ::testing::Test {
@@ -292,7 +297,7 @@ TEST_F(ProjectCommandsTest, NothingUnsavedClosesAtOnceAndNoDiscardsWithoutSaving
   EXPECT_TRUE(commands_.ConfirmExit());
   EXPECT_TRUE(messages_.Log().empty());
   messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
-  commands_.EditData();          // counts as a change
+  commands_.EditData();         // counts as a change
   const std::string saved = model_.ProjectFile;
   const auto written = std::filesystem::last_write_time(saved);
   messages_.Answer(kAnswerNo);  // Save changes to the project?
@@ -348,6 +353,45 @@ TEST_F(ProjectCommandsTest, RetitlingANeverSavedProjectLeavesTheLabel) {
   commands_.ChangeProjectTitle();
   EXPECT_EQ(commands_.Labels().Text[1], "Second");
   EXPECT_EQ(commands_.Labels().Text[2], " Grid");
+}
+
+TEST_F(ProjectCommandsTest, OpenedAndSavedProjectsAreRecentAndAMissingOneLeavesTheList) {
+  OpenCopyOf("portal-frame.str");
+  dialogs_.Answer(InFolder("copy.STR"));
+  ASSERT_TRUE(commands_.SaveProjectAs());
+  EXPECT_EQ(commands_.Recent().Paths(),
+            (std::vector<std::string>{InFolder("copy.STR"), InFolder("portal-frame.str")}));
+  commands_.CloseProject();
+  std::filesystem::remove(InFolder("copy.STR"));
+  EXPECT_FALSE(commands_.OpenRecentProject(InFolder("copy.STR")));
+  EXPECT_EQ(messages_.Log().at(0).Title, "Open Recent");
+  EXPECT_EQ(commands_.Recent().Paths(), std::vector<std::string>{InFolder("portal-frame.str")});
+  EXPECT_EQ(model_.StructType, "");
+  EXPECT_TRUE(commands_.OpenRecentProject(InFolder("portal-frame.str")));
+  EXPECT_EQ(model_.JointCount, 4);
+}
+
+TEST_F(ProjectCommandsTest, PrintAndPreviewPrintTheSectionsTheOptionsDialogKeeps) {
+  OpenCopyOf("portal-frame.str");
+  windows_.printOptions = [](PrintOptions&) { return false; };  // Cancel
+  commands_.Print();
+  commands_.PrintPreview();
+  EXPECT_EQ(windows_.printed.str(), "");
+  EXPECT_TRUE(windows_.previews.empty());
+  windows_.printOptions = [](PrintOptions& options) {
+    options.Choose(ReportSection::InputData, false);
+    return true;  // OK with nothing ticked prints nothing
+  };
+  commands_.Print();
+  commands_.PrintPreview();
+  EXPECT_EQ(windows_.printed.str(), "");
+  EXPECT_TRUE(windows_.previews.empty());
+  windows_.printOptions = [](PrintOptions&) { return true; };
+  commands_.PrintPreview();
+  ASSERT_EQ(windows_.previews.size(), 1u);
+  EXPECT_TRUE(windows_.previews[0].Chosen(ReportSection::InputData));
+  commands_.Print();
+  EXPECT_NE(windows_.printed.str().find("End of Input Data"), std::string::npos);
 }
 
 }  // namespace

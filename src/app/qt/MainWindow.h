@@ -43,6 +43,11 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ShowTitleDialog() override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
+  bool ChoosePrintOptions(PrintOptions& options) override;
+  void ShowPrintPreview(const PrintOptions& options) override;
+
+  QMenu* RecentMenu() const { return recentMenu_; }
+  QLabel* ProjectFileLabel() const { return projectFile_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -57,6 +62,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void ArrangeLayout();
   void MultiplierEdited(const QString& text);
   void SavePicture();
+  void FillRecentMenu();
+  void KeepRecentProjects();
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -70,6 +77,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QPushButton* redraw_ = nullptr;
   PictureBox* canvas_ = nullptr;
   QAction* savePicture_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QLabel* projectFile_ = nullptr;
   bool restoringMultiplier_ = false;
 };
 

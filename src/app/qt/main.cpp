@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("STAVELORN");
+  QApplication::setOrganizationName("stavelorn");  // where QSettings keeps the recent projects
   stavelorn::ModelStore model;
   stavelorn::MainWindow window(model);
   window.show();
