@@ -12,11 +12,13 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuProj, "MnuProj", "&Project     ", kTop, true},
     {M::MnuProjNew, "MnuProjNew", "&New Project...     ", M::MnuProj, true},
     {M::MnuProjOpen, "MnuProjOpen", "&Open an Existing Project...", M::MnuProj, true},
+    {M::MnuProjRecent, "MnuProjRecent", "Open &Recent", M::MnuProj, true},
     {M::MnuH1, "MnuH1", "-", M::MnuProj, true},
     {M::MnuProjName, "MnuProjName", "Change Project &Title", M::MnuProj, false},
     {M::MnuProjSave, "MnuProjSave", "&Save Project", M::MnuProj, false},
     {M::MnuProjSaveAs, "MnuProjSaveAs", "Save Project &As...", M::MnuProj, false},
     {M::MnuProjPrint, "MnuProjPrint", "&Print", M::MnuProj, false},
+    {M::MnuProjPreview, "MnuProjPreview", "Print Pre&view...", M::MnuProj, false},
     {M::MnuH2, "MnuH2", "-", M::MnuProj, true},
     {M::MnuProjClose, "MnuProjClose", "&Close Project", M::MnuProj, false},
     {M::MnuH3, "MnuH3", "-", M::MnuProj, true},
@@ -67,10 +69,10 @@ MenuState::MenuState() {
 }
 
 void MenuState::ShowProjectMenus(const ModelStore& m) {
-  Hide(M::MnuProjNew);
-  Hide(M::MnuProjOpen);
-  for (M item : {M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose, M::MnuJoint,
-                 M::MnuMatProp, M::MnuCrossProp})
+  // Opening a project, recent or not, is offered only when none is open.
+  for (M item : {M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent}) Hide(item);
+  for (M item : {M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjPreview,
+                 M::MnuProjClose, M::MnuJoint, M::MnuMatProp, M::MnuCrossProp})
     Show(item);
   // Truss members carry no loads between their joints.
   if (IsTruss(m.StructType)) Hide(M::MnuLoadMem);

@@ -1,6 +1,7 @@
 #include "app/ProjectCommands.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
@@ -89,7 +90,20 @@ bool ProjectCommands::OpenProjectFile(const std::string& path) {
     unsaved_ = true;
   }
   ShowCurrentModel();
+  if (!model_.ProjectFile.empty()) recent_.Add(model_.ProjectFile);
   return true;
+}
+
+bool ProjectCommands::OpenRecentProject(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    recent_.Remove(path);
+    messages_.ShowStop("Open Recent", "The project file\n" + path +
+                                          "\nno longer exists. It has been taken off the list "
+                                          "of recent projects.");
+    return false;
+  }
+  return OpenProjectFile(path);
 }
 
 bool ProjectCommands::AskProjectFileName() {
@@ -111,6 +125,7 @@ bool ProjectCommands::WriteProject() {
     return false;
   }
   unsaved_ = false;
+  recent_.Add(model_.ProjectFile);
   return true;
 }
 
@@ -130,8 +145,19 @@ bool ProjectCommands::SaveProjectAs() {
 }
 
 void ProjectCommands::Print() {
+  PrintOptions options(model_);
+  if (windows_.ChoosePrintOptions(options) && options.AnythingChosen()) PrintSections(options);
+}
+
+void ProjectCommands::PrintPreview() {
+  PrintOptions options(model_);
+  if (windows_.ChoosePrintOptions(options) && options.AnythingChosen())
+    windows_.ShowPrintPreview(options);
+}
+
+void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_);
+  if (printer) PrintReport(model_, *printer, messages_, options);
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {
@@ -194,13 +220,14 @@ void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
   }
   const bool print = messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes;
   if (run.UsedDoublePrecision) messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
-  if (print) Print();
+  // The user has just asked for the results: the whole report, without the options dialog.
+  if (print) PrintSections(PrintOptions(model_));
   menus_.AfterAnalysis(model_);
 }
 
 void ProjectCommands::EditData() {
   if (messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes)
-    Print();
+    PrintSections(PrintOptions(model_));
   model_.AnalysisStatus = kNoResults;
   menus_.AfterEditData();
   unsaved_ = true;

@@ -10,7 +10,9 @@
 #include "analysis/AnalysisRun.h"
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
+#include "app/RecentProjects.h"
 #include "model/ModelStore.h"
+#include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
@@ -27,6 +29,10 @@ class CommandWindows {
   virtual void Redraw() = 0;
   // A printer for one report, or nullptr when the user backed out (of choosing a PDF file, say).
   virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
+  // Shows the "Print Options" dialog on `options`; true when it was closed with OK.
+  virtual bool ChoosePrintOptions(PrintOptions& options) = 0;
+  // Shows the pages Print would print with `options`, from where they can be printed.
+  virtual void ShowPrintPreview(const PrintOptions& options) = 0;
 };
 
 class ProjectCommands {
@@ -41,6 +47,9 @@ class ProjectCommands {
   const MainLabels& Labels() const { return labels_; }
   bool HasUnsavedChanges() const { return unsaved_; }
   const std::string& MultiplierText() const { return multiplierText_; }
+  // The projects last opened or saved; the window keeps them between sessions.
+  const RecentProjects& Recent() const { return recent_; }
+  void SetRecent(const RecentProjects& recent) { recent_ = recent; }
 
   void NewProject();
   void ChangeProjectTitle();
@@ -48,9 +57,13 @@ class ProjectCommands {
   // Opens the given file as the Open command does after its dialog; false when nothing usable
   // was read.
   bool OpenProjectFile(const std::string& path);
+  // Open Recent: a file that no longer exists is taken off the list, with a message.
+  bool OpenRecentProject(const std::string& path);
   bool SaveProject();
   bool SaveProjectAs();
+  // Print and Print Preview: the "Print Options" dialog first, then the chosen sections.
   void Print();
+  void PrintPreview();
   // Close Project and Exit: false when the user chose to keep the project open.
   bool CloseProject();
   bool ConfirmExit();
@@ -80,6 +93,7 @@ class ProjectCommands {
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
+  void PrintSections(const PrintOptions& options);
 
   ModelStore& model_;
   Messages& messages_;
@@ -87,6 +101,7 @@ class ProjectCommands {
   CommandWindows& windows_;
   MenuState menus_;
   MainLabels labels_;
+  RecentProjects recent_;
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
 };

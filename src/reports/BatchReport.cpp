@@ -3,6 +3,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "app/Version.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
@@ -16,6 +17,19 @@ namespace {
 
 constexpr char kUsage[] = "usage: stavelorn-report [--json] FILE.str\n";
 
+constexpr char kOptions[] =
+    "\n"
+    "Reads a STAVELORN project, checks and analyses it, and writes its report as the Print\n"
+    "command prints it.\n"
+    "\n"
+    "options:\n"
+    "  --json     write the results as one JSON object instead of the report\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the program's version and exit\n"
+    "\n"
+    "exit status: 0 analysis complete, 3 not statically stable, 4 the equation solution\n"
+    "failed, 2 the file cannot be read or the model is rejected, 64 usage, 74 output failed.\n";
+
 void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
 }
@@ -25,6 +39,15 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool json = false;
   std::vector<std::string> files;
+  for (const std::string& arg : args) {
+    // Asking for help or the version answers that alone, whatever else the line holds.
+    if (arg == "--help")
+      return out << kUsage << kOptions << std::flush, out ? 0 : kExitOutputFailed;
+    if (arg == "--version")
+      return out << "stavelorn-report " << ProgramVersion() << '\n'
+                 << std::flush,
+             out ? 0 : kExitOutputFailed;
+  }
   for (const std::string& arg : args) {
     if (arg == "--json")
       json = true;

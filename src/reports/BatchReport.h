@@ -1,5 +1,5 @@
 // The batch tool's whole run, kept in the core so that it is tested like the rest:
-//   stavelorn-report [--json] FILE.str
+//   stavelorn-report [--json] FILE.str   (and --help, --version)
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
 // exactly as the Print command prints it (or, with --json, the results as JSON) on `out`.
 // Failures are written on `err` in the words the program shows in its message boxes: the box's

@@ -77,6 +77,11 @@ void Abandon(ReportPrinter& printer, const std::string& fontName) {
 }  // namespace
 
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages) {
+  return PrintReport(model, printer, messages, PrintOptions(model));
+}
+
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
+                         const PrintOptions& options) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -87,8 +92,8 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     if (guarded.CurrentY() > 0.1 * guarded.PageHeight()) guarded.NewPage();
     PrintBlankLines(guarded, 5);
 
-    PrintInputData(model, guarded);
-    PrintOutput(model, guarded);
+    if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
+    if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/ModelStore.h"
+#include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
 #include "ui/Messages.h"
 
@@ -18,5 +19,8 @@ enum class PrintOutcome { Printed, Cancelled };
 // exception (a model whose tables are shorter than their counts) also throws the document away
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
+// The same with only the sections `options` has chosen.
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
+                         const PrintOptions& options);
 
 }  // namespace stavelorn

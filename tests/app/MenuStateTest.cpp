@@ -38,13 +38,14 @@ ModelStore ModelOf(const char* type, int joints, int materials, int sections, in
 }
 
 TEST(MenuState, AFreshWindowOffersOnlyNewOpenAndExit) {
-  EXPECT_EQ(VisibleItems(MenuState()),
-            With({M::MnuProjNew, M::MnuProjOpen, M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}));
+  EXPECT_EQ(VisibleItems(MenuState()), With({M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent,
+                                             M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}));
 }
 
 TEST(MenuState, ANewProjectOffersTheFirstDataMenusAndTheLoadItemsItsTypeTakes) {
-  const std::set<M> project = {M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose,
-                               M::MnuJoint,    M::MnuMatProp,    M::MnuCrossProp};
+  const std::set<M> project = {M::MnuProjName,    M::MnuProjSaveAs, M::MnuProjPrint,
+                               M::MnuProjPreview, M::MnuProjClose,  M::MnuJoint,
+                               M::MnuMatProp,     M::MnuCrossProp};
   for (const StructTypeInfo& type : AllStructTypes()) {
     MenuState menus;
     menus.ShowProjectMenus(ModelOf(type.Code, 0, 0, 0, 0));

@@ -33,6 +33,11 @@ class FakeWindows : public CommandWindows {
     if (!printerAvailable) return nullptr;
     return std::make_unique<TextReportPrinter>(printed);
   }
+  // The "Print Options" dialog, played by a function; the previews shown, by their options.
+  std::function<bool(PrintOptions&)> printOptions = [](PrintOptions&) { return true; };
+  std::vector<PrintOptions> previews;
+  bool ChoosePrintOptions(PrintOptions& options) override { return printOptions(options); }
+  void ShowPrintPreview(const PrintOptions& options) override { previews.push_back(options); }
 };
 
 class ProjectCommandsTest : public ::testing::Test {
@@ -382,6 +387,45 @@ TEST_F(ProjectCommandsTest, EveryDataWindowRelabelsAndRedraws) {
   commands_.DataWindowClosed(M::MnuMatProp, true);
   EXPECT_EQ(commands_.Labels().Text[5], "");
   EXPECT_EQ(commands_.Labels().Text[7], " Members: 3");
+}
+
+TEST_F(ProjectCommandsTest, OpenedAndSavedProjectsAreRecentAndAMissingOneLeavesTheList) {
+  OpenCopyOf("portal-frame.str");
+  dialogs_.Answer(InFolder("copy.STR"));
+  ASSERT_TRUE(commands_.SaveProjectAs());
+  EXPECT_EQ(commands_.Recent().Paths(),
+            (std::vector<std::string>{InFolder("copy.STR"), InFolder("portal-frame.str")}));
+  commands_.CloseProject();
+  std::filesystem::remove(InFolder("copy.STR"));
+  EXPECT_FALSE(commands_.OpenRecentProject(InFolder("copy.STR")));
+  EXPECT_EQ(messages_.Log().at(0).Title, "Open Recent");
+  EXPECT_EQ(commands_.Recent().Paths(), std::vector<std::string>{InFolder("portal-frame.str")});
+  EXPECT_EQ(model_.StructType, "");
+  EXPECT_TRUE(commands_.OpenRecentProject(InFolder("portal-frame.str")));
+  EXPECT_EQ(model_.JointCount, 4);
+}
+
+TEST_F(ProjectCommandsTest, PrintAndPreviewPrintTheSectionsTheOptionsDialogKeeps) {
+  OpenCopyOf("portal-frame.str");
+  windows_.printOptions = [](PrintOptions&) { return false; };  // Cancel
+  commands_.Print();
+  commands_.PrintPreview();
+  EXPECT_EQ(windows_.printed.str(), "");
+  EXPECT_TRUE(windows_.previews.empty());
+  windows_.printOptions = [](PrintOptions& options) {
+    options.Choose(ReportSection::InputData, false);
+    return true;  // OK with nothing ticked prints nothing
+  };
+  commands_.Print();
+  commands_.PrintPreview();
+  EXPECT_EQ(windows_.printed.str(), "");
+  EXPECT_TRUE(windows_.previews.empty());
+  windows_.printOptions = [](PrintOptions&) { return true; };
+  commands_.PrintPreview();
+  ASSERT_EQ(windows_.previews.size(), 1u);
+  EXPECT_TRUE(windows_.previews[0].Chosen(ReportSection::InputData));
+  commands_.Print();
+  EXPECT_NE(windows_.printed.str().find("End of Input Data"), std::string::npos);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/PickInfo.h"
@@ -20,7 +22,9 @@
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
+#include "reports/qt/PrintOptionsDialog.h"
 #include "reports/qt/QtReportPrinter.h"
+#include "reports/qt/ReportPreview.h"
 
 namespace stavelorn {
 
@@ -41,6 +45,16 @@ constexpr int kTitleTop = 120;
 constexpr int kTitleHeight = 400;
 constexpr int kCanvasLeft = 2760;
 
+// Where the window keeps what outlives a session (QSettings of the application).
+constexpr char kRecentKey[] = "RecentProjects";
+constexpr char kGeometryKey[] = "MainWindow/Geometry";
+
+QStringList ToQt(const std::vector<std::string>& paths) {
+  QStringList list;
+  for (const std::string& path : paths) list << QString::fromStdString(path);
+  return list;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialogs)
@@ -55,7 +69,13 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
   BuildControls();
   BuildMenus();
   resize(Px(14400), Px(10800));
+  QSettings settings;
+  restoreGeometry(settings.value(kGeometryKey).toByteArray());
   commands_.Start();
+  std::vector<std::string> recent;
+  for (const QString& path : settings.value(kRecentKey).toStringList())
+    recent.push_back(path.toStdString());
+  commands_.SetRecent(RecentProjects(recent));
   Refresh();
 }
 
@@ -99,6 +119,10 @@ void MainWindow::BuildControls() {
   canvas_->SetTooltipSource(
       [this](const PickedItem& item) { return PickedItemText(model_, item); });
   connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
+
+  projectFile_ = new QLabel(this);
+  projectFile_->setObjectName("ProjectFile");
+  statusBar()->addWidget(projectFile_, 1);
 }
 
 void MainWindow::BuildMenus() {
@@ -116,6 +140,10 @@ void MainWindow::BuildMenus() {
       } else {
         action = menuBar()->addAction(info.Caption);
       }
+    } else if (info.Item == M::MnuProjRecent) {
+      recentMenu_ = menus.at(info.Parent)->addMenu(info.Caption);
+      action = recentMenu_->menuAction();
+      connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     } else if (std::string(info.Caption) == "-") {
       action = menus.at(info.Parent)->addSeparator();
     } else {
@@ -170,6 +198,7 @@ void MainWindow::Run(MenuItem item) {
     case M::MnuProjSave: commands_.SaveProject(); break;
     case M::MnuProjSaveAs: commands_.SaveProjectAs(); break;
     case M::MnuProjPrint: commands_.Print(); break;
+    case M::MnuProjPreview: commands_.PrintPreview(); break;
     case M::MnuProjClose: commands_.CloseProject(); break;
     case M::MnuProjExit: close(); return;
     case M::MnuAna: commands_.Analyze(); break;
@@ -222,6 +251,9 @@ void MainWindow::Refresh() {
   }
   savePicture_->setVisible(menus.Visible(M::MnuProjClose));
   viewMenu_->menuAction()->setVisible(menus.Visible(M::MnuProjClose));
+  actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(!commands_.Recent().Empty());
+  projectFile_->setText(QString::fromStdString(model_.ProjectFile));
+  KeepRecentProjects();
   labels_[8]->setVisible(menus.Visible(M::Label8));
   combo_->setVisible(menus.Visible(M::Combo1));
   redraw_->setVisible(menus.Visible(M::ReDraw));
@@ -286,11 +318,31 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (commands_.ConfirmExit())
+  if (commands_.ConfirmExit()) {
     event->accept();
-  else
+    QSettings().setValue(kGeometryKey, saveGeometry());
+  } else {
     event->ignore();
+  }
   Refresh();
+}
+
+void MainWindow::FillRecentMenu() {
+  recentMenu_->clear();
+  const RecentProjects& recent = commands_.Recent();
+  for (std::size_t i = 0; i < recent.Paths().size(); ++i) {
+    QAction* entry = recentMenu_->addAction(QString::fromStdString(recent.Caption(i)));
+    connect(entry, &QAction::triggered, this, [this, path = recent.Paths()[i]] {
+      commands_.OpenRecentProject(path);
+      Refresh();
+    });
+  }
+}
+
+void MainWindow::KeepRecentProjects() {
+  QSettings settings;
+  const QStringList paths = ToQt(commands_.Recent().Paths());
+  if (settings.value(kRecentKey).toStringList() != paths) settings.setValue(kRecentKey, paths);
 }
 
 void MainWindow::MultiplierEntered(const QString& text) {
@@ -343,8 +395,19 @@ void MainWindow::SavePicture() {
                           RunError{kErrFileAccess, "Path/File access error: " + path});
 }
 
+bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
+  PrintOptionsDialog dialog(options, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowPrintPreview(const PrintOptions& options) {
+  ReportPreview preview(model_, options, messages_, this);
+  preview.Dialog().resize(size());
+  preview.Dialog().exec();
+}
+
 std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  std::unique_ptr<QPrinter> printer = NewReportQPrinter();
   if (QPrinterInfo::availablePrinterNames().isEmpty()) {
     // No printer on this system: the same pages go to a PDF file the user names.
     QFileInfo project(QString::fromStdString(model_.ProjectFile));

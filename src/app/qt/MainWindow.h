@@ -45,6 +45,11 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ShowTitleDialog() override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
+  bool ChoosePrintOptions(PrintOptions& options) override;
+  void ShowPrintPreview(const PrintOptions& options) override;
+
+  QMenu* RecentMenu() const { return recentMenu_; }
+  QLabel* ProjectFileLabel() const { return projectFile_; }
 
  public slots:
   // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
@@ -66,6 +71,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void MultiplierEntered(const QString& text);
   void SavePicture();
   void BuildViewMenu(QMenu* before);
+  void FillRecentMenu();
+  void KeepRecentProjects();
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -81,6 +88,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QAction* savePicture_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QAction* localAxes_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QLabel* projectFile_ = nullptr;
   bool restoringMultiplier_ = false;
 };
 

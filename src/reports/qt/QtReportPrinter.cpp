@@ -8,10 +8,17 @@ namespace stavelorn {
 
 // Fixed pitch keeps the report's columns; Liberation Mono stands in for Courier New where the
 // latter is not installed, with the same widths.
-QtReportPrinter::QtReportPrinter(std::unique_ptr<QPrinter> printer)
-    : printer_(std::move(printer)), font_("Courier New", 10) {
+QtReportPrinter::QtReportPrinter(std::unique_ptr<QPrinter> printer) : QtReportPrinter(*printer) {
+  owned_ = std::move(printer);
+}
+
+QtReportPrinter::QtReportPrinter(QPrinter& printer) : printer_(&printer), font_("Courier New", 10) {
   font_.setStyleHint(QFont::TypeWriter);
   font_.setFixedPitch(true);
+}
+
+std::unique_ptr<QPrinter> NewReportQPrinter() {
+  return std::make_unique<QPrinter>(QPrinter::HighResolution);
 }
 
 QtReportPrinter::~QtReportPrinter() {
@@ -20,7 +27,7 @@ QtReportPrinter::~QtReportPrinter() {
 
 void QtReportPrinter::Begin() {
   if (painter_.isActive()) return;
-  if (!painter_.begin(printer_.get())) {
+  if (!painter_.begin(printer_)) {
     QString where =
         printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
     throw PrinterFailure(
@@ -32,7 +39,7 @@ void QtReportPrinter::Begin() {
 }
 
 void QtReportPrinter::ApplyFont() {
-  if (painter_.isActive()) painter_.setFont(QFont(font_, printer_.get()));
+  if (painter_.isActive()) painter_.setFont(QFont(font_, printer_));
 }
 
 double QtReportPrinter::PageHeight() const {
@@ -41,7 +48,7 @@ double QtReportPrinter::PageHeight() const {
 
 void QtReportPrinter::PrintLine(const std::string& text) {
   Begin();
-  QFontMetricsF metrics(painter_.font(), printer_.get());
+  QFontMetricsF metrics(painter_.font(), printer_);
   if (y_ > 0 && y_ + metrics.height() > PageHeight()) NewPage();
   painter_.drawText(QPointF(0, y_ + metrics.ascent()), QString::fromStdString(text));
   y_ += metrics.lineSpacing();

@@ -14,10 +14,16 @@ class QPrinter;
 
 namespace stavelorn {
 
+// The printer every report is printed on, not yet aimed anywhere: Print and Print Preview both
+// start from it, so the preview shows the pages Print makes.
+std::unique_ptr<QPrinter> NewReportQPrinter();
+
 class QtReportPrinter : public ReportPrinter {
  public:
   // Takes a printer already aimed at its destination (a printer or a PDF file name).
   explicit QtReportPrinter(std::unique_ptr<QPrinter> printer);
+  // Prints on a printer someone else owns (the print preview's), which must outlive this one.
+  explicit QtReportPrinter(QPrinter& printer);
   ~QtReportPrinter() override;
 
   void PrintLine(const std::string& text) override;
@@ -38,7 +44,8 @@ class QtReportPrinter : public ReportPrinter {
   void Begin();
   void ApplyFont();
 
-  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPrinter> owned_;
+  QPrinter* printer_;
   QPainter painter_;
   QFont font_;
   double y_ = 0;

@@ -1,0 +1,46 @@
+// What one print of the report holds: the sections the user ticks in the "Print Options"
+// dialog. Print and Print Preview share the choice; each section is one row of the table, so a
+// new section is a new row.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+enum class ReportSection : std::size_t { InputData, Results, Count };
+
+constexpr std::size_t kReportSectionCount = static_cast<std::size_t>(ReportSection::Count);
+
+struct ReportSectionInfo {
+  ReportSection Section;
+  const char* Name;     // the check box's object name, "InputData"
+  const char* Caption;  // "&Input data"
+};
+
+// Every section in the order the report prints them.
+const std::array<ReportSectionInfo, kReportSectionCount>& ReportSections();
+
+class PrintOptions {
+ public:
+  // The whole report the model has: the input data, and the results once an analysis completed.
+  explicit PrintOptions(const ModelStore& model);
+
+  // Whether the model has the section at all; a section it lacks cannot be ticked.
+  bool Available(ReportSection section) const { return available_[Index(section)]; }
+  bool Chosen(ReportSection section) const { return chosen_[Index(section)]; }
+  // Ticks or clears a section; ticking one the model lacks changes nothing.
+  void Choose(ReportSection section, bool chosen);
+  // At least one section is ticked: a print with nothing in it is not offered.
+  bool AnythingChosen() const;
+
+ private:
+  static std::size_t Index(ReportSection section) { return static_cast<std::size_t>(section); }
+
+  std::array<bool, kReportSectionCount> available_{};
+  std::array<bool, kReportSectionCount> chosen_{};
+};
+
+}  // namespace stavelorn

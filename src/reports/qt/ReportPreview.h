@@ -1,0 +1,39 @@
+// Print Preview: the report's pages on screen, painted by the same report printer on the same
+// kind of printer as Print uses, so what is shown is what is printed. The preview window's own
+// Print button prints those pages (to a PDF file on a system without a printer).
+#pragma once
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <memory>
+
+#include "model/ModelStore.h"
+#include "reports/PrintOptions.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+class ReportPreview {
+ public:
+  // `model` and `messages` must outlive the preview.
+  ReportPreview(const ModelStore& model, const PrintOptions& options, Messages& messages,
+                QWidget* parent = nullptr);
+
+  QPrintPreviewDialog& Dialog() { return *dialog_; }
+  QPrinter& Printer() { return *printer_; }
+  // The number of pages the last painting of the report produced.
+  int PagesPainted() const { return pages_; }
+
+ private:
+  void PaintReport(QPrinter* printer);
+
+  // The dialog paints on this printer, so it is made first and goes last.
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPrintPreviewDialog> dialog_;
+  const ModelStore& model_;
+  const PrintOptions options_;
+  Messages& messages_;
+  int pages_ = 0;
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,68 @@
+#include "app/RecentProjects.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace stavelorn {
+namespace {
+
+std::vector<std::string> Absolute(const std::vector<std::string>& names) {
+  std::vector<std::string> paths;
+  for (const std::string& name : names) paths.push_back("/projects/" + name);
+  return paths;
+}
+
+TEST(RecentProjects, TheLastOpenedComesFirstAndAFileIsListedOnce) {
+  struct Case {
+    std::vector<std::string> added;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {{"a.str"}, {"a.str"}},
+      {{"a.str", "b.str", "c.str"}, {"c.str", "b.str", "a.str"}},
+      {{"a.str", "b.str", "c.str", "a.str"}, {"a.str", "c.str", "b.str"}},
+      {{"a.str", "a.str"}, {"a.str"}},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+       {"10", "9", "8", "7", "6", "5", "4", "3"}},
+  };
+  for (const Case& c : cases) {
+    RecentProjects recent;
+    for (const std::string& path : Absolute(c.added)) recent.Add(path);
+    EXPECT_EQ(recent.Paths(), Absolute(c.expected)) << c.added.size() << " added";
+  }
+}
+
+TEST(RecentProjects, AKeptListLosesBlanksAndRepeatsAndIsCutToEight) {
+  std::vector<std::string> kept = Absolute({"a", "b", "a", "c", "d", "e", "f", "g", "h", "i"});
+  kept.insert(kept.begin() + 1, "");
+  RecentProjects recent(kept);
+  EXPECT_EQ(recent.Paths(), Absolute({"a", "b", "c", "d", "e", "f", "g", "h"}));
+  EXPECT_TRUE(RecentProjects(std::vector<std::string>{""}).Empty());
+}
+
+TEST(RecentProjects, OneSpellingPerFile) {
+  RecentProjects recent;
+  recent.Add("/projects/./frames/../a.str");
+  recent.Add("/projects/a.str");
+  EXPECT_EQ(recent.Paths(), Absolute({"a.str"}));
+  // A relative name is kept with the folder it was relative to.
+  recent.Add("b.str");
+  EXPECT_EQ(recent.Paths().front(), (std::filesystem::current_path() / "b.str").string());
+}
+
+TEST(RecentProjects, RemovingTakesOnlyThatFile) {
+  RecentProjects recent(Absolute({"a", "b", "c"}));
+  recent.Remove("/projects/b");
+  recent.Remove("/projects/none");
+  EXPECT_EQ(recent.Paths(), Absolute({"a", "c"}));
+}
+
+TEST(RecentProjects, CaptionsAreNumberedAndShowAmpersands) {
+  RecentProjects recent(std::vector<std::string>{"/p/Smith & Jones.str", "/p/b.str"});
+  EXPECT_EQ(recent.Caption(0), "&1 /p/Smith && Jones.str");
+  EXPECT_EQ(recent.Caption(1), "&2 /p/b.str");
+}
+
+}  // namespace
+}  // namespace stavelorn
