@@ -20,7 +20,7 @@ using M = MenuItem;
 }  // namespace
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                               CommandWindows& windows)
+                                 CommandWindows& windows)
     : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows) {}
 
 void ProjectCommands::Start() {
@@ -121,7 +121,7 @@ bool ProjectCommands::SaveProjectAs() {
 
 void ProjectCommands::Print() {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_);
+  if (printer) PrintReport(model_, *printer, messages_, choices_);
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {

@@ -11,6 +11,7 @@
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "model/ModelStore.h"
+#include "reports/PrintCommand.h"
 #include "reports/ReportPrinter.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
@@ -32,7 +33,7 @@ class CommandWindows {
 class ProjectCommands {
  public:
   ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                 CommandWindows& windows);
+                  CommandWindows& windows);
 
   // The entry routine: an empty model and a fresh main window.
   void Start();
@@ -41,6 +42,8 @@ class ProjectCommands {
   const MainLabels& Labels() const { return labels_; }
   bool HasUnsavedChanges() const { return unsaved_; }
   const std::string& MultiplierText() const { return multiplierText_; }
+  // What Print adds to the report; kept for the session.
+  PrintChoices& Choices() { return choices_; }
 
   void NewProject();
   void ChangeProjectTitle();
@@ -78,6 +81,7 @@ class ProjectCommands {
   Messages& messages_;
   FileDialogs& dialogs_;
   CommandWindows& windows_;
+  PrintChoices choices_;
   MenuState menus_;
   MainLabels labels_;
   bool unsaved_ = false;

@@ -14,6 +14,8 @@ Rgb PaletteRgb(int colour) {
     case kLightRed: return {255, 0, 0};
     case kLightMagenta: return {255, 0, 255};
     case kYellow: return {255, 255, 0};
+    case kDarkGray: return {128, 128, 128};
+    case kWhite: return {255, 255, 255};
     default: return {255, 255, 255};
   }
 }
@@ -65,6 +67,14 @@ void RecordingCanvas::PrintNumber(double value) {
   stroke.Shape = Stroke::Kind::Text;
   stroke.X1 = currentX_, stroke.Y1 = currentY_, stroke.Colour = foreColor_, stroke.Italic = italic_;
   stroke.Text = digits[0] == '-' ? digits : " " + digits;
+  Add(stroke);
+}
+
+void RecordingCanvas::PrintText(const std::string& text) {
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Text;
+  stroke.X1 = currentX_, stroke.Y1 = currentY_, stroke.Colour = foreColor_, stroke.Italic = italic_;
+  stroke.Text = text;
   Add(stroke);
 }
 

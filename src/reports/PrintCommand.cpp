@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "reports/DiagramsReport.h"
 #include "reports/InputReport.h"
 #include "reports/ReportLine.h"
 #include "reports/ResultsReport.h"
@@ -76,7 +77,8 @@ void Abandon(ReportPrinter& printer, const std::string& fontName) {
 
 }  // namespace
 
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages) {
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
+                         const PrintChoices& choices) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -89,6 +91,7 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 
     PrintInputData(model, guarded);
     PrintOutput(model, guarded);
+    if (choices.Diagrams) PrintDiagramsReport(model, guarded);
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

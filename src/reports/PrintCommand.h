@@ -11,12 +11,18 @@ namespace stavelorn {
 
 enum class PrintOutcome { Printed, Cancelled };
 
+// What the user chose to add to the report beyond the input data and the results.
+struct PrintChoices {
+  bool Diagrams = false;  // the internal-force tables of every member after the results
+};
+
 // Prints the report of `model` in 10-point "Courier New". The report starts on the current page
 // when at most a tenth of it is used, else on a new page. A printer failure is reported as
 // "Printer Error" with Retry, which repeats the failed step and goes on, and Cancel, which
 // throws the document away. The printer's font name is restored in both cases. Any other
 // exception (a model whose tables are shorter than their counts) also throws the document away
 // and restores the font before it propagates.
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
+                         const PrintChoices& choices = {});
 
 }  // namespace stavelorn

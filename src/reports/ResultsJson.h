@@ -13,7 +13,15 @@ namespace stavelorn {
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
 // completed analysis ("double" when the accuracy guard stored the double-precision results);
-// just the status and the type code after any other outcome. Ends with a line feed.
-std::string ResultsJson(const ModelStore& model, bool doublePrecision = false);
+// just the status and the type code after any other outcome. Ends with a line feed. With
+// `withDiagrams` a completed analysis also gives "diagrams" (see DiagramsJson).
+std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
+                        bool withDiagrams = false);
+
+// The internal-force diagrams of every member: [{"member": 1, "length": L, "stations": [{"x": 0,
+// "N": ..., "V": ..., "M": ...}, ...], "extremes": [{"quantity": "M", "kind": "max", "x": ...,
+// "value": ...}, ...]}, ...], with the quantities of the model's type named as the diagrams name
+// them. The two sections at a concentrated load carry "side": "before" or "after".
+std::string DiagramsJson(const ModelStore& model);
 
 }  // namespace stavelorn

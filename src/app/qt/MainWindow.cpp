@@ -1,11 +1,13 @@
 #include "app/qt/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,9 +16,11 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
+#include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "reports/qt/QtReportPrinter.h"
 
@@ -90,6 +94,9 @@ void MainWindow::BuildControls() {
   connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
 
   canvas_ = new PictureBox(central);
+  diagramCanvas_ = new PictureBox(central);
+  diagramCanvas_->setObjectName("DiagramPic");
+  diagramCanvas_->hide();
 }
 
 void MainWindow::BuildMenus() {
@@ -100,7 +107,8 @@ void MainWindow::BuildMenus() {
     QAction* action = nullptr;
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
-      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp) {
+      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp ||
+          info.Item == M::MnuDiagrams) {
         QMenu* menu = menuBar()->addMenu(info.Caption);
         menus[info.Item] = menu;
         action = menu->menuAction();
@@ -122,6 +130,14 @@ void MainWindow::BuildMenus() {
   savePicture_->setObjectName("MnuProjPicture");
   menus.at(M::MnuProj)->insertAction(actions_[static_cast<std::size_t>(M::MnuH2)], savePicture_);
   connect(savePicture_, &QAction::triggered, this, &MainWindow::SavePicture);
+  // Whether Print adds the members' internal-force tables after the results.
+  printDiagrams_ = new QAction("Print with Dia&grams", this);
+  printDiagrams_->setObjectName("MnuProjPrintDiagrams");
+  printDiagrams_->setCheckable(true);
+  menus.at(M::MnuProj)->insertAction(actions_[static_cast<std::size_t>(M::MnuH2)], printDiagrams_);
+  connect(printDiagrams_, &QAction::toggled, this,
+          [this](bool on) { commands_.Choices().Diagrams = on; });
+  diagramsMenu_ = menus.at(M::MnuDiagrams);
   connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
     commands_.LoadsMenuOpened();
     Refresh();
@@ -187,6 +203,12 @@ void MainWindow::Refresh() {
     if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
   }
   savePicture_->setVisible(menus.Visible(M::MnuProjClose));
+  printDiagrams_->setVisible(menus.Visible(M::MnuProjPrint));
+  if (menus.Visible(M::MnuDiagrams)) {
+    if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
+  } else if (shownDiagram_) {
+    ShowDiagram(std::nullopt);  // the results it drew are gone
+  }
   labels_[8]->setVisible(menus.Visible(M::Label8));
   combo_->setVisible(menus.Visible(M::Combo1));
   redraw_->setVisible(menus.Visible(M::ReDraw));
@@ -218,6 +240,15 @@ void MainWindow::ArrangeLayout() {
     canvasWidth = canvasHeight;
   else
     canvasHeight = canvasWidth;
+  // A chosen diagram shares the room with the structure, the two squares side by side.
+  const bool diagram = !diagramCanvas_->isHidden();
+  if (diagram) {
+    canvasWidth = (width - Px(kCanvasLeft) - Px(100)) / 2;
+    canvasHeight = height - canvasTop - Px(1000);
+    canvasWidth = canvasHeight = std::min(canvasWidth, canvasHeight);
+    diagramCanvas_->setGeometry(Px(kCanvasLeft) + std::max(canvasWidth, 0) + Px(100), canvasTop,
+                                std::max(canvasWidth, 0), std::max(canvasHeight, 0));
+  }
   canvas_->setGeometry(Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0),
                        std::max(canvasHeight, 0));
 
@@ -279,6 +310,59 @@ void MainWindow::Redraw() {
   // an empty picture.
   if (model_.JointCount < 1) canvas_->Cls();
   PlotStructure(model_, *canvas_, FormId::mcas, messages_);
+  if (shownDiagram_) DrawDiagram();
+}
+
+void MainWindow::FillDiagramsMenu() {
+  diagramsMenu_->clear();
+  diagramsMenuType_ = model_.StructType;
+  auto* group = new QActionGroup(diagramsMenu_);
+  auto add = [this, group](const QString& text, const QString& name,
+                           std::optional<DiagramQuantity> quantity) {
+    QAction* action = diagramsMenu_->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setChecked(quantity == shownDiagram_);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, quantity] { ShowDiagram(quantity); });
+  };
+  add("&None", "MnuDiagNone", std::nullopt);
+  for (DiagramQuantity q : QuantitiesOfType(model_.StructType)) {
+    const QString name = QString::fromStdString(QuantityName(model_.StructType, q));
+    add("&" + name + "   " + QuantityCaption(q), "MnuDiag" + name, q);
+  }
+  diagramsMenu_->addSeparator();
+  QAction* member = diagramsMenu_->addAction("&Member Diagrams...");
+  member->setObjectName("MnuDiagMember");
+  connect(member, &QAction::triggered, this, [this] {
+    bool ok = false;
+    const int m = QInputDialog::getInt(this, "Member Diagrams", "Member number:", 1, 1,
+                                       std::max<int>(model_.MemberCount, 1), 1, &ok);
+    if (ok) OpenMemberDiagrams(m);
+  });
+}
+
+void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
+  shownDiagram_ = quantity;
+  diagramCanvas_->setVisible(quantity.has_value());
+  for (QAction* action : diagramsMenu_->actions())
+    if (action->isCheckable())
+      action->setChecked(
+          action->objectName() ==
+          (quantity ? "MnuDiag" + QString::fromStdString(QuantityName(model_.StructType, *quantity))
+                    : QString("MnuDiagNone")));
+  ArrangeLayout();
+  if (quantity) DrawDiagram();
+}
+
+void MainWindow::DrawDiagram() {
+  RunDrawing("Error in Diagrams", messages_, [this] {
+    DrawStructureDiagrams(model_, BuildMemberDiagrams(model_), *shownDiagram_, *diagramCanvas_);
+  });
+}
+
+void MainWindow::OpenMemberDiagrams(int member) {
+  ShowMemberDiagrams(member, model_, this);
 }
 
 void MainWindow::SavePicture() {

@@ -7,7 +7,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "analysis/MemberDiagrams.h"
 #include "app/ProjectCommands.h"
 #include "graphics/qt/PictureBox.h"
 #include "model/ModelStore.h"
@@ -35,6 +37,14 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
   QComboBox* MultiplierBox() const { return combo_; }
   PictureBox* Canvas() const { return canvas_; }
+  // The internal-force diagram beside the structure, shown while a diagram is chosen.
+  PictureBox* DiagramCanvas() const { return diagramCanvas_; }
+  QMenu* DiagramsMenu() const { return diagramsMenu_; }
+  QAction* PrintDiagramsOption() const { return printDiagrams_; }
+  // Draws the diagram of `quantity` beside the structure, or none.
+  void ShowDiagram(std::optional<DiagramQuantity> quantity);
+  // Opens the member window of member `member` (after an analysis).
+  void OpenMemberDiagrams(int member);
 
   // Shows the commands' menus, labels and multiplier text.
   void Refresh();
@@ -57,6 +67,9 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void ArrangeLayout();
   void MultiplierEdited(const QString& text);
   void SavePicture();
+  // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
+  void FillDiagramsMenu();
+  void DrawDiagram();
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -70,6 +83,11 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QPushButton* redraw_ = nullptr;
   PictureBox* canvas_ = nullptr;
   QAction* savePicture_ = nullptr;
+  PictureBox* diagramCanvas_ = nullptr;
+  QMenu* diagramsMenu_ = nullptr;
+  std::string diagramsMenuType_;  // the type the Diagrams menu was filled for
+  std::optional<DiagramQuantity> shownDiagram_;
+  QAction* printDiagrams_ = nullptr;
   bool restoringMultiplier_ = false;
 };
 
