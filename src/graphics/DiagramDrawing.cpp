@@ -20,6 +20,11 @@ constexpr int kSamplesPerPiece = 24;
 constexpr double kLargestOrdinate = 0.12;
 // Cross lines of the filling along a member as long as the structure's larger side.
 constexpr double kFillLines = 80;
+// ... and of the median member's drawn length.
+constexpr double kMemberShare = 0.25;
+// A value whose ordinate is shorter than this share of the largest one is not labelled: it
+// cannot be told from the axis, and its label would crowd the joint it sits at.
+constexpr double kSmallestLabelled = 0.01;
 // Room around the diagrams for their labels and the legend, as ScaleView takes it.
 constexpr double kViewMargin = 0.25;
 
@@ -83,7 +88,8 @@ void PrintTextAt(Canvas& canvas, double x, double y, const std::string& text) {
 }
 
 void DrawDiagramCurve(Canvas& canvas, const MemberDiagram& d, DiagramQuantity q,
-                      const std::function<Point(double, double)>& place, int lines, double lift) {
+                      const std::function<Point(double, double)>& place, int lines,
+                      const ExtremeLabels& labels) {
   const std::vector<std::pair<double, double>> outline = DiagramOutline(d, q);
   const double length = d.Length;
   for (int k = 1; k < lines; ++k) {
@@ -101,12 +107,18 @@ void DrawDiagramCurve(Canvas& canvas, const MemberDiagram& d, DiagramQuantity q,
   canvas.Line(last.X, last.Y, end.X, end.Y, kWhite);
 
   canvas.SetForeColor(kWhite);
+  // A diagram that is the same all along (a bar's axial force) is labelled once, at mid-length.
+  double high = 0, low = 0;
+  for (const DiagramExtreme& e : d.Extremes)
+    if (e.Quantity == q) (e.Maximum ? high : low) = e.Value;
   std::optional<double> labelled;
   for (const DiagramExtreme& e : d.Extremes) {
-    if (e.Quantity != q || e.Value == 0 || labelled == e.Value) continue;
+    if (e.Quantity != q || std::fabs(e.Value) < labels.Smallest || e.Value == 0 ||
+        labelled == e.Value || (!labels.AtJoints && (e.X == 0 || e.X == length)))
+      continue;
     labelled = e.Value;
-    const Point tip = place(e.X / length, e.Value);
-    PrintTextAt(canvas, tip.X, tip.Y + (e.Value > 0 ? lift : 0), DiagramLabel(e.Value));
+    const Point tip = place(high == low ? 0.5 : e.X / length, e.Value);
+    PrintTextAt(canvas, tip.X, tip.Y + (e.Value > 0 ? labels.Lift : 0), DiagramLabel(e.Value));
   }
 }
 
@@ -152,7 +164,21 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   ScaleView(canvas, view, joints);
   const double size = std::max(view.ViewXMax - view.ViewXMin, view.ViewYMax - view.ViewYMin);
   const double largest = LargestOf(diagrams, q);
-  const double scale = largest > 0 ? kLargestOrdinate * (size > 0 ? size : 200) / largest : 0;
+  // The largest ordinate has a share of the structure, but no more than a share of a typical
+  // member, so that the diagrams of neighbouring members do not run into each other.
+  std::vector<double> lengths;
+  for (int m = 1; m <= model.MemberCount; ++m) {
+    std::optional<Point> b = Drawn(model, model.MemberProps(m, 1));
+    std::optional<Point> e = Drawn(model, model.MemberProps(m, 2));
+    if (b && e) lengths.push_back(std::hypot(e->X - b->X, e->Y - b->Y));
+  }
+  double room = kLargestOrdinate * (size > 0 ? size : 200);
+  if (!lengths.empty()) {
+    std::nth_element(lengths.begin(), lengths.begin() + lengths.size() / 2, lengths.end());
+    if (lengths[lengths.size() / 2] > 0)
+      room = std::min(room, kMemberShare * lengths[lengths.size() / 2]);
+  }
+  const double scale = largest > 0 ? room / largest : 0;
 
   // The view again, now around the ordinates too.
   std::vector<Point> points = joints;
@@ -176,7 +202,7 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
     DrawDiagramCurve(
         canvas, d, q,
         [&p, scale](double fraction, double value) { return Along(*p, fraction, value * scale); },
-        std::max(lines, 2), 2.5 * mark);
+        std::max(lines, 2), ExtremeLabels{2.5 * mark, kSmallestLabelled * largest, true});
   }
 
   // The legend, in the top left corner of the square the view centred on the drawing.
@@ -185,12 +211,13 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   const double top = (view.ViewYMin + view.ViewYMax) / 2 + (0.5 + kViewMargin) * extent - mark;
   const std::string name = QuantityName(model.StructType, q);
   canvas.SetForeColor(kWhite);
-  PrintTextAt(canvas, left, top, std::string(QuantityCaption(q)) + " " + name);
+  PrintTextAt(canvas, left, top, std::string(QuantityCaption(q)) + " (" + name + ")");
   PrintTextAt(canvas, left, top - 3 * mark,
               "Positive " + name + " drawn on the " + PositiveSide(model.StructType, q));
-  PrintTextAt(
-      canvas, left, top - 6 * mark,
-      q == DiagramQuantity::N ? "N > 0: tension" : "Labels: largest and smallest per member");
+  PrintTextAt(canvas, left, top - 6 * mark,
+              q == DiagramQuantity::N
+                  ? "N > 0: tension"
+                  : "Labels: largest and smallest of each member, where visible");
   canvas.SetForeColor(kLightCyan);
 }
 

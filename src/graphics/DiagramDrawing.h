@@ -31,12 +31,19 @@ std::string PositiveSide(const std::string& typeCode, DiagramQuantity q);
 // Prints `text` with its top-left corner at (x, y).
 void PrintTextAt(Canvas& canvas, double x, double y, const std::string& text);
 
+// Which of a member's extremes a diagram labels, and where.
+struct ExtremeLabels {
+  double Lift = 0;       // a positive value's label is raised this much, as a text hangs below
+  double Smallest = 0;   // values of smaller magnitude stand too short to be read: no label
+  bool AtJoints = true;  // whether extremes at x = 0 or L are labelled
+};
+
 // One quantity along one member: light cross lines from the axis to the curve (`lines` of them),
 // the outline in white and the member's largest and smallest values at their tips. `place` turns
-// a fraction of the length and a value into a drawn point; `lift` moves the label of a positive
-// value up off its tip, as a text hangs below its position.
+// a fraction of the length and a value into a drawn point.
 void DrawDiagramCurve(Canvas& canvas, const MemberDiagram& d, DiagramQuantity q,
-                      const std::function<Point(double, double)>& place, int lines, double lift);
+                      const std::function<Point(double, double)>& place, int lines,
+                      const ExtremeLabels& labels);
 
 // Draws the structure and the diagram of `q` along every member of an analysed model, in the
 // plane or in the projection of the structure drawing: ordinates along the member's local y, or

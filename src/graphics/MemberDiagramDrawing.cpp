@@ -118,8 +118,8 @@ void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas&
         [scale, axis](double fraction, double value) {
           return Point{fraction, axis + value * scale};
         },
-        kFillLines, 0.12);
-    // The joints' values, beside the member's ends.
+        kFillLines, ExtremeLabels{0.12, 0, false});
+    // The joints' values, beside the member's ends; the curve labels only extremes between them.
     canvas.SetForeColor(kLightCyan);
     PrintTextAt(canvas, -0.15, axis + d.StartValues[i] * scale + 0.05,
                 DiagramLabel(d.StartValues[i]));

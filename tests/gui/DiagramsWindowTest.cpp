@@ -94,24 +94,29 @@ class DiagramsWindowTest : public QObject {
     forces.show();
     // The fourth row is the end joint of member 2, the loaded beam.
     forces.Grid()->setCurrentIndex(forces.Grid()->model()->index(3, 2));
-    bool opened = false;
-    QTimer::singleShot(0, [&opened] {
+    // What the member window showed, read while it is open and checked once it has closed.
+    QString title, copied;
+    bool drawn = false;
+    int rows = 0;
+    QTimer::singleShot(0, [&] {
       auto* member = qobject_cast<MemberDiagramWindow*>(QApplication::activeModalWidget());
-      QVERIFY(member);
-      opened = true;
-      QVERIFY(member->windowTitle().startsWith("Member 2 "));
-      QVERIFY(!member->Picture()->Strokes().empty());
-      QVERIFY(member->Grid()->rowCount() > 11);
+      if (!member) return;
+      title = member->windowTitle();
+      drawn = !member->Picture()->Strokes().empty();
+      rows = member->Grid()->rowCount();
       member->Grid()->selectAll();
       QTest::keySequence(member->Grid(), QKeySequence::Copy);
-      const QString copied = QApplication::clipboard()->text();
-      QVERIFY(copied.startsWith("x\tSection\tN\tV\tM\n"));
-      QVERIFY(copied.contains("max M"));
+      copied = QApplication::clipboard()->text();
       Snap(member, "member-window-portal-frame-2");
       member->accept();
     });
     forces.findChild<QPushButton*>("DiagramsB")->click();
-    QVERIFY(opened);
+    QVERIFY(title.startsWith("Member 2 "));
+    QVERIFY(drawn);
+    QVERIFY(rows > 11);
+    // Member 2 runs from joint 2; the copy starts at its first row and holds its extremes.
+    QVERIFY(copied.startsWith("0\tjoint 2\t"));
+    QVERIFY(copied.contains("max M"));
   }
 
   void memberWindowOfEveryExample() {

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -66,8 +67,12 @@ MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDi
   column->addWidget(close, 0, Qt::AlignHCenter);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(picture_, 1);
-  layout->addLayout(column, 1);
-  resize(1200, 720);
+  layout->addLayout(column);
+  // Wide enough for every column of the table beside the picture.
+  int tableWidth = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < cols; ++c) tableWidth += grid_->columnWidth(c);
+  grid_->setMinimumWidth(tableWidth);
+  resize(picture_->minimumWidth() + tableWidth + 60, 720);
 }
 
 bool MemberDiagramWindow::eventFilter(QObject* watched, QEvent* event) {
