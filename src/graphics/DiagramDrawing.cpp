@@ -144,7 +144,8 @@ std::string DiagramLabel(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.4g", value);
   float rounded = 0;
-  std::sscanf(text, "%g", &rounded);
+  // A value beyond single precision keeps its plain text ("inf" for an overflow).
+  if (std::sscanf(text, "%g", &rounded) != 1 || !std::isfinite(rounded)) return text;
   return FormatShortest(rounded);
 }
 

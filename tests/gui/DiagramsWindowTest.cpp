@@ -89,6 +89,11 @@ class DiagramsWindowTest : public QObject {
     window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str"));
     window.Refresh();
     window.Action(M::MnuAna)->trigger();
+    // The report's choice sits with Print and reaches the Print command.
+    QVERIFY(window.PrintDiagramsOption()->isVisible());
+    QVERIFY(!window.Commands().Choices().Diagrams);
+    window.PrintDiagramsOption()->trigger();
+    QVERIFY(window.Commands().Choices().Diagrams);
 
     ResultsWindow forces(FormId::MbForce, model, messages);
     forces.show();
