@@ -127,7 +127,8 @@ void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas&
   }
   canvas.SetForeColor(kWhite);
   PrintTextAt(canvas, -0.28, -strips - 0.4,
-              "Positive values above each axis; x from the beginning joint (left)");
+              "Positive values above each axis, each diagram to its own scale; x from the "
+              "beginning joint (left)");
 }
 
 }  // namespace stavelorn

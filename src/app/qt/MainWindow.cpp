@@ -1,13 +1,11 @@
 #include "app/qt/MainWindow.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,11 +14,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
-#include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
-#include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "reports/qt/QtReportPrinter.h"
 
@@ -311,58 +307,6 @@ void MainWindow::Redraw() {
   if (model_.JointCount < 1) canvas_->Cls();
   PlotStructure(model_, *canvas_, FormId::mcas, messages_);
   if (shownDiagram_) DrawDiagram();
-}
-
-void MainWindow::FillDiagramsMenu() {
-  diagramsMenu_->clear();
-  diagramsMenuType_ = model_.StructType;
-  auto* group = new QActionGroup(diagramsMenu_);
-  auto add = [this, group](const QString& text, const QString& name,
-                           std::optional<DiagramQuantity> quantity) {
-    QAction* action = diagramsMenu_->addAction(text);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    action->setChecked(quantity == shownDiagram_);
-    group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, quantity] { ShowDiagram(quantity); });
-  };
-  add("&None", "MnuDiagNone", std::nullopt);
-  for (DiagramQuantity q : QuantitiesOfType(model_.StructType)) {
-    const QString name = QString::fromStdString(QuantityName(model_.StructType, q));
-    add("&" + name + "   " + QuantityCaption(q), "MnuDiag" + name, q);
-  }
-  diagramsMenu_->addSeparator();
-  QAction* member = diagramsMenu_->addAction("&Member Diagrams...");
-  member->setObjectName("MnuDiagMember");
-  connect(member, &QAction::triggered, this, [this] {
-    bool ok = false;
-    const int m = QInputDialog::getInt(this, "Member Diagrams", "Member number:", 1, 1,
-                                       std::max<int>(model_.MemberCount, 1), 1, &ok);
-    if (ok) OpenMemberDiagrams(m);
-  });
-}
-
-void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
-  shownDiagram_ = quantity;
-  diagramCanvas_->setVisible(quantity.has_value());
-  for (QAction* action : diagramsMenu_->actions())
-    if (action->isCheckable())
-      action->setChecked(
-          action->objectName() ==
-          (quantity ? "MnuDiag" + QString::fromStdString(QuantityName(model_.StructType, *quantity))
-                    : QString("MnuDiagNone")));
-  ArrangeLayout();
-  if (quantity) DrawDiagram();
-}
-
-void MainWindow::DrawDiagram() {
-  RunDrawing("Error in Diagrams", messages_, [this] {
-    DrawStructureDiagrams(model_, BuildMemberDiagrams(model_), *shownDiagram_, *diagramCanvas_);
-  });
-}
-
-void MainWindow::OpenMemberDiagrams(int member) {
-  ShowMemberDiagrams(member, model_, this);
 }
 
 void MainWindow::SavePicture() {
