@@ -153,6 +153,8 @@ std::string PositiveSide(const std::string& typeCode, DiagramQuantity q) {
   if (IsTruss(typeCode)) return "left of each bar, seen from its beginning joint";
   if (q == DiagramQuantity::Vz || q == DiagramQuantity::My) return "local +z side";
   if (typeCode == "Beam") return "upper side";
+  if (typeCode == "PFrame") return "local +y side: left, seen from the beginning joint";
+  if (typeCode == "Grid") return "local +y side: upward";
   return "local +y side";
 }
 
