@@ -87,16 +87,19 @@ void FillExtremes(MemberDiagram& d) {
 }  // namespace
 
 Cubic SlopeOf(const DiagramPiece& piece, DiagramQuantity q) {
-  auto of = [&piece](DiagramQuantity quantity) {
+  auto of = [&piece](DiagramQuantity quantity) -> const Cubic& {
     return piece.Q[static_cast<std::size_t>(Index(quantity))];
   };
+  // A straight stretch has no extreme inside it, even where a shear that is 0 up to the
+  // analysis's round-off happens to change sign.
+  const Cubic& p = of(q);
+  if (p.C[2] == 0 && p.C[3] == 0) return Cubic{};
   if (q == DiagramQuantity::Mz) return of(DiagramQuantity::Vy);
   if (q == DiagramQuantity::My) {
     Cubic slope = of(DiagramQuantity::Vz);
     for (double& c : slope.C) c = -c;
     return slope;
   }
-  const Cubic& p = of(q);
   return Cubic{{p.C[1], 2 * p.C[2], 3 * p.C[3], 0}};
 }
 

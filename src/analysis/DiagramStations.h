@@ -10,7 +10,7 @@ namespace stavelorn {
 
 // The slope of a quantity over a piece: a bending moment's is its shear (dMz/dx = Vy,
 // dMy/dx = -Vz), so that a moment's extreme lies where the shear diagram itself is zero; the
-// other quantities' is the derivative of their own polynomial.
+// other quantities' is the derivative of their own polynomial. A straight stretch has none (0).
 Cubic SlopeOf(const DiagramPiece& piece, DiagramQuantity q);
 
 // Where a slope of degree 2 or less changes sign strictly inside (0, length), ascending.
