@@ -26,6 +26,7 @@ std::optional<MemberAxes> MemberLocalAxes(const ModelStore& model, int member) {
     // each type lays its coordinates out in its own order.
     const auto& t = geometry.Transform;
     MemberAxes axes;
+    axes.Length = geometry.Length;
     switch (kind) {
       case StructKind::Beam:
         // A beam's [T] is the identity over its own coordinates; its axis is X.

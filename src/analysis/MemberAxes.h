@@ -13,6 +13,7 @@ namespace stavelorn {
 struct MemberAxes {
   using Vector = std::array<double, 3>;  // components along global X, Y, Z
   Vector X{}, Y{}, Z{};
+  double Length = 0;  // the member's length, from its joints
   // Which axes the type's end forces use: x and y for plane types (z is the plane's normal,
   // about which plane moments turn), x alone for a space truss, all three otherwise.
   bool HasY = true, HasZ = true;

@@ -37,6 +37,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuJtDispl, "MnuJtDispl", "Joint &Displacements", kTop, false},
     {M::MnuMemForce, "MnuMemForce", "Member &Forces", kTop, false},
     {M::MnuReact, "MnuReact", "&Reactions", kTop, false},
+    {M::MnuDiagrams, "MnuDiagrams", "Dia&grams", kTop, false},
     {M::MnuEditData, "MnuEditData", "&Edit Data", kTop, false},
     {M::MnuHelp, "MnuHelp", "&Help", kTop, false},
     {M::Label8, "Label8", "", kTop, false},
@@ -132,15 +133,16 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
   if (m.AnalysisStatus != kAnalysisComplete) return;
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Hide(item);
-  for (M item : {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact}) Show(item);
+  for (M item : {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams})
+    Show(item);
   // Only plane drawings show a deformed shape to scale.
   if (m.StructType == "Beam" || m.StructType == "PTruss" || m.StructType == "PFrame")
     for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
 }
 
 void MenuState::AfterEditData() {
-  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData, M::Label8, M::Combo1,
-                 M::ReDraw})
+  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuEditData,
+                 M::Label8, M::Combo1, M::ReDraw})
     Hide(item);
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Show(item);

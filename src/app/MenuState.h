@@ -40,6 +40,7 @@ enum class MenuItem : std::size_t {
   MnuJtDispl,
   MnuMemForce,
   MnuReact,
+  MnuDiagrams,  // the internal-force diagrams, offered with the other results
   MnuEditData,
   MnuHelp,
   // The deflection multiplier controls follow the same rules as the menus.

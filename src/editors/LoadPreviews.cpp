@@ -38,6 +38,7 @@ class OneColourCanvas : public Canvas {
   void SetCurrentY(double y) override { y_ = y; }
   double CurrentY() const override { return y_; }
   void PrintNumber(double) override {}
+  void PrintText(const std::string&) override {}
   void Refresh() override {}
   void SetForeColor(int) override {}
   void SetFontItalic(bool) override {}

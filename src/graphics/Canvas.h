@@ -9,13 +9,15 @@ namespace stavelorn {
 
 // Colours of the classic 16-colour palette that the drawings use, by their palette numbers.
 enum PaletteColour : int {
+  kDarkGray = 8,       // the light filling of internal-force diagrams
   kLightBlue = 9,      // the mechanism mode of a structure that cannot be analysed
   kLightGreen = 10,    // member loads in the member-load preview
   kLightCyan = 11,     // the structure, and supports after an analysis
   kLightRed = 12,      // supports before an analysis, displaced supports, deformed shape
   kLightMagenta = 13,  // joint loads
   kYellow = 14,        // member loads, members in the member-data previews
-  kBrightWhite = 15,   // the joint or member under the mouse, the local-axes legend
+  kBrightWhite = 15,   // the joint or member under the mouse, the local-axes legend;
+                       // internal-force diagrams, their labels and legends
 };
 
 struct Rgb {
@@ -53,6 +55,8 @@ class Canvas {
   // Prints a number at the text position in ForeColor: a blank for the sign of a positive
   // number (a minus otherwise) followed by the number, e.g. " 12" or "-0.5".
   virtual void PrintNumber(double value) = 0;
+  // Prints a text at the text position in ForeColor, as it is (labels and legends).
+  virtual void PrintText(const std::string& text) = 0;
 
   // Asks for the picture to be shown again now (after a preview changed under a dialog).
   virtual void Refresh() = 0;

@@ -15,6 +15,8 @@ Rgb PaletteRgb(int colour) {
     case kLightRed: return {255, 0, 0};
     case kLightMagenta: return {255, 0, 255};
     case kYellow: return {255, 255, 0};
+    case kDarkGray: return {128, 128, 128};
+    case kBrightWhite: return {255, 255, 255};
     default: return {255, 255, 255};
   }
 }

@@ -42,6 +42,7 @@ class RecordingCanvas : public Canvas {
   void SetCurrentY(double y) override { currentY_ = y; }
   double CurrentY() const override { return currentY_; }
   void PrintNumber(double value) override;
+  void PrintText(const std::string& text) override;
   void Refresh() override { Changed(); }
   void SetForeColor(int colour) override { foreColor_ = colour; }
   void SetFontItalic(bool italic) override { italic_ = italic; }

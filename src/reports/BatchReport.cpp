@@ -15,7 +15,7 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kUsage[] = "usage: stavelorn-report [--json] FILE.str\n";
+constexpr char kUsage[] = "usage: stavelorn-report [--diagrams] [--json] FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -38,6 +38,7 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
 
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool json = false;
+  bool diagrams = false;
   std::vector<std::string> files;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
@@ -51,6 +52,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   for (const std::string& arg : args) {
     if (arg == "--json")
       json = true;
+    else if (arg == "--diagrams")
+      diagrams = true;
     else if (!arg.empty() && arg[0] == '-')
       return err << "stavelorn-report: unknown option " << arg << '\n' << kUsage, kExitUsage;
     else
@@ -78,13 +81,16 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision) << std::flush;
+    out << ResultsJson(model, run.UsedDoublePrecision, diagrams) << std::flush;
     return out ? status : kExitOutputFailed;
   }
   TextReportPrinter printer(out);
   ConsoleMessages messages(err);
-  return PrintReport(model, printer, messages) == PrintOutcome::Printed ? status
-                                                                        : kExitOutputFailed;
+  PrintOptions options(model);
+  options.Choose(ReportSection::Diagrams, diagrams);
+  return PrintReport(model, printer, messages, options) == PrintOutcome::Printed
+             ? status
+             : kExitOutputFailed;
 }
 
 }  // namespace stavelorn

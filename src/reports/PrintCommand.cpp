@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "reports/DiagramsReport.h"
 #include "reports/InputReport.h"
 #include "reports/ReportLine.h"
 #include "reports/ResultsReport.h"
@@ -94,6 +95,7 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 
     if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
     if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
+    if (options.Chosen(ReportSection::Diagrams)) PrintDiagramsReport(model, guarded);
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

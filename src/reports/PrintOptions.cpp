@@ -11,6 +11,7 @@ using S = ReportSection;
 const std::array<ReportSectionInfo, kReportSectionCount> kSections = {{
     {S::InputData, "InputData", "&Input data"},
     {S::Results, "Results", "&Results"},
+    {S::Diagrams, "Diagrams", "&Diagrams"},
 }};
 
 }  // namespace
@@ -22,8 +23,10 @@ const std::array<ReportSectionInfo, kReportSectionCount>& ReportSections() {
 PrintOptions::PrintOptions(const ModelStore& model) {
   available_[Index(S::InputData)] = true;
   // Results exist only after an analysis that completed; the report prints none otherwise.
-  available_[Index(S::Results)] = model.AnalysisStatus == kAnalysisComplete;
-  chosen_ = available_;
+  const bool analysed = model.AnalysisStatus == kAnalysisComplete;
+  available_[Index(S::Results)] = available_[Index(S::Diagrams)] = analysed;
+  chosen_[Index(S::InputData)] = true;
+  chosen_[Index(S::Results)] = analysed;
 }
 
 void PrintOptions::Choose(ReportSection section, bool chosen) {

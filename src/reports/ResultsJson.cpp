@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/MechanismMode.h"
+#include "analysis/MemberDiagrams.h"
 #include "reports/ResultValues.h"
 
 namespace stavelorn {
@@ -77,7 +78,39 @@ std::string MechanismJson(const ModelStore& model) {
 
 }  // namespace
 
-std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
+std::string DiagramsJson(const ModelStore& model) {
+  std::string out = "[";
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+  auto number = [](double value) { return JsonNumber(static_cast<float>(value)); };
+  for (std::size_t m = 0; m < diagrams.size(); ++m) {
+    const MemberDiagram& d = diagrams[m];
+    out += (m ? ",\n  " : "\n  ") + std::string("{\"member\": ") + std::to_string(d.Member) +
+           ", \"length\": " + number(d.Length) + ",\n   \"stations\": [";
+    for (std::size_t i = 0; i < d.Stations.size(); ++i) {
+      const DiagramStation& s = d.Stations[i];
+      out += (i ? ",\n    " : "\n    ") + std::string("{\"x\": ") + number(s.X);
+      // The two sections at a concentrated load share their x.
+      if (s.Side != StationSide::At)
+        out += s.Side == StationSide::Before ? ", \"side\": \"before\"" : ", \"side\": \"after\"";
+      for (DiagramQuantity q : d.Quantities)
+        out += ", " + JsonString(QuantityName(model.StructType, q)) + ": " +
+               number(s.Values[static_cast<std::size_t>(Index(q))]);
+      out += "}";
+    }
+    out += "],\n   \"extremes\": [";
+    for (std::size_t i = 0; i < d.Extremes.size(); ++i) {
+      const DiagramExtreme& e = d.Extremes[i];
+      out += (i ? ",\n    " : "\n    ") + std::string("{\"quantity\": ") +
+             JsonString(QuantityName(model.StructType, e.Quantity)) + ", \"kind\": \"" +
+             (e.Maximum ? "max" : "min") + "\", \"x\": " + number(e.X) +
+             ", \"value\": " + number(e.Value) + "}";
+    }
+    out += "]}";
+  }
+  return out + (diagrams.empty() ? "]" : "\n ]");
+}
+
+std::string ResultsJson(const ModelStore& model, bool doublePrecision, bool withDiagrams) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
   if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";
@@ -104,8 +137,9 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
          ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
          ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
          ",\n \"memberEndForces\": " + Entries("member", forces) +
-         ",\n \"supportReactions\": " + Entries("joint", reactions) + "}\n";
-  return out;
+         ",\n \"supportReactions\": " + Entries("joint", reactions);
+  if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model);
+  return out + "}\n";
 }
 
 }  // namespace stavelorn

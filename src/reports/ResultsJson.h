@@ -16,7 +16,15 @@ namespace stavelorn {
 // the status and the type code after any other outcome, with a "mechanism" object when the
 // model holds the mechanism mode of a failed analysis: "mode", every joint with one value per
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
-// "Joint 4 X Translation". Ends with a line feed.
-std::string ResultsJson(const ModelStore& model, bool doublePrecision = false);
+// "Joint 4 X Translation". Ends with a line feed. With `withDiagrams` a completed analysis also
+// gives "diagrams" (see DiagramsJson).
+std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
+                        bool withDiagrams = false);
+
+// The internal-force diagrams of every member: [{"member": 1, "length": L, "stations": [{"x": 0,
+// "N": ..., "V": ..., "M": ...}, ...], "extremes": [{"quantity": "M", "kind": "max", "x": ...,
+// "value": ...}, ...]}, ...], with the quantities of the model's type named as the diagrams name
+// them. The two sections at a concentrated load carry "side": "before" or "after".
+std::string DiagramsJson(const ModelStore& model);
 
 }  // namespace stavelorn

@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/MemberDiagrams.h"
+#include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
 #include "model/ModelStore.h"
@@ -27,10 +29,16 @@ void RunPipelineOn(const std::string& fileText) {
   std::ostringstream pages;
   TextReportPrinter printer(pages);
   ScriptedMessages messages;
-  PrintReport(model, printer, messages);
+  PrintOptions options(model);
+  options.Choose(ReportSection::Diagrams, true);
+  PrintReport(model, printer, messages, options);
 
   RecordingCanvas canvas;
   PlotStructure(model, canvas, FormId::mcas, messages);
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+  for (DiagramQuantity q : QuantitiesOfType(model.StructType))
+    DrawStructureDiagrams(model, diagrams, q, canvas);
+  if (!diagrams.empty()) DrawMemberDiagrams(model, diagrams.front(), canvas);
 }
 
 }  // namespace stavelorn

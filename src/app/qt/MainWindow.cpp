@@ -123,6 +123,9 @@ void MainWindow::BuildControls() {
   projectFile_ = new QLabel(this);
   projectFile_->setObjectName("ProjectFile");
   statusBar()->addWidget(projectFile_, 1);
+  diagramCanvas_ = new PictureBox(central);
+  diagramCanvas_->setObjectName("DiagramPic");
+  diagramCanvas_->hide();
 }
 
 void MainWindow::BuildMenus() {
@@ -133,7 +136,8 @@ void MainWindow::BuildMenus() {
     QAction* action = nullptr;
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
-      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp) {
+      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp ||
+          info.Item == M::MnuDiagrams) {
         QMenu* menu = menuBar()->addMenu(info.Caption);
         menus[info.Item] = menu;
         action = menu->menuAction();
@@ -160,6 +164,7 @@ void MainWindow::BuildMenus() {
   menus.at(M::MnuProj)->insertAction(actions_[static_cast<std::size_t>(M::MnuH2)], savePicture_);
   connect(savePicture_, &QAction::triggered, this, &MainWindow::SavePicture);
   BuildViewMenu(menus.at(M::MnuHelp));
+  diagramsMenu_ = menus.at(M::MnuDiagrams);
   connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
     commands_.LoadsMenuOpened();
     Refresh();
@@ -254,6 +259,11 @@ void MainWindow::Refresh() {
   actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(!commands_.Recent().Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
   KeepRecentProjects();
+  if (menus.Visible(M::MnuDiagrams)) {
+    if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
+  } else if (shownDiagram_) {
+    ShowDiagram(std::nullopt);  // the results it drew are gone
+  }
   labels_[8]->setVisible(menus.Visible(M::Label8));
   combo_->setVisible(menus.Visible(M::Combo1));
   redraw_->setVisible(menus.Visible(M::ReDraw));
@@ -285,6 +295,15 @@ void MainWindow::ArrangeLayout() {
     canvasWidth = canvasHeight;
   else
     canvasHeight = canvasWidth;
+  // A chosen diagram shares the room with the structure, the two squares side by side.
+  const bool diagram = !diagramCanvas_->isHidden();
+  if (diagram) {
+    canvasWidth = (width - Px(kCanvasLeft) - Px(100)) / 2;
+    canvasHeight = height - canvasTop - Px(1000);
+    canvasWidth = canvasHeight = std::min(canvasWidth, canvasHeight);
+    diagramCanvas_->setGeometry(Px(kCanvasLeft) + std::max(canvasWidth, 0) + Px(100), canvasTop,
+                                std::max(canvasWidth, 0), std::max(canvasHeight, 0));
+  }
   canvas_->setGeometry(Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0),
                        std::max(canvasHeight, 0));
 
@@ -375,9 +394,16 @@ void MainWindow::Redraw() {
   DrawingView view;
   PlotStructure(model_, *canvas_, FormId::mcas, messages_, view);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
+  if (shownDiagram_) DrawDiagram();
 }
 
 void MainWindow::OpenMemberWindow(int member) {
+  // After an analysis the member's own window shows its diagrams and loads; before one, a box
+  // shows its data.
+  if (model_.AnalysisStatus == kAnalysisComplete) {
+    OpenMemberDiagrams(member);
+    return;
+  }
   const std::string text = PickedItemText(model_, {PickedItem::Kind::Member, member});
   if (!text.empty()) messages_.ShowInformation("Member " + std::to_string(member), text);
 }

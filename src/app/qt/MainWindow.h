@@ -7,7 +7,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "analysis/MemberDiagrams.h"
 #include "app/ProjectCommands.h"
 #include "graphics/qt/PictureBox.h"
 #include "model/ModelStore.h"
@@ -37,6 +39,13 @@ class MainWindow : public QMainWindow, public CommandWindows {
   PictureBox* Canvas() const { return canvas_; }
   // The "Local Axes" toggle of the View menu.
   QAction* LocalAxesAction() const { return localAxes_; }
+  // The internal-force diagram beside the structure, shown while a diagram is chosen.
+  PictureBox* DiagramCanvas() const { return diagramCanvas_; }
+  QMenu* DiagramsMenu() const { return diagramsMenu_; }
+  // Draws the diagram of `quantity` beside the structure, or none.
+  void ShowDiagram(std::optional<DiagramQuantity> quantity);
+  // Opens the member window of member `member` (after an analysis).
+  void OpenMemberDiagrams(int member);
 
   // Shows the commands' menus, labels and multiplier text.
   void Refresh();
@@ -73,6 +82,9 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void BuildViewMenu(QMenu* before);
   void FillRecentMenu();
   void KeepRecentProjects();
+  // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
+  void FillDiagramsMenu();
+  void DrawDiagram();
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -90,6 +102,10 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QAction* localAxes_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QLabel* projectFile_ = nullptr;
+  PictureBox* diagramCanvas_ = nullptr;
+  QMenu* diagramsMenu_ = nullptr;
+  std::string diagramsMenuType_;  // the type the Diagrams menu was filled for
+  std::optional<DiagramQuantity> shownDiagram_;
   bool restoringMultiplier_ = false;
 };
 

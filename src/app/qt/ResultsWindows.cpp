@@ -15,6 +15,8 @@
 #include <cmath>
 #include <utility>
 
+#include "app/MemberDiagramTable.h"
+#include "app/qt/MemberDiagramWindow.h"
 #include "editors/qt/FixedGridView.h"
 #include "graphics/Drawing.h"
 #include "graphics/qt/PictureBox.h"
@@ -122,6 +124,17 @@ void ResultsWindow::Build() {
     auto* label3 = new QLabel(this);
     label3->setObjectName("Label3");
     label3->hide();
+    // The member window of the member whose row is current, or of the row double-clicked.
+    diagrams_ = new QPushButton("Diagrams...", this);
+    diagrams_->setObjectName("DiagramsB");
+    diagrams_->setAutoDefault(false);
+    auto open = [this](int viewRow) {
+      ShowMemberDiagrams(MemberOfForceRow(model_, std::max(viewRow, 0) + 1), model_, this);
+    };
+    connect(diagrams_, &QPushButton::clicked, this,
+            [this, open] { open(view_->currentIndex().row()); });
+    connect(view_, &QTableView::doubleClicked, this,
+            [open](const QModelIndex& index) { open(index.row()); });
   }
 }
 
@@ -150,7 +163,8 @@ void ResultsWindow::Arrange() {
   const int gap = Px(100);
   const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
   const int closeWidth = close_->sizeHint().width() + Px(600);
-  const int columnWidth = std::max({view_->width(), closeWidth, label1_->sizeHint().width(),
+  const int buttonsWidth = diagrams_ ? 2 * closeWidth + gap : closeWidth;
+  const int columnWidth = std::max({view_->width(), buttonsWidth, label1_->sizeHint().width(),
                                     label2_->sizeHint().width()}) +
                           4 * gap;
   const int gridTop =
@@ -174,7 +188,11 @@ void ResultsWindow::Arrange() {
   centre(label2_, label1_->y() + label1_->height() + gap);
   view_->move((area - view_->width()) / 2, gridTop);
   close_->resize(closeWidth, buttonHeight);
-  close_->move((area - closeWidth) / 2, height() - gap - buttonHeight);
+  close_->move((area - buttonsWidth) / 2, height() - gap - buttonHeight);
+  if (diagrams_) {
+    diagrams_->resize(closeWidth, buttonHeight);
+    diagrams_->move(close_->x() + closeWidth + gap, close_->y());
+  }
   if (canvas) {
     const int square = std::min(width() - area - gap, height() - 2 * gap);
     canvas_->setGeometry(area, gap, square, square);

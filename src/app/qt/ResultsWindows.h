@@ -1,8 +1,9 @@
 // The results windows Disp, MbForce and Reac: the project title (Label1), the heading (Label2),
 // the grid Grid1 of the results table and the CloseB button; Disp also draws the structure and
 // its deformed shape on its canvas Pic1 (hidden for space frames), MbForce keeps a canvas Pic1
-// and a label Label3 that stay hidden. The selected cells can be copied (Ctrl+C) as
-// tab-separated text for a spreadsheet.
+// and a label Label3 that stay hidden, and a DiagramsB button that opens the member window of the
+// selected member (as does a double-click on one of its rows). The selected cells can be copied
+// (Ctrl+C) as tab-separated text for a spreadsheet.
 #pragma once
 
 #include <QDialog>
@@ -56,7 +57,8 @@ class ResultsWindow : public QDialog {
   QTableView* view_ = nullptr;
   QPushButton* close_ = nullptr;
   PictureBox* canvas_ = nullptr;
-  double unit_ = 1.0 / 15;  // pixels per twip
+  QPushButton* diagrams_ = nullptr;  // MbForce only
+  double unit_ = 1.0 / 15;           // pixels per twip
 };
 
 // Shows the results window `form` modally over `parent` and returns once it has been closed.

@@ -1,0 +1,66 @@
+// The main window's Diagrams menu: no diagram or one quantity drawn on the picture beside the
+// structure, and the member window of a member the user names.
+#include <QAction>
+#include <QActionGroup>
+#include <QInputDialog>
+#include <QMenu>
+
+#include "app/qt/MainWindow.h"
+#include "app/qt/MemberDiagramWindow.h"
+#include "graphics/DiagramDrawing.h"
+
+namespace stavelorn {
+
+void MainWindow::FillDiagramsMenu() {
+  diagramsMenu_->clear();
+  diagramsMenuType_ = model_.StructType;
+  auto* group = new QActionGroup(diagramsMenu_);
+  auto add = [this, group](const QString& text, const QString& name,
+                           std::optional<DiagramQuantity> quantity) {
+    QAction* action = diagramsMenu_->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setChecked(quantity == shownDiagram_);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, quantity] { ShowDiagram(quantity); });
+  };
+  add("&None", "MnuDiagNone", std::nullopt);
+  for (DiagramQuantity q : QuantitiesOfType(model_.StructType)) {
+    const QString name = QString::fromStdString(QuantityName(model_.StructType, q));
+    add("&" + name + "   " + QuantityCaption(q), "MnuDiag" + name, q);
+  }
+  diagramsMenu_->addSeparator();
+  QAction* member = diagramsMenu_->addAction("&Member Diagrams...");
+  member->setObjectName("MnuDiagMember");
+  connect(member, &QAction::triggered, this, [this] {
+    bool ok = false;
+    const int m = QInputDialog::getInt(this, "Member Diagrams", "Member number:", 1, 1,
+                                       std::max<int>(model_.MemberCount, 1), 1, &ok);
+    if (ok) OpenMemberDiagrams(m);
+  });
+}
+
+void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
+  shownDiagram_ = quantity;
+  diagramCanvas_->setVisible(quantity.has_value());
+  for (QAction* action : diagramsMenu_->actions())
+    if (action->isCheckable())
+      action->setChecked(
+          action->objectName() ==
+          (quantity ? "MnuDiag" + QString::fromStdString(QuantityName(model_.StructType, *quantity))
+                    : QString("MnuDiagNone")));
+  ArrangeLayout();
+  if (quantity) DrawDiagram();
+}
+
+void MainWindow::DrawDiagram() {
+  RunDrawing("Error in Diagrams", messages_, [this] {
+    DrawStructureDiagrams(model_, BuildMemberDiagrams(model_), *shownDiagram_, *diagramCanvas_);
+  });
+}
+
+void MainWindow::OpenMemberDiagrams(int member) {
+  ShowMemberDiagrams(member, model_, this);
+}
+
+}  // namespace stavelorn

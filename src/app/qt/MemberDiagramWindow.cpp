@@ -1,0 +1,113 @@
+#include "app/qt/MemberDiagramWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/MemberDiagramTable.h"
+#include "graphics/DiagramDrawing.h"
+#include "graphics/qt/PictureBox.h"
+
+namespace stavelorn {
+
+MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDiagram& diagram,
+                                         QWidget* parent)
+    : QDialog(parent), table_(BuildMemberDiagramTable(model, diagram)) {
+  setObjectName("MemberDiagrams");
+  setWindowTitle(QString::fromStdString(table_.Caption));
+
+  picture_ = new PictureBox(this);
+  picture_->setObjectName("Pic1");
+  picture_->setMinimumSize(480, 560);
+  DrawMemberDiagrams(model, diagram, *picture_);
+
+  auto* title = new QLabel(QString::fromStdString(table_.Label1), this);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  auto* heading = new QLabel(QString::fromStdString(table_.Label2), this);
+
+  const int rows = table_.Rows() - 1, cols = table_.Cols();
+  grid_ = new QTableWidget(rows, cols, this);
+  grid_->setObjectName("Grid1");
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->verticalHeader()->hide();
+  for (int c = 0; c < cols; ++c) {
+    const auto col = static_cast<std::size_t>(c);
+    grid_->setHorizontalHeaderItem(
+        c, new QTableWidgetItem(QString::fromStdString(table_.Cells[0][col])));
+    for (int r = 1; r <= rows; ++r) {
+      auto* item = new QTableWidgetItem(
+          QString::fromStdString(table_.Cells[static_cast<std::size_t>(r)][col]));
+      item->setTextAlignment(PlaceOf(table_, r, c) == CellPlace::Right
+                                 ? Qt::AlignRight | Qt::AlignVCenter
+                                 : Qt::AlignLeft | Qt::AlignVCenter);
+      grid_->setItem(r - 1, c, item);
+    }
+  }
+  grid_->resizeColumnsToContents();
+  grid_->installEventFilter(this);
+
+  auto* close = new QPushButton("Close", this);
+  close->setObjectName("CloseB");
+  close->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* column = new QVBoxLayout;
+  column->addWidget(title);
+  column->addWidget(heading);
+  column->addWidget(grid_, 1);
+  column->addWidget(close, 0, Qt::AlignHCenter);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(picture_, 1);
+  layout->addLayout(column);
+  // Wide enough for every column of the table beside the picture.
+  int tableWidth = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < cols; ++c) tableWidth += grid_->columnWidth(c);
+  grid_->setMinimumWidth(tableWidth);
+  resize(picture_->minimumWidth() + tableWidth + 60, 720);
+}
+
+bool MemberDiagramWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    QApplication::clipboard()->setText(SelectedText());
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+QString MemberDiagramWindow::SelectedText() const {
+  const QList<QTableWidgetSelectionRange> ranges = grid_->selectedRanges();
+  if (ranges.isEmpty()) return {};
+  int top = ranges[0].topRow(), bottom = ranges[0].bottomRow();
+  int left = ranges[0].leftColumn(), right = ranges[0].rightColumn();
+  for (const QTableWidgetSelectionRange& range : ranges) {
+    top = std::min(top, range.topRow());
+    bottom = std::max(bottom, range.bottomRow());
+    left = std::min(left, range.leftColumn());
+    right = std::max(right, range.rightColumn());
+  }
+  // The grid counts data rows from 0; the table counts its heading as row 0.
+  return QString::fromStdString(
+      CopyCells(table_, top + 1, left, bottom + 1, right, [this](int row, int col) {
+        const QTableWidgetItem* cell = grid_->item(row - 1, col);
+        return cell && cell->isSelected();
+      }));
+}
+
+void ShowMemberDiagrams(int member, const ModelStore& model, QWidget* parent) {
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+  if (member < 1 || member > static_cast<int>(diagrams.size())) return;
+  MemberDiagramWindow window(model, diagrams[static_cast<std::size_t>(member - 1)], parent);
+  window.exec();
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,44 @@
+// The member window: one member's internal-force diagrams one above another, its loads drawn on
+// it, beside the table of their values at the tenth points, extremes and loads. The selected
+// cells copy (Ctrl+C) as tab-separated text.
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/MemberDiagrams.h"
+#include "app/ResultTables.h"
+#include "model/ModelStore.h"
+
+class QTableWidget;
+
+namespace stavelorn {
+
+class PictureBox;
+
+class MemberDiagramWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // `diagram` is one of BuildMemberDiagrams(model).
+  MemberDiagramWindow(const ModelStore& model, const MemberDiagram& diagram,
+                      QWidget* parent = nullptr);
+
+  PictureBox* Picture() const { return picture_; }
+  QTableWidget* Grid() const { return grid_; }
+  const ResultTable& Table() const { return table_; }
+  // The selected cells as tab-separated text; also put on the clipboard by Ctrl+C.
+  QString SelectedText() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ResultTable table_;
+  PictureBox* picture_ = nullptr;
+  QTableWidget* grid_ = nullptr;
+};
+
+// Opens the member window of member `member` modally over `parent`, when the model holds a
+// completed analysis and has that member; otherwise does nothing.
+void ShowMemberDiagrams(int member, const ModelStore& model, QWidget* parent);
+
+}  // namespace stavelorn

@@ -1,0 +1,213 @@
+// Internal-force diagrams against closed-form mechanics, and against the stored end forces: a
+// diagram built up from the beginning joint through the loads must arrive at the end joint's
+// stored values, which checks every load kind's direction against the analysis.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
+#include "analysis/MemberDiagrams.h"
+#include "model/ProjectFile.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using Q = DiagramQuantity;
+using testing::ModelFromText;
+
+std::vector<MemberDiagram> Diagrams(const std::string& text) {
+  ModelStore m = ModelFromText(text);
+  Analyze(m);
+  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  return BuildMemberDiagrams(m);
+}
+
+const DiagramExtreme& ExtremeOf(const MemberDiagram& d, Q q, bool maximum) {
+  for (const DiagramExtreme& e : d.Extremes)
+    if (e.Quantity == q && e.Maximum == maximum) return e;
+  throw std::logic_error("no such extreme");
+}
+
+// A beam of length L between a joint at 0 and one at L, with the given supports and loads.
+std::string Beam(const std::string& length, const std::string& supports, const std::string& loads) {
+  return "\"t\",\"Beam\"\n\"Joints\",2, 0, " + length + "\n\"Supports\"," + supports +
+         "\n\"Materials\",1, 200000000,0.000012\n\"Cross-Sections\",1, 0.0001\n"
+         "\"Members\",1, 1,2,1,1\n\"Member Loads\"," +
+         loads + "\n";
+}
+
+const std::string kPinned = "2, 1,1,0, 2,1,0";
+const std::string kFixedPinned = "2, 1,1,1, 2,1,0";
+const std::string kCantilever = "1, 1,1,1";
+
+// A space-frame cantilever of length 4 along X, fixed at its beginning, local axes = global.
+std::string SpaceCantilever(const std::string& load) {
+  return R"("t","SFrame"
+"Joints",2, 0,0,0, 4,0,0
+"Supports",1, 1,1,1,1,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
+"Members",1, 1,2,1,1,0
+"Member Loads",1, 1,)" +
+         load + "\n";
+}
+
+struct ClosedForm {
+  const char* name;
+  std::string model;
+  Q quantity;
+  bool maximum;
+  double x, value;
+};
+
+TEST(MemberDiagrams, ExtremesMatchClosedForms) {
+  const double root3 = std::sqrt(3.0);
+  const ClosedForm cases[] = {
+      // w = 2 on a simple span of 6: wL²/8 at midspan, wL/2 at the ends.
+      {"simple span M", Beam("6", kPinned, "1, 1,3,2,0,0,0"), Q::Mz, true, 3, 9},
+      {"simple span +V", Beam("6", kPinned, "1, 1,3,2,0,0,0"), Q::Vy, true, 0, 6},
+      {"simple span -V", Beam("6", kPinned, "1, 1,3,2,0,0,0"), Q::Vy, false, 6, -6},
+      // w = 1, L = 8, fixed at 0: 9wL²/128 at 5L/8, -wL²/8 at the wall.
+      {"propped sagging", Beam("8", kFixedPinned, "1, 1,3,1,0,0,0"), Q::Mz, true, 5, 4.5},
+      {"propped hogging", Beam("8", kFixedPinned, "1, 1,3,1,0,0,0"), Q::Mz, false, 0, -8},
+      // P = 10 at 3 on a cantilever of 4: -Pa at the wall, shear P up to the load.
+      {"cantilever M", Beam("4", kCantilever, "1, 1,1,10,0,3,0"), Q::Mz, false, 0, -30},
+      {"cantilever V", Beam("4", kCantilever, "1, 1,1,10,0,3,0"), Q::Vy, true, 0, 10},
+      // Intensity rising from 0 to w = 3 over a span of 9: wL²/(9√3) at L/√3.
+      {"triangle", Beam("9", kPinned, "1, 1,4,0,3,0,0"), Q::Mz, true, 9 / root3,
+       3 * 81 / (9 * root3)},
+      // A clockwise couple of 12 at 2 on a span of 6: M = -2x, then a jump of +12.
+      {"couple after", Beam("6", kPinned, "1, 1,2,12,0,2,0"), Q::Mz, true, 2, 8},
+      {"couple before", Beam("6", kPinned, "1, 1,2,12,0,2,0"), Q::Mz, false, 2, -4},
+      // A torque of 6 at 2 on a grid member of 6 fixed at both ends: the ends share it 4 : 2.
+      {"torque before",
+       R"("t","Grid"
+"Joints",2, 0,0, 6,0
+"Supports",2, 1,1,1,1, 2,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.0001,0.00005
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,7,6,0,2,0
+)",
+       Q::T, false, 0, -4},
+      // w = 2 along a cantilever of 5 towards its wall: compression growing to wL there.
+      {"axial load",
+       R"("t","PFrame"
+"Joints",2, 0,0, 5,0
+"Supports",1, 1,1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01,0.0001
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,6,2,0,0,0
+)",
+       Q::N, false, 0, -10},
+      // The other bending plane of a space frame: at the wall Vz is the load and My its moment.
+      {"type 8", SpaceCantilever("8,10,0,4,0"), Q::My, true, 0, 40},
+      {"type 10", SpaceCantilever("10,3,0,0,0"), Q::My, true, 0, 24},
+      {"type 10 Vz", SpaceCantilever("10,3,0,0,0"), Q::Vz, true, 0, 12},
+      {"type 11", SpaceCantilever("11,0,3,0,0"), Q::My, true, 0, 16},
+  };
+  for (const ClosedForm& c : cases) {
+    const std::vector<MemberDiagram> d = Diagrams(c.model);
+    ASSERT_EQ(d.size(), 1u) << c.name;
+    const DiagramExtreme& e = ExtremeOf(d[0], c.quantity, c.maximum);
+    EXPECT_NEAR(e.X, c.x, 1e-5 * d[0].Length) << c.name;
+    EXPECT_NEAR(e.Value, c.value, 2e-5 * std::fabs(c.value)) << c.name;
+  }
+}
+
+TEST(MemberDiagrams, ConcentratedLoadsAreTabulatedOnBothSides) {
+  struct Jump {
+    const char* name;
+    std::string model;
+    Q quantity;
+    double x, before, after;
+  };
+  const Jump cases[] = {
+      {"force", Beam("4", kCantilever, "1, 1,1,10,0,3,0"), Q::Vy, 3, 10, 0},
+      {"couple", Beam("6", kPinned, "1, 1,2,12,0,2,0"), Q::Mz, 2, -4, 8},
+      {"torque on a tenth point", SpaceCantilever("7,6,0,2,0"), Q::T, 2, -6, 0},
+      {"couple about local y", SpaceCantilever("9,5,0,1.5,0"), Q::My, 1.5, 5, 0},
+  };
+  for (const Jump& c : cases) {
+    const MemberDiagram d = Diagrams(c.model).at(0);
+    int found = 0;
+    for (const DiagramStation& s : d.Stations) {
+      if (std::fabs(s.X - c.x) > 1e-12) continue;
+      EXPECT_NE(s.Side, StationSide::At) << c.name;
+      const double v = s.Values[static_cast<std::size_t>(Index(c.quantity))];
+      EXPECT_NEAR(v, s.Side == StationSide::Before ? c.before : c.after, 1e-4) << c.name;
+      ++found;
+    }
+    EXPECT_EQ(found, 2) << c.name;
+    EXPECT_GE(d.Stations.size(), 12u) << c.name << ": eleven tenth points and the jump";
+  }
+}
+
+TEST(MemberDiagrams, ShearAtTheMiddleOfASymmetricSpanShowsZero) {
+  const MemberDiagram d = Diagrams(Beam("6", kPinned, "1, 1,3,2,0,0,0")).at(0);
+  EXPECT_EQ(d.ValueAt(Q::Vy, 3), 0.0) << "before the zero rule";
+  int found = 0;
+  for (const DiagramStation& s : d.Stations) {
+    if (std::fabs(s.X - 3) > 1e-12) continue;
+    EXPECT_EQ(s.Values[static_cast<std::size_t>(Index(Q::Vy))], 0.0);
+    ++found;
+  }
+  EXPECT_EQ(found, 1);
+}
+
+// Every load kind, off-centre, on an inclined and rolled space-frame member: the diagram built up
+// through the load reaches the stored end forces.
+TEST(MemberDiagrams, EveryLoadKindClosesOnTheStoredEndForces) {
+  const char* loads[] = {"1,7,0,1.5,0", "2,5,0,1.5,0",  "3,4,0,1,0.5",  "4,2,5,1,0.5",
+                         "5,9,0,1.5,0", "6,3,0,1,0.5",  "7,6,0,1.5,0",  "8,7,0,2.5,0",
+                         "9,5,0,1.5,0", "10,4,0,1,0.5", "11,-2,5,0.5,1"};
+  for (const char* load : loads) {
+    const std::string text = std::string(R"("t","SFrame"
+"Joints",2, 0,0,0, 3,2,1
+"Supports",2, 1,1,1,1,1,1,1, 2,1,1,1,0,0,0
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
+"Members",1, 1,2,1,1,30
+"Member Loads",1, 1,)") + load +
+                             "\n";
+    const MemberDiagram d = Diagrams(text).at(0);
+    for (DiagramQuantity q : d.Quantities) {
+      const std::size_t i = static_cast<std::size_t>(Index(q));
+      EXPECT_NEAR(d.ClosureError[i], 0, 1e-4) << load << " " << QuantityName("SFrame", q);
+    }
+  }
+}
+
+TEST(MemberDiagrams, EveryExampleClosesOnItsStoredEndForces) {
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    ModelStore m;
+    m.Reset();
+    m.ProjectFile = stavelorn::testing::SourcePath("examples/") + name + ".str";
+    ASSERT_FALSE(ReadProjectFile(m)) << name;
+    Analyze(m);
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+    ASSERT_EQ(static_cast<int>(diagrams.size()), m.MemberCount) << name;
+    std::array<double, kDiagramQuantityCount> largest{};
+    for (const MemberDiagram& d : diagrams)
+      for (const DiagramExtreme& e : d.Extremes) {
+        double& top = largest[static_cast<std::size_t>(Index(e.Quantity))];
+        top = std::max(top, std::fabs(e.Value));
+      }
+    for (const MemberDiagram& d : diagrams)
+      for (DiagramQuantity q : d.Quantities) {
+        const std::size_t i = static_cast<std::size_t>(Index(q));
+        EXPECT_LE(std::fabs(d.ClosureError[i]), 1e-5 * largest[i])
+            << name << " member " << d.Member << " " << QuantityName(m.StructType, q);
+      }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,154 @@
+// The diagram drawings, read back from their recorded strokes: where the largest ordinate stands
+// (which member section, which side, along which local axis) and what labels and legend say.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
+#include "graphics/DiagramDrawing.h"
+#include "graphics/DrawingData.h"
+#include "graphics/PlaneModels.h"
+
+namespace stavelorn {
+namespace {
+
+using Q = DiagramQuantity;
+
+struct Picture {
+  ModelStore model;
+  std::vector<MemberDiagram> diagrams;
+  RecordingCanvas canvas;
+};
+
+void Analysed(Picture& p, const std::string& text) {
+  p.model = testing::ModelFromText(text);
+  Analyze(p.model);
+  ASSERT_EQ(p.model.AnalysisStatus, kAnalysisComplete);
+  p.diagrams = BuildMemberDiagrams(p.model);
+}
+
+bool HasText(const RecordingCanvas& canvas, const std::string& part) {
+  for (const Stroke& s : canvas.Strokes())
+    if (s.Shape == Stroke::Kind::Text && s.Text.find(part) != std::string::npos) return true;
+  return false;
+}
+
+struct Case {
+  const char* name;
+  std::string model;
+  Q quantity;
+  Point begin, end;  // where the single member is drawn
+  double fraction;   // where along it the largest ordinate stands
+  Point direction;   // which way it points, in the drawing
+  const char* label;
+  const char* side;  // the legend's words for the positive side
+};
+
+TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
+  const double c30 = std::cos(3.141592653589793 / 6), s30 = 0.5;
+  const Case cases[] = {
+      // Sagging 9 at midspan, above the beam.
+      {"beam",
+       R"("t","Beam"
+"Joints",2, 0, 6
+"Supports",2, 1,1,0, 2,1,0
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.0001
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,3,2,0,0,0
+)",
+       Q::Mz,
+       {0, 0},
+       {6, 0},
+       0.5,
+       {0, 1},
+       "9",
+       "upper side"},
+      // A column pushed sideways at its top: -60 at the base, drawn on the side the load
+      // pushes towards, against its local y (-X).
+      {"column",
+       R"("t","PFrame"
+"Joints",2, 0,0, 0,5
+"Supports",1, 1,1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01,0.0001
+"Members",1, 1,2,1,1
+"Joint Loads",1, 2,12,0,0
+)",
+       Q::Mz,
+       {0, 0},
+       {0, 5},
+       0,
+       {1, 0},
+       "-60",
+       "local +y side"},
+      // A force in local z at the tip of a space cantilever: My = 40 at the wall, standing
+      // along the projected local z (global Z).
+      {"space",
+       R"("t","SFrame"
+"Joints",2, 0,0,0, 4,0,0
+"Supports",1, 1,1,1,1,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
+"Members",1, 1,2,1,1,0
+"Member Loads",1, 1,8,10,0,4,0
+)",
+       Q::My,
+       {0, 0},
+       ProjectOblique("SFrame", {4, 0, 0}),
+       0,
+       {-c30, -s30},
+       "40",
+       "local +z side"},
+  };
+  for (const Case& c : cases) {
+    Picture p;
+    Analysed(p, c.model);
+    DrawStructureDiagrams(p.model, p.diagrams, c.quantity, p.canvas);
+    // Every outline point as begin + a (end - begin) + b direction: the largest ordinate b
+    // must stand at a = fraction, on the positive side.
+    const double mx = c.end.X - c.begin.X, my = c.end.Y - c.begin.Y;
+    const double det = mx * c.direction.Y - my * c.direction.X;
+    double a = 0, b = 0;
+    for (const Stroke& s : testing::StrokesOf(p.canvas, Stroke::Kind::Line, kWhite))
+      for (Point q : {Point{s.X1, s.Y1}, Point{s.X2, s.Y2}}) {
+        const double qx = q.X - c.begin.X, qy = q.Y - c.begin.Y;
+        const double along = (qx * c.direction.Y - qy * c.direction.X) / det;
+        const double across = (mx * qy - my * qx) / det;
+        if (std::fabs(across) > std::fabs(b)) a = along, b = across;
+      }
+    EXPECT_NEAR(a, c.fraction, 1e-9) << c.name;
+    EXPECT_GT(b, 0) << c.name;
+    EXPECT_TRUE(HasText(p.canvas, c.label)) << c.name;
+    EXPECT_TRUE(HasText(p.canvas, c.side)) << c.name;
+  }
+}
+
+TEST(DiagramDrawing, MemberWindowStacksEveryQuantityUnderTheLoadedMember) {
+  Picture p;
+  Analysed(p, R"("t","PFrame"
+"Joints",2, 0,0, 4,3
+"Supports",2, 1,1,1,1, 2,1,1,0
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01,0.0001
+"Members",1, 1,2,1,1
+"Member Loads",2, 1,1,10,0,2,0, 1,6,3,0,0,0
+)");
+  DrawMemberDiagrams(p.model, p.diagrams.at(0), p.canvas);
+  for (const char* name : {"N", "V", "M", "P=10", "w=3"})
+    EXPECT_TRUE(HasText(p.canvas, name)) << name;
+  // One axis per quantity under the member, one unit apart.
+  int axes = 0;
+  for (const Stroke& s : testing::StrokesOf(p.canvas, Stroke::Kind::Line, kLightCyan))
+    if (s.X1 == 0 && s.X2 == 1 && s.Y1 == s.Y2) {
+      EXPECT_EQ(s.Y1, -axes);
+      ++axes;
+    }
+  EXPECT_EQ(axes, 4);
+  EXPECT_FALSE(testing::StrokesOf(p.canvas, Stroke::Kind::Line, kYellow).empty());
+}
+
+}  // namespace
+}  // namespace stavelorn
