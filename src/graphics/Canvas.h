@@ -55,7 +55,7 @@ class Canvas {
   // Prints a number at the text position in ForeColor: a blank for the sign of a positive
   // number (a minus otherwise) followed by the number, e.g. " 12" or "-0.5".
   virtual void PrintNumber(double value) = 0;
-  // Prints a text at the text position in ForeColor, as it is (labels and legends).
+  // Prints a text at the text position in ForeColor, as it is (labels, legends, captions).
   virtual void PrintText(const std::string& text) = 0;
 
   // Asks for the picture to be shown again now (after a preview changed under a dialog).
@@ -73,9 +73,6 @@ class Canvas {
     static_cast<void>(joint);
     static_cast<void>(member);
   }
-  // Prints a short caption at the text position in ForeColor (labels of the local-axes legend).
-  // Canvases that keep no text ignore it.
-  virtual void PrintText(const std::string& text) { static_cast<void>(text); }
 };
 
 }  // namespace stavelorn

@@ -48,7 +48,6 @@ class RecordingCanvas : public Canvas {
   void SetFontItalic(bool italic) override { italic_ = italic; }
   void SetDrawWidth(int width) override { drawWidth_ = width; }
   void SetPickTag(int joint, int member) override { joint_ = joint, member_ = member; }
-  void PrintText(const std::string& text) override;
 
   bool FontItalic() const { return italic_; }
   int DrawWidth() const { return drawWidth_; }

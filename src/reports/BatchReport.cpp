@@ -24,6 +24,7 @@ constexpr char kOptions[] =
     "\n"
     "options:\n"
     "  --json     write the results as one JSON object instead of the report\n"
+    "  --diagrams add each member's internal-force tables (or, with --json, a \"diagrams\" array)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"

@@ -112,7 +112,7 @@ TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
     const double mx = c.end.X - c.begin.X, my = c.end.Y - c.begin.Y;
     const double det = mx * c.direction.Y - my * c.direction.X;
     double a = 0, b = 0;
-    for (const Stroke& s : testing::StrokesOf(p.canvas, Stroke::Kind::Line, kWhite))
+    for (const Stroke& s : testing::StrokesOf(p.canvas, Stroke::Kind::Line, kBrightWhite))
       for (Point q : {Point{s.X1, s.Y1}, Point{s.X2, s.Y2}}) {
         const double qx = q.X - c.begin.X, qy = q.Y - c.begin.Y;
         const double along = (qx * c.direction.Y - qy * c.direction.X) / det;

@@ -3,8 +3,10 @@
 // toggle, and a mechanism is drawn after a failed analysis. Every example and two unstable
 // models are saved under tests/drawings/explore-* for anyone to look at.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtTest>
@@ -108,12 +110,29 @@ class ExploreDrawingTest : public QObject {
     const QPointF middle = (JointPixel(s.model, canvas, 2) + JointPixel(s.model, canvas, 3)) / 2;
     MouseTo(canvas, middle);
     QVERIFY(QToolTip::text().startsWith("Member 2"));
+    // After an analysis a click opens the member's own window.
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        opened = modal->windowTitle();
+        modal->close();
+      }
+    });
+    MouseTo(canvas, middle, QEvent::MouseButtonPress, Qt::LeftButton);
+    MouseTo(canvas, middle, QEvent::MouseButtonRelease, Qt::LeftButton);
+    QVERIFY(opened.contains("Member 2"));
+  }
+
+  void beforeAnAnalysisAClickShowsTheMembersData() {
+    Session s(testing::SourcePath("examples/portal-frame.str"), false);
+    PictureBox* canvas = s.window.Canvas();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    const QPointF middle = (JointPixel(s.model, canvas, 2) + JointPixel(s.model, canvas, 3)) / 2;
     const std::size_t shown = s.messages.Log().size();
     MouseTo(canvas, middle, QEvent::MouseButtonPress, Qt::LeftButton);
     MouseTo(canvas, middle, QEvent::MouseButtonRelease, Qt::LeftButton);
     QCOMPARE(s.messages.Log().size(), shown + 1);
     QCOMPARE(QString::fromStdString(s.messages.Log().back().Title), QString("Member 2"));
-    QVERIFY(s.messages.Log().back().Text.find("End forces") != std::string::npos);
   }
 
   void examplesAndMechanismsAsTheyAreExplored() {

@@ -189,7 +189,7 @@ void MainWindow::BuildViewMenu(QMenu* before) {
   fit->setObjectName("MnuViewFit");
   fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   viewMenu_->addSeparator();
-  localAxes_ = viewMenu_->addAction("Local Axes");
+  localAxes_ = viewMenu_->addAction("&Local Axes");
   localAxes_->setObjectName("MnuViewLocalAxes");
   localAxes_->setCheckable(true);
   connect(localAxes_, &QAction::toggled, this, [this] { Redraw(); });
