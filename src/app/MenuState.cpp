@@ -35,6 +35,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuJtDispl, "MnuJtDispl", "Joint &Displacements", kTop, false},
     {M::MnuMemForce, "MnuMemForce", "Member &Forces", kTop, false},
     {M::MnuReact, "MnuReact", "&Reactions", kTop, false},
+    {M::MnuSteps, "MnuSteps", "Step by &Step", kTop, false},
     {M::MnuEditData, "MnuEditData", "&Edit Data", kTop, false},
     {M::MnuHelp, "MnuHelp", "&Help", kTop, false},
     {M::Label8, "Label8", "", kTop, false},
@@ -131,12 +132,14 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Hide(item);
   for (M item : {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact}) Show(item);
+  Show(M::MnuSteps);
   // Only plane drawings show a deformed shape to scale.
   if (m.StructType == "Beam" || m.StructType == "PTruss" || m.StructType == "PFrame")
     for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
 }
 
 void MenuState::AfterEditData() {
+  Hide(M::MnuSteps);
   for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData, M::Label8, M::Combo1,
                  M::ReDraw})
     Hide(item);

@@ -38,6 +38,7 @@ enum class MenuItem : std::size_t {
   MnuJtDispl,
   MnuMemForce,
   MnuReact,
+  MnuSteps,  // the method step by step, after an analysis
   MnuEditData,
   MnuHelp,
   // The deflection multiplier controls follow the same rules as the menus.

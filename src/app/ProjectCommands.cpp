@@ -20,7 +20,7 @@ using M = MenuItem;
 }  // namespace
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                               CommandWindows& windows)
+                                 CommandWindows& windows)
     : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows) {}
 
 void ProjectCommands::Start() {
@@ -29,6 +29,7 @@ void ProjectCommands::Start() {
   labels_ = MainLabels();
   unsaved_ = false;
   multiplierText_ = " 5";
+  trail_.reset();
 }
 
 void ProjectCommands::NewProject() {
@@ -120,8 +121,11 @@ bool ProjectCommands::SaveProjectAs() {
 }
 
 void ProjectCommands::Print() {
+  PrintChoices choices;
+  if (!windows_.ChoosePrintOptions(choices, Trail() != nullptr)) return;
+  choices = Available(choices, Trail() != nullptr);
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_);
+  if (printer) PrintReport(model_, *printer, messages_, choices, Trail());
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {
@@ -174,6 +178,7 @@ void ProjectCommands::Analyze() {
   // A model the engine cannot evaluate is stopped with every problem named, before anything is
   // computed or any menu changes.
   AnalysisRun run = CheckAndAnalyze(model_);
+  trail_ = run.Trail;
   if (run.Rejected) {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return;

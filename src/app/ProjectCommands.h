@@ -11,6 +11,7 @@
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "model/ModelStore.h"
+#include "reports/PrintChoices.h"
 #include "reports/ReportPrinter.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
@@ -27,12 +28,16 @@ class CommandWindows {
   virtual void Redraw() = 0;
   // A printer for one report, or nullptr when the user backed out (of choosing a PDF file, say).
   virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
+  // Lets the user pick the parts of the report ("Print Options"); false when the user cancelled.
+  // `hasResults`: the parts that need a complete analysis can be offered. Without a dialog the
+  // report is printed as chosen.
+  virtual bool ChoosePrintOptions(PrintChoices& /*choices*/, bool /*hasResults*/) { return true; }
 };
 
 class ProjectCommands {
  public:
   ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                 CommandWindows& windows);
+                  CommandWindows& windows);
 
   // The entry routine: an empty model and a fresh main window.
   void Start();
@@ -41,6 +46,11 @@ class ProjectCommands {
   const MainLabels& Labels() const { return labels_; }
   bool HasUnsavedChanges() const { return unsaved_; }
   const std::string& MultiplierText() const { return multiplierText_; }
+  // The method step by step of the analysis whose results the model holds, or nullptr when it
+  // holds none.
+  const MethodTrail* Trail() const {
+    return model_.AnalysisStatus == kAnalysisComplete ? trail_.get() : nullptr;
+  }
 
   void NewProject();
   void ChangeProjectTitle();
@@ -82,6 +92,7 @@ class ProjectCommands {
   MainLabels labels_;
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
+  std::shared_ptr<const MethodTrail> trail_;
 };
 
 }  // namespace stavelorn

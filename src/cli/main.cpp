@@ -1,5 +1,5 @@
-// stavelorn-report [--json] FILE.str: the report of a project, or its results as JSON, for
-// instructors and scripts. Everything it does is RunBatchReport's.
+// stavelorn-report [--trail] [--json] FILE.str: the report of a project, or its results as JSON,
+// for instructors and scripts. Everything it does is RunBatchReport's.
 #include <iostream>
 #include <string>
 #include <vector>

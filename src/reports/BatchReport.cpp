@@ -14,7 +14,7 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kUsage[] = "usage: stavelorn-report [--json] FILE.str\n";
+constexpr char kUsage[] = "usage: stavelorn-report [--trail] [--json] FILE.str\n";
 
 void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
@@ -24,10 +24,13 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
 
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool json = false;
+  bool trail = false;
   std::vector<std::string> files;
   for (const std::string& arg : args) {
     if (arg == "--json")
       json = true;
+    else if (arg == "--trail")
+      trail = true;
     else if (!arg.empty() && arg[0] == '-')
       return err << "stavelorn-report: unknown option " << arg << '\n' << kUsage, kExitUsage;
     else
@@ -56,13 +59,17 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision) << std::flush;
+    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr)
+        << std::flush;
     return out ? status : kExitOutputFailed;
   }
   TextReportPrinter printer(out);
   ConsoleMessages messages(err);
-  return PrintReport(model, printer, messages) == PrintOutcome::Printed ? status
-                                                                        : kExitOutputFailed;
+  PrintChoices choices;
+  choices.MethodTrail = trail;
+  return PrintReport(model, printer, messages, choices, run.Trail.get()) == PrintOutcome::Printed
+             ? status
+             : kExitOutputFailed;
 }
 
 }  // namespace stavelorn

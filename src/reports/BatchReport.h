@@ -1,7 +1,8 @@
 // The batch tool's whole run, kept in the core so that it is tested like the rest:
-//   stavelorn-report [--json] FILE.str
+//   stavelorn-report [--trail] [--json] FILE.str
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
-// exactly as the Print command prints it (or, with --json, the results as JSON) on `out`.
+// exactly as the Print command prints it (or, with --json, the results as JSON) on `out`; with
+// --trail the method's trail follows the results (a "trail" member in JSON).
 // Failures are written on `err` in the words the program shows in its message boxes: the box's
 // title on the first line, its text after it.
 #pragma once

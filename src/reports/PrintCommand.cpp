@@ -5,6 +5,7 @@
 #include "reports/InputReport.h"
 #include "reports/ReportLine.h"
 #include "reports/ResultsReport.h"
+#include "reports/TrailReport.h"
 
 namespace stavelorn {
 
@@ -76,7 +77,8 @@ void Abandon(ReportPrinter& printer, const std::string& fontName) {
 
 }  // namespace
 
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages) {
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
+                         const PrintChoices& choices, const MethodTrail* trail) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -87,8 +89,10 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     if (guarded.CurrentY() > 0.1 * guarded.PageHeight()) guarded.NewPage();
     PrintBlankLines(guarded, 5);
 
-    PrintInputData(model, guarded);
-    PrintOutput(model, guarded);
+    if (choices.InputData) PrintInputData(model, guarded);
+    if (choices.Results) PrintOutput(model, guarded);
+    if (choices.MethodTrail && trail && model.AnalysisStatus == kAnalysisComplete)
+      PrintTrail(model, *trail, guarded);
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

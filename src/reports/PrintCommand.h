@@ -3,7 +3,9 @@
 // the Project menu and after an analysis; the batch tool runs it on a text printer.
 #pragma once
 
+#include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
+#include "reports/PrintChoices.h"
 #include "reports/ReportPrinter.h"
 #include "ui/Messages.h"
 
@@ -16,7 +18,9 @@ enum class PrintOutcome { Printed, Cancelled };
 // "Printer Error" with Retry, which repeats the failed step and goes on, and Cancel, which
 // throws the document away. The printer's font name is restored in both cases. Any other
 // exception (a model whose tables are shorter than their counts) also throws the document away
-// and restores the font before it propagates.
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
+// and restores the font before it propagates. `choices` picks the parts; the method trail is
+// printed after the results when chosen and `trail` is given.
+PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
+                         const PrintChoices& choices = {}, const MethodTrail* trail = nullptr);
 
 }  // namespace stavelorn

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reports/ResultValues.h"
+#include "reports/TrailJson.h"
 
 namespace stavelorn {
 
@@ -51,7 +52,7 @@ std::string Entries(const char* key, const std::vector<std::pair<int, std::vecto
 
 }  // namespace
 
-std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
+std::string ResultsJson(const ModelStore& model, bool doublePrecision, const MethodTrail* trail) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
   if (model.AnalysisStatus != kAnalysisComplete) return out + "}\n";
@@ -78,8 +79,9 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision) {
          ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
          ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
          ",\n \"memberEndForces\": " + Entries("member", forces) +
-         ",\n \"supportReactions\": " + Entries("joint", reactions) + "}\n";
-  return out;
+         ",\n \"supportReactions\": " + Entries("joint", reactions);
+  if (trail) out += ",\n \"trail\": " + TrailJson(*trail);
+  return out + "}\n";
 }
 
 }  // namespace stavelorn

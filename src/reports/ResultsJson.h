@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -13,7 +14,9 @@ namespace stavelorn {
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
 // completed analysis ("double" when the accuracy guard stored the double-precision results);
-// just the status and the type code after any other outcome. Ends with a line feed.
-std::string ResultsJson(const ModelStore& model, bool doublePrecision = false);
+// just the status and the type code after any other outcome. With a `trail` of the completed
+// analysis, a "trail" member follows (TrailJson). Ends with a line feed.
+std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
+                        const MethodTrail* trail = nullptr);
 
 }  // namespace stavelorn

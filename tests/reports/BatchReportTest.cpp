@@ -52,7 +52,8 @@ TEST(BatchReport, MisuseIsAUsageError) {
     ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 64);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("usage: stavelorn-report [--json] FILE.str"), std::string::npos);
+    EXPECT_NE(run.err.find("usage: stavelorn-report [--trail] [--json] FILE.str"),
+              std::string::npos);
   }
 }
 

@@ -14,6 +14,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "app/qt/MethodStepsWindow.h"
+#include "app/qt/PrintOptionsDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
@@ -175,6 +177,9 @@ void MainWindow::Run(MenuItem item) {
                         model_, messages_, this);
       model_.CurrentForm = FormId::mcas;
       break;
+    case M::MnuSteps:
+      if (const MethodTrail* trail = commands_.Trail()) ShowMethodStepsWindow(model_, *trail, this);
+      break;
     default: break;
   }
   Refresh();
@@ -292,6 +297,13 @@ void MainWindow::SavePicture() {
   if (!canvas_->SavePicture(QString::fromStdString(path)))
     messages_.ReportError("Picture Save Error",
                           RunError{kErrFileAccess, "Path/File access error: " + path});
+}
+
+bool MainWindow::ChoosePrintOptions(PrintChoices& choices, bool hasResults) {
+  PrintOptionsDialog dialog(choices, hasResults, this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  choices = dialog.Choices();
+  return true;
 }
 
 std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {

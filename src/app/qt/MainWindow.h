@@ -43,6 +43,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ShowTitleDialog() override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
+  bool ChoosePrintOptions(PrintChoices& choices, bool hasResults) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
