@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "analysis/GeneratedStructures.h"
@@ -32,6 +33,14 @@ class FakeWindows : public CommandWindows {
   std::unique_ptr<ReportPrinter> OpenPrinter() override {
     if (!printerAvailable) return nullptr;
     return std::make_unique<TextReportPrinter>(printed);
+  }
+  // The "Print Options" answer: the choices made, or none when cancelled; records what it offered.
+  std::optional<PrintChoices> printOptions = PrintChoices{};
+  bool offeredResults = false;
+  bool ChoosePrintOptions(PrintChoices& choices, bool hasResults) override {
+    offeredResults = hasResults;
+    if (printOptions) choices = *printOptions;
+    return printOptions.has_value();
   }
 };
 
@@ -170,6 +179,38 @@ TEST_F(ProjectCommandsTest, ACompletedAnalysisAsksToPrintAndSwapsTheMenus) {
   EXPECT_EQ(windows_.redraws, 2);
 }
 
+TEST_F(ProjectCommandsTest, PrintPrintsThePartsChosenAndTheTrailOnlyWithResults) {
+  struct Case {
+    bool analysed;
+    std::optional<PrintChoices> chosen;
+    bool input, results, trail;
+  };
+  const PrintChoices all{true, true, true}, trailOnly{false, false, true};
+  for (const Case& c :
+       {Case{false, all, true, false, false}, Case{true, all, true, true, true},
+        Case{true, trailOnly, false, false, true}, Case{true, std::nullopt, false, false, false}}) {
+    commands_.Start();
+    ASSERT_TRUE(commands_.OpenProjectFile(Example("portal-frame.str")));
+    if (c.analysed) {
+      messages_.Answer(kAnswerNo);  // Save Input Data in File ?
+      messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
+      commands_.Analyze();
+    }
+    EXPECT_EQ(commands_.Trail() != nullptr, c.analysed);
+    windows_.printed.str("");
+    windows_.printOptions = c.chosen;
+    commands_.Print();
+    EXPECT_EQ(windows_.offeredResults, c.analysed);
+    const std::string text = windows_.printed.str();
+    EXPECT_EQ(text.find("End of Input Data") != std::string::npos, c.input);
+    EXPECT_EQ(text.find("End of Analysis") != std::string::npos, c.results);
+    EXPECT_EQ(text.find("Step by Step") != std::string::npos, c.trail);
+  }
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.EditData();
+  EXPECT_EQ(commands_.Trail(), nullptr) << "no trail once the results are gone";
+}
+
 TEST_F(ProjectCommandsTest, SavingBeforeAnalysisAsksForANameWhenThereIsNone) {
   ASSERT_TRUE(commands_.OpenProjectFile(Example("portal-frame.str")));
   model_.ProjectFile.clear();  // as if the data had been typed in, never saved
@@ -292,7 +333,7 @@ TEST_F(ProjectCommandsTest, NothingUnsavedClosesAtOnceAndNoDiscardsWithoutSaving
   EXPECT_TRUE(commands_.ConfirmExit());
   EXPECT_TRUE(messages_.Log().empty());
   messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
-  commands_.EditData();          // counts as a change
+  commands_.EditData();         // counts as a change
   const std::string saved = model_.ProjectFile;
   const auto written = std::filesystem::last_write_time(saved);
   messages_.Answer(kAnswerNo);  // Save changes to the project?

@@ -4,6 +4,7 @@
 // is saved as PNG under the build folder (tests/method-steps/) to be looked at.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +17,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/MethodStepsWindow.h"
+#include "app/qt/PrintOptionsDialog.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -117,6 +119,26 @@ class MethodStepsWindowTest : public QObject {
       main.Action(M::MnuEditData)->trigger();
       QVERIFY(!main.Action(M::MnuSteps)->isVisible());
       QVERIFY(!main.Commands().Trail());
+    }
+  }
+
+  // "Print Options" has one check box per row; the parts that need results are off and disabled
+  // without them.
+  void printOptionsOfferTheTrailOnlyWithResults() {
+    for (bool hasResults : {false, true}) {
+      PrintChoices asked;
+      asked.MethodTrail = true;
+      PrintOptionsDialog dialog(asked, hasResults);
+      const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+      QCOMPARE(boxes.size(), static_cast<int>(PrintChoiceRows().size()));
+      QCOMPARE(boxes.last()->isEnabled(), hasResults);
+      QCOMPARE(dialog.Choices().MethodTrail, hasResults);
+      QCOMPARE(dialog.Choices().InputData, true);
+      if (hasResults) {
+        boxes.first()->setChecked(false);
+        QCOMPARE(dialog.Choices().InputData, false);
+        QVERIFY(dialog.grab().save("method-steps/print-options.png"));
+      }
     }
   }
 };
