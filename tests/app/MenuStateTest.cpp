@@ -149,7 +149,7 @@ TEST(MenuState, AnalysisSwapsDataMenusForResultsAndEditDataSwapsThemBack) {
                        std::string(type.Code) == "PFrame";
     for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
       EXPECT_FALSE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
-    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData})
+    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuSteps, M::MnuEditData})
       EXPECT_TRUE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
     for (M item : {M::Label8, M::Combo1, M::ReDraw})
       EXPECT_EQ(menus.Visible(item), plane) << type.Code << " " << MenuItemOf(item).Name;
@@ -157,8 +157,8 @@ TEST(MenuState, AnalysisSwapsDataMenusForResultsAndEditDataSwapsThemBack) {
     menus.AfterEditData();
     for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
       EXPECT_TRUE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
-    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData, M::Label8, M::Combo1,
-                   M::ReDraw})
+    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuSteps, M::MnuEditData,
+                   M::Label8, M::Combo1, M::ReDraw})
       EXPECT_FALSE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
   }
 }

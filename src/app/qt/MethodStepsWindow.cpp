@@ -89,6 +89,15 @@ void StepTableView::Show(const StepTable& table, const QColor& mark) {
   resizeRowsToContents();
 }
 
+void StepTableView::ScrollToFirstMark() {
+  for (int r = 0; r < table_.Rows(); ++r)
+    for (int c = 0; c < table_.Cols(); ++c)
+      if (table_.IsMarked(r, c)) {
+        scrollTo(model()->index(r, c), QAbstractItemView::PositionAtTop);
+        return;
+      }
+}
+
 void StepTableView::FitHeight() {
   int height = horizontalHeader()->height() + 2 * frameWidth();
   for (int r = 0; r < model()->rowCount(); ++r) height += rowHeight(r);
@@ -254,6 +263,8 @@ void MethodStepsWindow::ChooseMember(int index) {
   }
   stiffness_->Show(steps_.Stiffness(index), kMemberMark);
   loads_->Show(steps_.Loads(index), kMemberMark);
+  stiffness_->ScrollToFirstMark();
+  loads_->ScrollToFirstMark();
 }
 
 StepTableView* MethodStepsWindow::View(const QString& name) const {

@@ -24,6 +24,8 @@ class StepTableView : public QTableView {
   explicit StepTableView(QWidget* parent = nullptr);
   void Show(const StepTable& table, const QColor& mark);
   const StepTable& Table() const { return table_; }
+  // Brings the first shaded cell into view.
+  void ScrollToFirstMark();
   // Makes the view exactly as tall as its rows (with a scroll bar when it is too wide).
   void FitHeight();
   // Whether the cell is shown shaded.
