@@ -3,12 +3,14 @@
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
+#include "app/MethodSteps.h"
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
+#include "reports/TrailJson.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn {
@@ -22,12 +24,25 @@ void RunPipelineOn(const std::string& fileText) {
   if (model.StructType.empty()) return;
 
   // Every coordinate free is the most unknowns the model could have.
-  if (model.JointCount * model.CoordsPerJoint <= kLargestFuzzedDofs) CheckAndAnalyze(model);
+  AnalysisRun run;
+  if (model.JointCount * model.CoordsPerJoint <= kLargestFuzzedDofs) run = CheckAndAnalyze(model);
 
   std::ostringstream pages;
   TextReportPrinter printer(pages);
   ScriptedMessages messages;
-  PrintReport(model, printer, messages);
+  PrintChoices everything;
+  everything.MethodTrail = true;
+  PrintReport(model, printer, messages, everything, run.Trail.get());
+  if (run.Trail) {
+    const MethodSteps steps(model, *run.Trail);
+    for (int m = 0; m < steps.MemberCount(); ++m) {
+      steps.MemberTables(m);
+      steps.MemberFacts(m);
+      steps.FixedEndSources(m);
+    }
+    steps.Equilibrium();
+    TrailJson(*run.Trail);
+  }
 
   RecordingCanvas canvas;
   PlotStructure(model, canvas, FormId::mcas, messages);
