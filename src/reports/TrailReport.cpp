@@ -128,19 +128,25 @@ void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter
   PageBreakRule(printer);
   PrintTitleBlock(printer, 3, "Structure Stiffness Matrix [S] and Load Vector {P}");
   const std::vector<std::string> codes = Numbered("", n);
-  if (n > kPrintedStiffnessLimit || !trail.HasStiffness())
-    Print(printer, 5,
-          "[S] has " + std::to_string(n) + " rows and columns; it is printed only up to " +
-              std::to_string(kPrintedStiffnessLimit) + ", where it still fits a few pages.");
-  else
-    PrintMatrix(printer, "[S] structure stiffness matrix, free coordinates", codes, codes,
-                [&](int r, int c) { return trail.Stiffness(r, c); });
-  PrintMatrix(printer, "{P} = joint loads - sum of {Ff}, and the solution {d}", codes,
-              {"joint ld.", "-sum {Ff}", "{P}", "{d}"}, [&](int r, int c) {
-                const std::vector<double>* columns[] = {&trail.JointLoads, &trail.FixedEndPart,
-                                                        &trail.LoadVector, &trail.Displacements};
-                return columns[c]->at(static_cast<std::size_t>(r));
-              });
+  if (n < 1) {
+    Print(printer, 5, "No coordinate is free: there is no [S] to solve, and each member's end");
+    Print(printer, 5, "forces are its fixed-end forces and those of the settlements.");
+    PrintBlankLines(printer, 1);
+  } else {
+    if (n > kPrintedStiffnessLimit || !trail.HasStiffness())
+      Print(printer, 5,
+            "[S] has " + std::to_string(n) + " rows and columns; it is printed only up to " +
+                std::to_string(kPrintedStiffnessLimit) + ", where it still fits a few pages.");
+    else
+      PrintMatrix(printer, "[S] structure stiffness matrix, free coordinates", codes, codes,
+                  [&](int r, int c) { return trail.Stiffness(r, c); });
+    PrintMatrix(printer, "{P} = joint loads - sum of {Ff}, and the solution {d}", codes,
+                {"joint ld.", "-sum {Ff}", "{P}", "{d}"}, [&](int r, int c) {
+                  const std::vector<double>* columns[] = {&trail.JointLoads, &trail.FixedEndPart,
+                                                          &trail.LoadVector, &trail.Displacements};
+                  return columns[c]->at(static_cast<std::size_t>(r));
+                });
+  }
   Print(printer, 16, "*************** End of the Method ***************");
 }
 

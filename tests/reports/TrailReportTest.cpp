@@ -69,6 +69,25 @@ TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
   }
 }
 
+TEST(TrailReport, SaysSoWhenNoCoordinateIsFree) {
+  ModelStore model = testing::ModelFromText(R"("Fixed","PFrame"
+"Joints",2, 0,0, 4,0
+"Supports",2, 1,1,1,1, 2,1,1,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01,0.0001
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,3,5,0,0,0
+)");
+  AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_TRUE(run.Trail);
+  EXPECT_NE(PrintedTrail(model, *run.Trail).find("No coordinate is free"), std::string::npos);
+  const JsonValue json = ParseJson(TrailJson(*run.Trail));
+  EXPECT_EQ(json["structureStiffness"].kind, JsonValue::Kind::Array);
+  EXPECT_TRUE(json["structureStiffness"].items.empty());
+  // The member's end forces are its fixed-end forces: wL/2 and wL^2/12.
+  EXPECT_EQ(json["members"][0]["localEndForces"][1].text, "10");
+}
+
 TEST(TrailJson, HoldsEveryFieldAndTheStoredEndForces) {
   std::ostringstream out, err;
   const std::string example = std::string(STAVELORN_SOURCE_DIR) + "/examples/portal-frame.str";
