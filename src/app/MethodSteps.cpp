@@ -97,6 +97,13 @@ StepTable MethodSteps::Numbering() const {
   return t;
 }
 
+std::string MethodSteps::PrecisionNote() const {
+  return trail_.DoublePrecision
+             ? "The values of the double-precision run, whose results are shown (single precision "
+               "was not accurate enough for this structure)."
+             : "The values of the single-precision run, whose results are shown.";
+}
+
 std::string MethodSteps::NumberingNote() const {
   const int n = trail_.DofCount, all = static_cast<int>(trail_.CoordNumbers.size());
   return "Free coordinates 1 to " + std::to_string(n) + ", numbered first, joint by joint; " +

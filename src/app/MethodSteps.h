@@ -53,6 +53,9 @@ class MethodSteps {
 
   // Joints by coordinate, each cell its structure coordinate number; restrained cells marked.
   StepTable Numbering() const;
+  // Which run's values these are: single precision, or double when the accuracy guard stored the
+  // double-precision results.
+  std::string PrecisionNote() const;
   // "Free coordinates 1 to n, restrained n+1 to N."
   std::string NumberingNote() const;
 

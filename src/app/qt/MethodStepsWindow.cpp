@@ -139,6 +139,9 @@ MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const MethodTrail&
   bar->addWidget(previous_);
   bar->addWidget(next_);
   layout->addLayout(bar);
+  auto* precision = new QLabel(QString::fromStdString(steps_.PrecisionNote()));
+  precision->setObjectName("PrecisionNote");
+  layout->addWidget(precision);
 
   auto* tabs = new QTabWidget;
   tabs->setObjectName("StepTabs");
