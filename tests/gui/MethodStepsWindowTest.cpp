@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -84,6 +85,8 @@ class MethodStepsWindowTest : public QObject {
         QVERIFY(!previous->isEnabled());
         window->resize(1100, 800);
         QVERIFY(window->grab().save(QString("method-steps/%1-member.png").arg(name)));
+        QVERIFY(window->findChild<QScrollArea*>()->widget()->grab().save(
+            QString("method-steps/%1-member-all.png").arg(name)));
         ExpectMarksOf(window, *trail, 0);
         next->click();
         QCOMPARE(window->CurrentMember(), 1);
