@@ -4,6 +4,7 @@
 #include <exception>
 #include <future>
 #include <new>
+#include <utility>
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
@@ -18,23 +19,27 @@ namespace {
 // The single-precision analysis the method prescribes, checked against a double-precision run of
 // the same code: round-off in single precision can ruin tall or slender structures without any
 // sign of it, and such numbers must not be shown as results.
-void AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
+// Returns the trail of the run whose results it stored (empty when none completed).
+MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
   // The two runs only read the model, so the double-precision one goes on a second core while
   // the single-precision one runs here: the guard then costs little more time than the
-  // analysis itself. The memory guard has counted both matrices.
+  // analysis itself. The memory guard has counted both matrices. Each run records its own
+  // trail, since which one is stored is known only when both are done.
   const ModelStore& input = model;
-  std::future<AnalysisResults<double>> check =
-      std::async(std::launch::async, [&input] { return AnalyzeInPrecision<double>(input); });
-  AnalysisResults<float> single = AnalyzeInPrecision<float>(model);
+  TrailRecorder<double> preciseTrail(input);
+  std::future<AnalysisResults<double>> check = std::async(
+      std::launch::async, [&] { return AnalyzeInPrecision<double>(input, &preciseTrail); });
+  TrailRecorder<float> singleTrail(input);
+  AnalysisResults<float> single = AnalyzeInPrecision<float>(model, &singleTrail);
   AnalysisResults<double> precise = check.get();
   if (single.AnalysisStatus == kNotStable) {
     StoreResults(single, model);
-    return;
+    return {};
   }
   if (precise.AnalysisStatus != kAnalysisComplete) {
     // Singular in double precision too: a mechanism, whatever single precision made of it.
     StoreResults(precise, model);
-    return;
+    return {};
   }
   const double disagreement = single.AnalysisStatus == kAnalysisComplete
                                   ? DisplacementDisagreement(model, single, precise)
@@ -42,12 +47,13 @@ void AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
   if (disagreement <= kAccuracyThreshold) {
     StoreResults(single, model);
     StoreExactZeros(model, precise);
-    return;
+    return singleTrail.Finish(single);
   }
   StoreResults(precise, model);
   StoreExactZeros(model, precise);
   run.UsedDoublePrecision = true;
   run.AccuracyNote = AccuracyNoteText(disagreement);
+  return preciseTrail.Finish(precise);
 }
 
 }  // namespace
@@ -67,7 +73,13 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
   model.AnalysisStatus = kNoResults;
   model.MechanismMode.clear();
   try {
-    AnalyzeWithAccuracyGuard(model, run);
+    MethodTrail trail = AnalyzeWithAccuracyGuard(model, run);
+    // Taken last, from the results as stored, so the trail shows exactly the numbers the
+    // results show.
+    if (model.AnalysisStatus == kAnalysisComplete) {
+      TakeStoredEndForces(model, trail);
+      run.Trail = std::make_shared<const MethodTrail>(std::move(trail));
+    }
   } catch (const std::bad_alloc&) {
     run.Rejected = true;
     run.RejectionText = "The analysis needs more memory than this computer can give it now.";

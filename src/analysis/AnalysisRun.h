@@ -5,9 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "analysis/MemoryGuard.h"
+#include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -22,6 +24,9 @@ struct AnalysisRun {
   // stored instead; AccuracyNote tells the user so, under kAnalysisAccuracyTitle.
   bool UsedDoublePrecision = false;
   std::string AccuracyNote;
+  // After a complete analysis: the method step by step, as the run whose results were stored
+  // computed it, with the stored end forces.
+  std::shared_ptr<const MethodTrail> Trail;
 };
 
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not

@@ -38,6 +38,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuMemForce, "MnuMemForce", "Member &Forces", kTop, false},
     {M::MnuReact, "MnuReact", "&Reactions", kTop, false},
     {M::MnuDiagrams, "MnuDiagrams", "Dia&grams", kTop, false},
+    {M::MnuSteps, "MnuSteps", "Step by &Step", kTop, false},
     {M::MnuEditData, "MnuEditData", "&Edit Data", kTop, false},
     {M::MnuHelp, "MnuHelp", "&Help", kTop, false},
     {M::Label8, "Label8", "", kTop, false},
@@ -133,7 +134,8 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
   if (m.AnalysisStatus != kAnalysisComplete) return;
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Hide(item);
-  for (M item : {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams})
+  for (M item :
+       {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps})
     Show(item);
   // Only plane drawings show a deformed shape to scale.
   if (m.StructType == "Beam" || m.StructType == "PTruss" || m.StructType == "PFrame")
@@ -141,8 +143,8 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
 }
 
 void MenuState::AfterEditData() {
-  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuEditData,
-                 M::Label8, M::Combo1, M::ReDraw})
+  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps,
+                 M::MnuEditData, M::Label8, M::Combo1, M::ReDraw})
     Hide(item);
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Show(item);

@@ -41,6 +41,7 @@ enum class MenuItem : std::size_t {
   MnuMemForce,
   MnuReact,
   MnuDiagrams,  // the internal-force diagrams, offered with the other results
+  MnuSteps,     // the method step by step, after an analysis
   MnuEditData,
   MnuHelp,
   // The deflection multiplier controls follow the same rules as the menus.

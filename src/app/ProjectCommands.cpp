@@ -42,6 +42,7 @@ void ProjectCommands::Start() {
   labels_ = MainLabels();
   unsaved_ = false;
   multiplierText_ = " 5";
+  trail_.reset();
 }
 
 void ProjectCommands::NewProject() {
@@ -157,7 +158,7 @@ void ProjectCommands::PrintPreview() {
 
 void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_, options);
+  if (printer) PrintReport(model_, *printer, messages_, options, Trail());
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {
@@ -204,6 +205,7 @@ void ProjectCommands::Analyze() {
   // A model the engine cannot evaluate is stopped with every problem named, before anything is
   // computed or any menu changes.
   AnalysisRun run = CheckAndAnalyze(model_);
+  trail_ = run.Trail;
   if (run.Rejected) {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return;

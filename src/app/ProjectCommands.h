@@ -50,6 +50,11 @@ class ProjectCommands {
   // The projects last opened or saved; the window keeps them between sessions.
   const RecentProjects& Recent() const { return recent_; }
   void SetRecent(const RecentProjects& recent) { recent_ = recent; }
+  // The method step by step of the analysis whose results the model holds, or nullptr when it
+  // holds none.
+  const MethodTrail* Trail() const {
+    return model_.AnalysisStatus == kAnalysisComplete ? trail_.get() : nullptr;
+  }
 
   void NewProject();
   void ChangeProjectTitle();
@@ -104,6 +109,7 @@ class ProjectCommands {
   RecentProjects recent_;
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
+  std::shared_ptr<const MethodTrail> trail_;
 };
 
 }  // namespace stavelorn

@@ -1,4 +1,5 @@
-// stavelorn-report [--diagrams] [--json] FILE.str: the report of a project, or its results as JSON,
+// stavelorn-report [--trail] [--diagrams] [--json] FILE.str: the report of a project, or its
+// results as JSON,
 // for instructors and scripts. Everything it does is RunBatchReport's.
 #include <iostream>
 #include <string>

@@ -15,7 +15,7 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kUsage[] = "usage: stavelorn-report [--diagrams] [--json] FILE.str\n";
+constexpr char kUsage[] = "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -24,6 +24,8 @@ constexpr char kOptions[] =
     "\n"
     "options:\n"
     "  --json     write the results as one JSON object instead of the report\n"
+    "  --trail    add the method step by step: every member's matrices, the assembly and the\n"
+    "             solution (or, with --json, a \"trail\" object)\n"
     "  --diagrams add each member's internal-force tables (or, with --json, a \"diagrams\" array)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
@@ -40,6 +42,7 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool json = false;
   bool diagrams = false;
+  bool trail = false;
   std::vector<std::string> files;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
@@ -55,6 +58,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       json = true;
     else if (arg == "--diagrams")
       diagrams = true;
+    else if (arg == "--trail")
+      trail = true;
     else if (!arg.empty() && arg[0] == '-')
       return err << "stavelorn-report: unknown option " << arg << '\n' << kUsage, kExitUsage;
     else
@@ -82,14 +87,16 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision, diagrams) << std::flush;
+    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams)
+        << std::flush;
     return out ? status : kExitOutputFailed;
   }
   TextReportPrinter printer(out);
   ConsoleMessages messages(err);
   PrintOptions options(model);
+  options.Choose(ReportSection::MethodTrail, trail);
   options.Choose(ReportSection::Diagrams, diagrams);
-  return PrintReport(model, printer, messages, options) == PrintOutcome::Printed
+  return PrintReport(model, printer, messages, options, run.Trail.get()) == PrintOutcome::Printed
              ? status
              : kExitOutputFailed;
 }

@@ -6,6 +6,7 @@
 #include "reports/InputReport.h"
 #include "reports/ReportLine.h"
 #include "reports/ResultsReport.h"
+#include "reports/TrailReport.h"
 
 namespace stavelorn {
 
@@ -82,7 +83,7 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 }
 
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options) {
+                         const PrintOptions& options, const MethodTrail* trail) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -95,6 +96,7 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 
     if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
     if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
+    if (options.Chosen(ReportSection::MethodTrail) && trail) PrintTrail(model, *trail, guarded);
     if (options.Chosen(ReportSection::Diagrams)) PrintDiagramsReport(model, guarded);
 
     guarded.EndDocument();

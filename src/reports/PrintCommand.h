@@ -3,6 +3,7 @@
 // the Project menu and after an analysis; the batch tool runs it on a text printer.
 #pragma once
 
+#include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
@@ -19,8 +20,9 @@ enum class PrintOutcome { Printed, Cancelled };
 // exception (a model whose tables are shorter than their counts) also throws the document away
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
-// The same with only the sections `options` has chosen.
+// The same with only the sections `options` has chosen; the method trail is printed when chosen
+// and `trail` is given.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options);
+                         const PrintOptions& options, const MethodTrail* trail = nullptr);
 
 }  // namespace stavelorn

@@ -11,6 +11,7 @@ using S = ReportSection;
 const std::array<ReportSectionInfo, kReportSectionCount> kSections = {{
     {S::InputData, "InputData", "&Input data"},
     {S::Results, "Results", "&Results"},
+    {S::MethodTrail, "MethodTrail", "&Method step by step"},
     {S::Diagrams, "Diagrams", "&Diagrams"},
 }};
 
@@ -24,7 +25,8 @@ PrintOptions::PrintOptions(const ModelStore& model) {
   available_[Index(S::InputData)] = true;
   // Results exist only after an analysis that completed; the report prints none otherwise.
   const bool analysed = model.AnalysisStatus == kAnalysisComplete;
-  available_[Index(S::Results)] = available_[Index(S::Diagrams)] = analysed;
+  available_[Index(S::Results)] = analysed;
+  available_[Index(S::MethodTrail)] = available_[Index(S::Diagrams)] = analysed;
   chosen_[Index(S::InputData)] = true;
   chosen_[Index(S::Results)] = analysed;
 }

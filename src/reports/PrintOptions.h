@@ -10,7 +10,7 @@
 
 namespace stavelorn {
 
-enum class ReportSection : std::size_t { InputData, Results, Diagrams, Count };
+enum class ReportSection : std::size_t { InputData, Results, MethodTrail, Diagrams, Count };
 
 constexpr std::size_t kReportSectionCount = static_cast<std::size_t>(ReportSection::Count);
 
@@ -26,7 +26,8 @@ const std::array<ReportSectionInfo, kReportSectionCount>& ReportSections();
 class PrintOptions {
  public:
   // The report as it always was: the input data, and the results once an analysis completed.
-  // The appendices after the results (the members' internal-force tables) are offered once an
+  // The appendices after the results (the method step by step, the members'
+  // internal-force tables) are offered once an
   // analysis completed, but left for the user to tick.
   explicit PrintOptions(const ModelStore& model);
 

@@ -8,6 +8,7 @@
 #include "analysis/MechanismMode.h"
 #include "analysis/MemberDiagrams.h"
 #include "reports/ResultValues.h"
+#include "reports/TrailJson.h"
 
 namespace stavelorn {
 
@@ -110,7 +111,8 @@ std::string DiagramsJson(const ModelStore& model) {
   return out + (diagrams.empty() ? "]" : "\n ]");
 }
 
-std::string ResultsJson(const ModelStore& model, bool doublePrecision, bool withDiagrams) {
+std::string ResultsJson(const ModelStore& model, bool doublePrecision, const MethodTrail* trail,
+                        bool withDiagrams) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
   if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -16,10 +17,10 @@ namespace stavelorn {
 // the status and the type code after any other outcome, with a "mechanism" object when the
 // model holds the mechanism mode of a failed analysis: "mode", every joint with one value per
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
-// "Joint 4 X Translation". Ends with a line feed. With `withDiagrams` a completed analysis also
-// gives "diagrams" (see DiagramsJson).
+// "Joint 4 X Translation". Ends with a line feed. With a `trail` of the completed analysis, a
+// "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson).
 std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
-                        bool withDiagrams = false);
+                        const MethodTrail* trail = nullptr, bool withDiagrams = false);
 
 // The internal-force diagrams of every member: [{"member": 1, "length": L, "stations": [{"x": 0,
 // "N": ..., "V": ..., "M": ...}, ...], "extremes": [{"quantity": "M", "kind": "max", "x": ...,

@@ -58,6 +58,13 @@ TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
     EXPECT_TRUE(run.UsedDoublePrecision) << c.name;
     EXPECT_LE(DistanceFromDoublePrecision(model), 1e-5) << c.name;
     EXPECT_NE(run.AccuracyNote.find("double-precision solution"), std::string::npos);
+    // The trail is that of the double-precision run, the one whose results are stored.
+    ASSERT_TRUE(run.Trail) << c.name;
+    EXPECT_TRUE(run.Trail->DoublePrecision) << c.name;
+    for (int i = 1; i <= exact.DofCount; ++i)
+      ASSERT_EQ(run.Trail->Displacements[static_cast<std::size_t>(i - 1)],
+                exact.JointDisplacements(i))
+          << c.name;
   }
 }
 

@@ -150,7 +150,8 @@ TEST(MenuState, AnalysisSwapsDataMenusForResultsAndEditDataSwapsThemBack) {
                        std::string(type.Code) == "PFrame";
     for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
       EXPECT_FALSE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
-    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuEditData})
+    for (M item :
+         {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps, M::MnuEditData})
       EXPECT_TRUE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
     for (M item : {M::Label8, M::Combo1, M::ReDraw})
       EXPECT_EQ(menus.Visible(item), plane) << type.Code << " " << MenuItemOf(item).Name;
@@ -158,8 +159,8 @@ TEST(MenuState, AnalysisSwapsDataMenusForResultsAndEditDataSwapsThemBack) {
     menus.AfterEditData();
     for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
       EXPECT_TRUE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
-    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuEditData,
-                   M::Label8, M::Combo1, M::ReDraw})
+    for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps,
+                   M::MnuEditData, M::Label8, M::Combo1, M::ReDraw})
       EXPECT_FALSE(menus.Visible(item)) << type.Code << " " << MenuItemOf(item).Name;
   }
 }

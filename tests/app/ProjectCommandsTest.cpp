@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "analysis/GeneratedStructures.h"
@@ -178,6 +179,43 @@ TEST_F(ProjectCommandsTest, ACompletedAnalysisAsksToPrintAndSwapsTheMenus) {
   EXPECT_TRUE(commands_.Menus().Visible(M::Combo1));
   EXPECT_FALSE(commands_.Menus().Visible(M::MnuAna));
   EXPECT_EQ(windows_.redraws, 2);
+}
+
+TEST_F(ProjectCommandsTest, PrintPrintsTheSectionsChosenAndTheTrailOnlyWithResults) {
+  struct Case {
+    bool analysed;
+    std::optional<std::array<bool, 3>> ticked;  // input, results, trail; none: cancelled
+    bool input, results, trail;
+  };
+  const std::array<bool, 3> all{true, true, true}, trailOnly{false, false, true};
+  for (const Case& c :
+       {Case{false, all, true, false, false}, Case{true, all, true, true, true},
+        Case{true, trailOnly, false, false, true}, Case{true, std::nullopt, false, false, false}}) {
+    commands_.Start();
+    ASSERT_TRUE(commands_.OpenProjectFile(Example("portal-frame.str")));
+    if (c.analysed) {
+      messages_.Answer(kAnswerNo);  // Save Input Data in File ?
+      messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
+      commands_.Analyze();
+    }
+    EXPECT_EQ(commands_.Trail() != nullptr, c.analysed);
+    windows_.printed.str("");
+    windows_.printOptions = [&c](PrintOptions& options) {
+      if (!c.ticked) return false;
+      options.Choose(ReportSection::InputData, (*c.ticked)[0]);
+      options.Choose(ReportSection::Results, (*c.ticked)[1]);
+      options.Choose(ReportSection::MethodTrail, (*c.ticked)[2]);
+      return true;
+    };
+    commands_.Print();
+    const std::string text = windows_.printed.str();
+    EXPECT_EQ(text.find("End of Input Data") != std::string::npos, c.input);
+    EXPECT_EQ(text.find("End of Analysis") != std::string::npos, c.results);
+    EXPECT_EQ(text.find("Step by Step") != std::string::npos, c.trail);
+  }
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.EditData();
+  EXPECT_EQ(commands_.Trail(), nullptr) << "no trail once the results are gone";
 }
 
 TEST_F(ProjectCommandsTest, SavingBeforeAnalysisAsksForANameWhenThereIsNone) {

@@ -4,6 +4,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/MemberDiagrams.h"
+#include "app/MethodSteps.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
@@ -11,6 +12,7 @@
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
+#include "reports/TrailJson.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn {
@@ -24,14 +26,26 @@ void RunPipelineOn(const std::string& fileText) {
   if (model.StructType.empty()) return;
 
   // Every coordinate free is the most unknowns the model could have.
-  if (model.JointCount * model.CoordsPerJoint <= kLargestFuzzedDofs) CheckAndAnalyze(model);
+  AnalysisRun run;
+  if (model.JointCount * model.CoordsPerJoint <= kLargestFuzzedDofs) run = CheckAndAnalyze(model);
 
   std::ostringstream pages;
   TextReportPrinter printer(pages);
   ScriptedMessages messages;
   PrintOptions options(model);
+  options.Choose(ReportSection::MethodTrail, true);
   options.Choose(ReportSection::Diagrams, true);
-  PrintReport(model, printer, messages, options);
+  PrintReport(model, printer, messages, options, run.Trail.get());
+  if (run.Trail) {
+    const MethodSteps steps(model, *run.Trail);
+    for (int m = 0; m < steps.MemberCount(); ++m) {
+      steps.MemberTables(m);
+      steps.MemberFacts(m);
+      steps.FixedEndSources(m);
+    }
+    steps.Equilibrium();
+    TrailJson(*run.Trail);
+  }
 
   RecordingCanvas canvas;
   PlotStructure(model, canvas, FormId::mcas, messages);

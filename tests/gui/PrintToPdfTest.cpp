@@ -1,5 +1,6 @@
 // The report printed through the Qt printer into a PDF file: the pages must hold the same lines
 // as the text printer's pages, in the fixed-pitch font.
+#include <QDir>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 #include <sstream>
 
 #include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
@@ -64,6 +66,32 @@ class PrintToPdfTest : public QObject {
     QVERIFY(qtPrinter.PagesPrinted() >= 2);
     const QString info = Run("pdffonts", {pdf});
     QVERIFY2(info.contains("Mono") || info.contains("Courier"), qPrintable(info));
+  }
+
+  // The method trail follows the results in the same pitch; the PDF stays under the build folder
+  // (tests/print-trail/) to be looked at.
+  void trailFollowsTheResults() {
+    ModelStore model;
+    model.Reset();
+    model.ProjectFile = testing::SourcePath("examples/portal-frame.str");
+    QVERIFY(!ReadProjectFile(model));
+    AnalysisRun run = CheckAndAnalyze(model);
+    QVERIFY(run.Trail);
+    QDir().mkpath("print-trail");
+    const QString pdf = "print-trail/portal-frame.pdf";
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    QtReportPrinter qtPrinter(std::move(printer));
+    ScriptedMessages messages;
+    PrintChoices choices;
+    choices.MethodTrail = true;
+    QCOMPARE(int(PrintReport(model, qtPrinter, messages, choices, run.Trail.get())),
+             int(PrintOutcome::Printed));
+    const QString text = Run("pdftotext", {"-layout", pdf, "-"});
+    const int end = text.indexOf("End of Analysis"), trail = text.indexOf("Step by Step");
+    QVERIFY(end > 0 && trail > end);
+    QVERIFY(text.contains("[S] structure stiffness matrix"));
   }
 
   void abandonedDocumentLeavesNoFile() {

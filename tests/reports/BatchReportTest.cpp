@@ -53,7 +53,7 @@ TEST(BatchReport, MisuseIsAUsageError) {
     ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 64);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("usage: stavelorn-report [--diagrams] [--json] FILE.str"),
+    EXPECT_NE(run.err.find("usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str"),
               std::string::npos);
   }
 }

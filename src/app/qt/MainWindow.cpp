@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "app/PickInfo.h"
+#include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
@@ -243,6 +244,9 @@ void MainWindow::Run(MenuItem item) {
                         model_, messages_, this);
       model_.CurrentForm = FormId::mcas;
       break;
+    case M::MnuSteps:
+      if (const MethodTrail* trail = commands_.Trail()) ShowMethodStepsWindow(model_, *trail, this);
+      break;
     default: break;
   }
   Refresh();
@@ -427,7 +431,7 @@ bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
 }
 
 void MainWindow::ShowPrintPreview(const PrintOptions& options) {
-  ReportPreview preview(model_, options, messages_, this);
+  ReportPreview preview(model_, options, messages_, this, commands_.Trail());
   preview.Dialog().resize(size());
   preview.Dialog().exec();
 }

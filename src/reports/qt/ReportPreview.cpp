@@ -6,11 +6,12 @@
 namespace stavelorn {
 
 ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& options,
-                             Messages& messages, QWidget* parent)
+                             Messages& messages, QWidget* parent, const MethodTrail* trail)
     : printer_(NewReportQPrinter()),
       dialog_(std::make_unique<QPrintPreviewDialog>(printer_.get(), parent)),
       model_(model),
       options_(options),
+      trail_(trail),
       messages_(messages) {
   dialog_->setObjectName("PrintPreview");
   dialog_->setWindowTitle("Print Preview");
@@ -21,7 +22,7 @@ ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& option
 void ReportPreview::PaintReport(QPrinter* printer) {
   // Called for the preview's pages and again when the preview window prints them.
   QtReportPrinter report(*printer);
-  PrintReport(model_, report, messages_, options_);
+  PrintReport(model_, report, messages_, options_, trail_);
   pages_ = report.PagesPrinted();
 }
 

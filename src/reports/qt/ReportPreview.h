@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <memory>
 
+#include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 #include "reports/PrintOptions.h"
 #include "ui/Messages.h"
@@ -15,9 +16,10 @@ namespace stavelorn {
 
 class ReportPreview {
  public:
-  // `model` and `messages` must outlive the preview.
+  // `model`, `messages` and `trail` (the method trail of the analysis, when there is one) must
+  // outlive the preview.
   ReportPreview(const ModelStore& model, const PrintOptions& options, Messages& messages,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, const MethodTrail* trail = nullptr);
 
   QPrintPreviewDialog& Dialog() { return *dialog_; }
   QPrinter& Printer() { return *printer_; }
@@ -32,6 +34,7 @@ class ReportPreview {
   std::unique_ptr<QPrintPreviewDialog> dialog_;
   const ModelStore& model_;
   const PrintOptions options_;
+  const MethodTrail* trail_;
   Messages& messages_;
   int pages_ = 0;
 };

@@ -1,0 +1,89 @@
+// The method, step by step: what one analysis run computed on its way to the results, member by
+// member and for the whole structure, recorded by the engine as it went (never computed a second
+// time). The program keeps the trail of the run whose results it stored, so a student can follow
+// the numbers from each member's matrices to the displacements and end forces shown.
+//
+// Values are held in double; those of a single-precision run are its float values exactly.
+// Vectors and matrices are indexed from 0 here (row-major matrices), in the member's local or
+// global coordinate order; code numbers are the 1-based structure coordinate numbers.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "analysis/Engine.h"
+
+namespace stavelorn {
+
+// [S] is kept for structures of up to this many free coordinates.
+inline constexpr int kTrailStiffnessLimit = 300;
+
+struct TrailMatrix {
+  int Rows = 0, Cols = 0;
+  std::vector<double> Values;  // row by row
+
+  double operator()(int row, int col) const {
+    return Values[static_cast<std::size_t>(row) * static_cast<std::size_t>(Cols) +
+                  static_cast<std::size_t>(col)];
+  }
+};
+
+struct TrailMember {
+  int Member = 0, BeginJoint = 0, EndJoint = 0;
+  int ReleaseType = 0;
+  double Length = 0, DirCosX = 0, DirCosY = 0, DirCosZ = 0;
+  bool Aligned = false;          // [T] was taken as the identity: {u}, {Ff} and [K] are copies
+  std::vector<int> CodeNumbers;  // per end coordinate
+  TrailMatrix LocalStiffness;    // [k], releases applied
+  TrailMatrix Transformation;    // [T]
+  TrailMatrix GlobalStiffness;   // [K] = [T]^T [k] [T]
+  std::vector<double> LocalFixedEndForces;     // {Qf}
+  std::vector<double> SettlementDisp;          // {v} of the settled supports at its joints
+  std::vector<double> GlobalFixedEndForces;    // {Ff} = [T]^T{Qf} + [K]{v of settlements}
+  std::vector<double> GlobalEndDisplacements;  // {v}
+  std::vector<double> LocalEndDisplacements;   // {u} = [T]{v}
+  std::vector<double> LocalEndForces;          // {Q}: the stored member end forces
+  std::vector<double> GlobalEndForces;         // {F} = [T]^T{Q}
+};
+
+struct MethodTrail {
+  bool DoublePrecision = false;  // the run in double precision made the results
+  int CoordsPerJoint = 0;
+  int DofCount = 0;
+  std::vector<int> CoordNumbers;  // (joint-1)*CoordsPerJoint + k -> structure coordinate
+  // [S] (DofCount square) as assembled; empty above kTrailStiffnessLimit free coordinates.
+  TrailMatrix Stiffness;
+  std::vector<double> JointLoads;     // the joint loads at the free coordinates
+  std::vector<double> FixedEndPart;   // -sum of the members' {Ff}, as assembled
+  std::vector<double> LoadVector;     // {P} the solution used: joint loads minus sum of {Ff}
+  std::vector<double> Displacements;  // {d}
+  std::vector<TrailMember> Members;
+
+  bool HasStiffness() const { return Stiffness.Rows == DofCount && DofCount > 0; }
+};
+
+// Records one run of the engine into a MethodTrail.
+template <typename Real>
+class TrailRecorder : public MethodRecorder<Real> {
+ public:
+  explicit TrailRecorder(const ModelStore& model);
+
+  void MemberAssembled(const AssembledMember<Real>& member) override;
+  void StructureAssembled(const EquationSystem<Real>& system, const std::vector<Real>& fixedEndPart,
+                          const std::vector<Real>& jointLoads) override;
+  void MemberDisplaced(int member, const MemberVector<Real>& v,
+                       const MemberVector<Real>& u) override;
+
+  // The trail of the finished run, with its numbering and displacements from `results`; the
+  // recorder is spent after it.
+  MethodTrail Finish(const AnalysisResults<Real>& results);
+
+ private:
+  MethodTrail trail_;
+};
+
+// Puts the stored results of `model` into the trail: {Q} of each member is its stored end
+// forces and {F} = [T]^T{Q}, so the trail shows exactly the numbers the results show.
+void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail);
+
+}  // namespace stavelorn

@@ -1,0 +1,286 @@
+#include "app/MethodSteps.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "analysis/TrailLabels.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+std::string StepNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+namespace {
+
+// The shortest text that reads back to the value: a single-precision value as a float.
+std::string FullNumber(double value) {
+  char text[32];
+  const float single = static_cast<float>(value);
+  auto end = static_cast<double>(single) == value
+                 ? std::to_chars(text, text + sizeof text, single).ptr
+                 : std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
+StepTable MatrixTable(std::string title, std::vector<std::string> rows,
+                      std::vector<std::string> cols, const TrailMatrix& matrix) {
+  StepTable t;
+  t.Title = std::move(title);
+  t.RowLabels = std::move(rows);
+  t.ColumnLabels = std::move(cols);
+  t.Values = matrix.Values;
+  return t;
+}
+
+}  // namespace
+
+std::string CellText(const StepTable& table, int row, int col) {
+  const double value = table.At(row, col);
+  if (value == 0) return "";
+  if (table.Integers) return std::to_string(static_cast<long>(value));
+  return StepNumber(value);
+}
+
+std::string TableTsv(const StepTable& table) {
+  std::string out;
+  for (int r = 0; r < table.Rows(); ++r) {
+    for (int c = 0; c < table.Cols(); ++c) {
+      if (c) out += '\t';
+      out += FullNumber(table.At(r, c));
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+MethodSteps::MethodSteps(const ModelStore& model, const MethodTrail& trail)
+    : model_(model), trail_(trail) {
+  const int perJoint = trail.CoordsPerJoint;
+  const int n = static_cast<int>(trail.CoordNumbers.size());
+  jointOfCode_.assign(static_cast<std::size_t>(n) + 1, 0);
+  coordOfCode_.assign(static_cast<std::size_t>(n) + 1, 0);
+  for (int i = 0; i < n; ++i) {
+    const int code = trail.CoordNumbers[static_cast<std::size_t>(i)];
+    if (code < 1 || code > n || perJoint < 1) continue;
+    jointOfCode_[static_cast<std::size_t>(code)] = i / perJoint + 1;
+    coordOfCode_[static_cast<std::size_t>(code)] = i % perJoint + 1;
+  }
+}
+
+std::string MethodSteps::StructureLabel(const std::string& symbol, int code) const {
+  const std::size_t c = static_cast<std::size_t>(code);
+  return symbol + std::to_string(code) + " (" +
+         GlobalCoordName(model_.StructType, coordOfCode_.at(c)) + ", joint " +
+         std::to_string(jointOfCode_.at(c)) + ")";
+}
+
+StepTable MethodSteps::Numbering() const {
+  StepTable t;
+  t.Title = "Structure coordinate numbers";
+  t.Integers = true;
+  const int perJoint = trail_.CoordsPerJoint;
+  for (int k = 1; k <= perJoint; ++k)
+    t.ColumnLabels.push_back(GlobalCoordName(model_.StructType, k));
+  const int joints = perJoint > 0 ? static_cast<int>(trail_.CoordNumbers.size()) / perJoint : 0;
+  for (int j = 1; j <= joints; ++j) {
+    t.RowLabels.push_back("Joint " + std::to_string(j));
+    for (int k = 1; k <= perJoint; ++k) {
+      const int code = trail_.CoordNumbers[static_cast<std::size_t>((j - 1) * perJoint + k - 1)];
+      t.Values.push_back(code);
+      t.Marked.push_back(code > trail_.DofCount);
+    }
+  }
+  return t;
+}
+
+std::string MethodSteps::PrecisionNote() const {
+  return trail_.DoublePrecision
+             ? "The values of the double-precision run, whose results are shown (single precision "
+               "was not accurate enough for this structure)."
+             : "The values of the single-precision run, whose results are shown.";
+}
+
+std::string MethodSteps::NumberingNote() const {
+  const int n = trail_.DofCount, all = static_cast<int>(trail_.CoordNumbers.size());
+  return "Free coordinates 1 to " + std::to_string(n) + ", numbered first, joint by joint; " +
+         "restrained coordinates (shaded) " + std::to_string(n + 1) + " to " + std::to_string(all) +
+         ".";
+}
+
+std::string MethodSteps::MemberCaption(int index) const {
+  const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
+  return "Member " + std::to_string(m.Member) + ": joint " + std::to_string(m.BeginJoint) +
+         " to joint " + std::to_string(m.EndJoint);
+}
+
+std::vector<std::string> MethodSteps::MemberFacts(int index) const {
+  const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
+  const std::string& type = model_.StructType;
+  std::vector<std::string> facts;
+  facts.push_back("Length L = " + StepNumber(m.Length));
+  const double cosines[] = {m.DirCosX, m.DirCosY, m.DirCosZ};
+  std::string text = "Direction cosines:";
+  for (int axis : PositionAxes(type))
+    text += std::string(axis ? ", C" : " C") + "XYZ"[axis] + " = " + StepNumber(cosines[axis]);
+  facts.push_back(text);
+  if (CoordRoles(type).size() == 6) {
+    facts.push_back("Roll angle = " + StepNumber(model_.RollAngles(m.Member)) +
+                    " degrees; rotation matrix r, the local axes in global X, Y, Z (the "
+                    "diagonal blocks of [T]):");
+    for (int i = 0; i < 3; ++i)
+      facts.push_back(std::string("    ") + "xyz"[i] + ": (" + StepNumber(m.Transformation(i, 0)) +
+                      ", " + StepNumber(m.Transformation(i, 1)) + ", " +
+                      StepNumber(m.Transformation(i, 2)) + ")");
+  }
+  if (IsTruss(type))
+    facts.push_back("Release code: none (a truss bar is pin-jointed at both ends)");
+  else
+    facts.push_back("Release code: " + std::to_string(m.ReleaseType) + " (" +
+                    ReleaseName(m.ReleaseType) + ")");
+  if (m.Aligned)
+    facts.push_back(
+        "The member points along +X: [T] is taken as the identity, so {u} = {v}, "
+        "[K] = [k] and {Ff} = {Qf} are copies");
+  std::string codes = "Code numbers:";
+  for (int code : m.CodeNumbers) codes += " " + std::to_string(code);
+  facts.push_back(codes + " (above " + std::to_string(trail_.DofCount) + ": restrained)");
+  return facts;
+}
+
+std::vector<std::string> MethodSteps::FixedEndSources(int index) const {
+  const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
+  std::vector<std::string> lines;
+  for (int r = 1; r <= model_.MemberLoadCount; ++r) {
+    if (model_.MemberLoadInfo(r, 1) != m.Member) continue;
+    lines.push_back("{Qf}: member load " + std::to_string(r) + ", " +
+                    MemberLoadName(model_.MemberLoadInfo(r, 2)) +
+                    ": W = " + StepNumber(model_.MemberLoadValues(r, 1)) +
+                    ", W2 = " + StepNumber(model_.MemberLoadValues(r, 2)) +
+                    ", l1 = " + StepNumber(model_.MemberLoadValues(r, 3)) +
+                    ", l2 = " + StepNumber(model_.MemberLoadValues(r, 4)));
+  }
+  for (int r = 1; r <= model_.TempChangeCount; ++r)
+    if (model_.TempChangeMembers(r) == m.Member)
+      lines.push_back("{Qf}: temperature change " + std::to_string(r) +
+                      ": dT = " + StepNumber(model_.TempChangeValues(r)));
+  for (int r = 1; r <= model_.FabErrorCount; ++r)
+    if (model_.FabErrorMembers(r) == m.Member)
+      lines.push_back("{Qf}: fabrication error " + std::to_string(r) +
+                      ": e = " + StepNumber(model_.FabErrorValues(r)));
+  for (int r = 1; r <= model_.SettlementCount; ++r) {
+    const int joint = model_.SettlementJoints(r);
+    if (joint == m.BeginJoint || joint == m.EndJoint)
+      lines.push_back("{Ff}: settlement of joint " + std::to_string(joint) +
+                      ", as [K]{v} with the settlement in {v}");
+  }
+  if (lines.empty())
+    lines.push_back(
+        "No member loads, temperature changes, fabrication errors or settlements: "
+        "{Qf} and {Ff} are zero.");
+  else
+    lines.push_back(
+        "{Ff} = [T]'{Qf} + [K]{v of settlements}; it goes into {P} with its sign "
+        "changed.");
+  return lines;
+}
+
+StepTable MethodSteps::MemberVectorTable(const TrailMember& m, const std::string& symbol,
+                                         const std::vector<double>& values, bool global) const {
+  StepTable t;
+  t.Title = "{" + symbol + "}";
+  t.ColumnLabels = {"{" + symbol + "}"};
+  for (std::size_t i = 0; i < values.size(); ++i)
+    t.RowLabels.push_back(EndLabel(model_.StructType, symbol, static_cast<int>(i) + 1, m.BeginJoint,
+                                   m.EndJoint, global));
+  t.Values = values;
+  return t;
+}
+
+std::vector<StepTable> MethodSteps::MemberTables(int index) const {
+  const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
+  const std::string& type = model_.StructType;
+  const int n = static_cast<int>(m.CodeNumbers.size());
+  std::vector<std::string> local, global, codes;
+  for (int i = 1; i <= n; ++i) {
+    local.push_back(EndLabel(type, "u", i, m.BeginJoint, m.EndJoint, false));
+    global.push_back(EndLabel(type, "v", i, m.BeginJoint, m.EndJoint, true));
+    codes.push_back(std::to_string(m.CodeNumbers[static_cast<std::size_t>(i - 1)]) + " = " +
+                    global.back());
+  }
+  std::vector<StepTable> tables;
+  tables.push_back(
+      MatrixTable("[k] local stiffness, releases applied", local, local, m.LocalStiffness));
+  tables.push_back(
+      MatrixTable("[T] transformation, {u} = [T]{v}", local, global, m.Transformation));
+  StepTable kg = MatrixTable("[K] = [T]'[k][T], by code numbers (marked: goes into [S])", codes,
+                             codes, m.GlobalStiffness);
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j)
+      kg.Marked.push_back(m.CodeNumbers[static_cast<std::size_t>(i)] <= trail_.DofCount &&
+                          m.CodeNumbers[static_cast<std::size_t>(j)] <= trail_.DofCount);
+  tables.push_back(std::move(kg));
+  tables.push_back(MemberVectorTable(m, "Qf", m.LocalFixedEndForces, false));
+  tables.push_back(MemberVectorTable(m, "Ff", m.GlobalFixedEndForces, true));
+  tables.push_back(MemberVectorTable(m, "v", m.GlobalEndDisplacements, true));
+  tables.push_back(MemberVectorTable(m, "u", m.LocalEndDisplacements, false));
+  tables.push_back(MemberVectorTable(m, "Q", m.LocalEndForces, false));
+  tables.push_back(MemberVectorTable(m, "F", m.GlobalEndForces, true));
+  tables[5].Title = "{v} global end displacements";
+  tables[6].Title = "{u} = [T]{v}";
+  tables[7].Title = "{Q} = [k]{u} + {Qf}";
+  tables[8].Title = "{F} = [T]'{Q}";
+  return tables;
+}
+
+StepTable MethodSteps::Stiffness(int index) const {
+  StepTable t;
+  t.Title = "[S] structure stiffness matrix";
+  if (!trail_.HasStiffness()) return t;
+  const int n = trail_.DofCount;
+  for (int code = 1; code <= n; ++code) t.RowLabels.push_back(StructureLabel("d", code));
+  t.ColumnLabels = t.RowLabels;
+  t.Values = trail_.Stiffness.Values;
+  if (index >= 0 && index < MemberCount()) {
+    t.Marked.assign(t.Values.size(), false);
+    const std::vector<int>& codes = trail_.Members[static_cast<std::size_t>(index)].CodeNumbers;
+    for (int row : codes)
+      for (int col : codes)
+        if (row <= n && col <= n)
+          t.Marked[static_cast<std::size_t>((row - 1) * n + col - 1)] = true;
+  }
+  return t;
+}
+
+std::string MethodSteps::StiffnessNote() const {
+  if (trail_.HasStiffness())
+    return "Free coordinates only; blanks are zeros. Marked: the cells the chosen member added.";
+  if (trail_.DofCount < 1) return "No free coordinate: there is no [S] to solve.";
+  return "[S] has " + std::to_string(trail_.DofCount) + " rows; it is kept for up to " +
+         std::to_string(kTrailStiffnessLimit) + " free coordinates.";
+}
+
+StepTable MethodSteps::Loads(int index) const {
+  StepTable t;
+  t.Title = "{P} = joint loads - sum of {Ff}, and the solution {d} of [S]{d} = {P}";
+  t.ColumnLabels = {"Joint loads", "-sum {Ff}", "{P}", "{d}"};
+  const int n = trail_.DofCount;
+  std::vector<bool> memberRow(static_cast<std::size_t>(n), false);
+  if (index >= 0 && index < MemberCount())
+    for (int code : trail_.Members[static_cast<std::size_t>(index)].CodeNumbers)
+      if (code <= n) memberRow[static_cast<std::size_t>(code - 1)] = true;
+  for (int code = 1; code <= n; ++code) {
+    const std::size_t i = static_cast<std::size_t>(code - 1);
+    t.RowLabels.push_back(StructureLabel("P", code));
+    for (double value : {trail_.JointLoads.at(i), trail_.FixedEndPart.at(i),
+                         trail_.LoadVector.at(i), trail_.Displacements.at(i)})
+      t.Values.push_back(value);
+    for (int c = 0; c < 4; ++c) t.Marked.push_back(memberRow[i] && c == 1);
+  }
+  return t;
+}
+
+}  // namespace stavelorn

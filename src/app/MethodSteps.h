@@ -1,0 +1,97 @@
+// What the "The Method, Step by Step" window shows, decided here and shown as it is by the Qt
+// window: the numbering table, each member's facts and labelled matrices, the structure's [S],
+// {P} and {d} with the chosen member's cells marked, and the equilibrium checks. Everything comes
+// from the trail of the analysis whose results are stored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/MethodTrail.h"
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+// One labelled matrix or vector (a vector is one column).
+struct StepTable {
+  std::string Title;
+  std::vector<std::string> RowLabels, ColumnLabels;
+  std::vector<double> Values;  // row by row
+  std::vector<bool> Marked;    // same shape: cells to stand out (empty: none)
+  bool Integers = false;       // the cells are counts or numbers, not measures
+
+  int Rows() const { return static_cast<int>(RowLabels.size()); }
+  int Cols() const { return static_cast<int>(ColumnLabels.size()); }
+  double At(int row, int col) const { return Values[Index(row, col)]; }
+  bool IsMarked(int row, int col) const { return !Marked.empty() && Marked[Index(row, col)]; }
+
+ private:
+  std::size_t Index(int row, int col) const {
+    return static_cast<std::size_t>(row) * ColumnLabels.size() + static_cast<std::size_t>(col);
+  }
+};
+
+// A number in 6 significant digits, as the window shows it.
+std::string StepNumber(double value);
+// The text of a cell: blank for a zero (most of a stiffness matrix), else 6 significant digits.
+std::string CellText(const StepTable& table, int row, int col);
+// The values as tab-separated text, one line per row, each value in full (zeros as 0).
+std::string TableTsv(const StepTable& table);
+
+// One equilibrium check: its text, the largest of its sums that should be 0, and the size of the
+// forces it balances (for judging the residual).
+struct EquilibriumLine {
+  std::string Text;
+  double Residual = 0;
+  double Scale = 0;
+};
+
+class MethodSteps {
+ public:
+  // Both must outlive this object.
+  MethodSteps(const ModelStore& model, const MethodTrail& trail);
+
+  // Joints by coordinate, each cell its structure coordinate number; restrained cells marked.
+  StepTable Numbering() const;
+  // Which run's values these are: single precision, or double when the accuracy guard stored the
+  // double-precision results.
+  std::string PrecisionNote() const;
+  // "Free coordinates 1 to n, restrained n+1 to N."
+  std::string NumberingNote() const;
+
+  int MemberCount() const { return static_cast<int>(trail_.Members.size()); }
+  // "Member 3: joint 2 to joint 5", for the member at `index` (0-based).
+  std::string MemberCaption(int index) const;
+  // Length, direction cosines (rotation matrix and roll for a space frame), release code.
+  std::vector<std::string> MemberFacts(int index) const;
+  // Where {Qf} and {Ff} come from: each load, temperature change, fabrication error and
+  // settlement of the member, or that it has none.
+  std::vector<std::string> FixedEndSources(int index) const;
+  // [k], [T], [K], {Qf}, {Ff}, then {v}, {u}, {Q}, {F}.
+  std::vector<StepTable> MemberTables(int index) const;
+
+  // [S] with the cells the member at `index` added to marked (no marks for -1); an empty table
+  // when the trail kept no [S].
+  StepTable Stiffness(int index) const;
+  std::string StiffnessNote() const;
+  // Joint loads, the members' fixed-end part, {P} and {d} by structure coordinate, the rows the
+  // member at `index` added to marked.
+  StepTable Loads(int index) const;
+
+  // A heading, one line per member, a heading and one line per direction of the whole structure
+  // (headings have no residual).
+  std::vector<EquilibriumLine> Equilibrium() const;
+
+ private:
+  // "d4 (Y trans., joint 2)" for structure coordinate `code`.
+  std::string StructureLabel(const std::string& symbol, int code) const;
+  StepTable MemberVectorTable(const TrailMember& m, const std::string& symbol,
+                              const std::vector<double>& values, bool global) const;
+  EquilibriumLine MemberEquilibrium(const TrailMember& m) const;
+
+  const ModelStore& model_;
+  const MethodTrail& trail_;
+  std::vector<int> jointOfCode_, coordOfCode_;  // by structure coordinate number
+};
+
+}  // namespace stavelorn

@@ -1,0 +1,110 @@
+// What the step-by-step window shows, for every example: the labels, the marks that follow the
+// chosen member, the numbering, and equilibrium checks whose residuals are round-off.
+#include "app/MethodSteps.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "analysis/AnalysisRun.h"
+#include "model/ProjectFile.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+class ExampleSteps : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    model.Reset();
+    model.ProjectFile = testing::SourcePath(std::string("examples/") + GetParam() + ".str");
+    ASSERT_FALSE(ReadProjectFile(model));
+    run = CheckAndAnalyze(model);
+    ASSERT_TRUE(run.Trail);
+  }
+  ModelStore model;
+  AnalysisRun run;
+};
+
+TEST_P(ExampleSteps, MarksOfStiffnessAndLoadsFollowTheChosenMember) {
+  const MethodSteps steps(model, *run.Trail);
+  const int n = run.Trail->DofCount;
+  for (int index = 0; index < steps.MemberCount(); ++index) {
+    std::set<int> free;
+    for (int code : run.Trail->Members[static_cast<std::size_t>(index)].CodeNumbers)
+      if (code <= n) free.insert(code);
+    const StepTable s = steps.Stiffness(index);
+    const StepTable p = steps.Loads(index);
+    for (int r = 0; r < n; ++r) {
+      const bool row = free.count(r + 1) > 0;
+      for (int c = 0; c < n; ++c) EXPECT_EQ(s.IsMarked(r, c), row && free.count(c + 1) > 0);
+      EXPECT_EQ(p.IsMarked(r, 1), row) << "the fixed-end part of row " << r + 1;
+    }
+  }
+  EXPECT_FALSE(steps.Stiffness(-1).IsMarked(0, 0));
+}
+
+TEST_P(ExampleSteps, NumberingShadesTheRestrainedCoordinates) {
+  const MethodSteps steps(model, *run.Trail);
+  const StepTable t = steps.Numbering();
+  ASSERT_EQ(t.Rows(), model.JointCount);
+  ASSERT_EQ(t.Cols(), model.CoordsPerJoint);
+  int lastFree = 0, lastRestrained = run.Trail->DofCount;
+  for (int j = 0; j < t.Rows(); ++j)
+    for (int k = 0; k < t.Cols(); ++k) {
+      const int code = static_cast<int>(t.At(j, k));
+      // Numbered in joint order within each group.
+      int& last = t.IsMarked(j, k) ? lastRestrained : lastFree;
+      EXPECT_EQ(code, last + 1);
+      last = code;
+    }
+  EXPECT_EQ(lastFree, run.Trail->DofCount);
+}
+
+TEST_P(ExampleSteps, EveryEquilibriumResidualIsRoundOff) {
+  const MethodSteps steps(model, *run.Trail);
+  int checks = 0;
+  for (const EquilibriumLine& line : steps.Equilibrium()) {
+    EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
+    checks += line.Scale > 0;
+  }
+  EXPECT_GT(checks, model.MemberCount / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
+                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
+                                           "space-truss-tower", "grid-floor", "space-frame"));
+
+TEST(MethodSteps, LabelsSayWhatAndWhere) {
+  ModelStore model;
+  model.Reset();
+  model.ProjectFile = testing::SourcePath("examples/space-frame.str");
+  ASSERT_FALSE(ReadProjectFile(model));
+  AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_TRUE(run.Trail);
+  const MethodSteps steps(model, *run.Trail);
+  const TrailMember& m = run.Trail->Members[0];
+  const std::vector<StepTable> tables = steps.MemberTables(0);
+  const std::string begin = std::to_string(m.BeginJoint), end = std::to_string(m.EndJoint);
+  EXPECT_EQ(tables[1].ColumnLabels[0], "v1 (X trans., joint " + begin + ")");  // [T]
+  EXPECT_EQ(tables[1].RowLabels[3], "u4 (twist, joint " + begin + ")");
+  EXPECT_EQ(tables[1].ColumnLabels[11], "v12 (Z rot., joint " + end + ")");
+  EXPECT_EQ(tables[2].RowLabels[0], std::to_string(m.CodeNumbers[0]) + " = v1 (X trans., joint " +
+                                        begin + ")");  // [K] by code number
+  EXPECT_EQ(steps.Stiffness(0).RowLabels[0].substr(0, 3), "d1 ");
+}
+
+TEST(StepTable, CopiesAsTabSeparatedTextAndShowsZerosBlank) {
+  StepTable t;
+  t.RowLabels = {"a", "b"};
+  t.ColumnLabels = {"x", "y"};
+  t.Values = {1, 0, 0.1f, -2.5e7};
+  EXPECT_EQ(TableTsv(t), "1\t0\n0.1\t-2.5e+07\n");
+  EXPECT_EQ(CellText(t, 0, 1), "");
+  EXPECT_EQ(CellText(t, 1, 1), "-2.5e+07");
+}
+
+}  // namespace
+}  // namespace stavelorn
