@@ -140,6 +140,7 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision, const Met
          ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
          ",\n \"memberEndForces\": " + Entries("member", forces) +
          ",\n \"supportReactions\": " + Entries("joint", reactions);
+  if (trail) out += ",\n \"trail\": " + TrailJson(*trail);
   if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model);
   return out + "}\n";
 }

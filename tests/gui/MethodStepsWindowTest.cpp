@@ -18,7 +18,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/MethodStepsWindow.h"
-#include "app/qt/PrintOptionsDialog.h"
+#include "reports/qt/PrintOptionsDialog.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -125,23 +125,18 @@ class MethodStepsWindowTest : public QObject {
     }
   }
 
-  // "Print Options" has one check box per row; the parts that need results are off and disabled
-  // without them.
+  // "Print Options" offers the method trail only once an analysis has completed.
   void printOptionsOfferTheTrailOnlyWithResults() {
     for (bool hasResults : {false, true}) {
-      PrintChoices asked;
-      asked.MethodTrail = true;
-      PrintOptionsDialog dialog(asked, hasResults);
-      const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
-      QCOMPARE(boxes.size(), static_cast<int>(PrintChoiceRows().size()));
-      QCOMPARE(boxes.last()->isEnabled(), hasResults);
-      QCOMPARE(dialog.Choices().MethodTrail, hasResults);
-      QCOMPARE(dialog.Choices().InputData, true);
-      if (hasResults) {
-        boxes.first()->setChecked(false);
-        QCOMPARE(dialog.Choices().InputData, false);
-        QVERIFY(dialog.grab().save("method-steps/print-options.png"));
-      }
+      ModelStore model;
+      model.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
+      PrintOptions options(model);
+      PrintOptionsDialog dialog(options);
+      QCheckBox* trail = dialog.Box(ReportSection::MethodTrail);
+      QCOMPARE(trail->isEnabled(), hasResults);
+      trail->setChecked(true);
+      QCOMPARE(options.Chosen(ReportSection::MethodTrail), hasResults);
+      if (hasResults) QVERIFY(dialog.grab().save("method-steps/print-options.png"));
     }
   }
 };

@@ -84,9 +84,9 @@ class PrintToPdfTest : public QObject {
     printer->setOutputFileName(pdf);
     QtReportPrinter qtPrinter(std::move(printer));
     ScriptedMessages messages;
-    PrintChoices choices;
-    choices.MethodTrail = true;
-    QCOMPARE(int(PrintReport(model, qtPrinter, messages, choices, run.Trail.get())),
+    PrintOptions options(model);
+    options.Choose(ReportSection::MethodTrail, true);
+    QCOMPARE(int(PrintReport(model, qtPrinter, messages, options, run.Trail.get())),
              int(PrintOutcome::Printed));
     const QString text = Run("pdftotext", {"-layout", pdf, "-"});
     const int end = text.indexOf("End of Analysis"), trail = text.indexOf("Step by Step");
