@@ -3,7 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "analysis/Analysis.h"
+#include "analysis/EquationShape.h"
+#include "analysis/EquationSolver.h"
 
 namespace stavelorn {
 
@@ -20,8 +21,9 @@ std::uint64_t AvailableMemoryBytes() {
   return 0;
 }
 
-std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount) {
-  return dofCount * dofCount * (sizeof(float) + sizeof(double));
+std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount, std::uint64_t halfBandwidth) {
+  return EquationSystem<float>::MatrixBytes(dofCount, dofCount) +
+         EquationSystem<double>::MatrixBytes(dofCount, halfBandwidth);
 }
 
 std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
@@ -29,12 +31,14 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
   const std::uint64_t coordinates =
       static_cast<std::uint64_t>(model.JointCount > 0 ? model.JointCount : 0) *
       static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
-  if (StiffnessMatrixBytes(coordinates) <= available) return "";
-  const int dofCount = CountFreeCoordinates(model);
+  if (StiffnessMatrixBytes(coordinates, coordinates) <= available) return "";
+  const EquationShape shape = ShapeOfEquations(model);
   const std::uint64_t needed =
-      StiffnessMatrixBytes(dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0);
+      shape.unknowns > 0 ? StiffnessMatrixBytes(static_cast<std::uint64_t>(shape.unknowns),
+                                                static_cast<std::uint64_t>(shape.halfBandwidth))
+                         : 0;
   if (needed <= available) return "";
-  return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
+  return "The analysis of " + std::to_string(shape.unknowns) + " unknowns needs " +
          std::to_string(needed >> 20) +
          " MB for the stiffness matrix, more than this computer has (" +
          std::to_string(available >> 20) + " MB free).";
