@@ -97,11 +97,11 @@ void SolveEquations(benchmark::State& state, Family family) {
   const EquationSystem<float> assembled =
       AssembleEquations<float>(Model(family, static_cast<int>(state.range(0))));
   const int variant = static_cast<int>(state.range(1));
-  if (variant == 2 && FastestVectorUnit() != VectorUnit::Avx2Fma) {
-    state.SkipWithError("this processor has no AVX2/FMA");
+  const VectorUnit unit = variant == 2 ? VectorUnit::Avx2Fma : VectorUnit::Sse2;
+  if (static_cast<int>(unit) > static_cast<int>(FastestVectorUnit())) {
+    state.SkipWithError("this processor lacks the instructions");
     return;
   }
-  const VectorUnit unit = variant == 2 ? VectorUnit::Avx2Fma : VectorUnit::Sse2;
   for (auto _ : state) {
     state.PauseTiming();
     EquationSystem<float> system = assembled;

@@ -40,19 +40,19 @@ namespace stavelorn {
 namespace {
 
 template <typename Real>
-void ScalarRows(Real* row, const Real* const* pivots, const Real* factors, int count, int first,
+void ScalarRows(Real* row, const double* const* pivots, const double* factors, int count, int first,
                 int last) {
   for (int j = first; j <= last; ++j) {
     Calc s = row[j];
     for (int t = 0; t < count; ++t) {
-      s = static_cast<Real>(s - Calc(factors[t]) * Calc(pivots[t][j]));
+      s = static_cast<Real>(s - factors[t] * pivots[t][j]);
     }
     row[j] = Store<Real>(s);
   }
 }
 
 #if defined(__SSE2__)
-void Sse2Rows(float* row, const float* const* pivots, const float* factors, int count, int first,
+void Sse2Rows(float* row, const double* const* pivots, const double* factors, int count, int first,
               int last) {
   __m128d f[kMaxPivotsPerSweep];
   for (int t = 0; t < count; ++t) f[t] = _mm_set1_pd(factors[t]);
@@ -62,9 +62,8 @@ void Sse2Rows(float* row, const float* const* pivots, const float* factors, int 
     const __m128 s = _mm_loadu_ps(row + j);
     __m128d low = _mm_cvtps_pd(s), high = _mm_cvtps_pd(_mm_movehl_ps(s, s));
     for (int t = 0;; ++t) {
-      const __m128 p = _mm_loadu_ps(pivots[t] + j);
-      low = _mm_sub_pd(low, _mm_mul_pd(f[t], _mm_cvtps_pd(p)));
-      high = _mm_sub_pd(high, _mm_mul_pd(f[t], _mm_cvtps_pd(_mm_movehl_ps(p, p))));
+      low = _mm_sub_pd(low, _mm_mul_pd(f[t], _mm_loadu_pd(pivots[t] + j)));
+      high = _mm_sub_pd(high, _mm_mul_pd(f[t], _mm_loadu_pd(pivots[t] + j + 2)));
       if (t + 1 == count) break;
       low = _mm_cvtps_pd(_mm_cvtpd_ps(low));
       high = _mm_cvtps_pd(_mm_cvtpd_ps(high));
@@ -92,28 +91,56 @@ void Sse2Rows(double* row, const double* const* pivots, const double* factors, i
 #endif
 
 #if defined(STAVELORN_AVX2)
-__attribute__((target("avx2,fma"))) void Avx2Rows(float* row, const float* const* pivots,
-                                                  const float* factors, int count, int first,
-                                                  int last) {
-  __m256d f[kMaxPivotsPerSweep];
-  for (int t = 0; t < count; ++t) f[t] = _mm256_set1_pd(factors[t]);
+// One step on four doubles: the fused step, rounded to float and widened back unless it is the
+// last of the sweep.
+template <bool kLast>
+__attribute__((target("avx2,fma"))) inline __m256d Avx2Step(__m256d s, __m256d f, const double* p) {
+  // The product of two floats is exact in double: one rounding, as in the separate steps.
+  const __m256d d = _mm256_fnmadd_pd(f, _mm256_loadu_pd(p), s);
+  return kLast ? d : _mm256_cvtps_pd(_mm256_cvtpd_ps(d));
+}
+
+// The sweep with the count of pivots fixed, so that the factors stay in registers; sixteen
+// columns at a time keep four independent chains of steps in flight.
+template <int kCount>
+__attribute__((target("avx2,fma"))) void Avx2Rows(float* row, const double* const* pivots,
+                                                  const double* factors, int first, int last) {
+  __m256d f[kCount];
+  for (int t = 0; t < kCount; ++t) f[t] = _mm256_set1_pd(factors[t]);
   const __m128 zero = _mm_setzero_ps();
   int j = first;
-  for (; j + 7 <= last; j += 8) {
-    __m256d low = _mm256_cvtps_pd(_mm_loadu_ps(row + j));
-    __m256d high = _mm256_cvtps_pd(_mm_loadu_ps(row + j + 4));
-    for (int t = 0;; ++t) {
-      // The product of two floats is exact in double: one rounding, as in the separate steps.
-      low = _mm256_fnmadd_pd(f[t], _mm256_cvtps_pd(_mm_loadu_ps(pivots[t] + j)), low);
-      high = _mm256_fnmadd_pd(f[t], _mm256_cvtps_pd(_mm_loadu_ps(pivots[t] + j + 4)), high);
-      if (t + 1 == count) break;
-      low = _mm256_cvtps_pd(_mm256_cvtpd_ps(low));
-      high = _mm256_cvtps_pd(_mm256_cvtpd_ps(high));
+  for (; j + 15 <= last; j += 16) {
+    __m256d s[4];
+    for (int c = 0; c < 4; ++c) s[c] = _mm256_cvtps_pd(_mm_loadu_ps(row + j + 4 * c));
+    for (int t = 0; t < kCount - 1; ++t)
+      for (int c = 0; c < 4; ++c) s[c] = Avx2Step<false>(s[c], f[t], pivots[t] + j + 4 * c);
+    for (int c = 0; c < 4; ++c) {
+      s[c] = Avx2Step<true>(s[c], f[kCount - 1], pivots[kCount - 1] + j + 4 * c);
+      _mm_storeu_ps(row + j + 4 * c, _mm_add_ps(_mm256_cvtpd_ps(s[c]), zero));
     }
-    _mm_storeu_ps(row + j, _mm_add_ps(_mm256_cvtpd_ps(low), zero));
-    _mm_storeu_ps(row + j + 4, _mm_add_ps(_mm256_cvtpd_ps(high), zero));
   }
-  ScalarRows(row, pivots, factors, count, j, last);
+  for (; j + 3 <= last; j += 4) {
+    __m256d s = _mm256_cvtps_pd(_mm_loadu_ps(row + j));
+    for (int t = 0; t < kCount - 1; ++t) s = Avx2Step<false>(s, f[t], pivots[t] + j);
+    s = Avx2Step<true>(s, f[kCount - 1], pivots[kCount - 1] + j);
+    _mm_storeu_ps(row + j, _mm_add_ps(_mm256_cvtpd_ps(s), zero));
+  }
+  ScalarRows(row, pivots, factors, kCount, j, last);
+}
+
+void Avx2Rows(float* row, const double* const* pivots, const double* factors, int count, int first,
+              int last) {
+  static_assert(kMaxPivotsPerSweep == 8, "one sweep for each count of pivots");
+  switch (count) {
+    case 1: return Avx2Rows<1>(row, pivots, factors, first, last);
+    case 2: return Avx2Rows<2>(row, pivots, factors, first, last);
+    case 3: return Avx2Rows<3>(row, pivots, factors, first, last);
+    case 4: return Avx2Rows<4>(row, pivots, factors, first, last);
+    case 5: return Avx2Rows<5>(row, pivots, factors, first, last);
+    case 6: return Avx2Rows<6>(row, pivots, factors, first, last);
+    case 7: return Avx2Rows<7>(row, pivots, factors, first, last);
+    default: return Avx2Rows<8>(row, pivots, factors, first, last);
+  }
 }
 
 __attribute__((target("avx2"))) void Avx2Rows(double* row, const double* const* pivots,
@@ -153,8 +180,8 @@ const char* VectorUnitName(VectorUnit unit) {
 }
 
 template <typename Real>
-void SubtractScaledRows(VectorUnit unit, Real* row, const Real* const* pivots, const Real* factors,
-                        int count, int first, int last) {
+void SubtractScaledRows(VectorUnit unit, Real* row, const double* const* pivots,
+                        const double* factors, int count, int first, int last) {
 #if defined(STAVELORN_AVX2)
   if (unit == VectorUnit::Avx2Fma) return Avx2Rows(row, pivots, factors, count, first, last);
 #endif
@@ -167,7 +194,7 @@ void SubtractScaledRows(VectorUnit unit, Real* row, const Real* const* pivots, c
 #endif
 }
 
-template void SubtractScaledRows(VectorUnit, float*, const float* const*, const float*, int, int,
+template void SubtractScaledRows(VectorUnit, float*, const double* const*, const double*, int, int,
                                  int);
 template void SubtractScaledRows(VectorUnit, double*, const double* const*, const double*, int, int,
                                  int);

@@ -21,9 +21,11 @@ inline constexpr int kMaxPivotsPerSweep = 8;
 // For j = first..last, applies count (1..kMaxPivotsPerSweep) pivots in order to row[j]:
 //   row[j] = round(row[j] - factors[t]·pivots[t][j]) for t = 0..count-1,
 // each evaluated in double precision and rounded to the store type, with a zero left as +0 at
-// the end. `unit` must be one the processor has (FastestVectorUnit() or Sse2).
+// the end. The pivot rows and factors are stored values widened to double (which is exact), so
+// that a float pivot row is widened once for all the rows it is applied to. `unit` must be one
+// the processor has (FastestVectorUnit() or Sse2).
 template <typename Real>
-void SubtractScaledRows(VectorUnit unit, Real* row, const Real* const* pivots, const Real* factors,
-                        int count, int first, int last);
+void SubtractScaledRows(VectorUnit unit, Real* row, const double* const* pivots,
+                        const double* factors, int count, int first, int last);
 
 }  // namespace stavelorn

@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <vector>
 
 #include "analysis/Arithmetic.h"
@@ -76,9 +77,27 @@ template <typename Real>
 struct PivotBlock {
   int first = 0, last = 0;                    // the block's pivots
   const Real* rows[kMaxPivotsPerSweep] = {};  // pivot rows, normalised
-  int lastColumn[kMaxPivotsPerSweep] = {};    // last non-zero column of each
-  Real loads[kMaxPivotsPerSweep] = {};        // their entries of P, normalised
+  // The same rows widened to double, right of the block (to every column, zeros included).
+  const double* wide[kMaxPivotsPerSweep] = {};
+  int lastColumn[kMaxPivotsPerSweep] = {};  // last non-zero column of each
+  Real loads[kMaxPivotsPerSweep] = {};      // their entries of P, normalised
 };
+
+// Makes block.wide[b] pivot row `i` in double. A double row is used as it is; a float row is
+// widened once into `buffer` (kMaxPivotsPerSweep rows of n + 1), which is exact, instead of at
+// every row it is applied to.
+template <typename Real>
+void Widen(PivotBlock<Real>& block, int b, int n, std::vector<double>& buffer) {
+  const Real* row = block.rows[b];
+  if constexpr (std::is_same_v<Real, double>) {
+    block.wide[b] = row;
+  } else {
+    double* wide = buffer.data() + static_cast<std::size_t>(b) * (static_cast<std::size_t>(n) + 1);
+    const int last = block.lastColumn[b];
+    for (int j = block.last + 1; j <= n; ++j) wide[j] = j <= last ? row[j] : 0.0;
+    block.wide[b] = wide;
+  }
+}
 
 // Applies the block's pivots from..to, in order, to row k of S and P(k): first the block's
 // own columns pivot by pivot (each multiplier is read once the earlier pivots have changed it),
@@ -87,8 +106,8 @@ template <typename Real>
 void ApplyPivots(EquationSystem<Real>& system, const PivotBlock<Real>& block, int from, int to,
                  int k, VectorUnit unit) {
   Real* row = system.Row(k);
-  const Real* rows[kMaxPivotsPerSweep];
-  Real factors[kMaxPivotsPerSweep];
+  const double* rows[kMaxPivotsPerSweep];
+  double factors[kMaxPivotsPerSweep];
   int count = 0, last = block.last;
   for (int i = from; i <= to; ++i) {
     const int b = i - block.first;
@@ -98,7 +117,7 @@ void ApplyPivots(EquationSystem<Real>& system, const PivotBlock<Real>& block, in
     const int own = block.lastColumn[b] < block.last ? block.lastColumn[b] : block.last;
     for (int j = i; j <= own; ++j) row[j] = Store<Real>(Calc(row[j]) - Calc(f) * Calc(pivot[j]));
     system.P(k) = Store<Real>(Calc(system.P(k)) - Calc(f) * Calc(block.loads[b]));
-    rows[count] = pivot;
+    rows[count] = block.wide[b];
     factors[count++] = f;
     if (block.lastColumn[b] > last) last = block.lastColumn[b];
   }
@@ -130,6 +149,9 @@ bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
   for (int i = 2; i <= n; ++i)
     if (lastRowReached[i] < lastRowReached[i - 1]) lastRowReached[i] = lastRowReached[i - 1];
 
+  std::vector<double> widened;
+  if (std::is_same_v<Real, float>)
+    widened.resize(kMaxPivotsPerSweep * (static_cast<std::size_t>(n) + 1));
   for (int first = 1; first <= n; first += kMaxPivotsPerSweep) {
     PivotBlock<Real> block;
     block.first = first;
@@ -148,6 +170,7 @@ bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
       block.rows[b] = pivotRow;
       block.lastColumn[b] = last;
       block.loads[b] = system.P(i);
+      Widen(block, b, n, widened);
     }
     // Every other row, while the pivot rows still hold what each pivot left in them.
     const int lastRow = std::max(lastRowReached[block.last], block.last);
