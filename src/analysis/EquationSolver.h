@@ -125,11 +125,12 @@ class EquationSystem {
 // mechanism is found singular in single and in double precision alike.
 extern const double kPivotRatio;
 
-// Gauss-Jordan elimination in the classic order (pivot rows 1..n, every other row in increasing
-// order, columns from the pivot on), skipping only work that provably changes no bit: rows whose
-// multiplier is zero and the trailing zero entries of the pivot row. Returns false, leaving S and
-// P partly reduced, when the matrix is singular: a pivot that is not positive or is negligible
-// against its diagonal entry, or any value that is not finite.
+// Gauss-Jordan elimination of a system held in full, giving every entry the operations of the
+// classic order (pivots 1..n, columns from the pivot on) in that order, in the vector unit
+// `unit`, and skipping only work that provably changes no bit: rows whose multiplier is zero and
+// the trailing zero entries of the pivot row. Returns false, leaving S and P partly reduced, when
+// the matrix is singular: a pivot that is not positive or is negligible against its diagonal
+// entry, or any value that is not finite.
 template <typename Real>
 bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit = FastestVectorUnit());
 
