@@ -67,11 +67,11 @@ void Engine<Real>::Analyze() {
   Results.AnalysisStatus = kNoResults;
   NumberCoordinates();
   if (Results.AnalysisStatus < 0) return;
+  const int band = HalfBandwidth(Model, Results.CoordNumbers, Results.DofCount);
   if constexpr (std::is_same_v<Real, double>)
-    Equations.RedimBanded(Results.DofCount,
-                          HalfBandwidth(Model, Results.CoordNumbers, Results.DofCount));
+    Equations.RedimBanded(Results.DofCount, band);
   else
-    Equations.Redim(Results.DofCount);
+    Equations.Redim(Results.DofCount, band);
   AssembleStructure();
   AddJointLoads();
   SolveEquations();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 #include <utility>
@@ -45,20 +46,18 @@ class EquationSystem {
   }
 
   // Discards the contents and makes S n x n and P n long, every entry 0 (empty for n <= 0).
-  // Throws std::bad_alloc when the memory cannot be had.
-  void Redim(int n) { RedimBanded(n, n - 1); }
+  // Entries more than `reach` left of the diagonal (by default none) are expected to stay 0 (see
+  // WriteZeros). Throws std::bad_alloc when the memory cannot be had.
+  void Redim(int n, int reach = std::numeric_limits<int>::max()) {
+    Resize(n, n - 1);
+    WriteZeros(reach);
+  }
 
   // The same, keeping of S only the entries (row, col) with |row - col| <= halfBandwidth; held in
   // full when that is no smaller. Entries outside the band are 0 and are not to be written.
   void RedimBanded(int n, int halfBandwidth) {
-    s_.reset();
-    n_ = n > 0 ? n : 0;
-    band_ = std::max(0, std::min(halfBandwidth, n_ - 1));
-    width_ = 2 * static_cast<std::size_t>(band_) + 1 < static_cast<std::size_t>(n_)
-                 ? 2 * static_cast<std::size_t>(band_) + 1
-                 : static_cast<std::size_t>(n_);
-    s_ = Allocate(Entries(), true);
-    p_.assign(static_cast<std::size_t>(n_), Real(0));
+    Resize(n, halfBandwidth);
+    WriteZeros(band_);
   }
 
   int Size() const { return n_; }
@@ -93,6 +92,32 @@ class EquationSystem {
     void operator()(Real* p) const { std::free(p); }
   };
   using Storage = std::unique_ptr<Real[], Free>;
+
+  void Resize(int n, int halfBandwidth) {
+    s_.reset();
+    n_ = n > 0 ? n : 0;
+    band_ = std::max(0, std::min(halfBandwidth, n_ - 1));
+    width_ = 2 * static_cast<std::size_t>(band_) + 1 < static_cast<std::size_t>(n_)
+                 ? 2 * static_cast<std::size_t>(band_) + 1
+                 : static_cast<std::size_t>(n_);
+    s_ = Allocate(Entries(), true);
+    p_.assign(static_cast<std::size_t>(n_), Real(0));
+  }
+
+  // S comes zeroed from calloc, untouched. But a page that is read before it is written (as
+  // every s = s + k of the assembly is) first maps the system's shared zero page, and the write
+  // that follows must replace that mapping and flush it from every processor running the
+  // program: an interrupt to the core of the other precision's run, for every page. Writing the
+  // zeros of the band first (within `reach` of the diagonal), where the assembly adds while both
+  // runs are under way, makes each of its pages' first touch a write. Pages outside the band are
+  // taken only if the elimination fills them in, and those left of it never.
+  void WriteZeros(int reach) {
+    for (int row = 1; row <= n_; ++row) {
+      const int first = row - 1 > reach ? row - reach : 1;
+      const int last = n_ - row > reach ? row + reach : n_;
+      std::fill(Row(row) + first, Row(row) + last + 1, Real(0));
+    }
+  }
 
   std::size_t Entries() const { return static_cast<std::size_t>(n_) * width_; }
   static std::size_t Offset(int index) { return static_cast<std::size_t>(index - 1); }
