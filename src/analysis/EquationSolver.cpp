@@ -39,6 +39,7 @@
 
 #include "analysis/Arithmetic.h"
 #include "analysis/EliminationKernels.h"
+#include "analysis/RowTeam.h"
 
 namespace stavelorn {
 
@@ -75,6 +76,10 @@ bool AllFinite(const EquationSystem<Real>& system, const std::vector<int>& first
 // The half-bandwidth from which a sweep takes the most pivots (measured on this program's towers
 // and lattices).
 constexpr int kWideBand = 32;
+
+// Unknowns times half-bandwidth from which a second thread is worth its hand-overs (two per block
+// of pivots).
+constexpr double kSharedWork = 65536;
 
 // What the sweeps of one block of pivots need to know of each pivot row.
 template <typename Real>
@@ -169,6 +174,8 @@ bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
   for (int k = 1; k <= n; ++k) band = std::max(band, k - firstColumn[k]);
   const int perSweep = band >= kWideBand ? kMaxPivotsPerSweep : kMaxPivotsPerSweep / 2;
 
+  // A long elimination with a wide band shares each sweep's rows with a second thread.
+  RowTeam team(static_cast<double>(n) * band >= kSharedWork);
   WideRows widened;
   if (std::is_same_v<Real, float>) {
     widened.values.resize(kMaxPivotsPerSweep * (static_cast<std::size_t>(n) + 1));
@@ -196,9 +203,11 @@ bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
     }
     // Every other row, while the pivot rows still hold what each pivot left in them.
     const int lastRow = std::max(lastRowReached[block.last], block.last);
-    for (int k = 1; k <= lastRow; ++k)
-      if (k < block.first || k > block.last)
-        ApplyPivots(system, block, block.first, block.last, k, unit);
+    team.Split(lastRow, [&](int from, int to) {
+      for (int k = from; k <= to; ++k)
+        if (k < block.first || k > block.last)
+          ApplyPivots(system, block, block.first, block.last, k, unit);
+    });
     // Then the block's rows themselves, each from the pivot after its own, in increasing order so
     // that a pivot row is read before it is changed.
     for (int k = block.first; k < block.last; ++k)

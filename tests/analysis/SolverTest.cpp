@@ -57,6 +57,8 @@ TYPED_TEST(FastSolver, GivesTheBitsOfThePlainLoopOnGeneratedStructures) {
                      "space frame lattice");
   // More unknowns than a few blocks of pivots, with rows of every length.
   ExpectSameSolution(AssembleEquations<TypeParam>(PlaneFrameGrid(4, 20)), "plane tower");
+  // Wide and long enough for the rows of each sweep to be shared with a second thread.
+  ExpectSameSolution(AssembleEquations<TypeParam>(SpaceFrameLattice(5, 5, 4, 30)), "lattice");
 }
 
 TYPED_TEST(FastSolver, GivesTheBitsOfThePlainLoopOnRandomMatricesWithZeros) {
