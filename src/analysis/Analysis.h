@@ -18,10 +18,6 @@ namespace stavelorn {
 // were.
 void Analyze(ModelStore& model);
 
-// The number of unknowns of the model's analysis (free structure coordinates), or -1 when the
-// model fails the static stability count. Allocates nothing of the size of the stiffness matrix.
-int CountFreeCoordinates(const ModelStore& model);
-
 // The same analysis in store type Real (float as Analyze does it, or double), returning the
 // results instead of writing them into the model; `recorder`, when given, receives the values of
 // the run as they are computed. Throws as Analyze does.

@@ -3,27 +3,43 @@
 // Why the fast solver gives the same bits as the plain loop. Each new entry is
 // round(s - f·p): s, f and p are stored values, the expression is evaluated in double and
 // rounded once to the store type, and a zero result is stored as +0 (Arithmetic.h). The fast
-// solver performs a subsequence of the plain loop's operations in the same order, omitting only
-// operations with f = 0 (a row whose multiplier is zero) or p = 0 (the zero tail of the pivot
-// row). While every
-// stored value is finite, such an operation computes s - (±0) = s exactly for s ≠ 0, and +0 for
-// s = +0; negative zeros are never stored. So, by induction over the operations, both solvers
-// hold the same bits until a non-finite value first appears, and it appears in the same
-// operation in both, since an omitted operation on finite operands cannot create one. A
-// non-finite entry never becomes finite again (s - f·p and s/a with a finite positive pivot
-// keep it non-finite, and columns left of the pivot are no longer written), so both solvers
-// then fail. Pivot tests read the same bits and fail alike.
+// solver performs a subsequence of the plain loop's operations on each entry in the same order,
+// omitting only operations with f = 0 (a row whose multiplier is zero) or p = 0 (the zero tail
+// of the pivot row), and each operation reads the same f and p as in the plain loop (see the
+// blocking below). While every stored value is finite, an omitted operation computes
+// s - (±0) = s exactly for s ≠ 0, and +0 for s = +0; negative zeros are never stored. So, by
+// induction over the operations, both solvers hold the same bits until a non-finite value first
+// appears, and it appears in the same operation in both, since an omitted operation on finite
+// operands cannot create one. A non-finite entry never becomes finite again (s - f·p and s/a
+// with a finite positive pivot keep it non-finite, and columns left of the pivot are no longer
+// written), so both solvers then fail. Pivot tests read the same bits and fail alike.
+//
+// Blocking. The fast solver takes the pivots in blocks of up to kMaxPivotsPerSweep and sweeps
+// each row once per block, applying all the block's pivots to an entry before moving to the
+// next; the plain loop sweeps every row once per pivot. Only the order of operations on
+// different entries changes, which no result depends on; on each entry the pivots still come in
+// increasing order. What remains is that every operation reads what the plain loop reads:
+// - The multiplier f of row k for pivot i is entry (k, i) after pivots before i: the block's own
+//   columns are reduced pivot by pivot, and f is read after the earlier pivots of the block.
+// - The pivot row i must be read as pivot i left it (normalised, not yet reduced by the later
+//   pivots of the block). The block's pivot rows are first reduced by the earlier pivots of the
+//   block only and normalised one after the other; then every other row is swept; and only then
+//   are the pivot rows themselves reduced by the later pivots, in increasing order of row, so
+//   that pivot row i is changed only after every row has been reduced by pivot i.
+// The pivot tests come in the same order as in the plain loop and read the same entries.
+// EliminationKernels.cpp shows that the vector instructions of a sweep give the bits of the
+// scalar steps.
 
 #include "analysis/EquationSolver.h"
 
+#include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "analysis/Arithmetic.h"
+#include "analysis/EliminationKernels.h"
+#include "analysis/RowTeam.h"
 
 namespace stavelorn {
 
@@ -57,55 +73,82 @@ bool AllFinite(const EquationSystem<Real>& system, const std::vector<int>& first
   return true;
 }
 
-// row[j] = round(row[j] - f·pivot[j]) for j = first..last: one row of the elimination.
+// The half-bandwidth from which a sweep takes the most pivots (measured on this program's towers
+// and lattices).
+constexpr int kWideBand = 32;
+
+// Unknowns times half-bandwidth from which a second thread is worth its hand-overs (two per block
+// of pivots).
+constexpr double kSharedWork = 65536;
+
+// What the sweeps of one block of pivots need to know of each pivot row.
 template <typename Real>
-void SubtractScaledRowScalar(Real* row, const Real* pivot, Real f, int first, int last) {
-  for (int j = first; j <= last; ++j) row[j] = Store<Real>(Calc(row[j]) - Calc(f) * Calc(pivot[j]));
-}
+struct PivotBlock {
+  int first = 0, last = 0;                    // the block's pivots
+  const Real* rows[kMaxPivotsPerSweep] = {};  // pivot rows, normalised
+  // The same rows widened to double, right of the block (zeros included).
+  const double* wide[kMaxPivotsPerSweep] = {};
+  int lastColumn[kMaxPivotsPerSweep] = {};  // last non-zero column of each
+  Real loads[kMaxPivotsPerSweep] = {};      // their entries of P, normalised
+};
 
+// Float pivot rows widened to double, which is exact, once per block instead of at every row
+// they are applied to: kMaxPivotsPerSweep rows of n + 1, zero where the pivot row is zero.
+struct WideRows {
+  std::vector<double> values;
+  std::vector<int> nonZeroTo;  // last column of each row that may hold a non-zero
+};
+
+// Makes block.wide[b] the pivot row block.rows[b] in double, right of the block. A double row is
+// used as it is; a float row is widened into `wide`, and what a previous row left beyond its
+// last non-zero column is cleared, so that every column right of it reads 0.
 template <typename Real>
-void SubtractScaledRow(Real* row, const Real* pivot, Real f, int first, int last) {
-  SubtractScaledRowScalar(row, pivot, f, first, last);
+void Widen(PivotBlock<Real>& block, int b, int n, WideRows& wide) {
+  const Real* row = block.rows[b];
+  if constexpr (std::is_same_v<Real, double>) {
+    static_cast<void>(n), static_cast<void>(wide);
+    block.wide[b] = row;
+  } else {
+    double* values =
+        wide.values.data() + static_cast<std::size_t>(b) * (static_cast<std::size_t>(n) + 1);
+    const int last = block.lastColumn[b];
+    for (int j = block.last + 1; j <= last; ++j) values[j] = row[j];
+    for (int j = std::max(last, block.last) + 1; j <= wide.nonZeroTo[b]; ++j) values[j] = 0;
+    wide.nonZeroTo[b] = last;
+    block.wide[b] = values;
+  }
 }
 
-#if defined(__SSE2__)
-// The same operations four floats at a time: widened to double, multiplied, subtracted,
-// rounded back to float and added to +0, exactly as the scalar expression does.
-template <>
-void SubtractScaledRow<float>(float* row, const float* pivot, float f, int first, int last) {
-  const __m128d factor = _mm_set1_pd(f);
-  const __m128 zero = _mm_setzero_ps();
-  int j = first;
-  for (; j + 3 <= last; j += 4) {
-    const __m128 s = _mm_loadu_ps(row + j);
-    const __m128 p = _mm_loadu_ps(pivot + j);
-    const __m128d low = _mm_sub_pd(_mm_cvtps_pd(s), _mm_mul_pd(factor, _mm_cvtps_pd(p)));
-    const __m128d high = _mm_sub_pd(_mm_cvtps_pd(_mm_movehl_ps(s, s)),
-                                    _mm_mul_pd(factor, _mm_cvtps_pd(_mm_movehl_ps(p, p))));
-    const __m128 result = _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
-    _mm_storeu_ps(row + j, _mm_add_ps(result, zero));
+// Applies the block's pivots from..to, in order, to row k of S and P(k): first the block's
+// own columns pivot by pivot (each multiplier is read once the earlier pivots have changed it),
+// then the columns right of the block in one sweep of all the pivots whose multiplier is not 0.
+template <typename Real>
+void ApplyPivots(EquationSystem<Real>& system, const PivotBlock<Real>& block, int from, int to,
+                 int k, VectorUnit unit) {
+  Real* row = system.Row(k);
+  const double* rows[kMaxPivotsPerSweep];
+  double factors[kMaxPivotsPerSweep];
+  int count = 0, last = block.last;
+  for (int i = from; i <= to; ++i) {
+    const int b = i - block.first;
+    const Real f = row[i];
+    if (f == 0) continue;
+    const Real* pivot = block.rows[b];
+    const int own = block.lastColumn[b] < block.last ? block.lastColumn[b] : block.last;
+    for (int j = i; j <= own; ++j) row[j] = Store<Real>(Calc(row[j]) - Calc(f) * Calc(pivot[j]));
+    system.P(k) = Store<Real>(Calc(system.P(k)) - Calc(f) * Calc(block.loads[b]));
+    rows[count] = block.wide[b];
+    factors[count++] = f;
+    if (block.lastColumn[b] > last) last = block.lastColumn[b];
   }
-  SubtractScaledRowScalar(row, pivot, f, j, last);
+  if (count > 0 && last > block.last)
+    SubtractScaledRows(unit, row, rows, factors, count, block.last + 1, last);
 }
-
-template <>
-void SubtractScaledRow<double>(double* row, const double* pivot, double f, int first, int last) {
-  const __m128d factor = _mm_set1_pd(f);
-  const __m128d zero = _mm_setzero_pd();
-  int j = first;
-  for (; j + 1 <= last; j += 2) {
-    const __m128d result =
-        _mm_sub_pd(_mm_loadu_pd(row + j), _mm_mul_pd(factor, _mm_loadu_pd(pivot + j)));
-    _mm_storeu_pd(row + j, _mm_add_pd(result, zero));
-  }
-  SubtractScaledRowScalar(row, pivot, f, j, last);
-}
-#endif
 
 }  // namespace
 
 template <typename Real>
-bool SolveGaussJordan(EquationSystem<Real>& system) {
+bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
   const int n = system.Size();
   if (n < 1) return true;
   std::vector<Real> diagonal(static_cast<std::size_t>(n) + 1);
@@ -125,25 +168,50 @@ bool SolveGaussJordan(EquationSystem<Real>& system) {
   }
   for (int i = 2; i <= n; ++i)
     if (lastRowReached[i] < lastRowReached[i - 1]) lastRowReached[i] = lastRowReached[i - 1];
+  // A narrow band takes smaller blocks: its rows are short and stay in the cache, and the
+  // block's own columns, which go pivot by pivot, would be much of the work.
+  int band = 0;
+  for (int k = 1; k <= n; ++k) band = std::max(band, k - firstColumn[k]);
+  const int perSweep = band >= kWideBand ? kMaxPivotsPerSweep : kMaxPivotsPerSweep / 2;
 
-  for (int i = 1; i <= n; ++i) {
-    Real* pivotRow = system.Row(i);
-    const Real a = pivotRow[i];
-    if (!AcceptablePivot(a, diagonal[i])) return false;
-    int last = n;
-    while (last > i && pivotRow[last] == 0) --last;
-    for (int j = i; j <= last; ++j) pivotRow[j] = Store<Real>(Calc(pivotRow[j]) / Calc(a));
-    system.P(i) = Store<Real>(Calc(system.P(i)) / Calc(a));
-    const Real pivotLoad = system.P(i);
-    const int lastRow = lastRowReached[i] > i ? lastRowReached[i] : i;
-    for (int k = 1; k <= lastRow; ++k) {
-      if (k == i) continue;
-      Real* row = system.Row(k);
-      const Real f = row[i];
-      if (f == 0) continue;
-      SubtractScaledRow(row, pivotRow, f, i, last);
-      system.P(k) = Store<Real>(Calc(system.P(k)) - Calc(f) * Calc(pivotLoad));
+  // A long elimination with a wide band shares each sweep's rows with a second thread.
+  RowTeam team(static_cast<double>(n) * band >= kSharedWork);
+  WideRows widened;
+  if (std::is_same_v<Real, float>) {
+    widened.values.resize(kMaxPivotsPerSweep * (static_cast<std::size_t>(n) + 1));
+    widened.nonZeroTo.resize(kMaxPivotsPerSweep);
+  }
+  for (int first = 1; first <= n; first += perSweep) {
+    PivotBlock<Real> block;
+    block.first = first;
+    block.last = std::min(n, first + perSweep - 1);
+    // The block's pivot rows, each reduced by the block's earlier pivots and then normalised.
+    for (int i = block.first; i <= block.last; ++i) {
+      ApplyPivots(system, block, block.first, i - 1, i, unit);
+      const int b = i - block.first;
+      Real* pivotRow = system.Row(i);
+      const Real a = pivotRow[i];
+      if (!AcceptablePivot(a, diagonal[i])) return false;
+      int last = n;
+      while (last > i && pivotRow[last] == 0) --last;
+      for (int j = i; j <= last; ++j) pivotRow[j] = Store<Real>(Calc(pivotRow[j]) / Calc(a));
+      system.P(i) = Store<Real>(Calc(system.P(i)) / Calc(a));
+      block.rows[b] = pivotRow;
+      block.lastColumn[b] = last;
+      block.loads[b] = system.P(i);
+      Widen(block, b, n, widened);
     }
+    // Every other row, while the pivot rows still hold what each pivot left in them.
+    const int lastRow = std::max(lastRowReached[block.last], block.last);
+    team.Split(lastRow, [&](int from, int to) {
+      for (int k = from; k <= to; ++k)
+        if (k < block.first || k > block.last)
+          ApplyPivots(system, block, block.first, block.last, k, unit);
+    });
+    // Then the block's rows themselves, each from the pivot after its own, in increasing order so
+    // that a pivot row is read before it is changed.
+    for (int k = block.first; k < block.last; ++k)
+      ApplyPivots(system, block, k + 1, block.last, k, unit);
   }
   return AllFinite(system, firstColumn);
 }
@@ -170,8 +238,8 @@ bool SolveGaussJordanPlain(EquationSystem<Real>& system) {
   return AllFinite(system, std::vector<int>(static_cast<std::size_t>(n) + 1, 1));
 }
 
-template bool SolveGaussJordan(EquationSystem<float>&);
-template bool SolveGaussJordan(EquationSystem<double>&);
+template bool SolveGaussJordan(EquationSystem<float>&, VectorUnit);
+template bool SolveGaussJordan(EquationSystem<double>&, VectorUnit);
 template bool SolveGaussJordanPlain(EquationSystem<float>&);
 template bool SolveGaussJordanPlain(EquationSystem<double>&);
 

@@ -1,20 +1,26 @@
-// The structure stiffness relation S·d = P held in full, and its solution by Gauss-Jordan
-// elimination without pivoting, done in place (P ends holding the displacements d).
+// The structure stiffness relation S·d = P, held in full or as a band about the diagonal, and its
+// solution by Gauss-Jordan elimination without pivoting, done in place (P ends holding the
+// displacements d). The banded form is solved by BandedLdlt.h.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 #include <utility>
 #include <vector>
 
+#include "analysis/EliminationKernels.h"
+
 namespace stavelorn {
 
-// The stiffness matrix S (n x n, stored in full, row by row) and the load vector P (n) of one
-// analysis, both indexed from 1 like every array of the model. Forces and lengths are in the
+// The stiffness matrix S (n x n, stored row by row, in full or only the band of entries within a
+// half-bandwidth of the diagonal) and the load vector P (n) of one analysis, both indexed from 1
+// like every array of the model. Forces and lengths are in the
 // user's units; S holds force per unit displacement, P forces before and displacements after
 // the solution.
 template <typename Real>
@@ -22,46 +28,63 @@ class EquationSystem {
  public:
   EquationSystem() = default;
   EquationSystem(const EquationSystem& other)
-      : n_(other.n_), s_(Allocate(other.n_, false)), p_(other.p_) {
-    if (n_ > 0) std::memcpy(s_.get(), other.s_.get(), Entries(n_) * sizeof(Real));
+      : n_(other.n_),
+        band_(other.band_),
+        width_(other.width_),
+        s_(Allocate(other.Entries(), false)),
+        p_(other.p_) {
+    if (n_ > 0) std::memcpy(s_.get(), other.s_.get(), Entries() * sizeof(Real));
   }
   EquationSystem(EquationSystem&&) noexcept = default;
   EquationSystem& operator=(EquationSystem other) noexcept {
     std::swap(n_, other.n_);
+    std::swap(band_, other.band_);
+    std::swap(width_, other.width_);
     std::swap(s_, other.s_);
     std::swap(p_, other.p_);
     return *this;
   }
 
   // Discards the contents and makes S n x n and P n long, every entry 0 (empty for n <= 0).
-  // Throws std::bad_alloc when the memory cannot be had.
-  void Redim(int n) {
-    s_.reset();
-    n_ = n > 0 ? n : 0;
-    s_ = Allocate(n_, true);
-    p_.assign(static_cast<std::size_t>(n_), Real(0));
+  // Entries more than `reach` left of the diagonal (by default none) are expected to stay 0 (see
+  // WriteZeros). Throws std::bad_alloc when the memory cannot be had.
+  void Redim(int n, int reach = std::numeric_limits<int>::max()) {
+    Resize(n, n - 1);
+    WriteZeros(reach);
+  }
+
+  // The same, keeping of S only the entries (row, col) with |row - col| <= halfBandwidth; held in
+  // full when that is no smaller. Entries outside the band are 0 and are not to be written.
+  void RedimBanded(int n, int halfBandwidth) {
+    Resize(n, halfBandwidth);
+    WriteZeros(band_);
   }
 
   int Size() const { return n_; }
+  // The largest |row - col| of an entry held (Size() - 1 for a full matrix).
+  int HalfBandwidth() const { return band_; }
+  bool IsBanded() const { return width_ < static_cast<std::size_t>(n_); }
 
-  // Entries for 1 <= row, col <= Size(); callers keep within it (the engine does so by testing
-  // each code number against the number of free coordinates).
-  Real& S(int row, int col) { return s_[Offset(row) * static_cast<std::size_t>(n_) + Offset(col)]; }
-  Real S(int row, int col) const {
-    return s_[Offset(row) * static_cast<std::size_t>(n_) + Offset(col)];
+  // Bytes of S as RedimBanded(n, halfBandwidth) allocates it.
+  static std::uint64_t MatrixBytes(std::uint64_t n, std::uint64_t halfBandwidth) {
+    const std::uint64_t width = 2 * halfBandwidth + 1 < n ? 2 * halfBandwidth + 1 : n;
+    return n * width * sizeof(Real);
   }
+  // Entries for 1 <= row, col <= Size() within the band; callers keep within it (the engine
+  // does so by testing each code number against the number of free coordinates, and by sizing
+  // the band from the members' code numbers).
+  Real& S(int row, int col) { return Row(row)[col]; }
+  Real S(int row, int col) const { return Row(row)[col]; }
   Real& P(int i) { return p_[Offset(i)]; }
   Real P(int i) const { return p_[Offset(i)]; }
 
-  // Row `row` of S as an array indexed by column from 1 (element 0 is not part of the row).
-  Real* Row(int row) { return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1; }
-  const Real* Row(int row) const {
-    return s_.get() + Offset(row) * static_cast<std::size_t>(n_) - 1;
-  }
+  // Row `row` of S as an array indexed by column (only the columns of the band are part of it).
+  Real* Row(int row) { return s_.get() + RowStart(row); }
+  const Real* Row(int row) const { return s_.get() + RowStart(row); }
 
   bool operator==(const EquationSystem& other) const {
-    return n_ == other.n_ && std::equal(s_.get(), s_.get() + Entries(n_), other.s_.get()) &&
-           p_ == other.p_;
+    return n_ == other.n_ && band_ == other.band_ &&
+           std::equal(s_.get(), s_.get() + Entries(), other.s_.get()) && p_ == other.p_;
   }
 
  private:
@@ -70,22 +93,54 @@ class EquationSystem {
   };
   using Storage = std::unique_ptr<Real[], Free>;
 
-  static std::size_t Entries(int n) {
-    return static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+  void Resize(int n, int halfBandwidth) {
+    s_.reset();
+    n_ = n > 0 ? n : 0;
+    band_ = std::max(0, std::min(halfBandwidth, n_ - 1));
+    width_ = 2 * static_cast<std::size_t>(band_) + 1 < static_cast<std::size_t>(n_)
+                 ? 2 * static_cast<std::size_t>(band_) + 1
+                 : static_cast<std::size_t>(n_);
+    s_ = Allocate(Entries(), true);
+    p_.assign(static_cast<std::size_t>(n_), Real(0));
   }
+
+  // S comes zeroed from calloc, untouched. But a page that is read before it is written (as
+  // every s = s + k of the assembly is) first maps the system's shared zero page, and the write
+  // that follows must replace that mapping and flush it from every processor running the
+  // program: an interrupt to the core of the other precision's run, for every page. Writing the
+  // zeros of the band first (within `reach` of the diagonal), where the assembly adds while both
+  // runs are under way, makes each of its pages' first touch a write. Pages outside the band are
+  // taken only if the elimination fills them in, and those left of it never.
+  void WriteZeros(int reach) {
+    for (int row = 1; row <= n_; ++row) {
+      const int first = row - 1 > reach ? row - reach : 1;
+      const int last = n_ - row > reach ? row + reach : n_;
+      std::fill(Row(row) + first, Row(row) + last + 1, Real(0));
+    }
+  }
+
+  std::size_t Entries() const { return static_cast<std::size_t>(n_) * width_; }
   static std::size_t Offset(int index) { return static_cast<std::size_t>(index - 1); }
+  // Where column 0 of a row would be: a full row starts at column 1, a banded row at column
+  // row - band_, and columns follow one another.
+  std::ptrdiff_t RowStart(int row) const {
+    const std::ptrdiff_t first = IsBanded() ? row - band_ : 1;
+    return static_cast<std::ptrdiff_t>(Offset(row) * width_) - first;
+  }
 
   // S lives in memory that the system hands out already zeroed (calloc), so the entries the
   // elimination never reaches (most of a banded matrix below its band) are never even touched.
-  static Storage Allocate(int n, bool zeroed) {
-    if (n <= 0) return nullptr;
+  static Storage Allocate(std::size_t entries, bool zeroed) {
+    if (entries == 0) return nullptr;
     void* memory =
-        zeroed ? std::calloc(Entries(n), sizeof(Real)) : std::malloc(Entries(n) * sizeof(Real));
+        zeroed ? std::calloc(entries, sizeof(Real)) : std::malloc(entries * sizeof(Real));
     if (!memory) throw std::bad_alloc();
     return Storage(static_cast<Real*>(memory));
   }
 
   int n_ = 0;
+  int band_ = 0;           // half-bandwidth held
+  std::size_t width_ = 0;  // entries held per row: n_ in full, 2·band_ + 1 as a band
   Storage s_;
   std::vector<Real> p_;
 };
@@ -95,13 +150,14 @@ class EquationSystem {
 // mechanism is found singular in single and in double precision alike.
 extern const double kPivotRatio;
 
-// Gauss-Jordan elimination in the classic order (pivot rows 1..n, every other row in increasing
-// order, columns from the pivot on), skipping only work that provably changes no bit: rows whose
-// multiplier is zero and the trailing zero entries of the pivot row. Returns false, leaving S and
-// P partly reduced, when the matrix is singular: a pivot that is not positive or is negligible
-// against its diagonal entry, or any value that is not finite.
+// Gauss-Jordan elimination of a system held in full, giving every entry the operations of the
+// classic order (pivots 1..n, columns from the pivot on) in that order, in the vector unit
+// `unit`, and skipping only work that provably changes no bit: rows whose multiplier is zero and
+// the trailing zero entries of the pivot row. Returns false, leaving S and P partly reduced, when
+// the matrix is singular: a pivot that is not positive or is negligible against its diagonal
+// entry, or any value that is not finite.
 template <typename Real>
-bool SolveGaussJordan(EquationSystem<Real>& system);
+bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit = FastestVectorUnit());
 
 // The same elimination touching every entry at every pivot, operation for operation; the
 // reference the fast solver is proved and timed against.

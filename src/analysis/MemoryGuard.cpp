@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "analysis/Engine.h"
+#include "analysis/EquationShape.h"
+#include "analysis/EquationSolver.h"
 #include "analysis/MechanismMode.h"
 
 namespace stavelorn {
@@ -22,8 +24,9 @@ std::uint64_t AvailableMemoryBytes() {
   return 0;
 }
 
-std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount) {
-  return dofCount * dofCount * (sizeof(float) + sizeof(double));
+std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount, std::uint64_t halfBandwidth) {
+  return EquationSystem<float>::MatrixBytes(dofCount, dofCount) +
+         EquationSystem<double>::MatrixBytes(dofCount, halfBandwidth);
 }
 
 std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
@@ -31,7 +34,7 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
   const std::uint64_t coordinates =
       static_cast<std::uint64_t>(model.JointCount > 0 ? model.JointCount : 0) *
       static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
-  if (StiffnessMatrixBytes(coordinates) <= available) return "";
+  if (StiffnessMatrixBytes(coordinates, coordinates) <= available) return "";
   // A model that fails the stability count still has its stiffness matrix built, once, to find
   // the mechanism that makes it unstable; the analysis's own matrices come first otherwise, and
   // the mechanism's after they are freed.
@@ -41,10 +44,13 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
   engine.NumberCoordinates();
   const int dofCount = numbering.DofCount;
   const std::uint64_t unknowns = dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0;
+  const std::uint64_t band = unknowns > 0 ? static_cast<std::uint64_t>(HalfBandwidth(
+                                                model, numbering.CoordNumbers, numbering.DofCount))
+                                          : 0;
   const std::uint64_t needed =
       numbering.AnalysisStatus == kNotStable
           ? MechanismMatrixBytes(unknowns)
-          : std::max(StiffnessMatrixBytes(unknowns), MechanismMatrixBytes(unknowns));
+          : std::max(StiffnessMatrixBytes(unknowns, band), MechanismMatrixBytes(unknowns));
   if (needed <= available) return "";
   return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
          std::to_string(needed >> 20) +

@@ -12,14 +12,16 @@ namespace stavelorn {
 // Memory this computer can give the program now, in bytes (0 when it cannot be told).
 std::uint64_t AvailableMemoryBytes();
 
-// Bytes the stiffness matrices of an analysis with `dofCount` unknowns take: the
-// single-precision one and the double-precision one of the accuracy guard.
-std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount);
+// Bytes the stiffness matrices of an analysis with `dofCount` unknowns and the half-bandwidth
+// `halfBandwidth` take as they are allocated: the single-precision one in full, and the band of
+// the double-precision one of the accuracy guard.
+std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount, std::uint64_t halfBandwidth);
 
 // "" when the model's analysis fits in `available` bytes (0: unknown, taken as fitting), else
-// the message that refuses it. The exact count of unknowns is worked out only when every joint
-// coordinate left free would not fit. A model that fails the stability count needs the
-// double-precision matrix its mechanism mode is sought in (MechanismMode.h).
+// the message that refuses it. The exact count of unknowns and the band are worked out only when
+// every joint coordinate left free, all coupled to each other, would not fit. A model that fails
+// the stability count needs the double-precision matrix its mechanism mode is sought in
+// (MechanismMode.h).
 std::string MemoryRefusal(const ModelStore& model, std::uint64_t available);
 
 }  // namespace stavelorn

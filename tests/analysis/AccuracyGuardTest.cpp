@@ -8,6 +8,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
+#include "analysis/EquationShape.h"
 #include "analysis/ExactZeros.h"
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
@@ -133,25 +134,41 @@ TEST(AccuracyGuard, TheBatchToolNamesThePrecisionOfItsNumbers) {
 }
 
 TEST(MemoryGuard, AModelWhoseMatricesCannotFitIsRefusedBeforeAnything) {
-  ModelStore model = PlaneFrameGrid(4, 100);  // 1,500 unknowns: 27 MB for both matrices
-  AnalysisRun run = CheckAndAnalyze(model, 20u << 20);
+  // 1,500 unknowns: 9,000,000 bytes for the single-precision matrix and 1,500 rows of 35
+  // doubles (a half-bandwidth of 17) for the double-precision band.
+  ModelStore model = PlaneFrameGrid(4, 100);
+  AnalysisRun run = CheckAndAnalyze(model, 8u << 20);
   EXPECT_TRUE(run.Rejected);
   EXPECT_NE(
-      run.RejectionText.find("needs 25 MB for the stiffness matrix, more than this computer has"),
+      run.RejectionText.find("needs 8 MB for the stiffness matrix, more than this computer has"),
       std::string::npos)
       << run.RejectionText;
   EXPECT_EQ(model.AnalysisStatus, kNoResults);
-  EXPECT_FALSE(CheckAndAnalyze(model, 28u << 20).Rejected);
-  EXPECT_EQ(StiffnessMatrixBytes(32767), 32767ull * 32767ull * 12ull);
+  EXPECT_FALSE(CheckAndAnalyze(model, 10u << 20).Rejected);
+}
+
+TEST(MemoryGuard, CountsTheMatricesAsTheyAreAllocated) {
+  const struct {
+    std::uint64_t unknowns, halfBandwidth, bytes;
+  } cases[] = {
+      {32767, 32766, 32767ull * 32767ull * 12ull},  // a full band: both matrices in full
+      {1500, 17, 1500ull * 1500ull * 4ull + 1500ull * 35ull * 8ull},
+      {10, 4, 10 * 10 * 4 + 10 * 9 * 8},
+      {10, 5, 10 * 10 * 12},  // a band of 11 would be wider than the row
+      {0, 0, 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(StiffnessMatrixBytes(c.unknowns, c.halfBandwidth), c.bytes) << c.unknowns;
 }
 
 // Supports on every coordinate but one: the count of unknowns is what is needed, not the count of
 // joint coordinates, so a model that holds few unknowns among many joints still fits.
 TEST(MemoryGuard, CountsTheUnknownsNotTheJointCoordinates) {
   ModelStore model = PlaneFrameGrid(4, 100);
-  const int unknowns = CountFreeCoordinates(model);
-  ASSERT_EQ(unknowns, 1500);
-  const std::uint64_t tight = StiffnessMatrixBytes(1500) + 1;
+  const EquationShape shape = ShapeOfEquations(model);
+  ASSERT_EQ(shape.unknowns, 1500);
+  ASSERT_EQ(shape.halfBandwidth, 17);
+  const std::uint64_t tight = StiffnessMatrixBytes(1500, 17) + 1;
   EXPECT_EQ(MemoryRefusal(model, tight), "") << "1,515 joint coordinates, but 1,500 unknowns";
   EXPECT_NE(MemoryRefusal(model, tight - 2), "");
 }

@@ -1,0 +1,91 @@
+// Gaussian elimination of a symmetric band without pivoting, keeping the upper triangle only:
+// pivot row i is left unscaled (it is row i of D·Lᵀ), row k > i within the band is reduced by
+// l = s(i, k) / d_i times it, from column k on, and P(k) by l·P(i). By symmetry s(i, k) is the
+// multiplier s(k, i) that the lower triangle would hold, so the lower triangle is never read.
+// Then d_n ... d_1 are divided out from the bottom up.
+//
+// The multipliers come from the pivot rows, which are final once reduced, so a block of pivots
+// can be applied to a row in one sweep: the row is read once per block instead of once per pivot.
+
+#include "analysis/BandedLdlt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "analysis/EliminationKernels.h"
+
+namespace stavelorn {
+
+namespace {
+
+bool AllFinite(const EquationSystem<double>& system) {
+  const int n = system.Size(), b = system.HalfBandwidth();
+  for (int i = 1; i <= n; ++i) {
+    const double* row = system.Row(i);
+    for (int j = i; j <= std::min(n, i + b); ++j)
+      if (!std::isfinite(row[j])) return false;
+    if (!std::isfinite(system.P(i))) return false;
+  }
+  return true;
+}
+
+// Reduces row k (and P(k)) by pivot rows first..last, in that order, each by the multiplier its
+// own row holds for column k. Pivot row i holds columns up to i + b only, so the columns every
+// pivot row holds go in one sweep and the few beyond first + b pivot by pivot.
+void ApplyPivots(EquationSystem<double>& system, int first, int last, int k, VectorUnit unit) {
+  const int n = system.Size(), b = system.HalfBandwidth();
+  double* row = system.Row(k);
+  const double* pivots[kMaxPivotsPerSweep];
+  double factors[kMaxPivotsPerSweep];
+  int used[kMaxPivotsPerSweep];
+  int count = 0;
+  for (int i = first; i <= last; ++i) {
+    if (k > i + b) continue;  // outside the band of pivot row i
+    const double* pivotRow = system.Row(i);
+    const double f = pivotRow[k] / pivotRow[i];
+    if (f == 0) continue;
+    system.P(k) = system.P(k) - f * system.P(i) + 0.0;
+    pivots[count] = pivotRow;
+    factors[count] = f;
+    used[count++] = i;
+  }
+  if (count == 0) return;
+  const int common = std::min(n, first + b);
+  SubtractScaledRows(unit, row, pivots, factors, count, k, common);
+  for (int t = 0; t < count; ++t)
+    for (int j = std::max(k, common + 1); j <= std::min(n, used[t] + b); ++j)
+      row[j] = row[j] - factors[t] * pivots[t][j] + 0.0;
+}
+
+}  // namespace
+
+bool SolveBandedLdlt(EquationSystem<double>& system) {
+  const int n = system.Size(), b = system.HalfBandwidth();
+  if (n < 1) return true;
+  const VectorUnit unit = FastestVectorUnit();
+  std::vector<double> diagonal(static_cast<std::size_t>(n) + 1);
+  for (int i = 1; i <= n; ++i) diagonal[i] = system.S(i, i);
+  for (int first = 1; first <= n; first += kMaxPivotsPerSweep) {
+    const int last = std::min(n, first + kMaxPivotsPerSweep - 1);
+    // The block's pivot rows one after the other, each reduced by the block's earlier ones.
+    for (int i = first; i <= last; ++i) {
+      ApplyPivots(system, first, i - 1, i, unit);
+      const double d = system.S(i, i);
+      // Written so that a NaN pivot or diagonal fails the test.
+      if (!(d > 0 && d >= kPivotRatio * diagonal[i])) return false;
+    }
+    // Then every row the block's pivots reach, in one sweep for all of them.
+    for (int k = last + 1; k <= std::min(n, last + b); ++k)
+      ApplyPivots(system, first, last, k, unit);
+  }
+  for (int i = n; i >= 1; --i) {
+    const double* row = system.Row(i);
+    double sum = system.P(i);
+    for (int j = i + 1; j <= std::min(n, i + b); ++j) sum -= row[j] * system.P(j);
+    system.P(i) = sum / row[i] + 0.0;
+  }
+  return AllFinite(system);
+}
+
+}  // namespace stavelorn

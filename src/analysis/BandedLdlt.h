@@ -1,0 +1,17 @@
+// The double-precision solution of the accuracy guard: S = L·D·Lᵀ on the band of S, then forward
+// and back substitution, in place. It needs n·b²/2 multiply-subtracts against the n²·b/2 of the
+// Gauss-Jordan elimination (b the half-bandwidth) and memory for the band only.
+#pragma once
+
+#include "analysis/EquationSolver.h"
+
+namespace stavelorn {
+
+// Solves S·d = P for a symmetric S, reading only the diagonal and the entries right of it; P
+// ends holding d, and the band right of the diagonal holds D·Lᵀ. The entries of D are the
+// pivots of the Gauss-Jordan elimination in exact arithmetic, so they are held to the same test:
+// returns false, leaving S and P partly reduced, when a pivot is not positive or is not above
+// kPivotRatio of its diagonal entry, or when any value is not finite.
+bool SolveBandedLdlt(EquationSystem<double>& system);
+
+}  // namespace stavelorn

@@ -1,0 +1,159 @@
+// The accuracy guard's banded LDLT solution against the double-precision Gauss-Jordan
+// elimination as the oracle: the same displacements, the same verdict on singular matrices; and
+// the band of the stiffness matrix as the numbering makes it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "analysis/BandedLdlt.h"
+#include "analysis/EquationShape.h"
+#include "analysis/GeneratedStructures.h"
+#include "model/ProjectFile.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// The band of `full` within halfBandwidth of the diagonal, as the banded store holds it.
+EquationSystem<double> Banded(const EquationSystem<double>& full, int halfBandwidth) {
+  const int n = full.Size();
+  EquationSystem<double> band;
+  band.RedimBanded(n, halfBandwidth);
+  for (int i = 1; i <= n; ++i) {
+    band.P(i) = full.P(i);
+    for (int j = std::max(1, i - halfBandwidth); j <= std::min(n, i + halfBandwidth); ++j)
+      band.S(i, j) = full.S(i, j);
+  }
+  return band;
+}
+
+// The largest |i - j| of a non-zero entry: the band found by looking at every entry.
+int BandOfEntries(const EquationSystem<double>& full) {
+  int band = 0;
+  for (int i = 1; i <= full.Size(); ++i)
+    for (int j = 1; j <= full.Size(); ++j)
+      if (full.S(i, j) != 0) band = std::max(band, std::abs(i - j));
+  return band;
+}
+
+// Largest difference of the two solutions over their largest magnitude.
+double Disagreement(const EquationSystem<double>& a, const EquationSystem<double>& b) {
+  double largest = 0, difference = 0;
+  for (int i = 1; i <= a.Size(); ++i) {
+    largest = std::max(largest, std::fabs(b.P(i)));
+    difference = std::max(difference, std::fabs(a.P(i) - b.P(i)));
+  }
+  return largest > 0 ? difference / largest : difference;
+}
+
+ModelStore Lattice3000() {
+  ModelStore model;
+  model.Reset();
+  model.ProjectFile = testing::SourcePath("bench/lattice-3000.str");
+  EXPECT_FALSE(ReadProjectFile(model));
+  return model;
+}
+
+TEST(BandedLdlt, SolvesGeneratedStructuresAsGaussJordanDoes) {
+  const struct {
+    const char* name;
+    ModelStore model;
+    int halfBandwidth;  // 3 or 6 coordinates per joint times the joints of a floor, plus a joint
+  } cases[] = {
+      {"plane frame grid", PlaneFrameGrid(3, 4), 3 * 4 + 2},
+      {"space frame lattice", SpaceFrameLattice(2, 3, 2, 30), 6 * 6 + 5},
+      {"plane tower", PlaneFrameGrid(4, 100), 3 * 5 + 2},
+      {"space tower", SpaceFrameLattice(2, 2, 50), 6 * 4 + 5},
+  };
+  for (const auto& c : cases) {
+    const EquationSystem<double> full = AssembleEquations<double>(c.model);
+    const EquationShape shape = ShapeOfEquations(c.model);
+    EXPECT_EQ(shape.unknowns, full.Size()) << c.name;
+    EXPECT_EQ(shape.halfBandwidth, c.halfBandwidth) << c.name;
+    EXPECT_EQ(BandOfEntries(full), c.halfBandwidth) << c.name;
+
+    EquationSystem<double> oracle = full, band = Banded(full, shape.halfBandwidth);
+    ASSERT_TRUE(SolveGaussJordan(oracle)) << c.name;
+    ASSERT_TRUE(SolveBandedLdlt(band)) << c.name;
+    EXPECT_LT(Disagreement(band, oracle), 1e-9) << c.name;
+    // The engine's double-precision run gives the same displacements.
+    const AnalysisResults<double> run = AnalyzeInPrecision<double>(c.model);
+    ASSERT_EQ(run.AnalysisStatus, kAnalysisComplete) << c.name;
+    for (int i = 1; i <= band.Size(); ++i)
+      ASSERT_EQ(run.JointDisplacements(i), band.P(i)) << c.name << " " << i;
+  }
+}
+
+TEST(BandedLdlt, FindsTheBandOfTheLattice) {
+  const ModelStore lattice = Lattice3000();
+  const EquationShape shape = ShapeOfEquations(lattice);
+  // 10 x 10 joints a level, 6 coordinates each: a column spans a level and one joint.
+  EXPECT_EQ(shape.unknowns, 3000);
+  EXPECT_EQ(shape.halfBandwidth, 6 * 100 + 5);
+}
+
+TEST(BandedLdlt, SolvesRandomSymmetricBandsAsGaussJordanDoes) {
+  std::mt19937 random(2024);
+  std::uniform_real_distribution<double> value(-1, 1);
+  for (int trial = 0; trial < 200; ++trial) {
+    const int n = 1 + trial % 31, b = trial % n;
+    EquationSystem<double> full;
+    full.Redim(n);
+    for (int i = 1; i <= n; ++i) {
+      full.P(i) = value(random);
+      for (int j = i + 1; j <= std::min(n, i + b); ++j)
+        full.S(i, j) = full.S(j, i) = trial % 5 == 0 ? 0 : value(random);
+      full.S(i, i) = 1 + 2 * b;  // diagonally dominant: positive definite
+    }
+    EquationSystem<double> oracle = full, band = Banded(full, b);
+    ASSERT_TRUE(SolveGaussJordan(oracle));
+    ASSERT_TRUE(SolveBandedLdlt(band)) << "trial " << trial;
+    EXPECT_LT(Disagreement(band, oracle), 1e-13) << "trial " << trial;
+  }
+}
+
+// S = [[1, 1], [1, 1 + r]]: the second pivot is r, and r / (1 + r) of its diagonal entry.
+TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    const char* name;
+    double r;
+    bool solves;
+  } cases[] = {
+      {"well above the ratio", 1e-3, true},
+      {"twice the ratio", 2 * kPivotRatio, true},
+      {"half the ratio", 0.5 * kPivotRatio, false},
+      {"zero", 0, false},
+      {"negative", -0.5, false},
+      {"not a number", nan, false},
+  };
+  for (const auto& c : cases) {
+    EquationSystem<double> full;
+    full.Redim(2);
+    full.S(1, 1) = full.S(1, 2) = full.S(2, 1) = 1;
+    full.S(2, 2) = 1 + c.r;
+    full.P(1) = 1;
+    EquationSystem<double> oracle = full, band = Banded(full, 1);
+    EXPECT_EQ(SolveGaussJordan(oracle), c.solves) << c.name;
+    EXPECT_EQ(SolveBandedLdlt(band), c.solves) << c.name;
+  }
+}
+
+TEST(BandedLdlt, FailsWhenAValueOverflows) {
+  EquationSystem<double> system;
+  system.RedimBanded(3, 1);
+  const double huge = std::numeric_limits<double>::max() / 4;
+  system.S(1, 1) = system.S(3, 3) = 1;
+  system.S(1, 2) = system.S(2, 1) = system.S(2, 2) = huge;
+  system.P(1) = 1;
+  EXPECT_FALSE(SolveBandedLdlt(system)) << "the second pivot overflows to -infinity";
+}
+
+}  // namespace
+}  // namespace stavelorn
