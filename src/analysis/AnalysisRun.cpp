@@ -91,8 +91,14 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
   }
   if (model.AnalysisStatus == kNotStable || model.AnalysisStatus == kSolutionFailed) {
     // The mode only explains the failure; when it cannot be had the failure is reported as ever.
+    // A model that failed the stability count had its mode's matrix counted by the memory guard;
+    // after a failed solution it is sought only when it fits in the memory there is.
+    const std::uint64_t modeBytes =
+        MechanismMatrixBytes(static_cast<std::uint64_t>(model.DofCount > 0 ? model.DofCount : 0));
     try {
-      model.MechanismMode = FindMechanismMode(model);
+      if (model.AnalysisStatus == kNotStable || availableMemory == 0 ||
+          modeBytes <= availableMemory)
+        model.MechanismMode = FindMechanismMode(model);
     } catch (const std::exception&) {
       model.MechanismMode.clear();
     }

@@ -35,22 +35,20 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
       static_cast<std::uint64_t>(model.JointCount > 0 ? model.JointCount : 0) *
       static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
   if (StiffnessMatrixBytes(coordinates, coordinates) <= available) return "";
-  // A model that fails the stability count still has its stiffness matrix built, once, to find
-  // the mechanism that makes it unstable; the analysis's own matrices come first otherwise, and
-  // the mechanism's after they are freed.
+  // A model that fails the stability count has no analysis; its stiffness matrix is built once,
+  // in double precision, to find the mechanism that makes it unstable. Any other model needs the
+  // analysis's own matrices (the mechanism of a failed solution is sought afterwards only when
+  // its matrix fits then).
   AnalysisResults<float> numbering;
   Engine<float> engine(model, numbering);
   engine.StopAtStabilityCount = false;
   engine.NumberCoordinates();
   const int dofCount = numbering.DofCount;
   const std::uint64_t unknowns = dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0;
-  const std::uint64_t band = unknowns > 0 ? static_cast<std::uint64_t>(HalfBandwidth(
-                                                model, numbering.CoordNumbers, numbering.DofCount))
-                                          : 0;
-  const std::uint64_t needed =
-      numbering.AnalysisStatus == kNotStable
-          ? MechanismMatrixBytes(unknowns)
-          : std::max(StiffnessMatrixBytes(unknowns, band), MechanismMatrixBytes(unknowns));
+  std::uint64_t needed = MechanismMatrixBytes(unknowns);
+  if (numbering.AnalysisStatus != kNotStable && unknowns > 0)
+    needed = StiffnessMatrixBytes(unknowns, static_cast<std::uint64_t>(HalfBandwidth(
+                                                model, numbering.CoordNumbers, dofCount)));
   if (needed <= available) return "";
   return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
          std::to_string(needed >> 20) +
