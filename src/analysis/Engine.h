@@ -15,13 +15,9 @@
 
 #include "analysis/EquationSolver.h"
 #include "model/ModelStore.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
-
-// The six structure types, decided once per run from the model's type code.
-enum class StructKind { Beam, PTruss, PFrame, STruss, Grid, SFrame, None };
-
-StructKind KindOfStructure(const std::string& code);
 
 // What one run leaves behind, in the engine's store type: the model's result fields.
 template <typename Real>

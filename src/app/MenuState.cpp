@@ -49,7 +49,8 @@ bool AnyLoad(const ModelStore& m) {
 
 // Beams and grids take no temperature changes or fabrication errors.
 bool TakesStrainLoads(const ModelStore& m) {
-  return m.StructType != "Grid" && m.StructType != "Beam";
+  const StructTypeInfo* type = FindStructType(m.StructType);
+  return !type || type->Axial;
 }
 
 }  // namespace
@@ -132,7 +133,8 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
     Hide(item);
   for (M item : {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact}) Show(item);
   // Only plane drawings show a deformed shape to scale.
-  if (m.StructType == "Beam" || m.StructType == "PTruss" || m.StructType == "PFrame")
+  const StructTypeInfo* type = FindStructType(m.StructType);
+  if (type && type->Plane)
     for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
 }
 

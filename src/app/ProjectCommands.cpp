@@ -20,7 +20,7 @@ using M = MenuItem;
 }  // namespace
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                               CommandWindows& windows)
+                                 CommandWindows& windows)
     : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows) {}
 
 void ProjectCommands::Start() {

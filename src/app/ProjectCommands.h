@@ -32,7 +32,7 @@ class CommandWindows {
 class ProjectCommands {
  public:
   ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
-                 CommandWindows& windows);
+                  CommandWindows& windows);
 
   // The entry routine: an empty model and a fresh main window.
   void Start();

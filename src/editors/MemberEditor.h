@@ -31,7 +31,7 @@ class MemberEditor : public ListEditor {
 
  private:
   bool WithHinges() const;
-  bool WithRoll() const { return model_.StructType == "SFrame"; }
+  bool WithRoll() const { return model_.Type() && model_.Type()->RollAngles; }
   // The largest number a field may hold: the joint, material or section count.
   int LimitOf(int field) const;
 };

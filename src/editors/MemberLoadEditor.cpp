@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "editors/CellValues.h"
+#include "model/MemberLoadKind.h"
 
 namespace stavelorn {
 
 bool WholeSpanUniform(std::int16_t type, float a, float b, float c) {
-  return type == 3 && a == 0 && b == 0 && c == 0;
+  return type == static_cast<int>(MemberLoadKind::Uniform) && a == 0 && b == 0 && c == 0;
 }
 
 std::string MemberLoadKindText(std::int16_t type) {

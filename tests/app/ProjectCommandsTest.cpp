@@ -292,7 +292,7 @@ TEST_F(ProjectCommandsTest, NothingUnsavedClosesAtOnceAndNoDiscardsWithoutSaving
   EXPECT_TRUE(commands_.ConfirmExit());
   EXPECT_TRUE(messages_.Log().empty());
   messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
-  commands_.EditData();          // counts as a change
+  commands_.EditData();         // counts as a change
   const std::string saved = model_.ProjectFile;
   const auto written = std::filesystem::last_write_time(saved);
   messages_.Answer(kAnswerNo);  // Save changes to the project?

@@ -30,7 +30,7 @@ class ProjectTitleDialog : public QDialog {
   ModelStore& model_;
   ProjectTitleForm form_;
   QLineEdit* titleBox_;
-  std::map<std::string, QRadioButton*> options_;  // by control name: "PT", "Beam", ...
+  std::map<std::string, QRadioButton*> options_;  // by control name (TypeOption::Name)
 };
 
 }  // namespace stavelorn
