@@ -146,6 +146,21 @@ bool ProjectCommands::ConfirmExit() {
   return SaveBeforeDiscarding();
 }
 
+void ProjectCommands::Run(MenuItem item) {
+  switch (item) {
+    case M::MnuProjNew: NewProject(); break;
+    case M::MnuProjOpen: OpenProject(); break;
+    case M::MnuProjName: ChangeProjectTitle(); break;
+    case M::MnuProjSave: SaveProject(); break;
+    case M::MnuProjSaveAs: SaveProjectAs(); break;
+    case M::MnuProjPrint: Print(); break;
+    case M::MnuProjClose: CloseProject(); break;
+    case M::MnuAna: Analyze(); break;
+    case M::MnuEditData: EditData(); break;
+    default: break;
+  }
+}
+
 void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) unsaved_ = true;
   model_.CurrentForm = FormId::mcas;
