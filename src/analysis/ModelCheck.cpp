@@ -50,6 +50,19 @@ std::string TypeName(const StructTypeInfo& type) {
   return name;
 }
 
+// The length the engine will compute: single-precision coordinates, their differences, squares
+// and square root evaluated in double, the result stored in single precision. A beam takes the
+// signed X difference, so a member entered right to left would get a negative length.
+float EngineMemberLength(const ModelStore& m, int begin, int end) {
+  auto delta = [&](int col) {
+    return double{m.JointCoords(end, col)} - double{m.JointCoords(begin, col)};
+  };
+  if (m.Kind() == StructKind::Beam) return static_cast<float>(delta(1));
+  double sum = 0;
+  for (int col = 1; col <= m.CoordColumns; ++col) sum += delta(col) * delta(col);
+  return static_cast<float>(std::sqrt(sum));
+}
+
 class ModelChecker {
  public:
   ModelChecker(const ModelStore& model, const StructTypeInfo& type) : m_(model), type_(type) {}
@@ -162,18 +175,7 @@ class ModelChecker {
     }
   }
 
-  // The length the engine will compute: single-precision coordinates, their differences, squares
-  // and square root evaluated in double, the result stored in single precision. A beam takes the
-  // signed X difference, so a member entered right to left would get a negative length.
-  float EngineLength(int begin, int end) const {
-    auto delta = [&](int col) {
-      return double{m_.JointCoords(end, col)} - double{m_.JointCoords(begin, col)};
-    };
-    if (type_.Kind == StructKind::Beam) return static_cast<float>(delta(1));
-    double sum = 0;
-    for (int col = 1; col <= m_.CoordColumns; ++col) sum += delta(col) * delta(col);
-    return static_cast<float>(std::sqrt(sum));
-  }
+  float EngineLength(int begin, int end) const { return EngineMemberLength(m_, begin, end); }
 
   void CheckMembers() {
     length_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0.0f);
@@ -364,6 +366,21 @@ std::vector<std::string> CheckModel(const ModelStore& model) {
     return {"Structure type " + model.StructType +
             ": the model's table sizes do not match the type"};
   return ModelChecker(model, *type).Run();
+}
+
+std::optional<float> CheckedMemberLength(const ModelStore& model, int member) {
+  if (member < 1 || member > model.MemberCount || member > model.MemberProps.Rows() ||
+      model.MemberProps.Cols() < 2)
+    return std::nullopt;
+  const int begin = model.MemberProps(member, 1), end = model.MemberProps(member, 2);
+  const auto known = [&](int joint) {
+    return joint >= 1 && joint <= model.JointCount && joint <= model.JointCoords.Rows() &&
+           model.JointCoords.Cols() >= model.CoordColumns;
+  };
+  if (!known(begin) || !known(end)) return std::nullopt;
+  const float length = EngineMemberLength(model, begin, end);
+  if (!(length > 0.0f) || std::isinf(length)) return std::nullopt;
+  return length;
 }
 
 std::string InputDataErrorText(const std::vector<std::string>& problems, std::size_t maxShown) {

@@ -110,6 +110,14 @@ void ListEditor::ClickCheck(int check, bool checked) {
   CheckChanged(check);
 }
 
+void ListEditor::Choose(int option) {
+  EntryChoice& choice = dialog_.Choice;
+  if (option < 0 || option >= static_cast<int>(choice.Options.size()) || option == choice.Selected)
+    return;
+  choice.Selected = option;
+  ChoiceChanged();
+}
+
 void ListEditor::Next() {
   if (windows_) windows_->RefreshPreview();
   if (mode_ == EditMode::Add || mode_ == EditMode::Insert) {

@@ -93,15 +93,15 @@ void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
         {"                    Load    ", "Member   Load     Intensity ",
          "  No.    Type        (w)    ", "------  -------  -----------"});
   for (int i = 1; i <= model.MemberLoadCount; ++i) {
-    int code = model.MemberLoadInfo(i, 2);
+    const int code = model.MemberLoadInfo(i, 2);
     ReportLine line;
     line.Blanks(28)
         .Number(model.MemberLoadInfo(i, 1), kMaskAt3)
         .Blanks(4)
         .Text(LoadTypeLabel(code));
-    // Only a uniform load over the whole member has one intensity to show.
-    if (code == static_cast<int>(MemberLoadKind::Uniform) && model.MemberLoadValues(i, 2) == 0 &&
-        model.MemberLoadValues(i, 3) == 0 && model.MemberLoadValues(i, 4) == 0)
+    // The first magnitude (P, M, T, w or w1) in the intensity column, for every kind: the line
+    // has no room for w2, a and b under labelled columns. A code of no kind has no magnitude.
+    if (FindMemberLoadKind(code))
       line.Blanks(3).Number(model.MemberLoadValues(i, 1), kMaskE3Short);
     else
       line.Text("   ---   ");
