@@ -95,7 +95,7 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
     for (int k = 1; k <= coords; ++k) {
       const double v = loads.JointLoadValues(r, k);
       if (v == 0) continue;
-      const bool moment = (type == StructKind::Beam && k == 2) || k == 3;
+      const bool moment = IsRotation(model.StructType, k);
       if (moment)
         Label(canvas, x + 4 * u, (type == StructKind::Beam ? 0 : y) + 5 * u, v);
       else if (type == StructKind::Beam)
