@@ -175,8 +175,10 @@ bool MemberLoadEditor::TypedLoadAccepted() {
   const MemberLoadRow load = mode_ == EditMode::Edit ? loads_.at(Index(currentItem_)) : Typed();
   const MemberLoadKindInfo* kind = FindMemberLoadKind(static_cast<int>(load.Kind));
   if (!kind || !TypeAcceptsLoad(model_.Kind(), *kind)) return true;
+  // The member as Close will store it: the number in the list, rounded.
+  const int member = CellInteger(mode_ == EditMode::Edit ? grid_.Text(currentItem_, 0) : KeyText());
   const std::string problem =
-      MemberLoadProblem(*kind, load.Values, CheckedMemberLength(model_, static_cast<int>(key)));
+      MemberLoadProblem(*kind, load.Values, CheckedMemberLength(model_, member));
   if (problem.empty()) return true;
   messages_.ShowStop("Member Load Error", problem);
   return false;
