@@ -4,19 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/StructType.h"
+
 namespace stavelorn {
 
 namespace {
-
-// Whether coordinate k (1-based) of a joint is a rotation: the rotations come after the
-// translations, and a beam and a plane frame have one, a grid two, a space frame three.
-bool IsRotation(const std::string& type, int k) {
-  if (type == "Beam") return k == 2;
-  if (type == "PFrame") return k == 3;
-  if (type == "Grid") return k >= 2;
-  if (type == "SFrame") return k >= 4;
-  return false;
-}
 
 struct KindSpread {
   double largest = 0;     // largest magnitude of the double-precision displacements

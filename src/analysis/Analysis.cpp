@@ -15,16 +15,6 @@
 
 namespace stavelorn {
 
-StructKind KindOfStructure(const std::string& code) {
-  if (code == "Beam") return StructKind::Beam;
-  if (code == "PTruss") return StructKind::PTruss;
-  if (code == "PFrame") return StructKind::PFrame;
-  if (code == "STruss") return StructKind::STruss;
-  if (code == "Grid") return StructKind::Grid;
-  if (code == "SFrame") return StructKind::SFrame;
-  return StructKind::None;
-}
-
 namespace {
 
 // Every member array is sized from the joint's coordinate count, so it must be the one the type

@@ -13,13 +13,7 @@ namespace {
 // How many of a joint's coordinates, counted from its last, are rotations; releases can leave a
 // joint where every member end is hinged, and then nothing resists those rotations.
 int RotationalCoords(StructKind kind) {
-  switch (kind) {
-    case StructKind::Beam:
-    case StructKind::PFrame: return 1;
-    case StructKind::Grid: return 2;
-    case StructKind::SFrame: return 3;
-    default: return 0;
-  }
+  return kind == StructKind::None ? 0 : TypeOf(kind).Rotations;
 }
 
 // The release code of a member by its first release record (0 when it has none). Here the first

@@ -16,6 +16,7 @@
 #include "analysis/EquationSolver.h"
 #include "analysis/MemberValues.h"
 #include "model/ModelStore.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 

@@ -40,7 +40,7 @@ void StoreExactZeros(ModelStore& model, const AnalysisResults<double>& precise) 
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k) {
       const int n = model.CoordNumbers((j - 1) * perJoint + k);
-      const bool rotation = IsRotationCoordinate(model.StructType, k);
+      const bool rotation = IsRotation(model.StructType, k);
       if (n <= model.DofCount)
         entries.push_back({&model.JointDisplacements(n), precise.JointDisplacements(n),
                            rotation ? kRotation : kTranslation});
@@ -51,7 +51,7 @@ void StoreExactZeros(ModelStore& model, const AnalysisResults<double>& precise) 
     }
   for (int m = 1; m <= model.MemberEndForces.Rows(); ++m)
     for (int i = 1; i <= model.MemberEndForces.Cols(); ++i) {
-      const bool moment = IsRotationCoordinate(model.StructType, (i - 1) % perJoint + 1);
+      const bool moment = IsRotation(model.StructType, (i - 1) % perJoint + 1);
       entries.push_back({&model.MemberEndForces(m, i), precise.MemberEndForces(m, i),
                          moment ? kEndMoment : kEndForce});
     }

@@ -7,6 +7,7 @@
 
 #include "analysis/Arithmetic.h"
 #include "analysis/MemberValues.h"
+#include "model/MemberLoadKind.h"
 
 namespace stavelorn {
 
@@ -76,12 +77,14 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
                                         const MemberContext<Real>& member,
                                         const MemberGeometry<Real>& geometry,
                                         MemberVector<Real> qf) {
-  const int type = model.MemberLoadInfo(record, 2);
+  const int code = model.MemberLoadInfo(record, 2);
+  const MemberLoadKindInfo* info = FindMemberLoadKind(code);
+  const auto kind = static_cast<MemberLoadKind>(code);
   const Calc w = model.MemberLoadValues(record, 1);
   const Calc w2 = model.MemberLoadValues(record, 2);
   const Calc l1 = model.MemberLoadValues(record, 3);
   const Calc l = geometry.Length;
-  const Calc l2 = (type == 3 || type == 4 || type == 6 || type == 10 || type == 11)
+  const Calc l2 = (info && IsDistributed(*info))
                       ? Calc(model.MemberLoadValues(record, 4))
                       : l - l1;  // concentrated loads: the distance from the load to the end
   const Calc lp2 = l * l, lp3 = lp2 * l, lp4 = lp3 * l;
@@ -89,23 +92,23 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
   // Beginning then end: axial force, shear, moment, torque, as a member fixed at both ends
   // would receive them.
   Real fab = 0, fsb = 0, fmb = 0, ftb = 0, fae = 0, fse = 0, fme = 0, fte = 0;
-  switch (type) {
-    case 1:
-    case 8:
+  switch (kind) {
+    case MemberLoadKind::Concentrated:
+    case MemberLoadKind::ConcentratedZ:
       fsb = Store<Real>(w * l2 * l2 * (3 * l1 + l2) / lp3);
       fmb = Store<Real>(w * l1 * l2 * l2 / lp2);
       fse = Store<Real>(w * l1 * l1 * (3 * l2 + l1) / lp3);
       fme = Store<Real>(-w * l1 * l1 * l2 / lp2);
       break;
-    case 2:
-    case 9:
+    case MemberLoadKind::Couple:
+    case MemberLoadKind::CoupleY:
       fsb = Store<Real>(-6 * w * l1 * l2 / lp3);
       fmb = Store<Real>(w * l2 * (l2 - 2 * l1) / lp2);
       fse = Store<Real>(6 * w * l1 * l2 / lp3);
       fme = Store<Real>(w * l1 * (l1 - 2 * l2) / lp2);
       break;
-    case 3:
-    case 10: {
+    case MemberLoadKind::Uniform:
+    case MemberLoadKind::UniformZ: {
       const Calc l1p2 = l1 * l1, l1p3 = l1p2 * l1, l2p2 = l2 * l2, l2p3 = l2p2 * l2;
       fsb = Store<Real>((w * l / 2) * (1 - (l1 / lp4) * (2 * lp3 - 2 * l1p2 * l + l1p3) -
                                        (l2p3 / lp4) * (2 * l - l2)));
@@ -117,8 +120,8 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
                                            (l2p2 / lp4) * (6 * lp2 - 8 * l2 * l + 3 * l2p2)));
       break;
     }
-    case 4:
-    case 11: {
+    case MemberLoadKind::Linear:
+    case MemberLoadKind::LinearZ: {
       // Intensity w at l1 varying linearly to w2 at L - l2; a = L - l1 is never 0 here (a load
       // starting at the far end is refused before the analysis).
       const Calc a = l - l1, g = 1 + l2 / a + l2 * l2 / (a * a);
@@ -140,15 +143,15 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
           Store<Real>(((2 * l1 - 2 * l - l2) * w - (l - l1 + 2 * l2) * w2) * c / 6 + l * fsb - fmb);
       break;
     }
-    case 5:
+    case MemberLoadKind::AxialForce:
       fab = Store<Real>(w * l2 / l);
       fae = Store<Real>(w * l1 / l);
       break;
-    case 6:
+    case MemberLoadKind::AxialUniform:
       fab = Store<Real>(w * (l - l1 - l2) * (l - l1 + l2) / (2 * l));
       fae = Store<Real>(w * (l - l1 - l2) * (l + l1 - l2) / (2 * l));
       break;
-    case 7:
+    case MemberLoadKind::Torque:
       ftb = Store<Real>(w * l2 / l);
       fte = Store<Real>(w * l1 / l);
       break;
@@ -173,9 +176,9 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
       ab = 2, ae = 5;
       break;
     case StructKind::SFrame:
-      // Loads of types 8 to 11 bend the member in its x-z plane, where a rotation about y turns
-      // a positive z translation the other way: the shears go to z, the moments change sign.
-      if (type > 7)
+      // The local-z kinds bend the member in its x-z plane, where a rotation about y turns a
+      // positive z translation the other way: the shears go to z, the moments change sign.
+      if (info && info->Plane == BendingPlane::LocalXZ)
         bend(3, 5, 9, 11, true);
       else
         bend(2, 6, 8, 12, false);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/StructType.h"
+
 namespace stavelorn {
 
 namespace {
@@ -53,7 +55,7 @@ ModelStore PlaneFrameGrid(int bays, int storeys) {
   ModelStore model;
   model.Reset();
   model.ProjectTitle = "Plane frame grid";
-  model.SetStructType("PFrame");
+  model.SetStructType(TypeOf(StructKind::PFrame).Code);
   const int columns = bays + 1;
   model.JointCount = static_cast<i16>(columns * (storeys + 1));
   model.JointCoords.Redim(model.JointCount, 2);
@@ -86,7 +88,7 @@ ModelStore SpaceFrameLattice(int nx, int nz, int levels, float rollDegrees) {
   ModelStore model;
   model.Reset();
   model.ProjectTitle = "Space frame lattice";
-  model.SetStructType("SFrame");
+  model.SetStructType(TypeOf(StructKind::SFrame).Code);
   const int perLevel = nx * nz;
   model.JointCount = static_cast<i16>(perLevel * (levels + 1));
   model.JointCoords.Redim(model.JointCount, 3);

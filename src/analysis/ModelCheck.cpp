@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/MemberLoadKind.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 
@@ -16,60 +17,11 @@ namespace stavelorn {
 
 namespace {
 
-// What the six types read from the model, beyond the sizes StructTypeInfo fixes: the names of a
-// joint's coordinates (for the support and settlement messages) and which material and section
-// columns the member stiffness divides or multiplies by. Every one of those properties must be
-// positive: a zero or negative one makes the member's stiffness vanish or pull the wrong way.
-struct Property {
-  int column;
-  const char* name;
-};
-
-struct TypeRules {
-  const char* code;
-  std::vector<const char*> coordNames;
-  std::vector<Property> materialProps;
-  std::vector<Property> sectionProps;
-};
-
-const Property kModulusE{1, "modulus of elasticity E"};
-const Property kShearG{2, "shear modulus G"};
-
-const TypeRules kRules[] = {
-    {"Beam", {"Y translation", "rotation"}, {kModulusE}, {{1, "moment of inertia I"}}},
-    {"PTruss", {"X translation", "Y translation"}, {kModulusE}, {{1, "area A"}}},
-    {"PFrame",
-     {"X translation", "Y translation", "rotation"},
-     {kModulusE},
-     {{1, "area A"}, {2, "moment of inertia I"}}},
-    {"STruss", {"X translation", "Y translation", "Z translation"}, {kModulusE}, {{1, "area A"}}},
-    {"Grid",
-     {"Y translation", "rotation about X", "rotation about Z"},
-     {kModulusE, kShearG},
-     {{1, "moment of inertia I"}, {2, "torsion constant J"}}},
-    {"SFrame",
-     {"X translation", "Y translation", "Z translation", "rotation about X", "rotation about Y",
-      "rotation about Z"},
-     {kModulusE, kShearG},
-     {{1, "area A"},
-      {2, "moment of inertia Iz"},
-      {3, "moment of inertia Iy"},
-      {4, "torsion constant J"}}},
-};
-
-// Indexed by load type code.
-const char* const kLoadNames[] = {"",
-                                  "a concentrated force",
-                                  "a couple",
-                                  "a uniform load",
-                                  "a linearly varying load",
-                                  "an axial force",
-                                  "a uniform axial load",
-                                  "a torque",
-                                  "a force in local z",
-                                  "a couple about local y",
-                                  "a uniform load in local z",
-                                  "a linearly varying load in local z"};
+// Every material and section property the member stiffness divides or multiplies by must be
+// positive: a zero or negative one makes the member's stiffness vanish or pull the wrong way. A
+// type with a shear modulus keeps it in the second material column.
+constexpr const char* kModulusE = "modulus of elasticity E";
+constexpr const char* kShearG = "shear modulus G";
 
 // Coordinate numbers are signed 16-bit, so no structure may have more joint coordinates.
 constexpr long kMostCoordinates = 32767;
@@ -98,20 +50,22 @@ std::string TypeName(const StructTypeInfo& type) {
   return name;
 }
 
-// Whether the fixed-end forces of this load type have a place among the member's local
-// coordinates. Axial loads need an axial coordinate, which beams and grids lack; a torque needs a
-// twist, which only grids and space frames have; types 8 to 11 act in a second bending plane
-// that only a space frame has, and elsewhere would be placed in the first one.
-bool TypeCarriesLoad(const std::string& code, int loadType) {
-  if (code == "SFrame" || loadType <= 4) return true;
-  if (loadType <= 6) return code == "PFrame";
-  return loadType == 7 && code == "Grid";
+// The length the engine will compute: single-precision coordinates, their differences, squares
+// and square root evaluated in double, the result stored in single precision. A beam takes the
+// signed X difference, so a member entered right to left would get a negative length.
+float EngineMemberLength(const ModelStore& m, int begin, int end) {
+  auto delta = [&](int col) {
+    return double{m.JointCoords(end, col)} - double{m.JointCoords(begin, col)};
+  };
+  if (m.Kind() == StructKind::Beam) return static_cast<float>(delta(1));
+  double sum = 0;
+  for (int col = 1; col <= m.CoordColumns; ++col) sum += delta(col) * delta(col);
+  return static_cast<float>(std::sqrt(sum));
 }
 
 class ModelChecker {
  public:
-  ModelChecker(const ModelStore& model, const StructTypeInfo& type, const TypeRules& rules)
-      : m_(model), type_(type), rules_(rules), code_(model.StructType) {}
+  ModelChecker(const ModelStore& model, const StructTypeInfo& type) : m_(model), type_(type) {}
 
   std::vector<std::string> Run() {
     if (!TablesFit()) return problems_;
@@ -120,14 +74,14 @@ class ModelChecker {
     CheckMembers();
     CheckProperties();
     CheckJointRecords("Joint load", m_.JointLoadCount, m_.JointLoadJoints);
-    if (!IsTruss(code_)) {  // trusses have neither releases nor member loads
+    if (!type_.Truss) {  // trusses have neither releases nor member loads
       CheckReleases();
       CheckMemberLoads();
     }
     CheckSettlements();
     // Beams and grids have no axial coordinate, so temperature changes and fabrication errors on
     // them stay unused.
-    if (code_ != "Beam" && code_ != "Grid") {
+    if (type_.Axial) {
       CheckMemberRecords("Temperature change", m_.TempChangeCount, m_.TempChangeMembers);
       CheckMemberRecords("Fabrication error", m_.FabErrorCount, m_.FabErrorMembers);
     }
@@ -150,7 +104,7 @@ class ModelChecker {
   // them too small nothing else is checked.
   bool TablesFit() {
     const int dof = m_.CoordsPerJoint;
-    const bool frame3d = code_ == "SFrame";
+    const bool frame3d = type_.RollAngles;
     const bool fits[] = {
         Fits("Joints", m_.JointCount, m_.JointCoords, m_.CoordColumns),
         Fits("Supports", m_.SupportCount, m_.Supports, dof + 1),
@@ -214,24 +168,14 @@ class ModelChecker {
       for (int k = 1; k <= m_.CoordsPerJoint; ++k) {
         const int code = m_.Supports(s, k + 1);
         if (code != 0 && code != 1)
-          Report(item + ": restraint code " + Str(code) + " of the " + rules_.coordNames[k - 1] +
+          Report(item + ": restraint code " + Str(code) + " of the " +
+                 type_.Coords[static_cast<std::size_t>(k - 1)].Check +
                  " is neither 0 (free) nor 1 (restrained)");
       }
     }
   }
 
-  // The length the engine will compute: single-precision coordinates, their differences, squares
-  // and square root evaluated in double, the result stored in single precision. A beam takes the
-  // signed X difference, so a member entered right to left would get a negative length.
-  float EngineLength(int begin, int end) const {
-    auto delta = [&](int col) {
-      return double{m_.JointCoords(end, col)} - double{m_.JointCoords(begin, col)};
-    };
-    if (code_ == "Beam") return static_cast<float>(delta(1));
-    double sum = 0;
-    for (int col = 1; col <= m_.CoordColumns; ++col) sum += delta(col) * delta(col);
-    return static_cast<float>(std::sqrt(sum));
-  }
+  float EngineLength(int begin, int end) const { return EngineMemberLength(m_, begin, end); }
 
   void CheckMembers() {
     length_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0.0f);
@@ -251,7 +195,7 @@ class ModelChecker {
       const float length = EngineLength(begin, end);
       if (length == 0.0f)
         Report(item + ": joints " + Str(begin) + " and " + Str(end) + " coincide" +
-               (code_ == "Beam" ? " in X" : "") + ", so the member has no length");
+               (type_.Kind == StructKind::Beam ? " in X" : "") + ", so the member has no length");
       else if (length < 0.0f)  // only a beam's signed length can be negative
         Report(item + ": runs right to left (X = " + Num(m_.JointCoords(begin, 1)) + " to " +
                Num(m_.JointCoords(end, 1)) + "); enter a beam member left to right");
@@ -265,21 +209,33 @@ class ModelChecker {
   void CheckProperties() {
     for (int material = 1; material <= m_.MaterialCount; ++material)
       if (materialUser_[material] != 0)
-        CheckPositive("Material " + Str(material), m_.Materials, material, rules_.materialProps,
+        CheckPositive("Material " + Str(material), m_.Materials, material, MaterialProps(),
                       materialUser_[material]);
     for (int section = 1; section <= m_.SectionCount; ++section)
       if (sectionUser_[section] != 0)
-        CheckPositive("Cross-section " + Str(section), m_.Sections, section, rules_.sectionProps,
+        CheckPositive("Cross-section " + Str(section), m_.Sections, section, SectionProps(),
                       sectionUser_[section]);
+  }
+
+  // The names of the checked material and section columns, in column order.
+  std::vector<const char*> MaterialProps() const {
+    if (type_.MaterialColumns == 3) return {kModulusE, kShearG};
+    return {kModulusE};
+  }
+  std::vector<const char*> SectionProps() const {
+    std::vector<const char*> names;
+    for (int col = 0; col < type_.SectionColumns; ++col)
+      names.push_back(type_.Sections[static_cast<std::size_t>(col)].Check);
+    return names;
   }
 
   // Only sets that some member uses are checked: an unused set never reaches the stiffness.
   void CheckPositive(const std::string& item, const Table<float>& table, int row,
-                     const std::vector<Property>& props, int firstUser) {
-    for (const Property& p : props) {
-      const float value = table(row, p.column);
+                     const std::vector<const char*>& names, int firstUser) {
+    for (std::size_t col = 1; col <= names.size(); ++col) {
+      const float value = table(row, static_cast<int>(col));
       if (!(value > 0.0f && std::isfinite(value)))
-        Report(item + ": " + p.name + " = " + Num(value) + " is not positive (member " +
+        Report(item + ": " + names[col - 1] + " = " + Num(value) + " is not positive (member " +
                Str(firstUser) + " uses it)");
     }
   }
@@ -309,33 +265,36 @@ class ModelChecker {
     const std::string typeName = TypeName(type_);
     for (int r = 1; r <= m_.MemberLoadCount; ++r) {
       const int member = m_.MemberLoadInfo(r, 1), loadType = m_.MemberLoadInfo(r, 2);
+      const MemberLoadKindInfo* kind = FindMemberLoadKind(loadType);
       std::string item = "Member load " + Str(r);
       const bool memberKnown = InRange(item, "member", member, m_.MemberCount);
       if (memberKnown) item += " (member " + Str(member) + ")";
-      if (loadType < 1 || loadType > 11) {
-        Report(item + ": load type " + Str(loadType) + " is none of 1..11");
+      if (!kind) {
+        Report(item + ": load type " + Str(loadType) + " is none of 1.." +
+               Str(static_cast<long>(AllMemberLoadKinds().size())));
         continue;
       }
-      if (!TypeCarriesLoad(code_, loadType)) {
-        Report(item + ": " + kLoadNames[loadType] + " (type " + Str(loadType) +
-               ") cannot act on a " + typeName + " member");
+      if (!TypeAcceptsLoad(type_.Kind, *kind)) {
+        Report(item + ": " + kind->CheckName + " (type " + Str(loadType) + ") cannot act on a " +
+               typeName + " member");
         continue;
       }
       if (!memberKnown) continue;
-      if (loadType == 7 && releaseOf_[member] == 3)
+      // A hinge at either end frees the twist, so with both ends hinged nothing resists a torque.
+      if (kind->Kind == MemberLoadKind::Torque && releaseOf_[member] == 3)
         Report(item + ": a torque on a member hinged at both ends has no load path");
-      if (length_[member] > 0.0f) CheckDistances(item, r, loadType, length_[member]);
+      if (length_[member] > 0.0f) CheckDistances(item, r, *kind, length_[member]);
     }
   }
 
   // The fixed-end force formulas hold only for a load that lies on the member; l2 is read only by
   // the distributed types, and a linearly varying load starting at the far end leaves the formulas
   // dividing by the zero length L - l1.
-  void CheckDistances(const std::string& item, int r, int loadType, float length) {
+  void CheckDistances(const std::string& item, int r, const MemberLoadKindInfo& kind,
+                      float length) {
     const float l1 = m_.MemberLoadValues(r, 3), l2 = m_.MemberLoadValues(r, 4);
-    const bool distributed =
-        loadType == 3 || loadType == 4 || loadType == 6 || loadType == 10 || loadType == 11;
-    const bool linear = loadType == 4 || loadType == 11;
+    const bool distributed = IsDistributed(kind);
+    const bool linear = IsLinear(kind);
     const bool l1OnMember = l1 >= 0.0f && l1 <= length;
     if (!l1OnMember)
       Report(item + ": l1 = " + Num(l1) + " is outside the member (L = " + Num(length) + ")");
@@ -381,15 +340,14 @@ class ModelChecker {
         const float value = m_.SettlementValues(r, k);
         if (value != 0.0f && m_.Supports(support, k + 1) == 0)
           Report(item + " (joint " + Str(joint) + "): " + Num(value) + " is prescribed for the " +
-                 rules_.coordNames[k - 1] + ", which support " + Str(support) + " leaves free");
+                 type_.Coords[static_cast<std::size_t>(k - 1)].Check + ", which support " +
+                 Str(support) + " leaves free");
       }
     }
   }
 
   const ModelStore& m_;
   const StructTypeInfo& type_;
-  const TypeRules& rules_;
-  const std::string& code_;
   std::vector<std::string> problems_;
   std::vector<int> supportOf_;     // joint -> its (last) support row, 0 for none
   std::vector<float> length_;      // member -> its length, 0 when it cannot be measured
@@ -407,10 +365,22 @@ std::vector<std::string> CheckModel(const ModelStore& model) {
       model.SectionColumns != type->SectionColumns)
     return {"Structure type " + model.StructType +
             ": the model's table sizes do not match the type"};
-  const TypeRules& rules =
-      *std::find_if(std::begin(kRules), std::end(kRules),
-                    [&](const TypeRules& r) { return model.StructType == r.code; });
-  return ModelChecker(model, *type, rules).Run();
+  return ModelChecker(model, *type).Run();
+}
+
+std::optional<float> CheckedMemberLength(const ModelStore& model, int member) {
+  if (member < 1 || member > model.MemberCount || member > model.MemberProps.Rows() ||
+      model.MemberProps.Cols() < 2)
+    return std::nullopt;
+  const int begin = model.MemberProps(member, 1), end = model.MemberProps(member, 2);
+  const auto known = [&](int joint) {
+    return joint >= 1 && joint <= model.JointCount && joint <= model.JointCoords.Rows() &&
+           model.JointCoords.Cols() >= model.CoordColumns;
+  };
+  if (!known(begin) || !known(end)) return std::nullopt;
+  const float length = EngineMemberLength(model, begin, end);
+  if (!(length > 0.0f) || std::isinf(length)) return std::nullopt;
+  return length;
 }
 
 std::string InputDataErrorText(const std::vector<std::string>& problems, std::size_t maxShown) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ inline constexpr char kInputDataErrorTitle[] = "Input Data Error";
 // its record ("Member 3: end joint 7 is outside 1..5"), table by table. Empty when the model can
 // be analysed. Never reads outside a table, whatever the model holds.
 std::vector<std::string> CheckModel(const ModelStore& model);
+
+// The length of `member` as the analysis will compute it and the checks measure its loads
+// against, or nothing when the member, its joints or a positive finite length are missing.
+std::optional<float> CheckedMemberLength(const ModelStore& model, int member);
 
 // The problems as the text of one message box: an opening line, then one problem per line. Only
 // the first `maxShown` problems are listed; the rest are counted, so the box still fits on the

@@ -53,7 +53,8 @@ bool AnyLoad(const ModelStore& m) {
 
 // Beams and grids take no temperature changes or fabrication errors.
 bool TakesStrainLoads(const ModelStore& m) {
-  return m.StructType != "Grid" && m.StructType != "Beam";
+  const StructTypeInfo* type = FindStructType(m.StructType);
+  return !type || type->Axial;
 }
 
 }  // namespace
@@ -138,7 +139,8 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
        {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps})
     Show(item);
   // Only plane drawings show a deformed shape to scale.
-  if (m.StructType == "Beam" || m.StructType == "PTruss" || m.StructType == "PFrame")
+  const StructTypeInfo* type = FindStructType(m.StructType);
+  if (type && type->Plane)
     for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
 }
 

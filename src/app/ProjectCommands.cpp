@@ -183,6 +183,22 @@ bool ProjectCommands::ConfirmExit() {
   return SaveBeforeDiscarding();
 }
 
+void ProjectCommands::Run(MenuItem item) {
+  switch (item) {
+    case M::MnuProjNew: NewProject(); break;
+    case M::MnuProjOpen: OpenProject(); break;
+    case M::MnuProjName: ChangeProjectTitle(); break;
+    case M::MnuProjSave: SaveProject(); break;
+    case M::MnuProjSaveAs: SaveProjectAs(); break;
+    case M::MnuProjPrint: Print(); break;
+    case M::MnuProjPreview: PrintPreview(); break;
+    case M::MnuProjClose: CloseProject(); break;
+    case M::MnuAna: Analyze(); break;
+    case M::MnuEditData: EditData(); break;
+    default: break;
+  }
+}
+
 void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) unsaved_ = true;
   // The mechanism of the last failed analysis no longer describes edited data.

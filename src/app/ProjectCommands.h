@@ -73,6 +73,12 @@ class ProjectCommands {
   bool CloseProject();
   bool ConfirmExit();
 
+  // Carries out a menu item whose route is MenuTarget::Command; any other item does nothing.
+  void Run(MenuItem item);
+
+  // A results window has closed: the main window is current again.
+  void ResultsWindowClosed() { model_.CurrentForm = FormId::mcas; }
+
   // A data window opened from `menu` has closed; `committed` when it closed with its Close
   // button, which writes its grid into the model.
   void DataWindowClosed(MenuItem menu, bool committed);

@@ -1,24 +1,24 @@
 #include "app/ProjectTitleForm.h"
 
 #include "editors/FieldRules.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
-namespace {
-
-const std::array<TypeOption, 6> kOptions = {{
-    {"PT", "Plane Truss", "PTruss"},
-    {"Beam", "Beam", "Beam"},
-    {"PF", "Plane Frame", "PFrame"},
-    {"ST", "Space Truss", "STruss"},
-    {"Grid", "Grid", "Grid"},
-    {"SF", "Space Frame", "SFrame"},
-}};
-
-}  // namespace
-
 const std::array<TypeOption, 6>& TypeOptions() {
-  return kOptions;
+  static const std::array<TypeOption, 6> options = [] {
+    // The dialog's order: the plane types first, then the space types.
+    constexpr std::array<StructKind, 6> kOrder = {StructKind::PTruss, StructKind::Beam,
+                                                  StructKind::PFrame, StructKind::STruss,
+                                                  StructKind::Grid,   StructKind::SFrame};
+    std::array<TypeOption, 6> list{};
+    for (std::size_t i = 0; i < kOrder.size(); ++i) {
+      const StructTypeInfo& type = TypeOf(kOrder[i]);
+      list[i] = {type.TitleOption, type.Name, type.Code};
+    }
+    return list;
+  }();
+  return options;
 }
 
 ProjectTitleForm ProjectTitleForm::Load(const ModelStore& model) {

@@ -10,8 +10,8 @@
 namespace stavelorn {
 
 struct TypeOption {
-  const char* Name;     // control name: "PT", "Beam", "PF", "ST", "Grid", "SF"
-  const char* Caption;  // "Plane Truss", ...
+  const char* Name;     // control name, the type's TitleOption
+  const char* Caption;  // the type's name
   const char* Code;     // the structure type it sets
 };
 

@@ -22,35 +22,13 @@ std::string Value(float value) {
   return FormatMasked(value, kValueMask);
 }
 
-bool IsTruss(const std::string& type) {
-  return type == "PTruss" || type == "STruss";
-}
-
-Strings DispHeadings(const std::string& type) {
-  if (type == "Beam") return {" Y Translation", "Rotation (Rad)"};
-  if (type == "PTruss") return {" X Translation", " Y Translation"};
-  if (type == "PFrame") return {" X Translation", " Y Translation", "Rotation (Rad)"};
-  if (type == "STruss") return {"X Translation", "Y Translation", "Z Translation"};
-  if (type == "Grid") return {" Y Translation", "X Rotation (Rad)", "Z Rotation (Rad)"};
-  return {"X Translation",    "Y Translation",    "Z Translation",
-          "X Rotation (Rad)", "Y Rotation (Rad)", "Z Rotation (Rad)"};
-}
-
-Strings ForceHeadings(const std::string& type) {
-  if (type == "Beam") return {"Shear Force", "Moment"};
-  if (type == "PFrame") return {"Axial Force", "Shear Force", "Moment"};
-  if (type == "Grid") return {"Shear Force", "Torsional Moment", "Bending Moment"};
-  return {"Axial Force",      "y Shear Force",    "z Shear Force",
-          "Torsional Moment", "y Bending Moment", "z Bending Moment"};
-}
-
-Strings ReacHeadings(const std::string& type) {
-  if (type == "Beam") return {"Y Force", "Moment"};
-  if (type == "PTruss") return {"X Force", "Y Force"};
-  if (type == "PFrame") return {"X Force", "Y Force", "Moment"};
-  if (type == "STruss") return {"X Force", "Y Force", "Z Force"};
-  if (type == "Grid") return {"Y Force", "X Moment", "Z Moment"};
-  return {"X Force", "Y Force", "Z-Force", "X Moment", "Y Moment", "Z Moment"};
+// The type's names of the `count` first items of `names`: its joint coordinates or end forces.
+template <typename Item, std::size_t N, typename Name>
+Strings Names(const std::array<Item, N>& items, int count, Name name) {
+  Strings names;
+  for (int k = 0; k < count && k < static_cast<int>(N); ++k)
+    names.push_back(name(items[static_cast<std::size_t>(k)]));
+  return names;
 }
 
 // Column widths: the first `lead` columns as given, then `count` columns of `width`.
@@ -63,12 +41,14 @@ void FillDisp(const ModelStore& model, ResultTable& table) {
   const int perJoint = model.CoordsPerJoint;
   table.Caption = "Joint Displacements";
   table.Label2 = "Joint Displacements";
-  table.ShowsCanvas = model.StructType != "SFrame";
+  table.ShowsCanvas = model.Kind() != StructKind::SFrame;
   table.ColWidths = Widths({500}, perJoint, 1400);
   table.HeadingHeight = 400;
   table.RowHeight = 300;
   table.Alignment = CellAlignment::Centred;
-  Strings headings = DispHeadings(model.StructType);
+  const StructTypeInfo& type = model.TypeInfo();
+  Strings headings =
+      Names(type.Coords, perJoint, [](const JointCoordNames& c) { return c.Displacement; });
   headings.insert(headings.begin(), "Joint");
   table.Cells.push_back(headings);
   for (int joint = 1; joint <= model.JointCount; ++joint) {
@@ -85,7 +65,8 @@ void FillMbForce(const ModelStore& model, ResultTable& table) {
   table.HeadingHeight = 500;
   table.RowHeight = 300;
   table.Alignment = CellAlignment::General;
-  if (IsTruss(model.StructType)) {
+  const StructTypeInfo& type = model.TypeInfo();
+  if (type.Truss) {
     table.ColWidths = {800, 2000};
     table.Cells.push_back({"Member", "Axial Force"});
     for (int member = 1; member <= model.MemberCount; ++member) {
@@ -99,7 +80,7 @@ void FillMbForce(const ModelStore& model, ResultTable& table) {
     return;
   }
   table.ColWidths = Widths({800, 800}, perJoint, 1200);
-  Strings headings = ForceHeadings(model.StructType);
+  Strings headings = Names(type.EndForces, perJoint, [](const char* name) { return name; });
   headings.insert(headings.begin(), {"Member", "Joint"});
   table.Cells.push_back(headings);
   for (int member = 1; member <= model.MemberCount; ++member) {
@@ -122,7 +103,9 @@ void FillReac(const ModelStore& model, ResultTable& table) {
   table.HeadingHeight = 300;
   table.RowHeight = 300;
   table.Alignment = CellAlignment::Centred;
-  Strings headings = ReacHeadings(model.StructType);
+  const StructTypeInfo& type = model.TypeInfo();
+  Strings headings =
+      Names(type.Coords, perJoint, [](const JointCoordNames& c) { return c.Reaction; });
   headings.insert(headings.begin(), "Joint");
   table.Cells.push_back(headings);
   for (int support = 1; support <= model.SupportCount; ++support) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "editors/FieldRules.h"
 #include "model/FormId.h"
@@ -30,6 +31,14 @@ struct EntryCheck {
   bool Visible = false;
 };
 
+// A drop-down choice of an entry dialog, shown above its fields (the member-load kind).
+struct EntryChoice {
+  std::string Label;
+  std::vector<std::string> Options;
+  int Selected = 0;  // index into Options
+  bool Visible = false;
+};
+
 // The entry dialog ("B" form) of an editor.
 struct EntryForm {
   static constexpr int kFields = 7;  // Text1..Text7
@@ -43,6 +52,7 @@ struct EntryForm {
   int NoteField = 0;
   std::array<EntryField, kFields + 1> Text{};   // index 0 unused
   std::array<EntryCheck, kChecks + 1> Check{};  // index 0 unused
+  EntryChoice Choice;
   bool CancelVisible = true;
   // The field that gets the focus, its text selected: after loading, after Next, and after a
   // refused OK or Next the field that was refused.

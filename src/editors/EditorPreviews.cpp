@@ -12,13 +12,9 @@ namespace stavelorn {
 
 namespace {
 
-bool IsPlane(const std::string& type) {
-  return type == "Beam" || type == "PTruss" || type == "PFrame";
-}
-
 // The symbol a plane restraint text calls for; texts other than these draw nothing.
-SupportSymbol PlaneSymbol(const std::string& type, const std::string& text) {
-  if (type == "Beam") {
+SupportSymbol PlaneSymbol(StructKind type, const std::string& text) {
+  if (type == StructKind::Beam) {
     if (text == "Y") return SupportSymbol::YRoller;
     if (text == "Y, Rot.") return SupportSymbol::Fixed;
     return SupportSymbol::None;
@@ -26,22 +22,22 @@ SupportSymbol PlaneSymbol(const std::string& type, const std::string& text) {
   if (text == "X") return SupportSymbol::XRoller;
   if (text == "Y") return SupportSymbol::YRoller;
   if (text == "X, Y") return SupportSymbol::Hinged;
-  if (type == "PFrame" && text == "X, Y, Rot.") return SupportSymbol::Fixed;
+  if (type == StructKind::PFrame && text == "X, Y, Rot.") return SupportSymbol::Fixed;
   return SupportSymbol::None;
 }
 
 // The symbol of a space restraint text: a wall when it restrains a rotation, a roller for Y
 // alone, a hinge for any other translations. The names are read however they are joined, so a
 // space frame's "X,Y" is the hinge that "X, Y" is elsewhere.
-SupportSymbol SpaceSymbol(const std::string& type, const std::string& text) {
-  const std::vector<RestraintName>& names = RestraintNames(type);
-  const std::vector<int> flags = RestraintFlags(type, text);
+SupportSymbol SpaceSymbol(const std::string& code, const std::string& text) {
+  const std::vector<RestraintName>& names = RestraintNames(code);
+  const std::vector<int> flags = RestraintFlags(code, text);
   bool rotation = false, y = false, other = false;
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (flags[k] != 1) continue;
     const std::string name = names[k].Name;
-    if (name.size() > 1)
-      rotation = true;  // "XR", "YR", "ZR"
+    if (IsRotation(code, static_cast<int>(k) + 1))
+      rotation = true;
     else if (name == "Y")
       y = true;
     else
@@ -55,8 +51,8 @@ SupportSymbol SpaceSymbol(const std::string& type, const std::string& text) {
 }  // namespace
 
 void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas) {
-  const std::string& type = model.StructType;
-  const bool plane = IsPlane(type);
+  const StructKind type = model.Kind();
+  const bool plane = IsPlane(model.StructType);
   const int coords = model.CoordColumns;
   const int restraintCol = coords + 1;
   std::vector<Point> points;
@@ -66,7 +62,7 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
     const double third = coords >= 3 ? CellSingle(grid.Text(row, 3)) : 0;
     if (plane)
       points.push_back({x, second});
-    else if (type == "Grid")
+    else if (type == StructKind::Grid)
       points.push_back(ProjectOblique(type, {x, 0, second}));
     else
       points.push_back(ProjectOblique(type, {x, second, third}));
@@ -79,9 +75,10 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point p = points[i];
     const std::string& text = grid.Text(static_cast<int>(i) + 1, restraintCol);
-    const SupportSymbol symbol = plane ? PlaneSymbol(type, text) : SpaceSymbol(type, text);
+    const SupportSymbol symbol =
+        plane ? PlaneSymbol(type, text) : SpaceSymbol(model.StructType, text);
     // A wall stands on a floor for the types that lie in one horizontal plane.
-    const bool flat = type == "Beam" || type == "Grid";
+    const bool flat = type == StructKind::Beam || type == StructKind::Grid;
     switch (symbol) {
       case SupportSymbol::XRoller:
         DrawXRoller(canvas, p.X, p.Y, u, OnExtent(p.X, view.ViewXMax), kLightRed);
@@ -104,7 +101,7 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
   canvas.SetForeColor(kLightCyan);
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point p = points[i];
-    if (type == "PTruss")
+    if (type == StructKind::PTruss)
       canvas.Circle(p.X, p.Y, mark, kLightCyan);
     else
       canvas.FilledBox(p.X - mark / 2, p.Y - mark / 2, p.X + mark / 2, p.Y + mark / 2);
@@ -124,7 +121,7 @@ void DrawMembersPreview(const ModelStore& model, const GridModel& grid, int item
     if (plane) return PlanePosition(model, joint);
     std::optional<Point3> p = SpacePosition(model, joint);
     if (!p) return std::nullopt;
-    return ProjectOblique(model.StructType, *p);
+    return ProjectOblique(model.Kind(), *p);
   };
   const double middle = (view.ViewYMin + view.ViewYMax) / 2;
   canvas.SetForeColor(kYellow);

@@ -22,12 +22,12 @@ void JointEditor::BuildGrid() {
   grid_.SetCols(coords + 2);
   grid_.SetColWidth(0, 500);
   for (int col = 1; col <= coords; ++col) grid_.SetColWidth(col, 1200);
-  grid_.SetColWidth(RestraintColumn(), model_.StructType == "SFrame" ? 1500 : 1000);
+  grid_.SetColWidth(RestraintColumn(), model_.Kind() == StructKind::SFrame ? 1500 : 1000);
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, "Joint");
   grid_.SetText(0, 1, "X-Coordinate");
   if (coords >= 2)
-    grid_.SetText(0, 2, model_.StructType == "Grid" ? "Z-Coordinate" : "Y-Coordinate");
+    grid_.SetText(0, 2, model_.Kind() == StructKind::Grid ? "Z-Coordinate" : "Y-Coordinate");
   if (coords >= 3) grid_.SetText(0, 3, "Z-Coordinate");
   grid_.SetText(0, RestraintColumn(), "Restraints");
 }
@@ -61,16 +61,17 @@ ListEditor::Prompt JointEditor::DeletePrompt(int first, int last) const {
 
 void JointEditor::DescribeDialog(EntryForm& dialog) const {
   const std::string& type = model_.StructType;
+  const int columns = model_.Type() ? model_.Type()->CoordColumns : 0;
   dialog.Id = FormId::JointB;
   dialog.Caption = "Input & Edit: Joint & Support Data";
   dialog.NextCaption = "Next Joint";
   dialog.CheckGroup = "Support Restraints:";
   dialog.Text[1] = {"Joint No. :", "", true, true, {}};
   dialog.Text[2] = {"X-Coordinate :", "", true, false, NumberRule(true)};
-  dialog.Text[3] = {type == "Grid" ? "  Z-Coordinate :" : "Y-Coordinate :", "", type != "Beam",
-                    false, NumberRule(true)};
-  dialog.Text[4] = {"Z-Coordinate :", "", type == "STruss" || type == "SFrame", false,
-                    NumberRule(true)};
+  // A grid lies in the X-Z plane: its second coordinate is Z.
+  dialog.Text[3] = {model_.Kind() == StructKind::Grid ? "  Z-Coordinate :" : "Y-Coordinate :", "",
+                    columns >= 2, false, NumberRule(true)};
+  dialog.Text[4] = {"Z-Coordinate :", "", columns >= 3, false, NumberRule(true)};
   const char* captions[] = {"",
                             "X-Restr. :",
                             "Y-Restr. :",

@@ -1,49 +1,17 @@
 #include "editors/JointLoadEditor.h"
 
-#include <vector>
-
 #include "editors/CellValues.h"
 
 namespace stavelorn {
 
 namespace {
 
-struct ComponentTexts {
-  std::vector<const char*> Headings;
-  std::vector<const char*> Labels;
-};
-
-// Headings and dialog labels of the components, per type, exactly as the windows show them.
-ComponentTexts LoadTexts(const std::string& type) {
-  if (type == "PTruss") return {{"X-Force", "Y-Force"}, {"X-Force :", "Y-Force :"}};
-  if (type == "Beam") return {{"Y-Force", "Moment"}, {"Y-Force :", " Moment :"}};
-  if (type == "PFrame")
-    return {{"X-Force", "Y-Force", "Moment"}, {"X-Force :", "Y-Force :", "Moment  :"}};
-  if (type == "STruss")
-    return {{"X-Force", "Y-Force", "Z-Force"}, {"X-Force :", "Y-Force :", " Z-Force :"}};
-  if (type == "Grid")
-    return {{"Y-Force", "X-Moment", "Z-Moment"}, {"Y-Force :", "X-Moment:", "Z-Moment:"}};
-  return {{"X-Force", "Y-Force", "Z-Force", "X-Moment", "Y-Moment", "Z-Moment"},
-          {"X-Force :", "Y-Force :", " Z-Force :", "X-Moment :", "Y-Moment :", "Z-Moment :"}};
-}
-
-ComponentTexts SettlementTexts(const std::string& type) {
-  if (type == "PTruss")
-    return {{"X-Displacement", "Y-Displacement"}, {"X-Displacement :", "Y-Displacement :"}};
-  if (type == "Beam") return {{"Y-Displacement", "Rotation"}, {"Y-Displacement: ", " Rotation :"}};
-  if (type == "PFrame")
-    return {{"X-Displacement", "Y-Displacement", "Rotation"},
-            {"X-Displacement :", "Y-Displacement :", "Rotation  :"}};
-  if (type == "STruss")
-    return {{"X-Displacement", "Y-Displacement", "Z-Displacement"},
-            {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :"}};
-  if (type == "Grid")
-    return {{"Y-Displacement", "X-Rotation", "Z-Rotation"},
-            {"  Y-Displacement :", "   X-Rotation :", "   Z-Rotation :"}};
-  return {{"X-Displacement", "Y-Displacement", "Z-Displacement", "X-Rotation", "Y-Rotation",
-           "Z-Rotation"},
-          {"X-Displacement :", "Y-Displacement :", "  Z-Displacement :", "X-Rotation :",
-           "Y-Rotation :", "Z-Rotation :"}};
+// The heading and the dialog label of joint coordinate `index` (0-based) of the current type, as
+// a load or as a prescribed displacement; null past the type's coordinates.
+const JointCoordNames* CoordNames(const ModelStore& model, int index) {
+  const StructTypeInfo* type = model.Type();
+  if (!type || index < 0 || index >= type->CoordsPerJoint) return nullptr;
+  return &type->Coords[static_cast<std::size_t>(index)];
 }
 
 }  // namespace
@@ -69,10 +37,9 @@ void JointLoadEditor::BuildGrid() {
   for (int col = 1; col <= coords; ++col) grid_.SetColWidth(col, Loads() ? 1200 : 1500);
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, Loads() ? "Joint" : "Support");
-  const ComponentTexts texts =
-      Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
-  for (int col = 1; col <= coords && col <= static_cast<int>(texts.Headings.size()); ++col)
-    grid_.SetText(0, col, texts.Headings[static_cast<std::size_t>(col - 1)]);
+  for (int col = 1; col <= coords; ++col)
+    if (const JointCoordNames* names = CoordNames(model_, col - 1))
+      grid_.SetText(0, col, Loads() ? names->Load : names->Settlement);
 }
 
 void JointLoadEditor::FillRow(int item) {
@@ -103,12 +70,11 @@ void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = Loads() ? FormId::JLoadB : FormId::JSettleB;
   dialog.Caption = Loads() ? "Input & Edit: Joint Loads" : "Input & Edit: Support Displacements";
   dialog.NextCaption = Loads() ? "Next Joint" : "Next Support";
-  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false, {}};
-  const ComponentTexts texts =
-      Loads() ? LoadTexts(model_.StructType) : SettlementTexts(model_.StructType);
-  for (std::size_t k = 0; k < texts.Labels.size() && static_cast<int>(k) < model_.CoordsPerJoint;
-       ++k)
-    dialog.Text[k + 2] = {texts.Labels[k], "", true, false, NumberRule(false)};
+  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false};
+  for (int k = 0; k < model_.CoordsPerJoint; ++k)
+    if (const JointCoordNames* names = CoordNames(model_, k))
+      dialog.Text[static_cast<std::size_t>(k) + 2] = {
+          Loads() ? names->LoadLabel : names->SettlementLabel, "", true, false};
 }
 
 KeyedListEditor::Placement JointLoadEditor::Place(double key) {

@@ -110,6 +110,14 @@ void ListEditor::ClickCheck(int check, bool checked) {
   CheckChanged(check);
 }
 
+void ListEditor::Choose(int option) {
+  EntryChoice& choice = dialog_.Choice;
+  if (option < 0 || option >= static_cast<int>(choice.Options.size()) || option == choice.Selected)
+    return;
+  choice.Selected = option;
+  ChoiceChanged();
+}
+
 void ListEditor::Next() {
   if (!FieldsAccepted()) return;
   if (windows_) windows_->RefreshPreview();

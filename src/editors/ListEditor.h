@@ -50,6 +50,8 @@ class ListEditor {
   // Entry dialog: a value field changed (as typed), a check box was clicked.
   void TypeField(int field, const std::string& text);
   void ClickCheck(int check, bool checked);
+  // The dialog's choice was set to option `option` (0-based).
+  void Choose(int option);
   // Next and OK first check every field against its rule; a refused field is named in a
   // message, the dialog stays open and FocusField points at that field.
   virtual void Next();
@@ -88,6 +90,7 @@ class ListEditor {
   virtual void LoadFields() = 0;
   virtual void FieldChanged(int field) = 0;
   virtual void CheckChanged(int /*check*/) {}
+  virtual void ChoiceChanged() {}
   virtual void Commit() = 0;
   // Whether column 0 holds the item's position, renumbered as rows come and go; keyed lists
   // hold a joint or member number there instead.

@@ -12,10 +12,6 @@ namespace stavelorn {
 
 namespace {
 
-bool IsPlane(const std::string& type) {
-  return type == "Beam" || type == "PTruss" || type == "PFrame";
-}
-
 // Passes on to another canvas only the strokes of one colour, leaving its scale and picture
 // alone. The joint-load preview draws its arrows through the structure drawing's own rules this
 // way, and the rest of that drawing, already on the picture, is not drawn twice.
@@ -62,8 +58,8 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
                            Canvas& canvas, Messages& messages) {
   DrawingView view;
   PlotStructure(model, canvas, FormId::JLoadA, messages, view);
-  const std::string& type = model.StructType;
-  if (!IsPlane(type) || model.JointCount < 1) return;
+  const StructKind type = model.Kind();
+  if (!IsPlane(model.StructType) || model.JointCount < 1) return;
   const int coords = model.CoordsPerJoint;
 
   // The rows that name a joint of the model, as joint load records of a copy of the model that
@@ -101,14 +97,14 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
     for (int k = 1; k <= coords; ++k) {
       const double v = loads.JointLoadValues(r, k);
       if (v == 0) continue;
-      const bool moment = (type == "Beam" && k == 2) || k == 3;
+      const bool moment = IsRotation(model.StructType, k);
       if (moment)
-        Label(canvas, x + 4 * u, (type == "Beam" ? 0 : y) + 5 * u, v);
-      else if (type == "Beam")
+        Label(canvas, x + 4 * u, (type == StructKind::Beam ? 0 : y) + 5 * u, v);
+      else if (type == StructKind::Beam)
         Label(canvas, x + u, 7 * u, v);
       else if (k == 1)
         Label(canvas, x > midX ? x + 6 * u : x - 9 * u, y + 2 * u, v);
-      else if (type == "PTruss" && y <= midY)
+      else if (type == StructKind::PTruss && y <= midY)
         Label(canvas, x + u, y - 5 * u, v);
       else
         Label(canvas, x + u, y + 7 * u, v);

@@ -30,7 +30,7 @@ MemberEditor::MemberEditor(ModelStore& model, Messages& messages) : ListEditor(m
 }
 
 bool MemberEditor::WithHinges() const {
-  return model_.StructType != "PTruss" && model_.StructType != "STruss";
+  return !IsTruss(model_.StructType);
 }
 
 bool MemberEditor::Referenced() const {

@@ -2,24 +2,29 @@
 
 #include <algorithm>
 
+#include "analysis/ModelCheck.h"
 #include "editors/CellValues.h"
+#include "model/NumberText.h"
 
 namespace stavelorn {
 
-bool WholeSpanUniform(std::int16_t type, float a, float b, float c) {
-  return type == 3 && a == 0 && b == 0 && c == 0;
+namespace {
+
+// The dialog's fields: Text1 the member, Text2..Text5 the four stored values.
+constexpr int kFirstValueField = 2;
+
+constexpr const char* kNote =
+    "Choose the kind of load, then its values. Loads act in the member's local axes; a is "
+    "measured from the beginning joint and b from the end joint.";
+
+std::size_t Index(int row) {
+  return static_cast<std::size_t>(row - 1);
 }
 
-std::string MemberLoadKindText(std::int16_t type) {
-  static const char* const names[] = {"Conc.",    "Moment",   "Uniform", "Linear",
-                                      "Axial W",  "Axial w",  "Torque",  "Conc.-z",
-                                      "Moment-y", "Unifr.-y", "Linear-y"};
-  if (type < 1 || type > 11) return "Type " + std::to_string(type);
-  return std::string(names[type - 1]) + ", type " + std::to_string(type);
-}
+}  // namespace
 
 MemberLoadEditor::MemberLoadEditor(ModelStore& model, Messages& messages)
-    : KeyedListEditor(model, messages) {
+    : KeyedListEditor(model, messages), kinds_(AcceptedLoadKinds(model.Kind())) {
   window_.Id = FormId::MemLoadA;
   window_.Caption = window_.Label2 = "Member Loads";
   window_.AddCaption = "Add Loads";
@@ -27,46 +32,38 @@ MemberLoadEditor::MemberLoadEditor(ModelStore& model, Messages& messages)
   window_.Preview = true;
 }
 
-bool MemberLoadEditor::KeptRow(int row) const {
-  return row >= 1 && row <= static_cast<int>(kept_.size()) &&
-         kept_[static_cast<std::size_t>(row - 1)].has_value();
-}
-
-void MemberLoadEditor::Shown() {
-  const auto kept =
-      std::count_if(kept_.begin(), kept_.end(), [](const auto& r) { return r.has_value(); });
-  if (kept > 0)
-    messages_.ShowInformation(
-        "Member Loads",
-        std::to_string(kept) +
-            (kept == 1 ? " load of this project is" : " loads of this project are") +
-            " not a uniform load over a whole member. The list names each by its kind; it cannot "
-            "be edited "
-            "here, but it can be deleted, and End Of Loads Input stores it unchanged.");
-  KeyedListEditor::Shown();
+const MemberLoadRow* MemberLoadEditor::RowLoad(int row) const {
+  return row >= 1 && row <= static_cast<int>(loads_.size()) ? &loads_[Index(row)] : nullptr;
 }
 
 void MemberLoadEditor::BuildGrid() {
   grid_.SetCols(2);
   grid_.SetColWidth(0, 800);
-  grid_.SetColWidth(1, 1600);
+  grid_.SetColWidth(1, 5200);
   grid_.SetRowHeight(0, 500);
   grid_.SetText(0, 0, " Member ");
   grid_.SetText(0, 1, "Load Intensity (w)");
-  kept_.clear();
+  loads_.clear();
 }
 
 void MemberLoadEditor::FillRow(int item) {
-  Record r;
-  r.Member = model_.MemberLoadInfo(item, 1);
-  r.Type = model_.MemberLoadInfo(item, 2);
-  for (int k = 1; k <= 4; ++k)
-    r.Values[static_cast<std::size_t>(k - 1)] = model_.MemberLoadValues(item, k);
-  grid_.SetText(item, 0, std::to_string(r.Member));
-  const bool shown = WholeSpanUniform(r.Type, r.Values[1], r.Values[2], r.Values[3]);
-  grid_.SetText(item, 1, shown ? CellText(r.Values[0]) : MemberLoadKindText(r.Type));
-  kept_.resize(static_cast<std::size_t>(item));
-  if (!shown) kept_.back() = r;
+  MemberLoadRow load;
+  const int code = model_.MemberLoadInfo(item, 2);
+  for (int k = 1; k <= 4; ++k) load.Values[Index(k)] = model_.MemberLoadValues(item, k);
+  // A code outside the table (from a hand-edited file) is kept as it is, for the checks to name.
+  load.Kind = static_cast<MemberLoadKind>(code);
+  grid_.SetText(item, 0, std::to_string(model_.MemberLoadInfo(item, 1)));
+  loads_.resize(static_cast<std::size_t>(item));
+  loads_.back() = load;
+  ShowRow(item);
+}
+
+void MemberLoadEditor::ShowRow(int row) {
+  const MemberLoadRow& load = loads_.at(Index(row));
+  const MemberLoadKindInfo* kind = FindMemberLoadKind(static_cast<int>(load.Kind));
+  grid_.SetText(row, 1,
+                kind ? MemberLoadText(*kind, load.Values)
+                     : "Type " + std::to_string(static_cast<int>(load.Kind)));
 }
 
 ListEditor::Prompt MemberLoadEditor::EditPrompt(int row) const {
@@ -83,30 +80,135 @@ void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = FormId::MemLoadB;
   dialog.Caption = "Input & Edit: Member Loads";
   dialog.NextCaption = "Next Member";
-  dialog.Text[1] = {"Member No.:", "", true, false, {}};
-  dialog.Text[2] = {"Load Intensity - w :", "", true, false, NumberRule(true)};
-  dialog.Note =
-      "Note: Only uniformly distributed loads over the entire member lengths are considered. "
-      "Member loads are "
-      "defined in the local coordinate system, with the load intensity w considered to be positive "
-      "when in the "
-      "direction opposite to the local y-axis.";
-  dialog.NoteField = 2;
+  dialog.Text[1] = {"Member No.:", "", true, false};
+  dialog.Choice.Label = "Kind of load :";
+  dialog.Choice.Visible = true;
+  for (const MemberLoadKindInfo* kind : kinds_) dialog.Choice.Options.emplace_back(kind->LongName);
+  // A new load starts as the uniform load the list has always taken.
+  const auto uniform = std::find_if(kinds_.begin(), kinds_.end(), [](const auto* kind) {
+    return kind->Kind == MemberLoadKind::Uniform;
+  });
+  dialog.Choice.Selected = uniform == kinds_.end() ? 0 : static_cast<int>(uniform - kinds_.begin());
+  dialog.NoteField = kFirstValueField;
+  if (!kinds_.empty()) ShowKind(dialog, *kinds_[static_cast<std::size_t>(dialog.Choice.Selected)]);
+}
+
+void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kind) {
+  for (int k = 0; k < 4; ++k) {
+    EntryField& field = dialog.Text[static_cast<std::size_t>(kFirstValueField + k)];
+    field.Label = LoadFieldLabel(kind, k);
+    field.Visible = !field.Label.empty();
+  }
+  // The uniform load keeps the caption its field has always had.
+  if (kind.Kind == MemberLoadKind::Uniform)
+    dialog.Text[kFirstValueField].Label = "Load Intensity - w :";
+  dialog.Note = LoadSignNote(kind) + "\n" + kNote;
+}
+
+const MemberLoadKindInfo& MemberLoadEditor::ChosenKind() const {
+  // Trusses carry no member loads and never open this window; the uniform load stands in.
+  if (kinds_.empty()) return InfoOf(MemberLoadKind::Uniform);
+  return *kinds_.at(static_cast<std::size_t>(dialog_.Choice.Selected));
 }
 
 void MemberLoadEditor::LoadFields() {
-  KeyedListEditor::LoadFields();
-  // A kept record is shown but cannot be changed.
-  const bool locked = mode_ == EditMode::Edit && KeptRow(currentItem_);
-  dialog_.Text[1].ReadOnly = dialog_.Text[2].ReadOnly = locked;
+  const bool fresh = mode_ != EditMode::Edit;
+  loading_ = true;
+  SetField(1, fresh ? "" : grid_.Text(currentItem_, 0));
+  if (!fresh) {
+    const MemberLoadRow& load = loads_.at(Index(currentItem_));
+    const auto found = std::find_if(kinds_.begin(), kinds_.end(),
+                                    [&](const auto* kind) { return kind->Kind == load.Kind; });
+    if (found != kinds_.end()) dialog_.Choice.Selected = static_cast<int>(found - kinds_.begin());
+  }
+  if (!kinds_.empty()) ShowKind(dialog_, ChosenKind());
+  for (int k = 0; k < 4; ++k) {
+    const bool used = dialog_.Text[static_cast<std::size_t>(kFirstValueField + k)].Visible;
+    const float value = fresh ? 0 : loads_.at(Index(currentItem_)).Values[Index(k + 1)];
+    SetField(kFirstValueField + k, fresh || !used ? "" : CellText(value));
+  }
+  loading_ = false;
+  dialog_.FocusField = fresh ? 1 : 2;
+}
+
+MemberLoadRow MemberLoadEditor::Typed() const {
+  MemberLoadRow load;
+  const MemberLoadKindInfo& kind = ChosenKind();
+  load.Kind = kind.Kind;
+  // A hidden field stores 0: the file keeps four values for every kind.
+  for (int k = 0; k < 4; ++k) {
+    const EntryField& field = dialog_.Text[static_cast<std::size_t>(kFirstValueField + k)];
+    load.Values[Index(k + 1)] = field.Visible ? CellSingle(field.Text) : 0.0f;
+  }
+  return load;
 }
 
 void MemberLoadEditor::FieldChanged(int field) {
-  if (mode_ == EditMode::Edit && KeptRow(currentItem_)) {
-    dialog_.Text[static_cast<std::size_t>(field)].Text = grid_.Text(currentItem_, field - 1);
+  // Only a load being edited has a row; a new one is written when it is confirmed.
+  if (loading_ || mode_ != EditMode::Edit) return;
+  if (field == 1) {
+    grid_.SetText(currentItem_, 0, dialog_.Text[1].Text);
     return;
   }
-  KeyedListEditor::FieldChanged(field);
+  loads_.at(Index(currentItem_)) = Typed();
+  ShowRow(currentItem_);
+}
+
+void MemberLoadEditor::ChoiceChanged() {
+  ShowKind(dialog_, ChosenKind());
+  // Values the new kind does not use are cleared, so none is stored unseen.
+  for (int k = 0; k < 4; ++k)
+    if (!dialog_.Text[static_cast<std::size_t>(kFirstValueField + k)].Visible)
+      SetField(kFirstValueField + k, "");
+  if (mode_ == EditMode::Edit) {
+    loads_.at(Index(currentItem_)) = Typed();
+    ShowRow(currentItem_);
+  }
+}
+
+bool MemberLoadEditor::TypedLoadAccepted() {
+  const double key = LeadingNumber(dialog_.Text[1].Text);
+  // A new load on no member of the model is dropped without a word, as in every keyed list.
+  if (mode_ == EditMode::Add && (!(key > 0) || key > KeyLimit())) return true;
+  // An edited row is checked as it stands: a kind the type does not offer (from a hand-edited
+  // file) is left to the analysis's checks until the user picks another.
+  const MemberLoadRow load = mode_ == EditMode::Edit ? loads_.at(Index(currentItem_)) : Typed();
+  const MemberLoadKindInfo* kind = FindMemberLoadKind(static_cast<int>(load.Kind));
+  if (!kind || !TypeAcceptsLoad(model_.Kind(), *kind)) return true;
+  // The member as Close will store it: the number in the list, rounded.
+  const int member = CellInteger(mode_ == EditMode::Edit ? grid_.Text(currentItem_, 0) : KeyText());
+  const std::string problem =
+      MemberLoadProblem(*kind, load.Values, CheckedMemberLength(model_, member));
+  if (problem.empty()) return true;
+  messages_.ShowStop("Member Load Error", problem);
+  return false;
+}
+
+void MemberLoadEditor::Next() {
+  if (mode_ == EditMode::Add || mode_ == EditMode::Edit)
+    if (!TypedLoadAccepted()) return;
+  const int before = itemCount_;
+  const MemberLoadRow typed = kinds_.empty() ? MemberLoadRow{} : Typed();
+  KeyedListEditor::Next();
+  if (itemCount_ > before) {
+    loads_.insert(loads_.begin() + (currentItem_ - 1), typed);
+    ShowRow(currentItem_);
+    if (windows_) windows_->RefreshPreview();
+  }
+  // The next new load keeps the kind just used; its values start empty.
+  if (mode_ == EditMode::Add)
+    for (int k = 0; k < 4; ++k) SetField(kFirstValueField + k, "");
+}
+
+void MemberLoadEditor::Ok() {
+  if ((mode_ == EditMode::Add || mode_ == EditMode::Edit) && !TypedLoadAccepted()) return;
+  const int before = itemCount_;
+  const MemberLoadRow typed = kinds_.empty() ? MemberLoadRow{} : Typed();
+  KeyedListEditor::Ok();
+  if (itemCount_ > before) {
+    loads_.insert(loads_.begin() + (currentItem_ - 1), typed);
+    ShowRow(currentItem_);
+  }
 }
 
 void MemberLoadEditor::Delete() {
@@ -115,22 +217,9 @@ void MemberLoadEditor::Delete() {
   const int before = itemCount_;
   KeyedListEditor::Delete();
   if (itemCount_ == before) return;  // called off
-  const auto end = std::min(static_cast<std::size_t>(last), kept_.size());
+  const auto end = std::min(static_cast<std::size_t>(last), loads_.size());
   if (static_cast<std::size_t>(first - 1) < end)
-    kept_.erase(kept_.begin() + (first - 1), kept_.begin() + static_cast<std::ptrdiff_t>(end));
-}
-
-void MemberLoadEditor::Next() {
-  const int before = itemCount_;
-  KeyedListEditor::Next();
-  // A stored item is a shown one: its row has no kept record.
-  if (itemCount_ > before) kept_.insert(kept_.begin() + (currentItem_ - 1), std::nullopt);
-}
-
-void MemberLoadEditor::Ok() {
-  const int before = itemCount_;
-  KeyedListEditor::Ok();
-  if (itemCount_ > before) kept_.insert(kept_.begin() + (currentItem_ - 1), std::nullopt);
+    loads_.erase(loads_.begin() + (first - 1), loads_.begin() + static_cast<std::ptrdiff_t>(end));
 }
 
 KeyedListEditor::Placement MemberLoadEditor::Place(double key) {
@@ -141,31 +230,23 @@ KeyedListEditor::Placement MemberLoadEditor::Place(double key) {
 }
 
 void MemberLoadEditor::Commit() {
+  struct Record {
+    std::int16_t Member;
+    MemberLoadRow Load;
+  };
   std::vector<Record> records;
-  for (int row = 1; row <= itemCount_; ++row) {
-    if (KeptRow(row)) {
-      records.push_back(*kept_[static_cast<std::size_t>(row - 1)]);
-      continue;
-    }
-    // A row left blank holds no load.
-    if (grid_.Text(row, 0).empty() && grid_.Text(row, 1).empty()) continue;
-    Record r;
-    r.Member = CellInteger(grid_.Text(row, 0));
-    r.Type = 3;
-    r.Values[0] = CellSingle(grid_.Text(row, 1));
-    records.push_back(r);
-  }
+  for (int row = 1; row <= itemCount_ && row <= static_cast<int>(loads_.size()); ++row)
+    records.push_back({CellInteger(grid_.Text(row, 0)), loads_[Index(row)]});
   const int count = static_cast<int>(records.size());
   model_.MemberLoadCount = static_cast<std::int16_t>(count);
   if (count < 1) return;
   model_.MemberLoadInfo.Redim(count, 2);
   model_.MemberLoadValues.Redim(count, 4);
   for (int i = 1; i <= count; ++i) {
-    const Record& r = records[static_cast<std::size_t>(i - 1)];
+    const Record& r = records[Index(i)];
     model_.MemberLoadInfo(i, 1) = r.Member;
-    model_.MemberLoadInfo(i, 2) = r.Type;
-    for (int k = 1; k <= 4; ++k)
-      model_.MemberLoadValues(i, k) = r.Values[static_cast<std::size_t>(k - 1)];
+    model_.MemberLoadInfo(i, 2) = static_cast<std::int16_t>(r.Load.Kind);
+    for (int k = 1; k <= 4; ++k) model_.MemberLoadValues(i, k) = r.Load.Values[Index(k)];
   }
 }
 

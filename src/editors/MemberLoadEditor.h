@@ -1,29 +1,35 @@
-// The member loads editor (list window MemLoadA, entry dialog MemLoadB): whole-span uniform
-// loads w, several per member, keyed by the member number, the newest of a member first.
-// Records of any other kind read from a file cannot be entered here; they are listed under the
-// name of their kind, cannot be edited, can be deleted, and are stored again unchanged by Close.
+// The member loads editor (list window MemLoadA, entry dialog MemLoadB): every kind of member
+// load the structure type carries, several per member, keyed by the member number, the newest of
+// a member first. The dialog offers the type's load kinds, labels and shows only the values the
+// chosen kind uses, states its sign convention and checks the values before they are stored.
+// The list shows a whole-span uniform load as its bare intensity and any other load in words.
 #pragma once
 
-#include <array>
-#include <optional>
 #include <vector>
 
 #include "editors/KeyedListEditor.h"
+#include "editors/MemberLoadForm.h"
 
 namespace stavelorn {
+
+// One member load of the list: its kind and the four stored values.
+struct MemberLoadRow {
+  MemberLoadKind Kind = MemberLoadKind::Uniform;
+  LoadValues Values{};
+};
 
 class MemberLoadEditor : public KeyedListEditor {
  public:
   MemberLoadEditor(ModelStore& model, Messages& messages);
 
-  // Says once that the list holds loads it can only keep or delete.
-  void Shown() override;
   void Delete() override;
   void Next() override;
   void Ok() override;
 
-  // Whether a row is such a kept record.
-  bool KeptRow(int row) const;
+  // The load of data row `row` as Close will store it; null outside 1..ItemCount.
+  const MemberLoadRow* RowLoad(int row) const;
+  // The kinds the dialog's choice offers, in its order.
+  const std::vector<const MemberLoadKindInfo*>& Kinds() const { return kinds_; }
 
  protected:
   void BuildGrid() override;
@@ -34,25 +40,24 @@ class MemberLoadEditor : public KeyedListEditor {
   void DescribeDialog(EntryForm& dialog) const override;
   void LoadFields() override;
   void FieldChanged(int field) override;
+  void ChoiceChanged() override;
   void Commit() override;
   int KeyLimit() const override { return model_.MemberCount; }
   Placement Place(double key) override;
 
  private:
-  // A stored record as read from the model.
-  struct Record {
-    std::int16_t Member = 0, Type = 0;
-    std::array<float, 4> Values{};
-  };
+  const MemberLoadKindInfo& ChosenKind() const;
+  // Labels, visibility and sign note of the dialog for `kind`.
+  static void ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kind);
+  // The load the dialog's fields hold.
+  MemberLoadRow Typed() const;
+  // Whether the typed load may be stored; a refusal has shown its message.
+  bool TypedLoadAccepted();
+  void ShowRow(int row);
 
-  // The records the editor cannot show, by row; rows it can show have none.
-  std::vector<std::optional<Record>> kept_;
+  std::vector<const MemberLoadKindInfo*> kinds_;
+  std::vector<MemberLoadRow> loads_;  // by row, 1..ItemCount at index row - 1
+  bool loading_ = false;              // the fields are being set from a row, not typed
 };
-
-// Whether a member load record is a uniform load over the whole span, the one kind the member
-// loads editor enters.
-bool WholeSpanUniform(std::int16_t type, float a, float b, float c);
-// The name a list shows for a member load of another kind, as "Linear, type 4".
-std::string MemberLoadKindText(std::int16_t type);
 
 }  // namespace stavelorn

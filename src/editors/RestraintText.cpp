@@ -1,32 +1,33 @@
 #include "editors/RestraintText.h"
 
-#include <map>
+#include <array>
+
+#include "model/StructType.h"
 
 namespace stavelorn {
 
 const std::vector<RestraintName>& RestraintNames(const std::string& structType) {
-  static const std::map<std::string, std::vector<RestraintName>> names = {
-      {"PTruss", {{"X", 1, "X-Restr. :"}, {"Y", 2, "Y-Restr. :"}}},
-      {"Beam", {{"Y", 1, "Y-Restr.:"}, {"Rot.", 4, "Rot. Restr.:"}}},
-      {"PFrame", {{"X", 1, "X-Restr. :"}, {"Y", 2, "Y-Restr. :"}, {"Rot.", 4, "Rot. Restr.:"}}},
-      {"STruss", {{"X", 1, "X-Restr. :"}, {"Y", 2, "Y-Restr. :"}, {"Z", 3, "Z-Restr. :"}}},
-      {"Grid", {{"Y", 1, "Y-Restr.:"}, {"XR", 4, "X-Rot. Restr.:"}, {"ZR", 5, "Z-Rot. Restr.:"}}},
-      {"SFrame",
-       {{"X", 1, "X-Restr. :"},
-        {"Y", 2, "Y-Restr. :"},
-        {"Z", 3, "Z-Restr. :"},
-        {"XR", 4, "X-Rot. Restr.:"},
-        {"YR", 5, "Y-Rot. Restr.:"},
-        {"ZR", 6, "Z-Rot. Restr.:"}}},
-  };
+  static const std::array<std::vector<RestraintName>, 6> names = [] {
+    std::array<std::vector<RestraintName>, 6> all;
+    for (std::size_t t = 0; t < all.size(); ++t) {
+      const StructTypeInfo& type = AllStructTypes()[t];
+      for (int k = 0; k < type.CoordsPerJoint; ++k) {
+        const JointCoordNames& coord = type.Coords[static_cast<std::size_t>(k)];
+        all[t].push_back({coord.Restraint, coord.RestraintCheck, coord.RestraintLabel});
+      }
+    }
+    return all;
+  }();
   static const std::vector<RestraintName> none;
-  auto found = names.find(structType);
-  return found == names.end() ? none : found->second;
+  for (std::size_t t = 0; t < names.size(); ++t)
+    if (structType == AllStructTypes()[t].Code) return names[t];
+  return none;
 }
 
 std::string RestraintText(const std::string& structType, const std::vector<int>& flags) {
   const std::vector<RestraintName>& names = RestraintNames(structType);
-  const std::string separator = structType == "SFrame" ? "," : ", ";
+  // A space frame's six names are joined tightly so that they fit the grid's column.
+  const std::string separator = KindOfStructure(structType) == StructKind::SFrame ? "," : ", ";
   std::string text;
   for (std::size_t k = 0; k < names.size() && k < flags.size(); ++k) {
     if (flags[k] != 1) continue;

@@ -15,7 +15,7 @@ struct RestraintName {
   const char* Caption;
 };
 
-// The type's joint coordinates in their order ("Beam": Y, Rot.; "Grid": Y, XR, ZR; ...); none
+// The type's joint coordinates in their order (a beam: Y, Rot.; a grid: Y, XR, ZR; ...); none
 // for an unknown type.
 const std::vector<RestraintName>& RestraintNames(const std::string& structType);
 

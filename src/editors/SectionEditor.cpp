@@ -6,19 +6,6 @@
 
 namespace stavelorn {
 
-namespace {
-
-std::vector<const char*> Headings(const std::string& type) {
-  if (type == "Beam") return {"Moment of Inertia (I)"};
-  if (type == "PFrame") return {"Area (A)", "Moment of Inertia (I)"};
-  if (type == "Grid") return {"Moment of Inertia (I)", "Torsion Constant (J)"};
-  if (type == "SFrame")
-    return {"Area (A)", "Moment of Inertia (IZ)", "Moment of Inertia (IY)", "Torsion Constant (J)"};
-  return {"Area (A)"};
-}
-
-}  // namespace
-
 SectionEditor::SectionEditor(ModelStore& model, Messages& messages) : ListEditor(model, messages) {
   window_.Id = FormId::CrossA;
   window_.Caption = window_.Label2 = "Cross-Sectional Properties";
@@ -32,9 +19,9 @@ void SectionEditor::BuildGrid() {
   for (int col = 1; col < grid_.Cols(); ++col) grid_.SetColWidth(col, 1500);
   grid_.SetRowHeight(0, 700);
   grid_.SetText(0, 0, "Cross- Section No. ");
-  int col = 1;
-  for (const char* heading : Headings(model_.StructType))
-    if (col < grid_.Cols()) grid_.SetText(0, col++, heading);
+  const StructTypeInfo* type = model_.Type();
+  for (int col = 1; type && col < grid_.Cols() && col <= type->SectionColumns; ++col)
+    grid_.SetText(0, col, type->Sections[static_cast<std::size_t>(col - 1)].Heading);
 }
 
 void SectionEditor::FillRow(int item) {
@@ -61,23 +48,20 @@ ListEditor::Prompt SectionEditor::DeletePrompt(int first, int last) const {
 }
 
 void SectionEditor::DescribeDialog(EntryForm& dialog) const {
-  const std::string& type = model_.StructType;
   dialog.Id = FormId::CrossB;
   dialog.Caption = "Input & Edit: Cross-Sectional Properties";
   dialog.NextCaption = "Next Cross-Section";
   dialog.Text[1] = {"Cross-Section No. :", "", true, true, {}};
-  // Every property of a cross-section is a size that only a positive number can describe.
-  dialog.Text[2] = {"Area -  (A)  :", "", true, false, PositiveRule()};
-  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false, PositiveRule()};
-  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false, PositiveRule()};
-  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false, PositiveRule()};
-  if (type == "Beam" || type == "Grid") dialog.Text[2].Label = "Moment of Inertia - (I):";
-  if (type == "PFrame" || type == "Grid" || type == "SFrame") dialog.Text[3].Visible = true;
-  if (type == "Grid") dialog.Text[3].Label = "Torsion Constant - (J):";
-  if (type == "SFrame") {
-    dialog.Text[3].Label = "Moment of Inertia - (IZ):";
-    dialog.Text[4].Visible = dialog.Text[5].Visible = true;
-  }
+  dialog.Text[2] = {"Area -  (A)  :", "", true, false};
+  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false};
+  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false};
+  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false};
+  // Each of the type's section columns has its field, labelled as the type names it; every
+  // property of a cross-section is a size that only a positive number can describe.
+  const StructTypeInfo* info = model_.Type();
+  for (int col = 1; info && col <= info->SectionColumns; ++col)
+    dialog.Text[static_cast<std::size_t>(col) + 1] = {
+        info->Sections[static_cast<std::size_t>(col - 1)].Label, "", true, false, PositiveRule()};
 }
 
 void SectionEditor::LoadFields() {

@@ -14,7 +14,7 @@ namespace {
 std::optional<Point> DisplacedJoint(const ModelStore& model, int joint, double m) {
   std::optional<Point> p = PlanePosition(model, joint);
   if (!p) return std::nullopt;
-  const bool beam = model.StructType == "Beam";
+  const bool beam = model.Kind() == StructKind::Beam;
   auto move = [&](int k, double& coordinate) {
     coordinate += m * FreeDisplacement(model, joint, k).value_or(0);
     coordinate += m * Settlement(model, joint, k).value_or(0);
@@ -30,7 +30,7 @@ std::optional<Point> DisplacedJoint(const ModelStore& model, int joint, double m
 
 // The bending data of a member, when its joints, properties and end forces can all be read.
 std::optional<MemberBending> Bending(const ModelStore& model, int member) {
-  const bool beam = model.StructType == "Beam";
+  const bool beam = model.Kind() == StructKind::Beam;
   std::optional<std::int16_t> material = Cell(model.MemberProps, model.MemberCount, member, 3);
   std::optional<std::int16_t> section = Cell(model.MemberProps, model.MemberCount, member, 4);
   if (!material || !section) return std::nullopt;
@@ -103,7 +103,7 @@ void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
 
 void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const double m = model.DeflectionMultiplier;
-  if (model.StructType == "PTruss") {
+  if (model.Kind() == StructKind::PTruss) {
     DrawTruss(model, canvas, view, m);
     return;
   }

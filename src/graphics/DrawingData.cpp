@@ -29,7 +29,7 @@ std::optional<int> CoordinateNumber(const ModelStore& model, int joint, int k) {
 std::optional<Point> PlanePosition(const ModelStore& model, int joint) {
   std::optional<double> x = FiniteCell(model.JointCoords, model.JointCount, joint, 1);
   if (!x) return std::nullopt;
-  if (model.StructType == "Beam") return Point{*x, 0};
+  if (model.Kind() == StructKind::Beam) return Point{*x, 0};
   std::optional<double> y = FiniteCell(model.JointCoords, model.JointCount, joint, 2);
   if (!y) return std::nullopt;
   return Point{*x, *y};
@@ -39,7 +39,7 @@ std::optional<Point3> SpacePosition(const ModelStore& model, int joint) {
   std::optional<double> x = FiniteCell(model.JointCoords, model.JointCount, joint, 1);
   std::optional<double> second = FiniteCell(model.JointCoords, model.JointCount, joint, 2);
   if (!x || !second) return std::nullopt;
-  if (model.StructType == "Grid") return Point3{*x, 0, *second};
+  if (model.Kind() == StructKind::Grid) return Point3{*x, 0, *second};
   std::optional<double> z = FiniteCell(model.JointCoords, model.JointCount, joint, 3);
   if (!z) return std::nullopt;
   return Point3{*x, *second, *z};

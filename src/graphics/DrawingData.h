@@ -47,6 +47,7 @@ std::optional<Point3> SpacePosition(const ModelStore& model, int joint);
 // Where a point of a space type is drawn: the oblique projection with the X axis right and
 // slightly down, Z left and down, Y up (angles of 10 and 30 degrees; 0 and 45 for a grid).
 Point ProjectOblique(const std::string& type, const Point3& p);
+Point ProjectOblique(StructKind type, const Point3& p);
 
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover

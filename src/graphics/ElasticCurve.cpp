@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/MemberLoadKind.h"
+
 namespace stavelorn {
 
 namespace {
@@ -50,23 +52,25 @@ double ElasticOrdinate(const MemberBending& member, double x) {
   double v =
       (x * (x * x - L * L) * member.Me + x * (x - L) * (x - 2 * L) * member.Mb) / (6 * EI * L);
   for (const SpanLoad& load : member.Loads) {
+    // Only the kinds that bend the member in its own plane move the curve.
+    const MemberLoadKindInfo* kind = FindMemberLoadKind(load.Type);
+    if (!kind || kind->Plane != BendingPlane::LocalXY) continue;
     const double a = load.L1;
-    switch (load.Type) {
-      case 1: v += UnitForce(x, a, L) * load.W / (6 * EI * L); break;
-      case 2:
+    switch (kind->Form) {
+      case LoadForm::PointForce: v += UnitForce(x, a, L) * load.W / (6 * EI * L); break;
+      case LoadForm::PointCouple:
         if (x <= a)
           v += (6 * a * L - 3 * a * a - 2 * L * L - x * x) * x * load.W / (6 * EI * L);
         else
           v += ((L - x) * (L - x) + 3 * a * a - L * L) * (L - x) * load.W / (6 * EI * L);
         break;
-      case 3:
+      case LoadForm::UniformForce:
         // The load over [l1, L - l2] is the load over the whole span less the parts beyond it.
         v -= (L * L * L * x - 2 * L * x * x * x + x * x * x * x) * load.W / (24 * EI);
         if (load.L1 > 0) v += UniformFromStart(x, load.L1, L, load.W) / (24 * EI * L);
         if (load.L2 > 0) v += UniformFromStart(L - x, load.L2, L, load.W) / (24 * EI * L);
         break;
-      case 4: v += LinearLoad(x, load, L) / (6 * EI * L); break;
-      default: break;
+      case LoadForm::LinearForce: v += LinearLoad(x, load, L) / (6 * EI * L); break;
     }
   }
   return v;

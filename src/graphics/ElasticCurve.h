@@ -22,9 +22,9 @@ struct MemberBending {
   std::vector<SpanLoad> Loads;
 };
 
-// The deflection at distance x from the beginning, along the local y axis. Point forces (type 1),
-// couples (2), uniform loads (3) and linearly varying loads (4) bend the member; other types
-// do not.
+// The deflection at distance x from the beginning, along the local y axis. The kinds that bend
+// the member in its local x-y plane (point forces, couples, uniform and linearly varying loads)
+// move it; other kinds do not.
 double ElasticOrdinate(const MemberBending& member, double x);
 
 }  // namespace stavelorn

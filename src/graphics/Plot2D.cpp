@@ -6,6 +6,7 @@
 #include "graphics/DrawingData.h"
 #include "graphics/MemberLoadFigures.h"
 #include "graphics/SupportSymbols.h"
+#include "model/MemberLoadKind.h"
 
 namespace stavelorn {
 
@@ -13,24 +14,19 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// Degrees of freedom of a joint of each plane type, in the joint's coordinate order.
-int PlaneDofs(const std::string& type) {
-  return type == "PFrame" ? 3 : 2;
-}
-
-SupportSymbol PlaneSymbol(const std::string& type, const std::vector<int>& f) {
-  if (type == "Beam") {
+SupportSymbol PlaneSymbol(StructKind type, const std::vector<int>& f) {
+  if (type == StructKind::Beam) {
     if (f[0] == 1 && f[1] == 0) return SupportSymbol::YRoller;
     if (f[0] == 1 && f[1] == 1) return SupportSymbol::Fixed;
-  } else if (type == "PTruss") {
+  } else if (type == StructKind::PTruss) {
     if (f[0] == 1 && f[1] == 0) return SupportSymbol::XRoller;
     if (f[0] == 0 && f[1] == 1) return SupportSymbol::YRoller;
     if (f[0] == 1 && f[1] == 1) return SupportSymbol::Hinged;
-  } else if (type == "PFrame" && f[2] == 0) {
+  } else if (type == StructKind::PFrame && f[2] == 0) {
     if (f[0] == 1 && f[1] == 0) return SupportSymbol::XRoller;
     if (f[0] == 0 && f[1] == 1) return SupportSymbol::YRoller;
     if (f[0] == 1 && f[1] == 1) return SupportSymbol::Hinged;
-  } else if (type == "PFrame" && f[0] == 1 && f[1] == 1 && f[2] == 1) {
+  } else if (type == StructKind::PFrame && f[0] == 1 && f[1] == 1 && f[2] == 1) {
     return SupportSymbol::Fixed;
   }
   return SupportSymbol::None;
@@ -39,7 +35,7 @@ SupportSymbol PlaneSymbol(const std::string& type, const std::vector<int>& f) {
 class PlaneDrawing {
  public:
   PlaneDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
-      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.StructType) {}
+      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.Kind()) {}
 
   void Draw() {
     std::vector<Point> points;
@@ -54,7 +50,7 @@ class PlaneDrawing {
       DrawSupport(r);
     }
     canvas_.SetPickTag(0, 0);
-    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == "PTruss",
+    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::PTruss,
                          [this](int j) { return PlanePosition(model_, j); });
     if (!ShowsResults(form_)) return;
     if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
@@ -66,7 +62,7 @@ class PlaneDrawing {
 
  private:
   void DrawSupport(int record) {
-    const int dofs = PlaneDofs(type_);
+    const int dofs = TypeOf(type_).CoordsPerJoint;
     std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
     if (!joint) return;
     std::optional<Point> p = PlanePosition(model_, *joint);
@@ -84,8 +80,8 @@ class PlaneDrawing {
 
     // The support once more where the analysis moved it. A symbol without a free translation
     // only moves with a settlement.
-    const bool moves =
-        symbol == SupportSymbol::XRoller || (symbol == SupportSymbol::YRoller && type_ != "Beam");
+    const bool moves = symbol == SupportSymbol::XRoller ||
+                       (symbol == SupportSymbol::YRoller && type_ != StructKind::Beam);
     if (!analysed || !ShowsResults(form_) || (!moves && model_.SettlementCount < 1)) return;
     const double m = model_.DeflectionMultiplier;
     Point moved = *p;
@@ -96,7 +92,7 @@ class PlaneDrawing {
         shift = *d;
       else if (RestrainedCoordinate(model_, *joint, k))
         shift = Settlement(model_, *joint, k).value_or(0);
-      if (type_ == "Beam") {
+      if (type_ == StructKind::Beam) {
         (k == 1 ? moved.Y : turn) += m * shift;
       } else if (k == 3) {
         turn += m * shift;
@@ -116,7 +112,8 @@ class PlaneDrawing {
         break;
       case SupportSymbol::YRoller:
         DrawYRoller(canvas_, at.X, at.Y, u_,
-                    type_ != "Beam" && OnExtent(joint.Y, view_.ViewYMax) && joint.Y != 0, colour);
+                    type_ != StructKind::Beam && OnExtent(joint.Y, view_.ViewYMax) && joint.Y != 0,
+                    colour);
         break;
       case SupportSymbol::Hinged:
         DrawHinged(canvas_, at.X, at.Y, u_, HingedSide(view_, joint.X, joint.Y), colour);
@@ -132,7 +129,7 @@ class PlaneDrawing {
   double FixedAngle(Point p) const {
     const double width = view_.ViewXMax - view_.ViewXMin, height = view_.ViewYMax - view_.ViewYMin;
     const double ax = std::fabs(p.X - view_.ViewXMin), ay = std::fabs(p.Y - view_.ViewYMin);
-    if (type_ == "Beam") return ax <= std::fabs(width / 2) ? 0 : kPi;
+    if (type_ == StructKind::Beam) return ax <= std::fabs(width / 2) ? 0 : kPi;
     if (ay < std::fabs(height / 3)) return kPi / 2;
     if (ax < std::fabs(width / 3)) return 0;
     if (ax > std::fabs(2 * width / 3)) return kPi;
@@ -150,13 +147,13 @@ class PlaneDrawing {
         std::optional<float> v = Cell(model_.JointLoadValues, model_.JointLoadCount, r, k);
         return v && std::isfinite(*v) ? *v : 0.0f;
       };
-      if (type_ == "Beam") {
+      if (type_ == StructKind::Beam) {
         BeamForce(p->X, value(1));
         Moment(*p, value(2));
       } else {
         XForce(*p, value(1));
         YForce(*p, value(2));
-        if (type_ == "PFrame") Moment(*p, value(3));
+        if (type_ == StructKind::PFrame) Moment(*p, value(3));
       }
     }
   }
@@ -201,7 +198,7 @@ class PlaneDrawing {
   void YForce(Point p, double v) {
     if (v == 0) return;
     const double u = u_, x = p.X, y = p.Y;
-    if (type_ == "PTruss" && y <= (view_.ViewYMin + view_.ViewYMax) / 2) {
+    if (type_ == StructKind::PTruss && y <= (view_.ViewYMin + view_.ViewYMax) / 2) {
       Stroke(x, y, x, y - 5 * u);
       if (v > 0)
         Head(x, y, x - u, y - u, x + u, y - u);
@@ -230,7 +227,7 @@ class PlaneDrawing {
   Canvas& canvas_;
   FormId form_;
   DrawingView& view_;
-  const std::string& type_;
+  const StructKind type_;
   double u_ = 0;
 };
 

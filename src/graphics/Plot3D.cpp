@@ -10,16 +10,18 @@ namespace stavelorn {
 
 namespace {
 
-SupportSymbol SpaceSymbol(const std::string& type, const std::vector<int>& f) {
-  if (type == "Grid") return f[0] == 1 && f[1] == 0 ? SupportSymbol::YRoller : SupportSymbol::Fixed;
-  if (type == "SFrame" && (f[3] == 1 || f[4] == 1 || f[5] == 1)) return SupportSymbol::Fixed;
+SupportSymbol SpaceSymbol(StructKind type, const std::vector<int>& f) {
+  if (type == StructKind::Grid)
+    return f[0] == 1 && f[1] == 0 ? SupportSymbol::YRoller : SupportSymbol::Fixed;
+  if (type == StructKind::SFrame && (f[3] == 1 || f[4] == 1 || f[5] == 1))
+    return SupportSymbol::Fixed;
   return f[0] == 0 && f[1] == 1 && f[2] == 0 ? SupportSymbol::YRoller : SupportSymbol::Hinged;
 }
 
 class SpaceDrawing {
  public:
   SpaceDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
-      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.StructType) {}
+      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.Kind()) {}
 
   void Draw() {
     std::vector<Point> points;
@@ -33,7 +35,7 @@ class SpaceDrawing {
       DrawSupport(r);
     }
     canvas_.SetPickTag(0, 0);
-    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == "STruss",
+    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::STruss,
                          [this](int j) { return Projected(j); });
     if (ShowsResults(form_) && model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     if (ShowsResults(form_) &&
@@ -51,7 +53,7 @@ class SpaceDrawing {
   }
 
   void DrawSupport(int record) {
-    const int dofs = type_ == "SFrame" ? 6 : 3;
+    const int dofs = type_ == StructKind::SFrame ? 6 : 3;
     std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
     if (!joint) return;
     std::optional<Point3> position = SpacePosition(model_, *joint);
@@ -66,7 +68,7 @@ class SpaceDrawing {
     const double u = view_.SymbolUnit;
     switch (SpaceSymbol(type_, flags)) {
       case SupportSymbol::YRoller: {
-        const bool above = type_ != "Grid" && OnExtent(p.Y, view_.ViewYMax) && p.Y != 0;
+        const bool above = type_ != StructKind::Grid && OnExtent(p.Y, view_.ViewYMax) && p.Y != 0;
         DrawYRoller(canvas_, p.X, p.Y, u, above, kLightRed);
         if (model_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
           const Point moved = Project(Displaced(*joint, *position));
@@ -78,8 +80,8 @@ class SpaceDrawing {
         DrawHinged(canvas_, p.X, p.Y, u, HingedSide(view_, p.X, p.Y), kLightRed);
         break;
       case SupportSymbol::Fixed:
-        DrawFixedSquare(canvas_, p.X, p.Y, u, FixedSquareSide(view_, p.X, p.Y, type_ == "Grid"),
-                        kLightRed);
+        DrawFixedSquare(canvas_, p.X, p.Y, u,
+                        FixedSquareSide(view_, p.X, p.Y, type_ == StructKind::Grid), kLightRed);
         break;
       default: break;
     }
@@ -90,7 +92,7 @@ class SpaceDrawing {
   Point3 Displaced(int joint, Point3 p) const {
     const double m = model_.DeflectionMultiplier;
     auto shift = [&](int k) { return m * FreeDisplacement(model_, joint, k).value_or(0); };
-    if (type_ == "Grid") {
+    if (type_ == StructKind::Grid) {
       p.Y += shift(1);
     } else {
       p.X += shift(1);
@@ -104,15 +106,19 @@ class SpaceDrawing {
   Canvas& canvas_;
   FormId form_;
   DrawingView& view_;
-  const std::string& type_;
+  const StructKind type_;
 };
 
 }  // namespace
 
 Point ProjectOblique(const std::string& type, const Point3& p) {
+  return ProjectOblique(KindOfStructure(type), p);
+}
+
+Point ProjectOblique(StructKind type, const Point3& p) {
   // A grid is seen square from above its X axis; the other types slightly from the side.
   const double degrees = 3.141592654 / 180;
-  const bool grid = type == "Grid";
+  const bool grid = type == StructKind::Grid;
   const double alpha = (grid ? 0 : 10) * degrees, beta = (grid ? 45 : 30) * degrees;
   return {p.X * std::cos(alpha) - p.Z * std::cos(beta),
           p.Y - p.X * std::sin(alpha) - p.Z * std::sin(beta)};
@@ -130,8 +136,7 @@ void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& mess
 void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
                    DrawingView& view) {
   if (model.JointCount < 1) return;
-  const std::string& type = model.StructType;
-  if (type == "Beam" || type == "PTruss" || type == "PFrame")
+  if (IsPlane(model.StructType))
     Plot2D(model, canvas, form, messages, view);
   else
     Plot3D(model, canvas, form, messages, view);

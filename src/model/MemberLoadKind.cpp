@@ -20,7 +20,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Y,
      -1,
      BendingPlane::LocalXY,
-     {"Beam", "PFrame", "Grid", "SFrame"}},
+     {StructKind::Beam, StructKind::PFrame, StructKind::Grid, StructKind::SFrame}},
     {MemberLoadKind::Couple,
      "Moment ",
      "Concentrated couple",
@@ -30,7 +30,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Z,
      -1,
      BendingPlane::LocalXY,
-     {"Beam", "PFrame", "Grid", "SFrame"}},
+     {StructKind::Beam, StructKind::PFrame, StructKind::Grid, StructKind::SFrame}},
     {MemberLoadKind::Uniform,
      "Uniform",
      "Uniform load",
@@ -40,7 +40,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Y,
      -1,
      BendingPlane::LocalXY,
-     {"Beam", "PFrame", "Grid", "SFrame"}},
+     {StructKind::Beam, StructKind::PFrame, StructKind::Grid, StructKind::SFrame}},
     {MemberLoadKind::Linear,
      "Linear ",
      "Linearly varying load",
@@ -50,7 +50,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Y,
      -1,
      BendingPlane::LocalXY,
-     {"Beam", "PFrame", "Grid", "SFrame"}},
+     {StructKind::Beam, StructKind::PFrame, StructKind::Grid, StructKind::SFrame}},
     {MemberLoadKind::AxialForce,
      "Axial W",
      "Axial force",
@@ -60,7 +60,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::X,
      -1,
      BendingPlane::None,
-     {"PFrame", "SFrame", nullptr, nullptr}},
+     {StructKind::PFrame, StructKind::SFrame, StructKind::None, StructKind::None}},
     {MemberLoadKind::AxialUniform,
      "Axial w",
      "Uniform axial load",
@@ -70,7 +70,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::X,
      -1,
      BendingPlane::None,
-     {"PFrame", "SFrame", nullptr, nullptr}},
+     {StructKind::PFrame, StructKind::SFrame, StructKind::None, StructKind::None}},
     {MemberLoadKind::Torque,
      "Torque ",
      "Torque",
@@ -80,7 +80,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::X,
      -1,
      BendingPlane::None,
-     {"Grid", "SFrame", nullptr, nullptr}},
+     {StructKind::Grid, StructKind::SFrame, StructKind::None, StructKind::None}},
     {MemberLoadKind::ConcentratedZ,
      "Conc.-z",
      "Concentrated force in local z",
@@ -90,7 +90,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Z,
      -1,
      BendingPlane::LocalXZ,
-     {"SFrame", nullptr, nullptr, nullptr}},
+     {StructKind::SFrame, StructKind::None, StructKind::None, StructKind::None}},
     // A couple about local y that bends the member like a kind-2 couple does in its own plane
     // turns the other way round the axis, so its sign is reversed.
     {MemberLoadKind::CoupleY,
@@ -102,7 +102,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Y,
      +1,
      BendingPlane::LocalXZ,
-     {"SFrame", nullptr, nullptr, nullptr}},
+     {StructKind::SFrame, StructKind::None, StructKind::None, StructKind::None}},
     {MemberLoadKind::UniformZ,
      "Unifr.-y",
      "Uniform load in local z",
@@ -112,7 +112,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Z,
      -1,
      BendingPlane::LocalXZ,
-     {"SFrame", nullptr, nullptr, nullptr}},
+     {StructKind::SFrame, StructKind::None, StructKind::None, StructKind::None}},
     {MemberLoadKind::LinearZ,
      "Linear-y",
      "Linearly varying load in local z",
@@ -122,7 +122,7 @@ constexpr std::array<MemberLoadKindInfo, 11> kKinds = {{
      LoadAxis::Z,
      -1,
      BendingPlane::LocalXZ,
-     {"SFrame", nullptr, nullptr, nullptr}},
+     {StructKind::SFrame, StructKind::None, StructKind::None, StructKind::None}},
 }};
 
 }  // namespace
@@ -136,10 +136,26 @@ const std::array<MemberLoadKindInfo, 11>& AllMemberLoadKinds() {
   return kKinds;
 }
 
-bool TypeAcceptsLoad(const std::string& typeCode, const MemberLoadKindInfo& kind) {
-  for (const char* accepting : kind.AcceptingTypes)
-    if (accepting != nullptr && typeCode == accepting) return true;
+bool TypeAcceptsLoad(StructKind type, const MemberLoadKindInfo& kind) {
+  if (type == StructKind::None) return false;
+  for (StructKind accepting : kind.AcceptingTypes)
+    if (accepting == type) return true;
   return false;
+}
+
+bool TypeAcceptsLoad(const std::string& typeCode, const MemberLoadKindInfo& kind) {
+  return TypeAcceptsLoad(KindOfStructure(typeCode), kind);
+}
+
+std::vector<const MemberLoadKindInfo*> AcceptedLoadKinds(StructKind type) {
+  std::vector<const MemberLoadKindInfo*> kinds;
+  for (const MemberLoadKindInfo& kind : kKinds)
+    if (TypeAcceptsLoad(type, kind)) kinds.push_back(&kind);
+  return kinds;
+}
+
+const MemberLoadKindInfo& InfoOf(MemberLoadKind kind) {
+  return kKinds[static_cast<std::size_t>(static_cast<int>(kind) - 1)];
 }
 
 }  // namespace stavelorn

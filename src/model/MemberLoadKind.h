@@ -5,6 +5,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -48,9 +51,9 @@ struct MemberLoadKindInfo {
   // points up; a positive couple turns clockwise in its plane.
   int AppliedSign;
   BendingPlane Plane;
-  // Which structure types carry this kind: a type needs the local coordinate the load's fixed-end
-  // forces go to (trusses carry no member loads at all).
-  std::array<const char*, 4> AcceptingTypes;
+  // Which structure types carry this kind (None pads): a type needs the local coordinate the
+  // load's fixed-end forces go to (trusses carry no member loads at all).
+  std::array<StructKind, 4> AcceptingTypes;
 };
 
 // The table entry of a load type code, or nullptr for a code outside 1..11.
@@ -59,8 +62,15 @@ const MemberLoadKindInfo* FindMemberLoadKind(int code);
 // All eleven kinds, in the order of their codes.
 const std::array<MemberLoadKindInfo, 11>& AllMemberLoadKinds();
 
-// Whether a structure type (its file code) carries a load of this kind.
+// The table entry of a kind.
+const MemberLoadKindInfo& InfoOf(MemberLoadKind kind);
+
+// Whether a structure type (its kind, or its file code) carries a load of this kind.
+bool TypeAcceptsLoad(StructKind type, const MemberLoadKindInfo& kind);
 bool TypeAcceptsLoad(const std::string& typeCode, const MemberLoadKindInfo& kind);
+
+// The kinds a structure type carries, in the order of their codes (none for a truss).
+std::vector<const MemberLoadKindInfo*> AcceptedLoadKinds(StructKind type);
 
 // Whether the load acts at a point (force or couple) rather than over a length.
 inline bool IsConcentrated(const MemberLoadKindInfo& kind) {

@@ -1,6 +1,7 @@
 #include "model/ModelStore.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "model/StructType.h"
 
@@ -32,7 +33,22 @@ bool ModelStore::SetStructType(const std::string& code) {
 }
 
 int ModelStore::MaterialColumns() const {
-  return StructType == "Grid" || StructType == "SFrame" ? 3 : 2;
+  const StructTypeInfo* type = Type();
+  return type ? type->MaterialColumns : 2;
+}
+
+const StructTypeInfo* ModelStore::Type() const {
+  return FindStructType(StructType);
+}
+
+const StructTypeInfo& ModelStore::TypeInfo() const {
+  const StructTypeInfo* type = Type();
+  if (!type) throw std::invalid_argument("no structure type is set");
+  return *type;
+}
+
+StructKind ModelStore::Kind() const {
+  return KindOfStructure(StructType);
 }
 
 }  // namespace stavelorn

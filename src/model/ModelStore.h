@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/FormId.h"
+#include "model/StructType.h"
 #include "model/Table.h"
 
 namespace stavelorn {
@@ -28,7 +29,7 @@ enum : std::int16_t {
 struct ModelStore {
   std::string ProjectTitle;
   std::string ProjectFile;  // full path; "" while the project has never been saved or opened
-  std::string StructType;   // "Beam", "PTruss", "PFrame", "STruss", "Grid", "SFrame" or ""
+  std::string StructType;   // the file's type code (StructTypeInfo::Code), or ""
 
   std::int16_t CoordsPerJoint = 0;
   std::int16_t CoordColumns = 0;
@@ -96,6 +97,13 @@ struct ModelStore {
 
   // Columns of the Materials table for the current type (3 for grids and space frames, else 2).
   int MaterialColumns() const;
+
+  // The descriptor of the type, where every fact about it comes from: Type() is nullptr while no
+  // type (or a code naming none) is set, TypeInfo() throws std::invalid_argument then, and Kind()
+  // is StructKind::None.
+  const StructTypeInfo* Type() const;
+  const StructTypeInfo& TypeInfo() const;
+  StructKind Kind() const;
 };
 
 }  // namespace stavelorn

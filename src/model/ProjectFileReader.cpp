@@ -163,7 +163,7 @@ class ProjectReader {
       model_.Sections = r.singles;
       model_.SectionCount = count;
     } else if (s == "Members") {
-      const bool spaceFrame = model_.StructType == "SFrame";
+      const bool spaceFrame = model_.Type() && model_.Type()->RollAngles;
       if (RunResult e = ReadRecords(count, 4, spaceFrame ? 1 : 0, r)) return e;
       model_.MemberProps = r.ints;
       if (spaceFrame) model_.RollAngles = Column(r.singles, 1);

@@ -109,7 +109,7 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
       for (int c = 1; c <= m.SectionColumns; ++c) out.Single(m.Sections(i, c));
 
   // Only a space frame's members carry an angle of roll.
-  const bool spaceFrame = m.StructType == "SFrame";
+  const bool spaceFrame = m.Type() && m.Type()->RollAngles;
   if (m.MemberCount > 0 &&
       out.Section("Members", m.MemberCount,
                   {m.MemberProps.Rows(), spaceFrame ? m.RollAngles.Size() : m.MemberCount},

@@ -1,5 +1,9 @@
-// The six structure types and the sizes each one fixes: how many structure coordinates a joint
-// has, how many coordinate columns a joint and property columns a cross-section carry.
+// The six structure types and everything the program knows about each one: its file code and
+// names, the sizes it fixes (structure coordinates per joint, coordinate, section and material
+// columns), the names of a joint's coordinates, a member's end forces and a section's properties
+// as every window, report and message shows them, and which kinds of data it uses. Every part of
+// the program that needs a fact about a type asks this table; only the project file's type code
+// string is kept in the model.
 #pragma once
 
 #include <array>
@@ -7,17 +11,70 @@
 
 namespace stavelorn {
 
+// The six structure types; None stands for a code that names none of them.
+enum class StructKind { Beam, PTruss, PFrame, STruss, Grid, SFrame, None };
+
+// One joint coordinate (structure coordinate of a joint), named as each place shows it.
+struct JointCoordNames {
+  const char* Check;            // in messages: "Y translation", "rotation about X"
+  const char* Restraint;        // in restraint texts: "Y", "Rot.", "XR"
+  int RestraintCheck;           // the joint dialog's check box that restrains it (1..6)
+  const char* RestraintLabel;   // that box's caption: "Y-Restr. :"
+  const char* Displacement;     // results grid heading: " Y Translation"
+  const char* Reaction;         // reactions grid heading: "Y Force"
+  const char* Load;             // joint-load grid heading: "X-Force"
+  const char* LoadLabel;        // joint-load dialog label: "X-Force :"
+  const char* Settlement;       // support-displacement grid heading: "X-Displacement"
+  const char* SettlementLabel;  // support-displacement dialog label: "X-Displacement :"
+};
+
+// One property of a cross-section set (a column of the Sections table, in order).
+struct SectionPropertyNames {
+  const char* Heading;  // list heading: "Moment of Inertia (I)"
+  const char* Label;    // entry dialog label: "Moment of Inertia - (I):"
+  const char* Check;    // in messages: "moment of inertia I"
+};
+
 struct StructTypeInfo {
-  const char* Code;     // "Beam", "PTruss", "PFrame", "STruss", "Grid", "SFrame"
-  const char* Caption;  // as the main window shows it, e.g. " Plane Frame"
-  int CoordsPerJoint;   // degrees of freedom of one joint
-  int CoordColumns;     // coordinates of one joint in JointCoords
-  int SectionColumns;   // properties of one cross-section set
-  int MaterialColumns;  // E and alpha, or E, G and alpha
+  StructKind Kind;
+  const char* Code;         // the project file's type code
+  const char* Caption;      // as the main window shows it: " Plane Frame"
+  const char* Name;         // as the report and the title dialog name it: "Plane Frame"
+  const char* TitleOption;  // the title dialog's option control: "PF"
+  int CoordsPerJoint;       // degrees of freedom of one joint
+  int CoordColumns;         // coordinates of one joint in JointCoords
+  int SectionColumns;       // properties of one cross-section set
+  int MaterialColumns;      // E and alpha, or E, G and alpha
+  int Rotations;            // how many of a joint's coordinates are rotations (they come last)
+  bool Truss;               // pin-ended bars: no releases, no member loads
+  bool Plane;               // lies in the X-Y plane and is drawn there (beam, plane truss/frame)
+  bool Horizontal;          // lies in one horizontal plane: its supports stand on a floor
+  bool Axial;               // members have an axial coordinate (temperature, fabrication error)
+  bool RollAngles;          // members carry a roll angle (space frames)
+  // The local end coordinates (1..CoordsPerJoint, at the beginning; add CoordsPerJoint for the
+  // end) whose moment a hinge frees; 0 pads. Empty for trusses, which take no releases.
+  std::array<int, 3> HingeCoords;
+  std::array<JointCoordNames, 6> Coords;  // the first CoordsPerJoint are used
+  // The member end forces at one end, as the results grid heads them (empty for trusses, whose
+  // one end force is the axial force).
+  std::array<const char*, 6> EndForces;
+  std::array<SectionPropertyNames, 4> Sections;  // the first SectionColumns are used
+  // The report's headings of the joint-load and support-displacement tables (up to 3 lines).
+  std::array<const char*, 3> JointLoadHeading;
+  std::array<const char*, 3> SettlementHeading;
 };
 
 // The type with this code, or nullptr when the code names none of the six.
 const StructTypeInfo* FindStructType(const std::string& code);
+
+// The type of this kind, or nullptr for StructKind::None.
+const StructTypeInfo* FindStructType(StructKind kind);
+
+// The type of this kind; throws std::invalid_argument for None.
+const StructTypeInfo& TypeOf(StructKind kind);
+
+// The kind a file code names, None for any other text.
+StructKind KindOfStructure(const std::string& code);
 
 // All six types in the order the program lists them.
 const std::array<StructTypeInfo, 6>& AllStructTypes();
@@ -25,9 +82,10 @@ const std::array<StructTypeInfo, 6>& AllStructTypes();
 // Whether a type's members are pin-ended bars (no releases, no member loads).
 bool IsTruss(const std::string& code);
 
-// Whether joint coordinate k (1-based) of the type is a rotation rather than a translation.
-// The rotations follow the translations; a member's local end coordinates are ordered the same
-// way, so k also tells an end moment from an end force, and a reaction moment from a force.
-bool IsRotationCoordinate(const std::string& code, int k);
+// Whether a type lies in the X-Y plane and is drawn there (beams, plane trusses and frames).
+bool IsPlane(const std::string& code);
+
+// Whether joint coordinate k (1-based) of the type is a rotation; false for an unknown type.
+bool IsRotation(const std::string& code, int k);
 
 }  // namespace stavelorn

@@ -1,7 +1,10 @@
 // The sections of the input-data report that follow the member data: releases and every kind of
 // load or imposed deformation.
+#include <array>
 #include <string>
+#include <vector>
 
+#include "model/MemberLoadKind.h"
 #include "model/StructType.h"
 #include "reports/InputSections.h"
 
@@ -9,12 +12,18 @@ namespace stavelorn {
 
 namespace {
 
-// The short name of a member load type, or nothing for a code outside 1..11.
+// The short name of a member load type, or nothing for a code outside the kind table.
 std::string_view LoadTypeLabel(int code) {
-  static const char* const kLabels[] = {" Conc. ",  "Moment ",  "Uniform", "Linear ",
-                                        "Axial W",  "Axial w",  "Torque ", "Conc.-z",
-                                        "Moment-y", "Unifr.-y", "Linear-y"};
-  return code >= 1 && code <= 11 ? kLabels[code - 1] : "";
+  const MemberLoadKindInfo* kind = FindMemberLoadKind(code);
+  return kind ? kind->ReportName : "";
+}
+
+// The heading lines of a joint table, as the type words them (the unused lines are null).
+void PrintHeading(ReportPrinter& printer, int indent, const std::array<const char*, 3>& heading) {
+  std::vector<std::string_view> lines;
+  for (const char* line : heading)
+    if (line) lines.emplace_back(line);
+  Print(printer, indent, lines);
 }
 
 // Joint loads and support displacements share their row shapes: a joint number under "@@@" and
@@ -22,7 +31,7 @@ std::string_view LoadTypeLabel(int code) {
 void PrintJointRecords(ReportPrinter& printer, const ModelStore& model,
                        const Array<std::int16_t>& joints, const Table<float>& values, int count,
                        int prefix, const std::vector<int>& gaps) {
-  const bool spaceFrame = model.StructType == "SFrame";
+  const bool spaceFrame = model.CoordsPerJoint == 6;
   for (int i = 1; i <= count; ++i) {
     ReportLine line;
     if (spaceFrame) {
@@ -62,33 +71,16 @@ void PrintMemberReleases(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintJointLoads(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 33, "Joint Loads");
-  const std::string& type = model.StructType;
+  // Two, three and six components: the columns move left as they grow in number.
+  const int perJoint = model.CoordsPerJoint;
   int prefix = 18;
   std::vector<int> gaps = {7, 3, 3};
-  if (type == "PTruss" || type == "Beam") {
-    Print(printer, 23,
-          {type == "Beam" ? "Joint No.     Y Force       Moment  "
-                          : "Joint No.     X Force       Y Force  ",
-           "---------   -----------   -----------"});
-    prefix = 25, gaps = {7, 3};
-  } else if (type == "PFrame") {
-    Print(printer, 16,
-          {"Joint No.     X Force       Y Force       Moment",
-           "---------   -----------   -----------   -----------"});
-  } else if (type == "STruss") {
-    Print(printer, 16,
-          {"Joint No.     X Force       Y Force       Z Force",
-           "---------   -----------   -----------   -----------"});
-  } else if (type == "Grid") {
-    Print(printer, 16,
-          {"Joint No.     Y Force      X Moment      Z Moment",
-           "---------   -----------   -----------   -----------"});
-  } else {
-    Print(printer, 7,
-          {"Jt.     X          Y          Z          X          Y          Z",
-           "No.    Force      Force      Force      Moment     Moment     Moment",
-           "--- ---------- ---------- ---------- ---------- ---------- ----------"});
-  }
+  if (perJoint == 2) prefix = 25, gaps = {7, 3};
+  PrintHeading(printer,
+               perJoint == 2   ? 23
+               : perJoint == 3 ? 16
+                               : 7,
+               model.TypeInfo().JointLoadHeading);
   PrintJointRecords(printer, model, model.JointLoadJoints, model.JointLoadValues,
                     model.JointLoadCount, prefix, gaps);
 }
@@ -101,15 +93,15 @@ void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
         {"                    Load    ", "Member   Load     Intensity ",
          "  No.    Type        (w)    ", "------  -------  -----------"});
   for (int i = 1; i <= model.MemberLoadCount; ++i) {
-    int code = model.MemberLoadInfo(i, 2);
+    const int code = model.MemberLoadInfo(i, 2);
     ReportLine line;
     line.Blanks(28)
         .Number(model.MemberLoadInfo(i, 1), kMaskAt3)
         .Blanks(4)
         .Text(LoadTypeLabel(code));
-    // Only a uniform load over the whole member has one intensity to show.
-    if (code == 3 && model.MemberLoadValues(i, 2) == 0 && model.MemberLoadValues(i, 3) == 0 &&
-        model.MemberLoadValues(i, 4) == 0)
+    // The first magnitude (P, M, T, w or w1) in the intensity column, for every kind: the line
+    // has no room for w2, a and b under labelled columns. A code of no kind has no magnitude.
+    if (FindMemberLoadKind(code))
       line.Blanks(3).Number(model.MemberLoadValues(i, 1), kMaskE3Short);
     else
       line.Text("   ---   ");
@@ -119,34 +111,15 @@ void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 28, "Support Displacements");
-  const std::string& type = model.StructType;
+  const int perJoint = model.CoordsPerJoint;
   int prefix = 12;
   std::vector<int> gaps = {8, 6, 6};
-  if (type == "PTruss" || type == "Beam") {
-    Print(printer, 20,
-          {type == "Beam" ? "Joint No.   Y Displacement    Rotation  "
-                          : "Joint No.   X Displacement   Y Displacement",
-           type == "Beam" ? "---------   --------------   -----------"
-                          : "---------   --------------   --------------"});
-    prefix = 22, gaps = {8, 7};
-  } else if (type == "PFrame") {
-    Print(printer, 11,
-          {"Joint No.   X Displacement   Y Displacement    Rotation  ",
-           "---------   --------------   --------------   -----------"});
-  } else if (type == "STruss") {
-    Print(printer, 11,
-          {"Joint No.   X Displacement   Y Displacement   Z Displacement",
-           "---------   --------------   --------------   --------------"});
-  } else if (type == "Grid") {
-    Print(printer, 11,
-          {"Joint No.   Y Displacement     X Rotation       Z Rotation",
-           "---------   --------------   --------------   --------------"});
-  } else {
-    Print(printer, 7,
-          {"Jt.     X          Y          Z          X          Y          Z",
-           "No.   Displ.     Displ.     Displ.    Rotation   Rotation   Rotation",
-           "--- ---------- ---------- ---------- ---------- ---------- ----------"});
-  }
+  if (perJoint == 2) prefix = 22, gaps = {8, 7};
+  PrintHeading(printer,
+               perJoint == 2   ? 20
+               : perJoint == 3 ? 11
+                               : 7,
+               model.TypeInfo().SettlementHeading);
   PrintJointRecords(printer, model, model.SettlementJoints, model.SettlementValues,
                     model.SettlementCount, prefix, gaps);
 }

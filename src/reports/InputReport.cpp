@@ -9,15 +9,6 @@ namespace stavelorn {
 
 namespace {
 
-// The type as the general data names it.
-std::string_view TypeName(const std::string& type) {
-  if (type == "PTruss") return "Plane Truss";
-  if (type == "PFrame") return "Plane Frame";
-  if (type == "STruss") return "Space Truss";
-  if (type == "SFrame") return "Space Frame";
-  return type;  // "Beam" and "Grid" are their own names
-}
-
 void PrintBannerAndGeneralData(const ModelStore& model, ReportPrinter& printer) {
   Print(printer, 26,
         {"****************************", "*    Computer Software     *",
@@ -27,8 +18,10 @@ void PrintBannerAndGeneralData(const ModelStore& model, ReportPrinter& printer) 
   PrintBlankLines(printer, 2);
   PrintTitleBlock(printer, 28, "General Structural Data");
   Print(printer, ReportLine().Blanks(10).Text("Project Title : ").Text(model.ProjectTitle));
-  Print(printer,
-        ReportLine().Blanks(10).Text("Structure Type : ").Text(TypeName(model.StructType)));
+  Print(printer, ReportLine()
+                     .Blanks(10)
+                     .Text("Structure Type : ")
+                     .Text(model.Type() ? model.Type()->Name : model.StructType));
   Print(printer, ReportLine().Blanks(10).Text("Number of Joints :").PlainInteger(model.JointCount));
   Print(printer,
         ReportLine().Blanks(10).Text("Number of Members :").PlainInteger(model.MemberCount));
@@ -68,21 +61,21 @@ std::vector<float> RowValues(const Table<float>& table, int record, int count) {
 
 void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Coordinates");
-  const std::string& type = model.StructType;
+  const StructKind type = model.Kind();
   int prefix = 0;
   std::vector<int> gaps;
-  if (type == "Beam") {
+  if (type == StructKind::Beam) {
     Print(printer, 26, {"Joint No.     X Coordinate", "---------     ------------"});
     prefix = 27, gaps = {10};
-  } else if (type == "STruss" || type == "SFrame") {
+  } else if (type == StructKind::STruss || type == StructKind::SFrame) {
     Print(printer, 10,
           {"Joint No.     X Coordinate     Y Coordinate     Z Coordinate",
            "---------     ------------     ------------     ------------"});
     prefix = 11, gaps = {10, 6, 6};
   } else {
     Print(printer, 18,
-          {type == "Grid" ? "Joint No.     X Coordinate     Z Coordinate"
-                          : "Joint No.     X Coordinate     Y Coordinate",
+          {type == StructKind::Grid ? "Joint No.     X Coordinate     Z Coordinate"
+                                    : "Joint No.     X Coordinate     Y Coordinate",
            "---------     ------------     ------------"});
     prefix = 21, gaps = {8, 6};
   }
@@ -96,27 +89,27 @@ void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintSupports(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 35, "Supports");
-  const std::string& type = model.StructType;
+  const StructKind type = model.Kind();
   int prefix = 11;
   std::vector<int> columns = {27, 41, 55};
-  if (type == "PTruss") {
+  if (type == StructKind::PTruss) {
     Print(printer, 22,
           {"Joint No.   X Restraint   Y Restraint", "---------   -----------   -----------"});
     prefix = 24, columns = {39, 53};
-  } else if (type == "Beam") {
+  } else if (type == StructKind::Beam) {
     Print(printer, 18,
           {"Joint No.   Y Restraint   Rotational Restraint",
            "---------   -----------   --------------------"});
     prefix = 20, columns = {35, 53};
-  } else if (type == "STruss") {
+  } else if (type == StructKind::STruss) {
     Print(printer, 10,
           {"Joint No.   X Restraint   Y Restraint   Z Restraint",
            "---------   -----------   -----------   -----------"});
-  } else if (type == "PFrame") {
+  } else if (type == StructKind::PFrame) {
     Print(printer, 10,
           {"Joint No.   X Restraint   Y Restraint   Rotational Restraint",
            "---------   -----------   -----------   --------------------"});
-  } else if (type == "Grid") {
+  } else if (type == StructKind::Grid) {
     Print(printer, 10,
           {"Joint No.   Y Restraint   X Rot.Rest.   Z Rot.Rest.",
            "---------   -----------   -----------   -----------"});
@@ -139,7 +132,7 @@ void PrintMaterials(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Material Properties");
   int prefix = 16;
   std::vector<int> gaps = {10, 10};
-  if (model.StructType == "Grid" || model.StructType == "SFrame") {
+  if (model.MaterialColumns() == 3) {  // with a shear modulus
     Print(printer, 10,
           {"Material       Modulus of          Shear        Co-efficient",
            "   No.       Elasticity (E)     Modulus (G)      of Thermal",
@@ -162,22 +155,22 @@ void PrintMaterials(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintCrossSections(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 27, "Cross-Sectional Properties");
-  const std::string& type = model.StructType;
+  const StructKind type = model.Kind();
   int prefix = 16;
   std::vector<int> gaps;
-  if (type == "PTruss" || type == "STruss") {
+  if (type == StructKind::PTruss || type == StructKind::STruss) {
     Print(printer, 25, {"Property No.     Area (A) ", "------------   ------------"});
     prefix = 28, gaps = {9};
-  } else if (type == "Beam") {
+  } else if (type == StructKind::Beam) {
     Print(printer, 25,
           {"Property No.     Moment of Inertia", "------------     -----------------"});
     prefix = 28, gaps = {12};
-  } else if (type == "PFrame") {
+  } else if (type == StructKind::PFrame) {
     Print(printer, 13,
           {"Property No.     Area (A)     Moment of Inertia (I)",
            "------------   -----------    ---------------------"});
     gaps = {8, 9};
-  } else if (type == "Grid") {
+  } else if (type == StructKind::Grid) {
     Print(printer, 15,
           {"Property   Moment of Inertia   Torsion Constant",
            "  No.             (I)                (J)",
@@ -201,7 +194,7 @@ void PrintCrossSections(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintMemberData(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 34, "Member Data");
-  const bool spaceFrame = model.StructType == "SFrame";
+  const bool spaceFrame = model.Kind() == StructKind::SFrame;
   if (spaceFrame)
     Print(printer, 10,
           {"Member  Beginning   End   Material  Cross-Sectional  Angle of",

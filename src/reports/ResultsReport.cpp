@@ -26,8 +26,8 @@ struct TableLayout {
   int afterValue;
 };
 
-TableLayout DisplacementLayout(const std::string& type) {
-  if (type == "PTruss")
+TableLayout DisplacementLayout(StructKind type) {
+  if (type == StructKind::PTruss)
     return {
         20,
         {"Joint No.   X Translation   Y Translation", "---------   -------------   -------------"},
@@ -37,7 +37,7 @@ TableLayout DisplacementLayout(const std::string& type) {
         5,
         kMaskE4,
         0};
-  if (type == "Beam")
+  if (type == StructKind::Beam)
     return {20,
             {"Joint No.   Y Translation   Rotation (Rad)",
              "---------   -------------   --------------"},
@@ -47,7 +47,7 @@ TableLayout DisplacementLayout(const std::string& type) {
             5,
             kMaskE4,
             0};
-  if (type == "STruss")
+  if (type == StructKind::STruss)
     return {13,
             {"Joint No.   X Translation   Y Translation   Z Translation",
              "---------   -------------   -------------   -------------"},
@@ -57,7 +57,7 @@ TableLayout DisplacementLayout(const std::string& type) {
             5,
             kMaskE4,
             0};
-  if (type == "PFrame")
+  if (type == StructKind::PFrame)
     return {13,
             {"Joint No.   X Translation   Y Translation   Rotation (Rad)",
              "---------   -------------   -------------   --------------"},
@@ -67,7 +67,7 @@ TableLayout DisplacementLayout(const std::string& type) {
             5,
             kMaskE4,
             0};
-  if (type == "Grid")
+  if (type == StructKind::Grid)
     return {13,
             {"Joint No.   Y Translation    X Rotation      Z Rotation ",
              "---------   -------------   -------------   --------------"},
@@ -89,20 +89,20 @@ TableLayout DisplacementLayout(const std::string& type) {
           0};
 }
 
-TableLayout ReactionLayout(const std::string& type) {
-  if (type == "PTruss")
+TableLayout ReactionLayout(StructKind type) {
+  if (type == StructKind::PTruss)
     return {
         23,      {"Joint No.     X Force       Y Force", "---------   -----------   -----------"},
         25,      kMaskAt3,
         7,       0,
         kMaskE4, 3};
-  if (type == "Beam")
+  if (type == StructKind::Beam)
     return {
         23,      {"Joint No.     Y Force       Moment", "---------   -----------   -----------"},
         25,      kMaskAt3,
         7,       0,
         kMaskE4, 3};
-  if (type == "STruss")
+  if (type == StructKind::STruss)
     return {16,
             {"Joint No.     X Force       Y Force       Z Force",
              "---------   -----------   -----------   -----------"},
@@ -112,7 +112,7 @@ TableLayout ReactionLayout(const std::string& type) {
             0,
             kMaskE4,
             3};
-  if (type == "PFrame")
+  if (type == StructKind::PFrame)
     return {16,
             {"Joint No.     X Force       Y Force       Moment",
              "---------   -----------   -----------   -----------"},
@@ -122,7 +122,7 @@ TableLayout ReactionLayout(const std::string& type) {
             0,
             kMaskE4,
             3};
-  if (type == "Grid")
+  if (type == StructKind::Grid)
     return {16,
             {"Joint No.     Y Force      X Moment      Z Moment",
              "---------   -----------   -----------   -----------"},
@@ -156,8 +156,8 @@ struct EndForceLayout {
   int beforeValue;
 };
 
-EndForceLayout EndForceLayoutOf(const std::string& type) {
-  if (type == "Beam")
+EndForceLayout EndForceLayoutOf(StructKind type) {
+  if (type == StructKind::Beam)
     return {
         20,
         {"Member   Joint   Shear Force     Moment", "------   -----   -----------   -----------"},
@@ -166,7 +166,7 @@ EndForceLayout EndForceLayoutOf(const std::string& type) {
         kMaskAt3,
         kMaskE4,
         3};
-  if (type == "SFrame")
+  if (type == StructKind::SFrame)
     return {7,
             {"Jt.   Axial        y          z      Torsional      y          z",
              "No.   Force      Shear      Shear      Moment     Moment     Moment",
@@ -176,7 +176,7 @@ EndForceLayout EndForceLayoutOf(const std::string& type) {
             kMaskAt2,
             kMaskE3,
             1};
-  if (type == "Grid")
+  if (type == StructKind::Grid)
     return {13,
             {"Member   Joint      Shear       Torsional      Bending",
              "  No.     No.       Force         Moment        Moment",
@@ -198,7 +198,7 @@ EndForceLayout EndForceLayoutOf(const std::string& type) {
 
 void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Displacements");
-  TableLayout layout = DisplacementLayout(model.StructType);
+  TableLayout layout = DisplacementLayout(model.Kind());
   Print(printer, layout.headingBlanks, layout.headings);
   for (int j = 1; j <= model.JointCount; ++j) {
     ReportLine line;
@@ -222,10 +222,10 @@ void PrintAxialForces(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 21, "Member End Forces in Local Coordinates");
-  EndForceLayout layout = EndForceLayoutOf(model.StructType);
+  EndForceLayout layout = EndForceLayoutOf(model.Kind());
   Print(printer, layout.headingBlanks, layout.headings);
   const int n = model.CoordsPerJoint;
-  const bool spaceFrame = model.StructType == "SFrame";
+  const bool spaceFrame = model.Kind() == StructKind::SFrame;
   for (int m = 1; m <= model.MemberCount; ++m) {
     ReportLine first;
     if (spaceFrame) {
@@ -250,7 +250,7 @@ void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintReactions(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 31, "Support Reactions");
-  TableLayout layout = ReactionLayout(model.StructType);
+  TableLayout layout = ReactionLayout(model.Kind());
   Print(printer, layout.headingBlanks, layout.headings);
   for (int s = 1; s <= model.SupportCount; ++s) {
     int j = model.Supports(s, 1);

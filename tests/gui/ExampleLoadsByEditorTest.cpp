@@ -1,18 +1,19 @@
 // Enters the loads of each example project again through the load editors alone: the joint
-// loads, whole-span uniform member loads, support displacements, temperature changes and
-// fabrication errors of the file are typed into the windows of a project that holds only the
-// structure, the project is saved and opened again, and it must hold the example's data. Member
-// loads of other kinds cannot be entered and are left out of the comparison. With
+// loads, member loads of every kind (picked in the dialog's kind choice), support displacements,
+// temperature changes and fabrication errors of the file are typed into the windows of a project
+// that holds only the structure, the project is saved and opened again, and it must hold the
+// example's data. With
 // STAVELORN_SCREENSHOTS set to a folder, every load list window and entry dialog is saved
 // there as a picture just before it is closed.
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/qt/MainWindow.h"
-#include "editors/MemberLoadEditor.h"
 #include "editors/qt/ModalScript.h"
+#include "model/MemberLoadKind.h"
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
@@ -36,17 +37,25 @@ void Snap(QWidget* window, const QString& name) {
 }
 
 // Types the items into the dialog, Next between them, OK after the last; then closes the list.
-// A list that does not open into Add by itself is asked to first.
+// Each item's texts go into the fields the dialog shows, in order, after its kind (when `kinds`
+// has one per item) is picked. A list that does not open into Add by itself is asked to first.
 void EnterAll(ModalScript& script, const char* list, const char* dialog, std::vector<Item> items,
-              bool clickAdd, const QString& shot) {
+              std::vector<std::string> kinds, bool clickAdd, const QString& shot) {
   if (clickAdd) script.On(list, [](QWidget* l) { l->findChild<QPushButton*>("AddB")->click(); });
-  script.On(dialog, [items, shot](QWidget* d) {
+  script.On(dialog, [items, kinds, shot](QWidget* d) {
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) d->findChild<QPushButton*>("Next")->click();
-      for (std::size_t f = 0; f < items[i].size(); ++f) {
-        QLineEdit* field = d->findChild<QLineEdit*>(QString("Text%1").arg(f + 1));
+      if (!kinds.empty()) {
+        auto* choice = d->findChild<QComboBox*>("Choice");
+        choice->setCurrentIndex(choice->findText(QString::fromStdString(kinds[i])));
+      }
+      int n = 0;
+      for (const std::string& text : items[i]) {
+        QLineEdit* field = nullptr;
+        do field = d->findChild<QLineEdit*>(QString("Text%1").arg(++n));
+        while (field->isHidden());
         field->clear();
-        QTest::keyClicks(field, QString::fromStdString(items[i][f]));
+        QTest::keyClicks(field, QString::fromStdString(text));
       }
     }
     Snap(d, shot + "-dialog");
@@ -56,21 +65,6 @@ void EnterAll(ModalScript& script, const char* list, const char* dialog, std::ve
     Snap(l, shot);
     l->findChild<QPushButton*>("CloseB")->click();
   });
-}
-
-// The example without the member loads the editor cannot enter.
-ModelStore Enterable(ModelStore example) {
-  int kept = 0;
-  for (int i = 1; i <= example.MemberLoadCount; ++i) {
-    if (!WholeSpanUniform(example.MemberLoadInfo(i, 2), example.MemberLoadValues(i, 2),
-                          example.MemberLoadValues(i, 3), example.MemberLoadValues(i, 4)))
-      continue;
-    ++kept;
-    for (int c = 1; c <= 2; ++c) example.MemberLoadInfo(kept, c) = example.MemberLoadInfo(i, c);
-    for (int c = 1; c <= 4; ++c) example.MemberLoadValues(kept, c) = example.MemberLoadValues(i, c);
-  }
-  example.MemberLoadCount = static_cast<std::int16_t>(kept);
-  return example;
 }
 
 }  // namespace
@@ -92,19 +86,27 @@ class ExampleLoadsByEditorTest : public QObject {
     example.Reset();
     example.ProjectFile = testing::SourcePath("examples/" + name.toStdString() + ".str");
     QVERIFY(!ReadProjectFile(example));
-    example = Enterable(example);
     const int coords = example.CoordsPerJoint;
 
     std::vector<Item> jointLoads, memberLoads, settlements, temps, errors;
+    std::vector<std::string> memberLoadKinds;
     for (int i = 1; i <= example.JointLoadCount; ++i) {
       Item item{std::to_string(example.JointLoadJoints(i))};
       for (int k = 1; k <= coords; ++k) item.push_back(Num(example.JointLoadValues(i, k)));
       jointLoads.push_back(item);
     }
     // Newest first within a member: entered last to first, they come out in the file's order.
-    for (int i = example.MemberLoadCount; i >= 1; --i)
-      memberLoads.push_back(
-          {std::to_string(example.MemberLoadInfo(i, 1)), Num(example.MemberLoadValues(i, 1))});
+    // Each load's values go into the fields its kind shows.
+    for (int i = example.MemberLoadCount; i >= 1; --i) {
+      const MemberLoadKindInfo* kind = FindMemberLoadKind(example.MemberLoadInfo(i, 2));
+      QVERIFY(kind);
+      Item item{std::to_string(example.MemberLoadInfo(i, 1))};
+      for (int k = 1; k <= 4; ++k)
+        if (kind->ValueLabels[static_cast<std::size_t>(k - 1)])
+          item.push_back(Num(example.MemberLoadValues(i, k)));
+      memberLoads.push_back(item);
+      memberLoadKinds.emplace_back(kind->LongName);
+    }
     for (int i = 1; i <= example.SettlementCount; ++i) {
       Item item{std::to_string(example.SettlementJoints(i))};
       for (int k = 1; k <= coords; ++k) item.push_back(Num(example.SettlementValues(i, k)));
@@ -144,7 +146,9 @@ class ExampleLoadsByEditorTest : public QObject {
     ModalScript script;
     for (const Editor& e : editors) {
       if (e.items->empty()) continue;
-      EnterAll(script, e.list, e.dialog, *e.items, e.clickAdd, name + "-" + e.list);
+      EnterAll(script, e.list, e.dialog, *e.items,
+               e.menu == M::MnuLoadMem ? memberLoadKinds : std::vector<std::string>{}, e.clickAdd,
+               name + "-" + e.list);
       window.Action(e.menu)->trigger();
       QVERIFY2(script.Done(), e.list);
     }

@@ -120,13 +120,14 @@ TEST(InputReport, AnUnknownReleaseCodeOrLoadTypePrintsNoLineOrNoLabel) {
   EXPECT_EQ(LineAfter(lines, "Intensity", 5), std::string(30, ' ') + "3       ---   ");
 }
 
-TEST(InputReport, OnlyAUniformLoadOverTheWholeMemberShowsItsIntensity) {
+TEST(InputReport, EveryLoadKindShowsItsFirstMagnitudeAsIntensity) {
   ModelStore model = LoadGoldenModel("beam");
   std::vector<std::string> lines = InputLines(model);
   EXPECT_EQ(LineAfter(lines, "Intensity", 3), std::string(30, ' ') + "1    Uniform    1.500E+0");
   EXPECT_EQ(LineAfter(lines, "Intensity", 4),
-            std::string(30, ' ') + "2    Uniform   ---   ");  // partial
-  EXPECT_EQ(LineAfter(lines, "Intensity", 5), std::string(30, ' ') + "3     Conc.    ---   ");
+            std::string(30, ' ') + "2    Uniform    2.000E+0");  // partial
+  EXPECT_EQ(LineAfter(lines, "Intensity", 5), std::string(30, ' ') + "3     Conc.     1.000E+1");
+  EXPECT_EQ(LineAfter(lines, "Intensity", 6), std::string(30, ' ') + "4    Moment     5.000E+0");
 }
 
 TEST(InputReport, ARestraintCodeOfOneOrMoreIsYes) {

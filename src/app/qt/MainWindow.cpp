@@ -19,6 +19,7 @@
 
 #include "app/PickInfo.h"
 #include "app/qt/MethodStepsWindow.h"
+#include "app/MenuRoutes.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
@@ -197,57 +198,21 @@ void MainWindow::BuildViewMenu(QMenu* before) {
 }
 
 void MainWindow::Run(MenuItem item) {
-  switch (item) {
-    case M::MnuProjNew: commands_.NewProject(); break;
-    case M::MnuProjOpen: commands_.OpenProject(); break;
-    case M::MnuProjName: commands_.ChangeProjectTitle(); break;
-    case M::MnuProjSave: commands_.SaveProject(); break;
-    case M::MnuProjSaveAs: commands_.SaveProjectAs(); break;
-    case M::MnuProjPrint: commands_.Print(); break;
-    case M::MnuProjPreview: commands_.PrintPreview(); break;
-    case M::MnuProjClose: commands_.CloseProject(); break;
-    case M::MnuProjExit: close(); return;
-    case M::MnuAna: commands_.Analyze(); break;
-    case M::MnuEditData: commands_.EditData(); break;
-    case M::MnuJoint:
-    case M::MnuMatProp:
-    case M::MnuCrossProp:
-    case M::MnuMemb: {
-      const FormId window = item == M::MnuJoint       ? FormId::JointA
-                            : item == M::MnuMatProp   ? FormId::MatA
-                            : item == M::MnuCrossProp ? FormId::CrossA
-                                                      : FormId::MemberA;
-      const bool committed = ShowListWindow(window, model_, messages_, this);
-      commands_.DataWindowClosed(item, committed);
+  const MenuRoute route = RouteOf(item);
+  switch (route.Target) {
+    case MenuTarget::Command: commands_.Run(item); break;
+    case MenuTarget::Exit: close(); return;
+    case MenuTarget::DataWindow:
+      commands_.DataWindowClosed(item, ShowListWindow(route.Window, model_, messages_, this));
       break;
-    }
-    case M::MnuLoadJt:
-    case M::MnuLoadMem:
-    case M::MnuLoadSett:
-    case M::MnuLoadTemp:
-    case M::MnuLoadErr: {
-      const FormId window = item == M::MnuLoadJt     ? FormId::JLoadA
-                            : item == M::MnuLoadMem  ? FormId::MemLoadA
-                            : item == M::MnuLoadSett ? FormId::JSettleA
-                            : item == M::MnuLoadTemp ? FormId::MemTempA
-                                                     : FormId::MemErrA;
-      const bool committed = ShowListWindow(window, model_, messages_, this);
-      commands_.DataWindowClosed(item, committed);
+    case MenuTarget::ResultsWindow:
+      ShowResultsWindow(route.Window, model_, messages_, this);
+      commands_.ResultsWindowClosed();
       break;
-    }
-    case M::MnuJtDispl:
-    case M::MnuMemForce:
-    case M::MnuReact:
-      ShowResultsWindow(item == M::MnuJtDispl    ? FormId::Disp
-                        : item == M::MnuMemForce ? FormId::MbForce
-                                                 : FormId::Reac,
-                        model_, messages_, this);
-      model_.CurrentForm = FormId::mcas;
-      break;
-    case M::MnuSteps:
+    case MenuTarget::MethodSteps:
       if (const MethodTrail* trail = commands_.Trail()) ShowMethodStepsWindow(model_, *trail, this);
       break;
-    default: break;
+    case MenuTarget::Nothing: break;
   }
   Refresh();
 }

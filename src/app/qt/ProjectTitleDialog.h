@@ -33,7 +33,7 @@ class ProjectTitleDialog : public QDialog {
   Messages& messages_;
   ProjectTitleForm form_;
   QLineEdit* titleBox_;
-  std::map<std::string, QRadioButton*> options_;  // by control name: "PT", "Beam", ...
+  std::map<std::string, QRadioButton*> options_;  // by control name (TypeOption::Name)
 };
 
 }  // namespace stavelorn

@@ -1,6 +1,7 @@
 #include "editors/qt/EntryDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +23,19 @@ EntryDialog::EntryDialog(ListEditor& editor, QWidget* parent) : QDialog(parent),
 void EntryDialog::Build() {
   const EntryForm& form = editor_.Dialog();
   auto* fieldGrid = new QGridLayout;
+  choiceLabel_ = new QLabel(QString::fromStdString(form.Choice.Label), this);
+  choiceLabel_->setObjectName("ChoiceLabel");
+  choiceLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  choice_ = new QComboBox(this);
+  choice_->setObjectName("Choice");
+  choiceLabel_->setBuddy(choice_);
+  fieldGrid->addWidget(choiceLabel_, 0, 0);
+  fieldGrid->addWidget(choice_, 0, 1);
+  connect(choice_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int option) {
+    if (syncing_) return;
+    editor_.Choose(option);
+    Sync();
+  });
   for (int n = 1; n <= EntryForm::kFields; ++n) {
     const std::size_t i = static_cast<std::size_t>(n);
     labels_[i] = new QLabel(QString::fromStdString(form.Text[i].Label), this);
@@ -44,7 +58,10 @@ void EntryDialog::Build() {
   const bool longNote = form.Note.size() > 40;
   note_->setWordWrap(longNote);
   // A long note is written for a label of about 44 characters: its runs of blanks end its lines.
-  if (longNote) note_->setFixedWidth(note_->fontMetrics().averageCharWidth() * 44);
+  if (longNote) {
+    note_->setFixedWidth(note_->fontMetrics().averageCharWidth() * 44);
+    note_->setFixedHeight(note_->heightForWidth(note_->width()));
+  }
   if (longNote)
     fieldGrid->addWidget(note_, EntryForm::kFields + 1, 0, 1, 3);
   else if (form.NoteField > 0)
@@ -127,6 +144,24 @@ void EntryDialog::Sync() {
     anyCheck = anyCheck || form.Check[i].Visible;
   }
   checkGroup_->setVisible(anyCheck);
+  QStringList options;
+  for (const std::string& option : form.Choice.Options) options << QString::fromStdString(option);
+  QStringList shown;
+  for (int i = 0; i < choice_->count(); ++i) shown << choice_->itemText(i);
+  if (shown != options) {
+    choice_->clear();
+    choice_->addItems(options);
+  }
+  choice_->setCurrentIndex(form.Choice.Selected);
+  choiceLabel_->setText(QString::fromStdString(form.Choice.Label));
+  choiceLabel_->setVisible(form.Choice.Visible);
+  choice_->setVisible(form.Choice.Visible);
+  if (note_->text() != QString::fromStdString(form.Note)) {
+    note_->setText(QString::fromStdString(form.Note));
+    // A wrapped note is as tall as its lines at its width, which the layout does not work out
+    // for a label whose text changes.
+    if (note_->wordWrap()) note_->setFixedHeight(note_->heightForWidth(note_->width()));
+  }
   cancel_->setVisible(form.CancelVisible);
   cancel_->setEnabled(form.CancelVisible);
   syncing_ = false;

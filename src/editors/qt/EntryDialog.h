@@ -1,6 +1,7 @@
-// The entry dialog ("B" form) of an editor: the text boxes Text1..Text7 with their labels, the
-// check boxes Check1..Check6, and OK, Cancel and Next. It shows what the editor's EntryForm holds
-// and hands every keystroke, click and button to the editor, so the list grid follows the typing.
+// The entry dialog ("B" form) of an editor: a drop-down choice above the fields when the editor
+// has one, the text boxes Text1..Text7 with their labels, the check boxes Check1..Check6, and OK,
+// Cancel and Next. It shows what the editor's EntryForm holds and hands every keystroke, click and
+// button to the editor, so the list grid follows the typing.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include "editors/ListEditor.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +23,7 @@ class EntryDialog : public QDialog {
   EntryDialog(ListEditor& editor, QWidget* parent);
 
   QLineEdit* Field(int number) const { return fields_.at(static_cast<std::size_t>(number)); }
+  QComboBox* Choice() const { return choice_; }
   QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number)); }
 
  public slots:
@@ -39,6 +42,8 @@ class EntryDialog : public QDialog {
   std::array<QLineEdit*, EntryForm::kFields + 1> fields_{};
   std::array<QCheckBox*, EntryForm::kChecks + 1> checks_{};
   QLabel* note_ = nullptr;
+  QLabel* choiceLabel_ = nullptr;
+  QComboBox* choice_ = nullptr;
   QLabel* checkGroup_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QPushButton* next_ = nullptr;

@@ -1,0 +1,36 @@
+#include "app/MenuRoutes.h"
+
+namespace stavelorn {
+
+MenuRoute RouteOf(MenuItem item) {
+  using M = MenuItem;
+  switch (item) {
+    case M::MnuProjNew:
+    case M::MnuProjOpen:
+    case M::MnuProjName:
+    case M::MnuProjSave:
+    case M::MnuProjSaveAs:
+    case M::MnuProjPrint:
+    case M::MnuProjPreview:
+    case M::MnuProjClose:
+    case M::MnuAna:
+    case M::MnuEditData: return {MenuTarget::Command, FormId::mcas};
+    case M::MnuProjExit: return {MenuTarget::Exit, FormId::mcas};
+    case M::MnuJoint: return {MenuTarget::DataWindow, FormId::JointA};
+    case M::MnuMatProp: return {MenuTarget::DataWindow, FormId::MatA};
+    case M::MnuCrossProp: return {MenuTarget::DataWindow, FormId::CrossA};
+    case M::MnuMemb: return {MenuTarget::DataWindow, FormId::MemberA};
+    case M::MnuLoadJt: return {MenuTarget::DataWindow, FormId::JLoadA};
+    case M::MnuLoadMem: return {MenuTarget::DataWindow, FormId::MemLoadA};
+    case M::MnuLoadSett: return {MenuTarget::DataWindow, FormId::JSettleA};
+    case M::MnuLoadTemp: return {MenuTarget::DataWindow, FormId::MemTempA};
+    case M::MnuLoadErr: return {MenuTarget::DataWindow, FormId::MemErrA};
+    case M::MnuJtDispl: return {MenuTarget::ResultsWindow, FormId::Disp};
+    case M::MnuMemForce: return {MenuTarget::ResultsWindow, FormId::MbForce};
+    case M::MnuReact: return {MenuTarget::ResultsWindow, FormId::Reac};
+    case M::MnuSteps: return {MenuTarget::MethodSteps, FormId::mcas};
+    default: return {};
+  }
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,75 @@
+#include "editors/MemberLoadForm.h"
+
+#include "editors/CellValues.h"
+
+namespace stavelorn {
+
+namespace {
+
+std::string Num(float value) {
+  return CellText(value);
+}
+
+std::string Label(const MemberLoadKindInfo& kind, int k) {
+  const char* label = kind.ValueLabels[static_cast<std::size_t>(k)];
+  return label ? label : "";
+}
+
+// "a" from "a (from the beginning joint)".
+std::string Symbol(const MemberLoadKindInfo& kind, int k) {
+  const std::string label = Label(kind, k);
+  return label.substr(0, label.find(' '));
+}
+
+}  // namespace
+
+std::string LoadFieldLabel(const MemberLoadKindInfo& kind, int k) {
+  const std::string label = Label(kind, k);
+  return label.empty() ? "" : label + " :";
+}
+
+std::string LoadSignNote(const MemberLoadKindInfo& kind) {
+  const std::string axis = std::string("local ") + "xyz"[static_cast<int>(kind.Axis)] + "-axis";
+  const std::string value =
+      IsLinear(kind) ? "Positive w1 and w2 act" : "A positive " + Symbol(kind, 0) + " acts";
+  if (kind.Form == LoadForm::PointCouple)
+    return "A positive " + Symbol(kind, 0) + " turns about the " + axis +
+           (kind.AppliedSign < 0 ? " against the right-hand rule." : " by the right-hand rule.");
+  return value + (kind.AppliedSign < 0 ? " opposite to the " : " along the ") + axis + ".";
+}
+
+bool WholeSpanUniform(int code, const LoadValues& values) {
+  return code == static_cast<int>(MemberLoadKind::Uniform) && values[1] == 0 && values[2] == 0 &&
+         values[3] == 0;
+}
+
+std::string MemberLoadText(const MemberLoadKindInfo& kind, const LoadValues& values) {
+  if (WholeSpanUniform(static_cast<int>(kind.Kind), values)) return Num(values[0]);
+  std::string text = std::string(kind.LongName) + ": " + Symbol(kind, 0) + " = " + Num(values[0]);
+  if (IsLinear(kind)) text += ", " + Symbol(kind, 1) + " = " + Num(values[1]);
+  if (IsConcentrated(kind)) return text + " at a = " + Num(values[2]);
+  return text + ", a = " + Num(values[2]) + ", b = " + Num(values[3]);
+}
+
+std::string MemberLoadProblem(const MemberLoadKindInfo& kind, const LoadValues& values,
+                              std::optional<float> length) {
+  const float a = values[2], b = values[3];
+  if (IsLinear(kind) && values[0] == 0 && values[1] == 0)
+    return "w1 and w2 cannot both be zero (w1 = 0 alone makes a triangular load).";
+  if (!IsLinear(kind) && values[0] == 0) return Symbol(kind, 0) + " cannot be zero.";
+  const std::string L = length ? Num(*length) : "";
+  if (IsConcentrated(kind)) {
+    if (a < 0 || (length && a > *length))
+      return "The load must act on the member: 0 <= a <= L" + (L.empty() ? "" : " = " + L) +
+             ", but a = " + Num(a) + ".";
+    return "";
+  }
+  if (a < 0 || b < 0) return "a and b cannot be negative.";
+  // Compared in double, as the analysis's checks do, so a load they would refuse never passes.
+  if (length && !(double{a} + double{b} < double{*length}))
+    return "The load must cover part of the member: a + b must be less than L = " + L +
+           ", but a = " + Num(a) + " and b = " + Num(b) + ".";
+  return "";
+}
+
+}  // namespace stavelorn
