@@ -18,11 +18,6 @@
 
 namespace stavelorn {
 
-// The six structure types, decided once per run from the model's type code.
-enum class StructKind { Beam, PTruss, PFrame, STruss, Grid, SFrame, None };
-
-StructKind KindOfStructure(const std::string& code);
-
 inline constexpr int kMaxEndCoords = 12;  // 2 x 6 coordinates of a space-frame member
 
 template <typename Real>

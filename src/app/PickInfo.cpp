@@ -1,5 +1,7 @@
 #include "app/PickInfo.h"
 
+#include "editors/MemberLoadForm.h"
+
 #include <cmath>
 #include <vector>
 
@@ -12,6 +14,20 @@
 namespace stavelorn {
 
 namespace {
+
+// A member load in the words of the member-load list, as "Concentrated force: P = 40 at a = 2".
+std::string LoadText(const ModelStore& model, int record) {
+  const MemberLoadKindInfo* kind = FindMemberLoadKind(model.MemberLoadInfo(record, 2));
+  if (kind == nullptr) return "type " + std::to_string(model.MemberLoadInfo(record, 2));
+  LoadValues values{};
+  for (int k = 1; k <= 4 && k <= model.MemberLoadValues.Cols(); ++k)
+    values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
+  const std::string text = MemberLoadText(*kind, values);
+  // A whole-span uniform load is listed by its bare intensity; say what it is here.
+  return WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
+             ? std::string(kind->LongName) + ": w = " + text
+             : text;
+}
 
 std::string Number(float value) {
   return std::isfinite(value) ? FormatShortest(value) : "?";
@@ -129,9 +145,7 @@ std::string MemberText(const ModelStore& model, int m) {
     text += "\nRoll angle: " + Number(model.RollAngles(m)) + " degrees";
 
   for (int r = 1; r <= model.MemberLoadCount && r <= model.MemberLoadInfo.Rows(); ++r)
-    if (model.MemberLoadInfo(r, 1) == m)
-      text += "\nLoad: " + MemberLoadKindText(model.MemberLoadInfo(r, 2)) + ": " +
-              RowText(model.MemberLoadValues, r, {"value", "value 2", "l1", "l2"});
+    if (model.MemberLoadInfo(r, 1) == m) text += "\nLoad: " + LoadText(model, r);
   for (int r = 1; r <= model.TempChangeCount && r <= model.TempChangeMembers.Size(); ++r)
     if (model.TempChangeMembers(r) == m)
       text += "\nTemperature change: " + Number(model.TempChangeValues(r));

@@ -70,11 +70,11 @@ void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = Loads() ? FormId::JLoadB : FormId::JSettleB;
   dialog.Caption = Loads() ? "Input & Edit: Joint Loads" : "Input & Edit: Support Displacements";
   dialog.NextCaption = Loads() ? "Next Joint" : "Next Support";
-  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false};
+  dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false, {}};
   for (int k = 0; k < model_.CoordsPerJoint; ++k)
     if (const JointCoordNames* names = CoordNames(model_, k))
       dialog.Text[static_cast<std::size_t>(k) + 2] = {
-          Loads() ? names->LoadLabel : names->SettlementLabel, "", true, false};
+          Loads() ? names->LoadLabel : names->SettlementLabel, "", true, false, NumberRule(false)};
 }
 
 KeyedListEditor::Placement JointLoadEditor::Place(double key) {

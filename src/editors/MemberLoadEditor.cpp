@@ -1,5 +1,7 @@
 #include "editors/MemberLoadEditor.h"
 
+#include "editors/FieldRules.h"
+
 #include <algorithm>
 
 #include "analysis/ModelCheck.h"
@@ -80,7 +82,7 @@ void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Id = FormId::MemLoadB;
   dialog.Caption = "Input & Edit: Member Loads";
   dialog.NextCaption = "Next Member";
-  dialog.Text[1] = {"Member No.:", "", true, false};
+  dialog.Text[1] = {"Member No.:", "", true, false, {}};
   dialog.Choice.Label = "Kind of load :";
   dialog.Choice.Visible = true;
   for (const MemberLoadKindInfo* kind : kinds_) dialog.Choice.Options.emplace_back(kind->LongName);
@@ -98,6 +100,9 @@ void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kin
     EntryField& field = dialog.Text[static_cast<std::size_t>(kFirstValueField + k)];
     field.Label = LoadFieldLabel(kind, k);
     field.Visible = !field.Label.empty();
+    // Every value the kind uses is a number; the magnitudes are what the load is, so they may
+    // not be left empty, while an empty distance means the load starts (or ends) at the joint.
+    field.Rule = NumberRule(k < 2);
   }
   // The uniform load keeps the caption its field has always had.
   if (kind.Kind == MemberLoadKind::Uniform)
@@ -113,6 +118,8 @@ const MemberLoadKindInfo& MemberLoadEditor::ChosenKind() const {
 
 void MemberLoadEditor::LoadFields() {
   const bool fresh = mode_ != EditMode::Edit;
+  // A load belongs to a member of the model; any other number is refused, never dropped.
+  dialog_.Text[1].Rule = WholeRule(1, KeyLimit());
   loading_ = true;
   SetField(1, fresh ? "" : grid_.Text(currentItem_, 0));
   if (!fresh) {
@@ -167,9 +174,8 @@ void MemberLoadEditor::ChoiceChanged() {
 }
 
 bool MemberLoadEditor::TypedLoadAccepted() {
-  const double key = LeadingNumber(dialog_.Text[1].Text);
-  // A new load on no member of the model is dropped without a word, as in every keyed list.
-  if (mode_ == EditMode::Add && (!(key > 0) || key > KeyLimit())) return true;
+  // The fields' own rules first (numbers, a member of the model), then the load as a whole.
+  if (!FieldsAccepted()) return false;
   // An edited row is checked as it stands: a kind the type does not offer (from a hand-edited
   // file) is left to the analysis's checks until the user picks another.
   const MemberLoadRow load = mode_ == EditMode::Edit ? loads_.at(Index(currentItem_)) : Typed();

@@ -52,10 +52,10 @@ void SectionEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.Caption = "Input & Edit: Cross-Sectional Properties";
   dialog.NextCaption = "Next Cross-Section";
   dialog.Text[1] = {"Cross-Section No. :", "", true, true, {}};
-  dialog.Text[2] = {"Area -  (A)  :", "", true, false};
-  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false};
-  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false};
-  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false};
+  dialog.Text[2] = {"Area -  (A)  :", "", true, false, {}};
+  dialog.Text[3] = {"Moment of Inertia - (I) :", "", false, false, {}};
+  dialog.Text[4] = {"Moment of Inertia - (IY) :", "", false, false, {}};
+  dialog.Text[5] = {"Torsion Constant - (J) :", "", false, false, {}};
   // Each of the type's section columns has its field, labelled as the type names it; every
   // property of a cross-section is a size that only a positive number can describe.
   const StructTypeInfo* info = model_.Type();

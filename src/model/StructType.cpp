@@ -86,7 +86,7 @@ constexpr std::array<StructTypeInfo, 6> kTypes = {{
        {"Y translation", "Y", 2, "Y-Restr. :", " Y Translation", "Y Force", "Y-Force",
         "Y-Force :", "Y-Displacement", "Y-Displacement :"},
        {"rotation", "Rot.", 4, "Rot. Restr.:", "Rotation (Rad)", "Moment", "Moment",
-        "Moment  :", "Rotation", "Ratation  :"}}},
+        "Moment  :", "Rotation", "Rotation  :"}}},
      {"Axial Force", "Shear Force", "Moment"},
      {{{"Area (A)", "Area -  (A)  :", "area A"},
        {"Moment of Inertia (I)", "Moment of Inertia - (I) :", "moment of inertia I"}}},
