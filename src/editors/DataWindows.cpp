@@ -62,11 +62,13 @@ DataWindow MakeDataWindow(FormId form, ModelStore& model, Messages& messages) {
         DrawJointLoadsPreview(*m, e->Grid(), e->ItemCount(), c, *msg);
       };
       break;
-    case FormId::MemLoadA:
-      window.DrawPreview = [m, e, msg](Canvas& c) {
-        DrawMemberLoadsPreview(*m, e->Grid(), e->ItemCount(), c, *msg);
+    case FormId::MemLoadA: {
+      const auto* loads = static_cast<const MemberLoadEditor*>(e);  // made for MemLoadA above
+      window.DrawPreview = [m, loads, msg](Canvas& c) {
+        DrawMemberLoadsPreview(*m, *loads, c, *msg);
       };
       break;
+    }
     default:
       // The other windows show the structure the data belong to.
       window.DrawPreview = [m, msg, form](Canvas& c) { PlotStructure(*m, c, form, *msg); };

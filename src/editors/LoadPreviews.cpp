@@ -113,20 +113,20 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
   canvas.SetForeColor(kLightCyan);
 }
 
-void DrawMemberLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
-                            Canvas& canvas, Messages& messages) {
+void DrawMemberLoadsPreview(const ModelStore& model, const MemberLoadEditor& editor, Canvas& canvas,
+                            Messages& messages) {
   DrawingView view;
   PlotStructure(model, canvas, FormId::MemLoadA, messages, view);
   if (model.JointCount < 1) return;
   std::vector<MemberLoadRecord> loads;
-  for (int row = 1; row <= items && row < grid.Rows(); ++row) {
-    const float w = CellSingle(grid.Text(row, 1));
-    if (!std::isfinite(w)) continue;
-    MemberLoadRecord load;
-    load.Member = CellInteger(grid.Text(row, 0));
-    load.Kind = static_cast<int>(MemberLoadKind::Uniform);
-    load.Values = {w, 0, 0, 0};
-    loads.push_back(load);
+  for (int row = 1; row <= editor.ItemCount(); ++row) {
+    const MemberLoadRow* load = editor.RowLoad(row);
+    if (load == nullptr) continue;
+    MemberLoadRecord record;
+    record.Member = CellInteger(editor.Grid().Text(row, 0));
+    record.Kind = static_cast<int>(load->Kind);
+    record.Values = load->Values;
+    loads.push_back(record);
   }
   DrawMemberLoadFigures(model, loads, canvas, view.SymbolUnit, kLightGreen);
   canvas.SetForeColor(kLightCyan);

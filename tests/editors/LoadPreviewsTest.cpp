@@ -1,6 +1,6 @@
-// The load previews drawn from the list grids: joint-load arrows in colour 13 with their
-// magnitudes, uniform member loads in colour 10 with |w|, and rows naming nothing in the model
-// drawn as nothing.
+// The load previews: joint-load arrows from the list grid in colour 13 with their magnitudes,
+// rows naming nothing in the model drawn as nothing, and every member load of the list in colour
+// 10 with its signed value.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include "editors/GridModel.h"
 #include "editors/KeyedEntry.h"
 #include "editors/LoadPreviews.h"
+#include "editors/MemberLoadEditor.h"
 #include "graphics/RecordingCanvas.h"
 #include "support/ScriptedMessages.h"
 
@@ -66,39 +67,58 @@ TEST(LoadPreviews, JointLoadsAreDrawnAsTypedAndRowsNamingNothingAreSkipped) {
   }
 }
 
-TEST(LoadPreviews, MemberLoadsAreDrawnInGreenWithTheirSignedValue) {
+// A model of `type` with the member loads (member, kind, four values) stored in it, as the
+// member-load list opens on them.
+ModelStore WithMemberLoads(const char* type,
+                           const std::vector<std::pair<std::array<int, 2>, LoadValues>>& loads) {
+  ModelStore model = Structure(type, 3);
+  model.MemberLoadCount = static_cast<std::int16_t>(loads.size());
+  model.MemberLoadInfo.Redim(model.MemberLoadCount, 2);
+  model.MemberLoadValues.Redim(model.MemberLoadCount, 4);
+  for (int r = 1; r <= model.MemberLoadCount; ++r) {
+    const auto& [info, values] = loads[static_cast<std::size_t>(r - 1)];
+    model.MemberLoadInfo(r, 1) = static_cast<std::int16_t>(info[0]);
+    model.MemberLoadInfo(r, 2) = static_cast<std::int16_t>(info[1]);
+    for (int k = 1; k <= 4; ++k)
+      model.MemberLoadValues(r, k) = values[static_cast<std::size_t>(k - 1)];
+  }
+  return model;
+}
+
+TEST(LoadPreviews, EveryMemberLoadOfTheListIsDrawnInGreenWithItsSignedValue) {
   struct Case {
-    std::vector<std::vector<std::string>> rows;
+    const char* type;
+    std::vector<std::pair<std::array<int, 2>, LoadValues>> loads;
     std::size_t strokes;
     std::vector<std::string> labels;
   };
-  // The line the arrows hang from, and a shaft and two head strokes at each of the eleven points.
+  // A whole-span uniform load is the line the arrows hang from and a shaft and two head strokes at
+  // each of eleven points; a point force is a shaft and a two-stroke head.
   const Case cases[] = {
-      {{{"1", "-2.5"}}, 34, {"-2.5"}},
-      {{{"2", "4"}, {"1", "0"}, {"7", "3"}, {"", "3"}, {"1", "Conc., type 1"}}, 34, {" 4"}},
+      {"Beam", {{{1, 3}, {-2.5f, 0, 0, 0}}}, 34, {"-2.5"}},
+      {"Beam", {{{2, 3}, {4, 0, 0, 0}}, {{1, 1}, {40, 0, 2, 0}}}, 37, {" 4", " 40"}},
+      {"SFrame", {{{1, 8}, {5, 0, 3, 0}}}, 3, {" 5"}},
   };
   for (const Case& c : cases) {
-    ModelStore model = Structure("Beam", 3);
+    ModelStore model = WithMemberLoads(c.type, c.loads);
     ScriptedMessages messages;
+    MemberLoadEditor editor(model, messages);
+    editor.Open();
     RecordingCanvas canvas;
-    const GridModel grid = Grid(c.rows);
-    DrawMemberLoadsPreview(model, grid, static_cast<int>(c.rows.size()), canvas, messages);
-    EXPECT_EQ(Strokes(canvas, kLightGreen), c.strokes);
-    EXPECT_EQ(Labels(canvas, kLightGreen), c.labels);
+    DrawMemberLoadsPreview(model, editor, canvas, messages);
+    EXPECT_EQ(Strokes(canvas, kLightGreen), c.strokes) << c.type;
+    EXPECT_EQ(Labels(canvas, kLightGreen), c.labels) << c.type;
   }
 }
 
-TEST(LoadPreviews, SpaceTypesShowMemberLoadsButNoJointLoads) {
+TEST(LoadPreviews, SpaceTypesShowNoJointLoads) {
   ModelStore model = Structure("SFrame", 3);
   ScriptedMessages messages;
   RecordingCanvas canvas;
   const GridModel joints = Grid({{"2", "5", "5", "5", "5", "5", "5"}});
   DrawJointLoadsPreview(model, joints, 1, canvas, messages);
   EXPECT_EQ(Strokes(canvas, kLightMagenta), 0u);
-  const GridModel members = Grid({{"1", "5"}});
-  DrawMemberLoadsPreview(model, members, 1, canvas, messages);
-  EXPECT_EQ(Strokes(canvas, kLightGreen), 34u);
-  EXPECT_GT(Strokes(canvas, kYellow), 0u);  // the members, in yellow with their numbers
+  EXPECT_GT(Strokes(canvas, kLightCyan), 0u);  // the structure itself is drawn
 }
 
 }  // namespace
