@@ -1,5 +1,6 @@
 #include "app/PickInfo.h"
 
+#include "analysis/MemberDiagrams.h"
 #include "editors/MemberLoadForm.h"
 
 #include <cmath>
@@ -163,6 +164,13 @@ std::string MemberText(const ModelStore& model, int m) {
         text += std::string(k > 1 ? ", " : "") + ends[static_cast<std::size_t>(k - 1)].Name + " " +
                 Number(model.MemberEndForces(m, e * perEnd + k));
     }
+    // The extremes of its internal-force diagrams, as the member window lists them.
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+    if (m <= static_cast<int>(diagrams.size()))
+      for (const DiagramExtreme& x : diagrams[static_cast<std::size_t>(m - 1)].Extremes)
+        text += "\n" + std::string(x.Maximum ? "Largest " : "Smallest ") +
+                QuantityName(model.StructType, x.Quantity) + " " + Number(x.Value) +
+                " at x = " + Number(x.X);
   }
   return text;
 }
