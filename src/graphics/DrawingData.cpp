@@ -178,4 +178,14 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
   canvas.SetFontItalic(false);
 }
 
+void DrawSupportsTagged(const ModelStore& model, Canvas& canvas,
+                        const std::function<void(int record)>& draw) {
+  for (int r = 1; r <= model.SupportCount; ++r) {
+    std::optional<std::int16_t> joint = Cell(model.Supports, model.SupportCount, r, 1);
+    canvas.SetPickTag(joint.value_or(0), 0);
+    draw(r);
+  }
+  canvas.SetPickTag(0, 0);
+}
+
 }  // namespace stavelorn

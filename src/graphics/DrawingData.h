@@ -97,6 +97,11 @@ inline bool HighlightsMembers(FormId form) {
   return form == FormId::MemLoadA || form == FormId::MemTempA || form == FormId::MemErrA;
 }
 
+// Draws every support record through `draw`, the strokes of each tagged with its joint, so that a
+// support is picked as the joint it holds.
+void DrawSupportsTagged(const ModelStore& model, Canvas& canvas,
+                        const std::function<void(int record)>& draw);
+
 // Draws the joints as markers (circles for trusses, filled squares otherwise), numbered in the
 // previews that number them, then the members, at the positions `place` gives; a joint or
 // member whose position is missing is left out.

@@ -43,13 +43,7 @@ class PlaneDrawing {
       if (std::optional<Point> p = PlanePosition(model_, j)) points.push_back(*p);
     ScaleView(canvas_, view_, points);
     u_ = view_.SymbolUnit;
-    for (int r = 1; r <= model_.SupportCount; ++r) {
-      // A support is picked as its joint.
-      std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, r, 1);
-      canvas_.SetPickTag(joint.value_or(0), 0);
-      DrawSupport(r);
-    }
-    canvas_.SetPickTag(0, 0);
+    DrawSupportsTagged(model_, canvas_, [this](int record) { DrawSupport(record); });
     DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::PTruss,
                          [this](int j) { return PlanePosition(model_, j); });
     if (!ShowsResults(form_)) return;

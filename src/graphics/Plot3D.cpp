@@ -28,13 +28,7 @@ class SpaceDrawing {
     for (int j = 1; j <= model_.JointCount; ++j)
       if (std::optional<Point> p = Projected(j)) points.push_back(*p);
     ScaleView(canvas_, view_, points);
-    for (int r = 1; r <= model_.SupportCount; ++r) {
-      // A support is picked as its joint.
-      std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, r, 1);
-      canvas_.SetPickTag(joint.value_or(0), 0);
-      DrawSupport(r);
-    }
-    canvas_.SetPickTag(0, 0);
+    DrawSupportsTagged(model_, canvas_, [this](int record) { DrawSupport(record); });
     DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::STruss,
                          [this](int j) { return Projected(j); });
     if (ShowsResults(form_) && model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
