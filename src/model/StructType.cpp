@@ -240,5 +240,4 @@ bool IsRotation(const std::string& code, int k) {
   return type && k > type->CoordsPerJoint - type->Rotations && k <= type->CoordsPerJoint;
 }
 
-
 }  // namespace stavelorn

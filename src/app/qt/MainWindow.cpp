@@ -17,9 +17,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/MenuRoutes.h"
 #include "app/PickInfo.h"
 #include "app/qt/MethodStepsWindow.h"
-#include "app/MenuRoutes.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
