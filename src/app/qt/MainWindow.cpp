@@ -5,13 +5,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -24,9 +21,6 @@
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
-#include "reports/qt/PrintOptionsDialog.h"
-#include "reports/qt/QtReportPrinter.h"
-#include "reports/qt/ReportPreview.h"
 
 namespace stavelorn {
 
@@ -375,49 +369,6 @@ void MainWindow::OpenMemberWindow(int member) {
   }
   const std::string text = PickedItemText(model_, {PickedItem::Kind::Member, member});
   if (!text.empty()) messages_.ShowInformation("Member " + std::to_string(member), text);
-}
-
-void MainWindow::SavePicture() {
-  QFileInfo project(QString::fromStdString(model_.ProjectFile));
-  QString suggestion = model_.ProjectFile.empty()
-                           ? QString("structure.png")
-                           : project.absolutePath() + "/" + project.completeBaseName() + ".png";
-  std::string path = dialogs_.SaveFile(
-      {"Save Picture", "Pictures", "*.png *.svg", "png", suggestion.toStdString()});
-  if (path.empty()) return;
-  if (!canvas_->SavePicture(QString::fromStdString(path)))
-    messages_.ReportError("Picture Save Error",
-                          RunError{kErrFileAccess, "Path/File access error: " + path});
-}
-
-bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
-  PrintOptionsDialog dialog(options, this);
-  return dialog.exec() == QDialog::Accepted;
-}
-
-void MainWindow::ShowPrintPreview(const PrintOptions& options) {
-  ReportPreview preview(model_, options, messages_, this, commands_.Trail());
-  preview.Dialog().resize(size());
-  preview.Dialog().exec();
-}
-
-std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
-  std::unique_ptr<QPrinter> printer = NewReportQPrinter();
-  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    // No printer on this system: the same pages go to a PDF file the user names.
-    QFileInfo project(QString::fromStdString(model_.ProjectFile));
-    QString suggestion = model_.ProjectFile.empty()
-                             ? QString("report.pdf")
-                             : project.absolutePath() + "/" + project.completeBaseName() + ".pdf";
-    std::string path = dialogs_.SaveFile(
-        {"Print to PDF File", "PDF Files", "*.pdf", "pdf", suggestion.toStdString()});
-    if (path.empty()) return nullptr;
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(path));
-  } else {
-    printer->setPrinterName(QPrinterInfo::defaultPrinterName());
-  }
-  return std::make_unique<QtReportPrinter>(std::move(printer));
 }
 
 }  // namespace stavelorn

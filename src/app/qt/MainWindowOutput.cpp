@@ -1,0 +1,62 @@
+// What the main window writes outside itself: the picture as a file, and the report on a printer,
+// in a PDF file or in the print preview.
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/qt/MainWindow.h"
+#include "reports/qt/PrintOptionsDialog.h"
+#include "reports/qt/QtReportPrinter.h"
+#include "reports/qt/ReportPreview.h"
+
+namespace stavelorn {
+
+namespace {
+
+// The file a save dialog suggests: the project's own name with `extension` beside the project
+// file, or `fallback` before the project has a file.
+std::string Suggestion(const ModelStore& model, const char* fallback, const char* extension) {
+  if (model.ProjectFile.empty()) return std::string(fallback) + "." + extension;
+  QFileInfo project(QString::fromStdString(model.ProjectFile));
+  return (project.absolutePath() + "/" + project.completeBaseName() + "." + extension)
+      .toStdString();
+}
+
+}  // namespace
+
+void MainWindow::SavePicture() {
+  std::string path = dialogs_.SaveFile(
+      {"Save Picture", "Pictures", "*.png *.svg", "png", Suggestion(model_, "structure", "png")});
+  if (path.empty()) return;
+  if (!canvas_->SavePicture(QString::fromStdString(path)))
+    messages_.ReportError("Picture Save Error",
+                          RunError{kErrFileAccess, "Path/File access error: " + path});
+}
+
+bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
+  PrintOptionsDialog dialog(options, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowPrintPreview(const PrintOptions& options) {
+  ReportPreview preview(model_, options, messages_, this, commands_.Trail());
+  preview.Dialog().resize(size());
+  preview.Dialog().exec();
+}
+
+std::unique_ptr<ReportPrinter> MainWindow::OpenPrinter() {
+  std::unique_ptr<QPrinter> printer = NewReportQPrinter();
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    // No printer on this system: the same pages go to a PDF file the user names.
+    std::string path = dialogs_.SaveFile(
+        {"Print to PDF File", "PDF Files", "*.pdf", "pdf", Suggestion(model_, "report", "pdf")});
+    if (path.empty()) return nullptr;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+  } else {
+    printer->setPrinterName(QPrinterInfo::defaultPrinterName());
+  }
+  return std::make_unique<QtReportPrinter>(std::move(printer));
+}
+
+}  // namespace stavelorn
