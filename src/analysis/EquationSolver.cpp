@@ -106,7 +106,8 @@ template <typename Real>
 void Widen(PivotBlock<Real>& block, int b, int n, WideRows& wide) {
   const Real* row = block.rows[b];
   if constexpr (std::is_same_v<Real, double>) {
-    static_cast<void>(n), static_cast<void>(wide);
+    static_cast<void>(n);
+    static_cast<void>(wide);
     block.wide[b] = row;
   } else {
     double* values =
