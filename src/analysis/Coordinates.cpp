@@ -13,7 +13,7 @@ namespace {
 // How many of a joint's coordinates, counted from its last, are rotations; releases can leave a
 // joint where every member end is hinged, and then nothing resists those rotations.
 int RotationalCoords(StructKind kind) {
-  return kind == StructKind::None ? 0 : TypeOf(kind).Rotations;
+  return kind == StructKind::None ? 0 : RotationCount(TypeOf(kind));
 }
 
 // The release code of a member by its first release record (0 when it has none). Here the first

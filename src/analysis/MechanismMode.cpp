@@ -5,7 +5,7 @@
 #include <numeric>
 
 #include "analysis/Analysis.h"
-#include "model/JointCoordinates.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -112,23 +112,23 @@ std::vector<MovingCoordinate> MostMovingCoordinates(const ModelStore& model,
 }
 
 std::string MovingCoordinateName(const ModelStore& model, const MovingCoordinate& moving) {
-  const std::vector<JointCoordinate>& coordinates = JointCoordinatesOf(model.StructType);
-  const std::size_t k = static_cast<std::size_t>(moving.Coordinate - 1);
+  const StructTypeInfo* type = model.Type();
+  const int k = moving.Coordinate;
   return "Joint " + std::to_string(moving.Joint) +
-         (k < coordinates.size() ? " " + JointCoordinateName(coordinates[k]) : "");
+         (type && k >= 1 && k <= type->CoordsPerJoint ? " " + CoordinateName(CoordinateOf(*type, k))
+                                                      : "");
 }
 
 std::string MechanismText(const ModelStore& model, const std::vector<double>& mode) {
   const std::vector<MovingCoordinate> moving = MostMovingCoordinates(model, mode);
   if (moving.empty()) return "";
-  const std::vector<JointCoordinate>& coordinates = JointCoordinatesOf(model.StructType);
+  const StructTypeInfo* type = model.Type();
   std::string text = "It can move as a mechanism:";
   for (const MovingCoordinate& m : moving) {
-    const std::size_t k = static_cast<std::size_t>(m.Coordinate - 1);
-    if (k >= coordinates.size()) continue;
+    if (!type || m.Coordinate < 1 || m.Coordinate > type->CoordsPerJoint) continue;
+    const JointCoordNames& c = CoordinateOf(*type, m.Coordinate);
     text += "\nJoint " + std::to_string(m.Joint) +
-            (coordinates[k].Rotation ? " can rotate about " : " can move in ") +
-            coordinates[k].Axis + " without resistance";
+            (c.Rotation ? " can rotate about " : " can move in ") + c.Axis + " without resistance";
   }
   return text;
 }

@@ -15,29 +15,25 @@ namespace {
 
 using Q = DiagramQuantity;
 
-// Where each type keeps the six possible end actions among a member's local end forces: the
-// 1-based component at the beginning joint of the axial force, the y and z forces, the twisting
-// moment and the moments about y and z, or 0 when the type has no such coordinate. The end
-// joint's component is CoordsPerJoint further on. Also the quantities the type's diagrams show.
-struct TypeDiagramFacts {
-  const char* Code;
-  std::array<int, kDiagramQuantityCount> Component;  // Fx, Fy, Fz, Mx, My, Mz
-  std::vector<DiagramQuantity> Quantities;
-};
+// The section quantity that the force or moment at a member end coordinate carries along the
+// member: a force along local x, y, z gives N, Vy, Vz; a moment about them T, My, Mz.
+DiagramQuantity QuantityAt(const JointCoordNames& coordinate) {
+  constexpr std::array<Q, 3> kForces{Q::N, Q::Vy, Q::Vz};
+  constexpr std::array<Q, 3> kMoments{Q::T, Q::My, Q::Mz};
+  const std::size_t axis = static_cast<std::size_t>(coordinate.Axis - 'X');
+  return coordinate.Rotation ? kMoments.at(axis) : kForces.at(axis);
+}
 
-const TypeDiagramFacts kTypeFacts[] = {
-    {"Beam", {0, 1, 0, 0, 0, 2}, {Q::Vy, Q::Mz}},
-    {"PTruss", {1, 2, 0, 0, 0, 0}, {Q::N}},
-    {"PFrame", {1, 2, 0, 0, 0, 3}, {Q::N, Q::Vy, Q::Mz}},
-    {"STruss", {1, 2, 3, 0, 0, 0}, {Q::N}},
-    {"Grid", {0, 1, 0, 2, 0, 3}, {Q::Vy, Q::T, Q::Mz}},
-    {"SFrame", {1, 2, 3, 4, 5, 6}, {Q::N, Q::Vy, Q::Vz, Q::T, Q::My, Q::Mz}},
-};
-
-const TypeDiagramFacts* FactsOf(const std::string& code) {
-  for (const TypeDiagramFacts& facts : kTypeFacts)
-    if (code == facts.Code) return &facts;
-  return nullptr;
+// The quantities of a type's diagrams in the order N, Vy, Vz, T, My, Mz. A truss bar's end shears
+// are zero: it carries its axial force only.
+std::vector<DiagramQuantity> QuantitiesOf(const StructTypeInfo& type) {
+  std::vector<DiagramQuantity> quantities;
+  for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+    const DiagramQuantity q = QuantityAt(CoordinateOf(type, k));
+    if (!type.Truss || q == Q::N) quantities.push_back(q);
+  }
+  std::sort(quantities.begin(), quantities.end(), [](Q a, Q b) { return Index(a) < Index(b); });
+  return quantities;
 }
 
 // A member load as it acts on the member, in local axes: a force or a couple along or about one
@@ -142,10 +138,10 @@ std::array<Cubic, kDiagramQuantityCount> PieceFrom(double x0, const std::array<d
   return q;
 }
 
-MemberDiagram BuildOne(const ModelStore& model, const TypeDiagramFacts& facts, int member) {
+MemberDiagram BuildOne(const ModelStore& model, const StructTypeInfo& type, int member) {
   MemberDiagram d;
   d.Member = member;
-  d.Quantities = facts.Quantities;
+  d.Quantities = QuantitiesOf(type);
   // The member's length as the analysis's own geometry routine gives it.
   const std::optional<MemberAxes> axes = MemberLocalAxes(model, member);
   const double length = axes ? axes->Length : 0;
@@ -155,11 +151,10 @@ MemberDiagram BuildOne(const ModelStore& model, const TypeDiagramFacts& facts, i
   // definitions: at x = 0 the part before the section is the joint's action reversed, at x = L
   // the part beyond it is the end joint's action.
   std::array<double, 6> begin{}, end{};
-  for (int c = 0; c < 6; ++c) {
-    const int k = facts.Component[static_cast<std::size_t>(c)];
-    if (k == 0) continue;
-    begin[static_cast<std::size_t>(c)] = model.MemberEndForces(member, k);
-    end[static_cast<std::size_t>(c)] = model.MemberEndForces(member, k + model.CoordsPerJoint);
+  for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+    const std::size_t c = static_cast<std::size_t>(Index(QuantityAt(CoordinateOf(type, k))));
+    begin[c] = model.MemberEndForces(member, k);
+    end[c] = model.MemberEndForces(member, k + model.CoordsPerJoint);
   }
   d.StartValues = {-begin[0], begin[1], begin[2], -begin[3], -begin[4], -begin[5]};
   d.EndValues = {end[0], -end[1], -end[2], end[3], end[4], end[5]};
@@ -196,12 +191,17 @@ MemberDiagram BuildOne(const ModelStore& model, const TypeDiagramFacts& facts, i
 }  // namespace
 
 std::vector<DiagramQuantity> QuantitiesOfType(const std::string& typeCode) {
-  const TypeDiagramFacts* facts = FactsOf(typeCode);
-  return facts ? facts->Quantities : std::vector<DiagramQuantity>{};
+  const StructTypeInfo* type = FindStructType(typeCode);
+  return type ? QuantitiesOf(*type) : std::vector<DiagramQuantity>{};
+}
+
+bool BendsInTwoPlanes(const std::string& typeCode) {
+  const std::vector<DiagramQuantity> quantities = QuantitiesOfType(typeCode);
+  return std::find(quantities.begin(), quantities.end(), Q::My) != quantities.end();
 }
 
 std::string QuantityName(const std::string& typeCode, DiagramQuantity q) {
-  const bool space = typeCode == "SFrame";
+  const bool space = BendsInTwoPlanes(typeCode);
   switch (q) {
     case Q::N: return "N";
     case Q::Vy: return space ? "Vy" : "V";
@@ -241,9 +241,9 @@ double MemberDiagram::ValueAt(DiagramQuantity q, double x, StationSide side) con
 
 std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model) {
   std::vector<MemberDiagram> diagrams;
-  const TypeDiagramFacts* facts = FactsOf(model.StructType);
-  if (model.AnalysisStatus != kAnalysisComplete || !facts) return diagrams;
-  for (int m = 1; m <= model.MemberCount; ++m) diagrams.push_back(BuildOne(model, *facts, m));
+  const StructTypeInfo* type = model.Type();
+  if (model.AnalysisStatus != kAnalysisComplete || !type) return diagrams;
+  for (int m = 1; m <= model.MemberCount; ++m) diagrams.push_back(BuildOne(model, *type, m));
   FindStationsAndExtremes(diagrams);
   return diagrams;
 }

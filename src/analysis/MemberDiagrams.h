@@ -27,6 +27,10 @@ inline int Index(DiagramQuantity q) {
 // The quantities a structure type has, in the order N, Vy, Vz, T, My, Mz.
 std::vector<DiagramQuantity> QuantitiesOfType(const std::string& typeCode);
 
+// Whether the type's members bend about both local axes y and z (a space frame), so that its
+// shears and moments need the axis in their names.
+bool BendsInTwoPlanes(const std::string& typeCode);
+
 // The short name of a quantity as the type calls it: "V" and "M" where a member bends in one
 // plane only, "Vy" and "Mz" in a space frame; "N", "Vz", "T", "My" everywhere.
 std::string QuantityName(const std::string& typeCode, DiagramQuantity q);

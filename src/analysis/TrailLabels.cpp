@@ -1,51 +1,36 @@
 #include "analysis/TrailLabels.h"
 
+#include "model/StructType.h"
+
 namespace stavelorn {
 
 namespace {
 
 using R = CoordRole;
 
-struct TypeRoles {
-  const char* Code;
-  std::vector<CoordRole> Roles;
-  std::vector<int> Axes;
-};
-
-// A grid lies in the X-Z plane and carries its loads by bending and twisting: Y translation,
-// rotations about X and Z. Each member end has the same roles in its local axes.
-const std::vector<TypeRoles>& Table() {
-  static const std::vector<TypeRoles> table = {
-      {"Beam", {R::ForceY, R::MomentZ}, {0}},
-      {"PTruss", {R::ForceX, R::ForceY}, {0, 1}},
-      {"PFrame", {R::ForceX, R::ForceY, R::MomentZ}, {0, 1}},
-      {"STruss", {R::ForceX, R::ForceY, R::ForceZ}, {0, 1, 2}},
-      {"Grid", {R::ForceY, R::MomentX, R::MomentZ}, {0, 2}},
-      {"SFrame", {R::ForceX, R::ForceY, R::ForceZ, R::MomentX, R::MomentY, R::MomentZ}, {0, 1, 2}},
-  };
-  return table;
-}
-
 CoordRole RoleOf(const std::string& type, int k) {
-  const std::vector<CoordRole>& roles = CoordRoles(type);
+  const std::vector<CoordRole> roles = CoordRoles(type);
   return k >= 1 && k <= static_cast<int>(roles.size()) ? roles[static_cast<std::size_t>(k - 1)]
                                                        : R::ForceX;
 }
 
 }  // namespace
 
-const std::vector<CoordRole>& CoordRoles(const std::string& type) {
-  static const std::vector<CoordRole> none;
-  for (const TypeRoles& entry : Table())
-    if (type == entry.Code) return entry.Roles;
-  return none;
+std::vector<CoordRole> CoordRoles(const std::string& type) {
+  std::vector<CoordRole> roles;
+  if (const StructTypeInfo* info = FindStructType(type))
+    for (int k = 1; k <= info->CoordsPerJoint; ++k) {
+      const JointCoordNames& c = CoordinateOf(*info, k);
+      roles.push_back(static_cast<CoordRole>((c.Rotation ? 3 : 0) + (c.Axis - 'X')));
+    }
+  return roles;
 }
 
-const std::vector<int>& PositionAxes(const std::string& type) {
-  static const std::vector<int> none;
-  for (const TypeRoles& entry : Table())
-    if (type == entry.Code) return entry.Axes;
-  return none;
+std::vector<int> PositionAxes(const std::string& type) {
+  std::vector<int> axes;
+  if (const StructTypeInfo* info = FindStructType(type))
+    for (int c = 0; c < info->CoordColumns; ++c) axes.push_back(info->ColumnAxes[c] - 'X');
+  return axes;
 }
 
 bool IsMoment(CoordRole role) {

@@ -9,17 +9,18 @@
 namespace stavelorn {
 
 // What a coordinate measures: a force (translation) or a moment (rotation) along or about an
-// axis, global X, Y, Z for joint coordinates and local x, y, z for member end coordinates.
+// axis, global X, Y, Z for joint coordinates and local x, y, z for member end coordinates. The
+// order (forces along X, Y, Z, then moments about them) is the one the roles are counted in.
 enum class CoordRole { ForceX, ForceY, ForceZ, MomentX, MomentY, MomentZ };
 
 // The roles of one joint's coordinates (and, in the same order, of one member end's local
 // coordinates) for a type code; empty for an unknown code.
-const std::vector<CoordRole>& CoordRoles(const std::string& type);
+std::vector<CoordRole> CoordRoles(const std::string& type);
 
 // The global axes (0 X, 1 Y, 2 Z) that a joint's coordinate columns give, in column order: a
 // beam lies on X, a grid in the X-Z plane; the direction cosines a type uses are those of these
 // axes.
-const std::vector<int>& PositionAxes(const std::string& type);
+std::vector<int> PositionAxes(const std::string& type);
 
 bool IsMoment(CoordRole role);
 int AxisOf(CoordRole role);  // 0 for X, 1 for Y, 2 for Z

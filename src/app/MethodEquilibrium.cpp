@@ -21,7 +21,7 @@ std::string Residual(double value) {
 // The joint's position in X, Y, Z.
 std::array<double, 3> JointPosition(const ModelStore& model, int joint) {
   std::array<double, 3> at{};
-  const std::vector<int>& axes = PositionAxes(model.StructType);
+  const std::vector<int> axes = PositionAxes(model.StructType);
   for (std::size_t c = 0; c < axes.size(); ++c)
     at[static_cast<std::size_t>(axes[c])] = model.JointCoords(joint, static_cast<int>(c) + 1);
   return at;
@@ -76,7 +76,7 @@ const char* SumName(CoordRole role) {
 
 EquilibriumLine MethodSteps::MemberEquilibrium(const TrailMember& m) const {
   // {Q} - {Qf} = [k]{u} balances by itself: the fixed-end forces stand for the member's loads.
-  const std::vector<CoordRole>& roles = CoordRoles(model_.StructType);
+  const std::vector<CoordRole> roles = CoordRoles(model_.StructType);
   const std::size_t per = roles.size();
   std::array<double, 6> sum{};
   std::array<double, 3> endForce{};
@@ -111,7 +111,7 @@ std::vector<EquilibriumLine> MethodSteps::Equilibrium() const {
        "(every sum should be 0 within round-off)"});
   for (const TrailMember& m : trail_.Members) lines.push_back(MemberEquilibrium(m));
 
-  const std::vector<CoordRole>& roles = CoordRoles(model_.StructType);
+  const std::vector<CoordRole> roles = CoordRoles(model_.StructType);
   const int per = static_cast<int>(roles.size());
   Resultant loads, reactions;
   for (int code = 1; code <= trail_.DofCount; ++code) {

@@ -127,7 +127,7 @@ std::vector<std::string> MethodSteps::MemberFacts(int index) const {
   for (int axis : PositionAxes(type))
     text += std::string(axis ? ", C" : " C") + "XYZ"[axis] + " = " + StepNumber(cosines[axis]);
   facts.push_back(text);
-  if (CoordRoles(type).size() == 6) {
+  if (model_.Type() && model_.Type()->RollAngles) {
     facts.push_back("Roll angle = " + StepNumber(model_.RollAngles(m.Member)) +
                     " degrees; rotation matrix r, the local axes in global X, Y, Z (the "
                     "diagonal blocks of [T]):");

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "editors/MemberLoadEditor.h"
-#include "model/JointCoordinates.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 #include "reports/ResultValues.h"
@@ -36,14 +35,13 @@ std::string Number(float value) {
 
 // "X 12, Y -3" over the joint coordinates of the type, leaving out zeros when asked.
 template <typename ValueOf>
-std::string CoordinateValues(const std::vector<JointCoordinate>& coordinates, ValueOf value,
-                             bool skipZeros) {
+std::string CoordinateValues(const StructTypeInfo& type, ValueOf value, bool skipZeros) {
   std::string text;
-  for (std::size_t k = 0; k < coordinates.size(); ++k) {
-    const float v = value(static_cast<int>(k) + 1);
+  for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+    const float v = value(k);
     if (skipZeros && v == 0) continue;
     if (!text.empty()) text += ", ";
-    text += JointCoordinateName(coordinates[k]) + " " + Number(v);
+    text += CoordinateName(CoordinateOf(type, k)) + " " + Number(v);
   }
   return text.empty() ? "0" : text;
 }
@@ -52,46 +50,39 @@ bool Inside(int number, int count) {
   return number >= 1 && number <= count;
 }
 
-std::string JointText(const ModelStore& model, int j) {
-  const std::vector<JointCoordinate>& coordinates = JointCoordinatesOf(model.StructType);
-  const int perJoint = static_cast<int>(coordinates.size());
+std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j) {
   std::string text = "Joint " + std::to_string(j) + "\n";
-  static const char* const kAxes[] = {"X", "Y", "Z"};
-  const bool grid = model.StructType == "Grid";
-  for (int c = 1; c <= model.CoordColumns && c <= model.JointCoords.Cols(); ++c)
-    text += std::string(c > 1 ? ", " : "") + (grid && c == 2 ? "Z" : kAxes[c - 1]) + " = " +
+  for (int c = 1; c <= type.CoordColumns && c <= model.JointCoords.Cols(); ++c)
+    text += std::string(c > 1 ? ", " : "") + type.ColumnAxes[c - 1] + " = " +
             Number(model.JointCoords(j, c));
 
   std::string restraints;
   for (int s = 1; s <= model.SupportCount && s <= model.Supports.Rows(); ++s)
     if (model.Supports(s, 1) == j) {
       restraints.clear();  // a joint listed twice keeps its later row
-      for (int k = 1; k <= perJoint && k + 1 <= model.Supports.Cols(); ++k)
+      for (int k = 1; k <= type.CoordsPerJoint && k + 1 <= model.Supports.Cols(); ++k)
         if (model.Supports(s, k + 1) == 1)
-          restraints += (restraints.empty() ? "" : ", ") +
-                        JointCoordinateName(coordinates[static_cast<std::size_t>(k - 1)]);
+          restraints += (restraints.empty() ? "" : ", ") + CoordinateName(CoordinateOf(type, k));
     }
   text += "\nRestrained: " + (restraints.empty() ? std::string("none") : restraints);
 
   for (int r = 1; r <= model.JointLoadCount && r <= model.JointLoadJoints.Size(); ++r)
     if (model.JointLoadJoints(r) == j)
-      text +=
-          "\nLoad: " + CoordinateValues(
-                           coordinates, [&](int k) { return model.JointLoadValues(r, k); }, true);
+      text += "\nLoad: " + CoordinateValues(
+                               type, [&](int k) { return model.JointLoadValues(r, k); }, true);
   for (int r = 1; r <= model.SettlementCount && r <= model.SettlementJoints.Size(); ++r)
     if (model.SettlementJoints(r) == j)
       text += "\nSupport displacement: " +
               CoordinateValues(
-                  coordinates, [&](int k) { return model.SettlementValues(r, k); }, true);
+                  type, [&](int k) { return model.SettlementValues(r, k); }, true);
 
   if (model.AnalysisStatus == kAnalysisComplete) {
     text += "\nDisplacement: " +
             CoordinateValues(
-                coordinates, [&](int k) { return ShownDisplacement(model, j, k); }, false);
+                type, [&](int k) { return ShownDisplacement(model, j, k); }, false);
     if (!restraints.empty())
-      text += "\nReaction: " +
-              CoordinateValues(
-                  coordinates, [&](int k) { return ShownReaction(model, j, k); }, false);
+      text += "\nReaction: " + CoordinateValues(
+                                   type, [&](int k) { return ShownReaction(model, j, k); }, false);
   }
   return text;
 }
@@ -117,16 +108,14 @@ std::string RowText(const Table<float>& table, int row, const std::vector<const 
   return text;
 }
 
-std::vector<const char*> SectionNames(const std::string& type) {
-  if (type == "Beam") return {"I"};
-  if (type == "PTruss" || type == "STruss") return {"A"};
-  if (type == "PFrame") return {"A", "I"};
-  if (type == "Grid") return {"I", "J"};
-  return {"A", "Iz", "Iy", "J"};
+std::vector<const char*> SectionSymbols(const StructTypeInfo& type) {
+  std::vector<const char*> symbols;
+  for (int p = 0; p < type.SectionColumns; ++p)
+    symbols.push_back(type.Sections[static_cast<std::size_t>(p)].Symbol);
+  return symbols;
 }
 
-std::string MemberText(const ModelStore& model, int m) {
-  const std::string& type = model.StructType;
+std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int m) {
   const int begin = model.MemberProps(m, 1), end = model.MemberProps(m, 2);
   const int material = model.MemberProps(m, 3), section = model.MemberProps(m, 4);
   std::string text = "Member " + std::to_string(m) + ": joint " + std::to_string(begin) +
@@ -140,9 +129,9 @@ std::string MemberText(const ModelStore& model, int m) {
             ")";
   text += "\nSection " + std::to_string(section);
   if (Inside(section, model.SectionCount))
-    text += " (" + RowText(model.Sections, section, SectionNames(type)) + ")";
-  if (!IsTruss(type)) text += "\nRelease: " + ReleaseText(model, m);
-  if (type == "SFrame" && m <= model.RollAngles.Size())
+    text += " (" + RowText(model.Sections, section, SectionSymbols(type)) + ")";
+  if (!type.Truss) text += "\nRelease: " + ReleaseText(model, m);
+  if (type.RollAngles && m <= model.RollAngles.Size())
     text += "\nRoll angle: " + Number(model.RollAngles(m)) + " degrees";
 
   for (int r = 1; r <= model.MemberLoadCount && r <= model.MemberLoadInfo.Rows(); ++r)
@@ -155,13 +144,13 @@ std::string MemberText(const ModelStore& model, int m) {
       text += "\nFabrication error: " + Number(model.FabErrorValues(r));
 
   if (model.AnalysisStatus == kAnalysisComplete && m <= model.MemberEndForces.Rows()) {
-    const std::vector<MemberEndCoordinate>& ends = MemberEndCoordinatesOf(type);
-    const int perEnd = static_cast<int>(ends.size());
+    const int perEnd = type.CoordsPerJoint;
     for (int e = 0; e < 2; ++e) {
       text += e == 0 ? "\nEnd forces at joint " : "\n           at joint ";
       text += std::to_string(e == 0 ? begin : end) + ": ";
       for (int k = 1; k <= perEnd && e * perEnd + k <= model.MemberEndForces.Cols(); ++k)
-        text += std::string(k > 1 ? ", " : "") + ends[static_cast<std::size_t>(k - 1)].Name + " " +
+        text += std::string(k > 1 ? ", " : "") +
+                type.EndCoordNames[static_cast<std::size_t>(k - 1)] + " " +
                 Number(model.MemberEndForces(m, e * perEnd + k));
     }
     // The extremes of its internal-force diagrams, as the member window lists them.
@@ -178,12 +167,14 @@ std::string MemberText(const ModelStore& model, int m) {
 }  // namespace
 
 std::string PickedItemText(const ModelStore& model, const PickedItem& item) {
+  const StructTypeInfo* type = model.Type();
+  if (type == nullptr) return "";
   if (item.What == PickedItem::Kind::Joint && Inside(item.Number, model.JointCount) &&
       item.Number <= model.JointCoords.Rows())
-    return JointText(model, item.Number);
+    return JointText(model, *type, item.Number);
   if (item.What == PickedItem::Kind::Member && Inside(item.Number, model.MemberCount) &&
       item.Number <= model.MemberProps.Rows())
-    return MemberText(model, item.Number);
+    return MemberText(model, *type, item.Number);
   return "";
 }
 

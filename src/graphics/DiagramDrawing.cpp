@@ -30,10 +30,6 @@ constexpr double kSmallestLabelled = 0.01;
 // Room around the diagrams for their labels and the legend, as ScaleView takes it.
 constexpr double kViewMargin = 0.25;
 
-bool IsPlaneType(const std::string& type) {
-  return type == "Beam" || type == "PTruss" || type == "PFrame";
-}
-
 // Where a member is drawn: the points of x = 0 and x = L, and the drawn vector of a unit
 // ordinate before scaling.
 struct Placement {
@@ -41,7 +37,7 @@ struct Placement {
 };
 
 std::optional<Point> Drawn(const ModelStore& model, int joint) {
-  if (IsPlaneType(model.StructType)) return PlanePosition(model, joint);
+  if (IsPlane(model.StructType)) return PlanePosition(model, joint);
   std::optional<Point3> p = SpacePosition(model, joint);
   if (!p) return std::nullopt;
   return ProjectOblique(model.StructType, *p);
@@ -62,7 +58,7 @@ std::optional<Placement> Place(const ModelStore& model, int member, DiagramQuant
   if (!axes) return std::nullopt;
   const bool zPlane = q == DiagramQuantity::Vz || q == DiagramQuantity::My;
   const MemberAxes::Vector& axis = zPlane ? axes->Z : axes->Y;
-  if (IsPlaneType(model.StructType))
+  if (IsPlane(model.StructType))
     p.Ordinate = {axis[0], axis[1]};
   else
     p.Ordinate = ProjectOblique(model.StructType, {axis[0], axis[1], axis[2]});
@@ -153,12 +149,10 @@ std::string DiagramLabel(double value) {
 }
 
 std::string PositiveSide(const std::string& typeCode, DiagramQuantity q) {
-  if (IsTruss(typeCode)) return "left of each bar, seen from its beginning joint";
-  if (q == DiagramQuantity::Vz || q == DiagramQuantity::My) return "local +z side";
-  if (typeCode == "Beam") return "upper side";
-  if (typeCode == "PFrame") return "local +y side: left, seen from the beginning joint";
-  if (typeCode == "Grid") return "local +y side: upward";
-  return "local +y side";
+  const StructTypeInfo* type = FindStructType(typeCode);
+  if (!IsTruss(typeCode) && (q == DiagramQuantity::Vz || q == DiagramQuantity::My))
+    return "local +z side";
+  return type ? type->DiagramSide : "local +y side";
 }
 
 void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiagram>& diagrams,

@@ -6,8 +6,8 @@
 #include "analysis/MemberAxes.h"
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
-#include "model/JointCoordinates.h"
 #include "model/NumberText.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -15,20 +15,18 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-bool PlaneType(const std::string& type) {
-  return type == "Beam" || type == "PTruss" || type == "PFrame";
-}
-
 int AxisColour(char axis) {
   return axis == 'x' ? kLightRed : axis == 'y' ? kLightGreen : kLightBlue;
 }
 
 class AxesDrawing {
  public:
-  AxesDrawing(const ModelStore& model, Canvas& canvas, const DrawingView& view)
+  AxesDrawing(const ModelStore& model, const StructTypeInfo& type, Canvas& canvas,
+              const DrawingView& view)
       : model_(model),
         canvas_(canvas),
         type_(model.StructType),
+        info_(type),
         u_(view.SymbolUnit),
         mark_(view.MarkUnit),
         // The fitted picture is a square of 100 marks centred on the joints' extent.
@@ -44,7 +42,7 @@ class AxesDrawing {
       Arrow(*mid, Direction(axes->X), 4 * u_, 'x');
       if (axes->HasY) Arrow(*mid, Direction(axes->Y), 4 * u_, 'y');
       if (axes->HasZ) Arrow(*mid, Direction(axes->Z), 4 * u_, 'z');
-      if (type_ == "SFrame" && m <= model_.RollAngles.Size() &&
+      if (info_.RollAngles && m <= model_.RollAngles.Size() &&
           std::isfinite(model_.RollAngles(m))) {
         canvas_.SetForeColor(kBrightWhite);
         canvas_.SetCurrentX(mid->X + mark_);
@@ -58,8 +56,7 @@ class AxesDrawing {
   // A member along local x drawn flat, with an arrow for every end force in its positive
   // direction at both ends, numbered 1, 2, ... in the order of the results.
   void DrawLegend() {
-    const std::vector<MemberEndCoordinate>& ends = MemberEndCoordinatesOf(type_);
-    if (ends.empty()) return;
+    const int perEnd = info_.CoordsPerJoint;
     const double length = 16 * u_;
     const Point begin{left_ + 8 * u_, bottom_ + 7 * u_};
     const Point end{begin.X + length, begin.Y};
@@ -68,19 +65,19 @@ class AxesDrawing {
     canvas_.SetCurrentX(begin.X);
     canvas_.SetCurrentY(begin.Y + 9 * u_);
     canvas_.PrintText("positive end forces");
-    const int perEnd = static_cast<int>(ends.size());
     for (int e = 0; e < 2; ++e) {
       const Point at = e == 0 ? begin : end;
       for (int k = 0; k < perEnd; ++k) {
-        const MemberEndCoordinate& c = ends[static_cast<std::size_t>(k)];
+        const JointCoordNames& c = CoordinateOf(info_, k + 1);
+        const char axis = LocalAxis(c);
         const std::string label = std::to_string(e * perEnd + k + 1);
-        const Point direction = LegendDirection(c.Axis);
-        if (c.Moment && PlaneType(type_)) {
-          Turn(at, label, c.Axis);
+        const Point direction = LegendDirection(axis);
+        if (c.Rotation && info_.Plane) {
+          Turn(at, label, axis);
         } else {
           // A moment in space is the double-headed arrow of its vector.
-          const double reach = (c.Moment ? 6.0 : 3.0) * u_;
-          Arrow(at, direction, reach, c.Axis, label, c.Moment);
+          const double reach = (c.Rotation ? 6.0 : 3.0) * u_;
+          Arrow(at, direction, reach, axis, label, c.Rotation);
         }
       }
     }
@@ -97,7 +94,7 @@ class AxesDrawing {
   }
 
   std::optional<Point> Place(int joint) const {
-    if (PlaneType(type_)) return PlanePosition(model_, joint);
+    if (info_.Plane) return PlanePosition(model_, joint);
     std::optional<Point3> p = SpacePosition(model_, joint);
     if (!p) return std::nullopt;
     return ProjectOblique(type_, *p);
@@ -105,7 +102,7 @@ class AxesDrawing {
 
   // A global direction as it runs on the picture (foreshortened in a projection).
   Point Direction(const MemberAxes::Vector& v) const {
-    if (PlaneType(type_)) return {v[0], v[1]};
+    if (info_.Plane) return {v[0], v[1]};
     const Point o = ProjectOblique(type_, {0, 0, 0});
     const Point p = ProjectOblique(type_, {v[0], v[1], v[2]});
     return {p.X - o.X, p.Y - o.Y};
@@ -154,6 +151,7 @@ class AxesDrawing {
   const ModelStore& model_;
   Canvas& canvas_;
   const std::string& type_;
+  const StructTypeInfo& info_;
   double u_, mark_, left_, bottom_;
 };
 
@@ -161,9 +159,11 @@ class AxesDrawing {
 
 void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   if (model.JointCount < 1 || view.SymbolUnit <= 0) return;
-  AxesDrawing drawing(model, canvas, view);
-  drawing.DrawMembers();
-  drawing.DrawLegend();
+  if (const StructTypeInfo* type = model.Type()) {
+    AxesDrawing drawing(model, *type, canvas, view);
+    drawing.DrawMembers();
+    drawing.DrawLegend();
+  }
   canvas.SetForeColor(kLightCyan);
 }
 

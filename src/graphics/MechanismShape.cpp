@@ -4,7 +4,7 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
-#include "model/JointCoordinates.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -12,24 +12,22 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-bool PlaneType(const std::string& type) {
-  return type == "Beam" || type == "PTruss" || type == "PFrame";
-}
-
 class MechanismDrawing {
  public:
-  MechanismDrawing(const ModelStore& model, Canvas& canvas, const DrawingView& view)
+  MechanismDrawing(const ModelStore& model, const StructTypeInfo& type, Canvas& canvas,
+                   const DrawingView& view)
       : model_(model),
         canvas_(canvas),
         view_(view),
         type_(model.StructType),
-        coordinates_(JointCoordinatesOf(model.StructType)) {}
+        info_(type),
+        perJoint_(static_cast<std::size_t>(type.CoordsPerJoint)) {}
 
   void Draw() {
     double largestTranslation = 0;
     for (int j = 1; j <= model_.JointCount; ++j)
-      for (std::size_t k = 0; k < coordinates_.size(); ++k)
-        if (!coordinates_[k].Rotation)
+      for (std::size_t k = 0; k < perJoint_; ++k)
+        if (!info_.Coords[k].Rotation)
           largestTranslation = std::max(largestTranslation, std::fabs(Value(j, k)));
     // The largest translation is drawn a tenth of the picture wide, whatever the mode's units.
     const double pictureWidth = 100 * view_.MarkUnit;
@@ -45,15 +43,15 @@ class MechanismDrawing {
       std::optional<Point> p = Moved(j);
       if (!p) continue;
       canvas_.Circle(p->X, p->Y, view_.MarkUnit / 2, kLightBlue);
-      for (std::size_t k = 0; k < coordinates_.size(); ++k)
-        if (coordinates_[k].Rotation && std::fabs(Value(j, k)) >= 0.5)
-          Turn(*p, coordinates_[k].Axis, Value(j, k));
+      for (std::size_t k = 0; k < perJoint_; ++k)
+        if (info_.Coords[k].Rotation && std::fabs(Value(j, k)) >= 0.5)
+          Turn(*p, info_.Coords[k].Axis, Value(j, k));
     }
   }
 
  private:
   double Value(int joint, std::size_t k) const {
-    const std::size_t i = static_cast<std::size_t>(joint - 1) * coordinates_.size() + k;
+    const std::size_t i = static_cast<std::size_t>(joint - 1) * perJoint_ + k;
     const double v = model_.MechanismMode[i];
     return std::isfinite(v) ? v : 0;
   }
@@ -62,9 +60,9 @@ class MechanismDrawing {
   std::optional<Point> Moved(int joint) const {
     if (joint < 1 || joint > model_.JointCount) return std::nullopt;
     double shift[3] = {0, 0, 0};
-    for (std::size_t k = 0; k < coordinates_.size(); ++k)
-      if (!coordinates_[k].Rotation) shift[coordinates_[k].Axis - 'X'] += scale_ * Value(joint, k);
-    if (PlaneType(type_)) {
+    for (std::size_t k = 0; k < perJoint_; ++k)
+      if (!info_.Coords[k].Rotation) shift[info_.Coords[k].Axis - 'X'] += scale_ * Value(joint, k);
+    if (info_.Plane) {
       std::optional<Point> p = PlanePosition(model_, joint);
       if (!p) return std::nullopt;
       return Point{p->X + shift[0], p->Y + shift[1]};
@@ -78,7 +76,7 @@ class MechanismDrawing {
   // arrow along the axis of rotation in a projection.
   void Turn(Point p, char axis, double value) {
     const double u = view_.SymbolUnit;
-    if (PlaneType(type_)) {
+    if (info_.Plane) {
       const double end = value > 0 ? 1.5 * kPi : 0;
       const double tipX = p.X + 2 * u * std::cos(end), tipY = p.Y + 2 * u * std::sin(end);
       canvas_.Arc(p.X, p.Y, 2 * u, kLightBlue, 0, 1.5 * kPi);
@@ -113,19 +111,21 @@ class MechanismDrawing {
   Canvas& canvas_;
   const DrawingView& view_;
   const std::string& type_;
-  const std::vector<JointCoordinate>& coordinates_;
+  const StructTypeInfo& info_;
+  const std::size_t perJoint_;
   double scale_ = 0;
 };
 
 }  // namespace
 
 void DrawMechanismMode(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
-  const std::size_t perJoint = JointCoordinatesOf(model.StructType).size();
+  const StructTypeInfo* type = model.Type();
+  const std::size_t perJoint = type ? static_cast<std::size_t>(type->CoordsPerJoint) : 0;
   if (model.JointCount < 1 || perJoint == 0 ||
       model.MechanismMode.size() != static_cast<std::size_t>(model.JointCount) * perJoint)
     return;
   canvas.SetPickTag(0, 0);
-  MechanismDrawing(model, canvas, view).Draw();
+  MechanismDrawing(model, *type, canvas, view).Draw();
 }
 
 }  // namespace stavelorn

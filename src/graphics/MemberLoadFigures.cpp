@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/StructType.h"
+
 namespace stavelorn {
 
 namespace {
@@ -20,10 +22,6 @@ double Norm(Point p) {
 Point Unit(Point p) {
   const double n = Norm(p);
   return {p.X / n, p.Y / n};
-}
-
-bool IsPlaneType(const std::string& type) {
-  return type == "Beam" || type == "PTruss" || type == "PFrame";
 }
 
 // A picture direction for a local axis: its projection, or the normal of the member's picture on
@@ -175,11 +173,9 @@ std::optional<MemberOnPicture> PlaceMember(const ModelStore& model, int member) 
   if (!begin || !end) return std::nullopt;
   const std::string& type = model.StructType;
   MemberOnPicture m;
-  if (IsPlaneType(type)) {
+  if (IsPlane(type)) {
     std::optional<Point> pb = PlanePosition(model, *begin), pe = PlanePosition(model, *end);
     if (!pb || !pe) return std::nullopt;
-    // Loads of a beam or a truss are drawn along the X axis, as their members lie.
-    if (type != "PFrame") pb->Y = pe->Y = 0;
     m.Length = std::hypot(pe->X - pb->X, pe->Y - pb->Y);
     if (m.Length == 0) return std::nullopt;
     m.Begin = *pb;

@@ -14,8 +14,13 @@ namespace stavelorn {
 // The six structure types; None stands for a code that names none of them.
 enum class StructKind { Beam, PTruss, PFrame, STruss, Grid, SFrame, None };
 
-// One joint coordinate (structure coordinate of a joint), named as each place shows it.
+// One joint coordinate (structure coordinate of a joint): what it measures, and its name as each
+// place shows it. A member end's local coordinate of the same position measures the same along or
+// about the member's own axis (x, y, z for X, Y, Z): a grid's second joint coordinate is the
+// rotation about X, its members' second end coordinate the twist about local x.
 struct JointCoordNames {
+  char Axis;                    // 'X', 'Y' or 'Z': a translation's direction, a rotation's axis
+  bool Rotation;                // radians about Axis; otherwise a translation along it
   const char* Check;            // in messages: "Y translation", "rotation about X"
   const char* Restraint;        // in restraint texts: "Y", "Rot.", "XR"
   int RestraintCheck;           // the joint dialog's check box that restrains it (1..6)
@@ -30,6 +35,7 @@ struct JointCoordNames {
 
 // One property of a cross-section set (a column of the Sections table, in order).
 struct SectionPropertyNames {
+  const char* Symbol;   // in a picked member's text: "A", "Iz"
   const char* Heading;  // list heading: "Moment of Inertia (I)"
   const char* Label;    // entry dialog label: "Moment of Inertia - (I):"
   const char* Check;    // in messages: "moment of inertia I"
@@ -45,7 +51,6 @@ struct StructTypeInfo {
   int CoordColumns;         // coordinates of one joint in JointCoords
   int SectionColumns;       // properties of one cross-section set
   int MaterialColumns;      // E and alpha, or E, G and alpha
-  int Rotations;            // how many of a joint's coordinates are rotations (they come last)
   bool Truss;               // pin-ended bars: no releases, no member loads
   bool Plane;               // lies in the X-Y plane and is drawn there (beam, plane truss/frame)
   bool Horizontal;          // lies in one horizontal plane: its supports stand on a floor
@@ -54,14 +59,22 @@ struct StructTypeInfo {
   // The local end coordinates (1..CoordsPerJoint, at the beginning; add CoordsPerJoint for the
   // end) whose moment a hinge frees; 0 pads. Empty for trusses, which take no releases.
   std::array<int, 3> HingeCoords;
+  // The global axis of each JointCoords column, in order: "X" for a beam, "XZ" for a grid.
+  const char* ColumnAxes;
   std::array<JointCoordNames, 6> Coords;  // the first CoordsPerJoint are used
   // The member end forces at one end, as the results grid heads them (empty for trusses, whose
   // one end force is the axial force).
   std::array<const char*, 6> EndForces;
+  // The short name of the force or moment at each local end coordinate (the first
+  // CoordsPerJoint), as a picked member lists them: "Axial", "Shear", "Torsion", "y Moment".
+  std::array<const char*, 6> EndCoordNames;
   std::array<SectionPropertyNames, 4> Sections;  // the first SectionColumns are used
   // The report's headings of the joint-load and support-displacement tables (up to 3 lines).
   std::array<const char*, 3> JointLoadHeading;
   std::array<const char*, 3> SettlementHeading;
+  // Where a positive diagram of a truss bar's axial force, or of a shear along local y or the
+  // moment about local z, is drawn: "upper side" of a beam, "local +y side: upward" of a grid.
+  const char* DiagramSide;
 };
 
 // The type with this code, or nullptr when the code names none of the six.
@@ -87,5 +100,17 @@ bool IsPlane(const std::string& code);
 
 // Whether joint coordinate k (1-based) of the type is a rotation; false for an unknown type.
 bool IsRotation(const std::string& code, int k);
+
+// How many of a joint's coordinates are rotations (they come after the translations).
+int RotationCount(const StructTypeInfo& type);
+
+// Joint coordinate k (1-based, 1..CoordsPerJoint) of the type.
+const JointCoordNames& CoordinateOf(const StructTypeInfo& type, int k);
+
+// "X Translation", "Z Rotation": a joint coordinate as a picked joint and a mechanism name it.
+std::string CoordinateName(const JointCoordNames& coordinate);
+
+// The local axis 'x', 'y' or 'z' of a member end coordinate whose joint coordinate is this one.
+char LocalAxis(const JointCoordNames& coordinate);
 
 }  // namespace stavelorn

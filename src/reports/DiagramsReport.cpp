@@ -20,7 +20,7 @@ std::string RightAligned(const std::string& text, int width) {
 }
 
 void PrintLegend(const ModelStore& model, ReportPrinter& printer) {
-  const bool space = model.StructType == "SFrame";
+  const bool space = BendsInTwoPlanes(model.StructType);
   Print(printer, 4,
         {std::string_view("x is measured from the beginning joint; f and m are the force and"),
          "moment that the part beyond the section exerts on the part before it,",

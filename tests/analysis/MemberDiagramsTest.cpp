@@ -183,6 +183,29 @@ TEST(MemberDiagrams, EveryLoadKindClosesOnTheStoredEndForces) {
   }
 }
 
+// What each type's members carry: a bar only its axial force, a beam shear and moment in its
+// plane, a grid member also its twist, a space-frame member all six; only the space frame names
+// the axis of its shear and moment.
+TEST(MemberDiagrams, EachTypeHasTheQuantitiesItsMembersCarry) {
+  const struct {
+    const char* Type;
+    std::vector<DiagramQuantity> Quantities;
+    const char* ShearName;
+  } cases[] = {
+      {"Beam", {Q::Vy, Q::Mz}, "V"},
+      {"PTruss", {Q::N}, "V"},
+      {"PFrame", {Q::N, Q::Vy, Q::Mz}, "V"},
+      {"STruss", {Q::N}, "V"},
+      {"Grid", {Q::Vy, Q::T, Q::Mz}, "V"},
+      {"SFrame", {Q::N, Q::Vy, Q::Vz, Q::T, Q::My, Q::Mz}, "Vy"},
+      {"Frame", {}, "V"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(QuantitiesOfType(c.Type), c.Quantities) << c.Type;
+    EXPECT_EQ(QuantityName(c.Type, Q::Vy), c.ShearName) << c.Type;
+  }
+}
+
 TEST(MemberDiagrams, EveryExampleClosesOnItsStoredEndForces) {
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <stdexcept>
 #include <string>
 
 #include "model/MemberLoadKind.h"
@@ -57,6 +59,52 @@ TEST(StructTypeTable, RotationsAreTheCoordinatesLoadedByMoments) {
   }
 }
 
+// What each coordinate measures agrees with how the messages name it, rotations come after the
+// translations (the stability count takes them from the end), and a member end's force at the
+// same position is named for what it does along or about the member's own axis.
+TEST(StructTypeTable, CoordinateAxesAgreeWithTheirNames) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    SCOPED_TRACE(type.Code);
+    bool rotationSeen = false;
+    for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+      const JointCoordNames& c = CoordinateOf(type, k);
+      const std::string check = c.Check, axis(1, c.Axis);
+      if (c.Rotation)
+        EXPECT_TRUE(check == "rotation" ? type.Plane && axis == "Z"
+                                        : check == "rotation about " + axis)
+            << check;
+      else
+        EXPECT_EQ(check, axis + " translation");
+      EXPECT_FALSE(rotationSeen && !c.Rotation) << "translation after a rotation";
+      rotationSeen = rotationSeen || c.Rotation;
+      const std::string end = type.EndCoordNames[static_cast<std::size_t>(k - 1)];
+      const char* expected =
+          c.Axis == 'X' ? (c.Rotation ? "Torsion" : "Axial") : (c.Rotation ? "Moment" : "Shear");
+      EXPECT_NE(end.find(expected), std::string::npos) << end;
+      EXPECT_EQ(LocalAxis(c), axis == "X" ? 'x' : axis == "Y" ? 'y' : 'z');
+    }
+    EXPECT_EQ(CoordinateName(CoordinateOf(type, 1)),
+              std::string(1, CoordinateOf(type, 1).Axis) + " Translation");
+    for (std::size_t k = static_cast<std::size_t>(type.CoordsPerJoint); k < 6; ++k)
+      EXPECT_FALSE(Named(type.EndCoordNames[k]));
+    EXPECT_EQ(std::string(type.ColumnAxes).size(), static_cast<std::size_t>(type.CoordColumns));
+    EXPECT_TRUE(!type.Plane || std::string(type.ColumnAxes).find('Z') == std::string::npos);
+    EXPECT_TRUE(Named(type.DiagramSide));
+  }
+  EXPECT_THROW(CoordinateOf(TypeOf(StructKind::Beam), 7), std::out_of_range);
+}
+
+// A picked member lists its section by the symbols the list headings put in brackets.
+TEST(StructTypeTable, SectionSymbolsAreTheHeadingsBracketedSymbols) {
+  for (const StructTypeInfo& type : AllStructTypes())
+    for (int p = 0; p < type.SectionColumns; ++p) {
+      const SectionPropertyNames& s = type.Sections[static_cast<std::size_t>(p)];
+      std::string symbol = s.Symbol;
+      for (char& ch : symbol) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+      EXPECT_NE(std::string(s.Heading).find("(" + symbol + ")"), std::string::npos) << s.Heading;
+    }
+}
+
 // A member load needs the local coordinate its fixed-end forces go to: none on a truss, an axial
 // force only where members have an axial coordinate, a torque or a local-z load only where a
 // member twists or bends in a second plane.
@@ -69,7 +117,7 @@ TEST(StructTypeTable, MemberLoadKindsGoWhereTheTypeHasTheirCoordinate) {
       const bool torque = IsAxial(*kind) && kind->Form == LoadForm::PointCouple;
       EXPECT_TRUE(!axialForce || type.Axial) << kind->LongName;
       const bool secondPlane = torque || kind->Plane == BendingPlane::LocalXZ;
-      EXPECT_TRUE(!secondPlane || type.Rotations >= 2) << kind->LongName;
+      EXPECT_TRUE(!secondPlane || RotationCount(type) >= 2) << kind->LongName;
     }
     EXPECT_EQ(AcceptedLoadKinds(type.Kind).empty(), type.Truss);
   }
