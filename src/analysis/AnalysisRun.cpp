@@ -4,6 +4,7 @@
 #include <exception>
 #include <future>
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "analysis/AccuracyGuard.h"
@@ -20,17 +21,21 @@ namespace {
 // the same code: round-off in single precision can ruin tall or slender structures without any
 // sign of it, and such numbers must not be shown as results.
 // Returns the trail of the run whose results it stored (empty when none completed).
-MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
+MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool recordTrail) {
   // The two runs only read the model, so the double-precision one goes on a second core while
   // the single-precision one runs here: the guard then costs little more time than the
   // analysis itself. The memory guard has counted both matrices. Each run records its own
   // trail, since which one is stored is known only when both are done.
+  // Without a trail asked for, nothing is recorded: a trail keeps every member's matrices.
   const ModelStore& input = model;
-  TrailRecorder<double> preciseTrail(input);
-  std::future<AnalysisResults<double>> check = std::async(
-      std::launch::async, [&] { return AnalyzeInPrecision<double>(input, &preciseTrail); });
-  TrailRecorder<float> singleTrail(input);
-  AnalysisResults<float> single = AnalyzeInPrecision<float>(model, &singleTrail);
+  std::optional<TrailRecorder<double>> preciseTrail;
+  std::optional<TrailRecorder<float>> singleTrail;
+  if (recordTrail) preciseTrail.emplace(input), singleTrail.emplace(input);
+  std::future<AnalysisResults<double>> check = std::async(std::launch::async, [&] {
+    return AnalyzeInPrecision<double>(input, preciseTrail ? &*preciseTrail : nullptr);
+  });
+  AnalysisResults<float> single =
+      AnalyzeInPrecision<float>(model, singleTrail ? &*singleTrail : nullptr);
   AnalysisResults<double> precise = check.get();
   if (single.AnalysisStatus == kNotStable) {
     StoreResults(single, model);
@@ -47,18 +52,18 @@ MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run) {
   if (disagreement <= kAccuracyThreshold) {
     StoreResults(single, model);
     StoreExactZeros(model, precise);
-    return singleTrail.Finish(single);
+    return singleTrail ? singleTrail->Finish(single) : MethodTrail{};
   }
   StoreResults(precise, model);
   StoreExactZeros(model, precise);
   run.UsedDoublePrecision = true;
   run.AccuracyNote = AccuracyNoteText(disagreement);
-  return preciseTrail.Finish(precise);
+  return preciseTrail ? preciseTrail->Finish(precise) : MethodTrail{};
 }
 
 }  // namespace
 
-AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
+AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bool recordTrail) {
   AnalysisRun run;
   std::vector<std::string> problems = CheckModel(model);
   if (problems.empty()) {
@@ -73,10 +78,10 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory) {
   model.AnalysisStatus = kNoResults;
   model.MechanismMode.clear();
   try {
-    MethodTrail trail = AnalyzeWithAccuracyGuard(model, run);
+    MethodTrail trail = AnalyzeWithAccuracyGuard(model, run, recordTrail);
     // Taken last, from the results as stored, so the trail shows exactly the numbers the
     // results show.
-    if (model.AnalysisStatus == kAnalysisComplete) {
+    if (recordTrail && model.AnalysisStatus == kAnalysisComplete) {
       TakeStoredEndForces(model, trail);
       run.Trail = std::make_shared<const MethodTrail>(std::move(trail));
     }

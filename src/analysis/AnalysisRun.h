@@ -31,10 +31,12 @@ struct AnalysisRun {
 
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
 // known), analyses it: AnalysisStatus and the results are written into the model, and after a
-// failed analysis its MechanismMode. Never throws
-// for any model a file or an editor can produce.
+// failed analysis its MechanismMode. With `recordTrail` the run whose results are stored also
+// leaves its method trail in the AnalysisRun (every member's matrices: memory in proportion to
+// the members). Never throws for any model a file or an editor can produce.
 AnalysisRun CheckAndAnalyze(ModelStore& model,
-                            std::uint64_t availableMemory = AvailableMemoryBytes());
+                            std::uint64_t availableMemory = AvailableMemoryBytes(),
+                            bool recordTrail = true);
 
 // The message that reports AnalysisStatus after an analysis (1, -1 or -2), exactly as the user
 // reads it; for 1 it ends by asking whether to print the results.

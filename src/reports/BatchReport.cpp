@@ -74,7 +74,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
     Box(err, "File_Reading Error", UnexpectedErrorText(*error));
     return kExitRejected;
   }
-  AnalysisRun run = CheckAndAnalyze(model);
+  // The trail keeps every member's matrices; it is recorded only when it is to be written.
+  AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), trail);
   if (run.Rejected) {
     Box(err, kInputDataErrorTitle, run.RejectionText);
     return kExitRejected;

@@ -233,6 +233,17 @@ TEST_P(ExampleTrail, EndForcesAreKUPlusQfAndTheStoredResults) {
   }
 }
 
+TEST_P(ExampleTrail, AnAnalysisWithoutTheTrailStoresTheSameResultsAndNoTrail) {
+  ModelStore again;
+  again.Reset();
+  again.ProjectFile = model.ProjectFile;
+  ASSERT_FALSE(ReadProjectFile(again));
+  EXPECT_FALSE(CheckAndAnalyze(again, 0, false).Trail);
+  for (int m = 1; m <= model.MemberCount; ++m)
+    for (int i = 1; i <= 2 * model.CoordsPerJoint; ++i)
+      EXPECT_EQ(again.MemberEndForces(m, i), model.MemberEndForces(m, i));
+}
+
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrail,
                          ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
                                            "space-truss-tower", "grid-floor", "space-frame"));
