@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "app/qt/MainWindow.h"
+#include "app/qt/ResultsWindows.h"
 #include "graphics/DrawingData.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"
@@ -121,6 +122,16 @@ class ExploreDrawingTest : public QObject {
     MouseTo(canvas, middle, QEvent::MouseButtonPress, Qt::LeftButton);
     MouseTo(canvas, middle, QEvent::MouseButtonRelease, Qt::LeftButton);
     QVERIFY(opened.contains("Member 2"));
+  }
+
+  void theDisplacementWindowsDrawingNamesWhatIsUnderTheMouse() {
+    Session s(testing::SourcePath("examples/portal-frame.str"));
+    ResultsWindow window(FormId::Disp, s.model, s.messages);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MouseTo(window.Canvas(), JointPixel(s.model, window.Canvas(), 2));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().startsWith("Joint 2"));
   }
 
   void beforeAnAnalysisAClickShowsTheMembersData() {

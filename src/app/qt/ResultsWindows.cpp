@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/MemberDiagramTable.h"
+#include "app/PickInfo.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "editors/qt/FixedGridView.h"
 #include "graphics/Drawing.h"
@@ -120,6 +121,9 @@ void ResultsWindow::Build() {
   if (table_.Form == FormId::Reac) return;
   canvas_ = new PictureBox(this);
   canvas_->setVisible(table_.ShowsCanvas);
+  // The displacement window's drawing names what lies under the mouse as the main window's does.
+  canvas_->SetTooltipSource(
+      [this](const PickedItem& item) { return PickedItemText(model_, item); });
   if (table_.Form == FormId::MbForce) {
     auto* label3 = new QLabel(this);
     label3->setObjectName("Label3");
