@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -163,6 +164,38 @@ TEST(GlobalStiffness, IsTheTripleProductOfAnInclinedFrameMember) {
     }
   // A hinge at the beginning leaves the beginning rotation without stiffness.
   for (int j = 1; j <= 6; ++j) EXPECT_EQ(k[3][j], 0) << j;
+}
+
+// An inclined space-frame member: at roll 0 its local y lies in the vertical plane through the
+// member, the rotation is orthonormal and right-handed, and a roll turns y towards z about x.
+TEST(Geometry, ARollTurnsTheLocalAxesOfAnInclinedSpaceMemberAboutItsAxis) {
+  auto rotation = [](float roll) {
+    const MemberGeometry<double> g =
+        GeometryOf({"", "SFrame", 6, "0,0,0, 2,3,6", roll, 7, 0, 0, 0, false, {}});
+    std::array<std::array<double, 3>, 3> r{};
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) r[i][j] = g.Transform[i + 1][j + 1];
+    return r;
+  };
+  const auto r0 = rotation(0);
+  EXPECT_NEAR(r0[1][0] * -6 + r0[1][2] * 2, 0, 1e-12);  // y . (vertical plane's normal) = 0
+  for (float roll : {0.0f, 30.0f, 135.0f}) {
+    const auto r = rotation(roll);
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) {
+        double dot = 0;
+        for (int k = 0; k < 3; ++k) dot += r[i][k] * r[j][k];
+        EXPECT_NEAR(dot, i == j ? 1 : 0, 1e-12) << "roll " << roll << " rows " << i << j;
+      }
+    // z = x cross y, and y turned by the roll from its place at roll 0.
+    const double c = std::cos(roll * 3.14159265358979 / 180),
+                 s = std::sin(roll * 3.14159265358979 / 180);
+    for (int k = 0; k < 3; ++k) {
+      const int a = (k + 1) % 3, b = (k + 2) % 3;
+      EXPECT_NEAR(r[2][k], r[0][a] * r[1][b] - r[0][b] * r[1][a], 1e-12) << roll;
+      EXPECT_NEAR(r[1][k], c * r0[1][k] + s * r0[2][k], 1e-6) << roll;
+    }
+  }
 }
 
 }  // namespace

@@ -53,11 +53,13 @@ TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
       // A positive couple turns clockwise: its head is at the arc's clockwise end.
       {2, {10, 0, 5, 0}, 20, {" 10"}, 18, {5, -h, -h}, {}},
       {2, {-10, 0, 5, 0}, 20, {"-10"}, 18, {5, -h, h}, {}},
-      // Kinds without a coordinate in a plane frame, and loads off the member, draw nothing.
+      // Kinds without a coordinate in a plane frame, loads off the member and values that are
+      // not numbers draw nothing.
       {7, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
       {8, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
       {1, {10, 0, 12, 0}, 0, {}, 0, {}, {}},
       {3, {10, 0, 6, 5}, 0, {}, 0, {}, {}},
+      {1, {10, 0, NAN, 0}, 0, {}, 0, {}, {}},  // an unreadable value
   };
   for (const Case& c : cases) {
     ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
