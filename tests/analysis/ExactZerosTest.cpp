@@ -10,17 +10,15 @@
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ExactZeros.h"
-#include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
 
 ModelStore Example(const std::string& name) {
-  ModelStore model;
-  model.Reset();
-  model.ProjectFile = testing::SourcePath("examples/" + name);
-  EXPECT_FALSE(ReadProjectFile(model)) << name;
+  std::string problem;
+  ModelStore model = testing::ExampleModel(name, problem);
+  EXPECT_EQ(problem, "") << name;
   return model;
 }
 
@@ -30,8 +28,8 @@ TEST(ExactZeros, ResultsZeroByStaticsReadZeroAndTheRestKeepTheirBits) {
     int member;
     int end;  // index into the member's end forces
   } zeros[] = {
-      {"roof-truss.str", 9, 1},  {"roof-truss.str", 9, 3},   {"roof-truss.str", 11, 1},
-      {"roof-truss.str", 11, 3}, {"portal-frame.str", 3, 3},
+      {"roof-truss", 9, 1},  {"roof-truss", 9, 3},   {"roof-truss", 11, 1},
+      {"roof-truss", 11, 3}, {"portal-frame", 3, 3},
   };
   for (const auto& z : zeros) {
     ModelStore guarded = Example(z.example), plain = Example(z.example);

@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(EachType, Textbook, ::testing::ValuesIn(kTextbook));
 class ExampleTrail : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    model.Reset();
-    model.ProjectFile = testing::SourcePath(std::string("examples/") + GetParam() + ".str");
-    ASSERT_FALSE(ReadProjectFile(model));
+    std::string problem;
+    model = testing::ExampleModel(GetParam(), problem);
+    ASSERT_EQ(problem, "");
     run = CheckAndAnalyze(model);
     ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
     ASSERT_TRUE(run.Trail);

@@ -18,9 +18,9 @@ namespace {
 class ExampleSteps : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    model.Reset();
-    model.ProjectFile = testing::SourcePath(std::string("examples/") + GetParam() + ".str");
-    ASSERT_FALSE(ReadProjectFile(model));
+    std::string problem;
+    model = testing::ExampleModel(GetParam(), problem);
+    ASSERT_EQ(problem, "");
     run = CheckAndAnalyze(model);
     ASSERT_TRUE(run.Trail);
   }

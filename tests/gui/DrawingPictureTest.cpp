@@ -11,7 +11,6 @@
 #include "app/qt/MainWindow.h"
 #include "graphics/Drawing.h"
 #include "graphics/qt/PictureBox.h"
-#include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -24,10 +23,9 @@ const char* const kExamples[] = {"continuous-beam",   "roof-truss", "portal-fram
                                  "space-truss-tower", "grid-floor", "space-frame"};
 
 ModelStore Example(const char* name) {
-  ModelStore model;
-  model.Reset();
-  model.ProjectFile = testing::SourcePath(std::string("examples/") + name + ".str");
-  if (ReadProjectFile(model)) model.JointCount = 0;
+  std::string problem;
+  ModelStore model = testing::ExampleModel(name, problem);
+  if (!problem.empty()) model.JointCount = 0;
   return model;
 }
 

@@ -1,5 +1,7 @@
 #include "support/SampleModels.h"
 
+#include "model/ProjectFile.h"
+
 #include <sstream>
 
 namespace stavelorn::testing {
@@ -157,6 +159,15 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
 
 std::string SourcePath(const std::string& relative) {
   return std::string(STAVELORN_SOURCE_DIR) + "/" + relative;
+}
+
+ModelStore ExampleModel(const std::string& name, std::string& problem) {
+  ModelStore model;
+  model.Reset();
+  model.ProjectFile = SourcePath("examples/" + name + ".str");
+  RunResult error = ReadProjectFile(model);
+  problem = error ? error->Description : "";
+  return model;
 }
 
 }  // namespace stavelorn::testing

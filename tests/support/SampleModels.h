@@ -19,4 +19,8 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
 // The repository's folder, for examples and golden files.
 std::string SourcePath(const std::string& relative);
 
+// The example project examples/<name>.str as the program reads it; `problem` gets the reading
+// error's description, or stays empty.
+ModelStore ExampleModel(const std::string& name, std::string& problem);
+
 }  // namespace stavelorn::testing
