@@ -1,0 +1,337 @@
+// Items typed into each list's entry dialog, against what the list shows, what Close stores, what
+// a project file keeps of it, and the message that refuses an item. Every row starts from the
+// same model: 11 joints 10 apart on X, 10 members, 2 materials, 1 cross-section, joint 1 fixed
+// and joint 3 restrained in its second coordinate only.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "analysis/ModelCheck.h"
+#include "editors/EditorSession.h"
+#include "model/ProjectFile.h"
+
+using namespace stavelorn;
+using namespace stavelorn::testing;
+
+namespace {
+
+ModelStore Base(const std::string& type) {
+  ModelStore model = Structure(type, 11, 2);
+  model.SectionCount = 1;
+  model.Sections.Redim(1, model.SectionColumns);
+  model.SupportCount = 2;
+  model.Supports.Redim(2, model.CoordsPerJoint + 1);
+  model.Supports(1, 1) = 1;
+  model.Supports(2, 1) = 3;
+  model.Supports(2, 3) = 1;
+  for (int k = 2; k <= model.CoordsPerJoint + 1; ++k) model.Supports(1, k) = 1;
+  return model;
+}
+
+template <typename T>
+std::string Join(const T& table, int row) {
+  std::ostringstream text;
+  for (int col = 1; col <= table.Cols(); ++col) text << (col > 1 ? " " : "") << table(row, col);
+  return text.str();
+}
+
+std::string Num(float value) {
+  std::ostringstream text;
+  text << value;
+  return text.str();
+}
+
+std::string Key(int key) {
+  return std::to_string(key) + " ";
+}
+
+// The records of the form's data, beyond those of the base model, one text a record.
+Texts Records(FormId form, const ModelStore& m) {
+  Texts out;
+  switch (form) {
+    case FormId::MatA:
+      for (int i = 3; i <= m.MaterialCount; ++i) out.push_back(Join(m.Materials, i));
+      break;
+    case FormId::CrossA:
+      for (int i = 2; i <= m.SectionCount; ++i) out.push_back(Join(m.Sections, i));
+      break;
+    case FormId::JointA:
+      for (int i = 12; i <= m.JointCount; ++i) out.push_back(Join(m.JointCoords, i));
+      for (int i = 1; i <= m.SupportCount; ++i)
+        if (m.Supports(i, 1) > 11) out.push_back("S " + Join(m.Supports, i));
+      break;
+    case FormId::MemberA:
+      for (int i = 11; i <= m.MemberCount; ++i)
+        out.push_back(Join(m.MemberProps, i) +
+                      (m.RollAngles.Size() >= i ? " " + std::to_string(m.RollAngles(i)) : ""));
+      for (int i = 1; i <= m.ReleaseCount; ++i) out.push_back("R " + Join(m.Releases, i));
+      break;
+    case FormId::JLoadA:
+      for (int i = 1; i <= m.JointLoadCount; ++i)
+        out.push_back(Key(m.JointLoadJoints(i)) + Join(m.JointLoadValues, i));
+      break;
+    case FormId::JSettleA:
+      for (int i = 1; i <= m.SettlementCount; ++i)
+        out.push_back(Key(m.SettlementJoints(i)) + Join(m.SettlementValues, i));
+      break;
+    case FormId::MemTempA:
+      for (int i = 1; i <= m.TempChangeCount; ++i)
+        out.push_back(Key(m.TempChangeMembers(i)) + Num(m.TempChangeValues(i)));
+      break;
+    case FormId::MemErrA:
+      for (int i = 1; i <= m.FabErrorCount; ++i)
+        out.push_back(Key(m.FabErrorMembers(i)) + Num(m.FabErrorValues(i)));
+      break;
+    default:
+      for (int i = 1; i <= m.MemberLoadCount; ++i)
+        out.push_back(Join(m.MemberLoadInfo, i) + " " + Join(m.MemberLoadValues, i));
+  }
+  return out;
+}
+
+// Plays (or, with `check`, looks for) one item: each token fills the next editable field from
+// Text1 on; "~" expects the field hidden, "#n" clicks check box n and "@name" picks a load kind.
+void Play(ListEditor& ed, const Texts& tokens, bool check = false) {
+  std::size_t f = 1;
+  for (const std::string& t : tokens) {
+    if (!t.empty() && t[0] == '#') {
+      const int box = std::stoi(t.substr(1));
+      if (check) {
+        EXPECT_TRUE(ed.Dialog().Check[static_cast<std::size_t>(box)].Checked) << t;
+      } else {
+        ed.ClickCheck(box, true);
+      }
+    } else if (!t.empty() && t[0] == '@') {
+      const std::vector<std::string>& options = ed.Dialog().Choice.Options;
+      const auto found = std::find(options.begin(), options.end(), t.substr(1));
+      ASSERT_NE(found, options.end()) << t;
+      if (check) {
+        EXPECT_EQ(found - options.begin(), ed.Dialog().Choice.Selected) << t;
+      } else {
+        ed.Choose(static_cast<int>(found - options.begin()));
+      }
+      EXPECT_FALSE(ed.Dialog().Note.empty());  // the sign note of the kind
+    } else {
+      while (ed.Dialog().Text[f].ReadOnly) ++f;
+      EXPECT_EQ(ed.Dialog().Text[f].Visible, t != "~") << "Text" << f;
+      if (t != "~" && check) {
+        EXPECT_EQ(ed.Dialog().Text[f].Text, t) << "Text" << f;
+      } else if (t != "~") {
+        ed.TypeField(static_cast<int>(f), t);
+      }
+      ++f;
+    }
+  }
+}
+
+// Splits `text` at each `separator`.
+Texts Split(const std::string& text, const std::string& separator) {
+  Texts parts;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(separator, from)) != std::string::npos;
+       from = at + separator.size())
+    parts.push_back(text.substr(from, at - from));
+  if (!text.empty()) parts.push_back(text.substr(from));
+  return parts;
+}
+
+// The items typed in one dialog are separated by " / ", the tokens of an item by blanks; '' is an
+// empty text and '_' a blank inside a token.
+std::vector<Texts> Items(const std::string& text) {
+  std::vector<Texts> items;
+  for (const std::string& item : Split(text, " / ")) {
+    items.emplace_back();
+    for (std::string token : Split(item, " ")) {
+      std::replace(token.begin(), token.end(), '_', ' ');
+      items.back().push_back(token == "''" ? "" : token);
+    }
+  }
+  return items;
+}
+
+struct Entry {
+  FormId form;
+  const char* type;
+  const char* items;    // typed in one dialog, Next between the items and OK after the last
+  const char* listed;   // the new grid rows, cells joined by '|' and rows by "; "; "*": unread
+  const char* stored;   // Records() after Close and after a project file's round trip, by "; "
+  const char* refusal;  // "title|words of the text" of the first message, or "" for none
+};
+
+constexpr FormId Mat = FormId::MatA, Cross = FormId::CrossA, Joint = FormId::JointA,
+                 Member = FormId::MemberA, Loads = FormId::JLoadA, Settle = FormId::JSettleA,
+                 Temp = FormId::MemTempA, Err = FormId::MemErrA, MLoad = FormId::MemLoadA;
+
+const Entry kEntries[] = {
+    {Mat, "PFrame", "2.9e4 / 12 1.2E-05", "3|2.9e4|0; 4|12|1.2E-05", "29000 0; 12 1.2e-05", ""},
+    {Mat, "Grid", "7 0.1 8e7", "3|7|8e7|0.1", "7 8e+07 0.1", ""},
+    {Cross, "PFrame", "0.01 2e-4", "*", "0.01 0.0002", ""},
+    {Cross, "PTruss", "0.01 ~", "*", "0.01", ""},
+    {Cross, "Beam", "3e-4 ~", "*", "0.0003", ""},
+    {Cross, "Grid", "3 0.5", "*", "3 0.5", ""},
+    {Cross, "SFrame", "1 2 3 4", "*", "1 2 3 4", ""},
+    // Check boxes write the restraint text; Close stores the flags.
+    {Joint, "PTruss", "1 2 ~ #1", "12|1|2|X", "1 2; S 12 1 0", ""},
+    {Joint, "PTruss", "0 0 #2", "12|0|0|Y", "0 0; S 12 0 1", ""},
+    {Joint, "PTruss", "0 0 #1 #2", "12|0|0|X, Y", "0 0; S 12 1 1", ""},
+    {Joint, "Beam", "5 ~ #1", "12|5|Y", "5; S 12 1 0", ""},
+    {Joint, "Beam", "0 #4", "12|0|Rot.", "0; S 12 0 1", ""},
+    {Joint, "Beam", "0 #1 #4", "12|0|Y, Rot.", "0; S 12 1 1", ""},
+    {Joint, "PFrame", "0 0 #4 #1", "12|0|0|X, Rot.", "0 0; S 12 1 0 1", ""},
+    {Joint, "PFrame", "0 0 #1 #2 #4", "12|0|0|X, Y, Rot.", "0 0; S 12 1 1 1", ""},
+    {Joint, "STruss", "0 0 0 #3 #2", "12|0|0|0|Y, Z", "0 0 0; S 12 0 1 1", ""},
+    {Joint, "STruss", "0 0 0 #1 #2 #3", "12|0|0|0|X, Y, Z", "0 0 0; S 12 1 1 1", ""},
+    {Joint, "Grid", "4 3 ~ #5", "12|4|3|ZR", "4 3; S 12 0 0 1", ""},
+    {Joint, "Grid", "0 0 #1 #4 #5", "12|0|0|Y, XR, ZR", "0 0; S 12 1 1 1", ""},
+    {Joint, "SFrame", "0 0 0 #1 #6", "12|0|0|0|X,ZR", "0 0 0; S 12 1 0 0 0 0 1", ""},
+    {Joint, "SFrame", "0 0 0 #6 #5 #4 #3 #2 #1", "12|0|0|0|X,Y,Z,XR,YR,ZR",
+     "0 0 0; S 12 1 1 1 1 1 1", ""},
+    {Joint, "SFrame", "1 2 3 #5 / 4 5 6", "12|1|2|3|YR; 13|4|5|6|",
+     "1 2 3; 4 5 6; S 12 0 0 0 0 1 0", ""},
+    // Hinge boxes write the hinge text; Close stores the releases in member order.
+    {Member, "PFrame", "1 2 1 1 #1 #2 / 1 2 2 1 / 1 2 1 1 #2 / 1 2 1 1 #1",
+     "11|1|2|1|1|Both Ends; 12|1|2|2|1|; 13|1|2|1|1|End; 14|1|2|1|1|Beginning",
+     "1 2 1 1; 1 2 2 1; 1 2 1 1; 1 2 1 1; R 11 3; R 13 2; R 14 1", ""},
+    {Member, "STruss", "1 2 1 1 ~", "11|1|2|1|1", "1 2 1 1", ""},
+    {Member, "SFrame", "1 2 1 1 90 / 2 3 1 1 -30.5", "*", "1 2 1 1 90.000000; 2 3 1 1 -30.500000",
+     ""},
+    // The keyed lists keep their rows in number order, whatever the order of entry.
+    {Loads, "PFrame", "9 1 / 2 2 / 10 3 / 5 4", "2|2||; 5|4||; 9|1||; 10|3||",
+     "2 2 0 0; 5 4 0 0; 9 1 0 0; 10 3 0 0", ""},
+    {Settle, "PFrame", "9 1 / 2 2 / 10 3 / 5 4", "2|2||; 5|4||; 9|1||; 10|3||", "", ""},
+    {Temp, "PTruss", "9 1 / 2 2 / 10 3 / 5 4", "2|2; 5|4; 9|1; 10|3", "2 2; 5 4; 9 1; 10 3", ""},
+    {Err, "PTruss", "9 0.5 / 2 0 / 10 -1e-3", "2|0; 9|0.5; 10|-1e-3", "2 0; 9 0.5; 10 -0.001", ""},
+    // A second record for a number is refused.
+    {Loads, "PFrame", "5 30 / 5 40", "5|30||", "5 30 0 0",
+     "Joint Number Error|Loads on Joint 5 are already defined !"},
+    {Settle, "PFrame", "1 30 / 1 40", "1|30||", "1 30 0 0",
+     "Support Number Error|Settlements for Support 1 are already defined !"},
+    {Temp, "PFrame", "5 30 / 5 40", "5|30", "5 30",
+     "Member Number Error|Temperature change for Member 5 is already defined !"},
+    {Err, "PFrame", "5 30 / 5 40", "5|30", "5 30",
+     "Member Number Error|Error for Member 5 is already defined !"},
+    // Close keeps loads on free coordinates and settlements on restrained ones; a zero load at a
+    // free joint is a load, a settlement away from a support is none.
+    {Loads, "PFrame", "3 4 -9 2", "3|4|-9|2", "3 4 0 2", ""},
+    {Loads, "PFrame", "3 '' -9 ''", "*", "", ""},
+    {Loads, "PFrame", "1 4 -9 2", "*", "", ""},
+    {Loads, "PFrame", "5 0 '' ''", "*", "5 0 0 0", ""},
+    {Settle, "PFrame", "3 4 -0.5 2", "*", "3 0 -0.5 0", ""},
+    {Settle, "PFrame", "1 4 -9 2", "*", "1 4 -9 2", ""},
+    {Settle, "PFrame", "3 4 '' 2", "*", "", ""},
+    {Settle, "PFrame", "5 1 1 1", "*", "", ""},
+    // Each kind of member load through its own fields, listed in words.
+    {MLoad, "SFrame", "2 @Concentrated_force 40 ~ 2 ~", "2|Concentrated force: P = 40 at a = 2",
+     "2 1 40 0 2 0", ""},
+    {MLoad, "SFrame", "2 @Concentrated_couple -15 ~ 10 ~",
+     "2|Concentrated couple: M = -15 at a = 10", "2 2 -15 0 10 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_load 1.5 ~ 1 2", "2|Uniform load: w = 1.5, a = 1, b = 2",
+     "2 3 1.5 0 1 2", ""},
+    {MLoad, "SFrame", "2 @Linearly_varying_load 0 6 0 0",
+     "2|Linearly varying load: w1 = 0, w2 = 6, a = 0, b = 0", "2 4 0 6 0 0", ""},
+    {MLoad, "SFrame", "2 @Axial_force 5 ~ 0 ~", "2|Axial force: P = 5 at a = 0", "2 5 5 0 0 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_axial_load 2 ~ 0 9.5",
+     "2|Uniform axial load: w = 2, a = 0, b = 9.5", "2 6 2 0 0 9.5", ""},
+    {MLoad, "SFrame", "2 @Torque 3 ~ 7 ~", "2|Torque: T = 3 at a = 7", "2 7 3 0 7 0", ""},
+    {MLoad, "SFrame", "2 @Concentrated_force_in_local_z 8 ~ 4 ~",
+     "2|Concentrated force in local z: P = 8 at a = 4", "2 8 8 0 4 0", ""},
+    {MLoad, "SFrame", "2 @Concentrated_couple_about_local_y 1 ~ 5 ~",
+     "2|Concentrated couple about local y: M = 1 at a = 5", "2 9 1 0 5 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_load_in_local_z 4 ~ 0 0",
+     "2|Uniform load in local z: w = 4, a = 0, b = 0", "2 10 4 0 0 0", ""},
+    {MLoad, "SFrame", "2 @Linearly_varying_load_in_local_z 2 -2 3 1",
+     "2|Linearly varying load in local z: w1 = 2, w2 = -2, a = 3, b = 1", "2 11 2 -2 3 1", ""},
+    // The newest load of a member goes before the first row of the same or a higher member.
+    {MLoad, "Beam", "4 1 / 1 2 / 4 3", "1|2; 4|3; 4|1", "1 3 2 0 0 0; 4 3 3 0 0 0; 4 3 1 0 0 0",
+     ""},
+    {MLoad, "Beam", "3 1 / 3 2", "3|2; 3|1", "3 3 2 0 0 0; 3 3 1 0 0 0", ""},
+    {MLoad, "Beam", "5 1 / 2 2 / 5 3", "2|2; 5|3; 5|1", "2 3 2 0 0 0; 5 3 3 0 0 0; 5 3 1 0 0 0",
+     ""},
+    // Member-load values are checked per kind as the analysis checks them.
+    {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10 ~", "*", "1 1 40 0 10 0", ""},
+    {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10.5 ~", "", "",
+     "Member Load Error|0 <= a <= L = 10, but a = 10.5"},
+    {MLoad, "PFrame", "1 @Concentrated_force 40 ~ -1 ~", "", "",
+     "Member Load Error|0 <= a <= L = 10"},
+    {MLoad, "PFrame", "1 @Concentrated_force 0 ~ 2 ~", "", "",
+     "Member Load Error|P cannot be zero"},
+    {MLoad, "PFrame", "1 @Concentrated_couple 0 ~ 2 ~", "", "",
+     "Member Load Error|M cannot be zero"},
+    {MLoad, "PFrame", "1 @Uniform_load 3 ~ 4 5.9", "*", "1 3 3 0 4 5.9", ""},
+    {MLoad, "PFrame", "1 @Uniform_load 3 ~ 4 6", "", "",
+     "Member Load Error|a + b must be less than L = 10"},
+    {MLoad, "PFrame", "1 @Uniform_load 3 ~ -1 0", "", "",
+     "Member Load Error|a and b cannot be negative"},
+    {MLoad, "PFrame", "1 @Linearly_varying_load 0 2 0 0", "*", "1 4 0 2 0 0", ""},
+    {MLoad, "PFrame", "1 @Linearly_varying_load 0 0 0 0", "", "",
+     "Member Load Error|w1 and w2 cannot both be zero"},
+    {MLoad, "PFrame", "1 @Linearly_varying_load 1 2 10 0", "", "",
+     "Member Load Error|a + b must be less than L"},
+};
+
+TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
+  for (const Entry& c : kEntries) {
+    SCOPED_TRACE(std::string(EditorFormName(c.form)) + " " + c.type + " " + c.items);
+    const std::vector<Texts> items = Items(c.items);
+    const std::string refusal = c.refusal;
+    ModelStore model = Base(c.type);
+    Session e(c.form, model);
+    const int before = e.editor.ItemCount();
+    e.windows.Then([&items](ListEditor& ed) {
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) ed.Next();
+        Play(ed, items[i]);
+      }
+      ed.Ok();
+      if (!ed.Dialog().Open) return;
+      Play(ed, items.back(), true);  // refused: what was typed stays for a correction
+      ed.Next();
+      EXPECT_TRUE(ed.Dialog().Open);
+      ed.CancelEntry();
+    });
+    e.editor.Add();
+    EXPECT_EQ(e.windows.dialogs, 1);
+    if (refusal.empty()) {
+      EXPECT_TRUE(e.messages.Log().empty());
+    } else {
+      ASSERT_FALSE(e.messages.Log().empty());
+      const auto& shown = e.messages.Log()[0];
+      EXPECT_EQ(shown.Title, refusal.substr(0, refusal.find('|')));
+      EXPECT_NE(shown.Text.find(refusal.substr(refusal.find('|') + 1)), std::string::npos)
+          << shown.Text;
+      EXPECT_EQ(shown.Style, kStyleCritical);
+    }
+    Texts listed;
+    for (int row = before + 1; row <= e.editor.ItemCount(); ++row) {
+      std::string cells;
+      for (const std::string& cell : Row(e.editor.Grid(), row)) cells += "|" + cell;
+      listed.push_back(cells.substr(1));
+    }
+    if (std::string(c.listed) != "*") {
+      EXPECT_EQ(listed, Split(c.listed, "; "));
+    }
+    e.editor.Close();
+    EXPECT_EQ(Records(c.form, model), Split(c.stored, "; "));
+    for (const std::string& problem : CheckModel(model))
+      EXPECT_EQ(problem.find("Member load"), std::string::npos) << problem;
+    std::string text;
+    ASSERT_FALSE(ProjectFileText(model, text));
+    ModelStore read;
+    read.Reset();
+    ASSERT_FALSE(ReadProjectText(read, text));
+    EXPECT_EQ(Records(c.form, read), Split(c.stored, "; "));
+    if (c.form != MLoad || !refusal.empty() || items.size() > 1) continue;
+    // A member load read back opens in the dialog as it was typed.
+    Session again(FormId::MemLoadA, read);
+    again.messages.Answer(kAnswerOk);
+    again.editor.Grid().Select(1, 1, 1, 1);
+    again.windows.Then([&items](ListEditor& ed) {
+      Play(ed, items[0], true);
+      ed.Ok();
+    });
+    again.editor.Edit();
+  }
+}
+
+}  // namespace
