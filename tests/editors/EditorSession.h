@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -55,16 +56,82 @@ struct Session {
   ScriptedEditorWindows windows;
 };
 
-// Types each item's texts into Text<first>, Text<first + 1>, ..., pressing Next between the items
-// and OK after the last. Numbered lists start at Text2; the keyed ones key each item by Text1.
-inline ScriptedEditorWindows::Hand Enter(std::vector<Texts> items, int first = 2) {
-  return [items, first](ListEditor& editor) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      if (i > 0) editor.Next();
-      for (std::size_t f = 0; f < items[i].size(); ++f)
-        editor.TypeField(static_cast<int>(f) + first, items[i][f]);
+// Splits `text` at each `separator`.
+inline Texts Split(const std::string& text, const std::string& separator) {
+  Texts parts;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(separator, from)) != std::string::npos;
+       from = at + separator.size())
+    parts.push_back(text.substr(from, at - from));
+  if (!text.empty()) parts.push_back(text.substr(from));
+  return parts;
+}
+
+// Plays (or, with `check`, looks for) one item of a dialog. Each token fills the next editable
+// field from Text1 on: '' is an empty text, '_' a blank inside a token, "~" expects the field
+// hidden, "=text" expects that text there. "#n" clicks check box n on and "-#n" off, "@name" picks
+// that choice; these take no field.
+inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
+  std::size_t f = 1;
+  for (std::string t : Split(item, " ")) {
+    std::replace(t.begin(), t.end(), '_', ' ');
+    const bool expect = t.rfind("=", 0) == 0;
+    if (expect) t.erase(0, 1);
+    if (t == "''") t.clear();
+    const bool off = t.rfind("-#", 0) == 0;
+    if (off || t.rfind("#", 0) == 0) {
+      const int box = std::stoi(t.substr(off ? 2 : 1));
+      if (check) {
+        EXPECT_NE(ed.Dialog().Check[static_cast<std::size_t>(box)].Checked, off) << t;
+      } else {
+        ed.ClickCheck(box, !off);
+      }
+    } else if (t.rfind("@", 0) == 0) {
+      const std::vector<std::string>& options = ed.Dialog().Choice.Options;
+      const auto found = std::find(options.begin(), options.end(), t.substr(1));
+      ASSERT_NE(found, options.end()) << t;
+      if (check) {
+        EXPECT_EQ(found - options.begin(), ed.Dialog().Choice.Selected) << t;
+      } else {
+        ed.Choose(static_cast<int>(found - options.begin()));
+      }
+      EXPECT_FALSE(ed.Dialog().Note.empty());  // the sign note of the kind
+    } else {
+      while (ed.Dialog().Text[f].ReadOnly) ++f;
+      const bool look = check || expect;
+      EXPECT_EQ(ed.Dialog().Text[f].Visible, t != "~") << "Text" << f;
+      if (t != "~" && look) {
+        EXPECT_EQ(ed.Dialog().Text[f].Text, t) << "Text" << f;
+      } else if (t != "~") {
+        ed.TypeField(static_cast<int>(f), t);
+      }
+      ++f;
     }
-    editor.Ok();
+  }
+}
+
+// A whole dialog: items separated by " / " with Next between them, then OK, or Cancel when the
+// script ends in " !cancel" and the window's close button when it ends in " !close".
+inline ScriptedEditorWindows::Hand Script(const std::string& script) {
+  return [script](ListEditor& ed) {
+    std::string items = script, last;
+    const std::size_t end = items.rfind('!');
+    if (end != std::string::npos && (end == 0 || items[end - 1] == ' ')) {
+      last = items.substr(end + 1);
+      items.erase(end == 0 ? 0 : end - 1);
+    }
+    const Texts each = Split(items, " / ");
+    for (std::size_t i = 0; i < each.size(); ++i) {
+      if (i > 0) ed.Next();
+      Play(ed, each[i]);
+    }
+    if (last == "cancel") {
+      ed.CancelEntry();
+    } else if (last == "close") {
+      ed.DialogClosed();
+    } else {
+      ed.Ok();
+    }
   };
 }
 

@@ -4,7 +4,6 @@
 // and joint 3 restrained in its second coordinate only.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "analysis/ModelCheck.h"
@@ -88,66 +87,6 @@ Texts Records(FormId form, const ModelStore& m) {
         out.push_back(Join(m.MemberLoadInfo, i) + " " + Join(m.MemberLoadValues, i));
   }
   return out;
-}
-
-// Plays (or, with `check`, looks for) one item: each token fills the next editable field from
-// Text1 on; "~" expects the field hidden, "#n" clicks check box n and "@name" picks a load kind.
-void Play(ListEditor& ed, const Texts& tokens, bool check = false) {
-  std::size_t f = 1;
-  for (const std::string& t : tokens) {
-    if (!t.empty() && t[0] == '#') {
-      const int box = std::stoi(t.substr(1));
-      if (check) {
-        EXPECT_TRUE(ed.Dialog().Check[static_cast<std::size_t>(box)].Checked) << t;
-      } else {
-        ed.ClickCheck(box, true);
-      }
-    } else if (!t.empty() && t[0] == '@') {
-      const std::vector<std::string>& options = ed.Dialog().Choice.Options;
-      const auto found = std::find(options.begin(), options.end(), t.substr(1));
-      ASSERT_NE(found, options.end()) << t;
-      if (check) {
-        EXPECT_EQ(found - options.begin(), ed.Dialog().Choice.Selected) << t;
-      } else {
-        ed.Choose(static_cast<int>(found - options.begin()));
-      }
-      EXPECT_FALSE(ed.Dialog().Note.empty());  // the sign note of the kind
-    } else {
-      while (ed.Dialog().Text[f].ReadOnly) ++f;
-      EXPECT_EQ(ed.Dialog().Text[f].Visible, t != "~") << "Text" << f;
-      if (t != "~" && check) {
-        EXPECT_EQ(ed.Dialog().Text[f].Text, t) << "Text" << f;
-      } else if (t != "~") {
-        ed.TypeField(static_cast<int>(f), t);
-      }
-      ++f;
-    }
-  }
-}
-
-// Splits `text` at each `separator`.
-Texts Split(const std::string& text, const std::string& separator) {
-  Texts parts;
-  std::size_t from = 0;
-  for (std::size_t at; (at = text.find(separator, from)) != std::string::npos;
-       from = at + separator.size())
-    parts.push_back(text.substr(from, at - from));
-  if (!text.empty()) parts.push_back(text.substr(from));
-  return parts;
-}
-
-// The items typed in one dialog are separated by " / ", the tokens of an item by blanks; '' is an
-// empty text and '_' a blank inside a token.
-std::vector<Texts> Items(const std::string& text) {
-  std::vector<Texts> items;
-  for (const std::string& item : Split(text, " / ")) {
-    items.emplace_back();
-    for (std::string token : Split(item, " ")) {
-      std::replace(token.begin(), token.end(), '_', ' ');
-      items.back().push_back(token == "''" ? "" : token);
-    }
-  }
-  return items;
 }
 
 struct Entry {
@@ -335,7 +274,7 @@ const Entry kEntries[] = {
 TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
   for (const Entry& c : kEntries) {
     SCOPED_TRACE(std::string(EditorFormName(c.form)) + " " + c.type + " " + c.items);
-    const std::vector<Texts> items = Items(c.items);
+    const Texts items = Split(c.items, " / ");
     const std::string refusal = c.refusal;
     ModelStore model = Base(c.type);
     Session e(c.form, model);

@@ -1,22 +1,14 @@
-// The joints and members lists: restraint texts and flags and the support records rebuilt at
-// Close; preset sets, hinge texts and release records, roll angles.
+// The joints and members lists: restraint boxes set from the text and support records rebuilt at
+// Close; preset sets, hinge texts and release records; items in use keep their numbers.
 #include <gtest/gtest.h>
 
 #include "editors/EditorSession.h"
 #include "editors/MemberEditor.h"
-#include "editors/RestraintText.h"
 
 using namespace stavelorn;
 using namespace stavelorn::testing;
-using Flags = std::vector<int>;
 
 namespace {
-
-// Types one item from Text2 on and clicks the given check boxes.
-void Type(ListEditor& ed, const Texts& texts, const std::vector<int>& checks = {}) {
-  for (std::size_t k = 0; k < texts.size(); ++k) ed.TypeField(static_cast<int>(k) + 2, texts[k]);
-  for (int check : checks) ed.ClickCheck(check, true);
-}
 
 // Five joints on a line, one material and one cross-section, no members yet.
 ModelStore Joints(const std::string& type) {
@@ -42,14 +34,11 @@ TEST(JointEditor, EditingSetsTheCheckBoxesFromTheTextAndClearingThemFreesTheJoin
   EXPECT_EQ(Row(e.editor.Grid(), 2), (Texts{"2", "6", "0", "0", ""}));
   e.messages.Answer(kAnswerOk);
   e.windows.Then([](ListEditor& ed) {
-    EXPECT_TRUE(ed.Dialog().Check[4].Checked && ed.Dialog().Check[6].Checked);
-    EXPECT_FALSE(ed.Dialog().Check[1].Checked);
-    ed.ClickCheck(4, false);
-    ed.ClickCheck(6, false);
+    Play(ed, "-#1 #4 #6", true);
+    Play(ed, "-#4 -#6");
     ed.Next();
     ed.Next();
-    EXPECT_TRUE(ed.Dialog().Check[1].Checked);
-    EXPECT_FALSE(ed.Dialog().Check[4].Checked);
+    Play(ed, "#1 -#4", true);
     ed.Ok();
   });
   e.editor.Edit();
@@ -63,19 +52,11 @@ TEST(JointEditor, EditingSetsTheCheckBoxesFromTheTextAndClearingThemFreesTheJoin
 TEST(JointEditor, CloseRebuildsSupportsInJointOrderAndGridJointsKeepXAndZ) {
   ModelStore model = Blank("Grid");
   Session e(FormId::JointA, model);
-  e.windows.Then([](ListEditor& ed) {
-    Type(ed, {"4", "3"});
-    ed.Next();
-    Type(ed, {"8", "3"}, {1});
-    ed.Ok();
-  });
+  e.windows.Then(Script("4 3 / 8 3 #1"));
   e.editor.Shown();
   e.messages.Answer(kAnswerOk);
   e.editor.Grid().Select(1, 1, 1, 1);
-  e.windows.Then([](ListEditor& ed) {
-    Type(ed, {"0", "0"}, {1, 4, 5});
-    ed.Ok();
-  });
+  e.windows.Then(Script("0 0 #1 #4 #5"));
   e.editor.Insert();  // a new joint 2 before the supported one
   EXPECT_EQ(e.messages.Log().at(0).Text,
             "Insert new joints after Joint 1 ?\n\nNote: The following joints will be renumbered.");
@@ -86,8 +67,8 @@ TEST(JointEditor, CloseRebuildsSupportsInJointOrderAndGridJointsKeepXAndZ) {
   ASSERT_EQ(model.SupportCount, 2);
   EXPECT_EQ(model.Supports(1, 1), 2);
   EXPECT_EQ(model.Supports(2, 1), 3);
-  EXPECT_EQ((Flags{model.Supports(2, 2), model.Supports(2, 3), model.Supports(2, 4)}),
-            (Flags{1, 0, 0}));
+  EXPECT_EQ(model.Supports(2, 2), 1);
+  EXPECT_EQ(model.Supports(2, 3) + model.Supports(2, 4), 0);
 }
 
 TEST(JointEditor, AListOfOneJointIsStoredAsNoJointsAndKeepsTheOldSupports) {
@@ -95,10 +76,7 @@ TEST(JointEditor, AListOfOneJointIsStoredAsNoJointsAndKeepsTheOldSupports) {
   model.SupportCount = 1;
   model.Supports.Redim(1, 4);
   Session e(FormId::JointA, model);
-  e.windows.Then([](ListEditor& ed) {
-    Type(ed, {"5", "5"}, {1, 2});
-    ed.Ok();
-  });
+  e.windows.Then(Script("5 5 #1 #2"));
   e.editor.Shown();
   e.editor.Close();
   EXPECT_EQ(model.JointCount, 0);
@@ -108,23 +86,20 @@ TEST(JointEditor, AListOfOneJointIsStoredAsNoJointsAndKeepsTheOldSupports) {
 TEST(JointEditor, DeletingEveryJointBlanksTheRestraintTooAndANewJointStartsFree) {
   ModelStore model = Blank("SFrame");
   Session e(FormId::JointA, model);
-  e.windows.Then([](ListEditor& ed) {
-    Type(ed, {"1", "2", "3"}, {1, 2});
-    ed.Ok();
-  });
+  e.windows.Then(Script("1 2 3 #1 #2"));
   e.editor.Shown();
   e.messages.Answer(kAnswerOk);
   e.editor.Delete();
   EXPECT_EQ(e.messages.Log().at(0).Text,
             "Delete Joint 1 ?\n\nNote: The following joints will be renumbered.");
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Texts{"", "", "", "", ""}));
-  e.windows.Then(Enter({{"7", "0", "0"}}));
+  e.windows.Then(Script("7 0 0"));
   e.editor.Add();
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Texts{"1", "7", "0", "0", ""}));
 }
 
-// Joints that members or joint data refer to, and members that member data refer to, keep their
-// numbers: no Insert or Delete. Next repaints the preview.
+// Materials, joints and members that other data refer to keep their numbers: no Insert or
+// Delete, before or after an Add. Next repaints the preview.
 TEST(JointEditor, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
   using Count = std::int16_t ModelStore::*;
   const std::pair<FormId, Count> cases[] = {
@@ -134,6 +109,7 @@ TEST(JointEditor, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
       {FormId::MemberA, &ModelStore::MemberLoadCount},
       {FormId::MemberA, &ModelStore::TempChangeCount},
       {FormId::MemberA, &ModelStore::FabErrorCount},
+      {FormId::MatA, &ModelStore::MemberCount},
   };
   for (const auto& [form, refer] : cases) {
     ModelStore model = Joints("PTruss");
@@ -141,9 +117,10 @@ TEST(JointEditor, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
     model.*refer = 1;
     Session e(form, model);
     EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
-    e.windows.Then(Enter({{"1", "2"}, {"2", "1"}}));
+    EXPECT_TRUE(e.editor.Window().EditVisible);
+    e.windows.Then(Script("1 2 / 2 1"));
     e.editor.Add();
-    EXPECT_FALSE(e.editor.Window().InsertVisible);
+    EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
     EXPECT_EQ(e.windows.previews, 1);
   }
 }
@@ -152,10 +129,8 @@ TEST(MemberEditor, WithOneMaterialAndOneSectionANewMemberStartsWithThem) {
   ModelStore model = Joints("PFrame");
   Session e(FormId::MemberA, model);
   e.windows.Then([](ListEditor& ed) {
-    EXPECT_EQ(ed.Dialog().Text[4].Text, "1");
-    EXPECT_EQ(ed.Dialog().Text[5].Text, "1");
     EXPECT_EQ(Row(ed.Grid(), 1), (Texts{"1", "", "", "1", "1", ""}));
-    ed.CancelEntry();
+    Script("='' ='' =1 =1 !cancel")(ed);
   });
   e.editor.Shown();
 }
@@ -165,19 +140,16 @@ TEST(MemberEditor, HingeTextsComeBackAndUncheckingBothBoxesRemovesTheRecord) {
   model.MemberCount = 3;
   model.ReleaseCount = 2;
   model.Releases.Redim(2, 2);
-  const int releases[2][2] = {{1, 3}, {3, 2}};
-  for (int r = 1; r <= 2; ++r)
-    for (int k = 1; k <= 2; ++k)
-      model.Releases(r, k) = static_cast<std::int16_t>(releases[r - 1][k - 1]);
+  model.Releases(1, 1) = 1;  // both ends of member 1, the end of member 3
+  model.Releases(1, 2) = model.Releases(2, 1) = 3;
+  model.Releases(2, 2) = 2;
   Session e(FormId::MemberA, model);
   EXPECT_EQ(e.editor.Grid().Text(1, MemberEditor::kHingeColumn), "Both Ends");
   EXPECT_EQ(e.editor.Grid().Text(3, MemberEditor::kHingeColumn), "End");
   e.messages.Answer(kAnswerOk);
   e.windows.Then([](ListEditor& ed) {
-    EXPECT_TRUE(ed.Dialog().Check[1].Checked && ed.Dialog().Check[2].Checked);
-    ed.ClickCheck(1, false);
-    ed.ClickCheck(2, false);
-    ed.Ok();
+    Play(ed, "#1 #2", true);
+    Script("-#1 -#2")(ed);
   });
   e.editor.Edit();
   EXPECT_EQ(e.messages.Log().at(0).Text, "Edit Member 1 ?");
@@ -193,8 +165,7 @@ TEST(MemberEditor, TrussesNeverShowOrStoreHinges) {
   EXPECT_EQ(t.editor.Grid().Cols(), 5);
   t.windows.Then([](ListEditor& ed) {
     EXPECT_FALSE(ed.Dialog().Check[1].Visible || ed.Dialog().Check[2].Visible);
-    Type(ed, {"1", "2"});
-    ed.Ok();
+    Script("1 2")(ed);
   });
   t.editor.Shown();
   t.editor.Close();

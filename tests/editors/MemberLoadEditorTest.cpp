@@ -1,5 +1,5 @@
-// The member loads list: the kinds each type offers, loads from a file edited into another kind
-// or deleted. What each kind stores and refuses is in EntryTableTest.
+// The member loads list: the kinds each type offers, and loads from a file edited into another
+// kind or deleted. What each kind stores and refuses is in EntryTableTest.
 #include <gtest/gtest.h>
 
 #include "editors/EditorSession.h"
@@ -8,21 +8,6 @@ using namespace stavelorn;
 using namespace stavelorn::testing;
 
 namespace {
-
-// Picks `kind` in the dialog's choice by its name, as the user does.
-void ChooseKind(ListEditor& editor, const std::string& name) {
-  const std::vector<std::string>& options = editor.Dialog().Choice.Options;
-  const auto found = std::find(options.begin(), options.end(), name);
-  ASSERT_NE(found, options.end()) << name;
-  editor.Choose(static_cast<int>(found - options.begin()));
-}
-
-// Types the texts into the visible fields among Text2..Text5, in order.
-void TypeValues(ListEditor& ed, const Texts& typed) {
-  std::size_t next = 0;
-  for (std::size_t f = 2; f <= 5; ++f)
-    if (ed.Dialog().Text[f].Visible) ed.TypeField(static_cast<int>(f), typed.at(next++));
-}
 
 TEST(MemberLoadEditor, TheChoiceOffersOnlyTheKindsTheTypeCarries) {
   const std::pair<const char*, std::size_t> types[] = {
@@ -33,8 +18,7 @@ TEST(MemberLoadEditor, TheChoiceOffersOnlyTheKindsTheTypeCarries) {
     e.windows.Then([kinds = kinds](ListEditor& ed) {
       EXPECT_EQ(ed.Dialog().Choice.Options.size(), kinds);
       // A new load starts as a uniform load, entered by its member and intensity as always.
-      EXPECT_EQ(ed.Dialog().Choice.Options[static_cast<std::size_t>(ed.Dialog().Choice.Selected)],
-                "Uniform load");
+      Play(ed, "@Uniform_load", true);
       ed.CancelEntry();
     });
     e.editor.Shown();
@@ -60,11 +44,11 @@ TEST(MemberLoadEditor, EveryRowFromAFileCanBeEditedAndDeleted) {
   e.messages.Answer(kAnswerOk);
   e.editor.Grid().Select(1, 1, 1, 1);
   e.windows.Then([](ListEditor& ed) {
-    ChooseKind(ed, "Uniform load");
-    EXPECT_EQ(ed.Dialog().Text[3].Text, "");   // w2: not a uniform load's value
-    EXPECT_EQ(ed.Dialog().Text[4].Text, "2");  // a: the new kind has it too
-    TypeValues(ed, {"7", "0", "0"});
-    ed.Ok();
+    Play(ed, "@Concentrated_force =1 =40 ~ =2 ~", true);
+    Play(ed, "@Uniform_load");
+    EXPECT_EQ(ed.Dialog().Text[3].Text, "");  // w2: not a uniform load's value
+    Play(ed, "=1 7 ~ =2");                    // a: the new kind has it too
+    Script("=1 =7 ~ 0 0")(ed);
   });
   e.editor.Edit();
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Texts{"1", "7"}));  // a whole-span uniform load
@@ -83,10 +67,7 @@ TEST(MemberLoadEditor, EveryRowFromAFileCanBeEditedAndDeleted) {
 TEST(MemberLoadEditor, CancellingTheFirstAddStoresNoRecord) {
   ModelStore model = Structure("Beam", 6);
   Session e(FormId::MemLoadA, model);
-  e.windows.Then([](ListEditor& ed) {
-    ed.TypeField(1, "2");
-    ed.CancelEntry();
-  });
+  e.windows.Then(Script("2 !cancel"));
   e.editor.Shown();
   EXPECT_EQ(e.editor.ItemCount(), 0);
   e.editor.Close();
