@@ -95,7 +95,7 @@ struct Entry {
   const char* items;    // typed in one dialog, Next between the items and OK after the last
   const char* listed;   // the new grid rows, cells joined by '|' and rows by "; "; "*": unread
   const char* stored;   // Records() after Close and after a project file's round trip, by "; "
-  const char* refusal;  // "title|words of the text" of the first message, or "" for none
+  const char* refusal;  // "title|words" of the first message ("words" of a field's), "" if none
 };
 
 constexpr FormId Mat = FormId::MatA, Cross = FormId::CrossA, Joint = FormId::JointA,
@@ -211,61 +211,54 @@ const Entry kEntries[] = {
     // are no part of it), numbers naming nothing, properties of zero or less, blanks an item
     // needs. Blank means 0 for a thermal coefficient and a roll angle and no load component.
     {Mat, "SFrame", "2OOe6 1.2e-5 8e7", "", "",
-     "Invalid Entry|Modulus of Elasticity - E: \"2OOe6\" is not a number."},
-    {Cross, "SFrame", "0,01 2e-4 1e-4 3e-4", "", "",
-     "Invalid Entry|Area -  (A): \"0,01\" is not a number."},
+     "Modulus of Elasticity - E: \"2OOe6\" is not a number."},
+    {Cross, "SFrame", "0,01 2e-4 1e-4 3e-4", "", "", "Area -  (A): \"0,01\" is not a number."},
     {Cross, "SFrame", "0.01 2e-4 1e39 3e-4", "", "",
-     "Invalid Entry|Moment of Inertia - (IY): \"1e39\" is too large."},
-    {Joint, "SFrame", "0 3.5m -2", "", "", "Invalid Entry|Y-Coordinate: \"3.5m\" is not a number."},
+     "Moment of Inertia - (IY): \"1e39\" is too large."},
+    {Joint, "SFrame", "0 3.5m -2", "", "", "Y-Coordinate: \"3.5m\" is not a number."},
     {Member, "SFrame", "1 4 2 1 thirty", "", "",
-     "Invalid Entry|Angle of Roll (Deg.): \"thirty\" is not a number."},
-    {Loads, "SFrame", "2 10 '' '' '' '' -5_kNm", "", "",
-     "Invalid Entry|Z-Moment: \"-5 kNm\" is not a number."},
-    {Temp, "SFrame", "3 25deg", "", "",
-     "Invalid Entry|Temperature Change : ( Tu ): \"25deg\" is not a number."},
-    {MLoad, "SFrame", "1 12kN", "", "",
-     "Invalid Entry|Load Intensity - w: \"12kN\" is not a number."},
+     "Angle of Roll (Deg.): \"thirty\" is not a number."},
+    {Loads, "SFrame", "2 10 '' '' '' '' -5_kNm", "", "", "Z-Moment: \"-5 kNm\" is not a number."},
+    {Temp, "SFrame", "3 25deg", "", "", "Temperature Change : ( Tu ): \"25deg\" is not a number."},
+    {MLoad, "SFrame", "1 12kN", "", "", "Load Intensity - w: \"12kN\" is not a number."},
     {Mat, "SFrame", "_2.9e4_ 1.2e-5 8e7", "*", "29000 8e+07 1.2e-05", ""},
     {Joint, "SFrame", "-1.5D2 3.5 -2", "*", "-150 3.5 -2", ""},
     {Member, "SFrame", "1 12 2 1 30", "", "",
-     "Invalid Entry|End Joint: \"12\" is out of range. Enter a whole number from 1 to 11."},
+     "End Joint: \"12\" is out of range. Enter a whole number from 1 to 11."},
     {Member, "SFrame", "2.5 4 2 1 30", "", "",
-     "Invalid Entry|Beginning Joint: \"2.5\" is out of range. Enter a whole number from 1 to 11."},
+     "Beginning Joint: \"2.5\" is out of range. Enter a whole number from 1 to 11."},
     {Member, "SFrame", "1 4 3 1 30", "", "",
-     "Invalid Entry|Material No.: \"3\" is out of range. Enter a whole number from 1 to 2."},
+     "Material No.: \"3\" is out of range. Enter a whole number from 1 to 2."},
     {Member, "SFrame", "1 4 2 2 30", "", "",
-     "Invalid Entry|Cross-Section No.: \"2\" is out of range. Enter a whole number from 1 to 1."},
+     "Cross-Section No.: \"2\" is out of range. Enter a whole number from 1 to 1."},
     {Loads, "SFrame", "12 10 '' '' '' '' -5", "", "",
-     "Invalid Entry|Joint No.: \"12\" is out of range. Enter a whole number from 1 to 11."},
+     "Joint No.: \"12\" is out of range. Enter a whole number from 1 to 11."},
     {Temp, "SFrame", "-1 25", "", "",
-     "Invalid Entry|Member No.: \"-1\" is out of range. Enter a whole number from 1 to 10."},
+     "Member No.: \"-1\" is out of range. Enter a whole number from 1 to 10."},
     {MLoad, "SFrame", "11 -12.5", "", "",
-     "Invalid Entry|Member No.: \"11\" is out of range. Enter a whole number from 1 to 10."},
+     "Member No.: \"11\" is out of range. Enter a whole number from 1 to 10."},
     {Member, "SFrame", "1 4.0 2 1 30", "*", "1 4 2 1 30.000000", ""},
     {Mat, "SFrame", "0 1.2e-5 8e7", "", "",
-     "Invalid Entry|Modulus of Elasticity - E: \"0\" must be greater than 0."},
+     "Modulus of Elasticity - E: \"0\" must be greater than 0."},
     {Mat, "SFrame", "2e8 1.2e-5 -8e7", "", "",
-     "Invalid Entry|Shear Modulus  - G: \"-8e7\" must be greater than 0."},
-    {Cross, "SFrame", "0.0 2e-4 1e-4 3e-4", "", "",
-     "Invalid Entry|Area -  (A): \"0.0\" must be greater than 0."},
+     "Shear Modulus  - G: \"-8e7\" must be greater than 0."},
+    {Cross, "SFrame", "0.0 2e-4 1e-4 3e-4", "", "", "Area -  (A): \"0.0\" must be greater than 0."},
     {Cross, "SFrame", "0.01 2e-4 1e-4 -0", "", "",
-     "Invalid Entry|Torsion Constant - (J): \"-0\" must be greater than 0."},
+     "Torsion Constant - (J): \"-0\" must be greater than 0."},
     {Mat, "SFrame", "2e8 0 8e7", "*", "2e+08 8e+07 0", ""},
     {Temp, "SFrame", "3 -40", "*", "3 -40", ""},
     {Mat, "SFrame", "'' 1.2e-5 8e7", "", "",
-     "Invalid Entry|Modulus of Elasticity - E: this field may not be left empty. Please enter a "
+     "Modulus of Elasticity - E: this field may not be left empty. Please enter a "
      "value."},
     {Mat, "SFrame", "2e8 1.2e-5 __", "", "",
-     "Invalid Entry|Shear Modulus  - G: this field may not be left empty. Please enter a value."},
-    {Member, "SFrame", "1 '' 2 1 30", "", "",
-     "Invalid Entry|End Joint: this field may not be left empty. Please enter a value."},
+     "Shear Modulus  - G: this field may not be left empty."},
+    {Member, "SFrame", "1 '' 2 1 30", "", "", "End Joint: this field may not be left empty."},
     {Loads, "SFrame", "'' 10 '' '' '' '' -5", "", "",
-     "Invalid Entry|Joint No.: this field may not be left empty. Please enter a value."},
+     "Joint No.: this field may not be left empty."},
     {Temp, "SFrame", "3 ''", "", "",
-     "Invalid Entry|Temperature Change : ( Tu ): this field may not be left empty. Please enter a "
+     "Temperature Change : ( Tu ): this field may not be left empty. Please enter a "
      "value."},
-    {MLoad, "SFrame", "1 _", "", "",
-     "Invalid Entry|Load Intensity - w: this field may not be left empty. Please enter a value."},
+    {MLoad, "SFrame", "1 _", "", "", "Load Intensity - w: this field may not be left empty."},
     {Mat, "SFrame", "2e8 '' 8e7", "*", "2e+08 8e+07 0", ""},
     {Member, "SFrame", "1 4 2 1 ''", "*", "1 4 2 1 0.000000", ""},
     {Loads, "SFrame", "2 '' '' '' '' '' -5", "*", "2 0 0 0 0 0 -5", ""},
@@ -305,9 +298,9 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
     } else {
       ASSERT_FALSE(e.messages.Log().empty());
       const auto& shown = e.messages.Log()[0];
-      EXPECT_EQ(shown.Title, refusal.substr(0, refusal.find('|')));
-      EXPECT_NE(shown.Text.find(refusal.substr(refusal.find('|') + 1)), std::string::npos)
-          << shown.Text;
+      const std::size_t bar = refusal.find('|');
+      EXPECT_EQ(shown.Title, bar == std::string::npos ? kFieldErrorTitle : refusal.substr(0, bar));
+      EXPECT_NE(shown.Text.find(refusal.substr(bar + 1)), std::string::npos) << shown.Text;
       EXPECT_EQ(shown.Style, kStyleCritical);
     }
     Texts listed;

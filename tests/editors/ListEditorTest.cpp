@@ -87,6 +87,9 @@ ModelStore Filled() {
 TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
   const std::string mats = "\n\nNote: The following Materials will be renumbered.";
   const std::string secs = "\n\nNote: The following cross-sections will be renumbered.";
+  const std::string ins =
+      "Insert new materials after material 2 ?\n\nNote: The following materials "
+      "will be renumbered.";
   const struct {
     FormId form;
     bool insert, yes;
@@ -97,14 +100,10 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     const char* keys;  // column 0 after the command, then column 1
     const char* values;
   } cases[] = {
-      {FormId::MatA, true, true, 2, 2, "7 / 8", "Insert Materials",
-       "Insert new materials after material 2 ?\n\nNote: The following materials will be "
-       "renumbered.",
-       "1 2 3 4 5 6 7", "100 200 7 8 300 400 500"},
-      {FormId::MatA, true, false, 2, 2, "", "Insert Materials",
-       "Insert new materials after material 2 ?\n\nNote: The following materials will be "
-       "renumbered.",
-       "1 2 3 4 5", "100 200 300 400 500"},
+      {FormId::MatA, true, true, 2, 2, "7 / 8", "Insert Materials", ins, "1 2 3 4 5 6 7",
+       "100 200 7 8 300 400 500"},
+      {FormId::MatA, true, false, 2, 2, "", "Insert Materials", ins, "1 2 3 4 5",
+       "100 200 300 400 500"},
       {FormId::MatA, false, true, 2, 4, "", "Delete Materials",
        "Delete Materials 2 thru 4 ?" + mats, "1 2", "100 500"},
       {FormId::MatA, false, true, 4, 2, "", "Delete Materials",
