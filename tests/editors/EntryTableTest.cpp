@@ -252,6 +252,7 @@ const Entry kEntries[] = {
      "value."},
     {Mat, "SFrame", "2e8 1.2e-5 __", "", "",
      "Shear Modulus  - G: this field may not be left empty."},
+    {Joint, "SFrame", "0 '' -2", "", "", "Y-Coordinate: this field may not be left empty."},
     {Member, "SFrame", "1 '' 2 1 30", "", "", "End Joint: this field may not be left empty."},
     {Loads, "SFrame", "'' 10 '' '' '' '' -5", "", "",
      "Joint No.: this field may not be left empty."},
