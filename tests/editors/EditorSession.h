@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,28 @@ inline ModelStore Structure(const std::string& type, int joints, int materials =
   model.Materials.Redim(materials, model.MaterialColumns());
   for (int m = 1; m <= materials; ++m) model.Materials(m, 1) = static_cast<float>(100 * m);
   return model;
+}
+
+// Structure(type, 11, 2) with one cross-section, joint 1 fixed and joint 3 restrained in its second
+// coordinate only.
+inline ModelStore Base(const std::string& type) {
+  ModelStore model = Structure(type, 11, 2);
+  model.SectionCount = 1;
+  model.Sections.Redim(1, model.SectionColumns);
+  model.SupportCount = 2;
+  model.Supports.Redim(2, model.CoordsPerJoint + 1);
+  model.Supports(1, 1) = 1;
+  model.Supports(2, 1) = 3;
+  model.Supports(2, 3) = 1;
+  for (int k = 2; k <= model.CoordsPerJoint + 1; ++k) model.Supports(1, k) = 1;
+  return model;
+}
+
+template <typename T>
+inline std::string Join(const T& table, int row) {
+  std::ostringstream text;
+  for (int col = 1; col <= table.Cols(); ++col) text << (col > 1 ? " " : "") << table(row, col);
+  return text.str();
 }
 
 }  // namespace stavelorn::testing
