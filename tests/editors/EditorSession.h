@@ -79,6 +79,10 @@ inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
     const bool expect = t.rfind("=", 0) == 0;
     if (expect) t.erase(0, 1);
     if (t == "''") t.clear();
+    if (t == "!cancel" || t == "!close") {
+      t == "!cancel" ? ed.CancelEntry() : ed.DialogClosed();
+      return;
+    }
     const bool off = t.rfind("-#", 0) == 0;
     if (off || t.rfind("#", 0) == 0) {
       const int box = std::stoi(t.substr(off ? 2 : 1));
@@ -111,28 +115,16 @@ inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
   }
 }
 
-// A whole dialog: items separated by " / " with Next between them, then OK, or Cancel when the
-// script ends in " !cancel" and the window's close button when it ends in " !close".
+// A whole dialog: items separated by " / " with Next between them, then OK unless an item ended
+// the dialog with "!cancel" (its Cancel) or "!close" (the window's close button).
 inline ScriptedEditorWindows::Hand Script(const std::string& script) {
   return [script](ListEditor& ed) {
-    std::string items = script, last;
-    const std::size_t end = items.rfind('!');
-    if (end != std::string::npos && (end == 0 || items[end - 1] == ' ')) {
-      last = items.substr(end + 1);
-      items.erase(end == 0 ? 0 : end - 1);
-    }
-    const Texts each = Split(items, " / ");
-    for (std::size_t i = 0; i < each.size(); ++i) {
+    const Texts items = Split(script, " / ");
+    for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) ed.Next();
-      Play(ed, each[i]);
+      Play(ed, items[i]);
     }
-    if (last == "cancel") {
-      ed.CancelEntry();
-    } else if (last == "close") {
-      ed.DialogClosed();
-    } else {
-      ed.Ok();
-    }
+    if (ed.Dialog().Open) ed.Ok();
   };
 }
 
@@ -141,13 +133,6 @@ inline Texts Row(const GridModel& grid, int row) {
   Texts texts;
   for (int col = 0; col < grid.Cols(); ++col) texts.push_back(grid.Text(row, col));
   return texts;
-}
-
-// Column 0 of every item row, top to bottom.
-inline Texts Keys(const ListEditor& editor) {
-  Texts keys;
-  for (int row = 1; row <= editor.ItemCount(); ++row) keys.push_back(editor.Grid().Text(row, 0));
-  return keys;
 }
 
 inline ModelStore Blank(const std::string& type) {

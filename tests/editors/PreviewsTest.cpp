@@ -78,8 +78,9 @@ TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
     const auto wheels = Drawn(canvas, kLightRed, Stroke::Kind::Circle);
     EXPECT_EQ(Drawn(canvas, kLightRed).empty(), c.want == None);
     EXPECT_EQ(!wheels.empty(), c.want == WheelBeside || c.want == WheelUnder);
-    if (wheels.empty()) continue;
-    // The second joint's marker (a box, or a cyan circle for a truss) tells where it is drawn.
+    // Each joint is numbered and marked: a box, or a cyan circle for a plane truss. The second
+    // joint's marker tells where it is drawn.
+    EXPECT_EQ(Labels(canvas, kLightCyan), (Texts{" 1", " 2", " 3"}));
     const Stroke* marker = nullptr;
     int markers = 0;
     for (const Stroke& s : canvas.Strokes())
@@ -87,8 +88,11 @@ TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
            (s.Shape == Stroke::Kind::Circle && s.Colour == kLightCyan)) &&
           ++markers == 2)
         marker = &s;
+    EXPECT_EQ(markers, 3);
     ASSERT_NE(marker, nullptr);
     const bool box = marker->Shape == Stroke::Kind::Box;
+    EXPECT_EQ(box, std::string(c.type) != "PTruss");
+    if (wheels.empty()) continue;
     // A wheel beside the joint is level with it; one under it is right below it.
     const bool beside = c.want == WheelBeside;
     const double at = beside ? (box ? (marker->Y1 + marker->Y2) / 2 : marker->Y1)
@@ -153,37 +157,25 @@ TEST(Previews, JointLoadsAreDrawnAsTypedAndRowsNamingNothingAreSkipped) {
   }
 }
 
+// Every member load of the list is drawn in green with its signed value. A whole-span uniform
+// load is the line the arrows hang from and a shaft and two head strokes at each of eleven
+// points; a point force is a shaft and a two-stroke head.
 TEST(Previews, EveryMemberLoadOfTheListIsDrawnInGreenWithItsSignedValue) {
-  const struct {
-    const char* type;
-    std::vector<std::pair<std::array<int, 2>, LoadValues>> loads;
-    std::size_t strokes;
-    Texts labels;
-  } cases[] = {
-      // A whole-span uniform load is the line the arrows hang from and a shaft and two head
-      // strokes at each of eleven points; a point force is a shaft and a two-stroke head.
-      {"Beam", {{{1, 3}, {-2.5f, 0, 0, 0}}}, 34, {"-2.5"}},
-      {"Beam", {{{2, 3}, {4, 0, 0, 0}}, {{1, 1}, {40, 0, 2, 0}}}, 37, {" 4", " 40"}},
-      {"SFrame", {{{1, 8}, {5, 0, 3, 0}}}, 3, {" 5"}},
-  };
-  for (const auto& c : cases) {
-    ModelStore model = Structure(c.type, 3);
-    model.MemberLoadCount = static_cast<std::int16_t>(c.loads.size());
-    model.MemberLoadInfo.Redim(model.MemberLoadCount, 2);
-    model.MemberLoadValues.Redim(model.MemberLoadCount, 4);
-    for (int r = 1; r <= model.MemberLoadCount; ++r) {
-      const auto& [info, values] = c.loads[static_cast<std::size_t>(r - 1)];
-      model.MemberLoadInfo(r, 1) = static_cast<std::int16_t>(info[0]);
-      model.MemberLoadInfo(r, 2) = static_cast<std::int16_t>(info[1]);
-      for (int k = 1; k <= 4; ++k)
-        model.MemberLoadValues(r, k) = values[static_cast<std::size_t>(k - 1)];
-    }
-    Session e(FormId::MemLoadA, model);
-    RecordingCanvas canvas;
-    e.window.DrawPreview(canvas);
-    EXPECT_EQ(Drawn(canvas, kLightGreen).size(), c.strokes) << c.type;
-    EXPECT_EQ(Labels(canvas, kLightGreen), c.labels) << c.type;
-  }
+  ModelStore model = Structure("Beam", 3);
+  model.MemberLoadCount = 2;
+  model.MemberLoadInfo.Redim(2, 2);
+  model.MemberLoadValues.Redim(2, 4);
+  model.MemberLoadInfo(1, 1) = 2;
+  model.MemberLoadInfo(1, 2) = 3;
+  model.MemberLoadValues(1, 1) = -4;
+  model.MemberLoadInfo(2, 1) = model.MemberLoadInfo(2, 2) = 1;
+  model.MemberLoadValues(2, 1) = 40;
+  model.MemberLoadValues(2, 3) = 2;
+  Session e(FormId::MemLoadA, model);
+  RecordingCanvas canvas;
+  e.window.DrawPreview(canvas);
+  EXPECT_EQ(Drawn(canvas, kLightGreen).size(), 37u);
+  EXPECT_EQ(Labels(canvas, kLightGreen), (Texts{"-4", " 40"}));
 }
 
 }  // namespace
