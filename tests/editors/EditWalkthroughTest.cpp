@@ -59,12 +59,7 @@ TEST(EditWalkthrough, HingeBoxesComeFromTheTextAndClearingThemRemovesTheRelease)
 
 TEST(EditWalkthrough, AnEditChangesAMembersValueButNotTheMember) {
   ModelStore model = Structure("PTruss", 11);
-  model.TempChangeCount = 2;
-  model.TempChangeMembers.Redim(2);
-  model.TempChangeValues.Redim(2);
-  model.TempChangeMembers(1) = 3;
-  model.TempChangeMembers(2) = 8;
-  model.TempChangeValues(2) = -12.5f;
+  Enter(model, FormId::MemTempA, "3 0 / 8 -12.5");
   Session e(FormId::MemTempA, model);
   e.messages.Answer(kAnswerOk);
   e.editor.Grid().Select(1, 1, 2, 1);  // only the anchor row counts
@@ -88,14 +83,9 @@ TEST(EditWalkthrough, AnEditChangesAMembersValueButNotTheMember) {
 // takes only its own load.
 TEST(EditWalkthrough, AMemberLoadIsEditedIntoAnotherKindOrDeleted) {
   ModelStore model = Structure("Beam", 4);
-  model.MemberLoadCount = 3;
-  model.MemberLoadInfo.Redim(3, 2);
-  model.MemberLoadValues.Redim(3, 4);
-  const float values[3][4] = {{40, 0, 2, 0}, {10, 0, 5, 0}, {2, 0, 1, 3}};
-  for (int i = 1; i <= 3; ++i) {
-    model.MemberLoadInfo(i, 1) = model.MemberLoadInfo(i, 2) = static_cast<std::int16_t>(i);
-    for (int k = 1; k <= 4; ++k) model.MemberLoadValues(i, k) = values[i - 1][k - 1];
-  }
+  Enter(
+      model, FormId::MemLoadA,
+      "1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 @Uniform_load 2 ~ 1 3");
   Session e(FormId::MemLoadA, model);
   e.messages.Answer(kAnswerOk);
   e.editor.Grid().Select(1, 1, 1, 1);

@@ -128,6 +128,14 @@ inline ScriptedEditorWindows::Hand Script(const std::string& script) {
   };
 }
 
+// Adds the items of `script` to the form's list and closes it, as a user builds up a model.
+inline void Enter(ModelStore& model, FormId form, const std::string& script) {
+  Session e(form, model);
+  e.windows.Then(Script(script));
+  e.editor.Add();
+  e.editor.Close();
+}
+
 // The texts of one grid row, column 0 included.
 inline Texts Row(const GridModel& grid, int row) {
   Texts texts;
@@ -135,18 +143,13 @@ inline Texts Row(const GridModel& grid, int row) {
   return texts;
 }
 
-inline ModelStore Blank(const std::string& type) {
+// A project of `type` with `joints` joints 10 apart on the X axis, each next pair joined by a
+// member of material 1 and section 1, and `materials` materials numbered E = 100, 200, ...
+inline ModelStore Structure(const std::string& type, int joints, int materials = 0) {
   ModelStore model;
   model.Reset();
   model.SetStructType(type);
   model.ProjectTitle = "Bay";
-  return model;
-}
-
-// A project of `type` with `joints` joints 10 apart on the X axis, each next pair joined by a
-// member of material 1 and section 1, and `materials` materials numbered E = 100, 200, ...
-inline ModelStore Structure(const std::string& type, int joints, int materials = 0) {
-  ModelStore model = Blank(type);
   model.JointCount = static_cast<std::int16_t>(joints);
   model.JointCoords.Redim(joints, model.CoordColumns);
   for (int j = 1; j <= joints; ++j) model.JointCoords(j, 1) = static_cast<float>(10 * (j - 1));

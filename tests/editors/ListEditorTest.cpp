@@ -11,7 +11,7 @@ using namespace stavelorn::testing;
 namespace {
 
 TEST(ListEditor, NewProjectOpensStraightIntoTheDialogAndStoresWhatWasTyped) {
-  ModelStore model = Blank("PFrame");
+  ModelStore model = Structure("PFrame", 0);
   Session e(FormId::MatA, model);
   EXPECT_FALSE(e.editor.Window().EditVisible || e.editor.Window().InsertVisible);
   e.windows.Then([](ListEditor& ed) {
@@ -48,30 +48,15 @@ TEST(ListEditor, CancellingWhileAddingDropsTheItemBeingTyped) {
   }
 }
 
-// Five materials E = 100..500, four sections A = 10..40, and joint loads, settlements,
-// temperature changes and fabrication errors on joints or members 2, 5 and 9.
+// Five materials E = 100..500, four sections A = 0, 20, 30, 40, joint loads, temperature
+// changes and fabrication errors on joints or members 2, 5 and 9, settlements of supports 1 and 3.
 ModelStore Filled() {
-  ModelStore model = Structure("PTruss", 11, 5);
-  model.SectionCount = 4;
-  model.Sections.Redim(4, model.SectionColumns);
-  for (int s = 1; s <= 4; ++s) model.Sections(s, 1) = static_cast<float>(10 * s);
-  const int keys[] = {2, 5, 9};
-  model.JointLoadCount = model.SettlementCount = model.TempChangeCount = model.FabErrorCount = 3;
-  model.JointLoadJoints.Redim(3);
-  model.JointLoadValues.Redim(3, model.CoordsPerJoint);
-  model.SettlementJoints.Redim(3);
-  model.SettlementValues.Redim(3, model.CoordsPerJoint);
-  model.TempChangeMembers.Redim(3);
-  model.TempChangeValues.Redim(3);
-  model.FabErrorMembers.Redim(3);
-  model.FabErrorValues.Redim(3);
-  for (int i = 1; i <= 3; ++i) {
-    const auto key = static_cast<std::int16_t>(keys[i - 1]);
-    model.JointLoadJoints(i) = model.SettlementJoints(i) = key;
-    model.TempChangeMembers(i) = model.FabErrorMembers(i) = key;
-    model.JointLoadValues(i, 1) = model.SettlementValues(i, 1) = static_cast<float>(i);
-    model.TempChangeValues(i) = model.FabErrorValues(i) = static_cast<float>(i);
-  }
+  ModelStore model = Base("PTruss");
+  Enter(model, FormId::MatA, "300 / 400 / 500");
+  Enter(model, FormId::CrossA, "20 / 30 / 40");
+  for (FormId form : {FormId::JLoadA, FormId::MemTempA, FormId::MemErrA})
+    Enter(model, form, "2 1 / 5 2 / 9 3");
+  Enter(model, FormId::JSettleA, "1 1 / 3 '' 2");
   return model;
 }
 
@@ -104,15 +89,15 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
       {FormId::MatA, false, true, 1, 5, "", "Delete Materials",
        "Delete Materials 1 thru 5 ?" + mats, "", ""},
       {FormId::CrossA, true, true, 2, 3, "!cancel", "",
-       "Insert new cross-sections\nafter Cross-Section 2 ?" + secs, "1 2 3 4", "10 20 30 40"},
+       "Insert new cross-sections\nafter Cross-Section 2 ?" + secs, "1 2 3 4", "0 20 30 40"},
       {FormId::CrossA, false, true, 2, 3, "", "", "Delete Cross-Sections 2 thru 3?" + secs, "1 2",
-       "10 40"},
+       "0 40"},
       {FormId::JLoadA, false, true, 2, 2, "", "Delete Loads", "Delete loads on Joint 5 ?", "2 9",
        "1 3"},
       {FormId::JLoadA, false, true, 3, 2, "", "Delete Loads", "Delete loads on Joints 9 thru 5 ?",
        "2", "1"},
       {FormId::JSettleA, false, true, 1, 2, "", "Delete Settlements",
-       "Delete settlements for Supports 2 thru 5 ?", "9", "3"},
+       "Delete settlements for Supports 1 thru 3 ?", "", ""},
       {FormId::MemTempA, false, true, 3, 1, "", "Delete Temperatures",
        "Delete temperatures for Members 9 thru 2 ?", "", ""},
       {FormId::MemErrA, false, true, 1, 3, "", "Delete Fab.Errors",
@@ -147,9 +132,10 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     e.editor.Delete();
     EXPECT_EQ(e.editor.ItemCount(), 0);
     e.editor.Close();
-    EXPECT_EQ(c.form == FormId::MatA      ? model.MaterialCount
-              : c.form == FormId::MemErrA ? model.FabErrorCount
-                                          : model.TempChangeCount,
+    EXPECT_EQ(c.form == FormId::MatA       ? model.MaterialCount
+              : c.form == FormId::MemErrA  ? model.FabErrorCount
+              : c.form == FormId::JSettleA ? model.SettlementCount
+                                           : model.TempChangeCount,
               0);
   }
 }

@@ -21,7 +21,7 @@ struct Joint {
 
 // The joints typed into a new project's joints list, drawn as its preview.
 RecordingCanvas JointsPreview(const std::string& type, const std::vector<Joint>& joints) {
-  ModelStore model = Blank(type);
+  ModelStore model = Structure(type, 0);
   Session e(FormId::JointA, model);
   e.windows.Then([&joints](ListEditor& ed) {
     for (std::size_t j = 0; j < joints.size(); ++j) {
