@@ -107,15 +107,13 @@ TEST(EditWalkthrough, AMemberLoadIsEditedIntoAnotherKindOrDeleted) {
 // Delete, before or after an Add. Next repaints the preview.
 TEST(EditWalkthrough, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
   using Count = std::int16_t ModelStore::*;
-  const std::pair<FormId, Count> cases[] = {
-      {FormId::JointA, &ModelStore::MemberCount},
-      {FormId::JointA, &ModelStore::JointLoadCount},
-      {FormId::JointA, &ModelStore::SettlementCount},
-      {FormId::MemberA, &ModelStore::MemberLoadCount},
-      {FormId::MemberA, &ModelStore::TempChangeCount},
-      {FormId::MemberA, &ModelStore::FabErrorCount},
-      {FormId::MatA, &ModelStore::MemberCount},
-  };
+  const std::pair<FormId, Count> cases[] = {{FormId::JointA, &ModelStore::MemberCount},
+                                            {FormId::JointA, &ModelStore::JointLoadCount},
+                                            {FormId::JointA, &ModelStore::SettlementCount},
+                                            {FormId::MemberA, &ModelStore::MemberLoadCount},
+                                            {FormId::MemberA, &ModelStore::TempChangeCount},
+                                            {FormId::MemberA, &ModelStore::FabErrorCount},
+                                            {FormId::MatA, &ModelStore::MemberCount}};
   for (const auto& [form, refer] : cases) {
     ModelStore model = Structure("PTruss", 5, 1);
     model.MemberCount = static_cast<std::int16_t>(form == FormId::MemberA ? 1 : 0);

@@ -144,8 +144,6 @@ const Entry kEntries[] = {
     {MLoad, "Beam", "4 1 / 1 2 / 4 3", "1|2; 4|3; 4|1", "1 3 2 0 0 0; 4 3 3 0 0 0; 4 3 1 0 0 0",
      ""},
     {MLoad, "Beam", "3 1 / 3 2", "3|2; 3|1", "3 3 2 0 0 0; 3 3 1 0 0 0", ""},
-    {MLoad, "Beam", "5 1 / 2 2 / 5 3", "2|2; 5|3; 5|1", "2 3 2 0 0 0; 5 3 3 0 0 0; 5 3 1 0 0 0",
-     ""},
     // Member-load values are checked per kind as the analysis checks them.
     {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10 ~", "*", "1 1 40 0 10 0", ""},
     {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10.5 ~", "", "",
@@ -171,14 +169,12 @@ const Entry kEntries[] = {
     // needs. Blank means 0 for a thermal coefficient and a roll angle and no load component.
     {Mat, "SFrame", "2OOe6 1.2e-5 8e7", "", "",
      "Modulus of Elasticity - E: \"2OOe6\" is not a number."},
-    {Cross, "SFrame", "0,01 2e-4 1e-4 3e-4", "", "", "Area -  (A): \"0,01\" is not a number."},
     {Cross, "SFrame", "0.01 2e-4 1e39 3e-4", "", "",
      "Moment of Inertia - (IY): \"1e39\" is too large."},
     {Joint, "SFrame", "0 3.5m -2", "", "", "Y-Coordinate: \"3.5m\" is not a number."},
     {Member, "SFrame", "1 4 2 1 thirty", "", "",
      "Angle of Roll (Deg.): \"thirty\" is not a number."},
     {Loads, "SFrame", "2 10 '' '' '' '' -5_kNm", "", "", "Z-Moment: \"-5 kNm\" is not a number."},
-    {Temp, "SFrame", "3 25deg", "", "", "Temperature Change : ( Tu ): \"25deg\" is not a number."},
     {MLoad, "SFrame", "1 12kN", "", "", "Load Intensity - w: \"12kN\" is not a number."},
     {Mat, "SFrame", "_2.9e4_ 1.2e-5 8e7", "*", "29000 8e+07 1.2e-05", ""},
     {Joint, "SFrame", "-1.5D2 3.5 -2", "*", "-150 3.5 -2", ""},
@@ -207,8 +203,7 @@ const Entry kEntries[] = {
     {Mat, "SFrame", "2e8 0 8e7", "*", "2e+08 8e+07 0", ""},
     {Temp, "SFrame", "3 -40", "*", "3 -40", ""},
     {Mat, "SFrame", "'' 1.2e-5 8e7", "", "",
-     "Modulus of Elasticity - E: this field may not be left empty. Please enter a "
-     "value."},
+     "Modulus of Elasticity - E: this field may not be left empty. Please enter a value."},
     {Mat, "SFrame", "2e8 1.2e-5 __", "", "",
      "Shear Modulus  - G: this field may not be left empty."},
     {Joint, "SFrame", "0 '' -2", "", "", "Y-Coordinate: this field may not be left empty."},
@@ -216,8 +211,7 @@ const Entry kEntries[] = {
     {Loads, "SFrame", "'' 10 '' '' '' '' -5", "", "",
      "Joint No.: this field may not be left empty."},
     {Temp, "SFrame", "3 ''", "", "",
-     "Temperature Change : ( Tu ): this field may not be left empty. Please enter a "
-     "value."},
+     "Temperature Change : ( Tu ): this field may not be left empty."},
     {MLoad, "SFrame", "1 _", "", "", "Load Intensity - w: this field may not be left empty."},
     {Mat, "SFrame", "2e8 '' 8e7", "*", "2e+08 8e+07 0", ""},
     {Member, "SFrame", "1 4 2 1 ''", "*", "1 4 2 1 0.000000", ""},

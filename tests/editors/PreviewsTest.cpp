@@ -14,24 +14,15 @@ using namespace stavelorn::testing;
 
 namespace {
 
-struct Joint {
-  Texts coords;
-  std::vector<int> checks;
-};
-
-// The joints typed into a new project's joints list, drawn as its preview.
-RecordingCanvas JointsPreview(const std::string& type, const std::vector<Joint>& joints) {
+// Three joints typed into a new project's joints list, the second with the restraint boxes
+// `checks` (" #1 #2"), drawn as its preview.
+RecordingCanvas JointsPreview(const std::string& type, const std::string& checks) {
   ModelStore model = Structure(type, 0);
   Session e(FormId::JointA, model);
-  e.windows.Then([&joints](ListEditor& ed) {
-    for (std::size_t j = 0; j < joints.size(); ++j) {
-      if (j) ed.Next();
-      for (std::size_t c = 0; c < joints[j].coords.size(); ++c)
-        ed.TypeField(static_cast<int>(c) + 2, joints[j].coords[c]);
-      for (int check : joints[j].checks) ed.ClickCheck(check, true);
-    }
-    ed.Ok();
-  });
+  const auto joint = [&model](const std::string& xyz) {
+    return xyz.substr(0, 2 * static_cast<std::size_t>(model.CoordColumns) - 1);
+  };
+  e.windows.Then(Script(joint("0 0 0") + " / " + joint("5 2 1") + checks + " / " + joint("9 4 2")));
   e.editor.Shown();
   EXPECT_EQ(model.JointCount, 0);  // drawn from the grid alone
   RecordingCanvas canvas;
@@ -61,20 +52,19 @@ TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
   enum Want { None, WheelBeside, WheelUnder, LinesOnly };
   const struct {
     const char* type;
-    std::vector<int> checks;
+    const char* checks;
     Want want;
   } cases[] = {
-      {"PTruss", {1}, WheelBeside},     {"PTruss", {2}, WheelUnder},
-      {"PTruss", {1, 2}, LinesOnly},    {"PTruss", {}, None},
-      {"Beam", {1}, WheelUnder},        {"Beam", {4}, None},
-      {"PFrame", {1, 2, 4}, LinesOnly}, {"PFrame", {2, 4}, None},
-      {"STruss", {1, 3}, LinesOnly},    {"Grid", {1}, WheelUnder},
-      {"Grid", {4}, LinesOnly},         {"SFrame", {2}, WheelUnder},
+      {"PTruss", " #1", WheelBeside},     {"PTruss", " #2", WheelUnder},
+      {"PTruss", " #1 #2", LinesOnly},    {"PTruss", "", None},
+      {"Beam", " #1", WheelUnder},        {"Beam", " #4", None},
+      {"PFrame", " #1 #2 #4", LinesOnly}, {"PFrame", " #2 #4", None},
+      {"STruss", " #1 #3", LinesOnly},    {"Grid", " #1", WheelUnder},
+      {"Grid", " #4", LinesOnly},         {"SFrame", " #2", WheelUnder},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.type) + " case " + std::to_string(&c - cases));
-    RecordingCanvas canvas = JointsPreview(
-        c.type, {{{"0", "0", "0"}, {}}, {{"5", "2", "1"}, c.checks}, {{"10", "4", "2"}, {}}});
+    RecordingCanvas canvas = JointsPreview(c.type, c.checks);
     const auto wheels = Drawn(canvas, kLightRed, Stroke::Kind::Circle);
     EXPECT_EQ(Drawn(canvas, kLightRed).empty(), c.want == None);
     EXPECT_EQ(!wheels.empty(), c.want == WheelBeside || c.want == WheelUnder);
