@@ -12,12 +12,8 @@ using namespace stavelorn::testing;
 namespace {
 
 TEST(EditWalkthrough, RestraintBoxesComeFromTheTextAndClearingThemFreesTheJoint) {
-  ModelStore model = Structure("SFrame", 3);
-  model.SupportCount = 2;
-  model.Supports.Redim(2, 7);
-  const std::int16_t supports[2][7] = {{3, 1, 1, 1, 0, 0, 0}, {1, 0, 0, 0, 1, 0, 1}};
-  for (int s = 0; s < 2; ++s)
-    for (int k = 0; k < 7; ++k) model.Supports(s + 1, k + 1) = supports[s][k];
+  ModelStore model = Structure("SFrame", 0);
+  Enter(model, FormId::JointA, "0 0 0 #4 #6 / 10 0 0 / 20 0 0 #1 #2 #3");
   Session e(FormId::JointA, model);
   EXPECT_EQ(Row(e.editor.Grid(), 1), (Texts{"1", "0", "0", "0", "XR,ZR"}));
   EXPECT_EQ(Row(e.editor.Grid(), 2), (Texts{"2", "10", "0", "0", ""}));
@@ -39,14 +35,11 @@ TEST(EditWalkthrough, RestraintBoxesComeFromTheTextAndClearingThemFreesTheJoint)
 
 TEST(EditWalkthrough, HingeBoxesComeFromTheTextAndClearingThemRemovesTheRelease) {
   ModelStore model = Base("PFrame");
-  model.ReleaseCount = 2;
-  model.Releases.Redim(2, 2);
-  model.Releases(1, 1) = 1;  // both ends of member 1, the end of member 3
-  model.Releases(1, 2) = model.Releases(2, 1) = 3;
-  model.Releases(2, 2) = 2;
+  Enter(model, FormId::MemberA, "1 2 1 1 #1 #2 / 2 3 1 1 / 3 4 1 1 #2");  // members 11 to 13
   Session e(FormId::MemberA, model);
-  EXPECT_EQ(e.editor.Grid().Text(3, MemberEditor::kHingeColumn), "End");
+  EXPECT_EQ(e.editor.Grid().Text(13, MemberEditor::kHingeColumn), "End");
   e.messages.Answer(kAnswerOk);
+  e.editor.Grid().Select(11, 1, 11, 1);
   e.windows.Then([](ListEditor& ed) {
     Play(ed, "#1 #2", true);
     Script("-#1 -#2")(ed);
@@ -54,7 +47,7 @@ TEST(EditWalkthrough, HingeBoxesComeFromTheTextAndClearingThemRemovesTheRelease)
   e.editor.Edit();
   e.editor.Close();
   ASSERT_EQ(model.ReleaseCount, 1);
-  EXPECT_EQ(model.Releases(1, 1), 3);
+  EXPECT_EQ(model.Releases(1, 1), 13);
 }
 
 TEST(EditWalkthrough, AnEditChangesAMembersValueButNotTheMember) {
