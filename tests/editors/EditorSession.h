@@ -189,4 +189,12 @@ inline std::string Join(const T& table, int row) {
   return text.str();
 }
 
+// A value of a list, as Join writes a record of a table.
+template <typename T>
+inline std::string Join(const Array<T>& list, int i) {
+  std::ostringstream text;
+  text << list(i);
+  return text.str();
+}
+
 }  // namespace stavelorn::testing

@@ -15,19 +15,12 @@ using namespace stavelorn::testing;
 
 namespace {
 
-std::string Num(float value) {
-  std::ostringstream text;
-  text << value;
-  return text.str();
-}
-
-std::string Key(int key) {
-  return std::to_string(key) + " ";
-}
-
 // The records of the form's data, beyond those of the base model, one text a record.
 Texts Records(FormId form, const ModelStore& m) {
   Texts out;
+  const auto keyed = [&out](int count, const auto& keys, const auto& values) {
+    for (int i = 1; i <= count; ++i) out.push_back(Join(keys, i) + " " + Join(values, i));
+  };
   switch (form) {
     case FormId::MatA:
       for (int i = 3; i <= m.MaterialCount; ++i) out.push_back(Join(m.Materials, i));
@@ -46,25 +39,11 @@ Texts Records(FormId form, const ModelStore& m) {
                       (m.RollAngles.Size() >= i ? " " + std::to_string(m.RollAngles(i)) : ""));
       for (int i = 1; i <= m.ReleaseCount; ++i) out.push_back("R " + Join(m.Releases, i));
       break;
-    case FormId::JLoadA:
-      for (int i = 1; i <= m.JointLoadCount; ++i)
-        out.push_back(Key(m.JointLoadJoints(i)) + Join(m.JointLoadValues, i));
-      break;
-    case FormId::JSettleA:
-      for (int i = 1; i <= m.SettlementCount; ++i)
-        out.push_back(Key(m.SettlementJoints(i)) + Join(m.SettlementValues, i));
-      break;
-    case FormId::MemTempA:
-      for (int i = 1; i <= m.TempChangeCount; ++i)
-        out.push_back(Key(m.TempChangeMembers(i)) + Num(m.TempChangeValues(i)));
-      break;
-    case FormId::MemErrA:
-      for (int i = 1; i <= m.FabErrorCount; ++i)
-        out.push_back(Key(m.FabErrorMembers(i)) + Num(m.FabErrorValues(i)));
-      break;
-    default:
-      for (int i = 1; i <= m.MemberLoadCount; ++i)
-        out.push_back(Join(m.MemberLoadInfo, i) + " " + Join(m.MemberLoadValues, i));
+    case FormId::JLoadA: keyed(m.JointLoadCount, m.JointLoadJoints, m.JointLoadValues); break;
+    case FormId::JSettleA: keyed(m.SettlementCount, m.SettlementJoints, m.SettlementValues); break;
+    case FormId::MemTempA: keyed(m.TempChangeCount, m.TempChangeMembers, m.TempChangeValues); break;
+    case FormId::MemErrA: keyed(m.FabErrorCount, m.FabErrorMembers, m.FabErrorValues); break;
+    default: keyed(m.MemberLoadCount, m.MemberLoadInfo, m.MemberLoadValues);
   }
   return out;
 }

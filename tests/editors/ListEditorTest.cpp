@@ -76,8 +76,6 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
        "100 200 300 400 500"},
       {FormId::MatA, false, true, 2, 4, "", "Delete Materials",
        "Delete Materials 2 thru 4 ?" + mats, "1 2", "100 500"},
-      {FormId::MatA, false, true, 3, 3, "", "Delete Materials", "Delete Material 3 ?" + mats,
-       "1 2 3 4", "100 200 400 500"},
       {FormId::MatA, false, true, 1, 5, "", "Delete Materials",
        "Delete Materials 1 thru 5 ?" + mats, "", ""},
       {FormId::CrossA, true, true, 2, 3, "!cancel", "",

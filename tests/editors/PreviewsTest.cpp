@@ -152,20 +152,12 @@ TEST(Previews, JointLoadsAreDrawnAsTypedAndRowsNamingNothingAreSkipped) {
 // points; a point force is a shaft and a two-stroke head.
 TEST(Previews, EveryMemberLoadOfTheListIsDrawnInGreenWithItsSignedValue) {
   ModelStore model = Structure("Beam", 3);
-  model.MemberLoadCount = 2;
-  model.MemberLoadInfo.Redim(2, 2);
-  model.MemberLoadValues.Redim(2, 4);
-  model.MemberLoadInfo(1, 1) = 2;
-  model.MemberLoadInfo(1, 2) = 3;
-  model.MemberLoadValues(1, 1) = -4;
-  model.MemberLoadInfo(2, 1) = model.MemberLoadInfo(2, 2) = 1;
-  model.MemberLoadValues(2, 1) = 40;
-  model.MemberLoadValues(2, 3) = 2;
+  Enter(model, FormId::MemLoadA, "2 @Uniform_load -4 ~ 0 0 / 1 @Concentrated_force 40 ~ 2 ~");
   Session e(FormId::MemLoadA, model);
   RecordingCanvas canvas;
   e.window.DrawPreview(canvas);
   EXPECT_EQ(Drawn(canvas, kLightGreen).size(), 37u);
-  EXPECT_EQ(Labels(canvas, kLightGreen), (Texts{"-4", " 40"}));
+  EXPECT_EQ(Labels(canvas, kLightGreen), (Texts{" 40", "-4"}));
 }
 
 }  // namespace
