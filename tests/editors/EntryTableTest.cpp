@@ -1,0 +1,275 @@
+// Items typed into each list's entry dialog, against what the list shows, what Close stores, what
+// a project file keeps of it, and the message that refuses an item. Every row starts from the
+// same model: 11 joints 10 apart on X, 10 members, 2 materials, 1 cross-section, joint 1 fixed
+// and joint 3 restrained in its second coordinate only.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "analysis/ModelCheck.h"
+#include "editors/EditorSession.h"
+#include "model/ProjectFile.h"
+
+using namespace stavelorn;
+using namespace stavelorn::testing;
+
+namespace {
+
+// The records of the form's data, beyond those of the base model, one text a record.
+Texts Records(FormId form, const ModelStore& m) {
+  Texts out;
+  const auto keyed = [&out](int count, const auto& keys, const auto& values) {
+    for (int i = 1; i <= count; ++i) out.push_back(Join(keys, i) + " " + Join(values, i));
+  };
+  switch (form) {
+    case FormId::MatA:
+      for (int i = 3; i <= m.MaterialCount; ++i) out.push_back(Join(m.Materials, i));
+      break;
+    case FormId::CrossA:
+      for (int i = 2; i <= m.SectionCount; ++i) out.push_back(Join(m.Sections, i));
+      break;
+    case FormId::JointA:
+      for (int i = 12; i <= m.JointCount; ++i) out.push_back(Join(m.JointCoords, i));
+      for (int i = 1; i <= m.SupportCount; ++i)
+        if (m.Supports(i, 1) > 11) out.push_back("S " + Join(m.Supports, i));
+      break;
+    case FormId::MemberA:
+      for (int i = 11; i <= m.MemberCount; ++i)
+        out.push_back(Join(m.MemberProps, i) +
+                      (m.RollAngles.Size() >= i ? " " + std::to_string(m.RollAngles(i)) : ""));
+      for (int i = 1; i <= m.ReleaseCount; ++i) out.push_back("R " + Join(m.Releases, i));
+      break;
+    case FormId::JLoadA: keyed(m.JointLoadCount, m.JointLoadJoints, m.JointLoadValues); break;
+    case FormId::JSettleA: keyed(m.SettlementCount, m.SettlementJoints, m.SettlementValues); break;
+    case FormId::MemTempA: keyed(m.TempChangeCount, m.TempChangeMembers, m.TempChangeValues); break;
+    case FormId::MemErrA: keyed(m.FabErrorCount, m.FabErrorMembers, m.FabErrorValues); break;
+    default: keyed(m.MemberLoadCount, m.MemberLoadInfo, m.MemberLoadValues);
+  }
+  return out;
+}
+
+struct Entry {
+  FormId form;
+  const char* type;
+  const char* items;    // typed in one dialog, Next between the items and OK after the last
+  const char* listed;   // the new grid rows, cells joined by '|' and rows by "; "; "*": unread
+  const char* stored;   // Records() after Close and after a project file's round trip, by "; "
+  const char* refusal;  // "title|words" of the first message ("words" of a field's), "" if none
+};
+
+constexpr FormId Mat = FormId::MatA, Cross = FormId::CrossA, Joint = FormId::JointA,
+                 Member = FormId::MemberA, Loads = FormId::JLoadA, Settle = FormId::JSettleA,
+                 Temp = FormId::MemTempA, Err = FormId::MemErrA, MLoad = FormId::MemLoadA;
+
+const Entry kEntries[] = {
+    {Mat, "PFrame", "2.9e4 / 12 1.2E-05", "3|2.9e4|0; 4|12|1.2E-05", "29000 0; 12 1.2e-05", ""},
+    {Mat, "Grid", "7 0.1 8e7", "3|7|8e7|0.1", "7 8e+07 0.1", ""},
+    {Cross, "PFrame", "0.01 2e-4", "*", "0.01 0.0002", ""},
+    {Cross, "Beam", "3e-4 ~", "*", "0.0003", ""},
+    {Cross, "SFrame", "1 2 3 4", "*", "1 2 3 4", ""},
+    // Check boxes write the restraint text; Close stores the flags.
+    {Joint, "PTruss", "0 0 ~ #1 #2", "12|0|0|X, Y", "0 0; S 12 1 1", ""},
+    {Joint, "Beam", "0 ~ #1 #4", "12|0|Y, Rot.", "0; S 12 1 1", ""},
+    {Joint, "PFrame", "0 0 #1 #2 #4", "12|0|0|X, Y, Rot.", "0 0; S 12 1 1 1", ""},
+    {Joint, "STruss", "0 0 0 #3 #2", "12|0|0|0|Y, Z", "0 0 0; S 12 0 1 1", ""},
+    {Joint, "Grid", "0 0 ~ #1 #4 #5", "12|0|0|Y, XR, ZR", "0 0; S 12 1 1 1", ""},
+    {Joint, "SFrame", "0 0 0 #6 #5 #4 #3 #2 #1", "12|0|0|0|X,Y,Z,XR,YR,ZR",
+     "0 0 0; S 12 1 1 1 1 1 1", ""},
+    {Joint, "SFrame", "1 2 3 #5 / 4 5 6", "12|1|2|3|YR; 13|4|5|6|",
+     "1 2 3; 4 5 6; S 12 0 0 0 0 1 0", ""},
+    // Hinge boxes write the hinge text; Close stores the releases in member order.
+    {Member, "PFrame", "1 2 1 1 #1 #2 / 1 2 2 1 / 1 2 1 1 #2 / 1 2 1 1 #1",
+     "11|1|2|1|1|Both Ends; 12|1|2|2|1|; 13|1|2|1|1|End; 14|1|2|1|1|Beginning",
+     "1 2 1 1; 1 2 2 1; 1 2 1 1; 1 2 1 1; R 11 3; R 13 2; R 14 1", ""},
+    {Member, "STruss", "1 2 1 1 ~", "11|1|2|1|1", "1 2 1 1", ""},
+    {Member, "SFrame", "1 2 1 1 90 / 2 3 1 1 -30.5", "*", "1 2 1 1 90.000000; 2 3 1 1 -30.500000",
+     ""},
+    // The keyed lists keep their rows in number order, whatever the order of entry.
+    {Loads, "PFrame", "9 1 / 2 2 / 10 3 / 5 4", "2|2||; 5|4||; 9|1||; 10|3||",
+     "2 2 0 0; 5 4 0 0; 9 1 0 0; 10 3 0 0", ""},
+    {Settle, "PFrame", "9 1 / 2 2 / 10 3 / 5 4", "2|2||; 5|4||; 9|1||; 10|3||", "", ""},
+    {Temp, "PTruss", "9 1 / 2 2 / 10 3 / 5 4", "2|2; 5|4; 9|1; 10|3", "2 2; 5 4; 9 1; 10 3", ""},
+    {Err, "PTruss", "9 0.5 / 2 0 / 10 -1e-3", "2|0; 9|0.5; 10|-1e-3", "2 0; 9 0.5; 10 -0.001", ""},
+    // A second record for a number is refused.
+    {Loads, "PFrame", "5 30 / 5 40", "5|30||", "5 30 0 0",
+     "Joint Number Error|Loads on Joint 5 are already defined !"},
+    {Settle, "PFrame", "1 30 / 1 40", "1|30||", "1 30 0 0",
+     "Support Number Error|Settlements for Support 1 are already defined !"},
+    {Temp, "PFrame", "5 30 / 5 40", "5|30", "5 30",
+     ">Member Number Error|Temperature change for Member 5 is already defined !"},
+    {Err, "PFrame", "5 30 / 5 40", "5|30", "5 30",
+     ">Member Number Error|Error for Member 5 is already defined !"},
+    // Close keeps loads on free coordinates and settlements on restrained ones; a zero load at a
+    // free joint is a load, a settlement away from a support is none.
+    {Loads, "PFrame", "3 4 -9 2", "3|4|-9|2", "3 4 0 2", ""},
+    {Loads, "PFrame", "3 '' -9 ''", "*", "", ""},
+    {Loads, "PFrame", "1 4 -9 2", "*", "", ""},
+    {Loads, "PFrame", "5 0 '' ''", "*", "5 0 0 0", ""},
+    {Settle, "PFrame", "3 4 -0.5 2", "*", "3 0 -0.5 0", ""},
+    {Settle, "PFrame", "1 4 -9 2", "*", "1 4 -9 2", ""},
+    {Settle, "PFrame", "3 4 '' 2", "*", "", ""},
+    {Settle, "PFrame", "5 1 1 1", "*", "", ""},
+    // Each kind of member load through its own fields, listed in words.
+    {MLoad, "SFrame", "2 @Concentrated_force 40 ~ 2 ~", "2|Concentrated force: P = 40 at a = 2",
+     "2 1 40 0 2 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_load 1.5 ~ 1 2", "2|Uniform load: w = 1.5, a = 1, b = 2",
+     "2 3 1.5 0 1 2", ""},
+    {MLoad, "SFrame", "2 @Linearly_varying_load 0 6 0 0",
+     "2|Linearly varying load: w1 = 0, w2 = 6, a = 0, b = 0", "2 4 0 6 0 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_axial_load 2 ~ 0 9.5",
+     "2|Uniform axial load: w = 2, a = 0, b = 9.5", "2 6 2 0 0 9.5", ""},
+    {MLoad, "SFrame", "2 @Torque 3 ~ 7 ~", "2|Torque: T = 3 at a = 7", "2 7 3 0 7 0", ""},
+    // The newest load of a member goes before the first row of the same or a higher member.
+    {MLoad, "Beam", "4 1 / 1 2 / 4 3", "1|2; 4|3; 4|1", "1 3 2 0 0 0; 4 3 3 0 0 0; 4 3 1 0 0 0",
+     ""},
+    {MLoad, "Beam", "3 1 / 3 2", "3|2; 3|1", "3 3 2 0 0 0; 3 3 1 0 0 0", ""},
+    // Member-load values are checked per kind as the analysis checks them.
+    {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10 ~", "*", "1 1 40 0 10 0", ""},
+    {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10.5 ~", "", "",
+     "Member Load Error|0 <= a <= L = 10, but a = 10.5"},
+    {MLoad, "PFrame", "1 @Concentrated_force 40 ~ -1 ~", "", "",
+     "Member Load Error|0 <= a <= L = 10"},
+    {MLoad, "PFrame", "1 @Concentrated_force 0 ~ 2 ~", "", "",
+     "Member Load Error|P cannot be zero"},
+    {MLoad, "PFrame", "1 @Concentrated_couple 0 ~ 2 ~", "", "",
+     "Member Load Error|M cannot be zero"},
+    {MLoad, "PFrame", "1 @Uniform_load 3 ~ 4 5.9", "*", "1 3 3 0 4 5.9", ""},
+    {MLoad, "PFrame", "1 @Uniform_load 3 ~ 4 6", "", "",
+     "Member Load Error|a + b must be less than L = 10"},
+    {MLoad, "PFrame", "1 @Uniform_load 3 ~ -1 0", "", "",
+     "Member Load Error|a and b cannot be negative"},
+    {MLoad, "PFrame", "1 @Linearly_varying_load 0 2 0 0", "*", "1 4 0 2 0 0", ""},
+    {MLoad, "PFrame", "1 @Linearly_varying_load 0 0 0 0", "", "",
+     "Member Load Error|w1 and w2 cannot both be zero"},
+    {MLoad, "PFrame", "1 @Linearly_varying_load 1 2 10 0", "", "",
+     "Member Load Error|a + b must be less than L"},
+    // What OK refuses in every dialog: texts that are not whole numbers (blanks around a number
+    // are no part of it), numbers naming nothing, properties of zero or less, blanks an item
+    // needs. Blank means 0 for a thermal coefficient and a roll angle and no load component.
+    {Mat, "SFrame", "2OOe6 1.2e-5 8e7", "", "",
+     "Modulus of Elasticity - E: \"2OOe6\" is not a number."},
+    {Cross, "SFrame", "0.01 2e-4 1e39 3e-4", "", "",
+     "Moment of Inertia - (IY): \"1e39\" is too large."},
+    {Joint, "SFrame", "0 3.5m -2", "", "", "Y-Coordinate: \"3.5m\" is not a number."},
+    {Member, "SFrame", "1 4 2 1 thirty", "", "",
+     "Angle of Roll (Deg.): \"thirty\" is not a number."},
+    {Loads, "SFrame", "2 10 '' '' '' '' -5_kNm", "", "", "Z-Moment: \"-5 kNm\" is not a number."},
+    {MLoad, "SFrame", "1 12kN", "", "", "Load Intensity - w: \"12kN\" is not a number."},
+    {Mat, "SFrame", "_2.9e4_ 1.2e-5 8e7", "*", "29000 8e+07 1.2e-05", ""},
+    {Joint, "SFrame", "-1.5D2 3.5 -2", "*", "-150 3.5 -2", ""},
+    {Member, "SFrame", "1 12 2 1 30", "", "",
+     "End Joint: \"12\" is out of range. Enter a whole number from 1 to 11."},
+    {Member, "SFrame", "2.5 4 2 1 30", "", "",
+     "Beginning Joint: \"2.5\" is out of range. Enter a whole number from 1 to 11."},
+    {Member, "SFrame", "1 4 3 1 30", "", "",
+     "Material No.: \"3\" is out of range. Enter a whole number from 1 to 2."},
+    {Member, "SFrame", "1 4 2 2 30", "", "",
+     "Cross-Section No.: \"2\" is out of range. Enter a whole number from 1 to 1."},
+    {Loads, "SFrame", "12 10 '' '' '' '' -5", "", "",
+     "Joint No.: \"12\" is out of range. Enter a whole number from 1 to 11."},
+    {Temp, "SFrame", "-1 25", "", "",
+     "Member No.: \"-1\" is out of range. Enter a whole number from 1 to 10."},
+    {MLoad, "SFrame", "11 -12.5", "", "",
+     "Member No.: \"11\" is out of range. Enter a whole number from 1 to 10."},
+    {Member, "SFrame", "1 4.0 2 1 30", "*", "1 4 2 1 30.000000", ""},
+    {Mat, "SFrame", "0 1.2e-5 8e7", "", "",
+     "Modulus of Elasticity - E: \"0\" must be greater than 0."},
+    {Mat, "SFrame", "2e8 1.2e-5 -8e7", "", "",
+     "Shear Modulus  - G: \"-8e7\" must be greater than 0."},
+    {Cross, "SFrame", "0.0 2e-4 1e-4 3e-4", "", "", "Area -  (A): \"0.0\" must be greater than 0."},
+    {Cross, "SFrame", "0.01 2e-4 1e-4 -0", "", "",
+     "Torsion Constant - (J): \"-0\" must be greater than 0."},
+    {Mat, "SFrame", "2e8 0 8e7", "*", "2e+08 8e+07 0", ""},
+    {Temp, "SFrame", "3 -40", "*", "3 -40", ""},
+    {Mat, "SFrame", "'' 1.2e-5 8e7", "", "",
+     "Modulus of Elasticity - E: this field may not be left empty. Please enter a value."},
+    {Mat, "SFrame", "2e8 1.2e-5 __", "", "",
+     "Shear Modulus  - G: this field may not be left empty."},
+    {Joint, "SFrame", "0 '' -2", "", "", "Y-Coordinate: this field may not be left empty."},
+    {Member, "SFrame", "1 '' 2 1 30", "", "", "End Joint: this field may not be left empty."},
+    {Loads, "SFrame", "'' 10 '' '' '' '' -5", "", "",
+     "Joint No.: this field may not be left empty."},
+    {Temp, "SFrame", "3 ''", "", "",
+     "Temperature Change : ( Tu ): this field may not be left empty."},
+    {MLoad, "SFrame", "1 _", "", "", "Load Intensity - w: this field may not be left empty."},
+    {Mat, "SFrame", "2e8 '' 8e7", "*", "2e+08 8e+07 0", ""},
+    {Member, "SFrame", "1 4 2 1 ''", "*", "1 4 2 1 0.000000", ""},
+    {Loads, "SFrame", "2 '' '' '' '' '' -5", "*", "2 0 0 0 0 0 -5", ""},
+};
+
+TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
+  for (const Entry& c : kEntries) {
+    SCOPED_TRACE(std::string(EditorFormName(c.form)) + " " + c.type + " " + c.items);
+    const Texts items = Split(c.items, " / ");
+    // A refused item keeps the dialog open for a correction, refused again by Next; a member's
+    // second value (marked '>') is dropped and the dialog moves on.
+    const bool movesOn = *c.refusal == '>';
+    const std::string refusal = c.refusal + (movesOn ? 1 : 0);
+    ModelStore model = Base(c.type);
+    Session e(c.form, model);
+    const int before = e.editor.ItemCount();
+    e.windows.Then([&](ListEditor& ed) {
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) ed.Next();
+        Play(ed, items[i]);
+      }
+      ed.Ok();
+      EXPECT_EQ(ed.Dialog().Open, !refusal.empty() && !movesOn);
+      if (!ed.Dialog().Open) return;
+      Play(ed, items.back(), true);  // refused: what was typed stays for a correction
+      // A refused field takes the focus, and the message begins with its label.
+      std::string label = ed.Dialog().Text[static_cast<std::size_t>(ed.Dialog().FocusField)].Label;
+      label.erase(label.find_last_not_of(" :") + 1);
+      const auto& shown = e.messages.Log().at(0);
+      if (shown.Title == kFieldErrorTitle) {
+        EXPECT_EQ(shown.Text.rfind(label, 0), 0u) << label;
+      }
+      ed.Next();
+      EXPECT_TRUE(ed.Dialog().Open);
+      ed.CancelEntry();
+    });
+    e.editor.Add();
+    EXPECT_EQ(e.windows.dialogs, 1);
+    if (refusal.empty()) {
+      EXPECT_TRUE(e.messages.Log().empty());
+    } else {
+      ASSERT_EQ(e.messages.Log().size(), movesOn ? 1u : 2u);
+      const auto& shown = e.messages.Log()[0];
+      const std::size_t bar = refusal.find('|');
+      EXPECT_EQ(shown.Title, bar == std::string::npos ? kFieldErrorTitle : refusal.substr(0, bar));
+      EXPECT_NE(shown.Text.find(refusal.substr(bar + 1)), std::string::npos) << shown.Text;
+      EXPECT_EQ(shown.Style, kStyleCritical);
+    }
+    Texts listed;
+    for (int row = before + 1; row <= e.editor.ItemCount(); ++row) {
+      std::string cells;
+      for (const std::string& cell : Row(e.editor.Grid(), row)) cells += "|" + cell;
+      listed.push_back(cells.substr(1));
+    }
+    if (std::string(c.listed) != "*") {
+      EXPECT_EQ(listed, Split(c.listed, "; "));
+    }
+    e.editor.Close();
+    EXPECT_EQ(Records(c.form, model), Split(c.stored, "; "));
+    for (const std::string& problem : CheckModel(model))
+      EXPECT_EQ(problem.find("Member load"), std::string::npos) << problem;
+    std::string text;
+    ASSERT_FALSE(ProjectFileText(model, text));
+    ModelStore read;
+    read.Reset();
+    ASSERT_FALSE(ReadProjectText(read, text));
+    EXPECT_EQ(Records(c.form, read), Split(c.stored, "; "));
+    if (c.form != MLoad || !refusal.empty() || items.size() > 1) continue;
+    // A member load read back opens in the dialog as it was typed.
+    Session again(FormId::MemLoadA, read);
+    again.messages.Answer(kAnswerOk);
+    again.editor.Grid().Select(1, 1, 1, 1);
+    again.windows.Then([&items](ListEditor& ed) {
+      Play(ed, items[0], true);
+      ed.Ok();
+    });
+    again.editor.Edit();
+  }
+}
+
+}  // namespace
