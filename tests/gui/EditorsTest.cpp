@@ -297,68 +297,12 @@ class EditorsTest : public QObject {
     }
   }
 
-  // Add, Next, OK and Close change the model and the main window's counts; the window's own
-  // close button then cancels, but an edit closed by the dialog's close button is kept.
-  void addNextOkCloseChangesTheModelAndTheCounts() {
+  // A click on a row's number or any of its cells selects it for Edit. An edit the dialog's own
+  // close button ends is kept in the list, and the list's close button cancels every edit;
+  // Close stores them and marks the project as changed.
+  void aClickOnARowSelectsItAndOnlyCloseStoresTheEdits() {
     ModelStore model;
-    ScriptedMessages messages;
-    MainWindow window(model, &messages);
-    window.show();
-    ModalScript script;
-    script.On("ProjName", [](QWidget* dialog) {
-      auto* title = static_cast<ProjectTitleDialog*>(dialog);
-      title->TitleBox()->setText("Round trip");
-      title->Option("PF")->setChecked(true);
-      Button(dialog, "OK")->click();
-    });
-    window.Action(M::MnuProjNew)->trigger();
-    script.On("MatB", [](QWidget* dialog) {
-      Type(dialog, 2, "2e8");
-      Button(dialog, "Next")->click();
-      QCOMPARE(Field(dialog, 1)->text(), QString("2"));
-      Type(dialog, 2, "7e7");
-      Type(dialog, 3, "1e-5");
-      Button(dialog, "OK")->click();
-    });
-    QStringList shown;
-    script.On("MatA", [&shown](QWidget* list) {
-      for (int row = 1; row <= 2; ++row)
-        for (int col = 0; col <= 2; ++col) shown << Cell(list, row, col);
-      Button(list, "CloseB")->click();
-    });
-    window.Action(M::MnuMatProp)->trigger();
-    QVERIFY(script.Done());
-    QCOMPARE(shown, QStringList({"1", "2e8", "0", "2", "7e7", "1e-5"}));
-    QCOMPARE(model.Materials(2, 2), 1e-5f);
-    QCOMPARE(window.Label(5)->text(), QString(" Materials: 2"));
-    QVERIFY(window.Commands().HasUnsavedChanges());
-
-    script.On("MatA", [&messages](QWidget* list) {
-      messages.Answer(kAnswerOk);
-      Button(list, "EditB")->click();
-    });
-    script.On("MatB", [](QWidget* dialog) {
-      QVERIFY(!Button(dialog, "Cancel")->isVisible());
-      Type(dialog, 2, "5");
-      dialog->close();
-    });
-    QString edited;
-    script.On("MatA", [&edited](QWidget* list) {
-      edited = Cell(list, 1, 1);
-      list->close();
-    });
-    window.Action(M::MnuMatProp)->trigger();
-    QVERIFY(script.Done());
-    QCOMPARE(edited, QString("5"));
-    QCOMPARE(model.MaterialCount, std::int16_t(2));
-    QCOMPARE(model.Materials(1, 1), 2e8f);
-  }
-
-  // A click on a row's number or any of its cells selects it for Edit; a list cancelled leaves
-  // the model as it was.
-  void aClickOnARowSelectsItForEdit() {
-    ModelStore model;
-    ScriptedMessages messages({kAnswerOk, kAnswerOk});
+    ScriptedMessages messages({kAnswerOk, kAnswerOk, kAnswerOk});
     MainWindow window(model, &messages);
     QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
     window.Refresh();
@@ -373,17 +317,24 @@ class EditorsTest : public QObject {
         Button(list, "EditB")->click();
       };
     };
-    auto noteJoint = [&edited](QWidget* dialog) {
-      edited << Field(dialog, 1)->text();
-      Type(dialog, 2, "99");
-      Button(dialog, "OK")->click();
+    auto typeInto = [&edited](const char* text, bool ok) {
+      return [&edited, text, ok](QWidget* dialog) {
+        edited << Field(dialog, 1)->text();
+        QVERIFY(!Button(dialog, "Cancel")->isVisible());
+        Type(dialog, 2, text);
+        if (ok)
+          Button(dialog, "OK")->click();
+        else
+          dialog->close();
+      };
     };
-    script.On("JointA", editRow(4, 0)).On("JointB", noteJoint);
-    script.On("JointA", editRow(2, 2)).On("JointB", noteJoint);
+    script.On("JointA", editRow(4, 0)).On("JointB", typeInto("99", false));
+    script.On("JointA", editRow(2, 2)).On("JointB", typeInto("7", true));
     script.On("JointA", [](QWidget* list) {
+      QCOMPARE(Cell(list, 4, 1), QString("99"));
       // The portal frame's members and loads refer to every joint by number.
       QVERIFY(!Button(list, "InsertB")->isVisible() && !Button(list, "DeleteB")->isVisible());
-      Button(list, "CancelB")->click();
+      list->close();
     });
     window.Action(M::MnuJoint)->trigger();
     QVERIFY(script.Done());
@@ -391,6 +342,14 @@ class EditorsTest : public QObject {
     QCOMPARE(messages.Log().at(0).Text, std::string("Edit coordinates of Joint 4 ?"));
     QVERIFY(model.JointCoords == before.JointCoords);
     QVERIFY(!window.Commands().HasUnsavedChanges());
+
+    script.On("JointA", editRow(2, 0)).On("JointB", typeInto("7", true));
+    script.On("JointA", [](QWidget* list) { Button(list, "CloseB")->click(); });
+    window.Action(M::MnuJoint)->trigger();
+    QVERIFY(script.Done());
+    QCOMPARE(model.JointCoords(2, 1), 7.0f);
+    QCOMPARE(window.Label(3)->text(), QString(" Joints: 4"));
+    QVERIFY(window.Commands().HasUnsavedChanges());
   }
 
   void returnPressesOkAndARefusedFieldIsSelected() {
