@@ -1,13 +1,11 @@
 // The main window's wiring and the windows it opens: the menus offered at each stage, the
 // results, diagrams and step-by-step windows of each analysed example, looking around the
 // drawing, and what makes it a desktop program (recent projects, the window's place). Scripted
-// messages and file dialogs stand in for the user. With STAVELORN_SCREENSHOTS set to a folder,
-// the windows are saved there as PNG images.
+// messages and file dialogs stand in for the user.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -55,10 +53,6 @@ std::string Example(const char* name) {
 }
 bool Shown(const MainWindow& window, M item) {
   return window.Action(item)->isVisible();
-}
-void Snap(QWidget* window, const QString& name) {
-  const QString folder = qEnvironmentVariable("STAVELORN_SCREENSHOTS");
-  if (!folder.isEmpty()) window->grab().save(QDir(folder).filePath(name + ".png"));
 }
 
 // Runs `act` on the modal window of type W that the next command opens, then closes it.
@@ -293,7 +287,6 @@ class MainWindowTest : public QObject {
                 for (int col = 0; col < cells->columnCount(); ++col)
                   for (double x : Numbers(cells->index(row, col).data().toString()))
                     shown.push_back(x);
-              Snap(w, QString(name) + "-" + ResultFormName(form));
             });
         window.Action(menu)->trigger();
         QVERIFY(model.CurrentForm == FormId::mcas);
@@ -321,7 +314,6 @@ class MainWindowTest : public QObject {
         if (choice == "MnuDiagNone") continue;
         QVERIFY(!window.DiagramCanvas()->Strokes().empty());
         QVERIFY(window.DiagramCanvas()->geometry().left() > canvas->geometry().right());
-        Snap(&window, QString(name) + "-" + choice);
       }
 
       const MethodTrail* trail = window.Commands().Trail();
@@ -349,7 +341,6 @@ class MainWindowTest : public QObject {
         const QString copied = QApplication::clipboard()->text();
         QCOMPARE(copied.count('\n'), k->model()->rowCount());
         QCOMPARE(copied.section('\n', 0, 0).count('\t'), k->model()->columnCount() - 1);
-        Snap(w, QString(name) + "-steps");
       });
       window.Action(M::MnuSteps)->trigger();
       QVERIFY2(opened, name);
