@@ -22,6 +22,7 @@
 #include "model/MemberLoadKind.h"
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
+#include "model/StructType.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -219,6 +220,10 @@ class EditorsTest : public QObject {
       Button(dialog, "OK")->click();
     });
     window.Action(M::MnuProjNew)->trigger();
+    QCOMPARE(window.Label(2)->text(), QString(FindStructType(example.StructType)->Caption));
+    QVERIFY(!window.Action(M::MnuMemb)->isVisible() && !window.Action(M::MnuLoad)->isVisible());
+    QVERIFY(window.Action(M::MnuProjSaveAs)->isVisible() &&
+            !window.Action(M::MnuProjSave)->isVisible());
     for (std::size_t k = 0; k < std::size(kEditors); ++k) {
       const Editor& e = kEditors[k];
       if (entries[k].empty()) continue;
@@ -363,43 +368,6 @@ class EditorsTest : public QObject {
     QVERIFY(ShowListWindow(FormId::MatA, model, messages, nullptr));
     QVERIFY(script.Done());
     QCOMPARE(model.Materials(1, 1), 2e8f);
-  }
-
-  // The portal frame's point load opens under its own kind, and the kind choice relabels and
-  // shows the fields of another kind.
-  void theKindChoiceSwitchesTheDialogsFields() {
-    ModelStore model;
-    ScriptedMessages messages({kAnswerOk});
-    MainWindow window(model, &messages);
-    QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
-    window.Refresh();
-    ModalScript script;
-    script.On("MemLoadA", [](QWidget* list) {
-      QTableView* grid = list->findChild<QTableView*>("Grid1");
-      grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 1),
-                                              QItemSelectionModel::ClearAndSelect);
-      Button(list, "EditB")->click();
-    });
-    script.On("MemLoadB", [](QWidget* dialog) {
-      auto* choice = dialog->findChild<QComboBox*>("Choice");
-      QCOMPARE(choice->currentText(), QString("Concentrated force"));
-      QCOMPARE(dialog->findChild<QLabel*>("Label2")->text(), QString("P :"));
-      QCOMPARE(Field(dialog, 4)->text(), QString("2"));
-      QVERIFY(Field(dialog, 3)->isHidden() && Field(dialog, 5)->isHidden());
-      choice->setCurrentIndex(choice->findText("Uniform load"));
-      QCOMPARE(dialog->findChild<QLabel*>("Label2")->text(), QString("Load Intensity - w :"));
-      Type(dialog, 5, "1");
-      Button(dialog, "OK")->click();
-    });
-    script.On("MemLoadA", [](QWidget* list) {
-      QCOMPARE(Cell(list, 2, 1), QString("Uniform load: w = 40, a = 2, b = 1"));
-      Button(list, "CloseB")->click();
-    });
-    window.Action(M::MnuLoadMem)->trigger();
-    QVERIFY(script.Done());
-    QCOMPARE(messages.Log().size(), std::size_t(1));  // the Edit confirmation; no notice
-    QCOMPARE(model.MemberLoadInfo(2, 2), std::int16_t(3));
-    QCOMPARE(model.MemberLoadValues(2, 4), 1.0f);
   }
 };
 
