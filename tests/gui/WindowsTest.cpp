@@ -764,6 +764,7 @@ class WindowsTest : public QObject {
     QVERIFY(Picture(canvas) != zoomed);
     QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(Picture(canvas), first);
+    QVERIFY(canvas->Render(saved.size()) != saved);
   }
 
   void hoverNamesTheItemAndAClickOpensTheMember() {
