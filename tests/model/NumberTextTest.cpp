@@ -14,28 +14,26 @@ TEST(FormatShortest, WritesPlainWhereItFitsAndExponentFormOtherwise) {
   const struct {
     float value;
     const char* text;
-  } cases[] = {
-      {0.0f, "0"},
-      {-0.0f, "0"},
-      {240.0f, "240"},
-      {-10.5f, "-10.5"},
-      {0.0065f, "0.0065"},
-      {6.5e-06f, "6.5E-06"},
-      {1.234568e+07f, "1.234568E+07"},
-      {1234567.0f, "1234567"},
-      {12345678.0f, "1.234568E+07"},
-      {0.0001f, "0.0001"},
-      {1e-05f, "1E-05"},
-      {29000.0f, "29000"},
-      {0.1f, "0.1"},
-      {1.0f / 3.0f, "0.3333333"},
-      {2.0f / 3.0f, "0.6666667"},
-      {9999999.5f, "1E+07"},
-      {3.4028235e+38f, "3.402823E+38"},
-      {-1.0e-30f, "-1E-30"},
-      {1.0e+30f, "1E+30"},
-      {std::numeric_limits<float>::denorm_min(), "1.401298E-45"},
-  };
+  } cases[] = {{0.0f, "0"},
+               {-0.0f, "0"},
+               {240.0f, "240"},
+               {-10.5f, "-10.5"},
+               {0.0065f, "0.0065"},
+               {6.5e-06f, "6.5E-06"},
+               {1.234568e+07f, "1.234568E+07"},
+               {1234567.0f, "1234567"},
+               {12345678.0f, "1.234568E+07"},
+               {0.0001f, "0.0001"},
+               {1e-05f, "1E-05"},
+               {29000.0f, "29000"},
+               {0.1f, "0.1"},
+               {0.33333334f, "0.3333333"},
+               {0.6666667f, "0.6666667"},
+               {9999999.5f, "1E+07"},
+               {3.4028235e+38f, "3.402823E+38"},
+               {-1.0e-30f, "-1E-30"},
+               {1.0e+30f, "1E+30"},
+               {1.401298E-45f, "1.401298E-45"}};
   for (const auto& c : cases) EXPECT_EQ(FormatShortest(c.value), c.text) << c.value;
 }
 
@@ -61,23 +59,21 @@ TEST(FormatShortest, SurvivesAReadBackForAnyFiniteValue) {
 }
 
 TEST(ParseSingle, AcceptsOnlyAWholeDecimalNumber) {
-  EXPECT_EQ(ParseSingle("240"), 240.0f);
-  EXPECT_EQ(ParseSingle("-10.5"), -10.5f);
-  EXPECT_EQ(ParseSingle("+.5"), 0.5f);
-  EXPECT_EQ(ParseSingle("1.5D3"), 1500.0f);
-  EXPECT_EQ(ParseSingle("6.5E-06"), 6.5e-06f);
-  EXPECT_EQ(ParseSingle("1e-50"), 0.0f) << "too small for a float is zero";
-  EXPECT_EQ(ParseSingle("1e39"), std::numeric_limits<float>::infinity());
-  EXPECT_EQ(ParseSingle("-4e400"), -std::numeric_limits<float>::infinity());
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    const char* text;
+    float value;
+  } cases[] = {{"240", 240},          {"-10.5", -10.5f}, {"+.5", 0.5f}, {"1.5D3", 1500},
+               {"6.5E-06", 6.5e-06f}, {"1e-50", 0},      {"1e39", inf}, {"-4e400", -inf}};
+  for (const auto& c : cases) EXPECT_EQ(ParseSingle(c.text), c.value) << c.text;
   for (const char* bad : {"", "abc", ".", "-", "1e", "1,5", "1 5", "0x10", "inf", "nan", "12a"})
     EXPECT_FALSE(ParseSingle(bad)) << bad;
 }
 
 TEST(ParseInt16, AcceptsSixteenBitIntegersAndTellsOverflow) {
   bool overflow = false;
-  EXPECT_EQ(ParseInt16("32767", overflow), 32767);
-  EXPECT_EQ(ParseInt16("-32768", overflow), -32768);
-  EXPECT_EQ(ParseInt16("+5", overflow), 5);
+  for (const char* good : {"32767", "-32768", "+5"})
+    EXPECT_EQ(ParseInt16(good, overflow), std::stoi(good)) << good;
   for (const char* big : {"32768", "-32769", "99999999999999999999"}) {
     EXPECT_FALSE(ParseInt16(big, overflow)) << big;
     EXPECT_TRUE(overflow) << big;

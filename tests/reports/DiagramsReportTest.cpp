@@ -1,5 +1,5 @@
-// The diagrams in the batch tool's report and JSON: after the results, for every example, one
-// table or entry per member with a maximum and a minimum of every quantity of the type.
+// The batch tool's optional parts: the trail and the diagrams after the results, and in JSON one
+// diagram entry per member with a maximum and a minimum of every quantity of the type.
 
 #include <gtest/gtest.h>
 
@@ -31,17 +31,21 @@ std::string Tool(const std::vector<std::string>& args) {
   return out.str();
 }
 
-TEST(DiagramsReport, TextReportAppendsATablePerMemberAfterTheResults) {
-  for (const Example& e : kExamples) {
-    const std::string path = std::string(STAVELORN_SOURCE_DIR) + "/examples/" + e.file + ".str";
-    const std::string plain = Tool({path}), report = Tool({"--diagrams", path});
-    EXPECT_EQ(plain.find("Internal Force Diagrams"), std::string::npos) << e.file;
-    const std::size_t end = report.find("End of Analysis");
-    const std::size_t title = report.find("Internal Force Diagrams");
-    ASSERT_NE(title, std::string::npos) << e.file;
-    EXPECT_LT(end, title) << e.file;
-    EXPECT_EQ(report.substr(0, end), plain.substr(0, end)) << e.file;
-  }
+// The trail and the diagrams come after the results, and only when asked for.
+TEST(DiagramsReport, TheTrailAndTheDiagramsFollowTheResultsOnlyWhenAsked) {
+  for (const Example& e : kExamples)
+    for (const auto& [flag, title] :
+         {std::pair<std::string, std::string>{"--diagrams", "Internal Force Diagrams"},
+          {"--trail", "Step by Step"}}) {
+      SCOPED_TRACE(e.file + (" " + flag));
+      const std::string path = std::string(STAVELORN_SOURCE_DIR) + "/examples/" + e.file + ".str";
+      const std::string plain = Tool({path}), report = Tool({flag, path});
+      EXPECT_EQ(plain.find(title), std::string::npos);
+      const std::size_t end = report.find("End of Analysis"), at = report.find(title);
+      ASSERT_NE(at, std::string::npos);
+      EXPECT_LT(end, at);
+      EXPECT_EQ(report.substr(0, end), plain.substr(0, end));
+    }
 }
 
 TEST(DiagramsReport, JsonHasEveryMemberWithBothExtremesOfEveryQuantity) {

@@ -1,10 +1,10 @@
 #include "reports/MiniJson.h"
 
 #include <cctype>
+#include <cstring>
 #include <stdexcept>
 
 namespace stavelorn {
-
 namespace {
 
 class Reader {
@@ -13,32 +13,23 @@ class Reader {
 
   JsonValue Document() {
     JsonValue value = Value();
-    Space();
+    Peek();
     if (i_ != s_.size()) Fail("text after the value");
     return value;
   }
 
  private:
-  [[noreturn]] void Fail(const std::string& what) {
+  [[noreturn]] void Fail(const std::string& what) const {
     throw std::runtime_error("JSON: " + what + " at offset " + std::to_string(i_));
   }
-  void Space() {
-    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t'))
-      ++i_;
+  // The next character after white space, or '\0' at the end.
+  char Peek() {
+    while (i_ < s_.size() && s_[i_] != '\0' && std::strchr(" \n\r\t", s_[i_])) ++i_;
+    return i_ < s_.size() ? s_[i_] : '\0';
   }
-  bool Eat(char c) {
-    Space();
-    if (i_ < s_.size() && s_[i_] == c) return ++i_, true;
-    return false;
-  }
+  bool Eat(char c) { return Peek() == c && (++i_, true); }
   void Expect(char c) {
     if (!Eat(c)) Fail(std::string("expected '") + c + "'");
-  }
-  bool Word(const char* word) {
-    std::string w(word);
-    if (s_.compare(i_, w.size(), w) != 0) return false;
-    i_ += w.size();
-    return true;
   }
   std::size_t Digits() {
     std::size_t start = i_;
@@ -47,23 +38,19 @@ class Reader {
   }
 
   JsonValue Value() {
-    Space();
     JsonValue v;
-    if (i_ >= s_.size()) Fail("unexpected end");
-    char c = s_[i_];
-    if (c == '{') {
-      ++i_;
+    const char c = Peek();
+    if (Eat('{')) {
       v.kind = JsonValue::Kind::Object;
       if (Eat('}')) return v;
       do {
-        Space();
+        Peek();
         std::string key = String();
         Expect(':');
         if (!v.members.emplace(key, Value()).second) Fail("duplicate key " + key);
       } while (Eat(','));
       Expect('}');
-    } else if (c == '[') {
-      ++i_;
+    } else if (Eat('[')) {
       v.kind = JsonValue::Kind::Array;
       if (Eat(']')) return v;
       do v.items.push_back(Value());
@@ -72,22 +59,20 @@ class Reader {
     } else if (c == '"') {
       v.kind = JsonValue::Kind::String;
       v.text = String();
-    } else if (Word("true") || Word("false")) {
+    } else if (s_.compare(i_, 4, "true") == 0 || s_.compare(i_, 5, "false") == 0) {
       v.kind = JsonValue::Kind::Bool;
-      v.boolean = c == 't';
-    } else if (Word("null")) {
+      i_ += c == 't' ? 4 : 5;
+    } else if (s_.compare(i_, 4, "null") == 0) {
+      i_ += 4;
     } else {
+      // A number exactly as the grammar has it: no leading zeros, digits after a point.
       v.kind = JsonValue::Kind::Number;
-      std::size_t start = i_;
+      const std::size_t start = i_;
       if (s_[i_] == '-') ++i_;
-      if (i_ < s_.size() && s_[i_] == '0')
-        ++i_;
-      else if (Digits() == 0)
-        Fail("bad number");
+      if (!(i_ < s_.size() && s_[i_] == '0' && ++i_) && Digits() == 0) Fail("bad number");
       if (i_ < s_.size() && s_[i_] == '.' && (++i_, Digits() == 0)) Fail("bad fraction");
       if (i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E')) {
-        ++i_;
-        if (i_ < s_.size() && (s_[i_] == '+' || s_[i_] == '-')) ++i_;
+        if (++i_ < s_.size() && (s_[i_] == '+' || s_[i_] == '-')) ++i_;
         if (Digits() == 0) Fail("bad exponent");
       }
       v.text = s_.substr(start, i_ - start);
@@ -95,26 +80,21 @@ class Reader {
     return v;
   }
 
+  // A string's contents: an escape gives the character after the backslash, "\n" a line break.
   std::string String() {
     if (i_ >= s_.size() || s_[i_] != '"') Fail("expected a string");
     std::string out;
     for (++i_; i_ < s_.size() && s_[i_] != '"'; ++i_) {
       if (static_cast<unsigned char>(s_[i_]) < 0x20) Fail("control character in a string");
-      if (s_[i_] == '\\') {
-        ++i_;
-        if (i_ >= s_.size()) Fail("unexpected end");
-        if (s_[i_] == 'u') {
-          out += "\\u" + s_.substr(i_ + 1, 4);  // kept as written; the tests need no decoding
-          i_ += 4;
-        } else {
-          out += s_[i_] == 'n' ? '\n' : s_[i_];
-        }
-      } else {
+      if (s_[i_] != '\\') {
         out += s_[i_];
+      } else if (++i_ < s_.size() && s_[i_] != '\0' && std::strchr("\"\\/bfnrtu", s_[i_])) {
+        out += s_[i_] == 'n' ? '\n' : s_[i_];
+      } else {
+        Fail("bad escape");
       }
     }
-    if (i_ >= s_.size()) Fail("unterminated string");
-    ++i_;
+    if (i_++ >= s_.size()) Fail("unterminated string");
     return out;
   }
 

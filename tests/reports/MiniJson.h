@@ -12,7 +12,6 @@ namespace stavelorn {
 
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
-  bool boolean = false;
   std::string text;  // a string's contents, or a number exactly as written
   std::vector<JsonValue> items;
   std::map<std::string, JsonValue> members;

@@ -37,22 +37,6 @@ TEST(PrintCommand, SetsTheReportFontThenRestoresTheOldName) {
   EXPECT_EQ(events.back(), "font:Arial");
 }
 
-TEST(PrintCommand, PrintsTheResultsAfterTheInputDataOnlyWhenTheAnalysisCompleted) {
-  ModelStore model = AnalysedFrame();
-  std::vector<std::string> complete = CleanRun(model);
-  model.AnalysisStatus = kNotStable;
-  std::vector<std::string> unstable = CleanRun(model);
-  const std::string endOfInput =
-      "line:" + std::string(15, ' ') + "************** End of Input Data **************";
-  auto inputEnd = std::find(unstable.begin(), unstable.end(), endOfInput);
-  ASSERT_NE(inputEnd, unstable.end());
-  EXPECT_EQ(*(inputEnd + 1), "end");
-  auto completeEnd = std::find(complete.begin(), complete.end(), endOfInput);
-  ASSERT_NE(completeEnd, complete.end());
-  EXPECT_EQ(*(completeEnd + 2), "line:" + std::string(10, ' ') +
-                                    "*                   Results of Analysis                    *");
-}
-
 TEST(PrintCommand, StartsOnTheCurrentPageWhenAtMostATenthIsUsed) {
   for (double used : {0.0, 6.0, 6.5}) {
     RecordingPrinter printer;

@@ -14,32 +14,25 @@ namespace {
 
 using S = ReportSection;
 
+// Results exist only after a completed analysis; a missing section stays unticked, and with
+// nothing ticked there is nothing to print.
 TEST(PrintOptions, ResultsCanBePrintedOnlyAfterACompletedAnalysis) {
-  struct Case {
-    int status;
-    bool results;
-  };
-  for (Case c : {Case{kNoResults, false}, Case{kAnalysisComplete, true}, Case{kNotStable, false},
-                 Case{kSolutionFailed, false}}) {
+  for (std::int16_t status : {kNoResults, kAnalysisComplete, kNotStable, kSolutionFailed}) {
+    SCOPED_TRACE(status);
+    const bool results = status == kAnalysisComplete;
     ModelStore model;
-    model.AnalysisStatus = static_cast<std::int16_t>(c.status);
+    model.AnalysisStatus = status;
     PrintOptions options(model);
-    EXPECT_TRUE(options.Available(S::InputData) && options.Chosen(S::InputData)) << c.status;
-    EXPECT_EQ(options.Available(S::Results), c.results) << c.status;
-    EXPECT_EQ(options.Chosen(S::Results), c.results) << c.status;
+    EXPECT_TRUE(options.Available(S::InputData) && options.Chosen(S::InputData));
+    EXPECT_EQ(options.Available(S::Results), results);
+    EXPECT_EQ(options.Chosen(S::Results), results);
     options.Choose(S::Results, true);
-    EXPECT_EQ(options.Chosen(S::Results), c.results) << "a missing section stays unticked";
+    EXPECT_EQ(options.Chosen(S::Results), results);
+    options.Choose(S::InputData, false);
+    EXPECT_EQ(options.AnythingChosen(), results);
+    options.Choose(S::Results, false);
+    EXPECT_FALSE(options.AnythingChosen());
   }
-}
-
-TEST(PrintOptions, SomethingMustBeTicked) {
-  ModelStore model;
-  model.AnalysisStatus = kAnalysisComplete;
-  PrintOptions options(model);
-  options.Choose(S::InputData, false);
-  EXPECT_TRUE(options.AnythingChosen());
-  options.Choose(S::Results, false);
-  EXPECT_FALSE(options.AnythingChosen());
 }
 
 TEST(PrintOptions, TheReportHoldsTheTickedSectionsOnly) {

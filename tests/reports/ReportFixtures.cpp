@@ -1,5 +1,8 @@
 #include "reports/ReportFixtures.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -66,6 +69,14 @@ void FillHandResults(ModelStore& model) {
   model.SupportReactions.Redim(total - free);
   for (int r = 1; r <= total - free; ++r) model.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
   model.AnalysisStatus = kAnalysisComplete;
+}
+
+std::string LineAfter(const std::vector<std::string>& lines, const std::string& text, int offset) {
+  auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+    return line.find(text) != std::string::npos;
+  });
+  EXPECT_NE(it, lines.end()) << text;
+  return it == lines.end() ? "" : *(it + offset);
 }
 
 }  // namespace stavelorn

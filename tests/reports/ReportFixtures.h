@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/ModelStore.h"
 
@@ -24,5 +25,8 @@ ModelStore LoadGoldenModel(const std::string& name);
 // except that a truss member's axial force is negative (tension) for m = 1, 4, 7, ...,
 // positive for m = 2, 5, 8, ... and zero for m = 3, 6, 9, ...
 void FillHandResults(ModelStore& model);
+
+// The line `offset` lines below the first of `lines` that contains `text`.
+std::string LineAfter(const std::vector<std::string>& lines, const std::string& text, int offset);
 
 }  // namespace stavelorn

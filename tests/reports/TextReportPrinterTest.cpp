@@ -8,20 +8,6 @@
 namespace stavelorn {
 namespace {
 
-TEST(TextReportPrinter, SixtyLinesFillAPageAndTheNextLineOpensANewOne) {
-  std::ostringstream out;
-  TextReportPrinter printer(out);
-  EXPECT_EQ(printer.PageHeight(), 60);
-  for (int i = 1; i <= 60; ++i) printer.PrintLine("line " + std::to_string(i));
-  EXPECT_EQ(printer.CurrentY(), 60);
-  printer.PrintLine("line 61");
-  EXPECT_EQ(printer.CurrentY(), 1);
-  printer.EndDocument();
-  std::string text = out.str();
-  EXPECT_EQ(text.find('\f'), text.find("line 60\n") + 8);
-  EXPECT_EQ(text.substr(text.find('\f')), "\fline 61\n");
-}
-
 TEST(TextReportPrinter, ANewPageIsAFormFeedBeforeItsFirstLine) {
   std::ostringstream out;
   TextReportPrinter printer(out);

@@ -117,22 +117,5 @@ TEST(TrailJson, HoldsEveryFieldAndTheStoredEndForces) {
   }
 }
 
-TEST(TrailReport, FollowsTheResultsOnlyWhenAsked) {
-  const std::string example = std::string(STAVELORN_SOURCE_DIR) + "/examples/roof-truss.str";
-  for (bool asked : {false, true}) {
-    std::ostringstream out, err;
-    std::vector<std::string> args = {example};
-    if (asked) args.insert(args.begin(), "--trail");
-    ASSERT_EQ(RunBatchReport(args, out, err), kExitComplete);
-    const std::string text = out.str();
-    const std::size_t end = text.find("End of Analysis"), trail = text.find("Step by Step");
-    ASSERT_NE(end, std::string::npos);
-    EXPECT_EQ(trail != std::string::npos, asked);
-    if (asked) {
-      EXPECT_GT(trail, end);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace stavelorn
