@@ -89,6 +89,8 @@ TEST(StructTypeTable, CoordinateAxesAgreeWithTheirNames) {
       EXPECT_FALSE(Named(type.EndCoordNames[k]));
     EXPECT_EQ(std::string(type.ColumnAxes).size(), static_cast<std::size_t>(type.CoordColumns));
     EXPECT_TRUE(!type.Plane || std::string(type.ColumnAxes).find('Z') == std::string::npos);
+    // A type lying in one horizontal line or plane is the one without a vertical coordinate.
+    EXPECT_EQ(type.Horizontal, std::string(type.ColumnAxes).find('Y') == std::string::npos);
     EXPECT_TRUE(Named(type.DiagramSide));
   }
   EXPECT_THROW(CoordinateOf(TypeOf(StructKind::Beam), 7), std::out_of_range);
