@@ -1,10 +1,9 @@
-// A small strict JSON reader for tests: it accepts exactly the JSON grammar (objects, arrays,
-// strings with escapes, numbers, true, false, null) and throws std::runtime_error at the first
-// character that breaks it, so a test can both check that text is JSON and look inside it.
+// A small JSON reader for tests of our own writer's output: objects, arrays, strings with
+// escapes, numbers, true, false and null. It throws std::runtime_error where the text is not
+// JSON, so a test can both check that text is JSON and look inside it.
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,6 @@
-// A ReportPrinter for tests: it records every operation in order, lets a test say how full the
-// page already is, and can fail chosen lines a given number of times, the way a printer that
-// runs out of paper does.
+// A ReportPrinter for tests: it records every operation in order on a page of 60 lines, lets a
+// test say how full the first page already is, and can fail chosen lines a given number of
+// times, the way a printer that runs out of paper does.
 #pragma once
 
 #include <map>
@@ -13,20 +13,14 @@ namespace stavelorn {
 
 class RecordingPrinter : public ReportPrinter {
  public:
-  // Operations as "line:<text>", "newpage", "end", "abandon", "font:<name>", "size:<points>",
-  // "bold:<0|1>".
+  // "line:<text>", "newpage", "end", "abandon", "font:<name>", "size:<points>", "bold:<0|1>".
   std::vector<std::string> events;
-  double pageHeight = 60;
-  double usedAtStart = 0;  // lines already on the first page
+  double usedAtStart = 0;
   // Number of a line in the document (from 1) -> failures still to come before it prints.
   std::map<int, int> failLine;
 
   void PrintLine(const std::string& text) override {
-    auto failure = failLine.find(printed_ + 1);
-    if (failure != failLine.end() && failure->second > 0) {
-      --failure->second;
-      throw PrinterFailure(RunError{kErrPrinter, "Printer error"});
-    }
+    if (failLine[printed_ + 1]-- > 0) throw PrinterFailure(RunError{kErrPrinter, "Printer error"});
     events.push_back("line:" + text);
     ++printed_;
     ++lines_;
@@ -37,14 +31,11 @@ class RecordingPrinter : public ReportPrinter {
     usedAtStart = 0;
   }
   double CurrentY() const override { return usedAtStart + lines_; }
-  double PageHeight() const override { return pageHeight; }
+  double PageHeight() const override { return 60; }
   void EndDocument() override { events.push_back("end"); }
   void AbandonDocument() override { events.push_back("abandon"); }
   std::string FontName() const override { return font_; }
-  void SetFontName(const std::string& name) override {
-    events.push_back("font:" + name);
-    font_ = name;
-  }
+  void SetFontName(const std::string& name) override { events.push_back("font:" + (font_ = name)); }
   void SetFontSize(double points) override {
     events.push_back("size:" + std::to_string(static_cast<int>(points)));
   }

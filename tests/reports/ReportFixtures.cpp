@@ -41,31 +41,28 @@ void FillHandResults(ModelStore& model) {
     return false;
   };
   model.CoordNumbers.Redim(total);
+  int next = 0;
   int free = 0;
-  for (int j = 1; j <= model.JointCount; ++j)
-    for (int k = 1; k <= perJoint; ++k)
-      if (!restrained(j, k))
-        model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++free);
-  int next = free;
-  for (int j = 1; j <= model.JointCount; ++j)
-    for (int k = 1; k <= perJoint; ++k)
-      if (restrained(j, k))
-        model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
+  for (bool fixed : {false, true}) {
+    for (int j = 1; j <= model.JointCount; ++j)
+      for (int k = 1; k <= perJoint; ++k)
+        if (restrained(j, k) == fixed)
+          model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
+    if (!fixed) free = next;
+  }
   model.DofCount = static_cast<std::int16_t>(free);
   model.RestrainedCount = static_cast<std::int16_t>(total - free);
-
   model.JointDisplacements.Redim(free);
   for (int n = 1; n <= free; ++n) model.JointDisplacements(n) = (n % 2 == 0 ? -n : n) / 1000.0f;
   model.MemberEndForces.Redim(model.MemberCount, 2 * perJoint);
   for (int m = 1; m <= model.MemberCount; ++m)
     for (int c = 1; c <= 2 * perJoint; ++c)
       model.MemberEndForces(m, c) = static_cast<float>(c > perJoint ? -(10 * m + c) : 10 * m + c);
-  if (IsTruss(model.StructType))
-    for (int m = 1; m <= model.MemberCount; ++m) {
-      float q = m % 3 == 1 ? -(10.0f * m + 1) : m % 3 == 2 ? 10.0f * m + 1 : 0.0f;
-      model.MemberEndForces(m, 1) = q;
-      model.MemberEndForces(m, perJoint + 1) = -q;
-    }
+  for (int m = 1; IsTruss(model.StructType) && m <= model.MemberCount; ++m) {
+    float q = m % 3 == 1 ? -(10.0f * m + 1) : m % 3 == 2 ? 10.0f * m + 1 : 0.0f;
+    model.MemberEndForces(m, 1) = q;
+    model.MemberEndForces(m, perJoint + 1) = -q;
+  }
   model.SupportReactions.Redim(total - free);
   for (int r = 1; r <= total - free; ++r) model.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
   model.AnalysisStatus = kAnalysisComplete;

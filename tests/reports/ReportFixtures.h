@@ -9,13 +9,9 @@
 
 namespace stavelorn {
 
-// Path of a file under tests/reports/golden.
-std::string GoldenPath(const std::string& name);
-
+std::string GoldenPath(const std::string& name);  // a file under tests/reports/golden
 std::string ReadWholeFile(const std::string& path);
-
-// The model of the project file tests/reports/golden/<name>.str.
-ModelStore LoadGoldenModel(const std::string& name);
+ModelStore LoadGoldenModel(const std::string& name);  // tests/reports/golden/<name>.str
 
 // Numbers the coordinates (free ones first, then restrained ones, each group in joint order)
 // and fills the results with recognisable values, then marks the analysis complete:
