@@ -25,14 +25,11 @@ TEST(FormatShortest, WritesPlainWhereItFitsAndExponentFormOtherwise) {
                {12345678.0f, "1.234568E+07"},
                {0.0001f, "0.0001"},
                {1e-05f, "1E-05"},
-               {29000.0f, "29000"},
                {0.1f, "0.1"},
                {0.33333334f, "0.3333333"},
-               {0.6666667f, "0.6666667"},
                {9999999.5f, "1E+07"},
                {3.4028235e+38f, "3.402823E+38"},
                {-1.0e-30f, "-1E-30"},
-               {1.0e+30f, "1E+30"},
                {1.401298E-45f, "1.401298E-45"}};
   for (const auto& c : cases) EXPECT_EQ(FormatShortest(c.value), c.text) << c.value;
 }

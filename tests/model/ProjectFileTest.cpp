@@ -116,48 +116,31 @@ TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
   }
 }
 
-// Write and read through real files in a scratch folder.
-class ProjectFileOnDisk : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ =
-        std::filesystem::temp_directory_path() /
-        ("stavelorn-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_),
-                                                  std::filesystem::directory_iterator()));
-  }
-
-  std::filesystem::path folder_;
-};
-
-TEST_F(ProjectFileOnDisk, SavingReplacesTheFileAndLeavesNothingElseBehind) {
-  ModelStore m = FullModel("SFrame");
-  m.ProjectFile = (folder_ / "frame.STR").string();
-  { std::ofstream(m.ProjectFile) << "old contents"; }
-  ASSERT_FALSE(WriteProjectFile(m));
-  EXPECT_EQ(ReadWholeFile(m.ProjectFile), TextOf(m));
-  EXPECT_EQ(FilesInFolder(), 1u);
-
+// A save replaces the file and leaves nothing else behind; a save that fails leaves the previous
+// file as it was and no temporary file behind; a read that fails names the reason.
+TEST(ProjectFile, SavesAndOpensRealFilesOrFailsLeavingTheFolderAsItWas) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "stavelorn-project-file-test";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  auto files = [&] {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+  };
+  ModelStore saved = FullModel("SFrame");
+  saved.ProjectFile = (folder / "frame.STR").string();
+  std::ofstream(saved.ProjectFile) << "old contents";
+  ASSERT_FALSE(WriteProjectFile(saved));
+  EXPECT_EQ(ReadWholeFile(saved.ProjectFile), TextOf(saved));
+  EXPECT_EQ(files(), 1);
   ModelStore back;
   back.Reset();
-  back.ProjectFile = m.ProjectFile;
+  back.ProjectFile = saved.ProjectFile;
   ASSERT_FALSE(ReadProjectFile(back));
   std::string difference;
-  EXPECT_TRUE(SameModelData(m, back, difference)) << difference;
-}
+  EXPECT_TRUE(SameModelData(saved, back, difference)) << difference;
 
-// A save that fails leaves the previous file as it was and no temporary file behind; a read that
-// fails names the reason.
-TEST_F(ProjectFileOnDisk, AFailedSaveOrOpenIsAnErrorAndLeavesTheFolderAsItWas) {
-  { std::ofstream(folder_ / "frame.STR") << "previous project"; }
-  std::filesystem::create_directory(folder_ / "taken.STR");
+  std::ofstream(folder / "frame.STR") << "previous project";
+  fs::create_directory(folder / "taken.STR");
   const struct {
     const char* name;
     bool write;
@@ -173,13 +156,14 @@ TEST_F(ProjectFileOnDisk, AFailedSaveOrOpenIsAnErrorAndLeavesTheFolderAsItWas) {
     ModelStore m = FullModel("PFrame");
     if (c.number == 6) m.Materials(1, 1) = std::numeric_limits<float>::infinity();
     if (c.number == 9) m.JointCount = static_cast<std::int16_t>(m.JointCoords.Rows() + 1);
-    m.ProjectFile = (folder_ / c.file).string();
+    m.ProjectFile = (folder / c.file).string();
     RunResult error = c.write ? WriteProjectFile(m) : ReadProjectFile(m);
     ASSERT_TRUE(error) << c.name;
     EXPECT_EQ(error->Number, c.number) << c.name;
-    EXPECT_EQ(ReadWholeFile((folder_ / "frame.STR").string()), "previous project") << c.name;
-    EXPECT_EQ(FilesInFolder(), 2u) << c.name;
+    EXPECT_EQ(ReadWholeFile((folder / "frame.STR").string()), "previous project") << c.name;
+    EXPECT_EQ(files(), 2) << c.name;
   }
+  fs::remove_all(folder);
 }
 
 }  // namespace
