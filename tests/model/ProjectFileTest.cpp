@@ -182,21 +182,19 @@ TEST(ApplyProjectExtension, KeepsAnyCaseOfStrAddsLowerCaseStrOrRefusesAPathWitho
   const struct {
     const char* path;
     const char* result;  // nullptr: refused
-  } cases[] = {
-      {"frame.STR", "frame.STR"},
-      {"frame.Str", "frame.Str"},
-      {"frame", "frame.str"},
-      {"frame.", "frame.str"},
-      {"frame.st", "frame.st.str"},
-      {"str", "str.str"},
-      {"/home/user/course.2026/frame", "/home/user/course.2026/frame.str"},
-      {"/home/user/beam.v2.str", "/home/user/beam.v2.str"},
-      {"C:\\course.2026\\truss.s", "C:\\course.2026\\truss.s.str"},
-      {"", nullptr},
-      {"/home/user/", nullptr},
-      {"C:\\course\\", nullptr},
-      {"/home/user/.", nullptr},
-  };
+  } cases[] = {{"frame.STR", "frame.STR"},
+               {"frame.Str", "frame.Str"},
+               {"frame", "frame.str"},
+               {"frame.", "frame.str"},
+               {"frame.st", "frame.st.str"},
+               {"str", "str.str"},
+               {"/home/user/course.2026/frame", "/home/user/course.2026/frame.str"},
+               {"/home/user/beam.v2.str", "/home/user/beam.v2.str"},
+               {"C:\\course.2026\\truss.s", "C:\\course.2026\\truss.s.str"},
+               {"", nullptr},
+               {"/home/user/", nullptr},
+               {"C:\\course\\", nullptr},
+               {"/home/user/.", nullptr}};
   for (const auto& c : cases) {
     std::string path = c.path;
     RunResult error = ApplyProjectExtension(path);

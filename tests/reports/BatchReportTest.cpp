@@ -177,13 +177,9 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
   };
   const std::string usage = "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str";
   const std::string unreadable = "File_Reading Error\nUnexpected error # 53 occurred: \n\n";
-  const std::string rejected = file("rejected", R"("Bad member","PTruss"
-"Joints",2, 0,0, 4,0
-"Supports",1, 1,1,1
-"Materials",1, 29000,0
-"Cross-Sections",1, 8
-"Members",1, 1,7,1,1
-)");
+  std::string badMember = kCollinearTruss;  // member 1 ends at a joint that is not there
+  badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
+  const std::string rejected = file("rejected", badMember + "\"Supports\",2, 1,1,1, 3,1,1");
   const std::string roller = file("roller", kCollinearTruss + "\"Supports\",1, 1,0,1");
   const std::string pinned = file("pinned", kCollinearTruss + "\"Supports\",2, 1,1,1, 3,1,1");
   const struct {

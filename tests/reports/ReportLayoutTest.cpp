@@ -17,12 +17,14 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/EquilibriumCheck.h"
 #include "analysis/GeneratedStructures.h"
+#include "model/ProjectFile.h"
+#include "model/StructType.h"
 #include "reports/InputReport.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
-#include "reports/RecordingPrinter.h"
 #include "reports/ReportFixtures.h"
+#include "reports/ReportPrinter.h"
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
 #include "reports/TrailJson.h"
@@ -33,6 +35,114 @@ namespace stavelorn {
 namespace {
 
 using S = ReportSection;
+
+// A ReportPrinter for tests: it records every operation in order on a page of 60 lines, lets a
+// test say how full the first page already is, and can fail chosen lines a given number of
+// times, the way a printer that runs out of paper does.
+class RecordingPrinter : public ReportPrinter {
+ public:
+  // "line:<text>", "newpage", "end", "abandon", "font:<name>", "size:<points>", "bold:<0|1>".
+  std::vector<std::string> events;
+  double usedAtStart = 0;
+  // Number of a line in the document (from 1) -> failures still to come before it prints.
+  std::map<int, int> failLine;
+
+  void PrintLine(const std::string& text) override {
+    if (failLine[printed_ + 1]-- > 0) throw PrinterFailure(RunError{kErrPrinter, "Printer error"});
+    events.push_back("line:" + text);
+    ++printed_;
+    ++lines_;
+  }
+  void NewPage() override {
+    events.push_back("newpage");
+    lines_ = 0;
+    usedAtStart = 0;
+  }
+  double CurrentY() const override { return usedAtStart + lines_; }
+  double PageHeight() const override { return 60; }
+  void EndDocument() override { events.push_back("end"); }
+  void AbandonDocument() override { events.push_back("abandon"); }
+  std::string FontName() const override { return font_; }
+  void SetFontName(const std::string& name) override { events.push_back("font:" + (font_ = name)); }
+  void SetFontSize(double points) override {
+    events.push_back("size:" + std::to_string(static_cast<int>(points)));
+  }
+  void SetFontBold(bool bold) override { events.push_back(bold ? "bold:1" : "bold:0"); }
+
+  // The printed lines only, without the "line:" tag.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (const std::string& event : events)
+      if (event.rfind("line:", 0) == 0) lines.push_back(event.substr(5));
+    return lines;
+  }
+
+ private:
+  int printed_ = 0;
+  int lines_ = 0;
+  std::string font_ = "Arial";
+};
+
+std::string GoldenPath(const std::string& name) {
+  return std::string(STAVELORN_SOURCE_DIR) + "/tests/reports/golden/" + name;
+}
+
+// The model of the project file tests/reports/golden/<name>.str.
+ModelStore LoadGoldenModel(const std::string& name) {
+  return testing::ModelFromText(ReadWholeFile(GoldenPath(name + ".str")));
+}
+
+// Numbers the coordinates (free ones first, then restrained ones, each group in joint order)
+// and fills the results with recognisable values, then marks the analysis complete:
+//   displacement of free coordinate n         n / 1000, negative for even n;
+//   end force component c of member m         10 m + c, negative for end components;
+//   reaction of restrained coordinate n       100 n + 0.5;
+// except that a truss member's axial force is negative (tension) for m = 1, 4, 7, ...,
+// positive for m = 2, 5, 8, ... and zero for m = 3, 6, 9, ...
+void FillHandResults(ModelStore& model) {
+  const int perJoint = model.CoordsPerJoint;
+  const int total = model.JointCount * perJoint;
+  auto restrained = [&](int joint, int k) {
+    for (int s = 1; s <= model.SupportCount; ++s)
+      if (model.Supports(s, 1) == joint && model.Supports(s, k + 1) == 1) return true;
+    return false;
+  };
+  model.CoordNumbers.Redim(total);
+  int next = 0;
+  int free = 0;
+  for (bool fixed : {false, true}) {
+    for (int j = 1; j <= model.JointCount; ++j)
+      for (int k = 1; k <= perJoint; ++k)
+        if (restrained(j, k) == fixed)
+          model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
+    if (!fixed) free = next;
+  }
+  model.DofCount = static_cast<std::int16_t>(free);
+  model.RestrainedCount = static_cast<std::int16_t>(total - free);
+  model.JointDisplacements.Redim(free);
+  for (int n = 1; n <= free; ++n) model.JointDisplacements(n) = (n % 2 == 0 ? -n : n) / 1000.0f;
+  model.MemberEndForces.Redim(model.MemberCount, 2 * perJoint);
+  for (int m = 1; m <= model.MemberCount; ++m)
+    for (int c = 1; c <= 2 * perJoint; ++c)
+      model.MemberEndForces(m, c) = static_cast<float>(c > perJoint ? -(10 * m + c) : 10 * m + c);
+  for (int m = 1; IsTruss(model.StructType) && m <= model.MemberCount; ++m) {
+    float q = m % 3 == 1 ? -(10.0f * m + 1) : m % 3 == 2 ? 10.0f * m + 1 : 0.0f;
+    model.MemberEndForces(m, 1) = q;
+    model.MemberEndForces(m, perJoint + 1) = -q;
+  }
+  model.SupportReactions.Redim(total - free);
+  for (int r = 1; r <= total - free; ++r) model.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
+  model.AnalysisStatus = kAnalysisComplete;
+}
+
+// The line `offset` lines below the first of `lines` that contains `text`.
+std::string LineAfter(const std::vector<std::string>& lines, const std::string& text, int offset) {
+  auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+    return line.find(text) != std::string::npos;
+  });
+  EXPECT_NE(it, lines.end()) << text;
+  return it == lines.end() ? "" : *(it + offset);
+}
 
 void ExpectGolden(const std::string& text, const std::string& name) {
   const std::string golden = GoldenPath(name);
@@ -261,33 +371,30 @@ TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
   EXPECT_TRUE(none.Log().empty());
 }
 
-// Results exist only after a completed analysis: otherwise they stay unticked, and with the
-// input data unticked there is nothing to print.
-TEST(PrintOptions, ResultsCanBePrintedOnlyAfterACompletedAnalysis) {
+// The report holds the ticked sections only, and results only after a completed analysis: they
+// are unticked otherwise and cannot be ticked, so with the input data unticked nothing is chosen.
+TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedAnalysis) {
   for (std::int16_t status : {kNoResults, kAnalysisComplete, kNotStable, kSolutionFailed}) {
-    ModelStore model;
+    ModelStore model = Analysed("pframe");
     model.AnalysisStatus = status;
-    PrintOptions options(model);
-    EXPECT_TRUE(options.Available(S::InputData) && options.Chosen(S::InputData));
-    options.Choose(S::InputData, false);
-    options.Choose(S::Results, true);
-    EXPECT_EQ(options.Available(S::Results), status == kAnalysisComplete) << status;
-    EXPECT_EQ(options.AnythingChosen(), status == kAnalysisComplete) << status;
-  }
-}
-
-TEST(PrintOptions, TheReportHoldsTheTickedSectionsOnly) {
-  const ModelStore model = Analysed("pframe");
-  for (auto [input, results] : {std::pair{true, true}, {true, false}, {false, true}}) {
-    PrintOptions options(model);
-    options.Choose(S::InputData, input);
-    options.Choose(S::Results, results);
-    std::ostringstream out;
-    TextReportPrinter printer(out);
-    ScriptedMessages messages;
-    ASSERT_EQ(PrintReport(model, printer, messages, options), PrintOutcome::Printed);
-    EXPECT_EQ(out.str().find("End of Input Data") != std::string::npos, input);
-    EXPECT_EQ(out.str().find("End of Analysis") != std::string::npos, results);
+    const bool complete = status == kAnalysisComplete;
+    for (auto [input, results] : {std::pair{true, true}, {true, false}, {false, true}}) {
+      SCOPED_TRACE(std::to_string(status) + (input ? " input" : "") + (results ? " results" : ""));
+      PrintOptions options(model);
+      EXPECT_TRUE(options.Available(S::InputData) && options.Chosen(S::InputData));
+      EXPECT_EQ(options.Available(S::Results), complete);
+      EXPECT_EQ(options.Chosen(S::Results), complete);
+      options.Choose(S::InputData, input);
+      options.Choose(S::Results, results);
+      EXPECT_EQ(options.AnythingChosen(), input || (results && complete));
+      if (!options.AnythingChosen()) continue;
+      std::ostringstream out;
+      TextReportPrinter printer(out);
+      ScriptedMessages messages;
+      ASSERT_EQ(PrintReport(model, printer, messages, options), PrintOutcome::Printed);
+      EXPECT_EQ(out.str().find("End of Input Data") != std::string::npos, input);
+      EXPECT_EQ(out.str().find("End of Analysis") != std::string::npos, results && complete);
+    }
   }
 }
 
