@@ -2,10 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "model/ProjectFile.h"
+#include "model/ProjectFileName.h"
 #include "model/StructType.h"
+#include "reports/ReportFixtures.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -44,73 +45,30 @@ TEST(ProjectFile, EveryTypeSurvivesAWriteAndARead) {
   }
 }
 
-TEST(ProjectFile, WritesRecordsAsCommaSeparatedLinesEndedByCrLf) {
-  ModelStore m;
-  m.Reset();
-  m.ProjectTitle = "Portal";
-  m.SetStructType("PFrame");
-  m.JointCount = 3;
-  m.JointCoords.Redim(3, 2);
-  m.JointCoords(2, 1) = 240;
-  m.JointCoords(3, 1) = 240;
-  m.JointCoords(3, 2) = 120;
-  m.SupportCount = 1;
-  m.Supports.Redim(1, 4);
-  m.Supports(1, 1) = 1;
-  m.Supports(1, 2) = m.Supports(1, 3) = m.Supports(1, 4) = 1;
-  m.MaterialCount = 1;
-  m.Materials.Redim(1, 2);
-  m.Materials(1, 1) = 29000;
-  m.Materials(1, 2) = 6.5e-6f;
-  EXPECT_EQ(TextOf(m),
-            "\"Portal\"\r\n\"PFrame\"\r\n"
-            "\"Joints\",3\r\n0,0\r\n240,0\r\n240,120\r\n"
-            "\"Supports\",1\r\n1,1,1,1\r\n"
-            "\"Materials\",1\r\n29000,6.5E-06\r\n");
-}
-
-TEST(ProjectFile, AnEmptyBeamIsTwoLines) {
+// A table that is empty is left out of the file; a title may hold quotes and commas.
+TEST(ProjectFile, AnEmptyModelIsItsTitleAndTypeAndAnyTitleSurvives) {
   ModelStore m;
   m.Reset();
   m.SetStructType("Beam");
   EXPECT_EQ(TextOf(m), "\"\"\r\n\"Beam\"\r\n");
-}
-
-TEST(ProjectFile, OnlyASpaceFrameMemberCarriesARollAngle) {
-  for (const StructTypeInfo& type : AllStructTypes()) {
-    std::string text = TextOf(FullModel(type.Code));
-    std::size_t start = text.find("\"Members\",2\r\n") + 13;
-    std::string record = text.substr(start, text.find("\r\n", start) - start);
-    EXPECT_EQ(record, std::string(type.Code) == "SFrame" ? "1,2,1,2,30" : "1,2,1,2") << type.Code;
-  }
-}
-
-TEST(ProjectFile, TitlesWithQuotesAndCommasSurvive) {
   for (const char* title :
-       {"He said \"stop\", then \"go\"", "\"", "\"\"", ",,,", "a,\"b\",c", "  padded  "}) {
-    ModelStore m;
-    m.Reset();
+       {"He said \"stop\", then \"go\"", "", "\"", "\"\"", ",,,", "a,\"b\",c", "  padded  "}) {
     m.ProjectTitle = title;
-    m.SetStructType("Grid");
     EXPECT_EQ(ReadText(TextOf(m)).ProjectTitle, title);
   }
 }
 
-TEST(ProjectFile, ReadsLfLinesLooseBlanksSplitRecordsAndAnyOrder) {
+// A hand-written file may use LF lines, loose blanks, records split over lines, sections in any
+// order and sections this program does not know, which are skipped with their records.
+TEST(ProjectFile, ReadsLooseFilesAndSkipsUnknownSections) {
   const char* tidy =
       "\"Truss\"\r\n\"PTruss\"\r\n\"Joints\",2\r\n0,0\r\n10,0\r\n"
       "\"Supports\",1\r\n1,1,1\r\n\"Materials\",1\r\n200,1.2E-05\r\n";
   const char* loose =
-      "  Truss  \n PTruss\n\n\"Materials\" , 1\n200,\n 1.2e-5 \n"
+      "  Truss  \n PTruss\n\n\"Materials\" , 1\n200,\n 1.2e-5 \n\"Notes\",0\n"
       "\"Supports\",1,1,\n1,1\n\"Joints\",\n2\n0,0,10\n0\n";
   std::string difference;
   EXPECT_TRUE(SameModelData(ReadText(tidy), ReadText(loose), difference)) << difference;
-}
-
-TEST(ProjectFile, SkipsAnUnknownSectionWithItsCount) {
-  ModelStore m = ReadText("\"t\"\r\n\"Beam\"\r\n\"Notes\",0\r\n\"Joints\",1\r\n5\r\n");
-  EXPECT_EQ(m.JointCount, 1);
-  EXPECT_EQ(m.JointCoords(1, 1), 5.0f);
 }
 
 struct BrokenFile {
@@ -159,115 +117,90 @@ TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
   }
 }
 
-// Write and read through real files in a scratch folder.
-class ProjectFileOnDisk : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ =
-        std::filesystem::temp_directory_path() /
-        ("stavelorn-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
+// A save replaces the file and leaves nothing else behind; a save that fails leaves the previous
+// file as it was and no temporary file behind; a read that fails names the reason.
+TEST(ProjectFile, SavesAndOpensRealFilesOrFailsLeavingTheFolderAsItWas) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "stavelorn-project-file-test";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  auto files = [&] {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+  };
+  ModelStore saved = FullModel("SFrame");
+  saved.ProjectFile = (folder / "frame.STR").string();
+  std::ofstream(saved.ProjectFile) << "old contents";
+  ASSERT_FALSE(WriteProjectFile(saved));
+  EXPECT_EQ(ReadWholeFile(saved.ProjectFile), TextOf(saved));
+  EXPECT_EQ(files(), 1);
+
+  std::ofstream(folder / "frame.STR") << "previous project";
+  fs::create_directory(folder / "taken.STR");
+  const struct {
+    const char* name;
+    bool write;
+    const char* file;
+    int number;
+  } cases[] = {{"a value the file cannot hold", true, "frame.STR", 6},
+               {"a table shorter than its count", true, "new.STR", 9},
+               {"a missing folder", true, "no-such-folder/frame.STR", 75},
+               {"a folder in the way", true, "taken.STR", 75},
+               {"a missing file", false, "missing.STR", 53},
+               {"a folder for a file", false, "", 75}};
+  for (const auto& c : cases) {
+    ModelStore m = FullModel("PFrame");
+    if (c.number == 6) m.Materials(1, 1) = std::numeric_limits<float>::infinity();
+    if (c.number == 9) m.JointCount = static_cast<std::int16_t>(m.JointCoords.Rows() + 1);
+    m.ProjectFile = (folder / c.file).string();
+    RunResult error = c.write ? WriteProjectFile(m) : ReadProjectFile(m);
+    ASSERT_TRUE(error) << c.name;
+    EXPECT_EQ(error->Number, c.number) << c.name;
+    EXPECT_EQ(ReadWholeFile((folder / "frame.STR").string()), "previous project") << c.name;
+    EXPECT_EQ(files(), 2) << c.name;
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  static std::string Contents(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_),
-                                                  std::filesystem::directory_iterator()));
-  }
-
-  std::filesystem::path folder_;
-};
-
-TEST_F(ProjectFileOnDisk, SavingReplacesTheFileAndLeavesNothingElseBehind) {
-  ModelStore m = FullModel("SFrame");
-  m.ProjectFile = (folder_ / "frame.STR").string();
-  { std::ofstream(m.ProjectFile) << "old contents"; }
-  ASSERT_FALSE(WriteProjectFile(m));
-  EXPECT_EQ(Contents(m.ProjectFile), TextOf(m));
-  EXPECT_EQ(FilesInFolder(), 1u);
-
-  ModelStore back;
-  back.Reset();
-  back.ProjectFile = m.ProjectFile;
-  ASSERT_FALSE(ReadProjectFile(back));
-  std::string difference;
-  EXPECT_TRUE(SameModelData(m, back, difference)) << difference;
+  fs::remove_all(folder);
 }
 
-TEST_F(ProjectFileOnDisk, AFailedSaveLeavesThePreviousFileUntouched) {
-  ModelStore m = FullModel("PFrame");
-  m.ProjectFile = (folder_ / "frame.STR").string();
-  { std::ofstream(m.ProjectFile) << "previous project"; }
-  m.Materials(1, 1) = std::numeric_limits<float>::infinity();
-  RunResult error = WriteProjectFile(m);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->Number, 6);
-  EXPECT_EQ(Contents(m.ProjectFile), "previous project");
-  EXPECT_EQ(FilesInFolder(), 1u);
-
-  m.Materials(1, 1) = 1;
-  m.ProjectFile = (folder_ / "no-such-folder" / "frame.STR").string();
-  error = WriteProjectFile(m);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->Number, 75);
-
-  std::filesystem::create_directory(folder_ / "taken.STR");
-  m.ProjectFile = (folder_ / "taken.STR").string();
-  error = WriteProjectFile(m);
-  ASSERT_TRUE(error) << "a folder cannot be replaced by a project";
-  EXPECT_EQ(error->Number, 75);
-  EXPECT_EQ(FilesInFolder(), 2u) << "the temporary file is gone";
-}
-
-TEST_F(ProjectFileOnDisk, ATableShorterThanItsCountIsRefusedBeforeAnythingIsWritten) {
-  ModelStore m = FullModel("Beam");
-  m.ProjectFile = (folder_ / "beam.STR").string();
-  m.JointCount = 4;
-  RunResult error = WriteProjectFile(m);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->Number, 9);
-  EXPECT_FALSE(std::filesystem::exists(m.ProjectFile));
-}
-
-TEST_F(ProjectFileOnDisk, OpeningAMissingFileOrAFolderIsAnError) {
+// An unknown or miscased type code changes nothing; a reset forgets the type and the results.
+TEST(ModelStore, RefusesAnUnknownTypeAndResetForgetsTheTypeAndTheResults) {
   ModelStore m;
+  ASSERT_TRUE(m.SetStructType("Grid"));
+  EXPECT_FALSE(m.SetStructType("Arch"));
+  EXPECT_FALSE(m.SetStructType("beam"));
+  EXPECT_EQ(m.StructType, "Grid");
+  EXPECT_EQ(m.CoordsPerJoint, m.TypeInfo().CoordsPerJoint);
+  m.AnalysisStatus = kAnalysisComplete;
   m.Reset();
-  m.ProjectFile = (folder_ / "missing.STR").string();
-  RunResult error = ReadProjectFile(m);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->Number, 53);
-  m.ProjectFile = folder_.string();
-  error = ReadProjectFile(m);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->Number, 75);
+  EXPECT_EQ(m.CoordsPerJoint, 0);
+  EXPECT_EQ(m.StructType, "");
+  EXPECT_EQ(m.AnalysisStatus, kNoResults);
 }
 
-TEST(ProjectFile, UnexpectedErrorTextHasTheOneWording) {
-  EXPECT_EQ(UnexpectedErrorText({53, "File not found: \"x\""}),
-            "Unexpected error # 53 occurred: \n\nFile not found: \"x\"");
-}
-
-TEST(Examples, EveryExampleReadsAndWritesBackByteForByte) {
-  int examples = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(testing::SourcePath("examples"))) {
-    if (entry.path().extension() != ".str") continue;
-    ++examples;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    ModelStore m = ReadText(text.str());
-    EXPECT_GT(m.MemberCount, 0) << entry.path();
-    EXPECT_EQ(TextOf(m), text.str()) << entry.path();
+// Any case of ".str" stays, otherwise ".str" is added; dots in folder names and earlier dots in
+// the name leave the rest alone. A path without a file name is error 5 and stays as it was.
+TEST(ApplyProjectExtension, KeepsAnyCaseOfStrAddsLowerCaseStrOrRefusesAPathWithoutAName) {
+  const struct {
+    const char* path;
+    const char* result;  // nullptr: refused
+  } cases[] = {{"frame.STR", "frame.STR"},
+               {"frame.Str", "frame.Str"},
+               {"frame", "frame.str"},
+               {"frame.", "frame.str"},
+               {"frame.st", "frame.st.str"},
+               {"str", "str.str"},
+               {"/home/user/course.2026/frame", "/home/user/course.2026/frame.str"},
+               {"/home/user/beam.v2.str", "/home/user/beam.v2.str"},
+               {"C:\\course.2026\\truss.s", "C:\\course.2026\\truss.s.str"},
+               {"", nullptr},
+               {"/home/user/", nullptr},
+               {"C:\\course\\", nullptr},
+               {"/home/user/.", nullptr}};
+  for (const auto& c : cases) {
+    std::string path = c.path;
+    RunResult error = ApplyProjectExtension(path);
+    EXPECT_EQ(error ? error->Number : 0, c.result ? 0 : 5) << c.path;
+    EXPECT_EQ(path, c.result ? c.result : c.path);
   }
-  EXPECT_EQ(examples, 6);
 }
 
 }  // namespace

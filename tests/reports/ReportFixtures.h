@@ -1,28 +1,20 @@
-// Models for the report tests: the small projects under tests/reports/golden, with results filled
-// in by hand so that every printed value tells where it came from.
+// The whole of a file, byte for byte, for the tests that compare a file with what the program
+// writes.
 #pragma once
 
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
-
-#include "model/ModelStore.h"
 
 namespace stavelorn {
 
-// Path of a file under tests/reports/golden.
-std::string GoldenPath(const std::string& name);
-
-std::string ReadWholeFile(const std::string& path);
-
-// The model of the project file tests/reports/golden/<name>.str.
-ModelStore LoadGoldenModel(const std::string& name);
-
-// Numbers the coordinates (free ones first, then restrained ones, each group in joint order)
-// and fills the results with recognisable values, then marks the analysis complete:
-//   displacement of free coordinate n         n / 1000, negative for even n;
-//   end force component c of member m         10 m + c, negative for end components;
-//   reaction of restrained coordinate n       100 n + 0.5;
-// except that a truss member's axial force is negative (tension) for m = 1, 4, 7, ...,
-// positive for m = 2, 5, 8, ... and zero for m = 3, 6, 9, ...
-void FillHandResults(ModelStore& model);
+inline std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 }  // namespace stavelorn

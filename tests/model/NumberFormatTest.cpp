@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <stdexcept>
+
+#include "model/NumberMask.h"
+#include "model/NumberText.h"
+
+namespace stavelorn {
+namespace {
+
+struct MaskCase {
+  const char* mask;
+  float value;
+  const char* expected;
+};
+
+class NumberMaskTable : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(NumberMaskTable, FormatsAsWrittenByHand) {
+  const MaskCase& c = GetParam();
+  EXPECT_EQ(FormatMasked(c.value, c.mask), c.expected) << c.mask << " of " << c.value;
+}
+
+constexpr const char* kE4 = " 0.0000E+00;-0.0000E+00";
+constexpr const char* kE3 = " 0.000E+00;-0.000E+00";
+constexpr const char* kE3Short = " 0.000E+0;-0.000E+0";
+constexpr const char* kTwoDigit = " 00.00E+0;-00.00E+0";
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, NumberMaskTable,
+    ::testing::Values(
+        MaskCase{"@@@", 5, "  5"}, MaskCase{"@@@", 123, "123"}, MaskCase{"@@@", 1234, "1234"},
+        MaskCase{"@@@", -5, " -5"}, MaskCase{"@@", 99, "99"}, MaskCase{"@@", 100, "100"},
+        // four digits after the point, two-digit exponent
+        MaskCase{kE4, 0.00125f, " 1.2500E-03"}, MaskCase{kE4, -30, "-3.0000E+01"},
+        MaskCase{kE4, 0, " 0.0000E+00"}, MaskCase{kE4, -0.0f, " 0.0000E+00"},
+        MaskCase{kE4, 9.99996f, " 1.0000E+01"}, MaskCase{kE4, -9.99996f, "-1.0000E+01"},
+        MaskCase{kE4, 9.99994f, " 9.9999E+00"}, MaskCase{kE4, 1.00005f, " 1.0001E+00"},
+        MaskCase{kE4, 0.099999f, " 9.9999E-02"}, MaskCase{kE4, 0.0999996f, " 1.0000E-01"},
+        MaskCase{kE4, 1E-12f, " 1.0000E-12"}, MaskCase{kE4, 3.4E38f, " 3.4000E+38"},
+        MaskCase{kE4, 1.401298E-45f, " 1.4013E-45"},
+        // three digits after the point
+        MaskCase{kE3, 0.00125f, " 1.250E-03"}, MaskCase{kE3, 12345, " 1.235E+04"},
+        MaskCase{kE3, -0.5f, "-5.000E-01"},
+        // one-digit exponent where it fits
+        MaskCase{kE3Short, 2.5f, " 2.500E+0"}, MaskCase{kE3Short, -20, "-2.000E+1"},
+        MaskCase{kE3Short, 1E-12f, " 1.000E-12"}, MaskCase{kE3Short, 1.5E10f, " 1.500E+10"},
+        MaskCase{kE3Short, 9999.6f, " 1.000E+4"}, MaskCase{kE3Short, 0.015f, " 1.500E-2"},
+        // two digits before the point
+        MaskCase{kTwoDigit, 45, " 45.00E+0"}, MaskCase{kTwoDigit, 4.5f, " 45.00E-1"},
+        MaskCase{kTwoDigit, -90, "-90.00E+0"}, MaskCase{kTwoDigit, 0, " 00.00E+0"},
+        MaskCase{kTwoDigit, 123, " 12.30E+1"}, MaskCase{kTwoDigit, 99.996f, " 10.00E+1"},
+        MaskCase{kTwoDigit, 0.05f, " 50.00E-3"}, MaskCase{kTwoDigit, 2.5E-11f, " 25.00E-12"},
+        // values that are not finite keep the sign column
+        MaskCase{kE4, std::numeric_limits<float>::infinity(), " inf"},
+        MaskCase{kE4, -std::numeric_limits<float>::infinity(), "-inf"},
+        MaskCase{kE4, std::numeric_limits<float>::quiet_NaN(), " nan"}));
+
+TEST(NumberMask, RejectsAMaskItDoesNotKnow) {
+  EXPECT_THROW(FormatMasked(1, "0.00"), std::invalid_argument);
+  EXPECT_THROW(FormatMasked(1, " 0.00E+00;-0.000E+00"), std::invalid_argument);
+  EXPECT_THROW(FormatMasked(1, ""), std::invalid_argument);
+  // A plain integer has a sign column and a trailing blank.
+  for (int n : {5, 0, -12, 32767})
+    EXPECT_EQ(FormatPlainInteger(n), (n < 0 ? "" : " ") + std::to_string(n) + " ");
+}
+
+TEST(FormatShortest, WritesPlainWhereItFitsAndExponentFormOtherwise) {
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {{0.0f, "0"},
+               {-0.0f, "0"},
+               {240.0f, "240"},
+               {-10.5f, "-10.5"},
+               {0.0065f, "0.0065"},
+               {1234567.0f, "1234567"},
+               {12345678.0f, "1.234568E+07"},
+               {1e-05f, "1E-05"},
+               {9999999.5f, "1E+07"},
+               {3.4028235e+38f, "3.402823E+38"},
+               {1.401298E-45f, "1.401298E-45"}};
+  for (const auto& c : cases) EXPECT_EQ(FormatShortest(c.value), c.text) << c.value;
+}
+
+// Any finite float written and read back gives a float that is written the same way, and the
+// value read back agrees with the original to seven significant digits.
+TEST(FormatShortest, SurvivesAReadBackForAnyFiniteValue) {
+  std::mt19937 random(20261206);
+  for (int i = 0; i < 200000; ++i) {
+    std::uint32_t bits = random();
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    if (!std::isfinite(value)) continue;
+    std::string text = FormatShortest(value);
+    std::optional<float> back = ParseSingle(text);
+    ASSERT_TRUE(back) << text;
+    ASSERT_EQ(FormatShortest(*back), text) << value;
+    if (std::fabs(value) >= std::numeric_limits<float>::min()) {
+      // Half a unit in the seventh digit, plus the float rounding of the value read back.
+      double halfDigit = 0.5e-6 * std::pow(10.0, std::floor(std::log10(std::fabs(value))));
+      ASSERT_LE(std::fabs(*back - value), halfDigit + std::fabs(value) * 0x1p-24) << text;
+    }
+  }
+}
+
+TEST(ParseSingle, AcceptsOnlyAWholeDecimalNumber) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    const char* text;
+    float value;
+  } cases[] = {{"240", 240},          {"-10.5", -10.5f}, {"+.5", 0.5f}, {"1.5D3", 1500},
+               {"6.5E-06", 6.5e-06f}, {"1e-50", 0},      {"1e39", inf}, {"-4e400", -inf}};
+  for (const auto& c : cases) EXPECT_EQ(ParseSingle(c.text), c.value) << c.text;
+  for (const char* bad : {"", "abc", ".", "-", "1e", "1,5", "1 5", "0x10", "inf", "nan", "12a"})
+    EXPECT_FALSE(ParseSingle(bad)) << bad;
+}
+
+TEST(LeadingNumber, ReadsTheNumberATypedTextBeginsWith) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {{"12abc", 12}, {"abc", 0},       {" -1.5e2x", -150}, {"1e", 1},      {".5", 0.5},
+               {"", 0},       {"+3", 3},        {"1d2", 100},       {"-", 0},       {"1.2.3", 1.2},
+               {"\t7 kN", 7}, {"29000", 29000}, {"e5", 0},          {"-.25", -0.25}};
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+}
+
+}  // namespace
+}  // namespace stavelorn
