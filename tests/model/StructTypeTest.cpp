@@ -78,7 +78,9 @@ TEST(StructTypeTable, AgreesWithItselfForEveryType) {
       EXPECT_EQ(Named(s.Heading) && Named(s.Label) && Named(s.Check), p < type.SectionColumns);
       std::string symbol = Named(s.Symbol) ? s.Symbol : "";
       for (char& ch : symbol) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-      if (p < type.SectionColumns) EXPECT_TRUE(Has(s.Heading, "(" + symbol + ")")) << s.Heading;
+      if (p < type.SectionColumns) {
+        EXPECT_TRUE(Has(s.Heading, "(" + symbol + ")")) << s.Heading;
+      }
     }
     for (const MemberLoadKindInfo* kind : AcceptedLoadKinds(type.Kind)) {
       const bool torque = IsAxial(*kind) && kind->Form == LoadForm::PointCouple;
