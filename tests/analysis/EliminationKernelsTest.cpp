@@ -1,12 +1,9 @@
 // The vector sweeps of the elimination against the step-by-step rule of the engine's arithmetic,
-// bit for bit, in every unit this processor has; and the fact the AVX2 sweep rests on, checked
-// with the library's correctly rounded fused multiply-add.
+// bit for bit, in every unit this processor has.
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <random>
 #include <vector>
 
@@ -25,48 +22,6 @@ std::vector<VectorUnit> UnitsOfThisProcessor() {
   std::vector<VectorUnit> units = {VectorUnit::Sse2};
   if (FastestVectorUnit() != VectorUnit::Sse2) units.push_back(FastestVectorUnit());
   return units;
-}
-
-TEST(FusedStep, OnFloatsWidenedToDoubleGivesTheSeparateSteps) {
-  const float tiny = std::numeric_limits<float>::denorm_min();
-  const float huge = std::numeric_limits<float>::max();
-  const struct {
-    float s, f, p;
-  } cases[] = {
-      {1.0f, 1.0f + 0x1p-23f, 1.0f - 0x1p-24f},  // a product with all 48 bits
-      {0.0f, huge, huge},                        // overflows float, not double
-      {tiny, tiny, tiny},                        // underflows float, not double
-      {-3.5f, 0.1f, 0.3f},
-      {1e30f, -1e-30f, 7.0f},
-  };
-  for (const auto& c : cases) {
-    const double fused = std::fma(-double(c.f), double(c.p), double(c.s));
-    const double separate = double(c.s) - double(c.f) * double(c.p);
-    EXPECT_TRUE(SameBits(fused, separate)) << c.s << " " << c.f << " " << c.p;
-  }
-  std::mt19937 random(7);
-  std::uniform_int_distribution<std::uint32_t> bits;
-  int compared = 0;
-  for (int trial = 0; trial < 200000; ++trial) {
-    float v[3];
-    for (float& x : v) {
-      const std::uint32_t word = bits(random);
-      std::memcpy(&x, &word, sizeof x);
-    }
-    if (!std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2])) continue;
-    const double fused = std::fma(-double(v[1]), double(v[2]), double(v[0]));
-    const double separate = double(v[0]) - double(v[1]) * double(v[2]);
-    ASSERT_TRUE(SameBits(fused, separate) || (std::isnan(fused) && std::isnan(separate)))
-        << v[0] << " " << v[1] << " " << v[2];
-    ++compared;
-  }
-  EXPECT_GT(compared, 190000);
-}
-
-TEST(FusedStep, OnDoublesWouldChangeTheBits) {
-  // (1 + 2^-30)² needs 61 bits: the separate product drops 2^-60, the fused step keeps it.
-  const double f = 1 + 0x1p-30;
-  EXPECT_FALSE(SameBits(std::fma(-f, f, 1.0), 1.0 - f * f));
 }
 
 // One sweep by the rule every step of the engine follows: evaluate in double, round to the store

@@ -76,6 +76,27 @@ const Mechanism kMechanisms[] = {
 "Member Releases",1, 2,3
 )",
      kSolutionFailed, 0, 0, 0, "without resistance"},
+    // The same in the plane. A pivot of a mechanism is the cancellation residue of round-off,
+    // not exactly 0, and can even come out positive; the solution must still fail.
+    {"portal on pins with a beam hinged at both ends", R"("Hinged portal","PFrame"
+"Joints",4, 0,0, 0,4, 6,4, 6,0
+"Supports",2, 1,1,1,0, 4,1,1,0
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01,0.0002
+"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
+"Member Releases",1, 2,3
+"Joint Loads",1, 2,1,-1,0
+)",
+     kSolutionFailed, 0, 0, 0, "without resistance"},
+    {"unbraced panel beside an over-braced one", R"("Panels","PTruss"
+"Joints",6, 0,0, 3,0, 6,0, 0,3, 3,3, 6,3
+"Supports",2, 1,1,1, 3,0,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01
+"Members",9, 1,2,1,1, 2,3,1,1, 4,5,1,1, 5,6,1,1, 1,4,1,1, 2,5,1,1, 3,6,1,1, 1,5,1,1, 2,4,1,1
+"Joint Loads",1, 6,1,-1
+)",
+     kSolutionFailed, 0, 0, 0, "without resistance"},
 };
 
 class MechanismModeTest : public ::testing::TestWithParam<Mechanism> {};
@@ -86,6 +107,7 @@ TEST_P(MechanismModeTest, MovesFreelyAndOnlyWhereNothingHolds) {
   const AnalysisRun run = CheckAndAnalyze(model, 0);
   ASSERT_FALSE(run.Rejected) << run.RejectionText;
   ASSERT_EQ(model.AnalysisStatus, c.status);
+  EXPECT_EQ(AnalyzeInPrecision<double>(model).AnalysisStatus, c.status) << "in double precision";
   const std::vector<double>& mode = model.MechanismMode;
   const int perJoint = model.CoordsPerJoint;
   ASSERT_EQ(mode.size(), static_cast<std::size_t>(model.JointCount * perJoint));
@@ -128,6 +150,15 @@ INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechani
                              if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
                            return name;
                          });
+
+TEST(MechanismMode, TooFewMembersFailTheStabilityCount) {
+  ModelStore m = ModelFromText(kMechanisms[6].text);
+  m.MemberCount = 7;  // the two diagonals go
+  Analyze(m);
+  EXPECT_EQ(m.AnalysisStatus, kNotStable);
+  EXPECT_EQ(m.DofCount, 9);
+  EXPECT_EQ(m.RestrainedCount, 3);
+}
 
 // Two springs in a row, free at both ends, move together without resistance: (1, 1, 1). A
 // spring held at one end leaves only a third joint that nothing holds: (0, 0, 1). Held at both
