@@ -184,5 +184,25 @@ TEST(MemberDiagrams, EveryLoadKindClosesOnTheStoredEndForces) {
   }
 }
 
+// A bar carries only its axial force, a beam shear and moment in its plane, a grid member also
+// its twist, a space-frame member all six; only the space frame names the axis of its shear.
+TEST(MemberDiagrams, EachTypeHasTheQuantitiesItsMembersCarry) {
+  const struct {
+    const char* type;
+    std::vector<Q> quantities;
+    const char* shear;
+  } cases[] = {{"Beam", {Q::Vy, Q::Mz}, "V"},
+               {"PTruss", {Q::N}, "V"},
+               {"PFrame", {Q::N, Q::Vy, Q::Mz}, "V"},
+               {"STruss", {Q::N}, "V"},
+               {"Grid", {Q::Vy, Q::T, Q::Mz}, "V"},
+               {"SFrame", {Q::N, Q::Vy, Q::Vz, Q::T, Q::My, Q::Mz}, "Vy"},
+               {"Frame", {}, "V"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(QuantitiesOfType(c.type), c.quantities) << c.type;
+    EXPECT_EQ(QuantityName(c.type, Q::Vy), c.shear) << c.type;
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn
