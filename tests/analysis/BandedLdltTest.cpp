@@ -52,14 +52,6 @@ double Disagreement(const EquationSystem<double>& a, const EquationSystem<double
   return largest > 0 ? difference / largest : difference;
 }
 
-ModelStore Lattice3000() {
-  ModelStore model;
-  model.Reset();
-  model.ProjectFile = testing::SourcePath("bench/lattice-3000.str");
-  EXPECT_FALSE(ReadProjectFile(model));
-  return model;
-}
-
 TEST(BandedLdlt, SolvesGeneratedStructuresAsGaussJordanDoes) {
   const struct {
     const char* name;
@@ -87,34 +79,6 @@ TEST(BandedLdlt, SolvesGeneratedStructuresAsGaussJordanDoes) {
     ASSERT_EQ(run.AnalysisStatus, kAnalysisComplete) << c.name;
     for (int i = 1; i <= band.Size(); ++i)
       ASSERT_EQ(run.JointDisplacements(i), band.P(i)) << c.name << " " << i;
-  }
-}
-
-TEST(BandedLdlt, FindsTheBandOfTheLattice) {
-  const ModelStore lattice = Lattice3000();
-  const EquationShape shape = ShapeOfEquations(lattice);
-  // 10 x 10 joints a level, 6 coordinates each: a column spans a level and one joint.
-  EXPECT_EQ(shape.unknowns, 3000);
-  EXPECT_EQ(shape.halfBandwidth, 6 * 100 + 5);
-}
-
-TEST(BandedLdlt, SolvesRandomSymmetricBandsAsGaussJordanDoes) {
-  std::mt19937 random(2024);
-  std::uniform_real_distribution<double> value(-1, 1);
-  for (int trial = 0; trial < 200; ++trial) {
-    const int n = 1 + trial % 31, b = trial % n;
-    EquationSystem<double> full;
-    full.Redim(n);
-    for (int i = 1; i <= n; ++i) {
-      full.P(i) = value(random);
-      for (int j = i + 1; j <= std::min(n, i + b); ++j)
-        full.S(i, j) = full.S(j, i) = trial % 5 == 0 ? 0 : value(random);
-      full.S(i, i) = 1 + 2 * b;  // diagonally dominant: positive definite
-    }
-    EquationSystem<double> oracle = full, band = Banded(full, b);
-    ASSERT_TRUE(SolveGaussJordan(oracle));
-    ASSERT_TRUE(SolveBandedLdlt(band)) << "trial " << trial;
-    EXPECT_LT(Disagreement(band, oracle), 1e-13) << "trial " << trial;
   }
 }
 

@@ -126,41 +126,6 @@ TEST(MemberDiagrams, ExtremesMatchClosedForms) {
   }
 }
 
-// A concentrated load is tabulated on both sides of its point; the shear at the
-// middle of a symmetric span, zero in exact arithmetic, shows exactly 0 once.
-TEST(MemberDiagrams, ConcentratedLoadsAreTabulatedOnBothSides) {
-  struct Jump {
-    const char* name;
-    std::string model;
-    Q quantity;
-    double x, before, after;
-    std::size_t sides;
-  };
-  const Jump cases[] = {
-      {"force", Beam("4", kCantilever, "1, 1,1,10,0,3,0"), Q::Vy, 3, 10, 0, 2},
-      {"couple", Beam("6", kPinned, "1, 1,2,12,0,2,0"), Q::Mz, 2, -4, 8, 2},
-      {"torque on a tenth point", SpaceCantilever("7,6,0,2,0"), Q::T, 2, -6, 0, 2},
-      {"couple about local y", SpaceCantilever("9,5,0,1.5,0"), Q::My, 1.5, 5, 0, 2},
-      {"zero shear", Beam("6", kPinned, "1, 1,3,2,0,0,0"), Q::Vy, 3, 0, 0, 1},
-  };
-  for (const Jump& c : cases) {
-    const MemberDiagram d = Diagrams(c.model).at(0);
-    std::size_t found = 0;
-    for (const DiagramStation& s : d.Stations) {
-      if (std::fabs(s.X - c.x) > 1e-12) continue;
-      EXPECT_EQ(s.Side != StationSide::At, c.sides == 2) << c.name;
-      const double v = s.Values[static_cast<std::size_t>(Index(c.quantity))];
-      EXPECT_NEAR(v, s.Side == StationSide::Before ? c.before : c.after, c.sides == 2 ? 1e-4 : 0)
-          << c.name;
-      ++found;
-    }
-    EXPECT_EQ(found, c.sides) << c.name;
-    EXPECT_GE(d.Stations.size(), 10 + c.sides) << c.name << ": eleven tenth points and the jump";
-  }
-  EXPECT_EQ(Diagrams(Beam("6", kPinned, "1, 1,3,2,0,0,0")).at(0).ValueAt(Q::Vy, 3), 0.0)
-      << "before the zero rule";
-}
-
 // Every load kind, off-centre, on an inclined and rolled space-frame member:
 // the diagram built up through the load reaches the stored end forces.
 TEST(MemberDiagrams, EveryLoadKindClosesOnTheStoredEndForces) {

@@ -171,49 +171,5 @@ TEST(CheckModel, NamesEveryProblemWithItsRecord) {
     EXPECT_EQ(CheckModel(Model(c.type, c.sections)), c.expected) << c.type << c.sections;
 }
 
-TEST(CheckModel, RefusesMoreJointCoordinatesThanSixteenBitNumbersHold) {
-  ModelStore model;
-  model.SetStructType("SFrame");
-  model.JointCount = 5461;  // 32766 coordinates
-  model.JointCoords.Redim(5462, 3);
-  EXPECT_EQ(CheckModel(model), Messages{});
-  model.JointCount = 5462;
-  EXPECT_EQ(CheckModel(model), Messages{"Joints: 5462 joints of 6 coordinates make 32772 structure "
-                                        "coordinates, more than the 32767 that can be numbered"});
-}
-
-TEST(CheckModel, ReportsTablesThatDoNotMatchTheirCountsWithoutReadingPastThem) {
-  ModelStore model = Model("SFrame");
-  model.MemberCount = 3;
-  model.JointLoadCount = -1;
-  EXPECT_EQ(CheckModel(model),
-            (Messages{"Members: 3 records need 3 x 4 values, but the table holds 2 x 4",
-                      "Members: 3 records need 3 x 1 values, but the table holds 2 x 1",
-                      "Joint Loads: the count -1 is negative"}));
-  model.CoordsPerJoint = 3;
-  EXPECT_EQ(CheckModel(model),
-            Messages{"Structure type SFrame: the model's table sizes do not match the type"});
-  model.StructType = "Arch";
-  EXPECT_EQ(CheckModel(model), Messages{"Structure type \"Arch\" is none of the six types"});
-}
-
-TEST(CheckModel, ChecksTheLargestCountsRecordByRecord) {
-  ModelStore model = Model("Beam");
-  model.ReleaseCount = 32767;
-  model.Releases.Redim(32767, 2);
-  for (int r = 1; r <= 32767; ++r) model.Releases(r, 1) = 2, model.Releases(r, 2) = 1;
-  Messages problems = CheckModel(model);
-  ASSERT_EQ(problems.size(), 32766u);
-  EXPECT_EQ(problems.back(), "Member release 32767: member 2 already has release record 1");
-}
-
-TEST(InputDataErrorText, ListsTheFirstProblemsAndCountsTheRest) {
-  EXPECT_EQ(
-      InputDataErrorText({"a", "b", "c"}, 2),
-      "The analysis cannot start until these input data are corrected:\n\na\nb\n... and 1 more.");
-  EXPECT_EQ(InputDataErrorText({"a"}),
-            "The analysis cannot start until these input data are corrected:\n\na");
-}
-
 }  // namespace
 }  // namespace stavelorn

@@ -110,38 +110,5 @@ TYPED_TEST(FastSolver, FailsWhenAValueOverflows) {
   EXPECT_FALSE(SolveGaussJordan(system));
 }
 
-class StiffnessContrast : public ::testing::TestWithParam<double> {};
-
-TEST_P(StiffnessContrast, StillSolvesAStableFrame) {
-  // A portal whose members are `contrast` times stiffer axially than in bending: the sway pivot
-  // falls to about 1.6/contrast of its diagonal entry.
-  const double contrast = GetParam();
-  const std::string area = std::to_string(contrast * 12e-4 / 16);
-  ModelStore m = testing::ModelFromText(R"("Portal","PFrame"
-"Joints",4, 0,0, 0,4, 4,4, 4,0
-"Supports",2, 1,1,1,1, 4,1,1,0
-"Materials",1, 200000000,0
-"Cross-Sections",1
-)" + area + R"(,0.0001
-"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
-"Joint Loads",1, 2,1,-1,0
-)");
-  const AnalysisResults<double> exact = AnalyzeInPrecision<double>(m);
-  // The whole run, with its guard, must not take the stiff frame for a mechanism either.
-  ModelStore guarded = m;
-  EXPECT_FALSE(CheckAndAnalyze(guarded).Rejected);
-  EXPECT_EQ(guarded.AnalysisStatus, kAnalysisComplete);
-  Analyze(m);
-  ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
-  ASSERT_EQ(exact.AnalysisStatus, kAnalysisComplete);
-  EXPECT_NEAR(m.JointDisplacements(1), exact.JointDisplacements(1),
-              1e-3 * std::fabs(exact.JointDisplacements(1)));
-  // Axial forces are the huge axial stiffness times tiny stretches: their round-off grows with
-  // the contrast.
-  EXPECT_LT(testing::EquilibriumResidual(m), 1e-3);
-}
-
-INSTANTIATE_TEST_SUITE_P(UpTo1e5, StiffnessContrast, ::testing::Values(1e1, 1e3, 1e5));
-
 }  // namespace
 }  // namespace stavelorn
