@@ -53,28 +53,6 @@ const char* const kSpaceFrame = R"("Skew portal","SFrame"
 "Support Displacements",1, 4,0.001,-0.002,0,0,0.0005,0
 )";
 
-const char* const kPlaneTruss = R"("Braced square","PTruss"
-"Joints",4, 0,0, 4,0, 4,3, 0,3
-"Supports",2, 1,1,1, 2,0,1
-"Materials",1, 200000000,0.000012
-"Cross-Sections",1, 0.01
-"Members",6, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 1,3,1,1, 2,4,1,1
-"Joint Loads",1, 3,2,-4
-"Temperature Changes",1, 5,40
-"Fabrication Errors",1, 6,-0.002
-)";
-
-const char* const kSpaceTruss = R"("Two apexes","STruss"
-"Joints",5, 0,0,0, 4,0,0, 0,0,4, 1,3,1, 3,3,3
-"Supports",3, 1,1,1,1, 2,1,1,1, 3,1,1,1
-"Materials",1, 200000000,0.000012
-"Cross-Sections",1, 0.01
-"Members",7, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,5,1,1, 2,5,1,1, 3,5,1,1, 4,5,1,1
-"Joint Loads",1, 5,1,-2,0.5
-"Temperature Changes",1, 7,-30
-"Fabrication Errors",1, 4,0.001
-)";
-
 struct Case {
   const char* base;
   int loadType;        // 0: no member load
@@ -102,8 +80,6 @@ std::vector<Case> AllCases() {
   combine(kPlaneFrame, {1, 2, 3, 4, 5, 6}, true);
   combine(kGrid, {1, 2, 3, 4, 7}, false);
   combine(kSpaceFrame, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true);
-  cases.push_back({kPlaneTruss, 0, 0, false});
-  cases.push_back({kSpaceTruss, 0, 0, false});
   return cases;
 }
 

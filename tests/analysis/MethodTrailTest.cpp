@@ -1,6 +1,5 @@
-// The method's trail against independent statements of the method: textbook member stiffness
-// matrices, [K] = [T]'[k][T], the assembly by code numbers, [S]{d} = {P}, {Q} = [k]{u} + {Qf},
-// and the stored results.
+// The method's trail against independent statements of the method: [K] = [T]'[k][T], the
+// assembly by code numbers, [S]{d} = {P}, {Q} = [k]{u} + {Qf}, and the stored results.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,6 @@
 #include "analysis/EquilibriumCheck.h"
 #include "analysis/ExactZeros.h"
 #include "analysis/MemberDiagrams.h"
-#include "analysis/MemberValues.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 
@@ -44,22 +42,41 @@ double Largest(const TrailMatrix& m) {
   return largest;
 }
 
-TEST_P(ExampleTrail, GlobalStiffnessIsTTransposedKT) {
+// Each member: [K] = [T]'[k][T], {u} = [T]{v}, {Q} = [k]{u} + {Qf} as stored, {F} = [T]'{Q}.
+TEST_P(ExampleTrail, MemberMatricesFollowTheMethod) {
   for (const TrailMember& m : run.Trail->Members) {
     const int n = static_cast<int>(m.CodeNumbers.size());
     const double scale = Largest(m.LocalStiffness);
-    for (int i = 0; i < n; ++i)
+    double largestU = 0;
+    for (double u : m.LocalEndDisplacements) largestU = std::max(largestU, std::fabs(u));
+    for (int i = 0; i < n; ++i) {
+      const std::size_t s = static_cast<std::size_t>(i);
+      double ku = 0, uFromV = 0, f = 0;
       for (int j = 0; j < n; ++j) {
-        double sum = 0;
+        double tkt = 0;
         for (int a = 0; a < n; ++a)
           for (int b = 0; b < n; ++b)
-            sum += m.Transformation(a, i) * m.LocalStiffness(a, b) * m.Transformation(b, j);
-        EXPECT_NEAR(m.GlobalStiffness(i, j), sum, 1e-6 * scale) << "member " << m.Member;
+            tkt += m.Transformation(a, i) * m.LocalStiffness(a, b) * m.Transformation(b, j);
+        EXPECT_NEAR(m.GlobalStiffness(i, j), tkt, 1e-6 * scale) << "member " << m.Member;
+        ku += m.LocalStiffness(i, j) * m.LocalEndDisplacements[static_cast<std::size_t>(j)];
+        uFromV += m.Transformation(i, j) * m.GlobalEndDisplacements[static_cast<std::size_t>(j)];
+        f += m.Transformation(j, i) * m.LocalEndForces[static_cast<std::size_t>(j)];
       }
+      EXPECT_NEAR(m.LocalEndForces[s], ku + m.LocalFixedEndForces[s],
+                  1e-5 * (scale * largestU + std::fabs(m.LocalEndForces[s])) + 1e-9)
+          << "member " << m.Member << " Q" << i + 1;
+      EXPECT_EQ(m.LocalEndForces[s], model.MemberEndForces(m.Member, i + 1));
+      EXPECT_NEAR(m.GlobalEndForces[s], f, 1e-5 * (1 + std::fabs(f)));
+      if (!m.Aligned) {
+        EXPECT_NEAR(m.LocalEndDisplacements[s], uFromV, 1e-6 * (1 + largestU));
+      }
+    }
   }
 }
 
-TEST_P(ExampleTrail, AssemblingTheMembersByCodeNumbersGivesS) {
+// Adding the members' [K] by code numbers, in the engine's arithmetic, gives [S] bit for bit;
+// [S]{d} = {P}, and {P} is the joint loads less the members' fixed-end forces.
+TEST_P(ExampleTrail, AssemblyGivesSAndSolvesSdEqualsP) {
   const MethodTrail& t = *run.Trail;
   ASSERT_TRUE(t.HasStiffness());
   const int n = t.DofCount;
@@ -73,57 +90,19 @@ TEST_P(ExampleTrail, AssemblingTheMembersByCodeNumbersGivesS) {
         cell =
             Store<float>(Calc(cell) + m.GlobalStiffness(static_cast<int>(i), static_cast<int>(j)));
       }
-  for (int r = 0; r < n; ++r)
-    for (int c = 0; c < n; ++c)
-      EXPECT_EQ(s[static_cast<std::size_t>(r * n + c)], t.Stiffness(r, c))
-          << r + 1 << ", " << c + 1;
-}
-
-TEST_P(ExampleTrail, StiffnessTimesDisplacementsIsTheLoadVector) {
-  const MethodTrail& t = *run.Trail;
-  const int n = t.DofCount;
   double largest = 0;
   for (double p : t.LoadVector) largest = std::max(largest, std::fabs(p));
   for (int r = 0; r < n; ++r) {
+    const std::size_t rs = static_cast<std::size_t>(r);
     double sum = 0, size = 0;
     for (int c = 0; c < n; ++c) {
+      EXPECT_EQ(s[static_cast<std::size_t>(r * n + c)], t.Stiffness(r, c))
+          << r + 1 << ", " << c + 1;
       sum += t.Stiffness(r, c) * t.Displacements[static_cast<std::size_t>(c)];
       size += std::fabs(t.Stiffness(r, c) * t.Displacements[static_cast<std::size_t>(c)]);
     }
-    EXPECT_NEAR(sum, t.LoadVector[static_cast<std::size_t>(r)], 1e-4 * (size + largest)) << r + 1;
-    // {P} is the joint loads less the members' fixed-end forces.
-    EXPECT_NEAR(
-        t.LoadVector[static_cast<std::size_t>(r)],
-        t.JointLoads[static_cast<std::size_t>(r)] + t.FixedEndPart[static_cast<std::size_t>(r)],
-        1e-6 * (1 + largest));
-  }
-}
-
-TEST_P(ExampleTrail, EndForcesAreKUPlusQfAndTheStoredResults) {
-  for (const TrailMember& m : run.Trail->Members) {
-    const int n = static_cast<int>(m.CodeNumbers.size());
-    const double scale = Largest(m.LocalStiffness);
-    double largestU = 0;
-    for (double u : m.LocalEndDisplacements) largestU = std::max(largestU, std::fabs(u));
-    for (int i = 0; i < n; ++i) {
-      const std::size_t s = static_cast<std::size_t>(i);
-      double ku = 0, uFromV = 0;
-      for (int j = 0; j < n; ++j) {
-        ku += m.LocalStiffness(i, j) * m.LocalEndDisplacements[static_cast<std::size_t>(j)];
-        uFromV += m.Transformation(i, j) * m.GlobalEndDisplacements[static_cast<std::size_t>(j)];
-      }
-      EXPECT_NEAR(m.LocalEndForces[s], ku + m.LocalFixedEndForces[s],
-                  1e-5 * (scale * largestU + std::fabs(m.LocalEndForces[s])) + 1e-9)
-          << "member " << m.Member << " Q" << i + 1;
-      EXPECT_EQ(m.LocalEndForces[s], model.MemberEndForces(m.Member, i + 1));
-      double f = 0;
-      for (int j = 0; j < n; ++j)
-        f += m.Transformation(j, i) * m.LocalEndForces[static_cast<std::size_t>(j)];
-      EXPECT_NEAR(m.GlobalEndForces[s], f, 1e-5 * (1 + std::fabs(f)));
-      if (!m.Aligned) {
-        EXPECT_NEAR(m.LocalEndDisplacements[s], uFromV, 1e-6 * (1 + largestU));
-      }
-    }
+    EXPECT_NEAR(sum, t.LoadVector[rs], 1e-4 * (size + largest)) << r + 1;
+    EXPECT_NEAR(t.LoadVector[rs], t.JointLoads[rs] + t.FixedEndPart[rs], 1e-6 * (1 + largest));
   }
 }
 
