@@ -7,15 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "analysis/Analysis.h"
 #include "analysis/BandedLdlt.h"
 #include "analysis/EquationShape.h"
 #include "analysis/GeneratedStructures.h"
-#include "model/ProjectFile.h"
-#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

@@ -4,16 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
 #include <cstring>
-#include <limits>
 #include <random>
 #include <string>
 
 #include "analysis/Analysis.h"
-#include "analysis/AnalysisRun.h"
 #include "analysis/EquationSolver.h"
-#include "analysis/EquilibriumCheck.h"
 #include "analysis/GeneratedStructures.h"
 
 namespace stavelorn {
@@ -87,21 +83,6 @@ TYPED_TEST(FastSolver, FailsOnAZeroPivotEvenWhenARowExchangeWouldSolve) {
   system.Redim(2);
   system.S(1, 2) = system.S(2, 1) = 1;
   system.P(1) = 1;
-  EXPECT_FALSE(SolveGaussJordan(system));
-}
-
-TYPED_TEST(FastSolver, FailsWhenAValueOverflows) {
-  EquationSystem<TypeParam> system;
-  system.Redim(2);
-  const TypeParam huge = std::numeric_limits<TypeParam>::max() / 4;
-  system.S(1, 1) = 1;
-  system.S(1, 2) = system.S(2, 1) = huge;
-  system.S(2, 2) = huge;
-  system.P(1) = 1;
-  EXPECT_FALSE(SolveGaussJordan(system)) << "the second pivot overflows to -infinity";
-  system.Redim(1);
-  system.S(1, 1) = 1;
-  system.P(1) = std::numeric_limits<TypeParam>::quiet_NaN();
   EXPECT_FALSE(SolveGaussJordan(system));
 }
 
