@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <map>
 
 #include "model/ProjectFile.h"
 
@@ -31,14 +32,9 @@ struct Wrench {
 
 // What each joint coordinate (global) or member end coordinate (local) of a type is: a force
 // along x, y or z (lower case) or a moment about X, Y or Z (upper case).
-std::string Components(const std::string& type) {
-  if (type == "Beam") return "yZ";
-  if (type == "PTruss") return "xy";
-  if (type == "PFrame") return "xyZ";
-  if (type == "STruss") return "xyz";
-  if (type == "Grid") return "yXZ";
-  return "xyzXYZ";
-}
+const std::map<std::string, std::string> kComponents = {{"Beam", "yZ"},    {"PTruss", "xy"},
+                                                        {"PFrame", "xyZ"}, {"STruss", "xyz"},
+                                                        {"Grid", "yXZ"},   {"SFrame", "xyzXYZ"}};
 
 // The values value(1..n) of the type's coordinates as one wrench.
 template <typename Get>
@@ -126,7 +122,7 @@ ModelStore ModelFromText(const std::string& text) {
 }
 
 double EquilibriumResidual(const ModelStore& m) {
-  const std::string components = Components(m.StructType);
+  const std::string components = kComponents.at(m.StructType);
   const int perJoint = m.CoordsPerJoint;
   double scale = 0, size = 1, forceResidual = 0, momentResidual = 0;
   for (int j = 1; j <= m.JointCount; ++j) size = std::max(size, Norm(Position(m, j)));
