@@ -1,5 +1,5 @@
-// Single routines and the cases where a careless engine goes wrong: loads in a space frame's
-// second bending plane, nearly aligned members, the numbering, and hostile models.
+// Single routines and the cases where a careless engine goes wrong: nearly aligned members,
+// the numbering at hinged joints, distributed fixed-end forces, and hostile models.
 
 #include <gtest/gtest.h>
 
