@@ -43,8 +43,9 @@ const char* const kGrid = R"("Grid portal","Grid"
 "Joint Loads",1, 2,-5,2,1
 )";
 
+// Member 2 leans in all three directions and is rolled: every term of its axes counts.
 const char* const kSpaceFrame = R"("Skew portal","SFrame"
-"Joints",4, 0,0,0, 0,4,0, 6,4,1, 6,0,1
+"Joints",4, 0,0,0, 0,4,0, 6,5,1, 6,0,1
 "Supports",2, 1,1,1,1,1,1,1, 4,1,1,1,1,1,1
 "Materials",1, 200000000,80000000,0.000012
 "Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
@@ -53,40 +54,12 @@ const char* const kSpaceFrame = R"("Skew portal","SFrame"
 "Support Displacements",1, 4,0.001,-0.002,0,0,0.0005,0
 )";
 
-const char* const kPlaneTruss = R"("Braced square","PTruss"
-"Joints",4, 0,0, 4,0, 4,3, 0,3
-"Supports",2, 1,1,1, 2,0,1
-"Materials",1, 200000000,0.000012
-"Cross-Sections",1, 0.01
-"Members",6, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 1,3,1,1, 2,4,1,1
-"Joint Loads",1, 3,2,-4
-"Temperature Changes",1, 5,40
-"Fabrication Errors",1, 6,-0.002
-)";
-
-const char* const kSpaceTruss = R"("Two apexes","STruss"
-"Joints",5, 0,0,0, 4,0,0, 0,0,4, 1,3,1, 3,3,3
-"Supports",3, 1,1,1,1, 2,1,1,1, 3,1,1,1
-"Materials",1, 200000000,0.000012
-"Cross-Sections",1, 0.01
-"Members",7, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,5,1,1, 2,5,1,1, 3,5,1,1, 4,5,1,1
-"Joint Loads",1, 5,1,-2,0.5
-"Temperature Changes",1, 7,-30
-"Fabrication Errors",1, 4,0.001
-)";
-
 struct Case {
   const char* base;
   int loadType;        // 0: no member load
   int release;         // 0: no release record
   bool memberActions;  // temperature change and fabrication error on member 2
 };
-
-std::string Describe(const Case& c) {
-  const std::string base = c.base;
-  return base.substr(0, base.find('\n')) + " load type " + std::to_string(c.loadType) +
-         " release " + std::to_string(c.release);
-}
 
 std::vector<Case> AllCases() {
   std::vector<Case> cases;
@@ -102,8 +75,6 @@ std::vector<Case> AllCases() {
   combine(kPlaneFrame, {1, 2, 3, 4, 5, 6}, true);
   combine(kGrid, {1, 2, 3, 4, 7}, false);
   combine(kSpaceFrame, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, true);
-  cases.push_back({kPlaneTruss, 0, 0, false});
-  cases.push_back({kSpaceTruss, 0, 0, false});
   return cases;
 }
 
@@ -115,22 +86,23 @@ TEST(Equilibrium, HoldsForEveryLoadTypeAndReleaseCode) {
     if (c.loadType) text += "\"Member Loads\",1\n2," + std::to_string(c.loadType) + ",3,5,1.5,1\n";
     if (c.memberActions)
       text += "\"Temperature Changes\",1\n2,25\n\"Fabrication Errors\",1\n2,0.0015\n";
+    SCOPED_TRACE(text);
     ModelStore m = testing::ModelFromText(text);
     ModelStore inDouble = m;
     Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << Describe(c);
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
     // Single precision leaves residuals of up to about 2e-5 where settlements and length errors
     // make large forces that cancel; a wrong load or sign leaves far more. The same analysis in
     // double precision must balance to the rounding of its results.
-    EXPECT_LT(testing::EquilibriumResidual(m), 1e-4) << Describe(c);
+    EXPECT_LT(testing::EquilibriumResidual(m), 1e-4);
     StoreResults(AnalyzeInPrecision<double>(inDouble), inDouble);
-    EXPECT_LT(testing::EquilibriumResidual(inDouble), 1e-6) << Describe(c);
+    EXPECT_LT(testing::EquilibriumResidual(inDouble), 1e-6);
     // A hinge holds no moment.
     const float beginMoment = m.MemberEndForces(2, m.CoordsPerJoint);
     const float endMoment = m.MemberEndForces(2, 2 * m.CoordsPerJoint);
     const bool beginHinged = c.release == 1 || c.release == 3, endHinged = c.release >= 2;
-    EXPECT_TRUE(!beginHinged || beginMoment == 0) << Describe(c);
-    EXPECT_TRUE(!endHinged || endMoment == 0) << Describe(c);
+    EXPECT_TRUE(!beginHinged || beginMoment == 0);
+    EXPECT_TRUE(!endHinged || endMoment == 0);
   }
 }
 
