@@ -9,7 +9,6 @@
 #include <string>
 
 #include "analysis/AnalysisRun.h"
-#include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -78,10 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
                                            "space-truss-tower", "grid-floor", "space-frame"));
 
 TEST(MethodSteps, LabelsSayWhatAndWhere) {
-  ModelStore model;
-  model.Reset();
-  model.ProjectFile = testing::SourcePath("examples/space-frame.str");
-  ASSERT_FALSE(ReadProjectFile(model));
+  std::string problem;
+  ModelStore model = testing::ExampleModel("space-frame", problem);
   AnalysisRun run = CheckAndAnalyze(model);
   ASSERT_TRUE(run.Trail);
   const MethodSteps steps(model, *run.Trail);

@@ -40,28 +40,15 @@ std::string SymbolDrawn(const RecordingCanvas& canvas) {
   }
 }
 
-TEST(ViewScaling, CoincidentJointsGetTheSquareFromMinus100To100) {
-  Drawn drawn;
-  Draw(JointsOnly("PFrame", {{3, 4}, {3, 4}}), drawn);
-  const UserScale& s = drawn.canvas.ScaleRect();
-  EXPECT_EQ(s.Left, -100);
-  EXPECT_EQ(s.Top, 100);
-  EXPECT_EQ(s.Right, 100);
-  EXPECT_EQ(s.Bottom, -100);
-  EXPECT_DOUBLE_EQ(drawn.view.MarkUnit, 2);
-  EXPECT_DOUBLE_EQ(drawn.view.SymbolUnit, 200.0 / 75);
-}
-
 TEST(ViewScaling, SquareOfSide1_4TimesTheLargerExtentCentredOnTheJoints) {
   struct Case {
     const char* type;
     std::initializer_list<std::vector<float>> joints;
     UserScale expected;
   } cases[] = {
-      // A beam of length 10 lies on the horizontal centre line.
-      {"Beam", {{0}, {4}, {10}}, {-2, 7, 12, -7}},
-      // Taller than wide: the width grows to the height, centred.
-      {"PFrame", {{0, 0}, {2, 10}}, {-6, 12, 8, -2}},
+      {"PFrame", {{3, 4}, {3, 4}}, {-100, 100, 100, -100}},  // coincident joints
+      {"Beam", {{0}, {4}, {10}}, {-2, 7, 12, -7}},           // on the horizontal centre line
+      {"PFrame", {{0, 0}, {2, 10}}, {-6, 12, 8, -2}},        // the width grows to the height
       {"PTruss", {{-5, 1}, {15, 3}}, {-9, 16, 19, -12}},
   };
   for (const Case& c : cases) {
@@ -74,6 +61,7 @@ TEST(ViewScaling, SquareOfSide1_4TimesTheLargerExtentCentredOnTheJoints) {
     EXPECT_NEAR(s.Right, c.expected.Right, 1e-9);
     EXPECT_NEAR(s.Bottom, c.expected.Bottom, 1e-9);
     EXPECT_NEAR(drawn.view.MarkUnit, (s.Right - s.Left) / 100, 1e-12);
+    EXPECT_NEAR(drawn.view.SymbolUnit, (s.Right - s.Left) / 75, 1e-12);
   }
 }
 
@@ -188,8 +176,8 @@ TEST(PlaneSupports, AnalysedSupportsAreCyanAndMovedOnesRedAtTheirDisplacedPlace)
   model.AnalysisStatus = kAnalysisComplete;
   model.DofCount = 1;
   model.CoordNumbers.Redim(4);
-  model.CoordNumbers(1) = 2, model.CoordNumbers(2) = 3, model.CoordNumbers(3) = 1,
-  model.CoordNumbers(4) = 4;
+  for (int i = 1; i <= 4; ++i)
+    model.CoordNumbers(i) = std::int16_t(i == 3 ? 1 : i == 4 ? 4 : i + 1);
   model.JointDisplacements.Redim(1);
   model.JointDisplacements(1) = 0.01f;
   model.DeflectionMultiplier = 5;

@@ -175,12 +175,12 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
     AddMember(model, 1, 3);   // to the joint that cannot be placed
     AddMember(model, 2, 99);  // to a joint that does not exist
     AddMember(model, -4, 1);
-    AddSupport(model, plane ? std::vector<std::int16_t>{0, 1, 1, 1}
-                            : std::vector<std::int16_t>{0, 1, 1, 1, 1, 1, 1});
-    AddSupport(model, plane ? std::vector<std::int16_t>{3, 1, 1, 1}
-                            : std::vector<std::int16_t>{3, 1, 1, 1, 1, 1, 1});
-    AddJointLoad(model, 77,
-                 plane ? std::vector<float>{1, 1, 1} : std::vector<float>{1, 1, 1, 1, 1, 1});
+    std::vector<std::int16_t> fixed(std::size_t(model.CoordsPerJoint) + 1, 1);
+    for (std::int16_t joint : {0, 3}) {  // one that does not exist, one that cannot be placed
+      fixed[0] = joint;
+      AddSupport(model, fixed);
+    }
+    AddJointLoad(model, 77, std::vector<float>(std::size_t(model.CoordsPerJoint), 1));
     AddMemberLoad(model, 50, 3, {1, 0, 0, 0});
     // Counts that run past what the tables hold.
     model.JointCount = 40, model.MemberCount = 9, model.SupportCount = 5;
