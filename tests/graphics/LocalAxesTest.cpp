@@ -28,43 +28,37 @@ std::optional<Point> ArrowFrom(const RecordingCanvas& canvas, int colour, Point 
   return std::nullopt;
 }
 
-TEST(LocalAxes, ArrowsFollowTheMemberAndItsRoll) {
-  struct Case {
-    const char* text;
-    Point3 mid;   // the member's midpoint
-    Point3 x, y;  // its local axes in closed form
-  };
-  const Case cases[] = {
-      // A plane frame member at 3-4-5: y is x turned a quarter counter-clockwise.
-      {R"("F","PFrame"
+// A plane frame member at 3-4-5: y is x turned a quarter counter-clockwise.
+const char kPlane[] = R"("F","PFrame"
 "Joints",2, 0,0, 3,4
 "Materials",1, 1,0
 "Cross-Sections",1, 1,1
 "Members",1, 1,2,1,1
-)",
-       {1.5, 2, 0},
-       {0.6, 0.8, 0},
-       {-0.8, 0.6, 0}},
-      // A space frame member along X rolled 90 degrees: its y axis turns from Y to Z.
-      {R"("S","SFrame"
+)";
+// A space frame member along X rolled 90 degrees: its y axis turns from Y to Z.
+const char kRolled[] = R"("S","SFrame"
 "Joints",2, 0,0,0, 4,0,0
 "Materials",1, 1,1,0
 "Cross-Sections",1, 1,1,1,1
 "Members",1, 1,2,1,1,90
-)",
-       {2, 0, 0},
-       {1, 0, 0},
-       {0, 0, 1}},
-      // A grid member along Z: x along Z, y the grid's normal (up).
-      {R"("G","Grid"
+)";
+// A grid member along Z: x along Z, y the grid's normal (up).
+const char kGrid[] = R"("G","Grid"
 "Joints",2, 0,0, 0,6
 "Materials",1, 1,1,0
 "Cross-Sections",1, 1,1
 "Members",1, 1,2,1,1
-)",
-       {0, 0, 3},
-       {0, 0, 1},
-       {0, 1, 0}},
+)";
+
+TEST(LocalAxes, ArrowsFollowTheMemberAndItsRoll) {
+  const struct Case {
+    const char* text;
+    Point3 mid;   // the member's midpoint
+    Point3 x, y;  // its local axes in closed form
+  } cases[] = {
+      {kPlane, {1.5, 2, 0}, {0.6, 0.8, 0}, {-0.8, 0.6, 0}},
+      {kRolled, {2, 0, 0}, {1, 0, 0}, {0, 0, 1}},
+      {kGrid, {0, 0, 3}, {0, 0, 1}, {0, 1, 0}},
   };
   for (const Case& c : cases) {
     const ModelStore model = ModelFromText(c.text);
