@@ -1,5 +1,6 @@
-// The plane drawing on a recording canvas: the view it scales to, the support symbols each
-// restraint pattern and position calls for, the joint-load arrows and the member-load figure.
+// The plane drawing on a recording canvas: the view it scales to (a grid's too), the support
+// symbols each restraint pattern and position calls for, the joint-load arrows and the member-load
+// figure.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -50,6 +51,7 @@ TEST(ViewScaling, SquareOfSide1_4TimesTheLargerExtentCentredOnTheJoints) {
       {"Beam", {{0}, {4}, {10}}, {-2, 7, 12, -7}},           // on the horizontal centre line
       {"PFrame", {{0, 0}, {2, 10}}, {-6, 12, 8, -2}},        // the width grows to the height
       {"PTruss", {{-5, 1}, {15, 3}}, {-9, 16, 19, -12}},
+      {"Grid", {{0, 0}, {5, 0}, {10, 0}}, {-2, 7, 12, -7}},  // a row along X, projected
   };
   for (const Case& c : cases) {
     Drawn drawn;

@@ -59,15 +59,6 @@ TEST(Projection, SpaceFramesAndTrussesAreSeenFrom10And30DegreesAndGridsFrom0And4
   }
 }
 
-TEST(Projection, AGridAlongXIsAHorizontalRowInASquareOf1_4ItsLength) {
-  Drawn drawn;
-  Draw(JointsOnly("Grid", {{0, 0}, {5, 0}, {10, 0}}), drawn);
-  const UserScale& s = drawn.canvas.ScaleRect();
-  EXPECT_NEAR(s.Right - s.Left, 14, 1e-9);
-  EXPECT_NEAR(s.Top - s.Bottom, 14, 1e-9);
-  for (const auto& marker : Markers(drawn.canvas)) EXPECT_NEAR(marker.second, 0, 1e-9);
-}
-
 // The symbol drawn in colour 12: a wheel is a "YRoller", five strokes the "Fixed" wall, seven
 // the "Hinged" triangle.
 std::string SpaceSymbol(const RecordingCanvas& canvas) {
