@@ -51,41 +51,32 @@ PickedItem PickNear(const Drawn& drawn, const ModelStore& model, const UserScale
   return PickAt(drawn.canvas.Strokes(), map, map.X(at.X) + p.dx, map.Y(at.Y) + p.dy);
 }
 
-TEST(Picking, FindsJointsAndMembersOfAPlaneFrame) {
-  const ModelStore model = ModelFromText(kPortal);
-  Drawn drawn;
-  Draw(model, drawn);
-  const Probe probes[] = {
-      {0, 5, 0, 0, 0, {Kind::Joint, 2}},      // on the joint and the ends of two members
-      {8, 0, 0, 2, -1, {Kind::Joint, 4}},     // on its support's marker
-      {4, 5, 0, 0, 4, {Kind::Member, 2}},     // 4 pixels below the middle of the beam
-      {0, 2.5, 0, -5, 0, {Kind::Member, 1}},  // beside the left column
-      {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}},
-      {4, 2.5, 0, 0, 0, {}},  // inside the portal, far from everything
-      {4, 5, 0, 0, 9, {}},    // beyond the 6-pixel reach
+TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjection) {
+  const ModelStore portal = ModelFromText(kPortal), space = ModelFromText(kSpaceFrame);
+  const struct {
+    const ModelStore& model;
+    Probe probe;
+  } cases[] = {
+      {portal, {0, 5, 0, 0, 0, {Kind::Joint, 2}}},      // on the joint and two members' ends
+      {portal, {8, 0, 0, 2, -1, {Kind::Joint, 4}}},     // on its support's marker
+      {portal, {4, 5, 0, 0, 4, {Kind::Member, 2}}},     // 4 pixels below the beam's middle
+      {portal, {0, 2.5, 0, -5, 0, {Kind::Member, 1}}},  // beside the left column
+      {portal, {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}}},
+      {portal, {4, 2.5, 0, 0, 0, {}}},  // inside the portal, far from everything
+      {portal, {4, 5, 0, 0, 9, {}}},    // beyond the 6-pixel reach
+      {space, {6, 4, 5, 0, 0, {Kind::Joint, 4}}},
+      {space, {6, 4, 2.5, 3, 0, {Kind::Member, 3}}},  // along Z, drawn running down-left
+      {space, {3, 4, 0, 0, -3, {Kind::Member, 2}}},
+      {space, {0, 0, 0, 1, 1, {Kind::Joint, 1}}},  // on the fixed support
+      {space, {3, 0, 2.5, 0, 0, {}}},
   };
-  for (const Probe& p : probes) {
-    const PickedItem got = PickNear(drawn, model, drawn.canvas.ScaleRect(), p);
-    EXPECT_TRUE(got == p.expected)
-        << p.x << "," << p.y << ": " << int(got.What) << " " << got.Number;
-  }
-}
-
-TEST(Picking, FindsTheNearestStrokeOnTheProjectionOfASpaceFrame) {
-  const ModelStore model = ModelFromText(kSpaceFrame);
-  Drawn drawn;
-  Draw(model, drawn);
-  const Probe probes[] = {
-      {6, 4, 5, 0, 0, {Kind::Joint, 4}},
-      {6, 4, 2.5, 3, 0, {Kind::Member, 3}},  // the member along Z, drawn running down-left
-      {3, 4, 0, 0, -3, {Kind::Member, 2}},
-      {0, 0, 0, 1, 1, {Kind::Joint, 1}},  // on the fixed support
-      {3, 0, 2.5, 0, 0, {}},
-  };
-  for (const Probe& p : probes) {
-    const PickedItem got = PickNear(drawn, model, drawn.canvas.ScaleRect(), p);
-    EXPECT_TRUE(got == p.expected)
-        << p.x << "," << p.y << "," << p.z << ": " << int(got.What) << " " << got.Number;
+  for (const auto& c : cases) {
+    Drawn drawn;
+    Draw(c.model, drawn);
+    const Probe& p = c.probe;
+    const PickedItem got = PickNear(drawn, c.model, drawn.canvas.ScaleRect(), p);
+    EXPECT_TRUE(got == p.expected) << c.model.StructType << " " << p.x << "," << p.y << "," << p.z
+                                   << ": " << int(got.What) << " " << got.Number;
   }
 }
 
