@@ -134,6 +134,7 @@ TEST_F(ProjectCommandsTest, DamagedFilesAreReportedAndNeverOverwritten) {
 
 TEST_F(ProjectCommandsTest, SaveAsWritesTheNamedFileAndACancelOrFailureKeepsTheOld) {
   OpenCopyOf("continuous-beam.str");
+  EXPECT_EQ(commands_.Labels().Text[6], " Cross-Sections: 1");
   const std::string original = model_.ProjectFile;
   dialogs_.Answer("");
   EXPECT_FALSE(commands_.SaveProjectAs());

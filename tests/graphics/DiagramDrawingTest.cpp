@@ -114,7 +114,9 @@ TEST(DiagramDrawing, MemberWindowStacksEveryQuantityUnderTheLoadedMember) {
 "Members",1, 1,2,1,1
 "Member Loads",2, 1,1,10,0,2,0, 1,6,3,0,0,0
 )");
+  p.canvas.SetDrawWidth(3);
   DrawMemberDiagrams(p.model, p.diagrams.at(0), p.canvas);
+  EXPECT_EQ(p.canvas.Strokes().at(0).Width, 1);
   for (const char* name : {"N", "V", "M", "P=10", "w=3"})
     EXPECT_TRUE(HasText(p.canvas, name)) << name;
   // One axis per quantity under the member, one unit apart.

@@ -2,6 +2,7 @@
 // them, and the mechanism mode drawn over a structure that cannot be analysed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/AnalysisRun.h"
@@ -18,14 +19,15 @@ using testing::ModelFromText;
 using testing::StrokesOf;
 using Kind = Stroke::Kind;
 
-// The direction (unit, on the picture) of the arrow of `colour` that starts at `from`.
-std::optional<Point> ArrowFrom(const RecordingCanvas& canvas, int colour, Point from) {
+// The unit directions, on the picture, of the strokes of `colour` that start at `from`.
+std::vector<Point> DirectionsFrom(const RecordingCanvas& canvas, int colour, Point from) {
+  std::vector<Point> found;
   for (const Stroke& s : StrokesOf(canvas, Kind::Line, colour))
     if (std::hypot(s.X1 - from.X, s.Y1 - from.Y) < 1e-9) {
       const double length = std::hypot(s.X2 - s.X1, s.Y2 - s.Y1);
-      return Point{(s.X2 - s.X1) / length, (s.Y2 - s.Y1) / length};
+      found.push_back({(s.X2 - s.X1) / length, (s.Y2 - s.Y1) / length});
     }
-  return std::nullopt;
+  return found;
 }
 
 // A plane frame member at 3-4-5: y is x turned a quarter counter-clockwise.
@@ -73,10 +75,18 @@ TEST(LocalAxes, ArrowsFollowTheMemberAndItsRoll) {
     for (const auto& [colour, axis] : {std::pair{kLightRed, c.x}, std::pair{kLightGreen, c.y}}) {
       const Point o = onPicture({0, 0, 0}), tip = onPicture(axis);
       const double length = std::hypot(tip.X - o.X, tip.Y - o.Y);
-      std::optional<Point> arrow = ArrowFrom(drawn.canvas, colour, mid);
-      ASSERT_TRUE(arrow) << model.StructType << " colour " << colour;
-      EXPECT_NEAR(arrow->X, (tip.X - o.X) / length, 1e-6) << model.StructType;
-      EXPECT_NEAR(arrow->Y, (tip.Y - o.Y) / length, 1e-6) << model.StructType;
+      const std::vector<Point> shaft = DirectionsFrom(drawn.canvas, colour, mid);
+      ASSERT_EQ(shaft.size(), 1u) << model.StructType << " colour " << colour;
+      EXPECT_NEAR(shaft[0].X, (tip.X - o.X) / length, 1e-6) << model.StructType;
+      EXPECT_NEAR(shaft[0].Y, (tip.Y - o.Y) / length, 1e-6) << model.StructType;
+      // The head's two barbs lean back from the shaft's end by 0.8 of a half turn.
+      const Stroke end = *std::find_if(
+          drawn.canvas.Strokes().begin(), drawn.canvas.Strokes().end(),
+          [&](const Stroke& s) { return s.X1 == mid.X && s.Y1 == mid.Y && s.Colour == colour; });
+      const std::vector<Point> barbs = DirectionsFrom(drawn.canvas, colour, {end.X2, end.Y2});
+      ASSERT_EQ(barbs.size(), 2u) << model.StructType;
+      for (const Point& b : barbs)
+        EXPECT_NEAR(b.X * shaft[0].X + b.Y * shaft[0].Y, std::cos(0.8 * std::acos(-1.0)), 1e-9);
     }
     bool rollShown = false;
     for (const Stroke& s : drawn.canvas.Strokes())

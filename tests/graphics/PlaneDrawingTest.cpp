@@ -31,7 +31,8 @@ constexpr double kPi = 3.14159265358979323846;
 std::string SymbolDrawn(const RecordingCanvas& canvas) {
   const auto wheels = StrokesOf(canvas, Kind::Circle, kLightRed);
   const auto lines = StrokesOf(canvas, Kind::Line, kLightRed);
-  if (!wheels.empty()) return lines[0].X1 == lines[0].X2 ? "XRoller" : "YRoller";  // wall or floor
+  if (!wheels.empty())  // against an upright wall or on a level floor
+    return lines[0].X1 == lines[0].X2 ? "XRoller" : lines[0].Y1 == lines[0].Y2 ? "YRoller" : "?";
   switch (lines.size()) {
     case 0: return "None";
     case 5: return "FixedSquare";

@@ -172,6 +172,7 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
       AddSupport(model, fixed);
     }
     AddJointLoad(model, 77, std::vector<float>(std::size_t(model.CoordsPerJoint), 1));
+    AddJointLoad(model, 1, std::vector<float>(std::size_t(model.CoordsPerJoint), nan));
     AddMemberLoad(model, 50, 3, {1, 0, 0, 0});
     // Counts that run past what the tables hold.
     model.JointCount = 40, model.MemberCount = 9, model.SupportCount = 5;
