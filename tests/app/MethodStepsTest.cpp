@@ -27,15 +27,14 @@ class ExampleSteps : public ::testing::TestWithParam<const char*> {
   AnalysisRun run;
 };
 
-TEST_P(ExampleSteps, MarksOfStiffnessAndLoadsFollowTheChosenMember) {
+TEST_P(ExampleSteps, MarksNumberingAndEquilibriumChecks) {
   const MethodSteps steps(model, *run.Trail);
   const int n = run.Trail->DofCount;
   for (int index = 0; index < steps.MemberCount(); ++index) {
     std::set<int> free;
     for (int code : run.Trail->Members[static_cast<std::size_t>(index)].CodeNumbers)
       if (code <= n) free.insert(code);
-    const StepTable s = steps.Stiffness(index);
-    const StepTable p = steps.Loads(index);
+    const StepTable s = steps.Stiffness(index), p = steps.Loads(index);
     for (int r = 0; r < n; ++r) {
       const bool row = free.count(r + 1) > 0;
       for (int c = 0; c < n; ++c) EXPECT_EQ(s.IsMarked(r, c), row && free.count(c + 1) > 0);
@@ -43,10 +42,8 @@ TEST_P(ExampleSteps, MarksOfStiffnessAndLoadsFollowTheChosenMember) {
     }
   }
   EXPECT_FALSE(steps.Stiffness(-1).IsMarked(0, 0));
-}
 
-TEST_P(ExampleSteps, NumberingShadesTheRestrainedCoordinates) {
-  const MethodSteps steps(model, *run.Trail);
+  // The numbering shades the restrained coordinates.
   const StepTable t = steps.Numbering();
   ASSERT_EQ(t.Rows(), model.JointCount);
   ASSERT_EQ(t.Cols(), model.CoordsPerJoint);
@@ -60,10 +57,8 @@ TEST_P(ExampleSteps, NumberingShadesTheRestrainedCoordinates) {
       last = code;
     }
   EXPECT_EQ(lastFree, run.Trail->DofCount);
-}
 
-TEST_P(ExampleSteps, EveryEquilibriumResidualIsRoundOff) {
-  const MethodSteps steps(model, *run.Trail);
+  // Every equilibrium residual is round-off.
   int checks = 0;
   for (const EquilibriumLine& line : steps.Equilibrium()) {
     EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
