@@ -377,6 +377,9 @@ TEST_F(ProjectCommandsTest, RetitlingKeepsTheResultsAndDataWindowsRelabelAndRedr
   commands_.DataWindowClosed(M::MnuMatProp, true);
   EXPECT_EQ(commands_.Labels().Text[5], "");
   EXPECT_EQ(commands_.Labels().Text[7], " Members: 3");
+  model_.MemberCount = 0;  // and every member
+  commands_.DataWindowClosed(M::MnuMemb, true);
+  EXPECT_EQ(commands_.Labels().Text[7], "");
 }
 
 TEST_F(ProjectCommandsTest, OpenedAndSavedProjectsAreRecentAndAMissingOneLeavesTheList) {
