@@ -31,6 +31,10 @@ constexpr double kPi = 3.14159265358979323846;
 std::string SymbolDrawn(const RecordingCanvas& canvas) {
   const auto wheels = StrokesOf(canvas, Kind::Circle, kLightRed);
   const auto lines = StrokesOf(canvas, Kind::Line, kLightRed);
+  for (std::size_t k = 2; !wheels.empty() && k < lines.size(); ++k)  // parallel hatching
+    if (std::fabs(lines[k].X2 - lines[k].X1 - (lines[1].X2 - lines[1].X1)) > 1e-9 ||
+        std::fabs(lines[k].Y2 - lines[k].Y1 - (lines[1].Y2 - lines[1].Y1)) > 1e-9)
+      return "?";
   if (!wheels.empty())  // against an upright wall or on a level floor
     return lines[0].X1 == lines[0].X2 ? "XRoller" : lines[0].Y1 == lines[0].Y2 ? "YRoller" : "?";
   switch (lines.size()) {
@@ -248,6 +252,11 @@ TEST(JointLoads, ArrowsPointByTheSignAndSitByThePosition) {
       EXPECT_NEAR(arrows[head].X1, x + c.tipX * u, 1e-9);
       EXPECT_NEAR(arrows[head].Y1, y + c.tipY * u, 1e-9);
     }
+    // The barbs are mirrored about the shaft: their ends' midpoint lies on its line.
+    const double sx = arrows[0].X2 - arrows[0].X1, sy = arrows[0].Y2 - arrows[0].Y1;
+    EXPECT_NEAR((arrows[1].X2 + arrows[2].X2 - 2 * arrows[1].X1) * sy -
+                    (arrows[1].Y2 + arrows[2].Y2 - 2 * arrows[1].Y1) * sx,
+                0, 1e-9);
   }
 }
 
@@ -299,7 +308,10 @@ TEST(Previews, NumbersAndMemberColoursFollowTheWindow) {
     EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kLightCyan).size(), c.cyanMembers);
     EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kYellow).size(), c.yellowMembers);
     std::size_t numbers = 0;
-    for (const Stroke& s : drawn.canvas.Strokes()) numbers += s.Shape == Kind::Text;
+    for (const Stroke& s : drawn.canvas.Strokes()) {
+      numbers += s.Shape == Kind::Text;
+      if (s.Shape == Kind::Text && s.Colour == kYellow) EXPECT_TRUE(s.Italic);  // member numbers
+    }
     EXPECT_EQ(numbers, c.numbers);
   }
   Drawn preview;

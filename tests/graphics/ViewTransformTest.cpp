@@ -25,7 +25,10 @@ TEST(ViewTransform, FitShowsTheWholeDrawingAndARedrawKeepsTheView) {
   view.ZoomAbout(2, 300, 300, kSize, kSize);
   view.Follow(kDrawn);  // the same structure drawn again
   EXPECT_DOUBLE_EQ(view.Zoom(), 2);
-  view.Follow({0, 1, 1, 0});  // another structure
+  view.Follow({-11, 30, 50, -30});  // another structure, differing only on the left
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1);
+  view.ZoomAbout(2, 300, 300, kSize, kSize);
+  view.Follow({0, 1, 1, 0});
   EXPECT_DOUBLE_EQ(view.Zoom(), 1);
   EXPECT_EQ(Pixel(view, 1, 0), std::make_pair(kSize, kSize));
 }
