@@ -153,9 +153,10 @@ TEST(PlaneSupports, FixedWallTurnsItsHatchingOutward) {
     std::vector<float> at;
     double angle;
   } cases[] = {
-      {{0, 0}, kPi / 2},       {{0, 4.5}, 0},         {{9, 4.5}, kPi},
-      {{4.5, 9}, 3 * kPi / 2}, {{4.5, 4.5}, kPi / 2},  // in the middle: hatched below, as in the
-                                                       // bottom third
+      // A third of the way up is no longer the bottom: the joint is at the side. In the middle
+      // the hatching goes below, as in the bottom third.
+      {{0, 0}, kPi / 2}, {{0, 4.5}, 0},           {{0, 3}, 0},
+      {{9, 4.5}, kPi},   {{4.5, 9}, 3 * kPi / 2}, {{4.5, 4.5}, kPi / 2},
   };
   for (const Case& c : cases) {
     ModelStore model = JointsOnly("PFrame", {{0, 0}, {9, 9}, c.at});
