@@ -12,22 +12,17 @@ int VisibleOptions(const ProjectTitleForm& form) {
 }
 
 TEST(ProjectTitleForm, TheTypeIsFixedOnceDataLaidOutForItExists) {
-  struct Case {
-    std::int16_t ModelStore::*count;
-    const char* name;
-  };
-  for (const Case& c :
-       {Case{&ModelStore::JointCount, "joints"}, Case{&ModelStore::MaterialCount, "materials"},
-        Case{&ModelStore::SectionCount, "sections"}}) {
+  for (std::int16_t ModelStore::*count :
+       {&ModelStore::JointCount, &ModelStore::MaterialCount, &ModelStore::SectionCount}) {
     ModelStore m;
     m.Reset();
     m.SetStructType("Grid");
     EXPECT_EQ(VisibleOptions(ProjectTitleForm::Load(m)), 6) << "no data yet";
     EXPECT_EQ(ProjectTitleForm::Load(m).SelectedType, "") << "no option selected";
-    m.*c.count = 1;
+    m.*count = 1;
     ProjectTitleForm form = ProjectTitleForm::Load(m);
-    EXPECT_EQ(VisibleOptions(form), 1) << c.name;
-    EXPECT_EQ(form.SelectedType, "Grid") << c.name;
+    EXPECT_EQ(VisibleOptions(form), 1);
+    EXPECT_EQ(form.SelectedType, "Grid");
   }
 }
 

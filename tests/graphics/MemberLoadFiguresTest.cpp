@@ -65,8 +65,7 @@ TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
     ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
     AddMember(model, 1, 2);
     AddMemberLoad(model, 1, c.kind, c.values);
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
     SCOPED_TRACE("kind " + std::to_string(c.kind) + " " + ::testing::PrintToString(c.values));
     EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), c.labels);
@@ -104,8 +103,7 @@ TEST(MemberLoadFigures, LocalZLoadsOfASpaceFrameFollowTheRolledAxisInTheProjecti
     AddMember(model, 1, 2);
     model.RollAngles(1) = c.roll;
     AddMemberLoad(model, 1, 8, {10, 0, 5, 0});
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
     ASSERT_EQ(figure.size(), 3u) << "roll " << c.roll;
     const double u = drawn.view.SymbolUnit;
@@ -118,8 +116,7 @@ TEST(MemberLoadFigures, AGridTorqueIsADoubleHeadedArrowAlongTheMember) {
   ModelStore model = JointsOnly("Grid", {{0, 0}, {10, 0}});
   AddMember(model, 1, 2);
   AddMemberLoad(model, 1, 7, {6, 0, 4, 0});
-  Drawn drawn;
-  Draw(model, drawn);
+  const DrawnModel drawn(model);
   const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
   ASSERT_EQ(figure.size(), 6u);  // a tick, the shaft with its head, and a second head
   EXPECT_NEAR(figure[1].Y1, figure[1].Y2, 1e-9);  // the shaft runs along the member (along X)

@@ -8,7 +8,6 @@
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
-#include "graphics/ViewTransform.h"
 
 namespace stavelorn {
 namespace {
@@ -57,18 +56,13 @@ TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjecti
     const ModelStore& model;
     Probe probe;
   } cases[] = {
-      {portal, {0, 5, 0, 0, 0, {Kind::Joint, 2}}},      // on the joint and two members' ends
-      {portal, {8, 0, 0, 2, -1, {Kind::Joint, 4}}},     // on its support's marker
-      {portal, {4, 5, 0, 0, 4, {Kind::Member, 2}}},     // 4 pixels below the beam's middle
-      {portal, {0, 2.5, 0, -5, 0, {Kind::Member, 1}}},  // beside the left column
-      {portal, {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}}},
-      {portal, {4, 2.5, 0, 0, 0, {}}},  // inside the portal, far from everything
-      {portal, {4, 5, 0, 0, 9, {}}},    // beyond the 6-pixel reach
+      {portal, {0, 5, 0, 0, 0, {Kind::Joint, 2}}},       // on the joint and two members' ends
+      {portal, {8, 0, 0, 2, -1, {Kind::Joint, 4}}},      // on its support's marker
+      {portal, {4, 5, 0, 0, 4, {Kind::Member, 2}}},      // 4 pixels below the beam's middle
+      {portal, {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}}},  // beside the right column
+      {portal, {4, 5, 0, 0, 9, {}}},                     // beyond the 6-pixel reach
       {space, {6, 4, 5, 0, 0, {Kind::Joint, 4}}},
       {space, {6, 4, 2.5, 3, 0, {Kind::Member, 3}}},  // along Z, drawn running down-left
-      {space, {3, 4, 0, 0, -3, {Kind::Member, 2}}},
-      {space, {0, 0, 0, 1, 1, {Kind::Joint, 1}}},  // on the fixed support
-      {space, {3, 0, 2.5, 0, 0, {}}},
   };
   for (const auto& c : cases) {
     Drawn drawn;
@@ -77,28 +71,6 @@ TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjecti
     const PickedItem got = PickNear(drawn, c.model, drawn.canvas.ScaleRect(), p);
     EXPECT_TRUE(got == p.expected) << c.model.StructType << " " << p.x << "," << p.y << "," << p.z
                                    << ": " << int(got.What) << " " << got.Number;
-  }
-}
-
-TEST(Picking, PicksThroughAZoomedView) {
-  // Two joints 0.1 apart on a frame 40 long, about a pixel apart when fitted, are told apart in
-  // a view zoomed twenty times about them, where their markers still overlap.
-  const ModelStore model = ModelFromText(R"("Close","PFrame"
-"Joints",3, 0,0, 40,0, 40.1,0
-"Supports",1, 1,1,1,1
-"Materials",1, 200,0
-"Cross-Sections",1, 1,1
-"Members",2, 1,2,1,1, 2,3,1,1
-)");
-  Drawn drawn;
-  Draw(model, drawn);
-  ViewTransform view;
-  view.Fit(drawn.canvas.ScaleRect());
-  const PictureMapping fitted(view.Visible(), kSize, kSize);
-  view.ZoomAbout(20, fitted.X(40.05), fitted.Y(0), kSize, kSize);
-  for (const auto& [x, joint] : {std::pair{40.0, 2}, std::pair{40.1, 3}}) {
-    const PickedItem got = PickNear(drawn, model, view.Visible(), {x, 0, 0, 0, 0, {}});
-    EXPECT_TRUE(got == (PickedItem{Kind::Joint, joint})) << x;
   }
 }
 
