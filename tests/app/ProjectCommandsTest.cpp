@@ -256,15 +256,5 @@ TEST_F(ProjectCommandsTest, TheMultiplierTakesOnlyAWholeNumberItCanDraw) {
   EXPECT_EQ(model_.DeflectionMultiplier, 30);
 }
 
-TEST_F(ProjectCommandsTest, OpenedAndSavedProjectsAreRecentAndAMissingOneLeavesTheList) {
-  OpenCopyOf("portal-frame.str");
-  dialogs_.Answer(InFolder("copy.STR"));
-  ASSERT_TRUE(commands_.SaveProjectAs());
-  EXPECT_EQ(commands_.Recent().Paths().front(), InFolder("copy.STR"));
-  std::filesystem::remove(InFolder("copy.STR"));
-  EXPECT_FALSE(commands_.OpenRecentProject(InFolder("copy.STR")));
-  EXPECT_EQ(commands_.Recent().Paths(), std::vector<std::string>{InFolder("portal-frame.str")});
-}
-
 }  // namespace
 }  // namespace stavelorn

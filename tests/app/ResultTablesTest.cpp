@@ -92,12 +92,6 @@ TEST(ResultTables, EveryWindowOfEveryType) {
   for (const Case& c : cases) {
     const ResultTable table = BuildResultTable(Solved(c.model), c.window);
     SCOPED_TRACE(c.model.substr(0, 16) + " " + table.Caption);
-    EXPECT_EQ(table.Label1, "Check");
-    EXPECT_EQ(table.Label2, c.window == FormId::Disp      ? "Joint Displacements"
-                            : c.window == FormId::MbForce ? "Member Forces"
-                                                          : "Support Reactions");
-    if (c.window == FormId::Disp) EXPECT_EQ(table.ShowsCanvas, &c.model != &kSFrame);
-    if (c.window == FormId::MbForce) EXPECT_FALSE(table.ShowsCanvas);
     ExpectCells(table, c.rows);
   }
 }
