@@ -128,26 +128,5 @@ TEST(ResultTables, GridSizesAndAlignmentOfEachWindow) {
             "Member\t\n\t1.2500E+01 (T)\n");
 }
 
-TEST(ResultTables, ALongBeamScrollsFourteenRowsHigh) {
-  // A continuous beam on 20 pins, turned at its second joint.
-  std::string supports, members;
-  std::string text = "\"t\",\"Beam\"\n\"Joints\",20";
-  for (int j = 1; j <= 20; ++j) {
-    text += ", " + std::to_string(j);
-    supports += ", " + std::to_string(j) + ",1,0";
-    if (j > 1) members += ", " + std::to_string(j - 1) + "," + std::to_string(j) + ",1,1";
-  }
-  text += "\n\"Supports\",20" + supports +
-          "\n\"Materials\",1, 1000,0\n\"Cross-Sections\",1, 1\n\"Members\",19" + members +
-          "\n\"Joint Loads\",1, 2,0,1\n";
-  const ResultTable table = BuildResultTable(Solved(text), FormId::Disp);
-  EXPECT_EQ(table.Rows(), 21);
-  EXPECT_TRUE(table.Size.VerticalScrollBar);
-  EXPECT_EQ(table.Size.ShownDataRows, 14);
-  // Fifteen rows would still fit without scrolling, in the same height.
-  EXPECT_EQ(table.Size.Height, 14 * 300 + 400 + 480);
-  EXPECT_EQ(table.Size.Width, 500 + 2 * 1400 + 4 * 28 + 255);
-}
-
 }  // namespace
 }  // namespace stavelorn
