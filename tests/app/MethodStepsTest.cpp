@@ -9,7 +9,6 @@
 #include <string>
 
 #include "analysis/AnalysisRun.h"
-#include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -28,15 +27,14 @@ class ExampleSteps : public ::testing::TestWithParam<const char*> {
   AnalysisRun run;
 };
 
-TEST_P(ExampleSteps, MarksOfStiffnessAndLoadsFollowTheChosenMember) {
+TEST_P(ExampleSteps, MarksNumberingAndEquilibriumChecks) {
   const MethodSteps steps(model, *run.Trail);
   const int n = run.Trail->DofCount;
   for (int index = 0; index < steps.MemberCount(); ++index) {
     std::set<int> free;
     for (int code : run.Trail->Members[static_cast<std::size_t>(index)].CodeNumbers)
       if (code <= n) free.insert(code);
-    const StepTable s = steps.Stiffness(index);
-    const StepTable p = steps.Loads(index);
+    const StepTable s = steps.Stiffness(index), p = steps.Loads(index);
     for (int r = 0; r < n; ++r) {
       const bool row = free.count(r + 1) > 0;
       for (int c = 0; c < n; ++c) EXPECT_EQ(s.IsMarked(r, c), row && free.count(c + 1) > 0);
@@ -44,10 +42,8 @@ TEST_P(ExampleSteps, MarksOfStiffnessAndLoadsFollowTheChosenMember) {
     }
   }
   EXPECT_FALSE(steps.Stiffness(-1).IsMarked(0, 0));
-}
 
-TEST_P(ExampleSteps, NumberingShadesTheRestrainedCoordinates) {
-  const MethodSteps steps(model, *run.Trail);
+  // The numbering shades the restrained coordinates.
   const StepTable t = steps.Numbering();
   ASSERT_EQ(t.Rows(), model.JointCount);
   ASSERT_EQ(t.Cols(), model.CoordsPerJoint);
@@ -61,10 +57,8 @@ TEST_P(ExampleSteps, NumberingShadesTheRestrainedCoordinates) {
       last = code;
     }
   EXPECT_EQ(lastFree, run.Trail->DofCount);
-}
 
-TEST_P(ExampleSteps, EveryEquilibriumResidualIsRoundOff) {
-  const MethodSteps steps(model, *run.Trail);
+  // Every equilibrium residual is round-off.
   int checks = 0;
   for (const EquilibriumLine& line : steps.Equilibrium()) {
     EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
@@ -74,27 +68,7 @@ TEST_P(ExampleSteps, EveryEquilibriumResidualIsRoundOff) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
-                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
-                                           "space-truss-tower", "grid-floor", "space-frame"));
-
-TEST(MethodSteps, LabelsSayWhatAndWhere) {
-  ModelStore model;
-  model.Reset();
-  model.ProjectFile = testing::SourcePath("examples/space-frame.str");
-  ASSERT_FALSE(ReadProjectFile(model));
-  AnalysisRun run = CheckAndAnalyze(model);
-  ASSERT_TRUE(run.Trail);
-  const MethodSteps steps(model, *run.Trail);
-  const TrailMember& m = run.Trail->Members[0];
-  const std::vector<StepTable> tables = steps.MemberTables(0);
-  const std::string begin = std::to_string(m.BeginJoint), end = std::to_string(m.EndJoint);
-  EXPECT_EQ(tables[1].ColumnLabels[0], "v1 (X trans., joint " + begin + ")");  // [T]
-  EXPECT_EQ(tables[1].RowLabels[3], "u4 (twist, joint " + begin + ")");
-  EXPECT_EQ(tables[1].ColumnLabels[11], "v12 (Z rot., joint " + end + ")");
-  EXPECT_EQ(tables[2].RowLabels[0], std::to_string(m.CodeNumbers[0]) + " = v1 (X trans., joint " +
-                                        begin + ")");  // [K] by code number
-  EXPECT_EQ(steps.Stiffness(0).RowLabels[0].substr(0, 3), "d1 ");
-}
+                         ::testing::Values("continuous-beam", "grid-floor", "space-frame"));
 
 TEST(StepTable, CopiesAsTabSeparatedTextAndShowsZerosBlank) {
   StepTable t;

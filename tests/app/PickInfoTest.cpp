@@ -12,7 +12,8 @@ using testing::ModelFromText;
 using Kind = PickedItem::Kind;
 
 // A cantilever of length 2 fixed at joint 1 with a load of -10 in Y at its tip, so the reaction
-// at joint 1 is 10 up and a moment of 20, and the tip moves down by P L^3 / 3EI = 10*8/3.
+// at joint 1 is 10 up and a moment of 20, and the tip moves down by P L^3 / 3EI = 10*8/3; the
+// support at joint 1 is given a displacement of zero.
 const char kCantilever[] = R"("C","PFrame"
 "Joints",2, 0,0, 2,0
 "Supports",1, 1,1,1,1
@@ -21,6 +22,7 @@ const char kCantilever[] = R"("C","PFrame"
 "Members",1, 1,2,1,1
 "Member Releases",1, 1,2
 "Joint Loads",1, 2,0,-10,0
+"Support Displacements",1, 1,0,0,0
 "Temperature Changes",1, 1,0
 )";
 
@@ -35,9 +37,13 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
   const Case cases[] = {
       {{Kind::Joint, 1},
        false,
-       {"Joint 1\nX = 0, Y = 0", "Restrained: X Translation, Y Translation, Z Rotation"},
+       {"Joint 1\nX = 0, Y = 0", "Restrained: X Translation, Y Translation, Z Rotation",
+        "Support displacement"},
        {"Displacement", "Load"}},
-      {{Kind::Joint, 2}, false, {"Restrained: none", "Load: Y Translation -10"}, {"Reaction"}},
+      {{Kind::Joint, 2},
+       false,
+       {"Restrained: none", "Load: Y Translation -10"},
+       {"Reaction", "Support"}},
       {{Kind::Member, 1},
        false,
        {"Member 1: joint 1 to joint 2", "Material 1 (E 1, alpha 0)", "Section 1 (A 1000, I 1)",

@@ -35,73 +35,51 @@ bool HasText(const RecordingCanvas& canvas, const std::string& part) {
   return false;
 }
 
-struct Case {
-  const char* name;
-  std::string model;
-  Q quantity;
-  Point begin, end;  // where the single member is drawn
-  double fraction;   // where along it the largest ordinate stands
-  Point direction;   // which way it points, in the drawing
-  const char* label;
-  const char* side;  // the legend's words for the positive side
-};
-
-TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
-  const double c30 = std::cos(3.141592653589793 / 6), s30 = 0.5;
-  const Case cases[] = {
-      // Sagging 9 at midspan, above the beam.
-      {"beam",
-       R"("t","Beam"
+// Sagging 9 at midspan of a simple beam.
+const char kBeam[] = R"("t","Beam"
 "Joints",2, 0, 6
 "Supports",2, 1,1,0, 2,1,0
 "Materials",1, 200000000,0.000012
 "Cross-Sections",1, 0.0001
 "Members",1, 1,2,1,1
 "Member Loads",1, 1,3,2,0,0,0
-)",
-       Q::Mz,
-       {0, 0},
-       {6, 0},
-       0.5,
-       {0, 1},
-       "9",
-       "upper side"},
-      // A column pushed sideways at its top: -60 at the base, drawn on the side the load
-      // pushes towards, against its local y (-X).
-      {"column",
-       R"("t","PFrame"
+)";
+// A column pushed sideways at its top: -60 at the base.
+const char kColumn[] = R"("t","PFrame"
 "Joints",2, 0,0, 0,5
 "Supports",1, 1,1,1,1
 "Materials",1, 200000000,0.000012
 "Cross-Sections",1, 0.01,0.0001
 "Members",1, 1,2,1,1
 "Joint Loads",1, 2,12,0,0
-)",
-       Q::Mz,
-       {0, 0},
-       {0, 5},
-       0,
-       {1, 0},
-       "-60",
-       "local +y side"},
-      // A force in local z at the tip of a space cantilever: My = 40 at the wall, standing
-      // along the projected local z (global Z).
-      {"space",
-       R"("t","SFrame"
+)";
+// A force in local z at the tip of a space cantilever: My = 40 at the wall.
+const char kSpace[] = R"("t","SFrame"
 "Joints",2, 0,0,0, 4,0,0
 "Supports",1, 1,1,1,1,1,1,1
 "Materials",1, 200000000,80000000,0.000012
 "Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
 "Members",1, 1,2,1,1,0
 "Member Loads",1, 1,8,10,0,4,0
-)",
-       Q::My,
-       {0, 0},
-       ProjectOblique("SFrame", {4, 0, 0}),
-       0,
-       {-c30, -s30},
-       "40",
-       "local +z side"},
+)";
+
+TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
+  const double c30 = std::cos(3.141592653589793 / 6), s30 = 0.5;
+  const Point tip = ProjectOblique("SFrame", {4, 0, 0});
+  const struct Case {
+    const char* model;
+    Q quantity;
+    Point begin, end;  // where the single member is drawn
+    double fraction;   // where along it the largest ordinate stands
+    Point direction;   // which way it points, in the drawing
+    const char* label;
+    const char* side;  // the legend's words for the positive side
+  } cases[] = {
+      // Above the beam; the column's is drawn on the side the load pushes towards, against
+      // its local y (-X); the space member's stands along the projected local z (global Z).
+      {kBeam, Q::Mz, {0, 0}, {6, 0}, 0.5, {0, 1}, "9", "upper side"},
+      {kColumn, Q::Mz, {0, 0}, {0, 5}, 0, {1, 0}, "-60", "local +y side"},
+      {kSpace, Q::My, {0, 0}, tip, 0, {-c30, -s30}, "40", "local +z side"},
   };
   for (const Case& c : cases) {
     Picture p;
@@ -119,10 +97,10 @@ TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
         const double across = (mx * qy - my * qx) / det;
         if (std::fabs(across) > std::fabs(b)) a = along, b = across;
       }
-    EXPECT_NEAR(a, c.fraction, 1e-9) << c.name;
-    EXPECT_GT(b, 0) << c.name;
-    EXPECT_TRUE(HasText(p.canvas, c.label)) << c.name;
-    EXPECT_TRUE(HasText(p.canvas, c.side)) << c.name;
+    EXPECT_NEAR(a, c.fraction, 1e-9) << c.label;
+    EXPECT_GT(b, 0) << c.label;
+    EXPECT_TRUE(HasText(p.canvas, c.label)) << c.label;
+    EXPECT_TRUE(HasText(p.canvas, c.side)) << c.label;
   }
 }
 
@@ -136,7 +114,9 @@ TEST(DiagramDrawing, MemberWindowStacksEveryQuantityUnderTheLoadedMember) {
 "Members",1, 1,2,1,1
 "Member Loads",2, 1,1,10,0,2,0, 1,6,3,0,0,0
 )");
+  p.canvas.SetDrawWidth(3);
   DrawMemberDiagrams(p.model, p.diagrams.at(0), p.canvas);
+  EXPECT_EQ(p.canvas.Strokes().at(0).Width, 1);
   for (const char* name : {"N", "V", "M", "P=10", "w=3"})
     EXPECT_TRUE(HasText(p.canvas, name)) << name;
   // One axis per quantity under the member, one unit apart.

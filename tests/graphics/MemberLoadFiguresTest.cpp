@@ -65,8 +65,7 @@ TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
     ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
     AddMember(model, 1, 2);
     AddMemberLoad(model, 1, c.kind, c.values);
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
     SCOPED_TRACE("kind " + std::to_string(c.kind) + " " + ::testing::PrintToString(c.values));
     EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), c.labels);
@@ -77,6 +76,10 @@ TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
     if (c.kind == 2) {  // only the head's tip is pinned; its barbs follow the tangent
       EXPECT_NEAR(s.X1, c.from.Along + c.from.AlongU * u, 1e-9);
       EXPECT_NEAR(s.Y1, c.from.AcrossU * u, 1e-9);
+      // The label's text starts a unit above a point 2u across the member at the load.
+      for (const Stroke& label : drawn.canvas.Strokes())
+        if (label.Shape == Kind::Text && label.Colour == kYellow)
+          EXPECT_NEAR(label.Y1, 3 * u, 1e-9);
       continue;
     }
     EXPECT_NEAR(s.X1, c.from.Along + c.from.AlongU * u, 1e-9);
@@ -100,8 +103,7 @@ TEST(MemberLoadFigures, LocalZLoadsOfASpaceFrameFollowTheRolledAxisInTheProjecti
     AddMember(model, 1, 2);
     model.RollAngles(1) = c.roll;
     AddMemberLoad(model, 1, 8, {10, 0, 5, 0});
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
     ASSERT_EQ(figure.size(), 3u) << "roll " << c.roll;
     const double u = drawn.view.SymbolUnit;
@@ -114,8 +116,7 @@ TEST(MemberLoadFigures, AGridTorqueIsADoubleHeadedArrowAlongTheMember) {
   ModelStore model = JointsOnly("Grid", {{0, 0}, {10, 0}});
   AddMember(model, 1, 2);
   AddMemberLoad(model, 1, 7, {6, 0, 4, 0});
-  Drawn drawn;
-  Draw(model, drawn);
+  const DrawnModel drawn(model);
   const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
   ASSERT_EQ(figure.size(), 6u);  // a tick, the shaft with its head, and a second head
   EXPECT_NEAR(figure[1].Y1, figure[1].Y2, 1e-9);  // the shaft runs along the member (along X)

@@ -8,7 +8,6 @@
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
-#include "graphics/ViewTransform.h"
 
 namespace stavelorn {
 namespace {
@@ -51,63 +50,27 @@ PickedItem PickNear(const Drawn& drawn, const ModelStore& model, const UserScale
   return PickAt(drawn.canvas.Strokes(), map, map.X(at.X) + p.dx, map.Y(at.Y) + p.dy);
 }
 
-TEST(Picking, FindsJointsAndMembersOfAPlaneFrame) {
-  const ModelStore model = ModelFromText(kPortal);
-  Drawn drawn;
-  Draw(model, drawn);
-  const Probe probes[] = {
-      {0, 5, 0, 0, 0, {Kind::Joint, 2}},      // on the joint and the ends of two members
-      {8, 0, 0, 2, -1, {Kind::Joint, 4}},     // on its support's marker
-      {4, 5, 0, 0, 4, {Kind::Member, 2}},     // 4 pixels below the middle of the beam
-      {0, 2.5, 0, -5, 0, {Kind::Member, 1}},  // beside the left column
-      {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}},
-      {4, 2.5, 0, 0, 0, {}},  // inside the portal, far from everything
-      {4, 5, 0, 0, 9, {}},    // beyond the 6-pixel reach
+TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjection) {
+  const ModelStore portal = ModelFromText(kPortal), space = ModelFromText(kSpaceFrame);
+  const struct {
+    const ModelStore& model;
+    Probe probe;
+  } cases[] = {
+      {portal, {0, 5, 0, 0, 0, {Kind::Joint, 2}}},       // on the joint and two members' ends
+      {portal, {8, 0, 0, 2, -1, {Kind::Joint, 4}}},      // on its support's marker
+      {portal, {4, 5, 0, 0, 4, {Kind::Member, 2}}},      // 4 pixels below the beam's middle
+      {portal, {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}}},  // beside the right column
+      {portal, {4, 5, 0, 0, 9, {}}},                     // beyond the 6-pixel reach
+      {space, {6, 4, 5, 0, 0, {Kind::Joint, 4}}},
+      {space, {6, 4, 2.5, 3, 0, {Kind::Member, 3}}},  // along Z, drawn running down-left
   };
-  for (const Probe& p : probes) {
-    const PickedItem got = PickNear(drawn, model, drawn.canvas.ScaleRect(), p);
-    EXPECT_TRUE(got == p.expected)
-        << p.x << "," << p.y << ": " << int(got.What) << " " << got.Number;
-  }
-}
-
-TEST(Picking, FindsTheNearestStrokeOnTheProjectionOfASpaceFrame) {
-  const ModelStore model = ModelFromText(kSpaceFrame);
-  Drawn drawn;
-  Draw(model, drawn);
-  const Probe probes[] = {
-      {6, 4, 5, 0, 0, {Kind::Joint, 4}},
-      {6, 4, 2.5, 3, 0, {Kind::Member, 3}},  // the member along Z, drawn running down-left
-      {3, 4, 0, 0, -3, {Kind::Member, 2}},
-      {0, 0, 0, 1, 1, {Kind::Joint, 1}},  // on the fixed support
-      {3, 0, 2.5, 0, 0, {}},
-  };
-  for (const Probe& p : probes) {
-    const PickedItem got = PickNear(drawn, model, drawn.canvas.ScaleRect(), p);
-    EXPECT_TRUE(got == p.expected)
-        << p.x << "," << p.y << "," << p.z << ": " << int(got.What) << " " << got.Number;
-  }
-}
-
-TEST(Picking, PicksThroughAZoomedView) {
-  // Two joints 0.1 apart on a frame 40 long, about a pixel apart when fitted, are told apart in
-  // a view zoomed twenty times about them, where their markers still overlap.
-  const ModelStore model = ModelFromText(R"("Close","PFrame"
-"Joints",3, 0,0, 40,0, 40.1,0
-"Supports",1, 1,1,1,1
-"Materials",1, 200,0
-"Cross-Sections",1, 1,1
-"Members",2, 1,2,1,1, 2,3,1,1
-)");
-  Drawn drawn;
-  Draw(model, drawn);
-  ViewTransform view;
-  view.Fit(drawn.canvas.ScaleRect());
-  const PictureMapping fitted(view.Visible(), kSize, kSize);
-  view.ZoomAbout(20, fitted.X(40.05), fitted.Y(0), kSize, kSize);
-  for (const auto& [x, joint] : {std::pair{40.0, 2}, std::pair{40.1, 3}}) {
-    const PickedItem got = PickNear(drawn, model, view.Visible(), {x, 0, 0, 0, 0, {}});
-    EXPECT_TRUE(got == (PickedItem{Kind::Joint, joint})) << x;
+  for (const auto& c : cases) {
+    Drawn drawn;
+    Draw(c.model, drawn);
+    const Probe& p = c.probe;
+    const PickedItem got = PickNear(drawn, c.model, drawn.canvas.ScaleRect(), p);
+    EXPECT_TRUE(got == p.expected) << c.model.StructType << " " << p.x << "," << p.y << "," << p.z
+                                   << ": " << int(got.What) << " " << got.Number;
   }
 }
 

@@ -36,6 +36,13 @@ inline void Draw(const ModelStore& model, Drawn& drawn, FormId form = FormId::mc
   PlotStructure(model, drawn.canvas, form, drawn.messages, drawn.view);
 }
 
+// A model drawn in window `form` as it is constructed.
+struct DrawnModel : Drawn {
+  explicit DrawnModel(const ModelStore& model, FormId form = FormId::mcas) {
+    Draw(model, *this, form);
+  }
+};
+
 // The strokes of one shape in one colour, in drawing order.
 std::vector<Stroke> StrokesOf(const RecordingCanvas& canvas, Stroke::Kind shape, int colour);
 

@@ -18,6 +18,7 @@ using testing::AddMemberLoad;
 using testing::AddSupport;
 using testing::Draw;
 using testing::Drawn;
+using testing::DrawnModel;
 using testing::JointsOnly;
 using testing::StrokesOf;
 using Kind = Stroke::Kind;
@@ -50,22 +51,12 @@ TEST(Projection, SpaceFramesAndTrussesAreSeenFrom10And30DegreesAndGridsFrom0And4
   for (const Case& c : cases) {
     ModelStore model = std::string(c.type) == "Grid" ? JointsOnly("Grid", {{0, 0}, c.joint})
                                                      : JointsOnly(c.type, {{0, 0, 0}, c.joint});
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     const auto markers = Markers(drawn.canvas);
     ASSERT_EQ(markers.size(), 2u) << c.type;
     EXPECT_NEAR(markers[1].first, c.x, 1e-6) << c.type;
     EXPECT_NEAR(markers[1].second, c.y, 1e-6) << c.type;
   }
-}
-
-TEST(Projection, AGridAlongXIsAHorizontalRowInASquareOf1_4ItsLength) {
-  Drawn drawn;
-  Draw(JointsOnly("Grid", {{0, 0}, {5, 0}, {10, 0}}), drawn);
-  const UserScale& s = drawn.canvas.ScaleRect();
-  EXPECT_NEAR(s.Right - s.Left, 14, 1e-9);
-  EXPECT_NEAR(s.Top - s.Bottom, 14, 1e-9);
-  for (const auto& marker : Markers(drawn.canvas)) EXPECT_NEAR(marker.second, 0, 1e-9);
 }
 
 // The symbol drawn in colour 12: a wheel is a "YRoller", five strokes the "Fixed" wall, seven
@@ -88,16 +79,10 @@ TEST(SpaceSupports, SymbolFollowsTheRestraintPattern) {
   } cases[] = {
       {"STruss", {0, 1, 0}, "YRoller"},
       {"STruss", {1, 0, 0}, "Hinged"},
-      {"STruss", {1, 1, 1}, "Hinged"},
-      {"STruss", {0, 0, 0}, "Hinged"},
       {"SFrame", {0, 0, 0, 1, 0, 0}, "Fixed"},  // a rotation alone makes it fixed
-      {"SFrame", {0, 1, 0, 0, 0, 0}, "YRoller"},
       {"SFrame", {1, 1, 1, 0, 0, 0}, "Hinged"},
-      {"SFrame", {1, 1, 1, 1, 1, 1}, "Fixed"},
-      {"Grid", {1, 0, 0}, "YRoller"},
       {"Grid", {1, 0, 1}, "YRoller"},  // the rotation about Z is not looked at
       {"Grid", {1, 1, 0}, "Fixed"},
-      {"Grid", {0, 0, 0}, "Fixed"},
   };
   for (const Case& c : cases) {
     ModelStore model = std::string(c.type) == "Grid" ? JointsOnly("Grid", {{0, 0}, {4, 4}})
@@ -105,8 +90,7 @@ TEST(SpaceSupports, SymbolFollowsTheRestraintPattern) {
     std::vector<std::int16_t> record{1};
     record.insert(record.end(), c.flags.begin(), c.flags.end());
     AddSupport(model, record);
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     EXPECT_EQ(SpaceSymbol(drawn.canvas), c.symbol)
         << c.type << " " << ::testing::PrintToString(c.flags);
   }
@@ -119,10 +103,8 @@ TEST(SpaceSupports, FixedWallsFaceOutwardAndGridsHaveTheirsBelow) {
     bool horizontal;
     double hatchSign;  // of the hatch's offset from the wall, across it
   } cases[] = {
-      {"SFrame", {0, 0, 0}, true, -1},  // the lowest joint: hatched below
-      {"SFrame", {2, 8, 0}, true, 1},   // the highest: hatched above
-      {"Grid", {10, 0}, false, 1},      // the right-most: hatched right
-      {"Grid", {5, 0}, true, -1},       // inner grid joints: below
+      {"SFrame", {2, 8, 0}, true, 1},  // the highest: hatched above
+      {"Grid", {10, 0}, false, 1},     // the right-most: hatched right
   };
   for (const Case& c : cases) {
     const bool grid = std::string(c.type) == "Grid";
@@ -131,38 +113,13 @@ TEST(SpaceSupports, FixedWallsFaceOutwardAndGridsHaveTheirsBelow) {
     std::vector<std::int16_t> record{static_cast<std::int16_t>(model.JointCount), 1, 1, 1};
     if (!grid) record.insert(record.end(), {1, 1, 1});
     AddSupport(model, record);
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     const auto lines = StrokesOf(drawn.canvas, Kind::Line, kLightRed);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].Y1 == lines[0].Y2, c.horizontal) << c.type;
     const double across = c.horizontal ? lines[1].Y2 - lines[1].Y1 : lines[1].X2 - lines[1].X1;
     EXPECT_EQ(across > 0 ? 1 : -1, c.hatchSign) << c.type;
   }
-}
-
-TEST(SpaceSupports, AnAnalysedRollerIsDrawnAgainAtItsDisplacedJointAndLoadsNever) {
-  ModelStore model = JointsOnly("STruss", {{0, 0, 0}, {4, 0, 0}});
-  AddSupport(model, {2, 0, 1, 0});
-  AddMember(model, 1, 2);
-  AddJointLoad(model, 2, {5, -5, 5});
-  AddMemberLoad(model, 1, 3, {5, 0, 0, 0});
-  model.AnalysisStatus = kAnalysisComplete;
-  model.DofCount = 3;
-  model.CoordNumbers.Redim(6);
-  for (int i = 1; i <= 6; ++i)
-    model.CoordNumbers(i) = static_cast<std::int16_t>(i <= 3 ? i + 3 : i - 3);
-  model.JointDisplacements.Redim(3);
-  model.JointDisplacements(1) = 0.5f;  // joint 2 along X, magnified to 2.5
-  model.DeflectionMultiplier = 5;
-  Drawn drawn;
-  Draw(model, drawn);
-  const auto wheels = StrokesOf(drawn.canvas, Kind::Circle, kLightRed);
-  ASSERT_EQ(wheels.size(), 2u);
-  EXPECT_NEAR(wheels[1].X1 - wheels[0].X1, 2.5 * std::cos(10 * kDegree), 1e-6);
-  EXPECT_NEAR(wheels[1].Y1 - wheels[0].Y1, -2.5 * std::sin(10 * kDegree), 1e-6);
-  EXPECT_TRUE(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).empty());
-  EXPECT_TRUE(StrokesOf(drawn.canvas, Kind::Line, kYellow).empty());
 }
 
 TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing) {
@@ -175,19 +132,19 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
     AddMember(model, 1, 3);   // to the joint that cannot be placed
     AddMember(model, 2, 99);  // to a joint that does not exist
     AddMember(model, -4, 1);
-    AddSupport(model, plane ? std::vector<std::int16_t>{0, 1, 1, 1}
-                            : std::vector<std::int16_t>{0, 1, 1, 1, 1, 1, 1});
-    AddSupport(model, plane ? std::vector<std::int16_t>{3, 1, 1, 1}
-                            : std::vector<std::int16_t>{3, 1, 1, 1, 1, 1, 1});
-    AddJointLoad(model, 77,
-                 plane ? std::vector<float>{1, 1, 1} : std::vector<float>{1, 1, 1, 1, 1, 1});
+    std::vector<std::int16_t> fixed(std::size_t(model.CoordsPerJoint) + 1, 1);
+    for (std::int16_t joint : {0, 3}) {  // one that does not exist, one that cannot be placed
+      fixed[0] = joint;
+      AddSupport(model, fixed);
+    }
+    AddJointLoad(model, 77, std::vector<float>(std::size_t(model.CoordsPerJoint), 1));
+    AddJointLoad(model, 1, std::vector<float>(std::size_t(model.CoordsPerJoint), nan));
     AddMemberLoad(model, 50, 3, {1, 0, 0, 0});
     // Counts that run past what the tables hold.
     model.JointCount = 40, model.MemberCount = 9, model.SupportCount = 5;
     model.JointLoadCount = 3, model.MemberLoadCount = 4;
     model.AnalysisStatus = kAnalysisComplete;  // with no results behind it
-    Drawn drawn;
-    Draw(model, drawn);
+    const DrawnModel drawn(model);
     EXPECT_TRUE(drawn.messages.Log().empty()) << type;
     EXPECT_EQ(Markers(drawn.canvas).size(), 2u) << type;
     EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kLightCyan).size(), 1u) << type;
