@@ -68,7 +68,9 @@ TEST(MenuState, WhatEachDataWindowLeavesShown) {
     opened.AfterOpen(m);
     EXPECT_EQ(menus.Visible(c.item), c.shown)
         << MenuItemOf(c.window).Name << " -> " << MenuItemOf(c.item).Name;
-    if (c.item == M::MnuAna) EXPECT_EQ(opened.Visible(M::MnuAna), c.shown);
+    if (c.item == M::MnuAna) {
+      EXPECT_EQ(opened.Visible(M::MnuAna), c.shown);
+    }
   }
 }
 

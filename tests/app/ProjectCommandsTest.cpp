@@ -209,7 +209,9 @@ TEST_F(ProjectCommandsTest, FailedOrRefusedAnalysesShowTheirMessageAndChangeNoMe
     const auto& shown = messages_.Log().back();
     EXPECT_EQ(shown.Title, c.title);
     EXPECT_NE(shown.Text.find(c.words), std::string::npos) << shown.Text;
-    if (c.refused) EXPECT_EQ(model_.AnalysisStatus, kNoResults);
+    if (c.refused) {
+      EXPECT_EQ(model_.AnalysisStatus, kNoResults);
+    }
     EXPECT_EQ(commands_.Menus(), before);
   }
 }

@@ -65,7 +65,9 @@ TEST(DeformedShape, MidSpanOfALoadedSimpleBeamFollowsBeamTheoryTimesTheMultiplie
     const Stroke& middle = curve[points / 2 - 1];  // ends at x = 5
     EXPECT_NEAR(middle.X2, 5, 1e-6);
     EXPECT_NEAR(middle.Y2, c.multiplier * c.middle, 1e-3);
-    if (c.type == 3) EXPECT_NEAR(curve[2].Y2, curve[points - 4].Y2, 1e-4);  // symmetric
+    if (c.type == 3) {
+      EXPECT_NEAR(curve[2].Y2, curve[points - 4].Y2, 1e-4);  // symmetric
+    }
     EXPECT_TRUE(messages.Log().empty());
   }
 }

@@ -78,8 +78,9 @@ TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
       EXPECT_NEAR(s.Y1, c.from.AcrossU * u, 1e-9);
       // The label's text starts a unit above a point 2u across the member at the load.
       for (const Stroke& label : drawn.canvas.Strokes())
-        if (label.Shape == Kind::Text && label.Colour == kYellow)
+        if (label.Shape == Kind::Text && label.Colour == kYellow) {
           EXPECT_NEAR(label.Y1, 3 * u, 1e-9);
+        }
       continue;
     }
     EXPECT_NEAR(s.X1, c.from.Along + c.from.AlongU * u, 1e-9);

@@ -278,7 +278,9 @@ TEST(Previews, NumbersAndMemberColoursFollowTheWindow) {
     std::size_t numbers = 0;
     for (const Stroke& s : drawn.canvas.Strokes()) {
       numbers += s.Shape == Kind::Text;
-      if (s.Shape == Kind::Text && s.Colour == kYellow) EXPECT_TRUE(s.Italic);  // member numbers
+      if (s.Shape == Kind::Text && s.Colour == kYellow) {
+        EXPECT_TRUE(s.Italic);  // member numbers
+      }
     }
     EXPECT_EQ(numbers, c.numbers);
   }
