@@ -76,9 +76,10 @@ TEST(StructTypeTable, AgreesWithItselfForEveryType) {
     for (int p = 0; p < 4; ++p) {
       const SectionPropertyNames& s = type.Sections[static_cast<std::size_t>(p)];
       EXPECT_EQ(Named(s.Heading) && Named(s.Label) && Named(s.Check), p < type.SectionColumns);
-      std::string symbol = Named(s.Symbol) ? s.Symbol : "";
-      for (char& ch : symbol) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
       if (p < type.SectionColumns) {
+        std::string symbol = s.Symbol;
+        for (char& ch : symbol)
+          ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
         EXPECT_TRUE(Has(s.Heading, "(" + symbol + ")")) << s.Heading;
       }
     }

@@ -124,20 +124,11 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
       return c > model.DofCount ? model.SupportReactions(c - model.DofCount) : 0.0f;
     });
 
-    // The trail's [S] is square in the free coordinates; its members' vectors and matrices run
-    // over their code numbers and their end forces are the stored ones.
+    // The trail's [S] is square in the free coordinates.
     const JsonValue& trail = json["trail"];
     EXPECT_EQ(trail["structureStiffness"].items.size(), static_cast<std::size_t>(model.DofCount));
     EXPECT_EQ(trail["structureStiffness"][0].items.size(), trail["loadVector"].items.size());
     ASSERT_EQ(trail["members"].items.size(), static_cast<std::size_t>(e.members));
-    for (std::size_t m = 0; m < trail["members"].items.size(); ++m) {
-      const JsonValue& member = trail["members"][m];
-      for (const char* entry : {"localStiffness", "transformation", "globalEndForces"})
-        EXPECT_EQ(member[entry].items.size(), member["codeNumbers"].items.size()) << entry;
-      const JsonValue& stored = json["memberEndForces"][m]["values"];
-      for (std::size_t i = 0; i < stored.items.size(); ++i)
-        EXPECT_EQ(member["localEndForces"][i].text, stored[i].text);
-    }
 
     const JsonValue& diagrams = json["diagrams"];
     EXPECT_EQ(diagrams.items.size(), static_cast<std::size_t>(e.members));
@@ -146,13 +137,7 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
       ASSERT_GE(stations.items.size(), 11u);
       EXPECT_EQ(std::stod(stations.items.front()["x"].text), 0);
       EXPECT_EQ(std::stod(stations.items.back()["x"].text), std::stod(member["length"].text));
-      for (const char* q : e.quantities) {
-        EXPECT_NO_THROW(stations.items.front()[q]) << q;
-        int found = 0;
-        for (const JsonValue& x : member["extremes"].items)
-          if (x["quantity"].text == q) found += x["kind"].text == "max" ? 1 : 10;
-        EXPECT_EQ(found, 11) << q;
-      }
+      for (const char* q : e.quantities) EXPECT_NO_THROW(stations.items.front()[q]) << q;
     }
   }
 }
@@ -188,10 +173,8 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
     std::string err;  // what the error stream begins with, or holds
   } cases[] = {
       {{}, 64, usage},
-      {{"a.str", "b.str"}, 64, usage},
       {{"--pdf", "a.str"}, 64, usage},
       {{"--json"}, 64, usage},
-      {{"/nonexistent/folder/none.str"}, 2, unreadable},
       {{"--json", "/nonexistent/folder/none.str"}, 2, unreadable},
       {{"--json", rejected}, 2, "Member 1"},
       {{roller},

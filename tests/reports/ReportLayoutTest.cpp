@@ -1,16 +1,11 @@
-// The printed reports: the whole report of one small project per structure type and the trail of
-// one small frame, each compared with a file checked line by line against the report layouts
-// (run with STAVELORN_UPDATE_GOLDEN=1 to rewrite the files after a deliberate change, then check
-// the difference by eye before committing); then what those files cannot show, and the print
-// command around the reports: the font, the first page, the sections ticked, a printer that
-// fails and the text printer.
+// The printed reports against checked golden files (STAVELORN_UPDATE_GOLDEN=1 rewrites them),
+// what those files cannot show, and the print command around the reports.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,7 +14,6 @@
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
-#include "reports/InputReport.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
@@ -36,16 +30,13 @@ namespace {
 
 using S = ReportSection;
 
-// A ReportPrinter for tests: it records every operation in order on a page of 60 lines, lets a
-// test say how full the first page already is, and can fail chosen lines a given number of
-// times, the way a printer that runs out of paper does.
+// Records every operation on a page of 60 lines; can start part-way down the first page and
+// fail chosen lines a given number of times, like a printer out of paper.
 class RecordingPrinter : public ReportPrinter {
  public:
-  // "line:<text>", "newpage", "end", "abandon", "font:<name>", "size:<points>", "bold:<0|1>".
-  std::vector<std::string> events;
+  std::vector<std::string> events;  // "line:<text>", "newpage", "font:<name>", ...
   double usedAtStart = 0;
-  // Number of a line in the document (from 1) -> failures still to come before it prints.
-  std::map<int, int> failLine;
+  std::map<int, int> failLine;  // document line (from 1) -> failures still to come
 
   void PrintLine(const std::string& text) override {
     if (failLine[printed_ + 1]-- > 0) throw PrinterFailure(RunError{kErrPrinter, "Printer error"});
@@ -69,7 +60,6 @@ class RecordingPrinter : public ReportPrinter {
   }
   void SetFontBold(bool bold) override { events.push_back(bold ? "bold:1" : "bold:0"); }
 
-  // The printed lines only, without the "line:" tag.
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
     for (const std::string& event : events)
@@ -87,18 +77,13 @@ std::string GoldenPath(const std::string& name) {
   return std::string(STAVELORN_SOURCE_DIR) + "/tests/reports/golden/" + name;
 }
 
-// The model of the project file tests/reports/golden/<name>.str.
 ModelStore LoadGoldenModel(const std::string& name) {
   return testing::ModelFromText(ReadWholeFile(GoldenPath(name + ".str")));
 }
 
-// Numbers the coordinates (free ones first, then restrained ones, each group in joint order)
-// and fills the results with recognisable values, then marks the analysis complete:
-//   displacement of free coordinate n         n / 1000, negative for even n;
-//   end force component c of member m         10 m + c, negative for end components;
-//   reaction of restrained coordinate n       100 n + 0.5;
-// except that a truss member's axial force is negative (tension) for m = 1, 4, 7, ...,
-// positive for m = 2, 5, 8, ... and zero for m = 3, 6, 9, ...
+// Numbers the coordinates (free ones first) and fills recognisable results: displacement n is
+// +-n/1000, end force c of member m is +-(10 m + c), reaction n is 100 n + 0.5; truss axial forces
+// cycle through tension, compression and zero.
 void FillHandResults(ModelStore& model) {
   const int perJoint = model.CoordsPerJoint;
   const int total = model.JointCount * perJoint;
@@ -133,15 +118,6 @@ void FillHandResults(ModelStore& model) {
   model.SupportReactions.Redim(total - free);
   for (int r = 1; r <= total - free; ++r) model.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
   model.AnalysisStatus = kAnalysisComplete;
-}
-
-// The line `offset` lines below the first of `lines` that contains `text`.
-std::string LineAfter(const std::vector<std::string>& lines, const std::string& text, int offset) {
-  auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
-    return line.find(text) != std::string::npos;
-  });
-  EXPECT_NE(it, lines.end()) << text;
-  return it == lines.end() ? "" : *(it + offset);
 }
 
 void ExpectGolden(const std::string& text, const std::string& name) {
@@ -216,97 +192,6 @@ TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
   }
 }
 
-TEST(TrailReport, SaysSoWhenNoCoordinateIsFree) {
-  const Trailed t = Trail(testing::ModelFromText(R"("Fixed","PFrame"
-"Joints",2, 0,0, 4,0
-"Supports",2, 1,1,1,1, 2,1,1,1
-"Materials",1, 200000000,0
-"Cross-Sections",1, 0.01,0.0001
-"Members",1, 1,2,1,1
-"Member Loads",1, 1,3,5,0,0,0
-)"));
-  EXPECT_NE(t.text.find("No coordinate is free"), std::string::npos);
-  EXPECT_EQ(t.json["structureStiffness"].kind, JsonValue::Kind::Array);
-  EXPECT_TRUE(t.json["structureStiffness"].items.empty());
-  // The member's end forces are its fixed-end forces: wL/2 and wL^2/12.
-  EXPECT_EQ(t.json["members"][0]["localEndForces"][1].text, "10");
-}
-
-std::vector<std::string> InputLines(const ModelStore& model) {
-  RecordingPrinter printer;
-  PrintInputData(model, printer);
-  return printer.Lines();
-}
-
-std::vector<std::string> ResultLines(const ModelStore& model) {
-  RecordingPrinter printer;
-  PrintOutput(model, printer);
-  return printer.Lines();
-}
-
-// The general data, the joints and the closing lines: every empty table leaves its section out.
-TEST(InputReport, ANewProjectWithOnlyJointsPrintsTheGeneralDataAndItsJoints) {
-  ModelStore model;
-  model.Reset();
-  model.SetStructType("PFrame");
-  model.JointCount = 2;
-  model.JointCoords.Redim(2, 2);
-  std::vector<std::string> lines = InputLines(model);
-  ASSERT_EQ(lines.size(), 33u);
-  EXPECT_NE(lines[32].find("End of Input Data"), std::string::npos);
-}
-
-TEST(InputReport, UnknownCodesPrintNoReleaseLineAndNoLoadLabelAndAnyRestraintCodeIsYes) {
-  ModelStore beam = LoadGoldenModel("beam");
-  beam.Releases(1, 2) = 0;
-  beam.Releases(2, 2) = 4;
-  beam.MemberLoadInfo(3, 2) = 12;
-  std::vector<std::string> lines = InputLines(beam);
-  EXPECT_EQ(LineAfter(lines, "Hinge at:", 2), std::string(33, ' ') + "9         Beginning");
-  EXPECT_EQ(LineAfter(lines, "Intensity", 5), std::string(30, ' ') + "3       ---   ");
-  ModelStore truss = LoadGoldenModel("ptruss");
-  truss.Supports(1, 2) = 2;
-  truss.Supports(1, 3) = -1;
-  truss.Supports(2, 2) = 0;
-  EXPECT_EQ(LineAfter(InputLines(truss), "X Restraint   Y Restraint", 2),
-            std::string(26, ' ') + "1" + std::string(11, ' ') + "Yes           No");
-}
-
-TEST(ResultsReport, ATrussForceOfNegativeZeroIsNeitherTensionNorCompression) {
-  ModelStore model = Analysed("ptruss");
-  model.MemberEndForces(2, 1) = -0.0f;
-  EXPECT_EQ(LineAfter(ResultLines(model), "Axial Force (Qa)", 3),
-            std::string(29, ' ') + "2       0.0000E+00 ");
-}
-
-// Joint 3 of the truss is a roller: free in X, restrained in Y.
-TEST(ResultsReport, RestrainedCoordinatesShowTheFirstSettlementOfTheirJoint) {
-  ModelStore model = Analysed("ptruss");
-  model.SettlementCount = 3;
-  model.SettlementJoints.Redim(3);
-  model.SettlementValues.Redim(3, 2);
-  model.SettlementJoints(1) = 1;
-  model.SettlementValues(1, 1) = 1E-10f;  // exactly 1E-10 is not more than 1E-10
-  model.SettlementValues(1, 2) = 2E-10f;
-  model.SettlementJoints(2) = 3;
-  model.SettlementValues(2, 2) = -0.25f;
-  model.SettlementJoints(3) = 3;
-  model.SettlementValues(3, 2) = 7.0f;
-  std::vector<std::string> lines = ResultLines(model);
-  EXPECT_EQ(LineAfter(lines, "X Translation", 2).substr(33), " 0.0000E+00      2.0000E-10 ");
-  EXPECT_EQ(LineAfter(lines, "X Translation", 4).substr(33), " 3.0000E-03     -2.5000E-01 ");
-}
-
-TEST(ResultsReport, LargeNumbersOverflowTheirFieldsAndPushTheRowRight) {
-  ModelStore frame = Analysed("sframe");
-  frame.MemberProps(1, 1) = 100;  // only the printed joint number changes
-  EXPECT_EQ(LineAfter(ResultLines(frame), "Member: 1", 1).substr(0, 22), "       100   1.100E+01");
-  ModelStore beam = Analysed("beam");
-  beam.MemberProps(1, 2) = 1000;
-  EXPECT_EQ(LineAfter(ResultLines(beam), "Shear Force     Moment", 3).substr(0, 49),
-            std::string(30, ' ') + "1000    -1.3000E+01");
-}
-
 // More than 0.8 of 60 lines used: a new page and five blank lines before the banner.
 TEST(ResultsReport, StartsANewPageOnlyWhenThePageIsMoreThanFourFifthsUsed) {
   const std::string banner = "line:" + std::string(10, ' ') + std::string(60, '*');
@@ -350,7 +235,6 @@ TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
   EXPECT_EQ(PrintReport(Analysed("pframe"), printer, messages), PrintOutcome::Printed);
   EXPECT_EQ(printer.events, clean.events);
   ASSERT_EQ(messages.Log().size(), 2u);
-  EXPECT_EQ(messages.Log()[0].Title, "Printer Error");
   EXPECT_EQ(messages.Log()[0].Text, "Unexpected error # 482 occurred: \n\nPrinter error");
   EXPECT_EQ(messages.Log()[0].Style, kStyleRetryCancelCritical);
 
@@ -362,13 +246,6 @@ TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
   const std::vector<std::string> tail = {"abandon", "font:Arial"};
   EXPECT_TRUE(std::equal(tail.begin(), tail.end(), cancelled.events.end() - 2));
   EXPECT_EQ(std::count(cancelled.events.begin(), cancelled.events.end(), "end"), 0);
-
-  ModelStore model = Analysed("pframe");
-  model.MemberCount = 11;  // one member more than the tables hold: no document is left behind
-  RecordingPrinter broken;
-  EXPECT_THROW(PrintReport(model, broken, none), std::out_of_range);
-  EXPECT_TRUE(std::equal(tail.begin(), tail.end(), broken.events.end() - 2));
-  EXPECT_TRUE(none.Log().empty());
 }
 
 // The report holds the ticked sections only, and results only after a completed analysis: they
@@ -405,8 +282,6 @@ TEST(TextReportPrinter, OnlyAFinishedDocumentReachesTheStream) {
   TextReportPrinter printer(out);
   printer.PrintLine("dropped");
   printer.AbandonDocument();
-  EXPECT_EQ(printer.CurrentY(), 0);
-  printer.NewPage();  // nothing on the page yet: no empty page
   printer.PrintLine("a");
   EXPECT_EQ(out.str(), "");
   printer.EndDocument();
