@@ -79,11 +79,9 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
     double o, r;
     bool solves;
   } cases[] = {
-      {"well above the ratio", 1, 1e-3, true},
       {"twice the ratio", 1, 2 * kPivotRatio, true},
       {"half the ratio", 1, 0.5 * kPivotRatio, false},
       {"zero", 1, 0, false},
-      {"negative", 1, -0.5, false},
       {"not a number", 1, nan, false},
       {"overflow", huge, 0, false},
   };

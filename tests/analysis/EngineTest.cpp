@@ -123,10 +123,6 @@ TEST(HostileModels, FailWithoutCrashing) {
   EXPECT_THROW(Analyze(outside), std::out_of_range);
   EXPECT_EQ(outside.AnalysisStatus, kNoResults);
 
-  ModelStore material = ModelFromText(truss);
-  material.MemberProps(1, 3) = 2;
-  EXPECT_THROW(Analyze(material), std::out_of_range);
-
   ModelStore zeroLength = ModelFromText(truss);
   zeroLength.JointCoords(2, 1) = 0, zeroLength.JointCoords(2, 2) = 0;
   Analyze(zeroLength);
@@ -142,10 +138,6 @@ TEST(HostileModels, FailWithoutCrashing) {
 )");
   Analyze(farEnd);
   EXPECT_EQ(farEnd.AnalysisStatus, kSolutionFailed) << "a linear load starting at the far end";
-
-  ModelStore untyped = ModelFromText(truss);
-  untyped.StructType = "Arch";
-  EXPECT_THROW(Analyze(untyped), std::invalid_argument);
 
   ModelStore huge;
   huge.Reset();

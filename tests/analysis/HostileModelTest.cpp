@@ -37,10 +37,8 @@ TEST(HostileModels, AreStoppedWithAMessageThatNamesTheFault) {
       {"member from a joint to itself", Frame(kJoints, "3\r\n1,2,1,1\r\n3,3,1,1\r\n4,3,1,1\r\n"), 0,
        "Member 2: joints 3 and 3 coincide"},
       {"NaN in the file", Frame("4\r\n0,0\r\nnan,4\r\n6,4\r\n6,0\r\n", kMembers), 13, ""},
-      {"infinity in the file", Frame(kJoints, kMembers, "\"Materials\",1\r\ninf,0\r\n"), 13, ""},
       {"overflowing number", Frame(kJoints, kMembers, "\"Materials\",1\r\n1e40,0\r\n"), 6, ""},
       {"count below its records", Frame("3\r\n0,0\r\n0,4\r\n6,4\r\n6,0\r\n", kMembers), 13, ""},
-      {"count above its records", Frame("5\r\n0,0\r\n0,4\r\n6,4\r\n6,0\r\n", kMembers), 13, ""},
       {"32767 space-frame joints",
        "\"t\"\r\n\"SFrame\"\r\n\"Joints\",32767\r\n" +
            [] {

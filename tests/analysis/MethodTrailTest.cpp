@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -13,7 +12,6 @@
 #include "analysis/Arithmetic.h"
 #include "analysis/EquilibriumCheck.h"
 #include "analysis/ExactZeros.h"
-#include "analysis/MemberDiagrams.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 
@@ -152,25 +150,6 @@ TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZ
       EXPECT_EQ(zeroed.JointDisplacements(n), plain.JointDisplacements(n)) << n;
     }
   EXPECT_EQ(zeroed.SupportReactions, plain.SupportReactions);
-}
-
-// A diagram built up from the beginning joint through the loads arrives at the end joint's
-// stored values.
-TEST_P(ExampleTrail, EveryDiagramClosesOnItsStoredEndForces) {
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
-  ASSERT_EQ(static_cast<int>(diagrams.size()), model.MemberCount);
-  std::array<double, kDiagramQuantityCount> largest{};
-  for (const MemberDiagram& d : diagrams)
-    for (const DiagramExtreme& e : d.Extremes) {
-      double& top = largest[static_cast<std::size_t>(Index(e.Quantity))];
-      top = std::max(top, std::fabs(e.Value));
-    }
-  for (const MemberDiagram& d : diagrams)
-    for (DiagramQuantity q : d.Quantities) {
-      const std::size_t i = static_cast<std::size_t>(Index(q));
-      EXPECT_LE(std::fabs(d.ClosureError[i]), 1e-5 * largest[i])
-          << "member " << d.Member << " " << QuantityName(model.StructType, q);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrail,

@@ -53,7 +53,6 @@ TYPED_TEST_SUITE(FastSolver, StoreTypes);
 // matrices with zeros, most with a heavy diagonal, the others with failing pivots.
 TYPED_TEST(FastSolver, GivesTheBitsOfThePlainLoop) {
   ExpectSameSolution(AssembleEquations<TypeParam>(PlaneFrameGrid(3, 4)), "plane frame grid");
-  ExpectSameSolution(AssembleEquations<TypeParam>(PlaneFrameGrid(4, 20)), "plane tower");
   ExpectSameSolution(AssembleEquations<TypeParam>(SpaceFrameLattice(5, 5, 4, 30)), "lattice");
   std::mt19937 random(12345);
   std::uniform_real_distribution<double> value(-1, 1);
