@@ -4,7 +4,7 @@
 // oracle. Each example is then opened, analysed, and its results, diagrams and step-by-step
 // windows opened from their menus; the results windows must show the printed report's numbers.
 // Smaller cases check typing, clicks and Return in the editors, looking around the drawing, the
-// recent projects and the window's place, the report printed into a PDF, and Save Picture.
+// recent projects, the report printed into a PDF, and Save Picture.
 // Scripted messages and file dialogs stand in for the user.
 #include <QCheckBox>
 #include <QClipboard>
@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,9 +49,7 @@
 #include "reports/PrintCommand.h"
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
-#include "reports/qt/PrintOptionsDialog.h"
 #include "reports/qt/QtReportPrinter.h"
-#include "reports/qt/ReportPreview.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -89,34 +87,18 @@ struct Editor {
   const char* list;
   const char* dialog;
   const char* caption;
-  const char* add;
-  const char* close;
-  const char* dialogCaption;
-  const char* next;
   bool clickAdd;  // an empty list that does not open into Add by itself
 };
 const Editor kEditors[] = {
-    {M::MnuJoint, "JointA", "JointB", "Joint Coordinates & Supports", "Add Joints",
-     "End Of Joints Input. Close", "Input & Edit: Joint & Support Data", "Next Joint", false},
-    {M::MnuMatProp, "MatA", "MatB", "Material Properties", "Add Materials",
-     "End Of Materials Input. Close", "Input & Edit: Material Properties", "Next Material", false},
-    {M::MnuCrossProp, "CrossA", "CrossB", "Cross-Sectional Properties", "Add Cross-Sections",
-     "End Of Cross-Sections Input. Close", "Input & Edit: Cross-Sectional Properties",
-     "Next Cross-Section", false},
-    {M::MnuMemb, "MemberA", "MemberB", "Member Data", "Add Members", "End Of Members Input. Close",
-     "Input & Edit: Member Data", "Next Member", false},
-    {M::MnuLoadJt, "JLoadA", "JLoadB", "Joint Loads", "Add Loads", "End Of Loads Input. Close",
-     "Input & Edit: Joint Loads", "Next Joint", false},
-    {M::MnuLoadMem, "MemLoadA", "MemLoadB", "Member Loads", "Add Loads",
-     "End Of Loads Input. Close", "Input & Edit: Member Loads", "Next Member", false},
-    {M::MnuLoadSett, "JSettleA", "JSettleB", "Support Displacements", "Add Displacements",
-     "End Of Support Displacement Input. Close", "Input & Edit: Support Displacements",
-     "Next Support", false},
-    {M::MnuLoadTemp, "MemTempA", "MemTempB", "Member Temperature Changes",
-     "Add Temperature Changes", "End Of Temperatures Input. Close",
-     "Input & Edit:Temperature Changes", "Next Member", true},
-    {M::MnuLoadErr, "MemErrA", "MemErrB", "Member Fabrication Errors", "Add Fabrication Errors",
-     "End Of Errors Input. Close", "Input & Edit: Fabrication Errors", "Next Member", true},
+    {M::MnuJoint, "JointA", "JointB", "Joint Coordinates & Supports", false},
+    {M::MnuMatProp, "MatA", "MatB", "Material Properties", false},
+    {M::MnuCrossProp, "CrossA", "CrossB", "Cross-Sectional Properties", false},
+    {M::MnuMemb, "MemberA", "MemberB", "Member Data", false},
+    {M::MnuLoadJt, "JLoadA", "JLoadB", "Joint Loads", false},
+    {M::MnuLoadMem, "MemLoadA", "MemLoadB", "Member Loads", false},
+    {M::MnuLoadSett, "JSettleA", "JSettleB", "Support Displacements", false},
+    {M::MnuLoadTemp, "MemTempA", "MemTempB", "Member Temperature Changes", true},
+    {M::MnuLoadErr, "MemErrA", "MemErrB", "Member Fabrication Errors", true},
 };
 
 // One item of an entry dialog: the texts of its open fields in order, the restraint boxes to
@@ -132,9 +114,7 @@ struct Entry {
 void EnterAll(ModalScript& script, const Editor& e, const std::vector<Entry>& entries,
               const std::string& title) {
   if (e.clickAdd) script.On(e.list, [](QWidget* l) { Button(l, "AddB")->click(); });
-  script.On(e.dialog, [&e, entries](QWidget* d) {
-    QCOMPARE(d->windowTitle(), QString(e.dialogCaption));
-    QCOMPARE(Button(d, "Next")->text(), QString(e.next));
+  script.On(e.dialog, [entries](QWidget* d) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       if (i > 0) Button(d, "Next")->click();
       if (!entries[i].kind.empty()) {
@@ -156,8 +136,6 @@ void EnterAll(ModalScript& script, const Editor& e, const std::vector<Entry>& en
     QCOMPARE(l->windowTitle(), QString(e.caption));
     QCOMPARE(l->findChild<QLabel*>("Label1")->text(), QString::fromStdString(title));
     QCOMPARE(l->findChild<QLabel*>("Label2")->text(), QString(e.caption));
-    QCOMPARE(Button(l, "AddB")->text(), QString(e.add));
-    QCOMPARE(Button(l, "CloseB")->text(), QString(e.close));
     Button(l, "CloseB")->click();
   });
 }
@@ -712,36 +690,6 @@ class WindowsTest : public QObject {
     QVERIFY(title.startsWith("Member 2 ") && drawn);
     // Member 2 runs from joint 2; the copy starts at its first row and holds its extremes.
     QVERIFY(copied.startsWith("0\tjoint 2\t") && copied.contains("max M"));
-
-    // Ctrl+C in a results window copies the selected cells, one line per row.
-    QTableView* grid = forces.Grid();
-    grid->selectionModel()->select(
-        QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
-        QItemSelectionModel::ClearAndSelect);
-    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    const QStringList lines = QApplication::clipboard()->text().split('\n');
-    QCOMPARE(lines.size(), 3);
-    auto cell = [grid](int row, int col) {
-      return grid->model()->index(row, col).data().toString().trimmed();
-    };
-    for (int row = 0; row < 2; ++row) QCOMPARE(lines[row], cell(row, 0) + "\t" + cell(row, 1));
-  }
-
-  // Return takes the multiplier typed; typing alone takes only a good number, and a refused one
-  // is put back with a message.
-  void typingIntoTheMultiplierSetsIt() {
-    ModelStore model;
-    ScriptedMessages messages;
-    MainWindow window(model, &messages);
-    window.MultiplierBox()->setEditText("12");
-    QTest::keyClick(window.MultiplierBox()->lineEdit(), Qt::Key_Return);
-    window.MultiplierBox()->setEditText("abc");
-    QCOMPARE(int(model.DeflectionMultiplier), 12);
-    QTest::keyClick(window.MultiplierBox()->lineEdit(), Qt::Key_Return);
-    QCoreApplication::processEvents();
-    QCOMPARE(window.MultiplierBox()->currentText(), QString("12"));
-    QCOMPARE(messages.Log().back().Text,
-             std::string("Deflection Multiplier: \"abc\" is not a number."));
   }
 
   void wheelZoomsArrowsPanAndCtrl0RestoresTheFirstView() {
@@ -801,23 +749,6 @@ class WindowsTest : public QObject {
     QCOMPARE(before.messages.Log().back().Title, std::string("Member 2"));
   }
 
-  // A truss square without a diagonal fails the count of its restraints and draws its mechanism.
-  void aMechanismIsDrawnAfterAFailedAnalysis() {
-    Session s(Example("roof-truss"), false);
-    s.model.Reset();
-    QVERIFY(!ReadProjectText(s.model,
-                             "\"Square\"\n\"PTruss\"\n\"Joints\",4\n0,0\n4,0\n4,3\n0,3\n"
-                             "\"Supports\",2\n1,1,1\n2,0,1\n\"Materials\",1\n200,0\n"
-                             "\"Cross-Sections\",1\n1\n\"Members\",4\n1,2,1,1\n2,3,1,1\n"
-                             "3,4,1,1\n4,1,1,1\n"));
-    s.messages.Answer(kAnswerNo);
-    s.window.Commands().Analyze();
-    QVERIFY(s.messages.Log().back().Text.find("without resistance") != std::string::npos);
-    int blue = 0;
-    for (const Stroke& stroke : s.window.Canvas()->Strokes()) blue += stroke.Colour == kLightBlue;
-    QVERIFY(blue > 0);
-  }
-
   void recentProjectsOpenAndForgetMissingFiles() {
     const QString missing = config_.filePath("gone.str");
     const QString portal = QString::fromStdString(Example("portal-frame"));
@@ -839,24 +770,9 @@ class WindowsTest : public QObject {
     QVERIFY2(!Shown(window, M::MnuProjRecent), "only offered with no project open");
   }
 
-  void theWindowKeepsItsSizeAndPlace() {
-    ModelStore model;
-    QRect kept;
-    {
-      MainWindow window(model);
-      window.show();
-      window.setGeometry(40, 50, 700, 520);
-      kept = window.geometry();
-      QVERIFY(window.close());
-    }
-    MainWindow again(model);
-    again.show();
-    QCOMPARE(again.geometry(), kept);
-  }
-
-  // Print makes a PDF in the fixed pitch, the method trail after the results, a report longer
-  // than a page broken onto further pages; the preview shows and prints the same pages.
-  void printAndThePreviewMakeTheSamePdfPages() {
+  // Print makes a PDF with the method trail after the results, a report longer than a page
+  // broken onto further pages.
+  void printMakesAPdfOfSeveralPages() {
     Session s(Example("portal-frame"));
     PrintOptions options(s.model);
     options.Choose(ReportSection::MethodTrail, true);
@@ -872,46 +788,6 @@ class WindowsTest : public QObject {
     const int end = text.indexOf("End of Analysis"), trail = text.indexOf("Step by Step");
     QVERIFY(text.contains("End of Input Data") && end > 0 && trail > end);
     QVERIFY(text.contains("[S] structure stiffness matrix"));
-    const QString fonts = Run("pdffonts", {printed});
-    QVERIFY2(fonts.contains("Mono") || fonts.contains("Courier"), qPrintable(fonts));
-
-    ReportPreview preview(s.model, options, s.messages, nullptr, s.window.Commands().Trail());
-    preview.Dialog().show();
-    auto* pages = preview.Dialog().findChild<QPrintPreviewWidget*>();
-    pages->updatePreview();
-    QCOMPARE(pages->pageCount(), report.PagesPrinted());
-    preview.Printer().setOutputFormat(QPrinter::PdfFormat);
-    preview.Printer().setOutputFileName(folder.filePath("preview.pdf"));
-    pages->print();
-    QCOMPARE(Run("pdftotext", {"-layout", folder.filePath("preview.pdf"), "-"}), text);
-  }
-
-  void anAbandonedDocumentLeavesNoFile() {
-    QTemporaryDir folder;
-    QtReportPrinter report(PdfPrinter(folder.filePath("abandoned.pdf")));
-    report.PrintLine("a line");
-    report.AbandonDocument();
-    QVERIFY(!QFile::exists(folder.filePath("abandoned.pdf")));
-  }
-
-  // The options offer the results and the method trail only once an analysis has completed.
-  void theOptionsDialogOffersWhatTheModelHas() {
-    for (bool hasResults : {false, true}) {
-      ModelStore model;
-      model.Reset();
-      model.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
-      PrintOptions options(model);
-      PrintOptionsDialog dialog(options);
-      QCOMPARE(dialog.Box(ReportSection::Results)->isEnabled(), hasResults);
-      QCheckBox* trail = dialog.Box(ReportSection::MethodTrail);
-      QCOMPARE(trail->isEnabled(), hasResults);
-      trail->setChecked(true);
-      QCOMPARE(options.Chosen(ReportSection::MethodTrail), hasResults);
-      QVERIFY(dialog.Box(ReportSection::InputData)->isChecked());
-      dialog.Box(ReportSection::InputData)->click();
-      QVERIFY(!options.Chosen(ReportSection::InputData));
-      QCOMPARE(dialog.OkButton()->isEnabled(), hasResults);
-    }
   }
 
   // The picture is painted from its strokes at the size the window gives it, and Save Picture

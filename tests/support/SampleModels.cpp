@@ -2,6 +2,7 @@
 
 #include "model/ProjectFile.h"
 
+#include <initializer_list>
 #include <sstream>
 
 namespace stavelorn::testing {
@@ -23,30 +24,40 @@ void FillTable(Table<T>& table, int rows, int cols, int seed) {
 }
 
 template <typename T>
-bool SameRows(const Table<T>& a, const Table<T>& b, int rows, int cols, const char* name,
-              std::string& difference) {
-  for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= cols; ++c)
-      if (a(r, c) != b(r, c)) {
-        std::ostringstream out;
-        out << name << "(" << r << ", " << c << "): " << a(r, c) << " vs " << b(r, c);
-        difference = out.str();
-        return false;
-      }
-  return true;
+void Set(Array<T>& array, std::initializer_list<double> values) {
+  array.Redim(static_cast<int>(values.size()));
+  for (int i = 1; i <= array.Size(); ++i) array(i) = static_cast<T>(values.begin()[i - 1]);
 }
 
 template <typename T>
-bool SameEntries(const Array<T>& a, const Array<T>& b, int size, const char* name,
-                 std::string& difference) {
-  for (int i = 1; i <= size; ++i)
-    if (a(i) != b(i)) {
-      std::ostringstream out;
-      out << name << "(" << i << "): " << a(i) << " vs " << b(i);
-      difference = out.str();
-      return false;
-    }
-  return true;
+void Set(Table<T>& table, std::initializer_list<std::initializer_list<double>> rows) {
+  table.Redim(static_cast<int>(rows.size()), static_cast<int>(rows.begin()->size()));
+  for (int r = 1; r <= table.Rows(); ++r)
+    for (int c = 1; c <= table.Cols(); ++c)
+      table(r, c) = static_cast<T>(rows.begin()[r - 1].begin()[c - 1]);
+}
+
+// Lists and tables read alike: a list is a table of one column.
+template <typename T>
+T At(const Array<T>& array, int row, int) {
+  return array(row);
+}
+template <typename T>
+T At(const Table<T>& table, int row, int col) {
+  return table(row, col);
+}
+
+// The first entry of the leading rows x cols block where a and b differ, or "" when none does.
+template <typename Tab>
+std::string FirstDifference(const Tab& a, const Tab& b, int rows, int cols, const char* name) {
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c)
+      if (At(a, r, c) != At(b, r, c)) {
+        std::ostringstream out;
+        out << name << "(" << r << ", " << c << "): " << At(a, r, c) << " vs " << At(b, r, c);
+        return out.str();
+      }
+  return "";
 }
 
 }  // namespace
@@ -71,90 +82,56 @@ ModelStore FullModel(const std::string& structType) {
   m.SectionCount = 2;
   FillTable(m.Sections, 2, m.SectionColumns, 3);
   m.MemberCount = 2;
-  m.MemberProps.Redim(2, 4);
-  const std::int16_t props[2][4] = {{1, 2, 1, 2}, {2, 3, 2, 1}};
-  for (int i = 1; i <= 2; ++i)
-    for (int c = 1; c <= 4; ++c) m.MemberProps(i, c) = props[i - 1][c - 1];
-  m.RollAngles.Redim(2);
-  m.RollAngles(1) = 30;
-  m.RollAngles(2) = -90;
+  Set(m.MemberProps, {{1, 2, 1, 2}, {2, 3, 2, 1}});
+  Set(m.RollAngles, {30, -90});
   m.ReleaseCount = 1;
-  m.Releases.Redim(1, 2);
-  m.Releases(1, 1) = 2;
-  m.Releases(1, 2) = 3;
+  Set(m.Releases, {{2, 3}});
   m.JointLoadCount = 2;
-  m.JointLoadJoints.Redim(2);
-  m.JointLoadJoints(1) = 2;
-  m.JointLoadJoints(2) = 3;
+  Set(m.JointLoadJoints, {2, 3});
   FillTable(m.JointLoadValues, 2, dof, 4);
   m.MemberLoadCount = 2;
-  m.MemberLoadInfo.Redim(2, 2);
-  m.MemberLoadInfo(1, 1) = 1;
-  m.MemberLoadInfo(1, 2) = 3;
-  m.MemberLoadInfo(2, 1) = 2;
-  m.MemberLoadInfo(2, 2) = 1;
+  Set(m.MemberLoadInfo, {{1, 3}, {2, 1}});
   FillTable(m.MemberLoadValues, 2, 4, 5);
   m.SettlementCount = 1;
-  m.SettlementJoints.Redim(1);
-  m.SettlementJoints(1) = 1;
+  Set(m.SettlementJoints, {1});
   FillTable(m.SettlementValues, 1, dof, 6);
   m.TempChangeCount = 1;
-  m.TempChangeMembers.Redim(1);
-  m.TempChangeMembers(1) = 2;
-  m.TempChangeValues.Redim(1);
-  m.TempChangeValues(1) = 50;
+  Set(m.TempChangeMembers, {2});
+  Set(m.TempChangeValues, {50});
   m.FabErrorCount = 1;
-  m.FabErrorMembers.Redim(1);
-  m.FabErrorMembers(1) = 1;
-  m.FabErrorValues.Redim(1);
-  m.FabErrorValues(1) = -0.125f;
+  Set(m.FabErrorMembers, {1});
+  Set(m.FabErrorValues, {-0.125});
   return m;
 }
 
 bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& difference) {
   if (a.ProjectTitle != b.ProjectTitle) return difference = "title", false;
   if (a.StructType != b.StructType) return difference = "type", false;
-  const int counts[][2] = {
-      {a.JointCount, b.JointCount},           {a.SupportCount, b.SupportCount},
-      {a.MaterialCount, b.MaterialCount},     {a.SectionCount, b.SectionCount},
-      {a.MemberCount, b.MemberCount},         {a.ReleaseCount, b.ReleaseCount},
-      {a.JointLoadCount, b.JointLoadCount},   {a.MemberLoadCount, b.MemberLoadCount},
-      {a.SettlementCount, b.SettlementCount}, {a.TempChangeCount, b.TempChangeCount},
-      {a.FabErrorCount, b.FabErrorCount}};
-  for (const auto& pair : counts)
-    if (pair[0] != pair[1]) return difference = "a count", false;
   const int dof = a.CoordsPerJoint;
-  return SameRows(a.JointCoords, b.JointCoords, a.JointCount, a.CoordColumns, "JointCoords",
-                  difference) &&
-         SameRows(a.Supports, b.Supports, a.SupportCount, dof + 1, "Supports", difference) &&
-         SameRows(a.Materials, b.Materials, a.MaterialCount, a.MaterialColumns(), "Materials",
-                  difference) &&
-         SameRows(a.Sections, b.Sections, a.SectionCount, a.SectionColumns, "Sections",
-                  difference) &&
-         SameRows(a.MemberProps, b.MemberProps, a.MemberCount, 4, "MemberProps", difference) &&
-         (a.StructType != "SFrame" ||
-          SameEntries(a.RollAngles, b.RollAngles, a.MemberCount, "RollAngles", difference)) &&
-         SameRows(a.Releases, b.Releases, a.ReleaseCount, 2, "Releases", difference) &&
-         SameEntries(a.JointLoadJoints, b.JointLoadJoints, a.JointLoadCount, "JointLoadJoints",
-                     difference) &&
-         SameRows(a.JointLoadValues, b.JointLoadValues, a.JointLoadCount, dof, "JointLoadValues",
-                  difference) &&
-         SameRows(a.MemberLoadInfo, b.MemberLoadInfo, a.MemberLoadCount, 2, "MemberLoadInfo",
-                  difference) &&
-         SameRows(a.MemberLoadValues, b.MemberLoadValues, a.MemberLoadCount, 4, "MemberLoadValues",
-                  difference) &&
-         SameEntries(a.SettlementJoints, b.SettlementJoints, a.SettlementCount, "SettlementJoints",
-                     difference) &&
-         SameRows(a.SettlementValues, b.SettlementValues, a.SettlementCount, dof,
-                  "SettlementValues", difference) &&
-         SameEntries(a.TempChangeMembers, b.TempChangeMembers, a.TempChangeCount,
-                     "TempChangeMembers", difference) &&
-         SameEntries(a.TempChangeValues, b.TempChangeValues, a.TempChangeCount, "TempChangeValues",
-                     difference) &&
-         SameEntries(a.FabErrorMembers, b.FabErrorMembers, a.FabErrorCount, "FabErrorMembers",
-                     difference) &&
-         SameEntries(a.FabErrorValues, b.FabErrorValues, a.FabErrorCount, "FabErrorValues",
-                     difference);
+  // Each table with its count and width; roll angles belong to space frames alone.
+#define STAVELORN_SAME(table, count, cols)                               \
+  if (a.count != b.count) return difference = #count, false;             \
+  difference = FirstDifference(a.table, b.table, a.count, cols, #table); \
+  if (!difference.empty()) return false;
+  STAVELORN_SAME(JointCoords, JointCount, a.CoordColumns)
+  STAVELORN_SAME(Supports, SupportCount, dof + 1)
+  STAVELORN_SAME(Materials, MaterialCount, a.MaterialColumns())
+  STAVELORN_SAME(Sections, SectionCount, a.SectionColumns)
+  STAVELORN_SAME(MemberProps, MemberCount, 4)
+  STAVELORN_SAME(RollAngles, MemberCount, a.StructType == "SFrame" ? 1 : 0)
+  STAVELORN_SAME(Releases, ReleaseCount, 2)
+  STAVELORN_SAME(JointLoadJoints, JointLoadCount, 1)
+  STAVELORN_SAME(JointLoadValues, JointLoadCount, dof)
+  STAVELORN_SAME(MemberLoadInfo, MemberLoadCount, 2)
+  STAVELORN_SAME(MemberLoadValues, MemberLoadCount, 4)
+  STAVELORN_SAME(SettlementJoints, SettlementCount, 1)
+  STAVELORN_SAME(SettlementValues, SettlementCount, dof)
+  STAVELORN_SAME(TempChangeMembers, TempChangeCount, 1)
+  STAVELORN_SAME(TempChangeValues, TempChangeCount, 1)
+  STAVELORN_SAME(FabErrorMembers, FabErrorCount, 1)
+  STAVELORN_SAME(FabErrorValues, FabErrorCount, 1)
+#undef STAVELORN_SAME
+  return true;
 }
 
 std::string SourcePath(const std::string& relative) {

@@ -27,8 +27,6 @@ class ScriptedMessages : public Messages {
   void Answer(int answer) { answers_.push_back(answer); }
 
   const std::vector<Shown>& Log() const { return log_; }
-  // Answers queued but not yet used.
-  std::size_t Unused() const { return answers_.size(); }
 
  protected:
   // A box with the single OK button is answered OK without touching the script. Any other box
