@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -50,6 +51,7 @@
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
 #include "reports/qt/QtReportPrinter.h"
+#include "reports/qt/ReportPreview.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -770,8 +772,8 @@ class WindowsTest : public QObject {
     QVERIFY2(!Shown(window, M::MnuProjRecent), "only offered with no project open");
   }
 
-  // Print makes a PDF with the method trail after the results, a report longer than a page
-  // broken onto further pages.
+  // Print makes a PDF in the fixed pitch with the method trail after the results, a report longer
+  // than a page broken onto further pages; the preview shows and prints the same pages.
   void printMakesAPdfOfSeveralPages() {
     Session s(Example("portal-frame"));
     PrintOptions options(s.model);
@@ -788,6 +790,24 @@ class WindowsTest : public QObject {
     const int end = text.indexOf("End of Analysis"), trail = text.indexOf("Step by Step");
     QVERIFY(text.contains("End of Input Data") && end > 0 && trail > end);
     QVERIFY(text.contains("[S] structure stiffness matrix"));
+    QVERIFY(Run("pdffonts", {printed}).contains(QRegularExpression("Mono|Courier")));
+
+    // The preview shows the same pages and prints the same text.
+    ReportPreview preview(s.model, options, s.messages, nullptr, s.window.Commands().Trail());
+    preview.Dialog().show();
+    auto* pages = preview.Dialog().findChild<QPrintPreviewWidget*>();
+    pages->updatePreview();
+    QCOMPARE(pages->pageCount(), report.PagesPrinted());
+    preview.Printer().setOutputFormat(QPrinter::PdfFormat);
+    preview.Printer().setOutputFileName(folder.filePath("preview.pdf"));
+    pages->print();
+    QCOMPARE(Run("pdftotext", {"-layout", folder.filePath("preview.pdf"), "-"}), text);
+
+    // A document given up half-way leaves no file behind.
+    QtReportPrinter abandoned(PdfPrinter(folder.filePath("abandoned.pdf")));
+    abandoned.PrintLine("a line");
+    abandoned.AbandonDocument();
+    QVERIFY(!QFile::exists(folder.filePath("abandoned.pdf")));
   }
 
   // The picture is painted from its strokes at the size the window gives it, and Save Picture
