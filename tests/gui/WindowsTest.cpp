@@ -50,6 +50,7 @@
 #include "reports/PrintCommand.h"
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
+#include "reports/qt/PrintOptionsDialog.h"
 #include "reports/qt/QtReportPrinter.h"
 #include "reports/qt/ReportPreview.h"
 #include "support/SampleModels.h"
@@ -808,6 +809,23 @@ class WindowsTest : public QObject {
     abandoned.PrintLine("a line");
     abandoned.AbandonDocument();
     QVERIFY(!QFile::exists(folder.filePath("abandoned.pdf")));
+  }
+
+  // The options offer the results and the method trail only once an analysis has completed.
+  void theOptionsDialogOffersWhatTheModelHas() {
+    for (bool hasResults : {false, true}) {
+      ModelStore model;
+      model.Reset();
+      model.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
+      PrintOptions options(model);
+      PrintOptionsDialog dialog(options);
+      QCOMPARE(dialog.Box(ReportSection::Results)->isEnabled(), hasResults);
+      dialog.Box(ReportSection::MethodTrail)->setChecked(true);
+      QCOMPARE(options.Chosen(ReportSection::MethodTrail), hasResults);
+      dialog.Box(ReportSection::InputData)->click();
+      QVERIFY(!options.Chosen(ReportSection::InputData));
+      QCOMPARE(dialog.OkButton()->isEnabled(), hasResults);
+    }
   }
 
   // The picture is painted from its strokes at the size the window gives it, and Save Picture
