@@ -13,11 +13,7 @@
 namespace stavelorn {
 namespace {
 
-using testing::Draw;
-using testing::Drawn;
-using testing::DrawnModel;
-using testing::ModelFromText;
-using testing::StrokesOf;
+using namespace testing;
 using Kind = Stroke::Kind;
 
 // The unit directions, on the picture, of the strokes of `colour` that start at `from`.
