@@ -68,9 +68,7 @@ class ProjectCommandsTest : public ::testing::Test {
   ProjectCommands commands_{model_, messages_, dialogs_, windows_};
 };
 
-TEST_F(ProjectCommandsTest, NewProjectOffersTheDataMenusAndACancelledOneNothing) {
-  commands_.NewProject();  // cancelled
-  EXPECT_EQ(commands_.Menus(), MenuState());
+TEST_F(ProjectCommandsTest, NewProjectOffersTheDataMenus) {
   windows_.titleDialog = [this] {
     model_.ProjectTitle = "Truss 1";
     model_.SetStructType("PTruss");

@@ -116,6 +116,22 @@ TEST(PlaneSupports, FixedWallTurnsItsHatchingOutward) {
   }
 }
 
+TEST(PlaneSupports, AMovedRollerIsRedrawnAtItsDisplacedPlace) {
+  // A truss bar whose roller joint moves 0.01 along X, its structure coordinate 1.
+  ModelStore model = JointsOnly("PTruss", {{0, 0}, {10, 0}});
+  AddSupport(model, {2, 0, 1});
+  model.AnalysisStatus = kAnalysisComplete;
+  model.DofCount = 1;
+  model.CoordNumbers.Redim(4);
+  for (int i = 1; i <= 4; ++i)
+    model.CoordNumbers(i) = std::int16_t(i == 3 ? 1 : i == 4 ? 4 : i + 1);
+  model.JointDisplacements.Redim(1);
+  model.JointDisplacements(1) = 0.01f;
+  model.DeflectionMultiplier = 5;
+  const DrawnModel drawn(model);
+  EXPECT_NEAR(StrokesOf(drawn.canvas, Kind::Circle, kLightRed).at(0).X1, 10.05, 1e-6);
+}
+
 TEST(JointLoads, ArrowsPointByTheSignAndSitByThePosition) {
   struct Case {
     const char* type;
