@@ -1,50 +1,16 @@
-// The menus offered in each state of a session: fresh, new project, data entered, analysed and
-// back to editing.
+// The menus each data window leaves shown, and where each menu item leads.
 #include <gtest/gtest.h>
 
-#include <set>
-
+#include "app/MenuRoutes.h"
 #include "app/MenuState.h"
+#include "editors/DataWindows.h"
+#include "support/SampleModels.h"
+#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-
-std::set<M> VisibleItems(const MenuState& menus) {
-  std::set<M> items;
-  for (const MenuItemInfo& info : MenuItems())
-    if (menus.Visible(info.Item)) items.insert(info.Item);
-  return items;
-}
-
-// The items shown in every state, plus `items`.
-std::set<M> With(std::set<M> items) {
-  items.insert(
-      {M::MnuProj, M::MnuH1, M::MnuH2, M::MnuH3, M::MnuProjExit, M::MnuLoadJt, M::MnuLoadSett});
-  return items;
-}
-
-ModelStore ModelOf(const char* type, int joints, int sections, int members) {
-  ModelStore m;
-  m.Reset();
-  m.SetStructType(type);
-  m.JointCount = static_cast<std::int16_t>(joints);
-  m.MaterialCount = 1;
-  m.SectionCount = static_cast<std::int16_t>(sections);
-  m.MemberCount = static_cast<std::int16_t>(members);
-  return m;
-}
-
-TEST(MenuState, FreshWindowAndNewProject) {
-  EXPECT_EQ(VisibleItems(MenuState()), With({M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent,
-                                             M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}));
-  MenuState menus;
-  menus.ShowProjectMenus(ModelOf("PFrame", 0, 0, 0));
-  EXPECT_EQ(VisibleItems(menus),
-            With({M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjPreview,
-                  M::MnuProjClose, M::MnuJoint, M::MnuMatProp, M::MnuCrossProp}));
-}
 
 TEST(MenuState, WhatEachDataWindowLeavesShown) {
   // Members need two joints after the joints window but one after the others, and a
@@ -61,37 +27,39 @@ TEST(MenuState, WhatEachDataWindowLeavesShown) {
       {M::MnuLoadErr, 2, 1, 1, 1, M::MnuAna, true},   {M::MnuLoadErr, 2, 1, 1, 0, M::MnuAna, false},
   };
   for (const auto& c : cases) {
-    ModelStore m = ModelOf("PFrame", c.joints, c.sections, c.members);
+    ModelStore m;
+    m.Reset();
+    m.SetStructType("PFrame");
+    m.JointCount = static_cast<std::int16_t>(c.joints);
+    m.MaterialCount = 1;
+    m.SectionCount = static_cast<std::int16_t>(c.sections);
+    m.MemberCount = static_cast<std::int16_t>(c.members);
     m.FabErrorCount = static_cast<std::int16_t>(c.load);
-    MenuState menus, opened;
+    MenuState menus;
     menus.AfterDataWindow(c.window, m);
-    opened.AfterOpen(m);
     EXPECT_EQ(menus.Visible(c.item), c.shown)
         << MenuItemOf(c.window).Name << " -> " << MenuItemOf(c.item).Name;
-    if (c.item == M::MnuAna) {
-      EXPECT_EQ(opened.Visible(M::MnuAna), c.shown);
-    }
   }
 }
 
-// The swap of data menus for results menus and back is walked by the main window's tests; here
-// what they do not reach: a failed analysis and a space type, which has no plane-only items.
-TEST(MenuState, AFailedAnalysisChangesNothingAndASpaceTypeHasNoPlaneOnlyItems) {
-  ModelStore m = ModelOf("Grid", 2, 1, 1);
-  m.JointLoadCount = 1;
-  MenuState menus;
-  menus.AfterOpen(m);
-  const MenuState opened = menus;
-  m.AnalysisStatus = kNotStable;
-  menus.AfterAnalysis(m);
-  EXPECT_EQ(menus, opened);
-  m.AnalysisStatus = kAnalysisComplete;
-  menus.AfterAnalysis(m);
-  EXPECT_TRUE(menus.Visible(M::MnuSteps));
-  for (M item : {M::Label8, M::Combo1, M::ReDraw}) EXPECT_FALSE(menus.Visible(item));
-  menus.AfterEditData();
-  EXPECT_FALSE(menus.Visible(M::MnuSteps));
-  EXPECT_FALSE(menus.Visible(M::MnuHelp));
+// Every data menu item opens the list window of its own data, with a preview exactly where the
+// controller asks for one; results items open their results windows.
+TEST(MenuRoutes, EachDataMenuOpensItsOwnListWindow) {
+  ModelStore model = testing::FullModel("PFrame");
+  ScriptedMessages messages;
+  int dataWindows = 0, resultsWindows = 0;
+  for (const MenuItemInfo& info : MenuItems()) {
+    const MenuRoute route = RouteOf(info.Item);
+    if (route.Target == MenuTarget::ResultsWindow) ++resultsWindows;
+    if (route.Target != MenuTarget::DataWindow) continue;
+    ++dataWindows;
+    DataWindow window = MakeDataWindow(route.Window, model, messages);
+    EXPECT_EQ(window.Editor->Window().Id, route.Window);
+    EXPECT_EQ(static_cast<bool>(window.DrawPreview), window.Editor->Window().Preview);
+  }
+  EXPECT_EQ(dataWindows, 9);
+  EXPECT_EQ(resultsWindows, 3);
+  EXPECT_THROW(MakeDataWindow(FormId::Disp, model, messages), std::invalid_argument);
 }
 
 }  // namespace

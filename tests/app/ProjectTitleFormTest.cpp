@@ -11,33 +11,24 @@ int VisibleOptions(const ProjectTitleForm& form) {
   return visible;
 }
 
-TEST(ProjectTitleForm, TheTypeIsFixedOnceDataLaidOutForItExists) {
-  for (std::int16_t ModelStore::*count :
-       {&ModelStore::JointCount, &ModelStore::MaterialCount, &ModelStore::SectionCount}) {
-    ModelStore m;
-    m.Reset();
-    m.SetStructType("Grid");
-    EXPECT_EQ(VisibleOptions(ProjectTitleForm::Load(m)), 6) << "no data yet";
-    EXPECT_EQ(ProjectTitleForm::Load(m).SelectedType, "") << "no option selected";
-    m.*count = 1;
-    ProjectTitleForm form = ProjectTitleForm::Load(m);
-    EXPECT_EQ(VisibleOptions(form), 1);
-    EXPECT_EQ(form.SelectedType, "Grid");
-  }
-}
-
-TEST(ProjectTitleForm, OkStoresTheTitleAndTheSelectedTypeOnly) {
+// Once data laid out for a type exists the type is fixed; OK stores the title and the selected
+// type only.
+TEST(ProjectTitleForm, TheTypeIsFixedOnceDataExistsAndOkStoresTheSelection) {
   ModelStore m;
   m.Reset();
   ProjectTitleForm form = ProjectTitleForm::Load(m);
+  EXPECT_EQ(VisibleOptions(form), 6);
   form.Title = "Frame A";
   form.Apply(m);
-  EXPECT_EQ(m.ProjectTitle, "Frame A");
   EXPECT_EQ(m.StructType, "") << "no option chosen: the type stays";
   form.SelectedType = "SFrame";
   form.Apply(m);
-  EXPECT_EQ(m.StructType, "SFrame");
+  EXPECT_EQ(m.ProjectTitle, "Frame A");
   EXPECT_EQ(m.CoordsPerJoint, 6);
+  m.SectionCount = 1;
+  form = ProjectTitleForm::Load(m);
+  EXPECT_EQ(VisibleOptions(form), 1);
+  EXPECT_EQ(form.SelectedType, "SFrame");
 }
 
 TEST(ProjectTitleForm, OkNeedsATitleAndATypeForAProjectWithoutOne) {

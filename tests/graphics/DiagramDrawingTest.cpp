@@ -53,19 +53,7 @@ const char kColumn[] = R"("t","PFrame"
 "Members",1, 1,2,1,1
 "Joint Loads",1, 2,12,0,0
 )";
-// A force in local z at the tip of a space cantilever: My = 40 at the wall.
-const char kSpace[] = R"("t","SFrame"
-"Joints",2, 0,0,0, 4,0,0
-"Supports",1, 1,1,1,1,1,1,1
-"Materials",1, 200000000,80000000,0.000012
-"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
-"Members",1, 1,2,1,1,0
-"Member Loads",1, 1,8,10,0,4,0
-)";
-
 TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
-  const double c30 = std::cos(3.141592653589793 / 6), s30 = 0.5;
-  const Point tip = ProjectOblique("SFrame", {4, 0, 0});
   const struct Case {
     const char* model;
     Q quantity;
@@ -76,10 +64,9 @@ TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
     const char* side;  // the legend's words for the positive side
   } cases[] = {
       // Above the beam; the column's is drawn on the side the load pushes towards, against
-      // its local y (-X); the space member's stands along the projected local z (global Z).
+      // its local y (-X).
       {kBeam, Q::Mz, {0, 0}, {6, 0}, 0.5, {0, 1}, "9", "upper side"},
       {kColumn, Q::Mz, {0, 0}, {0, 5}, 0, {1, 0}, "-60", "local +y side"},
-      {kSpace, Q::My, {0, 0}, tip, 0, {-c30, -s30}, "40", "local +z side"},
   };
   for (const Case& c : cases) {
     Picture p;

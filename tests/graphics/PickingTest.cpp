@@ -12,9 +12,7 @@
 namespace stavelorn {
 namespace {
 
-using testing::Draw;
-using testing::Drawn;
-using testing::ModelFromText;
+using namespace testing;
 using Kind = PickedItem::Kind;
 
 constexpr double kSize = 600;
@@ -42,7 +40,7 @@ struct Probe {
   PickedItem expected;
 };
 
-PickedItem PickNear(const Drawn& drawn, const ModelStore& model, const UserScale& visible,
+PickedItem PickNear(const DrawnModel& drawn, const ModelStore& model, const UserScale& visible,
                     const Probe& p) {
   const Point at = model.StructType == "PFrame" ? Point{p.x, p.y}
                                                 : ProjectOblique(model.StructType, {p.x, p.y, p.z});
@@ -56,17 +54,14 @@ TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjecti
     const ModelStore& model;
     Probe probe;
   } cases[] = {
-      {portal, {0, 5, 0, 0, 0, {Kind::Joint, 2}}},       // on the joint and two members' ends
-      {portal, {8, 0, 0, 2, -1, {Kind::Joint, 4}}},      // on its support's marker
-      {portal, {4, 5, 0, 0, 4, {Kind::Member, 2}}},      // 4 pixels below the beam's middle
-      {portal, {8, 2.5, 0, 5.5, 0, {Kind::Member, 3}}},  // beside the right column
-      {portal, {4, 5, 0, 0, 9, {}}},                     // beyond the 6-pixel reach
+      {portal, {0, 5, 0, 0, 0, {Kind::Joint, 2}}},   // on the joint and two members' ends
+      {portal, {4, 5, 0, 0, 4, {Kind::Member, 2}}},  // 4 pixels below the beam's middle
+      {portal, {4, 5, 0, 0, 9, {}}},                 // beyond the 6-pixel reach
       {space, {6, 4, 5, 0, 0, {Kind::Joint, 4}}},
       {space, {6, 4, 2.5, 3, 0, {Kind::Member, 3}}},  // along Z, drawn running down-left
   };
   for (const auto& c : cases) {
-    Drawn drawn;
-    Draw(c.model, drawn);
+    const DrawnModel drawn(c.model);
     const Probe& p = c.probe;
     const PickedItem got = PickNear(drawn, c.model, drawn.canvas.ScaleRect(), p);
     EXPECT_TRUE(got == p.expected) << c.model.StructType << " " << p.x << "," << p.y << "," << p.z

@@ -24,22 +24,14 @@ void AddJointLoad(ModelStore& model, int joint, std::vector<float> components);
 // Adds a member load record: member, type, then the four values.
 void AddMemberLoad(ModelStore& model, int member, int type, std::vector<float> values);
 
-// A picture drawn for a test: the recorded strokes, the view the drawing fixed and the messages
-// it gave.
-struct Drawn {
+// A model drawn in window `form` as it is constructed: the recorded strokes, the view the
+// drawing fixed and the messages it gave.
+struct DrawnModel {
   RecordingCanvas canvas;
   DrawingView view;
   ScriptedMessages messages;
-};
-
-inline void Draw(const ModelStore& model, Drawn& drawn, FormId form = FormId::mcas) {
-  PlotStructure(model, drawn.canvas, form, drawn.messages, drawn.view);
-}
-
-// A model drawn in window `form` as it is constructed.
-struct DrawnModel : Drawn {
   explicit DrawnModel(const ModelStore& model, FormId form = FormId::mcas) {
-    Draw(model, *this, form);
+    PlotStructure(model, canvas, form, messages, view);
   }
 };
 

@@ -12,15 +12,7 @@
 namespace stavelorn {
 namespace {
 
-using testing::AddJointLoad;
-using testing::AddMember;
-using testing::AddMemberLoad;
-using testing::AddSupport;
-using testing::Draw;
-using testing::Drawn;
-using testing::DrawnModel;
-using testing::JointsOnly;
-using testing::StrokesOf;
+using namespace testing;
 using Kind = Stroke::Kind;
 
 const double kDegree = std::acos(-1.0) / 180;
@@ -56,43 +48,6 @@ TEST(Projection, SpaceFramesAndTrussesAreSeenFrom10And30DegreesAndGridsFrom0And4
     ASSERT_EQ(markers.size(), 2u) << c.type;
     EXPECT_NEAR(markers[1].first, c.x, 1e-6) << c.type;
     EXPECT_NEAR(markers[1].second, c.y, 1e-6) << c.type;
-  }
-}
-
-// The symbol drawn in colour 12: a wheel is a "YRoller", five strokes the "Fixed" wall, seven
-// the "Hinged" triangle.
-std::string SpaceSymbol(const RecordingCanvas& canvas) {
-  if (!StrokesOf(canvas, Kind::Circle, kLightRed).empty()) return "YRoller";
-  switch (StrokesOf(canvas, Kind::Line, kLightRed).size()) {
-    case 0: return "None";
-    case 5: return "Fixed";
-    case 7: return "Hinged";
-    default: return "?";
-  }
-}
-
-TEST(SpaceSupports, SymbolFollowsTheRestraintPattern) {
-  struct Case {
-    const char* type;
-    std::vector<std::int16_t> flags;
-    const char* symbol;
-  } cases[] = {
-      {"STruss", {0, 1, 0}, "YRoller"},
-      {"STruss", {1, 0, 0}, "Hinged"},
-      {"SFrame", {0, 0, 0, 1, 0, 0}, "Fixed"},  // a rotation alone makes it fixed
-      {"SFrame", {1, 1, 1, 0, 0, 0}, "Hinged"},
-      {"Grid", {1, 0, 1}, "YRoller"},  // the rotation about Z is not looked at
-      {"Grid", {1, 1, 0}, "Fixed"},
-  };
-  for (const Case& c : cases) {
-    ModelStore model = std::string(c.type) == "Grid" ? JointsOnly("Grid", {{0, 0}, {4, 4}})
-                                                     : JointsOnly(c.type, {{0, 0, 0}, {4, 4, 4}});
-    std::vector<std::int16_t> record{1};
-    record.insert(record.end(), c.flags.begin(), c.flags.end());
-    AddSupport(model, record);
-    const DrawnModel drawn(model);
-    EXPECT_EQ(SpaceSymbol(drawn.canvas), c.symbol)
-        << c.type << " " << ::testing::PrintToString(c.flags);
   }
 }
 
