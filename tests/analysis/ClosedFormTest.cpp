@@ -7,6 +7,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

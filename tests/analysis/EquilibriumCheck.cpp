@@ -113,14 +113,6 @@ Wrench MemberLoads(const ModelStore& m, int member, double length) {
 
 }  // namespace
 
-ModelStore ModelFromText(const std::string& text) {
-  ModelStore model;
-  model.Reset();
-  const RunResult error = ReadProjectText(model, text);
-  EXPECT_FALSE(error.has_value()) << (error ? error->Description : "");
-  return model;
-}
-
 double EquilibriumResidual(const ModelStore& m) {
   const std::string components = kComponents.at(m.StructType);
   const int perJoint = m.CoordsPerJoint;

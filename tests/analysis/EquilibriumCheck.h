@@ -10,9 +10,6 @@
 
 namespace stavelorn::testing {
 
-// Reads a model from project-file text (lines may end in LF), failing the test on a read error.
-ModelStore ModelFromText(const std::string& text);
-
 // Largest force and moment residual, over every member and over the whole structure, divided by
 // the largest load or end force magnitude (moments by that magnitude times the structure's
 // size). Needs AnalysisStatus 1 and no joint load on a restrained coordinate.

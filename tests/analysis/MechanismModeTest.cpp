@@ -4,8 +4,8 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
-#include "analysis/EquilibriumCheck.h"
 #include "analysis/MechanismMode.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

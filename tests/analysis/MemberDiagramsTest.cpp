@@ -9,8 +9,8 @@
 #include <string>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "analysis/MemberDiagrams.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

@@ -10,7 +10,6 @@
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/Arithmetic.h"
-#include "analysis/EquilibriumCheck.h"
 #include "analysis/ExactZeros.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "app/PickInfo.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

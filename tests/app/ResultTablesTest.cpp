@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "app/ResultTables.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

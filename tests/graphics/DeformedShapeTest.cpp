@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "graphics/Drawing.h"
 #include "graphics/ElasticCurve.h"
 #include "graphics/PlaneModels.h"
+#include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn {

@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/DrawingData.h"
 #include "graphics/PlaneModels.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "analysis/AnalysisRun.h"
-#include "analysis/EquilibriumCheck.h"
 #include "graphics/DrawingData.h"
 #include "graphics/PlaneModels.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "analysis/EquilibriumCheck.h"
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {

@@ -6,7 +6,6 @@
 #include "model/ProjectFile.h"
 #include "model/ProjectFileName.h"
 #include "model/StructType.h"
-#include "reports/ReportFixtures.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -131,7 +130,7 @@ TEST(ProjectFile, SavesAndOpensRealFilesOrFailsLeavingTheFolderAsItWas) {
   saved.ProjectFile = (folder / "frame.STR").string();
   std::ofstream(saved.ProjectFile) << "old contents";
   ASSERT_FALSE(WriteProjectFile(saved));
-  EXPECT_EQ(ReadWholeFile(saved.ProjectFile), TextOf(saved));
+  EXPECT_EQ(testing::ReadWholeFile(saved.ProjectFile), TextOf(saved));
   EXPECT_EQ(files(), 1);
 
   std::ofstream(folder / "frame.STR") << "previous project";
@@ -155,7 +154,8 @@ TEST(ProjectFile, SavesAndOpensRealFilesOrFailsLeavingTheFolderAsItWas) {
     RunResult error = c.write ? WriteProjectFile(m) : ReadProjectFile(m);
     ASSERT_TRUE(error) << c.name;
     EXPECT_EQ(error->Number, c.number) << c.name;
-    EXPECT_EQ(ReadWholeFile((folder / "frame.STR").string()), "previous project") << c.name;
+    EXPECT_EQ(testing::ReadWholeFile((folder / "frame.STR").string()), "previous project")
+        << c.name;
     EXPECT_EQ(files(), 2) << c.name;
   }
   fs::remove_all(folder);

@@ -12,7 +12,6 @@
 #include "model/ProjectFile.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
-#include "reports/ReportFixtures.h"
 #include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
@@ -81,7 +80,7 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
     EXPECT_EQ(model.MemberCount, e.members);
     std::string written;
     ASSERT_FALSE(ProjectFileText(model, written));
-    EXPECT_EQ(written, ReadWholeFile(path));
+    EXPECT_EQ(written, testing::ReadWholeFile(path));
     ASSERT_FALSE(CheckAndAnalyze(model).Rejected);
     ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
     std::ostringstream printed;

@@ -10,19 +10,18 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
-#include "analysis/EquilibriumCheck.h"
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
-#include "reports/ReportFixtures.h"
 #include "reports/ReportPrinter.h"
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
 #include "reports/TrailJson.h"
 #include "reports/TrailReport.h"
+#include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn {
@@ -78,7 +77,7 @@ std::string GoldenPath(const std::string& name) {
 }
 
 ModelStore LoadGoldenModel(const std::string& name) {
-  return testing::ModelFromText(ReadWholeFile(GoldenPath(name + ".str")));
+  return testing::ModelFromText(testing::ReadWholeFile(GoldenPath(name + ".str")));
 }
 
 // Numbers the coordinates (free ones first) and fills recognisable results: displacement n is
@@ -123,7 +122,7 @@ void FillHandResults(ModelStore& model) {
 void ExpectGolden(const std::string& text, const std::string& name) {
   const std::string golden = GoldenPath(name);
   if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
-  EXPECT_EQ(text, ReadWholeFile(golden)) << name;
+  EXPECT_EQ(text, testing::ReadWholeFile(golden)) << name;
 }
 
 ModelStore Analysed(const std::string& name) {

@@ -2,8 +2,10 @@
 
 #include "model/ProjectFile.h"
 
+#include <fstream>
 #include <initializer_list>
 #include <sstream>
+#include <stdexcept>
 
 namespace stavelorn::testing {
 
@@ -132,6 +134,21 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
   STAVELORN_SAME(FabErrorValues, FabErrorCount, 1)
 #undef STAVELORN_SAME
   return true;
+}
+
+ModelStore ModelFromText(const std::string& text) {
+  ModelStore model;
+  model.Reset();
+  if (RunResult error = ReadProjectText(model, text)) throw std::runtime_error(error->Description);
+  return model;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 std::string SourcePath(const std::string& relative) {

@@ -16,6 +16,13 @@ ModelStore FullModel(const std::string& structType);
 // the first difference is described in `difference`.
 bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& difference);
 
+// A model read from project-file text (lines may end in LF); a reading error is thrown, so the
+// test that asked for it fails with the reader's message.
+ModelStore ModelFromText(const std::string& text);
+
+// The whole of a file, byte for byte; a file that cannot be read is thrown as an error.
+std::string ReadWholeFile(const std::string& path);
+
 // The repository's folder, for examples and golden files.
 std::string SourcePath(const std::string& relative);
 
