@@ -21,6 +21,9 @@ struct DrawingView {
   double ViewXMax = 0, ViewXMin = 0, ViewYMax = 0, ViewYMin = 0;
   double MarkUnit = 0;    // picture width / 100: joint markers, label offsets
   double SymbolUnit = 0;  // picture width / 75: support, load and arrow symbols
+  // Set by the window before drawing: whether the main and displacement windows number the
+  // joints and members (the View menu's choice, on unless the user turns it off).
+  bool Numbers = true;
 };
 
 // Draws the structure as its type requires (plane drawing for beams, plane trusses and plane
