@@ -11,6 +11,15 @@ double OverlapArea(const LabelBox& a, const LabelBox& b) {
   return width > 0 && height > 0 ? width * height : 0;
 }
 
+namespace {
+
+bool Finite(const LabelBox& box) {
+  return std::isfinite(box.Left) && std::isfinite(box.Right) && std::isfinite(box.Bottom) &&
+         std::isfinite(box.Top);
+}
+
+}  // namespace
+
 void LabelPlacer::Clear(double cell) {
   taken_.clear();
   cells_.clear();
@@ -19,11 +28,12 @@ void LabelPlacer::Clear(double cell) {
 
 template <typename Visit>
 void LabelPlacer::ForCells(const LabelBox& box, Visit visit) const {
-  // Boxes far off the picture or of absurd size all land in the edge cells: still found, only
-  // checked against more neighbours.
+  // Boxes far off the picture all land in the edge cells: still found, only checked against
+  // more neighbours. A box is filed in at most 64 cells each way, more than a picture holds.
   auto index = [this](double v) {
     return static_cast<std::int64_t>(std::clamp(std::floor(v / cell_), -1e6, 1e6));
   };
+  if (!Finite(box)) return;
   const std::int64_t left = index(box.Left), right = index(box.Right);
   const std::int64_t bottom = index(box.Bottom), top = index(box.Top);
   for (std::int64_t i = left; i <= right && i - left < 64; ++i)
@@ -31,9 +41,7 @@ void LabelPlacer::ForCells(const LabelBox& box, Visit visit) const {
 }
 
 void LabelPlacer::Avoid(const LabelBox& box) {
-  if (!(std::isfinite(box.Left) && std::isfinite(box.Right) && std::isfinite(box.Bottom) &&
-        std::isfinite(box.Top)))
-    return;
+  if (!Finite(box)) return;
   taken_.push_back(box);
   ForCells(box, [this](std::int64_t key) { cells_[key].push_back(taken_.size() - 1); });
 }

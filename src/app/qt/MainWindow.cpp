@@ -73,7 +73,7 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
     recent.push_back(path.toStdString());
   commands_.SetRecent(RecentProjects(recent));
   Refresh();
-  Redraw();  // the empty window's hint
+  DrawStartHint(*canvas_, ExamplesFolder());  // no project is open yet
 }
 
 MainWindow::~MainWindow() = default;
