@@ -79,6 +79,9 @@ const char kGridHinged[] = R"("Member Loads",2, 1,2,3,0,1.5,0, 1,3,3,0,1.5,1
 const char kSFrameHinged[] = R"("Member Loads",3, 1,4,3,5,1.5,1, 1,9,3,0,1.5,0, 1,10,3,0,1.5,1
 "Support Displacements",1, 2,0.002,-0.001,0.003,0.001,-0.002,0.0015)";
 
+// A torque on a member hinged at one end (a torque between two hinges has nowhere to go).
+const char kTorque[] = R"("Member Loads",1, 1,7,3,0,1.5,0)";
+
 // Member loads: magnitude 3 (second 5), a = 1.5 and b = 1 on members of length 5 (7 in space).
 const Cell kCells[] = {
     {"Beam", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,-10,0)"},
@@ -136,6 +139,8 @@ const Cell kCells[] = {
     {"Grid", "hinge at beginning", Oracle::FixedMember, kGridHinged, 1},
     {"Grid", "hinge at end", Oracle::FixedMember, kGridHinged, 2},
     {"Grid", "hinges at both ends", Oracle::FixedMember, kGridHinged, 3},
+    {"Grid", "torque, hinge at beginning", Oracle::FixedMember, kTorque, 1},
+    {"Grid", "torque, hinge at end", Oracle::FixedMember, kTorque, 2},
 
     {"SFrame", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,4,-10,3,0,0,0)"},
     {"SFrame", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,0,0,7,-4,2)"},
@@ -160,6 +165,8 @@ const Cell kCells[] = {
     {"SFrame", "hinge at beginning", Oracle::FixedMember, kSFrameHinged, 1},
     {"SFrame", "hinge at end", Oracle::FixedMember, kSFrameHinged, 2},
     {"SFrame", "hinges at both ends", Oracle::FixedMember, kSFrameHinged, 3},
+    {"SFrame", "torque, hinge at beginning", Oracle::FixedMember, kTorque, 1},
+    {"SFrame", "torque, hinge at end", Oracle::FixedMember, kTorque, 2},
 };
 
 // Local components u, v, w (translations along x, y, z), then rotations about x, y, z.
@@ -425,6 +432,10 @@ void CheckFixedMember(const ModelStore& m) {
   if (release) {
     for (int i : {3, 9})
       for (int j = 0; j < 12; ++j) k[i][j] = k[j][i] = 0;
+    // With its twist freed at a hinge, the member is a torsion bar held at the other end only,
+    // which takes the whole torque.
+    if (release == 1) q[9] += q[3], q[3] = 0;
+    if (release == 2) q[3] += q[9], q[9] = 0;
     Condense(k, q, FreedComponents(m.StructType, release));
   }
   const std::string& components = ComponentsOf(m.StructType);
