@@ -420,12 +420,13 @@ class WindowsTest : public QObject {
     }
   }
 
-  // A click on a row's number or any of its cells selects it for Edit. An edit the dialog's own
-  // close button ends is kept in the list, and the list's close button cancels every edit;
-  // Close stores them and marks the project as changed.
+  // A click on a row's number or any of its cells selects it for Edit. The dialog's own close
+  // button and Escape (even over a refused field) take its edit back; Ctrl+Z takes back an edit
+  // OK confirmed and Ctrl+Y makes it again; the list's close button cancels every edit; Close
+  // stores them and marks the project as changed.
   void aClickOnARowSelectsItAndOnlyCloseStoresTheEdits() {
     ModelStore model;
-    ScriptedMessages messages({kAnswerOk, kAnswerOk, kAnswerOk});
+    ScriptedMessages messages({kAnswerOk, kAnswerOk, kAnswerOk, kAnswerOk});
     MainWindow window(model, &messages);
     QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
     window.Refresh();
@@ -443,7 +444,7 @@ class WindowsTest : public QObject {
     auto typeInto = [&edited](const char* text, bool ok) {
       return [&edited, text, ok](QWidget* dialog) {
         edited << Field(dialog, 1)->text();
-        QVERIFY(!Button(dialog, "Cancel")->isVisible());
+        QVERIFY(Button(dialog, "Cancel")->isVisible());
         Type(dialog, 2, text);
         if (ok)
           Button(dialog, "OK")->click();
@@ -451,17 +452,46 @@ class WindowsTest : public QObject {
           dialog->close();
       };
     };
-    script.On("JointA", editRow(4, 0)).On("JointB", typeInto("99", false));
+    QString x2, x3, x4;  // the X coordinates as listed before any edit
+    script.On("JointA", [&](QWidget* list) {
+      x2 = Cell(list, 2, 1);
+      x3 = Cell(list, 3, 1);
+      x4 = Cell(list, 4, 1);
+      editRow(4, 0)(list);
+    });
+    script.On("JointB", typeInto("99", false));
     script.On("JointA", editRow(2, 2)).On("JointB", typeInto("7", true));
-    script.On("JointA", [](QWidget* list) {
-      QCOMPARE(Cell(list, 4, 1), QString("99"));
+    script.On("JointA", [&](QWidget* list) {
+      QCOMPARE(Cell(list, 4, 1), x4);
+      QCOMPARE(Cell(list, 2, 1), QString("7"));
+      QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(Cell(list, 2, 1), x2);
+      QVERIFY(!Button(list, "UndoB")->isEnabled() && Button(list, "RedoB")->isEnabled());
+      QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
+      QCOMPARE(Cell(list, 2, 1), QString("7"));
+      QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
       // The portal frame's members and loads refer to every joint by number.
       QVERIFY(!Button(list, "InsertB")->isVisible() && !Button(list, "DeleteB")->isVisible());
+      editRow(3, 0)(list);
+    });
+    script.On("JointB", [&](QWidget* dialog) {
+      Type(dialog, 2, "1e39");
+      Button(dialog, "OK")->click();
+      QVERIFY(dialog->isVisible());  // refused, and kept open for a correction
+      QTest::keyClick(dialog, Qt::Key_Escape);
+      QVERIFY(!dialog->isVisible());
+    });
+    script.On("JointA", [&](QWidget* list) {
+      QCOMPARE(Cell(list, 2, 1), x2);
+      QCOMPARE(Cell(list, 3, 1), x3);
       list->close();
     });
     window.Action(M::MnuJoint)->trigger();
     QVERIFY(script.Done());
     QCOMPARE(edited, QStringList({"4", "2"}));
+    QCOMPARE(messages.Log().back().Text,
+             std::string("X-Coordinate: 1e39 is larger than the largest value this program "
+                         "stores, 3.4E+38."));
     QCOMPARE(messages.Log().at(0).Text, std::string("Edit coordinates of Joint 4 ?"));
     QVERIFY(model.JointCoords == before.JointCoords);
     QVERIFY(!window.Commands().HasUnsavedChanges());

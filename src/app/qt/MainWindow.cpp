@@ -44,6 +44,7 @@ constexpr int kCanvasLeft = 2760;
 // Where the window keeps what outlives a session (QSettings of the application).
 constexpr char kRecentKey[] = "RecentProjects";
 constexpr char kGeometryKey[] = "MainWindow/Geometry";
+constexpr char kPrintChoiceKey[] = "PrintOptions/Sections";
 
 QStringList ToQt(const std::vector<std::string>& paths) {
   QStringList list;
@@ -72,6 +73,7 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
   for (const QString& path : settings.value(kRecentKey).toStringList())
     recent.push_back(path.toStdString());
   commands_.SetRecent(RecentProjects(recent));
+  commands_.SetPrintChoice(settings.value(kPrintChoiceKey).toString().toStdString());
   Refresh();
 }
 
@@ -132,8 +134,8 @@ void MainWindow::BuildMenus() {
     QAction* action = nullptr;
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
-      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp ||
-          info.Item == M::MnuDiagrams) {
+      if (info.Item == M::MnuProj || info.Item == M::MnuEdit || info.Item == M::MnuLoad ||
+          info.Item == M::MnuHelp || info.Item == M::MnuDiagrams) {
         QMenu* menu = menuBar()->addMenu(info.Caption);
         menus[info.Item] = menu;
         action = menu->menuAction();
@@ -151,6 +153,12 @@ void MainWindow::BuildMenus() {
     }
     action->setObjectName(info.Name);
     actions_[index] = action;
+    if (*info.Shortcuts) {
+      action->setShortcuts(QKeySequence::listFromString(info.Shortcuts));
+      // A menu shows its items' keys; the tooltip shows them for a command on the menu bar.
+      action->setToolTip(QString::fromStdString(MenuItemName(info.Item)) + " (" +
+                         action->shortcut().toString(QKeySequence::NativeText) + ")");
+    }
     if (!action->menu() && !action->isSeparator())
       connect(action, &QAction::triggered, this, [this, item = info.Item] { Run(item); });
   }
@@ -221,6 +229,14 @@ void MainWindow::Refresh() {
   viewMenu_->menuAction()->setVisible(menus.Visible(M::MnuProjClose));
   actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(!commands_.Recent().Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
+  Action(M::MnuEditUndo)->setText("&" + QString::fromStdString(commands_.UndoCaption()));
+  Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
+  Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));
+  Action(M::MnuEditRedo)->setEnabled(commands_.CanRedo());
+  if (commands_.Notice() != shownNotice_) {
+    shownNotice_ = commands_.Notice();
+    statusBar()->showMessage(QString::fromStdString(shownNotice_), 30000);
+  }
   KeepRecentProjects();
   if (menus.Visible(M::MnuDiagrams)) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
@@ -323,6 +339,9 @@ void MainWindow::FillRecentMenu() {
 
 void MainWindow::KeepRecentProjects() {
   QSettings settings;
+  const QString choice = QString::fromStdString(commands_.PrintChoice());
+  if (!choice.isEmpty() && settings.value(kPrintChoiceKey).toString() != choice)
+    settings.setValue(kPrintChoiceKey, choice);
   const QStringList paths = ToQt(commands_.Recent().Paths());
   if (settings.value(kRecentKey).toStringList() != paths) settings.setValue(kRecentKey, paths);
 }

@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void SavePicture();
   void BuildViewMenu(QMenu* before);
   void FillRecentMenu();
+  // Keeps the recent list and the last print choice in the settings.
   void KeepRecentProjects();
   // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
   void FillDiagramsMenu();
@@ -107,6 +108,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::string diagramsMenuType_;  // the type the Diagrams menu was filled for
   std::optional<DiagramQuantity> shownDiagram_;
   bool restoringMultiplier_ = false;
+  std::string shownNotice_;
 };
 
 }  // namespace stavelorn
