@@ -46,6 +46,15 @@ constexpr char kRecentKey[] = "RecentProjects";
 constexpr char kGeometryKey[] = "MainWindow/Geometry";
 constexpr char kPrintChoiceKey[] = "PrintOptions/Sections";
 
+// The platform's own zoom keys are often the ones given besides them; an action given one key
+// twice would take neither, as an ambiguous shortcut.
+QList<QKeySequence> Distinct(const QList<QKeySequence>& keys) {
+  QList<QKeySequence> distinct;
+  for (const QKeySequence& key : keys)
+    if (!key.isEmpty() && !distinct.contains(key)) distinct << key;
+  return distinct;
+}
+
 QStringList ToQt(const std::vector<std::string>& paths) {
   QStringList list;
   for (const std::string& path : paths) list << QString::fromStdString(path);
@@ -183,11 +192,12 @@ void MainWindow::BuildViewMenu(QMenu* before) {
   QAction* zoomIn = viewMenu_->addAction("Zoom &In");
   connect(zoomIn, &QAction::triggered, canvas_, &PictureBox::ZoomIn);
   zoomIn->setObjectName("MnuViewZoomIn");
-  zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn});
+  zoomIn->setShortcuts(Distinct({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn}));
   QAction* zoomOut = viewMenu_->addAction("Zoom &Out");
   connect(zoomOut, &QAction::triggered, canvas_, &PictureBox::ZoomOut);
   zoomOut->setObjectName("MnuViewZoomOut");
-  zoomOut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
+  zoomOut->setShortcuts(
+      Distinct({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut}));
   QAction* fit = viewMenu_->addAction("&Whole Structure");
   connect(fit, &QAction::triggered, canvas_, &PictureBox::FitView);
   fit->setObjectName("MnuViewFit");
