@@ -59,6 +59,7 @@ void ListEditor::DoInsert() {
   mode_ = EditMode::Insert;
   TakeSelection();
   selLastRow_ = selFirstRow_;
+  if (selFirstRow_ < 1 || selFirstRow_ > itemCount_) return;
   Prompt prompt = InsertPrompt(selFirstRow_);
   if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
   ++itemCount_;
@@ -74,6 +75,8 @@ void ListEditor::DoInsert() {
 void ListEditor::DoEdit() {
   mode_ = EditMode::Edit;
   TakeSelection();
+  // Every item deleted leaves only the blank row, which is no item to edit.
+  if (selFirstRow_ < 1 || selFirstRow_ > itemCount_) return;
   Prompt prompt = EditPrompt(selFirstRow_);
   if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
   currentItem_ = selFirstRow_;
@@ -99,7 +102,11 @@ void ListEditor::DoDelete() {
   }
   SizeGrid();
   SelectRow(std::min(first, grid_.Rows() - 1));
-  if (itemCount_ == 0) return;
+  if (itemCount_ == 0) {
+    // As an empty list opens: nothing to edit and nothing to insert after.
+    window_.EditVisible = window_.InsertVisible = false;
+    return;
+  }
   Renumber(first, itemCount_);
 }
 
