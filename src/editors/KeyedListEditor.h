@@ -16,7 +16,6 @@ class KeyedListEditor : public ListEditor {
  public:
   using ListEditor::ListEditor;
 
-
  protected:
   void DoOpen() override;
   void DoAdd() override;

@@ -263,8 +263,8 @@ TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
     EXPECT_EQ(commands_.UndoCaption(), "Undo " + names.back());
     EXPECT_TRUE(commands_.HasUnsavedChanges());
   }
-  ASSERT_EQ(names, (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections",
-                                             "Joint Loads"}));
+  ASSERT_EQ(names,
+            (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections", "Joint Loads"}));
   for (std::size_t back = files.size() - 1; back > 0; --back) {
     EXPECT_EQ(commands_.RedoCaption(),
               back + 1 < files.size() ? "Redo " + names[back] : std::string("Redo"));
@@ -343,7 +343,8 @@ TEST_F(ProjectCommandsTest, PrintOptionsRememberTheChoiceAndAFilePrintNamesItsFi
   commands_.Print();
   EXPECT_EQ(commands_.PrintChoice(), "InputData Results Diagrams");
   EXPECT_EQ(opened, (std::vector<std::string>{"InputData Results", "InputData", "InputData"}));
-  EXPECT_EQ(messages_.Log().back().Text, "The report was printed to the PDF file\n/tmp/out/report.pdf");
+  EXPECT_EQ(messages_.Log().back().Text,
+            "The report was printed to the PDF file\n/tmp/out/report.pdf");
   EXPECT_EQ(commands_.Notice(), "Report printed to /tmp/out/report.pdf");
 }
 

@@ -14,10 +14,10 @@ namespace {
 struct Session {
   const char* commands;
   std::size_t limit;
-  int state;               // the current state
-  const char* undoName;    // what Undo would take back ("" for nothing)
-  const char* redoName;    // what Redo would make again
-  bool saved;              // the current state is the one last saved
+  int state;             // the current state
+  const char* undoName;  // what Undo would take back ("" for nothing)
+  const char* redoName;  // what Redo would make again
+  bool saved;            // the current state is the one last saved
 };
 
 const Session kSessions[] = {

@@ -62,7 +62,7 @@ TEST(EditWalkthrough, AnEditChangesAMembersValueButNotTheMember) {
     Play(ed, "4");
     EXPECT_EQ(Row(ed.Grid(), 1), (Texts{"3", "4"}));  // at once
     ed.Next();
-    ed.Next();                    // not beyond the last row
+    ed.Next();  // not beyond the last row
     Script("=-12.5")(ed);
     Play(ed, "9");
     EXPECT_EQ(Row(ed.Grid(), 2), (Texts{"8", "9"}));

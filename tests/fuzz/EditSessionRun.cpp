@@ -74,10 +74,10 @@ class SessionWindows : public CommandWindows {
 };
 
 // Texts a user might type: numbers in every form, numbers past what is stored, words, blanks.
-const char* const kTyped[] = {"1",    "2",     "3",    "4",     "0",     "-1.5", "2.9e4",
-                              "2e8",  "0.01",  "1e-4", "12",    "7.5",   "-20",  "100",
-                              "1e39", "-1e39", "1e-50", "abc",  "",      " ",    "12kN",
-                              "5",    "3.4e38", "0.5",  "-0",   "1D2",   "6",    "8e7"};
+const char* const kTyped[] = {"1",    "2",      "3",     "4",   "0",   "-1.5", "2.9e4",
+                              "2e8",  "0.01",   "1e-4",  "12",  "7.5", "-20",  "100",
+                              "1e39", "-1e39",  "1e-50", "abc", "",    " ",    "12kN",
+                              "5",    "3.4e38", "0.5",   "-0",  "1D2", "6",    "8e7"};
 const char* const kTitles[] = {"Frame A", "Truss, \"B\"", "t", "Beam 3 (kN, m)"};
 
 const std::pair<MenuItem, FormId> kDataMenus[] = {
@@ -132,12 +132,13 @@ std::string Session::Run() {
         std::vector<std::pair<MenuItem, FormId>> offered;
         for (const auto& [menu, form] : kDataMenus) {
           const MenuItemInfo& info = MenuItemOf(menu);
-          const bool parentShown = info.Parent == MenuItem::Count || commands_.Menus().Visible(info.Parent);
+          const bool parentShown =
+              info.Parent == MenuItem::Count || commands_.Menus().Visible(info.Parent);
           if (parentShown && commands_.Menus().Visible(menu)) offered.push_back({menu, form});
         }
         if (offered.empty()) break;
-        const auto& [menu, form] = offered[static_cast<std::size_t>(
-            choose_.Pick(static_cast<int>(offered.size())))];
+        const auto& [menu, form] =
+            offered[static_cast<std::size_t>(choose_.Pick(static_cast<int>(offered.size())))];
         DataWindow(menu, form);
         break;
       }
@@ -193,9 +194,11 @@ void Session::Committed() {
 void Session::Stepped(bool forward) {
   if (forward && position_ + 1 < states_.size()) ++position_;
   if (!forward && position_ > 0) --position_;
-  if (Checked() != states_[position_]) Fail(forward ? "redo missed its state" : "undo missed its state");
+  if (Checked() != states_[position_])
+    Fail(forward ? "redo missed its state" : "undo missed its state");
   // Data other than what the results were computed from cannot show them.
-  if (model_.AnalysisStatus != kAnalysisComplete && commands_.Menus().Visible(MenuItem::MnuEditData))
+  if (model_.AnalysisStatus != kAnalysisComplete &&
+      commands_.Menus().Visible(MenuItem::MnuEditData))
     Fail("results menus left over after an undo");
 }
 

@@ -21,8 +21,8 @@ std::string RunEditSession(const std::string& path, const std::string& fileText,
                            const std::uint8_t* bytes, std::size_t size);
 
 // The examples a session starts from, in the order the first byte of a fuzz input chooses them.
-inline constexpr const char* kSessionExamples[] = {"continuous-beam", "roof-truss",
-                                                   "portal-frame",    "grid-floor",
+inline constexpr const char* kSessionExamples[] = {"continuous-beam",   "roof-truss",
+                                                   "portal-frame",      "grid-floor",
                                                    "space-truss-tower", "space-frame"};
 
 // One fuzz input: its first byte chooses the example under `root`/examples, the rest the

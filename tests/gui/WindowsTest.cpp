@@ -570,10 +570,15 @@ class WindowsTest : public QObject {
     QCOMPARE(window.MultiplierBox()->currentText(), QString(" 5"));
     CheckMenuKeys(window);
     // The keys every desktop program has, each on its command and shown by it.
-    const std::pair<M, const char*> keys[] = {
-        {M::MnuProjNew, "Ctrl+N"},    {M::MnuProjOpen, "Ctrl+O"},   {M::MnuProjSave, "Ctrl+S"},
-        {M::MnuProjSaveAs, "Ctrl+Shift+S"}, {M::MnuProjPrint, "Ctrl+P"}, {M::MnuProjExit, "Ctrl+Q"},
-        {M::MnuEditUndo, "Ctrl+Z"},   {M::MnuEditRedo, "Ctrl+Shift+Z"}, {M::MnuAna, "F5"}};
+    const std::pair<M, const char*> keys[] = {{M::MnuProjNew, "Ctrl+N"},
+                                              {M::MnuProjOpen, "Ctrl+O"},
+                                              {M::MnuProjSave, "Ctrl+S"},
+                                              {M::MnuProjSaveAs, "Ctrl+Shift+S"},
+                                              {M::MnuProjPrint, "Ctrl+P"},
+                                              {M::MnuProjExit, "Ctrl+Q"},
+                                              {M::MnuEditUndo, "Ctrl+Z"},
+                                              {M::MnuEditRedo, "Ctrl+Shift+Z"},
+                                              {M::MnuAna, "F5"}};
     for (const auto& [item, key] : keys)
       QCOMPARE(window.Action(item)->shortcut().toString(), QString(key));
     QVERIFY(window.Action(M::MnuEditRedo)->shortcuts().contains(QKeySequence("Ctrl+Y")));

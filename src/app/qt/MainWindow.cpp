@@ -183,8 +183,7 @@ void MainWindow::BuildViewMenu(QMenu* before) {
   QAction* zoomOut = viewMenu_->addAction("Zoom &Out");
   connect(zoomOut, &QAction::triggered, canvas_, &PictureBox::ZoomOut);
   zoomOut->setObjectName("MnuViewZoomOut");
-  zoomOut->setShortcuts(
-      Distinct({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut}));
+  zoomOut->setShortcuts(Distinct({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut}));
   QAction* fit = viewMenu_->addAction("&Whole Structure");
   connect(fit, &QAction::triggered, canvas_, &PictureBox::FitView);
   fit->setObjectName("MnuViewFit");
