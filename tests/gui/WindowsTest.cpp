@@ -34,6 +34,7 @@
 
 #include "app/ProjectTitleForm.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/InfluenceWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
@@ -618,6 +619,37 @@ class WindowsTest : public QObject {
     QVERIFY(window.Commands().HasUnsavedChanges());
   }
 
+  // With no project the picture says how to begin; with one, the View menu's numbers toggle
+  // shows and hides the joint and member numbers and nothing else.
+  void theEmptyWindowGuidesAndTheNumbersFollowTheViewMenu() {
+    auto texts = [](const PictureBox* canvas, int colour) {
+      int count = 0;
+      for (const Stroke& s : canvas->Strokes())
+        count += s.Shape == Stroke::Kind::Text && s.Colour == colour;
+      return count;
+    };
+    ModelStore model;
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs({Example("portal-frame")});
+    MainWindow window(model, &messages, &dialogs);
+    QCOMPARE(texts(window.Canvas(), kLightGray), 2);
+    QVERIFY(window.NumbersAction()->isCheckable() && window.NumbersAction()->isChecked());
+
+    window.Action(M::MnuProjOpen)->trigger();
+    QCOMPARE(texts(window.Canvas(), kLightGray), 4);  // joints 1 to 4
+    QCOMPARE(texts(window.Canvas(), kBrown), 3);      // members 1 to 3
+    const std::size_t shown = window.Canvas()->Strokes().size();
+    window.NumbersAction()->setChecked(false);
+    QCOMPARE(texts(window.Canvas(), kLightGray), 0);
+    QCOMPARE(texts(window.Canvas(), kBrown), 0);
+    QCOMPARE(window.Canvas()->Strokes().size(), shown - 7);
+    window.NumbersAction()->setChecked(true);
+    QCOMPARE(window.Canvas()->Strokes().size(), shown);
+
+    window.Action(M::MnuProjClose)->trigger();
+    QCOMPARE(texts(window.Canvas(), kLightGray), 2);
+  }
+
   void theTitleDialogLocksTheTypeOnceJointsExist() {
     Session s(Example("grid-floor"), false);
     WhenOpens<ProjectTitleDialog>([](ProjectTitleDialog* dialog) {
@@ -766,6 +798,35 @@ class WindowsTest : public QObject {
       QVERIFY(!window.DiagramCanvas()->isVisible() && !window.Commands().Trail());
       QCOMPARE(canvas->Strokes().size(), undeformed);  // no deformed shape left over
     }
+  }
+
+  void influenceLinesOpenAfterAnAnalysisFollowAClickAndCopyTheirTable() {
+    Session s(Example("continuous-beam"));
+    QAction* menuItem = nullptr;
+    for (QAction* action : s.window.DiagramsMenu()->actions())
+      if (action->objectName() == "MnuDiagInfluence") menuItem = action;
+    QVERIFY(menuItem && menuItem->text() == "&Influence Lines...");
+    InfluenceChoice clicked;
+    QString copied, principle;
+    WhenOpens<InfluenceWindow>([&](InfluenceWindow* window) {
+      QCOMPARE(window->Choice().Quantity.Kind, InfluenceKind::Reaction);
+      // The middle of member 2, from x = 8 to 18 of the beam, picks the moment at its middle.
+      PictureBox* picture = window->Picture();
+      const PictureMapping map(picture->View().Visible(), picture->width(), picture->height());
+      Click(picture, QPointF(map.X(13), map.Y(0)));
+      clicked = window->Choice();
+      principle = window->Principle()->text();
+      window->Grid()->selectAll();
+      QTest::keySequence(window->Grid(), QKeySequence::Copy);
+      copied = QApplication::clipboard()->text();
+    });
+    menuItem->trigger();
+    QCOMPARE(clicked.Quantity.Kind, InfluenceKind::Internal);
+    QCOMPARE(clicked.Quantity.Item, 2);
+    QCOMPARE(clicked.Quantity.X, 5.0);
+    QVERIFY(principle.startsWith("Müller-Breslau") && principle.contains("M (bending"));
+    // Member 1 first, from joint 1; the extremes close the table.
+    QVERIFY(copied.startsWith("1\t0\tjoint 1\t") && copied.contains("\tmax\t"));
   }
 
   void theMemberWindowOpensFromTheMemberForces() {

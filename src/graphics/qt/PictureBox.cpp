@@ -38,6 +38,12 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Labels are placed for the size text has on this picture.
+  SetPictureWidth(std::max(width(), 1));
+}
+
 void PictureBox::Changed() {
   // A new drawing of another extent is fitted; the same structure drawn again keeps the view.
   view_.Follow(ScaleRect());
@@ -124,8 +130,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     return;
   }
-  Hover(event->position().toPoint());
-  if (hovered_.What == PickedItem::Kind::Member) emit MemberClicked(hovered_.Number);
+  const QPoint at = event->position().toPoint();
+  Hover(at);
+  if (hovered_.What == PickedItem::Kind::Member) {
+    const UserScale& v = view_.Visible();
+    emit MemberClickedAt(hovered_.Number, v.Left + at.x() * (v.Right - v.Left) / width(),
+                         v.Top + at.y() * (v.Bottom - v.Top) / height());
+    emit MemberClicked(hovered_.Number);
+  }
   if (hovered_.What == PickedItem::Kind::Joint) emit JointClicked(hovered_.Number);
 }
 

@@ -47,10 +47,13 @@ class PictureBox : public QWidget, public RecordingCanvas {
 
  signals:
   void MemberClicked(int member);
+  // The same click with the point of the drawing clicked, in user coordinates.
+  void MemberClickedAt(int member, double x, double y);
   void JointClicked(int joint);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
