@@ -14,6 +14,8 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuProjPreview:
     case M::MnuProjClose:
     case M::MnuAna:
+    case M::MnuEditUndo:
+    case M::MnuEditRedo:
     case M::MnuEditData: return {MenuTarget::Command, FormId::mcas};
     case M::MnuProjExit: return {MenuTarget::Exit, FormId::mcas};
     case M::MnuJoint: return {MenuTarget::DataWindow, FormId::JointA};

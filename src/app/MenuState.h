@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "model/ModelStore.h"
 
@@ -26,6 +28,9 @@ enum class MenuItem : std::size_t {
   MnuProjClose,
   MnuH3,
   MnuProjExit,
+  MnuEdit,  // undo and redo of the committed changes
+  MnuEditUndo,
+  MnuEditRedo,
   MnuJoint,
   MnuMatProp,
   MnuCrossProp,
@@ -59,11 +64,21 @@ struct MenuItemInfo {
   const char* Caption;  // "&New Project...     ", "-" for a separator, "" for the controls
   MenuItem Parent;      // the menu it drops down from; MenuItem::Count for a top-level menu
   bool InitiallyVisible;
+  // The keys that choose it, "; " between two ("Ctrl+Shift+Z; Ctrl+Y"); "" for none.
+  const char* Shortcuts = "";
 };
 
 // Every item with its name, caption and place, in menu order.
 const std::array<MenuItemInfo, kMenuItemCount>& MenuItems();
 const MenuItemInfo& MenuItemOf(MenuItem item);
+// An item's caption as words: no access-key mark, no trailing blanks or dots ("Joints",
+// "Cross-Sections", "New Project").
+std::string MenuItemName(MenuItem item);
+// The key a caption marks with '&' ('\0' for none), in upper case.
+char AccessKeyOf(const std::string& caption);
+// Gives each caption of one menu an access key no other of them has: a caption's own mark is
+// kept, and one without gets the first letter or digit no caption before it has taken.
+std::vector<std::string> WithAccessKeys(const std::vector<std::string>& captions);
 
 class MenuState {
  public:
@@ -91,10 +106,16 @@ class MenuState {
   // After Edit Data: results hidden, the data menus and Analyze back.
   void AfterEditData();
 
+  // After an undo or redo put other data in place: the data menus, the load items and Analyze
+  // as that data allows, whatever was shown before.
+  void FollowData(const ModelStore& model);
+
   bool operator==(const MenuState& other) const { return visible_ == other.visible_; }
 
  private:
   static std::size_t Index(MenuItem item) { return static_cast<std::size_t>(item); }
+  // Loads, Members and Analyze as the data allow them.
+  void ShowDataMenus(const ModelStore& model);
   void ShowIf(bool condition, MenuItem item) {
     if (condition) Show(item);
   }

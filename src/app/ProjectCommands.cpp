@@ -30,6 +30,32 @@ std::string MultiplierProblem(const std::string& text) {
   return "";
 }
 
+// The project's own data as the history keeps it: no results, no mechanism, nothing that
+// belongs to the session (the file, the window current, the multiplier) rather than the data.
+ModelStore ProjectData(const ModelStore& model) {
+  ModelStore data = model;
+  data.AnalysisStatus = kNoResults;
+  data.MechanismMode.clear();
+  data.CoordNumbers = {};
+  data.JointDisplacements = {};
+  data.MemberEndForces = {};
+  data.SupportReactions = {};
+  return data;
+}
+
+// Whether two models hold the same project: the same file text, which holds every datum.
+bool SameProject(const ModelStore& a, const ModelStore& b) {
+  std::string textA, textB;
+  return !ProjectFileText(a, textA) && !ProjectFileText(b, textB) && textA == textB;
+}
+
+// The title changes no result; any other difference does.
+bool SameAnalysisInput(const ModelStore& a, const ModelStore& b) {
+  ModelStore retitled = a;
+  retitled.ProjectTitle = b.ProjectTitle;
+  return SameProject(retitled, b);
+}
+
 }  // namespace
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
@@ -43,17 +69,21 @@ void ProjectCommands::Start() {
   unsaved_ = false;
   multiplierText_ = " 5";
   trail_.reset();
+  history_.Reset(ProjectData(model_));
 }
 
 void ProjectCommands::NewProject() {
-  if (windows_.ShowTitleDialog()) unsaved_ = true;
+  if (windows_.ShowTitleDialog()) {
+    unsaved_ = true;
+    history_.Reset(ProjectData(model_), false);
+  }
   model_.CurrentForm = FormId::mcas;
   if (!model_.StructType.empty()) menus_.ShowProjectMenus(model_);
   ShowCurrentModel();
 }
 
 void ProjectCommands::ChangeProjectTitle() {
-  if (windows_.ShowTitleDialog()) unsaved_ = true;
+  if (windows_.ShowTitleDialog()) RecordChange("Project Title");
   model_.CurrentForm = FormId::mcas;
   // The title does not change the structure, so results on the screen stay valid and stay
   // shown; the data menus come back only with Edit Data, so that no editor changes data whose
@@ -90,6 +120,8 @@ bool ProjectCommands::OpenProjectFile(const std::string& path) {
     menus_.Hide(M::MnuProjSave);
     unsaved_ = true;
   }
+  // What was read is the saved state, unless the file was damaged: then nothing is saved yet.
+  history_.Reset(ProjectData(model_), !error);
   ShowCurrentModel();
   if (!model_.ProjectFile.empty()) recent_.Add(model_.ProjectFile);
   return true;
@@ -126,6 +158,7 @@ bool ProjectCommands::WriteProject() {
     return false;
   }
   unsaved_ = false;
+  history_.MarkSaved();
   recent_.Add(model_.ProjectFile);
   return true;
 }
@@ -147,18 +180,30 @@ bool ProjectCommands::SaveProjectAs() {
 
 void ProjectCommands::Print() {
   PrintOptions options(model_);
-  if (windows_.ChoosePrintOptions(options) && options.AnythingChosen()) PrintSections(options);
+  if (ChoosePrintOptions(options)) PrintSections(options);
 }
 
 void ProjectCommands::PrintPreview() {
   PrintOptions options(model_);
-  if (windows_.ChoosePrintOptions(options) && options.AnythingChosen())
-    windows_.ShowPrintPreview(options);
+  if (ChoosePrintOptions(options)) windows_.ShowPrintPreview(options);
+}
+
+bool ProjectCommands::ChoosePrintOptions(PrintOptions& options) {
+  options.Recall(printChoice_);
+  if (!windows_.ChoosePrintOptions(options) || !options.AnythingChosen()) return false;
+  printChoice_ = options.Remembered(printChoice_);
+  return true;
 }
 
 void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_, options, Trail());
+  if (!printer) return;
+  const PrintOutcome outcome = PrintReport(model_, *printer, messages_, options, Trail());
+  const std::string file = printer->OutputFile();
+  if (outcome != PrintOutcome::Printed || file.empty()) return;
+  // A file made instead of a printed page is easily lost; say where it went.
+  notice_ = "Report printed to " + file;
+  messages_.ShowInformation("Print", "The report was printed to the PDF file\n" + file);
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {
@@ -195,14 +240,16 @@ void ProjectCommands::Run(MenuItem item) {
     case M::MnuProjClose: CloseProject(); break;
     case M::MnuAna: Analyze(); break;
     case M::MnuEditData: EditData(); break;
+    case M::MnuEditUndo: Undo(); break;
+    case M::MnuEditRedo: Redo(); break;
     default: break;
   }
 }
 
 void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
-  if (committed) unsaved_ = true;
   // The mechanism of the last failed analysis no longer describes edited data.
   if (committed) model_.MechanismMode.clear();
+  if (committed) RecordChange(MenuItemName(menu));
   model_.CurrentForm = FormId::mcas;
   menus_.AfterDataWindow(menu, model_);
   // Whatever the window changed (joints, members, loads drawn on the structure, or counts that
@@ -267,6 +314,55 @@ std::string ProjectCommands::SetMultiplierText(const std::string& text) {
 void ProjectCommands::AcceptMultiplier(const std::string& text) {
   model_.DeflectionMultiplier = static_cast<std::int16_t>(FieldNumber(text).value_or(0));
   multiplierText_ = text;
+}
+
+}  // namespace stavelorn
+
+namespace stavelorn {
+
+void ProjectCommands::RecordChange(const std::string& step) {
+  ModelStore data = ProjectData(model_);
+  if (SameProject(data, history_.Current())) return;
+  history_.Record(step, std::move(data));
+  unsaved_ = true;
+}
+
+std::string ProjectCommands::UndoCaption() const {
+  return CanUndo() ? "Undo " + history_.UndoName() : "Undo";
+}
+
+std::string ProjectCommands::RedoCaption() const {
+  return CanRedo() ? "Redo " + history_.RedoName() : "Redo";
+}
+
+void ProjectCommands::Undo() {
+  if (CanUndo()) RestoreProject(history_.Undo());
+}
+
+void ProjectCommands::Redo() {
+  if (CanRedo()) RestoreProject(history_.Redo());
+}
+
+void ProjectCommands::RestoreProject(const ModelStore& state) {
+  unsaved_ = !history_.AtSaved();
+  model_.CurrentForm = FormId::mcas;
+  const bool analysed = model_.AnalysisStatus == kAnalysisComplete;
+  if (analysed && SameAnalysisInput(state, model_)) {
+    // Only the title differs: the results on the screen still stand.
+    model_.ProjectTitle = state.ProjectTitle;
+    ShowCurrentModel();
+    return;
+  }
+  // The file and the multiplier belong to the session, not to the data.
+  const std::string file = model_.ProjectFile;
+  const std::int16_t multiplier = model_.DeflectionMultiplier;
+  model_ = state;
+  model_.ProjectFile = file;
+  model_.DeflectionMultiplier = multiplier;
+  trail_.reset();
+  if (analysed) menus_.AfterEditData();
+  menus_.FollowData(model_);
+  ShowCurrentModel();
 }
 
 }  // namespace stavelorn

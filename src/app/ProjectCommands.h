@@ -11,6 +11,7 @@
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "app/RecentProjects.h"
+#include "editors/EditHistory.h"
 #include "model/ModelStore.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
@@ -66,9 +67,17 @@ class ProjectCommands {
   bool OpenRecentProject(const std::string& path);
   bool SaveProject();
   bool SaveProjectAs();
-  // Print and Print Preview: the "Print Options" dialog first, then the chosen sections.
+  // Print and Print Preview: the "Print Options" dialog first, with the ticks last chosen,
+  // then the chosen sections. A report printed to a file names the file in a message and in
+  // Notice().
   void Print();
   void PrintPreview();
+  // The sections last chosen in "Print Options" (PrintOptions::Remembered); the window keeps
+  // them between sessions.
+  const std::string& PrintChoice() const { return printChoice_; }
+  void SetPrintChoice(const std::string& choice) { printChoice_ = choice; }
+  // What the status line says of the last command's outcome ("Report printed to ..."), or "".
+  const std::string& Notice() const { return notice_; }
   // Close Project and Exit: false when the user chose to keep the project open.
   bool CloseProject();
   bool ConfirmExit();
@@ -88,6 +97,20 @@ class ProjectCommands {
   void Analyze();
   void EditData();
 
+  // The Edit menu: every committed change of the project is one step, named after what it
+  // changed. Undoing or redoing a change of the data drops the results shown, as Edit Data does;
+  // undoing back to the saved state leaves nothing unsaved. New and Open start a fresh history.
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+  // "Undo Joints", "Redo Project Title"; "Undo" and "Redo" when there is nothing to take.
+  std::string UndoCaption() const;
+  std::string RedoCaption() const;
+  void Undo();
+  void Redo();
+  // The one way a command commits a change of the project: the model as it now stands becomes
+  // the step `step` ("Joints", "Project Title", "Units"), unless nothing changed.
+  void RecordChange(const std::string& step);
+
   // The multiplier's text as it is being typed: taken at once when it is a whole number the
   // drawing can use (so typing 12 sets 12); anything else waits for the end of the entry.
   void TypeMultiplierText(const std::string& text);
@@ -105,6 +128,9 @@ class ProjectCommands {
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
   void PrintSections(const PrintOptions& options);
+  bool ChoosePrintOptions(PrintOptions& options);
+  // Puts a state of the history in place: the data, then the menus and results it allows.
+  void RestoreProject(const ModelStore& state);
 
   ModelStore& model_;
   Messages& messages_;
@@ -116,6 +142,9 @@ class ProjectCommands {
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
   std::shared_ptr<const MethodTrail> trail_;
+  EditHistory<ModelStore> history_;
+  std::string printChoice_;
+  std::string notice_;
 };
 
 }  // namespace stavelorn

@@ -53,7 +53,6 @@ struct EntryForm {
   std::array<EntryField, kFields + 1> Text{};   // index 0 unused
   std::array<EntryCheck, kChecks + 1> Check{};  // index 0 unused
   EntryChoice Choice;
-  bool CancelVisible = true;
   // The field that gets the focus, its text selected: after loading, after Next, and after a
   // refused OK or Next the field that was refused.
   int FocusField = 2;

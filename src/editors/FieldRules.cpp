@@ -43,7 +43,7 @@ std::optional<double> FieldNumber(const std::string& text) {
   const std::string number = Trimmed(text);
   // The value is stored in single precision, so it must also be a finite single.
   const std::optional<float> single = ParseSingle(number);
-  if (!single || !std::isfinite(*single)) return std::nullopt;
+  if (!single || !StoredRangeProblem(number).empty()) return std::nullopt;
   return LeadingNumber(number);
 }
 
@@ -56,7 +56,8 @@ std::string FieldProblem(const std::string& label, const std::string& text, cons
   const std::string typed = "\"" + text + "\"";
   const std::optional<float> single = ParseSingle(Trimmed(text));
   if (!single) return name + ": " + typed + " is not a number.";
-  if (!std::isfinite(*single)) return name + ": " + typed + " is too large.";
+  const std::string limit = StoredRangeProblem(Trimmed(text));
+  if (!limit.empty()) return name + ": " + limit + ".";
   const std::optional<double> value = FieldNumber(text);
   switch (rule.Is) {
     case FieldRule::Kind::Positive:

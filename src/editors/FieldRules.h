@@ -37,7 +37,7 @@ FieldRule WholeRule(int low, int high);
 
 // The number a typed field holds: the whole text with blanks trimmed, in the decimal form the
 // project file uses ("2.9e4", "-1.5", "7"). Nothing when the text is anything else ("2OOe6",
-// "12kN", "") or too large to keep.
+// "12kN", "") or outside what a stored value can hold (StoredRangeProblem).
 std::optional<double> FieldNumber(const std::string& text);
 
 // "" when `text` meets `rule`; otherwise the message that refuses it, naming the field by its

@@ -105,6 +105,13 @@ int GridModel::ClampCol(int col) const {
   return std::clamp(col, 1, cols_ - 1);
 }
 
+void GridModel::CopyContents(const GridModel& other) {
+  Observer observer = std::move(observer_);
+  *this = other;
+  observer_ = std::move(observer);
+  Changed();
+}
+
 void GridModel::Changed() {
   if (observer_.LayoutChanged) observer_.LayoutChanged();
 }

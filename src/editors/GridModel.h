@@ -26,6 +26,11 @@ class GridModel {
   GridModel();
 
   void SetObserver(Observer observer) { observer_ = std::move(observer); }
+  // Takes every cell, size, selection and the first row shown from `other`, keeping this grid's
+  // observer, which hears of it as one change; for undo, redo and Cancel.
+  void CopyContents(const GridModel& other);
+  // Whether both grids hold the same text in every cell.
+  bool SameCells(const GridModel& other) const { return cells_ == other.cells_; }
 
   int Rows() const { return static_cast<int>(cells_.size()); }
   int Cols() const { return cols_; }

@@ -7,12 +7,12 @@
 
 namespace stavelorn {
 
-void KeyedListEditor::Open() {
-  ListEditor::Open();
+void KeyedListEditor::DoOpen() {
+  ListEditor::DoOpen();
   window_.InsertVisible = false;
 }
 
-void KeyedListEditor::Add() {
+void KeyedListEditor::DoAdd() {
   mode_ = EditMode::Add;
   // The new item has no row until it is confirmed; the last one stays in view meanwhile.
   currentItem_ = itemCount_;
@@ -22,20 +22,19 @@ void KeyedListEditor::Add() {
   if (itemCount_ >= 1) window_.DeleteVisible = true;
 }
 
-void KeyedListEditor::Next() {
-  if (mode_ != EditMode::Add) {
-    ListEditor::Next();
-    return;
-  }
-  if (!FieldsAccepted()) return;
-  if (!StoreTyped() && KeepsRefusedItem()) return;
+bool KeyedListEditor::DoNext() {
+  if (mode_ != EditMode::Add) return ListEditor::DoNext();
+  if (!FieldsAccepted()) return false;
+  const bool stored = StoreTyped();
+  if (!stored && KeepsRefusedItem()) return false;
   ClearFields();
   if (windows_) windows_->RefreshPreview();
+  return stored;
 }
 
-void KeyedListEditor::Ok() {
+void KeyedListEditor::DoOk() {
   if (mode_ != EditMode::Add) {
-    ListEditor::Ok();
+    ListEditor::DoOk();
     return;
   }
   if (!FieldsAccepted()) return;
@@ -43,7 +42,7 @@ void KeyedListEditor::Ok() {
   dialog_.Open = false;
 }
 
-void KeyedListEditor::CancelEntry() {
+void KeyedListEditor::DoCancelEntry() {
   if (mode_ != EditMode::Add) return;
   // Nothing typed has reached the grid, so there is nothing to take back.
   if (currentItem_ > 0) {

@@ -16,13 +16,13 @@ class KeyedListEditor : public ListEditor {
  public:
   using ListEditor::ListEditor;
 
-  void Open() override;
-  void Add() override;
-  void Next() override;
-  void Ok() override;
-  void CancelEntry() override;
-
  protected:
+  void DoOpen() override;
+  void DoAdd() override;
+  bool DoNext() override;
+  void DoOk() override;
+  void DoCancelEntry() override;
+
   // Where the sorted insert puts a new item, or that it is refused.
   struct Placement {
     int Row = 1;

@@ -8,6 +8,11 @@ ListEditor::ListEditor(ModelStore& model, Messages& messages)
     : model_(model), messages_(messages) {}
 
 void ListEditor::Open() {
+  DoOpen();
+  history_.Reset(Copy());
+}
+
+void ListEditor::DoOpen() {
   model_.CurrentForm = window_.Id;
   mode_ = EditMode::None;
   window_.Label1 = model_.ProjectTitle;
@@ -35,7 +40,7 @@ void ListEditor::Shown() {
   if (itemCount_ < 1) Add();
 }
 
-void ListEditor::Add() {
+void ListEditor::DoAdd() {
   mode_ = EditMode::Add;
   ++itemCount_;
   currentItem_ = itemCount_;
@@ -50,10 +55,11 @@ void ListEditor::Add() {
   if (Referenced()) window_.InsertVisible = false;
 }
 
-void ListEditor::Insert() {
+void ListEditor::DoInsert() {
   mode_ = EditMode::Insert;
   TakeSelection();
   selLastRow_ = selFirstRow_;
+  if (selFirstRow_ < 1 || selFirstRow_ > itemCount_) return;
   Prompt prompt = InsertPrompt(selFirstRow_);
   if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
   ++itemCount_;
@@ -66,9 +72,11 @@ void ListEditor::Insert() {
   ShowDialog();
 }
 
-void ListEditor::Edit() {
+void ListEditor::DoEdit() {
   mode_ = EditMode::Edit;
   TakeSelection();
+  // Every item deleted leaves only the blank row, which is no item to edit.
+  if (selFirstRow_ < 1 || selFirstRow_ > itemCount_) return;
   Prompt prompt = EditPrompt(selFirstRow_);
   if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
   currentItem_ = selFirstRow_;
@@ -76,7 +84,7 @@ void ListEditor::Edit() {
   ShowDialog();
 }
 
-void ListEditor::Delete() {
+void ListEditor::DoDelete() {
   mode_ = EditMode::Delete;
   TakeSelection();
   Prompt prompt = DeletePrompt(selFirstRow_, selLastRow_);
@@ -94,7 +102,11 @@ void ListEditor::Delete() {
   }
   SizeGrid();
   SelectRow(std::min(first, grid_.Rows() - 1));
-  if (itemCount_ == 0) return;
+  if (itemCount_ == 0) {
+    // As an empty list opens: nothing to edit and nothing to insert after.
+    window_.EditVisible = window_.InsertVisible = false;
+    return;
+  }
   Renumber(first, itemCount_);
 }
 
@@ -118,8 +130,8 @@ void ListEditor::Choose(int option) {
   ChoiceChanged();
 }
 
-void ListEditor::Next() {
-  if (!FieldsAccepted()) return;
+bool ListEditor::DoNext() {
+  if (!FieldsAccepted()) return false;
   if (windows_) windows_->RefreshPreview();
   if (mode_ == EditMode::Add || mode_ == EditMode::Insert) {
     ++itemCount_;
@@ -138,9 +150,10 @@ void ListEditor::Next() {
   SelectRow(currentItem_);
   ScrollToCurrent();
   LoadDialog();
+  return true;
 }
 
-void ListEditor::Ok() {
+void ListEditor::DoOk() {
   if (FieldsAccepted()) dialog_.Open = false;
 }
 
@@ -158,7 +171,7 @@ bool ListEditor::FieldsAccepted() {
   return true;
 }
 
-void ListEditor::CancelEntry() {
+void ListEditor::DoCancelEntry() {
   if (mode_ != EditMode::Add && mode_ != EditMode::Insert) return;
   if (itemCount_ == 1) {
     grid_.BlankRow(currentItem_);
@@ -174,11 +187,89 @@ void ListEditor::CancelEntry() {
   dialog_.Open = false;
 }
 
-void ListEditor::DialogClosed() {
-  if (mode_ == EditMode::Edit)
-    Ok();
-  else
-    CancelEntry();
+void ListEditor::Add() {
+  StartEntry(&ListEditor::DoAdd);
+}
+
+void ListEditor::Insert() {
+  StartEntry(&ListEditor::DoInsert);
+}
+
+void ListEditor::Edit() {
+  StartEntry(&ListEditor::DoEdit);
+}
+
+void ListEditor::StartEntry(void (ListEditor::*command)()) {
+  entryStart_ = Copy();
+  (this->*command)();
+}
+
+void ListEditor::Delete() {
+  DoDelete();
+  RecordStep("Delete", Copy());
+}
+
+void ListEditor::Next() {
+  // A new item typed straight into the grid has its row there already; the next one gets a
+  // fresh row, which is no part of the step.
+  const bool typedInGrid = NumberedRows() && mode_ != EditMode::Edit;
+  WorkingCopy typed = typedInGrid ? Copy() : WorkingCopy{};
+  if (!DoNext()) return;
+  RecordStep(ModeName(), typedInGrid ? std::move(typed) : Copy());
+  entryStart_ = Copy();
+}
+
+void ListEditor::Ok() {
+  DoOk();
+  if (!dialog_.Open) RecordStep(ModeName(), Copy());
+}
+
+void ListEditor::CancelEntry() {
+  if (mode_ == EditMode::Edit) {
+    // What was typed went into the grid as it was typed; it all goes back.
+    Restore(entryStart_);
+    mode_ = EditMode::Edit;
+    dialog_.Open = false;
+  } else {
+    DoCancelEntry();
+  }
+}
+
+void ListEditor::Undo() {
+  if (CanUndo()) Restore(history_.Undo());
+}
+
+void ListEditor::Redo() {
+  if (CanRedo()) Restore(history_.Redo());
+}
+
+ListEditor::WorkingCopy ListEditor::Copy() const {
+  return {grid_, itemCount_, currentItem_, window_, SaveRows()};
+}
+
+void ListEditor::Restore(const WorkingCopy& copy) {
+  itemCount_ = copy.ItemCount;
+  currentItem_ = copy.CurrentItem;
+  window_ = copy.Window;
+  RestoreRows(copy.Rows);
+  mode_ = EditMode::None;
+  grid_.CopyContents(copy.Grid);
+}
+
+void ListEditor::RecordStep(const std::string& name, WorkingCopy copy) {
+  const WorkingCopy& now = history_.Current();
+  if (copy.ItemCount == now.ItemCount && copy.Grid.SameCells(now.Grid)) return;
+  history_.Record(name, std::move(copy));
+}
+
+std::string ListEditor::ModeName() const {
+  switch (mode_) {
+    case EditMode::Add: return "Add";
+    case EditMode::Insert: return "Insert";
+    case EditMode::Edit: return "Edit";
+    case EditMode::Delete: return "Delete";
+    default: return "";
+  }
 }
 
 void ListEditor::SizeGrid() {
@@ -223,7 +314,6 @@ void ListEditor::LoadDialog() {
     SetField(1, std::to_string(currentItem_));
   }
   LoadFields();
-  dialog_.CancelVisible = mode_ != EditMode::Edit;
 }
 
 void ListEditor::ShowDialog() {

@@ -3,11 +3,14 @@
 // holds the editor state (EditMode, ItemCount, CurrentItem, the selection taken when a command
 // starts) and carries out the list window's commands (Add, Insert, Edit, Delete, Close, Cancel)
 // and the dialog's (loading, typing, Next, OK, Cancel). Each kind of data derives from it and
-// supplies only its columns, texts and how it reads from and writes to the model.
+// supplies only its columns, texts and how it reads from and writes to the model. Every change
+// the commands make to the working copy is one step of the window's undo history.
 #pragma once
 
+#include <any>
 #include <string>
 
+#include "editors/EditHistory.h"
 #include "editors/EditorForms.h"
 #include "editors/GridModel.h"
 #include "model/ModelStore.h"
@@ -34,18 +37,27 @@ class ListEditor {
 
   void SetWindows(EditorWindows& windows) { windows_ = &windows; }
 
-  // The list window is loaded: grid built from the model, buttons set.
-  virtual void Open();
+  // The list window is loaded: grid built from the model, buttons set, a fresh undo history.
+  void Open();
   // The list window has been shown: an empty list goes straight into Add.
   virtual void Shown();
 
-  // List window buttons.
-  virtual void Add();
-  virtual void Insert();
-  virtual void Edit();
-  virtual void Delete();
+  // List window buttons. An item confirmed in the dialog, or rows deleted, make one step.
+  void Add();
+  void Insert();
+  void Edit();
+  void Delete();
   // CloseB: the grid goes into the model. The window then closes.
   void Close() { Commit(); }
+
+  // The list window's undo and redo of its steps, offered while no dialog is open; the name
+  // is the command that made the step ("Add", "Insert", "Edit", "Delete"), "" when there is none.
+  bool CanUndo() const { return !dialog_.Open && history_.CanUndo(); }
+  bool CanRedo() const { return !dialog_.Open && history_.CanRedo(); }
+  std::string UndoName() const { return history_.UndoName(); }
+  std::string RedoName() const { return history_.RedoName(); }
+  void Undo();
+  void Redo();
 
   // Entry dialog: a value field changed (as typed), a check box was clicked.
   void TypeField(int field, const std::string& text);
@@ -54,12 +66,13 @@ class ListEditor {
   void Choose(int option);
   // Next and OK first check every field against its rule; a refused field is named in a
   // message, the dialog stays open and FocusField points at that field.
-  virtual void Next();
-  virtual void Ok();
-  virtual void CancelEntry();
-  // The dialog was closed by the window's own close button: OK while editing, Cancel while
-  // adding or inserting.
-  void DialogClosed();
+  void Next();
+  void Ok();
+  // Cancel: the working copy goes back to what it was when this item's entry began (the dialog
+  // opened, or the last Next), and the dialog closes.
+  void CancelEntry();
+  // Escape or the window's own close button: Cancel.
+  void DialogClosed() { CancelEntry(); }
 
   const ListWindowForm& Window() const { return window_; }
   const EntryForm& Dialog() const { return dialog_; }
@@ -75,6 +88,20 @@ class ListEditor {
     std::string Title;
     std::string Text;
   };
+
+  // What the commands do; the public commands add the undo steps around them. DoNext returns
+  // whether the item was taken (a refused one stays in the dialog).
+  virtual void DoOpen();
+  virtual void DoAdd();
+  virtual void DoInsert();
+  virtual void DoEdit();
+  virtual void DoDelete();
+  virtual bool DoNext();
+  virtual void DoOk();
+  virtual void DoCancelEntry();
+  // Whatever an editor keeps beside the grid about its rows, for the undo history.
+  virtual std::any SaveRows() const { return {}; }
+  virtual void RestoreRows(const std::any& /*rows*/) {}
 
   // The kind of data: the grid's columns and headings, the model's count and rows, whether
   // other data refer to the items by number, the confirmations, the dialog's labels, what
@@ -123,7 +150,26 @@ class ListEditor {
   int selFirstRow_ = 0, selLastRow_ = 0, selFirstCol_ = 0, selLastCol_ = 0;
 
  private:
+  // The working copy as one undo state.
+  struct WorkingCopy {
+    GridModel Grid;
+    int ItemCount = 0;
+    int CurrentItem = 0;
+    ListWindowForm Window;
+    std::any Rows;
+  };
+
   void TakeSelection();
+  WorkingCopy Copy() const;
+  void Restore(const WorkingCopy& copy);
+  // Records `copy` as the step `name` when it differs from the current state.
+  void RecordStep(const std::string& name, WorkingCopy copy);
+  // Add, Insert or Edit: the state its dialog's Cancel returns to, then the command.
+  void StartEntry(void (ListEditor::*command)());
+  std::string ModeName() const;
+
+  EditHistory<WorkingCopy> history_;
+  WorkingCopy entryStart_;
 };
 
 }  // namespace stavelorn

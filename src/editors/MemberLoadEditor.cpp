@@ -190,12 +190,12 @@ bool MemberLoadEditor::TypedLoadAccepted() {
   return false;
 }
 
-void MemberLoadEditor::Next() {
+bool MemberLoadEditor::DoNext() {
   if (mode_ == EditMode::Add || mode_ == EditMode::Edit)
-    if (!TypedLoadAccepted()) return;
+    if (!TypedLoadAccepted()) return false;
   const int before = itemCount_;
   const MemberLoadRow typed = kinds_.empty() ? MemberLoadRow{} : Typed();
-  KeyedListEditor::Next();
+  const bool taken = KeyedListEditor::DoNext();
   if (itemCount_ > before) {
     loads_.insert(loads_.begin() + (currentItem_ - 1), typed);
     ShowRow(currentItem_);
@@ -204,24 +204,29 @@ void MemberLoadEditor::Next() {
   // The next new load keeps the kind just used; its values start empty.
   if (mode_ == EditMode::Add)
     for (int k = 0; k < 4; ++k) SetField(kFirstValueField + k, "");
+  return taken;
 }
 
-void MemberLoadEditor::Ok() {
+void MemberLoadEditor::RestoreRows(const std::any& rows) {
+  loads_ = std::any_cast<const std::vector<MemberLoadRow>&>(rows);
+}
+
+void MemberLoadEditor::DoOk() {
   if ((mode_ == EditMode::Add || mode_ == EditMode::Edit) && !TypedLoadAccepted()) return;
   const int before = itemCount_;
   const MemberLoadRow typed = kinds_.empty() ? MemberLoadRow{} : Typed();
-  KeyedListEditor::Ok();
+  KeyedListEditor::DoOk();
   if (itemCount_ > before) {
     loads_.insert(loads_.begin() + (currentItem_ - 1), typed);
     ShowRow(currentItem_);
   }
 }
 
-void MemberLoadEditor::Delete() {
+void MemberLoadEditor::DoDelete() {
   const int first = std::min(grid_.Row(), grid_.RowSel()),
             last = std::max(grid_.Row(), grid_.RowSel());
   const int before = itemCount_;
-  KeyedListEditor::Delete();
+  KeyedListEditor::DoDelete();
   if (itemCount_ == before) return;  // called off
   const auto end = std::min(static_cast<std::size_t>(last), loads_.size());
   if (static_cast<std::size_t>(first - 1) < end)

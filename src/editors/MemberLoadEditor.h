@@ -22,16 +22,17 @@ class MemberLoadEditor : public KeyedListEditor {
  public:
   MemberLoadEditor(ModelStore& model, Messages& messages);
 
-  void Delete() override;
-  void Next() override;
-  void Ok() override;
-
   // The load of data row `row` as Close will store it; null outside 1..ItemCount.
   const MemberLoadRow* RowLoad(int row) const;
   // The kinds the dialog's choice offers, in its order.
   const std::vector<const MemberLoadKindInfo*>& Kinds() const { return kinds_; }
 
  protected:
+  void DoDelete() override;
+  bool DoNext() override;
+  void DoOk() override;
+  std::any SaveRows() const override { return loads_; }
+  void RestoreRows(const std::any& rows) override;
   void BuildGrid() override;
   int StoredCount() const override { return model_.MemberLoadCount; }
   void FillRow(int item) override;

@@ -15,8 +15,8 @@ MemberValueEditor::MemberValueEditor(ModelStore& model, Messages& messages, Memb
   window_.Preview = true;
 }
 
-void MemberValueEditor::Open() {
-  KeyedListEditor::Open();
+void MemberValueEditor::DoOpen() {
+  KeyedListEditor::DoOpen();
   window_.EditVisible = window_.DeleteVisible = itemCount_ >= 1;
 }
 

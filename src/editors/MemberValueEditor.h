@@ -13,11 +13,11 @@ class MemberValueEditor : public KeyedListEditor {
  public:
   MemberValueEditor(ModelStore& model, Messages& messages, MemberData data);
 
-  void Open() override;
   // An empty list waits for Add.
   void Shown() override {}
 
  protected:
+  void DoOpen() override;
   void BuildGrid() override;
   int StoredCount() const override;
   void FillRow(int item) override;

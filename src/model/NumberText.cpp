@@ -121,6 +121,25 @@ std::optional<float> ParseSingle(const std::string& text) {
   return ConvertScanned<float>(text);
 }
 
+std::string StoredRangeProblem(const std::string& text) {
+  const std::optional<float> single = ParseSingle(text);
+  if (!single) return "";
+  const bool negative = !text.empty() && text[0] == '-';
+  if (std::isinf(*single))
+    return negative ? text + " is below the lowest value this program stores, -" +
+                          std::string(kLargestStoredText)
+                    : text + " is larger than the largest value this program stores, " +
+                          std::string(kLargestStoredText);
+  // A mantissa with a digit other than 0 is not zero, however small its exponent makes it;
+  // single precision keeps full precision only from its smallest normal number up.
+  const std::size_t exponent = text.find_first_of("EeDd");
+  const bool nonZero = text.substr(0, exponent).find_first_of("123456789") != std::string::npos;
+  if (nonZero && std::fabs(*single) < std::numeric_limits<float>::min())
+    return text + " is closer to 0 than the smallest non-zero value this program stores, " +
+           std::string(kSmallestStoredText);
+  return "";
+}
+
 std::optional<std::int16_t> ParseInt16(const std::string& text, bool& overflow) {
   overflow = false;
   std::size_t i = 0;

@@ -19,6 +19,16 @@ std::string FormatShortest(float value);
 // number too large for single precision comes back as +-infinity so the caller can report it.
 std::optional<float> ParseSingle(const std::string& text);
 
+// The limits of a stored value, as the messages name them: the largest magnitude and the
+// smallest non-zero one of a single-precision number.
+inline constexpr char kLargestStoredText[] = "3.4E+38";
+inline constexpr char kSmallestStoredText[] = "1.2E-38";
+
+// For a text ParseSingle reads: "" when its value can be stored, else why not, quoting the text
+// ("1e39 is larger than the largest value this program stores, 3.4E+38"). A non-zero value too
+// near 0 to store is refused as well, never kept as 0.
+std::string StoredRangeProblem(const std::string& text);
+
 // Reads a whole field as a signed decimal integer. Returns nothing when it is not one or does not
 // fit in 16 bits; `overflow` tells which.
 std::optional<std::int16_t> ParseInt16(const std::string& text, bool& overflow);

@@ -251,10 +251,10 @@ class ProjectReader {
       return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
                                             std::to_string(field.line) + " reads " +
                                             Shown(field.text) + ", not a number"};
-    if (std::isinf(*parsed))
+    const std::string limit = StoredRangeProblem(field.text);
+    if (!limit.empty())
       return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
-                                        std::to_string(field.line) + " reads " + Shown(field.text) +
-                                        ", too large for a single-precision number"};
+                                        std::to_string(field.line) + ": " + limit};
     value = *parsed;
     return std::nullopt;
   }
@@ -286,7 +286,9 @@ constexpr std::uintmax_t kLargestProjectFile = 256u << 20;
 }  // namespace
 
 RunResult ReadProjectText(ModelStore& model, const std::string& text) {
-  return ProjectReader(model, text).Read();
+  RunResult error = ProjectReader(model, text).Read();
+  if (error) error->InFile = true;
+  return error;
 }
 
 RunResult ReadProjectFile(ModelStore& model) {

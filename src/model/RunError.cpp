@@ -2,7 +2,8 @@
 
 namespace stavelorn {
 
-std::string UnexpectedErrorText(const RunError& error) {
+std::string RunErrorText(const RunError& error) {
+  if (error.InFile) return error.Description;
   return "Unexpected error # " + std::to_string(error.Number) + " occurred: \n\n" +
          error.Description;
 }

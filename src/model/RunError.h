@@ -11,6 +11,9 @@ namespace stavelorn {
 struct RunError {
   int Number = 0;
   std::string Description;
+  // The fault lies in what a file holds (a value, a count, a record), which the user can mend;
+  // it is worded as the description alone, never as an unexpected error.
+  bool InFile = false;
 };
 
 // The error numbers this program uses, after the classic run-time error table.
@@ -27,8 +30,9 @@ enum RunErrorNumber : int {
 // Success is an empty optional; a failure carries its RunError.
 using RunResult = std::optional<RunError>;
 
-// "Unexpected error # 13 occurred: " + two line feeds + the description: the one wording of a
-// run-time failure, shared by every message box and by the command-line tool.
-std::string UnexpectedErrorText(const RunError& error);
+// The one wording of a run-time failure, shared by every message box and by the command-line
+// tool: "Unexpected error # 13 occurred: " + two line feeds + the description, or for a fault in
+// a file's contents the description alone.
+std::string RunErrorText(const RunError& error);
 
 }  // namespace stavelorn

@@ -119,7 +119,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   model.Reset();
   model.ProjectFile = files[0];
   if (RunResult error = ReadProjectFile(model)) {
-    Box(err, "File_Reading Error", UnexpectedErrorText(*error));
+    Box(err, "File_Reading Error", RunErrorText(*error));
     return kExitRejected;
   }
   // The trail keeps every member's matrices; it is recorded only when it is to be written.

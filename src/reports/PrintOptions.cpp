@@ -35,6 +35,30 @@ void PrintOptions::Choose(ReportSection section, bool chosen) {
   chosen_[Index(section)] = chosen && Available(section);
 }
 
+namespace {
+
+bool Names(const std::string& list, const char* name) {
+  return (" " + list + " ").find(" " + std::string(name) + " ") != std::string::npos;
+}
+
+}  // namespace
+
+std::string PrintOptions::Remembered(const std::string& previous) const {
+  std::string list;
+  for (const ReportSectionInfo& info : kSections) {
+    const bool chosen = Available(info.Section) ? Chosen(info.Section) : Names(previous, info.Name);
+    if (chosen) list += (list.empty() ? "" : " ") + std::string(info.Name);
+  }
+  return list;
+}
+
+void PrintOptions::Recall(const std::string& remembered) {
+  const std::array<bool, kReportSectionCount> usual = chosen_;
+  for (const ReportSectionInfo& info : kSections)
+    Choose(info.Section, Names(remembered, info.Name));
+  if (!AnythingChosen()) chosen_ = usual;
+}
+
 bool PrintOptions::AnythingChosen() const {
   return std::any_of(chosen_.begin(), chosen_.end(), [](bool chosen) { return chosen; });
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 #include "model/ModelStore.h"
 
@@ -38,6 +39,15 @@ class PrintOptions {
   void Choose(ReportSection section, bool chosen);
   // At least one section is ticked: a print with nothing in it is not offered.
   bool AnythingChosen() const;
+
+  // The ticks as remembered between prints and sessions: the names of the chosen sections,
+  // one blank between them ("InputData Results"). A section this model lacks keeps what
+  // `previous` said of it, so a choice of results made after one analysis outlives a print
+  // made before the next.
+  std::string Remembered(const std::string& previous) const;
+  // Ticks what `remembered` names of the sections the model has; a choice that would leave
+  // nothing ticked (or none at all) keeps the usual ticks.
+  void Recall(const std::string& remembered);
 
  private:
   static std::size_t Index(ReportSection section) { return static_cast<std::size_t>(section); }

@@ -47,6 +47,9 @@ class ReportPrinter {
   virtual void SetFontName(const std::string& name) = 0;
   virtual void SetFontSize(double points) = 0;
   virtual void SetFontBold(bool bold) = 0;
+
+  // The file the document goes to when it goes to one (a PDF file); "" for a printer.
+  virtual std::string OutputFile() const { return ""; }
 };
 
 }  // namespace stavelorn

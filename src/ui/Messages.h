@@ -59,13 +59,13 @@ class Messages {
   int AskYesNoCancel(const std::string& title, const std::string& text) {
     return Show(title, text, kStyleYesNoCancelQuestion);
   }
-  // A run-time failure, worded by UnexpectedErrorText, with OK (style 16).
+  // A run-time failure, worded by RunErrorText, with OK (style 16).
   int ReportError(const std::string& title, const RunError& error) {
-    return Show(title, UnexpectedErrorText(error), kStyleCritical);
+    return Show(title, RunErrorText(error), kStyleCritical);
   }
   // A run-time failure whose step can be repeated: Retry (4) or Cancel (2) (style 21).
   int ReportErrorRetry(const std::string& title, const RunError& error) {
-    return Show(title, UnexpectedErrorText(error), kStyleRetryCancelCritical);
+    return Show(title, RunErrorText(error), kStyleRetryCancelCritical);
   }
 
  protected:

@@ -157,3 +157,45 @@ TEST(MenuState, AfterOpenOffersWhatTheDataAllow) {
 
 }  // namespace
 }  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// Access keys for a menu whose captions begin alike: a caption's own mark stays, the others take
+// the first letter or digit not yet taken; no two end up with the same key.
+TEST(MenuKeys, EachCaptionOfAMenuGetsAKeyOfItsOwn) {
+  const struct {
+    std::vector<std::string> captions, marked;
+  } menus[] = {
+      {{"N   Axial force", "V   Shear", "M   Bending moment", "None", "Member Diagrams..."},
+       {"&N   Axial force", "&V   Shear", "&M   Bending moment", "N&one", "M&ember Diagrams..."}},
+      {{"My", "Mz", "Vz", "z2"}, {"&My", "M&z", "&Vz", "z&2"}},
+      {{"&Edit Data", "Edit"}, {"&Edit Data", "E&dit"}},
+      {{"R&&D", "rd"}, {"&R&&D", "r&d"}},
+      {{"..", "a"}, {"..", "&a"}},  // nothing to mark: left as it is
+  };
+  for (const auto& m : menus) EXPECT_EQ(WithAccessKeys(m.captions), m.marked);
+  EXPECT_EQ(AccessKeyOf("Save Pict&ure..."), 'U');
+  EXPECT_EQ(AccessKeyOf("R&&D"), '\0');
+}
+
+// The main window's table: no two items share a shortcut, and each item's name is its caption
+// in words.
+TEST(MenuKeys, ShortcutsAreUniqueAndNamesAreCaptionsInWords) {
+  std::set<std::string> keys;
+  for (const MenuItemInfo& info : MenuItems()) {
+    std::string list = info.Shortcuts;
+    for (std::size_t from = 0; !list.empty() && from <= list.size();) {
+      const std::size_t end = std::min(list.find("; ", from), list.size());
+      EXPECT_TRUE(keys.insert(list.substr(from, end - from)).second) << info.Name;
+      from = end + 2;
+    }
+  }
+  EXPECT_GE(keys.size(), 10u);
+  EXPECT_EQ(MenuItemName(MenuItem::MnuJoint), "Joints");
+  EXPECT_EQ(MenuItemName(MenuItem::MnuProjNew), "New Project");
+  EXPECT_EQ(MenuItemName(MenuItem::MnuLoadErr), "Fabrication Errors");
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -24,16 +24,33 @@ using M = MenuItem;
 // and a text printer whose pages the test can read.
 class FakeWindows : public CommandWindows {
  public:
+  // A text printer that says it writes to `file`, as a PDF printer does.
+  class FilePrinter : public TextReportPrinter {
+   public:
+    FilePrinter(std::ostream& out, std::string file)
+        : TextReportPrinter(out), file_(std::move(file)) {}
+    std::string OutputFile() const override { return file_; }
+
+   private:
+    std::string file_;
+  };
+
   std::function<bool()> titleDialog = [] { return false; };
+  // What the user does in "Print Options", given the ticks it opened with.
+  std::function<void(PrintOptions&)> printOptions = [](PrintOptions&) {};
+  std::string printFile;  // "" prints on paper
   int redraws = 0;
   std::ostringstream printed;
 
   bool ShowTitleDialog() override { return titleDialog(); }
   void Redraw() override { ++redraws; }
   std::unique_ptr<ReportPrinter> OpenPrinter() override {
-    return std::make_unique<TextReportPrinter>(printed);
+    return std::make_unique<FilePrinter>(printed, printFile);
   }
-  bool ChoosePrintOptions(PrintOptions&) override { return true; }
+  bool ChoosePrintOptions(PrintOptions& options) override {
+    printOptions(options);
+    return true;
+  }
   void ShowPrintPreview(const PrintOptions&) override {}
 };
 
@@ -179,9 +196,9 @@ TEST_F(ProjectCommandsTest, FailedOrRefusedAnalysesShowTheirMessageAndChangeNoMe
 
 TEST_F(ProjectCommandsTest, ClosingUnsavedWorkAsksFirst) {
   OpenCopyOf("grid-floor.str");
+  model_.JointCoords(2, 1) = 6.5f;
   commands_.DataWindowClosed(M::MnuJoint, true);
   ASSERT_TRUE(commands_.HasUnsavedChanges());
-  model_.JointCoords(2, 1) = 6.5f;
   messages_.Answer(kAnswerYes);
   EXPECT_TRUE(commands_.CloseProject());
   EXPECT_EQ(model_.JointCount, 0);
@@ -191,6 +208,144 @@ TEST_F(ProjectCommandsTest, ClosingUnsavedWorkAsksFirst) {
   saved.ProjectFile = InFolder("grid-floor.str");
   ASSERT_FALSE(ReadProjectFile(saved));
   EXPECT_EQ(saved.JointCoords(2, 1), 6.5f);
+}
+
+// The project as its file would hold it.
+std::string FileText(const ModelStore& model) {
+  std::string text;
+  EXPECT_FALSE(ProjectFileText(model, text));
+  return text;
+}
+
+// Each committed change is one step named after what it changed; undoing them one by one gives
+// back each earlier file byte for byte, redoing them gives back the last, and the unsaved flag
+// is clear exactly at the state saved.
+TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
+  OpenCopyOf("portal-frame.str");
+  const std::string title = model_.ProjectTitle;
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Renamed";
+    return true;
+  };
+  const struct {
+    const char* step;
+    std::function<void()> change;
+  } steps[] = {
+      {"Joints", [this] { commands_.DataWindowClosed(M::MnuJoint, true), void(); }},  // no change
+      {"Joints",
+       [this] {
+         model_.JointCoords(2, 1) = 0.5f;
+         commands_.DataWindowClosed(M::MnuJoint, true);
+       }},
+      {"Project Title", [this] { commands_.ChangeProjectTitle(); }},
+      {"Cross-Sections",
+       [this] {
+         model_.Sections(1, 1) *= 2;
+         commands_.DataWindowClosed(M::MnuCrossProp, true);
+       }},
+      {"Joint Loads",
+       [this] {
+         model_.JointLoadCount = 0;
+         commands_.DataWindowClosed(M::MnuLoadJt, true);
+       }},
+      {"Joint Loads", [this] { commands_.DataWindowClosed(M::MnuLoadJt, false); }},  // cancelled
+  };
+  std::vector<std::string> files = {FileText(model_)};
+  std::vector<std::string> names;
+  for (const auto& s : steps) {
+    s.change();
+    if (FileText(model_) == files.back()) {
+      EXPECT_EQ(commands_.UndoCaption(), names.empty() ? "Undo" : "Undo " + names.back());
+      continue;
+    }
+    files.push_back(FileText(model_));
+    names.push_back(s.step);
+    EXPECT_EQ(commands_.UndoCaption(), "Undo " + names.back());
+    EXPECT_TRUE(commands_.HasUnsavedChanges());
+  }
+  ASSERT_EQ(names,
+            (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections", "Joint Loads"}));
+  for (std::size_t back = files.size() - 1; back > 0; --back) {
+    EXPECT_EQ(commands_.RedoCaption(),
+              back + 1 < files.size() ? "Redo " + names[back] : std::string("Redo"));
+    commands_.Undo();
+    EXPECT_EQ(FileText(model_), files[back - 1]) << names[back - 1];
+    EXPECT_EQ(commands_.HasUnsavedChanges(), back > 1);
+  }
+  EXPECT_FALSE(commands_.CanUndo());
+  EXPECT_EQ(commands_.Labels().Text[1], title);
+  while (commands_.CanRedo()) commands_.Redo();
+  EXPECT_EQ(FileText(model_), files.back());
+  EXPECT_EQ(model_.ProjectFile, InFolder("portal-frame.str"));
+
+  // Saving makes the last state the saved one; a fresh project starts a fresh history.
+  ASSERT_TRUE(commands_.SaveProject());
+  commands_.Undo();
+  EXPECT_TRUE(commands_.HasUnsavedChanges());
+  commands_.Redo();
+  EXPECT_FALSE(commands_.HasUnsavedChanges());
+  ASSERT_TRUE(commands_.CloseProject());
+  EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
+}
+
+// Undoing a change of the data after an analysis drops the results and brings the data menus
+// back, as Edit Data does; undoing a title change keeps them, since the title changes no result.
+TEST_F(ProjectCommandsTest, UndoAfterAnAnalysisReturnsToTheDataMenusUnlessOnlyTheTitleChanged) {
+  OpenCopyOf("continuous-beam.str");
+  model_.MemberLoadValues(1, 1) = -20;
+  commands_.DataWindowClosed(M::MnuLoadMem, true);
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Beam B";
+    return true;
+  };
+  messages_.Answer(kAnswerNo);  // Save Input Data in File ?
+  messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
+  commands_.Analyze();
+  ASSERT_EQ(model_.AnalysisStatus, kAnalysisComplete);
+  commands_.ChangeProjectTitle();
+  commands_.Undo();
+  EXPECT_EQ(commands_.Labels().Text[1].rfind("Three-span continuous beam", 0), 0u);
+  EXPECT_EQ(model_.AnalysisStatus, kAnalysisComplete);
+  EXPECT_TRUE(Shown(M::MnuJtDispl) && commands_.Trail());
+  commands_.Undo();
+  EXPECT_NE(model_.MemberLoadValues(1, 1), -20);
+  EXPECT_EQ(model_.AnalysisStatus, kNoResults);
+  EXPECT_EQ(commands_.Trail(), nullptr);
+  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuEditData})
+    EXPECT_FALSE(Shown(item)) << MenuItemOf(item).Name;
+  for (M item : {M::MnuJoint, M::MnuMemb, M::MnuLoad, M::MnuLoadMem, M::MnuAna, M::MnuEdit})
+    EXPECT_TRUE(Shown(item)) << MenuItemOf(item).Name;
+  EXPECT_FALSE(commands_.HasUnsavedChanges());  // back at the file as opened
+}
+
+// Print Options opens with the ticks last chosen; a section the model lacks for now is
+// remembered for later. A report printed to a file says where it is.
+TEST_F(ProjectCommandsTest, PrintOptionsRememberTheChoiceAndAFilePrintNamesItsFile) {
+  OpenCopyOf("portal-frame.str");
+  messages_.Answer(kAnswerNo);
+  messages_.Answer(kAnswerNo);
+  commands_.Analyze();
+  std::vector<std::string> opened;
+  windows_.printOptions = [&opened](PrintOptions& options) {
+    opened.push_back(options.Remembered(""));
+    options.Choose(ReportSection::InputData, false);
+    options.Choose(ReportSection::Diagrams, true);
+  };
+  commands_.Print();
+  EXPECT_EQ(commands_.PrintChoice(), "Results Diagrams");
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.EditData();
+  windows_.printOptions = [&opened](PrintOptions& options) {
+    opened.push_back(options.Remembered(""));
+  };
+  commands_.Print();  // nothing it remembers is there to print: the usual ticks
+  windows_.printFile = "/tmp/out/report.pdf";
+  commands_.Print();
+  EXPECT_EQ(commands_.PrintChoice(), "InputData Results Diagrams");
+  EXPECT_EQ(opened, (std::vector<std::string>{"InputData Results", "InputData", "InputData"}));
+  EXPECT_EQ(messages_.Log().back().Text,
+            "The report was printed to the PDF file\n/tmp/out/report.pdf");
+  EXPECT_EQ(commands_.Notice(), "Report printed to /tmp/out/report.pdf");
 }
 
 TEST_F(ProjectCommandsTest, TheMultiplierTakesOnlyAWholeNumberItCanDraw) {

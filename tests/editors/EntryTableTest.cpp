@@ -149,7 +149,12 @@ const Entry kEntries[] = {
     {Mat, "SFrame", "2OOe6 1.2e-5 8e7", "", "",
      "Modulus of Elasticity - E: \"2OOe6\" is not a number."},
     {Cross, "SFrame", "0.01 2e-4 1e39 3e-4", "", "",
-     "Moment of Inertia - (IY): \"1e39\" is too large."},
+     "Moment of Inertia - (IY): 1e39 is larger than the largest value this program stores, "
+     "3.4E+38."},
+    {Joint, "SFrame", "0 -4e38 -2", "", "",
+     "Y-Coordinate: -4e38 is below the lowest value this program stores, -3.4E+38."},
+    {Mat, "SFrame", "2e8 1e-50 8e7", "", "",
+     "1e-50 is closer to 0 than the smallest non-zero value this program stores, 1.2E-38."},
     {Joint, "SFrame", "0 3.5m -2", "", "", "Y-Coordinate: \"3.5m\" is not a number."},
     {Member, "SFrame", "1 4 2 1 thirty", "", "",
      "Angle of Roll (Deg.): \"thirty\" is not a number."},

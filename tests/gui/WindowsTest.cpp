@@ -82,6 +82,31 @@ void Type(QWidget* dialog, int field, const QString& text) {
   Field(dialog, field)->clear();
   QTest::keyClicks(Field(dialog, field), text);
 }
+
+// In every menu of the window (the menu bar, each drop-down and submenu, whatever is shown at
+// the time) each item has an access key no other item of its menu has, and no two items of the
+// window share a shortcut.
+void CheckMenuKeys(QMainWindow& window) {
+  QList<QList<QAction*>> menus{window.menuBar()->actions()};
+  QSet<QString> shortcuts;
+  for (qsizetype m = 0; m < menus.size(); ++m) {
+    QSet<QChar> keys;
+    for (QAction* item : menus[m]) {
+      if (item->isSeparator()) continue;
+      if (item->menu()) menus << item->menu()->actions();
+      const QString text = QString(item->text()).replace("&&", "");
+      const qsizetype amp = text.indexOf('&');
+      QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(item->text()));
+      const QChar key = text[amp + 1].toUpper();
+      QVERIFY2(!keys.contains(key), qPrintable(item->text()));
+      keys.insert(key);
+      for (const QKeySequence& shortcut : item->shortcuts()) {
+        QVERIFY2(!shortcuts.contains(shortcut.toString()), qPrintable(shortcut.toString()));
+        shortcuts.insert(shortcut.toString());
+      }
+    }
+  }
+}
 std::string Num(float value) {
   return FormatShortest(value);
 }
@@ -421,12 +446,13 @@ class WindowsTest : public QObject {
     }
   }
 
-  // A click on a row's number or any of its cells selects it for Edit. An edit the dialog's own
-  // close button ends is kept in the list, and the list's close button cancels every edit;
-  // Close stores them and marks the project as changed.
+  // A click on a row's number or any of its cells selects it for Edit. The dialog's own close
+  // button and Escape (even over a refused field) take its edit back; Ctrl+Z takes back an edit
+  // OK confirmed and Ctrl+Y makes it again; the list's close button cancels every edit; Close
+  // stores them and marks the project as changed.
   void aClickOnARowSelectsItAndOnlyCloseStoresTheEdits() {
     ModelStore model;
-    ScriptedMessages messages({kAnswerOk, kAnswerOk, kAnswerOk});
+    ScriptedMessages messages({kAnswerOk, kAnswerOk, kAnswerOk, kAnswerOk});
     MainWindow window(model, &messages);
     QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/portal-frame.str")));
     window.Refresh();
@@ -444,7 +470,7 @@ class WindowsTest : public QObject {
     auto typeInto = [&edited](const char* text, bool ok) {
       return [&edited, text, ok](QWidget* dialog) {
         edited << Field(dialog, 1)->text();
-        QVERIFY(!Button(dialog, "Cancel")->isVisible());
+        QVERIFY(Button(dialog, "Cancel")->isVisible());
         Type(dialog, 2, text);
         if (ok)
           Button(dialog, "OK")->click();
@@ -452,17 +478,50 @@ class WindowsTest : public QObject {
           dialog->close();
       };
     };
-    script.On("JointA", editRow(4, 0)).On("JointB", typeInto("99", false));
+    QString x2, x3, x4;  // the X coordinates as listed before any edit
+    script.On("JointA", [&](QWidget* list) {
+      x2 = Cell(list, 2, 1);
+      x3 = Cell(list, 3, 1);
+      x4 = Cell(list, 4, 1);
+      editRow(4, 0)(list);
+    });
+    script.On("JointB", typeInto("99", false));
     script.On("JointA", editRow(2, 2)).On("JointB", typeInto("7", true));
-    script.On("JointA", [](QWidget* list) {
-      QCOMPARE(Cell(list, 4, 1), QString("99"));
+    script.On("JointA", [&](QWidget* list) {
+      QCOMPARE(Cell(list, 4, 1), x4);
+      QCOMPARE(Cell(list, 2, 1), QString("7"));
+      list->activateWindow();  // the keys belong to the window that has the focus
+      QVERIFY(QTest::qWaitForWindowActive(list));
+      QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(Cell(list, 2, 1), x2);
+      QVERIFY(!Button(list, "UndoB")->isEnabled() && Button(list, "RedoB")->isEnabled());
+      QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
+      QCOMPARE(Cell(list, 2, 1), QString("7"));
+      list->activateWindow();  // the keys belong to the window that has the focus
+      QVERIFY(QTest::qWaitForWindowActive(list));
+      QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
       // The portal frame's members and loads refer to every joint by number.
       QVERIFY(!Button(list, "InsertB")->isVisible() && !Button(list, "DeleteB")->isVisible());
+      editRow(3, 0)(list);
+    });
+    script.On("JointB", [&](QWidget* dialog) {
+      Type(dialog, 2, "1e39");
+      Button(dialog, "OK")->click();
+      QVERIFY(dialog->isVisible());  // refused, and kept open for a correction
+      QTest::keyClick(dialog, Qt::Key_Escape);
+      QVERIFY(!dialog->isVisible());
+    });
+    script.On("JointA", [&](QWidget* list) {
+      QCOMPARE(Cell(list, 2, 1), x2);
+      QCOMPARE(Cell(list, 3, 1), x3);
       list->close();
     });
     window.Action(M::MnuJoint)->trigger();
     QVERIFY(script.Done());
     QCOMPARE(edited, QStringList({"4", "2"}));
+    QCOMPARE(messages.Log().back().Text,
+             std::string("X-Coordinate: 1e39 is larger than the largest value this program "
+                         "stores, 3.4E+38."));
     QCOMPARE(messages.Log().at(0).Text, std::string("Edit coordinates of Joint 4 ?"));
     QVERIFY(model.JointCoords == before.JointCoords);
     QVERIFY(!window.Commands().HasUnsavedChanges());
@@ -510,20 +569,54 @@ class WindowsTest : public QObject {
       QVERIFY(!Shown(window, item));
     QVERIFY(!window.MultiplierBox()->isVisibleTo(&window));
     QCOMPARE(window.MultiplierBox()->currentText(), QString(" 5"));
-    QList<QList<QAction*>> menus{window.menuBar()->actions()};
-    for (QAction* top : window.menuBar()->actions())
-      if (top->menu()) menus << top->menu()->actions();
-    for (const QList<QAction*>& items : menus) {
-      QSet<QChar> keys;
-      for (QAction* item : items) {
-        if (item->isSeparator()) continue;
-        const qsizetype amp = item->text().indexOf('&');
-        QVERIFY2(amp >= 0 && amp + 1 < item->text().size(), qPrintable(item->text()));
-        const QChar key = item->text()[amp + 1].toUpper();
-        QVERIFY2(!keys.contains(key), qPrintable(item->text()));
-        keys.insert(key);
-      }
-    }
+    CheckMenuKeys(window);
+    // The keys every desktop program has, each on its command and shown by it.
+    const std::pair<M, const char*> keys[] = {{M::MnuProjNew, "Ctrl+N"},
+                                              {M::MnuProjOpen, "Ctrl+O"},
+                                              {M::MnuProjSave, "Ctrl+S"},
+                                              {M::MnuProjSaveAs, "Ctrl+Shift+S"},
+                                              {M::MnuProjPrint, "Ctrl+P"},
+                                              {M::MnuProjExit, "Ctrl+Q"},
+                                              {M::MnuEditUndo, "Ctrl+Z"},
+                                              {M::MnuEditRedo, "Ctrl+Shift+Z"},
+                                              {M::MnuAna, "F5"}};
+    for (const auto& [item, key] : keys)
+      QCOMPARE(window.Action(item)->shortcut().toString(), QString(key));
+    QVERIFY(window.Action(M::MnuEditRedo)->shortcuts().contains(QKeySequence("Ctrl+Y")));
+    QVERIFY(window.Action(M::MnuAna)->toolTip().contains("F5"));
+  }
+
+  // Every change a list window commits is a step of the Edit menu, named after the window;
+  // undoing it puts the data back, redoing it makes the change again.
+  void theEditMenuUndoesWhatAListWindowCommitted() {
+    ModelStore model;
+    ScriptedMessages messages({kAnswerOk});
+    MainWindow window(model, &messages);
+    QVERIFY(window.Commands().OpenProjectFile(testing::SourcePath("examples/roof-truss.str")));
+    window.Refresh();
+    QVERIFY(Shown(window, M::MnuEdit) && !window.Action(M::MnuEditUndo)->isEnabled());
+    const float e = model.Materials(1, 1);
+    ModalScript script;
+    script.On("MatA", [](QWidget* list) {
+      list->findChild<QTableView*>("Grid1")->selectRow(0);
+      Button(list, "EditB")->click();
+    });
+    script.On("MatB", [](QWidget* dialog) {
+      Type(dialog, 2, "123");
+      Button(dialog, "OK")->click();
+    });
+    script.On("MatA", [](QWidget* list) { Button(list, "CloseB")->click(); });
+    window.Action(M::MnuMatProp)->trigger();
+    QVERIFY(script.Done());
+    QCOMPARE(model.Materials(1, 1), 123.0f);
+    QCOMPARE(window.Action(M::MnuEditUndo)->text(), QString("&Undo Materials"));
+    window.Action(M::MnuEditUndo)->trigger();
+    QCOMPARE(model.Materials(1, 1), e);
+    QVERIFY(!window.Commands().HasUnsavedChanges());
+    QCOMPARE(window.Action(M::MnuEditRedo)->text(), QString("&Redo Materials"));
+    window.Action(M::MnuEditRedo)->trigger();
+    QCOMPARE(model.Materials(1, 1), 123.0f);
+    QVERIFY(window.Commands().HasUnsavedChanges());
   }
 
   // With no project the picture says how to begin; with one, the View menu's numbers toggle
@@ -655,6 +748,7 @@ class WindowsTest : public QObject {
                  qPrintable(
                      QString("%1: %2 shown, %3 printed").arg(name).arg(shown[i]).arg(printed[i])));
 
+      CheckMenuKeys(window);
       QStringList offered;
       for (QAction* action : window.DiagramsMenu()->actions())
         if (action->isCheckable()) offered << action->objectName();

@@ -34,6 +34,16 @@ using M = MenuItem;
 // Where the window keeps what outlives a session (QSettings of the application).
 constexpr char kRecentKey[] = "RecentProjects";
 constexpr char kGeometryKey[] = "MainWindow/Geometry";
+constexpr char kPrintChoiceKey[] = "PrintOptions/Sections";
+
+// The platform's own zoom keys are often the ones given besides them; an action given one key
+// twice would take neither, as an ambiguous shortcut.
+QList<QKeySequence> Distinct(const QList<QKeySequence>& keys) {
+  QList<QKeySequence> distinct;
+  for (const QKeySequence& key : keys)
+    if (!key.isEmpty() && !distinct.contains(key)) distinct << key;
+  return distinct;
+}
 
 // Where the examples are: installed beside the program's share folder, or, when the program runs
 // from its build folder, in the source tree next to it.
@@ -72,6 +82,7 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
   for (const QString& path : settings.value(kRecentKey).toStringList())
     recent.push_back(path.toStdString());
   commands_.SetRecent(RecentProjects(recent));
+  commands_.SetPrintChoice(settings.value(kPrintChoiceKey).toString().toStdString());
   Refresh();
   DrawStartHint(*canvas_, ExamplesFolder());  // no project is open yet
 }
@@ -133,8 +144,8 @@ void MainWindow::BuildMenus() {
     QAction* action = nullptr;
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
-      if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp ||
-          info.Item == M::MnuDiagrams) {
+      if (info.Item == M::MnuProj || info.Item == M::MnuEdit || info.Item == M::MnuLoad ||
+          info.Item == M::MnuHelp || info.Item == M::MnuDiagrams) {
         QMenu* menu = menuBar()->addMenu(info.Caption);
         menus[info.Item] = menu;
         action = menu->menuAction();
@@ -152,6 +163,12 @@ void MainWindow::BuildMenus() {
     }
     action->setObjectName(info.Name);
     actions_[index] = action;
+    if (*info.Shortcuts) {
+      action->setShortcuts(QKeySequence::listFromString(info.Shortcuts));
+      // A menu shows its items' keys; the tooltip shows them for a command on the menu bar.
+      action->setToolTip(QString::fromStdString(MenuItemName(info.Item)) + " (" +
+                         action->shortcut().toString(QKeySequence::NativeText) + ")");
+    }
     if (!action->menu() && !action->isSeparator())
       connect(action, &QAction::triggered, this, [this, item = info.Item] { Run(item); });
   }
@@ -176,11 +193,11 @@ void MainWindow::BuildViewMenu(QMenu* before) {
   QAction* zoomIn = viewMenu_->addAction("Zoom &In");
   connect(zoomIn, &QAction::triggered, canvas_, &PictureBox::ZoomIn);
   zoomIn->setObjectName("MnuViewZoomIn");
-  zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn});
+  zoomIn->setShortcuts(Distinct({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn}));
   QAction* zoomOut = viewMenu_->addAction("Zoom &Out");
   connect(zoomOut, &QAction::triggered, canvas_, &PictureBox::ZoomOut);
   zoomOut->setObjectName("MnuViewZoomOut");
-  zoomOut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
+  zoomOut->setShortcuts(Distinct({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut}));
   QAction* fit = viewMenu_->addAction("&Whole Structure");
   connect(fit, &QAction::triggered, canvas_, &PictureBox::FitView);
   fit->setObjectName("MnuViewFit");
@@ -227,6 +244,14 @@ void MainWindow::Refresh() {
   viewMenu_->menuAction()->setVisible(menus.Visible(M::MnuProjClose));
   actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(!commands_.Recent().Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
+  Action(M::MnuEditUndo)->setText("&" + QString::fromStdString(commands_.UndoCaption()));
+  Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
+  Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));
+  Action(M::MnuEditRedo)->setEnabled(commands_.CanRedo());
+  if (commands_.Notice() != shownNotice_) {
+    shownNotice_ = commands_.Notice();
+    statusBar()->showMessage(QString::fromStdString(shownNotice_), 30000);
+  }
   KeepRecentProjects();
   if (menus.Visible(M::MnuDiagrams)) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
@@ -280,6 +305,9 @@ void MainWindow::FillRecentMenu() {
 
 void MainWindow::KeepRecentProjects() {
   QSettings settings;
+  const QString choice = QString::fromStdString(commands_.PrintChoice());
+  if (!choice.isEmpty() && settings.value(kPrintChoiceKey).toString() != choice)
+    settings.setValue(kPrintChoiceKey, choice);
   const QStringList paths = ToQt(commands_.Recent().Paths());
   if (settings.value(kRecentKey).toStringList() != paths) settings.setValue(kRecentKey, paths);
 }

@@ -85,6 +85,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void SavePicture();
   void BuildViewMenu(QMenu* before);
   void FillRecentMenu();
+  // Keeps the recent list and the last print choice in the settings.
   void KeepRecentProjects();
   // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
   void FillDiagramsMenu();
@@ -112,6 +113,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::string diagramsMenuType_;  // the type the Diagrams menu was filled for
   std::optional<DiagramQuantity> shownDiagram_;
   bool restoringMultiplier_ = false;
+  std::string shownNotice_;
 };
 
 }  // namespace stavelorn

@@ -16,6 +16,17 @@ void MainWindow::FillDiagramsMenu() {
   diagramsMenu_->clear();
   diagramsMenuType_ = model_.StructType;
   auto* group = new QActionGroup(diagramsMenu_);
+  // Each caption gets an access key of its own: "N" names both None and the axial force, and a
+  // space frame's My, Mz and Member Diagrams all begin with M. The quantities choose first, so
+  // each is reached by its own symbol where it can be.
+  std::vector<std::string> captions;
+  const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model_.StructType);
+  for (DiagramQuantity q : quantities)
+    captions.push_back(QuantityName(model_.StructType, q) + "   " + QuantityCaption(q));
+  captions.push_back("None");
+  captions.push_back("Member Diagrams...");
+  captions = WithAccessKeys(captions);
+  auto caption = [&captions](std::size_t i) { return QString::fromStdString(captions.at(i)); };
   auto add = [this, group](const QString& text, const QString& name,
                            std::optional<DiagramQuantity> quantity) {
     QAction* action = diagramsMenu_->addAction(text);
@@ -25,13 +36,13 @@ void MainWindow::FillDiagramsMenu() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, quantity] { ShowDiagram(quantity); });
   };
-  add("&None", "MnuDiagNone", std::nullopt);
-  for (DiagramQuantity q : QuantitiesOfType(model_.StructType)) {
-    const QString name = QString::fromStdString(QuantityName(model_.StructType, q));
-    add("&" + name + "   " + QuantityCaption(q), "MnuDiag" + name, q);
-  }
+  add(caption(quantities.size()), "MnuDiagNone", std::nullopt);
+  for (std::size_t i = 0; i < quantities.size(); ++i)
+    add(caption(i),
+        "MnuDiag" + QString::fromStdString(QuantityName(model_.StructType, quantities[i])),
+        quantities[i]);
   diagramsMenu_->addSeparator();
-  QAction* member = diagramsMenu_->addAction("&Member Diagrams...");
+  QAction* member = diagramsMenu_->addAction(caption(captions.size() - 1));
   member->setObjectName("MnuDiagMember");
   connect(member, &QAction::triggered, this, [this] {
     bool ok = false;

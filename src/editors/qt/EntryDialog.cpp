@@ -90,7 +90,10 @@ void EntryDialog::Build() {
   cancel_ = new QPushButton("Cancel", this);
   cancel_->setObjectName("Cancel");
   // Return presses OK wherever the focus is; no other button takes it over.
-  for (QPushButton* button : {ok, next_, cancel_}) button->setAutoDefault(false);
+  for (QPushButton* button : {ok, next_, cancel_}) {
+    button->setAutoDefault(false);
+    button->setAccessibleName(button->objectName());
+  }
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] {
     editor_.Ok();
@@ -162,8 +165,6 @@ void EntryDialog::Sync() {
     // for a label whose text changes.
     if (note_->wordWrap()) note_->setFixedHeight(note_->heightForWidth(note_->width()));
   }
-  cancel_->setVisible(form.CancelVisible);
-  cancel_->setEnabled(form.CancelVisible);
   syncing_ = false;
   if (!form.Open) accept();
 }
@@ -175,13 +176,8 @@ void EntryDialog::FocusField() {
 }
 
 void EntryDialog::reject() {
+  // A way out whatever was typed: the list goes back to what it was before this item.
   if (editor_.Dialog().Open) editor_.DialogClosed();
-  if (editor_.Dialog().Open) {
-    // An edited item that was refused stays in the dialog until it is corrected.
-    Sync();
-    FocusField();
-    return;
-  }
   QDialog::reject();
 }
 

@@ -27,8 +27,7 @@ class EntryDialog : public QDialog {
   QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number)); }
 
  public slots:
-  // The window's close button and Escape: kept as OK while editing (a refused item keeps the
-  // dialog open), as Cancel while adding.
+  // The window's close button and Escape: Cancel, whatever the mode.
   void reject() override;
 
  private:

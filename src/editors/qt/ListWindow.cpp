@@ -1,5 +1,6 @@
 #include "editors/qt/ListWindow.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -83,6 +84,20 @@ void ListWindow::Build() {
   delete_ = button("DeleteB", "Delete", &ListEditor::Delete);
   close_ = button("CloseB", "", nullptr);
   cancel_ = button("CancelB", "Cancel", nullptr);
+  undo_ = button("UndoB", "&Undo", &ListEditor::Undo);
+  redo_ = button("RedoB", "&Redo", &ListEditor::Redo);
+  // The keys act while the list window has the focus; an open entry dialog keeps them for its
+  // own text boxes.
+  auto keys = [this](QPushButton* target, const QList<QKeySequence>& sequences) {
+    auto* action = new QAction(target->text(), this);
+    action->setShortcuts(sequences);
+    connect(action, &QAction::triggered, target, &QPushButton::click);
+    addAction(action);
+  };
+  keys(undo_, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  keys(redo_, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  for (QPushButton* b : {add_, insert_, edit_, delete_, close_, cancel_, undo_, redo_})
+    b->setAccessibleName(b->objectName());
   connect(close_, &QPushButton::clicked, this, [this] {
     editor_.Close();
     committed_ = true;
@@ -192,6 +207,10 @@ void ListWindow::SyncFromGrid() {
   insert_->setVisible(form.InsertVisible);
   edit_->setVisible(form.EditVisible);
   delete_->setVisible(form.DeleteVisible);
+  undo_->setEnabled(editor_.CanUndo());
+  undo_->setToolTip(QString::fromStdString("Undo " + editor_.UndoName()));
+  redo_->setEnabled(editor_.CanRedo());
+  redo_->setToolTip(QString::fromStdString("Redo " + editor_.RedoName()));
   syncing_ = false;
   Arrange();
 }
@@ -266,6 +285,10 @@ void ListWindow::Arrange() {
   edit_->move(close_->x() + closeWidth - half, upperRow);
   cancel_->resize(cancelWidth, buttonHeight);
   cancel_->move(width() - gap - cancelWidth, height() - gap - buttonHeight);
+  // Undo and Redo mirror Cancel on the left, beside the command buttons.
+  for (QPushButton* b : {undo_, redo_}) b->resize(cancelWidth, buttonHeight);
+  undo_->move(left + gap, upperRow);
+  redo_->move(left + gap, lowerRow);
   if (preview_) {
     const int square = std::min(width() - area - gap, height() - 3 * gap - buttonHeight);
     preview_->setGeometry(area, gap, square, square);

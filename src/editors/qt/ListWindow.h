@@ -1,6 +1,7 @@
 // The list window ("A" form) of an editor: the project title (Label1), the window's heading
-// (Label2), the grid Grid1, the buttons AddB, InsertB, EditB, DeleteB, CloseB and CancelB, and for
-// joints and members a preview picture Pic1. It shows the editor's grid and buttons, passes the
+// (Label2), the grid Grid1, the buttons AddB, InsertB, EditB, DeleteB, CloseB and CancelB, UndoB
+// and RedoB (also Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y), and for joints and members a preview
+// picture Pic1. It shows the editor's grid and buttons, passes the
 // user's selection and commands to the editor and opens the entry dialog when the editor asks.
 #pragma once
 
@@ -68,6 +69,8 @@ class ListWindow : public QDialog, public EditorWindows {
   QPushButton* delete_ = nullptr;
   QPushButton* close_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QPushButton* undo_ = nullptr;
+  QPushButton* redo_ = nullptr;
   EntryDialog* dialog_ = nullptr;
   double unit_ = 1.0 / 15;  // pixels per twip
   bool syncing_ = false;

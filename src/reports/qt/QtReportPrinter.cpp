@@ -63,6 +63,11 @@ void QtReportPrinter::NewPage() {
   ++pages_;
 }
 
+std::string QtReportPrinter::OutputFile() const {
+  return printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName().toStdString()
+                                                         : "";
+}
+
 void QtReportPrinter::EndDocument() {
   if (!painter_.isActive()) return;
   if (!painter_.end())

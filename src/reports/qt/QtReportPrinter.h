@@ -38,6 +38,8 @@ class QtReportPrinter : public ReportPrinter {
   void SetFontSize(double points) override;
   void SetFontBold(bool bold) override;
 
+  std::string OutputFile() const override;
+
   int PagesPrinted() const { return pages_; }
 
  private:

@@ -1,0 +1,306 @@
+#include "fuzz/EditSessionRun.h"
+
+#include <exception>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+#include "analysis/ModelCheck.h"
+#include "app/ProjectCommands.h"
+#include "editors/DataWindows.h"
+#include "model/ProjectFile.h"
+
+namespace stavelorn {
+
+namespace {
+
+// The bytes that choose the commands; past their end every choice is the first one.
+class Choices {
+ public:
+  Choices(const std::uint8_t* bytes, std::size_t size) : bytes_(bytes), size_(size) {}
+  int Pick(int count) { return pos_ < size_ && count > 0 ? bytes_[pos_++] % count : 0; }
+  bool Left() const { return pos_ < size_; }
+
+ private:
+  const std::uint8_t* bytes_;
+  std::size_t size_;
+  std::size_t pos_ = 0;
+};
+
+// A user clicking through every box: OK to the list's confirmations unless told to call one
+// off, No to saving and printing, Cancel to a retry. Every box must have something to say.
+class ClickThroughMessages : public Messages {
+ public:
+  bool callOff = false;
+  bool silent = false;  // a box with no text was shown
+
+ protected:
+  int Show(const std::string& /*title*/, const std::string& text, MessageStyle style) override {
+    if (text.empty()) silent = true;
+    switch (style) {
+      case kStyleOkCancelQuestion: return callOff ? kAnswerCancel : kAnswerOk;
+      case kStyleYesNo:
+      case kStyleYesNoQuestion:
+      case kStyleYesNoCancelQuestion: return kAnswerNo;
+      case kStyleRetryCancelCritical: return kAnswerCancel;
+      default: return kAnswerOk;
+    }
+  }
+};
+
+// No file is ever chosen, so nothing is written.
+class NoFileDialogs : public FileDialogs {
+ public:
+  std::string OpenFile(const FileDialogRequest&) override { return ""; }
+  std::string SaveFile(const FileDialogRequest&) override { return ""; }
+};
+
+class SessionWindows : public CommandWindows {
+ public:
+  explicit SessionWindows(ModelStore& model) : model_(model) {}
+  std::string title;
+  bool ShowTitleDialog() override {
+    model_.ProjectTitle = title;
+    return true;
+  }
+  void Redraw() override {}
+  std::unique_ptr<ReportPrinter> OpenPrinter() override { return nullptr; }
+  bool ChoosePrintOptions(PrintOptions&) override { return false; }
+  void ShowPrintPreview(const PrintOptions&) override {}
+
+ private:
+  ModelStore& model_;
+};
+
+// Texts a user might type: numbers in every form, numbers past what is stored, words, blanks.
+const char* const kTyped[] = {"1",    "2",      "3",     "4",   "0",   "-1.5", "2.9e4",
+                              "2e8",  "0.01",   "1e-4",  "12",  "7.5", "-20",  "100",
+                              "1e39", "-1e39",  "1e-50", "abc", "",    " ",    "12kN",
+                              "5",    "3.4e38", "0.5",   "-0",  "1D2", "6",    "8e7"};
+const char* const kTitles[] = {"Frame A", "Truss, \"B\"", "t", "Beam 3 (kN, m)"};
+
+const std::pair<MenuItem, FormId> kDataMenus[] = {
+    {MenuItem::MnuJoint, FormId::JointA},      {MenuItem::MnuMatProp, FormId::MatA},
+    {MenuItem::MnuCrossProp, FormId::CrossA},  {MenuItem::MnuMemb, FormId::MemberA},
+    {MenuItem::MnuLoadJt, FormId::JLoadA},     {MenuItem::MnuLoadMem, FormId::MemLoadA},
+    {MenuItem::MnuLoadSett, FormId::JSettleA}, {MenuItem::MnuLoadTemp, FormId::MemTempA},
+    {MenuItem::MnuLoadErr, FormId::MemErrA}};
+
+class Session {
+ public:
+  Session(const std::string& path, const std::string& fileText, Choices& choices)
+      : path_(path), start_(fileText), choose_(choices), windows_(model_) {}
+
+  std::string Run();
+
+ private:
+  // The file text of the model as it stands, after checking that it reads back the same.
+  std::string Checked();
+  std::string Fail(const std::string& what) {
+    if (failure_.empty()) failure_ = what;
+    return failure_;
+  }
+  void DataWindow(MenuItem menu, FormId form);
+  void Dialog(ListEditor& editor);
+  void Committed();
+  void Stepped(bool forward);
+
+  const std::string& path_;
+  const std::string& start_;
+  Choices& choose_;
+  ModelStore model_;
+  ClickThroughMessages messages_;
+  NoFileDialogs dialogs_;
+  SessionWindows windows_;
+  ProjectCommands commands_{model_, messages_, dialogs_, windows_};
+  std::vector<std::string> states_;  // the file text of each state the history should hold
+  std::size_t position_ = 0;
+  std::string failure_;
+};
+
+std::string Session::Run() {
+  commands_.Start();
+  if (!commands_.OpenProjectFile(path_)) return Fail("the project did not open");
+  states_ = {Checked()};
+  for (int step = 0; step < 120 && choose_.Left() && failure_.empty(); ++step) {
+    switch (choose_.Pick(10)) {
+      case 0:
+      case 1:
+      case 2:
+      case 3: {
+        std::vector<std::pair<MenuItem, FormId>> offered;
+        for (const auto& [menu, form] : kDataMenus) {
+          const MenuItemInfo& info = MenuItemOf(menu);
+          const bool parentShown =
+              info.Parent == MenuItem::Count || commands_.Menus().Visible(info.Parent);
+          if (parentShown && commands_.Menus().Visible(menu)) offered.push_back({menu, form});
+        }
+        if (offered.empty()) break;
+        const auto& [menu, form] =
+            offered[static_cast<std::size_t>(choose_.Pick(static_cast<int>(offered.size())))];
+        DataWindow(menu, form);
+        break;
+      }
+      case 4:
+      case 5: commands_.Undo(), Stepped(false); break;
+      case 6: commands_.Redo(), Stepped(true); break;
+      case 7:
+        windows_.title = kTitles[choose_.Pick(4)];
+        commands_.ChangeProjectTitle();
+        Committed();
+        break;
+      case 8:
+        if (commands_.Menus().Visible(MenuItem::MnuAna)) commands_.Analyze();
+        break;
+      default:
+        if (commands_.Menus().Visible(MenuItem::MnuEditData)) commands_.EditData();
+        break;
+    }
+    if (messages_.silent) Fail("a message box had nothing to say");
+    if (states_.back().empty() || Checked() != states_[position_]) Fail("the data left its step");
+  }
+  if (!failure_.empty()) return failure_;
+  while (commands_.CanUndo()) commands_.Undo();
+  if (Checked() != start_) return Fail("undoing every step did not give back the file opened");
+  while (commands_.CanRedo()) commands_.Redo();
+  if (Checked() != states_.back()) return Fail("redoing every step did not give back the last");
+  return failure_;
+}
+
+std::string Session::Checked() {
+  std::string text;
+  if (RunResult e = ProjectFileText(model_, text)) return Fail("unwritable: " + e->Description), "";
+  ModelStore again;
+  again.Reset();
+  std::string textAgain;
+  if (RunResult e = ReadProjectText(again, text)) return Fail("unreadable: " + e->Description), "";
+  if (ProjectFileText(again, textAgain) || textAgain != text) Fail("write, read, write differ");
+  for (const std::string& problem : CheckModel(model_))
+    if (problem.empty()) Fail("a problem of the model has no message");
+  return text;
+}
+
+void Session::Committed() {
+  const std::string text = Checked();
+  if (text != states_[position_]) {
+    states_.resize(position_ + 1);
+    states_.push_back(text);
+    ++position_;
+  }
+  if (commands_.CanUndo() != (position_ > 0)) Fail("the history's steps differ from the changes");
+}
+
+void Session::Stepped(bool forward) {
+  if (forward && position_ + 1 < states_.size()) ++position_;
+  if (!forward && position_ > 0) --position_;
+  if (Checked() != states_[position_])
+    Fail(forward ? "redo missed its state" : "undo missed its state");
+  // Data other than what the results were computed from cannot show them.
+  if (model_.AnalysisStatus != kAnalysisComplete &&
+      commands_.Menus().Visible(MenuItem::MnuEditData))
+    Fail("results menus left over after an undo");
+}
+
+void Session::DataWindow(MenuItem menu, FormId form) {
+  stavelorn::DataWindow window = MakeDataWindow(form, model_, messages_);
+  ListEditor& editor = *window.Editor;
+  editor.Open();
+  const GridModel opened = editor.Grid();
+  editor.Shown();
+  for (int step = choose_.Pick(10); step >= 0 && failure_.empty(); --step) {
+    if (editor.Dialog().Open) {
+      Dialog(editor);
+      continue;
+    }
+    const int rows = editor.Grid().Rows() - 1;
+    editor.Grid().Select(1 + choose_.Pick(rows), 1, 1 + choose_.Pick(rows), 1);
+    messages_.callOff = choose_.Pick(8) == 0;
+    // Only the buttons the window shows can be pressed.
+    const ListWindowForm& buttons = editor.Window();
+    switch (choose_.Pick(7)) {
+      case 0:
+        if (buttons.AddVisible) editor.Add();
+        break;
+      case 1:
+        if (buttons.InsertVisible) editor.Insert();
+        break;
+      case 2:
+        if (buttons.EditVisible) editor.Edit();
+        break;
+      case 3:
+        if (buttons.DeleteVisible) editor.Delete();
+        break;
+      case 4: editor.Undo(); break;
+      case 5: editor.Redo(); break;
+      default: break;
+    }
+    messages_.callOff = false;
+  }
+  if (editor.Dialog().Open) editor.Ok();
+  if (editor.Dialog().Open) editor.CancelEntry();
+  if (editor.Dialog().Open) Fail("Cancel left the dialog open");
+  // The list's own history: forward to its last step, back to the list as opened, and forward
+  // again to the same list.
+  while (editor.CanRedo()) editor.Redo();
+  const GridModel last = editor.Grid();
+  while (editor.CanUndo()) editor.Undo();
+  if (!editor.Grid().SameCells(opened)) Fail("the list's undo did not give back the list opened");
+  while (editor.CanRedo()) editor.Redo();
+  if (!editor.Grid().SameCells(last)) Fail("the list's redo did not give back its last step");
+  const bool commit = choose_.Pick(4) != 0;
+  if (commit) editor.Close();
+  commands_.DataWindowClosed(menu, commit);
+  Committed();
+}
+
+void Session::Dialog(ListEditor& editor) {
+  const EntryForm& form = editor.Dialog();
+  switch (choose_.Pick(10)) {
+    case 7: editor.Ok(); break;
+    case 8: editor.Next(); break;
+    case 9: choose_.Pick(2) ? editor.CancelEntry() : editor.DialogClosed(); break;
+    case 5: {
+      const int check = 1 + choose_.Pick(EntryForm::kChecks);
+      if (form.Check[static_cast<std::size_t>(check)].Visible)
+        editor.ClickCheck(check, choose_.Pick(2) != 0);
+      break;
+    }
+    case 6: editor.Choose(choose_.Pick(static_cast<int>(form.Choice.Options.size()) + 1)); break;
+    default: {
+      const int field = 1 + choose_.Pick(EntryForm::kFields);
+      const EntryField& box = form.Text[static_cast<std::size_t>(field)];
+      if (box.Visible && !box.ReadOnly)
+        editor.TypeField(field, kTyped[choose_.Pick(static_cast<int>(std::size(kTyped)))]);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+std::string RunEditSession(const std::string& path, const std::string& fileText,
+                           const std::uint8_t* bytes, std::size_t size) {
+  Choices choices(bytes, size);
+  try {
+    return Session(path, fileText, choices).Run();
+  } catch (const std::exception& e) {
+    return std::string("threw: ") + e.what();
+  }
+}
+
+std::string RunEditSessionInput(const std::string& root, const std::string& input) {
+  if (input.empty()) return "";
+  const std::size_t examples = std::size(kSessionExamples);
+  const std::string path = root + "/examples/" +
+                           kSessionExamples[static_cast<unsigned char>(input[0]) % examples] +
+                           ".str";
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (!in) return "cannot read " + path;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(input.data());
+  return RunEditSession(path, text.str(), bytes + 1, input.size() - 1);
+}
+
+}  // namespace stavelorn
