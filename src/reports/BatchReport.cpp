@@ -1,11 +1,14 @@
 #include "reports/BatchReport.h"
 
+#include <optional>
+
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "app/Version.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
+#include "model/UnitConversion.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
@@ -15,7 +18,9 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kUsage[] = "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str\n";
+constexpr char kUsage[] =
+    "usage: stavelorn-report [--trail] [--diagrams] [--json] [--units FORCE,LENGTH[,TEMP]] "
+    "FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -27,6 +32,10 @@ constexpr char kOptions[] =
     "  --trail    add the method step by step: every member's matrices, the assembly and the\n"
     "             solution (or, with --json, a \"trail\" object)\n"
     "  --diagrams add each member's internal-force tables (or, with --json, a \"diagrams\" array)\n"
+    "  --units FORCE,LENGTH[,TEMP]\n"
+    "             convert a project with named units to these units before analysing it and\n"
+    "             report in them (the file is not changed); FORCE is N, kN, MN, lb or kip,\n"
+    "             LENGTH mm, cm, m, in or ft, TEMP C or F (omitted: the file's)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"
@@ -37,6 +46,31 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
 }
 
+// The units an option value asks for ("kip,in" or "kN,m,F"); `temperatureGiven` false when the
+// value leaves the temperature unit to the file. "" on success, else what is wrong with it.
+std::string ParseUnitsOption(const std::string& value, UnitSystem& units, bool& temperatureGiven) {
+  std::vector<std::string> names(1);
+  for (char c : value) {
+    if (c == ',')
+      names.emplace_back();
+    else
+      names.back().push_back(c);
+  }
+  if (names.size() < 2 || names.size() > 3)
+    return "--units takes FORCE,LENGTH or FORCE,LENGTH,TEMP, not \"" + value + "\"";
+  temperatureGiven = names.size() == 3;
+  std::optional<ForceUnit> force = FindForceUnit(names[0]);
+  std::optional<LengthUnit> length = FindLengthUnit(names[1]);
+  std::optional<TemperatureUnit> temperature =
+      temperatureGiven ? FindTemperatureUnit(names[2]) : TemperatureUnit::C;
+  if (!force) return "unknown force unit \"" + names[0] + "\" (one of " + ForceUnitNames() + ")";
+  if (!length) return "unknown length unit \"" + names[1] + "\" (one of " + LengthUnitNames() + ")";
+  if (!temperature)
+    return "unknown temperature unit \"" + names[2] + "\" (one of " + TemperatureUnitNames() + ")";
+  units = NamedUnits(*force, *length, *temperature);
+  return "";
+}
+
 }  // namespace
 
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -44,6 +78,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   bool diagrams = false;
   bool trail = false;
   std::vector<std::string> files;
+  std::optional<std::string> unitsOption;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
     if (arg == "--help")
@@ -53,8 +88,13 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                  << std::flush,
              out ? 0 : kExitOutputFailed;
   }
-  for (const std::string& arg : args) {
-    if (arg == "--json")
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--units") {
+      if (i + 1 == args.size())
+        return err << "stavelorn-report: --units needs a value\n" << kUsage, kExitUsage;
+      unitsOption = args[++i];
+    } else if (arg == "--json")
       json = true;
     else if (arg == "--diagrams")
       diagrams = true;
@@ -66,6 +106,12 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       files.push_back(arg);
   }
   if (files.size() != 1) return err << kUsage, kExitUsage;
+  UnitSystem units;
+  bool temperatureGiven = false;
+  if (unitsOption) {
+    const std::string problem = ParseUnitsOption(*unitsOption, units, temperatureGiven);
+    if (!problem.empty()) return err << "stavelorn-report: " << problem << '\n', kExitUsage;
+  }
 
   ModelStore model;
   model.Reset();
@@ -73,6 +119,19 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (RunResult error = ReadProjectFile(model)) {
     Box(err, "File_Reading Error", UnexpectedErrorText(*error));
     return kExitRejected;
+  }
+  if (unitsOption) {
+    if (!model.Units.Named) {
+      Box(err, "Units",
+          "The project \"" + files[0] +
+              "\" does not name its units, so there is nothing to convert from.");
+      return kExitRejected;
+    }
+    if (!temperatureGiven) units.Temperature = model.Units.Temperature;
+    if (RunResult error = ConvertUnits(model, units)) {
+      Box(err, "Units", UnexpectedErrorText(*error));
+      return kExitRejected;
+    }
   }
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
   AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), trail);

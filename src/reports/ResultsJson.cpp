@@ -77,6 +77,15 @@ std::string MechanismJson(const ModelStore& model) {
   return ",\n \"mechanism\": {\"mode\": " + rows + "\n ],\n  \"moving\": " + moving + "]}";
 }
 
+// , "units": {"force": "kN", "length": "m", "temperature": "C"} with the names the project
+// file writes; "" for a project that does not name its units.
+std::string UnitsJson(const UnitSystem& units) {
+  if (!units.Named) return "";
+  return ", \"units\": {\"force\": " + JsonString(InfoOf(units.Force).Name) +
+         ", \"length\": " + JsonString(InfoOf(units.Length).Name) +
+         ", \"temperature\": " + JsonString(InfoOf(units.Temperature).Name) + "}";
+}
+
 }  // namespace
 
 std::string DiagramsJson(const ModelStore& model) {
@@ -114,7 +123,7 @@ std::string DiagramsJson(const ModelStore& model) {
 std::string ResultsJson(const ModelStore& model, bool doublePrecision, const MethodTrail* trail,
                         bool withDiagrams) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
-                    ", \"structType\": " + JsonString(model.StructType);
+                    ", \"structType\": " + JsonString(model.StructType) + UnitsJson(model.Units);
   if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";
 
   const int n = model.CoordsPerJoint;
