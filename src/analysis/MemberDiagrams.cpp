@@ -225,6 +225,10 @@ const char* QuantityCaption(DiagramQuantity q) {
   return "";
 }
 
+Quantity UnitQuantity(DiagramQuantity q) {
+  return q == Q::N || q == Q::Vy || q == Q::Vz ? Quantity::Force : Quantity::Moment;
+}
+
 double MemberDiagram::ValueAt(DiagramQuantity q, double x, StationSide side) const {
   const std::size_t i = static_cast<std::size_t>(Index(q));
   if (side == StationSide::Before) {

@@ -7,6 +7,8 @@ namespace stavelorn {
 void MainLabels::ShowType(const ModelStore& m) {
   const StructTypeInfo* type = FindStructType(m.StructType);
   Text[2] = type ? type->Caption : "";
+  // Named units travel with the type, the one fact every number of the project depends on.
+  if (type && m.Units.Named) Text[2] += "  (" + UnitSystemText(m.Units) + ")";
 }
 
 void MainLabels::ShowJointCounts(const ModelStore& m) {

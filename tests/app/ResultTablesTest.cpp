@@ -88,5 +88,28 @@ TEST(ResultTables, EveryWindowOfEveryType) {
   }
 }
 
+// Named units head each results column with the unit of its quantity; a rotation keeps "(Rad)".
+TEST(ResultTables, NamedUnitsHeadEveryColumn) {
+  const struct {
+    const std::string& model;
+    FormId window;
+    std::vector<std::string> headings;
+  } cases[] = {
+      {kPFrame,
+       FormId::Disp,
+       {"Joint", " X Translation [in]", " Y Translation [in]", "Rotation (Rad)"}},
+      {kPFrame,
+       FormId::MbForce,
+       {"Member", "Joint", "Axial Force [lb]", "Shear Force [lb]", "Moment [lb·in]"}},
+      {kPFrame, FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
+      {kPTruss, FormId::MbForce, {"Member", "Axial Force [lb]"}},
+  };
+  for (const auto& c : cases) {
+    ModelStore model = Solved(c.model);
+    model.Units = NamedUnits(ForceUnit::lb, LengthUnit::in, TemperatureUnit::F);
+    EXPECT_EQ(BuildResultTable(model, c.window).Cells.at(0), c.headings);
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

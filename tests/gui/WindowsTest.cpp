@@ -38,6 +38,7 @@
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/UnitsDialog.h"
 #include "editors/RestraintText.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/DrawingData.h"
@@ -536,6 +537,23 @@ class WindowsTest : public QObject {
     });
     s.window.Action(M::MnuProjName)->trigger();
     QCOMPARE(s.window.Label(1)->text(), QString("Renamed"));
+  }
+
+  // Project > Units: the dialog names the units; the type label and the list headings show them.
+  void theUnitsDialogNamesTheUnitsShownEverywhere() {
+    Session s(Example("portal-frame"), false);
+    WhenOpens<UnitsDialog>([](UnitsDialog* dialog) {
+      QVERIFY(!dialog->NamedBox()->isChecked() && !dialog->ForceBox()->isEnabled());
+      dialog->NamedBox()->click();
+      QVERIFY(dialog->ForceBox()->isEnabled());
+      dialog->ForceBox()->setCurrentText("kip");
+      dialog->LengthBox()->setCurrentText("in");
+      Button(dialog, "OK")->click();
+    });
+    s.window.Action(M::MnuProjUnits)->trigger();
+    QVERIFY(s.model.Units == NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C));
+    QCOMPARE(s.window.Label(2)->text(), QString::fromUtf8(" Plane Frame  (kip, in, °C)"));
+    QCOMPARE(s.model.JointCoords(2, 2), 5.0f);  // named for the first time: nothing converted
   }
 
   // Each example opened, analysed, its results, diagrams and step-by-step windows opened from

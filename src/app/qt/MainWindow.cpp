@@ -19,6 +19,7 @@
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/UnitsDialog.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
 
@@ -348,6 +349,15 @@ bool MainWindow::ShowTitleDialog() {
   dialog.adjustSize();
   dialog.move(geometry().center() - dialog.rect().center());
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::ChooseUnits(UnitSystem& units) {
+  UnitsDialog dialog(units, this);
+  dialog.adjustSize();
+  dialog.move(geometry().center() - dialog.rect().center());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  units = dialog.Chosen();
+  return true;
 }
 
 void MainWindow::Redraw() {

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
 
   // CommandWindows
   bool ShowTitleDialog() override;
+  bool ChooseUnits(UnitSystem& units) override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;
