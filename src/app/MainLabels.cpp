@@ -7,8 +7,6 @@ namespace stavelorn {
 void MainLabels::ShowType(const ModelStore& m) {
   const StructTypeInfo* type = FindStructType(m.StructType);
   Text[2] = type ? type->Caption : "";
-  // Named units travel with the type, the one fact every number of the project depends on.
-  if (type && m.Units.Named) Text[2] += "  (" + UnitSystemText(m.Units) + ")";
 }
 
 void MainLabels::ShowJointCounts(const ModelStore& m) {
@@ -30,6 +28,7 @@ void MainLabels::ShowMemberCount(const ModelStore& m) {
 
 void MainLabels::ShowModel(const ModelStore& m) {
   ShowTitle(m);
+  Units = m.Units.Named ? "Units: " + UnitSystemText(m.Units) : "";
   ShowType(m);
   for (std::size_t n = 3; n <= 7; ++n) Text[n].clear();
   if (m.JointCount > 0) ShowJointCounts(m);

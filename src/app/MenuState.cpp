@@ -15,7 +15,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuProjRecent, "MnuProjRecent", "Open &Recent", M::MnuProj, true},
     {M::MnuH1, "MnuH1", "-", M::MnuProj, true},
     {M::MnuProjName, "MnuProjName", "Change Project &Title", M::MnuProj, false},
-    {M::MnuProjUnits, "MnuProjUnits", "&Units...", M::MnuProj, false},
+    {M::MnuProjUnits, "MnuProjUnits", "Un&its...", M::MnuProj, false},
     {M::MnuProjSave, "MnuProjSave", "&Save Project", M::MnuProj, false},
     {M::MnuProjSaveAs, "MnuProjSaveAs", "Save Project &As...", M::MnuProj, false},
     {M::MnuProjPrint, "MnuProjPrint", "&Print", M::MnuProj, false},

@@ -24,10 +24,16 @@ std::string LoadText(const ModelStore& model, int record) {
   for (int k = 1; k <= 4 && k <= model.MemberLoadValues.Cols(); ++k)
     values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
   const std::string text = MemberLoadText(*kind, values);
+  // With named units the magnitude's unit, and the distances', follow the list's words.
+  const std::string units =
+      model.Units.Named ? " (" + UnitText(model.Units, LoadValueQuantity(*kind, 1)) +
+                              ", a and b in " + UnitText(model.Units, Quantity::Length) + ")"
+                        : "";
   // A whole-span uniform load is listed by its bare intensity; say what it is here.
-  return WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
-             ? std::string(kind->LongName) + ": w = " + text
-             : text;
+  return (WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
+              ? std::string(kind->LongName) + ": w = " + text
+              : text) +
+         units;
 }
 
 std::string Number(float value) {

@@ -166,6 +166,8 @@ ResultTable BuildResultTable(const ModelStore& model, FormId form) {
     case FormId::Reac: FillReac(model, table); break;
     default: throw std::invalid_argument("not a results window");
   }
+  // A heading with its unit may take a second line.
+  if (model.Units.Named) table.HeadingHeight = std::max(table.HeadingHeight, 500);
   table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
   return table;
 }

@@ -45,8 +45,14 @@ void MemberLoadEditor::BuildGrid() {
   grid_.SetColWidth(1, 5200);
   grid_.SetRowHeight(0, 500);
   grid_.SetText(0, 0, " Member ");
-  // A load listed by its bare intensity is a uniform load over the whole span.
-  grid_.SetText(0, 1, WithUnit("Load Intensity (w)", model_.Units, Quantity::ForcePerLength));
+  // The rows hold loads of every kind, so with named units the heading says each kind's unit.
+  const UnitSystem& units = model_.Units;
+  grid_.SetText(0, 1,
+                units.Named ? WithUnit("Load Intensity (w)", units, Quantity::ForcePerLength) +
+                                  "; P in " + UnitText(units, Quantity::Force) + ", M and T in " +
+                                  UnitText(units, Quantity::Moment) + ", a and b in " +
+                                  UnitText(units, Quantity::Length)
+                            : "Load Intensity (w)");
   loads_.clear();
 }
 

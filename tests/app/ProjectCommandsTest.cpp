@@ -228,7 +228,7 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
   EXPECT_TRUE(messages_.Log().empty()) << "nothing to convert from";
   EXPECT_EQ(model_.Units, kNm);
   EXPECT_EQ(model_.JointCoords(2, 2), 5.0f);
-  EXPECT_EQ(commands_.Labels().Text[2], " Plane Frame  (kN, m, °C)");
+  EXPECT_EQ(commands_.Labels().Units, "Units: kN, m, °C");
   EXPECT_TRUE(commands_.HasUnsavedChanges());
 
   const struct {

@@ -552,7 +552,7 @@ class WindowsTest : public QObject {
     });
     s.window.Action(M::MnuProjUnits)->trigger();
     QVERIFY(s.model.Units == NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C));
-    QCOMPARE(s.window.Label(2)->text(), QString::fromUtf8(" Plane Frame  (kip, in, °C)"));
+    QCOMPARE(s.window.UnitsLabel()->text(), QString::fromUtf8("Units: kip, in, °C"));
     QCOMPARE(s.model.JointCoords(2, 2), 5.0f);  // named for the first time: nothing converted
   }
 

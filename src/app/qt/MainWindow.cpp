@@ -107,6 +107,10 @@ void MainWindow::BuildControls() {
   projectFile_ = new QLabel(this);
   projectFile_->setObjectName("ProjectFile");
   statusBar()->addWidget(projectFile_, 1);
+  units_ = new QLabel(this);
+  units_->setObjectName("Units");
+  units_->setAccessibleName("Units");
+  statusBar()->addPermanentWidget(units_);
   diagramCanvas_ = new PictureBox(central);
   diagramCanvas_->setObjectName("DiagramPic");
   diagramCanvas_->hide();
@@ -209,6 +213,7 @@ void MainWindow::Refresh() {
   viewMenu_->menuAction()->setVisible(menus.Visible(M::MnuProjClose));
   actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(!commands_.Recent().Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
+  units_->setText(QString::fromStdString(commands_.Labels().Units));
   KeepRecentProjects();
   if (menus.Visible(M::MnuDiagrams)) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
 
   QMenu* RecentMenu() const { return recentMenu_; }
   QLabel* ProjectFileLabel() const { return projectFile_; }
+  QLabel* UnitsLabel() const { return units_; }
 
  public slots:
   // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   ProjectCommands commands_;
   std::array<QAction*, kMenuItemCount> actions_{};
   std::array<QLabel*, 9> labels_{};
+  QLabel* units_ = nullptr;
   QComboBox* combo_ = nullptr;
   QPushButton* redraw_ = nullptr;
   PictureBox* canvas_ = nullptr;
