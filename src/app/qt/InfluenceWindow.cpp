@@ -37,6 +37,13 @@ bool OfJoint(InfluenceKind kind) {
 
 InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
     : QDialog(parent), model_(model), choice_(FirstInfluenceChoice(model)) {
+  // A label names the control beside it, for the keyboard and for screen readers alike.
+  auto Caption = [this](const char* text, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    label->setBuddy(buddy);
+    label->setAccessibleName(QString(text).remove('&').remove(':'));
+    return label;
+  };
   setObjectName("InfluenceLines");
   setWindowTitle("Influence Lines");
 
@@ -45,6 +52,7 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
   kind_->setAccessibleName("Quantity");
   kind_->addItems({"Support reaction", "Member end force", "Internal force", "Displacement"});
   itemLabel_ = new QLabel(this);
+  itemLabel_->setAccessibleName("Joint or member");
   item_ = new QSpinBox(this);
   item_->setObjectName("InfluenceItem");
   item_->setAccessibleName("Joint or member number");
@@ -94,18 +102,17 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
   close->setAutoDefault(false);
 
   auto* controls = new QGridLayout;
-  controls->addWidget(new QLabel("&Quantity:", this), 0, 0);
+  controls->addWidget(Caption("&Quantity:", kind_), 0, 0);
   controls->addWidget(kind_, 0, 1);
   controls->addWidget(itemLabel_, 0, 2);
   controls->addWidget(item_, 0, 3);
   controls->addWidget(component_, 0, 4);
-  controls->addWidget(new QLabel("x:", this), 0, 5);
+  controls->addWidget(Caption("x:", section_), 0, 5);
   controls->addWidget(section_, 0, 6);
-  controls->addWidget(new QLabel("Path:", this), 1, 0);
+  controls->addWidget(Caption("Path:", path_), 1, 0);
   controls->addWidget(path_, 1, 1, 1, 4);
   controls->addWidget(pickPath_, 1, 5);
   controls->addWidget(defaultPath, 1, 6);
-  static_cast<QLabel*>(controls->itemAtPosition(0, 0)->widget())->setBuddy(kind_);
   section_->setMaximumWidth(120);
   controls->setColumnStretch(7, 1);
   auto* body = new QHBoxLayout;
