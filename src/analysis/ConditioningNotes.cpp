@@ -18,13 +18,21 @@ std::string Magnitude(double value) {
   return text;
 }
 
+// " (this project states A in m² and I in m⁴)" when the project names its units, else "".
+std::string StatedSectionUnits(const ModelStore& model) {
+  if (!model.Units.Named) return "";
+  return " (this project states A in " + UnitText(model.Units, Quantity::Area) + " and I in " +
+         UnitText(model.Units, Quantity::SecondMoment) + ")";
+}
+
 std::string ContrastSentences(const ModelStore& model) {
   const std::optional<AxialBendingContrast> contrast = LargestAxialBendingContrast(model);
   if (!contrast) return "";
   return " The member with the largest ratio of axial to bending stiffness is " +
          ContrastText(*contrast) + ", a ratio of " + Magnitude(contrast->Ratio()) +
-         (contrast->Ratio() > kUnitSlipRatio ? ", so check that A and I are in the same units."
-                                             : ".");
+         (contrast->Ratio() > kUnitSlipRatio
+              ? ", so check that A and I are in the same units" + StatedSectionUnits(model) + "."
+              : ".");
 }
 
 }  // namespace

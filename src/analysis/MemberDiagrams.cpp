@@ -225,6 +225,10 @@ const char* QuantityCaption(DiagramQuantity q) {
   return "";
 }
 
+Quantity UnitQuantity(DiagramQuantity q) {
+  return q == Q::N || q == Q::Vy || q == Q::Vz ? Quantity::Force : Quantity::Moment;
+}
+
 std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model) {
   std::vector<MemberDiagram> diagrams;
   const StructTypeInfo* type = model.Type();

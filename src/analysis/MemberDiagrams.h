@@ -39,6 +39,9 @@ std::string QuantityName(const std::string& typeCode, DiagramQuantity q);
 // What a quantity is, in words: "Axial force", "Shear in local y", ...
 const char* QuantityCaption(DiagramQuantity q);
 
+// The kind of quantity, for its unit: forces N, Vy, Vz; moments T, My, Mz.
+Quantity UnitQuantity(DiagramQuantity q);
+
 // A polynomial of degree 3 or less in the distance t from the start of its piece.
 struct Cubic {
   std::array<double, 4> C{};  // C[k] multiplies t^k

@@ -28,6 +28,7 @@ void MainLabels::ShowMemberCount(const ModelStore& m) {
 
 void MainLabels::ShowModel(const ModelStore& m) {
   ShowTitle(m);
+  Units = m.Units.Named ? "Units: " + UnitSystemText(m.Units) : "";
   ShowType(m);
   for (std::size_t n = 3; n <= 7; ++n) Text[n].clear();
   if (m.JointCount > 0) ShowJointCounts(m);

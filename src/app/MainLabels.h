@@ -11,6 +11,9 @@ namespace stavelorn {
 
 struct MainLabels {
   std::array<std::string, 8> Text;  // Text[1]..Text[7]; Text[0] unused
+  // "Units: kN, m, °C" for the status line, every number on the screen being in them; "" while
+  // the project does not name its units.
+  std::string Units;
 
   void ShowTitle(const ModelStore& m) { Text[1] = m.ProjectTitle; }
   void ShowType(const ModelStore& m);

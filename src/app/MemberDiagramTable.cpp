@@ -37,10 +37,13 @@ ResultTable BuildMemberDiagramTable(const ModelStore& model, const MemberDiagram
   ResultTable table;
   table.Caption = "Member " + std::to_string(d.Member) + " Internal Forces";
   table.Label1 = model.ProjectTitle;
+  const std::string lengthUnit = UnitText(model.Units, Quantity::Length);
   table.Label2 = "Member " + std::to_string(d.Member) + ", length " +
-                 FormatShortest(static_cast<float>(d.Length));
-  std::vector<std::string> headings{"x", "Section"};
-  for (DiagramQuantity q : d.Quantities) headings.push_back(QuantityName(model.StructType, q));
+                 FormatShortest(static_cast<float>(d.Length)) +
+                 (lengthUnit.empty() ? "" : " " + lengthUnit);
+  std::vector<std::string> headings{WithUnit("x", model.Units, Quantity::Length), "Section"};
+  for (DiagramQuantity q : d.Quantities)
+    headings.push_back(WithUnit(QuantityName(model.StructType, q), model.Units, UnitQuantity(q)));
   table.Cells.push_back(headings);
   for (const DiagramStation& s : d.Stations) {
     std::vector<std::string> row{FormatShortest(static_cast<float>(s.X)), Place(model, d, s)};

@@ -8,6 +8,7 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuProjNew:
     case M::MnuProjOpen:
     case M::MnuProjName:
+    case M::MnuProjUnits:
     case M::MnuProjSave:
     case M::MnuProjSaveAs:
     case M::MnuProjPrint:

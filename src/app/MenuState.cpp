@@ -18,6 +18,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuProjRecent, "MnuProjRecent", "Open &Recent", M::MnuProj, true},
     {M::MnuH1, "MnuH1", "-", M::MnuProj, true},
     {M::MnuProjName, "MnuProjName", "Change Project &Title", M::MnuProj, false},
+    {M::MnuProjUnits, "MnuProjUnits", "Un&its...", M::MnuProj, false},
     {M::MnuProjSave, "MnuProjSave", "&Save Project", M::MnuProj, false, "Ctrl+S"},
     {M::MnuProjSaveAs, "MnuProjSaveAs", "Save Project &As...", M::MnuProj, false, "Ctrl+Shift+S"},
     {M::MnuProjPrint, "MnuProjPrint", "&Print", M::MnuProj, false, "Ctrl+P"},
@@ -119,8 +120,9 @@ MenuState::MenuState() {
 void MenuState::ShowProjectMenus(const ModelStore& m) {
   // Opening a project, recent or not, is offered only when none is open.
   for (M item : {M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent}) Hide(item);
-  for (M item : {M::MnuProjName, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjPreview,
-                 M::MnuProjClose, M::MnuEdit, M::MnuJoint, M::MnuMatProp, M::MnuCrossProp})
+  for (M item : {M::MnuProjName, M::MnuProjUnits, M::MnuProjSaveAs, M::MnuProjPrint,
+                 M::MnuProjPreview, M::MnuProjClose, M::MnuEdit, M::MnuJoint, M::MnuMatProp,
+                 M::MnuCrossProp})
     Show(item);
   // Truss members carry no loads between their joints.
   if (IsTruss(m.StructType)) Hide(M::MnuLoadMem);

@@ -20,6 +20,7 @@ enum class MenuItem : std::size_t {
   MnuProjRecent,
   MnuH1,
   MnuProjName,
+  MnuProjUnits,
   MnuProjSave,
   MnuProjSaveAs,
   MnuProjPrint,

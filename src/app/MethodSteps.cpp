@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "analysis/TrailLabels.h"
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -121,7 +122,9 @@ std::vector<std::string> MethodSteps::MemberFacts(int index) const {
   const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
   const std::string& type = model_.StructType;
   std::vector<std::string> facts;
-  facts.push_back("Length L = " + StepNumber(m.Length));
+  const std::string lengthUnit = UnitText(model_.Units, Quantity::Length);
+  facts.push_back("Length L = " + StepNumber(m.Length) +
+                  (lengthUnit.empty() ? "" : " " + lengthUnit));
   const double cosines[] = {m.DirCosX, m.DirCosY, m.DirCosZ};
   std::string text = "Direction cosines:";
   for (int axis : PositionAxes(type))
@@ -188,14 +191,26 @@ std::vector<std::string> MethodSteps::FixedEndSources(int index) const {
   return lines;
 }
 
+std::string MethodSteps::WithCoordinateUnit(const std::string& label, int coordinate,
+                                            bool force) const {
+  const StructTypeInfo& type = model_.TypeInfo();
+  const JointCoordNames& names = CoordinateOf(type, (coordinate - 1) % type.CoordsPerJoint + 1);
+  return WithUnit(label, model_.Units, force ? ForceQuantity(names) : DisplacementQuantity(names));
+}
+
 StepTable MethodSteps::MemberVectorTable(const TrailMember& m, const std::string& symbol,
                                          const std::vector<double>& values, bool global) const {
   StepTable t;
   t.Title = "{" + symbol + "}";
   t.ColumnLabels = {"{" + symbol + "}"};
-  for (std::size_t i = 0; i < values.size(); ++i)
-    t.RowLabels.push_back(EndLabel(model_.StructType, symbol, static_cast<int>(i) + 1, m.BeginJoint,
-                                   m.EndJoint, global));
+  // {u} and {v} are displacements; {Q}, {Qf}, {F}, {Ff} forces.
+  const bool force = symbol != "u" && symbol != "v";
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const int coordinate = static_cast<int>(i) + 1;
+    t.RowLabels.push_back(WithCoordinateUnit(
+        EndLabel(model_.StructType, symbol, coordinate, m.BeginJoint, m.EndJoint, global),
+        coordinate, force));
+  }
   t.Values = values;
   return t;
 }
@@ -204,20 +219,25 @@ std::vector<StepTable> MethodSteps::MemberTables(int index) const {
   const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
   const std::string& type = model_.StructType;
   const int n = static_cast<int>(m.CodeNumbers.size());
-  std::vector<std::string> local, global, codes;
+  // A stiffness entry is a force (row) per displacement (column); [T] has no unit.
+  std::vector<std::string> local, global, codes, localForces, localMoves, codeForces, codeMoves;
   for (int i = 1; i <= n; ++i) {
     local.push_back(EndLabel(type, "u", i, m.BeginJoint, m.EndJoint, false));
     global.push_back(EndLabel(type, "v", i, m.BeginJoint, m.EndJoint, true));
     codes.push_back(std::to_string(m.CodeNumbers[static_cast<std::size_t>(i - 1)]) + " = " +
                     global.back());
+    localForces.push_back(WithCoordinateUnit(local.back(), i, true));
+    localMoves.push_back(WithCoordinateUnit(local.back(), i, false));
+    codeForces.push_back(WithCoordinateUnit(codes.back(), i, true));
+    codeMoves.push_back(WithCoordinateUnit(codes.back(), i, false));
   }
   std::vector<StepTable> tables;
-  tables.push_back(
-      MatrixTable("[k] local stiffness, releases applied", local, local, m.LocalStiffness));
+  tables.push_back(MatrixTable("[k] local stiffness, releases applied", localForces, localMoves,
+                               m.LocalStiffness));
   tables.push_back(
       MatrixTable("[T] transformation, {u} = [T]{v}", local, global, m.Transformation));
-  StepTable kg = MatrixTable("[K] = [T]'[k][T], by code numbers (marked: goes into [S])", codes,
-                             codes, m.GlobalStiffness);
+  StepTable kg = MatrixTable("[K] = [T]'[k][T], by code numbers (marked: goes into [S])",
+                             codeForces, codeMoves, m.GlobalStiffness);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j)
       kg.Marked.push_back(m.CodeNumbers[static_cast<std::size_t>(i)] <= trail_.DofCount &&
@@ -241,8 +261,12 @@ StepTable MethodSteps::Stiffness(int index) const {
   t.Title = "[S] structure stiffness matrix";
   if (!trail_.HasStiffness()) return t;
   const int n = trail_.DofCount;
-  for (int code = 1; code <= n; ++code) t.RowLabels.push_back(StructureLabel("d", code));
-  t.ColumnLabels = t.RowLabels;
+  for (int code = 1; code <= n; ++code) {
+    const std::string label = StructureLabel("d", code);
+    const int coordinate = coordOfCode_.at(static_cast<std::size_t>(code));
+    t.RowLabels.push_back(WithCoordinateUnit(label, coordinate, true));
+    t.ColumnLabels.push_back(WithCoordinateUnit(label, coordinate, false));
+  }
   t.Values = trail_.Stiffness.Values;
   if (index >= 0 && index < MemberCount()) {
     t.Marked.assign(t.Values.size(), false);
@@ -266,7 +290,11 @@ std::string MethodSteps::StiffnessNote() const {
 StepTable MethodSteps::Loads(int index) const {
   StepTable t;
   t.Title = "{P} = joint loads - sum of {Ff}, and the solution {d} of [S]{d} = {P}";
-  t.ColumnLabels = {"Joint loads", "-sum {Ff}", "{P}", "{d}"};
+  // The row's unit is its force's; {d} is a length, or an angle in radians.
+  t.ColumnLabels = {"Joint loads", "-sum {Ff}", "{P}",
+                    model_.Units.Named ? "{d} [" + UnitText(model_.Units, Quantity::Length) +
+                                             (RotationCount(model_.TypeInfo()) > 0 ? ", rad]" : "]")
+                                       : "{d}"};
   const int n = trail_.DofCount;
   std::vector<bool> memberRow(static_cast<std::size_t>(n), false);
   if (index >= 0 && index < MemberCount())
@@ -274,7 +302,8 @@ StepTable MethodSteps::Loads(int index) const {
       if (code <= n) memberRow[static_cast<std::size_t>(code - 1)] = true;
   for (int code = 1; code <= n; ++code) {
     const std::size_t i = static_cast<std::size_t>(code - 1);
-    t.RowLabels.push_back(StructureLabel("P", code));
+    t.RowLabels.push_back(
+        WithCoordinateUnit(StructureLabel("P", code), coordOfCode_.at(i + 1), true));
     for (double value : {trail_.JointLoads.at(i), trail_.FixedEndPart.at(i),
                          trail_.LoadVector.at(i), trail_.Displacements.at(i)})
       t.Values.push_back(value);

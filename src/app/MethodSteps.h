@@ -85,6 +85,10 @@ class MethodSteps {
  private:
   // "d4 (Y trans., joint 2)" for structure coordinate `code`.
   std::string StructureLabel(const std::string& symbol, int code) const;
+  // With named units, a label of a coordinate's force (`force`) or displacement carries its
+  // unit, so that a vector's rows show theirs and a matrix entry is in its row's unit per its
+  // column's. `coordinate` is a member end coordinate 1..2n or a joint coordinate 1..n.
+  std::string WithCoordinateUnit(const std::string& label, int coordinate, bool force) const;
   StepTable MemberVectorTable(const TrailMember& m, const std::string& symbol,
                               const std::vector<double>& values, bool global) const;
   EquilibriumLine MemberEquilibrium(const TrailMember& m) const;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editors/MemberLoadEditor.h"
+#include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 #include "reports/ResultValues.h"
@@ -23,25 +24,40 @@ std::string LoadText(const ModelStore& model, int record) {
   for (int k = 1; k <= 4 && k <= model.MemberLoadValues.Cols(); ++k)
     values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
   const std::string text = MemberLoadText(*kind, values);
+  // With named units the magnitude's unit, and the distances', follow the list's words.
+  const std::string units =
+      model.Units.Named ? " (" + UnitText(model.Units, LoadValueQuantity(*kind, 1)) +
+                              ", a and b in " + UnitText(model.Units, Quantity::Length) + ")"
+                        : "";
   // A whole-span uniform load is listed by its bare intensity; say what it is here.
-  return WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
-             ? std::string(kind->LongName) + ": w = " + text
-             : text;
+  return (WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
+              ? std::string(kind->LongName) + ": w = " + text
+              : text) +
+         units;
 }
 
 std::string Number(float value) {
   return std::isfinite(value) ? FormatShortest(value) : "?";
 }
 
-// "X 12, Y -3" over the joint coordinates of the type, leaving out zeros when asked.
+// A value with the project's unit of its quantity: "12 kN", or "12" without named units.
+std::string Number(float value, const ModelStore& model, Quantity quantity) {
+  const std::string unit = UnitText(model.Units, quantity);
+  return Number(value) + (unit.empty() ? "" : " " + unit);
+}
+
+// "X 12, Y -3" over the joint coordinates of the type, leaving out zeros when asked; each value
+// with the unit `quantity` gives its coordinate.
 template <typename ValueOf>
-std::string CoordinateValues(const StructTypeInfo& type, ValueOf value, bool skipZeros) {
+std::string CoordinateValues(const ModelStore& model, const StructTypeInfo& type, ValueOf value,
+                             bool skipZeros, Quantity (*quantity)(const JointCoordNames&)) {
   std::string text;
   for (int k = 1; k <= type.CoordsPerJoint; ++k) {
     const float v = value(k);
     if (skipZeros && v == 0) continue;
     if (!text.empty()) text += ", ";
-    text += CoordinateName(CoordinateOf(type, k)) + " " + Number(v);
+    const JointCoordNames& coordinate = CoordinateOf(type, k);
+    text += CoordinateName(coordinate) + " " + Number(v, model, quantity(coordinate));
   }
   return text.empty() ? "0" : text;
 }
@@ -54,7 +70,7 @@ std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j
   std::string text = "Joint " + std::to_string(j) + "\n";
   for (int c = 1; c <= type.CoordColumns && c <= model.JointCoords.Cols(); ++c)
     text += std::string(c > 1 ? ", " : "") + type.ColumnAxes[c - 1] + " = " +
-            Number(model.JointCoords(j, c));
+            Number(model.JointCoords(j, c), model, Quantity::Length);
 
   std::string restraints;
   for (int s = 1; s <= model.SupportCount && s <= model.Supports.Rows(); ++s)
@@ -69,20 +85,24 @@ std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j
   for (int r = 1; r <= model.JointLoadCount && r <= model.JointLoadJoints.Size(); ++r)
     if (model.JointLoadJoints(r) == j)
       text += "\nLoad: " + CoordinateValues(
-                               type, [&](int k) { return model.JointLoadValues(r, k); }, true);
+                               model, type, [&](int k) { return model.JointLoadValues(r, k); },
+                               true, ForceQuantity);
   for (int r = 1; r <= model.SettlementCount && r <= model.SettlementJoints.Size(); ++r)
     if (model.SettlementJoints(r) == j)
-      text += "\nSupport displacement: " +
-              CoordinateValues(
-                  type, [&](int k) { return model.SettlementValues(r, k); }, true);
+      text += "\nSupport displacement: " + CoordinateValues(
+                                               model, type,
+                                               [&](int k) { return model.SettlementValues(r, k); },
+                                               true, DisplacementQuantity);
 
   if (model.AnalysisStatus == kAnalysisComplete) {
-    text += "\nDisplacement: " +
-            CoordinateValues(
-                type, [&](int k) { return ShownDisplacement(model, j, k); }, false);
+    text +=
+        "\nDisplacement: " + CoordinateValues(
+                                 model, type, [&](int k) { return ShownDisplacement(model, j, k); },
+                                 false, DisplacementQuantity);
     if (!restraints.empty())
       text += "\nReaction: " + CoordinateValues(
-                                   type, [&](int k) { return ShownReaction(model, j, k); }, false);
+                                   model, type, [&](int k) { return ShownReaction(model, j, k); },
+                                   false, ForceQuantity);
   }
   return text;
 }
@@ -99,19 +119,30 @@ std::string ReleaseText(const ModelStore& model, int m) {
   }
 }
 
-// "A 0.0078, I 0.000115": the values of a table row under their names.
-std::string RowText(const Table<float>& table, int row, const std::vector<const char*>& names) {
+// "A 0.0078, I 0.000115": the values of a table row under their names, each with its unit.
+std::string RowText(const ModelStore& model, const Table<float>& table, int row,
+                    const std::vector<std::pair<const char*, Quantity>>& names) {
   std::string text;
   for (std::size_t c = 0; c < names.size() && static_cast<int>(c) < table.Cols(); ++c)
-    text +=
-        std::string(c ? ", " : "") + names[c] + " " + Number(table(row, static_cast<int>(c) + 1));
+    text += std::string(c ? ", " : "") + names[c].first + " " +
+            Number(table(row, static_cast<int>(c) + 1), model, names[c].second);
   return text;
 }
 
-std::vector<const char*> SectionSymbols(const StructTypeInfo& type) {
-  std::vector<const char*> symbols;
-  for (int p = 0; p < type.SectionColumns; ++p)
-    symbols.push_back(type.Sections[static_cast<std::size_t>(p)].Symbol);
+std::vector<std::pair<const char*, Quantity>> SectionSymbols(const StructTypeInfo& type) {
+  std::vector<std::pair<const char*, Quantity>> symbols;
+  for (int p = 0; p < type.SectionColumns; ++p) {
+    const SectionPropertyNames& property = type.Sections[static_cast<std::size_t>(p)];
+    symbols.emplace_back(property.Symbol, SectionQuantity(property));
+  }
+  return symbols;
+}
+
+std::vector<std::pair<const char*, Quantity>> MaterialSymbols(int columns) {
+  const char* const names[] = {"E", columns == 3 ? "G" : "alpha", "alpha"};
+  std::vector<std::pair<const char*, Quantity>> symbols;
+  for (int c = 1; c <= columns; ++c)
+    symbols.emplace_back(names[c - 1], MaterialQuantity(columns, c));
   return symbols;
 }
 
@@ -123,13 +154,11 @@ std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int 
   text += "\nMaterial " + std::to_string(material);
   if (Inside(material, model.MaterialCount))
     text += " (" +
-            RowText(model.Materials, material,
-                    model.MaterialColumns() == 3 ? std::vector<const char*>{"E", "G", "alpha"}
-                                                 : std::vector<const char*>{"E", "alpha"}) +
+            RowText(model, model.Materials, material, MaterialSymbols(model.MaterialColumns())) +
             ")";
   text += "\nSection " + std::to_string(section);
   if (Inside(section, model.SectionCount))
-    text += " (" + RowText(model.Sections, section, SectionSymbols(type)) + ")";
+    text += " (" + RowText(model, model.Sections, section, SectionSymbols(type)) + ")";
   if (!type.Truss) text += "\nRelease: " + ReleaseText(model, m);
   if (type.RollAngles && m <= model.RollAngles.Size())
     text += "\nRoll angle: " + Number(model.RollAngles(m)) + " degrees";
@@ -138,10 +167,11 @@ std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int 
     if (model.MemberLoadInfo(r, 1) == m) text += "\nLoad: " + LoadText(model, r);
   for (int r = 1; r <= model.TempChangeCount && r <= model.TempChangeMembers.Size(); ++r)
     if (model.TempChangeMembers(r) == m)
-      text += "\nTemperature change: " + Number(model.TempChangeValues(r));
+      text += "\nTemperature change: " +
+              Number(model.TempChangeValues(r), model, Quantity::TemperatureChange);
   for (int r = 1; r <= model.FabErrorCount && r <= model.FabErrorMembers.Size(); ++r)
     if (model.FabErrorMembers(r) == m)
-      text += "\nFabrication error: " + Number(model.FabErrorValues(r));
+      text += "\nFabrication error: " + Number(model.FabErrorValues(r), model, Quantity::Length);
 
   if (model.AnalysisStatus == kAnalysisComplete && m <= model.MemberEndForces.Rows()) {
     const int perEnd = type.CoordsPerJoint;
@@ -151,15 +181,16 @@ std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int 
       for (int k = 1; k <= perEnd && e * perEnd + k <= model.MemberEndForces.Cols(); ++k)
         text += std::string(k > 1 ? ", " : "") +
                 type.EndCoordNames[static_cast<std::size_t>(k - 1)] + " " +
-                Number(model.MemberEndForces(m, e * perEnd + k));
+                Number(model.MemberEndForces(m, e * perEnd + k), model, EndForceQuantity(type, k));
     }
     // The extremes of its internal-force diagrams, as the member window lists them.
     const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
     if (m <= static_cast<int>(diagrams.size()))
       for (const DiagramExtreme& x : diagrams[static_cast<std::size_t>(m - 1)].Extremes)
         text += "\n" + std::string(x.Maximum ? "Largest " : "Smallest ") +
-                QuantityName(model.StructType, x.Quantity) + " " + Number(x.Value) +
-                " at x = " + Number(x.X);
+                QuantityName(model.StructType, x.Quantity) + " " +
+                Number(x.Value, model, UnitQuantity(x.Quantity)) +
+                " at x = " + Number(x.X, model, Quantity::Length);
   }
   return text;
 }

@@ -10,6 +10,7 @@
 #include "graphics/Drawing.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileName.h"
+#include "model/UnitConversion.h"
 #include "reports/PrintCommand.h"
 
 namespace stavelorn {
@@ -89,6 +90,42 @@ void ProjectCommands::ChangeProjectTitle() {
   // shown; the data menus come back only with Edit Data, so that no editor changes data whose
   // results are still shown.
   if (model_.AnalysisStatus != kAnalysisComplete) menus_.ShowProjectMenus(model_);
+  ShowCurrentModel();
+}
+
+void ProjectCommands::ChangeUnits() {
+  UnitSystem chosen = model_.Units;
+  if (!windows_.ChooseUnits(chosen) || chosen == model_.Units) return;
+  // Values can be converted only from units that were named; naming units for the first time,
+  // or dropping them, changes no number.
+  bool convert = false;
+  if (model_.Units.Named && chosen.Named && HasConvertibleValues(model_)) {
+    const int answer = messages_.AskYesNoCancel(
+        "Units", "Convert the project's values from " + UnitSystemText(model_.Units) + " to " +
+                     UnitSystemText(chosen) +
+                     "?\n\nYes: every value is converted, and the structure stays the same.\n"
+                     "No: the numbers stay as they are and are only relabelled.");
+    if (answer == kAnswerCancel) return;
+    convert = answer == kAnswerYes;
+  }
+  if (convert) {
+    if (RunResult error = ConvertUnits(model_, chosen)) {
+      messages_.ReportError("Units", *error);
+      return;
+    }
+  } else {
+    model_.Units = chosen;
+  }
+  CommitUnitsChange(convert);
+}
+
+void ProjectCommands::CommitUnitsChange(bool converted) {
+  unsaved_ = true;
+  // Converted data no longer match the results of the last analysis, which were dropped with
+  // them: back to entering data, as after Edit Data.
+  if (converted && menus_.Visible(M::MnuEditData)) menus_.AfterEditData();
+  if (converted) trail_.reset();
+  model_.CurrentForm = FormId::mcas;
   ShowCurrentModel();
 }
 
@@ -233,6 +270,7 @@ void ProjectCommands::Run(MenuItem item) {
     case M::MnuProjNew: NewProject(); break;
     case M::MnuProjOpen: OpenProject(); break;
     case M::MnuProjName: ChangeProjectTitle(); break;
+    case M::MnuProjUnits: ChangeUnits(); break;
     case M::MnuProjSave: SaveProject(); break;
     case M::MnuProjSaveAs: SaveProjectAs(); break;
     case M::MnuProjPrint: Print(); break;

@@ -30,6 +30,8 @@ class CommandWindows {
   virtual void Redraw() = 0;
   // A printer for one report, or nullptr when the user backed out (of choosing a PDF file, say).
   virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
+  // Shows the units dialog on `units`; true when it was closed with OK.
+  virtual bool ChooseUnits(UnitSystem& units) = 0;
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.
   virtual bool ChoosePrintOptions(PrintOptions& options) = 0;
   // Shows the pages Print would print with `options`, from where they can be printed.
@@ -59,6 +61,9 @@ class ProjectCommands {
 
   void NewProject();
   void ChangeProjectTitle();
+  // Project > Units...: names, changes or drops the project's units. Between two named systems
+  // a project with values asks whether to convert them or only relabel them.
+  void ChangeUnits();
   void OpenProject();
   // Opens the given file as the Open command does after its dialog; false when nothing usable
   // was read.
@@ -121,6 +126,9 @@ class ProjectCommands {
 
  private:
   bool AskProjectFileName();
+  // A change of units has been made to the model: unsaved, results dropped with converted data,
+  // labels and drawing renewed.
+  void CommitUnitsChange(bool converted);
   bool WriteProject();
   bool SaveBeforeDiscarding();
   void ShowAnalysisOutcome(const AnalysisRun& run);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "model/ModelQuantities.h"
 #include "model/NumberMask.h"
 #include "reports/ResultValues.h"
 
@@ -47,8 +48,9 @@ void FillDisp(const ModelStore& model, ResultTable& table) {
   table.RowHeight = 300;
   table.Alignment = CellAlignment::Centred;
   const StructTypeInfo& type = model.TypeInfo();
-  Strings headings =
-      Names(type.Coords, perJoint, [](const JointCoordNames& c) { return c.Displacement; });
+  Strings headings = Names(type.Coords, perJoint, [&](const JointCoordNames& c) {
+    return WithUnit(c.Displacement, model.Units, DisplacementQuantity(c));
+  });
   headings.insert(headings.begin(), "Joint");
   table.Cells.push_back(headings);
   for (int joint = 1; joint <= model.JointCount; ++joint) {
@@ -68,7 +70,7 @@ void FillMbForce(const ModelStore& model, ResultTable& table) {
   const StructTypeInfo& type = model.TypeInfo();
   if (type.Truss) {
     table.ColWidths = {800, 2000};
-    table.Cells.push_back({"Member", "Axial Force"});
+    table.Cells.push_back({"Member", WithUnit("Axial Force", model.Units, Quantity::Force)});
     for (int member = 1; member <= model.MemberCount; ++member) {
       // A truss member carries one force; its sign says tension or compression.
       const float q = model.MemberEndForces(member, 1);
@@ -80,7 +82,10 @@ void FillMbForce(const ModelStore& model, ResultTable& table) {
     return;
   }
   table.ColWidths = Widths({800, 800}, perJoint, 1200);
-  Strings headings = Names(type.EndForces, perJoint, [](const char* name) { return name; });
+  Strings headings;
+  for (int k = 1; k <= perJoint; ++k)
+    headings.push_back(WithUnit(type.EndForces.at(static_cast<std::size_t>(k - 1)), model.Units,
+                                EndForceQuantity(type, k)));
   headings.insert(headings.begin(), {"Member", "Joint"});
   table.Cells.push_back(headings);
   for (int member = 1; member <= model.MemberCount; ++member) {
@@ -104,8 +109,9 @@ void FillReac(const ModelStore& model, ResultTable& table) {
   table.RowHeight = 300;
   table.Alignment = CellAlignment::Centred;
   const StructTypeInfo& type = model.TypeInfo();
-  Strings headings =
-      Names(type.Coords, perJoint, [](const JointCoordNames& c) { return c.Reaction; });
+  Strings headings = Names(type.Coords, perJoint, [&](const JointCoordNames& c) {
+    return WithUnit(c.Reaction, model.Units, ForceQuantity(c));
+  });
   headings.insert(headings.begin(), "Joint");
   table.Cells.push_back(headings);
   for (int support = 1; support <= model.SupportCount; ++support) {
@@ -160,6 +166,8 @@ ResultTable BuildResultTable(const ModelStore& model, FormId form) {
     case FormId::Reac: FillReac(model, table); break;
     default: throw std::invalid_argument("not a results window");
   }
+  // A heading with its unit may take a second line.
+  if (model.Units.Named) table.HeadingHeight = std::max(table.HeadingHeight, 500);
   table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
   return table;
 }

@@ -2,6 +2,7 @@
 
 #include "editors/CellValues.h"
 #include "editors/RestraintText.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -25,10 +26,11 @@ void JointEditor::BuildGrid() {
   grid_.SetColWidth(RestraintColumn(), model_.Kind() == StructKind::SFrame ? 1500 : 1000);
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, "Joint");
-  grid_.SetText(0, 1, "X-Coordinate");
+  grid_.SetText(0, 1, Coordinate("X-Coordinate"));
   if (coords >= 2)
-    grid_.SetText(0, 2, model_.Kind() == StructKind::Grid ? "Z-Coordinate" : "Y-Coordinate");
-  if (coords >= 3) grid_.SetText(0, 3, "Z-Coordinate");
+    grid_.SetText(0, 2,
+                  Coordinate(model_.Kind() == StructKind::Grid ? "Z-Coordinate" : "Y-Coordinate"));
+  if (coords >= 3) grid_.SetText(0, 3, Coordinate("Z-Coordinate"));
   grid_.SetText(0, RestraintColumn(), "Restraints");
 }
 
@@ -67,11 +69,12 @@ void JointEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.NextCaption = "Next Joint";
   dialog.CheckGroup = "Support Restraints:";
   dialog.Text[1] = {"Joint No. :", "", true, true, {}};
-  dialog.Text[2] = {"X-Coordinate :", "", true, false, NumberRule(true)};
+  dialog.Text[2] = {Coordinate("X-Coordinate :"), "", true, false, NumberRule(true)};
   // A grid lies in the X-Z plane: its second coordinate is Z.
-  dialog.Text[3] = {model_.Kind() == StructKind::Grid ? "  Z-Coordinate :" : "Y-Coordinate :", "",
-                    columns >= 2, false, NumberRule(true)};
-  dialog.Text[4] = {"Z-Coordinate :", "", columns >= 3, false, NumberRule(true)};
+  dialog.Text[3] = {
+      Coordinate(model_.Kind() == StructKind::Grid ? "  Z-Coordinate :" : "Y-Coordinate :"), "",
+      columns >= 2, false, NumberRule(true)};
+  dialog.Text[4] = {Coordinate("Z-Coordinate :"), "", columns >= 3, false, NumberRule(true)};
   const char* captions[] = {"",
                             "X-Restr. :",
                             "Y-Restr. :",

@@ -3,7 +3,10 @@
 // from those texts at every Close, so they are always in joint order.
 #pragma once
 
+#include <string>
+
 #include "editors/ListEditor.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -27,6 +30,12 @@ class JointEditor : public ListEditor {
   void FieldChanged(int field) override;
   void CheckChanged(int check) override;
   void Commit() override;
+
+ private:
+  // A coordinate's heading or label with the project's length unit.
+  std::string Coordinate(const std::string& label) const {
+    return WithUnit(label, model_.Units, Quantity::Length);
+  }
 };
 
 }  // namespace stavelorn

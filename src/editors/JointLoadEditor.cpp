@@ -1,6 +1,7 @@
 #include "editors/JointLoadEditor.h"
 
 #include "editors/CellValues.h"
+#include "model/ModelQuantities.h"
 
 namespace stavelorn {
 
@@ -30,6 +31,11 @@ int JointLoadEditor::StoredCount() const {
   return Loads() ? model_.JointLoadCount : model_.SettlementCount;
 }
 
+std::string JointLoadEditor::ValueText(const JointCoordNames& coordinate, const char* text) const {
+  return WithUnit(text, model_.Units,
+                  Loads() ? ForceQuantity(coordinate) : DisplacementQuantity(coordinate));
+}
+
 void JointLoadEditor::BuildGrid() {
   const int coords = model_.CoordsPerJoint;
   grid_.SetCols(coords + 1);
@@ -39,7 +45,7 @@ void JointLoadEditor::BuildGrid() {
   grid_.SetText(0, 0, Loads() ? "Joint" : "Support");
   for (int col = 1; col <= coords; ++col)
     if (const JointCoordNames* names = CoordNames(model_, col - 1))
-      grid_.SetText(0, col, Loads() ? names->Load : names->Settlement);
+      grid_.SetText(0, col, ValueText(*names, Loads() ? names->Load : names->Settlement));
 }
 
 void JointLoadEditor::FillRow(int item) {
@@ -74,7 +80,8 @@ void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
   for (int k = 0; k < model_.CoordsPerJoint; ++k)
     if (const JointCoordNames* names = CoordNames(model_, k))
       dialog.Text[static_cast<std::size_t>(k) + 2] = {
-          Loads() ? names->LoadLabel : names->SettlementLabel, "", true, false, NumberRule(false)};
+          ValueText(*names, Loads() ? names->LoadLabel : names->SettlementLabel), "", true, false,
+          NumberRule(false)};
 }
 
 KeyedListEditor::Placement JointLoadEditor::Place(double key) {

@@ -5,7 +5,10 @@
 // support are dropped, and so is a row left without any value.
 #pragma once
 
+#include <string>
+
 #include "editors/KeyedListEditor.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -28,6 +31,8 @@ class JointLoadEditor : public KeyedListEditor {
 
  private:
   bool Loads() const { return data_ == JointData::Loads; }
+  // A heading or label of a joint coordinate's column with the unit of its load or settlement.
+  std::string ValueText(const JointCoordNames& coordinate, const char* text) const;
   // Empties the value cells of a row that Close does not keep, by the support of its joint.
   void ClearUnsupported(int row);
 

@@ -7,6 +7,10 @@ namespace stavelorn {
 ListEditor::ListEditor(ModelStore& model, Messages& messages)
     : model_(model), messages_(messages) {}
 
+namespace {
+constexpr int kTwoLineHeading = 500;  // twips
+}  // namespace
+
 void ListEditor::Open() {
   DoOpen();
   history_.Reset(Copy());
@@ -17,6 +21,8 @@ void ListEditor::DoOpen() {
   mode_ = EditMode::None;
   window_.Label1 = model_.ProjectTitle;
   BuildGrid();
+  // A heading with its unit may take a second line.
+  if (model_.Units.Named) grid_.SetRowHeight(0, std::max(grid_.RowHeight(0), kTwoLineHeading));
   grid_.SetTopRow(1);
   itemCount_ = StoredCount();
   if (itemCount_ >= 1) {

@@ -1,6 +1,7 @@
 #include "editors/MaterialEditor.h"
 
 #include "editors/CellValues.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -18,9 +19,12 @@ void MaterialEditor::BuildGrid() {
   for (int col = 1; col < grid_.Cols(); ++col) grid_.SetColWidth(col, 1500);
   grid_.SetRowHeight(0, 700);
   grid_.SetText(0, 0, "Material No. ");
-  grid_.SetText(0, 1, "Modulus of Elasticity - (E)");
-  if (WithShearModulus()) grid_.SetText(0, 2, "Shear Modulus - (G)");
-  grid_.SetText(0, grid_.Cols() - 1, "Co-eff. of Thermal Expansion");
+  const UnitSystem& units = model_.Units;
+  grid_.SetText(0, 1, WithUnit("Modulus of Elasticity - (E)", units, Quantity::Stress));
+  if (WithShearModulus())
+    grid_.SetText(0, 2, WithUnit("Shear Modulus - (G)", units, Quantity::Stress));
+  grid_.SetText(0, grid_.Cols() - 1,
+                WithUnit("Co-eff. of Thermal Expansion", units, Quantity::PerTemperature));
 }
 
 void MaterialEditor::FillRow(int item) {
@@ -50,9 +54,13 @@ void MaterialEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.NextCaption = "Next Material";
   dialog.Text[1] = {"Material No.:", "", true, true, {}};
   // A modulus of 0 or less describes no material the stiffness method can use.
-  dialog.Text[2] = {"Modulus of Elasticity - E :", "", true, false, PositiveRule()};
-  dialog.Text[3] = {"Co-eff. of Thermal Expansion :", "", true, false, NumberRule(false)};
-  dialog.Text[4] = {"Shear Modulus  - G :", "", WithShearModulus(), false, PositiveRule()};
+  const UnitSystem& units = model_.Units;
+  dialog.Text[2] = {WithUnit("Modulus of Elasticity - E :", units, Quantity::Stress), "", true,
+                    false, PositiveRule()};
+  dialog.Text[3] = {WithUnit("Co-eff. of Thermal Expansion :", units, Quantity::PerTemperature), "",
+                    true, false, NumberRule(false)};
+  dialog.Text[4] = {WithUnit("Shear Modulus  - G :", units, Quantity::Stress), "",
+                    WithShearModulus(), false, PositiveRule()};
   dialog.Note = "( Default value = 0 )";
   dialog.NoteField = 3;
 }

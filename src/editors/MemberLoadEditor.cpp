@@ -6,6 +6,7 @@
 
 #include "analysis/ModelCheck.h"
 #include "editors/CellValues.h"
+#include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
@@ -44,7 +45,14 @@ void MemberLoadEditor::BuildGrid() {
   grid_.SetColWidth(1, 5200);
   grid_.SetRowHeight(0, 500);
   grid_.SetText(0, 0, " Member ");
-  grid_.SetText(0, 1, "Load Intensity (w)");
+  // The rows hold loads of every kind, so with named units the heading says each kind's unit.
+  const UnitSystem& units = model_.Units;
+  grid_.SetText(0, 1,
+                units.Named ? WithUnit("Load Intensity (w)", units, Quantity::ForcePerLength) +
+                                  "; P in " + UnitText(units, Quantity::Force) + ", M and T in " +
+                                  UnitText(units, Quantity::Moment) + ", a and b in " +
+                                  UnitText(units, Quantity::Length)
+                            : "Load Intensity (w)");
   loads_.clear();
 }
 
@@ -92,10 +100,12 @@ void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {
   });
   dialog.Choice.Selected = uniform == kinds_.end() ? 0 : static_cast<int>(uniform - kinds_.begin());
   dialog.NoteField = kFirstValueField;
-  if (!kinds_.empty()) ShowKind(dialog, *kinds_[static_cast<std::size_t>(dialog.Choice.Selected)]);
+  if (!kinds_.empty())
+    ShowKind(dialog, *kinds_[static_cast<std::size_t>(dialog.Choice.Selected)], model_.Units);
 }
 
-void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kind) {
+void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kind,
+                                const UnitSystem& units) {
   for (int k = 0; k < 4; ++k) {
     EntryField& field = dialog.Text[static_cast<std::size_t>(kFirstValueField + k)];
     field.Label = LoadFieldLabel(kind, k);
@@ -107,6 +117,10 @@ void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kin
   // The uniform load keeps the caption its field has always had.
   if (kind.Kind == MemberLoadKind::Uniform)
     dialog.Text[kFirstValueField].Label = "Load Intensity - w :";
+  for (int k = 0; k < 4; ++k) {
+    EntryField& field = dialog.Text[static_cast<std::size_t>(kFirstValueField + k)];
+    if (field.Visible) field.Label = WithUnit(field.Label, units, LoadValueQuantity(kind, k + 1));
+  }
   dialog.Note = LoadSignNote(kind) + "\n" + kNote;
 }
 
@@ -128,7 +142,7 @@ void MemberLoadEditor::LoadFields() {
                                     [&](const auto* kind) { return kind->Kind == load.Kind; });
     if (found != kinds_.end()) dialog_.Choice.Selected = static_cast<int>(found - kinds_.begin());
   }
-  if (!kinds_.empty()) ShowKind(dialog_, ChosenKind());
+  if (!kinds_.empty()) ShowKind(dialog_, ChosenKind(), model_.Units);
   for (int k = 0; k < 4; ++k) {
     const bool used = dialog_.Text[static_cast<std::size_t>(kFirstValueField + k)].Visible;
     const float value = fresh ? 0 : loads_.at(Index(currentItem_)).Values[Index(k + 1)];
@@ -162,7 +176,7 @@ void MemberLoadEditor::FieldChanged(int field) {
 }
 
 void MemberLoadEditor::ChoiceChanged() {
-  ShowKind(dialog_, ChosenKind());
+  ShowKind(dialog_, ChosenKind(), model_.Units);
   // Values the new kind does not use are cleared, so none is stored unseen.
   for (int k = 0; k < 4; ++k)
     if (!dialog_.Text[static_cast<std::size_t>(kFirstValueField + k)].Visible)

@@ -9,6 +9,7 @@
 
 #include "editors/KeyedListEditor.h"
 #include "editors/MemberLoadForm.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -49,7 +50,7 @@ class MemberLoadEditor : public KeyedListEditor {
  private:
   const MemberLoadKindInfo& ChosenKind() const;
   // Labels, visibility and sign note of the dialog for `kind`.
-  static void ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kind);
+  static void ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kind, const UnitSystem& units);
   // The load the dialog's fields hold.
   MemberLoadRow Typed() const;
   // Whether the typed load may be stored; a refusal has shown its message.

@@ -1,6 +1,7 @@
 #include "editors/MemberValueEditor.h"
 
 #include "editors/CellValues.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -30,7 +31,9 @@ void MemberValueEditor::BuildGrid() {
   grid_.SetColWidth(1, 2000);
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, "Member");
-  grid_.SetText(0, 1, Temps() ? "Temperature Change" : "Fabrication Error");
+  grid_.SetText(0, 1,
+                WithUnit(Temps() ? "Temperature Change" : "Fabrication Error", model_.Units,
+                         ValueQuantity()));
 }
 
 void MemberValueEditor::FillRow(int item) {
@@ -64,8 +67,9 @@ void MemberValueEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.NextCaption = "Next Member";
   // The member of an item being edited is fixed: the field is passed over and cannot be typed in.
   dialog.Text[1] = {"Member No.:", "", true, mode_ == EditMode::Edit, {}};
-  dialog.Text[2] = {Temps() ? "Temperature Change : ( Tu )" : "Fabrication Error :", "", true,
-                    false, NumberRule(true)};
+  dialog.Text[2] = {WithUnit(Temps() ? "Temperature Change : ( Tu )" : "Fabrication Error :",
+                             model_.Units, ValueQuantity()),
+                    "", true, false, NumberRule(true)};
   dialog.Note =
       Temps() ? " Notes: 1.The value of the coefficient of                       thermal expansion "
                 "for this member                   must be specified as a material                 "

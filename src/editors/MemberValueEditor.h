@@ -33,6 +33,10 @@ class MemberValueEditor : public KeyedListEditor {
 
  private:
   bool Temps() const { return data_ == MemberData::TempChanges; }
+  // A temperature change, or a fabrication error, which is a length.
+  Quantity ValueQuantity() const {
+    return Temps() ? Quantity::TemperatureChange : Quantity::Length;
+  }
 
   MemberData data_;
 };

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "editors/CellValues.h"
+#include "model/ModelQuantities.h"
 
 namespace stavelorn {
 
@@ -13,6 +14,12 @@ SectionEditor::SectionEditor(ModelStore& model, Messages& messages) : ListEditor
   window_.CloseCaption = "End Of Cross-Sections Input. Close";
 }
 
+std::string SectionEditor::SectionText(int col, const char* SectionPropertyNames::*text) const {
+  const SectionPropertyNames& property =
+      model_.TypeInfo().Sections.at(static_cast<std::size_t>(col - 1));
+  return WithUnit(property.*text, model_.Units, SectionQuantity(property));
+}
+
 void SectionEditor::BuildGrid() {
   grid_.SetCols(model_.SectionColumns + 1);
   grid_.SetColWidth(0, 800);
@@ -21,7 +28,7 @@ void SectionEditor::BuildGrid() {
   grid_.SetText(0, 0, "Cross- Section No. ");
   const StructTypeInfo* type = model_.Type();
   for (int col = 1; type && col < grid_.Cols() && col <= type->SectionColumns; ++col)
-    grid_.SetText(0, col, type->Sections[static_cast<std::size_t>(col - 1)].Heading);
+    grid_.SetText(0, col, SectionText(col, &SectionPropertyNames::Heading));
 }
 
 void SectionEditor::FillRow(int item) {
@@ -61,7 +68,7 @@ void SectionEditor::DescribeDialog(EntryForm& dialog) const {
   const StructTypeInfo* info = model_.Type();
   for (int col = 1; info && col <= info->SectionColumns; ++col)
     dialog.Text[static_cast<std::size_t>(col) + 1] = {
-        info->Sections[static_cast<std::size_t>(col - 1)].Label, "", true, false, PositiveRule()};
+        SectionText(col, &SectionPropertyNames::Label), "", true, false, PositiveRule()};
 }
 
 void SectionEditor::LoadFields() {

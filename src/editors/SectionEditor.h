@@ -3,7 +3,10 @@
 // A, Iz, Iy, J).
 #pragma once
 
+#include <string>
+
 #include "editors/ListEditor.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -23,6 +26,10 @@ class SectionEditor : public ListEditor {
   void LoadFields() override;
   void FieldChanged(int field) override;
   void Commit() override;
+
+ private:
+  // A heading or label of section column `col`, as the type words it, with its unit.
+  std::string SectionText(int col, const char* SectionPropertyNames::*text) const;
 };
 
 }  // namespace stavelorn

@@ -211,7 +211,9 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   const double top = (view.ViewYMin + view.ViewYMax) / 2 + (0.5 + kViewMargin) * extent - mark;
   const std::string name = QuantityName(model.StructType, q);
   canvas.SetForeColor(kBrightWhite);
-  PrintTextAt(canvas, left, top, std::string(QuantityCaption(q)) + " (" + name + ")");
+  PrintTextAt(
+      canvas, left, top,
+      WithUnit(std::string(QuantityCaption(q)) + " (" + name + ")", model.Units, UnitQuantity(q)));
   PrintTextAt(canvas, left, top - 3 * mark,
               "Positive " + name + " drawn on the " + PositiveSide(model.StructType, q));
   PrintTextAt(canvas, left, top - 6 * mark,

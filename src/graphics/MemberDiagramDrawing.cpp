@@ -112,7 +112,8 @@ void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas&
     const double scale = largest > 0 ? kStripOrdinate / largest : 0, axis = -k;
     canvas.Line(0, axis, 1, axis, kLightCyan);
     canvas.SetForeColor(kBrightWhite);
-    PrintTextAt(canvas, -0.28, axis + 0.1, QuantityName(model.StructType, q));
+    PrintTextAt(canvas, -0.28, axis + 0.1,
+                WithUnit(QuantityName(model.StructType, q), model.Units, UnitQuantity(q)));
     DrawDiagramCurve(
         canvas, d, q,
         [scale, axis](double fraction, double value) {

@@ -16,6 +16,7 @@ void ModelStore::Reset() {
   ProjectTitle.clear();
   ProjectFile.clear();
   StructType.clear();
+  Units = UnitSystem();
   // Computed in double and rounded once, so Pi is the float nearest to the true value.
   Pi = static_cast<float>(4.0 * std::atan(1.0));
   DeflectionMultiplier = 5;

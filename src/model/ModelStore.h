@@ -3,8 +3,9 @@
 // whoever needs it; field names follow the program's own vocabulary so that the engine, the
 // drawings and the reports read alike.
 //
-// Conventions: counts and codes are signed 16-bit; real values are single precision, in
-// whatever consistent units the user enters (angles of roll in degrees). Every table is 1-based
+// Conventions: counts and codes are signed 16-bit; real values are single precision, in the
+// project's units when it names them (Units) and otherwise in whatever consistent units the user
+// enters; rotations are in radians and angles of roll in degrees either way. Every table is 1-based
 // and a count of 0 means the table is empty, whatever rows it still holds.
 #pragma once
 
@@ -15,6 +16,7 @@
 #include "model/FormId.h"
 #include "model/StructType.h"
 #include "model/Table.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -30,6 +32,7 @@ struct ModelStore {
   std::string ProjectTitle;
   std::string ProjectFile;  // full path; "" while the project has never been saved or opened
   std::string StructType;   // the file's type code (StructTypeInfo::Code), or ""
+  UnitSystem Units;         // unnamed unless the project names its units
 
   std::int16_t CoordsPerJoint = 0;
   std::int16_t CoordColumns = 0;
@@ -86,9 +89,9 @@ struct ModelStore {
   std::vector<double> MechanismMode;
 
   // Empties the store as the program does at start and on Close Project: every count and the
-  // type sizes 0, the strings "", Pi rounded from double, multiplier 5, the main window current.
-  // Tables keep their rows (their counts make them empty); the analysis counts and results are
-  // left alone.
+  // type sizes 0, the strings "", the units unnamed, Pi rounded from double, multiplier 5, the main
+  // window current. Tables keep their rows (their counts make them empty); the analysis counts and
+  // results are left alone.
   void Reset();
 
   // Stores the type code and the sizes it fixes. Returns false, changing nothing, when the code

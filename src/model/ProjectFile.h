@@ -1,6 +1,8 @@
 // The project file (*.str): a quoted title, a quoted type code, then one labelled section per
 // non-empty table ("Joints", "Supports", ...), each a header record (label, count) followed by
-// one comma-separated record per item, lines ended by CR LF.
+// one comma-separated record per item, lines ended by CR LF. A project with named units ends
+// with a "Units" section of one record: the force, length and temperature-difference unit names
+// ("kN","m","C"); the reader takes it wherever it stands, and a file without it is unnamed.
 #pragma once
 
 #include <string>

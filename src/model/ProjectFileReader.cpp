@@ -12,6 +12,7 @@
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -192,6 +193,8 @@ class ProjectReader {
       model_.TempChangeMembers = Column(r.ints, 1);
       model_.TempChangeValues = Column(r.singles, 1);
       model_.TempChangeCount = count;
+    } else if (s == "Units") {
+      if (RunResult e = ReadUnits(count)) return e;
     } else if (s == "Fabrication Errors") {
       if (RunResult e = ReadRecords(count, 1, 1, r)) return e;
       model_.FabErrorMembers = Column(r.ints, 1);
@@ -199,6 +202,33 @@ class ProjectReader {
       model_.FabErrorCount = count;
     }
     // Any other label is passed over with its count; reading goes on with the next two fields.
+    return std::nullopt;
+  }
+
+  // One record of three names: the force, length and temperature-difference units.
+  RunResult ReadUnits(int count) {
+    if (count != 1)
+      return RunError{kErrSubscript, "Subscript out of range: " + Place("the count") + " is " +
+                                         std::to_string(count) + ", not 1"};
+    record_ = 1;
+    Field force, length, temperature;
+    if (RunResult e = ReadUnitName(force, 1, ForceUnitNames(), FindForceUnit)) return e;
+    if (RunResult e = ReadUnitName(length, 2, LengthUnitNames(), FindLengthUnit)) return e;
+    if (RunResult e = ReadUnitName(temperature, 3, TemperatureUnitNames(), FindTemperatureUnit))
+      return e;
+    model_.Units = NamedUnits(*FindForceUnit(force.text), *FindLengthUnit(length.text),
+                              *FindTemperatureUnit(temperature.text));
+    return std::nullopt;
+  }
+
+  template <typename Find>
+  RunResult ReadUnitName(Field& field, int column, const std::string& accepted, Find find) {
+    const std::string what = "field " + std::to_string(column);
+    if (RunResult e = fields_.Next(field, Place(what))) return e;
+    if (!find(field.text))
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
+                                            std::to_string(field.line) + " reads " +
+                                            Shown(field.text) + ", none of " + accepted};
     return std::nullopt;
   }
 

@@ -164,6 +164,14 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
       out.Integer(m.FabErrorMembers(i));
       out.Single(m.FabErrorValues(i));
     }
+
+  // Last, so that a file of a project without named units stays as it always was.
+  if (m.Units.Named && out.Section("Units", 1, {1})) {
+    out.String(InfoOf(m.Units.Force).Name);
+    out.String(InfoOf(m.Units.Length).Name);
+    out.String(InfoOf(m.Units.Temperature).Name);
+    out.EndRecord();
+  }
 }
 
 RunError AccessError(const std::string& what, const std::string& path, int err) {

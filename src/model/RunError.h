@@ -1,6 +1,6 @@
 // A run-time failure as the user sees it: a classic error number and a description that names
 // what failed (the file, the section and record, the field). Readers and writers return one
-// instead of throwing, and every window and tool words it with UnexpectedErrorText.
+// instead of throwing, and every window and tool words it with RunErrorText.
 #pragma once
 
 #include <optional>

@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+#include "model/Units.h"
+
 namespace stavelorn {
 
 // The six structure types; None stands for a code that names none of them.
@@ -35,10 +37,11 @@ struct JointCoordNames {
 
 // One property of a cross-section set (a column of the Sections table, in order).
 struct SectionPropertyNames {
-  const char* Symbol;   // in a picked member's text: "A", "Iz"
-  const char* Heading;  // list heading: "Moment of Inertia (I)"
-  const char* Label;    // entry dialog label: "Moment of Inertia - (I):"
-  const char* Check;    // in messages: "moment of inertia I"
+  const char* Symbol;                         // in a picked member's text: "A", "Iz"
+  const char* Heading;                        // list heading: "Moment of Inertia (I)"
+  const char* Label;                          // entry dialog label: "Moment of Inertia - (I):"
+  const char* Check;                          // in messages: "moment of inertia I"
+  Quantity Measure = Quantity::SecondMoment;  // the area A, or a second moment I, J
 };
 
 struct StructTypeInfo {

@@ -275,6 +275,7 @@ constexpr SectionPropertyNames BeamInertia() {
   s.Heading = "Moment of Inertia (I)";
   s.Label = "Moment of Inertia - (I):";
   s.Check = "moment of inertia I";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 
@@ -284,6 +285,7 @@ constexpr SectionPropertyNames Area() {
   s.Heading = "Area (A)";
   s.Label = "Area -  (A)  :";
   s.Check = "area A";
+  s.Measure = Quantity::Area;
   return s;
 }
 
@@ -293,6 +295,7 @@ constexpr SectionPropertyNames PlaneFrameInertia() {
   s.Heading = "Moment of Inertia (I)";
   s.Label = "Moment of Inertia - (I) :";
   s.Check = "moment of inertia I";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 
@@ -302,6 +305,7 @@ constexpr SectionPropertyNames GridInertia() {
   s.Heading = "Moment of Inertia (I)";
   s.Label = "Moment of Inertia - (I):";
   s.Check = "moment of inertia I";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 
@@ -311,6 +315,7 @@ constexpr SectionPropertyNames GridTorsion() {
   s.Heading = "Torsion Constant (J)";
   s.Label = "Torsion Constant - (J):";
   s.Check = "torsion constant J";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 
@@ -320,6 +325,7 @@ constexpr SectionPropertyNames SpaceFrameInertiaZ() {
   s.Heading = "Moment of Inertia (IZ)";
   s.Label = "Moment of Inertia - (IZ):";
   s.Check = "moment of inertia Iz";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 
@@ -329,6 +335,7 @@ constexpr SectionPropertyNames SpaceFrameInertiaY() {
   s.Heading = "Moment of Inertia (IY)";
   s.Label = "Moment of Inertia - (IY) :";
   s.Check = "moment of inertia Iy";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 
@@ -338,6 +345,7 @@ constexpr SectionPropertyNames SpaceFrameTorsion() {
   s.Heading = "Torsion Constant (J)";
   s.Label = "Torsion Constant - (J) :";
   s.Check = "torsion constant J";
+  s.Measure = Quantity::SecondMoment;
   return s;
 }
 

@@ -8,6 +8,7 @@
 #include "analysis/ModelCheck.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
+#include "model/UnitConversion.h"
 #include "model/Version.h"
 #include "reports/InfluenceWhat.h"
 #include "reports/PrintCommand.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: stavelorn-report [--trail] [--diagrams] [--precision single|double]"
-    " [--json [--influence WHAT [--path M1,M2,...]]] FILE.str\n";
+    " [--json [--influence WHAT [--path M1,M2,...]]] [--units FORCE,LENGTH[,TEMP]] FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -42,6 +43,10 @@ constexpr char kOptions[] =
     "             (Q one of N V M T Vy Vz My Mz) or displacement:J:C\n"
     "  --path M1,M2,...\n"
     "             the members the load travels on (default: every member not parallel to Y)\n"
+    "  --units FORCE,LENGTH[,TEMP]\n"
+    "             convert a project with named units to these units before analysing it and\n"
+    "             report in them (the file is not changed); FORCE is N, kN, MN, lb or kip,\n"
+    "             LENGTH mm, cm, m, in or ft, TEMP C or F (omitted: the file's)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"
@@ -54,6 +59,31 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
 }
 
+// The units an option value asks for ("kip,in" or "kN,m,F"); `temperatureGiven` false when the
+// value leaves the temperature unit to the file. "" on success, else what is wrong with it.
+std::string ParseUnitsOption(const std::string& value, UnitSystem& units, bool& temperatureGiven) {
+  std::vector<std::string> names(1);
+  for (char c : value) {
+    if (c == ',')
+      names.emplace_back();
+    else
+      names.back().push_back(c);
+  }
+  if (names.size() < 2 || names.size() > 3)
+    return "--units takes FORCE,LENGTH or FORCE,LENGTH,TEMP, not \"" + value + "\"";
+  temperatureGiven = names.size() == 3;
+  std::optional<ForceUnit> force = FindForceUnit(names[0]);
+  std::optional<LengthUnit> length = FindLengthUnit(names[1]);
+  std::optional<TemperatureUnit> temperature =
+      temperatureGiven ? FindTemperatureUnit(names[2]) : TemperatureUnit::C;
+  if (!force) return "unknown force unit \"" + names[0] + "\" (one of " + ForceUnitNames() + ")";
+  if (!length) return "unknown length unit \"" + names[1] + "\" (one of " + LengthUnitNames() + ")";
+  if (!temperature)
+    return "unknown temperature unit \"" + names[2] + "\" (one of " + TemperatureUnitNames() + ")";
+  units = NamedUnits(*force, *length, *temperature);
+  return "";
+}
+
 }  // namespace
 
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -62,6 +92,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   bool trail = false;
   std::optional<std::string> what, pathText, precisionText;
   std::vector<std::string> files;
+  std::optional<std::string> unitsOption;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
     if (arg == "--help")
@@ -73,7 +104,11 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   }
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--influence" || arg == "--path" || arg == "--precision") {
+    if (arg == "--units") {
+      if (i + 1 == args.size())
+        return err << "stavelorn-report: --units needs a value\n" << kUsage, kExitUsage;
+      unitsOption = args[++i];
+    } else if (arg == "--influence" || arg == "--path" || arg == "--precision") {
       if (i + 1 == args.size())
         return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
       (arg == "--path" ? pathText : arg == "--precision" ? precisionText : what) = args[++i];
@@ -114,6 +149,12 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                  << " is not member numbers separated by commas\n",
              kExitUsage;
   }
+  UnitSystem units;
+  bool temperatureGiven = false;
+  if (unitsOption) {
+    const std::string problem = ParseUnitsOption(*unitsOption, units, temperatureGiven);
+    if (!problem.empty()) return err << "stavelorn-report: " << problem << '\n', kExitUsage;
+  }
 
   ModelStore model;
   model.Reset();
@@ -121,6 +162,19 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (RunResult error = ReadProjectFile(model)) {
     Box(err, "File_Reading Error", RunErrorText(*error));
     return kExitRejected;
+  }
+  if (unitsOption) {
+    if (!model.Units.Named) {
+      Box(err, "Units",
+          "The project \"" + files[0] +
+              "\" does not name its units, so there is nothing to convert from.");
+      return kExitRejected;
+    }
+    if (!temperatureGiven) units.Temperature = model.Units.Temperature;
+    if (RunResult error = ConvertUnits(model, units)) {
+      Box(err, "Units", RunErrorText(*error));
+      return kExitRejected;
+    }
   }
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
   AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), trail, *precision);

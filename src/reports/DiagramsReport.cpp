@@ -29,6 +29,12 @@ void PrintLegend(const ModelStore& model, ReportPrinter& printer) {
          "N is positive in tension; a span sagging under a downward load has a positive",
          "shear near its beginning and a positive moment. x- and x+ are the sections",
          "just before and just after a concentrated load; * marks a local extreme."});
+  // Named units: one line for all tables, whose columns have no room for them.
+  if (model.Units.Named)
+    Print(printer, 4,
+          "x and the length in " + UnitText(model.Units, Quantity::Length, UnitStyle::Ascii) +
+              ", N and V in " + UnitText(model.Units, Quantity::Force, UnitStyle::Ascii) +
+              ", T and M in " + UnitText(model.Units, Quantity::Moment, UnitStyle::Ascii) + ".");
   PrintBlankLines(printer, 1);
 }
 

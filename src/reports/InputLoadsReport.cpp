@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "model/MemberLoadKind.h"
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 #include "reports/InputSections.h"
+#include "reports/ReportUnits.h"
 
 namespace stavelorn {
 
@@ -18,12 +20,18 @@ std::string_view LoadTypeLabel(int code) {
   return kind ? kind->ReportName : "";
 }
 
-// The heading lines of a joint table, as the type words them (the unused lines are null).
-void PrintHeading(ReportPrinter& printer, int indent, const std::array<const char*, 3>& heading) {
+// The heading lines of a joint table, as the type words them (the unused lines are null), with
+// the unit of each joint coordinate's value as `quantity` gives it.
+void PrintJointHeading(ReportPrinter& printer, int indent, const ModelStore& model,
+                       const std::array<const char*, 3>& heading,
+                       Quantity (*quantity)(const JointCoordNames&)) {
   std::vector<std::string_view> lines;
   for (const char* line : heading)
     if (line) lines.emplace_back(line);
-  Print(printer, indent, lines);
+  std::vector<Quantity> quantities;
+  for (int k = 1; k <= model.CoordsPerJoint; ++k)
+    quantities.push_back(quantity(CoordinateOf(model.TypeInfo(), k)));
+  PrintHeading(printer, indent, lines, NumberedColumnUnits(model.Units, quantities));
 }
 
 // Joint loads and support displacements share their row shapes: a joint number under "@@@" and
@@ -76,11 +84,11 @@ void PrintJointLoads(const ModelStore& model, ReportPrinter& printer) {
   int prefix = 18;
   std::vector<int> gaps = {7, 3, 3};
   if (perJoint == 2) prefix = 25, gaps = {7, 3};
-  PrintHeading(printer,
-               perJoint == 2   ? 23
-               : perJoint == 3 ? 16
-                               : 7,
-               model.TypeInfo().JointLoadHeading);
+  PrintJointHeading(printer,
+                    perJoint == 2   ? 23
+                    : perJoint == 3 ? 16
+                                    : 7,
+                    model, model.TypeInfo().JointLoadHeading, ForceQuantity);
   PrintJointRecords(printer, model, model.JointLoadJoints, model.JointLoadValues,
                     model.JointLoadCount, prefix, gaps);
 }
@@ -101,9 +109,12 @@ void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
         .Text(LoadTypeLabel(code));
     // The first magnitude (P, M, T, w or w1) in the intensity column, for every kind: the line
     // has no room for w2, a and b under labelled columns. A code of no kind has no magnitude.
-    if (FindMemberLoadKind(code))
+    // With named units each line ends in the unit of its own magnitude, which differs by kind.
+    if (const MemberLoadKindInfo* kind = FindMemberLoadKind(code)) {
       line.Blanks(3).Number(model.MemberLoadValues(i, 1), kMaskE3Short);
-    else
+      const std::string unit = ReportUnit(model.Units, LoadValueQuantity(*kind, 1));
+      if (!unit.empty()) line.Blanks(1).Text(unit);
+    } else
       line.Text("   ---   ");
     Print(printer, line);
   }
@@ -115,19 +126,20 @@ void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer) 
   int prefix = 12;
   std::vector<int> gaps = {8, 6, 6};
   if (perJoint == 2) prefix = 22, gaps = {8, 7};
-  PrintHeading(printer,
-               perJoint == 2   ? 20
-               : perJoint == 3 ? 11
-                               : 7,
-               model.TypeInfo().SettlementHeading);
+  PrintJointHeading(printer,
+                    perJoint == 2   ? 20
+                    : perJoint == 3 ? 11
+                                    : 7,
+                    model, model.TypeInfo().SettlementHeading, DisplacementQuantity);
   PrintJointRecords(printer, model, model.SettlementJoints, model.SettlementValues,
                     model.SettlementCount, prefix, gaps);
 }
 
 void PrintTemperatureChanges(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Temperature Changes");
-  Print(printer, 29,
-        {"Member     Temperature", "  No.      Change (Tu)", "------     -----------"});
+  PrintHeading(printer, 29,
+               {"Member     Temperature", "  No.      Change (Tu)", "------     -----------"},
+               NumberedColumnUnits(model.Units, {Quantity::TemperatureChange}));
   for (int i = 1; i <= model.TempChangeCount; ++i)
     Print(printer, ReportLine()
                        .Blanks(30)
@@ -138,8 +150,9 @@ void PrintTemperatureChanges(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintFabricationErrors(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Fabrication Errors");
-  Print(printer, 29,
-        {"Member     Fabrication", "  No.     Error (axial)", "------    -------------"});
+  PrintHeading(printer, 29,
+               {"Member     Fabrication", "  No.     Error (axial)", "------    -------------"},
+               NumberedColumnUnits(model.Units, {Quantity::Length}));
   for (int i = 1; i <= model.FabErrorCount; ++i)
     Print(printer, ReportLine()
                        .Blanks(30)

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 #include "reports/InputSections.h"
+#include "reports/ReportUnits.h"
 
 namespace stavelorn {
 
@@ -22,6 +24,18 @@ void PrintBannerAndGeneralData(const ModelStore& model, ReportPrinter& printer) 
                      .Blanks(10)
                      .Text("Structure Type : ")
                      .Text(model.Type() ? model.Type()->Name : model.StructType));
+  if (model.Units.Named) {
+    const UnitSystem& units = model.Units;
+    Print(printer, ReportLine()
+                       .Blanks(10)
+                       .Text("Units : ")
+                       .Text(InfoOf(units.Force).Name)
+                       .Text(" (force), ")
+                       .Text(InfoOf(units.Length).Name)
+                       .Text(" (length), ")
+                       .Text(InfoOf(units.Temperature).Name)
+                       .Text(" (temperature difference)"));
+  }
   Print(printer, ReportLine().Blanks(10).Text("Number of Joints :").PlainInteger(model.JointCount));
   Print(printer,
         ReportLine().Blanks(10).Text("Number of Members :").PlainInteger(model.MemberCount));
@@ -50,21 +64,26 @@ void PrintSection(const ModelStore& model, ReportPrinter& printer,
 void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Coordinates");
   const StructKind type = model.Kind();
+  const std::vector<std::string> units = NumberedColumnUnits(
+      model.Units,
+      std::vector<Quantity>(static_cast<std::size_t>(model.CoordColumns), Quantity::Length));
   int prefix = 0;
   std::vector<int> gaps;
   if (type == StructKind::Beam) {
-    Print(printer, 26, {"Joint No.     X Coordinate", "---------     ------------"});
+    PrintHeading(printer, 26, {"Joint No.     X Coordinate", "---------     ------------"}, units);
     prefix = 27, gaps = {10};
   } else if (type == StructKind::STruss || type == StructKind::SFrame) {
-    Print(printer, 10,
-          {"Joint No.     X Coordinate     Y Coordinate     Z Coordinate",
-           "---------     ------------     ------------     ------------"});
+    PrintHeading(printer, 10,
+                 {"Joint No.     X Coordinate     Y Coordinate     Z Coordinate",
+                  "---------     ------------     ------------     ------------"},
+                 units);
     prefix = 11, gaps = {10, 6, 6};
   } else {
-    Print(printer, 18,
-          {type == StructKind::Grid ? "Joint No.     X Coordinate     Z Coordinate"
-                                    : "Joint No.     X Coordinate     Y Coordinate",
-           "---------     ------------     ------------"});
+    PrintHeading(printer, 18,
+                 {type == StructKind::Grid ? "Joint No.     X Coordinate     Z Coordinate"
+                                           : "Joint No.     X Coordinate     Y Coordinate",
+                  "---------     ------------     ------------"},
+                 units);
     prefix = 21, gaps = {8, 6};
   }
   for (int j = 1; j <= model.JointCount; ++j) {
@@ -120,18 +139,24 @@ void PrintMaterials(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Material Properties");
   int prefix = 16;
   std::vector<int> gaps = {10, 10};
-  if (model.MaterialColumns() == 3) {  // with a shear modulus
-    Print(printer, 10,
-          {"Material       Modulus of          Shear        Co-efficient",
-           "   No.       Elasticity (E)     Modulus (G)      of Thermal",
-           "                                                 Expansion",
-           "--------     --------------     -----------     ------------"});
+  const int columns = model.MaterialColumns();
+  std::vector<Quantity> quantities;
+  for (int c = 1; c <= columns; ++c) quantities.push_back(MaterialQuantity(columns, c));
+  const std::vector<std::string> units = NumberedColumnUnits(model.Units, quantities);
+  if (columns == 3) {  // with a shear modulus
+    PrintHeading(printer, 10,
+                 {"Material       Modulus of          Shear        Co-efficient",
+                  "   No.       Elasticity (E)     Modulus (G)      of Thermal",
+                  "                                                 Expansion",
+                  "--------     --------------     -----------     ------------"},
+                 units);
     prefix = 11, gaps = {10, 7, 5};
   } else {
-    Print(printer, 15,
-          {"Material       Modulus of        Co-efficient of",
-           "   No.       Elasticity (E)     Thermal Expansion",
-           "--------     --------------     -----------------"});
+    PrintHeading(printer, 15,
+                 {"Material       Modulus of        Co-efficient of",
+                  "   No.       Elasticity (E)     Thermal Expansion",
+                  "--------     --------------     -----------------"},
+                 units);
   }
   for (int i = 1; i <= model.MaterialCount; ++i) {
     ReportLine line;
@@ -144,32 +169,41 @@ void PrintMaterials(const ModelStore& model, ReportPrinter& printer) {
 void PrintCrossSections(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 27, "Cross-Sectional Properties");
   const StructKind type = model.Kind();
+  std::vector<Quantity> quantities;
+  for (int c = 1; model.Type() && c <= model.SectionColumns; ++c)
+    quantities.push_back(
+        SectionQuantity(model.Type()->Sections.at(static_cast<std::size_t>(c - 1))));
+  const std::vector<std::string> units = NumberedColumnUnits(model.Units, quantities);
   int prefix = 16;
   std::vector<int> gaps;
   if (type == StructKind::PTruss || type == StructKind::STruss) {
-    Print(printer, 25, {"Property No.     Area (A) ", "------------   ------------"});
+    PrintHeading(printer, 25, {"Property No.     Area (A) ", "------------   ------------"}, units);
     prefix = 28, gaps = {9};
   } else if (type == StructKind::Beam) {
-    Print(printer, 25,
-          {"Property No.     Moment of Inertia", "------------     -----------------"});
+    PrintHeading(printer, 25,
+                 {"Property No.     Moment of Inertia", "------------     -----------------"},
+                 units);
     prefix = 28, gaps = {12};
   } else if (type == StructKind::PFrame) {
-    Print(printer, 13,
-          {"Property No.     Area (A)     Moment of Inertia (I)",
-           "------------   -----------    ---------------------"});
+    PrintHeading(printer, 13,
+                 {"Property No.     Area (A)     Moment of Inertia (I)",
+                  "------------   -----------    ---------------------"},
+                 units);
     gaps = {8, 9};
   } else if (type == StructKind::Grid) {
-    Print(printer, 15,
-          {"Property   Moment of Inertia   Torsion Constant",
-           "  No.             (I)                (J)",
-           "--------   -----------------   ----------------"});
+    PrintHeading(printer, 15,
+                 {"Property   Moment of Inertia   Torsion Constant",
+                  "  No.             (I)                (J)",
+                  "--------   -----------------   ----------------"},
+                 units);
     gaps = {10, 8};
   } else {
-    Print(printer, 10,
-          {"Property      Area       z-Moment of   y-Moment of     Torsion",
-           "  No.          (A)         Inertia       Inertia       Constant",
-           "                            (Iz)          (Iy)           (J)",
-           "--------   -----------   -----------   -----------   -----------"});
+    PrintHeading(printer, 10,
+                 {"Property      Area       z-Moment of   y-Moment of     Torsion",
+                  "  No.          (A)         Inertia       Inertia       Constant",
+                  "                            (Iz)          (Iy)           (J)",
+                  "--------   -----------   -----------   -----------   -----------"},
+                 units);
     prefix = 11, gaps = {7, 3, 3, 3};
   }
   for (int i = 1; i <= model.SectionCount; ++i) {

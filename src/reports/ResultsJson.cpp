@@ -78,6 +78,15 @@ std::string MechanismJson(const ModelStore& model) {
   return ",\n \"mechanism\": {\"mode\": " + rows + "\n ],\n  \"moving\": " + moving + "]}";
 }
 
+// , "units": {"force": "kN", "length": "m", "temperature": "C"} with the names the project
+// file writes; "" for a project that does not name its units.
+std::string UnitsJson(const UnitSystem& units) {
+  if (!units.Named) return "";
+  return ", \"units\": {\"force\": " + JsonString(InfoOf(units.Force).Name) +
+         ", \"length\": " + JsonString(InfoOf(units.Length).Name) +
+         ", \"temperature\": " + JsonString(InfoOf(units.Temperature).Name) + "}";
+}
+
 // {"x": x, "value": v} with "side" where the line jumps, and "member" first when given.
 std::string InfluencePointJson(const InfluenceStation& s, int member = 0) {
   std::string out = "{";
@@ -140,7 +149,7 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision,
                         const std::string& accuracyNote, const MethodTrail* trail,
                         bool withDiagrams, const std::string& influence) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
-                    ", \"structType\": " + JsonString(model.StructType);
+                    ", \"structType\": " + JsonString(model.StructType) + UnitsJson(model.Units);
   if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";
 
   const int n = model.CoordsPerJoint;

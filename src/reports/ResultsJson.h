@@ -21,7 +21,9 @@ namespace stavelorn {
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
 // "Joint 4 X Translation". Ends with a line feed. With a `trail` of the completed analysis, a
 // "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson); with a
-// non-empty `influence` (InfluenceJson), "influence".
+// non-empty `influence` (InfluenceJson), "influence". A project with named
+// units has "units": {"force": "kN", "length": "m", "temperature": "C"} after the type code,
+// the names as the project file writes them; one without has no "units".
 std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
                         const std::string& accuracyNote = "", const MethodTrail* trail = nullptr,
                         bool withDiagrams = false, const std::string& influence = "");

@@ -4,8 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 #include "reports/ReportLine.h"
+#include "reports/ReportUnits.h"
 #include "reports/ResultValues.h"
 
 namespace stavelorn {
@@ -196,10 +198,21 @@ EndForceLayout EndForceLayoutOf(StructKind type) {
           3};
 }
 
+// The units of a table's columns: `numbered` columns of numbers (member, joint), then one per
+// joint coordinate with the quantity `quantity` gives it.
+std::vector<std::string> CoordinateUnits(const ModelStore& model, int numbered,
+                                         Quantity (*quantity)(const JointCoordNames&)) {
+  std::vector<std::string> units(static_cast<std::size_t>(numbered));
+  for (int k = 1; k <= model.CoordsPerJoint; ++k)
+    units.push_back(ReportUnit(model.Units, quantity(CoordinateOf(model.TypeInfo(), k))));
+  return units;
+}
+
 void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Displacements");
   TableLayout layout = DisplacementLayout(model.Kind());
-  Print(printer, layout.headingBlanks, layout.headings);
+  PrintHeading(printer, layout.headingBlanks, layout.headings,
+               CoordinateUnits(model, 1, DisplacementQuantity));
   for (int j = 1; j <= model.JointCount; ++j) {
     ReportLine line;
     line.Blanks(layout.prefixBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
@@ -211,7 +224,8 @@ void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintAxialForces(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Member Axial Forces");
-  Print(printer, 26, {"Member    Axial Force (Qa)", "------    ----------------"});
+  PrintHeading(printer, 26, {"Member    Axial Force (Qa)", "------    ----------------"},
+               NumberedColumnUnits(model.Units, {Quantity::Force}));
   for (int m = 1; m <= model.MemberCount; ++m) {
     float q = model.MemberEndForces(m, 1);
     ReportLine line;
@@ -223,7 +237,9 @@ void PrintAxialForces(const ModelStore& model, ReportPrinter& printer) {
 void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 21, "Member End Forces in Local Coordinates");
   EndForceLayout layout = EndForceLayoutOf(model.Kind());
-  Print(printer, layout.headingBlanks, layout.headings);
+  // The space frame's rows name their joint alone; the others the member and the joint.
+  PrintHeading(printer, layout.headingBlanks, layout.headings,
+               CoordinateUnits(model, model.Kind() == StructKind::SFrame ? 1 : 2, ForceQuantity));
   const int n = model.CoordsPerJoint;
   const bool spaceFrame = model.Kind() == StructKind::SFrame;
   for (int m = 1; m <= model.MemberCount; ++m) {
@@ -251,7 +267,8 @@ void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
 void PrintReactions(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 31, "Support Reactions");
   TableLayout layout = ReactionLayout(model.Kind());
-  Print(printer, layout.headingBlanks, layout.headings);
+  PrintHeading(printer, layout.headingBlanks, layout.headings,
+               CoordinateUnits(model, 1, ForceQuantity));
   for (int s = 1; s <= model.SupportCount; ++s) {
     int j = model.Supports(s, 1);
     ReportLine line;

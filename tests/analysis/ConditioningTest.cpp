@@ -85,9 +85,8 @@ const Case kCases[] = {
      "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E-03, a ratio of 2.1E+10", true},
     {"portal, A in mm² and I in m⁴", PortalFrameText("10000", "0.0001"), Verdict::DoubleWithNote,
      1e-4, "member 1: EA/L = 4.0E+11 against 12EI/L³ = 1.9E+03, a ratio of 2.1E+08", true},
-    {"space portal, A in mm² and I in m⁴", SpacePortal("10000", "0.0001"),
-     Verdict::DoubleWithNote, 1e-4,
-     "member 1: EA/L = 4.0E+11 against 12EI/L³ = 1.9E+03, a ratio of 2.1E+08", true},
+    {"space portal, A in mm² and I in m⁴", SpacePortal("10000", "0.0001"), Verdict::DoubleWithNote,
+     1e-4, "member 1: EA/L = 4.0E+11 against 12EI/L³ = 1.9E+03, a ratio of 2.1E+08", true},
     {"portal A/I = 1e12", PortalFrameText("1", "1E-12"), Verdict::IllConditioned, 0,
      "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E-05, a ratio of 2.1E+12", true},
     {"column hinged at both ends", testing::kColumnHingedAtBothEnds, Verdict::Mechanism, 0,
@@ -143,6 +142,20 @@ TEST(Conditioning, EachPrecisionGivesItsOwnVerdict) {
             << outcome;
         break;
     }
+  }
+}
+
+// A project that names its units says in which units it takes A and I.
+TEST(Conditioning, TheUnitHintNamesTheProjectsUnitsOfAAndI) {
+  for (bool named : {false, true}) {
+    ModelStore model = ModelFromText(PortalFrameText("10000", "0.0001"));
+    if (named) model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+    const AnalysisRun run = CheckAndAnalyze(model, 0);
+    EXPECT_EQ(run.AccuracyNote.find("same units (this project states A in m² and I in m⁴).") !=
+                  std::string::npos,
+              named)
+        << run.AccuracyNote;
+    EXPECT_NE(run.AccuracyNote.find("check that A and I are in the same units"), std::string::npos);
   }
 }
 

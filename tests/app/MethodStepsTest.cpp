@@ -52,6 +52,31 @@ TEST_P(ExampleSteps, MarksAndEquilibriumChecks) {
   EXPECT_GT(checks, model.MemberCount / 2);
 }
 
+// With named units a force's row reads its force unit and a displacement's column its length
+// unit, so that a stiffness entry reads as the row's unit per the column's; rotations and [T]
+// carry none. Without them no label changes.
+TEST_P(ExampleSteps, NamedUnitsLabelForcesAndDisplacements) {
+  const MethodSteps plain(model, *run.Trail);
+  const StepTable plainK = plain.MemberTables(0)[0];
+  model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+  const MethodSteps steps(model, *run.Trail);
+  const std::vector<StepTable> tables = steps.MemberTables(0);
+  const StructTypeInfo& type = model.TypeInfo();
+  for (int i = 0; i < plainK.Rows(); ++i) {
+    const bool rotation = CoordinateOf(type, i % type.CoordsPerJoint + 1).Rotation;
+    const std::string& row = tables[0].RowLabels[static_cast<std::size_t>(i)];
+    const std::string& col = tables[0].ColumnLabels[static_cast<std::size_t>(i)];
+    EXPECT_EQ(row,
+              plainK.RowLabels[static_cast<std::size_t>(i)] + (rotation ? " [kN·m]" : " [kN]"));
+    EXPECT_EQ(col, plainK.ColumnLabels[static_cast<std::size_t>(i)] + (rotation ? "" : " [m]"));
+    // {Q} is a force, {u} a displacement.
+    EXPECT_EQ(tables[7].RowLabels[static_cast<std::size_t>(i)].substr(row.find(' ')),
+              row.substr(row.find(' ')));
+    EXPECT_EQ(tables[6].RowLabels[static_cast<std::size_t>(i)].find("kN"), std::string::npos);
+  }
+  EXPECT_EQ(tables[1].RowLabels, plain.MemberTables(0)[1].RowLabels) << "[T] has no unit";
+}
+
 // Every table holds exactly the trail's numbers, in place: no row, column or member left out.
 TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
   const MethodSteps steps(model, *run.Trail);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "analysis/GeneratedStructures.h"
@@ -43,6 +44,12 @@ class FakeWindows : public CommandWindows {
   std::ostringstream printed;
 
   bool ShowTitleDialog() override { return titleDialog(); }
+  // The units dialog: closed with OK on `units` unless `unitsChosen` is empty.
+  std::optional<UnitSystem> unitsChosen;
+  bool ChooseUnits(UnitSystem& units) override {
+    if (unitsChosen) units = *unitsChosen;
+    return unitsChosen.has_value();
+  }
   void Redraw() override { ++redraws; }
   std::unique_ptr<ReportPrinter> OpenPrinter() override {
     return std::make_unique<FilePrinter>(printed, printFile);
@@ -361,6 +368,67 @@ TEST_F(ProjectCommandsTest, TheMultiplierTakesOnlyAWholeNumberItCanDraw) {
     EXPECT_EQ(model_.DeflectionMultiplier, c.value) << c.text;
     EXPECT_EQ(commands_.MultiplierText(), c.accepted ? c.text : before);
   }
+}
+
+// Naming units changes no number; between named units the user converts or only relabels, and
+// a conversion drops the results it no longer matches.
+TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
+  using F = ForceUnit;
+  using L = LengthUnit;
+  using T = TemperatureUnit;
+  OpenCopyOf("portal-frame.str");
+  const UnitSystem kNm = NamedUnits(F::kN, L::m, T::C), kipIn = NamedUnits(F::kip, L::in, T::F);
+  windows_.unitsChosen = kNm;
+  commands_.Run(M::MnuProjUnits);
+  EXPECT_TRUE(messages_.Log().empty()) << "nothing to convert from";
+  EXPECT_EQ(model_.Units, kNm);
+  EXPECT_EQ(model_.JointCoords(2, 2), 5.0f);
+  EXPECT_EQ(commands_.Labels().Units, "Units: kN, m, °C");
+  EXPECT_TRUE(commands_.HasUnsavedChanges());
+
+  const struct {
+    int answer;
+    UnitSystem chosen, units;
+    float height;  // joint 2's Y coordinate afterwards
+  } steps[] = {
+      {kAnswerCancel, kipIn, kNm, 5.0f},
+      {kAnswerNo, kipIn, kipIn, 5.0f},
+      {kAnswerYes, kNm, kNm, 5.0f * 0.0254f},
+      {kAnswerYes, kipIn, kipIn, 5.0f},
+  };
+  for (const auto& step : steps) {
+    windows_.unitsChosen = step.chosen;
+    messages_.Answer(step.answer);
+    commands_.Run(M::MnuProjUnits);
+    EXPECT_EQ(model_.Units, step.units) << step.answer;
+    EXPECT_FLOAT_EQ(model_.JointCoords(2, 2), step.height) << step.answer;
+  }
+  EXPECT_NE(messages_.Log().back().Text.find("from kN, m, °C to kip, in, °F"), std::string::npos);
+
+  // After an analysis a conversion goes back to entering data; a relabelling keeps the results.
+  messages_.Answer(kAnswerNo);  // do not save
+  messages_.Answer(kAnswerNo);  // do not print
+  commands_.Analyze();
+  ASSERT_TRUE(Shown(M::MnuEditData));
+  windows_.unitsChosen = NamedUnits(F::kip, L::ft, T::F);
+  messages_.Answer(kAnswerNo);
+  commands_.Run(M::MnuProjUnits);
+  EXPECT_EQ(model_.AnalysisStatus, kAnalysisComplete);
+  EXPECT_TRUE(Shown(M::MnuEditData));
+  windows_.unitsChosen = kipIn;
+  messages_.Answer(kAnswerYes);
+  commands_.Run(M::MnuProjUnits);
+  EXPECT_EQ(model_.AnalysisStatus, kNoResults);
+  EXPECT_FALSE(Shown(M::MnuEditData));
+  EXPECT_TRUE(Shown(M::MnuAna));
+  EXPECT_EQ(commands_.Trail(), nullptr);
+  EXPECT_FLOAT_EQ(model_.JointCoords(2, 2), 60.0f) << "5 ft is 60 in";
+
+  // Dropping the names keeps the numbers; the file then has no units section.
+  windows_.unitsChosen = UnitSystem();
+  commands_.Run(M::MnuProjUnits);
+  EXPECT_FALSE(model_.Units.Named);
+  EXPECT_FLOAT_EQ(model_.JointCoords(2, 2), 60.0f);
 }
 
 }  // namespace

@@ -89,6 +89,29 @@ TEST(ResultTables, EveryWindowOfEveryType) {
   }
 }
 
+// Named units head each results column with the unit of its quantity; a rotation keeps "(Rad)".
+TEST(ResultTables, NamedUnitsHeadEveryColumn) {
+  const struct {
+    const std::string& model;
+    FormId window;
+    std::vector<std::string> headings;
+  } cases[] = {
+      {kPFrame,
+       FormId::Disp,
+       {"Joint", " X Translation [in]", " Y Translation [in]", "Rotation (Rad)"}},
+      {kPFrame,
+       FormId::MbForce,
+       {"Member", "Joint", "Axial Force [lb]", "Shear Force [lb]", "Moment [lb·in]"}},
+      {kPFrame, FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
+      {kPTruss, FormId::MbForce, {"Member", "Axial Force [lb]"}},
+  };
+  for (const auto& c : cases) {
+    ModelStore model = Solved(c.model);
+    model.Units = NamedUnits(ForceUnit::lb, LengthUnit::in, TemperatureUnit::F);
+    EXPECT_EQ(BuildResultTable(model, c.window).Cells.at(0), c.headings);
+  }
+}
+
 // A cell's number within the five significant digits it is printed with.
 void ExpectShown(const std::string& cell, double value, const std::string& where) {
   EXPECT_NEAR(std::strtod(cell.c_str(), nullptr), value, 5e-5 * std::fabs(value) + 1e-30)

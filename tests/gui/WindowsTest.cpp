@@ -33,12 +33,13 @@
 #include <sstream>
 
 #include "app/ProjectTitleForm.h"
-#include "app/qt/MainWindow.h"
 #include "app/qt/InfluenceWindow.h"
+#include "app/qt/MainWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/UnitsDialog.h"
 #include "editors/RestraintText.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/DrawingData.h"
@@ -661,6 +662,23 @@ class WindowsTest : public QObject {
     });
     s.window.Action(M::MnuProjName)->trigger();
     QCOMPARE(s.window.Label(1)->text(), QString("Renamed"));
+  }
+
+  // Project > Units: the dialog names the units; the type label and the list headings show them.
+  void theUnitsDialogNamesTheUnitsShownEverywhere() {
+    Session s(Example("portal-frame"), false);
+    WhenOpens<UnitsDialog>([](UnitsDialog* dialog) {
+      QVERIFY(!dialog->NamedBox()->isChecked() && !dialog->ForceBox()->isEnabled());
+      dialog->NamedBox()->click();
+      QVERIFY(dialog->ForceBox()->isEnabled());
+      dialog->ForceBox()->setCurrentText("kip");
+      dialog->LengthBox()->setCurrentText("in");
+      Button(dialog, "OK")->click();
+    });
+    s.window.Action(M::MnuProjUnits)->trigger();
+    QVERIFY(s.model.Units == NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C));
+    QCOMPARE(s.window.UnitsLabel()->text(), QString::fromUtf8("Units: kip, in, °C"));
+    QCOMPARE(s.model.JointCoords(2, 2), 5.0f);  // named for the first time: nothing converted
   }
 
   // Each example opened, analysed, its results, diagrams and step-by-step windows opened from

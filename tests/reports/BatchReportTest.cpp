@@ -10,6 +10,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "model/ProjectFile.h"
+#include "model/UnitConversion.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
@@ -162,7 +163,7 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
   };
   const std::string usage =
       "usage: stavelorn-report [--trail] [--diagrams] [--precision single|double] [--json "
-      "[--influence WHAT [--path M1,M2,...]]] FILE.str";
+      "[--influence WHAT [--path M1,M2,...]]] [--units";
   const std::string unreadable = "File_Reading Error\nUnexpected error # 53 occurred: \n\n";
   std::string badMember = kCollinearTruss;  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
@@ -183,6 +184,13 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
        3,
        "Analysis Results\n     **** Analysis ERROR ****  \n\nStructure is NOT Statically"},
       {{pinned}, 4, "Error in Solution of Simultaneous Equations\n\nStructure Stiffness Matrix"},
+      // Units convert only from named units, and only to units of the tables.
+      {{"--units", "kip,in", pinned}, 2, "Units\nThe project"},
+      {{"--units", "kip,inch", pinned}, 64, "unknown length unit \"inch\" (one of mm, cm, m"},
+      {{"--units", "KIP,in", "--json", rejected}, 64, "unknown force unit \"KIP\""},
+      {{"--units", "kip,in,K", pinned}, 64, "unknown temperature unit \"K\" (one of C, F)"},
+      {{"--units", "kip", pinned}, 64, "--units takes FORCE,LENGTH"},
+      {{pinned, "--units"}, 64, "--units needs a value"},
   };
   for (const auto& c : cases) {
     const ToolRun run = RunTool(c.args);
@@ -192,6 +200,42 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
     EXPECT_EQ(run.out.empty(), c.status < 3 || c.status == 64);
     EXPECT_EQ(run.out.find("Results of Analysis"), std::string::npos);
   }
+}
+
+// --units converts a project that names its units before analysing it, reports in the new
+// units and leaves the file alone; the JSON names the units as the file would.
+TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "stavelorn-batch-units.str").string();
+  const std::string text =
+      testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")) +
+      "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n";
+  std::ofstream(path, std::ios::binary) << text;
+
+  ModelStore expected = testing::ModelFromText(text);
+  ASSERT_FALSE(
+      ConvertUnits(expected, NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C)));
+  CheckAndAnalyze(expected);
+  const ToolRun json = RunTool({"--units", "kip,in", "--json", path});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const JsonValue results = ParseJson(json.out);
+  EXPECT_EQ(results["units"]["force"].text, "kip");
+  EXPECT_EQ(results["units"]["length"].text, "in");
+  EXPECT_EQ(results["units"]["temperature"].text, "C") << "an omitted TEMP keeps the file's";
+  ExpectList(
+      results["memberEndForces"], "member", 3, 6, [](int m) { return m; },
+      [&](int m, int c) { return expected.MemberEndForces(m, c); });
+  EXPECT_EQ(testing::ReadWholeFile(path), text) << "the file is not changed";
+
+  const ToolRun report = RunTool({"--units", "N,mm,F", path});
+  ASSERT_EQ(report.status, 0) << report.err;
+  EXPECT_NE(report.out.find("[N/mm2]"), std::string::npos) << "E is printed with its unit";
+  EXPECT_EQ(ParseJson(RunTool({"--json", path}).out)["units"]["length"].text, "m");
+  EXPECT_EQ(
+      RunTool({"--json", testing::SourcePath("examples/portal-frame.str")}).out.find("\"units\""),
+      std::string::npos)
+      << "a project without named units has no units key";
+  std::filesystem::remove(path);
 }
 
 }  // namespace

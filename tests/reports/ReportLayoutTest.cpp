@@ -142,6 +142,20 @@ TEST(GoldenReport, EachStructureTypeMatchesItsCheckedFile) {
   }
 }
 
+// Named units stand over each table's columns, in the general data and after each member load;
+// the rest of each report is as without them.
+TEST(GoldenReport, NamedUnitsStandOverTheColumns) {
+  for (const char* name : {"pframe", "sframe", "grid"}) {
+    ModelStore model = Analysed(name);
+    model.Units = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
+    std::ostringstream out;
+    TextReportPrinter printer(out);
+    ScriptedMessages messages;
+    EXPECT_EQ(PrintReport(model, printer, messages), PrintOutcome::Printed);
+    ExpectGolden(out.str(), name + std::string("-kip-in.txt"));
+  }
+}
+
 struct Trailed {
   std::string text;
   JsonValue json;

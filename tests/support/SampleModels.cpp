@@ -109,6 +109,7 @@ ModelStore FullModel(const std::string& structType) {
 bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& difference) {
   if (a.ProjectTitle != b.ProjectTitle) return difference = "title", false;
   if (a.StructType != b.StructType) return difference = "type", false;
+  if (a.Units != b.Units) return difference = "units", false;
   const int dof = a.CoordsPerJoint;
   // Each table with its count and width; roll angles belong to space frames alone.
 #define STAVELORN_SAME(table, count, cols)                               \

@@ -21,6 +21,7 @@
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/UnitsDialog.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
 #include "graphics/StructureLabels.h"
@@ -131,6 +132,10 @@ void MainWindow::BuildControls() {
   projectFile_ = new QLabel(this);
   projectFile_->setObjectName("ProjectFile");
   statusBar()->addWidget(projectFile_, 1);
+  units_ = new QLabel(this);
+  units_->setObjectName("Units");
+  units_->setAccessibleName("Units");
+  statusBar()->addPermanentWidget(units_);
   diagramCanvas_ = new PictureBox(central);
   diagramCanvas_->setObjectName("DiagramPic");
   diagramCanvas_->hide();
@@ -252,6 +257,7 @@ void MainWindow::Refresh() {
     shownNotice_ = commands_.Notice();
     statusBar()->showMessage(QString::fromStdString(shownNotice_), 30000);
   }
+  units_->setText(QString::fromStdString(commands_.Labels().Units));
   KeepRecentProjects();
   if (menus.Visible(M::MnuDiagrams)) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
@@ -333,6 +339,15 @@ bool MainWindow::ShowTitleDialog() {
   dialog.adjustSize();
   dialog.move(geometry().center() - dialog.rect().center());
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::ChooseUnits(UnitSystem& units) {
+  UnitsDialog dialog(units, this);
+  dialog.adjustSize();
+  dialog.move(geometry().center() - dialog.rect().center());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  units = dialog.Chosen();
+  return true;
 }
 
 void MainWindow::Redraw() {

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
 
   // CommandWindows
   bool ShowTitleDialog() override;
+  bool ChooseUnits(UnitSystem& units) override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
 
   QMenu* RecentMenu() const { return recentMenu_; }
   QLabel* ProjectFileLabel() const { return projectFile_; }
+  QLabel* UnitsLabel() const { return units_; }
 
  public slots:
   // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
@@ -99,6 +101,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   ProjectCommands commands_;
   std::array<QAction*, kMenuItemCount> actions_{};
   std::array<QLabel*, 9> labels_{};
+  QLabel* units_ = nullptr;
   QComboBox* combo_ = nullptr;
   QPushButton* redraw_ = nullptr;
   PictureBox* canvas_ = nullptr;

@@ -1,0 +1,41 @@
+#include "model/UnitConversion.h"
+
+#include <cmath>
+#include <vector>
+
+#include "model/ModelQuantities.h"
+
+namespace stavelorn {
+
+bool HasConvertibleValues(const ModelStore& m) {
+  return m.JointCount > 0 || m.MaterialCount > 0 || m.SectionCount > 0 || m.JointLoadCount > 0 ||
+         m.MemberLoadCount > 0 || m.SettlementCount > 0 || m.TempChangeCount > 0 ||
+         m.FabErrorCount > 0;
+}
+
+RunResult ConvertUnits(ModelStore& model, const UnitSystem& to) {
+  if (!model.Units.Named || !to.Named)
+    return RunError{kErrInvalidCall,
+                    "Invalid procedure call or argument: values convert only between named units"};
+  // Every new value is worked out before any is stored, so a value that would overflow leaves
+  // the whole model untouched rather than half converted.
+  std::vector<float> converted;
+  bool fits = true;
+  ForEachInputValue(model, [&](float& value, Quantity quantity) {
+    const long double exact = value * ConversionFactor(quantity, model.Units, to);
+    const float rounded = static_cast<float>(exact);
+    if (!std::isfinite(rounded)) fits = false;
+    converted.push_back(rounded);
+  });
+  if (!fits)
+    return RunError{kErrOverflow, "Overflow: a value of the project is too large to be stated in " +
+                                      UnitSystemText(to) + " as a single-precision number"};
+  std::size_t next = 0;
+  ForEachInputValue(model, [&](float& value, Quantity) { value = converted[next++]; });
+  model.Units = to;
+  model.AnalysisStatus = kNoResults;
+  model.MechanismMode.clear();
+  return std::nullopt;
+}
+
+}  // namespace stavelorn

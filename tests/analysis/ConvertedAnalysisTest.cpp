@@ -1,0 +1,100 @@
+// A project converted to other units is the same structure: its values come back when converted
+// back, and its analysis gives the original results times the factors of their quantities.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
+
+#include "analysis/AnalysisRun.h"
+#include "model/ModelQuantities.h"
+#include "model/UnitConversion.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+const char* const kExamples[] = {"continuous-beam",   "roof-truss", "portal-frame",
+                                 "space-truss-tower", "grid-floor", "space-frame"};
+
+const UnitSystem kKNm = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+
+ModelStore NamedExample(const std::string& name) {
+  std::string problem;
+  ModelStore model = testing::ExampleModel(name, problem);
+  EXPECT_EQ(problem, "") << name;
+  model.Units = kKNm;
+  return model;
+}
+
+std::vector<float> InputValues(ModelStore& model) {
+  std::vector<float> values;
+  ForEachInputValue(model, [&](float& v, Quantity) { values.push_back(v); });
+  return values;
+}
+
+TEST(ConvertedProject, ComesBackWithinOneUnitInTheSeventhDigit) {
+  for (const char* name : kExamples) {
+    ModelStore model = NamedExample(name);
+    const ModelStore original = model;
+    ASSERT_FALSE(ConvertUnits(model, NamedUnits(ForceUnit::N, LengthUnit::mm, TemperatureUnit::C)));
+    ASSERT_FALSE(ConvertUnits(model, kKNm));
+    ModelStore copy = original;
+    const std::vector<float> before = InputValues(copy), after = InputValues(model);
+    ASSERT_EQ(before.size(), after.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+      EXPECT_NEAR(after[i], before[i], 1e-6 * std::fabs(before[i])) << name << " value " << i;
+    // Angles of roll are not converted at all.
+    for (int m = 1; m <= model.RollAngles.Size() && model.Kind() == StructKind::SFrame; ++m)
+      EXPECT_EQ(model.RollAngles(m), original.RollAngles(m));
+  }
+}
+
+// The results of one kind (displacement, end force, reaction) and one quantity, as pairs of the
+// original's value times its factor and the converted project's value.
+using Groups = std::map<std::pair<int, Quantity>, std::vector<std::pair<double, double>>>;
+
+TEST(ConvertedProject, AnalysesToTheOriginalResultsTimesTheirFactors) {
+  const UnitSystem kipIn = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
+  for (const char* name : kExamples) {
+    ModelStore original = NamedExample(name);
+    ModelStore converted = original;
+    ASSERT_FALSE(ConvertUnits(converted, kipIn));
+    ASSERT_FALSE(CheckAndAnalyze(original).Rejected) << name;
+    ASSERT_FALSE(CheckAndAnalyze(converted).Rejected) << name;
+    ASSERT_EQ(original.AnalysisStatus, kAnalysisComplete) << name;
+    ASSERT_EQ(converted.AnalysisStatus, kAnalysisComplete) << name;
+    const StructTypeInfo& type = original.TypeInfo();
+    const int n = type.CoordsPerJoint;
+    Groups groups;
+    auto add = [&](int kind, Quantity q, double from, double to) {
+      groups[{kind, q}].emplace_back(from * ConversionFactor(q, kKNm, kipIn), to);
+    };
+    for (int j = 1; j <= original.JointCount; ++j)
+      for (int k = 1; k <= n; ++k) {
+        const int number = original.CoordNumbers((j - 1) * n + k);
+        const JointCoordNames& coordinate = CoordinateOf(type, k);
+        if (number <= original.DofCount)
+          add(0, DisplacementQuantity(coordinate), original.JointDisplacements(number),
+              converted.JointDisplacements(number));
+        else
+          add(2, ForceQuantity(coordinate), original.SupportReactions(number - original.DofCount),
+              converted.SupportReactions(number - original.DofCount));
+      }
+    for (int m = 1; m <= original.MemberCount; ++m)
+      for (int c = 1; c <= 2 * n; ++c)
+        add(1, EndForceQuantity(type, c), original.MemberEndForces(m, c),
+            converted.MemberEndForces(m, c));
+    for (const auto& [group, pairs] : groups) {
+      double largest = 0;
+      for (const auto& pair : pairs) largest = std::max(largest, std::fabs(pair.second));
+      for (const auto& [expected, got] : pairs)
+        EXPECT_NEAR(got, expected, 1e-4 * largest)
+            << name << ": kind " << group.first << ", quantity " << static_cast<int>(group.second);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,202 @@
+// The unit and dimension tables against conversions worked by hand, the unit texts, and the
+// project file's "Units" section.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "model/ModelQuantities.h"
+#include "model/ProjectFile.h"
+#include "model/UnitConversion.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using F = ForceUnit;
+using L = LengthUnit;
+using T = TemperatureUnit;
+
+// One row per kind of quantity: a value in one system and the same value in another, worked out
+// by hand from 1 in = 25.4 mm, 1 ft = 12 in, 1 lb = 4.4482216152605 N, 1 kip = 1000 lb and
+// 1 °C of difference = 1.8 °F.
+TEST(Units, EachQuantityConvertsByItsDimension) {
+  const UnitSystem kipIn = NamedUnits(F::kip, L::in, T::F);
+  const UnitSystem kipFt = NamedUnits(F::kip, L::ft, T::F);
+  const UnitSystem kNm = NamedUnits(F::kN, L::m, T::C);
+  const UnitSystem nMm = NamedUnits(F::N, L::mm, T::C);
+  const UnitSystem lbCm = NamedUnits(F::lb, L::cm, T::C);
+  const UnitSystem mnFt = NamedUnits(F::MN, L::ft, T::C);
+  struct Row {
+    Quantity quantity;
+    UnitSystem from, to;
+    double value, expected;
+  } rows[] = {
+      {Quantity::Angle, kipIn, nMm, 0.01, 0.01},
+      {Quantity::Length, kipFt, kipIn, 1, 12},
+      {Quantity::Length, lbCm, mnFt, 100, 3.2808398950131235},
+      {Quantity::Area, kipIn, nMm, 1, 645.16},
+      {Quantity::SecondMoment, kipIn, nMm, 1, 416231.4256},
+      {Quantity::Force, kipIn, kNm, 1, 4.4482216152605},
+      {Quantity::Force, mnFt, lbCm, 1, 224808.9430997105},
+      {Quantity::Moment, kipFt, kNm, 1, 1.3558179483314003},
+      {Quantity::ForcePerLength, kipFt, kNm, 1, 14.593902937206362},
+      {Quantity::Stress, kipIn, nMm, 29000, 199947.96150188247},
+      {Quantity::TemperatureChange, kNm, kipIn, 10, 18},
+      {Quantity::TemperatureChange, kipIn, kNm, 90, 50},
+      {Quantity::PerTemperature, kNm, kipIn, 1.2e-5, 6.666666666666667e-06},
+      // Unnamed units have nothing to convert from or to.
+      {Quantity::Force, UnitSystem(), kipIn, 7, 7},
+  };
+  for (const Row& row : rows) {
+    const long double got = row.value * ConversionFactor(row.quantity, row.from, row.to);
+    EXPECT_NEAR(static_cast<double>(got), row.expected, 1e-12 * std::fabs(row.expected))
+        << static_cast<int>(row.quantity) << ": " << UnitSystemText(row.from) << " -> "
+        << UnitSystemText(row.to);
+    // There and back is the identity.
+    EXPECT_NEAR(static_cast<double>(ConversionFactor(row.quantity, row.from, row.to) *
+                                    ConversionFactor(row.quantity, row.to, row.from)),
+                1.0, 1e-15);
+  }
+}
+
+TEST(Units, EachQuantityShowsItsUnit) {
+  const UnitSystem kNm = NamedUnits(F::kN, L::m, T::C);
+  const UnitSystem kipIn = NamedUnits(F::kip, L::in, T::F);
+  struct Row {
+    Quantity quantity;
+    const char* kNm;
+    const char* kipInAscii;
+  } rows[] = {
+      {Quantity::Angle, "", ""},
+      {Quantity::Length, "m", "in"},
+      {Quantity::Area, "m²", "in2"},
+      {Quantity::SecondMoment, "m⁴", "in4"},
+      {Quantity::Force, "kN", "kip"},
+      {Quantity::Moment, "kN·m", "kip-in"},
+      {Quantity::ForcePerLength, "kN/m", "kip/in"},
+      {Quantity::Stress, "kN/m²", "kip/in2"},
+      {Quantity::TemperatureChange, "°C", "F"},
+      {Quantity::PerTemperature, "1/°C", "1/F"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(UnitText(kNm, row.quantity), row.kNm);
+    EXPECT_EQ(UnitText(kipIn, row.quantity, UnitStyle::Ascii), row.kipInAscii);
+    EXPECT_EQ(UnitText(UnitSystem(), row.quantity), "");
+  }
+  EXPECT_EQ(WithUnit("Area (A)", kNm, Quantity::Area), "Area (A) [m²]");
+  EXPECT_EQ(WithUnit("Area -  (A)  :", kNm, Quantity::Area), "Area -  (A) [m²] :");
+  EXPECT_EQ(WithUnit("Rotation (Rad)", kNm, Quantity::Angle), "Rotation (Rad)");
+  EXPECT_EQ(WithUnit("Area -  (A)  :", UnitSystem(), Quantity::Area), "Area -  (A)  :");
+  EXPECT_EQ(UnitSystemText(kipIn), "kip, in, °F");
+  EXPECT_EQ(UnitSystemText(UnitSystem()), "");
+}
+
+// Every stored value of a type carries the quantity the mechanics gives it.
+TEST(Units, TheModelsValuesHaveTheirQuantities) {
+  ModelStore frame = testing::FullModel("SFrame");
+  std::map<const float*, Quantity> seen;
+  ForEachInputValue(frame, [&](float& v, Quantity q) { seen[&v] = q; });
+  EXPECT_EQ(seen.at(&frame.JointCoords(1, 3)), Quantity::Length);
+  EXPECT_EQ(seen.at(&frame.Materials(1, 1)), Quantity::Stress);
+  EXPECT_EQ(seen.at(&frame.Materials(1, 2)), Quantity::Stress);
+  EXPECT_EQ(seen.at(&frame.Materials(1, 3)), Quantity::PerTemperature);
+  EXPECT_EQ(seen.at(&frame.Sections(1, 1)), Quantity::Area);
+  for (int c = 2; c <= 4; ++c) EXPECT_EQ(seen.at(&frame.Sections(1, c)), Quantity::SecondMoment);
+  for (int c = 1; c <= 6; ++c) {
+    EXPECT_EQ(seen.at(&frame.JointLoadValues(1, c)), c <= 3 ? Quantity::Force : Quantity::Moment);
+    EXPECT_EQ(seen.at(&frame.SettlementValues(1, c)), c <= 3 ? Quantity::Length : Quantity::Angle);
+  }
+  EXPECT_EQ(seen.count(&frame.RollAngles(1)), 0u) << "angles of roll stay in degrees";
+  EXPECT_EQ(seen.at(&frame.TempChangeValues(1)), Quantity::TemperatureChange);
+  EXPECT_EQ(seen.at(&frame.FabErrorValues(1)), Quantity::Length);
+  // A load's magnitudes follow its form; a and b are lengths.
+  const Quantity first[] = {
+      Quantity::Force,          Quantity::Moment,        Quantity::ForcePerLength,
+      Quantity::ForcePerLength, Quantity::Force,         Quantity::ForcePerLength,
+      Quantity::Moment,         Quantity::Force,         Quantity::Moment,
+      Quantity::ForcePerLength, Quantity::ForcePerLength};
+  for (const MemberLoadKindInfo& kind : AllMemberLoadKinds()) {
+    const int code = static_cast<int>(kind.Kind);
+    EXPECT_EQ(LoadValueQuantity(kind, 1), first[code - 1]) << code;
+    EXPECT_EQ(LoadValueQuantity(kind, 3), Quantity::Length) << code;
+  }
+  EXPECT_EQ(EndForceQuantity(TypeOf(StructKind::PFrame), 6), Quantity::Moment);
+  EXPECT_EQ(EndForceQuantity(TypeOf(StructKind::PFrame), 4), Quantity::Force);
+  EXPECT_EQ(EndForceQuantity(TypeOf(StructKind::Grid), 2), Quantity::Moment);
+}
+
+constexpr char kFrame[] =
+    "\"Frame\"\r\n\"PFrame\"\r\n\"Joints\",2\r\n0,0\r\n4,0\r\n\"Materials\",1\r\n"
+    "2E+08,1.2E-05\r\n";
+
+TEST(Units, TheFileNamesTheUnitsLastAndReadsThemAnywhere) {
+  const std::string section = "\"Units\",1\r\n\"kip\",\"in\",\"F\"\r\n";
+  const std::string named = std::string(kFrame) + section;
+  ModelStore model = testing::ModelFromText(named);
+  EXPECT_EQ(model.Units, NamedUnits(F::kip, L::in, T::F));
+  std::string text;
+  ASSERT_FALSE(ProjectFileText(model, text));
+  EXPECT_EQ(text, named) << "written last, byte for byte";
+  // Before every other section, or between two of them, it reads the same.
+  const std::string title = "\"Frame\"\r\n\"PFrame\"\r\n";
+  for (const std::string& moved :
+       {title + section + std::string(kFrame).substr(title.size()),
+        std::string(kFrame).substr(0, 41) + section + std::string(kFrame).substr(41)}) {
+    ModelStore back = testing::ModelFromText(moved);
+    std::string difference;
+    EXPECT_TRUE(testing::SameModelData(model, back, difference)) << difference << "\n" << moved;
+  }
+  // Without the section the project is unnamed and its file stays as it was.
+  ModelStore plain = testing::ModelFromText(kFrame);
+  EXPECT_FALSE(plain.Units.Named);
+  ASSERT_FALSE(ProjectFileText(plain, text));
+  EXPECT_EQ(text, kFrame);
+}
+
+TEST(Units, AnUnknownUnitIsRefusedWithTheAcceptedNames) {
+  struct Row {
+    const char* record;
+    const char* message;
+  } rows[] = {
+      {"\"KN\",\"m\",\"C\"",
+       "field 1 of record 1 of section \"Units\" on line 9 reads \"KN\", none of N, kN, MN, lb, "
+       "kip"},
+      {"\"kN\",\"M\",\"C\"",
+       "field 2 of record 1 of section \"Units\" on line 9 reads \"M\", none of mm, cm, m, in, ft"},
+      {"\"kN\",\"m\",\"K\"",
+       "field 3 of record 1 of section \"Units\" on line 9 reads \"K\", none of C, F"},
+      {"\"kN\",\"m\"", "Input past end of file"},
+  };
+  for (const Row& row : rows) {
+    ModelStore model;
+    model.Reset();
+    RunResult error =
+        ReadProjectText(model, std::string(kFrame) + "\"Units\",1\r\n" + row.record + "\r\n");
+    ASSERT_TRUE(error) << row.record;
+    EXPECT_NE(error->Description.find(row.message), std::string::npos) << error->Description;
+    EXPECT_FALSE(model.Units.Named);
+    EXPECT_EQ(model.MaterialCount, 1) << "the sections before stay read";
+  }
+  ModelStore model;
+  model.Reset();
+  EXPECT_TRUE(
+      ReadProjectText(model, std::string(kFrame) + "\"Units\",2\r\n\"kN\",\"m\",\"C\"\r\n"));
+}
+
+// A value too large for the new units stops the conversion before anything changes.
+TEST(Units, AConversionThatWouldOverflowChangesNothing) {
+  ModelStore model = testing::FullModel("PFrame");
+  model.Units = NamedUnits(F::MN, L::m, T::C);
+  model.Sections(1, 1) = 1e36f;  // m² to mm²: a million times more
+  const ModelStore before = model;
+  RunResult error = ConvertUnits(model, NamedUnits(F::N, L::mm, T::C));
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->Number, kErrOverflow);
+  std::string difference;
+  EXPECT_TRUE(testing::SameModelData(before, model, difference)) << difference;
+  EXPECT_TRUE(ConvertUnits(model, UnitSystem())) << "unnamed units convert nothing";
+}
+
+}  // namespace
+}  // namespace stavelorn
