@@ -120,12 +120,12 @@ void ProjectCommands::ChangeUnits() {
 }
 
 void ProjectCommands::CommitUnitsChange(bool converted) {
-  unsaved_ = true;
   // Converted data no longer match the results of the last analysis, which were dropped with
   // them: back to entering data, as after Edit Data.
   if (converted && menus_.Visible(M::MnuEditData)) menus_.AfterEditData();
   if (converted) trail_.reset();
   model_.CurrentForm = FormId::mcas;
+  RecordChange("Units");
   ShowCurrentModel();
 }
 
