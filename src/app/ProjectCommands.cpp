@@ -16,6 +16,12 @@ namespace stavelorn {
 
 namespace {
 
+std::vector<const PagePicture*> Pages(const std::vector<std::unique_ptr<PagePicture>>& pictures) {
+  std::vector<const PagePicture*> pages;
+  for (const auto& picture : pictures) pages.push_back(picture.get());
+  return pages;
+}
+
 using M = MenuItem;
 
 std::string MultiplierProblem(const std::string& text) {
@@ -152,13 +158,22 @@ void ProjectCommands::Print() {
 
 void ProjectCommands::PrintPreview() {
   PrintOptions options(model_);
-  if (windows_.ChoosePrintOptions(options) && options.AnythingChosen())
-    windows_.ShowPrintPreview(options);
+  if (!windows_.ChoosePrintOptions(options) || !options.AnythingChosen()) return;
+  const auto pictures = DiagramPictures(options);
+  windows_.ShowPrintPreview(options, Pages(pictures));
+}
+
+std::vector<std::unique_ptr<PagePicture>> ProjectCommands::DiagramPictures(
+    const PrintOptions& options) {
+  if (!options.Chosen(ReportSection::Diagrams)) return {};
+  return windows_.DiagramPictures();
 }
 
 void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_, options, Trail());
+  if (!printer) return;
+  const auto pictures = DiagramPictures(options);
+  PrintReport(model_, *printer, messages_, options, Trail(), Pages(pictures));
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {

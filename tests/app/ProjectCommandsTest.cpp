@@ -34,7 +34,7 @@ class FakeWindows : public CommandWindows {
     return std::make_unique<TextReportPrinter>(printed);
   }
   bool ChoosePrintOptions(PrintOptions&) override { return true; }
-  void ShowPrintPreview(const PrintOptions&) override {}
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&) override {}
 };
 
 class ProjectCommandsTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
+#include "reports/InputReport.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
@@ -50,6 +52,9 @@ class RecordingPrinter : public ReportPrinter {
   }
   double CurrentY() const override { return usedAtStart + lines_; }
   double PageHeight() const override { return 60; }
+  void PrintPicture(const PagePicture& picture) override {
+    events.push_back("picture:" + picture.Caption());
+  }
   void EndDocument() override { events.push_back("end"); }
   void AbandonDocument() override { events.push_back("abandon"); }
   std::string FontName() const override { return font_; }
@@ -175,6 +180,51 @@ TEST(TrailReport, PrintsTheSmallFrameAsCheckedByEye) {
                "trail-frame.txt");
 }
 
+// The space frame's rolled columns: [T] prints round-off of a right angle's cosine as 0, which
+// the JSON keeps as stored; each member prints its global and local vectors, and the checks
+// follow the structure's vectors, one per member.
+TEST(TrailReport, PrintsCosineRoundOffAsZeroAndEveryVectorAndCheck) {
+  std::string problem;
+  const Trailed t = Trail(testing::ExampleModel("space-frame", problem));
+  ASSERT_EQ(problem, "");
+  std::size_t tiny = 0;
+  for (const JsonValue& m : t.json["members"].items)
+    for (const JsonValue& row : m["transformation"].items)
+      for (const JsonValue& x : row.items) {
+        const double value = std::stod(x.text);
+        tiny += value != 0 && std::fabs(value) <= 1e-6;
+      }
+  EXPECT_GT(tiny, 0u);
+  std::istringstream lines(t.text);
+  std::string line, block;
+  int members = 0, vectorBlocks = 0, memberChecks = 0;
+  bool checks = false;
+  while (std::getline(lines, line)) {
+    if (line.find("[T] transformation") != std::string::npos) block = "T";
+    if (line.find("[K] = ") != std::string::npos) block = "";
+    if (line.find("Member ") == 3) ++members;
+    if (line.find("Global: {Ff}") != std::string::npos ||
+        line.find("Local: {Qf}") != std::string::npos)
+      ++vectorBlocks;
+    if (line.find("Equilibrium Checks") != std::string::npos) checks = true;
+    if (checks && line.find("     Member ") == 0) ++memberChecks;
+    if (block != "T") continue;
+    std::istringstream cells(line);
+    std::string cell;
+    while (cells >> cell)
+      if (cell.find("E-") != std::string::npos) {
+        EXPECT_GT(std::fabs(std::stod(cell)), 1e-6) << line;
+      }
+  }
+  EXPECT_EQ(members, 8);
+  EXPECT_EQ(vectorBlocks, 2 * members);
+  EXPECT_EQ(memberChecks, members);
+  EXPECT_LT(t.text.find("Equilibrium Checks"), t.text.find("End of the Method"));
+  // Every printed line fits the page.
+  std::istringstream all(t.text);
+  while (std::getline(all, line)) EXPECT_LE(line.size(), 80u) << line;
+}
+
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
   struct Case {
     int bays, storeys;
@@ -249,6 +299,93 @@ TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
 
 // The report holds the ticked sections only, and results only after a completed analysis: they
 // are unticked otherwise and cannot be ticked, so with the input data unticked nothing is chosen.
+// Whole-span uniform loads keep the one-intensity table they always had, to the byte; one load
+// of any other form turns the table into labelled columns of every value.
+TEST(InputReport, MemberLoadsKeepTheOldTableWhileAllAreWholeSpanUniform) {
+  const std::string frame = R"("t","PFrame"
+"Joints",2, 0,0, 4,0
+"Supports",1, 1,1,1,1
+"Materials",1, 200000000,0.000012
+"Cross-Sections",1, 0.01,0.0001
+"Members",1, 1,2,1,1
+"Member Loads",)";
+  auto section = [&](const std::string& loads) {
+    std::ostringstream out;
+    TextReportPrinter printer(out);
+    PrintInputData(testing::ModelFromText(frame + loads + "\n"), printer);
+    printer.EndDocument();
+    const std::string text = out.str();
+    const std::size_t at = text.find("Member Loads");
+    return text.substr(at, text.find("End of Input") - at);
+  };
+  EXPECT_NE(section("2, 1,3,2.5,0,0,0, 1,3,-1,0,0,0")
+                .find("                                               Load    \n"
+                      "                           Member   Load     Intensity \n"
+                      "                             No.    Type        (w)    \n"
+                      "                           ------  -------  -----------\n"
+                      "                              1    Uniform    2.500E+0\n"
+                      "                              1    Uniform   -1.000E+0\n"),
+            std::string::npos);
+  const std::string mixed = section("2, 1,3,2.5,0,0,0, 1,3,-1,0,0.5,0");
+  EXPECT_EQ(mixed.find("Intensity"), std::string::npos);
+  EXPECT_NE(mixed.find("       1    w local y          2.500E+0       ---        0.000E+0     "
+                       "0.000E+0\n"
+                       "       1    w local y         -1.000E+0       ---        5.000E-1     "
+                       "0.000E+0\n"),
+            std::string::npos)
+      << mixed;
+}
+
+struct CaptionedPicture : PagePicture {
+  std::string caption;
+  explicit CaptionedPicture(std::string text) : caption(std::move(text)) {}
+  std::string Caption() const override { return caption; }
+};
+
+// The diagrams' pictures go to the printer in their order, after the results and before the
+// diagram tables, and only when the diagrams are ticked; a text printer prints nothing of them.
+TEST(PrintOptions, DiagramPicturesComeBeforeTheirTablesAndOnlyWhenTicked) {
+  ModelStore model = LoadGoldenModel("pframe");
+  CheckAndAnalyze(model);
+  ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
+  const CaptionedPicture n("N"), v("V"), m("M");
+  const std::vector<const PagePicture*> pictures = {&n, &v, &m};
+  for (bool ticked : {true, false}) {
+    PrintOptions options(model);
+    options.Choose(S::Diagrams, ticked);
+    RecordingPrinter printer;
+    ScriptedMessages messages;
+    PrintReport(model, printer, messages, options, nullptr, pictures);
+    std::vector<std::string> shown;
+    std::size_t firstPicture = 0, results = 0, tables = 0;
+    for (std::size_t i = 0; i < printer.events.size(); ++i) {
+      const std::string& e = printer.events[i];
+      if (e.rfind("picture:", 0) == 0) {
+        shown.push_back(e.substr(8));
+        if (!firstPicture) firstPicture = i;
+      }
+      if (e.find("End of Analysis") != std::string::npos) results = i;
+      if (e.find("Internal Force Diagrams") != std::string::npos && !tables) tables = i;
+    }
+    const std::vector<std::string> expected =
+        ticked ? std::vector<std::string>{"N", "V", "M"} : std::vector<std::string>{};
+    EXPECT_EQ(shown, expected);
+    if (ticked) {
+      EXPECT_TRUE(results < firstPicture && firstPicture < tables);
+    }
+  }
+  std::ostringstream text;
+  TextReportPrinter plain(text);
+  PrintOptions options(model);
+  options.Choose(S::Diagrams, true);
+  ScriptedMessages messages;
+  PrintReport(model, plain, messages, options, nullptr, pictures);
+  std::ostringstream without;
+  TextReportPrinter other(without);
+  PrintReport(model, other, messages, options);
+  EXPECT_EQ(text.str(), without.str());
+}
+
 TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedAnalysis) {
   for (std::int16_t status : {kNoResults, kAnalysisComplete, kNotStable, kSolutionFailed}) {
     ModelStore model = Analysed("pframe");
