@@ -9,23 +9,14 @@ namespace stavelorn {
 
 std::string LoadSymbol(const MemberLoadKindInfo& kind, int k) {
   if (k < 0 || k > 3) return "";
-  const char* label = kind.ValueLabels[static_cast<std::size_t>(k)];
-  if (!label) return "";
-  // The label opens with the symbol: "a (from the beginning joint)".
-  const std::string text = label;
-  return text.substr(0, text.find(' '));
-}
-
-std::string LoadDirection(const MemberLoadKindInfo& kind) {
-  const std::string axis = std::string("local ") + "xyz"[static_cast<int>(kind.Axis)];
-  if (IsAxial(kind)) return "axial";
-  return kind.Form == LoadForm::PointCouple ? "about " + axis : axis;
+  const char* symbol = kind.Symbols[static_cast<std::size_t>(k)];
+  return symbol ? symbol : "";
 }
 
 std::string LoadKindLabel(const MemberLoadKindInfo& kind) {
   std::string symbols = LoadSymbol(kind, 0);
   if (IsLinear(kind)) symbols += "," + LoadSymbol(kind, 1);
-  return symbols + " " + LoadDirection(kind);
+  return symbols + " " + std::string(kind.Direction);
 }
 
 namespace {
@@ -43,7 +34,7 @@ std::string Named(const MemberLoadKindInfo& kind, const std::array<float, 4>& va
 std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values) {
   std::string text = Named(kind, values, 0);
   if (IsLinear(kind)) text += ", " + Named(kind, values, 1);
-  return text + " (" + LoadDirection(kind) + ")";
+  return text + " (" + std::string(kind.Direction) + ")";
 }
 
 std::string MemberLoadValuesText(const MemberLoadKindInfo& kind,

@@ -2,7 +2,8 @@
 // P (force), M (couple), T (torque), w (uniform intensity), w1 and w2 (a linear load's intensity
 // at its start and end), a (from the beginning joint to the load or its start) and b (from the
 // load's end to the end joint), with the direction word of its kind; a joint load's components
-// Fx, Fy, Fz, Mx, My, Mz. All of it comes from the load-kind and structure-type tables.
+// Fx, Fy, Fz, Mx, My, Mz. The symbols and words are the load-kind table's (Symbols, Direction)
+// and the structure-type table's coordinates.
 #pragma once
 
 #include <array>
@@ -15,10 +16,6 @@ namespace stavelorn {
 
 // The symbol of stored value k (0..3) of a kind ("P", "w2", "a"), or "" when it has none.
 std::string LoadSymbol(const MemberLoadKindInfo& kind, int k);
-
-// Which way the kind acts: "local y", "local z", "axial" (along the member, or a torque about
-// it), "about local z", "about local y" (couples).
-std::string LoadDirection(const MemberLoadKindInfo& kind);
 
 // The kind named by its magnitudes and direction: "P local y", "w1,w2 local z", "T axial".
 std::string LoadKindLabel(const MemberLoadKindInfo& kind);
