@@ -1,11 +1,15 @@
 #include "reports/BatchReport.h"
 
+#include <optional>
+
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
+#include "analysis/InfluenceLine.h"
 #include "analysis/ModelCheck.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
 #include "model/Version.h"
+#include "reports/InfluenceWhat.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
@@ -15,7 +19,9 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kUsage[] = "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str\n";
+constexpr char kUsage[] =
+    "usage: stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]]"
+    " FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -27,11 +33,19 @@ constexpr char kOptions[] =
     "  --trail    add the method step by step: every member's matrices, the assembly and the\n"
     "             solution (or, with --json, a \"trail\" object)\n"
     "  --diagrams add each member's internal-force tables (or, with --json, a \"diagrams\" array)\n"
+    "  --influence WHAT\n"
+    "             with --json, add the influence line of WHAT under a unit downward load\n"
+    "             (an \"influence\" object): reaction:J:C, end-force:M:K, internal:M:X:Q\n"
+    "             (Q one of N V M T Vy Vz My Mz) or displacement:J:C\n"
+    "  --path M1,M2,...\n"
+    "             the members the load travels on (default: every member not parallel to Y)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"
     "exit status: 0 analysis complete, 3 not statically stable, 4 the equation solution\n"
     "failed, 2 the file cannot be read or the model is rejected, 64 usage, 74 output failed.\n";
+
+constexpr char kInfluenceTitle[] = "Influence Line";
 
 void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
@@ -43,6 +57,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   bool json = false;
   bool diagrams = false;
   bool trail = false;
+  std::optional<std::string> what, pathText;
   std::vector<std::string> files;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
@@ -53,8 +68,13 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                  << std::flush,
              out ? 0 : kExitOutputFailed;
   }
-  for (const std::string& arg : args) {
-    if (arg == "--json")
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--influence" || arg == "--path") {
+      if (i + 1 == args.size())
+        return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
+      (arg == "--path" ? pathText : what) = args[++i];
+    } else if (arg == "--json")
       json = true;
     else if (arg == "--diagrams")
       diagrams = true;
@@ -66,6 +86,24 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       files.push_back(arg);
   }
   if (files.size() != 1) return err << kUsage, kExitUsage;
+  std::optional<InfluenceQuantity> influence;
+  std::optional<std::vector<int>> path = std::vector<int>{};
+  if (what || pathText) {
+    if (!json || !what)
+      return err << "stavelorn-report: --influence goes with --json, --path with --influence\n"
+                 << kUsage,
+             kExitUsage;
+    influence = ParseInfluenceWhat(*what);
+    if (pathText) path = ParseInfluencePath(*pathText);
+    if (!influence)
+      return err << "stavelorn-report: --influence " << *what << " is none of reaction:J:C, "
+                 << "end-force:M:K, internal:M:X:Q, displacement:J:C\n",
+             kExitUsage;
+    if (!path)
+      return err << "stavelorn-report: --path " << *pathText
+                 << " is not member numbers separated by commas\n",
+             kExitUsage;
+  }
 
   ModelStore model;
   model.Reset();
@@ -88,7 +126,14 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams)
+    std::string influenceJson;
+    if (influence && status == kExitComplete) {
+      const InfluenceResult line = ComputeInfluenceLine(model, *influence, *path);
+      if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
+      influenceJson = InfluenceJson(line.Line, *what);
+    }
+    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams,
+                       influenceJson)
         << std::flush;
     return out ? status : kExitOutputFailed;
   }

@@ -1,9 +1,12 @@
 // The batch tool's whole run, kept in the core so that it is tested like the rest:
-//   stavelorn-report [--trail] [--diagrams] [--json] FILE.str   (and --help, --version)
+//   stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]] FILE.str
+//   (and --help, --version)
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
 // exactly as the Print command prints it (or, with --json, the results as JSON) on `out`;
 // --trail adds the method's trail after the results (a "trail" member in JSON), --diagrams the
-// members' internal-force tables (or the "diagrams" array).
+// members' internal-force tables (or the "diagrams" array), --influence the influence line of a
+// quantity (an "influence" object; WHAT and the path are read by InfluenceWhat.h). A WHAT or path
+// that is not of its form is a usage error; one that names nothing of the model is rejected.
 // Failures are written on `err` in the words the program shows in its message boxes: the box's
 // title on the first line, its text after it.
 #pragma once
