@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "analysis/AnalysisRun.h"
