@@ -27,14 +27,19 @@ namespace {
 QStringList Clipped(const QTableView* view, const QString& where, bool whole = false) {
   QStringList clipped;
   const QAbstractItemModel* cells = view->model();
+  const QHeaderView* header = view->horizontalHeader();
   const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+  auto cut = [&](const QFontMetrics& metrics, int room, const QString& text, int c) {
+    if (metrics.horizontalAdvance(text) + room > view->columnWidth(c))
+      clipped << QString("%1 column %2: \"%3\"").arg(where).arg(c).arg(text);
+  };
   for (int c = 0; c < cells->columnCount(); ++c) {
-    QStringList texts =
-        cells->headerData(c, Qt::Horizontal).toString().split(QRegularExpression("\\s+"));
-    for (int r = 0; r < cells->rowCount(); ++r) texts << cells->index(r, c).data().toString();
-    for (const QString& text : texts)
-      if (view->fontMetrics().horizontalAdvance(text) + margin > view->columnWidth(c))
-        clipped << QString("%1 column %2: \"%3\"").arg(where).arg(c).arg(text);
+    for (const QString& word :
+         cells->headerData(c, Qt::Horizontal).toString().split(QRegularExpression("\\s+")))
+      cut(header->fontMetrics(), headerMargin, word, c);
+    for (int r = 0; r < cells->rowCount(); ++r)
+      cut(view->fontMetrics(), margin, cells->index(r, c).data().toString(), c);
   }
   if (whole && view->horizontalHeader()->length() > view->viewport()->width())
     clipped << where + " cut at its right edge";
