@@ -1,13 +1,14 @@
 #include "app/PickInfo.h"
 
 #include "analysis/MemberDiagrams.h"
-#include "editors/MemberLoadForm.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
 #include "editors/MemberLoadEditor.h"
 #include "model/ModelQuantities.h"
+#include "model/LoadSymbols.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 #include "reports/ResultValues.h"
@@ -16,24 +17,19 @@ namespace stavelorn {
 
 namespace {
 
-// A member load in the words of the member-load list, as "Concentrated force: P = 40 at a = 2".
+// A member load as the member-load list words it, as "P = 40 (local y), a = 2".
 std::string LoadText(const ModelStore& model, int record) {
   const MemberLoadKindInfo* kind = FindMemberLoadKind(model.MemberLoadInfo(record, 2));
   if (kind == nullptr) return "type " + std::to_string(model.MemberLoadInfo(record, 2));
-  LoadValues values{};
+  std::array<float, 4> values{};
   for (int k = 1; k <= 4 && k <= model.MemberLoadValues.Cols(); ++k)
     values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
-  const std::string text = MemberLoadText(*kind, values);
   // With named units the magnitude's unit, and the distances', follow the list's words.
   const std::string units =
       model.Units.Named ? " (" + UnitText(model.Units, LoadValueQuantity(*kind, 1)) +
                               ", a and b in " + UnitText(model.Units, Quantity::Length) + ")"
                         : "";
-  // A whole-span uniform load is listed by its bare intensity; say what it is here.
-  return (WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
-              ? std::string(kind->LongName) + ": w = " + text
-              : text) +
-         units;
+  return MemberLoadValuesText(*kind, values) + units;
 }
 
 std::string Number(float value) {
@@ -46,18 +42,22 @@ std::string Number(float value, const ModelStore& model, Quantity quantity) {
   return Number(value) + (unit.empty() ? "" : " " + unit);
 }
 
-// "X 12, Y -3" over the joint coordinates of the type, leaving out zeros when asked; each value
-// with the unit `quantity` gives its coordinate.
+// "X Translation 12, Y Translation -3" over the joint coordinates of the type, leaving out zeros
+// when asked; a load's components by their symbols instead, "Fx = 10, Mz = -5". Each value has
+// the unit `quantity` gives its coordinate.
 template <typename ValueOf>
 std::string CoordinateValues(const ModelStore& model, const StructTypeInfo& type, ValueOf value,
-                             bool skipZeros, Quantity (*quantity)(const JointCoordNames&)) {
+                             bool skipZeros, Quantity (*quantity)(const JointCoordNames&),
+                             bool loadSymbols = false) {
   std::string text;
   for (int k = 1; k <= type.CoordsPerJoint; ++k) {
     const float v = value(k);
     if (skipZeros && v == 0) continue;
     if (!text.empty()) text += ", ";
     const JointCoordNames& coordinate = CoordinateOf(type, k);
-    text += CoordinateName(coordinate) + " " + Number(v, model, quantity(coordinate));
+    const std::string shown = Number(v, model, quantity(coordinate));
+    text += loadSymbols ? JointLoadSymbol(type, k) + " = " + shown
+                        : CoordinateName(coordinate) + " " + shown;
   }
   return text.empty() ? "0" : text;
 }
@@ -86,7 +86,7 @@ std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j
     if (model.JointLoadJoints(r) == j)
       text += "\nLoad: " + CoordinateValues(
                                model, type, [&](int k) { return model.JointLoadValues(r, k); },
-                               true, ForceQuantity);
+                               true, ForceQuantity, true);
   for (int r = 1; r <= model.SettlementCount && r <= model.SettlementJoints.Size(); ++r)
     if (model.SettlementJoints(r) == j)
       text += "\nSupport displacement: " + CoordinateValues(

@@ -17,6 +17,12 @@ namespace stavelorn {
 
 namespace {
 
+std::vector<const PagePicture*> Pages(const std::vector<std::unique_ptr<PagePicture>>& pictures) {
+  std::vector<const PagePicture*> pages;
+  for (const auto& picture : pictures) pages.push_back(picture.get());
+  return pages;
+}
+
 using M = MenuItem;
 
 std::string MultiplierProblem(const std::string& text) {
@@ -222,7 +228,9 @@ void ProjectCommands::Print() {
 
 void ProjectCommands::PrintPreview() {
   PrintOptions options(model_);
-  if (ChoosePrintOptions(options)) windows_.ShowPrintPreview(options);
+  if (!ChoosePrintOptions(options)) return;
+  const auto pictures = DiagramPictures(options);
+  windows_.ShowPrintPreview(options, Pages(pictures));
 }
 
 bool ProjectCommands::ChoosePrintOptions(PrintOptions& options) {
@@ -232,10 +240,18 @@ bool ProjectCommands::ChoosePrintOptions(PrintOptions& options) {
   return true;
 }
 
+std::vector<std::unique_ptr<PagePicture>> ProjectCommands::DiagramPictures(
+    const PrintOptions& options) {
+  if (!options.Chosen(ReportSection::Diagrams)) return {};
+  return windows_.DiagramPictures();
+}
+
 void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
   if (!printer) return;
-  const PrintOutcome outcome = PrintReport(model_, *printer, messages_, options, Trail());
+  const auto pictures = DiagramPictures(options);
+  const PrintOutcome outcome =
+      PrintReport(model_, *printer, messages_, options, Trail(), Pages(pictures));
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return;
   // A file made instead of a printed page is easily lost; say where it went.

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/AnalysisRun.h"
 #include "app/MainLabels.h"
@@ -34,8 +35,13 @@ class CommandWindows {
   virtual bool ChooseUnits(UnitSystem& units) = 0;
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.
   virtual bool ChoosePrintOptions(PrintOptions& options) = 0;
-  // Shows the pages Print would print with `options`, from where they can be printed.
-  virtual void ShowPrintPreview(const PrintOptions& options) = 0;
+  // Shows the pages Print would print with `options` and the diagrams' `pictures`, from where
+  // they can be printed.
+  virtual void ShowPrintPreview(const PrintOptions& options,
+                                const std::vector<const PagePicture*>& pictures) = 0;
+  // The diagrams' pictures in a form the printer OpenPrinter gives can paint (see DiagramPages);
+  // none where the windows have no printer that draws.
+  virtual std::vector<std::unique_ptr<PagePicture>> DiagramPictures() { return {}; }
 };
 
 class ProjectCommands {
@@ -139,6 +145,8 @@ class ProjectCommands {
   bool ChoosePrintOptions(PrintOptions& options);
   // Puts a state of the history in place: the data, then the menus and results it allows.
   void RestoreProject(const ModelStore& state);
+  // The windows' diagram pictures when `options` print the diagrams, else none.
+  std::vector<std::unique_ptr<PagePicture>> DiagramPictures(const PrintOptions& options);
 
   ModelStore& model_;
   Messages& messages_;

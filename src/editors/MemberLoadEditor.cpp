@@ -7,6 +7,7 @@
 #include "analysis/ModelCheck.h"
 #include "editors/CellValues.h"
 #include "model/ModelQuantities.h"
+#include "model/LoadSymbols.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
@@ -17,8 +18,7 @@ namespace {
 constexpr int kFirstValueField = 2;
 
 constexpr const char* kNote =
-    "Choose the kind of load, then its values. Loads act in the member's local axes; a is "
-    "measured from the beginning joint and b from the end joint.";
+    "Choose the kind of load, then its values. Loads act in the member's local axes; ";
 
 std::size_t Index(int row) {
   return static_cast<std::size_t>(row - 1);
@@ -72,7 +72,7 @@ void MemberLoadEditor::ShowRow(int row) {
   const MemberLoadRow& load = loads_.at(Index(row));
   const MemberLoadKindInfo* kind = FindMemberLoadKind(static_cast<int>(load.Kind));
   grid_.SetText(row, 1,
-                kind ? MemberLoadText(*kind, load.Values)
+                kind ? MemberLoadValuesText(*kind, load.Values)
                      : "Type " + std::to_string(static_cast<int>(load.Kind)));
 }
 
@@ -121,7 +121,7 @@ void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kin
     EntryField& field = dialog.Text[static_cast<std::size_t>(kFirstValueField + k)];
     if (field.Visible) field.Label = WithUnit(field.Label, units, LoadValueQuantity(kind, k + 1));
   }
-  dialog.Note = LoadSignNote(kind) + "\n" + kNote;
+  dialog.Note = LoadSignNote(kind) + "\n" + kNote + LoadDistanceNote(kind);
 }
 
 const MemberLoadKindInfo& MemberLoadEditor::ChosenKind() const {

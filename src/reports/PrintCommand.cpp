@@ -27,6 +27,9 @@ class RetryingPrinter : public ReportPrinter {
   void NewPage() override {
     Guard([&] { printer_.NewPage(); });
   }
+  void PrintPicture(const PagePicture& picture) override {
+    Guard([&] { printer_.PrintPicture(picture); });
+  }
   double CurrentY() const override { return printer_.CurrentY(); }
   double PageHeight() const override { return printer_.PageHeight(); }
   void EndDocument() override {
@@ -83,7 +86,8 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 }
 
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options, const MethodTrail* trail) {
+                         const PrintOptions& options, const MethodTrail* trail,
+                         const std::vector<const PagePicture*>& pictures) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -97,7 +101,10 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
     if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
     if (options.Chosen(ReportSection::MethodTrail) && trail) PrintTrail(model, *trail, guarded);
-    if (options.Chosen(ReportSection::Diagrams)) PrintDiagramsReport(model, guarded);
+    if (options.Chosen(ReportSection::Diagrams)) {
+      for (const PagePicture* picture : pictures) guarded.PrintPicture(*picture);
+      PrintDiagramsReport(model, guarded);
+    }
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

@@ -3,6 +3,8 @@
 // the Project menu and after an analysis; the batch tool runs it on a text printer.
 #pragma once
 
+#include <vector>
+
 #include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 #include "reports/PrintOptions.h"
@@ -21,8 +23,9 @@ enum class PrintOutcome { Printed, Cancelled };
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
 // The same with only the sections `options` has chosen; the method trail is printed when chosen
-// and `trail` is given.
+// and `trail` is given; the diagrams' `pictures`, a page each, come before their tables.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options, const MethodTrail* trail = nullptr);
+                         const PrintOptions& options, const MethodTrail* trail = nullptr,
+                         const std::vector<const PagePicture*>& pictures = {});
 
 }  // namespace stavelorn

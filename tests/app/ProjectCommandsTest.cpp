@@ -58,7 +58,7 @@ class FakeWindows : public CommandWindows {
     printOptions(options);
     return true;
   }
-  void ShowPrintPreview(const PrintOptions&) override {}
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&) override {}
 };
 
 class ProjectCommandsTest : public ::testing::Test {

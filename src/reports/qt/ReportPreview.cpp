@@ -6,12 +6,14 @@
 namespace stavelorn {
 
 ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& options,
-                             Messages& messages, QWidget* parent, const MethodTrail* trail)
+                             Messages& messages, QWidget* parent, const MethodTrail* trail,
+                             std::vector<const PagePicture*> pictures)
     : printer_(NewReportQPrinter()),
       dialog_(std::make_unique<QPrintPreviewDialog>(printer_.get(), parent)),
       model_(model),
       options_(options),
       trail_(trail),
+      pictures_(std::move(pictures)),
       messages_(messages) {
   dialog_->setObjectName("PrintPreview");
   dialog_->setWindowTitle("Print Preview");
@@ -22,7 +24,7 @@ ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& option
 void ReportPreview::PaintReport(QPrinter* printer) {
   // Called for the preview's pages and again when the preview window prints them.
   QtReportPrinter report(*printer);
-  PrintReport(model_, report, messages_, options_, trail_);
+  PrintReport(model_, report, messages_, options_, trail_, pictures_);
   pages_ = report.PagesPrinted();
 }
 
