@@ -80,6 +80,15 @@ void PrintMemberLoadValues(const ModelStore& model, ReportPrinter& printer) {
         heading.Column(kValueColumns[k]).Text(Centred(headings[line][k], kValueWidth));
     Print(printer, heading);
   }
+  // With named units a and b are lengths; the first two values' unit varies by kind, so it ends
+  // each row.
+  const std::string length = ReportUnit(model.Units, Quantity::Length);
+  if (!length.empty())
+    Print(printer, ReportLine()
+                       .Column(kValueColumns[2])
+                       .Text(Centred(length, kValueWidth))
+                       .Column(kValueColumns[3])
+                       .Text(Centred(length, kValueWidth)));
   ReportLine rule;
   rule.Column(5).Text("------").Column(13).Text("---------------");
   for (int column : kValueColumns) rule.Column(column).Text(std::string(kValueWidth, '-'));
@@ -98,6 +107,8 @@ void PrintMemberLoadValues(const ModelStore& model, ReportPrinter& printer) {
       else
         line.Text(Centred("---", kValueWidth));
     }
+    const std::string unit = kind ? ReportUnit(model.Units, LoadValueQuantity(*kind, 1)) : "";
+    if (!unit.empty()) line.Blanks(1).Text(unit);
     Print(printer, line);
   }
 }

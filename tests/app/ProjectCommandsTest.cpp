@@ -1,6 +1,7 @@
 // The project commands' flows: new, open, save, analyse, edit, print and close, with the
 // unsaved-changes flag and the menus each step leaves.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -65,7 +66,7 @@ class ProjectCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() /
-              ("stavelorn-session-" +
+              ("stavelorn-session-" + std::to_string(getpid()) + "-" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);

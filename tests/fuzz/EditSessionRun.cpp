@@ -66,8 +66,9 @@ class SessionWindows : public CommandWindows {
   }
   void Redraw() override {}
   std::unique_ptr<ReportPrinter> OpenPrinter() override { return nullptr; }
+  bool ChooseUnits(UnitSystem&) override { return false; }
   bool ChoosePrintOptions(PrintOptions&) override { return false; }
-  void ShowPrintPreview(const PrintOptions&) override {}
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&) override {}
 
  private:
   ModelStore& model_;

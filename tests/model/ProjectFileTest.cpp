@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -123,7 +124,8 @@ TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
 // file as it was and no temporary file behind; a read that fails names the reason.
 TEST(ProjectFile, SavesAndOpensRealFilesOrFailsLeavingTheFolderAsItWas) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / "stavelorn-project-file-test";
+  const fs::path folder =
+      fs::temp_directory_path() / ("stavelorn-project-file-test-" + std::to_string(getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   auto files = [&] {

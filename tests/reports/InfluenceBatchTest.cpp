@@ -1,6 +1,7 @@
 // The batch tool's --influence: the words it reads, the "influence" object it writes and the exit
 // status of every way the request can go wrong.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,7 +16,8 @@ namespace {
 
 // A simply supported beam of 10 on two members of 4 and 6 (or on one support only).
 std::string BeamFile(const char* name, const char* firstSupport) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-influence";
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("stavelorn-influence-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / name).string();
   std::ofstream(path, std::ios::binary)
