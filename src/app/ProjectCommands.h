@@ -4,8 +4,10 @@
 // the windows only through CommandWindows, so tests drive every flow with scripted answers.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/AnalysisRun.h"
 #include "app/MainLabels.h"
@@ -34,6 +36,9 @@ class CommandWindows {
   // Shows the pages Print would print with `options`, from where they can be printed.
   virtual void ShowPrintPreview(const PrintOptions& options) = 0;
 };
+
+// The largest deflection multiplier the model stores.
+inline constexpr std::int32_t kLargestMultiplier = 2147483647;
 
 class ProjectCommands {
  public:
@@ -88,8 +93,11 @@ class ProjectCommands {
   void Analyze();
   void EditData();
 
-  // The multiplier's text as it is being typed: taken at once when it is a whole number the
-  // drawing can use (so typing 12 sets 12); anything else waits for the end of the entry.
+  // The multiplier box's list: the multiplier the last analysis chose and a few multiples of it.
+  std::vector<std::string> MultiplierChoices() const;
+
+  // The multiplier's text as it is being typed: taken at once when it is a positive whole number
+  // (so typing 12 sets 12); anything else waits for the end of the entry.
   void TypeMultiplierText(const std::string& text);
   // The multiplier's entry is complete (picked, Return, the box left, a double-click). Returns ""
   // when accepted, else the reason it was refused, naming the box and what was typed; the
@@ -104,6 +112,8 @@ class ProjectCommands {
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
+  // Puts a multiplier in use, the box showing exactly its value.
+  void SetMultiplier(std::int32_t multiplier);
   void PrintSections(const PrintOptions& options);
 
   ModelStore& model_;
@@ -115,6 +125,7 @@ class ProjectCommands {
   RecentProjects recent_;
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
+  std::int32_t automaticMultiplier_ = 5;
   std::shared_ptr<const MethodTrail> trail_;
 };
 

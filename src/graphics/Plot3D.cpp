@@ -32,6 +32,8 @@ class SpaceDrawing {
     DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::STruss,
                          [this](int j) { return Projected(j); });
     if (ShowsResults(form_) && model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
+    if (ShowsResults(form_) && model_.AnalysisStatus == kAnalysisComplete)
+      DrawSpaceDeformedShape(model_, canvas_, view_);
     if (ShowsResults(form_) &&
         (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed))
       DrawMechanismMode(model_, canvas_, view_);
@@ -66,6 +68,7 @@ class SpaceDrawing {
         DrawYRoller(canvas_, p.X, p.Y, u, above, kLightRed);
         if (model_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
           const Point moved = Project(Displaced(*joint, *position));
+          canvas_.BeginSymbol(SymbolClass::Deformed, *joint);
           DrawYRoller(canvas_, moved.X, moved.Y, u, above, kLightRed);
         }
         break;
