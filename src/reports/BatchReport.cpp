@@ -15,7 +15,9 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kUsage[] = "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str\n";
+constexpr char kUsage[] =
+    "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str\n"
+    "       stavelorn-report [...] --picture OUT.svg [--deformed] [--diagram Q] FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -27,6 +29,14 @@ constexpr char kOptions[] =
     "  --trail    add the method step by step: every member's matrices, the assembly and the\n"
     "             solution (or, with --json, a \"trail\" object)\n"
     "  --diagrams add each member's internal-force tables (or, with --json, a \"diagrams\" array)\n"
+    "  --picture OUT.svg\n"
+    "             also write the drawing of the structure with its supports and loads to OUT.svg\n"
+    "             (white background, 1000 pixels wide)\n"
+    "  --deformed with --picture: add the deformed shape at the automatic multiplier (the\n"
+    "             mechanism of a structure that is not stable)\n"
+    "  --diagram Q\n"
+    "             with --picture: add the diagram of Q, a quantity --diagrams names for the\n"
+    "             structure's type (N, V, M; Vy, Vz, T, My, Mz)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"
@@ -39,11 +49,14 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
 
 }  // namespace
 
-int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const PictureDrawer& drawPicture) {
   bool json = false;
   bool diagrams = false;
   bool trail = false;
   std::vector<std::string> files;
+  std::optional<std::string> picture, diagramName;
+  bool deformed = false;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
     if (arg == "--help")
@@ -53,8 +66,16 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                  << std::flush,
              out ? 0 : kExitOutputFailed;
   }
-  for (const std::string& arg : args) {
-    if (arg == "--json")
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--picture" || arg == "--diagram") {
+      // The option's value is the next argument, which must be there and name something.
+      if (i + 1 == args.size() || args[i + 1].empty())
+        return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
+      (arg == "--picture" ? picture : diagramName) = args[++i];
+    } else if (arg == "--deformed") {
+      deformed = true;
+    } else if (arg == "--json")
       json = true;
     else if (arg == "--diagrams")
       diagrams = true;
@@ -66,6 +87,12 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       files.push_back(arg);
   }
   if (files.size() != 1) return err << kUsage, kExitUsage;
+  if ((deformed || diagramName) && !picture)
+    return err << "stavelorn-report: --deformed and --diagram go with --picture\n"
+               << kUsage,
+           kExitUsage;
+  if (picture && !drawPicture)
+    return err << "stavelorn-report: this program cannot draw pictures\n", kExitUsage;
 
   ModelStore model;
   model.Reset();
@@ -73,6 +100,19 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (RunResult error = ReadProjectFile(model)) {
     Box(err, "File_Reading Error", UnexpectedErrorText(*error));
     return kExitRejected;
+  }
+  std::optional<DiagramQuantity> diagram;
+  if (diagramName) {
+    for (DiagramQuantity q : QuantitiesOfType(model.StructType))
+      if (QuantityName(model.StructType, q) == *diagramName) diagram = q;
+    if (!diagram) {
+      std::string names;
+      for (DiagramQuantity q : QuantitiesOfType(model.StructType))
+        names += (names.empty() ? "" : ", ") + QuantityName(model.StructType, q);
+      err << "stavelorn-report: a " << (model.Type() ? model.Type()->Name : "structure")
+          << " has no diagram " << *diagramName << " (it has " << names << ")\n";
+      return kExitUsage;
+    }
   }
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
   AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), trail);
@@ -86,6 +126,15 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                                                          : kExitSolutionFailed;
   if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model));
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
+
+  if (picture) {
+    ConsoleMessages messages(err);
+    if (RunResult error =
+            WriteFileAtomically(*picture, drawPicture(model, deformed, diagram, messages))) {
+      Box(err, "File_Save Error", UnexpectedErrorText(*error));
+      return kExitOutputFailed;
+    }
+  }
 
   if (json) {
     out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams)
