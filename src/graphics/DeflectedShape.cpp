@@ -108,7 +108,14 @@ ChordDeflection DeflectionFromChord(const MemberDiagram& d, double eiz, double e
 
 std::vector<MemberDeflection> BuildMemberDeflections(const ModelStore& model) {
   std::vector<MemberDeflection> members;
-  for (const MemberDiagram& d : BuildMemberDiagrams(model)) {
+  std::vector<MemberDiagram> diagrams;
+  try {
+    diagrams = BuildMemberDiagrams(model);
+  } catch (const std::exception&) {
+    // Results that do not cover the members' tables (never those of an analysis) draw nothing.
+    return members;
+  }
+  for (const MemberDiagram& d : diagrams) {
     std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, d.Member, 1);
     std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, d.Member, 2);
     if (!begin || !end || !(d.Length > 0)) continue;
