@@ -1,7 +1,7 @@
-// stavelorn-report [--trail] [--diagrams] [--json] [--picture OUT.svg [--deformed] [--diagram Q]]
-// FILE.str: the report of a project, or its results as JSON, and its drawing as a picture, for
-// instructors and scripts. Everything it does is RunBatchReport's; the drawing is the one the
-// main window shows.
+// stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path ...]]]
+// [--picture OUT.svg [--deformed] [--diagram Q]] FILE.str: the report of a project, or its results
+// as JSON, and its drawing as a picture, for instructors and scripts. Everything it does is
+// RunBatchReport's; the drawing is the one the main window shows.
 #include <iostream>
 #include <string>
 #include <vector>

@@ -1,11 +1,15 @@
 #include "reports/BatchReport.h"
 
+#include <optional>
+
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
+#include "analysis/InfluenceLine.h"
 #include "analysis/ModelCheck.h"
-#include "app/Version.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
+#include "model/Version.h"
+#include "reports/InfluenceWhat.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
@@ -16,7 +20,8 @@ namespace stavelorn {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str\n"
+    "usage: stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]]"
+    " FILE.str\n"
     "       stavelorn-report [...] --picture OUT.svg [--deformed] [--diagram Q] FILE.str\n";
 
 constexpr char kOptions[] =
@@ -29,6 +34,12 @@ constexpr char kOptions[] =
     "  --trail    add the method step by step: every member's matrices, the assembly and the\n"
     "             solution (or, with --json, a \"trail\" object)\n"
     "  --diagrams add each member's internal-force tables (or, with --json, a \"diagrams\" array)\n"
+    "  --influence WHAT\n"
+    "             with --json, add the influence line of WHAT under a unit downward load\n"
+    "             (an \"influence\" object): reaction:J:C, end-force:M:K, internal:M:X:Q\n"
+    "             (Q one of N V M T Vy Vz My Mz) or displacement:J:C\n"
+    "  --path M1,M2,...\n"
+    "             the members the load travels on (default: every member not parallel to Y)\n"
     "  --picture OUT.svg\n"
     "             also write the drawing of the structure with its supports and loads to OUT.svg\n"
     "             (white background, 1000 pixels wide)\n"
@@ -43,6 +54,8 @@ constexpr char kOptions[] =
     "exit status: 0 analysis complete, 3 not statically stable, 4 the equation solution\n"
     "failed, 2 the file cannot be read or the model is rejected, 64 usage, 74 output failed.\n";
 
+constexpr char kInfluenceTitle[] = "Influence Line";
+
 void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
 }
@@ -54,6 +67,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   bool json = false;
   bool diagrams = false;
   bool trail = false;
+  std::optional<std::string> what, pathText;
   std::vector<std::string> files;
   std::optional<std::string> picture, diagramName;
   bool deformed = false;
@@ -68,7 +82,11 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   }
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--picture" || arg == "--diagram") {
+    if (arg == "--influence" || arg == "--path") {
+      if (i + 1 == args.size())
+        return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
+      (arg == "--path" ? pathText : what) = args[++i];
+    } else if (arg == "--picture" || arg == "--diagram") {
       // The option's value is the next argument, which must be there and name something.
       if (i + 1 == args.size() || args[i + 1].empty())
         return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
@@ -93,6 +111,24 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
            kExitUsage;
   if (picture && !drawPicture)
     return err << "stavelorn-report: this program cannot draw pictures\n", kExitUsage;
+  std::optional<InfluenceQuantity> influence;
+  std::optional<std::vector<int>> path = std::vector<int>{};
+  if (what || pathText) {
+    if (!json || !what)
+      return err << "stavelorn-report: --influence goes with --json, --path with --influence\n"
+                 << kUsage,
+             kExitUsage;
+    influence = ParseInfluenceWhat(*what);
+    if (pathText) path = ParseInfluencePath(*pathText);
+    if (!influence)
+      return err << "stavelorn-report: --influence " << *what << " is none of reaction:J:C, "
+                 << "end-force:M:K, internal:M:X:Q, displacement:J:C\n",
+             kExitUsage;
+    if (!path)
+      return err << "stavelorn-report: --path " << *pathText
+                 << " is not member numbers separated by commas\n",
+             kExitUsage;
+  }
 
   ModelStore model;
   model.Reset();
@@ -127,6 +163,13 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model));
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
+  std::string influenceJson;
+  if (influence && status == kExitComplete) {
+    const InfluenceResult line = ComputeInfluenceLine(model, *influence, *path);
+    if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
+    influenceJson = InfluenceJson(line.Line, *what);
+  }
+  // Written only once nothing can refuse the run any more, so a refused run leaves no picture.
   if (picture) {
     ConsoleMessages messages(err);
     if (RunResult error =
@@ -137,7 +180,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   }
 
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams)
+    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams,
+                       influenceJson)
         << std::flush;
     return out ? status : kExitOutputFailed;
   }

@@ -1,11 +1,13 @@
 // The batch tool's whole run, kept in the core so that it is tested like the rest:
-//   stavelorn-report [--trail] [--diagrams] [--json]
-//                    [--picture OUT.svg [--deformed] [--diagram Q]] FILE.str   (and --help,
-//                    --version)
+//   stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]]
+//                    [--picture OUT.svg [--deformed] [--diagram Q]] FILE.str
+//   (and --help, --version)
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
 // exactly as the Print command prints it (or, with --json, the results as JSON) on `out`;
 // --trail adds the method's trail after the results (a "trail" member in JSON), --diagrams the
-// members' internal-force tables (or the "diagrams" array).
+// members' internal-force tables (or the "diagrams" array), --influence the influence line of a
+// quantity (an "influence" object; WHAT and the path are read by InfluenceWhat.h). A WHAT or path
+// that is not of its form is a usage error; one that names nothing of the model is rejected.
 // --picture also writes the main window's drawing to OUT.svg (with --deformed the deformed
 // shape, with --diagram Q the diagram of quantity Q), drawn by `drawPicture`, which a layer that
 // knows the drawings provides; standard output stays as it is without it.
