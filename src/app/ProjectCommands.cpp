@@ -251,7 +251,7 @@ std::vector<std::string> ProjectCommands::MultiplierChoices() const {
 }
 
 void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
-  const std::string text = AnalysisOutcomeText(model_);
+  const std::string text = AnalysisOutcomeText(model_, run);
   if (model_.AnalysisStatus != kAnalysisComplete) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
     return;

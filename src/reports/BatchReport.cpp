@@ -160,7 +160,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
                : model.AnalysisStatus == kNotStable      ? kExitNotStable
                                                          : kExitSolutionFailed;
-  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model));
+  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model, run));
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   std::string influenceJson;
@@ -180,8 +180,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   }
 
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams,
-                       influenceJson)
+    out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
+                       trail ? run.Trail.get() : nullptr, diagrams, influenceJson)
         << std::flush;
     return out ? status : kExitOutputFailed;
   }

@@ -227,12 +227,9 @@ TEST(DeflectedShape, AutomaticMultiplierDrawsTheLargestMovementATenthOfTheStruct
 }
 
 TEST(DeflectedShape, AutomaticMultiplierIsAtLeastOneAndKeptWhenNothingMoves) {
-  ModelStore soft = Analysed(Span("1,1,0, 2,1,0", "3,1E+06,0,0,0"));
-  EXPECT_EQ(AutomaticDeflectionMultiplier(soft), 1);
+  EXPECT_EQ(AutomaticDeflectionMultiplier(Analysed(Span("1,1,0, 2,1,0", "3,1E+06,0,0,0"))), 1);
   ModelStore still = Analysed(Span("1,1,0, 2,1,0", "3,0,0,0,0"));
   still.DeflectionMultiplier = 7;
-  EXPECT_EQ(AutomaticDeflectionMultiplier(still), 7);
-  still.AnalysisStatus = kNoResults;
   EXPECT_EQ(AutomaticDeflectionMultiplier(still), 7);
 }
 
