@@ -189,10 +189,8 @@ void MenuState::AfterAnalysis(const ModelStore& m) {
   for (M item :
        {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps})
     Show(item);
-  // Only plane drawings show a deformed shape to scale.
-  const StructTypeInfo* type = FindStructType(m.StructType);
-  if (type && type->Plane)
-    for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
+  // Every type draws its deformed shape, magnified as the box says.
+  for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
 }
 
 void MenuState::AfterEditData() {

@@ -7,7 +7,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "editors/FieldRules.h"
-#include "graphics/Drawing.h"
+#include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileName.h"
 #include "model/UnitConversion.h"
@@ -26,14 +26,14 @@ std::vector<const PagePicture*> Pages(const std::vector<std::unique_ptr<PagePict
 using M = MenuItem;
 
 std::string MultiplierProblem(const std::string& text) {
-  // The elastic curves are drawn with a 16-bit count of points that grows with the multiplier,
-  // and a multiplier below 1 draws no curve at all.
+  // Any positive whole number magnifies the shape; the curves are drawn with the same number of
+  // points at every multiplier, so only the stored number's range bounds it.
   const std::string problem = FieldProblem("Deflection Multiplier", text, NumberRule(true));
   if (!problem.empty()) return problem;
   const double value = FieldNumber(text).value_or(0);
-  if (!(value >= 1 && value <= kLargestDeflectionMultiplier && value == std::floor(value)))
+  if (!(value >= 1 && value <= kLargestMultiplier && value == std::floor(value)))
     return "The deflection multiplier must be a whole number from 1 to " +
-           std::to_string(kLargestDeflectionMultiplier) + ".";
+           std::to_string(kLargestMultiplier) + ".";
   return "";
 }
 
@@ -75,6 +75,7 @@ void ProjectCommands::Start() {
   labels_ = MainLabels();
   unsaved_ = false;
   multiplierText_ = " 5";
+  automaticMultiplier_ = model_.DeflectionMultiplier;
   trail_.reset();
   history_.Reset(ProjectData(model_));
 }
@@ -327,8 +328,27 @@ void ProjectCommands::Analyze() {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return;
   }
+  // The shape is shown at a scale the eye can follow; a structure the analysis did not move
+  // keeps the multiplier it had.
+  automaticMultiplier_ = AutomaticDeflectionMultiplier(model_);
+  SetMultiplier(automaticMultiplier_);
   windows_.Redraw();
   ShowAnalysisOutcome(run);
+}
+
+void ProjectCommands::SetMultiplier(std::int32_t multiplier) {
+  model_.DeflectionMultiplier = multiplier;
+  multiplierText_ = std::to_string(multiplier);
+}
+
+std::vector<std::string> ProjectCommands::MultiplierChoices() const {
+  // The automatic value and a few multiples of it, for a closer look at a small movement.
+  std::vector<std::string> choices;
+  for (std::int64_t factor : {1, 2, 5, 10}) {
+    const std::int64_t value = factor * automaticMultiplier_;
+    if (value >= 1 && value <= kLargestMultiplier) choices.push_back(std::to_string(value));
+  }
+  return choices;
 }
 
 void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
@@ -366,7 +386,7 @@ std::string ProjectCommands::SetMultiplierText(const std::string& text) {
 }
 
 void ProjectCommands::AcceptMultiplier(const std::string& text) {
-  model_.DeflectionMultiplier = static_cast<std::int16_t>(FieldNumber(text).value_or(0));
+  model_.DeflectionMultiplier = static_cast<std::int32_t>(FieldNumber(text).value_or(0));
   multiplierText_ = text;
 }
 
@@ -409,7 +429,7 @@ void ProjectCommands::RestoreProject(const ModelStore& state) {
   }
   // The file and the multiplier belong to the session, not to the data.
   const std::string file = model_.ProjectFile;
-  const std::int16_t multiplier = model_.DeflectionMultiplier;
+  const auto multiplier = model_.DeflectionMultiplier;
   model_ = state;
   model_.ProjectFile = file;
   model_.DeflectionMultiplier = multiplier;

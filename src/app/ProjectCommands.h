@@ -4,6 +4,7 @@
 // the windows only through CommandWindows, so tests drive every flow with scripted answers.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ class CommandWindows {
   // none where the windows have no printer that draws.
   virtual std::vector<std::unique_ptr<PagePicture>> DiagramPictures() { return {}; }
 };
+
+// The largest deflection multiplier the model stores.
+inline constexpr std::int32_t kLargestMultiplier = 2147483647;
 
 class ProjectCommands {
  public:
@@ -122,8 +126,11 @@ class ProjectCommands {
   // the step `step` ("Joints", "Project Title", "Units"), unless nothing changed.
   void RecordChange(const std::string& step);
 
-  // The multiplier's text as it is being typed: taken at once when it is a whole number the
-  // drawing can use (so typing 12 sets 12); anything else waits for the end of the entry.
+  // The multiplier box's list: the multiplier the last analysis chose and a few multiples of it.
+  std::vector<std::string> MultiplierChoices() const;
+
+  // The multiplier's text as it is being typed: taken at once when it is a positive whole number
+  // (so typing 12 sets 12); anything else waits for the end of the entry.
   void TypeMultiplierText(const std::string& text);
   // The multiplier's entry is complete (picked, Return, the box left, a double-click). Returns ""
   // when accepted, else the reason it was refused, naming the box and what was typed; the
@@ -141,6 +148,8 @@ class ProjectCommands {
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
+  // Puts a multiplier in use, the box showing exactly its value.
+  void SetMultiplier(std::int32_t multiplier);
   void PrintSections(const PrintOptions& options);
   bool ChoosePrintOptions(PrintOptions& options);
   // Puts a state of the history in place: the data, then the menus and results it allows.
@@ -157,6 +166,7 @@ class ProjectCommands {
   RecentProjects recent_;
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
+  std::int32_t automaticMultiplier_ = 5;
   std::shared_ptr<const MethodTrail> trail_;
   EditHistory<ModelStore> history_;
   std::string printChoice_;

@@ -28,8 +28,33 @@ struct Rgb {
   int Blue;
 };
 
-// The red, green and blue (0..255) of a palette colour; white for numbers the drawings never use.
-Rgb PaletteRgb(int colour);
+// What a picture is painted on: the window's black, or white paper for saved pictures and
+// handouts, where each colour is a darker shade of itself (white turns black) so it still reads.
+enum class Background { Black, White };
+
+// The red, green and blue (0..255) of a palette colour on a background; on black, white for
+// numbers the drawings never use.
+Rgb PaletteRgb(int colour, Background background = Background::Black);
+
+// What a group of strokes shows, so that a saved picture can name every symbol it holds: a
+// reader (a script, a style sheet, a screen reader) can then pick out the supports or the loads
+// of one member. None is for strokes that belong to no symbol (legends, captions).
+enum class SymbolClass {
+  None,
+  Joint,
+  Member,
+  Support,
+  Hinge,
+  JointNumber,
+  MemberNumber,
+  Load,
+  LoadValue,
+  Deformed,
+  Diagram,
+};
+
+// The name a picture file gives the class: "joint", "member-number"..., "" for None.
+const char* SymbolClassName(SymbolClass symbol);
 
 class Canvas {
  public:
@@ -80,6 +105,32 @@ class Canvas {
     static_cast<void>(joint);
     static_cast<void>(member);
   }
+
+  // Starts one drawn symbol: the strokes that follow, up to the next BeginSymbol or EndSymbol,
+  // are that one symbol, of class `symbol`, belonging to `joint` or `member` (0 for none). Two
+  // calls with the same arguments start two symbols. Independent of the pick tag: a load names
+  // its member but is not picked as it. Canvases that keep no strokes ignore it.
+  virtual void BeginSymbol(SymbolClass symbol, int joint = 0, int member = 0) {
+    static_cast<void>(symbol);
+    static_cast<void>(joint);
+    static_cast<void>(member);
+  }
+  void EndSymbol() { BeginSymbol(SymbolClass::None); }
+};
+
+// Draws one symbol: begins it on construction and ends it when it goes out of scope, so that no
+// stroke drawn afterwards is counted in by mistake.
+class DrawnSymbol {
+ public:
+  DrawnSymbol(Canvas& canvas, SymbolClass symbol, int joint = 0, int member = 0) : canvas_(canvas) {
+    canvas_.BeginSymbol(symbol, joint, member);
+  }
+  ~DrawnSymbol() { canvas_.EndSymbol(); }
+  DrawnSymbol(const DrawnSymbol&) = delete;
+  DrawnSymbol& operator=(const DrawnSymbol&) = delete;
+
+ private:
+  Canvas& canvas_;
 };
 
 }  // namespace stavelorn

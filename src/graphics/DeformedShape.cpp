@@ -1,7 +1,9 @@
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "graphics/DeflectedShape.h"
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
 #include "graphics/ElasticCurve.h"
@@ -10,22 +12,12 @@ namespace stavelorn {
 
 namespace {
 
-// A joint where the analysis moved it, displacements and settlements magnified by m.
+// A joint of a plane structure where the analysis moved it, magnified by m.
 std::optional<Point> DisplacedJoint(const ModelStore& model, int joint, double m) {
   std::optional<Point> p = PlanePosition(model, joint);
-  if (!p) return std::nullopt;
-  const bool beam = model.Kind() == StructKind::Beam;
-  auto move = [&](int k, double& coordinate) {
-    coordinate += m * FreeDisplacement(model, joint, k).value_or(0);
-    coordinate += m * Settlement(model, joint, k).value_or(0);
-  };
-  if (beam) {
-    move(1, p->Y);
-  } else {
-    move(1, p->X);
-    move(2, p->Y);
-  }
-  return p;
+  std::optional<Point3> shift = JointTranslation(model, joint);
+  if (!p || !shift) return std::nullopt;
+  return Point{p->X + m * shift->X, p->Y + m * shift->Y};
 }
 
 // The bending data of a member, when its joints, properties and end forces can all be read.
@@ -55,17 +47,32 @@ std::optional<MemberBending> Bending(const ModelStore& model, int member) {
   return bending;
 }
 
-void DrawTruss(const ModelStore& model, Canvas& canvas, const DrawingView& view, double m) {
+// A truss: a circle at each displaced joint, and straight bars between them, each a symbol of
+// the deformed shape; `place` gives a displaced joint's place on the picture.
+void DrawTruss(const ModelStore& model, Canvas& canvas, const DrawingView& view,
+               const std::function<std::optional<Point>(int)>& place) {
   for (int j = 1; j <= model.JointCount; ++j)
-    if (std::optional<Point> p = DisplacedJoint(model, j, m))
+    if (std::optional<Point> p = place(j)) {
+      DrawnSymbol symbol(canvas, SymbolClass::Deformed, j);
       canvas.Circle(p->X, p->Y, view.MarkUnit, kLightRed);
+    }
   for (int member = 1; member <= model.MemberCount; ++member) {
     std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, member, 1);
     std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, member, 2);
-    std::optional<Point> pb = begin ? DisplacedJoint(model, *begin, m) : std::nullopt;
-    std::optional<Point> pe = end ? DisplacedJoint(model, *end, m) : std::nullopt;
-    if (pb && pe) canvas.Line(pb->X, pb->Y, pe->X, pe->Y, kLightRed);
+    std::optional<Point> pb = begin ? place(*begin) : std::nullopt;
+    std::optional<Point> pe = end ? place(*end) : std::nullopt;
+    if (!pb || !pe) continue;
+    DrawnSymbol symbol(canvas, SymbolClass::Deformed, 0, member);
+    canvas.Line(pb->X, pb->Y, pe->X, pe->Y, kLightRed);
   }
+}
+
+void DrawPolyline(Canvas& canvas, const std::vector<Point>& curve, int member) {
+  for (const Point& p : curve)
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return;
+  DrawnSymbol symbol(canvas, SymbolClass::Deformed, 0, member);
+  for (std::size_t k = 1; k < curve.size(); ++k)
+    canvas.Line(curve[k - 1].X, curve[k - 1].Y, curve[k].X, curve[k].Y, kLightRed);
 }
 
 void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
@@ -81,22 +88,16 @@ void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
   bending->Length = length;
   const double c = (pe->X - pb->X) / length, s = (pe->Y - pb->Y) / length;
 
-  // Fifteen points per unit of magnification, so a more magnified curve stays smooth; the count
-  // is a 16-bit number.
-  const long points = static_cast<long>(kCurvePointsPerMagnification) * model.DeflectionMultiplier;
-  if (points > 32767) throw DrawingFailure(RunError{kErrOverflow, "Overflow"});
+  // The same number of points at any magnification: the curve's shape does not change with it.
   std::vector<Point> curve{*pb};
-  for (long k = 1; k <= points; ++k) {
-    const double x = k * length / points;
+  for (int k = 1; k <= kCurveSegments; ++k) {
+    const double x = k * length / kCurveSegments;
     const double v = m * ElasticOrdinate(*bending, x);
     curve.push_back({pb->X + c * x - s * v, pb->Y + s * x + c * v});
   }
   // Whatever rounding the curve gathered, it ends on the joint.
   curve.back() = *pe;
-  for (const Point& p : curve)
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return;
-  for (std::size_t k = 1; k < curve.size(); ++k)
-    canvas.Line(curve[k - 1].X, curve[k - 1].Y, curve[k].X, curve[k].Y, kLightRed);
+  DrawPolyline(canvas, curve, member);
 }
 
 }  // namespace
@@ -104,12 +105,39 @@ void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
 void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const double m = model.DeflectionMultiplier;
   if (model.Kind() == StructKind::PTruss) {
-    DrawTruss(model, canvas, view, m);
+    DrawTruss(model, canvas, view, [&](int j) { return DisplacedJoint(model, j, m); });
     return;
   }
-  // With no points to draw (a multiplier of 0 or below) beams and frames show no curve.
-  if (15L * model.DeflectionMultiplier < 1) return;
+  // With a multiplier of 0 or below beams and frames show no curve.
+  if (model.DeflectionMultiplier < 1) return;
   for (int member = 1; member <= model.MemberCount; ++member) DrawCurve(model, canvas, member, m);
+}
+
+void DrawSpaceDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  const double m = model.DeflectionMultiplier;
+  const StructKind type = model.Kind();
+  auto place = [&](int joint) -> std::optional<Point> {
+    std::optional<Point3> p = ModelPosition(model, joint);
+    std::optional<Point3> shift = JointTranslation(model, joint);
+    if (!p || !shift) return std::nullopt;
+    return ProjectOblique(type, {p->X + m * shift->X, p->Y + m * shift->Y, p->Z + m * shift->Z});
+  };
+  if (model.Kind() == StructKind::STruss) {
+    DrawTruss(model, canvas, view, place);
+    return;
+  }
+  if (model.DeflectionMultiplier < 1) return;
+  // Grids and space frames: each member's axis moved by the magnified translations of its
+  // stations, the elastic curves in its bending planes included, seen in the projection.
+  for (const MemberDeflection& member : BuildMemberDeflections(model)) {
+    std::vector<Point> curve;
+    for (std::size_t k = 0; k < member.Base.size(); ++k) {
+      const Point3& p = member.Base[k];
+      const Point3& d = member.Shift[k];
+      curve.push_back(ProjectOblique(type, {p.X + m * d.X, p.Y + m * d.Y, p.Z + m * d.Z}));
+    }
+    DrawPolyline(canvas, curve, member.Member);
+  }
 }
 
 }  // namespace stavelorn

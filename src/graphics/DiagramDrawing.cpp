@@ -195,8 +195,11 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   for (const MemberDiagram& d : diagrams) {
     const std::optional<Placement>& p = placed[static_cast<std::size_t>(d.Member - 1)];
     if (!p) continue;
+    canvas.BeginSymbol(SymbolClass::Member, 0, d.Member);
     canvas.Line(p->Begin.X, p->Begin.Y, p->End.X, p->End.Y, kLightCyan);
+    canvas.EndSymbol();
     if (!(d.Length > 0)) continue;
+    DrawnSymbol symbol(canvas, SymbolClass::Diagram, 0, d.Member);
     const double drawn = std::hypot(p->End.X - p->Begin.X, p->End.Y - p->Begin.Y);
     const int lines = size > 0 ? static_cast<int>(std::lround(drawn / size * kFillLines)) : 0;
     DrawDiagramCurve(

@@ -47,24 +47,23 @@ void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& mess
 // signed value; Plot2D and Plot3D call it for the main and displacement windows.
 void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
-// A member's elastic curve is drawn with this many points per unit of the deflection multiplier,
-// and the count is a 16-bit number: larger multipliers cannot be drawn.
-inline constexpr int kCurvePointsPerMagnification = 15;
-inline constexpr int kLargestDeflectionMultiplier = 32767 / kCurvePointsPerMagnification;
-
 // The deformed shape of an analysed plane structure, displacements magnified by the model's
 // DeflectionMultiplier: straight members between the displaced joints of a plane truss, elastic
-// curves of the members of beams and plane frames. Plot2D calls it for the main and displacement
-// windows after an analysis. Throws DrawingFailure when the multiplier asks for more curve
-// points than a 16-bit count holds.
+// curves of the members of beams and plane frames, each member one symbol of the deformed shape.
+// Plot2D calls it for the main and displacement windows after an analysis.
 void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+
+// The same for the projected types: straight bars between the displaced joints of a space truss
+// (with a circle at each), and for grids and space frames each member's deflected axis, its
+// elastic curves in both bending planes, in the projection. Plot3D calls it as Plot2D does.
+void DrawSpaceDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
 // The mechanism mode of a structure whose analysis failed (the model's MechanismMode), over the
 // structure like a deformed shape, in light blue: members between the joints moved by the
-// mode's translations, the largest of them a tenth of the picture wide, and a turning arrow at
-// each joint whose rotation is among the largest values (a double-headed arrow along the axis
-// in the projections). Plot2D and Plot3D call it for the main window; nothing is drawn when the
-// model holds no mode of its size.
+// mode's translations, magnified as the deformed shape is (at most a tenth of the structure), and a
+// turning arrow at each joint whose rotation is among the largest values (a double-headed arrow
+// along the axis in the projections). Plot2D and Plot3D call it for the main window; nothing is
+// drawn when the model holds no mode of its size.
 void DrawMechanismMode(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
 // The local axes of every member as short arrows from its midpoint, x in red, y in green and z

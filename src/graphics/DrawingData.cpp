@@ -199,11 +199,13 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
     std::optional<Point> p = place(j);
     if (!p) continue;
     canvas.SetPickTag(j, 0);
+    canvas.BeginSymbol(SymbolClass::Joint, j);
     if (truss)
       canvas.Circle(p->X, p->Y, mark, kLightCyan);
     else
       canvas.FilledBox(p->X - mark / 2, p->Y - mark / 2, p->X + mark / 2, p->Y + mark / 2);
     if (NumbersJoints(form)) {
+      canvas.BeginSymbol(SymbolClass::JointNumber, j);
       canvas.SetCurrentX(p->X);
       canvas.SetCurrentY(p->Y);
       // Labels of the lower half sit above their joint, clear of the supports beneath.
@@ -226,9 +228,11 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
       std::optional<Point> pe = place(*end);
       if (!pb || !pe) continue;
       canvas.SetPickTag(0, m);
+      canvas.BeginSymbol(SymbolClass::Member, 0, m);
       canvas.Line(pb->X, pb->Y, pe->X, pe->Y, colour);
       DrawHinges(canvas, *pb, *pe, ReleaseCodeOf(model, m), mark, colour);
       if (HighlightsMembers(form)) {
+        canvas.BeginSymbol(SymbolClass::MemberNumber, 0, m);
         canvas.SetCurrentX((pb->X + pe->X) / 2 - 4 * mark);
         canvas.SetCurrentY((pb->Y + pe->Y) / 2 - mark);
         canvas.PrintNumber(m);
@@ -236,6 +240,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
     }
   }
   canvas.SetPickTag(0, 0);
+  canvas.EndSymbol();
   canvas.SetForeColor(kLightCyan);
   canvas.SetFontItalic(false);
 }
@@ -245,9 +250,11 @@ void DrawSupportsTagged(const ModelStore& model, Canvas& canvas,
   for (int r = 1; r <= model.SupportCount; ++r) {
     std::optional<std::int16_t> joint = Cell(model.Supports, model.SupportCount, r, 1);
     canvas.SetPickTag(joint.value_or(0), 0);
+    canvas.BeginSymbol(SymbolClass::Support, joint.value_or(0));
     draw(r);
   }
   canvas.SetPickTag(0, 0);
+  canvas.EndSymbol();
 }
 
 }  // namespace stavelorn

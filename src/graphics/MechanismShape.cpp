@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "graphics/DeflectedShape.h"
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
 #include "model/StructType.h"
@@ -25,23 +26,33 @@ class MechanismDrawing {
 
   void Draw() {
     double largestTranslation = 0;
-    for (int j = 1; j <= model_.JointCount; ++j)
+    for (int j = 1; j <= model_.JointCount; ++j) {
+      double shift[3] = {0, 0, 0};
       for (std::size_t k = 0; k < perJoint_; ++k)
-        if (!info_.Coords[k].Rotation)
-          largestTranslation = std::max(largestTranslation, std::fabs(Value(j, k)));
-    // The largest translation is drawn a tenth of the picture wide, whatever the mode's units.
-    const double pictureWidth = 100 * view_.MarkUnit;
-    scale_ = largestTranslation > 0 ? 0.1 * pictureWidth / largestTranslation : 0;
+        if (!info_.Coords[k].Rotation) shift[info_.Coords[k].Axis - 'X'] = Value(j, k);
+      largestTranslation =
+          std::max(largestTranslation,
+                   std::sqrt(shift[0] * shift[0] + shift[1] * shift[1] + shift[2] * shift[2]));
+    }
+    // The mode has no units of its own: it is magnified by the rule of the deformed shape, the
+    // largest 1-2-5 value that keeps its largest translation within a tenth of the structure.
+    // Unlike a displacement's multiplier it may be below 1, for a structure a few units across.
+    scale_ = largestTranslation > 0
+                 ? OneTwoFiveAtMost(StructureExtent(model_) / (10 * largestTranslation))
+                 : 0;
     for (int m = 1; m <= model_.MemberCount; ++m) {
       std::optional<std::int16_t> begin = Cell(model_.MemberProps, model_.MemberCount, m, 1);
       std::optional<std::int16_t> end = Cell(model_.MemberProps, model_.MemberCount, m, 2);
       if (!begin || !end) continue;
       std::optional<Point> pb = Moved(*begin), pe = Moved(*end);
-      if (pb && pe) canvas_.Line(pb->X, pb->Y, pe->X, pe->Y, kLightBlue);
+      if (!pb || !pe) continue;
+      DrawnSymbol symbol(canvas_, SymbolClass::Deformed, 0, m);
+      canvas_.Line(pb->X, pb->Y, pe->X, pe->Y, kLightBlue);
     }
     for (int j = 1; j <= model_.JointCount; ++j) {
       std::optional<Point> p = Moved(j);
       if (!p) continue;
+      DrawnSymbol symbol(canvas_, SymbolClass::Deformed, j);
       canvas_.Circle(p->X, p->Y, view_.MarkUnit / 2, kLightBlue);
       for (std::size_t k = 0; k < perJoint_; ++k)
         if (info_.Coords[k].Rotation && std::fabs(Value(j, k)) >= 0.5)

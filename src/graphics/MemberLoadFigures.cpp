@@ -59,6 +59,7 @@ class Figure {
     Head(tip, Unit({tip.X - tail.X, tip.Y - tail.Y}));
   }
   void Label(Point at, double value) {
+    canvas_.BeginSymbol(SymbolClass::LoadValue, 0, m_.Number);
     canvas_.SetForeColor(colour_);
     canvas_.SetCurrentX(at.X - 1.5 * u_);
     canvas_.SetCurrentY(at.Y + u_);
@@ -174,6 +175,7 @@ std::optional<MemberOnPicture> PlaceMember(const ModelStore& model, int member) 
   if (!begin || !end) return std::nullopt;
   const std::string& type = model.StructType;
   MemberOnPicture m;
+  m.Number = member;
   if (IsPlane(type)) {
     std::optional<Point> pb = PlanePosition(model, *begin), pe = PlanePosition(model, *end);
     if (!pb || !pe) return std::nullopt;
@@ -237,6 +239,8 @@ void DrawMemberLoadFigure(Canvas& canvas, const MemberOnPicture& member,
   const int sign = kind.AppliedSign;
   const Point across = kind.Axis == LoadAxis::Z ? member.AxisZ : member.AxisY;
   Figure f(canvas, member, across, u, colour);
+  // The figure is one symbol and each of its values another, all naming the member.
+  DrawnSymbol symbol(canvas, SymbolClass::Load, 0, member.Number);
   const double middle = (a + a2) / 2;
   switch (kind.Form) {
     case LoadForm::PointForce:

@@ -33,6 +33,7 @@ struct MemberOnPicture {
   Point AxisY;  // unit picture directions of the local y and z axes; a local axis that
   Point AxisZ;  // projects to (almost) a point is replaced by the normal of the member's picture
   double Length = 0;  // the member's true length
+  int Number = 0;     // the member's number, which its load symbols name
 };
 
 // Where a member lies on the picture of its type (plane drawing or oblique projection), when

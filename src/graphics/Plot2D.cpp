@@ -97,6 +97,8 @@ class PlaneDrawing {
         (k == 1 ? moved.X : moved.Y) += m * shift;
       }
     }
+    // Where the support went belongs to the deformed shape, not to the support as entered.
+    canvas_.BeginSymbol(SymbolClass::Deformed, *joint);
     DrawSymbol(symbol, *p, moved, symbol == SupportSymbol::Fixed ? turn : 0, kLightRed);
   }
 
@@ -137,22 +139,25 @@ class PlaneDrawing {
   void DrawJointLoads() {
     for (int r = 1; r <= model_.JointLoadCount; ++r) {
       std::optional<std::int16_t> joint = Cell(model_.JointLoadJoints, model_.JointLoadCount, r);
-      if (joint && *joint == 0) return;
+      if (joint && *joint == 0) break;
       std::optional<Point> p = joint ? PlanePosition(model_, *joint) : std::nullopt;
       if (!p) continue;
       auto value = [&](int k) {
         std::optional<float> v = Cell(model_.JointLoadValues, model_.JointLoadCount, r, k);
         return v && std::isfinite(*v) ? *v : 0.0f;
       };
+      // Each arrow is a load symbol of its own, named by its joint.
+      auto symbol = [&] { canvas_.BeginSymbol(SymbolClass::Load, *joint); };
       if (type_ == StructKind::Beam) {
-        BeamForce(p->X, value(1));
-        Moment(*p, value(2));
+        symbol(), BeamForce(p->X, value(1));
+        symbol(), Moment(*p, value(2));
       } else {
-        XForce(*p, value(1));
-        YForce(*p, value(2));
-        if (type_ == StructKind::PFrame) Moment(*p, value(3));
+        symbol(), XForce(*p, value(1));
+        symbol(), YForce(*p, value(2));
+        if (type_ == StructKind::PFrame) symbol(), Moment(*p, value(3));
       }
     }
+    canvas_.EndSymbol();
   }
 
   void Stroke(double x1, double y1, double x2, double y2) {

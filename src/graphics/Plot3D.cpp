@@ -38,6 +38,7 @@ class SpaceDrawing {
     DrawSettlements(model_, canvas_, view_);
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     DrawMemberRecordLabels(model_, canvas_, view_);
+    if (model_.AnalysisStatus == kAnalysisComplete) DrawSpaceDeformedShape(model_, canvas_, view_);
     if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
       DrawMechanismMode(model_, canvas_, view_);
     if (view_.Numbers) DrawNumbers(model_, canvas_, view_);
@@ -72,6 +73,7 @@ class SpaceDrawing {
         DrawYRoller(canvas_, p.X, p.Y, u, above, kLightRed);
         if (model_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
           const Point moved = Project(Displaced(*joint, *position));
+          canvas_.BeginSymbol(SymbolClass::Deformed, *joint);
           DrawYRoller(canvas_, moved.X, moved.Y, u, above, kLightRed);
         }
         break;

@@ -7,7 +7,21 @@
 
 namespace stavelorn {
 
-Rgb PaletteRgb(int colour) {
+Rgb PaletteRgb(int colour, Background background) {
+  // On paper the light colours of the screen would fade into the white: each gets a darker shade
+  // of its own hue, and the screen's white (diagram outlines, legends) prints black.
+  if (background == Background::White) {
+    switch (colour) {
+      case kLightBlue: return {0, 0, 200};
+      case kLightGreen: return {0, 140, 0};
+      case kLightCyan: return {0, 100, 140};
+      case kLightRed: return {210, 0, 0};
+      case kLightMagenta: return {170, 0, 170};
+      case kYellow: return {150, 110, 0};
+      case kDarkGray: return {190, 190, 190};
+      default: return {0, 0, 0};
+    }
+  }
   switch (colour) {
     case kBrown: return {230, 150, 60};
     case kLightGray: return {192, 192, 192};
@@ -23,12 +37,38 @@ Rgb PaletteRgb(int colour) {
   }
 }
 
+const char* SymbolClassName(SymbolClass symbol) {
+  switch (symbol) {
+    case SymbolClass::None: return "";
+    case SymbolClass::Joint: return "joint";
+    case SymbolClass::Member: return "member";
+    case SymbolClass::Support: return "support";
+    case SymbolClass::Hinge: return "hinge";
+    case SymbolClass::JointNumber: return "joint-number";
+    case SymbolClass::MemberNumber: return "member-number";
+    case SymbolClass::Load: return "load";
+    case SymbolClass::LoadValue: return "load-value";
+    case SymbolClass::Deformed: return "deformed";
+    case SymbolClass::Diagram: return "diagram";
+  }
+  return "";
+}
+
 void RecordingCanvas::Cls() {
   strokes_.clear();
   labels_.Clear(TextHeight());
   currentX_ = currentY_ = 0;
   joint_ = member_ = 0;
+  BeginSymbol(SymbolClass::None);
   Changed();
+}
+
+void RecordingCanvas::BeginSymbol(SymbolClass symbol, int joint, int member) {
+  symbol_ = symbol;
+  symbolJoint_ = symbol == SymbolClass::None ? 0 : joint;
+  symbolMember_ = symbol == SymbolClass::None ? 0 : member;
+  // Every symbol gets its own serial, so two loads on one member stay two symbols.
+  symbolSerial_ = symbol == SymbolClass::None ? 0 : ++symbolsBegun_;
 }
 
 void RecordingCanvas::Scale(double left, double top, double right, double bottom) {
@@ -140,6 +180,10 @@ void RecordingCanvas::Add(Stroke stroke, bool keepClear) {
   stroke.Width = drawWidth_;
   stroke.Joint = joint_;
   stroke.Member = member_;
+  stroke.Symbol = symbol_;
+  stroke.SymbolJoint = symbolJoint_;
+  stroke.SymbolMember = symbolMember_;
+  stroke.SymbolSerial = symbolSerial_;
   if (keepClear) KeepClearOf(stroke);
   strokes_.push_back(std::move(stroke));
   Changed();

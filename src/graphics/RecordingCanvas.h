@@ -24,6 +24,11 @@ struct Stroke {
   std::string Text;           // text only, e.g. " 12"
   int Joint = 0;              // the joint the stroke belongs to, 0 for none
   int Member = 0;             // the member the stroke belongs to, 0 for none
+  // The drawn symbol the stroke is part of: its class, joint and member, and a serial number
+  // that tells two symbols apart (0 outside any symbol).
+  SymbolClass Symbol = SymbolClass::None;
+  int SymbolJoint = 0, SymbolMember = 0;
+  int SymbolSerial = 0;
 };
 
 // The user coordinates of the picture's edges, as the last Scale set them.
@@ -52,6 +57,7 @@ class RecordingCanvas : public Canvas {
   void SetFontItalic(bool italic) override { italic_ = italic; }
   void SetDrawWidth(int width) override { drawWidth_ = width; }
   void SetPickTag(int joint, int member) override { joint_ = joint, member_ = member; }
+  void BeginSymbol(SymbolClass symbol, int joint = 0, int member = 0) override;
 
   // The width in pixels of the picture the strokes will be shown on, which sets how large a text
   // is against the drawing (TextPixels); labels are placed for it.
@@ -82,6 +88,8 @@ class RecordingCanvas : public Canvas {
   bool italic_ = false;
   int drawWidth_ = 1;
   int joint_ = 0, member_ = 0;
+  SymbolClass symbol_ = SymbolClass::None;
+  int symbolJoint_ = 0, symbolMember_ = 0, symbolSerial_ = 0, symbolsBegun_ = 0;
   double pictureWidth_ = 600;
   LabelPlacer labels_;
 };

@@ -8,8 +8,8 @@ namespace stavelorn {
 
 namespace {
 
-std::string Colour(int colour) {
-  const Rgb rgb = PaletteRgb(colour);
+std::string Colour(int colour, Background background) {
+  const Rgb rgb = PaletteRgb(colour, background);
   char text[24];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.Red, rgb.Green, rgb.Blue);
   return text;
@@ -32,24 +32,27 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
-}  // namespace
-
-std::string SvgPicture(const RecordingCanvas& canvas, int width, int height) {
-  return SvgPicture(canvas, canvas.ScaleRect(), width, height);
+// The opening tag of a symbol's group.
+std::string GroupTag(const Stroke& s) {
+  std::string tag = "<g class=\"" + std::string(SymbolClassName(s.Symbol)) + "\"";
+  if (s.SymbolJoint != 0) tag += " data-joint=\"" + std::to_string(s.SymbolJoint) + "\"";
+  if (s.SymbolMember != 0) tag += " data-member=\"" + std::to_string(s.SymbolMember) + "\"";
+  return tag + ">\n";
 }
 
-std::string SvgPicture(const RecordingCanvas& canvas, const UserScale& visible, int width,
-                       int height) {
-  const PictureMapping map(visible, width, height);
-  std::ostringstream svg;
-  svg.precision(6);
-  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
-      << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
-      << "<rect width=\"100%\" height=\"100%\" fill=\"#000000\"/>\n";
+void WriteStrokes(std::ostream& svg, const RecordingCanvas& canvas, const PictureMapping& map,
+                  Background background) {
+  // A symbol's strokes are drawn one after another, so a change of serial closes one group and
+  // opens the next.
+  int openGroup = 0;
   for (const Stroke& s : canvas.Strokes()) {
     if (!map.Paintable(s)) continue;
-    const std::string colour = Colour(s.Colour);
+    if (s.SymbolSerial != openGroup) {
+      if (openGroup != 0) svg << "</g>\n";
+      if (s.SymbolSerial != 0) svg << GroupTag(s);
+      openGroup = s.SymbolSerial;
+    }
+    const std::string colour = Colour(s.Colour, background);
     const std::string pen =
         "stroke=\"" + colour + "\" stroke-width=\"" + std::to_string(s.Width) + "\"";
     switch (s.Shape) {
@@ -81,6 +84,56 @@ std::string SvgPicture(const RecordingCanvas& canvas, const UserScale& visible, 
             << " xml:space=\"preserve\">" << Escaped(s.Text) << "</text>\n";
         break;
     }
+  }
+  if (openGroup != 0) svg << "</g>\n";
+}
+
+void WriteHeader(std::ostream& svg, int width, int height, Background background) {
+  svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
+      << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
+      << "<rect width=\"100%\" height=\"100%\" fill=\""
+      << (background == Background::White ? "#ffffff" : "#000000") << "\"/>\n";
+}
+
+}  // namespace
+
+std::string SvgPicture(const RecordingCanvas& canvas, int width, int height,
+                       Background background) {
+  return SvgPicture(canvas, canvas.ScaleRect(), width, height, background);
+}
+
+std::string SvgPicture(const RecordingCanvas& canvas, const UserScale& visible, int width,
+                       int height, Background background) {
+  std::ostringstream svg;
+  svg.precision(6);
+  WriteHeader(svg, width, height, background);
+  WriteStrokes(svg, canvas, PictureMapping(visible, width, height), background);
+  svg << "</svg>\n";
+  return svg.str();
+}
+
+std::string SvgPictureColumn(const std::vector<const RecordingCanvas*>& pictures, int width,
+                             Background background) {
+  std::vector<int> heights;
+  int total = 0;
+  for (const RecordingCanvas* picture : pictures) {
+    const UserScale& scale = picture->ScaleRect();
+    const double aspect = std::fabs((scale.Top - scale.Bottom) / (scale.Right - scale.Left));
+    heights.push_back(std::isfinite(aspect) && aspect > 0 ? int(std::lround(width * aspect))
+                                                          : width);
+    total += heights.back();
+  }
+  std::ostringstream svg;
+  svg.precision(6);
+  WriteHeader(svg, width, total, background);
+  int top = 0;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    svg << "<g transform=\"translate(0," << top << ")\">\n";
+    WriteStrokes(svg, *pictures[i], PictureMapping(pictures[i]->ScaleRect(), width, heights[i]),
+                 background);
+    svg << "</g>\n";
+    top += heights[i];
   }
   svg << "</svg>\n";
   return svg.str();

@@ -52,7 +52,9 @@ struct ModelStore {
 
   std::int16_t AnalysisStatus = kNoResults;
   float Pi = 0;
-  std::int16_t DeflectionMultiplier = 5;
+  // Magnification of the deformed shape: any positive whole number, chosen after an analysis so
+  // that the shape can be seen (graphics/DeflectedShape.h) or typed by the user.
+  std::int32_t DeflectionMultiplier = 5;
   FormId CurrentForm = FormId::mcas;
 
   // Input tables (rows = the count named in the comment).

@@ -22,6 +22,10 @@ RunResult ProjectFileText(const ModelStore& model, std::string& text);
 // file as it was.
 RunResult WriteProjectFile(const ModelStore& model);
 
+// Writes `text` to `path` as WriteProjectFile writes a project: through a temporary file beside
+// it, flushed before it replaces the target, so a failure leaves no file or the previous one.
+RunResult WriteFileAtomically(const std::string& path, const std::string& text);
+
 // Reads project-file text into the model. Meant for an empty model: absent sections leave their
 // counts as they were. A section enters the model only once all its records have been read, so
 // on failure the model holds the title, the type and every section read before the faulty one,

@@ -220,13 +220,17 @@ RunResult ProjectFileText(const ModelStore& model, std::string& text) {
 RunResult WriteProjectFile(const ModelStore& model) {
   std::string text;
   if (RunResult error = ProjectFileText(model, text)) return error;
+  return WriteFileAtomically(model.ProjectFile, text);
+}
+
+RunResult WriteFileAtomically(const std::string& path, const std::string& text) {
   std::string tmpPath;
-  if (RunResult error = WriteTemporary(model.ProjectFile, text, tmpPath)) return error;
+  if (RunResult error = WriteTemporary(path, text, tmpPath)) return error;
   std::error_code ec;
-  std::filesystem::rename(tmpPath, model.ProjectFile, ec);
+  std::filesystem::rename(tmpPath, path, ec);
   if (ec) {
     std::remove(tmpPath.c_str());
-    return AccessError("replace", model.ProjectFile, ec.value());
+    return AccessError("replace", path, ec.value());
   }
   return std::nullopt;
 }

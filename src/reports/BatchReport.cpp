@@ -22,7 +22,8 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: stavelorn-report [--trail] [--diagrams] [--precision single|double]"
-    " [--json [--influence WHAT [--path M1,M2,...]]] [--units FORCE,LENGTH[,TEMP]] FILE.str\n";
+    " [--json [--influence WHAT [--path M1,M2,...]]] [--units FORCE,LENGTH[,TEMP]] FILE.str\n"
+    "       stavelorn-report [...] --picture OUT.svg [--deformed] [--diagram Q] FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -47,6 +48,14 @@ constexpr char kOptions[] =
     "             convert a project with named units to these units before analysing it and\n"
     "             report in them (the file is not changed); FORCE is N, kN, MN, lb or kip,\n"
     "             LENGTH mm, cm, m, in or ft, TEMP C or F (omitted: the file's)\n"
+    "  --picture OUT.svg\n"
+    "             also write the drawing of the structure with its supports and loads to OUT.svg\n"
+    "             (white background, 1000 pixels wide)\n"
+    "  --deformed with --picture: add the deformed shape at the automatic multiplier (the\n"
+    "             mechanism of a structure that is not stable)\n"
+    "  --diagram Q\n"
+    "             with --picture: add the diagram of Q, a quantity --diagrams names for the\n"
+    "             structure's type (N, V, M; Vy, Vz, T, My, Mz)\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"
@@ -86,13 +95,16 @@ std::string ParseUnitsOption(const std::string& value, UnitSystem& units, bool& 
 
 }  // namespace
 
-int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const PictureDrawer& drawPicture) {
   bool json = false;
   bool diagrams = false;
   bool trail = false;
   std::optional<std::string> what, pathText, precisionText;
   std::vector<std::string> files;
   std::optional<std::string> unitsOption;
+  std::optional<std::string> picture, diagramName;
+  bool deformed = false;
   for (const std::string& arg : args) {
     // Asking for help or the version answers that alone, whatever else the line holds.
     if (arg == "--help")
@@ -112,6 +124,13 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       if (i + 1 == args.size())
         return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
       (arg == "--path" ? pathText : arg == "--precision" ? precisionText : what) = args[++i];
+    } else if (arg == "--picture" || arg == "--diagram") {
+      // The option's value is the next argument, which must be there and name something.
+      if (i + 1 == args.size() || args[i + 1].empty())
+        return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
+      (arg == "--picture" ? picture : diagramName) = args[++i];
+    } else if (arg == "--deformed") {
+      deformed = true;
     } else if (arg == "--json")
       json = true;
     else if (arg == "--diagrams")
@@ -131,6 +150,12 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
                << " is neither single nor double\n"
                << kUsage,
            kExitUsage;
+  if ((deformed || diagramName) && !picture)
+    return err << "stavelorn-report: --deformed and --diagram go with --picture\n"
+               << kUsage,
+           kExitUsage;
+  if (picture && !drawPicture)
+    return err << "stavelorn-report: this program cannot draw pictures\n", kExitUsage;
   std::optional<InfluenceQuantity> influence;
   std::optional<std::vector<int>> path = std::vector<int>{};
   if (what || pathText) {
@@ -176,6 +201,19 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       return kExitRejected;
     }
   }
+  std::optional<DiagramQuantity> diagram;
+  if (diagramName) {
+    for (DiagramQuantity q : QuantitiesOfType(model.StructType))
+      if (QuantityName(model.StructType, q) == *diagramName) diagram = q;
+    if (!diagram) {
+      std::string names;
+      for (DiagramQuantity q : QuantitiesOfType(model.StructType))
+        names += (names.empty() ? "" : ", ") + QuantityName(model.StructType, q);
+      err << "stavelorn-report: a " << (model.Type() ? model.Type()->Name : "structure")
+          << " has no diagram " << *diagramName << " (it has " << names << ")\n";
+      return kExitUsage;
+    }
+  }
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
   AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), trail, *precision);
   if (run.Rejected) {
@@ -189,13 +227,23 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model, run));
   if (!run.AccuracyNote.empty()) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
-  if (json) {
-    std::string influenceJson;
-    if (influence && status == kExitComplete) {
-      const InfluenceResult line = ComputeInfluenceLine(model, *influence, *path);
-      if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
-      influenceJson = InfluenceJson(line.Line, *what);
+  std::string influenceJson;
+  if (influence && status == kExitComplete) {
+    const InfluenceResult line = ComputeInfluenceLine(model, *influence, *path);
+    if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
+    influenceJson = InfluenceJson(line.Line, *what);
+  }
+  // Written only once nothing can refuse the run any more, so a refused run leaves no picture.
+  if (picture) {
+    ConsoleMessages messages(err);
+    if (RunResult error =
+            WriteFileAtomically(*picture, drawPicture(model, deformed, diagram, messages))) {
+      Box(err, "File_Save Error", RunErrorText(*error));
+      return kExitOutputFailed;
     }
+  }
+
+  if (json) {
     out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
                        trail ? run.Trail.get() : nullptr, diagrams, influenceJson)
         << std::flush;

@@ -1,6 +1,6 @@
 // The batch tool's whole run, kept in the core so that it is tested like the rest:
 //   stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]]
-//                    [--units F,L[,T]] FILE.str
+//                    [--units F,L[,T]] [--picture OUT.svg [--deformed] [--diagram Q]] FILE.str
 //   (and --help, --version)
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
 // exactly as the Print command prints it (or, with --json, the results as JSON) on `out`;
@@ -10,13 +10,22 @@
 // that is not of its form is a usage error; one that names nothing of the model is rejected.
 // --units FORCE,LENGTH[,TEMP] converts a project with named units to those units before the
 // analysis (the file is not changed).
+// --picture also writes the main window's drawing to OUT.svg (with --deformed the deformed
+// shape, with --diagram Q the diagram of quantity Q), drawn by `drawPicture`, which a layer that
+// knows the drawings provides; standard output stays as it is without it.
 // Failures are written on `err` in the words the program shows in its message boxes: the box's
 // title on the first line, its text after it.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "analysis/MemberDiagrams.h"
+#include "model/ModelStore.h"
+#include "ui/Messages.h"
 
 namespace stavelorn {
 
@@ -27,12 +36,18 @@ enum BatchExit : int {
   kExitNotStable = 3,
   kExitSolutionFailed = 4,
   kExitUsage = 64,
-  kExitOutputFailed = 74,  // `out` refused the report
+  kExitOutputFailed = 74,  // `out` refused the report, or the picture file cannot be written
 };
 
 // Runs the tool on the command-line arguments that follow the program name and returns its exit
 // status. After an analysis that did not complete, the text report holds the input data only
 // (the Print command prints no results then) and `err` gets the analysis message.
-int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The picture of an analysed model as the text of an SVG document: with the deformed shape or
+// not, with a diagram or none; drawing failures go to the messages.
+using PictureDrawer = std::function<std::string(const ModelStore& model, bool deformed,
+                                                std::optional<DiagramQuantity> diagram, Messages&)>;
+
+int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const PictureDrawer& drawPicture = nullptr);
 
 }  // namespace stavelorn

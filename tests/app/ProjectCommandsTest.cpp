@@ -11,6 +11,7 @@
 
 #include "analysis/GeneratedStructures.h"
 #include "app/ProjectCommands.h"
+#include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
 #include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"
@@ -356,13 +357,19 @@ TEST_F(ProjectCommandsTest, PrintOptionsRememberTheChoiceAndAFilePrintNamesItsFi
   EXPECT_EQ(commands_.Notice(), "Report printed to /tmp/out/report.pdf");
 }
 
-TEST_F(ProjectCommandsTest, TheMultiplierTakesOnlyAWholeNumberItCanDraw) {
-  // 2185 would need 32775 curve points, more than their 16-bit count holds.
+TEST_F(ProjectCommandsTest, TheMultiplierTakesAnyPositiveWholeNumber) {
   const struct {
     const char* text;
     int value;  // the multiplier afterwards
     bool accepted;
-  } cases[] = {{" 7 ", 7, true}, {"2184", 2184, true}, {"2185", 2184, false}, {"2.5", 2184, false}};
+  } cases[] = {{" 7 ", 7, true},
+               {"100000", 100000, true},
+               {"2147483647", 2147483647, true},
+               {"2147483648", 2147483647, false},
+               {"0", 2147483647, false},
+               {"-3", 2147483647, false},
+               {"2.5", 2147483647, false},
+               {"abc", 2147483647, false}};
   for (const auto& c : cases) {
     const std::string before = commands_.MultiplierText();
     EXPECT_EQ(commands_.SetMultiplierText(c.text).empty(), c.accepted) << c.text;
@@ -430,6 +437,24 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
   commands_.Run(M::MnuProjUnits);
   EXPECT_FALSE(model_.Units.Named);
   EXPECT_FLOAT_EQ(model_.JointCoords(2, 2), 60.0f);
+}
+
+TEST_F(ProjectCommandsTest, AnalyzeShowsTheShapeAtTheAutomaticMultiplier) {
+  OpenCopyOf("space-frame.str");
+  messages_.Answer(kAnswerNo);  // Save Input Data in File ?
+  messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
+  commands_.Analyze();
+  ASSERT_EQ(model_.AnalysisStatus, kAnalysisComplete);
+  const std::int32_t chosen = AutomaticDeflectionMultiplier(model_);
+  EXPECT_GT(chosen, 5);  // millimetres on a structure metres across
+  EXPECT_EQ(model_.DeflectionMultiplier, chosen);
+  EXPECT_EQ(commands_.MultiplierText(), std::to_string(chosen));
+  EXPECT_TRUE(Shown(M::Combo1));  // the space types show the box as the plane ones do
+  // A typed value is kept; the list still offers the automatic one and its multiples.
+  EXPECT_EQ(commands_.SetMultiplierText("3"), "");
+  EXPECT_EQ(commands_.MultiplierChoices(),
+            (std::vector<std::string>{std::to_string(chosen), std::to_string(2 * chosen),
+                                      std::to_string(5 * chosen), std::to_string(10 * chosen)}));
 }
 
 }  // namespace

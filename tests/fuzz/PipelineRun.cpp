@@ -8,6 +8,7 @@
 #include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
+#include "graphics/StructurePicture.h"
 #include "model/ModelStore.h"
 #include "model/ProjectFile.h"
 #include "reports/PrintCommand.h"
@@ -47,6 +48,8 @@ void RunPipelineOn(const std::string& fileText) {
     TrailJson(*run.Trail);
   }
 
+  // The picture file draws the deformed shape at the automatic multiplier, as Analyze shows it.
+  StructurePictureSvg(model, PictureContent{true, std::nullopt}, messages);
   RecordingCanvas canvas;
   PlotStructure(model, canvas, FormId::mcas, messages);
   const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <regex>
 #include <tuple>
 
 #include "graphics/RecordingCanvas.h"
@@ -51,15 +52,56 @@ TEST(PictureMapping, TheUserSquareFillsThePictureWithYUpward) {
   EXPECT_FALSE(map.Paintable(far));
 }
 
-TEST(SvgPicture, HoldsEachStrokeInItsPaletteColour) {
+TEST(SvgPicture, HoldsEachStrokeInItsColourOnTheChosenBackground) {
   RecordingCanvas canvas;
   canvas.Scale(0, 10, 10, 0);
   canvas.Line(0, 0, 10, 5, kLightRed);
+  canvas.SetForeColor(kBrightWhite);
   canvas.PrintNumber(7);
-  const std::string svg = SvgPicture(canvas, 100, 100);
-  EXPECT_NE(svg.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""),
+  const std::string screen = SvgPicture(canvas, 100, 100, Background::Black);
+  EXPECT_NE(screen.find("fill=\"#000000\"/>"), std::string::npos);
+  EXPECT_NE(screen.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""),
             std::string::npos);
-  EXPECT_NE(svg.find("> 7</text>"), std::string::npos);
+  EXPECT_NE(screen.find("fill=\"#ffffff\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  // On paper every colour reads against the white: the screen's white prints black.
+  const std::string paper = SvgPicture(canvas, 100, 100);
+  EXPECT_NE(paper.find("fill=\"#ffffff\"/>"), std::string::npos);
+  EXPECT_NE(paper.find("fill=\"#000000\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  for (int colour = kDarkGray; colour <= kBrightWhite; ++colour) {
+    const Rgb rgb = PaletteRgb(colour, Background::White);
+    EXPECT_LT(rgb.Red + rgb.Green + rgb.Blue, 600) << colour;  // clearly darker than the paper
+  }
+}
+
+TEST(SvgPicture, GroupsTheStrokesOfEachSymbolUnderItsName) {
+  RecordingCanvas drawn;
+  drawn.Scale(0, 10, 10, 0);
+  drawn.Line(0, 0, 1, 1, kLightCyan);  // belongs to no symbol
+  drawn.BeginSymbol(SymbolClass::Load, 0, 3);
+  drawn.Line(0, 0, 1, 1, kYellow);
+  drawn.Line(1, 1, 2, 2, kYellow);
+  drawn.BeginSymbol(SymbolClass::Load, 0, 3);  // a second load on the same member
+  drawn.Line(2, 2, 3, 3, kYellow);
+  {
+    DrawnSymbol support(drawn, SymbolClass::Support, 4);
+    drawn.Circle(5, 5, 1, kLightRed);
+  }
+  drawn.Line(3, 3, 4, 4, kLightCyan);
+  // The bare line, the first load's two strokes in one group, the second load, the support, and
+  // the bare line after it, in drawing order and nothing else grouped.
+  const std::string svg = SvgPicture(drawn, 100, 100);
+  const std::string line = "<line[^>]*/>\n";
+  EXPECT_TRUE(std::regex_search(
+      svg, std::regex("/>\n" + line + "<g class=\"load\" data-member=\"3\">\n" + line + line +
+                      "</g>\n<g class=\"load\" data-member=\"3\">\n" + line +
+                      "</g>\n<g class=\"support\" data-joint=\"4\">\n<circle[^>]*/>\n</g>\n" +
+                      line + "</svg>")))
+      << svg;
+  // Wiping the picture ends the symbol it was drawing.
+  drawn.BeginSymbol(SymbolClass::Joint, 1);
+  drawn.Cls();
+  drawn.Line(0, 0, 1, 1, kLightCyan);
+  EXPECT_EQ(drawn.Strokes()[0].SymbolSerial, 0);
 }
 
 }  // namespace

@@ -721,10 +721,12 @@ class WindowsTest : public QObject {
       for (M item :
            {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
         QVERIFY(!Shown(window, item));
-      // Only plane drawings show a deformed shape to scale.
-      const bool plane = FindStructType(model.StructType)->Plane;
-      QCOMPARE(window.MultiplierBox()->isVisibleTo(&window), plane);
-      if (plane) QVERIFY(canvas->Strokes().size() > undeformed);
+      // Every type shows its deformed shape, the box exactly the multiplier chosen for it.
+      QVERIFY(window.MultiplierBox()->isVisibleTo(&window));
+      QCOMPARE(window.MultiplierBox()->currentText(),
+               QString::number(model.DeflectionMultiplier));
+      QCOMPARE(window.MultiplierBox()->itemText(0), QString::number(model.DeflectionMultiplier));
+      QVERIFY(canvas->Strokes().size() > undeformed);
 
       const bool truss = IsTruss(model.StructType);
       const std::tuple<M, FormId, const char*, int> results[] = {
@@ -883,12 +885,13 @@ class WindowsTest : public QObject {
     QVERIFY(canvas->SavePicture(folder.filePath("zoomed.png")));
     const QImage saved =
         QImage(folder.filePath("zoomed.png")).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(saved, canvas->Render(saved.size()));
+    QCOMPARE(saved, canvas->Render(saved.size(), Background::White));
+    QCOMPARE(saved.pixelColor(0, 0), QColor(Qt::white));  // on paper, not the window's black
     QTest::keyClick(canvas, Qt::Key_Right);
     QVERIFY(Picture(canvas) != zoomed);
     QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(Picture(canvas), first);
-    QVERIFY(canvas->Render(saved.size()) != saved);
+    QVERIFY(canvas->Render(saved.size(), Background::White) != saved);
   }
 
   void hoverNamesTheItemAndAClickOpensTheMember() {

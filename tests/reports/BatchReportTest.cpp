@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
+#include "graphics/StructurePicture.h"
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "reports/MiniJson.h"
@@ -236,6 +237,111 @@ TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
       std::string::npos)
       << "a project without named units has no units key";
   std::filesystem::remove(path);
+}
+
+ToolRun RunWithPictures(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const PictureDrawer draw = [](const ModelStore& model, bool deformed,
+                                std::optional<DiagramQuantity> diagram, Messages& messages) {
+    return StructurePictureSvg(model, PictureContent{deformed, diagram}, messages);
+  };
+  const int status = RunBatchReport(args, out, err, draw);
+  return {status, out.str(), err.str()};
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(BatchPicture, DrawsEachSymbolAsOneNamedGroupAndLeavesTheReportAsItIs) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-picture";
+  std::filesystem::create_directories(dir);
+  const std::string svg = (dir / "portal.svg").string();
+  const std::string project = testing::SourcePath("examples/portal-frame.str");
+  const struct {
+    std::vector<std::string> options;
+    std::size_t deformed, diagrams;  // groups of each
+    const char* height;
+  } cases[] = {
+      {{}, 0, 0, "height=\"1000\""},
+      {{"--deformed"}, 3, 0, "height=\"1000\""},  // one curve per member
+      {{"--diagram", "M", "--deformed"}, 3, 3, "height=\"2000\""},
+  };
+  const ToolRun plain = RunTool({"--json", project});
+  for (const auto& c : cases) {
+    std::filesystem::remove(svg);
+    std::vector<std::string> args{"--json", "--picture", svg};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(project);
+    const ToolRun run = RunWithPictures(args);
+    SCOPED_TRACE(run.err);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, plain.out);
+    const std::string text = testing::ReadWholeFile(svg);
+    EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" " +
+                        std::string(c.height)),
+              std::string::npos);
+    EXPECT_NE(text.find("fill=\"#ffffff\"/>"), std::string::npos);
+    EXPECT_EQ(Count(text, "<g class=\"joint\" data-joint=\"4\">"), 1u);
+    // One member line in the structure, one more under its diagram.
+    EXPECT_EQ(Count(text, "<g class=\"member\" data-member=\"2\">"), c.diagrams ? 2u : 1u);
+    EXPECT_EQ(Count(text, "<g class=\"support\" data-joint="), 2u);
+    // The wind at joint 2 and the two loads on member 2, each figure with its value.
+    EXPECT_EQ(Count(text, "<g class=\"load\" data-joint=\"2\">"), 1u);
+    EXPECT_EQ(Count(text, "<g class=\"load\" data-member=\"2\">"), 2u);
+    EXPECT_EQ(Count(text, "<g class=\"load-value\" data-member=\"2\">"), 2u);
+    EXPECT_EQ(Count(text, "<g class=\"deformed\""), c.deformed);
+    EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
+    EXPECT_EQ(Count(text, "<g "), Count(text, "</g>"));  // every group closed
+  }
+}
+
+TEST(BatchPicture, RefusesWhatItCannotDrawAndLeavesNoFileBehind) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-picture";
+  std::filesystem::create_directories(dir);
+  const std::string svg = (dir / "refused.svg").string();
+  const std::string portal = testing::SourcePath("examples/portal-frame.str");
+  const std::string roller = (dir / "roller.str").string();
+  std::ofstream(roller, std::ios::binary) << kCollinearTruss + "\"Supports\",1, 1,0,1";
+  const std::string broken = (dir / "broken.str").string();
+  std::ofstream(broken, std::ios::binary) << "\"t\",\"PFrame\"\n\"Joints\",2, 0,0";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    bool written;
+    std::string err;
+  } cases[] = {
+      {{"--picture"}, 64, false, "--picture needs a value"},
+      {{"--picture", "", portal}, 64, false, "--picture needs a value"},
+      {{"--deformed", portal}, 64, false, "go with --picture"},
+      {{"--picture", svg, "--diagram", portal}, 64, false, "usage"},
+      {{"--picture", svg, "--diagram", "Vz", portal},
+       64,
+       false,
+       "has no diagram Vz (it has N, V, M)"},
+      {{"--picture", svg, broken}, 2, false, "File_Reading Error"},
+      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal},
+       74,
+       false,
+       "File_Save Error"},
+      // A mechanism is drawn instead of a deformed shape, and the status stays the analysis's.
+      {{"--picture", svg, "--deformed", roller}, 3, true, "Statically"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(svg);
+    const ToolRun run = RunWithPictures(c.args);
+    SCOPED_TRACE(run.err);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(c.err), std::string::npos);
+    EXPECT_EQ(std::filesystem::exists(svg), c.written);
+    if (c.written) {
+      EXPECT_EQ(Count(testing::ReadWholeFile(svg), "<g class=\"deformed\" data-member="), 2u);
+    }
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
 }
 
 }  // namespace

@@ -109,8 +109,9 @@ void MainWindow::BuildControls() {
   combo_ = new QComboBox(central);
   combo_->setObjectName("Combo1");
   combo_->setEditable(true);
-  combo_->addItems({" 1", " 5", "10", "15", "20", "25"});
-  combo_->setEditText(" 5");
+  for (const std::string& choice : commands_.MultiplierChoices())
+    combo_->addItem(QString::fromStdString(choice));
+  combo_->setEditText(QString::fromStdString(commands_.MultiplierText()));
   combo_->setInsertPolicy(QComboBox::NoInsert);
   connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!restoringMultiplier_) commands_.TypeMultiplierText(text.toStdString());
@@ -270,8 +271,18 @@ void MainWindow::Refresh() {
   for (int n = 1; n <= 7; ++n)
     labels_[static_cast<std::size_t>(n)]->setText(
         QString::fromStdString(commands_.Labels().Text[static_cast<std::size_t>(n)]));
-  if (combo_->currentText().toStdString() != commands_.MultiplierText()) {
+  QStringList choices;
+  for (const std::string& choice : commands_.MultiplierChoices())
+    choices << QString::fromStdString(choice);
+  QStringList listed;
+  for (int i = 0; i < combo_->count(); ++i) listed << combo_->itemText(i);
+  if (combo_->currentText().toStdString() != commands_.MultiplierText() || listed != choices) {
     restoringMultiplier_ = true;
+    // A new analysis brings a new scale: the list follows the value chosen for it.
+    if (listed != choices) {
+      combo_->clear();
+      combo_->addItems(choices);
+    }
     combo_->setEditText(QString::fromStdString(commands_.MultiplierText()));
     restoringMultiplier_ = false;
   }

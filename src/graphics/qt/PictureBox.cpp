@@ -16,8 +16,8 @@ namespace stavelorn {
 
 namespace {
 
-QColor ToQColor(int colour) {
-  const Rgb rgb = PaletteRgb(colour);
+QColor ToQColor(int colour, Background background = Background::Black) {
+  const Rgb rgb = PaletteRgb(colour, background);
   return QColor(rgb.Red, rgb.Green, rgb.Blue);
 }
 
@@ -58,10 +58,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-QImage PictureBox::Render(QSize size) const {
+QImage PictureBox::Render(QSize size, Background background) const {
   QImage image(size, QImage::Format_RGB32);
   QPainter painter(&image);
-  PaintStrokes(painter, *this, size, view_.Visible());
+  PaintStrokes(painter, *this, size, view_.Visible(), {}, background);
   return image;
 }
 
@@ -75,7 +75,7 @@ bool PictureBox::SavePicture(const QString& path) const {
         QByteArray::fromStdString(SvgPicture(*this, view_.Visible(), width, height));
     return file.write(svg) == svg.size() && file.flush();
   }
-  return Render(QSize(width, height)).save(path, "PNG");
+  return Render(QSize(width, height), Background::White).save(path, "PNG");
 }
 
 void PictureBox::ZoomIn() {
@@ -188,8 +188,9 @@ void PictureBox::Hover(QPoint at) {
 }
 
 void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size,
-                  const UserScale& visible, const PickedItem& highlight) {
-  painter.fillRect(QRectF(QPointF(0, 0), size), Qt::black);
+                  const UserScale& visible, const PickedItem& highlight, Background background) {
+  painter.fillRect(QRectF(QPointF(0, 0), size),
+                   background == Background::White ? Qt::white : Qt::black);
   painter.setRenderHint(QPainter::Antialiasing);
   const PictureMapping map(visible, size.width(), size.height());
   // Pens grow with large pictures so that saved images keep the weight of the window's lines;
@@ -235,7 +236,7 @@ void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size,
         break;
     }
   };
-  for (const Stroke& s : canvas.Strokes()) paint(s, ToQColor(s.Colour), 1);
+  for (const Stroke& s : canvas.Strokes()) paint(s, ToQColor(s.Colour, background), 1);
   // The item under the mouse, once more over everything in white and a little heavier.
   if (highlight.What != PickedItem::Kind::None)
     for (const Stroke& s : canvas.Strokes())

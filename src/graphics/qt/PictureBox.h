@@ -26,11 +26,11 @@ class PictureBox : public QWidget, public RecordingCanvas {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  // The picture at `size` pixels, as the widget would show it at that size.
-  QImage Render(QSize size) const;
-  // Writes the picture in view to `path`: an SVG document when the name ends in ".svg" (in any
-  // letter case), a PNG image otherwise, at least 800 pixels wide. False when the file cannot be
-  // written.
+  // The picture at `size` pixels, as the widget would show it at that size, on `background`.
+  QImage Render(QSize size, Background background = Background::Black) const;
+  // Writes the picture in view to `path` on a white background, for paper: an SVG document when
+  // the name ends in ".svg" (in any letter case), a PNG image otherwise, at least 800 pixels
+  // wide. False when the file cannot be written.
   bool SavePicture(const QString& path) const;
 
   // The view over the drawing, and the commands that change it.
@@ -72,9 +72,11 @@ class PictureBox : public QWidget, public RecordingCanvas {
   bool dragging_ = false, pressed_ = false;
 };
 
-// Paints recorded strokes on a black picture of `size` pixels with the user rectangle `visible`
-// mapped onto it; the strokes of `highlight` are drawn once more, in white.
+// Paints recorded strokes on a picture of `size` pixels with the user rectangle `visible` mapped
+// onto it, in the colours of `background`; the strokes of `highlight` are drawn once more, in
+// white.
 void PaintStrokes(QPainter& painter, const RecordingCanvas& canvas, QSizeF size,
-                  const UserScale& visible, const PickedItem& highlight = {});
+                  const UserScale& visible, const PickedItem& highlight = {},
+                  Background background = Background::Black);
 
 }  // namespace stavelorn

@@ -1,0 +1,33 @@
+// The main window's drawing of a project as a picture file, without a window: the structure with
+// its supports, joints, members and loads, and on request the deformed shape and one internal-
+// force diagram, for handouts and scripts (the batch tool's --picture).
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "analysis/MemberDiagrams.h"
+#include "model/ModelStore.h"
+#include "ui/Messages.h"
+
+namespace stavelorn {
+
+// Width of the picture file in pixels; each drawing in it is square.
+inline constexpr int kPictureWidth = 1000;
+
+// What the picture shows besides the structure as entered.
+struct PictureContent {
+  // The deformed shape at the automatic multiplier after a complete analysis, or the mechanism
+  // mode of a structure whose analysis failed.
+  bool Deformed = false;
+  // This diagram of an analysed structure, drawn below the structure as the window draws it
+  // beside it.
+  std::optional<DiagramQuantity> Diagram;
+};
+
+// The drawing of the model (analysed or not) as an SVG document on white paper, kPictureWidth
+// pixels wide. A drawing failure is reported through `messages` and what was drawn stays.
+std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
+                                Messages& messages);
+
+}  // namespace stavelorn

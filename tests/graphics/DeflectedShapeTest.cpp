@@ -1,0 +1,237 @@
+// The deflected shape against mechanics it must obey: beam-table deflections of single spans,
+// compatibility of every member's curve with the rotations of the joints it is built into (which
+// the curve never reads), the projected curves ending on the displaced joints, and the automatic
+// multiplier measured on the strokes it draws.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/Analysis.h"
+#include "analysis/MemberAxes.h"
+#include "graphics/DeflectedShape.h"
+#include "graphics/PlaneModels.h"
+#include "model/StructType.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using namespace testing;
+
+ModelStore Analysed(const std::string& text) {
+  ModelStore model = ModelFromText(text);
+  Analyze(model);
+  EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete);
+  return model;
+}
+
+ModelStore AnalysedExample(const std::string& name) {
+  return Analysed(ReadWholeFile(SourcePath("examples/" + name + ".str")));
+}
+
+// A beam of span 10 with EI = 2, its ends as `supports` says, under one member load.
+std::string Span(const std::string& supports, const std::string& load) {
+  return "\"t\",\"Beam\"\n\"Joints\",2, 0, 10\n\"Supports\",2, " + supports +
+         "\n\"Materials\",1, 2,0\n\"Cross-Sections\",1, 1\n\"Members\",1, 1,2,1,1\n"
+         "\"Member Loads\",1, 1," +
+         load + "\n";
+}
+
+TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
+  // Held at both ends, the joints do not move: the whole deflection is the curve's.
+  const double EI = 2, L = 10, w = 3, P = 8;
+  const struct {
+    const char* what;
+    std::string supports, load;
+    double middle;
+  } cases[] = {
+      {"simple span, uniform: 5wL^4/384EI", "1,1,0, 2,1,0", "3,3,0,0,0",
+       -5 * w * std::pow(L, 4) / (384 * EI)},
+      {"fixed ends, uniform: wL^4/384EI", "1,1,1, 2,1,1", "3,3,0,0,0",
+       -w * std::pow(L, 4) / (384 * EI)},
+      {"simple span, force at mid-span: PL^3/48EI", "1,1,0, 2,1,0", "1,8,0,5,0",
+       -P * std::pow(L, 3) / (48 * EI)},
+      {"fixed ends, force at mid-span: PL^3/192EI", "1,1,1, 2,1,1", "1,8,0,5,0",
+       -P * std::pow(L, 3) / (192 * EI)},
+  };
+  for (const auto& c : cases) {
+    const ModelStore model = Analysed(Span(c.supports, c.load));
+    const std::vector<MemberDeflection> members = BuildMemberDeflections(model);
+    ASSERT_EQ(members.size(), 1u) << c.what;
+    const MemberDeflection& m = members[0];
+    ASSERT_EQ(m.Shift.size(), std::size_t(kCurveSegments + 1));
+    const Point3& middle = m.Shift[kCurveSegments / 2];
+    EXPECT_NEAR(middle.Y, c.middle, 1e-4 * std::fabs(c.middle)) << c.what;
+    EXPECT_EQ(m.Shift.front().Y, 0) << c.what;
+    EXPECT_EQ(m.Shift.back().Y, 0) << c.what;
+  }
+}
+
+// A joint's rotation as a vector in global axes, from the results.
+Point3 JointRotation(const ModelStore& model, int joint) {
+  const StructTypeInfo& type = model.TypeInfo();
+  Point3 turn;
+  for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+    const JointCoordNames& c = CoordinateOf(type, k);
+    if (!c.Rotation) continue;
+    const double value = FreeDisplacement(model, joint, k).value_or(0);
+    (c.Axis == 'X' ? turn.X : c.Axis == 'Y' ? turn.Y : turn.Z) = value;
+  }
+  return turn;
+}
+
+double Dot(const Point3& p, const MemberAxes::Vector& v) {
+  return p.X * v[0] + p.Y * v[1] + p.Z * v[2];
+}
+
+TEST(DeflectedShape, EveryCurveLeavesItsJointsAtTheJointsRotation) {
+  // A member built rigidly into a joint turns with it: the curve's end slopes plus the chord's
+  // turn equal the joint's rotation about local z (v') and local y (-w'). The curve comes from the
+  // moments alone, the rotations from the solved displacements.
+  const std::string zLoaded =
+      "\"t\",\"SFrame\"\n\"Joints\",3, 0,0,0, 0,4,0, 5,4,0\n"
+      "\"Supports\",2, 1,1,1,1,1,1,1, 3,1,1,1,1,1,1\n\"Materials\",1, 2E+08,8E+07,0\n"
+      "\"Cross-Sections\",1, 0.01,2E-04,5E-05,1E-05\n\"Members\",2, 1,2,1,1,30, 2,3,1,1,0\n"
+      "\"Member Loads\",3, 2,10,7,0,0,0, 1,8,-20,0,1.5,0, 2,9,6,0,2,0\n";
+  std::vector<std::pair<std::string, ModelStore>> models;
+  for (const char* name : {"portal-frame", "continuous-beam", "grid-floor", "space-frame"})
+    models.emplace_back(name, AnalysedExample(name));
+  models.emplace_back("space frame loaded in local z", Analysed(zLoaded));
+  for (const auto& [name, model] : models) {
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+    double largest = 0;
+    for (int j = 1; j <= model.JointCount; ++j) {
+      const Point3 t = JointRotation(model, j);
+      largest = std::max({largest, std::fabs(t.X), std::fabs(t.Y), std::fabs(t.Z)});
+    }
+    ASSERT_GT(largest, 0) << name;
+    const std::vector<MemberDeflection> members = BuildMemberDeflections(model);
+    ASSERT_EQ(members.size(), std::size_t(model.MemberCount)) << name;
+    for (const MemberDeflection& m : members) {
+      const MemberAxes axes = *MemberLocalAxes(model, m.Member);
+      const MemberDiagram& d = diagrams[std::size_t(m.Member - 1)];
+      const bool space = model.Kind() == StructKind::SFrame;
+      const int sections = model.MemberProps(m.Member, 4);
+      const double E = model.Materials(model.MemberProps(m.Member, 3), 1);
+      const int izColumn =
+          model.Kind() == StructKind::Beam || model.Kind() == StructKind::Grid ? 1 : 2;
+      const double eiz = E * model.Sections(sections, izColumn);
+      const double eiy = space ? E * model.Sections(sections, 3) : 0;
+      const double L = axes.Length, h = 1e-6 * L;
+      const Point3 tb = m.Shift.front(), te = m.Shift.back();
+      const Point3 chord{(te.X - tb.X) / L, (te.Y - tb.Y) / L, (te.Z - tb.Z) / L};
+      for (const auto& [x, joint] : {std::pair{0.0, m.BeginJoint}, std::pair{L, m.EndJoint}}) {
+        const double inside = x == 0 ? h : L - h;
+        const ChordDeflection at = DeflectionFromChord(d, eiz, eiy, x);
+        const ChordDeflection near = DeflectionFromChord(d, eiz, eiy, inside);
+        const double dv = (near.V - at.V) / (inside - x), dw = (near.W - at.W) / (inside - x);
+        const Point3 turn = JointRotation(model, joint);
+        SCOPED_TRACE(name + ", member " + std::to_string(m.Member) + " at joint " +
+                     std::to_string(joint));
+        EXPECT_NEAR(dv + Dot(chord, axes.Y), Dot(turn, axes.Z), 2e-3 * largest);
+        if (space) {
+          EXPECT_NEAR(-dw - Dot(chord, axes.Z), Dot(turn, axes.Y), 2e-3 * largest);
+        }
+      }
+    }
+  }
+}
+
+TEST(DeflectedShape, ProjectedCurvesEndOnTheDisplacedJoints) {
+  for (const char* name : {"space-frame", "grid-floor", "space-truss-tower"}) {
+    ModelStore model = AnalysedExample(name);
+    model.DeflectionMultiplier = 40;
+    const DrawnModel drawn(model);
+    const StructTypeInfo& type = model.TypeInfo();
+    // The displaced joint from the result table itself, projected.
+    auto displaced = [&](int joint) {
+      Point3 p = *SpacePosition(model, joint);
+      for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+        const JointCoordNames& c = CoordinateOf(type, k);
+        if (c.Rotation) continue;
+        const double d = 40 * FreeDisplacement(model, joint, k).value_or(0);
+        (c.Axis == 'X' ? p.X : c.Axis == 'Y' ? p.Y : p.Z) += d;
+      }
+      return ProjectOblique(model.Kind(), p);
+    };
+    for (int m = 1; m <= model.MemberCount; ++m) {
+      std::vector<Stroke> curve;
+      for (const Stroke& s : drawn.canvas.Strokes())
+        if (s.Symbol == SymbolClass::Deformed && s.SymbolMember == m) curve.push_back(s);
+      SCOPED_TRACE(std::string(name) + ", member " + std::to_string(m));
+      ASSERT_FALSE(curve.empty());
+      const Point begin = displaced(model.MemberProps(m, 1)),
+                  end = displaced(model.MemberProps(m, 2));
+      EXPECT_NEAR(curve.front().X1, begin.X, 1e-9);
+      EXPECT_NEAR(curve.front().Y1, begin.Y, 1e-9);
+      EXPECT_NEAR(curve.back().X2, end.X, 1e-9);
+      EXPECT_NEAR(curve.back().Y2, end.Y, 1e-9);
+    }
+  }
+}
+
+TEST(DeflectedShape, OneTwoFiveSeries) {
+  const std::pair<double, double> cases[] = {
+      {1, 1},   {0.99, 0.5},  {3, 2},       {7.3, 5},        {10, 10}, {19.99, 10}, {20, 20},
+      {49, 20}, {2.5e6, 2e6}, {1e-3, 1e-3}, {0.0031, 0.002}, {0, 0},   {-4, 0},     {INFINITY, 0},
+  };
+  for (const auto& [limit, expected] : cases)
+    EXPECT_NEAR(OneTwoFiveAtMost(limit), expected, 1e-12 * expected) << limit;
+}
+
+// The largest distance of a drawn curve point from where it stood: the strokes of each member's
+// deformed shape against the member's undeformed stations.
+double LargestDrawnTranslation(const ModelStore& model) {
+  const DrawnModel drawn(model);
+  double largest = 0;
+  for (int m = 1; m <= model.MemberCount; ++m) {
+    const Point b = *PlanePosition(model, model.MemberProps(m, 1));
+    const Point e = *PlanePosition(model, model.MemberProps(m, 2));
+    int k = 0;
+    for (const Stroke& s : drawn.canvas.Strokes()) {
+      if (s.Symbol != SymbolClass::Deformed || s.SymbolMember != m) continue;
+      ++k;
+      const double f = double(k) / kCurveSegments;
+      largest = std::max(
+          largest, std::hypot(s.X2 - (b.X + f * (e.X - b.X)), s.Y2 - (b.Y + f * (e.Y - b.Y))));
+    }
+    EXPECT_EQ(k, kCurveSegments) << "member " << m;
+  }
+  return largest;
+}
+
+TEST(DeflectedShape, AutomaticMultiplierDrawsTheLargestMovementATenthOfTheStructure) {
+  const struct {
+    const char* what;
+    std::string text;
+    double extent;
+  } cases[] = {
+      {"portal frame", ReadWholeFile(SourcePath("examples/portal-frame.str")), 8},
+      {"continuous beam with a settlement",
+       ReadWholeFile(SourcePath("examples/continuous-beam.str")), 26},
+      // Every joint held: only the curve moves, and it still gets a scale.
+      {"beam fixed at both ends", Span("1,1,1, 2,1,1", "3,0.0001,0,0,0"), 10},
+  };
+  for (const auto& c : cases) {
+    ModelStore model = Analysed(c.text);
+    const std::int32_t chosen = AutomaticDeflectionMultiplier(model);
+    model.DeflectionMultiplier = chosen;
+    const double drawn = LargestDrawnTranslation(model);
+    SCOPED_TRACE(c.what + std::string(" at ") + std::to_string(chosen));
+    EXPECT_EQ(OneTwoFiveAtMost(chosen), chosen);
+    // At most a tenth (the displaced chord of a frame's curve adds a little), and more than the
+    // next step of the series down (a factor of at most 2.5) would give.
+    EXPECT_LE(drawn, 0.1 * c.extent * 1.01);
+    EXPECT_GT(drawn, 0.1 * c.extent / 2.5);
+  }
+}
+
+TEST(DeflectedShape, AutomaticMultiplierIsAtLeastOneAndKeptWhenNothingMoves) {
+  EXPECT_EQ(AutomaticDeflectionMultiplier(Analysed(Span("1,1,0, 2,1,0", "3,1E+06,0,0,0"))), 1);
+  ModelStore still = Analysed(Span("1,1,0, 2,1,0", "3,0,0,0,0"));
+  still.DeflectionMultiplier = 7;
+  EXPECT_EQ(AutomaticDeflectionMultiplier(still), 7);
+}
+
+}  // namespace
+}  // namespace stavelorn
