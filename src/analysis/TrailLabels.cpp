@@ -93,4 +93,10 @@ std::string EndLabel(const std::string& type, const std::string& symbol, int i, 
          std::to_string(joint) + ")";
 }
 
+std::string StructureLabel(const std::string& type, const std::string& symbol, int code, int joint,
+                           int k) {
+  return symbol + std::to_string(code) + " (" + GlobalCoordName(type, k) + ", joint " +
+         std::to_string(joint) + ")";
+}
+
 }  // namespace stavelorn

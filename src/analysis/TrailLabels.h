@@ -40,4 +40,9 @@ std::string MemberLoadName(int type);
 std::string EndLabel(const std::string& type, const std::string& symbol, int i, int beginJoint,
                      int endJoint, bool global);
 
+// "d4 (Y trans., joint 2)": `symbol` with structure coordinate `code`, which is joint coordinate
+// k (1-based) of `joint`.
+std::string StructureLabel(const std::string& type, const std::string& symbol, int code, int joint,
+                           int k);
+
 }  // namespace stavelorn

@@ -10,7 +10,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "model/ProjectFile.h"
-#include "reports/MiniJson.h"
+#include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"

@@ -13,7 +13,7 @@
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
-#include "reports/MiniJson.h"
+#include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"

@@ -16,6 +16,7 @@
 
 #include "app/MenuRoutes.h"
 #include "app/PickInfo.h"
+#include "app/qt/CheckWorkWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
@@ -133,7 +134,7 @@ void MainWindow::BuildMenus() {
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
       if (info.Item == M::MnuProj || info.Item == M::MnuLoad || info.Item == M::MnuHelp ||
-          info.Item == M::MnuDiagrams) {
+          info.Item == M::MnuDiagrams || info.Item == M::MnuExercise) {
         QMenu* menu = menuBar()->addMenu(info.Caption);
         menus[info.Item] = menu;
         action = menu->menuAction();
@@ -205,6 +206,9 @@ void MainWindow::Run(MenuItem item) {
       break;
     case MenuTarget::MethodSteps:
       if (const MethodTrail* trail = commands_.Trail()) ShowMethodStepsWindow(model_, *trail, this);
+      break;
+    case MenuTarget::CheckWork:
+      ShowCheckWorkWindow(model_, commands_.Trail(), messages_, this);
       break;
     case MenuTarget::Nothing: break;
   }
