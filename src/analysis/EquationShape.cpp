@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "analysis/Engine.h"
-
 namespace stavelorn {
 
 int HalfBandwidth(const ModelStore& model, const Array<std::int16_t>& coordNumbers, int dofCount) {
@@ -23,17 +21,6 @@ int HalfBandwidth(const ModelStore& model, const Array<std::int16_t>& coordNumbe
     band = std::max(band, highest - lowest);
   }
   return band;
-}
-
-EquationShape ShapeOfEquations(const ModelStore& model) {
-  AnalysisResults<float> results;
-  Engine<float> engine(model, results);
-  engine.NumberCoordinates();
-  EquationShape shape;
-  if (results.AnalysisStatus < 0) return shape;
-  shape.unknowns = results.DofCount;
-  shape.halfBandwidth = HalfBandwidth(model, results.CoordNumbers, results.DofCount);
-  return shape;
 }
 
 }  // namespace stavelorn

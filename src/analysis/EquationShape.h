@@ -1,5 +1,5 @@
-// The size and the band of a model's stiffness matrix, known from the numbering of the structure
-// coordinates before anything of the size of the matrix is allocated.
+// The band of a model's stiffness matrix, known from the numbering of the structure coordinates
+// before anything of the size of the matrix is allocated.
 #pragma once
 
 #include <cstdint>
@@ -13,13 +13,5 @@ namespace stavelorn {
 // stiffness matrix lies that close to its diagonal. Throws std::out_of_range for a member joint
 // outside the coordinate numbers.
 int HalfBandwidth(const ModelStore& model, const Array<std::int16_t>& coordNumbers, int dofCount);
-
-struct EquationShape {
-  int unknowns = -1;      // free structure coordinates; -1 when the stability count fails
-  int halfBandwidth = 0;  // as HalfBandwidth above
-};
-
-// The shape of the model's equations; throws as the analysis does on a model it cannot take.
-EquationShape ShapeOfEquations(const ModelStore& model);
 
 }  // namespace stavelorn

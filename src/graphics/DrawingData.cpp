@@ -66,6 +66,19 @@ std::optional<double> Settlement(const ModelStore& model, int joint, int k) {
   return std::nullopt;
 }
 
+Point ProjectOblique(const std::string& type, const Point3& p) {
+  return ProjectOblique(KindOfStructure(type), p);
+}
+
+Point ProjectOblique(StructKind type, const Point3& p) {
+  // A grid is seen square from above its X axis; the other types slightly from the side.
+  const double degrees = 3.141592654 / 180;
+  const bool grid = type == StructKind::Grid;
+  const double alpha = (grid ? 0 : 10) * degrees, beta = (grid ? 45 : 30) * degrees;
+  return {p.X * std::cos(alpha) - p.Z * std::cos(beta),
+          p.Y - p.X * std::sin(alpha) - p.Z * std::sin(beta)};
+}
+
 void ScaleView(Canvas& canvas, DrawingView& view, const std::vector<Point>& points, double margin) {
   // The extents start from the first point rather than from a far-off sentinel, so that joints
   // beyond any sentinel are still enclosed.

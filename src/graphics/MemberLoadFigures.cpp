@@ -1,6 +1,7 @@
 #include "graphics/MemberLoadFigures.h"
 
 #include "analysis/MemberAxes.h"
+#include "graphics/Drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -285,6 +286,14 @@ void DrawMemberLoadFigures(const ModelStore& model, const std::vector<MemberLoad
     if (std::optional<MemberOnPicture> member = PlaceMember(model, load.Member))
       DrawMemberLoadFigure(canvas, *member, *kind, load.Values, u, colour);
   }
+}
+
+void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  canvas.SetDrawWidth(1);
+  canvas.SetForeColor(kLightGreen);
+  canvas.SetFontItalic(false);
+  DrawMemberLoadFigures(model, DrawableMemberLoads(model), canvas, view.SymbolUnit, kYellow);
+  canvas.SetForeColor(kLightGreen);
 }
 
 }  // namespace stavelorn

@@ -4,9 +4,7 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
-#include "graphics/MemberLoadFigures.h"
 #include "graphics/SupportSymbols.h"
-#include "model/MemberLoadKind.h"
 
 namespace stavelorn {
 
@@ -234,14 +232,6 @@ void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& mess
   canvas.SetDrawWidth(1);
   if (model.JointCount < 1) return;
   RunDrawing("Error in Plot2D", messages, [&] { PlaneDrawing(model, canvas, form, view).Draw(); });
-}
-
-void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
-  canvas.SetDrawWidth(1);
-  canvas.SetForeColor(kLightGreen);
-  canvas.SetFontItalic(false);
-  DrawMemberLoadFigures(model, DrawableMemberLoads(model), canvas, view.SymbolUnit, kYellow);
-  canvas.SetForeColor(kLightGreen);
 }
 
 }  // namespace stavelorn

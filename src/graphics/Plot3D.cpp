@@ -105,19 +105,6 @@ class SpaceDrawing {
 
 }  // namespace
 
-Point ProjectOblique(const std::string& type, const Point3& p) {
-  return ProjectOblique(KindOfStructure(type), p);
-}
-
-Point ProjectOblique(StructKind type, const Point3& p) {
-  // A grid is seen square from above its X axis; the other types slightly from the side.
-  const double degrees = 3.141592654 / 180;
-  const bool grid = type == StructKind::Grid;
-  const double alpha = (grid ? 0 : 10) * degrees, beta = (grid ? 45 : 30) * degrees;
-  return {p.X * std::cos(alpha) - p.Z * std::cos(beta),
-          p.Y - p.X * std::sin(alpha) - p.Z * std::sin(beta)};
-}
-
 void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
             DrawingView& view) {
   canvas.SetForeColor(kLightCyan);
@@ -125,20 +112,6 @@ void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& mess
   canvas.SetDrawWidth(1);
   if (model.JointCount < 1) return;
   RunDrawing("Error in Plot3D", messages, [&] { SpaceDrawing(model, canvas, form, view).Draw(); });
-}
-
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-                   DrawingView& view) {
-  if (model.JointCount < 1) return;
-  if (IsPlane(model.StructType))
-    Plot2D(model, canvas, form, messages, view);
-  else
-    Plot3D(model, canvas, form, messages, view);
-}
-
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages) {
-  DrawingView view;
-  PlotStructure(model, canvas, form, messages, view);
 }
 
 }  // namespace stavelorn

@@ -47,18 +47,6 @@ void PrintSection(const ModelStore& model, ReportPrinter& printer,
 
 }  // namespace
 
-ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps,
-                         const std::vector<float>& values, std::string_view mask) {
-  for (std::size_t i = 0; i < values.size(); ++i) line.Blanks(gaps[i]).Number(values[i], mask);
-  return line;
-}
-
-std::vector<float> RowValues(const Table<float>& table, int record, int count) {
-  std::vector<float> values;
-  for (int column = 1; column <= count; ++column) values.push_back(table(record, column));
-  return values;
-}
-
 void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Coordinates");
   const StructKind type = model.Kind();

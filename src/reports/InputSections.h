@@ -3,20 +3,10 @@
 // before it and prints the 2 blank lines after it.
 #pragma once
 
-#include <string_view>
-#include <vector>
-
 #include "model/ModelStore.h"
 #include "reports/ReportLine.h"
 
 namespace stavelorn {
-
-// Appends each value after its gap of blanks, under `mask`.
-ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps,
-                         const std::vector<float>& values, std::string_view mask = kMaskE4);
-
-// The `count` values of a record of a table, from column 1.
-std::vector<float> RowValues(const Table<float>& table, int record, int count);
 
 void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer);
 void PrintSupports(const ModelStore& model, ReportPrinter& printer);

@@ -55,4 +55,16 @@ void PrintTitleBlock(ReportPrinter& printer, int blanks, std::string_view title)
   PrintBlankLines(printer, 1);
 }
 
+ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps,
+                         const std::vector<float>& values, std::string_view mask) {
+  for (std::size_t i = 0; i < values.size(); ++i) line.Blanks(gaps[i]).Number(values[i], mask);
+  return line;
+}
+
+std::vector<float> RowValues(const Table<float>& table, int record, int count) {
+  std::vector<float> values;
+  for (int column = 1; column <= count; ++column) values.push_back(table(record, column));
+  return values;
+}
+
 }  // namespace stavelorn

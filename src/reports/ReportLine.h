@@ -1,12 +1,14 @@
 // The building blocks shared by the input-data and results reports: a report line composed from
 // items (blanks, an absolute column, a literal text, a number under a mask) and the few printing
-// steps every section repeats (blank lines, the page-break rule, a title block).
+// steps every section repeats (blank lines, the page-break rule, a title block, a table row's
+// values set in a line).
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/ModelStore.h"
 #include "reports/ReportPrinter.h"
 
 namespace stavelorn {
@@ -50,5 +52,12 @@ void PageBreakRule(ReportPrinter& printer);
 // A section title between two lines of "=" as long as the title, each after `blanks` spaces,
 // then one blank line.
 void PrintTitleBlock(ReportPrinter& printer, int blanks, std::string_view title);
+
+// Appends each value after its gap of blanks, under `mask`.
+ReportLine& AppendValues(ReportLine& line, const std::vector<int>& gaps,
+                         const std::vector<float>& values, std::string_view mask = kMaskE4);
+
+// The `count` values of a record of a table, from column 1.
+std::vector<float> RowValues(const Table<float>& table, int record, int count);
 
 }  // namespace stavelorn

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "app/Version.h"
+#include "model/Version.h"
 #include "reports/BatchReport.h"
 
 namespace stavelorn {

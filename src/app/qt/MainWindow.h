@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void BuildMenus();
   void Run(MenuItem item);
   void ArrangeLayout();
+  // The size the window opens at when no saved geometry is restored over it.
+  void ResizeToDefault();
   // The multiplier's entry is complete: taken, or refused with a message and the box selected.
   void MultiplierEntered(const QString& text);
   void SavePicture();

@@ -1,4 +1,4 @@
-#include "app/Version.h"
+#include "model/Version.h"
 
 namespace stavelorn {
 

@@ -1,0 +1,20 @@
+#include "graphics/Drawing.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
+                   DrawingView& view) {
+  if (model.JointCount < 1) return;
+  if (IsPlane(model.StructType))
+    Plot2D(model, canvas, form, messages, view);
+  else
+    Plot3D(model, canvas, form, messages, view);
+}
+
+void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages) {
+  DrawingView view;
+  PlotStructure(model, canvas, form, messages, view);
+}
+
+}  // namespace stavelorn
