@@ -58,6 +58,17 @@ void ApplyPivots(EquationSystem<double>& system, int first, int last, int k, Vec
       row[j] = row[j] - factors[t] * pivots[t][j] + 0.0;
 }
 
+// Solves D·Lᵀ·d = y from the bottom up, with y given in `values` (0-based) and d left there.
+void BackSubstitute(const EquationSystem<double>& factored, double* values) {
+  const int n = factored.Size(), b = factored.HalfBandwidth();
+  for (int i = n; i >= 1; --i) {
+    const double* row = factored.Row(i);
+    double sum = values[i - 1];
+    for (int j = i + 1; j <= std::min(n, i + b); ++j) sum -= row[j] * values[j - 1];
+    values[i - 1] = sum / row[i] + 0.0;
+  }
+}
+
 }  // namespace
 
 bool SolveBandedLdlt(EquationSystem<double>& system) {
@@ -79,13 +90,22 @@ bool SolveBandedLdlt(EquationSystem<double>& system) {
     for (int k = last + 1; k <= std::min(n, last + b); ++k)
       ApplyPivots(system, first, last, k, unit);
   }
-  for (int i = n; i >= 1; --i) {
-    const double* row = system.Row(i);
-    double sum = system.P(i);
-    for (int j = i + 1; j <= std::min(n, i + b); ++j) sum -= row[j] * system.P(j);
-    system.P(i) = sum / row[i] + 0.0;
-  }
+  BackSubstitute(system, &system.P(1));
   return AllFinite(system);
+}
+
+void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<double>& values) {
+  const int n = factored.Size(), b = factored.HalfBandwidth();
+  if (n < 1 || values.size() != static_cast<std::size_t>(n)) return;
+  // L⁻¹ first, column by column, with the multipliers the factorisation left in its pivot rows.
+  for (int i = 1; i <= n; ++i) {
+    const double* row = factored.Row(i);
+    const double p = values[static_cast<std::size_t>(i - 1)];
+    if (p == 0) continue;
+    for (int k = i + 1; k <= std::min(n, i + b); ++k)
+      values[static_cast<std::size_t>(k - 1)] -= row[k] / row[i] * p;
+  }
+  BackSubstitute(factored, values.data());
 }
 
 }  // namespace stavelorn

@@ -77,15 +77,24 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
                                         const MemberContext<Real>& member,
                                         const MemberGeometry<Real>& geometry,
                                         MemberVector<Real> qf) {
-  const int code = model.MemberLoadInfo(record, 2);
+  const MemberLoadData load{model.MemberLoadInfo(record, 2),
+                            {model.MemberLoadValues(record, 1), model.MemberLoadValues(record, 2),
+                             model.MemberLoadValues(record, 3), model.MemberLoadValues(record, 4)}};
+  return AddMemberLoadFef(load, member, geometry, qf);
+}
+
+template <typename Real>
+MemberVector<Real> AddMemberLoadFef(const MemberLoadData& load, const MemberContext<Real>& member,
+                                    const MemberGeometry<Real>& geometry, MemberVector<Real> qf) {
+  const int code = load.Code;
   const MemberLoadKindInfo* info = FindMemberLoadKind(code);
   const auto kind = static_cast<MemberLoadKind>(code);
-  const Calc w = model.MemberLoadValues(record, 1);
-  const Calc w2 = model.MemberLoadValues(record, 2);
-  const Calc l1 = model.MemberLoadValues(record, 3);
+  const Calc w = load.Values[0];
+  const Calc w2 = load.Values[1];
+  const Calc l1 = load.Values[2];
   const Calc l = geometry.Length;
   const Calc l2 = (info && IsDistributed(*info))
-                      ? Calc(model.MemberLoadValues(record, 4))
+                      ? load.Values[3]
                       : l - l1;  // concentrated loads: the distance from the load to the end
   const Calc lp2 = l * l, lp3 = lp2 * l, lp4 = lp3 * l;
 
@@ -238,6 +247,8 @@ MemberVector<Real> ComputeFixedEndForces(const ModelStore& model, const MemberCo
   template MemberVector<Real> ComputeMemberLoadFef(                                                \
       const ModelStore&, int, const MemberContext<Real>&, const MemberGeometry<Real>&,             \
       MemberVector<Real>);                                                                         \
+  template MemberVector<Real> AddMemberLoadFef(const MemberLoadData&, const MemberContext<Real>&,  \
+                                               const MemberGeometry<Real>&, MemberVector<Real>);   \
   template MemberVector<Real> AddTemperatureFef(const ModelStore&, int,                            \
                                                 const MemberContext<Real>&, MemberVector<Real>);   \
   template MemberVector<Real> AddFabricationErrorFef(                                              \

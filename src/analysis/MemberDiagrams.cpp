@@ -36,16 +36,6 @@ std::vector<DiagramQuantity> QuantitiesOf(const StructTypeInfo& type) {
   return quantities;
 }
 
-// A member load as it acts on the member, in local axes: a force or a couple along or about one
-// axis (0 = x, 1 = y, 2 = z), at a point or with an intensity varying linearly from p0 at s to p1
-// at e.
-struct AppliedLoad {
-  LoadForm Form = LoadForm::PointForce;
-  int Axis = 0;
-  double P0 = 0, P1 = 0;  // the force, couple or intensity, signed along or about the axis
-  double S = 0, E = 0;    // where it acts; S == E for a concentrated load
-};
-
 std::vector<AppliedLoad> LoadsOn(const ModelStore& model, int member, double length) {
   std::vector<AppliedLoad> loads;
   if (IsTruss(model.StructType)) return loads;  // truss bars take their loads at the joints
@@ -138,7 +128,20 @@ std::array<Cubic, kDiagramQuantityCount> PieceFrom(double x0, const std::array<d
   return q;
 }
 
-MemberDiagram BuildOne(const ModelStore& model, const StructTypeInfo& type, int member) {
+MemberDiagram BuildOne(const ModelStore& model, int member) {
+  std::vector<double> endForces;
+  for (int k = 1; k <= 2 * model.CoordsPerJoint; ++k)
+    endForces.push_back(model.MemberEndForces(member, k));
+  const std::optional<MemberAxes> axes = MemberLocalAxes(model, member);
+  return MemberDiagramOf(model, member, endForces, LoadsOn(model, member, axes ? axes->Length : 0));
+}
+
+}  // namespace
+
+MemberDiagram MemberDiagramOf(const ModelStore& model, int member,
+                              const std::vector<double>& endForces,
+                              const std::vector<AppliedLoad>& loads) {
+  const StructTypeInfo& type = model.TypeInfo();
   MemberDiagram d;
   d.Member = member;
   d.Quantities = QuantitiesOf(type);
@@ -153,14 +156,13 @@ MemberDiagram BuildOne(const ModelStore& model, const StructTypeInfo& type, int 
   std::array<double, 6> begin{}, end{};
   for (int k = 1; k <= type.CoordsPerJoint; ++k) {
     const std::size_t c = static_cast<std::size_t>(Index(QuantityAt(CoordinateOf(type, k))));
-    begin[c] = model.MemberEndForces(member, k);
-    end[c] = model.MemberEndForces(member, k + model.CoordsPerJoint);
+    begin[c] = endForces.at(static_cast<std::size_t>(k - 1));
+    end[c] = endForces.at(static_cast<std::size_t>(k - 1 + type.CoordsPerJoint));
   }
   d.StartValues = {-begin[0], begin[1], begin[2], -begin[3], -begin[4], -begin[5]};
   d.EndValues = {end[0], -end[1], -end[2], end[3], end[4], end[5]};
   if (!(length > 0)) return d;
 
-  const std::vector<AppliedLoad> loads = LoadsOn(model, member, length);
   std::vector<double> breaks{0, length};
   for (const AppliedLoad& load : loads) {
     breaks.push_back(load.S);
@@ -187,8 +189,6 @@ MemberDiagram BuildOne(const ModelStore& model, const StructTypeInfo& type, int 
   }
   return d;
 }
-
-}  // namespace
 
 std::vector<DiagramQuantity> QuantitiesOfType(const std::string& typeCode) {
   const StructTypeInfo* type = FindStructType(typeCode);
@@ -229,7 +229,7 @@ std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model) {
   std::vector<MemberDiagram> diagrams;
   const StructTypeInfo* type = model.Type();
   if (model.AnalysisStatus != kAnalysisComplete || !type) return diagrams;
-  for (int m = 1; m <= model.MemberCount; ++m) diagrams.push_back(BuildOne(model, *type, m));
+  for (int m = 1; m <= model.MemberCount; ++m) diagrams.push_back(BuildOne(model, m));
   FindStationsAndExtremes(diagrams);
   return diagrams;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/MemberLoadKind.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -90,6 +91,23 @@ struct MemberDiagram {
   // The value of a quantity at x, on the given side of a concentrated load there.
   double ValueAt(DiagramQuantity q, double x, StationSide side = StationSide::At) const;
 };
+
+// A member load as it acts on the member, in local axes: a force or a couple along or about one
+// axis (0 = x, 1 = y, 2 = z), at a point or with an intensity varying linearly from p0 at s to p1
+// at e.
+struct AppliedLoad {
+  LoadForm Form = LoadForm::PointForce;
+  int Axis = 0;
+  double P0 = 0, P1 = 0;  // the force, couple or intensity, signed along or about the axis
+  double S = 0, E = 0;    // where it acts; S == E for a concentrated load
+};
+
+// The diagram of one member of a model with a known type (its pieces and end values, without
+// stations and extremes) from its local end forces, 2 x CoordsPerJoint in the results' order,
+// and the loads acting on it; how the influence lines read a section under a unit load.
+MemberDiagram MemberDiagramOf(const ModelStore& model, int member,
+                              const std::vector<double>& endForces,
+                              const std::vector<AppliedLoad>& loads);
 
 // A diagram value smaller than this fraction of the largest value of its quantity over the whole
 // structure is round-off of the double-precision arithmetic here (a difference of terms that

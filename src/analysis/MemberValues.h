@@ -79,6 +79,19 @@ MemberVector<Real> ComputeMemberLoadFef(const ModelStore& model, int record,
                                         const MemberContext<Real>& member,
                                         const MemberGeometry<Real>& geometry,
                                         MemberVector<Real> qf);
+
+// One member load as a record holds it: the load type code and its four values (magnitudes,
+// then the distances a and b), in double precision.
+struct MemberLoadData {
+  int Code = 0;
+  std::array<double, 4> Values{};
+};
+
+// {Qf} after adding the load `load` to `qf`, by the same formulas as a record of the model: how
+// the influence lines place a unit load at a position no record holds exactly.
+template <typename Real>
+MemberVector<Real> AddMemberLoadFef(const MemberLoadData& load, const MemberContext<Real>& member,
+                                    const MemberGeometry<Real>& geometry, MemberVector<Real> qf);
 template <typename Real>
 MemberVector<Real> AddTemperatureFef(const ModelStore& model, int record,
                                      const MemberContext<Real>& member, MemberVector<Real> qf);

@@ -1,6 +1,6 @@
-// stavelorn-report [--trail] [--diagrams] [--json] FILE.str: the report of a project, or its
-// results as JSON,
-// for instructors and scripts. Everything it does is RunBatchReport's.
+// stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path ...]]] FILE.str: the
+// report of a project, or its results as JSON, for instructors and scripts. Everything it does is
+// RunBatchReport's.
 #include <iostream>
 #include <string>
 #include <vector>

@@ -1,12 +1,16 @@
 // The batch tool's whole run, kept in the core so that it is tested like the rest:
-//   stavelorn-report [--trail] [--diagrams] [--json] FILE.str   (and --help, --version)
-//   stavelorn-report --check ANSWERS.json FILE.str              (a student's answers judged)
+//   stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]] FILE.str
+//   (and --help, --version)
+//   stavelorn-report --check ANSWERS.json FILE.str   (a student's answers judged)
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
 // exactly as the Print command prints it (or, with --json, the results as JSON) on `out`;
 // --trail adds the method's trail after the results (a "trail" member in JSON), --diagrams the
-// members' internal-force tables (or the "diagrams" array). --check judges the answers file's
-// entries against the analysis and writes the verdicts as JSON (AnswerFile.h); after a failed
-// analysis it judges what needs no solution and exits as the report does.
+// members' internal-force tables (or the "diagrams" array), --influence the influence line of a
+// quantity (an "influence" object; WHAT and the path are read by InfluenceWhat.h). A WHAT or path
+// that is not of its form is a usage error; one that names nothing of the model is rejected.
+// --check judges the answers file's entries against the analysis and writes the verdicts as JSON
+// (AnswerFile.h); after a failed analysis it judges what needs no solution and exits as the
+// report does.
 // Failures are written on `err` in the words the program shows in its message boxes: the box's
 // title on the first line, its text after it.
 #pragma once

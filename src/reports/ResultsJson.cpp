@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "analysis/InfluenceLine.h"
 #include "analysis/MechanismMode.h"
 #include "analysis/MemberDiagrams.h"
 #include "reports/ResultValues.h"
@@ -77,7 +78,31 @@ std::string MechanismJson(const ModelStore& model) {
   return ",\n \"mechanism\": {\"mode\": " + rows + "\n ],\n  \"moving\": " + moving + "]}";
 }
 
+// {"x": x, "value": v} with "side" where the line jumps, and "member" first when given.
+std::string InfluencePointJson(const InfluenceStation& s, int member = 0) {
+  std::string out = "{";
+  if (member) out += "\"member\": " + std::to_string(member) + ", ";
+  out += "\"x\": " + JsonNumber(s.X);
+  if (s.Side != StationSide::At)
+    out += s.Side == StationSide::Before ? ", \"side\": \"before\"" : ", \"side\": \"after\"";
+  return out + ", \"value\": " + JsonNumber(s.Value) + "}";
+}
+
 }  // namespace
+
+std::string InfluenceJson(const InfluenceLine& line, const std::string& what) {
+  std::string out = "{\"what\": " + JsonString(what) + ",\n  \"path\": [";
+  for (std::size_t m = 0; m < line.Path.size(); ++m) {
+    const InfluenceSpan& span = line.Path[m];
+    out += (m ? ",\n   " : "\n   ") + std::string("{\"member\": ") + std::to_string(span.Member) +
+           ", \"stations\": [";
+    for (std::size_t i = 0; i < span.Stations.size(); ++i)
+      out += (i ? ",\n    " : "\n    ") + InfluencePointJson(span.Stations[i]);
+    out += "]}";
+  }
+  return out + "],\n  \"max\": " + InfluencePointJson(line.Max.Station, line.Max.Member) +
+         ",\n  \"min\": " + InfluencePointJson(line.Min.Station, line.Min.Member) + "}";
+}
 
 std::string DiagramsJson(const ModelStore& model) {
   std::string out = "[";
@@ -112,7 +137,7 @@ std::string DiagramsJson(const ModelStore& model) {
 }
 
 std::string ResultsJson(const ModelStore& model, bool doublePrecision, const MethodTrail* trail,
-                        bool withDiagrams) {
+                        bool withDiagrams, const std::string& influence) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
   if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";
@@ -142,6 +167,7 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision, const Met
          ",\n \"supportReactions\": " + Entries("joint", reactions);
   if (trail) out += ",\n \"trail\": " + TrailJson(*trail);
   if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model);
+  if (!influence.empty()) out += ",\n \"influence\": " + influence;
   return out + "}\n";
 }
 

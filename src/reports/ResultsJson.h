@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "analysis/InfluenceLine.h"
 #include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 
@@ -18,9 +19,17 @@ namespace stavelorn {
 // model holds the mechanism mode of a failed analysis: "mode", every joint with one value per
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
 // "Joint 4 X Translation". Ends with a line feed. With a `trail` of the completed analysis, a
-// "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson).
+// "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson); with a
+// non-empty `influence` (InfluenceJson), "influence".
 std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
-                        const MethodTrail* trail = nullptr, bool withDiagrams = false);
+                        const MethodTrail* trail = nullptr, bool withDiagrams = false,
+                        const std::string& influence = "");
+
+// An influence line: {"what": what, "path": [{"member": m, "stations": [{"x": x, "value": v},
+// ...]}, ...], "max": {"member": m, "x": x, "value": v}, "min": {...}}, x from the member's
+// beginning, value the ordinate in double precision; a station or extreme at a jump carries
+// "side": "before" (the load at smaller x) or "after".
+std::string InfluenceJson(const InfluenceLine& line, const std::string& what);
 
 // The internal-force diagrams of every member: [{"member": 1, "length": L, "stations": [{"x": 0,
 // "N": ..., "V": ..., "M": ...}, ...], "extremes": [{"quantity": "M", "kind": "max", "x": ...,

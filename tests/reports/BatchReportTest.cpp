@@ -159,7 +159,7 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
     std::ofstream(path, std::ios::binary) << text;
     return path;
   };
-  const std::string usage = "usage: stavelorn-report [--trail] [--diagrams] [--json] FILE.str";
+  const std::string usage = "usage: stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]] FILE.str";
   const std::string unreadable = "File_Reading Error\nUnexpected error # 53 occurred: \n\n";
   std::string badMember = kCollinearTruss;  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");

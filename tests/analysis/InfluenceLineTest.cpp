@@ -1,0 +1,277 @@
+// Influence lines against closed forms of structural mechanics, equilibrium of separately
+// computed lines, and Maxwell's reciprocal theorem checked on a separately analysed model.
+#include "analysis/InfluenceLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "analysis/Engine.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using Q = DiagramQuantity;
+using Exact = std::function<double(int member, double x, StationSide side)>;
+
+// A model from one line of project text, analysed.
+ModelStore Analysed(const std::string& text) {
+  ModelStore m = testing::ModelFromText(text + "\n");
+  Analyze(m);
+  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  return m;
+}
+
+InfluenceLine LineOf(const ModelStore& m, const InfluenceQuantity& q, std::vector<int> path = {}) {
+  const InfluenceResult result = ComputeInfluenceLine(m, q, std::move(path));
+  EXPECT_EQ(result.Problem, "");
+  return result.Line;
+}
+
+// Every station of the line against `exact`, within `tolerance`.
+void ExpectStations(const InfluenceLine& line, const Exact& exact, double tolerance) {
+  ASSERT_FALSE(line.Path.empty());
+  for (const InfluenceSpan& span : line.Path)
+    for (const InfluenceStation& s : span.Stations)
+      EXPECT_NEAR(s.Value, exact(span.Member, s.X, s.Side), tolerance)
+          << "member " << span.Member << " x " << s.X << " side " << static_cast<int>(s.Side);
+}
+
+double OrdinateAt(const InfluenceLine& line, int member, double x) {
+  for (const InfluenceSpan& span : line.Path)
+    for (const InfluenceStation& s : span.Stations)
+      if (span.Member == member && std::fabs(s.X - x) < 1e-9) return s.Value;
+  ADD_FAILURE() << "no station at member " << member << " x " << x;
+  return NAN;
+}
+
+const std::string kBeamData = R"("Materials",1, 2E8,1.2E-5, "Cross-Sections",1, 5E-4, )";
+
+TEST(InfluenceLine, SimplySupportedBeamFollowsStatics) {
+  // The model's own load changes nothing: an influence line is of the structure alone.
+  const ModelStore m =
+      Analysed(R"("S","Beam", "Joints",2, 0, 10, "Supports",2, 1,1,0, 2,1,0, )" + kBeamData +
+               R"("Members",1, 1,2,1,1, "Member Loads",1, 1,3,7,0,0,0)");
+  const InfluenceLine reaction = LineOf(m, {InfluenceKind::Reaction, 1, 1});
+  ExpectStations(
+      reaction, [](int, double x, StationSide) { return 1 - x / 10; }, 1e-12);
+  EXPECT_EQ(reaction.Path.front().Stations.size(), 11u) << "the ends and the tenth points";
+  // Midspan: the moment rises as x/2 to L/4 and falls as (L - x)/2; the shear jumps from -1/2 to
+  // +1/2 as the load passes the section.
+  const InfluenceLine moment = LineOf(m, {InfluenceKind::Internal, 1, 0, 5, Q::Mz});
+  ExpectStations(
+      moment, [](int, double x, StationSide) { return x <= 5 ? x / 2 : 5 - x / 2; }, 1e-12);
+  EXPECT_NEAR(moment.Max.Station.Value, 2.5, 1e-12);
+  const InfluenceLine shear = LineOf(m, {InfluenceKind::Internal, 1, 0, 5, Q::Vy});
+  ExpectStations(
+      shear,
+      [](int, double x, StationSide side) {
+        return x < 5 || side == StationSide::Before ? -x / 10 : 1 - x / 10;
+      },
+      1e-12);
+  EXPECT_EQ(shear.Min.Station.Side, StationSide::Before);
+  EXPECT_EQ(shear.Max.Station.Side, StationSide::After);
+}
+
+TEST(InfluenceLine, ProppedCantileverReactionsAndTheExactExtremeOfTheWallMoment) {
+  // Fixed at 0, propped at L = 6: R_B = a²(3L - a)/(2L³); the wall's moment M_A = a - R_B·L
+  // peaks at a = L(1 - 1/√3), strictly inside the span.
+  const ModelStore m = Analysed(R"("P","Beam", "Joints",2, 0, 6, "Supports",2, 1,1,1, 2,1,0, )" +
+                                kBeamData + R"("Members",1, 1,2,1,1)");
+  auto prop = [](double a) { return a * a * (18 - a) / 432; };
+  ExpectStations(
+      LineOf(m, {InfluenceKind::Reaction, 2, 1}),
+      [&](int, double a, StationSide) { return prop(a); }, 1e-12);
+  const InfluenceLine wall = LineOf(m, {InfluenceKind::Reaction, 1, 2});
+  ExpectStations(
+      wall, [&](int, double a, StationSide) { return a - 6 * prop(a); }, 1e-12);
+  const double peak = 6 * (1 - 1 / std::sqrt(3.0));
+  EXPECT_NEAR(wall.Max.Station.X, peak, 1e-9);
+  EXPECT_NEAR(wall.Max.Station.Value, peak - 6 * prop(peak), 1e-12);
+  EXPECT_TRUE(wall.Max.Station.Extreme);
+}
+
+TEST(InfluenceLine, ContinuousBeamsReactionsBalanceTheLoadAndFollowTheirClosedForm) {
+  const ModelStore m = Analysed(
+      R"("T","Beam", "Joints",4, 0, 5, 10, 15, "Supports",4, 1,1,0, 2,1,0, 3,1,0, 4,1,0, )" +
+      kBeamData + R"("Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1)");
+  std::vector<InfluenceLine> reactions;
+  for (int j = 1; j <= 4; ++j) reactions.push_back(LineOf(m, {InfluenceKind::Reaction, j, 1}));
+  for (int member = 1; member <= 3; ++member)
+    for (int k = 0; k <= 10; ++k) {
+      double sum = 0;
+      for (const InfluenceLine& r : reactions) sum += OrdinateAt(r, member, 0.5 * k);
+      EXPECT_NEAR(sum, 1, 1e-12) << "member " << member << " x " << 0.5 * k;
+    }
+  // A load standing on a support goes into it alone.
+  EXPECT_NEAR(OrdinateAt(reactions[1], 2, 0), 1, 1e-12);
+  EXPECT_NEAR(OrdinateAt(reactions[1], 1, 5), 1, 1e-12);
+  EXPECT_NEAR(OrdinateAt(reactions[0], 3, 5), 0, 1e-12);
+
+  // Two equal spans L: with the load at a from the nearer end, R_B = a(3L² - a²)/(2L³).
+  const ModelStore two = Analysed(R"("2","Beam", "Joints",3, 0, 5, 10, "Supports",3, 1,1,0, )"
+                                  R"(2,1,0, 3,1,0, )" +
+                                  kBeamData + R"("Members",2, 1,2,1,1, 2,3,1,1)");
+  ExpectStations(
+      LineOf(two, {InfluenceKind::Reaction, 2, 1}),
+      [](int member, double x, StationSide) {
+        const double a = member == 1 ? x : 5 - x;
+        return a * (75 - a * a) / 250;
+      },
+      1e-12);
+}
+
+TEST(InfluenceLine, PrattTrussDiagonalIsStraightBetweenPanelPointsAndChangesSignInItsPanel) {
+  // Four panels of 4, depth 3, the load on the bottom chord's joints. The diagonal 6-3 of the
+  // second panel carries 5/3 of the panel shear: -5/3·x/16 with the load left of the panel,
+  // 5/3·(1 - x/16) right of it.
+  const ModelStore m = Analysed(
+      R"("P","PTruss", "Joints",8, 0,0, 4,0, 8,0, 12,0, 16,0, 4,3, 8,3, 12,3, )"
+      R"("Supports",2, 1,1,1, 5,0,1, "Materials",1, 2E8,0, "Cross-Sections",1, 0.001, )"
+      R"("Members",13, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,5,1,1, 6,7,1,1, 7,8,1,1, 1,6,1,1, 8,5,1,1, )"
+      R"(2,6,1,1, 3,7,1,1, 4,8,1,1, 6,3,1,1, 8,3,1,1)");
+  auto at = [](int member, double x) { return 4 * (member - 1) + x; };
+  auto diagonal = [&](int member, double x, StationSide) {
+    return at(member, x) <= 4 ? -5.0 / 48 * at(member, x) : 5.0 / 3 * (1 - at(member, x) / 16);
+  };
+  const std::vector<int> deck{1, 2, 3, 4};
+  const InfluenceLine n = LineOf(m, {InfluenceKind::Internal, 12, 0, 2.5, Q::N}, deck);
+  for (const InfluenceSpan& span : n.Path) EXPECT_EQ(span.Stations.size(), 2u);
+  ExpectStations(n, diagonal, 1e-9);
+  EXPECT_NEAR(n.Max.Station.Value, 5.0 / 6, 1e-9);
+  EXPECT_NEAR(n.Min.Station.Value, -5.0 / 12, 1e-9);
+  // The end force at the diagonal's beginning: the axial force, a tie negative.
+  ExpectStations(
+      LineOf(m, {InfluenceKind::EndForce, 12, 1}, deck),
+      [&](int member, double x, StationSide s) { return -diagonal(member, x, s); }, 1e-9);
+  // A load on a support joint goes straight into it.
+  ExpectStations(
+      LineOf(m, {InfluenceKind::Reaction, 1, 2}, deck),
+      [&](int member, double x, StationSide) { return 1 - at(member, x) / 16; }, 1e-9);
+}
+
+TEST(InfluenceLine, TwoHingedPortalFrameHorizontalReaction) {
+  // Columns h = 4, beam L = 6, one EI, axially stiff: H = 3ab/(2hL(2k + 3)), k = h/L, pushing
+  // the legs inward; largest with the load at midspan. The columns are not on the default path.
+  const ModelStore m =
+      Analysed(R"("F","PFrame", "Joints",4, 0,0, 0,4, 6,4, 6,0, "Supports",2, 1,1,1,0, 4,1,1,0, )"
+               R"("Materials",1, 2E8,1.2E-5, "Cross-Sections",1, 1,1E-4, )"
+               R"("Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1)");
+  EXPECT_EQ(DefaultInfluencePath(m), std::vector<int>{2});
+  auto H = [](int, double a, StationSide) { return 3 * a * (6 - a) / (48 * (4.0 / 3 + 3)); };
+  const InfluenceLine left = LineOf(m, {InfluenceKind::Reaction, 1, 1});
+  ExpectStations(left, H, 1e-5);
+  EXPECT_NEAR(left.Max.Station.X, 3, 1e-6);
+  ExpectStations(
+      LineOf(m, {InfluenceKind::Reaction, 4, 1}),
+      [&](int member, double a, StationSide s) { return -H(member, a, s); }, 1e-5);
+}
+
+TEST(InfluenceLine, EveryBendingTypeCarriesTheLoadDownwardInGlobalY) {
+  // A cantilever of 4 along X fixed at joint 1: the wall takes the unit load and the moment of
+  // its lever arm about +Z, whatever the type's coordinates and local axes (a rolled space frame
+  // member included).
+  const struct {
+    const char* text;
+    int forceY, momentZ;
+  } cases[] = {
+      {R"("C","Beam", "Joints",2, 0, 4, "Supports",1, 1,1,1, "Materials",1, 2E8,1E-5, )"
+       R"("Cross-Sections",1, 1E-4, "Members",1, 1,2,1,1)",
+       1, 2},
+      {R"("C","PFrame", "Joints",2, 0,0, 4,0, "Supports",1, 1,1,1,1, "Materials",1, 2E8,1E-5, )"
+       R"("Cross-Sections",1, 0.01,1E-4, "Members",1, 1,2,1,1)",
+       2, 3},
+      {R"("C","Grid", "Joints",2, 0,0, 4,0, "Supports",1, 1,1,1,1, "Materials",1, 2E8,8E7,1E-5, )"
+       R"("Cross-Sections",1, 1E-4,1E-4, "Members",1, 1,2,1,1)",
+       1, 3},
+      {R"("C","SFrame", "Joints",2, 0,0,0, 4,0,0, "Supports",1, 1,1,1,1,1,1,1, )"
+       R"("Materials",1, 2E8,8E7,1E-5, "Cross-Sections",1, 0.01,1E-4,2E-4,1E-4, )"
+       R"("Members",1, 1,2,1,1,30)",
+       2, 6},
+  };
+  for (const auto& c : cases) {
+    const ModelStore m = Analysed(c.text);
+    SCOPED_TRACE(m.StructType);
+    ExpectStations(
+        LineOf(m, {InfluenceKind::Reaction, 1, c.forceY}),
+        [](int, double, StationSide) { return 1.0; }, 1e-12);
+    ExpectStations(
+        LineOf(m, {InfluenceKind::Reaction, 1, c.momentZ}),
+        [](int, double x, StationSide) { return x; }, 1e-12);
+  }
+}
+
+TEST(InfluenceLine, DisplacementLinesAreTheDeflectedShapeUnderAUnitActionThere) {
+  // Maxwell: a displacement's ordinate at the load's position is the downward deflection there
+  // under a unit force (or couple) at that coordinate, here from a double-precision analysis of
+  // the frame with its sloping beam cut at the tenth points (joints 5..13, whose single-precision
+  // coordinates bound the agreement).
+  const std::string common = R"("Supports",2, 1,1,1,1, 4,1,1,0, "Materials",1, 3E7,1E-5, )"
+                             R"("Cross-Sections",1, 0.02,5E-4, )";
+  const ModelStore m = Analysed(R"("F","PFrame", "Joints",4, 0,0, 0,4, 6,5, 6,0, )" + common +
+                                R"("Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1)");
+  std::string cut = R"("C","PFrame", "Joints",13, 0,0, 0,4, 6,5, 6,0)";
+  for (int k = 1; k <= 9; ++k)
+    cut += ", " + std::to_string(0.6 * k) + "," + std::to_string(4 + 0.1 * k);
+  cut += ", " + common + R"("Members",12, 1,2,1,1, 3,4,1,1, 2,5,1,1, 13,3,1,1)";
+  for (int k = 5; k <= 12; ++k)
+    cut += ", " + std::to_string(k) + "," + std::to_string(k + 1) + ",1,1";
+  const int joints[11] = {2, 5, 6, 7, 8, 9, 10, 11, 12, 13, 3};
+  for (int component : {1, 2, 3}) {
+    SCOPED_TRACE(component);
+    const InfluenceLine line = LineOf(m, {InfluenceKind::Displacement, 3, component});
+    std::string load = ", \"Joint Loads\",1, 3";
+    for (int c = 1; c <= 3; ++c) load += c == component ? ",1" : ",0";
+    const ModelStore shape = testing::ModelFromText(cut + load + "\n");
+    AnalysisResults<double> deflected;
+    Engine<double>(shape, deflected).Analyze();
+    ASSERT_EQ(deflected.AnalysisStatus, kAnalysisComplete);
+    const double scale =
+        std::max(std::fabs(line.Max.Station.Value), std::fabs(line.Min.Station.Value));
+    for (int k = 0; k <= 10; ++k) {
+      const int code = deflected.CoordNumbers((joints[k] - 1) * 3 + 2);
+      EXPECT_NEAR(OrdinateAt(line, 2, line.Path.front().Length * k / 10),
+                  -deflected.JointDisplacements(code), 1e-6 * scale)
+          << "tenth " << k;
+    }
+  }
+}
+
+TEST(InfluenceLine, QuantitiesAndPathsThatNameNothingAreRefusedWithTheirReason) {
+  const ModelStore m =
+      Analysed(R"("T","Beam", "Joints",3, 0, 5, 10, "Supports",2, 1,1,0, 2,1,0, )" + kBeamData +
+               R"("Members",2, 1,2,1,1, 2,3,1,1)");
+  const struct {
+    InfluenceQuantity q;
+    std::vector<int> path;
+    const char* words;
+  } cases[] = {
+      {{InfluenceKind::Reaction, 4, 1}, {}, "Joint 4 does not exist"},
+      {{InfluenceKind::Reaction, 3, 1}, {}, "Joint 3 is not a support"},
+      {{InfluenceKind::Reaction, 2, 2}, {}, "free in rotation"},
+      {{InfluenceKind::Reaction, 2, 3}, {}, "coordinates 1 to 2"},
+      {{InfluenceKind::Displacement, 2, 1}, {}, "restrained in Y translation"},
+      {{InfluenceKind::EndForce, 3, 1}, {}, "Member 3 does not exist"},
+      {{InfluenceKind::EndForce, 1, 5}, {}, "end forces 1 to 4"},
+      {{InfluenceKind::Internal, 1, 0, 5.5, Q::Mz}, {}, "x = 5.5 lies outside member 1"},
+      {{InfluenceKind::Internal, 1, 0, -1, Q::Mz}, {}, "outside"},
+      {{InfluenceKind::Internal, 1, 0, 2, Q::N}, {}, "no axial force"},
+      {{InfluenceKind::Reaction, 1, 1}, {1, 4}, "Member 4 of the path does not exist"},
+      {{InfluenceKind::Reaction, 1, 1}, {2, 1, 2}, "Member 2 comes twice"},
+  };
+  for (const auto& c : cases) {
+    const InfluenceResult r = ComputeInfluenceLine(m, c.q, c.path);
+    EXPECT_NE(r.Problem.find(c.words), std::string::npos) << r.Problem;
+    EXPECT_TRUE(r.Line.Path.empty());
+  }
+  const InfluenceLine line = LineOf(m, {InfluenceKind::Reaction, 1, 1}, {2, 1});
+  ASSERT_EQ(line.Path.size(), 2u);
+  EXPECT_EQ(line.Path[0].Member, 2) << "the path in the order given";
+}
+
+}  // namespace
+}  // namespace stavelorn
