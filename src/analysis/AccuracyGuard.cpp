@@ -44,8 +44,8 @@ std::string AccuracyNoteText(double disagreement) {
       "shown come from a double-precision solution of the same equations.";
   if (!std::isfinite(disagreement))
     return std::string(
-               "The single-precision solution of the equations failed where a "
-               "double-precision solution succeeded.") +
+               "The single-precision solution moves joints in a way the double-precision "
+               "solution of the same equations does not move them at all.") +
            tail;
   char size[64];
   std::snprintf(size, sizeof size, "%.3g %%", disagreement * 100);

@@ -24,8 +24,8 @@ inline constexpr char kAnalysisAccuracyTitle[] = "Analysis Accuracy";
 double DisplacementDisagreement(const ModelStore& model, const AnalysisResults<float>& single,
                                 const AnalysisResults<double>& precise);
 
-// The note shown when the double-precision results replaced the single-precision ones: how far
-// apart they were (`disagreement` as above; infinite when the single-precision solution failed).
+// The note shown when the double-precision results replaced complete single-precision ones: how
+// far apart they were (`disagreement` as above).
 std::string AccuracyNoteText(double disagreement);
 
 }  // namespace stavelorn

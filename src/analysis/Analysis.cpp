@@ -106,9 +106,9 @@ void Engine<Real>::SolveEquations() {
   // of the work and memory.
   bool solved;
   if constexpr (std::is_same_v<Real, double>)
-    solved = SolveBandedLdlt(Equations);
+    solved = SolveBandedLdlt(Equations, &Results.StoppedAt);
   else
-    solved = SolveGaussJordan(Equations);
+    solved = SolveGaussJordan(Equations, FastestVectorUnit(), &Results.StoppedAt);
   if (!solved) Results.AnalysisStatus = kSolutionFailed;
 }
 

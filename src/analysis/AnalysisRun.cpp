@@ -9,6 +9,7 @@
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
+#include "analysis/ConditioningNotes.h"
 #include "analysis/ExactZeros.h"
 #include "analysis/MechanismMode.h"
 #include "analysis/ModelCheck.h"
@@ -42,8 +43,10 @@ MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool r
     return {};
   }
   if (precise.AnalysisStatus != kAnalysisComplete) {
-    // Singular in double precision too: a mechanism, whatever single precision made of it.
+    // Beyond double precision too: a mechanism, or else too ill-conditioned to solve, which only
+    // the search for a mechanism mode can tell (CheckAndAnalyze keeps this note only then).
     StoreResults(precise, model);
+    run.FailureNote = IllConditionedText(model, precise);
     return {};
   }
   const double disagreement = single.AnalysisStatus == kAnalysisComplete
@@ -57,7 +60,9 @@ MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool r
   StoreResults(precise, model);
   StoreExactZeros(model, precise);
   run.UsedDoublePrecision = true;
-  run.AccuracyNote = AccuracyNoteText(disagreement);
+  // Single precision either stopped at a pivot it could not trust, or finished far off.
+  run.AccuracyNote = single.AnalysisStatus == kAnalysisComplete ? AccuracyNoteText(disagreement)
+                                                                : SmallPivotNoteText(model, single);
   return preciseTrail ? preciseTrail->Finish(precise) : MethodTrail{};
 }
 
@@ -100,21 +105,28 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bo
     // after a failed solution it is sought only when it fits in the memory there is.
     const std::uint64_t modeBytes =
         MechanismMatrixBytes(static_cast<std::uint64_t>(model.DofCount > 0 ? model.DofCount : 0));
+    bool sought = false;
     try {
       if (model.AnalysisStatus == kNotStable || availableMemory == 0 ||
-          modeBytes <= availableMemory)
+          modeBytes <= availableMemory) {
         model.MechanismMode = FindMechanismMode(model);
+        sought = true;
+      }
     } catch (const std::exception&) {
       model.MechanismMode.clear();
     }
+    // A failed solution with no way to move freely is a stable structure beyond double precision.
+    if (!sought || !model.MechanismMode.empty() || model.AnalysisStatus != kSolutionFailed)
+      run.FailureNote.clear();
   }
   return run;
 }
 
-std::string AnalysisOutcomeText(const ModelStore& model) {
+std::string AnalysisOutcomeText(const ModelStore& model, const AnalysisRun& run) {
   std::string text = AnalysisOutcomeText(model.AnalysisStatus);
-  if (model.AnalysisStatus != kAnalysisComplete && !model.MechanismMode.empty())
-    text += "\n\n" + MechanismText(model, model.MechanismMode);
+  if (model.AnalysisStatus == kAnalysisComplete) return text;
+  if (!model.MechanismMode.empty()) text += "\n\n" + MechanismText(model, model.MechanismMode);
+  if (!run.FailureNote.empty()) text += "\n\n" + run.FailureNote;
   return text;
 }
 

@@ -24,6 +24,9 @@ struct AnalysisRun {
   // stored instead; AccuracyNote tells the user so, under kAnalysisAccuracyTitle.
   bool UsedDoublePrecision = false;
   std::string AccuracyNote;
+  // After a failed solution of a structure that has no mechanism: why it could not be solved
+  // (ConditioningNotes.h); empty otherwise.
+  std::string FailureNote;
   // After a complete analysis: the method step by step, as the run whose results were stored
   // computed it, with the stored end forces.
   std::shared_ptr<const MethodTrail> Trail;
@@ -42,8 +45,8 @@ AnalysisRun CheckAndAnalyze(ModelStore& model,
 // reads it; for 1 it ends by asking whether to print the results.
 std::string AnalysisOutcomeText(int status);
 
-// The same message for the model's AnalysisStatus, followed after a failed analysis by the
-// joints and coordinates that its mechanism mode moves most.
-std::string AnalysisOutcomeText(const ModelStore& model);
+// The same message for the model's AnalysisStatus after `run`, followed after a failed analysis
+// by the joints and coordinates that its mechanism mode moves most, or by the run's FailureNote.
+std::string AnalysisOutcomeText(const ModelStore& model, const AnalysisRun& run);
 
 }  // namespace stavelorn

@@ -71,7 +71,7 @@ void BackSubstitute(const EquationSystem<double>& factored, double* values) {
 
 }  // namespace
 
-bool SolveBandedLdlt(EquationSystem<double>& system) {
+bool SolveBandedLdlt(EquationSystem<double>& system, PivotFailure* failure) {
   const int n = system.Size(), b = system.HalfBandwidth();
   if (n < 1) return true;
   const VectorUnit unit = FastestVectorUnit();
@@ -84,7 +84,10 @@ bool SolveBandedLdlt(EquationSystem<double>& system) {
       ApplyPivots(system, first, i - 1, i, unit);
       const double d = system.S(i, i);
       // Written so that a NaN pivot or diagonal fails the test.
-      if (!(d > 0 && d >= kPivotRatio * diagonal[i])) return false;
+      if (!(d > 0 && d >= kDoublePivotRatio * diagonal[i])) {
+        if (failure) *failure = {i, d / diagonal[i]};
+        return false;
+      }
     }
     // Then every row the block's pivots reach, in one sweep for all of them.
     for (int k = last + 1; k <= std::min(n, last + b); ++k)

@@ -13,8 +13,9 @@ namespace stavelorn {
 // ends holding d, and the band right of the diagonal holds D·Lᵀ. The entries of D are the
 // pivots of the Gauss-Jordan elimination in exact arithmetic, so they are held to the same test:
 // returns false, leaving S and P partly reduced, when a pivot is not positive or is not above
-// kPivotRatio of its diagonal entry, or when any value is not finite.
-bool SolveBandedLdlt(EquationSystem<double>& system);
+// kDoublePivotRatio of its diagonal entry (`failure`, when given, then says which), or when any
+// value is not finite.
+bool SolveBandedLdlt(EquationSystem<double>& system, PivotFailure* failure = nullptr);
 
 // Solves S·d = P once more for another P (`values`, 0-based, n long; d is left there) with the
 // factors a successful SolveBandedLdlt left in `factored`: n·2b operations instead of n·b²/2.

@@ -30,6 +30,7 @@ struct AnalysisResults {
   Array<Real> JointDisplacements;    // DofCount; translations and rotations (radians)
   Table<Real> MemberEndForces;   // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
   Array<Real> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
+  PivotFailure StoppedAt;        // after a failed solution: the pivot it could not trust
 };
 
 // One member as the assembly used it.

@@ -45,19 +45,34 @@ namespace stavelorn {
 
 // A stable structure's stiffness matrix is positive definite: every pivot of the elimination is
 // positive and no larger than the diagonal entry it was reduced from. The pivot of a mechanism
-// is zero in exact arithmetic; in single precision it comes out as the cancellation residue of
-// a diagonal entry less the terms removed from it, each of which is at most that entry, so its
-// size is a few units of single-precision rounding (2^-24) times the diagonal entry. 64 such
-// units (3.8e-6 of the diagonal entry) lie above that residue with room for a few dozen terms,
-// yet well below the smallest pivot ratios of genuine structures: a frame whose axial stiffness
-// is 1e5 times its bending stiffness reduces some pivots to about 2.4e-5 of their diagonal.
-const double kPivotRatio = 64.0 / 16777216.0;
+// is zero in exact arithmetic; in floating point it comes out as the cancellation residue of a
+// diagonal entry less the terms removed from it, each of which is at most that entry, so its
+// size is a few units of rounding times the diagonal entry, and each store type needs its own
+// test.
+//
+// Single precision (units of 2^-24): 64 units (3.8e-6 of the diagonal entry) lie above that
+// residue with room for a few dozen terms. A genuine structure can come below it: a frame whose
+// axial stiffness is 1e5 times its bending stiffness reduces some pivots to about 2.4e-5 of their
+// diagonal, and a portal with A/I = 1e6 to 1.2e-6, which single precision then cannot trust.
+//
+// Double precision (units of 2^-53 = 1.1e-16): 1e-11 is some 90,000 units, above the residue of
+// a mechanism even after thousands of terms, and below the smallest pivot ratios of the stiff
+// but stable structures this program meets. A fixed portal with 5 m columns and a 4 m beam
+// reduces its sway pivot to 6.4e-7, 6.4e-9 and 6.4e-11 of its diagonal entry at A/I = 1e6, 1e8
+// (also A = 10,000 in mm² against I = 1e-4 in m⁴) and 1e10, roughly 1/(A/I). At A/I = 1e12
+// (6.4e-13) the displacements would carry relative errors of some 1e-4, and such a structure is
+// reported as too ill-conditioned rather than solved.
+const double kSinglePivotRatio = 64.0 / 16777216.0;
+const double kDoublePivotRatio = 1e-11;
 
 namespace {
 
-bool AcceptablePivot(Calc pivot, Calc diagonal) {
+template <typename Real>
+bool AcceptablePivot(Calc pivot, Calc diagonal, int row, PivotFailure* failure) {
   // Written so that a NaN pivot or diagonal fails the test.
-  return pivot > 0 && pivot >= kPivotRatio * diagonal;
+  if (pivot > 0 && pivot >= PivotRatioOf<Real>() * diagonal) return true;
+  if (failure) *failure = {row, pivot / diagonal};
+  return false;
 }
 
 // Whether every entry of P, and of each row i of S from column firstColumn[i] on, is finite.
@@ -149,7 +164,7 @@ void ApplyPivots(EquationSystem<Real>& system, const PivotBlock<Real>& block, in
 }  // namespace
 
 template <typename Real>
-bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
+bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit, PivotFailure* failure) {
   const int n = system.Size();
   if (n < 1) return true;
   std::vector<Real> diagonal(static_cast<std::size_t>(n) + 1);
@@ -192,7 +207,7 @@ bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit) {
       const int b = i - block.first;
       Real* pivotRow = system.Row(i);
       const Real a = pivotRow[i];
-      if (!AcceptablePivot(a, diagonal[i])) return false;
+      if (!AcceptablePivot<Real>(a, diagonal[i], i, failure)) return false;
       int last = n;
       while (last > i && pivotRow[last] == 0) --last;
       for (int j = i; j <= last; ++j) pivotRow[j] = Store<Real>(Calc(pivotRow[j]) / Calc(a));
@@ -225,7 +240,7 @@ bool SolveGaussJordanPlain(EquationSystem<Real>& system) {
   for (int k = 1; k <= n; ++k) diagonal[k] = system.S(k, k);
   for (int i = 1; i <= n; ++i) {
     const Real a = system.S(i, i);
-    if (!AcceptablePivot(a, diagonal[i])) return false;
+    if (!AcceptablePivot<Real>(a, diagonal[i], i, nullptr)) return false;
     for (int j = i; j <= n; ++j) system.S(i, j) = Store<Real>(Calc(system.S(i, j)) / Calc(a));
     system.P(i) = Store<Real>(Calc(system.P(i)) / Calc(a));
     for (int k = 1; k <= n; ++k) {
@@ -239,8 +254,8 @@ bool SolveGaussJordanPlain(EquationSystem<Real>& system) {
   return AllFinite(system, std::vector<int>(static_cast<std::size_t>(n) + 1, 1));
 }
 
-template bool SolveGaussJordan(EquationSystem<float>&, VectorUnit);
-template bool SolveGaussJordan(EquationSystem<double>&, VectorUnit);
+template bool SolveGaussJordan(EquationSystem<float>&, VectorUnit, PivotFailure*);
+template bool SolveGaussJordan(EquationSystem<double>&, VectorUnit, PivotFailure*);
 template bool SolveGaussJordanPlain(EquationSystem<float>&);
 template bool SolveGaussJordanPlain(EquationSystem<double>&);
 

@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -145,19 +146,34 @@ class EquationSystem {
   std::vector<Real> p_;
 };
 
-// A pivot is accepted only when it exceeds this fraction of the diagonal entry it was reduced
-// from (see EquationSolver.cpp for why); the same fraction serves both store types, so a
-// mechanism is found singular in single and in double precision alike.
-extern const double kPivotRatio;
+// A pivot is accepted only when it exceeds a fraction of the diagonal entry it was reduced from,
+// one for each store type (see EquationSolver.cpp for why each is what it is): a pivot that
+// single precision cannot trust may still be sound in double precision.
+extern const double kSinglePivotRatio;
+extern const double kDoublePivotRatio;
+template <typename Real>
+double PivotRatioOf() {
+  return std::is_same_v<Real, float> ? kSinglePivotRatio : kDoublePivotRatio;
+}
+
+// Where an elimination stopped at a pivot it could not trust: the pivot's row and the pivot as a
+// fraction of the diagonal entry it was reduced from. Row 0 when it stopped at no pivot (a value
+// that is not finite) or did not stop.
+struct PivotFailure {
+  int Row = 0;
+  double Ratio = 0;
+};
 
 // Gauss-Jordan elimination of a system held in full, giving every entry the operations of the
 // classic order (pivots 1..n, columns from the pivot on) in that order, in the vector unit
 // `unit`, and skipping only work that provably changes no bit: rows whose multiplier is zero and
 // the trailing zero entries of the pivot row. Returns false, leaving S and P partly reduced, when
 // the matrix is singular: a pivot that is not positive or is negligible against its diagonal
-// entry, or any value that is not finite.
+// entry (PivotRatioOf<Real>), or any value that is not finite; `failure`, when given, then says
+// where it stopped.
 template <typename Real>
-bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit = FastestVectorUnit());
+bool SolveGaussJordan(EquationSystem<Real>& system, VectorUnit unit = FastestVectorUnit(),
+                      PivotFailure* failure = nullptr);
 
 // The same elimination touching every entry at every pivot, operation for operation; the
 // reference the fast solver is proved and timed against.

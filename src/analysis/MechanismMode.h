@@ -14,16 +14,19 @@
 
 namespace stavelorn {
 
-// For a stiffness matrix S (symmetric, positive semi-definite): a vector x with S x = 0 within
-// round-off and max |x(i)| = x(k) = 1, from the first coordinate that elimination with full
-// pivoting leaves without a pivot. Reduces `s` in place. Empty for an empty S and for one of full
-// rank in double precision (nearly singular, so that the analysis failed, but not a mechanism).
+// For a stiffness matrix S (symmetric, positive semi-definite, held in full): the softest way to
+// move that elimination with full pivoting finds, a vector x with max |x(i)| = x(k) = 1, from the
+// first coordinate left with less than kDoublePivotRatio of its own diagonal entry. Reduces `s`
+// in place. Empty for an empty S and for one that leaves every coordinate enough of its own
+// stiffness. Whether x is a mechanism is for the caller to weigh against S.
 std::vector<double> NullVector(EquationSystem<double>& s);
 
 // The mechanism mode of a model whose analysis stopped with status -1 or -2, over the stiffness
 // matrix its numbering gives (also when the static stability count failed): one value per joint
-// coordinate at index (joint-1)*CoordsPerJoint + k, 0 at restrained coordinates. Empty when the
-// model has no free coordinate or its S is not singular. Throws as Analyze does.
+// coordinate at index (joint-1)*CoordsPerJoint + k, 0 at restrained coordinates. It is a
+// mechanism only if x·S·x is round-off against the diagonal entries of the coordinates it moves;
+// empty when the model has no free coordinate or no such mode (a stable structure too
+// ill-conditioned to solve). Throws as Analyze does.
 std::vector<double> FindMechanismMode(const ModelStore& model);
 
 // Bytes the mechanism mode's double-precision stiffness matrix takes for `dofCount` unknowns.

@@ -231,7 +231,7 @@ void ProjectCommands::Analyze() {
 }
 
 void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
-  const std::string text = AnalysisOutcomeText(model_);
+  const std::string text = AnalysisOutcomeText(model_, run);
   if (model_.AnalysisStatus != kAnalysisComplete) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
     return;

@@ -167,7 +167,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
                : model.AnalysisStatus == kNotStable      ? kExitNotStable
                                                          : kExitSolutionFailed;
-  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model));
+  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model, run));
   if (run.UsedDoublePrecision) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   if (answersPath) return WriteVerdicts(model, run, *answersPath, answersText, status, out, err);
@@ -178,8 +178,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
       influenceJson = InfluenceJson(line.Line, *what);
     }
-    out << ResultsJson(model, run.UsedDoublePrecision, trail ? run.Trail.get() : nullptr, diagrams,
-                       influenceJson)
+    out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
+                       trail ? run.Trail.get() : nullptr, diagrams, influenceJson)
         << std::flush;
     return out ? status : kExitOutputFailed;
   }

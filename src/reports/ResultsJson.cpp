@@ -136,7 +136,8 @@ std::string DiagramsJson(const ModelStore& model) {
   return out + (diagrams.empty() ? "]" : "\n ]");
 }
 
-std::string ResultsJson(const ModelStore& model, bool doublePrecision, const MethodTrail* trail,
+std::string ResultsJson(const ModelStore& model, bool doublePrecision,
+                        const std::string& accuracyNote, const MethodTrail* trail,
                         bool withDiagrams, const std::string& influence) {
   std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType);
@@ -162,6 +163,7 @@ std::string ResultsJson(const ModelStore& model, bool doublePrecision, const Met
   }
   out += ", \"dofCount\": " + std::to_string(model.DofCount) +
          ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
+         (accuracyNote.empty() ? "" : ",\n \"accuracyNote\": " + JsonString(accuracyNote)) +
          ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
          ",\n \"memberEndForces\": " + Entries("member", forces) +
          ",\n \"supportReactions\": " + Entries("joint", reactions);

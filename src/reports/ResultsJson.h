@@ -14,7 +14,8 @@ namespace stavelorn {
 
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
-// completed analysis ("double" when the accuracy guard stored the double-precision results);
+// completed analysis ("double" when the accuracy guard stored the double-precision results, then
+// with the guard's note as "accuracyNote" after "precision" when `accuracyNote` is not empty);
 // the status and the type code after any other outcome, with a "mechanism" object when the
 // model holds the mechanism mode of a failed analysis: "mode", every joint with one value per
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
@@ -22,8 +23,8 @@ namespace stavelorn {
 // "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson); with a
 // non-empty `influence` (InfluenceJson), "influence".
 std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
-                        const MethodTrail* trail = nullptr, bool withDiagrams = false,
-                        const std::string& influence = "");
+                        const std::string& accuracyNote = "", const MethodTrail* trail = nullptr,
+                        bool withDiagrams = false, const std::string& influence = "");
 
 // An influence line: {"what": what, "path": [{"member": m, "stations": [{"x": x, "value": v},
 // ...]}, ...], "max": {"member": m, "x": x, "value": v}, "min": {...}}, x from the member's

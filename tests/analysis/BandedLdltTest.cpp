@@ -83,31 +83,50 @@ TEST(BandedLdlt, SolvesGeneratedStructuresAsGaussJordanDoes) {
 }
 
 // S = [[1, o], [o, o + r]]: with o = 1 the second pivot is r, and r / (1 + r) of its diagonal
-// entry; with o huge it overflows to -infinity.
+// entry; with o huge it overflows to -infinity. Each precision holds the pivot to its own ratio,
+// and a solver that stops at a pivot says which one and how small it was.
 TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double huge = std::numeric_limits<double>::max() / 4;
   const struct {
     const char* name;
     double o, r;
-    bool solves;
+    bool solves, solvesInSingle;
+    bool atPivot;  // stops at pivot 2 (not at a value that is not finite)
   } cases[] = {
-      {"twice the ratio", 1, 2 * kPivotRatio, true},
-      {"half the ratio", 1, 0.5 * kPivotRatio, false},
-      {"zero", 1, 0, false},
-      {"not a number", 1, nan, false},
-      {"overflow", huge, 0, false},
+      {"twice the single ratio", 1, 2 * kSinglePivotRatio, true, true, false},
+      {"half the single ratio", 1, 0.5 * kSinglePivotRatio, true, false, true},
+      {"twice the double ratio", 1, 2 * kDoublePivotRatio, true, false, true},
+      {"half the double ratio", 1, 0.5 * kDoublePivotRatio, false, false, true},
+      {"zero", 1, 0, false, false, true},
+      {"not a number", 1, nan, false, false, true},
+      {"overflow", huge, 0, false, false, true},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     EquationSystem<double> full;
+    EquationSystem<float> single;
     full.Redim(2);
-    full.S(1, 1) = 1;
+    single.Redim(2);
+    full.S(1, 1) = single.S(1, 1) = 1;
     full.S(1, 2) = full.S(2, 1) = c.o;
     full.S(2, 2) = c.o + c.r;
-    full.P(1) = 1;
+    single.S(1, 2) = single.S(2, 1) = static_cast<float>(c.o);
+    single.S(2, 2) = static_cast<float>(c.o + c.r);
+    full.P(1) = single.P(1) = 1;
     EquationSystem<double> oracle = full, band = Banded(full, 1);
-    EXPECT_EQ(SolveGaussJordan(oracle), c.solves) << c.name;
-    EXPECT_EQ(SolveBandedLdlt(band), c.solves) << c.name;
+    PivotFailure oracleStop, bandStop, singleStop;
+    EXPECT_EQ(SolveGaussJordan(oracle, FastestVectorUnit(), &oracleStop), c.solves);
+    EXPECT_EQ(SolveBandedLdlt(band, &bandStop), c.solves);
+    EXPECT_EQ(SolveGaussJordan(single, FastestVectorUnit(), &singleStop), c.solvesInSingle);
+    // Double precision measures the pivot; single precision has r rounded away below 2^-24.
+    for (const PivotFailure& stop : {oracleStop, bandStop}) {
+      EXPECT_EQ(stop.Row, c.solves || !c.atPivot ? 0 : 2);
+      if (stop.Row == 2 && c.r > 0) {
+        EXPECT_NEAR(stop.Ratio, c.r, 1e-3 * c.r);
+      }
+    }
+    EXPECT_EQ(singleStop.Row, c.solvesInSingle || !c.atPivot ? 0 : 2);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -20,14 +21,7 @@ using testing::ModelFromText;
 TEST(Alignment, ShallowTwoBarTrussIsNotTakenForAStraightBar) {
   // Members of (1000, +-1) have CX = 0.9999995: treated as aligned, they would lose their only
   // vertical stiffness. Each bar carries P/(2 sin) = L/2 and the apex falls P·L³/(2·EA).
-  ModelStore m = ModelFromText(R"("Shallow","PTruss"
-"Joints",3, 0,0, 1000,1, 2000,0
-"Supports",2, 1,1,1, 3,1,1
-"Materials",1, 200000,0
-"Cross-Sections",1, 100
-"Members",2, 1,2,1,1, 2,3,1,1
-"Joint Loads",1, 2,0,-1
-)");
+  ModelStore m = ModelFromText(testing::kShallowTwoBarTruss);
   Analyze(m);
   ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
   const double length = std::sqrt(1e6 + 1);

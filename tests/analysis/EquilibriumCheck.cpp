@@ -14,7 +14,6 @@ namespace stavelorn::testing {
 
 namespace {
 
-using Vec = std::array<double, 3>;
 Vec Add(Vec a, Vec b, double s = 1) {
   return {a[0] + s * b[0], a[1] + s * b[1], a[2] + s * b[2]};
 }
@@ -30,12 +29,6 @@ struct Wrench {
   Vec force{}, moment{};
 };
 
-// What each joint coordinate (global) or member end coordinate (local) of a type is: a force
-// along x, y or z (lower case) or a moment about X, Y or Z (upper case).
-const std::map<std::string, std::string> kComponents = {{"Beam", "yZ"},    {"PTruss", "xy"},
-                                                        {"PFrame", "xyZ"}, {"STruss", "xyz"},
-                                                        {"Grid", "yXZ"},   {"SFrame", "xyzXYZ"}};
-
 // The values value(1..n) of the type's coordinates as one wrench.
 template <typename Get>
 Wrench ToWrench(const std::string& components, Get value) {
@@ -45,6 +38,34 @@ Wrench ToWrench(const std::string& components, Get value) {
     (std::isupper(c) ? w.moment : w.force)[std::tolower(c) - 'x'] += value(static_cast<int>(k) + 1);
   }
   return w;
+}
+
+// The member loads in local axes as one wrench about the member's beginning.
+Wrench MemberLoads(const ModelStore& m, int member, double length) {
+  Wrench total;
+  for (const LocalLoad& load : LocalLoadsOf(m, member, length)) {
+    // A linear intensity from p0 at x0 to p1 at x1: resultant and first moment about x = 0.
+    const double x0 = load.From, x1 = load.To, c = x1 - x0;
+    for (int i = 0; i < 3; ++i) {
+      const double p0 = load.Start[i], p1 = load.End[i];
+      Vec f{}, arm{};
+      f[i] = c == 0 ? p0 : (p0 + p1) * c / 2;
+      arm[i] = c == 0 ? p0 * x0 : c * (p0 * (2 * x0 + x1) + p1 * (x0 + 2 * x1)) / 6;
+      total.force = Add(total.force, f);
+      total.moment = Add(total.moment, Cross({1, 0, 0}, arm));
+    }
+    total.moment = Add(total.moment, load.Couple);
+  }
+  return total;
+}
+
+}  // namespace
+
+const std::string& ComponentsOf(const std::string& type) {
+  static const std::map<std::string, std::string> components = {
+      {"Beam", "yZ"},    {"PTruss", "xy"}, {"PFrame", "xyZ"},
+      {"STruss", "xyz"}, {"Grid", "yXZ"},  {"SFrame", "xyzXYZ"}};
+  return components.at(type);
 }
 
 Vec Position(const ModelStore& m, int j) {
@@ -74,47 +95,35 @@ std::array<Vec, 3> AxesOf(const ModelStore& m, int member, Vec d) {
           Add(Add({}, z0, std::cos(psi)), y0, -std::sin(psi))};
 }
 
-// The member loads in local axes as one wrench about the member's beginning. A positive
-// transverse load or couple acts against the local axis (types 1-4 against y and about -z,
-// types 8-11 against z and, for the couple, about +y, the x-z plane's own sense of turning),
-// as gravity does on a member whose y axis points up.
-Wrench MemberLoads(const ModelStore& m, int member, double length) {
-  Wrench total;
-  if (m.StructType == "PTruss" || m.StructType == "STruss") return total;
+std::vector<LocalLoad> LocalLoadsOf(const ModelStore& m, int member, double length) {
+  std::vector<LocalLoad> loads;
+  if (m.StructType == "PTruss" || m.StructType == "STruss") return loads;
   for (int r = 1; r <= m.MemberLoadCount; ++r) {
     if (m.MemberLoadInfo(r, 1) != member) continue;
     const int type = m.MemberLoadInfo(r, 2);
     const double w = m.MemberLoadValues(r, 1), w2 = m.MemberLoadValues(r, 2);
-    const double l1 = m.MemberLoadValues(r, 3), c = length - l1 - m.MemberLoadValues(r, 4);
-    const Vec dir = type >= 8 ? Vec{0, 0, 1} : Vec{0, 1, 0};
-    // Types 8-11 are types 1-4 in the x-z plane. The resultant's magnitude against `dir` and
-    // its first moment about the beginning:
-    const int shape = (type - 1) % 7 + 1;
-    const double resultant = shape == 1   ? w
-                             : shape == 3 ? w * c
-                             : shape == 4 ? (w + w2) / 2 * c
-                                          : 0;
-    const double firstMoment = shape == 1   ? w * l1
-                               : shape == 3 ? w * c * (l1 + c / 2)
-                               : shape == 4
-                                   ? w * (l1 * c + c * c / 2) + (w2 - w) * (l1 * c / 2 + c * c / 3)
-                                   : 0;
-    Vec couple{};
-    if (type == 2) couple = {0, 0, -w};
-    if (type == 9) couple = {0, w, 0};
-    if (type == 5) total.force[0] -= w;
-    if (type == 6) total.force[0] -= w * c;
-    if (type == 7) couple = {-w, 0, 0};
-    total.force = Add(total.force, dir, -resultant);
-    total.moment = Add(Add(total.moment, couple), Cross({1, 0, 0}, dir), -firstMoment);
+    const double a = m.MemberLoadValues(r, 3), b = m.MemberLoadValues(r, 4);
+    // Kinds 8-11 are kinds 1-4 in the x-z plane; 5-7 act along or about x.
+    const int axis = type >= 8 ? 2 : type == 5 || type == 6 || type == 7 ? 0 : 1;
+    const int shape = type >= 8 ? type - 7 : type == 5 ? 1 : type == 6 ? 3 : type == 7 ? 2 : type;
+    LocalLoad load;
+    load.From = a;
+    load.To = shape == 3 || shape == 4 ? length - b : a;
+    if (shape == 2) {
+      // A positive couple turns clockwise in its own plane: about -z for kind 2, about +y for
+      // kind 9 (the x-z plane seen with y towards the viewer), and a torque about -x.
+      load.Couple[type == 9 ? 1 : type == 7 ? 0 : 2] = type == 9 ? w : -w;
+    } else {
+      load.Start[axis] = -w;
+      load.End[axis] = shape == 4 ? -w2 : -w;
+    }
+    loads.push_back(load);
   }
-  return total;
+  return loads;
 }
 
-}  // namespace
-
 double EquilibriumResidual(const ModelStore& m) {
-  const std::string components = kComponents.at(m.StructType);
+  const std::string components = ComponentsOf(m.StructType);
   const int perJoint = m.CoordsPerJoint;
   double scale = 0, size = 1, forceResidual = 0, momentResidual = 0;
   for (int j = 1; j <= m.JointCount; ++j) size = std::max(size, Norm(Position(m, j)));

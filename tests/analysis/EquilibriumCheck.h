@@ -4,11 +4,40 @@
 // (cross products and the roll angle), loads from their physical meaning.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "model/ModelStore.h"
 
 namespace stavelorn::testing {
+
+using Vec = std::array<double, 3>;
+
+// What each joint coordinate (global) or member end coordinate (local) of a type is, in order: a
+// force along x, y or z (lower case) or a moment about X, Y or Z (upper case), e.g. "xyZ".
+const std::string& ComponentsOf(const std::string& typeCode);
+
+// A joint's position in global X, Y, Z (a grid lies in the X-Z plane, a beam along X).
+Vec Position(const ModelStore& model, int joint);
+
+// A member's local axes x, y, z in global components, built from the geometry alone: x along the
+// member; in the plane types y is x turned +90 degrees about Z; a grid's y is global Y; a space
+// member's y lies in the vertical plane through x, pointing up (along -X for a vertical member),
+// and is then turned by the roll angle about x. `d` is the member's end less its beginning.
+std::array<Vec, 3> AxesOf(const ModelStore& model, int member, Vec d);
+
+// One member load as it acts, in local axes: a force per length varying linearly from Start at
+// x = From to End at x = To, or, where From == To, a force Start and a couple at that point.
+struct LocalLoad {
+  double From = 0, To = 0;
+  Vec Start{}, End{}, Couple{};
+};
+
+// Every load of a member from its physical meaning: a positive transverse load acts against its
+// local axis (kinds 1-4 against y, 8-11 against z), as gravity does on a member whose axis points
+// up; axial loads act towards the beginning; a positive couple turns clockwise in its plane.
+std::vector<LocalLoad> LocalLoadsOf(const ModelStore& model, int member, double length);
 
 // Largest force and moment residual, over every member and over the whole structure, divided by
 // the largest load or end force magnitude (moments by that magnitude times the structure's

@@ -6,6 +6,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/MechanismMode.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -24,24 +25,11 @@ struct Mechanism {
 
 const Mechanism kMechanisms[] = {
     // Turns about its one support: joint 2 rises by L times the rotation.
-    {"beam on one roller", R"("B","Beam"
-"Joints",2, 0, 4
-"Supports",1, 1,1,0
-"Materials",1, 200,0
-"Cross-Sections",1, 1
-"Members",1, 1,2,1,1
-)",
-     kNotStable, 2, 2, 0.25, "Joint 2 can move in Y without resistance"},
+    {"beam on one roller", testing::kBeamOnOneRoller, kNotStable, 2, 2, 0.25,
+     "Joint 2 can move in Y without resistance"},
     // A pin-ended column hung from a pin carries no shear: its foot swings sideways freely.
-    {"column hinged at both ends", R"("C","PFrame"
-"Joints",2, 0,0, 0,5
-"Supports",1, 2,1,1,0
-"Materials",1, 200,0
-"Cross-Sections",1, 1,1
-"Members",1, 1,2,1,1
-"Member Releases",1, 1,3
-)",
-     kSolutionFailed, 1, 1, 1, "Joint 1 can move in X without resistance"},
+    {"column hinged at both ends", testing::kColumnHingedAtBothEnds, kSolutionFailed, 1, 1, 1,
+     "Joint 1 can move in X without resistance"},
     // Held against deflection and bending at both ends, it turns about its axis as a whole.
     {"grid girder free to twist", R"("G","Grid"
 "Joints",2, 0,0, 6,0
@@ -64,14 +52,7 @@ const Mechanism kMechanisms[] = {
 "Joint Loads",1, 2,1,-1,0
 )",
      kSolutionFailed, 0, 0, 0, "without resistance"},
-    {"unbraced panel beside an over-braced one", R"("Panels","PTruss"
-"Joints",6, 0,0, 3,0, 6,0, 0,3, 3,3, 6,3
-"Supports",2, 1,1,1, 3,0,1
-"Materials",1, 200000000,0
-"Cross-Sections",1, 0.01
-"Members",9, 1,2,1,1, 2,3,1,1, 4,5,1,1, 5,6,1,1, 1,4,1,1, 2,5,1,1, 3,6,1,1, 1,5,1,1, 2,4,1,1
-"Joint Loads",1, 6,1,-1
-)",
+    {"unbraced panel beside an over-braced one", testing::kOverBracedBesideUnbraced,
      kSolutionFailed, 0, 0, 0, "without resistance"},
 };
 
@@ -115,7 +96,7 @@ TEST_P(MechanismModeTest, MovesFreelyAndOnlyWhereNothingHolds) {
     EXPECT_NEAR(std::fabs(mode[static_cast<std::size_t>((c.joint - 1) * perJoint + c.k - 1)]),
                 c.value, 1e-12);
   }
-  const std::string message = AnalysisOutcomeText(model);
+  const std::string message = AnalysisOutcomeText(model, run);
   EXPECT_EQ(message.rfind(AnalysisOutcomeText(model.AnalysisStatus), 0), 0u) << message;
   EXPECT_NE(message.find(c.sentence), std::string::npos) << message;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
 #include "analysis/MemberDiagrams.h"
 #include "support/SampleModels.h"
 
@@ -125,6 +126,74 @@ TEST(MemberDiagrams, EveryLoadKindClosesOnTheStoredEndForces) {
     for (DiagramQuantity q : d.Quantities) {
       const std::size_t i = static_cast<std::size_t>(Index(q));
       EXPECT_NEAR(d.ClosureError[i], 0, 1e-4) << load << " " << QuantityName("SFrame", q);
+    }
+  }
+}
+
+// The internal forces at a section, from the free body of the part before it: the stored end
+// forces at the beginning and the member's own loads up to the section (a point load standing at
+// the section counts on its far side only).
+std::array<double, kDiagramQuantityCount> CutAt(const ModelStore& m, int member, double length,
+                                                double x, StationSide side) {
+  using testing::Vec;
+  const std::string& components = testing::ComponentsOf(m.StructType);
+  Vec force{}, moment{};  // of everything on the part before x, about the section
+  auto add = [&](Vec f, double at, Vec couple) {
+    for (int i = 0; i < 3; ++i) force[i] += f[i], moment[i] += couple[i];
+    // (at - x)·e_x × f
+    moment[1] -= (at - x) * f[2], moment[2] += (at - x) * f[1];
+  };
+  Vec f0{}, c0{};
+  for (std::size_t k = 0; k < components.size(); ++k) {
+    const char c = components[k];
+    const double q = m.MemberEndForces(member, static_cast<int>(k) + 1);
+    (std::isupper(static_cast<unsigned char>(c)) ? c0 : f0)[std::tolower(c) - 'x'] += q;
+  }
+  add(f0, 0, c0);
+  for (const testing::LocalLoad& load : testing::LocalLoadsOf(m, member, length)) {
+    if (load.From == load.To) {
+      if (load.From < x || (load.From == x && side == StationSide::After))
+        add(load.Start, load.From, load.Couple);
+      continue;
+    }
+    // The part of a linear intensity that lies before x, by Simpson's rule (exact for it).
+    const double x1 = std::min(load.To, x), c = x1 - load.From;
+    if (c <= 0) continue;
+    auto p = [&](double s, int i) {
+      return load.Start[i] +
+             (load.End[i] - load.Start[i]) * (s - load.From) / (load.To - load.From);
+    };
+    for (const auto& [s, weight] : {std::pair{load.From, 1.0}, {load.From + c / 2, 4.0}, {x1, 1.0}})
+      add({p(s, 0) * weight * c / 6, p(s, 1) * weight * c / 6, p(s, 2) * weight * c / 6}, s, {});
+  }
+  // The part beyond x holds the part before it with the opposite force and moment.
+  return {-force[0], force[1], force[2], -moment[0], -moment[1], -moment[2]};
+}
+
+// Every station of every member of every example (all loaded) against an independent cut.
+TEST(MemberDiagrams, StationsInsideEveryExampleMemberMatchACutOfItsFreeBody) {
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    std::string problem;
+    ModelStore m = testing::ExampleModel(name, problem);
+    ASSERT_EQ(problem, "");
+    Analyze(m);
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+    ASSERT_EQ(diagrams.size(), static_cast<std::size_t>(m.MemberCount)) << name;
+    for (const MemberDiagram& d : diagrams) {
+      double largest = 1e-9;
+      for (const DiagramStation& s : d.Stations)
+        for (double v : s.Values) largest = std::max(largest, std::fabs(v));
+      for (const DiagramStation& s : d.Stations) {
+        const auto cut = CutAt(m, d.Member, d.Length, s.X, s.Side);
+        for (DiagramQuantity q : d.Quantities) {
+          const std::size_t i = static_cast<std::size_t>(Index(q));
+          EXPECT_NEAR(s.Values[i], cut[i], 1e-4 * largest)
+              << name << " member " << d.Member << " " << QuantityName(m.StructType, q) << " at "
+              << s.X;
+        }
+      }
     }
   }
 }

@@ -1,11 +1,14 @@
 // The menus each data window leaves shown, and where each menu item leads.
 #include <gtest/gtest.h>
 
+#include "analysis/Analysis.h"
 #include "app/MenuRoutes.h"
 #include "app/MenuState.h"
 #include "editors/DataWindows.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
+
+#include <set>
 
 namespace stavelorn {
 namespace {
@@ -60,6 +63,52 @@ TEST(MenuRoutes, EachDataMenuOpensItsOwnListWindow) {
   EXPECT_EQ(dataWindows, 9);
   EXPECT_EQ(resultsWindows, 3);
   EXPECT_THROW(MakeDataWindow(FormId::Disp, model, messages), std::invalid_argument);
+}
+
+// Each example's menus through a whole session: opened, analysed, back to editing. The loads a
+// type can carry decide its load items; a complete analysis trades the data menus for results.
+TEST(MenuState, EachExampleThroughOpenAnalyzeAndEditData) {
+  const std::set<M> data = {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp,
+                            M::MnuMemb,  M::MnuLoad,    M::MnuAna};
+  const std::set<M> results = {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData};
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    std::string problem;
+    ModelStore m = testing::ExampleModel(name, problem);
+    const bool truss = m.StructType == "PTruss" || m.StructType == "STruss";
+    const bool axialActions = m.StructType != "Beam" && m.StructType != "Grid";
+    MenuState menus;
+    EXPECT_TRUE(menus.Visible(M::MnuProjNew) && menus.Visible(M::MnuProjOpen)) << name;
+    for (M item : data) EXPECT_FALSE(menus.Visible(item)) << name;
+    menus.AfterOpen(m);
+    EXPECT_FALSE(menus.Visible(M::MnuProjNew) || menus.Visible(M::MnuProjOpen)) << name;
+    for (M item :
+         {M::MnuProjName, M::MnuProjSave, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose})
+      EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+    for (M item : data) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+    for (M item : results)
+      EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+    EXPECT_EQ(menus.Visible(M::MnuLoadMem), !truss) << name;
+    EXPECT_EQ(menus.Visible(M::MnuLoadTemp), axialActions) << name;
+    EXPECT_EQ(menus.Visible(M::MnuLoadErr), axialActions) << name;
+    const MenuState opened = menus;
+
+    ModelStore failed = m;
+    failed.AnalysisStatus = kNotStable;
+    menus.AfterAnalysis(failed);
+    EXPECT_TRUE(menus == opened) << name << ": a failed analysis changes no menu";
+
+    Analyze(m);
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    menus.AfterAnalysis(m);
+    for (M item : data) EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+    for (M item : results) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+
+    menus.AfterEditData();
+    for (M item : data) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+    for (M item : results)
+      EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+  }
 }
 
 }  // namespace

@@ -52,8 +52,61 @@ TEST_P(ExampleSteps, MarksAndEquilibriumChecks) {
   EXPECT_GT(checks, model.MemberCount / 2);
 }
 
+// Every table holds exactly the trail's numbers, in place: no row, column or member left out.
+TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
+  const MethodSteps steps(model, *run.Trail);
+  const MethodTrail& trail = *run.Trail;
+  const int n = trail.DofCount;
+  auto expectVector = [](const StepTable& t, const std::vector<double>& values, int col) {
+    ASSERT_EQ(t.Rows(), static_cast<int>(values.size())) << t.Title;
+    for (int r = 0; r < t.Rows(); ++r) EXPECT_EQ(t.At(r, col), values[static_cast<std::size_t>(r)]);
+  };
+  auto expectMatrix = [](const StepTable& t, const TrailMatrix& m) {
+    ASSERT_EQ(t.Rows(), m.Rows) << t.Title;
+    ASSERT_EQ(t.Cols(), m.Cols) << t.Title;
+    for (int r = 0; r < m.Rows; ++r)
+      for (int c = 0; c < m.Cols; ++c) EXPECT_EQ(t.At(r, c), m(r, c)) << t.Title;
+  };
+  const StepTable numbering = steps.Numbering();
+  ASSERT_EQ(numbering.Rows(), model.JointCount);
+  ASSERT_EQ(numbering.Cols(), model.CoordsPerJoint);
+  for (int j = 0; j < model.JointCount; ++j)
+    for (int k = 0; k < model.CoordsPerJoint; ++k)
+      EXPECT_EQ(numbering.At(j, k),
+                trail.CoordNumbers[static_cast<std::size_t>(j * model.CoordsPerJoint + k)]);
+
+  ASSERT_EQ(steps.MemberCount(), model.MemberCount);
+  for (int index = 0; index < steps.MemberCount(); ++index) {
+    const TrailMember& m = trail.Members[static_cast<std::size_t>(index)];
+    const std::vector<StepTable> tables = steps.MemberTables(index);
+    ASSERT_EQ(tables.size(), 9u);
+    expectMatrix(tables[0], m.LocalStiffness);
+    expectMatrix(tables[1], m.Transformation);
+    expectMatrix(tables[2], m.GlobalStiffness);
+    const std::vector<double>* vectors[] = {&m.LocalFixedEndForces,    &m.GlobalFixedEndForces,
+                                            &m.GlobalEndDisplacements, &m.LocalEndDisplacements,
+                                            &m.LocalEndForces,         &m.GlobalEndForces};
+    for (std::size_t v = 0; v < 6; ++v) expectVector(tables[3 + v], *vectors[v], 0);
+  }
+
+  const StepTable s = steps.Stiffness(-1), p = steps.Loads(-1);
+  expectMatrix(s, trail.Stiffness);
+  EXPECT_EQ(std::set<std::string>(s.RowLabels.begin(), s.RowLabels.end()).size(),
+            static_cast<std::size_t>(n))
+      << "every structure coordinate has its own label";
+  expectVector(p, trail.JointLoads, 0);
+  expectVector(p, trail.FixedEndPart, 1);
+  expectVector(p, trail.LoadVector, 2);
+  expectVector(p, trail.Displacements, 3);
+  for (int i = 1; i <= n; ++i)
+    EXPECT_EQ(static_cast<float>(trail.Displacements[static_cast<std::size_t>(i - 1)]),
+              model.JointDisplacements(i))
+        << "the trail's {d} is the stored displacement " << i;
+}
+
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
-                         ::testing::Values("continuous-beam", "grid-floor", "space-frame"));
+                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
+                                           "space-truss-tower", "grid-floor", "space-frame"));
 
 }  // namespace
 }  // namespace stavelorn

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
 #include "app/PickInfo.h"
+#include "model/NumberText.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -64,6 +66,51 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
     for (const char* line : c.lines) EXPECT_NE(text.find(line), std::string::npos) << text;
     for (const char* line : c.absent) EXPECT_EQ(text.find(line), std::string::npos) << text;
   }
+}
+
+// Whether each value's text stands in `text`, one after the other.
+bool ShowsInOrder(const std::string& text, const std::vector<float>& values) {
+  std::size_t at = 0;
+  for (float v : values) {
+    at = text.find(FormatShortest(v), at);
+    if (at == std::string::npos) return false;
+    at += FormatShortest(v).size();
+  }
+  return true;
+}
+
+// After an analysis every joint's tooltip gives its own displacements (and reactions at a
+// support), every member's its own end forces, coordinate by coordinate in order.
+TEST(PickInfo, EveryExampleItemShowsItsOwnResults) {
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    std::string problem;
+    ModelStore m = testing::ExampleModel(name, problem);
+    Analyze(m);
+    const int n = m.CoordsPerJoint;
+    for (int j = 1; j <= m.JointCount; ++j) {
+      std::vector<float> displacements, reactions;
+      bool supported = false;
+      for (int k = 1; k <= n; ++k) {
+        const bool restrained = m.CoordNumbers((j - 1) * n + k) > m.DofCount;
+        supported = supported || restrained;
+        if (!restrained) displacements.push_back(testing::Displacement(m, j, k));
+        reactions.push_back(testing::Reaction(m, j, k));
+      }
+      const std::string text = PickedItemText(m, {Kind::Joint, j});
+      EXPECT_EQ(text.rfind("Joint " + std::to_string(j), 0), 0u) << text;
+      EXPECT_TRUE(ShowsInOrder(text, displacements)) << name << "\n" << text;
+      EXPECT_TRUE(!supported || ShowsInOrder(text, reactions)) << name << "\n" << text;
+    }
+    for (int member = 1; member <= m.MemberCount; ++member) {
+      std::vector<float> forces;
+      for (int k = 1; k <= 2 * n; ++k) forces.push_back(m.MemberEndForces(member, k));
+      const std::string text = PickedItemText(m, {Kind::Member, member});
+      EXPECT_TRUE(ShowsInOrder(text, forces)) << name << "\n" << text;
+    }
+  }
+  EXPECT_EQ(PickedItemText(testing::ModelFromText(kCantilever), {Kind::Joint, 3}), "");
+  EXPECT_EQ(PickedItemText(testing::ModelFromText(kCantilever), {Kind::Member, 0}), "");
 }
 
 }  // namespace

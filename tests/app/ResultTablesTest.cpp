@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
 #include "app/ResultTables.h"
 #include "support/SampleModels.h"
 
@@ -85,6 +86,68 @@ TEST(ResultTables, EveryWindowOfEveryType) {
     const ResultTable table = BuildResultTable(Solved(c.model), c.window);
     SCOPED_TRACE(c.model.substr(0, 16) + " " + table.Caption);
     ExpectCells(table, c.rows);
+  }
+}
+
+// A cell's number within the five significant digits it is printed with.
+void ExpectShown(const std::string& cell, double value, const std::string& where) {
+  EXPECT_NEAR(std::strtod(cell.c_str(), nullptr), value, 5e-5 * std::fabs(value) + 1e-30)
+      << where << ": " << cell;
+}
+
+// Every example's three windows hold one row per joint, member end or support, and each cell is
+// the stored result of its own coordinate: the settlement at a settled restraint, 0 at a free
+// coordinate's reaction, tension or compression from the sign of a bar's force.
+TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    std::string problem;
+    ModelStore m = testing::ExampleModel(name, problem);
+    Analyze(m);
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    const int n = m.CoordsPerJoint;
+    auto restrained = [&](int joint, int k) {
+      return m.CoordNumbers((joint - 1) * n + k) > m.DofCount;
+    };
+    const ResultTable disp = BuildResultTable(m, FormId::Disp);
+    ASSERT_EQ(disp.Rows(), m.JointCount + 1) << name;
+    for (int j = 1; j <= m.JointCount; ++j)
+      for (int k = 1; k <= n; ++k) {
+        double settled = 0;
+        for (int s = 1; s <= m.SettlementCount; ++s)
+          if (m.SettlementJoints(s) == j) settled = m.SettlementValues(s, k);
+        const double shown = restrained(j, k) ? settled : testing::Displacement(m, j, k);
+        ExpectShown(disp.Cells[j][k], shown, std::string(name) + " displacement");
+      }
+    const ResultTable forces = BuildResultTable(m, FormId::MbForce);
+    const bool truss = m.StructType == "PTruss" || m.StructType == "STruss";
+    ASSERT_EQ(forces.Rows(), 1 + m.MemberCount * (truss ? 1 : 2)) << name;
+    for (int member = 1; member <= m.MemberCount; ++member) {
+      if (truss) {
+        const std::string& cell = forces.Cells[member][1];
+        const float q = m.MemberEndForces(member, 1);
+        ExpectShown(cell, std::fabs(q), std::string(name) + " bar force");
+        EXPECT_EQ(cell.find(q < 0 ? "(T)" : "(C)") != std::string::npos, q != 0) << cell;
+        continue;
+      }
+      for (int end = 0; end < 2; ++end) {
+        const std::vector<std::string>& row = forces.Cells[2 * member - 1 + end];
+        EXPECT_EQ(row[1], std::to_string(m.MemberProps(member, end + 1)));
+        for (int k = 1; k <= n; ++k)
+          ExpectShown(row[static_cast<std::size_t>(k + 1)], m.MemberEndForces(member, end * n + k),
+                      std::string(name) + " end force");
+      }
+    }
+    const ResultTable reactions = BuildResultTable(m, FormId::Reac);
+    ASSERT_EQ(reactions.Rows(), m.SupportCount + 1) << name;
+    for (int s = 1; s <= m.SupportCount; ++s) {
+      const int joint = m.Supports(s, 1);
+      EXPECT_EQ(reactions.Cells[s][0], std::to_string(joint));
+      for (int k = 1; k <= n; ++k)
+        ExpectShown(reactions.Cells[s][k],
+                    restrained(joint, k) ? testing::Reaction(m, joint, k) : 0,
+                    std::string(name) + " reaction");
+    }
   }
 }
 

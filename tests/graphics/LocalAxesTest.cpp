@@ -41,9 +41,9 @@ const char kRolled[] = R"("S","SFrame"
 "Cross-Sections",1, 1,1,1,1
 "Members",1, 1,2,1,1,90
 )";
-// A grid member along Z: x along Z, y the grid's normal (up).
+// A grid member at 3-4-5 in the X-Z plane: y is the grid's normal (up), z = x × y.
 const char kGrid[] = R"("G","Grid"
-"Joints",2, 0,0, 0,6
+"Joints",2, 0,0, 6,8
 "Materials",1, 1,1,0
 "Cross-Sections",1, 1,1
 "Members",1, 1,2,1,1
@@ -52,12 +52,12 @@ const char kGrid[] = R"("G","Grid"
 TEST(LocalAxes, ArrowsFollowTheMemberAndItsRoll) {
   const struct Case {
     const char* text;
-    Point3 mid;   // the member's midpoint
-    Point3 x, y;  // its local axes in closed form
+    Point3 mid;      // the member's midpoint
+    Point3 x, y, z;  // its local axes in closed form (z = 0: not drawn)
   } cases[] = {
-      {kPlane, {1.5, 2, 0}, {0.6, 0.8, 0}, {-0.8, 0.6, 0}},
-      {kRolled, {2, 0, 0}, {1, 0, 0}, {0, 0, 1}},
-      {kGrid, {0, 0, 3}, {0, 0, 1}, {0, 1, 0}},
+      {kPlane, {1.5, 2, 0}, {0.6, 0.8, 0}, {-0.8, 0.6, 0}, {}},
+      {kRolled, {2, 0, 0}, {1, 0, 0}, {0, 0, 1}, {0, -1, 0}},
+      {kGrid, {3, 0, 4}, {0.6, 0, 0.8}, {0, 1, 0}, {-0.8, 0, 0.6}},
   };
   for (const Case& c : cases) {
     const ModelStore model = ModelFromText(c.text);
@@ -68,7 +68,12 @@ TEST(LocalAxes, ArrowsFollowTheMemberAndItsRoll) {
       return plane ? Point{p.X, p.Y} : ProjectOblique(model.StructType, p);
     };
     const Point mid = onPicture(c.mid);
-    for (const auto& [colour, axis] : {std::pair{kLightRed, c.x}, std::pair{kLightGreen, c.y}}) {
+    for (const auto& [colour, axis] :
+         {std::pair{kLightRed, c.x}, std::pair{kLightGreen, c.y}, std::pair{kLightBlue, c.z}}) {
+      if (axis.X == 0 && axis.Y == 0 && axis.Z == 0) {
+        EXPECT_TRUE(DirectionsFrom(drawn.canvas, colour, mid).empty()) << model.StructType;
+        continue;
+      }
       const Point o = onPicture({0, 0, 0}), tip = onPicture(axis);
       const double length = std::hypot(tip.X - o.X, tip.Y - o.Y);
       const std::vector<Point> shaft = DirectionsFrom(drawn.canvas, colour, mid);

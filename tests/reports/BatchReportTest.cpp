@@ -15,6 +15,7 @@
 #include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -188,6 +189,53 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
     EXPECT_NE(run.err.find(c.err), std::string::npos);
     EXPECT_EQ(run.out.empty(), c.status < 3 || c.status == 64);
     EXPECT_EQ(run.out.find("Results of Analysis"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// The JSON says what the window says: the precision the stored results have and, whenever the
+// accuracy guard left a note, that note word for word; a structure beyond double precision ends
+// with the failure's status and its reason.
+TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoes) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-batch";
+  std::filesystem::create_directories(dir);
+  const struct {
+    const char* name;
+    std::string text;
+    int status;
+    const char* precision;  // "" when no results
+    bool note;
+  } cases[] = {
+      {"stiff", testing::PortalFrameText("1", "1E-06"), 0, "double", true},
+      {"ordinary", testing::PortalFrameText("0.01", "0.0001"), 0, "single", false},
+      {"beyond", testing::PortalFrameText("1", "1E-12"), 4, "", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = (dir / (std::string(c.name) + ".str")).string();
+    std::ofstream(path, std::ios::binary) << c.text;
+    ModelStore model = testing::ModelFromText(c.text);
+    const AnalysisRun window = CheckAndAnalyze(model, 0, false);
+    const ToolRun run = RunTool({"--json", path});
+    ASSERT_EQ(run.status, c.status) << run.err;
+    const JsonValue json = JsonReader(run.out).Value();
+    EXPECT_EQ(json["status"].text, std::to_string(model.AnalysisStatus));
+    EXPECT_EQ(json.members.count("accuracyNote"), c.note ? 1u : 0u);
+    if (c.status == 0) {
+      EXPECT_EQ(json["precision"].text, c.precision);
+    } else {
+      EXPECT_NE(run.err.find(AnalysisOutcomeText(model, window)), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find("too ill-conditioned"), std::string::npos) << run.err;
+    }
+    if (c.note) {
+      EXPECT_EQ(json["accuracyNote"].text, window.AccuracyNote);
+      EXPECT_NE(run.err.find("Analysis Accuracy\n" + window.AccuracyNote), std::string::npos);
+    }
   }
 }
 

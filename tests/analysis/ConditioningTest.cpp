@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/ConditioningNotes.h"
+#include "analysis/EquilibriumCheck.h"
+#include "support/SampleModels.h"
+#include "support/StructureTexts.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::ModelFromText;
+using testing::PortalFrameText;
+
+constexpr double kE = 2e8, kH = 10;       // kN/m², kN at the top of column 1
+constexpr double kHeight = 5, kSpan = 4;  // of PortalFrameText
+
+// The same portal in space, in the X-Y plane, with Iz = Iy so that bending in its plane does not
+// depend on how the members are turned.
+std::string SpacePortal(const std::string& area, const std::string& inertia) {
+  return R"("Space portal","SFrame"
+"Joints",4, 0,0,0, 0,5,0, 4,5,0, 4,0,0
+"Supports",2, 1,1,1,1,1,1,1, 4,1,1,1,1,1,1
+"Materials",1, 200000000,80000000,0
+"Cross-Sections",1, )" +
+         area + "," + inertia + "," + inertia + R"(,0.0002
+"Members",3, 1,2,1,1,0, 2,3,1,1,0, 4,3,1,1,0
+"Joint Loads",1, 2,10,0,0,0,0,0
+)";
+}
+
+// Sway of the portal with members that do not stretch (slope-deflection, both joints turning
+// alike): with a = 2EI/h and b = 6EI/L, ψ = H·h·(2a + b) / (2a·(3a + 6b)) and the sway is ψ·h.
+// Their stretch changes it by about 12I/(A·h²), which is negligible for every portal here.
+double PortalSway(double inertia) {
+  const double a = 2 * kE * inertia / kHeight, b = 6 * kE * inertia / kSpan;
+  return kH * kHeight * kHeight * (2 * a + b) / (2 * a * (3 * a + 6 * b));
+}
+
+const char* const kSquareWithoutDiagonal = R"("Square","PTruss"
+"Joints",4, 0,0, 3,0, 3,3, 0,3
+"Supports",2, 1,1,1, 2,0,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01
+"Members",4, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1
+"Joint Loads",1, 3,1,0
+)";
+// Rafters of sqrt(29) m: A·L²/(12·I) = 0.004 · 29 / 1.2e-6, about 1e5.
+const char* const kSlenderGable = R"("Gable","PFrame"
+"Joints",5, 0,0, 0,4, 5,6, 10,4, 10,0
+"Supports",2, 1,1,1,1, 5,1,1,1
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.004,1E-07
+"Members",4, 1,2,1,1, 2,3,1,1, 3,4,1,1, 5,4,1,1
+"Joint Loads",2, 2,10,0,0, 3,0,-20,0
+)";
+
+enum class Verdict {
+  Single,          // solved in single precision, no note
+  DoubleWithNote,  // single precision stopped at a pivot; solved in double, with the note
+  Disagreeing,     // single precision finished far off; the guard stored double, with its note
+  Mechanism,       // unstable, with its mode
+  IllConditioned,  // beyond double precision, no mode
+};
+
+struct Case {
+  const char* name;
+  std::string text;
+  Verdict verdict;
+  double inertia;       // of the portals, for their sway; 0 for the others
+  const char* mention;  // what the note or the failure message must say ("" nothing)
+  bool unitHint;        // whether the note asks to check the units of A and I
+};
+
+const Case kCases[] = {
+    {"portal A/I = 1e6", PortalFrameText("1", "1E-06"), Verdict::DoubleWithNote, 1e-6,
+     "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E+01, a ratio of 2.1E+06", false},
+    {"portal A/I = 1e8", PortalFrameText("1", "1E-08"), Verdict::DoubleWithNote, 1e-8,
+     "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E-01, a ratio of 2.1E+08", true},
+    {"portal A/I = 1e10", PortalFrameText("1", "1E-10"), Verdict::DoubleWithNote, 1e-10,
+     "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E-03, a ratio of 2.1E+10", true},
+    {"portal, A in mm² and I in m⁴", PortalFrameText("10000", "0.0001"), Verdict::DoubleWithNote,
+     1e-4, "member 1: EA/L = 4.0E+11 against 12EI/L³ = 1.9E+03, a ratio of 2.1E+08", true},
+    {"space portal, A in mm² and I in m⁴", SpacePortal("10000", "0.0001"),
+     Verdict::DoubleWithNote, 1e-4,
+     "member 1: EA/L = 4.0E+11 against 12EI/L³ = 1.9E+03, a ratio of 2.1E+08", true},
+    {"portal A/I = 1e12", PortalFrameText("1", "1E-12"), Verdict::IllConditioned, 0,
+     "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E-05, a ratio of 2.1E+12", true},
+    {"column hinged at both ends", testing::kColumnHingedAtBothEnds, Verdict::Mechanism, 0,
+     "Joint 1 can move in X without resistance", false},
+    {"over-braced panel beside an unbraced one", testing::kOverBracedBesideUnbraced,
+     Verdict::Mechanism, 0, "without resistance", false},
+    {"truss square without a diagonal", kSquareWithoutDiagonal, Verdict::Mechanism, 0,
+     "can move in X without resistance", false},
+    {"beam on one roller", testing::kBeamOnOneRoller, Verdict::Mechanism, 0,
+     "Joint 2 can move in Y without resistance", false},
+    {"shallow two-bar truss", testing::kShallowTwoBarTruss, Verdict::Single, 0, "", false},
+    {"slender gable frame", kSlenderGable, Verdict::Disagreeing, 0,
+     "differ from a double-precision solution by up to", false},
+};
+
+TEST(Conditioning, EachPrecisionGivesItsOwnVerdict) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ModelStore model = ModelFromText(c.text);
+    const AnalysisRun run = CheckAndAnalyze(model, 0);
+    ASSERT_FALSE(run.Rejected) << run.RejectionText;
+    const std::string outcome = AnalysisOutcomeText(model, run);
+    const bool solved = c.verdict != Verdict::Mechanism && c.verdict != Verdict::IllConditioned;
+    const std::string& told = solved ? run.AccuracyNote : outcome;
+    EXPECT_NE(told.find(c.mention), std::string::npos) << told;
+    EXPECT_EQ(told.find("check that A and I are in the same units") != std::string::npos,
+              c.unitHint)
+        << told;
+    switch (c.verdict) {
+      case Verdict::Single:
+      case Verdict::DoubleWithNote:
+      case Verdict::Disagreeing: {
+        ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete) << outcome;
+        EXPECT_EQ(run.UsedDoublePrecision, c.verdict != Verdict::Single);
+        EXPECT_EQ(run.AccuracyNote.empty(), c.verdict == Verdict::Single) << run.AccuracyNote;
+        EXPECT_LT(testing::EquilibriumResidual(model), 1e-5);
+        if (c.inertia > 0) {
+          EXPECT_NEAR(testing::Displacement(model, 2, 1), PortalSway(c.inertia),
+                      1e-4 * PortalSway(c.inertia));
+        }
+        break;
+      }
+      case Verdict::Mechanism:
+        EXPECT_LT(model.AnalysisStatus, 0);
+        EXPECT_FALSE(model.MechanismMode.empty());
+        EXPECT_EQ(outcome.find("ill-conditioned"), std::string::npos) << outcome;
+        break;
+      case Verdict::IllConditioned:
+        EXPECT_EQ(model.AnalysisStatus, kSolutionFailed);
+        EXPECT_TRUE(model.MechanismMode.empty());
+        EXPECT_NE(outcome.find("too ill-conditioned to solve even in double precision"),
+                  std::string::npos)
+            << outcome;
+        break;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

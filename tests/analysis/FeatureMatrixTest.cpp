@@ -1,0 +1,496 @@
+// One oracle for every action each structure type accepts, with expected values worked out here
+// from textbook mechanics, never from the engine's own formulas:
+// - a cantilever (fixed at joint 1, free at joint 2): the free end's displacement is the
+//   flexibility integral of every load along the member (PL³/3EI, ML/EI, PL/EA, TL/GJ and their
+//   distributed forms), which tests the load vector, the stiffness and the transformation;
+// - a member fixed at both ends: its end forces are the work-equivalent end loads of its member
+//   loads (Hermite shape functions), plus k·v for a settled end and -EA·(αΔT + e/L) axially, with
+//   a released end condensed out of the textbook [k] here;
+// - a truss joint held by mutually perpendicular bars: each bar takes the load's component along
+//   it, so the joint moves by the sum of (P·e)L/EA along each bar.
+// Every analysed model must also balance as a whole and member by member.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "analysis/Analysis.h"
+#include "analysis/EquilibriumCheck.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::AxesOf;
+using testing::ComponentsOf;
+using testing::LocalLoad;
+using testing::Vec;
+
+// Section and material of every model: E, G, α, A, Iz, Iy, J.
+constexpr double kE = 2e8, kG = 8e7, kAlpha = 1.2e-5, kA = 0.01, kIz = 2e-4, kIy = 1e-4, kJ = 5e-5;
+
+// One member of each type, inclined where the type allows, and rolled in space.
+struct TypeGeometry {
+  const char* type;
+  const char* begin;
+  const char* end;
+  const char* material;
+  const char* section;
+  const char* roll;  // appended to the member record
+};
+
+const TypeGeometry kGeometry[] = {
+    {"Beam", "0", "5", "200000000,0.000012", "0.0002", ""},
+    {"PTruss", "0,0", "3,4", "200000000,0.000012", "0.01", ""},
+    {"PFrame", "0,0", "3,4", "200000000,0.000012", "0.01,0.0002", ""},
+    {"STruss", "0,0,0", "2,3,6", "200000000,0.000012", "0.01", ""},
+    {"Grid", "0,0", "3,4", "200000000,80000000,0.000012", "0.0002,0.00005", ""},
+    {"SFrame", "0,0,0", "2,3,6", "200000000,80000000,0.000012", "0.01,0.0002,0.0001,0.00005",
+     ",30"},
+};
+
+const TypeGeometry& GeometryOf(const std::string& type) {
+  for (const TypeGeometry& g : kGeometry)
+    if (type == g.type) return g;
+  throw std::invalid_argument(type);
+}
+
+enum class Oracle { Cantilever, FixedMember, TrussJoint };
+
+// One cell of the feature matrix: a structure type, an action it accepts, the oracle that checks
+// it and the project-file sections that apply the action.
+struct Cell {
+  const char* type;
+  const char* action;
+  Oracle oracle;
+  const char* sections;
+  int release = 0;  // the member's release code
+};
+
+// Loads in both bending planes and a settlement of every coordinate, for the released members.
+const char kBeamHinged[] = R"("Member Loads",2, 1,1,3,0,1.5,0, 1,4,3,5,1.5,1
+"Support Displacements",1, 2,0.002,0.001)";
+const char kPFrameHinged[] = R"("Member Loads",3, 1,2,3,0,1.5,0, 1,4,3,5,1.5,1, 1,6,3,0,1.5,1
+"Support Displacements",1, 2,0.002,-0.001,0.003)";
+const char kGridHinged[] = R"("Member Loads",2, 1,2,3,0,1.5,0, 1,3,3,0,1.5,1
+"Support Displacements",1, 2,0.002,0.001,-0.003)";
+const char kSFrameHinged[] = R"("Member Loads",3, 1,4,3,5,1.5,1, 1,9,3,0,1.5,0, 1,10,3,0,1.5,1
+"Support Displacements",1, 2,0.002,-0.001,0.003,0.001,-0.002,0.0015)";
+
+// Member loads: magnitude 3 (second 5), a = 1.5 and b = 1 on members of length 5 (7 in space).
+const Cell kCells[] = {
+    {"Beam", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,-10,0)"},
+    {"Beam", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,7)"},
+    {"Beam", "concentrated force", Oracle::Cantilever, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"Beam", "concentrated couple", Oracle::Cantilever, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"Beam", "uniform load", Oracle::FixedMember, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"Beam", "linear load", Oracle::Cantilever, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"Beam", "support settlement", Oracle::FixedMember,
+     R"("Support Displacements",1, 2,0.002,0.001)"},
+
+    {"Beam", "hinge at beginning", Oracle::FixedMember, kBeamHinged, 1},
+    {"Beam", "hinge at end", Oracle::FixedMember, kBeamHinged, 2},
+    {"Beam", "hinges at both ends", Oracle::FixedMember, kBeamHinged, 3},
+
+    {"PTruss", "joint force", Oracle::TrussJoint, R"("Joint Loads",1, 3,10,-20)"},
+    {"PTruss", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,40)"},
+    {"PTruss", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,0.003)"},
+    {"PTruss", "support settlement", Oracle::FixedMember,
+     R"("Support Displacements",1, 2,0.002,-0.001)"},
+
+    {"PFrame", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,4,-10,0)"},
+    {"PFrame", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,0,7)"},
+    {"PFrame", "concentrated force", Oracle::Cantilever, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"PFrame", "concentrated couple", Oracle::FixedMember, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"PFrame", "uniform load", Oracle::Cantilever, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"PFrame", "linear load", Oracle::FixedMember, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"PFrame", "axial force", Oracle::Cantilever, R"("Member Loads",1, 1,5,3,0,1.5,0)"},
+    {"PFrame", "uniform axial load", Oracle::FixedMember, R"("Member Loads",1, 1,6,3,0,1.5,1)"},
+    {"PFrame", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,-25)"},
+    {"PFrame", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,0.002)"},
+    {"PFrame", "support settlement", Oracle::FixedMember,
+     R"("Support Displacements",1, 2,0.002,-0.001,0.003)"},
+
+    {"PFrame", "hinge at beginning", Oracle::FixedMember, kPFrameHinged, 1},
+    {"PFrame", "hinge at end", Oracle::FixedMember, kPFrameHinged, 2},
+    {"PFrame", "hinges at both ends", Oracle::FixedMember, kPFrameHinged, 3},
+
+    {"STruss", "joint force", Oracle::TrussJoint, R"("Joint Loads",1, 4,10,-20,5)"},
+    {"STruss", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,40)"},
+    {"STruss", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,-0.003)"},
+    {"STruss", "support settlement", Oracle::FixedMember,
+     R"("Support Displacements",1, 2,0.002,-0.001,0.004)"},
+
+    {"Grid", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,-10,0,0)"},
+    {"Grid", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,7,-4)"},
+    {"Grid", "concentrated force", Oracle::FixedMember, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"Grid", "concentrated couple", Oracle::Cantilever, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"Grid", "uniform load", Oracle::Cantilever, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"Grid", "linear load", Oracle::FixedMember, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"Grid", "torque", Oracle::Cantilever, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
+    {"Grid", "support settlement", Oracle::FixedMember,
+     R"("Support Displacements",1, 2,0.002,0.001,-0.003)"},
+
+    {"Grid", "hinge at beginning", Oracle::FixedMember, kGridHinged, 1},
+    {"Grid", "hinge at end", Oracle::FixedMember, kGridHinged, 2},
+    {"Grid", "hinges at both ends", Oracle::FixedMember, kGridHinged, 3},
+
+    {"SFrame", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,4,-10,3,0,0,0)"},
+    {"SFrame", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,0,0,7,-4,2)"},
+    {"SFrame", "concentrated force", Oracle::Cantilever, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"SFrame", "concentrated couple", Oracle::FixedMember, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"SFrame", "uniform load", Oracle::FixedMember, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"SFrame", "linear load", Oracle::Cantilever, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"SFrame", "axial force", Oracle::FixedMember, R"("Member Loads",1, 1,5,3,0,1.5,0)"},
+    {"SFrame", "uniform axial load", Oracle::Cantilever, R"("Member Loads",1, 1,6,3,0,1.5,1)"},
+    {"SFrame", "torque", Oracle::FixedMember, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
+    {"SFrame", "concentrated force in local z", Oracle::FixedMember,
+     R"("Member Loads",1, 1,8,3,0,1.5,0)"},
+    {"SFrame", "couple about local y", Oracle::Cantilever, R"("Member Loads",1, 1,9,3,0,1.5,0)"},
+    {"SFrame", "uniform load in local z", Oracle::Cantilever,
+     R"("Member Loads",1, 1,10,3,0,1.5,1)"},
+    {"SFrame", "linear load in local z", Oracle::FixedMember,
+     R"("Member Loads",1, 1,11,3,5,1.5,1)"},
+    {"SFrame", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,30)"},
+    {"SFrame", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,0.002)"},
+    {"SFrame", "support settlement", Oracle::FixedMember,
+     R"("Support Displacements",1, 2,0.002,-0.001,0.003,0.001,-0.002,0.0015)"},
+    {"SFrame", "hinge at beginning", Oracle::FixedMember, kSFrameHinged, 1},
+    {"SFrame", "hinge at end", Oracle::FixedMember, kSFrameHinged, 2},
+    {"SFrame", "hinges at both ends", Oracle::FixedMember, kSFrameHinged, 3},
+};
+
+// Local components u, v, w (translations along x, y, z), then rotations about x, y, z.
+using Six = std::array<double, 6>;
+int ComponentIndex(char c) {
+  return std::isupper(static_cast<unsigned char>(c)) ? 3 + (c - 'X') : c - 'x';
+}
+
+Vec Sub(Vec a, Vec b) {
+  return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+double Dot(Vec a, Vec b) {
+  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+double Length(Vec a) {
+  return std::sqrt(Dot(a, a));
+}
+
+// What the section gives each type: a plane type bends about z only and has no torsion.
+struct Rigidities {
+  double EA, EIz, EIy, GJ;
+};
+Rigidities RigiditiesOf(const std::string& type) {
+  const bool space = type == "SFrame", truss = type == "PTruss" || type == "STruss";
+  return {kE * kA, truss ? 0 : kE * kIz, space ? kE * kIy : 0,
+          space || type == "Grid" ? kG * kJ : 0};
+}
+
+// Each load as point actions (force f and couple c at s, local axes); distributed loads by
+// three-point Gauss quadrature on each of `pieces` parts, exact for the polynomials met here.
+struct PointAction {
+  double s;
+  Vec f, c;
+};
+std::vector<PointAction> PointActions(const std::vector<LocalLoad>& loads) {
+  std::vector<PointAction> points;
+  const double gauss[3][2] = {{-std::sqrt(0.6), 5.0 / 9}, {0, 8.0 / 9}, {std::sqrt(0.6), 5.0 / 9}};
+  for (const LocalLoad& load : loads) {
+    const double c = load.To - load.From;
+    if (c == 0) {
+      points.push_back({load.From, load.Start, load.Couple});
+      continue;
+    }
+    for (const auto& [xi, weight] : gauss) {
+      const double t = (xi + 1) / 2;
+      Vec f{};
+      for (int i = 0; i < 3; ++i)
+        f[i] = (load.Start[i] * (1 - t) + load.End[i] * t) * weight * c / 2;
+      points.push_back({load.From + t * c, f, {}});
+    }
+  }
+  return points;
+}
+
+// The free end's local displacements of a cantilever of length L fixed at x = 0.
+Six CantileverTip(const std::vector<PointAction>& actions, double L, const Rigidities& r) {
+  Six d{};
+  for (const PointAction& a : actions) {
+    const double s = a.s;
+    d[0] += a.f[0] * s / r.EA;
+    if (r.GJ > 0) d[3] += a.c[0] * s / r.GJ;
+    // Bending in x-y: v' is the rotation about z.
+    d[1] += a.f[1] * s * s * (3 * L - s) / (6 * r.EIz) + a.c[2] * s * (2 * L - s) / (2 * r.EIz);
+    d[5] += a.f[1] * s * s / (2 * r.EIz) + a.c[2] * s / r.EIz;
+    if (r.EIy > 0) {
+      // Bending in x-z: the rotation about y is -w'.
+      d[2] += a.f[2] * s * s * (3 * L - s) / (6 * r.EIy) - a.c[1] * s * (2 * L - s) / (2 * r.EIy);
+      d[4] += -a.f[2] * s * s / (2 * r.EIy) + a.c[1] * s / r.EIy;
+    }
+  }
+  return d;
+}
+
+// Member end vectors: the six local components at the beginning, then the six at the end.
+using Twelve = std::array<double, 12>;
+using Matrix12 = std::array<Twelve, 12>;
+
+// The textbook local stiffness of a space member, from which each type keeps its components.
+Matrix12 LocalStiffness(double L, const Rigidities& r) {
+  Matrix12 k{};
+  auto put = [&k](int i, int j, double v) {
+    k[i][j] += v;
+    if (i != j) k[j][i] += v;
+  };
+  auto pair = [&](int i, double stiffness) {  // axial or torsional spring between the ends
+    put(i, i, stiffness);
+    put(i + 6, i + 6, stiffness);
+    put(i, i + 6, -stiffness);
+  };
+  pair(0, r.EA / L);
+  pair(3, r.GJ / L);
+  // Bending block on (translation, rotation) at each end; s = +1 in x-y, -1 in x-z.
+  auto bend = [&](int t, int q, double EI, double s) {
+    const double c = EI / (L * L * L);
+    put(t, t, 12 * c), put(t + 6, t + 6, 12 * c), put(t, t + 6, -12 * c);
+    put(t, q, s * 6 * L * c), put(t, q + 6, s * 6 * L * c);
+    put(t + 6, q, -s * 6 * L * c), put(t + 6, q + 6, -s * 6 * L * c);
+    put(q, q, 4 * L * L * c), put(q + 6, q + 6, 4 * L * L * c), put(q, q + 6, 2 * L * L * c);
+  };
+  bend(1, 5, r.EIz, 1);
+  bend(2, 4, r.EIy, -1);
+  return k;
+}
+
+// The end forces of a member fixed at both ends under its loads: minus the work-equivalent end
+// loads, with the Hermite shape functions of each bending plane.
+Twelve FixedEndForces(const std::vector<PointAction>& actions, double L) {
+  Twelve q{};
+  for (const PointAction& a : actions) {
+    const double x = a.s / L;
+    const double n[4] = {1 - 3 * x * x + 2 * x * x * x, L * (x - 2 * x * x + x * x * x),
+                         3 * x * x - 2 * x * x * x, L * (x * x * x - x * x)};
+    const double dn[4] = {(-6 * x + 6 * x * x) / L, 1 - 4 * x + 3 * x * x, (6 * x - 6 * x * x) / L,
+                          3 * x * x - 2 * x};
+    q[0] -= a.f[0] * (1 - x), q[6] -= a.f[0] * x;
+    q[3] -= a.c[0] * (1 - x), q[9] -= a.c[0] * x;
+    // x-y plane: (v, θz) at each end; a couple about z works through v'.
+    const int xy[4] = {1, 5, 7, 11}, xz[4] = {2, 4, 8, 10};
+    const double sign[4] = {1, -1, 1, -1};  // in x-z the rotation about y is -w'
+    for (int i = 0; i < 4; ++i) {
+      q[xy[i]] -= a.f[1] * n[i] + a.c[2] * dn[i];
+      q[xz[i]] -= sign[i] * (a.f[2] * n[i] - a.c[1] * dn[i]);
+    }
+  }
+  return q;
+}
+
+// A hinge frees the end moments it names; with no moment there, the free end rotations are
+// condensed out of the member's stiffness and fixed-end forces. A released member of a grid or
+// space frame also carries no twist.
+void Condense(Matrix12& k, Twelve& q, const std::vector<int>& freed) {
+  for (int h : freed) {
+    const double khh = k[h][h];
+    if (khh == 0) continue;
+    const Twelve column = k[h];
+    const double qh = q[h];
+    for (int i = 0; i < 12; ++i) {
+      q[i] -= column[i] * qh / khh;
+      for (int j = 0; j < 12; ++j) k[i][j] -= column[i] * column[j] / khh;
+    }
+  }
+}
+
+std::vector<int> FreedComponents(const std::string& type, int release) {
+  std::vector<int> freed;
+  for (int end = 0; end < 2; ++end)
+    if (release == 3 || release == end + 1) {
+      freed.push_back(6 * end + 5);
+      if (type == "SFrame") freed.push_back(6 * end + 4);
+    }
+  return freed;
+}
+
+// The local components of a global vector.
+Vec ToLocal(const std::array<Vec, 3>& axes, Vec v) {
+  return {Dot(axes[0], v), Dot(axes[1], v), Dot(axes[2], v)};
+}
+
+// The type's components of a joint vector as global translation and rotation vectors.
+std::array<Vec, 2> GlobalVectors(const std::string& type, const std::vector<double>& values) {
+  std::array<Vec, 2> v{};
+  const std::string& components = ComponentsOf(type);
+  for (std::size_t k = 0; k < components.size(); ++k) {
+    const int i = ComponentIndex(components[k]);
+    v[i / 3][i % 3] = values[k];
+  }
+  return v;
+}
+
+std::string ModelText(const std::string& type, Oracle oracle, const std::string& sections,
+                      int release) {
+  const TypeGeometry& g = GeometryOf(type);
+  const int n = static_cast<int>(ComponentsOf(type).size());
+  std::string fixed;
+  for (int k = 0; k < n; ++k) fixed += ",1";
+  std::string text = "\"Cell\",\"" + type + "\"\n";
+  if (oracle == Oracle::TrussJoint) {
+    // Bars from joint 1 (and 2, 3) to the loaded joint at the origin, mutually perpendicular.
+    if (type == "PTruss")
+      text += R"("Joints",3, 3,4, -8,6, 0,0
+"Supports",2, 1,1,1, 2,1,1
+"Members",2, 1,3,1,1, 2,3,1,2
+)";
+    else
+      text += R"("Joints",4, 2,3,6, 6,-12,4, 12,4,-6, 0,0,0
+"Supports",3, 1,1,1,1, 2,1,1,1, 3,1,1,1
+"Members",3, 1,4,1,1, 2,4,1,2, 3,4,1,1
+)";
+    text += "\"Materials\",1, " + std::string(g.material) + "\n\"Cross-Sections\",2, 0.01, 0.02\n";
+  } else {
+    text += "\"Joints\",2, " + std::string(g.begin) + ", " + g.end + "\n";
+    text += "\"Supports\"," + std::string(oracle == Oracle::FixedMember ? "2" : "1") + ", 1" +
+            fixed + (oracle == Oracle::FixedMember ? ", 2" + fixed : "") + "\n";
+    text += "\"Materials\",1, " + std::string(g.material) + "\n";
+    text += "\"Cross-Sections\",1, " + std::string(g.section) + "\n";
+    text += "\"Members\",1, 1,2,1,1" + std::string(g.roll) + "\n";
+  }
+  if (release) text += "\"Member Releases\",1, 1," + std::to_string(release) + "\n";
+  return text + sections + "\n";
+}
+
+// Expected values against stored ones, each within 1e-4 of the largest expected magnitude of its
+// kind (translations or rotations, forces or moments), and exactly 0 where mechanics says 0 while
+// others of its kind are not (the analysis stores the round-off of such a zero as 0).
+void ExpectClose(const std::vector<double>& expected, const std::vector<float>& stored,
+                 const std::string& kinds, const char* what) {
+  auto rotational = [&](std::size_t i) {
+    return std::isupper(static_cast<unsigned char>(kinds[i % kinds.size()])) != 0;
+  };
+  double largest[2] = {0, 0};
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    largest[rotational(i)] = std::max(largest[rotational(i)], std::fabs(expected[i]));
+  ASSERT_GT(std::max(largest[0], largest[1]), 0) << what << ": the oracle expects nothing";
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const double scale = largest[rotational(i)];
+    if (scale > 0 && std::fabs(expected[i]) < 1e-12 * scale)
+      EXPECT_EQ(stored[i], 0.0f) << what << " " << i + 1;
+    else
+      EXPECT_NEAR(stored[i], expected[i], 1e-4 * scale + 1e-9) << what << " " << i + 1;
+  }
+}
+
+void CheckCantilever(const ModelStore& m) {
+  const Vec begin = testing::Position(m, 1), d = Sub(testing::Position(m, 2), begin);
+  const double L = Length(d);
+  const auto axes = AxesOf(m, 1, d);
+  std::vector<PointAction> actions = PointActions(testing::LocalLoadsOf(m, 1, L));
+  const std::string& components = ComponentsOf(m.StructType);
+  for (int i = 1; i <= m.JointLoadCount; ++i) {
+    std::vector<double> values;
+    for (std::size_t k = 1; k <= components.size(); ++k)
+      values.push_back(m.JointLoadValues(i, static_cast<int>(k)));
+    const auto load = GlobalVectors(m.StructType, values);
+    actions.push_back({L, ToLocal(axes, load[0]), ToLocal(axes, load[1])});
+  }
+  const Six tip = CantileverTip(actions, L, RigiditiesOf(m.StructType));
+  std::vector<double> expected;
+  std::vector<float> stored;
+  for (std::size_t k = 0; k < components.size(); ++k) {
+    const int i = ComponentIndex(components[k]);
+    const int base = i < 3 ? 0 : 3;
+    double global = 0;
+    for (int a = 0; a < 3; ++a) global += axes[a][i % 3] * tip[base + a];
+    expected.push_back(global);
+    stored.push_back(testing::Displacement(m, 2, static_cast<int>(k) + 1));
+  }
+  ExpectClose(expected, stored, components, "free-end displacement");
+}
+
+void CheckFixedMember(const ModelStore& m) {
+  const Vec d = Sub(testing::Position(m, 2), testing::Position(m, 1));
+  const double L = Length(d);
+  const auto axes = AxesOf(m, 1, d);
+  const Rigidities r = RigiditiesOf(m.StructType);
+  Matrix12 k = LocalStiffness(L, r);
+  Twelve q = FixedEndForces(PointActions(testing::LocalLoadsOf(m, 1, L)), L);
+  // A heated or too long member pushes on the walls that hold its length.
+  double strain = 0;
+  for (int i = 1; i <= m.TempChangeCount; ++i) strain += kAlpha * m.TempChangeValues(i);
+  for (int i = 1; i <= m.FabErrorCount; ++i) strain += m.FabErrorValues(i) / L;
+  q[0] += r.EA * strain, q[6] -= r.EA * strain;
+  const int release = m.ReleaseCount ? m.Releases(1, 2) : 0;
+  if (release) {
+    for (int i : {3, 9})
+      for (int j = 0; j < 12; ++j) k[i][j] = k[j][i] = 0;
+    Condense(k, q, FreedComponents(m.StructType, release));
+  }
+  const std::string& components = ComponentsOf(m.StructType);
+  const int n = static_cast<int>(components.size());
+  Twelve v{};
+  for (int s = 1; s <= m.SettlementCount; ++s) {
+    std::vector<double> values;
+    for (int c = 1; c <= n; ++c) values.push_back(m.SettlementValues(s, c));
+    const auto moved = GlobalVectors(m.StructType, values);
+    const int at = m.SettlementJoints(s) == 1 ? 0 : 6;
+    for (int part = 0; part < 2; ++part) {
+      const Vec local = ToLocal(axes, moved[part]);
+      for (int a = 0; a < 3; ++a) v[at + 3 * part + a] = local[a];
+    }
+  }
+  for (int i = 0; i < 12; ++i)
+    for (int j = 0; j < 12; ++j) q[i] += k[i][j] * v[j];
+  std::vector<double> expected;
+  std::vector<float> stored;
+  for (int end = 0; end < 2; ++end)
+    for (int c = 0; c < n; ++c) {
+      expected.push_back(q[6 * end + ComponentIndex(components[c])]);
+      stored.push_back(m.MemberEndForces(1, end * n + c + 1));
+    }
+  ExpectClose(expected, stored, components, "end force");
+}
+
+void CheckTrussJoint(const ModelStore& m) {
+  const int loaded = m.JointCount;
+  std::vector<double> load;
+  const std::string& components = ComponentsOf(m.StructType);
+  for (std::size_t c = 1; c <= components.size(); ++c)
+    load.push_back(m.JointLoadValues(1, static_cast<int>(c)));
+  const Vec p = GlobalVectors(m.StructType, load)[0];
+  Vec moved{};
+  for (int bar = 1; bar <= m.MemberCount; ++bar) {
+    const Vec along = Sub(testing::Position(m, loaded), testing::Position(m, bar));
+    const double L = Length(along), ea = kE * m.Sections(m.MemberProps(bar, 4), 1);
+    const double pull = Dot(p, along) / L;  // tension in the bar
+    for (int i = 0; i < 3; ++i) moved[i] += pull * L / ea * along[i] / L;
+    EXPECT_NEAR(m.MemberEndForces(bar, 1), -pull, 1e-4 * Length(p)) << "bar " << bar;
+  }
+  std::vector<double> expected;
+  std::vector<float> stored;
+  for (std::size_t c = 0; c < components.size(); ++c) {
+    expected.push_back(moved[ComponentIndex(components[c])]);
+    stored.push_back(testing::Displacement(m, loaded, static_cast<int>(c) + 1));
+  }
+  ExpectClose(expected, stored, components, "joint displacement");
+}
+
+TEST(FeatureMatrix, EveryActionOfEveryTypeMatchesTextbookMechanics) {
+  for (const Cell& cell : kCells) {
+    const std::string text = ModelText(cell.type, cell.oracle, cell.sections, cell.release);
+    SCOPED_TRACE(std::string(cell.type) + ", " + cell.action + "\n" + text);
+    ModelStore m = testing::ModelFromText(text);
+    Analyze(m);
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
+    EXPECT_LT(testing::EquilibriumResidual(m), 1e-4);
+    switch (cell.oracle) {
+      case Oracle::Cantilever: CheckCantilever(m); break;
+      case Oracle::FixedMember: CheckFixedMember(m); break;
+      case Oracle::TrussJoint: CheckTrussJoint(m); break;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
