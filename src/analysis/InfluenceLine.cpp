@@ -223,6 +223,31 @@ std::string MemberQuantityProblem(const ModelStore& model, const InfluenceQuanti
   return "";
 }
 
+// The size a force's ordinates have under a unit load (1) and a moment's (the path's longest
+// member): ordinates far below it are round-off, such as the horizontal reaction of a truss under
+// vertical loads. A displacement has no such size; its line is its own measure (0).
+double UnitScale(const ModelStore& model, const InfluenceQuantity& q,
+                 const std::vector<int>& path) {
+  bool moment = false;
+  switch (q.Kind) {
+    case InfluenceKind::Displacement: return 0;
+    case InfluenceKind::Reaction: moment = IsRotation(model.StructType, q.Component); break;
+    case InfluenceKind::EndForce:
+      moment = IsRotation(model.StructType, (q.Component - 1) % model.CoordsPerJoint + 1);
+      break;
+    case InfluenceKind::Internal:
+      moment = q.Quantity == DiagramQuantity::T || q.Quantity == DiagramQuantity::My ||
+               q.Quantity == DiagramQuantity::Mz;
+      break;
+  }
+  if (!moment) return 1;
+  double longest = 0;
+  for (int m : path)
+    if (const std::optional<MemberAxes> axes = MemberLocalAxes(model, m))
+      longest = std::max(longest, axes->Length);
+  return longest;
+}
+
 }  // namespace
 
 std::vector<int> DefaultInfluencePath(const ModelStore& model) {
@@ -282,10 +307,10 @@ InfluenceResult ComputeInfluenceLine(const ModelStore& model, const InfluenceQua
     line.Path.push_back(line.AtJointsOnly ? JointSpan(model, source, byJoint, m, solver.Length(m))
                                           : MemberSpan(quantity, source, m, solver.Length(m)));
   if (!line.AtJointsOnly) {
-    const double scale = LargestOrdinate(line.Path);
+    const double scale = std::max(LargestOrdinate(line.Path), UnitScale(model, quantity, path));
     for (InfluenceSpan& span : line.Path) AddExtremes(source, span, scale);
   }
-  const double largest = LargestOrdinate(line.Path);
+  const double largest = std::max(LargestOrdinate(line.Path), UnitScale(model, quantity, path));
   for (InfluenceSpan& span : line.Path)
     for (InfluenceStation& s : span.Stations)
       s.Value = std::fabs(s.Value) < kInfluenceZeroFraction * largest ? 0.0 : s.Value + 0.0;

@@ -60,7 +60,8 @@ struct InfluenceLine {
   InfluencePoint Max, Min;          // the first largest and the first smallest ordinate
 };
 
-// Ordinates smaller than this fraction of the line's largest are round-off and show 0.
+// Ordinates smaller than this fraction of the line's largest (or, for a force, of the unit load;
+// for a moment, of the unit load on the path's longest member) are round-off and show 0.
 inline constexpr double kInfluenceZeroFraction = 1e-9;
 
 // Every member not parallel to Y, in number order: where a load can stand.

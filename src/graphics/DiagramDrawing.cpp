@@ -36,16 +36,9 @@ struct Placement {
   Point Begin, End, Ordinate;
 };
 
-std::optional<Point> Drawn(const ModelStore& model, int joint) {
-  if (IsPlane(model.StructType)) return PlanePosition(model, joint);
-  std::optional<Point3> p = SpacePosition(model, joint);
-  if (!p) return std::nullopt;
-  return ProjectOblique(model.StructType, *p);
-}
-
 std::optional<Placement> Place(const ModelStore& model, int member, DiagramQuantity q) {
-  std::optional<Point> b = Drawn(model, model.MemberProps(member, 1));
-  std::optional<Point> e = Drawn(model, model.MemberProps(member, 2));
+  std::optional<Point> b = DrawnJoint(model, model.MemberProps(member, 1));
+  std::optional<Point> e = DrawnJoint(model, model.MemberProps(member, 2));
   if (!b || !e) return std::nullopt;
   Placement p{*b, *e, {}};
   const double dx = e->X - b->X, dy = e->Y - b->Y, drawn = std::hypot(dx, dy);
@@ -79,6 +72,13 @@ double LargestOf(const std::vector<MemberDiagram>& diagrams, DiagramQuantity q) 
 }
 
 }  // namespace
+
+std::optional<Point> DrawnJoint(const ModelStore& model, int joint) {
+  if (IsPlane(model.StructType)) return PlanePosition(model, joint);
+  std::optional<Point3> p = SpacePosition(model, joint);
+  if (!p) return std::nullopt;
+  return ProjectOblique(model.StructType, *p);
+}
 
 void PrintTextAt(Canvas& canvas, double x, double y, const std::string& text) {
   canvas.SetCurrentX(x);
@@ -159,7 +159,7 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
                            DiagramQuantity q, Canvas& canvas) {
   std::vector<Point> joints;
   for (int j = 1; j <= model.JointCount; ++j)
-    if (std::optional<Point> p = Drawn(model, j)) joints.push_back(*p);
+    if (std::optional<Point> p = DrawnJoint(model, j)) joints.push_back(*p);
   DrawingView view;
   ScaleView(canvas, view, joints);
   const double size = std::max(view.ViewXMax - view.ViewXMin, view.ViewYMax - view.ViewYMin);
@@ -168,8 +168,8 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   // member, so that the diagrams of neighbouring members do not run into each other.
   std::vector<double> lengths;
   for (int m = 1; m <= model.MemberCount; ++m) {
-    std::optional<Point> b = Drawn(model, model.MemberProps(m, 1));
-    std::optional<Point> e = Drawn(model, model.MemberProps(m, 2));
+    std::optional<Point> b = DrawnJoint(model, model.MemberProps(m, 1));
+    std::optional<Point> e = DrawnJoint(model, model.MemberProps(m, 2));
     if (b && e) lengths.push_back(std::hypot(e->X - b->X, e->Y - b->Y));
   }
   double room = kLargestOrdinate * (size > 0 ? size : 200);

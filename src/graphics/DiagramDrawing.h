@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,10 @@
 #include "model/ModelStore.h"
 
 namespace stavelorn {
+
+// Where a joint is drawn: its plane position, or its oblique projection for the space types and
+// grids; nothing when the joint or its coordinates are missing.
+std::optional<Point> DrawnJoint(const ModelStore& model, int joint);
 
 // The outline of one quantity along a member as (x, value) points: from the value at x = 0
 // through every piece, sampled closely enough to look smooth, to the value at x = L, with both

@@ -148,6 +148,10 @@ TEST(InfluenceLine, PrattTrussDiagonalIsStraightBetweenPanelPointsAndChangesSign
   ExpectStations(
       LineOf(m, {InfluenceKind::EndForce, 12, 1}, deck),
       [&](int member, double x, StationSide s) { return -diagonal(member, x, s); }, 1e-9);
+  // Vertical loads leave no horizontal reaction, not even round-off.
+  ExpectStations(
+      LineOf(m, {InfluenceKind::Reaction, 1, 1}, deck),
+      [](int, double, StationSide) { return 0.0; }, 0);
   // A load on a support joint goes straight into it.
   ExpectStations(
       LineOf(m, {InfluenceKind::Reaction, 1, 2}, deck),

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Analysis.h"
+#include "app/MainLabels.h"
 #include "app/MenuRoutes.h"
 #include "app/MenuState.h"
 #include "editors/DataWindows.h"
@@ -108,6 +109,49 @@ TEST(MenuState, EachExampleThroughOpenAnalyzeAndEditData) {
     for (M item : data) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
     for (M item : results)
       EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+  }
+}
+
+// A project read from a file offers Members once joints, materials and sections exist, Analyze
+// once members and a load of any kind exist, and labels only the counts above 0.
+TEST(MenuState, AfterOpenOffersWhatTheDataAllow) {
+  const struct {
+    int joints, materials, sections, members;
+    std::int16_t ModelStore::*load;
+    bool members_shown, analyze_shown;
+  } cases[] = {
+      {2, 1, 1, 1, &ModelStore::JointLoadCount, true, true},
+      {2, 1, 1, 1, &ModelStore::MemberLoadCount, true, true},
+      {2, 1, 1, 1, &ModelStore::SettlementCount, true, true},
+      {2, 1, 1, 1, &ModelStore::TempChangeCount, true, true},
+      {2, 1, 1, 1, &ModelStore::FabErrorCount, true, true},
+      {2, 1, 1, 1, nullptr, true, false},
+      {2, 1, 1, 0, &ModelStore::JointLoadCount, true, false},
+      {1, 1, 0, 0, nullptr, false, false},
+      {1, 0, 1, 0, nullptr, false, false},
+      {0, 1, 1, 0, nullptr, false, false},
+  };
+  for (const auto& c : cases) {
+    ModelStore m;
+    m.Reset();
+    m.SetStructType("PFrame");
+    m.JointCount = static_cast<std::int16_t>(c.joints);
+    m.MaterialCount = static_cast<std::int16_t>(c.materials);
+    m.SectionCount = static_cast<std::int16_t>(c.sections);
+    m.MemberCount = static_cast<std::int16_t>(c.members);
+    if (c.load) m.*c.load = 1;
+    MenuState menus;
+    menus.AfterOpen(m);
+    SCOPED_TRACE(std::to_string(c.joints) + " joints, " + std::to_string(c.members) + " members");
+    EXPECT_EQ(menus.Visible(M::MnuMemb), c.members_shown);
+    EXPECT_EQ(menus.Visible(M::MnuAna), c.analyze_shown);
+    EXPECT_EQ(menus.Visible(M::MnuLoad), c.joints > 0);
+    MainLabels labels;
+    labels.ShowModel(m);
+    EXPECT_EQ(labels.Text[3].empty(), c.joints == 0);
+    EXPECT_EQ(labels.Text[5].empty(), c.materials == 0);
+    EXPECT_EQ(labels.Text[6].empty(), c.sections == 0);
+    EXPECT_EQ(labels.Text[7].empty(), c.members == 0);
   }
 }
 

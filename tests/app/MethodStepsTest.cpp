@@ -87,6 +87,19 @@ TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
                                             &m.GlobalEndDisplacements, &m.LocalEndDisplacements,
                                             &m.LocalEndForces,         &m.GlobalEndForces};
     for (std::size_t v = 0; v < 6; ++v) expectVector(tables[3 + v], *vectors[v], 0);
+    // One line for each of the member's own loads, temperature changes, fabrication errors and
+    // settled joints, and one closing line.
+    int sources = 1;
+    for (int r = 1; r <= model.MemberLoadCount; ++r)
+      sources += model.MemberLoadInfo(r, 1) == m.Member;
+    for (int r = 1; r <= model.TempChangeCount; ++r)
+      sources += model.TempChangeMembers(r) == m.Member;
+    for (int r = 1; r <= model.FabErrorCount; ++r) sources += model.FabErrorMembers(r) == m.Member;
+    for (int r = 1; r <= model.SettlementCount; ++r)
+      sources +=
+          model.SettlementJoints(r) == m.BeginJoint || model.SettlementJoints(r) == m.EndJoint;
+    EXPECT_EQ(steps.FixedEndSources(index).size(), static_cast<std::size_t>(sources))
+        << "member " << m.Member;
   }
 
   const StepTable s = steps.Stiffness(-1), p = steps.Loads(-1);

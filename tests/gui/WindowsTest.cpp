@@ -34,6 +34,7 @@
 
 #include "app/ProjectTitleForm.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/InfluenceWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
@@ -672,6 +673,35 @@ class WindowsTest : public QObject {
       QVERIFY(!window.DiagramCanvas()->isVisible() && !window.Commands().Trail());
       QCOMPARE(canvas->Strokes().size(), undeformed);  // no deformed shape left over
     }
+  }
+
+  void influenceLinesOpenAfterAnAnalysisFollowAClickAndCopyTheirTable() {
+    Session s(Example("continuous-beam"));
+    QAction* menuItem = nullptr;
+    for (QAction* action : s.window.DiagramsMenu()->actions())
+      if (action->objectName() == "MnuDiagInfluence") menuItem = action;
+    QVERIFY(menuItem && menuItem->text() == "&Influence Lines...");
+    InfluenceChoice clicked;
+    QString copied, principle;
+    WhenOpens<InfluenceWindow>([&](InfluenceWindow* window) {
+      QCOMPARE(window->Choice().Quantity.Kind, InfluenceKind::Reaction);
+      // The middle of member 2, from x = 8 to 18 of the beam, picks the moment at its middle.
+      PictureBox* picture = window->Picture();
+      const PictureMapping map(picture->View().Visible(), picture->width(), picture->height());
+      Click(picture, QPointF(map.X(13), map.Y(0)));
+      clicked = window->Choice();
+      principle = window->Principle()->text();
+      window->Grid()->selectAll();
+      QTest::keySequence(window->Grid(), QKeySequence::Copy);
+      copied = QApplication::clipboard()->text();
+    });
+    menuItem->trigger();
+    QCOMPARE(clicked.Quantity.Kind, InfluenceKind::Internal);
+    QCOMPARE(clicked.Quantity.Item, 2);
+    QCOMPARE(clicked.Quantity.X, 5.0);
+    QVERIFY(principle.startsWith("Müller-Breslau") && principle.contains("M (bending"));
+    // Member 1 first, from joint 1; the extremes close the table.
+    QVERIFY(copied.startsWith("1\t0\tjoint 1\t") && copied.contains("\tmax\t"));
   }
 
   void theMemberWindowOpensFromTheMemberForces() {

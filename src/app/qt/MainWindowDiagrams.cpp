@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMenu>
 
+#include "app/qt/InfluenceWindow.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "graphics/DiagramDrawing.h"
@@ -38,6 +39,9 @@ void MainWindow::FillDiagramsMenu() {
                                        std::max<int>(model_.MemberCount, 1), 1, &ok);
     if (ok) OpenMemberDiagrams(m);
   });
+  QAction* influence = diagramsMenu_->addAction("&Influence Lines...");
+  influence->setObjectName("MnuDiagInfluence");
+  connect(influence, &QAction::triggered, this, [this] { ShowInfluenceLines(model_, this); });
 }
 
 void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {

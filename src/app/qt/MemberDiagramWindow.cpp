@@ -34,25 +34,11 @@ MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDi
   title->setFont(bold);
   auto* heading = new QLabel(QString::fromStdString(table_.Label2), this);
 
-  const int rows = table_.Rows() - 1, cols = table_.Cols();
-  grid_ = new QTableWidget(rows, cols, this);
+  const int cols = table_.Cols();
+  grid_ = new QTableWidget(this);
   grid_->setObjectName("Grid1");
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->verticalHeader()->hide();
-  for (int c = 0; c < cols; ++c) {
-    const auto col = static_cast<std::size_t>(c);
-    grid_->setHorizontalHeaderItem(
-        c, new QTableWidgetItem(QString::fromStdString(table_.Cells[0][col])));
-    for (int r = 1; r <= rows; ++r) {
-      auto* item = new QTableWidgetItem(
-          QString::fromStdString(table_.Cells[static_cast<std::size_t>(r)][col]));
-      item->setTextAlignment(PlaceOf(table_, r, c) == CellPlace::Right
-                                 ? Qt::AlignRight | Qt::AlignVCenter
-                                 : Qt::AlignLeft | Qt::AlignVCenter);
-      grid_->setItem(r - 1, c, item);
-    }
-  }
-  grid_->resizeColumnsToContents();
+  grid_->setAccessibleName("Internal forces table");
+  FillResultGrid(*grid_, table_);
   grid_->installEventFilter(this);
 
   auto* close = new QPushButton("Close", this);
@@ -85,7 +71,34 @@ bool MemberDiagramWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString MemberDiagramWindow::SelectedText() const {
-  const QList<QTableWidgetSelectionRange> ranges = grid_->selectedRanges();
+  return SelectedCellsText(*grid_, table_);
+}
+
+void FillResultGrid(QTableWidget& grid, const ResultTable& table) {
+  const int rows = table.Rows() - 1, cols = table.Cols();
+  grid.clear();
+  grid.setRowCount(rows);
+  grid.setColumnCount(cols);
+  grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid.verticalHeader()->hide();
+  for (int c = 0; c < cols; ++c) {
+    const auto col = static_cast<std::size_t>(c);
+    grid.setHorizontalHeaderItem(c,
+                                 new QTableWidgetItem(QString::fromStdString(table.Cells[0][col])));
+    for (int r = 1; r <= rows; ++r) {
+      auto* item = new QTableWidgetItem(
+          QString::fromStdString(table.Cells[static_cast<std::size_t>(r)][col]));
+      item->setTextAlignment(PlaceOf(table, r, c) == CellPlace::Right
+                                 ? Qt::AlignRight | Qt::AlignVCenter
+                                 : Qt::AlignLeft | Qt::AlignVCenter);
+      grid.setItem(r - 1, c, item);
+    }
+  }
+  grid.resizeColumnsToContents();
+}
+
+QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table) {
+  const QList<QTableWidgetSelectionRange> ranges = grid.selectedRanges();
   if (ranges.isEmpty()) return {};
   int top = ranges[0].topRow(), bottom = ranges[0].bottomRow();
   int left = ranges[0].leftColumn(), right = ranges[0].rightColumn();
@@ -97,8 +110,8 @@ QString MemberDiagramWindow::SelectedText() const {
   }
   // The grid counts data rows from 0; the table counts its heading as row 0.
   return QString::fromStdString(
-      CopyCells(table_, top + 1, left, bottom + 1, right, [this](int row, int col) {
-        const QTableWidgetItem* cell = grid_->item(row - 1, col);
+      CopyCells(table, top + 1, left, bottom + 1, right, [&grid](int row, int col) {
+        const QTableWidgetItem* cell = grid.item(row - 1, col);
         return cell && cell->isSelected();
       }));
 }

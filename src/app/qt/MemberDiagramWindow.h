@@ -37,6 +37,12 @@ class MemberDiagramWindow : public QDialog {
   QTableWidget* grid_ = nullptr;
 };
 
+// Shows a results grid's data rows in `grid`, its row 0 as the column headings, read-only.
+void FillResultGrid(QTableWidget& grid, const ResultTable& table);
+
+// The cells of `table` selected in `grid` (filled by FillResultGrid) as tab-separated text.
+QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table);
+
 // Opens the member window of member `member` modally over `parent`, when the model holds a
 // completed analysis and has that member; otherwise does nothing.
 void ShowMemberDiagrams(int member, const ModelStore& model, QWidget* parent);

@@ -124,8 +124,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     return;
   }
-  Hover(event->position().toPoint());
-  if (hovered_.What == PickedItem::Kind::Member) emit MemberClicked(hovered_.Number);
+  const QPoint at = event->position().toPoint();
+  Hover(at);
+  if (hovered_.What == PickedItem::Kind::Member) {
+    const UserScale& v = view_.Visible();
+    emit MemberClickedAt(hovered_.Number, v.Left + at.x() * (v.Right - v.Left) / width(),
+                         v.Top + at.y() * (v.Bottom - v.Top) / height());
+    emit MemberClicked(hovered_.Number);
+  }
   if (hovered_.What == PickedItem::Kind::Joint) emit JointClicked(hovered_.Number);
 }
 

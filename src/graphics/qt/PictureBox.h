@@ -47,6 +47,8 @@ class PictureBox : public QWidget, public RecordingCanvas {
 
  signals:
   void MemberClicked(int member);
+  // The same click with the point of the drawing clicked, in user coordinates.
+  void MemberClickedAt(int member, double x, double y);
   void JointClicked(int joint);
 
  protected:

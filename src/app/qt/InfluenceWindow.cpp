@@ -1,0 +1,263 @@
+#include "app/qt/InfluenceWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "analysis/MemberAxes.h"
+#include "app/qt/MemberDiagramWindow.h"
+#include "graphics/InfluenceDrawing.h"
+#include "graphics/qt/PictureBox.h"
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+namespace {
+
+// The kinds in the order the list offers them.
+constexpr InfluenceKind kKinds[] = {InfluenceKind::Reaction, InfluenceKind::EndForce,
+                                    InfluenceKind::Internal, InfluenceKind::Displacement};
+
+bool OfJoint(InfluenceKind kind) {
+  return kind == InfluenceKind::Reaction || kind == InfluenceKind::Displacement;
+}
+
+}  // namespace
+
+InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
+    : QDialog(parent), model_(model), choice_(FirstInfluenceChoice(model)) {
+  // A label names the control beside it, for the keyboard and for screen readers alike.
+  auto Caption = [this](const char* text, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    label->setBuddy(buddy);
+    label->setAccessibleName(QString(text).remove('&').remove(':'));
+    return label;
+  };
+  setObjectName("InfluenceLines");
+  setWindowTitle("Influence Lines");
+
+  kind_ = new QComboBox(this);
+  kind_->setObjectName("InfluenceKind");
+  kind_->setAccessibleName("Quantity");
+  kind_->addItems({"Support reaction", "Member end force", "Internal force", "Displacement"});
+  itemLabel_ = new QLabel(this);
+  itemLabel_->setAccessibleName("Joint or member");
+  item_ = new QSpinBox(this);
+  item_->setObjectName("InfluenceItem");
+  item_->setAccessibleName("Joint or member number");
+  component_ = new QComboBox(this);
+  component_->setObjectName("InfluenceComponent");
+  component_->setAccessibleName("Component");
+  section_ = new QLineEdit(this);
+  section_->setObjectName("InfluenceSection");
+  section_->setAccessibleName("Section distance x");
+  path_ = new QLabel(this);
+  path_->setObjectName("InfluencePath");
+  path_->setAccessibleName("Path of the unit load");
+  pickPath_ = new QPushButton("&Pick Path", this);
+  pickPath_->setObjectName("PickPathB");
+  pickPath_->setAccessibleName("Pick the path in the drawing");
+  pickPath_->setCheckable(true);
+  pickPath_->setAutoDefault(false);
+  auto* defaultPath = new QPushButton("&Default Path", this);
+  defaultPath->setObjectName("DefaultPathB");
+  defaultPath->setAccessibleName("Default path");
+  defaultPath->setAutoDefault(false);
+  problem_ = new QLabel(this);
+  problem_->setObjectName("InfluenceProblem");
+  problem_->setAccessibleName("Problem");
+  problem_->setStyleSheet("color: #c00000");
+  principle_ = new QLabel(this);
+  principle_->setObjectName("InfluencePrinciple");
+  principle_->setAccessibleName("Principle");
+  principle_->setWordWrap(true);
+
+  picture_ = new PictureBox(this);
+  picture_->setObjectName("Pic1");
+  picture_->setAccessibleName("Influence line drawing");
+  picture_->setMinimumSize(560, 460);
+  grid_ = new QTableWidget(this);
+  grid_->setObjectName("Grid1");
+  grid_->setAccessibleName("Influence line stations");
+  grid_->installEventFilter(this);
+
+  auto* save = new QPushButton("&Save Picture...", this);
+  save->setObjectName("SavePictureB");
+  save->setAccessibleName("Save picture");
+  save->setAutoDefault(false);
+  auto* close = new QPushButton("Close", this);
+  close->setObjectName("CloseB");
+  close->setAccessibleName("Close");
+  close->setAutoDefault(false);
+
+  auto* controls = new QGridLayout;
+  controls->addWidget(Caption("&Quantity:", kind_), 0, 0);
+  controls->addWidget(kind_, 0, 1);
+  controls->addWidget(itemLabel_, 0, 2);
+  controls->addWidget(item_, 0, 3);
+  controls->addWidget(component_, 0, 4);
+  controls->addWidget(Caption("x:", section_), 0, 5);
+  controls->addWidget(section_, 0, 6);
+  controls->addWidget(Caption("Path:", path_), 1, 0);
+  controls->addWidget(path_, 1, 1, 1, 4);
+  controls->addWidget(pickPath_, 1, 5);
+  controls->addWidget(defaultPath, 1, 6);
+  section_->setMaximumWidth(120);
+  controls->setColumnStretch(7, 1);
+  auto* body = new QHBoxLayout;
+  body->addWidget(picture_, 1);
+  body->addWidget(grid_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(save);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(controls);
+  layout->addWidget(problem_);
+  layout->addWidget(principle_);
+  layout->addLayout(body, 1);
+  layout->addLayout(buttons);
+
+  connect(kind_, &QComboBox::currentIndexChanged, this, [this] {
+    if (showing_) return;
+    InfluenceQuantity& q = choice_.Quantity;
+    q.Kind = kKinds[kind_->currentIndex()];
+    q.Component = 1;
+    q.Item = std::max(q.Item, 1);
+    if (q.Kind == InfluenceKind::Internal) q.Quantity = QuantitiesOfType(model_.StructType).back();
+    Recompute();
+  });
+  connect(item_, &QSpinBox::valueChanged, this, [this] { ReadControls(); });
+  connect(component_, &QComboBox::currentIndexChanged, this, [this] { ReadControls(); });
+  connect(section_, &QLineEdit::editingFinished, this, [this] { ReadControls(); });
+  connect(pickPath_, &QPushButton::toggled, this, [this](bool on) { choice_.PickingPath = on; });
+  connect(defaultPath, &QPushButton::clicked, this, [this] {
+    choice_.Path.clear();
+    pickPath_->setChecked(false);
+    Recompute();
+  });
+  connect(picture_, &PictureBox::MemberClickedAt, this, &InfluenceWindow::ClickMember);
+  connect(picture_, &PictureBox::JointClicked, this, &InfluenceWindow::ClickJoint);
+  connect(save, &QPushButton::clicked, this, &InfluenceWindow::SavePicture);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  Recompute();
+  resize(1100, 720);
+}
+
+void InfluenceWindow::ClickMember(int member, double x, double y) {
+  const std::optional<MemberAxes> axes = MemberLocalAxes(model_, member);
+  if (!axes) return;
+  PickMember(model_, choice_, member,
+             PickedSection(FractionAlongMember(model_, member, x, y), axes->Length));
+  Recompute();
+}
+
+void InfluenceWindow::ClickJoint(int joint) {
+  if (!choice_.PickingPath && PickJoint(model_, choice_, joint)) Recompute();
+}
+
+void InfluenceWindow::ReadControls() {
+  if (showing_) return;
+  InfluenceQuantity& q = choice_.Quantity;
+  q.Item = item_->value();
+  const int index = std::max(component_->currentIndex(), 0);
+  if (q.Kind == InfluenceKind::Internal) {
+    q.Quantity = QuantitiesOfType(model_.StructType).at(static_cast<std::size_t>(index));
+    const std::optional<float> x = ParseSingle(section_->text().toStdString());
+    if (x) q.X = *x;
+  } else {
+    q.Component = index + 1;
+  }
+  Recompute();
+}
+
+void InfluenceWindow::Recompute() {
+  const InfluenceResult result = ComputeInfluenceLine(model_, choice_.Quantity, choice_.Path);
+  problem_->setText(QString::fromStdString(result.Problem));
+  if (result.Problem.empty()) {
+    line_ = result.Line;
+    table_ = BuildInfluenceTable(model_, line_);
+    FillResultGrid(*grid_, table_);
+    grid_->setMinimumWidth(grid_->horizontalHeader()->length() + 40);
+    DrawInfluenceLine(model_, line_, *picture_);
+    principle_->setText(QString::fromStdString(InfluencePrinciple(model_, line_.Quantity)));
+  }
+  ShowChoice();
+}
+
+void InfluenceWindow::ShowChoice() {
+  showing_ = true;
+  const InfluenceQuantity& q = choice_.Quantity;
+  kind_->setCurrentIndex(static_cast<int>(std::find(std::begin(kKinds), std::end(kKinds), q.Kind) -
+                                          std::begin(kKinds)));
+  itemLabel_->setText(OfJoint(q.Kind) ? "Joint:" : "Member:");
+  item_->setRange(1, std::max<int>(OfJoint(q.Kind) ? model_.JointCount : model_.MemberCount, 1));
+  item_->setValue(q.Item);
+  const StructTypeInfo& type = model_.TypeInfo();
+  component_->clear();
+  if (OfJoint(q.Kind)) {
+    for (int k = 1; k <= type.CoordsPerJoint; ++k)
+      component_->addItem(QString::fromStdString(q.Kind == InfluenceKind::Reaction
+                                                     ? CoordinateOf(type, k).Reaction
+                                                     : CoordinateName(CoordinateOf(type, k))));
+    component_->setCurrentIndex(q.Component - 1);
+  } else if (q.Kind == InfluenceKind::EndForce) {
+    for (int k = 1; k <= 2 * type.CoordsPerJoint; ++k)
+      component_->addItem(
+          QString::number(k) + " " +
+          type.EndCoordNames.at(static_cast<std::size_t>((k - 1) % type.CoordsPerJoint)) +
+          (k > type.CoordsPerJoint ? " (end)" : " (beginning)"));
+    component_->setCurrentIndex(q.Component - 1);
+  } else {
+    const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model_.StructType);
+    for (DiagramQuantity d : quantities)
+      component_->addItem(QString::fromStdString(QuantityName(model_.StructType, d)));
+    component_->setCurrentIndex(static_cast<int>(
+        std::find(quantities.begin(), quantities.end(), q.Quantity) - quantities.begin()));
+  }
+  section_->setEnabled(q.Kind == InfluenceKind::Internal);
+  section_->setText(QString::fromStdString(FormatShortest(static_cast<float>(q.X))));
+  QString path = choice_.Path.empty() ? "default (every member not parallel to Y):" : "";
+  for (const InfluenceSpan& span : line_.Path) path += " " + QString::number(span.Member);
+  path_->setText(path);
+  showing_ = false;
+}
+
+void InfluenceWindow::SavePicture() {
+  const QString file = QFileDialog::getSaveFileName(this, "Save Picture", QString(),
+                                                    "PNG image (*.png);;SVG drawing (*.svg)");
+  if (!file.isEmpty() && !picture_->SavePicture(file))
+    problem_->setText("The picture could not be written to " + file + ".");
+}
+
+bool InfluenceWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    QApplication::clipboard()->setText(SelectedText());
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+QString InfluenceWindow::SelectedText() const {
+  return SelectedCellsText(*grid_, table_);
+}
+
+void ShowInfluenceLines(const ModelStore& model, QWidget* parent) {
+  if (model.AnalysisStatus != kAnalysisComplete) return;
+  InfluenceWindow window(model, parent);
+  window.exec();
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,119 @@
+// The Influence Lines window's rules, decided in the core: what a click on the drawn line picks
+// (found on the recorded strokes as the window finds it), the path picked member by member, the
+// principle worded for the quantity, and the table of stations.
+#include "app/InfluenceChoice.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/Analysis.h"
+#include "graphics/InfluenceDrawing.h"
+#include "graphics/Picking.h"
+#include "graphics/RecordingCanvas.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// Two spans of 5 with an overhang of 2: joints 1, 2 supported, joint 3 at x = 10 supported,
+// joint 4 at the free end.
+ModelStore Beam() {
+  ModelStore m = testing::ModelFromText(
+      R"("B","Beam", "Joints",4, 0, 5, 10, 12, "Supports",3, 1,1,0, 2,1,0, 3,1,0, )"
+      R"("Materials",1, 2E8,1E-5, "Cross-Sections",1, 5E-4, )"
+      R"("Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1)"
+      "\n");
+  Analyze(m);
+  return m;
+}
+
+// What a click at the point x (along the beam) of the drawing picks, through the recorded strokes.
+void ClickAt(const ModelStore& m, InfluenceChoice& choice, double x) {
+  RecordingCanvas canvas;
+  DrawInfluenceLine(m, ComputeInfluenceLine(m, choice.Quantity, choice.Path).Line, canvas);
+  const PictureMapping map(canvas.ScaleRect(), 600, 600);
+  const PickedItem picked = PickAt(canvas.Strokes(), map, map.X(x), map.Y(0));
+  if (picked.What == PickedItem::Kind::Joint) PickJoint(m, choice, picked.Number);
+  if (picked.What == PickedItem::Kind::Member) {
+    const double fraction = FractionAlongMember(m, picked.Number, x, 0);
+    PickMember(m, choice, picked.Number, PickedSection(fraction, 5));
+  }
+}
+
+TEST(InfluenceChoice, ClicksOnTheDrawingPickTheQuantityAndThePath) {
+  const ModelStore m = Beam();
+  InfluenceChoice choice = FirstInfluenceChoice(m);
+  EXPECT_EQ(choice.Quantity.Kind, InfluenceKind::Reaction);
+  EXPECT_EQ(choice.Quantity.Item, 1);
+  EXPECT_EQ(choice.Quantity.Component, 1);
+
+  ClickAt(m, choice, 7.1);  // near 2/5 of member 2: its bending moment there
+  EXPECT_EQ(choice.Quantity.Kind, InfluenceKind::Internal);
+  EXPECT_EQ(choice.Quantity.Item, 2);
+  EXPECT_DOUBLE_EQ(choice.Quantity.X, 2);
+  EXPECT_EQ(choice.Quantity.Quantity, DiagramQuantity::Mz);
+  ClickAt(m, choice, 10);  // a support: its reaction
+  EXPECT_EQ(choice.Quantity.Kind, InfluenceKind::Reaction);
+  EXPECT_EQ(choice.Quantity.Item, 3);
+  ClickAt(m, choice, 12);  // the free end: its deflection, the component kept
+  EXPECT_EQ(choice.Quantity.Kind, InfluenceKind::Displacement);
+  EXPECT_EQ(choice.Quantity.Item, 4);
+  EXPECT_EQ(choice.Quantity.Component, 1);
+  ClickAt(m, choice, 5);  // a support while a displacement is studied: its free rotation
+  EXPECT_EQ(choice.Quantity.Kind, InfluenceKind::Displacement);
+  EXPECT_EQ(choice.Quantity.Component, 2);
+
+  choice.Quantity = {InfluenceKind::EndForce, 1, 3};
+  ClickAt(m, choice, 11);  // an end force follows the member clicked
+  EXPECT_EQ(choice.Quantity.Kind, InfluenceKind::EndForce);
+  EXPECT_EQ(choice.Quantity.Item, 3);
+  EXPECT_EQ(choice.Quantity.Component, 3);
+
+  choice.PickingPath = true;
+  for (double x : {11.0, 2.5, 11.0, 7.5}) ClickAt(m, choice, x);
+  EXPECT_EQ(choice.Path, (std::vector<int>{1, 2})) << "a second click takes a member off";
+  EXPECT_EQ(choice.Quantity.Item, 3) << "picking the path leaves the quantity alone";
+}
+
+TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {
+  const ModelStore m = Beam();
+  const struct {
+    InfluenceQuantity q;
+    const char* words;
+  } cases[] = {
+      {{InfluenceKind::Reaction, 2, 1},
+       "Müller-Breslau's principle: the line has the shape the "
+       "structure takes when the restraint that carries this "
+       "force (Reaction Y Force at joint 2) is released"},
+      {{InfluenceKind::EndForce, 3, 4}, "(Member 3 end force 4 (Moment at joint 4))"},
+      {{InfluenceKind::Internal, 2, 0, 2.5, DiagramQuantity::Vy},
+       "(V (shear in local y) at x = 2.5 of member 2)"},
+      {{InfluenceKind::Displacement, 4, 1},
+       "under a unit force at this coordinate (Y Translation "
+       "of joint 4)"},
+      {{InfluenceKind::Displacement, 2, 2}, "under a unit couple at this coordinate (Z Rotation"},
+  };
+  for (const auto& c : cases)
+    EXPECT_NE(InfluencePrinciple(m, c.q).find(c.words), std::string::npos)
+        << InfluencePrinciple(m, c.q);
+
+  const InfluenceLine line =
+      ComputeInfluenceLine(m, {InfluenceKind::Internal, 2, 0, 2.5, DiagramQuantity::Vy}).Line;
+  const ResultTable table = BuildInfluenceTable(m, line);
+  // The stations in path order (an extreme of the ordinate in the span before the section's
+  // among them), both sides of the section, then the largest and the smallest ordinate.
+  ASSERT_GT(table.Rows(), 1 + 11 + 12 + 11);
+  EXPECT_EQ(table.Cells[1], (std::vector<std::string>{"1", "0", "joint 1", " 0.0000E+00"}));
+  std::size_t before = 0;
+  while (before < table.Cells.size() && table.Cells[before][2] != "before section") ++before;
+  ASSERT_LT(before + 1, table.Cells.size());
+  EXPECT_EQ(table.Cells[before][0], "2");
+  EXPECT_EQ(table.Cells[before + 1][2], "after section");
+  // The shear jumps by the unit load as the load passes the section.
+  EXPECT_NEAR(std::stod(table.Cells[before + 1][3]) - std::stod(table.Cells[before][3]), 1, 1e-4);
+  EXPECT_EQ(table.Cells[table.Cells.size() - 2][2], "max");
+  EXPECT_EQ(table.Cells[table.Cells.size() - 2][3], table.Cells[before + 1][3]);
+  EXPECT_EQ(table.Cells.back()[2], "min");
+}
+
+}  // namespace
+}  // namespace stavelorn
