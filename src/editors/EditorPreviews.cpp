@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editors/CellValues.h"
+#include "editors/MemberEditor.h"
 #include "editors/RestraintText.h"
 #include "graphics/DrawingData.h"
 #include "graphics/SupportSymbols.h"
@@ -116,13 +117,8 @@ void DrawMembersPreview(const ModelStore& model, const GridModel& grid, int item
                         Messages& messages) {
   DrawingView view;
   PlotStructure(model, canvas, FormId::MemberA, messages, view);
-  const bool plane = IsPlane(model.StructType);
-  auto place = [&](int joint) -> std::optional<Point> {
-    if (plane) return PlanePosition(model, joint);
-    std::optional<Point3> p = SpacePosition(model, joint);
-    if (!p) return std::nullopt;
-    return ProjectOblique(model.Kind(), *p);
-  };
+  auto place = [&](int joint) { return PicturePosition(model, joint); };
+  const bool hinges = grid.Cols() > MemberEditor::kHingeColumn;
   const double middle = (view.ViewYMin + view.ViewYMax) / 2;
   canvas.SetForeColor(kYellow);
   for (int row = 1; row <= items && row < grid.Rows(); ++row) {
@@ -132,6 +128,9 @@ void DrawMembersPreview(const ModelStore& model, const GridModel& grid, int item
     std::optional<Point> pe = place(end);
     if (!pb || !pe) continue;
     canvas.Line(pb->X, pb->Y, pe->X, pe->Y, kYellow);
+    if (hinges)
+      DrawHinges(canvas, *pb, *pe, ReleaseCode(grid.Text(row, MemberEditor::kHingeColumn)),
+                 view.MarkUnit, kYellow);
     const double x = (pb->X + pe->X) / 2, y = (pb->Y + pe->Y) / 2;
     canvas.SetCurrentX(x);
     canvas.SetCurrentY(y < middle ? y + 4 * view.MarkUnit : y);

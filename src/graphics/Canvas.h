@@ -9,6 +9,8 @@ namespace stavelorn {
 
 // Colours of the classic 16-colour palette that the drawings use, by their palette numbers.
 enum PaletteColour : int {
+  kBrown = 6,          // member numbers
+  kLightGray = 7,      // joint numbers
   kDarkGray = 8,       // the light filling of internal-force diagrams
   kLightBlue = 9,      // the mechanism mode of a structure that cannot be analysed
   kLightGreen = 10,    // member loads in the member-load preview
@@ -57,6 +59,11 @@ class Canvas {
   virtual void PrintNumber(double value) = 0;
   // Prints a text at the text position in ForeColor, as it is (labels, legends, captions).
   virtual void PrintText(const std::string& text) = 0;
+
+  // Prints a label that names or values something drawn: at the text position when that spot
+  // covers no earlier label or symbol, else at a free spot near it. A canvas that keeps nothing
+  // prints it where asked.
+  virtual void PrintLabel(const std::string& text) { PrintText(text); }
 
   // Asks for the picture to be shown again now (after a preview changed under a dialog).
   virtual void Refresh() = 0;

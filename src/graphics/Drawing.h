@@ -1,8 +1,9 @@
 // The structure drawings: the structure with its supports, joints, members, numbers and loads,
 // in plane or in oblique projection, and after an analysis the deformed shape. Each drawing
 // takes the model, the canvas it paints on and the window it draws for (which decides what is
-// shown: loads and the deformed shape only in the main and displacement windows, numbers only
-// in the editors' previews). Drawings read data nobody may have checked yet: whatever names a
+// shown: loads, settlements, the records' labels and the deformed shape only in the main and
+// displacement windows; joint numbers in those two (unless the view turns them off) and in the
+// editors' previews). Drawings read data nobody may have checked yet: whatever names a
 // joint or member outside its table, or has a coordinate that is not finite, is drawn as
 // nothing. A failure ends the drawing, is reported through `messages` and leaves what was drawn.
 #pragma once
@@ -21,6 +22,9 @@ struct DrawingView {
   double ViewXMax = 0, ViewXMin = 0, ViewYMax = 0, ViewYMin = 0;
   double MarkUnit = 0;    // picture width / 100: joint markers, label offsets
   double SymbolUnit = 0;  // picture width / 75: support, load and arrow symbols
+  // Set by the window before drawing: whether the main and displacement windows number the
+  // joints and members (the View menu's choice, on unless the user turns it off).
+  bool Numbers = true;
 };
 
 // Draws the structure as its type requires (plane drawing for beams, plane trusses and plane
@@ -33,9 +37,9 @@ void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Message
 void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
             DrawingView& view);
 
-// The oblique projection of space trusses, grids and space frames, with their member loads in the
-// main and displacement windows but without joint loads or deformed members; failures are
-// reported as "Error in Plot3D".
+// The oblique projection of space trusses, grids and space frames, with their joint loads,
+// settlements and member loads in the main and displacement windows but without deformed
+// members; failures are reported as "Error in Plot3D".
 void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
             DrawingView& view);
 

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <new>
 
+#include "model/NumberText.h"
+#include "model/StructType.h"
+
 namespace stavelorn {
 
 namespace {
@@ -43,6 +46,51 @@ std::optional<Point3> SpacePosition(const ModelStore& model, int joint) {
   std::optional<double> z = FiniteCell(model.JointCoords, model.JointCount, joint, 3);
   if (!z) return std::nullopt;
   return Point3{*x, *second, *z};
+}
+
+std::optional<Point> PicturePosition(const ModelStore& model, int joint) {
+  if (IsPlane(model.StructType)) return PlanePosition(model, joint);
+  std::optional<Point3> p = SpacePosition(model, joint);
+  if (!p) return std::nullopt;
+  return ProjectOblique(model.Kind(), *p);
+}
+
+std::string LoadValueText(double value) {
+  const std::string digits = FormatShortest(static_cast<float>(value));
+  return digits[0] == '-' ? digits : " " + digits;
+}
+
+void PrintLabelBeyond(Canvas& canvas, Point tip, Point dir, const std::string& text, double u) {
+  const double width = 0.8 * u * static_cast<double>(text.size()), height = 1.6 * u;
+  const double gap = 0.4 * u;
+  // The centre of the text's box, far enough along dir that the box clears the tip.
+  const double reach = gap + 0.5 * (std::fabs(dir.X) * width + std::fabs(dir.Y) * height);
+  canvas.SetCurrentX(tip.X + reach * dir.X - width / 2);
+  canvas.SetCurrentY(tip.Y + reach * dir.Y + height / 2);
+  canvas.PrintLabel(text);
+}
+
+int ReleaseCodeOf(const ModelStore& model, int member) {
+  if (IsTruss(model.StructType)) return 0;
+  int code = 0;
+  for (int r = 1; r <= model.ReleaseCount; ++r)
+    if (Cell(model.Releases, model.ReleaseCount, r, 1) == member)
+      code = Cell(model.Releases, model.ReleaseCount, r, 2).value_or(0);
+  return code >= 1 && code <= 3 ? code : 0;
+}
+
+void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour) {
+  const double length = std::hypot(end.X - begin.X, end.Y - begin.Y);
+  if (length == 0 || !std::isfinite(length)) return;
+  // Just inside the joint marker (half a mark wide), so that every hinged end at a joint shows
+  // its own circle; on a member drawn very short the circles keep to its quarters.
+  const double radius = std::min(0.6 * mark, length / 8);
+  const double inset = std::min(0.5 * mark + radius, length / 4);
+  const Point along{(end.X - begin.X) / length, (end.Y - begin.Y) / length};
+  if (releaseCode == 1 || releaseCode == 3)
+    canvas.Circle(begin.X + inset * along.X, begin.Y + inset * along.Y, radius, colour);
+  if (releaseCode == 2 || releaseCode == 3)
+    canvas.Circle(end.X - inset * along.X, end.Y - inset * along.Y, radius, colour);
 }
 
 std::optional<double> FreeDisplacement(const ModelStore& model, int joint, int k) {
@@ -179,6 +227,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
       if (!pb || !pe) continue;
       canvas.SetPickTag(0, m);
       canvas.Line(pb->X, pb->Y, pe->X, pe->Y, colour);
+      DrawHinges(canvas, *pb, *pe, ReleaseCodeOf(model, m), mark, colour);
       if (HighlightsMembers(form)) {
         canvas.SetCurrentX((pb->X + pe->X) / 2 - 4 * mark);
         canvas.SetCurrentY((pb->Y + pe->Y) / 2 - mark);

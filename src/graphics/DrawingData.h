@@ -49,6 +49,26 @@ std::optional<Point3> SpacePosition(const ModelStore& model, int joint);
 Point ProjectOblique(const std::string& type, const Point3& p);
 Point ProjectOblique(StructKind type, const Point3& p);
 
+// Where a joint is drawn: its plane position, or the oblique projection of a space type's.
+std::optional<Point> PicturePosition(const ModelStore& model, int joint);
+
+// The text of a load's or a settlement's value on the drawing, as a printed number shows it: a
+// blank for the sign of a positive value, a minus otherwise, then the number ("-5", " 0.01").
+std::string LoadValueText(double value);
+
+// Prints a label just beyond `tip` in the unit picture direction `dir` (the end of an arrow,
+// seen from its other end), centred on that line, as the placer allows. u is the symbol unit;
+// the text's size is taken as a picture's text at its drawing scale (about 0.8u a character,
+// 1.6u a line).
+void PrintLabelBeyond(Canvas& canvas, Point tip, Point dir, const std::string& text, double u);
+
+// The release code of a member (0 none, 1 hinge at the beginning, 2 at the end, 3 both): its
+// last release record, as the analysis reads them; 0 for a truss, which takes none.
+int ReleaseCodeOf(const ModelStore& model, int member);
+
+// Small open circles just inside the hinged ends of the member drawn from `begin` to `end`.
+void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour);
+
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover
 // it.

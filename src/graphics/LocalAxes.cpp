@@ -47,7 +47,7 @@ class AxesDrawing {
         canvas_.SetForeColor(kBrightWhite);
         canvas_.SetCurrentX(mid->X + mark_);
         canvas_.SetCurrentY(mid->Y - mark_);
-        canvas_.PrintText("roll " + FormatShortest(model_.RollAngles(m)) + "\xC2\xB0");
+        canvas_.PrintLabel("roll " + FormatShortest(model_.RollAngles(m)) + "\xC2\xB0");
       }
     }
     canvas_.SetPickTag(0, 0);
@@ -64,7 +64,9 @@ class AxesDrawing {
     canvas_.SetForeColor(kBrightWhite);
     canvas_.SetCurrentX(begin.X);
     canvas_.SetCurrentY(begin.Y + 9 * u_);
-    canvas_.PrintText("positive end forces");
+    canvas_.PrintLabel("positive end forces");
+    // The numbers go on after every arrow is drawn, so that none lies under a later arrow head.
+    legendLabels_ = std::vector<LegendLabel>();
     for (int e = 0; e < 2; ++e) {
       const Point at = e == 0 ? begin : end;
       for (int k = 0; k < perEnd; ++k) {
@@ -81,6 +83,11 @@ class AxesDrawing {
         }
       }
     }
+    for (const LegendLabel& l : *legendLabels_) {
+      canvas_.SetForeColor(l.Colour);
+      PrintLabelBeyond(canvas_, l.Tip, l.Direction, l.Text, u_);
+    }
+    legendLabels_.reset();
   }
 
  private:
@@ -123,10 +130,17 @@ class AxesDrawing {
     Head(tip, angle, colour);
     if (doubleHead)
       Head({from.X + 0.8 * (tip.X - from.X), from.Y + 0.8 * (tip.Y - from.Y)}, angle, colour);
+    const double length = std::hypot(tip.X - from.X, tip.Y - from.Y);
+    Point out{(tip.X - from.X) / length, (tip.Y - from.Y) / length};
+    const std::string text = label.empty() ? std::string(1, axis) : label;
+    if (legendLabels_) {
+      // A force's number goes beside its tip: beyond it runs the moment arrow of the same axis.
+      if (!doubleHead) out = {-out.Y, out.X};
+      legendLabels_->push_back({tip, out, text, colour});
+      return;
+    }
     canvas_.SetForeColor(colour);
-    canvas_.SetCurrentX(tip.X);
-    canvas_.SetCurrentY(tip.Y + 1.5 * mark_);
-    canvas_.PrintText(label.empty() ? std::string(1, axis) : label);
+    PrintLabelBeyond(canvas_, tip, out, text, u_);
   }
 
   // A moment in the plane: a counter-clockwise arc about the end.
@@ -139,8 +153,16 @@ class AxesDrawing {
     canvas_.SetForeColor(colour);
     canvas_.SetCurrentX(at.X - 2.5 * r);
     canvas_.SetCurrentY(at.Y + r);
-    canvas_.PrintText(label);
+    canvas_.PrintLabel(label);
   }
+
+  struct LegendLabel {
+    Point Tip, Direction;
+    std::string Text;
+    int Colour;
+  };
+  // The legend's numbers waiting to be printed, while the legend draws its arrows.
+  std::optional<std::vector<LegendLabel>> legendLabels_;
 
   void Head(Point tip, double angle, int colour) {
     for (double side : {0.8 * kPi, -0.8 * kPi})

@@ -62,7 +62,7 @@ class Figure {
     canvas_.SetForeColor(colour_);
     canvas_.SetCurrentX(at.X - 1.5 * u_);
     canvas_.SetCurrentY(at.Y + u_);
-    canvas_.PrintNumber(value);
+    canvas_.PrintLabel(LoadValueText(value));
   }
   Point Along() const { return t_; }
   Point Across() const { return n_; }

@@ -4,6 +4,8 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
+#include "graphics/JointLoadFigures.h"
+#include "graphics/StructureLabels.h"
 #include "graphics/SupportSymbols.h"
 
 namespace stavelorn {
@@ -48,8 +50,11 @@ class PlaneDrawing {
     if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
       DrawMechanismMode(model_, canvas_, view_);
     DrawJointLoads();
+    DrawSettlements(model_, canvas_, view_);
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
+    DrawMemberRecordLabels(model_, canvas_, view_);
     if (model_.AnalysisStatus == kAnalysisComplete) DrawDeformedShape(model_, canvas_, view_);
+    if (view_.Numbers) DrawNumbers(model_, canvas_, view_);
   }
 
  private:
@@ -159,6 +164,13 @@ class PlaneDrawing {
     Stroke(x, y, x2, y2);
   }
 
+  // The signed value beyond the outer end (x, y) of a load's arrow, which points away from the
+  // joint in the direction (dx, dy).
+  void Label(double x, double y, double dx, double dy, double v) {
+    canvas_.SetForeColor(kLightMagenta);
+    PrintLabelBeyond(canvas_, {x, y}, {dx, dy}, LoadValueText(v), u_);
+  }
+
   void BeamForce(double x, double v) {
     if (v == 0) return;
     const double u = u_;
@@ -167,6 +179,7 @@ class PlaneDrawing {
       Head(x, 5 * u, x - u, 4 * u, x + u, 4 * u);
     else
       Head(x, 0, x - u, u, x + u, u);
+    Label(x, 5 * u, 0, 1, v);
   }
 
   void XForce(Point p, double v) {
@@ -178,12 +191,14 @@ class PlaneDrawing {
         Head(x + 5 * u, y, x + 4 * u, y + u, x + 4 * u, y - u);
       else
         Head(x, y, x + u, y + u, x + u, y - u);
+      Label(x + 5 * u, y, 1, 0, v);
     } else {
       Stroke(x - 5 * u, y, x, y);
       if (v > 0)
         Head(x, y, x - u, y + u, x - u, y - u);
       else
         Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
+      Label(x - 5 * u, y, -1, 0, v);
     }
   }
 
@@ -196,12 +211,14 @@ class PlaneDrawing {
         Head(x, y, x - u, y - u, x + u, y - u);
       else
         Head(x, y - 5 * u, x - u, y - 4 * u, x + u, y - 4 * u);
+      Label(x, y - 5 * u, 0, -1, v);
     } else {
       Stroke(x, y, x, y + 5 * u);
       if (v > 0)
         Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
       else
         Head(x, y, x - u, y + u, x + u, y + u);
+      Label(x, y + 5 * u, 0, 1, v);
     }
   }
 
@@ -213,6 +230,7 @@ class PlaneDrawing {
       Head(x - 3 * u, y + u, x - 4 * u, y + 2 * u, x - 2 * u, y + 2 * u);
     else
       Head(x + 3 * u, y + u, x + 2 * u, y + 2 * u, x + 4 * u, y + 2 * u);
+    Label(x, y + 4 * u, 0, 1, v);
   }
 
   const ModelStore& model_;

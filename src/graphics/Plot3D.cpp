@@ -4,6 +4,8 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
+#include "graphics/JointLoadFigures.h"
+#include "graphics/StructureLabels.h"
 #include "graphics/SupportSymbols.h"
 
 namespace stavelorn {
@@ -31,10 +33,14 @@ class SpaceDrawing {
     DrawSupportsTagged(model_, canvas_, [this](int record) { DrawSupport(record); });
     DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::STruss,
                          [this](int j) { return Projected(j); });
-    if (ShowsResults(form_) && model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
-    if (ShowsResults(form_) &&
-        (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed))
+    if (!ShowsResults(form_)) return;
+    DrawSpaceJointLoads(model_, canvas_, view_);
+    DrawSettlements(model_, canvas_, view_);
+    if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
+    DrawMemberRecordLabels(model_, canvas_, view_);
+    if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
       DrawMechanismMode(model_, canvas_, view_);
+    if (view_.Numbers) DrawNumbers(model_, canvas_, view_);
   }
 
  private:

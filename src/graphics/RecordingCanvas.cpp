@@ -9,6 +9,8 @@ namespace stavelorn {
 
 Rgb PaletteRgb(int colour) {
   switch (colour) {
+    case kBrown: return {230, 150, 60};
+    case kLightGray: return {192, 192, 192};
     case kLightBlue: return {85, 85, 255};
     case kLightGreen: return {0, 255, 0};
     case kLightCyan: return {0, 255, 255};
@@ -23,6 +25,7 @@ Rgb PaletteRgb(int colour) {
 
 void RecordingCanvas::Cls() {
   strokes_.clear();
+  labels_.Clear(TextHeight());
   currentX_ = currentY_ = 0;
   joint_ = member_ = 0;
   Changed();
@@ -30,6 +33,7 @@ void RecordingCanvas::Cls() {
 
 void RecordingCanvas::Scale(double left, double top, double right, double bottom) {
   scale_ = {left, top, right, bottom};
+  labels_.Clear(TextHeight());
   Changed();
 }
 
@@ -80,10 +84,63 @@ void RecordingCanvas::PrintText(const std::string& text) {
   Add(stroke);
 }
 
-void RecordingCanvas::Add(Stroke stroke) {
+void RecordingCanvas::PrintLabel(const std::string& text) {
+  const LabelPlacer::Corner corner =
+      labels_.Place(currentX_, currentY_, TextWidth(text), TextHeight());
+  currentX_ = corner.X, currentY_ = corner.Y;
+  Stroke stroke;
+  stroke.Shape = Stroke::Kind::Text;
+  stroke.X1 = currentX_, stroke.Y1 = currentY_, stroke.Colour = foreColor_, stroke.Italic = italic_;
+  stroke.Text = text;
+  Add(stroke, false);
+}
+
+double RecordingCanvas::TextHeight() const {
+  // A line of text is about 1.2 font sizes high.
+  return 1.2 * TextPixels(pictureWidth_) / pictureWidth_ * std::fabs(scale_.Right - scale_.Left);
+}
+
+double RecordingCanvas::TextWidth(const std::string& text) const {
+  // Digits and most letters of the picture's font are about 0.6 of its size wide; a character
+  // of several UTF-8 bytes ("Δ", "°") counts once.
+  const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  });
+  return 0.6 / 1.2 * TextHeight() * static_cast<double>(characters);
+}
+
+void RecordingCanvas::KeepClearOf(const Stroke& s) {
+  // Labels keep clear of texts, joint markers, circles (hinges, rollers), arcs and the short
+  // strokes of arrow heads and symbols. Long lines (members, arrow shafts) may be crossed, or a
+  // label beside a member would never find room.
+  const double shortest = std::fabs(scale_.Right - scale_.Left) / 37.5;  // 2 symbol units
+  switch (s.Shape) {
+    case Stroke::Kind::Text: {
+      const double height = TextHeight();
+      labels_.Avoid({s.X1, s.Y1 - height, s.X1 + TextWidth(s.Text), s.Y1});
+      break;
+    }
+    case Stroke::Kind::Box:
+      labels_.Avoid(
+          {std::min(s.X1, s.X2), std::min(s.Y1, s.Y2), std::max(s.X1, s.X2), std::max(s.Y1, s.Y2)});
+      break;
+    case Stroke::Kind::Circle:
+    case Stroke::Kind::Arc:
+      labels_.Avoid({s.X1 - s.Radius, s.Y1 - s.Radius, s.X1 + s.Radius, s.Y1 + s.Radius});
+      break;
+    case Stroke::Kind::Line:
+      if (std::hypot(s.X2 - s.X1, s.Y2 - s.Y1) <= shortest)
+        labels_.Avoid({std::min(s.X1, s.X2), std::min(s.Y1, s.Y2), std::max(s.X1, s.X2),
+                       std::max(s.Y1, s.Y2)});
+      break;
+  }
+}
+
+void RecordingCanvas::Add(Stroke stroke, bool keepClear) {
   stroke.Width = drawWidth_;
   stroke.Joint = joint_;
   stroke.Member = member_;
+  if (keepClear) KeepClearOf(stroke);
   strokes_.push_back(std::move(stroke));
   Changed();
 }
@@ -102,7 +159,11 @@ bool PictureMapping::Paintable(const Stroke& stroke) const {
 }
 
 double PictureMapping::FontPixels() const {
-  return std::max(10.0, width_ / 55);
+  return TextPixels(width_);
+}
+
+double TextPixels(double width) {
+  return std::max(10.0, width / 55);
 }
 
 std::vector<std::pair<double, double>> PictureMapping::ArcPixels(const Stroke& arc) const {

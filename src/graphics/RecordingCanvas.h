@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/Canvas.h"
+#include "graphics/LabelPlacer.h"
 
 namespace stavelorn {
 
@@ -43,11 +44,21 @@ class RecordingCanvas : public Canvas {
   double CurrentY() const override { return currentY_; }
   void PrintNumber(double value) override;
   void PrintText(const std::string& text) override;
+  // Prints the label at the text position or, when that would cover a text, marker, circle,
+  // arc or short stroke drawn since the last Cls, at the nearest free spot around it.
+  void PrintLabel(const std::string& text) override;
   void Refresh() override { Changed(); }
   void SetForeColor(int colour) override { foreColor_ = colour; }
   void SetFontItalic(bool italic) override { italic_ = italic; }
   void SetDrawWidth(int width) override { drawWidth_ = width; }
   void SetPickTag(int joint, int member) override { joint_ = joint, member_ = member; }
+
+  // The width in pixels of the picture the strokes will be shown on, which sets how large a text
+  // is against the drawing (TextPixels); labels are placed for it.
+  void SetPictureWidth(double pixels) { pictureWidth_ = pixels; }
+  // A text's height and width in user units on that picture at the drawing's own scale.
+  double TextHeight() const;
+  double TextWidth(const std::string& text) const;
 
   bool FontItalic() const { return italic_; }
   int DrawWidth() const { return drawWidth_; }
@@ -59,7 +70,10 @@ class RecordingCanvas : public Canvas {
   virtual void Changed() {}
 
  private:
-  void Add(Stroke stroke);
+  // Records a stroke; `keepClear` false for a placed label, whose box the placer already keeps.
+  void Add(Stroke stroke, bool keepClear = true);
+  // Keeps the stroke's extent from later labels when it is one that a label must not cover.
+  void KeepClearOf(const Stroke& stroke);
 
   std::vector<Stroke> strokes_;
   UserScale scale_;
@@ -68,7 +82,13 @@ class RecordingCanvas : public Canvas {
   bool italic_ = false;
   int drawWidth_ = 1;
   int joint_ = 0, member_ = 0;
+  double pictureWidth_ = 600;
+  LabelPlacer labels_;
 };
+
+// The pixel size of text on a picture `width` pixels wide: large pictures (saved images) get
+// proportionally large text so that they look like the window, small ones stay readable.
+double TextPixels(double width);
 
 // Maps user coordinates onto a picture of width x height pixels whose y axis points down, the
 // user rectangle filling the whole picture.

@@ -200,7 +200,7 @@ TEST(Previews, NumbersAndMemberColoursFollowTheWindow) {
     FormId form;
     std::size_t cyanMembers, yellowMembers, numbers;
   } cases[] = {
-      {FormId::mcas, 1, 0, 0},     {FormId::JLoadA, 1, 0, 2},  {FormId::MemberA, 0, 0, 2},
+      {FormId::mcas, 1, 0, 3},     {FormId::JLoadA, 1, 0, 2},  {FormId::MemberA, 0, 0, 2},
       {FormId::MemLoadA, 0, 1, 1}, {FormId::MemErrA, 0, 1, 1}, {FormId::JointA, 0, 0, 0},
   };
   for (const Case& c : cases) {

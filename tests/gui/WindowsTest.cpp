@@ -526,6 +526,37 @@ class WindowsTest : public QObject {
     }
   }
 
+  // With no project the picture says how to begin; with one, the View menu's numbers toggle
+  // shows and hides the joint and member numbers and nothing else.
+  void theEmptyWindowGuidesAndTheNumbersFollowTheViewMenu() {
+    auto texts = [](const PictureBox* canvas, int colour) {
+      int count = 0;
+      for (const Stroke& s : canvas->Strokes())
+        count += s.Shape == Stroke::Kind::Text && s.Colour == colour;
+      return count;
+    };
+    ModelStore model;
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs({Example("portal-frame")});
+    MainWindow window(model, &messages, &dialogs);
+    QCOMPARE(texts(window.Canvas(), kLightGray), 2);
+    QVERIFY(window.NumbersAction()->isCheckable() && window.NumbersAction()->isChecked());
+
+    window.Action(M::MnuProjOpen)->trigger();
+    QCOMPARE(texts(window.Canvas(), kLightGray), 4);  // joints 1 to 4
+    QCOMPARE(texts(window.Canvas(), kBrown), 3);      // members 1 to 3
+    const std::size_t shown = window.Canvas()->Strokes().size();
+    window.NumbersAction()->setChecked(false);
+    QCOMPARE(texts(window.Canvas(), kLightGray), 0);
+    QCOMPARE(texts(window.Canvas(), kBrown), 0);
+    QCOMPARE(window.Canvas()->Strokes().size(), shown - 7);
+    window.NumbersAction()->setChecked(true);
+    QCOMPARE(window.Canvas()->Strokes().size(), shown);
+
+    window.Action(M::MnuProjClose)->trigger();
+    QCOMPARE(texts(window.Canvas(), kLightGray), 2);
+  }
+
   void theTitleDialogLocksTheTypeOnceJointsExist() {
     Session s(Example("grid-floor"), false);
     WhenOpens<ProjectTitleDialog>([](ProjectTitleDialog* dialog) {

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include "app/qt/ResultsWindows.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
+#include "graphics/StructureLabels.h"
 
 namespace stavelorn {
 
@@ -32,6 +35,16 @@ using M = MenuItem;
 // Where the window keeps what outlives a session (QSettings of the application).
 constexpr char kRecentKey[] = "RecentProjects";
 constexpr char kGeometryKey[] = "MainWindow/Geometry";
+
+// Where the examples are: installed beside the program's share folder, or, when the program runs
+// from its build folder, in the source tree next to it.
+std::string ExamplesFolder() {
+  const QDir program(QCoreApplication::applicationDirPath());
+  for (const QString& candidate :
+       {program.filePath("../share/stavelorn/examples"), program.filePath("../examples")})
+    if (QDir(candidate).exists()) return QDir::cleanPath(candidate).toStdString();
+  return "";
+}
 
 QStringList ToQt(const std::vector<std::string>& paths) {
   QStringList list;
@@ -61,6 +74,7 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
     recent.push_back(path.toStdString());
   commands_.SetRecent(RecentProjects(recent));
   Refresh();
+  DrawStartHint(*canvas_, ExamplesFolder());  // no project is open yet
 }
 
 MainWindow::~MainWindow() = default;
@@ -177,6 +191,11 @@ void MainWindow::BuildViewMenu(QMenu* before) {
   localAxes_->setObjectName("MnuViewLocalAxes");
   localAxes_->setCheckable(true);
   connect(localAxes_, &QAction::toggled, this, [this] { Redraw(); });
+  numbers_ = viewMenu_->addAction("&Joint and Member Numbers");
+  numbers_->setObjectName("MnuViewNumbers");
+  numbers_->setCheckable(true);
+  numbers_->setChecked(true);
+  connect(numbers_, &QAction::toggled, this, [this] { Redraw(); });
 }
 
 void MainWindow::Run(MenuItem item) {
@@ -296,7 +315,12 @@ void MainWindow::Redraw() {
   // A closed project leaves an empty model, and the fresh window of the next project starts with
   // an empty picture.
   if (model_.JointCount < 1) canvas_->Cls();
+  if (!commands_.Menus().Visible(M::MnuProjClose)) {
+    DrawStartHint(*canvas_, ExamplesFolder());
+    return;
+  }
   DrawingView view;
+  view.Numbers = numbers_->isChecked();
   PlotStructure(model_, *canvas_, FormId::mcas, messages_, view);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
   if (shownDiagram_) DrawDiagram();

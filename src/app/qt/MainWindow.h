@@ -39,6 +39,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   PictureBox* Canvas() const { return canvas_; }
   // The "Local Axes" toggle of the View menu.
   QAction* LocalAxesAction() const { return localAxes_; }
+  // The "Joint and Member Numbers" toggle of the View menu.
+  QAction* NumbersAction() const { return numbers_; }
   // The internal-force diagram beside the structure, shown while a diagram is chosen.
   PictureBox* DiagramCanvas() const { return diagramCanvas_; }
   QMenu* DiagramsMenu() const { return diagramsMenu_; }
@@ -102,6 +104,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QAction* savePicture_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QAction* localAxes_ = nullptr;
+  QAction* numbers_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QLabel* projectFile_ = nullptr;
   PictureBox* diagramCanvas_ = nullptr;

@@ -38,6 +38,12 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Labels are placed for the size text has on this picture.
+  SetPictureWidth(std::max(width(), 1));
+}
+
 void PictureBox::Changed() {
   // A new drawing of another extent is fitted; the same structure drawn again keeps the view.
   view_.Follow(ScaleRect());

@@ -1,0 +1,147 @@
+#include "graphics/JointLoadFigures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "graphics/DrawingData.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Point Plus(Point p, Point q, double k) {
+  return {p.X + k * q.X, p.Y + k * q.Y};
+}
+
+// The unit picture direction of a global axis: along the page for the plane types, projected
+// for the space types.
+Point AxisOnPicture(const ModelStore& model, char axis) {
+  if (IsPlane(model.StructType)) return axis == 'X' ? Point{1, 0} : Point{0, 1};
+  const Point p = ProjectOblique(
+      model.Kind(), {axis == 'X' ? 1.0 : 0.0, axis == 'Y' ? 1.0 : 0.0, axis == 'Z' ? 1.0 : 0.0});
+  const double n = std::hypot(p.X, p.Y);
+  return {p.X / n, p.Y / n};
+}
+
+class JointFigure {
+ public:
+  JointFigure(Canvas& canvas, double u, int colour) : canvas_(canvas), u_(u), colour_(colour) {}
+
+  void Line(Point a, Point b) { canvas_.Line(a.X, a.Y, b.X, b.Y, colour_); }
+  // An arrow head at `tip` for an arrow travelling in the unit direction `dir`.
+  void Head(Point tip, Point dir) {
+    const Point back = Plus(tip, dir, -u_), side{-dir.Y * u_, dir.X * u_};
+    Line(tip, Plus(back, side, 1));
+    Line(tip, Plus(back, side, -1));
+  }
+  // A shaft from p in the picture direction `out`, `length` units long, for a value along
+  // `axis` (out or its opposite): `heads` heads at the end the value points to.
+  void Arrow(Point p, Point out, Point axis, double length, double value, int heads) {
+    const Point outer = Plus(p, out, length * u_);
+    Line(p, outer);
+    const Point sense = value > 0 ? axis : Point{-axis.X, -axis.Y};
+    const Point tip = sense.X * out.X + sense.Y * out.Y > 0 ? outer : p;
+    for (int h = 0; h < heads; ++h) Head(Plus(tip, sense, -0.7 * u_ * h), sense);
+  }
+  // A turning arrow round a plane joint, counter-clockwise for a positive value.
+  void Turn(Point p, double radius, double value) {
+    canvas_.Arc(p.X, p.Y, radius * u_, colour_, 0, kPi);
+    const Point end = value > 0 ? Point{p.X - radius * u_, p.Y} : Point{p.X + radius * u_, p.Y};
+    Head(end, {0, -1});
+  }
+  // The signed value beyond `tip`, the end of a figure that points away from its joint in dir.
+  void Label(Point tip, Point dir, double value) {
+    canvas_.SetForeColor(colour_);
+    PrintLabelBeyond(canvas_, tip, dir, LoadValueText(value), u_);
+  }
+  double U() const { return u_; }
+
+ private:
+  Canvas& canvas_;
+  double u_;
+  int colour_;
+};
+
+// The side of a joint to draw a figure along `axis` on: the way, +axis or -axis, that runs
+// least along the joint's members, so that the figure and its label stand clear of them.
+Point OpenSide(const ModelStore& model, int joint, Point p, Point axis) {
+  double ahead = 0, behind = 0;
+  for (int m = 1; m <= model.MemberCount; ++m)
+    for (int end = 1; end <= 2; ++end) {
+      if (Cell(model.MemberProps, model.MemberCount, m, end) != joint) continue;
+      std::optional<std::int16_t> other = Cell(model.MemberProps, model.MemberCount, m, 3 - end);
+      std::optional<Point> q = other ? PicturePosition(model, *other) : std::nullopt;
+      const double length = q ? std::hypot(q->X - p.X, q->Y - p.Y) : 0;
+      if (length == 0) continue;
+      const double along = ((q->X - p.X) * axis.X + (q->Y - p.Y) * axis.Y) / length;
+      ahead += std::max(along, 0.0);
+      behind += std::max(-along, 0.0);
+    }
+  return ahead <= behind ? axis : Point{-axis.X, -axis.Y};
+}
+
+// The value of component k of record r of a joint table, 0 when it is missing or not finite.
+double Component(const Table<float>& values, int count, int r, int k) {
+  std::optional<float> v = Cell(values, count, r, k);
+  return v && std::isfinite(*v) ? *v : 0.0;
+}
+
+}  // namespace
+
+void DrawSpaceJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  const StructTypeInfo* type = model.Type();
+  if (!type) return;
+  JointFigure figure(canvas, view.SymbolUnit, kLightMagenta);
+  for (int r = 1; r <= model.JointLoadCount; ++r) {
+    std::optional<std::int16_t> joint = Cell(model.JointLoadJoints, model.JointLoadCount, r);
+    if (joint && *joint == 0) return;
+    std::optional<Point> p = joint ? PicturePosition(model, *joint) : std::nullopt;
+    if (!p) continue;
+    for (int k = 1; k <= type->CoordsPerJoint; ++k) {
+      const double v = Component(model.JointLoadValues, model.JointLoadCount, r, k);
+      if (v == 0) continue;
+      const JointCoordNames& c = CoordinateOf(*type, k);
+      const Point axis = AxisOnPicture(model, c.Axis), out = OpenSide(model, *joint, *p, axis);
+      const double length = c.Rotation ? 7 : 5;
+      figure.Arrow(*p, out, axis, length, v, c.Rotation ? 2 : 1);
+      figure.Label(Plus(*p, out, length * figure.U()), out, v);
+    }
+  }
+}
+
+void DrawSettlements(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  const StructTypeInfo* type = model.Type();
+  if (!type) return;
+  const bool plane = IsPlane(model.StructType);
+  const double u = view.SymbolUnit;
+  JointFigure figure(canvas, u, kLightRed);
+  for (int r = 1; r <= model.SettlementCount; ++r) {
+    std::optional<std::int16_t> joint = Cell(model.SettlementJoints, model.SettlementCount, r);
+    std::optional<Point> p = joint ? PicturePosition(model, *joint) : std::nullopt;
+    if (!p) continue;
+    for (int k = 1; k <= type->CoordsPerJoint; ++k) {
+      const double v = Component(model.SettlementValues, model.SettlementCount, r, k);
+      if (v == 0) continue;
+      const JointCoordNames& c = CoordinateOf(*type, k);
+      if (c.Rotation && plane) {
+        figure.Turn(*p, 2, v);
+        figure.Label(Plus(*p, {0, 1}, 2 * u), {0, 1}, v);
+        continue;
+      }
+      // On the +axis side: a support's symbol takes the other side of its joint.
+      const Point axis = AxisOnPicture(model, c.Axis), dir = axis;
+      const Point tail = Plus(*p, dir, 1.5 * u);
+      figure.Arrow(tail, dir, axis, 3, v, c.Rotation ? 2 : 1);
+      // The bar across the tail tells a settlement from a load.
+      const Point bar{-dir.Y * 0.6 * u, dir.X * 0.6 * u};
+      figure.Line(Plus(tail, bar, 1), Plus(tail, bar, -1));
+      figure.Label(Plus(tail, dir, 3 * u), dir, v);
+    }
+  }
+}
+
+}  // namespace stavelorn

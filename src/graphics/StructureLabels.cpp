@@ -1,0 +1,117 @@
+#include "graphics/StructureLabels.h"
+
+#include <cmath>
+#include <optional>
+
+#include "graphics/DrawingData.h"
+#include "graphics/MemberLoadFigures.h"
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+namespace {
+
+// A label's text position for a point it names: the text's top-left corner so that the text
+// sits about centred on the point, `chars` characters of about 0.8 marks each.
+void MoveTo(Canvas& canvas, Point p, double mark, int chars) {
+  canvas.SetCurrentX(p.X - 0.4 * mark * chars);
+  canvas.SetCurrentY(p.Y + 0.8 * mark);
+}
+
+// The picture direction of a member's local -y axis, the side its loads leave free; the right
+// normal of its picture when its axes cannot be found.
+std::optional<Point> FreeSide(const ModelStore& model, int member, Point begin, Point end) {
+  if (std::optional<MemberOnPicture> placed = PlaceMember(model, member))
+    return Point{-placed->AxisY.X, -placed->AxisY.Y};
+  const double length = std::hypot(end.X - begin.X, end.Y - begin.Y);
+  if (length == 0) return std::nullopt;
+  return Point{(end.Y - begin.Y) / length, -(end.X - begin.X) / length};
+}
+
+// The two ends of a member on the picture, when both can be placed.
+std::optional<std::pair<Point, Point>> MemberEnds(const ModelStore& model, int member) {
+  std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, member, 1);
+  std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, member, 2);
+  if (!begin || !end) return std::nullopt;
+  std::optional<Point> pb = PicturePosition(model, *begin), pe = PicturePosition(model, *end);
+  if (!pb || !pe) return std::nullopt;
+  return std::make_pair(*pb, *pe);
+}
+
+void PrintRecordLabels(const ModelStore& model, Canvas& canvas, double mark, const char* symbol,
+                       int count, const Array<std::int16_t>& members, const Array<float>& values) {
+  for (int r = 1; r <= count; ++r) {
+    std::optional<std::int16_t> member = Cell(members, count, r);
+    std::optional<float> value = Cell(values, count, r);
+    if (!member || !value || !std::isfinite(*value)) continue;
+    std::optional<std::pair<Point, Point>> ends = MemberEnds(model, *member);
+    if (!ends) continue;
+    const auto& [b, e] = *ends;
+    std::optional<Point> side = FreeSide(model, *member, b, e);
+    if (!side) continue;
+    const Point at{b.X + (e.X - b.X) / 3 + 2 * mark * side->X,
+                   b.Y + (e.Y - b.Y) / 3 + 2 * mark * side->Y};
+    const std::string text = RecordValueText(symbol, *value);
+    MoveTo(canvas, at, mark, static_cast<int>(text.size()));
+    canvas.PrintLabel(text);
+  }
+}
+
+}  // namespace
+
+std::string RecordValueText(const char* symbol, double value) {
+  return std::string(symbol) + " = " + FormatShortest(static_cast<float>(value));
+}
+
+void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  const double mark = view.MarkUnit;
+  canvas.SetFontItalic(false);
+  canvas.SetForeColor(kLightGray);
+  for (int j = 1; j <= model.JointCount; ++j) {
+    std::optional<Point> p = PicturePosition(model, j);
+    if (!p) continue;
+    canvas.SetCurrentX(p->X + mark);
+    canvas.SetCurrentY(p->Y + 2.5 * mark);
+    canvas.PrintLabel(std::to_string(j));
+  }
+  canvas.SetForeColor(kBrown);
+  for (int m = 1; m <= model.MemberCount; ++m) {
+    std::optional<std::pair<Point, Point>> ends = MemberEnds(model, m);
+    if (!ends) continue;
+    const auto& [b, e] = *ends;
+    std::optional<Point> side = FreeSide(model, m, b, e);
+    if (!side) continue;
+    const std::string text = std::to_string(m);
+    MoveTo(canvas, {(b.X + e.X) / 2 + 2 * mark * side->X, (b.Y + e.Y) / 2 + 2 * mark * side->Y},
+           mark, static_cast<int>(text.size()));
+    canvas.PrintLabel(text);
+  }
+  canvas.SetForeColor(kLightCyan);
+}
+
+void DrawMemberRecordLabels(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  canvas.SetFontItalic(false);
+  canvas.SetForeColor(kYellow);
+  PrintRecordLabels(model, canvas, view.MarkUnit, "\xCE\x94T", model.TempChangeCount,
+                    model.TempChangeMembers, model.TempChangeValues);
+  PrintRecordLabels(model, canvas, view.MarkUnit, "e", model.FabErrorCount, model.FabErrorMembers,
+                    model.FabErrorValues);
+  canvas.SetForeColor(kLightCyan);
+}
+
+void DrawStartHint(Canvas& canvas, const std::string& examplesFolder) {
+  canvas.Cls();
+  canvas.Scale(0, 100, 100, 0);
+  canvas.SetFontItalic(false);
+  canvas.SetForeColor(kLightGray);
+  canvas.SetCurrentX(4);
+  canvas.SetCurrentY(56);
+  canvas.PrintText("Project > New Project... starts a structure; Project > Open opens one.");
+  canvas.SetCurrentX(4);
+  canvas.SetCurrentY(50);
+  canvas.PrintText(examplesFolder.empty() ? "Examples come with the program."
+                                          : "Examples: " + examplesFolder);
+  canvas.SetForeColor(kLightCyan);
+}
+
+}  // namespace stavelorn
