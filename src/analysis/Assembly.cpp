@@ -8,33 +8,42 @@
 namespace stavelorn {
 
 template <typename Real>
+AssembledMember<Real> AssembleMember(const ModelStore& model, const MemberContext<Real>& context,
+                                     const Array<std::int16_t>& coordNumbers) {
+  const int n = context.EndCoords;
+  const bool memberActions =
+      model.MemberLoadCount > 0 || model.TempChangeCount > 0 || model.FabErrorCount > 0;
+  AssembledMember<Real> a;
+  a.Context = context;
+  a.Geometry = ComputeMemberGeometry(model, a.Context);
+  a.LocalStiffness = ComputeLocalStiffness(a.Context, a.Geometry);
+  a.GlobalStiffness = ComputeGlobalStiffness(a.Context, a.Geometry, a.LocalStiffness);
+  a.CodeNumbers = MemberCodeNumbers(coordNumbers, a.Context);
+  if (memberActions) {
+    a.LocalFixedEndForces = ComputeFixedEndForces(model, a.Context, a.Geometry);
+    a.GlobalFixedEndForces = TransformFefToGlobal(a.Context, a.Geometry, a.LocalFixedEndForces);
+  }
+  // A settled support drags the member's end with it: the forces needed to hold the member in
+  // that displaced position act on the joints like fixed-end forces.
+  if (model.SettlementCount > 0 && HasSettlementAtMemberJoints(model, a.Context)) {
+    a.SettlementDisp = AddSettlementDisp(model, a.Context, a.SettlementDisp);
+    for (int i = 1; i <= n; ++i)
+      for (int j = 1; j <= n; ++j)
+        a.GlobalFixedEndForces[i] =
+            AddProduct(a.GlobalFixedEndForces[i], a.GlobalStiffness[i][j], a.SettlementDisp[j]);
+  }
+  return a;
+}
+
+template <typename Real>
 void Engine<Real>::AssembleStructure() {
-  const int n = EndCoords;
   const bool memberActions = HasMemberActions();
   for (int m = 1; m <= Model.MemberCount; ++m) {
-    AssembledMember<Real> a;
-    a.Context = LoadMemberContext(m);
-    a.Geometry = ComputeMemberGeometry(Model, a.Context);
-    a.LocalStiffness = ComputeLocalStiffness(a.Context, a.Geometry);
-    a.GlobalStiffness = ComputeGlobalStiffness(a.Context, a.Geometry, a.LocalStiffness);
-    a.CodeNumbers = MemberCodeNumbers(Results.CoordNumbers, a.Context);
+    const AssembledMember<Real> a =
+        AssembleMember(Model, LoadMemberContext(m), Results.CoordNumbers);
     StoreMemberStiffness(a.CodeNumbers, a.GlobalStiffness);
-    if (memberActions || Model.SettlementCount > 0) {
-      if (memberActions) {
-        a.LocalFixedEndForces = ComputeFixedEndForces(Model, a.Context, a.Geometry);
-        a.GlobalFixedEndForces = TransformFefToGlobal(a.Context, a.Geometry, a.LocalFixedEndForces);
-      }
-      // A settled support drags the member's end with it: the forces needed to hold the member
-      // in that displaced position act on the joints like fixed-end forces.
-      if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints(Model, a.Context)) {
-        a.SettlementDisp = AddSettlementDisp(Model, a.Context, a.SettlementDisp);
-        for (int i = 1; i <= n; ++i)
-          for (int j = 1; j <= n; ++j)
-            a.GlobalFixedEndForces[i] =
-                AddProduct(a.GlobalFixedEndForces[i], a.GlobalStiffness[i][j], a.SettlementDisp[j]);
-      }
+    if (memberActions || Model.SettlementCount > 0)
       StoreFixedEndForces(a.CodeNumbers, a.GlobalFixedEndForces);
-    }
     if (recorder_) recorder_->MemberAssembled(a);
   }
 }
@@ -95,6 +104,8 @@ bool HasSettlementAtMemberJoints(const ModelStore& model, const MemberContext<Re
 }
 
 #define STAVELORN_INSTANTIATE(Real)                                                            \
+  template AssembledMember<Real> AssembleMember(const ModelStore&, const MemberContext<Real>&, \
+                                                const Array<std::int16_t>&);                   \
   template void Engine<Real>::AssembleStructure();                                             \
   template void Engine<Real>::StoreMemberStiffness(const CodeNumberList&,                      \
                                                    const MemberMatrix<Real>&);                 \

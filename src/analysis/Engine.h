@@ -46,6 +46,13 @@ struct AssembledMember {
   MemberVector<Real> GlobalFixedEndForces{};  // {Ff} = [T]^T{Qf} + [K]{v of settlements}
 };
 
+// One member's values as the assembly computes them, from its context and the structure's
+// numbering: geometry, [k], [K], code numbers and, when the model has member loads, temperature
+// changes, fabrication errors or settlements at its joints, {Qf}, {v of settlements} and {Ff}.
+template <typename Real>
+AssembledMember<Real> AssembleMember(const ModelStore& model, const MemberContext<Real>& context,
+                                     const Array<std::int16_t>& coordNumbers);
+
 // Receives the values of one run as the engine computes them, for a record of the method. The
 // engine calls it from its own loops, so what is recorded is what was used.
 template <typename Real>

@@ -115,6 +115,19 @@ void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail) {
   }
 }
 
+MethodTrail RecordMemberSteps(const ModelStore& model) {
+  AnalysisResults<float> numbering;
+  Engine<float> engine(model, numbering);
+  // Numbered as the analysis numbers them, even where the stability count fails.
+  engine.StopAtStabilityCount = false;
+  engine.NumberCoordinates();
+  TrailRecorder<float> recorder(model);
+  for (int m = 1; m <= model.MemberCount; ++m)
+    recorder.MemberAssembled(
+        AssembleMember(model, engine.LoadMemberContext(m), numbering.CoordNumbers));
+  return recorder.Finish(numbering);
+}
+
 template class TrailRecorder<float>;
 template class TrailRecorder<double>;
 

@@ -83,6 +83,12 @@ class TrailRecorder : public MethodRecorder<Real> {
   MethodTrail trail_;
 };
 
+// The steps of every member that need no solution (the numbering, each member's geometry, code
+// numbers, [k], [T], [K], {Qf} and {Ff}), computed in single precision as an analysis would,
+// also for a model that fails the static stability count: a student can check that work on a
+// structure whose analysis fails. No [S], {P}, {d} or end forces. Throws as Analyze does.
+MethodTrail RecordMemberSteps(const ModelStore& model);
+
 // Puts the stored results of `model` into the trail: {Q} of each member is its stored end
 // forces and {F} = [T]^T{Q}, so the trail shows exactly the numbers the results show.
 void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail);

@@ -96,4 +96,10 @@ double ShownCosine(double value) {
   return std::fabs(value) <= kCosineRoundOff ? 0.0 : value;
 }
 
+std::string StructureLabel(const std::string& type, const std::string& symbol, int code, int joint,
+                           int k) {
+  return symbol + std::to_string(code) + " (" + GlobalCoordName(type, k) + ", joint " +
+         std::to_string(joint) + ")";
+}
+
 }  // namespace stavelorn

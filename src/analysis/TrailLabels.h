@@ -48,5 +48,9 @@ std::string StepNumber(double value);
 inline constexpr double kCosineRoundOff = 1e-6;
 // `value` as a direction cosine or [T] entry is shown: 0 for round-off, else itself.
 double ShownCosine(double value);
+// "d4 (Y trans., joint 2)": `symbol` with structure coordinate `code`, which is joint coordinate
+// k (1-based) of `joint`.
+std::string StructureLabel(const std::string& type, const std::string& symbol, int code, int joint,
+                           int k);
 
 }  // namespace stavelorn

@@ -32,6 +32,7 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuMemForce: return {MenuTarget::ResultsWindow, FormId::MbForce};
     case M::MnuReact: return {MenuTarget::ResultsWindow, FormId::Reac};
     case M::MnuSteps: return {MenuTarget::MethodSteps, FormId::mcas};
+    case M::MnuCheckWork: return {MenuTarget::CheckWork, FormId::mcas};
     default: return {};
   }
 }

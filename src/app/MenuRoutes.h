@@ -13,6 +13,7 @@ enum class MenuTarget {
   DataWindow,     // the list window Window, then ProjectCommands::DataWindowClosed
   ResultsWindow,  // the results window Window
   MethodSteps,    // the method step by step of the analysis whose results are shown
+  CheckWork,      // the student's own values judged against the analysis
   Exit,           // closing the main window, which asks ProjectCommands::ConfirmExit
 };
 

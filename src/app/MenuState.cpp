@@ -47,6 +47,8 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuDiagrams, "MnuDiagrams", "Dia&grams", kTop, false},
     {M::MnuSteps, "MnuSteps", "Step by &Step", kTop, false},
     {M::MnuEditData, "MnuEditData", "&Edit Data", kTop, false},
+    {M::MnuExercise, "MnuExercise", "E&xercise", kTop, false},
+    {M::MnuCheckWork, "MnuCheckWork", "Check My &Work…", M::MnuExercise, true},
     {M::MnuHelp, "MnuHelp", "&Help", kTop, false},
     {M::Label8, "Label8", "", kTop, false},
     {M::Combo1, "Combo1", "", kTop, false},

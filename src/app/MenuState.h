@@ -49,6 +49,8 @@ enum class MenuItem : std::size_t {
   MnuDiagrams,  // the internal-force diagrams, offered with the other results
   MnuSteps,     // the method step by step, after an analysis
   MnuEditData,
+  MnuExercise,   // exercises on the project: offered once its data can be analysed
+  MnuCheckWork,  // the student's own method judged entry by entry
   MnuHelp,
   // The deflection multiplier controls follow the same rules as the menus.
   Label8,
@@ -86,7 +88,12 @@ class MenuState {
   // The menus of a fresh main window: Project with New, Open and Exit, nothing else.
   MenuState();
 
-  bool Visible(MenuItem item) const { return visible_[Index(item)]; }
+  bool Visible(MenuItem item) const {
+    // An exercise needs data complete enough to analyse: it follows Analyze and the results.
+    if (item == MenuItem::MnuExercise)
+      return Visible(MenuItem::MnuAna) || Visible(MenuItem::MnuEditData);
+    return visible_[Index(item)];
+  }
   void Show(MenuItem item) { visible_[Index(item)] = true; }
   void Hide(MenuItem item) { visible_[Index(item)] = false; }
 

@@ -77,9 +77,8 @@ MethodSteps::MethodSteps(const ModelStore& model, const MethodTrail& trail)
 
 std::string MethodSteps::StructureLabel(const std::string& symbol, int code) const {
   const std::size_t c = static_cast<std::size_t>(code);
-  return symbol + std::to_string(code) + " (" +
-         GlobalCoordName(model_.StructType, coordOfCode_.at(c)) + ", joint " +
-         std::to_string(jointOfCode_.at(c)) + ")";
+  return stavelorn::StructureLabel(model_.StructType, symbol, code, jointOfCode_.at(c),
+                                   coordOfCode_.at(c));
 }
 
 StepTable MethodSteps::Numbering() const {

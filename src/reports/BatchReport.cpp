@@ -1,6 +1,9 @@
 #include "reports/BatchReport.h"
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
@@ -10,6 +13,7 @@
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "model/Version.h"
+#include "reports/AnswerFile.h"
 #include "reports/InfluenceWhat.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
@@ -23,7 +27,8 @@ namespace {
 constexpr char kUsage[] =
     "usage: stavelorn-report [--trail] [--diagrams] [--precision single|double]"
     " [--json [--influence WHAT [--path M1,M2,...]]] [--units FORCE,LENGTH[,TEMP]] FILE.str\n"
-    "       stavelorn-report [...] --picture OUT.svg [--deformed] [--diagram Q] FILE.str\n";
+    "       stavelorn-report [...] --picture OUT.svg [--deformed] [--diagram Q] FILE.str\n"
+    "       stavelorn-report --check ANSWERS.json FILE.str\n";
 
 constexpr char kOptions[] =
     "\n"
@@ -56,11 +61,20 @@ constexpr char kOptions[] =
     "  --diagram Q\n"
     "             with --picture: add the diagram of Q, a quantity --diagrams names for the\n"
     "             structure's type (N, V, M; Vy, Vz, T, My, Mz)\n"
+    "  --check ANSWERS.json\n"
+    "             judge a student's answers (a JSON \"answers\" list) against the analysis and\n"
+    "             write the verdicts as one JSON object; alone, without the options above\n"
     "  --help     show this help and exit\n"
     "  --version  show the program's version and exit\n"
     "\n"
     "exit status: 0 analysis complete, 3 not statically stable, 4 the equation solution\n"
-    "failed, 2 the file cannot be read or the model is rejected, 64 usage, 74 output failed.\n";
+    "failed, 2 the file cannot be read, the model is rejected or the answers are malformed,\n"
+    "64 usage, 74 output failed.\n";
+
+// An answers file is a few kilobytes per student; anything far larger is not one.
+constexpr std::uintmax_t kLargestAnswersFile = std::uintmax_t{64} << 20;
+
+constexpr char kAnswersErrorTitle[] = "Answers File Error";
 
 constexpr char kInfluenceTitle[] = "Influence Line";
 
@@ -93,6 +107,32 @@ std::string ParseUnitsOption(const std::string& value, UnitSystem& units, bool& 
   return "";
 }
 
+// The whole text of the answers file at `path`, or why it cannot be had.
+std::optional<std::string> ReadAnswersFile(const std::string& path, std::string& text) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return "\"" + path + "\" is a folder";
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kLargestAnswersFile) return "\"" + path + "\" is far too large";
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "cannot open \"" + path + "\"";
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  if (in.bad()) return "cannot read \"" + path + "\"";
+  text = contents.str();
+  return std::nullopt;
+}
+
+// --check: the answers judged against the analysis in `run`, or exit 2 naming the faulty item.
+int WriteVerdicts(const ModelStore& model, const AnalysisRun& run, const std::string& path,
+                  const std::string& text, int status, std::ostream& out, std::ostream& err) {
+  const AnswerKey key = KeyOfAnalysis(model, run);
+  std::vector<GivenAnswer> answers;
+  if (auto fault = ReadAnswers(text, key, answers))
+    return Box(err, kAnswersErrorTitle, path + ": " + *fault), kExitRejected;
+  out << CheckJson(key, answers) << std::flush;
+  return out ? status : kExitOutputFailed;
+}
+
 }  // namespace
 
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -100,7 +140,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
   bool json = false;
   bool diagrams = false;
   bool trail = false;
-  std::optional<std::string> what, pathText, precisionText;
+  std::optional<std::string> what, pathText, precisionText, answersPath;
   std::vector<std::string> files;
   std::optional<std::string> unitsOption;
   std::optional<std::string> picture, diagramName;
@@ -120,10 +160,14 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
       if (i + 1 == args.size())
         return err << "stavelorn-report: --units needs a value\n" << kUsage, kExitUsage;
       unitsOption = args[++i];
-    } else if (arg == "--influence" || arg == "--path" || arg == "--precision") {
+    } else if (arg == "--influence" || arg == "--path" || arg == "--precision" ||
+               arg == "--check") {
       if (i + 1 == args.size())
         return err << "stavelorn-report: " << arg << " needs a value\n" << kUsage, kExitUsage;
-      (arg == "--path" ? pathText : arg == "--precision" ? precisionText : what) = args[++i];
+      (arg == "--path"        ? pathText
+       : arg == "--precision" ? precisionText
+       : arg == "--check"     ? answersPath
+                              : what) = args[++i];
     } else if (arg == "--picture" || arg == "--diagram") {
       // The option's value is the next argument, which must be there and name something.
       if (i + 1 == args.size() || args[i + 1].empty())
@@ -142,7 +186,13 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
     else
       files.push_back(arg);
   }
-  if (files.size() != 1) return err << kUsage, kExitUsage;
+  if (files.size() != 1 ||
+      (answersPath && (json || diagrams || trail || what || pathText || precisionText || picture)))
+    return err << kUsage, kExitUsage;
+  std::string answersText;
+  if (answersPath)
+    if (auto fault = ReadAnswersFile(*answersPath, answersText))
+      return Box(err, kAnswersErrorTitle, *fault), kExitRejected;
   const std::optional<AnalysisPrecision> precision =
       PrecisionNamed(precisionText.value_or("single"));
   if (!precision)
@@ -215,7 +265,8 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
     }
   }
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
-  AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), trail, *precision);
+  AnalysisRun run =
+      CheckAndAnalyze(model, AvailableMemoryBytes(), trail || answersPath, *precision);
   if (run.Rejected) {
     Box(err, kInputDataErrorTitle, run.RejectionText);
     return kExitRejected;
@@ -243,6 +294,7 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
     }
   }
 
+  if (answersPath) return WriteVerdicts(model, run, *answersPath, answersText, status, out, err);
   if (json) {
     out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
                        trail ? run.Trail.get() : nullptr, diagrams, influenceJson)

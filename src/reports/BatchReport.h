@@ -2,6 +2,7 @@
 //   stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]]
 //                    [--units F,L[,T]] [--picture OUT.svg [--deformed] [--diagram Q]] FILE.str
 //   (and --help, --version)
+//   stavelorn-report --check ANSWERS.json FILE.str   (a student's answers judged)
 // reads the project, checks it as the Analyze command does, analyses it and writes the report
 // exactly as the Print command prints it (or, with --json, the results as JSON) on `out`;
 // --trail adds the method's trail after the results (a "trail" member in JSON), --diagrams the
@@ -13,6 +14,9 @@
 // --picture also writes the main window's drawing to OUT.svg (with --deformed the deformed
 // shape, with --diagram Q the diagram of quantity Q), drawn by `drawPicture`, which a layer that
 // knows the drawings provides; standard output stays as it is without it.
+// --check judges the answers file's entries against the analysis and writes the verdicts as JSON
+// (AnswerFile.h); after a failed analysis it judges what needs no solution and exits as the
+// report does.
 // Failures are written on `err` in the words the program shows in its message boxes: the box's
 // title on the first line, its text after it.
 #pragma once
@@ -32,7 +36,8 @@ namespace stavelorn {
 // Exit statuses of the batch tool.
 enum BatchExit : int {
   kExitComplete = 0,
-  kExitRejected = 2,  // the file cannot be read or the model fails the checks; nothing on `out`
+  kExitRejected = 2,  // the file cannot be read, the model fails the checks or the answers file is
+                      // malformed; nothing on `out`
   kExitNotStable = 3,
   kExitSolutionFailed = 4,
   kExitUsage = 64,

@@ -12,7 +12,7 @@
 #include "graphics/StructurePicture.h"
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
-#include "reports/MiniJson.h"
+#include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"
@@ -375,7 +375,7 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoes) {
     const AnalysisRun window = CheckAndAnalyze(model, 0, false);
     const ToolRun run = RunTool({"--json", path});
     ASSERT_EQ(run.status, c.status) << run.err;
-    const JsonValue json = JsonReader(run.out).Value();
+    const JsonValue json = ParseJson(run.out);
     EXPECT_EQ(json["status"].text, std::to_string(model.AnalysisStatus));
     EXPECT_EQ(json.members.count("accuracyNote"), c.note ? 1u : 0u);
     if (c.status == 0) {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "reports/BatchReport.h"
-#include "reports/MiniJson.h"
+#include "reports/JsonReader.h"
 
 namespace stavelorn {
 namespace {

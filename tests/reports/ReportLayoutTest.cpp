@@ -17,7 +17,7 @@
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
 #include "reports/InputReport.h"
-#include "reports/MiniJson.h"
+#include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"

@@ -18,6 +18,7 @@
 
 #include "app/MenuRoutes.h"
 #include "app/PickInfo.h"
+#include "app/qt/CheckWorkWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
@@ -151,7 +152,7 @@ void MainWindow::BuildMenus() {
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
       if (info.Item == M::MnuProj || info.Item == M::MnuEdit || info.Item == M::MnuLoad ||
-          info.Item == M::MnuHelp || info.Item == M::MnuDiagrams) {
+          info.Item == M::MnuHelp || info.Item == M::MnuDiagrams || info.Item == M::MnuExercise) {
         QMenu* menu = menuBar()->addMenu(info.Caption);
         menus[info.Item] = menu;
         action = menu->menuAction();
@@ -234,6 +235,9 @@ void MainWindow::Run(MenuItem item) {
       break;
     case MenuTarget::MethodSteps:
       if (const MethodTrail* trail = commands_.Trail()) ShowMethodStepsWindow(model_, *trail, this);
+      break;
+    case MenuTarget::CheckWork:
+      ShowCheckWorkWindow(model_, commands_.Trail(), messages_, this);
       break;
     case MenuTarget::Nothing: break;
   }

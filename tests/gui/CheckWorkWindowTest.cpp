@@ -1,0 +1,86 @@
+// The "Check My Work" window's wiring: opened from E&xercise before any analysis (leaving the
+// program's results alone), Ctrl+V of a spreadsheet's cells into the empty grid, Check colouring
+// the cells and listing the slips, Show Answer beside the entries.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/CheckWorkWindow.h"
+#include "app/qt/MainWindow.h"
+#include "support/SampleModels.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessages.h"
+
+using namespace stavelorn;
+using M = MenuItem;
+
+class CheckWorkWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensFromTheExerciseMenuBeforeAnyAnalysis() {
+    ModelStore model;
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs({testing::SourcePath("examples/portal-frame.str")});
+    MainWindow window(model, &messages, &dialogs);
+    window.Action(M::MnuProjOpen)->trigger();
+    QVERIFY(window.Action(M::MnuExercise)->isVisible());
+    QString title;
+    QTimer::singleShot(0, [&] {
+      auto* check = qobject_cast<CheckWorkWindow*>(QApplication::activeModalWidget());
+      QVERIFY(check);
+      title = check->windowTitle();
+      check->findChild<QPushButton*>("CloseButton")->click();
+    });
+    window.Action(M::MnuCheckWork)->trigger();
+    QCOMPARE(title, QString("Check My Work"));
+    QCOMPARE(int(model.AnalysisStatus), int(kNoResults));
+    QVERIFY(window.Action(M::MnuAna)->isVisible());
+  }
+
+  void pasteCheckAndShowTheAnswer() {
+    const ModelStore model = testing::ModelFromText(
+        testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")));
+    std::string problem;
+    CheckWorkWindow window(CheckWork(*KeyForExercise(model, nullptr, problem)));
+    window.show();
+    auto* quantity = window.findChild<QComboBox*>("Quantity");
+    quantity->setCurrentIndex(quantity->findText(InfoOf(AnswerQuantity::k).Title));
+    QVERIFY(window.findChild<QComboBox*>("Member")->isEnabled());
+    QTableWidget* entries = window.Entries();
+    QCOMPARE(entries->rowCount(), 6);
+    QCOMPARE(entries->verticalHeaderItem(0)->text(), QString("u1 (axial, joint 1)"));
+    QVERIFY(!window.Answer()->isVisible());
+    entries->setCurrentCell(1, 0);
+    QApplication::clipboard()->setText("0\t2208\t-5520\t\t-2208\t5.52\n");
+    QTest::keyClick(entries, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
+    QCOMPARE(entries->item(1, 3)->text(), QString(""));
+
+    window.findChild<QPushButton*>("CheckButton")->click();
+    QCOMPARE(window.findChild<QLabel*>("Summary")->text(),
+             QString("5 entries checked: 3 right, 2 wrong."));
+    QCOMPARE(entries->item(1, 1)->background().color(), entries->item(1, 0)->background().color());
+    QVERIFY(entries->item(1, 2)->background().color() != entries->item(1, 1)->background().color());
+    QVERIFY(entries->item(1, 2)->toolTip().startsWith("Wrong: sign"));
+    auto* findings = window.findChild<QListWidget*>("Findings");
+    QCOMPARE(findings->count(), 2);
+    QCOMPARE(findings->item(0)->text(),
+             QString("row 2, column 3: sign — check the direction of the 6EI/L² term"));
+    QVERIFY(findings->item(1)->text().startsWith("row 2, column 6: units"));
+
+    window.findChild<QPushButton*>("ShowAnswerButton")->click();
+    QVERIFY(window.Answer()->isVisible());
+    QCOMPARE(window.Answer()->item(1, 2)->text(), QString("5520"));
+    QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
+  }
+};
+
+QTEST_MAIN(CheckWorkWindowTest)
+#include "CheckWorkWindowTest.moc"

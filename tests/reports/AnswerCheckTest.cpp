@@ -1,0 +1,393 @@
+// Checking a student's work: answers taken from the trail's own JSON are all right, each common
+// slip planted in one entry of an inclined member is named, the tolerance holds at its edges,
+// and malformed answers files are refused naming the item.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "analysis/AnalysisRun.h"
+#include "reports/AnswerFile.h"
+#include "reports/AnswerJudge.h"
+#include "reports/BatchReport.h"
+#include "reports/JsonReader.h"
+#include "reports/ResultsJson.h"
+#include "reports/TrailJson.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using namespace testing;
+
+using Grid = std::vector<std::vector<double>>;
+
+std::string Json(const Grid& g, bool vector) {
+  std::ostringstream out;
+  out.precision(17);
+  out << "[";
+  for (std::size_t r = 0; r < g.size(); ++r) {
+    out << (r ? ", " : "") << (vector ? "" : "[");
+    for (std::size_t c = 0; c < g[r].size(); ++c) out << (c ? ", " : "") << g[r][c];
+    out << (vector ? "" : "]");
+  }
+  return out.str() + "]";
+}
+
+Grid FromJson(const JsonValue& v) {
+  Grid g;
+  for (const JsonValue& row : v.items) {
+    g.emplace_back();
+    if (row.kind == JsonValue::Kind::Array)
+      for (const JsonValue& x : row.items) g.back().push_back(x.Number());
+    else
+      g.back().push_back(row.Number());
+  }
+  return g;
+}
+
+// The trail's JSON of a model, the independent record the answers are taken from.
+JsonValue TrailOf(const std::string& project) {
+  ModelStore model = ModelFromText(project);
+  AnalysisRun run = CheckAndAnalyze(model);
+  return ParseJson(
+      ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote, run.Trail.get(), false));
+}
+
+struct Checked {
+  JsonValue json;
+  int status;
+  std::string err;
+};
+
+// The batch tool's verdicts on `answers` for `project`, both written to files as a class would.
+Checked CheckFiles(const std::string& project, const std::string& answers) {
+  // One folder per test: ctest runs the tests of this program side by side.
+  const auto dir = std::filesystem::temp_directory_path() /
+                   (std::string("stavelorn-answer-check-") +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "p.str") << project;
+  std::ofstream(dir / "a.json") << answers;
+  std::ostringstream out, err;
+  const int status =
+      RunBatchReport({"--check", (dir / "a.json").string(), (dir / "p.str").string()}, out, err);
+  return {status == kExitRejected ? JsonValue{} : ParseJson(out.str()), status, err.str()};
+}
+
+std::string Item(const std::string& quantity, int member, const std::string& values) {
+  return "{\"quantity\": \"" + quantity + "\"" +
+         (member ? ", \"member\": " + std::to_string(member) : std::string()) +
+         ", \"values\": " + values + "}";
+}
+
+// Every quantity of every member and of the structure, as the trail JSON and the results give
+// them, and the cosines from the joints' coordinates.
+TEST(AnswerCheck, EveryExampleAnswersItsOwnTrailWithoutAWrongEntry) {
+  const std::pair<const char*, const char*> kMemberKeys[] = {
+      {"codes", "codeNumbers"},        {"k", "localStiffness"},
+      {"T", "transformation"},         {"K", "globalStiffness"},
+      {"Qf", "localFixedEndForces"},   {"Ff", "globalFixedEndForces"},
+      {"v", "globalEndDisplacements"}, {"u", "localEndDisplacements"},
+      {"Q", "localEndForces"},         {"F", "globalEndForces"}};
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    SCOPED_TRACE(name);
+    const std::string project = ReadWholeFile(SourcePath(std::string("examples/") + name + ".str"));
+    const ModelStore model = ModelFromText(project);
+    const JsonValue results = TrailOf(project);
+    const JsonValue& trail = results["trail"];
+    std::vector<std::string> items;
+    int entries = 0;
+    auto add = [&](const std::string& q, int member, const JsonValue& v) {
+      const Grid g = FromJson(v);
+      const bool vector = v.items.empty() || v.items[0].kind != JsonValue::Kind::Array;
+      for (const auto& row : g) entries += static_cast<int>(row.size());
+      items.push_back(Item(q, member, Json(g, vector)));
+    };
+    for (const JsonValue& m : trail["members"].items) {
+      const int member = static_cast<int>(m["member"].Number());
+      items.push_back(Item("L", member, m["length"].text));
+      ++entries;
+      for (const auto& [quantity, key] : kMemberKeys) add(quantity, member, m[key]);
+      // Cosines of the member's axis, measured from its joints' coordinates.
+      const int b = model.MemberProps(member, 1), e = model.MemberProps(member, 2);
+      double d[3] = {0, 0, 0}, length = 0;
+      const bool grid = model.StructType == "Grid";
+      for (int c = 1; c <= model.JointCoords.Cols(); ++c) {
+        const int axis = grid && c == 2 ? 2 : c - 1;
+        d[axis] = model.JointCoords(e, c) - model.JointCoords(b, c);
+        length += d[axis] * d[axis];
+      }
+      const bool plane = model.StructType == "Beam" || model.StructType == "PTruss" ||
+                         model.StructType == "PFrame";
+      Grid cosines;
+      for (int axis = 0; axis < (plane ? 2 : 3); ++axis)
+        cosines.push_back({d[axis] / std::sqrt(length)});
+      items.push_back(Item("cosines", member, Json(cosines, true)));
+      entries += plane ? 2 : 3;
+    }
+    add("S", 0, trail["structureStiffness"]);
+    add("P", 0, trail["loadVector"]);
+    add("d", 0, trail["displacements"]);
+    Grid reactions;
+    for (const JsonValue& r : results["supportReactions"].items) {
+      reactions.emplace_back();
+      for (const JsonValue& x : r["values"].items) reactions.back().push_back(x.Number());
+    }
+    for (const auto& row : reactions) entries += static_cast<int>(row.size());
+    items.push_back(Item("reactions", 0, Json(reactions, false)));
+
+    std::string answers = "{\"answers\": [";
+    for (std::size_t i = 0; i < items.size(); ++i) answers += (i ? ",\n" : "\n") + items[i];
+    const Checked c = CheckFiles(project, answers + "]}");
+    ASSERT_EQ(c.status, kExitComplete) << c.err;
+    EXPECT_EQ(c.json["checked"].Number(), entries);
+    EXPECT_EQ(c.json["right"].Number(), entries);
+  }
+}
+
+// One inclined member of each type (a cantilever; the frames with a hinge at its end and a
+// uniform load), on which every slip the type can make gives a value of its own.
+struct TypeCase {
+  const char* type;
+  std::string project;
+  std::vector<const char*> slips;
+};
+
+std::string Cantilever(const char* type, const char* joints, const char* support,
+                       const char* material, const char* section, const char* roll) {
+  return std::string("\"inclined\"\n\"") + type + "\"\n\"Joints\",2\n" + joints +
+         "\"Supports\",1\n" + support + "\n\"Materials\",1\n" + material +
+         "\n\"Cross-Sections\",1\n" + section + "\n\"Members\",1\n1,2,1,1" + roll +
+         "\n\"Member Releases\",1\n1,2\n\"Member Loads\",1\n1,3,10,0,0,0\n";
+}
+
+const char kTruss[] =
+    "\"t\"\n\"%s\"\n\"Joints\",2\n%s\"Supports\",2\n%s\n\"Materials\",1\n2E+08,1.2E-05\n"
+    "\"Cross-Sections\",1\n0.0025\n\"Members\",1\n1,2,1,1\n";
+
+std::string Truss(const char* type, const char* joints, const char* supports) {
+  char text[512];
+  std::snprintf(text, sizeof text, kTruss, type, joints, supports);
+  return text;
+}
+
+const std::vector<TypeCase>& TypeCases() {
+  static const std::vector<TypeCase> cases = {
+      // A beam lies on X: [T] is the identity and [k] = [K], so those slips cannot be told.
+      {"Beam",
+       Cantilever("Beam", "0\n5\n", "1,1,1", "2E+08,1.2E-05", "0.0005", ""),
+       {"sign", "release-ignored", "units", "swapped-coordinates"}},
+      {"PTruss",
+       Truss("PTruss", "0,0\n3,4\n", "1,1,1\n2,0,1"),
+       {"transposed", "sign", "local-global", "units", "swapped-coordinates"}},
+      {"PFrame",
+       Cantilever("PFrame", "0,0\n3,4\n", "1,1,1,1", "2E+08,1.2E-05", "0.0078,0.000115", ""),
+       {"transposed", "sign", "local-global", "release-ignored", "units", "swapped-coordinates"}},
+      {"STruss",
+       Truss("STruss", "0,0,0\n2,3,6\n", "1,1,1,1\n2,0,1,1"),
+       {"transposed", "sign", "local-global", "units", "swapped-coordinates"}},
+      {"Grid",
+       Cantilever("Grid", "0,0\n3,4\n", "1,1,1,1", "2E+08,7.7E+07,1.2E-05", "0.0003,5E-06", ""),
+       {"transposed", "sign", "local-global", "release-ignored", "units", "swapped-coordinates"}},
+      {"SFrame",
+       Cantilever("SFrame", "0,0,0\n2,3,6\n", "1,1,1,1,1,1,1", "2E+08,7.7E+07,1.2E-05",
+                  "0.0078,0.000115,3.9E-05,7E-07", ",30"),
+       {"transposed", "sign", "local-global", "release-ignored", "units", "swapped-coordinates"}},
+  };
+  return cases;
+}
+
+bool Near(double a, double b) {
+  return std::abs(a - b) <= 0.01 * std::max(std::abs(a), std::abs(b));
+}
+
+// Whether a ratio is one a change of units gives: its decimal mantissa is that of 1, 12^±n
+// (n = 1..4) or 4.4482216^±1.
+bool UnitRatio(double ratio) {
+  if (!(ratio > 0)) return false;
+  const double mantissa = ratio / std::pow(10.0, std::floor(std::log10(ratio)));
+  for (double m : {1.0, 1.2, 1.44, 1.728, 2.0736, 8.3333333, 6.9444444, 5.787037, 4.8225309,
+                   4.4482216, 2.2480894, 10.0})
+    if (Near(mantissa, m)) return true;
+  return false;
+}
+
+// Plants `slip` in the first entry of the member's quantity where the slip's value differs from
+// the right one, from zero and from every other slip's value there.
+TEST(AnswerCheck, EachSlipPlantedInOneEntryOfAnInclinedMemberIsNamed) {
+  const std::map<std::string, std::pair<std::string, std::string>> kPlantedIn = {
+      // slip -> quantity it is planted in, and the quantity of the other frame
+      {"transposed", {"T", "T"}},      {"sign", {"k", "K"}},  {"local-global", {"K", "k"}},
+      {"release-ignored", {"k", "K"}}, {"units", {"K", "k"}}, {"swapped-coordinates", {"K", "k"}}};
+  const std::map<std::string, std::string> kKeys = {
+      {"k", "localStiffness"}, {"K", "globalStiffness"}, {"T", "transformation"}};
+  for (const TypeCase& t : TypeCases()) {
+    const JsonValue trail = TrailOf(t.project)["trail"]["members"][0];
+    std::string unreleased = t.project;
+    const std::size_t releases = unreleased.find("\"Member Releases\",1\n1,2\n");
+    if (releases != std::string::npos) unreleased.erase(releases, 24);
+    const JsonValue free = TrailOf(unreleased)["trail"]["members"][0];
+    for (const char* slip : t.slips) {
+      SCOPED_TRACE(std::string(t.type) + " " + slip);
+      const auto& [quantity, otherQuantity] = kPlantedIn.at(slip);
+      const Grid e = FromJson(trail[kKeys.at(quantity)]);
+      const Grid other = FromJson(trail[kKeys.at(otherQuantity)]);
+      const Grid noRelease = FromJson(free[kKeys.at(quantity)]);
+      const int n = static_cast<int>(e.size());
+      double largest = 0;
+      for (const auto& row : e)
+        for (double x : row) largest = std::max(largest, std::abs(x));
+      auto planted = [&](int r, int c, int otherRow) {
+        const std::string s = slip;
+        if (s == "transposed") return e[c][r];
+        if (s == "sign") return -e[r][c];
+        if (s == "local-global") return other[r][c];
+        if (s == "release-ignored") return noRelease[r][c];
+        if (s == "units") return e[r][c] * 1000;
+        return e[otherRow][c];
+      };
+      // The slips are tried in order and the first match is named, so the planted value must
+      // differ from the right one, from zero and from what every earlier slip gives.
+      auto distinct = [&](double value, int r, int c) {
+        const std::pair<std::string, double> earlier[] = {
+            {"transposed", quantity == "T" ? e[c][r] : e[r][c]},
+            {"sign", -e[r][c]},
+            {"local-global", other[r][c]},
+            {"release-ignored", noRelease[r][c]},
+            {"units", 0}};
+        std::vector<double> others = {e[r][c], 0};
+        for (const auto& [name, v] : earlier) {
+          if (name == slip) break;
+          if (name == "units" && UnitRatio(value / e[r][c])) return false;
+          others.push_back(v);
+        }
+        for (double o : others)
+          if (Near(value, o) || std::abs(value - o) <= 1e-3 * largest) return false;
+        return true;
+      };
+      bool found = false;
+      for (int r = 0; r < n && !found; ++r)
+        for (int c = 0; c < n && !found; ++c)
+          for (int k = 0; k < n && !found; ++k) {
+            const double value = planted(r, c, k);
+            if ((std::string(slip) == "swapped-coordinates" && k == r) || !distinct(value, r, c))
+              continue;
+            found = true;
+            Grid given = e;
+            given[r][c] = value;
+            const Checked result = CheckFiles(
+                t.project, "{\"answers\": [" + Item(quantity, 1, Json(given, false)) + "]}");
+            ASSERT_EQ(result.status, kExitComplete) << result.err;
+            EXPECT_EQ(result.json["checked"].Number(), n * n);
+            EXPECT_EQ(result.json["right"].Number(), n * n - 1);
+            for (const JsonValue& item : result.json["items"].items) {
+              if (item["right"].text == "true") continue;
+              EXPECT_EQ(item["row"].Number(), r + 1);
+              EXPECT_EQ(item["col"].Number(), c + 1);
+              EXPECT_EQ(item["slip"].text, slip);
+            }
+          }
+      EXPECT_TRUE(found) << "no entry where the slip stands alone";
+    }
+  }
+}
+
+TEST(AnswerCheck, TheToleranceAtItsEdgesZerosIncluded) {
+  struct Row {
+    double given, expected, largest;
+    bool right;
+  };
+  const Row kRows[] = {
+      {100.49, 100, 100, true},    {100.51, 100, 100, false},  // 0.5 % of the value
+      {-99.51, -100, 100, true},   {-99.49, -100, 100, false}, {0.2, 0.2, 1e5, true},
+      {0.18, 0.2, 1e5, false},                                // 0.2 is no round-off of 1e5...
+      {99.9, 0.5, 1e6, true},      {100.1, 0.5, 1e6, false},  // ...but 0.5 is: 1e-4 of 1e6 holds
+      {-100, 0, 1e6, true},        {-100.1, 0, 1e6, false},    {0, 0, 0, true},
+      {1e-300, 0, 0, false},  // all zero: only zero is right
+      {std::nan(""), 5, 5, false}, {INFINITY, 5, 5, false},
+  };
+  for (const Row& r : kRows)
+    EXPECT_EQ(WithinTolerance(r.given, r.expected, r.largest), r.right)
+        << r.given << " for " << r.expected << " of " << r.largest;
+}
+
+// Code numbers match exactly; an empty entry is not judged; a wrong code that is another
+// coordinate's number is a numbering slip.
+TEST(AnswerCheck, CodeNumbersMatchExactlyAndNullsAreNotJudged) {
+  const std::string project = ReadWholeFile(SourcePath("examples/portal-frame.str"));
+  const Grid codes = FromJson(TrailOf(project)["trail"]["members"][1]["codeNumbers"]);
+  Grid given = codes;
+  given[0][0] += 0.001;
+  given[1][0] = codes[2][0];
+  std::string values = Json(given, true);
+  values.replace(values.rfind(", "), std::string::npos, ", null]");
+  const Checked c = CheckFiles(project, "{\"answers\": [" + Item("codes", 2, values) + "]}");
+  ASSERT_EQ(c.status, kExitComplete) << c.err;
+  EXPECT_EQ(c.json["checked"].Number(), 5);
+  EXPECT_EQ(c.json["right"].Number(), 3);
+  const JsonValue& items = c.json["items"];
+  EXPECT_EQ(items[0]["slip"].kind, JsonValue::Kind::Null);
+  EXPECT_EQ(items[1]["slip"].text, "swapped-coordinates");
+  EXPECT_EQ(items[1]["col"].kind, JsonValue::Kind::Null);
+}
+
+TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
+  const std::string project = ReadWholeFile(SourcePath("examples/portal-frame.str"));
+  const std::pair<std::string, std::string> kFiles[] = {
+      {"{\"answers\": [\n{\"quantity\": \"L\" \"member\": 1}]}", "not JSON: line 2"},
+      {"{\"answers\": 3}", "no \"answers\" list"},
+      {"[1, 2]", "no \"answers\" list"},
+      {"{\"answers\": [{\"quantity\": \"M\", \"values\": 1}]}",
+       "answer 1 names an unknown quantity \"M\""},
+      {"{\"answers\": [{\"quantity\": \"L\", \"member\": 1, \"values\": 5},"
+       " {\"quantity\": \"k\", \"member\": 4, \"values\": []}]}",
+       "answer 2 (k) names member 4, which does not exist (the structure has 3 members)"},
+      {"{\"answers\": [{\"quantity\": \"T\", \"values\": []}]}",
+       "answer 1 (T) has no \"member\" number"},
+      {"{\"answers\": [{\"quantity\": \"Qf\", \"member\": 2, \"values\": [1, 2]}]}",
+       "answer 1 (Qf of member 2) expected 6 numbers, found 2"},
+      {"{\"answers\": [{\"quantity\": \"d\", \"values\": [[1]]}]}",
+       "answer 1 (d) expected 7 numbers, found 1"},
+      {"{\"answers\": [{\"quantity\": \"reactions\", \"values\": [[1, 2, 3], [4, 5]]}]}",
+       "answer 1 (reactions) row 2: expected a list of 3 numbers"},
+      {"{\"answers\": [{\"quantity\": \"L\", \"member\": 1, \"values\": \"5\"}]}",
+       "answer 1 (L of member 1) the value is not a number"},
+      {"{\"answers\": [{\"quantity\": \"L\", \"member\": 1, \"values\": [5]}]}",
+       "answer 1 (L of member 1) expected one number, found a list"},
+      {"{\"answers\": [{\"quantity\": \"S\"}]}", "answer 1 (S) has no \"values\""},
+  };
+  for (const auto& [file, message] : kFiles) {
+    const Checked c = CheckFiles(project, file);
+    EXPECT_EQ(c.status, kExitRejected) << file;
+    EXPECT_NE(c.err.find(message), std::string::npos) << c.err;
+  }
+}
+
+// A structure that fails the stability count: the member steps are judged, the rest are not,
+// and the tool exits as its report does.
+TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
+  const std::string project =
+      "\"m\"\n\"PFrame\"\n\"Joints\",3\n0,0\n3,4\n8,4\n\"Supports\",1\n1,1,1,0\n"
+      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0078,0.000115\n"
+      "\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint Loads\",1\n2,12,0,0\n";
+  const Checked c = CheckFiles(project,
+                               "{\"answers\": [{\"quantity\": \"L\", \"member\": 1, \"values\": 5},"
+                               "{\"quantity\": \"cosines\", \"member\": 1, \"values\": [0.8, 0.6]},"
+                               "{\"quantity\": \"d\", \"values\": [1, 2, 3, 4, 5, 6, 7]}]}");
+  EXPECT_EQ(c.status, kExitNotStable);
+  EXPECT_EQ(c.json["checked"].Number(), 3);
+  EXPECT_EQ(c.json["right"].Number(), 1);
+  EXPECT_EQ(c.json["items"].items.size(), 10u);
+  EXPECT_EQ(c.json["items"][1]["slip"].text, "swapped-coordinates");
+  EXPECT_EQ(c.json["items"][9]["right"].kind, JsonValue::Kind::Null);
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatchReport({"--check", "a.json", "--json", "p.str"}, out, err), kExitUsage);
+}
+
+}  // namespace
+}  // namespace stavelorn
