@@ -6,6 +6,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "app/InfluencePrint.h"
 #include "editors/FieldRules.h"
 #include "graphics/Drawing.h"
 #include "model/ProjectFile.h"
@@ -43,6 +44,7 @@ void ProjectCommands::Start() {
   unsaved_ = false;
   multiplierText_ = " 5";
   trail_.reset();
+  influence_.reset();
 }
 
 void ProjectCommands::NewProject() {
@@ -146,19 +148,27 @@ bool ProjectCommands::SaveProjectAs() {
 }
 
 void ProjectCommands::Print() {
-  PrintOptions options(model_);
+  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
   if (windows_.ChoosePrintOptions(options) && options.AnythingChosen()) PrintSections(options);
 }
 
 void ProjectCommands::PrintPreview() {
-  PrintOptions options(model_);
+  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
   if (windows_.ChoosePrintOptions(options) && options.AnythingChosen())
     windows_.ShowPrintPreview(options);
 }
 
 void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
-  if (printer) PrintReport(model_, *printer, messages_, options, Trail());
+  if (!printer) return;
+  const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
+  PrintReport(model_, *printer, messages_, options, Trail(), influence ? &*influence : nullptr);
+}
+
+std::optional<PrintedInfluence> ProjectCommands::InfluenceToPrint(const PrintOptions& options) {
+  const InfluenceLine* line = KeptInfluenceLine();
+  if (!line || !options.Chosen(ReportSection::InfluenceLine)) return std::nullopt;
+  return PrintedInfluence{InfluenceReportLines(model_, *line)};
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {
@@ -222,6 +232,7 @@ void ProjectCommands::Analyze() {
   // computed or any menu changes.
   AnalysisRun run = CheckAndAnalyze(model_);
   trail_ = run.Trail;
+  influence_.reset();  // drawn from the results this analysis replaces
   if (run.Rejected) {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return;

@@ -5,13 +5,16 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/InfluenceLine.h"
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "app/RecentProjects.h"
 #include "model/ModelStore.h"
+#include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
 #include "ui/FileDialogs.h"
@@ -54,6 +57,13 @@ class ProjectCommands {
   // holds none.
   const MethodTrail* Trail() const {
     return model_.AnalysisStatus == kAnalysisComplete ? trail_.get() : nullptr;
+  }
+  // The Influence Lines window has shown `line` last; Print Options offers to print it until the
+  // next analysis or project.
+  void KeepInfluenceLine(InfluenceLine line) { influence_ = std::move(line); }
+  // The line kept from the analysis whose results the model holds, or nullptr.
+  const InfluenceLine* KeptInfluenceLine() const {
+    return model_.AnalysisStatus == kAnalysisComplete && influence_ ? &*influence_ : nullptr;
   }
 
   void NewProject();
@@ -105,6 +115,8 @@ class ProjectCommands {
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
   void PrintSections(const PrintOptions& options);
+  // The kept influence line's section when `options` print it, else none.
+  std::optional<PrintedInfluence> InfluenceToPrint(const PrintOptions& options);
 
   ModelStore& model_;
   Messages& messages_;
@@ -116,6 +128,7 @@ class ProjectCommands {
   bool unsaved_ = false;
   std::string multiplierText_ = " 5";
   std::shared_ptr<const MethodTrail> trail_;
+  std::optional<InfluenceLine> influence_;
 };
 
 }  // namespace stavelorn

@@ -83,7 +83,8 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 }
 
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options, const MethodTrail* trail) {
+                         const PrintOptions& options, const MethodTrail* trail,
+                         const PrintedInfluence* influence) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -98,6 +99,8 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
     if (options.Chosen(ReportSection::MethodTrail) && trail) PrintTrail(model, *trail, guarded);
     if (options.Chosen(ReportSection::Diagrams)) PrintDiagramsReport(model, guarded);
+    if (options.Chosen(ReportSection::InfluenceLine) && influence)
+      for (const std::string& line : influence->Lines) guarded.PrintLine(line);
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

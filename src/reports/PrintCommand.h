@@ -3,6 +3,9 @@
 // the Project menu and after an analysis; the batch tool runs it on a text printer.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
 #include "reports/PrintOptions.h"
@@ -13,6 +16,11 @@ namespace stavelorn {
 
 enum class PrintOutcome { Printed, Cancelled };
 
+// The influence line the windows showed last, as the report prints it: the lines of its section.
+struct PrintedInfluence {
+  std::vector<std::string> Lines;
+};
+
 // Prints the report of `model` in 10-point "Courier New". The report starts on the current page
 // when at most a tenth of it is used, else on a new page. A printer failure is reported as
 // "Printer Error" with Retry, which repeats the failed step and goes on, and Cancel, which
@@ -21,8 +29,9 @@ enum class PrintOutcome { Printed, Cancelled };
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
 // The same with only the sections `options` has chosen; the method trail is printed when chosen
-// and `trail` is given.
+// and `trail` is given, the influence line when chosen and `influence` is given.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options, const MethodTrail* trail = nullptr);
+                         const PrintOptions& options, const MethodTrail* trail = nullptr,
+                         const PrintedInfluence* influence = nullptr);
 
 }  // namespace stavelorn

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 
 #include "analysis/GeneratedStructures.h"
+#include "app/InfluenceChoice.h"
 #include "app/ProjectCommands.h"
 #include "model/ProjectFile.h"
 #include "reports/TextReportPrinter.h"
@@ -25,6 +27,7 @@ using M = MenuItem;
 class FakeWindows : public CommandWindows {
  public:
   std::function<bool()> titleDialog = [] { return false; };
+  std::function<void(PrintOptions&)> chooseOptions = [](PrintOptions&) {};
   int redraws = 0;
   std::ostringstream printed;
 
@@ -33,7 +36,10 @@ class FakeWindows : public CommandWindows {
   std::unique_ptr<ReportPrinter> OpenPrinter() override {
     return std::make_unique<TextReportPrinter>(printed);
   }
-  bool ChoosePrintOptions(PrintOptions&) override { return true; }
+  bool ChoosePrintOptions(PrintOptions& options) override {
+    chooseOptions(options);
+    return true;
+  }
   void ShowPrintPreview(const PrintOptions&) override {}
 };
 
@@ -175,6 +181,60 @@ TEST_F(ProjectCommandsTest, FailedOrRefusedAnalysesShowTheirMessageAndChangeNoMe
     }
     EXPECT_EQ(commands_.Menus(), before);
   }
+}
+
+// The influence line is offered while the line the window showed last is kept from the results
+// the model holds, and prints every row of the window's table: by Muller-Breslau's principle an
+// end support's reaction reads 1 with the load on that support and 0 on every other support.
+TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
+  OpenCopyOf("continuous-beam.str");
+  messages_.Answer(kAnswerNo);  // Save Input Data in File ?
+  messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
+  commands_.Analyze();
+  bool offered = false;
+  windows_.chooseOptions = [&offered](PrintOptions& options) {
+    offered = options.Available(ReportSection::InfluenceLine);
+    for (const ReportSectionInfo& info : ReportSections())
+      options.Choose(info.Section, info.Section == ReportSection::InfluenceLine);
+  };
+  commands_.Print();
+  EXPECT_FALSE(offered);
+  EXPECT_EQ(windows_.printed.str(), "");
+
+  const InfluenceLine line =
+      ComputeInfluenceLine(model_, FirstInfluenceChoice(model_).Quantity, {}).Line;
+  ASSERT_EQ(line.Quantity.Item, 1);
+  commands_.KeepInfluenceLine(line);
+  commands_.Print();
+  EXPECT_TRUE(offered);
+  std::vector<std::vector<std::string>> printed;
+  std::istringstream text(windows_.printed.str());
+  for (std::string row; std::getline(text, row);) {
+    std::istringstream words(row);
+    printed.emplace_back(std::istream_iterator<std::string>(words),
+                         std::istream_iterator<std::string>());
+  }
+  const ResultTable table = BuildInfluenceTable(model_, line);
+  for (int r = 1; r < table.Rows(); ++r) {
+    std::string cells;
+    for (const std::string& cell : table.Cells[static_cast<std::size_t>(r)]) cells += cell + " ";
+    std::istringstream words(cells);
+    const std::vector<std::string> row{std::istream_iterator<std::string>(words),
+                                       std::istream_iterator<std::string>()};
+    EXPECT_NE(std::find(printed.begin(), printed.end(), row), printed.end()) << cells;
+  }
+  int supports = 0;  // every joint of the beam is a support
+  for (const std::vector<std::string>& row : printed)
+    if (row.size() == 5 && row[2] == "joint") {
+      EXPECT_NEAR(std::stod(row[4]), row[3] == "1" ? 1 : 0, 1e-4) << row[3];
+      ++supports;
+    }
+  EXPECT_GE(supports, 4);
+
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.EditData();
+  commands_.Print();
+  EXPECT_FALSE(offered);
 }
 
 TEST_F(ProjectCommandsTest, ClosingUnsavedWorkAsksFirst) {
