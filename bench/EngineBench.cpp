@@ -73,10 +73,13 @@ void Analyze(benchmark::State& state, Family family) {
       model.JointCount * model.CoordsPerJoint - model.SupportCount * model.CoordsPerJoint;
 }
 
-void Guarded(benchmark::State& state, const ModelStore& model) {
+// The whole analysis as the window runs it: single precision with the accuracy guard, or double
+// precision alone.
+void Guarded(benchmark::State& state, const ModelStore& model,
+             AnalysisPrecision precision = AnalysisPrecision::Single) {
   for (auto _ : state) {
     ModelStore analysed = model;
-    AnalysisRun run = CheckAndAnalyze(analysed);
+    AnalysisRun run = CheckAndAnalyze(analysed, AvailableMemoryBytes(), true, precision);
     if (run.Rejected || analysed.AnalysisStatus != kAnalysisComplete)
       throw std::runtime_error("analysis failed");
     benchmark::DoNotOptimize(analysed.JointDisplacements);
@@ -143,6 +146,9 @@ void GuardRun(benchmark::State& state) {
 void GuardedRun(benchmark::State& state) {
   Guarded(state, Structure(static_cast<int>(state.range(0))));
 }
+void DoublePrecisionRun(benchmark::State& state) {
+  Guarded(state, Structure(static_cast<int>(state.range(0))), AnalysisPrecision::Double);
+}
 
 BENCHMARK(AnalyzePlaneFrame)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(AnalyzeSpaceFrame)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
@@ -165,6 +171,7 @@ BENCHMARK(SolveSpaceFrame)->Args({3000, 0})->Iterations(1)->Unit(benchmark::kMil
 BENCHMARK(SingleRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(GuardRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(GuardedRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(DoublePrecisionRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace stavelorn

@@ -1,5 +1,6 @@
 #include "analysis/AnalysisRun.h"
 
+#include <chrono>
 #include <cmath>
 #include <exception>
 #include <future>
@@ -66,13 +67,30 @@ MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool r
   return preciseTrail ? preciseTrail->Finish(precise) : MethodTrail{};
 }
 
+// Double precision alone, as the user chose: no single-precision run to guard, so no note.
+MethodTrail AnalyzeInDoublePrecision(ModelStore& model, AnalysisRun& run, bool recordTrail) {
+  std::optional<TrailRecorder<double>> trail;
+  if (recordTrail) trail.emplace(model);
+  AnalysisResults<double> precise = AnalyzeInPrecision<double>(model, trail ? &*trail : nullptr);
+  StoreResults(precise, model);
+  if (precise.AnalysisStatus != kAnalysisComplete) {
+    if (precise.AnalysisStatus == kSolutionFailed)
+      run.FailureNote = IllConditionedText(model, precise);
+    return {};
+  }
+  StoreExactZeros(model, precise);
+  run.UsedDoublePrecision = true;
+  return trail ? trail->Finish(precise) : MethodTrail{};
+}
+
 }  // namespace
 
-AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bool recordTrail) {
+AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bool recordTrail,
+                            AnalysisPrecision precision) {
   AnalysisRun run;
   std::vector<std::string> problems = CheckModel(model);
   if (problems.empty()) {
-    std::string refusal = MemoryRefusal(model, availableMemory);
+    std::string refusal = MemoryRefusal(model, availableMemory, precision);
     if (!refusal.empty()) problems.push_back(refusal);
   }
   if (!problems.empty()) {
@@ -83,7 +101,11 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bo
   model.AnalysisStatus = kNoResults;
   model.MechanismMode.clear();
   try {
-    MethodTrail trail = AnalyzeWithAccuracyGuard(model, run, recordTrail);
+    const auto start = std::chrono::steady_clock::now();
+    MethodTrail trail = precision == AnalysisPrecision::Double
+                            ? AnalyzeInDoublePrecision(model, run, recordTrail)
+                            : AnalyzeWithAccuracyGuard(model, run, recordTrail);
+    run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // Taken last, from the results as stored, so the trail shows exactly the numbers the
     // results show.
     if (recordTrail && model.AnalysisStatus == kAnalysisComplete) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/AnalysisPrecision.h"
 #include "analysis/MemoryGuard.h"
 #include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
@@ -20,13 +21,16 @@ struct AnalysisRun {
   // The model was not analysed; RejectionText says why, under kInputDataErrorTitle.
   bool Rejected = false;
   std::string RejectionText;
-  // The single-precision results were not accurate enough and the double-precision ones were
-  // stored instead; AccuracyNote tells the user so, under kAnalysisAccuracyTitle.
+  // The stored results are those of a double-precision run: chosen, or because the
+  // single-precision ones were not accurate enough, which AccuracyNote then tells the user, under
+  // kAnalysisAccuracyTitle.
   bool UsedDoublePrecision = false;
   std::string AccuracyNote;
   // After a failed solution of a structure that has no mechanism: why it could not be solved
   // (ConditioningNotes.h); empty otherwise.
   std::string FailureNote;
+  // How long the analysis took, in seconds of wall time.
+  double Seconds = 0;
   // After a complete analysis: the method step by step, as the run whose results were stored
   // computed it, with the stored end forces.
   std::shared_ptr<const MethodTrail> Trail;
@@ -34,12 +38,15 @@ struct AnalysisRun {
 
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
 // known), analyses it: AnalysisStatus and the results are written into the model, and after a
-// failed analysis its MechanismMode. With `recordTrail` the run whose results are stored also
+// failed analysis its MechanismMode. In `precision` Single the analysis is the method as taught,
+// with the accuracy guard; in Double it runs in double precision only, and UsedDoublePrecision
+// is then set with no AccuracyNote. With `recordTrail` the run whose results are stored also
 // leaves its method trail in the AnalysisRun (every member's matrices: memory in proportion to
 // the members). Never throws for any model a file or an editor can produce.
 AnalysisRun CheckAndAnalyze(ModelStore& model,
                             std::uint64_t availableMemory = AvailableMemoryBytes(),
-                            bool recordTrail = true);
+                            bool recordTrail = true,
+                            AnalysisPrecision precision = AnalysisPrecision::Single);
 
 // The message that reports AnalysisStatus after an analysis (1, -1 or -2), exactly as the user
 // reads it; for 1 it ends by asking whether to print the results.

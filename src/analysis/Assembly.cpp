@@ -48,7 +48,8 @@ void Engine<Real>::StoreMemberStiffness(const CodeNumberList& codes, const Membe
     if (row > dof) continue;
     for (int j = 1; j <= n; ++j) {
       const int col = codes[j];
-      if (col > dof) continue;
+      // A banded S keeps only the upper half; the lower is its mirror image.
+      if (col > dof || (col < row && Equations.IsBanded())) continue;
       Real& s = Equations.S(row, col);
       s = Store<Real>(Calc(s) + Calc(kg[i][j]));
     }

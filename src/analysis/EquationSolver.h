@@ -19,8 +19,9 @@
 
 namespace stavelorn {
 
-// The stiffness matrix S (n x n, stored row by row, in full or only the band of entries within a
-// half-bandwidth of the diagonal) and the load vector P (n) of one analysis, both indexed from 1
+// The stiffness matrix S (n x n, stored row by row, in full or, S being symmetric, only the
+// diagonal and the entries up to a half-bandwidth right of it) and the load vector P (n) of one
+// analysis, both indexed from 1
 // like every array of the model. Forces and lengths are in the
 // user's units; S holds force per unit displacement, P forces before and displacements after
 // the solution.
@@ -54,28 +55,35 @@ class EquationSystem {
     WriteZeros(reach);
   }
 
-  // The same, keeping of S only the entries (row, col) with |row - col| <= halfBandwidth; held in
-  // full when that is no smaller. Entries outside the band are 0 and are not to be written.
+  // The same, keeping of S only the upper band: the entries (row, col) with
+  // row <= col <= row + halfBandwidth, the others being 0 or, left of the diagonal, their mirror
+  // images; held in full when that is no smaller. Only entries of the band are to be written.
   void RedimBanded(int n, int halfBandwidth) {
-    Resize(n, halfBandwidth);
+    Resize(n, halfBandwidth, true);
     WriteZeros(band_);
   }
 
   int Size() const { return n_; }
   // The largest |row - col| of an entry held (Size() - 1 for a full matrix).
   int HalfBandwidth() const { return band_; }
+  // Whether only the upper band is held (entries left of the diagonal are not).
   bool IsBanded() const { return width_ < static_cast<std::size_t>(n_); }
 
-  // Bytes of S as RedimBanded(n, halfBandwidth) allocates it.
+  // Bytes of S as RedimBanded(n, halfBandwidth) allocates it (Redim(n) for halfBandwidth n).
   static std::uint64_t MatrixBytes(std::uint64_t n, std::uint64_t halfBandwidth) {
-    const std::uint64_t width = 2 * halfBandwidth + 1 < n ? 2 * halfBandwidth + 1 : n;
-    return n * width * sizeof(Real);
+    return n * (halfBandwidth < n ? halfBandwidth + 1 : n) * sizeof(Real);
   }
   // Entries for 1 <= row, col <= Size() within the band; callers keep within it (the engine
   // does so by testing each code number against the number of free coordinates, and by sizing
   // the band from the members' code numbers).
   Real& S(int row, int col) { return Row(row)[col]; }
   Real S(int row, int col) const { return Row(row)[col]; }
+  // Any entry of the symmetric S, also left of the diagonal or outside the band of a banded one.
+  Real Entry(int row, int col) const {
+    if (!IsBanded()) return S(row, col);
+    if (col < row) std::swap(row, col);
+    return col - row <= band_ ? S(row, col) : Real(0);
+  }
   Real& P(int i) { return p_[Offset(i)]; }
   Real P(int i) const { return p_[Offset(i)]; }
 
@@ -94,12 +102,12 @@ class EquationSystem {
   };
   using Storage = std::unique_ptr<Real[], Free>;
 
-  void Resize(int n, int halfBandwidth) {
+  void Resize(int n, int halfBandwidth, bool upperBand = false) {
     s_.reset();
     n_ = n > 0 ? n : 0;
     band_ = std::max(0, std::min(halfBandwidth, n_ - 1));
-    width_ = 2 * static_cast<std::size_t>(band_) + 1 < static_cast<std::size_t>(n_)
-                 ? 2 * static_cast<std::size_t>(band_) + 1
+    width_ = upperBand && static_cast<std::size_t>(band_) + 1 < static_cast<std::size_t>(n_)
+                 ? static_cast<std::size_t>(band_) + 1
                  : static_cast<std::size_t>(n_);
     s_ = Allocate(Entries(), true);
     p_.assign(static_cast<std::size_t>(n_), Real(0));
@@ -114,7 +122,7 @@ class EquationSystem {
   // taken only if the elimination fills them in, and those left of it never.
   void WriteZeros(int reach) {
     for (int row = 1; row <= n_; ++row) {
-      const int first = row - 1 > reach ? row - reach : 1;
+      const int first = IsBanded() ? row : row - 1 > reach ? row - reach : 1;
       const int last = n_ - row > reach ? row + reach : n_;
       std::fill(Row(row) + first, Row(row) + last + 1, Real(0));
     }
@@ -122,10 +130,10 @@ class EquationSystem {
 
   std::size_t Entries() const { return static_cast<std::size_t>(n_) * width_; }
   static std::size_t Offset(int index) { return static_cast<std::size_t>(index - 1); }
-  // Where column 0 of a row would be: a full row starts at column 1, a banded row at column
-  // row - band_, and columns follow one another.
+  // Where column 0 of a row would be: a full row starts at column 1, a banded row at its diagonal,
+  // and columns follow one another.
   std::ptrdiff_t RowStart(int row) const {
-    const std::ptrdiff_t first = IsBanded() ? row - band_ : 1;
+    const std::ptrdiff_t first = IsBanded() ? row : 1;
     return static_cast<std::ptrdiff_t>(Offset(row) * width_) - first;
   }
 
@@ -141,7 +149,7 @@ class EquationSystem {
 
   int n_ = 0;
   int band_ = 0;           // half-bandwidth held
-  std::size_t width_ = 0;  // entries held per row: n_ in full, 2·band_ + 1 as a band
+  std::size_t width_ = 0;  // entries held per row: n_ in full, band_ + 1 as a band
   Storage s_;
   std::vector<Real> p_;
 };

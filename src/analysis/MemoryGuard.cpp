@@ -24,17 +24,21 @@ std::uint64_t AvailableMemoryBytes() {
   return 0;
 }
 
-std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount, std::uint64_t halfBandwidth) {
-  return EquationSystem<float>::MatrixBytes(dofCount, dofCount) +
-         EquationSystem<double>::MatrixBytes(dofCount, halfBandwidth);
+std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount, std::uint64_t halfBandwidth,
+                                   AnalysisPrecision precision) {
+  const std::uint64_t single = precision == AnalysisPrecision::Single
+                                   ? EquationSystem<float>::MatrixBytes(dofCount, dofCount)
+                                   : 0;
+  return single + EquationSystem<double>::MatrixBytes(dofCount, halfBandwidth);
 }
 
-std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
+std::string MemoryRefusal(const ModelStore& model, std::uint64_t available,
+                          AnalysisPrecision precision) {
   if (available == 0) return "";
   const std::uint64_t coordinates =
       static_cast<std::uint64_t>(model.JointCount > 0 ? model.JointCount : 0) *
       static_cast<std::uint64_t>(model.CoordsPerJoint > 0 ? model.CoordsPerJoint : 0);
-  if (StiffnessMatrixBytes(coordinates, coordinates) <= available) return "";
+  if (StiffnessMatrixBytes(coordinates, coordinates, precision) <= available) return "";
   // A model that fails the stability count has no analysis; its stiffness matrix is built once,
   // in double precision, to find the mechanism that makes it unstable. Any other model needs the
   // analysis's own matrices (the mechanism of a failed solution is sought afterwards only when
@@ -47,8 +51,10 @@ std::string MemoryRefusal(const ModelStore& model, std::uint64_t available) {
   const std::uint64_t unknowns = dofCount > 0 ? static_cast<std::uint64_t>(dofCount) : 0;
   std::uint64_t needed = MechanismMatrixBytes(unknowns);
   if (numbering.AnalysisStatus != kNotStable && unknowns > 0)
-    needed = StiffnessMatrixBytes(unknowns, static_cast<std::uint64_t>(HalfBandwidth(
-                                                model, numbering.CoordNumbers, dofCount)));
+    needed = StiffnessMatrixBytes(
+        unknowns,
+        static_cast<std::uint64_t>(HalfBandwidth(model, numbering.CoordNumbers, dofCount)),
+        precision);
   if (needed <= available) return "";
   return "The analysis of " + std::to_string(dofCount) + " unknowns needs " +
          std::to_string(needed >> 20) +

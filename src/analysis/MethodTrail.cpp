@@ -59,7 +59,7 @@ void TrailRecorder<Real>::StructureAssembled(const EquationSystem<Real>& system,
     trail_.Stiffness = {n, n, {}};
     trail_.Stiffness.Values.reserve(static_cast<std::size_t>(n * n));
     for (int i = 1; i <= n; ++i)
-      for (int j = 1; j <= n; ++j) trail_.Stiffness.Values.push_back(system.S(i, j));
+      for (int j = 1; j <= n; ++j) trail_.Stiffness.Values.push_back(system.Entry(i, j));
   }
   trail_.FixedEndPart.assign(fixedEndPart.begin(), fixedEndPart.end());
   trail_.JointLoads.assign(jointLoads.begin(), jointLoads.end());

@@ -248,7 +248,8 @@ void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
     return;
   }
   const bool print = messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes;
-  if (run.UsedDoublePrecision) messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
+  if (!run.AccuracyNote.empty())
+    messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
   // The user has just asked for the results: the whole report, without the options dialog.
   if (print) PrintSections(PrintOptions(model_));
   menus_.AfterAnalysis(model_);

@@ -18,15 +18,14 @@
 namespace stavelorn {
 namespace {
 
-// The band of `full` within halfBandwidth of the diagonal, as the banded store holds it.
+// The upper band of `full` within halfBandwidth of the diagonal, as the banded store holds it.
 EquationSystem<double> Banded(const EquationSystem<double>& full, int halfBandwidth) {
   const int n = full.Size();
   EquationSystem<double> band;
   band.RedimBanded(n, halfBandwidth);
   for (int i = 1; i <= n; ++i) {
     band.P(i) = full.P(i);
-    for (int j = std::max(1, i - halfBandwidth); j <= std::min(n, i + halfBandwidth); ++j)
-      band.S(i, j) = full.S(i, j);
+    for (int j = i; j <= std::min(n, i + halfBandwidth); ++j) band.S(i, j) = full.S(i, j);
   }
   return band;
 }

@@ -1,5 +1,5 @@
-// Single routines and the cases where a careless engine goes wrong: nearly aligned members,
-// the numbering at hinged joints, distributed fixed-end forces, and hostile models.
+// The cases where a careless engine goes wrong: nearly aligned members, the numbering at hinged
+// joints, and hostile models.
 
 #include <gtest/gtest.h>
 
@@ -57,59 +57,6 @@ TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
   EXPECT_EQ(truss.DofCount, 2);
   EXPECT_EQ(truss.AnalysisStatus, kAnalysisComplete);
 }
-
-// Fixed-end forces of one member-load record on a beam member, by the engine.
-MemberVector<double> BeamFef(int type, double w, double w2, double l1, double l2, int release = 0,
-                             double length = 10) {
-  ModelStore m = ModelFromText(R"("Member","Beam"
-"Materials",1, 1,0
-"Cross-Sections",1, 1
-"Members",1, 1,2,1,1
-"Member Releases",1, 1,)" + std::to_string(release) +
-                               "\n\"Joints\",2, 0," + std::to_string(length) +
-                               "\n\"Member Loads\",1, 1," + std::to_string(type) + "," +
-                               std::to_string(w) + "," + std::to_string(w2) + "," +
-                               std::to_string(l1) + "," + std::to_string(l2) + "\n");
-  const MemberContext<double> member = LoadMemberContext<double>(m, StructKind::Beam, 4, 1);
-  return ComputeMemberLoadFef(m, 1, member, ComputeMemberGeometry(m, member), {});
-}
-
-struct DistributedCase {
-  int type;
-  double w, w2, l1, l2;
-};
-
-class DistributedLoadFef : public ::testing::TestWithParam<DistributedCase> {};
-
-TEST_P(DistributedLoadFef, EqualsTheIntegralOfPointLoadFixedEndForces) {
-  // Textbook fixed-end forces of a point load P at a from the beginning (b = L - a), summed
-  // over the load intensity by Simpson's rule.
-  const DistributedCase c = GetParam();
-  const double length = 10, loaded = length - c.l1 - c.l2;
-  const int steps = 2000;
-  double expected[5] = {0, 0, 0, 0, 0};
-  for (int s = 0; s <= steps; ++s) {
-    const double t = static_cast<double>(s) / steps, a = c.l1 + t * loaded, b = length - a;
-    const double q = (c.type == 3 ? c.w : c.w + (c.w2 - c.w) * t) * loaded / steps *
-                     (s == 0 || s == steps ? 1.0 / 3
-                      : s % 2              ? 4.0 / 3
-                                           : 2.0 / 3);
-    expected[1] += q * b * b * (3 * a + b) / std::pow(length, 3);
-    expected[2] += q * a * b * b / (length * length);
-    expected[3] += q * a * a * (a + 3 * b) / std::pow(length, 3);
-    expected[4] -= q * a * a * b / (length * length);
-  }
-  const auto qf = BeamFef(c.type, c.w, c.w2, c.l1, c.l2);
-  for (int i = 1; i <= 4; ++i)
-    EXPECT_NEAR(qf[i], expected[i], 1e-9 * (1 + std::fabs(expected[i]))) << i;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Loads, DistributedLoadFef,
-    ::testing::Values(DistributedCase{3, 1, 0, 0, 0}, DistributedCase{3, 2, 0, 2, 3},
-                      DistributedCase{4, 1, 0, 0, 0}, DistributedCase{4, 0, 1, 0, 0},
-                      DistributedCase{4, 1, 4, 1.5, 2.5}, DistributedCase{4, -2, 3, 0, 4},
-                      DistributedCase{4, 3, 1, 6, 0}));
 
 TEST(HostileModels, FailWithoutCrashing) {
   const std::string truss = kPair;

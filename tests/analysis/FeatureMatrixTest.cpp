@@ -69,6 +69,10 @@ struct Cell {
   int release = 0;  // the member's release code
 };
 
+// The oracles by short names, so that each cell stays on one line of the table.
+constexpr Oracle kTip = Oracle::Cantilever, kFixed = Oracle::FixedMember,
+                 kJoint = Oracle::TrussJoint;
+
 // Loads in both bending planes and a settlement of every coordinate, for the released members.
 const char kBeamHinged[] = R"("Member Loads",2, 1,1,3,0,1.5,0, 1,4,3,5,1.5,1
 "Support Displacements",1, 2,0.002,0.001)";
@@ -79,87 +83,86 @@ const char kGridHinged[] = R"("Member Loads",2, 1,2,3,0,1.5,0, 1,3,3,0,1.5,1
 const char kSFrameHinged[] = R"("Member Loads",3, 1,4,3,5,1.5,1, 1,9,3,0,1.5,0, 1,10,3,0,1.5,1
 "Support Displacements",1, 2,0.002,-0.001,0.003,0.001,-0.002,0.0015)";
 
+// A torque on a member hinged at one end (a torque between two hinges has nowhere to go).
+const char kTorque[] = R"("Member Loads",1, 1,7,3,0,1.5,0)";
+
 // Member loads: magnitude 3 (second 5), a = 1.5 and b = 1 on members of length 5 (7 in space).
 const Cell kCells[] = {
-    {"Beam", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,-10,0)"},
-    {"Beam", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,7)"},
-    {"Beam", "concentrated force", Oracle::Cantilever, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
-    {"Beam", "concentrated couple", Oracle::Cantilever, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
-    {"Beam", "uniform load", Oracle::FixedMember, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
-    {"Beam", "linear load", Oracle::Cantilever, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
-    {"Beam", "support settlement", Oracle::FixedMember,
-     R"("Support Displacements",1, 2,0.002,0.001)"},
+    {"Beam", "joint force", kTip, R"("Joint Loads",1, 2,-10,0)"},
+    {"Beam", "joint moment", kTip, R"("Joint Loads",1, 2,0,7)"},
+    {"Beam", "concentrated force", kTip, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"Beam", "concentrated couple", kTip, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"Beam", "uniform load", kFixed, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"Beam", "linear load", kTip, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"Beam", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,0.001)"},
 
-    {"Beam", "hinge at beginning", Oracle::FixedMember, kBeamHinged, 1},
-    {"Beam", "hinge at end", Oracle::FixedMember, kBeamHinged, 2},
-    {"Beam", "hinges at both ends", Oracle::FixedMember, kBeamHinged, 3},
+    {"Beam", "hinge at beginning", kFixed, kBeamHinged, 1},
+    {"Beam", "hinge at end", kFixed, kBeamHinged, 2},
+    {"Beam", "hinges at both ends", kFixed, kBeamHinged, 3},
 
-    {"PTruss", "joint force", Oracle::TrussJoint, R"("Joint Loads",1, 3,10,-20)"},
-    {"PTruss", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,40)"},
-    {"PTruss", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,0.003)"},
-    {"PTruss", "support settlement", Oracle::FixedMember,
-     R"("Support Displacements",1, 2,0.002,-0.001)"},
+    {"PTruss", "joint force", kJoint, R"("Joint Loads",1, 3,10,-20)"},
+    {"PTruss", "temperature change", kFixed, R"("Temperature Changes",1, 1,40)"},
+    {"PTruss", "fabrication error", kFixed, R"("Fabrication Errors",1, 1,0.003)"},
+    {"PTruss", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,-0.001)"},
 
-    {"PFrame", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,4,-10,0)"},
-    {"PFrame", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,0,7)"},
-    {"PFrame", "concentrated force", Oracle::Cantilever, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
-    {"PFrame", "concentrated couple", Oracle::FixedMember, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
-    {"PFrame", "uniform load", Oracle::Cantilever, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
-    {"PFrame", "linear load", Oracle::FixedMember, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
-    {"PFrame", "axial force", Oracle::Cantilever, R"("Member Loads",1, 1,5,3,0,1.5,0)"},
-    {"PFrame", "uniform axial load", Oracle::FixedMember, R"("Member Loads",1, 1,6,3,0,1.5,1)"},
-    {"PFrame", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,-25)"},
-    {"PFrame", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,0.002)"},
-    {"PFrame", "support settlement", Oracle::FixedMember,
-     R"("Support Displacements",1, 2,0.002,-0.001,0.003)"},
+    {"PFrame", "joint force", kTip, R"("Joint Loads",1, 2,4,-10,0)"},
+    {"PFrame", "joint moment", kTip, R"("Joint Loads",1, 2,0,0,7)"},
+    {"PFrame", "concentrated force", kTip, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"PFrame", "concentrated couple", kFixed, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"PFrame", "uniform load", kTip, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"PFrame", "linear load", kFixed, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"PFrame", "axial force", kTip, R"("Member Loads",1, 1,5,3,0,1.5,0)"},
+    {"PFrame", "uniform axial load", kFixed, R"("Member Loads",1, 1,6,3,0,1.5,1)"},
+    {"PFrame", "temperature change", kFixed, R"("Temperature Changes",1, 1,-25)"},
+    {"PFrame", "fabrication error", kFixed, R"("Fabrication Errors",1, 1,0.002)"},
+    {"PFrame", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,-0.001,0.003)"},
 
-    {"PFrame", "hinge at beginning", Oracle::FixedMember, kPFrameHinged, 1},
-    {"PFrame", "hinge at end", Oracle::FixedMember, kPFrameHinged, 2},
-    {"PFrame", "hinges at both ends", Oracle::FixedMember, kPFrameHinged, 3},
+    {"PFrame", "hinge at beginning", kFixed, kPFrameHinged, 1},
+    {"PFrame", "hinge at end", kFixed, kPFrameHinged, 2},
+    {"PFrame", "hinges at both ends", kFixed, kPFrameHinged, 3},
 
-    {"STruss", "joint force", Oracle::TrussJoint, R"("Joint Loads",1, 4,10,-20,5)"},
-    {"STruss", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,40)"},
-    {"STruss", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,-0.003)"},
-    {"STruss", "support settlement", Oracle::FixedMember,
-     R"("Support Displacements",1, 2,0.002,-0.001,0.004)"},
+    {"STruss", "joint force", kJoint, R"("Joint Loads",1, 4,10,-20,5)"},
+    {"STruss", "temperature change", kFixed, R"("Temperature Changes",1, 1,40)"},
+    {"STruss", "fabrication error", kFixed, R"("Fabrication Errors",1, 1,-0.003)"},
+    {"STruss", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,-0.001,0.004)"},
 
-    {"Grid", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,-10,0,0)"},
-    {"Grid", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,7,-4)"},
-    {"Grid", "concentrated force", Oracle::FixedMember, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
-    {"Grid", "concentrated couple", Oracle::Cantilever, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
-    {"Grid", "uniform load", Oracle::Cantilever, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
-    {"Grid", "linear load", Oracle::FixedMember, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
-    {"Grid", "torque", Oracle::Cantilever, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
-    {"Grid", "support settlement", Oracle::FixedMember,
-     R"("Support Displacements",1, 2,0.002,0.001,-0.003)"},
+    {"Grid", "joint force", kTip, R"("Joint Loads",1, 2,-10,0,0)"},
+    {"Grid", "joint moment", kTip, R"("Joint Loads",1, 2,0,7,-4)"},
+    {"Grid", "concentrated force", kFixed, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"Grid", "concentrated couple", kTip, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"Grid", "uniform load", kTip, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"Grid", "linear load", kFixed, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"Grid", "torque", kTip, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
+    {"Grid", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,0.001,-0.003)"},
 
-    {"Grid", "hinge at beginning", Oracle::FixedMember, kGridHinged, 1},
-    {"Grid", "hinge at end", Oracle::FixedMember, kGridHinged, 2},
-    {"Grid", "hinges at both ends", Oracle::FixedMember, kGridHinged, 3},
+    {"Grid", "hinge at beginning", kFixed, kGridHinged, 1},
+    {"Grid", "hinge at end", kFixed, kGridHinged, 2},
+    {"Grid", "hinges at both ends", kFixed, kGridHinged, 3},
+    {"Grid", "torque, hinge at beginning", kFixed, kTorque, 1},
+    {"Grid", "torque, hinge at end", kFixed, kTorque, 2},
 
-    {"SFrame", "joint force", Oracle::Cantilever, R"("Joint Loads",1, 2,4,-10,3,0,0,0)"},
-    {"SFrame", "joint moment", Oracle::Cantilever, R"("Joint Loads",1, 2,0,0,0,7,-4,2)"},
-    {"SFrame", "concentrated force", Oracle::Cantilever, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
-    {"SFrame", "concentrated couple", Oracle::FixedMember, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
-    {"SFrame", "uniform load", Oracle::FixedMember, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
-    {"SFrame", "linear load", Oracle::Cantilever, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
-    {"SFrame", "axial force", Oracle::FixedMember, R"("Member Loads",1, 1,5,3,0,1.5,0)"},
-    {"SFrame", "uniform axial load", Oracle::Cantilever, R"("Member Loads",1, 1,6,3,0,1.5,1)"},
-    {"SFrame", "torque", Oracle::FixedMember, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
-    {"SFrame", "concentrated force in local z", Oracle::FixedMember,
-     R"("Member Loads",1, 1,8,3,0,1.5,0)"},
-    {"SFrame", "couple about local y", Oracle::Cantilever, R"("Member Loads",1, 1,9,3,0,1.5,0)"},
-    {"SFrame", "uniform load in local z", Oracle::Cantilever,
-     R"("Member Loads",1, 1,10,3,0,1.5,1)"},
-    {"SFrame", "linear load in local z", Oracle::FixedMember,
-     R"("Member Loads",1, 1,11,3,5,1.5,1)"},
-    {"SFrame", "temperature change", Oracle::FixedMember, R"("Temperature Changes",1, 1,30)"},
-    {"SFrame", "fabrication error", Oracle::FixedMember, R"("Fabrication Errors",1, 1,0.002)"},
-    {"SFrame", "support settlement", Oracle::FixedMember,
+    {"SFrame", "joint force", kTip, R"("Joint Loads",1, 2,4,-10,3,0,0,0)"},
+    {"SFrame", "joint moment", kTip, R"("Joint Loads",1, 2,0,0,0,7,-4,2)"},
+    {"SFrame", "concentrated force", kTip, R"("Member Loads",1, 1,1,3,0,1.5,0)"},
+    {"SFrame", "concentrated couple", kFixed, R"("Member Loads",1, 1,2,3,0,1.5,0)"},
+    {"SFrame", "uniform load", kFixed, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
+    {"SFrame", "linear load", kTip, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
+    {"SFrame", "axial force", kFixed, R"("Member Loads",1, 1,5,3,0,1.5,0)"},
+    {"SFrame", "uniform axial load", kTip, R"("Member Loads",1, 1,6,3,0,1.5,1)"},
+    {"SFrame", "torque", kFixed, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
+    {"SFrame", "concentrated force in local z", kFixed, R"("Member Loads",1, 1,8,3,0,1.5,0)"},
+    {"SFrame", "couple about local y", kTip, R"("Member Loads",1, 1,9,3,0,1.5,0)"},
+    {"SFrame", "uniform load in local z", kTip, R"("Member Loads",1, 1,10,3,0,1.5,1)"},
+    {"SFrame", "linear load in local z", kFixed, R"("Member Loads",1, 1,11,3,5,1.5,1)"},
+    {"SFrame", "temperature change", kFixed, R"("Temperature Changes",1, 1,30)"},
+    {"SFrame", "fabrication error", kFixed, R"("Fabrication Errors",1, 1,0.002)"},
+    {"SFrame", "support settlement", kFixed,
      R"("Support Displacements",1, 2,0.002,-0.001,0.003,0.001,-0.002,0.0015)"},
-    {"SFrame", "hinge at beginning", Oracle::FixedMember, kSFrameHinged, 1},
-    {"SFrame", "hinge at end", Oracle::FixedMember, kSFrameHinged, 2},
-    {"SFrame", "hinges at both ends", Oracle::FixedMember, kSFrameHinged, 3},
+    {"SFrame", "hinge at beginning", kFixed, kSFrameHinged, 1},
+    {"SFrame", "hinge at end", kFixed, kSFrameHinged, 2},
+    {"SFrame", "hinges at both ends", kFixed, kSFrameHinged, 3},
+    {"SFrame", "torque, hinge at beginning", kFixed, kTorque, 1},
+    {"SFrame", "torque, hinge at end", kFixed, kTorque, 2},
 };
 
 // Local components u, v, w (translations along x, y, z), then rotations about x, y, z.
@@ -425,6 +428,10 @@ void CheckFixedMember(const ModelStore& m) {
   if (release) {
     for (int i : {3, 9})
       for (int j = 0; j < 12; ++j) k[i][j] = k[j][i] = 0;
+    // With its twist freed at a hinge, the member is a torsion bar held at the other end only,
+    // which takes the whole torque.
+    if (release == 1) q[9] += q[3], q[3] = 0;
+    if (release == 2) q[3] += q[9], q[9] = 0;
     Condense(k, q, FreedComponents(m.StructType, release));
   }
   const std::string& components = ComponentsOf(m.StructType);

@@ -64,6 +64,7 @@ TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
   auto expectMatrix = [](const StepTable& t, const TrailMatrix& m) {
     ASSERT_EQ(t.Rows(), m.Rows) << t.Title;
     ASSERT_EQ(t.Cols(), m.Cols) << t.Title;
+    EXPECT_TRUE(t.Marked.empty() || t.Marked.size() == t.Values.size()) << t.Title;
     for (int r = 0; r < m.Rows; ++r)
       for (int c = 0; c < m.Cols; ++c) EXPECT_EQ(t.At(r, c), m(r, c)) << t.Title;
   };

@@ -151,5 +151,33 @@ TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
   }
 }
 
+// A grid's size: its columns plus 28 twips per grid line across, its rows plus 30 per line down;
+// past 15 rows it shows 14 data rows and a scroll bar 255 wide. Under the default alignment a
+// cell that reads wholly as a number sits at the right, any other text at the left.
+TEST(ResultTables, GridSizeAndCellPlaces) {
+  const ResultGridSize small = SizeResultGrid({500, 1400}, 3, 400, 300);
+  EXPECT_EQ(small.Width, 500 + 1400 + 3 * 28);
+  EXPECT_EQ(small.Height, 400 + 2 * 300 + 4 * 30);
+  EXPECT_EQ(small.ShownDataRows, 2);
+  EXPECT_FALSE(small.VerticalScrollBar);
+  const ResultGridSize tall = SizeResultGrid({500}, 16, 400, 300);
+  EXPECT_TRUE(tall.VerticalScrollBar);
+  EXPECT_EQ(tall.ShownDataRows, 14);
+  EXPECT_EQ(tall.Width, 500 + 2 * 28 + 255);
+  EXPECT_EQ(tall.Height, 14 * 300 + 400 + 480);
+  EXPECT_FALSE(SizeResultGrid({500}, 15, 400, 300).VerticalScrollBar);
+
+  ResultTable t;
+  t.Cells = {{"Member", "Axial Force"}, {"1", " 1.2500E+01 (T)"}, {"2", "-3.5E+00 "}};
+  t.ColWidths = {800, 2000};
+  t.Alignment = CellAlignment::General;
+  EXPECT_EQ(PlaceOf(t, 1, 0), CellPlace::Right);
+  EXPECT_EQ(PlaceOf(t, 1, 1), CellPlace::Left);
+  EXPECT_EQ(PlaceOf(t, 2, 1), CellPlace::Right);
+  EXPECT_EQ(PlaceOf(t, 0, 1), CellPlace::Left);
+  t.Alignment = CellAlignment::Centred;
+  EXPECT_EQ(PlaceOf(t, 2, 1), CellPlace::Centre);
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -160,7 +160,9 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
     std::ofstream(path, std::ios::binary) << text;
     return path;
   };
-  const std::string usage = "usage: stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path M1,M2,...]]] FILE.str";
+  const std::string usage =
+      "usage: stavelorn-report [--trail] [--diagrams] [--precision single|double] [--json "
+      "[--influence WHAT [--path M1,M2,...]]] FILE.str";
   const std::string unreadable = "File_Reading Error\nUnexpected error # 53 occurred: \n\n";
   std::string badMember = kCollinearTruss;  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
@@ -236,6 +238,44 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoes) {
       EXPECT_EQ(json["accuracyNote"].text, window.AccuracyNote);
       EXPECT_NE(run.err.find("Analysis Accuracy\n" + window.AccuracyNote), std::string::npos);
     }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// --precision double solves in double precision only: the JSON says so without a note, and the
+// numbers are those the guard stores when it switches.
+TEST(BatchReport, PrecisionOptionChoosesTheArithmetic) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-batch";
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "precision.str").string();
+  std::ofstream(path, std::ios::binary) << testing::PortalFrameText("1", "1E-06");
+  const ToolRun guarded = RunTool({"--json", path});
+  const ToolRun doubled = RunTool({"--precision", "double", "--json", path});
+  const ToolRun single = RunTool({"--json", "--precision", "single", path});
+  ASSERT_EQ(doubled.status, 0) << doubled.err;
+  const JsonValue a = JsonReader(guarded.out).Value(), b = JsonReader(doubled.out).Value();
+  EXPECT_EQ(b["precision"].text, "double");
+  EXPECT_EQ(b.members.count("accuracyNote"), 0u);
+  EXPECT_EQ(doubled.err.find("Analysis Accuracy"), std::string::npos) << doubled.err;
+  EXPECT_EQ(single.out, guarded.out);
+  const std::size_t results = guarded.out.find("\"jointDisplacements\"");
+  ASSERT_NE(results, std::string::npos);
+  EXPECT_EQ(doubled.out.substr(doubled.out.find("\"jointDisplacements\"")),
+            guarded.out.substr(results));
+
+  const ToolRun printed = RunTool({"--precision", "double", path});
+  EXPECT_NE(printed.out.find("Results of Analysis"), std::string::npos);
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{"--precision", "quad", path}, {path, "--precision"}}) {
+    const ToolRun refused = RunTool(wrong);
+    EXPECT_EQ(refused.status, 64);
+    EXPECT_NE(refused.err.find("--precision"), std::string::npos) << refused.err;
+    EXPECT_TRUE(refused.out.empty());
   }
 }
 
