@@ -21,6 +21,9 @@ std::vector<Section> Sections(const MemberDiagram& d) {
   for (int k = 0; k <= 10; ++k)
     all.push_back({k == 10 ? d.Length : d.Length * k / 10, false, true});
   for (double x : d.Jumps) all.push_back({x, true});
+  // Where a piece ends a load starts or ends (a partial distributed load's a and L - b), and the
+  // diagram changes its form: the table shows the value there.
+  for (const DiagramPiece& piece : d.Pieces) all.push_back({piece.X1});
   for (const DiagramPiece& piece : d.Pieces)
     for (DiagramQuantity q : d.Quantities)
       for (double t : InteriorTurningPoints(SlopeOf(piece, q), piece.X1 - piece.X0))

@@ -118,4 +118,15 @@ void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail) {
 template class TrailRecorder<float>;
 template class TrailRecorder<double>;
 
+std::string TrailPrecisionNote(const MethodTrail& trail) {
+  return trail.DoublePrecision
+             ? "Values of the double-precision run (about 16 significant digits), whose results "
+               "are shown, as single precision was not accurate enough for this structure; a hand "
+               "calculation may differ in the last digit shown."
+             : "Values of the single-precision run (about 7 significant digits), whose results "
+               "are shown: each value is rounded as it is stored, so a hand calculation may "
+               "differ in the last digit, and a cosine of a right angle, stored as about 6e-8, "
+               "shows as 0.";
+}
+
 }  // namespace stavelorn

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "analysis/Engine.h"
@@ -85,5 +86,9 @@ class TrailRecorder : public MethodRecorder<Real> {
 // Puts the stored results of `model` into the trail: {Q} of each member is its stored end
 // forces and {F} = [T]^T{Q}, so the trail shows exactly the numbers the results show.
 void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail);
+
+// One sentence for the top of the method's views: which precision the values are in, and why
+// they may differ from a hand calculation in the last digit.
+std::string TrailPrecisionNote(const MethodTrail& trail);
 
 }  // namespace stavelorn

@@ -1,5 +1,8 @@
 #include "analysis/TrailLabels.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -73,16 +76,6 @@ std::string ReleaseName(int code) {
   }
 }
 
-std::string MemberLoadName(int type) {
-  static const char* const names[] = {
-      "concentrated force",    "concentrated couple",      "uniformly distributed load",
-      "linearly varying load", "concentrated axial force", "uniformly distributed axial load",
-      "concentrated torque"};
-  if (type >= 1 && type <= 7) return names[type - 1];
-  if (type >= 8 && type <= 11) return std::string(names[type - 8]) + " in the local x-z plane";
-  return "load of type " + std::to_string(type);
-}
-
 std::string EndLabel(const std::string& type, const std::string& symbol, int i, int beginJoint,
                      int endJoint, bool global) {
   const int perJoint = static_cast<int>(CoordRoles(type).size());
@@ -91,6 +84,16 @@ std::string EndLabel(const std::string& type, const std::string& symbol, int i, 
   return symbol + std::to_string(i) + " (" +
          (global ? GlobalCoordName(type, k) : LocalCoordName(type, k)) + ", joint " +
          std::to_string(joint) + ")";
+}
+
+std::string StepNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+double ShownCosine(double value) {
+  return std::fabs(value) <= kCosineRoundOff ? 0.0 : value;
 }
 
 }  // namespace stavelorn

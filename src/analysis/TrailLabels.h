@@ -1,6 +1,6 @@
 // The names the method's trail labels its rows and columns with: what each joint coordinate and
-// each member end coordinate of a structure type is, release codes and member-load types in
-// words, and the label of a vector entry such as "v1 (X trans., joint 3)".
+// each member end coordinate of a structure type is, release codes in words, and the label of a
+// vector entry such as "v1 (X trans., joint 3)".
 #pragma once
 
 #include <string>
@@ -32,12 +32,21 @@ std::string LocalCoordName(const std::string& type, int k);
 
 // "none", "Beginning", "End", "Both Ends".
 std::string ReleaseName(int code);
-// The member-load type in words, "uniformly distributed load", for codes 1..11.
-std::string MemberLoadName(int type);
 
 // "v1 (X trans., joint 3)": `symbol` with the end coordinate i (1..2n) of a member whose joints
 // are `beginJoint` and `endJoint`, named in global (or local) terms.
 std::string EndLabel(const std::string& type, const std::string& symbol, int i, int beginJoint,
                      int endJoint, bool global);
+
+// A number in 6 significant digits, as the method's views show it.
+std::string StepNumber(double value);
+
+// Direction cosines and the entries of [T] are sines and cosines, stored in single precision:
+// the cosine of a right angle comes out as about 6e-8 rather than 0. An entry of at most this
+// magnitude is that round-off, and is shown as 0 (its stored value stays in tooltips, copies
+// and the JSON).
+inline constexpr double kCosineRoundOff = 1e-6;
+// `value` as a direction cosine or [T] entry is shown: 0 for round-off, else itself.
+double ShownCosine(double value);
 
 }  // namespace stavelorn

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/InfluenceChoice.h"
+#include "graphics/InfluenceDrawing.h"
 
 namespace stavelorn {
 
@@ -58,6 +59,13 @@ void AppendTable(std::vector<std::string>& lines, const ResultTable& table) {
 }
 
 }  // namespace
+
+DiagramPage InfluencePage(const ModelStore& model, const InfluenceLine& line) {
+  DiagramPage page;
+  page.Caption = "Influence line of " + InfluenceName(model, line.Quantity);
+  DrawInfluenceLine(model, line, page.Picture);
+  return page;
+}
 
 std::vector<std::string> InfluenceReportLines(const ModelStore& model, const InfluenceLine& line) {
   const ResultTable table = BuildInfluenceTable(model, line);

@@ -7,9 +7,14 @@
 #include <vector>
 
 #include "analysis/InfluenceLine.h"
+#include "app/DiagramPages.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
+
+// The line's picture page: the structure with the path and the line under it, as the window
+// draws it, captioned "Influence line of " and the quantity's name.
+DiagramPage InfluencePage(const ModelStore& model, const InfluenceLine& line);
 
 // The section's lines for an 80-column page, the table's cells as BuildInfluenceTable has them.
 std::vector<std::string> InfluenceReportLines(const ModelStore& model, const InfluenceLine& line);

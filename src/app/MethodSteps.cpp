@@ -1,18 +1,13 @@
 #include "app/MethodSteps.h"
 
+#include <array>
 #include <charconv>
-#include <cstdio>
 
 #include "analysis/TrailLabels.h"
+#include "model/LoadSymbols.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
-
-std::string StepNumber(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6g", value);
-  return text;
-}
 
 namespace {
 
@@ -42,7 +37,15 @@ std::string CellText(const StepTable& table, int row, int col) {
   const double value = table.At(row, col);
   if (value == 0) return "";
   if (table.Integers) return std::to_string(static_cast<long>(value));
-  return StepNumber(value);
+  return StepNumber(table.Trigonometric ? ShownCosine(value) : value);
+}
+
+std::string CellTooltip(const StepTable& table, int row, int col) {
+  const double value = table.At(row, col);
+  if (value == 0 || table.Integers) return "";
+  if (table.Trigonometric && ShownCosine(value) == 0)
+    return "Stored " + FullNumber(value) + ": round-off of a cosine, shown as 0";
+  return "Stored " + FullNumber(value);
 }
 
 std::string TableTsv(const StepTable& table) {
@@ -97,13 +100,6 @@ StepTable MethodSteps::Numbering() const {
   return t;
 }
 
-std::string MethodSteps::PrecisionNote() const {
-  return trail_.DoublePrecision
-             ? "The values of the double-precision run, whose results are shown (single precision "
-               "was not accurate enough for this structure)."
-             : "The values of the single-precision run, whose results are shown.";
-}
-
 std::string MethodSteps::NumberingNote() const {
   const int n = trail_.DofCount, all = static_cast<int>(trail_.CoordNumbers.size());
   return "Free coordinates 1 to " + std::to_string(n) + ", numbered first, joint by joint; " +
@@ -125,16 +121,18 @@ std::vector<std::string> MethodSteps::MemberFacts(int index) const {
   const double cosines[] = {m.DirCosX, m.DirCosY, m.DirCosZ};
   std::string text = "Direction cosines:";
   for (int axis : PositionAxes(type))
-    text += std::string(axis ? ", C" : " C") + "XYZ"[axis] + " = " + StepNumber(cosines[axis]);
+    text += std::string(axis ? ", C" : " C") + "XYZ"[axis] + " = " +
+            StepNumber(ShownCosine(cosines[axis]));
   facts.push_back(text);
   if (model_.Type() && model_.Type()->RollAngles) {
     facts.push_back("Roll angle = " + StepNumber(model_.RollAngles(m.Member)) +
                     " degrees; rotation matrix r, the local axes in global X, Y, Z (the "
                     "diagonal blocks of [T]):");
     for (int i = 0; i < 3; ++i)
-      facts.push_back(std::string("    ") + "xyz"[i] + ": (" + StepNumber(m.Transformation(i, 0)) +
-                      ", " + StepNumber(m.Transformation(i, 1)) + ", " +
-                      StepNumber(m.Transformation(i, 2)) + ")");
+      facts.push_back(std::string("    ") + "xyz"[i] + ": (" +
+                      StepNumber(ShownCosine(m.Transformation(i, 0))) + ", " +
+                      StepNumber(ShownCosine(m.Transformation(i, 1))) + ", " +
+                      StepNumber(ShownCosine(m.Transformation(i, 2))) + ")");
   }
   if (IsTruss(type))
     facts.push_back("Release code: none (a truss bar is pin-jointed at both ends)");
@@ -151,17 +149,37 @@ std::vector<std::string> MethodSteps::MemberFacts(int index) const {
   return facts;
 }
 
+std::string MethodSteps::MemberFactsTooltip(int index) const {
+  const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
+  std::string tip;
+  auto note = [&tip](const std::string& name, double value) {
+    if (value != 0 && ShownCosine(value) == 0)
+      tip += (tip.empty() ? "" : "\n") + name + " stored as " + FullNumber(value) +
+             " (round-off, shown as 0)";
+  };
+  const double cosines[] = {m.DirCosX, m.DirCosY, m.DirCosZ};
+  for (int axis : PositionAxes(model_.StructType))
+    note(std::string("C") + "XYZ"[axis], cosines[axis]);
+  if (model_.Type() && model_.Type()->RollAngles)
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j)
+        note(std::string("r") + "xyz"[i] + "XYZ"[j], m.Transformation(i, j));
+  return tip;
+}
+
 std::vector<std::string> MethodSteps::FixedEndSources(int index) const {
   const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
   std::vector<std::string> lines;
   for (int r = 1; r <= model_.MemberLoadCount; ++r) {
     if (model_.MemberLoadInfo(r, 1) != m.Member) continue;
+    const int code = model_.MemberLoadInfo(r, 2);
+    const MemberLoadKindInfo* kind = FindMemberLoadKind(code);
+    std::array<float, 4> values{};
+    for (int k = 1; k <= 4; ++k)
+      values[static_cast<std::size_t>(k - 1)] = model_.MemberLoadValues(r, k);
     lines.push_back("{Qf}: member load " + std::to_string(r) + ", " +
-                    MemberLoadName(model_.MemberLoadInfo(r, 2)) +
-                    ": W = " + StepNumber(model_.MemberLoadValues(r, 1)) +
-                    ", W2 = " + StepNumber(model_.MemberLoadValues(r, 2)) +
-                    ", l1 = " + StepNumber(model_.MemberLoadValues(r, 3)) +
-                    ", l2 = " + StepNumber(model_.MemberLoadValues(r, 4)));
+                    (kind ? std::string(kind->LongName) + ": " + MemberLoadValuesText(*kind, values)
+                          : "of type " + std::to_string(code)));
   }
   for (int r = 1; r <= model_.TempChangeCount; ++r)
     if (model_.TempChangeMembers(r) == m.Member)
@@ -216,6 +234,7 @@ std::vector<StepTable> MethodSteps::MemberTables(int index) const {
       MatrixTable("[k] local stiffness, releases applied", local, local, m.LocalStiffness));
   tables.push_back(
       MatrixTable("[T] transformation, {u} = [T]{v}", local, global, m.Transformation));
+  tables.back().Trigonometric = true;
   StepTable kg = MatrixTable("[K] = [T]'[k][T], by code numbers (marked: goes into [S])", codes,
                              codes, m.GlobalStiffness);
   for (int i = 0; i < n; ++i)

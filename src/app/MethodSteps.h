@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "analysis/MethodTrail.h"
+#include "analysis/TrailEquilibrium.h"
+#include "analysis/TrailLabels.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -19,6 +21,8 @@ struct StepTable {
   std::vector<double> Values;  // row by row
   std::vector<bool> Marked;    // same shape: cells to stand out (empty: none)
   bool Integers = false;       // the cells are counts or numbers, not measures
+  // The cells are sines and cosines ([T]): single-precision round-off shows as 0.
+  bool Trigonometric = false;
 
   int Rows() const { return static_cast<int>(RowLabels.size()); }
   int Cols() const { return static_cast<int>(ColumnLabels.size()); }
@@ -31,20 +35,13 @@ struct StepTable {
   }
 };
 
-// A number in 6 significant digits, as the window shows it.
-std::string StepNumber(double value);
-// The text of a cell: blank for a zero (most of a stiffness matrix), else 6 significant digits.
+// The text of a cell: blank for a zero (most of a stiffness matrix), else 6 significant digits;
+// in a table of sines and cosines, 0 for a value that is their round-off.
 std::string CellText(const StepTable& table, int row, int col);
+// The stored value of a cell in full, for its tooltip (empty for an exact zero).
+std::string CellTooltip(const StepTable& table, int row, int col);
 // The values as tab-separated text, one line per row, each value in full (zeros as 0).
 std::string TableTsv(const StepTable& table);
-
-// One equilibrium check: its text, the largest of its sums that should be 0, and the size of the
-// forces it balances (for judging the residual).
-struct EquilibriumLine {
-  std::string Text;
-  double Residual = 0;
-  double Scale = 0;
-};
 
 class MethodSteps {
  public:
@@ -53,17 +50,21 @@ class MethodSteps {
 
   // Joints by coordinate, each cell its structure coordinate number; restrained cells marked.
   StepTable Numbering() const;
-  // Which run's values these are: single precision, or double when the accuracy guard stored the
-  // double-precision results.
-  std::string PrecisionNote() const;
+  // Which run's values these are (single precision, or double when the accuracy guard stored the
+  // double-precision results), and why they may differ from hand values in the last digit.
+  std::string PrecisionNote() const { return TrailPrecisionNote(trail_); }
   // "Free coordinates 1 to n, restrained n+1 to N."
   std::string NumberingNote() const;
 
   int MemberCount() const { return static_cast<int>(trail_.Members.size()); }
   // "Member 3: joint 2 to joint 5", for the member at `index` (0-based).
   std::string MemberCaption(int index) const;
-  // Length, direction cosines (rotation matrix and roll for a space frame), release code.
+  // Length, direction cosines (rotation matrix and roll for a space frame), release code; a
+  // cosine that is round-off shows as 0.
   std::vector<std::string> MemberFacts(int index) const;
+  // The stored values of the cosines that MemberFacts shows as 0, for its tooltip (empty when
+  // there are none).
+  std::string MemberFactsTooltip(int index) const;
   // Where {Qf} and {Ff} come from: each load, temperature change, fabrication error and
   // settlement of the member, or that it has none.
   std::vector<std::string> FixedEndSources(int index) const;
@@ -80,14 +81,13 @@ class MethodSteps {
 
   // A heading, one line per member, a heading and one line per direction of the whole structure
   // (headings have no residual).
-  std::vector<EquilibriumLine> Equilibrium() const;
+  std::vector<EquilibriumLine> Equilibrium() const { return TrailEquilibrium(model_, trail_); }
 
  private:
   // "d4 (Y trans., joint 2)" for structure coordinate `code`.
   std::string StructureLabel(const std::string& symbol, int code) const;
   StepTable MemberVectorTable(const TrailMember& m, const std::string& symbol,
                               const std::vector<double>& values, bool global) const;
-  EquilibriumLine MemberEquilibrium(const TrailMember& m) const;
 
   const ModelStore& model_;
   const MethodTrail& trail_;

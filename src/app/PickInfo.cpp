@@ -1,12 +1,13 @@
 #include "app/PickInfo.h"
 
 #include "analysis/MemberDiagrams.h"
-#include "editors/MemberLoadForm.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
 #include "editors/MemberLoadEditor.h"
+#include "model/LoadSymbols.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 #include "reports/ResultValues.h"
@@ -15,33 +16,32 @@ namespace stavelorn {
 
 namespace {
 
-// A member load in the words of the member-load list, as "Concentrated force: P = 40 at a = 2".
+// A member load as the member-load list words it, as "P = 40 (local y), a = 2".
 std::string LoadText(const ModelStore& model, int record) {
   const MemberLoadKindInfo* kind = FindMemberLoadKind(model.MemberLoadInfo(record, 2));
   if (kind == nullptr) return "type " + std::to_string(model.MemberLoadInfo(record, 2));
-  LoadValues values{};
+  std::array<float, 4> values{};
   for (int k = 1; k <= 4 && k <= model.MemberLoadValues.Cols(); ++k)
     values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
-  const std::string text = MemberLoadText(*kind, values);
-  // A whole-span uniform load is listed by its bare intensity; say what it is here.
-  return WholeSpanUniform(model.MemberLoadInfo(record, 2), values)
-             ? std::string(kind->LongName) + ": w = " + text
-             : text;
+  return MemberLoadValuesText(*kind, values);
 }
 
 std::string Number(float value) {
   return std::isfinite(value) ? FormatShortest(value) : "?";
 }
 
-// "X 12, Y -3" over the joint coordinates of the type, leaving out zeros when asked.
+// "X Translation 12, Y Translation -3" over the joint coordinates of the type, leaving out zeros
+// when asked; a load's components by their symbols instead, "Fx = 10, Mz = -5".
 template <typename ValueOf>
-std::string CoordinateValues(const StructTypeInfo& type, ValueOf value, bool skipZeros) {
+std::string CoordinateValues(const StructTypeInfo& type, ValueOf value, bool skipZeros,
+                             bool loadSymbols = false) {
   std::string text;
   for (int k = 1; k <= type.CoordsPerJoint; ++k) {
     const float v = value(k);
     if (skipZeros && v == 0) continue;
     if (!text.empty()) text += ", ";
-    text += CoordinateName(CoordinateOf(type, k)) + " " + Number(v);
+    text += loadSymbols ? JointLoadSymbol(type, k) + " = " + Number(v)
+                        : CoordinateName(CoordinateOf(type, k)) + " " + Number(v);
   }
   return text.empty() ? "0" : text;
 }
@@ -68,8 +68,9 @@ std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j
 
   for (int r = 1; r <= model.JointLoadCount && r <= model.JointLoadJoints.Size(); ++r)
     if (model.JointLoadJoints(r) == j)
-      text += "\nLoad: " + CoordinateValues(
-                               type, [&](int k) { return model.JointLoadValues(r, k); }, true);
+      text +=
+          "\nLoad: " + CoordinateValues(
+                           type, [&](int k) { return model.JointLoadValues(r, k); }, true, true);
   for (int r = 1; r <= model.SettlementCount && r <= model.SettlementJoints.Size(); ++r)
     if (model.SettlementJoints(r) == j)
       text += "\nSupport displacement: " +

@@ -17,6 +17,12 @@ namespace stavelorn {
 
 namespace {
 
+std::vector<const PagePicture*> Pages(const std::vector<std::unique_ptr<PagePicture>>& pictures) {
+  std::vector<const PagePicture*> pages;
+  for (const auto& picture : pictures) pages.push_back(picture.get());
+  return pages;
+}
+
 using M = MenuItem;
 
 std::string MultiplierProblem(const std::string& text) {
@@ -154,21 +160,32 @@ void ProjectCommands::Print() {
 
 void ProjectCommands::PrintPreview() {
   PrintOptions options(model_, KeptInfluenceLine() != nullptr);
-  if (windows_.ChoosePrintOptions(options) && options.AnythingChosen())
-    windows_.ShowPrintPreview(options);
+  if (!windows_.ChoosePrintOptions(options) || !options.AnythingChosen()) return;
+  const auto pictures = DiagramPictures(options);
+  const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
+  windows_.ShowPrintPreview(options, Pages(pictures), influence ? &*influence : nullptr);
+}
+
+std::vector<std::unique_ptr<PagePicture>> ProjectCommands::DiagramPictures(
+    const PrintOptions& options) {
+  if (!options.Chosen(ReportSection::Diagrams)) return {};
+  return windows_.DiagramPictures();
 }
 
 void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
   if (!printer) return;
+  const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
-  PrintReport(model_, *printer, messages_, options, Trail(), influence ? &*influence : nullptr);
+  PrintReport(model_, *printer, messages_, options, Trail(), Pages(pictures),
+              influence ? &*influence : nullptr);
 }
 
 std::optional<PrintedInfluence> ProjectCommands::InfluenceToPrint(const PrintOptions& options) {
   const InfluenceLine* line = KeptInfluenceLine();
   if (!line || !options.Chosen(ReportSection::InfluenceLine)) return std::nullopt;
-  return PrintedInfluence{InfluenceReportLines(model_, *line)};
+  return PrintedInfluence{windows_.PrintablePicture(InfluencePage(model_, *line)),
+                          InfluenceReportLines(model_, *line)};
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {

@@ -7,9 +7,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/InfluenceLine.h"
+#include "app/DiagramPages.h"
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "app/RecentProjects.h"
@@ -34,8 +36,19 @@ class CommandWindows {
   virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.
   virtual bool ChoosePrintOptions(PrintOptions& options) = 0;
-  // Shows the pages Print would print with `options`, from where they can be printed.
-  virtual void ShowPrintPreview(const PrintOptions& options) = 0;
+  // Shows the pages Print would print with `options`, the diagrams' `pictures` and the
+  // `influence` line (when given), from where they can be printed.
+  virtual void ShowPrintPreview(const PrintOptions& options,
+                                const std::vector<const PagePicture*>& pictures,
+                                const PrintedInfluence* influence) = 0;
+  // The diagrams' pictures in a form the printer OpenPrinter gives can paint (see DiagramPages);
+  // none where the windows have no printer that draws.
+  virtual std::vector<std::unique_ptr<PagePicture>> DiagramPictures() { return {}; }
+  // `page` in a form the printer OpenPrinter gives can paint; none where it cannot draw.
+  virtual std::unique_ptr<PagePicture> PrintablePicture(DiagramPage page) {
+    (void)page;
+    return nullptr;
+  }
 };
 
 class ProjectCommands {
@@ -115,6 +128,8 @@ class ProjectCommands {
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
   void PrintSections(const PrintOptions& options);
+  // The windows' diagram pictures when `options` print the diagrams, else none.
+  std::vector<std::unique_ptr<PagePicture>> DiagramPictures(const PrintOptions& options);
   // The kept influence line's section when `options` print it, else none.
   std::optional<PrintedInfluence> InfluenceToPrint(const PrintOptions& options);
 

@@ -6,6 +6,7 @@
 
 #include "analysis/ModelCheck.h"
 #include "editors/CellValues.h"
+#include "model/LoadSymbols.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
@@ -16,8 +17,7 @@ namespace {
 constexpr int kFirstValueField = 2;
 
 constexpr const char* kNote =
-    "Choose the kind of load, then its values. Loads act in the member's local axes; a is "
-    "measured from the beginning joint and b from the end joint.";
+    "Choose the kind of load, then its values. Loads act in the member's local axes; ";
 
 std::size_t Index(int row) {
   return static_cast<std::size_t>(row - 1);
@@ -64,7 +64,7 @@ void MemberLoadEditor::ShowRow(int row) {
   const MemberLoadRow& load = loads_.at(Index(row));
   const MemberLoadKindInfo* kind = FindMemberLoadKind(static_cast<int>(load.Kind));
   grid_.SetText(row, 1,
-                kind ? MemberLoadText(*kind, load.Values)
+                kind ? MemberLoadValuesText(*kind, load.Values)
                      : "Type " + std::to_string(static_cast<int>(load.Kind)));
 }
 
@@ -107,7 +107,7 @@ void MemberLoadEditor::ShowKind(EntryForm& dialog, const MemberLoadKindInfo& kin
   // The uniform load keeps the caption its field has always had.
   if (kind.Kind == MemberLoadKind::Uniform)
     dialog.Text[kFirstValueField].Label = "Load Intensity - w :";
-  dialog.Note = LoadSignNote(kind) + "\n" + kNote;
+  dialog.Note = LoadSignNote(kind) + "\n" + kNote + LoadDistanceNote(kind);
 }
 
 const MemberLoadKindInfo& MemberLoadEditor::ChosenKind() const {

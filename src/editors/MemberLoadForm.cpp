@@ -1,6 +1,7 @@
 #include "editors/MemberLoadForm.h"
 
 #include "editors/CellValues.h"
+#include "model/LoadSymbols.h"
 
 namespace stavelorn {
 
@@ -15,12 +16,6 @@ std::string Label(const MemberLoadKindInfo& kind, int k) {
   return label ? label : "";
 }
 
-// "a" from "a (from the beginning joint)".
-std::string Symbol(const MemberLoadKindInfo& kind, int k) {
-  const std::string label = Label(kind, k);
-  return label.substr(0, label.find(' '));
-}
-
 }  // namespace
 
 std::string LoadFieldLabel(const MemberLoadKindInfo& kind, int k) {
@@ -31,24 +26,17 @@ std::string LoadFieldLabel(const MemberLoadKindInfo& kind, int k) {
 std::string LoadSignNote(const MemberLoadKindInfo& kind) {
   const std::string axis = std::string("local ") + "xyz"[static_cast<int>(kind.Axis)] + "-axis";
   const std::string value =
-      IsLinear(kind) ? "Positive w1 and w2 act" : "A positive " + Symbol(kind, 0) + " acts";
+      IsLinear(kind) ? "Positive w1 and w2 act" : "A positive " + LoadSymbol(kind, 0) + " acts";
   if (kind.Form == LoadForm::PointCouple)
-    return "A positive " + Symbol(kind, 0) + " turns about the " + axis +
+    return "A positive " + LoadSymbol(kind, 0) + " turns about the " + axis +
            (kind.AppliedSign < 0 ? " against the right-hand rule." : " by the right-hand rule.");
   return value + (kind.AppliedSign < 0 ? " opposite to the " : " along the ") + axis + ".";
 }
 
-bool WholeSpanUniform(int code, const LoadValues& values) {
-  return code == static_cast<int>(MemberLoadKind::Uniform) && values[1] == 0 && values[2] == 0 &&
-         values[3] == 0;
-}
-
-std::string MemberLoadText(const MemberLoadKindInfo& kind, const LoadValues& values) {
-  if (WholeSpanUniform(static_cast<int>(kind.Kind), values)) return Num(values[0]);
-  std::string text = std::string(kind.LongName) + ": " + Symbol(kind, 0) + " = " + Num(values[0]);
-  if (IsLinear(kind)) text += ", " + Symbol(kind, 1) + " = " + Num(values[1]);
-  if (IsConcentrated(kind)) return text + " at a = " + Num(values[2]);
-  return text + ", a = " + Num(values[2]) + ", b = " + Num(values[3]);
+std::string LoadDistanceNote(const MemberLoadKindInfo& kind) {
+  if (IsConcentrated(kind)) return "a is measured from the beginning joint to the load.";
+  return "a is measured from the beginning joint to the load's start, b from the load's end to "
+         "the end joint.";
 }
 
 std::string MemberLoadProblem(const MemberLoadKindInfo& kind, const LoadValues& values,
@@ -56,7 +44,7 @@ std::string MemberLoadProblem(const MemberLoadKindInfo& kind, const LoadValues& 
   const float a = values[2], b = values[3];
   if (IsLinear(kind) && values[0] == 0 && values[1] == 0)
     return "w1 and w2 cannot both be zero (w1 = 0 alone makes a triangular load).";
-  if (!IsLinear(kind) && values[0] == 0) return Symbol(kind, 0) + " cannot be zero.";
+  if (!IsLinear(kind) && values[0] == 0) return LoadSymbol(kind, 0) + " cannot be zero.";
   const std::string L = length ? Num(*length) : "";
   if (IsConcentrated(kind)) {
     if (a < 0 || (length && a > *length))

@@ -1,5 +1,6 @@
 // The member-load entry as the editor words and checks it, per load kind: the dialog's field
-// labels, the one-line sign note, the list text in words and the checks of a load's values.
+// labels, the sign note and the checks of a load's values (the list words a load by its symbols,
+// LoadSymbols.h).
 // Values are the four stored ones: the magnitude (P, M, T, w or w1), w2, a from the beginning
 // joint and b from the end joint, in the model's units.
 #pragma once
@@ -20,14 +21,9 @@ std::string LoadFieldLabel(const MemberLoadKindInfo& kind, int k);
 
 // Which way a positive magnitude acts, in the member's local axes, in one line.
 std::string LoadSignNote(const MemberLoadKindInfo& kind);
-
-// Whether a record is a uniform load over the whole member, which the list shows as its bare
-// intensity, as it always has.
-bool WholeSpanUniform(int code, const LoadValues& values);
-
-// The list text of a load: the bare intensity of a whole-span uniform load, otherwise the kind
-// and its values in words, as "Concentrated force: P = 40 at a = 2".
-std::string MemberLoadText(const MemberLoadKindInfo& kind, const LoadValues& values);
+// Where the kind's distances are measured from: a alone for a load at a point, a and b for one
+// over part of the member.
+std::string LoadDistanceNote(const MemberLoadKindInfo& kind);
 
 // What is wrong with a load's values, worded for the entry dialog, or "" when nothing is: a zero
 // magnitude (for a linear load, w1 and w2 both zero), a point load off the member

@@ -3,11 +3,12 @@
 // strip is one unit high with its axis at y = 0, -1, -2, ...
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "graphics/DiagramDrawing.h"
+#include "model/LoadSymbols.h"
 #include "model/MemberLoadKind.h"
-#include "model/NumberText.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -52,20 +53,21 @@ void DrawLoadsPlainly(const ModelStore& model, const MemberDiagram& d, Canvas& c
     const double e = IsDistributed(*kind)
                          ? std::clamp(1 - double(model.MemberLoadValues(r, 4)) / d.Length, 0.0, 1.0)
                          : a;
-    const std::string mark = kind->Axis == LoadAxis::Z ? " z" : "";
-    const std::string value = FormatShortest(model.MemberLoadValues(r, 1));
+    std::array<float, 4> values{};
+    for (int k = 1; k <= 4; ++k)
+      values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(r, k);
+    const std::string label = MemberLoadLabel(*kind, values);
     switch (kind->Form) {
       case LoadForm::PointForce:
         if (kind->Axis == LoadAxis::X)
           Arrow(canvas, {a - (w < 0 ? -0.1 : 0.1), 0.05}, {a, 0.05}, 0.02);
         else
           Arrow(canvas, {a, w < 0 ? 0.35 : -0.35}, {a, 0}, 0.04);
-        PrintTextAt(canvas, a + 0.01, 0.42, "P=" + value + mark);
+        PrintTextAt(canvas, a + 0.01, 0.42, label);
         break;
       case LoadForm::PointCouple:
         canvas.Arc(a, 0, 0.03, kYellow, 0.6, 5.7);
-        PrintTextAt(canvas, a + 0.01, 0.28,
-                    (kind->Axis == LoadAxis::X ? "T=" : "M=") + value + mark);
+        PrintTextAt(canvas, a + 0.01, 0.28, label);
         break;
       default: {
         auto height = [largest](double p) { return 0.08 + 0.22 * std::fabs(p) / largest; };
@@ -79,9 +81,7 @@ void DrawLoadsPlainly(const ModelStore& model, const MemberDiagram& d, Canvas& c
           else
             Arrow(canvas, {x, up * h}, {x, 0}, 0.025);
         }
-        const std::string second =
-            IsLinear(*kind) ? ".." + FormatShortest(model.MemberLoadValues(r, 2)) : "";
-        PrintTextAt(canvas, a + 0.01, up * (std::max(h0, h1) + 0.12), "w=" + value + second + mark);
+        PrintTextAt(canvas, a + 0.01, up * (std::max(h0, h1) + 0.12), label);
       }
     }
   }

@@ -22,6 +22,17 @@ constexpr std::array<const char*, 4> LinearLabels(const char* atBeginning, const
   return {atBeginning, atEnd, kFromBeginning, kFromEnd};
 }
 
+// The symbols of the same four values.
+constexpr std::array<const char*, 4> PointSymbols(const char* magnitude) {
+  return {magnitude, nullptr, "a", nullptr};
+}
+constexpr std::array<const char*, 4> SpreadSymbols(const char* intensity) {
+  return {intensity, nullptr, "a", "b"};
+}
+constexpr std::array<const char*, 4> LinearSymbols(const char* atBeginning, const char* atEnd) {
+  return {atBeginning, atEnd, "a", "b"};
+}
+
 // Transverse kinds in local y act on every type that bends; axial kinds need the axial coordinate
 // of a plane or space frame; a torque needs the twisting coordinate of a grid or space frame; the
 // local-z kinds exist only where a member bends in two planes.
@@ -41,6 +52,8 @@ constexpr MemberLoadKindInfo ConcentratedKind() {
   k.LongName = "Concentrated force";
   k.CheckName = "a concentrated force";
   k.ValueLabels = PointLabels("P");
+  k.Symbols = PointSymbols("P");
+  k.Direction = "local y";
   k.Form = LoadForm::PointForce;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = -1;
@@ -56,6 +69,8 @@ constexpr MemberLoadKindInfo CoupleKind() {
   k.LongName = "Concentrated couple";
   k.CheckName = "a couple";
   k.ValueLabels = PointLabels("M");
+  k.Symbols = PointSymbols("M");
+  k.Direction = "about local z";
   k.Form = LoadForm::PointCouple;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;
@@ -71,6 +86,8 @@ constexpr MemberLoadKindInfo UniformKind() {
   k.LongName = "Uniform load";
   k.CheckName = "a uniform load";
   k.ValueLabels = SpreadLabels("w");
+  k.Symbols = SpreadSymbols("w");
+  k.Direction = "local y";
   k.Form = LoadForm::UniformForce;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = -1;
@@ -86,6 +103,8 @@ constexpr MemberLoadKindInfo LinearKind() {
   k.LongName = "Linearly varying load";
   k.CheckName = "a linearly varying load";
   k.ValueLabels = LinearLabels("w1", "w2");
+  k.Symbols = LinearSymbols("w1", "w2");
+  k.Direction = "local y";
   k.Form = LoadForm::LinearForce;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = -1;
@@ -101,6 +120,8 @@ constexpr MemberLoadKindInfo AxialForceKind() {
   k.LongName = "Axial force";
   k.CheckName = "an axial force";
   k.ValueLabels = PointLabels("P");
+  k.Symbols = PointSymbols("P");
+  k.Direction = "axial";
   k.Form = LoadForm::PointForce;
   k.Axis = LoadAxis::X;
   k.AppliedSign = -1;
@@ -116,6 +137,8 @@ constexpr MemberLoadKindInfo AxialUniformKind() {
   k.LongName = "Uniform axial load";
   k.CheckName = "a uniform axial load";
   k.ValueLabels = SpreadLabels("w");
+  k.Symbols = SpreadSymbols("w");
+  k.Direction = "axial";
   k.Form = LoadForm::UniformForce;
   k.Axis = LoadAxis::X;
   k.AppliedSign = -1;
@@ -131,6 +154,8 @@ constexpr MemberLoadKindInfo TorqueKind() {
   k.LongName = "Torque";
   k.CheckName = "a torque";
   k.ValueLabels = PointLabels("T");
+  k.Symbols = PointSymbols("T");
+  k.Direction = "axial";
   k.Form = LoadForm::PointCouple;
   k.Axis = LoadAxis::X;
   k.AppliedSign = -1;
@@ -146,6 +171,8 @@ constexpr MemberLoadKindInfo ConcentratedZKind() {
   k.LongName = "Concentrated force in local z";
   k.CheckName = "a force in local z";
   k.ValueLabels = PointLabels("P");
+  k.Symbols = PointSymbols("P");
+  k.Direction = "local z";
   k.Form = LoadForm::PointForce;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;
@@ -163,6 +190,8 @@ constexpr MemberLoadKindInfo CoupleYKind() {
   k.LongName = "Concentrated couple about local y";
   k.CheckName = "a couple about local y";
   k.ValueLabels = PointLabels("M");
+  k.Symbols = PointSymbols("M");
+  k.Direction = "about local y";
   k.Form = LoadForm::PointCouple;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = +1;
@@ -178,6 +207,8 @@ constexpr MemberLoadKindInfo UniformZKind() {
   k.LongName = "Uniform load in local z";
   k.CheckName = "a uniform load in local z";
   k.ValueLabels = SpreadLabels("w");
+  k.Symbols = SpreadSymbols("w");
+  k.Direction = "local z";
   k.Form = LoadForm::UniformForce;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;
@@ -193,6 +224,8 @@ constexpr MemberLoadKindInfo LinearZKind() {
   k.LongName = "Linearly varying load in local z";
   k.CheckName = "a linearly varying load in local z";
   k.ValueLabels = LinearLabels("w1", "w2");
+  k.Symbols = LinearSymbols("w1", "w2");
+  k.Direction = "local z";
   k.Form = LoadForm::LinearForce;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;

@@ -44,6 +44,11 @@ struct MemberLoadKindInfo {
   // when the kind does not use that value. Distances a and b are measured from the beginning and
   // from the end joint; a distributed load covers [a, L - b].
   std::array<const char*, 4> ValueLabels;
+  // The symbol of each value, as every view and the printout name it ("P", "w1", "a"), or
+  // nullptr as above; and the direction word of the kind: "local y", "local z", "axial" (along
+  // the member, or a torque about it), "about local z".
+  std::array<const char*, 4> Symbols;
+  const char* Direction;
   LoadForm Form;
   LoadAxis Axis;
   // The sign of the applied force or couple, along or about Axis, for a positive magnitude: a

@@ -1,9 +1,11 @@
 // The sections of the input-data report that follow the member data: releases and every kind of
 // load or imposed deformation.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
+#include "model/LoadSymbols.h"
 #include "model/MemberLoadKind.h"
 #include "model/StructType.h"
 #include "reports/InputSections.h"
@@ -11,12 +13,6 @@
 namespace stavelorn {
 
 namespace {
-
-// The short name of a member load type, or nothing for a code outside the kind table.
-std::string_view LoadTypeLabel(int code) {
-  const MemberLoadKindInfo* kind = FindMemberLoadKind(code);
-  return kind ? kind->ReportName : "";
-}
 
 // The heading lines of a joint table, as the type words them (the unused lines are null).
 void PrintHeading(ReportPrinter& printer, int indent, const std::array<const char*, 3>& heading) {
@@ -41,6 +37,58 @@ void PrintJointRecords(ReportPrinter& printer, const ModelStore& model,
     } else {
       line.Blanks(prefix).Number(joints(i), kMaskAt3);
       AppendValues(line, gaps, RowValues(values, i, model.CoordsPerJoint));
+    }
+    Print(printer, line);
+  }
+}
+
+std::array<float, 4> LoadRecord(const ModelStore& model, int record) {
+  std::array<float, 4> values{};
+  for (int k = 1; k <= 4; ++k)
+    values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
+  return values;
+}
+
+// The member-load table with a column per stored value: the first column where each value
+// column starts, 11 characters wide, the kind named by its symbols and direction.
+constexpr int kValueWidth = 11;
+constexpr std::array<int, 4> kValueColumns = {30, 43, 56, 69};
+
+std::string Centred(const std::string& text, int width) {
+  const int left = std::max(0, (width - static_cast<int>(text.size())) / 2);
+  return std::string(static_cast<std::size_t>(left), ' ') + text;
+}
+
+void PrintMemberLoadValues(const ModelStore& model, ReportPrinter& printer) {
+  const std::array<std::array<const char*, 4>, 2> headings = {
+      {{"P, M, T,", "w2", "a", "b"}, {"w or w1", "", "", ""}}};
+  const char* const kindHeadings[] = {"Load", "Kind"};
+  const char* const memberHeadings[] = {"Member", " No."};
+  for (int line = 0; line < 2; ++line) {
+    ReportLine heading;
+    heading.Column(5).Text(memberHeadings[line]).Column(13).Text(kindHeadings[line]);
+    for (std::size_t k = 0; k < 4; ++k)
+      if (*headings[line][k])
+        heading.Column(kValueColumns[k]).Text(Centred(headings[line][k], kValueWidth));
+    Print(printer, heading);
+  }
+  ReportLine rule;
+  rule.Column(5).Text("------").Column(13).Text("---------------");
+  for (int column : kValueColumns) rule.Column(column).Text(std::string(kValueWidth, '-'));
+  Print(printer, rule);
+
+  for (int i = 1; i <= model.MemberLoadCount; ++i) {
+    const int code = model.MemberLoadInfo(i, 2);
+    const MemberLoadKindInfo* kind = FindMemberLoadKind(code);
+    ReportLine line;
+    line.Column(6).Number(model.MemberLoadInfo(i, 1), kMaskAt3);
+    line.Column(13).Text(kind ? LoadKindLabel(*kind) : "type " + std::to_string(code));
+    for (std::size_t k = 0; k < 4; ++k) {
+      line.Column(kValueColumns[k]);
+      if (kind && !LoadSymbol(*kind, static_cast<int>(k)).empty())
+        line.Blanks(1).Number(model.MemberLoadValues(i, static_cast<int>(k) + 1), kMaskE3Short);
+      else
+        line.Text(Centred("---", kValueWidth));
     }
     Print(printer, line);
   }
@@ -89,24 +137,25 @@ void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 32, "Member Loads");
   // Member loads do not act on trusses: their records are only announced by the title.
   if (IsTruss(model.StructType)) return;
+  // Whole-span uniform loads need only their intensity, and keep the table they always had;
+  // any other load needs every value its kind has, under labelled columns.
+  for (int i = 1; i <= model.MemberLoadCount; ++i)
+    if (!WholeSpanUniform(model.MemberLoadInfo(i, 2), LoadRecord(model, i))) {
+      PrintMemberLoadValues(model, printer);
+      return;
+    }
   Print(printer, 27,
         {"                    Load    ", "Member   Load     Intensity ",
          "  No.    Type        (w)    ", "------  -------  -----------"});
-  for (int i = 1; i <= model.MemberLoadCount; ++i) {
-    const int code = model.MemberLoadInfo(i, 2);
-    ReportLine line;
-    line.Blanks(28)
-        .Number(model.MemberLoadInfo(i, 1), kMaskAt3)
-        .Blanks(4)
-        .Text(LoadTypeLabel(code));
-    // The first magnitude (P, M, T, w or w1) in the intensity column, for every kind: the line
-    // has no room for w2, a and b under labelled columns. A code of no kind has no magnitude.
-    if (FindMemberLoadKind(code))
-      line.Blanks(3).Number(model.MemberLoadValues(i, 1), kMaskE3Short);
-    else
-      line.Text("   ---   ");
-    Print(printer, line);
-  }
+  // Only whole-span uniform loads come here: the intensity is all there is to print.
+  for (int i = 1; i <= model.MemberLoadCount; ++i)
+    Print(printer, ReportLine()
+                       .Blanks(28)
+                       .Number(model.MemberLoadInfo(i, 1), kMaskAt3)
+                       .Blanks(4)
+                       .Text(InfoOf(MemberLoadKind::Uniform).ReportName)
+                       .Blanks(3)
+                       .Number(model.MemberLoadValues(i, 1), kMaskE3Short));
 }
 
 void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer) {

@@ -27,6 +27,9 @@ class RetryingPrinter : public ReportPrinter {
   void NewPage() override {
     Guard([&] { printer_.NewPage(); });
   }
+  void PrintPicture(const PagePicture& picture) override {
+    Guard([&] { printer_.PrintPicture(picture); });
+  }
   double CurrentY() const override { return printer_.CurrentY(); }
   double PageHeight() const override { return printer_.PageHeight(); }
   void EndDocument() override {
@@ -84,6 +87,7 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
                          const PrintOptions& options, const MethodTrail* trail,
+                         const std::vector<const PagePicture*>& pictures,
                          const PrintedInfluence* influence) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
@@ -98,9 +102,14 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
     if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
     if (options.Chosen(ReportSection::MethodTrail) && trail) PrintTrail(model, *trail, guarded);
-    if (options.Chosen(ReportSection::Diagrams)) PrintDiagramsReport(model, guarded);
-    if (options.Chosen(ReportSection::InfluenceLine) && influence)
+    if (options.Chosen(ReportSection::Diagrams)) {
+      for (const PagePicture* picture : pictures) guarded.PrintPicture(*picture);
+      PrintDiagramsReport(model, guarded);
+    }
+    if (options.Chosen(ReportSection::InfluenceLine) && influence) {
+      if (influence->Picture) guarded.PrintPicture(*influence->Picture);
       for (const std::string& line : influence->Lines) guarded.PrintLine(line);
+    }
 
     guarded.EndDocument();
     guarded.SetFontName(previousFont);

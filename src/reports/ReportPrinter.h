@@ -27,6 +27,15 @@ class PrinterFailure : public std::runtime_error {
   RunError error_;
 };
 
+// A picture printed on a page of its own under a caption (a diagram of the whole structure). The
+// report only hands it on: a printer that draws knows its kind of picture and paints it, a text
+// printer leaves it out.
+class PagePicture {
+ public:
+  virtual ~PagePicture() = default;
+  virtual std::string Caption() const = 0;
+};
+
 class ReportPrinter {
  public:
   virtual ~ReportPrinter() = default;
@@ -38,6 +47,9 @@ class ReportPrinter {
   // How far down the current page the next line will print, in the units of PageHeight.
   virtual double CurrentY() const = 0;
   virtual double PageHeight() const = 0;
+  // Prints `picture` on a page of its own; the next line starts a new page. A text printer, and
+  // any printer that does not know the picture's kind, prints nothing.
+  virtual void PrintPicture(const PagePicture& picture) { (void)picture; }
   // Sends the document to the printer.
   virtual void EndDocument() = 0;
   // Throws the document away unprinted.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/TrailEquilibrium.h"
 #include "analysis/TrailLabels.h"
 #include "model/StructType.h"
 #include "reports/ReportLine.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr int kBlockColumns = 6;  // matrix columns per printed block
 constexpr int kCellWidth = 11;
 constexpr int kLabelWidth = 8;
+constexpr int kTextWidth = 78;  // characters of a printed line of text
 
 // A value under the report's mask; an exact zero as a lone 0, so the pattern of a sparse matrix
 // shows at a glance.
@@ -37,6 +39,7 @@ template <typename Value>
 void PrintMatrix(ReportPrinter& printer, const std::string& title,
                  const std::vector<std::string>& rowLabels,
                  const std::vector<std::string>& colLabels, Value value) {
+  PageBreakRule(printer);
   Print(printer, 5, title);
   const int cols = static_cast<int>(colLabels.size());
   for (int first = 0; first < cols; first += kBlockColumns) {
@@ -54,6 +57,36 @@ void PrintMatrix(ReportPrinter& printer, const std::string& title,
     }
     PrintBlankLines(printer, 1);
   }
+}
+
+// A paragraph broken between words into lines of at most kTextWidth characters after `indent`.
+void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text) {
+  std::string line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && static_cast<int>(line.size() + 1 + word.size()) > kTextWidth - indent) {
+      Print(printer, indent, line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  if (!line.empty()) Print(printer, indent, line);
+}
+
+// Vectors side by side, one column each, rows labelled.
+void PrintVectors(ReportPrinter& printer, const std::string& title,
+                  const std::vector<std::string>& rowLabels,
+                  const std::vector<std::string>& colLabels,
+                  const std::vector<const std::vector<double>*>& columns) {
+  PrintMatrix(printer, title, rowLabels, colLabels, [&](int r, int c) {
+    const std::vector<double>& column = *columns[static_cast<std::size_t>(c)];
+    const std::size_t row = static_cast<std::size_t>(r);
+    return row < column.size() ? column[row] : 0.0;
+  });
 }
 
 std::vector<std::string> Numbered(const std::string& symbol, int n) {
@@ -90,15 +123,36 @@ void PrintMember(const ModelStore& model, const TrailMember& m, ReportPrinter& p
   for (int c : m.CodeNumbers) code.push_back(std::to_string(c));
   PrintMatrix(printer, "[k] local stiffness, releases applied", u, u,
               [&](int r, int c) { return m.LocalStiffness(r, c); });
+  // [T] holds sines and cosines: their single-precision round-off prints as 0.
   PrintMatrix(printer, "[T] transformation, {u} = [T]{v}", u, v,
-              [&](int r, int c) { return m.Transformation(r, c); });
+              [&](int r, int c) { return ShownCosine(m.Transformation(r, c)); });
   PrintMatrix(printer, "[K] = [T]'[k][T], rows and columns by code number", code, code,
               [&](int r, int c) { return m.GlobalStiffness(r, c); });
-  PrintMatrix(printer, "{Qf} fixed-end forces and {Q} = [k]{u} + {Qf} end forces, local", u,
-              {"{Qf}", "{Q}"}, [&](int r, int c) {
-                const std::vector<double>& vec = c == 0 ? m.LocalFixedEndForces : m.LocalEndForces;
-                return vec.at(static_cast<std::size_t>(r));
-              });
+  PrintVectors(printer, "Global: {Ff} fixed-end forces, {v} end displacements, {F} = [T]'{Q}", v,
+               {"{Ff}", "{v}", "{F}"},
+               {&m.GlobalFixedEndForces, &m.GlobalEndDisplacements, &m.GlobalEndForces});
+  PrintVectors(printer, "Local: {Qf} fixed-end forces, {u} = [T]{v}, {Q} = [k]{u} + {Qf}", u,
+               {"{Qf}", "{u}", "{Q}"},
+               {&m.LocalFixedEndForces, &m.LocalEndDisplacements, &m.LocalEndForces});
+}
+
+// The equilibrium checks, each line of a check on its own printed line.
+void PrintChecks(const ModelStore& model, const MethodTrail& trail, ReportPrinter& printer) {
+  PageBreakRule(printer);
+  PrintTitleBlock(printer, 3, "Equilibrium Checks");
+  for (const EquilibriumLine& check : TrailEquilibrium(model, trail)) {
+    std::size_t start = 0;
+    do {
+      const std::size_t end = check.Text.find('\n', start);
+      const std::string line = check.Text.substr(start, end - start);
+      if (line.empty())
+        PrintBlankLines(printer, 1);
+      else
+        Print(printer, 5, line);
+      start = end == std::string::npos ? end : end + 1;
+    } while (start != std::string::npos);
+  }
+  PrintBlankLines(printer, 1);
 }
 
 }  // namespace
@@ -111,6 +165,8 @@ void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter
          "*                The Method, Step by Step                  *",
          "************************************************************"});
   PrintBlankLines(printer, 1);
+  PrintWrapped(printer, 3, TrailPrecisionNote(trail));
+  PrintBlankLines(printer, 1);
   const std::string& type = model.StructType;
   Print(printer, 3, "Local end coordinates u1, u2, ..., at the beginning, then at the end:");
   Print(printer, 7, CoordinateLegend(type, trail.CoordsPerJoint, false));
@@ -119,8 +175,6 @@ void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter
   Print(printer, 3,
         "Structure coordinates 1 to " + std::to_string(trail.DofCount) +
             " are free, the others restrained.");
-  if (trail.DoublePrecision)
-    Print(printer, 3, "These are the values of the double-precision run, whose results are shown.");
   PrintBlankLines(printer, 1);
   for (const TrailMember& m : trail.Members) PrintMember(model, m, printer);
 
@@ -147,6 +201,7 @@ void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter
                   return columns[c]->at(static_cast<std::size_t>(r));
                 });
   }
+  PrintChecks(model, trail, printer);
   Print(printer, 16, "*************** End of the Method ***************");
 }
 

@@ -107,6 +107,21 @@ TEST(MemberDiagrams, ExtremesMatchClosedForms) {
   }
 }
 
+// A distributed load over part of a simple span of 6 (w positive downward): the table has a row
+// where the load starts and one where it ends, holding the closed-form moment there.
+TEST(MemberDiagrams, PartialLoadsHaveRowsAtTheirEnds) {
+  // w = 2 over [1.5, 4]: W = 5 at 2.75, R1 = 5 * 3.25 / 6 and R2 = 5 * 2.75 / 6.
+  const MemberDiagram d = Diagrams(Beam("6", kPinned, "1, 1,3,2,0,1.5,2")).at(0);
+  for (const auto& [x, moment] : {std::pair{1.5, 1.5 * 5 * 3.25 / 6}, {4.0, 2 * 5 * 2.75 / 6}}) {
+    int rows = 0;
+    for (const DiagramStation& s : d.Stations)
+      if (std::fabs(s.X - x) < 1e-9 && ++rows) {
+        EXPECT_NEAR(s.Values[static_cast<std::size_t>(Index(Q::Mz))], moment, 1e-4) << x;
+      }
+    EXPECT_EQ(rows, 1) << x;
+  }
+}
+
 // The internal forces at a section, from the free body of the part before it: the stored end
 // forces at the beginning and the member's own loads up to the section (a point load standing at
 // the section counts on its far side only).

@@ -52,6 +52,34 @@ TEST_P(ExampleSteps, MarksAndEquilibriumChecks) {
   EXPECT_GT(checks, model.MemberCount / 2);
 }
 
+// The space frame's columns are rolled by 0 and 90 degrees: entries of [T] that are cosines of
+// right angles are stored as single-precision round-off. They read 0 in the cells and the facts,
+// while the tooltip keeps the stored value; every other entry shows as computed.
+TEST(MethodSteps, CosineRoundOffShowsAsZeroButKeepsItsStoredValue) {
+  std::string problem;
+  ModelStore model = testing::ExampleModel("space-frame", problem);
+  const AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_TRUE(run.Trail);
+  const MethodSteps steps(model, *run.Trail);
+  int roundOffs = 0;
+  for (int index = 0; index < steps.MemberCount(); ++index) {
+    const StepTable t = steps.MemberTables(index)[1];
+    for (int r = 0; r < t.Rows(); ++r)
+      for (int c = 0; c < t.Cols(); ++c) {
+        const double stored = t.At(r, c);
+        const std::string shown = CellText(t, r, c), tip = CellTooltip(t, r, c);
+        const bool roundOff = stored != 0 && std::fabs(stored) <= 1e-6;
+        roundOffs += roundOff;
+        EXPECT_EQ(shown, stored == 0 ? "" : roundOff ? "0" : StepNumber(stored));
+        if (stored != 0) {
+          EXPECT_EQ(static_cast<float>(std::stod(tip.substr(7))), float(stored));
+        }
+      }
+    EXPECT_EQ(steps.MemberFacts(index)[1].find("e-0"), std::string::npos);
+  }
+  EXPECT_GT(roundOffs, 0);
+}
+
 // Every table holds exactly the trail's numbers, in place: no row, column or member left out.
 TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
   const MethodSteps steps(model, *run.Trail);

@@ -40,7 +40,8 @@ class FakeWindows : public CommandWindows {
     chooseOptions(options);
     return true;
   }
-  void ShowPrintPreview(const PrintOptions&) override {}
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
+                        const PrintedInfluence*) override {}
 };
 
 class ProjectCommandsTest : public ::testing::Test {

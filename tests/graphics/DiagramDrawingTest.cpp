@@ -104,7 +104,7 @@ TEST(DiagramDrawing, MemberWindowStacksEveryQuantityUnderTheLoadedMember) {
   p.canvas.SetDrawWidth(3);
   DrawMemberDiagrams(p.model, p.diagrams.at(0), p.canvas);
   EXPECT_EQ(p.canvas.Strokes().at(0).Width, 1);
-  for (const char* name : {"N", "V", "M", "P=10", "w=3"})
+  for (const char* name : {"N", "V", "M", "P = 10 (local y)", "w = 3 (axial)"})
     EXPECT_TRUE(HasText(p.canvas, name)) << name;
   // One axis per quantity under the member, one unit apart.
   int axes = 0;

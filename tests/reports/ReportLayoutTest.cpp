@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "analysis/GeneratedStructures.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
+#include "reports/InputReport.h"
 #include "reports/MiniJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
@@ -50,6 +54,9 @@ class RecordingPrinter : public ReportPrinter {
   }
   double CurrentY() const override { return usedAtStart + lines_; }
   double PageHeight() const override { return 60; }
+  void PrintPicture(const PagePicture& picture) override {
+    events.push_back("picture:" + picture.Caption());
+  }
   void EndDocument() override { events.push_back("end"); }
   void AbandonDocument() override { events.push_back("abandon"); }
   std::string FontName() const override { return font_; }
@@ -132,7 +139,9 @@ ModelStore Analysed(const std::string& name) {
 }
 
 TEST(GoldenReport, EachStructureTypeMatchesItsCheckedFile) {
-  for (const char* name : {"beam", "ptruss", "pframe", "struss", "grid", "sframe"}) {
+  // pframe-uniform: whole-span uniform loads keep the one-intensity member-load table.
+  for (const char* name :
+       {"beam", "ptruss", "pframe", "pframe-uniform", "struss", "grid", "sframe"}) {
     std::ostringstream out;
     TextReportPrinter printer(out);
     ScriptedMessages messages;
@@ -173,6 +182,25 @@ TEST(TrailReport, PrintsTheSmallFrameAsCheckedByEye) {
 )"))
                    .text,
                "trail-frame.txt");
+}
+
+// The space frame's rolled columns: [T] prints the round-off of a right angle's cosine as 0, which
+// the JSON keeps as stored.
+TEST(TrailReport, PrintsCosineRoundOffAsZeroWhereTheJsonKeepsIt) {
+  std::string problem;
+  const Trailed t = Trail(testing::ExampleModel("space-frame", problem));
+  int stored = 0;
+  for (const JsonValue& m : t.json["members"].items)
+    for (const JsonValue& row : m["transformation"].items)
+      for (const JsonValue& x : row.items) stored += x.text.find("e-08") != std::string::npos;
+  EXPECT_GT(stored, 0);
+  // Between each "[T] transformation" and the "[K]" after it, no value below 1e-6.
+  const std::regex tiny(R"(\d\.\d{3}E-(0[7-9]|[1-9]\d))");
+  int blocks = 0;
+  for (std::size_t at = t.text.find("[T] transformation"); at != std::string::npos;
+       at = t.text.find("[T] transformation", at + 1), ++blocks)
+    EXPECT_FALSE(std::regex_search(t.text.substr(at, t.text.find("[K] =", at) - at), tiny));
+  EXPECT_EQ(blocks, 8);
 }
 
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
@@ -249,6 +277,34 @@ TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
 
 // The report holds the ticked sections only, and results only after a completed analysis: they
 // are unticked otherwise and cannot be ticked, so with the input data unticked nothing is chosen.
+// Whole-span uniform loads keep the one-intensity table they always had, to the byte; one load
+// of any other form turns the table into labelled columns of every value.
+struct CaptionedPicture : PagePicture {
+  std::string Caption() const override { return "M"; }
+};
+
+// The diagrams' pictures go to the printer in their order, after the results and before the
+// diagram tables, and only when the diagrams are ticked.
+TEST(PrintOptions, DiagramPicturesComeBeforeTheirTablesAndOnlyWhenTicked) {
+  ModelStore model = LoadGoldenModel("pframe");
+  CheckAndAnalyze(model);
+  const CaptionedPicture m;
+  for (bool ticked : {true, false}) {
+    PrintOptions options(model);
+    options.Choose(S::Diagrams, ticked);
+    RecordingPrinter printer;
+    ScriptedMessages messages;
+    PrintReport(model, printer, messages, options, nullptr, {&m, &m});
+    std::string order;
+    for (const std::string& e : printer.events) {
+      if (e == "picture:M") order += "P";
+      if (e.find("End of Analysis") != std::string::npos) order += "R";
+      if (e.find("Internal Force Diagrams") != std::string::npos) order += "T";
+    }
+    EXPECT_EQ(order, ticked ? "RPPT" : "R");
+  }
+}
+
 TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedAnalysis) {
   for (std::int16_t status : {kNoResults, kAnalysisComplete, kNotStable, kSolutionFailed}) {
     ModelStore model = Analysed("pframe");

@@ -1,10 +1,13 @@
 // What the main window writes outside itself: the picture as a file, and the report on a printer,
 // in a PDF file or in the print preview.
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/DiagramPages.h"
 #include "app/qt/MainWindow.h"
+#include "graphics/qt/PictureBox.h"
 #include "reports/qt/PrintOptionsDialog.h"
 #include "reports/qt/QtReportPrinter.h"
 #include "reports/qt/ReportPreview.h"
@@ -22,7 +25,39 @@ std::string Suggestion(const ModelStore& model, const char* fallback, const char
       .toStdString();
 }
 
+// A diagram page on paper: the picture as the window paints it, in black on white.
+class PrintedDiagram : public QtPagePicture {
+ public:
+  explicit PrintedDiagram(DiagramPage page) : page_(std::move(page)) {}
+  std::string Caption() const override { return page_.Caption; }
+  void Paint(QPainter& painter, const QRectF& area) const override {
+    // Rendered as on screen, then inverted: a white line on black becomes black on white, and
+    // the light cross lines of the fill a light grey.
+    const int pixels = 1600;
+    QImage image(pixels, pixels, QImage::Format_RGB32);
+    QPainter onImage(&image);
+    PaintStrokes(onImage, page_.Picture, QSizeF(pixels, pixels), page_.Picture.ScaleRect());
+    onImage.end();
+    image.invertPixels();
+    painter.drawImage(area, image);
+  }
+
+ private:
+  DiagramPage page_;
+};
+
 }  // namespace
+
+std::vector<std::unique_ptr<PagePicture>> MainWindow::DiagramPictures() {
+  std::vector<std::unique_ptr<PagePicture>> pictures;
+  for (DiagramPage& page : DiagramPages(model_))
+    pictures.push_back(PrintablePicture(std::move(page)));
+  return pictures;
+}
+
+std::unique_ptr<PagePicture> MainWindow::PrintablePicture(DiagramPage page) {
+  return std::make_unique<PrintedDiagram>(std::move(page));
+}
 
 void MainWindow::SavePicture() {
   std::string path = dialogs_.SaveFile(
@@ -38,8 +73,10 @@ bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void MainWindow::ShowPrintPreview(const PrintOptions& options) {
-  ReportPreview preview(model_, options, messages_, this, commands_.Trail());
+void MainWindow::ShowPrintPreview(const PrintOptions& options,
+                                  const std::vector<const PagePicture*>& pictures,
+                                  const PrintedInfluence* influence) {
+  ReportPreview preview(model_, options, messages_, this, commands_.Trail(), pictures, influence);
   preview.Dialog().resize(size());
   preview.Dialog().exec();
 }

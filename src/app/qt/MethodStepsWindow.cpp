@@ -36,6 +36,10 @@ class StepTableModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override {
     if (role == Qt::DisplayRole)
       return QString::fromStdString(CellText(table_, index.row(), index.column()));
+    if (role == Qt::ToolTipRole) {
+      const std::string tip = CellTooltip(table_, index.row(), index.column());
+      return tip.empty() ? QVariant() : QString::fromStdString(tip);
+    }
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::BackgroundRole && table_.IsMarked(index.row(), index.column())) return mark_;
     return {};
@@ -98,12 +102,14 @@ void StepTableView::ScrollToFirstMark() {
       }
 }
 
-void StepTableView::FitHeight() {
+void StepTableView::FitWhole() {
   int height = horizontalHeader()->height() + 2 * frameWidth();
   for (int r = 0; r < model()->rowCount(); ++r) height += rowHeight(r);
-  if (horizontalScrollBar()->isVisible() || horizontalHeader()->length() > viewport()->width())
-    height += horizontalScrollBar()->sizeHint().height();
   setFixedHeight(height);
+  setMinimumWidth(verticalHeader()->sizeHint().width() + horizontalHeader()->length() +
+                  2 * frameWidth());
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 bool StepTableView::IsShaded(int row, int col) const {
@@ -141,6 +147,7 @@ MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const MethodTrail&
   layout->addLayout(bar);
   auto* precision = new QLabel(QString::fromStdString(steps_.PrecisionNote()));
   precision->setObjectName("PrecisionNote");
+  precision->setWordWrap(true);
   layout->addWidget(precision);
 
   auto* tabs = new QTabWidget;
@@ -168,6 +175,7 @@ StepTableView* MethodStepsWindow::AddView(QVBoxLayout* layout, const QString& na
                                           const QString& title, QLabel** titleLabel) {
   auto* label = new QLabel(title);
   label->setObjectName(name + "Title");
+  label->setWordWrap(true);
   auto* view = new StepTableView;
   view->setObjectName(name);
   layout->addWidget(label);
@@ -192,6 +200,7 @@ QWidget* MethodStepsWindow::MemberPage() {
   auto* inner = new QWidget;
   auto* layout = new QVBoxLayout(inner);
   facts_ = new QLabel;
+  facts_->setWordWrap(true);
   facts_->setObjectName("MemberFacts");
   sources_ = new QLabel;
   sources_->setObjectName("FixedEndSources");
@@ -242,7 +251,8 @@ QWidget* MethodStepsWindow::ChecksPage() {
   auto* text = new QPlainTextEdit(Lines(steps_.Equilibrium()));
   text->setObjectName("Equilibrium");
   text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Long lines wrap at the window's edge rather than running out of sight.
+  text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   QFont font("Liberation Mono");
   font.setStyleHint(QFont::Monospace);
   text->setFont(font);
@@ -257,12 +267,13 @@ void MethodStepsWindow::ChooseMember(int index) {
   previous_->setEnabled(index > 0);
   next_->setEnabled(index + 1 < steps_.MemberCount());
   facts_->setText(Lines(steps_.MemberFacts(index)));
+  facts_->setToolTip(QString::fromStdString(steps_.MemberFactsTooltip(index)));
   sources_->setText(Lines(steps_.FixedEndSources(index)));
   const std::vector<StepTable> tables = steps_.MemberTables(index);
   for (std::size_t i = 0; i < tables.size() && i < memberViews_.size(); ++i) {
     memberTitles_[i]->setText(QString::fromStdString(tables[i].Title));
     memberViews_[i]->Show(tables[i], kMemberMark);
-    memberViews_[i]->FitHeight();
+    memberViews_[i]->FitWhole();
   }
   stiffness_->Show(steps_.Stiffness(index), kMemberMark);
   loads_->Show(steps_.Loads(index), kMemberMark);

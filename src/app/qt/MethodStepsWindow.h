@@ -26,8 +26,9 @@ class StepTableView : public QTableView {
   const StepTable& Table() const { return table_; }
   // Brings the first shaded cell into view.
   void ScrollToFirstMark();
-  // Makes the view exactly as tall as its rows (with a scroll bar when it is too wide).
-  void FitHeight();
+  // Makes the view exactly as large as its rows and columns, so every cell shows whole; the page
+  // around it scrolls when the window is smaller.
+  void FitWhole();
   // Whether the cell is shown shaded.
   bool IsShaded(int row, int col) const;
 

@@ -149,6 +149,7 @@ int ResultsWindow::Px(int twips) const {
 void ResultsWindow::SizeGrid() {
   for (int col = 0; col < table_.Cols(); ++col)
     view_->setColumnWidth(col, Px(table_.ColWidths[static_cast<std::size_t>(col)]));
+  WidenColumnsToText(view_);
   view_->verticalHeader()->setDefaultSectionSize(Px(table_.RowHeight));
   view_->horizontalHeader()->setFixedHeight(Px(table_.HeadingHeight));
   const ResultGridSize& size = table_.Size;

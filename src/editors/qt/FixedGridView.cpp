@@ -1,7 +1,10 @@
 #include "editors/qt/FixedGridView.h"
 
 #include <QHeaderView>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QTableView>
+#include <algorithm>
 
 namespace stavelorn {
 
@@ -18,6 +21,28 @@ QTableView* MakeFixedGridView(QAbstractItemModel* model, QWidget* parent) {
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setWordWrap(false);
   return view;
+}
+
+void WidenColumnsToText(QTableView* view) {
+  const QAbstractItemModel* cells = view->model();
+  const QHeaderView* header = view->horizontalHeader();
+  // The item delegate keeps this margin on either side of a cell's text, the header its own.
+  const int cellMargin =
+      2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+  const int headerMargin =
+      2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  const QRegularExpression blanks("\\s+");
+  for (int col = 0; col < cells->columnCount(); ++col) {
+    int needed = 0;
+    for (int row = 0; row < cells->rowCount(); ++row)
+      needed = std::max(
+          needed, view->fontMetrics().horizontalAdvance(cells->index(row, col).data().toString()) +
+                      cellMargin);
+    const QString heading = cells->headerData(col, Qt::Horizontal).toString();
+    for (const QString& word : heading.split(blanks, Qt::SkipEmptyParts))
+      needed = std::max(needed, header->fontMetrics().horizontalAdvance(word) + headerMargin);
+    if (view->columnWidth(col) < needed) view->setColumnWidth(col, needed);
+  }
 }
 
 }  // namespace stavelorn

@@ -13,4 +13,9 @@ namespace stavelorn {
 // header, so the row numbers of the view are hidden.
 QTableView* MakeFixedGridView(QAbstractItemModel* model, QWidget* parent);
 
+// Widens every column of `view` that is narrower than the widest text it holds (each cell, and
+// each word of its heading, which may wrap between words), so no number is ever cut; a column
+// wide enough keeps its width. The window then sizes itself, or scrolls, around the columns.
+void WidenColumnsToText(QTableView* view);
+
 }  // namespace stavelorn

@@ -164,6 +164,7 @@ void ListWindow::SyncFromGrid() {
   syncing_ = true;
   const GridModel& grid = editor_.Grid();
   for (int col = 0; col < grid.Cols(); ++col) view_->setColumnWidth(col, Px(grid.ColWidth(col)));
+  WidenColumnsToText(view_);
   view_->verticalHeader()->setDefaultSectionSize(Px(grid.RowHeight(1)));
   view_->horizontalHeader()->setFixedHeight(Px(grid.RowHeight(0)));
   view_->setVerticalScrollBarPolicy(grid.VerticalScrollBar() ? Qt::ScrollBarAlwaysOn
@@ -173,7 +174,7 @@ void ListWindow::SyncFromGrid() {
   const int frame = 2 * view_->frameWidth();
   int width =
       frame + (grid.VerticalScrollBar() ? view_->verticalScrollBar()->sizeHint().width() : 0);
-  for (int col = 0; col < grid.Cols(); ++col) width += Px(grid.ColWidth(col));
+  for (int col = 0; col < grid.Cols(); ++col) width += view_->columnWidth(col);
   const int shown = std::min(grid.Rows(), 11);
   view_->setFixedSize(width, frame + Px(grid.RowHeight(0)) + (shown - 1) * Px(grid.RowHeight(1)));
 

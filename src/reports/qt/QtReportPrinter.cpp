@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <algorithm>
 
 namespace stavelorn {
 
@@ -61,6 +62,22 @@ void QtReportPrinter::NewPage() {
     throw PrinterFailure(RunError{kErrPrinter, "Printer error: the printer refused a new page"});
   y_ = 0;
   ++pages_;
+}
+
+void QtReportPrinter::PrintPicture(const PagePicture& picture) {
+  const auto* paintable = dynamic_cast<const QtPagePicture*>(&picture);
+  if (!paintable) return;
+  NewPage();
+  PrintLine(picture.Caption());
+  PrintLine("");
+  // The picture fills the width of the page below its caption, square where the page allows.
+  const double width = printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
+  const double side = std::min(width, PageHeight() - y_);
+  painter_.save();
+  paintable->Paint(painter_, QRectF((width - side) / 2, y_, side, side));
+  painter_.restore();
+  y_ += side;
+  NewPage();
 }
 
 void QtReportPrinter::EndDocument() {

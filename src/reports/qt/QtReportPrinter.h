@@ -18,6 +18,13 @@ namespace stavelorn {
 // start from it, so the preview shows the pages Print makes.
 std::unique_ptr<QPrinter> NewReportQPrinter();
 
+// A page picture this printer can paint: it paints itself into `area` (device units of the
+// printer's page, below the caption).
+class QtPagePicture : public PagePicture {
+ public:
+  virtual void Paint(QPainter& painter, const QRectF& area) const = 0;
+};
+
 class QtReportPrinter : public ReportPrinter {
  public:
   // Takes a printer already aimed at its destination (a printer or a PDF file name).
@@ -28,6 +35,7 @@ class QtReportPrinter : public ReportPrinter {
 
   void PrintLine(const std::string& text) override;
   void NewPage() override;
+  void PrintPicture(const PagePicture& picture) override;
   double CurrentY() const override { return y_; }
   double PageHeight() const override;
   void EndDocument() override;

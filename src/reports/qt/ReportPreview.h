@@ -6,20 +6,25 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <memory>
+#include <vector>
 
 #include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
+#include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
+#include "reports/ReportPrinter.h"
 #include "ui/Messages.h"
 
 namespace stavelorn {
 
 class ReportPreview {
  public:
-  // `model`, `messages` and `trail` (the method trail of the analysis, when there is one) must
-  // outlive the preview.
+  // `model`, `messages`, `trail` (the method trail of the analysis, when there is one), the
+  // diagrams' `pictures` and the `influence` line (when it is printed) must outlive the preview.
   ReportPreview(const ModelStore& model, const PrintOptions& options, Messages& messages,
-                QWidget* parent = nullptr, const MethodTrail* trail = nullptr);
+                QWidget* parent = nullptr, const MethodTrail* trail = nullptr,
+                std::vector<const PagePicture*> pictures = {},
+                const PrintedInfluence* influence = nullptr);
 
   QPrintPreviewDialog& Dialog() { return *dialog_; }
   QPrinter& Printer() { return *printer_; }
@@ -35,6 +40,8 @@ class ReportPreview {
   const ModelStore& model_;
   const PrintOptions options_;
   const MethodTrail* trail_;
+  const std::vector<const PagePicture*> pictures_;
+  const PrintedInfluence* influence_;
   Messages& messages_;
   int pages_ = 0;
 };

@@ -1,12 +1,11 @@
-// The equilibrium checks of the step-by-step view: each member's end forces against its own
-// loads, and the whole structure's loads against its reactions.
+#include "analysis/TrailEquilibrium.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 
 #include "analysis/TrailLabels.h"
-#include "app/MethodSteps.h"
 
 namespace stavelorn {
 
@@ -72,11 +71,9 @@ const char* SumName(CoordRole role) {
   }
 }
 
-}  // namespace
-
-EquilibriumLine MethodSteps::MemberEquilibrium(const TrailMember& m) const {
+EquilibriumLine MemberEquilibrium(const std::string& type, const TrailMember& m) {
   // {Q} - {Qf} = [k]{u} balances by itself: the fixed-end forces stand for the member's loads.
-  const std::vector<CoordRole> roles = CoordRoles(model_.StructType);
+  const std::vector<CoordRole> roles = CoordRoles(type);
   const std::size_t per = roles.size();
   std::array<double, 6> sum{};
   std::array<double, 3> endForce{};
@@ -96,45 +93,61 @@ EquilibriumLine MethodSteps::MemberEquilibrium(const TrailMember& m) const {
   sum[5] += m.Length * endForce[1];
   line.Text = "Member " + std::to_string(m.Member) + " (local axes, moments about joint " +
               std::to_string(m.BeginJoint) + "):";
-  for (CoordRole role : roles) {
+  // Three sums to a line, so that a space frame's six fit a printed page and a narrow window.
+  for (std::size_t i = 0; i < roles.size(); ++i) {
+    const CoordRole role = roles[i];
     const double value = sum[static_cast<std::size_t>((IsMoment(role) ? 3 : 0) + AxisOf(role))];
-    line.Text += std::string("  sum ") + SumName(role) + " = " + Residual(value);
+    line.Text += std::string(i % 3 == 0 ? "\n   " : "") + "  sum " + SumName(role) + " = " +
+                 Residual(value);
     line.Residual = std::max(line.Residual, std::fabs(value));
   }
   return line;
 }
 
-std::vector<EquilibriumLine> MethodSteps::Equilibrium() const {
+}  // namespace
+
+std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model, const MethodTrail& trail) {
+  // The joint and the coordinate of each structure coordinate number.
+  const int perJoint = trail.CoordsPerJoint;
+  const int all = static_cast<int>(trail.CoordNumbers.size());
+  std::vector<int> jointOfCode(static_cast<std::size_t>(all) + 1, 0),
+      coordOfCode(static_cast<std::size_t>(all) + 1, 0);
+  for (int i = 0; i < all && perJoint > 0; ++i) {
+    const int code = trail.CoordNumbers[static_cast<std::size_t>(i)];
+    if (code < 1 || code > all) continue;
+    jointOfCode[static_cast<std::size_t>(code)] = i / perJoint + 1;
+    coordOfCode[static_cast<std::size_t>(code)] = i % perJoint + 1;
+  }
+
   std::vector<EquilibriumLine> lines;
   lines.push_back(
-      {"Each member: its end forces {Q} against its own loads {Qf} "
-       "(every sum should be 0 within round-off)"});
-  for (const TrailMember& m : trail_.Members) lines.push_back(MemberEquilibrium(m));
+      {"Each member: {Q} against its loads {Qf}; each sum is 0 but for round-off"});
+  for (const TrailMember& m : trail.Members)
+    lines.push_back(MemberEquilibrium(model.StructType, m));
 
-  const std::vector<CoordRole> roles = CoordRoles(model_.StructType);
+  const std::vector<CoordRole> roles = CoordRoles(model.StructType);
   const int per = static_cast<int>(roles.size());
   Resultant loads, reactions;
-  for (int code = 1; code <= trail_.DofCount; ++code) {
+  for (int code = 1; code <= trail.DofCount; ++code) {
     const std::size_t c = static_cast<std::size_t>(code);
-    loads.Add(JointPosition(model_, jointOfCode_[c]), roles[coordOfCode_[c] - 1],
-              trail_.JointLoads[c - 1]);
+    loads.Add(JointPosition(model, jointOfCode[c]), roles[coordOfCode[c] - 1],
+              trail.JointLoads[c - 1]);
   }
   // A member load acts on the structure as the opposite of its fixed-end forces.
-  for (const TrailMember& m : trail_.Members)
+  for (const TrailMember& m : trail.Members)
     for (int i = 0; i < 2 * per; ++i) {
       const int joint = i < per ? m.BeginJoint : m.EndJoint;
-      loads.Add(JointPosition(model_, joint), roles[static_cast<std::size_t>(i % per)],
+      loads.Add(JointPosition(model, joint), roles[static_cast<std::size_t>(i % per)],
                 -m.GlobalFixedEndForces[static_cast<std::size_t>(i)]);
     }
-  const int all = static_cast<int>(trail_.CoordNumbers.size());
-  for (int code = trail_.DofCount + 1; code <= all; ++code) {
+  for (int code = trail.DofCount + 1; code <= all; ++code) {
     const std::size_t c = static_cast<std::size_t>(code);
-    reactions.Add(JointPosition(model_, jointOfCode_[c]), roles[coordOfCode_[c] - 1],
-                  model_.SupportReactions(code - trail_.DofCount));
+    reactions.Add(JointPosition(model, jointOfCode[c]), roles[coordOfCode[c] - 1],
+                  model.SupportReactions(code - trail.DofCount));
   }
   lines.push_back({""});
   lines.push_back(
-      {"The whole structure: applied loads + reactions = 0 (moments about the origin)"});
+      {"The whole structure: loads + reactions = 0, moments about the origin"});
   for (CoordRole role : roles) {
     const double applied = loads.Along(role), held = reactions.Along(role);
     lines.push_back({std::string("sum ") + SumName(role) + ":  loads " + StepNumber(applied) +

@@ -1,0 +1,60 @@
+#include "model/LoadSymbols.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "model/NumberText.h"
+
+namespace stavelorn {
+
+std::string LoadSymbol(const MemberLoadKindInfo& kind, int k) {
+  if (k < 0 || k > 3) return "";
+  const char* symbol = kind.Symbols[static_cast<std::size_t>(k)];
+  return symbol ? symbol : "";
+}
+
+std::string LoadKindLabel(const MemberLoadKindInfo& kind) {
+  std::string symbols = LoadSymbol(kind, 0);
+  if (IsLinear(kind)) symbols += "," + LoadSymbol(kind, 1);
+  return symbols + " " + std::string(kind.Direction);
+}
+
+namespace {
+
+// "a = 2": value k by its symbol; "" when the kind has no such value.
+std::string Named(const MemberLoadKindInfo& kind, const std::array<float, 4>& values, int k) {
+  const std::string symbol = LoadSymbol(kind, k);
+  if (symbol.empty()) return "";
+  const float value = values[static_cast<std::size_t>(k)];
+  return symbol + " = " + (std::isfinite(value) ? FormatShortest(value) : "?");
+}
+
+}  // namespace
+
+std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values) {
+  std::string text = Named(kind, values, 0);
+  if (IsLinear(kind)) text += ", " + Named(kind, values, 1);
+  return text + " (" + std::string(kind.Direction) + ")";
+}
+
+std::string MemberLoadValuesText(const MemberLoadKindInfo& kind,
+                                 const std::array<float, 4>& values) {
+  std::string text = MemberLoadLabel(kind, values);
+  for (int k = 2; k < 4; ++k)
+    if (const std::string distance = Named(kind, values, k); !distance.empty())
+      text += ", " + distance;
+  return text;
+}
+
+bool WholeSpanUniform(int code, const std::array<float, 4>& values) {
+  return code == static_cast<int>(MemberLoadKind::Uniform) && values[1] == 0 && values[2] == 0 &&
+         values[3] == 0;
+}
+
+std::string JointLoadSymbol(const StructTypeInfo& type, int k) {
+  const JointCoordNames& coordinate = CoordinateOf(type, k);
+  return std::string(coordinate.Rotation ? "M" : "F") +
+         static_cast<char>(std::tolower(static_cast<unsigned char>(coordinate.Axis)));
+}
+
+}  // namespace stavelorn

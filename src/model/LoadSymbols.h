@@ -1,0 +1,38 @@
+// The one set of symbols loads are named by, wherever a load is shown or printed: a member load's
+// P (force), M (couple), T (torque), w (uniform intensity), w1 and w2 (a linear load's intensity
+// at its start and end), a (from the beginning joint to the load or its start) and b (from the
+// load's end to the end joint), with the direction word of its kind; a joint load's components
+// Fx, Fy, Fz, Mx, My, Mz. The symbols and words are the load-kind table's (Symbols, Direction)
+// and the structure-type table's coordinates.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/MemberLoadKind.h"
+#include "model/StructType.h"
+
+namespace stavelorn {
+
+// The symbol of stored value k (0..3) of a kind ("P", "w2", "a"), or "" when it has none.
+std::string LoadSymbol(const MemberLoadKindInfo& kind, int k);
+
+// The kind named by its magnitudes and direction: "P local y", "w1,w2 local z", "T axial".
+std::string LoadKindLabel(const MemberLoadKindInfo& kind);
+
+// A load's magnitudes by symbol with its direction, as a drawing labels it: "P = 40 (local y)",
+// "w1 = 0, w2 = 6 (local z)".
+std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values);
+
+// Every value a load of this kind has, by symbol, the direction after its magnitudes:
+// "P = 40 (local y), a = 2", "w1 = 0, w2 = 6 (local y), a = 0, b = 0".
+std::string MemberLoadValuesText(const MemberLoadKindInfo& kind,
+                                 const std::array<float, 4>& values);
+
+// Whether a record (its type code and four values) is a uniform load over the whole member.
+bool WholeSpanUniform(int code, const std::array<float, 4>& values);
+
+// The symbol of joint coordinate k of a type as a load component: "Fx", "Mz".
+std::string JointLoadSymbol(const StructTypeInfo& type, int k);
+
+}  // namespace stavelorn

@@ -1,0 +1,120 @@
+// One load of each kind on one space-frame member, read back from everywhere it is shown: the
+// dialog's labels, the list row, the method's load line, the drawing's tooltip, the member
+// window's label and the printed table. Each must name the load by the same symbols and
+// direction, which this test states by hand for every kind.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/MemberDiagrams.h"
+#include "app/MethodSteps.h"
+#include "app/PickInfo.h"
+#include "editors/MemberLoadEditor.h"
+#include "editors/MemberLoadForm.h"
+#include "graphics/DiagramDrawing.h"
+#include "graphics/RecordingCanvas.h"
+#include "model/LoadSymbols.h"
+#include "reports/InputReport.h"
+#include "reports/TextReportPrinter.h"
+#include "support/SampleModels.h"
+#include "support/ScriptedMessages.h"
+
+namespace stavelorn {
+namespace {
+
+// By load type code 1 to 11: every value the kind has, and its direction.
+struct Expected {
+  std::set<std::string> symbols;
+  const char* direction;
+};
+
+const Expected kKinds[] = {{{"P", "a"}, "local y"},
+                           {{"M", "a"}, "about local z"},
+                           {{"w", "a", "b"}, "local y"},
+                           {{"w1", "w2", "a", "b"}, "local y"},
+                           {{"P", "a"}, "axial"},
+                           {{"w", "a", "b"}, "axial"},
+                           {{"T", "a"}, "axial"},
+                           {{"P", "a"}, "local z"},
+                           {{"M", "a"}, "about local y"},
+                           {{"w", "a", "b"}, "local z"},
+                           {{"w1", "w2", "a", "b"}, "local z"}};
+
+// The symbols a text names values by: each word directly before " = ".
+std::set<std::string> NamedSymbols(const std::string& text) {
+  std::set<std::string> found;
+  const std::regex named(R"(([A-Za-z][A-Za-z0-9]*) = )");
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), named);
+       it != std::sregex_iterator(); ++it)
+    found.insert((*it)[1]);
+  return found;
+}
+
+// Member 1 of a space cantilever carries one load of each kind, in the order of the codes.
+TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
+  std::string loads;
+  for (int code = 1; code <= 11; ++code) loads += "\n1," + std::to_string(code) + ",10,3,1,0.5";
+  ModelStore model = testing::ModelFromText(R"("every kind","SFrame"
+"Joints",2, 0,0,0, 4,0,0
+"Supports",1, 1,1,1,1,1,1,1
+"Materials",1, 200000000,80000000,0.000012
+"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
+"Members",1, 1,2,1,1,0
+"Member Loads",11)" + loads + "\n");
+  const AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_TRUE(run.Trail);
+  const std::vector<std::string> trail = MethodSteps(model, *run.Trail).FixedEndSources(0);
+  std::istringstream tooltip(PickedItemText(model, {PickedItem::Kind::Member, 1}));
+  RecordingCanvas memberWindow;
+  DrawMemberDiagrams(model, BuildMemberDiagrams(model).at(0), memberWindow);
+  std::vector<std::string> drawn;
+  for (const Stroke& s : memberWindow.Strokes())
+    if (s.Shape == Stroke::Kind::Text && s.Text.find(" = ") != std::string::npos)
+      drawn.push_back(s.Text);
+  std::ostringstream report;
+  TextReportPrinter printer(report);
+  PrintInputData(model, printer);
+  printer.EndDocument();
+  ScriptedMessages messages;
+  MemberLoadEditor list(model, messages);
+  list.Open();
+
+  std::string line;
+  for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+    const Expected& e = kKinds[i];
+    SCOPED_TRACE("load type " + std::to_string(i + 1));
+    const MemberLoadKindInfo& kind = *FindMemberLoadKind(static_cast<int>(i) + 1);
+    std::set<std::string> dialog, magnitudes;
+    for (int k = 0; k < 4; ++k)
+      if (const std::string label = LoadFieldLabel(kind, k); !label.empty())
+        dialog.insert(label.substr(0, label.find_first_of(" :")));
+    EXPECT_EQ(dialog, e.symbols);
+    for (const std::string& s : e.symbols)
+      if (s != "a" && s != "b") magnitudes.insert(s);
+    // The dialog's help names b only where the kind has one.
+    EXPECT_EQ(LoadDistanceNote(kind).find(" b ") != std::string::npos, e.symbols.count("b") > 0);
+
+    while (std::getline(tooltip, line) && line.rfind("Load: ", 0) != 0) {
+    }
+    for (const std::string& text :
+         {list.Grid().Text(static_cast<int>(i) + 1, 1), trail.at(i), line}) {
+      EXPECT_EQ(NamedSymbols(text), e.symbols) << text;
+      EXPECT_NE(text.find("(" + std::string(e.direction) + ")"), std::string::npos) << text;
+    }
+    EXPECT_EQ(NamedSymbols(drawn.at(i)), magnitudes) << drawn.at(i);
+    EXPECT_NE(drawn.at(i).find(e.direction), std::string::npos) << drawn.at(i);
+
+    // The printed table names the kind by its magnitudes and direction.
+    std::string kindLabel;
+    for (const char* s : {"P", "M", "T", "w", "w1", "w2"})
+      if (magnitudes.count(s)) kindLabel += std::string(kindLabel.empty() ? "" : ",") + s;
+    EXPECT_NE(report.str().find("  " + kindLabel + " " + e.direction + " "), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
