@@ -6,6 +6,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "app/InfluencePrint.h"
 #include "editors/FieldRules.h"
 #include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
@@ -78,6 +79,7 @@ void ProjectCommands::Start() {
   automaticMultiplier_ = model_.DeflectionMultiplier;
   trail_.reset();
   history_.Reset(ProjectData(model_));
+  influence_.reset();
 }
 
 void ProjectCommands::NewProject() {
@@ -223,15 +225,16 @@ bool ProjectCommands::SaveProjectAs() {
 }
 
 void ProjectCommands::Print() {
-  PrintOptions options(model_);
+  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
   if (ChoosePrintOptions(options)) PrintSections(options);
 }
 
 void ProjectCommands::PrintPreview() {
-  PrintOptions options(model_);
+  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
   if (!ChoosePrintOptions(options)) return;
   const auto pictures = DiagramPictures(options);
-  windows_.ShowPrintPreview(options, Pages(pictures));
+  const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
+  windows_.ShowPrintPreview(options, Pages(pictures), influence ? &*influence : nullptr);
 }
 
 bool ProjectCommands::ChoosePrintOptions(PrintOptions& options) {
@@ -251,13 +254,21 @@ void ProjectCommands::PrintSections(const PrintOptions& options) {
   std::unique_ptr<ReportPrinter> printer = windows_.OpenPrinter();
   if (!printer) return;
   const auto pictures = DiagramPictures(options);
-  const PrintOutcome outcome =
-      PrintReport(model_, *printer, messages_, options, Trail(), Pages(pictures));
+  const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
+  const PrintOutcome outcome = PrintReport(model_, *printer, messages_, options, Trail(),
+                                           Pages(pictures), influence ? &*influence : nullptr);
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return;
   // A file made instead of a printed page is easily lost; say where it went.
   notice_ = "Report printed to " + file;
   messages_.ShowInformation("Print", "The report was printed to the PDF file\n" + file);
+}
+
+std::optional<PrintedInfluence> ProjectCommands::InfluenceToPrint(const PrintOptions& options) {
+  const InfluenceLine* line = KeptInfluenceLine();
+  if (!line || !options.Chosen(ReportSection::InfluenceLine)) return std::nullopt;
+  return PrintedInfluence{windows_.PrintablePicture(InfluencePage(model_, *line)),
+                          InfluenceReportLines(model_, *line)};
 }
 
 bool ProjectCommands::SaveBeforeDiscarding() {
@@ -324,6 +335,7 @@ void ProjectCommands::Analyze() {
   // computed or any menu changes.
   AnalysisRun run = CheckAndAnalyze(model_);
   trail_ = run.Trail;
+  influence_.reset();  // drawn from the results this analysis replaces
   if (run.Rejected) {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return;

@@ -6,15 +6,19 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/InfluenceLine.h"
+#include "app/DiagramPages.h"
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
 #include "app/RecentProjects.h"
 #include "editors/EditHistory.h"
 #include "model/ModelStore.h"
+#include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
 #include "ui/FileDialogs.h"
@@ -36,13 +40,19 @@ class CommandWindows {
   virtual bool ChooseUnits(UnitSystem& units) = 0;
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.
   virtual bool ChoosePrintOptions(PrintOptions& options) = 0;
-  // Shows the pages Print would print with `options` and the diagrams' `pictures`, from where
-  // they can be printed.
+  // Shows the pages Print would print with `options`, the diagrams' `pictures` and the
+  // `influence` line (when given), from where they can be printed.
   virtual void ShowPrintPreview(const PrintOptions& options,
-                                const std::vector<const PagePicture*>& pictures) = 0;
+                                const std::vector<const PagePicture*>& pictures,
+                                const PrintedInfluence* influence) = 0;
   // The diagrams' pictures in a form the printer OpenPrinter gives can paint (see DiagramPages);
   // none where the windows have no printer that draws.
   virtual std::vector<std::unique_ptr<PagePicture>> DiagramPictures() { return {}; }
+  // `page` in a form the printer OpenPrinter gives can paint; none where it cannot draw.
+  virtual std::unique_ptr<PagePicture> PrintablePicture(DiagramPage page) {
+    (void)page;
+    return nullptr;
+  }
 };
 
 // The largest deflection multiplier the model stores.
@@ -67,6 +77,13 @@ class ProjectCommands {
   // holds none.
   const MethodTrail* Trail() const {
     return model_.AnalysisStatus == kAnalysisComplete ? trail_.get() : nullptr;
+  }
+  // The Influence Lines window has shown `line` last; Print Options offers to print it until the
+  // next analysis or project.
+  void KeepInfluenceLine(InfluenceLine line) { influence_ = std::move(line); }
+  // The line kept from the analysis whose results the model holds, or nullptr.
+  const InfluenceLine* KeptInfluenceLine() const {
+    return model_.AnalysisStatus == kAnalysisComplete && influence_ ? &*influence_ : nullptr;
   }
 
   void NewProject();
@@ -156,6 +173,8 @@ class ProjectCommands {
   void RestoreProject(const ModelStore& state);
   // The windows' diagram pictures when `options` print the diagrams, else none.
   std::vector<std::unique_ptr<PagePicture>> DiagramPictures(const PrintOptions& options);
+  // The kept influence line's section when `options` print it, else none.
+  std::optional<PrintedInfluence> InfluenceToPrint(const PrintOptions& options);
 
   ModelStore& model_;
   Messages& messages_;
@@ -171,6 +190,7 @@ class ProjectCommands {
   EditHistory<ModelStore> history_;
   std::string printChoice_;
   std::string notice_;
+  std::optional<InfluenceLine> influence_;
 };
 
 }  // namespace stavelorn

@@ -87,7 +87,8 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
 
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
                          const PrintOptions& options, const MethodTrail* trail,
-                         const std::vector<const PagePicture*>& pictures) {
+                         const std::vector<const PagePicture*>& pictures,
+                         const PrintedInfluence* influence) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -104,6 +105,10 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     if (options.Chosen(ReportSection::Diagrams)) {
       for (const PagePicture* picture : pictures) guarded.PrintPicture(*picture);
       PrintDiagramsReport(model, guarded);
+    }
+    if (options.Chosen(ReportSection::InfluenceLine) && influence) {
+      if (influence->Picture) guarded.PrintPicture(*influence->Picture);
+      for (const std::string& line : influence->Lines) guarded.PrintLine(line);
     }
 
     guarded.EndDocument();

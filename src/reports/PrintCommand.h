@@ -3,6 +3,8 @@
 // the Project menu and after an analysis; the batch tool runs it on a text printer.
 #pragma once
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "analysis/MethodTrail.h"
@@ -15,6 +17,13 @@ namespace stavelorn {
 
 enum class PrintOutcome { Printed, Cancelled };
 
+// The influence line the windows showed last, as the report prints it: its picture on a page of
+// its own (none where the windows have no printer that draws), then the lines of its section.
+struct PrintedInfluence {
+  std::shared_ptr<const PagePicture> Picture;
+  std::vector<std::string> Lines;
+};
+
 // Prints the report of `model` in 10-point "Courier New". The report starts on the current page
 // when at most a tenth of it is used, else on a new page. A printer failure is reported as
 // "Printer Error" with Retry, which repeats the failed step and goes on, and Cancel, which
@@ -23,9 +32,11 @@ enum class PrintOutcome { Printed, Cancelled };
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
 // The same with only the sections `options` has chosen; the method trail is printed when chosen
-// and `trail` is given; the diagrams' `pictures`, a page each, come before their tables.
+// and `trail` is given; the diagrams' `pictures`, a page each, come before their tables; the
+// influence line is printed when chosen and `influence` is given.
 PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
                          const PrintOptions& options, const MethodTrail* trail = nullptr,
-                         const std::vector<const PagePicture*>& pictures = {});
+                         const std::vector<const PagePicture*>& pictures = {},
+                         const PrintedInfluence* influence = nullptr);
 
 }  // namespace stavelorn

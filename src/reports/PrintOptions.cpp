@@ -13,6 +13,7 @@ const std::array<ReportSectionInfo, kReportSectionCount> kSections = {{
     {S::Results, "Results", "&Results"},
     {S::MethodTrail, "MethodTrail", "&Method step by step"},
     {S::Diagrams, "Diagrams", "&Diagrams"},
+    {S::InfluenceLine, "InfluenceLine", "In&fluence line"},
 }};
 
 }  // namespace
@@ -21,12 +22,13 @@ const std::array<ReportSectionInfo, kReportSectionCount>& ReportSections() {
   return kSections;
 }
 
-PrintOptions::PrintOptions(const ModelStore& model) {
+PrintOptions::PrintOptions(const ModelStore& model, bool influenceLineKept) {
   available_[Index(S::InputData)] = true;
   // Results exist only after an analysis that completed; the report prints none otherwise.
   const bool analysed = model.AnalysisStatus == kAnalysisComplete;
   available_[Index(S::Results)] = analysed;
   available_[Index(S::MethodTrail)] = available_[Index(S::Diagrams)] = analysed;
+  available_[Index(S::InfluenceLine)] = analysed && influenceLineKept;
   chosen_[Index(S::InputData)] = true;
   chosen_[Index(S::Results)] = analysed;
 }

@@ -11,7 +11,14 @@
 
 namespace stavelorn {
 
-enum class ReportSection : std::size_t { InputData, Results, MethodTrail, Diagrams, Count };
+enum class ReportSection : std::size_t {
+  InputData,
+  Results,
+  MethodTrail,
+  Diagrams,
+  InfluenceLine,
+  Count
+};
 
 constexpr std::size_t kReportSectionCount = static_cast<std::size_t>(ReportSection::Count);
 
@@ -29,8 +36,9 @@ class PrintOptions {
   // The report as it always was: the input data, and the results once an analysis completed.
   // The appendices after the results (the method step by step, the members'
   // internal-force tables) are offered once an
-  // analysis completed, but left for the user to tick.
-  explicit PrintOptions(const ModelStore& model);
+  // analysis completed, but left for the user to tick; so is the influence line, offered only
+  // while `influenceLineKept` (the windows keep the last line the Influence Lines window showed).
+  explicit PrintOptions(const ModelStore& model, bool influenceLineKept = false);
 
   // Whether the model has the section at all; a section it lacks cannot be ticked.
   bool Available(ReportSection section) const { return available_[Index(section)]; }

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <sstream>
 
 #include "analysis/GeneratedStructures.h"
+#include "app/InfluenceChoice.h"
 #include "app/ProjectCommands.h"
 #include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
@@ -60,7 +62,8 @@ class FakeWindows : public CommandWindows {
     printOptions(options);
     return true;
   }
-  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&) override {}
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
+                        const PrintedInfluence*) override {}
 };
 
 class ProjectCommandsTest : public ::testing::Test {
@@ -201,6 +204,60 @@ TEST_F(ProjectCommandsTest, FailedOrRefusedAnalysesShowTheirMessageAndChangeNoMe
     }
     EXPECT_EQ(commands_.Menus(), before);
   }
+}
+
+// The influence line is offered while the line the window showed last is kept from the results
+// the model holds, and prints every row of the window's table: by Muller-Breslau's principle an
+// end support's reaction reads 1 with the load on that support and 0 on every other support.
+TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
+  OpenCopyOf("continuous-beam.str");
+  messages_.Answer(kAnswerNo);  // Save Input Data in File ?
+  messages_.Answer(kAnswerNo);  // Print Results of the Analysis ?
+  commands_.Analyze();
+  bool offered = false;
+  windows_.printOptions = [&offered](PrintOptions& options) {
+    offered = options.Available(ReportSection::InfluenceLine);
+    for (const ReportSectionInfo& info : ReportSections())
+      options.Choose(info.Section, info.Section == ReportSection::InfluenceLine);
+  };
+  commands_.Print();
+  EXPECT_FALSE(offered);
+  EXPECT_EQ(windows_.printed.str(), "");
+
+  const InfluenceLine line =
+      ComputeInfluenceLine(model_, FirstInfluenceChoice(model_).Quantity, {}).Line;
+  ASSERT_EQ(line.Quantity.Item, 1);
+  commands_.KeepInfluenceLine(line);
+  commands_.Print();
+  EXPECT_TRUE(offered);
+  std::vector<std::vector<std::string>> printed;
+  std::istringstream text(windows_.printed.str());
+  for (std::string row; std::getline(text, row);) {
+    std::istringstream words(row);
+    printed.emplace_back(std::istream_iterator<std::string>(words),
+                         std::istream_iterator<std::string>());
+  }
+  const ResultTable table = BuildInfluenceTable(model_, line);
+  for (int r = 1; r < table.Rows(); ++r) {
+    std::string cells;
+    for (const std::string& cell : table.Cells[static_cast<std::size_t>(r)]) cells += cell + " ";
+    std::istringstream words(cells);
+    const std::vector<std::string> row{std::istream_iterator<std::string>(words),
+                                       std::istream_iterator<std::string>()};
+    EXPECT_NE(std::find(printed.begin(), printed.end(), row), printed.end()) << cells;
+  }
+  int supports = 0;  // every joint of the beam is a support
+  for (const std::vector<std::string>& row : printed)
+    if (row.size() == 5 && row[2] == "joint") {
+      EXPECT_NEAR(std::stod(row[4]), row[3] == "1" ? 1 : 0, 1e-4) << row[3];
+      ++supports;
+    }
+  EXPECT_GE(supports, 4);
+
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.EditData();
+  commands_.Print();
+  EXPECT_FALSE(offered);
 }
 
 TEST_F(ProjectCommandsTest, ClosingUnsavedWorkAsksFirst) {

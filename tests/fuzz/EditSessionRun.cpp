@@ -68,7 +68,8 @@ class SessionWindows : public CommandWindows {
   std::unique_ptr<ReportPrinter> OpenPrinter() override { return nullptr; }
   bool ChooseUnits(UnitSystem&) override { return false; }
   bool ChoosePrintOptions(PrintOptions&) override { return false; }
-  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&) override {}
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
+                        const PrintedInfluence*) override {}
 
  private:
   ModelStore& model_;

@@ -187,6 +187,7 @@ void InfluenceWindow::Recompute() {
   problem_->setText(QString::fromStdString(result.Problem));
   if (result.Problem.empty()) {
     line_ = result.Line;
+    hasLine_ = true;
     table_ = BuildInfluenceTable(model_, line_);
     FillResultGrid(*grid_, table_);
     grid_->setMinimumWidth(grid_->horizontalHeader()->length() + 40);
@@ -254,10 +255,12 @@ QString InfluenceWindow::SelectedText() const {
   return SelectedCellsText(*grid_, table_);
 }
 
-void ShowInfluenceLines(const ModelStore& model, QWidget* parent) {
-  if (model.AnalysisStatus != kAnalysisComplete) return;
+std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model, QWidget* parent) {
+  if (model.AnalysisStatus != kAnalysisComplete) return std::nullopt;
   InfluenceWindow window(model, parent);
   window.exec();
+  if (!window.HasLine()) return std::nullopt;
+  return window.Line();
 }
 
 }  // namespace stavelorn

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "analysis/InfluenceLine.h"
 #include "app/InfluenceChoice.h"
@@ -28,7 +29,9 @@ class InfluenceWindow : public QDialog {
   explicit InfluenceWindow(const ModelStore& model, QWidget* parent = nullptr);
 
   const InfluenceChoice& Choice() const { return choice_; }
+  // The line last drawn; HasLine is false while none could be drawn.
   const InfluenceLine& Line() const { return line_; }
+  bool HasLine() const { return hasLine_; }
   PictureBox* Picture() const { return picture_; }
   QTableWidget* Grid() const { return grid_; }
   QLabel* Principle() const { return principle_; }
@@ -63,9 +66,11 @@ class InfluenceWindow : public QDialog {
   PictureBox* picture_ = nullptr;
   QTableWidget* grid_ = nullptr;
   bool showing_ = false;  // the controls are being set from the choice, not by the user
+  bool hasLine_ = false;
 };
 
-// Opens the window modally over `parent` when the model holds a completed analysis.
-void ShowInfluenceLines(const ModelStore& model, QWidget* parent);
+// Opens the window modally over `parent` when the model holds a completed analysis; returns the
+// line it showed last, if any, for the main window to print.
+std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model, QWidget* parent);
 
 }  // namespace stavelorn

@@ -59,8 +59,10 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;
   void ShowPrintPreview(const PrintOptions& options,
-                        const std::vector<const PagePicture*>& pictures) override;
+                        const std::vector<const PagePicture*>& pictures,
+                        const PrintedInfluence* influence) override;
   std::vector<std::unique_ptr<PagePicture>> DiagramPictures() override;
+  std::unique_ptr<PagePicture> PrintablePicture(DiagramPage page) override;
 
   QMenu* RecentMenu() const { return recentMenu_; }
   QLabel* ProjectFileLabel() const { return projectFile_; }

@@ -52,7 +52,10 @@ void MainWindow::FillDiagramsMenu() {
   });
   QAction* influence = diagramsMenu_->addAction("&Influence Lines...");
   influence->setObjectName("MnuDiagInfluence");
-  connect(influence, &QAction::triggered, this, [this] { ShowInfluenceLines(model_, this); });
+  connect(influence, &QAction::triggered, this, [this] {
+    if (std::optional<InfluenceLine> line = ShowInfluenceLines(model_, this))
+      commands_.KeepInfluenceLine(std::move(*line));
+  });
 }
 
 void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {

@@ -51,8 +51,12 @@ class PrintedDiagram : public QtPagePicture {
 std::vector<std::unique_ptr<PagePicture>> MainWindow::DiagramPictures() {
   std::vector<std::unique_ptr<PagePicture>> pictures;
   for (DiagramPage& page : DiagramPages(model_))
-    pictures.push_back(std::make_unique<PrintedDiagram>(std::move(page)));
+    pictures.push_back(PrintablePicture(std::move(page)));
   return pictures;
+}
+
+std::unique_ptr<PagePicture> MainWindow::PrintablePicture(DiagramPage page) {
+  return std::make_unique<PrintedDiagram>(std::move(page));
 }
 
 void MainWindow::SavePicture() {
@@ -70,8 +74,9 @@ bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
 }
 
 void MainWindow::ShowPrintPreview(const PrintOptions& options,
-                                  const std::vector<const PagePicture*>& pictures) {
-  ReportPreview preview(model_, options, messages_, this, commands_.Trail(), pictures);
+                                  const std::vector<const PagePicture*>& pictures,
+                                  const PrintedInfluence* influence) {
+  ReportPreview preview(model_, options, messages_, this, commands_.Trail(), pictures, influence);
   preview.Dialog().resize(size());
   preview.Dialog().exec();
 }

@@ -7,13 +7,15 @@ namespace stavelorn {
 
 ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& options,
                              Messages& messages, QWidget* parent, const MethodTrail* trail,
-                             std::vector<const PagePicture*> pictures)
+                             std::vector<const PagePicture*> pictures,
+                             const PrintedInfluence* influence)
     : printer_(NewReportQPrinter()),
       dialog_(std::make_unique<QPrintPreviewDialog>(printer_.get(), parent)),
       model_(model),
       options_(options),
       trail_(trail),
       pictures_(std::move(pictures)),
+      influence_(influence),
       messages_(messages) {
   dialog_->setObjectName("PrintPreview");
   dialog_->setWindowTitle("Print Preview");
@@ -24,7 +26,7 @@ ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& option
 void ReportPreview::PaintReport(QPrinter* printer) {
   // Called for the preview's pages and again when the preview window prints them.
   QtReportPrinter report(*printer);
-  PrintReport(model_, report, messages_, options_, trail_, pictures_);
+  PrintReport(model_, report, messages_, options_, trail_, pictures_, influence_);
   pages_ = report.PagesPrinted();
 }
 

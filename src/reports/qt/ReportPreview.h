@@ -10,6 +10,7 @@
 
 #include "analysis/MethodTrail.h"
 #include "model/ModelStore.h"
+#include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
 #include "ui/Messages.h"
@@ -18,11 +19,12 @@ namespace stavelorn {
 
 class ReportPreview {
  public:
-  // `model`, `messages`, `trail` (the method trail of the analysis, when there is one) and the
-  // diagrams' `pictures` must outlive the preview.
+  // `model`, `messages`, `trail` (the method trail of the analysis, when there is one), the
+  // diagrams' `pictures` and the `influence` line (when it is printed) must outlive the preview.
   ReportPreview(const ModelStore& model, const PrintOptions& options, Messages& messages,
                 QWidget* parent = nullptr, const MethodTrail* trail = nullptr,
-                std::vector<const PagePicture*> pictures = {});
+                std::vector<const PagePicture*> pictures = {},
+                const PrintedInfluence* influence = nullptr);
 
   QPrintPreviewDialog& Dialog() { return *dialog_; }
   QPrinter& Printer() { return *printer_; }
@@ -39,6 +41,7 @@ class ReportPreview {
   const PrintOptions options_;
   const MethodTrail* trail_;
   const std::vector<const PagePicture*> pictures_;
+  const PrintedInfluence* influence_;
   Messages& messages_;
   int pages_ = 0;
 };
