@@ -408,7 +408,7 @@ TEST(BatchReport, PrecisionOptionChoosesTheArithmetic) {
   const ToolRun doubled = RunTool({"--precision", "double", "--json", path});
   const ToolRun single = RunTool({"--json", "--precision", "single", path});
   ASSERT_EQ(doubled.status, 0) << doubled.err;
-  const JsonValue a = JsonReader(guarded.out).Value(), b = JsonReader(doubled.out).Value();
+  const JsonValue a = ParseJson(guarded.out), b = ParseJson(doubled.out);
   EXPECT_EQ(b["precision"].text, "double");
   EXPECT_EQ(b.members.count("accuracyNote"), 0u);
   EXPECT_EQ(doubled.err.find("Analysis Accuracy"), std::string::npos) << doubled.err;
