@@ -126,9 +126,10 @@ void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canva
   const InfluencePoint* loadAt = nullptr;
   for (const auto& [point, word] : {std::pair{&line.Max, "max "}, std::pair{&line.Min, "min "}}) {
     const std::optional<Segment> s = DrawnMember(model, point->Member);
-    auto span = std::find_if(line.Path.begin(), line.Path.end(), [point](const InfluenceSpan& sp) {
-      return sp.Member == point->Member;
-    });
+    // A structured binding cannot be captured in C++17; the member number can.
+    const int member = point->Member;
+    auto span = std::find_if(line.Path.begin(), line.Path.end(),
+                             [member](const InfluenceSpan& sp) { return sp.Member == member; });
     if (!s || span == line.Path.end() || !(span->Length > 0)) continue;
     const Point tip = Flat(*s, point->Station.X / span->Length, axis, point->Station.Value * scale);
     PrintTextAt(canvas, tip.X, tip.Y + (point->Station.Value >= 0 ? 2.5 * mark : -0.5 * mark),
