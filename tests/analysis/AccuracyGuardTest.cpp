@@ -49,5 +49,25 @@ TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
   }
 }
 
+// The disagreement is the largest of every free coordinate's, whichever joint it belongs to: a
+// single-precision result off by the largest translation at any one joint is off by about 1.
+TEST(AccuracyGuard, MeasuresEveryFreeCoordinate) {
+  const ModelStore model = PlaneFrameGrid(1, 2);
+  const AnalysisResults<double> exact = AnalyzeInPrecision<double>(model);
+  ASSERT_EQ(exact.AnalysisStatus, kAnalysisComplete);
+  double largest = 0;
+  for (int i = 1; i <= exact.DofCount; ++i)
+    largest = std::max(largest, std::fabs(exact.JointDisplacements(i)));
+  AnalysisResults<float> single = AnalyzeInPrecision<float>(model);
+  for (int j = 1; j <= model.JointCount; ++j) {
+    const int n = exact.CoordNumbers((j - 1) * model.CoordsPerJoint + 1);  // the X translation
+    if (n > exact.DofCount) continue;
+    for (int i = 1; i <= exact.DofCount; ++i)
+      single.JointDisplacements(i) = static_cast<float>(exact.JointDisplacements(i));
+    single.JointDisplacements(n) += static_cast<float>(largest);
+    EXPECT_GT(DisplacementDisagreement(model, single, exact), 0.5) << "joint " << j;
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -103,5 +103,17 @@ TEST_P(MechanismModeTest, MovesFreelyAndOnlyWhereNothingHolds) {
 
 INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechanisms));
 
+// Once its support also holds the rotation, the beam is a cantilever: the mode of the unstable
+// analysis before must not outlive it.
+TEST(MechanismMode, IsGoneOnceTheStructureIsStable) {
+  ModelStore model = ModelFromText(testing::kBeamOnOneRoller);
+  CheckAndAnalyze(model, 0);
+  ASSERT_FALSE(model.MechanismMode.empty());
+  model.Supports(1, 3) = 1;
+  CheckAndAnalyze(model, 0);
+  EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete);
+  EXPECT_TRUE(model.MechanismMode.empty());
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -83,6 +84,23 @@ TYPED_TEST(FastSolver, FailsOnAZeroPivotEvenWhenARowExchangeWouldSolve) {
   system.S(1, 2) = system.S(2, 1) = 1;
   system.P(1) = 1;
   EXPECT_FALSE(SolveGaussJordan(system));
+}
+
+// An overflowed stiffness or load is no solution, wherever it stands: here in a system whose
+// last unknown stands alone, so nothing else carries the fault to another row.
+TYPED_TEST(FastSolver, FailsOnAnEntryThatIsNotFinite) {
+  const TypeParam inf = std::numeric_limits<TypeParam>::infinity();
+  for (const auto& [row, col] : {std::pair{1, 2}, {3, 3}, {3, 0}, {1, 0}}) {
+    EquationSystem<TypeParam> system;
+    system.Redim(3);
+    for (int i = 1; i <= 3; ++i) system.S(i, i) = 4, system.P(i) = 1;
+    system.S(1, 2) = system.S(2, 1) = 1;
+    (col ? system.S(row, col) : system.P(row)) = inf;
+    if (col && row != col) system.S(col, row) = inf;
+    EquationSystem<TypeParam> plain = system;
+    EXPECT_FALSE(SolveGaussJordan(system)) << row << ", " << col;
+    EXPECT_FALSE(SolveGaussJordanPlain(plain)) << row << ", " << col;
+  }
 }
 
 }  // namespace
