@@ -311,41 +311,34 @@ TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
     model_.ProjectTitle = "Renamed";
     return true;
   };
+  // Each step changes the model, or nothing, and closes its window (committed or cancelled).
   const struct {
     const char* step;
+    M window;
     std::function<void()> change;
+    bool committed;
   } steps[] = {
-      {"Joints", [this] { commands_.DataWindowClosed(M::MnuJoint, true), void(); }},  // no change
-      {"Joints",
-       [this] {
-         model_.JointCoords(2, 1) = 0.5f;
-         commands_.DataWindowClosed(M::MnuJoint, true);
-       }},
-      {"Project Title", [this] { commands_.ChangeProjectTitle(); }},
-      {"Cross-Sections",
-       [this] {
-         model_.Sections(1, 1) *= 2;
-         commands_.DataWindowClosed(M::MnuCrossProp, true);
-       }},
-      {"Joint Loads",
-       [this] {
-         model_.JointLoadCount = 0;
-         commands_.DataWindowClosed(M::MnuLoadJt, true);
-       }},
-      {"Joint Loads", [this] { commands_.DataWindowClosed(M::MnuLoadJt, false); }},  // cancelled
+      {"Joints", M::MnuJoint, [] {}, true},
+      {"Joints", M::MnuJoint, [this] { model_.JointCoords(2, 1) = 0.5f; }, true},
+      {"Project Title", M::MnuProjName, nullptr, true},
+      {"Cross-Sections", M::MnuCrossProp, [this] { model_.Sections(1, 1) *= 2; }, true},
+      {"Joint Loads", M::MnuLoadJt, [this] { model_.JointLoadCount = 0; }, true},
+      {"Joint Loads", M::MnuLoadJt, [] {}, false},
   };
-  std::vector<std::string> files = {FileText(model_)};
-  std::vector<std::string> names;
+  std::vector<std::string> files = {FileText(model_)}, names;
   for (const auto& s : steps) {
-    s.change();
-    if (FileText(model_) == files.back()) {
-      EXPECT_EQ(commands_.UndoCaption(), names.empty() ? "Undo" : "Undo " + names.back());
-      continue;
+    if (s.change) {
+      s.change();
+      commands_.DataWindowClosed(s.window, s.committed);
+    } else {
+      commands_.ChangeProjectTitle();
     }
-    files.push_back(FileText(model_));
-    names.push_back(s.step);
-    EXPECT_EQ(commands_.UndoCaption(), "Undo " + names.back());
-    EXPECT_TRUE(commands_.HasUnsavedChanges());
+    if (FileText(model_) != files.back()) {
+      files.push_back(FileText(model_));
+      names.push_back(s.step);
+    }
+    EXPECT_EQ(commands_.UndoCaption(), names.empty() ? "Undo" : "Undo " + names.back());
+    EXPECT_EQ(commands_.HasUnsavedChanges(), !names.empty());
   }
   ASSERT_EQ(names,
             (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections", "Joint Loads"}));
