@@ -190,17 +190,5 @@ TEST(MenuKeys, EachCaptionOfAMenuGetsAKeyOfItsOwn) {
   EXPECT_EQ(AccessKeyOf("R&&D"), '\0');
 }
 
-// Each item's name is its caption in words, without the access marks and the trailing blanks
-// and dots.
-TEST(MenuKeys, NamesAreCaptionsInWords) {
-  for (const MenuItemInfo& info : MenuItems()) {
-    const std::string name = MenuItemName(info.Item);
-    EXPECT_EQ(name.find('&'), std::string::npos);
-    EXPECT_TRUE(name.empty() || (name.back() != ' ' && name.back() != '.')) << name;
-  }
-  EXPECT_EQ(MenuItemName(MenuItem::MnuProjNew), "New Project");
-  EXPECT_EQ(MenuItemName(MenuItem::MnuCheckWork), "Check My Work…");
-}
-
 }  // namespace
 }  // namespace stavelorn

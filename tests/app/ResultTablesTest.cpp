@@ -36,9 +36,6 @@ TEST(ResultTables, NamedUnitsHeadEveryColumn) {
       {"portal-frame",
        FormId::Disp,
        {"Joint", " X Translation [in]", " Y Translation [in]", "Rotation (Rad)"}},
-      {"portal-frame",
-       FormId::MbForce,
-       {"Member", "Joint", "Axial Force [lb]", "Shear Force [lb]", "Moment [lb·in]"}},
       {"portal-frame", FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
       {"roof-truss", FormId::MbForce, {"Member", "Axial Force [lb]"}},
   };

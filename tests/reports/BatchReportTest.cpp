@@ -137,12 +137,8 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
       return c > model.DofCount ? model.SupportReactions(c - model.DofCount) : 0.0f;
     });
 
-    // The trail's [S] is square in the free coordinates.
-    const JsonValue& trail = json["trail"];
-    EXPECT_EQ(trail["structureStiffness"].items.size(), static_cast<std::size_t>(model.DofCount));
-    EXPECT_EQ(trail["structureStiffness"][0].items.size(), trail["loadVector"].items.size());
-    ASSERT_EQ(trail["members"].items.size(), static_cast<std::size_t>(e.members));
-
+    // The trail's values are judged in the answer checks; here only its place beside the rest.
+    ASSERT_EQ(json["trail"]["members"].items.size(), static_cast<std::size_t>(e.members));
     const JsonValue& diagrams = json["diagrams"];
     EXPECT_EQ(diagrams.items.size(), static_cast<std::size_t>(e.members));
     for (const JsonValue& member : diagrams.items) {
