@@ -9,13 +9,18 @@
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
-#include <set>
-
 namespace stavelorn {
 namespace {
 
 using M = MenuItem;
 using Count = std::int16_t ModelStore::*;
+
+// Each load window, with the count of its own kind of load.
+const std::pair<M, Count> kLoads[] = {{M::MnuLoadJt, &ModelStore::JointLoadCount},
+                                      {M::MnuLoadMem, &ModelStore::MemberLoadCount},
+                                      {M::MnuLoadSett, &ModelStore::SettlementCount},
+                                      {M::MnuLoadTemp, &ModelStore::TempChangeCount},
+                                      {M::MnuLoadErr, &ModelStore::FabErrorCount}};
 
 ModelStore Counted(int joints, int materials, int sections, int members, Count load = nullptr) {
   ModelStore m;
@@ -33,28 +38,20 @@ ModelStore Counted(int joints, int materials, int sections, int members, Count l
 // once members and a load of any kind exist, and labels only the counts above 0. After the
 // joints window Members needs two joints, since a member joins two.
 TEST(MenuState, WhatTheDataAllowAfterOpenAndAfterEachDataWindow) {
-  const struct {
+  struct Case {
     int joints, materials, sections, members;
     Count load;
     bool members_shown, analyze_shown;
-  } cases[] = {
-      {2, 1, 1, 1, &ModelStore::JointLoadCount, true, true},
-      {2, 1, 1, 1, &ModelStore::MemberLoadCount, true, true},
-      {2, 1, 1, 1, &ModelStore::SettlementCount, true, true},
-      {2, 1, 1, 1, &ModelStore::TempChangeCount, true, true},
-      {2, 1, 1, 1, &ModelStore::FabErrorCount, true, true},
-      {2, 1, 1, 1, nullptr, true, false},
-      {2, 1, 1, 0, &ModelStore::JointLoadCount, true, false},
-      {1, 1, 1, 0, nullptr, true, false},
-      {1, 1, 0, 0, nullptr, false, false},
-      {1, 0, 1, 0, nullptr, false, false},
-      {0, 1, 1, 0, nullptr, false, false},
   };
+  std::vector<Case> cases = {
+      {2, 1, 1, 1, nullptr, true, false},  {2, 1, 1, 0, &ModelStore::JointLoadCount, true, false},
+      {1, 1, 1, 0, nullptr, true, false},  {1, 1, 0, 0, nullptr, false, false},
+      {1, 0, 1, 0, nullptr, false, false}, {0, 1, 1, 0, nullptr, false, false}};
+  for (const auto& [window, load] : kLoads) cases.push_back({2, 1, 1, 1, load, true, true});
   for (const auto& c : cases) {
     const ModelStore m = Counted(c.joints, c.materials, c.sections, c.members, c.load);
-    SCOPED_TRACE(std::to_string(c.joints) + " joints, " + std::to_string(c.materials) +
-                 " materials, " + std::to_string(c.sections) + " sections, " +
-                 std::to_string(c.members) + " members");
+    SCOPED_TRACE(::testing::Message() << c.joints << " joints " << c.materials << " materials "
+                                      << c.sections << " sections " << c.members << " members");
     MenuState menus;
     menus.AfterOpen(m);
     EXPECT_EQ(menus.Visible(M::MnuMemb), c.members_shown);
@@ -80,11 +77,6 @@ TEST(MenuState, WhatTheDataAllowAfterOpenAndAfterEachDataWindow) {
 // Closing a load window offers Analyze when members exist and that window's own kind of load
 // does; closing the members window offers it with joint loads, and the member-borne load menus.
 TEST(MenuState, EachLoadWindowOffersAnalyzeForItsOwnLoads) {
-  const std::pair<M, Count> kLoads[] = {{M::MnuLoadJt, &ModelStore::JointLoadCount},
-                                        {M::MnuLoadMem, &ModelStore::MemberLoadCount},
-                                        {M::MnuLoadSett, &ModelStore::SettlementCount},
-                                        {M::MnuLoadTemp, &ModelStore::TempChangeCount},
-                                        {M::MnuLoadErr, &ModelStore::FabErrorCount}};
   for (const auto& [kind, count] : kLoads)
     for (int members : {0, 1})
       for (M window : {M::MnuLoadJt, M::MnuLoadMem, M::MnuLoadSett, M::MnuLoadTemp, M::MnuLoadErr,
@@ -123,52 +115,47 @@ TEST(MenuRoutes, EachDataMenuOpensItsOwnListWindow) {
 }
 
 // Each example's menus through a whole session: opened, analysed, back to editing. The loads a
-// type can carry decide its load items; a complete analysis trades the data menus for results.
+// type can carry decide its load items; a complete analysis trades the data menus for results;
+// the exercise goes with Analyze or the results.
 TEST(MenuState, EachExampleThroughOpenAnalyzeAndEditData) {
-  const std::set<M> data = {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp,
-                            M::MnuMemb,  M::MnuLoad,    M::MnuAna};
-  const std::set<M> results = {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData};
+  const M data[] = {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna};
+  const M results[] = {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData};
+  const M project[] = {M::MnuProjName,  M::MnuProjSave,  M::MnuProjSaveAs,
+                       M::MnuProjPrint, M::MnuProjClose, M::MnuExercise};
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
     std::string problem;
     ModelStore m = testing::ExampleModel(name, problem);
+    MenuState menus;
+    auto expectStage = [&](bool open, bool analysed) {
+      for (M item : {M::MnuProjNew, M::MnuProjOpen}) EXPECT_EQ(menus.Visible(item), !open);
+      for (M item : project) EXPECT_EQ(menus.Visible(item), open) << MenuItemOf(item).Name;
+      for (M item : data)
+        EXPECT_EQ(menus.Visible(item), open && !analysed) << MenuItemOf(item).Name;
+      for (M item : results) EXPECT_EQ(menus.Visible(item), analysed) << MenuItemOf(item).Name;
+    };
+    SCOPED_TRACE(name);
+    expectStage(false, false);
+    menus.AfterOpen(m);
+    expectStage(true, false);
     const bool truss = m.StructType == "PTruss" || m.StructType == "STruss";
     const bool axialActions = m.StructType != "Beam" && m.StructType != "Grid";
-    MenuState menus;
-    auto expectShown = [&](const std::set<M>& items, bool shown) {
-      for (M item : items)
-        EXPECT_EQ(menus.Visible(item), shown) << name << " " << MenuItemOf(item).Name;
-    };
-    expectShown({M::MnuProjNew, M::MnuProjOpen}, true);
-    expectShown(data, false);
-    menus.AfterOpen(m);
-    expectShown({M::MnuProjNew, M::MnuProjOpen}, false);
-    expectShown(
-        {M::MnuProjName, M::MnuProjSave, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose}, true);
-    expectShown(data, true);
-    expectShown(results, false);
-    expectShown({M::MnuExercise}, true);  // the exercise goes with Analyze or the results
-    EXPECT_EQ(menus.Visible(M::MnuLoadMem), !truss) << name;
-    EXPECT_EQ(menus.Visible(M::MnuLoadTemp), axialActions) << name;
-    EXPECT_EQ(menus.Visible(M::MnuLoadErr), axialActions) << name;
+    EXPECT_EQ(menus.Visible(M::MnuLoadMem), !truss);
+    EXPECT_EQ(menus.Visible(M::MnuLoadTemp), axialActions);
+    EXPECT_EQ(menus.Visible(M::MnuLoadErr), axialActions);
     const MenuState opened = menus;
-
     ModelStore failed = m;
     failed.AnalysisStatus = kNotStable;
     menus.AfterAnalysis(failed);
-    EXPECT_TRUE(menus == opened) << name << ": a failed analysis changes no menu";
-
+    EXPECT_TRUE(menus == opened) << "a failed analysis changes no menu";
     Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
     menus.AfterAnalysis(m);
-    expectShown(data, false);
-    expectShown(results, true);
-    expectShown({M::MnuExercise}, true);
+    expectStage(true, true);
     menus.AfterEditData();
-    expectShown(data, true);
-    expectShown(results, false);
+    expectStage(true, false);
     menus.Hide(M::MnuAna);
-    expectShown({M::MnuExercise}, false);
+    EXPECT_FALSE(menus.Visible(M::MnuExercise));
   }
 }
 
