@@ -65,3 +65,35 @@ TEST(UnitLabels, EveryValueColumnAndFieldShowsItsUnit) {
 
 }  // namespace
 }  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// A joint load's column and field name the component by the symbol the tooltip words it by
+// ("Fx = 10"), the unit after it.
+TEST(UnitLabels, JointLoadsNameTheirComponentsBySymbol) {
+  const std::pair<const char*, std::vector<const char*>> types[] = {
+      {"PFrame", {"Fx", "Fy", "Mz"}}, {"SFrame", {"Fx", "Fy", "Fz", "Mx", "My", "Mz"}}};
+  for (const auto& [type, symbols] : types) {
+    ModelStore model = testing::FullModel(type);
+    model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+    testing::Session s(FormId::JLoadA, model);
+    for (std::size_t k = 0; k < symbols.size(); ++k) {
+      const std::string unit = symbols[k][0] == 'M' ? " [kN·m]" : " [kN]";
+      const std::string heading = s.editor.Grid().Text(0, static_cast<int>(k) + 1);
+      EXPECT_EQ(heading.substr(heading.find(" (")), " (" + std::string(symbols[k]) + ")" + unit);
+    }
+  }
+  ModelStore plane = testing::FullModel("PFrame");
+  testing::Session s(FormId::JLoadA, plane);
+  EXPECT_EQ(s.editor.Grid().Text(0, 3), "Moment (Mz)");
+  s.windows.Then([](ListEditor& ed) {
+    EXPECT_EQ(ed.Dialog().Text[2].Label, "X-Force (Fx) :");
+    EXPECT_EQ(ed.Dialog().Text[4].Label, "Moment (Mz) :");
+    ed.CancelEntry();
+  });
+  s.editor.Add();
+}
+
+}  // namespace
+}  // namespace stavelorn
