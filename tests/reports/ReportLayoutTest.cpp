@@ -388,11 +388,7 @@ TEST(TrailReport, NamedUnitsLabelEveryRowAndColumn) {
     EXPECT_NE(text.find(row), std::string::npos) << row;
   EXPECT_TRUE(
       std::regex_search(text, std::regex(R"(\[m\] +\[m\] +\[rad\] +\[m\] +\[m\] +\[rad\])")));
-  // The unit of {v} stands under it, right-aligned as the numbers are.
-  const std::size_t v = text.find("{v}        {F}\n");
-  ASSERT_NE(v, std::string::npos);
-  const std::size_t line = text.rfind('\n', v) + 1, next = text.find('\n', v) + 1;
-  EXPECT_EQ(text.find("[m,rad]\n", next) + 7 - next, v + 3 - line);
+  EXPECT_NE(text.find("{v}        {F}\n" + std::string(31, ' ') + "[m,rad]\n"), std::string::npos);
 }
 
 }  // namespace
