@@ -91,12 +91,6 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
   }
 }
 
-}  // namespace
-}  // namespace stavelorn
-
-namespace stavelorn {
-namespace {
-
 // With named units each value of a load carries its own unit, and the list row, the tooltip and
 // the method's load line word it alike.
 TEST(LoadSymbols, NamedUnitsFollowEachValueAlike) {

@@ -31,9 +31,9 @@ const char kCantilever[] = R"("C","PFrame"
 "Temperature Changes",1, 1,0
 )";
 
-// Each item's tooltip before and after the analysis, against a file checked by eye
-// (STAVELORN_UPDATE_GOLDEN=1 rewrites it): the data as entered, then the closed-form results
-// above; a joint with no support shows no reaction, a plane frame no roll angle.
+// Each item's tooltip before and after the analysis, against a file checked by eye: the data as
+// entered, then the closed-form results above; a joint with no support shows no reaction, a plane
+// frame no roll angle.
 TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
   ModelStore model = ModelFromText(kCantilever);
   std::string text;
@@ -43,7 +43,9 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
          {PickedItem{Kind::Joint, 1}, PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})
       text += PickedItemText(model, item) + "\n\n";
   }
-  const std::string golden = testing::SourcePath("tests/app/golden/pick-cantilever.txt");
+  // Checked by eye; STAVELORN_UPDATE_GOLDEN=1 rewrites it.
+  const std::string golden =
+      testing::SourcePath("tests/app/golden/" + std::string("pick-cantilever.txt"));
   if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
   EXPECT_EQ(text, testing::ReadWholeFile(golden));
 }

@@ -148,18 +148,19 @@ TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
 // past 15 rows it shows 14 data rows and a scroll bar 255 wide. Under the default alignment a
 // cell that reads wholly as a number sits at the right, any other text at the left.
 TEST(ResultTables, GridSizeAndCellPlaces) {
-  const ResultGridSize small = SizeResultGrid({500, 1400}, 3, 400, 300);
-  EXPECT_EQ(small.Width, 500 + 1400 + 3 * 28);
-  EXPECT_EQ(small.Height, 400 + 2 * 300 + 4 * 30);
-  EXPECT_EQ(small.ShownDataRows, 2);
-  EXPECT_FALSE(small.VerticalScrollBar);
-  const ResultGridSize tall = SizeResultGrid({500}, 16, 400, 300);
-  EXPECT_TRUE(tall.VerticalScrollBar);
-  EXPECT_EQ(tall.ShownDataRows, 14);
-  EXPECT_EQ(tall.Width, 500 + 2 * 28 + 255);
-  EXPECT_EQ(tall.Height, 14 * 300 + 400 + 480);
-  EXPECT_FALSE(SizeResultGrid({500}, 15, 400, 300).VerticalScrollBar);
-
+  const struct {
+    std::vector<int> widths;
+    int rows, width, height, shown;
+  } grids[] = {{{500, 1400}, 3, 500 + 1400 + 3 * 28, 400 + 2 * 300 + 4 * 30, 2},
+               {{500}, 15, 500 + 2 * 28, 400 + 14 * 300 + 16 * 30, 14},
+               {{500}, 16, 500 + 2 * 28 + 255, 400 + 14 * 300 + 16 * 30, 14}};
+  for (const auto& g : grids) {
+    const ResultGridSize size = SizeResultGrid(g.widths, g.rows, 400, 300);
+    EXPECT_EQ(size.Width, g.width) << g.rows;
+    EXPECT_EQ(size.Height, g.height) << g.rows;
+    EXPECT_EQ(size.ShownDataRows, g.shown) << g.rows;
+    EXPECT_EQ(size.VerticalScrollBar, g.rows > 15);
+  }
   ResultTable t;
   t.Cells = {{"Member", "Axial Force"}, {"1", " 1.2500E+01 (T)"}, {"2", "-3.5E+00 "}};
   t.ColWidths = {800, 2000};
