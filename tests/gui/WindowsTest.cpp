@@ -404,49 +404,6 @@ class WindowsTest : public QObject {
     QVERIFY2(testing::SameModelData(reopened, example, difference), difference.c_str());
   }
 
-  void theJointDialogShowsWhatTheTypeUsesAndTypingReachesTheGrid() {
-    struct Case {
-      const char* type;
-      QString fields, checks;  // the numbers of the Text and Check boxes shown
-      QString check1;          // whose first letter the grid shows when it alone is checked
-    };
-    const Case cases[] = {
-        {"PTruss", "23", "12", "X-Restr. :"},  {"Beam", "2", "14", "Y-Restr.:"},
-        {"PFrame", "23", "124", "X-Restr. :"}, {"STruss", "234", "123", "X-Restr. :"},
-        {"Grid", "23", "145", "Y-Restr.:"},    {"SFrame", "234", "123456", "X-Restr. :"}};
-    for (const Case& c : cases) {
-      ModelStore model;
-      model.Reset();
-      model.SetStructType(c.type);
-      ScriptedMessages messages;
-      ModalScript script;
-      // An empty list opens straight into the dialog for joint 1.
-      script.On("JointB", [&c](QWidget* dialog) {
-        QWidget* list = dialog->parentWidget();
-        QCOMPARE(Field(dialog, 1)->text(), QString("1"));
-        for (int n = 2; n <= 7; ++n)
-          QCOMPARE(Field(dialog, n)->isVisible(), c.fields.contains(QString::number(n)));
-        for (int n = 1; n <= 6; ++n)
-          QCOMPARE(Check(dialog, n)->isVisible(), c.checks.contains(QString::number(n)));
-        QCOMPARE(Check(dialog, 1)->text(), c.check1);
-        QTest::keyClicks(Field(dialog, 2), "2.5");
-        QCOMPARE(Cell(list, 1, 1), QString("2.5"));
-        QTest::keyClicks(Field(dialog, 2), "e3");
-        QCOMPARE(Cell(list, 1, 1), QString("2.5e3"));
-        Check(dialog, 1)->click();
-        QCOMPARE(Cell(list, 1, list->findChild<QTableView*>("Grid1")->model()->columnCount() - 1),
-                 c.check1.left(1));
-        Button(dialog, "Cancel")->click();
-      });
-      script.On("JointA", [](QWidget* list) {
-        QCOMPARE(Cell(list, 1, 1), QString());
-        Button(list, "CancelB")->click();
-      });
-      QVERIFY(!ShowListWindow(FormId::JointA, model, messages, nullptr));
-      QVERIFY2(script.Done(), c.type);
-    }
-  }
-
   // A click on a row's number or any of its cells selects it for Edit. The dialog's own close
   // button and Escape (even over a refused field) take its edit back; Ctrl+Z takes back an edit
   // OK confirmed and Ctrl+Y makes it again; the list's close button cancels every edit; Close
@@ -634,19 +591,6 @@ class WindowsTest : public QObject {
 
     window.Action(M::MnuProjClose)->trigger();
     QCOMPARE(texts(window.Canvas(), kLightGray), 2);
-  }
-
-  void theTitleDialogLocksTheTypeOnceJointsExist() {
-    Session s(Example("grid-floor"), false);
-    WhenOpens<ProjectTitleDialog>([](ProjectTitleDialog* dialog) {
-      QVERIFY(dialog->Option("Grid")->isVisibleTo(dialog) && dialog->Option("Grid")->isChecked());
-      for (const char* other : {"PT", "Beam", "PF", "ST", "SF"})
-        QVERIFY(!dialog->Option(other)->isVisibleTo(dialog));
-      dialog->TitleBox()->setText("Renamed");
-      Button(dialog, "OK")->click();
-    });
-    s.window.Action(M::MnuProjName)->trigger();
-    QCOMPARE(s.window.Label(1)->text(), QString("Renamed"));
   }
 
   // Project > Units: the dialog names the units; the type label and the list headings show them.
