@@ -1,5 +1,6 @@
-// Picking joints and members on recorded drawings by the strokes tagged with them: on a plane
-// frame, on the projection of a space frame and through a zoomed view.
+// Picking joints and members on recorded drawings by the strokes tagged with them, on a plane
+// frame and on the projection of a space frame; and the view over a recorded picture (fitting,
+// zooming about a point and panning), each checked by where user points land on the picture.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
+#include "graphics/ViewTransform.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -20,16 +22,12 @@ constexpr double kSize = 600;
 const char kPortal[] = R"("Portal","PFrame"
 "Joints",4, 0,0, 0,5, 8,5, 8,0
 "Supports",2, 1,1,1,1, 4,1,1,0
-"Materials",1, 200,0
-"Cross-Sections",1, 1,1
 "Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
 )";
 
 const char kSpaceFrame[] = R"("Space","SFrame"
 "Joints",4, 0,0,0, 0,4,0, 6,4,0, 6,4,5
 "Supports",1, 1,1,1,1,1,1,1
-"Materials",1, 200,80,0
-"Cross-Sections",1, 1,1,1,1
 "Members",3, 1,2,1,1,0, 2,3,1,1,0, 3,4,1,1,0
 )";
 
@@ -66,6 +64,51 @@ TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjecti
     const PickedItem got = PickNear(drawn, c.model, drawn.canvas.ScaleRect(), p);
     EXPECT_TRUE(got == p.expected) << c.model.StructType << " " << p.x << "," << p.y << "," << p.z
                                    << ": " << int(got.What) << " " << got.Number;
+  }
+}
+
+const UserScale kDrawn{-10, 30, 50, -30};  // 60 x 60 user units, y up
+
+// Where a user point lands on a kSize-square picture through the view.
+std::pair<double, double> Pixel(const ViewTransform& view, double x, double y) {
+  const PictureMapping map(view.Visible(), kSize, kSize);
+  return {map.X(x), map.Y(y)};
+}
+
+TEST(ViewTransform, FitShowsTheWholeDrawingAndARedrawKeepsTheView) {
+  ViewTransform view;
+  view.Fit(kDrawn);
+  view.ZoomAbout(2, 300, 300, kSize, 0);  // a picture of no height: nothing to zoom
+  EXPECT_EQ(Pixel(view, -10, 30), std::make_pair(0.0, 0.0));
+  EXPECT_EQ(Pixel(view, 50, -30), std::make_pair(kSize, kSize));
+  view.ZoomAbout(2, 300, 300, kSize, kSize);
+  view.Follow(kDrawn);  // the same structure drawn again
+  EXPECT_DOUBLE_EQ(view.Zoom(), 2);
+  view.Follow({-11, 30, 50, -30});  // another structure, differing only on the left
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1);
+  view.ZoomAbout(2, 300, 300, kSize, kSize);
+  view.Follow({0, 1, 1, 0});
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1);
+  EXPECT_EQ(Pixel(view, 1, 0), std::make_pair(kSize, kSize));
+}
+
+TEST(ViewTransform, ZoomKeepsThePointUnderTheCursorAndPanMovesEveryPointByTheDrag) {
+  for (const double factor : {2.0, 0.5}) {
+    ViewTransform view;
+    view.Fit(kDrawn);
+    // The user point under the cursor (450, 120), and another 60 pixels right and 30 down.
+    view.ZoomAbout(factor, 450, 120, kSize, kSize);
+    const auto [x, y] = Pixel(view, 35, 18);
+    EXPECT_NEAR(x, 450, 1e-9);
+    EXPECT_NEAR(y, 120, 1e-9);
+    const auto [x2, y2] = Pixel(view, 41, 15);
+    EXPECT_NEAR(x2 - x, 60 * factor, 1e-9);
+    EXPECT_NEAR(y2 - y, 30 * factor, 1e-9);
+    view.Pan(35, -20, kSize, kSize);
+    const auto [x3, y3] = Pixel(view, 35, 18);
+    EXPECT_NEAR(x3 - x, 35, 1e-9);
+    EXPECT_NEAR(y3 - y, -20, 1e-9);
+    EXPECT_NEAR(view.Zoom(), factor, 1e-12);
   }
 }
 
