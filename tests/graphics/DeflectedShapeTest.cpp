@@ -266,19 +266,6 @@ TEST(DeflectedShape, AutomaticMultiplierIsAtLeastOneAndKeptWhenNothingMoves) {
   EXPECT_EQ(AutomaticDeflectionMultiplier(still), 7);
 }
 
-TEST(DeformedShape, APlaneTrussAtAMultiplierOfZeroMarksItsUndeformedJoints) {
-  ModelStore truss = JointsOnly("PTruss", {{0, 0}, {4, 3}});
-  AddMember(truss, 1, 2);
-  truss.AnalysisStatus = kAnalysisComplete;
-  truss.DeflectionMultiplier = 0;
-  const DrawnModel drawn(truss, FormId::Disp);
-  const auto marks = StrokesOf(drawn.canvas, Stroke::Kind::Circle, kLightRed);
-  ASSERT_EQ(marks.size(), 2u);
-  EXPECT_EQ(marks[1].X1, 4);
-  EXPECT_EQ(marks[1].Y1, 3);
-  EXPECT_EQ(StrokesOf(drawn.canvas, Stroke::Kind::Line, kLightRed).size(), 1u);
-}
-
 // The elastic curve alone, on a span of length 1 with EI = 1 unless a case says otherwise.
 TEST(ElasticCurve, MatchesBeamTablesForEachLoadType) {
   struct Case {

@@ -39,22 +39,6 @@ TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
   }
 }
 
-TEST(LabelPlacer, ManyLabelsAtOneSpotNeverOverlap) {
-  LabelPlacer placer;
-  placer.Clear(1);
-  // What is not finite covers nothing and is never filed.
-  placer.Avoid({NAN, 0, 1, 1});
-  placer.Place(NAN, 0, 1, 1);
-  std::vector<LabelBox> placed;
-  for (int n = 0; n < 12; ++n) {
-    const LabelPlacer::Corner c = placer.Place(5, 5, 3, 1);
-    for (const LabelBox& earlier : placed)
-      EXPECT_EQ(OverlapArea(earlier, {c.X, c.Y - 1, c.X + 3, c.Y}), 0) << n;
-    placed.push_back({c.X, c.Y - 1, c.X + 3, c.Y});
-  }
-  EXPECT_EQ(placed[0].Left, 5);
-}
-
 TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersAndArrowHeadsButMayCrossLongLines) {
   const struct Case {
     const char* name;

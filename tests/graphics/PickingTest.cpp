@@ -1,13 +1,16 @@
-// Picking joints and members on recorded drawings by the strokes tagged with them, on a plane
-// frame and on the projection of a space frame; and the view over a recorded picture (fitting,
-// zooming about a point and panning), each checked by where user points land on the picture.
+// A recorded picture shown and saved: picking joints and members by the strokes tagged with them,
+// on a plane frame and on the projection of a space frame; the view over it (fitting, zooming
+// about a point and panning), each checked by where user points land on the picture; and its SVG
+// form (the symbols' groups are checked on the batch tool's pictures).
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
+#include "graphics/SvgPicture.h"
 #include "graphics/ViewTransform.h"
 #include "support/SampleModels.h"
 
@@ -109,6 +112,29 @@ TEST(ViewTransform, ZoomKeepsThePointUnderTheCursorAndPanMovesEveryPointByTheDra
     EXPECT_NEAR(x3 - x, 35, 1e-9);
     EXPECT_NEAR(y3 - y, -20, 1e-9);
     EXPECT_NEAR(view.Zoom(), factor, 1e-12);
+  }
+}
+
+TEST(SvgPicture, HoldsEachStrokeInItsColourOnTheChosenBackground) {
+  RecordingCanvas canvas;
+  canvas.Scale(0, 10, 10, 0);
+  canvas.Line(0, 0, 10, 5, kLightRed);
+  canvas.SetForeColor(kBrightWhite);
+  canvas.PrintNumber(7);
+  canvas.PrintNumber(std::numeric_limits<double>::infinity());  // prints nothing
+  ASSERT_EQ(canvas.Strokes().size(), 2u);
+  const std::string screen = SvgPicture(canvas, 100, 100, Background::Black);
+  EXPECT_NE(screen.find("fill=\"#000000\"/>"), std::string::npos);
+  EXPECT_NE(screen.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""),
+            std::string::npos);
+  EXPECT_NE(screen.find("fill=\"#ffffff\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  // On paper every colour reads against the white: the screen's white prints black.
+  const std::string paper = SvgPicture(canvas, 100, 100);
+  EXPECT_NE(paper.find("fill=\"#ffffff\"/>"), std::string::npos);
+  EXPECT_NE(paper.find("fill=\"#000000\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  for (int colour = kDarkGray; colour <= kBrightWhite; ++colour) {
+    const Rgb rgb = PaletteRgb(colour, Background::White);
+    EXPECT_LT(rgb.Red + rgb.Green + rgb.Blue, 600) << colour;  // clearly darker than the paper
   }
 }
 
