@@ -118,3 +118,41 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
 
 }  // namespace
 }  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// With named units each value of a load carries its own unit, and the list row, the tooltip and
+// the method's load line word it alike.
+TEST(LoadSymbols, NamedUnitsFollowEachValueAlike) {
+  const char* expected[] = {"P = 10 kip (local y), a = 1 in",
+                            "w1 = 10 kip/in, w2 = 3 kip/in (local y), a = 1 in, b = 0.5 in",
+                            "T = 10 kip·in (axial), a = 1 in"};
+  ModelStore model = testing::ModelFromText(R"("units","SFrame"
+"Joints",2, 0,0,0, 40,0,0
+"Supports",1, 1,1,1,1,1,1,1
+"Materials",1, 29000,11000,0.0000065
+"Cross-Sections",1, 10,200,100,50
+"Members",1, 1,2,1,1,0
+"Member Loads",3, 1,1,10,3,1,0.5, 1,4,10,3,1,0.5, 1,7,10,3,1,0.5
+"Units",1, "kip","in","F"
+)");
+  const AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_TRUE(run.Trail);
+  const std::vector<std::string> trail = MethodSteps(model, *run.Trail).FixedEndSources(0);
+  std::istringstream tooltip(PickedItemText(model, {PickedItem::Kind::Member, 1}));
+  ScriptedMessages messages;
+  MemberLoadEditor list(model, messages);
+  list.Open();
+  std::string line;
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    while (std::getline(tooltip, line) && line.rfind("Load: ", 0) != 0) {
+    }
+    EXPECT_EQ(line, "Load: " + std::string(expected[i]));
+    EXPECT_EQ(list.Grid().Text(static_cast<int>(i) + 1, 1), expected[i]);
+    EXPECT_EQ(trail.at(i).substr(trail.at(i).find(": ", 10) + 2), expected[i]);
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -9,6 +9,7 @@
 #include "analysis/ModelCheck.h"
 #include "editors/EditorSession.h"
 #include "model/ProjectFile.h"
+#include "support/SampleModels.h"
 
 using namespace stavelorn;
 using namespace stavelorn::testing;
@@ -64,7 +65,6 @@ constexpr FormId Mat = FormId::MatA, Cross = FormId::CrossA, Joint = FormId::Joi
 const Entry kEntries[] = {
     {Mat, "PFrame", "2.9e4 / 12 1.2E-05", "3|2.9e4|0; 4|12|1.2E-05", "29000 0; 12 1.2e-05", ""},
     {Mat, "Grid", "7 0.1 8e7", "3|7|8e7|0.1", "7 8e+07 0.1", ""},
-    {Cross, "PFrame", "0.01 2e-4", "*", "0.01 0.0002", ""},
     {Cross, "Beam", "3e-4 ~", "*", "0.0003", ""},
     {Cross, "SFrame", "1 2 3 4", "*", "1 2 3 4", ""},
     // Check boxes write the restraint text; Close stores the flags.
@@ -152,7 +152,8 @@ const Entry kEntries[] = {
      "Y-Coordinate: -4e38 is below the lowest value this program stores, -3.4E+38."},
     {Mat, "SFrame", "2e8 1e-50 8e7", "", "",
      "1e-50 is closer to 0 than the smallest non-zero value this program stores, 1.2E-38."},
-    {Loads, "SFrame", "2 10 '' '' '' '' -5_kNm", "", "", "Z-Moment: \"-5 kNm\" is not a number."},
+    {Loads, "SFrame", "2 10 '' '' '' '' -5_kNm", "", "",
+     "Z-Moment (Mz): \"-5 kNm\" is not a number."},
     {MLoad, "SFrame", "1 12kN", "", "", "Load Intensity - w: \"12kN\" is not a number."},
     {Mat, "SFrame", "_2.9e4_ 1.2e-5 8e7", "*", "29000 8e+07 1.2e-05", ""},
     {Joint, "SFrame", "-1.5D2 3.5 -2", "*", "-150 3.5 -2", ""},
@@ -259,6 +260,22 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
     });
     again.editor.Edit();
   }
+}
+
+// A joint load's column and field name the component by the symbol the tooltip words it by
+// ("Fx = 10"), the unit after it.
+TEST(UnitLabels, JointLoadsNameTheirComponentsBySymbol) {
+  ModelStore model = FullModel("SFrame");
+  model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+  Session s(FormId::JLoadA, model);
+  const char* headings[] = {"X-Force (Fx) [kN]",    "Y-Force (Fy) [kN]",    "Z-Force (Fz) [kN]",
+                            "X-Moment (Mx) [kN·m]", "Y-Moment (My) [kN·m]", "Z-Moment (Mz) [kN·m]"};
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(s.editor.Grid().Text(0, k), headings[k - 1]);
+  s.windows.Then([](ListEditor& ed) {
+    EXPECT_EQ(ed.Dialog().Text[7].Label, "Z-Moment (Mz) [kN·m] :");
+    ed.CancelEntry();
+  });
+  s.editor.Add();
 }
 
 }  // namespace

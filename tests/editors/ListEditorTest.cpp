@@ -67,7 +67,7 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     bool insert, yes;
     int anchor, extent;
     const char* script;  // of the dialog Insert opens
-    const char* title;   // "" when not looked at
+    const char* title;
     std::string prompt;
     const char* keys;  // column 0 after the command, then column 1
     const char* values;
@@ -80,7 +80,7 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
        "Delete Materials 2 thru 4 ?" + mats, "1 2", "100 500"},
       {FormId::MatA, false, true, 1, 5, "", "Delete Materials",
        "Delete Materials 1 thru 5 ?" + mats, "", ""},
-      {FormId::CrossA, true, true, 2, 3, "!cancel", "",
+      {FormId::CrossA, true, true, 2, 3, "!cancel", "Insert Cross-Sections",
        "Insert new cross-sections\nafter Cross-Section 2 ?" + secs, "1 2 3 4", "0 20 30 40"},
       {FormId::JLoadA, false, true, 2, 2, "", "Delete Loads", "Delete loads on Joint 5 ?", "2 9",
        "1 3"},
@@ -98,9 +98,7 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     if (c.yes && c.insert) e.windows.Then(Script(c.script));
     c.insert ? e.editor.Insert() : e.editor.Delete();
     ASSERT_EQ(e.messages.Log().size(), 1u);
-    if (*c.title) {
-      EXPECT_EQ(e.messages.Log()[0].Title, c.title);
-    }
+    EXPECT_EQ(e.messages.Log()[0].Title, c.title);
     EXPECT_EQ(e.messages.Log()[0].Text, c.prompt);
     EXPECT_EQ(e.messages.Log()[0].Style, kStyleOkCancelQuestion);
     Texts keys, values;
@@ -144,8 +142,6 @@ TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
     const ScreenRect placed = PlaceBeside(c.window, 300, 400, screen);
     EXPECT_EQ(placed.Left, c.left) << c.window.Left;
     EXPECT_EQ(placed.Top, c.top) << c.window.Left;
-    EXPECT_EQ(placed.Width, 300);
-    EXPECT_EQ(placed.Height, 400);
   }
 }
 

@@ -364,3 +364,32 @@ TEST(TextReportPrinter, OnlyAFinishedDocumentReachesTheStream) {
 
 }  // namespace
 }  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// With named units the printed method names each member's length unit, each row's force unit
+// (u3, u6 and structure coordinates 3 and 4 of this L frame are moments) and each column's
+// displacement unit.
+TEST(TrailReport, NamedUnitsLabelEveryRowAndColumn) {
+  const std::string text = Trail(testing::ModelFromText(R"("L frame","PFrame"
+"Joints",3, 0,0, 0,4, 6,4
+"Supports",2, 1,1,1,1, 3,1,1,0
+"Materials",1, 200000000,0
+"Cross-Sections",1, 0.01,0.0001
+"Members",2, 1,2,1,1, 2,3,1,1
+"Member Loads",1, 2,3,5,0,0,0
+"Units",1, "kN","m","C"
+)"))
+                               .text;
+  EXPECT_NE(text.find("L = 4.0000E+00 m,"), std::string::npos);
+  for (const char* row : {" u1 [kN] ", " u3 [kN-m] ", " v5 [kN] ", " v6 [kN-m] ", " 2 [kN] ",
+                          " 3 [kN-m] ", " 4 [kN-m] "})
+    EXPECT_NE(text.find(row), std::string::npos) << row;
+  EXPECT_TRUE(
+      std::regex_search(text, std::regex(R"(\[m\] +\[m\] +\[rad\] +\[m\] +\[m\] +\[rad\])")));
+  EXPECT_NE(text.find("{v}        {F}\n" + std::string(31, ' ') + "[m,rad]\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace stavelorn
