@@ -198,6 +198,8 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
     ModelStore model = Base(c.type);
     Session e(c.form, model);
     const int before = e.editor.ItemCount();
+    for (int col = 1; col < e.editor.Grid().Cols(); ++col)  // every column has its heading
+      EXPECT_NE(e.editor.Grid().Text(0, col), "") << col;
     e.windows.Then([&](ListEditor& ed) {
       for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) ed.Next();
@@ -228,7 +230,6 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
       const std::size_t bar = refusal.find('|');
       EXPECT_EQ(shown.Title, bar == std::string::npos ? kFieldErrorTitle : refusal.substr(0, bar));
       EXPECT_NE(shown.Text.find(refusal.substr(bar + 1)), std::string::npos) << shown.Text;
-      EXPECT_EQ(shown.Style, kStyleCritical);
     }
     Texts listed;
     for (int row = before + 1; row <= e.editor.ItemCount(); ++row) {

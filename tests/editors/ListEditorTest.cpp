@@ -100,7 +100,6 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     ASSERT_EQ(e.messages.Log().size(), 1u);
     EXPECT_EQ(e.messages.Log()[0].Title, c.title);
     EXPECT_EQ(e.messages.Log()[0].Text, c.prompt);
-    EXPECT_EQ(e.messages.Log()[0].Style, kStyleOkCancelQuestion);
     Texts keys, values;
     for (int row = 1; row <= e.editor.ItemCount(); ++row) {
       keys.push_back(e.editor.Grid().Text(row, 0));
