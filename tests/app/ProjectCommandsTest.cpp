@@ -437,19 +437,13 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
   using T = TemperatureUnit;
   OpenCopyOf("portal-frame.str");
   const UnitSystem kNm = NamedUnits(F::kN, L::m, T::C), kipIn = NamedUnits(F::kip, L::in, T::F);
-  windows_.unitsChosen = kNm;
-  commands_.Run(M::MnuProjUnits);
-  EXPECT_TRUE(messages_.Log().empty()) << "nothing to convert from";
-  EXPECT_EQ(model_.Units, kNm);
-  EXPECT_EQ(commands_.Labels().Units, "Units: kN, m, °C");
-  EXPECT_TRUE(commands_.HasUnsavedChanges());
-
   const struct {
-    int answer;  // to "Convert?"; -1 after an analysis, none when the names are dropped
+    int answer;  // to "Convert?", or -1 where nothing is asked: no names before or after
     UnitSystem chosen, units;
     float height;  // joint 2's Y coordinate afterwards
     bool analysed;
   } steps[] = {
+      {-1, kNm, kNm, 5.0f, false},
       {kAnswerCancel, kipIn, kNm, 5.0f, false},
       {kAnswerNo, kipIn, kipIn, 5.0f, false},
       {kAnswerYes, kNm, kNm, 5.0f * 0.0254f, false},
@@ -463,7 +457,11 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
     ASSERT_EQ(Shown(M::MnuEditData), step.analysed);
     windows_.unitsChosen = step.chosen;
     if (step.answer >= 0) messages_.Answer(step.answer);
+    const std::size_t asked = messages_.Log().size();
     commands_.Run(M::MnuProjUnits);
+    EXPECT_EQ(messages_.Log().size() - asked, step.answer >= 0 ? 1u : 0u);
+    EXPECT_EQ(commands_.Labels().Units.empty(), !step.units.Named);
+    EXPECT_TRUE(commands_.HasUnsavedChanges());
     EXPECT_EQ(model_.Units, step.units) << step.answer;
     EXPECT_FLOAT_EQ(model_.JointCoords(2, 2), step.height) << step.answer;
     // After an analysis a conversion goes back to entering data; a relabelling keeps the results.
@@ -477,6 +475,7 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
     }
   }
   EXPECT_NE(messages_.Log()[3].Text.find("from kN, m, °C to kip, in, °F"), std::string::npos);
+  EXPECT_EQ(commands_.Labels().Units, "");
 }
 
 }  // namespace

@@ -28,26 +28,6 @@ ModelStore SolvedExample(const char* name) {
   return m;
 }
 
-// Named units head each results column with the unit of its quantity; a rotation keeps "(Rad)".
-TEST(ResultTables, NamedUnitsHeadEveryColumn) {
-  const struct {
-    const char* example;
-    FormId window;
-    std::vector<std::string> headings;
-  } cases[] = {
-      {"portal-frame",
-       FormId::Disp,
-       {"Joint", " X Translation [in]", " Y Translation [in]", "Rotation (Rad)"}},
-      {"portal-frame", FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
-      {"roof-truss", FormId::MbForce, {"Member", "Axial Force [lb]"}},
-  };
-  for (const auto& c : cases) {
-    ModelStore model = SolvedExample(c.example);
-    model.Units = NamedUnits(ForceUnit::lb, LengthUnit::in, TemperatureUnit::F);
-    EXPECT_EQ(BuildResultTable(model, c.window).Cells.at(0), c.headings);
-  }
-}
-
 // A cell's number within the five significant digits it is printed with, in the form
 // " 1.2500E+01" (a bar's force followed by "(T)" or "(C)").
 void ExpectShown(const std::string& cell, double value, const std::string& where) {
