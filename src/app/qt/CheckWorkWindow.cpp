@@ -47,6 +47,7 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent) {
 // A grid under its caption, "Your values:" above the entries, shown and hidden as one.
 QWidget* Captioned(const QString& caption, QTableWidget* grid, QWidget* parent) {
   auto* pane = new QWidget(parent);
+  pane->setAccessibleName(QString(caption).remove(':'));
   auto* column = new QVBoxLayout(pane);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(new QLabel(caption, pane));
