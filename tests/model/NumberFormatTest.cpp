@@ -35,12 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         MaskCase{"@@@", 5, "  5"}, MaskCase{"@@@", -5, " -5"}, MaskCase{"@@", 100, "100"},
         MaskCase{kE4, 0.00125f, " 1.2500E-03"}, MaskCase{kE4, -0.0f, " 0.0000E+00"},
-        MaskCase{kE4, -9.99996f, "-1.0000E+01"}, MaskCase{kE4, 0.0999996f, " 1.0000E-01"},
-        MaskCase{kE4, 1.401298E-45f, " 1.4013E-45"}, MaskCase{kE3, 12345, " 1.235E+04"},
-        MaskCase{kE3Short, -20, "-2.000E+1"}, MaskCase{kE3Short, 1E-12f, " 1.000E-12"},
-        MaskCase{kE3Short, 9999.6f, " 1.000E+4"}, MaskCase{kTwoDigit, 4.5f, " 45.00E-1"},
-        MaskCase{kTwoDigit, 0, " 00.00E+0"}, MaskCase{kTwoDigit, 99.996f, " 10.00E+1"},
-        MaskCase{kTwoDigit, 2.5E-11f, " 25.00E-12"},
+        MaskCase{kE4, -9.99996f, "-1.0000E+01"}, MaskCase{kE4, 1.99996f, " 2.0000E+00"},
+        MaskCase{kE4, 0.0999996f, " 1.0000E-01"}, MaskCase{kE4, 1.401298E-45f, " 1.4013E-45"},
+        MaskCase{kE3, 12345, " 1.235E+04"}, MaskCase{kE3Short, -20, "-2.000E+1"},
+        MaskCase{kE3Short, 1E-12f, " 1.000E-12"}, MaskCase{kE3Short, 9999.6f, " 1.000E+4"},
+        MaskCase{kTwoDigit, 4.5f, " 45.00E-1"}, MaskCase{kTwoDigit, 0, " 00.00E+0"},
+        MaskCase{kTwoDigit, 99.996f, " 10.00E+1"}, MaskCase{kTwoDigit, 2.5E-11f, " 25.00E-12"},
         MaskCase{kE4, -std::numeric_limits<float>::infinity(), "-inf"},
         MaskCase{kE4, std::numeric_limits<float>::quiet_NaN(), " nan"}));
 
