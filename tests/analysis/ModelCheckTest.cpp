@@ -123,5 +123,12 @@ TEST(CheckModel, NamesEveryProblemWithItsRecord) {
     EXPECT_EQ(CheckModel(Model(c.type, c.sections)), c.expected) << c.type << c.sections;
 }
 
+// The length a member-load entry is checked against exists for the members there are only.
+TEST(CheckedMemberLength, OnlyForAMemberThatExists) {
+  const ModelStore model = Model("PFrame");
+  EXPECT_EQ(CheckedMemberLength(model, 2), 6.0f);
+  for (int member : {-1, 0, 3}) EXPECT_FALSE(CheckedMemberLength(model, member)) << member;
+}
+
 }  // namespace
 }  // namespace stavelorn
