@@ -56,7 +56,7 @@ void DrawLoadsPlainly(const ModelStore& model, const MemberDiagram& d, Canvas& c
     std::array<float, 4> values{};
     for (int k = 1; k <= 4; ++k)
       values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(r, k);
-    const std::string label = MemberLoadLabel(*kind, values);
+    const std::string label = MemberLoadLabel(*kind, values, model.Units);
     switch (kind->Form) {
       case LoadForm::PointForce:
         if (kind->Axis == LoadAxis::X)

@@ -106,6 +106,11 @@ TEST(DiagramDrawing, MemberWindowStacksEveryQuantityUnderTheLoadedMember) {
   EXPECT_EQ(p.canvas.Strokes().at(0).Width, 1);
   for (const char* name : {"N", "V", "M", "P = 10 (local y)", "w = 3 (axial)"})
     EXPECT_TRUE(HasText(p.canvas, name)) << name;
+  // With named units each load value carries its unit.
+  p.model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+  RecordingCanvas named;
+  DrawMemberDiagrams(p.model, p.diagrams.at(0), named);
+  EXPECT_TRUE(HasText(named, "P = 10 kN (local y)") && HasText(named, "w = 3 kN/m (axial)"));
   // One axis per quantity under the member, one unit apart.
   int axes = 0;
   for (const Stroke& s : testing::StrokesOf(p.canvas, Stroke::Kind::Line, kLightCyan))
