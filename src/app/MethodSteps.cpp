@@ -4,8 +4,8 @@
 #include <charconv>
 
 #include "analysis/TrailLabels.h"
-#include "model/ModelQuantities.h"
 #include "model/LoadSymbols.h"
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -117,9 +117,7 @@ std::vector<std::string> MethodSteps::MemberFacts(int index) const {
   const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
   const std::string& type = model_.StructType;
   std::vector<std::string> facts;
-  const std::string lengthUnit = UnitText(model_.Units, Quantity::Length);
-  facts.push_back("Length L = " + StepNumber(m.Length) +
-                  (lengthUnit.empty() ? "" : " " + lengthUnit));
+  facts.push_back("Length L = " + Measured(m.Length, Quantity::Length));
   const double cosines[] = {m.DirCosX, m.DirCosY, m.DirCosZ};
   std::string text = "Direction cosines:";
   for (int axis : PositionAxes(type))
@@ -180,17 +178,18 @@ std::vector<std::string> MethodSteps::FixedEndSources(int index) const {
     for (int k = 1; k <= 4; ++k)
       values[static_cast<std::size_t>(k - 1)] = model_.MemberLoadValues(r, k);
     lines.push_back("{Qf}: member load " + std::to_string(r) + ", " +
-                    (kind ? std::string(kind->LongName) + ": " + MemberLoadValuesText(*kind, values)
+                    (kind ? std::string(kind->LongName) + ": " +
+                                MemberLoadValuesText(*kind, values, model_.Units)
                           : "of type " + std::to_string(code)));
   }
   for (int r = 1; r <= model_.TempChangeCount; ++r)
     if (model_.TempChangeMembers(r) == m.Member)
-      lines.push_back("{Qf}: temperature change " + std::to_string(r) +
-                      ": dT = " + StepNumber(model_.TempChangeValues(r)));
+      lines.push_back("{Qf}: temperature change " + std::to_string(r) + ": dT = " +
+                      Measured(model_.TempChangeValues(r), Quantity::TemperatureChange));
   for (int r = 1; r <= model_.FabErrorCount; ++r)
     if (model_.FabErrorMembers(r) == m.Member)
       lines.push_back("{Qf}: fabrication error " + std::to_string(r) +
-                      ": e = " + StepNumber(model_.FabErrorValues(r)));
+                      ": e = " + Measured(model_.FabErrorValues(r), Quantity::Length));
   for (int r = 1; r <= model_.SettlementCount; ++r) {
     const int joint = model_.SettlementJoints(r);
     if (joint == m.BeginJoint || joint == m.EndJoint)
@@ -206,6 +205,11 @@ std::vector<std::string> MethodSteps::FixedEndSources(int index) const {
         "{Ff} = [T]'{Qf} + [K]{v of settlements}; it goes into {P} with its sign "
         "changed.");
   return lines;
+}
+
+std::string MethodSteps::Measured(double value, Quantity quantity) const {
+  const std::string unit = UnitText(model_.Units, quantity);
+  return StepNumber(value) + (unit.empty() ? "" : " " + unit);
 }
 
 std::string MethodSteps::WithCoordinateUnit(const std::string& label, int coordinate,

@@ -86,6 +86,8 @@ class MethodSteps {
  private:
   // "d4 (Y trans., joint 2)" for structure coordinate `code`.
   std::string StructureLabel(const std::string& symbol, int code) const;
+  // "5 m": a value with the project's unit of its quantity; the bare number when unnamed.
+  std::string Measured(double value, Quantity quantity) const;
   // With named units, a label of a coordinate's force (`force`) or displacement carries its
   // unit, so that a vector's rows show theirs and a matrix entry is in its row's unit per its
   // column's. `coordinate` is a member end coordinate 1..2n or a joint coordinate 1..n.

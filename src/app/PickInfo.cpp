@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "editors/MemberLoadEditor.h"
-#include "model/ModelQuantities.h"
 #include "model/LoadSymbols.h"
+#include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 #include "reports/ResultValues.h"
@@ -24,12 +24,7 @@ std::string LoadText(const ModelStore& model, int record) {
   std::array<float, 4> values{};
   for (int k = 1; k <= 4 && k <= model.MemberLoadValues.Cols(); ++k)
     values[static_cast<std::size_t>(k - 1)] = model.MemberLoadValues(record, k);
-  // With named units the magnitude's unit, and the distances', follow the list's words.
-  const std::string units =
-      model.Units.Named ? " (" + UnitText(model.Units, LoadValueQuantity(*kind, 1)) +
-                              ", a and b in " + UnitText(model.Units, Quantity::Length) + ")"
-                        : "";
-  return MemberLoadValuesText(*kind, values) + units;
+  return MemberLoadValuesText(*kind, values, model.Units);
 }
 
 std::string Number(float value) {

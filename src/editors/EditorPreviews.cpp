@@ -130,7 +130,7 @@ void DrawMembersPreview(const ModelStore& model, const GridModel& grid, int item
     canvas.Line(pb->X, pb->Y, pe->X, pe->Y, kYellow);
     if (hinges)
       DrawHinges(canvas, *pb, *pe, ReleaseCode(grid.Text(row, MemberEditor::kHingeColumn)),
-                 view.MarkUnit, kYellow);
+                 view.MarkUnit, kYellow, row);
     const double x = (pb->X + pe->X) / 2, y = (pb->Y + pe->Y) / 2;
     canvas.SetCurrentX(x);
     canvas.SetCurrentY(y < middle ? y + 4 * view.MarkUnit : y);

@@ -1,18 +1,27 @@
 #include "editors/JointLoadEditor.h"
 
 #include "editors/CellValues.h"
+#include "model/LoadSymbols.h"
 #include "model/ModelQuantities.h"
 
 namespace stavelorn {
 
 namespace {
 
-// The heading and the dialog label of joint coordinate `index` (0-based) of the current type, as
-// a load or as a prescribed displacement; null past the type's coordinates.
-const JointCoordNames* CoordNames(const ModelStore& model, int index) {
+// Whether joint coordinate `index` (0-based) exists in the current type.
+bool HasCoordinate(const ModelStore& model, int index) {
   const StructTypeInfo* type = model.Type();
-  if (!type || index < 0 || index >= type->CoordsPerJoint) return nullptr;
-  return &type->Coords[static_cast<std::size_t>(index)];
+  return type && index >= 0 && index < type->CoordsPerJoint;
+}
+
+// A heading or dialog label with a load component's symbol after its words, before a label's
+// colon: "X-Force" -> "X-Force (Fx)", "Moment  :" -> "Moment (Mz) :".
+std::string WithSymbol(const std::string& text, const std::string& symbol) {
+  const std::size_t colon = text.rfind(':');
+  const std::size_t words =
+      text.find_last_not_of(' ', colon == std::string::npos ? colon : colon - 1);
+  const std::string named = text.substr(0, words + 1) + " (" + symbol + ")";
+  return colon == std::string::npos ? named : named + " :";
 }
 
 }  // namespace
@@ -31,9 +40,16 @@ int JointLoadEditor::StoredCount() const {
   return Loads() ? model_.JointLoadCount : model_.SettlementCount;
 }
 
-std::string JointLoadEditor::ValueText(const JointCoordNames& coordinate, const char* text) const {
-  return WithUnit(text, model_.Units,
-                  Loads() ? ForceQuantity(coordinate) : DisplacementQuantity(coordinate));
+std::string JointLoadEditor::ValueText(int k, bool label) const {
+  const StructTypeInfo& type = model_.TypeInfo();
+  const JointCoordNames& coordinate = CoordinateOf(type, k);
+  if (!Loads())
+    return WithUnit(label ? coordinate.SettlementLabel : coordinate.Settlement, model_.Units,
+                    DisplacementQuantity(coordinate));
+  // A load component is named by its symbol too, as the tooltip names it ("Fx = 10").
+  return WithUnit(
+      WithSymbol(label ? coordinate.LoadLabel : coordinate.Load, JointLoadSymbol(type, k)),
+      model_.Units, ForceQuantity(coordinate));
 }
 
 void JointLoadEditor::BuildGrid() {
@@ -44,8 +60,7 @@ void JointLoadEditor::BuildGrid() {
   grid_.SetRowHeight(0, 300);
   grid_.SetText(0, 0, Loads() ? "Joint" : "Support");
   for (int col = 1; col <= coords; ++col)
-    if (const JointCoordNames* names = CoordNames(model_, col - 1))
-      grid_.SetText(0, col, ValueText(*names, Loads() ? names->Load : names->Settlement));
+    if (HasCoordinate(model_, col - 1)) grid_.SetText(0, col, ValueText(col, false));
 }
 
 void JointLoadEditor::FillRow(int item) {
@@ -78,10 +93,9 @@ void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.NextCaption = Loads() ? "Next Joint" : "Next Support";
   dialog.Text[1] = {Loads() ? "Joint No.:" : "Support (Joint) No.:", "", true, false, {}};
   for (int k = 0; k < model_.CoordsPerJoint; ++k)
-    if (const JointCoordNames* names = CoordNames(model_, k))
-      dialog.Text[static_cast<std::size_t>(k) + 2] = {
-          ValueText(*names, Loads() ? names->LoadLabel : names->SettlementLabel), "", true, false,
-          NumberRule(false)};
+    if (HasCoordinate(model_, k))
+      dialog.Text[static_cast<std::size_t>(k) + 2] = {ValueText(k + 1, true), "", true, false,
+                                                      NumberRule(false)};
 }
 
 KeyedListEditor::Placement JointLoadEditor::Place(double key) {

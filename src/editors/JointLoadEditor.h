@@ -31,8 +31,9 @@ class JointLoadEditor : public KeyedListEditor {
 
  private:
   bool Loads() const { return data_ == JointData::Loads; }
-  // A heading or label of a joint coordinate's column with the unit of its load or settlement.
-  std::string ValueText(const JointCoordNames& coordinate, const char* text) const;
+  // The heading (or, with `label`, the dialog label) of joint coordinate k (1-based) of the type,
+  // with the unit of its load or settlement.
+  std::string ValueText(int k, bool label) const;
   // Empties the value cells of a row that Close does not keep, by the support of its joint.
   void ClearUnsupported(int row);
 

@@ -6,8 +6,8 @@
 
 #include "analysis/ModelCheck.h"
 #include "editors/CellValues.h"
-#include "model/ModelQuantities.h"
 #include "model/LoadSymbols.h"
+#include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
@@ -45,14 +45,8 @@ void MemberLoadEditor::BuildGrid() {
   grid_.SetColWidth(1, 5200);
   grid_.SetRowHeight(0, 500);
   grid_.SetText(0, 0, " Member ");
-  // The rows hold loads of every kind, so with named units the heading says each kind's unit.
-  const UnitSystem& units = model_.Units;
-  grid_.SetText(0, 1,
-                units.Named ? WithUnit("Load Intensity (w)", units, Quantity::ForcePerLength) +
-                                  "; P in " + UnitText(units, Quantity::Force) + ", M and T in " +
-                                  UnitText(units, Quantity::Moment) + ", a and b in " +
-                                  UnitText(units, Quantity::Length)
-                            : "Load Intensity (w)");
+  // Each row names every value with its own unit; the heading keeps the intensity's.
+  grid_.SetText(0, 1, WithUnit("Load Intensity (w)", model_.Units, Quantity::ForcePerLength));
   loads_.clear();
 }
 
@@ -72,7 +66,7 @@ void MemberLoadEditor::ShowRow(int row) {
   const MemberLoadRow& load = loads_.at(Index(row));
   const MemberLoadKindInfo* kind = FindMemberLoadKind(static_cast<int>(load.Kind));
   grid_.SetText(row, 1,
-                kind ? MemberLoadValuesText(*kind, load.Values)
+                kind ? MemberLoadValuesText(*kind, load.Values, model_.Units)
                      : "Type " + std::to_string(static_cast<int>(load.Kind)));
 }
 

@@ -4,12 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <optional>
 
 #include "graphics/DrawingData.h"
-#include "model/NumberText.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -117,7 +115,7 @@ void DrawDiagramCurve(Canvas& canvas, const MemberDiagram& d, DiagramQuantity q,
       continue;
     labelled = e.Value;
     const Point tip = place(high == low ? 0.5 : e.X / length, e.Value);
-    PrintTextAt(canvas, tip.X, tip.Y + (e.Value > 0 ? labels.Lift : 0), DiagramLabel(e.Value));
+    PrintTextAt(canvas, tip.X, tip.Y + (e.Value > 0 ? labels.Lift : 0), ShortNumber(e.Value));
   }
 }
 
@@ -136,16 +134,6 @@ std::vector<std::pair<double, double>> DiagramOutline(const MemberDiagram& d, Di
   points.emplace_back(d.Length, d.EndValues[i]);
   points.erase(std::unique(points.begin(), points.end()), points.end());
   return points;
-}
-
-std::string DiagramLabel(double value) {
-  if (value == 0) return "0";
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4g", value);
-  float rounded = 0;
-  // A value beyond single precision keeps its plain text ("inf" for an overflow).
-  if (std::sscanf(text, "%g", &rounded) != 1 || !std::isfinite(rounded)) return text;
-  return FormatShortest(rounded);
 }
 
 std::string PositiveSide(const std::string& typeCode, DiagramQuantity q) {

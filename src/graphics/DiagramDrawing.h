@@ -27,9 +27,6 @@ std::optional<Point> DrawnJoint(const ModelStore& model, int joint);
 // values at every jump.
 std::vector<std::pair<double, double>> DiagramOutline(const MemberDiagram& d, DiagramQuantity q);
 
-// A value as a diagram labels it: four significant digits, "0" for zero.
-std::string DiagramLabel(double value);
-
 // The side on which positive values of a quantity are drawn, in the legend's words.
 std::string PositiveSide(const std::string& typeCode, DiagramQuantity q);
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <new>
 
+#include "model/LoadSymbols.h"
+#include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
 
@@ -55,13 +58,38 @@ std::optional<Point> PicturePosition(const ModelStore& model, int joint) {
   return ProjectOblique(model.Kind(), *p);
 }
 
-std::string LoadValueText(double value) {
-  const std::string digits = FormatShortest(static_cast<float>(value));
-  return digits[0] == '-' ? digits : " " + digits;
+std::string ShortNumber(double value) {
+  if (value == 0) return "0";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4g", value);
+  float rounded = 0;
+  // A value beyond single precision keeps its plain text ("inf" for an overflow).
+  if (std::sscanf(text, "%g", &rounded) != 1 || !std::isfinite(rounded)) return text;
+  return FormatShortest(rounded);
+}
+
+std::string DrawnValueText(const std::string& symbol, double value, const UnitSystem& units,
+                           Quantity quantity) {
+  const std::string unit = UnitText(units, quantity);
+  return (symbol.empty() ? "" : symbol + " = ") + ShortNumber(value) +
+         (unit.empty() ? "" : " " + unit);
+}
+
+std::string JointLoadText(const StructTypeInfo& type, const UnitSystem& units, int k,
+                          double value) {
+  return DrawnValueText(JointLoadSymbol(type, k), value, units,
+                        ForceQuantity(CoordinateOf(type, k)));
+}
+
+int TextCharacters(const std::string& text) {
+  // Continuation bytes of a UTF-8 character are 10xxxxxx.
+  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 void PrintLabelBeyond(Canvas& canvas, Point tip, Point dir, const std::string& text, double u) {
-  const double width = 0.8 * u * static_cast<double>(text.size()), height = 1.6 * u;
+  const double width = 0.8 * u * TextCharacters(text), height = 1.6 * u;
   const double gap = 0.4 * u;
   // The centre of the text's box, far enough along dir that the box clears the tip.
   const double reach = gap + 0.5 * (std::fabs(dir.X) * width + std::fabs(dir.Y) * height);
@@ -79,7 +107,8 @@ int ReleaseCodeOf(const ModelStore& model, int member) {
   return code >= 1 && code <= 3 ? code : 0;
 }
 
-void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour) {
+void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour,
+                int member) {
   const double length = std::hypot(end.X - begin.X, end.Y - begin.Y);
   if (length == 0 || !std::isfinite(length)) return;
   // Just inside the joint marker (half a mark wide), so that every hinged end at a joint shows
@@ -87,10 +116,14 @@ void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double 
   const double radius = std::min(0.6 * mark, length / 8);
   const double inset = std::min(0.5 * mark + radius, length / 4);
   const Point along{(end.X - begin.X) / length, (end.Y - begin.Y) / length};
-  if (releaseCode == 1 || releaseCode == 3)
+  if (releaseCode == 1 || releaseCode == 3) {
+    DrawnSymbol hinge(canvas, SymbolClass::Hinge, 0, member);
     canvas.Circle(begin.X + inset * along.X, begin.Y + inset * along.Y, radius, colour);
-  if (releaseCode == 2 || releaseCode == 3)
+  }
+  if (releaseCode == 2 || releaseCode == 3) {
+    DrawnSymbol hinge(canvas, SymbolClass::Hinge, 0, member);
     canvas.Circle(end.X - inset * along.X, end.Y - inset * along.Y, radius, colour);
+  }
 }
 
 std::optional<double> FreeDisplacement(const ModelStore& model, int joint, int k) {
@@ -230,7 +263,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
       canvas.SetPickTag(0, m);
       canvas.BeginSymbol(SymbolClass::Member, 0, m);
       canvas.Line(pb->X, pb->Y, pe->X, pe->Y, colour);
-      DrawHinges(canvas, *pb, *pe, ReleaseCodeOf(model, m), mark, colour);
+      DrawHinges(canvas, *pb, *pe, ReleaseCodeOf(model, m), mark, colour, m);
       if (HighlightsMembers(form)) {
         canvas.BeginSymbol(SymbolClass::MemberNumber, 0, m);
         canvas.SetCurrentX((pb->X + pe->X) / 2 - 4 * mark);

@@ -14,6 +14,7 @@
 #include "graphics/Drawing.h"
 #include "model/ModelStore.h"
 #include "model/RunError.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -52,9 +53,22 @@ Point ProjectOblique(StructKind type, const Point3& p);
 // Where a joint is drawn: its plane position, or the oblique projection of a space type's.
 std::optional<Point> PicturePosition(const ModelStore& model, int joint);
 
-// The text of a load's or a settlement's value on the drawing, as a printed number shows it: a
-// blank for the sign of a positive value, a minus otherwise, then the number ("-5", " 0.01").
-std::string LoadValueText(double value);
+// A value as the drawings label it: four significant digits in the shortest form, the sign kept
+// ("8.992", "-0.5", "2.5E-05", "0"), so that a label stays short beside its symbol.
+std::string ShortNumber(double value);
+
+// A drawn value by its symbol and, when the project names its units, its unit: "P = 40 kN",
+// "Mz = -5 kN·m", "w = 4" (unnamed units); the value and unit alone when the symbol is empty.
+std::string DrawnValueText(const std::string& symbol, double value, const UnitSystem& units,
+                           Quantity quantity);
+
+// Component k (1-based) of a joint load of a type as the drawings label it: "Fx = 10 kN",
+// "Mz = -5".
+std::string JointLoadText(const StructTypeInfo& type, const UnitSystem& units, int k, double value);
+
+// The characters a text shows, one for each character of several UTF-8 bytes ("Δ", "·", "²"):
+// what its printed width goes by.
+int TextCharacters(const std::string& text);
 
 // Prints a label just beyond `tip` in the unit picture direction `dir` (the end of an arrow,
 // seen from its other end), centred on that line, as the placer allows. u is the symbol unit;
@@ -66,8 +80,10 @@ void PrintLabelBeyond(Canvas& canvas, Point tip, Point dir, const std::string& t
 // last release record, as the analysis reads them; 0 for a truss, which takes none.
 int ReleaseCodeOf(const ModelStore& model, int member);
 
-// Small open circles just inside the hinged ends of the member drawn from `begin` to `end`.
-void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour);
+// Small open circles just inside the hinged ends of the member drawn from `begin` to `end`, each
+// circle a hinge symbol of its own naming `member`.
+void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour,
+                int member);
 
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover

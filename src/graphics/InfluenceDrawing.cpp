@@ -133,7 +133,7 @@ void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canva
     if (!s || span == line.Path.end() || !(span->Length > 0)) continue;
     const Point tip = Flat(*s, point->Station.X / span->Length, axis, point->Station.Value * scale);
     PrintTextAt(canvas, tip.X, tip.Y + (point->Station.Value >= 0 ? 2.5 * mark : -0.5 * mark),
-                word + DiagramLabel(point->Station.Value));
+                word + ShortNumber(point->Station.Value));
     if (!loadAt || std::fabs(point->Station.Value) > std::fabs(loadAt->Station.Value))
       loadAt = point;
   }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "graphics/DrawingData.h"
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -53,10 +54,10 @@ class JointFigure {
     const Point end = value > 0 ? Point{p.X - radius * u_, p.Y} : Point{p.X + radius * u_, p.Y};
     Head(end, {0, -1});
   }
-  // The signed value beyond `tip`, the end of a figure that points away from its joint in dir.
-  void Label(Point tip, Point dir, double value) {
+  // A value's label beyond `tip`, the end of a figure that points away from its joint in dir.
+  void Label(Point tip, Point dir, const std::string& text) {
     canvas_.SetForeColor(colour_);
-    PrintLabelBeyond(canvas_, tip, dir, LoadValueText(value), u_);
+    PrintLabelBeyond(canvas_, tip, dir, text, u_);
   }
   double U() const { return u_; }
 
@@ -98,7 +99,7 @@ void DrawSpaceJointLoads(const ModelStore& model, Canvas& canvas, const DrawingV
   JointFigure figure(canvas, view.SymbolUnit, kLightMagenta);
   for (int r = 1; r <= model.JointLoadCount; ++r) {
     std::optional<std::int16_t> joint = Cell(model.JointLoadJoints, model.JointLoadCount, r);
-    if (joint && *joint == 0) return;
+    if (joint && *joint == 0) break;
     std::optional<Point> p = joint ? PicturePosition(model, *joint) : std::nullopt;
     if (!p) continue;
     for (int k = 1; k <= type->CoordsPerJoint; ++k) {
@@ -107,10 +108,14 @@ void DrawSpaceJointLoads(const ModelStore& model, Canvas& canvas, const DrawingV
       const JointCoordNames& c = CoordinateOf(*type, k);
       const Point axis = AxisOnPicture(model, c.Axis), out = OpenSide(model, *joint, *p, axis);
       const double length = c.Rotation ? 7 : 5;
+      canvas.BeginSymbol(SymbolClass::Load, *joint);
       figure.Arrow(*p, out, axis, length, v, c.Rotation ? 2 : 1);
-      figure.Label(Plus(*p, out, length * figure.U()), out, v);
+      canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
+      figure.Label(Plus(*p, out, length * figure.U()), out,
+                   JointLoadText(*type, model.Units, k, v));
     }
   }
+  canvas.EndSymbol();
 }
 
 void DrawSettlements(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
@@ -127,9 +132,13 @@ void DrawSettlements(const ModelStore& model, Canvas& canvas, const DrawingView&
       const double v = Component(model.SettlementValues, model.SettlementCount, r, k);
       if (v == 0) continue;
       const JointCoordNames& c = CoordinateOf(*type, k);
+      // The arrow says along or about which axis the support moves; its label the amount.
+      const std::string text = DrawnValueText("", v, model.Units, DisplacementQuantity(c));
+      canvas.BeginSymbol(SymbolClass::Load, *joint);
       if (c.Rotation && plane) {
         figure.Turn(*p, 2, v);
-        figure.Label(Plus(*p, {0, 1}, 2 * u), {0, 1}, v);
+        canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
+        figure.Label(Plus(*p, {0, 1}, 2 * u), {0, 1}, text);
         continue;
       }
       // On the +axis side: a support's symbol takes the other side of its joint.
@@ -139,9 +148,11 @@ void DrawSettlements(const ModelStore& model, Canvas& canvas, const DrawingView&
       // The bar across the tail tells a settlement from a load.
       const Point bar{-dir.Y * 0.6 * u, dir.X * 0.6 * u};
       figure.Line(Plus(tail, bar, 1), Plus(tail, bar, -1));
-      figure.Label(Plus(tail, dir, 3 * u), dir, v);
+      canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
+      figure.Label(Plus(tail, dir, 3 * u), dir, text);
     }
   }
+  canvas.EndSymbol();
 }
 
 }  // namespace stavelorn

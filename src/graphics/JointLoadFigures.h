@@ -1,6 +1,7 @@
 // Joint records drawn at their joints: the joint loads of the space types in the oblique
-// projection (the plane types draw theirs in Plot2D), and the support settlements of every type,
-// each with its signed value.
+// projection (the plane types draw theirs in Plot2D), and the support settlements of every type.
+// Each component is a load symbol naming its joint, and its label a load-value symbol: a load by
+// its symbol, signed value and unit ("Fx = 10 kN"), a settlement by its value and unit.
 #pragma once
 
 #include "graphics/Canvas.h"

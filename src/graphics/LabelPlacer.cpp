@@ -50,6 +50,7 @@ double LabelPlacer::Covered(const LabelBox& box) const {
   // A box filed in several cells is counted once per cell it shares with `box`; the sums only
   // rank the candidates, and 0 still means free.
   double area = 0;
+  if (framed_) area += (box.Right - box.Left) * (box.Top - box.Bottom) - OverlapArea(box, frame_);
   ForCells(box, [&](std::int64_t key) {
     auto found = cells_.find(key);
     if (found == cells_.end()) return;
@@ -64,6 +65,12 @@ LabelPlacer::Corner LabelPlacer::Place(double x, double y, double width, double 
   constexpr double kSteps[][2] = {{0, 0},  {0, 1},  {0, -1},  {1, 0},  {-1, 0}, {1, 1},
                                   {-1, 1}, {1, -1}, {-1, -1}, {0, 2},  {0, -2}, {2, 0},
                                   {-2, 0}, {2, 2},  {-2, 2},  {2, -2}, {-2, -2}};
+  // A spot running off the picture is first moved just inside it, so that a long label at the
+  // edge stays beside what it names rather than jumping to the next free spot.
+  if (framed_) {
+    x = std::clamp(x, frame_.Left, std::max(frame_.Left, frame_.Right - width));
+    y = std::clamp(y, std::min(frame_.Top, frame_.Bottom + height), frame_.Top);
+  }
   Corner best{x, y};
   double least = -1;
   for (const auto& step : kSteps) {

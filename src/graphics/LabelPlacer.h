@@ -1,6 +1,7 @@
 // Where a drawing's labels go so that none hides another: each new label tries the spot its
 // drawing prefers, then a few spots around it, and takes the first that overlaps no earlier
-// label, arrow head or symbol. All in user coordinates of the picture (y grows upward).
+// label, arrow head or symbol and stays on the picture. All in user coordinates of the picture (y
+// grows upward).
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,9 @@ class LabelPlacer {
   void Clear(double cell);
   // Keeps a box that later labels must not cover: a symbol, an arrow head, a printed text.
   void Avoid(const LabelBox& box);
+  // The picture's edges: a label is kept inside them where it can be, a part outside counting
+  // as covered. Until it is set, labels may go anywhere.
+  void KeepWithin(const LabelBox& frame) { frame_ = frame, framed_ = true; }
 
   // The top-left corner of a label `width` wide and `height` high whose drawing would put it at
   // (x, y): that spot when it is free, else the first free one of the nearby spots (one label
@@ -44,6 +48,8 @@ class LabelPlacer {
   void ForCells(const LabelBox& box, Visit visit) const;
 
   std::vector<LabelBox> taken_;
+  LabelBox frame_;
+  bool framed_ = false;
   double cell_ = 1;
   std::unordered_map<std::int64_t, std::vector<std::size_t>> cells_;
 };

@@ -123,8 +123,8 @@ void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas&
     // The joints' values, beside the member's ends; the curve labels only extremes between them.
     canvas.SetForeColor(kLightCyan);
     PrintTextAt(canvas, -0.15, axis + d.StartValues[i] * scale + 0.05,
-                DiagramLabel(d.StartValues[i]));
-    PrintTextAt(canvas, 1.03, axis + d.EndValues[i] * scale + 0.05, DiagramLabel(d.EndValues[i]));
+                ShortNumber(d.StartValues[i]));
+    PrintTextAt(canvas, 1.03, axis + d.EndValues[i] * scale + 0.05, ShortNumber(d.EndValues[i]));
   }
   canvas.SetForeColor(kBrightWhite);
   PrintTextAt(canvas, -0.28, -strips - 0.4,

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/LoadSymbols.h"
+#include "model/ModelQuantities.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -58,12 +60,13 @@ class Figure {
     Line(tail, tip);
     Head(tip, Unit({tip.X - tail.X, tip.Y - tail.Y}));
   }
-  void Label(Point at, double value) {
+  // A value's label about centred on `at`, its text about 0.8u a character wide.
+  void Label(Point at, const std::string& text) {
     canvas_.BeginSymbol(SymbolClass::LoadValue, 0, m_.Number);
     canvas_.SetForeColor(colour_);
-    canvas_.SetCurrentX(at.X - 1.5 * u_);
+    canvas_.SetCurrentX(at.X - 0.4 * u_ * TextCharacters(text));
     canvas_.SetCurrentY(at.Y + u_);
-    canvas_.PrintLabel(LoadValueText(value));
+    canvas_.PrintLabel(text);
   }
   Point Along() const { return t_; }
   Point Across() const { return n_; }
@@ -230,7 +233,7 @@ std::vector<MemberLoadRecord> DrawableMemberLoads(const ModelStore& model) {
 
 void DrawMemberLoadFigure(Canvas& canvas, const MemberOnPicture& member,
                           const MemberLoadKindInfo& kind, const std::array<float, 4>& values,
-                          double u, int colour) {
+                          const UnitSystem& units, double u, int colour) {
   if (!Finite(values)) return;
   const double w = values[0], L = member.Length, a = values[2];
   const double a2 = IsDistributed(kind) ? L - values[3] : a;
@@ -239,6 +242,11 @@ void DrawMemberLoadFigure(Canvas& canvas, const MemberOnPicture& member,
   const int sign = kind.AppliedSign;
   const Point across = kind.Axis == LoadAxis::Z ? member.AxisZ : member.AxisY;
   Figure f(canvas, member, across, u, colour);
+  // Magnitude k by its symbol and unit ("P = 40 kN"); the arrows show its direction.
+  auto text = [&](int k) {
+    return DrawnValueText(LoadSymbol(kind, k), values[static_cast<std::size_t>(k)], units,
+                          LoadValueQuantity(kind, k + 1));
+  };
   // The figure is one symbol and each of its values another, all naming the member.
   DrawnSymbol symbol(canvas, SymbolClass::Load, 0, member.Number);
   const double middle = (a + a2) / 2;
@@ -246,37 +254,39 @@ void DrawMemberLoadFigure(Canvas& canvas, const MemberOnPicture& member,
     case LoadForm::PointForce:
       if (kind.Axis == LoadAxis::X) {
         AxialForce(f, a, sign * w);
-        f.Label(f.P(a, 0, 1.5 * u), w);
+        f.Label(f.P(a, 0, 1.5 * u), text(0));
       } else {
         TransverseForce(f, a, sign * w);
-        f.Label(f.P(a, 0, 3.5 * u), w);
+        f.Label(f.P(a, 0, 3.5 * u), text(0));
       }
       break;
     case LoadForm::UniformForce:
       if (kind.Axis == LoadAxis::X) {
         AxialIntensity(f, a, a2, sign * w);
-        f.Label(f.P(middle, 0, 1.5 * u), w);
+        f.Label(f.P(middle, 0, 1.5 * u), text(0));
       } else {
         TransverseIntensity(f, a, a2, w, w, sign);
-        f.Label(f.P(middle, 0, 2.5 * u), w);
+        f.Label(f.P(middle, 0, 2.5 * u), text(0));
       }
       break;
     case LoadForm::LinearForce:
+      // Each end's intensity beside its own ordinate: two short labels fit where one long one
+      // would run over a short member.
       TransverseIntensity(f, a, a2, w, w2, sign);
-      f.Label(f.P(a, 0, 2.5 * u), w);
-      f.Label(f.P(a2, 0, 2.5 * u), w2);
+      f.Label(f.P(a, 0, 2.5 * u), text(0));
+      f.Label(f.P(a2, 0, 2.5 * u), text(1));
       break;
     case LoadForm::PointCouple: {
       if (kind.Axis == LoadAxis::X) {
         TorqueArrow(f, a, sign * w);
-        f.Label(f.P(a, 0, 1.5 * u), w);
+        f.Label(f.P(a, 0, 1.5 * u), text(0));
         break;
       }
       // Right-handed axes: a couple about z turns x towards y, one about y turns z towards x.
       const Point t = f.Along();
       const bool aboutZ = kind.Axis == LoadAxis::Z;
       CurvedArrow(f, f.P(a, 0, 0), aboutZ ? t : member.AxisZ, aboutZ ? member.AxisY : t, sign * w);
-      f.Label(f.P(a, 0, 2 * u), w);
+      f.Label(f.P(a, 0, 2 * u), text(0));
       break;
     }
   }
@@ -288,7 +298,7 @@ void DrawMemberLoadFigures(const ModelStore& model, const std::vector<MemberLoad
     const MemberLoadKindInfo* kind = FindMemberLoadKind(load.Kind);
     if (kind == nullptr || !TypeAcceptsLoad(model.StructType, *kind)) continue;
     if (std::optional<MemberOnPicture> member = PlaceMember(model, load.Member))
-      DrawMemberLoadFigure(canvas, *member, *kind, load.Values, u, colour);
+      DrawMemberLoadFigure(canvas, *member, *kind, load.Values, model.Units, u, colour);
   }
 }
 

@@ -1,9 +1,9 @@
 // The figures of member loads of every kind, drawn on a member where it lies on the picture:
 // arrows across the member for concentrated forces, a figure over the loaded length for
 // distributed loads, arrows along the member for axial loads, a curved arrow for a couple and a
-// double-headed arrow for a torque. The arrows show the sense of the load and a signed label its
-// value, in the member's local axes (local z for the kinds acting in the other plane of a
-// space-frame member, in the oblique projection).
+// double-headed arrow for a torque. The arrows show the sense of the load and a label its symbol
+// and signed value, in the member's local axes (local z for the kinds acting in the other plane of
+// a space-frame member, in the oblique projection).
 #pragma once
 
 #include <array>
@@ -44,12 +44,13 @@ std::optional<MemberOnPicture> PlaceMember(const ModelStore& model, int member);
 // which ends the list as it ends the drawing's walk.
 std::vector<MemberLoadRecord> DrawableMemberLoads(const ModelStore& model);
 
-// Draws one load on a placed member in a palette colour, with its signed value printed beside
-// it; u is the drawing's symbol unit. A kind the model's type does not carry, a load of zero or
-// a load lying outside the member is drawn as nothing.
+// Draws one load on a placed member in a palette colour, each magnitude labelled beside it by
+// its symbol, signed value and unit in `units` ("P = 40 kN", "w1 = 0", "w2 = 6"); u is the
+// drawing's symbol unit. A kind the model's type does not carry, a load of zero or a load lying
+// outside the member is drawn as nothing.
 void DrawMemberLoadFigure(Canvas& canvas, const MemberOnPicture& member,
                           const MemberLoadKindInfo& kind, const std::array<float, 4>& values,
-                          double u, int colour);
+                          const UnitSystem& units, double u, int colour);
 
 // Draws every record whose member can be placed and whose kind the model's type carries.
 void DrawMemberLoadFigures(const ModelStore& model, const std::vector<MemberLoadRecord>& loads,

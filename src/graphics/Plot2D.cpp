@@ -58,6 +58,12 @@ class PlaneDrawing {
   }
 
  private:
+  // Where a load's label goes: beyond the outer end of its arrow, which points away from the
+  // joint in the direction Out.
+  struct LabelSpot {
+    Point Tip, Out;
+  };
+
   void DrawSupport(int record) {
     const int dofs = TypeOf(type_).CoordsPerJoint;
     std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
@@ -137,24 +143,30 @@ class PlaneDrawing {
   }
 
   void DrawJointLoads() {
+    const StructTypeInfo& type = TypeOf(type_);
     for (int r = 1; r <= model_.JointLoadCount; ++r) {
       std::optional<std::int16_t> joint = Cell(model_.JointLoadJoints, model_.JointLoadCount, r);
       if (joint && *joint == 0) break;
       std::optional<Point> p = joint ? PlanePosition(model_, *joint) : std::nullopt;
       if (!p) continue;
-      auto value = [&](int k) {
+      // Each arrow is a load symbol of its own and its label a value symbol, both naming the
+      // joint.
+      auto draw = [&](int k, LabelSpot (PlaneDrawing::*figure)(Point, double)) {
         std::optional<float> v = Cell(model_.JointLoadValues, model_.JointLoadCount, r, k);
-        return v && std::isfinite(*v) ? *v : 0.0f;
+        if (!v || !std::isfinite(*v) || *v == 0) return;
+        canvas_.BeginSymbol(SymbolClass::Load, *joint);
+        const LabelSpot spot = (this->*figure)(*p, *v);
+        canvas_.BeginSymbol(SymbolClass::LoadValue, *joint);
+        canvas_.SetForeColor(kLightMagenta);
+        PrintLabelBeyond(canvas_, spot.Tip, spot.Out, JointLoadText(type, model_.Units, k, *v), u_);
       };
-      // Each arrow is a load symbol of its own, named by its joint.
-      auto symbol = [&] { canvas_.BeginSymbol(SymbolClass::Load, *joint); };
       if (type_ == StructKind::Beam) {
-        symbol(), BeamForce(p->X, value(1));
-        symbol(), Moment(*p, value(2));
+        draw(1, &PlaneDrawing::BeamForce);
+        draw(2, &PlaneDrawing::Moment);
       } else {
-        symbol(), XForce(*p, value(1));
-        symbol(), YForce(*p, value(2));
-        if (type_ == StructKind::PFrame) symbol(), Moment(*p, value(3));
+        draw(1, &PlaneDrawing::XForce);
+        draw(2, &PlaneDrawing::YForce);
+        if (type_ == StructKind::PFrame) draw(3, &PlaneDrawing::Moment);
       }
     }
     canvas_.EndSymbol();
@@ -169,26 +181,17 @@ class PlaneDrawing {
     Stroke(x, y, x2, y2);
   }
 
-  // The signed value beyond the outer end (x, y) of a load's arrow, which points away from the
-  // joint in the direction (dx, dy).
-  void Label(double x, double y, double dx, double dy, double v) {
-    canvas_.SetForeColor(kLightMagenta);
-    PrintLabelBeyond(canvas_, {x, y}, {dx, dy}, LoadValueText(v), u_);
-  }
-
-  void BeamForce(double x, double v) {
-    if (v == 0) return;
-    const double u = u_;
+  LabelSpot BeamForce(Point p, double v) {
+    const double u = u_, x = p.X;
     Stroke(x, 5 * u, x, 0);
     if (v > 0)
       Head(x, 5 * u, x - u, 4 * u, x + u, 4 * u);
     else
       Head(x, 0, x - u, u, x + u, u);
-    Label(x, 5 * u, 0, 1, v);
+    return {{x, 5 * u}, {0, 1}};
   }
 
-  void XForce(Point p, double v) {
-    if (v == 0) return;
+  LabelSpot XForce(Point p, double v) {
     const double u = u_, x = p.X, y = p.Y;
     if (x > (view_.ViewXMin + view_.ViewXMax) / 2) {
       Stroke(x, y, x + 5 * u, y);
@@ -196,19 +199,17 @@ class PlaneDrawing {
         Head(x + 5 * u, y, x + 4 * u, y + u, x + 4 * u, y - u);
       else
         Head(x, y, x + u, y + u, x + u, y - u);
-      Label(x + 5 * u, y, 1, 0, v);
-    } else {
-      Stroke(x - 5 * u, y, x, y);
-      if (v > 0)
-        Head(x, y, x - u, y + u, x - u, y - u);
-      else
-        Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
-      Label(x - 5 * u, y, -1, 0, v);
+      return {{x + 5 * u, y}, {1, 0}};
     }
+    Stroke(x - 5 * u, y, x, y);
+    if (v > 0)
+      Head(x, y, x - u, y + u, x - u, y - u);
+    else
+      Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
+    return {{x - 5 * u, y}, {-1, 0}};
   }
 
-  void YForce(Point p, double v) {
-    if (v == 0) return;
+  LabelSpot YForce(Point p, double v) {
     const double u = u_, x = p.X, y = p.Y;
     if (type_ == StructKind::PTruss && y <= (view_.ViewYMin + view_.ViewYMax) / 2) {
       Stroke(x, y, x, y - 5 * u);
@@ -216,26 +217,24 @@ class PlaneDrawing {
         Head(x, y, x - u, y - u, x + u, y - u);
       else
         Head(x, y - 5 * u, x - u, y - 4 * u, x + u, y - 4 * u);
-      Label(x, y - 5 * u, 0, -1, v);
-    } else {
-      Stroke(x, y, x, y + 5 * u);
-      if (v > 0)
-        Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
-      else
-        Head(x, y, x - u, y + u, x + u, y + u);
-      Label(x, y + 5 * u, 0, 1, v);
+      return {{x, y - 5 * u}, {0, -1}};
     }
+    Stroke(x, y, x, y + 5 * u);
+    if (v > 0)
+      Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
+    else
+      Head(x, y, x - u, y + u, x + u, y + u);
+    return {{x, y + 5 * u}, {0, 1}};
   }
 
-  void Moment(Point p, double v) {
-    if (v == 0) return;
+  LabelSpot Moment(Point p, double v) {
     const double u = u_, x = p.X, y = p.Y;
     canvas_.Arc(x, y + u, 3 * u, kLightMagenta, 0, kPi);
     if (v > 0)
       Head(x - 3 * u, y + u, x - 4 * u, y + 2 * u, x - 2 * u, y + 2 * u);
     else
       Head(x + 3 * u, y + u, x + 2 * u, y + 2 * u, x + 4 * u, y + 2 * u);
-    Label(x, y + 4 * u, 0, 1, v);
+    return {{x, y + 4 * u}, {0, 1}};
   }
 
   const ModelStore& model_;

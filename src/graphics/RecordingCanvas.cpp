@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/DrawingData.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
@@ -74,6 +75,8 @@ void RecordingCanvas::BeginSymbol(SymbolClass symbol, int joint, int member) {
 void RecordingCanvas::Scale(double left, double top, double right, double bottom) {
   scale_ = {left, top, right, bottom};
   labels_.Clear(TextHeight());
+  labels_.KeepWithin(
+      {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
   Changed();
 }
 
@@ -141,12 +144,8 @@ double RecordingCanvas::TextHeight() const {
 }
 
 double RecordingCanvas::TextWidth(const std::string& text) const {
-  // Digits and most letters of the picture's font are about 0.6 of its size wide; a character
-  // of several UTF-8 bytes ("Δ", "°") counts once.
-  const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  });
-  return 0.6 / 1.2 * TextHeight() * static_cast<double>(characters);
+  // Digits and most letters of the picture's font are about 0.6 of its size wide.
+  return 0.6 / 1.2 * TextHeight() * TextCharacters(text);
 }
 
 void RecordingCanvas::KeepClearOf(const Stroke& s) {

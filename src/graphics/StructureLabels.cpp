@@ -5,7 +5,6 @@
 
 #include "graphics/DrawingData.h"
 #include "graphics/MemberLoadFigures.h"
-#include "model/NumberText.h"
 
 namespace stavelorn {
 
@@ -39,7 +38,8 @@ std::optional<std::pair<Point, Point>> MemberEnds(const ModelStore& model, int m
 }
 
 void PrintRecordLabels(const ModelStore& model, Canvas& canvas, double mark, const char* symbol,
-                       int count, const Array<std::int16_t>& members, const Array<float>& values) {
+                       Quantity quantity, int count, const Array<std::int16_t>& members,
+                       const Array<float>& values) {
   for (int r = 1; r <= count; ++r) {
     std::optional<std::int16_t> member = Cell(members, count, r);
     std::optional<float> value = Cell(values, count, r);
@@ -51,17 +51,14 @@ void PrintRecordLabels(const ModelStore& model, Canvas& canvas, double mark, con
     if (!side) continue;
     const Point at{b.X + (e.X - b.X) / 3 + 2 * mark * side->X,
                    b.Y + (e.Y - b.Y) / 3 + 2 * mark * side->Y};
-    const std::string text = RecordValueText(symbol, *value);
-    MoveTo(canvas, at, mark, static_cast<int>(text.size()));
+    const std::string text = DrawnValueText(symbol, *value, model.Units, quantity);
+    DrawnSymbol label(canvas, SymbolClass::LoadValue, 0, *member);
+    MoveTo(canvas, at, mark, TextCharacters(text));
     canvas.PrintLabel(text);
   }
 }
 
 }  // namespace
-
-std::string RecordValueText(const char* symbol, double value) {
-  return std::string(symbol) + " = " + FormatShortest(static_cast<float>(value));
-}
 
 void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const double mark = view.MarkUnit;
@@ -70,6 +67,7 @@ void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& vie
   for (int j = 1; j <= model.JointCount; ++j) {
     std::optional<Point> p = PicturePosition(model, j);
     if (!p) continue;
+    DrawnSymbol number(canvas, SymbolClass::JointNumber, j);
     canvas.SetCurrentX(p->X + mark);
     canvas.SetCurrentY(p->Y + 2.5 * mark);
     canvas.PrintLabel(std::to_string(j));
@@ -82,8 +80,9 @@ void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& vie
     std::optional<Point> side = FreeSide(model, m, b, e);
     if (!side) continue;
     const std::string text = std::to_string(m);
+    DrawnSymbol number(canvas, SymbolClass::MemberNumber, 0, m);
     MoveTo(canvas, {(b.X + e.X) / 2 + 2 * mark * side->X, (b.Y + e.Y) / 2 + 2 * mark * side->Y},
-           mark, static_cast<int>(text.size()));
+           mark, TextCharacters(text));
     canvas.PrintLabel(text);
   }
   canvas.SetForeColor(kLightCyan);
@@ -92,10 +91,10 @@ void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& vie
 void DrawMemberRecordLabels(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   canvas.SetFontItalic(false);
   canvas.SetForeColor(kYellow);
-  PrintRecordLabels(model, canvas, view.MarkUnit, "\xCE\x94T", model.TempChangeCount,
-                    model.TempChangeMembers, model.TempChangeValues);
-  PrintRecordLabels(model, canvas, view.MarkUnit, "e", model.FabErrorCount, model.FabErrorMembers,
-                    model.FabErrorValues);
+  PrintRecordLabels(model, canvas, view.MarkUnit, "\xCE\x94T", Quantity::TemperatureChange,
+                    model.TempChangeCount, model.TempChangeMembers, model.TempChangeValues);
+  PrintRecordLabels(model, canvas, view.MarkUnit, "e", Quantity::Length, model.FabErrorCount,
+                    model.FabErrorMembers, model.FabErrorValues);
   canvas.SetForeColor(kLightCyan);
 }
 

@@ -11,16 +11,13 @@
 
 namespace stavelorn {
 
-// "ΔT = 20", "e = 0.01": a member record's symbol and its value.
-std::string RecordValueText(const char* symbol, double value);
-
 // Joint numbers up and to the right of the joints (light grey), member numbers at mid-length on
 // the side away from the member's loads, its local -y side (brown); each placed clear of the
 // labels and symbols drawn before it.
 void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
-// The labels of the temperature changes and fabrication errors, a third of the way along their
-// members, in the member-load colour.
+// The labels of the temperature changes and fabrication errors ("ΔT = 20 °C", "e = 0.01 m"), a
+// third of the way along their members, in the member-load colour.
 void DrawMemberRecordLabels(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
 // What an empty main window shows when no project is open: two short lines on how to start a

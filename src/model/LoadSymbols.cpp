@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
@@ -21,27 +22,32 @@ std::string LoadKindLabel(const MemberLoadKindInfo& kind) {
 
 namespace {
 
-// "a = 2": value k by its symbol; "" when the kind has no such value.
-std::string Named(const MemberLoadKindInfo& kind, const std::array<float, 4>& values, int k) {
+// "a = 2", or "a = 2 m" with named units: value k by its symbol; "" when the kind has no such
+// value.
+std::string Named(const MemberLoadKindInfo& kind, const std::array<float, 4>& values, int k,
+                  const UnitSystem& units) {
   const std::string symbol = LoadSymbol(kind, k);
   if (symbol.empty()) return "";
   const float value = values[static_cast<std::size_t>(k)];
-  return symbol + " = " + (std::isfinite(value) ? FormatShortest(value) : "?");
+  const std::string unit = UnitText(units, LoadValueQuantity(kind, k + 1));
+  return symbol + " = " + (std::isfinite(value) ? FormatShortest(value) : "?") +
+         (unit.empty() ? "" : " " + unit);
 }
 
 }  // namespace
 
-std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values) {
-  std::string text = Named(kind, values, 0);
-  if (IsLinear(kind)) text += ", " + Named(kind, values, 1);
+std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values,
+                            const UnitSystem& units) {
+  std::string text = Named(kind, values, 0, units);
+  if (IsLinear(kind)) text += ", " + Named(kind, values, 1, units);
   return text + " (" + std::string(kind.Direction) + ")";
 }
 
-std::string MemberLoadValuesText(const MemberLoadKindInfo& kind,
-                                 const std::array<float, 4>& values) {
-  std::string text = MemberLoadLabel(kind, values);
+std::string MemberLoadValuesText(const MemberLoadKindInfo& kind, const std::array<float, 4>& values,
+                                 const UnitSystem& units) {
+  std::string text = MemberLoadLabel(kind, values, units);
   for (int k = 2; k < 4; ++k)
-    if (const std::string distance = Named(kind, values, k); !distance.empty())
+    if (const std::string distance = Named(kind, values, k, units); !distance.empty())
       text += ", " + distance;
   return text;
 }

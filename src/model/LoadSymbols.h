@@ -11,6 +11,7 @@
 
 #include "model/MemberLoadKind.h"
 #include "model/StructType.h"
+#include "model/Units.h"
 
 namespace stavelorn {
 
@@ -21,13 +22,15 @@ std::string LoadSymbol(const MemberLoadKindInfo& kind, int k);
 std::string LoadKindLabel(const MemberLoadKindInfo& kind);
 
 // A load's magnitudes by symbol with its direction, as a drawing labels it: "P = 40 (local y)",
-// "w1 = 0, w2 = 6 (local z)".
-std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values);
+// "w1 = 0, w2 = 6 (local z)"; with named units each value has its unit, "P = 40 kN (local y)".
+std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<float, 4>& values,
+                            const UnitSystem& units = {});
 
 // Every value a load of this kind has, by symbol, the direction after its magnitudes:
-// "P = 40 (local y), a = 2", "w1 = 0, w2 = 6 (local y), a = 0, b = 0".
-std::string MemberLoadValuesText(const MemberLoadKindInfo& kind,
-                                 const std::array<float, 4>& values);
+// "P = 40 (local y), a = 2", "w1 = 0, w2 = 6 (local y), a = 0, b = 0"; with named units each
+// value has its unit, "w = 4 kN/m (local y), a = 0 m, b = 0 m".
+std::string MemberLoadValuesText(const MemberLoadKindInfo& kind, const std::array<float, 4>& values,
+                                 const UnitSystem& units = {});
 
 // Whether a record (its type code and four values) is a uniform load over the whole member.
 bool WholeSpanUniform(int code, const std::array<float, 4>& values);

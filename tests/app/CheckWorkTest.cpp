@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MenuState.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -86,21 +85,6 @@ TEST(CheckWork, APastedGridWithBlanksIsCheckedEntryByEntry) {
   work.SetEntry(1, 1, "312000");
   EXPECT_EQ(work.Mark(1, 1), EntryMark::Entered);
   EXPECT_FALSE(work.AnswerShown());
-}
-
-TEST(CheckWork, TheExerciseMenuFollowsAnalyzeAndTheResults) {
-  ModelStore model = Portal();
-  MenuState menus;
-  EXPECT_FALSE(menus.Visible(MenuItem::MnuExercise));
-  menus.AfterOpen(model);
-  EXPECT_TRUE(menus.Visible(MenuItem::MnuExercise));
-  model.AnalysisStatus = kAnalysisComplete;
-  menus.AfterAnalysis(model);
-  EXPECT_TRUE(menus.Visible(MenuItem::MnuExercise));
-  menus.AfterEditData();
-  EXPECT_TRUE(menus.Visible(MenuItem::MnuExercise));
-  menus.Hide(MenuItem::MnuAna);
-  EXPECT_FALSE(menus.Visible(MenuItem::MnuExercise));
 }
 
 }  // namespace

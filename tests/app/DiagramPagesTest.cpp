@@ -27,7 +27,7 @@ TEST(DiagramPages, EachQuantityHasAPageWithItsExtremesLabelled) {
       for (const MemberDiagram& d : diagrams)
         for (const DiagramExtreme& e : d.Extremes)
           labels +=
-              e.Quantity == q && s.Shape == Stroke::Kind::Text && s.Text == DiagramLabel(e.Value);
+              e.Quantity == q && s.Shape == Stroke::Kind::Text && s.Text == ShortNumber(e.Value);
     EXPECT_GT(labels, 0) << pages[p].Caption;
   }
 }

@@ -9,41 +9,89 @@
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
-#include <set>
-
 namespace stavelorn {
 namespace {
 
 using M = MenuItem;
+using Count = std::int16_t ModelStore::*;
 
-TEST(MenuState, WhatEachDataWindowLeavesShown) {
-  // Members need two joints after the joints window but one after the others, and a
-  // cross-section; joints bring the loads menu; Analyze needs members and a load of some kind.
-  const struct {
-    M window;
-    int joints, sections, members, load;
-    M item;
-    bool shown;
-  } cases[] = {
-      {M::MnuJoint, 1, 1, 0, 0, M::MnuMemb, false},   {M::MnuMatProp, 1, 1, 0, 0, M::MnuMemb, true},
-      {M::MnuMatProp, 2, 0, 0, 0, M::MnuMemb, false}, {M::MnuJoint, 0, 0, 0, 0, M::MnuLoad, false},
-      {M::MnuJoint, 1, 0, 0, 0, M::MnuLoad, true},    {M::MnuLoadJt, 2, 1, 0, 1, M::MnuAna, false},
-      {M::MnuLoadErr, 2, 1, 1, 1, M::MnuAna, true},   {M::MnuLoadErr, 2, 1, 1, 0, M::MnuAna, false},
+// Each load window, with the count of its own kind of load.
+const std::pair<M, Count> kLoads[] = {{M::MnuLoadJt, &ModelStore::JointLoadCount},
+                                      {M::MnuLoadMem, &ModelStore::MemberLoadCount},
+                                      {M::MnuLoadSett, &ModelStore::SettlementCount},
+                                      {M::MnuLoadTemp, &ModelStore::TempChangeCount},
+                                      {M::MnuLoadErr, &ModelStore::FabErrorCount}};
+
+ModelStore Counted(int joints, int materials, int sections, int members, Count load = nullptr) {
+  ModelStore m;
+  m.Reset();
+  m.SetStructType("PFrame");
+  m.JointCount = static_cast<std::int16_t>(joints);
+  m.MaterialCount = static_cast<std::int16_t>(materials);
+  m.SectionCount = static_cast<std::int16_t>(sections);
+  m.MemberCount = static_cast<std::int16_t>(members);
+  if (load) m.*load = 1;
+  return m;
+}
+
+// A project read from a file offers Members once joints, materials and sections exist, Analyze
+// once members and a load of any kind exist, and labels only the counts above 0. After the
+// joints window Members needs two joints, since a member joins two.
+TEST(MenuState, WhatTheDataAllowAfterOpenAndAfterEachDataWindow) {
+  struct Case {
+    int joints, materials, sections, members;
+    Count load;
+    bool members_shown, analyze_shown;
   };
+  std::vector<Case> cases = {
+      {2, 1, 1, 1, nullptr, true, false},  {2, 1, 1, 0, &ModelStore::JointLoadCount, true, false},
+      {1, 1, 1, 0, nullptr, true, false},  {1, 1, 0, 0, nullptr, false, false},
+      {1, 0, 1, 0, nullptr, false, false}, {0, 1, 1, 0, nullptr, false, false}};
+  for (const auto& [window, load] : kLoads) cases.push_back({2, 1, 1, 1, load, true, true});
   for (const auto& c : cases) {
-    ModelStore m;
-    m.Reset();
-    m.SetStructType("PFrame");
-    m.JointCount = static_cast<std::int16_t>(c.joints);
-    m.MaterialCount = 1;
-    m.SectionCount = static_cast<std::int16_t>(c.sections);
-    m.MemberCount = static_cast<std::int16_t>(c.members);
-    m.FabErrorCount = static_cast<std::int16_t>(c.load);
+    const ModelStore m = Counted(c.joints, c.materials, c.sections, c.members, c.load);
+    SCOPED_TRACE(::testing::Message() << c.joints << " joints " << c.materials << " materials "
+                                      << c.sections << " sections " << c.members << " members");
     MenuState menus;
-    menus.AfterDataWindow(c.window, m);
-    EXPECT_EQ(menus.Visible(c.item), c.shown)
-        << MenuItemOf(c.window).Name << " -> " << MenuItemOf(c.item).Name;
+    menus.AfterOpen(m);
+    EXPECT_EQ(menus.Visible(M::MnuMemb), c.members_shown);
+    EXPECT_EQ(menus.Visible(M::MnuAna), c.analyze_shown);
+    EXPECT_EQ(menus.Visible(M::MnuLoad), c.joints > 0);
+    for (M window : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp}) {
+      MenuState after;
+      after.AfterDataWindow(window, m);
+      EXPECT_EQ(after.Visible(M::MnuMemb),
+                c.members_shown && (window != M::MnuJoint || c.joints > 1))
+          << MenuItemOf(window).Name;
+      EXPECT_EQ(after.Visible(M::MnuLoad), window == M::MnuJoint && c.joints > 0);
+    }
+    MainLabels labels;
+    labels.ShowModel(m);
+    EXPECT_EQ(labels.Text[3].empty(), c.joints == 0);
+    EXPECT_EQ(labels.Text[5].empty(), c.materials == 0);
+    EXPECT_EQ(labels.Text[6].empty(), c.sections == 0);
+    EXPECT_EQ(labels.Text[7].empty(), c.members == 0);
   }
+}
+
+// Closing a load window offers Analyze when members exist and that window's own kind of load
+// does; closing the members window offers it with joint loads, and the member-borne load menus.
+TEST(MenuState, EachLoadWindowOffersAnalyzeForItsOwnLoads) {
+  for (const auto& [kind, count] : kLoads)
+    for (int members : {0, 1})
+      for (M window : {M::MnuLoadJt, M::MnuLoadMem, M::MnuLoadSett, M::MnuLoadTemp, M::MnuLoadErr,
+                       M::MnuLoad, M::MnuMemb}) {
+        MenuState menus;
+        for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) menus.Hide(item);
+        menus.AfterDataWindow(window, Counted(2, 1, 1, members, count));
+        const bool joint = kind == M::MnuLoadJt;
+        const bool own =
+            window == kind || (joint && (window == M::MnuLoad || window == M::MnuMemb));
+        EXPECT_EQ(menus.Visible(M::MnuAna), members && own)
+            << MenuItemOf(window).Name << " with " << MenuItemOf(kind).Name;
+        for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr})
+          EXPECT_EQ(menus.Visible(item), members && window == M::MnuMemb);
+      }
 }
 
 // Every data menu item opens the list window of its own data, with a preview exactly where the
@@ -67,99 +115,49 @@ TEST(MenuRoutes, EachDataMenuOpensItsOwnListWindow) {
 }
 
 // Each example's menus through a whole session: opened, analysed, back to editing. The loads a
-// type can carry decide its load items; a complete analysis trades the data menus for results.
+// type can carry decide its load items; a complete analysis trades the data menus for results;
+// the exercise goes with Analyze or the results.
 TEST(MenuState, EachExampleThroughOpenAnalyzeAndEditData) {
-  const std::set<M> data = {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp,
-                            M::MnuMemb,  M::MnuLoad,    M::MnuAna};
-  const std::set<M> results = {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData};
+  const M data[] = {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna};
+  const M results[] = {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData};
+  const M project[] = {M::MnuProjName,  M::MnuProjSave,  M::MnuProjSaveAs,
+                       M::MnuProjPrint, M::MnuProjClose, M::MnuExercise};
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
     std::string problem;
     ModelStore m = testing::ExampleModel(name, problem);
+    MenuState menus;
+    auto expectStage = [&](bool open, bool analysed) {
+      for (M item : {M::MnuProjNew, M::MnuProjOpen}) EXPECT_EQ(menus.Visible(item), !open);
+      for (M item : project) EXPECT_EQ(menus.Visible(item), open) << MenuItemOf(item).Name;
+      for (M item : data)
+        EXPECT_EQ(menus.Visible(item), open && !analysed) << MenuItemOf(item).Name;
+      for (M item : results) EXPECT_EQ(menus.Visible(item), analysed) << MenuItemOf(item).Name;
+    };
+    SCOPED_TRACE(name);
+    expectStage(false, false);
+    menus.AfterOpen(m);
+    expectStage(true, false);
     const bool truss = m.StructType == "PTruss" || m.StructType == "STruss";
     const bool axialActions = m.StructType != "Beam" && m.StructType != "Grid";
-    MenuState menus;
-    EXPECT_TRUE(menus.Visible(M::MnuProjNew) && menus.Visible(M::MnuProjOpen)) << name;
-    for (M item : data) EXPECT_FALSE(menus.Visible(item)) << name;
-    menus.AfterOpen(m);
-    EXPECT_FALSE(menus.Visible(M::MnuProjNew) || menus.Visible(M::MnuProjOpen)) << name;
-    for (M item :
-         {M::MnuProjName, M::MnuProjSave, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjClose})
-      EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
-    for (M item : data) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
-    for (M item : results)
-      EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
-    EXPECT_EQ(menus.Visible(M::MnuLoadMem), !truss) << name;
-    EXPECT_EQ(menus.Visible(M::MnuLoadTemp), axialActions) << name;
-    EXPECT_EQ(menus.Visible(M::MnuLoadErr), axialActions) << name;
+    EXPECT_EQ(menus.Visible(M::MnuLoadMem), !truss);
+    EXPECT_EQ(menus.Visible(M::MnuLoadTemp), axialActions);
+    EXPECT_EQ(menus.Visible(M::MnuLoadErr), axialActions);
     const MenuState opened = menus;
-
     ModelStore failed = m;
     failed.AnalysisStatus = kNotStable;
     menus.AfterAnalysis(failed);
-    EXPECT_TRUE(menus == opened) << name << ": a failed analysis changes no menu";
-
+    EXPECT_TRUE(menus == opened) << "a failed analysis changes no menu";
     Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
     menus.AfterAnalysis(m);
-    for (M item : data) EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
-    for (M item : results) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
-
+    expectStage(true, true);
     menus.AfterEditData();
-    for (M item : data) EXPECT_TRUE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
-    for (M item : results)
-      EXPECT_FALSE(menus.Visible(item)) << name << " " << MenuItemOf(item).Name;
+    expectStage(true, false);
+    menus.Hide(M::MnuAna);
+    EXPECT_FALSE(menus.Visible(M::MnuExercise));
   }
 }
-
-// A project read from a file offers Members once joints, materials and sections exist, Analyze
-// once members and a load of any kind exist, and labels only the counts above 0.
-TEST(MenuState, AfterOpenOffersWhatTheDataAllow) {
-  const struct {
-    int joints, materials, sections, members;
-    std::int16_t ModelStore::*load;
-    bool members_shown, analyze_shown;
-  } cases[] = {
-      {2, 1, 1, 1, &ModelStore::JointLoadCount, true, true},
-      {2, 1, 1, 1, &ModelStore::MemberLoadCount, true, true},
-      {2, 1, 1, 1, &ModelStore::SettlementCount, true, true},
-      {2, 1, 1, 1, &ModelStore::TempChangeCount, true, true},
-      {2, 1, 1, 1, &ModelStore::FabErrorCount, true, true},
-      {2, 1, 1, 1, nullptr, true, false},
-      {2, 1, 1, 0, &ModelStore::JointLoadCount, true, false},
-      {1, 1, 0, 0, nullptr, false, false},
-      {1, 0, 1, 0, nullptr, false, false},
-      {0, 1, 1, 0, nullptr, false, false},
-  };
-  for (const auto& c : cases) {
-    ModelStore m;
-    m.Reset();
-    m.SetStructType("PFrame");
-    m.JointCount = static_cast<std::int16_t>(c.joints);
-    m.MaterialCount = static_cast<std::int16_t>(c.materials);
-    m.SectionCount = static_cast<std::int16_t>(c.sections);
-    m.MemberCount = static_cast<std::int16_t>(c.members);
-    if (c.load) m.*c.load = 1;
-    MenuState menus;
-    menus.AfterOpen(m);
-    SCOPED_TRACE(std::to_string(c.joints) + " joints, " + std::to_string(c.members) + " members");
-    EXPECT_EQ(menus.Visible(M::MnuMemb), c.members_shown);
-    EXPECT_EQ(menus.Visible(M::MnuAna), c.analyze_shown);
-    EXPECT_EQ(menus.Visible(M::MnuLoad), c.joints > 0);
-    MainLabels labels;
-    labels.ShowModel(m);
-    EXPECT_EQ(labels.Text[3].empty(), c.joints == 0);
-    EXPECT_EQ(labels.Text[5].empty(), c.materials == 0);
-    EXPECT_EQ(labels.Text[6].empty(), c.sections == 0);
-    EXPECT_EQ(labels.Text[7].empty(), c.members == 0);
-  }
-}
-
-}  // namespace
-}  // namespace stavelorn
-
-namespace stavelorn {
-namespace {
 
 // Access keys for a menu whose captions begin alike: a caption's own mark stays, the others take
 // the first letter or digit not yet taken; no two end up with the same key.
@@ -177,24 +175,6 @@ TEST(MenuKeys, EachCaptionOfAMenuGetsAKeyOfItsOwn) {
   for (const auto& m : menus) EXPECT_EQ(WithAccessKeys(m.captions), m.marked);
   EXPECT_EQ(AccessKeyOf("Save Pict&ure..."), 'U');
   EXPECT_EQ(AccessKeyOf("R&&D"), '\0');
-}
-
-// The main window's table: no two items share a shortcut, and each item's name is its caption
-// in words.
-TEST(MenuKeys, ShortcutsAreUniqueAndNamesAreCaptionsInWords) {
-  std::set<std::string> keys;
-  for (const MenuItemInfo& info : MenuItems()) {
-    std::string list = info.Shortcuts;
-    for (std::size_t from = 0; !list.empty() && from <= list.size();) {
-      const std::size_t end = std::min(list.find("; ", from), list.size());
-      EXPECT_TRUE(keys.insert(list.substr(from, end - from)).second) << info.Name;
-      from = end + 2;
-    }
-  }
-  EXPECT_GE(keys.size(), 10u);
-  EXPECT_EQ(MenuItemName(MenuItem::MnuJoint), "Joints");
-  EXPECT_EQ(MenuItemName(MenuItem::MnuProjNew), "New Project");
-  EXPECT_EQ(MenuItemName(MenuItem::MnuLoadErr), "Fabrication Errors");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "analysis/AnalysisRun.h"
@@ -27,7 +28,11 @@ class ExampleSteps : public ::testing::TestWithParam<const char*> {
   AnalysisRun run;
 };
 
-TEST_P(ExampleSteps, MarksAndEquilibriumChecks) {
+// The marks follow the chosen member: its cells of [S] and its rows' fixed-end part of {P}.
+// Every equilibrium residual is round-off. With named units a force's row reads its force unit
+// and a displacement's column its length unit, so that a stiffness entry reads as the row's unit
+// per the column's; rotations and [T] carry none.
+TEST_P(ExampleSteps, MarksEquilibriumChecksAndUnits) {
   const MethodSteps steps(model, *run.Trail);
   const int n = run.Trail->DofCount;
   for (int index = 0; index < steps.MemberCount(); ++index) {
@@ -42,105 +47,118 @@ TEST_P(ExampleSteps, MarksAndEquilibriumChecks) {
     }
   }
   EXPECT_FALSE(steps.Stiffness(-1).IsMarked(0, 0));
-
-  // Every equilibrium residual is round-off.
   int checks = 0;
   for (const EquilibriumLine& line : steps.Equilibrium()) {
     EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
     checks += line.Scale > 0;
   }
   EXPECT_GT(checks, model.MemberCount / 2);
-}
 
-// With named units a force's row reads its force unit and a displacement's column its length
-// unit, so that a stiffness entry reads as the row's unit per the column's; rotations and [T]
-// carry none. Without them no label changes.
-TEST_P(ExampleSteps, NamedUnitsLabelForcesAndDisplacements) {
-  const MethodSteps plain(model, *run.Trail);
-  const StepTable plainK = plain.MemberTables(0)[0];
+  const std::vector<StepTable> plain = steps.MemberTables(0);
   model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
-  const MethodSteps steps(model, *run.Trail);
-  const std::vector<StepTable> tables = steps.MemberTables(0);
+  const std::vector<StepTable> tables = MethodSteps(model, *run.Trail).MemberTables(0);
   const StructTypeInfo& type = model.TypeInfo();
-  for (int i = 0; i < plainK.Rows(); ++i) {
-    const bool rotation = CoordinateOf(type, i % type.CoordsPerJoint + 1).Rotation;
-    const std::string& row = tables[0].RowLabels[static_cast<std::size_t>(i)];
-    const std::string& col = tables[0].ColumnLabels[static_cast<std::size_t>(i)];
-    EXPECT_EQ(row,
-              plainK.RowLabels[static_cast<std::size_t>(i)] + (rotation ? " [kN·m]" : " [kN]"));
-    EXPECT_EQ(col, plainK.ColumnLabels[static_cast<std::size_t>(i)] + (rotation ? "" : " [m]"));
+  for (std::size_t i = 0; i < plain[0].RowLabels.size(); ++i) {
+    const bool rotation =
+        CoordinateOf(type, static_cast<int>(i) % type.CoordsPerJoint + 1).Rotation;
+    const std::string& row = tables[0].RowLabels[i];
+    EXPECT_EQ(row, plain[0].RowLabels[i] + (rotation ? " [kN·m]" : " [kN]"));
+    EXPECT_EQ(tables[0].ColumnLabels[i], plain[0].ColumnLabels[i] + (rotation ? "" : " [m]"));
     // {Q} is a force, {u} a displacement.
-    EXPECT_EQ(tables[7].RowLabels[static_cast<std::size_t>(i)].substr(row.find(' ')),
-              row.substr(row.find(' ')));
-    EXPECT_EQ(tables[6].RowLabels[static_cast<std::size_t>(i)].find("kN"), std::string::npos);
+    EXPECT_EQ(tables[7].RowLabels[i].substr(row.find(' ')), row.substr(row.find(' ')));
+    EXPECT_EQ(tables[6].RowLabels[i].find("kN"), std::string::npos);
   }
-  EXPECT_EQ(tables[1].RowLabels, plain.MemberTables(0)[1].RowLabels) << "[T] has no unit";
+  EXPECT_EQ(tables[1].RowLabels, plain[1].RowLabels) << "[T] has no unit";
 }
 
-// The space frame's columns are rolled by 0 and 90 degrees: entries of [T] that are cosines of
-// right angles are stored as single-precision round-off. They read 0 in the cells and the facts,
-// while the tooltip keeps the stored value; every other entry shows as computed.
-TEST(MethodSteps, CosineRoundOffShowsAsZeroButKeepsItsStoredValue) {
-  std::string problem;
-  ModelStore model = testing::ExampleModel("space-frame", problem);
-  const AnalysisRun run = CheckAndAnalyze(model);
-  ASSERT_TRUE(run.Trail);
-  const MethodSteps steps(model, *run.Trail);
-  int roundOffs = 0;
-  for (int index = 0; index < steps.MemberCount(); ++index) {
-    const StepTable t = steps.MemberTables(index)[1];
-    for (int r = 0; r < t.Rows(); ++r)
-      for (int c = 0; c < t.Cols(); ++c) {
-        const double stored = t.At(r, c);
-        const std::string shown = CellText(t, r, c), tip = CellTooltip(t, r, c);
-        const bool roundOff = stored != 0 && std::fabs(stored) <= 1e-6;
-        roundOffs += roundOff;
-        EXPECT_EQ(shown, stored == 0 ? "" : roundOff ? "0" : StepNumber(stored));
-        if (stored != 0) {
-          EXPECT_EQ(static_cast<float>(std::stod(tip.substr(7))), float(stored));
-        }
-      }
-    EXPECT_EQ(steps.MemberFacts(index)[1].find("e-0"), std::string::npos);
-  }
-  EXPECT_GT(roundOffs, 0);
+// Numbers in a text, in order: those after each " = " or each blank.
+std::vector<double> NumbersAfter(const std::string& text, const std::string& before) {
+  std::vector<double> numbers;
+  for (std::size_t at = text.find(before); at != std::string::npos; at = text.find(before, at + 1))
+    numbers.push_back(std::strtod(text.c_str() + at + before.size(), nullptr));
+  return numbers;
 }
 
 // Every table holds exactly the trail's numbers, in place: no row, column or member left out.
-TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
+// Each member's facts give its length and cosines as measured from its joints' coordinates, and
+// the code numbers of its two joints.
+TEST_P(ExampleSteps, TablesAndFactsHoldEveryTrailValueInPlace) {
   const MethodSteps steps(model, *run.Trail);
   const MethodTrail& trail = *run.Trail;
-  const int n = trail.DofCount;
-  auto expectVector = [](const StepTable& t, const std::vector<double>& values, int col) {
-    ASSERT_EQ(t.Rows(), static_cast<int>(values.size())) << t.Title;
-    for (int r = 0; r < t.Rows(); ++r) EXPECT_EQ(t.At(r, col), values[static_cast<std::size_t>(r)]);
-  };
-  auto expectMatrix = [](const StepTable& t, const TrailMatrix& m) {
-    ASSERT_EQ(t.Rows(), m.Rows) << t.Title;
-    ASSERT_EQ(t.Cols(), m.Cols) << t.Title;
+  const int n = trail.DofCount, per = model.CoordsPerJoint;
+  auto expectTable = [](const StepTable& t, int rows, int cols, auto value) {
+    ASSERT_EQ(t.Rows(), rows) << t.Title;
+    ASSERT_EQ(t.Cols(), cols) << t.Title;
     EXPECT_TRUE(t.Marked.empty() || t.Marked.size() == t.Values.size()) << t.Title;
-    for (int r = 0; r < m.Rows; ++r)
-      for (int c = 0; c < m.Cols; ++c) EXPECT_EQ(t.At(r, c), m(r, c)) << t.Title;
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < cols; ++c) EXPECT_EQ(t.At(r, c), value(r, c)) << t.Title;
+    std::istringstream tsv(TableTsv(t));
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < cols; ++c) {
+        double copied = 0;
+        tsv >> copied;
+        EXPECT_FLOAT_EQ(static_cast<float>(copied), static_cast<float>(value(r, c))) << t.Title;
+      }
   };
-  const StepTable numbering = steps.Numbering();
-  ASSERT_EQ(numbering.Rows(), model.JointCount);
-  ASSERT_EQ(numbering.Cols(), model.CoordsPerJoint);
-  for (int j = 0; j < model.JointCount; ++j)
-    for (int k = 0; k < model.CoordsPerJoint; ++k)
-      EXPECT_EQ(numbering.At(j, k),
-                trail.CoordNumbers[static_cast<std::size_t>(j * model.CoordsPerJoint + k)]);
+  auto matrix = [&](const StepTable& t, const TrailMatrix& m) {
+    expectTable(t, m.Rows, m.Cols, [&](int r, int c) { return m(r, c); });
+  };
+  auto vector = [&](const StepTable& t, const std::vector<double>& v, int col = 0) {
+    ASSERT_EQ(t.Rows(), static_cast<int>(v.size())) << t.Title;
+    for (int r = 0; r < t.Rows(); ++r) EXPECT_EQ(t.At(r, col), v[static_cast<std::size_t>(r)]);
+  };
+  expectTable(steps.Numbering(), model.JointCount, per, [&](int j, int k) {
+    return trail.CoordNumbers[static_cast<std::size_t>(j * per + k)];
+  });
 
   ASSERT_EQ(steps.MemberCount(), model.MemberCount);
   for (int index = 0; index < steps.MemberCount(); ++index) {
     const TrailMember& m = trail.Members[static_cast<std::size_t>(index)];
     const std::vector<StepTable> tables = steps.MemberTables(index);
     ASSERT_EQ(tables.size(), 9u);
-    expectMatrix(tables[0], m.LocalStiffness);
-    expectMatrix(tables[1], m.Transformation);
-    expectMatrix(tables[2], m.GlobalStiffness);
+    matrix(tables[0], m.LocalStiffness);
+    matrix(tables[1], m.Transformation);
+    matrix(tables[2], m.GlobalStiffness);
     const std::vector<double>* vectors[] = {&m.LocalFixedEndForces,    &m.GlobalFixedEndForces,
                                             &m.GlobalEndDisplacements, &m.LocalEndDisplacements,
                                             &m.LocalEndForces,         &m.GlobalEndForces};
-    for (std::size_t v = 0; v < 6; ++v) expectVector(tables[3 + v], *vectors[v], 0);
+    for (std::size_t v = 0; v < 6; ++v) vector(tables[3 + v], *vectors[v]);
+
+    // A cosine of a right angle stored as single-precision round-off (the space frame's rolled
+    // columns) reads 0 in [T]'s cells and in the facts, while the tooltip keeps the stored value.
+    const StepTable& t = tables[1];
+    for (int r = 0; r < t.Rows(); ++r)
+      for (int c = 0; c < t.Cols(); ++c) {
+        const double stored = t.At(r, c);
+        const bool roundOff = stored != 0 && std::fabs(stored) <= 1e-6;
+        EXPECT_EQ(CellText(t, r, c), stored == 0 ? "" : roundOff ? "0" : StepNumber(stored));
+        const std::string tip = stored == 0 ? "0" : CellTooltip(t, r, c).substr(7);
+        EXPECT_EQ(static_cast<float>(std::stod(tip)), static_cast<float>(stored));
+      }
+    const std::vector<std::string> facts = steps.MemberFacts(index);
+    EXPECT_EQ(facts[1].find("e-0"), std::string::npos) << facts[1];
+    std::vector<double> along;
+    double length = 0;
+    for (int c = 1; c <= model.JointCoords.Cols(); ++c) {
+      along.push_back(model.JointCoords(m.EndJoint, c) - model.JointCoords(m.BeginJoint, c));
+      length += along.back() * along.back();
+    }
+    length = std::sqrt(length);
+    EXPECT_NEAR(NumbersAfter(facts[0], " = ").at(0), length, 1e-5 * length) << facts[0];
+    const std::vector<double> cosines = NumbersAfter(facts[1], " = ");
+    ASSERT_EQ(cosines.size(), along.size()) << facts[1];
+    for (std::size_t c = 0; c < along.size(); ++c)
+      EXPECT_NEAR(cosines[c], along[c] / length, 1e-5) << facts[1];
+    std::vector<double> codes;
+    for (int joint : {m.BeginJoint, m.EndJoint})
+      for (int k = 0; k < per; ++k)
+        codes.push_back(trail.CoordNumbers[static_cast<std::size_t>((joint - 1) * per + k)]);
+    const std::string& listed = facts.back();
+    EXPECT_EQ(
+        NumbersAfter(listed.substr(listed.find(':'), listed.find(" (") - listed.find(':')), " "),
+        codes)
+        << listed;
+
     // One line for each of the member's own loads, temperature changes, fabrication errors and
     // settled joints, and one closing line.
     int sources = 1;
@@ -157,14 +175,14 @@ TEST_P(ExampleSteps, TablesHoldEveryTrailValueInPlace) {
   }
 
   const StepTable s = steps.Stiffness(-1), p = steps.Loads(-1);
-  expectMatrix(s, trail.Stiffness);
+  matrix(s, trail.Stiffness);
   EXPECT_EQ(std::set<std::string>(s.RowLabels.begin(), s.RowLabels.end()).size(),
             static_cast<std::size_t>(n))
       << "every structure coordinate has its own label";
-  expectVector(p, trail.JointLoads, 0);
-  expectVector(p, trail.FixedEndPart, 1);
-  expectVector(p, trail.LoadVector, 2);
-  expectVector(p, trail.Displacements, 3);
+  vector(p, trail.JointLoads, 0);
+  vector(p, trail.FixedEndPart, 1);
+  vector(p, trail.LoadVector, 2);
+  vector(p, trail.Displacements, 3);
   for (int i = 1; i <= n; ++i)
     EXPECT_EQ(static_cast<float>(trail.Displacements[static_cast<std::size_t>(i - 1)]),
               model.JointDisplacements(i))

@@ -1,6 +1,9 @@
 // The tooltip of a picked joint or member: its data, and its results after an analysis.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
 #include "app/PickInfo.h"
@@ -28,41 +31,23 @@ const char kCantilever[] = R"("C","PFrame"
 "Temperature Changes",1, 1,0
 )";
 
+// Each item's tooltip before and after the analysis, against a file checked by eye: the data as
+// entered, then the closed-form results above; a joint with no support shows no reaction, a plane
+// frame no roll angle.
 TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
   ModelStore model = ModelFromText(kCantilever);
-  struct Case {
-    PickedItem item;
-    bool analysed;
-    std::vector<const char*> lines;
-    std::vector<const char*> absent;
-  };
-  const Case cases[] = {
-      {{Kind::Joint, 1},
-       false,
-       {"Joint 1\nX = 0, Y = 0", "Restrained: X Translation, Y Translation, Z Rotation",
-        "Support displacement"},
-       {"Displacement", "Load"}},
-      {{Kind::Joint, 2}, false, {"Restrained: none", "Load: Fy = -10"}, {"Reaction", "Support"}},
-      {{Kind::Member, 1},
-       false,
-       {"Member 1: joint 1 to joint 2", "Material 1 (E 1, alpha 0)", "Section 1 (A 1000, I 1)",
-        "Release: hinged at the end", "Temperature change: 0"},
-       {"End forces", "Roll"}},
-      {{Kind::Joint, 2}, true, {"Displacement: X Translation 0, Y Translation -26.66667"}, {}},
-      {{Kind::Joint, 1}, true, {"Reaction: X Translation 0, Y Translation 10, Z Rotation 20"}, {}},
-      {{Kind::Member, 1},
-       true,
-       {"End forces at joint 1: Axial 0, Shear 10, Moment 20",
-        "at joint 2: Axial 0, Shear -10, Moment 0", "Smallest M -20 at x = 0",
-        "Largest V 10 at x = 0"},
-       {}},
-  };
-  for (const Case& c : cases) {
-    if (c.analysed && model.AnalysisStatus != kAnalysisComplete) Analyze(model);
-    const std::string text = PickedItemText(model, c.item);
-    for (const char* line : c.lines) EXPECT_NE(text.find(line), std::string::npos) << text;
-    for (const char* line : c.absent) EXPECT_EQ(text.find(line), std::string::npos) << text;
+  std::string text;
+  for (bool analysed : {false, true}) {
+    if (analysed) Analyze(model);
+    for (const PickedItem item :
+         {PickedItem{Kind::Joint, 1}, PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})
+      text += PickedItemText(model, item) + "\n\n";
   }
+  // Checked by eye; STAVELORN_UPDATE_GOLDEN=1 rewrites it.
+  const std::string golden =
+      testing::SourcePath("tests/app/golden/" + std::string("pick-cantilever.txt"));
+  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
+  EXPECT_EQ(text, testing::ReadWholeFile(golden));
 }
 
 // Whether each value's text stands in `text`, one after the other.

@@ -1,119 +1,56 @@
-// The results windows' tables against small structures whose answers are known in closed form
-// (a cantilever of length 10 with EA = 1000, EI = 1000; two bars sharing a load), so
-// every expected cell below is worked out by hand, not read back from the program.
+// The results windows' tables: every stored result in the cell of its own joint, member end or
+// support and coordinate, printed in the windows' number form.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
+#include "analysis/MemberDiagrams.h"
+#include "app/MemberDiagramTable.h"
 #include "app/ResultTables.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
 
-ModelStore Solved(const std::string& text) {
-  ModelStore m = testing::ModelFromText(text);
+ModelStore SolvedExample(const char* name) {
+  std::string problem;
+  ModelStore m = testing::ExampleModel(name, problem);
   Analyze(m);
-  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete) << m.StructType;
+  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
   return m;
-}
-
-// A cantilever from joint 1 (fixed) at the origin to joint 2 at X = 10, loaded at joint 2.
-std::string Cantilever(const std::string& type, const std::string& joints, const std::string& fixed,
-                       const std::string& material, const std::string& section,
-                       const std::string& member, const std::string& load) {
-  return "\"Check\",\"" + type + "\"\n\"Joints\",2, " + joints + "\n\"Supports\",1, 1," + fixed +
-         "\n\"Materials\",1, " + material + "\n\"Cross-Sections\",1, " + section +
-         "\n\"Members\",1, 1,2,1,1" + member + "\n\"Joint Loads\",1, 2," + load + "\n";
-}
-const std::string kPFrame =
-    Cantilever("PFrame", "0,0, 10,0", "1,1,1", "1000,0", "1,1", "", "10,-3,0");
-// Two bars in line pinned at their outer ends share a load of 25 at their common joint, a
-// roller; a third bar from there up to a pin carries nothing.
-const std::string kPTruss = R"("Check","PTruss"
-"Joints",4, 0,0, 10,0, 20,0, 10,10
-"Supports",4, 1,1,1, 2,0,1, 3,1,1, 4,1,1
-"Materials",1, 1000,0
-"Cross-Sections",1, 1
-"Members",3, 1,2,1,1, 2,3,1,1, 2,4,1,1
-"Joint Loads",1, 2,25,0
-)";
-
-// The data rows under the heading, each with its cells joined by '|'; "Z" is a printed zero and
-// "~0" a value that is zero but for round-off, which must print below 1E-04.
-void ExpectCells(const ResultTable& table, const std::vector<std::string>& rows) {
-  ASSERT_EQ(table.Rows(), static_cast<int>(rows.size()) + 1);
-  for (std::size_t r = 1; r <= rows.size(); ++r) {
-    std::vector<std::string> expected;
-    std::stringstream row(rows[r - 1]);
-    for (std::string cell; std::getline(row, cell, '|');) expected.push_back(cell);
-    ASSERT_EQ(table.Cells[r].size(), expected.size()) << "row " << r;
-    for (std::size_t c = 0; c < expected.size(); ++c) {
-      const std::string& cell = table.Cells[r][c];
-      SCOPED_TRACE("row " + std::to_string(r) + " col " + std::to_string(c) + ": " + cell);
-      if (expected[c] == "~0") {
-        EXPECT_EQ(cell.size(), 11u);
-        EXPECT_LT(std::fabs(std::strtod(cell.c_str(), nullptr)), 1E-4);
-      } else {
-        EXPECT_EQ(cell, expected[c] == "Z" ? " 0.0000E+00" : expected[c]);
-      }
-    }
-  }
-}
-
-struct Case {
-  const std::string& model;
-  FormId window;
-  std::vector<std::string> rows;
-};
-
-TEST(ResultTables, EveryWindowOfEveryType) {
-  const Case cases[] = {
-      {kPTruss, FormId::MbForce, {"1| 1.2500E+01 (T)", "2| 1.2500E+01 (C)", "3|Z"}},
-      {kPFrame,
-       FormId::MbForce,
-       {"1|1|-1.0000E+01| 3.0000E+00| 3.0000E+01", "|2| 1.0000E+01|-3.0000E+00|~0"}},
-      // The roller at joint 2 is free in X: its X reaction shows zero.
-      {kPTruss, FormId::Reac, {"1|-1.2500E+01|~0", "2|Z|~0", "3|-1.2500E+01|~0", "4|~0|~0"}},
-  };
-  for (const Case& c : cases) {
-    const ResultTable table = BuildResultTable(Solved(c.model), c.window);
-    SCOPED_TRACE(c.model.substr(0, 16) + " " + table.Caption);
-    ExpectCells(table, c.rows);
-  }
 }
 
 // Named units head each results column with the unit of its quantity; a rotation keeps "(Rad)".
 TEST(ResultTables, NamedUnitsHeadEveryColumn) {
   const struct {
-    const std::string& model;
+    const char* example;
     FormId window;
     std::vector<std::string> headings;
   } cases[] = {
-      {kPFrame,
+      {"portal-frame",
        FormId::Disp,
        {"Joint", " X Translation [in]", " Y Translation [in]", "Rotation (Rad)"}},
-      {kPFrame,
-       FormId::MbForce,
-       {"Member", "Joint", "Axial Force [lb]", "Shear Force [lb]", "Moment [lb·in]"}},
-      {kPFrame, FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
-      {kPTruss, FormId::MbForce, {"Member", "Axial Force [lb]"}},
+      {"portal-frame", FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
+      {"roof-truss", FormId::MbForce, {"Member", "Axial Force [lb]"}},
   };
   for (const auto& c : cases) {
-    ModelStore model = Solved(c.model);
+    ModelStore model = SolvedExample(c.example);
     model.Units = NamedUnits(ForceUnit::lb, LengthUnit::in, TemperatureUnit::F);
     EXPECT_EQ(BuildResultTable(model, c.window).Cells.at(0), c.headings);
   }
 }
 
-// A cell's number within the five significant digits it is printed with.
+// A cell's number within the five significant digits it is printed with, in the form
+// " 1.2500E+01" (a bar's force followed by "(T)" or "(C)").
 void ExpectShown(const std::string& cell, double value, const std::string& where) {
+  static const std::regex form(R"([ -]\d\.\d{4}E[+-]\d\d( \([TC]\))?)");
+  EXPECT_TRUE(std::regex_match(cell, form)) << where << ": " << cell;
   EXPECT_NEAR(std::strtod(cell.c_str(), nullptr), value, 5e-5 * std::fabs(value) + 1e-30)
       << where << ": " << cell;
 }
@@ -124,10 +61,7 @@ void ExpectShown(const std::string& cell, double value, const std::string& where
 TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
-    std::string problem;
-    ModelStore m = testing::ExampleModel(name, problem);
-    Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
+    const ModelStore m = SolvedExample(name);
     const int n = m.CoordsPerJoint;
     auto restrained = [&](int joint, int k) {
       return m.CoordNumbers((joint - 1) * n + k) > m.DofCount;
@@ -150,12 +84,14 @@ TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
         const std::string& cell = forces.Cells[member][1];
         const float q = m.MemberEndForces(member, 1);
         ExpectShown(cell, std::fabs(q), std::string(name) + " bar force");
+        EXPECT_EQ(MemberOfForceRow(m, member), member);
         EXPECT_EQ(cell.find(q < 0 ? "(T)" : "(C)") != std::string::npos, q != 0) << cell;
         continue;
       }
       for (int end = 0; end < 2; ++end) {
         const std::vector<std::string>& row = forces.Cells[2 * member - 1 + end];
         EXPECT_EQ(row[1], std::to_string(m.MemberProps(member, end + 1)));
+        EXPECT_EQ(MemberOfForceRow(m, 2 * member - 1 + end), member);
         for (int k = 1; k <= n; ++k)
           ExpectShown(row[static_cast<std::size_t>(k + 1)], m.MemberEndForces(member, end * n + k),
                       std::string(name) + " end force");
@@ -171,6 +107,40 @@ TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
                     restrained(joint, k) ? testing::Reaction(m, joint, k) : 0,
                     std::string(name) + " reaction");
     }
+    // A member's diagram table: a row per station with its x, its place (the end joints, the
+    // tenth points in order) and each quantity's value, then a row per extreme holding its value
+    // in its own quantity's column only.
+    for (const MemberDiagram& d : BuildMemberDiagrams(m)) {
+      const ResultTable t = BuildMemberDiagramTable(m, d);
+      const std::size_t stations = d.Stations.size(), columns = d.Quantities.size();
+      ASSERT_EQ(t.Cells.size(), 1 + stations + d.Extremes.size()) << name;
+      std::string tenths;  // the tenth points' numbers, away from the loads
+      for (std::size_t s = 0; s < stations; ++s) {
+        const std::vector<std::string>& row = t.Cells[s + 1];
+        ASSERT_EQ(row.size(), 2 + columns);
+        EXPECT_NEAR(std::stod(row[0]), d.Stations[s].X, 1e-6 * d.Length);
+        for (std::size_t q = 0; q < columns; ++q)
+          ExpectShown(row[2 + q], d.Stations[s].Values[Index(d.Quantities[q])], "diagram");
+        const DiagramStation& at = d.Stations[s];
+        if (at.Tenth && at.Side == StationSide::At && s > 0 && s + 1 < stations)
+          tenths += row[1].substr(0, row[1].find("/10 L")) + " ";
+      }
+      EXPECT_EQ(tenths.substr(0, 2), "1 ") << name << " member " << d.Member;
+      EXPECT_EQ(tenths.substr(tenths.size() - 2), "9 ") << name << " member " << d.Member;
+      EXPECT_EQ(t.Cells[1][1].rfind("joint " + std::to_string(m.MemberProps(d.Member, 1)), 0), 0u);
+      EXPECT_EQ(
+          t.Cells[stations][1].rfind("joint " + std::to_string(m.MemberProps(d.Member, 2)), 0), 0u);
+      for (std::size_t e = 0; e < d.Extremes.size(); ++e) {
+        const DiagramExtreme& x = d.Extremes[e];
+        const std::vector<std::string>& row = t.Cells[1 + stations + e];
+        EXPECT_EQ(row[1], (x.Maximum ? "max " : "min ") + QuantityName(m.StructType, x.Quantity));
+        for (std::size_t q = 0; q < columns; ++q)
+          if (d.Quantities[q] == x.Quantity)
+            ExpectShown(row[2 + q], x.Value, "extreme");
+          else
+            EXPECT_EQ(row[2 + q], "");
+      }
+    }
   }
 }
 
@@ -178,18 +148,19 @@ TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
 // past 15 rows it shows 14 data rows and a scroll bar 255 wide. Under the default alignment a
 // cell that reads wholly as a number sits at the right, any other text at the left.
 TEST(ResultTables, GridSizeAndCellPlaces) {
-  const ResultGridSize small = SizeResultGrid({500, 1400}, 3, 400, 300);
-  EXPECT_EQ(small.Width, 500 + 1400 + 3 * 28);
-  EXPECT_EQ(small.Height, 400 + 2 * 300 + 4 * 30);
-  EXPECT_EQ(small.ShownDataRows, 2);
-  EXPECT_FALSE(small.VerticalScrollBar);
-  const ResultGridSize tall = SizeResultGrid({500}, 16, 400, 300);
-  EXPECT_TRUE(tall.VerticalScrollBar);
-  EXPECT_EQ(tall.ShownDataRows, 14);
-  EXPECT_EQ(tall.Width, 500 + 2 * 28 + 255);
-  EXPECT_EQ(tall.Height, 14 * 300 + 400 + 480);
-  EXPECT_FALSE(SizeResultGrid({500}, 15, 400, 300).VerticalScrollBar);
-
+  const struct {
+    std::vector<int> widths;
+    int rows, width, height, shown;
+  } grids[] = {{{500, 1400}, 3, 500 + 1400 + 3 * 28, 400 + 2 * 300 + 4 * 30, 2},
+               {{500}, 15, 500 + 2 * 28, 400 + 14 * 300 + 16 * 30, 14},
+               {{500}, 16, 500 + 2 * 28 + 255, 400 + 14 * 300 + 16 * 30, 14}};
+  for (const auto& g : grids) {
+    const ResultGridSize size = SizeResultGrid(g.widths, g.rows, 400, 300);
+    EXPECT_EQ(size.Width, g.width) << g.rows;
+    EXPECT_EQ(size.Height, g.height) << g.rows;
+    EXPECT_EQ(size.ShownDataRows, g.shown) << g.rows;
+    EXPECT_EQ(size.VerticalScrollBar, g.rows > 15);
+  }
   ResultTable t;
   t.Cells = {{"Member", "Axial Force"}, {"1", " 1.2500E+01 (T)"}, {"2", "-3.5E+00 "}};
   t.ColWidths = {800, 2000};

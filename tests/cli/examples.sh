@@ -2,7 +2,8 @@
 # Runs the built batch tool as a user would: every example project must give a complete report
 # and a JSON object with exit status 0, with --diagrams also the members' diagrams, and a call
 # without a file must be a usage error (64). With --picture each example's drawing, with its deformed
-# shape and a diagram, must be a well-formed SVG document holding one joint group per joint.
+# shape and a diagram, must be a well-formed SVG document holding one joint group per joint, and a
+# hinged frame's one hinge group per hinged member end.
 # Usage: examples.sh PATH/TO/stavelorn-report EXAMPLES_FOLDER
 set -u
 tool=$1
@@ -47,6 +48,23 @@ for project in "$folder"/*.str; do
     failed=1
   fi
 done
+# A frame hinged at three member ends: its picture holds one hinge group for each, naming its
+# member (member 1 hinged at both ends, member 2 at its end).
+hinged="$pictures/hinged.str"
+printf '%s\n' '"Hinged","PFrame"' '"Joints",3, 0,0, 0,4, 5,4' '"Supports",2, 1,1,1,1, 3,1,1,1' \
+  '"Materials",1, 200000000,0' '"Cross-Sections",1, 0.01,0.0001' \
+  '"Members",2, 1,2,1,1, 2,3,1,1' '"Member Releases",2, 1,3, 2,2' >"$hinged"
+"$tool" --picture "$pictures/hinged.svg" "$hinged" >/dev/null 2>&1
+status=$?
+hinges=""
+for member in 1 2 ""; do
+  hinges+="$(xmllint --xpath "count(//*[local-name()='g'][@class='hinge']${member:+[@data-member=$member]})" \
+    "$pictures/hinged.svg" 2>/dev/null) "
+done
+if [[ $status -ne 0 || $hinges != "2 1 3 " ]]; then
+  echo "FAIL: $tool --picture of a hinged frame (exit $status, hinge groups of members 1, 2, all: $hinges)"
+  failed=1
+fi
 "$tool" >/dev/null 2>&1
 status=$?
 if [[ $status -ne 64 ]]; then

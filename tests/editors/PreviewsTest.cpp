@@ -157,7 +157,7 @@ TEST(Previews, EveryMemberLoadOfTheListIsDrawnInGreenWithItsSignedValue) {
   RecordingCanvas canvas;
   e.window.DrawPreview(canvas);
   EXPECT_EQ(Drawn(canvas, kLightGreen).size(), 37u);
-  EXPECT_EQ(Labels(canvas, kLightGreen), (Texts{" 40", "-4"}));
+  EXPECT_EQ(Labels(canvas, kLightGreen), (Texts{"P = 40", "w = -4"}));
 }
 
 }  // namespace

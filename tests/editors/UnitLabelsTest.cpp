@@ -65,3 +65,25 @@ TEST(UnitLabels, EveryValueColumnAndFieldShowsItsUnit) {
 
 }  // namespace
 }  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// A joint load's column and field name the component by the symbol the tooltip words it by
+// ("Fx = 10"), the unit after it.
+TEST(UnitLabels, JointLoadsNameTheirComponentsBySymbol) {
+  ModelStore model = testing::FullModel("SFrame");
+  model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+  testing::Session s(FormId::JLoadA, model);
+  const char* headings[] = {"X-Force (Fx) [kN]",    "Y-Force (Fy) [kN]",    "Z-Force (Fz) [kN]",
+                            "X-Moment (Mx) [kN·m]", "Y-Moment (My) [kN·m]", "Z-Moment (Mz) [kN·m]"};
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(s.editor.Grid().Text(0, k), headings[k - 1]);
+  s.windows.Then([](ListEditor& ed) {
+    EXPECT_EQ(ed.Dialog().Text[7].Label, "Z-Moment (Mz) [kN·m] :");
+    ed.CancelEntry();
+  });
+  s.editor.Add();
+}
+
+}  // namespace
+}  // namespace stavelorn

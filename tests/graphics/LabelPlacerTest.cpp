@@ -92,7 +92,7 @@ TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersAndArrowHeadsButMayCrossLong
   }
   // A plain text is printed where it is asked to be, whatever lies there.
   RecordingCanvas canvas;
-  canvas.Scale(0, 100, 100, 0);
+  canvas.Scale(-10, 100, 100, -10);
   canvas.PrintLabel("a");
   canvas.PrintText("b");
   EXPECT_EQ(canvas.Strokes().back().X1, 0);

@@ -36,21 +36,21 @@ TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
   const double h = 1.5 / std::sqrt(2.0);  // where a 1.5u arc ends, at 135 degrees
   const Case cases[] = {
       // A force: the arrow points at the member for a load against local y, away otherwise.
-      {1, {10, 0, 4, 0}, 3, {" 10"}, 0, {4, 0, 3}, {4, 0, 0}},
-      {1, {-10, 0, 4, 0}, 3, {"-10"}, 0, {4, 0, 0}, {4, 0, 3}},
+      {1, {10, 0, 4, 0}, 3, {"P = 10"}, 0, {4, 0, 3}, {4, 0, 0}},
+      {1, {-10, 0, 4, 0}, 3, {"P = -10"}, 0, {4, 0, 0}, {4, 0, 3}},
       // The whole-span uniform load keeps its classic figure: the line 2u off the member, half
       // heads at the member for a positive load and at the line for a negative one.
-      {3, {10, 0, 0, 0}, 34, {" 10"}, 2, {0, 0, 0}, {0, 0.5, 0.5}},
-      {3, {10, 0, 2, 3}, 34, {" 10"}, 0, {2, 0, 2}, {7, 0, 2}},
+      {3, {10, 0, 0, 0}, 34, {"w = 10"}, 2, {0, 0, 0}, {0, 0.5, 0.5}},
+      {3, {10, 0, 2, 3}, 34, {"w = 10"}, 0, {2, 0, 2}, {7, 0, 2}},
       // A linear load's line follows |w|; where w changes sign it dips to the member.
-      {4, {0, 10, 0, 0}, 31, {" 0", " 10"}, 0, {0, 0, 0}, {10, 0, 2}},
-      {4, {10, -10, 0, 0}, 32, {" 10", "-10"}, 0, {0, 0, 2}, {5, 0, 0}},
+      {4, {0, 10, 0, 0}, 31, {"w1 = 0", "w2 = 10"}, 0, {0, 0, 0}, {10, 0, 2}},
+      {4, {10, -10, 0, 0}, 32, {"w1 = 10", "w2 = -10"}, 0, {0, 0, 2}, {5, 0, 0}},
       // Axial loads: a positive value acts towards the beginning joint.
-      {5, {10, 0, 5, 0}, 4, {" 10"}, 1, {5, 3, 0.8}, {5, 0, 0.8}},
-      {6, {10, 0, 0, 0}, 11, {" 10"}, 1, {0, 0, 0.8}, {0, 0.5, 0.55}},
+      {5, {10, 0, 5, 0}, 4, {"P = 10"}, 1, {5, 3, 0.8}, {5, 0, 0.8}},
+      {6, {10, 0, 0, 0}, 11, {"w = 10"}, 1, {0, 0, 0.8}, {0, 0.5, 0.55}},
       // A positive couple turns clockwise: its head is at the arc's clockwise end.
-      {2, {10, 0, 5, 0}, 20, {" 10"}, 18, {5, -h, -h}, {}},
-      {2, {-10, 0, 5, 0}, 20, {"-10"}, 18, {5, -h, h}, {}},
+      {2, {10, 0, 5, 0}, 20, {"M = 10"}, 18, {5, -h, -h}, {}},
+      {2, {-10, 0, 5, 0}, 20, {"M = -10"}, 18, {5, -h, h}, {}},
       // Kinds without a coordinate in a plane frame, loads off the member and values that are
       // not numbers draw nothing.
       {7, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
@@ -99,7 +99,7 @@ TEST(MemberLoadFigures, AGridTorqueIsADoubleHeadedArrowAlongTheMember) {
   ASSERT_EQ(figure.size(), 6u);  // a tick, the shaft with its head, and a second head
   EXPECT_NEAR(figure[1].Y1, figure[1].Y2, 1e-9);  // the shaft runs along the member (along X)
   EXPECT_GT(figure[1].X1, figure[1].X2);          // a positive torque points back along x
-  EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), std::vector<std::string>{" 6"});
+  EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), std::vector<std::string>{"T = 6"});
 }
 
 }  // namespace

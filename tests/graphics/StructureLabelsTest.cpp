@@ -139,12 +139,16 @@ TEST(JointRecords, JointLoadsAndSettlementsCarryTheirValuesInPlaneAndInSpace) {
     std::vector<float> load, settlement;
     std::vector<std::string> loadTexts, settlementTexts;
   } cases[] = {
-      {"PFrame", {10, -5, 3}, {0, -0.01f, 0.002f}, {" 10", "-5", " 3"}, {"-0.01", " 0.002"}},
-      {"Beam", {-7, 0}, {0.5f, 0}, {"-7"}, {" 0.5"}},
-      {"PTruss", {0, 4}, {0, 0}, {" 4"}, {}},
-      {"STruss", {1, 2, 3}, {0, 0, -1}, {" 1", " 2", " 3"}, {"-1"}},
-      {"Grid", {-20, 0, 6}, {0.1f, 0, 0}, {"-20", " 6"}, {" 0.1"}},
-      {"SFrame", {20, 0, 0, 0, 0, -8}, {0, 0, 0, 0.03f, 0, 0}, {" 20", "-8"}, {" 0.03"}},
+      {"PFrame",
+       {10, -5, 3},
+       {0, -0.01f, 0.002f},
+       {"Fx = 10", "Fy = -5", "Mz = 3"},
+       {"-0.01", "0.002"}},
+      {"Beam", {-7, 0}, {0.5f, 0}, {"Fy = -7"}, {"0.5"}},
+      {"PTruss", {0, 4}, {0, 0}, {"Fy = 4"}, {}},
+      {"STruss", {1, 2, 3}, {0, 0, -1}, {"Fx = 1", "Fy = 2", "Fz = 3"}, {"-1"}},
+      {"Grid", {-20, 0, 6}, {0.1f, 0, 0}, {"Fy = -20", "Mz = 6"}, {"0.1"}},
+      {"SFrame", {20, 0, 0, 0, 0, -8}, {0, 0, 0, 0.03f, 0, 0}, {"Fx = 20", "Mz = -8"}, {"0.03"}},
   };
   for (const Case& c : cases) {
     const std::string type = c.type;
@@ -187,7 +191,7 @@ TEST(JointRecords, TheSpaceFrameExamplesJointLoadsAreDrawnAtJoints5And8) {
   const DrawnModel drawn(model);
   const std::vector<Stroke> arrows = StrokesOf(drawn.canvas, Kind::Line, kLightMagenta);
   EXPECT_EQ(arrows.size(), 2u * 3u);  // shaft and two head strokes each
-  EXPECT_EQ(TextsOf(drawn.canvas, kLightMagenta), (std::vector<std::string>{" 20", " 20"}));
+  EXPECT_EQ(TextsOf(drawn.canvas, kLightMagenta), (std::vector<std::string>{"Fx = 20", "Fx = 20"}));
   for (int joint : {5, 8}) {
     const Point p = *PicturePosition(model, joint);
     int touching = 0;
@@ -229,6 +233,37 @@ TEST(StartHint, AnEmptyWindowSaysHowToStartAndWhereTheExamplesAre) {
   EXPECT_NE(texts[1].find("/usr/share/stavelorn/examples"), std::string::npos);
   DrawStartHint(canvas, "");
   EXPECT_EQ(TextsOf(canvas, kLightGray).size(), 2u);  // the first drawing is wiped
+}
+
+// Every value is labelled by its symbol in a few digits, with the unit of the project's named
+// units (an angle has none), and every stroke drawn belongs to a symbol naming its owner.
+TEST(DrawnLabels, EachValueBySymbolAndUnitAndEveryStrokeInANamedSymbol) {
+  ModelStore model = TwoMembers("PFrame", 3);
+  model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+  AddJointLoad(model, 2, {10, 0, -5});
+  AddMemberLoad(model, 1, 1, {-8.992357f, 0, 4, 0});
+  AddMemberLoad(model, 2, 4, {0, 6, 0, 0});
+  model.SettlementCount = 1;
+  model.SettlementJoints = Array<std::int16_t>(1);
+  model.SettlementJoints(1) = 1;
+  model.SettlementValues = Table<float>(1, 3);
+  model.SettlementValues(1, 2) = -0.015f, model.SettlementValues(1, 3) = 0.002f;
+  const DrawnModel drawn(model);
+  EXPECT_EQ(TextsOf(drawn.canvas, kLightMagenta),
+            (std::vector<std::string>{"Fx = 10 kN", "Mz = -5 kN\xC2\xB7m"}));
+  EXPECT_EQ(TextsOf(drawn.canvas, kLightRed), (std::vector<std::string>{"-0.015 m", "0.002"}));
+  EXPECT_EQ(TextsOf(drawn.canvas, kYellow),
+            (std::vector<std::string>{"P = -8.992 kN", "w1 = 0 kN/m", "w2 = 6 kN/m"}));
+  int hinges = 0;
+  for (const Stroke& s : drawn.canvas.Strokes()) {
+    EXPECT_NE(s.Symbol, SymbolClass::None) << s.Text;
+    EXPECT_NE(s.SymbolJoint + s.SymbolMember, 0) << s.Text;
+    if (s.Shape == Kind::Text && (s.Colour == kLightGray || s.Colour == kBrown)) {
+      EXPECT_EQ(s.Colour == kLightGray ? s.SymbolJoint : s.SymbolMember, std::stoi(s.Text));
+    }
+    hinges += s.Symbol == SymbolClass::Hinge && s.SymbolMember == 1;
+  }
+  EXPECT_EQ(hinges, 2);
 }
 
 }  // namespace

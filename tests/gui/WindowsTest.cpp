@@ -1037,6 +1037,44 @@ class WindowsTest : public QObject {
     QVERIFY(canvas->Strokes().empty());
   }
 
+  // Diagram pages print in dark ink on white, as Save Picture writes them, and a picture printed
+  // first takes the first page instead of leaving it blank; no page of the PDF is empty.
+  void diagramPagesPrintDarkOnWhiteFromTheFirstPage() {
+    Session s(Example("portal-frame"));
+    const std::vector<std::unique_ptr<PagePicture>> pictures = s.window.DiagramPictures();
+    QVERIFY(!pictures.empty());
+    QImage image(1600, 1600, QImage::Format_RGB32);
+    QPainter painter(&image);
+    dynamic_cast<const QtPagePicture&>(*pictures[0]).Paint(painter, QRectF(0, 0, 1600, 1600));
+    painter.end();
+    auto count = [&image](Rgb c) {
+      int n = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          n += image.pixel(x, y) == qRgb(c.Red, c.Green, c.Blue);
+      return n;
+    };
+    const Rgb screen = PaletteRgb(kLightCyan);
+    QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
+    QVERIFY(count(PaletteRgb(kLightCyan, Background::White)) > 0);
+    QCOMPARE(count(screen) + count({255 - screen.Red, 255 - screen.Green, 255 - screen.Blue}), 0);
+
+    PrintOptions options(s.model);
+    options.Choose(ReportSection::Diagrams, true);
+    options.Choose(ReportSection::InputData, false);
+    options.Choose(ReportSection::Results, false);
+    QTemporaryDir folder;
+    std::vector<const PagePicture*> pages;
+    for (const auto& picture : pictures) pages.push_back(picture.get());
+    QtReportPrinter report(PdfPrinter(folder.filePath("diagrams.pdf")));
+    PrintReport(s.model, report, s.messages, options, nullptr, pages);
+    const QStringList text =
+        Run("pdftotext", {"-layout", folder.filePath("diagrams.pdf"), "-"}).split('\f');
+    QCOMPARE(text.size() - 1, report.PagesPrinted());
+    QVERIFY2(text[0].contains(QString::fromStdString(pictures[0]->Caption())), qPrintable(text[0]));
+    for (int p = 0; p < report.PagesPrinted(); ++p) QVERIFY(!text[p].trimmed().isEmpty());
+  }
+
   // Project > Precision…: the choice is kept in the settings, and an analysis in double
   // precision alone says so in the status line, with no accuracy box.
   void thePrecisionDialogChoosesTheArithmeticOfTheNextAnalysis() {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +34,15 @@ ToolRun RunTool(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   int status = RunBatchReport(args, out, err);
   return {status, out.str(), err.str()};
+}
+
+// Writes `text` to `name` in a scratch folder of this process and returns its path.
+std::string ScratchFile(const std::string& name, const std::string& text) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("stavelorn-batch-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  std::ofstream((dir / name).string(), std::ios::binary) << text;
+  return (dir / name).string();
 }
 
 struct Example {
@@ -126,12 +137,8 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
       return c > model.DofCount ? model.SupportReactions(c - model.DofCount) : 0.0f;
     });
 
-    // The trail's [S] is square in the free coordinates.
-    const JsonValue& trail = json["trail"];
-    EXPECT_EQ(trail["structureStiffness"].items.size(), static_cast<std::size_t>(model.DofCount));
-    EXPECT_EQ(trail["structureStiffness"][0].items.size(), trail["loadVector"].items.size());
-    ASSERT_EQ(trail["members"].items.size(), static_cast<std::size_t>(e.members));
-
+    // The trail's values are judged in the answer checks; here only its place beside the rest.
+    ASSERT_EQ(json["trail"]["members"].items.size(), static_cast<std::size_t>(e.members));
     const JsonValue& diagrams = json["diagrams"];
     EXPECT_EQ(diagrams.items.size(), static_cast<std::size_t>(e.members));
     for (const JsonValue& member : diagrams.items) {
@@ -155,22 +162,17 @@ const std::string kCollinearTruss = R"("Collinear","PTruss"
 )";
 
 TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-batch";
-  std::filesystem::create_directories(dir);
-  auto file = [&](const std::string& name, const std::string& text) {
-    const std::string path = (dir / (name + ".str")).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  };
   const std::string usage =
       "usage: stavelorn-report [--trail] [--diagrams] [--precision single|double] [--json "
       "[--influence WHAT [--path M1,M2,...]]] [--units";
   const std::string unreadable = "File_Reading Error\nUnexpected error # 53 occurred: \n\n";
   std::string badMember = kCollinearTruss;  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
-  const std::string rejected = file("rejected", badMember + "\"Supports\",2, 1,1,1, 3,1,1");
-  const std::string roller = file("roller", kCollinearTruss + "\"Supports\",1, 1,0,1");
-  const std::string pinned = file("pinned", kCollinearTruss + "\"Supports\",2, 1,1,1, 3,1,1");
+  const std::string rejected =
+      ScratchFile("rejected.str", badMember + "\"Supports\",2, 1,1,1, 3,1,1");
+  const std::string roller = ScratchFile("roller.str", kCollinearTruss + "\"Supports\",1, 1,0,1");
+  const std::string pinned =
+      ScratchFile("pinned.str", kCollinearTruss + "\"Supports\",2, 1,1,1, 3,1,1");
   const struct {
     std::vector<std::string> args;
     int status;
@@ -206,12 +208,10 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
 // --units converts a project that names its units before analysing it, reports in the new
 // units and leaves the file alone; the JSON names the units as the file would.
 TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "stavelorn-batch-units.str").string();
   const std::string text =
       testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")) +
       "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n";
-  std::ofstream(path, std::ios::binary) << text;
+  const std::string path = ScratchFile("units.str", text);
 
   ModelStore expected = testing::ModelFromText(text);
   ASSERT_FALSE(
@@ -236,7 +236,6 @@ TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
       RunTool({"--json", testing::SourcePath("examples/portal-frame.str")}).out.find("\"units\""),
       std::string::npos)
       << "a project without named units has no units key";
-  std::filesystem::remove(path);
 }
 
 ToolRun RunWithPictures(const std::vector<std::string>& args) {
@@ -255,79 +254,33 @@ std::size_t Count(const std::string& text, const std::string& part) {
   return n;
 }
 
-TEST(BatchPicture, DrawsEachSymbolAsOneNamedGroupAndLeavesTheReportAsItIs) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-picture";
-  std::filesystem::create_directories(dir);
-  const std::string svg = (dir / "portal.svg").string();
-  const std::string project = testing::SourcePath("examples/portal-frame.str");
-  const struct {
-    std::vector<std::string> options;
-    std::size_t deformed, diagrams;  // groups of each
-    const char* height;
-  } cases[] = {
-      {{}, 0, 0, "height=\"1000\""},
-      {{"--deformed"}, 3, 0, "height=\"1000\""},  // one curve per member
-      {{"--diagram", "M", "--deformed"}, 3, 3, "height=\"2000\""},
-  };
-  const ToolRun plain = RunTool({"--json", project});
-  for (const auto& c : cases) {
-    std::filesystem::remove(svg);
-    std::vector<std::string> args{"--json", "--picture", svg};
-    args.insert(args.end(), c.options.begin(), c.options.end());
-    args.push_back(project);
-    const ToolRun run = RunWithPictures(args);
-    SCOPED_TRACE(run.err);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, plain.out);
-    const std::string text = testing::ReadWholeFile(svg);
-    EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" " +
-                        std::string(c.height)),
-              std::string::npos);
-    EXPECT_NE(text.find("fill=\"#ffffff\"/>"), std::string::npos);
-    EXPECT_EQ(Count(text, "<g class=\"joint\" data-joint=\"4\">"), 1u);
-    // One member line in the structure, one more under its diagram.
-    EXPECT_EQ(Count(text, "<g class=\"member\" data-member=\"2\">"), c.diagrams ? 2u : 1u);
-    EXPECT_EQ(Count(text, "<g class=\"support\" data-joint="), 2u);
-    // The wind at joint 2 and the two loads on member 2, each figure with its value.
-    EXPECT_EQ(Count(text, "<g class=\"load\" data-joint=\"2\">"), 1u);
-    EXPECT_EQ(Count(text, "<g class=\"load\" data-member=\"2\">"), 2u);
-    EXPECT_EQ(Count(text, "<g class=\"load-value\" data-member=\"2\">"), 2u);
-    EXPECT_EQ(Count(text, "<g class=\"deformed\""), c.deformed);
-    EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
-    EXPECT_EQ(Count(text, "<g "), Count(text, "</g>"));  // every group closed
-  }
-}
-
-TEST(BatchPicture, RefusesWhatItCannotDrawAndLeavesNoFileBehind) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-picture";
-  std::filesystem::create_directories(dir);
-  const std::string svg = (dir / "refused.svg").string();
+// The picture asked for, with its deformed shape (one curve per member, or the mechanism's) and
+// its diagram only when asked, beside a report left as it is; what it cannot draw is refused,
+// and no file is left behind.
+TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
+  const std::string svg = ScratchFile("picture.svg", "");
+  const std::filesystem::path dir = std::filesystem::path(svg).parent_path();
   const std::string portal = testing::SourcePath("examples/portal-frame.str");
-  const std::string roller = (dir / "roller.str").string();
-  std::ofstream(roller, std::ios::binary) << kCollinearTruss + "\"Supports\",1, 1,0,1";
-  const std::string broken = (dir / "broken.str").string();
-  std::ofstream(broken, std::ios::binary) << "\"t\",\"PFrame\"\n\"Joints\",2, 0,0";
+  const std::string roller = ScratchFile("roller.str", kCollinearTruss + "\"Supports\",1, 1,0,1");
+  const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
+  const std::string plain = RunTool({"--json", portal}).out;
   const struct {
     std::vector<std::string> args;
     int status;
-    bool written;
     std::string err;
+    std::size_t deformed = 0, diagrams = 0;  // groups of each in the picture written
   } cases[] = {
-      {{"--picture"}, 64, false, "--picture needs a value"},
-      {{"--picture", "", portal}, 64, false, "--picture needs a value"},
-      {{"--deformed", portal}, 64, false, "go with --picture"},
-      {{"--picture", svg, "--diagram", portal}, 64, false, "usage"},
-      {{"--picture", svg, "--diagram", "Vz", portal},
-       64,
-       false,
-       "has no diagram Vz (it has N, V, M)"},
-      {{"--picture", svg, broken}, 2, false, "File_Reading Error"},
-      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal},
-       74,
-       false,
-       "File_Save Error"},
-      // A mechanism is drawn instead of a deformed shape, and the status stays the analysis's.
-      {{"--picture", svg, "--deformed", roller}, 3, true, "Statically"},
+      {{"--json", "--picture", svg, portal}, 0, ""},
+      {{"--json", "--picture", svg, "--deformed", portal}, 0, "", 3},
+      {{"--json", "--picture", svg, "--diagram", "M", "--deformed", portal}, 0, "", 3, 3},
+      {{"--picture", svg, "--deformed", roller}, 3, "Statically", 2},
+      {{"--picture"}, 64, "--picture needs a value"},
+      {{"--picture", "", portal}, 64, "--picture needs a value"},
+      {{"--deformed", portal}, 64, "go with --picture"},
+      {{"--picture", svg, "--diagram", portal}, 64, "usage"},
+      {{"--picture", svg, "--diagram", "Vz", portal}, 64, "has no diagram Vz (it has N, V, M)"},
+      {{"--picture", svg, broken}, 2, "File_Reading Error"},
+      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal}, 74, "File_Save Error"},
   };
   for (const auto& c : cases) {
     std::filesystem::remove(svg);
@@ -335,27 +288,26 @@ TEST(BatchPicture, RefusesWhatItCannotDrawAndLeavesNoFileBehind) {
     SCOPED_TRACE(run.err);
     EXPECT_EQ(run.status, c.status);
     EXPECT_NE(run.err.find(c.err), std::string::npos);
-    EXPECT_EQ(std::filesystem::exists(svg), c.written);
-    if (c.written) {
-      EXPECT_EQ(Count(testing::ReadWholeFile(svg), "<g class=\"deformed\" data-member="), 2u);
-    }
+    const bool written = c.status == 0 || c.status == 3;
+    ASSERT_EQ(std::filesystem::exists(svg), written);
+    EXPECT_TRUE(c.status != 0 || run.out == plain) << "the report is left as it is";
+    if (!written) continue;
+    const std::string text = testing::ReadWholeFile(svg);
+    EXPECT_NE(text.find(std::string("width=\"1000\" height=\"") + (c.diagrams ? "2000" : "1000")),
+              std::string::npos);
+    EXPECT_EQ(Count(text, "<g class=\"deformed\" data-member="), c.deformed);
+    EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
+    EXPECT_EQ(Count(text, "<g "), Count(text, "</g>"));  // every group closed
   }
   for (const auto& entry : std::filesystem::directory_iterator(dir))
     EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
 }
 
-}  // namespace
-}  // namespace stavelorn
-
-namespace stavelorn {
-namespace {
-
 // The JSON says what the window says: the precision the stored results have and, whenever the
 // accuracy guard left a note, that note word for word; a structure beyond double precision ends
-// with the failure's status and its reason.
-TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoes) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-batch";
-  std::filesystem::create_directories(dir);
+// with the failure's status and its reason. --precision double solves in double precision only:
+// the JSON says so without a note, and the numbers are those the guard stores when it switches.
+TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
   const struct {
     const char* name;
     std::string text;
@@ -369,8 +321,7 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string path = (dir / (std::string(c.name) + ".str")).string();
-    std::ofstream(path, std::ios::binary) << c.text;
+    const std::string path = ScratchFile(std::string(c.name) + ".str", c.text);
     ModelStore model = testing::ModelFromText(c.text);
     const AnalysisRun window = CheckAndAnalyze(model, 0, false);
     const ToolRun run = RunTool({"--json", path});
@@ -388,44 +339,27 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoes) {
       EXPECT_EQ(json["accuracyNote"].text, window.AccuracyNote);
       EXPECT_NE(run.err.find("Analysis Accuracy\n" + window.AccuracyNote), std::string::npos);
     }
-  }
-}
-
-}  // namespace
-}  // namespace stavelorn
-
-namespace stavelorn {
-namespace {
-
-// --precision double solves in double precision only: the JSON says so without a note, and the
-// numbers are those the guard stores when it switches.
-TEST(BatchReport, PrecisionOptionChoosesTheArithmetic) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-batch";
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "precision.str").string();
-  std::ofstream(path, std::ios::binary) << testing::PortalFrameText("1", "1E-06");
-  const ToolRun guarded = RunTool({"--json", path});
-  const ToolRun doubled = RunTool({"--precision", "double", "--json", path});
-  const ToolRun single = RunTool({"--json", "--precision", "single", path});
-  ASSERT_EQ(doubled.status, 0) << doubled.err;
-  const JsonValue a = ParseJson(guarded.out), b = ParseJson(doubled.out);
-  EXPECT_EQ(b["precision"].text, "double");
-  EXPECT_EQ(b.members.count("accuracyNote"), 0u);
-  EXPECT_EQ(doubled.err.find("Analysis Accuracy"), std::string::npos) << doubled.err;
-  EXPECT_EQ(single.out, guarded.out);
-  const std::size_t results = guarded.out.find("\"jointDisplacements\"");
-  ASSERT_NE(results, std::string::npos);
-  EXPECT_EQ(doubled.out.substr(doubled.out.find("\"jointDisplacements\"")),
-            guarded.out.substr(results));
-
-  const ToolRun printed = RunTool({"--precision", "double", path});
-  EXPECT_NE(printed.out.find("Results of Analysis"), std::string::npos);
-  for (const std::vector<std::string>& wrong :
-       {std::vector<std::string>{"--precision", "quad", path}, {path, "--precision"}}) {
-    const ToolRun refused = RunTool(wrong);
-    EXPECT_EQ(refused.status, 64);
-    EXPECT_NE(refused.err.find("--precision"), std::string::npos) << refused.err;
-    EXPECT_TRUE(refused.out.empty());
+    if (!c.note) continue;
+    const ToolRun doubled = RunTool({"--precision", "double", "--json", path});
+    ASSERT_EQ(doubled.status, 0) << doubled.err;
+    const JsonValue b = ParseJson(doubled.out);
+    EXPECT_EQ(b["precision"].text, "double");
+    EXPECT_EQ(b.members.count("accuracyNote"), 0u);
+    EXPECT_EQ(doubled.err.find("Analysis Accuracy"), std::string::npos) << doubled.err;
+    EXPECT_EQ(RunTool({"--json", "--precision", "single", path}).out, run.out);
+    const std::size_t results = run.out.find("\"jointDisplacements\"");
+    ASSERT_NE(results, std::string::npos);
+    EXPECT_EQ(doubled.out.substr(doubled.out.find("\"jointDisplacements\"")),
+              run.out.substr(results));
+    EXPECT_NE(RunTool({"--precision", "double", path}).out.find("Results of Analysis"),
+              std::string::npos);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--precision", "quad", path}, {path, "--precision"}}) {
+      const ToolRun refused = RunTool(wrong);
+      EXPECT_EQ(refused.status, 64);
+      EXPECT_NE(refused.err.find("--precision"), std::string::npos) << refused.err;
+      EXPECT_TRUE(refused.out.empty());
+    }
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "reports/BatchReport.h"
 #include "reports/JsonReader.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
@@ -31,30 +32,24 @@ double Number(const JsonValue& v) {
   return std::strtod(v.text.c_str(), nullptr);
 }
 
+// Member 2 spans x = 4..10 of the beam, its section at 7: the tenth point x = 3 becomes the two
+// sides of the section, where the shear's line jumps from -0.7 to 0.3; on member 1 it reads -x/10.
+// The object is compared with a file checked by eye (STAVELORN_UPDATE_GOLDEN=1 rewrites it).
 TEST(InfluenceBatch, WritesTheLineWithBothSidesOfTheSectionAndItsExtremes) {
   std::ostringstream out, err;
   ASSERT_EQ(RunBatchReport({"--json", "--influence", "internal:2:3:V", "--path", "2,1",
                             BeamFile("beam.str", "1,1,0")},
                            out, err),
             0);
+  const std::string golden =
+      std::string(STAVELORN_SOURCE_DIR) + "/tests/reports/golden/influence.json";
+  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << out.str();
+  EXPECT_EQ(out.str(), testing::ReadWholeFile(golden));
   const JsonValue influence = ParseJson(out.str())["influence"];
-  EXPECT_EQ(influence["what"].text, "internal:2:3:V");
-  EXPECT_EQ(influence["path"][0]["member"].text, "2") << "the path in the order given";
-  // Member 2 spans x = 4..10 of the beam, its section at 7: the tenth point x = 3 becomes the
-  // two sides of the section.
-  const JsonValue& stations = influence["path"][0]["stations"];
-  ASSERT_EQ(stations.items.size(), 12u);
-  EXPECT_EQ(stations[5]["side"].text, "before");
-  EXPECT_NEAR(Number(stations[5]["value"]), -0.7, 1e-12);
-  EXPECT_EQ(stations[6]["side"].text, "after");
-  EXPECT_NEAR(Number(stations[6]["value"]), 0.3, 1e-12);
-  EXPECT_EQ(stations[4].members.count("side"), 0u);
   for (const JsonValue& s : influence["path"][1]["stations"].items)
     EXPECT_NEAR(Number(s["value"]), -Number(s["x"]) / 10, 1e-12);
-  EXPECT_EQ(influence["max"]["side"].text, "after");
-  EXPECT_NEAR(Number(influence["max"]["value"]), 0.3, 1e-12);
-  EXPECT_EQ(influence["min"]["member"].text, "2");
-  EXPECT_NEAR(Number(influence["min"]["x"]), 3, 1e-12);
+  const JsonValue& stations = influence["path"][0]["stations"];
+  EXPECT_NEAR(Number(stations[6]["value"]) - Number(stations[5]["value"]), 1, 1e-12);
 }
 
 TEST(InfluenceBatch, ExitStatusNamesWhatWentWrong) {

@@ -31,14 +31,15 @@ class PrintedDiagram : public QtPagePicture {
   explicit PrintedDiagram(DiagramPage page) : page_(std::move(page)) {}
   std::string Caption() const override { return page_.Caption; }
   void Paint(QPainter& painter, const QRectF& area) const override {
-    // Rendered as on screen, then inverted: a white line on black becomes black on white, and
-    // the light cross lines of the fill a light grey.
+    // Rendered in the paper palette, as Save Picture writes it: dark ink on white, each colour
+    // a darker shade of the screen's. An image of fixed size keeps the labels' size in
+    // proportion to the picture whatever the printer's resolution.
     const int pixels = 1600;
     QImage image(pixels, pixels, QImage::Format_RGB32);
     QPainter onImage(&image);
-    PaintStrokes(onImage, page_.Picture, QSizeF(pixels, pixels), page_.Picture.ScaleRect());
+    PaintStrokes(onImage, page_.Picture, QSizeF(pixels, pixels), page_.Picture.ScaleRect(), {},
+                 Background::White);
     onImage.end();
-    image.invertPixels();
     painter.drawImage(area, image);
   }
 

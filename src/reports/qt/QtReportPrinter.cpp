@@ -36,6 +36,7 @@ void QtReportPrinter::Begin() {
   }
   ApplyFont();
   y_ = 0;
+  pageInked_ = false;
   pages_ = 1;
 }
 
@@ -53,6 +54,7 @@ void QtReportPrinter::PrintLine(const std::string& text) {
   if (y_ > 0 && y_ + metrics.height() > PageHeight()) NewPage();
   painter_.drawText(QPointF(0, y_ + metrics.ascent()), QString::fromStdString(text));
   y_ += metrics.lineSpacing();
+  pageInked_ = pageInked_ || text.find_first_not_of(' ') != std::string::npos;
 }
 
 void QtReportPrinter::NewPage() {
@@ -61,6 +63,7 @@ void QtReportPrinter::NewPage() {
   if (!printer_->newPage())
     throw PrinterFailure(RunError{kErrPrinter, "Printer error: the printer refused a new page"});
   y_ = 0;
+  pageInked_ = false;
   ++pages_;
 }
 
@@ -72,7 +75,12 @@ std::string QtReportPrinter::OutputFile() const {
 void QtReportPrinter::PrintPicture(const PagePicture& picture) {
   const auto* paintable = dynamic_cast<const QtPagePicture*>(&picture);
   if (!paintable) return;
-  NewPage();
+  // A page that holds nothing but blank lines (the report's opening lines, when the picture is
+  // the first thing printed) takes the picture itself rather than being left empty.
+  if (pageInked_)
+    NewPage();
+  else
+    y_ = 0;
   PrintLine(picture.Caption());
   PrintLine("");
   // The picture fills the width of the page below its caption, square where the page allows.
@@ -81,8 +89,9 @@ void QtReportPrinter::PrintPicture(const PagePicture& picture) {
   painter_.save();
   paintable->Paint(painter_, QRectF((width - side) / 2, y_, side, side));
   painter_.restore();
-  y_ += side;
-  NewPage();
+  // The page is full: the next line starts a new one, and nothing after the last picture leaves
+  // an empty page at the end.
+  y_ = PageHeight();
 }
 
 void QtReportPrinter::EndDocument() {

@@ -59,6 +59,7 @@ class QtReportPrinter : public ReportPrinter {
   QPainter painter_;
   QFont font_;
   double y_ = 0;
+  bool pageInked_ = false;  // whether the current page holds anything but blank lines
   int pages_ = 0;
 };
 
