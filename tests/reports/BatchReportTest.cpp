@@ -373,10 +373,8 @@ namespace {
 // so the two text reports differ only in the line that says which precision was chosen (and in
 // where that line moves the page breaks).
 TEST(BatchReport, TextReportSaysWhenDoublePrecisionWasChosen) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "stavelorn-batch";
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "printed-precision.str").string();
-  std::ofstream(path, std::ios::binary) << testing::PortalFrameText("1", "1E-06");
+  const std::string path =
+      ScratchFile("printed-precision.str", testing::PortalFrameText("1", "1E-06"));
   const auto unpaged = [](std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\f'), text.end());
     return text;
