@@ -27,6 +27,10 @@ std::optional<AnswerKey> KeyForExercise(const ModelStore& model, const MethodTra
   return KeyOfAnalysis(copy, run);
 }
 
+bool IsCellBlock(const std::string& text) {
+  return text.find_first_of("\t\r\n") != std::string::npos;
+}
+
 CheckWork::CheckWork(AnswerKey key) : key_(std::move(key)) {
   const std::vector<AnswerQuantity> offered = Offered();
   if (!offered.empty()) Choose(offered.front(), 1);

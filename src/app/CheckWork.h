@@ -19,6 +19,11 @@ namespace stavelorn {
 std::optional<AnswerKey> KeyForExercise(const ModelStore& model, const MethodTrail* shown,
                                         std::string& problem);
 
+// Whether pasted text is a block of cells: it holds a tab or a line break, as a spreadsheet's
+// copy does (even of one cell). A block goes into the grid from the current cell, also while a
+// cell is being edited; other text is typed into that cell.
+bool IsCellBlock(const std::string& text);
+
 enum class EntryMark { Empty, Entered, Right, Wrong, NotNumber };
 
 class CheckWork {

@@ -45,7 +45,8 @@ struct EndSymbol {
 
 EndSymbol SymbolOf(Q q) {
   switch (q) {
-    case Q::k: return {"u", false};
+    case Q::k:
+    case Q::T: return {"u", false};  // {u} = [T]{v}: [T]'s rows are the local end coordinates
     case Q::Qf: return {"Qf", false};
     case Q::Ff: return {"Ff", true};
     case Q::u: return {"u", false};

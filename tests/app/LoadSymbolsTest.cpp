@@ -49,6 +49,27 @@ std::set<std::string> NamedSymbols(const std::string& text) {
   return found;
 }
 
+// Member 1's loads as the list rows, the method's first lines (after their "Load n ...: ") and
+// the tooltip's "Load: " lines word them, in the order of the loads.
+std::vector<std::vector<std::string>> LoadViews(ModelStore& model) {
+  const AnalysisRun run = CheckAndAnalyze(model);
+  EXPECT_TRUE(run.Trail);
+  if (!run.Trail) return {};
+  std::vector<std::vector<std::string>> views(3);
+  const std::vector<std::string> trail = MethodSteps(model, *run.Trail).FixedEndSources(0);
+  for (int row = 0; row < model.MemberLoadCount; ++row)
+    views[1].push_back(trail.at(row).substr(trail.at(row).find(": ", 10) + 2));
+  std::istringstream tooltip(PickedItemText(model, {PickedItem::Kind::Member, 1}));
+  for (std::string line; std::getline(tooltip, line);)
+    if (line.rfind("Load: ", 0) == 0) views[2].push_back(line.substr(6));
+  ScriptedMessages messages;
+  MemberLoadEditor list(model, messages);
+  list.Open();
+  for (int row = 1; row <= model.MemberLoadCount; ++row)
+    views[0].push_back(list.Grid().Text(row, 1));
+  return views;
+}
+
 // Member 1 of a space cantilever carries one load of each kind, in the order of the codes.
 TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
   std::string loads;
@@ -60,15 +81,8 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
 "Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
 "Members",1, 1,2,1,1,0
 "Member Loads",11)" + loads + "\n");
-  const AnalysisRun run = CheckAndAnalyze(model);
-  ASSERT_TRUE(run.Trail);
-  const std::vector<std::string> trail = MethodSteps(model, *run.Trail).FixedEndSources(0);
-  std::istringstream tooltip(PickedItemText(model, {PickedItem::Kind::Member, 1}));
-  ScriptedMessages messages;
-  MemberLoadEditor list(model, messages);
-  list.Open();
-
-  std::string line;
+  const std::vector<std::vector<std::string>> views = LoadViews(model);
+  ASSERT_EQ(views.size(), 3u);
   for (std::size_t i = 0; i < std::size(kKinds); ++i) {
     const Expected& e = kKinds[i];
     SCOPED_TRACE("load type " + std::to_string(i + 1));
@@ -81,10 +95,8 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
     // The dialog's help names b only where the kind has one.
     EXPECT_EQ(LoadDistanceNote(kind).find(" b ") != std::string::npos, e.symbols.count("b") > 0);
 
-    while (std::getline(tooltip, line) && line.rfind("Load: ", 0) != 0) {
-    }
-    for (const std::string& text :
-         {list.Grid().Text(static_cast<int>(i) + 1, 1), trail.at(i), line}) {
+    for (const std::vector<std::string>& view : views) {
+      const std::string& text = view.at(i);
       EXPECT_EQ(NamedSymbols(text), e.symbols) << text;
       EXPECT_NE(text.find("(" + std::string(e.direction) + ")"), std::string::npos) << text;
     }
@@ -106,21 +118,8 @@ TEST(LoadSymbols, NamedUnitsFollowEachValueAlike) {
 "Member Loads",3, 1,1,10,3,1,0.5, 1,4,10,3,1,0.5, 1,7,10,3,1,0.5
 "Units",1, "kip","in","F"
 )");
-  const AnalysisRun run = CheckAndAnalyze(model);
-  ASSERT_TRUE(run.Trail);
-  const std::vector<std::string> trail = MethodSteps(model, *run.Trail).FixedEndSources(0);
-  std::istringstream tooltip(PickedItemText(model, {PickedItem::Kind::Member, 1}));
-  ScriptedMessages messages;
-  MemberLoadEditor list(model, messages);
-  list.Open();
-  std::string line;
-  for (std::size_t i = 0; i < std::size(expected); ++i) {
-    while (std::getline(tooltip, line) && line.rfind("Load: ", 0) != 0) {
-    }
-    EXPECT_EQ(line, "Load: " + std::string(expected[i]));
-    EXPECT_EQ(list.Grid().Text(static_cast<int>(i) + 1, 1), expected[i]);
-    EXPECT_EQ(trail.at(i).substr(trail.at(i).find(": ", 10) + 2), expected[i]);
-  }
+  for (const std::vector<std::string>& view : LoadViews(model))
+    EXPECT_EQ(view, std::vector<std::string>(std::begin(expected), std::end(expected)));
 }
 
 }  // namespace

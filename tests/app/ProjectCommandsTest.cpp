@@ -199,21 +199,18 @@ TEST_F(ProjectCommandsTest, ResultsLastUntilTheDataChange) {
 TEST_F(ProjectCommandsTest, FailedOrRefusedAnalysesShowTheirMessageAndChangeNoMenu) {
   // Three bars in a line: pinned at both ends the solution fails, at one end the structure is
   // unstable; a member to a joint that does not exist fails the checks.
-  const std::string head = "\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n1,0\r\n2,0\r\n";
-  const std::string tail =
-      "\"Materials\",1\r\n1,0\r\n\"Cross-Sections\",1\r\n1\r\n\"Members\",2\r\n1,2,1,1\r\n"
-      "2,3,1,1\r\n\"Joint Loads\",1\r\n2,0,-1\r\n";
   const struct {
-    std::string supports, title, words;
+    const char *supports, *title, *words;
     bool refused;
-  } cases[] = {
-      {"\"Supports\",2\r\n1,1,1\r\n3,1,1\r\n", "Analysis Results", "Singular", false},
-      {"\"Supports\",1\r\n1,1,1\r\n", "Analysis Results", "Joint 2 can move in Y", false},
-      {"\"Supports\",1\r\n1,1,1\r\n", "Input Data Error", "Member 2", true},
-  };
+  } cases[] = {{"2, 1,1,1, 3,1,1", "Analysis Results", "Singular", false},
+               {"1, 1,1,1", "Analysis Results", "Joint 2 can move in Y", false},
+               {"1, 1,1,1", "Input Data Error", "Member 2", true}};
   for (const auto& c : cases) {
     commands_.Start();
-    std::ofstream(InFolder("t.str"), std::ios::binary) << head << c.supports << tail;
+    std::ofstream(InFolder("t.str"), std::ios::binary)
+        << "\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\"," << c.supports
+        << ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
+           "\"Joint Loads\",1, 2,0,-1\n";
     ASSERT_TRUE(commands_.OpenProjectFile(InFolder("t.str")));
     if (c.refused) model_.MemberProps(2, 2) = 9;
     const MenuState before = commands_.Menus();
@@ -222,9 +219,7 @@ TEST_F(ProjectCommandsTest, FailedOrRefusedAnalysesShowTheirMessageAndChangeNoMe
     const auto& shown = messages_.Log().back();
     EXPECT_EQ(shown.Title, c.title);
     EXPECT_NE(shown.Text.find(c.words), std::string::npos) << shown.Text;
-    if (c.refused) {
-      EXPECT_EQ(model_.AnalysisStatus, kNoResults);
-    }
+    EXPECT_TRUE(!c.refused || model_.AnalysisStatus == kNoResults);
     EXPECT_EQ(commands_.Menus(), before);
   }
 }
@@ -437,19 +432,13 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
   using T = TemperatureUnit;
   OpenCopyOf("portal-frame.str");
   const UnitSystem kNm = NamedUnits(F::kN, L::m, T::C), kipIn = NamedUnits(F::kip, L::in, T::F);
-  windows_.unitsChosen = kNm;
-  commands_.Run(M::MnuProjUnits);
-  EXPECT_TRUE(messages_.Log().empty()) << "nothing to convert from";
-  EXPECT_EQ(model_.Units, kNm);
-  EXPECT_EQ(commands_.Labels().Units, "Units: kN, m, °C");
-  EXPECT_TRUE(commands_.HasUnsavedChanges());
-
   const struct {
-    int answer;  // to "Convert?"; -1 after an analysis, none when the names are dropped
+    int answer;  // to "Convert?", or -1 where nothing is asked: no names before or after
     UnitSystem chosen, units;
     float height;  // joint 2's Y coordinate afterwards
     bool analysed;
   } steps[] = {
+      {-1, kNm, kNm, 5.0f, false},
       {kAnswerCancel, kipIn, kNm, 5.0f, false},
       {kAnswerNo, kipIn, kipIn, 5.0f, false},
       {kAnswerYes, kNm, kNm, 5.0f * 0.0254f, false},
@@ -463,7 +452,11 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
     ASSERT_EQ(Shown(M::MnuEditData), step.analysed);
     windows_.unitsChosen = step.chosen;
     if (step.answer >= 0) messages_.Answer(step.answer);
+    const std::size_t asked = messages_.Log().size();
     commands_.Run(M::MnuProjUnits);
+    EXPECT_EQ(messages_.Log().size() - asked, step.answer >= 0 ? 1u : 0u);
+    EXPECT_EQ(commands_.Labels().Units.empty(), !step.units.Named);
+    EXPECT_TRUE(commands_.HasUnsavedChanges());
     EXPECT_EQ(model_.Units, step.units) << step.answer;
     EXPECT_FLOAT_EQ(model_.JointCoords(2, 2), step.height) << step.answer;
     // After an analysis a conversion goes back to entering data; a relabelling keeps the results.
@@ -477,6 +470,7 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
     }
   }
   EXPECT_NE(messages_.Log()[3].Text.find("from kN, m, °C to kip, in, °F"), std::string::npos);
+  EXPECT_EQ(commands_.Labels().Units, "");
 }
 
 }  // namespace

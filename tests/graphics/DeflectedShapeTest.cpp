@@ -1,14 +1,17 @@
 // The deflected shape against mechanics it must obey: beam-table deflections of single spans,
 // compatibility of every member's curve with the rotations of the joints it is built into (which
 // the curve never reads), the projected curves ending on the displaced joints, and the automatic
-// multiplier measured on the strokes it draws.
+// multiplier measured on the strokes it draws; and the elastic curve the plane drawings draw,
+// against the closed forms of beam theory for the load types that bend a member.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/Analysis.h"
 #include "analysis/MemberAxes.h"
 #include "graphics/DeflectedShape.h"
+#include "graphics/ElasticCurve.h"
 #include "graphics/PlaneModels.h"
 #include "model/StructType.h"
 #include "support/SampleModels.h"
@@ -37,33 +40,63 @@ std::string Span(const std::string& supports, const std::string& load) {
          load + "\n";
 }
 
+std::vector<Stroke> Curve(const ModelStore& model, ScriptedMessages& messages) {
+  RecordingCanvas canvas;
+  PlotStructure(model, canvas, FormId::mcas, messages);
+  return StrokesOf(canvas, Stroke::Kind::Line, kLightRed);
+}
+
+// Single spans against beam tables, held at both ends so that the whole deflection is the
+// curve's: the deflections the space drawings use, and the plane drawing's curve (the elastic
+// curve of the member's own loads) times the multiplier, which a huge multiplier magnifies alike
+// and one of zero or below leaves undrawn. A linearly varying load from 0 to w deflects the
+// middle half as much as the uniform load, one from -w to w not at all, its halves cancelling.
 TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
-  // Held at both ends, the joints do not move: the whole deflection is the curve's.
   const double EI = 2, L = 10, w = 3, P = 8;
+  const std::string simple = "1,1,0, 2,1,0", fixed = "1,1,1, 2,1,1";
   const struct {
     const char* what;
     std::string supports, load;
     double middle;
   } cases[] = {
-      {"simple span, uniform: 5wL^4/384EI", "1,1,0, 2,1,0", "3,3,0,0,0",
+      {"simple span, uniform: 5wL^4/384EI", simple, "3,3,0,0,0",
        -5 * w * std::pow(L, 4) / (384 * EI)},
-      {"fixed ends, uniform: wL^4/384EI", "1,1,1, 2,1,1", "3,3,0,0,0",
-       -w * std::pow(L, 4) / (384 * EI)},
-      {"simple span, force at mid-span: PL^3/48EI", "1,1,0, 2,1,0", "1,8,0,5,0",
+      {"simple span, linear from 0 to w", simple, "4,0,3,0,0",
+       -5 * w * std::pow(L, 4) / (768 * EI)},
+      {"simple span, linear from -w to w", simple, "4,-3,3,0,0", 0},
+      {"fixed ends, uniform: wL^4/384EI", fixed, "3,3,0,0,0", -w * std::pow(L, 4) / (384 * EI)},
+      {"simple span, force at mid-span: PL^3/48EI", simple, "1,8,0,5,0",
        -P * std::pow(L, 3) / (48 * EI)},
-      {"fixed ends, force at mid-span: PL^3/192EI", "1,1,1, 2,1,1", "1,8,0,5,0",
+      {"fixed ends, force at mid-span: PL^3/192EI", fixed, "1,8,0,5,0",
        -P * std::pow(L, 3) / (192 * EI)},
   };
   for (const auto& c : cases) {
-    const ModelStore model = Analysed(Span(c.supports, c.load));
+    SCOPED_TRACE(c.what);
+    ModelStore model = Analysed(Span(c.supports, c.load));
     const std::vector<MemberDeflection> members = BuildMemberDeflections(model);
-    ASSERT_EQ(members.size(), 1u) << c.what;
-    const MemberDeflection& m = members[0];
-    ASSERT_EQ(m.Shift.size(), std::size_t(kCurveSegments + 1));
-    const Point3& middle = m.Shift[kCurveSegments / 2];
-    EXPECT_NEAR(middle.Y, c.middle, 1e-4 * std::fabs(c.middle)) << c.what;
-    EXPECT_EQ(m.Shift.front().Y, 0) << c.what;
-    EXPECT_EQ(m.Shift.back().Y, 0) << c.what;
+    ASSERT_EQ(members.size(), 1u);
+    const std::vector<Point3>& shift = members[0].Shift;
+    ASSERT_EQ(shift.size(), std::size_t(kCurveSegments + 1));
+    EXPECT_NEAR(shift[kCurveSegments / 2].Y, c.middle, 1e-4 * std::max(std::fabs(c.middle), 1.0));
+    EXPECT_EQ(shift.front().Y, 0);
+    EXPECT_EQ(shift.back().Y, 0);
+    ScriptedMessages messages;
+    model.DeflectionMultiplier = 4;
+    const auto curve = Curve(model, messages);
+    ASSERT_EQ(curve.size(), std::size_t(kCurveSegments));  // at any multiplier
+    const Stroke& middle = curve[kCurveSegments / 2 - 1];  // ends at x = 5
+    EXPECT_NEAR(middle.X2, 5, 1e-6);
+    EXPECT_NEAR(middle.Y2, 4 * c.middle, 1e-3);
+    model.DeflectionMultiplier = 4000000;
+    const auto large = Curve(model, messages);
+    ASSERT_EQ(large.size(), curve.size());
+    for (std::size_t k = 0; k < curve.size(); ++k) {
+      EXPECT_NEAR(large[k].X2, curve[k].X2, 1e-9);
+      EXPECT_NEAR(large[k].Y2, 1e6 * curve[k].Y2, 1e-6 * std::fabs(large[k].Y2) + 1e-9);
+    }
+    EXPECT_TRUE(messages.Log().empty());
+    model.DeflectionMultiplier = -1;
+    EXPECT_TRUE(Curve(model, messages).empty());
   }
 }
 
@@ -231,6 +264,32 @@ TEST(DeflectedShape, AutomaticMultiplierIsAtLeastOneAndKeptWhenNothingMoves) {
   ModelStore still = Analysed(Span("1,1,0, 2,1,0", "3,0,0,0,0"));
   still.DeflectionMultiplier = 7;
   EXPECT_EQ(AutomaticDeflectionMultiplier(still), 7);
+}
+
+// The elastic curve alone, on a span of length 1 with EI = 1 unless a case says otherwise.
+TEST(ElasticCurve, MatchesBeamTablesForEachLoadType) {
+  struct Case {
+    const char* what;
+    MemberBending member;
+    double x, expected;
+  } cases[] = {
+      {"force W at mid-span: WL^3/48EI", {4, 2, 0, 0, {{1, 3, 0, 2, 0}}}, 2, -3.0 * 64 / 48 / 2},
+      {"couple M at mid-span, a quarter in: ML^2/128EI",
+       {1, 1, 0, 0, {{2, 1, 0, 0.5, 0}}},
+       0.25,
+       1.0 / 128},
+      {"axial loads do not bend", {1, 1, 0, 0, {{5, 9, 0, 0.5, 0}, {6, 9, 0, 0, 0}}}, 0.5, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_NEAR(ElasticOrdinate(c.member, c.x), c.expected, 1e-12) << c.what;
+}
+
+// The Gauss-integrated linear load against the closed form of the partial uniform load.
+TEST(ElasticCurve, PartialLinearLoadOfEqualEndsIsThePartialUniformLoad) {
+  const MemberBending linear{10, 3, 0, 0, {{4, 2, 2, 1.5, 2.5}}};
+  const MemberBending uniform{10, 3, 0, 0, {{3, 2, 0, 1.5, 2.5}}};
+  for (double x : {0.5, 2.0, 3.7, 6.0, 9.9})
+    EXPECT_NEAR(ElasticOrdinate(linear, x), ElasticOrdinate(uniform, x), 1e-12) << x;
 }
 
 }  // namespace

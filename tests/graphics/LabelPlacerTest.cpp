@@ -1,20 +1,14 @@
 // The label placer on its own and through a recording canvas: a label keeps its spot when it is
-// free and otherwise takes the nearest free one, and on a drawn structure no two labels overlap.
+// free and otherwise takes the nearest free one, clear of texts, markers and arrow heads.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "analysis/AnalysisRun.h"
-#include "graphics/Drawing.h"
 #include "graphics/LabelPlacer.h"
-#include "graphics/PlaneModels.h"
-#include "support/SampleModels.h"
+#include "graphics/RecordingCanvas.h"
 
 namespace stavelorn {
 namespace {
-
-using namespace testing;
-using Kind = Stroke::Kind;
 
 TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
   // Labels 4 wide and 1 high, preferred at (0, 0) (their top-left corner; the box runs down).
@@ -45,23 +39,6 @@ TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
   }
 }
 
-TEST(LabelPlacer, ManyLabelsAtOneSpotNeverOverlap) {
-  LabelPlacer placer;
-  placer.Clear(1);
-  std::vector<LabelBox> placed;
-  for (int n = 0; n < 12; ++n) {
-    const LabelPlacer::Corner c = placer.Place(5, 5, 3, 1);
-    placed.push_back({c.X, c.Y - 1, c.X + 3, c.Y});
-  }
-  for (std::size_t i = 0; i < placed.size(); ++i)
-    for (std::size_t j = i + 1; j < placed.size(); ++j)
-      EXPECT_EQ(OverlapArea(placed[i], placed[j]), 0) << i << " " << j;
-  // What is not finite covers nothing and is never filed.
-  placer.Avoid({NAN, 0, 1, 1});
-  placer.Place(NAN, 0, 1, 1);
-  EXPECT_EQ(placer.Place(100, 100, 3, 1).X, 100);
-}
-
 TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersAndArrowHeadsButMayCrossLongLines) {
   const struct Case {
     const char* name;
@@ -89,53 +66,6 @@ TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersAndArrowHeadsButMayCrossLong
     const Stroke& label = canvas.Strokes().back();
     EXPECT_EQ(label.Text, "-5");
     EXPECT_EQ(label.X1 != 50 || label.Y1 != 50, c.moved) << c.name;
-  }
-  // A plain text is printed where it is asked to be, whatever lies there.
-  RecordingCanvas canvas;
-  canvas.Scale(-10, 100, 100, -10);
-  canvas.PrintLabel("a");
-  canvas.PrintText("b");
-  EXPECT_EQ(canvas.Strokes().back().X1, 0);
-  EXPECT_EQ(canvas.Strokes().back().Y1, 0);
-}
-
-// The boxes of every text of a drawing, as the canvas sizes them.
-std::vector<LabelBox> TextBoxes(const RecordingCanvas& canvas) {
-  std::vector<LabelBox> boxes;
-  for (const Stroke& s : canvas.Strokes())
-    if (s.Shape == Kind::Text)
-      boxes.push_back({s.X1, s.Y1 - canvas.TextHeight(), s.X1 + canvas.TextWidth(s.Text), s.Y1});
-  return boxes;
-}
-
-int OverlappingPairs(const RecordingCanvas& canvas) {
-  const std::vector<LabelBox> boxes = TextBoxes(canvas);
-  int pairs = 0;
-  for (std::size_t i = 0; i < boxes.size(); ++i)
-    for (std::size_t j = i + 1; j < boxes.size(); ++j) pairs += OverlapArea(boxes[i], boxes[j]) > 0;
-  return pairs;
-}
-
-TEST(RecordingCanvasLabels, NoTwoLabelsOverlapOnAColumnWithTwoLoadsNorOnTheExamples) {
-  // Two forces a fifth of a unit apart on a column: "5" and "2" once read as "52".
-  ModelStore column = JointsOnly("PFrame", {{0, 0}, {0, 10}});
-  AddMember(column, 1, 2);
-  AddMemberLoad(column, 1, 1, {5, 0, 2, 0});
-  AddMemberLoad(column, 1, 1, {2, 0, 2.2f, 0});
-  AddJointLoad(column, 2, {10, -5, 3});
-  const DrawnModel drawn(column);
-  EXPECT_EQ(TextBoxes(drawn.canvas).size(), 2u + 3u + 3u);  // loads, joint loads, numbers
-  EXPECT_EQ(OverlappingPairs(drawn.canvas), 0);
-
-  for (const char* name : {"portal-frame", "continuous-beam", "roof-truss", "space-frame",
-                           "grid-floor", "space-truss-tower"}) {
-    std::string problem;
-    ModelStore model = ExampleModel(name, problem);
-    ASSERT_EQ(problem, "") << name;
-    CheckAndAnalyze(model, 0, false);
-    DrawnModel example(model);
-    DrawLocalAxes(model, example.canvas, example.view);
-    EXPECT_EQ(OverlappingPairs(example.canvas), 0) << name;
   }
 }
 

@@ -1,12 +1,17 @@
-// Picking joints and members on recorded drawings by the strokes tagged with them: on a plane
-// frame, on the projection of a space frame and through a zoomed view.
+// A recorded picture shown and saved: picking joints and members by the strokes tagged with them,
+// on a plane frame and on the projection of a space frame; the view over it (fitting, zooming
+// about a point and panning), each checked by where user points land on the picture; and its SVG
+// form (the symbols' groups are checked on the batch tool's pictures).
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
+#include "graphics/SvgPicture.h"
+#include "graphics/ViewTransform.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -20,16 +25,12 @@ constexpr double kSize = 600;
 const char kPortal[] = R"("Portal","PFrame"
 "Joints",4, 0,0, 0,5, 8,5, 8,0
 "Supports",2, 1,1,1,1, 4,1,1,0
-"Materials",1, 200,0
-"Cross-Sections",1, 1,1
 "Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
 )";
 
 const char kSpaceFrame[] = R"("Space","SFrame"
 "Joints",4, 0,0,0, 0,4,0, 6,4,0, 6,4,5
 "Supports",1, 1,1,1,1,1,1,1
-"Materials",1, 200,80,0
-"Cross-Sections",1, 1,1,1,1
 "Members",3, 1,2,1,1,0, 2,3,1,1,0, 3,4,1,1,0
 )";
 
@@ -66,6 +67,74 @@ TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjecti
     const PickedItem got = PickNear(drawn, c.model, drawn.canvas.ScaleRect(), p);
     EXPECT_TRUE(got == p.expected) << c.model.StructType << " " << p.x << "," << p.y << "," << p.z
                                    << ": " << int(got.What) << " " << got.Number;
+  }
+}
+
+const UserScale kDrawn{-10, 30, 50, -30};  // 60 x 60 user units, y up
+
+// Where a user point lands on a kSize-square picture through the view.
+std::pair<double, double> Pixel(const ViewTransform& view, double x, double y) {
+  const PictureMapping map(view.Visible(), kSize, kSize);
+  return {map.X(x), map.Y(y)};
+}
+
+TEST(ViewTransform, FitShowsTheWholeDrawingAndARedrawKeepsTheView) {
+  ViewTransform view;
+  view.Fit(kDrawn);
+  view.ZoomAbout(2, 300, 300, kSize, 0);  // a picture of no height: nothing to zoom
+  EXPECT_EQ(Pixel(view, -10, 30), std::make_pair(0.0, 0.0));
+  EXPECT_EQ(Pixel(view, 50, -30), std::make_pair(kSize, kSize));
+  view.ZoomAbout(2, 300, 300, kSize, kSize);
+  view.Follow(kDrawn);  // the same structure drawn again
+  EXPECT_DOUBLE_EQ(view.Zoom(), 2);
+  view.Follow({-11, 30, 50, -30});  // another structure, differing only on the left
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1);
+  view.ZoomAbout(2, 300, 300, kSize, kSize);
+  view.Follow({0, 1, 1, 0});
+  EXPECT_DOUBLE_EQ(view.Zoom(), 1);
+  EXPECT_EQ(Pixel(view, 1, 0), std::make_pair(kSize, kSize));
+}
+
+TEST(ViewTransform, ZoomKeepsThePointUnderTheCursorAndPanMovesEveryPointByTheDrag) {
+  for (const double factor : {2.0, 0.5}) {
+    ViewTransform view;
+    view.Fit(kDrawn);
+    // The user point under the cursor (450, 120), and another 60 pixels right and 30 down.
+    view.ZoomAbout(factor, 450, 120, kSize, kSize);
+    const auto [x, y] = Pixel(view, 35, 18);
+    EXPECT_NEAR(x, 450, 1e-9);
+    EXPECT_NEAR(y, 120, 1e-9);
+    const auto [x2, y2] = Pixel(view, 41, 15);
+    EXPECT_NEAR(x2 - x, 60 * factor, 1e-9);
+    EXPECT_NEAR(y2 - y, 30 * factor, 1e-9);
+    view.Pan(35, -20, kSize, kSize);
+    const auto [x3, y3] = Pixel(view, 35, 18);
+    EXPECT_NEAR(x3 - x, 35, 1e-9);
+    EXPECT_NEAR(y3 - y, -20, 1e-9);
+    EXPECT_NEAR(view.Zoom(), factor, 1e-12);
+  }
+}
+
+TEST(SvgPicture, HoldsEachStrokeInItsColourOnTheChosenBackground) {
+  RecordingCanvas canvas;
+  canvas.Scale(0, 10, 10, 0);
+  canvas.Line(0, 0, 10, 5, kLightRed);
+  canvas.SetForeColor(kBrightWhite);
+  canvas.PrintNumber(7);
+  canvas.PrintNumber(std::numeric_limits<double>::infinity());  // prints nothing
+  ASSERT_EQ(canvas.Strokes().size(), 2u);
+  const std::string screen = SvgPicture(canvas, 100, 100, Background::Black);
+  EXPECT_NE(screen.find("fill=\"#000000\"/>"), std::string::npos);
+  EXPECT_NE(screen.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""),
+            std::string::npos);
+  EXPECT_NE(screen.find("fill=\"#ffffff\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  // On paper every colour reads against the white: the screen's white prints black.
+  const std::string paper = SvgPicture(canvas, 100, 100);
+  EXPECT_NE(paper.find("fill=\"#ffffff\"/>"), std::string::npos);
+  EXPECT_NE(paper.find("fill=\"#000000\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  for (int colour = kDarkGray; colour <= kBrightWhite; ++colour) {
+    const Rgb rgb = PaletteRgb(colour, Background::White);
+    EXPECT_LT(rgb.Red + rgb.Green + rgb.Blue, 600) << colour;  // clearly darker than the paper
   }
 }
 

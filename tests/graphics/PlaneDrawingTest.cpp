@@ -1,6 +1,7 @@
 // The plane drawing on a recording canvas: the view it scales to (a grid's too), the support
-// symbols each restraint pattern and position calls for, the joint-load arrows and the member-load
-// figure.
+// symbols each restraint pattern and position calls for, the joint-load arrows, and the figures of
+// every member-load kind (which strokes each draws, where they lie, which way the arrows point for
+// either sign, the signed labels; kinds a type does not carry draw nothing).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -116,22 +117,6 @@ TEST(PlaneSupports, FixedWallTurnsItsHatchingOutward) {
   }
 }
 
-TEST(PlaneSupports, AMovedRollerIsRedrawnAtItsDisplacedPlace) {
-  // A truss bar whose roller joint moves 0.01 along X, its structure coordinate 1.
-  ModelStore model = JointsOnly("PTruss", {{0, 0}, {10, 0}});
-  AddSupport(model, {2, 0, 1});
-  model.AnalysisStatus = kAnalysisComplete;
-  model.DofCount = 1;
-  model.CoordNumbers.Redim(4);
-  for (int i = 1; i <= 4; ++i)
-    model.CoordNumbers(i) = std::int16_t(i == 3 ? 1 : i == 4 ? 4 : i + 1);
-  model.JointDisplacements.Redim(1);
-  model.JointDisplacements(1) = 0.01f;
-  model.DeflectionMultiplier = 5;
-  const DrawnModel drawn(model);
-  EXPECT_NEAR(StrokesOf(drawn.canvas, Kind::Circle, kLightRed).at(0).X1, 10.05, 1e-6);
-}
-
 TEST(JointLoads, ArrowsPointByTheSignAndSitByThePosition) {
   struct Case {
     const char* type;
@@ -178,44 +163,93 @@ TEST(JointLoads, ArrowsPointByTheSignAndSitByThePosition) {
   }
 }
 
-TEST(JointLoads, MomentArcWithItsHeadAtTheEndItTurnsTo) {
-  for (float moment : {3.0f, -3.0f}) {
-    ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 10}});
-    AddJointLoad(model, 2, {0, 0, moment});
+// A point of the picture as a distance along the member plus multiples of the symbol unit.
+struct At {
+  double Along, AlongU, AcrossU;
+};
+
+std::vector<std::string> LabelsOf(const RecordingCanvas& canvas, int colour) {
+  std::vector<std::string> labels;
+  for (const Stroke& s : canvas.Strokes())
+    if (s.Shape == Kind::Text && s.Colour == colour) labels.push_back(s.Text);
+  return labels;
+}
+
+TEST(MemberLoadFigures, EachKindOnAPlaneFrameMember) {
+  struct Case {
+    int kind;
+    std::vector<float> values;
+    std::size_t strokes;
+    std::vector<std::string> labels;
+    std::size_t index;  // the stroke whose ends are checked
+    At from, to;
+  };
+  const double h = 1.5 / std::sqrt(2.0);  // where a 1.5u arc ends, at 135 degrees
+  const Case cases[] = {
+      // A force: the arrow points at the member for a load against local y, away otherwise.
+      {1, {10, 0, 4, 0}, 3, {"P = 10"}, 0, {4, 0, 3}, {4, 0, 0}},
+      {1, {-10, 0, 4, 0}, 3, {"P = -10"}, 0, {4, 0, 0}, {4, 0, 3}},
+      // The whole-span uniform load keeps its classic figure: the line 2u off the member, half
+      // heads at the member for a positive load and at the line for a negative one.
+      {3, {10, 0, 0, 0}, 34, {"w = 10"}, 2, {0, 0, 0}, {0, 0.5, 0.5}},
+      {3, {10, 0, 2, 3}, 34, {"w = 10"}, 0, {2, 0, 2}, {7, 0, 2}},
+      // A linear load's line follows |w|; where w changes sign it dips to the member.
+      {4, {0, 10, 0, 0}, 31, {"w1 = 0", "w2 = 10"}, 0, {0, 0, 0}, {10, 0, 2}},
+      {4, {10, -10, 0, 0}, 32, {"w1 = 10", "w2 = -10"}, 0, {0, 0, 2}, {5, 0, 0}},
+      // Axial loads: a positive value acts towards the beginning joint.
+      {5, {10, 0, 5, 0}, 4, {"P = 10"}, 1, {5, 3, 0.8}, {5, 0, 0.8}},
+      {6, {10, 0, 0, 0}, 11, {"w = 10"}, 1, {0, 0, 0.8}, {0, 0.5, 0.55}},
+      // A positive couple turns clockwise: its head is at the arc's clockwise end.
+      {2, {10, 0, 5, 0}, 20, {"M = 10"}, 18, {5, -h, -h}, {}},
+      {2, {-10, 0, 5, 0}, 20, {"M = -10"}, 18, {5, -h, h}, {}},
+      // Kinds without a coordinate in a plane frame, loads off the member and values that are
+      // not numbers draw nothing.
+      {7, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
+      {8, {10, 0, 5, 0}, 0, {}, 0, {}, {}},
+      {1, {10, 0, 12, 0}, 0, {}, 0, {}, {}},
+      {3, {10, 0, 6, 5}, 0, {}, 0, {}, {}},
+      {1, {10, 0, NAN, 0}, 0, {}, 0, {}, {}},  // an unreadable value
+  };
+  for (const Case& c : cases) {
+    ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
+    AddMember(model, 1, 2);
+    AddMemberLoad(model, 1, c.kind, c.values);
     const DrawnModel drawn(model);
-    const auto arcs = StrokesOf(drawn.canvas, Kind::Arc, kLightMagenta);
-    ASSERT_EQ(arcs.size(), 1u);
+    const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
+    SCOPED_TRACE("kind " + std::to_string(c.kind) + " " + ::testing::PrintToString(c.values));
+    EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), c.labels);
+    ASSERT_EQ(figure.size(), c.strokes);
+    if (c.strokes == 0) continue;
     const double u = drawn.view.SymbolUnit;
-    EXPECT_NEAR(arcs[0].End, kPi, 1e-6);
-    // Counter-clockwise (positive) ends on the left, at angle pi.
-    EXPECT_NEAR(StrokesOf(drawn.canvas, Kind::Line, kLightMagenta).at(0).X1,
-                10 + (moment > 0 ? -3 : 3) * u, 1e-9);
+    const Stroke& s = figure[c.index];
+    EXPECT_NEAR(s.X1, c.from.Along + c.from.AlongU * u, 1e-9);
+    EXPECT_NEAR(s.Y1, c.from.AcrossU * u, 1e-9);
+    if (c.kind != 2) {
+      EXPECT_NEAR(s.X2, c.to.Along + c.to.AlongU * u, 1e-9);
+      EXPECT_NEAR(s.Y2, c.to.AcrossU * u, 1e-9);
+      continue;
+    }
+    // Of a couple only the head's tip is pinned (its barbs follow the tangent). The label sits
+    // above the curved arrow (1.5u round the load), within a line of the spot a unit above a
+    // point 2u across the member.
+    for (const Stroke& label : drawn.canvas.Strokes())
+      if (label.Shape == Kind::Text && label.Colour == kYellow) {
+        EXPECT_GE(label.Y1 - drawn.canvas.TextHeight(), 1.5 * u - 1e-9);
+        EXPECT_LE(label.Y1, 3 * u + drawn.canvas.TextHeight() + 1e-9);
+      }
   }
 }
 
-TEST(Previews, NumbersAndMemberColoursFollowTheWindow) {
-  ModelStore model = JointsOnly("PFrame", {{0, 0}, {10, 0}});
+TEST(MemberLoadFigures, AGridTorqueIsADoubleHeadedArrowAlongTheMember) {
+  ModelStore model = JointsOnly("Grid", {{0, 0}, {10, 0}});
   AddMember(model, 1, 2);
-  struct Case {
-    FormId form;
-    std::size_t cyanMembers, yellowMembers, numbers;
-  } cases[] = {
-      {FormId::mcas, 1, 0, 3},     {FormId::JLoadA, 1, 0, 2},  {FormId::MemberA, 0, 0, 2},
-      {FormId::MemLoadA, 0, 1, 1}, {FormId::MemErrA, 0, 1, 1}, {FormId::JointA, 0, 0, 0},
-  };
-  for (const Case& c : cases) {
-    const DrawnModel drawn(model, c.form);
-    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kLightCyan).size(), c.cyanMembers);
-    EXPECT_EQ(StrokesOf(drawn.canvas, Kind::Line, kYellow).size(), c.yellowMembers);
-    std::size_t numbers = 0;
-    for (const Stroke& s : drawn.canvas.Strokes()) {
-      numbers += s.Shape == Kind::Text;
-      if (s.Shape == Kind::Text && s.Colour == kYellow) {
-        EXPECT_TRUE(s.Italic);  // member numbers
-      }
-    }
-    EXPECT_EQ(numbers, c.numbers);
-  }
+  AddMemberLoad(model, 1, 7, {6, 0, 4, 0});
+  const DrawnModel drawn(model);
+  const auto figure = StrokesOf(drawn.canvas, Kind::Line, kYellow);
+  ASSERT_EQ(figure.size(), 6u);  // a tick, the shaft with its head, and a second head
+  EXPECT_NEAR(figure[1].Y1, figure[1].Y2, 1e-9);  // the shaft runs along the member (along X)
+  EXPECT_GT(figure[1].X1, figure[1].X2);          // a positive torque points back along x
+  EXPECT_EQ(LabelsOf(drawn.canvas, kYellow), std::vector<std::string>{"T = 6"});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What the main window draws of everything entered: hinge circles at the released member ends,
 // joint and member numbers, every joint load and settlement with its value, and the labels of
-// temperature changes and fabrication errors; and the hint of an empty window.
+// temperature changes and fabrication errors.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +10,6 @@
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
 #include "graphics/PlaneModels.h"
-#include "graphics/StructureLabels.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -76,19 +75,8 @@ TEST(Hinges, ACircleJustInsideEachReleasedEndForEveryCodeInPlaneAndInSpace) {
   }
 }
 
-TEST(Hinges, AJointWhereEveryEndIsHingedShowsOneCirclePerEndAndThePreviewShowsTheGridsHinges) {
-  ModelStore model = TwoMembers("PFrame", 2);
-  model.ReleaseCount = 2;
-  Table<std::int16_t> releases(2, 2);
-  releases(1, 1) = 1, releases(1, 2) = 2, releases(2, 1) = 2, releases(2, 2) = 1;
-  model.Releases = releases;
-  const DrawnModel drawn(model);
-  const auto circles = StrokesOf(drawn.canvas, Kind::Circle, kLightCyan);
-  ASSERT_EQ(circles.size(), 2u);
-  EXPECT_LT(circles[0].X1, 10);  // member 1's end, left of joint 2
-  EXPECT_GT(circles[1].X1, 10);  // member 2's beginning, right of it
-
-  // The members' list window draws the hinges its grid holds, before they are stored.
+// The members' list window draws the hinges its grid holds, before they are stored.
+TEST(Hinges, ThePreviewShowsTheGridsHinges) {
   GridModel grid;
   grid.SetCols(6);
   grid.SetRows(3);
@@ -103,7 +91,7 @@ TEST(Hinges, AJointWhereEveryEndIsHingedShowsOneCirclePerEndAndThePreviewShowsTh
   EXPECT_EQ(StrokesOf(canvas, Kind::Circle, kYellow).size(), 2u);
 }
 
-TEST(Numbers, JointNumbersBesideTheJointsAndMemberNumbersAwayFromTheLoadsWhenShown) {
+TEST(Numbers, JointNumbersBesideTheJointsAndMemberNumbersAwayFromTheLoads) {
   // A beam loaded downward: the load's figure stands above it, the number goes below.
   ModelStore model = TwoMembers("PFrame", 0);
   AddMemberLoad(model, 1, 3, {10, 0, 0, 0});
@@ -124,13 +112,6 @@ TEST(Numbers, JointNumbersBesideTheJointsAndMemberNumbersAwayFromTheLoadsWhenSho
       EXPECT_GT(s.Y1, 0) << s.Text;  // the loads' values, above
     }
   }
-
-  DrawnModel hidden(model, FormId::Disp);
-  hidden.view.Numbers = false;
-  PlotStructure(model, hidden.canvas, FormId::Disp, hidden.messages, hidden.view);
-  EXPECT_TRUE(TextsOf(hidden.canvas, kLightGray).empty());
-  EXPECT_TRUE(TextsOf(hidden.canvas, kBrown).empty());
-  EXPECT_EQ(TextsOf(hidden.canvas, kYellow).size(), 2u);
 }
 
 TEST(JointRecords, JointLoadsAndSettlementsCarryTheirValuesInPlaneAndInSpace) {
@@ -152,11 +133,10 @@ TEST(JointRecords, JointLoadsAndSettlementsCarryTheirValuesInPlaneAndInSpace) {
   };
   for (const Case& c : cases) {
     const std::string type = c.type;
-    ModelStore model = type == "Beam"   ? JointsOnly(c.type, {{0}, {10}})
-                       : type == "Grid" ? JointsOnly(c.type, {{0, 0}, {10, 0}})
-                       : type == "PFrame" || type == "PTruss"
-                           ? JointsOnly(c.type, {{0, 0}, {10, 0}})
-                           : JointsOnly(c.type, {{0, 0, 0}, {10, 0, 0}});
+    ModelStore model = type == "Beam" ? JointsOnly(c.type, {{0}, {10}})
+                       : type == "SFrame" || type == "STruss"
+                           ? JointsOnly(c.type, {{0, 0, 0}, {10, 0, 0}})
+                           : JointsOnly(c.type, {{0, 0}, {10, 0}});
     AddMember(model, 1, 2);
     AddJointLoad(model, 2, c.load);
     model.SettlementCount = 1;
@@ -184,36 +164,13 @@ TEST(JointRecords, JointLoadsAndSettlementsCarryTheirValuesInPlaneAndInSpace) {
   }
 }
 
-TEST(JointRecords, TheSpaceFrameExamplesJointLoadsAreDrawnAtJoints5And8) {
-  std::string problem;
-  const ModelStore model = ExampleModel("space-frame", problem);
-  ASSERT_EQ(problem, "");
-  const DrawnModel drawn(model);
-  const std::vector<Stroke> arrows = StrokesOf(drawn.canvas, Kind::Line, kLightMagenta);
-  EXPECT_EQ(arrows.size(), 2u * 3u);  // shaft and two head strokes each
-  EXPECT_EQ(TextsOf(drawn.canvas, kLightMagenta), (std::vector<std::string>{"Fx = 20", "Fx = 20"}));
-  for (int joint : {5, 8}) {
-    const Point p = *PicturePosition(model, joint);
-    int touching = 0;
-    for (const Stroke& s : arrows)
-      touching +=
-          std::hypot(s.X1 - p.X, s.Y1 - p.Y) < 1e-9 || std::hypot(s.X2 - p.X, s.Y2 - p.Y) < 1e-9;
-    EXPECT_GE(touching, 1) << joint;
-  }
-}
-
 TEST(MemberRecords, TemperatureChangesAndFabricationErrorsAreLabelledOnTheirMembers) {
-  ModelStore model = TwoMembers("PFrame", 0);
-  model.TempChangeCount = 1;
-  model.TempChangeMembers = Array<std::int16_t>(1);
-  model.TempChangeMembers(1) = 2;
-  model.TempChangeValues = Array<float>(1);
-  model.TempChangeValues(1) = 20;
-  model.FabErrorCount = 1;
-  model.FabErrorMembers = Array<std::int16_t>(1);
-  model.FabErrorMembers(1) = 1;
-  model.FabErrorValues = Array<float>(1);
-  model.FabErrorValues(1) = 0.01f;
+  const ModelStore model = ModelFromText(R"("t","PFrame"
+"Joints",3, 0,0, 10,0, 20,0
+"Members",2, 1,2,1,1, 2,3,1,1
+"Temperature Changes",1, 2,20
+"Fabrication Errors",1, 1,0.01
+)");
   const DrawnModel drawn(model);
   EXPECT_EQ(TextsOf(drawn.canvas, kYellow),
             (std::vector<std::string>{"\xCE\x94T = 20", "e = 0.01"}));
@@ -221,18 +178,6 @@ TEST(MemberRecords, TemperatureChangesAndFabricationErrorsAreLabelledOnTheirMemb
     if (s.Shape == Kind::Text && s.Colour == kYellow) {  // over its own member
       EXPECT_EQ(s.X1 > 10, s.Text[0] != 'e') << s.Text;
     }
-}
-
-TEST(StartHint, AnEmptyWindowSaysHowToStartAndWhereTheExamplesAre) {
-  RecordingCanvas canvas;
-  DrawStartHint(canvas, "/usr/share/stavelorn/examples");
-  const std::vector<std::string> texts = TextsOf(canvas, kLightGray);
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_NE(texts[0].find("New Project"), std::string::npos);
-  EXPECT_NE(texts[0].find("Open"), std::string::npos);
-  EXPECT_NE(texts[1].find("/usr/share/stavelorn/examples"), std::string::npos);
-  DrawStartHint(canvas, "");
-  EXPECT_EQ(TextsOf(canvas, kLightGray).size(), 2u);  // the first drawing is wiped
 }
 
 // Every value is labelled by its symbol in a few digits, with the unit of the project's named

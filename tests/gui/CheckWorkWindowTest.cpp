@@ -80,6 +80,32 @@ class CheckWorkWindowTest : public QObject {
     QCOMPARE(window.Answer()->item(1, 2)->text(), QString("5520"));
     QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
   }
+
+  void aBlockPastedIntoACellBeingEditedFillsTheGrid() {
+    const ModelStore model = testing::ModelFromText(
+        testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")));
+    std::string problem;
+    CheckWorkWindow window(CheckWork(*KeyForExercise(model, nullptr, problem)));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.Choose(int(AnswerQuantity::K), 1);  // every quantity is offered after a solution
+    QTableWidget* entries = window.Entries();
+    const QString heading = entries->horizontalHeaderItem(0)->text();
+    QVERIFY(entries->columnWidth(0) >
+            entries->fontMetrics().boundingRect(QRect(), 0, heading).width());
+    entries->setCurrentCell(0, 0);
+    entries->editItem(entries->item(0, 0));
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != entries);
+    QTest::keyClicks(editor, "22");
+    QApplication::clipboard()->setText("1\t2\n3\n");
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    entries->setFocus();  // leaves the editor, were it still open
+    QCOMPARE(entries->item(0, 0)->text(), QString("1"));
+    QCOMPARE(entries->item(0, 1)->text(), QString("2"));
+    QCOMPARE(entries->item(1, 0)->text(), QString("3"));
+    QCOMPARE(window.Work().Entry(0, 0), std::string("1"));
+  }
 };
 
 QTEST_MAIN(CheckWorkWindowTest)

@@ -167,16 +167,6 @@ std::string Cantilever(const char* type, const char* joints, const char* support
          "\n\"Member Releases\",1\n1,2\n\"Member Loads\",1\n1,3,10,0,0,0\n";
 }
 
-const char kTruss[] =
-    "\"t\"\n\"%s\"\n\"Joints\",2\n%s\"Supports\",2\n%s\n\"Materials\",1\n2E+08,1.2E-05\n"
-    "\"Cross-Sections\",1\n0.0025\n\"Members\",1\n1,2,1,1\n";
-
-std::string Truss(const char* type, const char* joints, const char* supports) {
-  char text[512];
-  std::snprintf(text, sizeof text, kTruss, type, joints, supports);
-  return text;
-}
-
 const std::vector<TypeCase>& TypeCases() {
   static const std::vector<TypeCase> cases = {
       // A beam lies on X: [T] is the identity and [k] = [K], so those slips cannot be told.
@@ -187,7 +177,8 @@ const std::vector<TypeCase>& TypeCases() {
        Cantilever("PFrame", "0,0\n3,4\n", "1,1,1,1", "2E+08,1.2E-05", "0.0078,0.000115", ""),
        {"transposed", "sign", "local-global", "release-ignored", "units", "swapped-coordinates"}},
       {"STruss",
-       Truss("STruss", "0,0,0\n2,3,6\n", "1,1,1,1\n2,0,1,1"),
+       "\"t\"\n\"STruss\"\n\"Joints\",2\n0,0,0\n2,3,6\n\"Supports\",2\n1,1,1,1\n2,0,1,1\n"
+       "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0025\n\"Members\",1\n1,2,1,1\n",
        {"transposed", "sign", "local-global", "units", "swapped-coordinates"}},
       {"SFrame",
        Cantilever("SFrame", "0,0,0\n2,3,6\n", "1,1,1,1,1,1,1", "2E+08,7.7E+07,1.2E-05",

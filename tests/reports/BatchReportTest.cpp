@@ -340,19 +340,14 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
       EXPECT_NE(run.err.find("Analysis Accuracy\n" + window.AccuracyNote), std::string::npos);
     }
     if (!c.note) continue;
+    // Asked for double precision, the tool stores what the guard stores when it switches.
     const ToolRun doubled = RunTool({"--precision", "double", "--json", path});
     ASSERT_EQ(doubled.status, 0) << doubled.err;
-    const JsonValue b = ParseJson(doubled.out);
-    EXPECT_EQ(b["precision"].text, "double");
-    EXPECT_EQ(b.members.count("accuracyNote"), 0u);
-    EXPECT_EQ(doubled.err.find("Analysis Accuracy"), std::string::npos) << doubled.err;
-    EXPECT_EQ(RunTool({"--json", "--precision", "single", path}).out, run.out);
-    const std::size_t results = run.out.find("\"jointDisplacements\"");
-    ASSERT_NE(results, std::string::npos);
+    EXPECT_EQ(ParseJson(doubled.out)["precision"].text, "double");
+    EXPECT_EQ(doubled.err, "");
     EXPECT_EQ(doubled.out.substr(doubled.out.find("\"jointDisplacements\"")),
-              run.out.substr(results));
-    EXPECT_NE(RunTool({"--precision", "double", path}).out.find("Results of Analysis"),
-              std::string::npos);
+              run.out.substr(run.out.find("\"jointDisplacements\"")));
+    EXPECT_EQ(RunTool({"--json", "--precision", "single", path}).out, run.out);
     for (const std::vector<std::string>& wrong :
          {std::vector<std::string>{"--precision", "quad", path}, {path, "--precision"}}) {
       const ToolRun refused = RunTool(wrong);

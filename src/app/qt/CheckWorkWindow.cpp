@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -40,6 +42,30 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent) {
   grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return grid;
+}
+
+// A grid under its caption, "Your values:" above the entries, shown and hidden as one.
+QWidget* Captioned(const QString& caption, QTableWidget* grid, QWidget* parent) {
+  auto* pane = new QWidget(parent);
+  pane->setAccessibleName(QString(caption).remove(':'));
+  auto* column = new QVBoxLayout(pane);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(new QLabel(caption, pane));
+  column->addWidget(grid, 1);
+  return pane;
+}
+
+// The width the grid takes to show every column without scrolling.
+int FullWidth(const QTableWidget* grid) {
+  return grid->verticalHeader()->width() + grid->horizontalHeader()->length() +
+         2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
+}
+
+// Scrolling one bar scrolls the other to the same place, so the student's row and the program's
+// stay side by side.
+void Couple(QScrollBar* a, QScrollBar* b) {
+  QObject::connect(a, &QScrollBar::valueChanged, b, &QScrollBar::setValue);
+  QObject::connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
 }
 
 }  // namespace
@@ -78,10 +104,15 @@ CheckWorkWindow::CheckWorkWindow(CheckWork work, QWidget* parent)
   auto* grids = new QHBoxLayout;
   entries_ = NewGrid("Entries", this);
   entries_->installEventFilter(this);
+  // A cell's editor is a child of the viewport; watching it catches Ctrl+V while editing.
+  entries_->viewport()->installEventFilter(this);
   answer_ = NewGrid("Answer", this);
   answer_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grids->addWidget(entries_, 1);
-  grids->addWidget(answer_, 1);
+  Couple(entries_->horizontalScrollBar(), answer_->horizontalScrollBar());
+  Couple(entries_->verticalScrollBar(), answer_->verticalScrollBar());
+  grids->addWidget(Captioned("Your values:", entries_, this), 1);
+  answerPane_ = Captioned("The program's values:", answer_, this);
+  grids->addWidget(answerPane_, 1);
   layout->addLayout(grids, 1);
   summary_ = new QLabel(this);
   summary_->setObjectName("Summary");
@@ -138,6 +169,7 @@ void CheckWorkWindow::Rebuild() {
     grid->setColumnCount(g.Cols);
     grid->setHorizontalHeaderLabels(Labels(g.ColumnLabels, true));
     grid->setVerticalHeaderLabels(Labels(g.RowLabels, false));
+    grid->resizeColumnsToContents();  // headings whole, "(X trans., joint 1)" unclipped
   }
   for (int r = 0; r < g.Rows; ++r)
     for (int c = 0; c < g.Cols; ++c) {
@@ -146,7 +178,6 @@ void CheckWorkWindow::Rebuild() {
       entries_->setItem(r, c, item);
     }
   filling_ = false;
-  answer_->hide();
   ShowVerdicts();
 }
 
@@ -161,18 +192,22 @@ void CheckWorkWindow::ShowVerdicts() {
                           : mark == EntryMark::Wrong     ? QBrush(kWrong)
                           : mark == EntryMark::NotNumber ? QBrush(kNotNumber)
                                                          : QBrush());
-      item->setToolTip(QString::fromStdString(work_.Tooltip(r, c)));
+      const QString verdict = QString::fromStdString(work_.Tooltip(r, c));
+      item->setToolTip(verdict);
+      // Colour alone says nothing to a screen reader.
+      item->setData(Qt::AccessibleDescriptionRole, verdict);
     }
   filling_ = false;
   summary_->setText(QString::fromStdString(work_.Summary()));
   findings_->clear();
   for (const std::string& line : work_.Findings()) findings_->addItem(QString::fromStdString(line));
-  if (!work_.AnswerShown()) answer_->hide();
+  answerPane_->setVisible(work_.AnswerShown());
 }
 
 void CheckWorkWindow::Check() {
   work_.Check();
   ShowVerdicts();
+  entries_->clearSelection();  // the selection's highlight would hide the cell's colour
 }
 
 void CheckWorkWindow::ShowAnswer() {
@@ -184,7 +219,15 @@ void CheckWorkWindow::ShowAnswer() {
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       answer_->setItem(r, c, item);
     }
-  answer_->show();
+  answer_->resizeColumnsToContents();
+  answerPane_->show();
+  // Widen the window, as far as the screen allows, to show both grids whole.
+  const int spare = width() - entries_->width() - answer_->width();
+  int wanted = spare + FullWidth(entries_) + FullWidth(answer_);
+  if (screen()) wanted = std::min(wanted, screen()->availableGeometry().width());
+  if (wanted > width()) resize(wanted, height());
+  answer_->verticalScrollBar()->setValue(entries_->verticalScrollBar()->value());
+  answer_->horizontalScrollBar()->setValue(entries_->horizontalScrollBar()->value());
 }
 
 void CheckWorkWindow::PasteText(const QString& text) {
@@ -201,9 +244,23 @@ void CheckWorkWindow::PasteText(const QString& text) {
 }
 
 bool CheckWorkWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == entries_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
-    PasteText(QApplication::clipboard()->text());
+  if (watched == entries_->viewport() && event->type() == QEvent::ChildAdded) {
+    static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress ||
+      !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+    return QDialog::eventFilter(watched, event);
+  const QString text = QApplication::clipboard()->text();
+  if (watched == entries_) {
+    PasteText(text);
+    return true;
+  }
+  if (watched->parent() == entries_->viewport() && IsCellBlock(text.toStdString())) {
+    // Leaving the editor commits it as leaving a cell does; the block, which starts at the
+    // edited cell, then writes over it.
+    entries_->setFocus();
+    PasteText(text);
     return true;
   }
   return QDialog::eventFilter(watched, event);

@@ -44,6 +44,7 @@ class CheckWorkWindow : public QDialog {
   QLabel* title_ = nullptr;
   QTableWidget* entries_ = nullptr;
   QTableWidget* answer_ = nullptr;
+  QWidget* answerPane_ = nullptr;  // the answer grid under its caption
   QLabel* summary_ = nullptr;
   QListWidget* findings_ = nullptr;
   bool filling_ = false;  // the grid is being filled by the window, not typed in
