@@ -123,6 +123,17 @@ TEST(CheckModel, NamesEveryProblemWithItsRecord) {
     EXPECT_EQ(CheckModel(Model(c.type, c.sections)), c.expected) << c.type << c.sections;
 }
 
+// A count larger than the table behind it (a model not read from a file) is named, not read past.
+TEST(CheckModel, NamesACountTheTableCannotHold) {
+  ModelStore model = Model("PFrame");
+  model.JointCount = 4;
+  const Messages problems = CheckModel(model);
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems[0].find("4 records need 4 x 2 values, but the table holds 3 x 2"),
+            std::string::npos)
+      << problems[0];
+}
+
 // The length a member-load entry is checked against exists for the members there are only.
 TEST(CheckedMemberLength, OnlyForAMemberThatExists) {
   const ModelStore model = Model("PFrame");
