@@ -112,16 +112,16 @@ TEST_F(ProjectCommandsTest, NewOpenedAndDamagedProjects) {
     return true;
   };
   commands_.NewProject();
-  EXPECT_TRUE(Shown(M::MnuJoint));
+  EXPECT_TRUE(Shown(M::MnuJoint) && !Shown(M::MnuLoad));
+  model_.JointCount = 1;  // a joint entered: the loads menu follows the data
+  commands_.DataWindowClosed(M::MnuJoint, true);
+  EXPECT_TRUE(Shown(M::MnuLoad));
   EXPECT_EQ(commands_.Labels().Text[1], "Truss 1");
   EXPECT_TRUE(commands_.HasUnsavedChanges());
 
   commands_.Start();
   OpenCopyOf("portal-frame.str");
-  EXPECT_EQ(
-      std::vector<std::string>(commands_.Labels().Text.begin() + 2, commands_.Labels().Text.end()),
-      (std::vector<std::string>{" Plane Frame", " Joints: 4", " Supports : 2", " Materials: 1",
-                                " Cross-Sections: 2", " Members: 3"}));
+  EXPECT_EQ(commands_.Labels().Text[2] + commands_.Labels().Text[7], " Plane Frame Members: 3");
   EXPECT_TRUE(Shown(M::MnuAna));
   EXPECT_FALSE(commands_.HasUnsavedChanges());
 
@@ -411,7 +411,9 @@ TEST_F(ProjectCommandsTest, TheMultiplierTakesAnyPositiveWholeNumberAndAnalyzeCh
   }
 
   OpenCopyOf("space-frame.str");
+  const int redraws = windows_.redraws;
   AnalyzeQuietly();
+  EXPECT_EQ(windows_.redraws, redraws + 1) << "the shape is drawn at the new multiplier";
   ASSERT_EQ(model_.AnalysisStatus, kAnalysisComplete);
   const std::int32_t chosen = AutomaticDeflectionMultiplier(model_);
   EXPECT_GT(chosen, 5);  // millimetres on a structure metres across
