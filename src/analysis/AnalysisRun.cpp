@@ -100,6 +100,7 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bo
   }
   model.AnalysisStatus = kNoResults;
   model.MechanismMode.clear();
+  model.SolvedInDoublePrecision = precision == AnalysisPrecision::Double;
   try {
     const auto start = std::chrono::steady_clock::now();
     MethodTrail trail = precision == AnalysisPrecision::Double

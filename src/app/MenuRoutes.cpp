@@ -9,6 +9,7 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuProjOpen:
     case M::MnuProjName:
     case M::MnuProjUnits:
+    case M::MnuProjPrecision:
     case M::MnuProjSave:
     case M::MnuProjSaveAs:
     case M::MnuProjPrint:

@@ -21,6 +21,7 @@ enum class MenuItem : std::size_t {
   MnuH1,
   MnuProjName,
   MnuProjUnits,
+  MnuProjPrecision,  // the arithmetic of the analyses, a setting of the program
   MnuProjSave,
   MnuProjSaveAs,
   MnuProjPrint,

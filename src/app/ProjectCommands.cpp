@@ -80,6 +80,7 @@ void ProjectCommands::Start() {
   trail_.reset();
   history_.Reset(ProjectData(model_));
   influence_.reset();
+  precision_.ProjectChanged();
 }
 
 void ProjectCommands::NewProject() {
@@ -299,6 +300,7 @@ void ProjectCommands::Run(MenuItem item) {
     case M::MnuProjOpen: OpenProject(); break;
     case M::MnuProjName: ChangeProjectTitle(); break;
     case M::MnuProjUnits: ChangeUnits(); break;
+    case M::MnuProjPrecision: ChoosePrecision(); break;
     case M::MnuProjSave: SaveProject(); break;
     case M::MnuProjSaveAs: SaveProjectAs(); break;
     case M::MnuProjPrint: Print(); break;
@@ -333,7 +335,7 @@ void ProjectCommands::Analyze() {
   }
   // A model the engine cannot evaluate is stopped with every problem named, before anything is
   // computed or any menu changes.
-  AnalysisRun run = CheckAndAnalyze(model_);
+  AnalysisRun run = CheckAndAnalyze(model_, AvailableMemoryBytes(), true, precision_.Chosen());
   trail_ = run.Trail;
   influence_.reset();  // drawn from the results this analysis replaces
   if (run.Rejected) {
@@ -375,6 +377,25 @@ void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
   // The user has just asked for the results: the whole report, without the options dialog.
   if (print) PrintSections(PrintOptions(model_));
   menus_.AfterAnalysis(model_);
+  OfferDoublePrecision(run);
+}
+
+void ProjectCommands::OfferDoublePrecision(const AnalysisRun& run) {
+  if (!precision_.ShouldOffer(model_.DofCount)) return;
+  precision_.Answer(
+      messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(model_.DofCount, run.Seconds)) ==
+      kAnswerYes);
+}
+
+void ProjectCommands::ChoosePrecision() {
+  AnalysisPrecision chosen = precision_.Chosen();
+  if (windows_.ChoosePrecision(chosen)) precision_.Choose(chosen);
+}
+
+std::string ProjectCommands::PrecisionStatus() const {
+  return model_.AnalysisStatus == kAnalysisComplete && model_.SolvedInDoublePrecision
+             ? "double precision"
+             : "";
 }
 
 void ProjectCommands::EditData() {

@@ -15,6 +15,7 @@
 #include "app/DiagramPages.h"
 #include "app/MainLabels.h"
 #include "app/MenuState.h"
+#include "app/PrecisionChoice.h"
 #include "app/RecentProjects.h"
 #include "editors/EditHistory.h"
 #include "model/ModelStore.h"
@@ -38,6 +39,12 @@ class CommandWindows {
   virtual std::unique_ptr<ReportPrinter> OpenPrinter() = 0;
   // Shows the units dialog on `units`; true when it was closed with OK.
   virtual bool ChooseUnits(UnitSystem& units) = 0;
+  // Shows the "Precision" dialog on `precision`; true when it was closed with OK. Windows
+  // without the dialog leave the precision as it is.
+  virtual bool ChoosePrecision(AnalysisPrecision& precision) {
+    (void)precision;
+    return false;
+  }
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.
   virtual bool ChoosePrintOptions(PrintOptions& options) = 0;
   // Shows the pages Print would print with `options`, the diagrams' `pictures` and the
@@ -108,6 +115,15 @@ class ProjectCommands {
   // them between sessions.
   const std::string& PrintChoice() const { return printChoice_; }
   void SetPrintChoice(const std::string& choice) { printChoice_ = choice; }
+  // The arithmetic Analyze solves in (Project > Precision…); the window keeps its Setting()
+  // between sessions.
+  const PrecisionChoice& Precision() const { return precision_; }
+  void RestorePrecision(const std::string& setting) { precision_.Restore(setting); }
+  // Project > Precision…: the "Precision" dialog, which takes effect at the next analysis.
+  void ChoosePrecision();
+  // What the status line says of the precision of the results shown: "double precision" after an
+  // analysis in double precision alone, else "".
+  std::string PrecisionStatus() const;
   // What the status line says of the last command's outcome ("Report printed to ..."), or "".
   const std::string& Notice() const { return notice_; }
   // Close Project and Exit: false when the user chose to keep the project open.
@@ -162,6 +178,9 @@ class ProjectCommands {
   bool WriteProject();
   bool SaveBeforeDiscarding();
   void ShowAnalysisOutcome(const AnalysisRun& run);
+  // After a slow single-precision analysis of a large model, once per project: offers to solve
+  // in double precision from now on.
+  void OfferDoublePrecision(const AnalysisRun& run);
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
   void AcceptMultiplier(const std::string& text);
@@ -189,6 +208,7 @@ class ProjectCommands {
   std::shared_ptr<const MethodTrail> trail_;
   EditHistory<ModelStore> history_;
   std::string printChoice_;
+  PrecisionChoice precision_;
   std::string notice_;
   std::optional<InfluenceLine> influence_;
 };

@@ -85,6 +85,9 @@ struct ModelStore {
   Array<float> JointDisplacements;   // DofCount
   Table<float> MemberEndForces;   // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
   Array<float> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
+  // The results come from an analysis in double precision alone, as the user chose, rather than
+  // from the method as taught; the printed results say so.
+  bool SolvedInDoublePrecision = false;
   // After an analysis that stopped with status -1 or -2: a way the structure can move without
   // resistance, one value per joint coordinate, (joint-1)*CoordsPerJoint + k, largest 1 and 0 at
   // restrained coordinates (analysis/MechanismMode.h); empty otherwise.

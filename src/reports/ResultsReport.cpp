@@ -288,6 +288,9 @@ void PrintOutput(const ModelStore& model, ReportPrinter& printer) {
         {std::string_view("************************************************************"),
          "*                   Results of Analysis                    *",
          "************************************************************"});
+  // Only when the user chose it: the method as taught prints as it always has.
+  if (model.SolvedInDoublePrecision)
+    Print(printer, 26, std::string_view("Computed in double precision"));
   PrintBlankLines(printer, 2);
 
   PrintDisplacements(model, printer);

@@ -39,6 +39,7 @@
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/PrecisionDialog.h"
 #include "app/qt/UnitsDialog.h"
 #include "editors/RestraintText.h"
 #include "editors/qt/DataEditors.h"
@@ -1072,6 +1073,28 @@ class WindowsTest : public QObject {
     QCOMPARE(text.size() - 1, report.PagesPrinted());
     QVERIFY2(text[0].contains(QString::fromStdString(pictures[0]->Caption())), qPrintable(text[0]));
     for (int p = 0; p < report.PagesPrinted(); ++p) QVERIFY(!text[p].trimmed().isEmpty());
+  }
+
+  // Project > Precision…: the choice is kept in the settings, and an analysis in double
+  // precision alone says so in the status line, with no accuracy box.
+  void thePrecisionDialogChoosesTheArithmeticOfTheNextAnalysis() {
+    Session s(Example("portal-frame"), false);
+    WhenOpens<PrecisionDialog>([](PrecisionDialog* dialog) {
+      QVERIFY(dialog->SingleButton()->isChecked());
+      dialog->DoubleButton()->click();
+      Button(dialog, "OK")->click();
+    });
+    s.window.Action(M::MnuProjPrecision)->trigger();
+    QCOMPARE(QSettings().value("Analysis/Precision").toString(), QString("double"));
+    s.messages.Answer(kAnswerNo);
+    s.messages.Answer(kAnswerNo);
+    s.window.Action(M::MnuAna)->trigger();
+    QCOMPARE(s.messages.Log().size(), std::size_t(2));
+    QCOMPARE(s.window.PrecisionLabel()->text(), QString("double precision"));
+    ModelStore model;
+    MainWindow next(model);
+    QCOMPARE(next.Commands().Precision().Chosen(), AnalysisPrecision::Double);
+    QSettings().remove("Analysis/Precision");
   }
 
  private:

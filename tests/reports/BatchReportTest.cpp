@@ -360,3 +360,26 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
 
 }  // namespace
 }  // namespace stavelorn
+
+namespace stavelorn {
+namespace {
+
+// The stiff portal's single-precision results are replaced by the guard's double-precision ones,
+// so the two text reports differ only in the line that says which precision was chosen (and in
+// where that line moves the page breaks).
+TEST(BatchReport, TextReportSaysWhenDoublePrecisionWasChosen) {
+  const std::string path =
+      ScratchFile("printed-precision.str", testing::PortalFrameText("1", "1E-06"));
+  const auto unpaged = [](std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\f'), text.end());
+    return text;
+  };
+  std::string doubled = unpaged(RunTool({"--precision", "double", path}).out);
+  const std::string line = std::string(26, ' ') + "Computed in double precision\n";
+  const std::size_t at = doubled.find(line);
+  ASSERT_NE(at, std::string::npos) << doubled;
+  EXPECT_EQ(doubled.erase(at, line.size()), unpaged(RunTool({path}).out));
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -20,6 +20,7 @@
 #include "app/PickInfo.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/MethodStepsWindow.h"
+#include "app/qt/PrecisionDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "app/qt/UnitsDialog.h"
@@ -37,6 +38,7 @@ using M = MenuItem;
 constexpr char kRecentKey[] = "RecentProjects";
 constexpr char kGeometryKey[] = "MainWindow/Geometry";
 constexpr char kPrintChoiceKey[] = "PrintOptions/Sections";
+constexpr char kPrecisionKey[] = "Analysis/Precision";
 
 // The platform's own zoom keys are often the ones given besides them; an action given one key
 // twice would take neither, as an ambiguous shortcut.
@@ -55,6 +57,13 @@ std::string ExamplesFolder() {
        {program.filePath("../share/stavelorn/examples"), program.filePath("../examples")})
     if (QDir(candidate).exists()) return QDir::cleanPath(candidate).toStdString();
   return "";
+}
+
+// Shows a small dialog modally, centred over the window; true when it closed with OK.
+bool AcceptedOverWindow(QDialog& dialog, const QWidget& window) {
+  dialog.adjustSize();
+  dialog.move(window.geometry().center() - dialog.rect().center());
+  return dialog.exec() == QDialog::Accepted;
 }
 
 QStringList ToQt(const std::vector<std::string>& paths) {
@@ -85,6 +94,7 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
     recent.push_back(path.toStdString());
   commands_.SetRecent(RecentProjects(recent));
   commands_.SetPrintChoice(settings.value(kPrintChoiceKey).toString().toStdString());
+  commands_.RestorePrecision(settings.value(kPrecisionKey).toString().toStdString());
   Refresh();
   DrawStartHint(*canvas_, ExamplesFolder());  // no project is open yet
 }
@@ -138,6 +148,10 @@ void MainWindow::BuildControls() {
   units_->setObjectName("Units");
   units_->setAccessibleName("Units");
   statusBar()->addPermanentWidget(units_);
+  precision_ = new QLabel(this);
+  precision_->setObjectName("Precision");
+  precision_->setAccessibleName("Precision of the results");
+  statusBar()->addPermanentWidget(precision_);
   diagramCanvas_ = new PictureBox(central);
   diagramCanvas_->setObjectName("DiagramPic");
   diagramCanvas_->hide();
@@ -263,7 +277,8 @@ void MainWindow::Refresh() {
     statusBar()->showMessage(QString::fromStdString(shownNotice_), 30000);
   }
   units_->setText(QString::fromStdString(commands_.Labels().Units));
-  KeepRecentProjects();
+  precision_->setText(QString::fromStdString(commands_.PrecisionStatus()));
+  KeepSettings();
   if (menus.Visible(M::MnuDiagrams)) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
   } else if (shownDiagram_) {
@@ -324,8 +339,11 @@ void MainWindow::FillRecentMenu() {
   }
 }
 
-void MainWindow::KeepRecentProjects() {
+void MainWindow::KeepSettings() {
   QSettings settings;
+  const QString precision = QString::fromStdString(commands_.Precision().Setting());
+  if (settings.value(kPrecisionKey).toString() != precision)
+    settings.setValue(kPrecisionKey, precision);
   const QString choice = QString::fromStdString(commands_.PrintChoice());
   if (!choice.isEmpty() && settings.value(kPrintChoiceKey).toString() != choice)
     settings.setValue(kPrintChoiceKey, choice);
@@ -351,17 +369,20 @@ void MainWindow::MultiplierEntered(const QString& text) {
 
 bool MainWindow::ShowTitleDialog() {
   ProjectTitleDialog dialog(model_, messages_, this);
-  dialog.adjustSize();
-  dialog.move(geometry().center() - dialog.rect().center());
-  return dialog.exec() == QDialog::Accepted;
+  return AcceptedOverWindow(dialog, *this);
 }
 
 bool MainWindow::ChooseUnits(UnitSystem& units) {
   UnitsDialog dialog(units, this);
-  dialog.adjustSize();
-  dialog.move(geometry().center() - dialog.rect().center());
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!AcceptedOverWindow(dialog, *this)) return false;
   units = dialog.Chosen();
+  return true;
+}
+
+bool MainWindow::ChoosePrecision(AnalysisPrecision& precision) {
+  PrecisionDialog dialog(precision, this);
+  if (!AcceptedOverWindow(dialog, *this)) return false;
+  precision = dialog.Chosen();
   return true;
 }
 

@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   // CommandWindows
   bool ShowTitleDialog() override;
   bool ChooseUnits(UnitSystem& units) override;
+  bool ChoosePrecision(AnalysisPrecision& precision) override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;
@@ -67,6 +68,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QMenu* RecentMenu() const { return recentMenu_; }
   QLabel* ProjectFileLabel() const { return projectFile_; }
   QLabel* UnitsLabel() const { return units_; }
+  // "double precision" while the results shown come from a run in double precision alone.
+  QLabel* PrecisionLabel() const { return precision_; }
 
  public slots:
   // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
@@ -91,8 +94,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void SavePicture();
   void BuildViewMenu(QMenu* before);
   void FillRecentMenu();
-  // Keeps the recent list and the last print choice in the settings.
-  void KeepRecentProjects();
+  // Keeps the recent list, the last print choice and the precision in the settings.
+  void KeepSettings();
   // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
   void FillDiagramsMenu();
   void DrawDiagram();
@@ -106,6 +109,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::array<QAction*, kMenuItemCount> actions_{};
   std::array<QLabel*, 9> labels_{};
   QLabel* units_ = nullptr;
+  QLabel* precision_ = nullptr;
   QComboBox* combo_ = nullptr;
   QPushButton* redraw_ = nullptr;
   PictureBox* canvas_ = nullptr;

@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "ui/qt/DialogButtons.h"
 
 namespace stavelorn {
 
@@ -52,25 +52,11 @@ UnitsDialog::UnitsDialog(const UnitSystem& units, QWidget* parent) : QDialog(par
   enable(units.Named);
   connect(named_, &QCheckBox::toggled, this, enable);
 
-  auto* ok = new QPushButton("OK");
-  ok->setObjectName("OK");
-  ok->setAccessibleName("OK");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel");
-  cancel->setObjectName("Cancel");
-  cancel->setAccessibleName("Cancel");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(named_);
   layout->addLayout(form);
   layout->addWidget(note);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelButtons(this));
 }
 
 UnitSystem UnitsDialog::Chosen() const {

@@ -1,0 +1,26 @@
+#include "ui/qt/DialogButtons.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace stavelorn {
+
+QHBoxLayout* OkCancelButtons(QDialog* dialog) {
+  auto* ok = new QPushButton("OK");
+  ok->setObjectName("OK");
+  ok->setAccessibleName("OK");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("Cancel");
+  cancel->setObjectName("Cancel");
+  cancel->setAccessibleName("Cancel");
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  return buttons;
+}
+
+}  // namespace stavelorn
