@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -73,6 +74,11 @@ TEST_P(ExampleSteps, TablesAndFactsHoldEveryTrailValueInPlace) {
     EXPECT_TRUE(t.Marked.empty() || t.Marked.size() == t.Values.size()) << t.Title;
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < cols; ++c) EXPECT_EQ(t.At(r, c), value(r, c)) << t.Title;
+    // Copied as text: a line per row, a tab between columns, each value read back as stored.
+    const std::string tsv = TableTsv(t);
+    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), rows) << t.Title;
+    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\t'), rows * (cols - 1)) << t.Title;
+    EXPECT_FLOAT_EQ(std::stof(tsv), static_cast<float>(value(0, 0))) << t.Title;
   };
   auto matrix = [&](const StepTable& t, const TrailMatrix& m) {
     expectTable(t, m.Rows, m.Cols, [&](int r, int c) { return m(r, c); });
@@ -111,6 +117,15 @@ TEST_P(ExampleSteps, TablesAndFactsHoldEveryTrailValueInPlace) {
       }
     const std::vector<std::string> facts = steps.MemberFacts(index);
     EXPECT_EQ(facts[1].find("e-0"), std::string::npos) << facts[1];
+    // The facts' tooltip names each value shown as 0 for round-off: a cosine and, where the type
+    // has roll angles, an entry of [T]'s rotation block.
+    int roundOffs = 0;
+    for (double cosine : {m.DirCosX, m.DirCosY, m.DirCosZ})
+      roundOffs += cosine != 0 && std::fabs(cosine) <= 1e-6;
+    for (int r = 0; model.TypeInfo().RollAngles && r < 3; ++r)
+      for (int c = 0; c < 3; ++c) roundOffs += t.At(r, c) != 0 && std::fabs(t.At(r, c)) <= 1e-6;
+    const std::string tip = steps.MemberFactsTooltip(index);
+    EXPECT_EQ(tip.empty() ? 0 : 1 + std::count(tip.begin(), tip.end(), '\n'), roundOffs) << tip;
     std::vector<double> along;
     double length = 0;
     for (int c = 1; c <= model.JointCoords.Cols(); ++c) {
