@@ -119,19 +119,22 @@ TEST(SvgPicture, HoldsEachStrokeInItsColourOnTheChosenBackground) {
   RecordingCanvas canvas;
   canvas.Scale(0, 10, 10, 0);
   canvas.Line(0, 0, 10, 5, kLightRed);
+  canvas.Arc(5, 5, 5, kLightRed, 0, std::acos(-1.0));  // a half turn, counter-clockwise
   canvas.SetForeColor(kBrightWhite);
   canvas.PrintNumber(7);
   canvas.PrintNumber(std::numeric_limits<double>::infinity());  // prints nothing
-  ASSERT_EQ(canvas.Strokes().size(), 2u);
+  ASSERT_EQ(canvas.Strokes().size(), 3u);
   const std::string screen = SvgPicture(canvas, 100, 100, Background::Black);
   EXPECT_NE(screen.find("fill=\"#000000\"/>"), std::string::npos);
   EXPECT_NE(screen.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""),
             std::string::npos);
+  // The arc from the right of its centre over the top to its left.
+  EXPECT_NE(screen.find(" 0,50 \"/>", screen.find(" 50,0 ", screen.find("points=\"100,50 "))),
+            std::string::npos);
   EXPECT_NE(screen.find("fill=\"#ffffff\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
-  // On paper every colour reads against the white: the screen's white prints black.
+  // On paper every colour reads against the white.
   const std::string paper = SvgPicture(canvas, 100, 100);
   EXPECT_NE(paper.find("fill=\"#ffffff\"/>"), std::string::npos);
-  EXPECT_NE(paper.find("fill=\"#000000\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
   for (int colour = kDarkGray; colour <= kBrightWhite; ++colour) {
     const Rgb rgb = PaletteRgb(colour, Background::White);
     EXPECT_LT(rgb.Red + rgb.Green + rgb.Blue, 600) << colour;  // clearly darker than the paper

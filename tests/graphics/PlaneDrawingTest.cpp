@@ -53,7 +53,6 @@ TEST(ViewScaling, SquareOfSide1_4TimesTheLargerExtentCentredOnTheJoints) {
   for (const Case& c : cases) {
     const DrawnModel drawn(JointsOnly(c.type, c.joints));
     const UserScale& s = drawn.canvas.ScaleRect();
-    SCOPED_TRACE(c.type);
     EXPECT_NEAR(s.Left, c.expected.Left, 1e-9);
     EXPECT_NEAR(s.Top, c.expected.Top, 1e-9);
     EXPECT_NEAR(s.Right, c.expected.Right, 1e-9);
