@@ -2,6 +2,7 @@
 // slip planted in one entry of an inclined member is named, the tolerance holds at its edges,
 // and malformed answers files are refused naming the item.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -65,9 +66,10 @@ struct Checked {
 
 // The batch tool's verdicts on `answers` for `project`, both written to files as a class would.
 Checked CheckFiles(const std::string& project, const std::string& answers) {
-  // One folder per test: ctest runs the tests of this program side by side.
+  // One folder per test and process: ctest runs the tests of this program side by side, and
+  // another build's run may be going at the same time.
   const auto dir = std::filesystem::temp_directory_path() /
-                   (std::string("stavelorn-answer-check-") +
+                   (std::string("stavelorn-answer-check-") + std::to_string(getpid()) + "-" +
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
   std::filesystem::create_directories(dir);
   std::ofstream(dir / "p.str") << project;
