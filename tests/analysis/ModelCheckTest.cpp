@@ -123,15 +123,19 @@ TEST(CheckModel, NamesEveryProblemWithItsRecord) {
     EXPECT_EQ(CheckModel(Model(c.type, c.sections)), c.expected) << c.type << c.sections;
 }
 
-// A count larger than the table behind it (a model not read from a file) is named, not read past.
-TEST(CheckModel, NamesACountTheTableCannotHold) {
+// A count larger than the tables behind it (a model not read from a file) is named, not read
+// past, once for each section however many tables it keeps.
+TEST(CheckModel, NamesACountTheTableCannotHoldOncePerSection) {
   ModelStore model = Model("PFrame");
   model.JointCount = 4;
+  model.TempChangeCount = 2;
   const Messages problems = CheckModel(model);
-  ASSERT_FALSE(problems.empty());
+  ASSERT_EQ(problems.size(), 2u) << ::testing::PrintToString(problems);
   EXPECT_NE(problems[0].find("4 records need 4 x 2 values, but the table holds 3 x 2"),
             std::string::npos)
       << problems[0];
+  EXPECT_NE(problems[1].find("Temperature Changes: 2 records need 2 x 1 values"), std::string::npos)
+      << problems[1];
 }
 
 // The length a member-load entry is checked against exists for the members there are only.
