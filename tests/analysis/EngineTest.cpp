@@ -70,6 +70,13 @@ TEST(HostileModels, FailWithoutCrashing) {
   Analyze(zeroLength);
   EXPECT_EQ(zeroLength.AnalysisStatus, kSolutionFailed) << "0/0 in the member matrices";
 
+  // Between two supports a member of no length solves (nothing of it is free), but its end
+  // forces are 0/0: no result either.
+  ModelStore heldZero = ModelFromText(truss + "\"Supports\",3, 1,1,1, 2,1,1, 3,1,1\n");
+  heldZero.JointCoords(2, 1) = 0, heldZero.JointCoords(2, 2) = 0;
+  Analyze(heldZero);
+  EXPECT_EQ(heldZero.AnalysisStatus, kSolutionFailed);
+
   ModelStore farEnd = ModelFromText(R"("Held","Beam"
 "Joints",2, 0, 4
 "Supports",2, 1,1,1, 2,1,1

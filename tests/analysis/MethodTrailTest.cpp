@@ -11,6 +11,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/Arithmetic.h"
 #include "analysis/ExactZeros.h"
+#include "analysis/MemberAxes.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 
@@ -39,10 +40,30 @@ double Largest(const TrailMatrix& m) {
   return largest;
 }
 
-// Each member: [K] = [T]'[k][T], {u} = [T]{v}, {Q} = [k]{u} + {Qf} as stored, {F} = [T]'{Q}.
+// Each member: [K] = [T]'[k][T], {u} = [T]{v}, {Q} = [k]{u} + {Qf} as stored, {F} = [T]'{Q};
+// {Ff} = [T]'{Qf} + [K]{v} of the settled supports at its joints, as the records give them; the
+// drawn local x axis is the member's direction.
 TEST_P(ExampleTrail, MemberMatricesFollowTheMethod) {
   for (const TrailMember& m : run.Trail->Members) {
     const int n = static_cast<int>(m.CodeNumbers.size());
+    const std::optional<MemberAxes> axes = MemberLocalAxes(model, m.Member);
+    ASSERT_TRUE(axes);
+    EXPECT_NEAR(axes->Length, m.Length, 1e-6 * m.Length);
+    for (int a = 0; a < 3; ++a)
+      EXPECT_NEAR(axes->X[a], (a == 0 ? m.DirCosX : a == 1 ? m.DirCosY : m.DirCosZ), 1e-6);
+    for (int i = 0; i < n; ++i) {
+      const int joint = i < n / 2 ? m.BeginJoint : m.EndJoint, k = i % (n / 2) + 1;
+      double settled = 0, ff = 0;
+      for (int r = 1; r <= model.SettlementCount; ++r)
+        if (model.SettlementJoints(r) == joint) settled = model.SettlementValues(r, k);
+      EXPECT_NEAR(m.SettlementDisp[static_cast<std::size_t>(i)], settled, 1e-9) << m.Member;
+      for (int j = 0; j < n; ++j)
+        ff += m.Transformation(j, i) * m.LocalFixedEndForces[static_cast<std::size_t>(j)] +
+              m.GlobalStiffness(i, j) * m.SettlementDisp[static_cast<std::size_t>(j)];
+      EXPECT_NEAR(m.GlobalFixedEndForces[static_cast<std::size_t>(i)], ff,
+                  1e-5 * (1 + std::fabs(ff)))
+          << "member " << m.Member << " Ff" << i + 1;
+    }
     const double scale = Largest(m.LocalStiffness);
     double largestU = 0;
     for (double u : m.LocalEndDisplacements) largestU = std::max(largestU, std::fabs(u));
