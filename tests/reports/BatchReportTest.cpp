@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -203,6 +204,14 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
     EXPECT_EQ(run.out.empty(), c.status < 3 || c.status == 64);
     EXPECT_EQ(run.out.find("Results of Analysis"), std::string::npos);
   }
+  // The JSON of the mechanism: a row per joint in order, the middle joint free to drop.
+  const JsonValue mechanism = ParseJson(RunTool({"--json", roller}).out)["mechanism"];
+  ASSERT_EQ(mechanism["mode"].items.size(), 3u);
+  for (std::size_t j = 0; j < 3; ++j) {
+    EXPECT_EQ(mechanism["mode"][j]["joint"].Number(), double(j + 1));
+    EXPECT_EQ(std::fabs(mechanism["mode"][j]["values"][1].Number()), j == 1 ? 1.0 : 0.0);
+  }
+  EXPECT_EQ(mechanism["moving"][0].text, "Joint 2 Y Translation");
 }
 
 // --units converts a project that names its units before analysing it, reports in the new
