@@ -42,6 +42,32 @@ TEST(ListEditor, NewItemsShowAtOnceAndCancellingDropsOnlyTheItemBeingTyped) {
   }
 }
 
+// A list of one item offers it for Edit and Delete, and Edit shows that item.
+TEST(ListEditor, AListOfOneItemOffersItForEditAndDelete) {
+  const struct {
+    FormId form;
+    const char *item, *shown;
+  } cases[] = {
+      {FormId::JLoadA, "2 1 2 3", "=2 =1 =2 =3"},
+      {FormId::MemTempA, "2 25", "=25"},
+      {FormId::MemErrA, "2 0.01", "=0.01"},
+      {FormId::MemLoadA, "2 @Uniform_load 4 ~ 1 2", "=2 =4 ~ =1 =2"},
+  };
+  for (const auto& c : cases) {
+    ModelStore model = Base("PFrame");
+    Enter(model, c.form, c.item);
+    Session e(c.form, model);
+    EXPECT_TRUE(e.editor.Window().EditVisible && e.editor.Window().DeleteVisible) << c.item;
+    e.messages.Answer(kAnswerOk);
+    e.editor.Grid().Select(1, 1, 1, 1);
+    e.windows.Then([&](ListEditor& ed) {
+      Play(ed, c.shown, true);
+      ed.CancelEntry();
+    });
+    e.editor.Edit();
+  }
+}
+
 // Five materials E = 100..500, four sections A = 0, 20, 30, 40, joint loads, temperature
 // changes and fabrication errors on joints or members 2, 5 and 9, settlements of supports 1 and 3.
 ModelStore Filled() {
