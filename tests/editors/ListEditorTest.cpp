@@ -42,7 +42,8 @@ TEST(ListEditor, NewItemsShowAtOnceAndCancellingDropsOnlyTheItemBeingTyped) {
   }
 }
 
-// A list of one item offers it for Edit and Delete, and Edit shows that item.
+// A list of one item offers it for Edit and Delete, and Edit shows that item; OK without a
+// change leaves nothing to undo.
 TEST(ListEditor, AListOfOneItemOffersItForEditAndDelete) {
   const struct {
     FormId form;
@@ -62,9 +63,10 @@ TEST(ListEditor, AListOfOneItemOffersItForEditAndDelete) {
     e.editor.Grid().Select(1, 1, 1, 1);
     e.windows.Then([&](ListEditor& ed) {
       Play(ed, c.shown, true);
-      ed.CancelEntry();
+      ed.Ok();
     });
     e.editor.Edit();
+    EXPECT_FALSE(e.editor.CanUndo()) << c.item << ": OK on an unchanged item is no step to undo";
   }
 }
 
