@@ -70,6 +70,26 @@ TEST(ListEditor, AListOfOneItemOffersItForEditAndDelete) {
   }
 }
 
+// The member-load dialog offers the kinds and labels each value with its unit when the project
+// names its units: a uniform load's w in kN/m, a concentrated force's P in kN and its a in m.
+TEST(ListEditor, TheMemberLoadDialogOffersTheKindsAndNamesTheUnits) {
+  ModelStore model = Base("PFrame");
+  model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+  Session e(FormId::MemLoadA, model);
+  e.windows.Then([](ListEditor& ed) {
+    auto label = [&ed](int field) {
+      return ed.Dialog().Text[static_cast<std::size_t>(field)].Label;
+    };
+    EXPECT_TRUE(ed.Dialog().Choice.Visible);
+    EXPECT_NE(label(2).find("[kN/m]"), std::string::npos) << label(2);
+    Play(ed, "@Concentrated_force");
+    EXPECT_NE(label(2).find("[kN]"), std::string::npos) << label(2);
+    EXPECT_NE(label(4).find("[m]"), std::string::npos) << label(4);
+    ed.CancelEntry();
+  });
+  e.editor.Shown();
+}
+
 // Five materials E = 100..500, four sections A = 0, 20, 30, 40, joint loads, temperature
 // changes and fabrication errors on joints or members 2, 5 and 9, settlements of supports 1 and 3.
 ModelStore Filled() {
