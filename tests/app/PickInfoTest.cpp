@@ -1,13 +1,11 @@
 // The tooltip of a picked joint or member: its data, and its results after an analysis.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
 #include "app/PickInfo.h"
 #include "model/NumberText.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -31,23 +29,28 @@ const char kCantilever[] = R"("C","PFrame"
 "Temperature Changes",1, 1,0
 )";
 
-// Each item's tooltip before and after the analysis, against a file checked by eye: the data as
-// entered, then the closed-form results above; a joint with no support shows no reaction, a plane
-// frame no roll angle.
+// Each item's tooltip before and after the analysis, against a file checked by eye: the
+// cantilever's data as entered, then the closed-form results above (a joint with no support shows
+// no reaction, a plane frame no roll angle); then every joint and member of a plane frame with a
+// load of every kind, releases at either or both ends and a settlement, a truss, and a space frame
+// and a grid in named units, with results filled by hand.
 TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
-  ModelStore model = ModelFromText(kCantilever);
+  ModelStore cantilever = ModelFromText(kCantilever);
   std::string text;
-  for (bool analysed : {false, true}) {
-    if (analysed) Analyze(model);
-    for (const PickedItem item :
-         {PickedItem{Kind::Joint, 1}, PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})
-      text += PickedItemText(model, item) + "\n\n";
-  }
-  // Checked by eye; STAVELORN_UPDATE_GOLDEN=1 rewrites it.
-  const std::string golden =
-      testing::SourcePath("tests/app/golden/" + std::string("pick-cantilever.txt"));
-  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
-  EXPECT_EQ(text, testing::ReadWholeFile(golden));
+  for (const PickedItem item :
+       {PickedItem{Kind::Joint, 1}, PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})
+    text += PickedItemText(cantilever, item) + "\n\n";
+  Analyze(cantilever);
+  std::vector<ModelStore> models = {cantilever};
+  for (const char* name : {"pframe", "ptruss", "sframe-kip-in", "grid-kip-in"})
+    models.push_back(testing::HandResultsModel(name));
+  for (const ModelStore& model : models)
+    for (int j = 1; j <= model.JointCount + model.MemberCount; ++j)
+      text += PickedItemText(model, j <= model.JointCount
+                                        ? PickedItem{Kind::Joint, j}
+                                        : PickedItem{Kind::Member, j - model.JointCount}) +
+              "\n\n";
+  testing::ExpectGolden(text, "tests/app/golden/pick-items.txt");
 }
 
 // Whether each value's text stands in `text`, one after the other.
