@@ -145,7 +145,8 @@ class ProjectCommandsTest : public ::testing::Test {
 // automatic multiplier, with its multiples in the list (1 for a shape that moves a tenth of the
 // structure, none past the largest whole number); a new title keeps the results, and so does
 // undoing it, while undoing a change of the data drops them and brings the data menus back, as
-// Edit Data does. An analysis that fails or is refused shows its message and changes no menu,
+// Edit Data does. Save As into a missing folder keeps the old file; closing unsaved work asks to
+// save it first. An analysis that fails or is refused shows its message and changes no menu,
 // nor does a title given afterwards; a damaged file keeps the joints read before the fault, as
 // unsaved work without a file.
 TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
@@ -187,6 +188,19 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   model_.MemberCount = 0;  // every member deleted
   commands_.DataWindowClosed(M::MnuMemb, true);
   Shows("every member deleted");
+  dialogs_.Answer(InFolder("missing/copy.str"));
+  commands_.SaveProjectAs();
+  Shows("save as, in a folder that does not exist");
+  dialogs_.Answer(InFolder("mine.str"));
+  commands_.SaveProjectAs();
+  Shows("save as mine.str");
+  model_.JointCoords(2, 1) = 6.5f;
+  commands_.DataWindowClosed(M::MnuJoint, true);
+  messages_.Answer(kAnswerYes);  // Save the changes?
+  commands_.CloseProject();
+  Shows("a joint moved, then close and save");
+  ASSERT_TRUE(commands_.OpenProjectFile(InFolder("mine.str")));
+  EXPECT_EQ(model_.JointCoords(2, 1), 6.5f);
 
   // Three bars in a line: pinned at both ends the solution fails, at one end the structure is
   // unstable; a member to a joint that does not exist fails the checks.
@@ -218,19 +232,6 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   commands_.OpenProject();
   Shows("open a damaged file");
   testing::ExpectGolden(log_, "tests/app/golden/session.txt");
-}
-
-TEST_F(ProjectCommandsTest, SaveAsWritesTheNamedFileAndAFailureKeepsTheOld) {
-  OpenCopyOf("continuous-beam.str");
-  const std::string original = model_.ProjectFile;
-  dialogs_.Answer(InFolder("missing/copy.str"));
-  EXPECT_FALSE(commands_.SaveProjectAs());
-  EXPECT_EQ(messages_.Log().at(0).Title, "File_Save Error");
-  EXPECT_EQ(model_.ProjectFile, original);
-  dialogs_.Answer(InFolder("mine.str"));
-  EXPECT_TRUE(commands_.SaveProjectAs());
-  EXPECT_EQ(model_.ProjectFile, InFolder("mine.str"));
-  EXPECT_TRUE(std::filesystem::exists(model_.ProjectFile));
 }
 
 std::vector<std::string> Words(const std::string& text) {
@@ -280,22 +281,6 @@ TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
   commands_.EditData();
   commands_.Print();
   EXPECT_FALSE(offered);
-}
-
-TEST_F(ProjectCommandsTest, ClosingUnsavedWorkAsksFirst) {
-  OpenCopyOf("grid-floor.str");
-  model_.JointCoords(2, 1) = 6.5f;
-  commands_.DataWindowClosed(M::MnuJoint, true);
-  ASSERT_TRUE(commands_.HasUnsavedChanges());
-  messages_.Answer(kAnswerYes);
-  EXPECT_TRUE(commands_.CloseProject());
-  EXPECT_EQ(model_.JointCount, 0);
-  EXPECT_EQ(commands_.Menus(), MenuState());
-  ModelStore saved;
-  saved.Reset();
-  saved.ProjectFile = InFolder("grid-floor.str");
-  ASSERT_FALSE(ReadProjectFile(saved));
-  EXPECT_EQ(saved.JointCoords(2, 1), 6.5f);
 }
 
 // The project as its file would hold it.
