@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -24,6 +22,7 @@
 #include "reports/TextReportPrinter.h"
 #include "reports/TrailJson.h"
 #include "reports/TrailReport.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -78,18 +77,8 @@ class RecordingPrinter : public ReportPrinter {
   std::string font_ = "Arial";
 };
 
-std::string GoldenPath(const std::string& name) {
-  return std::string(STAVELORN_SOURCE_DIR) + "/tests/reports/golden/" + name;
-}
-
-ModelStore LoadGoldenModel(const std::string& name) {
-  return testing::ModelFromText(testing::ReadWholeFile(GoldenPath(name + ".str")));
-}
-
 void ExpectGolden(const std::string& text, const std::string& name) {
-  const std::string golden = GoldenPath(name);
-  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
-  EXPECT_EQ(text, testing::ReadWholeFile(golden)) << name;
+  testing::ExpectGolden(text, "tests/reports/golden/" + name);
 }
 
 // frame-sparse: one of each table that has a row, and none of the loads on members.
@@ -252,7 +241,8 @@ TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedA
   }
   // The diagrams' pictures go to the printer in their order, after the results and before the
   // diagram tables, and only when the diagrams are ticked.
-  ModelStore model = LoadGoldenModel("pframe");
+  ModelStore model = testing::ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/pframe.str")));
   CheckAndAnalyze(model);
   const CaptionedPicture m;
   for (bool ticked : {true, false}) {
