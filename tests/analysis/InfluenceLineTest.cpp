@@ -267,6 +267,8 @@ TEST(InfluenceLine, QuantitiesAndPathsThatNameNothingAreRefusedWithTheirReason) 
     EXPECT_NE(r.Problem.find(c.words), std::string::npos) << r.Problem;
     EXPECT_TRUE(r.Line.Path.empty());
   }
+  // The free end's rotation, the last coordinate numbered, is free.
+  EXPECT_FALSE(LineOf(m, {InfluenceKind::Displacement, 3, 2}).Path.empty());
   const InfluenceLine line = LineOf(m, {InfluenceKind::Reaction, 1, 1}, {2, 1});
   ASSERT_EQ(line.Path.size(), 2u);
   EXPECT_EQ(line.Path[0].Member, 2) << "the path in the order given";

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -19,10 +20,14 @@ namespace {
 using Q = DiagramQuantity;
 using testing::ModelFromText;
 
+void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string& name);
+
+// The diagrams of an analysed model, whose stations are checked against cuts as well.
 std::vector<MemberDiagram> Diagrams(const std::string& text) {
   ModelStore m = ModelFromText(text);
   Analyze(m);
   EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  ExpectStationsMatchACutOfTheFreeBody(m, text);
   return BuildMemberDiagrams(m);
 }
 
@@ -71,9 +76,9 @@ TEST(MemberDiagrams, ExtremesMatchClosedForms) {
       {"propped sagging", Beam("8", kFixedPinned, "1, 1,3,1,0,0,0"), Q::Mz, true, 5, 4.5},
       // P = 10 at 3 on a cantilever of 4: -Pa at the wall.
       {"cantilever M", Beam("4", kCantilever, "1, 1,1,10,0,3,0"), Q::Mz, false, 0, -30},
-      // Intensity rising from 0 to w = 3 over a span of 9: wL²/(9√3) at L/√3.
-      {"triangle", Beam("9", kPinned, "1, 1,4,0,3,0,0"), Q::Mz, true, 9 / root3,
-       3 * 81 / (9 * root3)},
+      // Intensity rising from 0 to w = -18 (upward) over a span of 9: wL²/(9√3) at L/√3.
+      {"triangle", Beam("9", kPinned, "1, 1,4,0,-18,0,0"), Q::Mz, false, 9 / root3,
+       -18 * 81 / (9 * root3)},
       // A clockwise couple of 12 at 2 on a span of 6: M = -2x, then a jump of
       // +12.
       {"couple after", Beam("6", kPinned, "1, 1,2,12,0,2,0"), Q::Mz, true, 2, 8},
@@ -145,6 +150,51 @@ void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string
     for (DiagramQuantity q : d.Quantities)
       EXPECT_NEAR(d.ClosureError[static_cast<std::size_t>(Index(q))], 0, 1e-4)
           << name << " member " << d.Member << " " << QuantityName(m.StructType, q);
+    // The table: x ascending from 0 to L, both sides of every concentrated load, the tenth points
+    // flagged as such and the turning points of the quantities as extremes; the member's
+    // extremes are the largest and smallest values at its stations.
+    ASSERT_FALSE(d.Stations.empty());
+    EXPECT_EQ(d.Stations.front().X, 0);
+    EXPECT_EQ(d.Stations.back().X, d.Length);
+    int tenths = 0;
+    for (std::size_t k = 0; k < d.Stations.size(); ++k) {
+      const DiagramStation& s = d.Stations[k];
+      const std::string at = name + " member " + std::to_string(d.Member) + " at " +
+                             std::to_string(s.X) + " side " +
+                             std::to_string(static_cast<int>(s.Side));
+      if (k > 0 && s.Side == StationSide::After) {
+        EXPECT_EQ(d.Stations[k - 1].Side, StationSide::Before) << at;
+        EXPECT_EQ(d.Stations[k - 1].X, s.X) << at;
+      } else if (k > 0) {
+        EXPECT_GT(s.X - d.Stations[k - 1].X, 1e-9 * d.Length) << at;
+      }
+      if (s.Side != StationSide::At) {
+        EXPECT_TRUE(std::count(d.Jumps.begin(), d.Jumps.end(), s.X)) << at;
+      }
+      const double tenth = 10 * s.X / d.Length;
+      EXPECT_EQ(s.Tenth, std::fabs(tenth - std::round(tenth)) < 1e-8) << at;
+      tenths += s.Tenth && s.Side != StationSide::After;
+      // Where some quantity turns inside a piece (within a quarter of the way to the next stations
+      // on either side), the station is flagged as an extreme.
+      if (s.Side != StationSide::At || k == 0 || k + 1 == d.Stations.size()) continue;
+      bool turns = false, pieceEnd = false;
+      for (const DiagramPiece& piece : d.Pieces)
+        pieceEnd = pieceEnd || std::fabs(piece.X0 - s.X) < 1e-9 * d.Length;
+      const double h = 0.25 * std::min(s.X - d.Stations[k - 1].X, d.Stations[k + 1].X - s.X);
+      for (DiagramQuantity q : d.Quantities) {
+        const double v = d.ValueAt(q, s.X);
+        turns = turns || (d.ValueAt(q, s.X - h) - v) * (d.ValueAt(q, s.X + h) - v) > 0;
+      }
+      EXPECT_TRUE(s.Extreme || !turns || pieceEnd) << at << " is a turning point";
+    }
+    EXPECT_EQ(tenths, 11) << name << " member " << d.Member;
+    for (const DiagramExtreme& e : d.Extremes) {
+      const std::size_t i = static_cast<std::size_t>(Index(e.Quantity));
+      double most = d.Stations.front().Values[i];
+      for (const DiagramStation& s : d.Stations)
+        most = e.Maximum ? std::max(most, s.Values[i]) : std::min(most, s.Values[i]);
+      EXPECT_NEAR(e.Value, most, 1e-9 * largest) << name << " member " << d.Member;
+    }
     for (const DiagramStation& s : d.Stations) {
       const auto cut = CutAt(m, d.Member, d.Length, s.X, s.Side);
       for (DiagramQuantity q : d.Quantities) {

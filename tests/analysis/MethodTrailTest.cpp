@@ -148,6 +148,8 @@ TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZ
   EXPECT_EQ(again.MemberEndForces, model.MemberEndForces);
   Analyze(plain);
   ModelStore zeroed = plain;
+  StoreExactZeros(zeroed, AnalysisResults<double>());
+  EXPECT_EQ(zeroed.MemberEndForces, plain.MemberEndForces) << "without a precise run, no rule";
   StoreExactZeros(zeroed, AnalyzeInPrecision<double>(plain));
   EXPECT_EQ(run.AccuracyNote, "");
   EXPECT_EQ(model.JointDisplacements, zeroed.JointDisplacements);
