@@ -128,7 +128,8 @@ inline ScriptedEditorWindows::Hand Script(const std::string& script, std::string
     const Texts items = Split(script, " / ");
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) ed.Next();
-      if (log) *log += "  dialog" + Shown(ed.Dialog(), false);
+      if (log)
+        *log += "  dialog" + std::string(ed.CanUndo() ? " undo" : "") + Shown(ed.Dialog(), false);
       Play(ed, items[i]);
     }
     if (ed.Dialog().Open) ed.Ok();
@@ -165,7 +166,8 @@ inline std::string Shown(const ListEditor& ed, bool captions) {
   out << " heights " << g.RowHeight(0) << " " << g.RowHeight(1) << " size " << g.Width() << "x"
       << g.Height() << (g.VerticalScrollBar() ? " scrolled" : "") << " top " << g.TopRow()
       << " selection " << g.Row() << "," << g.Col() << "-" << g.RowSel() << "," << g.ColSel()
-      << " undo \"" << ed.UndoName() << "\" redo \"" << ed.RedoName() << "\"\n";
+      << " undo " << ed.CanUndo() << ed.CanRedo() << " \"" << ed.UndoName() << "\" redo \""
+      << ed.RedoName() << "\"\n";
   for (int row = 0; row < g.Rows(); ++row) out << " " << Join(Row(g, row), "|") << "\n";
   return out.str();
 }
