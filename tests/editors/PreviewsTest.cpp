@@ -54,9 +54,10 @@ std::string Strokes(const RecordingCanvas& canvas, int colour = -1) {
 // numbered and marked by a box, or a cyan circle for a plane truss.
 TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
   const std::pair<std::string, std::string> cases[] = {
-      {"PTruss", " #1"},    {"PTruss", " #2"}, {"PTruss", " #1 #2"},    {"PTruss", ""},
-      {"Beam", " #1"},      {"Beam", " #4"},   {"PFrame", " #1 #2 #4"}, {"PFrame", " #2 #4"},
-      {"STruss", " #1 #3"}, {"Grid", " #1"},   {"Grid", " #4"},         {"SFrame", " #2"},
+      {"PTruss", " #1"},    {"PTruss", " #2"},    {"PTruss", " #1 #2"}, {"PTruss", ""},
+      {"Beam", " #1"},      {"Beam", " #1 #4"},   {"Beam", " #4"},      {"PFrame", " #1 #2 #4"},
+      {"PFrame", " #2 #4"}, {"STruss", " #1 #3"}, {"Grid", " #1"},      {"Grid", " #4"},
+      {"SFrame", " #2"},
   };
   std::string out;
   for (const auto& [type, checks] : cases)
