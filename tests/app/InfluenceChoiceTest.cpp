@@ -85,7 +85,7 @@ TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {
                                      {InfluenceKind::Displacement, 2, 2}})
     text += InfluencePrinciple(m, q) + "\n" +
             testing::ResultTableText(BuildInfluenceTable(m, ComputeInfluenceLine(m, q).Line));
-  testing::ExpectGolden(text, "tests/app/golden/influence-tables.txt");
+  testing::ExpectGoldenFile(text, "tests/app/golden/influence-tables.txt");
   // The shear jumps by the unit load as the load passes the section.
   const ResultTable table = BuildInfluenceTable(m, ComputeInfluenceLine(m, shear).Line);
   std::size_t before = 0;

@@ -103,7 +103,7 @@ TEST(MenuState, EachStepOverATableOfProjectsMatchesTheCheckedFile) {
     failed.AfterAnalysis(m);
     EXPECT_TRUE(failed == opened) << p.type;
   }
-  testing::ExpectGolden(text, "tests/app/golden/menu-states.txt");
+  testing::ExpectGoldenFile(text, "tests/app/golden/menu-states.txt");
 }
 
 // Every data menu item opens the list window of its own data, with a preview exactly where the

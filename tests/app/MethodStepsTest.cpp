@@ -183,7 +183,7 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
     }
     text += steps.StiffnessNote() + "\n";
   }
-  testing::ExpectGolden(text, "tests/app/golden/method-steps.txt");
+  testing::ExpectGoldenFile(text, "tests/app/golden/method-steps.txt");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,

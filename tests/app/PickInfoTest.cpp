@@ -51,7 +51,7 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
                                         ? PickedItem{Kind::Joint, j}
                                         : PickedItem{Kind::Member, j - model.JointCount}) +
               "\n\n";
-  testing::ExpectGolden(text, "tests/app/golden/pick-items.txt");
+  testing::ExpectGoldenFile(text, "tests/app/golden/pick-items.txt");
 }
 
 }  // namespace

@@ -230,7 +230,7 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   dialogs_.Answer(InFolder("bad.str"));
   commands_.OpenProject();
   Shows("open a damaged file");
-  testing::ExpectGolden(log_, "tests/app/golden/session.txt");
+  testing::ExpectGoldenFile(log_, "tests/app/golden/session.txt");
 }
 
 std::vector<std::string> Words(const std::string& text) {
@@ -261,7 +261,7 @@ TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
   commands_.KeepInfluenceLine(kept);
   commands_.Print();
   EXPECT_TRUE(offered);
-  testing::ExpectGolden(windows_.printed.str(), "tests/app/golden/influence-print.txt");
+  testing::ExpectGoldenFile(windows_.printed.str(), "tests/app/golden/influence-print.txt");
   std::istringstream text(windows_.printed.str());
   int supports = 0;  // every joint of the beam is a support
   for (std::string line; std::getline(text, line);)
@@ -436,7 +436,7 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
       commands_.EditData();
     }
   }
-  testing::ExpectGolden(log_, "tests/app/golden/units-session.txt");
+  testing::ExpectGoldenFile(log_, "tests/app/golden/units-session.txt");
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
     text += "member of each force row:";
     for (int row = 1; row < BuildResultTable(m, FormId::MbForce).Rows(); ++row)
       text += " " + std::to_string(MemberOfForceRow(m, row));
-    testing::ExpectGolden(text, "tests/app/golden/results-" + name + ".txt");
+    testing::ExpectGoldenFile(text, "tests/app/golden/results-" + name + ".txt");
   }
 }
 

@@ -234,7 +234,7 @@ TEST(AnswerCheck, EachSlipPlantedInOneEntryIsNamedWithItsHint) {
       }
     }
   }
-  ExpectGolden(text, "tests/reports/golden/answer-hints.txt");
+  ExpectGoldenFile(text, "tests/reports/golden/answer-hints.txt");
 }
 
 TEST(AnswerCheck, TheToleranceAtItsEdgesZerosIncluded) {

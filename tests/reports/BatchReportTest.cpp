@@ -141,7 +141,7 @@ TEST(ResultsJson, HandFilledResultsMatchTheCheckedFile) {
                                  "\"Stiff\"\n\tnote", nullptr, true);
   for (const char* name : {"ptruss", "grid", "sframe"})
     text += ResultsJson(testing::HandResultsModel(name));
-  testing::ExpectGolden(text, "tests/reports/golden/results.json");
+  testing::ExpectGoldenFile(text, "tests/reports/golden/results.json");
 }
 
 // Three joints in a row loaded across the line at the middle one. One roller support is a

@@ -42,7 +42,7 @@ TEST(InfluenceBatch, WritesTheLineWithBothSidesOfTheSectionAndItsExtremes) {
                             BeamFile("beam.str", "1,1,0")},
                            out, err),
             0);
-  testing::ExpectGolden(out.str(), "tests/reports/golden/influence.json");
+  testing::ExpectGoldenFile(out.str(), "tests/reports/golden/influence.json");
   const JsonValue influence = ParseJson(out.str())["influence"];
   for (const JsonValue& s : influence["path"][1]["stations"].items)
     EXPECT_NEAR(Number(s["value"]), -Number(s["x"]) / 10, 1e-12);

@@ -78,7 +78,7 @@ class RecordingPrinter : public ReportPrinter {
 };
 
 void ExpectGolden(const std::string& text, const std::string& name) {
-  testing::ExpectGolden(text, "tests/reports/golden/" + name);
+  testing::ExpectGoldenFile(text, "tests/reports/golden/" + name);
 }
 
 // frame-sparse: one of each table that has a row, and none of the loads on members.

@@ -13,7 +13,7 @@
 namespace stavelorn::testing {
 
 // `relative` is the golden file's path from the source tree's root.
-inline void ExpectGolden(const std::string& text, const std::string& relative) {
+inline void ExpectGoldenFile(const std::string& text, const std::string& relative) {
   const std::string path = SourcePath(relative);
   if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
   EXPECT_EQ(text, ReadWholeFile(path)) << relative;
