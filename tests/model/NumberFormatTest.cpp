@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{kE3Short, 1E-12f, " 1.000E-12"}, MaskCase{kE3Short, 9999.6f, " 1.000E+4"},
         MaskCase{kTwoDigit, 4.5f, " 45.00E-1"}, MaskCase{kTwoDigit, 0, " 00.00E+0"},
         MaskCase{kTwoDigit, 99.996f, " 10.00E+1"}, MaskCase{kTwoDigit, 2.5E-11f, " 25.00E-12"},
+        MaskCase{" 0.000000E+00;-0.000000E+00", -1.234567f, "-1.234567E+00"},
+        MaskCase{" 0.0000000E+0;-0.0000000E+0", 98765.43f, " 9.8765430E+4"},
         MaskCase{kE4, -std::numeric_limits<float>::infinity(), "-inf"},
         MaskCase{kE4, std::numeric_limits<float>::quiet_NaN(), " nan"}));
 
