@@ -10,21 +10,19 @@
 namespace stavelorn {
 namespace {
 
-struct Slender {
-  const char* name;
-  ModelStore (*build)();
-};
-
 // Tall and slender frames whose single-precision solution is visibly wrong: the guard must show
 // the double-precision numbers instead, and say so: the stored results and the trail are those
 // of the double-precision run.
 TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
-  const Slender cases[] = {
-      {"plane tower 5 x 101 joints", [] { return PlaneFrameGrid(4, 100); }},
-      {"space lattice 6 x 6 x 6 joints", [] { return SpaceFrameLattice(6, 6, 5); }},
+  const struct {
+    const char* name;
+    ModelStore model;
+  } cases[] = {
+      {"plane tower 5 x 101 joints", PlaneFrameGrid(4, 100)},
+      {"space lattice 6 x 6 x 6 joints", SpaceFrameLattice(6, 6, 5)},
   };
-  for (const Slender& c : cases) {
-    ModelStore model = c.build();
+  for (const auto& c : cases) {
+    ModelStore model = c.model;
     AnalysisResults<float> single = AnalyzeInPrecision<float>(model);
     AnalysisResults<double> exact = AnalyzeInPrecision<double>(model);
     ASSERT_EQ(single.AnalysisStatus, kAnalysisComplete) << c.name;
