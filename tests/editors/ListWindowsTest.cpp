@@ -98,9 +98,9 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MatA, Structure("PTruss", 0),
        "shown 100 / 200 / 300 / 400 / 500 / 600 / 700 / 800 / 900 / 1000 / 1100 / 1200 3e-6; "
        "insert 11 1150 / 1175; insert? 2; edit 13 1250 / 1300 !cancel; "
-       "delete 2 4; delete? 1 1; undo; undo; redo; add 5 / 6 !close; close"},
+       "delete 2 4; delete? 1 1; undo; undo; redo; add 5 / 6 !close; delete 15 15; close"},
       {FormId::CrossA, Base("SFrame"),
-       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 1 9 8 7 6; undo; delete 2 1; delete 1 1; "
+       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 2 9 8 7 6; undo; delete 2 1; delete 1 1; "
        "add 9 !cancel; close"},
       {FormId::JointA, Structure("PFrame", 0),
        "shown 0 0 #1 #2 / 10 0 / 20 0 #2; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
@@ -125,7 +125,8 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MemLoadA, Structure("Beam", 4),
        "shown 1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 @Uniform_load "
        "2 ~ 1 3; edit 1 @Uniform_load =1 7 ~ =2 0; delete 2 2; undo; redo; delete? 1 3; "
-       "edit 2 =3 =2 ~ =1 9 / !cancel; add 2 @Concentrated_force 1 ~ 2 ~ / 1 1 ~ 20 ~ / !cancel; "
+       "edit 2 =3 =2 ~ =1 9 / !cancel; edit 1 2; add 2 @Concentrated_force 1 ~ 2 ~ / 1 1 ~ 20 ~ / "
+       "!cancel; "
        "close"},
       // A lone item without its main values is no item; a number with nothing to name is refused.
       {FormId::MatA, Structure("Grid", 0), "shown 5 !cancel; close"},
