@@ -17,6 +17,8 @@
 #include "analysis/AnalysisRun.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
+#include "graphics/DrawingData.h"
+#include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
 #include "graphics/SvgPicture.h"
 #include "support/SampleModels.h"
@@ -255,6 +257,40 @@ TEST(DrawingGolden, SvgOfAPlaneFrame) {
   RecordingCanvas canvas;
   Structure(Drawable(kPlaneFrame, false), canvas);
   ExpectGolden("plane-frame.svg", SvgPicture(canvas, 600, 600));
+}
+
+// Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
+// it along one of its members (a joint wins a near tie), picks the joint; 4 pixels beside a member
+// away from its ends picks the member, 10 pixels beside it nothing.
+TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawn) {
+  for (const char* text : {kPlaneFrame, kTruss, kGrid, kSpaceFrame, kSpaceTruss}) {
+    const ModelStore model = Drawable(text, false);
+    RecordingCanvas canvas;
+    Structure(model, canvas);
+    const PictureMapping map(canvas.ScaleRect(), 600, 600);
+    auto pixel = [&](int joint) {
+      const Point p = *PicturePosition(model, joint);
+      return Point{map.X(p.X), map.Y(p.Y)};
+    };
+    auto pick = [&](Point p, Point d, double k) {
+      return PickAt(canvas.Strokes(), map, p.X + k * d.X, p.Y + k * d.Y);
+    };
+    for (int j = 1; j <= model.JointCount; ++j)
+      EXPECT_TRUE(pick(pixel(j), {1, -2}, 1) == (PickedItem{PickedItem::Kind::Joint, j}))
+          << model.StructType << " joint " << j;
+    for (int m = 1; m <= model.MemberCount; ++m) {
+      const Point b = pixel(model.MemberProps(m, 1)), e = pixel(model.MemberProps(m, 2));
+      const double length = std::hypot(e.X - b.X, e.Y - b.Y);
+      const Point along{(e.X - b.X) / length, (e.Y - b.Y) / length}, across{-along.Y, along.X};
+      const Point inside{b.X + 0.4 * (e.X - b.X), b.Y + 0.4 * (e.Y - b.Y)};
+      SCOPED_TRACE(model.StructType + " member " + std::to_string(m));
+      EXPECT_TRUE(pick(inside, across, 4) == (PickedItem{PickedItem::Kind::Member, m}));
+      EXPECT_TRUE(pick(inside, across, -10) == PickedItem{});
+      // Unless a hinge circle, which is the member's, covers the spot.
+      const PickedItem begin{PickedItem::Kind::Joint, model.MemberProps(m, 1)};
+      EXPECT_TRUE((ReleaseCodeOf(model, m) & 1) != 0 || pick(b, along, 3.3) == begin);
+    }
+  }
 }
 
 }  // namespace
