@@ -15,11 +15,13 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
+#include "graphics/DeflectedShape.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
+#include "graphics/StructureLabels.h"
 #include "graphics/SvgPicture.h"
 #include "support/SampleModels.h"
 
@@ -103,7 +105,7 @@ const char kPlaneLoads[] = R"("t","PFrame"
 const char kBeam[] = R"("t","Beam"
 "Joints",3, 0, 6, 10
 "Supports",3, 1,1,0, 2,1,0, 3,1,1
-"Materials",1, 2E+05,0
+"Materials",1, 2E+08,0
 "Cross-Sections",1, 1E-04
 "Members",2, 1,2,1,1, 2,3,1,1
 "Member Releases",1, 1,2
@@ -117,7 +119,7 @@ const char kBeam[] = R"("t","Beam"
 const char kTruss[] = R"("t","PTruss"
 "Joints",4, 0,0, 4,3, 8,0, 4,-2
 "Supports",3, 1,1,1, 3,0,1, 4,1,0
-"Materials",1, 2E+05,0
+"Materials",1, 2E+08,0
 "Cross-Sections",1, 0.01
 "Members",5, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 2,4,1,1
 "Joint Loads",4, 2,5,-10, 4,-3,6, 2,0,7, 3,0,-4
@@ -128,7 +130,7 @@ const char kTruss[] = R"("t","PTruss"
 const char kGrid[] = R"("t","Grid"
 "Joints",3, 0,0, 6,0, 6,4
 "Supports",2, 1,1,1,1, 3,1,0,0
-"Materials",1, 2E+05,8E+04,0
+"Materials",1, 2E+08,8E+07,0
 "Cross-Sections",1, 1E-04,5E-05
 "Members",2, 1,2,1,1, 2,3,1,1
 "Joint Loads",1, 2,-20,5,-3
@@ -136,16 +138,17 @@ const char kGrid[] = R"("t","Grid"
 )";
 
 // A space frame with a rolled column: a fixed base, a pinned and a rolling support, joint forces
-// and couples, a settlement, a hinge and the member loads of both bending planes, analysed.
+// and couples, a settlement, a hinge, a member shorter than a length unit and the member loads of
+// both bending planes, analysed.
 const char kSpaceFrame[] = R"("t","SFrame"
-"Joints",4, 0,0,0, 0,4,0, 5,4,0, 5,4,3
+"Joints",4, 0,0,0, 0,4,0, 5,4,0, 5,4,0.8
 "Supports",3, 1,1,1,1,1,1,1, 3,1,1,1,0,0,0, 4,0,1,0,0,0,0
-"Materials",1, 2E+05,8E+04,0
+"Materials",1, 2E+08,8E+07,0
 "Cross-Sections",1, 0.01,2E-04,1E-04,5E-05
 "Members",3, 1,2,1,1,30, 2,3,1,1,0, 3,4,1,1,0
 "Member Releases",1, 2,1
 "Joint Loads",1, 2,10,0,3,0,0,-4
-"Member Loads",7, 2,8,5,0,2,0, 2,9,-3,0,3,0, 2,10,2,0,0,0, 3,11,1,-2,0,0, 2,7,-4,0,1,0, 3,5,6,0,1,0, 1,6,2,0,0,0
+"Member Loads",7, 2,8,5,0,2,0, 2,9,-3,0,3,0, 2,10,2,0,0,0, 3,11,1,-2,0,0, 2,7,-4,0,1,0, 3,5,6,0,0.5,0, 1,6,2,0,0,0
 "Support Displacements",1, 1,0,-0.01,0,0.002,0,0
 )";
 
@@ -153,7 +156,7 @@ const char kSpaceFrame[] = R"("t","SFrame"
 const char kSpaceTruss[] = R"("t","STruss"
 "Joints",4, 0,0,0, 4,0,0, 0,0,4, 2,5,2
 "Supports",3, 1,1,1,1, 2,1,1,1, 3,0,1,0
-"Materials",1, 2E+05,0
+"Materials",1, 2E+08,0
 "Cross-Sections",1, 0.01
 "Members",6, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,2,1,1, 2,3,1,1, 3,1,1,1
 "Joint Loads",1, 4,5,-10,2
@@ -164,24 +167,24 @@ const char kSpaceTruss[] = R"("t","STruss"
 const char kFrameMechanism[] = R"("t","PFrame"
 "Joints",2, 0,0, 0.4,0.3
 "Supports",1, 1,1,1,0
-"Materials",1, 2E+05,0
+"Materials",1, 2E+08,0
 "Cross-Sections",1, 0.01,1E-04
 "Members",1, 1,2,1,1
 )";
 const char kGridMechanism[] = R"("t","Grid"
 "Joints",2, 0,0, 4,0
 "Supports",1, 1,1,0,0
-"Materials",1, 2E+05,8E+04,0
+"Materials",1, 2E+08,8E+07,0
 "Cross-Sections",1, 1E-04,5E-05
 "Members",1, 1,2,1,1
 )";
 
-// A portal frame under a side load and beam loads of each form, for its diagrams and the member
-// window.
+// A portal frame under a side load and beam loads of each form, partial ones among them, for its
+// elastic curves, its diagrams and the member window.
 const char kPortal[] = R"("t","PFrame"
 "Joints",4, 0,0, 0,4, 6,4, 6,0
 "Supports",2, 1,1,1,1, 4,1,1,0
-"Materials",1, 2E+05,0
+"Materials",1, 2E+08,0
 "Cross-Sections",1, 0.01,1E-04
 "Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
 "Joint Loads",1, 2,20,0,0
@@ -189,9 +192,10 @@ const char kPortal[] = R"("t","PFrame"
 )";
 
 ModelStore Drawable(const char* text, bool analyse) {
-  ModelStore model = ModelFromText(text);
-  model.DeflectionMultiplier = 20;
+  ModelStore model = *text != 0 ? ModelFromText(text) : ModelStore();
   if (analyse) CheckAndAnalyze(model, 0);
+  // The multiplier the window would choose: the largest movement a tenth of the structure.
+  model.DeflectionMultiplier = AutomaticDeflectionMultiplier(model);
   return model;
 }
 
@@ -222,6 +226,8 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
     std::function<void(const ModelStore&, RecordingCanvas&)> draw;
   } cases[] = {
       {"plane-frame.txt", kPlaneFrame, false, [](auto& m, auto& c) { Structure(m, c); }},
+      {"start-hint.txt", "", false,
+       [](auto&, auto& c) { DrawStartHint(c, "/usr/share/examples"); }},
       {"coincident-joints.txt", "\"t\",\"PFrame\"\n\"Joints\",2, 3,4, 3,4\n", false,
        [](auto& m, auto& c) { Structure(m, c); }},
       {"plane-frame-member-load-preview.txt", kPlaneFrame, false,
@@ -234,6 +240,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"space-truss.txt", kSpaceTruss, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"frame-mechanism.txt", kFrameMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"grid-mechanism.txt", kGridMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"portal.txt", kPortal, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"portal-moment.txt", kPortal, true, Diagram(Q::Mz)},
       {"portal-shear.txt", kPortal, true, Diagram(Q::Vy)},
       {"truss-axial.txt", kTruss, true, Diagram(Q::N)},
