@@ -19,6 +19,7 @@
 #include "graphics/DiagramDrawing.h"
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
+#include "graphics/InfluenceDrawing.h"
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
 #include "graphics/StructureLabels.h"
@@ -47,6 +48,8 @@ std::string Dump(const RecordingCanvas& canvas) {
   const char* shapes[] = {"line", "box", "circle", "arc", "text"};
   int serial = -1;
   for (const Stroke& k : canvas.Strokes()) {
+    // A line of no length (a diagram's jump of rounding size) is there or not by round-off.
+    if (k.Shape == Stroke::Kind::Line && Num(k.X1) == Num(k.X2) && Num(k.Y1) == Num(k.Y2)) continue;
     if (k.SymbolSerial != serial)
       out << "[" << (k.Symbol == SymbolClass::None ? "none" : SymbolClassName(k.Symbol)) << " j"
           << k.SymbolJoint << " m" << k.SymbolMember << "]\n";
@@ -218,6 +221,12 @@ std::function<void(const ModelStore&, RecordingCanvas&)> Diagram(Q q) {
   };
 }
 
+std::function<void(const ModelStore&, RecordingCanvas&)> Influence(InfluenceQuantity q) {
+  return [q](const ModelStore& model, RecordingCanvas& canvas) {
+    DrawInfluenceLine(model, ComputeInfluenceLine(model, q).Line, canvas);
+  };
+}
+
 TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
   const struct Case {
     const char* name;
@@ -246,6 +255,8 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"truss-axial.txt", kTruss, true, Diagram(Q::N)},
       {"grid-torsion.txt", kGrid, true, Diagram(Q::T)},
       {"space-frame-my.txt", kSpaceFrame, true, Diagram(Q::My)},
+      {"beam-influence.txt", kBeam, true, Influence({InfluenceKind::Internal, 1, 0, 3, Q::Mz})},
+      {"grid-influence.txt", kGrid, true, Influence({InfluenceKind::Reaction, 3, 1})},
       {"portal-beam-window.txt", kPortal, true,
        [](const ModelStore& m, RecordingCanvas& c) {
          DrawMemberDiagrams(m, BuildMemberDiagrams(m).at(1), c);
