@@ -204,6 +204,8 @@ ModelStore Drawable(const char* text, bool analyse) {
 
 void Structure(const ModelStore& model, RecordingCanvas& canvas, FormId form = FormId::mcas) {
   ScriptedMessages messages;
+  // As an earlier drawing may have left the canvas: each drawing sets what it draws with.
+  canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
   PlotStructure(model, canvas, form, messages);
   EXPECT_TRUE(messages.Log().empty());
 }

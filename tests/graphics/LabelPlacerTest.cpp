@@ -29,14 +29,16 @@ TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
        {{-50, -50, 50, 50}, {-50, -0.5, 50, 50}},
        {0, -1}},
   };
-  for (const Case& c : cases) {
-    LabelPlacer placer;
-    placer.Clear(1);
-    for (const LabelBox& box : c.taken) placer.Avoid(box);
-    const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
-    EXPECT_DOUBLE_EQ(got.X, c.expected.X) << c.name;
-    EXPECT_DOUBLE_EQ(got.Y, c.expected.Y) << c.name;
-  }
+  // A cell size that is no size is taken as the label's height.
+  for (const Case& c : cases)
+    for (double cell : {1.0, 0.0, -2.0, double(NAN)}) {
+      LabelPlacer placer;
+      placer.Clear(cell);
+      for (const LabelBox& box : c.taken) placer.Avoid(box);
+      const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
+      EXPECT_DOUBLE_EQ(got.X, c.expected.X) << c.name << " cell " << cell;
+      EXPECT_DOUBLE_EQ(got.Y, c.expected.Y) << c.name << " cell " << cell;
+    }
 }
 
 // With every spot tried before it taken, a label takes the next: one line up or down, one width

@@ -73,9 +73,10 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
     AddJointLoad(model, 77, std::vector<float>(std::size_t(model.CoordsPerJoint), 1));
     AddJointLoad(model, 1, std::vector<float>(std::size_t(model.CoordsPerJoint), nan));
     AddMemberLoad(model, 50, 3, {1, 0, 0, 0});
+    AddMemberLoad(model, 2, 3, {1, 0, 0, 0});  // on the member to the joint that cannot be placed
     // Counts that run past what the tables hold.
     model.JointCount = 40, model.MemberCount = 9, model.SupportCount = 5;
-    model.JointLoadCount = 3, model.MemberLoadCount = 4;
+    model.JointLoadCount = 3, model.MemberLoadCount = 5;
     model.AnalysisStatus = kAnalysisComplete;  // with no results behind it
     DrawnModel drawn(model);
     DrawLocalAxes(model, drawn.canvas, drawn.view);  // along the one member it can place
