@@ -18,8 +18,6 @@ void KeyedListEditor::DoAdd() {
   currentItem_ = itemCount_;
   ScrollToCurrent();
   ShowDialog();
-  window_.EditVisible = itemCount_ >= 1;
-  if (itemCount_ >= 1) window_.DeleteVisible = true;
 }
 
 bool KeyedListEditor::DoNext() {
@@ -87,6 +85,8 @@ bool KeyedListEditor::StoreTyped() {
   // An empty list keeps one blank row, which the first item takes.
   if (itemCount_ > 0) grid_.InsertRow(place.Row);
   ++itemCount_;
+  // Set here, not when the dialog closes, so that the step Next records carries them.
+  window_.EditVisible = window_.DeleteVisible = true;
   SizeGrid();
   grid_.SetText(place.Row, 0, KeyText());
   for (int field = 2; field <= ValueFields() + 1; ++field)

@@ -56,9 +56,10 @@ void ListEditor::DoAdd() {
   }
   SelectRow(currentItem_);
   ScrollToCurrent();
-  ShowDialog();
+  // The buttons are set before the dialog opens, so that the steps it records carry them.
   window_.EditVisible = window_.InsertVisible = true;
   if (Referenced()) window_.InsertVisible = false;
+  ShowDialog();
 }
 
 void ListEditor::DoInsert() {

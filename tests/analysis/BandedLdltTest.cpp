@@ -92,6 +92,7 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
     double o, r;
     bool solves, solvesInSingle;
     bool atPivot;  // stops at pivot 2 (not at a value that is not finite)
+    double load = 1;
   } cases[] = {
       {"twice the single ratio", 1, 2 * kSinglePivotRatio, true, true, false},
       {"half the single ratio", 1, 0.5 * kSinglePivotRatio, true, false, true},
@@ -100,6 +101,7 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
       {"zero", 1, 0, false, false, true},
       {"not a number", 1, nan, false, false, true},
       {"overflow", huge, 0, false, false, true},
+      {"load not finite", 1, 1, false, false, false, std::numeric_limits<double>::infinity()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -112,7 +114,8 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
     full.S(2, 2) = c.o + c.r;
     single.S(1, 2) = single.S(2, 1) = static_cast<float>(c.o);
     single.S(2, 2) = static_cast<float>(c.o + c.r);
-    full.P(1) = single.P(1) = 1;
+    full.P(1) = c.load;
+    single.P(1) = static_cast<float>(c.load);
     EquationSystem<double> oracle = full, band = Banded(full, 1);
     PivotFailure oracleStop, bandStop, singleStop;
     EXPECT_EQ(SolveGaussJordan(oracle, FastestVectorUnit(), &oracleStop), c.solves);

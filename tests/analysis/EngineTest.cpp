@@ -32,23 +32,16 @@ TEST(Alignment, ShallowTwoBarTrussIsNotTakenForAStraightBar) {
 }
 
 // Two bars meeting at joint 2, pinned at their feet.
-const char* const kPair = R"("Pair","PTruss"
-"Joints",3, 0,0, 3,4, 6,0
-"Supports",2, 1,1,1, 3,1,1
-"Materials",1, 200000000,0
-"Cross-Sections",1, 0.01
-"Members",2, 1,2,1,1, 2,3,1,1
-"Joint Loads",1, 2,0,-1
-)";
+const char* const kPair =
+    R"("Pair","PTruss", "Joints",3, 0,0, 3,4, 6,0, "Supports",2, 1,1,1, )"
+    R"(3,1,1, "Materials",1, 200000000,0, "Cross-Sections",1, 0.01, "Members",2, 1,2,1,1, )"
+    R"(2,3,1,1, "Joint Loads",1, 2,0,-1, )";
 
 TEST(Numbering, AJointWhereEveryMemberEndIsHingedHasItsRotationHeld) {
-  const std::string frame = R"("Three-hinged","PFrame"
-"Joints",3, 0,0, 3,4, 6,0
-"Supports",2, 1,1,1,0, 3,1,1,0
-"Materials",1, 200000000,0
-"Cross-Sections",1, 0.01,0.0002
-"Members",2, 1,2,1,1, 2,3,1,1
-)";
+  const std::string frame =
+      R"("Three-hinged","PFrame", "Joints",3, 0,0, 3,4, 6,0, "Supports",2, )"
+      R"(1,1,1,0, 3,1,1,0, "Materials",1, 200000000,0, "Cross-Sections",1, 0.01,0.0002, )"
+      R"("Members",2, 1,2,1,1, 2,3,1,1, )";
   ModelStore both = ModelFromText(frame + "\"Member Releases\",2\n1,2\n2,1\n");
   Analyze(both);
   EXPECT_EQ(both.DofCount, 4) << "the base rotations and the translations of joint 2";
@@ -77,14 +70,10 @@ TEST(HostileModels, FailWithoutCrashing) {
   Analyze(heldZero);
   EXPECT_EQ(heldZero.AnalysisStatus, kSolutionFailed);
 
-  ModelStore farEnd = ModelFromText(R"("Held","Beam"
-"Joints",2, 0, 4
-"Supports",2, 1,1,1, 2,1,1
-"Materials",1, 1,0
-"Cross-Sections",1, 1
-"Members",1, 1,2,1,1
-"Member Loads",1, 1,4,1,1,4,0
-)");
+  ModelStore farEnd = ModelFromText(
+      R"("Held","Beam", "Joints",2, 0, 4, "Supports",2, 1,1,1, 2,1,1, )"
+      R"("Materials",1, 1,0, "Cross-Sections",1, 1, "Members",1, 1,2,1,1, "Member Loads",1, )"
+      R"(1,4,1,1,4,0)");
   Analyze(farEnd);
   EXPECT_EQ(farEnd.AnalysisStatus, kSolutionFailed) << "a linear load starting at the far end";
 

@@ -14,20 +14,9 @@ namespace stavelorn::testing {
 
 namespace {
 
-Vec Add(Vec a, Vec b, double s = 1) {
-  return {a[0] + s * b[0], a[1] + s * b[1], a[2] + s * b[2]};
-}
 Vec Cross(Vec a, Vec b) {
   return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
-double Norm(Vec a) {
-  return std::sqrt(a[0] * a[0] + a[1] * a[1] + a[2] * a[2]);
-}
-
-// A force and its moment about the point it is given at.
-struct Wrench {
-  Vec force{}, moment{};
-};
 
 // The values value(1..n) of the type's coordinates as one wrench.
 template <typename Get>
@@ -43,23 +32,52 @@ Wrench ToWrench(const std::string& components, Get value) {
 // The member loads in local axes as one wrench about the member's beginning.
 Wrench MemberLoads(const ModelStore& m, int member, double length) {
   Wrench total;
-  for (const LocalLoad& load : LocalLoadsOf(m, member, length)) {
-    // A linear intensity from p0 at x0 to p1 at x1: resultant and first moment about x = 0.
-    const double x0 = load.From, x1 = load.To, c = x1 - x0;
-    for (int i = 0; i < 3; ++i) {
-      const double p0 = load.Start[i], p1 = load.End[i];
-      Vec f{}, arm{};
-      f[i] = c == 0 ? p0 : (p0 + p1) * c / 2;
-      arm[i] = c == 0 ? p0 * x0 : c * (p0 * (2 * x0 + x1) + p1 * (x0 + 2 * x1)) / 6;
-      total.force = Add(total.force, f);
-      total.moment = Add(total.moment, Cross({1, 0, 0}, arm));
-    }
-    total.moment = Add(total.moment, load.Couple);
+  for (const PointAction& a : PointActions(LocalLoadsOf(m, member, length))) {
+    total.force = Add(total.force, a.f);
+    total.moment = Add(Add(total.moment, a.c), Cross({a.s, 0, 0}, a.f));
   }
   return total;
 }
 
 }  // namespace
+
+Vec Add(Vec a, Vec b, double s) {
+  return {a[0] + s * b[0], a[1] + s * b[1], a[2] + s * b[2]};
+}
+double Dot(Vec a, Vec b) {
+  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+double Norm(Vec a) {
+  return std::sqrt(Dot(a, a));
+}
+
+Wrench WrenchOf(const std::string& type, const std::vector<double>& values) {
+  return ToWrench(ComponentsOf(type),
+                  [&](int k) { return values[static_cast<std::size_t>(k - 1)]; });
+}
+
+std::vector<PointAction> PointActions(const std::vector<LocalLoad>& loads, double upTo,
+                                      bool atUpTo) {
+  std::vector<PointAction> points;
+  const double gauss[3][2] = {{-std::sqrt(0.6), 5.0 / 9}, {0, 8.0 / 9}, {std::sqrt(0.6), 5.0 / 9}};
+  for (const LocalLoad& load : loads) {
+    if (load.From == load.To) {
+      if (load.From < upTo || (load.From == upTo && atUpTo))
+        points.push_back({load.From, load.Start, load.Couple});
+      continue;
+    }
+    const double to = std::min(load.To, upTo), c = to - load.From;
+    for (const auto& [xi, weight] : gauss) {
+      if (c <= 0) break;
+      const double s = load.From + (xi + 1) / 2 * c, t = (s - load.From) / (load.To - load.From);
+      Vec f{};
+      for (int i = 0; i < 3; ++i)
+        f[i] = (load.Start[i] * (1 - t) + load.End[i] * t) * weight * c / 2;
+      points.push_back({s, f, {}});
+    }
+  }
+  return points;
+}
 
 const std::string& ComponentsOf(const std::string& type) {
   static const std::map<std::string, std::string> components = {

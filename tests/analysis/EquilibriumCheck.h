@@ -14,6 +14,17 @@ namespace stavelorn::testing {
 
 using Vec = std::array<double, 3>;
 
+// a + s·b, the dot product, the length.
+Vec Add(Vec a, Vec b, double s = 1);
+double Dot(Vec a, Vec b);
+double Norm(Vec a);
+
+// A force and a couple, as the type's components of a joint or member end (value(1..n) in the
+// order of ComponentsOf) give them.
+struct Wrench {
+  Vec force{}, moment{};
+};
+
 // What each joint coordinate (global) or member end coordinate (local) of a type is, in order: a
 // force along x, y or z (lower case) or a moment about X, Y or Z (upper case), e.g. "xyZ".
 const std::string& ComponentsOf(const std::string& typeCode);
@@ -38,6 +49,19 @@ struct LocalLoad {
 // local axis (kinds 1-4 against y, 8-11 against z), as gravity does on a member whose axis points
 // up; axial loads act towards the beginning; a positive couple turns clockwise in its plane.
 std::vector<LocalLoad> LocalLoadsOf(const ModelStore& model, int member, double length);
+
+// The part of each load before `upTo` as point actions in local axes (force f and couple c at s):
+// a distributed part by three-point Gauss quadrature, exact for the resultant and moment of a
+// linear intensity; a point load standing at `upTo` counts only when `atUpTo`.
+struct PointAction {
+  double s;
+  Vec f, c;
+};
+std::vector<PointAction> PointActions(const std::vector<LocalLoad>& loads, double upTo = 1e300,
+                                      bool atUpTo = true);
+
+// The values value(1..n) of the type's components as one wrench.
+Wrench WrenchOf(const std::string& typeCode, const std::vector<double>& values);
 
 // Largest force and moment residual, over every member and over the whole structure, divided by
 // the largest load or end force magnitude (moments by that magnitude times the structure's

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -19,10 +20,14 @@ namespace {
 using Q = DiagramQuantity;
 using testing::ModelFromText;
 
+void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string& name);
+
+// The diagrams of an analysed model, whose stations are checked against cuts as well.
 std::vector<MemberDiagram> Diagrams(const std::string& text) {
   ModelStore m = ModelFromText(text);
   Analyze(m);
   EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  ExpectStationsMatchACutOfTheFreeBody(m, text);
   return BuildMemberDiagrams(m);
 }
 
@@ -48,13 +53,9 @@ const std::string kCantilever = "1, 1,1,1";
 // A space-frame cantilever of length 4 along X, fixed at its beginning, local
 // axes = global.
 std::string SpaceCantilever(const std::string& load) {
-  return R"("t","SFrame"
-"Joints",2, 0,0,0, 4,0,0
-"Supports",1, 1,1,1,1,1,1,1
-"Materials",1, 200000000,80000000,0.000012
-"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
-"Members",1, 1,2,1,1,0
-"Member Loads",1, 1,)" +
+  return R"("t","SFrame", "Joints",2, 0,0,0, 4,0,0, "Supports",1, 1,1,1,1,1,1,1, "Materials",1, )"
+         R"(200000000,80000000,0.000012, "Cross-Sections",1, 0.01,0.0002,0.0001,0.00005, )"
+         R"("Members",1, 1,2,1,1,0, "Member Loads",1, 1,)" +
          load + "\n";
 }
 
@@ -75,23 +76,18 @@ TEST(MemberDiagrams, ExtremesMatchClosedForms) {
       {"propped sagging", Beam("8", kFixedPinned, "1, 1,3,1,0,0,0"), Q::Mz, true, 5, 4.5},
       // P = 10 at 3 on a cantilever of 4: -Pa at the wall.
       {"cantilever M", Beam("4", kCantilever, "1, 1,1,10,0,3,0"), Q::Mz, false, 0, -30},
-      // Intensity rising from 0 to w = 3 over a span of 9: wL²/(9√3) at L/√3.
-      {"triangle", Beam("9", kPinned, "1, 1,4,0,3,0,0"), Q::Mz, true, 9 / root3,
-       3 * 81 / (9 * root3)},
+      // Intensity rising from 0 to w = -18 (upward) over a span of 9: wL²/(9√3) at L/√3.
+      {"triangle", Beam("9", kPinned, "1, 1,4,0,-18,0,0"), Q::Mz, false, 9 / root3,
+       -18 * 81 / (9 * root3)},
       // A clockwise couple of 12 at 2 on a span of 6: M = -2x, then a jump of
       // +12.
       {"couple after", Beam("6", kPinned, "1, 1,2,12,0,2,0"), Q::Mz, true, 2, 8},
       // A torque of 6 at 2 on a grid member of 6 fixed at both ends: the ends
       // share it 4 : 2.
       {"torque before",
-       R"("t","Grid"
-"Joints",2, 0,0, 6,0
-"Supports",2, 1,1,1,1, 2,1,1,1
-"Materials",1, 200000000,80000000,0.000012
-"Cross-Sections",1, 0.0001,0.00005
-"Members",1, 1,2,1,1
-"Member Loads",1, 1,7,6,0,2,0
-)",
+       R"("t","Grid", "Joints",2, 0,0, 6,0, "Supports",2, 1,1,1,1, 2,1,1,1, )"
+       R"("Materials",1, 200000000,80000000,0.000012, "Cross-Sections",1, 0.0001,0.00005, )"
+       R"("Members",1, 1,2,1,1, "Member Loads",1, 1,7,6,0,2,0)",
        Q::T, false, 0, -4},
       // The other bending plane of a space frame: at the wall Vz is the load
       // and My its moment.
@@ -127,39 +123,19 @@ TEST(MemberDiagrams, PartialLoadsHaveRowsAtTheirEnds) {
 // the section counts on its far side only).
 std::array<double, kDiagramQuantityCount> CutAt(const ModelStore& m, int member, double length,
                                                 double x, StationSide side) {
-  using testing::Vec;
-  const std::string& components = testing::ComponentsOf(m.StructType);
-  Vec force{}, moment{};  // of everything on the part before x, about the section
-  auto add = [&](Vec f, double at, Vec couple) {
-    for (int i = 0; i < 3; ++i) force[i] += f[i], moment[i] += couple[i];
-    // (at - x)·e_x × f
-    moment[1] -= (at - x) * f[2], moment[2] += (at - x) * f[1];
-  };
-  Vec f0{}, c0{};
-  for (std::size_t k = 0; k < components.size(); ++k) {
-    const char c = components[k];
-    const double q = m.MemberEndForces(member, static_cast<int>(k) + 1);
-    (std::isupper(static_cast<unsigned char>(c)) ? c0 : f0)[std::tolower(c) - 'x'] += q;
-  }
-  add(f0, 0, c0);
-  for (const testing::LocalLoad& load : testing::LocalLoadsOf(m, member, length)) {
-    if (load.From == load.To) {
-      if (load.From < x || (load.From == x && side == StationSide::After))
-        add(load.Start, load.From, load.Couple);
-      continue;
-    }
-    // The part of a linear intensity that lies before x, by Simpson's rule (exact for it).
-    const double x1 = std::min(load.To, x), c = x1 - load.From;
-    if (c <= 0) continue;
-    auto p = [&](double s, int i) {
-      return load.Start[i] +
-             (load.End[i] - load.Start[i]) * (s - load.From) / (load.To - load.From);
-    };
-    for (const auto& [s, weight] : {std::pair{load.From, 1.0}, {load.From + c / 2, 4.0}, {x1, 1.0}})
-      add({p(s, 0) * weight * c / 6, p(s, 1) * weight * c / 6, p(s, 2) * weight * c / 6}, s, {});
+  std::vector<double> begin;
+  for (int k = 1; k <= m.CoordsPerJoint; ++k) begin.push_back(m.MemberEndForces(member, k));
+  testing::Wrench w = testing::WrenchOf(m.StructType, begin);  // at 0, then about the section
+  w.moment = testing::Add(w.moment, {0, x * w.force[2], -x * w.force[1]});
+  for (const testing::PointAction& a : testing::PointActions(
+           testing::LocalLoadsOf(m, member, length), x, side == StationSide::After)) {
+    // plus (s - x)·e_x × f
+    w.force = testing::Add(w.force, a.f);
+    w.moment =
+        testing::Add(w.moment, {a.c[0], a.c[1] - (a.s - x) * a.f[2], a.c[2] + (a.s - x) * a.f[1]});
   }
   // The part beyond x holds the part before it with the opposite force and moment.
-  return {-force[0], force[1], force[2], -moment[0], -moment[1], -moment[2]};
+  return {-w.force[0], w.force[1], w.force[2], -w.moment[0], -w.moment[1], -w.moment[2]};
 }
 
 // Every station of every member of an analysed model against an independent cut, and the
@@ -174,6 +150,51 @@ void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string
     for (DiagramQuantity q : d.Quantities)
       EXPECT_NEAR(d.ClosureError[static_cast<std::size_t>(Index(q))], 0, 1e-4)
           << name << " member " << d.Member << " " << QuantityName(m.StructType, q);
+    // The table: x ascending from 0 to L, both sides of every concentrated load, the tenth points
+    // flagged as such and the turning points of the quantities as extremes; the member's
+    // extremes are the largest and smallest values at its stations.
+    ASSERT_FALSE(d.Stations.empty());
+    EXPECT_EQ(d.Stations.front().X, 0);
+    EXPECT_EQ(d.Stations.back().X, d.Length);
+    int tenths = 0;
+    for (std::size_t k = 0; k < d.Stations.size(); ++k) {
+      const DiagramStation& s = d.Stations[k];
+      const std::string at = name + " member " + std::to_string(d.Member) + " at " +
+                             std::to_string(s.X) + " side " +
+                             std::to_string(static_cast<int>(s.Side));
+      if (k > 0 && s.Side == StationSide::After) {
+        EXPECT_EQ(d.Stations[k - 1].Side, StationSide::Before) << at;
+        EXPECT_EQ(d.Stations[k - 1].X, s.X) << at;
+      } else if (k > 0) {
+        EXPECT_GT(s.X - d.Stations[k - 1].X, 1e-9 * d.Length) << at;
+      }
+      if (s.Side != StationSide::At) {
+        EXPECT_TRUE(std::count(d.Jumps.begin(), d.Jumps.end(), s.X)) << at;
+      }
+      const double tenth = 10 * s.X / d.Length;
+      EXPECT_EQ(s.Tenth, std::fabs(tenth - std::round(tenth)) < 1e-8) << at;
+      tenths += s.Tenth && s.Side != StationSide::After;
+      // Where some quantity turns inside a piece (within a quarter of the way to the next stations
+      // on either side), the station is flagged as an extreme.
+      if (s.Side != StationSide::At || k == 0 || k + 1 == d.Stations.size()) continue;
+      bool turns = false, pieceEnd = false;
+      for (const DiagramPiece& piece : d.Pieces)
+        pieceEnd = pieceEnd || std::fabs(piece.X0 - s.X) < 1e-9 * d.Length;
+      const double h = 0.25 * std::min(s.X - d.Stations[k - 1].X, d.Stations[k + 1].X - s.X);
+      for (DiagramQuantity q : d.Quantities) {
+        const double v = d.ValueAt(q, s.X);
+        turns = turns || (d.ValueAt(q, s.X - h) - v) * (d.ValueAt(q, s.X + h) - v) > 0;
+      }
+      EXPECT_TRUE(s.Extreme || !turns || pieceEnd) << at << " is a turning point";
+    }
+    EXPECT_EQ(tenths, 11) << name << " member " << d.Member;
+    for (const DiagramExtreme& e : d.Extremes) {
+      const std::size_t i = static_cast<std::size_t>(Index(e.Quantity));
+      double most = d.Stations.front().Values[i];
+      for (const DiagramStation& s : d.Stations)
+        most = e.Maximum ? std::max(most, s.Values[i]) : std::min(most, s.Values[i]);
+      EXPECT_NEAR(e.Value, most, 1e-9 * largest) << name << " member " << d.Member;
+    }
     for (const DiagramStation& s : d.Stations) {
       const auto cut = CutAt(m, d.Member, d.Length, s.X, s.Side);
       for (DiagramQuantity q : d.Quantities) {
@@ -201,13 +222,11 @@ TEST(MemberDiagrams, StationsInsideEveryMemberMatchACutOfItsFreeBody) {
   for (const char* load :
        {"1,7,0,1.5,0", "2,5,0,1.5,0", "3,4,0,1,0.5", "4,2,5,1,0.5", "5,9,0,1.5,0", "6,3,0,1,0.5",
         "7,6,0,1.5,0", "8,7,0,2.5,0", "9,5,0,1.5,0", "10,4,0,1,0.5", "11,-2,5,0.5,1"}) {
-    ModelStore m = ModelFromText(std::string(R"("t","SFrame"
-"Joints",2, 0,0,0, 3,2,1
-"Supports",2, 1,1,1,1,1,1,1, 2,1,1,1,0,0,0
-"Materials",1, 200000000,80000000,0.000012
-"Cross-Sections",1, 0.01,0.0002,0.0001,0.00005
-"Members",1, 1,2,1,1,30
-"Member Loads",1, 1,)") + load + "\n");
+    ModelStore m = ModelFromText(
+        R"("t","SFrame", "Joints",2, 0,0,0, 3,2,1, "Supports",2, 1,1,1,1,1,1,1, 2,1,1,1,0,0,0, )"
+        R"("Materials",1, 200000000,80000000,0.000012, "Cross-Sections",1, )"
+        R"(0.01,0.0002,0.0001,0.00005, "Members",1, 1,2,1,1,30, "Member Loads",1, 1,)" +
+        std::string(load) + "\n");
     Analyze(m);
     ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << load;
     ExpectStationsMatchACutOfTheFreeBody(m, std::string("load ") + load);

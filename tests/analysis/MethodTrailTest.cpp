@@ -45,48 +45,45 @@ double Largest(const TrailMatrix& m) {
 // drawn local x axis is the member's direction.
 TEST_P(ExampleTrail, MemberMatricesFollowTheMethod) {
   for (const TrailMember& m : run.Trail->Members) {
-    const int n = static_cast<int>(m.CodeNumbers.size());
+    const std::size_t n = m.CodeNumbers.size();
     const std::optional<MemberAxes> axes = MemberLocalAxes(model, m.Member);
     ASSERT_TRUE(axes);
     EXPECT_NEAR(axes->Length, m.Length, 1e-6 * m.Length);
-    for (int a = 0; a < 3; ++a)
-      EXPECT_NEAR(axes->X[a], (a == 0 ? m.DirCosX : a == 1 ? m.DirCosY : m.DirCosZ), 1e-6);
-    for (int i = 0; i < n; ++i) {
-      const int joint = i < n / 2 ? m.BeginJoint : m.EndJoint, k = i % (n / 2) + 1;
-      double settled = 0, ff = 0;
-      for (int r = 1; r <= model.SettlementCount; ++r)
-        if (model.SettlementJoints(r) == joint) settled = model.SettlementValues(r, k);
-      EXPECT_NEAR(m.SettlementDisp[static_cast<std::size_t>(i)], settled, 1e-9) << m.Member;
-      for (int j = 0; j < n; ++j)
-        ff += m.Transformation(j, i) * m.LocalFixedEndForces[static_cast<std::size_t>(j)] +
-              m.GlobalStiffness(i, j) * m.SettlementDisp[static_cast<std::size_t>(j)];
-      EXPECT_NEAR(m.GlobalFixedEndForces[static_cast<std::size_t>(i)], ff,
-                  1e-5 * (1 + std::fabs(ff)))
-          << "member " << m.Member << " Ff" << i + 1;
-    }
+    EXPECT_NEAR(axes->X[0], m.DirCosX, 1e-6);
+    EXPECT_NEAR(axes->X[1], m.DirCosY, 1e-6);
+    EXPECT_NEAR(axes->X[2], m.DirCosZ, 1e-6);
     const double scale = Largest(m.LocalStiffness);
     double largestU = 0;
     for (double u : m.LocalEndDisplacements) largestU = std::max(largestU, std::fabs(u));
-    for (int i = 0; i < n; ++i) {
-      const std::size_t s = static_cast<std::size_t>(i);
-      double ku = 0, uFromV = 0, f = 0;
-      for (int j = 0; j < n; ++j) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const int joint = i < n / 2 ? m.BeginJoint : m.EndJoint,
+                k = static_cast<int>(i % (n / 2)) + 1;
+      double settled = 0, ff = 0, ku = 0, uFromV = 0, f = 0;
+      for (int r = 1; r <= model.SettlementCount; ++r)
+        if (model.SettlementJoints(r) == joint) settled = model.SettlementValues(r, k);
+      EXPECT_NEAR(m.SettlementDisp[i], settled, 1e-9) << m.Member;
+      for (std::size_t j = 0; j < n; ++j) {
+        const int row = static_cast<int>(i), col = static_cast<int>(j);
         double tkt = 0;
-        for (int a = 0; a < n; ++a)
-          for (int b = 0; b < n; ++b)
-            tkt += m.Transformation(a, i) * m.LocalStiffness(a, b) * m.Transformation(b, j);
-        EXPECT_NEAR(m.GlobalStiffness(i, j), tkt, 1e-6 * scale) << "member " << m.Member;
-        ku += m.LocalStiffness(i, j) * m.LocalEndDisplacements[static_cast<std::size_t>(j)];
-        uFromV += m.Transformation(i, j) * m.GlobalEndDisplacements[static_cast<std::size_t>(j)];
-        f += m.Transformation(j, i) * m.LocalEndForces[static_cast<std::size_t>(j)];
+        for (int a = 0; a < static_cast<int>(n); ++a)
+          for (int b = 0; b < static_cast<int>(n); ++b)
+            tkt += m.Transformation(a, row) * m.LocalStiffness(a, b) * m.Transformation(b, col);
+        EXPECT_NEAR(m.GlobalStiffness(row, col), tkt, 1e-6 * scale) << "member " << m.Member;
+        ff += m.Transformation(col, row) * m.LocalFixedEndForces[j] +
+              m.GlobalStiffness(row, col) * m.SettlementDisp[j];
+        ku += m.LocalStiffness(row, col) * m.LocalEndDisplacements[j];
+        uFromV += m.Transformation(row, col) * m.GlobalEndDisplacements[j];
+        f += m.Transformation(col, row) * m.LocalEndForces[j];
       }
-      EXPECT_NEAR(m.LocalEndForces[s], ku + m.LocalFixedEndForces[s],
-                  1e-5 * (scale * largestU + std::fabs(m.LocalEndForces[s])) + 1e-9)
+      EXPECT_NEAR(m.GlobalFixedEndForces[i], ff, 1e-5 * (1 + std::fabs(ff)))
+          << "member " << m.Member << " Ff" << i + 1;
+      EXPECT_NEAR(m.LocalEndForces[i], ku + m.LocalFixedEndForces[i],
+                  1e-5 * (scale * largestU + std::fabs(m.LocalEndForces[i])) + 1e-9)
           << "member " << m.Member << " Q" << i + 1;
-      EXPECT_EQ(m.LocalEndForces[s], model.MemberEndForces(m.Member, i + 1));
-      EXPECT_NEAR(m.GlobalEndForces[s], f, 1e-5 * (1 + std::fabs(f)));
+      EXPECT_EQ(m.LocalEndForces[i], model.MemberEndForces(m.Member, static_cast<int>(i) + 1));
+      EXPECT_NEAR(m.GlobalEndForces[i], f, 1e-5 * (1 + std::fabs(f)));
       if (!m.Aligned) {
-        EXPECT_NEAR(m.LocalEndDisplacements[s], uFromV, 1e-6 * (1 + largestU));
+        EXPECT_NEAR(m.LocalEndDisplacements[i], uFromV, 1e-6 * (1 + largestU));
       }
     }
   }
@@ -100,27 +97,29 @@ TEST_P(ExampleTrail, AssemblyGivesSAndSolvesSdEqualsP) {
   const int n = t.DofCount;
   std::vector<float> s(static_cast<std::size_t>(n * n), 0.0f);
   for (const TrailMember& m : t.Members)
-    for (std::size_t i = 0; i < m.CodeNumbers.size(); ++i)
-      for (std::size_t j = 0; j < m.CodeNumbers.size(); ++j) {
-        const int row = m.CodeNumbers[i], col = m.CodeNumbers[j];
+    for (int i = 0; i < static_cast<int>(m.CodeNumbers.size()); ++i)
+      for (int j = 0; j < static_cast<int>(m.CodeNumbers.size()); ++j) {
+        const int row = m.CodeNumbers[static_cast<std::size_t>(i)];
+        const int col = m.CodeNumbers[static_cast<std::size_t>(j)];
         if (row > n || col > n) continue;
         float& cell = s[static_cast<std::size_t>((row - 1) * n + col - 1)];
-        cell =
-            Store<float>(Calc(cell) + m.GlobalStiffness(static_cast<int>(i), static_cast<int>(j)));
+        cell = Store<float>(Calc(cell) + m.GlobalStiffness(i, j));
       }
   double largest = 0;
   for (double p : t.LoadVector) largest = std::max(largest, std::fabs(p));
-  for (int r = 0; r < n; ++r) {
-    const std::size_t rs = static_cast<std::size_t>(r);
-    double sum = 0, size = 0;
-    for (int c = 0; c < n; ++c) {
-      EXPECT_EQ(s[static_cast<std::size_t>(r * n + c)], t.Stiffness(r, c))
-          << r + 1 << ", " << c + 1;
-      sum += t.Stiffness(r, c) * t.Displacements[static_cast<std::size_t>(c)];
-      size += std::fabs(t.Stiffness(r, c) * t.Displacements[static_cast<std::size_t>(c)]);
+  const std::size_t size = s.size() / static_cast<std::size_t>(n);
+  for (const auto* v : {&t.LoadVector, &t.Displacements, &t.JointLoads, &t.FixedEndPart})
+    ASSERT_EQ(v->size(), size);
+  for (std::size_t r = 0; r < size; ++r) {
+    double sum = 0, magnitude = 0;
+    for (std::size_t c = 0; c < size; ++c) {
+      const double entry = t.Stiffness(static_cast<int>(r), static_cast<int>(c));
+      EXPECT_EQ(s[r * size + c], entry) << r + 1 << ", " << c + 1;
+      sum += entry * t.Displacements[c];
+      magnitude += std::fabs(entry * t.Displacements[c]);
     }
-    EXPECT_NEAR(sum, t.LoadVector[rs], 1e-4 * (size + largest)) << r + 1;
-    EXPECT_NEAR(t.LoadVector[rs], t.JointLoads[rs] + t.FixedEndPart[rs], 1e-6 * (1 + largest));
+    EXPECT_NEAR(sum, t.LoadVector[r], 1e-4 * (magnitude + largest)) << r + 1;
+    EXPECT_NEAR(t.LoadVector[r], t.JointLoads[r] + t.FixedEndPart[r], 1e-6 * (1 + largest));
   }
 }
 
@@ -149,6 +148,8 @@ TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZ
   EXPECT_EQ(again.MemberEndForces, model.MemberEndForces);
   Analyze(plain);
   ModelStore zeroed = plain;
+  StoreExactZeros(zeroed, AnalysisResults<double>());
+  EXPECT_EQ(zeroed.MemberEndForces, plain.MemberEndForces) << "without a precise run, no rule";
   StoreExactZeros(zeroed, AnalyzeInPrecision<double>(plain));
   EXPECT_EQ(run.AccuracyNote, "");
   EXPECT_EQ(model.JointDisplacements, zeroed.JointDisplacements);

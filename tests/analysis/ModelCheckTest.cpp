@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "model/ProjectFile.h"
 
@@ -115,6 +116,13 @@ TEST(CheckModel, NamesEveryProblemWithItsRecord) {
         "leaves "
         "free",
         "Support displacement 3: joint 3 already has support displacement record 2"}},
+      {"PFrame",
+       R"("Joints",3,0,0,0,0,6,4,"Members",2,1,2,1,1,3,3,1,1)",
+       {"Member 1: joints 1 and 2 coincide, so the member has no length",
+        "Member 2: joints 3 and 3 coincide, so the member has no length"}},
+      {"Beam",
+       R"("Joints",3,0,4,4)",
+       {"Member 2: joints 2 and 3 coincide in X, so the member has no length"}},
       // Data the type's windows do not offer stays unused, so it cannot block the analysis.
       {"PTruss", R"("Member Releases",1,9,9,"Member Loads",1,9,42,0,0,-1,-1)", {}},
   };
@@ -138,11 +146,25 @@ TEST(CheckModel, NamesACountTheTableCannotHoldOncePerSection) {
       << problems[1];
 }
 
+// More joints than coordinates can be numbered is named, and the analysis refused with it.
+TEST(CheckModel, RefusesMoreCoordinatesThanCanBeNumbered) {
+  ModelStore model = Model("SFrame");
+  model.JointCount = 6000;
+  model.JointCoords.Redim(6000, 3);
+  const AnalysisRun run = CheckAndAnalyze(model);
+  EXPECT_TRUE(run.Rejected);
+  EXPECT_NE(run.RejectionText.find("Joints: 6000 joints of 6 coordinates make 36000 structure "
+                                   "coordinates, more than the 32767 that can be numbered"),
+            std::string::npos)
+      << run.RejectionText;
+}
+
 // The length a member-load entry is checked against exists for the members there are only.
 TEST(CheckedMemberLength, OnlyForAMemberThatExists) {
   const ModelStore model = Model("PFrame");
   EXPECT_EQ(CheckedMemberLength(model, 2), 6.0f);
   for (int member : {-1, 0, 3}) EXPECT_FALSE(CheckedMemberLength(model, member)) << member;
+  EXPECT_FALSE(CheckedMemberLength(Model("PFrame", R"("Joints",3,0,0,0,4,0,4)"), 2)) << "no length";
 }
 
 }  // namespace

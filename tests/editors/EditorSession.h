@@ -7,13 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "editors/DataWindows.h"
+#include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn::testing {
@@ -115,25 +118,28 @@ inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
   }
 }
 
+std::string Shown(const EntryForm& dialog, bool whole);
+
 // A whole dialog: items separated by " / " with Next between them, then OK unless an item ended
-// the dialog with "!cancel" (its Cancel) or "!close" (the window's close button).
-inline ScriptedEditorWindows::Hand Script(const std::string& script) {
-  return [script](ListEditor& ed) {
+// the dialog with "!cancel" (its Cancel) or "!close" (the window's close button). With `log`,
+// the dialog's texts are written there as each item begins.
+inline ScriptedEditorWindows::Hand Script(const std::string& script, std::string* log = nullptr) {
+  return [script, log](ListEditor& ed) {
     const Texts items = Split(script, " / ");
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) ed.Next();
+      if (log)
+        *log += "  dialog" + std::string(ed.CanUndo() ? " undo" : "") + Shown(ed.Dialog(), false);
       Play(ed, items[i]);
     }
     if (ed.Dialog().Open) ed.Ok();
   };
 }
 
-// Adds the items of `script` to the form's list and closes it, as a user builds up a model.
-inline void Enter(ModelStore& model, FormId form, const std::string& script) {
-  Session e(form, model);
-  e.windows.Then(Script(script));
-  e.editor.Add();
-  e.editor.Close();
+inline std::string Join(const Texts& texts, const std::string& separator) {
+  std::string joined;
+  for (std::size_t i = 0; i < texts.size(); ++i) joined += (i ? separator : "") + texts[i];
+  return joined;
 }
 
 // The texts of one grid row, column 0 included.
@@ -141,6 +147,66 @@ inline Texts Row(const GridModel& grid, int row) {
   Texts texts;
   for (int col = 0; col < grid.Cols(); ++col) texts.push_back(grid.Text(row, col));
   return texts;
+}
+
+// What a list window shows: with `captions` its captions, then its buttons (Add Insert Edit
+// Delete, 1 when visible), the editor's counts, the grid's layout in twips, the selection and the
+// undo and redo steps on one line, and every grid row, headings included, cells joined by '|'.
+inline std::string Shown(const ListEditor& ed, bool captions) {
+  const ListWindowForm& w = ed.Window();
+  const GridModel& g = ed.Grid();
+  std::ostringstream out;
+  if (captions)
+    out << EditorFormName(w.Id) << " \"" << w.Caption << "\" \"" << w.Label1 << "\" \"" << w.Label2
+        << "\" \"" << w.AddCaption << "\" \"" << w.CloseCaption << "\" preview " << w.Preview
+        << "\n";
+  out << "buttons " << w.AddVisible << w.InsertVisible << w.EditVisible << w.DeleteVisible
+      << " items " << ed.ItemCount() << " current " << ed.CurrentItem() << " widths";
+  for (int col = 0; col < g.Cols(); ++col) out << " " << g.ColWidth(col);
+  out << " heights " << g.RowHeight(0) << " " << g.RowHeight(1) << " size " << g.Width() << "x"
+      << g.Height() << (g.VerticalScrollBar() ? " scrolled" : "") << " top " << g.TopRow()
+      << " selection " << g.Row() << "," << g.Col() << "-" << g.RowSel() << "," << g.ColSel()
+      << " undo " << ed.CanUndo() << ed.CanRedo() << " \"" << ed.UndoName() << "\" redo \""
+      << ed.RedoName() << "\"\n";
+  for (int row = 0; row < g.Rows(); ++row) out << " " << Join(Row(g, row), "|") << "\n";
+  return out.str();
+}
+
+// What an entry dialog shows: with `whole` its captions and each visible field's label and rule,
+// else one line of the visible fields' texts and check boxes.
+inline std::string Shown(const EntryForm& d, bool whole) {
+  static const char* const rules[] = {"any", "text", "number", "positive", "whole"};
+  std::ostringstream out;
+  if (whole)
+    out << EditorFormName(d.Id) << " \"" << d.Caption << "\" next \"" << d.NextCaption
+        << "\" focus " << d.FocusField << "\n";
+  for (std::size_t f = 1; f < d.Text.size(); ++f) {
+    const EntryField& t = d.Text[f];
+    if (!t.Visible) continue;
+    out << (whole ? " T" : " ") << f << (whole ? " \"" + t.Label + "\" " : "=")
+        << (t.ReadOnly ? "read-only " : "");
+    if (whole) out << rules[static_cast<int>(t.Rule.Is)] << (t.Rule.Required ? "! " : " ");
+    if (whole && t.Rule.Is == FieldRule::Kind::Whole)
+      out << t.Rule.Low << ".." << t.Rule.High << " ";
+    out << "\"" << t.Text << "\"" << (whole ? "\n" : "");
+  }
+  if (whole) out << " \"" << d.CheckGroup << "\"";
+  for (std::size_t c = 1; c < d.Check.size(); ++c)
+    if (d.Check[c].Visible)
+      out << " [" << (d.Check[c].Checked ? "x" : " ") << "]" << (whole ? d.Check[c].Caption : "");
+  if (d.Choice.Visible)
+    out << " \"" << d.Choice.Label << "\" " << Join(d.Choice.Options, "/") << " chosen "
+        << d.Choice.Selected;
+  if (whole) out << "\n note at T" << d.NoteField << ": " << d.Note;
+  return out.str() + "\n";
+}
+
+// `text` against the golden file tests/editors/golden/<name>; STAVELORN_UPDATE_GOLDEN=1 rewrites
+// the file instead, to be read over before it is committed.
+inline void ExpectGolden(const std::string& text, const std::string& name) {
+  const std::string golden = SourcePath("tests/editors/golden/" + name);
+  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
+  EXPECT_EQ(text, ReadWholeFile(golden)) << name;
 }
 
 // A project of `type` with `joints` joints 10 apart on the X axis, each next pair joined by a
@@ -195,6 +261,39 @@ inline std::string Join(const Array<T>& list, int i) {
   std::ostringstream text;
   text << list(i);
   return text.str();
+}
+
+// The records of the form's data, one text a record; with `base` only those beyond Base()'s.
+inline Texts Records(FormId form, const ModelStore& m, bool base = true) {
+  Texts out;
+  const auto keyed = [&out](int count, const auto& keys, const auto& values) {
+    for (int i = 1; i <= count; ++i) out.push_back(Join(keys, i) + " " + Join(values, i));
+  };
+  switch (form) {
+    case FormId::MatA:
+      for (int i = base ? 3 : 1; i <= m.MaterialCount; ++i) out.push_back(Join(m.Materials, i));
+      break;
+    case FormId::CrossA:
+      for (int i = base ? 2 : 1; i <= m.SectionCount; ++i) out.push_back(Join(m.Sections, i));
+      break;
+    case FormId::JointA:
+      for (int i = base ? 12 : 1; i <= m.JointCount; ++i) out.push_back(Join(m.JointCoords, i));
+      for (int i = 1; i <= m.SupportCount; ++i)
+        if (m.Supports(i, 1) > (base ? 11 : 0)) out.push_back("S " + Join(m.Supports, i));
+      break;
+    case FormId::MemberA:
+      for (int i = base ? 11 : 1; i <= m.MemberCount; ++i)
+        out.push_back(Join(m.MemberProps, i) +
+                      (m.RollAngles.Size() >= i ? " " + std::to_string(m.RollAngles(i)) : ""));
+      for (int i = 1; i <= m.ReleaseCount; ++i) out.push_back("R " + Join(m.Releases, i));
+      break;
+    case FormId::JLoadA: keyed(m.JointLoadCount, m.JointLoadJoints, m.JointLoadValues); break;
+    case FormId::JSettleA: keyed(m.SettlementCount, m.SettlementJoints, m.SettlementValues); break;
+    case FormId::MemTempA: keyed(m.TempChangeCount, m.TempChangeMembers, m.TempChangeValues); break;
+    case FormId::MemErrA: keyed(m.FabErrorCount, m.FabErrorMembers, m.FabErrorValues); break;
+    default: keyed(m.MemberLoadCount, m.MemberLoadInfo, m.MemberLoadValues);
+  }
+  return out;
 }
 
 }  // namespace stavelorn::testing

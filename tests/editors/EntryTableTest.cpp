@@ -16,39 +16,6 @@ using namespace stavelorn::testing;
 
 namespace {
 
-// The records of the form's data, beyond those of the base model, one text a record.
-Texts Records(FormId form, const ModelStore& m) {
-  Texts out;
-  const auto keyed = [&out](int count, const auto& keys, const auto& values) {
-    for (int i = 1; i <= count; ++i) out.push_back(Join(keys, i) + " " + Join(values, i));
-  };
-  switch (form) {
-    case FormId::MatA:
-      for (int i = 3; i <= m.MaterialCount; ++i) out.push_back(Join(m.Materials, i));
-      break;
-    case FormId::CrossA:
-      for (int i = 2; i <= m.SectionCount; ++i) out.push_back(Join(m.Sections, i));
-      break;
-    case FormId::JointA:
-      for (int i = 12; i <= m.JointCount; ++i) out.push_back(Join(m.JointCoords, i));
-      for (int i = 1; i <= m.SupportCount; ++i)
-        if (m.Supports(i, 1) > 11) out.push_back("S " + Join(m.Supports, i));
-      break;
-    case FormId::MemberA:
-      for (int i = 11; i <= m.MemberCount; ++i)
-        out.push_back(Join(m.MemberProps, i) +
-                      (m.RollAngles.Size() >= i ? " " + std::to_string(m.RollAngles(i)) : ""));
-      for (int i = 1; i <= m.ReleaseCount; ++i) out.push_back("R " + Join(m.Releases, i));
-      break;
-    case FormId::JLoadA: keyed(m.JointLoadCount, m.JointLoadJoints, m.JointLoadValues); break;
-    case FormId::JSettleA: keyed(m.SettlementCount, m.SettlementJoints, m.SettlementValues); break;
-    case FormId::MemTempA: keyed(m.TempChangeCount, m.TempChangeMembers, m.TempChangeValues); break;
-    case FormId::MemErrA: keyed(m.FabErrorCount, m.FabErrorMembers, m.FabErrorValues); break;
-    default: keyed(m.MemberLoadCount, m.MemberLoadInfo, m.MemberLoadValues);
-  }
-  return out;
-}
-
 struct Entry {
   FormId form;
   const char* type;
@@ -261,22 +228,6 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
     });
     again.editor.Edit();
   }
-}
-
-// A joint load's column and field name the component by the symbol the tooltip words it by
-// ("Fx = 10"), the unit after it.
-TEST(UnitLabels, JointLoadsNameTheirComponentsBySymbol) {
-  ModelStore model = FullModel("SFrame");
-  model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
-  Session s(FormId::JLoadA, model);
-  const char* headings[] = {"X-Force (Fx) [kN]",    "Y-Force (Fy) [kN]",    "Z-Force (Fz) [kN]",
-                            "X-Moment (Mx) [kN·m]", "Y-Moment (My) [kN·m]", "Z-Moment (Mz) [kN·m]"};
-  for (int k = 1; k <= 6; ++k) EXPECT_EQ(s.editor.Grid().Text(0, k), headings[k - 1]);
-  s.windows.Then([](ListEditor& ed) {
-    EXPECT_EQ(ed.Dialog().Text[7].Label, "Z-Moment (Mz) [kN·m] :");
-    ed.CancelEntry();
-  });
-  s.editor.Add();
 }
 
 }  // namespace

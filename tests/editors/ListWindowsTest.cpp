@@ -1,0 +1,165 @@
+// Each list window as a whole against golden files read over by hand: what it shows for every
+// structure type, and whole editing sessions, the window written after every command.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "editors/EditorSession.h"
+
+using namespace stavelorn;
+using namespace stavelorn::testing;
+
+namespace {
+
+constexpr FormId kForms[] = {FormId::JointA,   FormId::MatA,     FormId::CrossA,
+                             FormId::MemberA,  FormId::JLoadA,   FormId::MemLoadA,
+                             FormId::JSettleA, FormId::MemTempA, FormId::MemErrA};
+
+// Every window over a model with every table filled (units named for the plane types): its
+// grid, the dialog Add opens, and the dialog Edit opens on the last item.
+TEST(ListWindows, EachWindowShowsItsGridAndDialogsForEachType) {
+  for (const char* type : {"PTruss", "Beam", "PFrame", "STruss", "Grid", "SFrame"}) {
+    ModelStore model = FullModel(type);
+    if (IsPlane(type)) model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
+    std::string out;
+    for (FormId form : kForms) {
+      Session e(form, model);
+      out += Shown(e.editor, true);
+      const int last = e.editor.ItemCount();
+      e.windows.Then([&out](ListEditor& ed) {
+        out += Shown(ed.Dialog(), true);
+        ed.CancelEntry();
+      });
+      e.editor.Add();
+      e.messages.Answer(kAnswerOk);
+      e.editor.Grid().Select(last, 1, last, 1);
+      e.windows.Then([&out](ListEditor& ed) {
+        out += Shown(ed.Dialog(), true);
+        ed.CancelEntry();
+      });
+      e.editor.Edit();
+      out += "\n";
+    }
+    ExpectGolden(out, std::string("layout-") + type + ".txt");
+  }
+}
+
+// Plays `steps` (split at "; ") in the list window `form` over `model`, writing the window after
+// each with the messages it showed: "add SCRIPT" and "shown SCRIPT" open the dialog by Add, or as
+// an empty window is shown, and play SCRIPT in it; "insert R SCRIPT" and "edit R SCRIPT" select
+// row R first, "delete R S" rows R to S; a '?' after the verb answers its question Cancel.
+// "undo", "redo" and "close" take no dialog; what Close stored is written last.
+std::string Walk(FormId form, ModelStore model, const std::string& steps) {
+  const std::map<std::string, void (ListEditor::*)()> commands = {
+      {"add", &ListEditor::Add},   {"shown", &ListEditor::Shown},   {"insert", &ListEditor::Insert},
+      {"edit", &ListEditor::Edit}, {"delete", &ListEditor::Delete}, {"undo", &ListEditor::Undo},
+      {"redo", &ListEditor::Redo}, {"close", &ListEditor::Close}};
+  Session e(form, model);
+  std::string out = Shown(e.editor, true);
+  std::size_t logged = 0;
+  for (const std::string& step : Split(steps, "; ")) {
+    SCOPED_TRACE(step);
+    out += "> " + step + "\n";
+    std::istringstream words(step);
+    std::string verb, script;
+    int row = 0, rowSel = 0;
+    words >> verb;
+    const bool refuse = verb.back() == '?';
+    if (refuse) verb.pop_back();
+    if (verb == "insert" || verb == "edit" || verb == "delete") {
+      words >> row;
+      rowSel = row;
+      if (verb == "delete") words >> rowSel;
+      e.editor.Grid().Select(row, 1, rowSel, 1);
+      e.messages.Answer(refuse ? kAnswerCancel : kAnswerOk);
+    }
+    std::getline(words >> std::ws, script);
+    if (!script.empty()) e.windows.Then(Script(script, &out));
+    const int dialogs = e.windows.dialogs;
+    (e.editor.*commands.at(verb))();
+    EXPECT_EQ(e.windows.dialogs, dialogs + (script.empty() ? 0 : 1)) << step;
+    for (; logged < e.messages.Log().size(); ++logged)
+      out += "  ! " + e.messages.Log()[logged].Title + ": " +
+             Join(Split(e.messages.Log()[logged].Text, "\n"), "|") + "\n";
+    out += Shown(e.editor, false);
+  }
+  return out + "stored: " + Join(Records(form, model, false), "; ") + "\n";
+}
+
+TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
+  const struct {
+    FormId form;
+    ModelStore model;
+    const char* steps;
+  } walks[] = {
+      // Twelve items scroll the list; Insert renumbers after the row chosen.
+      {FormId::MatA, Structure("PTruss", 0),
+       "shown 100 / 200 / 300 / 400 / 500 / 600 / 700 / 800 / 900 / 1000 / 1100 / 1200 3e-6; "
+       "insert 11 1150 / 1175; insert? 2; edit 13 1250 / 1300 !cancel; "
+       "delete 2 4; delete? 1 1; undo; undo; redo; add 5 / 6 !close; close"},
+      {FormId::CrossA, Base("SFrame"),
+       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 1 9 8 7 6; undo; delete 2 1; delete 1 1; "
+       "add 9 !cancel; close"},
+      {FormId::JointA, Structure("PFrame", 0),
+       "shown 0 0 #1 #2 / 10 0 / 20 0 #2; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
+       "delete 2 2; undo; redo; close"},
+      {FormId::JointA, Structure("SFrame", 0),
+       "shown 0 0 0 #4 #6 / 10 0 0 / 20 0 0 #1 #2 #3; edit 1 -#4 -#6 / =10 / =20 #1 -#4; close"},
+      {FormId::MemberA, Base("PFrame"),
+       "add 1 3 1 1 #2 / 3 5 2 1 #1 #2; edit 11 =1 =3 =1 =1 -#2 #1; insert 10 5 7 1 1; "
+       "delete 12 11; undo; edit 13 -#1 -#2; close"},
+      {FormId::MemberA, Base("SFrame"),
+       "add 1 3 1 1 45 / 3 5 2 1 ''; edit 12 =3 =5 =2 =1 7; close"},
+      {FormId::JLoadA, Base("PFrame"),
+       "shown 9 1 / 2 2 / 10 3 / 5 4 / 5 6 / !cancel; edit 2 =5 6 '' 7; delete 1 2; undo; add 3 1 "
+       "2 3; close"},
+      {FormId::JSettleA, Base("PFrame"),
+       "shown 1 1 2 3 / 3 4 5 6; edit 2 =3 =4 =5 =6; delete? 1 2; close"},
+      {FormId::MemTempA, Structure("PTruss", 15),
+       "shown; add 8 -12.5 / 3 0 / 1 1 / 2 2 / 4 4 / 5 5 / 6 6 / 7 7 / 9 9 / 10 10 / 11 11 / 12 "
+       "12; "
+       "add 14 14 !cancel; edit 1 4 / 9 / !close; edit 2 10; delete 1 1; close"},
+      {FormId::MemErrA, Base("Beam"), "add 2 0.01 / 1 -0.02 / 2 0.5; delete 2 1; undo; close"},
+      {FormId::MemLoadA, Structure("Beam", 4),
+       "shown 1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 "
+       "@Uniform_load 2 ~ 1 3; edit 1 @Uniform_load =1 7 ~ =2 0; delete 2 2; undo; redo; delete? 1 "
+       "3; "
+       "add 2 @Concentrated_force 1 ~ 2 ~ / 1 1 ~ 20 ~ / !cancel; close"},
+      // A lone item without its main values is no item; a number with nothing to name is refused.
+      {FormId::MatA, Structure("Grid", 0), "shown 5 !cancel; close"},
+      {FormId::JointA, Structure("Beam", 0), "shown 4 #1; close"},
+      {FormId::MemberA, Structure("PTruss", 0, 1), "shown 1 / !cancel; close"},
+  };
+  for (std::size_t i = 0; i < std::size(walks); ++i)
+    ExpectGolden(Walk(walks[i].form, walks[i].model, walks[i].steps),
+                 "walk-" + std::to_string(i + 1) + "-" + EditorFormName(walks[i].form) + ".txt");
+}
+
+// Materials, joints and members that other data refer to keep their numbers: no Insert or
+// Delete, before or after an Add. Next repaints the preview.
+TEST(ListWindows, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
+  using Count = std::int16_t ModelStore::*;
+  const std::pair<FormId, Count> cases[] = {{FormId::JointA, &ModelStore::MemberCount},
+                                            {FormId::JointA, &ModelStore::JointLoadCount},
+                                            {FormId::JointA, &ModelStore::SettlementCount},
+                                            {FormId::MemberA, &ModelStore::MemberLoadCount},
+                                            {FormId::MemberA, &ModelStore::TempChangeCount},
+                                            {FormId::MemberA, &ModelStore::FabErrorCount},
+                                            {FormId::MatA, &ModelStore::MemberCount}};
+  for (const auto& [form, refer] : cases) {
+    ModelStore model = Structure("PTruss", 5, 1);
+    model.MemberCount = static_cast<std::int16_t>(form == FormId::MemberA ? 1 : 0);
+    model.SectionCount = 1;
+    model.Sections.Redim(1, model.SectionColumns);
+    model.*refer = 1;
+    Session e(form, model);
+    EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
+    EXPECT_TRUE(e.editor.Window().EditVisible);
+    e.windows.Then(Script("1 2 / 2 1"));
+    e.editor.Add();
+    EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
+    EXPECT_EQ(e.windows.previews, 1);
+  }
+}
+
+}  // namespace
