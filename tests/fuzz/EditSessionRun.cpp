@@ -2,11 +2,11 @@
 
 #include <exception>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
 #include "analysis/ModelCheck.h"
+#include "app/MenuRoutes.h"
 #include "app/ProjectCommands.h"
 #include "editors/DataWindows.h"
 #include "model/ProjectFile.h"
@@ -20,6 +20,7 @@ class Choices {
  public:
   Choices(const std::uint8_t* bytes, std::size_t size) : bytes_(bytes), size_(size) {}
   int Pick(int count) { return pos_ < size_ && count > 0 ? bytes_[pos_++] % count : 0; }
+  std::size_t Pick(std::size_t count) { return std::size_t(Pick(static_cast<int>(count))); }
   bool Left() const { return pos_ < size_; }
 
  private:
@@ -37,15 +38,10 @@ class ClickThroughMessages : public Messages {
 
  protected:
   int Show(const std::string& /*title*/, const std::string& text, MessageStyle style) override {
-    if (text.empty()) silent = true;
-    switch (style) {
-      case kStyleOkCancelQuestion: return callOff ? kAnswerCancel : kAnswerOk;
-      case kStyleYesNo:
-      case kStyleYesNoQuestion:
-      case kStyleYesNoCancelQuestion: return kAnswerNo;
-      case kStyleRetryCancelCritical: return kAnswerCancel;
-      default: return kAnswerOk;
-    }
+    silent = silent || text.empty();
+    if (style == kStyleOkCancelQuestion) return callOff ? kAnswerCancel : kAnswerOk;
+    if (style == kStyleRetryCancelCritical) return kAnswerCancel;
+    return style == kStyleCritical || style == kStyleInformation ? kAnswerOk : kAnswerNo;
   }
 };
 
@@ -56,6 +52,7 @@ class NoFileDialogs : public FileDialogs {
   std::string SaveFile(const FileDialogRequest&) override { return ""; }
 };
 
+// The title dialog gives `title`; every other window is refused or shows nothing.
 class SessionWindows : public CommandWindows {
  public:
   explicit SessionWindows(ModelStore& model) : model_(model) {}
@@ -82,31 +79,166 @@ const char* const kTyped[] = {"1",    "2",      "3",     "4",   "0",   "-1.5", "
                               "5",    "3.4e38", "0.5",   "-0",  "1D2", "6",    "8e7"};
 const char* const kTitles[] = {"Frame A", "Truss, \"B\"", "t", "Beam 3 (kN, m)"};
 
-const std::pair<MenuItem, FormId> kDataMenus[] = {
-    {MenuItem::MnuJoint, FormId::JointA},      {MenuItem::MnuMatProp, FormId::MatA},
-    {MenuItem::MnuCrossProp, FormId::CrossA},  {MenuItem::MnuMemb, FormId::MemberA},
-    {MenuItem::MnuLoadJt, FormId::JLoadA},     {MenuItem::MnuLoadMem, FormId::MemLoadA},
-    {MenuItem::MnuLoadSett, FormId::JSettleA}, {MenuItem::MnuLoadTemp, FormId::MemTempA},
-    {MenuItem::MnuLoadErr, FormId::MemErrA}};
-
 class Session {
  public:
   Session(const std::string& path, const std::string& fileText, Choices& choices)
       : path_(path), start_(fileText), choose_(choices), windows_(model_) {}
 
-  std::string Run();
+  std::string Run() {
+    commands_.Start();
+    if (!commands_.OpenProjectFile(path_)) return Fail("the project did not open");
+    states_ = {Checked()};
+    for (int step = 0; step < 120 && choose_.Left() && failure_.empty(); ++step) {
+      const int command = choose_.Pick(10);
+      if (command < 4) {
+        OpenDataWindow();
+      } else if (command < 7) {
+        command < 6 ? commands_.Undo() : commands_.Redo();
+        Stepped(command == 6);
+      } else if (command == 7) {
+        windows_.title = kTitles[choose_.Pick(4)];
+        commands_.ChangeProjectTitle();
+        Committed();
+      } else if (command == 8 && Menus().Visible(MenuItem::MnuAna)) {
+        commands_.Analyze();
+      } else if (command == 9 && Menus().Visible(MenuItem::MnuEditData)) {
+        commands_.EditData();
+      }
+      if (messages_.silent) Fail("a message box had nothing to say");
+      if (states_.back().empty() || Checked() != states_[position_]) Fail("the data left its step");
+    }
+    if (!failure_.empty()) return failure_;
+    while (commands_.CanUndo()) commands_.Undo();
+    if (Checked() != start_) return Fail("undoing every step did not give back the file opened");
+    while (commands_.CanRedo()) commands_.Redo();
+    if (Checked() != states_.back()) return Fail("redoing every step did not give back the last");
+    return failure_;
+  }
 
  private:
-  // The file text of the model as it stands, after checking that it reads back the same.
-  std::string Checked();
+  const MenuState& Menus() const { return commands_.Menus(); }
   std::string Fail(const std::string& what) {
     if (failure_.empty()) failure_ = what;
     return failure_;
   }
-  void DataWindow(MenuItem menu, FormId form);
-  void Dialog(ListEditor& editor);
-  void Committed();
-  void Stepped(bool forward);
+
+  // The file text of the model as it stands, after checking that it reads back the same.
+  std::string Checked() {
+    std::string text, again;
+    if (RunResult e = ProjectFileText(model_, text))
+      return Fail("unwritable: " + e->Description), "";
+    ModelStore reread;
+    reread.Reset();
+    if (RunResult e = ReadProjectText(reread, text))
+      return Fail("unreadable: " + e->Description), "";
+    if (ProjectFileText(reread, again) || again != text) Fail("write, read, write differ");
+    for (const std::string& problem : CheckModel(model_))
+      if (problem.empty()) Fail("a problem of the model has no message");
+    return text;
+  }
+
+  void Committed() {
+    const std::string text = Checked();
+    if (text != states_[position_]) {
+      states_.resize(position_ + 1);
+      states_.push_back(text);
+      ++position_;
+    }
+    if (commands_.CanUndo() != (position_ > 0)) Fail("the history's steps differ from the changes");
+  }
+
+  void Stepped(bool forward) {
+    if (forward && position_ + 1 < states_.size()) ++position_;
+    if (!forward && position_ > 0) --position_;
+    if (Checked() != states_[position_])
+      Fail(forward ? "redo missed its state" : "undo missed its state");
+    // Data other than what the results were computed from cannot show them.
+    if (model_.AnalysisStatus != kAnalysisComplete && Menus().Visible(MenuItem::MnuEditData))
+      Fail("results menus left over after an undo");
+  }
+
+  // One of the data windows the menus offer, as its menu item opens it.
+  void OpenDataWindow() {
+    std::vector<MenuItem> offered;
+    for (const MenuItemInfo& info : MenuItems())
+      if (RouteOf(info.Item).Target == MenuTarget::DataWindow && Menus().Visible(info.Item) &&
+          (info.Parent == MenuItem::Count || Menus().Visible(info.Parent)))
+        offered.push_back(info.Item);
+    if (!offered.empty()) DataWindow(offered[choose_.Pick(offered.size())]);
+  }
+
+  void DataWindow(MenuItem menu) {
+    stavelorn::DataWindow window = MakeDataWindow(RouteOf(menu).Window, model_, messages_);
+    ListEditor& editor = *window.Editor;
+    editor.Open();
+    const GridModel opened = editor.Grid();
+    editor.Shown();
+    for (int step = choose_.Pick(10); step >= 0 && failure_.empty(); --step) {
+      if (editor.Dialog().Open) {
+        Dialog(editor);
+        continue;
+      }
+      const int rows = editor.Grid().Rows() - 1;
+      editor.Grid().Select(1 + choose_.Pick(rows), 1, 1 + choose_.Pick(rows), 1);
+      messages_.callOff = choose_.Pick(8) == 0;
+      // Only the buttons the window shows can be pressed.
+      const ListWindowForm& shown = editor.Window();
+      switch (choose_.Pick(7)) {
+        case 0:
+          if (shown.AddVisible) editor.Add();
+          break;
+        case 1:
+          if (shown.InsertVisible) editor.Insert();
+          break;
+        case 2:
+          if (shown.EditVisible) editor.Edit();
+          break;
+        case 3:
+          if (shown.DeleteVisible) editor.Delete();
+          break;
+        case 4: editor.Undo(); break;
+        case 5: editor.Redo(); break;
+        default: break;
+      }
+      messages_.callOff = false;
+    }
+    if (editor.Dialog().Open) editor.Ok();
+    if (editor.Dialog().Open) editor.CancelEntry();
+    if (editor.Dialog().Open) Fail("Cancel left the dialog open");
+    // The list's own history: forward to its last step, back to the list as opened, and forward
+    // again to the same list.
+    while (editor.CanRedo()) editor.Redo();
+    const GridModel last = editor.Grid();
+    while (editor.CanUndo()) editor.Undo();
+    if (!editor.Grid().SameCells(opened)) Fail("the list's undo did not give back the list opened");
+    while (editor.CanRedo()) editor.Redo();
+    if (!editor.Grid().SameCells(last)) Fail("the list's redo did not give back its last step");
+    const bool commit = choose_.Pick(4) != 0;
+    if (commit) editor.Close();
+    commands_.DataWindowClosed(menu, commit);
+    Committed();
+  }
+
+  void Dialog(ListEditor& editor) {
+    const EntryForm& form = editor.Dialog();
+    switch (choose_.Pick(10)) {
+      case 7: editor.Ok(); break;
+      case 8: editor.Next(); break;
+      case 9: choose_.Pick(2) ? editor.CancelEntry() : editor.DialogClosed(); break;
+      case 5: {
+        const int check = 1 + choose_.Pick(EntryForm::kChecks);
+        if (form.Check[std::size_t(check)].Visible) editor.ClickCheck(check, choose_.Pick(2) != 0);
+        break;
+      }
+      case 6: editor.Choose(choose_.Pick(static_cast<int>(form.Choice.Options.size()) + 1)); break;
+      default: {
+        const int field = 1 + choose_.Pick(EntryForm::kFields);
+        const EntryField& box = form.Text[std::size_t(field)];
+        if (box.Visible && !box.ReadOnly)
+          editor.TypeField(field, kTyped[choose_.Pick(std::size(kTyped))]);
+      }
+    }
+  }
 
   const std::string& path_;
   const std::string& start_;
@@ -120,164 +252,6 @@ class Session {
   std::size_t position_ = 0;
   std::string failure_;
 };
-
-std::string Session::Run() {
-  commands_.Start();
-  if (!commands_.OpenProjectFile(path_)) return Fail("the project did not open");
-  states_ = {Checked()};
-  for (int step = 0; step < 120 && choose_.Left() && failure_.empty(); ++step) {
-    switch (choose_.Pick(10)) {
-      case 0:
-      case 1:
-      case 2:
-      case 3: {
-        std::vector<std::pair<MenuItem, FormId>> offered;
-        for (const auto& [menu, form] : kDataMenus) {
-          const MenuItemInfo& info = MenuItemOf(menu);
-          const bool parentShown =
-              info.Parent == MenuItem::Count || commands_.Menus().Visible(info.Parent);
-          if (parentShown && commands_.Menus().Visible(menu)) offered.push_back({menu, form});
-        }
-        if (offered.empty()) break;
-        const auto& [menu, form] =
-            offered[static_cast<std::size_t>(choose_.Pick(static_cast<int>(offered.size())))];
-        DataWindow(menu, form);
-        break;
-      }
-      case 4:
-      case 5: commands_.Undo(), Stepped(false); break;
-      case 6: commands_.Redo(), Stepped(true); break;
-      case 7:
-        windows_.title = kTitles[choose_.Pick(4)];
-        commands_.ChangeProjectTitle();
-        Committed();
-        break;
-      case 8:
-        if (commands_.Menus().Visible(MenuItem::MnuAna)) commands_.Analyze();
-        break;
-      default:
-        if (commands_.Menus().Visible(MenuItem::MnuEditData)) commands_.EditData();
-        break;
-    }
-    if (messages_.silent) Fail("a message box had nothing to say");
-    if (states_.back().empty() || Checked() != states_[position_]) Fail("the data left its step");
-  }
-  if (!failure_.empty()) return failure_;
-  while (commands_.CanUndo()) commands_.Undo();
-  if (Checked() != start_) return Fail("undoing every step did not give back the file opened");
-  while (commands_.CanRedo()) commands_.Redo();
-  if (Checked() != states_.back()) return Fail("redoing every step did not give back the last");
-  return failure_;
-}
-
-std::string Session::Checked() {
-  std::string text;
-  if (RunResult e = ProjectFileText(model_, text)) return Fail("unwritable: " + e->Description), "";
-  ModelStore again;
-  again.Reset();
-  std::string textAgain;
-  if (RunResult e = ReadProjectText(again, text)) return Fail("unreadable: " + e->Description), "";
-  if (ProjectFileText(again, textAgain) || textAgain != text) Fail("write, read, write differ");
-  for (const std::string& problem : CheckModel(model_))
-    if (problem.empty()) Fail("a problem of the model has no message");
-  return text;
-}
-
-void Session::Committed() {
-  const std::string text = Checked();
-  if (text != states_[position_]) {
-    states_.resize(position_ + 1);
-    states_.push_back(text);
-    ++position_;
-  }
-  if (commands_.CanUndo() != (position_ > 0)) Fail("the history's steps differ from the changes");
-}
-
-void Session::Stepped(bool forward) {
-  if (forward && position_ + 1 < states_.size()) ++position_;
-  if (!forward && position_ > 0) --position_;
-  if (Checked() != states_[position_])
-    Fail(forward ? "redo missed its state" : "undo missed its state");
-  // Data other than what the results were computed from cannot show them.
-  if (model_.AnalysisStatus != kAnalysisComplete &&
-      commands_.Menus().Visible(MenuItem::MnuEditData))
-    Fail("results menus left over after an undo");
-}
-
-void Session::DataWindow(MenuItem menu, FormId form) {
-  stavelorn::DataWindow window = MakeDataWindow(form, model_, messages_);
-  ListEditor& editor = *window.Editor;
-  editor.Open();
-  const GridModel opened = editor.Grid();
-  editor.Shown();
-  for (int step = choose_.Pick(10); step >= 0 && failure_.empty(); --step) {
-    if (editor.Dialog().Open) {
-      Dialog(editor);
-      continue;
-    }
-    const int rows = editor.Grid().Rows() - 1;
-    editor.Grid().Select(1 + choose_.Pick(rows), 1, 1 + choose_.Pick(rows), 1);
-    messages_.callOff = choose_.Pick(8) == 0;
-    // Only the buttons the window shows can be pressed.
-    const ListWindowForm& buttons = editor.Window();
-    switch (choose_.Pick(7)) {
-      case 0:
-        if (buttons.AddVisible) editor.Add();
-        break;
-      case 1:
-        if (buttons.InsertVisible) editor.Insert();
-        break;
-      case 2:
-        if (buttons.EditVisible) editor.Edit();
-        break;
-      case 3:
-        if (buttons.DeleteVisible) editor.Delete();
-        break;
-      case 4: editor.Undo(); break;
-      case 5: editor.Redo(); break;
-      default: break;
-    }
-    messages_.callOff = false;
-  }
-  if (editor.Dialog().Open) editor.Ok();
-  if (editor.Dialog().Open) editor.CancelEntry();
-  if (editor.Dialog().Open) Fail("Cancel left the dialog open");
-  // The list's own history: forward to its last step, back to the list as opened, and forward
-  // again to the same list.
-  while (editor.CanRedo()) editor.Redo();
-  const GridModel last = editor.Grid();
-  while (editor.CanUndo()) editor.Undo();
-  if (!editor.Grid().SameCells(opened)) Fail("the list's undo did not give back the list opened");
-  while (editor.CanRedo()) editor.Redo();
-  if (!editor.Grid().SameCells(last)) Fail("the list's redo did not give back its last step");
-  const bool commit = choose_.Pick(4) != 0;
-  if (commit) editor.Close();
-  commands_.DataWindowClosed(menu, commit);
-  Committed();
-}
-
-void Session::Dialog(ListEditor& editor) {
-  const EntryForm& form = editor.Dialog();
-  switch (choose_.Pick(10)) {
-    case 7: editor.Ok(); break;
-    case 8: editor.Next(); break;
-    case 9: choose_.Pick(2) ? editor.CancelEntry() : editor.DialogClosed(); break;
-    case 5: {
-      const int check = 1 + choose_.Pick(EntryForm::kChecks);
-      if (form.Check[static_cast<std::size_t>(check)].Visible)
-        editor.ClickCheck(check, choose_.Pick(2) != 0);
-      break;
-    }
-    case 6: editor.Choose(choose_.Pick(static_cast<int>(form.Choice.Options.size()) + 1)); break;
-    default: {
-      const int field = 1 + choose_.Pick(EntryForm::kFields);
-      const EntryField& box = form.Text[static_cast<std::size_t>(field)];
-      if (box.Visible && !box.ReadOnly)
-        editor.TypeField(field, kTyped[choose_.Pick(static_cast<int>(std::size(kTyped)))]);
-      break;
-    }
-  }
-}
 
 }  // namespace
 
@@ -293,16 +267,15 @@ std::string RunEditSession(const std::string& path, const std::string& fileText,
 
 std::string RunEditSessionInput(const std::string& root, const std::string& input) {
   if (input.empty()) return "";
-  const std::size_t examples = std::size(kSessionExamples);
   const std::string path = root + "/examples/" +
-                           kSessionExamples[static_cast<unsigned char>(input[0]) % examples] +
+                           kSessionExamples[std::uint8_t(input[0]) % std::size(kSessionExamples)] +
                            ".str";
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   if (!in) return "cannot read " + path;
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(input.data());
-  return RunEditSession(path, text.str(), bytes + 1, input.size() - 1);
+  return RunEditSession(path, text.str(), reinterpret_cast<const std::uint8_t*>(input.data()) + 1,
+                        input.size() - 1);
 }
 
 }  // namespace stavelorn

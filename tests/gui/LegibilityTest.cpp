@@ -1,13 +1,6 @@
 // Every number the windows show must be readable whole: each table of each example (the list
 // windows, the three results windows, the member window and Step by Step for every member, in a
 // wide and a narrow window) is opened and every cell's text measured against its column.
-#include <QApplication>
-#include <QHeaderView>
-#include <QPlainTextEdit>
-#include <QStyle>
-#include <QTableWidget>
-#include <QtTest>
-
 #include "analysis/AnalysisRun.h"
 #include "analysis/MemberDiagrams.h"
 #include "app/qt/MemberDiagramWindow.h"
@@ -15,10 +8,10 @@
 #include "app/qt/ResultsWindows.h"
 #include "editors/DataWindows.h"
 #include "editors/qt/ListWindow.h"
-#include "support/SampleModels.h"
-#include "support/ScriptedMessages.h"
+#include "gui/WindowDriver.h"
 
 using namespace stavelorn;
+using namespace stavelorn::testing;
 
 namespace {
 
@@ -56,7 +49,7 @@ class LegibilityTest : public QObject {
     for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                              "grid-floor", "space-frame"}) {
       std::string problem;
-      ModelStore model = testing::ExampleModel(name, problem);
+      ModelStore model = ExampleModel(name, problem);
       const AnalysisRun run = CheckAndAnalyze(model);
       QVERIFY(run.Trail);
       ScriptedMessages messages;

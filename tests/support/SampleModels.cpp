@@ -12,17 +12,13 @@ namespace stavelorn::testing {
 namespace {
 
 // Deterministic values with a spread of magnitudes and signs, each exact to 7 digits.
-float SampleValue(int seed) {
-  static const float kValues[] = {240.0f, -10.5f,  0.0065f,  6.5e-06f, 1.234568e+07f, 29000.0f,
-                                  0.3f,   -144.0f, 1.0e-12f, 3.5f,     -0.0001f,      7.25e+20f};
-  return kValues[seed % 12];
-}
-
 template <typename T>
 void FillTable(Table<T>& table, int rows, int cols, int seed) {
+  static const float kValues[] = {240.0f, -10.5f,  0.0065f,  6.5e-06f, 1.234568e+07f, 29000.0f,
+                                  0.3f,   -144.0f, 1.0e-12f, 3.5f,     -0.0001f,      7.25e+20f};
   table.Redim(rows, cols);
   for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= cols; ++c) table(r, c) = static_cast<T>(SampleValue(seed + 5 * r + c));
+    for (int c = 1; c <= cols; ++c) table(r, c) = static_cast<T>(kValues[(seed + 5 * r + c) % 12]);
 }
 
 template <typename T>
@@ -73,12 +69,11 @@ ModelStore FullModel(const std::string& structType) {
 
   m.JointCount = 3;
   FillTable(m.JointCoords, 3, m.CoordColumns, 1);
-  m.SupportCount = 2;
+  m.SupportCount = 2;  // joints 1 and 3, every other coordinate restrained
   m.Supports.Redim(2, dof + 1);
-  for (int s = 1; s <= 2; ++s) {
-    m.Supports(s, 1) = static_cast<std::int16_t>(s == 1 ? 1 : 3);
-    for (int k = 1; k <= dof; ++k) m.Supports(s, k + 1) = static_cast<std::int16_t>((s + k) % 2);
-  }
+  for (int s = 1; s <= 2; ++s)
+    for (int k = 0; k <= dof; ++k)
+      m.Supports(s, k + 1) = static_cast<std::int16_t>(k == 0 ? 2 * s - 1 : (s + k) % 2);
   m.MaterialCount = 2;
   FillTable(m.Materials, 2, m.MaterialColumns(), 2);
   m.SectionCount = 2;

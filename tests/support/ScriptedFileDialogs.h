@@ -1,12 +1,10 @@
-// A FileDialogs double for tests: answers each dialog with the next scripted path ("" cancels)
-// and remembers every request it was shown.
+// A FileDialogs double for tests: answers each dialog with the next scripted path ("" cancels).
 #pragma once
 
 #include <deque>
 #include <stdexcept>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "ui/FileDialogs.h"
 
@@ -14,23 +12,16 @@ namespace stavelorn {
 
 class ScriptedFileDialogs : public FileDialogs {
  public:
-  struct Shown {
-    bool Save;
-    FileDialogRequest Request;
-  };
-
   explicit ScriptedFileDialogs(std::deque<std::string> paths = {}) : paths_(std::move(paths)) {}
 
   void Answer(std::string path) { paths_.push_back(std::move(path)); }
-  const std::vector<Shown>& Log() const { return log_; }
 
-  std::string OpenFile(const FileDialogRequest& request) override { return Next(false, request); }
-  std::string SaveFile(const FileDialogRequest& request) override { return Next(true, request); }
+  std::string OpenFile(const FileDialogRequest& request) override { return Next(request); }
+  std::string SaveFile(const FileDialogRequest& request) override { return Next(request); }
 
  private:
   // A dialog nobody scripted an answer for is a fault of the test, never a silent cancel.
-  std::string Next(bool save, const FileDialogRequest& request) {
-    log_.push_back({save, request});
+  std::string Next(const FileDialogRequest& request) {
     if (paths_.empty()) throw std::logic_error("unscripted file dialog: " + request.Title);
     std::string path = std::move(paths_.front());
     paths_.pop_front();
@@ -38,7 +29,6 @@ class ScriptedFileDialogs : public FileDialogs {
   }
 
   std::deque<std::string> paths_;
-  std::vector<Shown> log_;
 };
 
 }  // namespace stavelorn
