@@ -91,36 +91,5 @@ TEST(DiagramDrawing, TheLargestOrdinateStandsWhereAndWhichWayTheValueSays) {
   }
 }
 
-TEST(DiagramDrawing, MemberWindowStacksEveryQuantityUnderTheLoadedMember) {
-  Picture p;
-  Analysed(p, R"("t","PFrame"
-"Joints",2, 0,0, 4,3
-"Supports",2, 1,1,1,1, 2,1,1,0
-"Materials",1, 200000000,0.000012
-"Cross-Sections",1, 0.01,0.0001
-"Members",1, 1,2,1,1
-"Member Loads",2, 1,1,10,0,2,0, 1,6,3,0,0,0
-)");
-  p.canvas.SetDrawWidth(3);
-  DrawMemberDiagrams(p.model, p.diagrams.at(0), p.canvas);
-  EXPECT_EQ(p.canvas.Strokes().at(0).Width, 1);
-  for (const char* name : {"N", "V", "M", "P = 10 (local y)", "w = 3 (axial)"})
-    EXPECT_TRUE(HasText(p.canvas, name)) << name;
-  // With named units each load value carries its unit.
-  p.model.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
-  RecordingCanvas named;
-  DrawMemberDiagrams(p.model, p.diagrams.at(0), named);
-  EXPECT_TRUE(HasText(named, "P = 10 kN (local y)") && HasText(named, "w = 3 kN/m (axial)"));
-  // One axis per quantity under the member, one unit apart.
-  int axes = 0;
-  for (const Stroke& s : testing::StrokesOf(p.canvas, Stroke::Kind::Line, kLightCyan))
-    if (s.X1 == 0 && s.X2 == 1 && s.Y1 == s.Y2) {
-      EXPECT_EQ(s.Y1, -axes);
-      ++axes;
-    }
-  EXPECT_EQ(axes, 4);
-  EXPECT_FALSE(testing::StrokesOf(p.canvas, Stroke::Kind::Line, kYellow).empty());
-}
-
 }  // namespace
 }  // namespace stavelorn

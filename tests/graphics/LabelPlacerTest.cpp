@@ -29,13 +29,31 @@ TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
        {{-50, -50, 50, 50}, {-50, -0.5, 50, 50}},
        {0, -1}},
   };
-  for (const Case& c : cases) {
+  // A cell size that is no size is taken as the label's height.
+  for (const Case& c : cases)
+    for (double cell : {1.0, 0.0, -2.0, double(NAN)}) {
+      LabelPlacer placer;
+      placer.Clear(cell);
+      for (const LabelBox& box : c.taken) placer.Avoid(box);
+      const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
+      EXPECT_DOUBLE_EQ(got.X, c.expected.X) << c.name << " cell " << cell;
+      EXPECT_DOUBLE_EQ(got.Y, c.expected.Y) << c.name << " cell " << cell;
+    }
+}
+
+// With every spot tried before it taken, a label takes the next: one line up or down, one width
+// right or left, the corners between, then the same twice as far; the order of nearness.
+TEST(LabelPlacer, TriesTheSpotsAroundInOrderOfNearness) {
+  const LabelPlacer::Corner order[] = {{0, 0},  {0, 1},  {0, -1},  {4, 0},  {-4, 0}, {4, 1},
+                                       {-4, 1}, {4, -1}, {-4, -1}, {0, 2},  {0, -2}, {8, 0},
+                                       {-8, 0}, {8, 2},  {-8, 2},  {8, -2}, {-8, -2}};
+  for (std::size_t k = 0; k < std::size(order); ++k) {
     LabelPlacer placer;
     placer.Clear(1);
-    for (const LabelBox& box : c.taken) placer.Avoid(box);
+    for (std::size_t i = 0; i < k; ++i)
+      placer.Avoid({order[i].X, order[i].Y - 1, order[i].X + 4, order[i].Y});
     const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
-    EXPECT_DOUBLE_EQ(got.X, c.expected.X) << c.name;
-    EXPECT_DOUBLE_EQ(got.Y, c.expected.Y) << c.name;
+    EXPECT_TRUE(got.X == order[k].X && got.Y == order[k].Y) << k << ": " << got.X << "," << got.Y;
   }
 }
 

@@ -70,6 +70,44 @@ TEST(Picking, FindsTheNearestJointOrMemberOnAPlaneFrameAndOnASpaceFramesProjecti
   }
 }
 
+// Pixels from a point to each kind of stroke, on a picture of 100 pixels over 10 user units, y up.
+TEST(Picking, PixelDistanceToEachKindOfStroke) {
+  RecordingCanvas c;
+  c.Scale(0, 10, 10, 0);
+  c.Line(0, 5, 10, 5, kLightCyan);                // pixels (0, 50) to (100, 50)
+  c.Line(5, 5, 5, 5, kLightCyan);                 // (50, 50)
+  c.FilledBox(2, 2, 4, 4);                        // x 20 to 40, y 60 to 80
+  c.Circle(5, 5, 1, kLightCyan);                  // centre (50, 50), radius 10
+  c.Arc(5, 5, 2, kLightCyan, 0, std::acos(0.0));  // from (70, 50) up to (50, 30)
+  c.SetCurrentX(3), c.SetCurrentY(3);
+  c.PrintText("x");  // at (30, 70)
+  const struct {
+    std::size_t stroke;
+    double px, py, expected;
+  } cases[] = {
+      // Beside a line and beyond either end; a line of no length is a point.
+      {0, 30, 46, 4},
+      {0, -3, 54, 5},
+      {0, 106, 50, 6},
+      {1, 53, 54, 5},
+      // Outside a box, past its corner, inside it; outside a circle, at its centre.
+      {2, 45, 70, 5},
+      {2, 43, 84, 5},
+      {2, 25, 70, -5},
+      {3, 59, 62, 5},
+      {3, 50, 50, -10},
+      // Beyond the arc's upper end, across the circle from it (to its nearer end), on it.
+      {4, 50, 25, 5},
+      {4, 30, 50, 20 * std::sqrt(2.0)},
+      {4, 62, 34, 0},
+      {5, 33, 74, 5},
+  };
+  const PictureMapping map(c.ScaleRect(), 100, 100);
+  for (const auto& k : cases)  // an arc is drawn as short chords, within 0.02 pixels of it
+    EXPECT_NEAR(PixelDistance(c.Strokes().at(k.stroke), map, k.px, k.py), k.expected, 0.02)
+        << k.stroke << " at " << k.px << "," << k.py;
+}
+
 const UserScale kDrawn{-10, 30, 50, -30};  // 60 x 60 user units, y up
 
 // Where a user point lands on a kSize-square picture through the view.

@@ -1,0 +1,317 @@
+// Whole drawings of small models against dumps checked by eye: every recorded stroke with its
+// kind, coordinates, colour and pick tags, every text where it stands, and each symbol group as it
+// begins. The models cover every support symbol in each position that turns it, each joint-load
+// and settlement figure of either sign, every member-load kind of every type, hinges, record
+// labels and numbers, deformed shapes and mechanism modes, local axes, the diagrams of each
+// quantity family and the member window. STAVELORN_UPDATE_GOLDEN=1 rewrites the dumps.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
+#include "graphics/DeflectedShape.h"
+#include "graphics/DiagramDrawing.h"
+#include "graphics/Drawing.h"
+#include "graphics/DrawingData.h"
+#include "graphics/InfluenceDrawing.h"
+#include "graphics/Picking.h"
+#include "graphics/PlaneModels.h"
+#include "graphics/StructureLabels.h"
+#include "graphics/SvgPicture.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using namespace testing;
+using Q = DiagramQuantity;
+
+// Four decimals: well below a drawing's smallest feature, well above rounding noise.
+std::string Num(double v) {
+  const double r = std::round(v * 1e4) / 1e4;
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", r == 0 ? 0.0 : r);
+  return text;
+}
+
+std::string Dump(const RecordingCanvas& canvas) {
+  std::ostringstream out;
+  const UserScale& s = canvas.ScaleRect();
+  out << "scale " << Num(s.Left) << " " << Num(s.Top) << " " << Num(s.Right) << " " << Num(s.Bottom)
+      << "\n";
+  const char* shapes[] = {"line", "box", "circle", "arc", "text"};
+  int serial = -1;
+  for (const Stroke& k : canvas.Strokes()) {
+    // A line of no length (a diagram's jump of rounding size) is there or not by round-off.
+    if (k.Shape == Stroke::Kind::Line && Num(k.X1) == Num(k.X2) && Num(k.Y1) == Num(k.Y2)) continue;
+    if (k.SymbolSerial != serial)
+      out << "[" << (k.Symbol == SymbolClass::None ? "none" : SymbolClassName(k.Symbol)) << " j"
+          << k.SymbolJoint << " m" << k.SymbolMember << "]\n";
+    serial = k.SymbolSerial;
+    out << shapes[static_cast<int>(k.Shape)] << " " << Num(k.X1) << "," << Num(k.Y1);
+    if (k.Shape == Stroke::Kind::Line || k.Shape == Stroke::Kind::Box)
+      out << " " << Num(k.X2) << "," << Num(k.Y2);
+    if (k.Shape == Stroke::Kind::Circle || k.Shape == Stroke::Kind::Arc)
+      out << " r" << Num(k.Radius);
+    if (k.Shape == Stroke::Kind::Arc) out << " from " << Num(k.Start) << " to " << Num(k.End);
+    if (k.Shape == Stroke::Kind::Text) out << " \"" << k.Text << "\"" << (k.Italic ? " i" : "");
+    out << " c" << k.Colour << (k.Width != 1 ? " w" + std::to_string(k.Width) : "");
+    if (k.Joint != 0 || k.Member != 0) out << " pick j" << k.Joint << " m" << k.Member;
+    out << "\n";
+  }
+  return out.str();
+}
+
+void ExpectGolden(const std::string& name, const std::string& text) {
+  const std::string golden = SourcePath("tests/graphics/golden/" + name);
+  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
+  EXPECT_EQ(text, ReadWholeFile(golden)) << name;
+}
+
+// Every support symbol of the plane frame, each where its position turns it: fixed walls at the
+// bottom and at the left side, a roller against the top, one against the right wall, a hinged
+// support on the right; joint loads of both signs in both halves; releases, a settlement, a
+// temperature change and a fabrication error, labelled in named units.
+const char kPlaneFrame[] = R"("t","PFrame"
+"Joints",5, 0,0, 0,6, 8,6, 8,0, 0,3
+"Supports",5, 1,1,1,1, 5,1,1,1, 2,0,1,0, 3,1,1,0, 4,1,0,0
+"Members",4, 1,5,1,1, 5,2,1,1, 2,3,1,1, 4,3,1,1
+"Member Releases",2, 3,3, 4,1
+"Joint Loads",2, 2,10,-5,3, 3,-4,6,-2
+"Support Displacements",1, 1,0.01,-0.02,0.003
+"Temperature Changes",1, 1,20
+"Fabrication Errors",1, 4,0.01
+"Units",1, "kN","m","C"
+)";
+
+// Every member-load kind of a plane frame, of either sign, on a level, a sloping (3-4-5) and a
+// hanging member; loads beyond their member and kinds a plane frame does not carry draw nothing.
+// Fixed walls on the right, at the top and in the middle, a support pattern with no symbol, and
+// joint loads of the signs the first model lacks on either half.
+const char kPlaneLoads[] = R"("t","PFrame"
+"Joints",6, 0,0, 8,0, 12,3, 12,-3, 6,3, 6,0
+"Supports",4, 3,1,1,1, 5,1,1,1, 6,1,1,1, 4,1,0,1
+"Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1
+"Joint Loads",2, 1,-7,0,0, 4,7,0,0
+"Member Loads",15, 1,1,10,0,2,0, 1,2,-5,0,4,0, 1,3,2,0,1,3, 1,5,-6,0,6,0, 2,4,1,-3,0,0, 2,6,1.5,0,1,1, 2,1,-8,0,2.5,0, 2,2,4,0,1,0, 3,3,-2,0,0,0, 3,4,0,3,0,0, 3,5,6,0,2,0, 1,1,10,0,12,0, 1,3,10,0,6,5, 1,7,10,0,5,0, 1,8,10,0,5,0
+)";
+
+// A beam on a roller, a roller and a fixed end, hinged at the middle roller, analysed: the
+// settled roller and the supports drawn again where they moved, the deformed shape and beam loads
+// of both signs.
+const char kBeam[] = R"("t","Beam"
+"Joints",3, 0, 6, 10
+"Supports",3, 1,1,0, 2,1,0, 3,1,1
+"Materials",1, 2E+08,0
+"Cross-Sections",1, 1E-04
+"Members",2, 1,2,1,1, 2,3,1,1
+"Member Releases",1, 1,2
+"Joint Loads",2, 2,-3,0, 3,4,-2
+"Member Loads",2, 1,3,5,0,0,0, 2,1,-10,0,2,0
+"Support Displacements",1, 2,-0.005,0
+)";
+
+// A truss with loads in its upper and lower halves, a hinged support, a roller on the floor and
+// one against a wall, analysed.
+const char kTruss[] = R"("t","PTruss"
+"Joints",4, 0,0, 4,3, 8,0, 4,-2
+"Supports",3, 1,1,1, 3,0,1, 4,1,0
+"Materials",1, 2E+08,0
+"Cross-Sections",1, 0.01
+"Members",5, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 2,4,1,1
+"Joint Loads",4, 2,5,-10, 4,-3,6, 2,0,7, 3,0,-4
+)";
+
+// A grid of two members at a right angle, fixed at one end and on a roller at the other, with
+// the joint loads and member loads a grid takes (a torque among them), analysed.
+const char kGrid[] = R"("t","Grid"
+"Joints",3, 0,0, 6,0, 6,4
+"Supports",2, 1,1,1,1, 3,1,0,0
+"Materials",1, 2E+08,8E+07,0
+"Cross-Sections",1, 1E-04,5E-05
+"Members",2, 1,2,1,1, 2,3,1,1
+"Joint Loads",1, 2,-20,5,-3
+"Member Loads",5, 1,1,10,0,3,0, 1,2,6,0,2,0, 2,3,2,0,0,0, 2,7,4,0,2,0, 1,4,0,-3,0,0
+)";
+
+// A space frame with a rolled column: a fixed base, a pinned and a rolling support, joint forces
+// and couples, a settlement, a hinge, a member shorter than a length unit and the member loads of
+// both bending planes, analysed.
+const char kSpaceFrame[] = R"("t","SFrame"
+"Joints",4, 0,0,0, 0,4,0, 5,4,0, 5,4,0.8
+"Supports",3, 1,1,1,1,1,1,1, 3,1,1,1,0,0,0, 4,0,1,0,0,0,0
+"Materials",1, 2E+08,8E+07,0
+"Cross-Sections",1, 0.01,2E-04,1E-04,5E-05
+"Members",3, 1,2,1,1,30, 2,3,1,1,0, 3,4,1,1,0
+"Member Releases",1, 2,1
+"Joint Loads",1, 2,10,0,3,0,0,-4
+"Member Loads",7, 2,8,5,0,2,0, 2,9,-3,0,3,0, 2,10,2,0,0,0, 3,11,1,-2,0,0, 2,7,-4,0,1,0, 3,5,6,0,0.5,0, 1,6,2,0,0,0
+"Support Displacements",1, 1,0,-0.01,0,0.002,0,0
+)";
+
+// A space truss tetrahedron on two pins and a roller, loaded at its apex, analysed.
+const char kSpaceTruss[] = R"("t","STruss"
+"Joints",4, 0,0,0, 4,0,0, 0,0,4, 2,5,2
+"Supports",3, 1,1,1,1, 2,1,1,1, 3,0,1,0
+"Materials",1, 2E+08,0
+"Cross-Sections",1, 0.01
+"Members",6, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,2,1,1, 2,3,1,1, 3,1,1,1
+"Joint Loads",1, 4,5,-10,2
+)";
+
+// A frame with a single pin, turning about it, and a grid on a single roller, which can also
+// turn: both mechanisms.
+const char kFrameMechanism[] = R"("t","PFrame"
+"Joints",2, 0,0, 0.4,0.3
+"Supports",1, 1,1,1,0
+"Materials",1, 2E+08,0
+"Cross-Sections",1, 0.01,1E-04
+"Members",1, 1,2,1,1
+)";
+const char kGridMechanism[] = R"("t","Grid"
+"Joints",2, 0,0, 4,0
+"Supports",1, 1,1,0,0
+"Materials",1, 2E+08,8E+07,0
+"Cross-Sections",1, 1E-04,5E-05
+"Members",1, 1,2,1,1
+)";
+
+// A portal frame under a side load and beam loads of each form, partial ones among them, for its
+// elastic curves, its diagrams and the member window.
+const char kPortal[] = R"("t","PFrame"
+"Joints",4, 0,0, 0,4, 6,4, 6,0
+"Supports",2, 1,1,1,1, 4,1,1,0
+"Materials",1, 2E+08,0
+"Cross-Sections",1, 0.01,1E-04
+"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
+"Joint Loads",1, 2,20,0,0
+"Member Loads",5, 2,3,10,0,0,3, 2,1,-5,0,4,0, 2,4,0,-4,3,0, 2,2,6,0,2,0, 2,6,2,0,0,0
+)";
+
+ModelStore Drawable(const char* text, bool analyse) {
+  ModelStore model = *text != 0 ? ModelFromText(text) : ModelStore();
+  if (analyse) CheckAndAnalyze(model, 0);
+  // The multiplier the window would choose: the largest movement a tenth of the structure.
+  model.DeflectionMultiplier = AutomaticDeflectionMultiplier(model);
+  return model;
+}
+
+void Structure(const ModelStore& model, RecordingCanvas& canvas, FormId form = FormId::mcas) {
+  ScriptedMessages messages;
+  // As an earlier drawing may have left the canvas: each drawing sets what it draws with.
+  canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
+  PlotStructure(model, canvas, form, messages);
+  EXPECT_TRUE(messages.Log().empty());
+}
+
+void WithAxes(const ModelStore& model, RecordingCanvas& canvas) {
+  ScriptedMessages messages;
+  DrawingView view;
+  PlotStructure(model, canvas, FormId::mcas, messages, view);
+  DrawLocalAxes(model, canvas, view);
+}
+
+std::function<void(const ModelStore&, RecordingCanvas&)> Diagram(Q q) {
+  return [q](const ModelStore& model, RecordingCanvas& canvas) {
+    DrawStructureDiagrams(model, BuildMemberDiagrams(model), q, canvas);
+  };
+}
+
+std::function<void(const ModelStore&, RecordingCanvas&)> Influence(InfluenceQuantity q) {
+  return [q](const ModelStore& model, RecordingCanvas& canvas) {
+    DrawInfluenceLine(model, ComputeInfluenceLine(model, q).Line, canvas);
+  };
+}
+
+TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
+  const struct Case {
+    const char* name;
+    const char* text;
+    bool analyse;
+    std::function<void(const ModelStore&, RecordingCanvas&)> draw;
+  } cases[] = {
+      {"plane-frame.txt", kPlaneFrame, false, [](auto& m, auto& c) { Structure(m, c); }},
+      {"start-hint.txt", "", false,
+       [](auto&, auto& c) { DrawStartHint(c, "/usr/share/examples"); }},
+      {"coincident-joints.txt", "\"t\",\"PFrame\"\n\"Joints\",2, 3,4, 3,4\n", false,
+       [](auto& m, auto& c) { Structure(m, c); }},
+      {"plane-frame-member-load-preview.txt", kPlaneFrame, false,
+       [](auto& m, auto& c) { Structure(m, c, FormId::MemLoadA); }},
+      {"plane-member-loads.txt", kPlaneLoads, false, [](auto& m, auto& c) { Structure(m, c); }},
+      {"beam.txt", kBeam, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"plane-truss.txt", kTruss, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"grid.txt", kGrid, true, WithAxes},
+      {"space-frame.txt", kSpaceFrame, true, WithAxes},
+      {"space-truss.txt", kSpaceTruss, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"frame-mechanism.txt", kFrameMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"grid-mechanism.txt", kGridMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"portal.txt", kPortal, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"portal-moment.txt", kPortal, true, Diagram(Q::Mz)},
+      {"portal-shear.txt", kPortal, true, Diagram(Q::Vy)},
+      {"truss-axial.txt", kTruss, true, Diagram(Q::N)},
+      {"grid-torsion.txt", kGrid, true, Diagram(Q::T)},
+      {"space-frame-my.txt", kSpaceFrame, true, Diagram(Q::My)},
+      {"beam-influence.txt", kBeam, true, Influence({InfluenceKind::Internal, 1, 0, 3, Q::Mz})},
+      {"grid-influence.txt", kGrid, true, Influence({InfluenceKind::Reaction, 3, 1})},
+      {"portal-beam-window.txt", kPortal, true,
+       [](const ModelStore& m, RecordingCanvas& c) {
+         DrawMemberDiagrams(m, BuildMemberDiagrams(m).at(1), c);
+       }},
+  };
+  for (const Case& c : cases) {
+    const ModelStore model = Drawable(c.text, c.analyse);
+    RecordingCanvas canvas;
+    c.draw(model, canvas);
+    ExpectGolden(c.name, Dump(canvas));
+  }
+}
+
+// The saved picture of one drawing: every stroke in its colour on paper, each symbol's group.
+TEST(DrawingGolden, SvgOfAPlaneFrame) {
+  RecordingCanvas canvas;
+  Structure(Drawable(kPlaneFrame, false), canvas);
+  ExpectGolden("plane-frame.svg", SvgPicture(canvas, 600, 600));
+}
+
+// Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
+// it along one of its members (a joint wins a near tie), picks the joint; 4 pixels beside a member
+// away from its ends picks the member, 10 pixels beside it nothing.
+TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawn) {
+  for (const char* text : {kPlaneFrame, kTruss, kGrid, kSpaceFrame, kSpaceTruss}) {
+    const ModelStore model = Drawable(text, false);
+    RecordingCanvas canvas;
+    Structure(model, canvas);
+    const PictureMapping map(canvas.ScaleRect(), 600, 600);
+    auto pixel = [&](int joint) {
+      const Point p = *PicturePosition(model, joint);
+      return Point{map.X(p.X), map.Y(p.Y)};
+    };
+    auto pick = [&](Point p, Point d, double k) {
+      return PickAt(canvas.Strokes(), map, p.X + k * d.X, p.Y + k * d.Y);
+    };
+    for (int j = 1; j <= model.JointCount; ++j)
+      EXPECT_TRUE(pick(pixel(j), {1, -2}, 1) == (PickedItem{PickedItem::Kind::Joint, j}))
+          << model.StructType << " joint " << j;
+    for (int m = 1; m <= model.MemberCount; ++m) {
+      const Point b = pixel(model.MemberProps(m, 1)), e = pixel(model.MemberProps(m, 2));
+      const double length = std::hypot(e.X - b.X, e.Y - b.Y);
+      const Point along{(e.X - b.X) / length, (e.Y - b.Y) / length}, across{-along.Y, along.X};
+      const Point inside{b.X + 0.4 * (e.X - b.X), b.Y + 0.4 * (e.Y - b.Y)};
+      SCOPED_TRACE(model.StructType + " member " + std::to_string(m));
+      EXPECT_TRUE(pick(inside, across, 4) == (PickedItem{PickedItem::Kind::Member, m}));
+      EXPECT_TRUE(pick(inside, across, -10) == PickedItem{});
+      // Unless a hinge circle, which is the member's, covers the spot.
+      const PickedItem begin{PickedItem::Kind::Joint, model.MemberProps(m, 1)};
+      EXPECT_TRUE((ReleaseCodeOf(model, m) & 1) != 0 || pick(b, along, 3.3) == begin);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
