@@ -138,7 +138,7 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
 // a grid and a space frame, against a file checked by eye.
 TEST(ResultsJson, HandFilledResultsMatchTheCheckedFile) {
   std::string text = ResultsJson(testing::HandResultsModel("pframe-kip-in"), true,
-                                 "\"Stiff\"\n\tnote", nullptr, true);
+                                 "\"Stiff\" \\ \n\tnote", nullptr, true);
   for (const char* name : {"ptruss", "grid", "sframe"})
     text += ResultsJson(testing::HandResultsModel(name));
   testing::ExpectGoldenFile(text, "tests/reports/golden/results.json");
