@@ -34,6 +34,10 @@ TEST(CheckWork, ASilentAnalysisLeavesTheModelAsItWasAndARefusedModelSaysWhy) {
       CheckAndAnalyze(analysed, AvailableMemoryBytes(), true, AnalysisPrecision::Double);
   EXPECT_TRUE(KeyForExercise(analysed, run.Trail.get(), problem)->DoublePrecision());
 
+  ModelStore bare = Portal();  // every member deleted: no member step to offer, nothing solved
+  bare.MemberCount = 0;
+  EXPECT_TRUE(CheckWork(KeyOfAnalysis(bare, CheckAndAnalyze(bare))).Offered().empty());
+
   ModelStore broken = Portal();
   broken.MemberProps(2, 2) = 2;  // a member from joint 2 to joint 2
   EXPECT_FALSE(KeyForExercise(broken, nullptr, problem));
