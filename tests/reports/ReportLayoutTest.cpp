@@ -117,23 +117,15 @@ Trailed Trail(ModelStore model) {
   return {out.str(), ParseJson(TrailJson(*run.Trail)), run.Trail->DofCount};
 }
 
-// An L-shaped frame: a column fixed at its foot and a beam pinned at its far end, with a uniform
-// load on the beam and a sway load at the knee; free coordinates 3 and 4 are rotations.
-const std::string kLFrame = R"("L frame","PFrame"
-"Joints",3, 0,0, 0,4, 6,4
-"Supports",2, 1,1,1,1, 3,1,1,0
-"Materials",1, 200000000,0
-"Cross-Sections",1, 0.01,0.0001
-"Members",2, 1,2,1,1, 2,3,1,1
-"Joint Loads",1, 2,10,0,0
-"Member Loads",1, 2,3,5,0,0,0
-)";
-
-// With named units each member's length, each row's force unit (kN or kN-m) and each column's
-// displacement unit are printed too.
+// An L-shaped frame (trail-frame.str): a column fixed at its foot and a beam pinned at its far
+// end, with a uniform load on the beam and a sway load at the knee; free coordinates 3 and 4 are
+// rotations. With named units each member's length, each row's force unit (kN or kN-m) and each
+// column's displacement unit are printed too.
 TEST(TrailReport, PrintsTheSmallFrameAsCheckedByEye) {
-  ExpectGolden(Trail(testing::ModelFromText(kLFrame)).text, "trail-frame.txt");
-  ExpectGolden(Trail(testing::ModelFromText(kLFrame + "\"Units\",1, \"kN\",\"m\",\"C\"\n")).text,
+  const std::string frame =
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/trail-frame.str"));
+  ExpectGolden(Trail(testing::ModelFromText(frame)).text, "trail-frame.txt");
+  ExpectGolden(Trail(testing::ModelFromText(frame + "\"Units\",1, \"kN\",\"m\",\"C\"\n")).text,
                "trail-frame-kN.txt");
 }
 
