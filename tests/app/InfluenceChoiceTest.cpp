@@ -17,14 +17,11 @@
 namespace stavelorn {
 namespace {
 
-// Two spans of 5 with an overhang of 2: joints 1, 2 supported, joint 3 at x = 10 supported,
-// joint 4 at the free end.
+// Two spans of 5 with an overhang of 2 (influence-beam.str): joints 1, 2 supported, joint 3 at
+// x = 10 supported, joint 4 at the free end.
 ModelStore Beam() {
   ModelStore m = testing::ModelFromText(
-      R"("B","Beam", "Joints",4, 0, 5, 10, 12, "Supports",3, 1,1,0, 2,1,0, 3,1,0, )"
-      R"("Materials",1, 2E8,1E-5, "Cross-Sections",1, 5E-4, )"
-      R"("Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1)"
-      "\n");
+      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/influence-beam.str")));
   Analyze(m);
   return m;
 }
