@@ -144,15 +144,12 @@ TEST(ResultsJson, HandFilledResultsMatchTheCheckedFile) {
   testing::ExpectGoldenFile(text, "tests/reports/golden/results.json");
 }
 
-// Three joints in a row loaded across the line at the middle one. One roller support is a
-// mechanism the count finds (status 3); both ends pinned, the solution finds it (status 4).
-const std::string kCollinearTruss = R"("Collinear","PTruss"
-"Joints",3, 0,0, 4,0, 8,0
-"Materials",1, 29000,0
-"Cross-Sections",1, 8
-"Members",2, 1,2,1,1, 2,3,1,1
-"Joint Loads",1, 2,0,-10
-)";
+// Three joints in a row loaded across the line at the middle one, without supports. One roller
+// support is a mechanism the count finds (status 3); both ends pinned, the solution finds it
+// (status 4).
+std::string CollinearTruss() {
+  return testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/collinear-truss.str"));
+}
 
 // A simply supported beam of 10 on two members of 4 and 6, or on one support only.
 std::string InfluenceBeam(const char* name, const char* firstSupport) {
@@ -170,13 +167,13 @@ std::string InfluenceBeam(const char* name, const char* firstSupport) {
 // convert only from named units, and only to units of the tables; an influence line needs --json,
 // a quantity it names, a path of members that exist and a stable structure.
 TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
-  std::string badMember = kCollinearTruss;  // member 1 ends at a joint that is not there
+  std::string badMember = CollinearTruss();  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
   const std::string rejected =
       ScratchFile("rejected.str", badMember + "\"Supports\",2, 1,1,1, 3,1,1");
-  const std::string roller = ScratchFile("roller.str", kCollinearTruss + "\"Supports\",1, 1,0,1");
+  const std::string roller = ScratchFile("roller.str", CollinearTruss() + "\"Supports\",1, 1,0,1");
   const std::string pinned =
-      ScratchFile("pinned.str", kCollinearTruss + "\"Supports\",2, 1,1,1, 3,1,1");
+      ScratchFile("pinned.str", CollinearTruss() + "\"Supports\",2, 1,1,1, 3,1,1");
   const std::string beam = InfluenceBeam("beam.str", "1,1,0");
   const std::vector<std::string> runs[] = {
       {},
@@ -279,7 +276,7 @@ TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
   const std::string svg = ScratchFile("picture.svg", "");
   const std::filesystem::path dir = std::filesystem::path(svg).parent_path();
   const std::string portal = testing::SourcePath("examples/portal-frame.str");
-  const std::string roller = ScratchFile("roller.str", kCollinearTruss + "\"Supports\",1, 1,0,1");
+  const std::string roller = ScratchFile("roller.str", CollinearTruss() + "\"Supports\",1, 1,0,1");
   const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
   const std::string plain = RunTool({"--json", portal}).out;
   const struct {
