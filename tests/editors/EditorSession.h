@@ -73,8 +73,8 @@ inline Texts Split(const std::string& text, const std::string& separator) {
 
 // Plays (or, with `check`, looks for) one item of a dialog. Each token fills the next editable
 // field from Text1 on: '' is an empty text, '_' a blank inside a token, "~" expects the field
-// hidden, "=text" expects that text there. "#n" clicks check box n on and "-#n" off, "@name" picks
-// that choice; these take no field.
+// hidden, "=text" expects that text there, "^text" types into a read-only field all the same. "#n"
+// clicks check box n on and "-#n" off, "@name" picks that choice; these take no field.
 inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
   std::size_t f = 1;
   for (std::string t : Split(item, " ")) {
@@ -105,7 +105,9 @@ inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
       }
       EXPECT_FALSE(ed.Dialog().Note.empty());  // the sign note of the kind
     } else {
-      while (ed.Dialog().Text[f].ReadOnly) ++f;
+      const bool readOnly = t.rfind("^", 0) == 0;  // typed into a read-only field
+      if (readOnly) t.erase(0, 1);
+      while (!readOnly && ed.Dialog().Text[f].ReadOnly) ++f;
       const bool look = check || expect;
       EXPECT_EQ(ed.Dialog().Text[f].Visible, t != "~") << "Text" << f;
       if (t != "~" && look) {
@@ -186,9 +188,9 @@ inline std::string Shown(const EntryForm& d, bool whole) {
     if (!t.Visible) continue;
     out << (whole ? " T" : " ") << f << (whole ? " \"" + t.Label + "\" " : "=")
         << (t.ReadOnly ? "read-only " : "");
-    if (whole) out << rules[static_cast<int>(t.Rule.Is)] << (t.Rule.Required ? "! " : " ");
-    if (whole && t.Rule.Is == FieldRule::Kind::Whole)
-      out << t.Rule.Low << ".." << t.Rule.High << " ";
+    if (whole)
+      out << rules[static_cast<int>(t.Rule.Is)] << (t.Rule.Required ? "! " : " ") << t.Rule.Low
+          << ".." << t.Rule.High << " ";
     out << "\"" << t.Text << "\"" << (whole ? "\n" : "");
   }
   if (whole) out << " \"" << d.CheckGroup << "\"";

@@ -119,7 +119,7 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MemTempA, Structure("PTruss", 15),
        "shown; add 8 -12.5 / 3 0 / 1 1 / 2 2 / 4 4 / 5 5 / 6 6 / 7 7 / 9 9 / 10 10 / 11 11 / 12 "
        "12; "
-       "add 14 14 !cancel; edit 1 4 / 9 / !close; edit 2 10; delete 1 1; close"},
+       "add 14 14 !cancel; edit 1 ^7 4 / 9 / !close; edit 2 10; delete 1 1; close"},
       {FormId::MemErrA, Base("Beam"), "add 2 0.01 / 2 0.5 / 1 -0.02; delete 2 1; undo; close"},
       {FormId::MemLoadA, Structure("Beam", 4),
        "shown 1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 @Uniform_load "
@@ -162,10 +162,10 @@ TEST(ListWindows, ItemsInUseKeepTheirNumbers) {
   }
 }
 
-// A 1000 x 800 screen; the dialog is 300 x 400. The dialog never overlaps the list window when
-// there is room beside it, and never leaves the screen.
+// A 1000 x 800 screen, at the origin or as a second screen at (1000, 200); the dialog is 300 x 400.
+// The dialog never overlaps the list window when there is room beside it, and never leaves the
+// screen.
 TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
-  const ScreenRect screen{0, 0, 1000, 800};
   const struct {
     ScreenRect window;
     int left, top;
@@ -174,13 +174,18 @@ TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
       {{500, 50, 450, 500}, 192, 50},    // room on the left only
       {{50, 500, 500, 250}, 558, 400},   // level with the window, lifted onto the screen
       {{100, 100, 850, 250}, 100, 358},  // no room beside: below
-      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least
+      {{100, 450, 850, 300}, 100, 42},   // room above only
+      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least...
+      {{307, 406, 600, 300}, 0, 400},    // ...the left side here, short of above by a pixel
   };
-  for (const auto& c : cases) {
-    const ScreenRect placed = PlaceBeside(c.window, 300, 400, screen);
-    EXPECT_EQ(placed.Left, c.left) << c.window.Left;
-    EXPECT_EQ(placed.Top, c.top) << c.window.Left;
-  }
+  for (const auto& c : cases)
+    for (const int x : {0, 1000}) {
+      const ScreenRect w = c.window, screen{x, x / 5, 1000, 800};
+      const ScreenRect placed =
+          PlaceBeside({w.Left + x, w.Top + x / 5, w.Width, w.Height}, 300, 400, screen);
+      EXPECT_EQ(placed.Left - x, c.left) << w.Left << " " << x;
+      EXPECT_EQ(placed.Top - x / 5, c.top) << w.Left << " " << x;
+    }
 }
 
 }  // namespace
