@@ -107,10 +107,10 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::JointA, Structure("SFrame", 0),
        "shown 0 0 0 #4 #6 / 10 0 0 / 20 0 0 #1 #2 #3; edit 1 -#4 -#6 / =10 / =20 #1 -#4; close"},
       {FormId::MemberA, Base("PFrame"),
-       "add 1 3 1 1 #2 / 3 5 2 1 #1 #2; edit 11 =1 =3 =1 =1 -#2 #1; insert 10 5 7 1 1; "
+       "add 1 3 1 1 #2 / 3 5 2 1 #1 #2; edit 11 =1 =3 =1 =1 -#2 #1; insert 11 5 7 1 1; "
        "delete 12 11; undo; edit 13 -#1 -#2; close"},
       {FormId::MemberA, Base("SFrame"),
-       "add 1 3 1 1 45 / 3 5 2 1 ''; edit 12 =3 =5 =2 =1 7; close"},
+       "add 1 3 1 1 45 / 3 5 2 1 ''; edit 12 =3 =5 =2 =1 7; add 2 4 1 1 9; close"},
       {FormId::JLoadA, Base("PFrame"),
        "shown 9 1 / 2 2 / 10 3 / 5 4 / 5 6 / !cancel; edit 2 =5 6 '' 7; delete 1 2; undo; add 3 1 "
        "2 3; close"},
