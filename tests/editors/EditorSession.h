@@ -124,17 +124,20 @@ std::string Shown(const EntryForm& dialog, bool whole);
 
 // A whole dialog: items separated by " / " with Next between them, then OK unless an item ended
 // the dialog with "!cancel" (its Cancel) or "!close" (the window's close button). With `log`,
-// the dialog's texts are written there as each item begins.
+// the dialog's texts are written there as each item begins and as OK is pressed.
 inline ScriptedEditorWindows::Hand Script(const std::string& script, std::string* log = nullptr) {
   return [script, log](ListEditor& ed) {
+    const auto note = [&] {
+      if (log)
+        *log += "  dialog" + std::string(ed.CanUndo() ? " undo" : "") + Shown(ed.Dialog(), false);
+    };
     const Texts items = Split(script, " / ");
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) ed.Next();
-      if (log)
-        *log += "  dialog" + std::string(ed.CanUndo() ? " undo" : "") + Shown(ed.Dialog(), false);
+      note();
       Play(ed, items[i]);
     }
-    if (ed.Dialog().Open) ed.Ok();
+    if (ed.Dialog().Open) note(), ed.Ok();
   };
 }
 

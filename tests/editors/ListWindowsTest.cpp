@@ -119,7 +119,7 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MemTempA, Structure("PTruss", 15),
        "shown; add 8 -12.5 / 3 0 / 1 1 / 2 2 / 4 4 / 5 5 / 6 6 / 7 7 / 9 9 / 10 10 / 11 11 / 12 "
        "12; "
-       "add 14 14 !cancel; edit 1 ^7 4 / 9 / !close; edit 2 10; delete 1 1; add 13 1 !cancel; "
+       "add 14 14 !cancel; edit 1 ^7 4 / 9 / !close; edit 2 ^7 10; delete 1 1; add 13 1 !cancel; "
        "close"},
       {FormId::MemErrA, Base("Beam"), "add 2 0.01 / 2 0.5 / 1 -0.02; delete 2 1; undo; close"},
       {FormId::MemLoadA, Structure("Beam", 4),
