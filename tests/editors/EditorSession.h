@@ -204,7 +204,7 @@ inline std::string Shown(const EntryForm& d, bool whole) {
     out << " \"" << d.Choice.Label << "\" " << Join(d.Choice.Options, "/") << " chosen "
         << d.Choice.Selected;
   if (whole) out << "\n note at T" << d.NoteField << ": " << d.Note;
-  return out.str() + "\n";
+  return out.str() + (whole ? "\n" : " focus " + std::to_string(d.FocusField) + "\n");
 }
 
 // `text` against the golden file tests/editors/golden/<name>; STAVELORN_UPDATE_GOLDEN=1 rewrites
