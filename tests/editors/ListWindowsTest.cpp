@@ -26,6 +26,7 @@ TEST(ListWindows, EachWindowShowsItsGridAndDialogsForEachType) {
     std::string out;
     for (FormId form : kForms) {
       Session e(form, model);
+      EXPECT_EQ(model.CurrentForm, form);
       out += Shown(e.editor, true);
       const int last = e.editor.ItemCount();
       e.windows.Then([&out](ListEditor& ed) {
@@ -102,7 +103,7 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
        "add 1 2 3 4 / 5 6 7 8 !cancel; insert 2 9 8 7 6; undo; delete 2 1; delete 1 1; "
        "add 9 !cancel; close"},
       {FormId::JointA, Structure("PFrame", 0),
-       "shown 0 0 #1 #2 / 10 0 / 20 0 #2; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
+       "shown 0 0 #1 #2 / 10 0 / 20 0 #2; undo; redo; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
        "delete 2 2; undo; redo; close"},
       {FormId::JointA, Structure("SFrame", 0),
        "shown 0 0 0 #4 #6 / 10 0 0 / 20 0 0 #1 #2 #3; edit 1 -#4 -#6 / =10 / =20 #1 -#4; close"},
