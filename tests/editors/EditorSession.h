@@ -34,15 +34,14 @@ class ScriptedEditorWindows : public EditorWindows {
   void ShowEntryDialog() override {
     ++dialogs;
     ASSERT_FALSE(hands_.empty()) << "an entry dialog opened that no test step expected";
-    Hand hand = std::move(hands_.front());
+    const Hand hand = std::move(hands_.front());
     hands_.pop_front();
     hand(editor_);
     EXPECT_FALSE(editor_.Dialog().Open) << "the scripted dialog was left open";
   }
   void RefreshPreview() override { ++previews; }
 
-  int dialogs = 0;
-  int previews = 0;
+  int dialogs = 0, previews = 0;
 
  private:
   ListEditor& editor_;

@@ -29,17 +29,15 @@ TEST(ListWindows, EachWindowShowsItsGridAndDialogsForEachType) {
       EXPECT_EQ(model.CurrentForm, form);
       out += Shown(e.editor, true);
       const int last = e.editor.ItemCount();
-      e.windows.Then([&out](ListEditor& ed) {
+      const auto write = [&out](ListEditor& ed) {
         out += Shown(ed.Dialog(), true);
         ed.CancelEntry();
-      });
+      };
+      e.windows.Then(write);
       e.editor.Add();
       e.messages.Answer(kAnswerOk);
       e.editor.Grid().Select(last, 1, last, 1);
-      e.windows.Then([&out](ListEditor& ed) {
-        out += Shown(ed.Dialog(), true);
-        ed.CancelEntry();
-      });
+      e.windows.Then(write);
       e.editor.Edit();
       out += "\n";
     }
