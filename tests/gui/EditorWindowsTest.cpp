@@ -3,9 +3,12 @@
 // the Edit menu on a list, and the exercise window's grid. What each list and dialog holds for
 // each type is the editors' own tests' business. Scripted messages stand in for the user.
 
+#include "app/MenuRoutes.h"
 #include "app/ProjectTitleForm.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/ProjectTitleDialog.h"
+#include "editors/DataWindows.h"
+#include "editors/EditorForms.h"
 #include "editors/RestraintText.h"
 #include "editors/qt/DataEditors.h"
 #include "gui/WindowDriver.h"
@@ -17,26 +20,6 @@ using namespace stavelorn::testing;
 using M = MenuItem;
 
 namespace {
-
-// Each data window, with an example whose list of it is not empty.
-struct Editor {
-  M menu;
-  const char* list;
-  const char* dialog;
-  const char* caption;
-  const char* example;
-};
-const Editor kEditors[] = {
-    {M::MnuJoint, "JointA", "JointB", "Joint Coordinates & Supports", "continuous-beam"},
-    {M::MnuMatProp, "MatA", "MatB", "Material Properties", "continuous-beam"},
-    {M::MnuCrossProp, "CrossA", "CrossB", "Cross-Sectional Properties", "continuous-beam"},
-    {M::MnuMemb, "MemberA", "MemberB", "Member Data", "continuous-beam"},
-    {M::MnuLoadJt, "JLoadA", "JLoadB", "Joint Loads", "roof-truss"},
-    {M::MnuLoadMem, "MemLoadA", "MemLoadB", "Member Loads", "continuous-beam"},
-    {M::MnuLoadSett, "JSettleA", "JSettleB", "Support Displacements", "continuous-beam"},
-    {M::MnuLoadTemp, "MemTempA", "MemTempB", "Member Temperature Changes", "roof-truss"},
-    {M::MnuLoadErr, "MemErrA", "MemErrB", "Member Fabrication Errors", "roof-truss"},
-};
 
 // Types the texts into the dialog's open fields in order, skipping hidden and read-only ones.
 void TypeInOrder(QWidget* dialog, QStringList texts) {
@@ -51,34 +34,46 @@ class EditorWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each data menu opens its own list window, whose first item opened for Edit, changed, and left
-  // with the dialog's Cancel, then the list's Close, leave the project as it was.
+  // Each data menu opens its own list window (on the first example where that list is not empty),
+  // whose first item opened for Edit, changed, and left with the dialog's Cancel, then the list's
+  // Close, leave the project as it was.
   void eachDataMenuOpensItsListWindowAndCancelKeepsTheData() {
-    for (const Editor& e : kEditors) {
-      Session s(e.example, false);
-      s.messages.Answer(kAnswerOk);  // a joint's coordinates are edited only when confirmed
-      const ModelStore before = s.model;
-      ModalScript script;
-      script.On(e.list, [&e](QWidget* list) {
-        QCOMPARE(list->windowTitle(), QString(e.caption));
-        list->findChild<QTableView*>("Grid1")->selectRow(0);
-        Button(list, "EditB")->click();
-      });
-      script.On(e.dialog, [](QWidget* dialog) {
-        TypeInOrder(dialog, {"2"});
-        Button(dialog, "Cancel")->click();
-      });
-      script.On(e.list, [](QWidget* list) { Button(list, "CloseB")->click(); });
-      s.window.Action(e.menu)->trigger();
-      std::string difference;
-      QVERIFY2(script.Done() && SameModelData(s.model, before, difference), e.list);
-      QVERIFY2(!s.window.Commands().HasUnsavedChanges(), e.list);
+    int lists = 0;
+    for (const MenuItemInfo& info : MenuItems()) {
+      const FormId form = RouteOf(info.Item).Window;
+      if (RouteOf(info.Item).Target != MenuTarget::DataWindow) continue;
+      for (const char* example : {"continuous-beam", "roof-truss"}) {
+        Session s(example, false);
+        const ModelStore before = s.model;
+        DataWindow data = MakeDataWindow(form, s.model, s.messages);
+        data.Editor->Open();
+        if (data.Editor->ItemCount() == 0) continue;
+        s.messages.Answer(kAnswerOk);  // a joint's coordinates are edited only when confirmed
+        ModalScript script;
+        script.On(EditorFormName(form), [&data](QWidget* list) {
+          QCOMPARE(list->windowTitle().toStdString(), data.Editor->Window().Caption);
+          list->findChild<QTableView*>("Grid1")->selectRow(0);
+          Button(list, "EditB")->click();
+        });
+        script.On(EditorFormName(FormId(int(form) + 1)), [](QWidget* dialog) {
+          TypeInOrder(dialog, {"2"});
+          Button(dialog, "Cancel")->click();
+        });
+        script.On(EditorFormName(form), [](QWidget* list) { Button(list, "CloseB")->click(); });
+        s.window.Action(info.Item)->trigger();
+        std::string difference;
+        QVERIFY2(script.Done() && SameModelData(s.model, before, difference), info.Name);
+        QVERIFY2(!s.window.Commands().HasUnsavedChanges(), info.Name);
+        ++lists;
+        break;
+      }
     }
+    QCOMPARE(lists, 9);
   }
 
   // A new plane frame typed in: the title dialog's type and title, two joints (the first with
-  // every restraint box ticked) with Next between them and OK after the last; then a member load
-  // added to the portal frame, its kind picked from the dialog's list.
+  // every restraint box ticked) with Next between them and OK after the last, and a material;
+  // then a member load added to the portal frame, its kind picked from the dialog's list.
   void whatIsTypedIntoTheDialogsIsStored() {
     ModelStore model;
     ScriptedMessages messages;
@@ -101,16 +96,28 @@ class EditorWindowsTest : public QObject {
       Button(dialog, "OK")->click();
     });
     script.On("JointA", [](QWidget* list) { Button(list, "CloseB")->click(); });
+    // Return presses OK; a refused field is shown selected for its correction.
+    script.On("MatB", [&messages](QWidget* dialog) {
+      Type(dialog, 2, "2OOe6");
+      QTest::keyClick(Field(dialog, 2), Qt::Key_Return);
+      QVERIFY(dialog->isVisible() && messages.Log().size() == 1);
+      QCOMPARE(Field(dialog, 2)->selectedText(), QString("2OOe6"));
+      Type(dialog, 2, "2e8");
+      QTest::keyClick(Field(dialog, 3), Qt::Key_Return);
+    });
+    script.On("MatA", [](QWidget* list) { Button(list, "CloseB")->click(); });
     window.Action(M::MnuProjNew)->trigger();
     QVERIFY(model.ProjectTitle == "Typed" && model.StructType == "PFrame");
     QCOMPARE(window.Label(2)->text(), QString(FindStructType("PFrame")->Caption));
     window.Action(M::MnuJoint)->trigger();
-    QVERIFY(script.Done());
     QCOMPARE(window.Label(3)->text(), QString(" Joints: 2"));
     QVERIFY(model.JointCount == 2 && model.JointCoords(2, 1) == 4.0f &&
             model.JointCoords(2, 2) == 3.0f);
     QVERIFY(model.SupportCount == 1 && model.Supports(1, 1) == 1 && model.Supports(1, 2) == 1 &&
             model.Supports(1, 3) == 1 && model.Supports(1, 4) == 1);
+    window.Action(M::MnuMatProp)->trigger();  // an empty list opens into its dialog
+    QVERIFY(script.Done());
+    QCOMPARE(model.Materials(1, 1), 2e8f);
 
     Session s("portal-frame", false);
     QString kind;  // the last kind offered
@@ -198,91 +205,65 @@ class EditorWindowsTest : public QObject {
     QCOMPARE(s.model.JointCoords(2, 1), 7.0f);
   }
 
-  void returnPressesOkAndARefusedFieldIsSelected() {
-    ModelStore model;
-    model.Reset();
-    model.SetStructType("PFrame");
-    ScriptedMessages messages;
-    ModalScript script;
-    script.On("MatB", [&messages](QWidget* dialog) {
-      Type(dialog, 2, "2OOe6");
-      QTest::keyClick(Field(dialog, 2), Qt::Key_Return);
-      QVERIFY(dialog->isVisible());
-      QCOMPARE(messages.Log().size(), std::size_t(1));
-      QCOMPARE(Field(dialog, 2)->selectedText(), QString("2OOe6"));
-      Type(dialog, 2, "2e8");
-      QTest::keyClick(Field(dialog, 3), Qt::Key_Return);
-    });
-    script.On("MatA", [](QWidget* list) { Button(list, "CloseB")->click(); });
-    QVERIFY(ShowListWindow(FormId::MatA, model, messages, nullptr));
-    QVERIFY(script.Done());
-    QCOMPARE(model.Materials(1, 1), 2e8f);
-  }
-
-  // The "Check My Work" exercise window: opened from E&xercise before any analysis (leaving the
-  // program's results alone), Ctrl+V of a spreadsheet's cells into the empty grid or into a cell
+  // The "Check My Work" exercise window, opened from E&xercise before any analysis (leaving the
+  // program's results alone): Ctrl+V of a spreadsheet's cells into the empty grid or into a cell
   // being edited, Check colouring the cells and listing the slips, Show Answer beside the entries.
-  void theExerciseWindowOpensFromItsMenuBeforeAnyAnalysis() {
-    Session s("portal-frame", false);
-    QVERIFY(Opened<CheckWorkWindow>([&s] { s.window.Action(M::MnuCheckWork)->trigger(); },
-                                    [](CheckWorkWindow* check) {
-                                      QCOMPARE(check->windowTitle(), QString("Check My Work"));
-                                      Button(check, "CloseButton")->click();
-                                    }));
-    QCOMPARE(int(s.model.AnalysisStatus), int(kNoResults));
-  }
-
   void theExerciseWindowTakesPastedCellsChecksThemAndShowsTheAnswer() {
-    const ModelStore model = ModelFromText(ReadWholeFile(Example("portal-frame")));
-    std::string problem;
-    CheckWorkWindow window(CheckWork(*KeyForExercise(model, nullptr, problem)));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* quantity = window.findChild<QComboBox*>("Quantity");
-    quantity->setCurrentIndex(quantity->findText(InfoOf(AnswerQuantity::k).Title));
-    QVERIFY(window.findChild<QComboBox*>("Member")->isEnabled());
-    QTableWidget* entries = window.Entries();
-    QCOMPARE(entries->rowCount(), 6);
-    QCOMPARE(entries->verticalHeaderItem(0)->text(), QString("u1 (axial, joint 1)"));
-    QVERIFY(!window.Answer()->isVisible());
-    entries->setCurrentCell(1, 0);
-    QApplication::clipboard()->setText("0\t2208\t-5520\t\t-2208\t5.52\n");
-    QTest::keyClick(entries, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
-    QCOMPARE(entries->item(1, 3)->text(), QString(""));
+    Session s("portal-frame", false);
+    auto exercise = [](CheckWorkWindow* window) {
+      QVERIFY(QTest::qWaitForWindowActive(window));
+      auto* quantity = window->findChild<QComboBox*>("Quantity");
+      quantity->setCurrentIndex(quantity->findText(InfoOf(AnswerQuantity::k).Title));
+      QVERIFY(window->findChild<QComboBox*>("Member")->isEnabled());
+      QTableWidget* entries = window->Entries();
+      QCOMPARE(entries->rowCount(), 6);
+      QCOMPARE(entries->verticalHeaderItem(0)->text(), QString("u1 (axial, joint 1)"));
+      QVERIFY(!window->Answer()->isVisible());
+      entries->setCurrentCell(1, 0);
+      QApplication::clipboard()->setText("0\t2208\t-5520\t\t-2208\t5.52\n");
+      QTest::keyClick(entries, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
+      QCOMPARE(entries->item(1, 3)->text(), QString(""));
 
-    Button(&window, "CheckButton")->click();
-    QCOMPARE(window.findChild<QLabel*>("Summary")->text(),
-             QString("5 entries checked: 3 right, 2 wrong."));
-    QCOMPARE(entries->item(1, 1)->background().color(), entries->item(1, 0)->background().color());
-    QVERIFY(entries->item(1, 2)->background().color() != entries->item(1, 1)->background().color());
-    QVERIFY(entries->item(1, 2)->toolTip().startsWith("Wrong: sign"));
-    auto* findings = window.findChild<QListWidget*>("Findings");
-    QCOMPARE(findings->count(), 2);
-    QVERIFY(findings->item(0)->text().startsWith("row 2, column 3: sign"));
+      Button(window, "CheckButton")->click();
+      QCOMPARE(window->findChild<QLabel*>("Summary")->text(),
+               QString("5 entries checked: 3 right, 2 wrong."));
+      QCOMPARE(entries->item(1, 1)->background().color(),
+               entries->item(1, 0)->background().color());
+      QVERIFY(entries->item(1, 2)->background().color() !=
+              entries->item(1, 1)->background().color());
+      QVERIFY(entries->item(1, 2)->toolTip().startsWith("Wrong: sign"));
+      auto* findings = window->findChild<QListWidget*>("Findings");
+      QCOMPARE(findings->count(), 2);
+      QVERIFY(findings->item(0)->text().startsWith("row 2, column 3: sign"));
 
-    Button(&window, "ShowAnswerButton")->click();
-    QVERIFY(window.Answer()->isVisible());
-    QCOMPARE(window.Answer()->item(1, 2)->text(), QString("5520"));
-    QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
+      Button(window, "ShowAnswerButton")->click();
+      QVERIFY(window->Answer()->isVisible());
+      QCOMPARE(window->Answer()->item(1, 2)->text(), QString("5520"));
+      QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
 
-    // A block pasted into a cell being edited fills the grid from that cell, and the columns are
-    // wide enough for their headings.
-    window.Choose(int(AnswerQuantity::K), 1);  // every quantity is offered after a solution
-    const QString heading = entries->horizontalHeaderItem(0)->text();
-    QVERIFY(entries->columnWidth(0) >
-            entries->fontMetrics().boundingRect(QRect(), 0, heading).width());
-    entries->setCurrentCell(0, 0);
-    entries->editItem(entries->item(0, 0));
-    QWidget* editor = QApplication::focusWidget();
-    QVERIFY(editor && editor != entries);
-    QTest::keyClicks(editor, "22");
-    QApplication::clipboard()->setText("1\t2\n3\n");
-    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-    entries->setFocus();  // leaves the editor, were it still open
-    QCOMPARE(entries->item(0, 1)->text(), QString("2"));
-    QCOMPARE(entries->item(1, 0)->text(), QString("3"));
-    QCOMPARE(window.Work().Entry(0, 0), std::string("1"));
+      // A block pasted into a cell being edited fills the grid from that cell, and the columns are
+      // wide enough for their headings.
+      window->Choose(int(AnswerQuantity::K), 1);  // every quantity is offered after a solution
+      const QString heading = entries->horizontalHeaderItem(0)->text();
+      QVERIFY(entries->columnWidth(0) >
+              entries->fontMetrics().boundingRect(QRect(), 0, heading).width());
+      entries->setCurrentCell(0, 0);
+      entries->editItem(entries->item(0, 0));
+      QWidget* editor = QApplication::focusWidget();
+      QVERIFY(editor && editor != entries);
+      QTest::keyClicks(editor, "22");
+      QApplication::clipboard()->setText("1\t2\n3\n");
+      QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+      entries->setFocus();  // leaves the editor, were it still open
+      QCOMPARE(entries->item(0, 1)->text(), QString("2"));
+      QCOMPARE(entries->item(1, 0)->text(), QString("3"));
+      QCOMPARE(window->Work().Entry(0, 0), std::string("1"));
+      Button(window, "CloseButton")->click();
+    };
+    QVERIFY(
+        Opened<CheckWorkWindow>([&s] { s.window.Action(M::MnuCheckWork)->trigger(); }, exercise));
+    QCOMPARE(int(s.model.AnalysisStatus), int(kNoResults));
   }
 };
 
