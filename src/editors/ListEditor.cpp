@@ -335,8 +335,6 @@ void ListEditor::ShowDialog() {
 void ListEditor::TakeSelection() {
   selFirstRow_ = grid_.Row();
   selLastRow_ = grid_.RowSel();
-  selFirstCol_ = grid_.Col();
-  selLastCol_ = grid_.ColSel();
 }
 
 }  // namespace stavelorn

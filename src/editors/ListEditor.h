@@ -147,7 +147,7 @@ class ListEditor {
   EditMode mode_ = EditMode::None;
   int itemCount_ = 0;
   int currentItem_ = 0;
-  int selFirstRow_ = 0, selLastRow_ = 0, selFirstCol_ = 0, selLastCol_ = 0;
+  int selFirstRow_ = 0, selLastRow_ = 0;
 
  private:
   // The working copy as one undo state.

@@ -10,41 +10,38 @@
 namespace stavelorn {
 namespace {
 
-struct Slender {
-  const char* name;
-  ModelStore (*build)();
-};
-
 // Tall and slender frames whose single-precision solution is visibly wrong: the guard must show
 // the double-precision numbers instead, and say so: the stored results and the trail are those
 // of the double-precision run.
 TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
-  const Slender cases[] = {
-      {"plane tower 5 x 101 joints", [] { return PlaneFrameGrid(4, 100); }},
-      {"space lattice 6 x 6 x 6 joints", [] { return SpaceFrameLattice(6, 6, 5); }},
+  const struct {
+    const char* name;
+    ModelStore model;
+  } cases[] = {
+      {"plane tower 5 x 101 joints", PlaneFrameGrid(4, 100)},
+      {"space lattice 6 x 6 x 6 joints", SpaceFrameLattice(6, 6, 5)},
   };
-  for (const Slender& c : cases) {
-    ModelStore model = c.build();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ModelStore model = c.model;
     AnalysisResults<float> single = AnalyzeInPrecision<float>(model);
     AnalysisResults<double> exact = AnalyzeInPrecision<double>(model);
-    ASSERT_EQ(single.AnalysisStatus, kAnalysisComplete) << c.name;
-    EXPECT_GT(DisplacementDisagreement(model, single, exact), kAccuracyThreshold) << c.name;
+    ASSERT_EQ(single.AnalysisStatus, kAnalysisComplete);
+    EXPECT_GT(DisplacementDisagreement(model, single, exact), kAccuracyThreshold);
 
     AnalysisRun run = CheckAndAnalyze(model);
-    ASSERT_FALSE(run.Rejected) << c.name << ": " << run.RejectionText;
-    EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete) << c.name;
-    EXPECT_TRUE(run.UsedDoublePrecision) << c.name;
+    ASSERT_FALSE(run.Rejected) << run.RejectionText;
+    EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete);
+    EXPECT_TRUE(run.UsedDoublePrecision);
     EXPECT_NE(run.AccuracyNote.find("double-precision solution"), std::string::npos);
-    ASSERT_TRUE(run.Trail) << c.name;
-    EXPECT_TRUE(run.Trail->DoublePrecision) << c.name;
+    ASSERT_TRUE(run.Trail);
+    EXPECT_TRUE(run.Trail->DoublePrecision);
     for (int i = 1; i <= exact.DofCount; ++i) {
       ASSERT_EQ(run.Trail->Displacements[static_cast<std::size_t>(i - 1)],
-                exact.JointDisplacements(i))
-          << c.name;
+                exact.JointDisplacements(i));
       // Rounded to single precision, and round-off read as the zero it stands for.
       ASSERT_NEAR(model.JointDisplacements(i), exact.JointDisplacements(i),
-                  1e-6 * std::fabs(exact.JointDisplacements(i)) + 1e-12)
-          << c.name;
+                  1e-6 * std::fabs(exact.JointDisplacements(i)) + 1e-12);
     }
   }
 }

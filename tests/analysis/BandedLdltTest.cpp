@@ -30,18 +30,6 @@ EquationSystem<double> Banded(const EquationSystem<double>& full, int halfBandwi
   return band;
 }
 
-// The unknowns and the half-bandwidth of the model's equations, from the engine's numbering.
-struct NumberedShape {
-  int unknowns = 0;
-  int halfBandwidth = 0;
-};
-NumberedShape ShapeOfEquations(const ModelStore& model) {
-  AnalysisResults<float> results;
-  Engine<float> engine(model, results);
-  engine.NumberCoordinates();
-  return {results.DofCount, HalfBandwidth(model, results.CoordNumbers, results.DofCount)};
-}
-
 // Largest difference of the two solutions over their largest magnitude.
 double Disagreement(const EquationSystem<double>& a, const EquationSystem<double>& b) {
   double largest = 0, difference = 0;
@@ -65,11 +53,13 @@ TEST(BandedLdlt, SolvesGeneratedStructuresAsGaussJordanDoes) {
   };
   for (const auto& c : cases) {
     const EquationSystem<double> full = AssembleEquations<double>(c.model);
-    const NumberedShape shape = ShapeOfEquations(c.model);
-    EXPECT_EQ(shape.unknowns, full.Size()) << c.name;
-    EXPECT_EQ(shape.halfBandwidth, c.halfBandwidth) << c.name;
+    // The band as the engine's numbering makes it.
+    AnalysisResults<float> numbered;
+    Engine<float>(c.model, numbered).NumberCoordinates();
+    EXPECT_EQ(numbered.DofCount, full.Size()) << c.name;
+    EXPECT_EQ(HalfBandwidth(c.model, numbered.CoordNumbers, numbered.DofCount), c.halfBandwidth);
 
-    EquationSystem<double> oracle = full, band = Banded(full, shape.halfBandwidth);
+    EquationSystem<double> oracle = full, band = Banded(full, c.halfBandwidth);
     ASSERT_TRUE(SolveGaussJordan(oracle)) << c.name;
     ASSERT_TRUE(SolveBandedLdlt(band)) << c.name;
     EXPECT_LT(Disagreement(band, oracle), 1e-9) << c.name;
@@ -106,16 +96,15 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EquationSystem<double> full;
-    EquationSystem<float> single;
     full.Redim(2);
-    single.Redim(2);
-    full.S(1, 1) = single.S(1, 1) = 1;
-    full.S(1, 2) = full.S(2, 1) = c.o;
-    full.S(2, 2) = c.o + c.r;
-    single.S(1, 2) = single.S(2, 1) = static_cast<float>(c.o);
-    single.S(2, 2) = static_cast<float>(c.o + c.r);
+    full.S(1, 1) = 1, full.S(1, 2) = full.S(2, 1) = c.o, full.S(2, 2) = c.o + c.r;
     full.P(1) = c.load;
-    single.P(1) = static_cast<float>(c.load);
+    EquationSystem<float> single;
+    single.Redim(2);
+    for (int i = 1; i <= 2; ++i) {
+      single.P(i) = static_cast<float>(full.P(i));
+      for (int j = 1; j <= 2; ++j) single.S(i, j) = static_cast<float>(full.S(i, j));
+    }
     EquationSystem<double> oracle = full, band = Banded(full, 1);
     PivotFailure oracleStop, bandStop, singleStop;
     EXPECT_EQ(SolveGaussJordan(oracle, FastestVectorUnit(), &oracleStop), c.solves);

@@ -15,18 +15,7 @@
 namespace stavelorn {
 namespace {
 
-const char* const kExamples[] = {"continuous-beam",   "roof-truss", "portal-frame",
-                                 "space-truss-tower", "grid-floor", "space-frame"};
-
 const UnitSystem kKNm = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
-
-ModelStore NamedExample(const std::string& name) {
-  std::string problem;
-  ModelStore model = testing::ExampleModel(name, problem);
-  EXPECT_EQ(problem, "") << name;
-  model.Units = kKNm;
-  return model;
-}
 
 // The results of one kind (displacement, end force, reaction) and one quantity, as pairs of the
 // original's value times its factor and the converted project's value.
@@ -34,8 +23,12 @@ using Groups = std::map<std::pair<int, Quantity>, std::vector<std::pair<double, 
 
 TEST(ConvertedProject, AnalysesToTheOriginalResultsTimesTheirFactors) {
   const UnitSystem kipIn = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
-  for (const char* name : kExamples) {
-    ModelStore original = NamedExample(name);
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    std::string problem;
+    ModelStore original = testing::ExampleModel(name, problem);
+    ASSERT_EQ(problem, "") << name;
+    original.Units = kKNm;
     ModelStore converted = original;
     ASSERT_FALSE(ConvertUnits(converted, kipIn));
     ASSERT_FALSE(CheckAndAnalyze(original).Rejected) << name;

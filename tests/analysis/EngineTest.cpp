@@ -1,35 +1,18 @@
-// The cases where a careless engine goes wrong: nearly aligned members, the numbering at hinged
-// joints, and hostile models.
+// The cases where a careless engine goes wrong: the numbering at hinged joints, and hostile
+// models. (A nearly aligned pair of bars is the conditioning test's shallow truss.)
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "support/SampleModels.h"
-#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
 
-using testing::Displacement;
 using testing::ModelFromText;
-
-TEST(Alignment, ShallowTwoBarTrussIsNotTakenForAStraightBar) {
-  // Members of (1000, +-1) have CX = 0.9999995: treated as aligned, they would lose their only
-  // vertical stiffness. Each bar carries P/(2 sin) = L/2 and the apex falls P·L³/(2·EA).
-  ModelStore m = ModelFromText(testing::kShallowTwoBarTruss);
-  Analyze(m);
-  ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
-  const double length = std::sqrt(1e6 + 1);
-  EXPECT_NEAR(Displacement(m, 2, 2), -length * length * length / 4e7, 1e-3);
-  EXPECT_NEAR(Displacement(m, 2, 1), 0, 1e-9);
-  EXPECT_NEAR(m.MemberEndForces(1, 1), length / 2, 1e-3);
-  EXPECT_NEAR(testing::Reaction(m, 1, 2), 0.5, 1e-6);
-}
 
 // Two bars meeting at joint 2, pinned at their feet.
 const char* const kPair =

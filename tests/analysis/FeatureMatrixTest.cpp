@@ -282,13 +282,12 @@ std::string ModelText(const std::string& type, Oracle oracle, const std::string&
     text += type == "PTruss" ? R"("Joints",3, 3,4, -8,6, 0,0
 "Supports",2, 1,1,1, 2,1,1
 "Members",2, 1,3,1,1, 2,3,1,2
-"Cross-Sections",2, 0.01, 0.02
 )"
                              : R"("Joints",4, 2,3,6, 6,-12,4, 12,4,-6, 0,0,0
 "Supports",3, 1,1,1,1, 2,1,1,1, 3,1,1,1
 "Members",3, 1,4,1,1, 2,4,1,2, 3,4,1,1
-"Cross-Sections",2, 0.01, 0.02
 )";
+    text += "\"Cross-Sections\",2, 0.01, 0.02\n";
   } else {
     text += "\"Joints\",2, " + std::string(joints) + "\n\"Cross-Sections\",1, " + section +
             "\n\"Members\",1, 1,2,1,1" + roll + "\n\"Supports\"," +

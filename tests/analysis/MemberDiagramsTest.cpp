@@ -11,6 +11,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/EquilibriumCheck.h"
+#include "analysis/MemberAxes.h"
 #include "analysis/MemberDiagrams.h"
 #include "support/SampleModels.h"
 
@@ -29,12 +30,6 @@ std::vector<MemberDiagram> Diagrams(const std::string& text) {
   EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
   ExpectStationsMatchACutOfTheFreeBody(m, text);
   return BuildMemberDiagrams(m);
-}
-
-const DiagramExtreme& ExtremeOf(const MemberDiagram& d, Q q, bool maximum) {
-  for (const DiagramExtreme& e : d.Extremes)
-    if (e.Quantity == q && e.Maximum == maximum) return e;
-  throw std::logic_error("no such extreme");
 }
 
 // A beam of length L between a joint at 0 and one at L, with the given supports
@@ -93,28 +88,19 @@ TEST(MemberDiagrams, ExtremesMatchClosedForms) {
       // and My its moment.
       {"type 8", SpaceCantilever("8,10,0,4,0"), Q::My, true, 0, 40},
       {"type 11", SpaceCantilever("11,0,3,0,0"), Q::My, true, 0, 16},
+      // w = 2 over [1.5, 4] of a simple span of 6: R1 = 5 · 3.25 / 6, zero shear R1 / w past 1.5.
+      {"partial", Beam("6", kPinned, "1, 1,3,2,0,1.5,2"), Q::Mz, true, 1.5 + 16.25 / 12,
+       1.5 * 16.25 / 6 + 16.25 * 16.25 / 144},
   };
   for (const ClosedForm& c : cases) {
     const std::vector<MemberDiagram> d = Diagrams(c.model);
     ASSERT_EQ(d.size(), 1u) << c.name;
-    const DiagramExtreme& e = ExtremeOf(d[0], c.quantity, c.maximum);
-    EXPECT_NEAR(e.X, c.x, 1e-5 * d[0].Length) << c.name;
-    EXPECT_NEAR(e.Value, c.value, 2e-5 * std::fabs(c.value)) << c.name;
-  }
-}
-
-// A distributed load over part of a simple span of 6 (w positive downward): the table has a row
-// where the load starts and one where it ends, holding the closed-form moment there.
-TEST(MemberDiagrams, PartialLoadsHaveRowsAtTheirEnds) {
-  // w = 2 over [1.5, 4]: W = 5 at 2.75, R1 = 5 * 3.25 / 6 and R2 = 5 * 2.75 / 6.
-  const MemberDiagram d = Diagrams(Beam("6", kPinned, "1, 1,3,2,0,1.5,2")).at(0);
-  for (const auto& [x, moment] : {std::pair{1.5, 1.5 * 5 * 3.25 / 6}, {4.0, 2 * 5 * 2.75 / 6}}) {
-    int rows = 0;
-    for (const DiagramStation& s : d.Stations)
-      if (std::fabs(s.X - x) < 1e-9 && ++rows) {
-        EXPECT_NEAR(s.Values[static_cast<std::size_t>(Index(Q::Mz))], moment, 1e-4) << x;
-      }
-    EXPECT_EQ(rows, 1) << x;
+    const auto e = std::find_if(d[0].Extremes.begin(), d[0].Extremes.end(), [&](const auto& x) {
+      return x.Quantity == c.quantity && x.Maximum == c.maximum;
+    });
+    ASSERT_NE(e, d[0].Extremes.end()) << c.name;
+    EXPECT_NEAR(e->X, c.x, 1e-5 * d[0].Length) << c.name;
+    EXPECT_NEAR(e->Value, c.value, 2e-5 * std::fabs(c.value)) << c.name;
   }
 }
 
@@ -144,12 +130,26 @@ void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string
   const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
   ASSERT_EQ(diagrams.size(), static_cast<std::size_t>(m.MemberCount)) << name;
   for (const MemberDiagram& d : diagrams) {
+    SCOPED_TRACE(name + " member " + std::to_string(d.Member));
+    // The local axes the end forces refer to, as built here from the geometry and the roll.
+    const std::optional<MemberAxes> axes = MemberLocalAxes(m, d.Member);
+    ASSERT_TRUE(axes);
+    const testing::Vec begin = testing::Position(m, m.MemberProps(d.Member, 1));
+    const auto built = testing::AxesOf(
+        m, d.Member, testing::Add(testing::Position(m, m.MemberProps(d.Member, 2)), begin, -1));
+    EXPECT_EQ(axes->HasY, m.StructType != "STruss");
+    EXPECT_EQ(axes->HasZ, m.StructType == "Grid" || m.StructType == "SFrame");
+    for (int a = 0; a < 3; ++a) {
+      EXPECT_NEAR(axes->X[a], built[0][a], 1e-6);
+      EXPECT_NEAR(axes->HasY ? axes->Y[a] : 0, axes->HasY ? built[1][a] : 0, 1e-6);
+      EXPECT_NEAR(axes->HasZ ? axes->Z[a] : 0, axes->HasZ ? built[2][a] : 0, 1e-6);
+    }
     double largest = 1e-9;
     for (const DiagramStation& s : d.Stations)
       for (double v : s.Values) largest = std::max(largest, std::fabs(v));
     for (DiagramQuantity q : d.Quantities)
       EXPECT_NEAR(d.ClosureError[static_cast<std::size_t>(Index(q))], 0, 1e-4)
-          << name << " member " << d.Member << " " << QuantityName(m.StructType, q);
+          << QuantityName(m.StructType, q);
     // The table: x ascending from 0 to L, both sides of every concentrated load, the tenth points
     // flagged as such and the turning points of the quantities as extremes; the member's
     // extremes are the largest and smallest values at its stations.
@@ -159,9 +159,8 @@ void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string
     int tenths = 0;
     for (std::size_t k = 0; k < d.Stations.size(); ++k) {
       const DiagramStation& s = d.Stations[k];
-      const std::string at = name + " member " + std::to_string(d.Member) + " at " +
-                             std::to_string(s.X) + " side " +
-                             std::to_string(static_cast<int>(s.Side));
+      const std::string at =
+          std::to_string(s.X) + " side " + std::to_string(static_cast<int>(s.Side));
       if (k > 0 && s.Side == StationSide::After) {
         EXPECT_EQ(d.Stations[k - 1].Side, StationSide::Before) << at;
         EXPECT_EQ(d.Stations[k - 1].X, s.X) << at;
@@ -187,21 +186,25 @@ void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string
       }
       EXPECT_TRUE(s.Extreme || !turns || pieceEnd) << at << " is a turning point";
     }
-    EXPECT_EQ(tenths, 11) << name << " member " << d.Member;
+    EXPECT_EQ(tenths, 11);
+    for (const DiagramPiece& piece : d.Pieces)  // where a load starts or ends
+      EXPECT_TRUE(std::any_of(
+          d.Stations.begin(), d.Stations.end(),
+          [&](const DiagramStation& s) { return std::fabs(s.X - piece.X1) < 1e-9 * d.Length; }))
+          << "x " << piece.X1;
     for (const DiagramExtreme& e : d.Extremes) {
       const std::size_t i = static_cast<std::size_t>(Index(e.Quantity));
       double most = d.Stations.front().Values[i];
       for (const DiagramStation& s : d.Stations)
         most = e.Maximum ? std::max(most, s.Values[i]) : std::min(most, s.Values[i]);
-      EXPECT_NEAR(e.Value, most, 1e-9 * largest) << name << " member " << d.Member;
+      EXPECT_NEAR(e.Value, most, 1e-9 * largest);
     }
     for (const DiagramStation& s : d.Stations) {
       const auto cut = CutAt(m, d.Member, d.Length, s.X, s.Side);
       for (DiagramQuantity q : d.Quantities) {
         const std::size_t i = static_cast<std::size_t>(Index(q));
         EXPECT_NEAR(s.Values[i], cut[i], 1e-4 * largest)
-            << name << " member " << d.Member << " " << QuantityName(m.StructType, q) << " at "
-            << s.X;
+            << QuantityName(m.StructType, q) << " at " << s.X;
       }
     }
   }

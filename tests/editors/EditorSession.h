@@ -160,8 +160,9 @@ inline std::string Shown(const ListEditor& ed, bool captions) {
     out << EditorFormName(w.Id) << " \"" << w.Caption << "\" \"" << w.Label1 << "\" \"" << w.Label2
         << "\" \"" << w.AddCaption << "\" \"" << w.CloseCaption << "\" preview " << w.Preview
         << "\n";
-  out << "buttons " << w.AddVisible << w.InsertVisible << w.EditVisible << w.DeleteVisible
-      << " items " << ed.ItemCount() << " current " << ed.CurrentItem() << " widths";
+  out << "mode " << static_cast<int>(ed.Mode()) << " buttons " << w.AddVisible << w.InsertVisible
+      << w.EditVisible << w.DeleteVisible << " items " << ed.ItemCount() << " current "
+      << ed.CurrentItem() << " widths";
   for (int col = 0; col < g.Cols(); ++col) out << " " << g.ColWidth(col);
   out << " heights " << g.RowHeight(0) << " " << g.RowHeight(1) << " size " << g.Width() << "x"
       << g.Height() << (g.VerticalScrollBar() ? " scrolled" : "") << " top " << g.TopRow()

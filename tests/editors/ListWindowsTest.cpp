@@ -1,9 +1,11 @@
 // Each list window as a whole against golden files read over by hand: what it shows for every
-// structure type, and whole editing sessions, the window written after every command.
+// structure type, and whole editing sessions, the window written after every command; the items
+// that keep their numbers, and where the entry dialog goes beside its window.
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "editors/DialogPlacement.h"
 #include "editors/EditorSession.h"
 
 using namespace stavelorn;
@@ -68,8 +70,7 @@ std::string Walk(FormId form, ModelStore model, const std::string& steps) {
     if (refuse) verb.pop_back();
     if (verb == "insert" || verb == "edit" || verb == "delete") {
       words >> row;
-      rowSel = row;
-      if (verb == "delete") words >> rowSel;
+      if (verb != "delete" || !(words >> rowSel)) rowSel = row;
       e.editor.Grid().Select(row, 1, rowSel, 1);
       e.messages.Answer(refuse ? kAnswerCancel : kAnswerOk);
     }
@@ -81,7 +82,7 @@ std::string Walk(FormId form, ModelStore model, const std::string& steps) {
     for (; logged < e.messages.Log().size(); ++logged)
       out += "  ! " + e.messages.Log()[logged].Title + ": " +
              Join(Split(e.messages.Log()[logged].Text, "\n"), "|") + "\n";
-    out += Shown(e.editor, false);
+    out += "previews " + std::to_string(e.windows.previews) + "; " + Shown(e.editor, false);
   }
   return out + "stored: " + Join(Records(form, model, false), "; ") + "\n";
 }
@@ -96,9 +97,9 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MatA, Structure("PTruss", 0),
        "shown 100 / 200 / 300 / 400 / 500 / 600 / 700 / 800 / 900 / 1000 / 1100 / 1200 3e-6; "
        "insert 11 1150 / 1175; insert? 2; edit 13 1250 / 1300 !cancel; "
-       "delete 2 4; delete? 1 1; undo; undo; redo; add 5 / 6 !close; close"},
+       "delete 2 4; delete? 1 1; undo; undo; redo; add 5 / 6 !close; delete 15 15; close"},
       {FormId::CrossA, Base("SFrame"),
-       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 1 9 8 7 6; undo; delete 2 1; delete 1 1; "
+       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 2 9 8 7 6; undo; delete 2 1; delete 1 1; "
        "add 9 !cancel; close"},
       {FormId::JointA, Structure("PFrame", 0),
        "shown 0 0 #1 #2 / 10 0 / 20 0 #2; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
@@ -119,12 +120,13 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
        "shown; add 8 -12.5 / 3 0 / 1 1 / 2 2 / 4 4 / 5 5 / 6 6 / 7 7 / 9 9 / 10 10 / 11 11 / 12 "
        "12; "
        "add 14 14 !cancel; edit 1 4 / 9 / !close; edit 2 10; delete 1 1; close"},
-      {FormId::MemErrA, Base("Beam"), "add 2 0.01 / 1 -0.02 / 2 0.5; delete 2 1; undo; close"},
+      {FormId::MemErrA, Base("Beam"), "add 2 0.01 / 2 0.5 / 1 -0.02; delete 2 1; undo; close"},
       {FormId::MemLoadA, Structure("Beam", 4),
-       "shown 1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 "
-       "@Uniform_load 2 ~ 1 3; edit 1 @Uniform_load =1 7 ~ =2 0; delete 2 2; undo; redo; delete? 1 "
-       "3; "
-       "add 2 @Concentrated_force 1 ~ 2 ~ / 1 1 ~ 20 ~ / !cancel; close"},
+       "shown 1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 @Uniform_load "
+       "2 ~ 1 3; edit 1 @Uniform_load =1 7 ~ =2 0; delete 2 2; undo; redo; delete? 1 3; "
+       "edit 2 =3 =2 ~ =1 9 / !cancel; edit 1 2; add 2 @Concentrated_force 1 ~ 2 ~ / 1 1 ~ 20 ~ / "
+       "!cancel; "
+       "close"},
       // A lone item without its main values is no item; a number with nothing to name is refused.
       {FormId::MatA, Structure("Grid", 0), "shown 5 !cancel; close"},
       {FormId::JointA, Structure("Beam", 0), "shown 4 #1; close"},
@@ -136,8 +138,8 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
 }
 
 // Materials, joints and members that other data refer to keep their numbers: no Insert or
-// Delete, before or after an Add. Next repaints the preview.
-TEST(ListWindows, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
+// Delete, before or after an Add.
+TEST(ListWindows, ItemsInUseKeepTheirNumbers) {
   using Count = std::int16_t ModelStore::*;
   const std::pair<FormId, Count> cases[] = {{FormId::JointA, &ModelStore::MemberCount},
                                             {FormId::JointA, &ModelStore::JointLoadCount},
@@ -154,11 +156,30 @@ TEST(ListWindows, ItemsInUseKeepTheirNumbersAndNextRefreshesThePreview) {
     model.*refer = 1;
     Session e(form, model);
     EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
-    EXPECT_TRUE(e.editor.Window().EditVisible);
     e.windows.Then(Script("1 2 / 2 1"));
     e.editor.Add();
     EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
-    EXPECT_EQ(e.windows.previews, 1);
+  }
+}
+
+// A 1000 x 800 screen; the dialog is 300 x 400. The dialog never overlaps the list window when
+// there is room beside it, and never leaves the screen.
+TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
+  const ScreenRect screen{0, 0, 1000, 800};
+  const struct {
+    ScreenRect window;
+    int left, top;
+  } cases[] = {
+      {{100, 50, 500, 500}, 608, 50},    // room on the right
+      {{500, 50, 450, 500}, 192, 50},    // room on the left only
+      {{50, 500, 500, 250}, 558, 400},   // level with the window, lifted onto the screen
+      {{100, 100, 850, 250}, 100, 358},  // no room beside: below
+      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least
+  };
+  for (const auto& c : cases) {
+    const ScreenRect placed = PlaceBeside(c.window, 300, 400, screen);
+    EXPECT_EQ(placed.Left, c.left) << c.window.Left;
+    EXPECT_EQ(placed.Top, c.top) << c.window.Left;
   }
 }
 

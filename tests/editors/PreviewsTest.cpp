@@ -15,15 +15,16 @@ using namespace stavelorn::testing;
 
 namespace {
 
-// Three joints typed into a new project's joints list, the second with the restraint boxes
-// `checks` (" #1 #2"), drawn as its preview.
+// Three joints typed into a new project's joints list, the second and the third (at the picture's
+// top right) with the restraint boxes `checks` (" #1 #2"), drawn as its preview.
 RecordingCanvas JointsPreview(const std::string& type, const std::string& checks) {
   ModelStore model = Structure(type, 0);
   Session e(FormId::JointA, model);
   const auto joint = [&model](const std::string& xyz) {
     return xyz.substr(0, 2 * static_cast<std::size_t>(model.CoordColumns) - 1);
   };
-  e.windows.Then(Script(joint("0 0 0") + " / " + joint("5 2 1") + checks + " / " + joint("9 4 2")));
+  e.windows.Then(
+      Script(joint("0 0 0") + " / " + joint("5 2 1") + checks + " / " + joint("9 4 2") + checks));
   e.editor.Shown();
   EXPECT_EQ(model.JointCount, 0);  // drawn from the grid alone
   RecordingCanvas canvas;
@@ -49,9 +50,9 @@ std::string Strokes(const RecordingCanvas& canvas, int colour = -1) {
   return out.str();
 }
 
-// Joint 2 carries the support; joints 1 and 3 frame it. A roller's wheel is a red circle beside
-// the joint (X roller) or under it (Y roller); hinges and walls are red lines only; each joint is
-// numbered and marked by a box, or a cyan circle for a plane truss.
+// Joints 2 and 3 carry the support, joint 3 at the edges of the picture. A roller's wheel is a red
+// circle beside the joint (X roller) or under it (Y roller); hinges and walls are red lines only;
+// each joint is numbered and marked by a box, or a cyan circle for a plane truss.
 TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
   const std::pair<std::string, std::string> cases[] = {
       {"PTruss", " #1"},    {"PTruss", " #2"},    {"PTruss", " #1 #2"}, {"PTruss", ""},
@@ -67,8 +68,8 @@ TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
 
 // For each type, over joints (0, 0), (5, 4) and (10, 0) (with z 0, 0, 6 in space): the members,
 // the second hinged at both ends, in yellow, with a third being typed and a fourth that has no
-// end joint yet, which is not drawn; joint loads on joints 2 and 3 in magenta; a uniform
-// load over part of member 1 and a point force on member 2 in green.
+// end joint yet, which is not drawn; joint loads on joints 2 and 3, every component 12 and -7.5, in
+// magenta; a uniform load over part of member 1 and a point force on member 2 in green.
 TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
   std::string out;
   for (const char* type : {"PTruss", "Beam", "PFrame", "STruss", "Grid", "SFrame"}) {
@@ -76,10 +77,8 @@ TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
     for (int j = 1; j <= 3; ++j)
       for (int col = 1; col <= model.CoordColumns; ++col)
         model.JointCoords(j, col) = col == 1 ? 5.0f * (j - 1) : j == col ? 2.0f * col : 0.0f;
-    for (int k = 1; k <= model.CoordsPerJoint; ++k) {
-      model.JointLoadValues(1, k) = k % 2 ? 12.0f : 0.0f;
-      model.JointLoadValues(2, k) = k % 2 ? 0.0f : -7.5f;
-    }
+    for (int k = 1; k <= model.CoordsPerJoint; ++k)
+      model.JointLoadValues(1, k) = 12, model.JointLoadValues(2, k) = -7.5f;
     const float loads[2][4] = {{-4, 0, 1, 2}, {40, 0, 2, 0}};
     for (int i = 1; i <= 2; ++i)
       for (int k = 1; k <= 4; ++k) model.MemberLoadValues(i, k) = loads[i - 1][k - 1];

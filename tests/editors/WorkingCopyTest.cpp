@@ -86,6 +86,11 @@ TEST(EditHistory, KeepsItsLimitAndFollowsTheSavedState) {
   EXPECT_EQ(trail,
             "1 a/ 1; 1s a/ 1; 2 b/ 2; 3 c/ 2; 2 b/c 1; 1s /b 0; 1s /b 0; 2 b/c 1; 4 d/ 2; "
             "4 d/ 2; 5 e/ 2; 6 f/ 2; 5 e/f 1; 4 /e 0; 4 /e 0; 9 / 0; ");
+  // A window's history keeps 200 steps; one made with a limit below one keeps one.
+  EditHistory<int> window, least(0, 0);
+  for (int i = 1; i <= 300; ++i) window.Record("", i), least.Record("", i);
+  EXPECT_EQ(window.Depth(), 200u);
+  EXPECT_EQ(least.Depth(), 1u);
 }
 
 }  // namespace

@@ -15,50 +15,28 @@ namespace stavelorn {
 
 namespace {
 
-// The bytes that choose the commands; past their end every choice is the first one.
-class Choices {
+// Texts a user might type: numbers in every form, numbers past what is stored, words, blanks.
+const char* const kTyped[] = {"1",    "2",      "3",     "4",   "0",   "-1.5", "2.9e4",
+                              "2e8",  "0.01",   "1e-4",  "12",  "7.5", "-20",  "100",
+                              "1e39", "-1e39",  "1e-50", "abc", "",    " ",    "12kN",
+                              "5",    "3.4e38", "0.5",   "-0",  "1D2", "6",    "8e7"};
+const char* const kTitles[] = {"Frame A", "Truss, \"B\"", "t", "Beam 3 (kN, m)"};
+
+// The session plays the user: it chooses each command by the next byte (past their end every
+// choice is the first one), answers every message box (OK to the list's confirmations unless told
+// to call one off, No to saving and printing, Cancel to a retry; every box must have something
+// to say), chooses no file (so nothing is written), gives the title dialog a title, and refuses
+// or ignores every other window.
+class Session : public Messages, public FileDialogs, public CommandWindows {
  public:
-  Choices(const std::uint8_t* bytes, std::size_t size) : bytes_(bytes), size_(size) {}
-  int Pick(int count) { return pos_ < size_ && count > 0 ? bytes_[pos_++] % count : 0; }
-  std::size_t Pick(std::size_t count) { return std::size_t(Pick(static_cast<int>(count))); }
-  bool Left() const { return pos_ < size_; }
+  Session(const std::string& path, const std::string& fileText, const std::uint8_t* bytes,
+          std::size_t size)
+      : path_(path), start_(fileText), bytes_(bytes), size_(size) {}
 
- private:
-  const std::uint8_t* bytes_;
-  std::size_t size_;
-  std::size_t pos_ = 0;
-};
-
-// A user clicking through every box: OK to the list's confirmations unless told to call one
-// off, No to saving and printing, Cancel to a retry. Every box must have something to say.
-class ClickThroughMessages : public Messages {
- public:
-  bool callOff = false;
-  bool silent = false;  // a box with no text was shown
-
- protected:
-  int Show(const std::string& /*title*/, const std::string& text, MessageStyle style) override {
-    silent = silent || text.empty();
-    if (style == kStyleOkCancelQuestion) return callOff ? kAnswerCancel : kAnswerOk;
-    if (style == kStyleRetryCancelCritical) return kAnswerCancel;
-    return style == kStyleCritical || style == kStyleInformation ? kAnswerOk : kAnswerNo;
-  }
-};
-
-// No file is ever chosen, so nothing is written.
-class NoFileDialogs : public FileDialogs {
- public:
   std::string OpenFile(const FileDialogRequest&) override { return ""; }
   std::string SaveFile(const FileDialogRequest&) override { return ""; }
-};
-
-// The title dialog gives `title`; every other window is refused or shows nothing.
-class SessionWindows : public CommandWindows {
- public:
-  explicit SessionWindows(ModelStore& model) : model_(model) {}
-  std::string title;
   bool ShowTitleDialog() override {
-    model_.ProjectTitle = title;
+    model_.ProjectTitle = kTitles[Pick(4)];
     return true;
   }
   void Redraw() override {}
@@ -68,35 +46,18 @@ class SessionWindows : public CommandWindows {
   void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
                         const PrintedInfluence*) override {}
 
- private:
-  ModelStore& model_;
-};
-
-// Texts a user might type: numbers in every form, numbers past what is stored, words, blanks.
-const char* const kTyped[] = {"1",    "2",      "3",     "4",   "0",   "-1.5", "2.9e4",
-                              "2e8",  "0.01",   "1e-4",  "12",  "7.5", "-20",  "100",
-                              "1e39", "-1e39",  "1e-50", "abc", "",    " ",    "12kN",
-                              "5",    "3.4e38", "0.5",   "-0",  "1D2", "6",    "8e7"};
-const char* const kTitles[] = {"Frame A", "Truss, \"B\"", "t", "Beam 3 (kN, m)"};
-
-class Session {
- public:
-  Session(const std::string& path, const std::string& fileText, Choices& choices)
-      : path_(path), start_(fileText), choose_(choices), windows_(model_) {}
-
   std::string Run() {
     commands_.Start();
     if (!commands_.OpenProjectFile(path_)) return Fail("the project did not open");
     states_ = {Checked()};
-    for (int step = 0; step < 120 && choose_.Left() && failure_.empty(); ++step) {
-      const int command = choose_.Pick(10);
+    for (int step = 0; step < 120 && pos_ < size_ && failure_.empty(); ++step) {
+      const int command = Pick(10);
       if (command < 4) {
         OpenDataWindow();
       } else if (command < 7) {
         command < 6 ? commands_.Undo() : commands_.Redo();
         Stepped(command == 6);
       } else if (command == 7) {
-        windows_.title = kTitles[choose_.Pick(4)];
         commands_.ChangeProjectTitle();
         Committed();
       } else if (command == 8 && Menus().Visible(MenuItem::MnuAna)) {
@@ -104,7 +65,7 @@ class Session {
       } else if (command == 9 && Menus().Visible(MenuItem::MnuEditData)) {
         commands_.EditData();
       }
-      if (messages_.silent) Fail("a message box had nothing to say");
+      if (silent_) Fail("a message box had nothing to say");
       if (states_.back().empty() || Checked() != states_[position_]) Fail("the data left its step");
     }
     if (!failure_.empty()) return failure_;
@@ -116,6 +77,14 @@ class Session {
   }
 
  private:
+  int Show(const std::string& /*title*/, const std::string& text, MessageStyle style) override {
+    silent_ = silent_ || text.empty();
+    if (style == kStyleOkCancelQuestion) return callOff_ ? kAnswerCancel : kAnswerOk;
+    if (style == kStyleRetryCancelCritical) return kAnswerCancel;
+    return style == kStyleCritical || style == kStyleInformation ? kAnswerOk : kAnswerNo;
+  }
+  int Pick(int count) { return pos_ < size_ && count > 0 ? bytes_[pos_++] % count : 0; }
+  std::size_t Pick(std::size_t count) { return std::size_t(Pick(static_cast<int>(count))); }
   const MenuState& Menus() const { return commands_.Menus(); }
   std::string Fail(const std::string& what) {
     if (failure_.empty()) failure_ = what;
@@ -164,43 +133,35 @@ class Session {
       if (RouteOf(info.Item).Target == MenuTarget::DataWindow && Menus().Visible(info.Item) &&
           (info.Parent == MenuItem::Count || Menus().Visible(info.Parent)))
         offered.push_back(info.Item);
-    if (!offered.empty()) DataWindow(offered[choose_.Pick(offered.size())]);
+    if (!offered.empty()) DataWindow(offered[Pick(offered.size())]);
   }
 
   void DataWindow(MenuItem menu) {
-    stavelorn::DataWindow window = MakeDataWindow(RouteOf(menu).Window, model_, messages_);
+    stavelorn::DataWindow window = MakeDataWindow(RouteOf(menu).Window, model_, *this);
     ListEditor& editor = *window.Editor;
     editor.Open();
     const GridModel opened = editor.Grid();
     editor.Shown();
-    for (int step = choose_.Pick(10); step >= 0 && failure_.empty(); --step) {
+    for (int step = Pick(10); step >= 0 && failure_.empty(); --step) {
       if (editor.Dialog().Open) {
         Dialog(editor);
         continue;
       }
       const int rows = editor.Grid().Rows() - 1;
-      editor.Grid().Select(1 + choose_.Pick(rows), 1, 1 + choose_.Pick(rows), 1);
-      messages_.callOff = choose_.Pick(8) == 0;
-      // Only the buttons the window shows can be pressed.
+      editor.Grid().Select(1 + Pick(rows), 1, 1 + Pick(rows), 1);
+      callOff_ = Pick(8) == 0;
+      // Only the buttons the window shows can be pressed; the seventh choice presses none.
       const ListWindowForm& shown = editor.Window();
-      switch (choose_.Pick(7)) {
-        case 0:
-          if (shown.AddVisible) editor.Add();
-          break;
-        case 1:
-          if (shown.InsertVisible) editor.Insert();
-          break;
-        case 2:
-          if (shown.EditVisible) editor.Edit();
-          break;
-        case 3:
-          if (shown.DeleteVisible) editor.Delete();
-          break;
-        case 4: editor.Undo(); break;
-        case 5: editor.Redo(); break;
-        default: break;
-      }
-      messages_.callOff = false;
+      const std::pair<bool, void (ListEditor::*)()> buttons[] = {
+          {shown.AddVisible, &ListEditor::Add},
+          {shown.InsertVisible, &ListEditor::Insert},
+          {shown.EditVisible, &ListEditor::Edit},
+          {shown.DeleteVisible, &ListEditor::Delete},
+          {true, &ListEditor::Undo},
+          {true, &ListEditor::Redo}};
+      const std::size_t button = Pick(std::size(buttons) + 1);
+      if (button < std::size(buttons) && buttons[button].first) (editor.*buttons[button].second)();
+      callOff_ = false;
     }
     if (editor.Dialog().Open) editor.Ok();
     if (editor.Dialog().Open) editor.CancelEntry();
@@ -213,7 +174,7 @@ class Session {
     if (!editor.Grid().SameCells(opened)) Fail("the list's undo did not give back the list opened");
     while (editor.CanRedo()) editor.Redo();
     if (!editor.Grid().SameCells(last)) Fail("the list's redo did not give back its last step");
-    const bool commit = choose_.Pick(4) != 0;
+    const bool commit = Pick(4) != 0;
     if (commit) editor.Close();
     commands_.DataWindowClosed(menu, commit);
     Committed();
@@ -221,33 +182,33 @@ class Session {
 
   void Dialog(ListEditor& editor) {
     const EntryForm& form = editor.Dialog();
-    switch (choose_.Pick(10)) {
+    switch (Pick(10)) {
       case 7: editor.Ok(); break;
       case 8: editor.Next(); break;
-      case 9: choose_.Pick(2) ? editor.CancelEntry() : editor.DialogClosed(); break;
+      case 9: Pick(2) ? editor.CancelEntry() : editor.DialogClosed(); break;
       case 5: {
-        const int check = 1 + choose_.Pick(EntryForm::kChecks);
-        if (form.Check[std::size_t(check)].Visible) editor.ClickCheck(check, choose_.Pick(2) != 0);
+        const int check = 1 + Pick(EntryForm::kChecks);
+        if (form.Check[std::size_t(check)].Visible) editor.ClickCheck(check, Pick(2) != 0);
         break;
       }
-      case 6: editor.Choose(choose_.Pick(static_cast<int>(form.Choice.Options.size()) + 1)); break;
+      case 6: editor.Choose(Pick(static_cast<int>(form.Choice.Options.size()) + 1)); break;
       default: {
-        const int field = 1 + choose_.Pick(EntryForm::kFields);
+        const int field = 1 + Pick(EntryForm::kFields);
         const EntryField& box = form.Text[std::size_t(field)];
-        if (box.Visible && !box.ReadOnly)
-          editor.TypeField(field, kTyped[choose_.Pick(std::size(kTyped))]);
+        if (box.Visible && !box.ReadOnly) editor.TypeField(field, kTyped[Pick(std::size(kTyped))]);
       }
     }
   }
 
   const std::string& path_;
   const std::string& start_;
-  Choices& choose_;
+  const std::uint8_t* bytes_;
+  std::size_t size_;
+  std::size_t pos_ = 0;
+  bool callOff_ = false;  // Cancel the next confirmation
+  bool silent_ = false;   // a message box with no text was shown
   ModelStore model_;
-  ClickThroughMessages messages_;
-  NoFileDialogs dialogs_;
-  SessionWindows windows_;
-  ProjectCommands commands_{model_, messages_, dialogs_, windows_};
+  ProjectCommands commands_{model_, *this, *this, *this};
   std::vector<std::string> states_;  // the file text of each state the history should hold
   std::size_t position_ = 0;
   std::string failure_;
@@ -257,9 +218,8 @@ class Session {
 
 std::string RunEditSession(const std::string& path, const std::string& fileText,
                            const std::uint8_t* bytes, std::size_t size) {
-  Choices choices(bytes, size);
   try {
-    return Session(path, fileText, choices).Run();
+    return Session(path, fileText, bytes, size).Run();
   } catch (const std::exception& e) {
     return std::string("threw: ") + e.what();
   }

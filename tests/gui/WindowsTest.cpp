@@ -1,10 +1,12 @@
 // The main window and the windows its menus open, driven with Qt Test on the offscreen platform.
 // Each example is opened, analysed, and its results, diagrams and step-by-step windows opened
-// from their menus: each window must show what the Qt-free code built for it. Smaller cases
-// check the menus, looking around the drawing, the recent projects and the Project dialogs.
+// from their menus: each window must show what the Qt-free code built for it, every number
+// readable whole. Smaller cases check the menus and the recent projects, looking around the
+// drawing, and the Project dialogs.
 // Scripted messages and file dialogs stand in for the user.
 #include <set>
 
+#include "analysis/MemberDiagrams.h"
 #include "app/ResultTables.h"
 #include "app/qt/InfluenceWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
@@ -12,6 +14,8 @@
 #include "app/qt/PrecisionDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "app/qt/UnitsDialog.h"
+#include "editors/DataWindows.h"
+#include "editors/qt/ListWindow.h"
 #include "graphics/DrawingData.h"
 #include "gui/WindowDriver.h"
 
@@ -20,10 +24,6 @@ using namespace stavelorn::testing;
 using M = MenuItem;
 
 namespace {
-
-bool Shown(const MainWindow& window, M item) {
-  return window.Action(item)->isVisible();
-}
 
 // In every menu of the window (the menu bar, each drop-down and submenu, whatever is shown at
 // the time) each item has an access key no other item of its menu has, and no two items of the
@@ -49,15 +49,28 @@ void CheckMenuKeys(QMainWindow& window) {
   }
 }
 
-// The grid's texts, its heading row first, as a results table holds them.
-std::vector<std::vector<std::string>> GridTexts(const QAbstractItemModel* grid) {
-  std::vector<std::vector<std::string>> rows(std::size_t(grid->rowCount() + 1));
-  for (int c = 0; c < grid->columnCount(); ++c) {
-    rows[0].push_back(grid->headerData(c, Qt::Horizontal).toString().toStdString());
-    for (int r = 0; r < grid->rowCount(); ++r)
-      rows[std::size_t(r + 1)].push_back(grid->index(r, c).data().toString().toStdString());
+// The cells (and heading words, which may wrap) of `view` whose text is wider than the column,
+// with the delegate's margin on both sides; with `whole`, also a table wider than its view.
+QStringList Clipped(const QTableView* view, const QString& where, bool whole = false) {
+  QStringList clipped;
+  const QAbstractItemModel* cells = view->model();
+  const QHeaderView* header = view->horizontalHeader();
+  const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+  auto cut = [&](const QFontMetrics& metrics, int room, const QString& text, int c) {
+    if (metrics.horizontalAdvance(text) + room > view->columnWidth(c))
+      clipped << QString("%1 column %2: \"%3\"").arg(where).arg(c).arg(text);
+  };
+  for (int c = 0; c < cells->columnCount(); ++c) {
+    for (const QString& word :
+         cells->headerData(c, Qt::Horizontal).toString().split(QRegularExpression("\\s+")))
+      cut(header->fontMetrics(), headerMargin, word, c);
+    for (int r = 0; r < cells->rowCount(); ++r)
+      cut(view->fontMetrics(), margin, cells->index(r, c).data().toString(), c);
   }
-  return rows;
+  if (whole && view->horizontalHeader()->length() > view->viewport()->width())
+    clipped << where + " cut at its right edge";
+  return clipped;
 }
 
 // Selects the whole table and copies it as the user would.
@@ -67,24 +80,13 @@ QString CopyAll(QAbstractItemView* grid) {
   return QApplication::clipboard()->text();
 }
 
-void MouseTo(QWidget* widget, QPointF at, QEvent::Type type = QEvent::MouseMove) {
-  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, widget->mapToGlobal(at), button,
-                    type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-void Click(QWidget* widget, QPointF at) {
-  MouseTo(widget, at, QEvent::MouseButtonPress);
-  MouseTo(widget, at, QEvent::MouseButtonRelease);
-}
 // Where a joint of a plane structure is on the canvas as it is shown now.
-QPointF JointPixel(const ModelStore& model, PictureBox* canvas, int joint) {
+QPoint JointPixel(const ModelStore& model, PictureBox* canvas, int joint) {
   const PictureMapping map(canvas->View().Visible(), canvas->width(), canvas->height());
   const Point p = *PlanePosition(model, joint);
-  return {map.X(p.X), map.Y(p.Y)};
+  return QPointF(map.X(p.X), map.Y(p.Y)).toPoint();
 }
-QPointF MiddleOf(const ModelStore& model, PictureBox* canvas, int from, int to) {
+QPoint MiddleOf(const ModelStore& model, PictureBox* canvas, int from, int to) {
   return (JointPixel(model, canvas, from) + JointPixel(model, canvas, to)) / 2;
 }
 
@@ -101,28 +103,41 @@ class WindowsTest : public QObject {
   }
 
   // At start only the Project menu shows, every item with an access key of its own, and the
-  // picture says how to begin; with a project open the View menu's numbers toggle shows and hides
-  // the joint and member numbers and nothing else.
-  void theEmptyWindowGuidesAndTheNumbersFollowTheViewMenu() {
+  // picture says how to begin. Open Recent lists the settings' projects, forgets a missing one and
+  // opens another, and is offered only with no project open. With a project open the View menu's
+  // numbers toggle shows and hides the joint and member numbers and nothing else.
+  void theEmptyWindowGuidesRecentProjectsOpenAndTheNumbersFollowTheViewMenu() {
+    const QString missing = config_.filePath("gone.str");
+    const QString portal = QString::fromStdString(Example("portal-frame"));
+    QSettings().setValue("RecentProjects", QStringList{missing, portal});
     ModelStore model;
     ScriptedMessages messages;
-    ScriptedFileDialogs dialogs({Example("portal-frame")});
-    MainWindow window(model, &messages, &dialogs);
+    MainWindow window(model, &messages);
     int visibleTopLevel = 0;
     for (QAction* action : window.menuBar()->actions()) visibleTopLevel += action->isVisible();
     QCOMPARE(visibleTopLevel, 1);
     CheckMenuKeys(window);
     // The keys every desktop program has, each on its command and shown by it.
-    for (const auto& [item, key] : {std::pair{M::MnuProjSaveAs, "Ctrl+Shift+S"}, {M::MnuAna, "F5"}})
-      QCOMPARE(window.Action(item)->shortcut().toString(), QString(key));
+    QCOMPARE(window.Action(M::MnuAna)->shortcut().toString(), QString("F5"));
     QVERIFY(window.Action(M::MnuEditRedo)->shortcuts().contains(QKeySequence("Ctrl+Y")));
     QVERIFY(window.Action(M::MnuAna)->toolTip().contains("F5"));
-
     PictureBox* canvas = window.Canvas();
     const std::size_t guide = canvas->Strokes().size();
     QVERIFY(guide > 0 && window.NumbersAction()->isCheckable() &&
             window.NumbersAction()->isChecked());
-    window.Action(M::MnuProjOpen)->trigger();
+
+    emit window.RecentMenu()->aboutToShow();
+    QList<QAction*> entries = window.RecentMenu()->actions();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0]->text(), "&1 " + missing);
+    entries[0]->trigger();
+    QCOMPARE(messages.Log().at(0).Title, std::string("Open Recent"));
+    QCOMPARE(QSettings().value("RecentProjects").toStringList(), QStringList{portal});
+    emit window.RecentMenu()->aboutToShow();
+    window.RecentMenu()->actions().at(0)->trigger();
+    QCOMPARE(window.ProjectFileLabel()->text(), portal);
+    QVERIFY(!window.Action(M::MnuProjRecent)->isVisible());
+
     const std::size_t shown = canvas->Strokes().size();
     window.NumbersAction()->setChecked(false);
     QCOMPARE(canvas->Strokes().size(), shown - 7);  // joints 1 to 4, members 1 to 3
@@ -133,8 +148,9 @@ class WindowsTest : public QObject {
   }
 
   // Each example opened, analysed, its results, diagrams and step-by-step windows opened from
-  // their menus, and Edit Data going back. The results windows show their tables cell for cell,
-  // the marked cells of [S] follow the member picked.
+  // their menus, and Edit Data going back. Each window shows what the core built for it, every
+  // number readable whole (in the list windows too, and step by step in a narrow window); the
+  // marked cells of [S] follow the member picked.
   void eachExampleThroughItsMenus() {
     // The diagrams each type offers besides None.
     const std::pair<const char*, QString> examples[] = {
@@ -148,7 +164,13 @@ class WindowsTest : public QObject {
       window.resize(1300, 760);
       window.show();
       window.Action(M::MnuProjOpen)->trigger();
-      QCOMPARE(window.Label(6)->text(), QString(" Cross-Sections: %1").arg(model.SectionCount));
+      QStringList clipped;
+      // The list windows, JointA to MemErrA, each followed by its dialog's form.
+      for (int list = int(FormId::JointA); list <= int(FormId::MemErrA); list += 2) {
+        DataWindow data = MakeDataWindow(static_cast<FormId>(list), model, messages);
+        ListWindow view(*data.Editor, nullptr, nullptr, {});
+        clipped << Clipped(view.findChild<QTableView*>("Grid1"), QString("list %1").arg(list));
+      }
       PictureBox* canvas = window.Canvas();
       const std::size_t undeformed = canvas->Strokes().size();
       window.LocalAxesAction()->setChecked(true);
@@ -163,19 +185,30 @@ class WindowsTest : public QObject {
       QVERIFY(canvas->Strokes().size() > undeformed);
       CheckMenuKeys(window);
 
-      for (const auto& [menu, form] : {std::pair{M::MnuJtDispl, FormId::Disp},
-                                       {M::MnuMemForce, FormId::MbForce},
-                                       {M::MnuReact, FormId::Reac}}) {
-        const ResultTable table = BuildResultTable(model, form);
-        QVERIFY(Opened<ResultsWindow>([&window, menu = menu] { window.Action(menu)->trigger(); },
-                                      [&table](ResultsWindow* w) {
-                                        QCOMPARE(w->windowTitle().toStdString(), table.Caption);
-                                        QVERIFY(GridTexts(w->Grid()->model()) == table.Cells);
-                                        QCOMPARE(w->Canvas() && w->Canvas()->isVisible(),
-                                                 table.ShowsCanvas);
-                                        if (table.ShowsCanvas)
-                                          QVERIFY(!w->Canvas()->Strokes().empty());
-                                      }));
+      for (const std::pair<M, FormId>& results : {std::pair{M::MnuJtDispl, FormId::Disp},
+                                                  {M::MnuMemForce, FormId::MbForce},
+                                                  {M::MnuReact, FormId::Reac}}) {
+        const ResultTable table = BuildResultTable(model, results.second);
+        auto shows = [&](ResultsWindow* w) {
+          QCOMPARE(w->windowTitle().toStdString(), table.Caption);
+          const QAbstractItemModel* grid = w->Grid()->model();
+          QCOMPARE(grid->rowCount(), table.Rows() - 1);  // the headings above the rows
+          for (int r = 0; r < table.Rows(); ++r)
+            for (int c = 0; c < table.Cols(); ++c)
+              QCOMPARE((r ? grid->index(r - 1, c).data() : grid->headerData(c, Qt::Horizontal))
+                           .toString()
+                           .toStdString(),
+                       table.Cells[std::size_t(r)][std::size_t(c)]);
+          QCOMPARE(w->Canvas() && w->Canvas()->isVisible(), table.ShowsCanvas);
+          QVERIFY(!table.ShowsCanvas || !w->Canvas()->Strokes().empty());
+          clipped << Clipped(w->Grid(), w->objectName());
+        };
+        QVERIFY(Opened<ResultsWindow>([&] { window.Action(results.first)->trigger(); }, shows));
+      }
+      for (const MemberDiagram& d : BuildMemberDiagrams(model)) {
+        MemberDiagramWindow member(model, d);
+        member.show();
+        clipped << Clipped(member.Grid(), QString("member %1").arg(d.Member));
       }
 
       QStringList offered;
@@ -185,43 +218,53 @@ class WindowsTest : public QObject {
         choice->trigger();
         PictureBox* diagram = window.DiagramCanvas();
         QCOMPARE(diagram->isVisible(), offered.back() != "None");
-        QVERIFY(offered.back() == "None" ||
-                (!diagram->Strokes().empty() &&
-                 diagram->geometry().left() > canvas->geometry().right()));
+        const bool besideTheStructure = diagram->geometry().left() > canvas->geometry().right();
+        QVERIFY(offered.back() == "None" || (!diagram->Strokes().empty() && besideTheStructure));
       }
       QCOMPARE(offered.join(" "), "None " + choices);
 
       const MethodTrail* trail = window.Commands().Trail();
-      QVERIFY(Opened<MethodStepsWindow>(
-          [&window] { window.Action(M::MnuSteps)->trigger(); },
-          [&](MethodStepsWindow* w) {
-            auto* next = w->findChild<QPushButton*>("NextMember");
-            QCOMPARE(w->findChild<QComboBox*>("MemberPicker")->count(), model.MemberCount);
-            QVERIFY(!w->findChild<QPushButton*>("PreviousMember")->isEnabled());
-            next->click();
-            // The shaded cells of [S] are those of the second member's free code numbers.
-            std::set<int> free;
-            for (int code : trail->Members[1].CodeNumbers)
-              if (code <= trail->DofCount) free.insert(code);
-            StepTableView* s = w->View("S");
-            QCOMPARE(s->model()->rowCount(), trail->DofCount);
-            for (int r = 0; r < trail->DofCount; ++r)
-              for (int c = 0; c < trail->DofCount; ++c)
-                QCOMPARE(s->IsShaded(r, c), free.count(r + 1) > 0 && free.count(c + 1) > 0);
-            StepTableView* k = w->View("k");
-            QCOMPARE(k->model()->rowCount(), int(trail->Members[1].CodeNumbers.size()));
-            for (int i = 1; i < model.MemberCount; ++i) next->click();
-            QVERIFY(!next->isEnabled() && w->CurrentMember() == model.MemberCount - 1);
-            // Ctrl+C copies the whole matrix as tab-separated text.
-            QTest::keyClick(k, Qt::Key_C, Qt::ControlModifier);
-            const QString copied = QApplication::clipboard()->text();
-            QCOMPARE(copied.count('\n'), k->model()->rowCount());
-            QCOMPARE(copied.section('\n', 0, 0).count('\t'), k->model()->columnCount() - 1);
-          }));
+      auto steps = [&](MethodStepsWindow* w) {
+        w->resize(420, 700);
+        auto* next = w->findChild<QPushButton*>("NextMember");
+        QCOMPARE(w->findChild<QComboBox*>("MemberPicker")->count(), model.MemberCount);
+        QVERIFY(!w->findChild<QPushButton*>("PreviousMember")->isEnabled());
+        for (int m = 0; m < model.MemberCount; ++m) {
+          if (m > 0) next->click();
+          QApplication::processEvents();
+          // A member's matrices and vectors show whole; only [S] and {P} may scroll.
+          for (StepTableView* view : w->findChildren<StepTableView*>())
+            clipped << Clipped(view, QString("steps %1 %2").arg(m + 1).arg(view->objectName()),
+                               view->objectName() != "S" && view->objectName() != "P");
+          if (m != 1) continue;
+          // The shaded cells of [S] are those of the second member's free code numbers.
+          std::set<int> free;
+          for (int code : trail->Members[1].CodeNumbers)
+            if (code <= trail->DofCount) free.insert(code);
+          StepTableView* s = w->View("S");
+          QCOMPARE(s->model()->rowCount(), trail->DofCount);
+          for (int r = 0; r < trail->DofCount; ++r)
+            for (int c = 0; c < trail->DofCount; ++c)
+              QCOMPARE(s->IsShaded(r, c), free.count(r + 1) > 0 && free.count(c + 1) > 0);
+          QCOMPARE(w->View("k")->model()->rowCount(), int(trail->Members[1].CodeNumbers.size()));
+        }
+        QVERIFY(!next->isEnabled() && w->CurrentMember() == model.MemberCount - 1);
+        // The checks wrap at the window's edge instead of running out of sight.
+        QVERIFY(w->findChild<QPlainTextEdit*>("Equilibrium")->lineWrapMode() !=
+                QPlainTextEdit::NoWrap);
+        // Ctrl+C copies the whole matrix as tab-separated text.
+        StepTableView* k = w->View("k");
+        QTest::keyClick(k, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QApplication::clipboard()->text();
+        QCOMPARE(copied.count('\n'), k->model()->rowCount());
+        QCOMPARE(copied.section('\n', 0, 0).count('\t'), k->model()->columnCount() - 1);
+      };
+      QVERIFY(Opened<MethodStepsWindow>([&] { window.Action(M::MnuSteps)->trigger(); }, steps));
+      QVERIFY2(clipped.isEmpty(), qPrintable(name + (": " + clipped.join('\n'))));
 
       window.Action(M::MnuEditData)->trigger();
-      QVERIFY(!window.MultiplierBox()->isVisibleTo(&window) &&
-              !window.DiagramCanvas()->isVisible());
+      QVERIFY(!window.MultiplierBox()->isVisibleTo(&window));
+      QVERIFY(!window.DiagramCanvas()->isVisible());
       QCOMPARE(canvas->Strokes().size(), undeformed);  // no deformed shape left over
     }
   }
@@ -235,7 +278,7 @@ class WindowsTest : public QObject {
           // The middle of member 2, from x = 8 to 18 of the beam, picks the moment at its middle.
           PictureBox* picture = window->Picture();
           const PictureMapping map(picture->View().Visible(), picture->width(), picture->height());
-          Click(picture, QPointF(map.X(13), map.Y(0)));
+          QTest::mouseClick(picture, Qt::LeftButton, {}, QPointF(map.X(13), map.Y(0)).toPoint());
           const InfluenceQuantity& clicked = window->Choice().Quantity;
           QVERIFY(clicked.Kind == InfluenceKind::Internal && clicked.Item == 2 && clicked.X == 5.0);
           QVERIFY(window->Principle()->text().contains("M (bending"));
@@ -246,9 +289,8 @@ class WindowsTest : public QObject {
   }
 
   // The wheel zooms, an arrow key pans and Ctrl+0 gives back the first view; the mouse names the
-  // item under it, on the main window and the displacement window alike, and a click on a member
-  // opens its window, as Diagrams does on the member forces' row, or before an analysis shows its
-  // data.
+  // item under it, and a click on a member opens its window, as Diagrams does on the member forces'
+  // row, or before an analysis shows its data.
   void theDrawingZoomsPansAndNamesWhatIsUnderTheMouse() {
     Session s("portal-frame");
     PictureBox* canvas = s.window.Canvas();
@@ -257,7 +299,7 @@ class WindowsTest : public QObject {
     QVERIFY(canvas->y() > s.window.Label(1)->geometry().bottom());
     auto picture = [canvas] { return canvas->grab().toImage(); };
     const QImage first = picture();
-    const QPointF at = JointPixel(s.model, canvas, 2);
+    const QPoint at = JointPixel(s.model, canvas, 2);
     QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, 360), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas, &wheel);
@@ -268,12 +310,13 @@ class WindowsTest : public QObject {
     QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(picture(), first);
 
-    MouseTo(canvas, JointPixel(s.model, canvas, 2));
+    QTest::mouseMove(canvas, JointPixel(s.model, canvas, 2));
     QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().startsWith("Joint 2"));
-    MouseTo(canvas, MiddleOf(s.model, canvas, 2, 3));
-    QVERIFY(QToolTip::text().startsWith("Member 2"));
+    const QPoint member2 = MiddleOf(s.model, canvas, 2, 3);
+    QTest::mouseMove(canvas, member2);
+    QTRY_VERIFY(QToolTip::text().startsWith("Member 2"));
     QVERIFY(Opened<MemberDiagramWindow>(
-        [&] { Click(canvas, MiddleOf(s.model, canvas, 2, 3)); },
+        [&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, member2); },
         [](MemberDiagramWindow* w) { QVERIFY(w->windowTitle().startsWith("Member 2 ")); }));
     ResultsWindow forces(FormId::MbForce, s.model, s.messages);
     forces.show();
@@ -289,67 +332,38 @@ class WindowsTest : public QObject {
           QVERIFY(copied.startsWith("0\tjoint 2\t") && copied.contains("max M"));
         }));
 
-    ResultsWindow window(FormId::Disp, s.model, s.messages);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QToolTip::hideText();
-    MouseTo(window.Canvas(), JointPixel(s.model, window.Canvas(), 3));
-    QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().startsWith("Joint 3"));
-
     Session before("portal-frame", false);
     QVERIFY(QTest::qWaitForWindowExposed(&before.window));
-    Click(before.window.Canvas(), MiddleOf(before.model, before.window.Canvas(), 2, 3));
+    PictureBox* unanalysed = before.window.Canvas();
+    QTest::mouseClick(unanalysed, Qt::LeftButton, {}, MiddleOf(before.model, unanalysed, 2, 3));
     QCOMPARE(before.messages.Log().size(), std::size_t(1));
     QCOMPARE(before.messages.Log().back().Title, std::string("Member 2"));
   }
 
-  void recentProjectsOpenAndForgetMissingFiles() {
-    const QString missing = config_.filePath("gone.str");
-    const QString portal = QString::fromStdString(Example("portal-frame"));
-    QSettings().setValue("RecentProjects", QStringList{missing, portal});
-    ModelStore model;
-    ScriptedMessages messages;
-    MainWindow window(model, &messages);
-    emit window.RecentMenu()->aboutToShow();
-    QList<QAction*> entries = window.RecentMenu()->actions();
-    QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries[0]->text(), "&1 " + missing);
-    entries[0]->trigger();
-    QCOMPARE(messages.Log().at(0).Title, std::string("Open Recent"));
-    QCOMPARE(QSettings().value("RecentProjects").toStringList(), QStringList{portal});
-    emit window.RecentMenu()->aboutToShow();
-    window.RecentMenu()->actions().at(0)->trigger();
-    QCOMPARE(window.ProjectFileLabel()->text(), portal);
-    QVERIFY2(!Shown(window, M::MnuProjRecent), "only offered with no project open");
-  }
-
-  // Project > Units: the dialog names the units; the type label and the list headings show them.
-  void theUnitsDialogNamesTheUnitsShownEverywhere() {
+  // Project > Units names the units, which the status line shows. Project > Precision… keeps its
+  // choice in the settings, and an analysis in double precision alone says so in the status
+  // line, with no accuracy box.
+  void theProjectDialogsChooseTheUnitsAndThePrecision() {
     Session s("portal-frame", false);
-    QVERIFY(Opened<UnitsDialog>([&s] { s.window.Action(M::MnuProjUnits)->trigger(); },
-                                [](UnitsDialog* dialog) {
-                                  QVERIFY(!dialog->NamedBox()->isChecked() &&
-                                          !dialog->ForceBox()->isEnabled());
-                                  dialog->NamedBox()->click();
-                                  QVERIFY(dialog->ForceBox()->isEnabled());
-                                  dialog->ForceBox()->setCurrentText("kip");
-                                  dialog->LengthBox()->setCurrentText("in");
-                                  Button(dialog, "OK")->click();
-                                }));
+    auto units = [](UnitsDialog* dialog) {
+      QVERIFY(!dialog->NamedBox()->isChecked() && !dialog->ForceBox()->isEnabled());
+      dialog->NamedBox()->click();
+      QVERIFY(dialog->ForceBox()->isEnabled());
+      dialog->ForceBox()->setCurrentText("kip");
+      dialog->LengthBox()->setCurrentText("in");
+      Button(dialog, "OK")->click();
+    };
+    QVERIFY(Opened<UnitsDialog>([&s] { s.window.Action(M::MnuProjUnits)->trigger(); }, units));
     QVERIFY(s.model.Units == NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C));
     QCOMPARE(s.window.UnitsLabel()->text(), QString::fromUtf8("Units: kip, in, °C"));
-  }
 
-  // Project > Precision…: the choice is kept in the settings, and an analysis in double
-  // precision alone says so in the status line, with no accuracy box.
-  void thePrecisionDialogChoosesTheArithmeticOfTheNextAnalysis() {
-    Session s("portal-frame", false);
-    QVERIFY(Opened<PrecisionDialog>([&s] { s.window.Action(M::MnuProjPrecision)->trigger(); },
-                                    [](PrecisionDialog* dialog) {
-                                      QVERIFY(dialog->SingleButton()->isChecked());
-                                      dialog->DoubleButton()->click();
-                                      Button(dialog, "OK")->click();
-                                    }));
+    auto precision = [](PrecisionDialog* dialog) {
+      QVERIFY(dialog->SingleButton()->isChecked());
+      dialog->DoubleButton()->click();
+      Button(dialog, "OK")->click();
+    };
+    QVERIFY(Opened<PrecisionDialog>([&] { s.window.Action(M::MnuProjPrecision)->trigger(); },
+                                    precision));
     QCOMPARE(QSettings().value("Analysis/Precision").toString(), QString("double"));
     s.messages.Answer(kAnswerNo);
     s.messages.Answer(kAnswerNo);

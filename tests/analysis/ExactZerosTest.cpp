@@ -1,0 +1,86 @@
+// The exact-zero rule on every example: single-precision results kept bit for bit but for those
+// that statics makes zero.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/ExactZeros.h"
+#include "model/ProjectFile.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// Every example analysed as the program does it, with its trail.
+class ExampleTrail : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    std::string problem;
+    model = testing::ExampleModel(GetParam(), problem);
+    ASSERT_EQ(problem, "");
+    run = CheckAndAnalyze(model);
+    ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
+    ASSERT_TRUE(run.Trail);
+    ASSERT_FALSE(run.Trail->DoublePrecision) << "the examples keep to single precision";
+  }
+  ModelStore model;
+  AnalysisRun run;
+};
+
+// Results that are zero in exact arithmetic: the zero-force bars of the roof truss (by the
+// method of joints, a bar meeting a joint where the other bars are collinear and unloaded) and
+// the moment at the pinned base of the portal frame.
+const std::map<std::string, std::vector<std::pair<int, int>>> kExactZeros = {
+    {"roof-truss", {{9, 1}, {9, 3}, {11, 1}, {11, 3}}}, {"portal-frame", {{3, 3}}}};
+
+// The guard keeps a textbook structure's single-precision results bit for bit, but for the
+// results zero by statics, which read 0 and leave every other value as it was.
+TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZero) {
+  ModelStore plain;
+  plain.Reset();
+  plain.ProjectFile = model.ProjectFile;
+  ASSERT_FALSE(ReadProjectFile(plain));
+  // An analysis without the trail stores the same results and no trail.
+  ModelStore again = plain;
+  EXPECT_FALSE(CheckAndAnalyze(again, 0, false).Trail);
+  EXPECT_EQ(again.MemberEndForces, model.MemberEndForces);
+  Analyze(plain);
+  ModelStore zeroed = plain;
+  StoreExactZeros(zeroed, AnalysisResults<double>());
+  EXPECT_EQ(zeroed.MemberEndForces, plain.MemberEndForces) << "without a precise run, no rule";
+  StoreExactZeros(zeroed, AnalyzeInPrecision<double>(plain));
+  EXPECT_EQ(run.AccuracyNote, "");
+  EXPECT_EQ(model.JointDisplacements, zeroed.JointDisplacements);
+  EXPECT_EQ(model.MemberEndForces, zeroed.MemberEndForces);
+  EXPECT_EQ(model.SupportReactions, zeroed.SupportReactions);
+  if (kExactZeros.count(GetParam()))
+    for (const auto& [member, end] : kExactZeros.at(GetParam())) {
+      EXPECT_EQ(model.MemberEndForces(member, end), 0.0f) << member;
+      EXPECT_NE(plain.MemberEndForces(member, end), 0.0f) << "round-off before the rule";
+    }
+  const Table<float>& q = zeroed.MemberEndForces;
+  for (int m = 1; m <= q.Rows(); ++m)
+    for (int i = 1; i <= q.Cols(); ++i)
+      if (q(m, i) != 0) {
+        EXPECT_EQ(q(m, i), plain.MemberEndForces(m, i)) << m << "," << i;
+      }
+  for (int n = 1; n <= zeroed.DofCount; ++n)
+    if (zeroed.JointDisplacements(n) != 0) {
+      EXPECT_EQ(zeroed.JointDisplacements(n), plain.JointDisplacements(n)) << n;
+    }
+  EXPECT_EQ(zeroed.SupportReactions, plain.SupportReactions);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrail,
+                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
+                                           "space-truss-tower", "grid-floor", "space-frame"));
+
+}  // namespace
+}  // namespace stavelorn
