@@ -1,11 +1,13 @@
 // The menus each data window leaves shown, and where each menu item leads.
 #include <gtest/gtest.h>
 
-#include "analysis/Analysis.h"
+#include <functional>
+
 #include "app/MainLabels.h"
 #include "app/MenuRoutes.h"
 #include "app/MenuState.h"
 #include "editors/DataWindows.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -13,85 +15,95 @@ namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-using Count = std::int16_t ModelStore::*;
-
-// Each load window, with the count of its own kind of load.
-const std::pair<M, Count> kLoads[] = {{M::MnuLoadJt, &ModelStore::JointLoadCount},
-                                      {M::MnuLoadMem, &ModelStore::MemberLoadCount},
-                                      {M::MnuLoadSett, &ModelStore::SettlementCount},
-                                      {M::MnuLoadTemp, &ModelStore::TempChangeCount},
-                                      {M::MnuLoadErr, &ModelStore::FabErrorCount}};
-
-ModelStore Counted(int joints, int materials, int sections, int members, Count load = nullptr) {
-  ModelStore m;
-  m.Reset();
-  m.SetStructType("PFrame");
-  m.JointCount = static_cast<std::int16_t>(joints);
-  m.MaterialCount = static_cast<std::int16_t>(materials);
-  m.SectionCount = static_cast<std::int16_t>(sections);
-  m.MemberCount = static_cast<std::int16_t>(members);
-  if (load) m.*load = 1;
-  return m;
+// What each step of a session shows and hides, as "+Item -Item" against the menus it started from,
+// over a table of projects: every type (trusses carry no member loads, beams and grids no
+// temperature changes or fabrication errors), counts on each side of what a member needs (two
+// joints, a material, a section) and one load of each kind. Each step starts once from every item
+// hidden and once from every item shown, so the file lists what it shows and what it hides. The
+// file is checked by eye against these rules.
+std::string Changes(const MenuState& from, const MenuState& to) {
+  std::string text;
+  for (const MenuItemInfo& info : MenuItems())
+    if (from.Visible(info.Item) != to.Visible(info.Item))
+      text += std::string(to.Visible(info.Item) ? " +" : " -") +
+              (info.Name + 3 * (info.Name[0] == 'M'));
+  return text;
 }
 
-// A project read from a file offers Members once joints, materials and sections exist, Analyze
-// once members and a load of any kind exist, and labels only the counts above 0. After the
-// joints window Members needs two joints, since a member joins two.
-TEST(MenuState, WhatTheDataAllowAfterOpenAndAfterEachDataWindow) {
-  struct Case {
-    int joints, materials, sections, members;
-    Count load;
-    bool members_shown, analyze_shown;
+TEST(MenuState, EachStepOverATableOfProjectsMatchesTheCheckedFile) {
+  const struct {
+    const char* type;
+    std::int16_t joints, materials, sections, members;
+    std::int16_t ModelStore::*load;
+    const char* loadName;
+  } projects[] = {
+      {"PFrame", 0, 0, 0, 0, nullptr, ""},
+      {"PFrame", 1, 1, 1, 0, nullptr, ""},
+      {"PFrame", 2, 1, 1, 0, nullptr, ""},
+      {"PFrame", 2, 0, 1, 0, nullptr, ""},
+      {"PFrame", 2, 1, 0, 0, nullptr, ""},
+      {"PFrame", 2, 1, 1, 1, nullptr, ""},
+      {"PFrame", 2, 1, 1, 0, &ModelStore::JointLoadCount, "a joint load"},
+      {"PFrame", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
+      {"PFrame", 2, 1, 1, 2, &ModelStore::MemberLoadCount, "a member load"},
+      {"PFrame", 2, 1, 1, 1, &ModelStore::SettlementCount, "a settlement"},
+      {"PFrame", 2, 1, 1, 1, &ModelStore::TempChangeCount, "a temperature change"},
+      {"PFrame", 2, 1, 1, 1, &ModelStore::FabErrorCount, "a fabrication error"},
+      {"Beam", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
+      {"PTruss", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
+      {"Grid", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
+      {"STruss", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
+      {"SFrame", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
   };
-  std::vector<Case> cases = {
-      {2, 1, 1, 1, nullptr, true, false},  {2, 1, 1, 0, &ModelStore::JointLoadCount, true, false},
-      {1, 1, 1, 0, nullptr, true, false},  {1, 1, 0, 0, nullptr, false, false},
-      {1, 0, 1, 0, nullptr, false, false}, {0, 1, 1, 0, nullptr, false, false}};
-  for (const auto& [window, load] : kLoads) cases.push_back({2, 1, 1, 1, load, true, true});
-  for (const auto& c : cases) {
-    const ModelStore m = Counted(c.joints, c.materials, c.sections, c.members, c.load);
-    SCOPED_TRACE(::testing::Message() << c.joints << " joints " << c.materials << " materials "
-                                      << c.sections << " sections " << c.members << " members");
-    MenuState menus;
-    menus.AfterOpen(m);
-    EXPECT_EQ(menus.Visible(M::MnuMemb), c.members_shown);
-    EXPECT_EQ(menus.Visible(M::MnuAna), c.analyze_shown);
-    EXPECT_EQ(menus.Visible(M::MnuLoad), c.joints > 0);
-    for (M window : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp}) {
-      MenuState after;
-      after.AfterDataWindow(window, m);
-      EXPECT_EQ(after.Visible(M::MnuMemb),
-                c.members_shown && (window != M::MnuJoint || c.joints > 1))
-          << MenuItemOf(window).Name;
-      EXPECT_EQ(after.Visible(M::MnuLoad), window == M::MnuJoint && c.joints > 0);
-    }
+  MenuState nothing, everything;
+  for (const MenuItemInfo& info : MenuItems()) nothing.Hide(info.Item), everything.Show(info.Item);
+  std::string text;
+  for (const auto& p : projects) {
+    ModelStore m;
+    m.Reset();
+    m.SetStructType(p.type);
+    m.JointCount = p.joints;
+    m.MaterialCount = p.materials;
+    m.SectionCount = p.sections;
+    m.MemberCount = p.members;
+    if (p.load) m.*p.load = 1;
+    m.AnalysisStatus = kAnalysisComplete;
+    text += std::string("== ") + p.type + ": " + std::to_string(p.joints) + " joints, " +
+            std::to_string(p.materials) + " materials, " + std::to_string(p.sections) +
+            " sections, " + std::to_string(p.members) + " members" +
+            (p.load ? std::string(", ") + p.loadName : "") + "\nlabels:";
     MainLabels labels;
     labels.ShowModel(m);
-    EXPECT_EQ(labels.Text[3].empty(), c.joints == 0);
-    EXPECT_EQ(labels.Text[5].empty(), c.materials == 0);
-    EXPECT_EQ(labels.Text[6].empty(), c.sections == 0);
-    EXPECT_EQ(labels.Text[7].empty(), c.members == 0);
+    for (const std::string& label : labels.Text) text += label.empty() ? "" : " [" + label + "]";
+    text += "\n";
+    std::vector<std::pair<std::string, std::function<void(MenuState&)>>> steps = {
+        {"open", [&](MenuState& s) { s.AfterOpen(m); }},
+        {"project menus", [&](MenuState& s) { s.ShowProjectMenus(m); }},
+        {"follow data", [&](MenuState& s) { s.FollowData(m); }},
+        {"open, analyse", [&](MenuState& s) { s.AfterOpen(m), s.AfterAnalysis(m); }},
+        {"open, analyse, follow data",
+         [&](MenuState& s) { s.AfterOpen(m), s.AfterAnalysis(m), s.FollowData(m); }},
+        {"open, analyse, edit data",
+         [&](MenuState& s) { s.AfterOpen(m), s.AfterAnalysis(m), s.AfterEditData(); }}};
+    for (M window : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad,
+                     M::MnuLoadJt, M::MnuLoadMem, M::MnuLoadSett, M::MnuLoadTemp, M::MnuLoadErr})
+      steps.push_back({std::string("closed ") + (MenuItemOf(window).Name + 3),
+                       [&m, window](MenuState& s) { s.AfterDataWindow(window, m); }});
+    for (const auto& [name, step] : steps) {
+      MenuState none = nothing, all = everything;
+      step(none);
+      step(all);
+      text += name + ":" + Changes(nothing, none) + " |" + Changes(everything, all) + "\n";
+    }
+    // A failed analysis changes no menu.
+    MenuState opened;
+    opened.AfterOpen(m);
+    MenuState failed = opened;
+    m.AnalysisStatus = kNotStable;
+    failed.AfterAnalysis(m);
+    EXPECT_TRUE(failed == opened) << p.type;
   }
-}
-
-// Closing a load window offers Analyze when members exist and that window's own kind of load
-// does; closing the members window offers it with joint loads, and the member-borne load menus.
-TEST(MenuState, EachLoadWindowOffersAnalyzeForItsOwnLoads) {
-  for (const auto& [kind, count] : kLoads)
-    for (int members : {0, 1})
-      for (M window : {M::MnuLoadJt, M::MnuLoadMem, M::MnuLoadSett, M::MnuLoadTemp, M::MnuLoadErr,
-                       M::MnuLoad, M::MnuMemb}) {
-        MenuState menus;
-        for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) menus.Hide(item);
-        menus.AfterDataWindow(window, Counted(2, 1, 1, members, count));
-        const bool joint = kind == M::MnuLoadJt;
-        const bool own =
-            window == kind || (joint && (window == M::MnuLoad || window == M::MnuMemb));
-        EXPECT_EQ(menus.Visible(M::MnuAna), members && own)
-            << MenuItemOf(window).Name << " with " << MenuItemOf(kind).Name;
-        for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr})
-          EXPECT_EQ(menus.Visible(item), members && window == M::MnuMemb);
-      }
+  testing::ExpectGoldenFile(text, "tests/app/golden/menu-states.txt");
 }
 
 // Every data menu item opens the list window of its own data, with a preview exactly where the
@@ -112,51 +124,6 @@ TEST(MenuRoutes, EachDataMenuOpensItsOwnListWindow) {
   EXPECT_EQ(dataWindows, 9);
   EXPECT_EQ(resultsWindows, 3);
   EXPECT_THROW(MakeDataWindow(FormId::Disp, model, messages), std::invalid_argument);
-}
-
-// Each example's menus through a whole session: opened, analysed, back to editing. The loads a
-// type can carry decide its load items; a complete analysis trades the data menus for results;
-// the exercise goes with Analyze or the results.
-TEST(MenuState, EachExampleThroughOpenAnalyzeAndEditData) {
-  const M data[] = {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna};
-  const M results[] = {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuEditData};
-  const M project[] = {M::MnuProjName,  M::MnuProjSave,  M::MnuProjSaveAs,
-                       M::MnuProjPrint, M::MnuProjClose, M::MnuExercise};
-  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                           "grid-floor", "space-frame"}) {
-    std::string problem;
-    ModelStore m = testing::ExampleModel(name, problem);
-    MenuState menus;
-    auto expectStage = [&](bool open, bool analysed) {
-      for (M item : {M::MnuProjNew, M::MnuProjOpen}) EXPECT_EQ(menus.Visible(item), !open);
-      for (M item : project) EXPECT_EQ(menus.Visible(item), open) << MenuItemOf(item).Name;
-      for (M item : data)
-        EXPECT_EQ(menus.Visible(item), open && !analysed) << MenuItemOf(item).Name;
-      for (M item : results) EXPECT_EQ(menus.Visible(item), analysed) << MenuItemOf(item).Name;
-    };
-    SCOPED_TRACE(name);
-    expectStage(false, false);
-    menus.AfterOpen(m);
-    expectStage(true, false);
-    const bool truss = m.StructType == "PTruss" || m.StructType == "STruss";
-    const bool axialActions = m.StructType != "Beam" && m.StructType != "Grid";
-    EXPECT_EQ(menus.Visible(M::MnuLoadMem), !truss);
-    EXPECT_EQ(menus.Visible(M::MnuLoadTemp), axialActions);
-    EXPECT_EQ(menus.Visible(M::MnuLoadErr), axialActions);
-    const MenuState opened = menus;
-    ModelStore failed = m;
-    failed.AnalysisStatus = kNotStable;
-    menus.AfterAnalysis(failed);
-    EXPECT_TRUE(menus == opened) << "a failed analysis changes no menu";
-    Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete);
-    menus.AfterAnalysis(m);
-    expectStage(true, true);
-    menus.AfterEditData();
-    expectStage(true, false);
-    menus.Hide(M::MnuAna);
-    EXPECT_FALSE(menus.Visible(M::MnuExercise));
-  }
 }
 
 // Access keys for a menu whose captions begin alike: a caption's own mark stays, the others take

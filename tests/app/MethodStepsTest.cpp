@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/AnalysisRun.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -28,31 +29,6 @@ class ExampleSteps : public ::testing::TestWithParam<const char*> {
   AnalysisRun run;
 };
 
-// The marks follow the chosen member: its cells of [S] and its rows' fixed-end part of {P}.
-// Every equilibrium residual is round-off.
-TEST_P(ExampleSteps, MarksAndEquilibriumChecks) {
-  const MethodSteps steps(model, *run.Trail);
-  const int n = run.Trail->DofCount;
-  for (int index = 0; index < steps.MemberCount(); ++index) {
-    std::set<int> free;
-    for (int code : run.Trail->Members[static_cast<std::size_t>(index)].CodeNumbers)
-      if (code <= n) free.insert(code);
-    const StepTable s = steps.Stiffness(index), p = steps.Loads(index);
-    for (int r = 0; r < n; ++r) {
-      const bool row = free.count(r + 1) > 0;
-      for (int c = 0; c < n; ++c) EXPECT_EQ(s.IsMarked(r, c), row && free.count(c + 1) > 0);
-      EXPECT_EQ(p.IsMarked(r, 1), row) << "the fixed-end part of row " << r + 1;
-    }
-  }
-  EXPECT_FALSE(steps.Stiffness(-1).IsMarked(0, 0));
-  int checks = 0;
-  for (const EquilibriumLine& line : steps.Equilibrium()) {
-    EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
-    checks += line.Scale > 0;
-  }
-  EXPECT_GT(checks, model.MemberCount / 2);
-}
-
 // Numbers in a text, in order: those after each " = " or each blank.
 std::vector<double> NumbersAfter(const std::string& text, const std::string& before) {
   std::vector<double> numbers;
@@ -62,70 +38,47 @@ std::vector<double> NumbersAfter(const std::string& text, const std::string& bef
 }
 
 // Every table holds exactly the trail's numbers, in place: no row, column or member left out.
-// Each member's facts give its length and cosines as measured from its joints' coordinates, and
-// the code numbers of its two joints.
-TEST_P(ExampleSteps, TablesAndFactsHoldEveryTrailValueInPlace) {
+// The marks follow the chosen member: its cells of [S] and its rows' fixed-end part of {P}. Each
+// member's facts give its length and cosines as measured from its joints' coordinates, and the
+// code numbers of its two joints. Every equilibrium residual is round-off.
+TEST_P(ExampleSteps, TablesFactsMarksAndEquilibriumChecks) {
   const MethodSteps steps(model, *run.Trail);
   const MethodTrail& trail = *run.Trail;
   const int n = trail.DofCount, per = model.CoordsPerJoint;
-  auto expectTable = [](const StepTable& t, int rows, int cols, auto value) {
-    ASSERT_EQ(t.Rows(), rows) << t.Title;
-    ASSERT_EQ(t.Cols(), cols) << t.Title;
-    EXPECT_TRUE(t.Marked.empty() || t.Marked.size() == t.Values.size()) << t.Title;
-    for (int r = 0; r < rows; ++r)
-      for (int c = 0; c < cols; ++c) EXPECT_EQ(t.At(r, c), value(r, c)) << t.Title;
-    // Copied as text: a line per row, a tab between columns, each value read back as stored.
-    const std::string tsv = TableTsv(t);
-    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), rows) << t.Title;
-    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\t'), rows * (cols - 1)) << t.Title;
-    EXPECT_FLOAT_EQ(std::stof(tsv), static_cast<float>(value(0, 0))) << t.Title;
+  auto expectMatrix = [](const StepTable& t, const TrailMatrix& m) {
+    EXPECT_EQ(std::make_pair(t.Rows(), t.Cols()), std::make_pair(m.Rows, m.Cols)) << t.Title;
+    EXPECT_EQ(t.Values, m.Values) << t.Title;
   };
-  auto matrix = [&](const StepTable& t, const TrailMatrix& m) {
-    expectTable(t, m.Rows, m.Cols, [&](int r, int c) { return m(r, c); });
-  };
-  auto vector = [&](const StepTable& t, const std::vector<double>& v, int col = 0) {
-    ASSERT_EQ(t.Rows(), static_cast<int>(v.size())) << t.Title;
-    for (int r = 0; r < t.Rows(); ++r) EXPECT_EQ(t.At(r, col), v[static_cast<std::size_t>(r)]);
-  };
-  expectTable(steps.Numbering(), model.JointCount, per, [&](int j, int k) {
-    return trail.CoordNumbers[static_cast<std::size_t>(j * per + k)];
-  });
-
+  EXPECT_EQ(steps.Numbering().Rows(), model.JointCount);
+  EXPECT_EQ(steps.Numbering().Values,
+            std::vector<double>(trail.CoordNumbers.begin(), trail.CoordNumbers.end()));
   ASSERT_EQ(steps.MemberCount(), model.MemberCount);
   for (int index = 0; index < steps.MemberCount(); ++index) {
     const TrailMember& m = trail.Members[static_cast<std::size_t>(index)];
     const std::vector<StepTable> tables = steps.MemberTables(index);
     ASSERT_EQ(tables.size(), 9u);
-    matrix(tables[0], m.LocalStiffness);
-    matrix(tables[1], m.Transformation);
-    matrix(tables[2], m.GlobalStiffness);
+    expectMatrix(tables[0], m.LocalStiffness);
+    expectMatrix(tables[1], m.Transformation);
+    expectMatrix(tables[2], m.GlobalStiffness);
     const std::vector<double>* vectors[] = {&m.LocalFixedEndForces,    &m.GlobalFixedEndForces,
                                             &m.GlobalEndDisplacements, &m.LocalEndDisplacements,
                                             &m.LocalEndForces,         &m.GlobalEndForces};
-    for (std::size_t v = 0; v < 6; ++v) vector(tables[3 + v], *vectors[v]);
+    for (std::size_t v = 0; v < 6; ++v) {
+      EXPECT_EQ(tables[3 + v].Values, *vectors[v]) << tables[3 + v].Title;
+      EXPECT_EQ(tables[3 + v].Rows(), static_cast<int>(vectors[v]->size()));
+    }
 
-    // A cosine of a right angle stored as single-precision round-off (the space frame's rolled
-    // columns) reads 0 in [T]'s cells and in the facts, while the tooltip keeps the stored value.
-    const StepTable& t = tables[1];
-    for (int r = 0; r < t.Rows(); ++r)
-      for (int c = 0; c < t.Cols(); ++c) {
-        const double stored = t.At(r, c);
-        const bool roundOff = stored != 0 && std::fabs(stored) <= 1e-6;
-        EXPECT_EQ(CellText(t, r, c), stored == 0 ? "" : roundOff ? "0" : StepNumber(stored));
-        const std::string tip = stored == 0 ? "0" : CellTooltip(t, r, c).substr(7);
-        EXPECT_EQ(static_cast<float>(std::stod(tip)), static_cast<float>(stored));
-      }
+    std::set<int> free;
+    for (int code : m.CodeNumbers)
+      if (code <= n) free.insert(code);
+    const StepTable s = steps.Stiffness(index), p = steps.Loads(index);
+    for (int r = 0; r < n; ++r) {
+      const bool row = free.count(r + 1) > 0;
+      for (int c = 0; c < n; ++c) EXPECT_EQ(s.IsMarked(r, c), row && free.count(c + 1) > 0);
+      EXPECT_EQ(p.IsMarked(r, 1), row) << "the fixed-end part of row " << r + 1;
+    }
+
     const std::vector<std::string> facts = steps.MemberFacts(index);
-    EXPECT_EQ(facts[1].find("e-0"), std::string::npos) << facts[1];
-    // The facts' tooltip names each value shown as 0 for round-off: a cosine and, where the type
-    // has roll angles, an entry of [T]'s rotation block.
-    int roundOffs = 0;
-    for (double cosine : {m.DirCosX, m.DirCosY, m.DirCosZ})
-      roundOffs += cosine != 0 && std::fabs(cosine) <= 1e-6;
-    for (int r = 0; model.TypeInfo().RollAngles && r < 3; ++r)
-      for (int c = 0; c < 3; ++c) roundOffs += t.At(r, c) != 0 && std::fabs(t.At(r, c)) <= 1e-6;
-    const std::string tip = steps.MemberFactsTooltip(index);
-    EXPECT_EQ(tip.empty() ? 0 : 1 + std::count(tip.begin(), tip.end(), '\n'), roundOffs) << tip;
     std::vector<double> along;
     double length = 0;
     for (int c = 1; c <= model.JointCoords.Cols(); ++c) {
@@ -147,35 +100,90 @@ TEST_P(ExampleSteps, TablesAndFactsHoldEveryTrailValueInPlace) {
         NumbersAfter(listed.substr(listed.find(':'), listed.find(" (") - listed.find(':')), " "),
         codes)
         << listed;
-
-    // One line for each of the member's own loads, temperature changes, fabrication errors and
-    // settled joints, and one closing line.
-    int sources = 1;
-    for (int r = 1; r <= model.MemberLoadCount; ++r)
-      sources += model.MemberLoadInfo(r, 1) == m.Member;
-    for (int r = 1; r <= model.TempChangeCount; ++r)
-      sources += model.TempChangeMembers(r) == m.Member;
-    for (int r = 1; r <= model.FabErrorCount; ++r) sources += model.FabErrorMembers(r) == m.Member;
-    for (int r = 1; r <= model.SettlementCount; ++r)
-      sources +=
-          model.SettlementJoints(r) == m.BeginJoint || model.SettlementJoints(r) == m.EndJoint;
-    EXPECT_EQ(steps.FixedEndSources(index).size(), static_cast<std::size_t>(sources))
-        << "member " << m.Member;
   }
 
   const StepTable s = steps.Stiffness(-1), p = steps.Loads(-1);
-  matrix(s, trail.Stiffness);
+  expectMatrix(s, trail.Stiffness);
   EXPECT_EQ(std::set<std::string>(s.RowLabels.begin(), s.RowLabels.end()).size(),
             static_cast<std::size_t>(n))
       << "every structure coordinate has its own label";
-  vector(p, trail.JointLoads, 0);
-  vector(p, trail.FixedEndPart, 1);
-  vector(p, trail.LoadVector, 2);
-  vector(p, trail.Displacements, 3);
-  for (int i = 1; i <= n; ++i)
-    EXPECT_EQ(static_cast<float>(trail.Displacements[static_cast<std::size_t>(i - 1)]),
-              model.JointDisplacements(i))
-        << "the trail's {d} is the stored displacement " << i;
+  EXPECT_FALSE(s.IsMarked(0, 0));
+  std::vector<double> loads;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+    loads.insert(loads.end(), {trail.JointLoads[i], trail.FixedEndPart[i], trail.LoadVector[i],
+                               trail.Displacements[i]});
+    EXPECT_EQ(static_cast<float>(trail.Displacements[i]),
+              model.JointDisplacements(static_cast<int>(i) + 1))
+        << "the trail's {d} is the stored displacement " << i + 1;
+  }
+  EXPECT_EQ(p.Values, loads);
+  int checks = 0;
+  for (const EquilibriumLine& line : steps.Equilibrium()) {
+    EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
+    checks += line.Scale > 0;
+  }
+  EXPECT_GT(checks, model.MemberCount / 2);
+}
+
+// A table as the window shows it: its labels, each cell's text ("." where blank, "*" after a
+// marked cell), then the tooltip of each cell shown as 0 for round-off and the table as copied.
+std::string TableText(const StepTable& t) {
+  std::string text = t.Title + "\n       ";
+  for (const std::string& label : t.ColumnLabels) text += " | " + label;
+  for (int r = 0; r < t.Rows(); ++r) {
+    text += "\n" + t.RowLabels[static_cast<std::size_t>(r)] + ":";
+    for (int c = 0; c < t.Cols(); ++c)
+      text += " " + (CellText(t, r, c).empty() ? "." : CellText(t, r, c)) +
+              (t.IsMarked(r, c) ? "*" : "");
+  }
+  for (int r = 0; r < t.Rows(); ++r)
+    for (int c = 0; c < t.Cols(); ++c)
+      if (CellTooltip(t, r, c).find("round-off") != std::string::npos)
+        text += "\n" + CellTooltip(t, r, c);
+  return text + "\n" + (t.Trigonometric ? TableTsv(t) : "") + "\n";
+}
+
+// The whole window for small models of four types, against a file checked by eye: a plane frame
+// in named units with a hinge, a settlement, a temperature change and a fabrication error; a truss
+// with a settlement, a temperature change and a fabrication error; a grid with a member load; a
+// space frame whose rolled column's cosines are round-off. With the member chosen in turn, the
+// marks follow it in [S] and in the fixed-end part of {P}.
+TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
+  const char* const projects[] = {
+      R"("L frame","PFrame", "Joints",3, 0,0, 0,4, 6,4, "Supports",2, 1,1,1,1, 3,1,1,0, )"
+      R"("Materials",1, 200000000,1E-05, "Cross-Sections",1, 0.01,0.0001, )"
+      R"("Members",2, 1,2,1,1, 2,3,1,1, "Member Releases",1, 2,2, "Joint Loads",1, 2,10,0,0, )"
+      R"("Member Loads",1, 2,3,5,0,0,0, "Support Displacements",1, 3,0,-0.01,0, )"
+      R"("Temperature Changes",1, 1,20, "Fabrication Errors",1, 2,0.001, "Units",1, "kN","m","C")",
+      R"("Truss","PTruss", "Joints",3, 0,0, 4,0, 2,3, "Supports",2, 1,1,1, 2,0,1, )"
+      R"("Materials",1, 29000,6.5E-06, "Cross-Sections",1, 8, "Members",3, 1,2,1,1, 2,3,1,1, )"
+      R"(3,1,1,1, "Joint Loads",1, 3,5,-10, "Support Displacements",1, 2,0,-0.1, )"
+      R"("Temperature Changes",1, 1,50, "Fabrication Errors",1, 3,0.05)",
+      R"("Grid","Grid", "Joints",3, 0,0, 6,0, 6,8, "Supports",2, 1,1,1,1, 3,1,1,1, )"
+      R"("Materials",1, 29000,11500,6.5E-06, "Cross-Sections",1, 800,60, )"
+      R"("Members",2, 1,2,1,1, 2,3,1,1, "Member Loads",1, 2,3,1.5,0,0,0)",
+      R"("Space","SFrame", "Joints",3, 0,0,0, 0,4,0, 5,4,0, "Supports",2, 1,1,1,1,1,1,1, )"
+      R"(3,1,1,1,1,1,1, "Materials",1, 29000,11500,6.5E-06, "Cross-Sections",1, 20,800,300,12, )"
+      R"("Members",2, 1,2,1,1,90, 2,3,1,1,30, "Joint Loads",1, 2,10,0,0,0,0,5)"};
+  std::string text;
+  for (const char* project : projects) {
+    ModelStore model = testing::ModelFromText(std::string(project) + "\n");
+    const AnalysisRun run = CheckAndAnalyze(model);
+    ASSERT_TRUE(run.Trail) << project;
+    const MethodSteps steps(model, *run.Trail);
+    text += "== " + model.ProjectTitle + "\n" + steps.PrecisionNote() + "\n" +
+            TableText(steps.Numbering()) + steps.NumberingNote() + "\n";
+    for (int index = 0; index < steps.MemberCount(); ++index) {
+      text += steps.MemberCaption(index) + "\n";
+      for (const auto& lines : {steps.MemberFacts(index), steps.FixedEndSources(index)})
+        for (const std::string& line : lines) text += line + "\n";
+      text += steps.MemberFactsTooltip(index) + "\n";
+      for (const StepTable& table : steps.MemberTables(index)) text += TableText(table);
+      text += TableText(steps.Stiffness(index)) + TableText(steps.Loads(index));
+    }
+    text += steps.StiffnessNote() + "\n";
+  }
+  testing::ExpectGoldenFile(text, "tests/app/golden/method-steps.txt");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
+#include <utility>
 
 #include "analysis/AnalysisRun.h"
 #include "reports/AnswerFile.h"
@@ -17,6 +20,7 @@
 #include "reports/JsonReader.h"
 #include "reports/ResultsJson.h"
 #include "reports/TrailJson.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -153,14 +157,7 @@ TEST(AnswerCheck, EveryExampleAnswersItsOwnTrailWithoutAWrongEntry) {
 }
 
 // One inclined member of a beam, a plane frame, a space truss and a space frame (a cantilever; the
-// frames with a hinge at its end and a uniform load), on which every slip the type can make gives
-// a value of its own.
-struct TypeCase {
-  const char* type;
-  std::string project;
-  std::vector<const char*> slips;
-};
-
+// frames with a hinge at its end and a uniform load).
 std::string Cantilever(const char* type, const char* joints, const char* support,
                        const char* material, const char* section, const char* roll) {
   return std::string("\"inclined\"\n\"") + type + "\"\n\"Joints\",2\n" + joints +
@@ -169,79 +166,75 @@ std::string Cantilever(const char* type, const char* joints, const char* support
          "\n\"Member Releases\",1\n1,2\n\"Member Loads\",1\n1,3,10,0,0,0\n";
 }
 
-const std::vector<TypeCase>& TypeCases() {
-  static const std::vector<TypeCase> cases = {
-      // A beam lies on X: [T] is the identity and [k] = [K], so those slips cannot be told.
-      {"Beam",
-       Cantilever("Beam", "0\n5\n", "1,1,1", "2E+08,1.2E-05", "0.0005", ""),
-       {"sign", "release-ignored", "units", "swapped-coordinates"}},
-      {"PFrame",
-       Cantilever("PFrame", "0,0\n3,4\n", "1,1,1,1", "2E+08,1.2E-05", "0.0078,0.000115", ""),
-       {"transposed", "sign", "local-global", "release-ignored", "units", "swapped-coordinates"}},
-      {"STruss",
-       "\"t\"\n\"STruss\"\n\"Joints\",2\n0,0,0\n2,3,6\n\"Supports\",2\n1,1,1,1\n2,0,1,1\n"
-       "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0025\n\"Members\",1\n1,2,1,1\n",
-       {"transposed", "sign", "local-global", "units", "swapped-coordinates"}},
-      {"SFrame",
-       Cantilever("SFrame", "0,0,0\n2,3,6\n", "1,1,1,1,1,1,1", "2E+08,7.7E+07,1.2E-05",
-                  "0.0078,0.000115,3.9E-05,7E-07", ",30"),
-       {"transposed", "sign", "local-global", "release-ignored", "units", "swapped-coordinates"}},
-  };
-  return cases;
+const std::pair<const char*, std::string> kInclined[] = {
+    {"Beam", Cantilever("Beam", "0\n5\n", "1,1,1", "2E+08,1.2E-05", "0.0005", "")},
+    {"PFrame",
+     Cantilever("PFrame", "0,0\n3,4\n", "1,1,1,1", "2E+08,1.2E-05", "0.0078,0.000115", "")},
+    {"STruss",
+     "\"t\"\n\"STruss\"\n\"Joints\",2\n0,0,0\n2,3,6\n\"Supports\",2\n1,1,1,1\n2,0,1,1\n"
+     "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0025\n\"Members\",1\n1,2,1,1\n"},
+    {"SFrame", Cantilever("SFrame", "0,0,0\n2,3,6\n", "1,1,1,1,1,1,1", "2E+08,7.7E+07,1.2E-05",
+                          "0.0078,0.000115,3.9E-05,7E-07", ",30")}};
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4g", value);
+  return text;
 }
 
-// Plants `slip` in one entry of the member's quantity, one where the slip's value differs from
-// the right one, from zero and from what every slip tried before it gives, since the first match
-// is named: the first entry for most, an entry off the diagonal for a transposition, one of the
-// rows a hinge changes for an ignored release. A swap of coordinates takes the next row's value.
-TEST(AnswerCheck, EachSlipPlantedInOneEntryOfAnInclinedMemberIsNamed) {
-  const std::map<std::string, std::pair<std::string, std::string>> kPlantedIn = {
-      // slip -> quantity it is planted in, and the quantity of the other frame
-      {"transposed", {"T", "T"}},      {"sign", {"k", "K"}},  {"local-global", {"K", "k"}},
-      {"release-ignored", {"k", "K"}}, {"units", {"K", "k"}}, {"swapped-coordinates", {"K", "k"}}};
-  const std::map<std::string, std::string> kKeys = {
-      {"k", "localStiffness"}, {"K", "globalStiffness"}, {"T", "transformation"}};
-  const std::map<std::string, std::pair<int, int>> kEntry = {{"PFrame transposed", {0, 1}},
-                                                             {"STruss transposed", {1, 0}},
-                                                             {"SFrame transposed", {0, 1}},
-                                                             {"PFrame release-ignored", {1, 1}},
-                                                             {"SFrame release-ignored", {1, 1}}};
-  for (const TypeCase& t : TypeCases()) {
-    const JsonValue trail = TrailOf(t.project)["trail"]["members"][0];
-    std::string unreleased = t.project;
-    const std::size_t releases = unreleased.find("\"Member Releases\",1\n1,2\n");
-    if (releases != std::string::npos) unreleased.erase(releases, 24);
-    const JsonValue free = TrailOf(unreleased)["trail"]["members"][0];
-    for (const std::string slip : t.slips) {
-      const std::string name = std::string(t.type) + " " + slip;
-      SCOPED_TRACE(name);
-      const auto& [quantity, otherQuantity] = kPlantedIn.at(slip);
-      const Grid e = FromJson(trail[kKeys.at(quantity)]);
-      const auto [r, c] = kEntry.count(name) ? kEntry.at(name) : std::pair<int, int>{0, 0};
-      const double planted = slip == "transposed" ? e[c][r]
-                             : slip == "sign"     ? -e[r][c]
-                             : slip == "local-global"
-                                 ? FromJson(trail[kKeys.at(otherQuantity)])[r][c]
-                             : slip == "release-ignored" ? FromJson(free[kKeys.at(quantity)])[r][c]
-                             : slip == "units"           ? e[r][c] * 1000
-                                                         : e[r + 1][c];
-      ASSERT_GT(std::abs(planted - e[r][c]), 1e-3 * std::abs(e[r][c]));
-      Grid given = e;
-      given[r][c] = planted;
-      const Checked result =
-          CheckFiles(t.project, "{\"answers\": [" + Item(quantity, 1, Json(given, false)) + "]}");
-      ASSERT_EQ(result.status, kExitComplete) << result.err;
-      const int n = static_cast<int>(e.size());
-      EXPECT_EQ(result.json["checked"].Number(), n * n);
-      EXPECT_EQ(result.json["right"].Number(), n * n - 1);
-      for (const JsonValue& item : result.json["items"].items) {
-        if (item["right"].text == "true") continue;
-        EXPECT_EQ(item["row"].Number(), r + 1);
-        EXPECT_EQ(item["col"].Number(), c + 1);
-        EXPECT_EQ(item["slip"].text, slip);
+// Every quantity of the inclined member of each type (with and without its hinge), with its title
+// and labels, then the judge's verdict on entries given alone, each line naming what was planted:
+// every entry that is not round-off with its sign changed (each quantity's own hint; for [k] the
+// term of the entry, over L, L² or L³, or 3 for a hinged member), and once per quantity, in the
+// first entry where the slip's value differs from the right one and from zero, the value times
+// 1000, the mirrored entry, the entry of the other frame, the entry without the hinge and the next
+// row's entry. The first slip that explains a value is the one named. Checked by eye.
+TEST(AnswerCheck, EachSlipPlantedInOneEntryIsNamedWithItsHint) {
+  std::string text;
+  for (auto [type, project] : kInclined) {
+    for (bool hinged : {true, false}) {
+      const std::size_t releases = project.find("\"Member Releases\",1\n1,2\n");
+      if (!hinged && releases == std::string::npos) continue;
+      if (!hinged) project.erase(releases, 24);
+      ModelStore model = ModelFromText(project);
+      const AnswerKey key = KeyOfAnalysis(model, CheckAndAnalyze(model));
+      text += std::string("== ") + type + (hinged ? "\n" : " without its hinge\n");
+      for (const AnswerQuantityInfo& info : AnswerQuantities()) {
+        const AnswerGrid grid = key.Expected(info.Quantity, 1);
+        const AnswerGrid other = key.Expected(info.Other, 1);
+        const AnswerGrid free = key.WithoutRelease(info.Quantity, 1);
+        text += grid.Title + "\n  rows:";
+        for (const std::string& label : grid.RowLabels) text += " | " + label;
+        text += "\n  columns:";
+        for (const std::string& label : grid.ColumnLabels) text += " | " + label;
+        auto plant = [&](int r, int c, const std::string& slip, double value) {
+          std::vector<std::optional<double>> given(grid.Values.size());
+          given[static_cast<std::size_t>(r * grid.Cols + c)] = value;
+          for (const EntryVerdict& v : JudgeAnswer(key, info.Quantity, 1, given))
+            text += "\n  " + slip + " of " + Number(v.Expected) + ": " + VerdictText(grid, v);
+        };
+        std::set<std::string> planted;
+        for (int r = 0; r < grid.Rows; ++r)
+          for (int c = 0; c < grid.Cols; ++c) {
+            const double e = grid.At(r, c);
+            auto roundOff = [&grid](double x) { return std::abs(x) <= 1e-6 * grid.Largest(); };
+            if (!roundOff(e)) plant(r, c, "sign", -e);
+            const std::pair<std::string, double> slips[] = {
+                {"units", e * 1000},
+                {"transposed", c < grid.Rows && r < grid.Cols ? grid.At(c, r) : e},
+                {"other frame", other.At(r, c)},
+                {"no hinge", free.At(r, c)},
+                {"next row", r + 1 < grid.Rows ? grid.At(r + 1, c) : e}};
+            for (const auto& [slip, value] : slips)
+              if (!roundOff(value) && (slip != "units" || !roundOff(e)) &&
+                  std::abs(value - e) > 1e-3 * std::abs(e) && planted.insert(slip).second)
+                plant(r, c, slip, value);
+          }
+        text += "\n";
       }
     }
   }
+  ExpectGoldenFile(text, "tests/reports/golden/answer-hints.txt");
 }
 
 TEST(AnswerCheck, TheToleranceAtItsEdgesZerosIncluded) {

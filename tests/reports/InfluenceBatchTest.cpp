@@ -10,6 +10,7 @@
 
 #include "reports/BatchReport.h"
 #include "reports/JsonReader.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -34,17 +35,14 @@ double Number(const JsonValue& v) {
 
 // Member 2 spans x = 4..10 of the beam, its section at 7: the tenth point x = 3 becomes the two
 // sides of the section, where the shear's line jumps from -0.7 to 0.3; on member 1 it reads -x/10.
-// The object is compared with a file checked by eye (STAVELORN_UPDATE_GOLDEN=1 rewrites it).
+// The object is compared with a file checked by eye.
 TEST(InfluenceBatch, WritesTheLineWithBothSidesOfTheSectionAndItsExtremes) {
   std::ostringstream out, err;
   ASSERT_EQ(RunBatchReport({"--json", "--influence", "internal:2:3:V", "--path", "2,1",
                             BeamFile("beam.str", "1,1,0")},
                            out, err),
             0);
-  const std::string golden =
-      std::string(STAVELORN_SOURCE_DIR) + "/tests/reports/golden/influence.json";
-  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << out.str();
-  EXPECT_EQ(out.str(), testing::ReadWholeFile(golden));
+  testing::ExpectGoldenFile(out.str(), "tests/reports/golden/influence.json");
   const JsonValue influence = ParseJson(out.str())["influence"];
   for (const JsonValue& s : influence["path"][1]["stations"].items)
     EXPECT_NEAR(Number(s["value"]), -Number(s["x"]) / 10, 1e-12);

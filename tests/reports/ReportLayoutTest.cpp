@@ -4,10 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +22,7 @@
 #include "reports/TextReportPrinter.h"
 #include "reports/TrailJson.h"
 #include "reports/TrailReport.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -79,75 +77,19 @@ class RecordingPrinter : public ReportPrinter {
   std::string font_ = "Arial";
 };
 
-std::string GoldenPath(const std::string& name) {
-  return std::string(STAVELORN_SOURCE_DIR) + "/tests/reports/golden/" + name;
-}
-
-ModelStore LoadGoldenModel(const std::string& name) {
-  return testing::ModelFromText(testing::ReadWholeFile(GoldenPath(name + ".str")));
-}
-
-// Numbers the coordinates (free ones first) and fills recognisable results: displacement n is
-// +-n/1000, end force c of member m is +-(10 m + c), reaction n is 100 n + 0.5; truss axial forces
-// cycle through tension, compression and zero.
-void FillHandResults(ModelStore& model) {
-  const int perJoint = model.CoordsPerJoint;
-  const int total = model.JointCount * perJoint;
-  auto restrained = [&](int joint, int k) {
-    for (int s = 1; s <= model.SupportCount; ++s)
-      if (model.Supports(s, 1) == joint && model.Supports(s, k + 1) == 1) return true;
-    return false;
-  };
-  model.CoordNumbers.Redim(total);
-  int next = 0;
-  int free = 0;
-  for (bool fixed : {false, true}) {
-    for (int j = 1; j <= model.JointCount; ++j)
-      for (int k = 1; k <= perJoint; ++k)
-        if (restrained(j, k) == fixed)
-          model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
-    if (!fixed) free = next;
-  }
-  model.DofCount = static_cast<std::int16_t>(free);
-  model.RestrainedCount = static_cast<std::int16_t>(total - free);
-  model.JointDisplacements.Redim(free);
-  for (int n = 1; n <= free; ++n) model.JointDisplacements(n) = (n % 2 == 0 ? -n : n) / 1000.0f;
-  model.MemberEndForces.Redim(model.MemberCount, 2 * perJoint);
-  for (int m = 1; m <= model.MemberCount; ++m)
-    for (int c = 1; c <= 2 * perJoint; ++c)
-      model.MemberEndForces(m, c) = static_cast<float>(c > perJoint ? -(10 * m + c) : 10 * m + c);
-  for (int m = 1; IsTruss(model.StructType) && m <= model.MemberCount; ++m) {
-    float q = m % 3 == 1 ? -(10.0f * m + 1) : m % 3 == 2 ? 10.0f * m + 1 : 0.0f;
-    model.MemberEndForces(m, 1) = q;
-    model.MemberEndForces(m, perJoint + 1) = -q;
-  }
-  model.SupportReactions.Redim(total - free);
-  for (int r = 1; r <= total - free; ++r) model.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
-  model.AnalysisStatus = kAnalysisComplete;
-}
-
 void ExpectGolden(const std::string& text, const std::string& name) {
-  const std::string golden = GoldenPath(name);
-  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
-  EXPECT_EQ(text, testing::ReadWholeFile(golden)) << name;
+  testing::ExpectGoldenFile(text, "tests/reports/golden/" + name);
 }
 
-ModelStore Analysed(const std::string& name) {
-  ModelStore model = LoadGoldenModel(name);
-  FillHandResults(model);
-  return model;
-}
-
+// frame-sparse: one of each table that has a row, and none of the loads on members.
 // pframe-uniform: whole-span uniform loads keep the one-intensity member-load table. The
 // "-kip-in" files: named units stand over each table's columns, in the general data and after each
 // member load; the rest of each report is as without them.
 TEST(GoldenReport, EachStructureTypeMatchesItsCheckedFile) {
-  for (const std::string name : {"beam", "ptruss", "pframe", "pframe-uniform", "struss", "grid",
-                                 "sframe", "pframe-kip-in", "sframe-kip-in", "grid-kip-in"}) {
-    const std::size_t named = name.find("-kip-in");
-    ModelStore model = Analysed(name.substr(0, named));
-    if (named != std::string::npos)
-      model.Units = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
+  for (const std::string name :
+       {"beam", "ptruss", "pframe", "pframe-uniform", "struss", "grid", "sframe", "pframe-kip-in",
+        "sframe-kip-in", "grid-kip-in", "frame-sparse"}) {
+    ModelStore model = testing::HandResultsModel(name);
     std::ostringstream out;
     TextReportPrinter printer(out);
     ScriptedMessages messages;
@@ -175,9 +117,8 @@ Trailed Trail(ModelStore model) {
 }
 
 // An L-shaped frame: a column fixed at its foot and a beam pinned at its far end, with a uniform
-// load on the beam and a sway load at the knee.
-TEST(TrailReport, PrintsTheSmallFrameAsCheckedByEye) {
-  ExpectGolden(Trail(testing::ModelFromText(R"("L frame","PFrame"
+// load on the beam and a sway load at the knee; free coordinates 3 and 4 are rotations.
+const std::string kLFrame = R"("L frame","PFrame"
 "Joints",3, 0,0, 0,4, 6,4
 "Supports",2, 1,1,1,1, 3,1,1,0
 "Materials",1, 200000000,0
@@ -185,9 +126,14 @@ TEST(TrailReport, PrintsTheSmallFrameAsCheckedByEye) {
 "Members",2, 1,2,1,1, 2,3,1,1
 "Joint Loads",1, 2,10,0,0
 "Member Loads",1, 2,3,5,0,0,0
-)"))
-                   .text,
-               "trail-frame.txt");
+)";
+
+// With named units each member's length, each row's force unit (kN or kN-m) and each column's
+// displacement unit are printed too.
+TEST(TrailReport, PrintsTheSmallFrameAsCheckedByEye) {
+  ExpectGolden(Trail(testing::ModelFromText(kLFrame)).text, "trail-frame.txt");
+  ExpectGolden(Trail(testing::ModelFromText(kLFrame + "\"Units\",1, \"kN\",\"m\",\"C\"\n")).text,
+               "trail-frame-kN.txt");
 }
 
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
@@ -214,7 +160,8 @@ TEST(PrintCommand, SetsTheFontStartsOnTheCurrentPageIfFreeAndRestoresTheFont) {
     RecordingPrinter printer;
     printer.usedAtStart = used;
     ScriptedMessages messages;
-    EXPECT_EQ(PrintReport(Analysed("pframe"), printer, messages), PrintOutcome::Printed);
+    EXPECT_EQ(PrintReport(testing::HandResultsModel("pframe"), printer, messages),
+              PrintOutcome::Printed);
     const std::vector<std::string>& e = printer.events;
     const std::vector<std::string> start = {"font:Courier New", "bold:0", "size:10"};
     EXPECT_TRUE(std::equal(start.begin(), start.end(), e.begin()));
@@ -228,7 +175,7 @@ TEST(PrintCommand, SetsTheFontStartsOnTheCurrentPageIfFreeAndRestoresTheFont) {
   for (double used : {48.5, 48.0}) {
     RecordingPrinter printer;
     printer.usedAtStart = used;
-    PrintOutput(Analysed("beam"), printer);
+    PrintOutput(testing::HandResultsModel("beam"), printer);
     const std::size_t first = used > 48 ? 6 : 0;
     ASSERT_GT(printer.events.size(), first);
     EXPECT_EQ(printer.events[0] == "newpage", used > 48) << used;
@@ -239,11 +186,12 @@ TEST(PrintCommand, SetsTheFontStartsOnTheCurrentPageIfFreeAndRestoresTheFont) {
 TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
   RecordingPrinter clean;
   ScriptedMessages none;
-  PrintReport(Analysed("pframe"), clean, none);
+  PrintReport(testing::HandResultsModel("pframe"), clean, none);
   RecordingPrinter printer;
   printer.failLine[40] = 2;  // the printer refuses line 40 twice
   ScriptedMessages messages({kAnswerRetry, kAnswerRetry});
-  EXPECT_EQ(PrintReport(Analysed("pframe"), printer, messages), PrintOutcome::Printed);
+  EXPECT_EQ(PrintReport(testing::HandResultsModel("pframe"), printer, messages),
+            PrintOutcome::Printed);
   EXPECT_EQ(printer.events, clean.events);
   ASSERT_EQ(messages.Log().size(), 2u);
   EXPECT_EQ(messages.Log()[0].Text, "Unexpected error # 482 occurred: \n\nPrinter error");
@@ -252,7 +200,8 @@ TEST(PrintCommand, RetryRepeatsTheFailedLineAndCancelAbandonsTheDocument) {
   RecordingPrinter cancelled;
   cancelled.failLine[40] = 1;
   ScriptedMessages cancel({kAnswerCancel});
-  EXPECT_EQ(PrintReport(Analysed("pframe"), cancelled, cancel), PrintOutcome::Cancelled);
+  EXPECT_EQ(PrintReport(testing::HandResultsModel("pframe"), cancelled, cancel),
+            PrintOutcome::Cancelled);
   EXPECT_EQ(cancelled.Lines().size(), 39u);
   const std::vector<std::string> tail = {"abandon", "font:Arial"};
   EXPECT_TRUE(std::equal(tail.begin(), tail.end(), cancelled.events.end() - 2));
@@ -269,7 +218,7 @@ struct CaptionedPicture : PagePicture {
 
 TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedAnalysis) {
   for (std::int16_t status : {kNoResults, kAnalysisComplete, kNotStable, kSolutionFailed}) {
-    ModelStore model = Analysed("pframe");
+    ModelStore model = testing::HandResultsModel("pframe");
     model.AnalysisStatus = status;
     const bool complete = status == kAnalysisComplete;
     for (auto [input, results] : {std::pair{true, true}, {true, false}, {false, true}}) {
@@ -292,7 +241,8 @@ TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedA
   }
   // The diagrams' pictures go to the printer in their order, after the results and before the
   // diagram tables, and only when the diagrams are ticked.
-  ModelStore model = LoadGoldenModel("pframe");
+  ModelStore model = testing::ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/pframe.str")));
   CheckAndAnalyze(model);
   const CaptionedPicture m;
   for (bool ticked : {true, false}) {
@@ -327,29 +277,6 @@ TEST(TextReportPrinter, OnlyAFinishedDocumentReachesTheStream) {
   out.setstate(std::ios::badbit);
   printer.PrintLine("lost");
   EXPECT_THROW(printer.EndDocument(), PrinterFailure);
-}
-
-// With named units the printed method names each member's length unit, each row's force unit
-// (u3, u6 and structure coordinates 3 and 4 of this L frame are moments) and each column's
-// displacement unit.
-TEST(TrailReport, NamedUnitsLabelEveryRowAndColumn) {
-  const std::string text = Trail(testing::ModelFromText(R"("L frame","PFrame"
-"Joints",3, 0,0, 0,4, 6,4
-"Supports",2, 1,1,1,1, 3,1,1,0
-"Materials",1, 200000000,0
-"Cross-Sections",1, 0.01,0.0001
-"Members",2, 1,2,1,1, 2,3,1,1
-"Member Loads",1, 2,3,5,0,0,0
-"Units",1, "kN","m","C"
-)"))
-                               .text;
-  EXPECT_NE(text.find("L = 4.0000E+00 m,"), std::string::npos);
-  for (const char* row : {" u1 [kN] ", " u3 [kN-m] ", " v5 [kN] ", " v6 [kN-m] ", " 2 [kN] ",
-                          " 3 [kN-m] ", " 4 [kN-m] "})
-    EXPECT_NE(text.find(row), std::string::npos) << row;
-  EXPECT_TRUE(
-      std::regex_search(text, std::regex(R"(\[m\] +\[m\] +\[rad\] +\[m\] +\[m\] +\[rad\])")));
-  EXPECT_NE(text.find("{v}        {F}\n" + std::string(31, ' ') + "[m,rad]\n"), std::string::npos);
 }
 
 }  // namespace

@@ -30,4 +30,11 @@ std::string SourcePath(const std::string& relative);
 // error's description, or stays empty.
 ModelStore ExampleModel(const std::string& name, std::string& problem);
 
+// A golden report's model (tests/reports/golden/NAME.str; "NAME-kip-in" names its units kip, in,
+// °F) with results filled in by hand instead of an analysis, each recognisable where it is shown:
+// coordinates numbered free ones first, joint by joint; displacement n is +-n/1000, end force c of
+// member m is +-(10 m + c), reaction n is 100 n + 0.5; truss bars cycle through tension,
+// compression and zero.
+ModelStore HandResultsModel(const std::string& name);
+
 }  // namespace stavelorn::testing
