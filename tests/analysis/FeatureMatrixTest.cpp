@@ -278,8 +278,9 @@ std::string ModelText(const std::string& type, Oracle oracle, const std::string&
   for (std::size_t k = 0; k < ComponentsOf(type).size(); ++k) held += ",1";
   std::string text = "\"Cell\",\"" + type + "\"\n";
   if (oracle == Oracle::TrussJoint) {
-    // Bars from joint 1 (and 2, 3) to the loaded joint at the origin, mutually perpendicular.
-    text += type == "PTruss" ? R"("Joints",3, 3,4, -8,6, 0,0
+    // Bars from joint 1 (and 2, 3) to the loaded joint at the origin, mutually perpendicular; in
+    // the plane the first runs along -X, where [T] is not the identity.
+    text += type == "PTruss" ? R"("Joints",3, 5,0, 0,-3, 0,0
 "Supports",2, 1,1,1, 2,1,1
 "Members",2, 1,3,1,1, 2,3,1,2
 )"

@@ -23,6 +23,7 @@
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
 #include "graphics/StructureLabels.h"
+#include "graphics/StructurePicture.h"
 #include "graphics/SvgPicture.h"
 #include "support/SampleModels.h"
 
@@ -243,6 +244,10 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
        [](auto& m, auto& c) { Structure(m, c); }},
       {"plane-frame-member-load-preview.txt", kPlaneFrame, false,
        [](auto& m, auto& c) { Structure(m, c, FormId::MemLoadA); }},
+      {"plane-frame-joint-load-preview.txt", kPlaneFrame, false,
+       [](auto& m, auto& c) { Structure(m, c, FormId::JLoadA); }},
+      {"plane-frame-joints-preview.txt", kPlaneFrame, false,
+       [](auto& m, auto& c) { Structure(m, c, FormId::JointA); }},
       {"plane-member-loads.txt", kPlaneLoads, false, [](auto& m, auto& c) { Structure(m, c); }},
       {"beam.txt", kBeam, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"plane-truss.txt", kTruss, true, [](auto& m, auto& c) { Structure(m, c); }},
@@ -272,11 +277,15 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
   }
 }
 
-// The saved picture of one drawing: every stroke in its colour on paper, each symbol's group.
+// The saved picture of one drawing: every stroke in its colour on paper, each symbol's group;
+// and the batch tool's picture of the deformed portal over its moment diagram.
 TEST(DrawingGolden, SvgOfAPlaneFrame) {
   RecordingCanvas canvas;
   Structure(Drawable(kPlaneFrame, false), canvas);
   ExpectGolden("plane-frame.svg", SvgPicture(canvas, 600, 600));
+  ScriptedMessages messages;
+  ExpectGolden("portal-picture.svg",
+               StructurePictureSvg(Drawable(kPortal, true), {true, Q::Mz}, messages));
 }
 
 // Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
