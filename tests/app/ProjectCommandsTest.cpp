@@ -359,61 +359,11 @@ TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
   EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
 }
 
-// Print Options opens with the ticks last chosen; a section the model lacks for now is
-// remembered for later. A report printed to a file says where it is.
-TEST_F(ProjectCommandsTest, PrintOptionsRememberTheChoiceAndAFilePrintNamesItsFile) {
-  OpenCopyOf("portal-frame.str");
-  AnalyzeQuietly();
-  std::vector<std::string> opened;
-  windows_.printOptions = [&opened](PrintOptions& options) {
-    opened.push_back(options.Remembered(""));
-    options.Choose(ReportSection::InputData, false);
-    options.Choose(ReportSection::Diagrams, true);
-  };
-  commands_.Print();
-  EXPECT_EQ(commands_.PrintChoice(), "Results Diagrams");
-  messages_.Answer(kAnswerNo);  // Print Results ?
-  commands_.EditData();
-  windows_.printOptions = [&opened](PrintOptions& options) {
-    opened.push_back(options.Remembered(""));
-  };
-  commands_.Print();  // nothing it remembers is there to print: the usual ticks
-  windows_.printFile = "/tmp/out/report.pdf";
-  commands_.Print();
-  EXPECT_EQ(commands_.PrintChoice(), "InputData Results Diagrams");
-  EXPECT_EQ(opened, (std::vector<std::string>{"InputData Results", "InputData", "InputData"}));
-  EXPECT_EQ(messages_.Log().back().Text,
-            "The report was printed to the PDF file\n/tmp/out/report.pdf");
-  EXPECT_EQ(commands_.Notice(), "Report printed to /tmp/out/report.pdf");
-}
-
-// Any positive whole number magnifies the shape.
-TEST_F(ProjectCommandsTest, TheMultiplierTakesAnyPositiveWholeNumberAndAnalyzeChoosesOne) {
-  const struct {
-    const char* text;
-    int value;  // the multiplier afterwards
-    bool accepted;
-  } cases[] = {{" 7 ", 7, true},
-               {"100000", 100000, true},
-               {"2147483647", 2147483647, true},
-               {"2147483648", 2147483647, false},
-               {"0", 2147483647, false},
-               {"-3", 2147483647, false},
-               {"2.5", 2147483647, false},
-               {"abc", 2147483647, false}};
-  for (const auto& c : cases) {
-    const std::string before = commands_.MultiplierText();
-    EXPECT_EQ(commands_.SetMultiplierText(c.text).empty(), c.accepted) << c.text;
-    EXPECT_EQ(model_.DeflectionMultiplier, c.value) << c.text;
-    EXPECT_EQ(commands_.MultiplierText(), c.accepted ? c.text : before);
-  }
-}
-
 // Naming units changes no number; between named units the user converts or only relabels, and
 // a conversion drops the results it no longer matches (back to entering data, as after Edit
-// Data), while a relabelling keeps them. Dropping the names keeps the numbers. Each step's window
-// against a file checked by eye.
-TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
+// Data), while a relabelling keeps them. Dropping the names keeps the numbers. Then printing and
+// the multiplier. Each step's window against a file checked by eye.
+TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   using F = ForceUnit;
   using L = LengthUnit;
   using T = TemperatureUnit;
@@ -447,7 +397,34 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
       commands_.EditData();
     }
   }
-  testing::ExpectGoldenFile(log_, "tests/app/golden/units-session.txt");
+  // Print Options opens with the ticks last chosen; a section the model lacks for now is
+  // remembered for later; a report printed to a file says where it is.
+  std::string ticks;  // as Print Options opened
+  const auto opened = [&ticks](PrintOptions& options) { ticks = options.Remembered(""); };
+  windows_.printOptions = [&opened](PrintOptions& options) {
+    opened(options);
+    options.Choose(ReportSection::InputData, false);
+    options.Choose(ReportSection::Diagrams, true);
+  };
+  AnalyzeQuietly();
+  commands_.Run(M::MnuProjPrint);
+  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.PrintChoice());
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.Run(M::MnuEditData);
+  windows_.printOptions = opened;
+  for (const char* file : {"", "/tmp/out/report.pdf"}) {
+    windows_.printFile = file;
+    commands_.Run(M::MnuProjPrint);
+    Shows("print to \"" + windows_.printFile + "\", opened with " + ticks + ": " +
+          commands_.PrintChoice() + "; " + commands_.Notice());
+  }
+  // Any positive whole number magnifies the shape; anything else is refused and changes nothing.
+  for (const char* text : {" 7 ", "100000", "2147483647", "2147483648", "0", "-3", "2.5", "abc"}) {
+    const std::string problem = commands_.SetMultiplierText(text);
+    Shows("multiplier \"" + std::string(text) + "\" " + problem + ": " +
+          std::to_string(model_.DeflectionMultiplier));
+  }
+  testing::ExpectGoldenFile(log_, "tests/app/golden/portal-session.txt");
 }
 
 }  // namespace
