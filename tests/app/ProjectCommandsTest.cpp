@@ -138,16 +138,16 @@ class ProjectCommandsTest : public ::testing::Test {
   ProjectCommands commands_{model_, messages_, dialogs_, windows_};
 };
 
-// A session, command by command, against a file checked by eye. A new project offers the data
-// menus as its data come; an example opens with its counts and menus, unchanged; a completed
-// analysis asks to print, trades the data menus for the results and shows the shape at the
-// automatic multiplier, with its multiples in the list (1 for a shape that moves a tenth of the
-// structure, none past the largest whole number); a new title keeps the results, and so does
-// undoing it, while undoing a change of the data drops them and brings the data menus back, as
-// Edit Data does. Save As into a missing folder keeps the old file; closing unsaved work asks to
-// save it first. An analysis that fails or is refused shows its message and changes no menu,
-// nor does a title given afterwards; a damaged file keeps the joints read before the fault, as
-// unsaved work without a file.
+// A session, command by command, against a file checked by eye. A new project offers the data menus
+// as its data come; an example opens with its counts and menus, unchanged; a completed analysis
+// asks to print, trades the data menus for the results and shows the shape at the automatic
+// multiplier, with its multiples in the list (1 for a shape that moves a tenth of the structure,
+// none past the largest whole number); a new title keeps the results, and so does undoing it, while
+// undoing a change of the data drops them and brings the data menus back, as Edit Data does. Save
+// As cancelled or into a missing folder keeps the old file; closing unsaved work asks to save it
+// first. An analysis that fails or is refused shows its message and changes no menu, nor does a
+// title given afterwards; a damaged file keeps the joints read before the fault, as unsaved work
+// without a file.
 TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   windows_.titleDialog = [this] {
     model_.ProjectTitle = "Truss 1";
@@ -187,6 +187,9 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   model_.MemberCount = 0;  // every member deleted
   commands_.DataWindowClosed(M::MnuMemb, true);
   Shows("every member deleted");
+  dialogs_.Answer("");
+  commands_.SaveProjectAs();
+  Shows("save as, cancelled");
   dialogs_.Answer(InFolder("missing/copy.str"));
   commands_.SaveProjectAs();
   Shows("save as, in a folder that does not exist");

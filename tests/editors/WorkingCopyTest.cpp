@@ -25,8 +25,7 @@ TEST(GridModel, ReportsEachChangeOnceAndKeepsItsRowsInBounds) {
   grid.SetRows(0);
   EXPECT_THROW(grid.RemoveRow(1), std::out_of_range);  // the last data row stays
   grid.SetRows(4);
-  grid.SetText(1, 2, "a");
-  grid.SetText(1, 2, "a");
+  for (int twice = 0; twice < 2; ++twice) grid.SetText(1, 2, "a");  // the second is no change
   grid.SetText(3, 0, "c");
   grid.InsertRow(4);  // after the last row
   grid.InsertRow(1);
@@ -57,7 +56,6 @@ TEST(GridModel, ReportsEachChangeOnceAndKeepsItsRowsInBounds) {
   grid.CopyContents(other);
   EXPECT_EQ(heard, "L ");
   EXPECT_TRUE(grid.SameCells(other));
-  EXPECT_EQ(grid.Cols(), 2);
 }
 
 // After each step of a history that keeps two steps, "value, saved mark, undo/redo names, depth":
