@@ -163,7 +163,8 @@ std::string Number(double value) {
 }
 
 // One inclined member of a beam, a plane frame, a space truss and a space frame (a cantilever; the
-// frames with a hinge at its end and a uniform load), tests/reports/golden/inclined-*.str.
+// frames with a hinge at its end and a uniform load), tests/reports/golden/inclined-*.str; the
+// plane frame again a thousand times stiffer, whose displacements are all below 1e-3.
 // Every quantity of the inclined member of each type (with and without its hinge), with its title
 // and labels, then the judge's verdict on entries given alone, each line naming what was planted:
 // every entry that is not round-off with its sign changed (each quantity's own hint; for [k] the
@@ -173,7 +174,7 @@ std::string Number(double value) {
 // row's entry. The first slip that explains a value is the one named. Checked by eye.
 TEST(AnswerCheck, EachSlipPlantedInOneEntryIsNamedWithItsHint) {
   std::string text;
-  for (const char* type : {"beam", "pframe", "struss", "sframe"}) {
+  for (const char* type : {"beam", "pframe", "struss", "sframe", "stiff-pframe"}) {
     for (bool hinged : {true, false}) {
       std::string project =
           ReadWholeFile(SourcePath(std::string("tests/reports/golden/inclined-") + type + ".str"));

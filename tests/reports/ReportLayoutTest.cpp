@@ -192,6 +192,14 @@ TEST(PrintCommand, PagesFontsRetriesAndCancelMatchTheCheckedFile) {
     text += (used < 10 ? "== the report, " : "== the results, ") + FormatShortest(used) +
             " lines used" + Events(printer);
   }
+  {
+    RecordingPrinter printer;  // the method report starts a new page when little is left
+    printer.usedAtStart = 50;
+    ModelStore frame = testing::ModelFromText(
+        testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/trail-frame.str")));
+    PrintTrail(frame, *CheckAndAnalyze(frame).Trail, printer);
+    text += "== the method, 50 lines used" + Events(printer);
+  }
   for (int failures : {2, 1}) {
     RecordingPrinter printer;
     printer.failLine[40] = failures;  // the printer refuses line 40
