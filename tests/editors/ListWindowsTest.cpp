@@ -131,6 +131,7 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MatA, Structure("Grid", 0), "shown 5 !cancel; close"},
       {FormId::JointA, Structure("Beam", 0), "shown 4 #1; close"},
       {FormId::MemberA, Structure("PTruss", 0, 1), "shown 1 #1 / !cancel; close"},
+      {FormId::MatA, Structure("PTruss", 0), "shown 5 / !cancel; close"},
   };
   for (std::size_t i = 0; i < std::size(walks); ++i)
     ExpectGolden(Walk(walks[i].form, walks[i].model, walks[i].steps),
