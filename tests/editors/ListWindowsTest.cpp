@@ -153,7 +153,6 @@ TEST(ListWindows, ItemsInUseKeepTheirNumbers) {
     ModelStore model = Structure("PTruss", 5, 1);
     model.MemberCount = static_cast<std::int16_t>(form == FormId::MemberA ? 1 : 0);
     model.SectionCount = 1;
-    model.Sections.Redim(1, model.SectionColumns);
     model.*refer = 1;
     Session e(form, model);
     EXPECT_FALSE(e.editor.Window().InsertVisible || e.editor.Window().DeleteVisible);
