@@ -109,6 +109,8 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
     PivotFailure oracleStop, bandStop, singleStop;
     EXPECT_EQ(SolveGaussJordan(oracle, FastestVectorUnit(), &oracleStop), c.solves);
     EXPECT_EQ(SolveBandedLdlt(band, &bandStop), c.solves);
+    EquationSystem<float> plain = single;
+    EXPECT_EQ(SolveGaussJordanPlain(plain), c.solvesInSingle);
     EXPECT_EQ(SolveGaussJordan(single, FastestVectorUnit(), &singleStop), c.solvesInSingle);
     // Double precision measures the pivot; single precision has r rounded away below 2^-24.
     for (const PivotFailure& stop : {oracleStop, bandStop}) {
