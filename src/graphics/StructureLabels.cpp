@@ -17,14 +17,12 @@ void MoveTo(Canvas& canvas, Point p, double mark, int chars) {
   canvas.SetCurrentY(p.Y + 0.8 * mark);
 }
 
-// The picture direction of a member's local -y axis, the side its loads leave free; the right
-// normal of its picture when its axes cannot be found.
-std::optional<Point> FreeSide(const ModelStore& model, int member, Point begin, Point end) {
-  if (std::optional<MemberOnPicture> placed = PlaceMember(model, member))
-    return Point{-placed->AxisY.X, -placed->AxisY.Y};
-  const double length = std::hypot(end.X - begin.X, end.Y - begin.Y);
-  if (length == 0) return std::nullopt;
-  return Point{(end.Y - begin.Y) / length, -(end.X - begin.X) / length};
+// The picture direction of a member's local -y axis, the side its loads leave free. A member
+// whose ends can be drawn can be placed unless it has no length, and then it has no side.
+std::optional<Point> FreeSide(const ModelStore& model, int member) {
+  std::optional<MemberOnPicture> placed = PlaceMember(model, member);
+  if (!placed) return std::nullopt;
+  return Point{-placed->AxisY.X, -placed->AxisY.Y};
 }
 
 // The two ends of a member on the picture, when both can be placed.
@@ -47,7 +45,7 @@ void PrintRecordLabels(const ModelStore& model, Canvas& canvas, double mark, con
     std::optional<std::pair<Point, Point>> ends = MemberEnds(model, *member);
     if (!ends) continue;
     const auto& [b, e] = *ends;
-    std::optional<Point> side = FreeSide(model, *member, b, e);
+    std::optional<Point> side = FreeSide(model, *member);
     if (!side) continue;
     const Point at{b.X + (e.X - b.X) / 3 + 2 * mark * side->X,
                    b.Y + (e.Y - b.Y) / 3 + 2 * mark * side->Y};
@@ -77,7 +75,7 @@ void DrawNumbers(const ModelStore& model, Canvas& canvas, const DrawingView& vie
     std::optional<std::pair<Point, Point>> ends = MemberEnds(model, m);
     if (!ends) continue;
     const auto& [b, e] = *ends;
-    std::optional<Point> side = FreeSide(model, m, b, e);
+    std::optional<Point> side = FreeSide(model, m);
     if (!side) continue;
     const std::string text = std::to_string(m);
     DrawnSymbol number(canvas, SymbolClass::MemberNumber, 0, m);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -27,6 +28,16 @@ TEST(CheckWork, ASilentAnalysisLeavesTheModelAsItWasAndARefusedModelSaysWhy) {
   EXPECT_EQ(model.JointDisplacements.Size(), 0);
   EXPECT_EQ(CheckWork(*key).Offered().size(), AnswerQuantities().size());
 
+  // After an analysis the exercise is checked against the method shown, in its own precision.
+  ModelStore analysed = Portal();
+  const AnalysisRun run =
+      CheckAndAnalyze(analysed, AvailableMemoryBytes(), true, AnalysisPrecision::Double);
+  EXPECT_TRUE(KeyForExercise(analysed, run.Trail.get(), problem)->DoublePrecision());
+
+  ModelStore bare = Portal();  // every member deleted: no member step to offer, nothing solved
+  bare.MemberCount = 0;
+  EXPECT_TRUE(CheckWork(KeyOfAnalysis(bare, CheckAndAnalyze(bare))).Offered().empty());
+
   ModelStore broken = Portal();
   broken.MemberProps(2, 2) = 2;  // a member from joint 2 to joint 2
   EXPECT_FALSE(KeyForExercise(broken, nullptr, problem));
@@ -45,46 +56,43 @@ TEST(CheckWork, AfterAFailedAnalysisOnlyTheMemberStepsAreOffered) {
   EXPECT_FALSE(work.Note().empty());
 }
 
+// The window's grid: each cell that holds anything with its mark and tooltip, and the answer once
+// shown; then the summary and the findings.
+std::string GridText(const CheckWork& work) {
+  const char* const marks[] = {"empty", "entered", "right", "wrong", "not a number"};
+  const AnswerGrid& grid = work.Grid();
+  std::string text = grid.Title + "\n";
+  for (int r = 0; r < grid.Rows; ++r)
+    for (int c = 0; c < grid.Cols; ++c)
+      if (work.Mark(r, c) != EntryMark::Empty || !work.AnswerText(r, c).empty())
+        text += "  " + grid.RowLabels[static_cast<std::size_t>(r)] + " / " +
+                grid.ColumnLabels[static_cast<std::size_t>(c)] + ": \"" + work.Entry(r, c) + "\" " +
+                marks[static_cast<int>(work.Mark(r, c))] + " (" + work.Tooltip(r, c) + ") " +
+                work.AnswerText(r, c) + "\n";
+  text += work.Summary() + "\n";
+  for (const std::string& finding : work.Findings()) text += "  " + finding + "\n";
+  return text;
+}
+
+// Row 1 of [K] of a vertical member (EI = 23000, L = 5): 12EI/L³, 0, -6EI/L², ... pasted from
+// column 1 with a blank; row 2 with a sign slip, text that is no number and a line too long; a
+// block pasted into the last corner loses what falls outside. Checked, its answer shown, then
+// typed over, which takes back the verdicts and the answer; against a file checked by eye.
 TEST(CheckWork, APastedGridWithBlanksIsCheckedEntryByEntry) {
   std::string problem;
   CheckWork work(*KeyForExercise(Portal(), nullptr, problem));
   work.Choose(Q::K, 1);  // the vertical column, 6 x 6
-  ASSERT_EQ(work.Grid().Rows, 6);
-  EXPECT_EQ(work.Grid().RowLabels[0], "v1 (X trans., joint 1)");
-  EXPECT_EQ(work.Grid().ColumnLabels[5], "v6 (Z rot., joint 2)");
-  // Row 1 of [K] of a vertical member (EI = 23000, L = 5): 12EI/L³, 0, -6EI/L², ... pasted from
-  // column 1 with a blank; row 2 with a sign slip, text that is no number and a line too long.
-  const int filled = work.Paste(0, 0,
-                                "2208\t\t-5520\t-2208\t0\t-5520\r\n"
-                                "0\t-312000\tabc\t0\t-312000\t0\t99\n");
-  EXPECT_EQ(filled, 12);
-  EXPECT_EQ(work.Entry(0, 1), "");
-  EXPECT_EQ(work.Entry(1, 2), "abc");
-  EXPECT_EQ(work.Mark(0, 0), EntryMark::Entered);
-  EXPECT_EQ(work.Tooltip(0, 0), "");
-  EXPECT_EQ(work.Summary(), "");
-
+  std::string text = "pasted " + std::to_string(work.Paste(0, 0,
+                                                           "2208\t\t-5520\t-2208\t0\t-5520\r\n"
+                                                           "0\t-312000\tabc\t0\t-312000\t0\t99\n"));
+  text += ", then " + std::to_string(work.Paste(4, 5, "1\t2\n3\t4\n5")) + "\n" + GridText(work);
   work.Check();
-  EXPECT_EQ(work.Mark(0, 1), EntryMark::Empty);
-  EXPECT_EQ(work.Mark(0, 0), EntryMark::Right);
-  EXPECT_EQ(work.Mark(1, 1), EntryMark::Wrong);
-  EXPECT_EQ(work.Mark(1, 2), EntryMark::NotNumber);
-  EXPECT_EQ(work.Mark(1, 4), EntryMark::Right);
-  EXPECT_EQ(work.Summary(), "10 entries checked: 9 right, 1 wrong.");
-  EXPECT_EQ(work.Tooltip(1, 1), "Wrong: sign — check the signs of the direction cosines in [T]");
-  EXPECT_EQ(work.Findings(),
-            (std::vector<std::string>{
-                "row 2, column 2: sign — check the signs of the direction cosines in [T]",
-                "row 2, column 3: \"abc\" is not a number"}));
-  EXPECT_EQ(work.AnswerText(1, 1), "");
-
+  text += GridText(work);
   work.ShowAnswer();
-  EXPECT_EQ(work.AnswerText(1, 1), "312000");
-  EXPECT_EQ(work.AnswerText(0, 2), "-5520");
-  // Typing again takes back the verdicts and the answer.
+  text += GridText(work);
   work.SetEntry(1, 1, "312000");
-  EXPECT_EQ(work.Mark(1, 1), EntryMark::Entered);
   EXPECT_FALSE(work.AnswerShown());
+  ExpectGoldenFile(text + GridText(work), "tests/app/golden/check-work.txt");
 }
 
 TEST(CheckWork, TransformationRowsAreLocalAndTabsOrLineBreaksMakeABlockOfCells) {

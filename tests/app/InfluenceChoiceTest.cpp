@@ -9,6 +9,7 @@
 #include "graphics/InfluenceDrawing.h"
 #include "graphics/Picking.h"
 #include "graphics/RecordingCanvas.h"
+#include "model/NumberText.h"
 #include "support/Golden.h"
 #include "support/ResultTableText.h"
 #include "support/SampleModels.h"
@@ -16,14 +17,11 @@
 namespace stavelorn {
 namespace {
 
-// Two spans of 5 with an overhang of 2: joints 1, 2 supported, joint 3 at x = 10 supported,
-// joint 4 at the free end.
+// Two spans of 5 with an overhang of 2 (influence-beam.str): joints 1, 2 supported, joint 3 at
+// x = 10 supported, joint 4 at the free end.
 ModelStore Beam() {
   ModelStore m = testing::ModelFromText(
-      R"("B","Beam", "Joints",4, 0, 5, 10, 12, "Supports",3, 1,1,0, 2,1,0, 3,1,0, )"
-      R"("Materials",1, 2E8,1E-5, "Cross-Sections",1, 5E-4, )"
-      R"("Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1)"
-      "\n");
+      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/influence-beam.str")));
   Analyze(m);
   return m;
 }
@@ -41,34 +39,28 @@ void ClickAt(const ModelStore& m, InfluenceChoice& choice, double x) {
   }
 }
 
+// Clicks near 2/5 of member 2 (its bending moment there), on a support (its reaction), on the
+// free end (its deflection, the component kept), on a support while a displacement is studied
+// (its free rotation), then on a member with an end force chosen (the end force follows it);
+// then picking the path, where a second click takes a member off and the quantity stays. What
+// each click leaves, against a file checked by eye.
 TEST(InfluenceChoice, ClicksOnTheDrawingPickTheQuantityAndThePath) {
   const ModelStore m = Beam();
   InfluenceChoice choice = FirstInfluenceChoice(m);
-  // The quantity chosen: its kind, and its item and component where given (not 0).
-  auto expect = [&choice](InfluenceKind kind, int item, int component) {
-    EXPECT_EQ(choice.Quantity.Kind, kind);
-    EXPECT_TRUE(!item || choice.Quantity.Item == item) << choice.Quantity.Item;
-    EXPECT_TRUE(!component || choice.Quantity.Component == component) << choice.Quantity.Component;
+  std::string log = "first: " + InfluenceName(m, choice.Quantity) + "\n";
+  auto click = [&](double x) {
+    ClickAt(m, choice, x);
+    log += "click at " + FormatShortest(static_cast<float>(x)) + ": " +
+           InfluenceName(m, choice.Quantity) + "; path";
+    for (int member : choice.Path) log += " " + std::to_string(member);
+    log += "\n";
   };
-  expect(InfluenceKind::Reaction, 1, 1);
-  ClickAt(m, choice, 7.1);  // near 2/5 of member 2: its bending moment there
-  expect(InfluenceKind::Internal, 2, 0);
-  EXPECT_DOUBLE_EQ(choice.Quantity.X, 2);
-  EXPECT_EQ(choice.Quantity.Quantity, DiagramQuantity::Mz);
-  ClickAt(m, choice, 10);  // a support: its reaction
-  expect(InfluenceKind::Reaction, 3, 0);
-  ClickAt(m, choice, 12);  // the free end: its deflection, the component kept
-  expect(InfluenceKind::Displacement, 4, 1);
-  ClickAt(m, choice, 5);  // a support while a displacement is studied: its free rotation
-  expect(InfluenceKind::Displacement, 0, 2);
+  for (double x : {7.1, 10.0, 12.0, 5.0}) click(x);
   choice.Quantity = {InfluenceKind::EndForce, 1, 3};
-  ClickAt(m, choice, 11);  // an end force follows the member clicked
-  expect(InfluenceKind::EndForce, 3, 3);
-
+  click(11);
   choice.PickingPath = true;
-  for (double x : {11.0, 2.5, 11.0, 7.5}) ClickAt(m, choice, x);
-  EXPECT_EQ(choice.Path, (std::vector<int>{1, 2})) << "a second click takes a member off";
-  EXPECT_EQ(choice.Quantity.Item, 3) << "picking the path leaves the quantity alone";
+  for (double x : {11.0, 2.5, 11.0, 7.5}) click(x);
+  testing::ExpectGoldenFile(log, "tests/app/golden/influence-clicks.txt");
 }
 
 // The principle worded for each kind of quantity and its table of stations (in path order, both

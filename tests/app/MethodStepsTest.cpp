@@ -149,27 +149,12 @@ std::string TableText(const StepTable& t) {
 // space frame whose rolled column's cosines are round-off. With the member chosen in turn, the
 // marks follow it in [S] and in the fixed-end part of {P}.
 TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
-  const char* const projects[] = {
-      R"("L frame","PFrame", "Joints",3, 0,0, 0,4, 6,4, "Supports",2, 1,1,1,1, 3,1,1,0, )"
-      R"("Materials",1, 200000000,1E-05, "Cross-Sections",1, 0.01,0.0001, )"
-      R"("Members",2, 1,2,1,1, 2,3,1,1, "Member Releases",1, 2,2, "Joint Loads",1, 2,10,0,0, )"
-      R"("Member Loads",1, 2,3,5,0,0,0, "Support Displacements",1, 3,0,-0.01,0, )"
-      R"("Temperature Changes",1, 1,20, "Fabrication Errors",1, 2,0.001, "Units",1, "kN","m","C")",
-      R"("Truss","PTruss", "Joints",3, 0,0, 4,0, 2,3, "Supports",2, 1,1,1, 2,0,1, )"
-      R"("Materials",1, 29000,6.5E-06, "Cross-Sections",1, 8, "Members",3, 1,2,1,1, 2,3,1,1, )"
-      R"(3,1,1,1, "Joint Loads",1, 3,5,-10, "Support Displacements",1, 2,0,-0.1, )"
-      R"("Temperature Changes",1, 1,50, "Fabrication Errors",1, 3,0.05)",
-      R"("Grid","Grid", "Joints",3, 0,0, 6,0, 6,8, "Supports",2, 1,1,1,1, 3,1,1,1, )"
-      R"("Materials",1, 29000,11500,6.5E-06, "Cross-Sections",1, 800,60, )"
-      R"("Members",2, 1,2,1,1, 2,3,1,1, "Member Loads",1, 2,3,1.5,0,0,0)",
-      R"("Space","SFrame", "Joints",3, 0,0,0, 0,4,0, 5,4,0, "Supports",2, 1,1,1,1,1,1,1, )"
-      R"(3,1,1,1,1,1,1, "Materials",1, 29000,11500,6.5E-06, "Cross-Sections",1, 20,800,300,12, )"
-      R"("Members",2, 1,2,1,1,90, 2,3,1,1,30, "Joint Loads",1, 2,10,0,0,0,0,5)"};
   std::string text;
-  for (const char* project : projects) {
-    ModelStore model = testing::ModelFromText(std::string(project) + "\n");
+  for (const std::string name : {"frame", "truss", "grid", "space"}) {
+    ModelStore model = testing::ModelFromText(
+        testing::ReadWholeFile(testing::SourcePath("tests/app/golden/steps-" + name + ".str")));
     const AnalysisRun run = CheckAndAnalyze(model);
-    ASSERT_TRUE(run.Trail) << project;
+    ASSERT_TRUE(run.Trail) << name;
     const MethodSteps steps(model, *run.Trail);
     text += "== " + model.ProjectTitle + "\n" + steps.PrecisionNote() + "\n" +
             TableText(steps.Numbering()) + steps.NumberingNote() + "\n";

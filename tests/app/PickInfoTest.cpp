@@ -16,18 +16,7 @@ using Kind = PickedItem::Kind;
 
 // A cantilever of length 2 fixed at joint 1 with a load of -10 in Y at its tip, so the reaction
 // at joint 1 is 10 up and a moment of 20, and the tip moves down by P L^3 / 3EI = 10*8/3; the
-// support at joint 1 is given a displacement of zero.
-const char kCantilever[] = R"("C","PFrame"
-"Joints",2, 0,0, 2,0
-"Supports",1, 1,1,1,1
-"Materials",1, 1,0
-"Cross-Sections",1, 1000,1
-"Members",1, 1,2,1,1
-"Member Releases",1, 1,2
-"Joint Loads",1, 2,0,-10,0
-"Support Displacements",1, 1,0,0,0
-"Temperature Changes",1, 1,0
-)";
+// support at joint 1 is given a displacement of zero (tests/app/golden/pick-cantilever.str).
 
 // Each item's tooltip before and after the analysis, against a file checked by eye: the
 // cantilever's data as entered, then the closed-form results above (a joint with no support shows
@@ -36,7 +25,8 @@ const char kCantilever[] = R"("C","PFrame"
 // space frame and a grid in named units, with results filled by hand (each value recognisable
 // where it stands: every joint's own displacements and reactions, every member's own end forces).
 TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
-  ModelStore cantilever = ModelFromText(kCantilever);
+  ModelStore cantilever = ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/pick-cantilever.str")));
   std::string text;
   for (const PickedItem item :
        {PickedItem{Kind::Joint, 1}, PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})

@@ -14,6 +14,7 @@ TEST(RecentProjects, OrderRepeatsLengthAndCaptions) {
             (std::vector<std::string>{"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h"}));
   recent.Add("/p/Smith & Jones.str");
   recent.Add("/c");
+  recent.Add("");  // no file: nothing to list
   EXPECT_EQ(recent.Caption(1), "&2 /p/Smith && Jones.str");
   recent.Remove("/c");
   EXPECT_EQ(recent.Paths().front(), "/p/Smith & Jones.str");

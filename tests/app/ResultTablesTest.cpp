@@ -118,7 +118,8 @@ TEST(ResultTables, GridSize) {
 // Each type's three windows (with results filled by hand, each recognisable where it stands), and
 // a plane frame's in named units, against files checked by eye: captions, widths and heights,
 // every cell and where it sits (numbers to the right under the general alignment, a bar force's
-// "(T)" or "(C)" to the left), a copy of a few cells, and the member of each row of end forces.
+// "(T)" or "(C)" to the left), a copy of a few cells, the member of each row of end forces, the
+// captions of the diagram pages, and the first and the last member's diagram tables.
 TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
   for (const std::string name :
        {"beam", "ptruss", "pframe", "struss", "grid", "sframe", "pframe-kip-in"}) {
@@ -129,6 +130,11 @@ TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
     text += "member of each force row:";
     for (int row = 1; row < BuildResultTable(m, FormId::MbForce).Rows(); ++row)
       text += " " + std::to_string(MemberOfForceRow(m, row));
+    text += "\ndiagram pages:";
+    for (const DiagramPage& page : DiagramPages(m)) text += " [" + page.Caption + "]";
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+    for (const MemberDiagram* d : {&diagrams.front(), &diagrams.back()})
+      text += "\n" + testing::ResultTableText(BuildMemberDiagramTable(m, *d));
     testing::ExpectGoldenFile(text, "tests/app/golden/results-" + name + ".txt");
   }
 }

@@ -34,15 +34,14 @@ class ScriptedEditorWindows : public EditorWindows {
   void ShowEntryDialog() override {
     ++dialogs;
     ASSERT_FALSE(hands_.empty()) << "an entry dialog opened that no test step expected";
-    Hand hand = std::move(hands_.front());
+    const Hand hand = std::move(hands_.front());
     hands_.pop_front();
     hand(editor_);
     EXPECT_FALSE(editor_.Dialog().Open) << "the scripted dialog was left open";
   }
   void RefreshPreview() override { ++previews; }
 
-  int dialogs = 0;
-  int previews = 0;
+  int dialogs = 0, previews = 0;
 
  private:
   ListEditor& editor_;
@@ -73,8 +72,8 @@ inline Texts Split(const std::string& text, const std::string& separator) {
 
 // Plays (or, with `check`, looks for) one item of a dialog. Each token fills the next editable
 // field from Text1 on: '' is an empty text, '_' a blank inside a token, "~" expects the field
-// hidden, "=text" expects that text there. "#n" clicks check box n on and "-#n" off, "@name" picks
-// that choice; these take no field.
+// hidden, "=text" expects that text there, "^text" types into a read-only field all the same. "#n"
+// clicks check box n on and "-#n" off, "@name" picks that choice; these take no field.
 inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
   std::size_t f = 1;
   for (std::string t : Split(item, " ")) {
@@ -105,7 +104,9 @@ inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
       }
       EXPECT_FALSE(ed.Dialog().Note.empty());  // the sign note of the kind
     } else {
-      while (ed.Dialog().Text[f].ReadOnly) ++f;
+      const bool readOnly = t.rfind("^", 0) == 0;  // typed into a read-only field
+      if (readOnly) t.erase(0, 1);
+      while (!readOnly && ed.Dialog().Text[f].ReadOnly) ++f;
       const bool look = check || expect;
       EXPECT_EQ(ed.Dialog().Text[f].Visible, t != "~") << "Text" << f;
       if (t != "~" && look) {
@@ -122,17 +123,20 @@ std::string Shown(const EntryForm& dialog, bool whole);
 
 // A whole dialog: items separated by " / " with Next between them, then OK unless an item ended
 // the dialog with "!cancel" (its Cancel) or "!close" (the window's close button). With `log`,
-// the dialog's texts are written there as each item begins.
+// the dialog's texts are written there as each item begins and as OK is pressed.
 inline ScriptedEditorWindows::Hand Script(const std::string& script, std::string* log = nullptr) {
   return [script, log](ListEditor& ed) {
+    const auto note = [&] {
+      if (log)
+        *log += "  dialog" + std::string(ed.CanUndo() ? " undo" : "") + Shown(ed.Dialog(), false);
+    };
     const Texts items = Split(script, " / ");
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) ed.Next();
-      if (log)
-        *log += "  dialog" + std::string(ed.CanUndo() ? " undo" : "") + Shown(ed.Dialog(), false);
+      note();
       Play(ed, items[i]);
     }
-    if (ed.Dialog().Open) ed.Ok();
+    if (ed.Dialog().Open) note(), ed.Ok();
   };
 }
 
@@ -186,9 +190,9 @@ inline std::string Shown(const EntryForm& d, bool whole) {
     if (!t.Visible) continue;
     out << (whole ? " T" : " ") << f << (whole ? " \"" + t.Label + "\" " : "=")
         << (t.ReadOnly ? "read-only " : "");
-    if (whole) out << rules[static_cast<int>(t.Rule.Is)] << (t.Rule.Required ? "! " : " ");
-    if (whole && t.Rule.Is == FieldRule::Kind::Whole)
-      out << t.Rule.Low << ".." << t.Rule.High << " ";
+    if (whole)
+      out << rules[static_cast<int>(t.Rule.Is)] << (t.Rule.Required ? "! " : " ") << t.Rule.Low
+          << ".." << t.Rule.High << " ";
     out << "\"" << t.Text << "\"" << (whole ? "\n" : "");
   }
   if (whole) out << " \"" << d.CheckGroup << "\"";
@@ -199,7 +203,7 @@ inline std::string Shown(const EntryForm& d, bool whole) {
     out << " \"" << d.Choice.Label << "\" " << Join(d.Choice.Options, "/") << " chosen "
         << d.Choice.Selected;
   if (whole) out << "\n note at T" << d.NoteField << ": " << d.Note;
-  return out.str() + "\n";
+  return out.str() + (whole ? "\n" : " focus " + std::to_string(d.FocusField) + "\n");
 }
 
 // `text` against the golden file tests/editors/golden/<name>; STAVELORN_UPDATE_GOLDEN=1 rewrites

@@ -26,19 +26,18 @@ TEST(ListWindows, EachWindowShowsItsGridAndDialogsForEachType) {
     std::string out;
     for (FormId form : kForms) {
       Session e(form, model);
+      EXPECT_EQ(model.CurrentForm, form);
       out += Shown(e.editor, true);
       const int last = e.editor.ItemCount();
-      e.windows.Then([&out](ListEditor& ed) {
+      const auto write = [&out](ListEditor& ed) {
         out += Shown(ed.Dialog(), true);
         ed.CancelEntry();
-      });
+      };
+      e.windows.Then(write);
       e.editor.Add();
       e.messages.Answer(kAnswerOk);
       e.editor.Grid().Select(last, 1, last, 1);
-      e.windows.Then([&out](ListEditor& ed) {
-        out += Shown(ed.Dialog(), true);
-        ed.CancelEntry();
-      });
+      e.windows.Then(write);
       e.editor.Edit();
       out += "\n";
     }
@@ -102,15 +101,15 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
        "add 1 2 3 4 / 5 6 7 8 !cancel; insert 2 9 8 7 6; undo; delete 2 1; delete 1 1; "
        "add 9 !cancel; close"},
       {FormId::JointA, Structure("PFrame", 0),
-       "shown 0 0 #1 #2 / 10 0 / 20 0 #2; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
+       "shown 0 0 #1 #2 / 10 0 / 20 0 #2; undo; redo; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
        "delete 2 2; undo; redo; close"},
       {FormId::JointA, Structure("SFrame", 0),
        "shown 0 0 0 #4 #6 / 10 0 0 / 20 0 0 #1 #2 #3; edit 1 -#4 -#6 / =10 / =20 #1 -#4; close"},
       {FormId::MemberA, Base("PFrame"),
-       "add 1 3 1 1 #2 / 3 5 2 1 #1 #2; edit 11 =1 =3 =1 =1 -#2 #1; insert 10 5 7 1 1; "
+       "add 1 3 1 1 #2 / 3 5 2 1 #1 #2; edit 11 =1 =3 =1 =1 -#2 #1; insert 11 5 7 1 1; "
        "delete 12 11; undo; edit 13 -#1 -#2; close"},
       {FormId::MemberA, Base("SFrame"),
-       "add 1 3 1 1 45 / 3 5 2 1 ''; edit 12 =3 =5 =2 =1 7; close"},
+       "add 1 3 1 1 45 / 3 5 2 1 ''; edit 12 =3 =5 =2 =1 7; add 2 4 1 1 9; close"},
       {FormId::JLoadA, Base("PFrame"),
        "shown 9 1 / 2 2 / 10 3 / 5 4 / 5 6 / !cancel; edit 2 =5 6 '' 7; delete 1 2; undo; add 3 1 "
        "2 3; close"},
@@ -119,7 +118,8 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::MemTempA, Structure("PTruss", 15),
        "shown; add 8 -12.5 / 3 0 / 1 1 / 2 2 / 4 4 / 5 5 / 6 6 / 7 7 / 9 9 / 10 10 / 11 11 / 12 "
        "12; "
-       "add 14 14 !cancel; edit 1 4 / 9 / !close; edit 2 10; delete 1 1; close"},
+       "add 14 14 !cancel; edit 1 ^7 4 / 9 / !close; edit 2 ^7 10; delete 1 1; add 13 1 !cancel; "
+       "close"},
       {FormId::MemErrA, Base("Beam"), "add 2 0.01 / 2 0.5 / 1 -0.02; delete 2 1; undo; close"},
       {FormId::MemLoadA, Structure("Beam", 4),
        "shown 1 @Concentrated_force 40 ~ 2 ~ / 2 @Concentrated_couple 10 ~ 5 ~ / 3 @Uniform_load "
@@ -130,7 +130,7 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       // A lone item without its main values is no item; a number with nothing to name is refused.
       {FormId::MatA, Structure("Grid", 0), "shown 5 !cancel; close"},
       {FormId::JointA, Structure("Beam", 0), "shown 4 #1; close"},
-      {FormId::MemberA, Structure("PTruss", 0, 1), "shown 1 / !cancel; close"},
+      {FormId::MemberA, Structure("PTruss", 0, 1), "shown 1 #1 / !cancel; close"},
   };
   for (std::size_t i = 0; i < std::size(walks); ++i)
     ExpectGolden(Walk(walks[i].form, walks[i].model, walks[i].steps),
@@ -162,10 +162,10 @@ TEST(ListWindows, ItemsInUseKeepTheirNumbers) {
   }
 }
 
-// A 1000 x 800 screen; the dialog is 300 x 400. The dialog never overlaps the list window when
-// there is room beside it, and never leaves the screen.
+// A 1000 x 800 screen, at the origin or as a second screen at (1000, 200); the dialog is 300 x 400.
+// The dialog never overlaps the list window when there is room beside it, and never leaves the
+// screen.
 TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
-  const ScreenRect screen{0, 0, 1000, 800};
   const struct {
     ScreenRect window;
     int left, top;
@@ -174,13 +174,18 @@ TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
       {{500, 50, 450, 500}, 192, 50},    // room on the left only
       {{50, 500, 500, 250}, 558, 400},   // level with the window, lifted onto the screen
       {{100, 100, 850, 250}, 100, 358},  // no room beside: below
-      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least
+      {{100, 450, 850, 300}, 100, 42},   // room above only
+      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least...
+      {{307, 406, 600, 300}, 0, 400},    // ...the left side here, short of above by a pixel
   };
-  for (const auto& c : cases) {
-    const ScreenRect placed = PlaceBeside(c.window, 300, 400, screen);
-    EXPECT_EQ(placed.Left, c.left) << c.window.Left;
-    EXPECT_EQ(placed.Top, c.top) << c.window.Left;
-  }
+  for (const auto& c : cases)
+    for (const int x : {0, 1000}) {
+      const ScreenRect w = c.window, screen{x, x / 5, 1000, 800};
+      const ScreenRect placed =
+          PlaceBeside({w.Left + x, w.Top + x / 5, w.Width, w.Height}, 300, 400, screen);
+      EXPECT_EQ(placed.Left - x, c.left) << w.Left << " " << x;
+      EXPECT_EQ(placed.Top - x / 5, c.top) << w.Left << " " << x;
+    }
 }
 
 }  // namespace

@@ -67,9 +67,10 @@ TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
 }
 
 // For each type, over joints (0, 0), (5, 4) and (10, 0) (with z 0, 0, 6 in space): the members,
-// the second hinged at both ends, in yellow, with a third being typed and a fourth that has no
-// end joint yet, which is not drawn; joint loads on joints 2 and 3, every component 12 and -7.5, in
-// magenta; a uniform load over part of member 1 and a point force on member 2 in green.
+// the second hinged at both ends, in yellow, with a third being typed and a fourth, drawn again
+// once it names an end joint that does not exist, which is not drawn either time; joint loads on
+// joints 2 and 3 in magenta (every component 12 on joint 2; 1, -7.5 and 0 on joint 3, where a zero
+// draws nothing); a uniform load over part of member 1 and a point force on member 2 in green.
 TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
   std::string out;
   for (const char* type : {"PTruss", "Beam", "PFrame", "STruss", "Grid", "SFrame"}) {
@@ -78,7 +79,9 @@ TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
       for (int col = 1; col <= model.CoordColumns; ++col)
         model.JointCoords(j, col) = col == 1 ? 5.0f * (j - 1) : j == col ? 2.0f * col : 0.0f;
     for (int k = 1; k <= model.CoordsPerJoint; ++k)
-      model.JointLoadValues(1, k) = 12, model.JointLoadValues(2, k) = -7.5f;
+      model.JointLoadValues(1, k) = 12, model.JointLoadValues(2, k) = k == 1   ? 1
+                                                                      : k == 3 ? 0
+                                                                               : -7.5f;
     const float loads[2][4] = {{-4, 0, 1, 2}, {40, 0, 2, 0}};
     for (int i = 1; i <= 2; ++i)
       for (int k = 1; k <= 4; ++k) model.MemberLoadValues(i, k) = loads[i - 1][k - 1];
@@ -91,6 +94,8 @@ TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
         Play(ed, "1 3 1 1");
         ed.Next();
         Play(ed, "3");
+        e.window.DrawPreview(canvas);
+        ed.TypeField(3, "9");
         e.window.DrawPreview(canvas);
         ed.CancelEntry();
       });

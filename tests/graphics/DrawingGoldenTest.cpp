@@ -23,6 +23,7 @@
 #include "graphics/Picking.h"
 #include "graphics/PlaneModels.h"
 #include "graphics/StructureLabels.h"
+#include "graphics/StructurePicture.h"
 #include "graphics/SvgPicture.h"
 #include "support/SampleModels.h"
 
@@ -76,14 +77,15 @@ void ExpectGolden(const std::string& name, const std::string& text) {
 
 // Every support symbol of the plane frame, each where its position turns it: fixed walls at the
 // bottom and at the left side, a roller against the top, one against the right wall, a hinged
-// support on the right; joint loads of both signs in both halves; releases, a settlement, a
-// temperature change and a fabrication error, labelled in named units.
+// support on the right; joint loads of both signs in both halves, some below one (a sign test
+// must not take them for zero); releases, a settlement, a temperature change and a fabrication
+// error, labelled in named units.
 const char kPlaneFrame[] = R"("t","PFrame"
 "Joints",5, 0,0, 0,6, 8,6, 8,0, 0,3
 "Supports",5, 1,1,1,1, 5,1,1,1, 2,0,1,0, 3,1,1,0, 4,1,0,0
 "Members",4, 1,5,1,1, 5,2,1,1, 2,3,1,1, 4,3,1,1
 "Member Releases",2, 3,3, 4,1
-"Joint Loads",2, 2,10,-5,3, 3,-4,6,-2
+"Joint Loads",2, 2,10,-5,0.3, 3,-4,0.6,-2
 "Support Displacements",1, 1,0.01,-0.02,0.003
 "Temperature Changes",1, 1,20
 "Fabrication Errors",1, 4,0.01
@@ -98,8 +100,8 @@ const char kPlaneLoads[] = R"("t","PFrame"
 "Joints",6, 0,0, 8,0, 12,3, 12,-3, 6,3, 6,0
 "Supports",4, 3,1,1,1, 5,1,1,1, 6,1,1,1, 4,1,0,1
 "Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1
-"Joint Loads",2, 1,-7,0,0, 4,7,0,0
-"Member Loads",15, 1,1,10,0,2,0, 1,2,-5,0,4,0, 1,3,2,0,1,3, 1,5,-6,0,6,0, 2,4,1,-3,0,0, 2,6,1.5,0,1,1, 2,1,-8,0,2.5,0, 2,2,4,0,1,0, 3,3,-2,0,0,0, 3,4,0,3,0,0, 3,5,6,0,2,0, 1,1,10,0,12,0, 1,3,10,0,6,5, 1,7,10,0,5,0, 1,8,10,0,5,0
+"Joint Loads",2, 1,-7,0,0, 4,0.7,0,0
+"Member Loads",15, 1,1,10,0,2,0, 1,2,-5,0,4,0, 1,3,2,0,1,3, 1,5,-6,0,6,0, 2,4,1,-3,0,0, 2,6,0.5,0,1,1, 2,1,-8,0,2.5,0, 2,2,0.4,0,1,0, 3,3,-2,0,0,0, 3,4,0,3,0,0, 3,5,0.6,0,2,0, 1,1,10,0,12,0, 1,3,10,0,6,5, 1,7,10,0,5,0, 1,8,10,0,5,0
 )";
 
 // A beam on a roller, a roller and a fixed end, hinged at the middle roller, analysed: the
@@ -112,7 +114,7 @@ const char kBeam[] = R"("t","Beam"
 "Cross-Sections",1, 1E-04
 "Members",2, 1,2,1,1, 2,3,1,1
 "Member Releases",1, 1,2
-"Joint Loads",2, 2,-3,0, 3,4,-2
+"Joint Loads",2, 2,-3,0, 3,0.4,-2
 "Member Loads",2, 1,3,5,0,0,0, 2,1,-10,0,2,0
 "Support Displacements",1, 2,-0.005,0
 )";
@@ -125,7 +127,7 @@ const char kTruss[] = R"("t","PTruss"
 "Materials",1, 2E+08,0
 "Cross-Sections",1, 0.01
 "Members",5, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 2,4,1,1
-"Joint Loads",4, 2,5,-10, 4,-3,6, 2,0,7, 3,0,-4
+"Joint Loads",4, 2,5,-10, 4,-3,0.6, 2,0,0.7, 3,0,-4
 )";
 
 // A grid of two members at a right angle, fixed at one end and on a roller at the other, with
@@ -136,8 +138,8 @@ const char kGrid[] = R"("t","Grid"
 "Materials",1, 2E+08,8E+07,0
 "Cross-Sections",1, 1E-04,5E-05
 "Members",2, 1,2,1,1, 2,3,1,1
-"Joint Loads",1, 2,-20,5,-3
-"Member Loads",5, 1,1,10,0,3,0, 1,2,6,0,2,0, 2,3,2,0,0,0, 2,7,4,0,2,0, 1,4,0,-3,0,0
+"Joint Loads",1, 2,-20,0.5,-3
+"Member Loads",5, 1,1,10,0,3,0, 1,2,6,0,2,0, 2,3,2,0,0,0, 2,7,0.4,0,2,0, 1,4,0,-3,0,0
 )";
 
 // A space frame with a rolled column: a fixed base, a pinned and a rolling support, joint forces
@@ -150,8 +152,8 @@ const char kSpaceFrame[] = R"("t","SFrame"
 "Cross-Sections",1, 0.01,2E-04,1E-04,5E-05
 "Members",3, 1,2,1,1,30, 2,3,1,1,0, 3,4,1,1,0
 "Member Releases",1, 2,1
-"Joint Loads",1, 2,10,0,3,0,0,-4
-"Member Loads",7, 2,8,5,0,2,0, 2,9,-3,0,3,0, 2,10,2,0,0,0, 3,11,1,-2,0,0, 2,7,-4,0,1,0, 3,5,6,0,0.5,0, 1,6,2,0,0,0
+"Joint Loads",1, 2,10,0,0.3,0,0,-4
+"Member Loads",7, 2,8,5,0,2,0, 2,9,-3,0,3,0, 2,10,2,0,0,0, 3,11,1,-2,0,0, 2,7,-4,0,1,0, 3,5,0.6,0,0.5,0, 1,6,2,0,0,0
 "Support Displacements",1, 1,0,-0.01,0,0.002,0,0
 )";
 
@@ -204,7 +206,7 @@ ModelStore Drawable(const char* text, bool analyse) {
 
 void Structure(const ModelStore& model, RecordingCanvas& canvas, FormId form = FormId::mcas) {
   ScriptedMessages messages;
-  // As an earlier drawing may have left the canvas: each drawing sets what it draws with.
+  // As an earlier drawing may have left the canvas: the drawing sets what it draws with.
   canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
   PlotStructure(model, canvas, form, messages);
   EXPECT_TRUE(messages.Log().empty());
@@ -243,6 +245,10 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
        [](auto& m, auto& c) { Structure(m, c); }},
       {"plane-frame-member-load-preview.txt", kPlaneFrame, false,
        [](auto& m, auto& c) { Structure(m, c, FormId::MemLoadA); }},
+      {"plane-frame-joint-load-preview.txt", kPlaneFrame, false,
+       [](auto& m, auto& c) { Structure(m, c, FormId::JLoadA); }},
+      {"plane-frame-joints-preview.txt", kPlaneFrame, false,
+       [](auto& m, auto& c) { Structure(m, c, FormId::JointA); }},
       {"plane-member-loads.txt", kPlaneLoads, false, [](auto& m, auto& c) { Structure(m, c); }},
       {"beam.txt", kBeam, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"plane-truss.txt", kTruss, true, [](auto& m, auto& c) { Structure(m, c); }},
@@ -261,6 +267,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"grid-influence.txt", kGrid, true, Influence({InfluenceKind::Reaction, 3, 1})},
       {"portal-beam-window.txt", kPortal, true,
        [](const ModelStore& m, RecordingCanvas& c) {
+         c.SetDrawWidth(3);  // left by an earlier drawing
          DrawMemberDiagrams(m, BuildMemberDiagrams(m).at(1), c);
        }},
   };
@@ -272,11 +279,15 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
   }
 }
 
-// The saved picture of one drawing: every stroke in its colour on paper, each symbol's group.
+// The saved picture of one drawing: every stroke in its colour on paper, each symbol's group;
+// and the batch tool's picture of the deformed portal over its moment diagram.
 TEST(DrawingGolden, SvgOfAPlaneFrame) {
   RecordingCanvas canvas;
   Structure(Drawable(kPlaneFrame, false), canvas);
   ExpectGolden("plane-frame.svg", SvgPicture(canvas, 600, 600));
+  ScriptedMessages messages;
+  ExpectGolden("portal-picture.svg",
+               StructurePictureSvg(Drawable(kPortal, true), {true, Q::Mz}, messages));
 }
 
 // Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
