@@ -27,8 +27,6 @@ class ExampleTrail : public ::testing::TestWithParam<const char*> {
     ASSERT_EQ(problem, "");
     run = CheckAndAnalyze(model);
     ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
-    ASSERT_TRUE(run.Trail);
-    ASSERT_FALSE(run.Trail->DoublePrecision) << "the examples keep to single precision";
   }
   ModelStore model;
   AnalysisRun run;
