@@ -97,9 +97,10 @@ class ProjectCommandsTest : public ::testing::Test {
 
   // What the window shows after `command`: the labels, the menus that differ from a new
   // session's, the project's file, the multiplier box and its list, undo and redo, unsaved work,
-  // the analysis status, the redraws so far, and the messages since the last command with each
-  // one's first line.
+  // the analysis status (with its trail and mechanism), the recent projects, the redraws so far,
+  // and the messages since the last command with each one's first line.
   void Shows(const std::string& command) {
+    auto name = [](const std::string& path) { return std::filesystem::path(path).filename(); };
     log_ += "> " + command + "\n ";
     for (const std::string& label : commands_.Labels().Text)
       log_ += label.empty() ? "" : " [" + label + "]";
@@ -107,13 +108,15 @@ class ProjectCommandsTest : public ::testing::Test {
     for (const MenuItemInfo& info : MenuItems())
       if (Shown(info.Item) != MenuState().Visible(info.Item))
         log_ += std::string(Shown(info.Item) ? " +" : " -") + info.Name;
-    log_ += "\n  file " + std::filesystem::path(model_.ProjectFile).filename().string() +
-            "; multiplier " + commands_.MultiplierText() + " of";
+    log_ += "\n  file " + name(model_.ProjectFile).string() + "; multiplier " +
+            commands_.MultiplierText() + " of";
     for (const std::string& choice : commands_.MultiplierChoices()) log_ += " " + choice;
     log_ += "; " + commands_.UndoCaption() + ", " + commands_.RedoCaption() +
             (commands_.HasUnsavedChanges() ? ", unsaved" : "") + "; status " +
             std::to_string(model_.AnalysisStatus) + (commands_.Trail() ? ", trail" : "") +
-            "; drawn " + std::to_string(windows_.redraws) + " times\n";
+            (model_.MechanismMode.empty() ? "" : ", mechanism") + "; recent";
+    for (const std::string& path : commands_.Recent().Paths()) log_ += " " + name(path).string();
+    log_ += "; drawn " + std::to_string(windows_.redraws) + " times\n";
     for (; logged_ < messages_.Log().size(); ++logged_)
       log_ += "  message " + messages_.Log()[logged_].Title + ": " +
               messages_.Log()[logged_].Text.substr(0, messages_.Log()[logged_].Text.find('\n')) +
@@ -154,7 +157,7 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
     model_.SetStructType("PTruss");
     return true;
   };
-  commands_.NewProject();
+  commands_.Run(M::MnuProjNew);
   Shows("new project");
   model_.JointCount = 1;
   commands_.DataWindowClosed(M::MnuJoint, true);
@@ -174,35 +177,38 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   commands_.Analyze();
   EXPECT_NE(windows_.printed.str().find("End of Input Data"), std::string::npos);
   Shows("analyse and print");
-  commands_.ChangeProjectTitle();
+  commands_.Run(M::MnuProjName);
   Shows("title changed");
   for (const char* step : {"title undone", "member load undone"}) {
-    commands_.Undo();
+    commands_.Run(M::MnuEditUndo);
     Shows(step);
   }
   AnalyzeQuietly();
   messages_.Answer(kAnswerNo);  // Print Results ?
-  commands_.EditData();
+  commands_.Run(M::MnuEditData);
   Shows("analyse, then edit data");
   model_.MemberCount = 0;  // every member deleted
   commands_.DataWindowClosed(M::MnuMemb, true);
   Shows("every member deleted");
   dialogs_.Answer("");
-  commands_.SaveProjectAs();
+  commands_.Run(M::MnuProjSaveAs);
   Shows("save as, cancelled");
   dialogs_.Answer(InFolder("missing/copy.str"));
-  commands_.SaveProjectAs();
+  commands_.Run(M::MnuProjSaveAs);
   Shows("save as, in a folder that does not exist");
   dialogs_.Answer(InFolder("mine.str"));
-  commands_.SaveProjectAs();
+  commands_.Run(M::MnuProjSaveAs);
   Shows("save as mine.str");
   model_.JointCoords(2, 1) = 6.5f;
   commands_.DataWindowClosed(M::MnuJoint, true);
   messages_.Answer(kAnswerYes);  // Save the changes?
-  commands_.CloseProject();
+  commands_.Run(M::MnuProjClose);
   Shows("a joint moved, then close and save");
   ASSERT_TRUE(commands_.OpenProjectFile(InFolder("mine.str")));
   EXPECT_EQ(model_.JointCoords(2, 1), 6.5f);
+  std::filesystem::remove(InFolder("mine.str"));
+  EXPECT_FALSE(commands_.OpenRecentProject(InFolder("mine.str")));
+  Shows("open mine.str from the recent list, once it is gone");
 
   // Three bars in a line: pinned at both ends the solution fails, at one end the structure is
   // unstable; a member to a joint that does not exist fails the checks.
@@ -213,10 +219,12 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
     if (refused) model_.MemberProps(2, 2) = 9;
     Shows(std::string("open bars in a line supported at ") + supports);
     messages_.Answer(kAnswerNo);  // Save Input Data in File ?
-    commands_.Analyze();
+    commands_.Run(M::MnuAna);
     Shows(refused ? "analyse a member to joint 9" : "analyse");
-    commands_.ChangeProjectTitle();
+    commands_.Run(M::MnuProjName);
     Shows("title changed");
+    commands_.DataWindowClosed(M::MnuLoadJt, true);
+    Shows("joint loads closed");
   }
   for (const char* e : {"1", "1E+30"}) {
     commands_.Start();
@@ -231,7 +239,7 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   std::ofstream(InFolder("bad.str"), std::ios::binary)
       << "\"t\"\r\n\"Beam\"\r\n\"Joints\",2\r\n0,5\r\n\"Supports\",1\r\n1,x,0\r\n";
   dialogs_.Answer(InFolder("bad.str"));
-  commands_.OpenProject();
+  commands_.Run(M::MnuProjOpen);
   Shows("open a damaged file");
   testing::ExpectGoldenFile(log_, "tests/app/golden/session.txt");
 }
@@ -351,61 +359,11 @@ TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
   EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
 }
 
-// Print Options opens with the ticks last chosen; a section the model lacks for now is
-// remembered for later. A report printed to a file says where it is.
-TEST_F(ProjectCommandsTest, PrintOptionsRememberTheChoiceAndAFilePrintNamesItsFile) {
-  OpenCopyOf("portal-frame.str");
-  AnalyzeQuietly();
-  std::vector<std::string> opened;
-  windows_.printOptions = [&opened](PrintOptions& options) {
-    opened.push_back(options.Remembered(""));
-    options.Choose(ReportSection::InputData, false);
-    options.Choose(ReportSection::Diagrams, true);
-  };
-  commands_.Print();
-  EXPECT_EQ(commands_.PrintChoice(), "Results Diagrams");
-  messages_.Answer(kAnswerNo);  // Print Results ?
-  commands_.EditData();
-  windows_.printOptions = [&opened](PrintOptions& options) {
-    opened.push_back(options.Remembered(""));
-  };
-  commands_.Print();  // nothing it remembers is there to print: the usual ticks
-  windows_.printFile = "/tmp/out/report.pdf";
-  commands_.Print();
-  EXPECT_EQ(commands_.PrintChoice(), "InputData Results Diagrams");
-  EXPECT_EQ(opened, (std::vector<std::string>{"InputData Results", "InputData", "InputData"}));
-  EXPECT_EQ(messages_.Log().back().Text,
-            "The report was printed to the PDF file\n/tmp/out/report.pdf");
-  EXPECT_EQ(commands_.Notice(), "Report printed to /tmp/out/report.pdf");
-}
-
-// Any positive whole number magnifies the shape.
-TEST_F(ProjectCommandsTest, TheMultiplierTakesAnyPositiveWholeNumberAndAnalyzeChoosesOne) {
-  const struct {
-    const char* text;
-    int value;  // the multiplier afterwards
-    bool accepted;
-  } cases[] = {{" 7 ", 7, true},
-               {"100000", 100000, true},
-               {"2147483647", 2147483647, true},
-               {"2147483648", 2147483647, false},
-               {"0", 2147483647, false},
-               {"-3", 2147483647, false},
-               {"2.5", 2147483647, false},
-               {"abc", 2147483647, false}};
-  for (const auto& c : cases) {
-    const std::string before = commands_.MultiplierText();
-    EXPECT_EQ(commands_.SetMultiplierText(c.text).empty(), c.accepted) << c.text;
-    EXPECT_EQ(model_.DeflectionMultiplier, c.value) << c.text;
-    EXPECT_EQ(commands_.MultiplierText(), c.accepted ? c.text : before);
-  }
-}
-
 // Naming units changes no number; between named units the user converts or only relabels, and
 // a conversion drops the results it no longer matches (back to entering data, as after Edit
-// Data), while a relabelling keeps them. Dropping the names keeps the numbers. Each step's window
-// against a file checked by eye.
-TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
+// Data), while a relabelling keeps them. Dropping the names keeps the numbers. Then printing and
+// the multiplier. Each step's window against a file checked by eye.
+TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   using F = ForceUnit;
   using L = LengthUnit;
   using T = TemperatureUnit;
@@ -439,7 +397,34 @@ TEST_F(ProjectCommandsTest, UnitsAreNamedThenConvertedOrRelabelled) {
       commands_.EditData();
     }
   }
-  testing::ExpectGoldenFile(log_, "tests/app/golden/units-session.txt");
+  // Print Options opens with the ticks last chosen; a section the model lacks for now is
+  // remembered for later; a report printed to a file says where it is.
+  std::string ticks;  // as Print Options opened
+  const auto opened = [&ticks](PrintOptions& options) { ticks = options.Remembered(""); };
+  windows_.printOptions = [&opened](PrintOptions& options) {
+    opened(options);
+    options.Choose(ReportSection::InputData, false);
+    options.Choose(ReportSection::Diagrams, true);
+  };
+  AnalyzeQuietly();
+  commands_.Run(M::MnuProjPrint);
+  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.PrintChoice());
+  messages_.Answer(kAnswerNo);  // Print Results ?
+  commands_.Run(M::MnuEditData);
+  windows_.printOptions = opened;
+  for (const char* file : {"", "/tmp/out/report.pdf"}) {
+    windows_.printFile = file;
+    commands_.Run(M::MnuProjPrint);
+    Shows("print to \"" + windows_.printFile + "\", opened with " + ticks + ": " +
+          commands_.PrintChoice() + "; " + commands_.Notice());
+  }
+  // Any positive whole number magnifies the shape; anything else is refused and changes nothing.
+  for (const char* text : {" 7 ", "100000", "2147483647", "2147483648", "0", "-3", "2.5", "abc"}) {
+    const std::string problem = commands_.SetMultiplierText(text);
+    Shows("multiplier \"" + std::string(text) + "\" " + problem + ": " +
+          std::to_string(model_.DeflectionMultiplier));
+  }
+  testing::ExpectGoldenFile(log_, "tests/app/golden/portal-session.txt");
 }
 
 }  // namespace
