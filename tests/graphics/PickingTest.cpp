@@ -131,6 +131,12 @@ TEST(ViewTransform, FitShowsTheWholeDrawingAndARedrawKeepsTheView) {
   view.Follow({0, 1, 1, 0});
   EXPECT_DOUBLE_EQ(view.Zoom(), 1);
   EXPECT_EQ(Pixel(view, 1, 0), std::make_pair(kSize, kSize));
+  // Zooming stops at 50 times closer and 5 times farther than the drawing.
+  for (const auto& [factor, limit] : {std::pair{1e3, 50.0}, std::pair{1e-3, 0.2}}) {
+    view.Fit(kDrawn);
+    view.ZoomAbout(factor, 300, 300, kSize, kSize);
+    EXPECT_DOUBLE_EQ(view.Zoom(), limit);
+  }
 }
 
 TEST(ViewTransform, ZoomKeepsThePointUnderTheCursorAndPanMovesEveryPointByTheDrag) {
