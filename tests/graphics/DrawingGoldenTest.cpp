@@ -267,6 +267,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"frame-mechanism.txt", kFrameMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"grid-mechanism.txt", kGridMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"portal.txt", kPortal, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"portal-axes.txt", kPortal, false, WithAxes},
       {"portal-moment.txt", kPortal, true, Diagram(Q::Mz)},
       {"portal-shear.txt", kPortal, true, Diagram(Q::Vy)},
       {"truss-axial.txt", kTruss, true, Diagram(Q::N)},
