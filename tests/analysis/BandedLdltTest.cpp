@@ -93,6 +93,8 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
       {"overflow", huge, 0, false, false, true},
       {"load not finite", 1, 1, false, false, false, std::numeric_limits<double>::infinity()},
   };
+  EquationSystem<double> none;  // nothing free: every solver has solved it
+  EXPECT_TRUE(SolveBandedLdlt(none) && SolveGaussJordan(none) && SolveGaussJordanPlain(none));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EquationSystem<double> full;
@@ -109,6 +111,8 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
     PivotFailure oracleStop, bandStop, singleStop;
     EXPECT_EQ(SolveGaussJordan(oracle, FastestVectorUnit(), &oracleStop), c.solves);
     EXPECT_EQ(SolveBandedLdlt(band, &bandStop), c.solves);
+    EquationSystem<float> plain = single;
+    EXPECT_EQ(SolveGaussJordanPlain(plain), c.solvesInSingle);
     EXPECT_EQ(SolveGaussJordan(single, FastestVectorUnit(), &singleStop), c.solvesInSingle);
     // Double precision measures the pivot; single precision has r rounded away below 2^-24.
     for (const PivotFailure& stop : {oracleStop, bandStop}) {

@@ -222,9 +222,9 @@ TEST(MemberDiagrams, StationsInsideEveryMemberMatchACutOfItsFreeBody) {
     ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
     ExpectStationsMatchACutOfTheFreeBody(m, name);
   }
-  for (const char* load :
-       {"1,7,0,1.5,0", "2,5,0,1.5,0", "3,4,0,1,0.5", "4,2,5,1,0.5", "5,9,0,1.5,0", "6,3,0,1,0.5",
-        "7,6,0,1.5,0", "8,7,0,2.5,0", "9,5,0,1.5,0", "10,4,0,1,0.5", "11,-2,5,0.5,1"}) {
+  for (const char* load : {"1,7,0,1.5,0", "2,5,0,1.5,0", "3,4,0,1,0.5", "4,2,5,1,0.5",
+                           "5,9,0,1.5,0", "6,3,0,1,0.5", "7,6,0,1.5,0", "8,7,0,2.5,0",
+                           "9,5,0,1.5,0", "10,4,0,1,0.5", "11,-2,5,0.5,1", "1,3,0,0,0"}) {
     ModelStore m = ModelFromText(
         R"("t","SFrame", "Joints",2, 0,0,0, 3,2,1, "Supports",2, 1,1,1,1,1,1,1, 2,1,1,1,0,0,0, )"
         R"("Materials",1, 200000000,80000000,0.000012, "Cross-Sections",1, )"

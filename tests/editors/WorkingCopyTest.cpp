@@ -46,9 +46,12 @@ TEST(GridModel, ReportsEachChangeOnceAndKeepsItsRowsInBounds) {
                               grid.Height(), grid.VerticalScrollBar()}),
             (std::vector<int>{5, 3, 500, 300, 300, 900, 1, 2, 4, 1, 4, 10, 20, 1}));
   EXPECT_EQ(grid.Text(3, 0), "c");
-  grid.RemoveRow(4);  // the selection and the first row shown move up with the last row
-  EXPECT_EQ((std::vector<int>{grid.Row(), grid.RowSel(), grid.TopRow()}),
-            (std::vector<int>{1, 3, 3}));
+  // The selection and the first row shown move up with the last row, removed or cut off.
+  for (const int rows : {4, 3}) {
+    rows == 4 ? grid.RemoveRow(4) : grid.SetRows(rows);
+    EXPECT_EQ((std::vector<int>{grid.Row(), grid.RowSel(), grid.TopRow()}),
+              (std::vector<int>{1, rows - 1, rows - 1}));
+  }
   // A copy brings every cell and size but keeps this grid's observer, told once.
   GridModel other;
   other.SetText(1, 1, "x");

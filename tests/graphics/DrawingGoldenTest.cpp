@@ -93,7 +93,8 @@ const char kPlaneFrame[] = R"("t","PFrame"
 )";
 
 // Every member-load kind of a plane frame, of either sign, on a level, a sloping (3-4-5) and a
-// hanging member; loads beyond their member and kinds a plane frame does not carry draw nothing.
+// hanging member, a linear one falling to zero; loads beyond their member, loads of zero and kinds
+// a plane frame does not carry draw nothing.
 // Fixed walls on the right, at the top and in the middle, a support pattern with no symbol, and
 // joint loads of the signs the first model lacks on either half.
 const char kPlaneLoads[] = R"("t","PFrame"
@@ -101,7 +102,15 @@ const char kPlaneLoads[] = R"("t","PFrame"
 "Supports",4, 3,1,1,1, 5,1,1,1, 6,1,1,1, 4,1,0,1
 "Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1
 "Joint Loads",2, 1,-7,0,0, 4,0.7,0,0
-"Member Loads",15, 1,1,10,0,2,0, 1,2,-5,0,4,0, 1,3,2,0,1,3, 1,5,-6,0,6,0, 2,4,1,-3,0,0, 2,6,0.5,0,1,1, 2,1,-8,0,2.5,0, 2,2,0.4,0,1,0, 3,3,-2,0,0,0, 3,4,0,3,0,0, 3,5,0.6,0,2,0, 1,1,10,0,12,0, 1,3,10,0,6,5, 1,7,10,0,5,0, 1,8,10,0,5,0
+"Member Loads",17, 1,1,0,0,3,0, 1,4,2,0,5,1, 1,1,10,0,2,0, 1,2,-5,0,4,0, 1,3,2,0,1,3, 1,5,-6,0,6,0, 2,4,1,-3,0,0, 2,6,0.5,0,1,1, 2,1,-8,0,2.5,0, 2,2,0.4,0,1,0, 3,3,-2,0,0,0, 3,4,0,3,0,0, 3,5,0.6,0,2,0, 1,1,10,0,12,0, 1,3,10,0,6,5, 1,7,10,0,5,0, 1,8,10,0,5,0
+)";
+
+// Two joints at one spot, a member of no length between them and a load on it: the view is the
+// square of 200 about the origin, and the load is not drawn.
+const char kCoincident[] = R"("t","PFrame"
+"Joints",2, 3,4, 3,4
+"Members",1, 1,2,1,1
+"Member Loads",1, 1,1,5,0,0,0
 )";
 
 // A beam on a roller, a roller and a fixed end, hinged at the middle roller, analysed: the
@@ -157,10 +166,11 @@ const char kSpaceFrame[] = R"("t","SFrame"
 "Support Displacements",1, 1,0,-0.01,0,0.002,0,0
 )";
 
-// A space truss tetrahedron on two pins and a roller, loaded at its apex, analysed.
+// A space truss tetrahedron on two pins and a roller at its apex (the highest joint: the roller
+// stands above it), loaded there, analysed.
 const char kSpaceTruss[] = R"("t","STruss"
 "Joints",4, 0,0,0, 4,0,0, 0,0,4, 2,5,2
-"Supports",3, 1,1,1,1, 2,1,1,1, 3,0,1,0
+"Supports",3, 1,1,1,1, 2,1,1,1, 4,0,1,0
 "Materials",1, 2E+08,0
 "Cross-Sections",1, 0.01
 "Members",6, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,2,1,1, 2,3,1,1, 3,1,1,1
@@ -241,8 +251,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"plane-frame.txt", kPlaneFrame, false, [](auto& m, auto& c) { Structure(m, c); }},
       {"start-hint.txt", "", false,
        [](auto&, auto& c) { DrawStartHint(c, "/usr/share/examples"); }},
-      {"coincident-joints.txt", "\"t\",\"PFrame\"\n\"Joints\",2, 3,4, 3,4\n", false,
-       [](auto& m, auto& c) { Structure(m, c); }},
+      {"coincident-joints.txt", kCoincident, false, [](auto& m, auto& c) { Structure(m, c); }},
       {"plane-frame-member-load-preview.txt", kPlaneFrame, false,
        [](auto& m, auto& c) { Structure(m, c, FormId::MemLoadA); }},
       {"plane-frame-joint-load-preview.txt", kPlaneFrame, false,
@@ -258,6 +267,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"frame-mechanism.txt", kFrameMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"grid-mechanism.txt", kGridMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"portal.txt", kPortal, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"portal-axes.txt", kPortal, false, WithAxes},
       {"portal-moment.txt", kPortal, true, Diagram(Q::Mz)},
       {"portal-shear.txt", kPortal, true, Diagram(Q::Vy)},
       {"truss-axial.txt", kTruss, true, Diagram(Q::N)},

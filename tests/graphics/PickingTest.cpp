@@ -131,6 +131,12 @@ TEST(ViewTransform, FitShowsTheWholeDrawingAndARedrawKeepsTheView) {
   view.Follow({0, 1, 1, 0});
   EXPECT_DOUBLE_EQ(view.Zoom(), 1);
   EXPECT_EQ(Pixel(view, 1, 0), std::make_pair(kSize, kSize));
+  // Zooming stops at 50 times closer and 5 times farther than the drawing.
+  for (const auto& [factor, limit] : {std::pair{1e3, 50.0}, std::pair{1e-3, 0.2}}) {
+    view.Fit(kDrawn);
+    view.ZoomAbout(factor, 300, 300, kSize, kSize);
+    EXPECT_DOUBLE_EQ(view.Zoom(), limit);
+  }
 }
 
 TEST(ViewTransform, ZoomKeepsThePointUnderTheCursorAndPanMovesEveryPointByTheDrag) {
@@ -161,7 +167,9 @@ TEST(SvgPicture, HoldsEachStrokeInItsColourOnTheChosenBackground) {
   canvas.SetForeColor(kBrightWhite);
   canvas.PrintNumber(7);
   canvas.PrintNumber(std::numeric_limits<double>::infinity());  // prints nothing
-  ASSERT_EQ(canvas.Strokes().size(), 3u);
+  canvas.Line(0, 0, 0, std::numeric_limits<double>::quiet_NaN(),
+              kLightRed);  // recorded, not painted
+  ASSERT_EQ(canvas.Strokes().size(), 4u);
   const std::string screen = SvgPicture(canvas, 100, 100, Background::Black);
   EXPECT_NE(screen.find("fill=\"#000000\"/>"), std::string::npos);
   EXPECT_NE(screen.find("<line x1=\"0\" y1=\"100\" x2=\"100\" y2=\"50\" stroke=\"#ff0000\""),
@@ -170,6 +178,7 @@ TEST(SvgPicture, HoldsEachStrokeInItsColourOnTheChosenBackground) {
   EXPECT_NE(screen.find(" 0,50 \"/>", screen.find(" 50,0 ", screen.find("points=\"100,50 "))),
             std::string::npos);
   EXPECT_NE(screen.find("fill=\"#ffffff\" xml:space=\"preserve\"> 7</text>"), std::string::npos);
+  EXPECT_EQ(screen.find("<line", screen.find("<line") + 1), std::string::npos);  // one line
   // On paper every colour reads against the white.
   const std::string paper = SvgPicture(canvas, 100, 100);
   EXPECT_NE(paper.find("fill=\"#ffffff\"/>"), std::string::npos);
