@@ -66,13 +66,6 @@ class RecordingPrinter : public ReportPrinter {
   }
   void SetFontBold(bool bold) override { events.push_back(bold ? "bold:1" : "bold:0"); }
 
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (const std::string& event : events)
-      if (event.rfind("line:", 0) == 0) lines.push_back(event.substr(5));
-    return lines;
-  }
-
  private:
   int printed_ = 0;
   int lines_ = 0;
