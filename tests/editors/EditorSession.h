@@ -7,15 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "editors/DataWindows.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -206,12 +205,9 @@ inline std::string Shown(const EntryForm& d, bool whole) {
   return out.str() + (whole ? "\n" : " focus " + std::to_string(d.FocusField) + "\n");
 }
 
-// `text` against the golden file tests/editors/golden/<name>; STAVELORN_UPDATE_GOLDEN=1 rewrites
-// the file instead, to be read over before it is committed.
+// `text` against the golden file tests/editors/golden/<name>.
 inline void ExpectGolden(const std::string& text, const std::string& name) {
-  const std::string golden = SourcePath("tests/editors/golden/" + name);
-  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
-  EXPECT_EQ(text, ReadWholeFile(golden)) << name;
+  ExpectGoldenFile(text, "tests/editors/golden/" + name);
 }
 
 // A project of `type` with `joints` joints 10 apart on the X axis, each next pair joined by a

@@ -8,8 +8,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -25,6 +23,7 @@
 #include "graphics/StructureLabels.h"
 #include "graphics/StructurePicture.h"
 #include "graphics/SvgPicture.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -70,9 +69,7 @@ std::string Dump(const RecordingCanvas& canvas) {
 }
 
 void ExpectGolden(const std::string& name, const std::string& text) {
-  const std::string golden = SourcePath("tests/graphics/golden/" + name);
-  if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << text;
-  EXPECT_EQ(text, ReadWholeFile(golden)) << name;
+  testing::ExpectGoldenFile(text, "tests/graphics/golden/" + name);
 }
 
 // Every support symbol of the plane frame, each where its position turns it: fixed walls at the
