@@ -59,9 +59,6 @@ struct StructTypeInfo {
   bool Horizontal;          // lies in one horizontal plane: its supports stand on a floor
   bool Axial;               // members have an axial coordinate (temperature, fabrication error)
   bool RollAngles;          // members carry a roll angle (space frames)
-  // The local end coordinates (1..CoordsPerJoint, at the beginning; add CoordsPerJoint for the
-  // end) whose moment a hinge frees; 0 pads. Empty for trusses, which take no releases.
-  std::array<int, 3> HingeCoords;
   // The global axis of each JointCoords column, in order: "X" for a beam, "XZ" for a grid.
   const char* ColumnAxes;
   std::array<JointCoordNames, 6> Coords;  // the first CoordsPerJoint are used

@@ -30,7 +30,6 @@ constexpr StructTypeInfo BeamType() {
   t.Horizontal = true;
   t.Axial = false;
   t.RollAngles = false;
-  t.HingeCoords = {2, 0, 0};
   t.ColumnAxes = "X";
   t.Coords = {BeamYTranslation(), BeamRotation()};
   t.EndForces = {"Shear Force", "Moment"};
@@ -60,7 +59,6 @@ constexpr StructTypeInfo PlaneTrussType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = false;
-  t.HingeCoords = {0, 0, 0};
   t.ColumnAxes = "XY";
   t.Coords = {PlaneXTranslation(), PlaneYTranslation()};
   t.EndForces = {"Axial Force"};
@@ -90,7 +88,6 @@ constexpr StructTypeInfo PlaneFrameType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = false;
-  t.HingeCoords = {3, 0, 0};
   t.ColumnAxes = "XY";
   t.Coords = {PlaneXTranslation(), PlaneYTranslation(), PlaneFrameRotation()};
   t.EndForces = {"Axial Force", "Shear Force", "Moment"};
@@ -120,7 +117,6 @@ constexpr StructTypeInfo SpaceTrussType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = false;
-  t.HingeCoords = {0, 0, 0};
   t.ColumnAxes = "XYZ";
   t.Coords = {SpaceXTranslation(), SpaceYTranslation(), SpaceTrussZTranslation()};
   t.EndForces = {"Axial Force"};
@@ -150,7 +146,6 @@ constexpr StructTypeInfo GridType() {
   t.Horizontal = true;
   t.Axial = false;
   t.RollAngles = false;
-  t.HingeCoords = {2, 3, 0};
   t.ColumnAxes = "XZ";
   t.Coords = {GridYTranslation(), GridXRotation(), GridZRotation()};
   t.EndForces = {"Shear Force", "Torsional Moment", "Bending Moment"};
@@ -180,7 +175,6 @@ constexpr StructTypeInfo SpaceFrameType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = true;
-  t.HingeCoords = {4, 5, 6};
   t.ColumnAxes = "XYZ";
   t.Coords = {SpaceXTranslation(),   SpaceYTranslation(),   SpaceFrameZTranslation(),
               SpaceFrameXRotation(), SpaceFrameYRotation(), SpaceFrameZRotation()};

@@ -59,7 +59,8 @@ TEST(NumberMask, RejectsAMaskItDoesNotKnow) {
 // value read back agrees with the original to seven significant digits.
 TEST(FormatShortest, SurvivesAReadBackForAnyFiniteValue) {
   EXPECT_EQ(FormatShortest(-0.0f), "0");
-  EXPECT_EQ(FormatShortest(12345678.0f), "1.234568E+07") << "seven digits in exponent form";
+  EXPECT_EQ(FormatShortest(1234567.0f), "1234567") << "seven digits before the point in full";
+  EXPECT_EQ(FormatShortest(12345678.0f), "1.234568E+07") << "eight in exponent form";
   std::mt19937 random(20261206);
   for (int i = 0; i < 200000; ++i) {
     std::uint32_t bits = random();
