@@ -10,16 +10,10 @@ const StructTypeInfo* FindStructType(const std::string& code) {
   return nullptr;
 }
 
-const StructTypeInfo* FindStructType(StructKind kind) {
-  for (const StructTypeInfo& type : AllStructTypes())
-    if (type.Kind == kind) return &type;
-  return nullptr;
-}
-
 const StructTypeInfo& TypeOf(StructKind kind) {
-  const StructTypeInfo* type = FindStructType(kind);
-  if (!type) throw std::invalid_argument("no structure type of this kind");
-  return *type;
+  for (const StructTypeInfo& type : AllStructTypes())
+    if (type.Kind == kind) return type;
+  throw std::invalid_argument("no structure type of this kind");
 }
 
 StructKind KindOfStructure(const std::string& code) {

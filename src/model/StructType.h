@@ -80,9 +80,6 @@ struct StructTypeInfo {
 // The type with this code, or nullptr when the code names none of the six.
 const StructTypeInfo* FindStructType(const std::string& code);
 
-// The type of this kind, or nullptr for StructKind::None.
-const StructTypeInfo* FindStructType(StructKind kind);
-
 // The type of this kind; throws std::invalid_argument for None.
 const StructTypeInfo& TypeOf(StructKind kind);
 
