@@ -58,7 +58,7 @@ TEST(ConvertedProject, AnalysesToTheOriginalResultsTimesTheirFactors) {
             converted.MemberEndForces(m, c));
     for (const auto& [group, pairs] : groups) {
       double largest = 0;
-      for (const auto& pair : pairs) largest = std::max(largest, std::fabs(pair.second));
+      for (const auto& pair : pairs) largest = std::max(largest, std::fabs(pair.first));
       for (const auto& [expected, got] : pairs)
         EXPECT_NEAR(got, expected, 1e-4 * largest)
             << name << ": kind " << group.first << ", quantity " << static_cast<int>(group.second);
