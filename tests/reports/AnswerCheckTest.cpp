@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <utility>
+#include <vector>
 
 #include "analysis/AnalysisRun.h"
 #include "reports/AnswerFile.h"
@@ -310,8 +311,15 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   EXPECT_EQ(c.json["items"].items.size(), 10u);
   EXPECT_EQ(c.json["items"][1]["slip"].text, "swapped-coordinates");
   EXPECT_EQ(c.json["items"][9]["right"].kind, JsonValue::Kind::Null);
-  std::ostringstream out, err;
-  EXPECT_EQ(RunBatchReport({"--check", "a.json", "--json", "p.str"}, out, err), kExitUsage);
+  // Answers are judged alone: each other request beside them is a usage error.
+  for (std::vector<std::string> other : {std::vector<std::string>{"--json"}, {"--diagrams"},
+                                         {"--trail"}, {"--influence", "R1"}, {"--path", "1,2"},
+                                         {"--precision", "double"}, {"--picture", "a.svg"}}) {
+    other.insert(other.begin(), {"--check", "a.json"});
+    other.push_back("p.str");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatchReport(other, out, err), kExitUsage) << other[2];
+  }
 }
 
 }  // namespace
