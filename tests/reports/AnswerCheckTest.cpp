@@ -312,13 +312,13 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   EXPECT_EQ(c.json["items"][1]["slip"].text, "swapped-coordinates");
   EXPECT_EQ(c.json["items"][9]["right"].kind, JsonValue::Kind::Null);
   // Answers are judged alone: each other request beside them is a usage error.
-  for (std::vector<std::string> other : {std::vector<std::string>{"--json"}, {"--diagrams"},
-                                         {"--trail"}, {"--influence", "R1"}, {"--path", "1,2"},
-                                         {"--precision", "double"}, {"--picture", "a.svg"}}) {
-    other.insert(other.begin(), {"--check", "a.json"});
-    other.push_back("p.str");
+  for (const std::string other : {"--json", "--diagrams", "--trail", "--influence R1", "--path 1,2",
+                                  "--precision double", "--picture a.svg"}) {
+    std::vector<std::string> args = {"--check", "a.json", other.substr(0, other.find(' '))};
+    if (other.find(' ') != std::string::npos) args.push_back(other.substr(other.find(' ') + 1));
+    args.push_back("p.str");
     std::ostringstream out, err;
-    EXPECT_EQ(RunBatchReport(other, out, err), kExitUsage) << other[2];
+    EXPECT_EQ(RunBatchReport(args, out, err), kExitUsage) << other;
   }
 }
 
