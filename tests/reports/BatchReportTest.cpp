@@ -195,6 +195,7 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
       {"--json", beam, "--influence"},
       {"--json", "--influence", "reaction:1", beam},
       {"--json", "--influence", "internal:1:x:M", beam},
+      {"--json", "--influence", "internal:1: 2:M", beam},
       {"--json", "--influence", "internal:1:2:m", beam},
       {"--json", "--influence", "moment:1:2", beam},
       {"--json", "--influence", "reaction:1:1", "--path", "1,,2", beam},
