@@ -35,6 +35,9 @@ class FakeWindows : public CommandWindows {
     FilePrinter(std::ostream& out, std::string file)
         : TextReportPrinter(out), file_(std::move(file)) {}
     std::string OutputFile() const override { return file_; }
+    void PrintPicture(const PagePicture& picture) override {
+      PrintLine("[picture: " + picture.Caption() + "]");
+    }
 
    private:
     std::string file_;
@@ -55,6 +58,15 @@ class FakeWindows : public CommandWindows {
     return unitsChosen.has_value();
   }
   void Redraw() override { ++redraws; }
+  // The diagram window's pages: one, named for what it shows.
+  struct DiagramPage : PagePicture {
+    std::string Caption() const override { return "member diagrams"; }
+  };
+  std::vector<std::unique_ptr<PagePicture>> DiagramPictures() override {
+    std::vector<std::unique_ptr<PagePicture>> pages;
+    pages.push_back(std::make_unique<DiagramPage>());
+    return pages;
+  }
   std::unique_ptr<ReportPrinter> OpenPrinter() override {
     return std::make_unique<FilePrinter>(printed, printFile);
   }
@@ -408,7 +420,9 @@ TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   };
   AnalyzeQuietly();
   commands_.Run(M::MnuProjPrint);
-  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.PrintChoice());
+  const bool paged = windows_.printed.str().find("[picture: member diagrams]") != std::string::npos;
+  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.PrintChoice() +
+        (paged ? ", the diagram window's page among them" : ", without the diagram page"));
   messages_.Answer(kAnswerNo);  // Print Results ?
   commands_.Run(M::MnuEditData);
   windows_.printOptions = opened;
