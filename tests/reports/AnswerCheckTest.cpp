@@ -311,6 +311,10 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   EXPECT_EQ(c.json["items"].items.size(), 10u);
   EXPECT_EQ(c.json["items"][1]["slip"].text, "swapped-coordinates");
   EXPECT_EQ(c.json["items"][9]["right"].kind, JsonValue::Kind::Null);
+  for (std::size_t i = 3; i < 10; ++i) {  // d is a column: entry k is row k, of no column
+    EXPECT_EQ(c.json["items"][i]["row"].Number(), i - 2.0);
+    EXPECT_EQ(c.json["items"][i]["col"].kind, JsonValue::Kind::Null);
+  }
   // Answers are judged alone: each other request beside them is a usage error.
   for (const std::string other : {"--json", "--diagrams", "--trail", "--influence R1", "--path 1,2",
                                   "--precision double", "--picture a.svg"}) {
