@@ -160,7 +160,7 @@ class ProjectCommandsTest : public ::testing::Test {
 // none past the largest whole number); a new title keeps the results, and so does undoing it, while
 // undoing a change of the data drops them and brings the data menus back, as Edit Data does. Save
 // As cancelled or into a missing folder keeps the old file; closing unsaved work asks to save it
-// first. An analysis that fails or is refused shows its message and changes no menu, nor does a
+// first, and stays open when that save fails. An analysis that fails or is refused shows its message and changes no menu, nor does a
 // title given afterwards; a damaged file keeps the joints read before the fault, as unsaved work
 // without a file.
 TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
@@ -172,8 +172,13 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   commands_.Run(M::MnuProjNew);
   Shows("new project");
   model_.JointCount = 1;
+  model_.JointCoords.Redim(1, model_.CoordColumns);
   commands_.DataWindowClosed(M::MnuJoint, true);
   Shows("a joint entered");
+  messages_.Answer(kAnswerYes);  // Save changes to the project?
+  dialogs_.Answer(InFolder("missing/new.str"));
+  commands_.Run(M::MnuProjClose);
+  Shows("close, saving into a folder that does not exist: the new project stays open");
   commands_.Start();
   OpenCopyOf("continuous-beam.str");
   Shows("open the continuous beam");
