@@ -32,8 +32,6 @@ class MemberEditor : public ListEditor {
  private:
   bool WithHinges() const;
   bool WithRoll() const { return model_.Type() && model_.Type()->RollAngles; }
-  // The largest number a field may hold: the joint, material or section count.
-  int LimitOf(int field) const;
 };
 
 // The hinge text of a release code (1 "Beginning", 2 "End", 3 "Both Ends", else "") and back
