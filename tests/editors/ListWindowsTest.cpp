@@ -177,6 +177,7 @@ TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
       {{100, 450, 850, 300}, 100, 42},   // room above only
       {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least...
       {{307, 406, 600, 300}, 0, 400},    // ...the left side here, short of above by a pixel
+      {{250, 50, 500, 700}, 700, 50},    // as short on either side: the right, the first tried
   };
   for (const auto& c : cases)
     for (const int x : {0, 1000}) {
