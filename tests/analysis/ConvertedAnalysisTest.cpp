@@ -25,9 +25,7 @@ TEST(ConvertedProject, AnalysesToTheOriginalResultsTimesTheirFactors) {
   const UnitSystem kipIn = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
-    std::string problem;
-    ModelStore original = testing::ExampleModel(name, problem);
-    ASSERT_EQ(problem, "") << name;
+    ModelStore original = testing::ExampleModel(name);
     original.Units = kKNm;
     ModelStore converted = original;
     ASSERT_FALSE(ConvertUnits(converted, kipIn));

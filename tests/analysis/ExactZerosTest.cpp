@@ -22,9 +22,7 @@ namespace {
 class ExampleTrail : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    std::string problem;
-    model = testing::ExampleModel(GetParam(), problem);
-    ASSERT_EQ(problem, "");
+    model = testing::ExampleModel(GetParam());
     run = CheckAndAnalyze(model);
     ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
   }
@@ -41,8 +39,7 @@ const std::map<std::string, std::vector<std::pair<int, int>>> kExactZeros = {
 // The guard keeps a textbook structure's single-precision results bit for bit, but for the
 // results zero by statics, which read 0 and leave every other value as it was.
 TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZero) {
-  std::string problem;
-  ModelStore plain = testing::ExampleModel(GetParam(), problem);
+  ModelStore plain = testing::ExampleModel(GetParam());
   Analyze(plain);
   ModelStore zeroed = plain;
   StoreExactZeros(zeroed, AnalysisResults<double>());

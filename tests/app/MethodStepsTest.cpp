@@ -19,9 +19,7 @@ namespace {
 class ExampleSteps : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    std::string problem;
-    model = testing::ExampleModel(GetParam(), problem);
-    ASSERT_EQ(problem, "");
+    model = testing::ExampleModel(GetParam());
     run = CheckAndAnalyze(model);
     ASSERT_TRUE(run.Trail);
   }

@@ -23,8 +23,7 @@ namespace stavelorn {
 namespace {
 
 ModelStore SolvedExample(const char* name) {
-  std::string problem;
-  ModelStore m = testing::ExampleModel(name, problem);
+  ModelStore m = testing::ExampleModel(name);
   Analyze(m);
   EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
   return m;

@@ -152,12 +152,11 @@ std::string SourcePath(const std::string& relative) {
   return std::string(STAVELORN_SOURCE_DIR) + "/" + relative;
 }
 
-ModelStore ExampleModel(const std::string& name, std::string& problem) {
+ModelStore ExampleModel(const std::string& name) {
   ModelStore model;
   model.Reset();
   model.ProjectFile = SourcePath("examples/" + name + ".str");
-  RunResult error = ReadProjectFile(model);
-  problem = error ? error->Description : "";
+  if (RunResult error = ReadProjectFile(model)) throw std::runtime_error(error->Description);
   return model;
 }
 

@@ -26,9 +26,8 @@ std::string ReadWholeFile(const std::string& path);
 // The repository's folder, for examples and golden files.
 std::string SourcePath(const std::string& relative);
 
-// The example project examples/<name>.str as the program reads it; `problem` gets the reading
-// error's description, or stays empty.
-ModelStore ExampleModel(const std::string& name, std::string& problem);
+// The example project examples/<name>.str as the program reads it; a reading error is thrown.
+ModelStore ExampleModel(const std::string& name);
 
 // A golden report's model (tests/reports/golden/NAME.str; "NAME-kip-in" names its units kip, in,
 // °F) with results filled in by hand instead of an analysis, each recognisable where it is shown:
