@@ -2,7 +2,8 @@
 // from textbook mechanics, never from the engine's own formulas:
 // - a cantilever (fixed at joint 1, free at joint 2): the free end's displacement is the
 //   flexibility integral of every load along the member (PL³/3EI, ML/EI, PL/EA, TL/GJ and their
-//   distributed forms), which tests the load vector, the stiffness and the transformation;
+//   distributed forms) plus the rigid motion of a settled wall, which tests the load vector, the
+//   stiffness and the transformation;
 // - a member fixed at both ends: its end forces are the work-equivalent end loads of its member
 //   loads (Hermite shape functions), plus k·v for a settled end and -EA·(αΔT + e/L) axially, with
 //   a released end condensed out of the textbook [k] here;
@@ -85,6 +86,8 @@ const Cell kCells[] = {
     {"Beam", "uniform load", kFixed, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
     {"Beam", "linear load", kTip, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
     {"Beam", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,0.001)"},
+    {"Beam", "settlement of the wall", kTip, R"("Joint Loads",1, 2,-10,0
+"Support Displacements",1, 1,0.002,0.001)"},
 
     {"Beam", "hinge at beginning", kFixed, kBeamHinged, 1},
     {"Beam", "hinge at end", kFixed, kBeamHinged, 2},
@@ -148,6 +151,8 @@ const Cell kCells[] = {
     {"SFrame", "fabrication error", kFixed, R"("Fabrication Errors",1, 1,0.002)"},
     {"SFrame", "support settlement", kFixed,
      R"("Support Displacements",1, 2,0.002,-0.001,0.003,0.001,-0.002,0.0015)"},
+    {"SFrame", "settlement of the wall", kTip, R"("Joint Loads",1, 2,4,-10,3,0,0,0
+"Support Displacements",1, 1,0.002,-0.001,0.003,0.001,-0.002,0.0015)"},
     {"SFrame", "hinge at beginning", kFixed, kSFrameHinged, 1},
     {"SFrame", "hinge at end", kFixed, kSFrameHinged, 2},
     {"SFrame", "hinges at both ends", kFixed, kSFrameHinged, 3},
@@ -332,7 +337,12 @@ void CheckCantilever(const ModelStore& m, Vec d, const std::array<Vec, 3>& axes)
     const auto load = LocalRow(m, m.JointLoadValues, i, axes);
     actions.push_back({L, load[0], load[1]});
   }
-  const Six tip = CantileverTip(actions, L, RigiditiesOf(m.StructType));
+  Six tip = CantileverTip(actions, L, RigiditiesOf(m.StructType));
+  for (int s = 1; s <= m.SettlementCount; ++s) {  // the wall moves: the member follows it rigidly
+    const auto [moved, turned] = LocalRow(m, m.SettlementValues, s, axes);
+    const Vec rigid = {moved[0], moved[1] + turned[2] * L, moved[2] - turned[1] * L};
+    for (int i = 0; i < 3; ++i) tip[i] += rigid[i], tip[3 + i] += turned[i];
+  }
   auto global = [&](int, char c) {
     const int i = ComponentIndex(c), base = i < 3 ? 0 : 3;
     return axes[0][i % 3] * tip[base] + axes[1][i % 3] * tip[base + 1] +
