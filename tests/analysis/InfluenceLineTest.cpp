@@ -69,16 +69,19 @@ TEST(InfluenceLine, SimplySupportedBeamFollowsStatics) {
 
 TEST(InfluenceLine, ProppedCantileverReactionsAndTheExactExtremeOfTheWallMoment) {
   // Fixed at 0, propped at L = 6: R_B = a²(3L - a)/(2L³); the wall's moment M_A = a - R_B·L
-  // peaks at a = L(1 - 1/√3), strictly inside the span.
-  const ModelStore m = Analysed(R"("P","Beam", "Joints",2, 0, 6, "Supports",2, 1,1,1, 2,1,0, )" +
-                                kBeamData + R"("Members",1, 1,2,1,1)");
+  // peaks at a = L(1 - 1/√3), strictly inside the span, on its second member (from a = 2), where
+  // the line does not start from a support's zero.
+  const ModelStore m = Analysed(R"("P","Beam", "Joints",3, 0, 2, 6, "Supports",2, 1,1,1, 3,1,0, )" +
+                                kBeamData + R"("Members",2, 1,2,1,1, 2,3,1,1)");
   auto prop = [](double a) { return a * a * (18 - a) / 432; };
-  ExpectStations(LineOf(m, {InfluenceKind::Reaction, 2, 1}), 1e-12,
-                 [&](int, double a, S) { return prop(a); });
+  auto at = [](int member, double x) { return member == 1 ? x : 2 + x; };
+  ExpectStations(LineOf(m, {InfluenceKind::Reaction, 3, 1}), 1e-12,
+                 [&](int member, double x, S) { return prop(at(member, x)); });
   const InfluenceLine wall = LineOf(m, {InfluenceKind::Reaction, 1, 2});
-  ExpectStations(wall, 1e-12, [&](int, double a, S) { return a - 6 * prop(a); });
+  ExpectStations(wall, 1e-12,
+                 [&](int member, double x, S) { return at(member, x) - 6 * prop(at(member, x)); });
   const double peak = 6 * (1 - 1 / std::sqrt(3.0));
-  EXPECT_NEAR(wall.Max.Station.X, peak, 1e-9);
+  EXPECT_NEAR(at(wall.Max.Member, wall.Max.Station.X), peak, 1e-9);
   EXPECT_NEAR(wall.Max.Station.Value, peak - 6 * prop(peak), 1e-12);
   EXPECT_TRUE(wall.Max.Station.Extreme);
 }
