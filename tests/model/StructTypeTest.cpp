@@ -26,7 +26,7 @@ bool Has(const char* text, const std::string& part) {
 // - a rotation is the coordinate loaded by a moment, restrained by a moment reaction, named
 //   "rotation [about axis]" and coming after the translations (the stability count takes
 //   rotations from the end); a member end's force at its position acts along or about the
-//   member's own axis; a hinge frees only rotations, and only where members bend;
+//   member's own axis;
 // - the coordinate columns name their axes, a plane type has no Z column and a type lying in a
 //   horizontal line or plane is the one without a Y column;
 // - a section's symbol is the one its heading puts in brackets;
