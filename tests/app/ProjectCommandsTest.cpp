@@ -160,9 +160,9 @@ class ProjectCommandsTest : public ::testing::Test {
 // none past the largest whole number); a new title keeps the results, and so does undoing it, while
 // undoing a change of the data drops them and brings the data menus back, as Edit Data does. Save
 // As cancelled or into a missing folder keeps the old file; closing unsaved work asks to save it
-// first, and stays open when that save fails. An analysis that fails or is refused shows its message and changes no menu, nor does a
-// title given afterwards; a damaged file keeps the joints read before the fault, as unsaved work
-// without a file.
+// first, and stays open when that save fails. An analysis that fails or is refused shows its
+// message and changes no menu, nor does a title given afterwards; a damaged file keeps the joints
+// read before the fault, as unsaved work without a file.
 TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   windows_.titleDialog = [this] {
     model_.ProjectTitle = "Truss 1";
