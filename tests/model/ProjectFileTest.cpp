@@ -41,13 +41,9 @@ TEST(ProjectFile, EveryTypeSurvivesAWriteAndARead) {
   for (const StructTypeInfo& type : AllStructTypes())
     for (bool oneRecord : {false, true}) {
       ModelStore original = FullModel(type.Code);
-      if (oneRecord)
-        for (std::int16_t* count :
-             {&original.JointCount, &original.SupportCount, &original.MaterialCount,
-              &original.SectionCount, &original.MemberCount, &original.ReleaseCount,
-              &original.JointLoadCount, &original.MemberLoadCount, &original.SettlementCount,
-              &original.TempChangeCount, &original.FabErrorCount})
-          *count = std::min<std::int16_t>(*count, 1);
+      for (const SectionRow& row : ProjectSections())
+        if (oneRecord && row.Count)
+          original.*row.Count = std::min<std::int16_t>(original.*row.Count, 1);
       const std::string text = TextOf(original);
       ModelStore back = ReadText(text);
       if (IsTruss(type.Code)) {
