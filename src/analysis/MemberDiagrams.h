@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "model/MemberLoadKind.h"
 #include "model/ModelStore.h"
 
@@ -118,6 +119,7 @@ MemberDiagram MemberDiagramOf(const ModelStore& model, int member,
 inline constexpr double kDiagramZeroFraction = 1e-9;
 
 // The diagrams of every member, in member order; empty unless the analysis is complete.
-std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model);
+std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model,
+                                               const StructureResults& results);
 
 }  // namespace stavelorn

@@ -123,9 +123,9 @@ MenuState::MenuState() {
 void MenuState::ShowProjectMenus(const ModelStore& m) {
   // Opening a project, recent or not, is offered only when none is open.
   for (M item : {M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent}) Hide(item);
-  for (M item : {M::MnuProjName, M::MnuProjUnits, M::MnuProjSaveAs, M::MnuProjPrint,
-                 M::MnuProjPreview, M::MnuProjClose, M::MnuEdit, M::MnuJoint, M::MnuMatProp,
-                 M::MnuCrossProp})
+  for (M item :
+       {M::MnuProjName, M::MnuProjUnits, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjPreview,
+        M::MnuProjClose, M::MnuEdit, M::MnuJoint, M::MnuMatProp, M::MnuCrossProp})
     Show(item);
   // Truss members carry no loads between their joints.
   if (IsTruss(m.StructType)) Hide(M::MnuLoadMem);
@@ -185,8 +185,8 @@ void MenuState::AfterDataWindow(MenuItem menu, const ModelStore& m) {
   }
 }
 
-void MenuState::AfterAnalysis(const ModelStore& m) {
-  if (m.AnalysisStatus != kAnalysisComplete) return;
+void MenuState::AfterAnalysis(const StructureResults& results) {
+  if (!results.Complete()) return;
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Hide(item);
   for (M item :

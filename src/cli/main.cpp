@@ -12,9 +12,10 @@
 int main(int argc, char** argv) {
   using namespace stavelorn;
   std::vector<std::string> args(argv + 1, argv + argc);
-  const PictureDrawer draw = [](const ModelStore& model, bool deformed,
-                                std::optional<DiagramQuantity> diagram, Messages& messages) {
-    return StructurePictureSvg(model, PictureContent{deformed, diagram}, messages);
+  const PictureDrawer draw = [](const ModelStore& model, const StructureResults& results,
+                                bool deformed, std::optional<DiagramQuantity> diagram,
+                                Messages& messages) {
+    return StructurePictureSvg(model, results, PictureContent{deformed, diagram}, messages);
   };
   return RunBatchReport(args, std::cout, std::cerr, draw);
 }

@@ -8,26 +8,22 @@
 
 namespace stavelorn {
 
-std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
-                                Messages& messages) {
+std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
+                                const PictureContent& content, Messages& messages) {
   // The drawing reads the shape from the results it is given: without the deformed shape it is
   // drawn as before an analysis; with it, at the scale an analysis in the window would choose.
   ModelStore drawn = model;
   drawn.CurrentForm = FormId::mcas;
-  if (content.Deformed) {
-    drawn.DeflectionMultiplier = AutomaticDeflectionMultiplier(model);
-  } else {
-    drawn.AnalysisStatus = kNoResults;
-    drawn.MechanismMode.clear();
-  }
+  if (content.Deformed) drawn.DeflectionMultiplier = AutomaticDeflectionMultiplier(model, results);
+  const StructureResults none;
   RecordingCanvas structure;
-  PlotStructure(drawn, structure, FormId::mcas, messages);
+  PlotStructure(drawn, content.Deformed ? results : none, structure, FormId::mcas, messages);
 
   RecordingCanvas diagram;
   std::vector<const RecordingCanvas*> pictures{&structure};
-  if (content.Diagram && model.AnalysisStatus == kAnalysisComplete) {
+  if (content.Diagram && results.Complete()) {
     RunDrawing("Error in Diagrams", messages, [&] {
-      DrawStructureDiagrams(model, BuildMemberDiagrams(model), *content.Diagram, diagram);
+      DrawStructureDiagrams(model, BuildMemberDiagrams(model, results), *content.Diagram, diagram);
     });
     pictures.push_back(&diagram);
   }

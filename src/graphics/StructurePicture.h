@@ -27,7 +27,7 @@ struct PictureContent {
 
 // The drawing of the model (analysed or not) as an SVG document on white paper, kPictureWidth
 // pixels wide. A drawing failure is reported through `messages` and what was drawn stays.
-std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
-                                Messages& messages);
+std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
+                                const PictureContent& content, Messages& messages);
 
 }  // namespace stavelorn

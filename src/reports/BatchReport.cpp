@@ -272,23 +272,24 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
     return kExitRejected;
   }
 
-  int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
-               : model.AnalysisStatus == kNotStable      ? kExitNotStable
-                                                         : kExitSolutionFailed;
+  const StructureResults& results = run.Results;
+  int status = results.AnalysisStatus == kAnalysisComplete ? kExitComplete
+               : results.AnalysisStatus == kNotStable      ? kExitNotStable
+                                                           : kExitSolutionFailed;
   if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model, run));
   if (!run.AccuracyNote.empty()) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
 
   std::string influenceJson;
   if (influence && status == kExitComplete) {
-    const InfluenceResult line = ComputeInfluenceLine(model, *influence, *path);
+    const InfluenceResult line = ComputeInfluenceLine(model, results, *influence, *path);
     if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
     influenceJson = InfluenceJson(line.Line, *what);
   }
   // Written only once nothing can refuse the run any more, so a refused run leaves no picture.
   if (picture) {
     ConsoleMessages messages(err);
-    if (RunResult error =
-            WriteFileAtomically(*picture, drawPicture(model, deformed, diagram, messages))) {
+    if (RunResult error = WriteFileAtomically(
+            *picture, drawPicture(model, results, deformed, diagram, messages))) {
       Box(err, "File_Save Error", RunErrorText(*error));
       return kExitOutputFailed;
     }
@@ -296,17 +297,18 @@ int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std:
 
   if (answersPath) return WriteVerdicts(model, run, *answersPath, answersText, status, out, err);
   if (json) {
-    out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
+    out << ResultsJson(model, results, run.UsedDoublePrecision, run.AccuracyNote,
                        trail ? run.Trail.get() : nullptr, diagrams, influenceJson)
         << std::flush;
     return out ? status : kExitOutputFailed;
   }
   TextReportPrinter printer(out);
   ConsoleMessages messages(err);
-  PrintOptions options(model);
+  PrintOptions options(results);
   options.Choose(ReportSection::MethodTrail, trail);
   options.Choose(ReportSection::Diagrams, diagrams);
-  return PrintReport(model, printer, messages, options, run.Trail.get()) == PrintOutcome::Printed
+  return PrintReport(model, results, printer, messages, options, run.Trail.get()) ==
+                 PrintOutcome::Printed
              ? status
              : kExitOutputFailed;
 }

@@ -49,8 +49,9 @@ enum BatchExit : int {
 // (the Print command prints no results then) and `err` gets the analysis message.
 // The picture of an analysed model as the text of an SVG document: with the deformed shape or
 // not, with a diagram or none; drawing failures go to the messages.
-using PictureDrawer = std::function<std::string(const ModelStore& model, bool deformed,
-                                                std::optional<DiagramQuantity> diagram, Messages&)>;
+using PictureDrawer =
+    std::function<std::string(const ModelStore& model, const StructureResults& results,
+                              bool deformed, std::optional<DiagramQuantity> diagram, Messages&)>;
 
 int RunBatchReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const PictureDrawer& drawPicture = nullptr);

@@ -90,10 +90,9 @@ class PrintingTest : public QObject {
   // The options offer the results and the method trail only once an analysis has completed.
   void theOptionsDialogOffersWhatTheModelHas() {
     for (bool hasResults : {false, true}) {
-      ModelStore model;
-      model.Reset();
-      model.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
-      PrintOptions options(model);
+      StructureResults results;
+      results.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
+      PrintOptions options(results);
       PrintOptionsDialog dialog(options);
       QCOMPARE(dialog.Box(ReportSection::Results)->isEnabled(), hasResults);
       dialog.Box(ReportSection::MethodTrail)->setChecked(true);

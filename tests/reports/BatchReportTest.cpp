@@ -89,12 +89,13 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
     std::string written;
     ASSERT_FALSE(ProjectFileText(model, written));
     EXPECT_EQ(written, testing::ReadWholeFile(path));
-    ASSERT_FALSE(CheckAndAnalyze(model).Rejected);
-    ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete);
+    const AnalysisRun analysis = CheckAndAnalyze(model);
+    ASSERT_FALSE(analysis.Rejected);
+    ASSERT_EQ(analysis.Results.AnalysisStatus, kAnalysisComplete);
     std::ostringstream printed;
     TextReportPrinter printer(printed);
     ScriptedMessages messages;
-    ASSERT_EQ(PrintReport(model, printer, messages), PrintOutcome::Printed);
+    ASSERT_EQ(PrintReport(model, analysis.Results, printer, messages), PrintOutcome::Printed);
     const ToolRun plain = RunTool({path});
     EXPECT_EQ(plain.status, 0);
     EXPECT_EQ(plain.err, "");
@@ -115,7 +116,7 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
     const JsonValue json = ParseJson(run.out);
     EXPECT_EQ(json["status"].text, "1");
     EXPECT_EQ(json["structType"].text, model.StructType);
-    EXPECT_EQ(json["dofCount"].text, std::to_string(model.DofCount));
+    EXPECT_EQ(json["dofCount"].text, std::to_string(analysis.Results.DofCount));
     // The trail's values are judged in the answer checks; here only its place beside the rest.
     ASSERT_EQ(json["trail"]["members"].items.size(), static_cast<std::size_t>(e.members));
     const JsonValue& diagrams = json["diagrams"];
@@ -135,10 +136,13 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
 // reactions), of a plane frame in named units with an accuracy note and its diagrams, of a truss,
 // a grid and a space frame, against a file checked by eye.
 TEST(ResultsJson, HandFilledResultsMatchTheCheckedFile) {
-  std::string text = ResultsJson(testing::HandResultsModel("pframe-kip-in"), true,
-                                 "\"Stiff\" \\ \n\tnote", nullptr, true);
-  for (const char* name : {"ptruss", "grid", "sframe"})
-    text += ResultsJson(testing::HandResultsModel(name));
+  const testing::AnalysedModel pframe = testing::HandResultsModel("pframe-kip-in");
+  std::string text =
+      ResultsJson(pframe.Model, pframe.Results, true, "\"Stiff\" \\ \n\tnote", nullptr, true);
+  for (const char* name : {"ptruss", "grid", "sframe"}) {
+    const testing::AnalysedModel hand = testing::HandResultsModel(name);
+    text += ResultsJson(hand.Model, hand.Results);
+  }
   testing::ExpectGoldenFile(text, "tests/reports/golden/results.json");
 }
 
@@ -228,7 +232,7 @@ TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
   ModelStore expected = testing::ModelFromText(text);
   ASSERT_FALSE(
       ConvertUnits(expected, NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C)));
-  CheckAndAnalyze(expected);
+  const StructureResults converted = CheckAndAnalyze(expected).Results;
   const ToolRun json = RunTool({"--units", "kip,in", "--json", path});
   ASSERT_EQ(json.status, 0) << json.err;
   const JsonValue results = ParseJson(json.out);
@@ -237,7 +241,7 @@ TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
   EXPECT_EQ(results["units"]["temperature"].text, "C") << "an omitted TEMP keeps the file's";
   ExpectList(
       results["memberEndForces"], "member", 3, 6, [](int m) { return m; },
-      [&](int m, int c) { return expected.MemberEndForces(m, c); });
+      [&](int m, int c) { return converted.MemberEndForces(m, c); });
   EXPECT_EQ(testing::ReadWholeFile(path), text) << "the file is not changed";
 
   const ToolRun report = RunTool({"--units", "N,mm,F", path});
@@ -252,9 +256,10 @@ TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
 
 ToolRun RunWithPictures(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  const PictureDrawer draw = [](const ModelStore& model, bool deformed,
-                                std::optional<DiagramQuantity> diagram, Messages& messages) {
-    return StructurePictureSvg(model, PictureContent{deformed, diagram}, messages);
+  const PictureDrawer draw = [](const ModelStore& model, const StructureResults& results,
+                                bool deformed, std::optional<DiagramQuantity> diagram,
+                                Messages& messages) {
+    return StructurePictureSvg(model, results, PictureContent{deformed, diagram}, messages);
   };
   const int status = RunBatchReport(args, out, err, draw);
   return {status, out.str(), err.str()};
@@ -339,7 +344,7 @@ TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
     const ToolRun run = RunTool({"--json", path});
     ASSERT_EQ(run.status, c.status) << run.err;
     const JsonValue json = ParseJson(run.out);
-    EXPECT_EQ(json["status"].text, std::to_string(model.AnalysisStatus));
+    EXPECT_EQ(json["status"].text, std::to_string(window.Results.AnalysisStatus));
     EXPECT_EQ(json.members.count("accuracyNote"), c.note ? 1u : 0u);
     if (c.status == 0) {
       EXPECT_EQ(json["precision"].text, c.precision);
