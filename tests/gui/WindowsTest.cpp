@@ -319,7 +319,7 @@ class WindowsTest : public QObject {
     QVERIFY(Opened<MemberDiagramWindow>(
         [&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, member2); },
         [](MemberDiagramWindow* w) { QVERIFY(w->windowTitle().startsWith("Member 2 ")); }));
-    ResultsWindow forces(FormId::MbForce, s.model, s.messages);
+    ResultsWindow forces(FormId::MbForce, s.model, s.window.Commands().Results(), s.messages);
     forces.show();
     // The fourth row is the end joint of member 2, the loaded beam.
     forces.Grid()->setCurrentIndex(forces.Grid()->model()->index(3, 2));
