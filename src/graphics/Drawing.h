@@ -62,8 +62,8 @@ void DrawDeformedShape(const ModelStore& model, const StructureResults& results,
 void DrawSpaceDeformedShape(const ModelStore& model, const StructureResults& results,
                             Canvas& canvas, const DrawingView& view);
 
-// The mechanism mode of a structure whose analysis failed (the MechanismMode of `results`), over the
-// structure like a deformed shape, in light blue: members between the joints moved by the
+// The mechanism mode of a structure whose analysis failed (the MechanismMode of `results`), over
+// the structure like a deformed shape, in light blue: members between the joints moved by the
 // mode's translations, magnified as the deformed shape is (at most a tenth of the structure), and a
 // turning arrow at each joint whose rotation is among the largest values (a double-headed arrow
 // along the axis in the projections). Plot2D and Plot3D call it for the main window; nothing is
