@@ -97,22 +97,6 @@ TEST(LabelPlacer, KeepsALabelOnThePicture) {
         << k << ": " << corners[k].X << "," << corners[k].Y;
 }
 
-// With every spot tried before it taken, a label takes the next: one line up or down, one width
-// right or left, the corners between, then the same twice as far; the order of nearness.
-TEST(LabelPlacer, TriesTheSpotsAroundInOrderOfNearness) {
-  const LabelPlacer::Corner order[] = {{0, 0},  {0, 1},  {0, -1},  {4, 0},  {-4, 0}, {4, 1},
-                                       {-4, 1}, {4, -1}, {-4, -1}, {0, 2},  {0, -2}, {8, 0},
-                                       {-8, 0}, {8, 2},  {-8, 2},  {8, -2}, {-8, -2}};
-  for (std::size_t k = 0; k < std::size(order); ++k) {
-    LabelPlacer placer;
-    placer.Clear(1);
-    for (std::size_t i = 0; i < k; ++i)
-      placer.Avoid({order[i].X, order[i].Y - 1, order[i].X + 4, order[i].Y});
-    const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
-    EXPECT_TRUE(got.X == order[k].X && got.Y == order[k].Y) << k << ": " << got.X << "," << got.Y;
-  }
-}
-
 TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersArrowHeadsAndMemberLinesButNotDiagrams) {
   const struct Case {
     const char* name;
