@@ -127,10 +127,9 @@ void DrawMembersPreview(const ModelStore& model, const GridModel& grid, int item
     std::optional<Point> pb = place(CellInteger(grid.Text(row, 1)));
     std::optional<Point> pe = place(end);
     if (!pb || !pe) continue;
-    canvas.Line(pb->X, pb->Y, pe->X, pe->Y, kYellow);
-    if (hinges)
-      DrawHinges(canvas, *pb, *pe, ReleaseCode(grid.Text(row, MemberEditor::kHingeColumn)),
-                 view.MarkUnit, kYellow, row);
+    DrawMemberLine(canvas, *pb, *pe,
+                   hinges ? ReleaseCode(grid.Text(row, MemberEditor::kHingeColumn)) : 0,
+                   view.MarkUnit, kYellow, row);
     const double x = (pb->X + pe->X) / 2, y = (pb->Y + pe->Y) / 2;
     canvas.SetCurrentX(x);
     canvas.SetCurrentY(y < middle ? y + 4 * view.MarkUnit : y);

@@ -19,8 +19,11 @@ enum PaletteColour : int {
   kLightMagenta = 13,  // joint loads
   kYellow = 14,        // member loads, members in the member-data previews
   kBrightWhite = 15,   // the joint or member under the mouse, the local-axes legend;
-                       // internal-force diagrams, their labels and legends
+                       // internal-force diagrams, their labels and legends; hinges
 };
+
+// Hinges stand out from the members they interrupt, on the window's black as on paper.
+inline constexpr int kHingeColour = kBrightWhite;
 
 struct Rgb {
   int Red;

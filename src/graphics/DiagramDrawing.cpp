@@ -115,7 +115,10 @@ void DrawDiagramCurve(Canvas& canvas, const MemberDiagram& d, DiagramQuantity q,
       continue;
     labelled = e.Value;
     const Point tip = place(high == low ? 0.5 : e.X / length, e.Value);
-    PrintTextAt(canvas, tip.X, tip.Y + (e.Value > 0 ? labels.Lift : 0), ShortNumber(e.Value));
+    // Where members meet, their extremes would pile up: each label takes a free spot nearby.
+    canvas.SetCurrentX(tip.X);
+    canvas.SetCurrentY(tip.Y + (e.Value > 0 ? labels.Lift : 0));
+    canvas.PrintLabel(ShortNumber(e.Value));
   }
 }
 
@@ -180,6 +183,22 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   ScaleView(canvas, view, points, kViewMargin);
   const double mark = view.MarkUnit;
 
+  // The legend first, in the top left corner of the square the view centred on the drawing, so
+  // that the diagrams' labels keep clear of it.
+  const double extent = std::max(view.ViewXMax - view.ViewXMin, view.ViewYMax - view.ViewYMin);
+  const double left = (view.ViewXMin + view.ViewXMax) / 2 - (0.5 + kViewMargin) * extent + mark;
+  const double top = (view.ViewYMin + view.ViewYMax) / 2 + (0.5 + kViewMargin) * extent - mark;
+  const std::string name = QuantityName(model.StructType, q);
+  canvas.SetForeColor(kBrightWhite);
+  PrintTextAt(
+      canvas, left, top,
+      WithUnit(std::string(QuantityCaption(q)) + " (" + name + ")", model.Units, UnitQuantity(q)));
+  PrintTextAt(canvas, left, top - 3 * mark,
+              "Positive " + name + " drawn on the " + PositiveSide(model.StructType, q));
+  PrintTextAt(canvas, left, top - 6 * mark,
+              q == DiagramQuantity::N
+                  ? "N > 0: tension"
+                  : "Labels: largest and smallest of each member, where visible");
   for (const MemberDiagram& d : diagrams) {
     const std::optional<Placement>& p = placed[static_cast<std::size_t>(d.Member - 1)];
     if (!p) continue;
@@ -196,21 +215,6 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
         std::max(lines, 2), ExtremeLabels{2.5 * mark, kSmallestLabelled * largest, true});
   }
 
-  // The legend, in the top left corner of the square the view centred on the drawing.
-  const double extent = std::max(view.ViewXMax - view.ViewXMin, view.ViewYMax - view.ViewYMin);
-  const double left = (view.ViewXMin + view.ViewXMax) / 2 - (0.5 + kViewMargin) * extent + mark;
-  const double top = (view.ViewYMin + view.ViewYMax) / 2 + (0.5 + kViewMargin) * extent - mark;
-  const std::string name = QuantityName(model.StructType, q);
-  canvas.SetForeColor(kBrightWhite);
-  PrintTextAt(
-      canvas, left, top,
-      WithUnit(std::string(QuantityCaption(q)) + " (" + name + ")", model.Units, UnitQuantity(q)));
-  PrintTextAt(canvas, left, top - 3 * mark,
-              "Positive " + name + " drawn on the " + PositiveSide(model.StructType, q));
-  PrintTextAt(canvas, left, top - 6 * mark,
-              q == DiagramQuantity::N
-                  ? "N > 0: tension"
-                  : "Labels: largest and smallest of each member, where visible");
   canvas.SetForeColor(kLightCyan);
 }
 

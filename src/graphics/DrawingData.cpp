@@ -82,6 +82,17 @@ std::string JointLoadText(const StructTypeInfo& type, const UnitSystem& units, i
                         ForceQuantity(CoordinateOf(type, k)));
 }
 
+double Distance(Point p, Point q) {
+  return std::hypot(q.X - p.X, q.Y - p.Y);
+}
+
+double DistanceToSegment(Point p, Point a, Point b) {
+  const double dx = b.X - a.X, dy = b.Y - a.Y, squared = dx * dx + dy * dy;
+  const double t =
+      squared > 0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / squared, 0.0, 1.0) : 0;
+  return Distance(p, {a.X + t * dx, a.Y + t * dy});
+}
+
 int TextCharacters(const std::string& text) {
   // Continuation bytes of a UTF-8 character are 10xxxxxx.
   return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
@@ -108,22 +119,33 @@ int ReleaseCodeOf(const ModelStore& model, int member) {
   return code >= 1 && code <= 3 ? code : 0;
 }
 
-void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour,
-                int member) {
+void DrawMemberLine(Canvas& canvas, Point begin, Point end, int releaseCode, double mark,
+                    int colour, int member) {
   const double length = std::hypot(end.X - begin.X, end.Y - begin.Y);
-  if (length == 0 || !std::isfinite(length)) return;
+  if (length == 0 || !std::isfinite(length)) {
+    canvas.Line(begin.X, begin.Y, end.X, end.Y, colour);
+    return;
+  }
   // Just inside the joint marker (half a mark wide), so that every hinged end at a joint shows
   // its own circle; on a member drawn very short the circles keep to its quarters.
   const double radius = std::min(0.6 * mark, length / 8);
   const double inset = std::min(0.5 * mark + radius, length / 4);
   const Point along{(end.X - begin.X) / length, (end.Y - begin.Y) / length};
-  if (releaseCode == 1 || releaseCode == 3) {
+  auto at = [&](double distance) {
+    return Point{begin.X + distance * along.X, begin.Y + distance * along.Y};
+  };
+  const bool atBegin = releaseCode == 1 || releaseCode == 3;
+  const bool atEnd = releaseCode == 2 || releaseCode == 3;
+  // The line stops at each hinge's rim, so the hinge shows open.
+  const double from = atBegin ? inset + radius : 0, to = atEnd ? length - inset - radius : length;
+  if (atBegin) canvas.Line(begin.X, begin.Y, at(inset - radius).X, at(inset - radius).Y, colour);
+  canvas.Line(at(from).X, at(from).Y, at(to).X, at(to).Y, colour);
+  if (atEnd)
+    canvas.Line(at(length - inset + radius).X, at(length - inset + radius).Y, end.X, end.Y, colour);
+  for (const double centre : {inset, length - inset}) {
+    if (!(centre == inset ? atBegin : atEnd)) continue;
     DrawnSymbol hinge(canvas, SymbolClass::Hinge, 0, member);
-    canvas.Circle(begin.X + inset * along.X, begin.Y + inset * along.Y, radius, colour);
-  }
-  if (releaseCode == 2 || releaseCode == 3) {
-    DrawnSymbol hinge(canvas, SymbolClass::Hinge, 0, member);
-    canvas.Circle(end.X - inset * along.X, end.Y - inset * along.Y, radius, colour);
+    canvas.Circle(at(centre).X, at(centre).Y, radius, kHingeColour);
   }
 }
 
@@ -265,8 +287,7 @@ void DrawJointsAndMembers(const ModelStore& model, Canvas& canvas, FormId form,
       if (!pb || !pe) continue;
       canvas.SetPickTag(0, m);
       canvas.BeginSymbol(SymbolClass::Member, 0, m);
-      canvas.Line(pb->X, pb->Y, pe->X, pe->Y, colour);
-      DrawHinges(canvas, *pb, *pe, ReleaseCodeOf(model, m), mark, colour, m);
+      DrawMemberLine(canvas, *pb, *pe, ReleaseCodeOf(model, m), mark, colour, m);
       if (HighlightsMembers(form)) {
         canvas.BeginSymbol(SymbolClass::MemberNumber, 0, m);
         canvas.SetCurrentX((pb->X + pe->X) / 2 - 4 * mark);

@@ -40,6 +40,10 @@ std::optional<T> Cell(const Array<T>& array, int count, int index) {
 // The plane position of a joint: (X, Y), or (X, 0) for a beam.
 std::optional<Point> PlanePosition(const ModelStore& model, int joint);
 
+// The distance between two points, and from a point to the nearest point of the segment a-b.
+double Distance(Point p, Point q);
+double DistanceToSegment(Point p, Point a, Point b);
+
 // The model coordinates (X, Y, Z) of a joint of a space type; a grid's joints lie at Y = 0.
 struct Point3 {
   double X = 0, Y = 0, Z = 0;
@@ -81,10 +85,11 @@ void PrintLabelBeyond(Canvas& canvas, Point tip, Point dir, const std::string& t
 // last release record, as the analysis reads them; 0 for a truss, which takes none.
 int ReleaseCodeOf(const ModelStore& model, int member);
 
-// Small open circles just inside the hinged ends of the member drawn from `begin` to `end`, each
-// circle a hinge symbol of its own naming `member`.
-void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double mark, int colour,
-                int member);
+// A member's line from `begin` to `end` in `colour`, with an open circle in the hinge colour
+// just inside each hinged end, the line stopping at its rim; each circle a hinge symbol of its
+// own naming `member`.
+void DrawMemberLine(Canvas& canvas, Point begin, Point end, int releaseCode, double mark,
+                    int colour, int member);
 
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "graphics/DrawingData.h"
 #include "model/ModelQuantities.h"
@@ -85,6 +87,84 @@ Point OpenSide(const ModelStore& model, int joint, Point p, Point axis) {
   return ahead <= behind ? axis : Point{-axis.X, -axis.Y};
 }
 
+// A member as drawn: its two ends and the joints they are.
+struct PictureSegment {
+  Point Begin, End;
+  int BeginJoint, EndJoint;
+};
+
+std::vector<PictureSegment> MemberSegments(const ModelStore& model) {
+  std::vector<PictureSegment> segments;
+  for (int m = 1; m <= model.MemberCount; ++m) {
+    std::optional<std::int16_t> b = Cell(model.MemberProps, model.MemberCount, m, 1);
+    std::optional<std::int16_t> e = Cell(model.MemberProps, model.MemberCount, m, 2);
+    std::optional<Point> pb = b ? PicturePosition(model, *b) : std::nullopt;
+    std::optional<Point> pe = e ? PicturePosition(model, *e) : std::nullopt;
+    if (pb && pe) segments.push_back({*pb, *pe, *b, *e});
+  }
+  return segments;
+}
+
+double Cross(Point o, Point a, Point b) {
+  return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X);
+}
+
+double SegmentDistance(Point a, Point b, Point c, Point d) {
+  const double abc = Cross(a, b, c), abd = Cross(a, b, d), cda = Cross(c, d, a),
+               cdb = Cross(c, d, b);
+  if (((abc > 0 && abd < 0) || (abc < 0 && abd > 0)) &&
+      ((cda > 0 && cdb < 0) || (cda < 0 && cdb > 0)))
+    return 0;
+  return std::min({DistanceToSegment(a, c, d), DistanceToSegment(b, c, d),
+                   DistanceToSegment(c, a, b), DistanceToSegment(d, a, b)});
+}
+
+// How often an arrow drawn from joint `joint` at p in the direction `out`, `length` long, runs
+// into the structure: each member it runs along (within 15 degrees of one of the joint's own) or
+// comes within a quarter symbol unit of (any other), and each other joint its outer end comes
+// within two symbol units of (25 pixels of a 1000-pixel picture).
+int ArrowClashes(const std::vector<PictureSegment>& members, const ModelStore& model,
+                 const DrawingView& view, int joint, Point p, Point out, double length) {
+  const double u = view.SymbolUnit;
+  const Point outer = Plus(p, out, length);
+  int clashes = 0;
+  for (const PictureSegment& m : members) {
+    if (m.BeginJoint == joint || m.EndJoint == joint) {
+      const Point other = m.BeginJoint == joint ? m.End : m.Begin;
+      const double along = Distance(p, other);
+      const double cosine =
+          along > 0 ? ((other.X - p.X) * out.X + (other.Y - p.Y) * out.Y) / along : 0;
+      if (cosine > std::cos(15 * kPi / 180)) ++clashes;
+    } else if (SegmentDistance(p, outer, m.Begin, m.End) < 0.25 * u) {
+      ++clashes;
+    }
+  }
+  for (int j = 1; j <= model.JointCount; ++j) {
+    std::optional<Point> q = j == joint ? std::nullopt : PicturePosition(model, j);
+    if (q && Distance(*q, outer) < 2 * u) ++clashes;
+  }
+  return clashes;
+}
+
+// The side of the joint an arrow goes on: `first` when the arrow runs into nothing there, else
+// the opposite side when that clashes less.
+Point ClearArrowSide(const ModelStore& model, const std::vector<PictureSegment>& members,
+                     const DrawingView& view, int joint, Point p, Point first, double length) {
+  const int here = ArrowClashes(members, model, view, joint, p, first, length);
+  if (here == 0) return first;
+  const Point opposite{-first.X, -first.Y};
+  return ArrowClashes(members, model, view, joint, p, opposite, length) < here ? opposite : first;
+}
+
+// The side a plane drawing first tries for a force along `axis`: outward from the middle of the
+// picture across X; up along Y, or down at a truss's lower joints.
+Point PlaneSide(const ModelStore& model, const DrawingView& view, Point p, Point axis) {
+  if (axis.X != 0) return p.X > (view.ViewXMin + view.ViewXMax) / 2 ? axis : Point{-1, 0};
+  const bool down =
+      model.Kind() == StructKind::PTruss && p.Y <= (view.ViewYMin + view.ViewYMax) / 2;
+  return down ? Point{0, -1} : axis;
+}
+
 // The value of component k of record r of a joint table, 0 when it is missing or not finite.
 double Component(const Table<float>& values, int count, int r, int k) {
   std::optional<float> v = Cell(values, count, r, k);
@@ -93,9 +173,11 @@ double Component(const Table<float>& values, int count, int r, int k) {
 
 }  // namespace
 
-void DrawSpaceJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const StructTypeInfo* type = model.Type();
   if (!type) return;
+  const bool plane = IsPlane(model.StructType);
+  const std::vector<PictureSegment> members = MemberSegments(model);
   JointFigure figure(canvas, view.SymbolUnit, kLightMagenta);
   for (int r = 1; r <= model.JointLoadCount; ++r) {
     std::optional<std::int16_t> joint = Cell(model.JointLoadJoints, model.JointLoadCount, r);
@@ -106,13 +188,23 @@ void DrawSpaceJointLoads(const ModelStore& model, Canvas& canvas, const DrawingV
       const double v = Component(model.JointLoadValues, model.JointLoadCount, r, k);
       if (v == 0) continue;
       const JointCoordNames& c = CoordinateOf(*type, k);
-      const Point axis = AxisOnPicture(model, c.Axis), out = OpenSide(model, *joint, *p, axis);
-      const double length = c.Rotation ? 7 : 5;
+      const std::string text = JointLoadText(*type, model.Units, k, v);
       canvas.BeginSymbol(SymbolClass::Load, *joint);
+      if (c.Rotation && plane) {
+        figure.Turn({p->X, p->Y + figure.U()}, 3, v);
+        canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
+        figure.Label(Plus(*p, {0, 1}, 4 * figure.U()), {0, 1}, text);
+        continue;
+      }
+      const Point axis = AxisOnPicture(model, c.Axis);
+      const Point first =
+          plane ? PlaneSide(model, view, *p, axis) : OpenSide(model, *joint, *p, axis);
+      const double length = c.Rotation ? 7 : 5;
+      const Point out =
+          ClearArrowSide(model, members, view, *joint, *p, first, length * figure.U());
       figure.Arrow(*p, out, axis, length, v, c.Rotation ? 2 : 1);
       canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
-      figure.Label(Plus(*p, out, length * figure.U()), out,
-                   JointLoadText(*type, model.Units, k, v));
+      figure.Label(Plus(*p, out, length * figure.U()), out, text);
     }
   }
   canvas.EndSymbol();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 namespace stavelorn {
 
@@ -11,6 +13,25 @@ double OverlapArea(const LabelBox& a, const LabelBox& b) {
   return width > 0 && height > 0 ? width * height : 0;
 }
 
+bool CrossesBox(double x1, double y1, double x2, double y2, const LabelBox& box) {
+  // The part of the line inside the box's slabs, as fractions of its length (Liang-Barsky).
+  double enter = 0, leave = 1;
+  const double dx = x2 - x1, dy = y2 - y1;
+  auto clip = [&](double towards, double room) {
+    if (towards == 0) return room > 0;
+    const double t = room / towards;
+    if (towards < 0)
+      enter = std::max(enter, t);
+    else
+      leave = std::min(leave, t);
+    return true;
+  };
+  if (!clip(-dx, x1 - box.Left) || !clip(dx, box.Right - x1) || !clip(-dy, y1 - box.Bottom) ||
+      !clip(dy, box.Top - y1))
+    return false;
+  return enter < leave;
+}
+
 namespace {
 
 bool Finite(const LabelBox& box) {
@@ -18,10 +39,36 @@ bool Finite(const LabelBox& box) {
          std::isfinite(box.Top);
 }
 
+// The spots tried around the preferred one, nearest first. The near ones step in label widths
+// (across) and heights (up): a label one line above or below its spot still reads as belonging
+// to what it names.
+constexpr double kNearSpots[][2] = {{0, 0},  {0, 1},  {0, -1},  {1, 0},  {-1, 0}, {1, 1},
+                                    {-1, 1}, {1, -1}, {-1, -1}, {0, 2},  {0, -2}, {2, 0},
+                                    {-2, 0}, {2, 2},  {-2, 2},  {2, -2}, {-2, -2}};
+// The far ones step a label height both ways, in square rings up to this many heights out,
+// each ring straight above, below and beside first, its corners last.
+constexpr int kFarthestRing = 6;
+
+std::vector<std::pair<int, int>> FarSteps() {
+  std::vector<std::pair<int, int>> steps;
+  for (int ring = 1; ring <= kFarthestRing; ++ring) {
+    std::vector<std::pair<int, int>> spots;
+    for (int across = -ring; across <= ring; ++across)
+      for (int up = ring; up >= -ring; --up)
+        if (std::max(std::abs(across), std::abs(up)) == ring) spots.emplace_back(across, up);
+    std::stable_sort(spots.begin(), spots.end(), [](const auto& a, const auto& b) {
+      return std::abs(a.first) + std::abs(a.second) < std::abs(b.first) + std::abs(b.second);
+    });
+    steps.insert(steps.end(), spots.begin(), spots.end());
+  }
+  return steps;
+}
+
 }  // namespace
 
 void LabelPlacer::Clear(double cell) {
   taken_.clear();
+  lines_.clear();
   cells_.clear();
   cell_ = cell > 0 && std::isfinite(cell) ? cell : 1;
 }
@@ -29,58 +76,79 @@ void LabelPlacer::Clear(double cell) {
 template <typename Visit>
 void LabelPlacer::ForCells(const LabelBox& box, Visit visit) const {
   // Boxes far off the picture all land in the edge cells: still found, only checked against
-  // more neighbours. A box is filed in at most 64 cells each way, more than a picture holds.
+  // more neighbours. A box is filed in at most 128 cells each way, more than a picture holds.
   auto index = [this](double v) {
     return static_cast<std::int64_t>(std::clamp(std::floor(v / cell_), -1e6, 1e6));
   };
   if (!Finite(box)) return;
   const std::int64_t left = index(box.Left), right = index(box.Right);
   const std::int64_t bottom = index(box.Bottom), top = index(box.Top);
-  for (std::int64_t i = left; i <= right && i - left < 64; ++i)
-    for (std::int64_t j = bottom; j <= top && j - bottom < 64; ++j) visit(i * 4000000 + j);
+  for (std::int64_t i = left; i <= right && i - left < 128; ++i)
+    for (std::int64_t j = bottom; j <= top && j - bottom < 128; ++j) visit(i * 4000000 + j);
 }
 
-void LabelPlacer::Avoid(const LabelBox& box) {
+void LabelPlacer::Avoid(const LabelBox& box, Kept kind) {
   if (!Finite(box)) return;
-  taken_.push_back(box);
+  taken_.push_back({box, kind});
   ForCells(box, [this](std::int64_t key) { cells_[key].push_back(taken_.size() - 1); });
 }
 
-double LabelPlacer::Covered(const LabelBox& box) const {
+void LabelPlacer::AvoidLine(double x1, double y1, double x2, double y2) {
+  if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
+    lines_.push_back({x1, y1, x2, y2});
+}
+
+LabelPlacer::Cover LabelPlacer::Covered(const LabelBox& box) const {
   // A box filed in several cells is counted once per cell it shares with `box`; the sums only
   // rank the candidates, and 0 still means free.
-  double area = 0;
-  if (framed_) area += (box.Right - box.Left) * (box.Top - box.Bottom) - OverlapArea(box, frame_);
+  Cover cover;
+  if (framed_)
+    cover.Texts += (box.Right - box.Left) * (box.Top - box.Bottom) - OverlapArea(box, frame_);
   ForCells(box, [&](std::int64_t key) {
     auto found = cells_.find(key);
     if (found == cells_.end()) return;
-    for (std::size_t i : found->second) area += OverlapArea(box, taken_[i]);
+    for (std::size_t i : found->second)
+      (taken_[i].Kind == Kept::Text ? cover.Texts : cover.Symbols) +=
+          OverlapArea(box, taken_[i].Box);
   });
-  return area;
+  cover.CrossesLine = std::any_of(lines_.begin(), lines_.end(), [&box](const KeptLine& l) {
+    return CrossesBox(l.X1, l.Y1, l.X2, l.Y2, box);
+  });
+  return cover;
 }
 
 LabelPlacer::Corner LabelPlacer::Place(double x, double y, double width, double height) {
-  // Steps in label widths (across) and heights (up), nearest first: a label one line above or
-  // below its spot still reads as belonging to what it names.
-  constexpr double kSteps[][2] = {{0, 0},  {0, 1},  {0, -1},  {1, 0},  {-1, 0}, {1, 1},
-                                  {-1, 1}, {1, -1}, {-1, -1}, {0, 2},  {0, -2}, {2, 0},
-                                  {-2, 0}, {2, 2},  {-2, 2},  {2, -2}, {-2, -2}};
+  static const std::vector<std::pair<int, int>> farSteps = FarSteps();
   // A spot running off the picture is first moved just inside it, so that a long label at the
   // edge stays beside what it names rather than jumping to the next free spot.
   if (framed_) {
     x = std::clamp(x, frame_.Left, std::max(frame_.Left, frame_.Right - width));
     y = std::clamp(y, std::min(frame_.Top, frame_.Bottom + height), frame_.Top);
   }
-  Corner best{x, y};
-  double least = -1;
-  for (const auto& step : kSteps) {
-    const Corner corner{x + step[0] * width, y + step[1] * height};
-    const LabelBox box{corner.X, corner.Y - height, corner.X + width, corner.Y};
-    const double covered = Covered(box);
-    if (least < 0 || covered < least) least = covered, best = corner;
-    if (covered == 0) break;
+  std::vector<Corner> spots;
+  for (const auto& step : kNearSpots) spots.push_back({x + step[0] * width, y + step[1] * height});
+  for (const auto& [across, up] : farSteps) spots.push_back({x + across * height, y + up * height});
+  // The rank of a spot, best first: near and free of everything; near and crossing a line only;
+  // far and covering no text or symbol; near and covering a symbol; far and covering a symbol;
+  // covering a text (or off the picture).
+  constexpr int kCoversText = 5;
+  auto rank = [](const Cover& c, bool near) {
+    if (c.Texts > 0) return kCoversText;
+    if (c.Symbols > 0) return near ? 3 : 4;
+    if (!near) return 2;
+    return c.CrossesLine ? 1 : 0;
+  };
+  std::size_t chosen = 0;
+  int chosenRank = kCoversText + 1;
+  double leastText = 0;
+  for (std::size_t k = 0; k < spots.size() && chosenRank > 0; ++k) {
+    const Cover cover = Covered({spots[k].X, spots[k].Y - height, spots[k].X + width, spots[k].Y});
+    const int r = rank(cover, k < std::size(kNearSpots));
+    if (r < chosenRank || (r == kCoversText && cover.Texts < leastText))
+      chosen = k, chosenRank = r, leastText = cover.Texts;
   }
-  Avoid({best.X, best.Y - height, best.X + width, best.Y});
+  const Corner best = spots[chosen];
+  Avoid({best.X, best.Y - height, best.X + width, best.Y}, Kept::Text);
   return best;
 }
 

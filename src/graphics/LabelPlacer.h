@@ -1,7 +1,8 @@
 // Where a drawing's labels go so that none hides another: each new label tries the spot its
-// drawing prefers, then a few spots around it, and takes the first that overlaps no earlier
-// label, arrow head or symbol and stays on the picture. All in user coordinates of the picture (y
-// grows upward).
+// drawing prefers, then spots around it, and takes the nearest that overlaps no earlier label,
+// stays on the picture, covers no symbol and crosses no member or arrow line; a label that
+// cannot have all of that keeps clear of labels and the picture's edges first, of symbols next,
+// of lines last. All in user coordinates of the picture (y grows upward).
 #pragma once
 
 #include <cstdint>
@@ -18,36 +19,61 @@ struct LabelBox {
 // The area two boxes share, 0 when they only touch or lie apart.
 double OverlapArea(const LabelBox& a, const LabelBox& b);
 
+// Whether the straight line from (x1, y1) to (x2, y2) runs through the inside of the box
+// (touching its edge is not crossing).
+bool CrossesBox(double x1, double y1, double x2, double y2, const LabelBox& box);
+
 class LabelPlacer {
  public:
-  // Forgets every box, for a new drawing whose labels are about `cell` user units high: boxes
-  // are filed in square cells of that side, so a label is checked only against its neighbours.
+  // What a kept box is: a printed text no label may cover, or a symbol (a joint marker, an arrow
+  // head, a circle) a label covers only where no other spot is free of it.
+  enum class Kept { Text, Symbol };
+
+  // Forgets every box and line, for a new drawing whose labels are about `cell` user units high:
+  // boxes are filed in square cells of that side, so a label is checked only against its
+  // neighbours.
   void Clear(double cell);
-  // Keeps a box that later labels must not cover: a symbol, an arrow head, a printed text.
-  void Avoid(const LabelBox& box);
+  // Keeps a box that later labels must not cover.
+  void Avoid(const LabelBox& box, Kept kind = Kept::Symbol);
+  // Keeps a line (a member, an arrow's shaft) that later labels cross only where the nearby
+  // spots all cross one.
+  void AvoidLine(double x1, double y1, double x2, double y2);
   // The picture's edges: a label is kept inside them where it can be, a part outside counting
-  // as covered. Until it is set, labels may go anywhere.
+  // as covering a text. Until it is set, labels may go anywhere.
   void KeepWithin(const LabelBox& frame) { frame_ = frame, framed_ = true; }
 
   // The top-left corner of a label `width` wide and `height` high whose drawing would put it at
-  // (x, y): that spot when it is free, else the first free one of the nearby spots (one label
-  // height up or down, one label width left or right, the four corners between, then the same
-  // twice as far), else the spot overlapping least, the preferred one on a tie. The label's box
-  // is kept, so later labels avoid it.
+  // (x, y). The near spots are that one, one label height up or down, one label width left or
+  // right, the four corners between, then the same twice as far; the far spots lie in rings a
+  // label height apart around it, up to six heights out. Taken is the first spot, nearest first,
+  // of the best kind there is: near and free of everything; near and crossing a line only; far
+  // and covering no text or symbol; near and covering a symbol; far and covering a symbol; else
+  // the one covering texts least, the preferred one on a tie. The label's box is kept as a text,
+  // so later labels avoid it.
   struct Corner {
     double X = 0, Y = 0;
   };
   Corner Place(double x, double y, double width, double height);
 
-  const std::vector<LabelBox>& Taken() const { return taken_; }
-
  private:
-  double Covered(const LabelBox& box) const;
+  struct Cover {
+    double Texts = 0, Symbols = 0;
+    bool CrossesLine = false;
+  };
+  Cover Covered(const LabelBox& box) const;
   // Calls visit(cell key) for each cell the box reaches.
   template <typename Visit>
   void ForCells(const LabelBox& box, Visit visit) const;
 
-  std::vector<LabelBox> taken_;
+  struct KeptBox {
+    LabelBox Box;
+    Kept Kind;
+  };
+  struct KeptLine {
+    double X1, Y1, X2, Y2;
+  };
+  std::vector<KeptBox> taken_;
+  std::vector<KeptLine> lines_;
   LabelBox frame_;
   bool framed_ = false;
   double cell_ = 1;

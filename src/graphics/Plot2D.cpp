@@ -55,7 +55,7 @@ class PlaneDrawing {
     if (!ShowsResults(form_)) return;
     if (results_.AnalysisStatus == kNotStable || results_.AnalysisStatus == kSolutionFailed)
       DrawMechanismMode(model_, results_, canvas_, view_);
-    DrawJointLoads();
+    DrawJointLoads(model_, canvas_, view_);
     DrawSettlements(model_, canvas_, view_);
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     DrawMemberRecordLabels(model_, canvas_, view_);
@@ -65,12 +65,6 @@ class PlaneDrawing {
   }
 
  private:
-  // Where a load's label goes: beyond the outer end of its arrow, which points away from the
-  // joint in the direction Out.
-  struct LabelSpot {
-    Point Tip, Out;
-  };
-
   void DrawSupport(int record) {
     const int dofs = TypeOf(type_).CoordsPerJoint;
     std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
@@ -147,101 +141,6 @@ class PlaneDrawing {
     if (ax > std::fabs(2 * width / 3)) return kPi;
     if (ay > std::fabs(2 * height / 3)) return 3 * kPi / 2;
     return kPi / 2;
-  }
-
-  void DrawJointLoads() {
-    const StructTypeInfo& type = TypeOf(type_);
-    for (int r = 1; r <= model_.JointLoadCount; ++r) {
-      std::optional<std::int16_t> joint = Cell(model_.JointLoadJoints, model_.JointLoadCount, r);
-      if (joint && *joint == 0) break;
-      std::optional<Point> p = joint ? PlanePosition(model_, *joint) : std::nullopt;
-      if (!p) continue;
-      // Each arrow is a load symbol of its own and its label a value symbol, both naming the
-      // joint.
-      auto draw = [&](int k, LabelSpot (PlaneDrawing::*figure)(Point, double)) {
-        std::optional<float> v = Cell(model_.JointLoadValues, model_.JointLoadCount, r, k);
-        if (!v || !std::isfinite(*v) || *v == 0) return;
-        canvas_.BeginSymbol(SymbolClass::Load, *joint);
-        const LabelSpot spot = (this->*figure)(*p, *v);
-        canvas_.BeginSymbol(SymbolClass::LoadValue, *joint);
-        canvas_.SetForeColor(kLightMagenta);
-        PrintLabelBeyond(canvas_, spot.Tip, spot.Out, JointLoadText(type, model_.Units, k, *v), u_);
-      };
-      if (type_ == StructKind::Beam) {
-        draw(1, &PlaneDrawing::BeamForce);
-        draw(2, &PlaneDrawing::Moment);
-      } else {
-        draw(1, &PlaneDrawing::XForce);
-        draw(2, &PlaneDrawing::YForce);
-        if (type_ == StructKind::PFrame) draw(3, &PlaneDrawing::Moment);
-      }
-    }
-    canvas_.EndSymbol();
-  }
-
-  void Stroke(double x1, double y1, double x2, double y2) {
-    canvas_.Line(x1, y1, x2, y2, kLightMagenta);
-  }
-  // An arrowhead: two strokes from its tip.
-  void Head(double x, double y, double x1, double y1, double x2, double y2) {
-    Stroke(x, y, x1, y1);
-    Stroke(x, y, x2, y2);
-  }
-
-  LabelSpot BeamForce(Point p, double v) {
-    const double u = u_, x = p.X;
-    Stroke(x, 5 * u, x, 0);
-    if (v > 0)
-      Head(x, 5 * u, x - u, 4 * u, x + u, 4 * u);
-    else
-      Head(x, 0, x - u, u, x + u, u);
-    return {{x, 5 * u}, {0, 1}};
-  }
-
-  LabelSpot XForce(Point p, double v) {
-    const double u = u_, x = p.X, y = p.Y;
-    if (x > (view_.ViewXMin + view_.ViewXMax) / 2) {
-      Stroke(x, y, x + 5 * u, y);
-      if (v > 0)
-        Head(x + 5 * u, y, x + 4 * u, y + u, x + 4 * u, y - u);
-      else
-        Head(x, y, x + u, y + u, x + u, y - u);
-      return {{x + 5 * u, y}, {1, 0}};
-    }
-    Stroke(x - 5 * u, y, x, y);
-    if (v > 0)
-      Head(x, y, x - u, y + u, x - u, y - u);
-    else
-      Head(x - 5 * u, y, x - 4 * u, y + u, x - 4 * u, y - u);
-    return {{x - 5 * u, y}, {-1, 0}};
-  }
-
-  LabelSpot YForce(Point p, double v) {
-    const double u = u_, x = p.X, y = p.Y;
-    if (type_ == StructKind::PTruss && y <= (view_.ViewYMin + view_.ViewYMax) / 2) {
-      Stroke(x, y, x, y - 5 * u);
-      if (v > 0)
-        Head(x, y, x - u, y - u, x + u, y - u);
-      else
-        Head(x, y - 5 * u, x - u, y - 4 * u, x + u, y - 4 * u);
-      return {{x, y - 5 * u}, {0, -1}};
-    }
-    Stroke(x, y, x, y + 5 * u);
-    if (v > 0)
-      Head(x, y + 5 * u, x - u, y + 4 * u, x + u, y + 4 * u);
-    else
-      Head(x, y, x - u, y + u, x + u, y + u);
-    return {{x, y + 5 * u}, {0, 1}};
-  }
-
-  LabelSpot Moment(Point p, double v) {
-    const double u = u_, x = p.X, y = p.Y;
-    canvas_.Arc(x, y + u, 3 * u, kLightMagenta, 0, kPi);
-    if (v > 0)
-      Head(x - 3 * u, y + u, x - 4 * u, y + 2 * u, x - 2 * u, y + 2 * u);
-    else
-      Head(x + 3 * u, y + u, x + 2 * u, y + 2 * u, x + 4 * u, y + 2 * u);
-    return {{x, y + 4 * u}, {0, 1}};
   }
 
   const ModelStore& model_;

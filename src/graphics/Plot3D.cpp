@@ -40,7 +40,7 @@ class SpaceDrawing {
     DrawJointsAndMembers(model_, canvas_, form_, view_, IsTruss(model_.StructType),
                          [this](int j) { return Projected(j); });
     if (!ShowsResults(form_)) return;
-    DrawSpaceJointLoads(model_, canvas_, view_);
+    DrawJointLoads(model_, canvas_, view_);
     DrawSettlements(model_, canvas_, view_);
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     DrawMemberRecordLabels(model_, canvas_, view_);
@@ -72,25 +72,24 @@ class SpaceDrawing {
       if (!flag) return;
       flags.push_back(*flag);
     }
+    // Seen in projection, the ground lies below every joint: each kind of support has one
+    // symbol, turned the same way wherever its joint is.
     const Point p = Project(*position);
     const double u = view_.SymbolUnit;
     switch (SpaceSymbol(type_, flags)) {
-      case SupportSymbol::YRoller: {
-        const bool above = type_ != StructKind::Grid && OnExtent(p.Y, view_.ViewYMax) && p.Y != 0;
-        DrawYRoller(canvas_, p.X, p.Y, u, above, kLightRed);
+      case SupportSymbol::YRoller:
+        DrawYRoller(canvas_, p.X, p.Y, u, false, kLightRed);
         if (results_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
           const Point moved = Project(Displaced(*joint, *position));
           canvas_.BeginSymbol(SymbolClass::Deformed, *joint);
-          DrawYRoller(canvas_, moved.X, moved.Y, u, above, kLightRed);
+          DrawYRoller(canvas_, moved.X, moved.Y, u, false, kLightRed);
         }
         break;
-      }
       case SupportSymbol::Hinged:
-        DrawHinged(canvas_, p.X, p.Y, u, HingedSide(view_, p.X, p.Y), kLightRed);
+        DrawHinged(canvas_, p.X, p.Y, u, SymbolSide::Below, kLightRed);
         break;
       case SupportSymbol::Fixed:
-        DrawFixedSquare(canvas_, p.X, p.Y, u,
-                        FixedSquareSide(view_, p.X, p.Y, type_ == StructKind::Grid), kLightRed);
+        DrawFixedSquare(canvas_, p.X, p.Y, u, SymbolSide::Below, kLightRed);
         break;
       default: break;
     }

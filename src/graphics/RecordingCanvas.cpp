@@ -75,8 +75,10 @@ void RecordingCanvas::BeginSymbol(SymbolClass symbol, int joint, int member) {
 void RecordingCanvas::Scale(double left, double top, double right, double bottom) {
   scale_ = {left, top, right, bottom};
   labels_.Clear(TextHeight());
-  labels_.KeepWithin(
-      {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
+  // A fifth of a line inside the edges, so that no text is cut off or touches the frame.
+  const double margin = 0.2 * TextHeight();
+  labels_.KeepWithin({std::min(left, right) + margin, std::min(top, bottom) + margin,
+                      std::max(left, right) - margin, std::max(top, bottom) - margin});
   Changed();
 }
 
@@ -150,13 +152,16 @@ double RecordingCanvas::TextWidth(const std::string& text) const {
 
 void RecordingCanvas::KeepClearOf(const Stroke& s) {
   // Labels keep clear of texts, joint markers, circles (hinges, rollers), arcs and the short
-  // strokes of arrow heads and symbols. Long lines (members, arrow shafts) may be crossed, or a
-  // label beside a member would never find room.
+  // strokes of arrow heads and symbols. Long lines of members and loads (arrow shafts) are
+  // crossed only where no spot near the label's own is free of them, or a label beside a member
+  // would never find room; other long lines (the deformed shape) may be. A diagram's own
+  // outline and filling may be covered too: its labels stand at the outline's tips.
   const double shortest = std::fabs(scale_.Right - scale_.Left) / 37.5;  // 2 symbol units
+  if (s.Symbol == SymbolClass::Diagram && s.Shape != Stroke::Kind::Text) return;
   switch (s.Shape) {
     case Stroke::Kind::Text: {
       const double height = TextHeight();
-      labels_.Avoid({s.X1, s.Y1 - height, s.X1 + TextWidth(s.Text), s.Y1});
+      labels_.Avoid({s.X1, s.Y1 - height, s.X1 + TextWidth(s.Text), s.Y1}, LabelPlacer::Kept::Text);
       break;
     }
     case Stroke::Kind::Box:
@@ -171,6 +176,8 @@ void RecordingCanvas::KeepClearOf(const Stroke& s) {
       if (std::hypot(s.X2 - s.X1, s.Y2 - s.Y1) <= shortest)
         labels_.Avoid({std::min(s.X1, s.X2), std::min(s.Y1, s.Y2), std::max(s.X1, s.X2),
                        std::max(s.Y1, s.Y2)});
+      else if (s.Symbol == SymbolClass::Member || s.Symbol == SymbolClass::Load)
+        labels_.AvoidLine(s.X1, s.Y1, s.X2, s.Y2);
       break;
   }
 }

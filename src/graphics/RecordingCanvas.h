@@ -50,7 +50,8 @@ class RecordingCanvas : public Canvas {
   void PrintNumber(double value) override;
   void PrintText(const std::string& text) override;
   // Prints the label at the text position or, when that would cover a text, marker, circle,
-  // arc or short stroke drawn since the last Cls, at the nearest free spot around it.
+  // arc or short stroke drawn since the last Cls, or cross a member or load line, at the
+  // nearest free spot around it (see LabelPlacer), inside the picture.
   void PrintLabel(const std::string& text) override;
   void Refresh() override { Changed(); }
   void SetForeColor(int colour) override { foreColor_ = colour; }

@@ -5,8 +5,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/MemberDiagrams.h"
+#include "graphics/RecordingCanvas.h"
 #include "model/ModelStore.h"
 #include "ui/Messages.h"
 
@@ -24,6 +26,13 @@ struct PictureContent {
   // beside it.
   std::optional<DiagramQuantity> Diagram;
 };
+
+// The drawings a picture is made of, top to bottom: the structure, then the diagram when one is
+// asked for and the model is analysed.
+std::vector<RecordingCanvas> StructurePictureDrawings(const ModelStore& model,
+                                                      const StructureResults& results,
+                                                      const PictureContent& content,
+                                                      Messages& messages);
 
 // The drawing of the model (analysed or not) as an SVG document on white paper, kPictureWidth
 // pixels wide, titled with the project's title and captioned below the drawings with it, the

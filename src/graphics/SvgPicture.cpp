@@ -17,6 +17,11 @@ std::string Colour(int colour, Background background) {
   return text;
 }
 
+// A hinge is filled with the paper's colour, so it shows open over whatever it sits on.
+std::string PaperColour(Background background) {
+  return background == Background::White ? "#ffffff" : "#000000";
+}
+
 // Text in an XML document: the numbers the drawings print need no escaping, but a caller's text
 // might.
 std::string Escaped(const std::string& text) {
@@ -70,7 +75,9 @@ void WriteStrokes(std::ostream& svg, const RecordingCanvas& canvas, const Pictur
         break;
       case Stroke::Kind::Circle:
         svg << "<circle cx=\"" << map.X(s.X1) << "\" cy=\"" << map.Y(s.Y1) << "\" r=\""
-            << map.Length(s.Radius) << "\" fill=\"none\" " << pen << "/>\n";
+            << map.Length(s.Radius) << "\" fill=\""
+            << (s.Symbol == SymbolClass::Hinge ? PaperColour(background) : "none") << "\" " << pen
+            << "/>\n";
         break;
       case Stroke::Kind::Arc: {
         svg << "<polyline fill=\"none\" " << pen << " points=\"";
@@ -133,8 +140,7 @@ void WriteHeader(std::ostream& svg, int width, int height, Background background
       << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n";
   if (!title.empty()) svg << "<title>" << Escaped(title) << "</title>\n";
   svg << MetadataStart() << ProgramVersion() << "</metadata>\n"
-      << "<rect width=\"100%\" height=\"100%\" fill=\""
-      << (background == Background::White ? "#ffffff" : "#000000") << "\"/>\n";
+      << "<rect width=\"100%\" height=\"100%\" fill=\"" << PaperColour(background) << "\"/>\n";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The label placer on its own and through a recording canvas: a label keeps its spot when it is
-// free and otherwise takes the nearest free one, clear of texts, markers and arrow heads.
+// free and otherwise takes the nearest free one, clear of texts and the picture's edges above
+// all, of markers and arrow heads next, of member and arrow lines last.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,9 +26,7 @@ TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
       {"a column taken: one width right", {{0, -3, 4, 3}}, {4, 0}},
       {"a wide band taken: two lines up", {{-9, -2, 13, 1}}, {0, 2}},
       {"all covered alike: the preferred spot", {{-50, -50, 50, 50}}, {0, 0}},
-      {"all covered, less so below: one line down",
-       {{-50, -50, 50, 50}, {-50, -0.5, 50, 50}},
-       {0, -1}},
+      {"the near spots all taken: the nearest farther out", {{-9, -3, 13, 2}}, {0, 3}},
   };
   // A cell size that is no size is taken as the label's height.
   for (const Case& c : cases)
@@ -41,23 +40,64 @@ TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
     }
 }
 
-// With every spot tried before it taken, a label takes the next: one line up or down, one width
-// right or left, the corners between, then the same twice as far; the order of nearness.
-TEST(LabelPlacer, TriesTheSpotsAroundInOrderOfNearness) {
-  const LabelPlacer::Corner order[] = {{0, 0},  {0, 1},  {0, -1},  {4, 0},  {-4, 0}, {4, 1},
-                                       {-4, 1}, {4, -1}, {-4, -1}, {0, 2},  {0, -2}, {8, 0},
-                                       {-8, 0}, {8, 2},  {-8, 2},  {8, -2}, {-8, -2}};
-  for (std::size_t k = 0; k < std::size(order); ++k) {
+TEST(LabelPlacer, CoversATextLeastThenASymbolThenCrossesALine) {
+  const struct Case {
+    const char* name;
+    std::vector<LabelBox> texts, symbols;
+    std::vector<LabelBox> lines;  // from (Left, Bottom) to (Right, Top)
+    LabelPlacer::Corner expected;
+  } cases[] = {
+      {"a line through the spot: one line up", {}, {}, {{-10, -0.5, 10, -0.5}}, {0, 1}},
+      {"lines through every near spot: the spot",
+       {},
+       {},
+       {{-50, -2.5, 50, -2.5},
+        {-50, -1.5, 50, -1.5},
+        {-50, -0.5, 50, -0.5},
+        {-50, 0.5, 50, 0.5},
+        {-50, 1.5, 50, 1.5}},
+       {0, 0}},
+      {"a symbol or a line at every near spot: the first crossing a line only",
+       {},
+       {{-50, -50, 50, 0}},
+       {{-50, 0.5, 50, 0.5}, {-50, 1.5, 50, 1.5}},
+       {0, 1}},
+      {"texts everywhere, less so below: one line down",
+       {{-50, -50, 50, 50}, {-50, -0.5, 50, 50}},
+       {},
+       {},
+       {0, -1}},
+      {"a text above, a symbol on the spot: down, never onto the text",
+       {{-50, 0, 50, 50}},
+       {{0, -1, 4, 0}},
+       {},
+       {0, -1}},
+  };
+  for (const Case& c : cases) {
     LabelPlacer placer;
     placer.Clear(1);
-    for (std::size_t i = 0; i < k; ++i)
-      placer.Avoid({order[i].X, order[i].Y - 1, order[i].X + 4, order[i].Y});
+    for (const LabelBox& box : c.texts) placer.Avoid(box, LabelPlacer::Kept::Text);
+    for (const LabelBox& box : c.symbols) placer.Avoid(box);
+    for (const LabelBox& l : c.lines) placer.AvoidLine(l.Left, l.Bottom, l.Right, l.Top);
     const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
-    EXPECT_TRUE(got.X == order[k].X && got.Y == order[k].Y) << k << ": " << got.X << "," << got.Y;
+    EXPECT_TRUE(got.X == c.expected.X && got.Y == c.expected.Y)
+        << c.name << ": " << got.X << "," << got.Y;
   }
 }
 
-TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersAndArrowHeadsButMayCrossLongLines) {
+TEST(LabelPlacer, KeepsALabelOnThePicture) {
+  LabelPlacer placer;
+  placer.Clear(1);
+  placer.KeepWithin({0, 0, 20, 10});
+  const LabelPlacer::Corner corners[] = {placer.Place(18, 5, 4, 1), placer.Place(-3, 11, 4, 1),
+                                         placer.Place(0, 10, 4, 1)};
+  const LabelPlacer::Corner expected[] = {{16, 5}, {0, 10}, {0, 9}};
+  for (std::size_t k = 0; k < std::size(corners); ++k)
+    EXPECT_TRUE(corners[k].X == expected[k].X && corners[k].Y == expected[k].Y)
+        << k << ": " << corners[k].X << "," << corners[k].Y;
+}
+
+TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersArrowHeadsAndMemberLinesButNotDiagrams) {
   const struct Case {
     const char* name;
     void (*draw)(RecordingCanvas&);
@@ -68,7 +108,20 @@ TEST(RecordingCanvasLabels, ALabelAvoidsTextsMarkersAndArrowHeadsButMayCrossLong
       {"a joint marker", [](RecordingCanvas& c) { c.FilledBox(50, 49, 51, 50); }, true},
       {"an arrow head stroke", [](RecordingCanvas& c) { c.Line(50, 49.5, 51, 49, 13); }, true},
       {"a hinge circle", [](RecordingCanvas& c) { c.Circle(51, 49.5, 0.5, 11); }, true},
-      {"a member line", [](RecordingCanvas& c) { c.Line(0, 49.5, 100, 49.5, 11); }, false},
+      {"a member line",
+       [](RecordingCanvas& c) {
+         c.BeginSymbol(SymbolClass::Member, 0, 1);
+         c.Line(0, 49.5, 100, 49.5, 11);
+       },
+       true},
+      {"a long line of no member or load",
+       [](RecordingCanvas& c) { c.Line(0, 49.5, 100, 49.5, 11); }, false},
+      {"a diagram's outline",
+       [](RecordingCanvas& c) {
+         c.BeginSymbol(SymbolClass::Diagram, 0, 1);
+         c.Line(50, 49.5, 51, 49, 15);
+       },
+       false},
       {"nothing", [](RecordingCanvas&) {}, false},
   };
   for (const Case& c : cases) {

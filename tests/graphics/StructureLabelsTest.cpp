@@ -23,7 +23,7 @@ TEST(Hinges, ThePreviewShowsTheGridsHinges) {
   RecordingCanvas canvas;
   ScriptedMessages messages;
   DrawMembersPreview(JointsOnly("PFrame", {{0, 0}, {10, 0}, {20, 0}}), grid, 2, canvas, messages);
-  const auto hinges = StrokesOf(canvas, Stroke::Kind::Circle, kYellow);
+  const auto hinges = StrokesOf(canvas, Stroke::Kind::Circle, kHingeColour);
   ASSERT_EQ(hinges.size(), 2u);
   EXPECT_TRUE(hinges[0].X1 > 0 && hinges[0].X1 < 5 && hinges[1].X1 > 5 && hinges[1].X1 < 10);
 }
