@@ -13,7 +13,6 @@ std::string StructurePictureSvg(const ModelStore& model, const PictureContent& c
   // The drawing reads the shape from the results it is given: without the deformed shape it is
   // drawn as before an analysis; with it, at the scale an analysis in the window would choose.
   ModelStore drawn = model;
-  drawn.CurrentForm = FormId::mcas;
   if (content.Deformed) {
     drawn.DeflectionMultiplier = AutomaticDeflectionMultiplier(model);
   } else {

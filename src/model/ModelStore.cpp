@@ -20,7 +20,6 @@ void ModelStore::Reset() {
   // Computed in double and rounded once, so Pi is the float nearest to the true value.
   Pi = static_cast<float>(4.0 * std::atan(1.0));
   DeflectionMultiplier = 5;
-  CurrentForm = FormId::mcas;
 }
 
 bool ModelStore::SetStructType(const std::string& code) {

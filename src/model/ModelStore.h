@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "model/FormId.h"
 #include "model/StructType.h"
 #include "model/Table.h"
 #include "model/Units.h"
@@ -55,7 +54,6 @@ struct ModelStore {
   // Magnification of the deformed shape: any positive whole number, chosen after an analysis so
   // that the shape can be seen (graphics/DeflectedShape.h) or typed by the user.
   std::int32_t DeflectionMultiplier = 5;
-  FormId CurrentForm = FormId::mcas;
 
   // Input tables (rows = the count named in the comment).
   Table<float> JointCoords;  // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
@@ -94,9 +92,9 @@ struct ModelStore {
   std::vector<double> MechanismMode;
 
   // Empties the store as the program does at start and on Close Project: every count and the
-  // type sizes 0, the strings "", the units unnamed, Pi rounded from double, multiplier 5, the main
-  // window current. Tables keep their rows (their counts make them empty); the analysis counts and
-  // results are left alone.
+  // type sizes 0, the strings "", the units unnamed, Pi rounded from double, multiplier 5.
+  // Tables keep their rows (their counts make them empty); the analysis counts and results are
+  // left alone.
   void Reset();
 
   // Stores the type code and the sizes it fixes. Returns false, changing nothing, when the code

@@ -14,7 +14,7 @@
 #include "app/ProjectCommands.h"
 #include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
-#include "reports/TextReportPrinter.h"
+#include "support/FakeCommandWindows.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"
@@ -24,59 +24,6 @@ namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-
-// The windows as the commands see them: a title dialog played by a function, a count of redraws
-// and a text printer whose pages the test can read.
-class FakeWindows : public CommandWindows {
- public:
-  // A text printer that says it writes to `file`, as a PDF printer does.
-  class FilePrinter : public TextReportPrinter {
-   public:
-    FilePrinter(std::ostream& out, std::string file)
-        : TextReportPrinter(out), file_(std::move(file)) {}
-    std::string OutputFile() const override { return file_; }
-    void PrintPicture(const PagePicture& picture) override {
-      PrintLine("[picture: " + picture.Caption() + "]");
-    }
-
-   private:
-    std::string file_;
-  };
-
-  std::function<bool()> titleDialog = [] { return false; };
-  // What the user does in "Print Options", given the ticks it opened with.
-  std::function<void(PrintOptions&)> printOptions = [](PrintOptions&) {};
-  std::string printFile;  // "" prints on paper
-  int redraws = 0;
-  std::ostringstream printed;
-
-  bool ShowTitleDialog() override { return titleDialog(); }
-  // The units dialog: closed with OK on `units` unless `unitsChosen` is empty.
-  std::optional<UnitSystem> unitsChosen;
-  bool ChooseUnits(UnitSystem& units) override {
-    if (unitsChosen) units = *unitsChosen;
-    return unitsChosen.has_value();
-  }
-  void Redraw() override { ++redraws; }
-  // The diagram window's pages: one, named for what it shows.
-  struct DiagramPage : PagePicture {
-    std::string Caption() const override { return "member diagrams"; }
-  };
-  std::vector<std::unique_ptr<PagePicture>> DiagramPictures() override {
-    std::vector<std::unique_ptr<PagePicture>> pages;
-    pages.push_back(std::make_unique<DiagramPage>());
-    return pages;
-  }
-  std::unique_ptr<ReportPrinter> OpenPrinter() override {
-    return std::make_unique<FilePrinter>(printed, printFile);
-  }
-  bool ChoosePrintOptions(PrintOptions& options) override {
-    printOptions(options);
-    return true;
-  }
-  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
-                        const PrintedInfluence*) override {}
-};
 
 class ProjectCommandsTest : public ::testing::Test {
  protected:
@@ -127,7 +74,8 @@ class ProjectCommandsTest : public ::testing::Test {
             (commands_.HasUnsavedChanges() ? ", unsaved" : "") + "; status " +
             std::to_string(model_.AnalysisStatus) + (commands_.Trail() ? ", trail" : "") +
             (model_.MechanismMode.empty() ? "" : ", mechanism") + "; recent";
-    for (const std::string& path : commands_.Recent().Paths()) log_ += " " + name(path).string();
+    for (const std::string& path : commands_.Prefs().Recent.Paths())
+      log_ += " " + name(path).string();
     log_ += "; drawn " + std::to_string(windows_.redraws) + " times\n";
     for (; logged_ < messages_.Log().size(); ++logged_)
       log_ += "  message " + messages_.Log()[logged_].Title + ": " +
@@ -149,7 +97,7 @@ class ProjectCommandsTest : public ::testing::Test {
   ModelStore model_;
   ScriptedMessages messages_;
   ScriptedFileDialogs dialogs_;
-  FakeWindows windows_;
+  FakeCommandWindows windows_;
   ProjectCommands commands_{model_, messages_, dialogs_, windows_};
 };
 
@@ -376,6 +324,98 @@ TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
   EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
 }
 
+// The visible menus, by name.
+std::string VisibleMenus(const MenuState& menus) {
+  std::string names;
+  for (const MenuItemInfo& info : MenuItems())
+    if (menus.Visible(info.Item)) names += std::string(" ") + info.Name;
+  return names;
+}
+
+// The menus follow the data, not the way they came: after each edit the menus are those the
+// same data show when opened from a file, and deleting every load hides Analyze as a file
+// without loads would.
+TEST_F(ProjectCommandsTest, TheMenusAreThoseOfTheSameDataOpenedFromAFile) {
+  OpenCopyOf("portal-frame.str");
+  const struct {
+    const char* edit;
+    M window;
+    std::function<void(ModelStore&)> change;
+    bool analyse, memberLoads;
+  } edits[] = {
+      {"the joint load deleted", M::MnuLoadJt, [](ModelStore& m) { m.JointLoadCount = 0; }, true,
+       true},
+      {"every member load deleted too", M::MnuLoadMem, [](ModelStore& m) { m.MemberLoadCount = 0; },
+       false, true},
+      {"the joint load entered again", M::MnuLoadJt, [](ModelStore& m) { m.JointLoadCount = 1; },
+       true, true},
+      {"every member deleted", M::MnuMemb, [](ModelStore& m) { m.MemberCount = 0; }, false, false},
+      {"every joint but one deleted", M::MnuJoint,
+       [](ModelStore& m) { m.JointCount = 1, m.SupportCount = 0, m.JointLoadCount = 0; }, false,
+       false},
+  };
+  for (const auto& e : edits) {
+    e.change(model_);
+    commands_.DataWindowClosed(e.window, true);
+    std::ofstream(InFolder("same.str"), std::ios::binary) << FileText(model_);
+    ModelStore reopened;
+    ScriptedMessages messages;
+    FakeCommandWindows windows;
+    ProjectCommands other(reopened, messages, dialogs_, windows);
+    ASSERT_TRUE(other.OpenProjectFile(InFolder("same.str"))) << e.edit;
+    EXPECT_EQ(VisibleMenus(commands_.Menus()), VisibleMenus(other.Menus())) << e.edit;
+    EXPECT_EQ(Shown(M::MnuAna), e.analyse) << e.edit;
+    EXPECT_EQ(Shown(M::MnuLoadMem), e.memberLoads) << e.edit;
+  }
+  EXPECT_FALSE(Shown(M::MnuMemb));  // a member needs two joints
+}
+
+// Unsaved means that the data differ from the file: each row's commands, on an example just
+// opened, leave it unsaved or not, and Exit asks to save exactly when it is.
+TEST_F(ProjectCommandsTest, UnsavedMeansTheDataDifferFromTheFile) {
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Renamed";
+    return true;
+  };
+  const auto moveJoint = [this] {
+    model_.JointCoords(2, 1) += 1;
+    commands_.DataWindowClosed(M::MnuJoint, true);
+  };
+  const auto editData = [this] {
+    messages_.Answer(kAnswerNo);  // Print Results ?
+    commands_.EditData();
+  };
+  const struct {
+    const char* commands;
+    std::function<void()> run;
+    bool unsaved;
+  } rows[] = {
+      {"nothing", [] {}, false},
+      {"analyse, edit data", [&] { AnalyzeQuietly(), editData(); }, false},
+      {"a joint list closed unchanged", [this] { commands_.DataWindowClosed(M::MnuJoint, true); },
+       false},
+      {"a joint moved", moveJoint, true},
+      {"a joint moved, undone", [&] { moveJoint(), commands_.Undo(); }, false},
+      {"a joint moved, undone, redone", [&] { moveJoint(), commands_.Undo(), commands_.Redo(); },
+       true},
+      {"a joint moved, saved", [&] { moveJoint(), commands_.SaveProject(); }, false},
+      {"saved, then undone", [&] { moveJoint(), commands_.SaveProject(), commands_.Undo(); }, true},
+      {"renamed after an analysis", [&] { AnalyzeQuietly(), commands_.ChangeProjectTitle(); },
+       true},
+  };
+  for (const auto& row : rows) {
+    commands_.Start();
+    std::filesystem::remove(InFolder("portal-frame.str"));
+    OpenCopyOf("portal-frame.str");
+    row.run();
+    EXPECT_EQ(commands_.HasUnsavedChanges(), row.unsaved) << row.commands;
+    if (row.unsaved) messages_.Answer(kAnswerCancel);  // Save changes to the project?
+    const std::size_t asked = messages_.Log().size();
+    EXPECT_EQ(commands_.ConfirmExit(), !row.unsaved) << row.commands;
+    EXPECT_EQ(messages_.Log().size(), asked + row.unsaved) << row.commands;
+  }
+}
+
 // Naming units changes no number; between named units the user converts or only relabels, and
 // a conversion drops the results it no longer matches (back to entering data, as after Edit
 // Data), while a relabelling keeps them. Dropping the names keeps the numbers. Then printing and
@@ -426,16 +466,18 @@ TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   AnalyzeQuietly();
   commands_.Run(M::MnuProjPrint);
   const bool paged = windows_.printed.str().find("[picture: member diagrams]") != std::string::npos;
-  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.PrintChoice() +
+  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.Prefs().PrintChoice +
         (paged ? ", the diagram window's page among them" : ", without the diagram page"));
   messages_.Answer(kAnswerNo);  // Print Results ?
   commands_.Run(M::MnuEditData);
   windows_.printOptions = opened;
-  for (const char* file : {"", "/tmp/out/report.pdf"}) {
+  // Each print to a file says so, the same file again too.
+  for (const char* file : {"", "/tmp/out/report.pdf", "/tmp/out/report.pdf"}) {
     windows_.printFile = file;
-    commands_.Run(M::MnuProjPrint);
+    const std::string notice = commands_.Run(M::MnuProjPrint);
+    EXPECT_EQ(notice, *file ? "Report printed to " + windows_.printFile : "");
     Shows("print to \"" + windows_.printFile + "\", opened with " + ticks + ": " +
-          commands_.PrintChoice() + "; " + commands_.Notice());
+          commands_.Prefs().PrintChoice + "; " + notice);
   }
   // Any positive whole number magnifies the shape; anything else is refused and changes nothing.
   for (const char* text : {" 7 ", "100000", "2147483647", "2147483648", "0", "-3", "2.5", "abc"}) {

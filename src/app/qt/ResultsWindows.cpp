@@ -87,7 +87,6 @@ class ResultTableModel : public QAbstractTableModel {
 
 ResultsWindow::ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent)
     : QDialog(parent), model_(model), messages_(messages), table_(BuildResultTable(model, form)) {
-  model_.CurrentForm = form;
   setObjectName(ResultFormName(form));
   setWindowTitle(QString::fromStdString(table_.Caption));
   // Twips follow the font, as in the list windows: a 240-twip row is one line of text with room.

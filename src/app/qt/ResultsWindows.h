@@ -23,8 +23,8 @@ class PictureBox;
 class ResultsWindow : public QDialog {
   Q_OBJECT
  public:
-  // Loads the window `form` (Disp, MbForce or Reac) from the model's last analysis and makes it
-  // the model's CurrentForm. Drawing failures on the canvas are reported through `messages`.
+  // Loads the window `form` (Disp, MbForce or Reac) from the model's last analysis. Drawing
+  // failures on the canvas are reported through `messages`.
   ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent = nullptr);
 
   const ResultTable& Table() const { return table_; }
