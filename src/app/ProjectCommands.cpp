@@ -24,10 +24,6 @@ void ProjectCommands::StartSession(bool saved) {
   HandMultiplierToDrawing();
 }
 
-void ProjectCommands::HandMultiplierToDrawing() {
-  model_.DeflectionMultiplier = session_.Multiplier().Value();
-}
-
 std::string ProjectCommands::Run(MenuItem item) {
   switch (item) {
     case M::MnuProjNew: NewProject(); break;

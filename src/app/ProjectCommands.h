@@ -3,8 +3,9 @@
 // the deflection multiplier. Each works on the open project's session and talks to the user
 // only through Messages and FileDialogs, and to the windows only through CommandWindows, so
 // tests drive every flow with scripted answers. The menus are computed from the session, never
-// kept. The commands are written in four files: this one's .cpp (the project and its history),
-// ProjectFileCommands.cpp, AnalysisCommands.cpp and PrintCommands.cpp.
+// kept. The commands are written in four files, each calling only those after it: this one's
+// .cpp (the project and its history), AnalysisCommands.cpp, ProjectFileCommands.cpp and
+// PrintCommands.cpp.
 #pragma once
 
 #include <optional>
@@ -128,7 +129,7 @@ class ProjectCommands {
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
   // The drawing reads the multiplier from the model: it is handed the session's.
-  void HandMultiplierToDrawing();
+  void HandMultiplierToDrawing() { model_.DeflectionMultiplier = session_.Multiplier().Value(); }
   std::string PrintSections(const PrintOptions& options);
   bool ChoosePrintOptions(PrintOptions& options);
   // The windows' diagram pictures when `options` print the diagrams, else none.

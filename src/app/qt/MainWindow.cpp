@@ -255,7 +255,7 @@ void MainWindow::Refresh() {
   units_->setText(QString::fromStdString(commands_.Labels().Units));
   precision_->setText(QString::fromStdString(commands_.PrecisionStatus()));
   SavePreferences(commands_.Prefs());
-  if (menus.Visible(M::MnuDiagrams)) {
+  if (commands_.Session().ResultsShown()) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
   } else if (shownDiagram_) {
     ShowDiagram(std::nullopt);  // the results it drew are gone
