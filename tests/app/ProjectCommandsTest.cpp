@@ -1,5 +1,5 @@
-// The project commands' flows: new, open, save, analyse, edit, print and close, with the
-// unsaved-changes flag and the menus each step leaves.
+// The project commands' flows logged command by command: new, open, save, analyse, edit, print,
+// units, the multiplier and close, with the menus and the unsaved work each step leaves.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,94 +12,15 @@
 
 #include "app/InfluenceChoice.h"
 #include "app/ProjectCommands.h"
+#include "app/ProjectCommandsFixture.h"
 #include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
-#include "support/FakeCommandWindows.h"
 #include "support/Golden.h"
-#include "support/SampleModels.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-
-class ProjectCommandsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("stavelorn-session-" + std::to_string(getpid()) + "-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    commands_.Start();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string InFolder(const char* name) { return (folder_ / name).string(); }
-  bool Shown(M item) { return commands_.Menus().Visible(item); }
-
-  // Opens a copy of an example, so saving never touches the repository.
-  void OpenCopyOf(const char* example) {
-    std::filesystem::copy_file(testing::SourcePath(std::string("examples/") + example),
-                               folder_ / example);
-    dialogs_.Answer(InFolder(example));
-    commands_.OpenProject();
-  }
-  // Analyses without saving first and without printing the results.
-  void AnalyzeQuietly() {
-    messages_.Answer(kAnswerNo);
-    messages_.Answer(kAnswerNo);
-    commands_.Analyze();
-  }
-
-  // What the window shows after `command`: the labels, the menus that differ from a new
-  // session's, the project's file, the multiplier box and its list, undo and redo, unsaved work,
-  // the analysis status (with its trail and mechanism), the recent projects, the redraws so far,
-  // and the messages since the last command with each one's first line.
-  void Shows(const std::string& command) {
-    auto name = [](const std::string& path) { return std::filesystem::path(path).filename(); };
-    log_ += "> " + command + "\n ";
-    for (const std::string& label : commands_.Labels().Text)
-      log_ += label.empty() ? "" : " [" + label + "]";
-    log_ += " " + commands_.Labels().Units + "\n  menus:";
-    for (const MenuItemInfo& info : MenuItems())
-      if (Shown(info.Item) != MenuState().Visible(info.Item))
-        log_ += std::string(Shown(info.Item) ? " +" : " -") + info.Name;
-    log_ += "\n  file " + name(model_.ProjectFile).string() + "; multiplier " +
-            commands_.MultiplierText() + " of";
-    for (const std::string& choice : commands_.MultiplierChoices()) log_ += " " + choice;
-    log_ += "; " + commands_.UndoCaption() + ", " + commands_.RedoCaption() +
-            (commands_.HasUnsavedChanges() ? ", unsaved" : "") + "; status " +
-            std::to_string(model_.AnalysisStatus) + (commands_.Trail() ? ", trail" : "") +
-            (model_.MechanismMode.empty() ? "" : ", mechanism") + "; recent";
-    for (const std::string& path : commands_.Prefs().Recent.Paths())
-      log_ += " " + name(path).string();
-    log_ += "; drawn " + std::to_string(windows_.redraws) + " times\n";
-    for (; logged_ < messages_.Log().size(); ++logged_)
-      log_ += "  message " + messages_.Log()[logged_].Title + ": " +
-              messages_.Log()[logged_].Text.substr(0, messages_.Log()[logged_].Text.find('\n')) +
-              "\n";
-  }
-  // A truss of three joints in a line loaded at the middle one, under `supports`.
-  void OpenBarsInALine(const std::string& supports) {
-    std::ofstream(InFolder("t.str"), std::ios::binary)
-        << "\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\"," << supports
-        << ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
-           "\"Joint Loads\",1, 2,0,-1\n";
-    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("t.str")));
-  }
-
-  std::string log_;
-  std::size_t logged_ = 0;
-  std::filesystem::path folder_;
-  ModelStore model_;
-  ScriptedMessages messages_;
-  ScriptedFileDialogs dialogs_;
-  FakeCommandWindows windows_;
-  ProjectCommands commands_{model_, messages_, dialogs_, windows_};
-};
 
 // A session, command by command, against a file checked by eye. A new project offers the data menus
 // as its data come; an example opens with its counts and menus, unchanged; a completed analysis
@@ -251,169 +172,6 @@ TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
   commands_.EditData();
   commands_.Print();
   EXPECT_FALSE(offered);
-}
-
-// The project as its file would hold it.
-std::string FileText(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
-
-// Each committed change is one step named after what it changed; undoing them one by one gives
-// back each earlier file byte for byte, redoing them gives back the last, and the unsaved flag
-// is clear exactly at the state saved.
-TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
-  OpenCopyOf("portal-frame.str");
-  const std::string title = model_.ProjectTitle;
-  windows_.titleDialog = [this] {
-    model_.ProjectTitle = "Renamed";
-    return true;
-  };
-  // Each step changes the model, or nothing, and closes its window (committed or cancelled).
-  const struct {
-    const char* step;
-    M window;
-    std::function<void()> change;
-    bool committed;
-  } steps[] = {
-      {"Joints", M::MnuJoint, [] {}, true},
-      {"Joints", M::MnuJoint, [this] { model_.JointCoords(2, 1) = 0.5f; }, true},
-      {"Project Title", M::MnuProjName, nullptr, true},
-      {"Cross-Sections", M::MnuCrossProp, [this] { model_.Sections(1, 1) *= 2; }, true},
-      {"Joint Loads", M::MnuLoadJt, [this] { model_.JointLoadCount = 0; }, true},
-      {"Joint Loads", M::MnuLoadJt, [] {}, false},
-  };
-  std::vector<std::string> files = {FileText(model_)}, names;
-  for (const auto& s : steps) {
-    if (s.change) {
-      s.change();
-      commands_.DataWindowClosed(s.window, s.committed);
-    } else {
-      commands_.ChangeProjectTitle();
-    }
-    if (FileText(model_) != files.back()) {
-      files.push_back(FileText(model_));
-      names.push_back(s.step);
-    }
-    EXPECT_EQ(commands_.UndoCaption(), names.empty() ? "Undo" : "Undo " + names.back());
-    EXPECT_EQ(commands_.HasUnsavedChanges(), !names.empty());
-  }
-  ASSERT_EQ(names,
-            (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections", "Joint Loads"}));
-  for (std::size_t back = files.size() - 1; back > 0; --back) {
-    EXPECT_EQ(commands_.RedoCaption(),
-              back + 1 < files.size() ? "Redo " + names[back] : std::string("Redo"));
-    commands_.Undo();
-    EXPECT_EQ(FileText(model_), files[back - 1]) << names[back - 1];
-    EXPECT_EQ(commands_.HasUnsavedChanges(), back > 1);
-  }
-  EXPECT_FALSE(commands_.CanUndo());
-  EXPECT_EQ(commands_.Labels().Text[1], title);
-  while (commands_.CanRedo()) commands_.Redo();
-  EXPECT_EQ(FileText(model_), files.back());
-  EXPECT_EQ(model_.ProjectFile, InFolder("portal-frame.str"));
-
-  // Saving makes the last state the saved one; a fresh project starts a fresh history.
-  ASSERT_TRUE(commands_.SaveProject());
-  commands_.Undo();
-  EXPECT_TRUE(commands_.HasUnsavedChanges());
-  commands_.Redo();
-  EXPECT_FALSE(commands_.HasUnsavedChanges());
-  ASSERT_TRUE(commands_.CloseProject());
-  EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
-}
-
-// The visible menus, by name.
-std::string VisibleMenus(const MenuState& menus) {
-  std::string names;
-  for (const MenuItemInfo& info : MenuItems())
-    if (menus.Visible(info.Item)) names += std::string(" ") + info.Name;
-  return names;
-}
-
-// The menus follow the data, not the way they came: after each edit the menus are those the
-// same data show when opened from a file, and deleting every load hides Analyze as a file
-// without loads would.
-TEST_F(ProjectCommandsTest, TheMenusAreThoseOfTheSameDataOpenedFromAFile) {
-  OpenCopyOf("portal-frame.str");
-  const struct {
-    const char* edit;
-    M window;
-    std::function<void(ModelStore&)> change;
-    bool analyse, memberLoads;
-  } edits[] = {
-      {"the joint load deleted", M::MnuLoadJt, [](ModelStore& m) { m.JointLoadCount = 0; }, true,
-       true},
-      {"every member load deleted too", M::MnuLoadMem, [](ModelStore& m) { m.MemberLoadCount = 0; },
-       false, true},
-      {"the joint load entered again", M::MnuLoadJt, [](ModelStore& m) { m.JointLoadCount = 1; },
-       true, true},
-      {"every member deleted", M::MnuMemb, [](ModelStore& m) { m.MemberCount = 0; }, false, false},
-      {"every joint but one deleted", M::MnuJoint,
-       [](ModelStore& m) { m.JointCount = 1, m.SupportCount = 0, m.JointLoadCount = 0; }, false,
-       false},
-  };
-  for (const auto& e : edits) {
-    e.change(model_);
-    commands_.DataWindowClosed(e.window, true);
-    std::ofstream(InFolder("same.str"), std::ios::binary) << FileText(model_);
-    ModelStore reopened;
-    ScriptedMessages messages;
-    FakeCommandWindows windows;
-    ProjectCommands other(reopened, messages, dialogs_, windows);
-    ASSERT_TRUE(other.OpenProjectFile(InFolder("same.str"))) << e.edit;
-    EXPECT_EQ(VisibleMenus(commands_.Menus()), VisibleMenus(other.Menus())) << e.edit;
-    EXPECT_EQ(Shown(M::MnuAna), e.analyse) << e.edit;
-    EXPECT_EQ(Shown(M::MnuLoadMem), e.memberLoads) << e.edit;
-  }
-  EXPECT_FALSE(Shown(M::MnuMemb));  // a member needs two joints
-}
-
-// Unsaved means that the data differ from the file: each row's commands, on an example just
-// opened, leave it unsaved or not, and Exit asks to save exactly when it is.
-TEST_F(ProjectCommandsTest, UnsavedMeansTheDataDifferFromTheFile) {
-  windows_.titleDialog = [this] {
-    model_.ProjectTitle = "Renamed";
-    return true;
-  };
-  const auto moveJoint = [this] {
-    model_.JointCoords(2, 1) += 1;
-    commands_.DataWindowClosed(M::MnuJoint, true);
-  };
-  const auto editData = [this] {
-    messages_.Answer(kAnswerNo);  // Print Results ?
-    commands_.EditData();
-  };
-  const struct {
-    const char* commands;
-    std::function<void()> run;
-    bool unsaved;
-  } rows[] = {
-      {"nothing", [] {}, false},
-      {"analyse, edit data", [&] { AnalyzeQuietly(), editData(); }, false},
-      {"a joint list closed unchanged", [this] { commands_.DataWindowClosed(M::MnuJoint, true); },
-       false},
-      {"a joint moved", moveJoint, true},
-      {"a joint moved, undone", [&] { moveJoint(), commands_.Undo(); }, false},
-      {"a joint moved, undone, redone", [&] { moveJoint(), commands_.Undo(), commands_.Redo(); },
-       true},
-      {"a joint moved, saved", [&] { moveJoint(), commands_.SaveProject(); }, false},
-      {"saved, then undone", [&] { moveJoint(), commands_.SaveProject(), commands_.Undo(); }, true},
-      {"renamed after an analysis", [&] { AnalyzeQuietly(), commands_.ChangeProjectTitle(); },
-       true},
-  };
-  for (const auto& row : rows) {
-    commands_.Start();
-    std::filesystem::remove(InFolder("portal-frame.str"));
-    OpenCopyOf("portal-frame.str");
-    row.run();
-    EXPECT_EQ(commands_.HasUnsavedChanges(), row.unsaved) << row.commands;
-    if (row.unsaved) messages_.Answer(kAnswerCancel);  // Save changes to the project?
-    const std::size_t asked = messages_.Log().size();
-    EXPECT_EQ(commands_.ConfirmExit(), !row.unsaved) << row.commands;
-    EXPECT_EQ(messages_.Log().size(), asked + row.unsaved) << row.commands;
-  }
 }
 
 // Naming units changes no number; between named units the user converts or only relabels, and
