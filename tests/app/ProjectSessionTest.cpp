@@ -1,11 +1,13 @@
 // The project session through its commands: every committed change one step of the history,
-// unsaved work as the difference from the file, and the menus as a function of the data.
+// unsaved work as the difference from the file, the analysis shown dropped whole or kept whole,
+// and the menus as a function of the data.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/InfluenceChoice.h"
 #include "app/ProjectCommandsFixture.h"
 
 namespace stavelorn {
@@ -166,6 +168,63 @@ TEST_F(ProjectCommandsTest, UnsavedMeansTheDataDifferFromTheFile) {
     const std::size_t asked = messages_.Log().size();
     EXPECT_EQ(commands_.ConfirmExit(), !row.unsaved) << row.commands;
     EXPECT_EQ(messages_.Log().size(), asked + row.unsaved) << row.commands;
+  }
+}
+
+// Everything one analysis leaves (its results and their menus, its trail, the influence line
+// kept from it) goes at once or stays at once: what changes no result keeps it all, anything
+// else drops it all, whichever command does it.
+TEST_F(ProjectCommandsTest, TheAnalysisShownIsDroppedWholeOrKeptWhole) {
+  using F = ForceUnit;
+  using L = LengthUnit;
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Renamed";
+    return true;
+  };
+  const auto changeUnits = [this](UnitSystem units, int answer) {
+    windows_.unitsChosen = units;
+    messages_.Answer(answer);  // Convert the project's values?
+    commands_.ChangeUnits();
+  };
+  const UnitSystem kipFt = NamedUnits(F::kip, L::ft, TemperatureUnit::F);
+  const struct {
+    const char* commands;
+    std::function<void()> run;
+    bool kept;
+  } rows[] = {
+      {"nothing", [] {}, true},
+      {"title changed", [this] { commands_.ChangeProjectTitle(); }, true},
+      {"title changed, undone", [this] { commands_.ChangeProjectTitle(), commands_.Undo(); }, true},
+      {"units relabelled", [&] { changeUnits(kipFt, kAnswerNo); }, true},
+      {"units converted", [&] { changeUnits(kipFt, kAnswerYes); }, false},
+      {"units converted, undone", [&] { changeUnits(kipFt, kAnswerYes), commands_.Undo(); }, false},
+      {"edit data",
+       [this] {
+         messages_.Answer(kAnswerNo);  // Print Results ?
+         commands_.EditData();
+       },
+       false},
+      {"units named before the analysis undone", [this] { commands_.Undo(); }, false},
+  };
+  for (const auto& row : rows) {
+    commands_.Start();
+    std::filesystem::remove(InFolder("portal-frame.str"));
+    OpenCopyOf("portal-frame.str");
+    windows_.unitsChosen = NamedUnits(F::kN, L::m, TemperatureUnit::C);
+    commands_.ChangeUnits();  // naming units asks nothing
+    AnalyzeQuietly();
+    commands_.KeepInfluenceLine(
+        ComputeInfluenceLine(model_, FirstInfluenceChoice(model_).Quantity, {}).Line);
+    ASSERT_TRUE(commands_.Trail() && commands_.KeptInfluenceLine()) << row.commands;
+    row.run();
+    const bool results = Shown(M::MnuJtDispl) && Shown(M::MnuEditData) && Shown(M::Combo1) &&
+                         model_.AnalysisStatus == kAnalysisComplete;
+    const bool none = !Shown(M::MnuJtDispl) && !Shown(M::MnuEditData) && !Shown(M::Combo1) &&
+                      model_.AnalysisStatus != kAnalysisComplete;
+    EXPECT_EQ(results && commands_.Trail() && commands_.KeptInfluenceLine(), row.kept)
+        << row.commands;
+    EXPECT_EQ(none && !commands_.Trail() && !commands_.KeptInfluenceLine(), !row.kept)
+        << row.commands;
   }
 }
 
