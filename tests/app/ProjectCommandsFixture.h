@@ -34,10 +34,11 @@ class ProjectCommandsTest : public ::testing::Test {
   std::string InFolder(const char* name) { return (folder_ / name).string(); }
   bool Shown(MenuItem item) { return commands_.Menus().Visible(item); }
 
-  // Opens a copy of an example, so saving never touches the repository.
+  // Opens a fresh copy of an example, so saving never touches the repository.
   void OpenCopyOf(const char* example) {
     std::filesystem::copy_file(testing::SourcePath(std::string("examples/") + example),
-                               folder_ / example);
+                               folder_ / example,
+                               std::filesystem::copy_options::overwrite_existing);
     dialogs_.Answer(InFolder(example));
     commands_.OpenProject();
   }

@@ -159,8 +159,6 @@ TEST_F(ProjectCommandsTest, UnsavedMeansTheDataDifferFromTheFile) {
        true},
   };
   for (const auto& row : rows) {
-    commands_.Start();
-    std::filesystem::remove(InFolder("portal-frame.str"));
     OpenCopyOf("portal-frame.str");
     row.run();
     EXPECT_EQ(commands_.HasUnsavedChanges(), row.unsaved) << row.commands;
@@ -207,8 +205,6 @@ TEST_F(ProjectCommandsTest, TheAnalysisShownIsDroppedWholeOrKeptWhole) {
       {"units named before the analysis undone", [this] { commands_.Undo(); }, false},
   };
   for (const auto& row : rows) {
-    commands_.Start();
-    std::filesystem::remove(InFolder("portal-frame.str"));
     OpenCopyOf("portal-frame.str");
     windows_.unitsChosen = NamedUnits(F::kN, L::m, TemperatureUnit::C);
     commands_.ChangeUnits();  // naming units asks nothing
