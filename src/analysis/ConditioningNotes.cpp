@@ -38,8 +38,10 @@ std::string ContrastSentences(const ModelStore& model) {
 }  // namespace
 
 std::optional<AxialBendingContrast> LargestAxialBendingContrast(const ModelStore& model) {
-  const StructKind kind = KindOfStructure(model.StructType);
-  if (kind != StructKind::PFrame && kind != StructKind::SFrame) return std::nullopt;
+  // Only a frame's members carry both an axial force and bending.
+  const StructTypeInfo* type = model.Type();
+  if (!type || type->Truss || !type->Axial) return std::nullopt;
+  const StructKind kind = type->Kind;
   const int endCoords = 2 * model.CoordsPerJoint;
   std::optional<AxialBendingContrast> largest;
   for (int m = 1; m <= model.MemberCount; ++m) {

@@ -78,7 +78,7 @@ void Engine<Real>::NumberCoordinates() {
   Results.RestrainedCount = static_cast<std::int16_t>(n - free);
 
   // A count only: a structure can pass it and still be a mechanism (the solution finds those).
-  const bool truss = Kind == StructKind::PTruss || Kind == StructKind::STruss;
+  const bool truss = IsTruss(Model.StructType);
   const int resisting =
       (truss ? Model.MemberCount : Model.MemberCount * perJoint) + Results.RestrainedCount;
   if (resisting < n) {

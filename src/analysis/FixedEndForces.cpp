@@ -8,6 +8,7 @@
 #include "analysis/Arithmetic.h"
 #include "analysis/MemberValues.h"
 #include "model/MemberLoadKind.h"
+#include "model/StructType.h"
 
 namespace stavelorn {
 
@@ -18,15 +19,11 @@ namespace {
 // and grids have no axial coordinate and ignore such records.
 template <typename Real>
 MemberVector<Real> AddAxialPair(MemberVector<Real> qf, StructKind kind, Calc f) {
-  int endAxial = 0;
-  switch (kind) {
-    case StructKind::PTruss: endAxial = 3; break;
-    case StructKind::PFrame:
-    case StructKind::STruss: endAxial = 4; break;
-    case StructKind::SFrame: endAxial = 7; break;
-    default: return qf;
-  }
-  qf[1] = Store<Real>(Calc(qf[1]) + f);
+  const StructTypeInfo* type = FindStructType(kind);
+  const int axial = type ? EndCoordinate(*type, 'x', false) : 0;
+  if (axial == 0) return qf;
+  const int endAxial = axial + type->CoordsPerJoint;
+  qf[axial] = Store<Real>(Calc(qf[axial]) + f);
   qf[endAxial] = Store<Real>(Calc(qf[endAxial]) - f);
   return qf;
 }
@@ -172,31 +169,21 @@ MemberVector<Real> AddMemberLoadFef(const MemberLoadData& load, const MemberCont
     PlaceBendingFef(qf, geometry.Length, member.ReleaseType, fsb, fmb, fse, fme, sb, mb, se, me,
                     mirrored);
   };
-  int ab = 0, ae = 0;  // torsion coordinates, when the type has them
-  switch (member.Kind) {
-    case StructKind::Beam: bend(1, 2, 3, 4, false); break;
-    case StructKind::PFrame:
-      bend(2, 3, 5, 6, false);
-      add(1, fab);
-      add(4, fae);
-      break;
-    case StructKind::Grid:
-      bend(1, 3, 4, 6, false);
-      ab = 2, ae = 5;
-      break;
-    case StructKind::SFrame:
-      // The local-z kinds bend the member in its x-z plane, where a rotation about y turns a
-      // positive z translation the other way: the shears go to z, the moments change sign.
-      if (info && info->Plane == BendingPlane::LocalXZ)
-        bend(3, 5, 9, 11, true);
-      else
-        bend(2, 6, 8, 12, false);
-      add(1, fab);
-      add(7, fae);
-      ab = 4, ae = 10;
-      break;
-    default: return qf;  // truss bars take their loads at the joints only
+  const StructTypeInfo* type = FindStructType(member.Kind);
+  if (!type || type->Truss) return qf;  // truss bars take their loads at the joints only
+  const int n = type->CoordsPerJoint;
+  // The local-z kinds bend a space-frame member in its x-z plane, where a rotation about y turns
+  // a positive z translation the other way: the shears go to z, the moments change sign.
+  const int zShear = EndCoordinate(*type, 'z', false), yMoment = EndCoordinate(*type, 'y', true);
+  const bool xzPlane = info && info->Plane == BendingPlane::LocalXZ && zShear && yMoment;
+  const int shear = xzPlane ? zShear : EndCoordinate(*type, 'y', false);
+  const int moment = xzPlane ? yMoment : EndCoordinate(*type, 'z', true);
+  bend(shear, moment, n + shear, n + moment, xzPlane);
+  if (const int axial = EndCoordinate(*type, 'x', false)) {
+    add(axial, fab);
+    add(n + axial, fae);
   }
+  const int ab = EndCoordinate(*type, 'x', true), ae = n + ab;  // the twist, when there is one
   if (ab == 0) return qf;
   // A hinge frees the twist at its end, so the whole torque goes to the other end.
   switch (member.ReleaseType) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "analysis/DiagramStations.h"
 #include "model/MemberLoadKind.h"
@@ -211,6 +212,15 @@ std::string QuantityName(const std::string& typeCode, DiagramQuantity q) {
     case Q::Mz: return space ? "Mz" : "M";
   }
   return "";
+}
+
+std::optional<DiagramQuantity> QuantityNamed(const std::string& name) {
+  const std::pair<const char*, Q> names[] = {{"N", Q::N},   {"V", Q::Vy}, {"Vy", Q::Vy},
+                                             {"Vz", Q::Vz}, {"T", Q::T},  {"My", Q::My},
+                                             {"M", Q::Mz},  {"Mz", Q::Mz}};
+  for (const auto& [text, q] : names)
+    if (name == text) return q;
+  return std::nullopt;
 }
 
 const char* QuantityCaption(DiagramQuantity q) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ bool BendsInTwoPlanes(const std::string& typeCode);
 // The short name of a quantity as the type calls it: "V" and "M" where a member bends in one
 // plane only, "Vy" and "Mz" in a space frame; "N", "Vz", "T", "My" everywhere.
 std::string QuantityName(const std::string& typeCode, DiagramQuantity q);
+
+// The quantity a name gives, in every name the diagrams use: the plane types' V and M are the
+// shear along and the moment about local y and z, as Vy and Mz. Nothing for any other text.
+std::optional<DiagramQuantity> QuantityNamed(const std::string& name);
 
 // What a quantity is, in words: "Axial force", "Shear in local y", ...
 const char* QuantityCaption(DiagramQuantity q);

@@ -32,7 +32,7 @@ bool IsAligned(StructKind kind, const MemberGeometry<Real>& g) {
 template <typename Real>
 void FillSpaceRotation(MemberMatrix<Real>& t, Real cx, Real cy, Real cz, float rollDegrees) {
   auto square = [](Calc x) { return std::pow(x, Calc(2)); };
-  // The value the model keeps as Pi, in the store type.
+  // Pi rounded to the store type.
   const Real pi = Store<Real>(4 * std::atan(Calc(1)));
   const Real psi = Store<Real>(Calc(pi) * Calc(rollDegrees) / 180);
   const Real cosPsi = Store<Real>(std::cos(Calc(psi)));

@@ -5,12 +5,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "model/MemberLoadKind.h"
 #include "model/NumberText.h"
+#include "model/ProjectSections.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -103,37 +103,16 @@ class ModelChecker {
   // from the file reader or the editors; every other check indexes these tables, so with one of
   // them too small nothing else is checked.
   bool TablesFit() {
-    const int dof = m_.CoordsPerJoint;
-    const bool frame3d = type_.RollAngles;
-    const bool fits[] = {
-        Fits("Joints", m_.JointCount, m_.JointCoords, m_.CoordColumns),
-        Fits("Supports", m_.SupportCount, m_.Supports, dof + 1),
-        Fits("Materials", m_.MaterialCount, m_.Materials, m_.MaterialColumns()),
-        Fits("Cross-Sections", m_.SectionCount, m_.Sections, m_.SectionColumns),
-        Fits("Members", m_.MemberCount, m_.MemberProps, 4),
-        Fits("Members", frame3d ? m_.MemberCount : 0, m_.RollAngles),
-        Fits("Member Releases", m_.ReleaseCount, m_.Releases, 2),
-        Fits("Joint Loads", m_.JointLoadCount, m_.JointLoadJoints),
-        Fits("Joint Loads", m_.JointLoadCount, m_.JointLoadValues, dof),
-        Fits("Member Loads", m_.MemberLoadCount, m_.MemberLoadInfo, 2),
-        Fits("Member Loads", m_.MemberLoadCount, m_.MemberLoadValues, 4),
-        Fits("Support Displacements", m_.SettlementCount, m_.SettlementJoints),
-        Fits("Support Displacements", m_.SettlementCount, m_.SettlementValues, dof),
-        Fits("Temperature Changes", m_.TempChangeCount, m_.TempChangeMembers),
-        Fits("Temperature Changes", m_.TempChangeCount, m_.TempChangeValues),
-        Fits("Fabrication Errors", m_.FabErrorCount, m_.FabErrorMembers),
-        Fits("Fabrication Errors", m_.FabErrorCount, m_.FabErrorValues)};
-    return std::all_of(std::begin(fits), std::end(fits), [](bool fit) { return fit; });
-  }
-
-  template <typename T>
-  bool Fits(const char* section, int count, const Table<T>& table, int cols) {
-    return FitsShape(section, count, table.Rows(), table.Cols(), cols);
-  }
-
-  template <typename T>
-  bool Fits(const char* section, int count, const Array<T>& array) {
-    return FitsShape(section, count, array.Size(), 1, 1);
+    bool fit = true;
+    for (const SectionRow& row : ProjectSections())
+      for (const FieldGroup& group : row.Fields) {
+        const int width = group.Width(m_);
+        const PlaceShape held = ShapeHeld(group.Place, m_);
+        if (width > 0 &&
+            !FitsShape(row.Label, RecordCount(row, m_), held.Rows, held.Columns, width))
+          fit = false;
+      }
+    return fit;
   }
 
   bool FitsShape(const char* section, int count, int rows, int cols, int neededCols) {

@@ -97,8 +97,8 @@ EquilibriumLine MemberEquilibrium(const std::string& type, const TrailMember& m)
   for (std::size_t i = 0; i < roles.size(); ++i) {
     const CoordRole role = roles[i];
     const double value = sum[static_cast<std::size_t>((IsMoment(role) ? 3 : 0) + AxisOf(role))];
-    line.Text += std::string(i % 3 == 0 ? "\n   " : "") + "  sum " + SumName(role) + " = " +
-                 Residual(value);
+    line.Text +=
+        std::string(i % 3 == 0 ? "\n   " : "") + "  sum " + SumName(role) + " = " + Residual(value);
     line.Residual = std::max(line.Residual, std::fabs(value));
   }
   return line;
@@ -120,8 +120,7 @@ std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model, const Met
   }
 
   std::vector<EquilibriumLine> lines;
-  lines.push_back(
-      {"Each member: {Q} against its loads {Qf}; each sum is 0 but for round-off"});
+  lines.push_back({"Each member: {Q} against its loads {Qf}; each sum is 0 but for round-off"});
   for (const TrailMember& m : trail.Members)
     lines.push_back(MemberEquilibrium(model.StructType, m));
 
@@ -146,8 +145,7 @@ std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model, const Met
                   model.SupportReactions(code - trail.DofCount));
   }
   lines.push_back({""});
-  lines.push_back(
-      {"The whole structure: loads + reactions = 0, moments about the origin"});
+  lines.push_back({"The whole structure: loads + reactions = 0, moments about the origin"});
   for (CoordRole role : roles) {
     const double applied = loads.Along(role), held = reactions.Along(role);
     lines.push_back({std::string("sum ") + SumName(role) + ":  loads " + StepNumber(applied) +

@@ -1,20 +1,13 @@
-// stavelorn-report [--trail] [--diagrams] [--json [--influence WHAT [--path ...]]]
-// [--units F,L[,T]] [--picture OUT.svg [--deformed] [--diagram Q]] FILE.str: the report of a
-// project, or its results as JSON, and its drawing as a picture, for instructors and scripts.
-// Everything it does is RunBatchReport's; the drawing is the one the main window shows.
+// stavelorn-report: the report of a project, or its results as JSON, its drawing as a picture,
+// or the verdicts on a student's answers, for instructors and scripts. Everything it does is
+// RunBatchTool's; its options are listed in BatchOptionTable.cpp.
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "graphics/StructurePicture.h"
-#include "reports/BatchReport.h"
+#include "cli/BatchRun.h"
 
 int main(int argc, char** argv) {
-  using namespace stavelorn;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  const PictureDrawer draw = [](const ModelStore& model, bool deformed,
-                                std::optional<DiagramQuantity> diagram, Messages& messages) {
-    return StructurePictureSvg(model, PictureContent{deformed, diagram}, messages);
-  };
-  return RunBatchReport(args, std::cout, std::cerr, draw);
+  return stavelorn::RunBatchTool(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                 std::cerr);
 }

@@ -72,14 +72,14 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
   ScaleView(canvas, view, points, 0.1);
   const double u = view.SymbolUnit;
   const double mark = view.MarkUnit;
+  // A wall stands on a floor for the types that lie in one horizontal plane.
+  const bool flat = model.Type() && model.Type()->Horizontal;
 
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point p = points[i];
     const std::string& text = grid.Text(static_cast<int>(i) + 1, restraintCol);
     const SupportSymbol symbol =
         plane ? PlaneSymbol(type, text) : SpaceSymbol(model.StructType, text);
-    // A wall stands on a floor for the types that lie in one horizontal plane.
-    const bool flat = type == StructKind::Beam || type == StructKind::Grid;
     switch (symbol) {
       case SupportSymbol::XRoller:
         DrawXRoller(canvas, p.X, p.Y, u, OnExtent(p.X, view.ViewXMax), kLightRed);

@@ -18,20 +18,17 @@ bool JointEditor::Referenced() const {
   return model_.MemberCount >= 1 || model_.JointLoadCount >= 1 || model_.SettlementCount >= 1;
 }
 
-void JointEditor::BuildGrid() {
-  const int coords = model_.CoordColumns;
-  grid_.SetCols(coords + 2);
-  grid_.SetColWidth(0, 500);
-  for (int col = 1; col <= coords; ++col) grid_.SetColWidth(col, 1200);
-  grid_.SetColWidth(RestraintColumn(), model_.Kind() == StructKind::SFrame ? 1500 : 1000);
-  grid_.SetRowHeight(0, 300);
-  grid_.SetText(0, 0, "Joint");
-  grid_.SetText(0, 1, Coordinate("X-Coordinate"));
-  if (coords >= 2)
-    grid_.SetText(0, 2,
-                  Coordinate(model_.Kind() == StructKind::Grid ? "Z-Coordinate" : "Y-Coordinate"));
-  if (coords >= 3) grid_.SetText(0, 3, Coordinate("Z-Coordinate"));
-  grid_.SetText(0, RestraintColumn(), "Restraints");
+ListEditor::ColumnTable JointEditor::Columns() const {
+  // Coordinate c is edited in field c + 1; a grid's second coordinate is Z. The restraints
+  // follow the check boxes.
+  const char* coordinates[] = {"X-Coordinate",
+                               model_.Kind() == StructKind::Grid ? "Z-Coordinate" : "Y-Coordinate",
+                               "Z-Coordinate"};
+  ColumnTable table{300, {{"Joint", 500, 0}}};
+  for (int col = 1; col <= model_.CoordColumns; ++col)
+    table.Columns.push_back({Coordinate(coordinates[col - 1]), 1200, col + 1});
+  table.Columns.push_back({"Restraints", model_.Kind() == StructKind::SFrame ? 1500 : 1000, 0});
+  return table;
 }
 
 void JointEditor::FillRow(int item) {
@@ -45,20 +42,9 @@ void JointEditor::FillRow(int item) {
   }
 }
 
-ListEditor::Prompt JointEditor::InsertPrompt(int row) const {
-  return {"Insert Joints", "Insert new joints after Joint " + std::to_string(row) +
-                               " ?\n\nNote: The following joints will be renumbered."};
-}
-
-ListEditor::Prompt JointEditor::EditPrompt(int row) const {
-  return {"Edit Joints", "Edit coordinates of Joint " + std::to_string(row) + " ?"};
-}
-
-ListEditor::Prompt JointEditor::DeletePrompt(int first, int last) const {
-  std::string text = first == last ? "Delete Joint " + std::to_string(first) + " ?"
-                                   : "Delete Joints " + std::to_string(first) + " thru " +
-                                         std::to_string(last) + " ?";
-  return {"Delete Joints", text + "\n\nNote: The following joints will be renumbered."};
+ListEditor::PromptWords JointEditor::Words() const {
+  return {"Joints", "Joints", "coordinates of Joint", "Joint", "Joints", "new joints after Joint",
+          "joints", "joints"};
 }
 
 void JointEditor::DescribeDialog(EntryForm& dialog) const {
@@ -93,20 +79,13 @@ void JointEditor::DescribeDialog(EntryForm& dialog) const {
 }
 
 void JointEditor::LoadFields() {
+  ListEditor::LoadFields();
   const bool fresh = mode_ != EditMode::Edit;
-  for (int col = 1; col <= model_.CoordColumns; ++col)
-    SetField(col + 1, fresh ? "" : grid_.Text(currentItem_, col));
   const std::vector<RestraintName>& names = RestraintNames(model_.StructType);
   std::vector<int> flags(names.size(), 0);
   if (!fresh)
     flags = RestraintFlags(model_.StructType, grid_.Text(currentItem_, RestraintColumn()));
   for (std::size_t k = 0; k < names.size(); ++k) SetCheck(names[k].Check, flags[k] == 1);
-}
-
-void JointEditor::FieldChanged(int field) {
-  const int col = field - 1;
-  if (col >= 1 && col <= model_.CoordColumns)
-    grid_.SetText(currentItem_, col, dialog_.Text[static_cast<std::size_t>(field)].Text);
 }
 
 void JointEditor::CheckChanged(int) {

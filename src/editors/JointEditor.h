@@ -18,16 +18,13 @@ class JointEditor : public ListEditor {
   int RestraintColumn() const { return model_.CoordColumns + 1; }
 
  protected:
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override { return model_.JointCount; }
   void FillRow(int item) override;
   bool Referenced() const override;
-  Prompt InsertPrompt(int row) const override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
   void LoadFields() override;
-  void FieldChanged(int field) override;
   void CheckChanged(int check) override;
   void Commit() override;
 

@@ -52,15 +52,12 @@ std::string JointLoadEditor::ValueText(int k, bool label) const {
       model_.Units, ForceQuantity(coordinate));
 }
 
-void JointLoadEditor::BuildGrid() {
-  const int coords = model_.CoordsPerJoint;
-  grid_.SetCols(coords + 1);
-  grid_.SetColWidth(0, Loads() ? 500 : 800);
-  for (int col = 1; col <= coords; ++col) grid_.SetColWidth(col, Loads() ? 1200 : 1500);
-  grid_.SetRowHeight(0, 300);
-  grid_.SetText(0, 0, Loads() ? "Joint" : "Support");
-  for (int col = 1; col <= coords; ++col)
-    if (HasCoordinate(model_, col - 1)) grid_.SetText(0, col, ValueText(col, false));
+ListEditor::ColumnTable JointLoadEditor::Columns() const {
+  ColumnTable table{300, {{Loads() ? "Joint" : "Support", Loads() ? 500 : 800, 1}}};
+  for (int col = 1; col <= model_.CoordsPerJoint; ++col)
+    table.Columns.push_back({HasCoordinate(model_, col - 1) ? ValueText(col, false) : "",
+                             Loads() ? 1200 : 1500, col + 1});
+  return table;
 }
 
 void JointLoadEditor::FillRow(int item) {
@@ -71,20 +68,10 @@ void JointLoadEditor::FillRow(int item) {
     grid_.SetText(item, col, CellText(values(item, col)));
 }
 
-ListEditor::Prompt JointLoadEditor::EditPrompt(int row) const {
-  if (Loads()) return {"Edit Loads", "Edit Loads on Joint " + KeyName(row) + " ?"};
-  return {"Edit Settlements", "Edit Settlements for Support " + KeyName(row) + " ?"};
-}
-
-ListEditor::Prompt JointLoadEditor::DeletePrompt(int first, int last) const {
-  if (Loads())
-    return {"Delete Loads", first == last ? "Delete loads on Joint " + KeyName(first) + " ?"
-                                          : "Delete loads on Joints " + KeyName(first) + " thru " +
-                                                KeyName(last) + " ?"};
-  return {"Delete Settlements", first == last
-                                    ? "Delete settlements for Support " + KeyName(first) + " ?"
-                                    : "Delete settlements for Supports " + KeyName(first) +
-                                          " thru " + KeyName(last) + " ?"};
+ListEditor::PromptWords JointLoadEditor::Words() const {
+  if (Loads()) return {"Loads", "Loads", "Loads on Joint", "loads on Joint", "loads on Joints"};
+  return {"Settlements", "Settlements", "Settlements for Support", "settlements for Support",
+          "settlements for Supports"};
 }
 
 void JointLoadEditor::DescribeDialog(EntryForm& dialog) const {

@@ -19,11 +19,10 @@ class JointLoadEditor : public KeyedListEditor {
   JointLoadEditor(ModelStore& model, Messages& messages, JointData data);
 
  protected:
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override;
   void FillRow(int item) override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
   void Commit() override;
   int KeyLimit() const override { return model_.JointCount; }

@@ -58,23 +58,20 @@ void KeyedListEditor::LoadFields() {
   // An item belongs to a joint or member that exists; any other number is refused, never
   // dropped or moved.
   dialog_.Text[1].Rule = WholeRule(1, KeyLimit());
-  const bool fresh = mode_ != EditMode::Edit;
-  for (int field = 1; field <= ValueFields() + 1; ++field)
-    SetField(field, fresh ? "" : grid_.Text(currentItem_, field - 1));
-  dialog_.FocusField = fresh ? 1 : 2;
+  ListEditor::LoadFields();
+  dialog_.FocusField = mode_ == EditMode::Edit ? 2 : 1;
 }
 
 void KeyedListEditor::FieldChanged(int field) {
   // Only an item being edited has a row; a new one is written when it is confirmed.
-  if (mode_ != EditMode::Edit || field < 1 || field > ValueFields() + 1) return;
-  grid_.SetText(currentItem_, field - 1, dialog_.Text[static_cast<std::size_t>(field)].Text);
+  if (mode_ == EditMode::Edit) ListEditor::FieldChanged(field);
 }
 
 double KeyedListEditor::Key(int row) const {
   return LeadingNumber(grid_.Text(row, 0));
 }
 
-std::string KeyedListEditor::KeyName(int row) const {
+std::string KeyedListEditor::ItemName(int row) const {
   return std::to_string(CellInteger(grid_.Text(row, 0)));
 }
 

@@ -43,14 +43,13 @@ class KeyedListEditor : public ListEditor {
 
   bool NumberedRows() const override { return false; }
   bool Referenced() const override { return false; }
-  Prompt InsertPrompt(int) const override { return {}; }
   void LoadFields() override;
   void FieldChanged(int field) override;
 
   // The number in column 0 of a data row, as far as its text forms one.
   double Key(int row) const;
   // The key of a row as the confirmations name it: a plain integer.
-  std::string KeyName(int row) const;
+  std::string ItemName(int row) const override;
 
  private:
   // The sorted insert of the item typed in Add mode; false when it was refused as a duplicate.

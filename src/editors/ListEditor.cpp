@@ -1,6 +1,7 @@
 #include "editors/ListEditor.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace stavelorn {
 
@@ -41,6 +42,36 @@ void ListEditor::DoOpen() {
   if (Referenced()) window_.DeleteVisible = window_.InsertVisible = false;
 }
 
+void ListEditor::BuildGrid() {
+  ColumnTable table = Columns();
+  columns_ = std::move(table.Columns);
+  grid_.SetCols(static_cast<int>(columns_.size()));
+  grid_.SetRowHeight(0, table.HeadingHeight);
+  for (std::size_t col = 0; col < columns_.size(); ++col) {
+    grid_.SetColWidth(static_cast<int>(col), columns_[col].Width);
+    grid_.SetText(0, static_cast<int>(col), columns_[col].Heading);
+  }
+}
+
+void ListEditor::LoadFields() {
+  const bool fresh = mode_ != EditMode::Edit;
+  for (std::size_t col = 0; col < columns_.size(); ++col)
+    if (columns_[col].Field > 0)
+      SetField(columns_[col].Field, fresh ? "" : grid_.Text(currentItem_, static_cast<int>(col)));
+  // A new item's fields are emptied first, so that a start it shares with the last item is
+  // written to its row too.
+  if (fresh)
+    for (const GridColumn& column : columns_)
+      if (!column.NewItemText.empty()) SetField(column.Field, column.NewItemText);
+}
+
+void ListEditor::FieldChanged(int field) {
+  for (std::size_t col = 0; col < columns_.size(); ++col)
+    if (columns_[col].Field == field)
+      grid_.SetText(currentItem_, static_cast<int>(col),
+                    dialog_.Text[static_cast<std::size_t>(field)].Text);
+}
+
 void ListEditor::Shown() {
   if (itemCount_ < 1) Add();
 }
@@ -59,6 +90,28 @@ void ListEditor::DoAdd() {
   window_.EditVisible = window_.InsertVisible = true;
   if (Referenced()) window_.InsertVisible = false;
   ShowDialog();
+}
+
+ListEditor::Prompt ListEditor::InsertPrompt(int row) const {
+  const PromptWords words = Words();
+  return {"Insert " + words.Title, "Insert " + words.InsertAfter + " " + ItemName(row) +
+                                       " ?\n\nNote: The following " + words.InsertRenumbered +
+                                       " will be renumbered."};
+}
+
+ListEditor::Prompt ListEditor::EditPrompt(int row) const {
+  const PromptWords words = Words();
+  return {"Edit " + words.Title, "Edit " + words.EditOne + " " + ItemName(row) + " ?"};
+}
+
+ListEditor::Prompt ListEditor::DeletePrompt(int first, int last) const {
+  const PromptWords words = Words();
+  std::string text = first == last ? "Delete " + words.DeleteOne + " " + ItemName(first) + " ?"
+                                   : "Delete " + words.DeleteRange + " " + ItemName(first) +
+                                         " thru " + ItemName(last) + words.RangeEnd;
+  if (!words.DeleteRenumbered.empty())
+    text += "\n\nNote: The following " + words.DeleteRenumbered + " will be renumbered.";
+  return {"Delete " + words.DeleteTitle, text};
 }
 
 void ListEditor::DoInsert() {

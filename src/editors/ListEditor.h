@@ -9,6 +9,7 @@
 
 #include <any>
 #include <string>
+#include <vector>
 
 #include "editors/EditHistory.h"
 #include "editors/EditorForms.h"
@@ -84,9 +85,34 @@ class ListEditor {
   const ModelStore& Model() const { return model_; }
 
  protected:
-  struct Prompt {
-    std::string Title;
-    std::string Text;
+  // How a list's confirmations word its data; ListEditor builds the Insert, Edit and Delete
+  // prompts from them, each with the item's number (the examples are the joints').
+  struct PromptWords {
+    std::string Title;        // "Joints", after the command in Insert's and Edit's titles
+    std::string DeleteTitle;  // "Joints", after "Delete" in Delete's title
+    std::string EditOne;      // "coordinates of Joint": "Edit coordinates of Joint 3 ?"
+    std::string DeleteOne;    // "Joint": "Delete Joint 3 ?"
+    std::string DeleteRange;  // "Joints": "Delete Joints 3 thru 5 ?"
+    // Lists whose items are renumbered (keyed lists leave these empty): the Insert question,
+    // "Insert new joints after Joint 3 ?", and the word of the note under Insert's and under
+    // Delete's question, "Note: The following joints will be renumbered.".
+    std::string InsertAfter{};  // "new joints after Joint"
+    std::string InsertRenumbered{};
+    std::string DeleteRenumbered{};
+    std::string RangeEnd = " ?";  // what ends "Delete Joints 3 thru 5"
+  };
+
+  // A column of the list's grid, and the dialog field that edits it (0 for none: the item's
+  // number, or a column the check boxes set).
+  struct GridColumn {
+    std::string Heading;
+    int Width = 0;  // twips
+    int Field = 0;
+    std::string NewItemText{};  // what the field starts with for a new item
+  };
+  struct ColumnTable {
+    int HeadingHeight = 0;  // twips
+    std::vector<GridColumn> Columns;
   };
 
   // What the commands do; the public commands add the undo steps around them. DoNext returns
@@ -103,19 +129,21 @@ class ListEditor {
   virtual std::any SaveRows() const { return {}; }
   virtual void RestoreRows(const std::any& /*rows*/) {}
 
-  // The kind of data: the grid's columns and headings, the model's count and rows, whether
-  // other data refer to the items by number, the confirmations, the dialog's labels, what
-  // loading and typing do, and what Close stores.
-  virtual void BuildGrid() = 0;
+  // The kind of data: the grid's columns, the model's count and rows, whether other data refer
+  // to the items by number, the confirmations' words, the dialog's labels, what loading and
+  // typing do beyond the columns' fields, and what Close stores.
+  virtual ColumnTable Columns() const = 0;
   virtual int StoredCount() const = 0;
   virtual void FillRow(int item) = 0;
   virtual bool Referenced() const = 0;
-  virtual Prompt InsertPrompt(int row) const = 0;
-  virtual Prompt EditPrompt(int row) const = 0;
-  virtual Prompt DeletePrompt(int first, int last) const = 0;
+  virtual PromptWords Words() const = 0;
+  // How the confirmations name the item of data row `row`: its position, in a numbered list.
+  virtual std::string ItemName(int row) const { return std::to_string(row); }
   virtual void DescribeDialog(EntryForm& dialog) const = 0;
-  virtual void LoadFields() = 0;
-  virtual void FieldChanged(int field) = 0;
+  // Loading sets each column's field from the current row (a new item: its NewItemText); a
+  // changed field is written to its column.
+  virtual void LoadFields();
+  virtual void FieldChanged(int field);
   virtual void CheckChanged(int /*check*/) {}
   virtual void ChoiceChanged() {}
   virtual void Commit() = 0;
@@ -150,6 +178,14 @@ class ListEditor {
   int selFirstRow_ = 0, selLastRow_ = 0;
 
  private:
+  struct Prompt {
+    std::string Title;
+    std::string Text;
+  };
+  Prompt InsertPrompt(int row) const;
+  Prompt EditPrompt(int row) const;
+  Prompt DeletePrompt(int first, int last) const;
+
   // The working copy as one undo state.
   struct WorkingCopy {
     GridModel Grid;
@@ -159,6 +195,8 @@ class ListEditor {
     std::any Rows;
   };
 
+  // The grid's columns, headings and widths from Columns().
+  void BuildGrid();
   void TakeSelection();
   WorkingCopy Copy() const;
   void Restore(const WorkingCopy& copy);
@@ -168,6 +206,7 @@ class ListEditor {
   void StartEntry(void (ListEditor::*command)());
   std::string ModeName() const;
 
+  std::vector<GridColumn> columns_;
   EditHistory<WorkingCopy> history_;
   WorkingCopy entryStart_;
 };

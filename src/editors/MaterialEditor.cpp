@@ -13,18 +13,17 @@ MaterialEditor::MaterialEditor(ModelStore& model, Messages& messages)
   window_.CloseCaption = "End Of Materials Input. Close";
 }
 
-void MaterialEditor::BuildGrid() {
-  grid_.SetCols(WithShearModulus() ? 4 : 3);
-  grid_.SetColWidth(0, 800);
-  for (int col = 1; col < grid_.Cols(); ++col) grid_.SetColWidth(col, 1500);
-  grid_.SetRowHeight(0, 700);
-  grid_.SetText(0, 0, "Material No. ");
+ListEditor::ColumnTable MaterialEditor::Columns() const {
   const UnitSystem& units = model_.Units;
-  grid_.SetText(0, 1, WithUnit("Modulus of Elasticity - (E)", units, Quantity::Stress));
+  // Text2 edits E, Text4 G and Text3 the thermal expansion, which a new material starts at 0.
+  ColumnTable table{700,
+                    {{"Material No. ", 800, 0},
+                     {WithUnit("Modulus of Elasticity - (E)", units, Quantity::Stress), 1500, 2}}};
   if (WithShearModulus())
-    grid_.SetText(0, 2, WithUnit("Shear Modulus - (G)", units, Quantity::Stress));
-  grid_.SetText(0, grid_.Cols() - 1,
-                WithUnit("Co-eff. of Thermal Expansion", units, Quantity::PerTemperature));
+    table.Columns.push_back({WithUnit("Shear Modulus - (G)", units, Quantity::Stress), 1500, 4});
+  table.Columns.push_back(
+      {WithUnit("Co-eff. of Thermal Expansion", units, Quantity::PerTemperature), 1500, 3, "0"});
+  return table;
 }
 
 void MaterialEditor::FillRow(int item) {
@@ -32,20 +31,10 @@ void MaterialEditor::FillRow(int item) {
     grid_.SetText(item, col, CellText(model_.Materials(item, col)));
 }
 
-ListEditor::Prompt MaterialEditor::InsertPrompt(int row) const {
-  return {"Insert Materials", "Insert new materials after material " + std::to_string(row) +
-                                  " ?\n\nNote: The following materials will be renumbered."};
-}
-
-ListEditor::Prompt MaterialEditor::EditPrompt(int row) const {
-  return {"Edit Materials", "Edit properties of material " + std::to_string(row) + " ?"};
-}
-
-ListEditor::Prompt MaterialEditor::DeletePrompt(int first, int last) const {
-  std::string text = first == last ? "Delete Material " + std::to_string(first) + " ?"
-                                   : "Delete Materials " + std::to_string(first) + " thru " +
-                                         std::to_string(last) + " ?";
-  return {"Delete Materials", text + "\n\nNote: The following Materials will be renumbered."};
+ListEditor::PromptWords MaterialEditor::Words() const {
+  return {"Materials", "Materials", "properties of material",
+          "Material",  "Materials", "new materials after material",
+          "materials", "Materials"};
 }
 
 void MaterialEditor::DescribeDialog(EntryForm& dialog) const {
@@ -65,20 +54,6 @@ void MaterialEditor::DescribeDialog(EntryForm& dialog) const {
   dialog.NoteField = 3;
 }
 
-void MaterialEditor::LoadFields() {
-  const bool fresh = mode_ != EditMode::Edit;
-  const int last = WithShearModulus() ? 4 : 3;
-  for (int field = 2; field <= last; ++field)
-    SetField(field, fresh ? "" : grid_.Text(currentItem_, ColumnOf(field)));
-  if (fresh) SetField(3, "0");
-}
-
-void MaterialEditor::FieldChanged(int field) {
-  if (field >= 2)
-    grid_.SetText(currentItem_, ColumnOf(field),
-                  dialog_.Text[static_cast<std::size_t>(field)].Text);
-}
-
 void MaterialEditor::Commit() {
   int count = itemCount_;
   // A single material without a modulus of elasticity is no material.
@@ -89,12 +64,6 @@ void MaterialEditor::Commit() {
   model_.Materials.Redim(count, cols);
   for (int m = 1; m <= count; ++m)
     for (int col = 1; col <= cols; ++col) model_.Materials(m, col) = CellSingle(grid_.Text(m, col));
-}
-
-int MaterialEditor::ColumnOf(int field) const {
-  if (field == 2) return 1;
-  if (field == 4) return 2;
-  return WithShearModulus() ? 3 : 2;
 }
 
 }  // namespace stavelorn

@@ -11,21 +11,15 @@ class MaterialEditor : public ListEditor {
   MaterialEditor(ModelStore& model, Messages& messages);
 
  protected:
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override { return model_.MaterialCount; }
   void FillRow(int item) override;
   bool Referenced() const override { return model_.MemberCount >= 1; }
-  Prompt InsertPrompt(int row) const override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
-  void LoadFields() override;
-  void FieldChanged(int field) override;
   void Commit() override;
 
  private:
-  // The grid column of a dialog field: Text2 E, Text3 thermal expansion, Text4 G.
-  int ColumnOf(int field) const;
   bool WithShearModulus() const { return model_.MaterialColumns() == 3; }
 };
 

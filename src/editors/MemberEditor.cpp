@@ -37,16 +37,17 @@ bool MemberEditor::Referenced() const {
   return model_.MemberLoadCount >= 1 || model_.TempChangeCount >= 1 || model_.FabErrorCount >= 1;
 }
 
-void MemberEditor::BuildGrid() {
-  grid_.SetCols(WithRoll() ? 7 : WithHinges() ? 6 : 5);
-  const int widths[] = {750, 950, 630, 800, 775, 1000, 800};
-  const char* headings[] = {"Member No.",         "Beginning Joint", " End Joint",   "Material No.",
-                            "Cross- Section No.", "Hinge @",         "Angle of Roll"};
-  for (int col = 0; col < grid_.Cols(); ++col) {
-    grid_.SetColWidth(col, widths[col]);
-    grid_.SetText(0, col, headings[col]);
-  }
-  grid_.SetRowHeight(0, 680);
+ListEditor::ColumnTable MemberEditor::Columns() const {
+  // The hinges follow the check boxes.
+  ColumnTable table{680,
+                    {{"Member No.", 750, 0},
+                     {"Beginning Joint", 950, 2},
+                     {" End Joint", 630, 3},
+                     {"Material No.", 800, 4},
+                     {"Cross- Section No.", 775, 5}}};
+  if (WithHinges()) table.Columns.push_back({"Hinge @", 1000, 0});
+  if (WithRoll()) table.Columns.push_back({"Angle of Roll", 800, 6});
+  return table;
 }
 
 void MemberEditor::FillRow(int item) {
@@ -59,20 +60,9 @@ void MemberEditor::FillRow(int item) {
   if (WithRoll()) grid_.SetText(item, kRollColumn, CellText(model_.RollAngles(item)));
 }
 
-ListEditor::Prompt MemberEditor::InsertPrompt(int row) const {
-  return {"Insert Members", "Insert new members after Member " + std::to_string(row) +
-                                " ?\n\nNote: The following members will be renumbered."};
-}
-
-ListEditor::Prompt MemberEditor::EditPrompt(int row) const {
-  return {"Edit Members", "Edit Member " + std::to_string(row) + " ?"};
-}
-
-ListEditor::Prompt MemberEditor::DeletePrompt(int first, int last) const {
-  std::string text = first == last ? "Delete Member " + std::to_string(first) + " ?"
-                                   : "Delete Members " + std::to_string(first) + " thru " +
-                                         std::to_string(last) + " ?";
-  return {"Delete Members", text + "\n\nNote: The following Members will be renumbered."};
+ListEditor::PromptWords MemberEditor::Words() const {
+  return {"Members", "Members", "Member", "Member", "Members", "new members after Member",
+          "members", "Members"};
 }
 
 void MemberEditor::DescribeDialog(EntryForm& dialog) const {
@@ -101,19 +91,10 @@ void MemberEditor::LoadFields() {
     SetCheck(2, false);
     return;
   }
-  for (int field = 2; field <= 5; ++field) SetField(field, grid_.Text(currentItem_, field - 1));
-  if (WithRoll()) SetField(6, grid_.Text(currentItem_, kRollColumn));
+  ListEditor::LoadFields();
   const int code = WithHinges() ? ReleaseCode(grid_.Text(currentItem_, kHingeColumn)) : 0;
   SetCheck(1, code == 1 || code == 3);
   SetCheck(2, code == 2 || code == 3);
-}
-
-void MemberEditor::FieldChanged(int field) {
-  const std::string& text = dialog_.Text[static_cast<std::size_t>(field)].Text;
-  if (field >= 2 && field <= 5)
-    grid_.SetText(currentItem_, field - 1, text);
-  else if (field == 6 && WithRoll())
-    grid_.SetText(currentItem_, kRollColumn, text);
 }
 
 void MemberEditor::CheckChanged(int) {

@@ -16,16 +16,13 @@ class MemberEditor : public ListEditor {
   static constexpr int kRollColumn = 6;
 
  protected:
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override { return model_.MemberCount; }
   void FillRow(int item) override;
   bool Referenced() const override;
-  Prompt InsertPrompt(int row) const override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
   void LoadFields() override;
-  void FieldChanged(int field) override;
   void CheckChanged(int check) override;
   void Commit() override;
 

@@ -39,15 +39,17 @@ const MemberLoadRow* MemberLoadEditor::RowLoad(int row) const {
   return row >= 1 && row <= static_cast<int>(loads_.size()) ? &loads_[Index(row)] : nullptr;
 }
 
-void MemberLoadEditor::BuildGrid() {
-  grid_.SetCols(2);
-  grid_.SetColWidth(0, 800);
-  grid_.SetColWidth(1, 5200);
-  grid_.SetRowHeight(0, 500);
-  grid_.SetText(0, 0, " Member ");
-  // Each row names every value with its own unit; the heading keeps the intensity's.
-  grid_.SetText(0, 1, WithUnit("Load Intensity (w)", model_.Units, Quantity::ForcePerLength));
+void MemberLoadEditor::DoOpen() {
   loads_.clear();
+  KeyedListEditor::DoOpen();
+}
+
+ListEditor::ColumnTable MemberLoadEditor::Columns() const {
+  // Each row names every value with its own unit; the heading keeps the intensity's. The values
+  // reach the row through the loads kept beside the grid.
+  return {500,
+          {{" Member ", 800, 1},
+           {WithUnit("Load Intensity (w)", model_.Units, Quantity::ForcePerLength), 5200, 0}}};
 }
 
 void MemberLoadEditor::FillRow(int item) {
@@ -70,14 +72,8 @@ void MemberLoadEditor::ShowRow(int row) {
                      : "Type " + std::to_string(static_cast<int>(load.Kind)));
 }
 
-ListEditor::Prompt MemberLoadEditor::EditPrompt(int row) const {
-  return {"Edit Loads", "Edit Load on Member " + KeyName(row) + " ?"};
-}
-
-ListEditor::Prompt MemberLoadEditor::DeletePrompt(int first, int last) const {
-  return {"Delete Loads", first == last ? "Delete load on Member " + KeyName(first) + " ?"
-                                        : "Delete loads on Members " + KeyName(first) + " thru " +
-                                              KeyName(last) + " ?"};
+ListEditor::PromptWords MemberLoadEditor::Words() const {
+  return {"Loads", "Loads", "Load on Member", "load on Member", "loads on Members"};
 }
 
 void MemberLoadEditor::DescribeDialog(EntryForm& dialog) const {

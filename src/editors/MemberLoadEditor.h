@@ -29,16 +29,16 @@ class MemberLoadEditor : public KeyedListEditor {
   const std::vector<const MemberLoadKindInfo*>& Kinds() const { return kinds_; }
 
  protected:
+  void DoOpen() override;
   void DoDelete() override;
   bool DoNext() override;
   void DoOk() override;
   std::any SaveRows() const override { return loads_; }
   void RestoreRows(const std::any& rows) override;
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override { return model_.MemberLoadCount; }
   void FillRow(int item) override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
   void LoadFields() override;
   void FieldChanged(int field) override;

@@ -25,15 +25,12 @@ int MemberValueEditor::StoredCount() const {
   return Temps() ? model_.TempChangeCount : model_.FabErrorCount;
 }
 
-void MemberValueEditor::BuildGrid() {
-  grid_.SetCols(2);
-  grid_.SetColWidth(0, 850);
-  grid_.SetColWidth(1, 2000);
-  grid_.SetRowHeight(0, 300);
-  grid_.SetText(0, 0, "Member");
-  grid_.SetText(0, 1,
-                WithUnit(Temps() ? "Temperature Change" : "Fabrication Error", model_.Units,
-                         ValueQuantity()));
+ListEditor::ColumnTable MemberValueEditor::Columns() const {
+  return {300,
+          {{"Member", 850, 1},
+           {WithUnit(Temps() ? "Temperature Change" : "Fabrication Error", model_.Units,
+                     ValueQuantity()),
+            2000, 2}}};
 }
 
 void MemberValueEditor::FillRow(int item) {
@@ -44,20 +41,12 @@ void MemberValueEditor::FillRow(int item) {
                 CellText(Temps() ? model_.TempChangeValues(item) : model_.FabErrorValues(item)));
 }
 
-ListEditor::Prompt MemberValueEditor::EditPrompt(int row) const {
-  if (Temps()) return {"Edit Temperatures", "Edit temperature for Member " + KeyName(row) + " ?"};
-  return {"Edit Fab. Errors", "Edit Error for Member " + KeyName(row) + " ?"};
-}
-
-ListEditor::Prompt MemberValueEditor::DeletePrompt(int first, int last) const {
-  const std::string a = KeyName(first), b = KeyName(last);
+ListEditor::PromptWords MemberValueEditor::Words() const {
   if (Temps())
-    return {"Delete Temperatures",
-            first == last ? "Delete temperature for Member " + a + " ?"
-                          : "Delete temperatures for Members " + a + " thru " + b + " ?"};
-  return {"Delete Fab.Errors", first == last
-                                   ? "Delete Error for Member " + a + " ?"
-                                   : "Delete Errors for Members " + a + " thru " + b + " ?"};
+    return {"Temperatures", "Temperatures", "temperature for Member", "temperature for Member",
+            "temperatures for Members"};
+  return {"Fab. Errors", "Fab.Errors", "Error for Member", "Error for Member",
+          "Errors for Members"};
 }
 
 void MemberValueEditor::DescribeDialog(EntryForm& dialog) const {
@@ -93,7 +82,7 @@ KeyedListEditor::Placement MemberValueEditor::Place(double key) {
   for (int row = 1; row <= itemCount_; ++row) {
     place.Row = row + 1;
     if (Key(row) == key) {
-      const std::string n = KeyName(row);
+      const std::string n = ItemName(row);
       messages_.ShowStop("Member Number Error",
                          Temps() ? "Temperature change for Member " + n + " is already defined !"
                                  : "Error for Member " + n + " is already defined !");

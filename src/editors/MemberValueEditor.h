@@ -18,11 +18,10 @@ class MemberValueEditor : public KeyedListEditor {
 
  protected:
   void DoOpen() override;
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override;
   void FillRow(int item) override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
   void FieldChanged(int field) override;
   void Commit() override;

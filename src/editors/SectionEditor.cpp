@@ -20,15 +20,16 @@ std::string SectionEditor::SectionText(int col, const char* SectionPropertyNames
   return WithUnit(property.*text, model_.Units, SectionQuantity(property));
 }
 
-void SectionEditor::BuildGrid() {
-  grid_.SetCols(model_.SectionColumns + 1);
-  grid_.SetColWidth(0, 800);
-  for (int col = 1; col < grid_.Cols(); ++col) grid_.SetColWidth(col, 1500);
-  grid_.SetRowHeight(0, 700);
-  grid_.SetText(0, 0, "Cross- Section No. ");
+ListEditor::ColumnTable SectionEditor::Columns() const {
+  ColumnTable table{700, {{"Cross- Section No. ", 800, 0}}};
+  // Column c holds the type's property c, edited in field c + 1.
   const StructTypeInfo* type = model_.Type();
-  for (int col = 1; type && col < grid_.Cols() && col <= type->SectionColumns; ++col)
-    grid_.SetText(0, col, SectionText(col, &SectionPropertyNames::Heading));
+  for (int col = 1; col <= model_.SectionColumns; ++col)
+    table.Columns.push_back({type && col <= type->SectionColumns
+                                 ? SectionText(col, &SectionPropertyNames::Heading)
+                                 : "",
+                             1500, col + 1});
+  return table;
 }
 
 void SectionEditor::FillRow(int item) {
@@ -36,22 +37,10 @@ void SectionEditor::FillRow(int item) {
     grid_.SetText(item, col, CellText(model_.Sections(item, col)));
 }
 
-ListEditor::Prompt SectionEditor::InsertPrompt(int row) const {
-  return {"Insert Cross-Sections",
-          "Insert new cross-sections\nafter Cross-Section " + std::to_string(row) +
-              " ?\n\nNote: The following cross-sections will be renumbered."};
-}
-
-ListEditor::Prompt SectionEditor::EditPrompt(int row) const {
-  return {"Edit Cross-Sections", "Edit properties of Cross-Section " + std::to_string(row) + " ?"};
-}
-
-ListEditor::Prompt SectionEditor::DeletePrompt(int first, int last) const {
-  std::string text = first == last ? "Delete Cross-Section " + std::to_string(first) + " ?"
-                                   : "Delete Cross-Sections " + std::to_string(first) + " thru " +
-                                         std::to_string(last) + "?";
-  return {"Delete Cross-Sections",
-          text + "\n\nNote: The following cross-sections will be renumbered."};
+ListEditor::PromptWords SectionEditor::Words() const {
+  return {"Cross-Sections", "Cross-Sections", "properties of Cross-Section",
+          "Cross-Section",  "Cross-Sections", "new cross-sections\nafter Cross-Section",
+          "cross-sections", "cross-sections", "?"};
 }
 
 void SectionEditor::DescribeDialog(EntryForm& dialog) const {
@@ -69,17 +58,6 @@ void SectionEditor::DescribeDialog(EntryForm& dialog) const {
   for (int col = 1; info && col <= info->SectionColumns; ++col)
     dialog.Text[static_cast<std::size_t>(col) + 1] = {
         SectionText(col, &SectionPropertyNames::Label), "", true, false, PositiveRule()};
-}
-
-void SectionEditor::LoadFields() {
-  const bool fresh = mode_ != EditMode::Edit;
-  for (int col = 1; col < grid_.Cols(); ++col)
-    SetField(col + 1, fresh ? "" : grid_.Text(currentItem_, col));
-}
-
-void SectionEditor::FieldChanged(int field) {
-  if (field >= 2 && field - 1 < grid_.Cols())
-    grid_.SetText(currentItem_, field - 1, dialog_.Text[static_cast<std::size_t>(field)].Text);
 }
 
 void SectionEditor::Commit() {

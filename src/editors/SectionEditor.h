@@ -15,16 +15,12 @@ class SectionEditor : public ListEditor {
   SectionEditor(ModelStore& model, Messages& messages);
 
  protected:
-  void BuildGrid() override;
+  ColumnTable Columns() const override;
   int StoredCount() const override { return model_.SectionCount; }
   void FillRow(int item) override;
   bool Referenced() const override { return model_.MemberCount >= 1; }
-  Prompt InsertPrompt(int row) const override;
-  Prompt EditPrompt(int row) const override;
-  Prompt DeletePrompt(int first, int last) const override;
+  PromptWords Words() const override;
   void DescribeDialog(EntryForm& dialog) const override;
-  void LoadFields() override;
-  void FieldChanged(int field) override;
   void Commit() override;
 
  private:

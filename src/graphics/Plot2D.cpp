@@ -44,7 +44,7 @@ class PlaneDrawing {
     ScaleView(canvas_, view_, points);
     u_ = view_.SymbolUnit;
     DrawSupportsTagged(model_, canvas_, [this](int record) { DrawSupport(record); });
-    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::PTruss,
+    DrawJointsAndMembers(model_, canvas_, form_, view_, IsTruss(model_.StructType),
                          [this](int j) { return PlanePosition(model_, j); });
     if (!ShowsResults(form_)) return;
     if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)

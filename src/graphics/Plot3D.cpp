@@ -31,7 +31,7 @@ class SpaceDrawing {
       if (std::optional<Point> p = Projected(j)) points.push_back(*p);
     ScaleView(canvas_, view_, points);
     DrawSupportsTagged(model_, canvas_, [this](int record) { DrawSupport(record); });
-    DrawJointsAndMembers(model_, canvas_, form_, view_, type_ == StructKind::STruss,
+    DrawJointsAndMembers(model_, canvas_, form_, view_, IsTruss(model_.StructType),
                          [this](int j) { return Projected(j); });
     if (!ShowsResults(form_)) return;
     DrawSpaceJointLoads(model_, canvas_, view_);
@@ -54,7 +54,7 @@ class SpaceDrawing {
   }
 
   void DrawSupport(int record) {
-    const int dofs = type_ == StructKind::SFrame ? 6 : 3;
+    const int dofs = model_.CoordsPerJoint;
     std::optional<std::int16_t> joint = Cell(model_.Supports, model_.SupportCount, record, 1);
     if (!joint) return;
     std::optional<Point3> position = SpacePosition(model_, *joint);

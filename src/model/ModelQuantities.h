@@ -4,8 +4,6 @@
 // structure-type and load-kind tables; this file only reads them.
 #pragma once
 
-#include <functional>
-
 #include "model/MemberLoadKind.h"
 #include "model/ModelStore.h"
 #include "model/StructType.h"
@@ -33,10 +31,5 @@ Quantity LoadValueQuantity(const MemberLoadKindInfo& kind, int value);
 
 // Member end force `column` (1..2·CoordsPerJoint) of the type, in local axes.
 Quantity EndForceQuantity(const StructTypeInfo& type, int column);
-
-// Calls `visit` on every stored input value of the model with its quantity, table by table, as
-// far as the counts and the tables' shapes go. Member loads of an unknown kind code are passed
-// over: nothing says what their values are.
-void ForEachInputValue(ModelStore& model, const std::function<void(float&, Quantity)>& visit);
 
 }  // namespace stavelorn

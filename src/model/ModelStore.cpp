@@ -1,6 +1,5 @@
 #include "model/ModelStore.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "model/StructType.h"
@@ -17,8 +16,6 @@ void ModelStore::Reset() {
   ProjectFile.clear();
   StructType.clear();
   Units = UnitSystem();
-  // Computed in double and rounded once, so Pi is the float nearest to the true value.
-  Pi = static_cast<float>(4.0 * std::atan(1.0));
   DeflectionMultiplier = 5;
 }
 

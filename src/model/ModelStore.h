@@ -50,7 +50,6 @@ struct ModelStore {
   std::int16_t FabErrorCount = 0;
 
   std::int16_t AnalysisStatus = kNoResults;
-  float Pi = 0;
   // Magnification of the deformed shape: any positive whole number, chosen after an analysis so
   // that the shape can be seen (graphics/DeflectedShape.h) or typed by the user.
   std::int32_t DeflectionMultiplier = 5;
@@ -92,9 +91,8 @@ struct ModelStore {
   std::vector<double> MechanismMode;
 
   // Empties the store as the program does at start and on Close Project: every count and the
-  // type sizes 0, the strings "", the units unnamed, Pi rounded from double, multiplier 5.
-  // Tables keep their rows (their counts make them empty); the analysis counts and results are
-  // left alone.
+  // type sizes 0, the strings "", the units unnamed, multiplier 5. Tables keep their rows (their
+  // counts make them empty); the analysis counts and results are left alone.
   void Reset();
 
   // Stores the type code and the sizes it fixes. Returns false, changing nothing, when the code

@@ -8,11 +8,12 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
+#include <variant>
 
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
-#include "model/StructType.h"
-#include "model/Units.h"
+#include "model/ProjectSections.h"
 
 namespace stavelorn {
 
@@ -103,13 +104,6 @@ std::string Shown(const std::string& text) {
   return "\"" + shown + (text.size() > 40 ? "...\"" : "\"");
 }
 
-// The records of one section: each record is `intCount` integers followed by `singleCount`
-// singles, read into two tables of `count` rows.
-struct SectionRecords {
-  Table<std::int16_t> ints;
-  Table<float> singles;
-};
-
 class ProjectReader {
  public:
   ProjectReader(ModelStore& model, const std::string& text) : model_(model), fields_(text) {}
@@ -144,118 +138,91 @@ class ProjectReader {
     if (RunResult e = ReadCount(count)) return e;
     previous_ = section_;
 
-    const int dof = model_.CoordsPerJoint;
-    const std::string& s = section_;
-    SectionRecords r;
-    if (s == "Joints") {
-      if (RunResult e = ReadRecords(count, 0, model_.CoordColumns, r)) return e;
-      model_.JointCoords = r.singles;
-      model_.JointCount = count;
-    } else if (s == "Supports") {
-      if (RunResult e = ReadRecords(count, dof + 1, 0, r)) return e;
-      model_.Supports = r.ints;
-      model_.SupportCount = count;
-    } else if (s == "Materials") {
-      if (RunResult e = ReadRecords(count, 0, model_.MaterialColumns(), r)) return e;
-      model_.Materials = r.singles;
-      model_.MaterialCount = count;
-    } else if (s == "Cross-Sections") {
-      if (RunResult e = ReadRecords(count, 0, model_.SectionColumns, r)) return e;
-      model_.Sections = r.singles;
-      model_.SectionCount = count;
-    } else if (s == "Members") {
-      const bool spaceFrame = model_.Type() && model_.Type()->RollAngles;
-      if (RunResult e = ReadRecords(count, 4, spaceFrame ? 1 : 0, r)) return e;
-      model_.MemberProps = r.ints;
-      if (spaceFrame) model_.RollAngles = Column(r.singles, 1);
-      model_.MemberCount = count;
-    } else if (s == "Member Releases") {
-      if (RunResult e = ReadRecords(count, 2, 0, r)) return e;
-      model_.Releases = r.ints;
-      model_.ReleaseCount = count;
-    } else if (s == "Joint Loads") {
-      if (RunResult e = ReadRecords(count, 1, dof, r)) return e;
-      model_.JointLoadJoints = Column(r.ints, 1);
-      model_.JointLoadValues = r.singles;
-      model_.JointLoadCount = count;
-    } else if (s == "Member Loads") {
-      if (RunResult e = ReadRecords(count, 2, 4, r)) return e;
-      model_.MemberLoadInfo = r.ints;
-      model_.MemberLoadValues = r.singles;
-      model_.MemberLoadCount = count;
-    } else if (s == "Support Displacements") {
-      if (RunResult e = ReadRecords(count, 1, dof, r)) return e;
-      model_.SettlementJoints = Column(r.ints, 1);
-      model_.SettlementValues = r.singles;
-      model_.SettlementCount = count;
-    } else if (s == "Temperature Changes") {
-      if (RunResult e = ReadRecords(count, 1, 1, r)) return e;
-      model_.TempChangeMembers = Column(r.ints, 1);
-      model_.TempChangeValues = Column(r.singles, 1);
-      model_.TempChangeCount = count;
-    } else if (s == "Units") {
-      if (RunResult e = ReadUnits(count)) return e;
-    } else if (s == "Fabrication Errors") {
-      if (RunResult e = ReadRecords(count, 1, 1, r)) return e;
-      model_.FabErrorMembers = Column(r.ints, 1);
-      model_.FabErrorValues = Column(r.singles, 1);
-      model_.FabErrorCount = count;
-    }
+    const SectionRow* row = FindSection(section_);
     // Any other label is passed over with its count; reading goes on with the next two fields.
-    return std::nullopt;
-  }
-
-  // One record of three names: the force, length and temperature-difference units.
-  RunResult ReadUnits(int count) {
-    if (count != 1)
+    if (!row) return std::nullopt;
+    // A section without a count field holds exactly one record.
+    if (!row->Count && count != 1)
       return RunError{kErrSubscript, "Subscript out of range: " + Place("the count") + " is " +
                                          std::to_string(count) + ", not 1"};
-    record_ = 1;
-    Field force, length, temperature;
-    if (RunResult e = ReadUnitName(force, 1, ForceUnitNames(), FindForceUnit)) return e;
-    if (RunResult e = ReadUnitName(length, 2, LengthUnitNames(), FindLengthUnit)) return e;
-    if (RunResult e = ReadUnitName(temperature, 3, TemperatureUnitNames(), FindTemperatureUnit))
-      return e;
-    model_.Units = NamedUnits(*FindForceUnit(force.text), *FindLengthUnit(length.text),
-                              *FindTemperatureUnit(temperature.text));
+    // The records go to a scratch model first, so that the section enters the model whole.
+    ModelStore scratch;
+    if (RunResult e = ReadRecords(*row, count, scratch)) return e;
+    for (const FieldGroup& group : row->Fields)
+      if (group.Width(model_) > 0)
+        std::visit([&](auto place) { Commit(scratch, place); }, group.Place);
+    if (row->Count) model_.*row->Count = count;
     return std::nullopt;
   }
 
-  template <typename Find>
-  RunResult ReadUnitName(Field& field, int column, const std::string& accepted, Find find) {
-    const std::string what = "field " + std::to_string(column);
-    if (RunResult e = fields_.Next(field, Place(what))) return e;
-    if (!find(field.text))
-      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
-                                            std::to_string(field.line) + " reads " +
-                                            Shown(field.text) + ", none of " + accepted};
-    return std::nullopt;
+  template <typename Member>
+  void Commit(ModelStore& scratch, Member member) {
+    model_.*member = std::move(scratch.*member);
+  }
+  void Commit(ModelStore& scratch, UnitNamesPlace) {
+    model_.Units = scratch.Units;
+    model_.Units.Named = true;
   }
 
   RunResult ReadCount(std::int16_t& count) {
     record_ = 0;
-    if (RunResult e = ReadInt(count, "the count")) return e;
+    if (RunResult e = ReadValue(count, "the count")) return e;
     if (count < 0)
       return RunError{kErrSubscript, "Subscript out of range: " + Place("the count") + " is " +
                                          std::to_string(count)};
     return std::nullopt;
   }
 
-  RunResult ReadRecords(int count, int intCount, int singleCount, SectionRecords& r) {
-    r.ints.Redim(count, intCount);
-    r.singles.Redim(count, singleCount);
+  // Reads `count` records of the row's shape into the scratch model, fields numbered from 1
+  // across the groups of a record.
+  RunResult ReadRecords(const SectionRow& row, int count, ModelStore& scratch) {
+    for (const FieldGroup& group : row.Fields)
+      std::visit([&](auto place) { Size(scratch, place, count, group.Width(model_)); },
+                 group.Place);
     for (record_ = 1; record_ <= count; ++record_) {
-      for (int c = 1; c <= intCount; ++c)
-        if (RunResult e = ReadInt(r.ints(record_, c), "field " + std::to_string(c))) return e;
-      for (int c = 1; c <= singleCount; ++c)
-        if (RunResult e =
-                ReadSingle(r.singles(record_, c), "field " + std::to_string(intCount + c)))
-          return e;
+      int field = 0;
+      for (const FieldGroup& group : row.Fields)
+        for (int c = 1; c <= group.Width(model_); ++c) {
+          const std::string what = "field " + std::to_string(++field);
+          RunResult e = std::visit([&](auto place) { return ReadField(scratch, place, c, what); },
+                                   group.Place);
+          if (e) return e;
+        }
     }
     return std::nullopt;
   }
 
-  RunResult ReadInt(std::int16_t& value, const std::string& what) {
+  template <typename T>
+  static void Size(ModelStore& scratch, Table<T> ModelStore::*table, int rows, int columns) {
+    (scratch.*table).Redim(rows, columns);
+  }
+  template <typename T>
+  static void Size(ModelStore& scratch, Array<T> ModelStore::*array, int rows, int) {
+    (scratch.*array).Redim(rows);
+  }
+  static void Size(ModelStore&, UnitNamesPlace, int, int) {}
+
+  template <typename T>
+  RunResult ReadField(ModelStore& scratch, Table<T> ModelStore::*table, int column,
+                      const std::string& what) {
+    return ReadValue((scratch.*table)(record_, column), what);
+  }
+  template <typename T>
+  RunResult ReadField(ModelStore& scratch, Array<T> ModelStore::*array, int,
+                      const std::string& what) {
+    return ReadValue((scratch.*array)(record_), what);
+  }
+  RunResult ReadField(ModelStore& scratch, UnitNamesPlace, int column, const std::string& what) {
+    Field field;
+    if (RunResult e = fields_.Next(field, Place(what))) return e;
+    if (!SetUnitNamed(scratch.Units, column, field.text))
+      return RunError{kErrTypeMismatch,
+                      "Type mismatch: " + Place(what) + " on line " + std::to_string(field.line) +
+                          " reads " + Shown(field.text) + ", none of " + AcceptedUnitNames(column)};
+    return std::nullopt;
+  }
+
+  RunResult ReadValue(std::int16_t& value, const std::string& what) {
     Field field;
     if (RunResult e = fields_.Next(field, Place(what))) return e;
     bool overflow = false;
@@ -273,7 +240,7 @@ class ProjectReader {
     return std::nullopt;
   }
 
-  RunResult ReadSingle(float& value, const std::string& what) {
+  RunResult ReadValue(float& value, const std::string& what) {
     Field field;
     if (RunResult e = fields_.Next(field, Place(what))) return e;
     std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
@@ -294,13 +261,6 @@ class ProjectReader {
     std::string section = "section \"" + section_ + "\"";
     return record_ > 0 ? what + " of record " + std::to_string(record_) + " of " + section
                        : what + " of " + section;
-  }
-
-  template <typename T>
-  static Array<T> Column(const Table<T>& table, int col) {
-    Array<T> column(table.Rows());
-    for (int row = 1; row <= table.Rows(); ++row) column(row) = table(row, col);
-    return column;
   }
 
   ModelStore& model_;

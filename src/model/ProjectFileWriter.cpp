@@ -4,9 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <initializer_list>
 #include <random>
-#include <utility>
+#include <variant>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -14,6 +13,7 @@
 
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectSections.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -38,28 +38,33 @@ class RecordWriter {
     }
     Field(FormatShortest(value));
   }
+  // Ends the line of a record; a record without fields (a marker) has none.
   void EndRecord() {
+    if (first_) return;
     text_ += "\r\n";
     first_ = true;
   }
 
-  // Opens a section after checking that its tables hold at least `count` rows and the columns
-  // the type requires ({have, need} pairs); the records read nothing beyond that.
-  bool Section(const char* label, int count, std::initializer_list<int> rows,
-               std::initializer_list<std::pair<int, int>> columns = {}) {
-    place_ = std::string("section \"") + label + "\"";
-    for (int have : rows)
-      if (have < count)
+  // Opens a section after checking that each place of its records holds at least `count` rows
+  // and the columns its fields need; the records read nothing beyond that.
+  bool Section(const SectionRow& row, int count, const ModelStore& m) {
+    place_ = std::string("section \"") + row.Label + "\"";
+    for (const FieldGroup& group : row.Fields) {
+      const int have = ShapeHeld(group.Place, m).Rows;
+      if (group.Width(m) > 0 && have < count)
         Fail(kErrSubscript, "Subscript out of range: a table of " + place_ + " holds " +
                                 std::to_string(have) + " rows for a count of " +
                                 std::to_string(count));
-    for (auto [have, need] : columns)
+    }
+    for (const FieldGroup& group : row.Fields) {
+      const int have = ShapeHeld(group.Place, m).Columns, need = group.Width(m);
       if (have < need)
         Fail(kErrSubscript, "Subscript out of range: a table of " + place_ + " has " +
                                 std::to_string(have) + " columns, " + std::to_string(need) +
                                 " needed");
+    }
     if (failed()) return false;
-    String(label);
+    String(row.Label);
     Integer(count);
     EndRecord();
     return true;
@@ -85,92 +90,44 @@ class RecordWriter {
   RunResult error_;
 };
 
+// The values of one record at a place, as the place's value type is written.
+class RecordFields {
+ public:
+  RecordFields(const ModelStore& m, RecordWriter& out, int record)
+      : m_(m), out_(out), record_(record) {}
+
+  template <typename T>
+  void operator()(Table<T> ModelStore::*table, int columns) const {
+    for (int c = 1; c <= columns; ++c) Write((m_.*table)(record_, c));
+  }
+  template <typename T>
+  void operator()(Array<T> ModelStore::*array, int columns) const {
+    if (columns > 0) Write((m_.*array)(record_));
+  }
+  void operator()(UnitNamesPlace, int columns) const {
+    for (int c = 1; c <= columns; ++c) out_.String(UnitNameOf(m_.Units, c));
+  }
+
+ private:
+  void Write(std::int16_t value) const { out_.Integer(value); }
+  void Write(float value) const { out_.Single(value); }
+
+  const ModelStore& m_;
+  RecordWriter& out_;
+  int record_;
+};
+
 void WriteSections(const ModelStore& m, RecordWriter& out) {
-  const int dof = m.CoordsPerJoint;
-  if (m.JointCount > 0 && out.Section("Joints", m.JointCount, {m.JointCoords.Rows()},
-                                      {{m.JointCoords.Cols(), m.CoordColumns}}))
-    for (int j = 1; j <= m.JointCount; ++j, out.EndRecord())
-      for (int c = 1; c <= m.CoordColumns; ++c) out.Single(m.JointCoords(j, c));
-
-  if (m.SupportCount > 0 &&
-      out.Section("Supports", m.SupportCount, {m.Supports.Rows()}, {{m.Supports.Cols(), dof + 1}}))
-    for (int s = 1; s <= m.SupportCount; ++s, out.EndRecord())
-      for (int c = 1; c <= dof + 1; ++c) out.Integer(m.Supports(s, c));
-
-  const int materialColumns = m.MaterialColumns();
-  if (m.MaterialCount > 0 && out.Section("Materials", m.MaterialCount, {m.Materials.Rows()},
-                                         {{m.Materials.Cols(), materialColumns}}))
-    for (int i = 1; i <= m.MaterialCount; ++i, out.EndRecord())
-      for (int c = 1; c <= materialColumns; ++c) out.Single(m.Materials(i, c));
-
-  if (m.SectionCount > 0 && out.Section("Cross-Sections", m.SectionCount, {m.Sections.Rows()},
-                                        {{m.Sections.Cols(), m.SectionColumns}}))
-    for (int i = 1; i <= m.SectionCount; ++i, out.EndRecord())
-      for (int c = 1; c <= m.SectionColumns; ++c) out.Single(m.Sections(i, c));
-
-  // Only a space frame's members carry an angle of roll.
-  const bool spaceFrame = m.Type() && m.Type()->RollAngles;
-  if (m.MemberCount > 0 &&
-      out.Section("Members", m.MemberCount,
-                  {m.MemberProps.Rows(), spaceFrame ? m.RollAngles.Size() : m.MemberCount},
-                  {{m.MemberProps.Cols(), 4}}))
-    for (int i = 1; i <= m.MemberCount; ++i, out.EndRecord()) {
-      for (int c = 1; c <= 4; ++c) out.Integer(m.MemberProps(i, c));
-      if (spaceFrame) out.Single(m.RollAngles(i));
-    }
-
-  // A truss has pinned joints everywhere, so releases mean nothing to it and are not kept.
-  if (m.ReleaseCount > 0 && !IsTruss(m.StructType) &&
-      out.Section("Member Releases", m.ReleaseCount, {m.Releases.Rows()}, {{m.Releases.Cols(), 2}}))
-    for (int i = 1; i <= m.ReleaseCount; ++i, out.EndRecord())
-      for (int c = 1; c <= 2; ++c) out.Integer(m.Releases(i, c));
-
-  if (m.JointLoadCount > 0 && out.Section("Joint Loads", m.JointLoadCount,
-                                          {m.JointLoadJoints.Size(), m.JointLoadValues.Rows()},
-                                          {{m.JointLoadValues.Cols(), dof}}))
-    for (int i = 1; i <= m.JointLoadCount; ++i, out.EndRecord()) {
-      out.Integer(m.JointLoadJoints(i));
-      for (int c = 1; c <= dof; ++c) out.Single(m.JointLoadValues(i, c));
-    }
-
-  if (m.MemberLoadCount > 0 &&
-      out.Section("Member Loads", m.MemberLoadCount,
-                  {m.MemberLoadInfo.Rows(), m.MemberLoadValues.Rows()},
-                  {{m.MemberLoadInfo.Cols(), 2}, {m.MemberLoadValues.Cols(), 4}}))
-    for (int i = 1; i <= m.MemberLoadCount; ++i, out.EndRecord()) {
-      out.Integer(m.MemberLoadInfo(i, 1));
-      out.Integer(m.MemberLoadInfo(i, 2));
-      for (int c = 1; c <= 4; ++c) out.Single(m.MemberLoadValues(i, c));
-    }
-
-  if (m.SettlementCount > 0 && out.Section("Support Displacements", m.SettlementCount,
-                                           {m.SettlementJoints.Size(), m.SettlementValues.Rows()},
-                                           {{m.SettlementValues.Cols(), dof}}))
-    for (int i = 1; i <= m.SettlementCount; ++i, out.EndRecord()) {
-      out.Integer(m.SettlementJoints(i));
-      for (int c = 1; c <= dof; ++c) out.Single(m.SettlementValues(i, c));
-    }
-
-  if (m.TempChangeCount > 0 && out.Section("Temperature Changes", m.TempChangeCount,
-                                           {m.TempChangeMembers.Size(), m.TempChangeValues.Size()}))
-    for (int i = 1; i <= m.TempChangeCount; ++i, out.EndRecord()) {
-      out.Integer(m.TempChangeMembers(i));
-      out.Single(m.TempChangeValues(i));
-    }
-
-  if (m.FabErrorCount > 0 && out.Section("Fabrication Errors", m.FabErrorCount,
-                                         {m.FabErrorMembers.Size(), m.FabErrorValues.Size()}))
-    for (int i = 1; i <= m.FabErrorCount; ++i, out.EndRecord()) {
-      out.Integer(m.FabErrorMembers(i));
-      out.Single(m.FabErrorValues(i));
-    }
-
-  // Last, so that a file of a project without named units stays as it always was.
-  if (m.Units.Named && out.Section("Units", 1, {1})) {
-    out.String(InfoOf(m.Units.Force).Name);
-    out.String(InfoOf(m.Units.Length).Name);
-    out.String(InfoOf(m.Units.Temperature).Name);
-    out.EndRecord();
+  for (const SectionRow& row : ProjectSections()) {
+    const int count = RecordCount(row, m);
+    if (count == 0 || (row.DroppedForTrusses && IsTruss(m.StructType)) ||
+        !out.Section(row, count, m))
+      continue;
+    for (int record = 1; record <= count; ++record, out.EndRecord())
+      for (const FieldGroup& group : row.Fields) {
+        const int width = group.Width(m);
+        std::visit([&](auto place) { RecordFields(m, out, record)(place, width); }, group.Place);
+      }
   }
 }
 

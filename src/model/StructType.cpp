@@ -10,9 +10,14 @@ const StructTypeInfo* FindStructType(const std::string& code) {
   return nullptr;
 }
 
-const StructTypeInfo& TypeOf(StructKind kind) {
+const StructTypeInfo* FindStructType(StructKind kind) {
   for (const StructTypeInfo& type : AllStructTypes())
-    if (type.Kind == kind) return type;
+    if (type.Kind == kind) return &type;
+  return nullptr;
+}
+
+const StructTypeInfo& TypeOf(StructKind kind) {
+  if (const StructTypeInfo* type = FindStructType(kind)) return *type;
   throw std::invalid_argument("no structure type of this kind");
 }
 
@@ -53,6 +58,14 @@ std::string CoordinateName(const JointCoordNames& coordinate) {
 
 char LocalAxis(const JointCoordNames& coordinate) {
   return static_cast<char>(coordinate.Axis - 'X' + 'x');
+}
+
+int EndCoordinate(const StructTypeInfo& type, char localAxis, bool rotation) {
+  for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+    const JointCoordNames& coordinate = CoordinateOf(type, k);
+    if (LocalAxis(coordinate) == localAxis && coordinate.Rotation == rotation) return k;
+  }
+  return 0;
 }
 
 }  // namespace stavelorn

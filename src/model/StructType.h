@@ -72,6 +72,11 @@ struct StructTypeInfo {
   // The report's headings of the joint-load and support-displacement tables (up to 3 lines).
   std::array<const char*, 3> JointLoadHeading;
   std::array<const char*, 3> SettlementHeading;
+  // The printed results' headings of the joint displacements, the support reactions and the
+  // member end forces (none for trusses, whose report lists each bar's axial force instead).
+  std::array<const char*, 3> DisplacementHeading;
+  std::array<const char*, 3> ReactionHeading;
+  std::array<const char*, 3> EndForceHeading;
   // Where a positive diagram of a truss bar's axial force, or of a shear along local y or the
   // moment about local z, is drawn: "upper side" of a beam, "local +y side: upward" of a grid.
   const char* DiagramSide;
@@ -79,6 +84,9 @@ struct StructTypeInfo {
 
 // The type with this code, or nullptr when the code names none of the six.
 const StructTypeInfo* FindStructType(const std::string& code);
+
+// The type of this kind, or nullptr for None.
+const StructTypeInfo* FindStructType(StructKind kind);
 
 // The type of this kind; throws std::invalid_argument for None.
 const StructTypeInfo& TypeOf(StructKind kind);
@@ -109,5 +117,10 @@ std::string CoordinateName(const JointCoordNames& coordinate);
 
 // The local axis 'x', 'y' or 'z' of a member end coordinate whose joint coordinate is this one.
 char LocalAxis(const JointCoordNames& coordinate);
+
+// The coordinate k (1..CoordsPerJoint) of a member's beginning that measures a translation along,
+// or a rotation about, local axis `localAxis`; the end's is k + CoordsPerJoint. 0 when the type
+// has none: a beam's members have no axial coordinate, a plane frame's no twist.
+int EndCoordinate(const StructTypeInfo& type, char localAxis, bool rotation);
 
 }  // namespace stavelorn

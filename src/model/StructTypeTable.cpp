@@ -39,6 +39,12 @@ constexpr StructTypeInfo BeamType() {
                         "---------   -----------   -----------"};
   t.SettlementHeading = {"Joint No.   Y Displacement    Rotation  ",
                          "---------   --------------   -----------"};
+  t.DisplacementHeading = {"Joint No.   Y Translation   Rotation (Rad)",
+                           "---------   -------------   --------------"};
+  t.ReactionHeading = {"Joint No.     Y Force       Moment",
+                       "---------   -----------   -----------"};
+  t.EndForceHeading = {"Member   Joint   Shear Force     Moment",
+                       "------   -----   -----------   -----------"};
   t.DiagramSide = "upper side";
   return t;
 }
@@ -68,6 +74,11 @@ constexpr StructTypeInfo PlaneTrussType() {
                         "---------   -----------   -----------"};
   t.SettlementHeading = {"Joint No.   X Displacement   Y Displacement",
                          "---------   --------------   --------------"};
+  t.DisplacementHeading = {"Joint No.   X Translation   Y Translation",
+                           "---------   -------------   -------------"};
+  t.ReactionHeading = {"Joint No.     X Force       Y Force",
+                       "---------   -----------   -----------"};
+  t.EndForceHeading = {};
   t.DiagramSide = "left of each bar, seen from its beginning joint";
   return t;
 }
@@ -97,6 +108,12 @@ constexpr StructTypeInfo PlaneFrameType() {
                         "---------   -----------   -----------   -----------"};
   t.SettlementHeading = {"Joint No.   X Displacement   Y Displacement    Rotation  ",
                          "---------   --------------   --------------   -----------"};
+  t.DisplacementHeading = {"Joint No.   X Translation   Y Translation   Rotation (Rad)",
+                           "---------   -------------   -------------   --------------"};
+  t.ReactionHeading = {"Joint No.     X Force       Y Force       Moment",
+                       "---------   -----------   -----------   -----------"};
+  t.EndForceHeading = {"Member   Joint   Axial Force   Shear Force     Moment",
+                       "------   -----   -----------   -----------   -----------"};
   t.DiagramSide = "local +y side: left, seen from the beginning joint";
   return t;
 }
@@ -126,6 +143,11 @@ constexpr StructTypeInfo SpaceTrussType() {
                         "---------   -----------   -----------   -----------"};
   t.SettlementHeading = {"Joint No.   X Displacement   Y Displacement   Z Displacement",
                          "---------   --------------   --------------   --------------"};
+  t.DisplacementHeading = {"Joint No.   X Translation   Y Translation   Z Translation",
+                           "---------   -------------   -------------   -------------"};
+  t.ReactionHeading = {"Joint No.     X Force       Y Force       Z Force",
+                       "---------   -----------   -----------   -----------"};
+  t.EndForceHeading = {};
   t.DiagramSide = "left of each bar, seen from its beginning joint";
   return t;
 }
@@ -155,6 +177,13 @@ constexpr StructTypeInfo GridType() {
                         "---------   -----------   -----------   -----------"};
   t.SettlementHeading = {"Joint No.   Y Displacement     X Rotation       Z Rotation",
                          "---------   --------------   --------------   --------------"};
+  t.DisplacementHeading = {"Joint No.   Y Translation    X Rotation      Z Rotation ",
+                           "---------   -------------   -------------   --------------"};
+  t.ReactionHeading = {"Joint No.     Y Force      X Moment      Z Moment",
+                       "---------   -----------   -----------   -----------"};
+  t.EndForceHeading = {"Member   Joint      Shear       Torsional      Bending",
+                       "  No.     No.       Force         Moment        Moment",
+                       "------   -----   -----------   -----------   -----------"};
   t.DiagramSide = "local +y side: upward";
   return t;
 }
@@ -188,6 +217,15 @@ constexpr StructTypeInfo SpaceFrameType() {
   t.SettlementHeading = {"Jt.     X          Y          Z          X          Y          Z",
                          "No.   Displ.     Displ.     Displ.    Rotation   Rotation   Rotation",
                          "--- ---------- ---------- ---------- ---------- ---------- ----------"};
+  t.DisplacementHeading = {"Jt.     X          Y          Z          X          Y          Z",
+                           "No.  Transl.    Transl.    Transl.    Rotation   Rotation   Rotation",
+                           "--- ---------- ---------- ---------- ---------- ---------- ----------"};
+  t.ReactionHeading = {"Jt.     X          Y          Z          X          Y          Z",
+                       "No.   Force      Force      Force      Moment     Moment     Moment",
+                       "--- ---------- ---------- ---------- ---------- ---------- ----------"};
+  t.EndForceHeading = {"Jt.   Axial        y          z      Torsional      y          z",
+                       "No.   Force      Shear      Shear      Moment     Moment     Moment",
+                       "--- ---------- ---------- ---------- ---------- ---------- ----------"};
   t.DiagramSide = "local +y side";
   return t;
 }

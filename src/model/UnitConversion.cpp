@@ -3,14 +3,15 @@
 #include <cmath>
 #include <vector>
 
-#include "model/ModelQuantities.h"
+#include "model/ProjectSections.h"
 
 namespace stavelorn {
 
 bool HasConvertibleValues(const ModelStore& m) {
-  return m.JointCount > 0 || m.MaterialCount > 0 || m.SectionCount > 0 || m.JointLoadCount > 0 ||
-         m.MemberLoadCount > 0 || m.SettlementCount > 0 || m.TempChangeCount > 0 ||
-         m.FabErrorCount > 0;
+  for (const SectionRow& row : ProjectSections())
+    for (const FieldGroup& group : row.Fields)
+      if (group.QuantityOf && RecordCount(row, m) > 0) return true;
+  return false;
 }
 
 RunResult ConvertUnits(ModelStore& model, const UnitSystem& to) {

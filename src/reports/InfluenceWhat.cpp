@@ -39,18 +39,6 @@ std::optional<double> Real(const std::string& text) {
   return value;
 }
 
-// Every name the diagrams give a quantity; the plane types' V and M are the shear along and
-// the moment about the member's local y and z.
-std::optional<DiagramQuantity> QuantityNamed(const std::string& name) {
-  using Q = DiagramQuantity;
-  const std::pair<const char*, Q> names[] = {{"N", Q::N},   {"V", Q::Vy}, {"Vy", Q::Vy},
-                                             {"Vz", Q::Vz}, {"T", Q::T},  {"My", Q::My},
-                                             {"M", Q::Mz},  {"Mz", Q::Mz}};
-  for (const auto& [text, q] : names)
-    if (name == text) return q;
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<InfluenceQuantity> ParseInfluenceWhat(const std::string& text) {

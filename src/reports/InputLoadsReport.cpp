@@ -21,13 +21,11 @@ namespace {
 void PrintJointHeading(ReportPrinter& printer, int indent, const ModelStore& model,
                        const std::array<const char*, 3>& heading,
                        Quantity (*quantity)(const JointCoordNames&)) {
-  std::vector<std::string_view> lines;
-  for (const char* line : heading)
-    if (line) lines.emplace_back(line);
   std::vector<Quantity> quantities;
   for (int k = 1; k <= model.CoordsPerJoint; ++k)
     quantities.push_back(quantity(CoordinateOf(model.TypeInfo(), k)));
-  PrintHeading(printer, indent, lines, NumberedColumnUnits(model.Units, quantities));
+  PrintHeading(printer, indent, HeadingLines(heading),
+               NumberedColumnUnits(model.Units, quantities));
 }
 
 // Joint loads and support displacements share their row shapes: a joint number under "@@@" and

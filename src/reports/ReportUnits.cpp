@@ -33,6 +33,13 @@ std::string UnitsLine(std::string_view rule, const std::vector<std::string>& uni
   return line.substr(0, line.find_last_not_of(' ') + 1);
 }
 
+std::vector<std::string_view> HeadingLines(const std::array<const char*, 3>& heading) {
+  std::vector<std::string_view> lines;
+  for (const char* line : heading)
+    if (line) lines.emplace_back(line);
+  return lines;
+}
+
 void PrintHeading(ReportPrinter& printer, int blanks, const std::vector<std::string_view>& lines,
                   const std::vector<std::string>& units) {
   if (lines.empty()) return;

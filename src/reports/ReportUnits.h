@@ -4,6 +4,7 @@
 // headings exactly as before.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,9 @@ std::vector<std::string> NumberedColumnUnits(const UnitSystem& units,
 // The line of units for a heading whose last line is `rule`: the i-th unit centred over the
 // i-th run of dashes, cut to the run's width when longer; "" when every unit is "".
 std::string UnitsLine(std::string_view rule, const std::vector<std::string>& units);
+
+// The lines of a heading as the structure-type table words it (its unused lines are null).
+std::vector<std::string_view> HeadingLines(const std::array<const char*, 3>& heading);
 
 // Prints each of `lines` after `blanks` spaces, with the line of units before the last one
 // when there is one.

@@ -14,188 +14,49 @@ namespace stavelorn {
 
 namespace {
 
-// A results table of one type: its headings and how each row places its numbers. A row is
-// `prefixBlanks`, the joint (or member) number under `numberMask`, `afterNumber` blanks, then per
-// value `beforeValue` blanks, the value under `valueMask` and `afterValue` blanks.
+// Where a results table puts its heading and its numbers. A row is `rowBlanks`, the joint (or
+// member) number under `numberMask`, `afterNumber` blanks, then per value `beforeValue` blanks,
+// the value under `valueMask` and `afterValue` blanks. The end forces print two rows per member,
+// the second (the end joint) after `secondRowBlanks`; the six-column table puts the member's
+// number on a line of its own above them instead.
 struct TableLayout {
   int headingBlanks;
-  std::vector<std::string_view> headings;
-  int prefixBlanks;
+  int rowBlanks;
+  int secondRowBlanks;
   std::string_view numberMask;
   int afterNumber;
   int beforeValue;
   std::string_view valueMask;
   int afterValue;
+  bool memberOnOwnLine;
 };
 
-TableLayout DisplacementLayout(StructKind type) {
-  if (type == StructKind::PTruss)
-    return {
-        20,
-        {"Joint No.   X Translation   Y Translation", "---------   -------------   -------------"},
-        22,
-        kMaskAt3,
-        3,
-        5,
-        kMaskE4,
-        0};
-  if (type == StructKind::Beam)
-    return {20,
-            {"Joint No.   Y Translation   Rotation (Rad)",
-             "---------   -------------   --------------"},
-            22,
-            kMaskAt3,
-            3,
-            5,
-            kMaskE4,
-            0};
-  if (type == StructKind::STruss)
-    return {13,
-            {"Joint No.   X Translation   Y Translation   Z Translation",
-             "---------   -------------   -------------   -------------"},
-            15,
-            kMaskAt3,
-            3,
-            5,
-            kMaskE4,
-            0};
-  if (type == StructKind::PFrame)
-    return {13,
-            {"Joint No.   X Translation   Y Translation   Rotation (Rad)",
-             "---------   -------------   -------------   --------------"},
-            15,
-            kMaskAt3,
-            3,
-            5,
-            kMaskE4,
-            0};
-  if (type == StructKind::Grid)
-    return {13,
-            {"Joint No.   Y Translation    X Rotation      Z Rotation ",
-             "---------   -------------   -------------   --------------"},
-            15,
-            kMaskAt3,
-            3,
-            5,
-            kMaskE4,
-            0};
-  return {7,
-          {"Jt.     X          Y          Z          X          Y          Z",
-           "No.  Transl.    Transl.    Transl.    Rotation   Rotation   Rotation",
-           "--- ---------- ---------- ---------- ---------- ---------- ----------"},
-          7,
-          kMaskAt2,
-          1,
-          1,
-          kMaskE3,
-          0};
+// A table is laid out for three coordinates per joint, or for the space frame's six in narrower
+// columns of shorter numbers; a table of two coordinates is the three-coordinate one, one
+// column narrower and centred 7 blanks further right.
+TableLayout LayoutFor(const StructTypeInfo& type, TableLayout threeColumns,
+                      TableLayout sixColumns) {
+  if (type.CoordsPerJoint > 3) return sixColumns;
+  const int shift = 7 * (3 - type.CoordsPerJoint);
+  threeColumns.headingBlanks += shift;
+  threeColumns.rowBlanks += shift;
+  threeColumns.secondRowBlanks += shift;
+  return threeColumns;
 }
 
-TableLayout ReactionLayout(StructKind type) {
-  if (type == StructKind::PTruss)
-    return {
-        23,      {"Joint No.     X Force       Y Force", "---------   -----------   -----------"},
-        25,      kMaskAt3,
-        7,       0,
-        kMaskE4, 3};
-  if (type == StructKind::Beam)
-    return {
-        23,      {"Joint No.     Y Force       Moment", "---------   -----------   -----------"},
-        25,      kMaskAt3,
-        7,       0,
-        kMaskE4, 3};
-  if (type == StructKind::STruss)
-    return {16,
-            {"Joint No.     X Force       Y Force       Z Force",
-             "---------   -----------   -----------   -----------"},
-            18,
-            kMaskAt3,
-            7,
-            0,
-            kMaskE4,
-            3};
-  if (type == StructKind::PFrame)
-    return {16,
-            {"Joint No.     X Force       Y Force       Moment",
-             "---------   -----------   -----------   -----------"},
-            18,
-            kMaskAt3,
-            7,
-            0,
-            kMaskE4,
-            3};
-  if (type == StructKind::Grid)
-    return {16,
-            {"Joint No.     Y Force      X Moment      Z Moment",
-             "---------   -----------   -----------   -----------"},
-            18,
-            kMaskAt3,
-            7,
-            0,
-            kMaskE4,
-            3};
-  return {7,
-          {"Jt.     X          Y          Z          X          Y          Z",
-           "No.   Force      Force      Force      Moment     Moment     Moment",
-           "--- ---------- ---------- ---------- ---------- ---------- ----------"},
-          7,
-          kMaskAt2,
-          2,
-          0,
-          kMaskE3,
-          1};
+TableLayout DisplacementLayout(const StructTypeInfo& type) {
+  return LayoutFor(type, {13, 15, 0, kMaskAt3, 3, 5, kMaskE4, 0, false},
+                   {7, 7, 0, kMaskAt2, 1, 1, kMaskE3, 0, false});
 }
 
-// Member end forces of the four types with bending. A member prints two rows, beginning joint
-// then end joint; the space frame puts the member number on a line of its own above them.
-struct EndForceLayout {
-  int headingBlanks;
-  std::vector<std::string_view> headings;
-  int firstRowBlanks;   // before the member number (not for the space frame)
-  int secondRowBlanks;  // before the end joint
-  std::string_view numberMask;
-  std::string_view valueMask;
-  int beforeValue;
-};
+TableLayout ReactionLayout(const StructTypeInfo& type) {
+  return LayoutFor(type, {16, 18, 0, kMaskAt3, 7, 0, kMaskE4, 3, false},
+                   {7, 7, 0, kMaskAt2, 2, 0, kMaskE3, 1, false});
+}
 
-EndForceLayout EndForceLayoutOf(StructKind type) {
-  if (type == StructKind::Beam)
-    return {
-        20,
-        {"Member   Joint   Shear Force     Moment", "------   -----   -----------   -----------"},
-        21,
-        30,
-        kMaskAt3,
-        kMaskE4,
-        3};
-  if (type == StructKind::SFrame)
-    return {7,
-            {"Jt.   Axial        y          z      Torsional      y          z",
-             "No.   Force      Shear      Shear      Moment     Moment     Moment",
-             "--- ---------- ---------- ---------- ---------- ---------- ----------"},
-            0,
-            7,
-            kMaskAt2,
-            kMaskE3,
-            1};
-  if (type == StructKind::Grid)
-    return {13,
-            {"Member   Joint      Shear       Torsional      Bending",
-             "  No.     No.       Force         Moment        Moment",
-             "------   -----   -----------   -----------   -----------"},
-            14,
-            23,
-            kMaskAt3,
-            kMaskE4,
-            3};
-  return {13,
-          {"Member   Joint   Axial Force   Shear Force     Moment",
-           "------   -----   -----------   -----------   -----------"},
-          14,
-          23,
-          kMaskAt3,
-          kMaskE4,
-          3};
+TableLayout EndForceLayout(const StructTypeInfo& type) {
+  return LayoutFor(type, {13, 14, 23, kMaskAt3, 6, 3, kMaskE4, 0, false},
+                   {7, 7, 7, kMaskAt2, 0, 1, kMaskE3, 0, true});
 }
 
 // The units of a table's columns: `numbered` columns of numbers (member, joint), then one per
@@ -210,12 +71,13 @@ std::vector<std::string> CoordinateUnits(const ModelStore& model, int numbered,
 
 void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Displacements");
-  TableLayout layout = DisplacementLayout(model.Kind());
-  PrintHeading(printer, layout.headingBlanks, layout.headings,
+  const StructTypeInfo& type = model.TypeInfo();
+  const TableLayout layout = DisplacementLayout(type);
+  PrintHeading(printer, layout.headingBlanks, HeadingLines(type.DisplacementHeading),
                CoordinateUnits(model, 1, DisplacementQuantity));
   for (int j = 1; j <= model.JointCount; ++j) {
     ReportLine line;
-    line.Blanks(layout.prefixBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
+    line.Blanks(layout.rowBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
     for (int k = 1; k <= model.CoordsPerJoint; ++k)
       line.Blanks(layout.beforeValue).Number(ShownDisplacement(model, j, k), layout.valueMask);
     Print(printer, line.Text(" "));
@@ -236,20 +98,19 @@ void PrintAxialForces(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 21, "Member End Forces in Local Coordinates");
-  EndForceLayout layout = EndForceLayoutOf(model.Kind());
-  // The space frame's rows name their joint alone; the others the member and the joint.
-  PrintHeading(printer, layout.headingBlanks, layout.headings,
-               CoordinateUnits(model, model.Kind() == StructKind::SFrame ? 1 : 2, ForceQuantity));
+  const StructTypeInfo& type = model.TypeInfo();
+  const TableLayout layout = EndForceLayout(type);
+  // Rows that name their joint alone have one numbered column; the others name the member too.
+  PrintHeading(printer, layout.headingBlanks, HeadingLines(type.EndForceHeading),
+               CoordinateUnits(model, layout.memberOnOwnLine ? 1 : 2, ForceQuantity));
   const int n = model.CoordsPerJoint;
-  const bool spaceFrame = model.Kind() == StructKind::SFrame;
   for (int m = 1; m <= model.MemberCount; ++m) {
     ReportLine first;
-    if (spaceFrame) {
+    first.Blanks(layout.rowBlanks);
+    if (layout.memberOnOwnLine)
       Print(printer, ReportLine().Blanks(7).Text("Member:").Number(m, kMaskAt2));
-      first.Blanks(7);
-    } else {
-      first.Blanks(layout.firstRowBlanks).Number(m, layout.numberMask).Blanks(6);
-    }
+    else
+      first.Number(m, layout.numberMask).Blanks(layout.afterNumber);
     ReportLine second;
     second.Blanks(layout.secondRowBlanks);
     first.Number(model.MemberProps(m, 1), layout.numberMask).Blanks(1);
@@ -266,15 +127,18 @@ void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
 
 void PrintReactions(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 31, "Support Reactions");
-  TableLayout layout = ReactionLayout(model.Kind());
-  PrintHeading(printer, layout.headingBlanks, layout.headings,
+  const StructTypeInfo& type = model.TypeInfo();
+  const TableLayout layout = ReactionLayout(type);
+  PrintHeading(printer, layout.headingBlanks, HeadingLines(type.ReactionHeading),
                CoordinateUnits(model, 1, ForceQuantity));
   for (int s = 1; s <= model.SupportCount; ++s) {
     int j = model.Supports(s, 1);
     ReportLine line;
-    line.Blanks(layout.prefixBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
+    line.Blanks(layout.rowBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
     for (int k = 1; k <= model.CoordsPerJoint; ++k)
-      line.Number(ShownReaction(model, j, k), layout.valueMask).Blanks(layout.afterValue);
+      line.Blanks(layout.beforeValue)
+          .Number(ShownReaction(model, j, k), layout.valueMask)
+          .Blanks(layout.afterValue);
     Print(printer, line);
   }
 }

@@ -13,6 +13,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/ExactZeros.h"
 #include "model/ProjectFile.h"
+#include "support/CaseNames.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -69,7 +70,8 @@ TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZ
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleTrail,
                          ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
-                                           "space-truss-tower", "grid-floor", "space-frame"));
+                                           "space-truss-tower", "grid-floor", "space-frame"),
+                         testing::NamedCases());
 
 }  // namespace
 }  // namespace stavelorn

@@ -5,6 +5,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/MechanismMode.h"
+#include "support/CaseNames.h"
 #include "support/SampleModels.h"
 #include "support/StructureTexts.h"
 
@@ -94,7 +95,8 @@ TEST_P(MechanismModeTest, MovesFreelyAndOnlyWhereNothingHolds) {
   EXPECT_NE(message.find(c.sentence), std::string::npos) << message;
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechanisms));
+INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechanisms),
+                         testing::NamedCases());
 
 // Once its support also holds the rotation, the beam is a cantilever: the mode of the unstable
 // analysis before must not outlive it.

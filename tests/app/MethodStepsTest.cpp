@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/AnalysisRun.h"
+#include "support/CaseNames.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 
@@ -171,7 +172,8 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
                          ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
-                                           "space-truss-tower", "grid-floor", "space-frame"));
+                                           "space-truss-tower", "grid-floor", "space-frame"),
+                         testing::NamedCases());
 
 }  // namespace
 }  // namespace stavelorn

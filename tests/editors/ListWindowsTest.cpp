@@ -137,6 +137,88 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
                  "walk-" + std::to_string(i + 1) + "-" + EditorFormName(walks[i].form) + ".txt");
 }
 
+// Every list asks before Insert, Edit and Delete in its own words, naming items by number (a
+// keyed list by the joint or member of the row); the words are those the lists have always used.
+// Cancel leaves the list as it was.
+TEST(ListWindows, EachListConfirmsInItsOwnWords) {
+  ModelStore model = FullModel("SFrame");
+  // Two items in every keyed list, so that Delete can name a range.
+  model.SettlementCount = model.TempChangeCount = model.FabErrorCount = 2;
+  model.SettlementJoints.Redim(2);
+  model.SettlementJoints(1) = 1, model.SettlementJoints(2) = 3;
+  model.SettlementValues.Redim(2, model.CoordsPerJoint);
+  for (Array<std::int16_t>* members : {&model.TempChangeMembers, &model.FabErrorMembers}) {
+    members->Redim(2);
+    (*members)(1) = 1, (*members)(2) = 2;
+  }
+  model.TempChangeValues.Redim(2);
+  model.FabErrorValues.Redim(2);
+  const std::string joints = "\n\nNote: The following joints will be renumbered.";
+  const std::string sections = "\n\nNote: The following cross-sections will be renumbered.";
+  // Insert after row 1 (numbered lists only), Edit row 2, Delete row 2, Delete rows 1 to 2.
+  const struct {
+    FormId form;
+    std::string insert, edit, deleteOne, deleteRange;
+  } cases[] = {
+      {FormId::JointA, "Insert Joints: Insert new joints after Joint 1 ?" + joints,
+       "Edit Joints: Edit coordinates of Joint 2 ?", "Delete Joints: Delete Joint 2 ?" + joints,
+       "Delete Joints: Delete Joints 1 thru 2 ?" + joints},
+      {FormId::MatA,
+       "Insert Materials: Insert new materials after material 1 ?\n\nNote: The following "
+       "materials will be renumbered.",
+       "Edit Materials: Edit properties of material 2 ?",
+       "Delete Materials: Delete Material 2 ?\n\nNote: The following Materials will be renumbered.",
+       "Delete Materials: Delete Materials 1 thru 2 ?\n\nNote: The following Materials will be "
+       "renumbered."},
+      {FormId::CrossA,
+       "Insert Cross-Sections: Insert new cross-sections\nafter Cross-Section 1 ?" + sections,
+       "Edit Cross-Sections: Edit properties of Cross-Section 2 ?",
+       "Delete Cross-Sections: Delete Cross-Section 2 ?" + sections,
+       "Delete Cross-Sections: Delete Cross-Sections 1 thru 2?" + sections},
+      {FormId::MemberA,
+       "Insert Members: Insert new members after Member 1 ?\n\nNote: The following members will "
+       "be renumbered.",
+       "Edit Members: Edit Member 2 ?",
+       "Delete Members: Delete Member 2 ?\n\nNote: The following Members will be renumbered.",
+       "Delete Members: Delete Members 1 thru 2 ?\n\nNote: The following Members will be "
+       "renumbered."},
+      {FormId::JLoadA, "", "Edit Loads: Edit Loads on Joint 3 ?",
+       "Delete Loads: Delete loads on Joint 3 ?",
+       "Delete Loads: Delete loads on Joints 2 thru 3 ?"},
+      {FormId::JSettleA, "", "Edit Settlements: Edit Settlements for Support 3 ?",
+       "Delete Settlements: Delete settlements for Support 3 ?",
+       "Delete Settlements: Delete settlements for Supports 1 thru 3 ?"},
+      {FormId::MemLoadA, "", "Edit Loads: Edit Load on Member 2 ?",
+       "Delete Loads: Delete load on Member 2 ?",
+       "Delete Loads: Delete loads on Members 1 thru 2 ?"},
+      {FormId::MemTempA, "", "Edit Temperatures: Edit temperature for Member 2 ?",
+       "Delete Temperatures: Delete temperature for Member 2 ?",
+       "Delete Temperatures: Delete temperatures for Members 1 thru 2 ?"},
+      {FormId::MemErrA, "", "Edit Fab. Errors: Edit Error for Member 2 ?",
+       "Delete Fab.Errors: Delete Error for Member 2 ?",
+       "Delete Fab.Errors: Delete Errors for Members 1 thru 2 ?"},
+  };
+  for (const auto& c : cases) {
+    Session e(c.form, model);
+    const int items = e.editor.ItemCount();
+    const auto asked = [&e](int first, int last, void (ListEditor::*command)()) {
+      e.editor.Grid().Select(first, 1, last, 1);
+      e.messages.Answer(kAnswerCancel);
+      (e.editor.*command)();
+      const ScriptedMessages::Shown& box = e.messages.Log().back();
+      return box.Title + ": " + box.Text;
+    };
+    if (!c.insert.empty()) {
+      EXPECT_EQ(asked(1, 1, &ListEditor::Insert), c.insert);
+    }
+    EXPECT_EQ(asked(2, 2, &ListEditor::Edit), c.edit);
+    EXPECT_EQ(asked(2, 2, &ListEditor::Delete), c.deleteOne);
+    EXPECT_EQ(asked(1, 2, &ListEditor::Delete), c.deleteRange);
+    EXPECT_EQ(e.editor.ItemCount(), items);
+    EXPECT_FALSE(e.editor.CanUndo()) << "Cancel made a step";
+  }
+}
+
 // Materials, joints and members that other data refer to keep their numbers: no Insert or
 // Delete, before or after an Add.
 TEST(ListWindows, ItemsInUseKeepTheirNumbers) {

@@ -5,9 +5,11 @@
 #include <limits>
 #include <random>
 #include <stdexcept>
+#include <string>
 
 #include "model/NumberMask.h"
 #include "model/NumberText.h"
+#include "support/CaseNames.h"
 
 namespace stavelorn {
 namespace {
@@ -23,6 +25,14 @@ class NumberMaskTable : public ::testing::TestWithParam<MaskCase> {};
 TEST_P(NumberMaskTable, FormatsAsWrittenByHand) {
   const MaskCase& c = GetParam();
   EXPECT_EQ(FormatMasked(c.value, c.mask), c.expected) << c.mask << " of " << c.value;
+}
+
+// A case is named by the text it expects, its signs in words: "as_minus_1_0000E_plus_01".
+std::string ExpectedTextName(const ::testing::TestParamInfo<MaskCase>& info) {
+  std::string words;
+  for (const char* c = info.param.expected; *c; ++c)
+    words += *c == '-' ? " minus " : *c == '+' ? " plus " : std::string(1, *c);
+  return testing::CaseName("as " + words);
 }
 
 constexpr const char* kE4 = " 0.0000E+00;-0.0000E+00";
@@ -44,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{" 0.000000E+00;-0.000000E+00", -1.234567f, "-1.234567E+00"},
         MaskCase{" 0.0000000E+0;-0.0000000E+0", 98765.43f, " 9.8765430E+4"},
         MaskCase{kE4, -std::numeric_limits<float>::infinity(), "-inf"},
-        MaskCase{kE4, std::numeric_limits<float>::quiet_NaN(), " nan"}));
+        MaskCase{kE4, std::numeric_limits<float>::quiet_NaN(), " nan"}),
+    ExpectedTextName);
 
 TEST(NumberMask, RejectsAMaskItDoesNotKnow) {
   EXPECT_THROW(FormatMasked(1, "0.00"), std::invalid_argument);

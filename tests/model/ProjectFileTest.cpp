@@ -4,9 +4,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <sstream>
+#include <vector>
 
 #include "model/ProjectFile.h"
 #include "model/ProjectFileName.h"
+#include "model/ProjectSections.h"
 #include "model/StructType.h"
 #include "support/SampleModels.h"
 
@@ -37,13 +41,9 @@ TEST(ProjectFile, EveryTypeSurvivesAWriteAndARead) {
   for (const StructTypeInfo& type : AllStructTypes())
     for (bool oneRecord : {false, true}) {
       ModelStore original = FullModel(type.Code);
-      if (oneRecord)
-        for (std::int16_t* count :
-             {&original.JointCount, &original.SupportCount, &original.MaterialCount,
-              &original.SectionCount, &original.MemberCount, &original.ReleaseCount,
-              &original.JointLoadCount, &original.MemberLoadCount, &original.SettlementCount,
-              &original.TempChangeCount, &original.FabErrorCount})
-          *count = std::min<std::int16_t>(*count, 1);
+      for (const SectionRow& row : ProjectSections())
+        if (oneRecord && row.Count)
+          original.*row.Count = std::min<std::int16_t>(original.*row.Count, 1);
       const std::string text = TextOf(original);
       ModelStore back = ReadText(text);
       if (IsTruss(type.Code)) {
@@ -54,6 +54,76 @@ TEST(ProjectFile, EveryTypeSurvivesAWriteAndARead) {
       EXPECT_TRUE(SameModelData(original, back, difference)) << type.Code << ": " << difference;
       EXPECT_EQ(TextOf(back), text) << type.Code;
     }
+}
+
+// The labels of the section header lines ("Joints",3) of project-file text, in order.
+std::vector<std::string> SectionLabels(const std::string& text) {
+  static const std::regex header("^\"([^\"]*)\",-?[0-9]+\r?$");
+  std::vector<std::string> labels;
+  std::istringstream lines(text);
+  std::smatch match;
+  for (std::string line; std::getline(lines, line);)
+    if (std::regex_match(line, match, header)) labels.push_back(match[1]);
+  return labels;
+}
+
+// A model holding one section alone is written as that one section under its label and read
+// back with that section's count alone, for every type: a table row whose count, places or label
+// went astray shows as a section written under another label or read into another count.
+TEST(ProjectFile, EachSectionIsWrittenAndReadBackUnderItsOwnLabelAlone) {
+  for (const StructTypeInfo& type : AllStructTypes())
+    for (const SectionRow& row : ProjectSections()) {
+      SCOPED_TRACE(std::string(type.Code) + ", " + row.Label);
+      ModelStore only = FullModel(type.Code);
+      for (const SectionRow& other : ProjectSections())
+        if (other.Count && &other != &row) only.*other.Count = 0;
+      if (!row.Count) only.Units = NamedUnits(ForceUnit::lb, LengthUnit::ft, TemperatureUnit::F);
+      const bool kept = !(row.DroppedForTrusses && type.Truss);
+      const std::string text = TextOf(only);
+      EXPECT_EQ(SectionLabels(text),
+                kept ? std::vector<std::string>{row.Label} : std::vector<std::string>{});
+      const ModelStore back = ReadText(text);
+      for (const SectionRow& other : ProjectSections())
+        EXPECT_EQ(RecordCount(other, back), &other == &row && kept ? RecordCount(row, only) : 0)
+            << other.Label;
+      std::string difference;
+      if (kept) {
+        EXPECT_TRUE(SameModelData(only, back, difference)) << difference;
+      }
+    }
+}
+
+// The writer refuses a table shorter than its count or narrower than its records, naming the
+// section; a space frame's angles of roll are a table of the members, other types have none.
+TEST(ProjectFile, AModelWhoseTablesCannotHoldItsRecordsIsNotWritten) {
+  const struct {
+    const char* type;
+    void (*shorten)(ModelStore&);
+    const char* says;  // "" when the model is written
+  } cases[] = {
+      {"SFrame", [](ModelStore& m) { m.RollAngles.Redim(1); },
+       "a table of section \"Members\" holds 1 rows for a count of 2"},
+      {"PFrame", [](ModelStore& m) { m.RollAngles.Redim(0); }, ""},
+      {"Grid", [](ModelStore& m) { m.JointLoadValues.Redim(1, 3); },
+       "a table of section \"Joint Loads\" holds 1 rows for a count of 2"},
+      {"Beam", [](ModelStore& m) { m.MemberLoadValues.Redim(2, 3); },
+       "a table of section \"Member Loads\" has 3 columns, 4 needed"},
+      {"STruss", [](ModelStore& m) { m.Supports.Redim(2, 3); },
+       "a table of section \"Supports\" has 3 columns, 4 needed"},
+      {"PTruss", [](ModelStore& m) { m.FabErrorMembers.Redim(0); },
+       "a table of section \"Fabrication Errors\" holds 0 rows for a count of 1"},
+  };
+  for (const auto& c : cases) {
+    ModelStore m = FullModel(c.type);
+    c.shorten(m);
+    std::string text;
+    RunResult error = ProjectFileText(m, text);
+    ASSERT_EQ(error.has_value(), *c.says != '\0') << c.type;
+    if (error) {
+      EXPECT_EQ(error->Number, kErrSubscript) << c.type;
+      EXPECT_EQ(error->Description, std::string("Subscript out of range: ") + c.says);
+    }
+  }
 }
 
 // A table that is empty is left out of the file; a title may hold quotes and commas.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cctype>
 #include <stdexcept>
 #include <string>
@@ -20,6 +21,17 @@ bool Has(const char* text, const std::string& part) {
   return std::string(text).find(part) != std::string::npos;
 }
 
+// The runs of dashes in the rule that ends a printed heading: one per column of numbers.
+int RuledColumns(const std::array<const char*, 3>& heading) {
+  std::string rule;
+  for (const char* line : heading)
+    if (line) rule = line;
+  int runs = 0;
+  for (std::size_t i = 0; i < rule.size(); ++i)
+    runs += rule[i] == '-' && (i == 0 || rule[i - 1] != '-');
+  return runs;
+}
+
 // The type table agrees with itself, so a grid, a report or a message never shows a blank, a
 // stray heading or a name for the wrong coordinate:
 // - every coordinate, section property and end force the type uses is named, and none beyond;
@@ -32,7 +44,11 @@ bool Has(const char* text, const std::string& part) {
 // - a section's symbol is the one its heading puts in brackets;
 // - a member load goes only where the type has the coordinate its fixed-end forces go to: none
 //   on a truss, an axial force only with an axial coordinate, a torque or a local-z load only
-//   where a member bends in a second plane.
+//   where a member bends in a second plane; the fixed-end forces find an axial coordinate
+//   exactly on the types with axial members, a shear and a moment on every type that bends;
+// - every printed joint table rules a column for the joint and one per coordinate (the units
+//   line is centred over them), the end forces one more for the member but where it has a line
+//   of its own.
 TEST(StructTypeTable, AgreesWithItselfForEveryType) {
   for (const StructTypeInfo& type : AllStructTypes()) {
     SCOPED_TRACE(type.Code);
@@ -89,6 +105,14 @@ TEST(StructTypeTable, AgreesWithItselfForEveryType) {
           << kind->LongName;
     }
     EXPECT_EQ(AcceptedLoadKinds(type.Kind).empty(), type.Truss);
+    EXPECT_EQ(EndCoordinate(type, 'x', false) > 0, type.Axial);
+    EXPECT_EQ(EndCoordinate(type, 'y', false) > 0 && EndCoordinate(type, 'z', true) > 0,
+              !type.Truss);
+    for (const auto* heading : {&type.JointLoadHeading, &type.SettlementHeading,
+                                &type.DisplacementHeading, &type.ReactionHeading})
+      EXPECT_EQ(RuledColumns(*heading), 1 + type.CoordsPerJoint) << (*heading)[0];
+    EXPECT_EQ(RuledColumns(type.EndForceHeading),
+              type.Truss ? 0 : type.CoordsPerJoint + (type.CoordsPerJoint == 6 ? 1 : 2));
   }
   EXPECT_EQ(AcceptedLoadKinds(StructKind::SFrame).size(), AllMemberLoadKinds().size());
   EXPECT_EQ(KindOfStructure("Frame"), StructKind::None);

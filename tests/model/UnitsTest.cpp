@@ -7,6 +7,7 @@
 
 #include "model/ModelQuantities.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectSections.h"
 #include "model/UnitConversion.h"
 #include "support/SampleModels.h"
 

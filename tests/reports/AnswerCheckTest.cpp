@@ -15,9 +15,10 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "cli/BatchRun.h"
+#include "model/ExitStatus.h"
 #include "reports/AnswerFile.h"
 #include "reports/AnswerJudge.h"
-#include "reports/BatchReport.h"
 #include "reports/JsonReader.h"
 #include "reports/ResultsJson.h"
 #include "reports/TrailJson.h"
@@ -81,7 +82,7 @@ Checked CheckFiles(const std::string& project, const std::string& answers) {
   std::ofstream(dir / "a.json") << answers;
   std::ostringstream out, err;
   const int status =
-      RunBatchReport({"--check", (dir / "a.json").string(), (dir / "p.str").string()}, out, err);
+      RunBatchTool({"--check", (dir / "a.json").string(), (dir / "p.str").string()}, out, err);
   return {status == kExitRejected ? JsonValue{} : ParseJson(out.str()), status, err.str()};
 }
 
@@ -316,13 +317,14 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
     EXPECT_EQ(c.json["items"][i]["col"].kind, JsonValue::Kind::Null);
   }
   // Answers are judged alone: each other request beside them is a usage error.
-  for (const std::string other : {"--json", "--diagrams", "--trail", "--influence R1", "--path 1,2",
-                                  "--precision double", "--picture a.svg"}) {
+  for (const std::string other :
+       {"--json", "--diagrams", "--trail", "--influence R1", "--path 1,2", "--precision double",
+        "--picture a.svg", "--units kip,in", "--deformed", "--diagram M"}) {
     std::vector<std::string> args = {"--check", "a.json", other.substr(0, other.find(' '))};
     if (other.find(' ') != std::string::npos) args.push_back(other.substr(other.find(' ') + 1));
     args.push_back("p.str");
     std::ostringstream out, err;
-    EXPECT_EQ(RunBatchReport(args, out, err), kExitUsage) << other;
+    EXPECT_EQ(RunBatchTool(args, out, err), kExitUsage) << other;
   }
 }
 

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "model/ExitStatus.h"
 #include "model/Version.h"
-#include "reports/BatchReport.h"
 
 namespace stavelorn {
 

@@ -1,13 +1,10 @@
 #include "app/qt/InfluenceWindow.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +17,7 @@
 #include "graphics/InfluenceDrawing.h"
 #include "graphics/qt/PictureBox.h"
 #include "model/NumberText.h"
+#include "ui/qt/CopyKeys.h"
 
 namespace stavelorn {
 
@@ -90,7 +88,7 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
   grid_ = new QTableWidget(this);
   grid_->setObjectName("Grid1");
   grid_->setAccessibleName("Influence line stations");
-  grid_->installEventFilter(this);
+  CopyOnCopyKeys(grid_, [this] { return SelectedText(); });
 
   auto* save = new QPushButton("&Save Picture...", this);
   save->setObjectName("SavePictureB");
@@ -240,15 +238,6 @@ void InfluenceWindow::SavePicture() {
                                                     "PNG image (*.png);;SVG drawing (*.svg)");
   if (!file.isEmpty() && !picture_->SavePicture(file))
     problem_->setText("The picture could not be written to " + file + ".");
-}
-
-bool InfluenceWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grid_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    QApplication::clipboard()->setText(SelectedText());
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 QString InfluenceWindow::SelectedText() const {

@@ -41,9 +41,6 @@ class InfluenceWindow : public QDialog {
   void ClickMember(int member, double x, double y);
   void ClickJoint(int joint);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void Recompute();
   void ShowChoice();

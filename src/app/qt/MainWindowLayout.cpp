@@ -8,16 +8,14 @@
 #include <QPushButton>
 
 #include "app/qt/MainWindow.h"
+#include "editors/qt/Twips.h"
 
 namespace stavelorn {
 
 namespace {
 
-// Positions are kept in twips, as the layout rules state them; 15 twips make a pixel at 96 dpi
-// and Qt scales pixels on other screens.
-int Px(int twips) {
-  return twips / 15;
-}
+// Positions are kept in twips, as the layout rules state them, at 15 twips a pixel.
+constexpr Twips kTwips;
 
 constexpr int kLabelLeft = 240;
 constexpr int kLabelWidth = 2300;
@@ -29,7 +27,7 @@ constexpr int kCanvasLeft = 2760;
 }  // namespace
 
 void MainWindow::ResizeToDefault() {
-  resize(Px(14400), Px(10800));
+  resize(kTwips.Px(14400), kTwips.Px(10800));
 }
 
 void MainWindow::ArrangeLayout() {
@@ -38,13 +36,13 @@ void MainWindow::ArrangeLayout() {
   const int height = area->height();
   QLabel* title = labels_[1];
   title->adjustSize();
-  title->resize(std::max(title->width(), Px(4000)), Px(kTitleHeight));
-  title->move((width - title->width()) / 2, Px(kTitleTop));
+  title->resize(std::max(title->width(), kTwips.Px(4000)), kTwips.Px(kTitleHeight));
+  title->move((width - title->width()) / 2, kTwips.Px(kTitleTop));
 
   // The canvas sits below the title, to the right of the labels, and is kept square.
-  int canvasTop = title->y() + title->height() + Px(200);
-  int canvasWidth = width - Px(kCanvasLeft);
-  int canvasHeight = height - canvasTop - Px(1000);
+  int canvasTop = title->y() + title->height() + kTwips.Px(200);
+  int canvasWidth = width - kTwips.Px(kCanvasLeft);
+  int canvasHeight = height - canvasTop - kTwips.Px(1000);
   if (canvasHeight < canvasWidth)
     canvasWidth = canvasHeight;
   else
@@ -52,23 +50,23 @@ void MainWindow::ArrangeLayout() {
   // A chosen diagram shares the room with the structure, the two squares side by side.
   const bool diagram = !diagramCanvas_->isHidden();
   if (diagram) {
-    canvasWidth = (width - Px(kCanvasLeft) - Px(100)) / 2;
-    canvasHeight = height - canvasTop - Px(1000);
+    canvasWidth = (width - kTwips.Px(kCanvasLeft) - kTwips.Px(100)) / 2;
+    canvasHeight = height - canvasTop - kTwips.Px(1000);
     canvasWidth = canvasHeight = std::min(canvasWidth, canvasHeight);
-    diagramCanvas_->setGeometry(Px(kCanvasLeft) + std::max(canvasWidth, 0) + Px(100), canvasTop,
-                                std::max(canvasWidth, 0), std::max(canvasHeight, 0));
+    diagramCanvas_->setGeometry(kTwips.Px(kCanvasLeft) + std::max(canvasWidth, 0) + kTwips.Px(100),
+                                canvasTop, std::max(canvasWidth, 0), std::max(canvasHeight, 0));
   }
-  canvas_->setGeometry(Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0),
+  canvas_->setGeometry(kTwips.Px(kCanvasLeft), canvasTop, std::max(canvasWidth, 0),
                        std::max(canvasHeight, 0));
 
   int y = canvasTop;
   for (int n = 2; n <= 8; ++n) {
-    labels_[static_cast<std::size_t>(n)]->setGeometry(Px(kLabelLeft), y, Px(kLabelWidth),
-                                                      Px(kLabelHeight));
-    y += Px(n == 2 ? 500 : 360);
+    labels_[static_cast<std::size_t>(n)]->setGeometry(
+        kTwips.Px(kLabelLeft), y, kTwips.Px(kLabelWidth), kTwips.Px(kLabelHeight));
+    y += kTwips.Px(n == 2 ? 500 : 360);
   }
-  combo_->setGeometry(Px(kLabelLeft), y, Px(1000), Px(330));
-  redraw_->setGeometry(Px(kLabelLeft) + Px(1150), y, Px(1000), Px(360));
+  combo_->setGeometry(kTwips.Px(kLabelLeft), y, kTwips.Px(1000), kTwips.Px(330));
+  redraw_->setGeometry(kTwips.Px(kLabelLeft) + kTwips.Px(1150), y, kTwips.Px(1000), kTwips.Px(360));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -1,10 +1,7 @@
 #include "app/qt/MemberDiagramWindow.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -14,6 +11,7 @@
 #include "app/MemberDiagramTable.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/qt/PictureBox.h"
+#include "ui/qt/CopyKeys.h"
 
 namespace stavelorn {
 
@@ -39,7 +37,7 @@ MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDi
   grid_->setObjectName("Grid1");
   grid_->setAccessibleName("Internal forces table");
   FillResultGrid(*grid_, table_);
-  grid_->installEventFilter(this);
+  CopyOnCopyKeys(grid_, [this] { return SelectedText(); });
 
   auto* close = new QPushButton("Close", this);
   close->setObjectName("CloseB");
@@ -59,15 +57,6 @@ MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDi
   for (int c = 0; c < cols; ++c) tableWidth += grid_->columnWidth(c);
   grid_->setMinimumWidth(tableWidth);
   resize(picture_->minimumWidth() + tableWidth + 60, 720);
-}
-
-bool MemberDiagramWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grid_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    QApplication::clipboard()->setText(SelectedText());
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 QString MemberDiagramWindow::SelectedText() const {

@@ -28,9 +28,6 @@ class MemberDiagramWindow : public QDialog {
   // The selected cells as tab-separated text; also put on the clipboard by Ctrl+C.
   QString SelectedText() const;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   ResultTable table_;
   PictureBox* picture_ = nullptr;

@@ -1,18 +1,12 @@
 #include "app/qt/ResultsWindows.h"
 
 #include <QAbstractTableModel>
-#include <QApplication>
 #include <QBrush>
-#include <QClipboard>
 #include <QColor>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "app/MemberDiagramTable.h"
@@ -21,6 +15,7 @@
 #include "editors/qt/FixedGridView.h"
 #include "graphics/Drawing.h"
 #include "graphics/qt/PictureBox.h"
+#include "ui/qt/CopyKeys.h"
 
 namespace stavelorn {
 
@@ -89,8 +84,7 @@ ResultsWindow::ResultsWindow(FormId form, ModelStore& model, Messages& messages,
     : QDialog(parent), model_(model), messages_(messages), table_(BuildResultTable(model, form)) {
   setObjectName(ResultFormName(form));
   setWindowTitle(QString::fromStdString(table_.Caption));
-  // Twips follow the font, as in the list windows: a 240-twip row is one line of text with room.
-  unit_ = std::max(16, fontMetrics().height() + 6) / 240.0;
+  twips_ = Twips::OfFont(*this);
   Build();
   SizeGrid();
   Arrange();
@@ -110,7 +104,7 @@ void ResultsWindow::Build() {
   label2_->setFont(heading);
 
   view_ = MakeFixedGridView(new ResultTableModel(table_, this), this);
-  view_->installEventFilter(this);
+  CopyOnCopyKeys(view_, [this] { return SelectedText(); });
 
   close_ = new QPushButton("Close", this);
   close_->setObjectName("CloseB");
@@ -141,41 +135,26 @@ void ResultsWindow::Build() {
   }
 }
 
-int ResultsWindow::Px(int twips) const {
-  return static_cast<int>(std::lround(twips * unit_));
-}
-
 void ResultsWindow::SizeGrid() {
-  for (int col = 0; col < table_.Cols(); ++col)
-    view_->setColumnWidth(col, Px(table_.ColWidths[static_cast<std::size_t>(col)]));
-  WidenColumnsToText(view_);
-  view_->verticalHeader()->setDefaultSectionSize(Px(table_.RowHeight));
-  view_->horizontalHeader()->setFixedHeight(Px(table_.HeadingHeight));
-  const ResultGridSize& size = table_.Size;
-  view_->setVerticalScrollBarPolicy(size.VerticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                           : Qt::ScrollBarAlwaysOff);
-  // The rule's allowances are for grid lines between the cells, which a table view draws inside
-  // its cells; the view is given exactly the columns and the rows the rule shows.
-  const int frame = 2 * view_->frameWidth();
-  int width = frame + (size.VerticalScrollBar ? view_->verticalScrollBar()->sizeHint().width() : 0);
-  for (int col = 0; col < table_.Cols(); ++col) width += view_->columnWidth(col);
-  view_->setFixedSize(width,
-                      frame + Px(table_.HeadingHeight) + size.ShownDataRows * Px(table_.RowHeight));
+  SizeFixedGrid(view_,
+                {table_.ColWidths, table_.HeadingHeight, table_.RowHeight,
+                 table_.Size.VerticalScrollBar, table_.Size.ShownDataRows},
+                twips_);
 }
 
 void ResultsWindow::Arrange() {
-  const int gap = Px(100);
-  const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
-  const int closeWidth = close_->sizeHint().width() + Px(600);
+  const int gap = twips_.Px(100);
+  const int buttonHeight = std::max(close_->sizeHint().height(), twips_.Px(400));
+  const int closeWidth = close_->sizeHint().width() + twips_.Px(600);
   const int buttonsWidth = diagrams_ ? 2 * closeWidth + gap : closeWidth;
   const int columnWidth = std::max({view_->width(), buttonsWidth, label1_->sizeHint().width(),
                                     label2_->sizeHint().width()}) +
                           4 * gap;
-  const int gridTop =
-      Px(120) + label1_->sizeHint().height() + gap + label2_->sizeHint().height() + Px(200);
-  const int columnHeight = gridTop + view_->height() + Px(300) + buttonHeight + gap;
+  const int gridTop = twips_.Px(120) + label1_->sizeHint().height() + gap +
+                      label2_->sizeHint().height() + twips_.Px(200);
+  const int columnHeight = gridTop + view_->height() + twips_.Px(300) + buttonHeight + gap;
   const bool canvas = canvas_ && !canvas_->isHidden();
-  const int side = canvas ? std::max(columnHeight - 2 * gap, Px(4000)) : 0;
+  const int side = canvas ? std::max(columnHeight - 2 * gap, twips_.Px(4000)) : 0;
   const QSize needed(columnWidth + (canvas ? side + gap : 0),
                      std::max(columnHeight, side + 2 * gap));
   if (width() < needed.width() || height() < needed.height()) {
@@ -188,7 +167,7 @@ void ResultsWindow::Arrange() {
     widget->adjustSize();
     widget->move((area - widget->width()) / 2, top);
   };
-  centre(label1_, Px(120));
+  centre(label1_, twips_.Px(120));
   centre(label2_, label1_->y() + label1_->height() + gap);
   view_->move((area - view_->width()) / 2, gridTop);
   close_->resize(closeWidth, buttonHeight);
@@ -212,15 +191,6 @@ void ResultsWindow::showEvent(QShowEvent* event) {
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   Arrange();
-}
-
-bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    QApplication::clipboard()->setText(SelectedText());
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 QString ResultsWindow::SelectedText() const {

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include "app/ResultTables.h"
+#include "editors/qt/Twips.h"
 #include "model/ModelStore.h"
 #include "ui/Messages.h"
 
@@ -38,7 +39,6 @@ class ResultsWindow : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Build();
@@ -47,7 +47,6 @@ class ResultsWindow : public QDialog {
   // Labels, grid and CloseB centred one under the other, CloseB near the bottom edge; a shown
   // canvas square to their right.
   void Arrange();
-  int Px(int twips) const;
 
   ModelStore& model_;
   Messages& messages_;
@@ -58,7 +57,7 @@ class ResultsWindow : public QDialog {
   QPushButton* close_ = nullptr;
   PictureBox* canvas_ = nullptr;
   QPushButton* diagrams_ = nullptr;  // MbForce only
-  double unit_ = 1.0 / 15;           // pixels per twip
+  Twips twips_;
 };
 
 // Shows the results window `form` modally over `parent` and returns once it has been closed.

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
@@ -43,6 +44,24 @@ void WidenColumnsToText(QTableView* view) {
       needed = std::max(needed, header->fontMetrics().horizontalAdvance(word) + headerMargin);
     if (view->columnWidth(col) < needed) view->setColumnWidth(col, needed);
   }
+}
+
+void SizeFixedGrid(QTableView* view, const GridTwips& grid, const Twips& twips) {
+  const int cols = static_cast<int>(grid.ColWidths.size());
+  for (int col = 0; col < cols; ++col)
+    view->setColumnWidth(col, twips.Px(grid.ColWidths[static_cast<std::size_t>(col)]));
+  WidenColumnsToText(view);
+  view->verticalHeader()->setDefaultSectionSize(twips.Px(grid.RowHeight));
+  view->horizontalHeader()->setFixedHeight(twips.Px(grid.HeadingHeight));
+  view->setVerticalScrollBarPolicy(grid.VerticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                          : Qt::ScrollBarAlwaysOff);
+  // The sizing rules' allowances are for grid lines between the cells; a table view draws them
+  // inside its cells, so it is given exactly the columns and the rows the rule shows.
+  const int frame = 2 * view->frameWidth();
+  int width = frame + (grid.VerticalScrollBar ? view->verticalScrollBar()->sizeHint().width() : 0);
+  for (int col = 0; col < cols; ++col) width += view->columnWidth(col);
+  view->setFixedSize(
+      width, frame + twips.Px(grid.HeadingHeight) + grid.ShownDataRows * twips.Px(grid.RowHeight));
 }
 
 }  // namespace stavelorn

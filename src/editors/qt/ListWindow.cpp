@@ -1,7 +1,6 @@
 #include "editors/qt/ListWindow.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +9,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 
 #include "editors/DialogPlacement.h"
 #include "editors/qt/EntryDialog.h"
@@ -23,8 +21,7 @@ ListWindow::ListWindow(ListEditor& editor, QWidget* parent, QWidget* preview,
                        std::function<void()> drawPreview)
     : QDialog(parent), editor_(editor), preview_(preview), drawPreview_(std::move(drawPreview)) {
   editor_.SetWindows(*this);
-  // The grid's twips follow the font: a data row (240 twips) is one line of text with room.
-  unit_ = std::max(16, fontMetrics().height() + 6) / 240.0;
+  twips_ = Twips::OfFont(*this);
   Build();
   editor_.Open();
   const ListWindowForm& form = editor_.Window();
@@ -170,28 +167,17 @@ void ListWindow::resizeEvent(QResizeEvent* event) {
   Arrange();
 }
 
-int ListWindow::Px(int twips) const {
-  return static_cast<int>(std::lround(twips * unit_));
-}
-
 void ListWindow::SyncFromGrid() {
   if (syncing_) return;
   syncing_ = true;
   const GridModel& grid = editor_.Grid();
-  for (int col = 0; col < grid.Cols(); ++col) view_->setColumnWidth(col, Px(grid.ColWidth(col)));
-  WidenColumnsToText(view_);
-  view_->verticalHeader()->setDefaultSectionSize(Px(grid.RowHeight(1)));
-  view_->horizontalHeader()->setFixedHeight(Px(grid.RowHeight(0)));
-  view_->setVerticalScrollBarPolicy(grid.VerticalScrollBar() ? Qt::ScrollBarAlwaysOn
-                                                             : Qt::ScrollBarAlwaysOff);
-  // The sizing rule's allowances are for grid lines between the cells; a table view draws them
-  // inside its cells, so it is given exactly the columns and the rows the rule shows.
-  const int frame = 2 * view_->frameWidth();
-  int width =
-      frame + (grid.VerticalScrollBar() ? view_->verticalScrollBar()->sizeHint().width() : 0);
-  for (int col = 0; col < grid.Cols(); ++col) width += view_->columnWidth(col);
-  const int shown = std::min(grid.Rows(), 11);
-  view_->setFixedSize(width, frame + Px(grid.RowHeight(0)) + (shown - 1) * Px(grid.RowHeight(1)));
+  GridTwips sizes;
+  for (int col = 0; col < grid.Cols(); ++col) sizes.ColWidths.push_back(grid.ColWidth(col));
+  sizes.HeadingHeight = grid.RowHeight(0);
+  sizes.RowHeight = grid.RowHeight(1);
+  sizes.VerticalScrollBar = grid.VerticalScrollBar();
+  sizes.ShownDataRows = std::min(grid.Rows(), 11) - 1;
+  SizeFixedGrid(view_, sizes, twips_);
 
   QItemSelectionModel* selection = view_->selectionModel();
   const int top = std::min(grid.Row(), grid.RowSel()) - 1,
@@ -241,22 +227,22 @@ void ListWindow::SelectionFromView() {
 void ListWindow::Arrange() {
   // Enough room for the grid, the three rows of buttons and, when there is one, a square
   // preview as high as that column.
-  const int gap = Px(100);
-  const int buttonHeight = std::max(close_->sizeHint().height(), Px(400));
+  const int gap = twips_.Px(100);
+  const int buttonHeight = std::max(close_->sizeHint().height(), twips_.Px(400));
   int widest = 0;
   for (QPushButton* b : {add_, insert_, edit_, delete_})
     widest = std::max(widest, b->sizeHint().width());
   // CloseB spans the two columns of command buttons above it.
   const int closeWidth =
-      std::max(close_->sizeHint().width() + Px(300), 2 * (widest + Px(100)) + gap);
-  const int cancelWidth = cancel_->sizeHint().width() + Px(200);
+      std::max(close_->sizeHint().width() + twips_.Px(300), 2 * (widest + twips_.Px(100)) + gap);
+  const int cancelWidth = cancel_->sizeHint().width() + twips_.Px(200);
   const int columnWidth = std::max({view_->width(), closeWidth + 2 * (cancelWidth + 2 * gap),
                                     label1_->sizeHint().width(), label2_->sizeHint().width()}) +
                           2 * gap;
-  const int gridTop =
-      Px(120) + label1_->sizeHint().height() + Px(100) + label2_->sizeHint().height() + Px(200);
-  const int columnHeight = gridTop + view_->height() + Px(300) + 3 * buttonHeight + 3 * gap;
-  const int side = preview_ ? std::max(columnHeight - 2 * gap, Px(4000)) : 0;
+  const int gridTop = twips_.Px(120) + label1_->sizeHint().height() + twips_.Px(100) +
+                      label2_->sizeHint().height() + twips_.Px(200);
+  const int columnHeight = gridTop + view_->height() + twips_.Px(300) + 3 * buttonHeight + 3 * gap;
+  const int side = preview_ ? std::max(columnHeight - 2 * gap, twips_.Px(4000)) : 0;
   const QSize needed(columnWidth + (preview_ ? side + gap : 0),
                      std::max(columnHeight, side + 2 * gap));
   if (width() < needed.width() || height() < needed.height()) {
@@ -270,8 +256,8 @@ void ListWindow::Arrange() {
     widget->adjustSize();
     widget->move(left + (area - widget->width()) / 2, top);
   };
-  centre(label1_, Px(120));
-  centre(label2_, label1_->y() + label1_->height() + Px(100));
+  centre(label1_, twips_.Px(120));
+  centre(label2_, label1_->y() + label1_->height() + twips_.Px(100));
   view_->move(left + (area - view_->width()) / 2, gridTop);
 
   close_->resize(closeWidth, buttonHeight);

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "editors/ListEditor.h"
+#include "editors/qt/Twips.h"
 
 class QLabel;
 class QPushButton;
@@ -54,7 +55,6 @@ class ListWindow : public QDialog, public EditorWindows {
   void SchedulePreview();
   // Places the controls: centred column of labels, grid and buttons, the preview to its right.
   void Arrange();
-  int Px(int twips) const;
 
   ListEditor& editor_;
   QWidget* preview_;
@@ -72,7 +72,7 @@ class ListWindow : public QDialog, public EditorWindows {
   QPushButton* undo_ = nullptr;
   QPushButton* redo_ = nullptr;
   EntryDialog* dialog_ = nullptr;
-  double unit_ = 1.0 / 15;  // pixels per twip
+  Twips twips_;
   bool syncing_ = false;
   bool shown_ = false;
   bool previewPending_ = false;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "reports/BatchReport.h"
+#include "cli/BatchRun.h"
 #include "reports/JsonReader.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
@@ -23,9 +23,9 @@ double Number(const JsonValue& v) {
 // is compared with a file checked by eye.
 TEST(InfluenceBatch, WritesTheLineWithBothSidesOfTheSectionAndItsExtremes) {
   std::ostringstream out, err;
-  ASSERT_EQ(RunBatchReport({"--json", "--influence", "internal:2:3:V", "--path", "2,1",
-                            testing::SourcePath("tests/reports/golden/influence-beam.str")},
-                           out, err),
+  ASSERT_EQ(RunBatchTool({"--json", "--influence", "internal:2:3:V", "--path", "2,1",
+                          testing::SourcePath("tests/reports/golden/influence-beam.str")},
+                         out, err),
             0);
   testing::ExpectGoldenFile(out.str(), "tests/reports/golden/influence.json");
   const JsonValue influence = ParseJson(out.str())["influence"];

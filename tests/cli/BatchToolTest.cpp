@@ -1,23 +1,17 @@
 // The batch tool over the six example projects, and over projects it cannot report.
-#include "reports/BatchReport.h"
-
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
-#include "graphics/StructurePicture.h"
+#include "cli/ToolRun.h"
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
-#include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
@@ -27,26 +21,9 @@
 namespace stavelorn {
 namespace {
 
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ToolRun RunTool(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = RunBatchReport(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-// Writes `text` to `name` in a scratch folder of this process and returns its path.
-std::string ScratchFile(const std::string& name, const std::string& text) {
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("stavelorn-batch-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  std::ofstream((dir / name).string(), std::ios::binary) << text;
-  return (dir / name).string();
-}
+using testing::RunTool;
+using testing::ScratchFile;
+using testing::ToolRun;
 
 struct Example {
   const char* name;
@@ -130,25 +107,6 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
   }
 }
 
-// The JSON of results filled by hand (each value recognisable where it stands: every joint's own
-// displacements, the settlement at a settled restraint, every member's end forces, every support's
-// reactions), of a plane frame in named units with an accuracy note and its diagrams, of a truss,
-// a grid and a space frame, against a file checked by eye.
-TEST(ResultsJson, HandFilledResultsMatchTheCheckedFile) {
-  std::string text = ResultsJson(testing::HandResultsModel("pframe-kip-in"), true,
-                                 "\"Stiff\" \\ \n\tnote", nullptr, true);
-  for (const char* name : {"ptruss", "grid", "sframe"})
-    text += ResultsJson(testing::HandResultsModel(name));
-  testing::ExpectGoldenFile(text, "tests/reports/golden/results.json");
-}
-
-// Three joints in a row loaded across the line at the middle one, without supports. One roller
-// support is a mechanism the count finds (status 3); both ends pinned, the solution finds it
-// (status 4).
-std::string CollinearTruss() {
-  return testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/collinear-truss.str"));
-}
-
 // A simply supported beam of 10 on two members of 4 and 6, or on one support only.
 std::string InfluenceBeam(const char* name, const char* firstSupport) {
   std::string text =
@@ -162,14 +120,15 @@ std::string InfluenceBeam(const char* name, const char* firstSupport) {
 // JSON of the mechanism, a row per joint in order with the middle joint free to drop. Units
 // convert only from named units, and only to units of the tables; an influence line needs --json,
 // a quantity it names, a path of members that exist and a stable structure.
-TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
-  std::string badMember = CollinearTruss();  // member 1 ends at a joint that is not there
+TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
+  std::string badMember = testing::CollinearTruss();  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
   const std::string rejected =
       ScratchFile("rejected.str", badMember + "\"Supports\",2, 1,1,1, 3,1,1");
-  const std::string roller = ScratchFile("roller.str", CollinearTruss() + "\"Supports\",1, 1,0,1");
+  const std::string roller =
+      ScratchFile("roller.str", testing::CollinearTruss() + "\"Supports\",1, 1,0,1");
   const std::string pinned =
-      ScratchFile("pinned.str", CollinearTruss() + "\"Supports\",2, 1,1,1, 3,1,1");
+      ScratchFile("pinned.str", testing::CollinearTruss() + "\"Supports\",2, 1,1,1, 3,1,1");
   const std::string beam = InfluenceBeam("beam.str", "1,1,0");
   const std::vector<std::string> runs[] = {
       {},
@@ -185,6 +144,10 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
       {"--units", "kip,in,K", pinned},
       {"--units", "kip", pinned},
       {pinned, "--units"},
+      {"--units", "", pinned},
+      {"--precision", "", pinned},
+      {"--check", "", pinned},
+      {"--check", "a.json", "--units", "kip,in", pinned},
       {"--json", "--influence", "reaction:1:1", beam},
       {"--json", "--influence", "internal:1:2.5e0:M", "--path", "1", beam},
       {"--json", "--influence", "displacement:2:2", beam},
@@ -219,7 +182,7 @@ TEST(BatchReport, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) 
 
 // --units converts a project that names its units before analysing it, reports in the new
 // units and leaves the file alone; the JSON names the units as the file would.
-TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
+TEST(BatchTool, ConvertsANamedProjectToTheUnitsAskedFor) {
   const std::string text =
       testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")) +
       "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n";
@@ -250,76 +213,11 @@ TEST(BatchReport, ConvertsANamedProjectToTheUnitsAskedFor) {
       << "a project without named units has no units key";
 }
 
-ToolRun RunWithPictures(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const PictureDrawer draw = [](const ModelStore& model, bool deformed,
-                                std::optional<DiagramQuantity> diagram, Messages& messages) {
-    return StructurePictureSvg(model, PictureContent{deformed, diagram}, messages);
-  };
-  const int status = RunBatchReport(args, out, err, draw);
-  return {status, out.str(), err.str()};
-}
-
-std::size_t Count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
-// The picture asked for, with its deformed shape (one curve per member, or the mechanism's) and
-// its diagram only when asked, beside a report left as it is; what it cannot draw is refused,
-// and no file is left behind.
-TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
-  const std::string svg = ScratchFile("picture.svg", "");
-  const std::filesystem::path dir = std::filesystem::path(svg).parent_path();
-  const std::string portal = testing::SourcePath("examples/portal-frame.str");
-  const std::string roller = ScratchFile("roller.str", CollinearTruss() + "\"Supports\",1, 1,0,1");
-  const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
-  const std::string plain = RunTool({"--json", portal}).out;
-  const struct {
-    std::vector<std::string> args;
-    int status;
-    std::string err;
-    std::size_t deformed = 0, diagrams = 0;  // groups of each in the picture written
-  } cases[] = {
-      {{"--json", "--picture", svg, portal}, 0, ""},
-      {{"--json", "--picture", svg, "--deformed", portal}, 0, "", 3},
-      {{"--json", "--picture", svg, "--diagram", "M", "--deformed", portal}, 0, "", 3, 3},
-      {{"--picture", svg, "--deformed", roller}, 3, "Statically", 2},
-      {{"--picture"}, 64, "--picture needs a value"},
-      {{"--picture", "", portal}, 64, "--picture needs a value"},
-      {{"--deformed", portal}, 64, "go with --picture"},
-      {{"--picture", svg, "--diagram", portal}, 64, "usage"},
-      {{"--picture", svg, "--diagram", "Vz", portal}, 64, "has no diagram Vz (it has N, V, M)"},
-      {{"--picture", svg, broken}, 2, "File_Reading Error"},
-      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal}, 74, "File_Save Error"},
-  };
-  for (const auto& c : cases) {
-    std::filesystem::remove(svg);
-    const ToolRun run = RunWithPictures(c.args);
-    SCOPED_TRACE(run.err);
-    EXPECT_EQ(run.status, c.status);
-    EXPECT_NE(run.err.find(c.err), std::string::npos);
-    const bool written = c.status == 0 || c.status == 3;
-    ASSERT_EQ(std::filesystem::exists(svg), written);
-    EXPECT_TRUE(c.status != 0 || run.out == plain) << "the report is left as it is";
-    if (!written) continue;
-    const std::string text = testing::ReadWholeFile(svg);
-    EXPECT_NE(text.find(std::string("width=\"1000\" height=\"") + (c.diagrams ? "2000" : "1000")),
-              std::string::npos);
-    EXPECT_EQ(Count(text, "<g class=\"deformed\" data-member="), c.deformed);
-    EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
-    EXPECT_EQ(Count(text, "<g "), Count(text, "</g>"));  // every group closed
-  }
-  for (const auto& entry : std::filesystem::directory_iterator(dir))
-    EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
-}
-
 // The JSON says what the window says: the precision the stored results have and, whenever the
 // accuracy guard left a note, that note word for word; a structure beyond double precision ends
 // with the failure's status and its reason. --precision double solves in double precision only:
 // the JSON says so without a note, and the numbers are those the guard stores when it switches.
-TEST(BatchReport, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
+TEST(BatchTool, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
   const struct {
     const char* name;
     std::string text;
@@ -379,7 +277,7 @@ namespace {
 // The stiff portal's single-precision results are replaced by the guard's double-precision ones,
 // so the two text reports differ only in the line that says which precision was chosen (and in
 // where that line moves the page breaks).
-TEST(BatchReport, TextReportSaysWhenDoublePrecisionWasChosen) {
+TEST(BatchTool, TextReportSaysWhenDoublePrecisionWasChosen) {
   const std::string path =
       ScratchFile("printed-precision.str", testing::PortalFrameText("1", "1E-06"));
   const auto unpaged = [](std::string text) {

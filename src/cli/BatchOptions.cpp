@@ -1,0 +1,147 @@
+#include "cli/BatchOptions.h"
+
+#include <algorithm>
+#include <map>
+
+#include "cli/BatchOptionTable.h"
+#include "reports/InfluenceWhat.h"
+
+namespace stavelorn {
+
+namespace {
+
+using O = BatchOption;
+
+// The options given, each with its value ("" for a switch); a later one replaces an earlier.
+using GivenOptions = std::map<BatchOption, std::string>;
+
+bool Given(const GivenOptions& given, BatchOption option) {
+  return given.count(option) != 0;
+}
+
+// The form the given options call for: the first whose required options are all given and
+// that requires any, else the first that requires none.
+const BatchForm& FormOf(const GivenOptions& given) {
+  const BatchForm* plain = nullptr;
+  for (const BatchForm& form : BatchForms()) {
+    bool requiresAny = false, hasAll = true;
+    for (const BatchFormOption& use : form.options)
+      if (use.required) requiresAny = true, hasAll = hasAll && Given(given, use.option);
+    if (requiresAny && hasAll) return form;
+    if (!requiresAny && !plain) plain = &form;
+  }
+  return *plain;
+}
+
+bool AnyExcluded(const GivenOptions& given) {
+  for (const auto& [option, value] : given) {
+    const std::vector<BatchOption>& excludes = RowOf(option).excludes;
+    if (std::any_of(excludes.begin(), excludes.end(),
+                    [&](BatchOption other) { return Given(given, other); }))
+      return true;
+  }
+  return false;
+}
+
+// The units a value asks for ("kip,in" or "kN,m,F"), or what is wrong with it.
+std::variant<UnitsRequest, std::string> ReadUnits(const std::string& value) {
+  std::vector<std::string> names(1);
+  for (char c : value) {
+    if (c == ',')
+      names.emplace_back();
+    else
+      names.back().push_back(c);
+  }
+  if (names.size() < 2 || names.size() > 3)
+    return "--units takes FORCE,LENGTH or FORCE,LENGTH,TEMP, not \"" + value + "\"";
+  const bool temperatureGiven = names.size() == 3;
+  std::optional<ForceUnit> force = FindForceUnit(names[0]);
+  std::optional<LengthUnit> length = FindLengthUnit(names[1]);
+  std::optional<TemperatureUnit> temperature =
+      temperatureGiven ? FindTemperatureUnit(names[2]) : TemperatureUnit::C;
+  if (!force) return "unknown force unit \"" + names[0] + "\" (one of " + ForceUnitNames() + ")";
+  if (!length) return "unknown length unit \"" + names[1] + "\" (one of " + LengthUnitNames() + ")";
+  if (!temperature)
+    return "unknown temperature unit \"" + names[2] + "\" (one of " + TemperatureUnitNames() + ")";
+  return UnitsRequest{NamedUnits(*force, *length, *temperature), temperatureGiven};
+}
+
+// The values of options whose grammar the table cannot tell, read into the request.
+std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
+                                                  const std::string& file) {
+  BatchOptions options;
+  options.file = file;
+  options.json = Given(given, O::Json);
+  options.trail = Given(given, O::Trail);
+  options.diagrams = Given(given, O::Diagrams);
+  options.deformed = Given(given, O::Deformed);
+  const auto value = [&](BatchOption option) -> std::optional<std::string> {
+    const auto at = given.find(option);
+    return at == given.end() ? std::nullopt : std::optional<std::string>(at->second);
+  };
+  options.picture = value(O::Picture);
+  options.diagram = value(O::Diagram);
+  options.answers = value(O::Check);
+  if (const std::optional<std::string> name = value(O::Precision)) {
+    const std::optional<AnalysisPrecision> precision = PrecisionNamed(*name);
+    if (!precision) return UsageError{"--precision " + *name + " is neither single nor double"};
+    options.precision = *precision;
+  }
+  if (const std::optional<std::string> what = value(O::Influence)) {
+    const std::optional<InfluenceQuantity> quantity = ParseInfluenceWhat(*what);
+    if (!quantity)
+      return UsageError{"--influence " + *what +
+                            " is none of reaction:J:C, end-force:M:K, internal:M:X:Q, "
+                            "displacement:J:C",
+                        false};
+    std::optional<std::vector<int>> path = std::vector<int>{};
+    if (const std::optional<std::string> pathText = value(O::Path)) {
+      path = ParseInfluencePath(*pathText);
+      if (!path)
+        return UsageError{"--path " + *pathText + " is not member numbers separated by commas",
+                          false};
+    }
+    options.influence = InfluenceRequest{*quantity, *what, *path};
+  }
+  if (const std::optional<std::string> unitsText = value(O::Units)) {
+    std::variant<UnitsRequest, std::string> units = ReadUnits(*unitsText);
+    if (const std::string* problem = std::get_if<std::string>(&units))
+      return UsageError{*problem, false};
+    options.units = std::get<UnitsRequest>(units);
+  }
+  return options;
+}
+
+}  // namespace
+
+std::variant<BatchOptions, UsageError> ParseBatchArguments(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    BatchOptions asked;
+    if (arg == RowOf(O::Help).name) asked.action = BatchAction::ShowHelp;
+    if (arg == RowOf(O::Version).name) asked.action = BatchAction::ShowVersion;
+    if (asked.action != BatchAction::Analyse) return asked;
+  }
+  GivenOptions given;
+  std::vector<std::string> arguments;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const BatchOptionRow* row = FindBatchOption(arg);
+    if (!row && !arg.empty() && arg[0] == '-') return UsageError{"unknown option " + arg};
+    if (!row) {
+      arguments.push_back(arg);
+    } else if (!*row->valueName) {
+      given[row->option] = "";
+    } else if (i + 1 == args.size() || args[i + 1].empty()) {
+      return UsageError{arg + " needs a value"};
+    } else {
+      given[row->option] = args[++i];
+    }
+  }
+  if (arguments.size() != FormOf(given).arguments.size() || AnyExcluded(given)) return UsageError{};
+  for (const BatchOptionRow& row : BatchOptionRows())
+    if (Given(given, row.option) && row.goesWith && !Given(given, *row.goesWith))
+      return UsageError{GoesWithText(GoesWithRoot(row.option))};
+  return ReadValues(given, arguments.front());
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,51 @@
+// A batch tool command line read into the request it makes, or the usage error it is.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "analysis/AnalysisPrecision.h"
+#include "analysis/InfluenceLine.h"
+#include "model/Units.h"
+
+namespace stavelorn {
+
+enum class BatchAction { Analyse, ShowHelp, ShowVersion };
+
+struct InfluenceRequest {
+  InfluenceQuantity quantity;
+  std::string what;       // as typed, for the JSON
+  std::vector<int> path;  // empty: the default path
+};
+
+struct UnitsRequest {
+  UnitSystem units;
+  bool temperatureGiven = false;  // false: the file's temperature unit is kept
+};
+
+struct BatchOptions {
+  BatchAction action = BatchAction::Analyse;
+  std::string file;
+  bool json = false;
+  bool trail = false;
+  bool diagrams = false;
+  AnalysisPrecision precision = AnalysisPrecision::Single;
+  std::optional<InfluenceRequest> influence;
+  std::optional<UnitsRequest> units;
+  std::optional<std::string> picture;
+  bool deformed = false;
+  std::optional<std::string> diagram;  // a quantity's name, read against the project's type
+  std::optional<std::string> answers;  // the answers file to judge
+};
+
+struct UsageError {
+  std::string reason;  // "" when the usage alone says it
+  bool showUsage = true;
+};
+
+// The arguments after the program's name. --help or --version anywhere answers that alone.
+std::variant<BatchOptions, UsageError> ParseBatchArguments(const std::vector<std::string>& args);
+
+}  // namespace stavelorn

@@ -1,0 +1,187 @@
+#include "cli/BatchRun.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/AccuracyGuard.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/ModelCheck.h"
+#include "cli/BatchOptionTable.h"
+#include "graphics/StructurePicture.h"
+#include "model/ExitStatus.h"
+#include "model/ProjectFile.h"
+#include "model/UnitConversion.h"
+#include "model/Version.h"
+#include "reports/AnswerFile.h"
+#include "reports/PrintCommand.h"
+#include "reports/ResultsJson.h"
+#include "reports/TextReportPrinter.h"
+#include "ui/ConsoleMessages.h"
+
+namespace stavelorn {
+
+namespace {
+
+// An answers file is a few kilobytes per student; anything far larger is not one.
+constexpr std::uintmax_t kLargestAnswersFile = std::uintmax_t{64} << 20;
+
+constexpr char kAnswersErrorTitle[] = "Answers File Error";
+constexpr char kInfluenceTitle[] = "Influence Line";
+constexpr char kUnitsTitle[] = "Units";
+
+void Box(std::ostream& err, const std::string& title, const std::string& text) {
+  err << title << '\n' << text << '\n';
+}
+
+// The whole text of the answers file at `path`, or why it cannot be had.
+std::optional<std::string> ReadAnswersFile(const std::string& path, std::string& text) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return "\"" + path + "\" is a folder";
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kLargestAnswersFile) return "\"" + path + "\" is far too large";
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "cannot open \"" + path + "\"";
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  if (in.bad()) return "cannot read \"" + path + "\"";
+  text = contents.str();
+  return std::nullopt;
+}
+
+// The project read and converted to the units asked for, or the refusal's exit status.
+std::optional<int> LoadProject(const BatchOptions& options, ModelStore& model, std::ostream& err) {
+  model.Reset();
+  model.ProjectFile = options.file;
+  if (RunResult error = ReadProjectFile(model))
+    return Box(err, "File_Reading Error", RunErrorText(*error)), kExitRejected;
+  if (!options.units) return std::nullopt;
+  if (!model.Units.Named) {
+    Box(err, kUnitsTitle,
+        "The project \"" + options.file +
+            "\" does not name its units, so there is nothing to convert from.");
+    return kExitRejected;
+  }
+  UnitSystem units = options.units->units;
+  if (!options.units->temperatureGiven) units.Temperature = model.Units.Temperature;
+  if (RunResult error = ConvertUnits(model, units))
+    return Box(err, kUnitsTitle, RunErrorText(*error)), kExitRejected;
+  return std::nullopt;
+}
+
+// The diagram --diagram names among the quantities of the project's type, or nothing, said on
+// `err`, when the type has no such diagram.
+std::optional<DiagramQuantity> DiagramOfType(const ModelStore& model, const std::string& name,
+                                             std::ostream& err) {
+  const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model.StructType);
+  const std::optional<DiagramQuantity> named = QuantityNamed(name);
+  if (named && std::find(quantities.begin(), quantities.end(), *named) != quantities.end())
+    return named;
+  std::string names;
+  for (DiagramQuantity q : quantities)
+    names += (names.empty() ? "" : ", ") + QuantityName(model.StructType, q);
+  err << kBatchProgramName << ": a " << (model.Type() ? model.Type()->Name : "structure")
+      << " has no diagram " << name << " (it has " << names << ")\n";
+  return std::nullopt;
+}
+
+// The exit status of an analysis that was not rejected, its messages said on `err`.
+int AnalysisExit(const ModelStore& model, const AnalysisRun& run, std::ostream& err) {
+  const int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
+                     : model.AnalysisStatus == kNotStable      ? kExitNotStable
+                                                               : kExitSolutionFailed;
+  if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model, run));
+  if (!run.AccuracyNote.empty()) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
+  return status;
+}
+
+// --check: the answers judged against the analysis in `run`, or exit 2 naming the faulty item.
+int WriteVerdicts(const ModelStore& model, const AnalysisRun& run, const std::string& path,
+                  const std::string& text, int status, std::ostream& out, std::ostream& err) {
+  const AnswerKey key = KeyOfAnalysis(model, run);
+  std::vector<GivenAnswer> answers;
+  if (auto fault = ReadAnswers(text, key, answers))
+    return Box(err, kAnswersErrorTitle, path + ": " + *fault), kExitRejected;
+  out << CheckJson(key, answers) << std::flush;
+  return out ? status : kExitOutputFailed;
+}
+
+// The report as the Print command prints it, with the method and the diagrams when asked for.
+int WriteReport(const BatchOptions& options, const ModelStore& model, const AnalysisRun& run,
+                int status, std::ostream& out, std::ostream& err) {
+  TextReportPrinter printer(out);
+  ConsoleMessages messages(err);
+  PrintOptions sections(model);
+  sections.Choose(ReportSection::MethodTrail, options.trail);
+  sections.Choose(ReportSection::Diagrams, options.diagrams);
+  return PrintReport(model, printer, messages, sections, run.Trail.get()) == PrintOutcome::Printed
+             ? status
+             : kExitOutputFailed;
+}
+
+}  // namespace
+
+int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+  std::string answersText;
+  if (options.answers)
+    if (auto fault = ReadAnswersFile(*options.answers, answersText))
+      return Box(err, kAnswersErrorTitle, *fault), kExitRejected;
+  ModelStore model;
+  if (std::optional<int> refused = LoadProject(options, model, err)) return *refused;
+  std::optional<DiagramQuantity> diagram;
+  if (options.diagram && !(diagram = DiagramOfType(model, *options.diagram, err)))
+    return kExitUsage;
+
+  // The trail keeps every member's matrices; it is recorded only when it is to be written.
+  const bool recordTrail = options.trail || options.answers;
+  const AnalysisRun run =
+      CheckAndAnalyze(model, AvailableMemoryBytes(), recordTrail, options.precision);
+  if (run.Rejected) return Box(err, kInputDataErrorTitle, run.RejectionText), kExitRejected;
+  const int status = AnalysisExit(model, run, err);
+
+  std::string influenceJson;
+  if (options.influence && status == kExitComplete) {
+    const InfluenceResult line =
+        ComputeInfluenceLine(model, options.influence->quantity, options.influence->path);
+    if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
+    influenceJson = InfluenceJson(line.Line, options.influence->what);
+  }
+  // Written only once nothing can refuse the run any more, so a refused run leaves no picture.
+  if (options.picture) {
+    ConsoleMessages messages(err);
+    const std::string svg =
+        StructurePictureSvg(model, PictureContent{options.deformed, diagram}, messages);
+    if (RunResult error = WriteFileAtomically(*options.picture, svg))
+      return Box(err, "File_Save Error", RunErrorText(*error)), kExitOutputFailed;
+  }
+
+  if (options.answers)
+    return WriteVerdicts(model, run, *options.answers, answersText, status, out, err);
+  if (!options.json) return WriteReport(options, model, run, status, out, err);
+  out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
+                     options.trail ? run.Trail.get() : nullptr, options.diagrams, influenceJson)
+      << std::flush;
+  return out ? status : kExitOutputFailed;
+}
+
+int RunBatchTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::variant<BatchOptions, UsageError> parsed = ParseBatchArguments(args);
+  if (const UsageError* usage = std::get_if<UsageError>(&parsed)) {
+    if (!usage->reason.empty()) err << kBatchProgramName << ": " << usage->reason << '\n';
+    if (usage->showUsage) err << BatchUsageText();
+    return kExitUsage;
+  }
+  const BatchOptions& options = std::get<BatchOptions>(parsed);
+  switch (options.action) {
+    case BatchAction::ShowHelp: out << BatchUsageText() << BatchHelpText() << std::flush; break;
+    case BatchAction::ShowVersion:
+      out << kBatchProgramName << ' ' << ProgramVersion() << '\n' << std::flush;
+      break;
+    case BatchAction::Analyse: return RunBatchRequest(options, out, err);
+  }
+  return out ? kExitComplete : kExitOutputFailed;
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,86 @@
+// The batch tool's --picture: the drawing it writes beside the report, and what it refuses.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/ToolRun.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::RunTool;
+using testing::ScratchFile;
+using testing::ToolRun;
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// The picture asked for, with its deformed shape (one curve per member, or the mechanism's) and
+// its diagram only when asked, beside a report left as it is; what it cannot draw is refused,
+// and no file is left behind.
+TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
+  const std::string svg = ScratchFile("picture.svg", "");
+  const std::filesystem::path dir = std::filesystem::path(svg).parent_path();
+  const std::string portal = testing::SourcePath("examples/portal-frame.str");
+  const std::string space = testing::SourcePath("examples/space-frame.str");
+  const std::string roller =
+      ScratchFile("roller.str", testing::CollinearTruss() + "\"Supports\",1, 1,0,1");
+  const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+    std::size_t deformed = 0, diagrams = 0;  // groups of each in the picture written
+  } cases[] = {
+      {{"--json", "--picture", svg, portal}, 0, ""},
+      {{"--json", "--picture", svg, "--deformed", portal}, 0, "", 3},
+      {{"--json", "--picture", svg, "--diagram", "M", "--deformed", portal}, 0, "", 3, 3},
+      {{"--picture", svg, "--deformed", roller}, 3, "Statically", 2},
+      {{"--picture"}, 64, "--picture needs a value"},
+      {{"--picture", "", portal}, 64, "--picture needs a value"},
+      {{"--deformed", portal}, 64, "go with --picture"},
+      {{"--picture", svg, "--diagram", portal}, 64, "usage"},
+      {{"--picture", svg, "--diagram", "Vz", portal}, 64, "has no diagram Vz (it has N, V, M)"},
+      {{"--json", "--picture", svg, "--diagram", "M", space}, 0, "", 0, 8},
+      {{"--json", "--picture", svg, "--diagram", "V", space}, 0, "", 0, 8},
+      {{"--picture", svg, broken}, 2, "File_Reading Error"},
+      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal}, 74, "File_Save Error"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(svg);
+    const ToolRun run = RunTool(c.args);
+    SCOPED_TRACE(run.err);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(c.err), std::string::npos);
+    const bool written = c.status == 0 || c.status == 3;
+    ASSERT_EQ(std::filesystem::exists(svg), written);
+    EXPECT_TRUE(c.status != 0 || run.out == RunTool({"--json", c.args.back()}).out)
+        << "the report is left as it is";
+    if (!written) continue;
+    const std::string text = testing::ReadWholeFile(svg);
+    EXPECT_NE(text.find(std::string("width=\"1000\" height=\"") + (c.diagrams ? "2000" : "1000")),
+              std::string::npos);
+    EXPECT_EQ(Count(text, "<g class=\"deformed\" data-member="), c.deformed);
+    EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
+    EXPECT_EQ(Count(text, "<g "), Count(text, "</g>"));  // every group closed
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
+  // A space frame's M and V are the diagrams of Mz and Vy, as the influence lines read them.
+  const auto drawn = [&](const char* quantity) {
+    RunTool({"--picture", svg, "--diagram", quantity, space});
+    return testing::ReadWholeFile(svg);
+  };
+  EXPECT_EQ(drawn("M"), drawn("Mz"));
+  EXPECT_EQ(drawn("V"), drawn("Vy"));
+  EXPECT_NE(drawn("V"), drawn("Vz"));
+}
+
+}  // namespace
+}  // namespace stavelorn
