@@ -250,15 +250,6 @@ double UnitScale(const ModelStore& model, const InfluenceQuantity& q,
 
 }  // namespace
 
-std::vector<int> DefaultInfluencePath(const ModelStore& model) {
-  std::vector<int> path;
-  for (int m = 1; m <= model.MemberCount; ++m) {
-    const std::optional<MemberAxes> axes = MemberLocalAxes(model, m);
-    if (axes && std::hypot(axes->X[0], axes->X[2]) > 1e-6) path.push_back(m);
-  }
-  return path;
-}
-
 std::string InfluenceQuantityProblem(const ModelStore& model, const InfluenceQuantity& quantity) {
   switch (quantity.Kind) {
     case InfluenceKind::Reaction:

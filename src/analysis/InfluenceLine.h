@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/InfluencePath.h"
 #include "analysis/MemberDiagrams.h"
 #include "model/ModelStore.h"
 
@@ -63,9 +64,6 @@ struct InfluenceLine {
 // Ordinates smaller than this fraction of the line's largest (or, for a force, of the unit load;
 // for a moment, of the unit load on the path's longest member) are round-off and show 0.
 inline constexpr double kInfluenceZeroFraction = 1e-9;
-
-// Every member not parallel to Y, in number order: where a load can stand.
-std::vector<int> DefaultInfluencePath(const ModelStore& model);
 
 // Why the quantity names nothing of the model (no such support, joint or member, a free
 // coordinate as a reaction, a restrained one as a displacement, a section outside the member, a

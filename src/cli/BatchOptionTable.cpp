@@ -96,7 +96,9 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        "M1,M2,...",
        O::Influence,
        {},
-       "the members the load travels on (default: every member not parallel to Y)"},
+       "the members the load travels on; by default, on a truss whose two outermost\n"
+       "supports stand at one level, the chord joining them through the joints at that\n"
+       "level, otherwise every member not parallel to Y"},
       {O::Units,
        "--units",
        "FORCE,LENGTH[,TEMP]",
@@ -111,7 +113,7 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        std::nullopt,
        {},
        "also write the drawing of the structure with its supports and loads to OUT.svg\n"
-       "(white background, 1000 pixels wide)"},
+       "(white background, 1000 pixels wide), replacing only an earlier such picture"},
       {O::Deformed,
        "--deformed",
        "",

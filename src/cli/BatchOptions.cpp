@@ -1,6 +1,7 @@
 #include "cli/BatchOptions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "cli/BatchOptionTable.h"
@@ -33,14 +34,41 @@ const BatchForm& FormOf(const GivenOptions& given) {
   return *plain;
 }
 
-bool AnyExcluded(const GivenOptions& given) {
-  for (const auto& [option, value] : given) {
-    const std::vector<BatchOption>& excludes = RowOf(option).excludes;
-    if (std::any_of(excludes.begin(), excludes.end(),
-                    [&](BatchOption other) { return Given(given, other); }))
-      return true;
-  }
-  return false;
+// "--check is given alone, not with --units", or "" when no option excludes another given.
+std::string ExclusionText(const GivenOptions& given) {
+  for (const auto& [option, value] : given)
+    for (BatchOption other : RowOf(option).excludes)
+      if (Given(given, other))
+        return std::string(RowOf(option).name) + " is given alone, not with " + RowOf(other).name;
+  return "";
+}
+
+// What is wrong with the positional arguments of `form`, or "".
+std::string ArgumentsText(const BatchForm& form, const std::vector<std::string>& arguments) {
+  if (arguments.size() == form.arguments.size()) return "";
+  if (arguments.empty()) return "no project file given";
+  std::string names;
+  for (std::size_t i = 0; i < arguments.size(); ++i)
+    names += (i == 0                      ? ""
+              : i + 1 == arguments.size() ? " and "
+                                          : ", ") +
+             ("\"" + arguments[i] + "\"");
+  return "one project file at a time, not " + names;
+}
+
+// A picture is written as SVG and only under a name that says so, so that a slip of the order of
+// the arguments never writes it over a project.
+std::string PictureNameText(const GivenOptions& given) {
+  const auto picture = given.find(O::Picture);
+  if (picture == given.end()) return "";
+  std::string name = picture->second;
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string extension = ".svg";
+  if (name.size() >= extension.size() &&
+      name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
+    return "";
+  return "the picture's name \"" + picture->second + "\" does not end in .svg";
 }
 
 // The units a value asks for ("kip,in" or "kN,m,F"), or what is wrong with it.
@@ -137,7 +165,10 @@ std::variant<BatchOptions, UsageError> ParseBatchArguments(const std::vector<std
       given[row->option] = args[++i];
     }
   }
-  if (arguments.size() != FormOf(given).arguments.size() || AnyExcluded(given)) return UsageError{};
+  if (std::string problem = PictureNameText(given); !problem.empty())
+    return UsageError{problem, false};
+  for (const std::string& problem : {ArgumentsText(FormOf(given), arguments), ExclusionText(given)})
+    if (!problem.empty()) return UsageError{problem};
   for (const BatchOptionRow& row : BatchOptionRows())
     if (Given(given, row.option) && row.goesWith && !Given(given, *row.goesWith))
       return UsageError{GoesWithText(GoesWithRoot(row.option))};

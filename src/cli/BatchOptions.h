@@ -41,7 +41,7 @@ struct BatchOptions {
 };
 
 struct UsageError {
-  std::string reason;  // "" when the usage alone says it
+  std::string reason;  // what is wrong, in words
   bool showUsage = true;
 };
 

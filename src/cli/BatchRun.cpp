@@ -9,6 +9,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "cli/BatchFileRefusals.h"
 #include "cli/BatchOptionTable.h"
 #include "graphics/StructurePicture.h"
 #include "model/ExitStatus.h"
@@ -36,6 +37,11 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
 }
 
+// A refusal that is the command line's own concern, a file of the user's named in it.
+void Refuse(std::ostream& err, const std::string& text) {
+  err << kBatchProgramName << ": " << text << '\n';
+}
+
 // The whole text of the answers file at `path`, or why it cannot be had.
 std::optional<std::string> ReadAnswersFile(const std::string& path, std::string& text) {
   std::error_code ec;
@@ -56,7 +62,7 @@ std::optional<int> LoadProject(const BatchOptions& options, ModelStore& model, s
   model.Reset();
   model.ProjectFile = options.file;
   if (RunResult error = ReadProjectFile(model))
-    return Box(err, "File_Reading Error", RunErrorText(*error)), kExitRejected;
+    return Refuse(err, ProjectReadRefusal(options.file, *error)), kExitRejected;
   if (!options.units) return std::nullopt;
   if (!model.Units.Named) {
     Box(err, kUnitsTitle,
@@ -67,7 +73,7 @@ std::optional<int> LoadProject(const BatchOptions& options, ModelStore& model, s
   UnitSystem units = options.units->units;
   if (!options.units->temperatureGiven) units.Temperature = model.Units.Temperature;
   if (RunResult error = ConvertUnits(model, units))
-    return Box(err, kUnitsTitle, RunErrorText(*error)), kExitRejected;
+    return Box(err, kUnitsTitle, "\"" + options.file + "\": " + error->Description), kExitRejected;
   return std::nullopt;
 }
 
@@ -124,6 +130,9 @@ int WriteReport(const BatchOptions& options, const ModelStore& model, const Anal
 }  // namespace
 
 int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.picture)
+    if (std::optional<std::string> refusal = PicturePathRefusal(*options.picture))
+      return Refuse(err, *refusal), kExitOutputFailed;
   std::string answersText;
   if (options.answers)
     if (auto fault = ReadAnswersFile(*options.answers, answersText))
@@ -154,7 +163,7 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
     const std::string svg =
         StructurePictureSvg(model, PictureContent{options.deformed, diagram}, messages);
     if (RunResult error = WriteFileAtomically(*options.picture, svg))
-      return Box(err, "File_Save Error", RunErrorText(*error)), kExitOutputFailed;
+      return Refuse(err, PictureWriteRefusal(*error)), kExitOutputFailed;
   }
 
   if (options.answers)
@@ -169,7 +178,7 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
 int RunBatchTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::variant<BatchOptions, UsageError> parsed = ParseBatchArguments(args);
   if (const UsageError* usage = std::get_if<UsageError>(&parsed)) {
-    if (!usage->reason.empty()) err << kBatchProgramName << ": " << usage->reason << '\n';
+    Refuse(err, usage->reason);
     if (usage->showUsage) err << BatchUsageText();
     return kExitUsage;
   }

@@ -2,8 +2,10 @@
 // reads the project, converts its units, checks and analyses it as the Analyze command does and
 // writes the report exactly as the Print command prints it, or the results as JSON, or the
 // verdicts on a student's answers; with a picture asked for, also the main window's drawing.
-// Failures are written on `err` in the words the program shows in its message boxes: the box's
-// title on the first line, its text after it.
+// Failures of the analysis are written on `err` in the words the program shows in its message
+// boxes: the box's title on the first line, its text after it. A file of the user's that cannot
+// be read or written is named on one line after the program's name, as command lines do, and a
+// picture never replaces a file that is not an earlier picture of this program's.
 #pragma once
 
 #include <ostream>

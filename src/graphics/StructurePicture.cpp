@@ -5,8 +5,26 @@
 #include "graphics/Drawing.h"
 #include "graphics/RecordingCanvas.h"
 #include "graphics/SvgPicture.h"
+#include "model/Units.h"
 
 namespace stavelorn {
+
+namespace {
+
+// The project's title, and what a reader needs to read the drawings right: the deformed shape's
+// multiplier and the units the values are in.
+SvgCaption PictureCaption(const ModelStore& drawn, const PictureContent& content) {
+  SvgCaption caption{drawn.ProjectTitle, {}};
+  if (content.Deformed && drawn.AnalysisStatus == kAnalysisComplete)
+    caption.Lines.push_back("Deformed shape: deflections \u00d7 " +
+                            std::to_string(drawn.DeflectionMultiplier));
+  else if (content.Deformed && !drawn.MechanismMode.empty())
+    caption.Lines.push_back("Mechanism: how the structure can move without resistance");
+  if (drawn.Units.Named) caption.Lines.push_back("Units: " + UnitSystemText(drawn.Units));
+  return caption;
+}
+
+}  // namespace
 
 std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
                                 Messages& messages) {
@@ -30,7 +48,7 @@ std::string StructurePictureSvg(const ModelStore& model, const PictureContent& c
     });
     pictures.push_back(&diagram);
   }
-  return SvgPictureColumn(pictures, kPictureWidth);
+  return SvgPictureColumn(pictures, kPictureWidth, PictureCaption(drawn, content));
 }
 
 }  // namespace stavelorn

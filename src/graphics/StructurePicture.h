@@ -26,7 +26,9 @@ struct PictureContent {
 };
 
 // The drawing of the model (analysed or not) as an SVG document on white paper, kPictureWidth
-// pixels wide. A drawing failure is reported through `messages` and what was drawn stays.
+// pixels wide, titled with the project's title and captioned below the drawings with it, the
+// deformed shape's multiplier and the project's named units. A drawing failure is reported through
+// `messages` and what was drawn stays.
 std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
                                 Messages& messages);
 

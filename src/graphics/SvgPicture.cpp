@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "model/Version.h"
+
 namespace stavelorn {
 
 namespace {
@@ -88,10 +90,49 @@ void WriteStrokes(std::ostream& svg, const RecordingCanvas& canvas, const Pictur
   if (openGroup != 0) svg << "</g>\n";
 }
 
-void WriteHeader(std::ostream& svg, int width, int height, Background background) {
+// What marks a picture as this program's, the program's version after it.
+std::string MetadataStart() {
+  return std::string("<metadata>") + kProgramName + " ";
+}
+
+// The caption's lines below the drawings: a line's height and the margins around them.
+constexpr int kCaptionLinePixels = 24;
+constexpr int kCaptionMarginPixels = 12;
+constexpr int kCaptionFontPixels = 16;
+
+std::vector<std::string> CaptionLines(const SvgCaption& caption) {
+  std::vector<std::string> lines;
+  if (!caption.Title.empty()) lines.push_back(caption.Title);
+  lines.insert(lines.end(), caption.Lines.begin(), caption.Lines.end());
+  return lines;
+}
+
+int CaptionHeight(const SvgCaption& caption) {
+  const std::size_t lines = CaptionLines(caption).size();
+  return lines == 0 ? 0 : 2 * kCaptionMarginPixels + kCaptionLinePixels * int(lines);
+}
+
+void WriteCaption(std::ostream& svg, const SvgCaption& caption, int top, Background background) {
+  const std::vector<std::string> lines = CaptionLines(caption);
+  if (lines.empty()) return;
+  svg << "<g class=\"caption\">\n";
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    svg << "<text x=\"" << kCaptionMarginPixels << "\" y=\""
+        << top + kCaptionMarginPixels + kCaptionLinePixels * int(i)
+        << "\" dominant-baseline=\"hanging\" font-family=\"sans-serif\" font-size=\""
+        << kCaptionFontPixels << "\" fill=\""
+        << (background == Background::White ? "#000000" : "#ffffff") << "\" xml:space=\"preserve\">"
+        << Escaped(lines[i]) << "</text>\n";
+  svg << "</g>\n";
+}
+
+void WriteHeader(std::ostream& svg, int width, int height, Background background,
+                 const std::string& title = "") {
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
-      << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
+      << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n";
+  if (!title.empty()) svg << "<title>" << Escaped(title) << "</title>\n";
+  svg << MetadataStart() << ProgramVersion() << "</metadata>\n"
       << "<rect width=\"100%\" height=\"100%\" fill=\""
       << (background == Background::White ? "#ffffff" : "#000000") << "\"/>\n";
 }
@@ -114,7 +155,7 @@ std::string SvgPicture(const RecordingCanvas& canvas, const UserScale& visible, 
 }
 
 std::string SvgPictureColumn(const std::vector<const RecordingCanvas*>& pictures, int width,
-                             Background background) {
+                             const SvgCaption& caption, Background background) {
   std::vector<int> heights;
   int total = 0;
   for (const RecordingCanvas* picture : pictures) {
@@ -126,7 +167,7 @@ std::string SvgPictureColumn(const std::vector<const RecordingCanvas*>& pictures
   }
   std::ostringstream svg;
   svg.precision(6);
-  WriteHeader(svg, width, total, background);
+  WriteHeader(svg, width, total + CaptionHeight(caption), background, caption.Title);
   int top = 0;
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     svg << "<g transform=\"translate(0," << top << ")\">\n";
@@ -135,8 +176,13 @@ std::string SvgPictureColumn(const std::vector<const RecordingCanvas*>& pictures
     svg << "</g>\n";
     top += heights[i];
   }
+  WriteCaption(svg, caption, top, background);
   svg << "</svg>\n";
   return svg.str();
+}
+
+bool IsPictureOfThisProgram(const std::string& text) {
+  return text.rfind("<?xml", 0) == 0 && text.find(MetadataStart()) != std::string::npos;
 }
 
 }  // namespace stavelorn

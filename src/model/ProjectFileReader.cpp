@@ -287,20 +287,17 @@ RunResult ReadProjectFile(ModelStore& model) {
   if (!std::filesystem::exists(path, ec))
     return RunError{kErrFileNotFound, "File not found: \"" + path + "\""};
   if (std::filesystem::is_directory(path, ec))
-    return RunError{kErrFileAccess, "Path/File access error: \"" + path + "\" is a folder"};
+    return RunError{kErrFileAccess, "\"" + path + "\" is a folder"};
   std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (!ec && size > kLargestProjectFile)
-    return RunError{kErrFileAccess, "Path/File access error: \"" + path + "\" holds " +
-                                        std::to_string(size >> 20) +
+    return RunError{kErrFileAccess, "\"" + path + "\" holds " + std::to_string(size >> 20) +
                                         " MB, far more than any project file"};
   std::ifstream in(path, std::ios::binary);
   if (!in)
-    return RunError{kErrFileAccess, "Path/File access error: cannot open \"" + path + "\" (" +
-                                        std::strerror(errno) + ")"};
+    return RunError{kErrFileAccess, "cannot open \"" + path + "\" (" + std::strerror(errno) + ")"};
   std::ostringstream contents;
   contents << in.rdbuf();
-  if (in.bad())
-    return RunError{kErrFileAccess, "Path/File access error: cannot read \"" + path + "\""};
+  if (in.bad()) return RunError{kErrFileAccess, "cannot read \"" + path + "\""};
   return ReadProjectText(model, contents.str());
 }
 

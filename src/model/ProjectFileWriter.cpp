@@ -132,11 +132,12 @@ void WriteSections(const ModelStore& m, RecordWriter& out) {
 }
 
 RunError AccessError(const std::string& what, const std::string& path, int err) {
-  return RunError{kErrFileAccess, "Path/File access error: cannot " + what + " \"" + path + "\" (" +
-                                      std::strerror(err) + ")"};
+  return RunError{kErrFileAccess,
+                  "cannot " + what + " \"" + path + "\" (" + std::strerror(err) + ")"};
 }
 
-// Writes `text` to a fresh file beside `target` and flushes it to disk; returns its path.
+// Writes `text` to a fresh file beside `target` and flushes it to disk; returns its path. A
+// failure names the target: the temporary file is the writer's affair, not the user's.
 RunResult WriteTemporary(const std::string& target, const std::string& text, std::string& tmpPath) {
   std::random_device seed;
   std::mt19937 random(seed());
@@ -144,9 +145,9 @@ RunResult WriteTemporary(const std::string& target, const std::string& text, std
   for (int attempt = 0; attempt < 20 && !file; ++attempt) {
     tmpPath = target + ".saving-" + std::to_string(random() % 1000000);
     file = std::fopen(tmpPath.c_str(), "wbx");  // x: never reuse an existing file
-    if (!file && errno != EEXIST) return AccessError("create", tmpPath, errno);
+    if (!file && errno != EEXIST) return AccessError("create", target, errno);
   }
-  if (!file) return AccessError("create", tmpPath, EEXIST);
+  if (!file) return AccessError("create", target, EEXIST);
   bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
   ok = std::fflush(file) == 0 && ok;
 #if defined(__unix__) || defined(__APPLE__)
@@ -156,7 +157,7 @@ RunResult WriteTemporary(const std::string& target, const std::string& text, std
   ok = std::fclose(file) == 0 && ok;
   if (!ok) {
     std::remove(tmpPath.c_str());
-    return AccessError("write", tmpPath, err ? err : EIO);
+    return AccessError("write", target, err ? err : EIO);
   }
   return std::nullopt;
 }

@@ -11,6 +11,8 @@ namespace stavelorn {
 struct RunError {
   int Number = 0;
   std::string Description;
+  // A file that cannot be opened, read or written (kErrFileAccess) is described in plain words
+  // naming the user's file: "cannot open \"a.str\" (Permission denied)".
   // The fault lies in what a file holds (a value, a count, a record), which the user can mend;
   // it is worded as the description alone, never as an unexpected error.
   bool InFile = false;
@@ -31,8 +33,9 @@ enum RunErrorNumber : int {
 using RunResult = std::optional<RunError>;
 
 // The one wording of a run-time failure, shared by every message box and by the command-line
-// tool: "Unexpected error # 13 occurred: " + two line feeds + the description, or for a fault in
-// a file's contents the description alone.
+// tool: "Unexpected error # 13 occurred: " + two line feeds + the description (after the classic
+// name "Path/File access error: " for a file's access), or for a fault in a file's contents the
+// description alone.
 std::string RunErrorText(const RunError& error);
 
 }  // namespace stavelorn

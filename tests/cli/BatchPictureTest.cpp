@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/ToolRun.h"
+#include "model/Version.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -21,9 +24,17 @@ std::size_t Count(const std::string& text, const std::string& part) {
   return n;
 }
 
+// A project's title: its file's first line, unquoted.
+std::string TitleOf(const std::string& project) {
+  const std::string text = testing::ReadWholeFile(project);
+  return text.substr(1, text.find('"', 1) - 1);
+}
+
 // The picture asked for, with its deformed shape (one curve per member, or the mechanism's) and
-// its diagram only when asked, beside a report left as it is; what it cannot draw is refused,
-// and no file is left behind.
+// its diagram only when asked, beside a report left as it is, titled with the project's title
+// and captioned below its drawings, the multiplier named with a deformed shape; what it cannot
+// draw is refused, and no file is left behind. It replaces an earlier picture of any version,
+// never another file.
 TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
   const std::string svg = ScratchFile("picture.svg", "");
   const std::filesystem::path dir = std::filesystem::path(svg).parent_path();
@@ -32,11 +43,15 @@ TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
   const std::string roller =
       ScratchFile("roller.str", testing::CollinearTruss() + "\"Supports\",1, 1,0,1");
   const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
+  const std::string earlier = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg>\n<metadata>" +
+                              std::string(kProgramName) + " 0.9.0</metadata>\n</svg>\n";
+  const std::string project = testing::ReadWholeFile(portal);
   const struct {
     std::vector<std::string> args;
     int status;
     std::string err;
     std::size_t deformed = 0, diagrams = 0;  // groups of each in the picture written
+    std::optional<std::string> before = {};  // the file at the picture's path before the run
   } cases[] = {
       {{"--json", "--picture", svg, portal}, 0, ""},
       {{"--json", "--picture", svg, "--deformed", portal}, 0, "", 3},
@@ -49,27 +64,46 @@ TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
       {{"--picture", svg, "--diagram", "Vz", portal}, 64, "has no diagram Vz (it has N, V, M)"},
       {{"--json", "--picture", svg, "--diagram", "M", space}, 0, "", 0, 8},
       {{"--json", "--picture", svg, "--diagram", "V", space}, 0, "", 0, 8},
-      {{"--picture", svg, broken}, 2, "File_Reading Error"},
-      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal}, 74, "File_Save Error"},
+      {{"--picture", svg, broken}, 2, "is not a project this program can read"},
+      {{"--picture", (dir / "no-such-folder" / "x.svg").string(), portal},
+       74,
+       "the picture was not written: cannot create \"" +
+           (dir / "no-such-folder" / "x.svg").string()},
+      {{"--json", "--picture", svg, portal}, 0, "", 0, 0, earlier},
+      {{"--json", "--picture", svg, portal}, 74, "\"" + svg + "\" is not a picture", 0, 0, project},
+      {{"--json", "--picture", svg, portal}, 74, "is not a picture", 0, 0, ""},
   };
   for (const auto& c : cases) {
     std::filesystem::remove(svg);
+    if (c.before) std::ofstream(svg, std::ios::binary) << *c.before;
     const ToolRun run = RunTool(c.args);
     SCOPED_TRACE(run.err);
     EXPECT_EQ(run.status, c.status);
     EXPECT_NE(run.err.find(c.err), std::string::npos);
     const bool written = c.status == 0 || c.status == 3;
-    ASSERT_EQ(std::filesystem::exists(svg), written);
+    ASSERT_EQ(std::filesystem::exists(svg), written || c.before);
+    if (!written && c.before) {
+      EXPECT_EQ(testing::ReadWholeFile(svg), *c.before) << "left as it was";
+    }
     EXPECT_TRUE(c.status != 0 || run.out == RunTool({"--json", c.args.back()}).out)
         << "the report is left as it is";
     if (!written) continue;
     const std::string text = testing::ReadWholeFile(svg);
-    EXPECT_NE(text.find(std::string("width=\"1000\" height=\"") + (c.diagrams ? "2000" : "1000")),
-              std::string::npos);
+    const std::size_t height = text.find("height=\"");
+    ASSERT_NE(height, std::string::npos);
+    const int drawings = c.diagrams ? 2000 : 1000, pixels = std::stoi(text.substr(height + 8));
+    EXPECT_TRUE(pixels > drawings && pixels < drawings + 100) << "a caption below the drawings";
+    EXPECT_NE(text.find("<title>" + TitleOf(c.args.back()) + "</title>"), std::string::npos);
+    EXPECT_EQ(text.find("deflections \u00d7 ") != std::string::npos, c.deformed && c.status == 0);
     EXPECT_EQ(Count(text, "<g class=\"deformed\" data-member="), c.deformed);
     EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
     EXPECT_EQ(Count(text, "<g "), Count(text, "</g>"));  // every group closed
   }
+  std::filesystem::remove(svg);
+  // A project given as the picture is refused before anything is read, and stays as it was.
+  const std::string other = ScratchFile("other.str", project);
+  EXPECT_EQ(RunTool({"--picture", other, portal}).status, 64);
+  EXPECT_EQ(testing::ReadWholeFile(other), project);
   for (const auto& entry : std::filesystem::directory_iterator(dir))
     EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
   // A space frame's M and V are the diagrams of Mz and Vy, as the influence lines read them.

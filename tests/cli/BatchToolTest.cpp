@@ -117,7 +117,9 @@ std::string InfluenceBeam(const char* name, const char* firstSupport) {
 // What the tool says to each request it cannot serve, against a file checked by eye: the exit
 // status (64 a wrong request, 2 a project it cannot read or check, 3 a structure not stable, 4 a
 // failed solution), the error stream and whether anything was printed, never results; then the
-// JSON of the mechanism, a row per joint in order with the middle joint free to drop. Units
+// JSON of the mechanism, a row per joint in order with the middle joint free to drop. A picture is
+// named .svg and replaces no file but an earlier picture, a project is one file that exists and
+// reads as a project. Units
 // convert only from named units, and only to units of the tables; an influence line needs --json,
 // a quantity it names, a path of members that exist and a stable structure.
 TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
@@ -130,6 +132,11 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
   const std::string pinned =
       ScratchFile("pinned.str", testing::CollinearTruss() + "\"Supports\",2, 1,1,1, 3,1,1");
   const std::string beam = InfluenceBeam("beam.str", "1,1,0");
+  const std::string notes = ScratchFile("notes.svg", "notes, not a picture");
+  const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
+  const std::filesystem::path scratch = std::filesystem::path(beam).parent_path();
+  std::filesystem::create_directories(scratch / "folder.svg");
+  std::filesystem::create_directories(scratch / "folder.str");
   const std::vector<std::string> runs[] = {
       {},
       {"--pdf", "a.str"},
@@ -148,6 +155,14 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
       {"--precision", "", pinned},
       {"--check", "", pinned},
       {"--check", "a.json", "--units", "kip,in", pinned},
+      {pinned, roller},
+      {"--picture", "portal-frame.str"},
+      {"--picture", beam, pinned},
+      {"--picture", notes, beam},
+      {"--picture", (scratch / "folder.svg").string(), beam},
+      {"--picture", (scratch / "no-such-folder" / "out.svg").string(), beam},
+      {"--json", (scratch / "folder.str").string()},
+      {"--json", broken},
       {"--json", "--influence", "reaction:1:1", beam},
       {"--json", "--influence", "internal:1:2.5e0:M", "--path", "1", beam},
       {"--json", "--influence", "displacement:2:2", beam},
@@ -164,7 +179,7 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
       {"--json", "--influence", "reaction:1:1", "--path", "1,7", beam},
       {"--json", "--influence", "reaction:1:1", InfluenceBeam("loose.str", "1,0,0")},
   };
-  const std::string dir = std::filesystem::path(beam).parent_path().string();  // varies by run
+  const std::string dir = scratch.string();  // varies by run
   std::string log;
   for (const std::vector<std::string>& args : runs) {
     ToolRun run = RunTool(args);
@@ -175,6 +190,11 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
     log += "\nstatus " + std::to_string(run.status) + (run.out.empty() ? "" : ", printed") + "\n" +
            run.err + "\n";
     EXPECT_EQ(run.out.find("Results of Analysis"), std::string::npos) << log;
+    // Every refusal says in words what is wrong: a usage error first of all, and never as a
+    // run-time error's number or a temporary file's name.
+    EXPECT_TRUE(run.status != 64 || run.err.rfind("stavelorn-report: ", 0) == 0) << log;
+    EXPECT_EQ(run.err.find("Unexpected error"), std::string::npos) << log;
+    EXPECT_EQ(run.err.find(".saving-"), std::string::npos) << log;
   }
   testing::ExpectGoldenFile(log + RunTool({"--json", roller}).out,
                             "tests/reports/golden/tool-refusals.txt");

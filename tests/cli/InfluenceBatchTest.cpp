@@ -35,5 +35,25 @@ TEST(InfluenceBatch, WritesTheLineWithBothSidesOfTheSectionAndItsExtremes) {
   EXPECT_NEAR(Number(stations[6]["value"]) - Number(stations[5]["value"]), 1, 1e-12);
 }
 
+// Asked without a path, the roof truss's unit load travels its bottom chord, members 1 to 4 of 3
+// each from joint 1 to joint 5, and the reaction at the pinned joint 1 reads 1 - X/12 at the
+// chord's joints as the lever rule gives it.
+TEST(InfluenceBatch, ATrussWithoutAPathCarriesTheLoadOnItsBottomChord) {
+  std::ostringstream out, err;
+  ASSERT_EQ(RunBatchTool({"--json", "--influence", "reaction:1:2",
+                          testing::SourcePath("examples/roof-truss.str")},
+                         out, err),
+            0)
+      << err.str();
+  const JsonValue json = ParseJson(out.str());
+  const JsonValue& path = json["influence"]["path"];
+  ASSERT_EQ(path.items.size(), 4u);
+  for (std::size_t i = 0; i < path.items.size(); ++i) {
+    EXPECT_EQ(path[i]["member"].text, std::to_string(i + 1));
+    for (const JsonValue& s : path[i]["stations"].items)
+      EXPECT_NEAR(Number(s["value"]), 1 - (3.0 * double(i) + Number(s["x"])) / 12, 1e-9);
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "analysis/InfluencePath.h"
 #include "analysis/MemberAxes.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "graphics/InfluenceDrawing.h"
@@ -63,6 +64,7 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
   path_ = new QLabel(this);
   path_->setObjectName("InfluencePath");
   path_->setAccessibleName("Path of the unit load");
+  path_->setWordWrap(true);
   pickPath_ = new QPushButton("&Pick Path", this);
   pickPath_->setObjectName("PickPathB");
   pickPath_->setAccessibleName("Pick the path in the drawing");
@@ -227,8 +229,11 @@ void InfluenceWindow::ShowChoice() {
   }
   section_->setEnabled(q.Kind == InfluenceKind::Internal);
   section_->setText(QString::fromStdString(FormatShortest(static_cast<float>(q.X))));
-  QString path = choice_.Path.empty() ? "default (every member not parallel to Y):" : "";
-  for (const InfluenceSpan& span : line_.Path) path += " " + QString::number(span.Member);
+  QString path;
+  if (choice_.Path.empty())
+    path = QString::fromStdString(DefaultPathText(ChooseDefaultPath(model_)));
+  else
+    for (const InfluenceSpan& span : line_.Path) path += " " + QString::number(span.Member);
   path_->setText(path);
   showing_ = false;
 }

@@ -65,8 +65,7 @@ void MainWindow::SavePicture() {
       {"Save Picture", "Pictures", "*.png *.svg", "png", Suggestion(model_, "structure", "png")});
   if (path.empty()) return;
   if (!canvas_->SavePicture(QString::fromStdString(path)))
-    messages_.ReportError("Picture Save Error",
-                          RunError{kErrFileAccess, "Path/File access error: " + path});
+    messages_.ReportError("Picture Save Error", RunError{kErrFileAccess, path});
 }
 
 bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
