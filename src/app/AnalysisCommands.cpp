@@ -23,11 +23,11 @@ std::string ProjectCommands::Analyze() {
   }
   // The shape is shown at a scale the eye can follow; a structure the analysis did not move
   // keeps the multiplier it had.
-  session_.Multiplier().Choose(AutomaticDeflectionMultiplier(model_));
-  HandMultiplierToDrawing();
   ShownAnalysis shown;
-  shown.Status = model_.AnalysisStatus;
+  shown.Results = run.Results;
   if (shown.Complete()) shown.Trail = run.Trail;
+  session_.Multiplier().Choose(AutomaticDeflectionMultiplier(model_, shown.Results));
+  HandMultiplierToDrawing();
   session_.ShowAnalysis(std::move(shown));
   windows_.Redraw();
   return ShowAnalysisOutcome(run);
@@ -43,16 +43,16 @@ std::string ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
   if (!run.AccuracyNote.empty())
     messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
   // The user has just asked for the results: the whole report, without the options dialog.
-  const std::string notice = print ? PrintSections(PrintOptions(model_)) : "";
+  const std::string notice = print ? PrintSections(PrintOptions(Results())) : "";
   OfferDoublePrecision(run);
   return notice;
 }
 
 void ProjectCommands::OfferDoublePrecision(const AnalysisRun& run) {
-  if (session_.DoublePrecisionOffered() || !preferences_.Precision.ShouldOffer(model_.DofCount))
-    return;
+  const int unknowns = Results().DofCount;
+  if (session_.DoublePrecisionOffered() || !preferences_.Precision.ShouldOffer(unknowns)) return;
   session_.DoublePrecisionWasOffered();
-  if (messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(model_.DofCount, run.Seconds)) ==
+  if (messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(unknowns, run.Seconds)) ==
       kAnswerYes)
     preferences_.Precision.Choose(AnalysisPrecision::Double);
 }
@@ -63,13 +63,13 @@ void ProjectCommands::ChoosePrecision() {
 }
 
 std::string ProjectCommands::PrecisionStatus() const {
-  return session_.ResultsShown() && model_.SolvedInDoublePrecision ? "double precision" : "";
+  return session_.ResultsShown() && Results().SolvedInDoublePrecision ? "double precision" : "";
 }
 
 std::string ProjectCommands::EditData() {
   const std::string notice =
       messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes
-          ? PrintSections(PrintOptions(model_))
+          ? PrintSections(PrintOptions(Results()))
           : "";
   // The deformed shape belongs to results that no longer stand; the data are as they were, so
   // nothing is unsaved that was saved.

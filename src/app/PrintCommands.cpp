@@ -17,12 +17,12 @@ std::vector<const PagePicture*> Pages(const std::vector<std::unique_ptr<PagePict
 }  // namespace
 
 std::string ProjectCommands::Print() {
-  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
+  PrintOptions options(Results(), KeptInfluenceLine() != nullptr);
   return ChoosePrintOptions(options) ? PrintSections(options) : "";
 }
 
 void ProjectCommands::PrintPreview() {
-  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
+  PrintOptions options(Results(), KeptInfluenceLine() != nullptr);
   if (!ChoosePrintOptions(options)) return;
   const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
@@ -48,7 +48,7 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
   if (!printer) return "";
   const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
-  const PrintOutcome outcome = PrintReport(model_, *printer, messages_, options, Trail(),
+  const PrintOutcome outcome = PrintReport(model_, Results(), *printer, messages_, options, Trail(),
                                            Pages(pictures), influence ? &*influence : nullptr);
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return "";

@@ -38,6 +38,9 @@ class ProjectCommands {
   MenuState Menus() const { return MenuState(session_.CurrentPhase(), model_); }
   const MainLabels& Labels() const { return labels_; }
   const ProjectSession& Session() const { return session_; }
+  // What the analysis shown found (its mechanism after a failed one); empty (kNoResults) when
+  // none is shown.
+  const StructureResults& Results() const { return session_.Results(); }
   bool ProjectOpen() const { return session_.Open(); }
   bool HasUnsavedChanges() const { return session_.Unsaved(); }
   // What outlives the project; the window reads it from the settings and writes it back.

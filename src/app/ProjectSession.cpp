@@ -28,19 +28,6 @@ constexpr std::array<ChangeInfo, 11> kChanges = {{
     {Change::FabricationErrors, "Fabrication Errors", MenuItem::MnuLoadErr},
 }};
 
-// The project's own data as the history keeps it: no results, no mechanism, nothing that
-// belongs to the session (the file, the multiplier) rather than the data.
-ModelStore ProjectData(const ModelStore& model) {
-  ModelStore data = model;
-  data.AnalysisStatus = kNoResults;
-  data.MechanismMode.clear();
-  data.CoordNumbers = {};
-  data.JointDisplacements = {};
-  data.MemberEndForces = {};
-  data.SupportReactions = {};
-  return data;
-}
-
 // Whether two models hold the same project: the same file text, which holds every datum.
 bool SameProject(const ModelStore& a, const ModelStore& b) {
   std::string textA, textB;
@@ -69,7 +56,7 @@ std::optional<Change> ChangeOfDataWindow(MenuItem menu) {
 }
 
 ProjectSession::ProjectSession(ModelStore& data, bool saved) : data_(&data) {
-  history_.Reset(ProjectData(data), saved);
+  history_.Reset(data, saved);
 }
 
 Phase ProjectSession::CurrentPhase() const {
@@ -78,8 +65,7 @@ Phase ProjectSession::CurrentPhase() const {
 }
 
 void ProjectSession::RecordChange(Change change) {
-  ModelStore data = ProjectData(*data_);
-  if (!SameProject(data, history_.Current())) history_.Record(ChangeName(change), std::move(data));
+  if (!SameProject(*data_, history_.Current())) history_.Record(ChangeName(change), *data_);
 }
 
 std::string ProjectSession::UndoCaption() const {
@@ -114,8 +100,11 @@ void ProjectSession::Restore(const ModelStore& state) {
 
 void ProjectSession::DropAnalysis() {
   analysis_.reset();
-  data_->AnalysisStatus = kNoResults;
-  data_->MechanismMode.clear();
+}
+
+const StructureResults& ProjectSession::Results() const {
+  static const StructureResults none;
+  return analysis_ ? analysis_->Results : none;
 }
 
 void ProjectSession::KeepInfluenceLine(InfluenceLine line) {

@@ -11,6 +11,7 @@
 
 #include "analysis/InfluenceLine.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/StructureResults.h"
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
 #include "editors/EditHistory.h"
@@ -41,13 +42,15 @@ std::optional<Change> ChangeOfDataWindow(MenuItem menu);
 
 // Everything one analysis leaves for the windows; dropped all together.
 struct ShownAnalysis {
-  std::int16_t Status = kNoResults;  // the model's AnalysisStatus after the run
+  // What the run found: the status, the results of a complete analysis, the mechanism of a
+  // failed one, and whether it solved in double precision alone.
+  StructureResults Results;
   // The method step by step of a complete analysis, as the run that stored the results made it.
   std::shared_ptr<const MethodTrail> Trail;
   // The line the Influence Lines window showed last, which Print Options offers to print.
   std::optional<InfluenceLine> Influence;
 
-  bool Complete() const { return Status == kAnalysisComplete; }
+  bool Complete() const { return Results.Complete(); }
 };
 
 class ProjectSession {
@@ -88,6 +91,8 @@ class ProjectSession {
   void ShowAnalysis(ShownAnalysis analysis) { analysis_ = std::move(analysis); }
   // The results, trail, mechanism and kept influence line no longer describe the data.
   void DropAnalysis();
+  // The results shown, or empty ones (kNoResults) when none are.
+  const StructureResults& Results() const;
   // The Influence Lines window showed `line`; kept with the results it was drawn from.
   void KeepInfluenceLine(InfluenceLine line);
 

@@ -67,8 +67,9 @@ class ProjectCommandsTest : public ::testing::Test {
     for (const std::string& choice : commands_.MultiplierChoices()) log_ += " " + choice;
     log_ += "; " + commands_.UndoCaption() + ", " + commands_.RedoCaption() +
             (commands_.HasUnsavedChanges() ? ", unsaved" : "") + "; status " +
-            std::to_string(model_.AnalysisStatus) + (commands_.Trail() ? ", trail" : "") +
-            (model_.MechanismMode.empty() ? "" : ", mechanism") + "; recent";
+            std::to_string(commands_.Results().AnalysisStatus) +
+            (commands_.Trail() ? ", trail" : "") +
+            (commands_.Results().MechanismMode.empty() ? "" : ", mechanism") + "; recent";
     for (const std::string& path : commands_.Prefs().Recent.Paths())
       log_ += " " + name(path).string();
     log_ += "; drawn " + std::to_string(windows_.redraws) + " times\n";

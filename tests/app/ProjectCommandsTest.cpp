@@ -153,7 +153,9 @@ TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
   EXPECT_EQ(windows_.printed.str(), "");
 
   const InfluenceLine kept =
-      ComputeInfluenceLine(model_, FirstInfluenceChoice(model_).Quantity, {}).Line;
+      ComputeInfluenceLine(model_, commands_.Results(),
+                           FirstInfluenceChoice(model_, commands_.Results()).Quantity, {})
+          .Line;
   ASSERT_EQ(kept.Quantity.Item, 1);
   commands_.KeepInfluenceLine(kept);
   commands_.Print();

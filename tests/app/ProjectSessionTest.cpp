@@ -210,13 +210,15 @@ TEST_F(ProjectCommandsTest, TheAnalysisShownIsDroppedWholeOrKeptWhole) {
     commands_.ChangeUnits();  // naming units asks nothing
     AnalyzeQuietly();
     commands_.KeepInfluenceLine(
-        ComputeInfluenceLine(model_, FirstInfluenceChoice(model_).Quantity, {}).Line);
+        ComputeInfluenceLine(model_, commands_.Results(),
+                             FirstInfluenceChoice(model_, commands_.Results()).Quantity, {})
+            .Line);
     ASSERT_TRUE(commands_.Trail() && commands_.KeptInfluenceLine()) << row.commands;
     row.run();
     const bool results = Shown(M::MnuJtDispl) && Shown(M::MnuEditData) && Shown(M::Combo1) &&
-                         model_.AnalysisStatus == kAnalysisComplete;
+                         commands_.Results().Complete();
     const bool none = !Shown(M::MnuJtDispl) && !Shown(M::MnuEditData) && !Shown(M::Combo1) &&
-                      model_.AnalysisStatus != kAnalysisComplete;
+                      !commands_.Results().Complete();
     EXPECT_EQ(results && commands_.Trail() && commands_.KeptInfluenceLine(), row.kept)
         << row.commands;
     EXPECT_EQ(none && !commands_.Trail() && !commands_.KeptInfluenceLine(), !row.kept)

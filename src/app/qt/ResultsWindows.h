@@ -24,9 +24,10 @@ class PictureBox;
 class ResultsWindow : public QDialog {
   Q_OBJECT
  public:
-  // Loads the window `form` (Disp, MbForce or Reac) from the model's last analysis. Drawing
-  // failures on the canvas are reported through `messages`.
-  ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent = nullptr);
+  // Loads the window `form` (Disp, MbForce or Reac) from the results of the last analysis.
+  // Drawing failures on the canvas are reported through `messages`.
+  ResultsWindow(FormId form, ModelStore& model, const StructureResults& results, Messages& messages,
+                QWidget* parent = nullptr);
 
   const ResultTable& Table() const { return table_; }
   QTableView* Grid() const { return view_; }
@@ -49,6 +50,7 @@ class ResultsWindow : public QDialog {
   void Arrange();
 
   ModelStore& model_;
+  const StructureResults& results_;
   Messages& messages_;
   ResultTable table_;
   QLabel* label1_ = nullptr;
@@ -61,6 +63,7 @@ class ResultsWindow : public QDialog {
 };
 
 // Shows the results window `form` modally over `parent` and returns once it has been closed.
-void ShowResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent);
+void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
+                       Messages& messages, QWidget* parent);
 
 }  // namespace stavelorn
