@@ -117,99 +117,40 @@ std::vector<std::string> WithAccessKeys(const std::vector<std::string>& captions
 }
 
 MenuState::MenuState() {
-  for (const MenuItemInfo& info : kItems) visible_[Index(info.Item)] = info.InitiallyVisible;
+  for (const MenuItemInfo& info : kItems) Set(info.Item, info.InitiallyVisible);
 }
 
-void MenuState::ShowProjectMenus(const ModelStore& m) {
+MenuState::MenuState(Phase phase, const ModelStore& m) : MenuState() {
+  if (phase == Phase::NoProject) return;
   // Opening a project, recent or not, is offered only when none is open.
-  for (M item : {M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent}) Hide(item);
+  for (M item : {M::MnuProjNew, M::MnuProjOpen, M::MnuProjRecent}) Set(item, false);
+  for (M item : {M::MnuProjName, M::MnuProjUnits, M::MnuProjSaveAs, M::MnuProjPrint,
+                 M::MnuProjPreview, M::MnuProjClose, M::MnuEdit})
+    Set(item, true);
+  // A plain Save needs a file to write over: one the project was read from or saved to.
+  Set(M::MnuProjSave, !m.ProjectFile.empty());
+  // Truss members carry no loads between their joints; beams and grids take no temperature
+  // changes or fabrication errors; none of them is offered before a member exists.
+  const bool members = m.MemberCount >= 1;
+  Set(M::MnuLoadMem, members && !IsTruss(m.StructType));
+  Set(M::MnuLoadTemp, members && TakesStrainLoads(m));
+  Set(M::MnuLoadErr, members && TakesStrainLoads(m));
+
+  const bool results = phase == Phase::ShowingResults;
+  // While results are shown the data stay as analysed: the data menus wait for Edit Data.
+  for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp}) Set(item, !results);
+  Set(M::MnuLoad, !results && m.JointCount >= 1);
+  // A member needs two joints to join, a material and a cross-section.
+  Set(M::MnuMemb, !results && m.JointCount >= 2 && m.MaterialCount >= 1 && m.SectionCount >= 1);
+  const bool analysable = members && AnyLoad(m);
+  Set(M::MnuAna, !results && analysable);
   for (M item :
-       {M::MnuProjName, M::MnuProjUnits, M::MnuProjSaveAs, M::MnuProjPrint, M::MnuProjPreview,
-        M::MnuProjClose, M::MnuEdit, M::MnuJoint, M::MnuMatProp, M::MnuCrossProp})
-    Show(item);
-  // Truss members carry no loads between their joints.
-  if (IsTruss(m.StructType)) Hide(M::MnuLoadMem);
-  if (!TakesStrainLoads(m)) {
-    Hide(M::MnuLoadTemp);
-    Hide(M::MnuLoadErr);
-  }
-  if (m.MemberCount < 1)
-    for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) Hide(item);
-}
-
-void MenuState::AfterOpen(const ModelStore& m) {
-  ShowProjectMenus(m);
-  Show(M::MnuProjSave);
-  ShowDataMenus(m);
-}
-
-void MenuState::ShowDataMenus(const ModelStore& m) {
-  ShowIf(m.JointCount > 0, M::MnuLoad);
-  ShowIf(m.JointCount >= 1 && m.MaterialCount >= 1 && m.SectionCount >= 1, M::MnuMemb);
-  ShowIf(m.MemberCount >= 1 && AnyLoad(m), M::MnuAna);
-}
-
-void MenuState::AfterDataWindow(MenuItem menu, const ModelStore& m) {
-  const bool members = m.MemberCount > 0;
-  switch (menu) {
-    case M::MnuJoint:
-      if (m.JointCount > 0) {
-        Show(M::MnuLoad);
-        if (m.MemberCount < 1)
-          for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) Hide(item);
-      }
-      // A member needs two joints to join.
-      ShowIf(m.JointCount >= 2 && m.MaterialCount >= 1 && m.SectionCount > 0, M::MnuMemb);
-      break;
-    case M::MnuMatProp:
-    case M::MnuCrossProp:
-      ShowIf(m.JointCount > 0 && m.MaterialCount > 0 && m.SectionCount > 0, M::MnuMemb);
-      break;
-    case M::MnuMemb:
-      if (members) {
-        ShowIf(!IsTruss(m.StructType), M::MnuLoadMem);
-        if (TakesStrainLoads(m)) {
-          Show(M::MnuLoadTemp);
-          Show(M::MnuLoadErr);
-        }
-        ShowIf(m.JointLoadCount > 0, M::MnuAna);
-      }
-      break;
-    case M::MnuLoad: ShowIf(m.MemberCount >= 1 && m.JointLoadCount >= 1, M::MnuAna); break;
-    case M::MnuLoadJt: ShowIf(members && m.JointLoadCount > 0, M::MnuAna); break;
-    case M::MnuLoadMem: ShowIf(members && m.MemberLoadCount > 0, M::MnuAna); break;
-    case M::MnuLoadSett: ShowIf(members && m.SettlementCount > 0, M::MnuAna); break;
-    case M::MnuLoadTemp: ShowIf(members && m.TempChangeCount > 0, M::MnuAna); break;
-    case M::MnuLoadErr: ShowIf(members && m.FabErrorCount > 0, M::MnuAna); break;
-    default: break;
-  }
-}
-
-void MenuState::AfterAnalysis(const StructureResults& results) {
-  if (!results.Complete()) return;
-  for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
-    Hide(item);
-  for (M item :
-       {M::MnuEditData, M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps})
-    Show(item);
+       {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps, M::MnuEditData})
+    Set(item, results);
+  // An exercise needs data complete enough to analyse.
+  Set(M::MnuExercise, results || analysable);
   // Every type draws its deformed shape, magnified as the box says.
-  for (M item : {M::Label8, M::Combo1, M::ReDraw}) Show(item);
-}
-
-void MenuState::AfterEditData() {
-  for (M item : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps,
-                 M::MnuEditData, M::Label8, M::Combo1, M::ReDraw})
-    Hide(item);
-  for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
-    Show(item);
-}
-
-void MenuState::FollowData(const ModelStore& m) {
-  if (Visible(M::MnuEditData)) return;  // results shown: the data menus wait for Edit Data
-  for (M item : {M::MnuLoad, M::MnuMemb, M::MnuAna}) Hide(item);
-  for (M item : {M::MnuLoadMem, M::MnuLoadTemp, M::MnuLoadErr}) Show(item);
-  ShowProjectMenus(m);
-  ShowDataMenus(m);
+  for (M item : {M::Label8, M::Combo1, M::ReDraw}) Set(item, results);
 }
 
 }  // namespace stavelorn

@@ -1,7 +1,5 @@
-// Which menu items and multiplier controls of the main window are visible. The visible menus
-// carry the program's state (no project, project defined, data being entered, analysed, editing
-// after an analysis), so every rule that shows or hides one lives here, as a reaction to the
-// command that just ran and to the model it left.
+// The main window's menu items and multiplier controls: their names, captions and places, and
+// which of them are visible in each phase of the program for the data at hand.
 #pragma once
 
 #include <array>
@@ -9,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -85,50 +82,27 @@ char AccessKeyOf(const std::string& caption);
 // kept, and one without gets the first letter or digit no caption before it has taken.
 std::vector<std::string> WithAccessKeys(const std::vector<std::string>& captions);
 
+// Where the program stands: no project, a project whose data are being entered (before an
+// analysis, after a failed one, or after Edit Data), or a project whose results are shown.
+enum class Phase { NoProject, EnteringData, ShowingResults };
+
+// The menus as a function of the program's phase and the project's data, never of the way the
+// project got there: each menu shows exactly when what it needs is there (Members once there
+// are two joints, a material and a section; Analyze once there is a member and a load of any
+// kind), so deleting every load hides Analyze again and a project opened from its file shows
+// what its data allow.
 class MenuState {
  public:
   // The menus of a fresh main window: Project with New, Open and Exit, nothing else.
   MenuState();
+  // The menus of a project in `phase` holding `data`; Save shows when the project has a file.
+  MenuState(Phase phase, const ModelStore& data);
 
-  bool Visible(MenuItem item) const {
-    // An exercise needs data complete enough to analyse: it follows Analyze and the results.
-    if (item == MenuItem::MnuExercise)
-      return Visible(MenuItem::MnuAna) || Visible(MenuItem::MnuEditData);
-    return visible_[Index(item)];
-  }
-  void Show(MenuItem item) { visible_[Index(item)] = true; }
-  void Hide(MenuItem item) { visible_[Index(item)] = false; }
-
-  // A project exists: New and Open give way to the project commands and the first data menus;
-  // the load items follow the type and whether members exist.
-  void ShowProjectMenus(const ModelStore& model);
-
-  // After a project file was read (with ProjectFile set): every menu its data allows.
-  void AfterOpen(const ModelStore& model);
-
-  // After a data window opened from `menu` has closed (MnuLoad itself: the Loads menu opened).
-  void AfterDataWindow(MenuItem menu, const ModelStore& model);
-
-  // After Analyze: on a complete analysis the data menus give way to the results; a failed one
-  // changes nothing, so the data can be corrected.
-  void AfterAnalysis(const StructureResults& results);
-
-  // After Edit Data: results hidden, the data menus and Analyze back.
-  void AfterEditData();
-
-  // After an undo or redo put other data in place: the data menus, the load items and Analyze
-  // as that data allows, whatever was shown before.
-  void FollowData(const ModelStore& model);
-
-  bool operator==(const MenuState& other) const { return visible_ == other.visible_; }
+  bool Visible(MenuItem item) const { return visible_[Index(item)]; }
 
  private:
   static std::size_t Index(MenuItem item) { return static_cast<std::size_t>(item); }
-  // Loads, Members and Analyze as the data allow them.
-  void ShowDataMenus(const ModelStore& model);
-  void ShowIf(bool condition, MenuItem item) {
-    if (condition) Show(item);
-  }
+  void Set(MenuItem item, bool visible) { visible_[Index(item)] = visible; }
 
   std::array<bool, kMenuItemCount> visible_{};
 };

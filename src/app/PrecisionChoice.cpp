@@ -9,12 +9,7 @@ void PrecisionChoice::Restore(const std::string& setting) {
 }
 
 bool PrecisionChoice::ShouldOffer(int unknowns) const {
-  return chosen_ == AnalysisPrecision::Single && unknowns > kOfferAbove && !offered_;
-}
-
-void PrecisionChoice::Answer(bool switchToDouble) {
-  offered_ = true;
-  if (switchToDouble) chosen_ = AnalysisPrecision::Double;
+  return chosen_ == AnalysisPrecision::Single && unknowns > kOfferAbove;
 }
 
 std::string SecondsText(double seconds) {

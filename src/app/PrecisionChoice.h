@@ -1,6 +1,6 @@
 // The arithmetic the Analyze command solves in, as the user chose it under Project > Precision…
-// and the program keeps it in its settings, and the rule for offering double precision once per
-// project when single precision is slow for a large model.
+// and the program keeps it in its settings, and the rule for offering double precision when
+// single precision is slow for a large model.
 #pragma once
 
 #include <string>
@@ -24,18 +24,13 @@ class PrecisionChoice {
   std::string Setting() const { return PrecisionName(chosen_); }
   void Restore(const std::string& setting);
 
-  // Another project is open (or none): the offer may be made once more.
-  void ProjectChanged() { offered_ = false; }
   // Whether a complete analysis of `unknowns` free coordinates in the precision chosen is
-  // followed by the offer: single precision, more than kOfferAbove unknowns, and not offered
-  // yet for this project.
+  // worth the offer of double precision: single precision and more than kOfferAbove unknowns.
+  // The commands make the offer once per project.
   bool ShouldOffer(int unknowns) const;
-  // The user answered the offer: it is not made again for this project, and Yes chooses double.
-  void Answer(bool switchToDouble);
 
  private:
   AnalysisPrecision chosen_ = AnalysisPrecision::Single;
-  bool offered_ = false;
 };
 
 // The offer's question, naming the unknowns and the time the single-precision analysis took.

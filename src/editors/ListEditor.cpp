@@ -18,7 +18,6 @@ void ListEditor::Open() {
 }
 
 void ListEditor::DoOpen() {
-  model_.CurrentForm = window_.Id;
   mode_ = EditMode::None;
   window_.Label1 = model_.ProjectTitle;
   BuildGrid();

@@ -15,7 +15,6 @@ namespace {
 ModelStore DrawnModel(const ModelStore& model, const StructureResults& results,
                       const PictureContent& content) {
   ModelStore drawn = model;
-  drawn.CurrentForm = FormId::mcas;
   if (content.Deformed) drawn.DeflectionMultiplier = AutomaticDeflectionMultiplier(model, results);
   return drawn;
 }

@@ -1,5 +1,5 @@
 // The program's windows, by name. Shared drawing, layout and grid routines serve one window at a
-// time, and the model remembers which one (ModelStore::CurrentForm).
+// time and are told which one.
 #pragma once
 
 namespace stavelorn {

@@ -16,7 +16,6 @@ void ModelStore::Reset() {
   StructType.clear();
   Units = UnitSystem();
   DeflectionMultiplier = 5;
-  CurrentForm = FormId::mcas;
 }
 
 bool ModelStore::SetStructType(const std::string& code) {

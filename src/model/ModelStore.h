@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "model/FormId.h"
 #include "model/StructType.h"
 #include "model/Table.h"
 #include "model/Units.h"
@@ -45,7 +44,6 @@ struct ModelStore {
   // Magnification of the deformed shape: any positive whole number, chosen after an analysis so
   // that the shape can be seen (graphics/DeflectedShape.h) or typed by the user.
   std::int32_t DeflectionMultiplier = 5;
-  FormId CurrentForm = FormId::mcas;
 
   // Input tables (rows = the count named in the comment).
   Table<float> JointCoords;  // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
@@ -69,8 +67,8 @@ struct ModelStore {
   Array<float> FabErrorValues;            // FabErrorCount, axial error, positive lengthens
 
   // Empties the store as the program does at start and on Close Project: every count and the
-  // type sizes 0, the strings "", the units unnamed, multiplier 5, the main window current.
-  // Tables keep their rows (their counts make them empty).
+  // type sizes 0, the strings "", the units unnamed, multiplier 5. Tables keep their rows (their
+  // counts make them empty).
   void Reset();
 
   // Stores the type code and the sizes it fixes. Returns false, changing nothing, when the code

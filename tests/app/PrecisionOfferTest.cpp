@@ -2,23 +2,15 @@
 // project, and what a run in double precision alone shows.
 #include <gtest/gtest.h>
 
+#include "analysis/AnalysisRun.h"
 #include "analysis/GeneratedStructures.h"
 #include "app/ProjectCommands.h"
+#include "support/FakeCommandWindows.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {
-
-class NoWindows : public CommandWindows {
-  bool ShowTitleDialog() override { return false; }
-  bool ChooseUnits(UnitSystem&) override { return false; }
-  void Redraw() override {}
-  std::unique_ptr<ReportPrinter> OpenPrinter() override { return nullptr; }
-  bool ChoosePrintOptions(PrintOptions&) override { return false; }
-  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
-                        const PrintedInfluence*) override {}
-};
 
 // A plane frame of 300 unknowns, or 301 with the rotation of one base joint freed.
 ModelStore Frame(int unknowns) {
@@ -31,7 +23,7 @@ TEST(PrecisionChoice, DoubleIsOfferedOncePerProjectAboveThreeHundredUnknowns) {
   ModelStore model;
   ScriptedMessages messages;  // an unscripted question fails the test
   ScriptedFileDialogs dialogs;
-  NoWindows windows;
+  FakeCommandWindows windows;
   ProjectCommands commands(model, messages, dialogs, windows);
   // Don't save, don't print, and answer the offer when one is expected.
   const auto analyse = [&](int unknowns, std::optional<int> offer = std::nullopt) {
@@ -48,7 +40,7 @@ TEST(PrecisionChoice, DoubleIsOfferedOncePerProjectAboveThreeHundredUnknowns) {
   analyse(301);  // answered for this project
   commands.Start();
   analyse(301, kAnswerYes);
-  EXPECT_EQ(commands.Precision().Chosen(), AnalysisPrecision::Double);
+  EXPECT_EQ(commands.Prefs().Precision.Chosen(), AnalysisPrecision::Double);
   EXPECT_EQ(commands.PrecisionStatus(), "");  // those results are single precision's
   commands.Start();
   analyse(301);
@@ -61,7 +53,7 @@ TEST(PrecisionChoice, DoubleIsOfferedOncePerProjectAboveThreeHundredUnknowns) {
   EXPECT_TRUE(commands.Trail()->DoublePrecision);
 
   PrecisionChoice restored;
-  restored.Restore(commands.Precision().Setting());
+  restored.Restore(commands.Prefs().Precision.Setting());
   EXPECT_EQ(restored.Chosen(), AnalysisPrecision::Double);
   restored.Restore("Double");  // not written by the program: the method as taught
   EXPECT_EQ(restored.Chosen(), AnalysisPrecision::Single);

@@ -1,5 +1,5 @@
-// The project commands' flows: new, open, save, analyse, edit, print and close, with the
-// unsaved-changes flag and the menus each step leaves.
+// The project commands' flows logged command by command: new, open, save, analyse, edit, print,
+// units, the multiplier and close, with the menus and the unsaved work each step leaves.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,147 +12,15 @@
 
 #include "app/InfluenceChoice.h"
 #include "app/ProjectCommands.h"
+#include "app/ProjectCommandsFixture.h"
 #include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
-#include "reports/TextReportPrinter.h"
 #include "support/Golden.h"
-#include "support/SampleModels.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-
-// The windows as the commands see them: a title dialog played by a function, a count of redraws
-// and a text printer whose pages the test can read.
-class FakeWindows : public CommandWindows {
- public:
-  // A text printer that says it writes to `file`, as a PDF printer does.
-  class FilePrinter : public TextReportPrinter {
-   public:
-    FilePrinter(std::ostream& out, std::string file)
-        : TextReportPrinter(out), file_(std::move(file)) {}
-    std::string OutputFile() const override { return file_; }
-    void PrintPicture(const PagePicture& picture) override {
-      PrintLine("[picture: " + picture.Caption() + "]");
-    }
-
-   private:
-    std::string file_;
-  };
-
-  std::function<bool()> titleDialog = [] { return false; };
-  // What the user does in "Print Options", given the ticks it opened with.
-  std::function<void(PrintOptions&)> printOptions = [](PrintOptions&) {};
-  std::string printFile;  // "" prints on paper
-  int redraws = 0;
-  std::ostringstream printed;
-
-  bool ShowTitleDialog() override { return titleDialog(); }
-  // The units dialog: closed with OK on `units` unless `unitsChosen` is empty.
-  std::optional<UnitSystem> unitsChosen;
-  bool ChooseUnits(UnitSystem& units) override {
-    if (unitsChosen) units = *unitsChosen;
-    return unitsChosen.has_value();
-  }
-  void Redraw() override { ++redraws; }
-  // The diagram window's pages: one, named for what it shows.
-  struct DiagramPage : PagePicture {
-    std::string Caption() const override { return "member diagrams"; }
-  };
-  std::vector<std::unique_ptr<PagePicture>> DiagramPictures() override {
-    std::vector<std::unique_ptr<PagePicture>> pages;
-    pages.push_back(std::make_unique<DiagramPage>());
-    return pages;
-  }
-  std::unique_ptr<ReportPrinter> OpenPrinter() override {
-    return std::make_unique<FilePrinter>(printed, printFile);
-  }
-  bool ChoosePrintOptions(PrintOptions& options) override {
-    printOptions(options);
-    return true;
-  }
-  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
-                        const PrintedInfluence*) override {}
-};
-
-class ProjectCommandsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("stavelorn-session-" + std::to_string(getpid()) + "-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    commands_.Start();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string InFolder(const char* name) { return (folder_ / name).string(); }
-  bool Shown(M item) { return commands_.Menus().Visible(item); }
-
-  // Opens a copy of an example, so saving never touches the repository.
-  void OpenCopyOf(const char* example) {
-    std::filesystem::copy_file(testing::SourcePath(std::string("examples/") + example),
-                               folder_ / example);
-    dialogs_.Answer(InFolder(example));
-    commands_.OpenProject();
-  }
-  // Analyses without saving first and without printing the results.
-  void AnalyzeQuietly() {
-    messages_.Answer(kAnswerNo);
-    messages_.Answer(kAnswerNo);
-    commands_.Analyze();
-  }
-
-  // What the window shows after `command`: the labels, the menus that differ from a new
-  // session's, the project's file, the multiplier box and its list, undo and redo, unsaved work,
-  // the analysis status (with its trail and mechanism), the recent projects, the redraws so far,
-  // and the messages since the last command with each one's first line.
-  void Shows(const std::string& command) {
-    auto name = [](const std::string& path) { return std::filesystem::path(path).filename(); };
-    log_ += "> " + command + "\n ";
-    for (const std::string& label : commands_.Labels().Text)
-      log_ += label.empty() ? "" : " [" + label + "]";
-    log_ += " " + commands_.Labels().Units + "\n  menus:";
-    for (const MenuItemInfo& info : MenuItems())
-      if (Shown(info.Item) != MenuState().Visible(info.Item))
-        log_ += std::string(Shown(info.Item) ? " +" : " -") + info.Name;
-    log_ += "\n  file " + name(model_.ProjectFile).string() + "; multiplier " +
-            commands_.MultiplierText() + " of";
-    for (const std::string& choice : commands_.MultiplierChoices()) log_ += " " + choice;
-    log_ += "; " + commands_.UndoCaption() + ", " + commands_.RedoCaption() +
-            (commands_.HasUnsavedChanges() ? ", unsaved" : "") + "; status " +
-            std::to_string(commands_.Results().AnalysisStatus) +
-            (commands_.Trail() ? ", trail" : "") +
-            (commands_.Results().MechanismMode.empty() ? "" : ", mechanism") + "; recent";
-    for (const std::string& path : commands_.Recent().Paths()) log_ += " " + name(path).string();
-    log_ += "; drawn " + std::to_string(windows_.redraws) + " times\n";
-    for (; logged_ < messages_.Log().size(); ++logged_)
-      log_ += "  message " + messages_.Log()[logged_].Title + ": " +
-              messages_.Log()[logged_].Text.substr(0, messages_.Log()[logged_].Text.find('\n')) +
-              "\n";
-  }
-  // A truss of three joints in a line loaded at the middle one, under `supports`.
-  void OpenBarsInALine(const std::string& supports) {
-    std::ofstream(InFolder("t.str"), std::ios::binary)
-        << "\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\"," << supports
-        << ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
-           "\"Joint Loads\",1, 2,0,-1\n";
-    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("t.str")));
-  }
-
-  std::string log_;
-  std::size_t logged_ = 0;
-  std::filesystem::path folder_;
-  ModelStore model_;
-  ScriptedMessages messages_;
-  ScriptedFileDialogs dialogs_;
-  FakeWindows windows_;
-  ProjectCommands commands_{model_, messages_, dialogs_, windows_};
-};
 
 // A session, command by command, against a file checked by eye. A new project offers the data menus
 // as its data come; an example opens with its counts and menus, unchanged; a completed analysis
@@ -268,7 +136,7 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 // The influence line is offered while the line the window showed last is kept from the results
-// shown, and prints the window's table (in a file checked by eye): by Muller-Breslau's
+// the model holds, and prints the window's table (in a file checked by eye): by Muller-Breslau's
 // principle an end support's reaction reads 1 with the load on that support and 0 on every other
 // support.
 TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
@@ -306,77 +174,6 @@ TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
   commands_.EditData();
   commands_.Print();
   EXPECT_FALSE(offered);
-}
-
-// The project as its file would hold it.
-std::string FileText(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
-
-// Each committed change is one step named after what it changed; undoing them one by one gives
-// back each earlier file byte for byte, redoing them gives back the last, and the unsaved flag
-// is clear exactly at the state saved.
-TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
-  OpenCopyOf("portal-frame.str");
-  const std::string title = model_.ProjectTitle;
-  windows_.titleDialog = [this] {
-    model_.ProjectTitle = "Renamed";
-    return true;
-  };
-  // Each step changes the model, or nothing, and closes its window (committed or cancelled).
-  const struct {
-    const char* step;
-    M window;
-    std::function<void()> change;
-    bool committed;
-  } steps[] = {
-      {"Joints", M::MnuJoint, [] {}, true},
-      {"Joints", M::MnuJoint, [this] { model_.JointCoords(2, 1) = 0.5f; }, true},
-      {"Project Title", M::MnuProjName, nullptr, true},
-      {"Cross-Sections", M::MnuCrossProp, [this] { model_.Sections(1, 1) *= 2; }, true},
-      {"Joint Loads", M::MnuLoadJt, [this] { model_.JointLoadCount = 0; }, true},
-      {"Joint Loads", M::MnuLoadJt, [] {}, false},
-  };
-  std::vector<std::string> files = {FileText(model_)}, names;
-  for (const auto& s : steps) {
-    if (s.change) {
-      s.change();
-      commands_.DataWindowClosed(s.window, s.committed);
-    } else {
-      commands_.ChangeProjectTitle();
-    }
-    if (FileText(model_) != files.back()) {
-      files.push_back(FileText(model_));
-      names.push_back(s.step);
-    }
-    EXPECT_EQ(commands_.UndoCaption(), names.empty() ? "Undo" : "Undo " + names.back());
-    EXPECT_EQ(commands_.HasUnsavedChanges(), !names.empty());
-  }
-  ASSERT_EQ(names,
-            (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections", "Joint Loads"}));
-  for (std::size_t back = files.size() - 1; back > 0; --back) {
-    EXPECT_EQ(commands_.RedoCaption(),
-              back + 1 < files.size() ? "Redo " + names[back] : std::string("Redo"));
-    commands_.Undo();
-    EXPECT_EQ(FileText(model_), files[back - 1]) << names[back - 1];
-    EXPECT_EQ(commands_.HasUnsavedChanges(), back > 1);
-  }
-  EXPECT_FALSE(commands_.CanUndo());
-  EXPECT_EQ(commands_.Labels().Text[1], title);
-  while (commands_.CanRedo()) commands_.Redo();
-  EXPECT_EQ(FileText(model_), files.back());
-  EXPECT_EQ(model_.ProjectFile, InFolder("portal-frame.str"));
-
-  // Saving makes the last state the saved one; a fresh project starts a fresh history.
-  ASSERT_TRUE(commands_.SaveProject());
-  commands_.Undo();
-  EXPECT_TRUE(commands_.HasUnsavedChanges());
-  commands_.Redo();
-  EXPECT_FALSE(commands_.HasUnsavedChanges());
-  ASSERT_TRUE(commands_.CloseProject());
-  EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
 }
 
 // Naming units changes no number; between named units the user converts or only relabels, and
@@ -429,16 +226,18 @@ TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   AnalyzeQuietly();
   commands_.Run(M::MnuProjPrint);
   const bool paged = windows_.printed.str().find("[picture: member diagrams]") != std::string::npos;
-  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.PrintChoice() +
+  Shows("print results and diagrams, opened with " + ticks + ": " + commands_.Prefs().PrintChoice +
         (paged ? ", the diagram window's page among them" : ", without the diagram page"));
   messages_.Answer(kAnswerNo);  // Print Results ?
   commands_.Run(M::MnuEditData);
   windows_.printOptions = opened;
-  for (const char* file : {"", "/tmp/out/report.pdf"}) {
+  // Each print to a file says so, the same file again too.
+  for (const char* file : {"", "/tmp/out/report.pdf", "/tmp/out/report.pdf"}) {
     windows_.printFile = file;
-    commands_.Run(M::MnuProjPrint);
+    const std::string notice = commands_.Run(M::MnuProjPrint);
+    EXPECT_EQ(notice, *file ? "Report printed to " + windows_.printFile : "");
     Shows("print to \"" + windows_.printFile + "\", opened with " + ticks + ": " +
-          commands_.PrintChoice() + "; " + commands_.Notice());
+          commands_.Prefs().PrintChoice + "; " + notice);
   }
   // Any positive whole number magnifies the shape; anything else is refused and changes nothing.
   for (const char* text : {" 7 ", "100000", "2147483647", "2147483648", "0", "-3", "2.5", "abc"}) {

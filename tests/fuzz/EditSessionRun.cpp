@@ -10,6 +10,7 @@
 #include "app/ProjectCommands.h"
 #include "editors/DataWindows.h"
 #include "model/ProjectFile.h"
+#include "support/FakeCommandWindows.h"
 
 namespace stavelorn {
 
@@ -27,24 +28,19 @@ const char* const kTitles[] = {"Frame A", "Truss, \"B\"", "t", "Beam 3 (kN, m)"}
 // to call one off, No to saving and printing, Cancel to a retry; every box must have something
 // to say), chooses no file (so nothing is written), gives the title dialog a title, and refuses
 // or ignores every other window.
-class Session : public Messages, public FileDialogs, public CommandWindows {
+class Session : public Messages, public FileDialogs {
  public:
   Session(const std::string& path, const std::string& fileText, const std::uint8_t* bytes,
           std::size_t size)
-      : path_(path), start_(fileText), bytes_(bytes), size_(size) {}
+      : path_(path), start_(fileText), bytes_(bytes), size_(size) {
+    windows_.titleDialog = [this] {
+      model_.ProjectTitle = kTitles[Pick(4)];
+      return true;
+    };
+  }
 
   std::string OpenFile(const FileDialogRequest&) override { return ""; }
   std::string SaveFile(const FileDialogRequest&) override { return ""; }
-  bool ShowTitleDialog() override {
-    model_.ProjectTitle = kTitles[Pick(4)];
-    return true;
-  }
-  void Redraw() override {}
-  std::unique_ptr<ReportPrinter> OpenPrinter() override { return nullptr; }
-  bool ChooseUnits(UnitSystem&) override { return false; }
-  bool ChoosePrintOptions(PrintOptions&) override { return false; }
-  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>&,
-                        const PrintedInfluence*) override {}
 
   std::string Run() {
     commands_.Start();
@@ -62,6 +58,7 @@ class Session : public Messages, public FileDialogs, public CommandWindows {
         Committed();
       } else if (command == 8 && Menus().Visible(MenuItem::MnuAna)) {
         commands_.Analyze();
+        analysed_ = Untitled();
       } else if (command == 9 && Menus().Visible(MenuItem::MnuEditData)) {
         commands_.EditData();
       }
@@ -85,7 +82,7 @@ class Session : public Messages, public FileDialogs, public CommandWindows {
   }
   int Pick(int count) { return pos_ < size_ && count > 0 ? bytes_[pos_++] % count : 0; }
   std::size_t Pick(std::size_t count) { return std::size_t(Pick(static_cast<int>(count))); }
-  const MenuState& Menus() const { return commands_.Menus(); }
+  MenuState Menus() const { return commands_.Menus(); }
   std::string Fail(const std::string& what) {
     if (failure_.empty()) failure_ = what;
     return failure_;
@@ -106,6 +103,14 @@ class Session : public Messages, public FileDialogs, public CommandWindows {
     return text;
   }
 
+  // The data's file text without the title, which changes no result.
+  std::string Untitled() const {
+    ModelStore data = model_;
+    data.ProjectTitle.clear();
+    std::string text;
+    return ProjectFileText(data, text) ? "" : text;
+  }
+
   void Committed() {
     const std::string text = Checked();
     if (text != states_[position_]) {
@@ -122,8 +127,8 @@ class Session : public Messages, public FileDialogs, public CommandWindows {
     if (Checked() != states_[position_])
       Fail(forward ? "redo missed its state" : "undo missed its state");
     // Data other than what the results were computed from cannot show them.
-    if (!commands_.Results().Complete() && Menus().Visible(MenuItem::MnuEditData))
-      Fail("results menus left over after an undo");
+    if (commands_.Session().ResultsShown() && Untitled() != analysed_)
+      Fail("results left over after an undo");
   }
 
   // One of the data windows the menus offer, as its menu item opens it.
@@ -208,8 +213,10 @@ class Session : public Messages, public FileDialogs, public CommandWindows {
   bool callOff_ = false;  // Cancel the next confirmation
   bool silent_ = false;   // a message box with no text was shown
   ModelStore model_;
-  ProjectCommands commands_{model_, *this, *this, *this};
+  FakeCommandWindows windows_;
+  ProjectCommands commands_{model_, *this, *this, windows_};
   std::vector<std::string> states_;  // the file text of each state the history should hold
+  std::string analysed_;             // Untitled() at the last analysis
   std::size_t position_ = 0;
   std::string failure_;
 };

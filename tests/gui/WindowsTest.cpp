@@ -373,7 +373,7 @@ class WindowsTest : public QObject {
     QCOMPARE(s.window.PrecisionLabel()->text(), QString("double precision"));
     ModelStore model;
     MainWindow next(model);
-    QCOMPARE(next.Commands().Precision().Chosen(), AnalysisPrecision::Double);
+    QCOMPARE(next.Commands().Prefs().Precision.Chosen(), AnalysisPrecision::Double);
     QSettings().remove("Analysis/Precision");
   }
 

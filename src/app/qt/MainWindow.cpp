@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -23,6 +22,7 @@
 #include "app/qt/PrecisionDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/SavedPreferences.h"
 #include "app/qt/UnitsDialog.h"
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
@@ -33,12 +33,6 @@ namespace stavelorn {
 namespace {
 
 using M = MenuItem;
-
-// Where the window keeps what outlives a session (QSettings of the application).
-constexpr char kRecentKey[] = "RecentProjects";
-constexpr char kGeometryKey[] = "MainWindow/Geometry";
-constexpr char kPrintChoiceKey[] = "PrintOptions/Sections";
-constexpr char kPrecisionKey[] = "Analysis/Precision";
 
 // The platform's own zoom keys are often the ones given besides them; an action given one key
 // twice would take neither, as an ambiguous shortcut.
@@ -66,12 +60,6 @@ bool AcceptedOverWindow(QDialog& dialog, const QWidget& window) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-QStringList ToQt(const std::vector<std::string>& paths) {
-  QStringList list;
-  for (const std::string& path : paths) list << QString::fromStdString(path);
-  return list;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialogs)
@@ -86,15 +74,9 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
   BuildControls();
   BuildMenus();
   ResizeToDefault();
-  QSettings settings;
-  restoreGeometry(settings.value(kGeometryKey).toByteArray());
   commands_.Start();
-  std::vector<std::string> recent;
-  for (const QString& path : settings.value(kRecentKey).toStringList())
-    recent.push_back(path.toStdString());
-  commands_.SetRecent(RecentProjects(recent));
-  commands_.SetPrintChoice(settings.value(kPrintChoiceKey).toString().toStdString());
-  commands_.RestorePrecision(settings.value(kPrecisionKey).toString().toStdString());
+  commands_.Prefs() = LoadPreferences();
+  restoreGeometry(QByteArray::fromStdString(commands_.Prefs().WindowGeometry));
   Refresh();
   DrawStartHint(*canvas_, ExamplesFolder());  // no project is open yet
 }
@@ -200,10 +182,6 @@ void MainWindow::BuildMenus() {
   connect(savePicture_, &QAction::triggered, this, &MainWindow::SavePicture);
   BuildViewMenu(menus.at(M::MnuHelp));
   diagramsMenu_ = menus.at(M::MnuDiagrams);
-  connect(menus.at(M::MnuLoad), &QMenu::aboutToShow, this, [this] {
-    commands_.LoadsMenuOpened();
-    Refresh();
-  });
 }
 
 void MainWindow::BuildViewMenu(QMenu* before) {
@@ -238,14 +216,17 @@ void MainWindow::BuildViewMenu(QMenu* before) {
 void MainWindow::Run(MenuItem item) {
   const MenuRoute route = RouteOf(item);
   switch (route.Target) {
-    case MenuTarget::Command: commands_.Run(item); break;
+    case MenuTarget::Command:
+      // A notice stays on the status line for half a minute, or until the next one.
+      if (const std::string notice = commands_.Run(item); !notice.empty())
+        statusBar()->showMessage(QString::fromStdString(notice), 30000);
+      break;
     case MenuTarget::Exit: close(); return;
     case MenuTarget::DataWindow:
       commands_.DataWindowClosed(item, ShowListWindow(route.Window, model_, messages_, this));
       break;
     case MenuTarget::ResultsWindow:
       ShowResultsWindow(route.Window, model_, commands_.Results(), messages_, this);
-      commands_.ResultsWindowClosed();
       break;
     case MenuTarget::MethodSteps:
       if (const MethodTrail* trail = commands_.Trail())
@@ -260,27 +241,24 @@ void MainWindow::Run(MenuItem item) {
 }
 
 void MainWindow::Refresh() {
-  const MenuState& menus = commands_.Menus();
+  const MenuState menus = commands_.Menus();
   for (const MenuItemInfo& info : MenuItems()) {
     const std::size_t index = static_cast<std::size_t>(info.Item);
     if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
   }
-  savePicture_->setVisible(menus.Visible(M::MnuProjClose));
-  viewMenu_->menuAction()->setVisible(menus.Visible(M::MnuProjClose));
-  actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(!commands_.Recent().Empty());
+  savePicture_->setVisible(commands_.ProjectOpen());
+  viewMenu_->menuAction()->setVisible(commands_.ProjectOpen());
+  actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(
+      !commands_.Prefs().Recent.Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
   Action(M::MnuEditUndo)->setText("&" + QString::fromStdString(commands_.UndoCaption()));
   Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
   Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));
   Action(M::MnuEditRedo)->setEnabled(commands_.CanRedo());
-  if (commands_.Notice() != shownNotice_) {
-    shownNotice_ = commands_.Notice();
-    statusBar()->showMessage(QString::fromStdString(shownNotice_), 30000);
-  }
   units_->setText(QString::fromStdString(commands_.Labels().Units));
   precision_->setText(QString::fromStdString(commands_.PrecisionStatus()));
-  KeepSettings();
-  if (menus.Visible(M::MnuDiagrams)) {
+  SavePreferences(commands_.Prefs());
+  if (commands_.Session().ResultsShown()) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();
   } else if (shownDiagram_) {
     ShowDiagram(std::nullopt);  // the results it drew are gone
@@ -321,7 +299,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (commands_.ConfirmExit()) {
     event->accept();
-    QSettings().setValue(kGeometryKey, saveGeometry());
+    commands_.Prefs().WindowGeometry = saveGeometry().toStdString();
   } else {
     event->ignore();
   }
@@ -330,7 +308,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::FillRecentMenu() {
   recentMenu_->clear();
-  const RecentProjects& recent = commands_.Recent();
+  const RecentProjects& recent = commands_.Prefs().Recent;
   for (std::size_t i = 0; i < recent.Paths().size(); ++i) {
     QAction* entry = recentMenu_->addAction(QString::fromStdString(recent.Caption(i)));
     connect(entry, &QAction::triggered, this, [this, path = recent.Paths()[i]] {
@@ -338,18 +316,6 @@ void MainWindow::FillRecentMenu() {
       Refresh();
     });
   }
-}
-
-void MainWindow::KeepSettings() {
-  QSettings settings;
-  const QString precision = QString::fromStdString(commands_.Precision().Setting());
-  if (settings.value(kPrecisionKey).toString() != precision)
-    settings.setValue(kPrecisionKey, precision);
-  const QString choice = QString::fromStdString(commands_.PrintChoice());
-  if (!choice.isEmpty() && settings.value(kPrintChoiceKey).toString() != choice)
-    settings.setValue(kPrintChoiceKey, choice);
-  const QStringList paths = ToQt(commands_.Recent().Paths());
-  if (settings.value(kRecentKey).toStringList() != paths) settings.setValue(kRecentKey, paths);
 }
 
 void MainWindow::MultiplierEntered(const QString& text) {
@@ -391,7 +357,7 @@ void MainWindow::Redraw() {
   // A closed project leaves an empty model, and the fresh window of the next project starts with
   // an empty picture.
   if (model_.JointCount < 1) canvas_->Cls();
-  if (!commands_.Menus().Visible(M::MnuProjClose)) {
+  if (!commands_.ProjectOpen()) {
     DrawStartHint(*canvas_, ExamplesFolder());
     return;
   }
@@ -405,7 +371,7 @@ void MainWindow::Redraw() {
 void MainWindow::OpenMemberWindow(int member) {
   // After an analysis the member's own window shows its diagrams and loads; before one, a box
   // shows its data.
-  if (commands_.Results().AnalysisStatus == kAnalysisComplete) {
+  if (commands_.Session().ResultsShown()) {
     OpenMemberDiagrams(member);
     return;
   }

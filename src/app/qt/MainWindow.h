@@ -94,8 +94,6 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void SavePicture();
   void BuildViewMenu(QMenu* before);
   void FillRecentMenu();
-  // Keeps the recent list, the last print choice and the precision in the settings.
-  void KeepSettings();
   // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
   void FillDiagramsMenu();
   void DrawDiagram();
@@ -124,7 +122,6 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::string diagramsMenuType_;  // the type the Diagrams menu was filled for
   std::optional<DiagramQuantity> shownDiagram_;
   bool restoringMultiplier_ = false;
-  std::string shownNotice_;
 };
 
 }  // namespace stavelorn

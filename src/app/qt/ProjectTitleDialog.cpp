@@ -20,7 +20,6 @@ ProjectTitleDialog::ProjectTitleDialog(ModelStore& model, Messages& messages, QW
     : QDialog(parent), model_(model), messages_(messages), form_(ProjectTitleForm::Load(model)) {
   setObjectName("ProjName");
   setWindowTitle("Project Title & Structure Type");
-  model_.CurrentForm = FormId::ProjName;
 
   auto* heading = new QLabel("Project Title & Structure Type");
   QFont headingFont = heading->font();

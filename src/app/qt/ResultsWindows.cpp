@@ -87,7 +87,6 @@ ResultsWindow::ResultsWindow(FormId form, ModelStore& model, const StructureResu
       results_(results),
       messages_(messages),
       table_(BuildResultTable(model, results, form)) {
-  model_.CurrentForm = form;
   setObjectName(ResultFormName(form));
   setWindowTitle(QString::fromStdString(table_.Caption));
   twips_ = Twips::OfFont(*this);

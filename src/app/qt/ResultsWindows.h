@@ -24,8 +24,8 @@ class PictureBox;
 class ResultsWindow : public QDialog {
   Q_OBJECT
  public:
-  // Loads the window `form` (Disp, MbForce or Reac) from the model's last analysis and makes it
-  // the model's CurrentForm. Drawing failures on the canvas are reported through `messages`.
+  // Loads the window `form` (Disp, MbForce or Reac) from the results of the last analysis.
+  // Drawing failures on the canvas are reported through `messages`.
   ResultsWindow(FormId form, ModelStore& model, const StructureResults& results, Messages& messages,
                 QWidget* parent = nullptr);
 

@@ -1,0 +1,92 @@
+// The commands around one analysis: Analyze with its outcome and the offer of double precision,
+// Edit Data, the precision dialog and the deflection multiplier the results are drawn with.
+#include "analysis/AccuracyGuard.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/ModelCheck.h"
+#include "app/ProjectCommands.h"
+#include "graphics/DeflectedShape.h"
+
+namespace stavelorn {
+
+std::string ProjectCommands::Analyze() {
+  if (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?") == kAnswerYes)
+    SaveProject();
+  // The results this analysis replaces go first, with everything drawn from them.
+  session_.DropAnalysis();
+  // A model the engine cannot evaluate is stopped with every problem named, before anything is
+  // computed or any menu changes.
+  const AnalysisRun run =
+      CheckAndAnalyze(model_, AvailableMemoryBytes(), true, preferences_.Precision.Chosen());
+  if (run.Rejected) {
+    messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
+    return "";
+  }
+  // The shape is shown at a scale the eye can follow; a structure the analysis did not move
+  // keeps the multiplier it had.
+  ShownAnalysis shown;
+  shown.Results = run.Results;
+  if (shown.Complete()) shown.Trail = run.Trail;
+  session_.Multiplier().Choose(AutomaticDeflectionMultiplier(model_, shown.Results));
+  HandMultiplierToDrawing();
+  session_.ShowAnalysis(std::move(shown));
+  windows_.Redraw();
+  return ShowAnalysisOutcome(run);
+}
+
+std::string ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
+  const std::string text = AnalysisOutcomeText(model_, run);
+  if (!session_.ResultsShown()) {
+    messages_.ShowStop(kAnalysisResultsTitle, text);
+    return "";
+  }
+  const bool print = messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes;
+  if (!run.AccuracyNote.empty())
+    messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
+  // The user has just asked for the results: the whole report, without the options dialog.
+  const std::string notice = print ? PrintSections(PrintOptions(Results())) : "";
+  OfferDoublePrecision(run);
+  return notice;
+}
+
+void ProjectCommands::OfferDoublePrecision(const AnalysisRun& run) {
+  const int unknowns = Results().DofCount;
+  if (session_.DoublePrecisionOffered() || !preferences_.Precision.ShouldOffer(unknowns)) return;
+  session_.DoublePrecisionWasOffered();
+  if (messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(unknowns, run.Seconds)) ==
+      kAnswerYes)
+    preferences_.Precision.Choose(AnalysisPrecision::Double);
+}
+
+void ProjectCommands::ChoosePrecision() {
+  AnalysisPrecision chosen = preferences_.Precision.Chosen();
+  if (windows_.ChoosePrecision(chosen)) preferences_.Precision.Choose(chosen);
+}
+
+std::string ProjectCommands::PrecisionStatus() const {
+  return session_.ResultsShown() && Results().SolvedInDoublePrecision ? "double precision" : "";
+}
+
+std::string ProjectCommands::EditData() {
+  const std::string notice =
+      messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes
+          ? PrintSections(PrintOptions(Results()))
+          : "";
+  // The deformed shape belongs to results that no longer stand; the data are as they were, so
+  // nothing is unsaved that was saved.
+  session_.DropAnalysis();
+  windows_.Redraw();
+  return notice;
+}
+
+void ProjectCommands::TypeMultiplierText(const std::string& text) {
+  session_.Multiplier().Type(text);
+  HandMultiplierToDrawing();
+}
+
+std::string ProjectCommands::SetMultiplierText(const std::string& text) {
+  std::string problem = session_.Multiplier().Enter(text);
+  HandMultiplierToDrawing();
+  return problem;
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,114 @@
+#include "app/ProjectSession.h"
+
+#include <array>
+
+#include "model/ProjectFile.h"
+
+namespace stavelorn {
+
+namespace {
+
+struct ChangeInfo {
+  Change Step;
+  const char* Name;
+  MenuItem Window;  // the data window that commits it; MenuItem::Count for none
+};
+
+constexpr std::array<ChangeInfo, 11> kChanges = {{
+    {Change::ProjectTitle, "Project Title", MenuItem::Count},
+    {Change::Units, "Units", MenuItem::Count},
+    {Change::Joints, "Joints", MenuItem::MnuJoint},
+    {Change::Materials, "Materials", MenuItem::MnuMatProp},
+    {Change::CrossSections, "Cross-Sections", MenuItem::MnuCrossProp},
+    {Change::Members, "Members", MenuItem::MnuMemb},
+    {Change::JointLoads, "Joint Loads", MenuItem::MnuLoadJt},
+    {Change::MemberLoads, "Member Loads", MenuItem::MnuLoadMem},
+    {Change::SupportDisplacements, "Support Displacements", MenuItem::MnuLoadSett},
+    {Change::TemperatureChanges, "Temperature Changes", MenuItem::MnuLoadTemp},
+    {Change::FabricationErrors, "Fabrication Errors", MenuItem::MnuLoadErr},
+}};
+
+// Whether two models hold the same project: the same file text, which holds every datum.
+bool SameProject(const ModelStore& a, const ModelStore& b) {
+  std::string textA, textB;
+  return !ProjectFileText(a, textA) && !ProjectFileText(b, textB) && textA == textB;
+}
+
+// The title changes no result; any other difference does.
+bool SameAnalysisInput(const ModelStore& a, const ModelStore& b) {
+  ModelStore retitled = a;
+  retitled.ProjectTitle = b.ProjectTitle;
+  return SameProject(retitled, b);
+}
+
+}  // namespace
+
+const char* ChangeName(Change change) {
+  for (const ChangeInfo& info : kChanges)
+    if (info.Step == change) return info.Name;
+  return "";
+}
+
+std::optional<Change> ChangeOfDataWindow(MenuItem menu) {
+  for (const ChangeInfo& info : kChanges)
+    if (info.Window == menu && menu != MenuItem::Count) return info.Step;
+  return std::nullopt;
+}
+
+ProjectSession::ProjectSession(ModelStore& data, bool saved) : data_(&data) {
+  history_.Reset(data, saved);
+}
+
+Phase ProjectSession::CurrentPhase() const {
+  if (!Open()) return Phase::NoProject;
+  return ResultsShown() ? Phase::ShowingResults : Phase::EnteringData;
+}
+
+void ProjectSession::RecordChange(Change change) {
+  if (!SameProject(*data_, history_.Current())) history_.Record(ChangeName(change), *data_);
+}
+
+std::string ProjectSession::UndoCaption() const {
+  return CanUndo() ? "Undo " + history_.UndoName() : "Undo";
+}
+
+std::string ProjectSession::RedoCaption() const {
+  return CanRedo() ? "Redo " + history_.RedoName() : "Redo";
+}
+
+void ProjectSession::Undo() {
+  if (CanUndo()) Restore(history_.Undo());
+}
+
+void ProjectSession::Redo() {
+  if (CanRedo()) Restore(history_.Redo());
+}
+
+void ProjectSession::Restore(const ModelStore& state) {
+  if (ResultsShown() && SameAnalysisInput(state, *data_)) {
+    data_->ProjectTitle = state.ProjectTitle;
+    return;
+  }
+  // The file and the multiplier belong to the session, not to the data.
+  const std::string file = data_->ProjectFile;
+  const auto multiplier = data_->DeflectionMultiplier;
+  *data_ = state;
+  data_->ProjectFile = file;
+  data_->DeflectionMultiplier = multiplier;
+  analysis_.reset();
+}
+
+void ProjectSession::DropAnalysis() {
+  analysis_.reset();
+}
+
+const StructureResults& ProjectSession::Results() const {
+  static const StructureResults none;
+  return analysis_ ? analysis_->Results : none;
+}
+
+void ProjectSession::KeepInfluenceLine(InfluenceLine line) {
+  if (ResultsShown()) analysis_->Influence = std::move(line);
+}
+
+}  // namespace stavelorn

@@ -1,0 +1,49 @@
+#include "app/qt/SavedPreferences.h"
+
+#include <QSettings>
+#include <QStringList>
+
+namespace stavelorn {
+
+namespace {
+
+// Where the settings keep each preference.
+constexpr char kRecentKey[] = "RecentProjects";
+constexpr char kGeometryKey[] = "MainWindow/Geometry";
+constexpr char kPrintChoiceKey[] = "PrintOptions/Sections";
+constexpr char kPrecisionKey[] = "Analysis/Precision";
+
+// Compared as the type written, since the settings may hand a one-entry list back as a string.
+void WriteIfChanged(QSettings& settings, const char* key, const QVariant& value) {
+  QVariant stored = settings.value(key);
+  if (!stored.convert(value.metaType()) || stored != value) settings.setValue(key, value);
+}
+
+}  // namespace
+
+Preferences LoadPreferences() {
+  QSettings settings;
+  Preferences preferences;
+  std::vector<std::string> recent;
+  for (const QString& path : settings.value(kRecentKey).toStringList())
+    recent.push_back(path.toStdString());
+  preferences.Recent = RecentProjects(recent);
+  preferences.PrintChoice = settings.value(kPrintChoiceKey).toString().toStdString();
+  preferences.Precision.Restore(settings.value(kPrecisionKey).toString().toStdString());
+  preferences.WindowGeometry = settings.value(kGeometryKey).toByteArray().toStdString();
+  return preferences;
+}
+
+void SavePreferences(const Preferences& preferences) {
+  QSettings settings;
+  WriteIfChanged(settings, kPrecisionKey, QString::fromStdString(preferences.Precision.Setting()));
+  if (!preferences.PrintChoice.empty())
+    WriteIfChanged(settings, kPrintChoiceKey, QString::fromStdString(preferences.PrintChoice));
+  QStringList paths;
+  for (const std::string& path : preferences.Recent.Paths()) paths << QString::fromStdString(path);
+  WriteIfChanged(settings, kRecentKey, paths);
+  if (!preferences.WindowGeometry.empty())
+    WriteIfChanged(settings, kGeometryKey, QByteArray::fromStdString(preferences.WindowGeometry));
+}
+
+}  // namespace stavelorn

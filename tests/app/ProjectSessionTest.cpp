@@ -1,0 +1,230 @@
+// The project session through its commands: every committed change one step of the history,
+// unsaved work as the difference from the file, the analysis shown dropped whole or kept whole,
+// and the menus as a function of the data.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/InfluenceChoice.h"
+#include "app/ProjectCommandsFixture.h"
+
+namespace stavelorn {
+namespace {
+
+using M = MenuItem;
+
+// Each committed change is one step named after what it changed; undoing them one by one gives
+// back each earlier file byte for byte, redoing them gives back the last, and the unsaved flag
+// is clear exactly at the state saved.
+TEST_F(ProjectCommandsTest, EachCommittedChangeIsAStepUndoneAndRedoneExactly) {
+  OpenCopyOf("portal-frame.str");
+  const std::string title = model_.ProjectTitle;
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Renamed";
+    return true;
+  };
+  // Each step changes the model, or nothing, and closes its window (committed or cancelled).
+  const struct {
+    const char* step;
+    M window;
+    std::function<void()> change;
+    bool committed;
+  } steps[] = {
+      {"Joints", M::MnuJoint, [] {}, true},
+      {"Joints", M::MnuJoint, [this] { model_.JointCoords(2, 1) = 0.5f; }, true},
+      {"Project Title", M::MnuProjName, nullptr, true},
+      {"Cross-Sections", M::MnuCrossProp, [this] { model_.Sections(1, 1) *= 2; }, true},
+      {"Joint Loads", M::MnuLoadJt, [this] { model_.JointLoadCount = 0; }, true},
+      {"Joint Loads", M::MnuLoadJt, [] {}, false},
+  };
+  std::vector<std::string> files = {FileText(model_)}, names;
+  for (const auto& s : steps) {
+    if (s.change) {
+      s.change();
+      commands_.DataWindowClosed(s.window, s.committed);
+    } else {
+      commands_.ChangeProjectTitle();
+    }
+    if (FileText(model_) != files.back()) {
+      files.push_back(FileText(model_));
+      names.push_back(s.step);
+    }
+    EXPECT_EQ(commands_.UndoCaption(), names.empty() ? "Undo" : "Undo " + names.back());
+    EXPECT_EQ(commands_.HasUnsavedChanges(), !names.empty());
+  }
+  ASSERT_EQ(names,
+            (std::vector<std::string>{"Joints", "Project Title", "Cross-Sections", "Joint Loads"}));
+  for (std::size_t back = files.size() - 1; back > 0; --back) {
+    EXPECT_EQ(commands_.RedoCaption(),
+              back + 1 < files.size() ? "Redo " + names[back] : std::string("Redo"));
+    commands_.Undo();
+    EXPECT_EQ(FileText(model_), files[back - 1]) << names[back - 1];
+    EXPECT_EQ(commands_.HasUnsavedChanges(), back > 1);
+  }
+  EXPECT_FALSE(commands_.CanUndo());
+  EXPECT_EQ(commands_.Labels().Text[1], title);
+  while (commands_.CanRedo()) commands_.Redo();
+  EXPECT_EQ(FileText(model_), files.back());
+  EXPECT_EQ(model_.ProjectFile, InFolder("portal-frame.str"));
+
+  // Saving makes the last state the saved one; a fresh project starts a fresh history.
+  ASSERT_TRUE(commands_.SaveProject());
+  commands_.Undo();
+  EXPECT_TRUE(commands_.HasUnsavedChanges());
+  commands_.Redo();
+  EXPECT_FALSE(commands_.HasUnsavedChanges());
+  ASSERT_TRUE(commands_.CloseProject());
+  EXPECT_FALSE(commands_.CanUndo() || commands_.CanRedo());
+}
+
+// The visible menus, by name.
+std::string VisibleMenus(const MenuState& menus) {
+  std::string names;
+  for (const MenuItemInfo& info : MenuItems())
+    if (menus.Visible(info.Item)) names += std::string(" ") + info.Name;
+  return names;
+}
+
+// The menus follow the data, not the way they came: after each edit the menus are those the
+// same data show when opened from a file, and deleting every load hides Analyze as a file
+// without loads would.
+TEST_F(ProjectCommandsTest, TheMenusAreThoseOfTheSameDataOpenedFromAFile) {
+  OpenCopyOf("portal-frame.str");
+  const struct {
+    const char* edit;
+    M window;
+    std::function<void(ModelStore&)> change;
+    bool analyse, memberLoads;
+  } edits[] = {
+      {"the joint load deleted", M::MnuLoadJt, [](ModelStore& m) { m.JointLoadCount = 0; }, true,
+       true},
+      {"every member load deleted too", M::MnuLoadMem, [](ModelStore& m) { m.MemberLoadCount = 0; },
+       false, true},
+      {"the joint load entered again", M::MnuLoadJt, [](ModelStore& m) { m.JointLoadCount = 1; },
+       true, true},
+      {"every member deleted", M::MnuMemb, [](ModelStore& m) { m.MemberCount = 0; }, false, false},
+      {"every joint but one deleted", M::MnuJoint,
+       [](ModelStore& m) { m.JointCount = 1, m.SupportCount = 0, m.JointLoadCount = 0; }, false,
+       false},
+  };
+  for (const auto& e : edits) {
+    e.change(model_);
+    commands_.DataWindowClosed(e.window, true);
+    std::ofstream(InFolder("same.str"), std::ios::binary) << FileText(model_);
+    ModelStore reopened;
+    ScriptedMessages messages;
+    FakeCommandWindows windows;
+    ProjectCommands other(reopened, messages, dialogs_, windows);
+    ASSERT_TRUE(other.OpenProjectFile(InFolder("same.str"))) << e.edit;
+    EXPECT_EQ(VisibleMenus(commands_.Menus()), VisibleMenus(other.Menus())) << e.edit;
+    EXPECT_EQ(Shown(M::MnuAna), e.analyse) << e.edit;
+    EXPECT_EQ(Shown(M::MnuLoadMem), e.memberLoads) << e.edit;
+  }
+  EXPECT_FALSE(Shown(M::MnuMemb));  // a member needs two joints
+}
+
+// Unsaved means that the data differ from the file: each row's commands, on an example just
+// opened, leave it unsaved or not, and Exit asks to save exactly when it is.
+TEST_F(ProjectCommandsTest, UnsavedMeansTheDataDifferFromTheFile) {
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Renamed";
+    return true;
+  };
+  const auto moveJoint = [this] {
+    model_.JointCoords(2, 1) += 1;
+    commands_.DataWindowClosed(M::MnuJoint, true);
+  };
+  const auto editData = [this] {
+    messages_.Answer(kAnswerNo);  // Print Results ?
+    commands_.EditData();
+  };
+  const struct {
+    const char* commands;
+    std::function<void()> run;
+    bool unsaved;
+  } rows[] = {
+      {"nothing", [] {}, false},
+      {"analyse, edit data", [&] { AnalyzeQuietly(), editData(); }, false},
+      {"a joint list closed unchanged", [this] { commands_.DataWindowClosed(M::MnuJoint, true); },
+       false},
+      {"a joint moved", moveJoint, true},
+      {"a joint moved, undone", [&] { moveJoint(), commands_.Undo(); }, false},
+      {"a joint moved, undone, redone", [&] { moveJoint(), commands_.Undo(), commands_.Redo(); },
+       true},
+      {"a joint moved, saved", [&] { moveJoint(), commands_.SaveProject(); }, false},
+      {"saved, then undone", [&] { moveJoint(), commands_.SaveProject(), commands_.Undo(); }, true},
+      {"renamed after an analysis", [&] { AnalyzeQuietly(), commands_.ChangeProjectTitle(); },
+       true},
+  };
+  for (const auto& row : rows) {
+    OpenCopyOf("portal-frame.str");
+    row.run();
+    EXPECT_EQ(commands_.HasUnsavedChanges(), row.unsaved) << row.commands;
+    if (row.unsaved) messages_.Answer(kAnswerCancel);  // Save changes to the project?
+    const std::size_t asked = messages_.Log().size();
+    EXPECT_EQ(commands_.ConfirmExit(), !row.unsaved) << row.commands;
+    EXPECT_EQ(messages_.Log().size(), asked + row.unsaved) << row.commands;
+  }
+}
+
+// Everything one analysis leaves (its results and their menus, its trail, the influence line
+// kept from it) goes at once or stays at once: what changes no result keeps it all, anything
+// else drops it all, whichever command does it.
+TEST_F(ProjectCommandsTest, TheAnalysisShownIsDroppedWholeOrKeptWhole) {
+  using F = ForceUnit;
+  using L = LengthUnit;
+  windows_.titleDialog = [this] {
+    model_.ProjectTitle = "Renamed";
+    return true;
+  };
+  const auto changeUnits = [this](UnitSystem units, int answer) {
+    windows_.unitsChosen = units;
+    messages_.Answer(answer);  // Convert the project's values?
+    commands_.ChangeUnits();
+  };
+  const UnitSystem kipFt = NamedUnits(F::kip, L::ft, TemperatureUnit::F);
+  const struct {
+    const char* commands;
+    std::function<void()> run;
+    bool kept;
+  } rows[] = {
+      {"nothing", [] {}, true},
+      {"title changed", [this] { commands_.ChangeProjectTitle(); }, true},
+      {"title changed, undone", [this] { commands_.ChangeProjectTitle(), commands_.Undo(); }, true},
+      {"units relabelled", [&] { changeUnits(kipFt, kAnswerNo); }, true},
+      {"units converted", [&] { changeUnits(kipFt, kAnswerYes); }, false},
+      {"units converted, undone", [&] { changeUnits(kipFt, kAnswerYes), commands_.Undo(); }, false},
+      {"edit data",
+       [this] {
+         messages_.Answer(kAnswerNo);  // Print Results ?
+         commands_.EditData();
+       },
+       false},
+      {"units named before the analysis undone", [this] { commands_.Undo(); }, false},
+  };
+  for (const auto& row : rows) {
+    OpenCopyOf("portal-frame.str");
+    windows_.unitsChosen = NamedUnits(F::kN, L::m, TemperatureUnit::C);
+    commands_.ChangeUnits();  // naming units asks nothing
+    AnalyzeQuietly();
+    commands_.KeepInfluenceLine(
+        ComputeInfluenceLine(model_, commands_.Results(),
+                             FirstInfluenceChoice(model_, commands_.Results()).Quantity, {})
+            .Line);
+    ASSERT_TRUE(commands_.Trail() && commands_.KeptInfluenceLine()) << row.commands;
+    row.run();
+    const bool results = Shown(M::MnuJtDispl) && Shown(M::MnuEditData) && Shown(M::Combo1) &&
+                         commands_.Results().Complete();
+    const bool none = !Shown(M::MnuJtDispl) && !Shown(M::MnuEditData) && !Shown(M::Combo1) &&
+                      !commands_.Results().Complete();
+    EXPECT_EQ(results && commands_.Trail() && commands_.KeptInfluenceLine(), row.kept)
+        << row.commands;
+    EXPECT_EQ(none && !commands_.Trail() && !commands_.KeptInfluenceLine(), !row.kept)
+        << row.commands;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
