@@ -121,29 +121,30 @@ AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model, MethodRecorder
 }
 
 template <typename Real>
-void StoreResults(const AnalysisResults<Real>& results, ModelStore& model) {
-  model.AnalysisStatus = results.AnalysisStatus;
-  model.DofCount = results.DofCount;
-  model.RestrainedCount = results.RestrainedCount;
-  if (results.AnalysisStatus == kNotStable) return;
-  model.CoordNumbers = results.CoordNumbers;
-  if (results.AnalysisStatus != kAnalysisComplete) return;
+StructureResults StoredResults(const AnalysisResults<Real>& results) {
+  StructureResults stored;
+  stored.AnalysisStatus = results.AnalysisStatus;
+  stored.DofCount = results.DofCount;
+  stored.RestrainedCount = results.RestrainedCount;
+  if (results.AnalysisStatus == kNotStable) return stored;
+  stored.CoordNumbers = results.CoordNumbers;
+  if (results.AnalysisStatus != kAnalysisComplete) return stored;
 
   const Array<Real>& d = results.JointDisplacements;
-  model.JointDisplacements.Redim(d.Size());
-  for (int i = 1; i <= d.Size(); ++i) model.JointDisplacements(i) = static_cast<float>(d(i));
+  stored.JointDisplacements.Redim(d.Size());
+  for (int i = 1; i <= d.Size(); ++i) stored.JointDisplacements(i) = static_cast<float>(d(i));
   const Table<Real>& q = results.MemberEndForces;
-  model.MemberEndForces.Redim(q.Rows(), q.Cols());
+  stored.MemberEndForces.Redim(q.Rows(), q.Cols());
   for (int m = 1; m <= q.Rows(); ++m)
-    for (int i = 1; i <= q.Cols(); ++i) model.MemberEndForces(m, i) = static_cast<float>(q(m, i));
+    for (int i = 1; i <= q.Cols(); ++i) stored.MemberEndForces(m, i) = static_cast<float>(q(m, i));
   const Array<Real>& r = results.SupportReactions;
-  model.SupportReactions.Redim(r.Size());
-  for (int i = 1; i <= r.Size(); ++i) model.SupportReactions(i) = static_cast<float>(r(i));
+  stored.SupportReactions.Redim(r.Size());
+  for (int i = 1; i <= r.Size(); ++i) stored.SupportReactions(i) = static_cast<float>(r(i));
+  return stored;
 }
 
-void Analyze(ModelStore& model) {
-  model.AnalysisStatus = kNoResults;
-  StoreResults(AnalyzeInPrecision<float>(model), model);
+StructureResults Analyze(const ModelStore& model) {
+  return StoredResults(AnalyzeInPrecision<float>(model));
 }
 
 template <typename Real>
@@ -173,8 +174,8 @@ template class Engine<float>;
 template class Engine<double>;
 template AnalysisResults<float> AnalyzeInPrecision(const ModelStore&, MethodRecorder<float>*);
 template AnalysisResults<double> AnalyzeInPrecision(const ModelStore&, MethodRecorder<double>*);
-template void StoreResults(const AnalysisResults<float>&, ModelStore&);
-template void StoreResults(const AnalysisResults<double>&, ModelStore&);
+template StructureResults StoredResults(const AnalysisResults<float>&);
+template StructureResults StoredResults(const AnalysisResults<double>&);
 template EquationSystem<float> AssembleEquations(const ModelStore&);
 template EquationSystem<double> AssembleEquations(const ModelStore&);
 template EquationSystem<double> AssembleFreeStiffness(const ModelStore&, AnalysisResults<double>&);

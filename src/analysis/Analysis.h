@@ -4,32 +4,32 @@
 
 #include "analysis/Engine.h"
 #include "analysis/EquationSolver.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
 
-// Analyses the model in single precision and writes AnalysisStatus (1 complete, -1 not
+// Analyses the model in single precision and returns AnalysisStatus (1 complete, -1 not
 // statically stable, -2 singular stiffness matrix or a result that is not finite), DofCount,
 // RestrainedCount, CoordNumbers and, when complete, JointDisplacements, MemberEndForces and
 // SupportReactions. Callers check the model first; on a model that refers to rows outside its
 // tables it throws std::out_of_range, on an unknown type or a CoordsPerJoint that does not match
 // the type std::invalid_argument, and on more joint coordinates than 16-bit numbers hold
-// std::length_error, in each case with AnalysisStatus 0 and the earlier results left as they
-// were.
-void Analyze(ModelStore& model);
+// std::length_error.
+StructureResults Analyze(const ModelStore& model);
 
-// The same analysis in store type Real (float as Analyze does it, or double), returning the
-// results instead of writing them into the model; `recorder`, when given, receives the values of
+// The same analysis in store type Real (float as Analyze does it, or double), with the results
+// in that type; `recorder`, when given, receives the values of
 // the run as they are computed. Throws as Analyze does.
 template <typename Real>
 AnalysisResults<Real> AnalyzeInPrecision(const ModelStore& model,
                                          MethodRecorder<Real>* recorder = nullptr);
 
-// Writes results into the model as Analyze does (values rounded to single precision): the
-// status and the counts always, the coordinate numbers unless the stability count failed, the
-// result arrays only for a complete analysis.
+// The results as Analyze returns them (values rounded to single precision): the status and the
+// counts always, the coordinate numbers unless the stability count failed, the result arrays
+// only for a complete analysis.
 template <typename Real>
-void StoreResults(const AnalysisResults<Real>& results, ModelStore& model);
+StructureResults StoredResults(const AnalysisResults<Real>& results);
 
 // The stiffness matrix and load vector of the model as the solver receives them (numbered,
 // assembled and with the joint loads added); empty when the stability count fails.

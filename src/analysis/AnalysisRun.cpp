@@ -23,30 +23,29 @@ namespace {
 // the same code: round-off in single precision can ruin tall or slender structures without any
 // sign of it, and such numbers must not be shown as results.
 // Returns the trail of the run whose results it stored (empty when none completed).
-MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool recordTrail) {
+MethodTrail AnalyzeWithAccuracyGuard(const ModelStore& model, AnalysisRun& run, bool recordTrail) {
   // The two runs only read the model, so the double-precision one goes on a second core while
   // the single-precision one runs here: the guard then costs little more time than the
   // analysis itself. The memory guard has counted both matrices. Each run records its own
   // trail, since which one is stored is known only when both are done.
   // Without a trail asked for, nothing is recorded: a trail keeps every member's matrices.
-  const ModelStore& input = model;
   std::optional<TrailRecorder<double>> preciseTrail;
   std::optional<TrailRecorder<float>> singleTrail;
-  if (recordTrail) preciseTrail.emplace(input), singleTrail.emplace(input);
+  if (recordTrail) preciseTrail.emplace(model), singleTrail.emplace(model);
   std::future<AnalysisResults<double>> check = std::async(std::launch::async, [&] {
-    return AnalyzeInPrecision<double>(input, preciseTrail ? &*preciseTrail : nullptr);
+    return AnalyzeInPrecision<double>(model, preciseTrail ? &*preciseTrail : nullptr);
   });
   AnalysisResults<float> single =
       AnalyzeInPrecision<float>(model, singleTrail ? &*singleTrail : nullptr);
   AnalysisResults<double> precise = check.get();
   if (single.AnalysisStatus == kNotStable) {
-    StoreResults(single, model);
+    run.Results = StoredResults(single);
     return {};
   }
   if (precise.AnalysisStatus != kAnalysisComplete) {
     // Beyond double precision too: a mechanism, or else too ill-conditioned to solve, which only
     // the search for a mechanism mode can tell (CheckAndAnalyze keeps this note only then).
-    StoreResults(precise, model);
+    run.Results = StoredResults(precise);
     run.FailureNote = IllConditionedText(model, precise);
     return {};
   }
@@ -54,12 +53,12 @@ MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool r
                                   ? DisplacementDisagreement(model, single, precise)
                                   : INFINITY;
   if (disagreement <= kAccuracyThreshold) {
-    StoreResults(single, model);
-    StoreExactZeros(model, precise);
+    run.Results = StoredResults(single);
+    StoreExactZeros(model, precise, run.Results);
     return singleTrail ? singleTrail->Finish(single) : MethodTrail{};
   }
-  StoreResults(precise, model);
-  StoreExactZeros(model, precise);
+  run.Results = StoredResults(precise);
+  StoreExactZeros(model, precise, run.Results);
   run.UsedDoublePrecision = true;
   // Single precision either stopped at a pivot it could not trust, or finished far off.
   run.AccuracyNote = single.AnalysisStatus == kAnalysisComplete ? AccuracyNoteText(disagreement)
@@ -68,25 +67,25 @@ MethodTrail AnalyzeWithAccuracyGuard(ModelStore& model, AnalysisRun& run, bool r
 }
 
 // Double precision alone, as the user chose: no single-precision run to guard, so no note.
-MethodTrail AnalyzeInDoublePrecision(ModelStore& model, AnalysisRun& run, bool recordTrail) {
+MethodTrail AnalyzeInDoublePrecision(const ModelStore& model, AnalysisRun& run, bool recordTrail) {
   std::optional<TrailRecorder<double>> trail;
   if (recordTrail) trail.emplace(model);
   AnalysisResults<double> precise = AnalyzeInPrecision<double>(model, trail ? &*trail : nullptr);
-  StoreResults(precise, model);
+  run.Results = StoredResults(precise);
   if (precise.AnalysisStatus != kAnalysisComplete) {
     if (precise.AnalysisStatus == kSolutionFailed)
       run.FailureNote = IllConditionedText(model, precise);
     return {};
   }
-  StoreExactZeros(model, precise);
+  StoreExactZeros(model, precise, run.Results);
   run.UsedDoublePrecision = true;
   return trail ? trail->Finish(precise) : MethodTrail{};
 }
 
 }  // namespace
 
-AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bool recordTrail,
-                            AnalysisPrecision precision) {
+AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemory,
+                            bool recordTrail, AnalysisPrecision precision) {
   AnalysisRun run;
   std::vector<std::string> problems = CheckModel(model);
   if (problems.empty()) {
@@ -98,57 +97,59 @@ AnalysisRun CheckAndAnalyze(ModelStore& model, std::uint64_t availableMemory, bo
     run.RejectionText = InputDataErrorText(problems);
     return run;
   }
-  model.AnalysisStatus = kNoResults;
-  model.MechanismMode.clear();
-  model.SolvedInDoublePrecision = precision == AnalysisPrecision::Double;
   try {
     const auto start = std::chrono::steady_clock::now();
     MethodTrail trail = precision == AnalysisPrecision::Double
                             ? AnalyzeInDoublePrecision(model, run, recordTrail)
                             : AnalyzeWithAccuracyGuard(model, run, recordTrail);
     run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.Results.SolvedInDoublePrecision = precision == AnalysisPrecision::Double;
     // Taken last, from the results as stored, so the trail shows exactly the numbers the
     // results show.
-    if (recordTrail && model.AnalysisStatus == kAnalysisComplete) {
-      TakeStoredEndForces(model, trail);
+    if (recordTrail && run.Results.Complete()) {
+      TakeStoredEndForces(run.Results, trail);
       run.Trail = std::make_shared<const MethodTrail>(std::move(trail));
     }
   } catch (const std::bad_alloc&) {
+    run.Results = StructureResults();
     run.Rejected = true;
     run.RejectionText = "The analysis needs more memory than this computer can give it now.";
   } catch (const std::exception& failure) {
     // The checks let through a model the engine cannot take: it is still a rejected model, and
     // nothing was stored.
+    run.Results = StructureResults();
     run.Rejected = true;
     run.RejectionText = failure.what();
   }
-  if (model.AnalysisStatus == kNotStable || model.AnalysisStatus == kSolutionFailed) {
+  StructureResults& results = run.Results;
+  if (results.Failed()) {
     // The mode only explains the failure; when it cannot be had the failure is reported as ever.
     // A model that failed the stability count had its mode's matrix counted by the memory guard;
     // after a failed solution it is sought only when it fits in the memory there is.
-    const std::uint64_t modeBytes =
-        MechanismMatrixBytes(static_cast<std::uint64_t>(model.DofCount > 0 ? model.DofCount : 0));
+    const std::uint64_t modeBytes = MechanismMatrixBytes(
+        static_cast<std::uint64_t>(results.DofCount > 0 ? results.DofCount : 0));
     bool sought = false;
     try {
-      if (model.AnalysisStatus == kNotStable || availableMemory == 0 ||
+      if (results.AnalysisStatus == kNotStable || availableMemory == 0 ||
           modeBytes <= availableMemory) {
-        model.MechanismMode = FindMechanismMode(model);
+        results.MechanismMode = FindMechanismMode(model);
         sought = true;
       }
     } catch (const std::exception&) {
-      model.MechanismMode.clear();
+      results.MechanismMode.clear();
     }
     // A failed solution with no way to move freely is a stable structure beyond double precision.
-    if (!sought || !model.MechanismMode.empty() || model.AnalysisStatus != kSolutionFailed)
+    if (!sought || !results.MechanismMode.empty() || results.AnalysisStatus != kSolutionFailed)
       run.FailureNote.clear();
   }
   return run;
 }
 
 std::string AnalysisOutcomeText(const ModelStore& model, const AnalysisRun& run) {
-  std::string text = AnalysisOutcomeText(model.AnalysisStatus);
-  if (model.AnalysisStatus == kAnalysisComplete) return text;
-  if (!model.MechanismMode.empty()) text += "\n\n" + MechanismText(model, model.MechanismMode);
+  const StructureResults& results = run.Results;
+  std::string text = AnalysisOutcomeText(results.AnalysisStatus);
+  if (results.Complete()) return text;
+  if (!results.MechanismMode.empty()) text += "\n\n" + MechanismText(model, results.MechanismMode);
   if (!run.FailureNote.empty()) text += "\n\n" + run.FailureNote;
   return text;
 }

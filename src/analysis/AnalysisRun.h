@@ -11,6 +11,7 @@
 #include "analysis/AnalysisPrecision.h"
 #include "analysis/MemoryGuard.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -18,6 +19,8 @@ namespace stavelorn {
 inline constexpr char kAnalysisResultsTitle[] = "Analysis Results";
 
 struct AnalysisRun {
+  // What the analysis found; empty (kNoResults) when the model was rejected.
+  StructureResults Results;
   // The model was not analysed; RejectionText says why, under kInputDataErrorTitle.
   bool Rejected = false;
   std::string RejectionText;
@@ -37,13 +40,13 @@ struct AnalysisRun {
 };
 
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
-// known), analyses it: AnalysisStatus and the results are written into the model, and after a
-// failed analysis its MechanismMode. In `precision` Single the analysis is the method as taught,
+// known), analyses it: the run's Results hold the status and the results, and after a failed
+// analysis the MechanismMode. In `precision` Single the analysis is the method as taught,
 // with the accuracy guard; in Double it runs in double precision only, and UsedDoublePrecision
 // is then set with no AccuracyNote. With `recordTrail` the run whose results are stored also
 // leaves its method trail in the AnalysisRun (every member's matrices: memory in proportion to
 // the members). Never throws for any model a file or an editor can produce.
-AnalysisRun CheckAndAnalyze(ModelStore& model,
+AnalysisRun CheckAndAnalyze(const ModelStore& model,
                             std::uint64_t availableMemory = AvailableMemoryBytes(),
                             bool recordTrail = true,
                             AnalysisPrecision precision = AnalysisPrecision::Single);
@@ -52,7 +55,7 @@ AnalysisRun CheckAndAnalyze(ModelStore& model,
 // reads it; for 1 it ends by asking whether to print the results.
 std::string AnalysisOutcomeText(int status);
 
-// The same message for the model's AnalysisStatus after `run`, followed after a failed analysis
+// The same message for the AnalysisStatus of `run`, followed after a failed analysis
 // by the joints and coordinates that its mechanism mode moves most, or by the run's FailureNote.
 std::string AnalysisOutcomeText(const ModelStore& model, const AnalysisRun& run);
 

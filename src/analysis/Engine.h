@@ -15,12 +15,13 @@
 
 #include "analysis/EquationSolver.h"
 #include "analysis/MemberValues.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
 
-// What one run leaves behind, in the engine's store type: the model's result fields.
+// What one run leaves behind, in the engine's store type: the fields of StructureResults.
 template <typename Real>
 struct AnalysisResults {
   std::int16_t AnalysisStatus = kNoResults;

@@ -20,39 +20,41 @@ struct Entry {
   Group Of;
 };
 
-bool NumberedAlike(const ModelStore& model, const AnalysisResults<double>& precise) {
-  return model.AnalysisStatus == kAnalysisComplete && precise.AnalysisStatus == kAnalysisComplete &&
-         model.DofCount == precise.DofCount && model.CoordNumbers == precise.CoordNumbers &&
-         model.JointDisplacements.Size() == precise.JointDisplacements.Size() &&
-         model.SupportReactions.Size() == precise.SupportReactions.Size() &&
-         model.MemberEndForces.Rows() == precise.MemberEndForces.Rows() &&
-         model.MemberEndForces.Cols() == precise.MemberEndForces.Cols();
+bool NumberedAlike(const StructureResults& stored, const AnalysisResults<double>& precise) {
+  return stored.AnalysisStatus == kAnalysisComplete &&
+         precise.AnalysisStatus == kAnalysisComplete && stored.DofCount == precise.DofCount &&
+         stored.CoordNumbers == precise.CoordNumbers &&
+         stored.JointDisplacements.Size() == precise.JointDisplacements.Size() &&
+         stored.SupportReactions.Size() == precise.SupportReactions.Size() &&
+         stored.MemberEndForces.Rows() == precise.MemberEndForces.Rows() &&
+         stored.MemberEndForces.Cols() == precise.MemberEndForces.Cols();
 }
 
 }  // namespace
 
-void StoreExactZeros(ModelStore& model, const AnalysisResults<double>& precise) {
-  if (!NumberedAlike(model, precise)) return;
+void StoreExactZeros(const ModelStore& model, const AnalysisResults<double>& precise,
+                     StructureResults& stored) {
+  if (!NumberedAlike(stored, precise)) return;
   const int perJoint = model.CoordsPerJoint;
   std::vector<Entry> entries;
   // Displacements and reactions are found through the joint coordinates, which say whether a
   // structure coordinate is a translation or a rotation.
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k) {
-      const int n = model.CoordNumbers((j - 1) * perJoint + k);
+      const int n = stored.CoordNumbers((j - 1) * perJoint + k);
       const bool rotation = IsRotation(model.StructType, k);
-      if (n <= model.DofCount)
-        entries.push_back({&model.JointDisplacements(n), precise.JointDisplacements(n),
+      if (n <= stored.DofCount)
+        entries.push_back({&stored.JointDisplacements(n), precise.JointDisplacements(n),
                            rotation ? kRotation : kTranslation});
       else
-        entries.push_back({&model.SupportReactions(n - model.DofCount),
-                           precise.SupportReactions(n - model.DofCount),
+        entries.push_back({&stored.SupportReactions(n - stored.DofCount),
+                           precise.SupportReactions(n - stored.DofCount),
                            rotation ? kReactionMoment : kReactionForce});
     }
-  for (int m = 1; m <= model.MemberEndForces.Rows(); ++m)
-    for (int i = 1; i <= model.MemberEndForces.Cols(); ++i) {
+  for (int m = 1; m <= stored.MemberEndForces.Rows(); ++m)
+    for (int i = 1; i <= stored.MemberEndForces.Cols(); ++i) {
       const bool moment = IsRotation(model.StructType, (i - 1) % perJoint + 1);
-      entries.push_back({&model.MemberEndForces(m, i), precise.MemberEndForces(m, i),
+      entries.push_back({&stored.MemberEndForces(m, i), precise.MemberEndForces(m, i),
                          moment ? kEndMoment : kEndForce});
     }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/Engine.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -21,13 +22,14 @@ namespace stavelorn {
 // accepts.
 inline constexpr double kExactZeroFraction = 1e-9;
 
-// Sets to 0 every stored result of a complete analysis (the model's JointDisplacements,
+// Sets to 0 every stored result of a complete analysis of `model` (JointDisplacements,
 // MemberEndForces and SupportReactions, single-precision or the guard's double-precision ones)
 // whose value in `precise` is at most kExactZeroFraction of the largest magnitude in `precise`
 // of its group: translations, rotations, end forces, end moments, reaction forces, reaction
 // moments. The groups span the whole structure, never one member, whose largest value may be its
 // own noise. Every other value keeps its bits. Does nothing unless both analyses are complete
 // and numbered alike.
-void StoreExactZeros(ModelStore& model, const AnalysisResults<double>& precise);
+void StoreExactZeros(const ModelStore& model, const AnalysisResults<double>& precise,
+                     StructureResults& stored);
 
 }  // namespace stavelorn

@@ -175,7 +175,8 @@ std::string Number(double value) {
   return text;
 }
 
-std::string JointCoordinateProblem(const ModelStore& model, const InfluenceQuantity& q) {
+std::string JointCoordinateProblem(const ModelStore& model, const StructureResults& results,
+                                   const InfluenceQuantity& q) {
   if (q.Item < 1 || q.Item > model.JointCount)
     return "Joint " + std::to_string(q.Item) + " does not exist (the structure has " +
            std::to_string(model.JointCount) + " joints).";
@@ -184,7 +185,7 @@ std::string JointCoordinateProblem(const ModelStore& model, const InfluenceQuant
            std::to_string(model.CoordsPerJoint) + ", not " + std::to_string(q.Component) + ".";
   const std::string name = CoordinateOf(model.TypeInfo(), q.Component).Check;
   const bool restrained =
-      model.CoordNumbers((q.Item - 1) * model.CoordsPerJoint + q.Component) > model.DofCount;
+      results.CoordNumbers((q.Item - 1) * model.CoordsPerJoint + q.Component) > results.DofCount;
   if (q.Kind == InfluenceKind::Reaction) {
     if (!IsSupport(model, q.Item))
       return "Joint " + std::to_string(q.Item) + " is not a support: it has no reactions.";
@@ -250,10 +251,11 @@ double UnitScale(const ModelStore& model, const InfluenceQuantity& q,
 
 }  // namespace
 
-std::string InfluenceQuantityProblem(const ModelStore& model, const InfluenceQuantity& quantity) {
+std::string InfluenceQuantityProblem(const ModelStore& model, const StructureResults& results,
+                                     const InfluenceQuantity& quantity) {
   switch (quantity.Kind) {
     case InfluenceKind::Reaction:
-    case InfluenceKind::Displacement: return JointCoordinateProblem(model, quantity);
+    case InfluenceKind::Displacement: return JointCoordinateProblem(model, results, quantity);
     case InfluenceKind::EndForce:
     case InfluenceKind::Internal: return MemberQuantityProblem(model, quantity);
   }
@@ -272,15 +274,15 @@ std::string InfluencePathProblem(const ModelStore& model, const std::vector<int>
   return "";
 }
 
-InfluenceResult ComputeInfluenceLine(const ModelStore& model, const InfluenceQuantity& quantity,
-                                     std::vector<int> path) {
+InfluenceResult ComputeInfluenceLine(const ModelStore& model, const StructureResults& results,
+                                     const InfluenceQuantity& quantity, std::vector<int> path) {
   InfluenceResult result;
-  if (model.AnalysisStatus != kAnalysisComplete || !model.Type()) {
+  if (!results.Complete() || !model.Type()) {
     result.Problem = "Influence lines need a completed analysis.";
     return result;
   }
   if (path.empty()) path = DefaultInfluencePath(model);
-  result.Problem = InfluenceQuantityProblem(model, quantity);
+  result.Problem = InfluenceQuantityProblem(model, results, quantity);
   if (result.Problem.empty()) result.Problem = InfluencePathProblem(model, path);
   if (!result.Problem.empty()) return result;
   const UnitLoadSolver solver(model);

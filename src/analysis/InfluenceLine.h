@@ -16,6 +16,7 @@
 
 #include "analysis/InfluencePath.h"
 #include "analysis/MemberDiagrams.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -67,8 +68,10 @@ inline constexpr double kInfluenceZeroFraction = 1e-9;
 
 // Why the quantity names nothing of the model (no such support, joint or member, a free
 // coordinate as a reaction, a restrained one as a displacement, a section outside the member, a
-// quantity the type has not), or "" when it is one.
-std::string InfluenceQuantityProblem(const ModelStore& model, const InfluenceQuantity& quantity);
+// quantity the type has not), or "" when it is one. The coordinates' numbering is that of
+// `results`.
+std::string InfluenceQuantityProblem(const ModelStore& model, const StructureResults& results,
+                                     const InfluenceQuantity& quantity);
 
 // Why the path cannot carry the load (empty, a member that does not exist or comes twice), or "".
 std::string InfluencePathProblem(const ModelStore& model, const std::vector<int>& path);
@@ -79,8 +82,8 @@ struct InfluenceResult {
 };
 
 // The influence line of `quantity` over `path` (DefaultInfluencePath when empty) of a model
-// whose analysis is complete.
-InfluenceResult ComputeInfluenceLine(const ModelStore& model, const InfluenceQuantity& quantity,
-                                     std::vector<int> path = {});
+// whose analysis is complete (`results`).
+InfluenceResult ComputeInfluenceLine(const ModelStore& model, const StructureResults& results,
+                                     const InfluenceQuantity& quantity, std::vector<int> path = {});
 
 }  // namespace stavelorn

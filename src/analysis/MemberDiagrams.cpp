@@ -129,10 +129,10 @@ std::array<Cubic, kDiagramQuantityCount> PieceFrom(double x0, const std::array<d
   return q;
 }
 
-MemberDiagram BuildOne(const ModelStore& model, int member) {
+MemberDiagram BuildOne(const ModelStore& model, const StructureResults& results, int member) {
   std::vector<double> endForces;
   for (int k = 1; k <= 2 * model.CoordsPerJoint; ++k)
-    endForces.push_back(model.MemberEndForces(member, k));
+    endForces.push_back(results.MemberEndForces(member, k));
   const std::optional<MemberAxes> axes = MemberLocalAxes(model, member);
   return MemberDiagramOf(model, member, endForces, LoadsOn(model, member, axes ? axes->Length : 0));
 }
@@ -239,11 +239,12 @@ Quantity UnitQuantity(DiagramQuantity q) {
   return q == Q::N || q == Q::Vy || q == Q::Vz ? Quantity::Force : Quantity::Moment;
 }
 
-std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model) {
+std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model,
+                                               const StructureResults& results) {
   std::vector<MemberDiagram> diagrams;
   const StructTypeInfo* type = model.Type();
-  if (model.AnalysisStatus != kAnalysisComplete || !type) return diagrams;
-  for (int m = 1; m <= model.MemberCount; ++m) diagrams.push_back(BuildOne(model, m));
+  if (!results.Complete() || !type) return diagrams;
+  for (int m = 1; m <= model.MemberCount; ++m) diagrams.push_back(BuildOne(model, results, m));
   FindStationsAndExtremes(diagrams);
   return diagrams;
 }

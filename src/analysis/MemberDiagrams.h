@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "model/MemberLoadKind.h"
 #include "model/ModelStore.h"
 
@@ -123,6 +124,7 @@ MemberDiagram MemberDiagramOf(const ModelStore& model, int member,
 inline constexpr double kDiagramZeroFraction = 1e-9;
 
 // The diagrams of every member, in member order; empty unless the analysis is complete.
-std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model);
+std::vector<MemberDiagram> BuildMemberDiagrams(const ModelStore& model,
+                                               const StructureResults& results);
 
 }  // namespace stavelorn

@@ -104,12 +104,12 @@ std::vector<double> GlobalForces(const TrailMember& m, const std::vector<double>
   return Vector(TransformForcesToGlobal(context, geometry, local), n);
 }
 
-void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail) {
+void TakeStoredEndForces(const StructureResults& results, MethodTrail& trail) {
   for (TrailMember& m : trail.Members) {
     const int n = static_cast<int>(m.CodeNumbers.size());
-    if (m.Member > model.MemberEndForces.Rows() || n > model.MemberEndForces.Cols()) continue;
+    if (m.Member > results.MemberEndForces.Rows() || n > results.MemberEndForces.Cols()) continue;
     m.LocalEndForces.clear();
-    for (int i = 1; i <= n; ++i) m.LocalEndForces.push_back(model.MemberEndForces(m.Member, i));
+    for (int i = 1; i <= n; ++i) m.LocalEndForces.push_back(results.MemberEndForces(m.Member, i));
     m.GlobalEndForces = trail.DoublePrecision ? GlobalForces<double>(m, m.LocalEndForces)
                                               : GlobalForces<float>(m, m.LocalEndForces);
   }

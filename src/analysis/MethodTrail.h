@@ -89,9 +89,9 @@ class TrailRecorder : public MethodRecorder<Real> {
 // structure whose analysis fails. No [S], {P}, {d} or end forces. Throws as Analyze does.
 MethodTrail RecordMemberSteps(const ModelStore& model);
 
-// Puts the stored results of `model` into the trail: {Q} of each member is its stored end
+// Puts the stored results into the trail: {Q} of each member is its stored end
 // forces and {F} = [T]^T{Q}, so the trail shows exactly the numbers the results show.
-void TakeStoredEndForces(const ModelStore& model, MethodTrail& trail);
+void TakeStoredEndForces(const StructureResults& results, MethodTrail& trail);
 
 // One sentence for the top of the method's views: which precision the values are in, and why
 // they may differ from a hand calculation in the last digit.

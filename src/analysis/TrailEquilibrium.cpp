@@ -106,7 +106,9 @@ EquilibriumLine MemberEquilibrium(const std::string& type, const TrailMember& m)
 
 }  // namespace
 
-std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model, const MethodTrail& trail) {
+std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model,
+                                              const StructureResults& results,
+                                              const MethodTrail& trail) {
   // The joint and the coordinate of each structure coordinate number.
   const int perJoint = trail.CoordsPerJoint;
   const int all = static_cast<int>(trail.CoordNumbers.size());
@@ -142,7 +144,7 @@ std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model, const Met
   for (int code = trail.DofCount + 1; code <= all; ++code) {
     const std::size_t c = static_cast<std::size_t>(code);
     reactions.Add(JointPosition(model, jointOfCode[c]), roles[coordOfCode[c] - 1],
-                  model.SupportReactions(code - trail.DofCount));
+                  results.SupportReactions(code - trail.DofCount));
   }
   lines.push_back({""});
   lines.push_back({"The whole structure: loads + reactions = 0, moments about the origin"});

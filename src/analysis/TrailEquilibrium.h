@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/MethodTrail.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -21,7 +22,10 @@ struct EquilibriumLine {
 };
 
 // A heading, one check per member, a heading and one check per direction of the whole
-// structure. `model` must be the model the trail was recorded from, with its reactions stored.
-std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model, const MethodTrail& trail);
+// structure. `model` must be the model the trail was recorded from, and `results` those of the
+// same analysis, whose reactions are taken.
+std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model,
+                                              const StructureResults& results,
+                                              const MethodTrail& trail);
 
 }  // namespace stavelorn

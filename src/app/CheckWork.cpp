@@ -14,17 +14,16 @@ bool Blank(const std::string& text) {
 
 }  // namespace
 
-std::optional<AnswerKey> KeyForExercise(const ModelStore& model, const MethodTrail* shown,
-                                        std::string& problem) {
-  if (shown && model.AnalysisStatus == kAnalysisComplete)
-    return AnswerKey(model, std::make_shared<const MethodTrail>(*shown), true);
-  ModelStore copy = model;
-  const AnalysisRun run = CheckAndAnalyze(copy, AvailableMemoryBytes(), true);
+std::optional<AnswerKey> KeyForExercise(const ModelStore& model, const StructureResults& results,
+                                        const MethodTrail* shown, std::string& problem) {
+  if (shown && results.Complete())
+    return AnswerKey(model, results, std::make_shared<const MethodTrail>(*shown), true);
+  const AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), true);
   if (run.Rejected) {
     problem = run.RejectionText;
     return std::nullopt;
   }
-  return KeyOfAnalysis(copy, run);
+  return KeyOfAnalysis(model, run);
 }
 
 bool IsCellBlock(const std::string& text) {

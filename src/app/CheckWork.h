@@ -13,11 +13,11 @@
 
 namespace stavelorn {
 
-// The answer key for the window: the analysis whose results are shown (`shown`, null when none
-// is), or else a silent analysis of a copy of the model, which leaves the program's own state
-// as it was. A model the checks refuse gives no key; `problem` then says why.
-std::optional<AnswerKey> KeyForExercise(const ModelStore& model, const MethodTrail* shown,
-                                        std::string& problem);
+// The answer key for the window: the analysis whose results are shown (`results` with its trail
+// `shown`, null when none is), or else a silent analysis of the model, which leaves the program's
+// own state as it was. A model the checks refuse gives no key; `problem` then says why.
+std::optional<AnswerKey> KeyForExercise(const ModelStore& model, const StructureResults& results,
+                                        const MethodTrail* shown, std::string& problem);
 
 // Whether pasted text is a block of cells: it holds a tab or a line break, as a spreadsheet's
 // copy does (even of one cell). A block goes into the grid from the current cell, also while a

@@ -5,11 +5,11 @@
 
 namespace stavelorn {
 
-std::vector<DiagramPage> DiagramPages(const ModelStore& model) {
+std::vector<DiagramPage> DiagramPages(const ModelStore& model, const StructureResults& results) {
   std::vector<DiagramPage> pages;
-  if (model.AnalysisStatus != kAnalysisComplete) return pages;
+  if (results.AnalysisStatus != kAnalysisComplete) return pages;
   // The diagrams are built once and drawn for every quantity.
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
   for (DiagramQuantity q : QuantitiesOfType(model.StructType)) {
     DiagramPage page;
     page.Caption = QuantityName(model.StructType, q) + "   " + QuantityCaption(q);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "graphics/RecordingCanvas.h"
 #include "model/ModelStore.h"
 
@@ -17,6 +18,6 @@ struct DiagramPage {
 };
 
 // The pages of an analysed model, in the order of the Diagrams menu; none before an analysis.
-std::vector<DiagramPage> DiagramPages(const ModelStore& model);
+std::vector<DiagramPage> DiagramPages(const ModelStore& model, const StructureResults& results);
 
 }  // namespace stavelorn

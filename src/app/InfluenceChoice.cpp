@@ -14,13 +14,14 @@ namespace {
 
 constexpr const char* kValueMask = " 0.0000E+00;-0.0000E+00";
 
-bool Names(const ModelStore& model, const InfluenceQuantity& q) {
-  return InfluenceQuantityProblem(model, q).empty();
+bool Names(const ModelStore& model, const StructureResults& results, const InfluenceQuantity& q) {
+  return InfluenceQuantityProblem(model, results, q).empty();
 }
 
 // The kind with the first component that names something at the joint, the current component
 // first.
-bool TryJointKind(const ModelStore& model, InfluenceChoice& choice, InfluenceKind kind, int joint) {
+bool TryJointKind(const ModelStore& model, const StructureResults& results, InfluenceChoice& choice,
+                  InfluenceKind kind, int joint) {
   InfluenceQuantity q = choice.Quantity;
   q.Kind = kind;
   q.Item = joint;
@@ -28,7 +29,7 @@ bool TryJointKind(const ModelStore& model, InfluenceChoice& choice, InfluenceKin
   for (int k = 1; k <= model.CoordsPerJoint; ++k) components.push_back(k);
   for (int k : components) {
     q.Component = k;
-    if (Names(model, q)) return choice.Quantity = q, true;
+    if (Names(model, results, q)) return choice.Quantity = q, true;
   }
   return false;
 }
@@ -60,20 +61,22 @@ std::string Place(const ModelStore& model, const InfluenceSpan& span, const Infl
 
 }  // namespace
 
-InfluenceChoice FirstInfluenceChoice(const ModelStore& model) {
+InfluenceChoice FirstInfluenceChoice(const ModelStore& model, const StructureResults& results) {
   InfluenceChoice choice;
   for (int s = 1; s <= model.SupportCount; ++s)
-    if (TryJointKind(model, choice, InfluenceKind::Reaction, model.Supports(s, 1))) break;
+    if (TryJointKind(model, results, choice, InfluenceKind::Reaction, model.Supports(s, 1))) break;
   return choice;
 }
 
-bool PickJoint(const ModelStore& model, InfluenceChoice& choice, int joint) {
+bool PickJoint(const ModelStore& model, const StructureResults& results, InfluenceChoice& choice,
+               int joint) {
   const InfluenceKind first = choice.Quantity.Kind == InfluenceKind::Displacement
                                   ? InfluenceKind::Displacement
                                   : InfluenceKind::Reaction;
   const InfluenceKind second =
       first == InfluenceKind::Reaction ? InfluenceKind::Displacement : InfluenceKind::Reaction;
-  return TryJointKind(model, choice, first, joint) || TryJointKind(model, choice, second, joint);
+  return TryJointKind(model, results, choice, first, joint) ||
+         TryJointKind(model, results, choice, second, joint);
 }
 
 void PickMember(const ModelStore& model, InfluenceChoice& choice, int member, double x) {

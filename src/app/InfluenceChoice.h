@@ -20,13 +20,14 @@ struct InfluenceChoice {
 };
 
 // The first reaction component of the first support, on the default path.
-InfluenceChoice FirstInfluenceChoice(const ModelStore& model);
+InfluenceChoice FirstInfluenceChoice(const ModelStore& model, const StructureResults& results);
 
 // A click on a joint while picking the quantity: a support's first restrained component for a
 // reaction, any joint's first free component for a displacement (keeping the component when the
 // joint has it there). A force studied at a member switches to the reaction or displacement the
 // joint has. Returns false, changing nothing, when the joint has no such component.
-bool PickJoint(const ModelStore& model, InfluenceChoice& choice, int joint);
+bool PickJoint(const ModelStore& model, const StructureResults& results, InfluenceChoice& choice,
+               int joint);
 
 // A click on a member at distance `x` from its beginning: while picking the path, the member joins
 // the path's end or leaves it; otherwise the internal force at the section (keeping the quantity)

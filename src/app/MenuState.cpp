@@ -185,8 +185,8 @@ void MenuState::AfterDataWindow(MenuItem menu, const ModelStore& m) {
   }
 }
 
-void MenuState::AfterAnalysis(const ModelStore& m) {
-  if (m.AnalysisStatus != kAnalysisComplete) return;
+void MenuState::AfterAnalysis(const StructureResults& results) {
+  if (!results.Complete()) return;
   for (M item : {M::MnuJoint, M::MnuMatProp, M::MnuCrossProp, M::MnuMemb, M::MnuLoad, M::MnuAna})
     Hide(item);
   for (M item :

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -110,7 +111,7 @@ class MenuState {
 
   // After Analyze: on a complete analysis the data menus give way to the results; a failed one
   // changes nothing, so the data can be corrected.
-  void AfterAnalysis(const ModelStore& model);
+  void AfterAnalysis(const StructureResults& results);
 
   // After Edit Data: results hidden, the data menus and Analyze back.
   void AfterEditData();

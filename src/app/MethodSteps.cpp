@@ -61,8 +61,9 @@ std::string TableTsv(const StepTable& table) {
   return out;
 }
 
-MethodSteps::MethodSteps(const ModelStore& model, const MethodTrail& trail)
-    : model_(model), trail_(trail) {
+MethodSteps::MethodSteps(const ModelStore& model, const StructureResults& results,
+                         const MethodTrail& trail)
+    : model_(model), results_(results), trail_(trail) {
   const int perJoint = trail.CoordsPerJoint;
   const int n = static_cast<int>(trail.CoordNumbers.size());
   jointOfCode_.assign(static_cast<std::size_t>(n) + 1, 0);

@@ -45,8 +45,8 @@ std::string TableTsv(const StepTable& table);
 
 class MethodSteps {
  public:
-  // Both must outlive this object.
-  MethodSteps(const ModelStore& model, const MethodTrail& trail);
+  // All three must outlive this object; `results` are those of the analysis the trail records.
+  MethodSteps(const ModelStore& model, const StructureResults& results, const MethodTrail& trail);
 
   // Joints by coordinate, each cell its structure coordinate number; restrained cells marked.
   StepTable Numbering() const;
@@ -81,7 +81,9 @@ class MethodSteps {
 
   // A heading, one line per member, a heading and one line per direction of the whole structure
   // (headings have no residual).
-  std::vector<EquilibriumLine> Equilibrium() const { return TrailEquilibrium(model_, trail_); }
+  std::vector<EquilibriumLine> Equilibrium() const {
+    return TrailEquilibrium(model_, results_, trail_);
+  }
 
  private:
   // "d4 (Y trans., joint 2)" for structure coordinate `code`.
@@ -96,6 +98,7 @@ class MethodSteps {
                               const std::vector<double>& values, bool global) const;
 
   const ModelStore& model_;
+  const StructureResults& results_;
   const MethodTrail& trail_;
   std::vector<int> jointOfCode_, coordOfCode_;  // by structure coordinate number
 };

@@ -61,7 +61,8 @@ bool Inside(int number, int count) {
   return number >= 1 && number <= count;
 }
 
-std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j) {
+std::string JointText(const ModelStore& model, const StructureResults& results,
+                      const StructTypeInfo& type, int j) {
   std::string text = "Joint " + std::to_string(j) + "\n";
   for (int c = 1; c <= type.CoordColumns && c <= model.JointCoords.Cols(); ++c)
     text += std::string(c > 1 ? ", " : "") + type.ColumnAxes[c - 1] + " = " +
@@ -89,14 +90,15 @@ std::string JointText(const ModelStore& model, const StructTypeInfo& type, int j
                                                [&](int k) { return model.SettlementValues(r, k); },
                                                true, DisplacementQuantity);
 
-  if (model.AnalysisStatus == kAnalysisComplete) {
-    text +=
-        "\nDisplacement: " + CoordinateValues(
-                                 model, type, [&](int k) { return ShownDisplacement(model, j, k); },
-                                 false, DisplacementQuantity);
+  if (results.AnalysisStatus == kAnalysisComplete) {
+    text += "\nDisplacement: " + CoordinateValues(
+                                     model, type,
+                                     [&](int k) { return ShownDisplacement(model, results, j, k); },
+                                     false, DisplacementQuantity);
     if (!restraints.empty())
       text += "\nReaction: " + CoordinateValues(
-                                   model, type, [&](int k) { return ShownReaction(model, j, k); },
+                                   model, type,
+                                   [&](int k) { return ShownReaction(model, results, j, k); },
                                    false, ForceQuantity);
   }
   return text;
@@ -141,7 +143,8 @@ std::vector<std::pair<const char*, Quantity>> MaterialSymbols(int columns) {
   return symbols;
 }
 
-std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int m) {
+std::string MemberText(const ModelStore& model, const StructureResults& results,
+                       const StructTypeInfo& type, int m) {
   const int begin = model.MemberProps(m, 1), end = model.MemberProps(m, 2);
   const int material = model.MemberProps(m, 3), section = model.MemberProps(m, 4);
   std::string text = "Member " + std::to_string(m) + ": joint " + std::to_string(begin) +
@@ -168,18 +171,19 @@ std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int 
     if (model.FabErrorMembers(r) == m)
       text += "\nFabrication error: " + Number(model.FabErrorValues(r), model, Quantity::Length);
 
-  if (model.AnalysisStatus == kAnalysisComplete && m <= model.MemberEndForces.Rows()) {
+  if (results.AnalysisStatus == kAnalysisComplete && m <= results.MemberEndForces.Rows()) {
     const int perEnd = type.CoordsPerJoint;
     for (int e = 0; e < 2; ++e) {
       text += e == 0 ? "\nEnd forces at joint " : "\n           at joint ";
       text += std::to_string(e == 0 ? begin : end) + ": ";
-      for (int k = 1; k <= perEnd && e * perEnd + k <= model.MemberEndForces.Cols(); ++k)
-        text += std::string(k > 1 ? ", " : "") +
-                type.EndCoordNames[static_cast<std::size_t>(k - 1)] + " " +
-                Number(model.MemberEndForces(m, e * perEnd + k), model, EndForceQuantity(type, k));
+      for (int k = 1; k <= perEnd && e * perEnd + k <= results.MemberEndForces.Cols(); ++k)
+        text +=
+            std::string(k > 1 ? ", " : "") + type.EndCoordNames[static_cast<std::size_t>(k - 1)] +
+            " " +
+            Number(results.MemberEndForces(m, e * perEnd + k), model, EndForceQuantity(type, k));
     }
     // The extremes of its internal-force diagrams, as the member window lists them.
-    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
     if (m <= static_cast<int>(diagrams.size()))
       for (const DiagramExtreme& x : diagrams[static_cast<std::size_t>(m - 1)].Extremes)
         text += "\n" + std::string(x.Maximum ? "Largest " : "Smallest ") +
@@ -192,15 +196,16 @@ std::string MemberText(const ModelStore& model, const StructTypeInfo& type, int 
 
 }  // namespace
 
-std::string PickedItemText(const ModelStore& model, const PickedItem& item) {
+std::string PickedItemText(const ModelStore& model, const StructureResults& results,
+                           const PickedItem& item) {
   const StructTypeInfo* type = model.Type();
   if (type == nullptr) return "";
   if (item.What == PickedItem::Kind::Joint && Inside(item.Number, model.JointCount) &&
       item.Number <= model.JointCoords.Rows())
-    return JointText(model, *type, item.Number);
+    return JointText(model, results, *type, item.Number);
   if (item.What == PickedItem::Kind::Member && Inside(item.Number, model.MemberCount) &&
       item.Number <= model.MemberProps.Rows())
-    return MemberText(model, *type, item.Number);
+    return MemberText(model, results, *type, item.Number);
   return "";
 }
 

@@ -6,12 +6,14 @@
 
 #include <string>
 
+#include "analysis/StructureResults.h"
 #include "graphics/Picking.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
 
 // The tooltip text of the item; "" when it names no joint or member of the model.
-std::string PickedItemText(const ModelStore& model, const PickedItem& item);
+std::string PickedItemText(const ModelStore& model, const StructureResults& results,
+                           const PickedItem& item);
 
 }  // namespace stavelorn

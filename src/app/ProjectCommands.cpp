@@ -38,19 +38,6 @@ std::string MultiplierProblem(const std::string& text) {
   return "";
 }
 
-// The project's own data as the history keeps it: no results, no mechanism, nothing that
-// belongs to the session (the file, the window current, the multiplier) rather than the data.
-ModelStore ProjectData(const ModelStore& model) {
-  ModelStore data = model;
-  data.AnalysisStatus = kNoResults;
-  data.MechanismMode.clear();
-  data.CoordNumbers = {};
-  data.JointDisplacements = {};
-  data.MemberEndForces = {};
-  data.SupportReactions = {};
-  return data;
-}
-
 // Whether two models hold the same project: the same file text, which holds every datum.
 bool SameProject(const ModelStore& a, const ModelStore& b) {
   std::string textA, textB;
@@ -78,7 +65,8 @@ void ProjectCommands::Start() {
   multiplierText_ = " 5";
   automaticMultiplier_ = model_.DeflectionMultiplier;
   trail_.reset();
-  history_.Reset(ProjectData(model_));
+  results_ = StructureResults();
+  history_.Reset(model_);
   influence_.reset();
   precision_.ProjectChanged();
 }
@@ -86,7 +74,7 @@ void ProjectCommands::Start() {
 void ProjectCommands::NewProject() {
   if (windows_.ShowTitleDialog()) {
     unsaved_ = true;
-    history_.Reset(ProjectData(model_), false);
+    history_.Reset(model_, false);
   }
   model_.CurrentForm = FormId::mcas;
   if (!model_.StructType.empty()) menus_.ShowProjectMenus(model_);
@@ -99,7 +87,7 @@ void ProjectCommands::ChangeProjectTitle() {
   // The title does not change the structure, so results on the screen stay valid and stay
   // shown; the data menus come back only with Edit Data, so that no editor changes data whose
   // results are still shown.
-  if (model_.AnalysisStatus != kAnalysisComplete) menus_.ShowProjectMenus(model_);
+  if (!results_.Complete()) menus_.ShowProjectMenus(model_);
   ShowCurrentModel();
 }
 
@@ -133,7 +121,10 @@ void ProjectCommands::CommitUnitsChange(bool converted) {
   // Converted data no longer match the results of the last analysis, which were dropped with
   // them: back to entering data, as after Edit Data.
   if (converted && menus_.Visible(M::MnuEditData)) menus_.AfterEditData();
-  if (converted) trail_.reset();
+  if (converted) {
+    trail_.reset();
+    results_ = StructureResults();
+  }
   model_.CurrentForm = FormId::mcas;
   RecordChange("Units");
   ShowCurrentModel();
@@ -168,7 +159,7 @@ bool ProjectCommands::OpenProjectFile(const std::string& path) {
     unsaved_ = true;
   }
   // What was read is the saved state, unless the file was damaged: then nothing is saved yet.
-  history_.Reset(ProjectData(model_), !error);
+  history_.Reset(model_, !error);
   ShowCurrentModel();
   if (!model_.ProjectFile.empty()) recent_.Add(model_.ProjectFile);
   return true;
@@ -226,12 +217,12 @@ bool ProjectCommands::SaveProjectAs() {
 }
 
 void ProjectCommands::Print() {
-  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
+  PrintOptions options(results_, KeptInfluenceLine() != nullptr);
   if (ChoosePrintOptions(options)) PrintSections(options);
 }
 
 void ProjectCommands::PrintPreview() {
-  PrintOptions options(model_, KeptInfluenceLine() != nullptr);
+  PrintOptions options(results_, KeptInfluenceLine() != nullptr);
   if (!ChoosePrintOptions(options)) return;
   const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
@@ -256,7 +247,7 @@ void ProjectCommands::PrintSections(const PrintOptions& options) {
   if (!printer) return;
   const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
-  const PrintOutcome outcome = PrintReport(model_, *printer, messages_, options, Trail(),
+  const PrintOutcome outcome = PrintReport(model_, results_, *printer, messages_, options, Trail(),
                                            Pages(pictures), influence ? &*influence : nullptr);
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return;
@@ -316,7 +307,7 @@ void ProjectCommands::Run(MenuItem item) {
 
 void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   // The mechanism of the last failed analysis no longer describes edited data.
-  if (committed) model_.MechanismMode.clear();
+  if (committed) results_.MechanismMode.clear();
   if (committed) RecordChange(MenuItemName(menu));
   model_.CurrentForm = FormId::mcas;
   menus_.AfterDataWindow(menu, model_);
@@ -337,6 +328,7 @@ void ProjectCommands::Analyze() {
   // computed or any menu changes.
   AnalysisRun run = CheckAndAnalyze(model_, AvailableMemoryBytes(), true, precision_.Chosen());
   trail_ = run.Trail;
+  results_ = std::move(run.Results);
   influence_.reset();  // drawn from the results this analysis replaces
   if (run.Rejected) {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
@@ -344,7 +336,7 @@ void ProjectCommands::Analyze() {
   }
   // The shape is shown at a scale the eye can follow; a structure the analysis did not move
   // keeps the multiplier it had.
-  automaticMultiplier_ = AutomaticDeflectionMultiplier(model_);
+  automaticMultiplier_ = AutomaticDeflectionMultiplier(model_, results_);
   SetMultiplier(automaticMultiplier_);
   windows_.Redraw();
   ShowAnalysisOutcome(run);
@@ -367,7 +359,7 @@ std::vector<std::string> ProjectCommands::MultiplierChoices() const {
 
 void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
   const std::string text = AnalysisOutcomeText(model_, run);
-  if (model_.AnalysisStatus != kAnalysisComplete) {
+  if (results_.AnalysisStatus != kAnalysisComplete) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
     return;
   }
@@ -375,16 +367,16 @@ void ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
   if (!run.AccuracyNote.empty())
     messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
   // The user has just asked for the results: the whole report, without the options dialog.
-  if (print) PrintSections(PrintOptions(model_));
-  menus_.AfterAnalysis(model_);
+  if (print) PrintSections(PrintOptions(results_));
+  menus_.AfterAnalysis(results_);
   OfferDoublePrecision(run);
 }
 
 void ProjectCommands::OfferDoublePrecision(const AnalysisRun& run) {
-  if (!precision_.ShouldOffer(model_.DofCount)) return;
-  precision_.Answer(
-      messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(model_.DofCount, run.Seconds)) ==
-      kAnswerYes);
+  if (!precision_.ShouldOffer(results_.DofCount)) return;
+  precision_.Answer(messages_.AskYesNo(kPrecisionTitle,
+                                       DoublePrecisionOfferText(results_.DofCount, run.Seconds)) ==
+                    kAnswerYes);
 }
 
 void ProjectCommands::ChoosePrecision() {
@@ -393,15 +385,15 @@ void ProjectCommands::ChoosePrecision() {
 }
 
 std::string ProjectCommands::PrecisionStatus() const {
-  return model_.AnalysisStatus == kAnalysisComplete && model_.SolvedInDoublePrecision
+  return results_.AnalysisStatus == kAnalysisComplete && results_.SolvedInDoublePrecision
              ? "double precision"
              : "";
 }
 
 void ProjectCommands::EditData() {
   if (messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes)
-    PrintSections(PrintOptions(model_));
-  model_.AnalysisStatus = kNoResults;
+    PrintSections(PrintOptions(results_));
+  results_ = StructureResults();
   menus_.AfterEditData();
   unsaved_ = true;
   // The deformed shape belongs to results that no longer stand.
@@ -428,9 +420,8 @@ void ProjectCommands::AcceptMultiplier(const std::string& text) {
 namespace stavelorn {
 
 void ProjectCommands::RecordChange(const std::string& step) {
-  ModelStore data = ProjectData(model_);
-  if (SameProject(data, history_.Current())) return;
-  history_.Record(step, std::move(data));
+  if (SameProject(model_, history_.Current())) return;
+  history_.Record(step, model_);
   unsaved_ = true;
 }
 
@@ -453,7 +444,7 @@ void ProjectCommands::Redo() {
 void ProjectCommands::RestoreProject(const ModelStore& state) {
   unsaved_ = !history_.AtSaved();
   model_.CurrentForm = FormId::mcas;
-  const bool analysed = model_.AnalysisStatus == kAnalysisComplete;
+  const bool analysed = results_.Complete();
   if (analysed && SameAnalysisInput(state, model_)) {
     // Only the title differs: the results on the screen still stand.
     model_.ProjectTitle = state.ProjectTitle;
@@ -467,6 +458,7 @@ void ProjectCommands::RestoreProject(const ModelStore& state) {
   model_.ProjectFile = file;
   model_.DeflectionMultiplier = multiplier;
   trail_.reset();
+  results_ = StructureResults();
   if (analysed) menus_.AfterEditData();
   menus_.FollowData(model_);
   ShowCurrentModel();

@@ -80,17 +80,17 @@ class ProjectCommands {
   // The projects last opened or saved; the window keeps them between sessions.
   const RecentProjects& Recent() const { return recent_; }
   void SetRecent(const RecentProjects& recent) { recent_ = recent; }
-  // The method step by step of the analysis whose results the model holds, or nullptr when it
-  // holds none.
-  const MethodTrail* Trail() const {
-    return model_.AnalysisStatus == kAnalysisComplete ? trail_.get() : nullptr;
-  }
+  // What the last analysis found; empty (kNoResults) before one and once the data it describes
+  // have changed.
+  const StructureResults& Results() const { return results_; }
+  // The method step by step of the analysis whose results are shown, or nullptr when none are.
+  const MethodTrail* Trail() const { return results_.Complete() ? trail_.get() : nullptr; }
   // The Influence Lines window has shown `line` last; Print Options offers to print it until the
   // next analysis or project.
   void KeepInfluenceLine(InfluenceLine line) { influence_ = std::move(line); }
-  // The line kept from the analysis whose results the model holds, or nullptr.
+  // The line kept from the analysis whose results are shown, or nullptr.
   const InfluenceLine* KeptInfluenceLine() const {
-    return model_.AnalysisStatus == kAnalysisComplete && influence_ ? &*influence_ : nullptr;
+    return results_.Complete() && influence_ ? &*influence_ : nullptr;
   }
 
   void NewProject();
@@ -206,6 +206,7 @@ class ProjectCommands {
   std::string multiplierText_ = " 5";
   std::int32_t automaticMultiplier_ = 5;
   std::shared_ptr<const MethodTrail> trail_;
+  StructureResults results_;
   EditHistory<ModelStore> history_;
   std::string printChoice_;
   PrecisionChoice precision_;

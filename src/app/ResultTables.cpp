@@ -38,7 +38,7 @@ std::vector<int> Widths(std::vector<int> lead, int count, int width) {
   return lead;
 }
 
-void FillDisp(const ModelStore& model, ResultTable& table) {
+void FillDisp(const ModelStore& model, const StructureResults& results, ResultTable& table) {
   const int perJoint = model.CoordsPerJoint;
   table.Caption = "Joint Displacements";
   table.Label2 = "Joint Displacements";
@@ -55,12 +55,13 @@ void FillDisp(const ModelStore& model, ResultTable& table) {
   table.Cells.push_back(headings);
   for (int joint = 1; joint <= model.JointCount; ++joint) {
     Strings row{std::to_string(joint)};
-    for (int k = 1; k <= perJoint; ++k) row.push_back(Value(ShownDisplacement(model, joint, k)));
+    for (int k = 1; k <= perJoint; ++k)
+      row.push_back(Value(ShownDisplacement(model, results, joint, k)));
     table.Cells.push_back(row);
   }
 }
 
-void FillMbForce(const ModelStore& model, ResultTable& table) {
+void FillMbForce(const ModelStore& model, const StructureResults& results, ResultTable& table) {
   const int perJoint = model.CoordsPerJoint;
   table.Caption = "Member End Forces in Local Coordinates";
   table.Label2 = "Member Forces";
@@ -73,7 +74,7 @@ void FillMbForce(const ModelStore& model, ResultTable& table) {
     table.Cells.push_back({"Member", WithUnit("Axial Force", model.Units, Quantity::Force)});
     for (int member = 1; member <= model.MemberCount; ++member) {
       // A truss member carries one force; its sign says tension or compression.
-      const float q = model.MemberEndForces(member, 1);
+      const float q = results.MemberEndForces(member, 1);
       std::string force = Value(std::fabs(q));
       if (q > 0) force += " (C)";
       if (q < 0) force += " (T)";
@@ -92,15 +93,15 @@ void FillMbForce(const ModelStore& model, ResultTable& table) {
     Strings begin{std::to_string(member), std::to_string(model.MemberProps(member, 1))};
     Strings end{"", std::to_string(model.MemberProps(member, 2))};
     for (int k = 1; k <= perJoint; ++k) {
-      begin.push_back(Value(model.MemberEndForces(member, k)));
-      end.push_back(Value(model.MemberEndForces(member, perJoint + k)));
+      begin.push_back(Value(results.MemberEndForces(member, k)));
+      end.push_back(Value(results.MemberEndForces(member, perJoint + k)));
     }
     table.Cells.push_back(begin);
     table.Cells.push_back(end);
   }
 }
 
-void FillReac(const ModelStore& model, ResultTable& table) {
+void FillReac(const ModelStore& model, const StructureResults& results, ResultTable& table) {
   const int perJoint = model.CoordsPerJoint;
   table.Caption = "Support Reactions";
   table.Label2 = "Support Reactions";
@@ -117,7 +118,8 @@ void FillReac(const ModelStore& model, ResultTable& table) {
   for (int support = 1; support <= model.SupportCount; ++support) {
     const int joint = model.Supports(support, 1);
     Strings row{std::to_string(joint)};
-    for (int k = 1; k <= perJoint; ++k) row.push_back(Value(ShownReaction(model, joint, k)));
+    for (int k = 1; k <= perJoint; ++k)
+      row.push_back(Value(ShownReaction(model, results, joint, k)));
     table.Cells.push_back(row);
   }
 }
@@ -156,14 +158,15 @@ ResultGridSize SizeResultGrid(const std::vector<int>& colWidths, int rows, int h
   return size;
 }
 
-ResultTable BuildResultTable(const ModelStore& model, FormId form) {
+ResultTable BuildResultTable(const ModelStore& model, const StructureResults& results,
+                             FormId form) {
   ResultTable table;
   table.Form = form;
   table.Label1 = model.ProjectTitle;
   switch (form) {
-    case FormId::Disp: FillDisp(model, table); break;
-    case FormId::MbForce: FillMbForce(model, table); break;
-    case FormId::Reac: FillReac(model, table); break;
+    case FormId::Disp: FillDisp(model, results, table); break;
+    case FormId::MbForce: FillMbForce(model, results, table); break;
+    case FormId::Reac: FillReac(model, results, table); break;
     default: throw std::invalid_argument("not a results window");
   }
   // A heading with its unit may take a second line.

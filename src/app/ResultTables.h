@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "model/FormId.h"
 #include "model/ModelStore.h"
 
@@ -54,7 +55,7 @@ struct ResultTable {
 
 // The table of the results window `form` (Disp, MbForce or Reac) for the model's last analysis.
 // The model must hold a completed analysis; throws std::invalid_argument for any other form.
-ResultTable BuildResultTable(const ModelStore& model, FormId form);
+ResultTable BuildResultTable(const ModelStore& model, const StructureResults& results, FormId form);
 
 // Where the text of cell (row, col) sits: in the middle under centred alignment; under the
 // default alignment at the right when the text reads wholly as a number, else at the left.

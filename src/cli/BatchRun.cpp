@@ -95,9 +95,10 @@ std::optional<DiagramQuantity> DiagramOfType(const ModelStore& model, const std:
 
 // The exit status of an analysis that was not rejected, its messages said on `err`.
 int AnalysisExit(const ModelStore& model, const AnalysisRun& run, std::ostream& err) {
-  const int status = model.AnalysisStatus == kAnalysisComplete ? kExitComplete
-                     : model.AnalysisStatus == kNotStable      ? kExitNotStable
-                                                               : kExitSolutionFailed;
+  const std::int16_t analysed = run.Results.AnalysisStatus;
+  const int status = analysed == kAnalysisComplete ? kExitComplete
+                     : analysed == kNotStable      ? kExitNotStable
+                                                   : kExitSolutionFailed;
   if (status != kExitComplete) Box(err, kAnalysisResultsTitle, AnalysisOutcomeText(model, run));
   if (!run.AccuracyNote.empty()) Box(err, kAnalysisAccuracyTitle, run.AccuracyNote);
   return status;
@@ -119,10 +120,11 @@ int WriteReport(const BatchOptions& options, const ModelStore& model, const Anal
                 int status, std::ostream& out, std::ostream& err) {
   TextReportPrinter printer(out);
   ConsoleMessages messages(err);
-  PrintOptions sections(model);
+  PrintOptions sections(run.Results);
   sections.Choose(ReportSection::MethodTrail, options.trail);
   sections.Choose(ReportSection::Diagrams, options.diagrams);
-  return PrintReport(model, printer, messages, sections, run.Trail.get()) == PrintOutcome::Printed
+  return PrintReport(model, run.Results, printer, messages, sections, run.Trail.get()) ==
+                 PrintOutcome::Printed
              ? status
              : kExitOutputFailed;
 }
@@ -152,16 +154,16 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
 
   std::string influenceJson;
   if (options.influence && status == kExitComplete) {
-    const InfluenceResult line =
-        ComputeInfluenceLine(model, options.influence->quantity, options.influence->path);
+    const InfluenceResult line = ComputeInfluenceLine(
+        model, run.Results, options.influence->quantity, options.influence->path);
     if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
     influenceJson = InfluenceJson(line.Line, options.influence->what);
   }
   // Written only once nothing can refuse the run any more, so a refused run leaves no picture.
   if (options.picture) {
     ConsoleMessages messages(err);
-    const std::string svg =
-        StructurePictureSvg(model, PictureContent{options.deformed, diagram}, messages);
+    const std::string svg = StructurePictureSvg(
+        model, run.Results, PictureContent{options.deformed, diagram}, messages);
     if (RunResult error = WriteFileAtomically(*options.picture, svg))
       return Refuse(err, PictureWriteRefusal(*error)), kExitOutputFailed;
   }
@@ -169,7 +171,7 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
   if (options.answers)
     return WriteVerdicts(model, run, *options.answers, answersText, status, out, err);
   if (!options.json) return WriteReport(options, model, run, status, out, err);
-  out << ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote,
+  out << ResultsJson(model, run.Results, run.UsedDoublePrecision, run.AccuracyNote,
                      options.trail ? run.Trail.get() : nullptr, options.diagrams, influenceJson)
       << std::flush;
   return out ? status : kExitOutputFailed;

@@ -71,7 +71,9 @@ DataWindow MakeDataWindow(FormId form, ModelStore& model, Messages& messages) {
     }
     default:
       // The other windows show the structure the data belong to.
-      window.DrawPreview = [m, msg, form](Canvas& c) { PlotStructure(*m, c, form, *msg); };
+      window.DrawPreview = [m, msg, form](Canvas& c) {
+        PlotStructure(*m, StructureResults(), c, form, *msg);
+      };
       break;
   }
   return window;

@@ -116,7 +116,7 @@ void DrawJointsPreview(const ModelStore& model, const GridModel& grid, int items
 void DrawMembersPreview(const ModelStore& model, const GridModel& grid, int items, Canvas& canvas,
                         Messages& messages) {
   DrawingView view;
-  PlotStructure(model, canvas, FormId::MemberA, messages, view);
+  PlotStructure(model, StructureResults(), canvas, FormId::MemberA, messages, view);
   auto place = [&](int joint) { return PicturePosition(model, joint); };
   const bool hinges = grid.Cols() > MemberEditor::kHingeColumn;
   const double middle = (view.ViewYMin + view.ViewYMax) / 2;

@@ -57,7 +57,7 @@ void Label(Canvas& canvas, double x, double y, double value) {
 void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int items,
                            Canvas& canvas, Messages& messages) {
   DrawingView view;
-  PlotStructure(model, canvas, FormId::JLoadA, messages, view);
+  PlotStructure(model, StructureResults(), canvas, FormId::JLoadA, messages, view);
   const StructKind type = model.Kind();
   if (!IsPlane(model.StructType) || model.JointCount < 1) return;
   const int coords = model.CoordsPerJoint;
@@ -65,7 +65,6 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
   // The rows that name a joint of the model, as joint load records of a copy of the model that
   // carries nothing else to draw.
   ModelStore loads = model;
-  loads.AnalysisStatus = 0;
   loads.MemberLoadCount = 0;
   loads.JointLoadCount = 0;
   loads.JointLoadJoints.Redim(items);
@@ -83,7 +82,7 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
   if (loads.JointLoadCount == 0) return;
   OneColourCanvas arrows(canvas, kLightMagenta);
   DrawingView same;
-  Plot2D(loads, arrows, FormId::mcas, messages, same);
+  Plot2D(loads, StructureResults(), arrows, FormId::mcas, messages, same);
 
   // Each label sits beyond the free end of its arrow, or above the arc of a moment.
   const double u = view.SymbolUnit;
@@ -116,7 +115,7 @@ void DrawJointLoadsPreview(const ModelStore& model, const GridModel& grid, int i
 void DrawMemberLoadsPreview(const ModelStore& model, const MemberLoadEditor& editor, Canvas& canvas,
                             Messages& messages) {
   DrawingView view;
-  PlotStructure(model, canvas, FormId::MemLoadA, messages, view);
+  PlotStructure(model, StructureResults(), canvas, FormId::MemLoadA, messages, view);
   if (model.JointCount < 1) return;
   std::vector<MemberLoadRecord> loads;
   for (int row = 1; row <= editor.ItemCount(); ++row) {

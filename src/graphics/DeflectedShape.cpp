@@ -77,15 +77,17 @@ std::optional<Point3> ModelPosition(const ModelStore& model, int joint) {
   return SpacePosition(model, joint);
 }
 
-std::optional<Point3> JointTranslation(const ModelStore& model, int joint) {
+std::optional<Point3> JointTranslation(const ModelStore& model, const StructureResults& results,
+                                       int joint) {
   const StructTypeInfo* type = model.Type();
   if (!type || joint < 1 || joint > model.JointCount) return std::nullopt;
   Point3 shift;
   for (int k = 1; k <= type->CoordsPerJoint; ++k) {
     const JointCoordNames& coordinate = CoordinateOf(*type, k);
     if (coordinate.Rotation) continue;
-    double moved = FreeDisplacement(model, joint, k).value_or(0);
-    if (RestrainedCoordinate(model, joint, k)) moved = Settlement(model, joint, k).value_or(0);
+    double moved = FreeDisplacement(model, results, joint, k).value_or(0);
+    if (RestrainedCoordinate(model, results, joint, k))
+      moved = Settlement(model, joint, k).value_or(0);
     (coordinate.Axis == 'X' ? shift.X : coordinate.Axis == 'Y' ? shift.Y : shift.Z) += moved;
   }
   return shift;
@@ -106,11 +108,12 @@ ChordDeflection DeflectionFromChord(const MemberDiagram& d, double eiz, double e
   return deflection;
 }
 
-std::vector<MemberDeflection> BuildMemberDeflections(const ModelStore& model) {
+std::vector<MemberDeflection> BuildMemberDeflections(const ModelStore& model,
+                                                     const StructureResults& results) {
   std::vector<MemberDeflection> members;
   std::vector<MemberDiagram> diagrams;
   try {
-    diagrams = BuildMemberDiagrams(model);
+    diagrams = BuildMemberDiagrams(model, results);
   } catch (const std::exception&) {
     // Results that do not cover the members' tables (never those of an analysis) draw nothing.
     return members;
@@ -120,7 +123,8 @@ std::vector<MemberDeflection> BuildMemberDeflections(const ModelStore& model) {
     std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, d.Member, 2);
     if (!begin || !end || !(d.Length > 0)) continue;
     std::optional<Point3> pb = ModelPosition(model, *begin), pe = ModelPosition(model, *end);
-    std::optional<Point3> tb = JointTranslation(model, *begin), te = JointTranslation(model, *end);
+    std::optional<Point3> tb = JointTranslation(model, results, *begin),
+                          te = JointTranslation(model, results, *end);
     std::optional<MemberAxes> axes = MemberLocalAxes(model, d.Member);
     std::optional<std::pair<double, double>> ei = BendingStiffness(model, d);
     if (!pb || !pe || !tb || !te || !axes || !ei) continue;
@@ -169,13 +173,15 @@ double StructureExtent(const ModelStore& model) {
   return std::max({high->X - low->X, high->Y - low->Y, high->Z - low->Z});
 }
 
-std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model) {
-  if (model.AnalysisStatus != kAnalysisComplete) return model.DeflectionMultiplier;
+std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model,
+                                           const StructureResults& results) {
+  if (results.AnalysisStatus != kAnalysisComplete) return model.DeflectionMultiplier;
   double largest = 0;
   for (int j = 1; j <= model.JointCount; ++j)
-    if (std::optional<Point3> t = JointTranslation(model, j)) largest = std::max(largest, Norm(*t));
+    if (std::optional<Point3> t = JointTranslation(model, results, j))
+      largest = std::max(largest, Norm(*t));
   // The curves too: the span of a beam whose joints are all held still moves only between them.
-  for (const MemberDeflection& m : BuildMemberDeflections(model))
+  for (const MemberDeflection& m : BuildMemberDeflections(model, results))
     for (const Point3& shift : m.Shift) largest = std::max(largest, Norm(shift));
   if (!(largest > 0) || !std::isfinite(largest)) return model.DeflectionMultiplier;
   constexpr double kLargest = std::numeric_limits<std::int32_t>::max();

@@ -24,7 +24,8 @@ std::optional<Point3> ModelPosition(const ModelStore& model, int joint);
 
 // How far the analysis moved a joint: its free translations and the settlements of its restrained
 // ones; nothing when the joint cannot be read.
-std::optional<Point3> JointTranslation(const ModelStore& model, int joint);
+std::optional<Point3> JointTranslation(const ModelStore& model, const StructureResults& results,
+                                       int joint);
 
 // One member's axis: the points at kCurveSegments + 1 equally spaced stations from its beginning
 // joint (Base) and how far each moves (Shift). The first and last shifts are the joints'.
@@ -45,7 +46,8 @@ ChordDeflection DeflectionFromChord(const MemberDiagram& diagram, double eiz, do
 // The deflected axis of every member the analysis results and the model's tables describe, in
 // member order; empty unless the analysis is complete. A member whose joints, section or length
 // cannot be read is left out.
-std::vector<MemberDeflection> BuildMemberDeflections(const ModelStore& model);
+std::vector<MemberDeflection> BuildMemberDeflections(const ModelStore& model,
+                                                     const StructureResults& results);
 
 // The largest value of the 1-2-5 series (..., 0.2, 0.5, 1, 2, 5, 10, ...) at most `limit`; 0
 // when the limit is not a positive finite number.
@@ -58,6 +60,7 @@ double StructureExtent(const ModelStore& model);
 // included) is at most a tenth of the structure's larger dimension, the largest such value of the
 // 1-2-5 series, and at least 1. When the analysis moved nothing it is the model's multiplier as
 // it stands.
-std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model);
+std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model,
+                                           const StructureResults& results);
 
 }  // namespace stavelorn

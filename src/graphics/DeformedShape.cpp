@@ -13,23 +13,25 @@ namespace stavelorn {
 namespace {
 
 // A joint of a plane structure where the analysis moved it, magnified by m.
-std::optional<Point> DisplacedJoint(const ModelStore& model, int joint, double m) {
+std::optional<Point> DisplacedJoint(const ModelStore& model, const StructureResults& results,
+                                    int joint, double m) {
   std::optional<Point> p = PlanePosition(model, joint);
-  std::optional<Point3> shift = JointTranslation(model, joint);
+  std::optional<Point3> shift = JointTranslation(model, results, joint);
   if (!p || !shift) return std::nullopt;
   return Point{p->X + m * shift->X, p->Y + m * shift->Y};
 }
 
 // The bending data of a member, when its joints, properties and end forces can all be read.
-std::optional<MemberBending> Bending(const ModelStore& model, int member) {
+std::optional<MemberBending> Bending(const ModelStore& model, const StructureResults& results,
+                                     int member) {
   const bool beam = model.Kind() == StructKind::Beam;
   std::optional<std::int16_t> material = Cell(model.MemberProps, model.MemberCount, member, 3);
   std::optional<std::int16_t> section = Cell(model.MemberProps, model.MemberCount, member, 4);
   if (!material || !section) return std::nullopt;
   std::optional<float> e = Cell(model.Materials, model.MaterialCount, *material, 1);
   std::optional<float> i = Cell(model.Sections, model.SectionCount, *section, beam ? 1 : 2);
-  std::optional<float> mb = Cell(model.MemberEndForces, model.MemberCount, member, beam ? 2 : 3);
-  std::optional<float> me = Cell(model.MemberEndForces, model.MemberCount, member, beam ? 4 : 6);
+  std::optional<float> mb = Cell(results.MemberEndForces, model.MemberCount, member, beam ? 2 : 3);
+  std::optional<float> me = Cell(results.MemberEndForces, model.MemberCount, member, beam ? 4 : 6);
   if (!e || !i || !mb || !me) return std::nullopt;
   MemberBending bending;
   bending.EI = double(*e) * double(*i);
@@ -75,12 +77,13 @@ void DrawPolyline(Canvas& canvas, const std::vector<Point>& curve, int member) {
     canvas.Line(curve[k - 1].X, curve[k - 1].Y, curve[k].X, curve[k].Y, kLightRed);
 }
 
-void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
+void DrawCurve(const ModelStore& model, const StructureResults& results, Canvas& canvas, int member,
+               double m) {
   std::optional<std::int16_t> begin = Cell(model.MemberProps, model.MemberCount, member, 1);
   std::optional<std::int16_t> end = Cell(model.MemberProps, model.MemberCount, member, 2);
-  std::optional<Point> pb = begin ? DisplacedJoint(model, *begin, m) : std::nullopt;
-  std::optional<Point> pe = end ? DisplacedJoint(model, *end, m) : std::nullopt;
-  std::optional<MemberBending> bending = Bending(model, member);
+  std::optional<Point> pb = begin ? DisplacedJoint(model, results, *begin, m) : std::nullopt;
+  std::optional<Point> pe = end ? DisplacedJoint(model, results, *end, m) : std::nullopt;
+  std::optional<MemberBending> bending = Bending(model, results, member);
   if (!pb || !pe || !bending) return;
   const double length = std::hypot(pe->X - pb->X, pe->Y - pb->Y);
   // Ends that the magnified displacements bring together leave no chord to bend along.
@@ -102,23 +105,26 @@ void DrawCurve(const ModelStore& model, Canvas& canvas, int member, double m) {
 
 }  // namespace
 
-void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+void DrawDeformedShape(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                       const DrawingView& view) {
   const double m = model.DeflectionMultiplier;
   if (model.Kind() == StructKind::PTruss) {
-    DrawTruss(model, canvas, view, [&](int j) { return DisplacedJoint(model, j, m); });
+    DrawTruss(model, canvas, view, [&](int j) { return DisplacedJoint(model, results, j, m); });
     return;
   }
   // With a multiplier of 0 or below beams and frames show no curve.
   if (model.DeflectionMultiplier < 1) return;
-  for (int member = 1; member <= model.MemberCount; ++member) DrawCurve(model, canvas, member, m);
+  for (int member = 1; member <= model.MemberCount; ++member)
+    DrawCurve(model, results, canvas, member, m);
 }
 
-void DrawSpaceDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+void DrawSpaceDeformedShape(const ModelStore& model, const StructureResults& results,
+                            Canvas& canvas, const DrawingView& view) {
   const double m = model.DeflectionMultiplier;
   const StructKind type = model.Kind();
   auto place = [&](int joint) -> std::optional<Point> {
     std::optional<Point3> p = ModelPosition(model, joint);
-    std::optional<Point3> shift = JointTranslation(model, joint);
+    std::optional<Point3> shift = JointTranslation(model, results, joint);
     if (!p || !shift) return std::nullopt;
     return ProjectOblique(type, {p->X + m * shift->X, p->Y + m * shift->Y, p->Z + m * shift->Z});
   };
@@ -129,7 +135,7 @@ void DrawSpaceDeformedShape(const ModelStore& model, Canvas& canvas, const Drawi
   if (model.DeflectionMultiplier < 1) return;
   // Grids and space frames: each member's axis moved by the magnified translations of its
   // stations, the elastic curves in its bending planes included, seen in the projection.
-  for (const MemberDeflection& member : BuildMemberDeflections(model)) {
+  for (const MemberDeflection& member : BuildMemberDeflections(model, results)) {
     std::vector<Point> curve;
     for (std::size_t k = 0; k < member.Base.size(); ++k) {
       const Point3& p = member.Base[k];

@@ -8,6 +8,7 @@
 // nothing. A failure ends the drawing, is reported through `messages` and leaves what was drawn.
 #pragma once
 
+#include "analysis/StructureResults.h"
 #include "graphics/Canvas.h"
 #include "model/FormId.h"
 #include "model/ModelStore.h"
@@ -29,19 +30,20 @@ struct DrawingView {
 
 // Draws the structure as its type requires (plane drawing for beams, plane trusses and plane
 // frames, projection for the others); does nothing when the model has no joint.
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-                   DrawingView& view);
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages);
+void PlotStructure(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                   FormId form, Messages& messages, DrawingView& view);
+void PlotStructure(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                   FormId form, Messages& messages);
 
 // The plane drawing; failures are reported as "Error in Plot2D".
-void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-            DrawingView& view);
+void Plot2D(const ModelStore& model, const StructureResults& results, Canvas& canvas, FormId form,
+            Messages& messages, DrawingView& view);
 
 // The oblique projection of space trusses, grids and space frames, with their joint loads,
 // settlements and member loads in the main and displacement windows but without deformed
 // members; failures are reported as "Error in Plot3D".
-void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-            DrawingView& view);
+void Plot3D(const ModelStore& model, const StructureResults& results, Canvas& canvas, FormId form,
+            Messages& messages, DrawingView& view);
 
 // The figure of every member load the type carries, in the member-load colour, each with its
 // signed value; Plot2D and Plot3D call it for the main and displacement windows.
@@ -51,20 +53,23 @@ void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView&
 // DeflectionMultiplier: straight members between the displaced joints of a plane truss, elastic
 // curves of the members of beams and plane frames, each member one symbol of the deformed shape.
 // Plot2D calls it for the main and displacement windows after an analysis.
-void DrawDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+void DrawDeformedShape(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                       const DrawingView& view);
 
 // The same for the projected types: straight bars between the displaced joints of a space truss
 // (with a circle at each), and for grids and space frames each member's deflected axis, its
 // elastic curves in both bending planes, in the projection. Plot3D calls it as Plot2D does.
-void DrawSpaceDeformedShape(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+void DrawSpaceDeformedShape(const ModelStore& model, const StructureResults& results,
+                            Canvas& canvas, const DrawingView& view);
 
-// The mechanism mode of a structure whose analysis failed (the model's MechanismMode), over the
-// structure like a deformed shape, in light blue: members between the joints moved by the
+// The mechanism mode of a structure whose analysis failed (the MechanismMode of `results`), over
+// the structure like a deformed shape, in light blue: members between the joints moved by the
 // mode's translations, magnified as the deformed shape is (at most a tenth of the structure), and a
 // turning arrow at each joint whose rotation is among the largest values (a double-headed arrow
 // along the axis in the projections). Plot2D and Plot3D call it for the main window; nothing is
-// drawn when the model holds no mode of its size.
-void DrawMechanismMode(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+// drawn when the results hold no mode of the model's size.
+void DrawMechanismMode(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                       const DrawingView& view);
 
 // The local axes of every member as short arrows from its midpoint, x in red, y in green and z
 // in blue (only x for a space truss, x and y for plane types), each labelled, with the angle of

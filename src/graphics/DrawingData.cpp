@@ -21,11 +21,12 @@ std::optional<double> FiniteCell(const Table<float>& table, int count, int row, 
 }
 
 // The structure coordinate number of degree of freedom k of a joint, when the results hold one.
-std::optional<int> CoordinateNumber(const ModelStore& model, int joint, int k) {
+std::optional<int> CoordinateNumber(const ModelStore& model, const StructureResults& results,
+                                    int joint, int k) {
   const int perJoint = model.CoordsPerJoint;
   if (joint < 1 || joint > model.JointCount || k < 1 || k > perJoint) return std::nullopt;
   std::optional<std::int16_t> number =
-      Cell(model.CoordNumbers, model.CoordNumbers.Size(), (joint - 1) * perJoint + k);
+      Cell(results.CoordNumbers, results.CoordNumbers.Size(), (joint - 1) * perJoint + k);
   if (!number || *number < 1) return std::nullopt;
   return *number;
 }
@@ -126,17 +127,19 @@ void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double 
   }
 }
 
-std::optional<double> FreeDisplacement(const ModelStore& model, int joint, int k) {
-  std::optional<int> number = CoordinateNumber(model, joint, k);
-  if (!number || *number > model.DofCount) return std::nullopt;
-  std::optional<float> value = Cell(model.JointDisplacements, model.DofCount, *number);
+std::optional<double> FreeDisplacement(const ModelStore& model, const StructureResults& results,
+                                       int joint, int k) {
+  std::optional<int> number = CoordinateNumber(model, results, joint, k);
+  if (!number || *number > results.DofCount) return std::nullopt;
+  std::optional<float> value = Cell(results.JointDisplacements, results.DofCount, *number);
   if (!value || !std::isfinite(*value)) return std::nullopt;
   return *value;
 }
 
-bool RestrainedCoordinate(const ModelStore& model, int joint, int k) {
-  std::optional<int> number = CoordinateNumber(model, joint, k);
-  return number && *number > model.DofCount;
+bool RestrainedCoordinate(const ModelStore& model, const StructureResults& results, int joint,
+                          int k) {
+  std::optional<int> number = CoordinateNumber(model, results, joint, k);
+  return number && *number > results.DofCount;
 }
 
 std::optional<double> Settlement(const ModelStore& model, int joint, int k) {

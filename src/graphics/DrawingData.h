@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "graphics/Canvas.h"
 #include "graphics/Drawing.h"
 #include "model/ModelStore.h"
@@ -88,9 +89,11 @@ void DrawHinges(Canvas& canvas, Point begin, Point end, int releaseCode, double 
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover
 // it.
-std::optional<double> FreeDisplacement(const ModelStore& model, int joint, int k);
+std::optional<double> FreeDisplacement(const ModelStore& model, const StructureResults& results,
+                                       int joint, int k);
 // Whether degree of freedom k of a joint is restrained, by its structure coordinate number.
-bool RestrainedCoordinate(const ModelStore& model, int joint, int k);
+bool RestrainedCoordinate(const ModelStore& model, const StructureResults& results, int joint,
+                          int k);
 // Component k of the first settlement record of a joint, when the joint has one.
 std::optional<double> Settlement(const ModelStore& model, int joint, int k);
 

@@ -15,9 +15,10 @@ constexpr double kPi = 3.14159265358979323846;
 
 class MechanismDrawing {
  public:
-  MechanismDrawing(const ModelStore& model, const StructTypeInfo& type, Canvas& canvas,
-                   const DrawingView& view)
+  MechanismDrawing(const ModelStore& model, const std::vector<double>& mode,
+                   const StructTypeInfo& type, Canvas& canvas, const DrawingView& view)
       : model_(model),
+        mode_(mode),
         canvas_(canvas),
         view_(view),
         type_(model.StructType),
@@ -63,7 +64,7 @@ class MechanismDrawing {
  private:
   double Value(int joint, std::size_t k) const {
     const std::size_t i = static_cast<std::size_t>(joint - 1) * perJoint_ + k;
-    const double v = model_.MechanismMode[i];
+    const double v = mode_[i];
     return std::isfinite(v) ? v : 0;
   }
 
@@ -119,6 +120,7 @@ class MechanismDrawing {
   }
 
   const ModelStore& model_;
+  const std::vector<double>& mode_;
   Canvas& canvas_;
   const DrawingView& view_;
   const std::string& type_;
@@ -129,14 +131,15 @@ class MechanismDrawing {
 
 }  // namespace
 
-void DrawMechanismMode(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+void DrawMechanismMode(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                       const DrawingView& view) {
   const StructTypeInfo* type = model.Type();
   const std::size_t perJoint = type ? static_cast<std::size_t>(type->CoordsPerJoint) : 0;
   if (model.JointCount < 1 || perJoint == 0 ||
-      model.MechanismMode.size() != static_cast<std::size_t>(model.JointCount) * perJoint)
+      results.MechanismMode.size() != static_cast<std::size_t>(model.JointCount) * perJoint)
     return;
   canvas.SetPickTag(0, 0);
-  MechanismDrawing(model, *type, canvas, view).Draw();
+  MechanismDrawing(model, results.MechanismMode, *type, canvas, view).Draw();
 }
 
 }  // namespace stavelorn

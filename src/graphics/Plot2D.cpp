@@ -34,8 +34,14 @@ SupportSymbol PlaneSymbol(StructKind type, const std::vector<int>& f) {
 
 class PlaneDrawing {
  public:
-  PlaneDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
-      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.Kind()) {}
+  PlaneDrawing(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+               FormId form, DrawingView& view)
+      : model_(model),
+        results_(results),
+        canvas_(canvas),
+        form_(form),
+        view_(view),
+        type_(model.Kind()) {}
 
   void Draw() {
     std::vector<Point> points;
@@ -47,13 +53,14 @@ class PlaneDrawing {
     DrawJointsAndMembers(model_, canvas_, form_, view_, IsTruss(model_.StructType),
                          [this](int j) { return PlanePosition(model_, j); });
     if (!ShowsResults(form_)) return;
-    if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
-      DrawMechanismMode(model_, canvas_, view_);
+    if (results_.AnalysisStatus == kNotStable || results_.AnalysisStatus == kSolutionFailed)
+      DrawMechanismMode(model_, results_, canvas_, view_);
     DrawJointLoads();
     DrawSettlements(model_, canvas_, view_);
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     DrawMemberRecordLabels(model_, canvas_, view_);
-    if (model_.AnalysisStatus == kAnalysisComplete) DrawDeformedShape(model_, canvas_, view_);
+    if (results_.AnalysisStatus == kAnalysisComplete)
+      DrawDeformedShape(model_, results_, canvas_, view_);
     if (view_.Numbers) DrawNumbers(model_, canvas_, view_);
   }
 
@@ -78,7 +85,7 @@ class PlaneDrawing {
     }
     const SupportSymbol symbol = PlaneSymbol(type_, flags);
     if (symbol == SupportSymbol::None) return;
-    const bool analysed = model_.AnalysisStatus == kAnalysisComplete;
+    const bool analysed = results_.AnalysisStatus == kAnalysisComplete;
     DrawSymbol(symbol, *p, *p, 0, analysed ? kLightCyan : kLightRed);
 
     // The support once more where the analysis moved it. A symbol without a free translation
@@ -91,9 +98,9 @@ class PlaneDrawing {
     double turn = 0;
     for (int k = 1; k <= dofs; ++k) {
       double shift = 0;
-      if (std::optional<double> d = FreeDisplacement(model_, *joint, k))
+      if (std::optional<double> d = FreeDisplacement(model_, results_, *joint, k))
         shift = *d;
-      else if (RestrainedCoordinate(model_, *joint, k))
+      else if (RestrainedCoordinate(model_, results_, *joint, k))
         shift = Settlement(model_, *joint, k).value_or(0);
       if (type_ == StructKind::Beam) {
         (k == 1 ? moved.Y : turn) += m * shift;
@@ -238,6 +245,7 @@ class PlaneDrawing {
   }
 
   const ModelStore& model_;
+  const StructureResults& results_;
   Canvas& canvas_;
   FormId form_;
   DrawingView& view_;
@@ -247,13 +255,14 @@ class PlaneDrawing {
 
 }  // namespace
 
-void Plot2D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-            DrawingView& view) {
+void Plot2D(const ModelStore& model, const StructureResults& results, Canvas& canvas, FormId form,
+            Messages& messages, DrawingView& view) {
   canvas.SetForeColor(kLightCyan);
   canvas.SetFontItalic(false);
   canvas.SetDrawWidth(1);
   if (model.JointCount < 1) return;
-  RunDrawing("Error in Plot2D", messages, [&] { PlaneDrawing(model, canvas, form, view).Draw(); });
+  RunDrawing("Error in Plot2D", messages,
+             [&] { PlaneDrawing(model, results, canvas, form, view).Draw(); });
 }
 
 }  // namespace stavelorn

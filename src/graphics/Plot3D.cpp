@@ -22,8 +22,14 @@ SupportSymbol SpaceSymbol(StructKind type, const std::vector<int>& f) {
 
 class SpaceDrawing {
  public:
-  SpaceDrawing(const ModelStore& model, Canvas& canvas, FormId form, DrawingView& view)
-      : model_(model), canvas_(canvas), form_(form), view_(view), type_(model.Kind()) {}
+  SpaceDrawing(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+               FormId form, DrawingView& view)
+      : model_(model),
+        results_(results),
+        canvas_(canvas),
+        form_(form),
+        view_(view),
+        type_(model.Kind()) {}
 
   void Draw() {
     std::vector<Point> points;
@@ -38,9 +44,10 @@ class SpaceDrawing {
     DrawSettlements(model_, canvas_, view_);
     if (model_.MemberLoadCount > 0) PlotMemberLoads(model_, canvas_, view_);
     DrawMemberRecordLabels(model_, canvas_, view_);
-    if (model_.AnalysisStatus == kAnalysisComplete) DrawSpaceDeformedShape(model_, canvas_, view_);
-    if (model_.AnalysisStatus == kNotStable || model_.AnalysisStatus == kSolutionFailed)
-      DrawMechanismMode(model_, canvas_, view_);
+    if (results_.AnalysisStatus == kAnalysisComplete)
+      DrawSpaceDeformedShape(model_, results_, canvas_, view_);
+    if (results_.AnalysisStatus == kNotStable || results_.AnalysisStatus == kSolutionFailed)
+      DrawMechanismMode(model_, results_, canvas_, view_);
     if (view_.Numbers) DrawNumbers(model_, canvas_, view_);
   }
 
@@ -71,7 +78,7 @@ class SpaceDrawing {
       case SupportSymbol::YRoller: {
         const bool above = type_ != StructKind::Grid && OnExtent(p.Y, view_.ViewYMax) && p.Y != 0;
         DrawYRoller(canvas_, p.X, p.Y, u, above, kLightRed);
-        if (model_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
+        if (results_.AnalysisStatus == kAnalysisComplete && ShowsResults(form_)) {
           const Point moved = Project(Displaced(*joint, *position));
           canvas_.BeginSymbol(SymbolClass::Deformed, *joint);
           DrawYRoller(canvas_, moved.X, moved.Y, u, above, kLightRed);
@@ -93,7 +100,9 @@ class SpaceDrawing {
   // first coordinate is its Y translation.
   Point3 Displaced(int joint, Point3 p) const {
     const double m = model_.DeflectionMultiplier;
-    auto shift = [&](int k) { return m * FreeDisplacement(model_, joint, k).value_or(0); };
+    auto shift = [&](int k) {
+      return m * FreeDisplacement(model_, results_, joint, k).value_or(0);
+    };
     if (type_ == StructKind::Grid) {
       p.Y += shift(1);
     } else {
@@ -105,6 +114,7 @@ class SpaceDrawing {
   }
 
   const ModelStore& model_;
+  const StructureResults& results_;
   Canvas& canvas_;
   FormId form_;
   DrawingView& view_;
@@ -113,13 +123,14 @@ class SpaceDrawing {
 
 }  // namespace
 
-void Plot3D(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-            DrawingView& view) {
+void Plot3D(const ModelStore& model, const StructureResults& results, Canvas& canvas, FormId form,
+            Messages& messages, DrawingView& view) {
   canvas.SetForeColor(kLightCyan);
   canvas.SetFontItalic(false);
   canvas.SetDrawWidth(1);
   if (model.JointCount < 1) return;
-  RunDrawing("Error in Plot3D", messages, [&] { SpaceDrawing(model, canvas, form, view).Draw(); });
+  RunDrawing("Error in Plot3D", messages,
+             [&] { SpaceDrawing(model, results, canvas, form, view).Draw(); });
 }
 
 }  // namespace stavelorn

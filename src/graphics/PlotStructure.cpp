@@ -3,18 +3,19 @@
 
 namespace stavelorn {
 
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages,
-                   DrawingView& view) {
+void PlotStructure(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                   FormId form, Messages& messages, DrawingView& view) {
   if (model.JointCount < 1) return;
   if (IsPlane(model.StructType))
-    Plot2D(model, canvas, form, messages, view);
+    Plot2D(model, results, canvas, form, messages, view);
   else
-    Plot3D(model, canvas, form, messages, view);
+    Plot3D(model, results, canvas, form, messages, view);
 }
 
-void PlotStructure(const ModelStore& model, Canvas& canvas, FormId form, Messages& messages) {
+void PlotStructure(const ModelStore& model, const StructureResults& results, Canvas& canvas,
+                   FormId form, Messages& messages) {
   DrawingView view;
-  PlotStructure(model, canvas, form, messages, view);
+  PlotStructure(model, results, canvas, form, messages, view);
 }
 
 }  // namespace stavelorn

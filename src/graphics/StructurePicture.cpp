@@ -13,12 +13,13 @@ namespace {
 
 // The project's title, and what a reader needs to read the drawings right: the deformed shape's
 // multiplier and the units the values are in.
-SvgCaption PictureCaption(const ModelStore& drawn, const PictureContent& content) {
+SvgCaption PictureCaption(const ModelStore& drawn, const StructureResults& results,
+                          const PictureContent& content) {
   SvgCaption caption{drawn.ProjectTitle, {}};
-  if (content.Deformed && drawn.AnalysisStatus == kAnalysisComplete)
+  if (content.Deformed && results.Complete())
     caption.Lines.push_back("Deformed shape: deflections \u00d7 " +
                             std::to_string(drawn.DeflectionMultiplier));
-  else if (content.Deformed && !drawn.MechanismMode.empty())
+  else if (content.Deformed && !results.MechanismMode.empty())
     caption.Lines.push_back("Mechanism: how the structure can move without resistance");
   if (drawn.Units.Named) caption.Lines.push_back("Units: " + UnitSystemText(drawn.Units));
   return caption;
@@ -26,30 +27,26 @@ SvgCaption PictureCaption(const ModelStore& drawn, const PictureContent& content
 
 }  // namespace
 
-std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
-                                Messages& messages) {
+std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
+                                const PictureContent& content, Messages& messages) {
   // The drawing reads the shape from the results it is given: without the deformed shape it is
   // drawn as before an analysis; with it, at the scale an analysis in the window would choose.
   ModelStore drawn = model;
   drawn.CurrentForm = FormId::mcas;
-  if (content.Deformed) {
-    drawn.DeflectionMultiplier = AutomaticDeflectionMultiplier(model);
-  } else {
-    drawn.AnalysisStatus = kNoResults;
-    drawn.MechanismMode.clear();
-  }
+  if (content.Deformed) drawn.DeflectionMultiplier = AutomaticDeflectionMultiplier(model, results);
+  const StructureResults none;
   RecordingCanvas structure;
-  PlotStructure(drawn, structure, FormId::mcas, messages);
+  PlotStructure(drawn, content.Deformed ? results : none, structure, FormId::mcas, messages);
 
   RecordingCanvas diagram;
   std::vector<const RecordingCanvas*> pictures{&structure};
-  if (content.Diagram && model.AnalysisStatus == kAnalysisComplete) {
+  if (content.Diagram && results.Complete()) {
     RunDrawing("Error in Diagrams", messages, [&] {
-      DrawStructureDiagrams(model, BuildMemberDiagrams(model), *content.Diagram, diagram);
+      DrawStructureDiagrams(model, BuildMemberDiagrams(model, results), *content.Diagram, diagram);
     });
     pictures.push_back(&diagram);
   }
-  return SvgPictureColumn(pictures, kPictureWidth, PictureCaption(drawn, content));
+  return SvgPictureColumn(pictures, kPictureWidth, PictureCaption(drawn, results, content));
 }
 
 }  // namespace stavelorn

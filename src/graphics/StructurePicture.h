@@ -29,7 +29,7 @@ struct PictureContent {
 // pixels wide, titled with the project's title and captioned below the drawings with it, the
 // deformed shape's multiplier and the project's named units. A drawing failure is reported through
 // `messages` and what was drawn stays.
-std::string StructurePictureSvg(const ModelStore& model, const PictureContent& content,
-                                Messages& messages);
+std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
+                                const PictureContent& content, Messages& messages);
 
 }  // namespace stavelorn

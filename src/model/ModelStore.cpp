@@ -11,7 +11,6 @@ void ModelStore::Reset() {
   JointCount = SupportCount = MaterialCount = SectionCount = MemberCount = 0;
   ReleaseCount = JointLoadCount = MemberLoadCount = SettlementCount = 0;
   TempChangeCount = FabErrorCount = 0;
-  AnalysisStatus = kNoResults;
   ProjectTitle.clear();
   ProjectFile.clear();
   StructType.clear();

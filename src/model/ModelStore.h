@@ -1,7 +1,7 @@
-// The structure being edited and analysed: title, type, every input table with its count, and
-// the results an analysis leaves behind. One plain struct whose owner hands it by reference to
-// whoever needs it; field names follow the program's own vocabulary so that the engine, the
-// drawings and the reports read alike.
+// The structure being edited and analysed: title, type and every input table with its count (the
+// results of an analysis live apart, in analysis/StructureResults.h). One plain struct whose owner
+// hands it by reference to whoever needs it; field names follow the program's own vocabulary so
+// that the engine, the drawings and the reports read alike.
 //
 // Conventions: counts and codes are signed 16-bit; real values are single precision, in the
 // project's units when it names them (Units) and otherwise in whatever consistent units the user
@@ -19,14 +19,6 @@
 #include "model/Units.h"
 
 namespace stavelorn {
-
-// AnalysisStatus codes.
-enum : std::int16_t {
-  kNoResults = 0,         // never analysed, under way, or data edited since
-  kAnalysisComplete = 1,  // result arrays valid
-  kNotStable = -1,        // failed the static stability count
-  kSolutionFailed = -2,   // the equation solution failed
-};
 
 struct ModelStore {
   std::string ProjectTitle;
@@ -50,7 +42,6 @@ struct ModelStore {
   std::int16_t TempChangeCount = 0;
   std::int16_t FabErrorCount = 0;
 
-  std::int16_t AnalysisStatus = kNoResults;
   // Magnification of the deformed shape: any positive whole number, chosen after an analysis so
   // that the shape can be seen (graphics/DeflectedShape.h) or typed by the user.
   std::int32_t DeflectionMultiplier = 5;
@@ -77,25 +68,9 @@ struct ModelStore {
   Array<std::int16_t> FabErrorMembers;    // FabErrorCount
   Array<float> FabErrorValues;            // FabErrorCount, axial error, positive lengthens
 
-  // Analysis results, valid while AnalysisStatus is kAnalysisComplete.
-  std::int16_t DofCount = 0;         // free structure coordinates
-  std::int16_t RestrainedCount = 0;  // JointCount*CoordsPerJoint - DofCount
-  Array<std::int16_t> CoordNumbers;  // index (joint-1)*CoordsPerJoint + k -> structure coordinate
-  Array<float> JointDisplacements;   // DofCount
-  Table<float> MemberEndForces;   // MemberCount x 2*CoordsPerJoint, local axes, begin joint first
-  Array<float> SupportReactions;  // RestrainedCount, index = coordinate number - DofCount
-  // The results come from an analysis in double precision alone, as the user chose, rather than
-  // from the method as taught; the printed results say so.
-  bool SolvedInDoublePrecision = false;
-  // After an analysis that stopped with status -1 or -2: a way the structure can move without
-  // resistance, one value per joint coordinate, (joint-1)*CoordsPerJoint + k, largest 1 and 0 at
-  // restrained coordinates (analysis/MechanismMode.h); empty otherwise.
-  std::vector<double> MechanismMode;
-
   // Empties the store as the program does at start and on Close Project: every count and the
   // type sizes 0, the strings "", the units unnamed, multiplier 5, the main window current.
-  // Tables keep their rows (their counts make them empty); the analysis counts and results are
-  // left alone.
+  // Tables keep their rows (their counts make them empty).
   void Reset();
 
   // Stores the type code and the sizes it fixes. Returns false, changing nothing, when the code

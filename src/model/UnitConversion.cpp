@@ -34,8 +34,6 @@ RunResult ConvertUnits(ModelStore& model, const UnitSystem& to) {
   std::size_t next = 0;
   ForEachInputValue(model, [&](float& value, Quantity) { value = converted[next++]; });
   model.Units = to;
-  model.AnalysisStatus = kNoResults;
-  model.MechanismMode.clear();
   return std::nullopt;
 }
 

@@ -110,8 +110,9 @@ double AnswerGrid::Largest() const {
   return largest;
 }
 
-AnswerKey::AnswerKey(const ModelStore& model, std::shared_ptr<const MethodTrail> trail, bool solved)
-    : model_(model), trail_(std::move(trail)), solved_(solved) {
+AnswerKey::AnswerKey(const ModelStore& model, const StructureResults& results,
+                     std::shared_ptr<const MethodTrail> trail, bool solved)
+    : model_(model), results_(results), trail_(std::move(trail)), solved_(solved) {
   if (!trail_) throw std::invalid_argument("an answer key needs the method's trail");
 }
 
@@ -215,7 +216,7 @@ std::vector<double> AnswerKey::StructureValues(AnswerQuantity quantity) const {
       std::vector<double> values;
       for (int s = 1; s <= model_.SupportCount; ++s)
         for (int k = 1; k <= model_.CoordsPerJoint; ++k)
-          values.push_back(ShownReaction(model_, model_.Supports(s, 1), k));
+          values.push_back(ShownReaction(model_, results_, model_.Supports(s, 1), k));
       return values;
     }
   }
@@ -240,9 +241,9 @@ AnswerGrid AnswerKey::WithoutRelease(AnswerQuantity quantity, int member) const 
 }
 
 AnswerKey KeyOfAnalysis(const ModelStore& model, const AnalysisRun& run) {
-  if (run.Trail && model.AnalysisStatus == kAnalysisComplete)
-    return AnswerKey(model, run.Trail, true);
-  return AnswerKey(model, std::make_shared<const MethodTrail>(RecordMemberSteps(model)), false);
+  if (run.Trail && run.Results.Complete()) return AnswerKey(model, run.Results, run.Trail, true);
+  return AnswerKey(model, run.Results,
+                   std::make_shared<const MethodTrail>(RecordMemberSteps(model)), false);
 }
 
 }  // namespace stavelorn

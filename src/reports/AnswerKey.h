@@ -58,9 +58,10 @@ struct AnswerGrid {
 
 class AnswerKey {
  public:
-  // `model` holds the results of the complete analysis `trail` records (`solved`), or only the
-  // data of a model whose analysis failed, with `trail` from RecordMemberSteps.
-  AnswerKey(const ModelStore& model, std::shared_ptr<const MethodTrail> trail, bool solved);
+  // `results` are those of the complete analysis of `model` that `trail` records (`solved`), or
+  // of a model whose analysis failed, with `trail` from RecordMemberSteps.
+  AnswerKey(const ModelStore& model, const StructureResults& results,
+            std::shared_ptr<const MethodTrail> trail, bool solved);
 
   bool Solved() const { return solved_; }
   // The values are those of the double-precision run (else of the single-precision one).
@@ -87,6 +88,7 @@ class AnswerKey {
   std::string CoordinateLabel(const std::string& symbol, int code) const;
 
   ModelStore model_;
+  StructureResults results_;
   std::shared_ptr<const MethodTrail> trail_;
   bool solved_;
 };

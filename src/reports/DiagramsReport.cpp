@@ -85,13 +85,14 @@ void PrintMember(const ModelStore& model, const MemberDiagram& d, ReportPrinter&
 
 }  // namespace
 
-void PrintDiagramsReport(const ModelStore& model, ReportPrinter& printer) {
-  if (model.AnalysisStatus != kAnalysisComplete) return;
+void PrintDiagramsReport(const ModelStore& model, const StructureResults& results,
+                         ReportPrinter& printer) {
+  if (results.AnalysisStatus != kAnalysisComplete) return;
   PrintBlankLines(printer, 2);
   PageBreakRule(printer);
   PrintTitleBlock(printer, 28, "Internal Force Diagrams");
   PrintLegend(model, printer);
-  for (const MemberDiagram& d : BuildMemberDiagrams(model)) {
+  for (const MemberDiagram& d : BuildMemberDiagrams(model, results)) {
     PageBreakRule(printer);
     PrintMember(model, d, printer);
   }

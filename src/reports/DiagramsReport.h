@@ -4,12 +4,14 @@
 // nothing unless the analysis has completed.
 #pragma once
 
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 #include "reports/ReportPrinter.h"
 
 namespace stavelorn {
 
 // Printer failures propagate to the caller.
-void PrintDiagramsReport(const ModelStore& model, ReportPrinter& printer);
+void PrintDiagramsReport(const ModelStore& model, const StructureResults& results,
+                         ReportPrinter& printer);
 
 }  // namespace stavelorn

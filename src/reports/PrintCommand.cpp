@@ -81,13 +81,14 @@ void Abandon(ReportPrinter& printer, const std::string& fontName) {
 
 }  // namespace
 
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages) {
-  return PrintReport(model, printer, messages, PrintOptions(model));
+PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
+                         ReportPrinter& printer, Messages& messages) {
+  return PrintReport(model, results, printer, messages, PrintOptions(results));
 }
 
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options, const MethodTrail* trail,
-                         const std::vector<const PagePicture*>& pictures,
+PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
+                         ReportPrinter& printer, Messages& messages, const PrintOptions& options,
+                         const MethodTrail* trail, const std::vector<const PagePicture*>& pictures,
                          const PrintedInfluence* influence) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
@@ -100,11 +101,12 @@ PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messag
     PrintBlankLines(guarded, 5);
 
     if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
-    if (options.Chosen(ReportSection::Results)) PrintOutput(model, guarded);
-    if (options.Chosen(ReportSection::MethodTrail) && trail) PrintTrail(model, *trail, guarded);
+    if (options.Chosen(ReportSection::Results)) PrintOutput(model, results, guarded);
+    if (options.Chosen(ReportSection::MethodTrail) && trail)
+      PrintTrail(model, results, *trail, guarded);
     if (options.Chosen(ReportSection::Diagrams)) {
       for (const PagePicture* picture : pictures) guarded.PrintPicture(*picture);
-      PrintDiagramsReport(model, guarded);
+      PrintDiagramsReport(model, results, guarded);
     }
     if (options.Chosen(ReportSection::InfluenceLine) && influence) {
       if (influence->Picture) guarded.PrintPicture(*influence->Picture);

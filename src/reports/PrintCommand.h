@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/MethodTrail.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
@@ -30,12 +31,14 @@ struct PrintedInfluence {
 // throws the document away. The printer's font name is restored in both cases. Any other
 // exception (a model whose tables are shorter than their counts) also throws the document away
 // and restores the font before it propagates.
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages);
+PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
+                         ReportPrinter& printer, Messages& messages);
 // The same with only the sections `options` has chosen; the method trail is printed when chosen
 // and `trail` is given; the diagrams' `pictures`, a page each, come before their tables; the
 // influence line is printed when chosen and `influence` is given.
-PrintOutcome PrintReport(const ModelStore& model, ReportPrinter& printer, Messages& messages,
-                         const PrintOptions& options, const MethodTrail* trail = nullptr,
+PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
+                         ReportPrinter& printer, Messages& messages, const PrintOptions& options,
+                         const MethodTrail* trail = nullptr,
                          const std::vector<const PagePicture*>& pictures = {},
                          const PrintedInfluence* influence = nullptr);
 

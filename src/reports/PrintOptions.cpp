@@ -22,10 +22,10 @@ const std::array<ReportSectionInfo, kReportSectionCount>& ReportSections() {
   return kSections;
 }
 
-PrintOptions::PrintOptions(const ModelStore& model, bool influenceLineKept) {
+PrintOptions::PrintOptions(const StructureResults& results, bool influenceLineKept) {
   available_[Index(S::InputData)] = true;
   // Results exist only after an analysis that completed; the report prints none otherwise.
-  const bool analysed = model.AnalysisStatus == kAnalysisComplete;
+  const bool analysed = results.Complete();
   available_[Index(S::Results)] = analysed;
   available_[Index(S::MethodTrail)] = available_[Index(S::Diagrams)] = analysed;
   available_[Index(S::InfluenceLine)] = analysed && influenceLineKept;

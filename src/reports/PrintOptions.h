@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -38,7 +39,7 @@ class PrintOptions {
   // internal-force tables) are offered once an
   // analysis completed, but left for the user to tick; so is the influence line, offered only
   // while `influenceLineKept` (the windows keep the last line the Influence Lines window showed).
-  explicit PrintOptions(const ModelStore& model, bool influenceLineKept = false);
+  explicit PrintOptions(const StructureResults& results, bool influenceLineKept = false);
 
   // Whether the model has the section at all; a section it lacks cannot be ticked.
   bool Available(ReportSection section) const { return available_[Index(section)]; }

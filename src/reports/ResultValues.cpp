@@ -6,15 +6,16 @@ namespace stavelorn {
 
 namespace {
 
-int CoordNumber(const ModelStore& model, int joint, int k) {
-  return model.CoordNumbers((joint - 1) * model.CoordsPerJoint + k);
+int CoordNumber(const ModelStore& model, const StructureResults& results, int joint, int k) {
+  return results.CoordNumbers((joint - 1) * model.CoordsPerJoint + k);
 }
 
 }  // namespace
 
-float ShownDisplacement(const ModelStore& model, int joint, int k) {
-  int n = CoordNumber(model, joint, k);
-  if (n <= model.DofCount) return model.JointDisplacements(n);
+float ShownDisplacement(const ModelStore& model, const StructureResults& results, int joint,
+                        int k) {
+  int n = CoordNumber(model, results, joint, k);
+  if (n <= results.DofCount) return results.JointDisplacements(n);
   for (int record = 1; record <= model.SettlementCount; ++record) {
     if (model.SettlementJoints(record) != joint) continue;
     float settlement = model.SettlementValues(record, k);
@@ -23,9 +24,9 @@ float ShownDisplacement(const ModelStore& model, int joint, int k) {
   return 0.0f;
 }
 
-float ShownReaction(const ModelStore& model, int joint, int k) {
-  int n = CoordNumber(model, joint, k);
-  return n > model.DofCount ? model.SupportReactions(n - model.DofCount) : 0.0f;
+float ShownReaction(const ModelStore& model, const StructureResults& results, int joint, int k) {
+  int n = CoordNumber(model, results, joint, k);
+  return n > results.DofCount ? results.SupportReactions(n - results.DofCount) : 0.0f;
 }
 
 }  // namespace stavelorn

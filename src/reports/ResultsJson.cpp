@@ -57,9 +57,9 @@ std::string Entries(const char* key, const std::vector<std::pair<int, std::vecto
 
 // ,\n "mechanism": {"mode": [{"joint": j, "values": [...]}, ...], "moving": ["Joint 4 X
 // Translation", ...]} for a model whose mechanism mode was found, "" otherwise.
-std::string MechanismJson(const ModelStore& model) {
+std::string MechanismJson(const ModelStore& model, const StructureResults& results) {
   const int n = model.CoordsPerJoint;
-  const std::vector<double>& mode = model.MechanismMode;
+  const std::vector<double>& mode = results.MechanismMode;
   if (mode.empty() || n < 1 || mode.size() != static_cast<std::size_t>(model.JointCount) * n)
     return "";
   std::string rows = "[";
@@ -113,9 +113,9 @@ std::string InfluenceJson(const InfluenceLine& line, const std::string& what) {
          ",\n  \"min\": " + InfluencePointJson(line.Min.Station, line.Min.Member) + "}";
 }
 
-std::string DiagramsJson(const ModelStore& model) {
+std::string DiagramsJson(const ModelStore& model, const StructureResults& results) {
   std::string out = "[";
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
   auto number = [](double value) { return JsonNumber(static_cast<float>(value)); };
   for (std::size_t m = 0; m < diagrams.size(); ++m) {
     const MemberDiagram& d = diagrams[m];
@@ -145,39 +145,40 @@ std::string DiagramsJson(const ModelStore& model) {
   return out + (diagrams.empty() ? "]" : "\n ]");
 }
 
-std::string ResultsJson(const ModelStore& model, bool doublePrecision,
-                        const std::string& accuracyNote, const MethodTrail* trail,
-                        bool withDiagrams, const std::string& influence) {
-  std::string out = "{\"status\": " + std::to_string(model.AnalysisStatus) +
+std::string ResultsJson(const ModelStore& model, const StructureResults& results,
+                        bool doublePrecision, const std::string& accuracyNote,
+                        const MethodTrail* trail, bool withDiagrams, const std::string& influence) {
+  std::string out = "{\"status\": " + std::to_string(results.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType) + UnitsJson(model.Units);
-  if (model.AnalysisStatus != kAnalysisComplete) return out + MechanismJson(model) + "}\n";
+  if (results.AnalysisStatus != kAnalysisComplete)
+    return out + MechanismJson(model, results) + "}\n";
 
   const int n = model.CoordsPerJoint;
   std::vector<std::pair<int, std::vector<float>>> displacements, forces, reactions;
   for (int j = 1; j <= model.JointCount; ++j) {
     std::vector<float> values;
-    for (int k = 1; k <= n; ++k) values.push_back(ShownDisplacement(model, j, k));
+    for (int k = 1; k <= n; ++k) values.push_back(ShownDisplacement(model, results, j, k));
     displacements.emplace_back(j, values);
   }
   for (int m = 1; m <= model.MemberCount; ++m) {
     std::vector<float> values;
-    for (int c = 1; c <= 2 * n; ++c) values.push_back(model.MemberEndForces(m, c));
+    for (int c = 1; c <= 2 * n; ++c) values.push_back(results.MemberEndForces(m, c));
     forces.emplace_back(m, values);
   }
   for (int s = 1; s <= model.SupportCount; ++s) {
     int joint = model.Supports(s, 1);
     std::vector<float> values;
-    for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, joint, k));
+    for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, results, joint, k));
     reactions.emplace_back(joint, values);
   }
-  out += ", \"dofCount\": " + std::to_string(model.DofCount) +
+  out += ", \"dofCount\": " + std::to_string(results.DofCount) +
          ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
          (accuracyNote.empty() ? "" : ",\n \"accuracyNote\": " + JsonString(accuracyNote)) +
          ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
          ",\n \"memberEndForces\": " + Entries("member", forces) +
          ",\n \"supportReactions\": " + Entries("joint", reactions);
   if (trail) out += ",\n \"trail\": " + TrailJson(*trail);
-  if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model);
+  if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model, results);
   if (!influence.empty()) out += ",\n \"influence\": " + influence;
   return out + "}\n";
 }

@@ -17,16 +17,17 @@ namespace stavelorn {
 // completed analysis ("double" when the accuracy guard stored the double-precision results, then
 // with the guard's note as "accuracyNote" after "precision" when `accuracyNote` is not empty);
 // the status and the type code after any other outcome, with a "mechanism" object when the
-// model holds the mechanism mode of a failed analysis: "mode", every joint with one value per
+// results hold the mechanism mode of a failed analysis: "mode", every joint with one value per
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
 // "Joint 4 X Translation". Ends with a line feed. With a `trail` of the completed analysis, a
 // "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson); with a
 // non-empty `influence` (InfluenceJson), "influence". A project with named
 // units has "units": {"force": "kN", "length": "m", "temperature": "C"} after the type code,
 // the names as the project file writes them; one without has no "units".
-std::string ResultsJson(const ModelStore& model, bool doublePrecision = false,
-                        const std::string& accuracyNote = "", const MethodTrail* trail = nullptr,
-                        bool withDiagrams = false, const std::string& influence = "");
+std::string ResultsJson(const ModelStore& model, const StructureResults& results,
+                        bool doublePrecision = false, const std::string& accuracyNote = "",
+                        const MethodTrail* trail = nullptr, bool withDiagrams = false,
+                        const std::string& influence = "");
 
 // An influence line: {"what": what, "path": [{"member": m, "stations": [{"x": x, "value": v},
 // ...]}, ...], "max": {"member": m, "x": x, "value": v}, "min": {...}}, x from the member's
@@ -38,6 +39,6 @@ std::string InfluenceJson(const InfluenceLine& line, const std::string& what);
 // "N": ..., "V": ..., "M": ...}, ...], "extremes": [{"quantity": "M", "kind": "max", "x": ...,
 // "value": ...}, ...]}, ...], with the quantities of the model's type named as the diagrams name
 // them. The two sections at a concentrated load carry "side": "before" or "after".
-std::string DiagramsJson(const ModelStore& model);
+std::string DiagramsJson(const ModelStore& model, const StructureResults& results);
 
 }  // namespace stavelorn

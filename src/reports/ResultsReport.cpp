@@ -69,7 +69,8 @@ std::vector<std::string> CoordinateUnits(const ModelStore& model, int numbered,
   return units;
 }
 
-void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {
+void PrintDisplacements(const ModelStore& model, const StructureResults& results,
+                        ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Displacements");
   const StructTypeInfo& type = model.TypeInfo();
   const TableLayout layout = DisplacementLayout(type);
@@ -79,24 +80,27 @@ void PrintDisplacements(const ModelStore& model, ReportPrinter& printer) {
     ReportLine line;
     line.Blanks(layout.rowBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
     for (int k = 1; k <= model.CoordsPerJoint; ++k)
-      line.Blanks(layout.beforeValue).Number(ShownDisplacement(model, j, k), layout.valueMask);
+      line.Blanks(layout.beforeValue)
+          .Number(ShownDisplacement(model, results, j, k), layout.valueMask);
     Print(printer, line.Text(" "));
   }
 }
 
-void PrintAxialForces(const ModelStore& model, ReportPrinter& printer) {
+void PrintAxialForces(const ModelStore& model, const StructureResults& results,
+                      ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Member Axial Forces");
   PrintHeading(printer, 26, {"Member    Axial Force (Qa)", "------    ----------------"},
                NumberedColumnUnits(model.Units, {Quantity::Force}));
   for (int m = 1; m <= model.MemberCount; ++m) {
-    float q = model.MemberEndForces(m, 1);
+    float q = results.MemberEndForces(m, 1);
     ReportLine line;
     line.Blanks(27).Number(m, kMaskAt3).Blanks(6).Number(std::fabs(q), kMaskE4);
     Print(printer, line.Text(q < 0 ? " (T)" : q > 0 ? " (C)" : " "));
   }
 }
 
-void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
+void PrintEndForces(const ModelStore& model, const StructureResults& results,
+                    ReportPrinter& printer) {
   PrintTitleBlock(printer, 21, "Member End Forces in Local Coordinates");
   const StructTypeInfo& type = model.TypeInfo();
   const TableLayout layout = EndForceLayout(type);
@@ -116,8 +120,8 @@ void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
     first.Number(model.MemberProps(m, 1), layout.numberMask).Blanks(1);
     second.Number(model.MemberProps(m, 2), layout.numberMask).Blanks(1);
     for (int k = 1; k <= n; ++k) {
-      first.Blanks(layout.beforeValue).Number(model.MemberEndForces(m, k), layout.valueMask);
-      second.Blanks(layout.beforeValue).Number(model.MemberEndForces(m, n + k), layout.valueMask);
+      first.Blanks(layout.beforeValue).Number(results.MemberEndForces(m, k), layout.valueMask);
+      second.Blanks(layout.beforeValue).Number(results.MemberEndForces(m, n + k), layout.valueMask);
     }
     Print(printer, first.Text(" "));
     Print(printer, second.Text(" "));
@@ -125,7 +129,8 @@ void PrintEndForces(const ModelStore& model, ReportPrinter& printer) {
   }
 }
 
-void PrintReactions(const ModelStore& model, ReportPrinter& printer) {
+void PrintReactions(const ModelStore& model, const StructureResults& results,
+                    ReportPrinter& printer) {
   PrintTitleBlock(printer, 31, "Support Reactions");
   const StructTypeInfo& type = model.TypeInfo();
   const TableLayout layout = ReactionLayout(type);
@@ -137,7 +142,7 @@ void PrintReactions(const ModelStore& model, ReportPrinter& printer) {
     line.Blanks(layout.rowBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
     for (int k = 1; k <= model.CoordsPerJoint; ++k)
       line.Blanks(layout.beforeValue)
-          .Number(ShownReaction(model, j, k), layout.valueMask)
+          .Number(ShownReaction(model, results, j, k), layout.valueMask)
           .Blanks(layout.afterValue);
     Print(printer, line);
   }
@@ -145,30 +150,30 @@ void PrintReactions(const ModelStore& model, ReportPrinter& printer) {
 
 }  // namespace
 
-void PrintOutput(const ModelStore& model, ReportPrinter& printer) {
-  if (model.AnalysisStatus < 1) return;
+void PrintOutput(const ModelStore& model, const StructureResults& results, ReportPrinter& printer) {
+  if (results.AnalysisStatus < 1) return;
   PageBreakRule(printer);
   Print(printer, 10,
         {std::string_view("************************************************************"),
          "*                   Results of Analysis                    *",
          "************************************************************"});
   // Only when the user chose it: the method as taught prints as it always has.
-  if (model.SolvedInDoublePrecision)
+  if (results.SolvedInDoublePrecision)
     Print(printer, 26, std::string_view("Computed in double precision"));
   PrintBlankLines(printer, 2);
 
-  PrintDisplacements(model, printer);
+  PrintDisplacements(model, results, printer);
   PrintBlankLines(printer, 2);
   PageBreakRule(printer);
 
   if (IsTruss(model.StructType))
-    PrintAxialForces(model, printer);
+    PrintAxialForces(model, results, printer);
   else
-    PrintEndForces(model, printer);
+    PrintEndForces(model, results, printer);
   PrintBlankLines(printer, 2);
   PageBreakRule(printer);
 
-  PrintReactions(model, printer);
+  PrintReactions(model, results, printer);
   PrintBlankLines(printer, 2);
   Print(printer, 16, "*************** End of Analysis ***************");
 }

@@ -3,6 +3,7 @@
 // Print command has set, and prints nothing at all unless the analysis has completed.
 #pragma once
 
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 #include "reports/ReportPrinter.h"
 
@@ -10,6 +11,6 @@ namespace stavelorn {
 
 // Prints the results report of `model` on `printer` when AnalysisStatus is 1 or more. Printer
 // failures propagate to the caller.
-void PrintOutput(const ModelStore& model, ReportPrinter& printer);
+void PrintOutput(const ModelStore& model, const StructureResults& results, ReportPrinter& printer);
 
 }  // namespace stavelorn

@@ -200,10 +200,11 @@ void PrintMember(const ModelStore& model, const TrailMember& m, ReportPrinter& p
 }
 
 // The equilibrium checks, each line of a check on its own printed line.
-void PrintChecks(const ModelStore& model, const MethodTrail& trail, ReportPrinter& printer) {
+void PrintChecks(const ModelStore& model, const StructureResults& results, const MethodTrail& trail,
+                 ReportPrinter& printer) {
   PageBreakRule(printer);
   PrintTitleBlock(printer, 3, "Equilibrium Checks");
-  for (const EquilibriumLine& check : TrailEquilibrium(model, trail)) {
+  for (const EquilibriumLine& check : TrailEquilibrium(model, results, trail)) {
     std::size_t start = 0;
     do {
       const std::size_t end = check.Text.find('\n', start);
@@ -220,7 +221,8 @@ void PrintChecks(const ModelStore& model, const MethodTrail& trail, ReportPrinte
 
 }  // namespace
 
-void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter& printer) {
+void PrintTrail(const ModelStore& model, const StructureResults& results, const MethodTrail& trail,
+                ReportPrinter& printer) {
   PrintBlankLines(printer, 2);
   PageBreakRule(printer);
   Print(printer, 10,
@@ -284,7 +286,7 @@ void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter
                 },
                 {rowForces, {"", "", "", DisplacementColumnUnit(model)}});
   }
-  PrintChecks(model, trail, printer);
+  PrintChecks(model, results, trail, printer);
   Print(printer, 16, "*************** End of the Method ***************");
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/MethodTrail.h"
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 #include "reports/ReportPrinter.h"
 
@@ -13,6 +14,7 @@ namespace stavelorn {
 inline constexpr int kPrintedStiffnessLimit = 60;
 
 // Prints the trail of `model`'s analysis. Printer failures propagate to the caller.
-void PrintTrail(const ModelStore& model, const MethodTrail& trail, ReportPrinter& printer);
+void PrintTrail(const ModelStore& model, const StructureResults& results, const MethodTrail& trail,
+                ReportPrinter& printer);
 
 }  // namespace stavelorn

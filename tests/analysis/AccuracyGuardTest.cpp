@@ -31,7 +31,7 @@ TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
 
     AnalysisRun run = CheckAndAnalyze(model);
     ASSERT_FALSE(run.Rejected) << run.RejectionText;
-    EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete);
+    EXPECT_EQ(run.Results.AnalysisStatus, kAnalysisComplete);
     EXPECT_TRUE(run.UsedDoublePrecision);
     EXPECT_NE(run.AccuracyNote.find("double-precision solution"), std::string::npos);
     ASSERT_TRUE(run.Trail);
@@ -40,7 +40,7 @@ TEST(AccuracyGuard, SlenderStructuresGetDoublePrecisionResults) {
       ASSERT_EQ(run.Trail->Displacements[static_cast<std::size_t>(i - 1)],
                 exact.JointDisplacements(i));
       // Rounded to single precision, and round-off read as the zero it stands for.
-      ASSERT_NEAR(model.JointDisplacements(i), exact.JointDisplacements(i),
+      ASSERT_NEAR(run.Results.JointDisplacements(i), exact.JointDisplacements(i),
                   1e-6 * std::fabs(exact.JointDisplacements(i)) + 1e-12);
     }
   }

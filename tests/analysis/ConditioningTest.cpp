@@ -91,24 +91,24 @@ TEST(Conditioning, EachPrecisionGivesItsOwnVerdict) {
     switch (c.verdict) {
       case Verdict::Single:
       case Verdict::DoubleWithNote: {
-        ASSERT_EQ(model.AnalysisStatus, kAnalysisComplete) << outcome;
+        ASSERT_EQ(run.Results.AnalysisStatus, kAnalysisComplete) << outcome;
         EXPECT_EQ(run.UsedDoublePrecision, c.verdict != Verdict::Single);
         EXPECT_EQ(run.AccuracyNote.empty(), c.verdict == Verdict::Single) << run.AccuracyNote;
-        EXPECT_LT(testing::EquilibriumResidual(model), 1e-5);
+        EXPECT_LT(testing::EquilibriumResidual(model, run.Results), 1e-5);
         if (c.inertia > 0) {
-          EXPECT_NEAR(testing::Displacement(model, 2, 1), PortalSway(c.inertia),
+          EXPECT_NEAR(testing::Displacement(model, run.Results, 2, 1), PortalSway(c.inertia),
                       1e-4 * PortalSway(c.inertia));
         }
         break;
       }
       case Verdict::Mechanism:
-        EXPECT_LT(model.AnalysisStatus, 0);
-        EXPECT_FALSE(model.MechanismMode.empty());
+        EXPECT_LT(run.Results.AnalysisStatus, 0);
+        EXPECT_FALSE(run.Results.MechanismMode.empty());
         EXPECT_EQ(outcome.find("ill-conditioned"), std::string::npos) << outcome;
         break;
       case Verdict::IllConditioned:
-        EXPECT_EQ(model.AnalysisStatus, kSolutionFailed);
-        EXPECT_TRUE(model.MechanismMode.empty());
+        EXPECT_EQ(run.Results.AnalysisStatus, kSolutionFailed);
+        EXPECT_TRUE(run.Results.MechanismMode.empty());
         EXPECT_NE(outcome.find("too ill-conditioned to solve even in double precision"),
                   std::string::npos)
             << outcome;

@@ -29,10 +29,12 @@ TEST(ConvertedProject, AnalysesToTheOriginalResultsTimesTheirFactors) {
     original.Units = kKNm;
     ModelStore converted = original;
     ASSERT_FALSE(ConvertUnits(converted, kipIn));
-    ASSERT_FALSE(CheckAndAnalyze(original).Rejected) << name;
-    ASSERT_FALSE(CheckAndAnalyze(converted).Rejected) << name;
-    ASSERT_EQ(original.AnalysisStatus, kAnalysisComplete) << name;
-    ASSERT_EQ(converted.AnalysisStatus, kAnalysisComplete) << name;
+    const AnalysisRun originalRun = CheckAndAnalyze(original);
+    const AnalysisRun convertedRun = CheckAndAnalyze(converted);
+    ASSERT_FALSE(originalRun.Rejected) << name;
+    ASSERT_FALSE(convertedRun.Rejected) << name;
+    ASSERT_EQ(originalRun.Results.AnalysisStatus, kAnalysisComplete) << name;
+    ASSERT_EQ(convertedRun.Results.AnalysisStatus, kAnalysisComplete) << name;
     const StructTypeInfo& type = original.TypeInfo();
     const int n = type.CoordsPerJoint;
     Groups groups;
@@ -41,19 +43,20 @@ TEST(ConvertedProject, AnalysesToTheOriginalResultsTimesTheirFactors) {
     };
     for (int j = 1; j <= original.JointCount; ++j)
       for (int k = 1; k <= n; ++k) {
-        const int number = original.CoordNumbers((j - 1) * n + k);
+        const int number = originalRun.Results.CoordNumbers((j - 1) * n + k);
         const JointCoordNames& coordinate = CoordinateOf(type, k);
-        if (number <= original.DofCount)
-          add(0, DisplacementQuantity(coordinate), original.JointDisplacements(number),
-              converted.JointDisplacements(number));
+        if (number <= originalRun.Results.DofCount)
+          add(0, DisplacementQuantity(coordinate), originalRun.Results.JointDisplacements(number),
+              convertedRun.Results.JointDisplacements(number));
         else
-          add(2, ForceQuantity(coordinate), original.SupportReactions(number - original.DofCount),
-              converted.SupportReactions(number - original.DofCount));
+          add(2, ForceQuantity(coordinate),
+              originalRun.Results.SupportReactions(number - originalRun.Results.DofCount),
+              convertedRun.Results.SupportReactions(number - originalRun.Results.DofCount));
       }
     for (int m = 1; m <= original.MemberCount; ++m)
       for (int c = 1; c <= 2 * n; ++c)
-        add(1, EndForceQuantity(type, c), original.MemberEndForces(m, c),
-            converted.MemberEndForces(m, c));
+        add(1, EndForceQuantity(type, c), originalRun.Results.MemberEndForces(m, c),
+            convertedRun.Results.MemberEndForces(m, c));
     for (const auto& [group, pairs] : groups) {
       double largest = 0;
       for (const auto& pair : pairs) largest = std::max(largest, std::fabs(pair.first));

@@ -140,7 +140,7 @@ std::vector<LocalLoad> LocalLoadsOf(const ModelStore& m, int member, double leng
   return loads;
 }
 
-double EquilibriumResidual(const ModelStore& m) {
+double EquilibriumResidual(const ModelStore& m, const StructureResults& r) {
   const std::string components = ComponentsOf(m.StructType);
   const int perJoint = m.CoordsPerJoint;
   double scale = 0, size = 1, forceResidual = 0, momentResidual = 0;
@@ -159,7 +159,7 @@ double EquilibriumResidual(const ModelStore& m) {
     addAt(Position(m, m.JointLoadJoints(i)), w.force, w.moment);
   }
   for (int j = 1; j <= m.JointCount; ++j) {
-    const Wrench w = ToWrench(components, [&](int k) { return Reaction(m, j, k); });
+    const Wrench w = ToWrench(components, [&](int k) { return Reaction(m, r, j, k); });
     addAt(Position(m, j), w.force, w.moment);
   }
   for (int member = 1; member <= m.MemberCount; ++member) {
@@ -173,7 +173,7 @@ double EquilibriumResidual(const ModelStore& m) {
     grow(Norm(load.force));
     grow(Norm(load.moment) / size);
     addAt(begin, global(load.force), global(load.moment));
-    auto q = [&](int i) { return grow(m.MemberEndForces(member, i)); };
+    auto q = [&](int i) { return grow(r.MemberEndForces(member, i)); };
     const Wrench atBegin = ToWrench(components, q);
     const Wrench atEnd = ToWrench(components, [&](int k) { return q(k + perJoint); });
     const Vec moment = Add(Add(atBegin.moment, atEnd.moment), Cross({Norm(d), 0, 0}, atEnd.force));
@@ -186,14 +186,14 @@ double EquilibriumResidual(const ModelStore& m) {
   return std::max(forceResidual / scale, momentResidual / (scale * size));
 }
 
-float Displacement(const ModelStore& m, int joint, int k) {
-  const int n = m.CoordNumbers((joint - 1) * m.CoordsPerJoint + k);
-  return n <= m.DofCount ? m.JointDisplacements(n) : 0.0f;
+float Displacement(const ModelStore& m, const StructureResults& r, int joint, int k) {
+  const int n = r.CoordNumbers((joint - 1) * m.CoordsPerJoint + k);
+  return n <= r.DofCount ? r.JointDisplacements(n) : 0.0f;
 }
 
-float Reaction(const ModelStore& m, int joint, int k) {
-  const int n = m.CoordNumbers((joint - 1) * m.CoordsPerJoint + k);
-  return n > m.DofCount ? m.SupportReactions(n - m.DofCount) : 0.0f;
+float Reaction(const ModelStore& m, const StructureResults& r, int joint, int k) {
+  const int n = r.CoordNumbers((joint - 1) * m.CoordsPerJoint + k);
+  return n > r.DofCount ? r.SupportReactions(n - r.DofCount) : 0.0f;
 }
 
 }  // namespace stavelorn::testing

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn::testing {
@@ -66,13 +67,13 @@ Wrench WrenchOf(const std::string& typeCode, const std::vector<double>& values);
 // Largest force and moment residual, over every member and over the whole structure, divided by
 // the largest load or end force magnitude (moments by that magnitude times the structure's
 // size). Needs AnalysisStatus 1 and no joint load on a restrained coordinate.
-double EquilibriumResidual(const ModelStore& model);
+double EquilibriumResidual(const ModelStore& model, const StructureResults& results);
 
 // Global displacement component k (1-based, joint coordinate order) of joint j: 0 when the
 // coordinate is restrained, since settlements are not part of JointDisplacements.
-float Displacement(const ModelStore& model, int joint, int k);
+float Displacement(const ModelStore& model, const StructureResults& results, int joint, int k);
 
 // Reaction component k of joint j (0 when the coordinate is free).
-float Reaction(const ModelStore& model, int joint, int k);
+float Reaction(const ModelStore& model, const StructureResults& results, int joint, int k);
 
 }  // namespace stavelorn::testing

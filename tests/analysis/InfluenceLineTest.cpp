@@ -19,16 +19,15 @@ using Q = DiagramQuantity;
 using S = StationSide;
 using Exact = std::function<double(int member, double x, S side)>;
 
-// A model from one line of project text, analysed.
+// A model from one line of project text, one that analyses completely.
 ModelStore Analysed(const std::string& text) {
   ModelStore m = testing::ModelFromText(text + "\n");
-  Analyze(m);
-  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
+  EXPECT_EQ(Analyze(m).AnalysisStatus, kAnalysisComplete);
   return m;
 }
 
 InfluenceLine LineOf(const ModelStore& m, const InfluenceQuantity& q, std::vector<int> path = {}) {
-  const InfluenceResult result = ComputeInfluenceLine(m, q, std::move(path));
+  const InfluenceResult result = ComputeInfluenceLine(m, Analyze(m), q, std::move(path));
   EXPECT_EQ(result.Problem, "");
   return result.Line;
 }
@@ -229,7 +228,7 @@ TEST(InfluenceLine, QuantitiesAndPathsThatNameNothingAreRefusedWithTheirReason) 
       {{InfluenceKind::Reaction, 1, 1}, {2, 1, 2}, "Member 2 comes twice"},
   };
   for (const auto& c : cases) {
-    const InfluenceResult r = ComputeInfluenceLine(m, c.q, c.path);
+    const InfluenceResult r = ComputeInfluenceLine(m, Analyze(m), c.q, c.path);
     EXPECT_NE(r.Problem.find(c.words), std::string::npos) << r.Problem;
     EXPECT_TRUE(r.Line.Path.empty());
   }

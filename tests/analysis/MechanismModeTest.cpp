@@ -57,9 +57,9 @@ TEST_P(MechanismModeTest, MovesFreelyAndOnlyWhereNothingHolds) {
   ModelStore model = ModelFromText(c.text);
   const AnalysisRun run = CheckAndAnalyze(model, 0);
   ASSERT_FALSE(run.Rejected) << run.RejectionText;
-  ASSERT_EQ(model.AnalysisStatus, c.status);
+  ASSERT_EQ(run.Results.AnalysisStatus, c.status);
   EXPECT_EQ(AnalyzeInPrecision<double>(model).AnalysisStatus, c.status) << "in double precision";
-  const std::vector<double>& mode = model.MechanismMode;
+  const std::vector<double>& mode = run.Results.MechanismMode;
   const int perJoint = model.CoordsPerJoint;
   ASSERT_EQ(mode.size(), static_cast<std::size_t>(model.JointCount * perJoint));
 
@@ -91,7 +91,7 @@ TEST_P(MechanismModeTest, MovesFreelyAndOnlyWhereNothingHolds) {
                 c.value, 1e-12);
   }
   const std::string message = AnalysisOutcomeText(model, run);
-  EXPECT_EQ(message.rfind(AnalysisOutcomeText(model.AnalysisStatus), 0), 0u) << message;
+  EXPECT_EQ(message.rfind(AnalysisOutcomeText(run.Results.AnalysisStatus), 0), 0u) << message;
   EXPECT_NE(message.find(c.sentence), std::string::npos) << message;
 }
 
@@ -102,12 +102,11 @@ INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechani
 // analysis before must not outlive it.
 TEST(MechanismMode, IsGoneOnceTheStructureIsStable) {
   ModelStore model = ModelFromText(testing::kBeamOnOneRoller);
-  CheckAndAnalyze(model, 0);
-  ASSERT_FALSE(model.MechanismMode.empty());
+  ASSERT_FALSE(CheckAndAnalyze(model, 0).Results.MechanismMode.empty());
   model.Supports(1, 3) = 1;
-  CheckAndAnalyze(model, 0);
-  EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete);
-  EXPECT_TRUE(model.MechanismMode.empty());
+  const StructureResults stable = CheckAndAnalyze(model, 0).Results;
+  EXPECT_EQ(stable.AnalysisStatus, kAnalysisComplete);
+  EXPECT_TRUE(stable.MechanismMode.empty());
 }
 
 }  // namespace

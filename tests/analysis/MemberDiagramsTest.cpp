@@ -21,15 +21,16 @@ namespace {
 using Q = DiagramQuantity;
 using testing::ModelFromText;
 
-void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string& name);
+void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const StructureResults& r,
+                                          const std::string& name);
 
 // The diagrams of an analysed model, whose stations are checked against cuts as well.
 std::vector<MemberDiagram> Diagrams(const std::string& text) {
-  ModelStore m = ModelFromText(text);
-  Analyze(m);
-  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete);
-  ExpectStationsMatchACutOfTheFreeBody(m, text);
-  return BuildMemberDiagrams(m);
+  const ModelStore m = ModelFromText(text);
+  const StructureResults r = Analyze(m);
+  EXPECT_EQ(r.AnalysisStatus, kAnalysisComplete);
+  ExpectStationsMatchACutOfTheFreeBody(m, r, text);
+  return BuildMemberDiagrams(m, r);
 }
 
 // A beam of length L between a joint at 0 and one at L, with the given supports
@@ -107,10 +108,11 @@ TEST(MemberDiagrams, ExtremesMatchClosedForms) {
 // The internal forces at a section, from the free body of the part before it: the stored end
 // forces at the beginning and the member's own loads up to the section (a point load standing at
 // the section counts on its far side only).
-std::array<double, kDiagramQuantityCount> CutAt(const ModelStore& m, int member, double length,
-                                                double x, StationSide side) {
+std::array<double, kDiagramQuantityCount> CutAt(const ModelStore& m, const StructureResults& r,
+                                                int member, double length, double x,
+                                                StationSide side) {
   std::vector<double> begin;
-  for (int k = 1; k <= m.CoordsPerJoint; ++k) begin.push_back(m.MemberEndForces(member, k));
+  for (int k = 1; k <= m.CoordsPerJoint; ++k) begin.push_back(r.MemberEndForces(member, k));
   testing::Wrench w = testing::WrenchOf(m.StructType, begin);  // at 0, then about the section
   w.moment = testing::Add(w.moment, {0, x * w.force[2], -x * w.force[1]});
   for (const testing::PointAction& a : testing::PointActions(
@@ -126,8 +128,9 @@ std::array<double, kDiagramQuantityCount> CutAt(const ModelStore& m, int member,
 
 // Every station of every member of an analysed model against an independent cut, and the
 // diagram built up from the beginning closing on the end's stored values.
-void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string& name) {
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const StructureResults& r,
+                                          const std::string& name) {
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m, r);
   ASSERT_EQ(diagrams.size(), static_cast<std::size_t>(m.MemberCount)) << name;
   for (const MemberDiagram& d : diagrams) {
     SCOPED_TRACE(name + " member " + std::to_string(d.Member));
@@ -200,7 +203,7 @@ void ExpectStationsMatchACutOfTheFreeBody(const ModelStore& m, const std::string
       EXPECT_NEAR(e.Value, most, 1e-9 * largest);
     }
     for (const DiagramStation& s : d.Stations) {
-      const auto cut = CutAt(m, d.Member, d.Length, s.X, s.Side);
+      const auto cut = CutAt(m, r, d.Member, d.Length, s.X, s.Side);
       for (DiagramQuantity q : d.Quantities) {
         const std::size_t i = static_cast<std::size_t>(Index(q));
         EXPECT_NEAR(s.Values[i], cut[i], 1e-4 * largest)
@@ -216,9 +219,9 @@ TEST(MemberDiagrams, StationsInsideEveryMemberMatchACutOfItsFreeBody) {
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
     ModelStore m = testing::ExampleModel(name);
-    Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
-    ExpectStationsMatchACutOfTheFreeBody(m, name);
+    const StructureResults r = Analyze(m);
+    ASSERT_EQ(r.AnalysisStatus, kAnalysisComplete) << name;
+    ExpectStationsMatchACutOfTheFreeBody(m, r, name);
   }
   for (const char* load : {"1,7,0,1.5,0", "2,5,0,1.5,0", "3,4,0,1,0.5", "4,2,5,1,0.5",
                            "5,9,0,1.5,0", "6,3,0,1,0.5", "7,6,0,1.5,0", "8,7,0,2.5,0",
@@ -228,9 +231,9 @@ TEST(MemberDiagrams, StationsInsideEveryMemberMatchACutOfItsFreeBody) {
         R"("Materials",1, 200000000,80000000,0.000012, "Cross-Sections",1, )"
         R"(0.01,0.0002,0.0001,0.00005, "Members",1, 1,2,1,1,30, "Member Loads",1, 1,)" +
         std::string(load) + "\n");
-    Analyze(m);
-    ASSERT_EQ(m.AnalysisStatus, kAnalysisComplete) << load;
-    ExpectStationsMatchACutOfTheFreeBody(m, std::string("load ") + load);
+    const StructureResults r = Analyze(m);
+    ASSERT_EQ(r.AnalysisStatus, kAnalysisComplete) << load;
+    ExpectStationsMatchACutOfTheFreeBody(m, r, std::string("load ") + load);
   }
 }
 

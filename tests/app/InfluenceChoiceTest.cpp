@@ -19,20 +19,21 @@ namespace {
 
 // Two spans of 5 with an overhang of 2 (influence-beam.str): joints 1, 2 supported, joint 3 at
 // x = 10 supported, joint 4 at the free end.
-ModelStore Beam() {
+testing::AnalysedModel Beam() {
   ModelStore m = testing::ModelFromText(
       testing::ReadWholeFile(testing::SourcePath("tests/app/golden/influence-beam.str")));
-  Analyze(m);
-  return m;
+  StructureResults results = Analyze(m);
+  return {std::move(m), std::move(results)};
 }
 
 // What a click at the point x (along the beam) of the drawing picks, through the recorded strokes.
-void ClickAt(const ModelStore& m, InfluenceChoice& choice, double x) {
+void ClickAt(const ModelStore& m, const StructureResults& results, InfluenceChoice& choice,
+             double x) {
   RecordingCanvas canvas;
-  DrawInfluenceLine(m, ComputeInfluenceLine(m, choice.Quantity, choice.Path).Line, canvas);
+  DrawInfluenceLine(m, ComputeInfluenceLine(m, results, choice.Quantity, choice.Path).Line, canvas);
   const PictureMapping map(canvas.ScaleRect(), 600, 600);
   const PickedItem picked = PickAt(canvas.Strokes(), map, map.X(x), map.Y(0));
-  if (picked.What == PickedItem::Kind::Joint) PickJoint(m, choice, picked.Number);
+  if (picked.What == PickedItem::Kind::Joint) PickJoint(m, results, choice, picked.Number);
   if (picked.What == PickedItem::Kind::Member) {
     const double fraction = FractionAlongMember(m, picked.Number, x, 0);
     PickMember(m, choice, picked.Number, PickedSection(fraction, 5));
@@ -45,11 +46,13 @@ void ClickAt(const ModelStore& m, InfluenceChoice& choice, double x) {
 // then picking the path, where a second click takes a member off and the quantity stays. What
 // each click leaves, against a file checked by eye.
 TEST(InfluenceChoice, ClicksOnTheDrawingPickTheQuantityAndThePath) {
-  const ModelStore m = Beam();
-  InfluenceChoice choice = FirstInfluenceChoice(m);
+  const testing::AnalysedModel analysed = Beam();
+  const ModelStore& m = analysed.Model;
+  const StructureResults& results = analysed.Results;
+  InfluenceChoice choice = FirstInfluenceChoice(m, results);
   std::string log = "first: " + InfluenceName(m, choice.Quantity) + "\n";
   auto click = [&](double x) {
-    ClickAt(m, choice, x);
+    ClickAt(m, results, choice, x);
     log += "click at " + FormatShortest(static_cast<float>(x)) + ": " +
            InfluenceName(m, choice.Quantity) + "; path";
     for (int member : choice.Path) log += " " + std::to_string(member);
@@ -66,7 +69,9 @@ TEST(InfluenceChoice, ClicksOnTheDrawingPickTheQuantityAndThePath) {
 // The principle worded for each kind of quantity and its table of stations (in path order, both
 // sides of a section, then the largest and the smallest ordinate), against a file checked by eye.
 TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {
-  const ModelStore m = Beam();
+  const testing::AnalysedModel analysed = Beam();
+  const ModelStore& m = analysed.Model;
+  const StructureResults& results = analysed.Results;
   const InfluenceQuantity shear = {InfluenceKind::Internal, 2, 0, 2.5, DiagramQuantity::Vy};
   std::string text;
   for (const InfluenceQuantity& q : {InfluenceQuantity{InfluenceKind::Reaction, 2, 1},
@@ -75,11 +80,12 @@ TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {
                                      {InfluenceKind::Internal, 1, 0, 5, DiagramQuantity::Mz},
                                      {InfluenceKind::Displacement, 4, 1},
                                      {InfluenceKind::Displacement, 2, 2}})
-    text += InfluencePrinciple(m, q) + "\n" +
-            testing::ResultTableText(BuildInfluenceTable(m, ComputeInfluenceLine(m, q).Line));
+    text +=
+        InfluencePrinciple(m, q) + "\n" +
+        testing::ResultTableText(BuildInfluenceTable(m, ComputeInfluenceLine(m, results, q).Line));
   testing::ExpectGoldenFile(text, "tests/app/golden/influence-tables.txt");
   // The shear jumps by the unit load as the load passes the section.
-  const ResultTable table = BuildInfluenceTable(m, ComputeInfluenceLine(m, shear).Line);
+  const ResultTable table = BuildInfluenceTable(m, ComputeInfluenceLine(m, results, shear).Line);
   std::size_t before = 0;
   while (before < table.Cells.size() && table.Cells[before][2] != "before section") ++before;
   ASSERT_LT(before + 1, table.Cells.size());

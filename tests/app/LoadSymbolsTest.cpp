@@ -57,10 +57,11 @@ std::vector<std::vector<std::string>> LoadViews(ModelStore& model) {
   EXPECT_TRUE(run.Trail);
   if (!run.Trail) return {};
   std::vector<std::vector<std::string>> views(3);
-  const std::vector<std::string> trail = MethodSteps(model, *run.Trail).FixedEndSources(0);
+  const std::vector<std::string> trail =
+      MethodSteps(model, run.Results, *run.Trail).FixedEndSources(0);
   for (int row = 0; row < model.MemberLoadCount; ++row)
     views[1].push_back(trail.at(row).substr(trail.at(row).find(": ", 10) + 2));
-  std::istringstream tooltip(PickedItemText(model, {PickedItem::Kind::Member, 1}));
+  std::istringstream tooltip(PickedItemText(model, run.Results, {PickedItem::Kind::Member, 1}));
   for (std::string line; std::getline(tooltip, line);)
     if (line.rfind("Load: ", 0) == 0) views[2].push_back(line.substr(6));
   ScriptedMessages messages;

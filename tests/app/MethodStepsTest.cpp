@@ -41,7 +41,7 @@ std::vector<double> NumbersAfter(const std::string& text, const std::string& bef
 // member's facts give its length and cosines as measured from its joints' coordinates, and the
 // code numbers of its two joints. Every equilibrium residual is round-off.
 TEST_P(ExampleSteps, TablesFactsMarksAndEquilibriumChecks) {
-  const MethodSteps steps(model, *run.Trail);
+  const MethodSteps steps(model, run.Results, *run.Trail);
   const MethodTrail& trail = *run.Trail;
   const int n = trail.DofCount, per = model.CoordsPerJoint;
   auto expectMatrix = [](const StepTable& t, const TrailMatrix& m) {
@@ -112,7 +112,7 @@ TEST_P(ExampleSteps, TablesFactsMarksAndEquilibriumChecks) {
     loads.insert(loads.end(), {trail.JointLoads[i], trail.FixedEndPart[i], trail.LoadVector[i],
                                trail.Displacements[i]});
     EXPECT_EQ(static_cast<float>(trail.Displacements[i]),
-              model.JointDisplacements(static_cast<int>(i) + 1))
+              run.Results.JointDisplacements(static_cast<int>(i) + 1))
         << "the trail's {d} is the stored displacement " << i + 1;
   }
   EXPECT_EQ(p.Values, loads);
@@ -154,7 +154,7 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
         testing::ReadWholeFile(testing::SourcePath("tests/app/golden/steps-" + name + ".str")));
     const AnalysisRun run = CheckAndAnalyze(model);
     ASSERT_TRUE(run.Trail) << name;
-    const MethodSteps steps(model, *run.Trail);
+    const MethodSteps steps(model, run.Results, *run.Trail);
     text += "== " + model.ProjectTitle + "\n" + steps.PrecisionNote() + "\n" +
             TableText(steps.Numbering()) + steps.NumberingNote() + "\n";
     for (int index = 0; index < steps.MemberCount(); ++index) {

@@ -125,8 +125,9 @@ class ProjectCommandsTest : public ::testing::Test {
     for (const std::string& choice : commands_.MultiplierChoices()) log_ += " " + choice;
     log_ += "; " + commands_.UndoCaption() + ", " + commands_.RedoCaption() +
             (commands_.HasUnsavedChanges() ? ", unsaved" : "") + "; status " +
-            std::to_string(model_.AnalysisStatus) + (commands_.Trail() ? ", trail" : "") +
-            (model_.MechanismMode.empty() ? "" : ", mechanism") + "; recent";
+            std::to_string(commands_.Results().AnalysisStatus) +
+            (commands_.Trail() ? ", trail" : "") +
+            (commands_.Results().MechanismMode.empty() ? "" : ", mechanism") + "; recent";
     for (const std::string& path : commands_.Recent().Paths()) log_ += " " + name(path).string();
     log_ += "; drawn " + std::to_string(windows_.redraws) + " times\n";
     for (; logged_ < messages_.Log().size(); ++logged_)
@@ -267,7 +268,7 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 // The influence line is offered while the line the window showed last is kept from the results
-// the model holds, and prints the window's table (in a file checked by eye): by Muller-Breslau's
+// shown, and prints the window's table (in a file checked by eye): by Muller-Breslau's
 // principle an end support's reaction reads 1 with the load on that support and 0 on every other
 // support.
 TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
@@ -284,7 +285,9 @@ TEST_F(ProjectCommandsTest, PrintOptionsOfferTheKeptInfluenceLineWithItsTable) {
   EXPECT_EQ(windows_.printed.str(), "");
 
   const InfluenceLine kept =
-      ComputeInfluenceLine(model_, FirstInfluenceChoice(model_).Quantity, {}).Line;
+      ComputeInfluenceLine(model_, commands_.Results(),
+                           FirstInfluenceChoice(model_, commands_.Results()).Quantity, {})
+          .Line;
   ASSERT_EQ(kept.Quantity.Item, 1);
   commands_.KeepInfluenceLine(kept);
   commands_.Print();

@@ -22,11 +22,11 @@
 namespace stavelorn {
 namespace {
 
-ModelStore SolvedExample(const char* name) {
+testing::AnalysedModel SolvedExample(const char* name) {
   ModelStore m = testing::ExampleModel(name);
-  Analyze(m);
-  EXPECT_EQ(m.AnalysisStatus, kAnalysisComplete) << name;
-  return m;
+  StructureResults results = Analyze(m);
+  EXPECT_EQ(results.AnalysisStatus, kAnalysisComplete) << name;
+  return {std::move(m), std::move(results)};
 }
 
 // A cell's number within the five significant digits it is printed with, in the form
@@ -42,14 +42,16 @@ void ExpectShown(const std::string& cell, double value, const std::string& where
 TEST(ResultTables, EveryExampleShowsItsDiagramsInTablesAndPages) {
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
-    const ModelStore m = SolvedExample(name);
+    const testing::AnalysedModel analysed = SolvedExample(name);
+    const ModelStore& m = analysed.Model;
+    const StructureResults& results = analysed.Results;
     // A member's diagram table: a row per station with its x, its place (the end joints, the
     // tenth points in order) and each quantity's value, then a row per extreme holding its value
     // in its own quantity's column only.
-    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m, results);
     // The printed diagram pages: one per quantity of the type, in the Diagrams menu's order,
     // each labelling extremes of its own quantity on the picture.
-    const std::vector<DiagramPage> pages = DiagramPages(m);
+    const std::vector<DiagramPage> pages = DiagramPages(m, results);
     ASSERT_EQ(pages.size(), QuantitiesOfType(m.StructType).size());
     for (std::size_t p = 0; p < pages.size(); ++p) {
       const DiagramQuantity q = QuantitiesOfType(m.StructType)[p];
@@ -122,16 +124,18 @@ TEST(ResultTables, GridSize) {
 TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
   for (const std::string name :
        {"beam", "ptruss", "pframe", "struss", "grid", "sframe", "pframe-kip-in"}) {
-    const ModelStore m = testing::HandResultsModel(name);
+    const testing::AnalysedModel analysed = testing::HandResultsModel(name);
+    const ModelStore& m = analysed.Model;
+    const StructureResults& results = analysed.Results;
     std::string text;
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
-      text += testing::ResultTableText(BuildResultTable(m, form));
+      text += testing::ResultTableText(BuildResultTable(m, results, form));
     text += "member of each force row:";
-    for (int row = 1; row < BuildResultTable(m, FormId::MbForce).Rows(); ++row)
+    for (int row = 1; row < BuildResultTable(m, results, FormId::MbForce).Rows(); ++row)
       text += " " + std::to_string(MemberOfForceRow(m, row));
     text += "\ndiagram pages:";
-    for (const DiagramPage& page : DiagramPages(m)) text += " [" + page.Caption + "]";
-    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m);
+    for (const DiagramPage& page : DiagramPages(m, results)) text += " [" + page.Caption + "]";
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m, results);
     for (const MemberDiagram* d : {&diagrams.front(), &diagrams.back()})
       text += "\n" + testing::ResultTableText(BuildMemberDiagramTable(m, *d));
     testing::ExpectGoldenFile(text, "tests/app/golden/results-" + name + ".txt");

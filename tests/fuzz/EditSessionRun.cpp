@@ -122,7 +122,7 @@ class Session : public Messages, public FileDialogs, public CommandWindows {
     if (Checked() != states_[position_])
       Fail(forward ? "redo missed its state" : "undo missed its state");
     // Data other than what the results were computed from cannot show them.
-    if (model_.AnalysisStatus != kAnalysisComplete && Menus().Visible(MenuItem::MnuEditData))
+    if (!commands_.Results().Complete() && Menus().Visible(MenuItem::MnuEditData))
       Fail("results menus left over after an undo");
   }
 

@@ -33,12 +33,13 @@ void RunPipelineOn(const std::string& fileText) {
   std::ostringstream pages;
   TextReportPrinter printer(pages);
   ScriptedMessages messages;
-  PrintOptions options(model);
+  const StructureResults& results = run.Results;
+  PrintOptions options(results);
   options.Choose(ReportSection::MethodTrail, true);
   options.Choose(ReportSection::Diagrams, true);
-  PrintReport(model, printer, messages, options, run.Trail.get());
+  PrintReport(model, results, printer, messages, options, run.Trail.get());
   if (run.Trail) {
-    const MethodSteps steps(model, *run.Trail);
+    const MethodSteps steps(model, results, *run.Trail);
     for (int m = 0; m < steps.MemberCount(); ++m) {
       steps.MemberTables(m);
       steps.MemberFacts(m);
@@ -49,10 +50,10 @@ void RunPipelineOn(const std::string& fileText) {
   }
 
   // The picture file draws the deformed shape at the automatic multiplier, as Analyze shows it.
-  StructurePictureSvg(model, PictureContent{true, std::nullopt}, messages);
+  StructurePictureSvg(model, results, PictureContent{true, std::nullopt}, messages);
   RecordingCanvas canvas;
-  PlotStructure(model, canvas, FormId::mcas, messages);
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+  PlotStructure(model, results, canvas, FormId::mcas, messages);
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
   for (DiagramQuantity q : QuantitiesOfType(model.StructType))
     DrawStructureDiagrams(model, diagrams, q, canvas);
   if (!diagrams.empty()) DrawMemberDiagrams(model, diagrams.front(), canvas);

@@ -23,8 +23,7 @@ using namespace testing;
 
 ModelStore Analysed(const std::string& text) {
   ModelStore model = ModelFromText(text);
-  Analyze(model);
-  EXPECT_EQ(model.AnalysisStatus, kAnalysisComplete);
+  EXPECT_EQ(Analyze(model).AnalysisStatus, kAnalysisComplete);
   return model;
 }
 
@@ -42,7 +41,7 @@ std::string Span(const std::string& supports, const std::string& load) {
 
 std::vector<Stroke> Curve(const ModelStore& model, ScriptedMessages& messages) {
   RecordingCanvas canvas;
-  PlotStructure(model, canvas, FormId::mcas, messages);
+  PlotStructure(model, Analyze(model), canvas, FormId::mcas, messages);
   return StrokesOf(canvas, Stroke::Kind::Line, kLightRed);
 }
 
@@ -73,7 +72,7 @@ TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     ModelStore model = Analysed(Span(c.supports, c.load));
-    const std::vector<MemberDeflection> members = BuildMemberDeflections(model);
+    const std::vector<MemberDeflection> members = BuildMemberDeflections(model, Analyze(model));
     ASSERT_EQ(members.size(), 1u);
     const std::vector<Point3>& shift = members[0].Shift;
     ASSERT_EQ(shift.size(), std::size_t(kCurveSegments + 1));
@@ -107,7 +106,7 @@ Point3 JointRotation(const ModelStore& model, int joint) {
   for (int k = 1; k <= type.CoordsPerJoint; ++k) {
     const JointCoordNames& c = CoordinateOf(type, k);
     if (!c.Rotation) continue;
-    const double value = FreeDisplacement(model, joint, k).value_or(0);
+    const double value = FreeDisplacement(model, Analyze(model), joint, k).value_or(0);
     (c.Axis == 'X' ? turn.X : c.Axis == 'Y' ? turn.Y : turn.Z) = value;
   }
   return turn;
@@ -131,14 +130,15 @@ TEST(DeflectedShape, EveryCurveLeavesItsJointsAtTheJointsRotation) {
     models.emplace_back(name, AnalysedExample(name));
   models.emplace_back("space frame loaded in local z", Analysed(zLoaded));
   for (const auto& [name, model] : models) {
-    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+    const StructureResults results = Analyze(model);
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
     double largest = 0;
     for (int j = 1; j <= model.JointCount; ++j) {
       const Point3 t = JointRotation(model, j);
       largest = std::max({largest, std::fabs(t.X), std::fabs(t.Y), std::fabs(t.Z)});
     }
     ASSERT_GT(largest, 0) << name;
-    const std::vector<MemberDeflection> members = BuildMemberDeflections(model);
+    const std::vector<MemberDeflection> members = BuildMemberDeflections(model, results);
     ASSERT_EQ(members.size(), std::size_t(model.MemberCount)) << name;
     for (const MemberDeflection& m : members) {
       const MemberAxes axes = *MemberLocalAxes(model, m.Member);
@@ -174,7 +174,8 @@ TEST(DeflectedShape, ProjectedCurvesEndOnTheDisplacedJoints) {
   for (const char* name : {"space-frame", "grid-floor", "space-truss-tower"}) {
     ModelStore model = AnalysedExample(name);
     model.DeflectionMultiplier = 40;
-    const DrawnModel drawn(model);
+    const StructureResults results = Analyze(model);
+    const DrawnModel drawn(model, FormId::mcas, results);
     const StructTypeInfo& type = model.TypeInfo();
     // The displaced joint from the result table itself, projected.
     auto displaced = [&](int joint) {
@@ -182,7 +183,7 @@ TEST(DeflectedShape, ProjectedCurvesEndOnTheDisplacedJoints) {
       for (int k = 1; k <= type.CoordsPerJoint; ++k) {
         const JointCoordNames& c = CoordinateOf(type, k);
         if (c.Rotation) continue;
-        const double d = 40 * FreeDisplacement(model, joint, k).value_or(0);
+        const double d = 40 * FreeDisplacement(model, results, joint, k).value_or(0);
         (c.Axis == 'X' ? p.X : c.Axis == 'Y' ? p.Y : p.Z) += d;
       }
       return ProjectOblique(model.Kind(), p);
@@ -215,7 +216,7 @@ TEST(DeflectedShape, OneTwoFiveSeries) {
 // The largest distance of a drawn curve point from where it stood: the strokes of each member's
 // deformed shape against the member's undeformed stations.
 double LargestDrawnTranslation(const ModelStore& model) {
-  const DrawnModel drawn(model);
+  const DrawnModel drawn(model, FormId::mcas, Analyze(model));
   double largest = 0;
   for (int m = 1; m <= model.MemberCount; ++m) {
     const Point b = *PlanePosition(model, model.MemberProps(m, 1));
@@ -247,7 +248,7 @@ TEST(DeflectedShape, AutomaticMultiplierDrawsTheLargestMovementATenthOfTheStruct
   };
   for (const auto& c : cases) {
     ModelStore model = Analysed(c.text);
-    const std::int32_t chosen = AutomaticDeflectionMultiplier(model);
+    const std::int32_t chosen = AutomaticDeflectionMultiplier(model, Analyze(model));
     model.DeflectionMultiplier = chosen;
     const double drawn = LargestDrawnTranslation(model);
     SCOPED_TRACE(c.what + std::string(" at ") + std::to_string(chosen));
@@ -260,10 +261,11 @@ TEST(DeflectedShape, AutomaticMultiplierDrawsTheLargestMovementATenthOfTheStruct
 }
 
 TEST(DeflectedShape, AutomaticMultiplierIsAtLeastOneAndKeptWhenNothingMoves) {
-  EXPECT_EQ(AutomaticDeflectionMultiplier(Analysed(Span("1,1,0, 2,1,0", "3,1E+06,0,0,0"))), 1);
+  const ModelStore stiff = Analysed(Span("1,1,0, 2,1,0", "3,1E+06,0,0,0"));
+  EXPECT_EQ(AutomaticDeflectionMultiplier(stiff, Analyze(stiff)), 1);
   ModelStore still = Analysed(Span("1,1,0, 2,1,0", "3,0,0,0,0"));
   still.DeflectionMultiplier = 7;
-  EXPECT_EQ(AutomaticDeflectionMultiplier(still), 7);
+  EXPECT_EQ(AutomaticDeflectionMultiplier(still, Analyze(still)), 7);
 }
 
 // The elastic curve alone, on a span of length 1 with EI = 1 unless a case says otherwise.

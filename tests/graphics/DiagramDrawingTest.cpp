@@ -24,9 +24,9 @@ struct Picture {
 
 void Analysed(Picture& p, const std::string& text) {
   p.model = testing::ModelFromText(text);
-  Analyze(p.model);
-  ASSERT_EQ(p.model.AnalysisStatus, kAnalysisComplete);
-  p.diagrams = BuildMemberDiagrams(p.model);
+  const StructureResults results = Analyze(p.model);
+  ASSERT_EQ(results.AnalysisStatus, kAnalysisComplete);
+  p.diagrams = BuildMemberDiagrams(p.model, results);
 }
 
 bool HasText(const RecordingCanvas& canvas, const std::string& part) {

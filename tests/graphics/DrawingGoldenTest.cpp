@@ -203,38 +203,41 @@ const char kPortal[] = R"("t","PFrame"
 "Member Loads",5, 2,3,10,0,0,3, 2,1,-5,0,4,0, 2,4,0,-4,3,0, 2,2,6,0,2,0, 2,6,2,0,0,0
 )";
 
-ModelStore Drawable(const char* text, bool analyse) {
-  ModelStore model = *text != 0 ? ModelFromText(text) : ModelStore();
-  if (analyse) CheckAndAnalyze(model, 0);
+using testing::AnalysedModel;
+
+AnalysedModel Drawable(const char* text, bool analyse) {
+  AnalysedModel drawn{*text != 0 ? ModelFromText(text) : ModelStore(), {}};
+  if (analyse) drawn.Results = CheckAndAnalyze(drawn.Model, 0).Results;
   // The multiplier the window would choose: the largest movement a tenth of the structure.
-  model.DeflectionMultiplier = AutomaticDeflectionMultiplier(model);
-  return model;
+  drawn.Model.DeflectionMultiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results);
+  return drawn;
 }
 
-void Structure(const ModelStore& model, RecordingCanvas& canvas, FormId form = FormId::mcas) {
+void Structure(const AnalysedModel& drawn, RecordingCanvas& canvas, FormId form = FormId::mcas) {
   ScriptedMessages messages;
   // As an earlier drawing may have left the canvas: the drawing sets what it draws with.
   canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
-  PlotStructure(model, canvas, form, messages);
+  PlotStructure(drawn.Model, drawn.Results, canvas, form, messages);
   EXPECT_TRUE(messages.Log().empty());
 }
 
-void WithAxes(const ModelStore& model, RecordingCanvas& canvas) {
+void WithAxes(const AnalysedModel& drawn, RecordingCanvas& canvas) {
   ScriptedMessages messages;
   DrawingView view;
-  PlotStructure(model, canvas, FormId::mcas, messages, view);
-  DrawLocalAxes(model, canvas, view);
+  PlotStructure(drawn.Model, drawn.Results, canvas, FormId::mcas, messages, view);
+  DrawLocalAxes(drawn.Model, canvas, view);
 }
 
-std::function<void(const ModelStore&, RecordingCanvas&)> Diagram(Q q) {
-  return [q](const ModelStore& model, RecordingCanvas& canvas) {
-    DrawStructureDiagrams(model, BuildMemberDiagrams(model), q, canvas);
+std::function<void(const AnalysedModel&, RecordingCanvas&)> Diagram(Q q) {
+  return [q](const AnalysedModel& drawn, RecordingCanvas& canvas) {
+    DrawStructureDiagrams(drawn.Model, BuildMemberDiagrams(drawn.Model, drawn.Results), q, canvas);
   };
 }
 
-std::function<void(const ModelStore&, RecordingCanvas&)> Influence(InfluenceQuantity q) {
-  return [q](const ModelStore& model, RecordingCanvas& canvas) {
-    DrawInfluenceLine(model, ComputeInfluenceLine(model, q).Line, canvas);
+std::function<void(const AnalysedModel&, RecordingCanvas&)> Influence(InfluenceQuantity q) {
+  return [q](const AnalysedModel& drawn, RecordingCanvas& canvas) {
+    DrawInfluenceLine(drawn.Model, ComputeInfluenceLine(drawn.Model, drawn.Results, q).Line,
+                      canvas);
   };
 }
 
@@ -243,7 +246,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
     const char* name;
     const char* text;
     bool analyse;
-    std::function<void(const ModelStore&, RecordingCanvas&)> draw;
+    std::function<void(const AnalysedModel&, RecordingCanvas&)> draw;
   } cases[] = {
       {"plane-frame.txt", kPlaneFrame, false, [](auto& m, auto& c) { Structure(m, c); }},
       {"start-hint.txt", "", false,
@@ -273,15 +276,15 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"beam-influence.txt", kBeam, true, Influence({InfluenceKind::Internal, 1, 0, 3, Q::Mz})},
       {"grid-influence.txt", kGrid, true, Influence({InfluenceKind::Reaction, 3, 1})},
       {"portal-beam-window.txt", kPortal, true,
-       [](const ModelStore& m, RecordingCanvas& c) {
+       [](const AnalysedModel& m, RecordingCanvas& c) {
          c.SetDrawWidth(3);  // left by an earlier drawing
-         DrawMemberDiagrams(m, BuildMemberDiagrams(m).at(1), c);
+         DrawMemberDiagrams(m.Model, BuildMemberDiagrams(m.Model, m.Results).at(1), c);
        }},
   };
   for (const Case& c : cases) {
-    const ModelStore model = Drawable(c.text, c.analyse);
+    const AnalysedModel drawn = Drawable(c.text, c.analyse);
     RecordingCanvas canvas;
-    c.draw(model, canvas);
+    c.draw(drawn, canvas);
     ExpectGolden(c.name, Dump(canvas));
   }
 }
@@ -293,8 +296,9 @@ TEST(DrawingGolden, SvgOfAPlaneFrame) {
   Structure(Drawable(kPlaneFrame, false), canvas);
   ExpectGolden("plane-frame.svg", SvgPicture(canvas, 600, 600));
   ScriptedMessages messages;
+  const AnalysedModel portal = Drawable(kPortal, true);
   ExpectGolden("portal-picture.svg",
-               StructurePictureSvg(Drawable(kPortal, true), {true, Q::Mz}, messages));
+               StructurePictureSvg(portal.Model, portal.Results, {true, Q::Mz}, messages));
 }
 
 // Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
@@ -302,9 +306,10 @@ TEST(DrawingGolden, SvgOfAPlaneFrame) {
 // away from its ends picks the member, 10 pixels beside it nothing.
 TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawn) {
   for (const char* text : {kPlaneFrame, kTruss, kGrid, kSpaceFrame, kSpaceTruss}) {
-    const ModelStore model = Drawable(text, false);
+    const AnalysedModel drawn = Drawable(text, false);
+    const ModelStore& model = drawn.Model;
     RecordingCanvas canvas;
-    Structure(model, canvas);
+    Structure(drawn, canvas);
     const PictureMapping map(canvas.ScaleRect(), 600, 600);
     auto pixel = [&](int joint) {
       const Point p = *PicturePosition(model, joint);

@@ -24,14 +24,15 @@ void AddJointLoad(ModelStore& model, int joint, std::vector<float> components);
 // Adds a member load record: member, type, then the four values.
 void AddMemberLoad(ModelStore& model, int member, int type, std::vector<float> values);
 
-// A model drawn in window `form` as it is constructed: the recorded strokes, the view the
-// drawing fixed and the messages it gave.
+// A model drawn in window `form` with `results` as it is constructed: the recorded strokes, the
+// view the drawing fixed and the messages it gave.
 struct DrawnModel {
   RecordingCanvas canvas;
   DrawingView view;
   ScriptedMessages messages;
-  explicit DrawnModel(const ModelStore& model, FormId form = FormId::mcas) {
-    PlotStructure(model, canvas, form, messages, view);
+  explicit DrawnModel(const ModelStore& model, FormId form = FormId::mcas,
+                      const StructureResults& results = StructureResults()) {
+    PlotStructure(model, results, canvas, form, messages, view);
   }
 };
 

@@ -77,8 +77,9 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
     // Counts that run past what the tables hold.
     model.JointCount = 40, model.MemberCount = 9, model.SupportCount = 5;
     model.JointLoadCount = 3, model.MemberLoadCount = 5;
-    model.AnalysisStatus = kAnalysisComplete;  // with no results behind it
-    DrawnModel drawn(model);
+    StructureResults hollow;  // complete, with no results behind it
+    hollow.AnalysisStatus = kAnalysisComplete;
+    DrawnModel drawn(model, FormId::mcas, hollow);
     DrawLocalAxes(model, drawn.canvas, drawn.view);  // along the one member it can place
     EXPECT_TRUE(drawn.messages.Log().empty()) << type;
     EXPECT_EQ(Markers(drawn.canvas).size(), 2u) << type;

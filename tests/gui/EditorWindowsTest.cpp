@@ -263,7 +263,7 @@ class EditorWindowsTest : public QObject {
     };
     QVERIFY(
         Opened<CheckWorkWindow>([&s] { s.window.Action(M::MnuCheckWork)->trigger(); }, exercise));
-    QCOMPARE(int(s.model.AnalysisStatus), int(kNoResults));
+    QCOMPARE(int(s.window.Commands().Results().AnalysisStatus), int(kNoResults));
   }
 };
 

@@ -58,12 +58,13 @@ class PrintingTest : public QObject {
   // the preview shows and prints the same pages. A document given up half-way leaves no file.
   void printMakesAPdfOfSeveralPages() {
     Session s("portal-frame");
-    PrintOptions options(s.model);
+    PrintOptions options(s.window.Commands().Results());
     options.Choose(ReportSection::MethodTrail, true);
     QTemporaryDir folder;
     const QString printed = folder.filePath("printed.pdf");
     QtReportPrinter report(PdfPrinter(printed));
-    QCOMPARE(int(PrintReport(s.model, report, s.messages, options, s.window.Commands().Trail())),
+    QCOMPARE(int(PrintReport(s.model, s.window.Commands().Results(), report, s.messages, options,
+                             s.window.Commands().Trail())),
              int(PrintOutcome::Printed));
     QVERIFY(report.PagesPrinted() >= 2);
     const QString text = PdfText(printed);
@@ -71,7 +72,8 @@ class PrintingTest : public QObject {
     QCOMPARE(text.count(QChar('\f')), report.PagesPrinted());
     QVERIFY(Run("pdffonts", {printed}).contains(QRegularExpression("Mono|Courier")));
 
-    ReportPreview preview(s.model, options, s.messages, nullptr, s.window.Commands().Trail());
+    ReportPreview preview(s.model, s.window.Commands().Results(), options, s.messages, nullptr,
+                          s.window.Commands().Trail());
     preview.Dialog().show();
     auto* pages = preview.Dialog().findChild<QPrintPreviewWidget*>();
     pages->updatePreview();
@@ -90,10 +92,9 @@ class PrintingTest : public QObject {
   // The options offer the results and the method trail only once an analysis has completed.
   void theOptionsDialogOffersWhatTheModelHas() {
     for (bool hasResults : {false, true}) {
-      ModelStore model;
-      model.Reset();
-      model.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
-      PrintOptions options(model);
+      StructureResults results;
+      results.AnalysisStatus = hasResults ? kAnalysisComplete : kNoResults;
+      PrintOptions options(results);
       PrintOptionsDialog dialog(options);
       QCOMPARE(dialog.Box(ReportSection::Results)->isEnabled(), hasResults);
       dialog.Box(ReportSection::MethodTrail)->setChecked(true);
@@ -149,7 +150,7 @@ class PrintingTest : public QObject {
                  PixelsOf(image, {255 - screen.Red, 255 - screen.Green, 255 - screen.Blue}),
              0);
 
-    PrintOptions options(s.model);
+    PrintOptions options(s.window.Commands().Results());
     options.Choose(ReportSection::Diagrams, true);
     options.Choose(ReportSection::InputData, false);
     options.Choose(ReportSection::Results, false);
@@ -157,7 +158,8 @@ class PrintingTest : public QObject {
     std::vector<const PagePicture*> pages;
     for (const auto& picture : pictures) pages.push_back(picture.get());
     QtReportPrinter report(PdfPrinter(folder.filePath("diagrams.pdf")));
-    PrintReport(s.model, report, s.messages, options, nullptr, pages);
+    PrintReport(s.model, s.window.Commands().Results(), report, s.messages, options, nullptr,
+                pages);
     const QStringList text = PdfText(folder.filePath("diagrams.pdf")).split('\f');
     QCOMPARE(text.size() - 1, report.PagesPrinted());
     QVERIFY2(text[0].contains(QString::fromStdString(pictures[0]->Caption())), qPrintable(text[0]));

@@ -178,7 +178,7 @@ class WindowsTest : public QObject {
       window.LocalAxesAction()->setChecked(false);
 
       window.Action(M::MnuAna)->trigger();
-      QCOMPARE(int(model.AnalysisStatus), int(kAnalysisComplete));
+      QCOMPARE(int(window.Commands().Results().AnalysisStatus), int(kAnalysisComplete));
       // The deformed shape is drawn, the box showing exactly the multiplier chosen for it.
       QVERIFY(window.MultiplierBox()->isVisibleTo(&window));
       QCOMPARE(window.MultiplierBox()->currentText(), QString::number(model.DeflectionMultiplier));
@@ -188,7 +188,8 @@ class WindowsTest : public QObject {
       for (const std::pair<M, FormId>& results : {std::pair{M::MnuJtDispl, FormId::Disp},
                                                   {M::MnuMemForce, FormId::MbForce},
                                                   {M::MnuReact, FormId::Reac}}) {
-        const ResultTable table = BuildResultTable(model, results.second);
+        const ResultTable table =
+            BuildResultTable(model, window.Commands().Results(), results.second);
         auto shows = [&](ResultsWindow* w) {
           QCOMPARE(w->windowTitle().toStdString(), table.Caption);
           const QAbstractItemModel* grid = w->Grid()->model();
@@ -205,7 +206,7 @@ class WindowsTest : public QObject {
         };
         QVERIFY(Opened<ResultsWindow>([&] { window.Action(results.first)->trigger(); }, shows));
       }
-      for (const MemberDiagram& d : BuildMemberDiagrams(model)) {
+      for (const MemberDiagram& d : BuildMemberDiagrams(model, window.Commands().Results())) {
         MemberDiagramWindow member(model, d);
         member.show();
         clipped << Clipped(member.Grid(), QString("member %1").arg(d.Member));
@@ -318,7 +319,7 @@ class WindowsTest : public QObject {
     QVERIFY(Opened<MemberDiagramWindow>(
         [&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, member2); },
         [](MemberDiagramWindow* w) { QVERIFY(w->windowTitle().startsWith("Member 2 ")); }));
-    ResultsWindow forces(FormId::MbForce, s.model, s.messages);
+    ResultsWindow forces(FormId::MbForce, s.model, s.window.Commands().Results(), s.messages);
     forces.show();
     // The fourth row is the end joint of member 2, the loaded beam.
     forces.Grid()->setCurrentIndex(forces.Grid()->model()->index(3, 2));

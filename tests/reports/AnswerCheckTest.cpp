@@ -60,8 +60,8 @@ Grid FromJson(const JsonValue& v) {
 JsonValue TrailOf(const std::string& project) {
   ModelStore model = ModelFromText(project);
   AnalysisRun run = CheckAndAnalyze(model);
-  return ParseJson(
-      ResultsJson(model, run.UsedDoublePrecision, run.AccuracyNote, run.Trail.get(), false));
+  return ParseJson(ResultsJson(model, run.Results, run.UsedDoublePrecision, run.AccuracyNote,
+                               run.Trail.get(), false));
 }
 
 struct Checked {

@@ -86,11 +86,12 @@ TEST(GoldenReport, EachStructureTypeMatchesItsCheckedFile) {
   for (const std::string name :
        {"beam", "ptruss", "pframe", "pframe-uniform", "struss", "grid", "sframe", "pframe-kip-in",
         "sframe-kip-in", "grid-kip-in", "frame-sparse", "frame-mixed-loads"}) {
-    ModelStore model = testing::HandResultsModel(name);
+    const testing::AnalysedModel analysed = testing::HandResultsModel(name);
     std::ostringstream out;
     TextReportPrinter printer(out);
     ScriptedMessages messages;
-    EXPECT_EQ(PrintReport(model, printer, messages), PrintOutcome::Printed);
+    EXPECT_EQ(PrintReport(analysed.Model, analysed.Results, printer, messages),
+              PrintOutcome::Printed);
     EXPECT_TRUE(messages.Log().empty());
     ExpectGolden(out.str(), name + ".txt");
   }
@@ -108,7 +109,7 @@ Trailed Trail(ModelStore model) {
   if (!run.Trail) return {};
   std::ostringstream out;
   TextReportPrinter printer(out);
-  PrintTrail(model, *run.Trail, printer);
+  PrintTrail(model, run.Results, *run.Trail, printer);
   printer.EndDocument();
   return {out.str(), ParseJson(TrailJson(*run.Trail)), run.Trail->DofCount};
 }
@@ -130,7 +131,8 @@ TEST(TrailReport, PrintsTheSmallFramesAsCheckedByEye) {
                "trail-space.txt");
   std::ostringstream out;
   TextReportPrinter printer(out);
-  PrintDiagramsReport(testing::HandResultsModel("sframe-kip-in"), printer);
+  const testing::AnalysedModel sframe = testing::HandResultsModel("sframe-kip-in");
+  PrintDiagramsReport(sframe.Model, sframe.Results, printer);
   printer.EndDocument();
   ExpectGolden(out.str(), "diagrams-sframe-kip-in.txt");
 }
@@ -172,16 +174,18 @@ std::string Events(const RecordingPrinter& printer) {
 // 0.8 of it is used. A printer that refuses a line asks to retry it, and retried twice the
 // document is the clean one; cancelled, the document is abandoned after the lines before it.
 TEST(PrintCommand, PagesFontsRetriesAndCancelMatchTheCheckedFile) {
+  const testing::AnalysedModel pframe = testing::HandResultsModel("pframe");
+  const testing::AnalysedModel beam = testing::HandResultsModel("beam");
   std::string text;
   for (double used : {0.0, 6.0, 6.5, 48.0, 48.5}) {
     RecordingPrinter printer;
     printer.usedAtStart = used;
     ScriptedMessages messages;
     if (used < 10)
-      EXPECT_EQ(PrintReport(testing::HandResultsModel("pframe"), printer, messages),
+      EXPECT_EQ(PrintReport(pframe.Model, pframe.Results, printer, messages),
                 PrintOutcome::Printed);
     else
-      PrintOutput(testing::HandResultsModel("beam"), printer);
+      PrintOutput(beam.Model, beam.Results, printer);
     text += (used < 10 ? "== the report, " : "== the results, ") + FormatShortest(used) +
             " lines used" + Events(printer);
   }
@@ -190,15 +194,15 @@ TEST(PrintCommand, PagesFontsRetriesAndCancelMatchTheCheckedFile) {
     printer.usedAtStart = 50;
     ModelStore frame = testing::ModelFromText(
         testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/trail-frame.str")));
-    PrintTrail(frame, *CheckAndAnalyze(frame).Trail, printer);
+    const AnalysisRun run = CheckAndAnalyze(frame);
+    PrintTrail(frame, run.Results, *run.Trail, printer);
     text += "== the method, 50 lines used" + Events(printer);
   }
   for (int failures : {2, 1}) {
     RecordingPrinter printer;
     printer.failLine[40] = failures;  // the printer refuses line 40
     ScriptedMessages messages({failures == 2 ? kAnswerRetry : kAnswerCancel, kAnswerRetry});
-    const PrintOutcome outcome =
-        PrintReport(testing::HandResultsModel("pframe"), printer, messages);
+    const PrintOutcome outcome = PrintReport(pframe.Model, pframe.Results, printer, messages);
     text += "== line 40 refused " + std::to_string(failures) + " times, " +
             (outcome == PrintOutcome::Printed ? "printed" : "cancelled") + Events(printer);
     for (const auto& shown : messages.Log())
@@ -217,12 +221,14 @@ struct CaptionedPicture : PagePicture {
 
 TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedAnalysis) {
   for (std::int16_t status : {kNoResults, kAnalysisComplete, kNotStable, kSolutionFailed}) {
-    ModelStore model = testing::HandResultsModel("pframe");
-    model.AnalysisStatus = status;
+    // The hand-filled result arrays stay behind whatever the status says.
+    testing::AnalysedModel analysed = testing::HandResultsModel("pframe");
+    analysed.Results.AnalysisStatus = status;
+    const ModelStore& model = analysed.Model;
     const bool complete = status == kAnalysisComplete;
     for (auto [input, results] : {std::pair{true, true}, {true, false}, {false, true}}) {
       SCOPED_TRACE(std::to_string(status) + (input ? " input" : "") + (results ? " results" : ""));
-      PrintOptions options(model);
+      PrintOptions options(analysed.Results);
       EXPECT_TRUE(options.Available(S::InputData) && options.Chosen(S::InputData));
       EXPECT_EQ(options.Available(S::Results), complete);
       EXPECT_EQ(options.Chosen(S::Results), complete);
@@ -233,7 +239,8 @@ TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedA
       std::ostringstream out;
       TextReportPrinter printer(out);
       ScriptedMessages messages;
-      ASSERT_EQ(PrintReport(model, printer, messages, options), PrintOutcome::Printed);
+      ASSERT_EQ(PrintReport(model, analysed.Results, printer, messages, options),
+                PrintOutcome::Printed);
       EXPECT_EQ(out.str().find("End of Input Data") != std::string::npos, input);
       EXPECT_EQ(out.str().find("End of Analysis") != std::string::npos, results && complete);
     }
@@ -242,14 +249,14 @@ TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedA
   // diagram tables, and only when the diagrams are ticked.
   ModelStore model = testing::ModelFromText(
       testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/pframe.str")));
-  CheckAndAnalyze(model);
+  const StructureResults results = CheckAndAnalyze(model).Results;
   const CaptionedPicture m;
   for (bool ticked : {true, false}) {
-    PrintOptions options(model);
+    PrintOptions options(results);
     options.Choose(S::Diagrams, ticked);
     RecordingPrinter printer;
     ScriptedMessages messages;
-    PrintReport(model, printer, messages, options, nullptr, {&m, &m});
+    PrintReport(model, results, printer, messages, options, nullptr, {&m, &m});
     std::string order;
     for (const std::string& e : printer.events) {
       if (e == "picture:M") order += "P";

@@ -14,10 +14,13 @@ namespace {
 // reactions), of a plane frame in named units with an accuracy note and its diagrams, of a truss,
 // a grid and a space frame, against a file checked by eye.
 TEST(ResultsJson, HandFilledResultsMatchTheCheckedFile) {
-  std::string text = ResultsJson(testing::HandResultsModel("pframe-kip-in"), true,
-                                 "\"Stiff\" \\ \n\tnote", nullptr, true);
-  for (const char* name : {"ptruss", "grid", "sframe"})
-    text += ResultsJson(testing::HandResultsModel(name));
+  const testing::AnalysedModel pframe = testing::HandResultsModel("pframe-kip-in");
+  std::string text =
+      ResultsJson(pframe.Model, pframe.Results, true, "\"Stiff\" \\ \n\tnote", nullptr, true);
+  for (const char* name : {"ptruss", "grid", "sframe"}) {
+    const testing::AnalysedModel hand = testing::HandResultsModel(name);
+    text += ResultsJson(hand.Model, hand.Results);
+  }
   testing::ExpectGoldenFile(text, "tests/reports/golden/results.json");
 }
 

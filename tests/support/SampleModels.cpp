@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 namespace stavelorn::testing {
 
@@ -165,7 +166,8 @@ namespace {
 // Numbers the coordinates (free ones first) and fills recognisable results: displacement n is
 // +-n/1000, end force c of member m is +-(10 m + c), reaction n is 100 n + 0.5; truss axial forces
 // cycle through tension, compression and zero.
-void FillHandResults(ModelStore& model) {
+StructureResults HandResults(const ModelStore& model) {
+  StructureResults results;
   const int perJoint = model.CoordsPerJoint;
   const int total = model.JointCount * perJoint;
   auto restrained = [&](int joint, int k) {
@@ -173,44 +175,45 @@ void FillHandResults(ModelStore& model) {
       if (model.Supports(s, 1) == joint && model.Supports(s, k + 1) == 1) return true;
     return false;
   };
-  model.CoordNumbers.Redim(total);
+  results.CoordNumbers.Redim(total);
   int next = 0;
   int free = 0;
   for (bool fixed : {false, true}) {
     for (int j = 1; j <= model.JointCount; ++j)
       for (int k = 1; k <= perJoint; ++k)
         if (restrained(j, k) == fixed)
-          model.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
+          results.CoordNumbers((j - 1) * perJoint + k) = static_cast<std::int16_t>(++next);
     if (!fixed) free = next;
   }
-  model.DofCount = static_cast<std::int16_t>(free);
-  model.RestrainedCount = static_cast<std::int16_t>(total - free);
-  model.JointDisplacements.Redim(free);
-  for (int n = 1; n <= free; ++n) model.JointDisplacements(n) = (n % 2 == 0 ? -n : n) / 1000.0f;
-  model.MemberEndForces.Redim(model.MemberCount, 2 * perJoint);
+  results.DofCount = static_cast<std::int16_t>(free);
+  results.RestrainedCount = static_cast<std::int16_t>(total - free);
+  results.JointDisplacements.Redim(free);
+  for (int n = 1; n <= free; ++n) results.JointDisplacements(n) = (n % 2 == 0 ? -n : n) / 1000.0f;
+  results.MemberEndForces.Redim(model.MemberCount, 2 * perJoint);
   for (int m = 1; m <= model.MemberCount; ++m)
     for (int c = 1; c <= 2 * perJoint; ++c)
-      model.MemberEndForces(m, c) = static_cast<float>(c > perJoint ? -(10 * m + c) : 10 * m + c);
+      results.MemberEndForces(m, c) = static_cast<float>(c > perJoint ? -(10 * m + c) : 10 * m + c);
   for (int m = 1; IsTruss(model.StructType) && m <= model.MemberCount; ++m) {
     float q = m % 3 == 1 ? -(10.0f * m + 1) : m % 3 == 2 ? 10.0f * m + 1 : 0.0f;
-    model.MemberEndForces(m, 1) = q;
-    model.MemberEndForces(m, perJoint + 1) = -q;
+    results.MemberEndForces(m, 1) = q;
+    results.MemberEndForces(m, perJoint + 1) = -q;
   }
-  model.SupportReactions.Redim(total - free);
-  for (int r = 1; r <= total - free; ++r) model.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
-  model.AnalysisStatus = kAnalysisComplete;
+  results.SupportReactions.Redim(total - free);
+  for (int r = 1; r <= total - free; ++r) results.SupportReactions(r) = 100.0f * (free + r) + 0.5f;
+  results.AnalysisStatus = kAnalysisComplete;
+  return results;
 }
 
 }  // namespace
 
-ModelStore HandResultsModel(const std::string& name) {
+AnalysedModel HandResultsModel(const std::string& name) {
   const std::size_t named = name.find("-kip-in");
   ModelStore model = ModelFromText(
       ReadWholeFile(SourcePath("tests/reports/golden/" + name.substr(0, named) + ".str")));
   if (named != std::string::npos)
     model.Units = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
-  FillHandResults(model);
-  return model;
+  StructureResults results = HandResults(model);
+  return {std::move(model), std::move(results)};
 }
 
 }  // namespace stavelorn::testing

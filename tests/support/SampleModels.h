@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn::testing {
@@ -34,6 +35,10 @@ ModelStore ExampleModel(const std::string& name);
 // coordinates numbered free ones first, joint by joint; displacement n is +-n/1000, end force c of
 // member m is +-(10 m + c), reaction n is 100 n + 0.5; truss bars cycle through tension,
 // compression and zero.
-ModelStore HandResultsModel(const std::string& name);
+struct AnalysedModel {
+  ModelStore Model;
+  StructureResults Results;
+};
+AnalysedModel HandResultsModel(const std::string& name);
 
 }  // namespace stavelorn::testing

@@ -266,10 +266,10 @@ bool CheckWorkWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void ShowCheckWorkWindow(const ModelStore& model, const MethodTrail* shown, Messages& messages,
-                         QWidget* parent) {
+void ShowCheckWorkWindow(const ModelStore& model, const StructureResults& results,
+                         const MethodTrail* shown, Messages& messages, QWidget* parent) {
   std::string problem;
-  std::optional<AnswerKey> key = KeyForExercise(model, shown, problem);
+  std::optional<AnswerKey> key = KeyForExercise(model, results, shown, problem);
   if (!key) {
     messages.ShowStop(kInputDataErrorTitle, problem);
     return;

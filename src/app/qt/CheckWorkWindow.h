@@ -52,7 +52,7 @@ class CheckWorkWindow : public QDialog {
 
 // Opens the window over `parent` for the model's analysis (or a silent one of a copy when no
 // results are shown); a model the checks refuse gets their message instead.
-void ShowCheckWorkWindow(const ModelStore& model, const MethodTrail* shown, Messages& messages,
-                         QWidget* parent);
+void ShowCheckWorkWindow(const ModelStore& model, const StructureResults& results,
+                         const MethodTrail* shown, Messages& messages, QWidget* parent);
 
 }  // namespace stavelorn

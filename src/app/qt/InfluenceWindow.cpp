@@ -34,8 +34,12 @@ bool OfJoint(InfluenceKind kind) {
 
 }  // namespace
 
-InfluenceWindow::InfluenceWindow(const ModelStore& model, QWidget* parent)
-    : QDialog(parent), model_(model), choice_(FirstInfluenceChoice(model)) {
+InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults& results,
+                                 QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      results_(results),
+      choice_(FirstInfluenceChoice(model, results)) {
   // A label names the control beside it, for the keyboard and for screen readers alike.
   auto Caption = [this](const char* text, QWidget* buddy) {
     auto* label = new QLabel(text, this);
@@ -164,7 +168,7 @@ void InfluenceWindow::ClickMember(int member, double x, double y) {
 }
 
 void InfluenceWindow::ClickJoint(int joint) {
-  if (!choice_.PickingPath && PickJoint(model_, choice_, joint)) Recompute();
+  if (!choice_.PickingPath && PickJoint(model_, results_, choice_, joint)) Recompute();
 }
 
 void InfluenceWindow::ReadControls() {
@@ -183,7 +187,8 @@ void InfluenceWindow::ReadControls() {
 }
 
 void InfluenceWindow::Recompute() {
-  const InfluenceResult result = ComputeInfluenceLine(model_, choice_.Quantity, choice_.Path);
+  const InfluenceResult result =
+      ComputeInfluenceLine(model_, results_, choice_.Quantity, choice_.Path);
   problem_->setText(QString::fromStdString(result.Problem));
   if (result.Problem.empty()) {
     line_ = result.Line;
@@ -249,9 +254,10 @@ QString InfluenceWindow::SelectedText() const {
   return SelectedCellsText(*grid_, table_);
 }
 
-std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model, QWidget* parent) {
-  if (model.AnalysisStatus != kAnalysisComplete) return std::nullopt;
-  InfluenceWindow window(model, parent);
+std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model,
+                                                const StructureResults& results, QWidget* parent) {
+  if (!results.Complete()) return std::nullopt;
+  InfluenceWindow window(model, results, parent);
   window.exec();
   if (!window.HasLine()) return std::nullopt;
   return window.Line();

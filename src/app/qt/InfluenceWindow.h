@@ -26,7 +26,8 @@ class InfluenceWindow : public QDialog {
   Q_OBJECT
  public:
   // `model` holds a completed analysis and outlives the window.
-  explicit InfluenceWindow(const ModelStore& model, QWidget* parent = nullptr);
+  InfluenceWindow(const ModelStore& model, const StructureResults& results,
+                  QWidget* parent = nullptr);
 
   const InfluenceChoice& Choice() const { return choice_; }
   // The line last drawn; HasLine is false while none could be drawn.
@@ -48,6 +49,7 @@ class InfluenceWindow : public QDialog {
   void SavePicture();
 
   const ModelStore& model_;
+  const StructureResults& results_;
   InfluenceChoice choice_;
   InfluenceLine line_;
   ResultTable table_;
@@ -66,8 +68,9 @@ class InfluenceWindow : public QDialog {
   bool hasLine_ = false;
 };
 
-// Opens the window modally over `parent` when the model holds a completed analysis; returns the
+// Opens the window modally over `parent` when `results` are of a completed analysis; returns the
 // line it showed last, if any, for the main window to print.
-std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model, QWidget* parent);
+std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model,
+                                                const StructureResults& results, QWidget* parent);
 
 }  // namespace stavelorn

@@ -138,7 +138,7 @@ void MainWindow::BuildControls() {
 
   canvas_ = new PictureBox(central);
   canvas_->SetTooltipSource(
-      [this](const PickedItem& item) { return PickedItemText(model_, item); });
+      [this](const PickedItem& item) { return PickedItemText(model_, commands_.Results(), item); });
   connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
 
   projectFile_ = new QLabel(this);
@@ -244,14 +244,15 @@ void MainWindow::Run(MenuItem item) {
       commands_.DataWindowClosed(item, ShowListWindow(route.Window, model_, messages_, this));
       break;
     case MenuTarget::ResultsWindow:
-      ShowResultsWindow(route.Window, model_, messages_, this);
+      ShowResultsWindow(route.Window, model_, commands_.Results(), messages_, this);
       commands_.ResultsWindowClosed();
       break;
     case MenuTarget::MethodSteps:
-      if (const MethodTrail* trail = commands_.Trail()) ShowMethodStepsWindow(model_, *trail, this);
+      if (const MethodTrail* trail = commands_.Trail())
+        ShowMethodStepsWindow(model_, commands_.Results(), *trail, this);
       break;
     case MenuTarget::CheckWork:
-      ShowCheckWorkWindow(model_, commands_.Trail(), messages_, this);
+      ShowCheckWorkWindow(model_, commands_.Results(), commands_.Trail(), messages_, this);
       break;
     case MenuTarget::Nothing: break;
   }
@@ -396,7 +397,7 @@ void MainWindow::Redraw() {
   }
   DrawingView view;
   view.Numbers = numbers_->isChecked();
-  PlotStructure(model_, *canvas_, FormId::mcas, messages_, view);
+  PlotStructure(model_, commands_.Results(), *canvas_, FormId::mcas, messages_, view);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
   if (shownDiagram_) DrawDiagram();
 }
@@ -404,11 +405,12 @@ void MainWindow::Redraw() {
 void MainWindow::OpenMemberWindow(int member) {
   // After an analysis the member's own window shows its diagrams and loads; before one, a box
   // shows its data.
-  if (model_.AnalysisStatus == kAnalysisComplete) {
+  if (commands_.Results().AnalysisStatus == kAnalysisComplete) {
     OpenMemberDiagrams(member);
     return;
   }
-  const std::string text = PickedItemText(model_, {PickedItem::Kind::Member, member});
+  const std::string text =
+      PickedItemText(model_, commands_.Results(), {PickedItem::Kind::Member, member});
   if (!text.empty()) messages_.ShowInformation("Member " + std::to_string(member), text);
 }
 

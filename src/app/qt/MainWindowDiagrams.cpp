@@ -53,7 +53,7 @@ void MainWindow::FillDiagramsMenu() {
   QAction* influence = diagramsMenu_->addAction("&Influence Lines...");
   influence->setObjectName("MnuDiagInfluence");
   connect(influence, &QAction::triggered, this, [this] {
-    if (std::optional<InfluenceLine> line = ShowInfluenceLines(model_, this))
+    if (std::optional<InfluenceLine> line = ShowInfluenceLines(model_, commands_.Results(), this))
       commands_.KeepInfluenceLine(std::move(*line));
   });
 }
@@ -73,12 +73,13 @@ void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
 
 void MainWindow::DrawDiagram() {
   RunDrawing("Error in Diagrams", messages_, [this] {
-    DrawStructureDiagrams(model_, BuildMemberDiagrams(model_), *shownDiagram_, *diagramCanvas_);
+    DrawStructureDiagrams(model_, BuildMemberDiagrams(model_, commands_.Results()), *shownDiagram_,
+                          *diagramCanvas_);
   });
 }
 
 void MainWindow::OpenMemberDiagrams(int member) {
-  ShowMemberDiagrams(member, model_, this);
+  ShowMemberDiagrams(member, model_, commands_.Results(), this);
 }
 
 }  // namespace stavelorn

@@ -51,7 +51,7 @@ class PrintedDiagram : public QtPagePicture {
 
 std::vector<std::unique_ptr<PagePicture>> MainWindow::DiagramPictures() {
   std::vector<std::unique_ptr<PagePicture>> pictures;
-  for (DiagramPage& page : DiagramPages(model_))
+  for (DiagramPage& page : DiagramPages(model_, commands_.Results()))
     pictures.push_back(PrintablePicture(std::move(page)));
   return pictures;
 }
@@ -76,7 +76,8 @@ bool MainWindow::ChoosePrintOptions(PrintOptions& options) {
 void MainWindow::ShowPrintPreview(const PrintOptions& options,
                                   const std::vector<const PagePicture*>& pictures,
                                   const PrintedInfluence* influence) {
-  ReportPreview preview(model_, options, messages_, this, commands_.Trail(), pictures, influence);
+  ReportPreview preview(model_, commands_.Results(), options, messages_, this, commands_.Trail(),
+                        pictures, influence);
   preview.Dialog().resize(size());
   preview.Dialog().exec();
 }

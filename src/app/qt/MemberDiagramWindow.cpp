@@ -105,8 +105,9 @@ QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table) {
       }));
 }
 
-void ShowMemberDiagrams(int member, const ModelStore& model, QWidget* parent) {
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model);
+void ShowMemberDiagrams(int member, const ModelStore& model, const StructureResults& results,
+                        QWidget* parent) {
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
   if (member < 1 || member > static_cast<int>(diagrams.size())) return;
   MemberDiagramWindow window(model, diagrams[static_cast<std::size_t>(member - 1)], parent);
   window.exec();

@@ -18,7 +18,7 @@ class PictureBox;
 class MemberDiagramWindow : public QDialog {
   Q_OBJECT
  public:
-  // `diagram` is one of BuildMemberDiagrams(model).
+  // `diagram` is one of BuildMemberDiagrams(model, results).
   MemberDiagramWindow(const ModelStore& model, const MemberDiagram& diagram,
                       QWidget* parent = nullptr);
 
@@ -40,8 +40,9 @@ void FillResultGrid(QTableWidget& grid, const ResultTable& table);
 // The cells of `table` selected in `grid` (filled by FillResultGrid) as tab-separated text.
 QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table);
 
-// Opens the member window of member `member` modally over `parent`, when the model holds a
-// completed analysis and has that member; otherwise does nothing.
-void ShowMemberDiagrams(int member, const ModelStore& model, QWidget* parent);
+// Opens the member window of member `member` modally over `parent`, when `results` are of a
+// completed analysis and the model has that member; otherwise does nothing.
+void ShowMemberDiagrams(int member, const ModelStore& model, const StructureResults& results,
+                        QWidget* parent);
 
 }  // namespace stavelorn

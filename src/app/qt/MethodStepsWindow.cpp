@@ -125,9 +125,9 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
   QTableView::keyPressEvent(event);
 }
 
-MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const MethodTrail& trail,
-                                     QWidget* parent)
-    : QDialog(parent), steps_(model, trail) {
+MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const StructureResults& results,
+                                     const MethodTrail& trail, QWidget* parent)
+    : QDialog(parent), steps_(model, results, trail) {
   setObjectName("MethodSteps");
   setWindowTitle("The Method, Step by Step");
   auto* layout = new QVBoxLayout(this);
@@ -285,8 +285,9 @@ StepTableView* MethodStepsWindow::View(const QString& name) const {
   return findChild<StepTableView*>(name);
 }
 
-void ShowMethodStepsWindow(const ModelStore& model, const MethodTrail& trail, QWidget* parent) {
-  MethodStepsWindow window(model, trail, parent);
+void ShowMethodStepsWindow(const ModelStore& model, const StructureResults& results,
+                           const MethodTrail& trail, QWidget* parent) {
+  MethodStepsWindow window(model, results, trail, parent);
   window.exec();
 }
 

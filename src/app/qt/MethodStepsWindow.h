@@ -42,7 +42,8 @@ class StepTableView : public QTableView {
 class MethodStepsWindow : public QDialog {
   Q_OBJECT
  public:
-  MethodStepsWindow(const ModelStore& model, const MethodTrail& trail, QWidget* parent = nullptr);
+  MethodStepsWindow(const ModelStore& model, const StructureResults& results,
+                    const MethodTrail& trail, QWidget* parent = nullptr);
 
   int CurrentMember() const { return current_; }  // 0-based
   void ChooseMember(int index);
@@ -72,6 +73,7 @@ class MethodStepsWindow : public QDialog {
 };
 
 // Shows the window modally over `parent` and returns once it has been closed.
-void ShowMethodStepsWindow(const ModelStore& model, const MethodTrail& trail, QWidget* parent);
+void ShowMethodStepsWindow(const ModelStore& model, const StructureResults& results,
+                           const MethodTrail& trail, QWidget* parent);
 
 }  // namespace stavelorn

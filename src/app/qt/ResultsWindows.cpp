@@ -80,8 +80,13 @@ class ResultTableModel : public QAbstractTableModel {
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent)
-    : QDialog(parent), model_(model), messages_(messages), table_(BuildResultTable(model, form)) {
+ResultsWindow::ResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
+                             Messages& messages, QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      results_(results),
+      messages_(messages),
+      table_(BuildResultTable(model, results, form)) {
   model_.CurrentForm = form;
   setObjectName(ResultFormName(form));
   setWindowTitle(QString::fromStdString(table_.Caption));
@@ -117,7 +122,7 @@ void ResultsWindow::Build() {
   canvas_->setVisible(table_.ShowsCanvas);
   // The displacement window's drawing names what lies under the mouse as the main window's does.
   canvas_->SetTooltipSource(
-      [this](const PickedItem& item) { return PickedItemText(model_, item); });
+      [this](const PickedItem& item) { return PickedItemText(model_, results_, item); });
   if (table_.Form == FormId::MbForce) {
     auto* label3 = new QLabel(this);
     label3->setObjectName("Label3");
@@ -127,7 +132,8 @@ void ResultsWindow::Build() {
     diagrams_->setObjectName("DiagramsB");
     diagrams_->setAutoDefault(false);
     auto open = [this](int viewRow) {
-      ShowMemberDiagrams(MemberOfForceRow(model_, std::max(viewRow, 0) + 1), model_, this);
+      ShowMemberDiagrams(MemberOfForceRow(model_, std::max(viewRow, 0) + 1), model_, results_,
+                         this);
     };
     connect(diagrams_, &QPushButton::clicked, this,
             [this, open] { open(view_->currentIndex().row()); });
@@ -186,7 +192,8 @@ void ResultsWindow::Arrange() {
 void ResultsWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Arrange();
-  if (table_.Form == FormId::Disp) PlotStructure(model_, *canvas_, FormId::Disp, messages_);
+  if (table_.Form == FormId::Disp)
+    PlotStructure(model_, results_, *canvas_, FormId::Disp, messages_);
 }
 
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
@@ -212,8 +219,9 @@ QString ResultsWindow::SelectedText() const {
       [&](int row, int col) { return selection->isSelected(cells->index(row - 1, col)); }));
 }
 
-void ShowResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent) {
-  ResultsWindow window(form, model, messages, parent);
+void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
+                       Messages& messages, QWidget* parent) {
+  ResultsWindow window(form, model, results, messages, parent);
   window.exec();
 }
 

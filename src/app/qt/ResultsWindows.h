@@ -26,7 +26,8 @@ class ResultsWindow : public QDialog {
  public:
   // Loads the window `form` (Disp, MbForce or Reac) from the model's last analysis and makes it
   // the model's CurrentForm. Drawing failures on the canvas are reported through `messages`.
-  ResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent = nullptr);
+  ResultsWindow(FormId form, ModelStore& model, const StructureResults& results, Messages& messages,
+                QWidget* parent = nullptr);
 
   const ResultTable& Table() const { return table_; }
   QTableView* Grid() const { return view_; }
@@ -49,6 +50,7 @@ class ResultsWindow : public QDialog {
   void Arrange();
 
   ModelStore& model_;
+  const StructureResults& results_;
   Messages& messages_;
   ResultTable table_;
   QLabel* label1_ = nullptr;
@@ -61,6 +63,7 @@ class ResultsWindow : public QDialog {
 };
 
 // Shows the results window `form` modally over `parent` and returns once it has been closed.
-void ShowResultsWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent);
+void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
+                       Messages& messages, QWidget* parent);
 
 }  // namespace stavelorn

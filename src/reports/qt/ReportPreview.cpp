@@ -5,13 +5,14 @@
 
 namespace stavelorn {
 
-ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& options,
-                             Messages& messages, QWidget* parent, const MethodTrail* trail,
-                             std::vector<const PagePicture*> pictures,
+ReportPreview::ReportPreview(const ModelStore& model, const StructureResults& results,
+                             const PrintOptions& options, Messages& messages, QWidget* parent,
+                             const MethodTrail* trail, std::vector<const PagePicture*> pictures,
                              const PrintedInfluence* influence)
     : printer_(NewReportQPrinter()),
       dialog_(std::make_unique<QPrintPreviewDialog>(printer_.get(), parent)),
       model_(model),
+      results_(results),
       options_(options),
       trail_(trail),
       pictures_(std::move(pictures)),
@@ -26,7 +27,7 @@ ReportPreview::ReportPreview(const ModelStore& model, const PrintOptions& option
 void ReportPreview::PaintReport(QPrinter* printer) {
   // Called for the preview's pages and again when the preview window prints them.
   QtReportPrinter report(*printer);
-  PrintReport(model_, report, messages_, options_, trail_, pictures_, influence_);
+  PrintReport(model_, results_, report, messages_, options_, trail_, pictures_, influence_);
   pages_ = report.PagesPrinted();
 }
 

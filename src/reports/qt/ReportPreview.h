@@ -21,9 +21,9 @@ class ReportPreview {
  public:
   // `model`, `messages`, `trail` (the method trail of the analysis, when there is one), the
   // diagrams' `pictures` and the `influence` line (when it is printed) must outlive the preview.
-  ReportPreview(const ModelStore& model, const PrintOptions& options, Messages& messages,
-                QWidget* parent = nullptr, const MethodTrail* trail = nullptr,
-                std::vector<const PagePicture*> pictures = {},
+  ReportPreview(const ModelStore& model, const StructureResults& results,
+                const PrintOptions& options, Messages& messages, QWidget* parent = nullptr,
+                const MethodTrail* trail = nullptr, std::vector<const PagePicture*> pictures = {},
                 const PrintedInfluence* influence = nullptr);
 
   QPrintPreviewDialog& Dialog() { return *dialog_; }
@@ -38,6 +38,7 @@ class ReportPreview {
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QPrintPreviewDialog> dialog_;
   const ModelStore& model_;
+  const StructureResults& results_;
   const PrintOptions options_;
   const MethodTrail* trail_;
   const std::vector<const PagePicture*> pictures_;
