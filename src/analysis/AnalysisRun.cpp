@@ -14,6 +14,7 @@
 #include "analysis/ExactZeros.h"
 #include "analysis/MechanismMode.h"
 #include "analysis/ModelCheck.h"
+#include "analysis/PlausibilityNotes.h"
 
 namespace stavelorn {
 
@@ -104,9 +105,11 @@ AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemo
                             : AnalyzeWithAccuracyGuard(model, run, recordTrail);
     run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.Results.SolvedInDoublePrecision = precision == AnalysisPrecision::Double;
+    if (run.Results.Complete()) run.Results.PlausibilityNotes = ImplausibleValueNotes(model);
     // Taken last, from the results as stored, so the trail shows exactly the numbers the
     // results show.
     if (recordTrail && run.Results.Complete()) {
+      trail.DoublePrecisionChosen = run.Results.SolvedInDoublePrecision;
       TakeStoredEndForces(run.Results, trail);
       run.Trail = std::make_shared<const MethodTrail>(std::move(trail));
     }
@@ -148,7 +151,14 @@ AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemo
 std::string AnalysisOutcomeText(const ModelStore& model, const AnalysisRun& run) {
   const StructureResults& results = run.Results;
   std::string text = AnalysisOutcomeText(results.AnalysisStatus);
-  if (results.Complete()) return text;
+  if (results.Complete()) {
+    if (results.PlausibilityNotes.empty()) return text;
+    // The notes go before the closing question, which the answer buttons answer.
+    const std::size_t question = text.rfind("\n\n") + 2;
+    std::string notes;
+    for (const std::string& note : results.PlausibilityNotes) notes += note + "\n\n";
+    return text.insert(question, notes);
+  }
   if (!results.MechanismMode.empty()) text += "\n\n" + MechanismText(model, results.MechanismMode);
   if (!run.FailureNote.empty()) text += "\n\n" + run.FailureNote;
   return text;

@@ -55,8 +55,9 @@ AnalysisRun CheckAndAnalyze(const ModelStore& model,
 // reads it; for 1 it ends by asking whether to print the results.
 std::string AnalysisOutcomeText(int status);
 
-// The same message for the AnalysisStatus of `run`, followed after a failed analysis
-// by the joints and coordinates that its mechanism mode moves most, or by the run's FailureNote.
+// The same message for the AnalysisStatus of `run`: after a complete analysis with the run's
+// plausibility notes before the question; after a failed one followed by the joints and
+// coordinates that its mechanism mode moves most, or by the run's FailureNote.
 std::string AnalysisOutcomeText(const ModelStore& model, const AnalysisRun& run);
 
 }  // namespace stavelorn

@@ -132,6 +132,10 @@ template class TrailRecorder<float>;
 template class TrailRecorder<double>;
 
 std::string TrailPrecisionNote(const MethodTrail& trail) {
+  if (trail.DoublePrecisionChosen)
+    return "Values of the double-precision run (about 16 significant digits), whose results are "
+           "shown, as double precision alone was chosen for this analysis in place of the "
+           "single-precision method; a hand calculation may differ in the last digit shown.";
   return trail.DoublePrecision
              ? "Values of the double-precision run (about 16 significant digits), whose results "
                "are shown, as single precision was not accurate enough for this structure; a hand "

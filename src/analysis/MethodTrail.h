@@ -49,6 +49,9 @@ struct TrailMember {
 
 struct MethodTrail {
   bool DoublePrecision = false;  // the run in double precision made the results
+  // ... because the user chose double precision alone, rather than because the single-precision
+  // results were not accurate enough.
+  bool DoublePrecisionChosen = false;
   int CoordsPerJoint = 0;
   int DofCount = 0;
   std::vector<int> CoordNumbers;  // (joint-1)*CoordsPerJoint + k -> structure coordinate
@@ -93,8 +96,8 @@ MethodTrail RecordMemberSteps(const ModelStore& model);
 // forces and {F} = [T]^T{Q}, so the trail shows exactly the numbers the results show.
 void TakeStoredEndForces(const StructureResults& results, MethodTrail& trail);
 
-// One sentence for the top of the method's views: which precision the values are in, and why
-// they may differ from a hand calculation in the last digit.
+// One sentence for the top of the method's views: which precision the values are in, why that
+// one, and why they may differ from a hand calculation in the last digit.
 std::string TrailPrecisionNote(const MethodTrail& trail);
 
 }  // namespace stavelorn

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/Table.h"
@@ -36,6 +37,9 @@ struct StructureResults {
   // resistance, one value per joint coordinate, (joint-1)*CoordsPerJoint + k, largest 1 and 0 at
   // restrained coordinates (analysis/MechanismMode.h); empty otherwise.
   std::vector<double> MechanismMode;
+  // After a complete analysis: a note on each input value that looks like a slip of units
+  // (analysis/PlausibilityNotes.h); shown with the outcome, printed and written, never a refusal.
+  std::vector<std::string> PlausibilityNotes;
 
   bool Complete() const { return AnalysisStatus == kAnalysisComplete; }
   bool Failed() const { return AnalysisStatus == kNotStable || AnalysisStatus == kSolutionFailed; }

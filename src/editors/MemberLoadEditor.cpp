@@ -45,11 +45,9 @@ void MemberLoadEditor::DoOpen() {
 }
 
 ListEditor::ColumnTable MemberLoadEditor::Columns() const {
-  // Each row names every value with its own unit; the heading keeps the intensity's. The values
-  // reach the row through the loads kept beside the grid.
-  return {500,
-          {{" Member ", 800, 1},
-           {WithUnit("Load Intensity (w)", model_.Units, Quantity::ForcePerLength), 5200, 0}}};
+  // Rows of every kind share the column, so each row names its values with their own units and
+  // the heading names none. The values reach the row through the loads kept beside the grid.
+  return {500, {{" Member ", 800, 1}, {"Load Values", 5200, 0}}};
 }
 
 void MemberLoadEditor::FillRow(int item) {

@@ -24,13 +24,10 @@ std::string LoadFieldLabel(const MemberLoadKindInfo& kind, int k) {
 }
 
 std::string LoadSignNote(const MemberLoadKindInfo& kind) {
-  const std::string axis = std::string("local ") + "xyz"[static_cast<int>(kind.Axis)] + "-axis";
   const std::string value =
-      IsLinear(kind) ? "Positive w1 and w2 act" : "A positive " + LoadSymbol(kind, 0) + " acts";
-  if (kind.Form == LoadForm::PointCouple)
-    return "A positive " + LoadSymbol(kind, 0) + " turns about the " + axis +
-           (kind.AppliedSign < 0 ? " against the right-hand rule." : " by the right-hand rule.");
-  return value + (kind.AppliedSign < 0 ? " opposite to the " : " along the ") + axis + ".";
+      IsLinear(kind) ? "Positive w1 and w2 act " : "A positive " + LoadSymbol(kind, 0) + " acts ";
+  const char* rule = kind.Form == LoadForm::PointCouple ? ", by the right-hand rule." : ".";
+  return value + LoadDirection(kind) + rule;
 }
 
 std::string LoadDistanceNote(const MemberLoadKindInfo& kind) {

@@ -14,10 +14,27 @@ std::string LoadSymbol(const MemberLoadKindInfo& kind, int k) {
   return symbol ? symbol : "";
 }
 
+namespace {
+
+// "-y" or "+z": the local axis a positive value acts along or about, with its sign.
+std::string SignedAxis(const MemberLoadKindInfo& kind) {
+  return std::string(kind.AppliedSign < 0 ? "-" : "+") + "xyz"[static_cast<int>(kind.Axis)];
+}
+
+const char* DirectionVerb(const MemberLoadKindInfo& kind) {
+  return kind.Form == LoadForm::PointCouple ? "about " : "in ";
+}
+
+}  // namespace
+
+std::string LoadDirection(const MemberLoadKindInfo& kind) {
+  return DirectionVerb(kind) + std::string("local ") + SignedAxis(kind);
+}
+
 std::string LoadKindLabel(const MemberLoadKindInfo& kind) {
   std::string symbols = LoadSymbol(kind, 0);
   if (IsLinear(kind)) symbols += "," + LoadSymbol(kind, 1);
-  return symbols + " " + std::string(kind.Direction);
+  return symbols + " " + DirectionVerb(kind) + SignedAxis(kind);
 }
 
 namespace {
@@ -40,7 +57,7 @@ std::string MemberLoadLabel(const MemberLoadKindInfo& kind, const std::array<flo
                             const UnitSystem& units) {
   std::string text = Named(kind, values, 0, units);
   if (IsLinear(kind)) text += ", " + Named(kind, values, 1, units);
-  return text + " (" + std::string(kind.Direction) + ")";
+  return text + " (" + LoadDirection(kind) + ")";
 }
 
 std::string MemberLoadValuesText(const MemberLoadKindInfo& kind, const std::array<float, 4>& values,

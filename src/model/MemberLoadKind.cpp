@@ -53,7 +53,6 @@ constexpr MemberLoadKindInfo ConcentratedKind() {
   k.CheckName = "a concentrated force";
   k.ValueLabels = PointLabels("P");
   k.Symbols = PointSymbols("P");
-  k.Direction = "local y";
   k.Form = LoadForm::PointForce;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = -1;
@@ -70,7 +69,6 @@ constexpr MemberLoadKindInfo CoupleKind() {
   k.CheckName = "a couple";
   k.ValueLabels = PointLabels("M");
   k.Symbols = PointSymbols("M");
-  k.Direction = "about local z";
   k.Form = LoadForm::PointCouple;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;
@@ -87,7 +85,6 @@ constexpr MemberLoadKindInfo UniformKind() {
   k.CheckName = "a uniform load";
   k.ValueLabels = SpreadLabels("w");
   k.Symbols = SpreadSymbols("w");
-  k.Direction = "local y";
   k.Form = LoadForm::UniformForce;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = -1;
@@ -104,7 +101,6 @@ constexpr MemberLoadKindInfo LinearKind() {
   k.CheckName = "a linearly varying load";
   k.ValueLabels = LinearLabels("w1", "w2");
   k.Symbols = LinearSymbols("w1", "w2");
-  k.Direction = "local y";
   k.Form = LoadForm::LinearForce;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = -1;
@@ -121,7 +117,6 @@ constexpr MemberLoadKindInfo AxialForceKind() {
   k.CheckName = "an axial force";
   k.ValueLabels = PointLabels("P");
   k.Symbols = PointSymbols("P");
-  k.Direction = "axial";
   k.Form = LoadForm::PointForce;
   k.Axis = LoadAxis::X;
   k.AppliedSign = -1;
@@ -138,7 +133,6 @@ constexpr MemberLoadKindInfo AxialUniformKind() {
   k.CheckName = "a uniform axial load";
   k.ValueLabels = SpreadLabels("w");
   k.Symbols = SpreadSymbols("w");
-  k.Direction = "axial";
   k.Form = LoadForm::UniformForce;
   k.Axis = LoadAxis::X;
   k.AppliedSign = -1;
@@ -155,7 +149,6 @@ constexpr MemberLoadKindInfo TorqueKind() {
   k.CheckName = "a torque";
   k.ValueLabels = PointLabels("T");
   k.Symbols = PointSymbols("T");
-  k.Direction = "axial";
   k.Form = LoadForm::PointCouple;
   k.Axis = LoadAxis::X;
   k.AppliedSign = -1;
@@ -172,7 +165,6 @@ constexpr MemberLoadKindInfo ConcentratedZKind() {
   k.CheckName = "a force in local z";
   k.ValueLabels = PointLabels("P");
   k.Symbols = PointSymbols("P");
-  k.Direction = "local z";
   k.Form = LoadForm::PointForce;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;
@@ -191,7 +183,6 @@ constexpr MemberLoadKindInfo CoupleYKind() {
   k.CheckName = "a couple about local y";
   k.ValueLabels = PointLabels("M");
   k.Symbols = PointSymbols("M");
-  k.Direction = "about local y";
   k.Form = LoadForm::PointCouple;
   k.Axis = LoadAxis::Y;
   k.AppliedSign = +1;
@@ -208,7 +199,6 @@ constexpr MemberLoadKindInfo UniformZKind() {
   k.CheckName = "a uniform load in local z";
   k.ValueLabels = SpreadLabels("w");
   k.Symbols = SpreadSymbols("w");
-  k.Direction = "local z";
   k.Form = LoadForm::UniformForce;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;
@@ -225,7 +215,6 @@ constexpr MemberLoadKindInfo LinearZKind() {
   k.CheckName = "a linearly varying load in local z";
   k.ValueLabels = LinearLabels("w1", "w2");
   k.Symbols = LinearSymbols("w1", "w2");
-  k.Direction = "local z";
   k.Form = LoadForm::LinearForce;
   k.Axis = LoadAxis::Z;
   k.AppliedSign = -1;

@@ -45,10 +45,9 @@ struct MemberLoadKindInfo {
   // from the end joint; a distributed load covers [a, L - b].
   std::array<const char*, 4> ValueLabels;
   // The symbol of each value, as every view and the printout name it ("P", "w1", "a"), or
-  // nullptr as above; and the direction word of the kind: "local y", "local z", "axial" (along
-  // the member, or a torque about it), "about local z".
+  // nullptr as above. The direction every view words a load by follows from Form, Axis and
+  // AppliedSign (LoadDirection in model/LoadSymbols.h).
   std::array<const char*, 4> Symbols;
-  const char* Direction;
   LoadForm Form;
   LoadAxis Axis;
   // The sign of the applied force or couple, along or about Axis, for a positive magnitude: a

@@ -68,7 +68,8 @@ std::string Centred(const std::string& text, int width) {
 void PrintMemberLoadValues(const ModelStore& model, ReportPrinter& printer) {
   const std::array<std::array<const char*, 4>, 2> headings = {
       {{"P, M, T,", "w2", "a", "b"}, {"w or w1", "", "", ""}}};
-  const char* const kindHeadings[] = {"Load", "Kind"};
+  // The kinds name their directions in the member's local axes, which the heading says once.
+  const char* const kindHeadings[] = {"Load", "Kind (local axes)"};
   const char* const memberHeadings[] = {"Member", " No."};
   for (int line = 0; line < 2; ++line) {
     ReportLine heading;

@@ -38,6 +38,23 @@ void Print(ReportPrinter& printer, int blanks, const std::vector<std::string_vie
   for (std::string_view line : lines) Print(printer, blanks, line);
 }
 
+void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text) {
+  std::string line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && static_cast<int>(line.size() + 1 + word.size()) > kTextWidth - indent) {
+      Print(printer, indent, line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  if (!line.empty()) Print(printer, indent, line);
+}
+
 void PrintBlankLines(ReportPrinter& printer, int count) {
   for (int i = 0; i < count; ++i) printer.PrintLine("");
 }

@@ -13,6 +13,8 @@
 
 namespace stavelorn {
 
+inline constexpr int kTextWidth = 78;  // characters of a printed line of text
+
 // The number masks of the reports, as they are written in the report layouts.
 inline constexpr std::string_view kMaskAt3 = "@@@";
 inline constexpr std::string_view kMaskAt2 = "@@";
@@ -43,6 +45,8 @@ void Print(ReportPrinter& printer, const ReportLine& line);
 void Print(ReportPrinter& printer, int blanks, std::string_view text);
 // Prints each of `lines` after `blanks` spaces.
 void Print(ReportPrinter& printer, int blanks, const std::vector<std::string_view>& lines);
+// A paragraph broken between words into lines of at most kTextWidth characters after `indent`.
+void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text);
 void PrintBlankLines(ReportPrinter& printer, int count);
 
 // When the page is more than 80 % used, starts a new page and prints 5 blank lines; a page used

@@ -97,6 +97,15 @@ std::string InfluencePointJson(const InfluenceStation& s, int member = 0) {
   return out + ", \"value\": " + JsonNumber(s.Value) + "}";
 }
 
+// ",\n \"plausibilityNotes\": [...]", or nothing without notes: a plausible model's JSON stays as
+// it was.
+std::string PlausibilityNotesJson(const std::vector<std::string>& notes) {
+  if (notes.empty()) return "";
+  std::string out = ",\n \"plausibilityNotes\": [";
+  for (std::size_t i = 0; i < notes.size(); ++i) out += (i ? ", " : "") + JsonString(notes[i]);
+  return out + "]";
+}
+
 }  // namespace
 
 std::string InfluenceJson(const InfluenceLine& line, const std::string& what) {
@@ -174,6 +183,7 @@ std::string ResultsJson(const ModelStore& model, const StructureResults& results
   out += ", \"dofCount\": " + std::to_string(results.DofCount) +
          ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
          (accuracyNote.empty() ? "" : ",\n \"accuracyNote\": " + JsonString(accuracyNote)) +
+         PlausibilityNotesJson(results.PlausibilityNotes) +
          ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
          ",\n \"memberEndForces\": " + Entries("member", forces) +
          ",\n \"supportReactions\": " + Entries("joint", reactions);

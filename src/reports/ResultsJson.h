@@ -15,7 +15,9 @@ namespace stavelorn {
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
 // completed analysis ("double" when the accuracy guard stored the double-precision results, then
-// with the guard's note as "accuracyNote" after "precision" when `accuracyNote` is not empty);
+// with the guard's note as "accuracyNote" after "precision" when `accuracyNote` is not empty,
+// then the results' plausibility notes as "plausibilityNotes", an array of strings, when there
+// are any);
 // the status and the type code after any other outcome, with a "mechanism" object when the
 // results hold the mechanism mode of a failed analysis: "mode", every joint with one value per
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.

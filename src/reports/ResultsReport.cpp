@@ -1,6 +1,7 @@
 #include "reports/ResultsReport.h"
 
 #include <cmath>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -160,6 +161,11 @@ void PrintOutput(const ModelStore& model, const StructureResults& results, Repor
   // Only when the user chose it: the method as taught prints as it always has.
   if (results.SolvedInDoublePrecision)
     Print(printer, 26, std::string_view("Computed in double precision"));
+  // Values that look like a slip of units, which the analysis took as they are.
+  for (const std::string& note : results.PlausibilityNotes) {
+    PrintBlankLines(printer, 1);
+    PrintWrapped(printer, 10, "Note: " + note);
+  }
   PrintBlankLines(printer, 2);
 
   PrintDisplacements(model, results, printer);

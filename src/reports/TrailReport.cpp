@@ -18,7 +18,6 @@ namespace {
 constexpr int kBlockColumns = 6;  // matrix columns per printed block
 constexpr int kCellWidth = 11;
 constexpr int kLabelWidth = 8;
-constexpr int kTextWidth = 78;  // characters of a printed line of text
 
 // A value under the report's mask; an exact zero as a lone 0, so the pattern of a sparse matrix
 // shows at a glance.
@@ -77,24 +76,6 @@ void PrintMatrix(ReportPrinter& printer, const std::string& title,
     }
     PrintBlankLines(printer, 1);
   }
-}
-
-// A paragraph broken between words into lines of at most kTextWidth characters after `indent`.
-void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text) {
-  std::string line;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(' ', start);
-    if (end == std::string::npos) end = text.size();
-    const std::string word = text.substr(start, end - start);
-    if (!line.empty() && static_cast<int>(line.size() + 1 + word.size()) > kTextWidth - indent) {
-      Print(printer, indent, line);
-      line.clear();
-    }
-    line += (line.empty() ? "" : " ") + word;
-    start = end + 1;
-  }
-  if (!line.empty()) Print(printer, indent, line);
 }
 
 // Vectors side by side, one column each, rows labelled.

@@ -66,5 +66,33 @@ TEST(AccuracyGuard, MeasuresEveryFreeCoordinate) {
   }
 }
 
+// The method's views say which precision their values are in and why, truthfully: a run in
+// double precision alone was chosen (single precision never ran); the guard's own double-precision
+// results replaced single-precision ones that were not accurate enough.
+TEST(AccuracyGuard, ThePrecisionNoteSaysWhyThatPrecision) {
+  const struct {
+    const char* name;
+    ModelStore model;
+    AnalysisPrecision precision;
+    const char* says;
+    const char* neverSays;
+  } cases[] = {
+      {"the method as taught", PlaneFrameGrid(1, 2), AnalysisPrecision::Single,
+       "Values of the single-precision run", "double"},
+      {"double precision chosen", PlaneFrameGrid(1, 2), AnalysisPrecision::Double,
+       "as double precision alone was chosen for this analysis", "not accurate enough"},
+      {"the guard's double precision", PlaneFrameGrid(4, 100), AnalysisPrecision::Single,
+       "as single precision was not accurate enough for this structure", "chosen"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const AnalysisRun run = CheckAndAnalyze(c.model, 0, true, c.precision);
+    ASSERT_TRUE(run.Trail);
+    const std::string note = TrailPrecisionNote(*run.Trail);
+    EXPECT_NE(note.find(c.says), std::string::npos) << note;
+    EXPECT_EQ(note.find(c.neverSays), std::string::npos) << note;
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -1,5 +1,6 @@
 // One load of each kind on one space-frame member, read back from where it is entered and
-// listed: the dialog's labels, the list row, the method's load line and the drawing's tooltip.
+// listed: the dialog's labels and help, the list row, the method's load line and the drawing's
+// tooltip.
 // Each must name the load by the same symbols and direction, which this test states by hand for
 // every kind.
 #include <gtest/gtest.h>
@@ -27,17 +28,17 @@ struct Expected {
   const char* direction;
 };
 
-const Expected kKinds[] = {{{"P", "a"}, "local y"},
-                           {{"M", "a"}, "about local z"},
-                           {{"w", "a", "b"}, "local y"},
-                           {{"w1", "w2", "a", "b"}, "local y"},
-                           {{"P", "a"}, "axial"},
-                           {{"w", "a", "b"}, "axial"},
-                           {{"T", "a"}, "axial"},
-                           {{"P", "a"}, "local z"},
-                           {{"M", "a"}, "about local y"},
-                           {{"w", "a", "b"}, "local z"},
-                           {{"w1", "w2", "a", "b"}, "local z"}};
+const Expected kKinds[] = {{{"P", "a"}, "in local -y"},
+                           {{"M", "a"}, "about local -z"},
+                           {{"w", "a", "b"}, "in local -y"},
+                           {{"w1", "w2", "a", "b"}, "in local -y"},
+                           {{"P", "a"}, "in local -x"},
+                           {{"w", "a", "b"}, "in local -x"},
+                           {{"T", "a"}, "about local -x"},
+                           {{"P", "a"}, "in local -z"},
+                           {{"M", "a"}, "about local +y"},
+                           {{"w", "a", "b"}, "in local -z"},
+                           {{"w1", "w2", "a", "b"}, "in local -z"}};
 
 // The symbols a text names values by: each word directly before " = ".
 std::set<std::string> NamedSymbols(const std::string& text) {
@@ -93,6 +94,7 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
       if (const std::string label = LoadFieldLabel(kind, k); !label.empty())
         dialog.insert(label.substr(0, label.find_first_of(" :")));
     EXPECT_EQ(dialog, e.symbols);
+    EXPECT_NE(LoadSignNote(kind).find(e.direction), std::string::npos) << LoadSignNote(kind);
     // The dialog's help names b only where the kind has one.
     EXPECT_EQ(LoadDistanceNote(kind).find(" b ") != std::string::npos, e.symbols.count("b") > 0);
 
@@ -107,9 +109,9 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
 // With named units each value of a load carries its own unit, and the list row, the tooltip and
 // the method's load line word it alike.
 TEST(LoadSymbols, NamedUnitsFollowEachValueAlike) {
-  const char* expected[] = {"P = 10 kip (local y), a = 1 in",
-                            "w1 = 10 kip/in, w2 = 3 kip/in (local y), a = 1 in, b = 0.5 in",
-                            "T = 10 kip·in (axial), a = 1 in"};
+  const char* expected[] = {"P = 10 kip (in local -y), a = 1 in",
+                            "w1 = 10 kip/in, w2 = 3 kip/in (in local -y), a = 1 in, b = 0.5 in",
+                            "T = 10 kip·in (about local -x), a = 1 in"};
   ModelStore model = testing::ModelFromText(R"("units","SFrame"
 "Joints",2, 0,0,0, 40,0,0
 "Supports",1, 1,1,1,1,1,1,1

@@ -71,21 +71,23 @@ const Entry kEntries[] = {
     {Settle, "PFrame", "3 4 '' 2", "*", "", ""},
     {Settle, "PFrame", "5 1 1 1", "*", "", ""},
     // Each kind of member load through its own fields, listed by its symbols.
-    {MLoad, "SFrame", "2 @Concentrated_force 40 ~ 2 ~", "2|P = 40 (local y), a = 2", "2 1 40 0 2 0",
-     ""},
-    {MLoad, "SFrame", "2 @Uniform_load 1.5 ~ 1 2", "2|w = 1.5 (local y), a = 1, b = 2",
+    {MLoad, "SFrame", "2 @Concentrated_force 40 ~ 2 ~", "2|P = 40 (in local -y), a = 2",
+     "2 1 40 0 2 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_load 1.5 ~ 1 2", "2|w = 1.5 (in local -y), a = 1, b = 2",
      "2 3 1.5 0 1 2", ""},
     {MLoad, "SFrame", "2 @Linearly_varying_load 0 6 0 0",
-     "2|w1 = 0, w2 = 6 (local y), a = 0, b = 0", "2 4 0 6 0 0", ""},
-    {MLoad, "SFrame", "2 @Uniform_axial_load 2 ~ 0 9.5", "2|w = 2 (axial), a = 0, b = 9.5",
+     "2|w1 = 0, w2 = 6 (in local -y), a = 0, b = 0", "2 4 0 6 0 0", ""},
+    {MLoad, "SFrame", "2 @Uniform_axial_load 2 ~ 0 9.5", "2|w = 2 (in local -x), a = 0, b = 9.5",
      "2 6 2 0 0 9.5", ""},
-    {MLoad, "SFrame", "2 @Torque 3 ~ 7 ~", "2|T = 3 (axial), a = 7", "2 7 3 0 7 0", ""},
+    {MLoad, "SFrame", "2 @Torque 3 ~ 7 ~", "2|T = 3 (about local -x), a = 7", "2 7 3 0 7 0", ""},
     // The newest load of a member goes before the first row of the same or a higher member.
     {MLoad, "Beam", "4 1 / 1 2 / 4 3",
-     "1|w = 2 (local y), a = 0, b = 0; 4|w = 3 (local y), a = 0, b = 0; 4|w = 1 (local y), a = 0, "
+     "1|w = 2 (in local -y), a = 0, b = 0; 4|w = 3 (in local -y), a = 0, b = 0; 4|w = 1 (in local "
+     "-y), a = 0, "
      "b = 0",
      "1 3 2 0 0 0; 4 3 3 0 0 0; 4 3 1 0 0 0", ""},
-    {MLoad, "Beam", "3 1 / 3 2", "3|w = 2 (local y), a = 0, b = 0; 3|w = 1 (local y), a = 0, b = 0",
+    {MLoad, "Beam", "3 1 / 3 2",
+     "3|w = 2 (in local -y), a = 0, b = 0; 3|w = 1 (in local -y), a = 0, b = 0",
      "3 3 2 0 0 0; 3 3 1 0 0 0", ""},
     // Member-load values are checked per kind as the analysis checks them.
     {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10 ~", "*", "1 1 40 0 10 0", ""},
