@@ -9,8 +9,12 @@
 namespace stavelorn {
 
 std::string ProjectCommands::Analyze() {
-  if (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?") == kAnswerYes)
-    SaveProject();
+  // A question dismissed with Escape or the close button calls the analysis off.
+  switch (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?")) {
+    case kAnswerYes: SaveProject(); break;
+    case kAnswerNo: break;
+    default: return "";
+  }
   // The results this analysis replaces go first, with everything drawn from them.
   session_.DropAnalysis();
   // A model the engine cannot evaluate is stopped with every problem named, before anything is
@@ -39,11 +43,14 @@ std::string ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
     messages_.ShowStop(kAnalysisResultsTitle, text);
     return "";
   }
-  const bool print = messages_.AskYesNo(kAnalysisResultsTitle, text) == kAnswerYes;
+  const int answer = messages_.AskYesNo(kAnalysisResultsTitle, text);
   if (!run.AccuracyNote.empty())
     messages_.ShowInformation(kAnalysisAccuracyTitle, run.AccuracyNote);
+  // Dismissing the results box ends the command there: the results stay shown, nothing is
+  // printed and nothing more is asked.
+  if (answer == kAnswerCancel) return "";
   // The user has just asked for the results: the whole report, without the options dialog.
-  const std::string notice = print ? PrintSections(PrintOptions(Results())) : "";
+  const std::string notice = answer == kAnswerYes ? PrintSections(PrintOptions(Results())) : "";
   OfferDoublePrecision(run);
   return notice;
 }
@@ -51,10 +58,12 @@ std::string ProjectCommands::ShowAnalysisOutcome(const AnalysisRun& run) {
 void ProjectCommands::OfferDoublePrecision(const AnalysisRun& run) {
   const int unknowns = Results().DofCount;
   if (session_.DoublePrecisionOffered() || !preferences_.Precision.ShouldOffer(unknowns)) return;
+  const int answer =
+      messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(unknowns, run.Seconds));
+  // An offer dismissed unanswered is made again after the next slow analysis.
+  if (answer == kAnswerCancel) return;
   session_.DoublePrecisionWasOffered();
-  if (messages_.AskYesNo(kPrecisionTitle, DoublePrecisionOfferText(unknowns, run.Seconds)) ==
-      kAnswerYes)
-    preferences_.Precision.Choose(AnalysisPrecision::Double);
+  if (answer == kAnswerYes) preferences_.Precision.Choose(AnalysisPrecision::Double);
 }
 
 void ProjectCommands::ChoosePrecision() {
@@ -67,10 +76,10 @@ std::string ProjectCommands::PrecisionStatus() const {
 }
 
 std::string ProjectCommands::EditData() {
-  const std::string notice =
-      messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?") == kAnswerYes
-          ? PrintSections(PrintOptions(Results()))
-          : "";
+  // Dismissing the question keeps the results on the screen.
+  const int answer = messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?");
+  if (answer == kAnswerCancel) return "";
+  const std::string notice = answer == kAnswerYes ? PrintSections(PrintOptions(Results())) : "";
   // The deformed shape belongs to results that no longer stand; the data are as they were, so
   // nothing is unsaved that was saved.
   session_.DropAnalysis();

@@ -34,7 +34,8 @@ class Messages {
  public:
   virtual ~Messages() = default;
 
-  // Yes/No with a question icon (style 36).
+  // Yes/No with a question icon (style 36). Like every question, it returns kAnswerCancel when
+  // the box is dismissed with Escape or its close button: the caller calls its command off.
   int AskQuestion(const std::string& title, const std::string& text) {
     return Show(title, text, kStyleYesNoQuestion);
   }

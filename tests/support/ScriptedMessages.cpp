@@ -9,7 +9,8 @@ namespace {
 bool IsButtonOf(int answer, MessageStyle style) {
   switch (style) {
     case kStyleYesNo:
-    case kStyleYesNoQuestion: return answer == kAnswerYes || answer == kAnswerNo;
+    case kStyleYesNoQuestion:  // Cancel: dismissed with Escape or the close button
+      return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
     case kStyleRetryCancelCritical: return answer == kAnswerRetry || answer == kAnswerCancel;
     case kStyleOkCancelQuestion: return answer == kAnswerOk || answer == kAnswerCancel;
     case kStyleYesNoCancelQuestion:

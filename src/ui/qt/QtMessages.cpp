@@ -1,5 +1,7 @@
 #include "ui/qt/QtMessages.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QString>
 
@@ -31,6 +33,27 @@ BoxLook LookOf(MessageStyle style) {
   }
 }
 
+// A message box that tells a dismissal (Escape, or the close button of its title bar) from a
+// press of its escape button: a Yes/No box would otherwise read Escape as No.
+class DismissibleBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+  bool Dismissed() const { return dismissed_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Cancel)) dismissed_ = true;
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (clickedButton() == nullptr) dismissed_ = true;
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool dismissed_ = false;
+};
+
 int AnswerOf(int button) {
   switch (button) {
     case QMessageBox::Ok: return kAnswerOk;
@@ -45,13 +68,12 @@ int AnswerOf(int button) {
 
 int QtMessages::Show(const std::string& title, const std::string& text, MessageStyle style) {
   BoxLook look = LookOf(style);
-  QMessageBox box(look.icon, QString::fromStdString(title), QString::fromStdString(text),
-                  look.buttons, parent_);
+  DismissibleBox box(look.icon, QString::fromStdString(title), QString::fromStdString(text),
+                     look.buttons, parent_);
   box.setDefaultButton(look.defaultButton);
-  int button = box.exec();
-  // A box without Cancel closed from its title bar counts as its last button (No, or OK).
-  if (button == QMessageBox::Cancel && !(look.buttons & QMessageBox::Cancel))
-    button = (look.buttons & QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+  const int button = box.exec();
+  // A box with a single OK button has nothing to call off: dismissing it reads as OK.
+  if (box.Dismissed()) return look.buttons == QMessageBox::Ok ? kAnswerOk : kAnswerCancel;
   return AnswerOf(button);
 }
 
