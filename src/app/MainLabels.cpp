@@ -1,5 +1,7 @@
 #include "app/MainLabels.h"
 
+#include <filesystem>
+
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -35,6 +37,13 @@ void MainLabels::ShowModel(const ModelStore& m) {
   if (m.MaterialCount > 0) ShowMaterialCount(m);
   if (m.SectionCount > 0) ShowSectionCount(m);
   if (m.MemberCount > 0) ShowMemberCount(m);
+}
+
+std::string MainWindowTitle(const ProjectSession& session, const std::string& projectFile) {
+  if (!session.Open()) return kMainWindowBanner;
+  const std::string name =
+      projectFile.empty() ? "Untitled" : std::filesystem::path(projectFile).filename().string();
+  return name + (session.Unsaved() ? "*" : "") + " \u2014 " + kMainWindowBanner;
 }
 
 }  // namespace stavelorn

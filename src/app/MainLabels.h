@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "app/ProjectSession.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -25,5 +26,13 @@ struct MainLabels {
   // leaves its label empty, as in a new project).
   void ShowModel(const ModelStore& m);
 };
+
+// The main window's fixed banner, the whole title while no project is open.
+inline constexpr char kMainWindowBanner[] =
+    "Computer Software for STAVELORN Tessel Edition by Orvel Dunverake";
+
+// The main window's title: the project's file name ("Untitled" before it has one) with a "*"
+// while it differs from the file, then the banner: "portal-frame.str* — " + kMainWindowBanner.
+std::string MainWindowTitle(const ProjectSession& session, const std::string& projectFile);
 
 }  // namespace stavelorn
