@@ -38,4 +38,24 @@ MenuRoute RouteOf(MenuItem item) {
   }
 }
 
+KeyMeaning MeaningOfKey(MenuItem item, Phase phase, const MenuState& menus) {
+  using M = MenuItem;
+  if (menus.Visible(item)) return {};
+  const std::string name = MenuItemName(item);
+  if (phase == Phase::NoProject) return {KeyEffect::Explain, name + ": no project is open."};
+  switch (item) {
+    case M::MnuProjNew:
+    case M::MnuProjOpen: return {KeyEffect::CloseProjectFirst, ""};
+    case M::MnuProjSave: return {};  // asks for a file, as Save As does
+    case M::MnuAna:
+      if (phase == Phase::ShowingResults)
+        return {KeyEffect::Explain,
+                name +
+                    ": the results are shown; choose Edit Data to change the data and analyse "
+                    "again."};
+      return {KeyEffect::Explain, name + ": the structure needs a member and a load first."};
+    default: return {KeyEffect::Explain, name + " cannot be chosen now."};
+  }
+}
+
 }  // namespace stavelorn

@@ -2,6 +2,8 @@
 // a command of ProjectCommands, a data list window, a results window, or closing the window.
 #pragma once
 
+#include <string>
+
 #include "app/MenuState.h"
 #include "model/FormId.h"
 
@@ -23,5 +25,22 @@ struct MenuRoute {
 };
 
 MenuRoute RouteOf(MenuItem item);
+
+// What the key of a menu item (MenuItemInfo::Shortcuts) does in a phase: a key never does
+// nothing in silence.
+enum class KeyEffect {
+  RunItem,            // what the item does from its menu
+  CloseProjectFirst,  // New and Open while a project is open: close it (asking to save), then run
+  Explain,            // the status line says why it cannot be done now (KeyMeaning::Reason)
+};
+
+struct KeyMeaning {
+  KeyEffect Effect = KeyEffect::RunItem;
+  std::string Reason;  // for Explain: "Analyze: the results are shown. ..."
+};
+
+// The meaning of `item`'s key with `menus` showing in `phase`: a visible item runs; Save runs
+// (as Save As) in a project without a file; the rest explain why they are hidden.
+KeyMeaning MeaningOfKey(MenuItem item, Phase phase, const MenuState& menus);
 
 }  // namespace stavelorn

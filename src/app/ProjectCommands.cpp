@@ -45,6 +45,18 @@ std::string ProjectCommands::Run(MenuItem item) {
   return "";
 }
 
+std::string ProjectCommands::RunKey(MenuItem item) {
+  const KeyMeaning meaning = MeaningOfKey(item, session_.CurrentPhase(), Menus());
+  switch (meaning.Effect) {
+    case KeyEffect::Explain: return meaning.Reason;
+    case KeyEffect::CloseProjectFirst:
+      if (!CloseProject()) return "";
+      return Run(item);
+    case KeyEffect::RunItem: return Run(item);
+  }
+  return "";
+}
+
 void ProjectCommands::NewProject() {
   // A new project differs from every file until it is saved.
   if (windows_.ShowTitleDialog()) StartSession(false);

@@ -15,6 +15,7 @@
 #include "analysis/InfluenceLine.h"
 #include "app/CommandWindows.h"
 #include "app/MainLabels.h"
+#include "app/MenuRoutes.h"
 #include "app/MenuState.h"
 #include "app/Preferences.h"
 #include "app/ProjectSession.h"
@@ -63,6 +64,10 @@ class ProjectCommands {
   // Carries out a menu item whose route is MenuTarget::Command (any other item does nothing)
   // and returns what the status line says of its outcome ("Report printed to ..."), or "".
   std::string Run(MenuItem item);
+
+  // A menu item's key, pressed whatever the menus show (MeaningOfKey); returns the status line's
+  // notice, which says why when the key cannot be carried out now.
+  std::string RunKey(MenuItem item);
 
   void NewProject();
   void ChangeProjectTitle();

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -70,7 +71,6 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
       dialogs_(dialogs ? *dialogs : static_cast<FileDialogs&>(qtDialogs_)),
       commands_(model, messages_, dialogs_, *this) {
   setObjectName("mcas");
-  setWindowTitle("Computer Software for STAVELORN Tessel Edition by Orvel Dunverake");
   BuildControls();
   BuildMenus();
   ResizeToDefault();
@@ -171,6 +171,10 @@ void MainWindow::BuildMenus() {
       // A menu shows its items' keys; the tooltip shows them for a command on the menu bar.
       action->setToolTip(QString::fromStdString(MenuItemName(info.Item)) + " (" +
                          action->shortcut().toString(QKeySequence::NativeText) + ")");
+      QShortcut* hiddenKey = new QShortcut(this);
+      hiddenKey->setKeys(action->shortcuts());
+      connect(hiddenKey, &QShortcut::activated, this, [this, item = info.Item] { Run(item); });
+      hiddenItemKeys_[index] = hiddenKey;
     }
     if (!action->menu() && !action->isSeparator())
       connect(action, &QAction::triggered, this, [this, item = info.Item] { Run(item); });
@@ -218,7 +222,7 @@ void MainWindow::Run(MenuItem item) {
   switch (route.Target) {
     case MenuTarget::Command:
       // A notice stays on the status line for half a minute, or until the next one.
-      if (const std::string notice = commands_.Run(item); !notice.empty())
+      if (const std::string notice = commands_.RunKey(item); !notice.empty())
         statusBar()->showMessage(QString::fromStdString(notice), 30000);
       break;
     case MenuTarget::Exit: close(); return;
@@ -245,12 +249,14 @@ void MainWindow::Refresh() {
   for (const MenuItemInfo& info : MenuItems()) {
     const std::size_t index = static_cast<std::size_t>(info.Item);
     if (actions_[index]) actions_[index]->setVisible(menus.Visible(info.Item));
+    if (hiddenItemKeys_[index]) hiddenItemKeys_[index]->setEnabled(!menus.Visible(info.Item));
   }
   savePicture_->setVisible(commands_.ProjectOpen());
   viewMenu_->menuAction()->setVisible(commands_.ProjectOpen());
   actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(
       !commands_.Prefs().Recent.Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
+  setWindowTitle(QString::fromStdString(MainWindowTitle(commands_.Session(), model_.ProjectFile)));
   Action(M::MnuEditUndo)->setText("&" + QString::fromStdString(commands_.UndoCaption()));
   Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
   Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));

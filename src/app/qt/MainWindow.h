@@ -21,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QShortcut;
 
 namespace stavelorn {
 
@@ -85,6 +86,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
  private:
   void BuildControls();
   void BuildMenus();
+  // A menu item chosen, or its key pressed while the item is hidden (ProjectCommands::RunKey).
   void Run(MenuItem item);
   void ArrangeLayout();
   // The size the window opens at when no saved geometry is restored over it.
@@ -105,6 +107,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   FileDialogs& dialogs_;
   ProjectCommands commands_;
   std::array<QAction*, kMenuItemCount> actions_{};
+  // Each item's keys while the item is hidden, which takes its action's keys away.
+  std::array<QShortcut*, kMenuItemCount> hiddenItemKeys_{};
   std::array<QLabel*, 9> labels_{};
   QLabel* units_ = nullptr;
   QLabel* precision_ = nullptr;

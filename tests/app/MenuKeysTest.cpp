@@ -1,0 +1,120 @@
+// A menu item's key in every phase: it does what its name says, closing the open project first
+// for New and Open, or says on the status line why it cannot.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/ProjectCommandsFixture.h"
+
+namespace stavelorn {
+namespace {
+
+using M = MenuItem;
+
+TEST_F(ProjectCommandsTest, AKeyRunsItsCommandOrSaysWhyItCannot) {
+  windows_.titleDialog = [this] {
+    if (model_.StructType.empty()) model_.SetStructType("PTruss");
+    model_.ProjectTitle += "!";
+    return true;
+  };
+  const auto portal = [&] { OpenCopyOf("portal-frame.str"); };
+  const auto changedPortal = [&] { portal(), commands_.ChangeProjectTitle(); };
+  const auto analysed = [&] { portal(), AnalyzeQuietly(); };
+  const struct {
+    const char* key;
+    std::function<void()> before;
+    M item;
+    std::deque<int> answers;  // to the questions the key asks
+    const char* chosenFile;   // in the file dialog it opens, or nullptr
+    std::string notice;
+    std::string fileAfter;  // the open project's file name; "-" for no project
+    bool unsavedAfter;
+    bool resultsAfter;
+  } cases[] = {
+      {"Ctrl+N, saved project", portal, M::MnuProjNew, {}, nullptr, "", "", true, false},
+      {"Ctrl+O, changes dropped",
+       changedPortal,
+       M::MnuProjOpen,
+       {kAnswerNo},
+       "roof-truss.str",
+       "",
+       "roof-truss.str",
+       false,
+       false},
+      {"Ctrl+N, save question cancelled",
+       changedPortal,
+       M::MnuProjNew,
+       {kAnswerCancel},
+       nullptr,
+       "",
+       "portal-frame.str",
+       true,
+       false},
+      {"F5 while results are shown",
+       analysed,
+       M::MnuAna,
+       {},
+       nullptr,
+       "Analyze: the results are shown; choose Edit Data to change the data and analyse again.",
+       "portal-frame.str",
+       false,
+       true},
+      {"F5 entering data",
+       portal,
+       M::MnuAna,
+       {kAnswerNo, kAnswerNo},
+       nullptr,
+       "",
+       "portal-frame.str",
+       false,
+       true},
+      {"F5 without a project",
+       [] {},
+       M::MnuAna,
+       {},
+       nullptr,
+       "Analyze: no project is open.",
+       "-",
+       false,
+       false},
+      {"Ctrl+S without a project",
+       [] {},
+       M::MnuProjSave,
+       {},
+       nullptr,
+       "Save Project: no project is open.",
+       "-",
+       false,
+       false},
+      {"Ctrl+S, project without a file",
+       [&] { commands_.NewProject(); },
+       M::MnuProjSave,
+       {},
+       "new.str",
+       "",
+       "new.str",
+       false,
+       false},
+  };
+  std::filesystem::copy_file(testing::SourcePath("examples/roof-truss.str"),
+                             folder_ / "roof-truss.str");
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.key);
+    commands_.Start();
+    row.before();
+    for (int answer : row.answers) messages_.Answer(answer);
+    if (row.chosenFile) dialogs_.Answer(InFolder(row.chosenFile));
+    EXPECT_EQ(commands_.RunKey(row.item), row.notice);
+    EXPECT_EQ(commands_.ProjectOpen()
+                  ? std::filesystem::path(model_.ProjectFile).filename().string()
+                  : "-",
+              row.fileAfter);
+    EXPECT_EQ(commands_.HasUnsavedChanges(), row.unsavedAfter);
+    EXPECT_EQ(commands_.Session().ResultsShown(), row.resultsAfter);
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
