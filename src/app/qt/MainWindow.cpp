@@ -35,6 +35,8 @@ namespace {
 
 using M = MenuItem;
 
+const char* const kMultiplierCaption = "Deflection Multiplier :";
+
 // A menu is announced by its text, so the text carries no padding.
 QString Unpadded(const char* caption) {
   return QString::fromStdString(UnpaddedCaption(caption));
@@ -103,7 +105,7 @@ void MainWindow::BuildControls() {
   labels_[1]->setFont(titleFont);
   labels_[1]->setAlignment(Qt::AlignCenter);
   labels_[2]->setFont(titleFont);
-  labels_[8]->setText("Deflection Multiplier :");
+  labels_[8]->setText(kMultiplierCaption);
 
   combo_ = new QComboBox(central);
   combo_->setObjectName("Combo1");
@@ -112,6 +114,8 @@ void MainWindow::BuildControls() {
     combo_->addItem(QString::fromStdString(choice));
   combo_->setEditText(QString::fromStdString(commands_.MultiplierText()));
   combo_->setInsertPolicy(QComboBox::NoInsert);
+  combo_->setAccessibleName(QString::fromStdString(SpokenCaption(kMultiplierCaption)));
+  combo_->lineEdit()->setAccessibleName(combo_->accessibleName());
   connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!restoringMultiplier_) commands_.TypeMultiplierText(text.toStdString());
   });
@@ -122,6 +126,7 @@ void MainWindow::BuildControls() {
 
   redraw_ = new QPushButton("ReDraw", central);
   redraw_->setObjectName("ReDraw");
+  redraw_->setAccessibleName("Redraw");
   connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
 
   canvas_ = new PictureBox(central);
