@@ -85,6 +85,10 @@ class AccessibleTreeTest : public QObject {
     faults << Faults(&open.window);
     Session analysed("portal-frame");
     faults << Faults(&analysed.window);
+    // The drawing is read as text: what it is, and the structure with its results.
+    QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(analysed.window.Canvas());
+    QCOMPARE(drawing->text(QAccessible::Name), QString("Structure drawing"));
+    QVERIFY(drawing->text(QAccessible::Description).contains("Largest displacement"));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 

@@ -130,6 +130,7 @@ void MainWindow::BuildControls() {
   connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
 
   canvas_ = new PictureBox(central);
+  canvas_->setAccessibleName("Structure drawing");
   canvas_->SetTooltipSource(
       [this](const PickedItem& item) { return PickedItemText(model_, commands_.Results(), item); });
   connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
@@ -264,6 +265,8 @@ void MainWindow::Refresh() {
   Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
   Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));
   Action(M::MnuEditRedo)->setEnabled(commands_.CanRedo());
+  canvas_->setAccessibleDescription(
+      QString::fromStdString(StructureDescription(model_, commands_.Results())));
   units_->setText(QString::fromStdString(commands_.Labels().Units));
   units_->setAccessibleName(
       QString::fromStdString(LabelledValue("Units", commands_.Labels().Units)));
