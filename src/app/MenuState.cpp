@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "model/StructType.h"
+#include "ui/AccessibleNames.h"
 
 namespace stavelorn {
 
@@ -78,11 +79,7 @@ const MenuItemInfo& MenuItemOf(MenuItem item) {
 }
 
 std::string MenuItemName(MenuItem item) {
-  std::string name;
-  for (const char* c = MenuItemOf(item).Caption; *c; ++c)
-    if (*c != '&') name += *c;
-  const std::size_t end = name.find_last_not_of(" .");
-  return end == std::string::npos ? "" : name.substr(0, end + 1);
+  return SpokenCaption(MenuItemOf(item).Caption);
 }
 
 char AccessKeyOf(const std::string& caption) {

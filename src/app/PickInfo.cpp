@@ -209,4 +209,36 @@ std::string PickedItemText(const ModelStore& model, const StructureResults& resu
   return "";
 }
 
+std::string StructureDescription(const ModelStore& model, const StructureResults& results) {
+  const StructTypeInfo* type = model.Type();
+  if (type == nullptr) return "";
+  auto count = [](int n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+  };
+  std::string text = std::string(type->Name) + ", " + count(model.JointCount, "joint") + ", " +
+                     count(model.MemberCount, "member");
+  if (results.AnalysisStatus == kAnalysisComplete) {
+    float largest = 0;
+    int joint = 0;
+    int coordinate = 0;
+    for (int j = 1; j <= model.JointCount; ++j)
+      for (int k = 1; k <= type->CoordsPerJoint; ++k) {
+        const float value = ShownDisplacement(model, results, j, k);
+        if (!CoordinateOf(*type, k).Rotation && std::fabs(value) > std::fabs(largest)) {
+          largest = value;
+          joint = j;
+          coordinate = k;
+        }
+      }
+    if (joint > 0)
+      text += "\nLargest displacement: " + CoordinateName(CoordinateOf(*type, coordinate)) + " " +
+              Number(largest, model, Quantity::Length) + " at joint " + std::to_string(joint);
+  }
+  for (int j = 1; j <= model.JointCount; ++j)
+    text += "\n\n" + PickedItemText(model, results, PickedItem{PickedItem::Kind::Joint, j});
+  for (int m = 1; m <= model.MemberCount; ++m)
+    text += "\n\n" + PickedItemText(model, results, PickedItem{PickedItem::Kind::Member, m});
+  return text;
+}
+
 }  // namespace stavelorn

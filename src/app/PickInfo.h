@@ -16,4 +16,9 @@ namespace stavelorn {
 std::string PickedItemText(const ModelStore& model, const StructureResults& results,
                            const PickedItem& item);
 
+// What a screen reader reads for the drawing: the type and size of the structure, after an
+// analysis its largest translation and where, then every joint and member as its tooltip words
+// it; "" without a structure type.
+std::string StructureDescription(const ModelStore& model, const StructureResults& results);
+
 }  // namespace stavelorn

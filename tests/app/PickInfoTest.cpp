@@ -44,5 +44,23 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
   testing::ExpectGoldenFile(text, "tests/app/golden/pick-items.txt");
 }
 
+// The drawing's description leads with the type and size and, after an analysis, the cantilever
+// tip's closed-form deflection P L^3 / 3EI = 10 * 8 / 3 as the largest translation.
+TEST(PickInfo, DescribesTheStructureWithItsLargestDisplacement) {
+  const ModelStore cantilever = ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/pick-cantilever.str")));
+  const std::string before = StructureDescription(cantilever, StructureResults());
+  EXPECT_EQ(before.substr(0, before.find('\n')), "Plane Frame, 2 joints, 1 member");
+  EXPECT_EQ(before.find("Largest"), std::string::npos);
+  EXPECT_NE(before.find(PickedItemText(cantilever, StructureResults(), {Kind::Member, 1})),
+            std::string::npos);
+  const std::string after = StructureDescription(cantilever, Analyze(cantilever));
+  const std::string label = "Largest displacement: Y Translation ";
+  const std::size_t at = after.find(label);
+  ASSERT_NE(at, std::string::npos) << after;
+  EXPECT_NEAR(std::stof(after.substr(at + label.size())), -80.0f / 3.0f, 1e-3f);
+  EXPECT_EQ(after.substr(after.find(" at joint ", at), 11), " at joint 2");
+}
+
 }  // namespace
 }  // namespace stavelorn

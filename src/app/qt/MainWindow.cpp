@@ -28,12 +28,20 @@
 #include "editors/qt/DataEditors.h"
 #include "graphics/Drawing.h"
 #include "graphics/StructureLabels.h"
+#include "ui/AccessibleNames.h"
 
 namespace stavelorn {
 
 namespace {
 
 using M = MenuItem;
+
+const char* const kMultiplierCaption = "Deflection Multiplier :";
+
+// A menu is announced by its text, so the text carries no padding.
+QString Unpadded(const char* caption) {
+  return QString::fromStdString(UnpaddedCaption(caption));
+}
 
 // The platform's own zoom keys are often the ones given besides them; an action given one key
 // twice would take neither, as an ambiguous shortcut.
@@ -97,7 +105,7 @@ void MainWindow::BuildControls() {
   labels_[1]->setFont(titleFont);
   labels_[1]->setAlignment(Qt::AlignCenter);
   labels_[2]->setFont(titleFont);
-  labels_[8]->setText("Deflection Multiplier :");
+  labels_[8]->setText(kMultiplierCaption);
 
   combo_ = new QComboBox(central);
   combo_->setObjectName("Combo1");
@@ -106,6 +114,8 @@ void MainWindow::BuildControls() {
     combo_->addItem(QString::fromStdString(choice));
   combo_->setEditText(QString::fromStdString(commands_.MultiplierText()));
   combo_->setInsertPolicy(QComboBox::NoInsert);
+  combo_->setAccessibleName(QString::fromStdString(SpokenCaption(kMultiplierCaption)));
+  combo_->lineEdit()->setAccessibleName(combo_->accessibleName());
   connect(combo_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!restoringMultiplier_) commands_.TypeMultiplierText(text.toStdString());
   });
@@ -116,9 +126,11 @@ void MainWindow::BuildControls() {
 
   redraw_ = new QPushButton("ReDraw", central);
   redraw_->setObjectName("ReDraw");
+  redraw_->setAccessibleName("Redraw");
   connect(redraw_, &QPushButton::clicked, this, [this] { Redraw(); });
 
   canvas_ = new PictureBox(central);
+  canvas_->setAccessibleName("Structure drawing");
   canvas_->SetTooltipSource(
       [this](const PickedItem& item) { return PickedItemText(model_, commands_.Results(), item); });
   connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
@@ -128,11 +140,9 @@ void MainWindow::BuildControls() {
   statusBar()->addWidget(projectFile_, 1);
   units_ = new QLabel(this);
   units_->setObjectName("Units");
-  units_->setAccessibleName("Units");
   statusBar()->addPermanentWidget(units_);
   precision_ = new QLabel(this);
   precision_->setObjectName("Precision");
-  precision_->setAccessibleName("Precision of the results");
   statusBar()->addPermanentWidget(precision_);
   diagramCanvas_ = new PictureBox(central);
   diagramCanvas_->setObjectName("DiagramPic");
@@ -149,20 +159,20 @@ void MainWindow::BuildMenus() {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
       if (info.Item == M::MnuProj || info.Item == M::MnuEdit || info.Item == M::MnuLoad ||
           info.Item == M::MnuHelp || info.Item == M::MnuDiagrams || info.Item == M::MnuExercise) {
-        QMenu* menu = menuBar()->addMenu(info.Caption);
+        QMenu* menu = menuBar()->addMenu(Unpadded(info.Caption));
         menus[info.Item] = menu;
         action = menu->menuAction();
       } else {
-        action = menuBar()->addAction(info.Caption);
+        action = menuBar()->addAction(Unpadded(info.Caption));
       }
     } else if (info.Item == M::MnuProjRecent) {
-      recentMenu_ = menus.at(info.Parent)->addMenu(info.Caption);
+      recentMenu_ = menus.at(info.Parent)->addMenu(Unpadded(info.Caption));
       action = recentMenu_->menuAction();
       connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     } else if (std::string(info.Caption) == "-") {
       action = menus.at(info.Parent)->addSeparator();
     } else {
-      action = menus.at(info.Parent)->addAction(info.Caption);
+      action = menus.at(info.Parent)->addAction(Unpadded(info.Caption));
     }
     action->setObjectName(info.Name);
     actions_[index] = action;
@@ -261,8 +271,14 @@ void MainWindow::Refresh() {
   Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
   Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));
   Action(M::MnuEditRedo)->setEnabled(commands_.CanRedo());
+  canvas_->setAccessibleDescription(
+      QString::fromStdString(StructureDescription(model_, commands_.Results())));
   units_->setText(QString::fromStdString(commands_.Labels().Units));
+  units_->setAccessibleName(
+      QString::fromStdString(LabelledValue("Units", commands_.Labels().Units)));
   precision_->setText(QString::fromStdString(commands_.PrecisionStatus()));
+  precision_->setAccessibleName(QString::fromStdString(
+      LabelledValue("Precision of the results", commands_.PrecisionStatus())));
   SavePreferences(commands_.Prefs());
   if (commands_.Session().ResultsShown()) {
     if (diagramsMenuType_ != model_.StructType) FillDiagramsMenu();

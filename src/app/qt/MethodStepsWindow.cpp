@@ -135,6 +135,7 @@ MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const StructureRes
   bar->addWidget(new QLabel("Member:"));
   picker_ = new QComboBox;
   picker_->setObjectName("MemberPicker");
+  picker_->setAccessibleName("Member");
   for (int i = 0; i < steps_.MemberCount(); ++i)
     picker_->addItem(QString::fromStdString(steps_.MemberCaption(i)));
   bar->addWidget(picker_, 1);

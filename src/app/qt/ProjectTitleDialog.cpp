@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "editors/FieldRules.h"
+#include "ui/AccessibleNames.h"
 
 namespace stavelorn {
 
@@ -32,8 +33,10 @@ ProjectTitleDialog::ProjectTitleDialog(ModelStore& model, Messages& messages, QW
   titleBox_->setObjectName("PrTitle");
   titleBox_->setMinimumWidth(360);
   titleBox_->installEventFilter(this);
+  const char* titleCaption = " Project Title : ";
+  titleBox_->setAccessibleName(QString::fromStdString(SpokenCaption(titleCaption)));
   auto* titleRow = new QHBoxLayout;
-  titleRow->addWidget(new QLabel(" Project Title : "));
+  titleRow->addWidget(new QLabel(titleCaption));
   titleRow->addWidget(titleBox_, 1);
 
   auto* typeFrame = new QGroupBox("Structure Type :");

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/AccessibleNames.h"
+
 namespace stavelorn {
 
 EntryDialog::EntryDialog(ListEditor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
@@ -92,7 +94,7 @@ void EntryDialog::Build() {
   // Return presses OK wherever the focus is; no other button takes it over.
   for (QPushButton* button : {ok, next_, cancel_}) {
     button->setAutoDefault(false);
-    button->setAccessibleName(button->objectName());
+    button->setAccessibleName(QString::fromStdString(SpokenCaption(button->text().toStdString())));
   }
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] {
@@ -133,6 +135,7 @@ void EntryDialog::Sync() {
     const QString text = QString::fromStdString(form.Text[i].Text);
     if (fields_[i]->text() != text) fields_[i]->setText(text);
     labels_[i]->setText(QString::fromStdString(form.Text[i].Label));
+    fields_[i]->setAccessibleName(QString::fromStdString(SpokenCaption(form.Text[i].Label)));
     labels_[i]->setVisible(form.Text[i].Visible);
     fields_[i]->setVisible(form.Text[i].Visible);
     // A field may be locked for one item and open for the next.
@@ -157,6 +160,7 @@ void EntryDialog::Sync() {
   }
   choice_->setCurrentIndex(form.Choice.Selected);
   choiceLabel_->setText(QString::fromStdString(form.Choice.Label));
+  choice_->setAccessibleName(QString::fromStdString(SpokenCaption(form.Choice.Label)));
   choiceLabel_->setVisible(form.Choice.Visible);
   choice_->setVisible(form.Choice.Visible);
   if (note_->text() != QString::fromStdString(form.Note)) {

@@ -14,6 +14,7 @@
 #include "editors/qt/EntryDialog.h"
 #include "editors/qt/FixedGridView.h"
 #include "editors/qt/GridTableModel.h"
+#include "ui/AccessibleNames.h"
 
 namespace stavelorn {
 
@@ -31,6 +32,8 @@ ListWindow::ListWindow(ListEditor& editor, QWidget* parent, QWidget* preview,
   label2_->setText(QString::fromStdString(form.Label2));
   add_->setText(QString::fromStdString(form.AddCaption));
   close_->setText(QString::fromStdString(form.CloseCaption));
+  for (QPushButton* b : {add_, insert_, edit_, delete_, close_, cancel_, undo_, redo_})
+    b->setAccessibleName(QString::fromStdString(SpokenCaption(b->text().toStdString())));
   SyncFromGrid();
 }
 
@@ -93,8 +96,6 @@ void ListWindow::Build() {
   };
   keys(undo_, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
   keys(redo_, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  for (QPushButton* b : {add_, insert_, edit_, delete_, close_, cancel_, undo_, redo_})
-    b->setAccessibleName(b->objectName());
   connect(close_, &QPushButton::clicked, this, [this] {
     editor_.Close();
     committed_ = true;

@@ -1,0 +1,158 @@
+// What a screen reader meets: every window and dialog of the program is walked through Qt's
+// accessibility interface, and each control the user can operate must be announced by a name a
+// person would say, never left unnamed or called by an internal identifier.
+
+#include <QAccessible>
+#include <QRegularExpression>
+
+#include "analysis/MemberDiagrams.h"
+#include "app/MenuRoutes.h"
+#include "app/qt/CheckWorkWindow.h"
+#include "app/qt/InfluenceWindow.h"
+#include "app/qt/MemberDiagramWindow.h"
+#include "app/qt/MethodStepsWindow.h"
+#include "app/qt/PrecisionDialog.h"
+#include "app/qt/ProjectTitleDialog.h"
+#include "app/qt/ResultsWindows.h"
+#include "app/qt/UnitsDialog.h"
+#include "editors/DataWindows.h"
+#include "editors/EditorForms.h"
+#include "gui/WindowDriver.h"
+#include "reports/PrintCommand.h"
+#include "reports/qt/PrintOptionsDialog.h"
+
+using namespace stavelorn;
+using namespace stavelorn::testing;
+using M = MenuItem;
+
+namespace {
+
+bool Operable(QAccessible::Role role) {
+  switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::MenuItem:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::PageTab:
+    case QAccessible::Slider: return true;
+    default: return false;
+  }
+}
+
+// An empty name, or one shaped like a name in the code: a lower-case letter running into a
+// capital ("ReDraw", "AddB"), an underscore, access-key marks or padding left in.
+bool SaysNothing(const QString& name) {
+  static const QRegularExpression identifier("[a-z][A-Z]|_|&|^\\s|\\s$");
+  return name.isEmpty() || identifier.match(name).hasMatch();
+}
+
+void Walk(QAccessibleInterface* node, const QString& window, QStringList& faults, int depth = 0) {
+  if (!node || !node->isValid() || depth > 40 || node->state().invisible) return;
+  QString name = node->text(QAccessible::Name);
+  // On Linux a box of choices is announced by its choice; what it chooses is its own name.
+  if (node->role() == QAccessible::ComboBox)
+    name = qobject_cast<QWidget*>(node->object())->accessibleName();
+  if (Operable(node->role()) && SaysNothing(name))
+    faults << QString("%1: role %2 named \"%3\"").arg(window).arg(int(node->role())).arg(name);
+  for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), window, faults, depth + 1);
+}
+
+QStringList Faults(QWidget* window) {
+  QStringList faults;
+  Walk(QAccessible::queryAccessibleInterface(window), window->objectName(), faults);
+  return faults;
+}
+
+}  // namespace
+
+class AccessibleTreeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theMainWindowInEachPhase() {
+    QStringList faults;
+    ModelStore model;
+    ScriptedMessages messages;
+    MainWindow empty(model, &messages);
+    empty.show();
+    faults << Faults(&empty);
+    Session open("portal-frame", false);
+    faults << Faults(&open.window);
+    Session analysed("portal-frame");
+    faults << Faults(&analysed.window);
+    // The drawing is read as text: what it is, and the structure with its results.
+    QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(analysed.window.Canvas());
+    QCOMPARE(drawing->text(QAccessible::Name), QString("Structure drawing"));
+    QVERIFY(drawing->text(QAccessible::Description).contains("Largest displacement"));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+  }
+
+  // Each data menu's list window and its entry dialog, on an example whose list is not empty.
+  void everyListWindowAndEntryDialog() {
+    QStringList faults;
+    for (const MenuItemInfo& info : MenuItems()) {
+      const FormId form = RouteOf(info.Item).Window;
+      if (RouteOf(info.Item).Target != MenuTarget::DataWindow) continue;
+      for (const char* example : {"continuous-beam", "roof-truss", "portal-frame"}) {
+        Session s(example, false);
+        DataWindow data = MakeDataWindow(form, s.model, s.messages);
+        data.Editor->Open();
+        if (data.Editor->ItemCount() == 0) continue;
+        s.messages.Answer(kAnswerOk);
+        ModalScript script;
+        script.On(EditorFormName(form), [&faults](QWidget* list) {
+          faults << Faults(list);
+          list->findChild<QTableView*>("Grid1")->selectRow(0);
+          Button(list, "EditB")->click();
+        });
+        script.On(EditorFormName(FormId(int(form) + 1)), [&faults](QWidget* dialog) {
+          faults << Faults(dialog);
+          Button(dialog, "Cancel")->click();
+        });
+        script.On(EditorFormName(form), [](QWidget* list) { Button(list, "CloseB")->click(); });
+        s.window.Action(info.Item)->trigger();
+        QVERIFY2(script.Done(), info.Name);
+        break;
+      }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+  }
+
+  void theProjectAndResultsWindows() {
+    QStringList faults;
+    Session s("portal-frame");
+    auto audit = [&faults](QWidget* window) { faults << Faults(window); };
+    QVERIFY(Opened<UnitsDialog>([&] { s.window.Action(M::MnuProjUnits)->trigger(); }, audit));
+    QVERIFY(
+        Opened<PrecisionDialog>([&] { s.window.Action(M::MnuProjPrecision)->trigger(); }, audit));
+    for (M results : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact})
+      QVERIFY(Opened<ResultsWindow>([&] { s.window.Action(results)->trigger(); }, audit));
+    QVERIFY(Opened<MethodStepsWindow>([&] { s.window.Action(M::MnuSteps)->trigger(); }, audit));
+    QVERIFY(Opened<InfluenceWindow>(
+        [&] { s.window.findChild<QAction*>("MnuDiagInfluence")->trigger(); }, audit));
+    const std::vector<MemberDiagram> diagrams =
+        BuildMemberDiagrams(s.model, s.window.Commands().Results());
+    MemberDiagramWindow member(s.model, diagrams.front());
+    member.show();
+    audit(&member);
+    ProjectTitleDialog title(s.model, s.messages, &s.window);
+    title.show();
+    audit(&title);
+    PrintOptions options(s.window.Commands().Results());
+    PrintOptionsDialog print(options);
+    print.show();
+    audit(&print);
+    Session exercise("portal-frame", false);
+    QVERIFY(Opened<CheckWorkWindow>([&] { exercise.window.Action(M::MnuCheckWork)->trigger(); },
+                                    audit));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+  }
+};
+
+QTEST_MAIN(AccessibleTreeTest)
+#include "AccessibleTreeTest.moc"
