@@ -30,8 +30,8 @@ std::string ProjectCommands::Analyze() {
   ShownAnalysis shown;
   shown.Results = run.Results;
   if (shown.Complete()) shown.Trail = run.Trail;
-  session_.Multiplier().Choose(AutomaticDeflectionMultiplier(model_, shown.Results));
-  HandMultiplierToDrawing();
+  session_.Multiplier().Choose(
+      AutomaticDeflectionMultiplier(model_, shown.Results, session_.Multiplier().Value()));
   session_.ShowAnalysis(std::move(shown));
   windows_.Redraw();
   return ShowAnalysisOutcome(run);
@@ -89,13 +89,10 @@ std::string ProjectCommands::EditData() {
 
 void ProjectCommands::TypeMultiplierText(const std::string& text) {
   session_.Multiplier().Type(text);
-  HandMultiplierToDrawing();
 }
 
 std::string ProjectCommands::SetMultiplierText(const std::string& text) {
-  std::string problem = session_.Multiplier().Enter(text);
-  HandMultiplierToDrawing();
-  return problem;
+  return session_.Multiplier().Enter(text);
 }
 
 }  // namespace stavelorn

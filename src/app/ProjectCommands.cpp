@@ -21,7 +21,6 @@ void ProjectCommands::Start() {
 
 void ProjectCommands::StartSession(bool saved) {
   session_ = ProjectSession(model_, saved);
-  HandMultiplierToDrawing();
 }
 
 std::string ProjectCommands::Run(MenuItem item) {

@@ -115,7 +115,9 @@ class ProjectCommands {
   void Undo();
   void Redo();
 
-  // The multiplier box (MultiplierEntry): its text, its list, what is typed and entered.
+  // The multiplier box (MultiplierEntry): the value the drawings magnify the deformed shape by,
+  // its text, its list, what is typed and entered.
+  std::int32_t Multiplier() const { return session_.Multiplier().Value(); }
   const std::string& MultiplierText() const { return session_.Multiplier().Text(); }
   std::vector<std::string> MultiplierChoices() const { return session_.Multiplier().Choices(); }
   void TypeMultiplierText(const std::string& text);
@@ -136,8 +138,6 @@ class ProjectCommands {
   void OfferDoublePrecision(const AnalysisRun& run);
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
-  // The drawing reads the multiplier from the model: it is handed the session's.
-  void HandMultiplierToDrawing() { model_.DeflectionMultiplier = session_.Multiplier().Value(); }
   std::string PrintSections(const PrintOptions& options);
   bool ChoosePrintOptions(PrintOptions& options);
   // The windows' diagram pictures when `options` print the diagrams, else none.

@@ -89,12 +89,10 @@ void ProjectSession::Restore(const ModelStore& state) {
     data_->ProjectTitle = state.ProjectTitle;
     return;
   }
-  // The file and the multiplier belong to the session, not to the data.
+  // The file belongs to the session, not to the data.
   const std::string file = data_->ProjectFile;
-  const auto multiplier = data_->DeflectionMultiplier;
   *data_ = state;
   data_->ProjectFile = file;
-  data_->DeflectionMultiplier = multiplier;
   analysis_.reset();
 }
 

@@ -173,9 +173,9 @@ double StructureExtent(const ModelStore& model) {
   return std::max({high->X - low->X, high->Y - low->Y, high->Z - low->Z});
 }
 
-std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model,
-                                           const StructureResults& results) {
-  if (results.AnalysisStatus != kAnalysisComplete) return model.DeflectionMultiplier;
+std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model, const StructureResults& results,
+                                           std::int32_t current) {
+  if (results.AnalysisStatus != kAnalysisComplete) return current;
   double largest = 0;
   for (int j = 1; j <= model.JointCount; ++j)
     if (std::optional<Point3> t = JointTranslation(model, results, j))
@@ -183,7 +183,7 @@ std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model,
   // The curves too: the span of a beam whose joints are all held still moves only between them.
   for (const MemberDeflection& m : BuildMemberDeflections(model, results))
     for (const Point3& shift : m.Shift) largest = std::max(largest, Norm(shift));
-  if (!(largest > 0) || !std::isfinite(largest)) return model.DeflectionMultiplier;
+  if (!(largest > 0) || !std::isfinite(largest)) return current;
   constexpr double kLargest = std::numeric_limits<std::int32_t>::max();
   const double chosen = std::min(OneTwoFiveAtMost(StructureExtent(model) / (10 * largest)),
                                  OneTwoFiveAtMost(kLargest));

@@ -58,9 +58,9 @@ double StructureExtent(const ModelStore& model);
 
 // The multiplier at which the largest translation of the deformed shape (elastic curves
 // included) is at most a tenth of the structure's larger dimension, the largest such value of the
-// 1-2-5 series, and at least 1. When the analysis moved nothing it is the model's multiplier as
-// it stands.
-std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model,
-                                           const StructureResults& results);
+// 1-2-5 series, and at least 1. When the analysis moved nothing it is `current`, the multiplier
+// as it stands.
+std::int32_t AutomaticDeflectionMultiplier(const ModelStore& model, const StructureResults& results,
+                                           std::int32_t current);
 
 }  // namespace stavelorn

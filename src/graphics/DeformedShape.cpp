@@ -107,20 +107,20 @@ void DrawCurve(const ModelStore& model, const StructureResults& results, Canvas&
 
 void DrawDeformedShape(const ModelStore& model, const StructureResults& results, Canvas& canvas,
                        const DrawingView& view) {
-  const double m = model.DeflectionMultiplier;
+  const double m = view.Multiplier;
   if (model.Kind() == StructKind::PTruss) {
     DrawTruss(model, canvas, view, [&](int j) { return DisplacedJoint(model, results, j, m); });
     return;
   }
   // With a multiplier of 0 or below beams and frames show no curve.
-  if (model.DeflectionMultiplier < 1) return;
+  if (view.Multiplier < 1) return;
   for (int member = 1; member <= model.MemberCount; ++member)
     DrawCurve(model, results, canvas, member, m);
 }
 
 void DrawSpaceDeformedShape(const ModelStore& model, const StructureResults& results,
                             Canvas& canvas, const DrawingView& view) {
-  const double m = model.DeflectionMultiplier;
+  const double m = view.Multiplier;
   const StructKind type = model.Kind();
   auto place = [&](int joint) -> std::optional<Point> {
     std::optional<Point3> p = ModelPosition(model, joint);
@@ -132,7 +132,7 @@ void DrawSpaceDeformedShape(const ModelStore& model, const StructureResults& res
     DrawTruss(model, canvas, view, place);
     return;
   }
-  if (model.DeflectionMultiplier < 1) return;
+  if (view.Multiplier < 1) return;
   // Grids and space frames: each member's axis moved by the magnified translations of its
   // stations, the elastic curves in its bending planes included, seen in the projection.
   for (const MemberDeflection& member : BuildMemberDeflections(model, results)) {

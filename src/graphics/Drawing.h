@@ -8,6 +8,8 @@
 // nothing. A failure ends the drawing, is reported through `messages` and leaves what was drawn.
 #pragma once
 
+#include <cstdint>
+
 #include "analysis/StructureResults.h"
 #include "graphics/Canvas.h"
 #include "model/FormId.h"
@@ -26,6 +28,10 @@ struct DrawingView {
   // Set by the window before drawing: whether the main and displacement windows number the
   // joints and members (the View menu's choice, on unless the user turns it off).
   bool Numbers = true;
+  // Set by the window before drawing: the whole number the deformed shape's displacements are
+  // magnified by (the project's deflection multiplier, 5 until an analysis or the user changes
+  // it).
+  std::int32_t Multiplier = 5;
 };
 
 // Draws the structure as its type requires (plane drawing for beams, plane trusses and plane
@@ -49,8 +55,8 @@ void Plot3D(const ModelStore& model, const StructureResults& results, Canvas& ca
 // signed value; Plot2D and Plot3D call it for the main and displacement windows.
 void PlotMemberLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
-// The deformed shape of an analysed plane structure, displacements magnified by the model's
-// DeflectionMultiplier: straight members between the displaced joints of a plane truss, elastic
+// The deformed shape of an analysed plane structure, displacements magnified by the view's
+// Multiplier: straight members between the displaced joints of a plane truss, elastic
 // curves of the members of beams and plane frames, each member one symbol of the deformed shape.
 // Plot2D calls it for the main and displacement windows after an analysis.
 void DrawDeformedShape(const ModelStore& model, const StructureResults& results, Canvas& canvas,

@@ -87,7 +87,7 @@ class PlaneDrawing {
     const bool moves = symbol == SupportSymbol::XRoller ||
                        (symbol == SupportSymbol::YRoller && type_ != StructKind::Beam);
     if (!analysed || !ShowsResults(form_) || (!moves && model_.SettlementCount < 1)) return;
-    const double m = model_.DeflectionMultiplier;
+    const double m = view_.Multiplier;
     Point moved = *p;
     double turn = 0;
     for (int k = 1; k <= dofs; ++k) {

@@ -98,7 +98,7 @@ class SpaceDrawing {
   // A joint moved by its free translations, magnified: X, Y and Z, or only Y for a grid, whose
   // first coordinate is its Y translation.
   Point3 Displaced(int joint, Point3 p) const {
-    const double m = model_.DeflectionMultiplier;
+    const double m = view_.Multiplier;
     auto shift = [&](int k) {
       return m * FreeDisplacement(model_, results_, joint, k).value_or(0);
     };

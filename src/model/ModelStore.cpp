@@ -15,7 +15,6 @@ void ModelStore::Reset() {
   ProjectFile.clear();
   StructType.clear();
   Units = UnitSystem();
-  DeflectionMultiplier = 5;
 }
 
 bool ModelStore::SetStructType(const std::string& code) {

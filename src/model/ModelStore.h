@@ -41,10 +41,6 @@ struct ModelStore {
   std::int16_t TempChangeCount = 0;
   std::int16_t FabErrorCount = 0;
 
-  // Magnification of the deformed shape: any positive whole number, chosen after an analysis so
-  // that the shape can be seen (graphics/DeflectedShape.h) or typed by the user.
-  std::int32_t DeflectionMultiplier = 5;
-
   // Input tables (rows = the count named in the comment).
   Table<float> JointCoords;  // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
   Table<std::int16_t>
@@ -67,7 +63,7 @@ struct ModelStore {
   Array<float> FabErrorValues;            // FabErrorCount, axial error, positive lengthens
 
   // Empties the store as the program does at start and on Close Project: every count and the
-  // type sizes 0, the strings "", the units unnamed, multiplier 5. Tables keep their rows (their
+  // type sizes 0, the strings "", the units unnamed. Tables keep their rows (their
   // counts make them empty).
   void Reset();
 

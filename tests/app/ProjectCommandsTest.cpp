@@ -242,11 +242,11 @@ TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   // Any positive whole number magnifies the shape; anything else is refused and changes nothing.
   for (const char* text : {" 7 ", "100000", "2147483647", "2147483648", "0", "-3", "2.5", "abc"}) {
     commands_.TypeMultiplierText(text);  // as typed, before Return
-    const int typed = model_.DeflectionMultiplier;
+    const int typed = commands_.Multiplier();
     const std::string problem = commands_.SetMultiplierText(text);
-    EXPECT_EQ(model_.DeflectionMultiplier, typed) << "typing takes what Return takes: " << text;
+    EXPECT_EQ(commands_.Multiplier(), typed) << "typing takes what Return takes: " << text;
     Shows("multiplier \"" + std::string(text) + "\" " + problem + ": " +
-          std::to_string(model_.DeflectionMultiplier));
+          std::to_string(commands_.Multiplier()));
   }
   testing::ExpectGoldenFile(log_, "tests/app/golden/portal-session.txt");
 }

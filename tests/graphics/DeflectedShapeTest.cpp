@@ -39,9 +39,12 @@ std::string Span(const std::string& supports, const std::string& load) {
          load + "\n";
 }
 
-std::vector<Stroke> Curve(const ModelStore& model, ScriptedMessages& messages) {
+std::vector<Stroke> Curve(const ModelStore& model, std::int32_t multiplier,
+                          ScriptedMessages& messages) {
   RecordingCanvas canvas;
-  PlotStructure(model, Analyze(model), canvas, FormId::mcas, messages);
+  DrawingView view;
+  view.Multiplier = multiplier;
+  PlotStructure(model, Analyze(model), canvas, FormId::mcas, messages, view);
   return StrokesOf(canvas, Stroke::Kind::Line, kLightRed);
 }
 
@@ -71,7 +74,7 @@ TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    ModelStore model = Analysed(Span(c.supports, c.load));
+    const ModelStore model = Analysed(Span(c.supports, c.load));
     const std::vector<MemberDeflection> members = BuildMemberDeflections(model, Analyze(model));
     ASSERT_EQ(members.size(), 1u);
     const std::vector<Point3>& shift = members[0].Shift;
@@ -80,22 +83,19 @@ TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
     EXPECT_EQ(shift.front().Y, 0);
     EXPECT_EQ(shift.back().Y, 0);
     ScriptedMessages messages;
-    model.DeflectionMultiplier = 4;
-    const auto curve = Curve(model, messages);
+    const auto curve = Curve(model, 4, messages);
     ASSERT_EQ(curve.size(), std::size_t(kCurveSegments));  // at any multiplier
     const Stroke& middle = curve[kCurveSegments / 2 - 1];  // ends at x = 5
     EXPECT_NEAR(middle.X2, 5, 1e-6);
     EXPECT_NEAR(middle.Y2, 4 * c.middle, 1e-3);
-    model.DeflectionMultiplier = 4000000;
-    const auto large = Curve(model, messages);
+    const auto large = Curve(model, 4000000, messages);
     ASSERT_EQ(large.size(), curve.size());
     for (std::size_t k = 0; k < curve.size(); ++k) {
       EXPECT_NEAR(large[k].X2, curve[k].X2, 1e-9);
       EXPECT_NEAR(large[k].Y2, 1e6 * curve[k].Y2, 1e-6 * std::fabs(large[k].Y2) + 1e-9);
     }
     EXPECT_TRUE(messages.Log().empty());
-    model.DeflectionMultiplier = -1;
-    EXPECT_TRUE(Curve(model, messages).empty());
+    EXPECT_TRUE(Curve(model, -1, messages).empty());
   }
 }
 
@@ -172,10 +172,9 @@ TEST(DeflectedShape, EveryCurveLeavesItsJointsAtTheJointsRotation) {
 
 TEST(DeflectedShape, ProjectedCurvesEndOnTheDisplacedJoints) {
   for (const char* name : {"space-frame", "grid-floor", "space-truss-tower"}) {
-    ModelStore model = AnalysedExample(name);
-    model.DeflectionMultiplier = 40;
+    const ModelStore model = AnalysedExample(name);
     const StructureResults results = Analyze(model);
-    const DrawnModel drawn(model, FormId::mcas, results);
+    const DrawnModel drawn(model, FormId::mcas, results, 40);
     const StructTypeInfo& type = model.TypeInfo();
     // The displaced joint from the result table itself, projected.
     auto displaced = [&](int joint) {
@@ -215,8 +214,8 @@ TEST(DeflectedShape, OneTwoFiveSeries) {
 
 // The largest distance of a drawn curve point from where it stood: the strokes of each member's
 // deformed shape against the member's undeformed stations.
-double LargestDrawnTranslation(const ModelStore& model) {
-  const DrawnModel drawn(model, FormId::mcas, Analyze(model));
+double LargestDrawnTranslation(const ModelStore& model, std::int32_t multiplier) {
+  const DrawnModel drawn(model, FormId::mcas, Analyze(model), multiplier);
   double largest = 0;
   for (int m = 1; m <= model.MemberCount; ++m) {
     const Point b = *PlanePosition(model, model.MemberProps(m, 1));
@@ -247,10 +246,9 @@ TEST(DeflectedShape, AutomaticMultiplierDrawsTheLargestMovementATenthOfTheStruct
       {"beam fixed at both ends", Span("1,1,1, 2,1,1", "3,0.0001,0,0,0"), 10},
   };
   for (const auto& c : cases) {
-    ModelStore model = Analysed(c.text);
-    const std::int32_t chosen = AutomaticDeflectionMultiplier(model, Analyze(model));
-    model.DeflectionMultiplier = chosen;
-    const double drawn = LargestDrawnTranslation(model);
+    const ModelStore model = Analysed(c.text);
+    const std::int32_t chosen = AutomaticDeflectionMultiplier(model, Analyze(model), 5);
+    const double drawn = LargestDrawnTranslation(model, chosen);
     SCOPED_TRACE(c.what + std::string(" at ") + std::to_string(chosen));
     EXPECT_EQ(OneTwoFiveAtMost(chosen), chosen);
     // At most a tenth (the displaced chord of a frame's curve adds a little), and more than the
@@ -262,10 +260,9 @@ TEST(DeflectedShape, AutomaticMultiplierDrawsTheLargestMovementATenthOfTheStruct
 
 TEST(DeflectedShape, AutomaticMultiplierIsAtLeastOneAndKeptWhenNothingMoves) {
   const ModelStore stiff = Analysed(Span("1,1,0, 2,1,0", "3,1E+06,0,0,0"));
-  EXPECT_EQ(AutomaticDeflectionMultiplier(stiff, Analyze(stiff)), 1);
-  ModelStore still = Analysed(Span("1,1,0, 2,1,0", "3,0,0,0,0"));
-  still.DeflectionMultiplier = 7;
-  EXPECT_EQ(AutomaticDeflectionMultiplier(still, Analyze(still)), 7);
+  EXPECT_EQ(AutomaticDeflectionMultiplier(stiff, Analyze(stiff), 7), 1);
+  const ModelStore still = Analysed(Span("1,1,0, 2,1,0", "3,0,0,0,0"));
+  EXPECT_EQ(AutomaticDeflectionMultiplier(still, Analyze(still), 7), 7);
 }
 
 // The elastic curve alone, on a span of length 1 with EI = 1 unless a case says otherwise.

@@ -208,22 +208,29 @@ using testing::AnalysedModel;
 AnalysedModel Drawable(const char* text, bool analyse) {
   AnalysedModel drawn{*text != 0 ? ModelFromText(text) : ModelStore(), {}};
   if (analyse) drawn.Results = CheckAndAnalyze(drawn.Model, 0).Results;
-  // The multiplier the window would choose: the largest movement a tenth of the structure.
-  drawn.Model.DeflectionMultiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results);
   return drawn;
+}
+
+// The view the main window draws in after the analysis: at the multiplier it would choose, the
+// largest movement a tenth of the structure.
+DrawingView WindowView(const AnalysedModel& drawn) {
+  DrawingView view;
+  view.Multiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results, view.Multiplier);
+  return view;
 }
 
 void Structure(const AnalysedModel& drawn, RecordingCanvas& canvas, FormId form = FormId::mcas) {
   ScriptedMessages messages;
   // As an earlier drawing may have left the canvas: the drawing sets what it draws with.
   canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
-  PlotStructure(drawn.Model, drawn.Results, canvas, form, messages);
+  DrawingView view = WindowView(drawn);
+  PlotStructure(drawn.Model, drawn.Results, canvas, form, messages, view);
   EXPECT_TRUE(messages.Log().empty());
 }
 
 void WithAxes(const AnalysedModel& drawn, RecordingCanvas& canvas) {
   ScriptedMessages messages;
-  DrawingView view;
+  DrawingView view = WindowView(drawn);
   PlotStructure(drawn.Model, drawn.Results, canvas, FormId::mcas, messages, view);
   DrawLocalAxes(drawn.Model, canvas, view);
 }

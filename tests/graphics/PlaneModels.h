@@ -31,7 +31,9 @@ struct DrawnModel {
   DrawingView view;
   ScriptedMessages messages;
   explicit DrawnModel(const ModelStore& model, FormId form = FormId::mcas,
-                      const StructureResults& results = StructureResults()) {
+                      const StructureResults& results = StructureResults(),
+                      std::int32_t multiplier = DrawingView().Multiplier) {
+    view.Multiplier = multiplier;
     PlotStructure(model, results, canvas, form, messages, view);
   }
 };

@@ -181,7 +181,8 @@ class WindowsTest : public QObject {
       QCOMPARE(int(window.Commands().Results().AnalysisStatus), int(kAnalysisComplete));
       // The deformed shape is drawn, the box showing exactly the multiplier chosen for it.
       QVERIFY(window.MultiplierBox()->isVisibleTo(&window));
-      QCOMPARE(window.MultiplierBox()->currentText(), QString::number(model.DeflectionMultiplier));
+      QCOMPARE(window.MultiplierBox()->currentText(),
+               QString::number(window.Commands().Multiplier()));
       QVERIFY(canvas->Strokes().size() > undeformed);
       CheckMenuKeys(window);
 
@@ -319,7 +320,8 @@ class WindowsTest : public QObject {
     QVERIFY(Opened<MemberDiagramWindow>(
         [&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, member2); },
         [](MemberDiagramWindow* w) { QVERIFY(w->windowTitle().startsWith("Member 2 ")); }));
-    ResultsWindow forces(FormId::MbForce, s.model, s.window.Commands().Results(), s.messages);
+    ResultsWindow forces(FormId::MbForce, s.model, s.window.Commands().Results(),
+                         s.window.Commands().Multiplier(), s.messages);
     forces.show();
     // The fourth row is the end joint of member 2, the loaded beam.
     forces.Grid()->setCurrentIndex(forces.Grid()->model()->index(3, 2));

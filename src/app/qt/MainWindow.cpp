@@ -240,7 +240,8 @@ void MainWindow::Run(MenuItem item) {
       commands_.DataWindowClosed(item, ShowListWindow(route.Window, model_, messages_, this));
       break;
     case MenuTarget::ResultsWindow:
-      ShowResultsWindow(route.Window, model_, commands_.Results(), messages_, this);
+      ShowResultsWindow(route.Window, model_, commands_.Results(), commands_.Multiplier(),
+                        messages_, this);
       break;
     case MenuTarget::MethodSteps:
       if (const MethodTrail* trail = commands_.Trail())
@@ -385,6 +386,7 @@ void MainWindow::Redraw() {
   }
   DrawingView view;
   view.Numbers = numbers_->isChecked();
+  view.Multiplier = commands_.Multiplier();
   PlotStructure(model_, commands_.Results(), *canvas_, FormId::mcas, messages_, view);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
   if (shownDiagram_) DrawDiagram();

@@ -81,10 +81,11 @@ class ResultTableModel : public QAbstractTableModel {
 }  // namespace
 
 ResultsWindow::ResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                             Messages& messages, QWidget* parent)
+                             std::int32_t multiplier, Messages& messages, QWidget* parent)
     : QDialog(parent),
       model_(model),
       results_(results),
+      multiplier_(multiplier),
       messages_(messages),
       table_(BuildResultTable(model, results, form)) {
   setObjectName(ResultFormName(form));
@@ -191,8 +192,11 @@ void ResultsWindow::Arrange() {
 void ResultsWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Arrange();
-  if (table_.Form == FormId::Disp)
-    PlotStructure(model_, results_, *canvas_, FormId::Disp, messages_);
+  if (table_.Form == FormId::Disp) {
+    DrawingView view;
+    view.Multiplier = multiplier_;
+    PlotStructure(model_, results_, *canvas_, FormId::Disp, messages_, view);
+  }
 }
 
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
@@ -219,8 +223,8 @@ QString ResultsWindow::SelectedText() const {
 }
 
 void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                       Messages& messages, QWidget* parent) {
-  ResultsWindow window(form, model, results, messages, parent);
+                       std::int32_t multiplier, Messages& messages, QWidget* parent) {
+  ResultsWindow window(form, model, results, multiplier, messages, parent);
   window.exec();
 }
 

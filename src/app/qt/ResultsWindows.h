@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 
 #include "app/ResultTables.h"
 #include "editors/qt/Twips.h"
@@ -24,10 +25,11 @@ class PictureBox;
 class ResultsWindow : public QDialog {
   Q_OBJECT
  public:
-  // Loads the window `form` (Disp, MbForce or Reac) from the results of the last analysis.
-  // Drawing failures on the canvas are reported through `messages`.
-  ResultsWindow(FormId form, ModelStore& model, const StructureResults& results, Messages& messages,
-                QWidget* parent = nullptr);
+  // Loads the window `form` (Disp, MbForce or Reac) from the results of the last analysis; the
+  // displacement window draws the deformed shape magnified by `multiplier`. Drawing failures on
+  // the canvas are reported through `messages`.
+  ResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
+                std::int32_t multiplier, Messages& messages, QWidget* parent = nullptr);
 
   const ResultTable& Table() const { return table_; }
   QTableView* Grid() const { return view_; }
@@ -51,6 +53,7 @@ class ResultsWindow : public QDialog {
 
   ModelStore& model_;
   const StructureResults& results_;
+  std::int32_t multiplier_;
   Messages& messages_;
   ResultTable table_;
   QLabel* label1_ = nullptr;
@@ -64,6 +67,6 @@ class ResultsWindow : public QDialog {
 
 // Shows the results window `form` modally over `parent` and returns once it has been closed.
 void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                       Messages& messages, QWidget* parent);
+                       std::int32_t multiplier, Messages& messages, QWidget* parent);
 
 }  // namespace stavelorn
