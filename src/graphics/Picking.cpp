@@ -3,24 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/DrawingData.h"
+
 namespace stavelorn {
-
-namespace {
-
-double SegmentDistance(double x1, double y1, double x2, double y2, double px, double py) {
-  const double dx = x2 - x1, dy = y2 - y1;
-  const double length2 = dx * dx + dy * dy;
-  const double t =
-      length2 > 0 ? std::clamp(((px - x1) * dx + (py - y1) * dy) / length2, 0.0, 1.0) : 0.0;
-  return std::hypot(px - (x1 + t * dx), py - (y1 + t * dy));
-}
-
-}  // namespace
 
 double PixelDistance(const Stroke& s, const PictureMapping& map, double px, double py) {
   switch (s.Shape) {
     case Stroke::Kind::Line:
-      return SegmentDistance(map.X(s.X1), map.Y(s.Y1), map.X(s.X2), map.Y(s.Y2), px, py);
+      return DistanceToSegment({px, py}, {map.X(s.X1), map.Y(s.Y1)}, {map.X(s.X2), map.Y(s.Y2)});
     case Stroke::Kind::Box: {
       const double left = std::min(map.X(s.X1), map.X(s.X2));
       const double right = std::max(map.X(s.X1), map.X(s.X2));
@@ -37,8 +27,9 @@ double PixelDistance(const Stroke& s, const PictureMapping& map, double px, doub
       const auto points = map.ArcPixels(s);
       double nearest = INFINITY;
       for (std::size_t i = 1; i < points.size(); ++i)
-        nearest = std::min(nearest, SegmentDistance(points[i - 1].first, points[i - 1].second,
-                                                    points[i].first, points[i].second, px, py));
+        nearest = std::min(nearest,
+                           DistanceToSegment({px, py}, {points[i - 1].first, points[i - 1].second},
+                                             {points[i].first, points[i].second}));
       return nearest;
     }
     case Stroke::Kind::Text: return std::hypot(px - map.X(s.X1), py - map.Y(s.Y1));
