@@ -51,13 +51,7 @@ const Entry kEntries[] = {
     {Member, "STruss", "1 2 1 1 ~", "11|1|2|1|1", "1 2 1 1", ""},
     {Member, "SFrame", "1 2 1 1 90 / 2 3 1 1 -30.5", "*", "1 2 1 1 90.000000; 2 3 1 1 -30.500000",
      ""},
-    // The keyed lists keep their rows in number order, whatever the order of entry.
-    {Loads, "PFrame", "9 1 / 2 2 / 10 3 / 5 4", "2|2||; 5|4||; 9|1||; 10|3||",
-     "2 2 0 0; 5 4 0 0; 9 1 0 0; 10 3 0 0", ""},
-    {Temp, "PTruss", "9 1 / 2 2 / 10 3 / 5 4", "2|2; 5|4; 9|1; 10|3", "2 2; 5 4; 9 1; 10 3", ""},
-    // A second record for a number is refused.
-    {Loads, "PFrame", "5 30 / 5 40", "5|30||", "5 30 0 0",
-     "Joint Number Error|Loads on Joint 5 are already defined !"},
+    // A second record for a member is refused, the dialog moving on.
     {Temp, "PFrame", "5 30 / 5 40", "5|30", "5 30",
      ">Member Number Error|Temperature change for Member 5 is already defined !"},
     // Close keeps loads on free coordinates and settlements on restrained ones; a zero load at a
@@ -86,9 +80,6 @@ const Entry kEntries[] = {
      "-y), a = 0, "
      "b = 0",
      "1 3 2 0 0 0; 4 3 3 0 0 0; 4 3 1 0 0 0", ""},
-    {MLoad, "Beam", "3 1 / 3 2",
-     "3|w = 2 (in local -y), a = 0, b = 0; 3|w = 1 (in local -y), a = 0, b = 0",
-     "3 3 2 0 0 0; 3 3 1 0 0 0", ""},
     // Member-load values are checked per kind as the analysis checks them.
     {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10 ~", "*", "1 1 40 0 10 0", ""},
     {MLoad, "PFrame", "1 @Concentrated_force 40 ~ 10.5 ~", "", "",

@@ -4,7 +4,7 @@
 // text inside its picture and clear of every other; every joint-load arrow at its joint,
 // pointing the way its load acts, crossing no member and ending no nearer than 25 pixels to
 // another joint; every support symbol at its joint and, in the projections, one symbol for one
-// kind of support wherever it stands. Hinges are open and stand out from their members.
+// kind of support wherever it stands.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,7 +27,6 @@ namespace stavelorn {
 namespace {
 
 using stavelorn::testing::ExampleModel;
-using stavelorn::testing::ModelFromText;
 using stavelorn::testing::NamedCases;
 
 // The strokes of a picture by the symbol they belong to, in drawing order.
@@ -216,44 +215,6 @@ TEST_P(ExamplePictures, KeepTextsApartAndArrowsAndSupportsAtTheirJoints) {
 INSTANTIATE_TEST_SUITE_P(EveryExample, ExamplePictures,
                          ::testing::Values(Projects{"kN_m", false}, Projects{"kip_in", true}),
                          NamedCases());
-
-// A hinged frame and a beam hinged at a roller: each hinge an open circle in a colour of its own,
-// its member's line stopping at the rim.
-TEST(HingePictures, AreOpenCirclesInAColourOfTheirOwn) {
-  const char* const models[] = {
-      R"("t","PFrame"
-"Joints",4, 0,0, 0,5, 8,5, 8,0
-"Supports",2, 1,1,1,1, 4,1,1,0
-"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
-"Member Releases",2, 2,3, 3,2
-)",
-      R"("t","Beam"
-"Joints",3, 0, 6, 10
-"Supports",3, 1,1,0, 2,1,0, 3,1,1
-"Members",2, 1,2,1,1, 2,3,1,1
-"Member Releases",1, 1,2
-)"};
-  for (const char* text : models) {
-    const ModelStore model = ModelFromText(text);
-    ScriptedMessages messages;
-    const RecordingCanvas canvas =
-        StructurePictureDrawings(model, StructureResults{}, {}, messages).front();
-    int hinges = 0;
-    for (const auto& [serial, strokes] : Symbols(canvas, SymbolClass::Hinge)) {
-      const Stroke& circle = *strokes.front();
-      ASSERT_EQ(circle.Shape, Stroke::Kind::Circle);
-      ++hinges;
-      for (const Stroke& s : canvas.Strokes()) {
-        if (s.Symbol != SymbolClass::Member || s.SymbolMember != circle.SymbolMember) continue;
-        EXPECT_NE(s.Colour, circle.Colour) << model.StructType << " member " << s.SymbolMember;
-        EXPECT_GE(DistanceToSegment({circle.X1, circle.Y1}, {s.X1, s.Y1}, {s.X2, s.Y2}),
-                  circle.Radius * (1 - 1e-9))
-            << model.StructType << " member " << s.SymbolMember << " runs through its hinge";
-      }
-    }
-    EXPECT_EQ(hinges, model.StructType == "PFrame" ? 3 : 1);
-  }
-}
 
 }  // namespace
 }  // namespace stavelorn

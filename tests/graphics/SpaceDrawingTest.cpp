@@ -1,6 +1,6 @@
-// The oblique projection of space structures, drawings of data nobody has checked (references
-// outside the tables, coordinates that are not finite), and the local axes drawn at the members'
-// midpoints, turned as the member transformation turns them.
+// Drawings of data nobody has checked (references outside the tables, coordinates that are not
+// finite), and the local axes drawn at the members' midpoints, turned as the member transformation
+// turns them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,8 +19,6 @@ namespace {
 using namespace testing;
 using Kind = Stroke::Kind;
 
-const double kDegree = std::acos(-1.0) / 180;
-
 // Centres of the joint markers: filled squares, or circles in colour 11 for space trusses.
 std::vector<std::pair<double, double>> Markers(const RecordingCanvas& canvas) {
   std::vector<std::pair<double, double>> centres;
@@ -29,30 +27,6 @@ std::vector<std::pair<double, double>> Markers(const RecordingCanvas& canvas) {
     if (s.Shape == Kind::Circle && s.Colour == kLightCyan) centres.emplace_back(s.X1, s.Y1);
   }
   return centres;
-}
-
-TEST(Projection, SpaceFramesAndTrussesAreSeenFrom10And30DegreesAndGridsFrom0And45) {
-  struct Case {
-    const char* type;
-    std::vector<float> joint;
-    double x, y;
-  } cases[] = {
-      {"SFrame",
-       {6, 4, 4},
-       6 * std::cos(10 * kDegree) - 4 * std::cos(30 * kDegree),
-       4 - 6 * std::sin(10 * kDegree) - 4 * std::sin(30 * kDegree)},
-      {"STruss", {0, 0, 2}, -2 * std::cos(30 * kDegree), -2 * std::sin(30 * kDegree)},
-      {"Grid", {6, 8}, 6 - 8 * std::cos(45 * kDegree), -8 * std::sin(45 * kDegree)},
-  };
-  for (const Case& c : cases) {
-    ModelStore model = std::string(c.type) == "Grid" ? JointsOnly("Grid", {{0, 0}, c.joint})
-                                                     : JointsOnly(c.type, {{0, 0, 0}, c.joint});
-    const DrawnModel drawn(model);
-    const auto markers = Markers(drawn.canvas);
-    ASSERT_EQ(markers.size(), 2u) << c.type;
-    EXPECT_NEAR(markers[1].first, c.x, 1e-6) << c.type;
-    EXPECT_NEAR(markers[1].second, c.y, 1e-6) << c.type;
-  }
 }
 
 TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing) {
