@@ -147,8 +147,6 @@ TEST_F(ProjectCommandsTest, UnsavedMeansTheDataDifferFromTheFile) {
   } rows[] = {
       {"nothing", [] {}, false},
       {"analyse, edit data", [&] { AnalyzeQuietly(), editData(); }, false},
-      {"a joint list closed unchanged", [this] { commands_.DataWindowClosed(M::MnuJoint, true); },
-       false},
       {"a joint moved", moveJoint, true},
       {"a joint moved, undone, redone", [&] { moveJoint(), commands_.Undo(), commands_.Redo(); },
        true},
