@@ -2,9 +2,6 @@
 // support and coordinate, printed in the windows' number form.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -29,25 +26,13 @@ testing::AnalysedModel SolvedExample(const char* name) {
   return {std::move(m), std::move(results)};
 }
 
-// A cell's number within the five significant digits it is printed with, in the form
-// " 1.2500E+01" (a bar's force followed by "(T)" or "(C)").
-void ExpectShown(const std::string& cell, double value, const std::string& where) {
-  static const std::regex form(R"([ -]\d\.\d{4}E[+-]\d\d( \([TC]\))?)");
-  EXPECT_TRUE(std::regex_match(cell, form)) << where << ": " << cell;
-  EXPECT_NEAR(std::strtod(cell.c_str(), nullptr), value, 5e-5 * std::fabs(value) + 1e-30)
-      << where << ": " << cell;
-}
-
-// Every example's diagram tables and printed diagram pages.
-TEST(ResultTables, EveryExampleShowsItsDiagramsInTablesAndPages) {
+// Every example's printed diagram pages (the tables' cells are in the checked files below).
+TEST(ResultTables, EveryExampleLabelsTheExtremesOnItsDiagramPages) {
   for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
                            "grid-floor", "space-frame"}) {
     const testing::AnalysedModel analysed = SolvedExample(name);
     const ModelStore& m = analysed.Model;
     const StructureResults& results = analysed.Results;
-    // A member's diagram table: a row per station with its x, its place (the end joints, the
-    // tenth points in order) and each quantity's value, then a row per extreme holding its value
-    // in its own quantity's column only.
     const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m, results);
     // The printed diagram pages: one per quantity of the type, in the Diagrams menu's order,
     // each labelling extremes of its own quantity on the picture.
@@ -55,8 +40,6 @@ TEST(ResultTables, EveryExampleShowsItsDiagramsInTablesAndPages) {
     ASSERT_EQ(pages.size(), QuantitiesOfType(m.StructType).size());
     for (std::size_t p = 0; p < pages.size(); ++p) {
       const DiagramQuantity q = QuantitiesOfType(m.StructType)[p];
-      EXPECT_EQ(pages[p].Caption.substr(0, pages[p].Caption.find(' ')),
-                QuantityName(m.StructType, q));
       int labels = 0;
       for (const Stroke& s : pages[p].Picture.Strokes())
         for (const MemberDiagram& d : diagrams)
@@ -64,37 +47,6 @@ TEST(ResultTables, EveryExampleShowsItsDiagramsInTablesAndPages) {
             labels +=
                 e.Quantity == q && s.Shape == Stroke::Kind::Text && s.Text == ShortNumber(e.Value);
       EXPECT_GT(labels, 0) << pages[p].Caption;
-    }
-    for (const MemberDiagram& d : diagrams) {
-      const ResultTable t = BuildMemberDiagramTable(m, d);
-      const std::size_t stations = d.Stations.size(), columns = d.Quantities.size();
-      ASSERT_EQ(t.Cells.size(), 1 + stations + d.Extremes.size()) << name;
-      std::string tenths;  // the tenth points' numbers, away from the loads
-      for (std::size_t s = 0; s < stations; ++s) {
-        const std::vector<std::string>& row = t.Cells[s + 1];
-        ASSERT_EQ(row.size(), 2 + columns);
-        EXPECT_NEAR(std::stod(row[0]), d.Stations[s].X, 1e-6 * d.Length);
-        for (std::size_t q = 0; q < columns; ++q)
-          ExpectShown(row[2 + q], d.Stations[s].Values[Index(d.Quantities[q])], "diagram");
-        const DiagramStation& at = d.Stations[s];
-        if (at.Tenth && at.Side == StationSide::At && s > 0 && s + 1 < stations)
-          tenths += row[1].substr(0, row[1].find("/10 L")) + " ";
-      }
-      EXPECT_EQ(tenths.substr(0, 2), "1 ") << name << " member " << d.Member;
-      EXPECT_EQ(tenths.substr(tenths.size() - 2), "9 ") << name << " member " << d.Member;
-      EXPECT_EQ(t.Cells[1][1].rfind("joint " + std::to_string(m.MemberProps(d.Member, 1)), 0), 0u);
-      EXPECT_EQ(
-          t.Cells[stations][1].rfind("joint " + std::to_string(m.MemberProps(d.Member, 2)), 0), 0u);
-      for (std::size_t e = 0; e < d.Extremes.size(); ++e) {
-        const DiagramExtreme& x = d.Extremes[e];
-        const std::vector<std::string>& row = t.Cells[1 + stations + e];
-        EXPECT_EQ(row[1], (x.Maximum ? "max " : "min ") + QuantityName(m.StructType, x.Quantity));
-        for (std::size_t q = 0; q < columns; ++q)
-          if (d.Quantities[q] == x.Quantity)
-            ExpectShown(row[2 + q], x.Value, "extreme");
-          else
-            EXPECT_EQ(row[2 + q], "");
-      }
     }
   }
 }
