@@ -1,5 +1,6 @@
 #include "app/qt/HelpWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -122,6 +123,9 @@ void HelpWindow::Open(const std::string& id, bool remember) {
   browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(folder_ + "/" + id + ".md")),
                       QTextDocument::MarkdownResource);
   FitPictures();
+  // The page is laid out to its end first, so that the scroll bar can reach the kept place.
+  QTextDocument* document = browser_->document();
+  document->documentLayout()->blockBoundingRect(document->lastBlock());
   browser_->verticalScrollBar()->setValue(scroll_[id]);
   for (int row = 0; row < list_->count(); ++row)
     if (list_->item(row)->data(Qt::UserRole).toString().toStdString() == id)
@@ -207,15 +211,12 @@ HelpWindow& ShowHelpPage(const std::string& id, QWidget* owner) {
   return *window;
 }
 
-std::string HelpPageOfActiveWindow() {
-  const QWidget* active = QApplication::activeWindow();
-  return HelpPageOfWindow(active ? active->objectName().toStdString() : "");
-}
-
 bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
       watched->isWidgetType()) {
-    ShowHelpPage(HelpPageOfActiveWindow(), owner_);
+    ShowHelpPage(
+        HelpPageOfWindow(static_cast<QWidget*>(watched)->window()->objectName().toStdString()),
+        owner_);
     return true;
   }
   return QObject::eventFilter(watched, event);

@@ -63,11 +63,9 @@ class HelpWindow : public QWidget {
 // dialog is open it is modal too, so that it can be read and closed while the dialog waits.
 HelpWindow& ShowHelpPage(const std::string& id, QWidget* owner);
 
-// The page of the window that has the focus (F1 and Help on This Window).
-std::string HelpPageOfActiveWindow();
-
-// Answers F1 in every window and dialog of the program with the page of that window; the main
-// window's own F1 comes through its menu item. Install it once on the application.
+// Answers F1 in every window and dialog of the program with the page of the window the key was
+// pressed in; the main window's own F1 comes through its menu item. Install it once on the
+// application.
 class HelpKeyFilter : public QObject {
  public:
   explicit HelpKeyFilter(QWidget* owner) : QObject(owner), owner_(owner) {}

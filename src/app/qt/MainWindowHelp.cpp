@@ -10,7 +10,9 @@ namespace stavelorn {
 void MainWindow::RunHelp(const MenuRoute& route) {
   switch (route.Target) {
     case MenuTarget::HelpPage: ShowHelpPage(route.Page, this); break;
-    case MenuTarget::HelpOnWindow: ShowHelpPage(HelpPageOfActiveWindow(), this); break;
+    case MenuTarget::HelpOnWindow:  // the menu's own window; F1 in the others is HelpKeyFilter's
+      ShowHelpPage(HelpPageOfWindow(objectName().toStdString()), this);
+      break;
     case MenuTarget::About:
       messages_.ShowInformation("About STAVELORN", AboutText(ExamplesFolder(), HelpFolder()));
       break;
