@@ -65,7 +65,8 @@ void TourWindow::Update(const TourState& state) {
   const bool done = current == TourSteps().size();
   todo_->setText(done ? "Compare your frame with the Worked Example, or open another example."
                       : QString("Do: ") + TourSteps()[current].Do);
-  why_->setText(done ? "" : QString("Why: ") + TourSteps()[current].Why);
+  why_->setVisible(!done);
+  if (!done) why_->setText(QString("Why: ") + TourSteps()[current].Why);
   for (int row = 0; row < steps_->count(); ++row) {
     const std::size_t step = static_cast<std::size_t>(row);
     QListWidgetItem* item = steps_->item(row);
