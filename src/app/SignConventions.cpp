@@ -70,7 +70,8 @@ std::string TrussText(const StructTypeInfo& type) {
          Section("Joint Loads", {JointLoadRecord(type, loaded)});
 }
 
-// The chain of members, each 5 long (4 along X, 3 along the second axis), one a load kind.
+// The chain of members, one a load kind, each 4 along X and 3 along the second axis (5 long); a
+// space frame's run 1 along Z instead, so that the projection spreads its many members apart.
 std::string ChainText(const StructTypeInfo& type) {
   const std::vector<const MemberLoadKindInfo*> kinds = AcceptedLoadKinds(type.Kind);
   const int memberCount = std::max<int>(2, static_cast<int>(kinds.size()));
@@ -78,7 +79,8 @@ std::string ChainText(const StructTypeInfo& type) {
   std::vector<std::string> joints, supports, members, loads;
   for (int j = 1; j <= jointCount; ++j) {
     std::vector<float> at{4.0f * static_cast<float>(j - 1)};
-    if (type.CoordColumns >= 2) at.push_back(3.0f * static_cast<float>(j - 1));
+    const float across = type.CoordColumns == 3 ? 1.0f : 3.0f;
+    if (type.CoordColumns >= 2) at.push_back(across * static_cast<float>(j - 1));
     if (type.CoordColumns == 3) at.insert(at.begin() + 1, 0.0f);
     joints.push_back(Record(at));
     if (j == jointCount) continue;  // the free end carries the joint load
