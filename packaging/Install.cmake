@@ -27,9 +27,13 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/stavelorn/examples
         FILES_MATCHING PATTERN "*.str")
 
+# The help pages with their pictures, as the build made them (the help window reads them here).
+install(DIRECTORY ${CMAKE_BINARY_DIR}/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/stavelorn/help)
+
 # The Debian package: stavelorn_<version>_<arch>.deb. Its Depends are worked out by
 # dpkg-shlibdeps from the libraries the programs actually link (Qt 6 among them); the report's
-# fixed-pitch font is not a library, so it is named here.
+# fixed-pitch font and the SVG plugin that shows the help pages' pictures are not linked, so they
+# are named here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME stavelorn)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -44,5 +48,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
 include(CPack)

@@ -34,6 +34,12 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuReact: return {MenuTarget::ResultsWindow, FormId::Reac};
     case M::MnuSteps: return {MenuTarget::MethodSteps, FormId::mcas};
     case M::MnuCheckWork: return {MenuTarget::CheckWork, FormId::mcas};
+    case M::MnuHelpStart: return {MenuTarget::Tour, FormId::mcas, "getting-started"};
+    case M::MnuHelpSigns: return {MenuTarget::HelpPage, FormId::mcas, "sign-conventions"};
+    case M::MnuHelpExample: return {MenuTarget::HelpPage, FormId::mcas, "worked-example"};
+    case M::MnuHelpKeys: return {MenuTarget::HelpPage, FormId::mcas, "keyboard-shortcuts"};
+    case M::MnuHelpWindow: return {MenuTarget::HelpOnWindow, FormId::mcas};
+    case M::MnuHelpAbout: return {MenuTarget::About, FormId::mcas};
     default: return {};
   }
 }

@@ -16,12 +16,17 @@ enum class MenuTarget {
   ResultsWindow,  // the results window Window
   MethodSteps,    // the method step by step of the analysis whose results are shown
   CheckWork,      // the student's own values judged against the analysis
+  HelpPage,       // the help window at the page Page
+  Tour,           // the Getting Started tour beside the main window, and its page
+  HelpOnWindow,   // the help window at the page of the window or dialog with the focus
+  About,          // the program's version and where its examples and help pages are
   Exit,           // closing the main window, which asks ProjectCommands::ConfirmExit
 };
 
 struct MenuRoute {
   MenuTarget Target = MenuTarget::Nothing;
   FormId Window = FormId::mcas;  // the window a DataWindow or ResultsWindow route opens
+  const char* Page = "";         // the help page a HelpPage or Tour route opens
 };
 
 MenuRoute RouteOf(MenuItem item);

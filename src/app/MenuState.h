@@ -50,7 +50,14 @@ enum class MenuItem : std::size_t {
   MnuEditData,
   MnuExercise,   // exercises on the project: offered once its data can be analysed
   MnuCheckWork,  // the student's own method judged entry by entry
-  MnuHelp,
+  MnuHelp,       // help pages, the guided first model and the program's facts; always shown
+  MnuHelpStart,
+  MnuHelpSigns,
+  MnuHelpExample,
+  MnuHelpKeys,
+  MnuHelpWindow,  // the page of the window or dialog that has the focus
+  MnuHelpH1,
+  MnuHelpAbout,
   // The deflection multiplier controls follow the same rules as the menus.
   Label8,
   Combo1,

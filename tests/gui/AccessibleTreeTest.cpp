@@ -6,14 +6,17 @@
 #include <QRegularExpression>
 
 #include "analysis/MemberDiagrams.h"
+#include "app/HelpPages.h"
 #include "app/MenuRoutes.h"
 #include "app/qt/CheckWorkWindow.h"
+#include "app/qt/HelpWindow.h"
 #include "app/qt/InfluenceWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/TourWindow.h"
 #include "app/qt/UnitsDialog.h"
 #include "editors/DataWindows.h"
 #include "editors/EditorForms.h"
@@ -62,9 +65,18 @@ void Walk(QAccessibleInterface* node, const QString& window, QStringList& faults
   for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), window, faults, depth + 1);
 }
 
+// Every window and dialog has a help page, which F1 opens (a row of WindowHelpTable).
+bool HasHelpPage(const QString& window) {
+  for (const WindowHelpRow& row : WindowHelpTable())
+    if (window == row.Window) return true;
+  return false;
+}
+
 QStringList Faults(QWidget* window) {
   QStringList faults;
   Walk(QAccessible::queryAccessibleInterface(window), window->objectName(), faults);
+  if (!HasHelpPage(window->objectName()))
+    faults << QString("%1: no help page in WindowHelpTable").arg(window->objectName());
   return faults;
 }
 
@@ -150,6 +162,17 @@ class AccessibleTreeTest : public QObject {
     Session exercise("portal-frame", false);
     QVERIFY(Opened<CheckWorkWindow>([&] { exercise.window.Action(M::MnuCheckWork)->trigger(); },
                                     audit));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+  }
+
+  void theHelpAndGettingStartedWindows() {
+    HelpWindow help(HelpFolder());
+    help.ShowPage("index");
+    help.show();
+    TourWindow tour;
+    tour.Update(TourState{});
+    tour.show();
+    const QStringList faults = Faults(&help) + Faults(&tour);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 };

@@ -102,10 +102,10 @@ class WindowsTest : public QObject {
     qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
   }
 
-  // At start only the Project menu shows, every item with an access key of its own, and the
-  // picture says how to begin. Open Recent lists the settings' projects, forgets a missing one and
-  // opens another, and is offered only with no project open. With a project open the View menu's
-  // numbers toggle shows and hides the joint and member numbers and nothing else.
+  // At start only the Project and Help menus show, every item with an access key of its own, and
+  // the picture says how to begin. Open Recent lists the settings' projects, forgets a missing one
+  // and opens another, and is offered only with no project open. With a project open the View
+  // menu's numbers toggle shows and hides the joint and member numbers and nothing else.
   void theEmptyWindowGuidesRecentProjectsOpenAndTheNumbersFollowTheViewMenu() {
     const QString missing = config_.filePath("gone.str");
     const QString portal = QString::fromStdString(Example("portal-frame"));
@@ -115,7 +115,7 @@ class WindowsTest : public QObject {
     MainWindow window(model, &messages);
     int visibleTopLevel = 0;
     for (QAction* action : window.menuBar()->actions()) visibleTopLevel += action->isVisible();
-    QCOMPARE(visibleTopLevel, 1);
+    QCOMPARE(visibleTopLevel, 2);
     CheckMenuKeys(window);
     // The keys every desktop program has, each on its command and shown by it.
     QCOMPARE(window.Action(M::MnuAna)->shortcut().toString(), QString("F5"));

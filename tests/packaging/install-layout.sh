@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the finished build into a temporary folder, as a package would lay it out, and
 # checks that everything a desktop needs is there and valid: both programs, the desktop entry,
-# the icon, the project file type, the man pages and the examples, and that the installed batch
+# the icon, the project file type, the man pages, the examples and the help pages, and that the installed batch
 # tool analyses an installed example.
 # Usage: install-layout.sh BUILD_FOLDER
 set -u
@@ -22,6 +22,9 @@ files=(
   share/man/man1/stavelorn-report.1
   share/stavelorn/examples/portal-frame.str
   share/stavelorn/examples/space-frame.str
+  share/stavelorn/help/index.md
+  share/stavelorn/help/worked-example.md
+  share/stavelorn/help/pictures/signs-SFrame-axes.svg
 )
 [[ -x "$build/stavelorn" ]] && files+=(bin/stavelorn)
 for file in "${files[@]}"; do

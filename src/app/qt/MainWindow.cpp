@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +17,7 @@
 #include "app/MenuRoutes.h"
 #include "app/PickInfo.h"
 #include "app/qt/CheckWorkWindow.h"
+#include "app/qt/HelpWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
@@ -52,16 +51,6 @@ QList<QKeySequence> Distinct(const QList<QKeySequence>& keys) {
   return distinct;
 }
 
-// Where the examples are: installed beside the program's share folder, or, when the program runs
-// from its build folder, in the source tree next to it.
-std::string ExamplesFolder() {
-  const QDir program(QCoreApplication::applicationDirPath());
-  for (const QString& candidate :
-       {program.filePath("../share/stavelorn/examples"), program.filePath("../examples")})
-    if (QDir(candidate).exists()) return QDir::cleanPath(candidate).toStdString();
-  return "";
-}
-
 // Shows a small dialog modally, centred over the window; true when it closed with OK.
 bool AcceptedOverWindow(QDialog& dialog, const QWidget& window) {
   dialog.adjustSize();
@@ -85,6 +74,7 @@ MainWindow::MainWindow(ModelStore& model, Messages* messages, FileDialogs* dialo
   commands_.Start();
   commands_.Prefs() = LoadPreferences();
   restoreGeometry(QByteArray::fromStdString(commands_.Prefs().WindowGeometry));
+  qApp->installEventFilter(new HelpKeyFilter(this));
   Refresh();
   DrawStartHint(*canvas_, ExamplesFolder());  // no project is open yet
 }
@@ -240,16 +230,23 @@ void MainWindow::Run(MenuItem item) {
       commands_.DataWindowClosed(item, ShowListWindow(route.Window, model_, messages_, this));
       break;
     case MenuTarget::ResultsWindow:
+      if (route.Window == FormId::Disp) sawDisplacements_ = true;
       ShowResultsWindow(route.Window, model_, commands_.Results(), commands_.Multiplier(),
                         messages_, this);
       break;
     case MenuTarget::MethodSteps:
-      if (const MethodTrail* trail = commands_.Trail())
+      if (const MethodTrail* trail = commands_.Trail()) {
+        sawMethodSteps_ = true;
         ShowMethodStepsWindow(model_, commands_.Results(), *trail, this);
+      }
       break;
     case MenuTarget::CheckWork:
       ShowCheckWorkWindow(model_, commands_.Results(), commands_.Trail(), messages_, this);
       break;
+    case MenuTarget::HelpPage:
+    case MenuTarget::Tour:
+    case MenuTarget::HelpOnWindow:
+    case MenuTarget::About: RunHelp(route); break;
     case MenuTarget::Nothing: break;
   }
   Refresh();
@@ -308,6 +305,7 @@ void MainWindow::Refresh() {
     restoringMultiplier_ = false;
   }
   ArrangeLayout();
+  UpdateTour();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

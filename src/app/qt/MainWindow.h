@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "analysis/MemberDiagrams.h"
+#include "app/MenuRoutes.h"
 #include "app/ProjectCommands.h"
 #include "graphics/qt/PictureBox.h"
 #include "model/ModelStore.h"
@@ -24,6 +25,8 @@ class QPushButton;
 class QShortcut;
 
 namespace stavelorn {
+
+class TourWindow;
 
 class MainWindow : public QMainWindow, public CommandWindows {
   Q_OBJECT
@@ -66,6 +69,9 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::vector<std::unique_ptr<PagePicture>> DiagramPictures() override;
   std::unique_ptr<PagePicture> PrintablePicture(DiagramPage page) override;
 
+  // The Getting Started window, once Help → Getting Started has opened it.
+  TourWindow* Tour() const { return tour_; }
+
   QMenu* RecentMenu() const { return recentMenu_; }
   QLabel* ProjectFileLabel() const { return projectFile_; }
   QLabel* UnitsLabel() const { return units_; }
@@ -99,6 +105,10 @@ class MainWindow : public QMainWindow, public CommandWindows {
   // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
   void FillDiagramsMenu();
   void DrawDiagram();
+  // The Help menu's routes: a page, the tour, the page of the window in use, About.
+  void RunHelp(const MenuRoute& route);
+  // Hands the tour the project's state; the results windows seen count while results are shown.
+  void UpdateTour();
 
   ModelStore& model_;
   QtMessages qtMessages_;
@@ -126,6 +136,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::string diagramsMenuType_;  // the type the Diagrams menu was filled for
   std::optional<DiagramQuantity> shownDiagram_;
   bool restoringMultiplier_ = false;
+  TourWindow* tour_ = nullptr;
+  bool sawDisplacements_ = false, sawDiagram_ = false, sawMethodSteps_ = false;
 };
 
 }  // namespace stavelorn

@@ -60,6 +60,7 @@ void MainWindow::FillDiagramsMenu() {
 
 void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
   shownDiagram_ = quantity;
+  if (quantity) sawDiagram_ = true;
   diagramCanvas_->setVisible(quantity.has_value());
   for (QAction* action : diagramsMenu_->actions())
     if (action->isCheckable())
@@ -69,6 +70,7 @@ void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
                     : QString("MnuDiagNone")));
   ArrangeLayout();
   if (quantity) DrawDiagram();
+  UpdateTour();
 }
 
 void MainWindow::DrawDiagram() {
@@ -79,6 +81,8 @@ void MainWindow::DrawDiagram() {
 }
 
 void MainWindow::OpenMemberDiagrams(int member) {
+  sawDiagram_ = true;
+  UpdateTour();
   ShowMemberDiagrams(member, model_, commands_.Results(), this);
 }
 

@@ -1,0 +1,143 @@
+// Getting Started followed as a student would: the example portal frame is built into an empty
+// project one step of the tour at a time, each a committed change of the session, and the tour
+// must move on exactly when the step's data are in, go back when a change is undone, and end with
+// the frame equal to the example.
+#include <gtest/gtest.h>
+
+#include "analysis/AnalysisRun.h"
+#include "app/GettingStarted.h"
+#include "app/ProjectSession.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// What each step adds, copied from the example as the student would type it.
+using Stage = void (*)(ModelStore& built, const ModelStore& example);
+
+const std::vector<std::pair<const char*, Stage>> kStages = {
+    {"new plane frame", [](ModelStore& b, const ModelStore&) { b.SetStructType("PFrame"); }},
+    {"joints",
+     [](ModelStore& b, const ModelStore& e) {
+       b.JointCount = e.JointCount;
+       b.JointCoords = e.JointCoords;
+     }},
+    {"supports",
+     [](ModelStore& b, const ModelStore& e) {
+       b.SupportCount = e.SupportCount;
+       b.Supports = e.Supports;
+     }},
+    {"material",
+     [](ModelStore& b, const ModelStore& e) {
+       b.MaterialCount = e.MaterialCount;
+       b.Materials = e.Materials;
+     }},
+    {"sections",
+     [](ModelStore& b, const ModelStore& e) {
+       b.SectionCount = e.SectionCount;
+       b.Sections = e.Sections;
+     }},
+    {"members",
+     [](ModelStore& b, const ModelStore& e) {
+       b.MemberCount = e.MemberCount;
+       b.MemberProps = e.MemberProps;
+       b.RollAngles = e.RollAngles;
+     }},
+    {"joint load",
+     [](ModelStore& b, const ModelStore& e) {
+       b.JointLoadCount = e.JointLoadCount;
+       b.JointLoadJoints = e.JointLoadJoints;
+       b.JointLoadValues = e.JointLoadValues;
+     }},
+    {"member loads",
+     [](ModelStore& b, const ModelStore& e) {
+       b.MemberLoadCount = e.MemberLoadCount;
+       b.MemberLoadInfo = e.MemberLoadInfo;
+       b.MemberLoadValues = e.MemberLoadValues;
+     }},
+};
+
+TourState StateOf(const ProjectSession& session) {
+  TourState state;
+  state.Data = session.Open() ? &session.Data() : nullptr;
+  state.ResultsShown = session.ResultsShown();
+  return state;
+}
+
+TEST(GettingStarted, BuildingTheExampleStepByStepMovesTheTourOnAtEachStepToTheEnd) {
+  const ModelStore example = testing::ExampleModel("portal-frame");
+  ModelStore built;
+  built.Reset();
+  ProjectSession session(built, false);
+  EXPECT_EQ(CurrentTourStep(StateOf(session)), 0u);
+  for (std::size_t stage = 0; stage < kStages.size(); ++stage) {
+    kStages[stage].second(built, example);
+    session.RecordChange(Change::Joints);
+    EXPECT_EQ(CurrentTourStep(StateOf(session)), stage + 1) << kStages[stage].first;
+  }
+  // The last data step undone takes the tour back to it, and redone forward again.
+  session.Undo();
+  EXPECT_EQ(CurrentTourStep(StateOf(session)), kStages.size() - 1);
+  session.Redo();
+
+  const AnalysisRun run = CheckAndAnalyze(built);
+  ASSERT_TRUE(run.Results.Complete());
+  session.ShowAnalysis({run.Results, run.Trail, {}});
+  TourState state = StateOf(session);
+  std::size_t step = kStages.size() + 1;  // past Analyze
+  EXPECT_EQ(CurrentTourStep(state), step);
+  for (bool TourState::*seen :
+       {&TourState::SawDisplacements, &TourState::SawDiagram, &TourState::SawMethodSteps}) {
+    state.*seen = true;
+    EXPECT_EQ(CurrentTourStep(state), ++step);
+  }
+  EXPECT_EQ(step, TourSteps().size());
+  EXPECT_NE(TourHeading(state).find("Done"), std::string::npos);
+
+  built.ProjectTitle = example.ProjectTitle;
+  built.ProjectFile = example.ProjectFile;
+  std::string difference;
+  EXPECT_TRUE(testing::SameModelData(built, example, difference)) << difference;
+}
+
+// A step is done only when its values are the example's: a wrong value, a missing row or an
+// extra load keeps the tour at that step, while the two member loads may come in either order.
+TEST(GettingStarted, AStepWaitsForTheExamplesValues) {
+  const ModelStore example = testing::ExampleModel("portal-frame");
+  const std::size_t memberLoads = kStages.size() - 1;
+  const struct {
+    const char* what;
+    void (*spoil)(ModelStore&);
+    std::size_t step;
+  } cases[] = {
+      {"joint 3 at X 7", [](ModelStore& m) { m.JointCoords(3, 1) = 7; }, 1},
+      {"joint 4 fixed", [](ModelStore& m) { m.Supports(2, 4) = 1; }, 2},
+      {"a second material", [](ModelStore& m) { m.MaterialCount = 2; }, 3},
+      {"member 3 reversed",
+       [](ModelStore& m) { std::swap(m.MemberProps(3, 1), m.MemberProps(3, 2)); }, 5},
+      {"a hinge on member 2", [](ModelStore& m) { m.ReleaseCount = 1; }, 5},
+      {"wind of 10", [](ModelStore& m) { m.JointLoadValues(1, 1) = 10; }, 6},
+      {"P at a = 3", [](ModelStore& m) { m.MemberLoadValues(2, 3) = 3; }, memberLoads},
+      {"one roof load", [](ModelStore& m) { m.MemberLoadCount = 1; }, memberLoads},
+      {"a temperature change", [](ModelStore& m) { m.TempChangeCount = 1; }, memberLoads + 1},
+  };
+  for (const auto& c : cases) {
+    ModelStore spoilt = example;
+    c.spoil(spoilt);
+    TourState state;
+    state.Data = &spoilt;
+    state.ResultsShown = true;
+    EXPECT_EQ(CurrentTourStep(state), c.step) << c.what;
+  }
+  ModelStore swapped = example;
+  for (int k = 1; k <= 2; ++k)
+    std::swap(swapped.MemberLoadInfo(1, k), swapped.MemberLoadInfo(2, k));
+  for (int k = 1; k <= 4; ++k)
+    std::swap(swapped.MemberLoadValues(1, k), swapped.MemberLoadValues(2, k));
+  TourState state;
+  state.Data = &swapped;
+  EXPECT_EQ(CurrentTourStep(state), memberLoads + 1);
+}
+
+}  // namespace
+}  // namespace stavelorn
