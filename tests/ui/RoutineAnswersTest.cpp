@@ -17,23 +17,23 @@ TEST(RoutineAnswers, EveryChoiceComesBackFromTheSettingsAndNothingElseIsKept) {
       RoutineAnswers kept;
       ASSERT_TRUE(kept.Keep(question.Question, choice.Answer)) << choice.Text;
       RoutineAnswers restored;
-      restored.Keep(question.Question, kAnswerYes == choice.Answer ? kAnswerNo : kAnswerYes);
+      const int before =
+          (choice.Answer == choices.back().Answer ? choices.front() : choices.back()).Answer;
+      restored.Keep(question.Question, before);
       restored.Restore(question.Question, kept.Setting(question.Question));
       EXPECT_EQ(restored.Kept(question.Question), choice.Answer) << choice.Text;
     }
     RoutineAnswers answers;
-    for (const int refused : {int(kAnswerCancel), int(kAnswerRetry), -1})
+    const int neither = question.Style == kStyleYesNoQuestion ? kAnswerOk : kAnswerNo;
+    for (const int refused : {int(kAnswerCancel), int(kAnswerRetry), neither, -1})
       EXPECT_FALSE(answers.Keep(question.Question, refused));
-    for (const char* setting : {"", "YES", "cancel", "always"}) {
+    const char* other = question.Style == kStyleYesNoQuestion ? "ok" : "yes";
+    for (const char* setting : {"", "YES", "cancel", "always", other}) {
+      answers.Keep(question.Question, choices.back().Answer);
       answers.Restore(question.Question, setting);
       EXPECT_EQ(answers.Kept(question.Question), 0) << setting;
     }
   }
-  // An OK/Cancel question keeps neither Yes nor No, read from the settings or not.
-  RoutineAnswers edit;
-  EXPECT_FALSE(edit.Keep(RoutineQuestion::EditListItem, kAnswerNo));
-  edit.Restore(RoutineQuestion::EditListItem, "yes");
-  EXPECT_EQ(edit.Kept(RoutineQuestion::EditListItem), 0);
 }
 
 }  // namespace

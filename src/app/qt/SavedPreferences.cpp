@@ -44,9 +44,12 @@ Preferences LoadPreferences() {
 void SavePreferences(const Preferences& preferences) {
   QSettings settings;
   WriteIfChanged(settings, kPrecisionKey, QString::fromStdString(preferences.Precision.Setting()));
-  for (const RoutineQuestionInfo& question : RoutineQuestions())
-    WriteIfChanged(settings, RoutineKey(question),
-                   QString::fromStdString(preferences.Routine.Setting(question.Question)));
+  for (const RoutineQuestionInfo& question : RoutineQuestions()) {
+    const QString setting = QString::fromStdString(preferences.Routine.Setting(question.Question));
+    // A question asked every time, as it always was, needs no setting.
+    if (!setting.isEmpty() || settings.contains(RoutineKey(question)))
+      WriteIfChanged(settings, RoutineKey(question), setting);
+  }
   if (!preferences.PrintChoice.empty())
     WriteIfChanged(settings, kPrintChoiceKey, QString::fromStdString(preferences.PrintChoice));
   QStringList paths;
