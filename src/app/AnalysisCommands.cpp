@@ -1,5 +1,6 @@
 // The commands around one analysis: Analyze with its outcome and the offer of double precision,
-// Edit Data, the precision dialog and the deflection multiplier the results are drawn with.
+// Edit Data, the precision and preferences dialogs and the deflection multiplier the results are
+// drawn with.
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
@@ -9,11 +10,15 @@
 namespace stavelorn {
 
 std::string ProjectCommands::Analyze() {
-  // A question dismissed with Escape or the close button calls the analysis off.
-  switch (messages_.AskQuestion("Save Data ?", "Save Input Data in File ?")) {
-    case kAnswerYes: SaveProject(); break;
-    case kAnswerNo: break;
-    default: return "";
+  // Data the project's file already holds need no saving. A question dismissed with Escape or
+  // the close button calls the analysis off.
+  if (!session_.HasFile() || session_.Unsaved()) {
+    switch (messages_.AskRoutine(RoutineQuestion::SaveBeforeAnalysis, "Save Data ?",
+                                 "Save Input Data in File ?")) {
+      case kAnswerYes: SaveProject(); break;
+      case kAnswerNo: break;
+      default: return "";
+    }
   }
   // The results this analysis replaces go first, with everything drawn from them.
   session_.DropAnalysis();
@@ -71,13 +76,19 @@ void ProjectCommands::ChoosePrecision() {
   if (windows_.ChoosePrecision(chosen)) preferences_.Precision.Choose(chosen);
 }
 
+void ProjectCommands::ChoosePreferences() {
+  RoutineAnswers answers = preferences_.Routine;
+  if (windows_.ChoosePreferences(answers)) preferences_.Routine = answers;
+}
+
 std::string ProjectCommands::PrecisionStatus() const {
   return session_.ResultsShown() && Results().SolvedInDoublePrecision ? "double precision" : "";
 }
 
 std::string ProjectCommands::EditData() {
   // Dismissing the question keeps the results on the screen.
-  const int answer = messages_.AskQuestion("Print Results ?", "Print Results of the Analysis ?");
+  const int answer = messages_.AskRoutine(RoutineQuestion::PrintOnEditData, "Print Results ?",
+                                          "Print Results of the Analysis ?");
   if (answer == kAnswerCancel) return "";
   const std::string notice = answer == kAnswerYes ? PrintSections(PrintOptions(Results())) : "";
   // The deformed shape belongs to results that no longer stand; the data are as they were, so

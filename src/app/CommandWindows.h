@@ -11,6 +11,7 @@
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
+#include "ui/RoutineQuestions.h"
 
 namespace stavelorn {
 
@@ -30,6 +31,12 @@ class CommandWindows {
   // without the dialog leave the precision as it is.
   virtual bool ChoosePrecision(AnalysisPrecision& precision) {
     (void)precision;
+    return false;
+  }
+  // Shows the "Preferences" dialog on the answers kept for the routine questions; true when it
+  // was closed with OK. Windows without the dialog leave the answers as they are.
+  virtual bool ChoosePreferences(RoutineAnswers& answers) {
+    (void)answers;
     return false;
   }
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.

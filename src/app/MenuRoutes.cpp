@@ -10,6 +10,7 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuProjName:
     case M::MnuProjUnits:
     case M::MnuProjPrecision:
+    case M::MnuProjPreferences:
     case M::MnuProjSave:
     case M::MnuProjSaveAs:
     case M::MnuProjPrint:

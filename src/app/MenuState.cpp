@@ -21,6 +21,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuProjName, "MnuProjName", "Change Project &Title", M::MnuProj, false},
     {M::MnuProjUnits, "MnuProjUnits", "Un&its...", M::MnuProj, false},
     {M::MnuProjPrecision, "MnuProjPrecision", "Pr&ecision…", M::MnuProj, true},
+    {M::MnuProjPreferences, "MnuProjPreferences", "Pre&ferences…", M::MnuProj, true},
     {M::MnuProjSave, "MnuProjSave", "&Save Project", M::MnuProj, false, "Ctrl+S"},
     {M::MnuProjSaveAs, "MnuProjSaveAs", "Save Project &As...", M::MnuProj, false, "Ctrl+Shift+S"},
     {M::MnuProjPrint, "MnuProjPrint", "&Print", M::MnuProj, false, "Ctrl+P"},

@@ -19,7 +19,8 @@ enum class MenuItem : std::size_t {
   MnuH1,
   MnuProjName,
   MnuProjUnits,
-  MnuProjPrecision,  // the arithmetic of the analyses, a setting of the program
+  MnuProjPrecision,    // the arithmetic of the analyses, a setting of the program
+  MnuProjPreferences,  // the routine questions asked again or answered for good
   MnuProjSave,
   MnuProjSaveAs,
   MnuProjPrint,

@@ -209,7 +209,8 @@ std::string PickedItemText(const ModelStore& model, const StructureResults& resu
   return "";
 }
 
-std::string StructureDescription(const ModelStore& model, const StructureResults& results) {
+std::string StructureDescription(const ModelStore& model, const StructureResults& results,
+                                 const PickedItem& focused) {
   const StructTypeInfo* type = model.Type();
   if (type == nullptr) return "";
   auto count = [](int n, const char* what) {
@@ -234,6 +235,8 @@ std::string StructureDescription(const ModelStore& model, const StructureResults
       text += "\nLargest displacement: " + CoordinateName(CoordinateOf(*type, coordinate)) + " " +
               Number(largest, model, Quantity::Length) + " at joint " + std::to_string(joint);
   }
+  if (const std::string item = PickedItemText(model, results, focused); !item.empty())
+    text += "\n\nKeyboard focus: " + item;
   for (int j = 1; j <= model.JointCount; ++j)
     text += "\n\n" + PickedItemText(model, results, PickedItem{PickedItem::Kind::Joint, j});
   for (int m = 1; m <= model.MemberCount; ++m)

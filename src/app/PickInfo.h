@@ -17,8 +17,9 @@ std::string PickedItemText(const ModelStore& model, const StructureResults& resu
                            const PickedItem& item);
 
 // What a screen reader reads for the drawing: the type and size of the structure, after an
-// analysis its largest translation and where, then every joint and member as its tooltip words
-// it; "" without a structure type.
-std::string StructureDescription(const ModelStore& model, const StructureResults& results);
+// analysis its largest translation and where, the item under the keyboard focus (`focused`) as
+// its tooltip words it, then every joint and member so; "" without a structure type.
+std::string StructureDescription(const ModelStore& model, const StructureResults& results,
+                                 const PickedItem& focused = {});
 
 }  // namespace stavelorn

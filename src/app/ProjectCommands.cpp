@@ -11,7 +11,9 @@ using M = MenuItem;
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
                                  CommandWindows& windows)
-    : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows), session_(model) {}
+    : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows), session_(model) {
+  messages_.KeepRoutineAnswersIn(&preferences_.Routine);
+}
 
 void ProjectCommands::Start() {
   model_.Reset();
@@ -30,6 +32,7 @@ std::string ProjectCommands::Run(MenuItem item) {
     case M::MnuProjName: ChangeProjectTitle(); break;
     case M::MnuProjUnits: ChangeUnits(); break;
     case M::MnuProjPrecision: ChoosePrecision(); break;
+    case M::MnuProjPreferences: ChoosePreferences(); break;
     case M::MnuProjSave: SaveProject(); break;
     case M::MnuProjSaveAs: SaveProjectAs(); break;
     case M::MnuProjPrint: return Print();

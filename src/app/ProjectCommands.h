@@ -29,8 +29,12 @@ struct AnalysisRun;
 
 class ProjectCommands {
  public:
+  // The routine questions asked through `messages` keep their answers in the preferences.
   ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
                   CommandWindows& windows);
+  ~ProjectCommands() { messages_.KeepRoutineAnswersIn(nullptr); }
+  ProjectCommands(const ProjectCommands&) = delete;
+  ProjectCommands& operator=(const ProjectCommands&) = delete;
 
   // The entry routine: an empty model, no project.
   void Start();
@@ -90,6 +94,9 @@ class ProjectCommands {
   void PrintPreview();
   // Project > Precision…: the "Precision" dialog, which takes effect at the next analysis.
   void ChoosePrecision();
+  // Project > Preferences…: the "Preferences" dialog, where the routine questions answered with
+  // "Don't ask again" are asked again or given another answer.
+  void ChoosePreferences();
   // What the status line says of the precision of the results shown: "double precision" after an
   // analysis in double precision alone, else "".
   std::string PrecisionStatus() const;

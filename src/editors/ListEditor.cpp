@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/RoutineQuestions.h"
+
 namespace stavelorn {
 
 ListEditor::ListEditor(ModelStore& model, Messages& messages)
@@ -137,7 +139,8 @@ void ListEditor::DoEdit() {
   // Every item deleted leaves only the blank row, which is no item to edit.
   if (selFirstRow_ < 1 || selFirstRow_ > itemCount_) return;
   Prompt prompt = EditPrompt(selFirstRow_);
-  if (messages_.AskOkCancel(prompt.Title, prompt.Text) != kAnswerOk) return;
+  if (messages_.AskRoutine(RoutineQuestion::EditListItem, prompt.Title, prompt.Text) != kAnswerOk)
+    return;
   currentItem_ = selFirstRow_;
   ScrollToCurrent();
   ShowDialog();

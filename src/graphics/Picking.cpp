@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-
-#include "graphics/DrawingData.h"
+#include <set>
 
 namespace stavelorn {
 
@@ -56,6 +55,74 @@ PickedItem PickAt(const std::vector<Stroke>& strokes, const PictureMapping& map,
                  : PickedItem{PickedItem::Kind::Member, s.Member};
   }
   return best;
+}
+
+namespace {
+
+// The item a tagged stroke stands for, as PickAt takes it: a joint's before a member's.
+PickedItem ItemOf(const Stroke& s) {
+  if (s.Joint != 0) return {PickedItem::Kind::Joint, s.Joint};
+  if (s.Member != 0) return {PickedItem::Kind::Member, s.Member};
+  return {};
+}
+
+// The middle of a stroke in pixels: of a line, a box or a circle, or the first point of a text
+// or an arc.
+Point MiddleOf(const Stroke& s, const PictureMapping& map) {
+  switch (s.Shape) {
+    case Stroke::Kind::Line:
+    case Stroke::Kind::Box:
+      return {(map.X(s.X1) + map.X(s.X2)) / 2, (map.Y(s.Y1) + map.Y(s.Y2)) / 2};
+    case Stroke::Kind::Arc: {
+      const auto points = map.ArcPixels(s);
+      return {points[points.size() / 2].first, points[points.size() / 2].second};
+    }
+    case Stroke::Kind::Circle:
+    case Stroke::Kind::Text: break;
+  }
+  return {map.X(s.X1), map.Y(s.Y1)};
+}
+
+}  // namespace
+
+std::vector<PickedItem> DrawnItems(const std::vector<Stroke>& strokes, const PictureMapping& map) {
+  std::set<int> joints, members;
+  for (const Stroke& s : strokes) {
+    if (!map.Paintable(s)) continue;
+    const PickedItem item = ItemOf(s);
+    if (item.What == PickedItem::Kind::Joint) joints.insert(item.Number);
+    if (item.What == PickedItem::Kind::Member) members.insert(item.Number);
+  }
+  std::vector<PickedItem> items;
+  for (int joint : joints) items.push_back({PickedItem::Kind::Joint, joint});
+  for (int member : members) items.push_back({PickedItem::Kind::Member, member});
+  return items;
+}
+
+PickedItem StepThrough(const std::vector<PickedItem>& items, const PickedItem& current,
+                       bool backward) {
+  const auto at = std::find(items.begin(), items.end(), current);
+  if (at == items.end()) {
+    if (items.empty()) return {};
+    return backward ? items.back() : items.front();
+  }
+  if (backward) return at == items.begin() ? PickedItem{} : *(at - 1);
+  return at + 1 == items.end() ? PickedItem{} : *(at + 1);
+}
+
+std::optional<Point> ItemAnchor(const std::vector<Stroke>& strokes, const PictureMapping& map,
+                                const PickedItem& item) {
+  // A joint is shown on its marker and a member on its line before any other of their strokes
+  // (a label, a load, a support symbol).
+  const SymbolClass own =
+      item.What == PickedItem::Kind::Member ? SymbolClass::Member : SymbolClass::Joint;
+  for (const bool first : {true, false})
+    for (const Stroke& s : strokes) {
+      if (ItemOf(s) != item || !map.Paintable(s) || (s.Symbol == own) != first) continue;
+      const Point middle = MiddleOf(s, map);
+      if (PickAt(strokes, map, middle.X, middle.Y) == item) return middle;
+    }
+  return std::nullopt;
 }
 
 bool BelongsTo(const Stroke& s, const PickedItem& item) {

@@ -1,10 +1,13 @@
 // What lies under the mouse on a recorded picture: the joint or member whose tagged strokes come
 // nearest the pointer, measured in pixels on the screen, so that it works alike on plane
-// drawings and on the projections of space structures.
+// drawings and on the projections of space structures. The keyboard steps through the same
+// items, and an item it reaches is shown where the mouse would pick it.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "graphics/DrawingData.h"
 #include "graphics/RecordingCanvas.h"
 
 namespace stavelorn {
@@ -34,5 +37,21 @@ PickedItem PickAt(const std::vector<Stroke>& strokes, const PictureMapping& map,
 
 // Whether a stroke belongs to the item (its highlight redraws these).
 bool BelongsTo(const Stroke& stroke, const PickedItem& item);
+
+// The items PickAt can find on the picture (those with a tagged stroke it paints), in the order
+// the keyboard steps through them: the joints by number, then the members by number.
+std::vector<PickedItem> DrawnItems(const std::vector<Stroke>& strokes, const PictureMapping& map);
+
+// The item after `current` among `items` (before it when `backward`). From no item, or one no
+// longer drawn, the first (the last); past either end no item, so that the keyboard moves on
+// from the drawing.
+PickedItem StepThrough(const std::vector<PickedItem>& items, const PickedItem& current,
+                       bool backward);
+
+// A pixel where PickAt finds `item`, where its tooltip is shown: the middle of the first of its
+// strokes whose middle picks it, a joint's marker or a member's line first. Nothing when no such
+// middle picks it.
+std::optional<Point> ItemAnchor(const std::vector<Stroke>& strokes, const PictureMapping& map,
+                                const PickedItem& item);
 
 }  // namespace stavelorn

@@ -1,6 +1,6 @@
 // Messages for a program without windows: every box is written to a stream, title line first,
 // and answered as an unattended run must answer it: OK, Cancel where there is one, else No.
-// Nothing is ever retried and no question goes on by itself.
+// Nothing is ever retried, no question goes on by itself and no answer is kept for next time.
 #pragma once
 
 #include <ostream>
@@ -15,6 +15,10 @@ class ConsoleMessages : public Messages {
 
  protected:
   int Show(const std::string& title, const std::string& text, MessageStyle style) override;
+  TickedAnswer ShowWithDontAsk(const std::string& title, const std::string& text,
+                               MessageStyle style) override {
+    return {Show(title, text, style), false};
+  }
 
  private:
   std::ostream& out_;

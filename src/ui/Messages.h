@@ -4,11 +4,15 @@
 // with real windows and once as a scripted test double.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "model/RunError.h"
 
 namespace stavelorn {
+
+class RoutineAnswers;
+enum class RoutineQuestion : std::size_t;
 
 // The button codes a message box returns.
 enum MessageAnswer : int {
@@ -69,9 +73,28 @@ class Messages {
     return Show(title, RunErrorText(error), kStyleRetryCancelCritical);
   }
 
+  // A routine question (see RoutineQuestions) in its own style, with "Don't ask again" under
+  // it. An answer kept by an earlier tick is returned without showing anything; an answer given
+  // with the box ticked is kept when the question can keep it. Until a place to keep answers is
+  // given, the question is asked as any other, without the tick.
+  int AskRoutine(RoutineQuestion question, const std::string& title, const std::string& text);
+  // Where the answers kept live (the preferences); nullptr asks every question.
+  void KeepRoutineAnswersIn(RoutineAnswers* answers) { routine_ = answers; }
+
  protected:
+  // The button pressed and whether "Don't ask again" was ticked.
+  struct TickedAnswer {
+    int Answer;
+    bool DontAskAgain;
+  };
   // Shows one box and returns the code of the button pressed.
   virtual int Show(const std::string& title, const std::string& text, MessageStyle style) = 0;
+  // Shows one box with the check box "Don't ask again" under its text.
+  virtual TickedAnswer ShowWithDontAsk(const std::string& title, const std::string& text,
+                                       MessageStyle style) = 0;
+
+ private:
+  RoutineAnswers* routine_ = nullptr;
 };
 
 }  // namespace stavelorn

@@ -60,6 +60,17 @@ TEST(PickInfo, DescribesTheStructureWithItsLargestDisplacement) {
   ASSERT_NE(at, std::string::npos) << after;
   EXPECT_NEAR(std::stof(after.substr(at + label.size())), -80.0f / 3.0f, 1e-3f);
   EXPECT_EQ(after.substr(after.find(" at joint ", at), 11), " at joint 2");
+  // The item under the keyboard focus comes next, with its results, before the list of items.
+  const StructureResults results = Analyze(cantilever);
+  for (const PickedItem focused : {PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}}) {
+    const std::string text = StructureDescription(cantilever, results, focused);
+    const std::string item = PickedItemText(cantilever, results, focused);
+    EXPECT_EQ(text.find("\n\nKeyboard focus: " + item + "\n\nJoint 1\n"),
+              text.find("\n\n", text.find("Largest")))
+        << text;
+  }
+  const std::string nothing = StructureDescription(cantilever, results, {Kind::Joint, 3});
+  EXPECT_EQ(nothing.find("Keyboard focus"), std::string::npos);
 }
 
 }  // namespace

@@ -42,9 +42,11 @@ class ProjectCommandsTest : public ::testing::Test {
     dialogs_.Answer(InFolder(example));
     commands_.OpenProject();
   }
-  // Analyses without saving first and without printing the results.
+  // Analyses without saving first (data their file holds are not offered for saving) and
+  // without printing the results.
   void AnalyzeQuietly() {
-    messages_.Answer(kAnswerNo);
+    if (!commands_.Session().HasFile() || commands_.HasUnsavedChanges())
+      messages_.Answer(kAnswerNo);
     messages_.Answer(kAnswerNo);
     commands_.Analyze();
   }

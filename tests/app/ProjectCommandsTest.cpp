@@ -104,8 +104,7 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
     OpenBarsInALine(supports);
     if (refused) model_.MemberProps(2, 2) = 9;
     Shows(std::string("open bars in a line supported at ") + supports);
-    messages_.Answer(kAnswerNo);  // Save Input Data in File ?
-    commands_.Run(M::MnuAna);
+    commands_.Run(M::MnuAna);  // data as read: not offered for saving
     Shows(refused ? "analyse a member to joint 9" : "analyse");
     commands_.Run(M::MnuProjName);
     Shows("title changed");

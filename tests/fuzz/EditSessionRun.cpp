@@ -80,6 +80,10 @@ class Session : public Messages, public FileDialogs {
     if (style == kStyleRetryCancelCritical) return kAnswerCancel;
     return style == kStyleCritical || style == kStyleInformation ? kAnswerOk : kAnswerNo;
   }
+  TickedAnswer ShowWithDontAsk(const std::string& title, const std::string& text,
+                               MessageStyle style) override {
+    return {Show(title, text, style), false};
+  }
   int Pick(int count) { return pos_ < size_ && count > 0 ? bytes_[pos_++] % count : 0; }
   std::size_t Pick(std::size_t count) { return std::size_t(Pick(static_cast<int>(count))); }
   MenuState Menus() const { return commands_.Menus(); }

@@ -344,5 +344,52 @@ TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawn) {
   }
 }
 
+// The keyboard steps through every joint, then every member, by number, and moves on from the
+// drawing past either end; each item it reaches is shown on the item itself: a joint within its
+// marker's reach of the joint, a member on the line between its joints.
+TEST(DrawingPicking, TheKeyboardStepsThroughJointsThenMembers) {
+  using K = PickedItem::Kind;
+  for (const char* text : {kPlaneFrame, kTruss, kGrid, kSpaceFrame, kSpaceTruss}) {
+    const AnalysedModel drawn = Drawable(text, false);
+    const ModelStore& model = drawn.Model;
+    SCOPED_TRACE(model.StructType);
+    RecordingCanvas canvas;
+    Structure(drawn, canvas);
+    const PictureMapping map(canvas.ScaleRect(), 600, 600);
+    std::vector<PickedItem> order;
+    for (int j = 1; j <= model.JointCount; ++j) order.push_back({K::Joint, j});
+    for (int m = 1; m <= model.MemberCount; ++m) order.push_back({K::Member, m});
+    const std::vector<PickedItem> items = DrawnItems(canvas.Strokes(), map);
+    ASSERT_EQ(items, order);
+    for (const bool backward : {false, true}) {
+      std::vector<PickedItem> visited{StepThrough(items, {K::Joint, 999}, backward)};
+      while (visited.size() <= items.size() && visited.back().What != K::None)
+        visited.push_back(StepThrough(items, visited.back(), backward));
+      std::vector<PickedItem> expected = order;
+      if (backward) std::reverse(expected.begin(), expected.end());
+      expected.push_back({});
+      EXPECT_EQ(visited, expected) << (backward ? "backward" : "forward");
+    }
+    auto pixel = [&](int joint) {
+      const Point p = *PicturePosition(model, joint);
+      return Point{map.X(p.X), map.Y(p.Y)};
+    };
+    for (const PickedItem& item : items) {
+      const std::optional<Point> at = ItemAnchor(canvas.Strokes(), map, item);
+      ASSERT_TRUE(at) << item.Number;
+      if (item.What == K::Joint) {
+        const Point joint = pixel(item.Number);
+        EXPECT_LE(std::hypot(at->X - joint.X, at->Y - joint.Y), 6) << "joint " << item.Number;
+      } else {
+        EXPECT_LE(DistanceToSegment(*at, pixel(model.MemberProps(item.Number, 1)),
+                                    pixel(model.MemberProps(item.Number, 2))),
+                  1)
+            << "member " << item.Number;
+      }
+    }
+  }
+  EXPECT_EQ(StepThrough({}, {}, false), PickedItem{});
+}
+
 }  // namespace
 }  // namespace stavelorn

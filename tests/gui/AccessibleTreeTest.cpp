@@ -14,6 +14,7 @@
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
+#include "app/qt/PreferencesDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "app/qt/TourWindow.h"
@@ -142,6 +143,8 @@ class AccessibleTreeTest : public QObject {
     QVERIFY(Opened<UnitsDialog>([&] { s.window.Action(M::MnuProjUnits)->trigger(); }, audit));
     QVERIFY(
         Opened<PrecisionDialog>([&] { s.window.Action(M::MnuProjPrecision)->trigger(); }, audit));
+    QVERIFY(Opened<PreferencesDialog>([&] { s.window.Action(M::MnuProjPreferences)->trigger(); },
+                                      audit));
     for (M results : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact})
       QVERIFY(Opened<ResultsWindow>([&] { s.window.Action(results)->trigger(); }, audit));
     QVERIFY(Opened<MethodStepsWindow>([&] { s.window.Action(M::MnuSteps)->trigger(); }, audit));

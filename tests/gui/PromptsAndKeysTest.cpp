@@ -1,9 +1,13 @@
-// The message boxes as the user answers them, and the keys of the main window's hidden items.
+// The message boxes as the user answers them, "Don't ask again" and the Preferences that undo it,
+// the keys of the main window's hidden items, and the keyboard over the drawing.
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
 
+#include "app/PickInfo.h"
+#include "app/qt/PreferencesDialog.h"
 #include "gui/WindowDriver.h"
+#include "ui/RoutineQuestions.h"
 #include "ui/qt/QtMessages.h"
 
 using namespace stavelorn;
@@ -56,6 +60,102 @@ class PromptsAndKeysTest : public QObject {
                              : messages.AskQuestion("T", row.how);
       QVERIFY2(answer == row.expected, row.how);
     }
+  }
+
+  // A routine question's box offers "Don't ask again": ticked with Yes, the next question takes
+  // Yes without a box; ticked and dismissed, nothing is kept.
+  void aTickedRoutineQuestionIsNotAskedAgain() {
+    for (const bool dismiss : {true, false}) {
+      QtMessages messages;
+      RoutineAnswers answers;
+      messages.KeepRoutineAnswersIn(&answers);
+      QObject context;
+      QTimer::singleShot(0, &context, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box && box->checkBox());
+        QCOMPARE(box->checkBox()->accessibleName(), QString("Don't ask again"));
+        box->checkBox()->click();
+        if (dismiss)
+          QTest::keyClick(box, Qt::Key_Escape);
+        else
+          box->button(QMessageBox::Yes)->click();
+      });
+      const auto ask = [&messages] {
+        return messages.AskRoutine(RoutineQuestion::SaveBeforeAnalysis, "Save Data ?",
+                                   "Save Input Data in File ?");
+      };
+      QCOMPARE(ask(), dismiss ? int(kAnswerCancel) : int(kAnswerYes));
+      QCOMPARE(answers.Kept(RoutineQuestion::SaveBeforeAnalysis), dismiss ? 0 : int(kAnswerYes));
+      if (dismiss) continue;
+      bool shown = false;
+      QTimer::singleShot(0, &context, [&shown] {
+        if (QWidget* box = QApplication::activeModalWidget()) shown = true, box->close();
+      });
+      QCOMPARE(ask(), int(kAnswerYes));
+      QVERIFY(!shown);
+    }
+  }
+
+  // Project > Preferences… shows the answer each question keeps and changes it; the choice is in
+  // the settings, where the next window finds it.
+  void thePreferencesKeepTheirChoiceInTheSettings() {
+    Session s("portal-frame", false);
+    const RoutineQuestion save = RoutineQuestion::SaveBeforeAnalysis;
+    for (const auto& [from, to, setting] :
+         {std::tuple{"Ask every time", "Always No", "no"}, {"Always No", "Ask every time", ""}}) {
+      auto choose = [&](PreferencesDialog* dialog) {
+        QCOMPARE(dialog->ChoiceBox(save)->currentText(), QString(from));
+        dialog->ChoiceBox(save)->setCurrentText(to);
+        Button(dialog, "OK")->click();
+      };
+      QVERIFY(Opened<PreferencesDialog>([&] { s.window.Action(M::MnuProjPreferences)->trigger(); },
+                                        choose));
+      QCOMPARE(QSettings().value("Questions/SaveBeforeAnalysis").toString(), QString(setting));
+      ModelStore model;
+      MainWindow next(model);
+      QCOMPARE(next.Commands().Prefs().Routine.Setting(save), std::string(setting));
+    }
+    QSettings().remove("Questions");
+  }
+
+  // Tab moves the keyboard focus over the joints, then the members, highlighted and explained as
+  // under the mouse, and put in the drawing's description with the item's results (the platform
+  // tells a screen reader of the change; offscreen there is none to tell); Enter is a click;
+  // Shift+Tab before the first item goes on to the window's other controls.
+  void theKeyboardFocusWalksTheDrawing() {
+    Session s("portal-frame", false);
+    QApplication::setActiveWindow(&s.window);
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    PictureBox* canvas = s.window.Canvas();
+    canvas->setFocus();
+    const QImage plain = canvas->grab().toImage();
+    using K = PickedItem::Kind;
+    for (const PickedItem item :
+         {PickedItem{K::Joint, 1}, PickedItem{K::Joint, 2}, PickedItem{K::Joint, 3},
+          PickedItem{K::Joint, 4}, PickedItem{K::Member, 1}}) {
+      QTest::keyClick(canvas, Qt::Key_Tab);
+      QVERIFY(canvas->Focused() == item);
+      QCOMPARE(QToolTip::text().toStdString(),
+               PickedItemText(s.model, s.window.Commands().Results(), item));
+    }
+    QVERIFY(canvas->grab().toImage() != plain);
+    QTest::keyClick(canvas, Qt::Key_Return);
+    QCOMPARE(s.messages.Log().back().Title, std::string("Member 1"));
+
+    s.messages.Answer(kAnswerNo);  // the results not printed
+    s.window.Action(M::MnuAna)->trigger();
+    const QString description = canvas->accessibleDescription();
+    QVERIFY(description.contains(QString::fromStdString(
+        "Keyboard focus: " +
+        PickedItemText(s.model, s.window.Commands().Results(), {K::Member, 1}))));
+    QVERIFY(description.contains("End forces at joint"));
+
+    for (int back = 0; back < 4; ++back) QTest::keyClick(canvas, Qt::Key_Backtab);
+    QVERIFY(canvas->Focused() == (PickedItem{K::Joint, 1}));
+    QTest::keyClick(canvas, Qt::Key_Backtab);
+    QVERIFY(canvas->Focused() == PickedItem{});
+    QVERIFY(!canvas->hasFocus());
+    QVERIFY(!canvas->accessibleDescription().contains("Keyboard focus"));
   }
 
   // F5 while the results are shown says why on the status line; Ctrl+O with a project open

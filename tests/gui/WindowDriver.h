@@ -110,8 +110,7 @@ struct Session {
     window.Commands().OpenProjectFile(Example(example));
     window.Refresh();
     if (!analyse) return;
-    messages.Answer(kAnswerNo);
-    messages.Answer(kAnswerNo);
+    messages.Answer(kAnswerNo);  // the results not printed; the data as read need no saving
     window.Action(MenuItem::MnuAna)->trigger();
   }
 };

@@ -158,7 +158,7 @@ class WindowsTest : public QObject {
         {"space-truss-tower", "N"}, {"grid-floor", "V T M"}, {"space-frame", "N Vy Vz T My Mz"}};
     for (const auto& [name, choices] : examples) {
       ModelStore model;
-      ScriptedMessages messages({kAnswerNo, kAnswerNo, kAnswerNo});
+      ScriptedMessages messages({kAnswerNo, kAnswerNo});  // results and Edit Data not printed
       ScriptedFileDialogs dialogs({Example(name)});
       MainWindow window(model, &messages, &dialogs);
       window.resize(1300, 760);

@@ -41,6 +41,8 @@ class FakeCommandWindows : public CommandWindows {
   std::optional<UnitSystem> unitsChosen;
   // What the user ticks in "Print Options", given the ticks it opened with; then OK.
   std::function<void(PrintOptions&)> printOptions = [](PrintOptions&) {};
+  // What the user sets in "Preferences", given the answers it opened with; true for OK.
+  std::function<bool(RoutineAnswers&)> preferences = [](RoutineAnswers&) { return false; };
   std::string printFile;
   int redraws = 0;
   std::ostringstream printed;
@@ -59,6 +61,7 @@ class FakeCommandWindows : public CommandWindows {
   std::unique_ptr<ReportPrinter> OpenPrinter() override {
     return std::make_unique<FilePrinter>(printed, printFile);
   }
+  bool ChoosePreferences(RoutineAnswers& answers) override { return preferences(answers); }
   bool ChoosePrintOptions(PrintOptions& options) override {
     printOptions(options);
     return true;

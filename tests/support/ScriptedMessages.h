@@ -19,12 +19,16 @@ class ScriptedMessages : public Messages {
     std::string Text;
     MessageStyle Style;
     int Answer;
+    bool DontAskOffered = false;  // the box had the "Don't ask again" check box
   };
 
   // Queues the answers to the coming boxes, in order.
-  explicit ScriptedMessages(std::deque<int> answers = {}) : answers_(std::move(answers)) {}
+  explicit ScriptedMessages(const std::deque<int>& answers = {}) {
+    for (int answer : answers) Answer(answer);
+  }
 
-  void Answer(int answer) { answers_.push_back(answer); }
+  // The next box is answered `answer`, with "Don't ask again" ticked when `dontAskAgain`.
+  void Answer(int answer, bool dontAskAgain = false) { answers_.push_back({answer, dontAskAgain}); }
 
   const std::vector<Shown>& Log() const { return log_; }
 
@@ -33,9 +37,15 @@ class ScriptedMessages : public Messages {
   // without a scripted answer, or with an answer that is not one of its buttons, throws
   // std::logic_error naming the box, so a test never passes on an answer nobody chose.
   int Show(const std::string& title, const std::string& text, MessageStyle style) override;
+  // The same, offering "Don't ask again"; a tick scripted for a box without it throws.
+  TickedAnswer ShowWithDontAsk(const std::string& title, const std::string& text,
+                               MessageStyle style) override;
 
  private:
-  std::deque<int> answers_;
+  TickedAnswer Next(const std::string& title, const std::string& text, MessageStyle style,
+                    bool offerDontAsk);
+
+  std::deque<std::pair<int, bool>> answers_;
   std::vector<Shown> log_;
 };
 

@@ -20,6 +20,7 @@
 #include "app/qt/HelpWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
+#include "app/qt/PreferencesDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
 #include "app/qt/SavedPreferences.h"
@@ -124,6 +125,7 @@ void MainWindow::BuildControls() {
   canvas_->SetTooltipSource(
       [this](const PickedItem& item) { return PickedItemText(model_, commands_.Results(), item); });
   connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
+  connect(canvas_, &PictureBox::FocusedItemChanged, this, &MainWindow::DescribeDrawing);
 
   projectFile_ = new QLabel(this);
   projectFile_->setObjectName("ProjectFile");
@@ -269,8 +271,7 @@ void MainWindow::Refresh() {
   Action(M::MnuEditUndo)->setEnabled(commands_.CanUndo());
   Action(M::MnuEditRedo)->setText("&" + QString::fromStdString(commands_.RedoCaption()));
   Action(M::MnuEditRedo)->setEnabled(commands_.CanRedo());
-  canvas_->setAccessibleDescription(
-      QString::fromStdString(StructureDescription(model_, commands_.Results())));
+  DescribeDrawing();
   units_->setText(QString::fromStdString(commands_.Labels().Units));
   units_->setAccessibleName(
       QString::fromStdString(LabelledValue("Units", commands_.Labels().Units)));
@@ -371,6 +372,19 @@ bool MainWindow::ChoosePrecision(AnalysisPrecision& precision) {
   PrecisionDialog dialog(precision, this);
   if (!AcceptedOverWindow(dialog, *this)) return false;
   precision = dialog.Chosen();
+  return true;
+}
+
+void MainWindow::DescribeDrawing() {
+  // A changed description reaches a screen reader as an accessibility event of its own.
+  canvas_->setAccessibleDescription(QString::fromStdString(
+      StructureDescription(model_, commands_.Results(), canvas_->Focused())));
+}
+
+bool MainWindow::ChoosePreferences(RoutineAnswers& answers) {
+  PreferencesDialog dialog(answers, this);
+  if (!AcceptedOverWindow(dialog, *this)) return false;
+  answers = dialog.Chosen();
   return true;
 }
 

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ShowTitleDialog() override;
   bool ChooseUnits(UnitSystem& units) override;
   bool ChoosePrecision(AnalysisPrecision& precision) override;
+  bool ChoosePreferences(RoutineAnswers& answers) override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;
@@ -82,6 +83,8 @@ class MainWindow : public QMainWindow, public CommandWindows {
   // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
   // This is where the member's own window opens once it exists.
   void OpenMemberWindow(int member);
+  // The drawing's accessible description, with the item under the keyboard focus, made anew.
+  void DescribeDrawing();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "graphics/qt/PictureBox.h"
 
 #include <QFile>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,7 +53,8 @@ void PictureBox::Changed() {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintStrokes(painter, *this, size(), view_.Visible(), hovered_);
+  PaintStrokes(painter, *this, size(), view_.Visible(),
+               hovered_.What != PickedItem::Kind::None ? hovered_ : focused_);
   painter.setPen(QColor(96, 96, 96));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -132,13 +134,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   }
   const QPoint at = event->position().toPoint();
   Hover(at);
-  if (hovered_.What == PickedItem::Kind::Member) {
+  Click(hovered_, at);
+}
+
+void PictureBox::Click(const PickedItem& item, QPoint at) {
+  if (item.What == PickedItem::Kind::Member) {
     const UserScale& v = view_.Visible();
-    emit MemberClickedAt(hovered_.Number, v.Left + at.x() * (v.Right - v.Left) / width(),
+    emit MemberClickedAt(item.Number, v.Left + at.x() * (v.Right - v.Left) / width(),
                          v.Top + at.y() * (v.Bottom - v.Top) / height());
-    emit MemberClicked(hovered_.Number);
+    emit MemberClicked(item.Number);
   }
-  if (hovered_.What == PickedItem::Kind::Joint) emit JointClicked(hovered_.Number);
+  if (item.What == PickedItem::Kind::Joint) emit JointClicked(item.Number);
 }
 
 void PictureBox::leaveEvent(QEvent* event) {
@@ -168,9 +174,53 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_0:
       if (!control) return QWidget::keyPressEvent(event);
       return FitView();
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+      if (focused_.What == PickedItem::Kind::None) return QWidget::keyPressEvent(event);
+      const PictureMapping map(view_.Visible(), width(), height());
+      const std::optional<Point> at = ItemAnchor(Strokes(), map, focused_);
+      return Click(focused_, at ? QPoint(int(at->X), int(at->Y)) : rect().center());
+    }
     default: return QWidget::keyPressEvent(event);
   }
   update();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Reached with Tab (Shift+Tab), the focus lands at once on the first (last) item.
+  const bool tab = event->reason() == Qt::TabFocusReason;
+  if (tab || event->reason() == Qt::BacktabFocusReason)
+    Focus(StepThrough(DrawnItems(Strokes(), PictureMapping(view_.Visible(), width(), height())), {},
+                      !tab));
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+  Focus({});
+  QWidget::focusOutEvent(event);
+}
+
+bool PictureBox::focusNextPrevChild(bool next) {
+  const PictureMapping map(view_.Visible(), width(), height());
+  const PickedItem item = StepThrough(DrawnItems(Strokes(), map), focused_, !next);
+  // Past the last item (or before the first) Tab goes on to the window's next control.
+  if (item.What == PickedItem::Kind::None) {
+    Focus({});
+    return QWidget::focusNextPrevChild(next);
+  }
+  Focus(item);
+  return true;
+}
+
+void PictureBox::Focus(const PickedItem& item) {
+  if (item == focused_) return;
+  focused_ = item;
+  update();
+  const std::optional<Point> at =
+      ItemAnchor(Strokes(), PictureMapping(view_.Visible(), width(), height()), item);
+  ShowTooltip(at ? item : PickedItem{}, at ? QPoint(int(at->X), int(at->Y)) : QPoint());
+  emit FocusedItemChanged();
 }
 
 void PictureBox::Hover(QPoint at) {
@@ -179,6 +229,10 @@ void PictureBox::Hover(QPoint at) {
   if (item == hovered_) return;
   hovered_ = item;
   update();
+  ShowTooltip(item, at);
+}
+
+void PictureBox::ShowTooltip(const PickedItem& item, QPoint at) {
   const std::string text =
       item.What != PickedItem::Kind::None && tooltipSource_ ? tooltipSource_(item) : "";
   if (text.empty())

@@ -3,8 +3,9 @@
 // the view (ViewTransform), so a resized or uncovered window keeps its picture. The mouse wheel
 // zooms about the pointer, dragging pans, the arrow keys pan and Ctrl+=, Ctrl+- and Ctrl+0 zoom
 // and fit. Hovering a joint or member highlights it and shows the tooltip its owner supplies; a
-// click on one is signalled. The same strokes, as far as they are in view, can be saved as a PNG
-// or SVG file.
+// click on one is signalled. Tab and Shift+Tab move a keyboard focus over the same items (see
+// StepThrough), highlighted and explained alike, and Enter or Space on one is its click. The same
+// strokes, as far as they are in view, can be saved as a PNG or SVG file.
 #pragma once
 
 #include <QImage>
@@ -44,12 +45,16 @@ class PictureBox : public QWidget, public RecordingCanvas {
     tooltipSource_ = std::move(source);
   }
   const PickedItem& Hovered() const { return hovered_; }
+  // The item under the keyboard focus; none until Tab reaches one.
+  const PickedItem& Focused() const { return focused_; }
 
  signals:
   void MemberClicked(int member);
   // The same click with the point of the drawing clicked, in user coordinates.
   void MemberClickedAt(int member, double x, double y);
   void JointClicked(int joint);
+  // The keyboard focus moved to another item, or off every item.
+  void FocusedItemChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -60,13 +65,21 @@ class PictureBox : public QWidget, public RecordingCanvas {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void Changed() override;
 
  private:
   void Hover(QPoint at);
+  void Focus(const PickedItem& item);
+  // Signals a click on `item` at pixel `at`.
+  void Click(const PickedItem& item, QPoint at);
+  // The text the owner gives for `item`, shown at pixel `at` ("" hides any tooltip).
+  void ShowTooltip(const PickedItem& item, QPoint at);
 
   ViewTransform view_;
-  PickedItem hovered_;
+  PickedItem hovered_, focused_;
   std::function<std::string(const PickedItem&)> tooltipSource_;
   QPoint pressedAt_, lastDragAt_;
   bool dragging_ = false, pressed_ = false;

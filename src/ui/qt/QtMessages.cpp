@@ -1,5 +1,6 @@
 #include "ui/qt/QtMessages.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -67,14 +68,30 @@ int AnswerOf(int button) {
 }  // namespace
 
 int QtMessages::Show(const std::string& title, const std::string& text, MessageStyle style) {
+  return Ask(title, text, style, false).Answer;
+}
+
+Messages::TickedAnswer QtMessages::ShowWithDontAsk(const std::string& title,
+                                                   const std::string& text, MessageStyle style) {
+  return Ask(title, text, style, true);
+}
+
+Messages::TickedAnswer QtMessages::Ask(const std::string& title, const std::string& text,
+                                       MessageStyle style, bool offerDontAsk) {
   BoxLook look = LookOf(style);
   DismissibleBox box(look.icon, QString::fromStdString(title), QString::fromStdString(text),
                      look.buttons, parent_);
   box.setDefaultButton(look.defaultButton);
+  if (offerDontAsk) {
+    auto* dontAsk = new QCheckBox("&Don't ask again");
+    dontAsk->setAccessibleName("Don't ask again");
+    box.setCheckBox(dontAsk);
+  }
   const int button = box.exec();
+  const bool ticked = box.checkBox() != nullptr && box.checkBox()->isChecked();
   // A box with a single OK button has nothing to call off: dismissing it reads as OK.
-  if (box.Dismissed()) return look.buttons == QMessageBox::Ok ? kAnswerOk : kAnswerCancel;
-  return AnswerOf(button);
+  if (box.Dismissed()) return {look.buttons == QMessageBox::Ok ? kAnswerOk : kAnswerCancel, false};
+  return {AnswerOf(button), ticked};
 }
 
 }  // namespace stavelorn

@@ -15,8 +15,13 @@ class QtMessages : public Messages {
 
  protected:
   int Show(const std::string& title, const std::string& text, MessageStyle style) override;
+  TickedAnswer ShowWithDontAsk(const std::string& title, const std::string& text,
+                               MessageStyle style) override;
 
  private:
+  TickedAnswer Ask(const std::string& title, const std::string& text, MessageStyle style,
+                   bool offerDontAsk);
+
   QWidget* parent_;
 };
 
