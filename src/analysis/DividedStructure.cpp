@@ -124,12 +124,25 @@ DividedStructure DivideMembers(const ModelStore& model, const StructureResults& 
   std::vector<bool> held(coords, false);
   for (int k = 1; k <= model.JointCount * perJoint; ++k)
     held[static_cast<std::size_t>(k - 1)] = analysed.CoordNumbers(k) > analysed.DofCount;
+  // The joints inside a member are numbered right after its beginning, so the band of the
+  // equations stays near the project's own.
+  std::vector<std::size_t> order;
+  for (int j = 1; j <= model.JointCount; ++j) {
+    for (int k = 0; k < perJoint; ++k)
+      order.push_back(static_cast<std::size_t>((j - 1) * perJoint + k));
+    for (int m = 1; m <= model.MemberCount; ++m)
+      if (model.MemberProps(m, 1) == j)
+        for (int point = 1; point < segments; ++point)
+          for (int k = 0; k < perJoint; ++k)
+            order.push_back(static_cast<std::size_t>(
+                (InnerJoint(model, segments, m, point) - 1) * perJoint + k));
+  }
   d.CoordNumbers.assign(coords, 0);
   int number = 0;
-  for (std::size_t i = 0; i < coords; ++i)
+  for (std::size_t i : order)
     if (!held[i]) d.CoordNumbers[i] = ++number;
   d.FreeCount = number;
-  for (std::size_t i = 0; i < coords; ++i)
+  for (std::size_t i : order)
     if (held[i]) d.CoordNumbers[i] = ++number;
 
   d.JointLoads.assign(static_cast<std::size_t>(d.FreeCount), 0.0);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "analysis/Analysis.h"
@@ -69,6 +70,15 @@ SecondOrderRun AnalyzeSecondOrder(const ModelStore& model, const StructureResult
                                   int segments) {
   SecondOrderRun run;
   const DividedStructure d = DivideMembers(model, analysed, segments);
+  const std::uint64_t bytes = EquationSystem<double>::MatrixBytes(
+      static_cast<std::uint64_t>(d.FreeCount), static_cast<std::uint64_t>(d.HalfBandwidth));
+  if (bytes > kLargestSecondOrderBytes) {
+    run.Message = "With " + std::to_string(segments) + " pieces per member the equations need " +
+                  std::to_string(bytes >> 20) + " MB, more than the " +
+                  std::to_string(kLargestSecondOrderBytes >> 20) +
+                  " MB the second-order analysis takes; divide the members into fewer pieces.";
+    return run;
+  }
   const std::optional<DividedSolution> first = SolveDivided(d, {});
   if (!first) {
     run.Message = "The first-order analysis of the divided members failed.";

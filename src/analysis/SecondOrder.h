@@ -5,6 +5,7 @@
 // undeformed axes.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "analysis/StructureResults.h"
@@ -16,6 +17,8 @@ namespace stavelorn {
 // largest axial force, and gives up after kMaxSecondOrderIterations solutions.
 inline constexpr double kSecondOrderTolerance = 1e-6;
 inline constexpr int kMaxSecondOrderIterations = 50;
+// The band of the divided structure's equations is held in memory; beyond this it is refused.
+inline constexpr std::uint64_t kLargestSecondOrderBytes = std::uint64_t{1} << 30;
 
 struct SecondOrderRun {
   bool Settled = false;
