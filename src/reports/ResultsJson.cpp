@@ -1,6 +1,5 @@
 #include "reports/ResultsJson.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "analysis/MechanismMode.h"
 #include "analysis/MemberDiagrams.h"
 #include "analysis/SecondOrder.h"
+#include "model/NumberText.h"
 #include "reports/ResultValues.h"
 #include "reports/TrailJson.h"
 
@@ -39,9 +39,7 @@ std::string JsonString(const std::string& text) {
 template <typename Real>
 std::string JsonNumber(Real value) {
   if (!std::isfinite(value)) return "null";
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return RoundTripText(value);
 }
 
 // One record per line: {"<key>": number, "values": [v1, v2, ...]}.
