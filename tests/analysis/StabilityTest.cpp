@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
 #include "analysis/CriticalLoad.h"
 #include "analysis/DividedStructure.h"
 #include "analysis/GeometricStiffness.h"
@@ -81,6 +84,39 @@ TEST(GeometricStiffnessTest, SpaceMemberBendsBothWaysAndTwists) {
   EXPECT_NEAR(chord[3][9], -n / l, 1e-12);
   EXPECT_EQ(chord[4][4], 0);
   EXPECT_EQ(chord[6][6], 0);
+}
+
+// The method's [Kg], assembled from the whole members' [kg], makes [S] + λ[Kg] singular at the
+// first load factor of the members undivided: its smallest pivot vanishes there and nowhere
+// below.
+TEST(GeometricStiffnessTest, TheTrailsKgIsSingularWithSAtTheCriticalFactor) {
+  const ModelStore portal = ExampleModel("portal-frame");
+  const AnalysisRun run =
+      CheckAndAnalyze(portal, AvailableMemoryBytes(), true, AnalysisPrecision::Double);
+  MethodTrail trail = *run.Trail;
+  AddGeometricStiffness(portal, trail);
+  ASSERT_EQ(trail.Members.front().GeometricStiffness.Rows, 6);
+  const double lambda = ComputeCriticalLoads(portal, run.Results, 1, 1).Modes.at(0).LoadFactor;
+  const int n = trail.DofCount;
+  // The smallest |pivot| of the elimination of [S] + f·λ[Kg], against the largest diagonal.
+  auto smallestPivot = [&](double f) {
+    std::vector<std::vector<double>> a(n, std::vector<double>(n));
+    double largest = 0;
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j < n; ++j) {
+        a[i][j] = trail.Stiffness(i, j) + f * lambda * trail.StructureGeometricStiffness(i, j);
+        if (i == j) largest = std::max(largest, std::abs(a[i][j]));
+      }
+    double smallest = largest;
+    for (int k = 0; k < n; ++k) {
+      smallest = std::min(smallest, std::abs(a[k][k]));
+      for (int i = k + 1; i < n; ++i)
+        for (int j = n - 1; j >= k; --j) a[i][j] -= a[i][k] / a[k][k] * a[k][j];
+    }
+    return smallest / largest;
+  };
+  EXPECT_LT(smallestPivot(1), 1e-6);
+  EXPECT_GT(smallestPivot(0.9), 1e-3);
 }
 
 // The classic columns at the default four pieces per member.
