@@ -45,6 +45,9 @@ struct TrailMember {
   std::vector<double> LocalEndDisplacements;   // {u} = [T]{v}
   std::vector<double> LocalEndForces;          // {Q}: the stored member end forces
   std::vector<double> GlobalEndForces;         // {F} = [T]^T{Q}
+  // [kg] of the member's axial force in {Q}, local; empty unless a stability analysis asked
+  // for it (AddGeometricStiffness).
+  TrailMatrix GeometricStiffness;
 };
 
 struct MethodTrail {
@@ -62,6 +65,8 @@ struct MethodTrail {
   std::vector<double> LoadVector;     // {P} the solution used: joint loads minus sum of {Ff}
   std::vector<double> Displacements;  // {d}
   std::vector<TrailMember> Members;
+  // [Kg] (DofCount square) assembled from the members' [kg]; empty unless asked for, as above.
+  TrailMatrix StructureGeometricStiffness;
 
   bool HasStiffness() const { return Stiffness.Rows == DofCount && DofCount > 0; }
 };
@@ -95,6 +100,11 @@ MethodTrail RecordMemberSteps(const ModelStore& model);
 // Puts the stored results into the trail: {Q} of each member is its stored end
 // forces and {F} = [T]^T{Q}, so the trail shows exactly the numbers the results show.
 void TakeStoredEndForces(const StructureResults& results, MethodTrail& trail);
+
+// Adds each member's [kg] of its axial force in the trail's end forces, and the assembled [Kg]
+// (up to kTrailStiffnessLimit free coordinates), for a trail of a plane or space frame whose end
+// forces are in place (TakeStoredEndForces). Each member is taken whole, as one piece.
+void AddGeometricStiffness(const ModelStore& model, MethodTrail& trail);
 
 // One sentence for the top of the method's views: which precision the values are in, why that
 // one, and why they may differ from a hand calculation in the last digit.

@@ -17,6 +17,7 @@ const std::vector<WindowHelpRow> kWindowPages = {
     {"ProjName", "project-title"},
     {"Units", "units"},
     {"Precision", "precision"},
+    {"Preferences", "preferences"},
     {"PrintOptions", "printing"},
     {"PrintPreview", "printing"},
     {"JointA", "joints"},

@@ -17,6 +17,8 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuProjPreview:
     case M::MnuProjClose:
     case M::MnuAna:
+    case M::MnuCriticalLoad:
+    case M::MnuSecondOrder:
     case M::MnuEditUndo:
     case M::MnuEditRedo:
     case M::MnuEditData: return {MenuTarget::Command, FormId::mcas};

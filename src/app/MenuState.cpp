@@ -44,6 +44,9 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuLoadTemp, "MnuLoadTemp", "&Temperature Changes", M::MnuLoad, true},
     {M::MnuLoadErr, "MnuLoadErr", "Fabrication &Errors", M::MnuLoad, true},
     {M::MnuAna, "MnuAna", "&Analyze    ", kTop, false, "F5"},
+    {M::MnuStability, "MnuStability", "Sta&bility", kTop, false},
+    {M::MnuCriticalLoad, "MnuCriticalLoad", "&Critical Load…", M::MnuStability, true},
+    {M::MnuSecondOrder, "MnuSecondOrder", "&Second-Order Analysis", M::MnuStability, true},
     {M::MnuJtDispl, "MnuJtDispl", "Joint &Displacements", kTop, false},
     {M::MnuMemForce, "MnuMemForce", "Member &Forces", kTop, false},
     {M::MnuReact, "MnuReact", "&Reactions", kTop, false},
@@ -152,6 +155,10 @@ MenuState::MenuState(Phase phase, const ModelStore& m) : MenuState() {
   for (M item :
        {M::MnuJtDispl, M::MnuMemForce, M::MnuReact, M::MnuDiagrams, M::MnuSteps, M::MnuEditData})
     Set(item, results);
+  // The critical load and the second-order analysis start from the first-order results, and
+  // only members that bend and carry an axial force have them.
+  const StructTypeInfo* type = FindStructType(m.StructType);
+  Set(M::MnuStability, results && type && type->Stability);
   // An exercise needs data complete enough to analyse.
   Set(M::MnuExercise, results || analysable);
   // Every type draws its deformed shape, magnified as the box says.

@@ -43,6 +43,9 @@ enum class MenuItem : std::size_t {
   MnuLoadTemp,
   MnuLoadErr,
   MnuAna,
+  MnuStability,     // the critical load and the second-order analysis, after an analysis
+  MnuCriticalLoad,  // of plane and space frames
+  MnuSecondOrder,
   MnuJtDispl,
   MnuMemForce,
   MnuReact,

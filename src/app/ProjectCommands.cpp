@@ -40,6 +40,8 @@ std::string ProjectCommands::Run(MenuItem item) {
     case M::MnuProjClose: CloseProject(); break;
     case M::MnuAna: return Analyze();
     case M::MnuEditData: return EditData();
+    case M::MnuCriticalLoad: ShowCriticalLoad(); break;
+    case M::MnuSecondOrder: ShowSecondOrder(); break;
     case M::MnuEditUndo: Undo(); break;
     case M::MnuEditRedo: Redo(); break;
     default: break;

@@ -5,7 +5,7 @@
 // tests drive every flow with scripted answers. The menus are computed from the session, never
 // kept. The commands are written in four files, each calling only those after it: this one's
 // .cpp (the project and its history), AnalysisCommands.cpp, ProjectFileCommands.cpp and
-// PrintCommands.cpp.
+// PrintCommands.cpp; StabilityCommands.cpp calls none of them.
 #pragma once
 
 #include <optional>
@@ -112,6 +112,12 @@ class ProjectCommands {
   std::string Analyze();
   std::string EditData();
 
+  // Stability > Critical Load… and Second-Order Analysis, on the results shown (StabilityCommands
+  // .cpp): the smallest load factors of the project's loads, or the second-order joint
+  // translations beside the first-order ones with their amplification, in a message; a
+  // structure with no compression or loads at or above the critical load are said so.
+  void ShowCriticalLoad();
+  void ShowSecondOrder();
   // The Edit menu: every committed change of the project is one step (see Change). Undoing or
   // redoing a change of the data drops the results shown, as Edit Data does; undoing back to
   // the saved state leaves nothing unsaved. New and Open start a fresh history.

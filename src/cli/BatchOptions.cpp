@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <map>
 
 #include "cli/BatchOptionTable.h"
@@ -94,6 +95,40 @@ std::variant<UnitsRequest, std::string> ReadUnits(const std::string& value) {
   return UnitsRequest{NamedUnits(*force, *length, *temperature), temperatureGiven};
 }
 
+// The whole number from 1 to `most` given with `option`, read into `count` (left as it is when
+// the option is not given), or the usage error of any other value.
+std::optional<UsageError> ReadCount(const GivenOptions& given, BatchOption option, int most,
+                                    int& count) {
+  const auto at = given.find(option);
+  if (at == given.end()) return std::nullopt;
+  const std::string& text = at->second;
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || value < 1 || value > most)
+    return UsageError{std::string(RowOf(option).name) + " takes a whole number from 1 to " +
+                          std::to_string(most) + ", not \"" + text + "\"",
+                      false};
+  count = value;
+  return std::nullopt;
+}
+
+// --buckling or --second-order with their --modes and --segments, read into `options`.
+std::optional<UsageError> ReadStability(const GivenOptions& given, BatchOptions& options) {
+  const bool buckling = Given(given, O::Buckling), secondOrder = Given(given, O::SecondOrder);
+  if (!buckling && !secondOrder) {
+    if (Given(given, O::Segments))
+      return UsageError{"--segments goes with --buckling or --second-order"};
+    return std::nullopt;
+  }
+  StabilityRequest request;
+  request.buckling = buckling;
+  if (auto problem = ReadCount(given, O::Modes, kMaxBucklingModes, request.modes)) return problem;
+  if (auto problem = ReadCount(given, O::Segments, kMaxSegments, request.segments)) return problem;
+  options.stability = request;
+  return std::nullopt;
+}
+
 // The values of options whose grammar the table cannot tell, read into the request.
 std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
                                                   const std::string& file) {
@@ -131,6 +166,7 @@ std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
     }
     options.influence = InfluenceRequest{*quantity, *what, *path};
   }
+  if (std::optional<UsageError> problem = ReadStability(given, options)) return *problem;
   if (const std::optional<std::string> unitsText = value(O::Units)) {
     std::variant<UnitsRequest, std::string> units = ReadUnits(*unitsText);
     if (const std::string* problem = std::get_if<std::string>(&units))

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "analysis/AnalysisPrecision.h"
+#include "analysis/CriticalLoad.h"
+#include "analysis/DividedStructure.h"
 #include "analysis/InfluenceLine.h"
 #include "model/Units.h"
 
@@ -25,6 +27,13 @@ struct UnitsRequest {
   bool temperatureGiven = false;  // false: the file's temperature unit is kept
 };
 
+// --buckling or --second-order, with the pieces each member is divided into.
+struct StabilityRequest {
+  bool buckling = false;  // the critical load factors; otherwise the second-order analysis
+  int modes = kDefaultBucklingModes;
+  int segments = kDefaultSegments;
+};
+
 struct BatchOptions {
   BatchAction action = BatchAction::Analyse;
   std::string file;
@@ -38,6 +47,7 @@ struct BatchOptions {
   bool deformed = false;
   std::optional<std::string> diagram;  // a quantity's name, read against the project's type
   std::optional<std::string> answers;  // the answers file to judge
+  std::optional<StabilityRequest> stability;
 };
 
 struct UsageError {

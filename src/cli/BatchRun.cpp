@@ -5,10 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <variant>
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
+#include "analysis/CriticalLoad.h"
 #include "analysis/ModelCheck.h"
+#include "analysis/SecondOrder.h"
 #include "cli/BatchFileRefusals.h"
 #include "cli/BatchOptionTable.h"
 #include "graphics/StructurePicture.h"
@@ -32,6 +35,8 @@ constexpr std::uintmax_t kLargestAnswersFile = std::uintmax_t{64} << 20;
 constexpr char kAnswersErrorTitle[] = "Answers File Error";
 constexpr char kInfluenceTitle[] = "Influence Line";
 constexpr char kUnitsTitle[] = "Units";
+constexpr char kCriticalLoadTitle[] = "Critical Load";
+constexpr char kSecondOrderTitle[] = "Second-Order Analysis";
 
 void Box(std::ostream& err, const std::string& title, const std::string& text) {
   err << title << '\n' << text << '\n';
@@ -93,6 +98,40 @@ std::optional<DiagramQuantity> DiagramOfType(const ModelStore& model, const std:
   return std::nullopt;
 }
 
+// "a Plane Frame or a Space Frame": the types that take --buckling and --second-order.
+std::string StabilityTypeNames() {
+  std::string text;
+  for (const StructTypeInfo& type : AllStructTypes())
+    if (type.Stability) text += (text.empty() ? "a " : " or a ") + std::string(type.Name);
+  return text;
+}
+
+// The results JSON of a complete analysis with the critical load or the second-order results
+// the request asks for, or the exit status of a stability analysis that gave none.
+std::variant<std::string, int> StabilityResultsJson(const BatchOptions& options,
+                                                    const ModelStore& model, const AnalysisRun& run,
+                                                    const std::string& influenceJson,
+                                                    std::ostream& err) {
+  const StabilityRequest& asked = *options.stability;
+  // The trail of a stability analysis shows each member's [kg] beside its [k], and [Kg].
+  std::optional<MethodTrail> trailWithKg;
+  if (options.trail && run.Trail) AddGeometricStiffness(model, trailWithKg.emplace(*run.Trail));
+  const MethodTrail* trail = trailWithKg ? &*trailWithKg : nullptr;
+  if (asked.buckling) {
+    const CriticalLoads loads =
+        ComputeCriticalLoads(model, run.Results, asked.modes, asked.segments);
+    if (!loads.Solved) return Box(err, kCriticalLoadTitle, loads.Message), kExitSolutionFailed;
+    return WithJsonMember(ResultsJson(model, run.Results, run.UsedDoublePrecision, run.AccuracyNote,
+                                      trail, options.diagrams, influenceJson),
+                          "buckling", BucklingJson(model, loads));
+  }
+  const SecondOrderRun second = AnalyzeSecondOrder(model, run.Results, asked.segments);
+  if (!second.Settled) return Box(err, kSecondOrderTitle, second.Message), kExitSolutionFailed;
+  return WithJsonMember(
+      ResultsJson(model, second.SecondOrder, true, "", trail, options.diagrams, influenceJson),
+      "secondOrder", SecondOrderJson(model, second));
+}
+
 // The exit status of an analysis that was not rejected, its messages said on `err`.
 int AnalysisExit(const ModelStore& model, const AnalysisRun& run, std::ostream& err) {
   const std::int16_t analysed = run.Results.AnalysisStatus;
@@ -144,6 +183,11 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
   std::optional<DiagramQuantity> diagram;
   if (options.diagram && !(diagram = DiagramOfType(model, *options.diagram, err)))
     return kExitUsage;
+  if (options.stability && !model.TypeInfo().Stability) {
+    Refuse(err, std::string(options.stability->buckling ? "--buckling" : "--second-order") +
+                    " is for " + StabilityTypeNames() + ", not a " + model.TypeInfo().Name);
+    return kExitUsage;
+  }
 
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
   const bool recordTrail = options.trail || options.answers;
@@ -171,6 +215,13 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
   if (options.answers)
     return WriteVerdicts(model, run, *options.answers, answersText, status, out, err);
   if (!options.json) return WriteReport(options, model, run, status, out, err);
+  if (options.stability && status == kExitComplete) {
+    const std::variant<std::string, int> json =
+        StabilityResultsJson(options, model, run, influenceJson, err);
+    if (const int* failed = std::get_if<int>(&json)) return *failed;
+    out << std::get<std::string>(json) << std::flush;
+    return out ? status : kExitOutputFailed;
+  }
   out << ResultsJson(model, run.Results, run.UsedDoublePrecision, run.AccuracyNote,
                      options.trail ? run.Trail.get() : nullptr, options.diagrams, influenceJson)
       << std::flush;

@@ -59,6 +59,9 @@ struct StructTypeInfo {
   bool Horizontal;          // lies in one horizontal plane: its supports stand on a floor
   bool Axial;               // members have an axial coordinate (temperature, fabrication error)
   bool RollAngles;          // members carry a roll angle (space frames)
+  // Takes the elastic critical load and the second-order analysis: members that bend and carry
+  // an axial force (plane and space frames).
+  bool Stability;
   // The global axis of each JointCoords column, in order: "X" for a beam, "XZ" for a grid.
   const char* ColumnAxes;
   std::array<JointCoordNames, 6> Coords;  // the first CoordsPerJoint are used

@@ -30,6 +30,7 @@ constexpr StructTypeInfo BeamType() {
   t.Horizontal = true;
   t.Axial = false;
   t.RollAngles = false;
+  t.Stability = false;
   t.ColumnAxes = "X";
   t.Coords = {BeamYTranslation(), BeamRotation()};
   t.EndForces = {"Shear Force", "Moment"};
@@ -65,6 +66,7 @@ constexpr StructTypeInfo PlaneTrussType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = false;
+  t.Stability = false;
   t.ColumnAxes = "XY";
   t.Coords = {PlaneXTranslation(), PlaneYTranslation()};
   t.EndForces = {"Axial Force"};
@@ -99,6 +101,7 @@ constexpr StructTypeInfo PlaneFrameType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = false;
+  t.Stability = true;
   t.ColumnAxes = "XY";
   t.Coords = {PlaneXTranslation(), PlaneYTranslation(), PlaneFrameRotation()};
   t.EndForces = {"Axial Force", "Shear Force", "Moment"};
@@ -134,6 +137,7 @@ constexpr StructTypeInfo SpaceTrussType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = false;
+  t.Stability = false;
   t.ColumnAxes = "XYZ";
   t.Coords = {SpaceXTranslation(), SpaceYTranslation(), SpaceTrussZTranslation()};
   t.EndForces = {"Axial Force"};
@@ -168,6 +172,7 @@ constexpr StructTypeInfo GridType() {
   t.Horizontal = true;
   t.Axial = false;
   t.RollAngles = false;
+  t.Stability = false;
   t.ColumnAxes = "XZ";
   t.Coords = {GridYTranslation(), GridXRotation(), GridZRotation()};
   t.EndForces = {"Shear Force", "Torsional Moment", "Bending Moment"};
@@ -204,6 +209,7 @@ constexpr StructTypeInfo SpaceFrameType() {
   t.Horizontal = false;
   t.Axial = true;
   t.RollAngles = true;
+  t.Stability = true;
   t.ColumnAxes = "XYZ";
   t.Coords = {SpaceXTranslation(),   SpaceYTranslation(),   SpaceFrameZTranslation(),
               SpaceFrameXRotation(), SpaceFrameYRotation(), SpaceFrameZRotation()};

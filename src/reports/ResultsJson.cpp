@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "analysis/CriticalLoad.h"
 #include "analysis/InfluenceLine.h"
 #include "analysis/MechanismMode.h"
 #include "analysis/MemberDiagrams.h"
+#include "analysis/SecondOrder.h"
 #include "model/NumberText.h"
 #include "reports/ResultValues.h"
 #include "reports/TrailJson.h"
@@ -152,14 +154,7 @@ std::string DiagramsJson(const ModelStore& model, const StructureResults& result
   return out + (diagrams.empty() ? "]" : "\n ]");
 }
 
-std::string ResultsJson(const ModelStore& model, const StructureResults& results,
-                        bool doublePrecision, const std::string& accuracyNote,
-                        const MethodTrail* trail, bool withDiagrams, const std::string& influence) {
-  std::string out = "{\"status\": " + std::to_string(results.AnalysisStatus) +
-                    ", \"structType\": " + JsonString(model.StructType) + UnitsJson(model.Units);
-  if (results.AnalysisStatus != kAnalysisComplete)
-    return out + MechanismJson(model, results) + "}\n";
-
+std::string ResultKeysJson(const ModelStore& model, const StructureResults& results) {
   const int n = model.CoordsPerJoint;
   std::vector<std::pair<int, std::vector<float>>> displacements, forces, reactions;
   for (int j = 1; j <= model.JointCount; ++j) {
@@ -178,17 +173,62 @@ std::string ResultsJson(const ModelStore& model, const StructureResults& results
     for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, results, joint, k));
     reactions.emplace_back(joint, values);
   }
+  return "\"jointDisplacements\": " + Entries("joint", displacements) +
+         ",\n \"memberEndForces\": " + Entries("member", forces) +
+         ",\n \"supportReactions\": " + Entries("joint", reactions);
+}
+
+std::string ResultsJson(const ModelStore& model, const StructureResults& results,
+                        bool doublePrecision, const std::string& accuracyNote,
+                        const MethodTrail* trail, bool withDiagrams, const std::string& influence) {
+  std::string out = "{\"status\": " + std::to_string(results.AnalysisStatus) +
+                    ", \"structType\": " + JsonString(model.StructType) + UnitsJson(model.Units);
+  if (results.AnalysisStatus != kAnalysisComplete)
+    return out + MechanismJson(model, results) + "}\n";
+
   out += ", \"dofCount\": " + std::to_string(results.DofCount) +
          ", \"precision\": " + (doublePrecision ? "\"double\"" : "\"single\"") +
          (accuracyNote.empty() ? "" : ",\n \"accuracyNote\": " + JsonString(accuracyNote)) +
-         PlausibilityNotesJson(results.PlausibilityNotes) +
-         ",\n \"jointDisplacements\": " + Entries("joint", displacements) +
-         ",\n \"memberEndForces\": " + Entries("member", forces) +
-         ",\n \"supportReactions\": " + Entries("joint", reactions);
+         PlausibilityNotesJson(results.PlausibilityNotes) + ",\n " + ResultKeysJson(model, results);
   if (trail) out += ",\n \"trail\": " + TrailJson(*trail);
   if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model, results);
   if (!influence.empty()) out += ",\n \"influence\": " + influence;
   return out + "}\n";
+}
+
+std::string BucklingJson(const ModelStore& model, const CriticalLoads& loads) {
+  std::string factors = "[", modes = "[";
+  const int n = model.CoordsPerJoint;
+  for (std::size_t i = 0; i < loads.Modes.size(); ++i) {
+    const BucklingMode& mode = loads.Modes[i];
+    factors += (i ? ", " : "") + JsonNumber(mode.LoadFactor);
+    modes += (i ? ",\n  " : "\n  ") + std::string("{\"loadFactor\": ") +
+             JsonNumber(mode.LoadFactor) + ", \"jointDisplacements\": [";
+    for (int j = 1; j <= model.JointCount; ++j) {
+      modes += (j > 1 ? ",\n   " : "\n   ") + std::string("{\"joint\": ") + std::to_string(j) +
+               ", \"values\": [";
+      for (int k = 1; k <= n; ++k)
+        modes += (k > 1 ? ", " : "") +
+                 JsonNumber(mode.JointDisplacements[static_cast<std::size_t>((j - 1) * n + k - 1)]);
+      modes += "]}";
+    }
+    modes += "]}";
+  }
+  return "{\"loadFactors\": " + factors + "],\n \"modes\": " + modes +
+         (loads.Modes.empty() ? "]" : "\n ]") +
+         (loads.Message.empty() ? "" : ",\n \"message\": " + JsonString(loads.Message)) + "}";
+}
+
+std::string SecondOrderJson(const ModelStore& model, const SecondOrderRun& run) {
+  return "{\"iterations\": " + std::to_string(run.Iterations) + ",\n \"firstOrder\": {" +
+         ResultKeysJson(model, run.FirstOrder) + "}}";
+}
+
+std::string WithJsonMember(const std::string& object, const std::string& key,
+                           const std::string& value) {
+  const std::size_t close = object.rfind('}');
+  if (close == std::string::npos) return object;
+  return object.substr(0, close) + ",\n " + JsonString(key) + ": " + value + object.substr(close);
 }
 
 }  // namespace stavelorn

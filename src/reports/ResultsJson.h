@@ -6,8 +6,10 @@
 
 #include <string>
 
+#include "analysis/CriticalLoad.h"
 #include "analysis/InfluenceLine.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/SecondOrder.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -31,6 +33,10 @@ std::string ResultsJson(const ModelStore& model, const StructureResults& results
                         const MethodTrail* trail = nullptr, bool withDiagrams = false,
                         const std::string& influence = "");
 
+// The three result keys of a completed analysis, "jointDisplacements": [...],\n
+// "memberEndForces": [...],\n "supportReactions": [...], as ResultsJson writes them.
+std::string ResultKeysJson(const ModelStore& model, const StructureResults& results);
+
 // An influence line: {"what": what, "path": [{"member": m, "stations": [{"x": x, "value": v},
 // ...]}, ...], "max": {"member": m, "x": x, "value": v}, "min": {...}}, x from the member's
 // beginning, value the ordinate in double precision; a station or extreme at a jump carries
@@ -42,5 +48,17 @@ std::string InfluenceJson(const InfluenceLine& line, const std::string& what);
 // "value": ...}, ...]}, ...], with the quantities of the model's type named as the diagrams name
 // them. The two sections at a concentrated load carry "side": "before" or "after".
 std::string DiagramsJson(const ModelStore& model, const StructureResults& results);
+
+// The critical load: {"loadFactors": [λ1, ...], "modes": [{"loadFactor": λ, "jointDisplacements":
+// [{"joint": j, "values": [...]}, ...]}, ...]} in double precision, with "message" when there
+// are fewer factors than asked for.
+std::string BucklingJson(const ModelStore& model, const CriticalLoads& loads);
+
+// {"iterations": k, "firstOrder": {the three result keys of the first-order results}}.
+std::string SecondOrderJson(const ModelStore& model, const SecondOrderRun& run);
+
+// The JSON object `object` (as ResultsJson writes it) with "key": value added at its end.
+std::string WithJsonMember(const std::string& object, const std::string& key,
+                           const std::string& value);
 
 }  // namespace stavelorn

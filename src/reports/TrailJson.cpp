@@ -45,6 +45,9 @@ std::string MemberJson(const Writer& w, const TrailMember& m) {
   return "{\"member\": " + std::to_string(m.Member) +
          ", \"codeNumbers\": " + w.Array(m.CodeNumbers) + ", \"length\": " + w.Number(m.Length) +
          ",\n    \"localStiffness\": " + w.Matrix(m.LocalStiffness) +
+         (m.GeometricStiffness.Rows
+              ? ",\n    \"geometricStiffness\": " + w.Matrix(m.GeometricStiffness)
+              : "") +
          ",\n    \"transformation\": " + w.Matrix(m.Transformation) +
          ",\n    \"globalStiffness\": " + w.Matrix(m.GlobalStiffness) +
          ",\n    \"localFixedEndForces\": " + w.Array(m.LocalFixedEndForces) +
@@ -53,6 +56,16 @@ std::string MemberJson(const Writer& w, const TrailMember& m) {
          ",\n    \"localEndDisplacements\": " + w.Array(m.LocalEndDisplacements) +
          ",\n    \"localEndForces\": " + w.Array(m.LocalEndForces) +
          ",\n    \"globalEndForces\": " + w.Array(m.GlobalEndForces) + "}";
+}
+
+// ,\n  "structureGeometricStiffness": [Kg] (null when too large) for a trail that holds the
+// members' [kg], "" otherwise.
+std::string StructureGeometricStiffnessJson(const Writer& w, const MethodTrail& trail) {
+  if (trail.Members.empty() || trail.Members.front().GeometricStiffness.Rows == 0) return "";
+  const TrailMatrix& kg = trail.StructureGeometricStiffness;
+  return ",\n  \"structureGeometricStiffness\": " + (kg.Rows               ? w.Matrix(kg)
+                                                     : trail.DofCount == 0 ? "[]"
+                                                                           : "null");
 }
 
 }  // namespace
@@ -79,6 +92,7 @@ std::string TrailJson(const MethodTrail& trail) {
          (stiffness             ? w.Matrix(trail.Stiffness)
           : trail.DofCount == 0 ? "[]"
                                 : "null") +
+         StructureGeometricStiffnessJson(w, trail) +
          ",\n  \"loadVector\": " + w.Array(trail.LoadVector) +
          ",\n  \"displacements\": " + w.Array(trail.Displacements) +
          ",\n  \"members\": " + members + "}";

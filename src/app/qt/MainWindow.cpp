@@ -150,7 +150,8 @@ void MainWindow::BuildMenus() {
     if (info.Parent == M::Count) {
       // A top-level item with a drop-down becomes a menu; one without is a command of its own.
       if (info.Item == M::MnuProj || info.Item == M::MnuEdit || info.Item == M::MnuLoad ||
-          info.Item == M::MnuHelp || info.Item == M::MnuDiagrams || info.Item == M::MnuExercise) {
+          info.Item == M::MnuHelp || info.Item == M::MnuDiagrams || info.Item == M::MnuExercise ||
+          info.Item == M::MnuStability) {
         QMenu* menu = menuBar()->addMenu(Unpadded(info.Caption));
         menus[info.Item] = menu;
         action = menu->menuAction();

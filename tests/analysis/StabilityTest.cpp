@@ -1,0 +1,260 @@
+// The geometric stiffness, the critical load and the second-order analysis against closed forms
+// of column buckling and of the beam-column, and the divided members against the project's own
+// first-order analysis.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "analysis/Analysis.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/CriticalLoad.h"
+#include "analysis/DividedStructure.h"
+#include "analysis/GeometricStiffness.h"
+#include "analysis/SecondOrder.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::ExampleModel;
+using testing::ModelFromText;
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kE = 2e8, kI = 1e-4, kHeight = 5, kLoad = 100;  // EI = 2e4 kN·m²
+
+// A column of one plane-frame member from (0, 0) up to (0, 5) under kLoad down at its top, with
+// the supports (and releases) given as project-file lines.
+ModelStore Column(const std::string& supports, const std::string& releases = "") {
+  return ModelFromText("\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,5\n" + supports +
+                       "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n"
+                       "\"Members\",1\n1,2,1,1\n" +
+                       releases + "\"Joint Loads\",1\n2,0,-100,0\n");
+}
+
+double FirstFactor(const ModelStore& model, int segments = kDefaultSegments) {
+  const CriticalLoads loads = ComputeCriticalLoads(model, Analyze(model), 1, segments);
+  EXPECT_EQ(loads.Message, "");
+  return loads.Modes.empty() ? 0 : loads.Modes.front().LoadFactor;
+}
+
+TEST(GeometricStiffnessTest, PlaneMemberMatchesTheTextbookMatrix) {
+  MemberContext<double> member;
+  member.Kind = StructKind::PFrame;
+  member.EndCoords = 6;
+  const double l = 2, n = -30;  // a compression
+  // N/L · [6/5, L/10, 2L²/15, -L²/30] on (v, θ) at both ends, nothing on the axial coordinates.
+  const double a = 6.0 / 5, b = l / 10, c = 2 * l * l / 15, d = -l * l / 30;
+  const double full[6][6] = {{0, 0, 0, 0, 0, 0}, {0, a, b, 0, -a, b},   {0, b, c, 0, -b, d},
+                             {0, 0, 0, 0, 0, 0}, {0, -a, -b, 0, a, -b}, {0, b, d, 0, -b, c}};
+  // Hinged at the end: N/L · [6/5, L/5, L²/5] on (v1, θ1, v2), nothing on θ2.
+  const double e = l / 5, f = l * l / 5;
+  const double hinged[6][6] = {{0, 0, 0, 0, 0, 0}, {0, a, e, 0, -a, 0},  {0, e, f, 0, -e, 0},
+                               {0, 0, 0, 0, 0, 0}, {0, -a, -e, 0, a, 0}, {0, 0, 0, 0, 0, 0}};
+  for (int release : {0, 2}) {
+    member.ReleaseType = release;
+    const MemberMatrix<double> kg = ComputeLocalGeometricStiffness(member, l, n);
+    for (int i = 1; i <= 6; ++i)
+      for (int j = 1; j <= 6; ++j)
+        EXPECT_NEAR(kg[i][j], n / l * (release ? hinged : full)[i - 1][j - 1], 1e-12)
+            << "release " << release << " at (" << i << ", " << j << ")";
+  }
+}
+
+TEST(GeometricStiffnessTest, SpaceMemberBendsBothWaysAndTwists) {
+  MemberContext<double> member;
+  member.Kind = StructKind::SFrame;
+  member.EndCoords = 12;
+  member.Area = 0.01;
+  member.InertiaZ = 3e-4;
+  member.InertiaY = 1e-4;
+  const double l = 3, n = 60;
+  const MemberMatrix<double> kg = ComputeLocalGeometricStiffness(member, l, n);
+  EXPECT_NEAR(kg[2][6], n / 10, 1e-12);   // v1-θz1: +N/10 in the x-y plane
+  EXPECT_NEAR(kg[3][5], -n / 10, 1e-12);  // w1-θy1: the coupling turns sign in the x-z plane
+  EXPECT_NEAR(kg[9][9], 6 * n / (5 * l), 1e-12);
+  EXPECT_NEAR(kg[4][10], -n * 4e-4 / (0.01 * l), 1e-9);  // Wagner: N·(Iy + Iz)/(A·L)
+  EXPECT_EQ(kg[1][1], 0);
+  member.ReleaseType = 3;  // hinged at both ends: a straight chord, no twist
+  const MemberMatrix<double> chord = ComputeLocalGeometricStiffness(member, l, n);
+  EXPECT_NEAR(chord[2][2], n / l, 1e-12);
+  EXPECT_NEAR(chord[3][9], -n / l, 1e-12);
+  EXPECT_EQ(chord[4][4], 0);
+  EXPECT_EQ(chord[6][6], 0);
+}
+
+// The method's [Kg], assembled from the whole members' [kg], makes [S] + λ[Kg] singular at the
+// first load factor of the members undivided: its smallest pivot vanishes there and nowhere
+// below.
+TEST(GeometricStiffnessTest, TheTrailsKgIsSingularWithSAtTheCriticalFactor) {
+  const ModelStore portal = ExampleModel("portal-frame");
+  const AnalysisRun run =
+      CheckAndAnalyze(portal, AvailableMemoryBytes(), true, AnalysisPrecision::Double);
+  MethodTrail trail = *run.Trail;
+  AddGeometricStiffness(portal, trail);
+  ASSERT_EQ(trail.Members.front().GeometricStiffness.Rows, 6);
+  const double lambda = ComputeCriticalLoads(portal, run.Results, 1, 1).Modes.at(0).LoadFactor;
+  const int n = trail.DofCount;
+  // The smallest |pivot| of the elimination of [S] + f·λ[Kg], against the largest diagonal.
+  auto smallestPivot = [&](double f) {
+    std::vector<std::vector<double>> a(n, std::vector<double>(n));
+    double largest = 0;
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j < n; ++j) {
+        a[i][j] = trail.Stiffness(i, j) + f * lambda * trail.StructureGeometricStiffness(i, j);
+        if (i == j) largest = std::max(largest, std::abs(a[i][j]));
+      }
+    double smallest = largest;
+    for (int k = 0; k < n; ++k) {
+      smallest = std::min(smallest, std::abs(a[k][k]));
+      for (int i = k + 1; i < n; ++i)
+        for (int j = n - 1; j >= k; --j) a[i][j] -= a[i][k] / a[k][k] * a[k][j];
+    }
+    return smallest / largest;
+  };
+  EXPECT_LT(smallestPivot(1), 1e-6);
+  EXPECT_GT(smallestPivot(0.9), 1e-3);
+}
+
+// The classic columns at the default four pieces per member.
+TEST(CriticalLoadTest, ColumnsMatchTheirClosedForms) {
+  const std::string top = "\"Supports\",2\n1,1,1,";
+  struct Case {
+    const char* name;
+    ModelStore model;
+    double coefficient;  // Pcr·L²/EI
+    double tolerance;
+  } cases[] = {
+      {"pinned-pinned", Column(top + "0\n2,1,0,0\n"), kPi * kPi, 0.005},
+      {"pinned by a release", Column(top + "1\n2,1,0,0\n", "\"Member Releases\",1\n1,1\n"),
+       kPi * kPi, 0.005},
+      {"fixed-free", Column("\"Supports\",1\n1,1,1,1\n"), kPi * kPi / 4, 0.005},
+      {"fixed-pinned", Column(top + "1\n2,1,0,0\n"), 20.1907, 0.005},
+      {"fixed-fixed", Column(top + "1\n2,1,0,1\n"), 4 * kPi * kPi, 0.01},
+  };
+  for (const Case& c : cases) {
+    const double exact = c.coefficient * kE * kI / (kHeight * kHeight) / kLoad;
+    EXPECT_NEAR(FirstFactor(c.model), exact, c.tolerance * exact) << c.name;
+  }
+  const double fixedFixed = 4 * kPi * kPi * kE * kI / (kHeight * kHeight) / kLoad;
+  EXPECT_NEAR(FirstFactor(cases[4].model, 8), fixedFixed, 0.001 * fixedFixed);
+}
+
+// Fixed bases, columns and beam alike and as long: the sway mode of the alignment chart, whose
+// k = π/K solves k·cot k = -6/G with G = (I/h)/(I/L) = 1.
+TEST(CriticalLoadTest, PortalFrameSwaysAtItsEffectiveLength) {
+  const ModelStore portal = ModelFromText(
+      "\"Portal\"\n\"PFrame\"\n\"Joints\",4\n0,0\n0,5\n5,5\n5,0\n\"Supports\",2\n1,1,1,1\n4,1,1,1\n"
+      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n"
+      "\"Members\",3\n1,2,1,1\n2,3,1,1\n4,3,1,1\n\"Joint Loads\",2\n2,0,-100,0\n3,0,-100,0\n");
+  double low = kPi / 2 + 1e-9, high = kPi - 1e-9;
+  for (int i = 0; i < 100; ++i) {
+    const double k = (low + high) / 2;
+    (k / std::tan(k) > -6 ? low : high) = k;
+  }
+  const double exact = low * low * kE * kI / (kHeight * kHeight) / kLoad;
+  const CriticalLoads loads = ComputeCriticalLoads(portal, Analyze(portal), 3, kDefaultSegments);
+  ASSERT_EQ(loads.Modes.size(), 3u);
+  EXPECT_NEAR(loads.Modes[0].LoadFactor, exact, 0.005 * exact);
+  EXPECT_LT(loads.Modes[0].LoadFactor, loads.Modes[1].LoadFactor);
+  // The sway: both tops move the same way, the larger by 1.
+  const std::vector<double>& mode = loads.Modes[0].JointDisplacements;
+  EXPECT_NEAR(std::max(std::abs(mode[3]), std::abs(mode[6])), 1, 1e-12);
+  EXPECT_NEAR(mode[3], mode[6], 0.01);
+}
+
+// A space-frame cantilever along X, its y axis the weak one: it buckles sideways in Z first.
+TEST(CriticalLoadTest, SpaceColumnBucklesAboutItsWeakAxis) {
+  const ModelStore column = ModelFromText(
+      "\"Column\"\n\"SFrame\"\n\"Joints\",2\n0,0,0\n5,0,0\n\"Supports\",1\n1,1,1,1,1,1,1\n"
+      "\"Materials\",1\n2E+08,7.7E+07,1.2E-05\n\"Cross-Sections\",1\n1,0.0004,0.0001,0.01\n"
+      "\"Members\",1\n1,2,1,1,0\n\"Joint Loads\",1\n2,-100,0,0,0,0,0\n");
+  const CriticalLoads loads = ComputeCriticalLoads(column, Analyze(column), 2, kDefaultSegments);
+  ASSERT_EQ(loads.Modes.size(), 2u);
+  const double weak = kPi * kPi * kE * 1e-4 / (4 * 25) / kLoad;
+  EXPECT_NEAR(loads.Modes[0].LoadFactor, weak, 0.005 * weak);
+  EXPECT_NEAR(loads.Modes[1].LoadFactor, 4 * weak, 0.02 * weak);
+  const std::vector<double>& tip = loads.Modes[0].JointDisplacements;
+  EXPECT_NEAR(std::abs(tip[6 + 2]), 1, 1e-12);  // Z
+  EXPECT_NEAR(tip[6 + 1], 0, 1e-9);             // Y
+}
+
+TEST(CriticalLoadTest, TensionAloneIsSaidNotComputed) {
+  ModelStore hanging = Column("\"Supports\",1\n1,1,1,1\n");
+  hanging.JointLoadValues(1, 2) = 100;  // pulls the column
+  const CriticalLoads loads = ComputeCriticalLoads(hanging, Analyze(hanging), 3, 4);
+  EXPECT_TRUE(loads.Modes.empty());
+  EXPECT_NE(loads.Message.find("No member is in compression"), std::string::npos);
+}
+
+// H·(tan kL − kL)/(k³EI), k² = P/EI: the cantilever's tip under P down and H across.
+TEST(SecondOrderTest, CantileverTipMatchesTheBeamColumn) {
+  ModelStore cantilever = Column("\"Supports\",1\n1,1,1,1\n");
+  const double p = 0.5 * kPi * kPi * kE * kI / (4 * kHeight * kHeight), h = 1;
+  cantilever.JointLoadValues(1, 1) = static_cast<float>(h);
+  cantilever.JointLoadValues(1, 2) = static_cast<float>(-p);
+  const SecondOrderRun run = AnalyzeSecondOrder(cantilever, Analyze(cantilever), 4);
+  ASSERT_TRUE(run.Settled) << run.Message;
+  const double k = std::sqrt(p / (kE * kI)), ei = kE * kI;
+  const double exact = h * (std::tan(k * kHeight) - k * kHeight) / (k * k * k * ei);
+  EXPECT_NEAR(run.SecondOrder.JointDisplacements(1), exact, 0.005 * exact);
+  EXPECT_NEAR(run.FirstOrder.JointDisplacements(1), h * 125 / (3 * ei), 1e-6 * exact);
+}
+
+// A pinned column in two members with a small load across its middle joint, at half its
+// critical load: the deflection there is about doubled, 1/(1 − P/Pcr).
+TEST(SecondOrderTest, PinnedColumnAmplifiesByTheMomentFactor) {
+  const double pcr = kPi * kPi * kE * kI / (kHeight * kHeight);
+  const ModelStore column = ModelFromText(
+      "\"Column\"\n\"PFrame\"\n\"Joints\",3\n0,0\n0,2.5\n0,5\n\"Supports\",2\n1,1,1,0\n3,1,0,0\n"
+      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n\"Members\",2\n"
+      "1,2,1,1\n2,3,1,1\n\"Joint Loads\",2\n2,0.1,0,0\n3,0,-" +
+      std::to_string(0.5 * pcr) + ",0\n");
+  const SecondOrderRun run = AnalyzeSecondOrder(column, Analyze(column), kDefaultSegments);
+  ASSERT_TRUE(run.Settled) << run.Message;
+  const int middle = column.CoordsPerJoint + 1;
+  const int x = Analyze(column).CoordNumbers(middle);
+  const double amplification =
+      run.SecondOrder.JointDisplacements(x) / run.FirstOrder.JointDisplacements(x);
+  EXPECT_NEAR(amplification, 2, 0.04);
+}
+
+TEST(SecondOrderTest, LoadsAboveTheCriticalOneHaveNoEquilibrium) {
+  ModelStore column = Column("\"Supports\",1\n1,1,1,1\n");
+  column.JointLoadValues(1, 1) = 1;
+  column.JointLoadValues(1, 2) = static_cast<float>(-1.01 * kPi * kPi * kE * kI / 100);
+  const SecondOrderRun run = AnalyzeSecondOrder(column, Analyze(column), 4);
+  EXPECT_FALSE(run.Settled);
+  EXPECT_NE(run.Message.find("at or above the elastic critical load"), std::string::npos);
+}
+
+// Dividing the members changes nothing in the first order: the loads on the pieces, the
+// releases at the end pieces and the settlements give the project's own analysis.
+TEST(SecondOrderTest, DividedMembersGiveTheProjectsFirstOrderResults) {
+  for (const char* name : {"portal-frame", "space-frame"})
+    for (int segments : {1, 3, 4}) {
+      const ModelStore model = ExampleModel(name);
+      const StructureResults plain = StoredResults(AnalyzeInPrecision<double>(model));
+      const SecondOrderRun run = AnalyzeSecondOrder(model, plain, segments);
+      const StructureResults& divided = run.FirstOrder;
+      for (int i = 1; i <= plain.DofCount; ++i)
+        EXPECT_NEAR(divided.JointDisplacements(i), plain.JointDisplacements(i),
+                    1e-5 * std::abs(plain.JointDisplacements(i)) + 1e-9)
+            << name << " " << segments << " d" << i;
+      for (int m = 1; m <= model.MemberCount; ++m)
+        for (int c = 1; c <= 2 * model.CoordsPerJoint; ++c)
+          EXPECT_NEAR(divided.MemberEndForces(m, c), plain.MemberEndForces(m, c),
+                      1e-4 * std::abs(plain.MemberEndForces(m, c)) + 1e-3)
+              << name << " " << segments << " member " << m << " force " << c;
+      for (int r = 1; r <= plain.RestrainedCount; ++r)
+        EXPECT_NEAR(divided.SupportReactions(r), plain.SupportReactions(r),
+                    1e-4 * std::abs(plain.SupportReactions(r)) + 1e-3)
+            << name << " " << segments << " r" << r;
+    }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,63 @@
+// The batch tool's critical load and second-order analysis: the JSON they add, their exit
+// statuses and their refusals.
+
+#include <gtest/gtest.h>
+
+#include "cli/ToolRun.h"
+#include "support/Golden.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::RunTool;
+using testing::ScratchFile;
+using testing::SourcePath;
+
+// A cantilever column under `load` down at its top and 1 across.
+std::string Cantilever(const std::string& load) {
+  return ScratchFile("cantilever-" + load + ".str",
+                     "\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,5\n\"Supports\",1\n1,1,1,1\n"
+                     "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n"
+                     "\"Members\",1\n1,2,1,1\n\"Joint Loads\",1\n2,1," +
+                         load + ",0\n");
+}
+
+TEST(StabilityBatch, ThePortalFramesModesAndSecondOrderResultsReadAsCheckedByEye) {
+  const std::string portal = SourcePath("examples/portal-frame.str");
+  const testing::ToolRun buckling = RunTool({"--json", "--buckling", "--modes", "2", portal});
+  const testing::ToolRun second = RunTool({"--json", "--second-order", "--segments", "8", portal});
+  EXPECT_EQ(buckling.status, 0);
+  EXPECT_EQ(second.status, 0);
+  testing::ExpectGoldenFile(buckling.out + second.out, "tests/cli/golden/stability-portal.json");
+}
+
+TEST(StabilityBatch, StatusesAndMessages) {
+  const std::string beam = SourcePath("examples/continuous-beam.str");
+  const std::string portal = SourcePath("examples/portal-frame.str");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* said;  // in the output or on stderr
+  } cases[] = {
+      {{"--json", "--buckling", Cantilever("100")}, 0, "No member is in compression"},
+      {{"--json", "--second-order", Cantilever("-10000")}, 4, "at or above the elastic critical"},
+      {{"--json", "--buckling", "--modes", "1", Cantilever("-10000")}, 0, "[0.19739"},
+      {{"--json", "--buckling", beam}, 64, "is for a Plane Frame or a Space Frame, not a Beam"},
+      {{"--json", "--second-order", beam}, 64, "not a Beam"},
+      {{"--buckling", portal}, 64, "go with --json"},
+      {{"--json", "--segments", "4", portal}, 64, "--segments goes with --buckling or"},
+      {{"--json", "--second-order", "--segments", "0", portal}, 64, "from 1 to 64, not \"0\""},
+      {{"--json", "--buckling", "--modes", "x", portal}, 64, "from 1 to 20, not \"x\""},
+      {{"--json", "--buckling", "--second-order", portal}, 64, "given alone"},
+      {{"--json", "--trail", "--buckling", portal}, 0, "\"structureGeometricStiffness\": [["},
+  };
+  for (const Case& c : cases) {
+    const testing::ToolRun run = RunTool(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args[1] << " " << c.args.back();
+    EXPECT_NE((run.out + run.err).find(c.said), std::string::npos) << c.said << "\n"
+                                                                   << run.out << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
