@@ -106,6 +106,7 @@ async function openExample(name: string): Promise<void> {
 }
 
 async function openFile(file: File): Promise<void> {
+  byId<HTMLSelectElement>('example').value = '';
   await openProject(file.name, new TextDecoder('utf-8').decode(await file.arrayBuffer()));
 }
 
