@@ -47,6 +47,7 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("open", &PageSession::Open)
       .function("analyze", &PageSession::Analyze)
       .function("enterMultiplier", &PageSession::EnterMultiplier)
+      .function("diagramPicture", &PageSession::DiagramPicture)
       .function("pickText", &PageSession::PickText);
 }
 

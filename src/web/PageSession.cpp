@@ -1,5 +1,6 @@
 #include "web/PageSession.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -85,6 +86,14 @@ std::string ReportText(const ModelStore& model, const StructureResults& results)
              : failures.str();
 }
 
+// The diagrams of the type, named and captioned as the Diagrams window offers them.
+std::string DiagramsJson(const std::string& typeCode) {
+  return JsonArray(QuantitiesOfType(typeCode), [&](DiagramQuantity q) {
+    return "{\"name\": " + JsonString(QuantityName(typeCode, q)) +
+           ", \"caption\": " + JsonString(QuantityCaption(q)) + "}";
+  });
+}
+
 }  // namespace
 
 std::string PageSession::Captions() {
@@ -94,6 +103,7 @@ std::string PageSession::Captions() {
          ", \"jointDisplacements\": " + caption(MenuItem::MnuJtDispl) +
          ", \"memberForces\": " + caption(MenuItem::MnuMemForce) +
          ", \"supportReactions\": " + caption(MenuItem::MnuReact) +
+         ", \"diagrams\": " + caption(MenuItem::MnuDiagrams) +
          ", \"print\": " + caption(MenuItem::MnuProjPrint) +
          ", \"help\": " + caption(MenuItem::MnuHelp) +
          ", \"multiplier\": " + JsonString(kMultiplierName) + "}";
@@ -135,12 +145,14 @@ std::string PageSession::Analyze(bool doublePrecision) {
   if (!run.AccuracyNote.empty())
     messages.push_back({kAnalysisAccuracyTitle, run.AccuracyNote, "information"});
   std::string tables = "[]";
+  std::string diagrams = "[]";
   std::string report;
   if (results.Complete()) {
     std::vector<ResultTable> built;
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
       built.push_back(BuildResultTable(model_, results, form));
     tables = JsonArray(built, TableJson);
+    diagrams = DiagramsJson(model_.StructType);
     report = ReportText(model_, results);
   }
   const bool complete = results.Complete();
@@ -149,7 +161,8 @@ std::string PageSession::Analyze(bool doublePrecision) {
          ", \"messages\": " + MessagesJson(messages) + ", \"svg\": " + JsonString(Drawing()) +
          ", \"multiplier\": " + JsonString(multiplier_.Text()) +
          ", \"choices\": " + JsonArray(multiplier_.Choices(), JsonString) +
-         ", \"tables\": " + tables + ", \"report\": " + JsonString(report) + "}";
+         ", \"tables\": " + tables + ", \"diagrams\": " + diagrams +
+         ", \"report\": " + JsonString(report) + "}";
 }
 
 std::string PageSession::EnterMultiplier(const std::string& text) {
@@ -159,6 +172,18 @@ std::string PageSession::EnterMultiplier(const std::string& text) {
   return "{\"messages\": " + MessagesJson(messages) +
          ", \"multiplier\": " + JsonString(multiplier_.Text()) +
          ", \"svg\": " + JsonString(opened_ ? Drawing() : "") + "}";
+}
+
+std::string PageSession::DiagramPicture(const std::string& name) const {
+  const std::optional<DiagramQuantity> quantity = QuantityNamed(name);
+  const std::vector<DiagramQuantity> offered = QuantitiesOfType(model_.StructType);
+  if (!run_ || !run_->Results.Complete() || !quantity ||
+      std::find(offered.begin(), offered.end(), *quantity) == offered.end())
+    return "";
+  std::ostringstream failures;
+  ConsoleMessages messages(failures);
+  return StructurePictureSvg(model_, run_->Results, PictureContent{true, quantity},
+                             multiplier_.Value(), messages);
 }
 
 std::string PageSession::PickText(const std::string& kind, int number) const {

@@ -30,14 +30,19 @@ class PageSession {
 
   // Checks and analyses the open project as the Analyze command does, in double precision only
   // when `doublePrecision`: {"complete": ..., "messages": [...], "svg": ..., "multiplier": ...,
-  // "choices": [...], "tables": [...], "report": ...}. A table is {"caption", "label1", "label2",
-  // "cells": [[...]], "places": [["left", "centre" or "right", ...]], "copy": tab-separated text}.
-  // A model the check rejects gets its message and nothing else.
+  // "choices": [...], "tables": [...], "diagrams": [{"name": "M", "caption": "Bending moment"},
+  // ...], "report": ...}. A table is {"caption", "label1", "label2", "cells": [[...]], "places":
+  // [["left", "centre" or "right", ...]], "copy": tab-separated text}. A model the check rejects
+  // gets its message and nothing else.
   std::string Analyze(bool doublePrecision);
 
   // The multiplier box's entry completed with `text`: {"refusal": "" or why not, "multiplier":
   // the value in use, "svg": the drawing with the deformed shape at it}.
   std::string EnterMultiplier(const std::string& text);
+
+  // The structure with the diagram of the quantity `name` (as "diagrams" names it) drawn below
+  // it, after a complete analysis; "" for a quantity the project's type lacks.
+  std::string DiagramPicture(const std::string& name) const;
 
   // The tooltip of joint or member `number` ("joint" or "member"), with its results after an
   // analysis; "" for anything else.

@@ -45,6 +45,15 @@ TEST(PageSession, ShowsEveryExampleAsTheBatchToolPrintsAndDrawsIt) {
         EXPECT_EQ(table["places"][row].items.size(), cols);
       }
     }
+    for (const JsonValue& diagram : analysed["diagrams"].items) {
+      const std::string quantity = diagram["name"].text;
+      std::filesystem::remove(picture);
+      ASSERT_EQ(testing::RunTool({path, "--picture", picture, "--deformed", "--diagram", quantity})
+                    .status,
+                0);
+      EXPECT_EQ(page.DiagramPicture(quantity), testing::ReadWholeFile(picture)) << quantity;
+    }
+    EXPECT_EQ(page.DiagramPicture("Q"), "");
     EXPECT_NE(page.PickText("joint", 1).find("Joint 1"), std::string::npos);
     EXPECT_NE(page.PickText("member", 1).find("Member 1"), std::string::npos);
   }

@@ -6,6 +6,7 @@ interface PageSession {
   open(name: string, text: string): string;
   analyze(double: boolean): string;
   enterMultiplier(text: string): string;
+  diagramPicture(name: string): string;
   pickText(kind: string, number: number): string;
 }
 interface EngineModule {
@@ -28,6 +29,8 @@ async function answer(request: Request): Promise<string> {
       return session.analyze(request.double);
     case 'multiplier':
       return session.enterMultiplier(request.text);
+    case 'diagram':
+      return JSON.stringify(session.diagramPicture(request.name));
     case 'pick':
       return JSON.stringify(session.pickText(request.kind, request.number));
   }

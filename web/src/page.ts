@@ -26,7 +26,7 @@ const drawing = new DrawingPane(byId('drawing'), byId('tip'), (kind, number) =>
 );
 const view = byId<HTMLElement>('view');
 const analyzeButton = byId<HTMLButtonElement>('analyze');
-const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report'].map((id) =>
+const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report', 'show-diagrams'].map((id) =>
   byId<HTMLButtonElement>(id),
 );
 const multiplierBar = byId<HTMLElement>('multiplier-bar');
@@ -198,6 +198,30 @@ function showReport(): void {
   view.replaceChildren(heading('Report', 'h2'), save, text);
 }
 
+// The structure with one quantity's diagram, and a button for each quantity of the type.
+async function showDiagram(name: string): Promise<void> {
+  try {
+    const svg = await engine.ask<string>({ op: 'diagram', name });
+    const chosen = analysed?.diagrams?.find((d) => d.name === name);
+    if (!svg || !chosen) return;
+    const choices = document.createElement('div');
+    choices.className = 'choices';
+    for (const d of analysed?.diagrams ?? []) {
+      const choice = button(d.caption, () => void showDiagram(d.name));
+      choice.setAttribute('aria-pressed', String(d.name === name));
+      choices.append(choice);
+    }
+    const picture = document.createElement('img');
+    picture.id = 'diagram';
+    picture.src = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+    picture.alt = chosen.caption;
+    picture.addEventListener('load', () => URL.revokeObjectURL(picture.src));
+    view.replaceChildren(heading(chosen.caption, 'h2'), choices, picture);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
 async function start(): Promise<void> {
   const captions = await engine.ask<Captions>({ op: 'captions' });
   byId('open-caption').textContent = captions.open;
@@ -207,6 +231,7 @@ async function start(): Promise<void> {
     ['show-MbForce', captions.memberForces],
     ['show-Reac', captions.supportReactions],
     ['show-report', captions.print],
+    ['show-diagrams', captions.diagrams],
   ];
   for (const [id, caption] of names) byId(id).textContent = caption;
   byId('multiplier-caption').textContent = captions.multiplier;
@@ -230,6 +255,7 @@ byId<HTMLInputElement>('open-file').addEventListener('change', (e) => {
 analyzeButton.addEventListener('click', () => void analyze());
 resultButtons.slice(0, 3).forEach((b, i) => b.addEventListener('click', () => showTable(i)));
 resultButtons[3].addEventListener('click', showReport);
+resultButtons[4].addEventListener('click', () => void showDiagram(analysed?.diagrams?.[0]?.name ?? ''));
 multiplierBox.addEventListener('change', () => void enterMultiplier());
 byId('cancel').addEventListener('click', () => engine.cancel());
 byId('fit').addEventListener('click', () => drawing.fit());

@@ -6,6 +6,7 @@ export type Request =
   | { op: 'open'; name: string; text: string }
   | { op: 'analyze'; double: boolean }
   | { op: 'multiplier'; text: string }
+  | { op: 'diagram'; name: string }
   | { op: 'pick'; kind: string; number: number };
 
 export interface Envelope {
@@ -27,6 +28,7 @@ export interface Captions {
   jointDisplacements: string;
   memberForces: string;
   supportReactions: string;
+  diagrams: string;
   print: string;
   help: string;
   multiplier: string;
@@ -55,6 +57,7 @@ export interface Analysed {
   multiplier?: string;
   choices?: string[];
   tables?: ResultTable[];
+  diagrams?: Array<{ name: string; caption: string }>;
   report?: string;
 }
 

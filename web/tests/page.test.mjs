@@ -113,6 +113,9 @@ for (const name of names) {
     compareRows(await tableRows(page, '#show-Disp'), expected.jointDisplacements, 'joint', 'displacements');
     compareForces(await tableRows(page, '#show-MbForce'), expected.memberEndForces, 'forces');
     compareRows(await tableRows(page, '#show-Reac'), expected.supportReactions, 'joint', 'reactions');
+    await page.click('#show-diagrams');
+    await page.waitForSelector('#diagram');
+    assert.ok((await page.$$('#view .choices button')).length >= 1);
     await page.click('#show-report');
     const text = await page.$eval('#report', (pre) => pre.textContent);
     assert.equal(text, execFileSync(report, [join(examples, `${name}.str`)], { encoding: 'utf8' }));
