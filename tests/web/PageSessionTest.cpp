@@ -81,6 +81,18 @@ TEST(PageSession, RefusesWhatItCannotReadAndKeepsTheProjectOpen) {
   EXPECT_EQ(page.PickText("support", 1), "");
 }
 
+TEST(PageSession, DrawsTheMechanismOfAStructureThatCanMove) {
+  PageSession page;
+  page.Open("collinear.str", testing::CollinearTruss());
+  const JsonValue failed = ParseJson(page.Analyze(false));
+  EXPECT_EQ(failed["complete"].text, "false");
+  EXPECT_EQ(failed["messages"][0]["title"].text, "Analysis Results");
+  EXPECT_EQ(failed["messages"][0]["style"].text, "stop");
+  EXPECT_NE(failed["svg"].text.find("Mechanism"), std::string::npos);
+  EXPECT_TRUE(failed["tables"].items.empty());
+  EXPECT_EQ(page.DiagramPicture("N"), "");
+}
+
 TEST(PageSession, TheMultiplierBoxRedrawsTheShapeOrSaysWhyNot) {
   PageSession page;
   page.Open("portal-frame.str", ExampleText("portal-frame"));
