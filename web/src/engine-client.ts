@@ -19,13 +19,16 @@ export class EngineClient {
     this.worker = this.start();
   }
 
+  // The answer to `request`; the page shows that it is working meanwhile, except while it asks
+  // for the text under the pointer.
   async ask<T>(request: Request): Promise<T> {
     if (request.op === 'open') this.lastOpen = request;
-    this.onBusy(true);
+    const shown = request.op !== 'pick';
+    if (shown) this.onBusy(true);
     try {
       return JSON.parse(await this.send(request)) as T;
     } finally {
-      if (this.pending.size === 0) this.onBusy(false);
+      if (shown && this.pending.size === 0) this.onBusy(false);
     }
   }
 
