@@ -106,7 +106,10 @@ std::string PageSession::Captions() {
          ", \"diagrams\": " + caption(MenuItem::MnuDiagrams) +
          ", \"print\": " + caption(MenuItem::MnuProjPrint) +
          ", \"help\": " + caption(MenuItem::MnuHelp) +
-         ", \"multiplier\": " + JsonString(kMultiplierName) + "}";
+         ", \"precision\": " + caption(MenuItem::MnuProjPrecision) + ", \"precisions\": [" +
+         JsonString(PrecisionName(AnalysisPrecision::Single)) + ", " +
+         JsonString(PrecisionName(AnalysisPrecision::Double)) +
+         "], \"multiplier\": " + JsonString(kMultiplierName) + "}";
 }
 
 std::string PageSession::Open(const std::string& name, const std::string& text) {

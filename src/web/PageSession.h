@@ -18,7 +18,8 @@ class PageSession {
  public:
   // The captions of the page's commands, as the desktop's menus name them:
   // {"open": ..., "analyze": ..., "jointDisplacements": ..., "memberForces": ...,
-  //  "supportReactions": ..., "print": ..., "help": ..., "multiplier": ...}.
+  //  "supportReactions": ..., "diagrams": ..., "print": ..., "help": ..., "precision": ...,
+  //  "precisions": ["single", "double"], "multiplier": ...}.
   static std::string Captions();
 
   // Reads the project text `text` of the file `name` as the Open command reads a file:

@@ -110,6 +110,7 @@ TEST(PageSession, NamesItsCommandsAsTheMenusDo) {
   EXPECT_EQ(captions["analyze"].text, "Analyze");
   EXPECT_EQ(captions["jointDisplacements"].text, "Joint Displacements");
   EXPECT_EQ(captions["supportReactions"].text, "Reactions");
+  EXPECT_EQ(captions["precisions"][1].text, "double");
 }
 
 }  // namespace

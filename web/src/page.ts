@@ -112,7 +112,8 @@ async function openFile(file: File): Promise<void> {
 
 async function analyze(): Promise<void> {
   try {
-    const result = await engine.ask<Analysed>({ op: 'analyze', double: false });
+    const double = byId<HTMLSelectElement>('precision').value === 'double';
+    const result = await engine.ask<Analysed>({ op: 'analyze', double });
     analysed = result;
     showMessages(result.messages);
     if (result.svg) drawing.show(result.svg, true);
@@ -235,6 +236,8 @@ async function start(): Promise<void> {
   ];
   for (const [id, caption] of names) byId(id).textContent = caption;
   byId('multiplier-caption').textContent = captions.multiplier;
+  byId('precision-caption').textContent = captions.precision;
+  for (const name of captions.precisions) byId('precision').append(new Option(name, name));
 
   const select = byId<HTMLSelectElement>('example');
   const examples = (await (await fetch('examples/index.json')).json()) as string[];

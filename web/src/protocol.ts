@@ -31,6 +31,8 @@ export interface Captions {
   diagrams: string;
   print: string;
   help: string;
+  precision: string;
+  precisions: string[];
   multiplier: string;
 }
 
