@@ -145,7 +145,8 @@ export class DrawingPane {
     const key = `${kind} ${number}`;
     const place = () => {
       const host = this.host.getBoundingClientRect();
-      this.tip.style.left = `${Math.min(cx - host.left + 12, host.width - 220)}px`;
+      const left = Math.min(cx - host.left + 12, host.width - this.tip.offsetWidth - 4);
+      this.tip.style.left = `${Math.max(left, 4)}px`;
       this.tip.style.top = `${cy - host.top + 12}px`;
     };
     if (key === this.hovered) return place();
