@@ -53,6 +53,16 @@ std::vector<RecordingCanvas> Drawings(const ModelStore& model, DrawingView view,
   return drawings;
 }
 
+// The picture of the drawings made in `view`, captioned.
+std::string SvgOfView(const ModelStore& model, const DrawingView& view,
+                      const StructureResults& results, const PictureContent& content,
+                      Messages& messages) {
+  const std::vector<RecordingCanvas> drawings = Drawings(model, view, results, content, messages);
+  std::vector<const RecordingCanvas*> pictures;
+  for (const RecordingCanvas& drawing : drawings) pictures.push_back(&drawing);
+  return SvgPictureColumn(pictures, kPictureWidth, PictureCaption(model, results, content, view));
+}
+
 }  // namespace
 
 std::vector<RecordingCanvas> StructurePictureDrawings(const ModelStore& model,
@@ -64,11 +74,15 @@ std::vector<RecordingCanvas> StructurePictureDrawings(const ModelStore& model,
 
 std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
                                 const PictureContent& content, Messages& messages) {
-  const DrawingView view = PictureView(model, results, content);
-  const std::vector<RecordingCanvas> drawings = Drawings(model, view, results, content, messages);
-  std::vector<const RecordingCanvas*> pictures;
-  for (const RecordingCanvas& drawing : drawings) pictures.push_back(&drawing);
-  return SvgPictureColumn(pictures, kPictureWidth, PictureCaption(model, results, content, view));
+  return SvgOfView(model, PictureView(model, results, content), results, content, messages);
+}
+
+std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
+                                const PictureContent& content, std::int32_t multiplier,
+                                Messages& messages) {
+  DrawingView view;
+  view.Multiplier = multiplier;
+  return SvgOfView(model, view, results, content, messages);
 }
 
 }  // namespace stavelorn

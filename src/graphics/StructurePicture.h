@@ -3,6 +3,7 @@
 // force diagram, for handouts and scripts (the batch tool's --picture).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,5 +41,10 @@ std::vector<RecordingCanvas> StructurePictureDrawings(const ModelStore& model,
 // `messages` and what was drawn stays.
 std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
                                 const PictureContent& content, Messages& messages);
+// The same with the deformed shape magnified by `multiplier`, as the multiplier box sets it,
+// instead of the automatic multiplier.
+std::string StructurePictureSvg(const ModelStore& model, const StructureResults& results,
+                                const PictureContent& content, std::int32_t multiplier,
+                                Messages& messages);
 
 }  // namespace stavelorn

@@ -15,8 +15,6 @@
 
 namespace stavelorn {
 
-namespace {
-
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
@@ -33,6 +31,8 @@ std::string JsonString(const std::string& text) {
   }
   return out + "\"";
 }
+
+namespace {
 
 // Shortest round-trip text of a single or a double; JSON has no infinity or NaN, so those become
 // null.

@@ -14,6 +14,10 @@
 
 namespace stavelorn {
 
+// `text` as a JSON string, quotes included: quotes and backslashes escaped, control characters
+// as \u escapes.
+std::string JsonString(const std::string& text);
+
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
 // completed analysis ("double" when the accuracy guard stored the double-precision results, then

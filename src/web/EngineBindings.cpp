@@ -1,7 +1,8 @@
 // The browser edition's engine: the batch tool's run, bound for JavaScript. The page puts the
 // project in the module's memory file system (FS.writeFile), calls runTool with the arguments a
 // user would give stavelorn-report, and reads what it wrote, a picture from that file system too.
-// Every number the page shows is thus written by the code the batch tool runs.
+// The page's own session (PageSession) answers in JSON what the page shows of an open project.
+// Every number the page shows is thus written by the code the desktop and the batch tool run.
 #include <emscripten/bind.h>
 
 #include <sstream>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
+#include "web/PageSession.h"
 
 namespace stavelorn {
 
@@ -39,6 +41,14 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .field("out", &ToolReply::out)
       .field("err", &ToolReply::err);
   emscripten::function("runTool", &RunTool);
+  emscripten::class_<PageSession>("PageSession")
+      .constructor<>()
+      .class_function("captions", &PageSession::Captions)
+      .function("open", &PageSession::Open)
+      .function("analyze", &PageSession::Analyze)
+      .function("enterMultiplier", &PageSession::EnterMultiplier)
+      .function("diagramPicture", &PageSession::DiagramPicture)
+      .function("pickText", &PageSession::PickText);
 }
 
 }  // namespace stavelorn

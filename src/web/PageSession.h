@@ -1,0 +1,61 @@
+// One project open in the browser page: the page sends what the user did (opened a file, asked
+// for an analysis, typed a multiplier, rested on a joint or member) and gets back, as one JSON
+// object each, everything it shows: the messages as the desktop words and titles them, the
+// drawing as SVG, the results tables with their headings and number forms, the report text.
+// The page decides nothing itself; every rule it shows is the desktop's, run here.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "analysis/AnalysisRun.h"
+#include "app/MultiplierEntry.h"
+#include "model/ModelStore.h"
+
+namespace stavelorn {
+
+class PageSession {
+ public:
+  // The captions of the page's commands, as the desktop's menus name them:
+  // {"open": ..., "analyze": ..., "jointDisplacements": ..., "memberForces": ...,
+  //  "supportReactions": ..., "diagrams": ..., "print": ..., "help": ..., "precision": ...,
+  //  "precisions": ["single", "double"], "multiplier": ...}.
+  static std::string Captions();
+
+  // Reads the project text `text` of the file `name` as the Open command reads a file:
+  // {"opened": true or false, "title": ..., "messages": [...], "svg": ...}; a message is
+  // {"title": ..., "text": ..., "style": "stop", "information" or "question"}. A file read only in
+  // part still opens, with the reader's message; one that yields no structure type leaves the
+  // project that was open before.
+  std::string Open(const std::string& name, const std::string& text);
+
+  // Checks and analyses the open project as the Analyze command does, in double precision only
+  // when `doublePrecision`: {"complete": ..., "messages": [...], "svg": ..., "multiplier": ...,
+  // "choices": [...], "tables": [...], "diagrams": [{"name": "M", "caption": "Bending moment"},
+  // ...], "report": ...}. A table is {"caption", "label1", "label2", "cells": [[...]], "places":
+  // [["left", "centre" or "right", ...]], "copy": tab-separated text}. A model the check rejects
+  // gets its message and nothing else.
+  std::string Analyze(bool doublePrecision);
+
+  // The multiplier box's entry completed with `text`: {"refusal": "" or why not, "multiplier":
+  // the value in use, "svg": the drawing with the deformed shape at it}.
+  std::string EnterMultiplier(const std::string& text);
+
+  // The structure with the diagram of the quantity `name` (as "diagrams" names it) drawn below
+  // it, after a complete analysis; "" for a quantity the project's type lacks.
+  std::string DiagramPicture(const std::string& name) const;
+
+  // The tooltip of joint or member `number` ("joint" or "member"), with its results after an
+  // analysis; "" for anything else.
+  std::string PickText(const std::string& kind, int number) const;
+
+ private:
+  std::string Drawing() const;
+
+  ModelStore model_;
+  bool opened_ = false;
+  std::optional<AnalysisRun> run_;  // the last analysis that was not rejected
+  MultiplierEntry multiplier_;
+};
+
+}  // namespace stavelorn

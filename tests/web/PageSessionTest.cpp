@@ -1,0 +1,117 @@
+// The browser page's session against the batch tool: for every example the report and the
+// drawing the page shows are the tool's, and every answer is JSON the page can read.
+#include "web/PageSession.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/ToolRun.h"
+#include "reports/JsonReader.h"
+
+namespace stavelorn {
+namespace {
+
+const char* const kExamples[] = {"continuous-beam", "grid-floor",  "portal-frame",
+                                 "roof-truss",      "space-frame", "space-truss-tower"};
+
+std::string ExampleText(const std::string& name) {
+  return testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str"));
+}
+
+TEST(PageSession, ShowsEveryExampleAsTheBatchToolPrintsAndDrawsIt) {
+  for (const std::string name : kExamples) {
+    SCOPED_TRACE(name);
+    PageSession page;
+    const JsonValue opened = ParseJson(page.Open(name + ".str", ExampleText(name)));
+    EXPECT_EQ(opened["opened"].text, "true");
+    EXPECT_TRUE(opened["messages"].items.empty());
+    const std::string path = testing::SourcePath("examples/" + name + ".str");
+    const std::string picture = testing::ScratchFile(name + ".svg", "");
+    std::filesystem::remove(picture);
+    ASSERT_EQ(testing::RunTool({path, "--picture", picture}).status, 0);
+    EXPECT_EQ(opened["svg"].text, testing::ReadWholeFile(picture));
+
+    const JsonValue analysed = ParseJson(page.Analyze(false));
+    EXPECT_EQ(analysed["complete"].text, "true");
+    EXPECT_EQ(analysed["messages"][0]["title"].text, "Analysis Results");
+    EXPECT_EQ(analysed["report"].text, testing::RunTool({path}).out);
+    std::filesystem::remove(picture);
+    ASSERT_EQ(testing::RunTool({path, "--picture", picture, "--deformed"}).status, 0);
+    EXPECT_EQ(analysed["svg"].text, testing::ReadWholeFile(picture));
+    ASSERT_EQ(analysed["tables"].items.size(), 3u);
+    for (const JsonValue& table : analysed["tables"].items) {
+      const std::size_t cols = table["cells"][0].items.size();
+      for (std::size_t row = 0; row < table["cells"].items.size(); ++row) {
+        EXPECT_EQ(table["cells"][row].items.size(), cols);
+        EXPECT_EQ(table["places"][row].items.size(), cols);
+      }
+    }
+    for (const JsonValue& diagram : analysed["diagrams"].items) {
+      const std::string quantity = diagram["name"].text;
+      std::filesystem::remove(picture);
+      ASSERT_EQ(testing::RunTool({path, "--picture", picture, "--deformed", "--diagram", quantity})
+                    .status,
+                0);
+      EXPECT_EQ(page.DiagramPicture(quantity), testing::ReadWholeFile(picture)) << quantity;
+    }
+    EXPECT_EQ(page.DiagramPicture("Q"), "");
+    EXPECT_NE(page.PickText("joint", 1).find("Joint 1"), std::string::npos);
+    EXPECT_NE(page.PickText("member", 1).find("Member 1"), std::string::npos);
+  }
+}
+
+TEST(PageSession, RefusesWhatItCannotReadAndKeepsTheProjectOpen) {
+  PageSession page;
+  page.Open("portal-frame.str", ExampleText("portal-frame"));
+  const struct {
+    const char* text;
+    const char* said;
+  } broken[] = {{"", "File_Reading Error"},
+                {"\x7f"
+                 "ELF\x01\x02\x03",
+                 "File_Reading Error"}};
+  for (const auto& b : broken) {
+    const JsonValue refused = ParseJson(page.Open("broken.str", b.text));
+    EXPECT_EQ(refused["opened"].text, "false");
+    EXPECT_EQ(refused["messages"][0]["title"].text, b.said);
+    EXPECT_FALSE(refused["messages"][0]["text"].text.empty());
+    EXPECT_EQ(refused["title"].text,
+              ParseJson(page.Open("p.str", ExampleText("portal-frame")))["title"].text);
+  }
+  EXPECT_EQ(page.PickText("joint", 999), "");
+  EXPECT_EQ(page.PickText("support", 1), "");
+}
+
+TEST(PageSession, DrawsTheMechanismOfAStructureThatCanMove) {
+  PageSession page;
+  page.Open("collinear.str", testing::CollinearTruss());
+  const JsonValue failed = ParseJson(page.Analyze(false));
+  EXPECT_EQ(failed["complete"].text, "false");
+  EXPECT_EQ(failed["messages"][0]["title"].text, "Analysis Results");
+  EXPECT_EQ(failed["messages"][0]["style"].text, "stop");
+  EXPECT_NE(failed["svg"].text.find("Mechanism"), std::string::npos);
+  EXPECT_TRUE(failed["tables"].items.empty());
+  EXPECT_EQ(page.DiagramPicture("N"), "");
+}
+
+TEST(PageSession, TheMultiplierBoxRedrawsTheShapeOrSaysWhyNot) {
+  PageSession page;
+  page.Open("portal-frame.str", ExampleText("portal-frame"));
+  const std::string automatic = ParseJson(page.Analyze(false))["multiplier"].text;
+  const JsonValue refused = ParseJson(page.EnterMultiplier("twelve"));
+  EXPECT_EQ(refused["messages"][0]["title"].text, "Deflection Multiplier");
+  EXPECT_EQ(refused["multiplier"].text, automatic);
+  const JsonValue taken = ParseJson(page.EnterMultiplier("12"));
+  EXPECT_TRUE(taken["messages"].items.empty());
+  EXPECT_NE(taken["svg"].text.find("\u00d7 12<"), std::string::npos);
+}
+
+TEST(PageSession, NamesItsCommandsAsTheMenusDo) {
+  const JsonValue captions = ParseJson(PageSession::Captions());
+  EXPECT_EQ(captions["analyze"].text, "Analyze");
+  EXPECT_EQ(captions["jointDisplacements"].text, "Joint Displacements");
+  EXPECT_EQ(captions["supportReactions"].text, "Reactions");
+  EXPECT_EQ(captions["precisions"][1].text, "double");
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,289 @@
+// The page: forwards the user's commands to the engine worker and shows what it answers. Every
+// caption, message, number and table comes from the engine; nothing here decides a rule.
+import { DrawingPane } from './drawing';
+import { Cancelled, EngineClient } from './engine-client';
+import type { Analysed, Captions, Message, MultiplierEntered, Opened, ResultTable } from './protocol';
+
+const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
+
+const busy = byId<HTMLElement>('busy');
+const busyText = byId<HTMLElement>('busy-text');
+let busyTimer = 0;
+const engine = new EngineClient((working) => {
+  window.clearInterval(busyTimer);
+  busy.hidden = !working;
+  document.body.setAttribute('aria-busy', String(working));
+  if (!working) return;
+  const started = performance.now();
+  busyText.textContent = 'Working… 0.0 s';
+  busyTimer = window.setInterval(() => {
+    busyText.textContent = `Working… ${((performance.now() - started) / 1000).toFixed(1)} s`;
+  }, 100);
+});
+
+const drawing = new DrawingPane(byId('drawing'), byId('tip'), (kind, number) =>
+  engine.ask<string>({ op: 'pick', kind, number }).catch(() => ''),
+);
+const view = byId<HTMLElement>('view');
+const analyzeButton = byId<HTMLButtonElement>('analyze');
+const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report', 'show-diagrams'].map((id) =>
+  byId<HTMLButtonElement>(id),
+);
+const multiplierBar = byId<HTMLElement>('multiplier-bar');
+const multiplierBox = byId<HTMLInputElement>('multiplier');
+let analysed: Analysed | null = null;
+let projectName = 'project';
+
+function showMessages(messages: Message[]): void {
+  const host = byId<HTMLElement>('messages');
+  host.replaceChildren();
+  for (const message of messages) {
+    const box = document.createElement('div');
+    box.className = `message ${message.style}`;
+    box.setAttribute('role', message.style === 'stop' ? 'alert' : 'status');
+    const title = document.createElement('h2');
+    title.textContent = message.title;
+    const text = document.createElement('div');
+    text.textContent = message.text;
+    box.append(title, text);
+    const answers: Array<[string, () => void]> =
+      message.style === 'question'
+        ? [['Yes', () => showReport()], ['No', () => undefined]]
+        : [['OK', () => undefined]];
+    for (const [caption, act] of answers) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = caption;
+      button.addEventListener('click', () => {
+        box.remove();
+        act();
+      });
+      box.append(' ', button);
+    }
+    host.append(box);
+  }
+  host.querySelector<HTMLButtonElement>('button')?.focus();
+}
+
+function showFailure(error: unknown): void {
+  if (error instanceof Cancelled) return;
+  showMessages([{ title: 'STAVELORN', text: String(error), style: 'stop' }]);
+}
+
+function setResultsShown(shown: boolean): void {
+  for (const button of resultButtons) button.disabled = !shown;
+  if (!shown) view.replaceChildren();
+}
+
+async function openProject(name: string, text: string): Promise<void> {
+  try {
+    const opened = await engine.ask<Opened>({ op: 'open', name, text });
+    showMessages(opened.messages);
+    if (!opened.opened) return;
+    projectName = name.replace(/\.[^.]*$/, '') || 'project';
+    analysed = null;
+    setResultsShown(false);
+    multiplierBar.hidden = true;
+    analyzeButton.disabled = false;
+    byId('project-title').textContent = opened.title;
+    document.title = `${opened.title} – STAVELORN`;
+    byId('drop-hint').hidden = true;
+    drawing.show(opened.svg, false);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+async function openExample(name: string): Promise<void> {
+  try {
+    const response = await fetch(`examples/${encodeURIComponent(name)}.str`);
+    if (!response.ok) throw new Error(`There is no example "${name}".`);
+    await openProject(`${name}.str`, await response.text());
+    byId<HTMLSelectElement>('example').value = name;
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+async function openFile(file: File): Promise<void> {
+  byId<HTMLSelectElement>('example').value = '';
+  await openProject(file.name, new TextDecoder('utf-8').decode(await file.arrayBuffer()));
+}
+
+async function analyze(): Promise<void> {
+  try {
+    const double = byId<HTMLSelectElement>('precision').value === 'double';
+    const result = await engine.ask<Analysed>({ op: 'analyze', double });
+    analysed = result;
+    showMessages(result.messages);
+    if (result.svg) drawing.show(result.svg, true);
+    setResultsShown(result.complete);
+    multiplierBar.hidden = result.multiplier === undefined;
+    multiplierBox.value = (result.multiplier ?? '').trim();
+    const choices = byId<HTMLDataListElement>('multiplier-choices');
+    choices.replaceChildren(
+      ...(result.choices ?? []).map((c) => Object.assign(document.createElement('option'), { value: c.trim() })),
+    );
+    if (result.complete) showTable(0);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+async function enterMultiplier(): Promise<void> {
+  try {
+    const entered = await engine.ask<MultiplierEntered>({ op: 'multiplier', text: multiplierBox.value });
+    showMessages(entered.messages);
+    multiplierBox.value = entered.multiplier.trim();
+    if (entered.svg) drawing.show(entered.svg, true);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+function heading(text: string, level: 'h2' | 'p'): HTMLElement {
+  const element = document.createElement(level);
+  element.textContent = text;
+  return element;
+}
+
+function button(caption: string, act: () => void): HTMLButtonElement {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.textContent = caption;
+  element.addEventListener('click', act);
+  return element;
+}
+
+function showTable(index: number): void {
+  const table: ResultTable | undefined = analysed?.tables?.[index];
+  if (!table) return;
+  const grid = document.createElement('table');
+  grid.dataset.form = ['Disp', 'MbForce', 'Reac'][index];
+  grid.setAttribute('aria-label', table.caption);
+  table.cells.forEach((row, r) => {
+    const line = grid.insertRow();
+    row.forEach((cell, c) => {
+      const element = document.createElement(r === 0 ? 'th' : 'td');
+      if (r === 0) element.setAttribute('scope', 'col');
+      element.className = table.places[r][c];
+      element.textContent = cell;
+      line.append(element);
+    });
+  });
+  const copy = button('Copy', () => {
+    void navigator.clipboard?.writeText(table.copy).then(
+      () => (copy.textContent = 'Copied'),
+      () => (copy.textContent = 'Copy failed'),
+    );
+  });
+  copy.setAttribute('aria-label', `Copy ${table.caption} as tab-separated text`);
+  view.replaceChildren(heading(table.caption, 'h2'), heading(table.label1, 'p'), heading(table.label2, 'p'), copy, grid);
+}
+
+function showReport(): void {
+  const report = analysed?.report;
+  if (!report) return;
+  const text = document.createElement('pre');
+  text.id = 'report';
+  text.tabIndex = 0;
+  text.setAttribute('aria-label', 'Report');
+  text.textContent = report;
+  const save = button('Save as .txt', () => {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([report], { type: 'text/plain' }));
+    link.download = `${projectName}.txt`;
+    link.click();
+    URL.revokeObjectURL(link.href);
+  });
+  view.replaceChildren(heading('Report', 'h2'), save, text);
+}
+
+// The structure with one quantity's diagram, and a button for each quantity of the type.
+async function showDiagram(name: string): Promise<void> {
+  try {
+    const svg = await engine.ask<string>({ op: 'diagram', name });
+    const chosen = analysed?.diagrams?.find((d) => d.name === name);
+    if (!svg || !chosen) return;
+    const choices = document.createElement('div');
+    choices.className = 'choices';
+    for (const d of analysed?.diagrams ?? []) {
+      const choice = button(d.caption, () => void showDiagram(d.name));
+      choice.setAttribute('aria-pressed', String(d.name === name));
+      choices.append(choice);
+    }
+    const picture = document.createElement('img');
+    picture.id = 'diagram';
+    picture.src = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+    picture.alt = chosen.caption;
+    picture.addEventListener('load', () => URL.revokeObjectURL(picture.src));
+    view.replaceChildren(heading(chosen.caption, 'h2'), choices, picture);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+async function start(): Promise<void> {
+  const captions = await engine.ask<Captions>({ op: 'captions' });
+  byId('open-caption').textContent = captions.open;
+  analyzeButton.textContent = captions.analyze;
+  const names: Array<[string, string]> = [
+    ['show-Disp', captions.jointDisplacements],
+    ['show-MbForce', captions.memberForces],
+    ['show-Reac', captions.supportReactions],
+    ['show-report', captions.print],
+    ['show-diagrams', captions.diagrams],
+  ];
+  for (const [id, caption] of names) byId(id).textContent = caption;
+  byId('multiplier-caption').textContent = captions.multiplier;
+  byId('precision-caption').textContent = captions.precision;
+  for (const name of captions.precisions) byId('precision').append(new Option(name, name));
+
+  const select = byId<HTMLSelectElement>('example');
+  const examples = (await (await fetch('examples/index.json')).json()) as string[];
+  for (const name of examples) select.append(new Option(name, name));
+  const asked = new URLSearchParams(location.search).get('example');
+  if (asked) await openExample(asked);
+}
+
+byId<HTMLSelectElement>('example').addEventListener('change', (e) => {
+  const name = (e.target as HTMLSelectElement).value;
+  if (name) void openExample(name);
+});
+byId<HTMLInputElement>('open-file').addEventListener('change', (e) => {
+  const file = (e.target as HTMLInputElement).files?.[0];
+  if (file) void openFile(file);
+  (e.target as HTMLInputElement).value = '';
+});
+analyzeButton.addEventListener('click', () => void analyze());
+resultButtons.slice(0, 3).forEach((b, i) => b.addEventListener('click', () => showTable(i)));
+resultButtons[3].addEventListener('click', showReport);
+resultButtons[4].addEventListener('click', () => void showDiagram(analysed?.diagrams?.[0]?.name ?? ''));
+multiplierBox.addEventListener('change', () => void enterMultiplier());
+byId('cancel').addEventListener('click', () => engine.cancel());
+byId('fit').addEventListener('click', () => drawing.fit());
+const zoomCentre = (factor: number) => {
+  const svg = document.querySelector<SVGSVGElement>('#drawing svg');
+  const box = svg?.viewBox.baseVal;
+  if (box) drawing.zoomAbout(factor, box.x + box.width / 2, box.y + box.height / 2);
+};
+byId('zoom-in').addEventListener('click', () => zoomCentre(1.25));
+byId('zoom-out').addEventListener('click', () => zoomCentre(0.8));
+document.addEventListener('dragover', (e) => {
+  e.preventDefault();
+  document.body.classList.add('dropping');
+});
+document.addEventListener('dragleave', () => document.body.classList.remove('dropping'));
+document.addEventListener('drop', (e) => {
+  e.preventDefault();
+  document.body.classList.remove('dropping');
+  const file = e.dataTransfer?.files[0];
+  if (file) void openFile(file);
+});
+document.addEventListener('keydown', (e) => {
+  if (e.key === 'F5' && !analyzeButton.disabled) {
+    e.preventDefault();
+    void analyze();
+  }
+});
+start().catch(showFailure);

@@ -1,0 +1,70 @@
+// What the page and its engine worker say to each other. Every answer is the JSON the engine's
+// page session wrote (src/web/PageSession.h), passed through as it is.
+
+export type Request =
+  | { op: 'captions' }
+  | { op: 'open'; name: string; text: string }
+  | { op: 'analyze'; double: boolean }
+  | { op: 'multiplier'; text: string }
+  | { op: 'diagram'; name: string }
+  | { op: 'pick'; kind: string; number: number };
+
+export interface Envelope {
+  id: number;
+  request: Request;
+}
+
+export type Reply = { id: number; ok: true; value: string } | { id: number; ok: false; error: string };
+
+export interface Message {
+  title: string;
+  text: string;
+  style: 'stop' | 'information' | 'question';
+}
+
+export interface Captions {
+  open: string;
+  analyze: string;
+  jointDisplacements: string;
+  memberForces: string;
+  supportReactions: string;
+  diagrams: string;
+  print: string;
+  help: string;
+  precision: string;
+  precisions: string[];
+  multiplier: string;
+}
+
+export interface Opened {
+  opened: boolean;
+  title: string;
+  messages: Message[];
+  svg: string;
+}
+
+export interface ResultTable {
+  caption: string;
+  label1: string;
+  label2: string;
+  cells: string[][];
+  places: Array<Array<'left' | 'centre' | 'right'>>;
+  copy: string;
+}
+
+export interface Analysed {
+  complete: boolean;
+  messages: Message[];
+  svg?: string;
+  multiplier?: string;
+  choices?: string[];
+  tables?: ResultTable[];
+  diagrams?: Array<{ name: string; caption: string }>;
+  report?: string;
+}
+
+export interface MultiplierEntered {
+  messages: Message[];
+  multiplier: string;
+  svg: string;
+}
