@@ -128,6 +128,13 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        {},
        "with --picture: add the diagram of Q, a quantity --diagrams names for the\n"
        "structure's type (N, V, M; Vy, Vz, T, My, Mz)"},
+      {O::Case,
+       "--case",
+       "NAME",
+       std::nullopt,
+       {},
+       "report the load case or combination NAME: its results fill the report, the\n"
+       "top-level JSON keys, the picture, the trail and the check (default: the first case)"},
       {O::Check,
        "--check",
        "ANSWERS.json",
@@ -135,7 +142,7 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Units, O::Picture,
         O::Deformed, O::Diagram},
        "judge a student's answers (a JSON \"answers\" list) against the analysis and\n"
-       "write the verdicts as one JSON object; alone, without the options above"},
+       "write the verdicts as one JSON object; of the options above, only --case"},
       {O::Help, "--help", "", std::nullopt, {}, "show this help and exit"},
       {O::Version, "--version", "", std::nullopt, {}, "show the program's version and exit"},
   };
@@ -163,10 +170,11 @@ const std::vector<BatchForm>& BatchForms() {
         {O::Json, false},
         {O::Influence, false},
         {O::Path, false},
-        {O::Units, false}},
+        {O::Units, false},
+        {O::Case, false}},
        {"FILE.str"}},
       {0, {{O::Picture, true}, {O::Deformed, false}, {O::Diagram, false}}, {"FILE.str"}},
-      {std::nullopt, {{O::Check, true}}, {"FILE.str"}},
+      {std::nullopt, {{O::Check, true}, {O::Case, false}}, {"FILE.str"}},
   };
   return forms;
 }

@@ -23,6 +23,7 @@ enum class BatchOption {
   Picture,
   Deformed,
   Diagram,
+  Case,
   Check,
   Help,
   Version,
