@@ -64,9 +64,9 @@ std::optional<int> LoadProject(const BatchOptions& options, ModelStore& model, s
   model.Reset();
   model.ProjectFile = options.file;
   std::vector<std::string> skipped;
-  if (RunResult error = ReadProjectFile(model, &skipped))
-    return Refuse(err, ProjectReadRefusal(options.file, *error)), kExitRejected;
+  const RunResult readError = ReadProjectFile(model, &skipped);
   for (const std::string& warning : skipped) Refuse(err, "\"" + options.file + "\": " + warning);
+  if (readError) return Refuse(err, ProjectReadRefusal(options.file, *readError)), kExitRejected;
   if (!options.units) return std::nullopt;
   if (!model.Units.Named) {
     Box(err, kUnitsTitle,
