@@ -103,6 +103,8 @@ MethodTrail AnalyzeInDoublePrecision(const ModelStore& model, AnalysisRun& run, 
 // shown case that failed fails them all; then the combinations.
 void AnalyzeEveryCase(const ModelStore& model, AnalysisRun& run,
                       const std::optional<FactoredStructure>& factored) {
+  std::vector<std::size_t> solvedTogether;
+  std::vector<const LoadSet*> caseLoads;
   for (int c = 1; c <= model.LoadCaseCount(); ++c) {
     CaseResults one;
     one.Name = model.LoadCaseName(c);
@@ -110,11 +112,8 @@ void AnalyzeEveryCase(const ModelStore& model, AnalysisRun& run,
     if (c == model.CurrentLoadCase || !run.Results.Complete()) {
       one.Results = run.Results;
     } else if (factored) {
-      const ModelStore caseModel = ModelWithLoads(model, one.Loads);
-      const AnalysisResults<double> precise = SolveLoadCase(caseModel, *factored);
-      one.Results = StoredResults(precise);
-      StoreExactZeros(caseModel, precise, one.Results);
-      one.Results.SolvedInDoublePrecision = true;
+      solvedTogether.push_back(run.LoadCases.size());
+      caseLoads.push_back(&model.LoadsOfCase(c));
     } else {
       AnalysisRun caseRun;
       AnalyzeWithAccuracyGuard(ModelWithLoads(model, one.Loads), caseRun, false);
@@ -122,16 +121,28 @@ void AnalyzeEveryCase(const ModelStore& model, AnalysisRun& run,
     }
     run.LoadCases.push_back(std::move(one));
   }
+  if (!caseLoads.empty()) {
+    const std::vector<AnalysisResults<double>> solved = SolveLoadCases(model, caseLoads, *factored);
+    for (std::size_t i = 0; i < solved.size(); ++i) {
+      StructureResults& stored = run.LoadCases[solvedTogether[i]].Results;
+      stored = StoredResults(solved[i]);
+      StoreExactZeros(model, solved[i], stored);
+      stored.SolvedInDoublePrecision = true;
+    }
+  }
   run.Combinations = CombineCases(model, run.LoadCases);
 }
 
 // The problems of every load case but the shown one that the shown case does not share, each
 // after the name of its case.
 void CheckOtherCases(const ModelStore& model, std::vector<std::string>& problems) {
+  if (model.LoadCaseCount() == 1) return;
   const std::size_t shownProblems = problems.size();
+  ModelStore caseModel = ModelWithLoads(model, LoadSet());
   for (int c = 1; c <= model.LoadCaseCount(); ++c) {
     if (c == model.CurrentLoadCase) continue;
-    for (const std::string& problem : CheckModel(ModelWithLoads(model, model.LoadsOfCase(c))))
+    static_cast<LoadSet&>(caseModel) = model.LoadsOfCase(c);
+    for (const std::string& problem : CheckModel(caseModel))
       if (std::find(problems.begin(), problems.begin() + static_cast<long>(shownProblems),
                     problem) == problems.begin() + static_cast<long>(shownProblems))
         problems.push_back("Load case \"" + model.LoadCaseName(c) + "\": " + problem);

@@ -31,11 +31,12 @@ struct FactoredStructure {
   EquationSystem<double> Factors;
 };
 
-// One more load case on a factored structure, `caseModel` being that structure with the case's
-// loads: {P} assembled, solved with the factors, end forces and reactions, as Engine::Analyze
-// computes them in double precision. Throws as Engine::Analyze does.
-AnalysisResults<double> SolveLoadCase(const ModelStore& caseModel,
-                                      const FactoredStructure& structure);
+// More load cases on a factored structure, `model` being that structure: each case's {P} from
+// its `loads`, all solved in one sweep of the factors, then each case's end forces and reactions,
+// as Engine::Analyze computes them in double precision. Throws as Engine::Analyze does.
+std::vector<AnalysisResults<double>> SolveLoadCases(const ModelStore& model,
+                                                    const std::vector<const LoadSet*>& loads,
+                                                    const FactoredStructure& structure);
 
 // Each combination of the model with its combined loads and, when every case is complete, the
 // factored sum of the cases' results (`cases` in case order, numbered alike); otherwise the
