@@ -22,6 +22,15 @@ namespace stavelorn {
 
 namespace {
 
+// The double-precision check goes on a second core where there is one to start; a browser's
+// module has no threads, and runs it after the single-precision run, when its result is asked
+// for.
+#ifdef __EMSCRIPTEN__
+constexpr std::launch kCheckLaunch = std::launch::deferred;
+#else
+constexpr std::launch kCheckLaunch = std::launch::async;
+#endif
+
 // The single-precision analysis the method prescribes, checked against a double-precision run of
 // the same code: round-off in single precision can ruin tall or slender structures without any
 // sign of it, and such numbers must not be shown as results.
@@ -35,7 +44,7 @@ MethodTrail AnalyzeWithAccuracyGuard(const ModelStore& model, AnalysisRun& run, 
   std::optional<TrailRecorder<double>> preciseTrail;
   std::optional<TrailRecorder<float>> singleTrail;
   if (recordTrail) preciseTrail.emplace(model), singleTrail.emplace(model);
-  std::future<AnalysisResults<double>> check = std::async(std::launch::async, [&] {
+  std::future<AnalysisResults<double>> check = std::async(kCheckLaunch, [&] {
     return AnalyzeInPrecision<double>(model, preciseTrail ? &*preciseTrail : nullptr);
   });
   AnalysisResults<float> single =

@@ -4,6 +4,11 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten/heap.h>
+#include <malloc.h>
+#endif
+
 #include "analysis/Engine.h"
 #include "analysis/EquationShape.h"
 #include "analysis/EquationSolver.h"
@@ -12,6 +17,13 @@
 namespace stavelorn {
 
 std::uint64_t AvailableMemoryBytes() {
+#ifdef __EMSCRIPTEN__
+  // In a browser the module's heap grows up to its limit: what it may still take is that limit
+  // less what is in use now (the heap's size less its free blocks).
+  const struct mallinfo heap = mallinfo();
+  return std::uint64_t{emscripten_get_heap_max()} - emscripten_get_heap_size() +
+         static_cast<std::uint64_t>(heap.fordblks);
+#else
   // Linux tells what a new allocation can get without swapping; elsewhere nothing is assumed.
   std::ifstream info("/proc/meminfo");
   std::string line;
@@ -22,6 +34,7 @@ std::uint64_t AvailableMemoryBytes() {
     if (fields >> name >> kilobytes && name == "MemAvailable:") return kilobytes * 1024;
   }
   return 0;
+#endif
 }
 
 std::uint64_t StiffnessMatrixBytes(std::uint64_t dofCount, std::uint64_t halfBandwidth,

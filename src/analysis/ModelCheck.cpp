@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -37,9 +36,7 @@ std::string Num(float value) {
     std::string text = FormatShortest(value);
     if (ParseSingle(text) == value) return text;
   }
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return RoundTripText(value);
 }
 
 // "plane frame" from the caption " Plane Frame".

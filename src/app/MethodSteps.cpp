@@ -1,11 +1,11 @@
 #include "app/MethodSteps.h"
 
 #include <array>
-#include <charconv>
 
 #include "analysis/TrailLabels.h"
 #include "model/LoadSymbols.h"
 #include "model/ModelQuantities.h"
+#include "model/NumberText.h"
 #include "model/StructType.h"
 
 namespace stavelorn {
@@ -14,12 +14,8 @@ namespace {
 
 // The shortest text that reads back to the value: a single-precision value as a float.
 std::string FullNumber(double value) {
-  char text[32];
   const float single = static_cast<float>(value);
-  auto end = static_cast<double>(single) == value
-                 ? std::to_chars(text, text + sizeof text, single).ptr
-                 : std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
+  return static_cast<double>(single) == value ? RoundTripText(single) : RoundTripText(value);
 }
 
 StepTable MatrixTable(std::string title, std::vector<std::string> rows,

@@ -1,6 +1,5 @@
 #include "model/NumberText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -38,33 +37,6 @@ std::size_t ScanNumber(const std::string& text, std::size_t pos) {
   return i;
 }
 
-// Decimal order of magnitude of a scanned number, good enough to tell a number too large for
-// a float from one too small: the count of integer digits (after leading zeros), minus the
-// zeros that open the fraction, plus the exponent.
-long Magnitude(const std::string& number) {
-  long magnitude = 0;
-  std::size_t i = 0;
-  if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
-  while (i < number.size() && number[i] == '0') ++i;
-  bool integerDigits = false;
-  while (i < number.size() && IsDigit(number[i])) ++i, ++magnitude, integerDigits = true;
-  if (i < number.size() && number[i] == '.') {
-    ++i;
-    if (!integerDigits)
-      while (i < number.size() && number[i] == '0') ++i, --magnitude;
-    while (i < number.size() && IsDigit(number[i])) ++i;
-  }
-  if (i < number.size()) {  // exponent
-    ++i;
-    bool negative = i < number.size() && number[i] == '-';
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
-    long exponent = 0;
-    for (; i < number.size(); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), 100000L);
-    magnitude += negative ? -exponent : exponent;
-  }
-  return magnitude;
-}
-
 // Converts a scanned number to T, locale-independently. Out-of-range values come back as a
 // signed infinity (too large) or a signed zero (too small).
 template <typename T>
@@ -74,10 +46,7 @@ T ConvertScanned(std::string number) {
   for (char& c : number)
     if (c == 'D' || c == 'd') c = 'E';
   T value{};
-  auto [end, ec] = std::from_chars(number.data() + start, number.data() + number.size(), value);
-  (void)end;
-  if (ec == std::errc::result_out_of_range)
-    value = Magnitude(number) > 0 ? std::numeric_limits<T>::infinity() : T(0);
+  ReadNumber(number.data() + start, number.data() + number.size(), value);
   return negative ? -value : value;
 }
 

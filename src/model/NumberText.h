@@ -38,4 +38,19 @@ std::optional<std::int16_t> ParseInt16(const std::string& text, bool& overflow);
 // "abc" -> 0, " -1.5e2x" -> -150).
 double LeadingNumber(const std::string& text);
 
+// The shortest text that reads back to exactly this value, as JSON, the trail and the method's
+// tables write numbers: plain unless the exponent form is shorter, a tie going to the plain form
+// ("0.1", "-0", "12345000", "1e+05", "1.5e-05", "3.4028235e+38"), the plain form of a large
+// number giving its exact digits. The same bytes in every build, whatever its standard library.
+// The value must be finite.
+std::string RoundTripText(double value);
+std::string RoundTripText(float value);
+
+// Reads a decimal number (an optional '-', digits, point, exponent; "inf" and "nan" too) at the
+// start of [first, last) in the C locale, whatever the program's locale. Returns the end of what
+// was read, or nothing when no number begins there. A value too large for the type comes back as
+// a signed infinity, one too small as a signed zero.
+std::optional<const char*> ReadNumber(const char* first, const char* last, double& value);
+std::optional<const char*> ReadNumber(const char* first, const char* last, float& value);
+
 }  // namespace stavelorn

@@ -1,8 +1,8 @@
 #include "reports/AnswerFile.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "model/NumberText.h"
 #include "reports/AnswerJudge.h"
 #include "reports/JsonReader.h"
 
@@ -94,10 +94,7 @@ std::optional<std::string> ReadItem(const JsonValue& item, const AnswerKey& key,
 
 std::string Number(double value, bool single) {
   if (!std::isfinite(value)) return "null";
-  char text[32];
-  char* end = single ? std::to_chars(text, text + sizeof text, static_cast<float>(value)).ptr
-                     : std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
+  return single ? RoundTripText(static_cast<float>(value)) : RoundTripText(value);
 }
 
 }  // namespace

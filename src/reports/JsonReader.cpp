@@ -1,8 +1,10 @@
 #include "reports/JsonReader.h"
 
-#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+
+#include "model/NumberText.h"
 
 namespace stavelorn {
 
@@ -146,8 +148,8 @@ double JsonValue::Number() const {
   if (kind != Kind::Number) throw JsonError("not a number");
   // Read without the locale, which a windowed program may have set to a decimal comma.
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size())
+  const auto end = ReadNumber(text.data(), text.data() + text.size(), value);
+  if (!end || *end != text.data() + text.size() || !std::isfinite(value))
     throw JsonError("the number " + text + " is out of range");
   return value;
 }

@@ -1,10 +1,11 @@
 // The text of JSON values as every JSON the program writes spells them.
 #pragma once
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
+
+#include "model/NumberText.h"
 
 namespace stavelorn {
 
@@ -30,9 +31,7 @@ inline std::string JsonString(const std::string& text) {
 template <typename Real>
 std::string JsonNumber(Real value) {
   if (!std::isfinite(value)) return "null";
-  char buffer[32];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return RoundTripText(value);
 }
 
 }  // namespace stavelorn

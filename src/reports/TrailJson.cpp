@@ -1,7 +1,8 @@
 #include "reports/TrailJson.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "model/NumberText.h"
 
 namespace stavelorn {
 
@@ -13,10 +14,7 @@ class Writer {
 
   std::string Number(double value) const {
     if (!std::isfinite(value)) return "null";
-    char text[32];
-    auto end = double_ ? std::to_chars(text, text + sizeof text, value).ptr
-                       : std::to_chars(text, text + sizeof text, static_cast<float>(value)).ptr;
-    return std::string(text, end);
+    return double_ ? RoundTripText(value) : RoundTripText(static_cast<float>(value));
   }
 
   template <typename Values>

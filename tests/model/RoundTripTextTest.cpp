@@ -1,0 +1,104 @@
+// The program's own number text against the standard library's shortest round-trip conversion,
+// which every native build has and the browser build lacks: the same bytes for every bit pattern
+// tried, and each reading back to the value it came from.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "model/NumberText.h"
+
+namespace stavelorn {
+namespace {
+
+template <typename Real>
+std::string LibraryText(Real value) {
+  char text[512];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+template <typename Real, typename Bits>
+Real FromBits(Bits bits) {
+  Real value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// Every kind of value the printer treats apart: zeros, the extremes, subnormals, the
+// plain/exponent boundaries (a tie goes to the plain form), integers beyond the exact digits.
+template <typename Real>
+std::vector<Real> EdgeValues() {
+  using Limits = std::numeric_limits<Real>;
+  std::vector<Real> values = {Real(0),           -Real(0),         Limits::min(),
+                              Limits::max(),     Limits::lowest(), Limits::denorm_min(),
+                              Limits::epsilon(), Real(1) / 3,      Real(0.1)};
+  for (int exponent = -45; exponent <= 40; ++exponent)
+    for (Real mantissa : {Real(1), Real(1.5), Real(1.2345678), Real(9.99999)})
+      values.push_back(mantissa * static_cast<Real>(std::pow(10.0, exponent)));
+  for (int power = 0; power < 127; ++power) values.push_back(std::ldexp(Real(1), power));
+  return values;
+}
+
+template <typename Real, typename Bits>
+void ExpectSameAsLibrary(std::uint64_t seed, int count) {
+  std::vector<Real> values = EdgeValues<Real>();
+  std::mt19937_64 random(seed);
+  for (int i = 0; i < count; ++i) values.push_back(FromBits<Real>(static_cast<Bits>(random())));
+  int mismatches = 0;
+  for (Real value : values) {
+    if (!std::isfinite(value)) continue;
+    const std::string text = RoundTripText(value);
+    if (text != LibraryText(value) && ++mismatches < 10)
+      ADD_FAILURE() << text << " where the library writes " << LibraryText(value);
+    Real back = 0;
+    const auto end = ReadNumber(text.data(), text.data() + text.size(), back);
+    ASSERT_TRUE(end) << text;
+    EXPECT_EQ(*end, text.data() + text.size()) << text;
+    EXPECT_EQ(std::memcmp(&back, &value, sizeof value), 0) << text << " reads back otherwise";
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST(RoundTripText, WritesTheLibrarysBytesForDoubles) {
+  ExpectSameAsLibrary<double, std::uint64_t>(20261207, 200000);
+}
+
+TEST(RoundTripText, WritesTheLibrarysBytesForSingles) {
+  ExpectSameAsLibrary<float, std::uint32_t>(20261207, 200000);
+}
+
+struct ReadCase {
+  const char* text;
+  double value;
+  std::size_t length;  // 0: no number begins there
+};
+
+TEST(RoundTripText, ReadsANumberAtTheStartAndSaysWhereItEnds) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const ReadCase cases[] = {
+      {"-1.5e2x", -150, 6}, {"0.1", 0.1, 3}, {"1e400", inf, 5}, {"-1e400", -inf, 6},
+      {"1e-400", 0, 6},     {"12,5", 12, 2}, {"abc", 0, 0},     {"", 0, 0},
+      {".5", 0.5, 2},       {"7.", 7, 2},
+  };
+  for (const ReadCase& c : cases) {
+    double value = -99;
+    const char* first = c.text;
+    const auto end = ReadNumber(first, first + std::strlen(first), value);
+    if (c.length == 0) {
+      EXPECT_FALSE(end) << c.text;
+      continue;
+    }
+    ASSERT_TRUE(end) << c.text;
+    EXPECT_EQ(*end - first, static_cast<std::ptrdiff_t>(c.length)) << c.text;
+    EXPECT_EQ(value, c.value) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
