@@ -85,7 +85,7 @@ void Engine<Real>::Analyze() {
   }
   Results.JointDisplacements.Redim(Results.DofCount);
   for (int i = 1; i <= Results.DofCount; ++i) Results.JointDisplacements(i) = Equations.P(i);
-  Equations.Redim(0);
+  if (!KeepSolvedSystem) Equations.Redim(0);
   Results.MemberEndForces.Redim(Model.MemberCount, EndCoords);
   Results.SupportReactions.Redim(Results.RestrainedCount);
   // With no free coordinate (every joint held) nothing was solved; the member end forces are

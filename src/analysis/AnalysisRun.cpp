@@ -1,5 +1,6 @@
 #include "analysis/AnalysisRun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <exception>
@@ -15,6 +16,7 @@
 #include "analysis/MechanismMode.h"
 #include "analysis/ModelCheck.h"
 #include "analysis/PlausibilityNotes.h"
+#include "model/LoadCombination.h"
 
 namespace stavelorn {
 
@@ -77,10 +79,23 @@ MethodTrail AnalyzeWithAccuracyGuard(const ModelStore& model, AnalysisRun& run, 
 }
 
 // Double precision alone, as the user chose: no single-precision run to guard, so no note.
-MethodTrail AnalyzeInDoublePrecision(const ModelStore& model, AnalysisRun& run, bool recordTrail) {
+// With `factored` given, a complete solution leaves there the factors that solve the other load
+// cases.
+MethodTrail AnalyzeInDoublePrecision(const ModelStore& model, AnalysisRun& run, bool recordTrail,
+                                     std::optional<FactoredStructure>* factored) {
   std::optional<TrailRecorder<double>> trail;
   if (recordTrail) trail.emplace(model);
-  AnalysisResults<double> precise = AnalyzeInPrecision<double>(model, trail ? &*trail : nullptr);
+  AnalysisResults<double> precise;
+  Engine<double> engine(model, precise, trail ? &*trail : nullptr);
+  engine.KeepSolvedSystem = factored != nullptr;
+  engine.Analyze();
+  if (factored && precise.AnalysisStatus == kAnalysisComplete) {
+    FactoredStructure& kept = factored->emplace();
+    kept.Numbering.DofCount = precise.DofCount;
+    kept.Numbering.RestrainedCount = precise.RestrainedCount;
+    kept.Numbering.CoordNumbers = precise.CoordNumbers;
+    kept.Factors = std::move(engine.Equations);
+  }
   run.Results = StoredResults(precise);
   if (precise.AnalysisStatus != kAnalysisComplete) {
     if (precise.AnalysisStatus == kSolutionFailed)
@@ -92,12 +107,64 @@ MethodTrail AnalyzeInDoublePrecision(const ModelStore& model, AnalysisRun& run, 
   return trail ? trail->Finish(precise) : MethodTrail{};
 }
 
+// Every load case's results, the shown case's being those in run.Results already: in double
+// precision with the shown case's factors, else each by the method with the accuracy guard. A
+// shown case that failed fails them all; then the combinations.
+void AnalyzeEveryCase(const ModelStore& model, AnalysisRun& run,
+                      const std::optional<FactoredStructure>& factored) {
+  std::vector<std::size_t> solvedTogether;
+  std::vector<const LoadSet*> caseLoads;
+  for (int c = 1; c <= model.LoadCaseCount(); ++c) {
+    CaseResults one;
+    one.Name = model.LoadCaseName(c);
+    one.Loads = model.LoadsOfCase(c);
+    if (c == model.CurrentLoadCase || !run.Results.Complete()) {
+      one.Results = run.Results;
+    } else if (factored) {
+      solvedTogether.push_back(run.LoadCases.size());
+      caseLoads.push_back(&model.LoadsOfCase(c));
+    } else {
+      AnalysisRun caseRun;
+      AnalyzeWithAccuracyGuard(ModelWithLoads(model, one.Loads), caseRun, false);
+      one.Results = std::move(caseRun.Results);
+    }
+    run.LoadCases.push_back(std::move(one));
+  }
+  if (!caseLoads.empty()) {
+    const std::vector<AnalysisResults<double>> solved = SolveLoadCases(model, caseLoads, *factored);
+    for (std::size_t i = 0; i < solved.size(); ++i) {
+      StructureResults& stored = run.LoadCases[solvedTogether[i]].Results;
+      stored = StoredResults(solved[i]);
+      StoreExactZeros(model, solved[i], stored);
+      stored.SolvedInDoublePrecision = true;
+    }
+  }
+  run.Combinations = CombineCases(model, run.LoadCases);
+}
+
+// The problems of every load case but the shown one that the shown case does not share, each
+// after the name of its case.
+void CheckOtherCases(const ModelStore& model, std::vector<std::string>& problems) {
+  if (model.LoadCaseCount() == 1) return;
+  const std::size_t shownProblems = problems.size();
+  ModelStore caseModel = ModelWithLoads(model, LoadSet());
+  for (int c = 1; c <= model.LoadCaseCount(); ++c) {
+    if (c == model.CurrentLoadCase) continue;
+    static_cast<LoadSet&>(caseModel) = model.LoadsOfCase(c);
+    for (const std::string& problem : CheckModel(caseModel))
+      if (std::find(problems.begin(), problems.begin() + static_cast<long>(shownProblems),
+                    problem) == problems.begin() + static_cast<long>(shownProblems))
+        problems.push_back("Load case \"" + model.LoadCaseName(c) + "\": " + problem);
+  }
+}
+
 }  // namespace
 
 AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemory,
                             bool recordTrail, AnalysisPrecision precision) {
   AnalysisRun run;
   std::vector<std::string> problems = CheckModel(model);
+  CheckOtherCases(model, problems);
   if (problems.empty()) {
     std::string refusal = MemoryRefusal(model, availableMemory, precision);
     if (!refusal.empty()) problems.push_back(refusal);
@@ -109,12 +176,19 @@ AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemo
   }
   try {
     const auto start = std::chrono::steady_clock::now();
-    MethodTrail trail = precision == AnalysisPrecision::Double
-                            ? AnalyzeInDoublePrecision(model, run, recordTrail)
-                            : AnalyzeWithAccuracyGuard(model, run, recordTrail);
+    std::optional<FactoredStructure> factored;
+    MethodTrail trail =
+        precision == AnalysisPrecision::Double
+            ? AnalyzeInDoublePrecision(model, run, recordTrail,
+                                       model.LoadCaseCount() > 1 ? &factored : nullptr)
+            : AnalyzeWithAccuracyGuard(model, run, recordTrail);
     run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.Results.SolvedInDoublePrecision = precision == AnalysisPrecision::Double;
     if (run.Results.Complete()) run.Results.PlausibilityNotes = ImplausibleValueNotes(model);
+    if (model.HasLoadCases()) {
+      AnalyzeEveryCase(model, run, factored);
+      factored.reset();
+    }
     // Taken last, from the results as stored, so the trail shows exactly the numbers the
     // results show.
     if (recordTrail && run.Results.Complete()) {
@@ -124,12 +198,14 @@ AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemo
     }
   } catch (const std::bad_alloc&) {
     run.Results = StructureResults();
+    run.LoadCases.clear(), run.Combinations.clear();
     run.Rejected = true;
     run.RejectionText = "The analysis needs more memory than this computer can give it now.";
   } catch (const std::exception& failure) {
     // The checks let through a model the engine cannot take: it is still a rejected model, and
     // nothing was stored.
     run.Results = StructureResults();
+    run.LoadCases.clear(), run.Combinations.clear();
     run.Rejected = true;
     run.RejectionText = failure.what();
   }

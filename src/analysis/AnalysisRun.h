@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/AnalysisPrecision.h"
+#include "analysis/LoadCaseResults.h"
 #include "analysis/MemoryGuard.h"
 #include "analysis/MethodTrail.h"
 #include "analysis/StructureResults.h"
@@ -37,6 +39,11 @@ struct AnalysisRun {
   // After a complete analysis: the method step by step, as the run whose results were stored
   // computed it, with the stored end forces.
   std::shared_ptr<const MethodTrail> Trail;
+  // For a project with load cases (ModelStore::HasLoadCases), after an analysis that was not
+  // rejected: every case's results in case order (Results above being those of the case the
+  // model shows), then every combination's; both empty otherwise.
+  std::vector<CaseResults> LoadCases;
+  std::vector<CaseResults> Combinations;
 };
 
 // Checks the model and, when it passes and its matrices fit in `availableMemory` bytes (0: not
@@ -45,7 +52,10 @@ struct AnalysisRun {
 // with the accuracy guard; in Double it runs in double precision only, and UsedDoublePrecision
 // is then set with no AccuracyNote. With `recordTrail` the run whose results are stored also
 // leaves its method trail in the AnalysisRun (every member's matrices: memory in proportion to
-// the members). Never throws for any model a file or an editor can produce.
+// the members). Every load case of the model is checked; a project with load cases has each
+// analysed (in double precision with the factors of the first solution, in single each with the
+// guard), and a mechanism or a singular [S] fails them all alike. Never throws for any model a
+// file or an editor can produce.
 AnalysisRun CheckAndAnalyze(const ModelStore& model,
                             std::uint64_t availableMemory = AvailableMemoryBytes(),
                             bool recordTrail = true,

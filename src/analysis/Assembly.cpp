@@ -49,6 +49,16 @@ void Engine<Real>::AssembleStructure() {
 }
 
 template <typename Real>
+void Engine<Real>::AssembleLoads() {
+  if (!HasMemberActions() && Model.SettlementCount == 0) return;
+  for (int m = 1; m <= Model.MemberCount; ++m) {
+    const AssembledMember<Real> a =
+        AssembleMember(Model, LoadMemberContext(m), Results.CoordNumbers);
+    StoreFixedEndForces(a.CodeNumbers, a.GlobalFixedEndForces);
+  }
+}
+
+template <typename Real>
 void Engine<Real>::StoreMemberStiffness(const CodeNumberList& codes, const MemberMatrix<Real>& kg) {
   const int n = EndCoords;
   const int dof = Results.DofCount;
@@ -107,6 +117,7 @@ bool HasSettlementAtMemberJoints(const ModelStore& model, const MemberContext<Re
   template AssembledMember<Real> AssembleMember(const ModelStore&, const MemberContext<Real>&, \
                                                 const Array<std::int16_t>&);                   \
   template void Engine<Real>::AssembleStructure();                                             \
+  template void Engine<Real>::AssembleLoads();                                                 \
   template void Engine<Real>::StoreMemberStiffness(const CodeNumberList&,                      \
                                                    const MemberMatrix<Real>&);                 \
   template void Engine<Real>::StoreFixedEndForces(const CodeNumberList&,                       \

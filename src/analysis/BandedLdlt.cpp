@@ -111,4 +111,50 @@ void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<dou
   BackSubstitute(factored, values.data());
 }
 
+void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<double>& values,
+                         int count) {
+  const int n = factored.Size(), b = factored.HalfBandwidth();
+  const std::size_t m = static_cast<std::size_t>(count);
+  if (n < 1 || count < 1 || values.size() != static_cast<std::size_t>(n) * m) return;
+  // The vectors padded to a whole number of lanes of 4, so that each step is the same 4
+  // independent operations the compiler can set side by side.
+  constexpr std::size_t kLanes = 4;
+  const std::size_t width = (m + kLanes - 1) / kLanes * kLanes;
+  std::vector<double> padded(static_cast<std::size_t>(n) * width);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i)
+    std::copy(values.begin() + static_cast<long>(i * m),
+              values.begin() + static_cast<long>(i * m + m),
+              padded.begin() + static_cast<long>(i * width));
+  auto at = [&](int i) { return padded.data() + static_cast<std::size_t>(i - 1) * width; };
+  for (int i = 1; i <= n; ++i) {
+    const double* row = factored.Row(i);
+    const double* p = at(i);
+    for (int k = i + 1; k <= std::min(n, i + b); ++k) {
+      const double multiplier = row[k] / row[i];
+      double* target = at(k);
+      // A zero load subtracts nothing, as the single solution skips it.
+      for (std::size_t c = 0; c < width; c += kLanes)
+        for (std::size_t l = 0; l < kLanes; ++l)
+          target[c + l] -= p[c + l] != 0 ? multiplier * p[c + l] : 0.0;
+    }
+  }
+  std::vector<double> sum(width);
+  for (int i = n; i >= 1; --i) {
+    const double* row = factored.Row(i);
+    std::copy(at(i), at(i) + width, sum.begin());
+    for (int j = i + 1; j <= std::min(n, i + b); ++j) {
+      const double* known = at(j);
+      const double r = row[j];
+      for (std::size_t c = 0; c < width; c += kLanes)
+        for (std::size_t l = 0; l < kLanes; ++l) sum[c + l] -= r * known[c + l];
+    }
+    double* result = at(i);
+    for (std::size_t c = 0; c < width; ++c) result[c] = sum[c] / row[i] + 0.0;
+  }
+  for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i)
+    std::copy(padded.begin() + static_cast<long>(i * width),
+              padded.begin() + static_cast<long>(i * width + m),
+              values.begin() + static_cast<long>(i * m));
+}
+
 }  // namespace stavelorn

@@ -21,4 +21,10 @@ bool SolveBandedLdlt(EquationSystem<double>& system, PivotFailure* failure = nul
 // factors a successful SolveBandedLdlt left in `factored`: n·2b operations instead of n·b²/2.
 void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<double>& values);
 
+// The same for `count` load vectors at once, held interleaved: value i (0-based) of vector c at
+// values[i * count + c]. Each vector gets exactly the numbers the call above would give it; the
+// factors are read once for all of them.
+void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<double>& values,
+                         int count);
+
 }  // namespace stavelorn

@@ -96,6 +96,9 @@ class Engine {
 
   // Assembly: every member's [K] into [S] and its {Ff} out of {P}.
   void AssembleStructure();
+  // The load part alone, for another load case on a structure already assembled: every member's
+  // {Ff} out of {P}, [S] left as it is.
+  void AssembleLoads();
   void StoreMemberStiffness(const CodeNumberList& codes, const MemberMatrix<Real>& kg);
   void StoreFixedEndForces(const CodeNumberList& codes, const MemberVector<Real>& ff);
 
@@ -122,6 +125,10 @@ class Engine {
   // Whether NumberCoordinates stops at a failed static stability count, as the analysis does,
   // or numbers the coordinates all the same, so that the mechanism of such a model can be found.
   bool StopAtStabilityCount = true;
+
+  // Whether Analyze keeps the solved system in Equations rather than freeing it: in double
+  // precision its S then holds the factors that solve further load cases (SolveWithLdltFactor).
+  bool KeepSolvedSystem = false;
 
  private:
   int CoordsPerJoint() const { return EndCoords / 2; }

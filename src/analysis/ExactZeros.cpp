@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "model/StructType.h"
@@ -36,24 +37,30 @@ void StoreExactZeros(const ModelStore& model, const AnalysisResults<double>& pre
                      StructureResults& stored) {
   if (!NumberedAlike(stored, precise)) return;
   const int perJoint = model.CoordsPerJoint;
+  std::vector<bool> rotation(static_cast<std::size_t>(perJoint) + 1);
+  for (int k = 1; k <= perJoint; ++k)
+    rotation[static_cast<std::size_t>(k)] = IsRotation(model.StructType, k);
   std::vector<Entry> entries;
+  entries.reserve(static_cast<std::size_t>(model.JointCount) * perJoint +
+                  static_cast<std::size_t>(stored.MemberEndForces.Rows()) *
+                      stored.MemberEndForces.Cols());
   // Displacements and reactions are found through the joint coordinates, which say whether a
   // structure coordinate is a translation or a rotation.
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k) {
       const int n = stored.CoordNumbers((j - 1) * perJoint + k);
-      const bool rotation = IsRotation(model.StructType, k);
+      const bool turns = rotation[static_cast<std::size_t>(k)];
       if (n <= stored.DofCount)
         entries.push_back({&stored.JointDisplacements(n), precise.JointDisplacements(n),
-                           rotation ? kRotation : kTranslation});
+                           turns ? kRotation : kTranslation});
       else
         entries.push_back({&stored.SupportReactions(n - stored.DofCount),
                            precise.SupportReactions(n - stored.DofCount),
-                           rotation ? kReactionMoment : kReactionForce});
+                           turns ? kReactionMoment : kReactionForce});
     }
   for (int m = 1; m <= stored.MemberEndForces.Rows(); ++m)
     for (int i = 1; i <= stored.MemberEndForces.Cols(); ++i) {
-      const bool moment = IsRotation(model.StructType, (i - 1) % perJoint + 1);
+      const bool moment = rotation[static_cast<std::size_t>((i - 1) % perJoint + 1)];
       entries.push_back({&stored.MemberEndForces(m, i), precise.MemberEndForces(m, i),
                          moment ? kEndMoment : kEndForce});
     }

@@ -35,6 +35,8 @@ std::string ProjectCommands::Analyze() {
   ShownAnalysis shown;
   shown.Results = run.Results;
   if (shown.Complete()) shown.Trail = run.Trail;
+  shown.LoadCases = run.LoadCases;
+  shown.Combinations = run.Combinations;
   session_.Multiplier().Choose(
       AutomaticDeflectionMultiplier(model_, shown.Results, session_.Multiplier().Value()));
   session_.ShowAnalysis(std::move(shown));

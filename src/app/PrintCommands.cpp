@@ -48,8 +48,12 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
   if (!printer) return "";
   const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
-  const PrintOutcome outcome = PrintReport(model_, Results(), *printer, messages_, options, Trail(),
-                                           Pages(pictures), influence ? &*influence : nullptr);
+  const std::optional<ShownAnalysis>& shown = session_.Analysis();
+  const std::vector<CaseResults> none;
+  const PrintedCases cases{shown ? shown->LoadCases : none, shown ? shown->Combinations : none};
+  const PrintOutcome outcome =
+      PrintReport(model_, Results(), *printer, messages_, options, Trail(), Pages(pictures),
+                  influence ? &*influence : nullptr, &cases);
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return "";
   // A file made instead of a printed page is easily lost; say where it went.

@@ -1,6 +1,8 @@
 #include "app/ProjectCommands.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
@@ -121,8 +123,14 @@ void ProjectCommands::OpenProject() {
 bool ProjectCommands::OpenProjectFile(const std::string& path) {
   Start();
   model_.ProjectFile = path;
-  RunResult error = ReadProjectFile(model_);
+  std::vector<std::string> skipped;
+  RunResult error = ReadProjectFile(model_, &skipped);
   if (error) messages_.ReportError("File_Reading Error", *error);
+  if (!skipped.empty()) {
+    std::string text = "Parts of the file this program does not know were skipped:\n";
+    for (const std::string& warning : skipped) text += "\n" + warning;
+    messages_.ShowInformation("File_Reading Warning", text);
+  }
   if (model_.StructType.empty()) {
     // Nothing was read that a project could be built on; stay with no project.
     Start();

@@ -8,8 +8,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/InfluenceLine.h"
+#include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
 #include "analysis/StructureResults.h"
 #include "app/MenuState.h"
@@ -49,6 +51,8 @@ struct ShownAnalysis {
   std::shared_ptr<const MethodTrail> Trail;
   // The line the Influence Lines window showed last, which Print Options offers to print.
   std::optional<InfluenceLine> Influence;
+  // A project with load cases: every case's and combination's results, which the report prints.
+  std::vector<CaseResults> LoadCases, Combinations;
 
   bool Complete() const { return Results.Complete(); }
 };

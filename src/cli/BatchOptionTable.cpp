@@ -155,6 +155,13 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        {},
        "with --buckling or --second-order: the pieces each member is divided into\n"
        "(1 to 64, default 4)"},
+      {O::Case,
+       "--case",
+       "NAME",
+       std::nullopt,
+       {},
+       "report the load case or combination NAME: its results fill the report, the\n"
+       "top-level JSON keys, the picture, the trail and the check (default: the first case)"},
       {O::Check,
        "--check",
        "ANSWERS.json",
@@ -162,7 +169,7 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Units, O::Picture,
         O::Deformed, O::Diagram, O::Buckling, O::Modes, O::SecondOrder, O::Segments},
        "judge a student's answers (a JSON \"answers\" list) against the analysis and\n"
-       "write the verdicts as one JSON object; alone, without the options above"},
+       "write the verdicts as one JSON object; of the options above, only --case"},
       {O::Help, "--help", "", std::nullopt, {}, "show this help and exit"},
       {O::Version, "--version", "", std::nullopt, {}, "show the program's version and exit"},
   };
@@ -194,10 +201,11 @@ const std::vector<BatchForm>& BatchForms() {
         {O::Buckling, false},
         {O::Modes, false},
         {O::SecondOrder, false},
-        {O::Segments, false}},
+        {O::Segments, false},
+        {O::Case, false}},
        {"FILE.str"}},
       {0, {{O::Picture, true}, {O::Deformed, false}, {O::Diagram, false}}, {"FILE.str"}},
-      {std::nullopt, {{O::Check, true}}, {"FILE.str"}},
+      {std::nullopt, {{O::Check, true}, {O::Case, false}}, {"FILE.str"}},
   };
   return forms;
 }

@@ -27,6 +27,7 @@ enum class BatchOption {
   Modes,
   SecondOrder,
   Segments,
+  Case,
   Check,
   Help,
   Version,

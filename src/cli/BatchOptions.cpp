@@ -145,6 +145,7 @@ std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
   options.picture = value(O::Picture);
   options.diagram = value(O::Diagram);
   options.answers = value(O::Check);
+  options.loadCase = value(O::Case);
   if (const std::optional<std::string> name = value(O::Precision)) {
     const std::optional<AnalysisPrecision> precision = PrecisionNamed(*name);
     if (!precision) return UsageError{"--precision " + *name + " is neither single nor double"};

@@ -48,6 +48,8 @@ struct BatchOptions {
   std::optional<std::string> diagram;  // a quantity's name, read against the project's type
   std::optional<std::string> answers;  // the answers file to judge
   std::optional<StabilityRequest> stability;
+  std::optional<std::string>
+      loadCase;  // the case or combination reported, read against the project
 };
 
 struct UsageError {

@@ -16,10 +16,12 @@
 #include "cli/BatchOptionTable.h"
 #include "graphics/StructurePicture.h"
 #include "model/ExitStatus.h"
+#include "model/LoadCombination.h"
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "model/Version.h"
 #include "reports/AnswerFile.h"
+#include "reports/LoadCaseJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
@@ -66,8 +68,10 @@ std::optional<std::string> ReadAnswersFile(const std::string& path, std::string&
 std::optional<int> LoadProject(const BatchOptions& options, ModelStore& model, std::ostream& err) {
   model.Reset();
   model.ProjectFile = options.file;
-  if (RunResult error = ReadProjectFile(model))
-    return Refuse(err, ProjectReadRefusal(options.file, *error)), kExitRejected;
+  std::vector<std::string> skipped;
+  const RunResult readError = ReadProjectFile(model, &skipped);
+  for (const std::string& warning : skipped) Refuse(err, "\"" + options.file + "\": " + warning);
+  if (readError) return Refuse(err, ProjectReadRefusal(options.file, *readError)), kExitRejected;
   if (!options.units) return std::nullopt;
   if (!model.Units.Named) {
     Box(err, kUnitsTitle,
@@ -132,6 +136,24 @@ std::variant<std::string, int> StabilityResultsJson(const BatchOptions& options,
       "secondOrder", SecondOrderJson(model, second));
 }
 
+// The case --case names, shown in the model's load tables, or the index of the combination it
+// names in `combination`; exit 2, naming every case and combination, when it names none.
+std::optional<int> ChooseCase(const std::string& name, ModelStore& model, int& combination,
+                              std::ostream& err) {
+  std::string names;
+  for (int c = 1; c <= model.LoadCaseCount(); ++c) {
+    if (model.LoadCaseName(c) == name) return model.SelectLoadCase(c), std::nullopt;
+    names += (names.empty() ? "" : ", ") + model.LoadCaseName(c);
+  }
+  for (std::size_t k = 0; k < model.Combinations.size(); ++k) {
+    if (model.Combinations[k].Name == name) return combination = static_cast<int>(k), std::nullopt;
+    names += ", " + model.Combinations[k].Name;
+  }
+  err << kBatchProgramName << ": the project has no load case or combination \"" << name
+      << "\" (it has " << (names.empty() ? "one unnamed case" : names) << ")\n";
+  return kExitRejected;
+}
+
 // The exit status of an analysis that was not rejected, its messages said on `err`.
 int AnalysisExit(const ModelStore& model, const AnalysisRun& run, std::ostream& err) {
   const std::int16_t analysed = run.Results.AnalysisStatus;
@@ -162,8 +184,10 @@ int WriteReport(const BatchOptions& options, const ModelStore& model, const Anal
   PrintOptions sections(run.Results);
   sections.Choose(ReportSection::MethodTrail, options.trail);
   sections.Choose(ReportSection::Diagrams, options.diagrams);
-  return PrintReport(model, run.Results, printer, messages, sections, run.Trail.get()) ==
-                 PrintOutcome::Printed
+  // Every case and combination, unless --case chose one.
+  const PrintedCases cases{run.LoadCases, run.Combinations};
+  return PrintReport(model, run.Results, printer, messages, sections, run.Trail.get(), {}, nullptr,
+                     options.loadCase ? nullptr : &cases) == PrintOutcome::Printed
              ? status
              : kExitOutputFailed;
 }
@@ -189,12 +213,25 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
     return kExitUsage;
   }
 
+  int combination = -1;
+  if (options.loadCase)
+    if (std::optional<int> refused = ChooseCase(*options.loadCase, model, combination, err))
+      return *refused;
+
   // The trail keeps every member's matrices; it is recorded only when it is to be written.
   const bool recordTrail = options.trail || options.answers;
-  const AnalysisRun run =
-      CheckAndAnalyze(model, AvailableMemoryBytes(), recordTrail, options.precision);
+  AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), recordTrail, options.precision);
   if (run.Rejected) return Box(err, kInputDataErrorTitle, run.RejectionText), kExitRejected;
   const int status = AnalysisExit(model, run, err);
+  // A combination's results are shown against its combined loads; it has no trail of its own.
+  ModelStore combined;
+  const ModelStore& shown = combination < 0 ? model : combined;
+  if (combination >= 0) {
+    const CaseResults& chosen = run.Combinations[static_cast<std::size_t>(combination)];
+    combined = ModelWithLoads(model, chosen.Loads);
+    if (chosen.Results.Complete()) run.Results = chosen.Results;
+    run.Trail.reset();
+  }
 
   std::string influenceJson;
   if (options.influence && status == kExitComplete) {
@@ -207,23 +244,24 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
   if (options.picture) {
     ConsoleMessages messages(err);
     const std::string svg = StructurePictureSvg(
-        model, run.Results, PictureContent{options.deformed, diagram}, messages);
+        shown, run.Results, PictureContent{options.deformed, diagram}, messages);
     if (RunResult error = WriteFileAtomically(*options.picture, svg))
       return Refuse(err, PictureWriteRefusal(*error)), kExitOutputFailed;
   }
 
   if (options.answers)
-    return WriteVerdicts(model, run, *options.answers, answersText, status, out, err);
-  if (!options.json) return WriteReport(options, model, run, status, out, err);
+    return WriteVerdicts(shown, run, *options.answers, answersText, status, out, err);
+  if (!options.json) return WriteReport(options, shown, run, status, out, err);
   if (options.stability && status == kExitComplete) {
     const std::variant<std::string, int> json =
-        StabilityResultsJson(options, model, run, influenceJson, err);
+        StabilityResultsJson(options, shown, run, influenceJson, err);
     if (const int* failed = std::get_if<int>(&json)) return *failed;
     out << std::get<std::string>(json) << std::flush;
     return out ? status : kExitOutputFailed;
   }
-  out << ResultsJson(model, run.Results, run.UsedDoublePrecision, run.AccuracyNote,
-                     options.trail ? run.Trail.get() : nullptr, options.diagrams, influenceJson)
+  out << ResultsJson(shown, run.Results, run.UsedDoublePrecision, run.AccuracyNote,
+                     options.trail ? run.Trail.get() : nullptr, options.diagrams, influenceJson,
+                     LoadCasesJson(model, run.LoadCases, run.Combinations, options.diagrams))
       << std::flush;
   return out ? status : kExitOutputFailed;
 }

@@ -1,6 +1,8 @@
 #include "model/ModelStore.h"
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "model/StructType.h"
 
@@ -11,6 +13,9 @@ void ModelStore::Reset() {
   JointCount = SupportCount = MaterialCount = SectionCount = MemberCount = 0;
   ReleaseCount = JointLoadCount = MemberLoadCount = SettlementCount = 0;
   TempChangeCount = FabErrorCount = 0;
+  LoadCases.clear();
+  CurrentLoadCase = 1;
+  Combinations.clear();
   ProjectTitle.clear();
   ProjectFile.clear();
   StructType.clear();
@@ -44,6 +49,33 @@ const StructTypeInfo& ModelStore::TypeInfo() const {
 
 StructKind ModelStore::Kind() const {
   return KindOfStructure(StructType);
+}
+
+int ModelStore::LoadCaseCount() const {
+  return LoadCases.empty() ? 1 : static_cast<int>(LoadCases.size());
+}
+
+std::string ModelStore::LoadCaseName(int c) const {
+  return LoadCases.empty() ? std::string() : LoadCases.at(static_cast<std::size_t>(c - 1)).Name;
+}
+
+void ModelStore::SelectLoadCase(int c) {
+  if (c == CurrentLoadCase) return;
+  if (c < 1 || c > LoadCaseCount()) throw std::out_of_range("no load case " + std::to_string(c));
+  LoadSet& loads = *this;
+  std::swap(loads, LoadCases[static_cast<std::size_t>(CurrentLoadCase - 1)].Loads);
+  std::swap(loads, LoadCases[static_cast<std::size_t>(c - 1)].Loads);
+  CurrentLoadCase = c;
+}
+
+const LoadSet& ModelStore::LoadsOfCase(int c) const {
+  if (c == CurrentLoadCase) return *this;
+  return LoadCases.at(static_cast<std::size_t>(c - 1)).Loads;
+}
+
+bool ModelStore::HasLoadCases() const {
+  return LoadCases.size() > 1 || (LoadCases.size() == 1 && !LoadCases[0].Name.empty()) ||
+         !Combinations.empty();
 }
 
 }  // namespace stavelorn

@@ -19,7 +19,38 @@
 
 namespace stavelorn {
 
-struct ModelStore {
+// The loads of one load case: the five load sections and their counts.
+struct LoadSet {
+  std::int16_t JointLoadCount = 0;
+  std::int16_t MemberLoadCount = 0;
+  std::int16_t SettlementCount = 0;
+  std::int16_t TempChangeCount = 0;
+  std::int16_t FabErrorCount = 0;
+
+  Array<std::int16_t> JointLoadJoints;   // JointLoadCount
+  Table<float> JointLoadValues;          // JointLoadCount x CoordsPerJoint, forces then moments
+  Table<std::int16_t> MemberLoadInfo;    // MemberLoadCount x 2: member, load type code 1..11
+  Table<float> MemberLoadValues;         // MemberLoadCount x 4: magnitudes and distances
+  Array<std::int16_t> SettlementJoints;  // SettlementCount
+  Table<float> SettlementValues;  // SettlementCount x CoordsPerJoint, translations then rotations
+  Array<std::int16_t> TempChangeMembers;  // TempChangeCount
+  Array<float> TempChangeValues;          // TempChangeCount, uniform temperature change Tu
+  Array<std::int16_t> FabErrorMembers;    // FabErrorCount
+  Array<float> FabErrorValues;            // FabErrorCount, axial error, positive lengthens
+};
+
+struct LoadCase {
+  std::string Name;
+  LoadSet Loads;
+};
+
+// A load combination: its name and one factor per load case, in case order.
+struct LoadCombination {
+  std::string Name;
+  std::vector<float> Factors;
+};
+
+struct ModelStore : LoadSet {
   std::string ProjectTitle;
   std::string ProjectFile;  // full path; "" while the project has never been saved or opened
   std::string StructType;   // the file's type code (StructTypeInfo::Code), or ""
@@ -35,11 +66,6 @@ struct ModelStore {
   std::int16_t SectionCount = 0;
   std::int16_t MemberCount = 0;
   std::int16_t ReleaseCount = 0;
-  std::int16_t JointLoadCount = 0;
-  std::int16_t MemberLoadCount = 0;
-  std::int16_t SettlementCount = 0;
-  std::int16_t TempChangeCount = 0;
-  std::int16_t FabErrorCount = 0;
 
   // Input tables (rows = the count named in the comment).
   Table<float> JointCoords;  // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
@@ -51,16 +77,14 @@ struct ModelStore {
   Table<std::int16_t> MemberProps;  // MemberCount x 4: begin joint, end joint, material, section
   Array<float> RollAngles;          // MemberCount, degrees; space frames only
   Table<std::int16_t> Releases;  // ReleaseCount x 2: member, code (1 begin, 2 end, 3 both hinged)
-  Array<std::int16_t> JointLoadJoints;   // JointLoadCount
-  Table<float> JointLoadValues;          // JointLoadCount x CoordsPerJoint, forces then moments
-  Table<std::int16_t> MemberLoadInfo;    // MemberLoadCount x 2: member, load type code 1..11
-  Table<float> MemberLoadValues;         // MemberLoadCount x 4: magnitudes and distances
-  Array<std::int16_t> SettlementJoints;  // SettlementCount
-  Table<float> SettlementValues;  // SettlementCount x CoordsPerJoint, translations then rotations
-  Array<std::int16_t> TempChangeMembers;  // TempChangeCount
-  Array<float> TempChangeValues;          // TempChangeCount, uniform temperature change Tu
-  Array<std::int16_t> FabErrorMembers;    // FabErrorCount
-  Array<float> FabErrorValues;            // FabErrorCount, axial error, positive lengthens
+
+  // The load cases: empty for a project of one unnamed case; otherwise one entry per case, in
+  // case order. The load tables (inherited from LoadSet) hold the loads of case CurrentLoadCase,
+  // so every editor, check and analysis reads them as it always did; the case's own entry here
+  // holds nothing until another case is selected.
+  std::vector<LoadCase> LoadCases;
+  int CurrentLoadCase = 1;
+  std::vector<LoadCombination> Combinations;
 
   // Empties the store as the program does at start and on Close Project: every count and the
   // type sizes 0, the strings "", the units unnamed. Tables keep their rows (their
@@ -80,6 +104,18 @@ struct ModelStore {
   const StructTypeInfo* Type() const;
   const StructTypeInfo& TypeInfo() const;
   StructKind Kind() const;
+
+  // How many load cases the project has (at least 1).
+  int LoadCaseCount() const;
+  // The name of case `c` (1-based); "" for the one case of a project that names none.
+  std::string LoadCaseName(int c) const;
+  // Makes case `c` (1-based, within LoadCaseCount) the one whose loads the load tables hold.
+  void SelectLoadCase(int c);
+  // The loads of case `c`, wherever they are kept.
+  const LoadSet& LoadsOfCase(int c) const;
+  // Whether the project has anything beyond one unnamed case: more cases, a named case or a
+  // combination. Only such a project writes the load-case sections and the results per case.
+  bool HasLoadCases() const;
 };
 
 }  // namespace stavelorn

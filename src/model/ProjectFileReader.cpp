@@ -1,17 +1,18 @@
-// Reading the project file. Fields are read one after another as the format's writer made them:
-// a field ends at a comma or a line end, blanks around an unquoted field do not count, a quoted
-// field may hold commas and doubled quotes. Line breaks between fields carry no meaning.
+// Reading the project file, section by section (the fields themselves: ProjectFieldReader.h).
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <system_error>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "model/NumberText.h"
+#include "model/ProjectFieldReader.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectSections.h"
 
@@ -19,94 +20,10 @@ namespace stavelorn {
 
 namespace {
 
-struct Field {
-  std::string text;
-  bool quoted = false;
-  int line = 0;
-};
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
-
-// Splits the text into fields and keeps count of lines for the messages.
-class FieldReader {
- public:
-  explicit FieldReader(const std::string& text) : text_(text) {}
-
-  // Skips blanks and line breaks; true when nothing but them is left.
-  bool AtEnd() {
-    for (; pos_ < text_.size() && (IsBlank(text_[pos_]) || IsLineEnd(text_[pos_])); ++pos_)
-      CountLine(pos_);
-    return pos_ >= text_.size();
-  }
-
-  // Reads the next field; `where` names what was expected, for the error message.
-  RunResult Next(Field& field, const std::string& where) {
-    if (AtEnd())
-      return RunError{kErrPastEndOfFile, "Input past end of file: the file ends before " + where};
-    field = Field{};
-    field.line = line_;
-    if (text_[pos_] == '"') {
-      field.quoted = true;
-      for (++pos_;; ++pos_) {
-        if (pos_ >= text_.size())
-          return RunError{kErrPastEndOfFile,
-                          "Input past end of file: the quoted text that opens on line " +
-                              std::to_string(field.line) + " (" + where + ") is never closed"};
-        CountLine(pos_);
-        if (text_[pos_] != '"') {
-          field.text += text_[pos_];
-        } else if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
-          field.text += '"';  // a doubled quote stands for one
-          ++pos_;
-        } else {
-          ++pos_;
-          break;
-        }
-      }
-      while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
-      if (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]))
-        return RunError{kErrTypeMismatch,
-                        "Type mismatch: unexpected text after the quoted field on line " +
-                            std::to_string(line_) + " (" + where + ")"};
-    } else {
-      std::size_t start = pos_;
-      while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
-      std::size_t end = pos_;
-      while (end > start && IsBlank(text_[end - 1])) --end;
-      field.text = text_.substr(start, end - start);
-    }
-    if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
-    return std::nullopt;
-  }
-
- private:
-  void CountLine(std::size_t at) {
-    // CR LF, a lone LF and a lone CR each end one line.
-    if (text_[at] == '\n' ||
-        (text_[at] == '\r' && (at + 1 >= text_.size() || text_[at + 1] != '\n')))
-      ++line_;
-  }
-
-  const std::string& text_;
-  std::size_t pos_ = 0;
-  int line_ = 1;
-};
-
-// What quoting a field for a message looks like: short, and free of control characters.
-std::string Shown(const std::string& text) {
-  std::string shown;
-  for (char c : text.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 32) ? '?' : c;
-  return "\"" + shown + (text.size() > 40 ? "...\"" : "\"");
-}
-
 class ProjectReader {
  public:
-  ProjectReader(ModelStore& model, const std::string& text) : model_(model), fields_(text) {}
+  ProjectReader(ModelStore& model, const std::string& text, std::vector<std::string>* skipped)
+      : model_(model), skipped_(skipped), fields_(text) {}
 
   RunResult Read() {
     Field field;
@@ -118,9 +35,11 @@ class ProjectReader {
                       "Type mismatch: the structure type " + Shown(field.text) + " on line " +
                           std::to_string(field.line) +
                           " is none of Beam, PTruss, PFrame, STruss, Grid, SFrame"};
-    while (!fields_.AtEnd())
-      if (RunResult e = ReadSection()) return e;
-    return std::nullopt;
+    RunResult error;
+    while (!error && !fields_.AtEnd()) error = ReadSection();
+    // The load tables hold case 1 whenever a project is handed on, read whole or in part.
+    model_.SelectLoadCase(1);
+    return error;
   }
 
  private:
@@ -138,9 +57,20 @@ class ProjectReader {
     if (RunResult e = ReadCount(count)) return e;
     previous_ = section_;
 
+    if (section_ == kLoadCasesLabel) return ReadCaseNames(count, label.line);
+    if (section_ == kLoadCaseLabel) return EnterCase(count, label.line);
+    if (section_ == kLoadCombinationsLabel) return ReadCombinations(count, label.line);
     const SectionRow* row = FindSection(section_);
-    // Any other label is passed over with its count; reading goes on with the next two fields.
-    if (!row) return std::nullopt;
+    // Any other label is passed over with its count, and said so; reading goes on with the next
+    // two fields.
+    if (!row) {
+      if (skipped_)
+        skipped_->push_back("Line " + std::to_string(label.line) + ": the section label " +
+                            Shown(section_) + " is not one this program knows; it was skipped.");
+      return std::nullopt;
+    }
+    if (RunResult e = CheckLoadSectionPlace(*row, label.line)) return e;
+    if (!row->Count) unitsRead_ = true;
     // A section without a count field holds exactly one record.
     if (!row->Count && count != 1)
       return RunError{kErrSubscript, "Subscript out of range: " + Place("the count") + " is " +
@@ -153,6 +83,114 @@ class ProjectReader {
         std::visit([&](auto place) { Commit(scratch, place); }, group.Place);
     if (row->Count) model_.*row->Count = count;
     return std::nullopt;
+  }
+
+  // "section "Load Case" on line 12", for the refusals of the load-case sections.
+  std::string SectionOnLine(int line) const {
+    return "section \"" + section_ + "\" on line " + std::to_string(line);
+  }
+  RunResult OutOfPlace(int line, const std::string& rule) const {
+    return RunError{kErrTypeMismatch, "Type mismatch: " + SectionOnLine(line) + " " + rule};
+  }
+
+  // A load section belongs to the case the last "Load Case" line named, at most one of a kind.
+  RunResult CheckLoadSectionPlace(const SectionRow& row, int line) {
+    if (!row.PerLoadCase) return std::nullopt;
+    if (combinationsRead_)
+      return OutOfPlace(line, "stands after section \"" + std::string(kLoadCombinationsLabel) +
+                                  "\"; every load section comes before it");
+    const std::string key = std::to_string(model_.CurrentLoadCase) + ":" + row.Label;
+    if (!loadSectionsRead_.insert(key).second)
+      return OutOfPlace(line, "is the second of load case " +
+                                  std::to_string(model_.CurrentLoadCase) +
+                                  "; a load case holds at most one of each load section");
+    return std::nullopt;
+  }
+
+  // A case or combination name: quoted, not empty, and none of the names before it.
+  RunResult ReadName(const std::string& what) {
+    Field name;
+    if (RunResult e = fields_.Next(name, Place(what))) return e;
+    if (!name.quoted || name.text.empty())
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
+                                            std::to_string(name.line) + " reads " +
+                                            Shown(name.text) + ", not a quoted name"};
+    for (const std::string& earlier : names_)
+      if (earlier == name.text)
+        return RunError{kErrTypeMismatch,
+                        "Type mismatch: " + Place(what) + " on line " + std::to_string(name.line) +
+                            " repeats the name " + Shown(name.text) +
+                            "; load cases and combinations each need a name of their own"};
+    names_.push_back(name.text);
+    nameLine_ = name.line;
+    nameEndedLine_ = name.lastOnLine;
+    return std::nullopt;
+  }
+
+  RunResult ReadCaseNames(int count, int line) {
+    if (!model_.LoadCases.empty())
+      return OutOfPlace(line, "is the second; a project names its load cases once");
+    if (!loadSectionsRead_.empty() || caseEntered_ || combinationsRead_)
+      return OutOfPlace(line, "stands after a load section; it comes before the first one");
+    if (count < 1)
+      return RunError{kErrSubscript, "Subscript out of range: " + Place("the count") + " is " +
+                                         std::to_string(count) + ", not 1 or more"};
+    std::vector<LoadCase> cases(static_cast<std::size_t>(count));
+    for (record_ = 1; record_ <= count; ++record_) {
+      if (RunResult e = ReadName("the name")) return e;
+      cases[static_cast<std::size_t>(record_ - 1)].Name = names_.back();
+    }
+    model_.LoadCases = std::move(cases);
+    return std::nullopt;
+  }
+
+  RunResult EnterCase(int number, int line) {
+    if (combinationsRead_)
+      return OutOfPlace(line, "stands after section \"" + std::string(kLoadCombinationsLabel) +
+                                  "\"; every load case comes before it");
+    const int cases = model_.LoadCaseCount();
+    if (number < 1 || number > cases)
+      return RunError{kErrSubscript, "Subscript out of range: " + SectionOnLine(line) +
+                                         " names load case " + std::to_string(number) +
+                                         ", outside 1.." + std::to_string(cases)};
+    model_.SelectLoadCase(number);
+    caseEntered_ = true;
+    return std::nullopt;
+  }
+
+  RunResult ReadCombinations(int count, int line) {
+    if (combinationsRead_) return OutOfPlace(line, "is the second; a project has one at most");
+    if (unitsRead_) return OutOfPlace(line, "stands after section \"Units\"; it comes before it");
+    combinationsRead_ = true;
+    const int cases = model_.LoadCaseCount();
+    std::vector<LoadCombination> combinations(static_cast<std::size_t>(count));
+    for (record_ = 1; record_ <= count; ++record_) {
+      LoadCombination& combination = combinations[static_cast<std::size_t>(record_ - 1)];
+      if (RunResult e = ReadName("field 1")) return e;
+      combination.Name = names_.back();
+      combination.Factors.resize(static_cast<std::size_t>(cases));
+      int held = 0;
+      bool lineEnded = nameEndedLine_;
+      while (!lineEnded && held < cases) {
+        Field factor;
+        if (RunResult e = ReadValue(combination.Factors[static_cast<std::size_t>(held)],
+                                    "field " + std::to_string(held + 2), &factor))
+          return e;
+        ++held;
+        lineEnded = factor.lastOnLine;
+      }
+      if (held < cases) return WrongFactorCount(std::to_string(held), cases);
+      if (!lineEnded) return WrongFactorCount("more than " + std::to_string(cases), cases);
+    }
+    model_.Combinations = std::move(combinations);
+    return std::nullopt;
+  }
+
+  RunResult WrongFactorCount(const std::string& held, int cases) const {
+    return RunError{kErrSubscript,
+                    "Subscript out of range: record " + std::to_string(record_) + " of section \"" +
+                        section_ + "\" on line " + std::to_string(nameLine_) + " holds " + held +
+                        " factors; it needs one per load case, " + std::to_string(cases)};
   }
 
   template <typename Member>
@@ -240,9 +278,11 @@ class ProjectReader {
     return std::nullopt;
   }
 
-  RunResult ReadValue(float& value, const std::string& what) {
+  // `read`, when given, receives the field as read.
+  RunResult ReadValue(float& value, const std::string& what, Field* read = nullptr) {
     Field field;
     if (RunResult e = fields_.Next(field, Place(what))) return e;
+    if (read) *read = field;
     std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
     if (!parsed)
       return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
@@ -264,10 +304,19 @@ class ProjectReader {
   }
 
   ModelStore& model_;
+  std::vector<std::string>* skipped_;
   FieldReader fields_;
   std::string section_;
   std::string previous_;
   int record_ = 0;
+  // Where the load-case sections stand, for the refusals of sections out of their place.
+  std::set<std::string> loadSectionsRead_;  // "case:label"
+  bool caseEntered_ = false;
+  bool combinationsRead_ = false;
+  bool unitsRead_ = false;
+  std::vector<std::string> names_;  // of the cases and combinations read so far
+  int nameLine_ = 0;
+  bool nameEndedLine_ = false;
 };
 
 // No project file comes near this; a larger file is not one and would only exhaust memory.
@@ -275,13 +324,14 @@ constexpr std::uintmax_t kLargestProjectFile = 256u << 20;
 
 }  // namespace
 
-RunResult ReadProjectText(ModelStore& model, const std::string& text) {
-  RunResult error = ProjectReader(model, text).Read();
+RunResult ReadProjectText(ModelStore& model, const std::string& text,
+                          std::vector<std::string>* skipped) {
+  RunResult error = ProjectReader(model, text, skipped).Read();
   if (error) error->InFile = true;
   return error;
 }
 
-RunResult ReadProjectFile(ModelStore& model) {
+RunResult ReadProjectFile(ModelStore& model, std::vector<std::string>* skipped) {
   const std::string& path = model.ProjectFile;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec))
@@ -298,7 +348,7 @@ RunResult ReadProjectFile(ModelStore& model) {
   std::ostringstream contents;
   contents << in.rdbuf();
   if (in.bad()) return RunError{kErrFileAccess, "cannot read \"" + path + "\""};
-  return ReadProjectText(model, contents.str());
+  return ReadProjectText(model, contents.str(), skipped);
 }
 
 }  // namespace stavelorn

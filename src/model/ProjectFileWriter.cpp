@@ -117,17 +117,64 @@ class RecordFields {
   int record_;
 };
 
+void WriteSection(const ModelStore& m, const SectionRow& row, RecordWriter& out) {
+  const int count = RecordCount(row, m);
+  if (count == 0 || (row.DroppedForTrusses && IsTruss(m.StructType)) || !out.Section(row, count, m))
+    return;
+  for (int record = 1; record <= count; ++record, out.EndRecord())
+    for (const FieldGroup& group : row.Fields) {
+      const int width = group.Width(m);
+      std::visit([&](auto place) { RecordFields(m, out, record)(place, width); }, group.Place);
+    }
+}
+
+void WriteHeader(RecordWriter& out, const char* label, int count) {
+  out.String(label);
+  out.Integer(count);
+  out.EndRecord();
+}
+
+// The load sections of every case, each case after its "Load Case" line, the case names before
+// them and the combinations after them.
+void WriteLoadCases(const ModelStore& m, RecordWriter& out) {
+  const int cases = m.LoadCaseCount();
+  if (!m.LoadCases.empty()) {
+    WriteHeader(out, kLoadCasesLabel, cases);
+    for (const LoadCase& loadCase : m.LoadCases) out.String(loadCase.Name), out.EndRecord();
+  }
+  // The type and the loads of one case, as the sections' records read them.
+  ModelStore caseView;
+  caseView.SetStructType(m.StructType);
+  for (int c = 1; c <= cases; ++c) {
+    if (cases > 1) WriteHeader(out, kLoadCaseLabel, c);
+    static_cast<LoadSet&>(caseView) = m.LoadsOfCase(c);
+    for (const SectionRow& row : ProjectSections())
+      if (row.PerLoadCase) WriteSection(caseView, row, out);
+  }
+  if (m.Combinations.empty()) return;
+  WriteHeader(out, kLoadCombinationsLabel, static_cast<int>(m.Combinations.size()));
+  for (const LoadCombination& combination : m.Combinations) {
+    if (static_cast<int>(combination.Factors.size()) != cases)
+      out.Fail(kErrSubscript, "Subscript out of range: the load combination " + combination.Name +
+                                  " holds " + std::to_string(combination.Factors.size()) +
+                                  " factors for " + std::to_string(cases) + " load cases");
+    if (out.failed()) return;
+    out.String(combination.Name);
+    for (float factor : combination.Factors) out.Single(factor);
+    out.EndRecord();
+  }
+}
+
 void WriteSections(const ModelStore& m, RecordWriter& out) {
+  const bool cases = m.HasLoadCases();
+  bool loadCasesWritten = false;
   for (const SectionRow& row : ProjectSections()) {
-    const int count = RecordCount(row, m);
-    if (count == 0 || (row.DroppedForTrusses && IsTruss(m.StructType)) ||
-        !out.Section(row, count, m))
-      continue;
-    for (int record = 1; record <= count; ++record, out.EndRecord())
-      for (const FieldGroup& group : row.Fields) {
-        const int width = group.Width(m);
-        std::visit([&](auto place) { RecordFields(m, out, record)(place, width); }, group.Place);
-      }
+    if (!cases || !row.PerLoadCase) {
+      WriteSection(m, row, out);
+    } else if (!loadCasesWritten) {
+      WriteLoadCases(m, out);
+      loadCasesWritten = true;
+    }
   }
 }
 

@@ -93,20 +93,30 @@ std::vector<SectionRow> BuildSections() {
       {"Member Releases", &M::ReleaseCount, {{&M::Releases, Fixed<2>}}, true},
       {"Joint Loads",
        &M::JointLoadCount,
-       {{&M::JointLoadJoints, Fixed<1>}, {&M::JointLoadValues, CoordsPerJoint, JointLoadField}}},
+       {{&M::JointLoadJoints, Fixed<1>}, {&M::JointLoadValues, CoordsPerJoint, JointLoadField}},
+       false,
+       true},
       {"Member Loads",
        &M::MemberLoadCount,
-       {{&M::MemberLoadInfo, Fixed<2>}, {&M::MemberLoadValues, Fixed<4>, MemberLoadField}}},
+       {{&M::MemberLoadInfo, Fixed<2>}, {&M::MemberLoadValues, Fixed<4>, MemberLoadField}},
+       false,
+       true},
       {"Support Displacements",
        &M::SettlementCount,
-       {{&M::SettlementJoints, Fixed<1>}, {&M::SettlementValues, CoordsPerJoint, SettlementField}}},
+       {{&M::SettlementJoints, Fixed<1>}, {&M::SettlementValues, CoordsPerJoint, SettlementField}},
+       false,
+       true},
       {"Temperature Changes",
        &M::TempChangeCount,
        {{&M::TempChangeMembers, Fixed<1>},
-        {&M::TempChangeValues, Fixed<1>, Always<Quantity::TemperatureChange>}}},
+        {&M::TempChangeValues, Fixed<1>, Always<Quantity::TemperatureChange>}},
+       false,
+       true},
       {"Fabrication Errors",
        &M::FabErrorCount,
-       {{&M::FabErrorMembers, Fixed<1>}, {&M::FabErrorValues, Fixed<1>, Always<Quantity::Length>}}},
+       {{&M::FabErrorMembers, Fixed<1>}, {&M::FabErrorValues, Fixed<1>, Always<Quantity::Length>}},
+       false,
+       true},
       // Last, so that a file of a project without named units stays as it always was.
       {"Units", nullptr, {{UnitNamesPlace{}, Fixed<3>}}},
   };
@@ -170,25 +180,39 @@ std::string AcceptedUnitNames(int column) {
   }
 }
 
+namespace {
+
+void VisitSection(ModelStore& m, const StructTypeInfo& type, const SectionRow& row,
+                  const std::function<void(float&, Quantity)>& visit) {
+  for (const FieldGroup& group : row.Fields) {
+    if (!group.QuantityOf) continue;
+    const PlaceShape held = ShapeHeld(group.Place, m);
+    const int rows = std::min(RecordCount(row, m), held.Rows);
+    const int columns = std::min(group.Width(m), held.Columns);
+    for (int r = 1; r <= rows; ++r)
+      for (int c = 1; c <= columns; ++c) {
+        std::optional<Quantity> quantity = group.QuantityOf(type, m, r, c);
+        if (!quantity) continue;
+        if (auto* table = std::get_if<Table<float> ModelStore::*>(&group.Place))
+          visit((m.**table)(r, c), *quantity);
+        else
+          visit((m.*std::get<Array<float> ModelStore::*>(group.Place))(r), *quantity);
+      }
+  }
+}
+
+}  // namespace
+
 void ForEachInputValue(ModelStore& m, const std::function<void(float&, Quantity)>& visit) {
   const StructTypeInfo* type = m.Type();
   if (!type) return;
-  for (const SectionRow& row : ProjectSections())
-    for (const FieldGroup& group : row.Fields) {
-      if (!group.QuantityOf) continue;
-      const PlaceShape held = ShapeHeld(group.Place, m);
-      const int rows = std::min(RecordCount(row, m), held.Rows);
-      const int columns = std::min(group.Width(m), held.Columns);
-      for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= columns; ++c) {
-          std::optional<Quantity> quantity = group.QuantityOf(*type, m, r, c);
-          if (!quantity) continue;
-          if (auto* table = std::get_if<Table<float> ModelStore::*>(&group.Place))
-            visit((m.**table)(r, c), *quantity);
-          else
-            visit((m.*std::get<Array<float> ModelStore::*>(group.Place))(r), *quantity);
-        }
-    }
+  const int shownCase = m.CurrentLoadCase;
+  for (int c = 1; c <= m.LoadCaseCount(); ++c) {
+    m.SelectLoadCase(c);
+    for (const SectionRow& row : ProjectSections())
+      if (row.PerLoadCase || c == 1) VisitSection(m, *type, row, visit);
+  }
+  m.SelectLoadCase(shownCase);
 }
 
 }  // namespace stavelorn

@@ -50,7 +50,18 @@ struct SectionRow {
   std::vector<FieldGroup> Fields;
   // Trusses are pinned at every joint, so the section means nothing to them and is not written.
   bool DroppedForTrusses = false;
+  // A load section: each load case holds its own (ModelStore's load tables hold the current
+  // case's).
+  bool PerLoadCase = false;
 };
+
+// The sections of a project with load cases, which stand apart from the table below: "Load
+// Cases",n and the n quoted names, before the first load section; "Load Case",c, a marker after
+// which the load sections belong to case c; "Load Combinations",k and k records of a quoted name
+// and one factor per case, after the last load section and before "Units".
+inline constexpr char kLoadCasesLabel[] = "Load Cases";
+inline constexpr char kLoadCaseLabel[] = "Load Case";
+inline constexpr char kLoadCombinationsLabel[] = "Load Combinations";
 
 // Every section in the order the writer writes them.
 const std::vector<SectionRow>& ProjectSections();
@@ -80,7 +91,7 @@ bool SetUnitNamed(UnitSystem& units, int column, const std::string& name);
 std::string AcceptedUnitNames(int column);
 
 // Calls `visit` on every stored input value of the model that has a quantity, section by
-// section, as far as the counts and the tables' shapes go.
+// section and the load sections case by case, as far as the counts and the tables' shapes go.
 void ForEachInputValue(ModelStore& model, const std::function<void(float&, Quantity)>& visit);
 
 }  // namespace stavelorn

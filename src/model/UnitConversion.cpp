@@ -9,8 +9,14 @@ namespace stavelorn {
 
 bool HasConvertibleValues(const ModelStore& m) {
   for (const SectionRow& row : ProjectSections())
-    for (const FieldGroup& group : row.Fields)
-      if (group.QuantityOf && RecordCount(row, m) > 0) return true;
+    for (const FieldGroup& group : row.Fields) {
+      if (!group.QuantityOf) continue;
+      if (RecordCount(row, m) > 0) return true;
+      // A load section's count lives in each case's loads.
+      if (row.PerLoadCase)
+        for (int c = 1; c <= m.LoadCaseCount(); ++c)
+          if (m.LoadsOfCase(c).*static_cast<std::int16_t LoadSet::*>(row.Count) > 0) return true;
+    }
   return false;
 }
 

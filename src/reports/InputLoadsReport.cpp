@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "model/LoadCombination.h"
 #include "model/LoadSymbols.h"
 #include "model/MemberLoadKind.h"
 #include "model/ModelQuantities.h"
@@ -221,6 +223,36 @@ void PrintFabricationErrors(const ModelStore& model, ReportPrinter& printer) {
                        .Number(model.FabErrorMembers(i), kMaskAt3)
                        .Blanks(7)
                        .Number(model.FabErrorValues(i), kMaskE4));
+}
+
+void PrintLoadSections(const ModelStore& model, ReportPrinter& printer) {
+  const std::pair<int, void (*)(const ModelStore&, ReportPrinter&)> sections[] = {
+      {model.JointLoadCount, PrintJointLoads},
+      {model.MemberLoadCount, PrintMemberLoads},
+      {model.SettlementCount, PrintSupportDisplacements},
+      {model.TempChangeCount, PrintTemperatureChanges},
+      {model.FabErrorCount, PrintFabricationErrors}};
+  for (const auto& [count, section] : sections) {
+    if (count == 0) continue;
+    PageBreakRule(printer);
+    section(model, printer);
+    PrintBlankLines(printer, 2);
+  }
+}
+
+void PrintLoadCasesInput(const ModelStore& model, ReportPrinter& printer) {
+  for (int c = 1; c <= model.LoadCaseCount(); ++c) {
+    PageBreakRule(printer);
+    PrintTitleBlock(printer, 10, LoadCaseTitle(model, c));
+    PrintBlankLines(printer, 1);
+    PrintLoadSections(ModelWithLoads(model, model.LoadsOfCase(c)), printer);
+  }
+  if (model.Combinations.empty()) return;
+  PageBreakRule(printer);
+  PrintTitleBlock(printer, 30, "Load Combinations");
+  for (const LoadCombination& combination : model.Combinations)
+    PrintWrapped(printer, 10, CombinationText(model, combination));
+  PrintBlankLines(printer, 2);
 }
 
 }  // namespace stavelorn

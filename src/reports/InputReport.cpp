@@ -249,11 +249,10 @@ void PrintInputData(const ModelStore& model, ReportPrinter& printer) {
   if (model.SectionCount > 0) PrintSection(model, printer, PrintCrossSections);
   if (model.MemberCount > 0) PrintSection(model, printer, PrintMemberData);
   if (!truss && model.ReleaseCount > 0) PrintSection(model, printer, PrintMemberReleases);
-  if (model.JointLoadCount > 0) PrintSection(model, printer, PrintJointLoads);
-  if (model.MemberLoadCount > 0) PrintSection(model, printer, PrintMemberLoads);
-  if (model.SettlementCount > 0) PrintSection(model, printer, PrintSupportDisplacements);
-  if (model.TempChangeCount > 0) PrintSection(model, printer, PrintTemperatureChanges);
-  if (model.FabErrorCount > 0) PrintSection(model, printer, PrintFabricationErrors);
+  if (model.HasLoadCases())
+    PrintLoadCasesInput(model, printer);
+  else
+    PrintLoadSections(model, printer);
   Print(printer, 15, "************** End of Input Data **************");
 }
 

@@ -20,4 +20,10 @@ void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer);
 void PrintTemperatureChanges(const ModelStore& model, ReportPrinter& printer);
 void PrintFabricationErrors(const ModelStore& model, ReportPrinter& printer);
 
+// Every load section the model's load tables hold, each after the page-break rule and followed by
+// 2 blank lines.
+void PrintLoadSections(const ModelStore& model, ReportPrinter& printer);
+// A project with load cases: each case's title block and load sections, then the combinations.
+void PrintLoadCasesInput(const ModelStore& model, ReportPrinter& printer);
+
 }  // namespace stavelorn

@@ -4,6 +4,7 @@
 
 #include "reports/DiagramsReport.h"
 #include "reports/InputReport.h"
+#include "reports/LoadCaseReport.h"
 #include "reports/ReportLine.h"
 #include "reports/ResultsReport.h"
 #include "reports/TrailReport.h"
@@ -89,7 +90,7 @@ PrintOutcome PrintReport(const ModelStore& model, const StructureResults& result
 PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
                          ReportPrinter& printer, Messages& messages, const PrintOptions& options,
                          const MethodTrail* trail, const std::vector<const PagePicture*>& pictures,
-                         const PrintedInfluence* influence) {
+                         const PrintedInfluence* influence, const PrintedCases* cases) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -101,7 +102,12 @@ PrintOutcome PrintReport(const ModelStore& model, const StructureResults& result
     PrintBlankLines(guarded, 5);
 
     if (options.Chosen(ReportSection::InputData)) PrintInputData(model, guarded);
-    if (options.Chosen(ReportSection::Results)) PrintOutput(model, results, guarded);
+    if (options.Chosen(ReportSection::Results)) {
+      if (cases && !cases->Cases.empty())
+        PrintEveryCaseResults(model, cases->Cases, cases->Combinations, guarded);
+      else
+        PrintOutput(model, results, guarded);
+    }
     if (options.Chosen(ReportSection::MethodTrail) && trail)
       PrintTrail(model, results, *trail, guarded);
     if (options.Chosen(ReportSection::Diagrams)) {

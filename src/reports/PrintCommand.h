@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
 #include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
@@ -33,13 +34,22 @@ struct PrintedInfluence {
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
                          ReportPrinter& printer, Messages& messages);
+// The results of every load case and combination of a project with load cases.
+struct PrintedCases {
+  const std::vector<CaseResults>& Cases;
+  const std::vector<CaseResults>& Combinations;
+};
+
 // The same with only the sections `options` has chosen; the method trail is printed when chosen
 // and `trail` is given; the diagrams' `pictures`, a page each, come before their tables; the
-// influence line is printed when chosen and `influence` is given.
+// influence line is printed when chosen and `influence` is given. With `cases` holding any case,
+// the results are those of every case and combination and the envelopes (LoadCaseReport.h)
+// rather than `results` alone.
 PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
                          ReportPrinter& printer, Messages& messages, const PrintOptions& options,
                          const MethodTrail* trail = nullptr,
                          const std::vector<const PagePicture*>& pictures = {},
-                         const PrintedInfluence* influence = nullptr);
+                         const PrintedInfluence* influence = nullptr,
+                         const PrintedCases* cases = nullptr);
 
 }  // namespace stavelorn

@@ -1,7 +1,5 @@
 #include "reports/ResultsJson.h"
 
-#include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "analysis/CriticalLoad.h"
@@ -9,51 +7,13 @@
 #include "analysis/MechanismMode.h"
 #include "analysis/MemberDiagrams.h"
 #include "analysis/SecondOrder.h"
-#include "model/NumberText.h"
-#include "reports/ResultValues.h"
+#include "reports/JsonText.h"
+#include "reports/ShownResults.h"
 #include "reports/TrailJson.h"
 
 namespace stavelorn {
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 namespace {
-
-// Shortest round-trip text of a single or a double; JSON has no infinity or NaN, so those become
-// null.
-template <typename Real>
-std::string JsonNumber(Real value) {
-  if (!std::isfinite(value)) return "null";
-  return RoundTripText(value);
-}
-
-// One record per line: {"<key>": number, "values": [v1, v2, ...]}.
-std::string Entries(const char* key, const std::vector<std::pair<int, std::vector<float>>>& rows) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    out += i == 0 ? "\n  " : ",\n  ";
-    out += "{\"" + std::string(key) + "\": " + std::to_string(rows[i].first) + ", \"values\": [";
-    for (std::size_t k = 0; k < rows[i].second.size(); ++k)
-      out += (k ? ", " : "") + JsonNumber(rows[i].second[k]);
-    out += "]}";
-  }
-  return out + (rows.empty() ? "]" : "\n ]");
-}
 
 // ,\n "mechanism": {"mode": [{"joint": j, "values": [...]}, ...], "moving": ["Joint 4 X
 // Translation", ...]} for a model whose mechanism mode was found, "" otherwise.
@@ -155,32 +115,16 @@ std::string DiagramsJson(const ModelStore& model, const StructureResults& result
 }
 
 std::string ResultKeysJson(const ModelStore& model, const StructureResults& results) {
-  const int n = model.CoordsPerJoint;
-  std::vector<std::pair<int, std::vector<float>>> displacements, forces, reactions;
-  for (int j = 1; j <= model.JointCount; ++j) {
-    std::vector<float> values;
-    for (int k = 1; k <= n; ++k) values.push_back(ShownDisplacement(model, results, j, k));
-    displacements.emplace_back(j, values);
-  }
-  for (int m = 1; m <= model.MemberCount; ++m) {
-    std::vector<float> values;
-    for (int c = 1; c <= 2 * n; ++c) values.push_back(results.MemberEndForces(m, c));
-    forces.emplace_back(m, values);
-  }
-  for (int s = 1; s <= model.SupportCount; ++s) {
-    int joint = model.Supports(s, 1);
-    std::vector<float> values;
-    for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, results, joint, k));
-    reactions.emplace_back(joint, values);
-  }
-  return "\"jointDisplacements\": " + Entries("joint", displacements) +
-         ",\n \"memberEndForces\": " + Entries("member", forces) +
-         ",\n \"supportReactions\": " + Entries("joint", reactions);
+  const ShownResults shown = ShownResultsOf(model, results);
+  return "\"jointDisplacements\": " + ResultRowsJson("joint", shown.Displacements) +
+         ",\n \"memberEndForces\": " + ResultRowsJson("member", shown.EndForces) +
+         ",\n \"supportReactions\": " + ResultRowsJson("joint", shown.Reactions);
 }
 
 std::string ResultsJson(const ModelStore& model, const StructureResults& results,
                         bool doublePrecision, const std::string& accuracyNote,
-                        const MethodTrail* trail, bool withDiagrams, const std::string& influence) {
+                        const MethodTrail* trail, bool withDiagrams, const std::string& influence,
+                        const std::string& loadCases) {
   std::string out = "{\"status\": " + std::to_string(results.AnalysisStatus) +
                     ", \"structType\": " + JsonString(model.StructType) + UnitsJson(model.Units);
   if (results.AnalysisStatus != kAnalysisComplete)
@@ -193,7 +137,7 @@ std::string ResultsJson(const ModelStore& model, const StructureResults& results
   if (trail) out += ",\n \"trail\": " + TrailJson(*trail);
   if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(model, results);
   if (!influence.empty()) out += ",\n \"influence\": " + influence;
-  return out + "}\n";
+  return out + loadCases + "}\n";
 }
 
 std::string BucklingJson(const ModelStore& model, const CriticalLoads& loads) {

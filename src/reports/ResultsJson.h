@@ -14,10 +14,6 @@
 
 namespace stavelorn {
 
-// `text` as a JSON string, quotes included: quotes and backslashes escaped, control characters
-// as \u escapes.
-std::string JsonString(const std::string& text);
-
 // {"status": 1, "structType": ..., "dofCount": ..., "precision": "single" or "double",
 //  "jointDisplacements": [...], "memberEndForces": [...], "supportReactions": [...]} after a
 // completed analysis ("double" when the accuracy guard stored the double-precision results, then
@@ -29,13 +25,14 @@ std::string JsonString(const std::string& text);
 // joint coordinate (0 at restrained ones), and "moving", the coordinates that move most, e.g.
 // "Joint 4 X Translation". Ends with a line feed. With a `trail` of the completed analysis, a
 // "trail" member follows (TrailJson); with `withDiagrams`, "diagrams" (see DiagramsJson); with a
-// non-empty `influence` (InfluenceJson), "influence". A project with named
+// non-empty `influence` (InfluenceJson), "influence"; then `loadCases` as it stands
+// (LoadCaseJson.h: "" for a project of one unnamed case). A project with named
 // units has "units": {"force": "kN", "length": "m", "temperature": "C"} after the type code,
 // the names as the project file writes them; one without has no "units".
 std::string ResultsJson(const ModelStore& model, const StructureResults& results,
                         bool doublePrecision = false, const std::string& accuracyNote = "",
                         const MethodTrail* trail = nullptr, bool withDiagrams = false,
-                        const std::string& influence = "");
+                        const std::string& influence = "", const std::string& loadCases = "");
 
 // The three result keys of a completed analysis, "jointDisplacements": [...],\n
 // "memberEndForces": [...],\n "supportReactions": [...], as ResultsJson writes them.

@@ -12,6 +12,7 @@
 #include "graphics/DeflectedShape.h"
 #include "graphics/StructurePicture.h"
 #include "model/ProjectFile.h"
+#include "reports/JsonText.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"

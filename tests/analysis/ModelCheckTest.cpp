@@ -40,10 +40,12 @@ const std::map<std::string, std::string> kValid = {
 2,8,1,0,2.5,0,2,11,1,2,0,1,"Temperature Changes",1,1,10)"},
 };
 
-// The valid project of `type` with `sections` read after it: a section read again replaces it.
+// The valid project of `type` with `sections` read into it afterwards, replacing its own.
 ModelStore Model(const std::string& type, const std::string& sections = "") {
   ModelStore model;
-  RunResult error = ReadProjectText(model, kValid.at(type) + "," + sections);
+  RunResult error = ReadProjectText(model, kValid.at(type));
+  EXPECT_FALSE(error) << error->Description;
+  error = ReadProjectText(model, "\"" + model.ProjectTitle + "\",\"" + type + "\"," + sections);
   EXPECT_FALSE(error) << error->Description;
   return model;
 }

@@ -201,10 +201,11 @@ TEST(Units, AModelHasValuesToConvertWhenAnyTableHasARecord) {
   ModelStore empty;
   empty.Reset();
   EXPECT_FALSE(HasConvertibleValues(empty));
-  for (std::int16_t ModelStore::*count :
-       {&ModelStore::JointCount, &ModelStore::MaterialCount, &ModelStore::SectionCount,
-        &ModelStore::JointLoadCount, &ModelStore::MemberLoadCount, &ModelStore::SettlementCount,
-        &ModelStore::TempChangeCount, &ModelStore::FabErrorCount}) {
+  using Count = std::int16_t ModelStore::*;
+  for (Count count : std::initializer_list<Count>{
+           &ModelStore::JointCount, &ModelStore::MaterialCount, &ModelStore::SectionCount,
+           &ModelStore::JointLoadCount, &ModelStore::MemberLoadCount, &ModelStore::SettlementCount,
+           &ModelStore::TempChangeCount, &ModelStore::FabErrorCount}) {
     ModelStore one = empty;
     one.*count = 1;
     EXPECT_TRUE(HasConvertibleValues(one));

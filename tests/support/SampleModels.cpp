@@ -1,5 +1,6 @@
 #include "support/SampleModels.h"
 
+#include "model/LoadCombination.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
 
@@ -103,6 +104,28 @@ ModelStore FullModel(const std::string& structType) {
   return m;
 }
 
+// The names and the loads of every case but the shown one, and the combinations.
+static bool SameLoadCases(const ModelStore& a, const ModelStore& b, std::string& difference) {
+  const int cases = a.LoadCaseCount();
+  if (cases != b.LoadCaseCount()) return difference = "load case count", false;
+  for (int c = 1; c <= cases; ++c)
+    if (a.LoadCaseName(c) != b.LoadCaseName(c)) return difference = "load case names", false;
+  if (a.Combinations.size() != b.Combinations.size())
+    return difference = "combination count", false;
+  for (std::size_t i = 0; i < a.Combinations.size(); ++i)
+    if (a.Combinations[i].Name != b.Combinations[i].Name ||
+        a.Combinations[i].Factors != b.Combinations[i].Factors)
+      return difference = "combination " + a.Combinations[i].Name, false;
+  for (int c = 1; c <= cases; ++c) {
+    if (c == a.CurrentLoadCase) continue;
+    // Each case alone, shown in the load tables, as a project of one case.
+    if (!SameModelData(ModelWithLoads(a, a.LoadsOfCase(c)), ModelWithLoads(b, b.LoadsOfCase(c)),
+                       difference))
+      return difference = "load case " + std::to_string(c) + ": " + difference, false;
+  }
+  return true;
+}
+
 bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& difference) {
   if (a.ProjectTitle != b.ProjectTitle) return difference = "title", false;
   if (a.StructType != b.StructType) return difference = "type", false;
@@ -131,7 +154,7 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
   STAVELORN_SAME(FabErrorMembers, FabErrorCount, 1)
   STAVELORN_SAME(FabErrorValues, FabErrorCount, 1)
 #undef STAVELORN_SAME
-  return true;
+  return SameLoadCases(a, b, difference);
 }
 
 ModelStore ModelFromText(const std::string& text) {

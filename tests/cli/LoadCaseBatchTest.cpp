@@ -1,0 +1,90 @@
+// The batch tool on a project of three load cases and two combinations: --case chooses the
+// results the top level, the report and the picture show, and every case and combination is
+// written alike whichever is chosen.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/ToolRun.h"
+#include "model/ExitStatus.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::RunTool;
+using testing::ScratchFile;
+
+const char kFrame[] =
+    "\"Portal frame in three load cases (kN, m)\"\r\n\"PFrame\"\r\n\"Joints\",4\r\n0,0\r\n0,5\r\n"
+    "8,5\r\n8,0\r\n\"Supports\",2\r\n1,1,1,1\r\n4,1,1,0\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n"
+    "\"Cross-Sections\",2\r\n0.0078,0.000115\r\n0.0098,0.00023\r\n\"Members\",3\r\n1,2,1,1\r\n"
+    "2,3,1,2\r\n4,3,1,1\r\n\"Load Cases\",3\r\n\"Dead\"\r\n\"Live\"\r\n\"Wind\"\r\n"
+    "\"Load Case\",1\r\n\"Member Loads\",1\r\n2,3,10,0,0,0\r\n\"Load Case\",2\r\n"
+    "\"Member Loads\",2\r\n2,3,15,0,0,0\r\n2,1,40,0,2,0\r\n\"Load Case\",3\r\n"
+    "\"Joint Loads\",1\r\n2,12,0,0\r\n\"Load Combinations\",2\r\n\"1.2D+1.6L\",1.2,1.6,0\r\n"
+    "\"1.2D+L+W\",1.2,1,1\r\n";
+
+// The text of the first "key": [...] array of `json` at or after `from`.
+std::string ArrayAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
+  const std::size_t start = json.find("\"" + key + "\": [", from);
+  if (start == std::string::npos) return "";
+  return json.substr(start, json.find("\n ]", start) - start);
+}
+
+TEST(LoadCaseBatch, TheChosenCaseFillsTheTopLevelAndTheCasesStayAsTheyAre) {
+  const std::string file = ScratchFile("frame-cases.str", kFrame);
+  const testing::ToolRun first = RunTool({"--json", file});
+  ASSERT_EQ(first.status, kExitComplete) << first.err;
+  const std::size_t cases = first.out.find("\"loadCases\"");
+  ASSERT_NE(cases, std::string::npos);
+  const std::string everyCase = first.out.substr(cases);
+  for (const char* name : {"Dead", "Live", "Wind", "1.2D+1.6L", "1.2D+L+W"}) {
+    SCOPED_TRACE(name);
+    const testing::ToolRun chosen = RunTool({"--json", "--case", name, file});
+    ASSERT_EQ(chosen.status, kExitComplete) << chosen.err;
+    const std::size_t entry = chosen.out.find("{\"name\": \"" + std::string(name) + "\"");
+    ASSERT_NE(entry, std::string::npos);
+    for (const char* key : {"jointDisplacements", "memberEndForces", "supportReactions"})
+      EXPECT_EQ(ArrayAfter(chosen.out, key), ArrayAfter(chosen.out, key, entry)) << key;
+    EXPECT_EQ(chosen.out.substr(chosen.out.find("\"loadCases\"")), everyCase);
+  }
+  EXPECT_EQ(ArrayAfter(first.out, "jointDisplacements"),
+            ArrayAfter(first.out, "jointDisplacements", first.out.find("{\"name\": \"Dead\"")))
+      << "the first case without --case";
+}
+
+TEST(LoadCaseBatch, AnUnknownNameIsRefusedNamingTheCasesAndTheReportFollowsTheChoice) {
+  const std::string file = ScratchFile("frame-cases.str", kFrame);
+  const testing::ToolRun unknown = RunTool({"--case", "Snow", file});
+  EXPECT_EQ(unknown.status, kExitRejected);
+  EXPECT_NE(unknown.err.find("\"Snow\" (it has Dead, Live, Wind, 1.2D+1.6L, 1.2D+L+W)"),
+            std::string::npos)
+      << unknown.err;
+  EXPECT_TRUE(unknown.out.empty());
+
+  const testing::ToolRun every = RunTool({file});
+  ASSERT_EQ(every.status, kExitComplete) << every.err;
+  for (const char* title :
+       {"Load Case 3: Wind", "Load Combination 1.2D+L+W",
+        "1.2D+L+W = 1.2 x Dead + 1 x Live + 1 x Wind", "Envelopes over the Load Combinations"})
+    EXPECT_NE(every.out.find(title), std::string::npos) << title;
+  const testing::ToolRun one = RunTool({"--case", "Wind", file});
+  ASSERT_EQ(one.status, kExitComplete) << one.err;
+  EXPECT_EQ(one.out.find("Envelopes over"), std::string::npos);
+  EXPECT_NE(one.out.find("Results of Analysis"), std::string::npos);
+}
+
+// A misspelt label is skipped as ever, and now said so.
+TEST(LoadCaseBatch, ASkippedLabelIsNamedOnTheErrorStream) {
+  const std::string file = ScratchFile(
+      "frame-misspelt.str", std::string(kFrame).replace(std::string(kFrame).find("\"Load Case\",3"),
+                                                        13, "\"Load case\",3"));
+  const testing::ToolRun run = RunTool({"--json", file});
+  EXPECT_EQ(run.status, kExitComplete) << "Wind's joint load lands in case 2";
+  EXPECT_NE(run.err.find("the section label \"Load case\" is not one this program knows"),
+            std::string::npos)
+      << run.err;
+}
+
+}  // namespace
+}  // namespace stavelorn
