@@ -21,7 +21,7 @@ class PreferencesDialog : public QDialog {
   RoutineAnswers Chosen() const;
 
   QComboBox* ChoiceBox(RoutineQuestion question) const {
-    return boxes_[static_cast<std::size_t>(question)];
+    return boxes_.at(static_cast<std::size_t>(question));
   }
 
  private:
