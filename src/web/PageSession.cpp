@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/AccuracyGuard.h"
+#include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "app/MenuState.h"
 #include "app/PickInfo.h"
@@ -122,20 +123,18 @@ std::string PageSession::Open(const std::string& name, const std::string& text) 
   const bool opened = !read.StructType.empty();
   if (opened) {
     model_ = std::move(read);
-    opened_ = true;
-    run_.reset();
-    multiplier_ = MultiplierEntry();
+    session_ = ProjectSession(model_);
   }
   return "{\"opened\": " + std::string(opened ? "true" : "false") +
          ", \"title\": " + JsonString(model_.ProjectTitle) +
          ", \"messages\": " + MessagesJson(messages) +
-         ", \"svg\": " + JsonString(opened_ ? Drawing() : "") + "}";
+         ", \"svg\": " + JsonString(session_.Open() ? Drawing() : "") + "}";
 }
 
 std::string PageSession::Analyze(bool doublePrecision) {
-  if (!opened_) return "{\"complete\": false, \"messages\": []}";
-  run_.reset();
-  AnalysisRun run =
+  if (!session_.Open()) return "{\"complete\": false, \"messages\": []}";
+  session_.DropAnalysis();
+  const AnalysisRun run =
       CheckAndAnalyze(model_, AvailableMemoryBytes(), false,
                       doublePrecision ? AnalysisPrecision::Double : AnalysisPrecision::Single);
   if (run.Rejected)
@@ -143,7 +142,8 @@ std::string PageSession::Analyze(bool doublePrecision) {
            MessagesJson({{kInputDataErrorTitle, run.RejectionText, "stop"}}) +
            ", \"svg\": " + JsonString(Drawing()) + "}";
   const StructureResults& results = run.Results;
-  multiplier_.Choose(AutomaticDeflectionMultiplier(model_, results, multiplier_.Value()));
+  MultiplierEntry& multiplier = session_.Multiplier();
+  multiplier.Choose(AutomaticDeflectionMultiplier(model_, results, multiplier.Value()));
   std::vector<PageMessage> messages{{kAnalysisResultsTitle, AnalysisOutcomeText(model_, run),
                                      results.Complete() ? "question" : "stop"}};
   if (!run.AccuracyNote.empty())
@@ -159,35 +159,37 @@ std::string PageSession::Analyze(bool doublePrecision) {
     diagrams = DiagramsJson(model_.StructType);
     report = ReportText(model_, results);
   }
-  const bool complete = results.Complete();
-  run_ = std::move(run);
-  return "{\"complete\": " + std::string(complete ? "true" : "false") +
+  ShownAnalysis shown;
+  shown.Results = results;
+  session_.ShowAnalysis(std::move(shown));
+  return "{\"complete\": " + std::string(results.Complete() ? "true" : "false") +
          ", \"messages\": " + MessagesJson(messages) + ", \"svg\": " + JsonString(Drawing()) +
-         ", \"multiplier\": " + JsonString(multiplier_.Text()) +
-         ", \"choices\": " + JsonArray(multiplier_.Choices(), JsonString) +
+         ", \"multiplier\": " + JsonString(multiplier.Text()) +
+         ", \"choices\": " + JsonArray(multiplier.Choices(), JsonString) +
          ", \"tables\": " + tables + ", \"diagrams\": " + diagrams +
          ", \"report\": " + JsonString(report) + "}";
 }
 
 std::string PageSession::EnterMultiplier(const std::string& text) {
-  const std::string refusal = multiplier_.Enter(text);
+  MultiplierEntry& multiplier = session_.Multiplier();
+  const std::string refusal = multiplier.Enter(text);
   std::vector<PageMessage> messages;
   if (!refusal.empty()) messages.push_back({kMultiplierName, refusal, "stop"});
   return "{\"messages\": " + MessagesJson(messages) +
-         ", \"multiplier\": " + JsonString(multiplier_.Text()) +
-         ", \"svg\": " + JsonString(opened_ ? Drawing() : "") + "}";
+         ", \"multiplier\": " + JsonString(multiplier.Text()) +
+         ", \"svg\": " + JsonString(session_.Open() ? Drawing() : "") + "}";
 }
 
 std::string PageSession::DiagramPicture(const std::string& name) const {
   const std::optional<DiagramQuantity> quantity = QuantityNamed(name);
   const std::vector<DiagramQuantity> offered = QuantitiesOfType(model_.StructType);
-  if (!run_ || !run_->Results.Complete() || !quantity ||
+  if (!session_.ResultsShown() || !quantity ||
       std::find(offered.begin(), offered.end(), *quantity) == offered.end())
     return "";
   std::ostringstream failures;
   ConsoleMessages messages(failures);
-  return StructurePictureSvg(model_, run_->Results, PictureContent{true, quantity},
-                             multiplier_.Value(), messages);
+  return StructurePictureSvg(model_, session_.Results(), PictureContent{true, quantity},
+                             session_.Multiplier().Value(), messages);
 }
 
 std::string PageSession::PickText(const std::string& kind, int number) const {
@@ -196,8 +198,8 @@ std::string PageSession::PickText(const std::string& kind, int number) const {
               : kind == "member" ? PickedItem::Kind::Member
                                  : PickedItem::Kind::None;
   item.Number = number;
-  if (!opened_ || item.What == PickedItem::Kind::None) return "";
-  return PickedItemText(model_, run_ ? run_->Results : StructureResults{}, item);
+  if (!session_.Open() || item.What == PickedItem::Kind::None) return "";
+  return PickedItemText(model_, session_.Results(), item);
 }
 
 // The structure, and after an analysis its deformed shape (or its mechanism) at the multiplier
@@ -205,9 +207,9 @@ std::string PageSession::PickText(const std::string& kind, int number) const {
 std::string PageSession::Drawing() const {
   std::ostringstream failures;
   ConsoleMessages messages(failures);
-  const PictureContent content{run_.has_value(), std::nullopt};
-  return StructurePictureSvg(model_, run_ ? run_->Results : StructureResults{}, content,
-                             multiplier_.Value(), messages);
+  const PictureContent content{session_.Analysis().has_value(), std::nullopt};
+  return StructurePictureSvg(model_, session_.Results(), content, session_.Multiplier().Value(),
+                             messages);
 }
 
 }  // namespace stavelorn

@@ -5,11 +5,9 @@
 // The page decides nothing itself; every rule it shows is the desktop's, run here.
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "analysis/AnalysisRun.h"
-#include "app/MultiplierEntry.h"
+#include "app/ProjectSession.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
@@ -53,9 +51,8 @@ class PageSession {
   std::string Drawing() const;
 
   ModelStore model_;
-  bool opened_ = false;
-  std::optional<AnalysisRun> run_;  // the last analysis that was not rejected
-  MultiplierEntry multiplier_;
+  // The open project as the desktop keeps it: its multiplier and the analysis shown.
+  ProjectSession session_{model_};
 };
 
 }  // namespace stavelorn
