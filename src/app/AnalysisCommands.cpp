@@ -5,7 +5,6 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
 #include "app/ProjectCommands.h"
-#include "graphics/DeflectedShape.h"
 
 namespace stavelorn {
 
@@ -30,16 +29,7 @@ std::string ProjectCommands::Analyze() {
     messages_.ShowStop(kInputDataErrorTitle, run.RejectionText);
     return "";
   }
-  // The shape is shown at a scale the eye can follow; a structure the analysis did not move
-  // keeps the multiplier it had.
-  ShownAnalysis shown;
-  shown.Results = run.Results;
-  if (shown.Complete()) shown.Trail = run.Trail;
-  shown.LoadCases = run.LoadCases;
-  shown.Combinations = run.Combinations;
-  session_.Multiplier().Choose(
-      AutomaticDeflectionMultiplier(model_, shown.Results, session_.Multiplier().Value()));
-  session_.ShowAnalysis(std::move(shown));
+  session_.ShowRun(run);
   windows_.Redraw();
   return ShowAnalysisOutcome(run);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
 
 namespace stavelorn {
@@ -98,6 +99,16 @@ void ProjectSession::Restore(const ModelStore& state) {
 
 void ProjectSession::DropAnalysis() {
   analysis_.reset();
+}
+
+void ProjectSession::ShowRun(const AnalysisRun& run) {
+  ShownAnalysis shown;
+  shown.Results = run.Results;
+  if (shown.Complete()) shown.Trail = run.Trail;
+  shown.LoadCases = run.LoadCases;
+  shown.Combinations = run.Combinations;
+  multiplier_.Choose(AutomaticDeflectionMultiplier(*data_, shown.Results, multiplier_.Value()));
+  analysis_ = std::move(shown);
 }
 
 const StructureResults& ProjectSession::Results() const {

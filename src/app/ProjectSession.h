@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisRun.h"
 #include "analysis/InfluenceLine.h"
 #include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
@@ -92,7 +93,9 @@ class ProjectSession {
   // The analysis whose results (or mechanism) are shown, if any.
   const std::optional<ShownAnalysis>& Analysis() const { return analysis_; }
   bool ResultsShown() const { return analysis_ && analysis_->Complete(); }
-  void ShowAnalysis(ShownAnalysis analysis) { analysis_ = std::move(analysis); }
+  // Shows what `run` found (the trail only of a complete analysis); the deformed shape takes the
+  // automatic multiplier, unless the run moved nothing.
+  void ShowRun(const AnalysisRun& run);
   // The results, trail, mechanism and kept influence line no longer describe the data.
   void DropAnalysis();
   // The results shown, or empty ones (kNoResults) when none are.

@@ -10,7 +10,6 @@
 #include "app/MenuState.h"
 #include "app/PickInfo.h"
 #include "app/ResultTables.h"
-#include "graphics/DeflectedShape.h"
 #include "graphics/StructurePicture.h"
 #include "model/ProjectFile.h"
 #include "reports/JsonText.h"
@@ -142,8 +141,8 @@ std::string PageSession::Analyze(bool doublePrecision) {
            MessagesJson({{kInputDataErrorTitle, run.RejectionText, "stop"}}) +
            ", \"svg\": " + JsonString(Drawing()) + "}";
   const StructureResults& results = run.Results;
-  MultiplierEntry& multiplier = session_.Multiplier();
-  multiplier.Choose(AutomaticDeflectionMultiplier(model_, results, multiplier.Value()));
+  session_.ShowRun(run);
+  const MultiplierEntry& multiplier = session_.Multiplier();
   std::vector<PageMessage> messages{{kAnalysisResultsTitle, AnalysisOutcomeText(model_, run),
                                      results.Complete() ? "question" : "stop"}};
   if (!run.AccuracyNote.empty())
@@ -159,9 +158,6 @@ std::string PageSession::Analyze(bool doublePrecision) {
     diagrams = DiagramsJson(model_.StructType);
     report = ReportText(model_, results);
   }
-  ShownAnalysis shown;
-  shown.Results = results;
-  session_.ShowAnalysis(std::move(shown));
   return "{\"complete\": " + std::string(results.Complete() ? "true" : "false") +
          ", \"messages\": " + MessagesJson(messages) + ", \"svg\": " + JsonString(Drawing()) +
          ", \"multiplier\": " + JsonString(multiplier.Text()) +

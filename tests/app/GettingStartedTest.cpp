@@ -82,10 +82,7 @@ TEST(GettingStarted, BuildingTheExampleStepByStepMovesTheTourOnAtEachStepToTheEn
 
   const AnalysisRun run = CheckAndAnalyze(built);
   ASSERT_TRUE(run.Results.Complete());
-  ShownAnalysis shown;
-  shown.Results = run.Results;
-  shown.Trail = run.Trail;
-  session.ShowAnalysis(std::move(shown));
+  session.ShowRun(run);
   TourState state = StateOf(session);
   std::size_t step = kStages.size() + 1;  // past Analyze
   EXPECT_EQ(CurrentTourStep(state), step);
