@@ -222,7 +222,6 @@ TEST(InfluenceLine, QuantitiesAndPathsThatNameNothingAreRefusedWithTheirReason) 
       {{InfluenceKind::EndForce, 3, 1}, {}, "Member 3 does not exist"},
       {{InfluenceKind::EndForce, 1, 5}, {}, "end forces 1 to 4"},
       {{InfluenceKind::Internal, 1, 0, 5.5, Q::Mz}, {}, "x = 5.5 lies outside member 1"},
-      {{InfluenceKind::Internal, 1, 0, -1, Q::Mz}, {}, "outside"},
       {{InfluenceKind::Internal, 1, 0, 2, Q::N}, {}, "no axial force"},
       {{InfluenceKind::Reaction, 1, 1}, {1, 4}, "Member 4 of the path does not exist"},
       {{InfluenceKind::Reaction, 1, 1}, {2, 1, 2}, "Member 2 comes twice"},
