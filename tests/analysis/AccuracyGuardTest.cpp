@@ -77,8 +77,6 @@ TEST(AccuracyGuard, ThePrecisionNoteSaysWhyThatPrecision) {
     const char* says;
     const char* neverSays;
   } cases[] = {
-      {"the method as taught", PlaneFrameGrid(1, 2), AnalysisPrecision::Single,
-       "Values of the single-precision run", "double"},
       {"double precision chosen", PlaneFrameGrid(1, 2), AnalysisPrecision::Double,
        "as double precision alone was chosen for this analysis", "not accurate enough"},
       {"the guard's double precision", PlaneFrameGrid(4, 100), AnalysisPrecision::Single,

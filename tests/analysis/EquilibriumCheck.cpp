@@ -186,6 +186,27 @@ double EquilibriumResidual(const ModelStore& m, const StructureResults& r) {
   return std::max(forceResidual / scale, momentResidual / (scale * size));
 }
 
+std::string OneMemberText(const std::string& type, bool heldAtBothEnds,
+                          const std::string& sections) {
+  // The two joints, the material, the section and what the member record ends with.
+  static const std::map<std::string, std::array<const char*, 4>> geometry = {
+      {"Beam", {"0, 5", "200000000,0.000012", "0.0002", ""}},
+      {"PTruss", {"0,0, 3,4", "200000000,0.000012", "0.01", ""}},
+      {"PFrame", {"0,0, 3,4", "200000000,0.000012", "0.01,0.0002", ""}},
+      {"STruss", {"0,0,0, 2,3,6", "200000000,0.000012", "0.01", ""}},
+      {"Grid", {"0,0, 3,4", "200000000,80000000,0.000012", "0.0002,0.00005", ""}},
+      {"SFrame",
+       {"0,0,0, 2,3,6", "200000000,80000000,0.000012", "0.01,0.0002,0.0001,0.00005", ",30"}},
+  };
+  const auto& [joints, material, section, roll] = geometry.at(type);
+  std::string held;
+  for (std::size_t k = 0; k < ComponentsOf(type).size(); ++k) held += ",1";
+  return "\"One member\",\"" + type + "\"\n\"Joints\",2, " + joints + "\n\"Cross-Sections\",1, " +
+         section + "\n\"Members\",1, 1,2,1,1" + roll + "\n\"Supports\"," +
+         (heldAtBothEnds ? "2, 1" + held + ", 2" + held : "1, 1" + held) + "\n\"Materials\",1, " +
+         material + "\n" + sections + "\n";
+}
+
 float Displacement(const ModelStore& m, const StructureResults& r, int joint, int k) {
   const int n = r.CoordNumbers((joint - 1) * m.CoordsPerJoint + k);
   return n <= r.DofCount ? r.JointDisplacements(n) : 0.0f;

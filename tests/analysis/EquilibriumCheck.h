@@ -64,6 +64,13 @@ std::vector<PointAction> PointActions(const std::vector<LocalLoad>& loads, doubl
 // The values value(1..n) of the type's components as one wrench.
 Wrench WrenchOf(const std::string& typeCode, const std::vector<double>& values);
 
+// A project of one member of `type` from joint 1 to joint 2 (length 5, inclined where the type
+// allows; length 7 and rolled by 30 degrees in space; E = 2e8, G = 8e7, α = 1.2e-5, A = 0.01,
+// Iz = 2e-4, Iy = 1e-4, J = 5e-5), held in every coordinate at joint 1 and, when `heldAtBothEnds`,
+// at joint 2, with `sections` (project-file lines) after it.
+std::string OneMemberText(const std::string& type, bool heldAtBothEnds,
+                          const std::string& sections);
+
 // Largest force and moment residual, over every member and over the whole structure, divided by
 // the largest load or end force magnitude (moments by that magnitude times the structure's
 // size). Needs AnalysisStatus 1 and no joint load on a restrained coordinate.

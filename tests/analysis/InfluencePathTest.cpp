@@ -12,13 +12,10 @@
 namespace stavelorn {
 namespace {
 
-std::string RoofTrussText() {
-  return testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str"));
-}
-
-// The roof truss with its right support, joint 5, raised by half a metre.
+// The roof truss with its right support, joint 5, raised by half a metre (the truss as it is,
+// with its bottom chord, is the batch tool's test).
 std::string RaisedSupportRoofTruss() {
-  std::string text = RoofTrussText();
+  std::string text = testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str"));
   return text.replace(text.find("\r\n12,0\r\n"), 8, "\r\n12,0.5\r\n");
 }
 
@@ -29,7 +26,6 @@ TEST(InfluencePath, ATrussTakesTheChordBetweenItsOutermostSupportsAtTheirLevel) 
     std::vector<int> members;
     int from, to;  // 0: not a chord
   } cases[] = {
-      {"roof truss: its bottom chord", RoofTrussText(), {1, 2, 3, 4}, 1, 5},
       // The chord numbered from the right and its right support listed first: the load still
       // travels from the left support, member by member.
       {"bridge truss",

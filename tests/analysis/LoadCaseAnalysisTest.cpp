@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
@@ -18,13 +17,6 @@ namespace stavelorn {
 namespace {
 
 using testing::ExampleModel;
-
-// The rows of a count whose position is odd (or even).
-std::vector<int> Alternate(int count, bool odd) {
-  std::vector<int> rows;
-  for (int r = odd ? 1 : 2; r <= count; r += 2) rows.push_back(r);
-  return rows;
-}
 
 template <typename T>
 void TakeRows(const Array<T>& from, const std::vector<int>& rows, Array<T>& to) {
@@ -41,31 +33,24 @@ void TakeRows(const Table<T>& from, const std::vector<int>& rows, Table<T>& to) 
 // Every other record of each load section: the odd ones or the even ones.
 LoadSet HalfOfTheLoads(const LoadSet& all, bool odd) {
   LoadSet half;
-  auto take = [odd](std::int16_t count, std::int16_t& taken, auto&&... places) {
-    const std::vector<int> rows = Alternate(count, odd);
+  auto take = [odd](std::int16_t count, std::int16_t& taken, const auto& joints, auto& toJoints,
+                    const auto& values, auto& toValues) {
+    std::vector<int> rows;
+    for (int r = odd ? 1 : 2; r <= count; r += 2) rows.push_back(r);
     taken = static_cast<std::int16_t>(rows.size());
-    (TakeRows(places.first, rows, places.second), ...);
+    TakeRows(joints, rows, toJoints);
+    TakeRows(values, rows, toValues);
   };
-  take(all.JointLoadCount, half.JointLoadCount,
-       std::pair<const Array<std::int16_t>&, Array<std::int16_t>&>(all.JointLoadJoints,
-                                                                   half.JointLoadJoints),
-       std::pair<const Table<float>&, Table<float>&>(all.JointLoadValues, half.JointLoadValues));
-  take(all.MemberLoadCount, half.MemberLoadCount,
-       std::pair<const Table<std::int16_t>&, Table<std::int16_t>&>(all.MemberLoadInfo,
-                                                                   half.MemberLoadInfo),
-       std::pair<const Table<float>&, Table<float>&>(all.MemberLoadValues, half.MemberLoadValues));
-  take(all.SettlementCount, half.SettlementCount,
-       std::pair<const Array<std::int16_t>&, Array<std::int16_t>&>(all.SettlementJoints,
-                                                                   half.SettlementJoints),
-       std::pair<const Table<float>&, Table<float>&>(all.SettlementValues, half.SettlementValues));
-  take(all.TempChangeCount, half.TempChangeCount,
-       std::pair<const Array<std::int16_t>&, Array<std::int16_t>&>(all.TempChangeMembers,
-                                                                   half.TempChangeMembers),
-       std::pair<const Array<float>&, Array<float>&>(all.TempChangeValues, half.TempChangeValues));
-  take(all.FabErrorCount, half.FabErrorCount,
-       std::pair<const Array<std::int16_t>&, Array<std::int16_t>&>(all.FabErrorMembers,
-                                                                   half.FabErrorMembers),
-       std::pair<const Array<float>&, Array<float>&>(all.FabErrorValues, half.FabErrorValues));
+  take(all.JointLoadCount, half.JointLoadCount, all.JointLoadJoints, half.JointLoadJoints,
+       all.JointLoadValues, half.JointLoadValues);
+  take(all.MemberLoadCount, half.MemberLoadCount, all.MemberLoadInfo, half.MemberLoadInfo,
+       all.MemberLoadValues, half.MemberLoadValues);
+  take(all.SettlementCount, half.SettlementCount, all.SettlementJoints, half.SettlementJoints,
+       all.SettlementValues, half.SettlementValues);
+  take(all.TempChangeCount, half.TempChangeCount, all.TempChangeMembers, half.TempChangeMembers,
+       all.TempChangeValues, half.TempChangeValues);
+  take(all.FabErrorCount, half.FabErrorCount, all.FabErrorMembers, half.FabErrorMembers,
+       all.FabErrorValues, half.FabErrorValues);
   return half;
 }
 
@@ -119,7 +104,6 @@ TEST_P(LoadCaseAnalysis, CombinationsAreTheSuperpositionOfTheirCases) {
     ASSERT_FALSE(run.Rejected) << what << ": " << run.RejectionText;
     ASSERT_EQ(run.LoadCases.size(), 3u);
     ASSERT_EQ(run.Combinations.size(), 2u);
-    EXPECT_EQ(run.LoadCases[1].Name, "Even");
     const double tolerance = precision == AnalysisPrecision::Double ? 1e-6 : 2e-4;
     // Each case as a project of its own.
     for (int c = 1; c <= 3; ++c) {

@@ -161,13 +161,5 @@ TEST(CheckModel, RefusesMoreCoordinatesThanCanBeNumbered) {
       << run.RejectionText;
 }
 
-// The length a member-load entry is checked against exists for the members there are only.
-TEST(CheckedMemberLength, OnlyForAMemberThatExists) {
-  const ModelStore model = Model("PFrame");
-  EXPECT_EQ(CheckedMemberLength(model, 2), 6.0f);
-  for (int member : {-1, 0, 3}) EXPECT_FALSE(CheckedMemberLength(model, member)) << member;
-  EXPECT_FALSE(CheckedMemberLength(Model("PFrame", R"("Joints",3,0,0,0,4,0,4)"), 2)) << "no length";
-}
-
 }  // namespace
 }  // namespace stavelorn
