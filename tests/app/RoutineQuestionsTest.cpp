@@ -1,7 +1,8 @@
 // The routine questions (save before Analyze, print on Edit Data, Edit in a list window): each
 // offers "Don't ask again", a tick keeps the answer it came with for as long as the preferences
-// say so, and the Preferences dialog asks it again. The save question is never put about data
-// the project's file already holds.
+// say so, and the Preferences dialog asks it again. (That the save question is put only about
+// data the project's file does not hold is in tests/app/golden/session.txt and
+// DismissedQuestionsTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -111,37 +112,6 @@ TEST_F(RoutineQuestionsTest, ATickKeepsTheAnswerUntilThePreferencesAskAgain) {
       commands_.Run(M::MnuProjPreferences);
     }
     EXPECT_EQ(Take(row.question, true, negative, false), (Turn{true, false}));
-  }
-}
-
-// "Save Input Data in File ?" is put only when the data differ from the project's file, or there
-// is no file.
-TEST_F(RoutineQuestionsTest, TheSaveQuestionIsPutOnlyOfDataTheFileDoesNotHold) {
-  const struct {
-    const char* state;
-    bool jointMoved;
-    std::function<void()> then;
-    bool asked;
-  } rows[] = {
-      {"as opened", false, [] {}, false},
-      {"a joint moved", true, [] {}, true},
-      {"without a file", false, [this] { model_.ProjectFile.clear(); }, true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.state);
-    OpenCopyOf("portal-frame.str");
-    if (row.jointMoved) {
-      model_.JointCoords(2, 2) += 1;
-      commands_.DataWindowClosed(M::MnuJoint, true);
-    }
-    row.then();
-    const std::size_t before = messages_.Log().size();
-    if (row.asked) messages_.Answer(kAnswerNo);
-    messages_.Answer(kAnswerNo);  // results not printed
-    commands_.Analyze();
-    ASSERT_GT(messages_.Log().size(), before);
-    EXPECT_EQ(messages_.Log()[before].Title == "Save Data ?", row.asked);
-    if (commands_.Session().ResultsShown()) EditDataQuietly();
   }
 }
 
