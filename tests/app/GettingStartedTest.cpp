@@ -15,46 +15,21 @@ namespace {
 // What each step adds, copied from the example as the student would type it.
 using Stage = void (*)(ModelStore& built, const ModelStore& example);
 
+template <auto... Fields>
+void Copy(ModelStore& built, const ModelStore& example) {
+  ((built.*Fields = example.*Fields), ...);
+}
+
+using S = ModelStore;
 const std::vector<std::pair<const char*, Stage>> kStages = {
-    {"new plane frame", [](ModelStore& b, const ModelStore&) { b.SetStructType("PFrame"); }},
-    {"joints",
-     [](ModelStore& b, const ModelStore& e) {
-       b.JointCount = e.JointCount;
-       b.JointCoords = e.JointCoords;
-     }},
-    {"supports",
-     [](ModelStore& b, const ModelStore& e) {
-       b.SupportCount = e.SupportCount;
-       b.Supports = e.Supports;
-     }},
-    {"material",
-     [](ModelStore& b, const ModelStore& e) {
-       b.MaterialCount = e.MaterialCount;
-       b.Materials = e.Materials;
-     }},
-    {"sections",
-     [](ModelStore& b, const ModelStore& e) {
-       b.SectionCount = e.SectionCount;
-       b.Sections = e.Sections;
-     }},
-    {"members",
-     [](ModelStore& b, const ModelStore& e) {
-       b.MemberCount = e.MemberCount;
-       b.MemberProps = e.MemberProps;
-       b.RollAngles = e.RollAngles;
-     }},
-    {"joint load",
-     [](ModelStore& b, const ModelStore& e) {
-       b.JointLoadCount = e.JointLoadCount;
-       b.JointLoadJoints = e.JointLoadJoints;
-       b.JointLoadValues = e.JointLoadValues;
-     }},
-    {"member loads",
-     [](ModelStore& b, const ModelStore& e) {
-       b.MemberLoadCount = e.MemberLoadCount;
-       b.MemberLoadInfo = e.MemberLoadInfo;
-       b.MemberLoadValues = e.MemberLoadValues;
-     }},
+    {"new plane frame", [](S& b, const S&) { b.SetStructType("PFrame"); }},
+    {"joints", Copy<&S::JointCount, &S::JointCoords>},
+    {"supports", Copy<&S::SupportCount, &S::Supports>},
+    {"material", Copy<&S::MaterialCount, &S::Materials>},
+    {"sections", Copy<&S::SectionCount, &S::Sections>},
+    {"members", Copy<&S::MemberCount, &S::MemberProps, &S::RollAngles>},
+    {"joint load", Copy<&S::JointLoadCount, &S::JointLoadJoints, &S::JointLoadValues>},
+    {"member loads", Copy<&S::MemberLoadCount, &S::MemberLoadInfo, &S::MemberLoadValues>},
 };
 
 TourState StateOf(const ProjectSession& session) {

@@ -51,23 +51,6 @@ TEST(ResultTables, EveryExampleLabelsTheExtremesOnItsDiagramPages) {
   }
 }
 
-// A grid's size: its columns plus 28 twips per grid line across, its rows plus 30 per line down;
-// past 15 rows it shows 14 data rows and a scroll bar 255 wide.
-TEST(ResultTables, GridSize) {
-  const struct {
-    std::vector<int> widths;
-    int rows, width, height, shown;
-  } grids[] = {{{500, 1400}, 3, 500 + 1400 + 3 * 28, 400 + 2 * 300 + 4 * 30, 2},
-               {{500}, 15, 500 + 2 * 28, 400 + 14 * 300 + 16 * 30, 14},
-               {{500}, 16, 500 + 2 * 28 + 255, 400 + 14 * 300 + 16 * 30, 14}};
-  for (const auto& g : grids) {
-    const ResultGridSize size = SizeResultGrid(g.widths, g.rows, 400, 300);
-    EXPECT_EQ(std::vector<int>({size.Width, size.Height, size.ShownDataRows}),
-              std::vector<int>({g.width, g.height, g.shown}));
-    EXPECT_EQ(size.VerticalScrollBar, g.rows > 15);
-  }
-}
-
 // Each type's three windows (with results filled by hand, each recognisable where it stands), and
 // a plane frame's in named units, against files checked by eye: captions, widths and heights,
 // every cell and where it sits (numbers to the right under the general alignment, a bar force's

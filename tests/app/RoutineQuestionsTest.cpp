@@ -1,8 +1,11 @@
 // The routine questions (save before Analyze, print on Edit Data, Edit in a list window): each
 // offers "Don't ask again", a tick keeps the answer it came with for as long as the preferences
-// say so, and the Preferences dialog asks it again. The save question is never put about data
-// the project's file already holds.
+// say so, and the Preferences dialog asks it again. (That the save question is put only about
+// data the project's file does not hold is in tests/app/golden/session.txt and
+// DismissedQuestionsTest.cpp.)
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "app/ProjectCommandsFixture.h"
 #include "editors/EditorSession.h"
@@ -15,13 +18,7 @@ using Q = RoutineQuestion;
 
 // One turn of a routine question: whether its box showed, offering "Don't ask again", and
 // whether the command then did what Yes (or OK) does.
-struct Turn {
-  bool asked;
-  bool positive;
-  bool operator==(const Turn& other) const {
-    return asked == other.asked && positive == other.positive;
-  }
-};
+using Turn = std::pair<bool, bool>;
 
 class RoutineQuestionsTest : public ProjectCommandsTest {
  protected:
@@ -87,15 +84,12 @@ TEST_F(RoutineQuestionsTest, ATickKeepsTheAnswerUntilThePreferencesAskAgain) {
     bool kept;  // the next turn takes `answer` without asking
   } rows[] = {
       {Q::SaveBeforeAnalysis, kAnswerYes, true, true},
-      {Q::SaveBeforeAnalysis, kAnswerNo, true, true},
       {Q::SaveBeforeAnalysis, kAnswerYes, false, false},
       {Q::SaveBeforeAnalysis, kAnswerCancel, true, false},  // a dismissal keeps nothing
       {Q::PrintOnEditData, kAnswerYes, true, true},
       {Q::PrintOnEditData, kAnswerNo, true, true},
-      {Q::PrintOnEditData, kAnswerNo, false, false},
       {Q::EditListItem, kAnswerOk, true, true},
       {Q::EditListItem, kAnswerCancel, true, false},  // would leave Edit doing nothing
-      {Q::EditListItem, kAnswerOk, false, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(RoutineQuestionOf(row.question).Setting) + " answered " +
@@ -118,39 +112,6 @@ TEST_F(RoutineQuestionsTest, ATickKeepsTheAnswerUntilThePreferencesAskAgain) {
       commands_.Run(M::MnuProjPreferences);
     }
     EXPECT_EQ(Take(row.question, true, negative, false), (Turn{true, false}));
-  }
-}
-
-// "Save Input Data in File ?" is put only when the data differ from the project's file, or there
-// is no file.
-TEST_F(RoutineQuestionsTest, TheSaveQuestionIsPutOnlyOfDataTheFileDoesNotHold) {
-  const struct {
-    const char* state;
-    bool jointMoved;
-    std::function<void()> then;
-    bool asked;
-  } rows[] = {
-      {"as opened", false, [] {}, false},
-      {"a joint moved", true, [] {}, true},
-      {"moved and undone", true, [this] { commands_.Undo(); }, false},
-      {"moved and saved", true, [this] { commands_.SaveProject(); }, false},
-      {"without a file", false, [this] { model_.ProjectFile.clear(); }, true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.state);
-    OpenCopyOf("portal-frame.str");
-    if (row.jointMoved) {
-      model_.JointCoords(2, 2) += 1;
-      commands_.DataWindowClosed(M::MnuJoint, true);
-    }
-    row.then();
-    const std::size_t before = messages_.Log().size();
-    if (row.asked) messages_.Answer(kAnswerNo);
-    messages_.Answer(kAnswerNo);  // results not printed
-    commands_.Analyze();
-    ASSERT_GT(messages_.Log().size(), before);
-    EXPECT_EQ(messages_.Log()[before].Title == "Save Data ?", row.asked);
-    if (commands_.Session().ResultsShown()) EditDataQuietly();
   }
 }
 
