@@ -98,41 +98,51 @@ class AccessibleTreeTest : public QObject {
     faults << Faults(&open.window);
     Session analysed("portal-frame");
     faults << Faults(&analysed.window);
-    // The drawing is read as text: what it is, and the structure with its results.
-    QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(analysed.window.Canvas());
-    QCOMPARE(drawing->text(QAccessible::Name), QString("Structure drawing"));
-    QVERIFY(drawing->text(QAccessible::Description).contains("Largest displacement"));
+    // The drawing is read as text, the structure with its results.
+    QVERIFY(QAccessible::queryAccessibleInterface(analysed.window.Canvas())
+                ->text(QAccessible::Description)
+                .contains("Largest displacement"));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 
-  // Each data menu's list window and its entry dialog, on an example whose list is not empty.
+  // Each data menu opens its own list window (on the first example where that list is not empty),
+  // whose first item opened for Edit, changed, and left with the dialog's Cancel, then the list's
+  // Close, leave the project as it was.
   void everyListWindowAndEntryDialog() {
     QStringList faults;
+    int lists = 0;
     for (const MenuItemInfo& info : MenuItems()) {
       const FormId form = RouteOf(info.Item).Window;
       if (RouteOf(info.Item).Target != MenuTarget::DataWindow) continue;
       for (const char* example : {"continuous-beam", "roof-truss", "portal-frame"}) {
         Session s(example, false);
+        const ModelStore before = s.model;
         DataWindow data = MakeDataWindow(form, s.model, s.messages);
         data.Editor->Open();
         if (data.Editor->ItemCount() == 0) continue;
         s.messages.Answer(kAnswerOk);
         ModalScript script;
-        script.On(EditorFormName(form), [&faults](QWidget* list) {
+        script.On(EditorFormName(form), [&faults, &data](QWidget* list) {
           faults << Faults(list);
+          QCOMPARE(list->windowTitle().toStdString(), data.Editor->Window().Caption);
           list->findChild<QTableView*>("Grid1")->selectRow(0);
           Button(list, "EditB")->click();
         });
         script.On(EditorFormName(FormId(int(form) + 1)), [&faults](QWidget* dialog) {
           faults << Faults(dialog);
+          TypeInOrder(dialog, {"2"});
           Button(dialog, "Cancel")->click();
         });
         script.On(EditorFormName(form), [](QWidget* list) { Button(list, "CloseB")->click(); });
         s.window.Action(info.Item)->trigger();
-        QVERIFY2(script.Done(), info.Name);
+        std::string difference;
+        QVERIFY2(script.Done() && SameModelData(s.model, before, difference), info.Name);
+        QVERIFY2(!s.window.Commands().HasUnsavedChanges(), info.Name);
+        ++lists;
         break;
       }
     }
+    QCOMPARE(lists, 9);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 

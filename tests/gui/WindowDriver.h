@@ -17,6 +17,12 @@
 
 namespace stavelorn::testing {
 
+// The settings of a test run live in a folder of their own, never in the user's.
+struct OwnSettings {
+  QTemporaryDir folder;
+  OwnSettings() { qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit()); }
+};
+
 inline QPushButton* Button(QWidget* window, const char* name) {
   return window->findChild<QPushButton*>(name);
 }
@@ -26,6 +32,12 @@ inline QLineEdit* Field(QWidget* dialog, int n) {
 inline void Type(QWidget* dialog, int field, const QString& text) {
   Field(dialog, field)->clear();
   QTest::keyClicks(Field(dialog, field), text);
+}
+// Types the texts into the dialog's open fields in order, skipping hidden and read-only ones.
+inline void TypeInOrder(QWidget* dialog, QStringList texts) {
+  for (int n = 1; Field(dialog, n) && !texts.isEmpty(); ++n)
+    if (!Field(dialog, n)->isHidden() && !Field(dialog, n)->isReadOnly())
+      Type(dialog, n, texts.takeFirst());
 }
 // The text the list window's grid shows in data row `row` (1..) and column `col`.
 inline QString Cell(QWidget* list, int row, int col) {
