@@ -73,32 +73,5 @@ TEST(RoundTripText, WritesTheLibrarysBytesForSingles) {
   ExpectSameAsLibrary<float, std::uint32_t>(20261207, 200000);
 }
 
-struct ReadCase {
-  const char* text;
-  double value;
-  std::size_t length;  // 0: no number begins there
-};
-
-TEST(RoundTripText, ReadsANumberAtTheStartAndSaysWhereItEnds) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const ReadCase cases[] = {
-      {"-1.5e2x", -150, 6}, {"0.1", 0.1, 3}, {"1e400", inf, 5}, {"-1e400", -inf, 6},
-      {"1e-400", 0, 6},     {"12,5", 12, 2}, {"abc", 0, 0},     {"", 0, 0},
-      {".5", 0.5, 2},       {"7.", 7, 2},
-  };
-  for (const ReadCase& c : cases) {
-    double value = -99;
-    const char* first = c.text;
-    const auto end = ReadNumber(first, first + std::strlen(first), value);
-    if (c.length == 0) {
-      EXPECT_FALSE(end) << c.text;
-      continue;
-    }
-    ASSERT_TRUE(end) << c.text;
-    EXPECT_EQ(*end - first, static_cast<std::ptrdiff_t>(c.length)) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
-  }
-}
-
 }  // namespace
 }  // namespace stavelorn
