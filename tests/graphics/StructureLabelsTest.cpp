@@ -5,6 +5,7 @@
 #include "editors/EditorPreviews.h"
 #include "editors/GridModel.h"
 #include "graphics/PlaneModels.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
@@ -22,7 +23,8 @@ TEST(Hinges, ThePreviewShowsTheGridsHinges) {
   grid.SetText(1, 5, "Both Ends");
   RecordingCanvas canvas;
   ScriptedMessages messages;
-  DrawMembersPreview(JointsOnly("PFrame", {{0, 0}, {10, 0}, {20, 0}}), grid, 2, canvas, messages);
+  DrawMembersPreview(ModelFromText("\"t\",\"PFrame\"\n\"Joints\",3, 0,0, 10,0, 20,0\n"), grid, 2,
+                     canvas, messages);
   const auto hinges = StrokesOf(canvas, Stroke::Kind::Circle, kHingeColour);
   ASSERT_EQ(hinges.size(), 2u);
   EXPECT_TRUE(hinges[0].X1 > 0 && hinges[0].X1 < 5 && hinges[1].X1 > 5 && hinges[1].X1 < 10);
