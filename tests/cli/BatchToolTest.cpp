@@ -2,14 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
 #include "cli/ToolRun.h"
 #include "model/ProjectFile.h"
-#include "model/UnitConversion.h"
 #include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/TextReportPrinter.h"
@@ -28,35 +26,17 @@ using testing::ToolRun;
 struct Example {
   const char* name;
   int members;
-  std::vector<const char*> quantities;  // what the diagrams show for the type
 };
 
 const Example kExamples[] = {
-    {"continuous-beam", 3, {"V", "M"}},   {"roof-truss", 13, {"N"}},
-    {"portal-frame", 3, {"N", "V", "M"}}, {"space-truss-tower", 26, {"N"}},
-    {"grid-floor", 7, {"V", "T", "M"}},   {"space-frame", 8, {"N", "Vy", "Vz", "T", "My", "Mz"}},
+    {"continuous-beam", 3},    {"roof-truss", 13}, {"portal-frame", 3},
+    {"space-truss-tower", 26}, {"grid-floor", 7},  {"space-frame", 8},
 };
-
-// Each list holds one entry per row, numbered by `key`, of `width` values each; every value
-// reads back as the very single `value` gives.
-template <typename Id, typename Value>
-void ExpectList(const JsonValue& list, const char* key, int rows, int width, Id id, Value value) {
-  ASSERT_EQ(list.items.size(), static_cast<std::size_t>(rows)) << key;
-  for (int r = 1; r <= rows; ++r) {
-    const JsonValue& entry = list[static_cast<std::size_t>(r - 1)];
-    EXPECT_EQ(entry[key].text, std::to_string(id(r)));
-    ASSERT_EQ(entry["values"].items.size(), static_cast<std::size_t>(width));
-    for (int k = 1; k <= width; ++k) {
-      const std::string& text = entry["values"][static_cast<std::size_t>(k - 1)].text;
-      EXPECT_EQ(std::strtof(text.c_str(), nullptr), value(r, k)) << key << " " << r << "," << k;
-    }
-  }
-}
 
 // Each example reads and writes back byte for byte; the tool prints the print command's report
 // of the model as the tool analyses it (with the accuracy guard), adds the trail and the diagrams
 // after the results only when asked, and its JSON holds the trail and the diagrams beside the
-// results (whose every value the golden JSON below shows in place).
+// results (whose layout the golden results JSON shows).
 TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
   for (const Example& e : kExamples) {
     SCOPED_TRACE(e.name);
@@ -92,19 +72,10 @@ TEST(ExampleProjects, ReadWriteBackPrintAndAgreeWithTheirJson) {
     EXPECT_EQ(run.status, 0);
     const JsonValue json = ParseJson(run.out);
     EXPECT_EQ(json["status"].text, "1");
-    EXPECT_EQ(json["structType"].text, model.StructType);
-    EXPECT_EQ(json["dofCount"].text, std::to_string(analysis.Results.DofCount));
-    // The trail's values are judged in the answer checks; here only its place beside the rest.
-    ASSERT_EQ(json["trail"]["members"].items.size(), static_cast<std::size_t>(e.members));
-    const JsonValue& diagrams = json["diagrams"];
-    EXPECT_EQ(diagrams.items.size(), static_cast<std::size_t>(e.members));
-    for (const JsonValue& member : diagrams.items) {
-      const JsonValue& stations = member["stations"];
-      ASSERT_GE(stations.items.size(), 11u);
-      EXPECT_EQ(std::stod(stations.items.front()["x"].text), 0);
-      EXPECT_EQ(std::stod(stations.items.back()["x"].text), std::stod(member["length"].text));
-      for (const char* q : e.quantities) EXPECT_NO_THROW(stations.items.front()[q]) << q;
-    }
+    // The trail's values are judged in the answer checks and the diagrams' stations against a
+    // cut of each member's free body; here only their place beside the rest.
+    EXPECT_EQ(json["trail"]["members"].items.size(), static_cast<std::size_t>(e.members));
+    EXPECT_EQ(json["diagrams"].items.size(), static_cast<std::size_t>(e.members));
   }
 }
 
@@ -141,7 +112,6 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
   const std::vector<std::string> runs[] = {
       {},
       {"--pdf", "a.str"},
-      {"--json"},
       {"--json", "/nonexistent/folder/none.str"},
       {"--json", rejected},
       {roller},
@@ -153,12 +123,9 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
       {"--units", "kip", pinned},
       {pinned, "--units"},
       {"--units", "", pinned},
-      {"--precision", "", pinned},
-      {"--check", "", pinned},
       {"--check", "a.json", "--units", "kip,in", pinned},
       {pinned, roller},
       {"--picture", "portal-frame.str"},
-      {"--picture", beam, pinned},
       {"--picture", notes, beam},
       {"--picture", (scratch / "folder.svg").string(), beam},
       {"--picture", (scratch / "no-such-folder" / "out.svg").string(), beam},
@@ -168,8 +135,6 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
       {"--json", "--influence", "internal:1:2.5e0:M", "--path", "1", beam},
       {"--json", "--influence", "displacement:2:2", beam},
       {"--influence", "reaction:1:1", beam},
-      {"--json", "--path", "1", beam},
-      {"--json", beam, "--influence"},
       {"--json", "--influence", "reaction:1", beam},
       {"--json", "--influence", "internal:1:x:M", beam},
       {"--json", "--influence", "internal:1: 2:M", beam},
@@ -209,25 +174,29 @@ TEST(BatchTool, ConvertsANamedProjectToTheUnitsAskedFor) {
       "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n";
   const std::string path = ScratchFile("units.str", text);
 
-  ModelStore expected = testing::ModelFromText(text);
-  ASSERT_FALSE(
-      ConvertUnits(expected, NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C)));
-  const StructureResults converted = CheckAndAnalyze(expected).Results;
   const ToolRun json = RunTool({"--units", "kip,in", "--json", path});
   ASSERT_EQ(json.status, 0) << json.err;
   const JsonValue results = ParseJson(json.out);
   EXPECT_EQ(results["units"]["force"].text, "kip");
   EXPECT_EQ(results["units"]["length"].text, "in");
   EXPECT_EQ(results["units"]["temperature"].text, "C") << "an omitted TEMP keeps the file's";
-  ExpectList(
-      results["memberEndForces"], "member", 3, 6, [](int m) { return m; },
-      [&](int m, int c) { return converted.MemberEndForces(m, c); });
+  // Against the same project in kN and m: a force times 0.2248089 kip/kN, a moment also times
+  // 39.37008 in/m, within the round-off of two single-precision solutions.
+  const JsonValue original = ParseJson(RunTool({"--json", path}).out);
+  for (std::size_t m = 0; m < 3; ++m)
+    for (std::size_t c = 0; c < 6; ++c) {
+      const double kN = original["memberEndForces"][m]["values"][c].Number();
+      const double kip = kN * (c % 3 == 2 ? 0.2248089 * 39.37008 : 0.2248089);
+      EXPECT_NEAR(results["memberEndForces"][m]["values"][c].Number(), kip,
+                  1e-4 * (std::abs(kip) + 1))
+          << m + 1 << "," << c + 1;
+    }
   EXPECT_EQ(testing::ReadWholeFile(path), text) << "the file is not changed";
 
   const ToolRun report = RunTool({"--units", "N,mm,F", path});
   ASSERT_EQ(report.status, 0) << report.err;
   EXPECT_NE(report.out.find("[N/mm2]"), std::string::npos) << "E is printed with its unit";
-  EXPECT_EQ(ParseJson(RunTool({"--json", path}).out)["units"]["length"].text, "m");
+  EXPECT_EQ(original["units"]["length"].text, "m");
   EXPECT_EQ(
       RunTool({"--json", testing::SourcePath("examples/portal-frame.str")}).out.find("\"units\""),
       std::string::npos)
@@ -278,11 +247,6 @@ TEST(BatchTool, TellsThePrecisionAndTheAccuracyNoteAsTheWindowDoesOrAsAsked) {
     EXPECT_EQ(doubled.err, "");
     EXPECT_EQ(doubled.out.substr(doubled.out.find("\"jointDisplacements\"")),
               run.out.substr(run.out.find("\"jointDisplacements\"")));
-    EXPECT_EQ(RunTool({"--json", "--precision", "single", path}).out, run.out);
-    const ToolRun refused = RunTool({"--precision", "quad", path});
-    EXPECT_EQ(refused.status, 64);
-    EXPECT_NE(refused.err.find("--precision"), std::string::npos) << refused.err;
-    EXPECT_TRUE(refused.out.empty());
   }
 }
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs the built batch tool as a user would: every example project must give a complete report
-# and a JSON object with exit status 0, with --diagrams also the members' diagrams, and a call
-# without a file must be a usage error (64). With --picture each example's drawing, with its deformed
-# shape and a diagram, must be a well-formed SVG document holding one joint group per joint, and a
-# hinged frame's one hinge group per hinged member end.
+# Runs the built batch tool as a user would (the reports and the JSON of every example are checked
+# in process by BatchToolTest): with --picture each example's drawing, with its deformed shape and
+# a diagram, must be a well-formed SVG document holding one joint group per joint, a hinged
+# frame's one hinge group per hinged member end, and a call without a file must be a usage error
+# (64).
 # Usage: examples.sh PATH/TO/stavelorn-report EXAMPLES_FOLDER
 set -u
 tool=$1
@@ -21,30 +21,6 @@ for project in "$folder"/*.str; do
   deformed=$(xmllint --xpath 'count(//*[local-name()="g"][@class="deformed"])' "$svg" 2>/dev/null)
   if [[ $status -ne 0 || $groups != "$joints" || $deformed == 0 ]]; then
     echo "FAIL: $tool --picture $svg --deformed $project (exit $status, $groups joint groups)"
-    failed=1
-  fi
-  report=$("$tool" "$project")
-  status=$?
-  if [[ $status -ne 0 || $report != *"End of Input Data"* || $report != *"End of Analysis"* ]]; then
-    echo "FAIL: $tool $project (exit $status)"
-    failed=1
-  fi
-  json=$("$tool" --json "$project")
-  status=$?
-  if [[ $status -ne 0 || $json != '{"status": 1, '* ]]; then
-    echo "FAIL: $tool --json $project (exit $status)"
-    failed=1
-  fi
-  report=$("$tool" --diagrams "$project")
-  status=$?
-  if [[ $status -ne 0 || $report != *"End of Analysis"*"Internal Force Diagrams"* ]]; then
-    echo "FAIL: $tool --diagrams $project (exit $status)"
-    failed=1
-  fi
-  json=$("$tool" --diagrams --json "$project")
-  status=$?
-  if [[ $status -ne 0 || $json != *'"diagrams": ['*'{"member": 1, '* ]]; then
-    echo "FAIL: $tool --diagrams --json $project (exit $status)"
     failed=1
   fi
 done

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -268,7 +267,6 @@ TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
   const std::pair<std::string, std::string> kFiles[] = {
       {"{\"answers\": [\n{\"quantity\": \"L\" \"member\": 1}]}", "not JSON: line 2"},
       {"{\"answers\": 3}", "no \"answers\" list"},
-      {"[1, 2]", "no \"answers\" list"},
       {"{\"answers\": [{\"quantity\": \"M\", \"values\": 1}]}",
        "answer 1 names an unknown quantity \"M\""},
       {"{\"answers\": [{\"quantity\": \"L\", \"member\": 1, \"values\": 5},"
@@ -278,8 +276,6 @@ TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
        "answer 1 (T) has no \"member\" number"},
       {"{\"answers\": [{\"quantity\": \"Qf\", \"member\": 2, \"values\": [1, 2]}]}",
        "answer 1 (Qf of member 2) expected 6 numbers, found 2"},
-      {"{\"answers\": [{\"quantity\": \"d\", \"values\": [[1]]}]}",
-       "answer 1 (d) expected 7 numbers, found 1"},
       {"{\"answers\": [{\"quantity\": \"reactions\", \"values\": [[1, 2, 3], [4, 5]]}]}",
        "answer 1 (reactions) row 2: expected a list of 3 numbers"},
       {"{\"answers\": [{\"quantity\": \"L\", \"member\": 1, \"values\": \"5\"}]}",
@@ -296,7 +292,8 @@ TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
 }
 
 // A structure that fails the stability count: the member steps are judged, the rest are not,
-// and the tool exits as its report does.
+// and the tool exits as its report does. (That --check goes with no option but --case is the
+// option table's, shown among the tool's refusals.)
 TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   const std::string project =
       "\"m\"\n\"PFrame\"\n\"Joints\",3\n0,0\n3,4\n8,4\n\"Supports\",1\n1,1,1,0\n"
@@ -315,16 +312,6 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   for (std::size_t i = 3; i < 10; ++i) {  // d is a column: entry k is row k, of no column
     EXPECT_EQ(c.json["items"][i]["row"].Number(), i - 2.0);
     EXPECT_EQ(c.json["items"][i]["col"].kind, JsonValue::Kind::Null);
-  }
-  // Answers are judged alone: each other request beside them is a usage error.
-  for (const std::string other :
-       {"--json", "--diagrams", "--trail", "--influence R1", "--path 1,2", "--precision double",
-        "--picture a.svg", "--units kip,in", "--deformed", "--diagram M"}) {
-    std::vector<std::string> args = {"--check", "a.json", other.substr(0, other.find(' '))};
-    if (other.find(' ') != std::string::npos) args.push_back(other.substr(other.find(' ') + 1));
-    args.push_back("p.str");
-    std::ostringstream out, err;
-    EXPECT_EQ(RunBatchTool(args, out, err), kExitUsage) << other;
   }
 }
 
