@@ -111,13 +111,34 @@ void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<dou
   BackSubstitute(factored, values.data());
 }
 
+namespace {
+
+// The solution of several vectors side by side: `width` values of each row, distinct memory
+// (restrict), so that the compiler sets the lanes in vector registers. Each lane's arithmetic is
+// the single solution's, operation for operation.
+
+// target -= multiplier · pivot, lane by lane; a zero pivot value subtracts nothing, as the single
+// solution skips it.
+void SubtractMultiple(double* __restrict target, const double* __restrict pivot, double multiplier,
+                      std::size_t width) {
+  for (std::size_t c = 0; c < width; ++c) target[c] -= pivot[c] != 0 ? multiplier * pivot[c] : 0.0;
+}
+
+// sum -= r · known, lane by lane.
+void SubtractProduct(double* __restrict sum, const double* __restrict known, double r,
+                     std::size_t width) {
+  for (std::size_t c = 0; c < width; ++c) sum[c] -= r * known[c];
+}
+
+}  // namespace
+
 void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<double>& values,
                          int count) {
   const int n = factored.Size(), b = factored.HalfBandwidth();
   const std::size_t m = static_cast<std::size_t>(count);
   if (n < 1 || count < 1 || values.size() != static_cast<std::size_t>(n) * m) return;
-  // The vectors padded to a whole number of lanes of 4, so that each step is the same 4
-  // independent operations the compiler can set side by side.
+  // The vectors padded to a whole number of lanes of 4, so that each step is a whole number of
+  // vector operations.
   constexpr std::size_t kLanes = 4;
   const std::size_t width = (m + kLanes - 1) / kLanes * kLanes;
   std::vector<double> padded(static_cast<std::size_t>(n) * width);
@@ -129,25 +150,17 @@ void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<dou
   for (int i = 1; i <= n; ++i) {
     const double* row = factored.Row(i);
     const double* p = at(i);
-    for (int k = i + 1; k <= std::min(n, i + b); ++k) {
-      const double multiplier = row[k] / row[i];
-      double* target = at(k);
-      // A zero load subtracts nothing, as the single solution skips it.
-      for (std::size_t c = 0; c < width; c += kLanes)
-        for (std::size_t l = 0; l < kLanes; ++l)
-          target[c + l] -= p[c + l] != 0 ? multiplier * p[c + l] : 0.0;
-    }
+    // No vector has a load here yet: every target would lose +0, which changes none.
+    if (std::all_of(p, p + width, [](double value) { return value == 0; })) continue;
+    for (int k = i + 1; k <= std::min(n, i + b); ++k)
+      SubtractMultiple(at(k), p, row[k] / row[i], width);
   }
   std::vector<double> sum(width);
   for (int i = n; i >= 1; --i) {
     const double* row = factored.Row(i);
     std::copy(at(i), at(i) + width, sum.begin());
-    for (int j = i + 1; j <= std::min(n, i + b); ++j) {
-      const double* known = at(j);
-      const double r = row[j];
-      for (std::size_t c = 0; c < width; c += kLanes)
-        for (std::size_t l = 0; l < kLanes; ++l) sum[c + l] -= r * known[c + l];
-    }
+    for (int j = i + 1; j <= std::min(n, i + b); ++j)
+      SubtractProduct(sum.data(), at(j), row[j], width);
     double* result = at(i);
     for (std::size_t c = 0; c < width; ++c) result[c] = sum[c] / row[i] + 0.0;
   }
