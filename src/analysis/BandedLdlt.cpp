@@ -111,13 +111,24 @@ void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<dou
   BackSubstitute(factored, values.data());
 }
 
+namespace {
+
+// target -= multiplier · pivot, lane by lane, on distinct rows (restrict) so that the compiler
+// sets the lanes side by side; a zero pivot value subtracts nothing.
+void SubtractMultiple(double* __restrict target, const double* __restrict pivot, double multiplier,
+                      std::size_t width) {
+  for (std::size_t c = 0; c < width; ++c) target[c] -= pivot[c] != 0 ? multiplier * pivot[c] : 0.0;
+}
+
+}  // namespace
+
 void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<double>& values,
                          int count) {
   const int n = factored.Size(), b = factored.HalfBandwidth();
   const std::size_t m = static_cast<std::size_t>(count);
   if (n < 1 || count < 1 || values.size() != static_cast<std::size_t>(n) * m) return;
-  // The vectors padded to a whole number of lanes of 4, so that each step is the same 4
-  // independent operations the compiler can set side by side.
+  // The vectors padded to a whole number of lanes of 4. Each lane's operations are the single
+  // solution's, in its order.
   constexpr std::size_t kLanes = 4;
   const std::size_t width = (m + kLanes - 1) / kLanes * kLanes;
   std::vector<double> padded(static_cast<std::size_t>(n) * width);
@@ -126,30 +137,31 @@ void SolveWithLdltFactor(const EquationSystem<double>& factored, std::vector<dou
               values.begin() + static_cast<long>(i * m + m),
               padded.begin() + static_cast<long>(i * width));
   auto at = [&](int i) { return padded.data() + static_cast<std::size_t>(i - 1) * width; };
+  // L⁻¹ column by column, as the single solution: each row i of the band below takes away its
+  // multiple of row i (a zero load, which the single solution skips, takes away nothing).
   for (int i = 1; i <= n; ++i) {
     const double* row = factored.Row(i);
     const double* p = at(i);
-    for (int k = i + 1; k <= std::min(n, i + b); ++k) {
-      const double multiplier = row[k] / row[i];
-      double* target = at(k);
-      // A zero load subtracts nothing, as the single solution skips it.
-      for (std::size_t c = 0; c < width; c += kLanes)
-        for (std::size_t l = 0; l < kLanes; ++l)
-          target[c + l] -= p[c + l] != 0 ? multiplier * p[c + l] : 0.0;
-    }
+    // No vector has a load here yet: every target would lose +0, which changes none.
+    if (std::all_of(p, p + width, [](double value) { return value == 0; })) continue;
+    for (int k = i + 1; k <= std::min(n, i + b); ++k)
+      SubtractMultiple(at(k), p, row[k] / row[i], width);
   }
-  std::vector<double> sum(width);
+  // Back substitution from the last row up, 4 lanes at a time: their running values stay in
+  // registers while the rows of the band pass by.
   for (int i = n; i >= 1; --i) {
     const double* row = factored.Row(i);
-    std::copy(at(i), at(i) + width, sum.begin());
-    for (int j = i + 1; j <= std::min(n, i + b); ++j) {
-      const double* known = at(j);
-      const double r = row[j];
-      for (std::size_t c = 0; c < width; c += kLanes)
-        for (std::size_t l = 0; l < kLanes; ++l) sum[c + l] -= r * known[c + l];
-    }
+    const int last = std::min(n, i + b);
     double* result = at(i);
-    for (std::size_t c = 0; c < width; ++c) result[c] = sum[c] / row[i] + 0.0;
+    for (std::size_t c = 0; c < width; c += kLanes) {
+      double lane[kLanes];
+      for (std::size_t l = 0; l < kLanes; ++l) lane[l] = result[c + l];
+      for (int j = i + 1; j <= last; ++j) {
+        const double* known = at(j) + c;
+        for (std::size_t l = 0; l < kLanes; ++l) lane[l] -= row[j] * known[l];
+      }
+      for (std::size_t l = 0; l < kLanes; ++l) result[c + l] = lane[l] / row[i] + 0.0;
+    }
   }
   for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i)
     std::copy(padded.begin() + static_cast<long>(i * width),

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <stdexcept>
 #include <type_traits>
 #include <utility>
 
@@ -25,35 +26,39 @@ bool AllFinite(const Values& values) {
   return true;
 }
 
-// Σ factor·value over the cases, in case order and double precision, rounded once to single.
-void SumInto(Array<float>& sum, const std::vector<CaseResults>& cases,
-             const std::vector<float>& factors, Array<float> StructureResults::*values) {
-  std::vector<double> total(static_cast<std::size_t>((cases.front().Results.*values).Size()));
-  for (std::size_t c = 0; c < cases.size(); ++c) {
-    const Array<float>& v = cases[c].Results.*values;
-    for (std::size_t i = 0; i < total.size(); ++i)
-      total[i] += static_cast<double>(factors[c]) * static_cast<double>(v(static_cast<int>(i) + 1));
-  }
-  sum.Redim(static_cast<int>(total.size()));
-  for (std::size_t i = 0; i < total.size(); ++i)
-    sum(static_cast<int>(i) + 1) = static_cast<float>(total[i]);
+std::size_t EntryCount(const Array<float>& values) {
+  return static_cast<std::size_t>(values.Size());
+}
+std::size_t EntryCount(const Table<float>& values) {
+  return static_cast<std::size_t>(values.Rows()) * static_cast<std::size_t>(values.Cols());
+}
+void ShapeLike(Array<float>& sum, const Array<float>& values) {
+  sum.Redim(values.Size());
+}
+void ShapeLike(Table<float>& sum, const Table<float>& values) {
+  sum.Redim(values.Rows(), values.Cols());
 }
 
-void SumInto(Table<float>& sum, const std::vector<CaseResults>& cases,
-             const std::vector<float>& factors, Table<float> StructureResults::*values) {
-  const Table<float>& first = cases.front().Results.*values;
-  sum.Redim(first.Rows(), first.Cols());
-  std::vector<double> total(static_cast<std::size_t>(first.Rows()) * first.Cols());
+// Σ factor·value over the cases, in case order and double precision, rounded once to single. A
+// case whose factor is 0 adds only zeros, which leave every partial sum as it is (the results of
+// a complete case are finite, and a sum that starts at +0 never becomes -0), so it is not read.
+template <typename Values>
+void SumInto(Values& sum, const std::vector<CaseResults>& cases, const std::vector<float>& factors,
+             Values StructureResults::*values) {
+  const Values& first = cases.front().Results.*values;
+  const std::size_t count = EntryCount(first);
+  std::vector<double> total(count);
   for (std::size_t c = 0; c < cases.size(); ++c) {
-    const Table<float>& v = cases[c].Results.*values;
-    std::size_t i = 0;
-    for (int r = 1; r <= v.Rows(); ++r)
-      for (int k = 1; k <= v.Cols(); ++k)
-        total[i++] += static_cast<double>(factors[c]) * static_cast<double>(v(r, k));
+    if (factors[c] == 0.0f) continue;
+    const Values& v = cases[c].Results.*values;
+    if (EntryCount(v) != count) throw std::logic_error("load cases numbered differently");
+    const double factor = factors[c];
+    const float* entry = v.Data();
+    for (std::size_t i = 0; i < count; ++i) total[i] += factor * static_cast<double>(entry[i]);
   }
-  std::size_t i = 0;
-  for (int r = 1; r <= sum.Rows(); ++r)
-    for (int k = 1; k <= sum.Cols(); ++k) sum(r, k) = static_cast<float>(total[i++]);
+  ShapeLike(sum, first);
+  float* out = sum.Data();
+  for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<float>(total[i]);
 }
 
 }  // namespace

@@ -2,15 +2,37 @@
 // displacements, and the support reactions as the sums of the members' global end forces at the
 // restrained coordinates.
 
+#include <algorithm>
+#include <vector>
+
 #include "analysis/Arithmetic.h"
 #include "analysis/Engine.h"
 
 namespace stavelorn {
 
+namespace {
+
+// Whether each joint (by number, 0 unused) has a support record: looked up for every member.
+std::vector<bool> JointsWithSupports(const ModelStore& model) {
+  std::vector<bool> supported(static_cast<std::size_t>(std::max<int>(0, model.JointCount)) + 1);
+  for (int s = 1; s <= model.SupportCount; ++s) {
+    const int joint = model.Supports(s, 1);
+    if (joint >= 1 && joint <= model.JointCount) supported[static_cast<std::size_t>(joint)] = true;
+  }
+  return supported;
+}
+
+}  // namespace
+
 template <typename Real>
 void Engine<Real>::ComputeMemberForces() {
   const int n = EndCoords;
   const bool memberActions = HasMemberActions();
+  const std::vector<bool> supported = JointsWithSupports(Model);
+  auto hasSupport = [&supported](int joint) {
+    return joint >= 1 && static_cast<std::size_t>(joint) < supported.size() &&
+           supported[static_cast<std::size_t>(joint)];
+  };
   for (int m = 1; m <= Model.MemberCount; ++m) {
     const MemberContext<Real> member = LoadMemberContext(m);
     const CodeNumberList codes = MemberCodeNumbers(Results.CoordNumbers, member);
@@ -28,7 +50,7 @@ void Engine<Real>::ComputeMemberForces() {
       for (int i = 1; i <= n; ++i) q[i] = Store<Real>(Calc(q[i]) + Calc(qf[i]));
     }
     for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = q[i];
-    if (HasSupportAtMemberJoints(Model, member))
+    if (hasSupport(member.BeginJoint) || hasSupport(member.EndJoint))
       StoreReactions(codes, TransformForcesToGlobal(member, geometry, q));
   }
 }
@@ -60,22 +82,13 @@ void Engine<Real>::StoreReactions(const CodeNumberList& codes, const MemberVecto
   }
 }
 
-template <typename Real>
-bool HasSupportAtMemberJoints(const ModelStore& model, const MemberContext<Real>& member) {
-  for (int s = 1; s <= model.SupportCount; ++s) {
-    const int joint = model.Supports(s, 1);
-    if (joint == member.BeginJoint || joint == member.EndJoint) return true;
-  }
-  return false;
-}
-
 #define STAVELORN_INSTANTIATE(Real)                                                             \
   template void Engine<Real>::ComputeMemberForces();                                            \
   template MemberVector<Real> Engine<Real>::GatherMemberDisp(const CodeNumberList&) const;      \
   template void Engine<Real>::StoreReactions(const CodeNumberList&, const MemberVector<Real>&); \
   template MemberVector<Real> ComputeLocalEndForces(                                            \
-      const MemberContext<Real>&, const MemberMatrix<Real>&, const MemberVector<Real>&);        \
-  template bool HasSupportAtMemberJoints(const ModelStore&, const MemberContext<Real>&);
+      const MemberContext<Real>&, const MemberMatrix<Real>&, const MemberVector<Real>&);
+
 STAVELORN_INSTANTIATE(float)
 STAVELORN_INSTANTIATE(double)
 #undef STAVELORN_INSTANTIATE

@@ -119,8 +119,6 @@ MemberVector<Real> AddSettlementDisp(const ModelStore& model, const MemberContex
                                      MemberVector<Real> v);
 template <typename Real>
 bool HasSettlementAtMemberJoints(const ModelStore& model, const MemberContext<Real>& member);
-template <typename Real>
-bool HasSupportAtMemberJoints(const ModelStore& model, const MemberContext<Real>& member);
 
 // {u} = [T]{v} (a copy for an aligned member).
 template <typename Real>

@@ -118,6 +118,8 @@ std::optional<std::string> Placeholder(const std::string& name, const std::strin
     if (!type) return std::nullopt;
     return SignConventionSection(*type);
   }
+  if (name == "support-signs" && (argument == "reactions" || argument == "settlements"))
+    return SupportSignsSection(argument == "settlements");
   const MethodSteps* steps = example.Steps();
   if (!steps) return std::nullopt;
   if (name == "member" || name == "member-forces") return MemberPlaceholder(*steps, name, argument);

@@ -10,6 +10,7 @@
 //   {{reactions}}, {{checks}}    the support reactions; the equilibrium checks
 //   {{menu-keys}}                every menu item that has a key, with its keys
 //   {{signs CODE}}               the sign conventions of the type CODE, with its pictures
+//   {{support-signs reactions}}  every type's positive reactions in pictures (or settlements)
 #pragma once
 
 #include <string>

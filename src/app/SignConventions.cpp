@@ -1,114 +1,32 @@
 #include "app/SignConventions.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/MemberDiagrams.h"
+#include "app/SignConventionModels.h"
 #include "editors/MemberLoadForm.h"
 #include "graphics/Drawing.h"
+#include "graphics/DrawingData.h"
+#include "graphics/JointLoadFigures.h"
 #include "graphics/StructurePicture.h"
 #include "graphics/SvgPicture.h"
 #include "model/LoadSymbols.h"
-#include "model/MemberLoadKind.h"
-#include "model/ProjectFile.h"
 
 namespace stavelorn {
 
 namespace {
 
-constexpr float kLoad = 10;
+// More kinds than this on one chain crowd their labels into one another.
+constexpr std::size_t kKindsPerPicture = 3;
 
-// A record of the project file: the values joined by commas.
-template <typename T>
-std::string Record(const std::vector<T>& values) {
-  std::ostringstream line;
-  for (std::size_t i = 0; i < values.size(); ++i) line << (i ? "," : "") << values[i];
-  return line.str() + "\n";
-}
+enum class Shows { Axes, EndForces, JointLoads, MemberLoads, Diagram, Reactions, Settlements };
 
-std::string Section(const std::string& label, const std::vector<std::string>& records) {
-  std::string text = "\"" + label + "\"," + std::to_string(records.size()) + "\n";
-  for (const std::string& record : records) text += record;
-  return text;
-}
-
-std::string MaterialRecord(const StructTypeInfo& type) {
-  return type.MaterialColumns == 3 ? "2E+08,8E+07,1.2E-05\n" : "2E+08,1.2E-05\n";
-}
-
-std::string SectionRecord(const StructTypeInfo& type) {
-  std::vector<float> values;
-  for (int k = 0; k < type.SectionColumns; ++k)
-    values.push_back(
-        type.Sections[static_cast<std::size_t>(k)].Measure == Quantity::Area ? 0.01f : 0.0001f);
-  return Record(values);
-}
-
-// A positive value of every joint load component of the type, at `joint`.
-std::string JointLoadRecord(const StructTypeInfo& type, int joint) {
-  std::vector<float> values{static_cast<float>(joint)};
-  values.insert(values.end(), static_cast<std::size_t>(type.CoordsPerJoint), kLoad);
-  return Record(values);
-}
-
-std::string TrussText(const StructTypeInfo& type) {
-  const bool space = type.CoordColumns == 3;
-  const std::vector<std::string> joints =
-      space ? std::vector<std::string>{"0,0,0\n", "6,0,0\n", "3,0,5\n", "3,4,2\n"}
-            : std::vector<std::string>{"0,0\n", "4,3\n", "8,0\n"};
-  const std::vector<std::string> supports =
-      space ? std::vector<std::string>{"1,1,1,1\n", "2,1,1,1\n", "3,1,1,1\n"}
-            : std::vector<std::string>{"1,1,1\n", "3,0,1\n"};
-  const std::vector<std::string> members =
-      space ? std::vector<std::string>{"1,4,1,1\n", "2,4,1,1\n", "3,4,1,1\n"}
-            : std::vector<std::string>{"1,2,1,1\n", "2,3,1,1\n", "1,3,1,1\n"};
-  const int loaded = space ? 4 : 2;
-  return Section("Joints", joints) + Section("Supports", supports) +
-         Section("Materials", {MaterialRecord(type)}) +
-         Section("Cross-Sections", {SectionRecord(type)}) + Section("Members", members) +
-         Section("Joint Loads", {JointLoadRecord(type, loaded)});
-}
-
-// The chain of members, one a load kind, each 4 along X and 3 along the second axis (5 long); a
-// space frame's run 1 along Z instead, so that the projection spreads its many members apart.
-std::string ChainText(const StructTypeInfo& type) {
-  const std::vector<const MemberLoadKindInfo*> kinds = AcceptedLoadKinds(type.Kind);
-  const int memberCount = std::max<int>(2, static_cast<int>(kinds.size()));
-  const int jointCount = memberCount + 1;
-  std::vector<std::string> joints, supports, members, loads;
-  for (int j = 1; j <= jointCount; ++j) {
-    std::vector<float> at{4.0f * static_cast<float>(j - 1)};
-    const float across = type.CoordColumns == 3 ? 1.0f : 3.0f;
-    if (type.CoordColumns >= 2) at.push_back(across * static_cast<float>(j - 1));
-    if (type.CoordColumns == 3) at.insert(at.begin() + 1, 0.0f);
-    joints.push_back(Record(at));
-    if (j == jointCount) continue;  // the free end carries the joint load
-    std::vector<int> flags{j};
-    for (int k = 0; k < type.CoordsPerJoint; ++k)
-      flags.push_back(j == 1 || !type.Coords[static_cast<std::size_t>(k)].Rotation ? 1 : 0);
-    supports.push_back(Record(flags));
-  }
-  for (int m = 1; m <= memberCount; ++m) {
-    members.push_back(Record(std::vector<int>{m, m + 1, 1, 1}));
-    if (type.RollAngles) members.back().insert(members.back().size() - 1, ",30");
-  }
-  for (std::size_t i = 0; i < kinds.size(); ++i) {
-    const MemberLoadKindInfo& kind = *kinds[i];
-    const bool point = IsConcentrated(kind);
-    const float second = kind.ValueLabels[1] ? 2 * kLoad : 0;
-    loads.push_back(Record(std::vector<float>{static_cast<float>(i + 1),
-                                              static_cast<float>(static_cast<int>(kind.Kind)),
-                                              kLoad, second, point ? 2.0f : 0.0f, 0.0f}));
-  }
-  std::string text = Section("Joints", joints) + Section("Supports", supports) +
-                     Section("Materials", {MaterialRecord(type)}) +
-                     Section("Cross-Sections", {SectionRecord(type)}) +
-                     Section("Members", members) +
-                     Section("Joint Loads", {JointLoadRecord(type, jointCount)});
-  if (!loads.empty()) text += Section("Member Loads", loads);
-  return text;
-}
+struct PictureSpec {
+  Shows What;
+  std::size_t Group;  // of the member load kinds
+  std::string Name, Caption;
+};
 
 // The type's first moment, or the axial force of a truss.
 DiagramQuantity ShownQuantity(const StructTypeInfo& type) {
@@ -118,19 +36,134 @@ DiagramQuantity ShownQuantity(const StructTypeInfo& type) {
   return DiagramQuantity::N;
 }
 
-std::string PictureName(const StructTypeInfo& type, const char* what) {
-  return std::string("pictures/signs-") + type.Code + "-" + what + ".svg";
+std::vector<PictureSpec> PictureSpecs(const StructTypeInfo& type) {
+  const std::string name = std::string("pictures/signs-") + type.Code + "-", of = type.Name;
+  std::vector<PictureSpec> specs{
+      {Shows::Axes, 0, name + "axes.svg", of + ": global axes and the members' local axes"},
+      {Shows::EndForces, 0, name + "end-forces.svg", of + ": positive member end forces"},
+      {Shows::JointLoads, 0, name + "joint-loads.svg", of + ": positive joint loads"}};
+  const std::size_t groups = LoadKindGroups(type, kKindsPerPicture).size();
+  for (std::size_t g = 0; g < groups; ++g) {
+    const std::string part = std::to_string(g + 1);
+    specs.push_back({Shows::MemberLoads, g, name + "member-loads-" + part + ".svg",
+                     of + ": positive member loads" +
+                         (groups > 1 ? " (" + part + " of " + std::to_string(groups) + ")" : "")});
+  }
+  specs.push_back(
+      {Shows::Diagram, 0, name + "diagram.svg",
+       of + ": deformed shape and " + QuantityName(type.Code, ShownQuantity(type)) + " diagram"});
+  specs.push_back({Shows::Reactions, 0, name + "reactions.svg", of + ": positive reactions"});
+  specs.push_back(
+      {Shows::Settlements, 0, name + "settlements.svg", of + ": positive support displacements"});
+  return specs;
+}
+
+// The model drawn in the main window's way, with what `extra` adds over it.
+template <typename Extra>
+RecordingCanvas Drawn(const ModelStore& model, Messages& messages, Extra extra) {
+  RecordingCanvas canvas;
+  canvas.SetPictureWidth(kSignPictureWidth);
+  DrawingView view;
+  PlotStructure(model, StructureResults{}, canvas, FormId::mcas, messages, view);
+  extra(canvas, view);
+  return canvas;
+}
+
+// The legend of the positive end forces alone, on a picture just large enough for it.
+RecordingCanvas EndForceLegend(const StructTypeInfo& type, Messages& messages) {
+  const ModelStore model = SignModel(type, "end forces", {});
+  // A view whose fitted square runs from 0 to 100 marks: the legend stands at its lower left.
+  DrawingView view;
+  view.ViewXMax = view.ViewYMax = 100, view.MarkUnit = 1, view.SymbolUnit = 100.0 / 75;
+  const double u = view.SymbolUnit;
+  RecordingCanvas canvas;
+  canvas.SetPictureWidth(kSignPictureWidth);
+  canvas.Cls();
+  canvas.Scale(0, 19 * u, 34 * u, -1 * u);
+  RunDrawing("Error in Local Axes", messages,
+             [&] { DrawLocalAxes(model, canvas, view, LocalAxesParts::Legend); });
+  return canvas;
+}
+
+// Narrows the canvas's scale to its strokes and a line of text around them, keeping its
+// orientation: the square a drawing is fitted into leaves empty bands beside a long structure.
+// The texts keep their pixel size, so they only stand further apart.
+void CropToStrokes(RecordingCanvas& canvas) {
+  const UserScale old = canvas.ScaleRect();
+  double left = 1e300, right = -1e300, bottom = 1e300, top = -1e300;
+  auto take = [&](double x, double y) {
+    left = std::min(left, x), right = std::max(right, x);
+    bottom = std::min(bottom, y), top = std::max(top, y);
+  };
+  for (const Stroke& s : canvas.Strokes()) {
+    if (s.Shape == Stroke::Kind::Text) {
+      take(s.X1, s.Y1 - canvas.TextHeight());
+      take(s.X1 + canvas.TextWidth(s.Text), s.Y1);
+    } else if (s.Shape == Stroke::Kind::Circle || s.Shape == Stroke::Kind::Arc) {
+      take(s.X1 - s.Radius, s.Y1 - s.Radius);
+      take(s.X1 + s.Radius, s.Y1 + s.Radius);
+    } else {
+      take(s.X1, s.Y1);
+      take(s.X2, s.Y2);
+    }
+  }
+  const double margin = canvas.TextHeight();
+  if (left > right || old.Top < old.Bottom || old.Right < old.Left) return;
+  canvas.Scale(std::max(old.Left, left - margin), std::min(old.Top, top + margin),
+               std::min(old.Right, right + margin), std::max(old.Bottom, bottom - margin));
+}
+
+StructureResults Analysed(const ModelStore& model, Messages& messages) {
+  const AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), false);
+  if (run.Rejected) messages.ShowStop(model.ProjectTitle, run.RejectionText);
+  return run.Results;
+}
+
+std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const PictureSpec& spec,
+                                      Messages& messages) {
+  SignModelLoads loads;
+  switch (spec.What) {
+    case Shows::Axes: {
+      const ModelStore model = SignModel(type, "local axes", loads);
+      return {Drawn(model, messages, [&](Canvas& c, auto& view) {
+        DrawLocalAxes(model, c, view, LocalAxesParts::MembersAndGlobalAxes);
+      })};
+    }
+    case Shows::EndForces: return {EndForceLegend(type, messages)};
+    case Shows::JointLoads:
+      loads.Members = 1, loads.JointLoad = true;
+      return {Drawn(SignModel(type, "joint loads", loads), messages, [](Canvas&, auto&) {})};
+    case Shows::MemberLoads:
+      loads.MemberLoads = LoadKindGroups(type, kKindsPerPicture)[spec.Group];
+      loads.Members = 1;
+      return {Drawn(SignModel(type, "member loads", loads), messages, [](Canvas&, auto&) {})};
+    case Shows::Reactions: {
+      loads.Members = 1;
+      const ModelStore model = SignModel(type, "reactions", loads);
+      return {Drawn(model, messages,
+                    [&](Canvas& c, auto& view) { DrawPositiveReactions(model, c, view); })};
+    }
+    case Shows::Diagram:
+    case Shows::Settlements: {
+      PictureContent content;
+      content.Deformed = true;
+      if (spec.What == Shows::Diagram) {
+        const auto groups = LoadKindGroups(type, kKindsPerPicture);
+        if (!groups.empty()) loads.MemberLoads = groups.front();
+        loads.JointLoad = true;
+        content.Diagram = ShownQuantity(type);
+      } else {
+        loads.Members = 1, loads.Settlement = true;
+      }
+      const ModelStore model =
+          SignModel(type, spec.What == Shows::Diagram ? "diagram" : "settlements", loads);
+      return StructurePictureDrawings(model, Analysed(model, messages), content, messages);
+    }
+  }
+  return {};
 }
 
 }  // namespace
-
-ModelStore SignConventionModel(const StructTypeInfo& type) {
-  const std::string text = "\"" + std::string(type.Name) + ": positive loads\"\n\"" + type.Code +
-                           "\"\n" + (type.Truss ? TrussText(type) : ChainText(type));
-  ModelStore model;
-  ReadProjectText(model, text);
-  return model;
-}
 
 std::vector<std::string> SignConventionSentences(const StructTypeInfo& type) {
   std::vector<std::string> sentences;
@@ -154,34 +187,59 @@ std::vector<std::string> SignConventionSentences(const StructTypeInfo& type) {
   return sentences;
 }
 
+std::vector<SignDrawing> SignConventionDrawings(const StructTypeInfo& type, Messages& messages) {
+  std::vector<SignDrawing> drawings;
+  for (const PictureSpec& spec : PictureSpecs(type))
+    drawings.push_back({spec.Name, spec.Caption, Drawings(type, spec, messages)});
+  return drawings;
+}
+
 std::vector<HelpPicture> SignConventionPictures(const StructTypeInfo& type, Messages& messages) {
-  const ModelStore model = SignConventionModel(type);
-  RecordingCanvas axes;
-  DrawingView view;
-  PlotStructure(model, StructureResults{}, axes, FormId::mcas, messages, view);
-  DrawLocalAxes(model, axes, view);
-  const SvgCaption caption{std::string(type.Name) + ": local axes and positive loads", {}};
-  std::vector<HelpPicture> pictures{
-      {PictureName(type, "axes"), SvgPictureColumn({&axes}, kPictureWidth, caption)}};
-  const AnalysisRun run = CheckAndAnalyze(model, AvailableMemoryBytes(), false);
-  if (run.Rejected) messages.ShowStop(type.Name, run.RejectionText);
-  PictureContent content;
-  content.Deformed = true;
-  content.Diagram = ShownQuantity(type);
-  pictures.push_back(
-      {PictureName(type, "diagram"), StructurePictureSvg(model, run.Results, content, messages)});
+  std::vector<HelpPicture> pictures;
+  for (SignDrawing& drawing : SignConventionDrawings(type, messages)) {
+    std::vector<const RecordingCanvas*> canvases;
+    for (RecordingCanvas& canvas : drawing.Drawings) {
+      CropToStrokes(canvas);
+      canvases.push_back(&canvas);
+    }
+    pictures.push_back(
+        {drawing.Name, SvgPictureColumn(canvases, kSignPictureWidth, {drawing.Caption, {}})});
+  }
   return pictures;
 }
 
 std::string SignConventionSection(const StructTypeInfo& type) {
+  const std::vector<std::string> sentences = SignConventionSentences(type);
+  const std::size_t kinds = AcceptedLoadKinds(type.Kind).size();
+  // The sentences each picture shows, by their place in `sentences`.
+  auto list = [&](std::size_t first, std::size_t count) {
+    std::string text;
+    for (std::size_t i = first; i < first + count; ++i) text += "- " + sentences[i] + "\n";
+    return text + "\n";
+  };
   std::string text = std::string("## ") + type.Name + "\n\n";
-  text += "![" + std::string(type.Name) + ": local axes and positive loads](" +
-          PictureName(type, "axes") + ")\n\n";
-  text += "![" + std::string(type.Name) + ": deformed shape and " +
-          QuantityName(type.Code, ShownQuantity(type)) + " diagram](" +
-          PictureName(type, "diagram") + ")\n\n";
-  for (const std::string& sentence : SignConventionSentences(type)) text += "- " + sentence + "\n";
-  return text + "\n";
+  for (const PictureSpec& spec : PictureSpecs(type)) {
+    text += "![" + spec.Caption + "](" + spec.Name + ")\n\n";
+    if (spec.What == Shows::Axes) text += list(0, 1);
+    if (spec.What == Shows::EndForces) text += list(1, 1);
+    if (spec.What == Shows::MemberLoads) {
+      const std::size_t first = spec.Group * kKindsPerPicture;
+      text += list(2 + first, std::min(kKindsPerPicture, kinds - first));
+    }
+    if (spec.What == Shows::Diagram) text += list(2 + kinds, 1);
+    if (spec.What == Shows::Settlements) text += list(3 + kinds, 1);
+  }
+  return text;
+}
+
+std::string SupportSignsSection(bool settlements) {
+  std::string text;
+  for (const StructTypeInfo& type : AllStructTypes())
+    for (const PictureSpec& spec : PictureSpecs(type))
+      if (spec.What == (settlements ? Shows::Settlements : Shows::Reactions))
+        text += std::string("### ") + type.Name + "\n\n![" + spec.Caption + "](" + spec.Name +
+                ")\n\n" + SignConventionSentences(type).back() + "\n\n";
+  return text;
 }
 
 }  // namespace stavelorn

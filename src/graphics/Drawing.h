@@ -81,7 +81,10 @@ void DrawMechanismMode(const ModelStore& model, const StructureResults& results,
 // in blue (only x for a space truss, x and y for plane types), each labelled, with the angle of
 // roll beside every space-frame member; and in the lower-left corner a legend of the positive
 // directions of the member end forces of the type, numbered in the order of the results. Drawn
-// over the last drawing, whose view it takes.
-void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+// over the last drawing, whose view it takes. `parts` draws only the members' axes, or those
+// with the global axes in the upper-left corner (X red, Y green, Z blue), or only the legend.
+enum class LocalAxesParts { Both, Members, MembersAndGlobalAxes, Legend };
+void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view,
+                   LocalAxesParts parts = LocalAxesParts::Both);
 
 }  // namespace stavelorn

@@ -171,12 +171,42 @@ double Component(const Table<float>& values, int count, int r, int k) {
   return v && std::isfinite(*v) ? *v : 0.0;
 }
 
+// The figure of one joint component of value `value` (only its sign counts) at joint `joint`
+// drawn at p, labelled `text`: a turning arrow above a plane joint for a moment, else an arrow
+// along the axis on the clearer side of the joint.
+void DrawJointComponent(const ModelStore& model, const std::vector<PictureSegment>& members,
+                        const DrawingView& view, JointFigure& figure, Canvas& canvas, int joint,
+                        Point p, const JointCoordNames& c, double value, const std::string& text) {
+  canvas.BeginSymbol(SymbolClass::Load, joint);
+  if (c.Rotation && IsPlane(model.StructType)) {
+    figure.Turn({p.X, p.Y + figure.U()}, 3, value);
+    canvas.BeginSymbol(SymbolClass::LoadValue, joint);
+    figure.Label(Plus(p, {0, 1}, 4 * figure.U()), {0, 1}, text);
+    return;
+  }
+  const Point axis = AxisOnPicture(model, c.Axis);
+  const Point first =
+      IsPlane(model.StructType) ? PlaneSide(model, view, p, axis) : OpenSide(model, joint, p, axis);
+  const double length = c.Rotation ? 7 : 5;
+  const Point out = ClearArrowSide(model, members, view, joint, p, first, length * figure.U());
+  figure.Arrow(p, out, axis, length, value, c.Rotation ? 2 : 1);
+  canvas.BeginSymbol(SymbolClass::LoadValue, joint);
+  figure.Label(Plus(p, out, length * figure.U()), out, text);
+}
+
+// A reactions grid heading without the spaces that align it: "Y Force".
+std::string Trimmed(const char* heading) {
+  std::string text = heading;
+  text.erase(0, text.find_first_not_of(' '));
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
 }  // namespace
 
 void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const StructTypeInfo* type = model.Type();
   if (!type) return;
-  const bool plane = IsPlane(model.StructType);
   const std::vector<PictureSegment> members = MemberSegments(model);
   JointFigure figure(canvas, view.SymbolUnit, kLightMagenta);
   for (int r = 1; r <= model.JointLoadCount; ++r) {
@@ -187,24 +217,27 @@ void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& 
     for (int k = 1; k <= type->CoordsPerJoint; ++k) {
       const double v = Component(model.JointLoadValues, model.JointLoadCount, r, k);
       if (v == 0) continue;
+      DrawJointComponent(model, members, view, figure, canvas, *joint, *p, CoordinateOf(*type, k),
+                         v, JointLoadText(*type, model.Units, k, v));
+    }
+  }
+  canvas.EndSymbol();
+}
+
+void DrawPositiveReactions(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+  const StructTypeInfo* type = model.Type();
+  if (!type) return;
+  const std::vector<PictureSegment> members = MemberSegments(model);
+  JointFigure figure(canvas, view.SymbolUnit, kLightGreen);
+  for (int s = 1; s <= model.SupportCount; ++s) {
+    std::optional<std::int16_t> joint = Cell(model.Supports, model.SupportCount, s, 1);
+    std::optional<Point> p = joint ? PicturePosition(model, *joint) : std::nullopt;
+    if (!p) continue;
+    for (int k = 1; k <= type->CoordsPerJoint; ++k) {
+      if (Cell(model.Supports, model.SupportCount, s, k + 1) != std::int16_t{1}) continue;
       const JointCoordNames& c = CoordinateOf(*type, k);
-      const std::string text = JointLoadText(*type, model.Units, k, v);
-      canvas.BeginSymbol(SymbolClass::Load, *joint);
-      if (c.Rotation && plane) {
-        figure.Turn({p->X, p->Y + figure.U()}, 3, v);
-        canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
-        figure.Label(Plus(*p, {0, 1}, 4 * figure.U()), {0, 1}, text);
-        continue;
-      }
-      const Point axis = AxisOnPicture(model, c.Axis);
-      const Point first =
-          plane ? PlaneSide(model, view, *p, axis) : OpenSide(model, *joint, *p, axis);
-      const double length = c.Rotation ? 7 : 5;
-      const Point out =
-          ClearArrowSide(model, members, view, *joint, *p, first, length * figure.U());
-      figure.Arrow(*p, out, axis, length, v, c.Rotation ? 2 : 1);
-      canvas.BeginSymbol(SymbolClass::LoadValue, *joint);
-      figure.Label(Plus(*p, out, length * figure.U()), out, text);
+      DrawJointComponent(model, members, view, figure, canvas, *joint, *p, c, 1,
+                         Trimmed(c.Reaction));
     }
   }
   canvas.EndSymbol();

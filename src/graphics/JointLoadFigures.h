@@ -20,6 +20,11 @@ namespace stavelorn {
 // at another joint there and the other side is clearer. The records end at the first of joint 0.
 void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view);
 
+// At each supported joint, in light green, the figure a joint load of a positive value would
+// have for every coordinate the support restrains, labelled with the reactions grid's heading of
+// that coordinate ("Y Force"): the positive sense of each reaction the analysis reports.
+void DrawPositiveReactions(const ModelStore& model, Canvas& canvas, const DrawingView& view);
+
 // Each non-zero settlement component, in light red: a translation as an arrow with a bar across
 // its tail, 1.5 to 4.5 symbol units from the joint along the axis; a rotation as a turning arrow
 // round a plane joint or a double-headed arrow along the axis of a space one.

@@ -53,6 +53,14 @@ class AxesDrawing {
     canvas_.SetPickTag(0, 0);
   }
 
+  // The global axes from a point near the upper-left corner, each named by its capital letter.
+  void DrawGlobalAxes() {
+    const Point origin{left_ + 6 * u_, bottom_ + 100 * mark_ - 12 * u_};
+    for (char axis : std::string(info_.Plane ? "xy" : "xyz"))
+      Arrow(origin, LegendDirection(axis), 5 * u_, axis,
+            std::string(1, static_cast<char>(axis - 'x' + 'X')));
+  }
+
   // A member along local x drawn flat, with an arrow for every end force in its positive
   // direction at both ends, numbered 1, 2, ... in the order of the results.
   void DrawLegend() {
@@ -179,12 +187,14 @@ class AxesDrawing {
 
 }  // namespace
 
-void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
+void DrawLocalAxes(const ModelStore& model, Canvas& canvas, const DrawingView& view,
+                   LocalAxesParts parts) {
   if (model.JointCount < 1 || view.SymbolUnit <= 0) return;
   if (const StructTypeInfo* type = model.Type()) {
     AxesDrawing drawing(model, *type, canvas, view);
-    drawing.DrawMembers();
-    drawing.DrawLegend();
+    if (parts != LocalAxesParts::Legend) drawing.DrawMembers();
+    if (parts == LocalAxesParts::MembersAndGlobalAxes) drawing.DrawGlobalAxes();
+    if (parts == LocalAxesParts::Both || parts == LocalAxesParts::Legend) drawing.DrawLegend();
   }
   canvas.SetForeColor(kLightCyan);
 }

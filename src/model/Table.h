@@ -25,6 +25,9 @@ class Array {
 
   T& operator()(int index) { return values_.at(Offset(index)); }
   const T& operator()(int index) const { return values_.at(Offset(index)); }
+  // The entries in order, for loops that run over all of them at once.
+  T* Data() { return values_.data(); }
+  const T* Data() const { return values_.data(); }
 
   bool operator==(const Array& other) const { return values_ == other.values_; }
   bool operator!=(const Array& other) const { return !(*this == other); }
@@ -59,6 +62,9 @@ class Table {
 
   T& operator()(int row, int col) { return values_[Offset(row, col)]; }
   const T& operator()(int row, int col) const { return values_[Offset(row, col)]; }
+  // The entries row after row, for loops that run over all of them at once.
+  T* Data() { return values_.data(); }
+  const T* Data() const { return values_.data(); }
 
   bool operator==(const Table& other) const {
     return rows_ == other.rows_ && cols_ == other.cols_ && values_ == other.values_;

@@ -2,32 +2,73 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <stdexcept>
+#include <string>
 #include <tuple>
 
 #include "model/LoadCombination.h"
+#include "reports/ResultValues.h"
 
 namespace stavelorn {
 
 namespace {
 
-// Takes one more source's table into the envelope (the first source starts it).
-void Include(TableEnvelope& envelope, const ResultRows& table, int source) {
-  if (source == 0) {
-    envelope.Max = envelope.Min = table;
-    for (const auto& row : table) {
-      envelope.MaxBy.emplace_back(row.second.size(), 0);
-      envelope.MinBy.emplace_back(row.second.size(), 0);
-    }
-    return;
+// Starts the envelope of a table with the first source's values.
+void Start(TableEnvelope& envelope, const ResultRows& table) {
+  envelope.Max = envelope.Min = table;
+  for (const auto& row : table) {
+    envelope.MaxBy.emplace_back(row.second.size(), 0);
+    envelope.MinBy.emplace_back(row.second.size(), 0);
   }
-  for (std::size_t r = 0; r < table.size(); ++r)
-    for (std::size_t k = 0; k < table[r].second.size(); ++k) {
-      const float value = table[r].second[k];
-      if (value > envelope.Max[r].second[k])
-        envelope.Max[r].second[k] = value, envelope.MaxBy[r][k] = source;
-      if (value < envelope.Min[r].second[k])
-        envelope.Min[r].second[k] = value, envelope.MinBy[r][k] = source;
+}
+
+// Takes one more source into the envelope: `value(r, k)` is its entry k of row r, numbered from
+// 0 as the rows the first source started.
+template <typename Value>
+void Include(TableEnvelope& envelope, int source, Value value) {
+  for (std::size_t r = 0; r < envelope.Max.size(); ++r) {
+    std::vector<float>& max = envelope.Max[r].second;
+    std::vector<float>& min = envelope.Min[r].second;
+    for (std::size_t k = 0; k < max.size(); ++k) {
+      const float v = value(r, k);
+      if (v > max[k]) max[k] = v, envelope.MaxBy[r][k] = source;
+      if (v < min[k]) min[k] = v, envelope.MinBy[r][k] = source;
     }
+  }
+}
+
+// Every table's envelope over the sources, each source's values read straight from its results
+// as ShownResultsOf shows them, on one copy of the structure that takes each source's loads in
+// turn (the settlements are shown as the displacements of the joints they move).
+void IncludeTables(ResultEnvelope& envelope, ModelStore& loaded,
+                   const std::vector<CaseResults>& sources) {
+  for (std::size_t s = 0; s < sources.size(); ++s) {
+    static_cast<LoadSet&>(loaded) = sources[s].Loads;
+    const StructureResults& results = sources[s].Results;
+    envelope.Sources.push_back(sources[s].Name);
+    if (s == 0) {
+      const ShownResults shown = ShownResultsOf(loaded, results);
+      Start(envelope.Displacements, shown.Displacements);
+      Start(envelope.EndForces, shown.EndForces);
+      Start(envelope.Reactions, shown.Reactions);
+      continue;
+    }
+    const int source = static_cast<int>(s);
+    if (results.MemberEndForces.Rows() != static_cast<int>(envelope.EndForces.Max.size()))
+      throw std::out_of_range("\"" + sources[s].Name + "\" has other members than \"" +
+                              sources[0].Name + "\"");
+    const float* endForces = results.MemberEndForces.Data();
+    const std::size_t row = static_cast<std::size_t>(results.MemberEndForces.Cols());
+    auto at = [](std::size_t i) { return static_cast<int>(i) + 1; };
+    Include(envelope.Displacements, source, [&](std::size_t r, std::size_t k) {
+      return ShownDisplacement(loaded, results, envelope.Displacements.Max[r].first, at(k));
+    });
+    Include(envelope.EndForces, source,
+            [&](std::size_t r, std::size_t k) { return endForces[r * row + k]; });
+    Include(envelope.Reactions, source, [&](std::size_t r, std::size_t k) {
+      return ShownReaction(loaded, results, envelope.Reactions.Max[r].first, at(k));
+    });
+  }
 }
 
 int SideOrder(StationSide side) {
@@ -76,16 +117,14 @@ const std::vector<CaseResults>& EnvelopeSources(const std::vector<CaseResults>& 
 ResultEnvelope EnvelopeOf(const ModelStore& model, const std::vector<CaseResults>& sources,
                           bool withDiagrams) {
   ResultEnvelope envelope;
+  ModelStore loaded = ModelWithLoads(model, LoadSet());
+  IncludeTables(envelope, loaded, sources);
   std::vector<std::vector<MemberDiagram>> diagrams;
-  for (std::size_t s = 0; s < sources.size(); ++s) {
-    const ModelStore loaded = ModelWithLoads(model, sources[s].Loads);
-    const ShownResults shown = ShownResultsOf(loaded, sources[s].Results);
-    envelope.Sources.push_back(sources[s].Name);
-    Include(envelope.Displacements, shown.Displacements, static_cast<int>(s));
-    Include(envelope.EndForces, shown.EndForces, static_cast<int>(s));
-    Include(envelope.Reactions, shown.Reactions, static_cast<int>(s));
-    if (withDiagrams) diagrams.push_back(BuildMemberDiagrams(loaded, sources[s].Results));
-  }
+  if (withDiagrams)
+    for (const CaseResults& source : sources) {
+      static_cast<LoadSet&>(loaded) = source.Loads;
+      diagrams.push_back(BuildMemberDiagrams(loaded, source.Results));
+    }
   if (diagrams.empty()) return envelope;
   for (std::size_t m = 0; m < diagrams.front().size(); ++m) {
     std::vector<const MemberDiagram*> ofMember;

@@ -1,6 +1,7 @@
 // Load cases by superposition: every example's loads split into two cases (and an empty third)
 // give, summed by a combination, the results of the loads analysed together; a factored
 // combination gives the results of its combined loads analysed as one case; in both precisions.
+// Combinations and envelopes are also checked to the bit against their plain definitions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 
 #include "analysis/AnalysisRun.h"
 #include "model/LoadCombination.h"
+#include "reports/ResultEnvelope.h"
+#include "reports/ShownResults.h"
 #include "support/CaseNames.h"
 #include "support/SampleModels.h"
 
@@ -119,6 +122,61 @@ TEST_P(LoadCaseAnalysis, CombinationsAreTheSuperpositionOfTheirCases) {
                         0, false, precision);
     ExpectSameResults(factored.Results, run.Combinations[1].Results, tolerance,
                       what + ", factored");
+  }
+}
+
+// To the bit: each combination entry is Σ factor·value over every case, zero factors included,
+// in case order and double precision, rounded once; and each envelope entry is the greatest
+// (least) of the sources' shown values, from the first source that gives it.
+TEST_P(LoadCaseAnalysis, CombinationsAreExactSumsAndEnvelopesTheirSourcesExtremes) {
+  const ModelStore split = SplitIntoCases(ExampleModel(GetParam()));
+  const AnalysisRun run = CheckAndAnalyze(split, 0, false, AnalysisPrecision::Double);
+  ASSERT_EQ(run.Combinations.size(), 2u);
+  for (const CaseResults& combination : run.Combinations) {
+    SCOPED_TRACE(combination.Name);
+    auto sum = [&](auto entry) {
+      double total = 0;
+      for (std::size_t c = 0; c < run.LoadCases.size(); ++c)
+        total += static_cast<double>(combination.Factors[c]) *
+                 static_cast<double>(entry(run.LoadCases[c].Results));
+      return static_cast<float>(total);
+    };
+    const StructureResults& r = combination.Results;
+    for (int i = 1; i <= r.JointDisplacements.Size(); ++i)
+      EXPECT_EQ(r.JointDisplacements(i),
+                sum([i](const StructureResults& c) { return c.JointDisplacements(i); }));
+    for (int m = 1; m <= r.MemberEndForces.Rows(); ++m)
+      for (int k = 1; k <= r.MemberEndForces.Cols(); ++k)
+        EXPECT_EQ(r.MemberEndForces(m, k),
+                  sum([m, k](const StructureResults& c) { return c.MemberEndForces(m, k); }));
+    for (int i = 1; i <= r.SupportReactions.Size(); ++i)
+      EXPECT_EQ(r.SupportReactions(i),
+                sum([i](const StructureResults& c) { return c.SupportReactions(i); }));
+  }
+  for (const std::vector<CaseResults>* sources : {&run.LoadCases, &run.Combinations}) {
+    const ResultEnvelope envelope = EnvelopeOf(split, *sources, false);
+    std::vector<ShownResults> shown;
+    for (const CaseResults& source : *sources)
+      shown.push_back(ShownResultsOf(ModelWithLoads(split, source.Loads), source.Results));
+    auto expectExtremes = [&](const TableEnvelope& table, ResultRows ShownResults::*rows) {
+      ASSERT_EQ(table.Max.size(), (shown[0].*rows).size());
+      for (std::size_t r = 0; r < table.Max.size(); ++r)
+        for (std::size_t k = 0; k < table.Max[r].second.size(); ++k) {
+          std::size_t maxBy = 0, minBy = 0;
+          for (std::size_t s = 1; s < shown.size(); ++s) {
+            const float v = (shown[s].*rows)[r].second[k];
+            if (v > (shown[maxBy].*rows)[r].second[k]) maxBy = s;
+            if (v < (shown[minBy].*rows)[r].second[k]) minBy = s;
+          }
+          EXPECT_EQ(table.Max[r].second[k], (shown[maxBy].*rows)[r].second[k]);
+          EXPECT_EQ(table.Min[r].second[k], (shown[minBy].*rows)[r].second[k]);
+          EXPECT_EQ(table.MaxBy[r][k], static_cast<int>(maxBy));
+          EXPECT_EQ(table.MinBy[r][k], static_cast<int>(minBy));
+        }
+    };
+    expectExtremes(envelope.Displacements, &ShownResults::Displacements);
+    expectExtremes(envelope.EndForces, &ShownResults::EndForces);
+    expectExtremes(envelope.Reactions, &ShownResults::Reactions);
   }
 }
 

@@ -1,0 +1,86 @@
+// The sign-convention pictures of every type, judged by their geometry rather than their pixels:
+// each is drawn without a message, no label covers another, every stroke stays on its picture,
+// and the reactions picture names exactly the reactions of the type.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "app/SignConventions.h"
+#include "graphics/LabelPlacer.h"
+#include "support/ScriptedMessages.h"
+
+namespace stavelorn {
+namespace {
+
+LabelBox TextBox(const RecordingCanvas& canvas, const Stroke& text) {
+  return {text.X1, text.Y1 - canvas.TextHeight(), text.X1 + canvas.TextWidth(text.Text), text.Y1};
+}
+
+bool Inside(const UserScale& scale, double x, double y) {
+  // Within a thousandth of the picture: the edges are computed, not typed.
+  const double slack = 1e-3 * std::fabs(scale.Right - scale.Left);
+  return x >= std::min(scale.Left, scale.Right) - slack &&
+         x <= std::max(scale.Left, scale.Right) + slack &&
+         y >= std::min(scale.Top, scale.Bottom) - slack &&
+         y <= std::max(scale.Top, scale.Bottom) + slack;
+}
+
+std::string Trimmed(std::string text) {
+  text.erase(0, text.find_first_not_of(' '));
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    ScriptedMessages messages;
+    const std::vector<SignDrawing> drawings = SignConventionDrawings(type, messages);
+    EXPECT_TRUE(messages.Log().empty()) << type.Code << ": " << messages.Log().front().Text;
+    ASSERT_GE(drawings.size(), 6u) << type.Code;
+    for (const SignDrawing& drawing : drawings) {
+      SCOPED_TRACE(drawing.Name);
+      ASSERT_FALSE(drawing.Drawings.empty());
+      for (const RecordingCanvas& canvas : drawing.Drawings) {
+        const UserScale& scale = canvas.ScaleRect();
+        std::vector<std::pair<LabelBox, std::string>> labels;
+        for (const Stroke& s : canvas.Strokes()) {
+          if (s.Shape == Stroke::Kind::Text) {
+            const LabelBox box = TextBox(canvas, s);
+            EXPECT_TRUE(Inside(scale, box.Left, box.Bottom) && Inside(scale, box.Right, box.Top))
+                << "\"" << s.Text << "\" leaves the picture";
+            for (const auto& [other, text] : labels)
+              EXPECT_LE(OverlapArea(box, other), 1e-9 * canvas.TextHeight() * canvas.TextHeight())
+                  << "\"" << s.Text << "\" covers \"" << text << "\"";
+            labels.emplace_back(box, s.Text);
+          } else if (s.Shape == Stroke::Kind::Line) {
+            EXPECT_TRUE(Inside(scale, s.X1, s.Y1) && Inside(scale, s.X2, s.Y2))
+                << "a line leaves the picture at (" << s.X1 << ", " << s.Y1 << ")-(" << s.X2
+                << ", " << s.Y2 << ")";
+          }
+        }
+        EXPECT_FALSE(labels.empty()) << "a picture without a word";
+      }
+    }
+  }
+}
+
+TEST(SignConventions, TheReactionsPictureNamesEveryReactionOfTheTypeAndNothingElse) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    ScriptedMessages messages;
+    std::set<std::string> expected, named;
+    for (int k = 0; k < type.CoordsPerJoint; ++k)
+      expected.insert(Trimmed(type.Coords[static_cast<std::size_t>(k)].Reaction));
+    for (const SignDrawing& drawing : SignConventionDrawings(type, messages)) {
+      if (drawing.Name.find("-reactions.svg") == std::string::npos) continue;
+      for (const Stroke& s : drawing.Drawings.front().Strokes())
+        if (s.Shape == Stroke::Kind::Text && s.Colour == kLightGreen) named.insert(s.Text);
+    }
+    EXPECT_EQ(named, expected) << type.Code;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
