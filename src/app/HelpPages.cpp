@@ -44,6 +44,8 @@ const std::vector<WindowHelpRow> kWindowPages = {
     {"MemberDiagrams", "member-diagrams"},
     {"MethodSteps", "step-by-step"},
     {"InfluenceLines", "influence-lines"},
+    {"StabilityOptions", "stability-options"},
+    {"BucklingModes", "critical-load"},
     {"CheckWork", "check-my-work"},
     {"Help", "help"},
     {"GettingStarted", "getting-started"},

@@ -17,6 +17,7 @@
 #include "analysis/StructureResults.h"
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
+#include "app/StabilityOptions.h"
 #include "editors/EditHistory.h"
 #include "model/ModelStore.h"
 
@@ -107,6 +108,10 @@ class ProjectSession {
   bool DoublePrecisionOffered() const { return precisionOffered_; }
   void DoublePrecisionWasOffered() { precisionOffered_ = true; }
 
+  // Stability > Options…: kept while the project is open, whatever is analysed.
+  const StabilityOptions& Stability() const { return stability_; }
+  void ChooseStability(const StabilityOptions& options) { stability_ = options; }
+
  private:
   void Restore(const ModelStore& state);
 
@@ -115,6 +120,7 @@ class ProjectSession {
   MultiplierEntry multiplier_;
   std::optional<ShownAnalysis> analysis_;
   bool precisionOffered_ = false;
+  StabilityOptions stability_;
 };
 
 }  // namespace stavelorn

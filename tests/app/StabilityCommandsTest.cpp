@@ -1,8 +1,9 @@
-// Stability > Critical Load… and Second-Order Analysis: offered after an analysis of a plane or
-// space frame, and what their messages say (the menus of each type and phase, where Stability
-// shows, are in tests/app/golden/menu-states.txt).
+// Stability > Critical Load…, Second-Order Analysis and Options…: offered after an analysis of a
+// plane or space frame, the options' field rules and what the commands then say or draw (the
+// menus of each type and phase, where Stability shows, are in tests/app/golden/menu-states.txt).
 
 #include "app/ProjectCommandsFixture.h"
+#include "app/StabilityOptions.h"
 
 namespace stavelorn {
 namespace {
@@ -19,7 +20,8 @@ TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactor
   ASSERT_EQ(messages_.Log().size(), before + 2);
   const auto& critical = messages_.Log()[before];
   EXPECT_EQ(critical.Title, "Critical Load");
-  EXPECT_NE(critical.Text.find("Mode 1: load factor 35.352\nMode 2: load factor 118.19\n"),
+  EXPECT_NE(critical.Text.find("(each member in 4 pieces):\n\nMode 1: load factor 35.352\n"
+                               "Mode 2: load factor 118.19\n"),
             std::string::npos)
       << critical.Text;
   const auto& second = messages_.Log()[before + 1];
@@ -29,6 +31,69 @@ TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactor
                              "order, amplification 1.0328"),
             std::string::npos)
       << second.Text;
+}
+
+// The options chosen hold for the project's later analyses: finer pieces bring the factor down
+// toward the exact one, and only the modes asked for are sought and drawn.
+TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {
+  OpenCopyOf("portal-frame.str");
+  windows_.stabilityOptions = [](StabilityOptions& options) {
+    EXPECT_EQ(options.Segments, 4);
+    EXPECT_EQ(options.Modes, 3);
+    options = {8, 2};
+    return true;
+  };
+  commands_.Run(M::MnuStabilityOptions);
+  AnalyzeQuietly();
+  windows_.drawsModes = true;
+  commands_.Run(M::MnuCriticalLoad);
+  ASSERT_EQ(windows_.drawnFactors.size(), 2u);
+  EXPECT_LT(windows_.drawnFactors[0], 35.352);
+  EXPECT_GT(windows_.drawnFactors[0], 35.2);
+  // Cancelled, the dialog changes nothing; a project opened afresh starts from the defaults.
+  windows_.stabilityOptions = [](StabilityOptions& options) {
+    options = {1, 1};
+    return false;
+  };
+  commands_.Run(M::MnuStabilityOptions);
+  EXPECT_EQ(commands_.Session().Stability().Segments, 8);
+  OpenCopyOf("portal-frame.str");
+  EXPECT_EQ(commands_.Session().Stability().Segments, 4);
+  EXPECT_EQ(commands_.Session().Stability().Modes, 3);
+}
+
+TEST(StabilityOptionsFormTest, EachFieldTakesAWholeNumberWithinItsLimits) {
+  struct Case {
+    std::string segments, modes;
+    std::string refusal;  // "" when accepted
+    std::size_t field;
+  } cases[] = {
+      {"4", "3", "", 0},
+      {" 64 ", "20", "", 0},
+      {"1", "1", "", 0},
+      {"0", "3", "Pieces per member: \"0\" is out of range. Enter a whole number from 1 to 64.", 0},
+      {"65", "3", "Pieces per member: \"65\" is out of range. Enter a whole number from 1 to 64.",
+       0},
+      {"2.5", "3", "Pieces per member: \"2.5\" is out of range. Enter a whole number from 1 to 64.",
+       0},
+      {"4", "21", "Buckling modes: \"21\" is out of range. Enter a whole number from 1 to 20.", 1},
+      {"4", "three", "Buckling modes: \"three\" is not a number.", 1},
+      {"4", "", "Buckling modes: this field may not be left empty. Please enter a value.", 1},
+  };
+  for (const Case& c : cases) {
+    StabilityOptionsForm form;
+    form.Texts = {c.segments, c.modes};
+    const StabilityOptionsForm::Refusal refusal = form.Check();
+    EXPECT_EQ(refusal.Text, c.refusal) << c.segments << ", " << c.modes;
+    if (!c.refusal.empty()) {
+      EXPECT_EQ(refusal.Field, c.field) << c.segments << ", " << c.modes;
+      continue;
+    }
+    const StabilityOptions chosen = form.Chosen();
+    EXPECT_EQ(chosen.Segments, std::stoi(c.segments));
+    EXPECT_EQ(chosen.Modes, std::stoi(c.modes));
+    EXPECT_EQ(StabilityOptionsForm::Load(chosen).Texts[1], c.modes);
+  }
 }
 
 }  // namespace
