@@ -97,6 +97,9 @@ class ProjectSession {
   // Shows what `run` found (the trail only of a complete analysis); the deformed shape takes the
   // automatic multiplier, unless the run moved nothing.
   void ShowRun(const AnalysisRun& run);
+  // A stability analysis ran on the results shown: their trail gains each member's geometric
+  // stiffness [kg] and the structure's [Kg], which Step by Step and the printed method then show.
+  void AddGeometricStiffnessToTrail();
   // The results, trail, mechanism and kept influence line no longer describe the data.
   void DropAnalysis();
   // The results shown, or empty ones (kNoResults) when none are.

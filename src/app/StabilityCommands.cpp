@@ -61,6 +61,7 @@ std::string AmplificationText(const ModelStore& model, const SecondOrderRun& run
 
 void ProjectCommands::ShowCriticalLoad() {
   if (!session_.ResultsShown()) return;
+  session_.AddGeometricStiffnessToTrail();
   const StabilityOptions& options = session_.Stability();
   const CriticalLoads loads =
       ComputeCriticalLoads(model_, session_.Results(), options.Modes, options.Segments);
@@ -70,6 +71,7 @@ void ProjectCommands::ShowCriticalLoad() {
 
 void ProjectCommands::ShowSecondOrder() {
   if (!session_.ResultsShown()) return;
+  session_.AddGeometricStiffnessToTrail();
   const StabilityOptions& options = session_.Stability();
   const SecondOrderRun run = AnalyzeSecondOrder(model_, session_.Results(), options.Segments);
   if (!run.Settled)

@@ -2,8 +2,14 @@
 // plane or space frame, the options' field rules and what the commands then say or draw (the
 // menus of each type and phase, where Stability shows, are in tests/app/golden/menu-states.txt).
 
+#include <cmath>
+#include <sstream>
+
+#include "app/MethodSteps.h"
 #include "app/ProjectCommandsFixture.h"
 #include "app/StabilityOptions.h"
+#include "reports/TextReportPrinter.h"
+#include "reports/TrailReport.h"
 
 namespace stavelorn {
 namespace {
@@ -60,6 +66,42 @@ TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {
   OpenCopyOf("portal-frame.str");
   EXPECT_EQ(commands_.Session().Stability().Segments, 4);
   EXPECT_EQ(commands_.Session().Stability().Modes, 3);
+}
+
+// Once a stability analysis has run, the method shows each member's [kg] and the structure's
+// [Kg]: the portal's sway coordinate at joint 2 takes 6/5 N/L from the left column alone (the
+// beam runs along it), negative since the column is compressed.
+TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAnalysisRan) {
+  OpenCopyOf("portal-frame.str");
+  AnalyzeQuietly();
+  auto printed = [this] {
+    std::ostringstream out;
+    TextReportPrinter printer(out);
+    PrintTrail(model_, commands_.Results(), *commands_.Trail(), printer);
+    printer.EndDocument();
+    return out.str();
+  };
+  auto count = [](const std::string& text, const std::string& what) {
+    int found = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+      ++found;
+    return found;
+  };
+  EXPECT_EQ(count(printed(), "[kg]"), 0);
+  EXPECT_EQ(
+      MethodSteps(model_, commands_.Results(), *commands_.Trail()).GeometricStiffness(0).Rows(), 0);
+  commands_.Run(M::MnuSecondOrder);
+  const MethodTrail& trail = *commands_.Trail();
+  const MethodSteps steps(model_, commands_.Results(), trail);
+  EXPECT_EQ(steps.GeometricStiffness(0).Rows(), 6);
+  const StepTable kg = steps.StructureGeometricStiffness();
+  ASSERT_EQ(kg.Rows(), trail.DofCount);
+  const int sway = trail.CoordNumbers.at(3) - 1;  // joint 2, X
+  const double axial = commands_.Results().MemberEndForces(1, 1);
+  EXPECT_NEAR(kg.At(sway, sway), -1.2 * std::fabs(axial) / 5, 1e-6 * std::fabs(axial));
+  const std::string method = printed();
+  EXPECT_EQ(count(method, "[kg] local geometric stiffness"), 3);
+  EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
 }
 
 TEST(StabilityOptionsFormTest, EachFieldTakesAWholeNumberWithinItsLimits) {
