@@ -7,6 +7,7 @@
 
 #include "analysis/AnalysisPrecision.h"
 #include "analysis/CriticalLoad.h"
+#include "analysis/SecondOrder.h"
 #include "app/DiagramPages.h"
 #include "app/StabilityOptions.h"
 #include "model/Units.h"
@@ -46,6 +47,14 @@ class CommandWindows {
   // tell the load factors in a message.
   virtual bool ShowBucklingModes(const CriticalLoads& loads, const StabilityOptions& options) {
     (void)loads;
+    (void)options;
+    return false;
+  }
+  // Shows the settled second-order run `run` beside the first-order results: the amplification
+  // tables, the deformed shape and the diagrams of both; false where the windows cannot, and the
+  // commands then tell the amplifications in a message.
+  virtual bool ShowSecondOrder(const SecondOrderRun& run, const StabilityOptions& options) {
+    (void)run;
     (void)options;
     return false;
   }

@@ -107,6 +107,11 @@ void ProjectSession::AddGeometricStiffnessToTrail() {
   analysis_->Trail = std::move(trail);
 }
 
+void ProjectSession::KeepSecondOrder(SecondOrderRun run) {
+  if (ResultsShown())
+    analysis_->SecondOrder = std::make_shared<const SecondOrderRun>(std::move(run));
+}
+
 void ProjectSession::DropAnalysis() {
   analysis_.reset();
 }

@@ -14,6 +14,7 @@
 #include "analysis/InfluenceLine.h"
 #include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/SecondOrder.h"
 #include "analysis/StructureResults.h"
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
@@ -55,6 +56,9 @@ struct ShownAnalysis {
   std::optional<InfluenceLine> Influence;
   // A project with load cases: every case's and combination's results, which the report prints.
   std::vector<CaseResults> LoadCases, Combinations;
+  // The last settled run of Stability > Second-Order Analysis on these results, which the
+  // printed report adds beside them.
+  std::shared_ptr<const SecondOrderRun> SecondOrder;
 
   bool Complete() const { return Results.Complete(); }
 };
@@ -100,6 +104,8 @@ class ProjectSession {
   // A stability analysis ran on the results shown: their trail gains each member's geometric
   // stiffness [kg] and the structure's [Kg], which Step by Step and the printed method then show.
   void AddGeometricStiffnessToTrail();
+  // Stability > Second-Order Analysis settled on the results shown: kept with them.
+  void KeepSecondOrder(SecondOrderRun run);
   // The results, trail, mechanism and kept influence line no longer describe the data.
   void DropAnalysis();
   // The results shown, or empty ones (kNoResults) when none are.

@@ -74,9 +74,12 @@ void ProjectCommands::ShowSecondOrder() {
   session_.AddGeometricStiffnessToTrail();
   const StabilityOptions& options = session_.Stability();
   const SecondOrderRun run = AnalyzeSecondOrder(model_, session_.Results(), options.Segments);
-  if (!run.Settled)
+  if (!run.Settled) {
     messages_.ShowStop(kSecondOrderTitle, run.Message);
-  else
+    return;
+  }
+  session_.KeepSecondOrder(run);
+  if (!windows_.ShowSecondOrder(run, options))
     messages_.ShowInformation(kSecondOrderTitle, AmplificationText(model_, run, options));
 }
 
