@@ -46,6 +46,7 @@ const std::vector<WindowHelpRow> kWindowPages = {
     {"InfluenceLines", "influence-lines"},
     {"StabilityOptions", "stability-options"},
     {"BucklingModes", "critical-load"},
+    {"SecondOrder", "second-order"},
     {"CheckWork", "check-my-work"},
     {"Help", "help"},
     {"GettingStarted", "getting-started"},

@@ -18,6 +18,7 @@
 #include "app/qt/PreferencesDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/SecondOrderWindow.h"
 #include "app/qt/StabilityOptionsDialog.h"
 #include "app/qt/TourWindow.h"
 #include "app/qt/UnitsDialog.h"
@@ -166,6 +167,8 @@ class AccessibleTreeTest : public QObject {
         [&] { s.window.Action(M::MnuStabilityOptions)->trigger(); }, audit));
     QVERIFY(Opened<BucklingModesWindow>([&] { s.window.Action(M::MnuCriticalLoad)->trigger(); },
                                         audit));
+    QVERIFY(
+        Opened<SecondOrderWindow>([&] { s.window.Action(M::MnuSecondOrder)->trigger(); }, audit));
     const std::vector<MemberDiagram> diagrams =
         BuildMemberDiagrams(s.model, s.window.Commands().Results());
     MemberDiagramWindow member(s.model, diagrams.front());

@@ -1,7 +1,8 @@
 // The Stability menu's windows, driven with Qt Test on the offscreen platform: the options
-// dialog refuses a field out of its limits and keeps what OK takes, and the Critical Load window
-// lists the modes sought and draws the one chosen.
+// dialog refuses a field out of its limits and keeps what OK takes, the Critical Load window
+// lists the modes sought and draws the one chosen, and the second-order window shows both runs.
 #include "app/qt/BucklingModesWindow.h"
+#include "app/qt/SecondOrderWindow.h"
 #include "app/qt/StabilityOptionsDialog.h"
 #include "graphics/BucklingModeDrawing.h"
 #include "gui/WindowDriver.h"
@@ -47,6 +48,22 @@ class StabilityWindowsTest : public QObject {
           for (const Stroke& stroke : window->Picture()->Strokes())
             drawn = drawn || (stroke.Shape == Stroke::Kind::Text && stroke.Text == caption);
           QVERIFY(drawn);
+        }));
+  }
+
+  // The second-order window draws both runs side by side and tabulates their amplification.
+  void theSecondOrderWindowShowsBothRuns() {
+    Session s("portal-frame");
+    QVERIFY(Opened<SecondOrderWindow>(
+        [&] { s.window.Action(M::MnuSecondOrder)->trigger(); },
+        [](SecondOrderWindow* window) {
+          QCOMPARE(window->Grid()->horizontalHeaderItem(4)->text(), QString("Amplification"));
+          QCOMPARE(window->Grid()->item(0, 4)->text(), QString("1.0328"));
+          window->Shown()->setCurrentIndex(window->Shown()->count() - 1);
+          for (PictureBox* picture : {window->FirstOrderPicture(), window->SecondOrderPicture()})
+            QVERIFY(!picture->Strokes().empty());
+          window->TableChooser()->setCurrentIndex(1);
+          QCOMPARE(window->Grid()->rowCount(), 3 * 2 * 3);
         }));
   }
 };

@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ChoosePreferences(RoutineAnswers& answers) override;
   bool ChooseStabilityOptions(StabilityOptions& options) override;
   bool ShowBucklingModes(const CriticalLoads& loads, const StabilityOptions& options) override;
+  bool ShowSecondOrder(const SecondOrderRun& run, const StabilityOptions& options) override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;
