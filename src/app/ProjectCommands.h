@@ -115,9 +115,9 @@ class ProjectCommands {
   // Stability > Critical Load… and Second-Order Analysis, on the results shown (StabilityCommands
   // .cpp), with the members divided as Stability > Options… chose: the smallest load factors of
   // the project's loads with their modes drawn (or told in a message where the windows cannot
-  // draw them), or the second-order joint translations beside the first-order ones with their
-  // amplification, in a message; a structure with no compression or loads at or above the
-  // critical load are said so.
+  // draw them), or the second-order results beside the first-order ones with their
+  // amplification (in a window, or a message where there is none), kept for the printed report;
+  // a structure with no compression or loads at or above the critical load are said so.
   void ShowCriticalLoad();
   void ShowSecondOrder();
   void ChooseStabilityOptions();
