@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "analysis/AnalysisPrecision.h"
+#include "analysis/CriticalLoad.h"
+#include "analysis/SecondOrder.h"
 #include "app/DiagramPages.h"
+#include "app/StabilityOptions.h"
 #include "model/Units.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
@@ -31,6 +34,28 @@ class CommandWindows {
   // without the dialog leave the precision as it is.
   virtual bool ChoosePrecision(AnalysisPrecision& precision) {
     (void)precision;
+    return false;
+  }
+  // Shows the "Stability Options" dialog on `options`; true when it was closed with OK. Windows
+  // without the dialog leave the options as they are.
+  virtual bool ChooseStabilityOptions(StabilityOptions& options) {
+    (void)options;
+    return false;
+  }
+  // Shows the buckling modes of `loads` (at least one) drawn over the structure, the divided
+  // members as `options` say; false where the windows cannot draw them, and the commands then
+  // tell the load factors in a message.
+  virtual bool ShowBucklingModes(const CriticalLoads& loads, const StabilityOptions& options) {
+    (void)loads;
+    (void)options;
+    return false;
+  }
+  // Shows the settled second-order run `run` beside the first-order results: the amplification
+  // tables, the deformed shape and the diagrams of both; false where the windows cannot, and the
+  // commands then tell the amplifications in a message.
+  virtual bool ShowSecondOrder(const SecondOrderRun& run, const StabilityOptions& options) {
+    (void)run;
+    (void)options;
     return false;
   }
   // Shows the "Preferences" dialog on the answers kept for the routine questions; true when it

@@ -19,6 +19,7 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuAna:
     case M::MnuCriticalLoad:
     case M::MnuSecondOrder:
+    case M::MnuStabilityOptions:
     case M::MnuEditUndo:
     case M::MnuEditRedo:
     case M::MnuEditData: return {MenuTarget::Command, FormId::mcas};

@@ -47,6 +47,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuStability, "MnuStability", "Sta&bility", kTop, false},
     {M::MnuCriticalLoad, "MnuCriticalLoad", "&Critical Load…", M::MnuStability, true},
     {M::MnuSecondOrder, "MnuSecondOrder", "&Second-Order Analysis", M::MnuStability, true},
+    {M::MnuStabilityOptions, "MnuStabilityOptions", "&Options…", M::MnuStability, true},
     {M::MnuJtDispl, "MnuJtDispl", "Joint &Displacements", kTop, false},
     {M::MnuMemForce, "MnuMemForce", "Member &Forces", kTop, false},
     {M::MnuReact, "MnuReact", "&Reactions", kTop, false},

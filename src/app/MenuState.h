@@ -46,6 +46,7 @@ enum class MenuItem : std::size_t {
   MnuStability,     // the critical load and the second-order analysis, after an analysis
   MnuCriticalLoad,  // of plane and space frames
   MnuSecondOrder,
+  MnuStabilityOptions,  // pieces per member and modes sought, kept for the project
   MnuJtDispl,
   MnuMemForce,
   MnuReact,

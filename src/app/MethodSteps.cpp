@@ -275,6 +275,28 @@ std::vector<StepTable> MethodSteps::MemberTables(int index) const {
   return tables;
 }
 
+StepTable MethodSteps::GeometricStiffness(int index) const {
+  const TrailMember& m = trail_.Members.at(static_cast<std::size_t>(index));
+  StepTable t;
+  t.Title = "[kg] local geometric stiffness, from the axial force";
+  if (m.GeometricStiffness.Rows == 0) return t;
+  const StepTable k = MemberTables(index).front();
+  return MatrixTable(t.Title, k.RowLabels, k.ColumnLabels, m.GeometricStiffness);
+}
+
+StepTable MethodSteps::StructureGeometricStiffness() const {
+  StepTable s = Stiffness(-1);
+  s.Title = "[Kg] structure geometric stiffness matrix, from the members' [kg]";
+  if (trail_.StructureGeometricStiffness.Rows == 0 || s.Values.empty()) {
+    s.RowLabels.clear();
+    s.ColumnLabels.clear();
+    s.Values.clear();
+    return s;
+  }
+  s.Values = trail_.StructureGeometricStiffness.Values;
+  return s;
+}
+
 StepTable MethodSteps::Stiffness(int index) const {
   StepTable t;
   t.Title = "[S] structure stiffness matrix";

@@ -71,6 +71,12 @@ class MethodSteps {
   // [k], [T], [K], {Qf}, {Ff}, then {v}, {u}, {Q}, {F}.
   std::vector<StepTable> MemberTables(int index) const;
 
+  // The member's geometric stiffness [kg] beside its [k], from its axial force, and the
+  // structure's [Kg] assembled from them: empty tables unless a stability analysis added them to
+  // the trail.
+  StepTable GeometricStiffness(int index) const;
+  StepTable StructureGeometricStiffness() const;
+
   // [S] with the cells the member at `index` added to marked (no marks for -1); an empty table
   // when the trail kept no [S].
   StepTable Stiffness(int index) const;

@@ -2,6 +2,7 @@
 // diagrams' pages and the kept influence line.
 #include "app/InfluencePrint.h"
 #include "app/ProjectCommands.h"
+#include "app/SecondOrderTables.h"
 #include "reports/PrintCommand.h"
 
 namespace stavelorn {
@@ -51,9 +52,15 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
   const std::optional<ShownAnalysis>& shown = session_.Analysis();
   const std::vector<CaseResults> none;
   const PrintedCases cases{shown ? shown->LoadCases : none, shown ? shown->Combinations : none};
+  PrintedSection secondOrder;
+  if (shown && shown->SecondOrder)
+    secondOrder = [this, run = shown->SecondOrder](ReportPrinter& to) {
+      PrintAmplification(model_, run->FirstOrder, run->SecondOrder,
+                         SecondOrderRunText(*run, session_.Stability()), to);
+    };
   const PrintOutcome outcome =
       PrintReport(model_, Results(), *printer, messages_, options, Trail(), Pages(pictures),
-                  influence ? &*influence : nullptr, &cases);
+                  influence ? &*influence : nullptr, &cases, secondOrder);
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return "";
   // A file made instead of a printed page is easily lost; say where it went.

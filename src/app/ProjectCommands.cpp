@@ -44,6 +44,7 @@ std::string ProjectCommands::Run(MenuItem item) {
     case M::MnuEditData: return EditData();
     case M::MnuCriticalLoad: ShowCriticalLoad(); break;
     case M::MnuSecondOrder: ShowSecondOrder(); break;
+    case M::MnuStabilityOptions: ChooseStabilityOptions(); break;
     case M::MnuEditUndo: Undo(); break;
     case M::MnuEditRedo: Redo(); break;
     default: break;

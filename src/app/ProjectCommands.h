@@ -113,11 +113,14 @@ class ProjectCommands {
   std::string EditData();
 
   // Stability > Critical Load… and Second-Order Analysis, on the results shown (StabilityCommands
-  // .cpp): the smallest load factors of the project's loads, or the second-order joint
-  // translations beside the first-order ones with their amplification, in a message; a
-  // structure with no compression or loads at or above the critical load are said so.
+  // .cpp), with the members divided as Stability > Options… chose: the smallest load factors of
+  // the project's loads with their modes drawn (or told in a message where the windows cannot
+  // draw them), or the second-order results beside the first-order ones with their
+  // amplification (in a window, or a message where there is none), kept for the printed report;
+  // a structure with no compression or loads at or above the critical load are said so.
   void ShowCriticalLoad();
   void ShowSecondOrder();
+  void ChooseStabilityOptions();
   // The Edit menu: every committed change of the project is one step (see Change). Undoing or
   // redoing a change of the data drops the results shown, as Edit Data does; undoing back to
   // the saved state leaves nothing unsaved. New and Open start a fresh history.

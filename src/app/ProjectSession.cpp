@@ -1,6 +1,7 @@
 #include "app/ProjectSession.h"
 
 #include <array>
+#include <memory>
 
 #include "graphics/DeflectedShape.h"
 #include "model/ProjectFile.h"
@@ -95,6 +96,20 @@ void ProjectSession::Restore(const ModelStore& state) {
   *data_ = state;
   data_->ProjectFile = file;
   analysis_.reset();
+}
+
+void ProjectSession::AddGeometricStiffnessToTrail() {
+  if (!ResultsShown() || !analysis_->Trail || analysis_->Trail->Members.empty() ||
+      analysis_->Trail->Members.front().GeometricStiffness.Rows > 0)
+    return;
+  auto trail = std::make_shared<MethodTrail>(*analysis_->Trail);
+  AddGeometricStiffness(*data_, *trail);
+  analysis_->Trail = std::move(trail);
+}
+
+void ProjectSession::KeepSecondOrder(SecondOrderRun run) {
+  if (ResultsShown())
+    analysis_->SecondOrder = std::make_shared<const SecondOrderRun>(std::move(run));
 }
 
 void ProjectSession::DropAnalysis() {

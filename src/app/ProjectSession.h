@@ -14,9 +14,11 @@
 #include "analysis/InfluenceLine.h"
 #include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/SecondOrder.h"
 #include "analysis/StructureResults.h"
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
+#include "app/StabilityOptions.h"
 #include "editors/EditHistory.h"
 #include "model/ModelStore.h"
 
@@ -54,6 +56,9 @@ struct ShownAnalysis {
   std::optional<InfluenceLine> Influence;
   // A project with load cases: every case's and combination's results, which the report prints.
   std::vector<CaseResults> LoadCases, Combinations;
+  // The last settled run of Stability > Second-Order Analysis on these results, which the
+  // printed report adds beside them.
+  std::shared_ptr<const SecondOrderRun> SecondOrder;
 
   bool Complete() const { return Results.Complete(); }
 };
@@ -96,6 +101,11 @@ class ProjectSession {
   // Shows what `run` found (the trail only of a complete analysis); the deformed shape takes the
   // automatic multiplier, unless the run moved nothing.
   void ShowRun(const AnalysisRun& run);
+  // A stability analysis ran on the results shown: their trail gains each member's geometric
+  // stiffness [kg] and the structure's [Kg], which Step by Step and the printed method then show.
+  void AddGeometricStiffnessToTrail();
+  // Stability > Second-Order Analysis settled on the results shown: kept with them.
+  void KeepSecondOrder(SecondOrderRun run);
   // The results, trail, mechanism and kept influence line no longer describe the data.
   void DropAnalysis();
   // The results shown, or empty ones (kNoResults) when none are.
@@ -107,6 +117,10 @@ class ProjectSession {
   bool DoublePrecisionOffered() const { return precisionOffered_; }
   void DoublePrecisionWasOffered() { precisionOffered_ = true; }
 
+  // Stability > Options…: kept while the project is open, whatever is analysed.
+  const StabilityOptions& Stability() const { return stability_; }
+  void ChooseStability(const StabilityOptions& options) { stability_ = options; }
+
  private:
   void Restore(const ModelStore& state);
 
@@ -115,6 +129,7 @@ class ProjectSession {
   MultiplierEntry multiplier_;
   std::optional<ShownAnalysis> analysis_;
   bool precisionOffered_ = false;
+  StabilityOptions stability_;
 };
 
 }  // namespace stavelorn

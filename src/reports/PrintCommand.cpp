@@ -90,7 +90,8 @@ PrintOutcome PrintReport(const ModelStore& model, const StructureResults& result
 PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
                          ReportPrinter& printer, Messages& messages, const PrintOptions& options,
                          const MethodTrail* trail, const std::vector<const PagePicture*>& pictures,
-                         const PrintedInfluence* influence, const PrintedCases* cases) {
+                         const PrintedInfluence* influence, const PrintedCases* cases,
+                         const PrintedSection& afterResults) {
   RetryingPrinter guarded(printer, messages);
   const std::string previousFont = printer.FontName();
   try {
@@ -107,6 +108,7 @@ PrintOutcome PrintReport(const ModelStore& model, const StructureResults& result
         PrintEveryCaseResults(model, cases->Cases, cases->Combinations, guarded);
       else
         PrintOutput(model, results, guarded);
+      if (afterResults) afterResults(guarded);
     }
     if (options.Chosen(ReportSection::MethodTrail) && trail)
       PrintTrail(model, results, *trail, guarded);

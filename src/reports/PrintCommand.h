@@ -3,6 +3,7 @@
 // the Project menu and after an analysis; the batch tool runs it on a text printer.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ struct PrintedCases {
   const std::vector<CaseResults>& Combinations;
 };
 
+// A section of the caller's printed after the results, when they are chosen.
+using PrintedSection = std::function<void(ReportPrinter&)>;
+
 // The same with only the sections `options` has chosen; the method trail is printed when chosen
 // and `trail` is given; the diagrams' `pictures`, a page each, come before their tables; the
 // influence line is printed when chosen and `influence` is given. With `cases` holding any case,
@@ -50,6 +54,7 @@ PrintOutcome PrintReport(const ModelStore& model, const StructureResults& result
                          const MethodTrail* trail = nullptr,
                          const std::vector<const PagePicture*>& pictures = {},
                          const PrintedInfluence* influence = nullptr,
-                         const PrintedCases* cases = nullptr);
+                         const PrintedCases* cases = nullptr,
+                         const PrintedSection& afterResults = nullptr);
 
 }  // namespace stavelorn

@@ -166,6 +166,10 @@ void PrintMember(const ModelStore& model, const TrailMember& m, ReportPrinter& p
   PrintMatrix(
       printer, "[k] local stiffness, releases applied", u, u,
       [&](int r, int c) { return m.LocalStiffness(r, c); }, stiffness);
+  if (m.GeometricStiffness.Rows > 0)
+    PrintMatrix(
+        printer, "[kg] local geometric stiffness, from the axial force", u, u,
+        [&](int r, int c) { return m.GeometricStiffness(r, c); }, stiffness);
   // [T] holds sines and cosines: their single-precision round-off prints as 0.
   PrintMatrix(printer, "[T] transformation, {u} = [T]{v}", u, v,
               [&](int r, int c) { return ShownCosine(m.Transformation(r, c)); });
@@ -257,6 +261,11 @@ void PrintTrail(const ModelStore& model, const StructureResults& results, const 
     else
       PrintMatrix(printer, "[S] structure stiffness matrix, free coordinates", codes, codes,
                   [&](int r, int c) { return trail.Stiffness(r, c); },
+                  {rowForces, CoordinateUnits(model, coordinateOfCode, false)});
+    if (trail.HasStiffness() && n <= kPrintedStiffnessLimit &&
+        trail.StructureGeometricStiffness.Rows == n)
+      PrintMatrix(printer, "[Kg] structure geometric stiffness, from the members' [kg]", codes,
+                  codes, [&](int r, int c) { return trail.StructureGeometricStiffness(r, c); },
                   {rowForces, CoordinateUnits(model, coordinateOfCode, false)});
     PrintMatrix(printer, "{P} = joint loads - sum of {Ff}, and the solution {d}", codes,
                 {"joint ld.", "-sum {Ff}", "{P}", "{d}"},

@@ -1,8 +1,15 @@
-// Stability > Critical Load… and Second-Order Analysis: offered after an analysis of a plane or
-// space frame, and what their messages say (the menus of each type and phase, where Stability
-// shows, are in tests/app/golden/menu-states.txt).
+// Stability > Critical Load…, Second-Order Analysis and Options…: offered after an analysis of a
+// plane or space frame, the options' field rules and what the commands then say or draw (the
+// menus of each type and phase, where Stability shows, are in tests/app/golden/menu-states.txt).
 
+#include <cmath>
+#include <sstream>
+
+#include "app/MethodSteps.h"
 #include "app/ProjectCommandsFixture.h"
+#include "app/StabilityOptions.h"
+#include "reports/TextReportPrinter.h"
+#include "reports/TrailReport.h"
 
 namespace stavelorn {
 namespace {
@@ -19,7 +26,8 @@ TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactor
   ASSERT_EQ(messages_.Log().size(), before + 2);
   const auto& critical = messages_.Log()[before];
   EXPECT_EQ(critical.Title, "Critical Load");
-  EXPECT_NE(critical.Text.find("Mode 1: load factor 35.352\nMode 2: load factor 118.19\n"),
+  EXPECT_NE(critical.Text.find("(each member in 4 pieces):\n\nMode 1: load factor 35.352\n"
+                               "Mode 2: load factor 118.19\n"),
             std::string::npos)
       << critical.Text;
   const auto& second = messages_.Log()[before + 1];
@@ -29,6 +37,105 @@ TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactor
                              "order, amplification 1.0328"),
             std::string::npos)
       << second.Text;
+}
+
+// The options chosen hold for the project's later analyses: finer pieces bring the factor down
+// toward the exact one, and only the modes asked for are sought and drawn.
+TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {
+  OpenCopyOf("portal-frame.str");
+  windows_.stabilityOptions = [](StabilityOptions& options) {
+    EXPECT_EQ(options.Segments, 4);
+    EXPECT_EQ(options.Modes, 3);
+    options = {8, 2};
+    return true;
+  };
+  commands_.Run(M::MnuStabilityOptions);
+  AnalyzeQuietly();
+  windows_.drawsModes = true;
+  commands_.Run(M::MnuCriticalLoad);
+  ASSERT_EQ(windows_.drawnFactors.size(), 2u);
+  EXPECT_LT(windows_.drawnFactors[0], 35.352);
+  EXPECT_GT(windows_.drawnFactors[0], 35.2);
+  // Cancelled, the dialog changes nothing; a project opened afresh starts from the defaults.
+  windows_.stabilityOptions = [](StabilityOptions& options) {
+    options = {1, 1};
+    return false;
+  };
+  commands_.Run(M::MnuStabilityOptions);
+  EXPECT_EQ(commands_.Session().Stability().Segments, 8);
+  OpenCopyOf("portal-frame.str");
+  EXPECT_EQ(commands_.Session().Stability().Segments, 4);
+  EXPECT_EQ(commands_.Session().Stability().Modes, 3);
+}
+
+// Once a stability analysis has run, the method shows each member's [kg] and the structure's
+// [Kg]: the portal's sway coordinate at joint 2 takes 6/5 N/L from the left column alone (the
+// beam runs along it), negative since the column is compressed.
+TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAnalysisRan) {
+  OpenCopyOf("portal-frame.str");
+  AnalyzeQuietly();
+  auto printed = [this] {
+    std::ostringstream out;
+    TextReportPrinter printer(out);
+    PrintTrail(model_, commands_.Results(), *commands_.Trail(), printer);
+    printer.EndDocument();
+    return out.str();
+  };
+  auto count = [](const std::string& text, const std::string& what) {
+    int found = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+      ++found;
+    return found;
+  };
+  EXPECT_EQ(count(printed(), "[kg]"), 0);
+  EXPECT_EQ(
+      MethodSteps(model_, commands_.Results(), *commands_.Trail()).GeometricStiffness(0).Rows(), 0);
+  commands_.Run(M::MnuSecondOrder);
+  const MethodTrail& trail = *commands_.Trail();
+  const MethodSteps steps(model_, commands_.Results(), trail);
+  EXPECT_EQ(steps.GeometricStiffness(0).Rows(), 6);
+  const StepTable kg = steps.StructureGeometricStiffness();
+  ASSERT_EQ(kg.Rows(), trail.DofCount);
+  const int sway = trail.CoordNumbers.at(3) - 1;  // joint 2, X
+  const double axial = commands_.Results().MemberEndForces(1, 1);
+  EXPECT_NEAR(kg.At(sway, sway), -1.2 * std::fabs(axial) / 5, 1e-6 * std::fabs(axial));
+  const std::string method = printed();
+  EXPECT_EQ(count(method, "[kg] local geometric stiffness"), 3);
+  EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
+}
+
+TEST(StabilityOptionsFormTest, EachFieldTakesAWholeNumberWithinItsLimits) {
+  struct Case {
+    std::string segments, modes;
+    std::string refusal;  // "" when accepted
+    std::size_t field;
+  } cases[] = {
+      {"4", "3", "", 0},
+      {" 64 ", "20", "", 0},
+      {"1", "1", "", 0},
+      {"0", "3", "Pieces per member: \"0\" is out of range. Enter a whole number from 1 to 64.", 0},
+      {"65", "3", "Pieces per member: \"65\" is out of range. Enter a whole number from 1 to 64.",
+       0},
+      {"2.5", "3", "Pieces per member: \"2.5\" is out of range. Enter a whole number from 1 to 64.",
+       0},
+      {"4", "21", "Buckling modes: \"21\" is out of range. Enter a whole number from 1 to 20.", 1},
+      {"4", "three", "Buckling modes: \"three\" is not a number.", 1},
+      {"4", "", "Buckling modes: this field may not be left empty. Please enter a value.", 1},
+  };
+  for (const Case& c : cases) {
+    StabilityOptionsForm form;
+    form.Texts = {c.segments, c.modes};
+    const StabilityOptionsForm::Refusal refusal = form.Check();
+    EXPECT_EQ(refusal.Text, c.refusal) << c.segments << ", " << c.modes;
+    if (!c.refusal.empty()) {
+      EXPECT_EQ(refusal.Field, c.field) << c.segments << ", " << c.modes;
+      continue;
+    }
+    const StabilityOptions chosen = form.Chosen();
+    EXPECT_EQ(chosen.Segments, std::stoi(c.segments));
+    EXPECT_EQ(chosen.Modes, std::stoi(c.modes));
+    EXPECT_EQ(StabilityOptionsForm::Load(chosen).Texts[1], c.modes);
+  }
 }
 
 }  // namespace

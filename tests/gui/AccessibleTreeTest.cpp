@@ -8,6 +8,7 @@
 #include "analysis/MemberDiagrams.h"
 #include "app/HelpPages.h"
 #include "app/MenuRoutes.h"
+#include "app/qt/BucklingModesWindow.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/HelpWindow.h"
 #include "app/qt/InfluenceWindow.h"
@@ -17,6 +18,8 @@
 #include "app/qt/PreferencesDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
 #include "app/qt/ResultsWindows.h"
+#include "app/qt/SecondOrderWindow.h"
+#include "app/qt/StabilityOptionsDialog.h"
 #include "app/qt/TourWindow.h"
 #include "app/qt/UnitsDialog.h"
 #include "editors/DataWindows.h"
@@ -160,6 +163,12 @@ class AccessibleTreeTest : public QObject {
     QVERIFY(Opened<MethodStepsWindow>([&] { s.window.Action(M::MnuSteps)->trigger(); }, audit));
     QVERIFY(Opened<InfluenceWindow>(
         [&] { s.window.findChild<QAction*>("MnuDiagInfluence")->trigger(); }, audit));
+    QVERIFY(Opened<StabilityOptionsDialog>(
+        [&] { s.window.Action(M::MnuStabilityOptions)->trigger(); }, audit));
+    QVERIFY(Opened<BucklingModesWindow>([&] { s.window.Action(M::MnuCriticalLoad)->trigger(); },
+                                        audit));
+    QVERIFY(
+        Opened<SecondOrderWindow>([&] { s.window.Action(M::MnuSecondOrder)->trigger(); }, audit));
     const std::vector<MemberDiagram> diagrams =
         BuildMemberDiagrams(s.model, s.window.Commands().Results());
     MemberDiagramWindow member(s.model, diagrams.front());

@@ -43,6 +43,11 @@ class FakeCommandWindows : public CommandWindows {
   std::function<void(PrintOptions&)> printOptions = [](PrintOptions&) {};
   // What the user sets in "Preferences", given the answers it opened with; true for OK.
   std::function<bool(RoutineAnswers&)> preferences = [](RoutineAnswers&) { return false; };
+  // What the user types in "Stability Options", given the options it opened with; true for OK.
+  std::function<bool(StabilityOptions&)> stabilityOptions = [](StabilityOptions&) { return false; };
+  // Whether the windows draw buckling modes; the load factors of those they were given.
+  bool drawsModes = false;
+  std::vector<double> drawnFactors;
   std::string printFile;
   int redraws = 0;
   std::ostringstream printed;
@@ -62,6 +67,14 @@ class FakeCommandWindows : public CommandWindows {
     return std::make_unique<FilePrinter>(printed, printFile);
   }
   bool ChoosePreferences(RoutineAnswers& answers) override { return preferences(answers); }
+  bool ChooseStabilityOptions(StabilityOptions& options) override {
+    return stabilityOptions(options);
+  }
+  bool ShowBucklingModes(const CriticalLoads& loads, const StabilityOptions&) override {
+    if (!drawsModes) return false;
+    for (const BucklingMode& mode : loads.Modes) drawnFactors.push_back(mode.LoadFactor);
+    return true;
+  }
   bool ChoosePrintOptions(PrintOptions& options) override {
     printOptions(options);
     return true;

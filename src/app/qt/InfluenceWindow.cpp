@@ -19,6 +19,7 @@
 #include "graphics/qt/PictureBox.h"
 #include "model/NumberText.h"
 #include "ui/qt/CopyKeys.h"
+#include "ui/qt/DialogButtons.h"
 
 namespace stavelorn {
 
@@ -96,14 +97,8 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
   grid_->setAccessibleName("Influence line stations");
   CopyOnCopyKeys(grid_, [this] { return SelectedText(); });
 
-  auto* save = new QPushButton("&Save Picture...", this);
-  save->setObjectName("SavePictureB");
-  save->setAccessibleName("Save picture");
-  save->setAutoDefault(false);
-  auto* close = new QPushButton("Close", this);
-  close->setObjectName("CloseB");
-  close->setAccessibleName("Close");
-  close->setAutoDefault(false);
+  auto* save = WindowButton(this, "&Save Picture...", "SavePictureB", "Save picture");
+  auto* close = WindowButton(this, "Close", "CloseB", "Close");
 
   auto* controls = new QGridLayout;
   controls->addWidget(Caption("&Quantity:", kind_), 0, 0);

@@ -61,6 +61,9 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ChooseUnits(UnitSystem& units) override;
   bool ChoosePrecision(AnalysisPrecision& precision) override;
   bool ChoosePreferences(RoutineAnswers& answers) override;
+  bool ChooseStabilityOptions(StabilityOptions& options) override;
+  bool ShowBucklingModes(const CriticalLoads& loads, const StabilityOptions& options) override;
+  bool ShowSecondOrder(const SecondOrderRun& run, const StabilityOptions& options) override;
   void Redraw() override;
   std::unique_ptr<ReportPrinter> OpenPrinter() override;
   bool ChoosePrintOptions(PrintOptions& options) override;

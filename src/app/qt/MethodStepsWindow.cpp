@@ -225,6 +225,7 @@ QWidget* MethodStepsWindow::MemberPage() {
     QLabel* title = nullptr;
     memberViews_.push_back(AddView(column, name, "", &title));
     memberTitles_.push_back(title);
+    if (index == 0) geometric_ = AddView(layout, "kg", "", &geometricTitle_);
     if (column != layout) column->addStretch(1);
   }
   vectors->addStretch(1);
@@ -242,9 +243,17 @@ QWidget* MethodStepsWindow::StructurePage() {
   note->setWordWrap(true);
   layout->addWidget(note);
   stiffness_ = AddView(layout, "S", QString::fromStdString(steps_.Stiffness(-1).Title));
+  const StepTable kg = steps_.StructureGeometricStiffness();
+  QLabel* kgTitle = nullptr;
+  structureGeometric_ = AddView(layout, "Kg", QString::fromStdString(kg.Title), &kgTitle);
+  structureGeometric_->Show(kg, kMemberMark);
+  for (QWidget* shown :
+       {static_cast<QWidget*>(kgTitle), static_cast<QWidget*>(structureGeometric_)})
+    shown->setVisible(kg.Rows() > 0);
   loads_ = AddView(layout, "P", QString::fromStdString(steps_.Loads(-1).Title));
-  layout->setStretch(2, 3);
-  layout->setStretch(4, 2);
+  layout->setStretchFactor(stiffness_, 3);
+  layout->setStretchFactor(structureGeometric_, 3);
+  layout->setStretchFactor(loads_, 2);
   return page;
 }
 
@@ -276,6 +285,12 @@ void MethodStepsWindow::ChooseMember(int index) {
     memberViews_[i]->Show(tables[i], kMemberMark);
     memberViews_[i]->FitWhole();
   }
+  const StepTable kg = steps_.GeometricStiffness(index);
+  geometricTitle_->setText(QString::fromStdString(kg.Title));
+  geometricTitle_->setVisible(kg.Rows() > 0);
+  geometric_->setVisible(kg.Rows() > 0);
+  geometric_->Show(kg, kMemberMark);
+  geometric_->FitWhole();
   stiffness_->Show(steps_.Stiffness(index), kMemberMark);
   loads_->Show(steps_.Loads(index), kMemberMark);
   stiffness_->ScrollToFirstMark();

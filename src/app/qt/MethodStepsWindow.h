@@ -70,6 +70,10 @@ class MethodStepsWindow : public QDialog {
   std::vector<QLabel*> memberTitles_;
   StepTableView* stiffness_ = nullptr;
   StepTableView* loads_ = nullptr;
+  // [kg] beside [k] and [Kg] beside [S], shown once a stability analysis has added them.
+  StepTableView* geometric_ = nullptr;
+  QLabel* geometricTitle_ = nullptr;
+  StepTableView* structureGeometric_ = nullptr;
 };
 
 // Shows the window modally over `parent` and returns once it has been closed.

@@ -23,4 +23,13 @@ QHBoxLayout* OkCancelButtons(QDialog* dialog) {
   return buttons;
 }
 
+QPushButton* WindowButton(QWidget* parent, const char* caption, const char* name,
+                          const char* spoken) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAccessibleName(spoken);
+  button->setAutoDefault(false);
+  return button;
+}
+
 }  // namespace stavelorn
