@@ -118,6 +118,32 @@ class ProjectCommands {
   // structure with no compression or loads at or above the critical load are said so.
   void ShowCriticalLoad();
   void ShowSecondOrder();
+
+  // Loads > Load Cases… and Load Combinations… (LoadCaseCommands.cpp): each edit that changes the
+  // data is one step of the history; a refusal is said through Messages and changes nothing.
+  // Deleting a case that holds loads asks first. Each returns whether the data changed.
+  bool AddLoadCase(const std::string& name);
+  bool RenameLoadCase(int c, const std::string& name);
+  bool DeleteLoadCase(int c);
+  bool MoveLoadCase(int c, int to);
+  bool AddCombination(const std::string& name);
+  bool RenameCombination(std::size_t k, const std::string& name);
+  bool DeleteCombination(std::size_t k);
+  // `text` is the factor of case `c` in combination `k`, as typed.
+  bool SetCombinationFactor(std::size_t k, int c, const std::string& text);
+  // The case selector beside the load lists: they and the drawing's loads show case `c`.
+  void SelectLoadCase(int c);
+  // "Show:" beside the results: the windows, drawings, tooltips and Step by Step follow choice
+  // `choice` of the analysis (ShownCases.h); the drawing is redrawn.
+  void ChooseShown(std::size_t choice);
+  const ModelStore& ShownModel() const { return session_.ShownModel(); }
+  const StructureResults& ShownResults() const { return session_.ShownResults(); }
+  const ResultEnvelope* ShownEnvelope() const { return session_.ShownEnvelope(); }
+  // The method step by step of the choice shown, or nullptr with NoTrailReason saying why.
+  const MethodTrail* ShownTrail() const {
+    return session_.NoTrailReason().empty() ? Trail() : nullptr;
+  }
+  std::string NoTrailReason() const { return session_.NoTrailReason(); }
   // The Edit menu: every committed change of the project is one step (see Change). Undoing or
   // redoing a change of the data drops the results shown, as Edit Data does; undoing back to
   // the saved state leaves nothing unsaved. New and Open start a fresh history.
@@ -151,6 +177,8 @@ class ProjectCommands {
   void OfferDoublePrecision(const AnalysisRun& run);
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
+  // A load-case edit's `refusal` is said, or the edit becomes the step `change`.
+  bool CommitLoadCaseEdit(const std::string& refusal, Change change);
   std::string PrintSections(const PrintOptions& options);
   bool ChoosePrintOptions(PrintOptions& options);
   // The windows' diagram pictures when `options` print the diagrams, else none.
