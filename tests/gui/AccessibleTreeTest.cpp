@@ -5,12 +5,12 @@
 #include <QAccessible>
 #include <QRegularExpression>
 
-#include "analysis/MemberDiagrams.h"
 #include "app/HelpPages.h"
 #include "app/MenuRoutes.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/HelpWindow.h"
 #include "app/qt/InfluenceWindow.h"
+#include "app/qt/LoadCaseDialogs.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
@@ -160,11 +160,14 @@ class AccessibleTreeTest : public QObject {
     QVERIFY(Opened<MethodStepsWindow>([&] { s.window.Action(M::MnuSteps)->trigger(); }, audit));
     QVERIFY(Opened<InfluenceWindow>(
         [&] { s.window.findChild<QAction*>("MnuDiagInfluence")->trigger(); }, audit));
-    const std::vector<MemberDiagram> diagrams =
-        BuildMemberDiagrams(s.model, s.window.Commands().Results());
-    MemberDiagramWindow member(s.model, diagrams.front());
+    MemberDiagramWindow member(s.window.Commands(), 1);
     member.show();
     audit(&member);
+    for (bool combinations : {false, true}) {
+      LoadCaseDialog cases(s.window.Commands(), combinations);
+      cases.show();
+      audit(&cases);
+    }
     ProjectTitleDialog title(s.model, s.messages, &s.window);
     title.show();
     audit(&title);
