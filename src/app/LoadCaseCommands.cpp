@@ -1,5 +1,5 @@
-// The load-case edits of ProjectCommands: the Load Cases and Load Combinations windows, the case
-// selector beside the load lists and the "Show:" choice beside the results.
+// The load-case edits of ProjectCommands: the Load Cases and Load Combinations windows and the
+// "Show:" choice beside the results.
 #include "app/ProjectCommands.h"
 #include "model/LoadCaseEdits.h"
 #include "model/NumberText.h"
@@ -65,12 +65,6 @@ bool ProjectCommands::SetCombinationFactor(std::size_t k, int c, const std::stri
       factor ? stavelorn::SetCombinationFactor(model_, k, c, *factor)
              : "\"" + text + "\" is not a number: a factor is a number such as 1.2 or -0.9.";
   return CommitLoadCaseEdit(refusal, Change::LoadCombinations);
-}
-
-void ProjectCommands::SelectLoadCase(int c) {
-  if (c < 1 || c > model_.LoadCaseCount()) return;
-  model_.SelectLoadCase(c);
-  ShowCurrentModel();
 }
 
 void ProjectCommands::ChooseShown(std::size_t choice) {

@@ -5,7 +5,8 @@
 // tests drive every flow with scripted answers. The menus are computed from the session, never
 // kept. The commands are written in four files, each calling only those after it: this one's
 // .cpp (the project and its history), AnalysisCommands.cpp, ProjectFileCommands.cpp and
-// PrintCommands.cpp; StabilityCommands.cpp calls none of them.
+// PrintCommands.cpp; StabilityCommands.cpp calls none of them, LoadCaseCommands.cpp only the
+// first.
 #pragma once
 
 #include <optional>
@@ -131,18 +132,12 @@ class ProjectCommands {
   bool DeleteCombination(std::size_t k);
   // `text` is the factor of case `c` in combination `k`, as typed.
   bool SetCombinationFactor(std::size_t k, int c, const std::string& text);
-  // The case selector beside the load lists: they and the drawing's loads show case `c`.
-  void SelectLoadCase(int c);
   // "Show:" beside the results: the windows, drawings, tooltips and Step by Step follow choice
   // `choice` of the analysis (ShownCases.h); the drawing is redrawn.
   void ChooseShown(std::size_t choice);
   const ModelStore& ShownModel() const { return session_.ShownModel(); }
   const StructureResults& ShownResults() const { return session_.ShownResults(); }
-  const ResultEnvelope* ShownEnvelope() const { return session_.ShownEnvelope(); }
-  // The method step by step of the choice shown, or nullptr with NoTrailReason saying why.
-  const MethodTrail* ShownTrail() const {
-    return session_.NoTrailReason().empty() ? Trail() : nullptr;
-  }
+  // Why Step by Step cannot follow the choice shown; "" when it can (Trail is then its trail).
   std::string NoTrailReason() const { return session_.NoTrailReason(); }
   // The Edit menu: every committed change of the project is one step (see Change). Undoing or
   // redoing a change of the data drops the results shown, as Edit Data does; undoing back to
