@@ -42,6 +42,8 @@ const std::vector<WindowHelpRow> kWindowPages = {
     {"MbForce", "member-forces"},
     {"Reac", "reactions"},
     {"MemberDiagrams", "member-diagrams"},
+    {"LoadCases", "load-cases"},
+    {"LoadCombinations", "load-combinations"},
     {"MethodSteps", "step-by-step"},
     {"InfluenceLines", "influence-lines"},
     {"StabilityOptions", "stability-options"},

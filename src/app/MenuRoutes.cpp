@@ -33,6 +33,8 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuLoadSett: return {MenuTarget::DataWindow, FormId::JSettleA};
     case M::MnuLoadTemp: return {MenuTarget::DataWindow, FormId::MemTempA};
     case M::MnuLoadErr: return {MenuTarget::DataWindow, FormId::MemErrA};
+    case M::MnuLoadCases: return {MenuTarget::LoadCases, FormId::mcas};
+    case M::MnuLoadCombos: return {MenuTarget::Combinations, FormId::mcas};
     case M::MnuJtDispl: return {MenuTarget::ResultsWindow, FormId::Disp};
     case M::MnuMemForce: return {MenuTarget::ResultsWindow, FormId::MbForce};
     case M::MnuReact: return {MenuTarget::ResultsWindow, FormId::Reac};

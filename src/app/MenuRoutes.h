@@ -16,6 +16,8 @@ enum class MenuTarget {
   ResultsWindow,  // the results window Window
   MethodSteps,    // the method step by step of the analysis whose results are shown
   CheckWork,      // the student's own values judged against the analysis
+  LoadCases,      // the Load Cases window over ProjectCommands' load-case edits
+  Combinations,   // the Load Combinations window over the same
   HelpPage,       // the help window at the page Page
   Tour,           // the Getting Started tour beside the main window, and its page
   HelpOnWindow,   // the help window at the page of the window or dialog with the focus

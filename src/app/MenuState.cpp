@@ -43,6 +43,9 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuLoadSett, "MnuLoadSett", "&Support Displacements", M::MnuLoad, true},
     {M::MnuLoadTemp, "MnuLoadTemp", "&Temperature Changes", M::MnuLoad, true},
     {M::MnuLoadErr, "MnuLoadErr", "Fabrication &Errors", M::MnuLoad, true},
+    {M::MnuLoadH1, "MnuLoadH1", "-", M::MnuLoad, true},
+    {M::MnuLoadCases, "MnuLoadCases", "Load &Cases…", M::MnuLoad, true},
+    {M::MnuLoadCombos, "MnuLoadCombos", "Load C&ombinations…", M::MnuLoad, true},
     {M::MnuAna, "MnuAna", "&Analyze    ", kTop, false, "F5"},
     {M::MnuStability, "MnuStability", "Sta&bility", kTop, false},
     {M::MnuCriticalLoad, "MnuCriticalLoad", "&Critical Load…", M::MnuStability, true},
@@ -69,9 +72,15 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::ReDraw, "ReDraw", "", kTop, false},
 }};
 
+// Any load in any case: the case the load lists show may be an empty one.
 bool AnyLoad(const ModelStore& m) {
-  return m.JointLoadCount > 0 || m.MemberLoadCount >= 1 || m.FabErrorCount >= 1 ||
-         m.SettlementCount >= 1 || m.TempChangeCount >= 1;
+  for (int c = 1; c <= m.LoadCaseCount(); ++c) {
+    const LoadSet& l = m.LoadsOfCase(c);
+    if (l.JointLoadCount > 0 || l.MemberLoadCount >= 1 || l.FabErrorCount >= 1 ||
+        l.SettlementCount >= 1 || l.TempChangeCount >= 1)
+      return true;
+  }
+  return false;
 }
 
 // Beams and grids take no temperature changes or fabrication errors.

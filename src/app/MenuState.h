@@ -42,6 +42,9 @@ enum class MenuItem : std::size_t {
   MnuLoadSett,
   MnuLoadTemp,
   MnuLoadErr,
+  MnuLoadH1,
+  MnuLoadCases,  // the load cases and their combinations
+  MnuLoadCombos,
   MnuAna,
   MnuStability,     // the critical load and the second-order analysis, after an analysis
   MnuCriticalLoad,  // of plane and space frames

@@ -5,7 +5,8 @@
 // tests drive every flow with scripted answers. The menus are computed from the session, never
 // kept. The commands are written in four files, each calling only those after it: this one's
 // .cpp (the project and its history), AnalysisCommands.cpp, ProjectFileCommands.cpp and
-// PrintCommands.cpp; StabilityCommands.cpp calls none of them.
+// PrintCommands.cpp; StabilityCommands.cpp calls none of them, LoadCaseCommands.cpp only the
+// first.
 #pragma once
 
 #include <optional>
@@ -121,6 +122,26 @@ class ProjectCommands {
   void ShowCriticalLoad();
   void ShowSecondOrder();
   void ChooseStabilityOptions();
+
+  // Loads > Load Cases… and Load Combinations… (LoadCaseCommands.cpp): each edit that changes the
+  // data is one step of the history; a refusal is said through Messages and changes nothing.
+  // Deleting a case that holds loads asks first. Each returns whether the data changed.
+  bool AddLoadCase(const std::string& name);
+  bool RenameLoadCase(int c, const std::string& name);
+  bool DeleteLoadCase(int c);
+  bool MoveLoadCase(int c, int to);
+  bool AddCombination(const std::string& name);
+  bool RenameCombination(std::size_t k, const std::string& name);
+  bool DeleteCombination(std::size_t k);
+  // `text` is the factor of case `c` in combination `k`, as typed.
+  bool SetCombinationFactor(std::size_t k, int c, const std::string& text);
+  // "Show:" beside the results: the windows, drawings, tooltips and Step by Step follow choice
+  // `choice` of the analysis (ShownCases.h); the drawing is redrawn.
+  void ChooseShown(std::size_t choice);
+  const ModelStore& ShownModel() const { return session_.ShownModel(); }
+  const StructureResults& ShownResults() const { return session_.ShownResults(); }
+  // Why Step by Step cannot follow the choice shown; "" when it can (Trail is then its trail).
+  std::string NoTrailReason() const { return session_.NoTrailReason(); }
   // The Edit menu: every committed change of the project is one step (see Change). Undoing or
   // redoing a change of the data drops the results shown, as Edit Data does; undoing back to
   // the saved state leaves nothing unsaved. New and Open start a fresh history.
@@ -154,6 +175,8 @@ class ProjectCommands {
   void OfferDoublePrecision(const AnalysisRun& run);
   // Labels and drawing as the model now stands.
   void ShowCurrentModel();
+  // A load-case edit's `refusal` is said, or the edit becomes the step `change`.
+  bool CommitLoadCaseEdit(const std::string& refusal, Change change);
   std::string PrintSections(const PrintOptions& options);
   bool ChoosePrintOptions(PrintOptions& options);
   // The windows' diagram pictures when `options` print the diagrams, else none.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "graphics/DeflectedShape.h"
+#include "model/LoadCombination.h"
 #include "model/ProjectFile.h"
 
 namespace stavelorn {
@@ -16,7 +17,7 @@ struct ChangeInfo {
   MenuItem Window;  // the data window that commits it; MenuItem::Count for none
 };
 
-constexpr std::array<ChangeInfo, 11> kChanges = {{
+constexpr std::array<ChangeInfo, 13> kChanges = {{
     {Change::ProjectTitle, "Project Title", MenuItem::Count},
     {Change::Units, "Units", MenuItem::Count},
     {Change::Joints, "Joints", MenuItem::MnuJoint},
@@ -28,6 +29,8 @@ constexpr std::array<ChangeInfo, 11> kChanges = {{
     {Change::SupportDisplacements, "Support Displacements", MenuItem::MnuLoadSett},
     {Change::TemperatureChanges, "Temperature Changes", MenuItem::MnuLoadTemp},
     {Change::FabricationErrors, "Fabrication Errors", MenuItem::MnuLoadErr},
+    {Change::LoadCases, "Load Cases", MenuItem::Count},
+    {Change::LoadCombinations, "Load Combinations", MenuItem::Count},
 }};
 
 // Whether two models hold the same project: the same file text, which holds every datum.
@@ -89,6 +92,11 @@ void ProjectSession::Redo() {
 void ProjectSession::Restore(const ModelStore& state) {
   if (ResultsShown() && SameAnalysisInput(state, *data_)) {
     data_->ProjectTitle = state.ProjectTitle;
+    if (analysis_->ChosenModel) {
+      auto retitled = std::make_shared<ModelStore>(*analysis_->ChosenModel);
+      retitled->ProjectTitle = state.ProjectTitle;
+      analysis_->ChosenModel = std::move(retitled);
+    }
     return;
   }
   // The file belongs to the session, not to the data.
@@ -122,6 +130,9 @@ void ProjectSession::ShowRun(const AnalysisRun& run) {
   if (shown.Complete()) shown.Trail = run.Trail;
   shown.LoadCases = run.LoadCases;
   shown.Combinations = run.Combinations;
+  shown.AnalysedCase = data_->CurrentLoadCase;
+  shown.Choices = ShownChoicesOf(*data_, shown.LoadCases, shown.Combinations);
+  shown.Shown = static_cast<std::size_t>(shown.Choices.empty() ? 0 : shown.AnalysedCase - 1);
   multiplier_.Choose(AutomaticDeflectionMultiplier(*data_, shown.Results, multiplier_.Value()));
   analysis_ = std::move(shown);
 }
@@ -129,6 +140,60 @@ void ProjectSession::ShowRun(const AnalysisRun& run) {
 const StructureResults& ProjectSession::Results() const {
   static const StructureResults none;
   return analysis_ ? analysis_->Results : none;
+}
+
+void ProjectSession::ChooseShown(std::size_t choice) {
+  if (!ResultsShown() || choice >= analysis_->Choices.size()) return;
+  ShownAnalysis& shown = *analysis_;
+  const ShownChoice& chosen = shown.Choices[choice];
+  shown.Shown = choice;
+  shown.ChosenModel.reset();
+  shown.ChosenResults = StructureResults();
+  shown.Envelope.reset();
+  switch (chosen.Kind) {
+    case ShownKind::Case:
+      if (chosen.Index == shown.AnalysedCase) return;
+      shown.ChosenModel = std::make_shared<const ModelStore>(
+          ModelWithLoads(*data_, data_->LoadsOfCase(chosen.Index)));
+      shown.ChosenResults = shown.LoadCases.at(static_cast<std::size_t>(chosen.Index - 1)).Results;
+      return;
+    case ShownKind::Combination: {
+      const CaseResults& combination =
+          shown.Combinations.at(static_cast<std::size_t>(chosen.Index));
+      shown.ChosenModel =
+          std::make_shared<const ModelStore>(ModelWithLoads(*data_, combination.Loads));
+      shown.ChosenResults = combination.Results;
+      return;
+    }
+    case ShownKind::Envelope:
+      // An envelope has no one set of loads to draw.
+      shown.ChosenModel = std::make_shared<const ModelStore>(ModelWithLoads(*data_, LoadSet()));
+      shown.Envelope = std::make_shared<const ResultEnvelope>(
+          EnvelopeOf(*data_, EnvelopeSources(shown.LoadCases, shown.Combinations), true));
+      return;
+  }
+}
+
+const ModelStore& ProjectSession::ShownModel() const {
+  return analysis_ && analysis_->ChosenModel ? *analysis_->ChosenModel : *data_;
+}
+
+const StructureResults& ProjectSession::ShownResults() const {
+  if (!analysis_ || analysis_->Choices.empty()) return Results();
+  const ShownChoice& chosen = analysis_->Choices[analysis_->Shown];
+  return chosen.Kind == ShownKind::Case && chosen.Index == analysis_->AnalysedCase
+             ? analysis_->Results
+             : analysis_->ChosenResults;
+}
+
+const ResultEnvelope* ProjectSession::ShownEnvelope() const {
+  return analysis_ ? analysis_->Envelope.get() : nullptr;
+}
+
+std::string ProjectSession::NoTrailReason() const {
+  if (!analysis_ || analysis_->Choices.empty()) return "";
+  return stavelorn::NoTrailReason(*data_, analysis_->Choices[analysis_->Shown],
+                                  analysis_->AnalysedCase);
 }
 
 void ProjectSession::KeepInfluenceLine(InfluenceLine line) {

@@ -19,8 +19,10 @@
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
 #include "app/StabilityOptions.h"
+#include "app/ShownCases.h"
 #include "editors/EditHistory.h"
 #include "model/ModelStore.h"
+#include "reports/ResultEnvelope.h"
 
 namespace stavelorn {
 
@@ -37,6 +39,8 @@ enum class Change {
   SupportDisplacements,
   TemperatureChanges,
   FabricationErrors,
+  LoadCases,
+  LoadCombinations,
 };
 
 // "Project Title", "Cross-Sections", "Joint Loads".
@@ -59,6 +63,16 @@ struct ShownAnalysis {
   // The last settled run of Stability > Second-Order Analysis on these results, which the
   // printed report adds beside them.
   std::shared_ptr<const SecondOrderRun> SecondOrder;
+  // The case whose loads the load lists showed at Analyze: the one Results and Trail are of.
+  int AnalysedCase = 1;
+  // What "Show:" offers (none for a project of one case) and the choice shown.
+  std::vector<ShownChoice> Choices;
+  std::size_t Shown = 0;
+  // For a choice other than the analysed case: the data with its loads and its results (none for
+  // the envelope), and the envelope with its diagrams when that is shown.
+  std::shared_ptr<const ModelStore> ChosenModel;
+  StructureResults ChosenResults;
+  std::shared_ptr<const ResultEnvelope> Envelope;
 
   bool Complete() const { return Results.Complete(); }
 };
@@ -110,6 +124,17 @@ class ProjectSession {
   void DropAnalysis();
   // The results shown, or empty ones (kNoResults) when none are.
   const StructureResults& Results() const;
+  // "Show:": the results windows, drawings, tooltips and Step by Step follow choice `choice` of
+  // the analysis' Choices; a choice out of range changes nothing.
+  void ChooseShown(std::size_t choice);
+  // The data with the loads of the choice shown, and its results: the model and Results() but
+  // for another case or a combination; no results for the envelope.
+  const ModelStore& ShownModel() const;
+  const StructureResults& ShownResults() const;
+  // The envelope when it is the choice shown, else nullptr.
+  const ResultEnvelope* ShownEnvelope() const;
+  // Why Step by Step cannot follow the choice shown (ShownCases.h); "" when it can.
+  std::string NoTrailReason() const;
   // The Influence Lines window showed `line`; kept with the results it was drawn from.
   void KeepInfluenceLine(InfluenceLine line);
 

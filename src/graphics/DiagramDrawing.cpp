@@ -147,14 +147,15 @@ std::string PositiveSide(const std::string& typeCode, DiagramQuantity q) {
 }
 
 void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiagram>& diagrams,
-                           DiagramQuantity q, Canvas& canvas) {
+                           DiagramQuantity q, Canvas& canvas,
+                           const std::vector<MemberDiagram>& least) {
   std::vector<Point> joints;
   for (int j = 1; j <= model.JointCount; ++j)
     if (std::optional<Point> p = DrawnJoint(model, j)) joints.push_back(*p);
   DrawingView view;
   ScaleView(canvas, view, joints);
   const double size = std::max(view.ViewXMax - view.ViewXMin, view.ViewYMax - view.ViewYMin);
-  const double largest = LargestOf(diagrams, q);
+  const double largest = std::max(LargestOf(diagrams, q), LargestOf(least, q));
   // The largest ordinate has a share of the structure, but no more than a share of a typical
   // member, so that the diagrams of neighbouring members do not run into each other.
   std::vector<double> lengths;
@@ -174,12 +175,14 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   // The view again, now around the ordinates too.
   std::vector<Point> points = joints;
   std::vector<std::optional<Placement>> placed;
-  for (const MemberDiagram& d : diagrams) {
-    placed.push_back(Place(model, d.Member, q));
-    if (!placed.back() || !(d.Length > 0)) continue;
-    for (const auto& [x, value] : DiagramOutline(d, q))
-      points.push_back(Along(*placed.back(), x / d.Length, value * scale));
-  }
+  for (const MemberDiagram& d : diagrams) placed.push_back(Place(model, d.Member, q));
+  for (const std::vector<MemberDiagram>* curves : {&diagrams, &least})
+    for (const MemberDiagram& d : *curves) {
+      const std::optional<Placement>& p = placed[static_cast<std::size_t>(d.Member - 1)];
+      if (!p || !(d.Length > 0)) continue;
+      for (const auto& [x, value] : DiagramOutline(d, q))
+        points.push_back(Along(*p, x / d.Length, value * scale));
+    }
   ScaleView(canvas, view, points, kViewMargin);
   const double mark = view.MarkUnit;
 
@@ -196,7 +199,8 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
   PrintTextAt(canvas, left, top - 3 * mark,
               "Positive " + name + " drawn on the " + PositiveSide(model.StructType, q));
   PrintTextAt(canvas, left, top - 6 * mark,
-              q == DiagramQuantity::N
+              !least.empty() ? "Envelope: the greatest and the least value at each section"
+              : q == DiagramQuantity::N
                   ? "N > 0: tension"
                   : "Labels: largest and smallest of each member, where visible");
   for (const MemberDiagram& d : diagrams) {
@@ -209,10 +213,13 @@ void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiag
     DrawnSymbol symbol(canvas, SymbolClass::Diagram, 0, d.Member);
     const double drawn = std::hypot(p->End.X - p->Begin.X, p->End.Y - p->Begin.Y);
     const int lines = size > 0 ? static_cast<int>(std::lround(drawn / size * kFillLines)) : 0;
-    DrawDiagramCurve(
-        canvas, d, q,
-        [&p, scale](double fraction, double value) { return Along(*p, fraction, value * scale); },
-        std::max(lines, 2), ExtremeLabels{2.5 * mark, kSmallestLabelled * largest, true});
+    auto place = [&p, scale](double fraction, double value) {
+      return Along(*p, fraction, value * scale);
+    };
+    const ExtremeLabels labels{2.5 * mark, kSmallestLabelled * largest, true};
+    DrawDiagramCurve(canvas, d, q, place, std::max(lines, 2), labels);
+    const std::size_t m = static_cast<std::size_t>(d.Member - 1);
+    if (m < least.size()) DrawDiagramCurve(canvas, least[m], q, place, std::max(lines, 2), labels);
   }
 
   canvas.SetForeColor(kLightCyan);

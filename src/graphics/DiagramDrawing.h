@@ -49,12 +49,16 @@ void DrawDiagramCurve(Canvas& canvas, const MemberDiagram& d, DiagramQuantity q,
 
 // Draws the structure and the diagram of `q` along every member of an analysed model, in the
 // plane or in the projection of the structure drawing: ordinates along the member's local y, or
-// its local z for Vz and My, and across the drawn member for truss bars. Clears the canvas.
+// its local z for Vz and My, and across the drawn member for truss bars. Clears the canvas. An
+// envelope gives its greatest curves as `diagrams` and its least as `least`, drawn to one scale.
 void DrawStructureDiagrams(const ModelStore& model, const std::vector<MemberDiagram>& diagrams,
-                           DiagramQuantity q, Canvas& canvas);
+                           DiagramQuantity q, Canvas& canvas,
+                           const std::vector<MemberDiagram>& least = {});
 
 // Draws one member's diagrams one above another, its loads drawn on the member above them, each
-// diagram with its name, its joints' values and its extremes. Clears the canvas.
-void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas& canvas);
+// diagram with its name, its joints' values and its extremes. Clears the canvas. An envelope
+// gives its greatest curves as `d` and its least as `least`, each quantity's two to one scale.
+void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas& canvas,
+                        const MemberDiagram* least = nullptr);
 
 }  // namespace stavelorn

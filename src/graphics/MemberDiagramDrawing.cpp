@@ -89,7 +89,8 @@ void DrawLoadsPlainly(const ModelStore& model, const MemberDiagram& d, Canvas& c
 
 }  // namespace
 
-void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas& canvas) {
+void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas& canvas,
+                        const MemberDiagram* least) {
   const int strips = static_cast<int>(d.Quantities.size());
   canvas.Cls();
   canvas.Scale(-0.3, 0.7, 1.25, -strips - 0.55);
@@ -107,24 +108,30 @@ void DrawMemberDiagrams(const ModelStore& model, const MemberDiagram& d, Canvas&
     const DiagramQuantity q = d.Quantities[static_cast<std::size_t>(k - 1)];
     const std::size_t i = static_cast<std::size_t>(Index(q));
     double largest = 0;
-    for (const DiagramExtreme& e : d.Extremes)
-      if (e.Quantity == q) largest = std::max(largest, std::fabs(e.Value));
+    for (const MemberDiagram* curve : {&d, least})
+      if (curve)
+        for (const DiagramExtreme& e : curve->Extremes)
+          if (e.Quantity == q) largest = std::max(largest, std::fabs(e.Value));
     const double scale = largest > 0 ? kStripOrdinate / largest : 0, axis = -k;
     canvas.Line(0, axis, 1, axis, kLightCyan);
     canvas.SetForeColor(kBrightWhite);
     PrintTextAt(canvas, -0.28, axis + 0.1,
                 WithUnit(QuantityName(model.StructType, q), model.Units, UnitQuantity(q)));
-    DrawDiagramCurve(
-        canvas, d, q,
-        [scale, axis](double fraction, double value) {
-          return Point{fraction, axis + value * scale};
-        },
-        kFillLines, ExtremeLabels{0.12, 0, false});
-    // The joints' values, beside the member's ends; the curve labels only extremes between them.
-    canvas.SetForeColor(kLightCyan);
-    PrintTextAt(canvas, -0.15, axis + d.StartValues[i] * scale + 0.05,
-                ShortNumber(d.StartValues[i]));
-    PrintTextAt(canvas, 1.03, axis + d.EndValues[i] * scale + 0.05, ShortNumber(d.EndValues[i]));
+    for (const MemberDiagram* curve : {&d, least}) {
+      if (!curve) continue;
+      DrawDiagramCurve(
+          canvas, *curve, q,
+          [scale, axis](double fraction, double value) {
+            return Point{fraction, axis + value * scale};
+          },
+          kFillLines, ExtremeLabels{0.12, 0, false});
+      // The joints' values, beside the member's ends; the curve labels only extremes between.
+      canvas.SetForeColor(kLightCyan);
+      PrintTextAt(canvas, -0.15, axis + curve->StartValues[i] * scale + 0.05,
+                  ShortNumber(curve->StartValues[i]));
+      PrintTextAt(canvas, 1.03, axis + curve->EndValues[i] * scale + 0.05,
+                  ShortNumber(curve->EndValues[i]));
+    }
   }
   canvas.SetForeColor(kBrightWhite);
   PrintTextAt(canvas, -0.28, -strips - 0.4,

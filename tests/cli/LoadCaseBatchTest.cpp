@@ -14,15 +14,7 @@ namespace {
 using testing::RunTool;
 using testing::ScratchFile;
 
-const char kFrame[] =
-    "\"Portal frame in three load cases (kN, m)\"\r\n\"PFrame\"\r\n\"Joints\",4\r\n0,0\r\n0,5\r\n"
-    "8,5\r\n8,0\r\n\"Supports\",2\r\n1,1,1,1\r\n4,1,1,0\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n"
-    "\"Cross-Sections\",2\r\n0.0078,0.000115\r\n0.0098,0.00023\r\n\"Members\",3\r\n1,2,1,1\r\n"
-    "2,3,1,2\r\n4,3,1,1\r\n\"Load Cases\",3\r\n\"Dead\"\r\n\"Live\"\r\n\"Wind\"\r\n"
-    "\"Load Case\",1\r\n\"Member Loads\",1\r\n2,3,10,0,0,0\r\n\"Load Case\",2\r\n"
-    "\"Member Loads\",2\r\n2,3,15,0,0,0\r\n2,1,40,0,2,0\r\n\"Load Case\",3\r\n"
-    "\"Joint Loads\",1\r\n2,12,0,0\r\n\"Load Combinations\",2\r\n\"1.2D+1.6L\",1.2,1.6,0\r\n"
-    "\"1.2D+L+W\",1.2,1,1\r\n";
+const char* const kFrame = testing::kThreeCaseFrame;
 
 // The text of the first "key": [...] array of `json` at or after `from`.
 std::string ArrayAfter(const std::string& json, const std::string& key, std::size_t from = 0) {

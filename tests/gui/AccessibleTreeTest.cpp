@@ -5,13 +5,13 @@
 #include <QAccessible>
 #include <QRegularExpression>
 
-#include "analysis/MemberDiagrams.h"
 #include "app/HelpPages.h"
 #include "app/MenuRoutes.h"
 #include "app/qt/BucklingModesWindow.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/HelpWindow.h"
 #include "app/qt/InfluenceWindow.h"
+#include "app/qt/LoadCaseDialogs.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
@@ -169,11 +169,14 @@ class AccessibleTreeTest : public QObject {
                                         audit));
     QVERIFY(
         Opened<SecondOrderWindow>([&] { s.window.Action(M::MnuSecondOrder)->trigger(); }, audit));
-    const std::vector<MemberDiagram> diagrams =
-        BuildMemberDiagrams(s.model, s.window.Commands().Results());
-    MemberDiagramWindow member(s.model, diagrams.front());
+    MemberDiagramWindow member(s.window.Commands(), 1);
     member.show();
     audit(&member);
+    for (bool combinations : {false, true}) {
+      LoadCaseDialog cases(s.window.Commands(), combinations);
+      cases.show();
+      audit(&cases);
+    }
     ProjectTitleDialog title(s.model, s.messages, &s.window);
     title.show();
     audit(&title);

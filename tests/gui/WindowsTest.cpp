@@ -194,10 +194,10 @@ class WindowsTest : public QObject {
         };
         QVERIFY(Opened<ResultsWindow>([&] { window.Action(results.first)->trigger(); }, shows));
       }
-      for (const MemberDiagram& d : BuildMemberDiagrams(model, window.Commands().Results())) {
-        MemberDiagramWindow member(model, d);
+      for (int m = 1; m <= model.MemberCount; ++m) {
+        MemberDiagramWindow member(window.Commands(), m);
         member.show();
-        clipped << Clipped(member.Grid(), QString("member %1").arg(d.Member));
+        clipped << Clipped(member.Grid(), QString("member %1").arg(m));
       }
 
       QStringList offered;
@@ -299,8 +299,7 @@ class WindowsTest : public QObject {
     QVERIFY(Opened<MemberDiagramWindow>(
         [&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, member2); },
         [](MemberDiagramWindow* w) { QVERIFY(w->windowTitle().startsWith("Member 2 ")); }));
-    ResultsWindow forces(FormId::MbForce, s.model, s.window.Commands().Results(),
-                         s.window.Commands().Multiplier(), s.messages);
+    ResultsWindow forces(FormId::MbForce, s.window.Commands(), s.messages);
     forces.show();
     // The fourth row is the end joint of member 2, the loaded beam.
     forces.Grid()->setCurrentIndex(forces.Grid()->model()->index(3, 2));

@@ -18,6 +18,7 @@
 #include "app/PickInfo.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/HelpWindow.h"
+#include "app/qt/LoadCaseDialogs.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
 #include "app/qt/PreferencesDialog.h"
@@ -122,8 +123,9 @@ void MainWindow::BuildControls() {
 
   canvas_ = new PictureBox(central);
   canvas_->setAccessibleName("Structure drawing");
-  canvas_->SetTooltipSource(
-      [this](const PickedItem& item) { return PickedItemText(model_, commands_.Results(), item); });
+  canvas_->SetTooltipSource([this](const PickedItem& item) {
+    return PickedItemText(commands_.ShownModel(), commands_.ShownResults(), item);
+  });
   connect(canvas_, &PictureBox::MemberClicked, this, &MainWindow::OpenMemberWindow);
   connect(canvas_, &PictureBox::FocusedItemChanged, this, &MainWindow::DescribeDrawing);
 
@@ -234,11 +236,17 @@ void MainWindow::Run(MenuItem item) {
       break;
     case MenuTarget::ResultsWindow:
       if (route.Window == FormId::Disp) sawDisplacements_ = true;
-      ShowResultsWindow(route.Window, model_, commands_.Results(), commands_.Multiplier(),
-                        messages_, this);
+      ShowResultsWindow(route.Window, commands_, messages_, this);
+      break;
+    case MenuTarget::LoadCases:
+    case MenuTarget::Combinations:
+      ShowLoadCaseDialog(commands_, route.Target == MenuTarget::Combinations, this);
       break;
     case MenuTarget::MethodSteps:
-      if (const MethodTrail* trail = commands_.Trail()) {
+      // A combination, an envelope or a case other than the one analysed has no trail here.
+      if (const std::string reason = commands_.NoTrailReason(); !reason.empty())
+        messages_.ShowInformation("Step by Step", reason);
+      else if (const MethodTrail* trail = commands_.Trail()) {
         sawMethodSteps_ = true;
         ShowMethodStepsWindow(model_, commands_.Results(), *trail, this);
       }
@@ -400,7 +408,8 @@ void MainWindow::Redraw() {
   DrawingView view;
   view.Numbers = numbers_->isChecked();
   view.Multiplier = commands_.Multiplier();
-  PlotStructure(model_, commands_.Results(), *canvas_, FormId::mcas, messages_, view);
+  PlotStructure(commands_.ShownModel(), commands_.ShownResults(), *canvas_, FormId::mcas, messages_,
+                view);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
   if (shownDiagram_) DrawDiagram();
 }
@@ -412,8 +421,8 @@ void MainWindow::OpenMemberWindow(int member) {
     OpenMemberDiagrams(member);
     return;
   }
-  const std::string text =
-      PickedItemText(model_, commands_.Results(), {PickedItem::Kind::Member, member});
+  const std::string text = PickedItemText(commands_.ShownModel(), commands_.ShownResults(),
+                                          {PickedItem::Kind::Member, member});
   if (!text.empty()) messages_.ShowInformation("Member " + std::to_string(member), text);
 }
 

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMenu>
 
+#include "app/ShownViews.h"
 #include "app/qt/InfluenceWindow.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MemberDiagramWindow.h"
@@ -74,16 +75,14 @@ void MainWindow::ShowDiagram(std::optional<DiagramQuantity> quantity) {
 }
 
 void MainWindow::DrawDiagram() {
-  RunDrawing("Error in Diagrams", messages_, [this] {
-    DrawStructureDiagrams(model_, BuildMemberDiagrams(model_, commands_.Results()), *shownDiagram_,
-                          *diagramCanvas_);
-  });
+  RunDrawing("Error in Diagrams", messages_,
+             [this] { DrawShownDiagrams(commands_.Session(), *shownDiagram_, *diagramCanvas_); });
 }
 
 void MainWindow::OpenMemberDiagrams(int member) {
   sawDiagram_ = true;
   UpdateTour();
-  ShowMemberDiagrams(member, model_, commands_.Results(), this);
+  ShowMemberDiagrams(member, commands_, this);
 }
 
 }  // namespace stavelorn

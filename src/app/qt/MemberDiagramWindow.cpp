@@ -1,5 +1,6 @@
 #include "app/qt/MemberDiagramWindow.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,35 +10,42 @@
 #include <QVBoxLayout>
 
 #include "app/MemberDiagramTable.h"
+#include "app/ShownViews.h"
+#include "app/qt/ShowControls.h"
 #include "graphics/DiagramDrawing.h"
 #include "graphics/qt/PictureBox.h"
 #include "ui/qt/CopyKeys.h"
 
 namespace stavelorn {
 
-MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDiagram& diagram,
-                                         QWidget* parent)
-    : QDialog(parent), table_(BuildMemberDiagramTable(model, diagram)) {
+MemberDiagramWindow::MemberDiagramWindow(ProjectCommands& commands, int member, QWidget* parent)
+    : QDialog(parent), commands_(commands), member_(member) {
   setObjectName("MemberDiagrams");
-  setWindowTitle(QString::fromStdString(table_.Caption));
 
   picture_ = new PictureBox(this);
   picture_->setObjectName("Pic1");
   picture_->setMinimumSize(480, 560);
-  DrawMemberDiagrams(model, diagram, *picture_);
 
-  auto* title = new QLabel(QString::fromStdString(table_.Label1), this);
-  QFont bold = title->font();
+  title_ = new QLabel(this);
+  QFont bold = title_->font();
   bold.setBold(true);
-  title->setFont(bold);
-  auto* heading = new QLabel(QString::fromStdString(table_.Label2), this);
+  title_->setFont(bold);
+  heading_ = new QLabel(this);
 
-  const int cols = table_.Cols();
   grid_ = new QTableWidget(this);
   grid_->setObjectName("Grid1");
   grid_->setAccessibleName("Internal forces table");
-  FillResultGrid(*grid_, table_);
   CopyOnCopyKeys(grid_, [this] { return SelectedText(); });
+
+  auto* showRow = new QHBoxLayout;
+  const ShowControls show = MakeShowControls(this, commands_, [this] { Load(); });
+  show_ = show.Box;
+  if (show_) {
+    showRow->addWidget(show.Label);
+    showRow->addWidget(show_, 1);
+  }
+  Load();
+  const int cols = table_.Cols();
 
   auto* close = new QPushButton("Close", this);
   close->setObjectName("CloseB");
@@ -45,8 +53,9 @@ MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDi
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* column = new QVBoxLayout;
-  column->addWidget(title);
-  column->addWidget(heading);
+  column->addWidget(title_);
+  column->addWidget(heading_);
+  column->addLayout(showRow);
   column->addWidget(grid_, 1);
   column->addWidget(close, 0, Qt::AlignHCenter);
   auto* layout = new QHBoxLayout(this);
@@ -105,11 +114,21 @@ QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table) {
       }));
 }
 
-void ShowMemberDiagrams(int member, const ModelStore& model, const StructureResults& results,
-                        QWidget* parent) {
-  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
-  if (member < 1 || member > static_cast<int>(diagrams.size())) return;
-  MemberDiagramWindow window(model, diagrams[static_cast<std::size_t>(member - 1)], parent);
+void MemberDiagramWindow::Load() {
+  const std::optional<ShownMemberView> view = ShownMemberDiagrams(commands_.Session(), member_);
+  if (!view) return;
+  table_ = view->Table;
+  setWindowTitle(QString::fromStdString(table_.Caption));
+  title_->setText(QString::fromStdString(table_.Label1));
+  heading_->setText(QString::fromStdString(table_.Label2));
+  DrawMemberDiagrams(commands_.ShownModel(), view->Diagram, *picture_,
+                     view->Least ? &*view->Least : nullptr);
+  FillResultGrid(*grid_, table_);
+}
+
+void ShowMemberDiagrams(int member, ProjectCommands& commands, QWidget* parent) {
+  if (!ShownMemberDiagrams(commands.Session(), member)) return;
+  MemberDiagramWindow window(commands, member, parent);
   window.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QColor>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -11,7 +12,9 @@
 
 #include "app/MemberDiagramTable.h"
 #include "app/PickInfo.h"
+#include "app/ShownViews.h"
 #include "app/qt/MemberDiagramWindow.h"
+#include "app/qt/ShowControls.h"
 #include "editors/qt/FixedGridView.h"
 #include "graphics/Drawing.h"
 #include "graphics/qt/PictureBox.h"
@@ -80,14 +83,13 @@ class ResultTableModel : public QAbstractTableModel {
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                             std::int32_t multiplier, Messages& messages, QWidget* parent)
+ResultsWindow::ResultsWindow(FormId form, ProjectCommands& commands, Messages& messages,
+                             QWidget* parent)
     : QDialog(parent),
-      model_(model),
-      results_(results),
-      multiplier_(multiplier),
+      commands_(commands),
+      form_(form),
       messages_(messages),
-      table_(BuildResultTable(model, results, form)) {
+      table_(ShownResultTable(commands.Session(), form)) {
   setObjectName(ResultFormName(form));
   setWindowTitle(QString::fromStdString(table_.Caption));
   twips_ = Twips::OfFont(*this);
@@ -112,6 +114,10 @@ void ResultsWindow::Build() {
   view_ = MakeFixedGridView(new ResultTableModel(table_, this), this);
   CopyOnCopyKeys(view_, [this] { return SelectedText(); });
 
+  const ShowControls show = MakeShowControls(this, commands_, [this] { Load(); });
+  showLabel_ = show.Label;
+  show_ = show.Box;
+
   close_ = new QPushButton("Close", this);
   close_->setObjectName("CloseB");
   close_->setAutoDefault(false);
@@ -121,8 +127,9 @@ void ResultsWindow::Build() {
   canvas_ = new PictureBox(this);
   canvas_->setVisible(table_.ShowsCanvas);
   // The displacement window's drawing names what lies under the mouse as the main window's does.
-  canvas_->SetTooltipSource(
-      [this](const PickedItem& item) { return PickedItemText(model_, results_, item); });
+  canvas_->SetTooltipSource([this](const PickedItem& item) {
+    return PickedItemText(commands_.ShownModel(), commands_.ShownResults(), item);
+  });
   if (table_.Form == FormId::MbForce) {
     auto* label3 = new QLabel(this);
     label3->setObjectName("Label3");
@@ -132,8 +139,8 @@ void ResultsWindow::Build() {
     diagrams_->setObjectName("DiagramsB");
     diagrams_->setAutoDefault(false);
     auto open = [this](int viewRow) {
-      ShowMemberDiagrams(MemberOfForceRow(model_, std::max(viewRow, 0) + 1), model_, results_,
-                         this);
+      ShowMemberDiagrams(MemberOfForceRow(commands_.ShownModel(), std::max(viewRow, 0) + 1),
+                         commands_, this);
     };
     connect(diagrams_, &QPushButton::clicked, this,
             [this, open] { open(view_->currentIndex().row()); });
@@ -157,8 +164,9 @@ void ResultsWindow::Arrange() {
   const int columnWidth = std::max({view_->width(), buttonsWidth, label1_->sizeHint().width(),
                                     label2_->sizeHint().width()}) +
                           4 * gap;
+  const int showHeight = show_ ? show_->sizeHint().height() + gap : 0;
   const int gridTop = twips_.Px(120) + label1_->sizeHint().height() + gap +
-                      label2_->sizeHint().height() + twips_.Px(200);
+                      label2_->sizeHint().height() + showHeight + twips_.Px(200);
   const int columnHeight = gridTop + view_->height() + twips_.Px(300) + buttonHeight + gap;
   const bool canvas = canvas_ && !canvas_->isHidden();
   const int side = canvas ? std::max(columnHeight - 2 * gap, twips_.Px(4000)) : 0;
@@ -176,6 +184,14 @@ void ResultsWindow::Arrange() {
   };
   centre(label1_, twips_.Px(120));
   centre(label2_, label1_->y() + label1_->height() + gap);
+  if (show_) {
+    showLabel_->adjustSize();
+    show_->adjustSize();
+    const int row = showLabel_->width() + gap + show_->width();
+    const int top = label2_->y() + label2_->height() + gap;
+    showLabel_->move((area - row) / 2, top + (show_->height() - showLabel_->height()) / 2);
+    show_->move(showLabel_->x() + showLabel_->width() + gap, top);
+  }
   view_->move((area - view_->width()) / 2, gridTop);
   close_->resize(closeWidth, buttonHeight);
   close_->move((area - buttonsWidth) / 2, height() - gap - buttonHeight);
@@ -192,11 +208,27 @@ void ResultsWindow::Arrange() {
 void ResultsWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Arrange();
+  DrawCanvas();
+}
+
+void ResultsWindow::DrawCanvas() {
   if (table_.Form == FormId::Disp) {
     DrawingView view;
-    view.Multiplier = multiplier_;
-    PlotStructure(model_, results_, *canvas_, FormId::Disp, messages_, view);
+    view.Multiplier = commands_.Multiplier();
+    PlotStructure(commands_.ShownModel(), commands_.ShownResults(), *canvas_, FormId::Disp,
+                  messages_, view);
   }
+}
+
+void ResultsWindow::Load() {
+  table_ = ShownResultTable(commands_.Session(), form_);
+  label2_->setText(QString::fromStdString(table_.Label2));
+  QAbstractItemModel* old = view_->model();
+  view_->setModel(new ResultTableModel(table_, this));
+  delete old;
+  SizeGrid();
+  Arrange();
+  DrawCanvas();
 }
 
 void ResultsWindow::resizeEvent(QResizeEvent* event) {
@@ -222,9 +254,9 @@ QString ResultsWindow::SelectedText() const {
       [&](int row, int col) { return selection->isSelected(cells->index(row - 1, col)); }));
 }
 
-void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                       std::int32_t multiplier, Messages& messages, QWidget* parent) {
-  ResultsWindow window(form, model, results, multiplier, messages, parent);
+void ShowResultsWindow(FormId form, ProjectCommands& commands, Messages& messages,
+                       QWidget* parent) {
+  ResultsWindow window(form, commands, messages, parent);
   window.exec();
 }
 

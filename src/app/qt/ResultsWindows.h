@@ -3,17 +3,20 @@
 // its deformed shape on its canvas Pic1 (hidden for space frames), MbForce keeps a canvas Pic1
 // and a label Label3 that stay hidden, and a DiagramsB button that opens the member window of the
 // selected member (as does a double-click on one of its rows). The selected cells can be copied
-// (Ctrl+C) as tab-separated text for a spreadsheet.
+// (Ctrl+C) as tab-separated text for a spreadsheet. After an analysis of load cases a "Show:" box
+// ShowC chooses the case, combination or envelope shown (ProjectCommands::ChooseShown).
 #pragma once
 
 #include <QDialog>
 #include <cstdint>
 
+#include "app/ProjectCommands.h"
 #include "app/ResultTables.h"
 #include "editors/qt/Twips.h"
 #include "model/ModelStore.h"
 #include "ui/Messages.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -25,11 +28,13 @@ class PictureBox;
 class ResultsWindow : public QDialog {
   Q_OBJECT
  public:
-  // Loads the window `form` (Disp, MbForce or Reac) from the results of the last analysis; the
-  // displacement window draws the deformed shape magnified by `multiplier`. Drawing failures on
-  // the canvas are reported through `messages`.
-  ResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                std::int32_t multiplier, Messages& messages, QWidget* parent = nullptr);
+  // Loads the window `form` (Disp, MbForce or Reac) from the results the commands show; the
+  // displacement window draws the deformed shape magnified by the commands' multiplier. Drawing
+  // failures on the canvas are reported through `messages`.
+  ResultsWindow(FormId form, ProjectCommands& commands, Messages& messages,
+                QWidget* parent = nullptr);
+  // The "Show:" box, or null for a project of one load case.
+  QComboBox* ShowBox() const { return show_; }
 
   const ResultTable& Table() const { return table_; }
   QTableView* Grid() const { return view_; }
@@ -50,11 +55,16 @@ class ResultsWindow : public QDialog {
   // Labels, grid and CloseB centred one under the other, CloseB near the bottom edge; a shown
   // canvas square to their right.
   void Arrange();
+  // The table, the grid and the drawing of the choice the commands show.
+  void Load();
+  // The deformed shape of the choice shown, on the displacement window's canvas.
+  void DrawCanvas();
 
-  ModelStore& model_;
-  const StructureResults& results_;
-  std::int32_t multiplier_;
+  ProjectCommands& commands_;
+  FormId form_;
   Messages& messages_;
+  QComboBox* show_ = nullptr;
+  QLabel* showLabel_ = nullptr;
   ResultTable table_;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
@@ -66,7 +76,6 @@ class ResultsWindow : public QDialog {
 };
 
 // Shows the results window `form` modally over `parent` and returns once it has been closed.
-void ShowResultsWindow(FormId form, ModelStore& model, const StructureResults& results,
-                       std::int32_t multiplier, Messages& messages, QWidget* parent);
+void ShowResultsWindow(FormId form, ProjectCommands& commands, Messages& messages, QWidget* parent);
 
 }  // namespace stavelorn

@@ -15,7 +15,10 @@ bool ShowListWindow(FormId form, ModelStore& model, Messages& messages, QWidget*
     draw = [&data, picture] { data.DrawPreview(*picture); };
   }
   ListWindow window(*data.Editor, parent, picture, draw);
-  return window.exec() == QDialog::Accepted && window.Committed();
+  window.OfferLoadCases(model);
+  const bool closed = window.exec() == QDialog::Accepted && window.Committed();
+  // A switch of the load case stored the grid of the case it left, whatever closes the window.
+  return closed || window.SwitchedCase();
 }
 
 }  // namespace stavelorn

@@ -12,7 +12,8 @@ namespace stavelorn {
 // Shows the list window `form` (JointA, MatA, CrossA, MemberA, JLoadA, MemLoadA, JSettleA,
 // MemTempA or MemErrA) modally over `parent`. Returns
 // true when it was closed with its Close button, which wrote its grid into the model; false
-// for Cancel or the window's own close button, which leave the model as it was.
+// for Cancel or the window's own close button, which leave the model as it was, unless its
+// load-case selector switched the case, which stored the grid of the case it left.
 bool ShowListWindow(FormId form, ModelStore& model, Messages& messages, QWidget* parent);
 
 }  // namespace stavelorn

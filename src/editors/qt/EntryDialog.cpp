@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editors/LoadCaseSelector.h"
 #include "ui/AccessibleNames.h"
 
 namespace stavelorn {
@@ -117,6 +118,23 @@ void EntryDialog::Build() {
   buttons->addWidget(cancel_);
 
   auto* layout = new QVBoxLayout(this);
+  // The load case the item goes into; the list window's selector switches it.
+  const LoadCaseSelector selector = LoadCaseSelectorOf(editor_.Model(), editor_.Window().Id);
+  if (selector.Shown) {
+    auto* caseRow = new QHBoxLayout;
+    auto* caseLabel = new QLabel("Load case:", this);
+    auto* loadCase = new QComboBox(this);
+    loadCase->setObjectName("CaseC");
+    loadCase->setAccessibleName("Load case");
+    for (const std::string& choice : selector.Choices)
+      loadCase->addItem(QString::fromStdString(choice));
+    loadCase->setCurrentIndex(selector.Current);
+    loadCase->setEnabled(false);
+    caseLabel->setBuddy(loadCase);
+    caseRow->addWidget(caseLabel);
+    caseRow->addWidget(loadCase, 1);
+    layout->addLayout(caseRow);
+  }
   layout->addLayout(fieldGrid);
   layout->addSpacing(8);
   layout->addWidget(checkGroup_);

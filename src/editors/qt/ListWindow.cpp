@@ -1,6 +1,7 @@
 #include "editors/qt/ListWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "editors/DialogPlacement.h"
+#include "editors/LoadCaseSelector.h"
 #include "editors/qt/EntryDialog.h"
 #include "editors/qt/FixedGridView.h"
 #include "editors/qt/GridTableModel.h"
@@ -107,6 +109,26 @@ void ListWindow::Build() {
     preview_->setParent(this);
     preview_->setObjectName("Pic1");
   }
+}
+
+void ListWindow::OfferLoadCases(ModelStore& model) {
+  const LoadCaseSelector selector = LoadCaseSelectorOf(model, editor_.Window().Id);
+  if (!selector.Shown) return;
+  caseLabel_ = new QLabel("Load &case:", this);
+  case_ = new QComboBox(this);
+  case_->setObjectName("CaseC");
+  case_->setAccessibleName("Load case");
+  caseLabel_->setBuddy(case_);
+  for (const std::string& choice : selector.Choices) case_->addItem(QString::fromStdString(choice));
+  case_->setCurrentIndex(selector.Current);
+  connect(case_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+          [this, &model](int index) {
+            ShowLoadCaseInList(editor_, model, index + 1);
+            switched_ = true;
+            SyncFromGrid();
+            if (preview_) RefreshPreview();
+          });
+  Arrange();
 }
 
 QPushButton* ListWindow::Button(const char* name) const {
@@ -240,8 +262,9 @@ void ListWindow::Arrange() {
   const int columnWidth = std::max({view_->width(), closeWidth + 2 * (cancelWidth + 2 * gap),
                                     label1_->sizeHint().width(), label2_->sizeHint().width()}) +
                           2 * gap;
+  const int caseHeight = case_ ? case_->sizeHint().height() + twips_.Px(100) : 0;
   const int gridTop = twips_.Px(120) + label1_->sizeHint().height() + twips_.Px(100) +
-                      label2_->sizeHint().height() + twips_.Px(200);
+                      label2_->sizeHint().height() + caseHeight + twips_.Px(200);
   const int columnHeight = gridTop + view_->height() + twips_.Px(300) + 3 * buttonHeight + 3 * gap;
   const int side = preview_ ? std::max(columnHeight - 2 * gap, twips_.Px(4000)) : 0;
   const QSize needed(columnWidth + (preview_ ? side + gap : 0),
@@ -259,6 +282,14 @@ void ListWindow::Arrange() {
   };
   centre(label1_, twips_.Px(120));
   centre(label2_, label1_->y() + label1_->height() + twips_.Px(100));
+  if (case_) {
+    caseLabel_->adjustSize();
+    case_->adjustSize();
+    const int row = caseLabel_->width() + gap + case_->width();
+    const int top = label2_->y() + label2_->height() + twips_.Px(100);
+    caseLabel_->move(left + (area - row) / 2, top + (case_->height() - caseLabel_->height()) / 2);
+    case_->move(caseLabel_->x() + caseLabel_->width() + gap, top);
+  }
   view_->move(left + (area - view_->width()) / 2, gridTop);
 
   close_->resize(closeWidth, buttonHeight);

@@ -11,6 +11,7 @@
 #include "editors/ListEditor.h"
 #include "editors/qt/Twips.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -31,6 +32,12 @@ class ListWindow : public QDialog, public EditorWindows {
 
   // True once the window has closed with CloseB, its grid written into the model.
   bool Committed() const { return committed_; }
+  // A load list of a project with load cases: the selector CaseC beside the grid switches the
+  // case the list edits (ShowLoadCaseInList) in `model`, the editor's own.
+  void OfferLoadCases(ModelStore& model);
+  // True once the selector has switched the case, storing the grid of the case it left.
+  bool SwitchedCase() const { return switched_; }
+  QComboBox* CaseBox() const { return case_; }
 
   QTableView* Grid() const { return view_; }
   QPushButton* Button(const char* name) const;
@@ -77,6 +84,9 @@ class ListWindow : public QDialog, public EditorWindows {
   bool shown_ = false;
   bool previewPending_ = false;
   bool committed_ = false;
+  QComboBox* case_ = nullptr;
+  QLabel* caseLabel_ = nullptr;
+  bool switched_ = false;
 };
 
 }  // namespace stavelorn

@@ -1,0 +1,33 @@
+// The results windows, the diagram view and the member window as they show the choice of "Show:"
+// (ProjectSession::ChooseShown): a case or combination as one analysis, the envelope with its
+// greatest and least values.
+#pragma once
+
+#include <optional>
+
+#include "analysis/MemberDiagrams.h"
+#include "app/ProjectSession.h"
+#include "app/ResultTables.h"
+#include "graphics/Canvas.h"
+
+namespace stavelorn {
+
+// The table of the results window `form` (Disp, MbForce or Reac) for the choice shown.
+ResultTable ShownResultTable(const ProjectSession& session, FormId form);
+
+// Draws the diagram of `q` along every member for the choice shown; both curves of an envelope.
+void DrawShownDiagrams(const ProjectSession& session, DiagramQuantity q, Canvas& canvas);
+
+// What the member window shows of member `member`: its diagram (an envelope's greatest curve),
+// an envelope's least curve, and the table of their values.
+struct ShownMemberView {
+  MemberDiagram Diagram;
+  std::optional<MemberDiagram> Least;
+  ResultTable Table;
+};
+
+// The member window's contents for the choice shown; nothing unless results are shown and the
+// model has member `member`.
+std::optional<ShownMemberView> ShownMemberDiagrams(const ProjectSession& session, int member);
+
+}  // namespace stavelorn

@@ -1,0 +1,191 @@
+// The load-case windows' rules: the edits as steps of the history, the case selector of the load
+// lists, and "Show:" with every case, combination and the envelope against independent
+// analyses of their loads.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+
+#include "ProjectCommandsFixture.h"
+#include "app/EnvelopeViews.h"
+#include "app/LoadCaseTables.h"
+#include "app/ShownViews.h"
+#include "editors/DataWindows.h"
+#include "editors/LoadCaseSelector.h"
+#include "model/LoadCombination.h"
+
+namespace stavelorn {
+namespace {
+
+const char* const kFrame = testing::kThreeCaseFrame;
+
+class LoadCaseWindowTest : public ProjectCommandsTest {
+ protected:
+  void OpenFrame() {
+    std::ofstream(InFolder("frame.str"), std::ios::binary) << kFrame;
+    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("frame.str")));
+  }
+};
+
+double Number(const std::string& cell) {
+  return std::strtod(cell.c_str(), nullptr);
+}
+
+// Every number of two tables alike within `tolerance` of the larger table's largest value.
+void ExpectSameNumbers(const ResultTable& shown, const ResultTable& expected) {
+  ASSERT_EQ(shown.Rows(), expected.Rows());
+  double largest = 0;
+  for (const auto& row : expected.Cells)
+    for (const std::string& cell : row) largest = std::max(largest, std::fabs(Number(cell)));
+  for (std::size_t r = 1; r < shown.Cells.size(); ++r)
+    for (std::size_t c = 0; c < shown.Cells[r].size(); ++c)
+      EXPECT_NEAR(Number(shown.Cells[r][c]), Number(expected.Cells[r][c]), 1e-4 * largest)
+          << "row " << r << " column " << c;
+}
+
+TEST_F(LoadCaseWindowTest, EachEditIsOneStepAndARefusalChangesNothing) {
+  OpenCopyOf("continuous-beam.str");
+  const std::string original = FileText(model_);
+  ASSERT_TRUE(Shown(MenuItem::MnuLoadCases));
+  EXPECT_EQ(RouteOf(MenuItem::MnuLoadCombos).Target, MenuTarget::Combinations);
+
+  EXPECT_TRUE(commands_.AddLoadCase(NewLoadCaseName(model_)));
+  EXPECT_EQ(commands_.UndoCaption(), "Undo Load Cases");
+  EXPECT_EQ(LoadCaseTable(model_).Rows,
+            (std::vector<std::vector<std::string>>{{"1", "Case 1", "4 loads"},
+                                                   {"2", "Case 2", "0 loads"}}));
+  EXPECT_TRUE(commands_.AddCombination("Both"));
+  EXPECT_TRUE(commands_.SetCombinationFactor(0, 2, "1.5"));
+  EXPECT_EQ(CombinationTable(model_).Rows.front(), (std::vector<std::string>{"Both", "0", "1.5"}));
+
+  // Refused: a repeated name, a factor that is no number, the last case; nothing recorded.
+  const std::string before = FileText(model_);
+  const std::size_t said = messages_.Log().size();
+  EXPECT_FALSE(commands_.AddLoadCase("Case 2"));
+  EXPECT_FALSE(commands_.SetCombinationFactor(0, 1, "lots"));
+  EXPECT_FALSE(commands_.RenameCombination(0, "Case 1"));
+  EXPECT_EQ(messages_.Log().size(), said + 3);
+  EXPECT_EQ(FileText(model_), before);
+  EXPECT_EQ(commands_.UndoCaption(), "Undo Load Combinations");
+
+  // A case with loads is deleted only when the answer is yes; its factor goes with it.
+  messages_.Answer(kAnswerNo);
+  EXPECT_FALSE(commands_.DeleteLoadCase(1));
+  EXPECT_EQ(model_.LoadCaseCount(), 2);
+  messages_.Answer(kAnswerYes);
+  EXPECT_TRUE(commands_.DeleteLoadCase(1));
+  EXPECT_EQ(model_.LoadCaseName(1), "Case 2");
+  EXPECT_EQ(model_.Combinations.front().Factors, std::vector<float>{1.5f});
+  EXPECT_EQ(model_.JointLoadCount + model_.MemberLoadCount, 0);
+
+  while (commands_.CanUndo()) commands_.Undo();
+  EXPECT_EQ(FileText(model_), original);
+  EXPECT_FALSE(commands_.HasUnsavedChanges());
+}
+
+TEST_F(LoadCaseWindowTest, TheSelectorSwitchesTheCaseAListEditsKeepingWhatItHolds) {
+  OpenFrame();
+  EXPECT_FALSE(LoadCaseSelectorOf(model_, FormId::JointA).Shown);
+  const LoadCaseSelector selector = LoadCaseSelectorOf(model_, FormId::JLoadB);
+  EXPECT_TRUE(selector.Shown);
+  EXPECT_EQ(selector.Choices, (std::vector<std::string>{"1: Dead", "2: Live", "3: Wind"}));
+
+  model_.SelectLoadCase(3);
+  DataWindow window = MakeDataWindow(FormId::JLoadA, model_, messages_);
+  window.Editor->Open();
+  EXPECT_EQ(window.Editor->ItemCount(), 1);
+  window.Editor->Grid().SetText(1, 1, "13");  // case 3's load, typed in the grid
+  ShowLoadCaseInList(*window.Editor, model_, 1);
+  EXPECT_EQ(model_.CurrentLoadCase, 1);
+  EXPECT_EQ(window.Editor->ItemCount(), 0);
+  EXPECT_EQ(model_.LoadsOfCase(3).JointLoadValues(1, 1), 13.0f);
+  ShowLoadCaseInList(*window.Editor, model_, 3);
+  EXPECT_EQ(window.Editor->ItemCount(), 1);
+}
+
+TEST_F(LoadCaseWindowTest, EveryChoiceShowsTheResultsOfItsOwnLoads) {
+  OpenFrame();
+  model_.SelectLoadCase(2);
+  AnalyzeQuietly();
+  ASSERT_TRUE(commands_.Session().ResultsShown());
+  const std::vector<ShownChoice>& choices = commands_.Session().Analysis()->Choices;
+  ASSERT_EQ(choices.size(), 6u);
+  EXPECT_EQ(choices[3].Caption, "Combination 1.2D+1.6L");
+  EXPECT_EQ(choices[5].Kind, ShownKind::Envelope);
+  EXPECT_EQ(commands_.Session().Analysis()->Shown, 1u) << "the analysed case is shown first";
+
+  for (std::size_t choice = 0; choice + 1 < choices.size(); ++choice) {
+    SCOPED_TRACE(choices[choice].Caption);
+    commands_.ChooseShown(choice);
+    const bool isCase = choices[choice].Kind == ShownKind::Case;
+    const LoadSet loads =
+        isCase ? model_.LoadsOfCase(choices[choice].Index)
+               : CombinedLoads(
+                     model_,
+                     model_.Combinations[static_cast<std::size_t>(choices[choice].Index)].Factors);
+    const ModelStore alone = ModelWithLoads(model_, loads);
+    const AnalysisRun run = CheckAndAnalyze(alone);
+    for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
+      ExpectSameNumbers(ShownResultTable(commands_.Session(), form),
+                        BuildResultTable(alone, run.Results, form));
+    EXPECT_EQ(commands_.NoTrailReason().empty(), choice == 1);
+  }
+}
+
+TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNames) {
+  OpenFrame();
+  AnalyzeQuietly();
+  commands_.ChooseShown(5);
+  const ResultEnvelope* envelope = commands_.Session().ShownEnvelope();
+  ASSERT_NE(envelope, nullptr);
+  EXPECT_FALSE(commands_.ShownResults().Complete());
+  EXPECT_FALSE(commands_.NoTrailReason().empty());
+
+  // The curves drawn: at every station of every member, the greatest and the least of the
+  // combinations' own diagrams, given by the combination named.
+  const auto curves = EnvelopeCurves(*envelope);
+  const std::vector<CaseResults>& sources = commands_.Session().Analysis()->Combinations;
+  std::vector<std::vector<MemberDiagram>> own;
+  for (const CaseResults& source : sources)
+    own.push_back(BuildMemberDiagrams(ModelWithLoads(model_, source.Loads), source.Results));
+  for (std::size_t m = 0; m < envelope->Diagrams.size(); ++m)
+    for (const StationEnvelope& station : envelope->Diagrams[m].Stations)
+      for (DiagramQuantity q : envelope->Diagrams[m].Quantities) {
+        const std::size_t i = static_cast<std::size_t>(Index(q));
+        const double high = curves.first[m].ValueAt(q, station.X, station.Side);
+        const double low = curves.second[m].ValueAt(q, station.X, station.Side);
+        const double tolerance = 1e-9 * (1 + std::fabs(high) + std::fabs(low));
+        for (const auto& diagrams : own) {
+          const double value = diagrams[m].ValueAt(q, station.X, station.Side);
+          EXPECT_LE(value, high + tolerance);
+          EXPECT_GE(value, low - tolerance);
+        }
+        EXPECT_NEAR(
+            high,
+            own[static_cast<std::size_t>(station.MaxBy[i])][m].ValueAt(q, station.X, station.Side),
+            tolerance);
+        EXPECT_NEAR(
+            low,
+            own[static_cast<std::size_t>(station.MinBy[i])][m].ValueAt(q, station.X, station.Side),
+            tolerance);
+      }
+
+  // The tables: a greatest and a least row for every row, the greatest never below the least.
+  for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac}) {
+    const ResultTable plain = BuildResultTable(model_, commands_.Results(), form);
+    const ResultTable table = ShownResultTable(commands_.Session(), form);
+    ASSERT_EQ(table.Rows(), 2 * plain.Rows() - 1);
+    ASSERT_EQ(table.Cols(), plain.Cols() + 1);
+    const std::size_t lead = form == FormId::MbForce ? 2 : 1;  // Member, Joint | Joint
+    for (std::size_t r = 1; r < table.Cells.size(); r += 2) {
+      EXPECT_EQ(table.Cells[r][lead], "greatest");
+      EXPECT_EQ(table.Cells[r + 1][lead], "least");
+      for (std::size_t c = lead + 1; c < table.Cells[r].size(); ++c)
+        EXPECT_GE(Number(table.Cells[r][c]), Number(table.Cells[r + 1][c]));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
