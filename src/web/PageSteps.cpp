@@ -77,6 +77,8 @@ std::string MethodStepJson(const ModelStore& model, const StructureResults& resu
          ", \"notesTip\": " + JsonString(notesTip) +
          ", \"tables\": " + JsonArray(tables, StepTableJson) +
          ", \"lines\": " + JsonArray(lines, JsonString) +
+         ", \"shade\": " + JsonString(step == 0 ? "restrained" : "member") +
+         ", \"marking\": " + flag(step == members + 1) +
          ", \"members\": " + JsonArray(captions, JsonString) +
          ", \"marked\": " + std::to_string(marked) + "}";
 }

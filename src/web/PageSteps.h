@@ -15,8 +15,9 @@ namespace stavelorn {
 // turn, the structure's [S], {P} and {d}, then the equilibrium checks. The structure step marks
 // the cells member `marked` (0-based; -1 none) added.
 // {"title", "steps": [headings], "step", "back", "next", "precisionNote", "heading",
-//  "notes": [lines], "notesTip", "tables": [step tables], "lines": [check lines],
-//  "members": [captions], "marked"}.
+//  "notes": [lines], "notesTip", "tables": [step tables], "lines": [check lines], "shade": how
+//  the marked cells stand out ("restrained" or "member"), "marking": whether the step offers
+//  the choice of a member to mark, "members": [captions], "marked"}.
 std::string MethodStepJson(const ModelStore& model, const StructureResults& results,
                            const MethodTrail& trail, int step, int marked);
 

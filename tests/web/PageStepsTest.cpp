@@ -89,6 +89,7 @@ TEST(PageSteps, TheNumberingShadesExactlyTheRestrainedCoordinates) {
     SCOPED_TRACE(name);
     const JsonValue step = ParseJson(AnalysedExample(name).MethodStep(-7, -1));
     EXPECT_EQ(step["step"].Number(), 0);
+    EXPECT_EQ(step["shade"].text, "restrained");
     const std::string note = step["notes"][0].text;
     int free = 0, all = 0;
     ASSERT_EQ(std::sscanf(note.c_str(), "Free coordinates 1 to %d", &free), 1) << note;
@@ -113,6 +114,8 @@ TEST(PageSteps, TheStructureStepMarksTheChosenMembersCellsOfASymmetricStiffness)
   const int last = Count(ParseJson(page.MethodStep(0, -1))["steps"]) - 1;
   const JsonValue unmarked = ParseJson(page.MethodStep(last - 1, -1));
   EXPECT_EQ(unmarked["heading"].text, "3 Structure");
+  EXPECT_EQ(unmarked["marking"].text, "true");
+  EXPECT_EQ(ParseJson(page.MethodStep(last, -1))["marking"].text, "false");
   EXPECT_TRUE(unmarked["tables"][0]["marked"].items.empty());
   EXPECT_EQ(ParseJson(page.MethodStep(last - 1, 99))["marked"].Number(), -1);
   std::set<std::pair<int, int>> union_of_marks;
