@@ -22,7 +22,8 @@ await build({
   logLevel: 'warning',
 });
 for (const file of ['index.html', 'style.css']) copyFileSync(join(here, file), join(site, file));
-copyFileSync(join(root, 'build-web', 'stavelorn-engine.js'), join(site, 'stavelorn-engine.js'));
+for (const file of ['stavelorn-engine.js', 'stavelorn-engine.wasm'])
+  copyFileSync(join(root, 'build-web', file), join(site, file));
 const examples = readdirSync(join(root, 'examples'))
   .filter((f) => f.endsWith('.str'))
   .sort();
