@@ -14,6 +14,7 @@ const types = {
   '.svg': 'image/svg+xml',
   '.str': 'text/plain; charset=utf-8',
   '.png': 'image/png',
+  '.wasm': 'application/wasm',
 };
 
 export function serveSite(dir, port = 0) {

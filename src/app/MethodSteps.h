@@ -14,6 +14,12 @@
 
 namespace stavelorn {
 
+// What the window is called, its pages in order (the numbering, one member, the structure, the
+// checks), and what the numbering's table says it holds.
+inline constexpr char kMethodStepsTitle[] = "The Method, Step by Step";
+inline constexpr const char* kMethodStepPages[] = {"Numbering", "Member", "Structure", "Checks"};
+inline constexpr char kNumberingCaption[] = "Structure coordinate number of each joint coordinate";
+
 // One labelled matrix or vector (a vector is one column).
 struct StepTable {
   std::string Title;

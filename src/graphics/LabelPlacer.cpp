@@ -70,21 +70,24 @@ void LabelPlacer::Clear(double cell) {
   taken_.clear();
   lines_.clear();
   cells_.clear();
+  lineCells_.clear();
+  longLines_.clear();
   cell_ = cell > 0 && std::isfinite(cell) ? cell : 1;
 }
 
 template <typename Visit>
-void LabelPlacer::ForCells(const LabelBox& box, Visit visit) const {
+bool LabelPlacer::ForCells(const LabelBox& box, Visit visit) const {
   // Boxes far off the picture all land in the edge cells: still found, only checked against
   // more neighbours. A box is filed in at most 128 cells each way, more than a picture holds.
   auto index = [this](double v) {
     return static_cast<std::int64_t>(std::clamp(std::floor(v / cell_), -1e6, 1e6));
   };
-  if (!Finite(box)) return;
+  if (!Finite(box)) return false;
   const std::int64_t left = index(box.Left), right = index(box.Right);
   const std::int64_t bottom = index(box.Bottom), top = index(box.Top);
   for (std::int64_t i = left; i <= right && i - left < 128; ++i)
     for (std::int64_t j = bottom; j <= top && j - bottom < 128; ++j) visit(i * 4000000 + j);
+  return right - left < 128 && top - bottom < 128;
 }
 
 void LabelPlacer::Avoid(const LabelBox& box, Kept kind) {
@@ -94,8 +97,34 @@ void LabelPlacer::Avoid(const LabelBox& box, Kept kind) {
 }
 
 void LabelPlacer::AvoidLine(double x1, double y1, double x2, double y2) {
-  if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
-    lines_.push_back({x1, y1, x2, y2});
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  lines_.push_back({x1, y1, x2, y2});
+  const std::size_t line = lines_.size() - 1;
+  const LabelBox reach{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+  std::vector<std::int64_t> keys;
+  if (ForCells(reach, [&keys](std::int64_t key) { keys.push_back(key); }))
+    for (std::int64_t key : keys) lineCells_[key].push_back(line);
+  else
+    longLines_.push_back(line);
+}
+
+bool LabelPlacer::CrossesAnyLine(const LabelBox& box) const {
+  // A line through the box's inside passes a point inside it, in a cell both reach; a box
+  // reaching too many cells to visit is checked against every line.
+  const auto crossesLine = [&box](const KeptLine& l) {
+    return CrossesBox(l.X1, l.Y1, l.X2, l.Y2, box);
+  };
+  const auto crosses = [&](std::size_t i) { return crossesLine(lines_[i]); };
+  if (std::any_of(longLines_.begin(), longLines_.end(), crosses)) return true;
+  bool crossed = false;
+  const bool visitedAll = ForCells(box, [&](std::int64_t key) {
+    if (crossed) return;
+    const auto found = lineCells_.find(key);
+    if (found != lineCells_.end())
+      crossed = std::any_of(found->second.begin(), found->second.end(), crosses);
+  });
+  if (crossed || visitedAll) return crossed;
+  return std::any_of(lines_.begin(), lines_.end(), crossesLine);
 }
 
 LabelPlacer::Cover LabelPlacer::Covered(const LabelBox& box) const {
@@ -111,9 +140,7 @@ LabelPlacer::Cover LabelPlacer::Covered(const LabelBox& box) const {
       (taken_[i].Kind == Kept::Text ? cover.Texts : cover.Symbols) +=
           OverlapArea(box, taken_[i].Box);
   });
-  cover.CrossesLine = std::any_of(lines_.begin(), lines_.end(), [&box](const KeptLine& l) {
-    return CrossesBox(l.X1, l.Y1, l.X2, l.Y2, box);
-  });
+  cover.CrossesLine = CrossesAnyLine(box);
   return cover;
 }
 
@@ -142,6 +169,9 @@ LabelPlacer::Corner LabelPlacer::Place(double x, double y, double width, double 
   int chosenRank = kCoversText + 1;
   double leastText = 0;
   for (std::size_t k = 0; k < spots.size() && chosenRank > 0; ++k) {
+    // A far spot ranks 2 at best, so it cannot beat a near one that ranks 2 or better (in a
+    // dense drawing, one crossing a line only): the far rings are not searched.
+    if (k == std::size(kNearSpots) && chosenRank <= 2) break;
     const Cover cover = Covered({spots[k].X, spots[k].Y - height, spots[k].X + width, spots[k].Y});
     const int r = rank(cover, k < std::size(kNearSpots));
     if (r < chosenRank || (r == kCoversText && cover.Texts < leastText))

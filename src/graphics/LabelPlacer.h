@@ -36,7 +36,8 @@ class LabelPlacer {
   // Keeps a box that later labels must not cover.
   void Avoid(const LabelBox& box, Kept kind = Kept::Symbol);
   // Keeps a line (a member, an arrow's shaft) that later labels cross only where the nearby
-  // spots all cross one.
+  // spots all cross one. Lines are filed by cell too: a picture of thousands of members places
+  // each label against the lines near it only.
   void AvoidLine(double x1, double y1, double x2, double y2);
   // The picture's edges: a label is kept inside them where it can be, a part outside counting
   // as covering a text. Until it is set, labels may go anywhere.
@@ -61,9 +62,11 @@ class LabelPlacer {
     bool CrossesLine = false;
   };
   Cover Covered(const LabelBox& box) const;
-  // Calls visit(cell key) for each cell the box reaches.
+  // Calls visit(cell key) for each cell the box reaches, up to 128 each way; false when the box
+  // reaches further (or is not finite), so that not every cell was visited.
   template <typename Visit>
-  void ForCells(const LabelBox& box, Visit visit) const;
+  bool ForCells(const LabelBox& box, Visit visit) const;
+  bool CrossesAnyLine(const LabelBox& box) const;
 
   struct KeptBox {
     LabelBox Box;
@@ -78,6 +81,9 @@ class LabelPlacer {
   bool framed_ = false;
   double cell_ = 1;
   std::unordered_map<std::int64_t, std::vector<std::size_t>> cells_;
+  // The lines by the cells their extent reaches, and those reaching too far to be filed.
+  std::unordered_map<std::int64_t, std::vector<std::size_t>> lineCells_;
+  std::vector<std::size_t> longLines_;
 };
 
 }  // namespace stavelorn

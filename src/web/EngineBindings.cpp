@@ -1,7 +1,8 @@
 // The browser edition's engine: the batch tool's run, bound for JavaScript. The page puts the
 // project in the module's memory file system (FS.writeFile), calls runTool with the arguments a
 // user would give stavelorn-report, and reads what it wrote, a picture from that file system too.
-// The page's own session (PageSession) answers in JSON what the page shows of an open project.
+// The page's own session (PageSession) answers in JSON what the page shows of an open project;
+// the help pages, written into that file system by the page, are listed and searched here.
 // Every number the page shows is thus written by the code the desktop and the batch tool run.
 #include <emscripten/bind.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
+#include "web/PageHelp.h"
 #include "web/PageSession.h"
 
 namespace stavelorn {
@@ -41,6 +43,9 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .field("out", &ToolReply::out)
       .field("err", &ToolReply::err);
   emscripten::function("runTool", &RunTool);
+  emscripten::function("helpMenu", &HelpMenuJson);
+  emscripten::function("helpContents", &HelpContentsJson);
+  emscripten::function("helpSearch", &HelpSearchJson);
   emscripten::class_<PageSession>("PageSession")
       .constructor<>()
       .class_function("captions", &PageSession::Captions)
@@ -48,7 +53,9 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("analyze", &PageSession::Analyze)
       .function("enterMultiplier", &PageSession::EnterMultiplier)
       .function("diagramPicture", &PageSession::DiagramPicture)
-      .function("pickText", &PageSession::PickText);
+      .function("pickText", &PageSession::PickText)
+      .function("methodStep", &PageSession::MethodStep)
+      .function("memberDiagrams", &PageSession::MemberDiagrams);
 }
 
 }  // namespace stavelorn

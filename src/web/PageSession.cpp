@@ -17,6 +17,8 @@
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
 #include "ui/ConsoleMessages.h"
+#include "web/PageJson.h"
+#include "web/PageSteps.h"
 
 namespace stavelorn {
 
@@ -39,40 +41,6 @@ std::string MessagesJson(const std::vector<PageMessage>& messages) {
     json += std::string(json.size() > 1 ? ", " : "") + "{\"title\": " + JsonString(m.Title) +
             ", \"text\": " + JsonString(m.Text) + ", \"style\": \"" + m.Style + "\"}";
   return json + "]";
-}
-
-template <typename Item, typename ToJson>
-std::string JsonArray(const std::vector<Item>& items, ToJson toJson) {
-  std::string json = "[";
-  for (const Item& item : items) json += (json.size() > 1 ? ", " : "") + toJson(item);
-  return json + "]";
-}
-
-const char* PlaceName(CellPlace place) {
-  switch (place) {
-    case CellPlace::Left: return "left";
-    case CellPlace::Centre: return "centre";
-    case CellPlace::Right: return "right";
-  }
-  return "left";
-}
-
-std::string TableJson(const ResultTable& table) {
-  std::vector<int> rows(static_cast<std::size_t>(table.Rows()));
-  for (int row = 0; row < table.Rows(); ++row) rows[static_cast<std::size_t>(row)] = row;
-  const auto cells = [&](int row) { return JsonArray(table.Cells[row], JsonString); };
-  const auto places = [&](int row) {
-    std::string json = "[";
-    for (int col = 0; col < table.Cols(); ++col)
-      json += std::string(col ? ", " : "") + "\"" + PlaceName(PlaceOf(table, row, col)) + "\"";
-    return json + "]";
-  };
-  const std::string copy =
-      CopyCells(table, 0, 0, table.Rows() - 1, table.Cols() - 1, [](int, int) { return true; });
-  return "{\"caption\": " + JsonString(table.Caption) +
-         ", \"label1\": " + JsonString(table.Label1) + ", \"label2\": " + JsonString(table.Label2) +
-         ", \"cells\": " + JsonArray(rows, cells) + ", \"places\": " + JsonArray(rows, places) +
-         ", \"copy\": " + JsonString(copy) + "}";
 }
 
 // The report as the Print command prints it at once after an analysis: input data and results.
@@ -110,7 +78,8 @@ std::string PageSession::Captions() {
          ", \"precision\": " + caption(MenuItem::MnuProjPrecision) + ", \"precisions\": [" +
          JsonString(PrecisionName(AnalysisPrecision::Single)) + ", " +
          JsonString(PrecisionName(AnalysisPrecision::Double)) +
-         "], \"multiplier\": " + JsonString(kMultiplierName) + "}";
+         "], \"multiplier\": " + JsonString(kMultiplierName) +
+         ", \"steps\": " + caption(MenuItem::MnuSteps) + "}";
 }
 
 std::string PageSession::Open(const std::string& name, const std::string& text) {
@@ -134,7 +103,7 @@ std::string PageSession::Analyze(bool doublePrecision) {
   if (!session_.Open()) return "{\"complete\": false, \"messages\": []}";
   session_.DropAnalysis();
   const AnalysisRun run =
-      CheckAndAnalyze(model_, AvailableMemoryBytes(), false,
+      CheckAndAnalyze(model_, AvailableMemoryBytes(), true,
                       doublePrecision ? AnalysisPrecision::Double : AnalysisPrecision::Single);
   if (run.Rejected)
     return "{\"complete\": false, \"messages\": " +
@@ -154,7 +123,7 @@ std::string PageSession::Analyze(bool doublePrecision) {
     std::vector<ResultTable> built;
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
       built.push_back(BuildResultTable(model_, results, form));
-    tables = JsonArray(built, TableJson);
+    tables = JsonArray(built, ResultTableJson);
     diagrams = DiagramsJson(model_.StructType);
     report = ReportText(model_, results);
   }
@@ -196,6 +165,16 @@ std::string PageSession::PickText(const std::string& kind, int number) const {
   item.Number = number;
   if (!session_.Open() || item.What == PickedItem::Kind::None) return "";
   return PickedItemText(model_, session_.Results(), item);
+}
+
+std::string PageSession::MethodStep(int step, int marked) const {
+  const std::optional<ShownAnalysis>& shown = session_.Analysis();
+  if (!session_.ResultsShown() || !shown->Trail) return "";
+  return MethodStepJson(model_, shown->Results, *shown->Trail, step, marked);
+}
+
+std::string PageSession::MemberDiagrams(int member) const {
+  return session_.ResultsShown() ? MemberDiagramsJson(model_, session_.Results(), member) : "";
 }
 
 // The structure, and after an analysis its deformed shape (or its mechanism) at the multiplier

@@ -17,7 +17,7 @@ class PageSession {
   // The captions of the page's commands, as the desktop's menus name them:
   // {"open": ..., "analyze": ..., "jointDisplacements": ..., "memberForces": ...,
   //  "supportReactions": ..., "diagrams": ..., "print": ..., "help": ..., "precision": ...,
-  //  "precisions": ["single", "double"], "multiplier": ...}.
+  //  "precisions": ["single", "double"], "multiplier": ..., "steps": ...}.
   static std::string Captions();
 
   // Reads the project text `text` of the file `name` as the Open command reads a file:
@@ -46,6 +46,14 @@ class PageSession {
   // The tooltip of joint or member `number` ("joint" or "member"), with its results after an
   // analysis; "" for anything else.
   std::string PickText(const std::string& kind, int number) const;
+
+  // The method's step `step` of the analysis shown, the structure's step marking member
+  // `marked` (0-based, -1 none), as MethodStepJson writes it; "" before a complete analysis.
+  std::string MethodStep(int step, int marked) const;
+
+  // Member `member`'s own diagrams and table (MemberDiagramsJson) after a complete analysis;
+  // "" before one or for a member the project lacks.
+  std::string MemberDiagrams(int member) const;
 
  private:
   std::string Drawing() const;

@@ -47,6 +47,12 @@ TEST(LabelPlacer, CoversATextLeastThenASymbolThenCrossesALine) {
     LabelPlacer::Corner expected;
   } cases[] = {
       {"a line through the spot: one line up", {}, {}, {{-10, -0.5, 10, -0.5}}, {0, 1}},
+      {"a line longer than the cells filed", {}, {}, {{-500, -0.5, 500, -0.5}}, {0, 1}},
+      {"a slanting line through the spot and the lines above and below",
+       {},
+       {},
+       {{-3, -3, 5, 2}},
+       {4, 0}},
       {"lines through every near spot: the spot",
        {},
        {},

@@ -14,7 +14,8 @@ import { test } from 'node:test';
 const engineFactory = createRequire(import.meta.url)(process.env.STAVELORN_ENGINE);
 const nativeTool = process.env.STAVELORN_REPORT;
 const examples = process.env.STAVELORN_EXAMPLES;
-const engine = await engineFactory();
+// Node's fetch cannot load the wasm beside the loader by its path: it is handed over read.
+const engine = await engineFactory({ wasmBinary: readFileSync(process.env.STAVELORN_ENGINE.replace(/\.js$/, '.wasm')) });
 
 // What the module writes for `args`, the project put in its memory under `name`.
 function runInEngine(name, projectBytes, args) {

@@ -1,6 +1,6 @@
 // The drawing pane: shows the engine's SVG picture, zooms about the pointer with the wheel, pans
 // by dragging, fits on request, and asks for the text of the joint or member under the pointer
-// (the picture's groups carry data-joint and data-member).
+// (the picture's groups carry data-joint and data-member); a click on a member chooses it.
 
 interface Box {
   x: number;
@@ -22,11 +22,12 @@ export class DrawingPane {
     private readonly host: HTMLElement,
     private readonly tip: HTMLElement,
     private readonly ask: PickAsker,
+    private readonly choose: (member: number) => void,
   ) {
     host.addEventListener('wheel', (e) => this.zoom(e), { passive: false });
     host.addEventListener('pointerdown', (e) => this.startDrag(e));
     host.addEventListener('pointermove', (e) => this.move(e));
-    host.addEventListener('pointerup', () => (this.drag = null));
+    host.addEventListener('pointerup', (e) => this.endDrag(e));
     host.addEventListener('pointerleave', () => this.hideTip());
     host.addEventListener('keydown', (e) => this.key(e));
   }
@@ -94,6 +95,15 @@ export class DrawingPane {
     if (!this.svg || e.button !== 0) return;
     this.drag = { x: e.clientX, y: e.clientY, view: { ...this.view } };
     this.host.setPointerCapture(e.pointerId);
+  }
+
+  // A press and release without moving is a click: on a member it opens the member's window.
+  private endDrag(e: PointerEvent): void {
+    const drag = this.drag;
+    this.drag = null;
+    if (!drag || Math.hypot(e.clientX - drag.x, e.clientY - drag.y) > 4) return;
+    const under = document.elementFromPoint(e.clientX, e.clientY)?.closest('[data-member]');
+    if (under && !under.hasAttribute('data-joint')) this.choose(Number(under.getAttribute('data-member')));
   }
 
   private move(e: PointerEvent): void {

@@ -8,15 +8,38 @@ interface PageSession {
   enterMultiplier(text: string): string;
   diagramPicture(name: string): string;
   pickText(kind: string, number: number): string;
+  methodStep(step: number, marked: number): string;
+  memberDiagrams(member: number): string;
 }
 interface EngineModule {
   PageSession: { new (): PageSession; captions(): string };
+  helpMenu(): string;
+  helpContents(folder: string): string;
+  helpSearch(folder: string, query: string): string;
+  FS: { mkdir(path: string): void; writeFile(path: string, text: string): void };
 }
 declare const StavelornEngine: () => Promise<EngineModule>;
 declare function importScripts(...urls: string[]): void;
 
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => ({ engine, session: new engine.PageSession() }));
+
+// The help pages, put once into the module's file system, where the help window's code reads them.
+const helpFolder = '/help';
+let helpWritten: Promise<void> | null = null;
+function writeHelp(engine: EngineModule): Promise<void> {
+  helpWritten ??= fetch('help/pages.json')
+    .then((response) => response.json() as Promise<Record<string, string>>)
+    .then((pages) => {
+      engine.FS.mkdir(helpFolder);
+      for (const [id, text] of Object.entries(pages)) engine.FS.writeFile(`${helpFolder}/${id}.md`, text);
+    })
+    .catch((error) => {
+      helpWritten = null;
+      throw error;
+    });
+  return helpWritten;
+}
 
 async function answer(request: Request): Promise<string> {
   const { engine, session } = await ready;
@@ -33,6 +56,18 @@ async function answer(request: Request): Promise<string> {
       return JSON.stringify(session.diagramPicture(request.name));
     case 'pick':
       return JSON.stringify(session.pickText(request.kind, request.number));
+    case 'step':
+      return session.methodStep(request.step, request.marked) || 'null';
+    case 'member':
+      return session.memberDiagrams(request.member) || 'null';
+    case 'helpMenu':
+      return engine.helpMenu();
+    case 'helpContents':
+      await writeHelp(engine);
+      return engine.helpContents(helpFolder);
+    case 'helpSearch':
+      await writeHelp(engine);
+      return engine.helpSearch(helpFolder, request.query);
   }
 }
 

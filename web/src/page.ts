@@ -1,8 +1,23 @@
 // The page: forwards the user's commands to the engine worker and shows what it answers. Every
 // caption, message, number and table comes from the engine; nothing here decides a rule.
 import { DrawingPane } from './drawing';
+import { button, copyButton, heading, resultGrid } from './elements';
 import { Cancelled, EngineClient } from './engine-client';
-import type { Analysed, Captions, Message, MultiplierEntered, Opened, ResultTable } from './protocol';
+import { HelpPanel } from './help-view';
+import { showMemberWindow } from './member-view';
+import type {
+  Analysed,
+  Captions,
+  HelpEntry,
+  HelpMenu,
+  MemberWindow,
+  Message,
+  MethodStep,
+  MultiplierEntered,
+  Opened,
+  ResultTable,
+} from './protocol';
+import { showMethodStep } from './steps-view';
 
 const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -21,13 +36,20 @@ const engine = new EngineClient((working) => {
   }, 100);
 });
 
-const drawing = new DrawingPane(byId('drawing'), byId('tip'), (kind, number) =>
-  engine.ask<string>({ op: 'pick', kind, number }).catch(() => ''),
+const drawing = new DrawingPane(
+  byId('drawing'),
+  byId('tip'),
+  (kind, number) => engine.ask<string>({ op: 'pick', kind, number }).catch(() => ''),
+  (member) => void showMember(member),
 );
 const view = byId<HTMLElement>('view');
+const help = new HelpPanel(byId('help-panel'), {
+  contents: () => engine.ask<HelpEntry[]>({ op: 'helpContents' }),
+  search: (query) => engine.ask<string[]>({ op: 'helpSearch', query }),
+});
 const analyzeButton = byId<HTMLButtonElement>('analyze');
-const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report', 'show-diagrams'].map((id) =>
-  byId<HTMLButtonElement>(id),
+const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report', 'show-diagrams', 'show-steps'].map(
+  (id) => byId<HTMLButtonElement>(id),
 );
 const multiplierBar = byId<HTMLElement>('multiplier-bar');
 const multiplierBox = byId<HTMLInputElement>('multiplier');
@@ -141,43 +163,12 @@ async function enterMultiplier(): Promise<void> {
   }
 }
 
-function heading(text: string, level: 'h2' | 'p'): HTMLElement {
-  const element = document.createElement(level);
-  element.textContent = text;
-  return element;
-}
-
-function button(caption: string, act: () => void): HTMLButtonElement {
-  const element = document.createElement('button');
-  element.type = 'button';
-  element.textContent = caption;
-  element.addEventListener('click', act);
-  return element;
-}
-
 function showTable(index: number): void {
   const table: ResultTable | undefined = analysed?.tables?.[index];
   if (!table) return;
-  const grid = document.createElement('table');
+  const grid = resultGrid(table);
   grid.dataset.form = ['Disp', 'MbForce', 'Reac'][index];
-  grid.setAttribute('aria-label', table.caption);
-  table.cells.forEach((row, r) => {
-    const line = grid.insertRow();
-    row.forEach((cell, c) => {
-      const element = document.createElement(r === 0 ? 'th' : 'td');
-      if (r === 0) element.setAttribute('scope', 'col');
-      element.className = table.places[r][c];
-      element.textContent = cell;
-      line.append(element);
-    });
-  });
-  const copy = button('Copy', () => {
-    void navigator.clipboard?.writeText(table.copy).then(
-      () => (copy.textContent = 'Copied'),
-      () => (copy.textContent = 'Copy failed'),
-    );
-  });
-  copy.setAttribute('aria-label', `Copy ${table.caption} as tab-separated text`);
+  const copy = copyButton(table.caption, table.copy);
   view.replaceChildren(heading(table.caption, 'h2'), heading(table.label1, 'p'), heading(table.label2, 'p'), copy, grid);
 }
 
@@ -217,10 +208,60 @@ async function showDiagram(name: string): Promise<void> {
     picture.src = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
     picture.alt = chosen.caption;
     picture.addEventListener('load', () => URL.revokeObjectURL(picture.src));
-    view.replaceChildren(heading(chosen.caption, 'h2'), choices, picture);
+    view.replaceChildren(heading(chosen.caption, 'h2'), choices, memberChooser(), picture);
   } catch (error) {
     showFailure(error);
   }
+}
+
+// The member's own window after a complete analysis; the engine answers nothing before one.
+async function showMember(member: number): Promise<void> {
+  try {
+    const shown = await engine.ask<MemberWindow | null>({ op: 'member', member });
+    if (shown) showMemberWindow(view, shown);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+// "Member number:" and Member Diagrams, as the desktop's Diagrams menu asks for a member.
+function memberChooser(): HTMLElement {
+  const number = document.createElement('input');
+  number.type = 'number';
+  number.min = '1';
+  number.value = '1';
+  number.id = 'member-number';
+  const label = document.createElement('label');
+  label.htmlFor = number.id;
+  label.textContent = 'Member number:';
+  const open = button('Member Diagrams', () => void showMember(Number(number.value)));
+  number.addEventListener('keydown', (e) => {
+    if (e.key === 'Enter') open.click();
+  });
+  const bar = document.createElement('div');
+  bar.className = 'choices';
+  bar.append(label, number, open);
+  return bar;
+}
+
+function showSteps(): void {
+  const ask = (step: number, marked: number) => engine.ask<MethodStep | null>({ op: 'step', step, marked });
+  showMethodStep(view, ask, 0).catch(showFailure);
+}
+
+async function fillHelpMenu(): Promise<void> {
+  const menu = await engine.ask<HelpMenu>({ op: 'helpMenu' });
+  const list = byId<HTMLElement>('help-items');
+  list.replaceChildren(
+    ...menu.items.map((item) => {
+      const open = button(item.caption, () => {
+        byId<HTMLDetailsElement>('help-menu').open = false;
+        help.open(item.page).catch(showFailure);
+      });
+      open.setAttribute('role', 'menuitem');
+      return open;
+    }),
+  );
 }
 
 async function start(): Promise<void> {
@@ -233,11 +274,14 @@ async function start(): Promise<void> {
     ['show-Reac', captions.supportReactions],
     ['show-report', captions.print],
     ['show-diagrams', captions.diagrams],
+    ['show-steps', captions.steps],
   ];
   for (const [id, caption] of names) byId(id).textContent = caption;
   byId('multiplier-caption').textContent = captions.multiplier;
   byId('precision-caption').textContent = captions.precision;
   for (const name of captions.precisions) byId('precision').append(new Option(name, name));
+  byId('help-caption').textContent = captions.help;
+  await fillHelpMenu();
 
   const select = byId<HTMLSelectElement>('example');
   const examples = (await (await fetch('examples/index.json')).json()) as string[];
@@ -259,6 +303,7 @@ analyzeButton.addEventListener('click', () => void analyze());
 resultButtons.slice(0, 3).forEach((b, i) => b.addEventListener('click', () => showTable(i)));
 resultButtons[3].addEventListener('click', showReport);
 resultButtons[4].addEventListener('click', () => void showDiagram(analysed?.diagrams?.[0]?.name ?? ''));
+resultButtons[5].addEventListener('click', showSteps);
 multiplierBox.addEventListener('change', () => void enterMultiplier());
 byId('cancel').addEventListener('click', () => engine.cancel());
 byId('fit').addEventListener('click', () => drawing.fit());

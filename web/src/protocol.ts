@@ -7,7 +7,12 @@ export type Request =
   | { op: 'analyze'; double: boolean }
   | { op: 'multiplier'; text: string }
   | { op: 'diagram'; name: string }
-  | { op: 'pick'; kind: string; number: number };
+  | { op: 'pick'; kind: string; number: number }
+  | { op: 'step'; step: number; marked: number }
+  | { op: 'member'; member: number }
+  | { op: 'helpMenu' }
+  | { op: 'helpContents' }
+  | { op: 'helpSearch'; query: string };
 
 export interface Envelope {
   id: number;
@@ -34,6 +39,7 @@ export interface Captions {
   precision: string;
   precisions: string[];
   multiplier: string;
+  steps: string;
 }
 
 export interface Opened {
@@ -67,4 +73,50 @@ export interface MultiplierEntered {
   messages: Message[];
   multiplier: string;
   svg: string;
+}
+
+// One labelled matrix or vector of the method's steps, each cell's text and tooltip as the
+// desktop shows them; `marked` lists the [row, column] of the cells that stand out.
+export interface StepTable {
+  title: string;
+  rows: string[];
+  columns: string[];
+  cells: string[][];
+  tips: string[][];
+  marked: Array<[number, number]>;
+  copy: string;
+}
+
+export interface MethodStep {
+  title: string;
+  steps: string[];
+  step: number;
+  back: boolean;
+  next: boolean;
+  precisionNote: string;
+  heading: string;
+  notes: string[];
+  notesTip: string;
+  tables: StepTable[];
+  lines: string[];
+  shade: 'restrained' | 'member';
+  marking: boolean;
+  members: string[];
+  marked: number;
+}
+
+export interface MemberWindow {
+  member: number;
+  caption: string;
+  table: ResultTable;
+  svg: string;
+}
+
+export interface HelpMenu {
+  items: Array<{ caption: string; page: string }>;
+}
+
+export interface HelpEntry {
+  id: string;
+  title: string;
 }

@@ -153,3 +153,84 @@ test('at 400 px every control is named and nothing overflows the page', async ()
   assert.deepEqual(errors, []);
   await page.close();
 });
+
+// The example opened and analysed, its first results table shown.
+async function openAnalysed(name, width = 1000) {
+  const opened = await openPage(`?example=${name}`, width);
+  await opened.page.waitForSelector('#drawing svg');
+  await opened.page.click('#analyze');
+  await opened.page.waitForSelector('#view table');
+  return opened;
+}
+
+function nativeRun(name, ...options) {
+  return JSON.parse(execFileSync(report, ['--json', ...options, join(examples, `${name}.str`)], { encoding: 'utf8' }));
+}
+
+test('Step by Step walks to the checks, and its [S] and {d} are the batch tool\'s trail', async () => {
+  const { trail } = nativeRun('portal-frame', '--trail');
+  const { page, errors } = await openAnalysed('portal-frame');
+  await page.click('#show-steps');
+  await page.waitForSelector('#view[data-step="0"] table.step');
+  const steps = await page.$$eval('#view select[aria-label="Step"] option', (o) => o.map((x) => x.textContent));
+  assert.equal(steps.length, trail.members.length + 3);
+  for (let step = 1; step < steps.length; ++step) {
+    await page.click('#view .choices button:last-child');
+    await page.waitForSelector(`#view[data-step="${step}"]`);
+    assert.equal(await page.$eval('#view h3', (h) => h.textContent), steps[step]);
+    if (step === steps.length - 2) {
+      const [stiffness, loads] = await page.$$eval('#view table.step', (tables) =>
+        tables.map((t) => [...t.tBodies[0].rows].map((r) => [...r.cells].slice(1).map((c) => c.textContent))),
+      );
+      trail.structureStiffness.forEach((row, r) =>
+        row.forEach((v, c) => (v ? near(stiffness[r][c], v, `[S] ${r + 1},${c + 1}`) : assert.equal(stiffness[r][c], ''))),
+      );
+      trail.displacements.forEach((v, r) => near(loads[r].at(-1), v, `{d} ${r + 1}`));
+    }
+  }
+  assert.equal(await page.$eval('#view .choices button:last-child', (b) => b.disabled), true);
+  assert.match(await page.$eval('#view pre', (p) => p.textContent), /\S/);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test('a click on a member opens its own diagrams and table, the batch tool\'s values at its ends', async () => {
+  const { diagrams } = nativeRun('portal-frame', '--diagrams');
+  const { page, errors } = await openAnalysed('portal-frame');
+  const box = await page.$eval('#drawing svg g.member[data-member="2"]', (g) => {
+    const r = g.getBoundingClientRect();
+    return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+  });
+  await page.mouse.click(box.x, box.y);
+  await page.waitForSelector('#view[data-member="2"] #member-picture');
+  assert.equal(await page.$eval('#view h2', (h) => h.textContent), 'Member 2 Internal Forces');
+  const rows = await page.$$eval('#view table tr', (r) => r.map((row) => [...row.cells].map((c) => c.textContent)));
+  const start = diagrams[1].stations[0];
+  const quantities = Object.keys(start).filter((k) => k !== 'x');
+  quantities.forEach((q) => near(rows[1][rows[0].findIndex((h) => h.trim().startsWith(q))], start[q], `member 2 ${q} at 0`));
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test('the Help menu opens the desktop\'s pages, follows their links, goes back and finds', async () => {
+  const { page, errors } = await openPage('');
+  await page.waitForSelector('#help-items button');
+  const items = await page.$$eval('#help-items button', (b) => b.map((x) => x.textContent));
+  assert.deepEqual(items.slice(0, 2), ['Contents', 'Getting Started']);
+  await page.click('#help-menu summary');
+  await page.click('#help-items button:nth-child(4)');
+  await page.waitForSelector('#help-page[data-page="worked-example"] img');
+  await page.waitForFunction(() => [...document.querySelectorAll('#help-page img')].every((i) => i.complete && i.naturalWidth > 0));
+  await page.click('#help-page a[href="step-by-step.md"]');
+  await page.waitForSelector('#help-page[data-page="step-by-step"]');
+  assert.equal(await page.$eval('#help-page h1', (h) => h.textContent), 'Step by Step');
+  const listed = (await page.$$('.help-pages button')).length;
+  await page.click('#help-panel .choices button');
+  await page.waitForSelector('#help-page[data-page="worked-example"]');
+  await page.type('input[type="search"]', 'zqxwv');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelectorAll('.help-pages button').length === 0);
+  assert.ok(listed > 20);
+  assert.deepEqual(errors, []);
+  await page.close();
+});

@@ -129,7 +129,7 @@ MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const StructureRes
                                      const MethodTrail& trail, QWidget* parent)
     : QDialog(parent), steps_(model, results, trail) {
   setObjectName("MethodSteps");
-  setWindowTitle("The Method, Step by Step");
+  setWindowTitle(kMethodStepsTitle);
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
   bar->addWidget(new QLabel("Member:"));
@@ -153,10 +153,10 @@ MethodStepsWindow::MethodStepsWindow(const ModelStore& model, const StructureRes
 
   auto* tabs = new QTabWidget;
   tabs->setObjectName("StepTabs");
-  tabs->addTab(NumberingPage(), "&1 Numbering");
-  tabs->addTab(MemberPage(), "&2 Member");
-  tabs->addTab(StructurePage(), "&3 Structure");
-  tabs->addTab(ChecksPage(), "&4 Checks");
+  // Built in the order of the tabs, which the list of pages names.
+  QWidget* const pages[] = {NumberingPage(), MemberPage(), StructurePage(), ChecksPage()};
+  for (int i = 0; i < 4; ++i)
+    tabs->addTab(pages[i], QString("&%1 %2").arg(i + 1).arg(kMethodStepPages[i]));
   tabs->setCurrentIndex(1);
   layout->addWidget(tabs, 1);
   auto* close = new QPushButton("&Close");
@@ -191,8 +191,7 @@ QWidget* MethodStepsWindow::NumberingPage() {
   auto* note = new QLabel(QString::fromStdString(steps_.NumberingNote()));
   note->setWordWrap(true);
   layout->addWidget(note);
-  StepTableView* view =
-      AddView(layout, "Numbering", "Structure coordinate number of each joint coordinate");
+  StepTableView* view = AddView(layout, "Numbering", kNumberingCaption);
   view->Show(steps_.Numbering(), kRestrainedMark);
   return page;
 }
