@@ -42,4 +42,9 @@ std::optional<RecordProblem> SpringRecordProblem(const ModelStore& model, int re
 // turned, a joint without a support record, a second angle for one joint.
 std::optional<RecordProblem> SupportAngleProblem(const ModelStore& model, int record);
 
+// Drops every spring whose coordinate its joint's support no longer restrains and every angle
+// whose joint is no longer a support, as the joints editor does when it rebuilds the supports:
+// a spring or an angle goes with the restraint it belonged to.
+void DropSpringsAndAnglesWithoutSupport(ModelStore& model);
+
 }  // namespace stavelorn
