@@ -4,6 +4,7 @@
 
 #include "analysis/Arithmetic.h"
 #include "analysis/Engine.h"
+#include "model/SupportSprings.h"
 
 namespace stavelorn {
 
@@ -25,12 +26,20 @@ AssembledMember<Real> AssembleMember(const ModelStore& model, const MemberContex
   }
   // A settled support drags the member's end with it: the forces needed to hold the member in
   // that displaced position act on the joints like fixed-end forces.
+  a.Turns = JointTurnsOf(model, a.Context);
   if (model.SettlementCount > 0 && HasSettlementAtMemberJoints(model, a.Context)) {
+    // A turned support settles along its own axes.
     a.SettlementDisp = AddSettlementDisp(model, a.Context, a.SettlementDisp);
+    TurnToGlobalAxes(a.Turns, n, a.SettlementDisp);
     for (int i = 1; i <= n; ++i)
       for (int j = 1; j <= n; ++j)
         a.GlobalFixedEndForces[i] =
             AddProduct(a.GlobalFixedEndForces[i], a.GlobalStiffness[i][j], a.SettlementDisp[j]);
+  }
+  if (a.Turns.Any()) {
+    a.SupportAxesStiffness = TurnedStiffness(a.Turns, n, a.GlobalStiffness);
+    a.SupportAxesFixedEndForces = a.GlobalFixedEndForces;
+    TurnToSupportAxes(a.Turns, n, a.SupportAxesFixedEndForces);
   }
   return a;
 }
@@ -41,20 +50,46 @@ void Engine<Real>::AssembleStructure() {
   for (int m = 1; m <= Model.MemberCount; ++m) {
     const AssembledMember<Real> a =
         AssembleMember(Model, LoadMemberContext(m), Results.CoordNumbers);
-    StoreMemberStiffness(a.CodeNumbers, a.GlobalStiffness);
+    StoreMemberStiffness(a.CodeNumbers, a.AssembledStiffness());
     if (memberActions || Model.SettlementCount > 0)
-      StoreFixedEndForces(a.CodeNumbers, a.GlobalFixedEndForces);
+      StoreFixedEndForces(a.CodeNumbers, a.AssembledFixedEndForces());
     if (recorder_) recorder_->MemberAssembled(a);
+  }
+  const int perJoint = CoordsPerJoint();
+  for (int r = 1; r <= Model.SpringCount; ++r) {
+    const int joint = Model.SpringCoords(r, 1), k = Model.SpringCoords(r, 2);
+    const int code = Results.CoordNumbers((joint - 1) * perJoint + k);
+    if (code > Results.DofCount) continue;
+    Real& s = Equations.S(code, code);
+    s = Store<Real>(Calc(s) + Calc(Model.SpringStiffness(r)));
+    if (recorder_)
+      recorder_->SpringAssembled(joint, k, code, Store<Real>(Model.SpringStiffness(r)));
+  }
+  AddSpringSettlements();
+}
+
+template <typename Real>
+void Engine<Real>::AddSpringSettlements() {
+  if (Model.SpringCount == 0 || Model.SettlementCount == 0) return;
+  const int perJoint = CoordsPerJoint();
+  for (int r = 1; r <= Model.SpringCount; ++r) {
+    const int joint = Model.SpringCoords(r, 1), k = Model.SpringCoords(r, 2);
+    const int code = Results.CoordNumbers((joint - 1) * perJoint + k);
+    const float base = SpringBaseSettlement(Model, joint, k);
+    if (code > Results.DofCount || base == 0.0f) continue;
+    Real& p = Equations.P(code);
+    p = AddProduct(p, Store<Real>(Model.SpringStiffness(r)), Store<Real>(base));
   }
 }
 
 template <typename Real>
 void Engine<Real>::AssembleLoads() {
   if (!HasMemberActions() && Model.SettlementCount == 0) return;
+  AddSpringSettlements();
   for (int m = 1; m <= Model.MemberCount; ++m) {
     const AssembledMember<Real> a =
         AssembleMember(Model, LoadMemberContext(m), Results.CoordNumbers);
-    StoreFixedEndForces(a.CodeNumbers, a.GlobalFixedEndForces);
+    StoreFixedEndForces(a.CodeNumbers, a.AssembledFixedEndForces());
   }
 }
 
@@ -92,14 +127,12 @@ MemberVector<Real> AddSettlementDisp(const ModelStore& model, const MemberContex
   for (int r = 1; r <= model.SettlementCount; ++r) {
     const int joint = model.SettlementJoints(r);
     // Every component is added, free or restrained; the model checks make sure only
-    // restrained ones are non-zero.
-    if (joint == member.BeginJoint) {
-      for (int i = 1; i <= perJoint; ++i)
-        v[i] = Store<Real>(Calc(v[i]) + Calc(model.SettlementValues(r, i)));
-    } else if (joint == member.EndJoint) {
-      for (int i = perJoint + 1; i <= member.EndCoords; ++i)
-        v[i] = Store<Real>(Calc(v[i]) + Calc(model.SettlementValues(r, i - perJoint)));
-    }
+    // restrained ones are non-zero. A spring's base settles, not its joint: the spring pulls it.
+    const int offset = joint == member.BeginJoint ? 0 : joint == member.EndJoint ? perJoint : -1;
+    if (offset < 0) continue;
+    for (int i = 1; i <= perJoint; ++i)
+      if (model.SpringCount == 0 || SpringRecordAt(model, joint, i) == 0)
+        v[offset + i] = Store<Real>(Calc(v[offset + i]) + Calc(model.SettlementValues(r, i)));
   }
   return v;
 }
@@ -118,6 +151,7 @@ bool HasSettlementAtMemberJoints(const ModelStore& model, const MemberContext<Re
                                                 const Array<std::int16_t>&);                   \
   template void Engine<Real>::AssembleStructure();                                             \
   template void Engine<Real>::AssembleLoads();                                                 \
+  template void Engine<Real>::AddSpringSettlements();                                          \
   template void Engine<Real>::StoreMemberStiffness(const CodeNumberList&,                      \
                                                    const MemberMatrix<Real>&);                 \
   template void Engine<Real>::StoreFixedEndForces(const CodeNumberList&,                       \

@@ -41,6 +41,16 @@ void Engine<Real>::NumberCoordinates() {
     for (int k = 1; k <= perJoint; ++k)
       restraintFlags((j - 1) * perJoint + k) = Model.Supports(s, k + 1);
   }
+  // A spring holds its coordinate elastically: an unknown of the structure, yet a restraint to
+  // the stability count.
+  constexpr std::int16_t kSpring = 2;
+  int springs = 0;
+  for (int r = 1; r <= Model.SpringCount; ++r) {
+    const int k = Model.SpringCoords(r, 2);
+    if (k < 1 || k > perJoint) continue;
+    std::int16_t& flag = restraintFlags((Model.SpringCoords(r, 1) - 1) * perJoint + k);
+    if (flag == 1) flag = kSpring, ++springs;
+  }
 
   const int rotations = RotationalCoords(Kind);
   if (rotations > 0 && Model.ReleaseCount >= 1) {
@@ -68,19 +78,20 @@ void Engine<Real>::NumberCoordinates() {
       // Every member end here is hinged (or no member meets the joint): nothing turns the joint,
       // so its rotations are held rather than left as zero rows of the stiffness matrix.
       if (hinged == ends)
-        for (int k = firstRotation; k <= j * perJoint; ++k) restraintFlags(k) = 1;
+        for (int k = firstRotation; k <= j * perJoint; ++k)
+          if (restraintFlags(k) != kSpring) restraintFlags(k) = 1;
     }
   }
 
   int free = 0;
-  for (int k = 1; k <= n; ++k) free += restraintFlags(k) == 0;
+  for (int k = 1; k <= n; ++k) free += restraintFlags(k) == 0 || restraintFlags(k) == kSpring;
   Results.DofCount = static_cast<std::int16_t>(free);
   Results.RestrainedCount = static_cast<std::int16_t>(n - free);
 
   // A count only: a structure can pass it and still be a mechanism (the solution finds those).
   const bool truss = IsTruss(Model.StructType);
-  const int resisting =
-      (truss ? Model.MemberCount : Model.MemberCount * perJoint) + Results.RestrainedCount;
+  const int resisting = (truss ? Model.MemberCount : Model.MemberCount * perJoint) +
+                        Results.RestrainedCount + springs;
   if (resisting < n) {
     Results.AnalysisStatus = kNotStable;
     if (StopAtStabilityCount) return;

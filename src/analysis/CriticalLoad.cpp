@@ -52,6 +52,11 @@ std::vector<double> ScaledMode(const ModelStore& model, const DividedStructure& 
 CriticalLoads ComputeCriticalLoads(const ModelStore& model, const StructureResults& analysed,
                                    int modes, int segments) {
   CriticalLoads result;
+  result.Message = SupportsNotDivided(model);
+  if (!result.Message.empty()) {
+    result.Solved = false;
+    return result;
+  }
   const DividedStructure d = DivideMembers(model, analysed, segments);
   if (d.FreeCount > kLargestBucklingProblem) {
     result.Message = "With " + std::to_string(segments) + " pieces per member the structure has " +

@@ -7,6 +7,7 @@
 
 #include "model/MemberLoadKind.h"
 #include "model/StructType.h"
+#include "model/SupportAxes.h"
 
 namespace stavelorn {
 
@@ -108,6 +109,13 @@ std::vector<std::pair<int, MemberLoadData>> SplitMemberLoad(const MemberLoadData
     parts.emplace_back(s, part);
   }
   return parts;
+}
+
+std::string SupportsNotDivided(const ModelStore& model) {
+  if (model.SpringCount == 0 && !AnySupportTurned(model)) return "";
+  return std::string("The stability analyses take rigid supports square to the axes; this ") +
+         (model.SpringCount > 0 ? "structure stands on springs."
+                                : "structure has a turned support.");
 }
 
 DividedStructure DivideMembers(const ModelStore& model, const StructureResults& analysed,

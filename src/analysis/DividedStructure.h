@@ -6,6 +6,7 @@
 // double precision, in the project's units.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "analysis/MemberValues.h"
@@ -41,6 +42,10 @@ struct DividedStructure {
   std::vector<double> JointLoads;   // at the free coordinates, from 0
   std::vector<double> Settlements;  // at every joint coordinate, as CoordNumbers is indexed
 };
+
+// Why the members of this model cannot be divided, or "": the divided structure holds its
+// supports rigidly and square to the axes, so springs and turned supports are refused by name.
+std::string SupportsNotDivided(const ModelStore& model);
 
 // The model, checked and analysed in `analysed` (whose numbering says which of the project's
 // joint coordinates are held), with each member in `segments` pieces (1..kMaxSegments).

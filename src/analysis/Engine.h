@@ -15,6 +15,7 @@
 
 #include "analysis/EquationSolver.h"
 #include "analysis/MemberValues.h"
+#include "analysis/NodalTransform.h"
 #include "analysis/StructureResults.h"
 #include "model/ModelStore.h"
 #include "model/StructType.h"
@@ -45,6 +46,18 @@ struct AssembledMember {
   MemberVector<Real> LocalFixedEndForces{};   // {Qf}
   MemberVector<Real> SettlementDisp{};        // {v} of the settled supports at its joints
   MemberVector<Real> GlobalFixedEndForces{};  // {Ff} = [T]^T{Qf} + [K]{v of settlements}
+  // At a joint on a turned support the structure's coordinates lie along the support's axes:
+  // [Tn][K][Tn]^T and [Tn]{Ff} are what enter [S] and {P} (set only when Turns.Any()).
+  MemberJointTurns Turns;
+  MemberMatrix<Real> SupportAxesStiffness{};
+  MemberVector<Real> SupportAxesFixedEndForces{};
+
+  const MemberMatrix<Real>& AssembledStiffness() const {
+    return Turns.Any() ? SupportAxesStiffness : GlobalStiffness;
+  }
+  const MemberVector<Real>& AssembledFixedEndForces() const {
+    return Turns.Any() ? SupportAxesFixedEndForces : GlobalFixedEndForces;
+  }
 };
 
 // One member's values as the assembly computes them, from its context and the structure's
@@ -62,6 +75,8 @@ class MethodRecorder {
   virtual ~MethodRecorder() = default;
   // After a member's [K] went into [S] and its {Ff} out of {P}.
   virtual void MemberAssembled(const AssembledMember<Real>& member) = 0;
+  // After a spring's stiffness went into [S] at structure coordinate `code`.
+  virtual void SpringAssembled(int joint, int k, int code, Real stiffness) = 0;
   // Before the solution: [S] and {P} as the solution receives them, {P} as the members left it
   // (minus the sum of their {Ff}) and the joint loads alone, by structure coordinate from 0.
   virtual void StructureAssembled(const EquationSystem<Real>& system,
@@ -94,11 +109,13 @@ class Engine {
   void NumberCoordinates();
   void AddJointLoads();
 
-  // Assembly: every member's [K] into [S] and its {Ff} out of {P}.
+  // Assembly: every member's [K] into [S] and its {Ff} out of {P}, then every spring's stiffness
+  // onto the diagonal of [S] and the pull of its settled base, k·s, into {P}.
   void AssembleStructure();
   // The load part alone, for another load case on a structure already assembled: every member's
-  // {Ff} out of {P}, [S] left as it is.
+  // {Ff} out of {P} and the springs' k·s into it, [S] left as it is.
   void AssembleLoads();
+  void AddSpringSettlements();
   void StoreMemberStiffness(const CodeNumberList& codes, const MemberMatrix<Real>& kg);
   void StoreFixedEndForces(const CodeNumberList& codes, const MemberVector<Real>& ff);
 
@@ -134,14 +151,18 @@ class Engine {
   int CoordsPerJoint() const { return EndCoords / 2; }
   // Calls add(code number, value) for every joint-load component at a free coordinate, in record
   // order. A load on a restrained coordinate goes straight into its support and is not analysed.
+  // A load at a joint on a turned support is given in global axes and turned to the support's.
   template <typename Add>
   void ForEachFreeJointLoad(Add add) const {
     const int perJoint = CoordsPerJoint();
     for (int i = 1; i <= Model.JointLoadCount; ++i) {
       const int j = Model.JointLoadJoints(i);
+      MemberVector<float> load{};
+      for (int k = 1; k <= perJoint; ++k) load[k] = Model.JointLoadValues(i, k);
+      if (Model.SupportAngleCount > 0) JointTurnOf(Model, j).ToSupportAxes(load);
       for (int k = 1; k <= perJoint; ++k) {
         const int n = Results.CoordNumbers((j - 1) * perJoint + k);
-        if (n <= Results.DofCount) add(n, Model.JointLoadValues(i, k));
+        if (n <= Results.DofCount) add(n, load[k]);
       }
     }
   }

@@ -1,6 +1,7 @@
 // Member end forces {Q} = [k]{u} + {Qf} in local coordinates from the solved joint
 // displacements, and the support reactions as the sums of the members' global end forces at the
-// restrained coordinates.
+// restrained coordinates, along a turned support's own axes. A spring's reaction is not summed
+// here: it is -k·(d - s), read from the displacement (analysis/SupportReactions.h).
 
 #include <algorithm>
 #include <vector>
@@ -39,6 +40,8 @@ void Engine<Real>::ComputeMemberForces() {
     MemberVector<Real> v = GatherMemberDisp(codes);
     if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints(Model, member))
       v = AddSettlementDisp(Model, member, v);
+    const MemberJointTurns turns = JointTurnsOf(Model, member);
+    TurnToGlobalAxes(turns, n, v);
     const MemberGeometry<Real> geometry = ComputeMemberGeometry(Model, member);
     const MemberVector<Real> u = TransformDispToLocal(member, geometry, v);
     if (recorder_) recorder_->MemberDisplaced(m, v, u);
@@ -50,8 +53,11 @@ void Engine<Real>::ComputeMemberForces() {
       for (int i = 1; i <= n; ++i) q[i] = Store<Real>(Calc(q[i]) + Calc(qf[i]));
     }
     for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = q[i];
-    if (hasSupport(member.BeginJoint) || hasSupport(member.EndJoint))
-      StoreReactions(codes, TransformForcesToGlobal(member, geometry, q));
+    if (hasSupport(member.BeginJoint) || hasSupport(member.EndJoint)) {
+      MemberVector<Real> f = TransformForcesToGlobal(member, geometry, q);
+      TurnToSupportAxes(turns, n, f);
+      StoreReactions(codes, f);
+    }
   }
 }
 

@@ -43,10 +43,16 @@ void TrailRecorder<Real>::MemberAssembled(const AssembledMember<Real>& a) {
   m.LocalStiffness = Matrix(a.LocalStiffness, n);
   m.Transformation = Matrix(a.Geometry.Transform, n);
   m.GlobalStiffness = Matrix(a.GlobalStiffness, n);
+  if (a.Turns.Any()) m.SupportAxesStiffness = Matrix(a.SupportAxesStiffness, n);
   m.LocalFixedEndForces = Vector(a.LocalFixedEndForces, n);
   m.SettlementDisp = Vector(a.SettlementDisp, n);
   m.GlobalFixedEndForces = Vector(a.GlobalFixedEndForces, n);
   trail_.Members.push_back(std::move(m));
+}
+
+template <typename Real>
+void TrailRecorder<Real>::SpringAssembled(int joint, int k, int code, Real stiffness) {
+  trail_.Springs.push_back({joint, k, code, stiffness});
 }
 
 template <typename Real>

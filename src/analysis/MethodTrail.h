@@ -38,6 +38,9 @@ struct TrailMember {
   TrailMatrix LocalStiffness;    // [k], releases applied
   TrailMatrix Transformation;    // [T]
   TrailMatrix GlobalStiffness;   // [K] = [T]^T [k] [T]
+  // [Tn][K][Tn]^T, what entered [S] when a joint of the member stands on a turned support (the
+  // nodal transformation); empty otherwise.
+  TrailMatrix SupportAxesStiffness;
   std::vector<double> LocalFixedEndForces;     // {Qf}
   std::vector<double> SettlementDisp;          // {v} of the settled supports at its joints
   std::vector<double> GlobalFixedEndForces;    // {Ff} = [T]^T{Qf} + [K]{v of settlements}
@@ -48,6 +51,12 @@ struct TrailMember {
   // [kg] of the member's axial force in {Q}, local; empty unless a stability analysis asked
   // for it (AddGeometricStiffness).
   TrailMatrix GeometricStiffness;
+};
+
+// A spring's stiffness as it joined [S]'s diagonal.
+struct TrailSpring {
+  int Joint = 0, Coordinate = 0, Code = 0;
+  double Stiffness = 0;
 };
 
 struct MethodTrail {
@@ -65,6 +74,7 @@ struct MethodTrail {
   std::vector<double> LoadVector;     // {P} the solution used: joint loads minus sum of {Ff}
   std::vector<double> Displacements;  // {d}
   std::vector<TrailMember> Members;
+  std::vector<TrailSpring> Springs;
   // [Kg] (DofCount square) assembled from the members' [kg]; empty unless asked for, as above.
   TrailMatrix StructureGeometricStiffness;
 
@@ -78,6 +88,7 @@ class TrailRecorder : public MethodRecorder<Real> {
   explicit TrailRecorder(const ModelStore& model);
 
   void MemberAssembled(const AssembledMember<Real>& member) override;
+  void SpringAssembled(int joint, int k, int code, Real stiffness) override;
   void StructureAssembled(const EquationSystem<Real>& system, const std::vector<Real>& fixedEndPart,
                           const std::vector<Real>& jointLoads) override;
   void MemberDisplaced(int member, const MemberVector<Real>& v,

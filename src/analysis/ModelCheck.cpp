@@ -68,6 +68,7 @@ class ModelChecker {
     if (!TablesFit()) return problems_;
     CheckCoordinateCount();
     CheckSupports();
+    CheckRecordFaults();
     CheckMembers();
     CheckProperties();
     CheckJointRecords("Joint load", m_.JointLoadCount, m_.JointLoadJoints);
@@ -149,6 +150,14 @@ class ModelChecker {
                  " is neither 0 (free) nor 1 (restrained)");
       }
     }
+  }
+
+  // Springs and support angles must agree with the support records.
+  void CheckRecordFaults() {
+    for (const SectionRow& row : ProjectSections())
+      for (int r = 1; row.RecordFault && r <= RecordCount(row, m_); ++r)
+        if (std::optional<RecordProblem> problem = row.RecordFault(m_, r))
+          Report(std::string(row.Label) + " " + Str(r) + ": " + problem->Text);
   }
 
   float EngineLength(int begin, int end) const { return EngineMemberLength(m_, begin, end); }

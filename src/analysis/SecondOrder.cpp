@@ -69,6 +69,8 @@ double LargestMagnitude(const std::vector<double>& values) {
 SecondOrderRun AnalyzeSecondOrder(const ModelStore& model, const StructureResults& analysed,
                                   int segments) {
   SecondOrderRun run;
+  run.Message = SupportsNotDivided(model);
+  if (!run.Message.empty()) return run;
   const DividedStructure d = DivideMembers(model, analysed, segments);
   const std::uint64_t bytes = EquationSystem<double>::MatrixBytes(
       static_cast<std::uint64_t>(d.FreeCount), static_cast<std::uint64_t>(d.HalfBandwidth));

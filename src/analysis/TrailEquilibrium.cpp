@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/MemberValues.h"
+#include "analysis/SupportResults.h"
 #include "analysis/TrailLabels.h"
+#include "model/SupportAxes.h"
 
 namespace stavelorn {
 
@@ -104,6 +107,22 @@ EquilibriumLine MemberEquilibrium(const std::string& type, const TrailMember& m)
   return line;
 }
 
+// A value along coordinate k of a joint as the solution holds it, along the support's axes at a
+// turned joint: there split into the two global axes it lies between.
+void AddAtJoint(Resultant& sum, const ModelStore& model, const std::vector<CoordRole>& roles,
+                int joint, int k, double value) {
+  const std::array<double, 3> at = JointPosition(model, joint);
+  const JointTurn turn = model.SupportAngleCount > 0 ? JointTurnOf(model, joint) : JointTurn{};
+  if (!turn.Turned() || (k != turn.First && k != turn.Second)) {
+    sum.Add(at, roles[static_cast<std::size_t>(k - 1)], value);
+    return;
+  }
+  MemberVector<double> v{};
+  v[k] = value;
+  turn.ToGlobalAxes(v);
+  for (int c : {turn.First, turn.Second}) sum.Add(at, roles[static_cast<std::size_t>(c - 1)], v[c]);
+}
+
 }  // namespace
 
 std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model,
@@ -131,8 +150,7 @@ std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model,
   Resultant loads, reactions;
   for (int code = 1; code <= trail.DofCount; ++code) {
     const std::size_t c = static_cast<std::size_t>(code);
-    loads.Add(JointPosition(model, jointOfCode[c]), roles[coordOfCode[c] - 1],
-              trail.JointLoads[c - 1]);
+    AddAtJoint(loads, model, roles, jointOfCode[c], coordOfCode[c], trail.JointLoads[c - 1]);
   }
   // A member load acts on the structure as the opposite of its fixed-end forces.
   for (const TrailMember& m : trail.Members)
@@ -143,8 +161,12 @@ std::vector<EquilibriumLine> TrailEquilibrium(const ModelStore& model,
     }
   for (int code = trail.DofCount + 1; code <= all; ++code) {
     const std::size_t c = static_cast<std::size_t>(code);
-    reactions.Add(JointPosition(model, jointOfCode[c]), roles[coordOfCode[c] - 1],
-                  results.SupportReactions(code - trail.DofCount));
+    AddAtJoint(reactions, model, roles, jointOfCode[c], coordOfCode[c],
+               results.SupportReactions(code - trail.DofCount));
+  }
+  for (int r = 1; r <= model.SpringCount; ++r) {
+    const int joint = model.SpringCoords(r, 1), k = model.SpringCoords(r, 2);
+    AddAtJoint(reactions, model, roles, joint, k, ReactionInSupportAxes(model, results, joint, k));
   }
   lines.push_back({""});
   lines.push_back({"The whole structure: loads + reactions = 0, moments about the origin"});

@@ -17,6 +17,7 @@ class KeepMembers final : public MethodRecorder<double> {
   void MemberAssembled(const AssembledMember<double>& member) override {
     members_.push_back(member);
   }
+  void SpringAssembled(int, int, int, double) override {}
   void StructureAssembled(const EquationSystem<double>&, const std::vector<double>&,
                           const std::vector<double>&) override {}
   void MemberDisplaced(int, const MemberVector<double>&, const MemberVector<double>&) override {}
@@ -65,11 +66,13 @@ int UnitLoadSolver::CoordinateNumber(int joint, int k) const {
 }
 
 void UnitLoadSolver::Solve(UnitLoadCase& load, const MemberVector<double>& globalForces,
-                           const CodeNumberList& codes) const {
+                           const CodeNumberList& codes, const MemberJointTurns& turns) const {
+  MemberVector<double> forces = globalForces;
+  TurnToSupportAxes(turns, 2 * perJoint_, forces);
   load.Displacements.assign(static_cast<std::size_t>(dofCount_), 0.0);
   for (int i = 1; i <= 2 * perJoint_; ++i)
     if (codes[i] <= dofCount_)
-      load.Displacements[static_cast<std::size_t>(codes[i] - 1)] -= globalForces[i];
+      load.Displacements[static_cast<std::size_t>(codes[i] - 1)] -= forces[i];
   SolveWithLdltFactor(factors_, load.Displacements);
 }
 
@@ -97,7 +100,7 @@ UnitLoadCase UnitLoadSolver::OnMember(int member, double at) const {
     load.Loads.push_back({LoadForm::PointForce, axis, local[k], local[k], at, at});
   }
   load.LocalFixedEndForces = qf;
-  Solve(load, TransformFefToGlobal(m.Context, m.Geometry, qf), m.CodeNumbers);
+  Solve(load, TransformFefToGlobal(m.Context, m.Geometry, qf), m.CodeNumbers, m.Turns);
   return load;
 }
 
@@ -106,10 +109,13 @@ UnitLoadCase UnitLoadSolver::OnJoint(int joint) const {
   UnitLoadCase load;
   load.Joint = joint;
   load.Displacements.assign(static_cast<std::size_t>(dofCount_), 0.0);
+  MemberVector<double> unit{};
+  for (int k = 1; k <= perJoint_; ++k)
+    if (IsVerticalTranslation(CoordinateOf(type, k))) unit[k] = -1;
+  JointTurnOf(model_, joint).ToSupportAxes(unit);
   for (int k = 1; k <= perJoint_; ++k) {
     const int code = CoordinateNumber(joint, k);
-    if (IsVerticalTranslation(CoordinateOf(type, k)) && code <= dofCount_)
-      load.Displacements[static_cast<std::size_t>(code - 1)] = -1;
+    if (code <= dofCount_) load.Displacements[static_cast<std::size_t>(code - 1)] = unit[k];
   }
   SolveWithLdltFactor(factors_, load.Displacements);
   return load;
@@ -121,6 +127,7 @@ MemberVector<double> UnitLoadSolver::EndForces(int member, const UnitLoadCase& l
   for (int i = 1; i <= 2 * perJoint_; ++i)
     if (m.CodeNumbers[i] <= dofCount_)
       v[i] = load.Displacements[static_cast<std::size_t>(m.CodeNumbers[i] - 1)];
+  TurnToGlobalAxes(m.Turns, 2 * perJoint_, v);
   MemberVector<double> q = ComputeLocalEndForces(m.Context, m.LocalStiffness,
                                                  TransformDispToLocal(m.Context, m.Geometry, v));
   // The member carrying the load adds the load's own fixed-end forces.
@@ -146,8 +153,14 @@ double UnitLoadSolver::Reaction(int joint, int k, const UnitLoadCase& load) cons
 }
 
 double UnitLoadSolver::Displacement(int joint, int k, const UnitLoadCase& load) const {
-  const int code = CoordinateNumber(joint, k);
-  return code <= dofCount_ ? load.Displacements[static_cast<std::size_t>(code - 1)] : 0.0;
+  // Solved along a turned support's axes, shown in global ones.
+  MemberVector<double> values{};
+  for (int c = 1; c <= perJoint_; ++c) {
+    const int code = CoordinateNumber(joint, c);
+    if (code <= dofCount_) values[c] = load.Displacements[static_cast<std::size_t>(code - 1)];
+  }
+  JointTurnOf(model_, joint).ToGlobalAxes(values);
+  return values[k];
 }
 
 }  // namespace stavelorn

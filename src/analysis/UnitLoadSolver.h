@@ -68,8 +68,9 @@ class UnitLoadSolver {
   bool ready_ = false;
 
   const AssembledMember<double>& MemberAt(int member) const;
+  // The member's global end forces are turned to the axes of any turned support it stands on.
   void Solve(UnitLoadCase& load, const MemberVector<double>& globalForces,
-             const CodeNumberList& codes) const;
+             const CodeNumberList& codes, const MemberJointTurns& turns) const;
 };
 
 }  // namespace stavelorn

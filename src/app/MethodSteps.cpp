@@ -7,6 +7,7 @@
 #include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
+#include "model/SupportAxes.h"
 
 namespace stavelorn {
 
@@ -140,6 +141,18 @@ std::vector<std::string> MethodSteps::MemberFacts(int index) const {
     facts.push_back(
         "The member points along +X: [T] is taken as the identity, so {u} = {v}, "
         "[K] = [k] and {Ff} = {Qf} are copies");
+  // The nodal transformation at an end on a turned support.
+  for (const int joint : {m.BeginJoint, m.EndJoint}) {
+    const JointTurn turn = JointTurnOf(model_, joint);
+    if (!turn.Turned()) continue;
+    const StructTypeInfo& info = model_.TypeInfo();
+    facts.push_back("Joint " + std::to_string(joint) + " stands on a support turned by " +
+                    StepNumber(model_.SupportAngleValues(SupportAngleRecord(model_, joint))) +
+                    " degrees: [Tn] turns its " + CoordinateOf(info, turn.First).Check + " and " +
+                    CoordinateOf(info, turn.Second).Check + " to the support's axes (cos = " +
+                    StepNumber(turn.Cos) + ", sin = " + StepNumber(turn.Sin) +
+                    "); [Tn][K][Tn]' and [Tn]{Ff} went into [S] and {P}, and {v} = [Tn]'{d}");
+  }
   std::string codes = "Code numbers:";
   for (int code : m.CodeNumbers) codes += " " + std::to_string(code);
   facts.push_back(codes + " (above " + std::to_string(trail_.DofCount) + ": restrained)");
@@ -321,8 +334,15 @@ StepTable MethodSteps::Stiffness(int index) const {
 }
 
 std::string MethodSteps::StiffnessNote() const {
+  std::string springs;
+  for (const TrailSpring& spring : trail_.Springs)
+    springs += " S(" + std::to_string(spring.Code) + "," + std::to_string(spring.Code) +
+               ") += k = " + StepNumber(spring.Stiffness) + ", the spring at joint " +
+               std::to_string(spring.Joint) + " (" +
+               CoordinateOf(model_.TypeInfo(), spring.Coordinate).Check + ").";
   if (trail_.HasStiffness())
-    return "Free coordinates only; blanks are zeros. Marked: the cells the chosen member added.";
+    return "Free coordinates only; blanks are zeros. Marked: the cells the chosen member added." +
+           springs;
   if (trail_.DofCount < 1) return "No free coordinate: there is no [S] to solve.";
   return "[S] has " + std::to_string(trail_.DofCount) + " rows; it is kept for up to " +
          std::to_string(kTrailStiffnessLimit) + " free coordinates.";

@@ -2,6 +2,7 @@
 
 #include "editors/CellValues.h"
 #include "editors/RestraintText.h"
+#include "model/SupportSprings.h"
 #include "model/Units.h"
 
 namespace stavelorn {
@@ -120,6 +121,7 @@ void JointEditor::Commit() {
     for (int col = 1; col <= model_.CoordsPerJoint + 1; ++col)
       model_.Supports(s, col) = static_cast<std::int16_t>(
           supports[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(col - 1)]);
+  DropSpringsAndAnglesWithoutSupport(model_);
 }
 
 }  // namespace stavelorn

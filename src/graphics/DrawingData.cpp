@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <new>
 
+#include "analysis/SupportResults.h"
 #include "model/LoadSymbols.h"
 #include "model/ModelQuantities.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
+#include "model/SupportAxes.h"
 
 namespace stavelorn {
 
@@ -149,8 +151,22 @@ void DrawMemberLine(Canvas& canvas, Point begin, Point end, int releaseCode, dou
   }
 }
 
+namespace {
+
+// At a turned support the solution holds the turned pair along the support's axes; both are
+// shown in global axes, as one moved joint.
+bool InTurnedPair(const ModelStore& model, const StructureResults& results, int joint, int k) {
+  if (model.SupportAngleCount == 0 || !results.Complete()) return false;
+  const JointTurn turn = JointTurnOf(model, joint);
+  return turn.Turned() && (k == turn.First || k == turn.Second);
+}
+
+}  // namespace
+
 std::optional<double> FreeDisplacement(const ModelStore& model, const StructureResults& results,
                                        int joint, int k) {
+  if (InTurnedPair(model, results, joint, k))
+    return DisplacementInGlobalAxes(model, results, joint, k);
   std::optional<int> number = CoordinateNumber(model, results, joint, k);
   if (!number || *number > results.DofCount) return std::nullopt;
   std::optional<float> value = Cell(results.JointDisplacements, results.DofCount, *number);
@@ -160,6 +176,7 @@ std::optional<double> FreeDisplacement(const ModelStore& model, const StructureR
 
 bool RestrainedCoordinate(const ModelStore& model, const StructureResults& results, int joint,
                           int k) {
+  if (InTurnedPair(model, results, joint, k)) return false;
   std::optional<int> number = CoordinateNumber(model, results, joint, k);
   return number && *number > results.DofCount;
 }

@@ -93,10 +93,11 @@ void DrawMemberLine(Canvas& canvas, Point begin, Point end, int releaseCode, dou
 
 // The displacement result for degree of freedom k (1-based, in the joint's coordinate order):
 // a value for a free coordinate, nothing for a restrained one or when the results do not cover
-// it.
+// it. At a turned support the two turned coordinates are both given, in global axes.
 std::optional<double> FreeDisplacement(const ModelStore& model, const StructureResults& results,
                                        int joint, int k);
-// Whether degree of freedom k of a joint is restrained, by its structure coordinate number.
+// Whether degree of freedom k of a joint is restrained, by its structure coordinate number (never
+// one of a turned support's two turned coordinates, given whole by FreeDisplacement).
 bool RestrainedCoordinate(const ModelStore& model, const StructureResults& results, int joint,
                           int k);
 // Component k of the first settlement record of a joint, when the joint has one.

@@ -5,8 +5,11 @@
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
 #include "graphics/JointLoadFigures.h"
+#include "graphics/SpringSymbols.h"
 #include "graphics/StructureLabels.h"
 #include "graphics/SupportSymbols.h"
+#include "model/SupportAxes.h"
+#include "model/SupportSprings.h"
 
 namespace stavelorn {
 
@@ -77,10 +80,18 @@ class PlaneDrawing {
       if (!flag) return;
       flags.push_back(*flag);
     }
+    // A spring holds its coordinate elastically: the rigid symbol shows the other restraints.
+    const bool analysed = results_.AnalysisStatus == kAnalysisComplete;
+    const int colour = analysed ? kLightCyan : kLightRed;
+    for (int k = 1; k <= dofs; ++k)
+      if (model_.SpringCount > 0 && SpringRecordAt(model_, *joint, k) > 0) {
+        flags[static_cast<std::size_t>(k - 1)] = 0;
+        DrawSpring(*joint, k, *p, colour);
+      }
     const SupportSymbol symbol = PlaneSymbol(type_, flags);
     if (symbol == SupportSymbol::None) return;
-    const bool analysed = results_.AnalysisStatus == kAnalysisComplete;
-    DrawSymbol(symbol, *p, *p, 0, analysed ? kLightCyan : kLightRed);
+    turned_ = SupportTurnAngle(*joint);
+    DrawSymbol(symbol, *p, *p, 0, colour);
 
     // The support once more where the analysis moved it. A symbol without a free translation
     // only moves with a settlement.
@@ -112,6 +123,13 @@ class PlaneDrawing {
   // Draws a symbol at `at`, placed on the side that the joint's own position `joint` calls for,
   // so that a displaced support keeps the side of the support it shows.
   void DrawSymbol(SupportSymbol symbol, Point joint, Point at, double turn, int colour) {
+    // A roller on a turned surface holds the joint along the support's turned y' (or x').
+    const bool roller = symbol == SupportSymbol::XRoller || symbol == SupportSymbol::YRoller;
+    if (roller && turned_ != 0) {
+      DrawTurnedRoller(canvas_, at.X, at.Y, u_,
+                       turned_ + (symbol == SupportSymbol::YRoller ? kPi / 2 : 0), colour);
+      return;
+    }
     switch (symbol) {
       case SupportSymbol::XRoller:
         DrawXRoller(canvas_, at.X, at.Y, u_, OnExtent(joint.X, view_.ViewXMax), colour);
@@ -129,6 +147,26 @@ class PlaneDrawing {
         break;
       case SupportSymbol::None: break;
     }
+  }
+
+  // The angle (radians) of the joint's turned support, 0 when it is square to the axes.
+  double SupportTurnAngle(int joint) const {
+    const JointTurn turn = JointTurnOf(model_, joint);
+    return turn.Turned() ? std::atan2(turn.Sin, turn.Cos) : 0;
+  }
+
+  // A spring's symbol: a spiral for a rotation, else a zig-zag from the joint to its base, away
+  // from the coordinate's positive direction (turned with a turned support's axes).
+  void DrawSpring(int joint, int k, Point p, int colour) {
+    const JointCoordNames& coordinate = CoordinateOf(TypeOf(type_), k);
+    if (coordinate.Rotation) {
+      DrawSpiralSpring(canvas_, p.X, p.Y, u_, colour);
+      return;
+    }
+    const JointTurn turn = JointTurnOf(model_, joint);
+    const bool turns = turn.Turned() && (k == turn.First || k == turn.Second);
+    const double away = coordinate.Axis == 'X' ? kPi : -kPi / 2;
+    DrawZigZagSpring(canvas_, p.X, p.Y, u_, away + (turns ? SupportTurnAngle(joint) : 0), colour);
   }
 
   // The wall's angle: hatched towards the outside of the structure, below when in doubt.
@@ -150,6 +188,7 @@ class PlaneDrawing {
   DrawingView& view_;
   const StructKind type_;
   double u_ = 0;
+  double turned_ = 0;  // the angle (radians) of the support being drawn
 };
 
 }  // namespace

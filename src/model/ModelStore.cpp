@@ -12,7 +12,7 @@ void ModelStore::Reset() {
   CoordsPerJoint = CoordColumns = SectionColumns = 0;
   JointCount = SupportCount = MaterialCount = SectionCount = MemberCount = 0;
   ReleaseCount = JointLoadCount = MemberLoadCount = SettlementCount = 0;
-  TempChangeCount = FabErrorCount = 0;
+  TempChangeCount = FabErrorCount = SpringCount = SupportAngleCount = 0;
   LoadCases.clear();
   CurrentLoadCase = 1;
   Combinations.clear();

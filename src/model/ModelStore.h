@@ -66,6 +66,8 @@ struct ModelStore : LoadSet {
   std::int16_t SectionCount = 0;
   std::int16_t MemberCount = 0;
   std::int16_t ReleaseCount = 0;
+  std::int16_t SpringCount = 0;
+  std::int16_t SupportAngleCount = 0;
 
   // Input tables (rows = the count named in the comment).
   Table<float> JointCoords;  // JointCount x CoordColumns: X | X,Y | X,Z (grid) | X,Y,Z
@@ -77,6 +79,15 @@ struct ModelStore : LoadSet {
   Table<std::int16_t> MemberProps;  // MemberCount x 4: begin joint, end joint, material, section
   Array<float> RollAngles;          // MemberCount, degrees; space frames only
   Table<std::int16_t> Releases;  // ReleaseCount x 2: member, code (1 begin, 2 end, 3 both hinged)
+  // Elastic supports: a restrained coordinate of a support record held by a spring rather than
+  // rigidly. SpringCount x 2: joint, coordinate (1..CoordsPerJoint); and the stiffness, force per
+  // length or moment per radian.
+  Table<std::int16_t> SpringCoords;
+  Array<float> SpringStiffness;
+  // Turned supports: SupportAngleCount joints and their angles in degrees, counter-clockwise from
+  // global X seen from +Z (plane types), or from global Z about Y seen from +Y (grids).
+  Array<std::int16_t> SupportAngleJoints;
+  Array<float> SupportAngleValues;
 
   // The load cases: empty for a project of one unnamed case; otherwise one entry per case, in
   // case order. The load tables (inherited from LoadSet) hold the loads of case CurrentLoadCase,

@@ -82,6 +82,22 @@ class ProjectReader {
       if (group.Width(model_) > 0)
         std::visit([&](auto place) { Commit(scratch, place); }, group.Place);
     if (row->Count) model_.*row->Count = count;
+    return CheckRecords(*row);
+  }
+
+  // A section whose records must agree with the sections before it leaves the model again when
+  // one does not.
+  RunResult CheckRecords(const SectionRow& row) {
+    if (!row.RecordFault) return std::nullopt;
+    for (record_ = 1; record_ <= model_.*row.Count; ++record_)
+      if (std::optional<RecordProblem> problem = row.RecordFault(model_, record_)) {
+        const int line = recordLines_[static_cast<std::size_t>(record_ - 1)];
+        model_.*row.Count = 0;
+        return RunError{
+            kErrInvalidCall,
+            "Invalid procedure call: " + Place("field " + std::to_string(problem->Field)) +
+                " on line " + std::to_string(line) + ": " + problem->Text};
+      }
     return std::nullopt;
   }
 
@@ -217,6 +233,7 @@ class ProjectReader {
     for (const FieldGroup& group : row.Fields)
       std::visit([&](auto place) { Size(scratch, place, count, group.Width(model_)); },
                  group.Place);
+    recordLines_.clear();
     for (record_ = 1; record_ <= count; ++record_) {
       int field = 0;
       for (const FieldGroup& group : row.Fields)
@@ -225,6 +242,7 @@ class ProjectReader {
           RunResult e = std::visit([&](auto place) { return ReadField(scratch, place, c, what); },
                                    group.Place);
           if (e) return e;
+          if (field == 1) recordLines_.push_back(lastLine_);
         }
     }
     return std::nullopt;
@@ -263,6 +281,7 @@ class ProjectReader {
   RunResult ReadValue(std::int16_t& value, const std::string& what) {
     Field field;
     if (RunResult e = fields_.Next(field, Place(what))) return e;
+    lastLine_ = field.line;
     bool overflow = false;
     std::optional<std::int16_t> parsed =
         field.quoted ? std::nullopt : ParseInt16(field.text, overflow);
@@ -282,6 +301,7 @@ class ProjectReader {
   RunResult ReadValue(float& value, const std::string& what, Field* read = nullptr) {
     Field field;
     if (RunResult e = fields_.Next(field, Place(what))) return e;
+    lastLine_ = field.line;
     if (read) *read = field;
     std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
     if (!parsed)
@@ -309,6 +329,8 @@ class ProjectReader {
   std::string section_;
   std::string previous_;
   int record_ = 0;
+  int lastLine_ = 0;              // of the last number read
+  std::vector<int> recordLines_;  // of each record of the section being read
   // Where the load-case sections stand, for the refusals of sections out of their place.
   std::set<std::string> loadSectionsRead_;  // "case:label"
   bool caseEntered_ = false;

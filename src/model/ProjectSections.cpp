@@ -54,6 +54,14 @@ std::optional<Quantity> SettlementField(const StructTypeInfo& type, const ModelS
                                         int column) {
   return DisplacementQuantity(CoordinateOf(type, column));
 }
+// A spring resists a translation with a force per length and a rotation with a moment per radian,
+// whose unit is a moment's.
+std::optional<Quantity> SpringField(const StructTypeInfo& type, const ModelStore& m, int row, int) {
+  const Table<std::int16_t>& coords = m.SpringCoords;
+  const int k = row <= coords.Rows() && coords.Cols() >= 2 ? coords(row, 2) : 0;
+  if (k < 1 || k > type.CoordsPerJoint) return std::nullopt;
+  return CoordinateOf(type, k).Rotation ? Quantity::Moment : Quantity::ForcePerLength;
+}
 // A member load's values are what its kind makes them; nothing says what an unknown kind's are.
 std::optional<Quantity> MemberLoadField(const StructTypeInfo&, const ModelStore& m, int row,
                                         int column) {
@@ -84,6 +92,19 @@ std::vector<SectionRow> BuildSections() {
   return {
       {"Joints", &M::JointCount, {{&M::JointCoords, CoordColumns, Always<Quantity::Length>}}},
       {"Supports", &M::SupportCount, {{&M::Supports, SupportFields}}},
+      {"Support Springs",
+       &M::SpringCount,
+       {{&M::SpringCoords, Fixed<2>}, {&M::SpringStiffness, Fixed<1>, SpringField}},
+       false,
+       false,
+       SpringRecordProblem},
+      // Angles are degrees whatever the units.
+      {"Support Angles",
+       &M::SupportAngleCount,
+       {{&M::SupportAngleJoints, Fixed<1>}, {&M::SupportAngleValues, Fixed<1>}},
+       false,
+       false,
+       SupportAngleProblem},
       {"Materials", &M::MaterialCount, {{&M::Materials, MaterialColumns, MaterialField}}},
       {"Cross-Sections", &M::SectionCount, {{&M::Sections, SectionColumns, SectionField}}},
       // Angles of roll are degrees whatever the units.

@@ -20,6 +20,7 @@
 
 #include "model/ModelStore.h"
 #include "model/StructType.h"
+#include "model/SupportSprings.h"
 #include "model/Units.h"
 
 namespace stavelorn {
@@ -53,6 +54,9 @@ struct SectionRow {
   // A load section: each load case holds its own (ModelStore's load tables hold the current
   // case's).
   bool PerLoadCase = false;
+  // What is wrong with a record once the section has entered the model beside the sections read
+  // before it, for sections whose records must agree with others; null when nothing can be.
+  std::optional<RecordProblem> (*RecordFault)(const ModelStore& model, int record) = nullptr;
 };
 
 // The sections of a project with load cases, which stand apart from the table below: "Load

@@ -62,6 +62,9 @@ struct StructTypeInfo {
   // Takes the elastic critical load and the second-order analysis: members that bend and carry
   // an axial force (plane and space frames).
   bool Stability;
+  // The global axis about which a support of this type may be turned ('Z' for the plane trusses
+  // and frames, 'Y' for grids), or 0 when its supports stay square to the axes.
+  char SupportTurnAxis;
   // The global axis of each JointCoords column, in order: "X" for a beam, "XZ" for a grid.
   const char* ColumnAxes;
   std::array<JointCoordNames, 6> Coords;  // the first CoordsPerJoint are used

@@ -31,6 +31,7 @@ constexpr StructTypeInfo BeamType() {
   t.Axial = false;
   t.RollAngles = false;
   t.Stability = false;
+  t.SupportTurnAxis = 0;
   t.ColumnAxes = "X";
   t.Coords = {BeamYTranslation(), BeamRotation()};
   t.EndForces = {"Shear Force", "Moment"};
@@ -67,6 +68,7 @@ constexpr StructTypeInfo PlaneTrussType() {
   t.Axial = true;
   t.RollAngles = false;
   t.Stability = false;
+  t.SupportTurnAxis = 'Z';
   t.ColumnAxes = "XY";
   t.Coords = {PlaneXTranslation(), PlaneYTranslation()};
   t.EndForces = {"Axial Force"};
@@ -102,6 +104,7 @@ constexpr StructTypeInfo PlaneFrameType() {
   t.Axial = true;
   t.RollAngles = false;
   t.Stability = true;
+  t.SupportTurnAxis = 'Z';
   t.ColumnAxes = "XY";
   t.Coords = {PlaneXTranslation(), PlaneYTranslation(), PlaneFrameRotation()};
   t.EndForces = {"Axial Force", "Shear Force", "Moment"};
@@ -138,6 +141,7 @@ constexpr StructTypeInfo SpaceTrussType() {
   t.Axial = true;
   t.RollAngles = false;
   t.Stability = false;
+  t.SupportTurnAxis = 0;
   t.ColumnAxes = "XYZ";
   t.Coords = {SpaceXTranslation(), SpaceYTranslation(), SpaceTrussZTranslation()};
   t.EndForces = {"Axial Force"};
@@ -173,6 +177,7 @@ constexpr StructTypeInfo GridType() {
   t.Axial = false;
   t.RollAngles = false;
   t.Stability = false;
+  t.SupportTurnAxis = 'Y';
   t.ColumnAxes = "XZ";
   t.Coords = {GridYTranslation(), GridXRotation(), GridZRotation()};
   t.EndForces = {"Shear Force", "Torsional Moment", "Bending Moment"};
@@ -210,6 +215,7 @@ constexpr StructTypeInfo SpaceFrameType() {
   t.Axial = true;
   t.RollAngles = true;
   t.Stability = true;
+  t.SupportTurnAxis = 0;
   t.ColumnAxes = "XYZ";
   t.Coords = {SpaceXTranslation(),   SpaceYTranslation(),   SpaceFrameZTranslation(),
               SpaceFrameXRotation(), SpaceFrameYRotation(), SpaceFrameZRotation()};

@@ -245,6 +245,8 @@ void PrintInputData(const ModelStore& model, ReportPrinter& printer) {
   const bool truss = IsTruss(model.StructType);
   if (model.JointCount > 0) PrintSection(model, printer, PrintJointCoordinates, false);
   if (model.SupportCount > 0) PrintSection(model, printer, PrintSupports);
+  if (model.SpringCount > 0) PrintSection(model, printer, PrintSupportSprings);
+  if (model.SupportAngleCount > 0) PrintSection(model, printer, PrintSupportAngles);
   if (model.MaterialCount > 0) PrintSection(model, printer, PrintMaterials);
   if (model.SectionCount > 0) PrintSection(model, printer, PrintCrossSections);
   if (model.MemberCount > 0) PrintSection(model, printer, PrintMemberData);

@@ -10,6 +10,8 @@ namespace stavelorn {
 
 void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer);
 void PrintSupports(const ModelStore& model, ReportPrinter& printer);
+void PrintSupportSprings(const ModelStore& model, ReportPrinter& printer);
+void PrintSupportAngles(const ModelStore& model, ReportPrinter& printer);
 void PrintMaterials(const ModelStore& model, ReportPrinter& printer);
 void PrintCrossSections(const ModelStore& model, ReportPrinter& printer);
 void PrintMemberData(const ModelStore& model, ReportPrinter& printer);

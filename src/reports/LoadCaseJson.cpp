@@ -27,7 +27,7 @@ std::string EntryJson(const ModelStore& model, const CaseResults& entry, bool wi
   }
   out += ",\n \"jointDisplacements\": " + ResultRowsJson("joint", shown.Displacements) +
          ",\n \"memberEndForces\": " + ResultRowsJson("member", shown.EndForces) +
-         ",\n \"supportReactions\": " + ResultRowsJson("joint", shown.Reactions);
+         ReactionsJson(shown);
   if (withDiagrams) out += ",\n \"diagrams\": " + DiagramsJson(loaded, entry.Results);
   return out + "}";
 }

@@ -15,7 +15,11 @@ namespace stavelorn {
 float ShownDisplacement(const ModelStore& model, const StructureResults& results, int joint, int k);
 
 // Reaction at coordinate k of joint `joint`: the computed reaction when the coordinate is
-// restrained, else 0.
+// restrained, a spring's -k·(d - s), else 0. Both in global axes, also at a turned support.
 float ShownReaction(const ModelStore& model, const StructureResults& results, int joint, int k);
+
+// The reaction along a turned support's own axes (analysis/SupportResults.h).
+float ShownReactionInSupportAxes(const ModelStore& model, const StructureResults& results,
+                                 int joint, int k);
 
 }  // namespace stavelorn

@@ -118,7 +118,7 @@ std::string ResultKeysJson(const ModelStore& model, const StructureResults& resu
   const ShownResults shown = ShownResultsOf(model, results);
   return "\"jointDisplacements\": " + ResultRowsJson("joint", shown.Displacements) +
          ",\n \"memberEndForces\": " + ResultRowsJson("member", shown.EndForces) +
-         ",\n \"supportReactions\": " + ResultRowsJson("joint", shown.Reactions);
+         ReactionsJson(shown);
 }
 
 std::string ResultsJson(const ModelStore& model, const StructureResults& results,

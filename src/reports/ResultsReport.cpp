@@ -7,6 +7,7 @@
 
 #include "model/ModelQuantities.h"
 #include "model/StructType.h"
+#include "model/SupportAxes.h"
 #include "reports/ReportLine.h"
 #include "reports/ReportUnits.h"
 #include "reports/ResultValues.h"
@@ -130,6 +131,20 @@ void PrintEndForces(const ModelStore& model, const StructureResults& results,
   }
 }
 
+// One support's row of reactions, as `reaction` reads them.
+void PrintReactionRow(const ModelStore& model, const StructureResults& results,
+                      const TableLayout& layout, int joint,
+                      float (*reaction)(const ModelStore&, const StructureResults&, int, int),
+                      ReportPrinter& printer) {
+  ReportLine line;
+  line.Blanks(layout.rowBlanks).Number(joint, layout.numberMask).Blanks(layout.afterNumber);
+  for (int k = 1; k <= model.CoordsPerJoint; ++k)
+    line.Blanks(layout.beforeValue)
+        .Number(reaction(model, results, joint, k), layout.valueMask)
+        .Blanks(layout.afterValue);
+  Print(printer, line);
+}
+
 void PrintReactions(const ModelStore& model, const StructureResults& results,
                     ReportPrinter& printer) {
   PrintTitleBlock(printer, 31, "Support Reactions");
@@ -137,16 +152,16 @@ void PrintReactions(const ModelStore& model, const StructureResults& results,
   const TableLayout layout = ReactionLayout(type);
   PrintHeading(printer, layout.headingBlanks, HeadingLines(type.ReactionHeading),
                CoordinateUnits(model, 1, ForceQuantity));
-  for (int s = 1; s <= model.SupportCount; ++s) {
-    int j = model.Supports(s, 1);
-    ReportLine line;
-    line.Blanks(layout.rowBlanks).Number(j, layout.numberMask).Blanks(layout.afterNumber);
-    for (int k = 1; k <= model.CoordsPerJoint; ++k)
-      line.Blanks(layout.beforeValue)
-          .Number(ShownReaction(model, results, j, k), layout.valueMask)
-          .Blanks(layout.afterValue);
-    Print(printer, line);
-  }
+  for (int s = 1; s <= model.SupportCount; ++s)
+    PrintReactionRow(model, results, layout, model.Supports(s, 1), ShownReaction, printer);
+  if (!AnySupportTurned(model)) return;
+  // The turned supports once more, along their own axes.
+  PrintBlankLines(printer, 1);
+  Print(printer, ReportLine().Blanks(layout.headingBlanks).Text("In the turned supports' axes:"));
+  for (int s = 1; s <= model.SupportCount; ++s)
+    if (JointTurnOf(model, model.Supports(s, 1)).Turned())
+      PrintReactionRow(model, results, layout, model.Supports(s, 1), ShownReactionInSupportAxes,
+                       printer);
 }
 
 }  // namespace

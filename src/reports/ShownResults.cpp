@@ -1,5 +1,6 @@
 #include "reports/ShownResults.h"
 
+#include "model/SupportAxes.h"
 #include "reports/JsonText.h"
 #include "reports/ResultValues.h"
 
@@ -23,6 +24,11 @@ ShownResults ShownResultsOf(const ModelStore& model, const StructureResults& res
     std::vector<float> values;
     for (int k = 1; k <= n; ++k) values.push_back(ShownReaction(model, results, joint, k));
     shown.Reactions.emplace_back(joint, values);
+    if (!JointTurnOf(model, joint).Turned()) continue;
+    values.clear();
+    for (int k = 1; k <= n; ++k)
+      values.push_back(ShownReactionInSupportAxes(model, results, joint, k));
+    shown.ReactionsInSupportAxes.emplace_back(joint, values);
   }
   return shown;
 }
@@ -37,6 +43,14 @@ std::string ResultRowsJson(const char* key, const ResultRows& rows) {
     out += "]}";
   }
   return out + (rows.empty() ? "]" : "\n ]");
+}
+
+std::string ReactionsJson(const ShownResults& shown) {
+  std::string out = ",\n \"supportReactions\": " + ResultRowsJson("joint", shown.Reactions);
+  if (!shown.ReactionsInSupportAxes.empty())
+    out +=
+        ",\n \"supportReactionsLocal\": " + ResultRowsJson("joint", shown.ReactionsInSupportAxes);
+  return out;
 }
 
 }  // namespace stavelorn

@@ -18,6 +18,9 @@ using ResultRows = std::vector<std::pair<int, std::vector<float>>>;
 
 struct ShownResults {
   ResultRows Displacements, EndForces, Reactions;
+  // The reactions of every turned support along its own axes, in the supports' order; empty when
+  // no support is turned.
+  ResultRows ReactionsInSupportAxes;
 };
 
 // The tables of a complete analysis of `model` (whose load tables hold the loads analysed).
@@ -25,5 +28,9 @@ ShownResults ShownResultsOf(const ModelStore& model, const StructureResults& res
 
 // The JSON of one table, one record per line: [{"<key>": number, "values": [v1, ...]}, ...].
 std::string ResultRowsJson(const char* key, const ResultRows& rows);
+
+// ",\n "supportReactions": [...]" and, when a support is turned, ",\n "supportReactionsLocal":
+// [...]": the reactions as every results JSON writes them.
+std::string ReactionsJson(const ShownResults& shown);
 
 }  // namespace stavelorn

@@ -212,9 +212,37 @@ float Displacement(const ModelStore& m, const StructureResults& r, int joint, in
   return n <= r.DofCount ? r.JointDisplacements(n) : 0.0f;
 }
 
-float Reaction(const ModelStore& m, const StructureResults& r, int joint, int k) {
+namespace {
+
+// The reaction as the solution holds it: along a turned support's axes, and at a spring
+// -k·(d - s), s the settlement of its base.
+double SolvedReaction(const ModelStore& m, const StructureResults& r, int joint, int k) {
   const int n = r.CoordNumbers((joint - 1) * m.CoordsPerJoint + k);
-  return n > r.DofCount ? r.SupportReactions(n - r.DofCount) : 0.0f;
+  if (n > r.DofCount) return r.SupportReactions(n - r.DofCount);
+  double base = 0;
+  for (int s = 1; s <= m.SettlementCount; ++s)
+    if (m.SettlementJoints(s) == joint) base = m.SettlementValues(s, k);
+  for (int s = 1; s <= m.SpringCount; ++s)
+    if (m.SpringCoords(s, 1) == joint && m.SpringCoords(s, 2) == k)
+      return -double{m.SpringStiffness(s)} * (r.JointDisplacements(n) - base);
+  return 0;
+}
+
+}  // namespace
+
+float Reaction(const ModelStore& m, const StructureResults& r, int joint, int k) {
+  // A turned support's axes: a plane type's x' and y' are X and Y turned about Z; a grid's
+  // rotations about Z and X are turned about Y (its coordinates are Y, rotation X, rotation Z).
+  double angle = 0;
+  for (int a = 1; a <= m.SupportAngleCount; ++a)
+    if (m.SupportAngleJoints(a) == joint) angle = m.SupportAngleValues(a) * std::acos(-1.0) / 180;
+  const bool grid = m.StructType == "Grid";
+  const int first = grid ? 3 : 1, second = 2;
+  if (angle == 0 || (k != first && k != second))
+    return static_cast<float>(SolvedReaction(m, r, joint, k));
+  const double a = SolvedReaction(m, r, joint, first), b = SolvedReaction(m, r, joint, second);
+  const double c = std::cos(angle), s = std::sin(angle);
+  return static_cast<float>(k == first ? c * a - s * b : s * a + c * b);
 }
 
 }  // namespace stavelorn::testing

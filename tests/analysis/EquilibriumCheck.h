@@ -80,7 +80,8 @@ double EquilibriumResidual(const ModelStore& model, const StructureResults& resu
 // coordinate is restrained, since settlements are not part of JointDisplacements.
 float Displacement(const ModelStore& model, const StructureResults& results, int joint, int k);
 
-// Reaction component k of joint j (0 when the coordinate is free).
+// Reaction component k of joint j in global axes (0 when the coordinate is free), a spring's
+// -k·d included, a turned support's turned back from its own axes.
 float Reaction(const ModelStore& model, const StructureResults& results, int joint, int k);
 
 }  // namespace stavelorn::testing

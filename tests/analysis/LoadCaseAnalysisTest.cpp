@@ -98,31 +98,34 @@ void ExpectSameResults(const StructureResults& reference, const StructureResults
 class LoadCaseAnalysis : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(LoadCaseAnalysis, CombinationsAreTheSuperpositionOfTheirCases) {
-  const ModelStore example = ExampleModel(GetParam());
-  const ModelStore split = SplitIntoCases(example);
-  for (AnalysisPrecision precision : {AnalysisPrecision::Single, AnalysisPrecision::Double}) {
-    const std::string what =
-        std::string(GetParam()) + (precision == AnalysisPrecision::Double ? ", double" : "");
-    const AnalysisRun run = CheckAndAnalyze(split, 0, false, precision);
-    ASSERT_FALSE(run.Rejected) << what << ": " << run.RejectionText;
-    ASSERT_EQ(run.LoadCases.size(), 3u);
-    ASSERT_EQ(run.Combinations.size(), 2u);
-    const double tolerance = precision == AnalysisPrecision::Double ? 1e-6 : 2e-4;
-    // Each case as a project of its own.
-    for (int c = 1; c <= 3; ++c) {
-      const AnalysisRun alone =
-          CheckAndAnalyze(ModelWithLoads(split, split.LoadsOfCase(c)), 0, false, precision);
-      ExpectSameResults(alone.Results, run.LoadCases[static_cast<std::size_t>(c - 1)].Results,
-                        tolerance, what + ", case " + std::to_string(c));
+  // Also on springs and a turned support, whose reactions and settled bases superpose alike.
+  for (const bool elastic : {false, true})
+    for (AnalysisPrecision precision : {AnalysisPrecision::Single, AnalysisPrecision::Double}) {
+      const ModelStore example = elastic ? testing::OnSpringsAndTurned(ExampleModel(GetParam()))
+                                         : ExampleModel(GetParam());
+      const ModelStore split = SplitIntoCases(example);
+      const std::string what = std::string(GetParam()) + (elastic ? ", elastic" : "") +
+                               (precision == AnalysisPrecision::Double ? ", double" : "");
+      const AnalysisRun run = CheckAndAnalyze(split, 0, false, precision);
+      ASSERT_FALSE(run.Rejected) << what << ": " << run.RejectionText;
+      ASSERT_EQ(run.LoadCases.size(), 3u);
+      ASSERT_EQ(run.Combinations.size(), 2u);
+      const double tolerance = precision == AnalysisPrecision::Double ? 1e-6 : 2e-4;
+      // Each case as a project of its own.
+      for (int c = 1; c <= 3; ++c) {
+        const AnalysisRun alone =
+            CheckAndAnalyze(ModelWithLoads(split, split.LoadsOfCase(c)), 0, false, precision);
+        ExpectSameResults(alone.Results, run.LoadCases[static_cast<std::size_t>(c - 1)].Results,
+                          tolerance, what + ", case " + std::to_string(c));
+      }
+      const AnalysisRun together = CheckAndAnalyze(example, 0, false, precision);
+      ExpectSameResults(together.Results, run.Combinations[0].Results, tolerance, what + ", sum");
+      const AnalysisRun factored = CheckAndAnalyze(
+          ModelWithLoads(split, CombinedLoads(split, split.Combinations[1].Factors)), 0, false,
+          precision);
+      ExpectSameResults(factored.Results, run.Combinations[1].Results, tolerance,
+                        what + ", factored");
     }
-    const AnalysisRun together = CheckAndAnalyze(example, 0, false, precision);
-    ExpectSameResults(together.Results, run.Combinations[0].Results, tolerance, what + ", sum");
-    const AnalysisRun factored =
-        CheckAndAnalyze(ModelWithLoads(split, CombinedLoads(split, split.Combinations[1].Factors)),
-                        0, false, precision);
-    ExpectSameResults(factored.Results, run.Combinations[1].Results, tolerance,
-                      what + ", factored");
-  }
 }
 
 // To the bit: each combination entry is Σ factor·value over every case, zero factors included,

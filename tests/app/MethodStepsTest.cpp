@@ -134,6 +134,34 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
   testing::ExpectGoldenFile(text, "tests/app/golden/method-steps.txt");
 }
 
+// On springs and a turned support the steps say where each spring's k joined [S] and which
+// members' ends were turned to a support's axes, and the whole structure is still in equilibrium
+// with the springs' reactions and the turned support's taken back to global axes.
+TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShownAndBalance) {
+  const ModelStore elastic = testing::OnSpringsAndTurned(model);
+  const AnalysisRun turned = CheckAndAnalyze(elastic);
+  ASSERT_TRUE(turned.Trail);
+  const MethodSteps steps(elastic, turned.Results, *turned.Trail);
+  const std::string note = steps.StiffnessNote();
+  for (int r = 1; r <= elastic.SpringCount; ++r) {
+    const int code = turned.Results.CoordNumbers(
+        (elastic.SpringCoords(r, 1) - 1) * elastic.CoordsPerJoint + elastic.SpringCoords(r, 2));
+    const std::string at = "S(" + std::to_string(code) + "," + std::to_string(code) + ") += k";
+    EXPECT_NE(note.find(at), std::string::npos) << at << " in " << note;
+  }
+  int turnedEnds = 0;
+  for (int index = 0; index < steps.MemberCount(); ++index)
+    for (const std::string& fact : steps.MemberFacts(index))
+      turnedEnds += fact.find("turned by 20 degrees") != std::string::npos;
+  int meeting = 0;
+  const int turnedJoint = elastic.SupportAngleCount > 0 ? elastic.SupportAngleJoints(1) : 0;
+  for (int m = 1; m <= elastic.MemberCount; ++m)
+    for (int end : {1, 2}) meeting += elastic.MemberProps(m, end) == turnedJoint;
+  EXPECT_EQ(turnedEnds, meeting);
+  for (const EquilibriumLine& line : steps.Equilibrium())
+    EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
+}
+
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
                          ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
                                            "space-truss-tower", "grid-floor", "space-frame"),

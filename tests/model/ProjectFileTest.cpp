@@ -51,6 +51,9 @@ std::vector<std::string> SectionLabels(const std::string& text) {
 TEST(ProjectFile, EachSectionIsWrittenAndReadBackUnderItsOwnLabelAlone) {
   for (const StructTypeInfo& type : AllStructTypes())
     for (const SectionRow& row : ProjectSections()) {
+      // Springs and support angles stand only beside the supports they name
+      // (SupportSpringsFileTest).
+      if (row.RecordFault) continue;
       SCOPED_TRACE(std::string(type.Code) + ", " + row.Label);
       ModelStore only = FullModel(type.Code);
       for (const SectionRow& other : ProjectSections())

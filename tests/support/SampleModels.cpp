@@ -3,9 +3,11 @@
 #include "model/LoadCombination.h"
 #include "model/ProjectFile.h"
 #include "model/StructType.h"
+#include "model/SupportAxes.h"
 
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -143,6 +145,10 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
   STAVELORN_SAME(MemberProps, MemberCount, 4)
   STAVELORN_SAME(RollAngles, MemberCount, a.StructType == "SFrame" ? 1 : 0)
   STAVELORN_SAME(Releases, ReleaseCount, 2)
+  STAVELORN_SAME(SpringCoords, SpringCount, 2)
+  STAVELORN_SAME(SpringStiffness, SpringCount, 1)
+  STAVELORN_SAME(SupportAngleJoints, SupportAngleCount, 1)
+  STAVELORN_SAME(SupportAngleValues, SupportAngleCount, 1)
   STAVELORN_SAME(JointLoadJoints, JointLoadCount, 1)
   STAVELORN_SAME(JointLoadValues, JointLoadCount, dof)
   STAVELORN_SAME(MemberLoadInfo, MemberLoadCount, 2)
@@ -155,6 +161,35 @@ bool SameModelData(const ModelStore& a, const ModelStore& b, std::string& differ
   STAVELORN_SAME(FabErrorValues, FabErrorCount, 1)
 #undef STAVELORN_SAME
   return SameLoadCases(a, b, difference);
+}
+
+ModelStore OnSpringsAndTurned(const ModelStore& model, float stiffness) {
+  ModelStore m = model;
+  int support = 1;
+  for (int s = 1; s <= m.SupportCount && m.SettlementCount > 0; ++s)
+    if (m.Supports(s, 1) == m.SettlementJoints(1)) support = s;
+  std::vector<int> held;
+  for (int k = 1; k <= m.CoordsPerJoint; ++k)
+    if (m.Supports(support, k + 1) == 1) held.push_back(k);
+  m.SpringCount = static_cast<std::int16_t>(held.size());
+  m.SpringCoords.Redim(m.SpringCount, 2);
+  m.SpringStiffness.Redim(m.SpringCount);
+  for (int r = 1; r <= m.SpringCount; ++r) {
+    m.SpringCoords(r, 1) = m.Supports(support, 1);
+    m.SpringCoords(r, 2) = static_cast<std::int16_t>(held[static_cast<std::size_t>(r - 1)]);
+    m.SpringStiffness(r) = stiffness;
+  }
+  const std::optional<TurnedPair> pair = TurnedCoordinates(m.TypeInfo());
+  if (!pair) return m;
+  const int last = m.SupportCount;
+  m.Supports(last, pair->First + 1) = 0;
+  m.Supports(last, pair->Second + 1) = 1;
+  m.SupportAngleCount = 1;
+  m.SupportAngleJoints.Redim(1);
+  m.SupportAngleValues.Redim(1);
+  m.SupportAngleJoints(1) = m.Supports(last, 1);
+  m.SupportAngleValues(1) = 20;
+  return m;
 }
 
 ModelStore ModelFromText(const std::string& text) {

@@ -42,6 +42,11 @@ std::string SourcePath(const std::string& relative);
 // The example project examples/<name>.str as the program reads it; a reading error is thrown.
 ModelStore ExampleModel(const std::string& name);
 
+// The model with a spring of stiffness `stiffness` at every restrained coordinate of one support
+// (the first that settles, else the first) and, where the type turns supports, its last support
+// made a roller turned by 20 degrees: free along its turned first axis, held along the second.
+ModelStore OnSpringsAndTurned(const ModelStore& model, float stiffness = 5e4f);
+
 // A golden report's model (tests/reports/golden/NAME.str; "NAME-kip-in" names its units kip, in,
 // °F) with results filled in by hand instead of an analysis, each recognisable where it is shown:
 // coordinates numbered free ones first, joint by joint; displacement n is +-n/1000, end force c of

@@ -1,0 +1,185 @@
+// Springs and turned supports against closed forms and statics: a cantilever on a rotational
+// spring, a beam on two springs, a frame and a truss on rollers inclined to the axes; every
+// example made elastic and turned stays in equilibrium; and a very stiff spring comes to a fixed
+// support as near as its own flexibility and single precision allow.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "analysis/CriticalLoad.h"
+#include "analysis/EquilibriumCheck.h"
+#include "analysis/ModelCheck.h"
+#include "analysis/SecondOrder.h"
+#include "analysis/SupportResults.h"
+#include "support/CaseNames.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::ModelFromText;
+
+constexpr double kE = 2e8, kI = 2e-4, kPi = 3.14159265358979323846;
+
+StructureResults Solved(const ModelStore& model) {
+  EXPECT_TRUE(CheckModel(model).empty()) << CheckModel(model).front();
+  const StructureResults results = Analyze(model);
+  EXPECT_EQ(results.AnalysisStatus, kAnalysisComplete);
+  return results;
+}
+
+// A beam cantilevered from joint 1 (length 5), held rigidly unless `springs` (file lines) hold
+// some of its base's coordinates, a load P = 10 down at the tip.
+std::string Cantilever(const std::string& springs) {
+  return "\"c\",\"Beam\"\n\"Joints\",2\n0\n5\n\"Supports\",1\n1,1,1\n" + springs +
+         "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0002\n\"Members\",1\n1,2,1,1\n"
+         "\"Joint Loads\",1\n2,-10,0\n";
+}
+
+TEST(ElasticSupport, CantileverOnARotationalSpringAddsPLSquaredOverK) {
+  const double P = 10, L = 5, k = 1e4;
+  const ModelStore model = ModelFromText(Cantilever("\"Support Springs\",1\n1,2,10000\n"));
+  const StructureResults r = Solved(model);
+  EXPECT_EQ(r.DofCount, 3);  // the tip's two and the spring's rotation
+  EXPECT_NEAR(DisplacementInGlobalAxes(model, r, 2, 1),
+              -(P * L * L * L / (3 * kE * kI) + P * L * L / k), 1e-6);
+  // The spring carries the fixed-end moment P·L: -k·θ with θ = -P·L/k.
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 2), P * L, 1e-4);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 1), P, 1e-5);
+}
+
+// Held by springs alone, the base gives way twice: P/k of its own and the rotation's P·L²/k at the
+// tip. The springs pass the static stability count as restraints.
+TEST(ElasticSupport, CantileverOnSpringsAloneAddsBothFlexibilities) {
+  const double P = 10, L = 5, ky = 2000, kr = 1e4;
+  const ModelStore model =
+      ModelFromText(Cantilever("\"Support Springs\",2\n1,1,2000\n1,2,10000\n"));
+  const StructureResults r = Solved(model);
+  EXPECT_EQ(r.DofCount, 4);
+  EXPECT_EQ(r.RestrainedCount, 0);
+  EXPECT_NEAR(DisplacementInGlobalAxes(model, r, 2, 1),
+              -(P * L * L * L / (3 * kE * kI) + P / ky + P * L * L / kr), 1e-6);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 1), P, 1e-4);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 2), P * L, 1e-4);
+}
+
+// Single precision keeps about seven digits, so the rigid result is matched to the spring's own
+// flexibility P·L²/k (here 2.5E-9 against 1.04E-2) plus the rounding of [S], whose diagonal k
+// dwarfs the member's 4EI/L by 1E6: a few parts in 1E6 of the tip deflection, no closer.
+TEST(ElasticSupport, AVeryStiffSpringMatchesAFixedSupport) {
+  const ModelStore fixed = ModelFromText(Cantilever(""));
+  const ModelStore stiff = ModelFromText(Cantilever("\"Support Springs\",1\n1,2,1E+10\n"));
+  const double rigid = DisplacementInGlobalAxes(fixed, Solved(fixed), 2, 1);
+  const StructureResults r = Solved(stiff);
+  const double tip = DisplacementInGlobalAxes(stiff, r, 2, 1);
+  EXPECT_NEAR(tip, rigid, 5e-6 * std::fabs(rigid));
+  EXPECT_NEAR(ReactionInGlobalAxes(stiff, r, 1, 2), 50.0, 5e-4);
+}
+
+TEST(ElasticSupport, BeamOnTwoEqualSpringsSettlesAsARigidBodyByPOverTwoK) {
+  const double P = 20, L = 10, k = 1000;
+  const ModelStore model = ModelFromText(
+      "\"s\",\"Beam\"\n\"Joints\",3\n0\n5\n10\n\"Supports\",2\n1,1,0\n3,1,0\n"
+      "\"Support Springs\",2\n1,1,1000\n3,1,1000\n\"Materials\",1\n2E+08,1.2E-05\n"
+      "\"Cross-Sections\",1\n0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint "
+      "Loads\",1\n2,-20,0\n");
+  const StructureResults r = Solved(model);
+  for (int joint : {1, 3}) {
+    EXPECT_NEAR(DisplacementInGlobalAxes(model, r, joint, 1), -P / (2 * k), 1e-7);
+    EXPECT_NEAR(ReactionInGlobalAxes(model, r, joint, 1), P / 2, 1e-4);
+  }
+  EXPECT_NEAR(DisplacementInGlobalAxes(model, r, 2, 1),
+              -P / (2 * k) - P * L * L * L / (48 * kE * kI), 1e-6);
+}
+
+// A spring's base that settles by s pulls its joint along: with nothing else to hold it, the
+// structure follows the base and no force arises.
+TEST(ElasticSupport, ASettledSpringBaseCarriesItsJointWithoutForce) {
+  const ModelStore model = ModelFromText(Cantilever("\"Support Springs\",1\n1,1,500\n") +
+                                         "\"Support Displacements\",1\n1,-0.02,0\n");
+  const StructureResults r = Solved(model);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 1), 10.0, 1e-4);
+  EXPECT_NEAR(DisplacementInGlobalAxes(model, r, 1, 1), -0.02 - 10.0 / 500, 1e-7);
+}
+
+// A beam from (0,0) to (10,0) pinned at joint 1, on a roller at joint 3 turned by 30 degrees
+// (the roller's surface rises at 30 degrees, its reaction along the turned y'), loaded by P down
+// at joint 2 (5,0). Statics: the roller's reaction R = P/(2 cos 30) along y' = (-sin, cos).
+TEST(ElasticSupport, FrameOnARollerInclinedAtThirtyDegrees) {
+  const double P = 12, c = std::cos(kPi / 6), s = std::sin(kPi / 6), R = P / (2 * c);
+  const ModelStore model = ModelFromText(
+      "\"i\",\"PFrame\"\n\"Joints\",3\n0,0\n5,0\n10,0\n\"Supports\",2\n1,1,1,0\n3,0,1,0\n"
+      "\"Support Angles\",1\n3,30\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n"
+      "0.01,0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint Loads\",1\n2,0,-12,0\n");
+  const StructureResults r = Solved(model);
+  const double tolerance = 1e-5 * P;
+  EXPECT_NEAR(ReactionInSupportAxes(model, r, 3, 1), 0, tolerance);
+  EXPECT_NEAR(ReactionInSupportAxes(model, r, 3, 2), R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 3, 1), -s * R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 3, 2), c * R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 1), s * R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 2), P - c * R, tolerance);
+  // The roller moves along its surface: its global displacement lies along x' = (cos, sin).
+  const double dx = DisplacementInGlobalAxes(model, r, 3, 1);
+  const double dy = DisplacementInGlobalAxes(model, r, 3, 2);
+  EXPECT_NEAR(-s * dx + c * dy, 0, 1e-9);
+  EXPECT_NE(dx, 0);
+  // The beam carries the horizontal reactions as its axial force.
+  EXPECT_NEAR(std::fabs(r.MemberEndForces(1, 1)), s * R, tolerance);
+}
+
+// A triangle truss pinned at joint 1 (0,0), on a roller at joint 2 (4,0) turned by -45 degrees,
+// loaded at its apex (2,3) by H across and V down. Moments about joint 1 give the roller's
+// reaction R = (2V + 3H) / (4 cos 45) along y' = (sin 45, cos 45).
+TEST(ElasticSupport, TrussOnAnInclinedRollerBalancesByStatics) {
+  const double H = 6, V = 30, c = std::cos(kPi / 4), s = std::sin(-kPi / 4);
+  const double R = (2 * V + 3 * H) / (4 * c);
+  const ModelStore model = ModelFromText(
+      "\"t\",\"PTruss\"\n\"Joints\",3\n0,0\n4,0\n2,3\n\"Supports\",2\n1,1,1\n2,0,1\n"
+      "\"Support Angles\",1\n2,-45\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n"
+      "0.001\n\"Members\",3\n1,2,1,1\n2,3,1,1\n1,3,1,1\n\"Joint Loads\",1\n3,6,-30\n");
+  const StructureResults r = Solved(model);
+  const double tolerance = 1e-5 * V;
+  EXPECT_NEAR(ReactionInSupportAxes(model, r, 2, 2), R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 2, 1), -s * R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 2, 2), c * R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 1), -H + s * R, tolerance);
+  EXPECT_NEAR(ReactionInGlobalAxes(model, r, 1, 2), V - c * R, tolerance);
+  EXPECT_LT(testing::EquilibriumResidual(model, r), 1e-5);
+}
+
+// The divided members of the stability analyses stand on rigid square supports, so a frame on
+// springs or a turned support is refused by name rather than solved on the wrong supports.
+TEST(ElasticSupport, TheStabilityAnalysesRefuseSpringsAndTurnedSupports) {
+  const ModelStore frame = testing::OnSpringsAndTurned(testing::ExampleModel("portal-frame"));
+  const StructureResults r = Solved(frame);
+  const CriticalLoads critical = ComputeCriticalLoads(frame, r, 1, 4);
+  EXPECT_FALSE(critical.Solved);
+  EXPECT_NE(critical.Message.find("springs"), std::string::npos) << critical.Message;
+  ModelStore turned = frame;
+  turned.SpringCount = 0;
+  const SecondOrderRun second = AnalyzeSecondOrder(turned, Solved(turned), 4);
+  EXPECT_NE(second.Message.find("turned support"), std::string::npos) << second.Message;
+}
+
+class ElasticExamples : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ElasticExamples, EveryTypeOnSpringsAndTurnedSupportsIsInEquilibrium) {
+  const ModelStore model = testing::OnSpringsAndTurned(testing::ExampleModel(GetParam()));
+  const StructureResults r = Solved(model);
+  EXPECT_LT(testing::EquilibriumResidual(model, r), 1e-4);
+  // Every spring is an unknown: as many more free coordinates as the same supports held rigidly.
+  ModelStore rigid = model;
+  rigid.SpringCount = 0;
+  EXPECT_EQ(r.DofCount, Analyze(rigid).DofCount + model.SpringCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ElasticExamples,
+                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
+                                           "space-truss-tower", "grid-floor", "space-frame"),
+                         testing::NamedCases());
+
+}  // namespace
+}  // namespace stavelorn

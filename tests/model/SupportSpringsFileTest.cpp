@@ -1,0 +1,154 @@
+// The project file's springs and support angles: a project of every type with both survives the
+// file whole, each fault of their records is refused naming section, record, field and line, and
+// a change of units converts a spring's stiffness by its own dimension and never an angle.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/ProjectFile.h"
+#include "model/SupportSprings.h"
+#include "model/UnitConversion.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+using testing::FullModel;
+using testing::ModelFromText;
+
+// FullModel's supports hold joint 1 in its even coordinates and joint 3 in its odd ones.
+ModelStore WithSpringsAndAngle(const std::string& type) {
+  ModelStore m = FullModel(type);
+  if (m.TypeInfo().Truss) m.ReleaseCount = 0;  // the file keeps no releases of trusses
+  m.SpringCount = 2;
+  m.SpringCoords.Redim(2, 2);
+  m.SpringCoords(1, 1) = 1, m.SpringCoords(1, 2) = 2;
+  m.SpringCoords(2, 1) = 3, m.SpringCoords(2, 2) = 1;
+  m.SpringStiffness.Redim(2);
+  m.SpringStiffness(1) = 1250.5f, m.SpringStiffness(2) = 3e7f;
+  if (m.TypeInfo().SupportTurnAxis != 0) {
+    m.SupportAngleCount = 1;
+    m.SupportAngleJoints.Redim(1);
+    m.SupportAngleValues.Redim(1);
+    m.SupportAngleJoints(1) = 3, m.SupportAngleValues(1) = -22.5f;
+  }
+  return m;
+}
+
+TEST(SupportSpringsFile, EveryTypeKeepsItsSpringsAndAnglesThroughTheFile) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    SCOPED_TRACE(type.Code);
+    const ModelStore saved = WithSpringsAndAngle(type.Code);
+    std::string text, again;
+    ASSERT_FALSE(ProjectFileText(saved, text));
+    EXPECT_NE(text.find("\"Support Springs\",2\r\n1,2,1250.5\r\n3,1,3E+07\r\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\"Support Angles\""),
+              type.SupportTurnAxis != 0 ? text.find("\"Support Angles\",1\r\n3,-22.5\r\n")
+                                        : std::string::npos);
+    ModelStore read;
+    read.Reset();
+    ASSERT_FALSE(ReadProjectText(read, text));
+    std::string difference;
+    EXPECT_TRUE(testing::SameModelData(saved, read, difference)) << difference;
+    ASSERT_FALSE(ProjectFileText(read, again));
+    EXPECT_EQ(again, text);
+  }
+}
+
+// Two joints of a plane truss, plane frame or grid: joint 1 held in its first two coordinates,
+// joint 2 in its second alone, then `extra` from line 8 on.
+std::string Frame(const std::string& type, const std::string& extra) {
+  const std::string third = type == "PTruss" ? "" : ",0";
+  return "\"t\",\"" + type + "\"\n\"Joints\",2\n0,0\n4,0\n\"Supports\",2\n1,1,1" + third +
+         "\n2,0,1" + third + "\n" + extra;
+}
+
+TEST(SupportSpringsFile, FaultyRecordsAreRefusedByName) {
+  struct Case {
+    const char* name;
+    std::string text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"spring on a free coordinate", Frame("PFrame", "\"Support Springs\",2\n1,2,500\n2,1,500\n"),
+       "field 2 of record 2 of section \"Support Springs\" on line 10: the X translation of "
+       "joint 2 is not restrained by support record 2"},
+      {"zero stiffness", Frame("PFrame", "\"Support Springs\",1\n1,1,0\n"),
+       "field 3 of record 1 of section \"Support Springs\" on line 9: the stiffness 0 is not "
+       "above zero"},
+      {"negative stiffness", Frame("PFrame", "\"Support Springs\",1\n\n1,1,-7.5\n"),
+       "field 3 of record 1 of section \"Support Springs\" on line 10: the stiffness -7.5"},
+      {"joint without support", Frame("PFrame", "\"Support Springs\",1\n3,1,5\n"),
+       "field 1 of record 1 of section \"Support Springs\" on line 9: joint 3 has no support"},
+      {"coordinate the type has not", Frame("PTruss", "\"Support Springs\",1\n1,3,5\n"),
+       "field 2 of record 1 of section \"Support Springs\" on line 9: coordinate 3 is outside "
+       "1..2"},
+      {"second spring at one coordinate", Frame("PFrame", "\"Support Springs\",2\n1,1,5\n1,1,6\n"),
+       "field 2 of record 2 of section \"Support Springs\" on line 10: the X translation of "
+       "joint 1 already has spring record 1"},
+      {"angle on a beam",
+       "\"t\",\"Beam\"\n\"Joints\",2\n0\n4\n\"Supports\",1\n1,1,0\n\"Support Angles\",1\n1,30\n",
+       "field 2 of record 1 of section \"Support Angles\" on line 8: the supports of a beam cannot "
+       "be turned"},
+      {"angle on a space frame",
+       "\"t\",\"SFrame\"\n\"Joints\",1\n0,0,0\n\"Supports\",1\n1,1,1,1,1,1,1\n\"Support "
+       "Angles\",1\n"
+       "1,30\n",
+       "the supports of a space frame cannot be turned"},
+      {"angle at a joint without support", Frame("PTruss", "\"Support Angles\",1\n3,30\n"),
+       "field 1 of record 1 of section \"Support Angles\" on line 9: joint 3 has no support"},
+      {"second angle for one joint", Frame("Grid", "\"Support Angles\",2\n2,30\n2,40\n"),
+       "field 1 of record 2 of section \"Support Angles\" on line 10: joint 2 already has angle "
+       "record 1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ModelStore model;
+    model.Reset();
+    const RunResult error = ReadProjectText(model, c.text);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Number, kErrInvalidCall);
+    EXPECT_NE(error->Description.find(c.message), std::string::npos) << error->Description;
+    // The section stays out of the model; the sections before it are in.
+    EXPECT_EQ(model.SpringCount + model.SupportAngleCount, 0);
+    EXPECT_EQ(model.SupportCount,
+              c.text.find("Beam") != std::string::npos || c.text.find("SFrame") != std::string::npos
+                  ? 1
+                  : 2);
+  }
+}
+
+TEST(SupportSpringsFile, UnitsConvertStiffnessesByTheirDimensionAndNeverAngles) {
+  ModelStore model =
+      ModelFromText(Frame("PFrame",
+                          "\"Support Springs\",2\n1,1,2000\n2,2,300\n\"Support Angles\",1\n2,30\n"
+                          "\"Units\",1\n\"kN\",\"m\",\"C\"\n"));
+  model.Supports(2, 4) = 1;
+  model.SpringCoords(2, 2) = 3;  // a rotational spring at joint 2
+  ASSERT_FALSE(ConvertUnits(model, NamedUnits(ForceUnit::N, LengthUnit::mm, TemperatureUnit::C)));
+  // kN/m to N/mm: x 1000 / 1000; kN·m to N·mm: x 1000 x 1000.
+  EXPECT_FLOAT_EQ(model.SpringStiffness(1), 2000.0f);
+  EXPECT_FLOAT_EQ(model.SpringStiffness(2), 3e8f);
+  EXPECT_FLOAT_EQ(model.SupportAngleValues(1), 30.0f);
+}
+
+// When the supports are rebuilt, a spring whose coordinate is freed and an angle whose joint is
+// no longer a support go with them; the others stay in their order.
+TEST(SupportSpringsFile, ASpringOrAngleGoesWithTheRestraintItBelongedTo) {
+  ModelStore model =
+      ModelFromText(Frame("PFrame",
+                          "\"Support Springs\",3\n1,1,10\n1,2,20\n2,2,30\n\"Support Angles\",2\n"
+                          "1,15\n2,30\n"));
+  model.Supports(1, 3) = 0;  // joint 1's Y is freed
+  model.Supports(2, 1) = 5;  // joint 2 is no longer a support
+  DropSpringsAndAnglesWithoutSupport(model);
+  ASSERT_EQ(model.SpringCount, 1);
+  EXPECT_EQ(model.SpringCoords(1, 2), 1);
+  EXPECT_EQ(model.SpringStiffness(1), 10.0f);
+  ASSERT_EQ(model.SupportAngleCount, 1);
+  EXPECT_EQ(model.SupportAngleValues(1), 15.0f);
+}
+
+}  // namespace
+}  // namespace stavelorn
