@@ -211,10 +211,13 @@ MovingLoadExtremes WorstPlacements(const InfluenceLine& line, const LoadTrain& t
     const double largest =
         std::max(std::fabs(line.Max.Station.Value), std::fabs(line.Min.Station.Value));
     const double tolerance = 1e-12 * total * largest;
-    worst = ExtremeSearch(pieces, train, tolerance).Run(false);
-    const MovingLoadExtremes back = ExtremeSearch(pieces, train, tolerance).Run(true);
-    if (back.Max.Value > worst.Max.Value + tolerance) worst.Max = back.Max;
-    if (back.Min.Value < worst.Min.Value - tolerance) worst.Min = back.Min;
+    const bool ahead = train.Direction != TrainDirection::Reversed;
+    worst = ExtremeSearch(pieces, train, tolerance).Run(!ahead);
+    if (train.Direction == TrainDirection::Both) {
+      const MovingLoadExtremes back = ExtremeSearch(pieces, train, tolerance).Run(true);
+      if (back.Max.Value > worst.Max.Value + tolerance) worst.Max = back.Max;
+      if (back.Min.Value < worst.Min.Value - tolerance) worst.Min = back.Min;
+    }
   }
   worst.Max.Value += laneMax;
   worst.Min.Value += laneMin;

@@ -23,9 +23,13 @@ struct TrainLoad {
   double Offset = 0;  // from the first load, along the path
 };
 
+// Which ways the train may travel: both (the worse of the two is reported), or one.
+enum class TrainDirection { Both, AsGiven, Reversed };
+
 struct LoadTrain {
   std::vector<TrainLoad> Loads;  // by offset, the first at 0
   double Lane = 0;               // force per length, laid only where it worsens the effect
+  TrainDirection Direction = TrainDirection::Both;
 };
 
 // Why the train cannot travel (no load and no lane load, a first offset other than 0, an offset
@@ -45,9 +49,9 @@ struct MovingLoadExtremes {
   TrainPlacement Max, Min;
 };
 
-// The greatest and least effect of `train` on `line` over every position, in both directions
-// (the reversed train only where it is worse). A line whose ordinates at a point jump gives the
-// limit there, as the line itself does.
+// The greatest and least effect of `train` on `line` over every position, in the train's
+// directions (with both, the reversed train only where it is worse). A line whose ordinates at a
+// point jump gives the limit there, as the line itself does.
 MovingLoadExtremes WorstPlacements(const InfluenceLine& line, const LoadTrain& train);
 
 // The path's length: the sum of its members' lengths.

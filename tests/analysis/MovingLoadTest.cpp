@@ -76,6 +76,33 @@ TEST(MovingLoad, ClosedFormsOfASimpleSpan) {
               18, 1e-9);
 }
 
+TEST(MovingLoad, TheTrainTravelsTheWaysAskedAndReportsWhichWasWorse) {
+  // The left reaction, 1 - x/10, under 10 kN with 30 kN 4 behind or ahead of it: the heavy load
+  // over the support with the light one on the span (36, reversed), or, the train as given, with
+  // the light one off the path (30, its first load at -4, on no member).
+  const ModelStore m = testing::ModelFromText(kSimpleSpan + "\n");
+  const InfluenceLine line = LineOf(m, {InfluenceKind::Reaction, 1, 1});
+  const struct {
+    TrainDirection direction;
+    double max, position;
+    bool reversed;
+    int member;
+  } cases[] = {
+      {TrainDirection::Both, 36, 4, true, 1},
+      {TrainDirection::AsGiven, 30, -4, false, 0},
+      {TrainDirection::Reversed, 36, 4, true, 1},
+  };
+  for (const auto& c : cases) {
+    LoadTrain train = Train({{10, 0}, {30, 4}});
+    train.Direction = c.direction;
+    const TrainPlacement max = WorstPlacements(line, train).Max;
+    EXPECT_NEAR(max.Value, c.max, 1e-9);
+    EXPECT_NEAR(max.Position, c.position, 1e-9);
+    EXPECT_EQ(max.Reversed, c.reversed);
+    EXPECT_EQ(max.Member, c.member);
+  }
+}
+
 TEST(MovingLoad, LaneLoadOnTwoSpansLoadsWhereItWorsens) {
   // Spans L = 5, w = 2. M at 0.4 L of the first span: greatest with the first span loaded,
   // 0.095 wL^2; least with the second, -0.025 wL^2. The middle reaction: both spans, 1.25 wL. The
