@@ -116,8 +116,10 @@ const StructureResults& ProjectSession::Results() const {
   return analysis_ ? analysis_->Results : none;
 }
 
-void ProjectSession::KeepInfluenceLine(InfluenceLine line) {
-  if (ResultsShown()) analysis_->Influence = std::move(line);
+void ProjectSession::KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train) {
+  if (!ResultsShown()) return;
+  analysis_->Influence = std::move(line);
+  analysis_->InfluenceTrain = std::move(train);
 }
 
 }  // namespace stavelorn

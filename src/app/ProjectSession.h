@@ -14,6 +14,7 @@
 #include "analysis/InfluenceLine.h"
 #include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/MovingLoad.h"
 #include "analysis/StructureResults.h"
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
@@ -52,6 +53,7 @@ struct ShownAnalysis {
   std::shared_ptr<const MethodTrail> Trail;
   // The line the Influence Lines window showed last, which Print Options offers to print.
   std::optional<InfluenceLine> Influence;
+  std::optional<LoadTrain> InfluenceTrain;  // the moving load shown on it, if any
   // A project with load cases: every case's and combination's results, which the report prints.
   std::vector<CaseResults> LoadCases, Combinations;
 
@@ -100,8 +102,9 @@ class ProjectSession {
   void DropAnalysis();
   // The results shown, or empty ones (kNoResults) when none are.
   const StructureResults& Results() const;
-  // The Influence Lines window showed `line`; kept with the results it was drawn from.
-  void KeepInfluenceLine(InfluenceLine line);
+  // The Influence Lines window showed `line` (with `train` moving on it); kept with the results
+  // it was drawn from.
+  void KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train = std::nullopt);
 
   // Double precision is offered once per project, after a slow analysis of a large model.
   bool DoublePrecisionOffered() const { return precisionOffered_; }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/Analysis.h"
+#include "app/InfluencePrint.h"
+#include "support/SampleModels.h"
+
 namespace stavelorn {
 namespace {
 
@@ -79,6 +83,24 @@ TEST(MovingLoadChoice, PlacementTextSaysWhereTheTrainStands) {
             "min -3: first load at -4 (off the path)");
   EXPECT_EQ(PlacementText("max", {12.5, false, 0, false, 0}, "kN", "m"),
             "max 12.5 kN: lane load only");
+}
+
+TEST(MovingLoadChoice, ThePrintedLineEndsWithTheTrainsExtremes) {
+  // One load of 10 over the middle of the span of 10 (x = 1 of member 2): a moment of 25 there,
+  // never less than 0.
+  const ModelStore m = testing::ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/influence-beam.str")));
+  const InfluenceLine line =
+      ComputeInfluenceLine(m, Analyze(m), {InfluenceKind::Internal, 2, 0, 1, DiagramQuantity::Mz})
+          .Line;
+  const LoadTrain train{{{10, 0}}, 0};
+  const std::vector<std::string> plain = InfluenceReportLines(m, line);
+  const std::vector<std::string> moving = InfluenceReportLines(m, line, &train);
+  ASSERT_EQ(moving.size(), plain.size() + 4);
+  EXPECT_EQ(std::vector<std::string>(moving.end() - 3, moving.end()),
+            (std::vector<std::string>{"     Moving load: 10 at 0",
+                                      "     Greatest 25: first load at 5 (member 2)",
+                                      "     Least 0: first load at 0 (member 1)"}));
 }
 
 }  // namespace

@@ -163,6 +163,11 @@ class AccessibleTreeTest : public QObject {
     const std::vector<MemberDiagram> diagrams =
         BuildMemberDiagrams(s.model, s.window.Commands().Results());
     MemberDiagramWindow member(s.model, diagrams.front());
+    const LoadTrain train{{{100, 0}, {100, 2}}, 5};
+    member.ShowEnvelope(s.model,
+                        ComputeMovingLoadEnvelope(s.model, s.window.Commands().Results(), 1,
+                                                  diagrams.front().Quantities.back(), {}, train)
+                            .Envelope);
     member.show();
     audit(&member);
     ProjectTitleDialog title(s.model, s.messages, &s.window);

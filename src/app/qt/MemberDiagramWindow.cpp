@@ -1,5 +1,6 @@
 #include "app/qt/MemberDiagramWindow.h"
 
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,7 +10,9 @@
 #include <QVBoxLayout>
 
 #include "app/MemberDiagramTable.h"
+#include "app/MovingLoadReport.h"
 #include "graphics/DiagramDrawing.h"
+#include "graphics/EnvelopeDrawing.h"
 #include "graphics/qt/PictureBox.h"
 #include "ui/qt/CopyKeys.h"
 
@@ -44,19 +47,40 @@ MemberDiagramWindow::MemberDiagramWindow(const ModelStore& model, const MemberDi
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* column = new QVBoxLayout;
-  column->addWidget(title);
-  column->addWidget(heading);
-  column->addWidget(grid_, 1);
-  column->addWidget(close, 0, Qt::AlignHCenter);
+  column_ = new QVBoxLayout;
+  column_->addWidget(title);
+  column_->addWidget(heading);
+  column_->addWidget(grid_, 1);
+  column_->addWidget(close, 0, Qt::AlignHCenter);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(picture_, 1);
-  layout->addLayout(column);
+  layout->addLayout(column_);
   // Wide enough for every column of the table beside the picture.
   int tableWidth = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
   for (int c = 0; c < cols; ++c) tableWidth += grid_->columnWidth(c);
   grid_->setMinimumWidth(tableWidth);
   resize(picture_->minimumWidth() + tableWidth + 60, 720);
+}
+
+void MemberDiagramWindow::ShowEnvelope(const ModelStore& model,
+                                       const MovingLoadEnvelope& envelope) {
+  envelopePicture_ = new PictureBox(this);
+  envelopePicture_->setObjectName("EnvelopePic");
+  envelopePicture_->setAccessibleName("Moving load envelope drawing");
+  envelopePicture_->setMinimumSize(420, 300);
+  DrawMovingLoadEnvelope(envelope, QuantityName(model.StructType, envelope.Quantity),
+                         *envelopePicture_);
+  QString text;
+  for (const std::string& line : EnvelopeLines(model, envelope))
+    text += QString::fromStdString(line) + "\n";
+  auto* list = new QLabel(text.trimmed(), this);
+  list->setObjectName("EnvelopeList");
+  list->setAccessibleName("Envelope values and worst places");
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  column_->insertWidget(column_->count() - 1, envelopePicture_, 1);
+  column_->insertWidget(column_->count() - 1, list);
+  resize(width(), 980);
 }
 
 QString MemberDiagramWindow::SelectedText() const {
@@ -110,6 +134,16 @@ void ShowMemberDiagrams(int member, const ModelStore& model, const StructureResu
   const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
   if (member < 1 || member > static_cast<int>(diagrams.size())) return;
   MemberDiagramWindow window(model, diagrams[static_cast<std::size_t>(member - 1)], parent);
+  window.exec();
+}
+
+void ShowMemberEnvelope(const MovingLoadEnvelope& envelope, const ModelStore& model,
+                        const StructureResults& results, QWidget* parent) {
+  const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(model, results);
+  if (envelope.Member < 1 || envelope.Member > static_cast<int>(diagrams.size())) return;
+  MemberDiagramWindow window(model, diagrams[static_cast<std::size_t>(envelope.Member - 1)],
+                             parent);
+  window.ShowEnvelope(model, envelope);
   window.exec();
 }
 

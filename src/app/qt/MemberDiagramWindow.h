@@ -6,10 +6,12 @@
 #include <QDialog>
 
 #include "analysis/MemberDiagrams.h"
+#include "analysis/MovingLoadEnvelope.h"
 #include "app/ResultTables.h"
 #include "model/ModelStore.h"
 
 class QTableWidget;
+class QVBoxLayout;
 
 namespace stavelorn {
 
@@ -28,10 +30,17 @@ class MemberDiagramWindow : public QDialog {
   // The selected cells as tab-separated text; also put on the clipboard by Ctrl+C.
   QString SelectedText() const;
 
+  // Adds the envelope of a moving load along the member: its two curves and, beneath, the
+  // values at each station with the places of the train that give them.
+  void ShowEnvelope(const ModelStore& model, const MovingLoadEnvelope& envelope);
+  PictureBox* EnvelopePicture() const { return envelopePicture_; }
+
  private:
   ResultTable table_;
   PictureBox* picture_ = nullptr;
   QTableWidget* grid_ = nullptr;
+  QVBoxLayout* column_ = nullptr;
+  PictureBox* envelopePicture_ = nullptr;
 };
 
 // Shows a results grid's data rows in `grid`, its row 0 as the column headings, read-only.
@@ -44,5 +53,9 @@ QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table);
 // completed analysis and the model has that member; otherwise does nothing.
 void ShowMemberDiagrams(int member, const ModelStore& model, const StructureResults& results,
                         QWidget* parent);
+
+// The same window with the envelope of a moving load along its member added.
+void ShowMemberEnvelope(const MovingLoadEnvelope& envelope, const ModelStore& model,
+                        const StructureResults& results, QWidget* parent);
 
 }  // namespace stavelorn
