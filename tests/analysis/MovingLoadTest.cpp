@@ -130,6 +130,33 @@ TEST(MovingLoad, LaneLoadOnTwoSpansLoadsWhereItWorsens) {
   EXPECT_NEAR(both.Max.Position, 5, 1e-9);
 }
 
+TEST(MovingLoad, LaneIntegralsSplitTheLineWhereItChangesSign) {
+  // A beam fixed at both ends: the moment near a fixed end is positive for loads near it and
+  // negative for loads far off, changing sign inside the member; the shear jumps at its section.
+  // Against the midpoint rule on the ordinates: the two parts add to the whole integral and
+  // their difference is the integral of the line's size.
+  const ModelStore m = testing::ModelFromText(
+      R"("F","Beam", "Joints",2, 0, 10, "Supports",2, 1,1,1, 2,1,1, )" + kBeamData +
+      R"("Members",1, 1,2,1,1)"
+      "\n");
+  for (const InfluenceQuantity& q : {InfluenceQuantity{InfluenceKind::Internal, 1, 0, 1.5, Q::Mz},
+                                     InfluenceQuantity{InfluenceKind::Internal, 1, 0, 2, Q::Vy}}) {
+    const InfluenceLine line = LineOf(m, q);
+    double whole = 0, size = 0;
+    const int steps = 200000;
+    for (int k = 0; k < steps; ++k) {
+      const double eta = OrdinateAlongPath(line, 10 * (k + 0.5) / steps);
+      whole += eta * 10 / steps;
+      size += std::fabs(eta) * 10 / steps;
+    }
+    const LaneIntegrals lane = LaneIntegralsOf(line);
+    EXPECT_GT(lane.Positive, 0.01);
+    EXPECT_LT(lane.Negative, -0.01);
+    EXPECT_NEAR(lane.Positive + lane.Negative, whole, 1e-6);
+    EXPECT_NEAR(lane.Positive - lane.Negative, size, 1e-6);
+  }
+}
+
 TEST(MovingLoad, TrainsAreCheckedLoadByLoad) {
   const struct {
     LoadTrain train;
