@@ -97,40 +97,61 @@ InfluenceSpan MemberSpan(const InfluenceQuantity& q, const OrdinateSource& sourc
   return span;
 }
 
-// Where the line has a local maximum or minimum inside the piece [s0, s1] of a member, from the
-// cubic through four of its ordinates (y0 and y3 at the ends, from inside the piece). The cubic's
-// slope in u = 3 (x - s0) / (s1 - s0), from its forward differences, is
-// (D1 - D2/2 + D3/3) + (D2 - D3) u + (D3/2) u^2.
-std::vector<double> TurningPoints(const OrdinateSource& source, int member, double s0, double s1,
-                                  double y0, double y3, double scale) {
+// The line over the piece [s0, s1] of a member, from four of its ordinates (y0 and y3 at the
+// ends, from inside the piece) as forward differences D1..D3 in u = 3 (x - s0) / (s1 - s0):
+// y = y0 + D1 u + D2 u(u-1)/2 + D3 u(u-1)(u-2)/6.
+struct PieceDifferences {
+  double S0 = 0, S1 = 0, Step = 0, Y0 = 0, D1 = 0, D2 = 0, D3 = 0;
+  bool Flat = false;  // round-off only, which has no extremes
+};
+
+PieceDifferences DifferencesOf(const OrdinateSource& source, int member, double s0, double s1,
+                               double y0, double y3, double scale) {
   const double step = (s1 - s0) / 3;
   const double y1 = source.At(member, s0 + step, StationSide::At);
   const double y2 = source.At(member, s0 + 2 * step, StationSide::At);
   auto clean = [scale](double d) { return std::fabs(d) <= 1e-12 * scale ? 0.0 : d; };
-  const double d1 = clean(y1 - y0), d2 = clean(y2 - 2 * y1 + y0),
-               d3 = clean(y3 - 3 * y2 + 3 * y1 - y0);
+  PieceDifferences p{
+      s0, s1, step, y0, clean(y1 - y0), clean(y2 - 2 * y1 + y0), clean(y3 - 3 * y2 + 3 * y1 - y0)};
+  p.Flat = std::fabs(p.D1) + std::fabs(p.D2) + std::fabs(p.D3) <= kInfluenceZeroFraction * scale;
+  return p;
+}
+
+// The piece as a polynomial in t = u / 3.
+InfluencePiece PieceOf(int member, const PieceDifferences& p) {
+  const double d1 = p.Flat ? 0 : p.D1, d2 = p.Flat ? 0 : p.D2, d3 = p.Flat ? 0 : p.D3;
+  return {member, p.S0, p.S1,
+          Cubic{{p.Y0, 3 * (d1 - d2 / 2 + d3 / 3), 9 * (d2 - d3) / 2, 27 * d3 / 6}}};
+}
+
+// Where the line has a local maximum or minimum inside the piece. The cubic's slope in u is
+// (D1 - D2/2 + D3/3) + (D2 - D3) u + (D3/2) u^2.
+std::vector<double> TurningPoints(const PieceDifferences& p) {
   std::vector<double> points;
-  if (std::fabs(d1) + std::fabs(d2) + std::fabs(d3) <= kInfluenceZeroFraction * scale)
-    return points;  // flat: round-off has no extremes
-  const Cubic slope{{d1 - d2 / 2 + d3 / 3, d2 - d3, d3 / 2, 0}};
-  for (double u : InteriorTurningPoints(slope, 3)) points.push_back(s0 + u * step);
+  if (p.Flat) return points;
+  const Cubic slope{{p.D1 - p.D2 / 2 + p.D3 / 3, p.D2 - p.D3, p.D3 / 2, 0}};
+  for (double u : InteriorTurningPoints(slope, 3)) points.push_back(p.S0 + u * p.Step);
   return points;
 }
 
-void AddExtremes(const OrdinateSource& source, InfluenceSpan& span, double scale) {
+void AddExtremes(const OrdinateSource& source, InfluenceSpan& span, double scale,
+                 std::vector<InfluencePiece>& pieces) {
   std::vector<InfluenceStation>& stations = span.Stations;
   // The pieces run between the member's ends and the section, where the line may jump or kink.
-  std::vector<std::pair<const InfluenceStation*, const InfluenceStation*>> pieces;
+  std::vector<std::pair<const InfluenceStation*, const InfluenceStation*>> ends;
   const InfluenceStation* start = &stations.front();
   for (const InfluenceStation& s : stations) {
     if (s.Side == StationSide::After) start = &s;
-    if (s.Side == StationSide::Before || &s == &stations.back()) pieces.push_back({start, &s});
+    if (s.Side == StationSide::Before || &s == &stations.back()) ends.push_back({start, &s});
   }
   std::vector<InfluenceStation> found;
-  for (const auto& [from, to] : pieces)
-    for (double x :
-         TurningPoints(source, span.Member, from->X, to->X, from->Value, to->Value, scale))
+  for (const auto& [from, to] : ends) {
+    const PieceDifferences differences =
+        DifferencesOf(source, span.Member, from->X, to->X, from->Value, to->Value, scale);
+    pieces.push_back(PieceOf(span.Member, differences));
+    for (double x : TurningPoints(differences))
       found.push_back({x, StationSide::At, source.At(span.Member, x, StationSide::At), true});
+  }
   for (const InfluenceStation& extreme : found) {
     auto near = std::find_if(stations.begin(), stations.end(), [&](const InfluenceStation& s) {
       return std::fabs(s.X - extreme.X) <= kSamePlace * span.Length;
@@ -301,7 +322,12 @@ InfluenceResult ComputeInfluenceLine(const ModelStore& model, const StructureRes
                                           : MemberSpan(quantity, source, m, solver.Length(m)));
   if (!line.AtJointsOnly) {
     const double scale = std::max(LargestOrdinate(line.Path), UnitScale(model, quantity, path));
-    for (InfluenceSpan& span : line.Path) AddExtremes(source, span, scale);
+    for (InfluenceSpan& span : line.Path) AddExtremes(source, span, scale, line.Pieces);
+  } else {
+    for (const InfluenceSpan& span : line.Path) {
+      const double y0 = span.Stations.front().Value, y1 = span.Stations.back().Value;
+      line.Pieces.push_back({span.Member, 0, span.Length, Cubic{{y0, y1 - y0, 0, 0}}});
+    }
   }
   const double largest = std::max(LargestOrdinate(line.Path), UnitScale(model, quantity, path));
   for (InfluenceSpan& span : line.Path)

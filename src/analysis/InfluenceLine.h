@@ -50,6 +50,16 @@ struct InfluenceSpan {
   std::vector<InfluenceStation> Stations;  // by x
 };
 
+// A stretch of one path member over which the line is one polynomial: between the member's ends
+// and the section of an internal force on it; on a truss, a whole bar (straight between its
+// joints). The ordinate at x is Shape.At((x - X0) / (X1 - X0)), the limits from inside at X0 and
+// X1 included.
+struct InfluencePiece {
+  int Member = 0;
+  double X0 = 0, X1 = 0;
+  Cubic Shape;
+};
+
 struct InfluencePoint {
   int Member = 0;
   InfluenceStation Station;
@@ -57,9 +67,10 @@ struct InfluencePoint {
 
 struct InfluenceLine {
   InfluenceQuantity Quantity;
-  std::vector<InfluenceSpan> Path;  // in the path's order
-  bool AtJointsOnly = false;        // a truss: the load stands on joints, straight between
-  InfluencePoint Max, Min;          // the first largest and the first smallest ordinate
+  std::vector<InfluenceSpan> Path;     // in the path's order
+  bool AtJointsOnly = false;           // a truss: the load stands on joints, straight between
+  InfluencePoint Max, Min;             // the first largest and the first smallest ordinate
+  std::vector<InfluencePiece> Pieces;  // in the path's order, by x within a member
 };
 
 // Ordinates smaller than this fraction of the line's largest (or, for a force, of the unit load;

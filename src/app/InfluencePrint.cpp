@@ -1,9 +1,11 @@
 #include "app/InfluencePrint.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "app/InfluenceChoice.h"
+#include "app/MovingLoadReport.h"
 #include "graphics/InfluenceDrawing.h"
 
 namespace stavelorn {
@@ -60,14 +62,26 @@ void AppendTable(std::vector<std::string>& lines, const ResultTable& table) {
 
 }  // namespace
 
-DiagramPage InfluencePage(const ModelStore& model, const InfluenceLine& line) {
+ShownTrain TrainAtLargerExtreme(const LoadTrain& train, const MovingLoadExtremes& worst) {
+  const bool least = std::fabs(worst.Min.Value) > std::fabs(worst.Max.Value);
+  return {train, least ? worst.Min : worst.Max, least ? "min" : "max"};
+}
+
+DiagramPage InfluencePage(const ModelStore& model, const InfluenceLine& line,
+                          const LoadTrain* train) {
   DiagramPage page;
   page.Caption = "Influence line of " + InfluenceName(model, line.Quantity);
-  DrawInfluenceLine(model, line, page.Picture);
+  if (train) {
+    const ShownTrain shown = TrainAtLargerExtreme(*train, WorstPlacements(line, *train));
+    DrawInfluenceLine(model, line, page.Picture, &shown);
+  } else {
+    DrawInfluenceLine(model, line, page.Picture);
+  }
   return page;
 }
 
-std::vector<std::string> InfluenceReportLines(const ModelStore& model, const InfluenceLine& line) {
+std::vector<std::string> InfluenceReportLines(const ModelStore& model, const InfluenceLine& line,
+                                              const LoadTrain* train) {
   const ResultTable table = BuildInfluenceTable(model, line);
   const std::string title = "Influence Line";
   const std::string centred(std::string((80 - title.size()) / 2, ' '));
@@ -81,6 +95,11 @@ std::vector<std::string> InfluenceReportLines(const ModelStore& model, const Inf
   AppendWrapped(lines, InfluencePrinciple(model, line.Quantity));
   lines.push_back("");
   AppendTable(lines, table);
+  if (train) {
+    lines.push_back("");
+    for (const std::string& text : MovingLoadLines(model, *train, WorstPlacements(line, *train)))
+      AppendWrapped(lines, text);
+  }
   return lines;
 }
 

@@ -6,17 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "analysis/InfluenceLine.h"
+#include "analysis/MovingLoad.h"
 #include "app/DiagramPages.h"
+#include "graphics/InfluenceDrawing.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
 
 // The line's picture page: the structure with the path and the line under it, as the window
-// draws it, captioned "Influence line of " and the quantity's name.
-DiagramPage InfluencePage(const ModelStore& model, const InfluenceLine& line);
+// draws it (with `train`, at the place of its larger extreme), captioned "Influence line of "
+// and the quantity's name.
+DiagramPage InfluencePage(const ModelStore& model, const InfluenceLine& line,
+                          const LoadTrain* train = nullptr);
 
-// The section's lines for an 80-column page, the table's cells as BuildInfluenceTable has them.
-std::vector<std::string> InfluenceReportLines(const ModelStore& model, const InfluenceLine& line);
+// The section's lines for an 80-column page, the table's cells as BuildInfluenceTable has them,
+// then, with `train`, the moving load's greatest and least effect.
+std::vector<std::string> InfluenceReportLines(const ModelStore& model, const InfluenceLine& line,
+                                              const LoadTrain* train = nullptr);
+
+// The train drawn where it gives the larger in size of its two extremes.
+ShownTrain TrainAtLargerExtreme(const LoadTrain& train, const MovingLoadExtremes& worst);
 
 }  // namespace stavelorn

@@ -71,8 +71,9 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
 std::optional<PrintedInfluence> ProjectCommands::InfluenceToPrint(const PrintOptions& options) {
   const InfluenceLine* line = KeptInfluenceLine();
   if (!line || !options.Chosen(ReportSection::InfluenceLine)) return std::nullopt;
-  return PrintedInfluence{windows_.PrintablePicture(InfluencePage(model_, *line)),
-                          InfluenceReportLines(model_, *line)};
+  const LoadTrain* train = KeptInfluenceTrain();
+  return PrintedInfluence{windows_.PrintablePicture(InfluencePage(model_, *line, train)),
+                          InfluenceReportLines(model_, *line, train)};
 }
 
 }  // namespace stavelorn

@@ -59,10 +59,18 @@ class ProjectCommands {
   }
   // The Influence Lines window has shown `line` last; Print Options offers to print it until the
   // results are dropped.
-  void KeepInfluenceLine(InfluenceLine line) { session_.KeepInfluenceLine(std::move(line)); }
+  void KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train = std::nullopt) {
+    session_.KeepInfluenceLine(std::move(line), std::move(train));
+  }
   const InfluenceLine* KeptInfluenceLine() const {
     return session_.ResultsShown() && session_.Analysis()->Influence
                ? &*session_.Analysis()->Influence
+               : nullptr;
+  }
+  // The moving load shown on the kept line, or nullptr.
+  const LoadTrain* KeptInfluenceTrain() const {
+    return KeptInfluenceLine() && session_.Analysis()->InfluenceTrain
+               ? &*session_.Analysis()->InfluenceTrain
                : nullptr;
   }
 

@@ -196,8 +196,10 @@ std::string ProjectSession::NoTrailReason() const {
                                   analysis_->AnalysedCase);
 }
 
-void ProjectSession::KeepInfluenceLine(InfluenceLine line) {
-  if (ResultsShown()) analysis_->Influence = std::move(line);
+void ProjectSession::KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train) {
+  if (!ResultsShown()) return;
+  analysis_->Influence = std::move(line);
+  analysis_->InfluenceTrain = std::move(train);
 }
 
 }  // namespace stavelorn

@@ -14,12 +14,13 @@
 #include "analysis/InfluenceLine.h"
 #include "analysis/LoadCaseResults.h"
 #include "analysis/MethodTrail.h"
+#include "analysis/MovingLoad.h"
 #include "analysis/SecondOrder.h"
 #include "analysis/StructureResults.h"
 #include "app/MenuState.h"
 #include "app/MultiplierEntry.h"
-#include "app/StabilityOptions.h"
 #include "app/ShownCases.h"
+#include "app/StabilityOptions.h"
 #include "editors/EditHistory.h"
 #include "model/ModelStore.h"
 #include "reports/ResultEnvelope.h"
@@ -58,6 +59,7 @@ struct ShownAnalysis {
   std::shared_ptr<const MethodTrail> Trail;
   // The line the Influence Lines window showed last, which Print Options offers to print.
   std::optional<InfluenceLine> Influence;
+  std::optional<LoadTrain> InfluenceTrain;  // the moving load shown on it, if any
   // A project with load cases: every case's and combination's results, which the report prints.
   std::vector<CaseResults> LoadCases, Combinations;
   // The last settled run of Stability > Second-Order Analysis on these results, which the
@@ -135,8 +137,9 @@ class ProjectSession {
   const ResultEnvelope* ShownEnvelope() const;
   // Why Step by Step cannot follow the choice shown (ShownCases.h); "" when it can.
   std::string NoTrailReason() const;
-  // The Influence Lines window showed `line`; kept with the results it was drawn from.
-  void KeepInfluenceLine(InfluenceLine line);
+  // The Influence Lines window showed `line` (with `train` moving on it); kept with the results
+  // it was drawn from.
+  void KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train = std::nullopt);
 
   // Double precision is offered once per project, after a slow analysis of a large model.
   bool DoublePrecisionOffered() const { return precisionOffered_; }

@@ -99,6 +99,28 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        "the members the load travels on; by default, on a truss whose two outermost\n"
        "supports stand at one level, the chord joining them through the joints at that\n"
        "level, otherwise every member not parallel to Y"},
+      {O::Train,
+       "--train",
+       "P1[@0],P2@D2,...",
+       O::Influence,
+       {},
+       "move loads P1, P2, ... downward (the first at 0, load i at offset Di behind it)\n"
+       "along the path, both ways, and add their greatest and least effect with the\n"
+       "first load's position (a \"movingLoad\" object in \"influence\"); project's units"},
+      {O::Lane,
+       "--lane",
+       "W",
+       O::Influence,
+       {},
+       "a uniform load W per length laid only where it worsens the effect, with the\n"
+       "loads of --train or alone"},
+      {O::Envelope,
+       "--envelope",
+       "",
+       O::Influence,
+       {},
+       "with --influence internal:M:X:Q and --train or --lane: the greatest and least\n"
+       "Q at the ends and tenth points of member M (an \"envelope\" object)"},
       {O::Units,
        "--units",
        "FORCE,LENGTH[,TEMP]",
@@ -166,8 +188,9 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        "--check",
        "ANSWERS.json",
        std::nullopt,
-       {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Units, O::Picture,
-        O::Deformed, O::Diagram, O::Buckling, O::Modes, O::SecondOrder, O::Segments},
+       {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Train, O::Lane,
+        O::Envelope, O::Units, O::Picture, O::Deformed, O::Diagram, O::Buckling, O::Modes,
+        O::SecondOrder, O::Segments},
        "judge a student's answers (a JSON \"answers\" list) against the analysis and\n"
        "write the verdicts as one JSON object; of the options above, only --case"},
       {O::Help, "--help", "", std::nullopt, {}, "show this help and exit"},
@@ -197,6 +220,9 @@ const std::vector<BatchForm>& BatchForms() {
         {O::Json, false},
         {O::Influence, false},
         {O::Path, false},
+        {O::Train, false},
+        {O::Lane, false},
+        {O::Envelope, false},
         {O::Units, false},
         {O::Buckling, false},
         {O::Modes, false},

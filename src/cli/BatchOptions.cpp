@@ -5,6 +5,7 @@
 #include <charconv>
 #include <map>
 
+#include "app/MovingLoadChoice.h"
 #include "cli/BatchOptionTable.h"
 #include "reports/InfluenceWhat.h"
 
@@ -129,6 +130,36 @@ std::optional<UsageError> ReadStability(const GivenOptions& given, BatchOptions&
   return std::nullopt;
 }
 
+// --train, --lane and --envelope, read into the influence request.
+std::optional<UsageError> ReadMovingLoad(const GivenOptions& given, InfluenceRequest& request) {
+  const auto train = given.find(O::Train), lane = given.find(O::Lane);
+  if (train == given.end() && lane == given.end()) {
+    if (Given(given, O::Envelope)) return UsageError{"--envelope goes with --train or --lane"};
+    return std::nullopt;
+  }
+  TrainReading reading;
+  if (train != given.end()) {
+    reading = ReadTrainText(train->second);
+    if (!reading.Problem.empty()) {
+      reading.Problem.front() =
+          static_cast<char>(std::tolower(static_cast<unsigned char>(reading.Problem.front())));
+      return UsageError{"--train " + train->second + ": " + reading.Problem, false};
+    }
+  }
+  if (lane != given.end()) {
+    const std::optional<double> w = ReadLaneLoad(lane->second);
+    if (!w)
+      return UsageError{"--lane takes a load per length, not \"" + lane->second + "\"", false};
+    reading.Train.Lane = *w;
+  }
+  request.envelope = Given(given, O::Envelope);
+  if (request.envelope && request.quantity.Kind != InfluenceKind::Internal)
+    return UsageError{"--envelope goes with --influence internal:M:X:Q, not " + request.what,
+                      false};
+  request.train = reading.Train;
+  return std::nullopt;
+}
+
 // The values of options whose grammar the table cannot tell, read into the request.
 std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
                                                   const std::string& file) {
@@ -165,7 +196,9 @@ std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
         return UsageError{"--path " + *pathText + " is not member numbers separated by commas",
                           false};
     }
-    options.influence = InfluenceRequest{*quantity, *what, *path};
+    options.influence = InfluenceRequest{*quantity, *what, *path, std::nullopt, false};
+    if (std::optional<UsageError> problem = ReadMovingLoad(given, *options.influence))
+      return *problem;
   }
   if (std::optional<UsageError> problem = ReadStability(given, options)) return *problem;
   if (const std::optional<std::string> unitsText = value(O::Units)) {

@@ -10,6 +10,7 @@
 #include "analysis/CriticalLoad.h"
 #include "analysis/DividedStructure.h"
 #include "analysis/InfluenceLine.h"
+#include "analysis/MovingLoad.h"
 #include "model/Units.h"
 
 namespace stavelorn {
@@ -18,8 +19,10 @@ enum class BatchAction { Analyse, ShowHelp, ShowVersion };
 
 struct InfluenceRequest {
   InfluenceQuantity quantity;
-  std::string what;       // as typed, for the JSON
-  std::vector<int> path;  // empty: the default path
+  std::string what;                // as typed, for the JSON
+  std::vector<int> path;           // empty: the default path
+  std::optional<LoadTrain> train;  // --train and --lane
+  bool envelope = false;
 };
 
 struct UnitsRequest {

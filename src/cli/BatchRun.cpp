@@ -11,6 +11,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/CriticalLoad.h"
 #include "analysis/ModelCheck.h"
+#include "analysis/MovingLoadEnvelope.h"
 #include "analysis/SecondOrder.h"
 #include "cli/BatchFileRefusals.h"
 #include "cli/BatchOptionTable.h"
@@ -22,6 +23,7 @@
 #include "model/Version.h"
 #include "reports/AnswerFile.h"
 #include "reports/LoadCaseJson.h"
+#include "reports/MovingLoadJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
@@ -192,6 +194,22 @@ int WriteReport(const BatchOptions& options, const ModelStore& model, const Anal
              : kExitOutputFailed;
 }
 
+// The "movingLoad" and "envelope" keys of the influence object, "" without a train. The envelope's
+// sections are of the member and quantity of the line, which names them in the model.
+std::string MovingLoadKeys(const ModelStore& model, const StructureResults& results,
+                           const InfluenceRequest& request, const InfluenceLine& line) {
+  if (!request.train) return "";
+  std::string keys =
+      ",\n  \"movingLoad\": " + MovingLoadJson(WorstPlacements(line, *request.train));
+  if (request.envelope) {
+    const EnvelopeResult envelope =
+        ComputeMovingLoadEnvelope(model, results, request.quantity.Item, request.quantity.Quantity,
+                                  request.path, *request.train);
+    keys += ",\n  \"envelope\": " + EnvelopeJson(envelope.Envelope, model.StructType);
+  }
+  return keys;
+}
+
 }  // namespace
 
 int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream& err) {
@@ -238,7 +256,9 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
     const InfluenceResult line = ComputeInfluenceLine(
         model, run.Results, options.influence->quantity, options.influence->path);
     if (!line.Problem.empty()) return Box(err, kInfluenceTitle, line.Problem), kExitRejected;
-    influenceJson = InfluenceJson(line.Line, options.influence->what);
+    influenceJson =
+        InfluenceJson(line.Line, options.influence->what,
+                      MovingLoadKeys(model, run.Results, *options.influence, line.Line));
   }
   // Written only once nothing can refuse the run any more, so a refused run leaves no picture.
   if (options.picture) {

@@ -38,16 +38,35 @@ Point Flat(const Segment& s, double fraction, double axis, double ordinate) {
   return {s.Begin.X + fraction * (s.End.X - s.Begin.X), axis + ordinate};
 }
 
-void DrawArrowDown(Canvas& canvas, const Point& tip, double size) {
+void DrawArrowDown(Canvas& canvas, const Point& tip, double size, const std::string& label) {
   canvas.Line(tip.X, tip.Y + 3 * size, tip.X, tip.Y, kBrightWhite);
   canvas.Line(tip.X - size / 2, tip.Y + size, tip.X, tip.Y, kBrightWhite);
   canvas.Line(tip.X + size / 2, tip.Y + size, tip.X, tip.Y, kBrightWhite);
-  PrintTextAt(canvas, tip.X + size / 2, tip.Y + 4 * size, "1");
+  PrintTextAt(canvas, tip.X + size / 2, tip.Y + 4 * size, label);
+}
+
+// The train's loads where they stand on the path (those beyond its ends are not drawn).
+void DrawTrain(const ModelStore& model, const InfluenceLine& line, const ShownTrain& shown,
+               double size, Canvas& canvas) {
+  if (!shown.Placement.Standing) return;
+  for (const TrainLoad& load : shown.Train.Loads) {
+    const double at =
+        shown.Placement.Position + (shown.Placement.Reversed ? -load.Offset : load.Offset);
+    const std::optional<PathPlace> place = PlaceAlongPath(line, at);
+    if (!place) continue;
+    const std::optional<Segment> s = DrawnMember(model, place->Member);
+    const auto span =
+        std::find_if(line.Path.begin(), line.Path.end(),
+                     [&](const InfluenceSpan& sp) { return sp.Member == place->Member; });
+    if (s && span->Length > 0)
+      DrawArrowDown(canvas, Along(*s, place->X / span->Length, 0), size, ShortNumber(load.Load));
+  }
 }
 
 }  // namespace
 
-void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canvas& canvas) {
+void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canvas& canvas,
+                       const ShownTrain* train) {
   std::vector<Point> joints;
   double low = 0, high = 0, left = 0, right = 0;
   for (int j = 1; j <= model.JointCount; ++j)
@@ -137,19 +156,25 @@ void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canva
     if (!loadAt || std::fabs(point->Station.Value) > std::fabs(loadAt->Station.Value))
       loadAt = point;
   }
-  if (loadAt && largest > 0) {
+  if (train) {
+    DrawTrain(model, line, *train, view.SymbolUnit, canvas);
+  } else if (loadAt && largest > 0) {
     const std::optional<Segment> s = DrawnMember(model, loadAt->Member);
     auto span = std::find_if(line.Path.begin(), line.Path.end(), [loadAt](const InfluenceSpan& sp) {
       return sp.Member == loadAt->Member;
     });
-    DrawArrowDown(canvas, Along(*s, loadAt->Station.X / span->Length, 0), view.SymbolUnit);
+    DrawArrowDown(canvas, Along(*s, loadAt->Station.X / span->Length, 0), view.SymbolUnit, "1");
   }
 
   // The legend, top left.
   const double extent = std::max(view.ViewXMax - view.ViewXMin, view.ViewYMax - view.ViewYMin);
   const double x0 = (view.ViewXMin + view.ViewXMax) / 2 - 0.65 * extent + mark;
   const double y0 = (view.ViewYMin + view.ViewYMax) / 2 + 0.65 * extent - mark;
-  PrintTextAt(canvas, x0, y0, "Unit load 1 acting downward, shown where the ordinate is largest");
+  PrintTextAt(canvas, x0, y0,
+              train ? "Moving load where it gives its " + std::string(train->Which) + " " +
+                          ShortNumber(train->Placement.Value) +
+                          (train->Train.Lane != 0 ? " (lane load included)" : "")
+                    : "Unit load 1 acting downward, shown where the ordinate is largest");
   PrintTextAt(canvas, x0, y0 - 3 * mark, "Positive ordinates drawn upward, below the structure");
   canvas.SetForeColor(kLightCyan);
 }

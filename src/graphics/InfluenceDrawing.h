@@ -6,14 +6,24 @@
 // ordinate is largest in size.
 #pragma once
 
-#include "analysis/InfluenceLine.h"
+#include "analysis/MovingLoad.h"
 #include "graphics/Canvas.h"
 #include "model/ModelStore.h"
 
 namespace stavelorn {
 
+// A moving load drawn at one of its worst places in place of the unit load.
+struct ShownTrain {
+  LoadTrain Train;
+  TrainPlacement Placement;
+  const char* Which = "max";  // the extreme it gives there
+};
+
 // Draws the structure (joints and members tagged for picking) and the line; clears the canvas.
-void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canvas& canvas);
+// With `train`, its loads stand on the path where it gives that extreme, each labelled with its
+// value, and the legend gives the extreme.
+void DrawInfluenceLine(const ModelStore& model, const InfluenceLine& line, Canvas& canvas,
+                       const ShownTrain* train = nullptr);
 
 // How far along `member` (0 at its beginning, 1 at its end) the drawn point (x, y) of the
 // structure lies, measured to the nearest point of the drawn member.

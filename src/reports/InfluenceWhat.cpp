@@ -30,7 +30,9 @@ std::optional<int> Whole(const std::string& text) {
   return value;
 }
 
-std::optional<double> Real(const std::string& text) {
+}  // namespace
+
+std::optional<double> ReadFiniteNumber(const std::string& text) {
   if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
   char* end = nullptr;
   errno = 0;
@@ -38,8 +40,6 @@ std::optional<double> Real(const std::string& text) {
   if (*end != '\0' || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
   return value;
 }
-
-}  // namespace
 
 std::optional<InfluenceQuantity> ParseInfluenceWhat(const std::string& text) {
   const std::vector<std::string> parts = Split(text, ':');
@@ -53,7 +53,7 @@ std::optional<InfluenceQuantity> ParseInfluenceWhat(const std::string& text) {
   } else if (kind == "internal") {
     if (parts.size() != 4) return std::nullopt;
     q.Kind = InfluenceKind::Internal;
-    const std::optional<double> x = Real(parts[2]);
+    const std::optional<double> x = ReadFiniteNumber(parts[2]);
     const std::optional<DiagramQuantity> quantity = QuantityNamed(parts[3]);
     if (!x || !quantity) return std::nullopt;
     q.X = *x;

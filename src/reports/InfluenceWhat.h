@@ -14,6 +14,9 @@
 
 namespace stavelorn {
 
+// A whole text as a finite number, no blank around it, or nothing.
+std::optional<double> ReadFiniteNumber(const std::string& text);
+
 // The quantity WHAT names, or nothing when the text is not of one of the four forms. Whether it
 // names something of a model is InfluenceQuantityProblem's to say.
 std::optional<InfluenceQuantity> ParseInfluenceWhat(const std::string& text);

@@ -68,7 +68,8 @@ std::string PlausibilityNotesJson(const std::vector<std::string>& notes) {
 
 }  // namespace
 
-std::string InfluenceJson(const InfluenceLine& line, const std::string& what) {
+std::string InfluenceJson(const InfluenceLine& line, const std::string& what,
+                          const std::string& moreKeys) {
   std::string out = "{\"what\": " + JsonString(what) + ",\n  \"path\": [";
   for (std::size_t m = 0; m < line.Path.size(); ++m) {
     const InfluenceSpan& span = line.Path[m];
@@ -79,7 +80,7 @@ std::string InfluenceJson(const InfluenceLine& line, const std::string& what) {
     out += "]}";
   }
   return out + "],\n  \"max\": " + InfluencePointJson(line.Max.Station, line.Max.Member) +
-         ",\n  \"min\": " + InfluencePointJson(line.Min.Station, line.Min.Member) + "}";
+         ",\n  \"min\": " + InfluencePointJson(line.Min.Station, line.Min.Member) + moreKeys + "}";
 }
 
 std::string DiagramsJson(const ModelStore& model, const StructureResults& results) {

@@ -41,8 +41,10 @@ std::string ResultKeysJson(const ModelStore& model, const StructureResults& resu
 // An influence line: {"what": what, "path": [{"member": m, "stations": [{"x": x, "value": v},
 // ...]}, ...], "max": {"member": m, "x": x, "value": v}, "min": {...}}, x from the member's
 // beginning, value the ordinate in double precision; a station or extreme at a jump carries
-// "side": "before" (the load at smaller x) or "after".
-std::string InfluenceJson(const InfluenceLine& line, const std::string& what);
+// "side": "before" (the load at smaller x) or "after". `moreKeys` (",\n  \"key\": ..."), when
+// given, follows "min".
+std::string InfluenceJson(const InfluenceLine& line, const std::string& what,
+                          const std::string& moreKeys = "");
 
 // The internal-force diagrams of every member: [{"member": 1, "length": L, "stations": [{"x": 0,
 // "N": ..., "V": ..., "M": ...}, ...], "extremes": [{"quantity": "M", "kind": "max", "x": ...,

@@ -55,5 +55,75 @@ TEST(InfluenceBatch, ATrussWithoutAPathCarriesTheLoadOnItsBottomChord) {
   }
 }
 
+// Two loads of 10 at 2 and a lane load of 1 on the beam of 10 (influence-beam.str). At midspan
+// (member 2, x = 1) the loads stand at 3 and 5 (40, the first on member 1) and the lane load
+// covers the span (12.5); at member 2's beginning (x = 4 of the beam) the loads stand at 4 and 6
+// (40) and the lane load adds 12; a downward train never makes these moments negative.
+TEST(InfluenceBatch, MovingLoadAndEnvelopeFollowTheClosedForms) {
+  std::ostringstream out, err;
+  ASSERT_EQ(
+      RunBatchTool({"--json", "--influence", "internal:2:1:M", "--train", "10,10@2", "--lane", "1",
+                    "--envelope", testing::SourcePath("tests/reports/golden/influence-beam.str")},
+                   out, err),
+      0)
+      << err.str();
+  const JsonValue influence = ParseJson(out.str())["influence"];
+  const JsonValue& max = influence["movingLoad"]["max"];
+  EXPECT_NEAR(Number(max["value"]), 52.5, 1e-9);
+  EXPECT_NEAR(Number(max["position"]), 3, 1e-9);
+  EXPECT_EQ(max["reversed"].text, "false");
+  EXPECT_EQ(max["member"].text, "1");
+  EXPECT_NEAR(Number(influence["movingLoad"]["min"]["value"]), 0, 1e-9);
+  const JsonValue& envelope = influence["envelope"];
+  EXPECT_EQ(envelope["member"].text, "2");
+  EXPECT_EQ(envelope["quantity"].text, "M");
+  ASSERT_EQ(envelope["stations"].items.size(), 11u);
+  EXPECT_NEAR(Number(envelope["stations"][0]["max"]), 52, 1e-9);
+  EXPECT_NEAR(Number(envelope["stations"][10]["x"]), 6, 1e-12);
+  for (const JsonValue& s : envelope["stations"].items) EXPECT_NEAR(Number(s["min"]), 0, 1e-9);
+  // A lane load alone stands nowhere.
+  std::ostringstream laneOut, laneErr;
+  ASSERT_EQ(RunBatchTool({"--json", "--influence", "internal:2:1:M", "--lane", "2",
+                          testing::SourcePath("tests/reports/golden/influence-beam.str")},
+                         laneOut, laneErr),
+            0);
+  const JsonValue lane = ParseJson(laneOut.str())["influence"]["movingLoad"]["max"];
+  EXPECT_NEAR(Number(lane["value"]), 25, 1e-9);
+  EXPECT_EQ(lane["position"].kind, JsonValue::Kind::Null);
+  EXPECT_EQ(lane["member"].kind, JsonValue::Kind::Null);
+}
+
+TEST(InfluenceBatch, TrainsThatCannotTravelAreUsageErrors) {
+  const std::string beam = testing::SourcePath("tests/reports/golden/influence-beam.str");
+  const struct {
+    std::vector<std::string> args;
+    const char* first;  // the message's first line
+  } cases[] = {
+      {{"--json", "--influence", "reaction:1:1", "--train", "10@1,5@3", beam},
+       "--train 10@1,5@3: the first load's offset must be 0."},
+      {{"--json", "--influence", "reaction:1:1", "--train", "10,5@3,5@2", beam},
+       "--train 10,5@3,5@2: load 3 stands before the load ahead of it: offsets never decrease."},
+      {{"--json", "--influence", "reaction:1:1", "--train", "10,5", beam},
+       "--train 10,5: load 2 \"5\" has no @OFFSET"},
+      {{"--json", "--influence", "reaction:1:1", "--lane", "heavy", beam},
+       "--lane takes a load per length, not \"heavy\""},
+      {{"--json", "--train", "10", beam},
+       "--influence, --buckling and --second-order go with --json, --path, --train, --lane and "
+       "--envelope with --influence, --modes with --buckling"},
+      {{"--json", "--influence", "internal:1:2:M", "--envelope", beam},
+       "--envelope goes with --train or --lane"},
+      {{"--json", "--influence", "reaction:1:1", "--train", "10", "--envelope", beam},
+       "--envelope goes with --influence internal:M:X:Q, not reaction:1:1"},
+      {{"--check", "a.json", "--train", "10", beam}, "--check is given alone, not with --train"},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatchTool(c.args, out, err), 64);
+    EXPECT_EQ(err.str().substr(0, err.str().find('\n')),
+              std::string("stavelorn-report: ") + c.first);
+    EXPECT_EQ(out.str(), "");
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

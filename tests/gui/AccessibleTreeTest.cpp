@@ -170,6 +170,14 @@ class AccessibleTreeTest : public QObject {
     QVERIFY(
         Opened<SecondOrderWindow>([&] { s.window.Action(M::MnuSecondOrder)->trigger(); }, audit));
     MemberDiagramWindow member(s.window.Commands(), 1);
+    const LoadTrain train{{{100, 0}, {100, 2}}, 5};
+    member.ShowEnvelope(
+        s.model,
+        ComputeMovingLoadEnvelope(
+            s.model, s.window.Commands().Results(), 1,
+            BuildMemberDiagrams(s.model, s.window.Commands().Results()).front().Quantities.back(),
+            {}, train)
+            .Envelope);
     member.show();
     audit(&member);
     for (bool combinations : {false, true}) {

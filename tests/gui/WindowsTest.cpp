@@ -4,6 +4,10 @@
 // readable whole. Smaller cases check the menus and the recent projects, looking around the
 // drawing, and the Project dialogs.
 // Scripted messages and file dialogs stand in for the user.
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+
 #include "analysis/MemberDiagrams.h"
 #include "app/ResultTables.h"
 #include "app/qt/InfluenceWindow.h"
@@ -266,6 +270,17 @@ class WindowsTest : public QObject {
           // Member 1 first, from joint 1; the extremes close the table.
           const QString copied = CopyAll(window->Grid());
           QVERIFY(copied.startsWith("1\t0\tjoint 1\t") && copied.contains("\tmax\t"));
+          // A named train travels the line; typing into its table makes it the student's own,
+          // and a load that is not a number is named by its row.
+          window->TrainPresetBox()->setCurrentIndex(1);
+          QVERIFY(window->Train() && window->Train()->Loads.size() == 3);
+          QVERIFY(window->MovingLoadResult()->text().contains("Greatest"));
+          QVERIFY(window->Worst().Max.Value > 0 && window->Worst().Min.Value < 0);
+          window->TrainTable()->setItem(1, 0, new QTableWidgetItem("heavy"));
+          QCOMPARE(window->TrainPresetBox()->currentIndex(), 0);
+          QVERIFY(!window->Train());
+          QCOMPARE(window->MovingLoadResult()->text(),
+                   QString("Row 2: the load \"heavy\" is not a number."));
         }));
   }
 

@@ -11,7 +11,7 @@ failed=0
 # program | arguments | exit status | text expected on stdout | text expected on stderr
 cases=(
   "stavelorn-report|--help|0|usage: stavelorn-report [--trail] [--diagrams] [--precision single|"
-  "stavelorn-report|--help|0|double] [--json [--influence WHAT [--path M1,M2,...]] [--buckling [--modes N]] [--second-order]] [--units FORCE,LENGTH[,TEMP]] [--segments n] [--case NAME] FILE.str|"
+  "stavelorn-report|--help|0|double] [--json [--influence WHAT [--path M1,M2,...] [--train P1[@0],P2@D2,...] [--lane W] [--envelope]] [--buckling [--modes N]] [--second-order]] [--units FORCE,LENGTH[,TEMP]] [--segments n] [--case NAME] FILE.str|"
   "stavelorn-report|--version|0|stavelorn-report $version|"
   "stavelorn-report|--json --help|0|--json|"
   "stavelorn-report|--bogus|64||unknown option --bogus"

@@ -1,8 +1,11 @@
 #include "app/qt/InfluenceWindow.h"
 
+#include <cmath>
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +17,10 @@
 
 #include "analysis/InfluencePath.h"
 #include "analysis/MemberAxes.h"
+#include "analysis/MovingLoadEnvelope.h"
+#include "app/InfluencePrint.h"
+#include "app/MovingLoadChoice.h"
+#include "app/MovingLoadReport.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "graphics/InfluenceDrawing.h"
 #include "graphics/qt/PictureBox.h"
@@ -36,10 +43,11 @@ bool OfJoint(InfluenceKind kind) {
 }  // namespace
 
 InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults& results,
-                                 QWidget* parent)
+                                 ProjectCommands& commands, QWidget* parent)
     : QDialog(parent),
       model_(model),
       results_(results),
+      commands_(commands),
       choice_(FirstInfluenceChoice(model, results)) {
   // A label names the control beside it, for the keyboard and for screen readers alike.
   auto Caption = [this](const char* text, QWidget* buddy) {
@@ -114,9 +122,12 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
   controls->addWidget(defaultPath, 1, 6);
   section_->setMaximumWidth(120);
   controls->setColumnStretch(7, 1);
+  auto* side = new QVBoxLayout;
+  side->addWidget(grid_, 1);
+  side->addWidget(BuildMovingLoadPanel());
   auto* body = new QHBoxLayout;
   body->addWidget(picture_, 1);
-  body->addWidget(grid_);
+  body->addLayout(side);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(save);
@@ -191,10 +202,132 @@ void InfluenceWindow::Recompute() {
     table_ = BuildInfluenceTable(model_, line_);
     FillResultGrid(*grid_, table_);
     grid_->setMinimumWidth(grid_->horizontalHeader()->length() + 40);
-    DrawInfluenceLine(model_, line_, *picture_);
     principle_->setText(QString::fromStdString(InfluencePrinciple(model_, line_.Quantity)));
   }
+  ShowMovingLoad();
   ShowChoice();
+}
+
+QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
+  auto* panel = new QGroupBox("Moving Load", this);
+  panel->setObjectName("MovingLoadPanel");
+  panel->setAccessibleName("Moving load");
+  trainPreset_ = new QComboBox(panel);
+  trainPreset_->setObjectName("TrainPreset");
+  trainPreset_->setAccessibleName("Train");
+  trainPreset_->addItem("Your own train");
+  for (const TrainPreset& preset : TrainPresets()) trainPreset_->addItem(preset.Name);
+  trainTable_ = new QTableWidget(8, 2, panel);
+  trainTable_->setObjectName("TrainTable");
+  trainTable_->setAccessibleName("Loads and their offsets from the first");
+  trainTable_->setHorizontalHeaderLabels({"Load", "Offset"});
+  trainTable_->setMaximumHeight(180);
+  lane_ = new QLineEdit(panel);
+  lane_->setObjectName("LaneLoad");
+  lane_->setAccessibleName("Lane load per length");
+  direction_ = new QComboBox(panel);
+  direction_->setObjectName("TrainDirection");
+  direction_->setAccessibleName("Direction");
+  direction_->addItems({"Both ways", "As given", "Reversed"});
+  movingResult_ = new QLabel(panel);
+  movingResult_->setObjectName("MovingLoadResult");
+  movingResult_->setAccessibleName("Moving load result");
+  movingResult_->setWordWrap(true);
+  envelope_ = new QPushButton("&Envelope Along Member...", panel);
+  envelope_->setObjectName("EnvelopeB");
+  envelope_->setAccessibleName("Envelope along the member");
+  envelope_->setAutoDefault(false);
+  auto* form = new QGridLayout(panel);
+  auto caption = [panel](const char* text, QWidget* buddy) {
+    auto* label = new QLabel(text, panel);
+    label->setBuddy(buddy);
+    label->setAccessibleName(QString(text).remove('&').remove(':'));
+    return label;
+  };
+  form->addWidget(caption("&Train:", trainPreset_), 0, 0);
+  form->addWidget(trainPreset_, 0, 1);
+  form->addWidget(trainTable_, 1, 0, 1, 2);
+  form->addWidget(caption("&Lane load:", lane_), 2, 0);
+  form->addWidget(lane_, 2, 1);
+  form->addWidget(caption("Di&rection:", direction_), 3, 0);
+  form->addWidget(direction_, 3, 1);
+  form->addWidget(movingResult_, 4, 0, 1, 2);
+  form->addWidget(envelope_, 5, 0, 1, 2);
+  connect(trainPreset_, &QComboBox::currentIndexChanged, this, &InfluenceWindow::ShowPreset);
+  // Typing makes the train the student's own.
+  auto typed = [this] {
+    if (showing_) return;
+    showing_ = true;
+    trainPreset_->setCurrentIndex(0);
+    showing_ = false;
+    ReadTrain();
+  };
+  connect(trainTable_, &QTableWidget::itemChanged, this, typed);
+  connect(lane_, &QLineEdit::editingFinished, this, typed);
+  connect(direction_, &QComboBox::currentIndexChanged, this, &InfluenceWindow::ReadTrain);
+  connect(envelope_, &QPushButton::clicked, this, &InfluenceWindow::OpenEnvelope);
+  return panel;
+}
+
+void InfluenceWindow::ShowPreset(int index) {
+  if (showing_ || index < 1) return;
+  const LoadTrain train =
+      PresetInUnits(TrainPresets().at(static_cast<std::size_t>(index - 1)), model_.Units);
+  showing_ = true;
+  trainTable_->clearContents();
+  const std::vector<TrainRow> rows = RowsOfTrain(train);
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < 2; ++c)
+      trainTable_->setItem(static_cast<int>(r), c,
+                           new QTableWidgetItem(QString::fromStdString(rows[r][c])));
+  lane_->setText(QString::fromStdString(LaneText(train)));
+  showing_ = false;
+  ReadTrain();
+}
+
+void InfluenceWindow::ReadTrain() {
+  if (showing_) return;
+  std::vector<TrainRow> rows;
+  for (int r = 0; r < trainTable_->rowCount(); ++r) {
+    TrainRow row;
+    for (int c = 0; c < 2; ++c)
+      if (const QTableWidgetItem* item = trainTable_->item(r, c))
+        row[static_cast<std::size_t>(c)] = item->text().toStdString();
+    rows.push_back(row);
+  }
+  TrainReading reading = ReadTrainRows(rows, lane_->text().toStdString());
+  reading.Train.Direction = static_cast<TrainDirection>(direction_->currentIndex());
+  train_.reset();
+  movingResult_->setText(QString::fromStdString(reading.Problem));
+  if (reading.Problem.empty()) train_ = reading.Train;
+  Recompute();
+}
+
+void InfluenceWindow::ShowMovingLoad() {
+  envelope_->setEnabled(train_ && hasLine_ && choice_.Quantity.Kind == InfluenceKind::Internal);
+  if (!train_ || !hasLine_) {
+    if (hasLine_) DrawInfluenceLine(model_, line_, *picture_);
+    return;
+  }
+  worst_ = WorstPlacements(line_, *train_);
+  const ShownTrain shown = TrainAtLargerExtreme(*train_, worst_);
+  DrawInfluenceLine(model_, line_, *picture_, &shown);
+  QString text;
+  for (const std::string& line : MovingLoadLines(model_, *train_, worst_))
+    text += (text.isEmpty() ? "" : "\n") + QString::fromStdString(line);
+  movingResult_->setText(text);
+}
+
+void InfluenceWindow::OpenEnvelope() {
+  if (!train_) return;
+  const InfluenceQuantity& q = choice_.Quantity;
+  const EnvelopeResult result =
+      ComputeMovingLoadEnvelope(model_, results_, q.Item, q.Quantity, choice_.Path, *train_);
+  if (!result.Problem.empty()) {
+    problem_->setText(QString::fromStdString(result.Problem));
+    return;
+  }
+  ShowMemberEnvelope(result.Envelope, commands_, this);
 }
 
 void InfluenceWindow::ShowChoice() {
@@ -250,11 +383,14 @@ QString InfluenceWindow::SelectedText() const {
 }
 
 std::optional<InfluenceLine> ShowInfluenceLines(const ModelStore& model,
-                                                const StructureResults& results, QWidget* parent) {
+                                                const StructureResults& results,
+                                                ProjectCommands& commands, QWidget* parent,
+                                                std::optional<LoadTrain>* train) {
   if (!results.Complete()) return std::nullopt;
-  InfluenceWindow window(model, results, parent);
+  InfluenceWindow window(model, results, commands, parent);
   window.exec();
   if (!window.HasLine()) return std::nullopt;
+  if (train) *train = window.Train();
   return window.Line();
 }
 

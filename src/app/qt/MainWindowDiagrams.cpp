@@ -54,8 +54,10 @@ void MainWindow::FillDiagramsMenu() {
   QAction* influence = diagramsMenu_->addAction("&Influence Lines...");
   influence->setObjectName("MnuDiagInfluence");
   connect(influence, &QAction::triggered, this, [this] {
-    if (std::optional<InfluenceLine> line = ShowInfluenceLines(model_, commands_.Results(), this))
-      commands_.KeepInfluenceLine(std::move(*line));
+    std::optional<LoadTrain> train;
+    if (std::optional<InfluenceLine> line =
+            ShowInfluenceLines(model_, commands_.Results(), commands_, this, &train))
+      commands_.KeepInfluenceLine(std::move(*line), std::move(train));
   });
 }
 

@@ -1,6 +1,7 @@
 #include "app/qt/MemberDiagramWindow.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,9 +11,11 @@
 #include <QVBoxLayout>
 
 #include "app/MemberDiagramTable.h"
+#include "app/MovingLoadReport.h"
 #include "app/ShownViews.h"
 #include "app/qt/ShowControls.h"
 #include "graphics/DiagramDrawing.h"
+#include "graphics/EnvelopeDrawing.h"
 #include "graphics/qt/PictureBox.h"
 #include "ui/qt/CopyKeys.h"
 
@@ -52,20 +55,41 @@ MemberDiagramWindow::MemberDiagramWindow(ProjectCommands& commands, int member, 
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* column = new QVBoxLayout;
-  column->addWidget(title_);
-  column->addWidget(heading_);
-  column->addLayout(showRow);
-  column->addWidget(grid_, 1);
-  column->addWidget(close, 0, Qt::AlignHCenter);
+  column_ = new QVBoxLayout;
+  column_->addWidget(title_);
+  column_->addWidget(heading_);
+  column_->addLayout(showRow);
+  column_->addWidget(grid_, 1);
+  column_->addWidget(close, 0, Qt::AlignHCenter);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(picture_, 1);
-  layout->addLayout(column);
+  layout->addLayout(column_);
   // Wide enough for every column of the table beside the picture.
   int tableWidth = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
   for (int c = 0; c < cols; ++c) tableWidth += grid_->columnWidth(c);
   grid_->setMinimumWidth(tableWidth);
   resize(picture_->minimumWidth() + tableWidth + 60, 720);
+}
+
+void MemberDiagramWindow::ShowEnvelope(const ModelStore& model,
+                                       const MovingLoadEnvelope& envelope) {
+  envelopePicture_ = new PictureBox(this);
+  envelopePicture_->setObjectName("EnvelopePic");
+  envelopePicture_->setAccessibleName("Moving load envelope drawing");
+  envelopePicture_->setMinimumSize(420, 300);
+  DrawMovingLoadEnvelope(envelope, QuantityName(model.StructType, envelope.Quantity),
+                         *envelopePicture_);
+  QString text;
+  for (const std::string& line : EnvelopeLines(model, envelope))
+    text += QString::fromStdString(line) + "\n";
+  auto* list = new QLabel(text.trimmed(), this);
+  list->setObjectName("EnvelopeList");
+  list->setAccessibleName("Envelope values and worst places");
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  column_->insertWidget(column_->count() - 1, envelopePicture_, 1);
+  column_->insertWidget(column_->count() - 1, list);
+  resize(width(), 980);
 }
 
 QString MemberDiagramWindow::SelectedText() const {
@@ -129,6 +153,14 @@ void MemberDiagramWindow::Load() {
 void ShowMemberDiagrams(int member, ProjectCommands& commands, QWidget* parent) {
   if (!ShownMemberDiagrams(commands.Session(), member)) return;
   MemberDiagramWindow window(commands, member, parent);
+  window.exec();
+}
+
+void ShowMemberEnvelope(const MovingLoadEnvelope& envelope, ProjectCommands& commands,
+                        QWidget* parent) {
+  if (!ShownMemberDiagrams(commands.Session(), envelope.Member)) return;
+  MemberDiagramWindow window(commands, envelope.Member, parent);
+  window.ShowEnvelope(commands.ShownModel(), envelope);
   window.exec();
 }
 

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "analysis/MemberDiagrams.h"
+#include "analysis/MovingLoadEnvelope.h"
 #include "app/ProjectCommands.h"
 #include "app/ResultTables.h"
 #include "model/ModelStore.h"
@@ -14,6 +15,7 @@
 class QComboBox;
 class QLabel;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace stavelorn {
 
@@ -33,6 +35,11 @@ class MemberDiagramWindow : public QDialog {
   // The "Show:" box, or null for a project of one load case.
   QComboBox* ShowBox() const { return show_; }
 
+  // Adds the envelope of a moving load along the member: its two curves and, beneath, the
+  // values at each station with the places of the train that give them.
+  void ShowEnvelope(const ModelStore& model, const MovingLoadEnvelope& envelope);
+  PictureBox* EnvelopePicture() const { return envelopePicture_; }
+
  private:
   // The picture, the table and the headings of the choice shown.
   void Load();
@@ -45,6 +52,8 @@ class MemberDiagramWindow : public QDialog {
   QComboBox* show_ = nullptr;
   PictureBox* picture_ = nullptr;
   QTableWidget* grid_ = nullptr;
+  QVBoxLayout* column_ = nullptr;
+  PictureBox* envelopePicture_ = nullptr;
 };
 
 // Shows a results grid's data rows in `grid`, its row 0 as the column headings, read-only.
@@ -56,5 +65,9 @@ QString SelectedCellsText(const QTableWidget& grid, const ResultTable& table);
 // Opens the member window of member `member` modally over `parent`, when the commands show
 // the results of a completed analysis and the model has that member; otherwise does nothing.
 void ShowMemberDiagrams(int member, ProjectCommands& commands, QWidget* parent);
+
+// The same window with the envelope of a moving load along its member added.
+void ShowMemberEnvelope(const MovingLoadEnvelope& envelope, ProjectCommands& commands,
+                        QWidget* parent);
 
 }  // namespace stavelorn

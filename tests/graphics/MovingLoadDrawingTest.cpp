@@ -1,0 +1,86 @@
+// A moving load drawn over its influence line, and its envelope along a member: the loads stand
+// where the train gives its extreme, and the envelope's curves pass through its values.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/Analysis.h"
+#include "analysis/MovingLoadEnvelope.h"
+#include "graphics/EnvelopeDrawing.h"
+#include "graphics/InfluenceDrawing.h"
+#include "graphics/RecordingCanvas.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+std::vector<Stroke> Texts(const RecordingCanvas& canvas, const std::string& text) {
+  std::vector<Stroke> found;
+  for (const Stroke& s : canvas.Strokes())
+    if (s.Shape == Stroke::Kind::Text && s.Text.find(text) != std::string::npos) found.push_back(s);
+  return found;
+}
+
+TEST(MovingLoadDrawing, TheTrainStandsOnThePathWhereItGivesItsExtreme) {
+  // A beam of 10 from x = 0 to 10; the loads of 20 and 30 at 3 and 5 (the first load at 3), a
+  // third 40 beyond the path's end drawn nowhere. The drawing's x is the beam's.
+  const ModelStore m = testing::ModelFromText(
+      R"("S","Beam", "Joints",2, 0, 10, "Supports",2, 1,1,0, 2,1,0, "Materials",1, 2E8,1E-5, )"
+      R"("Cross-Sections",1, 5E-4, "Members",1, 1,2,1,1)"
+      "\n");
+  const InfluenceLine line =
+      ComputeInfluenceLine(m, Analyze(m), {InfluenceKind::Internal, 1, 0, 5, DiagramQuantity::Mz})
+          .Line;
+  const ShownTrain shown{LoadTrain{{{20, 0}, {30, 2}, {40, 9}}, 0}, {42, true, 3, false, 1}, "max"};
+  RecordingCanvas canvas;
+  DrawInfluenceLine(m, line, canvas, &shown);
+  const struct {
+    const char* label;
+    double x;
+  } loads[] = {{"20", 3}, {"30", 5}};
+  for (const auto& load : loads) {
+    const std::vector<Stroke> labels = Texts(canvas, load.label);
+    ASSERT_FALSE(labels.empty()) << load.label;
+    // Each label sits just right of its arrow, whose tip is on the beam at the load.
+    const bool arrow = std::any_of(canvas.Strokes().begin(), canvas.Strokes().end(), [&](auto& s) {
+      return s.Shape == Stroke::Kind::Line && std::fabs(s.X1 - load.x) < 1e-9 &&
+             std::fabs(s.X2 - load.x) < 1e-9 && std::fabs(s.Y2) < 1e-9 && s.Y1 > 0;
+    });
+    EXPECT_TRUE(arrow) << load.label;
+  }
+  EXPECT_TRUE(Texts(canvas, "40").empty());
+  EXPECT_EQ(Texts(canvas, "Moving load where it gives its max 42").size(), 1u);
+  EXPECT_TRUE(Texts(canvas, "Unit load").empty());
+}
+
+TEST(MovingLoadDrawing, TheEnvelopesCurvesRunThroughItsValues) {
+  MovingLoadEnvelope envelope{2, DiagramQuantity::Mz, {}};
+  for (int k = 0; k <= 10; ++k) {
+    EnvelopeStation s{0.5 * k, {}};
+    s.Worst.Max.Value = k * (10 - k);
+    s.Worst.Min.Value = -k;
+    envelope.Stations.push_back(s);
+  }
+  RecordingCanvas canvas;
+  DrawMovingLoadEnvelope(envelope, "M", canvas);
+  EXPECT_EQ(Texts(canvas, "max 25").size(), 1u);
+  EXPECT_EQ(Texts(canvas, "min -10").size(), 1u);
+  EXPECT_EQ(Texts(canvas, "Envelope of M along member 2").size(), 1u);
+  // Ten segments of each curve, the greatest in yellow, the least in green, the same height
+  // ratio as the values.
+  int yellow = 0, green = 0;
+  double top = 0, bottom = 0;
+  for (const Stroke& s : canvas.Strokes()) {
+    if (s.Shape != Stroke::Kind::Line) continue;
+    yellow += s.Colour == kYellow;
+    green += s.Colour == kLightGreen;
+    top = std::max(top, s.Y2), bottom = std::min(bottom, s.Y2);
+  }
+  EXPECT_EQ(yellow, 10);
+  EXPECT_EQ(green, 10);
+  EXPECT_NEAR(top / bottom, -2.5, 1e-9);
+}
+
+}  // namespace
+}  // namespace stavelorn
