@@ -28,8 +28,9 @@ Snapped DrawingMode::Snap(const PointerPicture& picture, double px, double py, i
 }
 
 void DrawingMode::Changed(Change change) {
-  record_(change);
+  // The live results first, so that the picture the change redraws shows them.
   Reanalyse();
+  record_(change);
 }
 
 void DrawingMode::Press(const PointerPicture& picture, double px, double py) {
