@@ -1,6 +1,6 @@
 // The drawing mode of the main window with the mouse, offscreen: View > Draw Structure shows the
-// toolbar, a scripted sequence of drags adds a second bay (3 m) to the portal frame, the status line
-// follows the pointer, Live analyses as a joint is dragged, and Undo takes every step back.
+// toolbar, a scripted sequence of drags adds a second bay (3 m) to the portal frame, the status
+// line follows the pointer, Live analyses as a joint is dragged, and Undo takes every step back.
 #include "app/qt/DrawingBar.h"
 #include "graphics/DrawingData.h"
 #include "gui/WindowDriver.h"
