@@ -14,6 +14,7 @@ namespace {
 
 const std::vector<WindowHelpRow> kWindowPages = {
     {"mcas", "main-window"},
+    {"DrawingBar", "draw-structure"},
     {"ProjName", "project-title"},
     {"Units", "units"},
     {"Precision", "precision"},

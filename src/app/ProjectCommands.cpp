@@ -165,6 +165,12 @@ bool ProjectCommands::CloseProject() {
   return true;
 }
 
+void ProjectCommands::DataDrawn(Change change) {
+  session_.DropAnalysis();
+  session_.RecordChange(change);
+  ShowCurrentModel();
+}
+
 void ProjectCommands::DataWindowClosed(MenuItem menu, bool committed) {
   if (committed) {
     // The mechanism of the last failed analysis no longer describes edited data.

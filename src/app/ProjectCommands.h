@@ -159,6 +159,9 @@ class ProjectCommands {
   std::string RedoCaption() const { return session_.RedoCaption(); }
   void Undo();
   void Redo();
+  // The drawing mode changed the data as they stand: the results shown no longer describe them,
+  // and the change is one step of the history.
+  void DataDrawn(Change change);
 
   // The multiplier box (MultiplierEntry): the value the drawings magnify the deformed shape by,
   // its text, its list, what is typed and entered.

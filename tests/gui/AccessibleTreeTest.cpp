@@ -99,6 +99,8 @@ class AccessibleTreeTest : public QObject {
     faults << Faults(&empty);
     Session open("portal-frame", false);
     faults << Faults(&open.window);
+    open.window.DrawAction()->trigger();  // the drawing mode's toolbar
+    faults << Faults(&open.window);
     Session analysed("portal-frame");
     faults << Faults(&analysed.window);
     // The drawing is read as text, the structure with its results.

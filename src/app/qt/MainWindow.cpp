@@ -17,6 +17,7 @@
 #include "app/MenuRoutes.h"
 #include "app/PickInfo.h"
 #include "app/qt/CheckWorkWindow.h"
+#include "app/qt/DrawingBar.h"
 #include "app/qt/HelpWindow.h"
 #include "app/qt/LoadCaseDialogs.h"
 #include "app/qt/MethodStepsWindow.h"
@@ -220,6 +221,11 @@ void MainWindow::BuildViewMenu(QMenu* before) {
   numbers_->setCheckable(true);
   numbers_->setChecked(true);
   connect(numbers_, &QAction::toggled, this, [this] { Redraw(); });
+  BuildDrawingMode();
+  connect(drawing_, &DrawingBar::Redrawn, this, [this] {
+    Redraw();
+    Refresh();
+  });
 }
 
 void MainWindow::Run(MenuItem item) {
@@ -272,6 +278,8 @@ void MainWindow::Refresh() {
   }
   savePicture_->setVisible(commands_.ProjectOpen());
   viewMenu_->menuAction()->setVisible(commands_.ProjectOpen());
+  if (!commands_.ProjectOpen()) drawAction_->setChecked(false);
+  if (drawing_->Active()) drawing_->Follow();
   actions_[static_cast<std::size_t>(M::MnuProjRecent)]->setEnabled(
       !commands_.Prefs().Recent.Empty());
   projectFile_->setText(QString::fromStdString(model_.ProjectFile));
@@ -408,9 +416,13 @@ void MainWindow::Redraw() {
   DrawingView view;
   view.Numbers = numbers_->isChecked();
   view.Multiplier = commands_.Multiplier();
-  PlotStructure(commands_.ShownModel(), commands_.ShownResults(), *canvas_, FormId::mcas, messages_,
-                view);
-  if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
+  if (drawing_->Active()) {
+    DrawInDrawingMode(view);
+  } else {
+    PlotStructure(commands_.ShownModel(), commands_.ShownResults(), *canvas_, FormId::mcas,
+                  messages_, view);
+    if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
+  }
   if (shownDiagram_) DrawDiagram();
 }
 

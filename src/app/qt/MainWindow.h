@@ -26,7 +26,9 @@ class QShortcut;
 
 namespace stavelorn {
 
+class DrawingBar;
 class TourWindow;
+struct DrawingView;
 
 class MainWindow : public QMainWindow, public CommandWindows {
   Q_OBJECT
@@ -81,6 +83,9 @@ class MainWindow : public QMainWindow, public CommandWindows {
   QLabel* UnitsLabel() const { return units_; }
   // "double precision" while the results shown come from a run in double precision alone.
   QLabel* PrecisionLabel() const { return precision_; }
+  // View > Draw Structure and its toolbar.
+  QAction* DrawAction() const { return drawAction_; }
+  DrawingBar* Drawing() const { return drawing_; }
 
  public slots:
   // A member was clicked on the drawing: shows its data and, after an analysis, its end forces.
@@ -107,6 +112,10 @@ class MainWindow : public QMainWindow, public CommandWindows {
   void MultiplierEntered(const QString& text);
   void SavePicture();
   void BuildViewMenu(QMenu* before);
+  // View > Draw Structure: the toolbar, its status words and its marks over the picture.
+  void BuildDrawingMode();
+  // Redraw's picture while the drawing mode is on.
+  void DrawInDrawingMode(DrawingView& view);
   void FillRecentMenu();
   // The Diagrams menu of the analysed type: none, each of its quantities, the member window.
   void FillDiagramsMenu();
@@ -143,6 +152,9 @@ class MainWindow : public QMainWindow, public CommandWindows {
   std::optional<DiagramQuantity> shownDiagram_;
   bool restoringMultiplier_ = false;
   TourWindow* tour_ = nullptr;
+  DrawingBar* drawing_ = nullptr;
+  QAction* drawAction_ = nullptr;
+  QLabel* drawStatus_ = nullptr;
   bool sawDisplacements_ = false, sawDiagram_ = false, sawMethodSteps_ = false;
 };
 

@@ -47,7 +47,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 
 void PictureBox::Changed() {
   // A new drawing of another extent is fitted; the same structure drawn again keeps the view.
-  view_.Follow(ScaleRect());
+  if (followScale_) view_.Follow(ScaleRect());
   update();
 }
 
@@ -106,6 +106,7 @@ void PictureBox::wheelEvent(QWheelEvent* event) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  if (pointer_) return pointer_(Pointer::Press, event->position());
   pressed_ = true;
   dragging_ = false;
   pressedAt_ = lastDragAt_ = event->position().toPoint();
@@ -113,6 +114,10 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
+  if (pointer_) {
+    Hover(at);
+    return pointer_(Pointer::Move, event->position());
+  }
   if (pressed_ && (event->buttons() & Qt::LeftButton)) {
     if (!dragging_ && (at - pressedAt_).manhattanLength() > kClickSlack) dragging_ = true;
     if (dragging_) {
@@ -126,6 +131,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (pointer_ && event->button() == Qt::LeftButton)
+    return pointer_(Pointer::Release, event->position());
   if (event->button() != Qt::LeftButton || !pressed_) return QWidget::mouseReleaseEvent(event);
   pressed_ = false;
   if (dragging_) {

@@ -45,6 +45,17 @@ class PictureBox : public QWidget, public RecordingCanvas {
     tooltipSource_ = std::move(source);
   }
   const PickedItem& Hovered() const { return hovered_; }
+
+  // While a drawing tool is in hand the mouse draws instead of panning and clicking: every press,
+  // move (with the button held or not) and release of the left button goes to `handler` with its
+  // pixel. An empty handler gives the mouse back to the view.
+  enum class Pointer { Press, Move, Release };
+  // Whether a drawing's new scale refits the view (see ViewTransform::Follow); off while a
+  // drawing whose scale is then set again is made, so that the view follows only the last.
+  void FollowScale(bool follow) { followScale_ = follow; }
+  void SetPointerHandler(std::function<void(Pointer, QPointF)> handler) {
+    pointer_ = std::move(handler);
+  }
   // The item under the keyboard focus; none until Tab reaches one.
   const PickedItem& Focused() const { return focused_; }
 
@@ -81,6 +92,8 @@ class PictureBox : public QWidget, public RecordingCanvas {
   ViewTransform view_;
   PickedItem hovered_, focused_;
   std::function<std::string(const PickedItem&)> tooltipSource_;
+  std::function<void(Pointer, QPointF)> pointer_;
+  bool followScale_ = true;
   QPoint pressedAt_, lastDragAt_;
   bool dragging_ = false, pressed_ = false;
 };

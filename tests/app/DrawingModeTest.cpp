@@ -1,0 +1,279 @@
+// Drawing with the mouse, driven in pixels over a recorded picture as the window does: a portal
+// frame drawn by clicks is the example's model, snapping at every zoom, the press rules, a drag
+// as one step with the live analysis following it, and deleting a joint with its members.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/DrawingMode.h"
+#include "graphics/Drawing.h"
+#include "model/ProjectFile.h"
+#include "support/SampleModels.h"
+#include "support/ScriptedMessages.h"
+
+using namespace stavelorn;
+using namespace stavelorn::testing;
+
+namespace {
+
+std::string FileText(const ModelStore& model) {
+  std::string text;
+  EXPECT_FALSE(ProjectFileText(model, text));
+  return text;
+}
+
+// The example's project with its title, type, units, materials and sections, and nothing drawn.
+ModelStore Unbuilt(const std::string& example) {
+  ModelStore model = ExampleModel(example);
+  model.JointCount = model.SupportCount = model.MemberCount = model.ReleaseCount = 0;
+  model.JointLoadCount = model.MemberLoadCount = 0;
+  return model;
+}
+
+// A main window's drawing in drawing mode: the picture drawn anew after every change, a view of
+// `visible` on 600 x 450 pixels, the mode's changes recorded in a project history.
+struct Board {
+  explicit Board(ModelStore start, UserScale view = {-2, 7, 10, -2})
+      : model(std::move(start)),
+        session(model),
+        mode(model, messages, [this](Change change) { session.RecordChange(change); }),
+        visible(view) {}
+
+  PointerPicture Picture() {
+    canvas = RecordingCanvas();
+    canvas.SetPictureWidth(600);
+    PlotStructure(model, mode.LiveResults(), canvas, FormId::mcas, messages);
+    return {&canvas.Strokes(), visible, 600, 450};
+  }
+  double Px(Point p) const { return PictureMapping(visible, 600, 450).X(p.X); }
+  double Py(Point p) const { return PictureMapping(visible, 600, 450).Y(p.Y); }
+  void Click(Point p) {
+    mode.Press(Picture(), Px(p), Py(p));
+    mode.Release(Picture(), Px(p), Py(p));
+  }
+  // Presses at `from`, moves through `through` and releases at the last point.
+  void Drag(Point from, const std::vector<Point>& through) {
+    mode.Press(Picture(), Px(from), Py(from));
+    for (Point p : through) mode.Move(Picture(), Px(p), Py(p));
+    mode.Release(Picture(), Px(through.back()), Py(through.back()));
+  }
+
+  ModelStore model;
+  ScriptedMessages messages;
+  ProjectSession session;
+  DrawingMode mode;
+  UserScale visible;
+  RecordingCanvas canvas;
+};
+
+EntryHand Typing(const std::string& value) {
+  return [value](ListEditor& ed) {
+    ed.TypeField(2, value);
+    ed.Ok();
+  };
+}
+
+// The portal frame of the examples, drawn: three members dragged (the beam of section 2), a
+// fixed and a pinned support, the wind on joint 2 and the roof's point and uniform loads.
+void DrawPortal(Board& b) {
+  DrawingPalette& p = b.mode.Palette;
+  p.Tool = DrawTool::Member;
+  b.Drag({0, 0}, {{0, 2}, {0, 5}});
+  p.Section = 2;
+  b.Drag({0, 5}, {{8, 5}});
+  p.Section = 1;
+  b.Drag({8, 0}, {{8, 5}});
+  p.Tool = DrawTool::Support;
+  p.Support = 0;  // fixed
+  b.Click({0, 0});
+  p.Support = 1;  // pinned
+  b.Click({8, 0});
+  p.Tool = DrawTool::JointLoad;
+  b.mode.LoadValues = Typing("12");
+  b.Click({0, 5});
+  p.Tool = DrawTool::MemberLoad;
+  p.Load = MemberLoadKind::Concentrated;
+  b.mode.LoadValues = Typing("40");
+  b.Click({2.2, 5});  // placed at the grid point 2 from the beginning
+  p.Load = MemberLoadKind::Uniform;
+  b.mode.LoadValues = Typing("25");
+  b.Click({4, 5});
+}
+
+TEST(DrawingMode, DrawnPortalFrameIsTheExampleAndUndoesStepByStep) {
+  Board b(Unbuilt("portal-frame"));
+  const std::string empty = FileText(b.model);
+  DrawPortal(b);
+  EXPECT_EQ(FileText(b.model), FileText(ExampleModel("portal-frame")));
+  EXPECT_TRUE(b.messages.Log().empty());
+  const std::vector<std::string> steps = {
+      "Undo Member Loads", "Undo Member Loads", "Undo Joint Loads", "Undo Joints",
+      "Undo Joints",       "Undo Members",      "Undo Members",     "Undo Members"};
+  for (const std::string& step : steps) {
+    EXPECT_EQ(b.session.UndoCaption(), step);
+    b.session.Undo();
+  }
+  EXPECT_FALSE(b.session.CanUndo());
+  EXPECT_EQ(FileText(b.model), empty);
+}
+
+// A joint, a grid point within reach, or the point itself, at views from far out to close in:
+// the reach is in pixels, so a grid point pulls only from near it whatever the zoom.
+TEST(DrawingMode, SnapsToJointsThenGridPointsWithinPixels) {
+  const ModelStore portal = ExampleModel("portal-frame");
+  for (double zoom : {0.25, 1.0, 4.0, 30.0}) {
+    SCOPED_TRACE(zoom);
+    const double half = 6 / zoom;
+    Board b(portal, {4 - half, 2.5 + half, 4 + half, 2.5 - half * 0.75});
+    const PointerPicture picture = b.Picture();
+    const PictureMapping map(b.visible, 600, 450);
+    const auto snap = [&](Point at, double dx, double dy) {
+      return SnapPointer(b.model, picture, map.X(at.X) + dx, map.Y(at.Y) + dy, 1);
+    };
+    const Snapped joint = snap({8, 5}, 3, -2);
+    EXPECT_EQ(joint.Kind, SnapKind::Joint);
+    EXPECT_EQ(joint.Joint, 3);
+    EXPECT_EQ(joint.At.X, 8);
+    EXPECT_EQ(joint.At.Y, 5);
+    // The dragged joint is passed over: the pointer snaps to what lies under it.
+    EXPECT_NE(SnapPointer(b.model, picture, map.X(8) + 3, map.Y(5) - 2, 1, 3).Kind,
+              SnapKind::Joint);
+    const Snapped grid = snap({3, 2}, 4, 5);
+    EXPECT_EQ(grid.Kind, SnapKind::GridPoint);
+    EXPECT_EQ(grid.At.X, 3);
+    EXPECT_EQ(grid.At.Y, 2);
+    // Half way between grid points: free when the grid is wide enough on the screen to leave
+    // room between the reaches, else the nearest grid point.
+    const Snapped between = snap({3.5, 2.5}, 0, 0);
+    const double cell = map.Length(1);
+    EXPECT_EQ(between.Kind,
+              cell * std::sqrt(0.5) > kGridReach ? SnapKind::Free : SnapKind::GridPoint);
+    if (between.Kind == SnapKind::Free) {
+      EXPECT_NEAR(between.At.X, 3.5, 1e-9);
+    }
+    EXPECT_EQ(SnapPointer(b.model, picture, map.X(3.5), map.Y(2.5), 0).Kind, SnapKind::Free);
+  }
+}
+
+TEST(DrawingMode, PressMeansWhatTheToolAndTheItemUnderItSay) {
+  using A = PressAction;
+  const PickedItem none, joint{PickedItem::Kind::Joint, 2}, member{PickedItem::Kind::Member, 1};
+  const struct {
+    DrawTool Tool;
+    A OnNothing, OnJoint, OnMember;
+  } rules[] = {
+      {DrawTool::Select, A::ClearSelection, A::DragJoint, A::SelectMember},
+      {DrawTool::Joint, A::AddJoint, A::DragJoint, A::SelectMember},
+      {DrawTool::Member, A::StartMember, A::StartMember, A::StartMember},
+      {DrawTool::Support, A::Nothing, A::SetSupport, A::Nothing},
+      {DrawTool::Hinge, A::Nothing, A::Nothing, A::ToggleHinge},
+      {DrawTool::JointLoad, A::Nothing, A::AddJointLoad, A::Nothing},
+      {DrawTool::MemberLoad, A::Nothing, A::Nothing, A::AddMemberLoad},
+  };
+  for (const auto& rule : rules) {
+    EXPECT_EQ(PressActionOf(rule.Tool, none), rule.OnNothing);
+    EXPECT_EQ(PressActionOf(rule.Tool, joint), rule.OnJoint);
+    EXPECT_EQ(PressActionOf(rule.Tool, member), rule.OnMember);
+  }
+}
+
+// Joints clicked one by one: the first waits for the second (a list of one joint stores none),
+// then both are stored in one step; a click on a joint selects it and adds nothing.
+TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
+  Board b(Unbuilt("portal-frame"));
+  b.Click({0, 0});
+  EXPECT_EQ(b.model.JointCount, 0);
+  ASSERT_EQ(b.mode.WaitingJoints().size(), 1u);
+  b.Click({0, 5});
+  b.Click({0, 5});
+  EXPECT_EQ(b.model.JointCount, 2);
+  EXPECT_EQ(b.mode.Selection(), (PickedItem{PickedItem::Kind::Joint, 2}));
+  b.mode.Palette.Tool = DrawTool::Member;
+  b.Drag({0, 5}, {{6, 5}});
+  b.mode.Palette.Tool = DrawTool::Hinge;
+  b.Click({5, 5});
+  ASSERT_EQ(b.model.ReleaseCount, 1);
+  EXPECT_EQ(b.model.Releases(1, 1), 1);
+  EXPECT_EQ(b.model.Releases(1, 2), 2);  // the end at joint 3
+  b.Click({1, 5});
+  EXPECT_EQ(b.model.Releases(1, 2), 3);  // both ends
+}
+
+// A joint dragged through several points with Live on: the analysis follows every move, in
+// double precision, and the whole drag is one step that Undo takes back.
+TEST(DrawingMode, DragIsOneStepAndTheLiveAnalysisFollowsIt) {
+  Board b(ExampleModel("portal-frame"));
+  b.mode.Palette.Live = true;
+  b.mode.Palette.Tool = DrawTool::Select;
+  b.mode.Reanalyse();
+  ASSERT_EQ(b.mode.LiveResults().AnalysisStatus, kAnalysisComplete);
+  EXPECT_EQ(b.mode.LiveStatus(), "live, double precision");
+  const std::string before = FileText(b.model);
+  const Array<float> sway = b.mode.LiveResults().JointDisplacements;
+  b.mode.Press(b.Picture(), b.Px({8, 5}), b.Py({8, 5}));
+  for (Point p : {Point{8.5, 5}, Point{9, 6}}) {
+    b.mode.Move(b.Picture(), b.Px(p), b.Py(p));
+    EXPECT_EQ(b.model.JointCoords(3, 1), p.X);
+    EXPECT_EQ(b.model.JointCoords(3, 2), p.Y);
+    EXPECT_EQ(b.mode.LiveResults().AnalysisStatus, kAnalysisComplete);
+  }
+  EXPECT_NE(b.mode.LiveResults().JointDisplacements, sway);
+  EXPECT_FALSE(b.session.CanUndo());  // nothing recorded while the button is held
+  b.mode.Release(b.Picture(), b.Px({9, 6}), b.Py({9, 6}));
+  EXPECT_EQ(b.session.UndoCaption(), "Undo Joints");
+  b.session.Undo();
+  EXPECT_FALSE(b.session.CanUndo());
+  EXPECT_EQ(FileText(b.model), before);
+}
+
+// Hinges at both ends of the beam over a pinned base and a roller make the frame sway freely:
+// the live analysis finds the mechanism at once.
+TEST(DrawingMode, LiveAnalysisShowsAMechanismAtOnce) {
+  Board b(ExampleModel("portal-frame"));
+  b.mode.Palette.Live = true;
+  b.mode.Palette.Tool = DrawTool::Support;
+  b.mode.Palette.Support = 2;  // roller, moves in X
+  b.Click({8, 0});
+  EXPECT_EQ(b.mode.LiveResults().AnalysisStatus, kAnalysisComplete);
+  b.mode.Palette.Tool = DrawTool::Hinge;
+  b.Click({1, 5});
+  b.Click({7, 5});
+  EXPECT_NE(b.mode.LiveResults().AnalysisStatus, kAnalysisComplete);
+  EXPECT_FALSE(b.mode.LiveResults().MechanismMode.empty());
+  EXPECT_EQ(b.mode.LiveStatus(), "live, double precision: unstable, its mechanism shown");
+}
+
+// Delete on a joint asks first; its members go with it, and every later joint and member, with
+// the loads, supports and hinges naming them, is numbered one less.
+TEST(DrawingMode, DeletingAJointTakesItsMembersAndRenumbersTheRest) {
+  Board b(ExampleModel("portal-frame"));
+  b.mode.Palette.Tool = DrawTool::Select;
+  b.Click({0, 5});
+  b.messages.Answer(kAnswerCancel);
+  b.mode.DeleteSelection();
+  EXPECT_EQ(b.model.JointCount, 4);
+  EXPECT_EQ(b.messages.Log().back().Text,
+            "Delete Joint 2 and its 2 members ?\n\nNote: The following joints and members will "
+            "be renumbered.");
+  b.Click({0, 5});
+  b.messages.Answer(kAnswerOk);
+  b.mode.DeleteSelection();
+  ModelStore expected;
+  expected.Reset();
+  ASSERT_FALSE(
+      ReadProjectText(expected,
+                      "\"Portal frame, fixed and pinned bases, roof load and wind (kN, m)\"\n"
+                      "\"PFrame\"\n\"Joints\",3\n0,0\n8,5\n8,0\n\"Supports\",2\n1,1,1,1\n"
+                      "3,1,1,0\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",2\n"
+                      "0.0078,0.000115\n0.0098,0.00023\n\"Members\",1\n3,2,1,1\n"));
+  EXPECT_EQ(FileText(b.model), FileText(expected));
+  for (Point joint : {Point{8, 5}, Point{8, 0}}) {
+    b.Click(joint);
+    b.messages.Answer(kAnswerOk);
+    b.mode.DeleteSelection();
+  }
+  EXPECT_EQ(b.model.JointCount, 0);
+  EXPECT_EQ(b.mode.WaitingJoints().size(), 1u);
+}
+
+}  // namespace
