@@ -265,6 +265,8 @@ bool DrawingEdits::DeleteJoint(int joint) {
     for (int end = 1; end <= 2; ++end)
       if (m.MemberProps(member, end) > joint) --m.MemberProps(member, end);
   DropItem(m.Supports, static_cast<Array<float>*>(nullptr), m.SupportCount, joint, TableKey);
+  DropItem(m.SpringCoords, &m.SpringStiffness, m.SpringCount, joint, TableKey);
+  DropItem(m.SupportAngleJoints, &m.SupportAngleValues, m.SupportAngleCount, joint, ArrayKey);
   m.JointCount = static_cast<std::int16_t>(
       KeepRecords(m.JointCoords, m.JointCount, [joint](int r) { return r != joint; }));
   for (LoadSet* loads : LoadSets(m)) {

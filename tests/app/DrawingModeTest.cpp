@@ -276,4 +276,30 @@ TEST(DrawingMode, DeletingAJointTakesItsMembersAndRenumbersTheRest) {
   EXPECT_EQ(b.mode.WaitingJoints().size(), 1u);
 }
 
+// A support's spring and angle follow their joint's new number, and go with the joint.
+TEST(DrawingMode, DeletingAJointRenumbersOrDropsItsSpringsAndAngles) {
+  ModelStore start;
+  start.Reset();
+  ASSERT_FALSE(
+      ReadProjectText(start,
+                      "\"t\"\n\"PFrame\"\n\"Joints\",3\n0,0\n0,5\n8,5\n\"Supports\",2\n1,1,1,1\n"
+                      "3,0,1,0\n\"Support Springs\",1\n3,2,500\n\"Support Angles\",1\n3,30\n"
+                      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0078,0.000115\n"
+                      "\"Members\",2\n1,2,1,1\n2,3,1,1\n"));
+  Board b(std::move(start));
+  b.mode.Palette.Tool = DrawTool::Select;
+  for (int deleted = 1; deleted <= 2; ++deleted) {
+    b.Click(deleted == 1 ? Point{0, 5} : Point{8, 5});
+    b.messages.Answer(kAnswerOk);
+    b.mode.DeleteSelection();
+    const int left = deleted == 1 ? 1 : 0;
+    ASSERT_EQ(b.model.SpringCount, left);
+    ASSERT_EQ(b.model.SupportAngleCount, left);
+    if (left == 1) {
+      EXPECT_EQ(b.model.SpringCoords(1, 1), 2);
+      EXPECT_EQ(b.model.SupportAngleJoints(1), 2);
+    }
+  }
+}
+
 }  // namespace
