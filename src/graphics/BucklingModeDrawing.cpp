@@ -122,7 +122,7 @@ class ModeDrawing {
  private:
   // The shift of the point at s (0..1) along a piece `chord` long: the ends' translations
   // interpolated, and the cubic bending away from the chord that the ends' rotations give.
-  static Point3 Shift(const JointMotion& a, const JointMotion& b, Point3 chord, double s) {
+  static Point3 Shift(const JointMotion& a, const JointMotion& b, const Point3& chord, double s) {
     const double length = std::sqrt(Dot(chord, chord));
     const Point3 straight = Plus(Times(1 - s, a.Translation), Times(s, b.Translation));
     if (length == 0) return straight;

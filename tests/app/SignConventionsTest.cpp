@@ -57,8 +57,8 @@ TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) 
             labels.emplace_back(box, s.Text);
           } else if (s.Shape == Stroke::Kind::Line) {
             EXPECT_TRUE(Inside(scale, s.X1, s.Y1) && Inside(scale, s.X2, s.Y2))
-                << "a line leaves the picture at (" << s.X1 << ", " << s.Y1 << ")-(" << s.X2
-                << ", " << s.Y2 << ")";
+                << "a line leaves the picture at (" << s.X1 << ", " << s.Y1 << ")-(" << s.X2 << ", "
+                << s.Y2 << ")";
           }
         }
         EXPECT_FALSE(labels.empty()) << "a picture without a word";
