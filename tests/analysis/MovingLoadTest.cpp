@@ -212,6 +212,12 @@ TEST(MovingLoad, NoPositionOfAFineSweepBeatsTheExactExtremes) {
       }
       start += span.Length;
     }
+    // One load of 1 reads the line itself: its extremes are the line's own, found apart from the
+    // train's arithmetic (off the path it carries nothing, so neither passes 0).
+    const double size = std::max(line.Max.Station.Value, -line.Min.Station.Value);
+    const MovingLoadExtremes unit = WorstPlacements(line, Train({{1, 0}}));
+    EXPECT_NEAR(unit.Max.Value, std::max(0.0, line.Max.Station.Value), 1e-9 * size) << l.example;
+    EXPECT_NEAR(unit.Min.Value, std::min(0.0, line.Min.Station.Value), 1e-9 * size) << l.example;
     for (const LoadTrain& train : trains) {
       const MovingLoadExtremes worst = WorstPlacements(line, train);
       const double lane = train.Lane * LaneIntegralsOf(line).Positive;

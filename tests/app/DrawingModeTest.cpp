@@ -184,9 +184,11 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
   b.Click({0, 0});
   EXPECT_EQ(b.model.JointCount, 0);
   ASSERT_EQ(b.mode.WaitingJoints().size(), 1u);
+  EXPECT_FALSE(b.session.CanUndo());  // a waiting joint is no data yet
   b.Click({0, 5});
   b.Click({0, 5});
   EXPECT_EQ(b.model.JointCount, 2);
+  EXPECT_TRUE(b.session.CanUndo());
   EXPECT_EQ(b.mode.Selection(), (PickedItem{PickedItem::Kind::Joint, 2}));
   b.mode.Palette.Tool = DrawTool::Member;
   b.Drag({0, 5}, {{6, 5}});
