@@ -22,7 +22,7 @@ constexpr std::size_t kKindsPerPicture = 3;
 
 enum class Shows { Axes, EndForces, JointLoads, MemberLoads, Diagram, Reactions, Settlements };
 
-struct PictureSpec {
+struct SignPicture {
   Shows What;
   std::size_t Group;  // of the member load kinds
   std::string Name, Caption;
@@ -36,26 +36,27 @@ DiagramQuantity ShownQuantity(const StructTypeInfo& type) {
   return DiagramQuantity::N;
 }
 
-std::vector<PictureSpec> PictureSpecs(const StructTypeInfo& type) {
+std::vector<SignPicture> SignPictures(const StructTypeInfo& type) {
   const std::string name = std::string("pictures/signs-") + type.Code + "-", of = type.Name;
-  std::vector<PictureSpec> specs{
+  std::vector<SignPicture> pictures{
       {Shows::Axes, 0, name + "axes.svg", of + ": global axes and the members' local axes"},
       {Shows::EndForces, 0, name + "end-forces.svg", of + ": positive member end forces"},
       {Shows::JointLoads, 0, name + "joint-loads.svg", of + ": positive joint loads"}};
   const std::size_t groups = LoadKindGroups(type, kKindsPerPicture).size();
   for (std::size_t g = 0; g < groups; ++g) {
     const std::string part = std::to_string(g + 1);
-    specs.push_back({Shows::MemberLoads, g, name + "member-loads-" + part + ".svg",
-                     of + ": positive member loads" +
-                         (groups > 1 ? " (" + part + " of " + std::to_string(groups) + ")" : "")});
+    pictures.push_back(
+        {Shows::MemberLoads, g, name + "member-loads-" + part + ".svg",
+         of + ": positive member loads" +
+             (groups > 1 ? " (" + part + " of " + std::to_string(groups) + ")" : "")});
   }
-  specs.push_back(
+  pictures.push_back(
       {Shows::Diagram, 0, name + "diagram.svg",
        of + ": deformed shape and " + QuantityName(type.Code, ShownQuantity(type)) + " diagram"});
-  specs.push_back({Shows::Reactions, 0, name + "reactions.svg", of + ": positive reactions"});
-  specs.push_back(
+  pictures.push_back({Shows::Reactions, 0, name + "reactions.svg", of + ": positive reactions"});
+  pictures.push_back(
       {Shows::Settlements, 0, name + "settlements.svg", of + ": positive support displacements"});
-  return specs;
+  return pictures;
 }
 
 // The model drawn in the main window's way, with what `extra` adds over it.
@@ -119,10 +120,10 @@ StructureResults Analysed(const ModelStore& model, Messages& messages) {
   return run.Results;
 }
 
-std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const PictureSpec& spec,
+std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const SignPicture& picture,
                                       Messages& messages) {
   SignModelLoads loads;
-  switch (spec.What) {
+  switch (picture.What) {
     case Shows::Axes: {
       const ModelStore model = SignModel(type, "local axes", loads);
       return {Drawn(model, messages, [&](Canvas& c, auto& view) {
@@ -134,7 +135,7 @@ std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const PictureS
       loads.Members = 1, loads.JointLoad = true;
       return {Drawn(SignModel(type, "joint loads", loads), messages, [](Canvas&, auto&) {})};
     case Shows::MemberLoads:
-      loads.MemberLoads = LoadKindGroups(type, kKindsPerPicture)[spec.Group];
+      loads.MemberLoads = LoadKindGroups(type, kKindsPerPicture)[picture.Group];
       loads.Members = 1;
       return {Drawn(SignModel(type, "member loads", loads), messages, [](Canvas&, auto&) {})};
     case Shows::Reactions: {
@@ -147,7 +148,7 @@ std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const PictureS
     case Shows::Settlements: {
       PictureContent content;
       content.Deformed = true;
-      if (spec.What == Shows::Diagram) {
+      if (picture.What == Shows::Diagram) {
         const auto groups = LoadKindGroups(type, kKindsPerPicture);
         if (!groups.empty()) loads.MemberLoads = groups.front();
         loads.JointLoad = true;
@@ -156,7 +157,7 @@ std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const PictureS
         loads.Members = 1, loads.Settlement = true;
       }
       const ModelStore model =
-          SignModel(type, spec.What == Shows::Diagram ? "diagram" : "settlements", loads);
+          SignModel(type, picture.What == Shows::Diagram ? "diagram" : "settlements", loads);
       return StructurePictureDrawings(model, Analysed(model, messages), content, messages);
     }
   }
@@ -189,8 +190,8 @@ std::vector<std::string> SignConventionSentences(const StructTypeInfo& type) {
 
 std::vector<SignDrawing> SignConventionDrawings(const StructTypeInfo& type, Messages& messages) {
   std::vector<SignDrawing> drawings;
-  for (const PictureSpec& spec : PictureSpecs(type))
-    drawings.push_back({spec.Name, spec.Caption, Drawings(type, spec, messages)});
+  for (const SignPicture& picture : SignPictures(type))
+    drawings.push_back({picture.Name, picture.Caption, Drawings(type, picture, messages)});
   return drawings;
 }
 
@@ -218,16 +219,16 @@ std::string SignConventionSection(const StructTypeInfo& type) {
     return text + "\n";
   };
   std::string text = std::string("## ") + type.Name + "\n\n";
-  for (const PictureSpec& spec : PictureSpecs(type)) {
-    text += "![" + spec.Caption + "](" + spec.Name + ")\n\n";
-    if (spec.What == Shows::Axes) text += list(0, 1);
-    if (spec.What == Shows::EndForces) text += list(1, 1);
-    if (spec.What == Shows::MemberLoads) {
-      const std::size_t first = spec.Group * kKindsPerPicture;
+  for (const SignPicture& picture : SignPictures(type)) {
+    text += "![" + picture.Caption + "](" + picture.Name + ")\n\n";
+    if (picture.What == Shows::Axes) text += list(0, 1);
+    if (picture.What == Shows::EndForces) text += list(1, 1);
+    if (picture.What == Shows::MemberLoads) {
+      const std::size_t first = picture.Group * kKindsPerPicture;
       text += list(2 + first, std::min(kKindsPerPicture, kinds - first));
     }
-    if (spec.What == Shows::Diagram) text += list(2 + kinds, 1);
-    if (spec.What == Shows::Settlements) text += list(3 + kinds, 1);
+    if (picture.What == Shows::Diagram) text += list(2 + kinds, 1);
+    if (picture.What == Shows::Settlements) text += list(3 + kinds, 1);
   }
   return text;
 }
@@ -235,9 +236,9 @@ std::string SignConventionSection(const StructTypeInfo& type) {
 std::string SupportSignsSection(bool settlements) {
   std::string text;
   for (const StructTypeInfo& type : AllStructTypes())
-    for (const PictureSpec& spec : PictureSpecs(type))
-      if (spec.What == (settlements ? Shows::Settlements : Shows::Reactions))
-        text += std::string("### ") + type.Name + "\n\n![" + spec.Caption + "](" + spec.Name +
+    for (const SignPicture& picture : SignPictures(type))
+      if (picture.What == (settlements ? Shows::Settlements : Shows::Reactions))
+        text += std::string("### ") + type.Name + "\n\n![" + picture.Caption + "](" + picture.Name +
                 ")\n\n" + SignConventionSentences(type).back() + "\n\n";
   return text;
 }
