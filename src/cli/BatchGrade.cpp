@@ -36,7 +36,7 @@ bool HasExtension(const fs::path& path, const std::string& extension) {
   return name == extension;
 }
 
-// The files (not folders) of `folder` ending in `extension`, by name, or why it cannot be read.
+// The files (not folders) of `folder` ending in `extension`, or why it cannot be read.
 std::optional<std::string> FilesOf(const std::string& folder, const std::string& extension,
                                    std::vector<fs::path>& files) {
   std::error_code ec;
@@ -47,7 +47,6 @@ std::optional<std::string> FilesOf(const std::string& folder, const std::string&
       files.push_back(it->path());
   }
   if (ec) return "cannot read the folder " + Quoted(folder);
-  std::sort(files.begin(), files.end());
   return std::nullopt;
 }
 

@@ -134,8 +134,10 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
     if (q == Q::k) v[0] = -*v[0];
     return Item(k1, q, m, v);
   });
-  student("cat", [&](Q q, int m, Values v) {  // L of member 1 in millimetres
-    if (q == Q::L && m == 1) v[0] = *v[0] * 1000;
+  // L of member 1 in millimetres, L of member 5 negative: one slip each, the first in the
+  // slips' order is the one the gradebook names.
+  student("cat", [&](Q q, int m, Values v) {
+    if (q == Q::L) v[0] = m == 1 ? *v[0] * 1000 : -*v[0];
     return Item(k1, q, m, v);
   });
   student("dan", [&](Q q, int m, Values v) {  // [K] given for [k]: all 16 entries wrong
@@ -176,7 +178,7 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
             "student,project,checked,right,score,slip,reason\n"
             "ada,truss-01.str,35,35,100.0,,\n"
             "ben,truss-01.str,35,34,97.1,sign,\n"
-            "cat,truss-01.str,35,34,97.1,units,\n"
+            "cat,truss-01.str,35,33,94.3,sign,\n"
             "dan,truss-01.str,35,19,54.3,local-global,\n"
             "eve,truss-01.str,35,22,62.9,,\n"
             "fay,truss-01.str,35,31,88.6,,\n"
@@ -194,13 +196,13 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
   // first two for eve and kim; each quantity's share of the ten judged students wholly right.
   const std::string summary = testing::ReadWholeFile((dir / "summary.csv").string());
   EXPECT_EQ(summary.substr(0, summary.find("\n\n") + 2),
-            "slip,students\ntransposed,0\nsign,1\nlocal-global,1\nrelease-ignored,0\nunits,1\n"
+            "slip,students\ntransposed,0\nsign,2\nlocal-global,1\nrelease-ignored,0\nunits,1\n"
             "swapped-coordinates,1\n\n");
   EXPECT_NE(summary.find("\n\nentry,wrong\nk:5 row 1 column 1,3\nk:5 row 1 column 2,2\n"),
             std::string::npos);
-  EXPECT_NE(summary.find("\nd row 2,2\nL:1,1\nd row 3,1\n"), std::string::npos);
+  EXPECT_NE(summary.find("\nd row 2,2\nL:1,1\nL:5,1\nd row 3,1\n"), std::string::npos);
   EXPECT_EQ(summary.substr(summary.find("quantity,right")),
-            "quantity,right\nL:1,90.0\nL:5,100.0\nk:5,70.0\nd,80.0\nreactions,90.0\n");
+            "quantity,right\nL:1,90.0\nL:5,90.0\nk:5,70.0\nd,80.0\nreactions,90.0\n");
 
   // Every student has feedback; none holds a value of either key that is not a whole number.
   std::vector<std::string> keyValues;

@@ -362,6 +362,11 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   EXPECT_EQ(c.json["items"].items.size(), 10u);
   EXPECT_EQ(c.json["items"][1]["slip"].text, "swapped-coordinates");
   EXPECT_EQ(c.json["items"][9]["right"].kind, JsonValue::Kind::Null);
+  // Asked for, {d} has no value to judge by: it is skipped and said so, not counted wrong.
+  const Checked asked = CheckFiles(project, "{\"answers\": []}", {"--only", "L:1,d"});
+  EXPECT_EQ(asked.status, kExitNotStable);
+  EXPECT_EQ(asked.json["checked"].Number(), 1);
+  EXPECT_EQ(asked.json["skipped"][0].text, "d not judged: the program has no value for it");
   for (std::size_t i = 3; i < 10; ++i) {  // d is a column: entry k is row k, of no column
     EXPECT_EQ(c.json["items"][i]["row"].Number(), i - 2.0);
     EXPECT_EQ(c.json["items"][i]["col"].kind, JsonValue::Kind::Null);
