@@ -245,6 +245,11 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
   const auto badKey = RunTool({"--grade", answers, variants});
   EXPECT_EQ(badKey.status, 2);
   EXPECT_NE(badKey.err.find("key.json: variant 1 has no \"answers\" list"), std::string::npos);
+  // Without a key, what each file gives is judged: ada's wrong L of member 2 too.
+  fs::remove(dir / "variants" / "key.json");
+  const auto unkeyed = RunTool({"--grade", answers, variants});
+  EXPECT_NE(unkeyed.out.find("\nada,truss-01.str,36,35,97.2,,\n"), std::string::npos)
+      << unkeyed.out;
   fs::remove_all(dir);
 }
 
