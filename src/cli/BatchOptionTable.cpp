@@ -193,6 +193,23 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
         O::SecondOrder, O::Segments},
        "judge a student's answers (a JSON \"answers\" list) against the analysis and\n"
        "write the verdicts as one JSON object; of the options above, only --case"},
+      {O::Variants,
+       "--variants",
+       "N",
+       std::nullopt,
+       {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Train, O::Lane,
+        O::Envelope, O::Picture, O::Deformed, O::Diagram, O::Buckling, O::Modes, O::SecondOrder,
+        O::Segments, O::Case, O::Check},
+       "write N projects (1 to 999) drawn from the template's \"Variations\" into OUTDIR,\n"
+       "a new or empty folder, with their answers in OUTDIR/key.json; of the options\n"
+       "above, only --units"},
+      {O::Seed,
+       "--seed",
+       "S",
+       O::Variants,
+       {},
+       "draw the variants from the seed S, a whole number (default 1): the same seed\n"
+       "gives the same projects"},
       {O::Help, "--help", "", std::nullopt, {}, "show this help and exit"},
       {O::Version, "--version", "", std::nullopt, {}, "show the program's version and exit"},
   };
@@ -232,6 +249,9 @@ const std::vector<BatchForm>& BatchForms() {
        {"FILE.str"}},
       {0, {{O::Picture, true}, {O::Deformed, false}, {O::Diagram, false}}, {"FILE.str"}},
       {std::nullopt, {{O::Check, true}, {O::Case, false}}, {"FILE.str"}},
+      {std::nullopt,
+       {{O::Variants, true}, {O::Seed, false}, {O::Units, false}},
+       {"TEMPLATE.str", "OUTDIR"}},
   };
   return forms;
 }

@@ -32,6 +32,8 @@ enum class BatchOption {
   Segments,
   Case,
   Check,
+  Variants,
+  Seed,
   Help,
   Version,
 };

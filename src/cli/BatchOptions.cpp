@@ -49,6 +49,12 @@ std::string ExclusionText(const GivenOptions& given) {
 std::string ArgumentsText(const BatchForm& form, const std::vector<std::string>& arguments) {
   if (arguments.size() == form.arguments.size()) return "";
   if (arguments.empty()) return "no project file given";
+  if (form.arguments.size() > 1) {
+    std::string names;
+    for (const char* name : form.arguments) names += std::string(names.empty() ? "" : " ") + name;
+    return "expected " + names + ", given " + std::to_string(arguments.size()) + " argument" +
+           (arguments.size() == 1 ? "" : "s");
+  }
   std::string names;
   for (std::size_t i = 0; i < arguments.size(); ++i)
     names += (i == 0                      ? ""
@@ -114,6 +120,25 @@ std::optional<UsageError> ReadCount(const GivenOptions& given, BatchOption optio
   return std::nullopt;
 }
 
+// --variants N and --seed S with the folder, read into `options`.
+std::optional<UsageError> ReadVariants(const GivenOptions& given,
+                                       const std::vector<std::string>& arguments,
+                                       BatchOptions& options) {
+  if (!Given(given, O::Variants)) return std::nullopt;
+  VariantsChoice choice{0, kDefaultVariantSeed, arguments.back()};
+  if (auto problem = ReadCount(given, O::Variants, kMostVariants, choice.Count)) return problem;
+  if (const auto seed = given.find(O::Seed); seed != given.end()) {
+    const std::optional<std::uint64_t> read = ReadVariantSeed(seed->second);
+    if (!read)
+      return UsageError{"--seed takes a whole number from 0 to 18446744073709551615, not \"" +
+                            seed->second + "\"",
+                        false};
+    choice.Seed = *read;
+  }
+  options.variants = choice;
+  return std::nullopt;
+}
+
 // --buckling or --second-order with their --modes and --segments, read into `options`.
 std::optional<UsageError> ReadStability(const GivenOptions& given, BatchOptions& options) {
   const bool buckling = Given(given, O::Buckling), secondOrder = Given(given, O::SecondOrder);
@@ -162,9 +187,9 @@ std::optional<UsageError> ReadMovingLoad(const GivenOptions& given, InfluenceReq
 
 // The values of options whose grammar the table cannot tell, read into the request.
 std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
-                                                  const std::string& file) {
+                                                  const std::vector<std::string>& arguments) {
   BatchOptions options;
-  options.file = file;
+  options.file = arguments.front();
   options.json = Given(given, O::Json);
   options.trail = Given(given, O::Trail);
   options.diagrams = Given(given, O::Diagrams);
@@ -201,6 +226,7 @@ std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
       return *problem;
   }
   if (std::optional<UsageError> problem = ReadStability(given, options)) return *problem;
+  if (std::optional<UsageError> problem = ReadVariants(given, arguments, options)) return *problem;
   if (const std::optional<std::string> unitsText = value(O::Units)) {
     std::variant<UnitsRequest, std::string> units = ReadUnits(*unitsText);
     if (const std::string* problem = std::get_if<std::string>(&units))
@@ -242,7 +268,7 @@ std::variant<BatchOptions, UsageError> ParseBatchArguments(const std::vector<std
   for (const BatchOptionRow& row : BatchOptionRows())
     if (Given(given, row.option) && row.goesWith && !Given(given, *row.goesWith))
       return UsageError{GoesWithText(GoesWithRoot(row.option))};
-  return ReadValues(given, arguments.front());
+  return ReadValues(given, arguments);
 }
 
 }  // namespace stavelorn

@@ -12,6 +12,7 @@
 #include "analysis/InfluenceLine.h"
 #include "analysis/MovingLoad.h"
 #include "model/Units.h"
+#include "reports/ClassVariants.h"
 
 namespace stavelorn {
 
@@ -53,6 +54,8 @@ struct BatchOptions {
   std::optional<StabilityRequest> stability;
   std::optional<std::string>
       loadCase;  // the case or combination reported, read against the project
+  // --variants N [--seed S] TEMPLATE.str OUTDIR: the template is `file`.
+  std::optional<VariantsChoice> variants;
 };
 
 struct UsageError {
