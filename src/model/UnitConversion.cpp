@@ -12,15 +12,19 @@ namespace stavelorn {
 namespace {
 
 // Every input value with a quantity, then the lowest, highest and step of every variation of a
-// value with one.
+// value with one. A variation that no longer names a value (its record deleted since the file
+// was read) is left as it is.
 void ForEachConvertedValue(ModelStore& model, const std::function<void(float&, Quantity)>& visit) {
   ForEachInputValue(model, visit);
-  for (Variation& variation : model.Variations)
+  for (std::size_t i = 0; i < model.Variations.size(); ++i) {
+    if (VariationProblem(model, i)) continue;
+    Variation& variation = model.Variations[i];
     WithVariedValue(model, variation, [&](VariedValue varied) {
       if (!varied.Measure) return;
       for (float* bound : {&variation.Low, &variation.High, &variation.Step})
         visit(*bound, *varied.Measure);
     });
+  }
 }
 
 }  // namespace

@@ -108,6 +108,11 @@ TEST(VariationsFile, UnitsConvertEachRangeWithItsValueAndNeverAnAngle) {
   EXPECT_EQ(range(0), (std::vector<float>{3000, 5000, 500}));                // m to mm
   EXPECT_EQ(range(1), (std::vector<float>{-20000000, -10000000, 2500000}));  // kN·m to N·mm
   EXPECT_EQ(range(2), (std::vector<float>{0, 30, 15}));                      // degrees
+  // A variation whose record was deleted since the file was read is left as it was.
+  model.JointCount = 1;
+  ASSERT_FALSE(ConvertUnits(model, NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C)));
+  EXPECT_EQ(range(0), (std::vector<float>{3000, 5000, 500}));
+  EXPECT_EQ(range(1), (std::vector<float>{-20, -10, 2.5f}));
 }
 
 }  // namespace
