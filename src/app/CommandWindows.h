@@ -11,6 +11,7 @@
 #include "app/DiagramPages.h"
 #include "app/StabilityOptions.h"
 #include "model/Units.h"
+#include "reports/ClassVariants.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
 #include "reports/ReportPrinter.h"
@@ -62,6 +63,12 @@ class CommandWindows {
   // was closed with OK. Windows without the dialog leave the answers as they are.
   virtual bool ChoosePreferences(RoutineAnswers& answers) {
     (void)answers;
+    return false;
+  }
+  // Shows the "Make Variants" dialog on `choice`; true when it was closed with OK. Windows
+  // without the dialog make no variants.
+  virtual bool ChooseVariants(VariantsChoice& choice) {
+    (void)choice;
     return false;
   }
   // Shows the "Print Options" dialog on `options`; true when it was closed with OK.

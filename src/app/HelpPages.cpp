@@ -51,6 +51,7 @@ const std::vector<WindowHelpRow> kWindowPages = {
     {"BucklingModes", "critical-load"},
     {"SecondOrder", "second-order"},
     {"CheckWork", "check-my-work"},
+    {"MakeVariants", "make-variants"},
     {"Help", "help"},
     {"GettingStarted", "getting-started"},
 };

@@ -22,7 +22,8 @@ MenuRoute RouteOf(MenuItem item) {
     case M::MnuStabilityOptions:
     case M::MnuEditUndo:
     case M::MnuEditRedo:
-    case M::MnuEditData: return {MenuTarget::Command, FormId::mcas};
+    case M::MnuEditData:
+    case M::MnuMakeVariants: return {MenuTarget::Command, FormId::mcas};
     case M::MnuProjExit: return {MenuTarget::Exit, FormId::mcas};
     case M::MnuJoint: return {MenuTarget::DataWindow, FormId::JointA};
     case M::MnuMatProp: return {MenuTarget::DataWindow, FormId::MatA};

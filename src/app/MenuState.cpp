@@ -59,6 +59,7 @@ const std::array<MenuItemInfo, kMenuItemCount> kItems = {{
     {M::MnuEditData, "MnuEditData", "&Edit Data", kTop, false},
     {M::MnuExercise, "MnuExercise", "E&xercise", kTop, false},
     {M::MnuCheckWork, "MnuCheckWork", "Check My &Work…", M::MnuExercise, true},
+    {M::MnuMakeVariants, "MnuMakeVariants", "Make &Variants…", M::MnuExercise, true},
     {M::MnuHelp, "MnuHelp", "&Help", kTop, true},
     {M::MnuHelpStart, "MnuHelpStart", "&Getting Started", M::MnuHelp, true},
     {M::MnuHelpSigns, "MnuHelpSigns", "&Sign Conventions", M::MnuHelp, true},

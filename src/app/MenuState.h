@@ -56,9 +56,10 @@ enum class MenuItem : std::size_t {
   MnuDiagrams,  // the internal-force diagrams, offered with the other results
   MnuSteps,     // the method step by step, after an analysis
   MnuEditData,
-  MnuExercise,   // exercises on the project: offered once its data can be analysed
-  MnuCheckWork,  // the student's own method judged entry by entry
-  MnuHelp,       // help pages, the guided first model and the program's facts; always shown
+  MnuExercise,      // exercises on the project: offered once its data can be analysed
+  MnuCheckWork,     // the student's own method judged entry by entry
+  MnuMakeVariants,  // a class's projects drawn from a template and their answers
+  MnuHelp,          // help pages, the guided first model and the program's facts; always shown
   MnuHelpStart,
   MnuHelpSigns,
   MnuHelpExample,

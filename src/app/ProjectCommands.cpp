@@ -47,6 +47,7 @@ std::string ProjectCommands::Run(MenuItem item) {
     case M::MnuStabilityOptions: ChooseStabilityOptions(); break;
     case M::MnuEditUndo: Undo(); break;
     case M::MnuEditRedo: Redo(); break;
+    case M::MnuMakeVariants: return MakeVariants();
     default: break;
   }
   return "";

@@ -109,6 +109,10 @@ class ProjectCommands {
   // What the status line says of the precision of the results shown: "double precision" after an
   // analysis in double precision alone, else "".
   std::string PrecisionStatus() const;
+  // Exercise > Make Variants…: the project's variants and their key written into the folder the
+  // "Make Variants" dialog chose, as the batch tool's --variants writes them (VariantCommands
+  // .cpp); returns the status line's notice of them, or "".
+  std::string MakeVariants();
   // Close Project and Exit: false when the user chose to keep the project open.
   bool CloseProject();
   bool ConfirmExit();

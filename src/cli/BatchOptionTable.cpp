@@ -213,7 +213,8 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        "with --check or --grade: judge these quantities whatever the file gives, each\n"
        "of one member or of all (k:1,K:1,S,d,reactions); an entry the file leaves out\n"
        "or null counts wrong, a quantity given twice is judged once"},
-      {O::Grade, "--grade", "", std::nullopt, AnalysisOptions({O::Case, O::Check}),
+      {O::Grade, "--grade", "", std::nullopt,
+       AnalysisOptions({O::Case, O::Check, O::Variants, O::Seed}),
        "grade every *.json answers file of ANSWERS_DIR against the project it names in\n"
        "VARIANTS_DIR (each quantity of its key.json, else what the file gives) and\n"
        "write the gradebook as CSV: student,project,checked,right,score,slip,reason"},
@@ -231,6 +232,23 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        {},
        "with --grade: write the class summary to FILE.csv (a new file): students per\n"
        "slip, the entries most often wrong, each quantity's share wholly right"},
+      {O::Variants,
+       "--variants",
+       "N",
+       std::nullopt,
+       {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Train, O::Lane,
+        O::Envelope, O::Picture, O::Deformed, O::Diagram, O::Buckling, O::Modes, O::SecondOrder,
+        O::Segments, O::Case, O::Check, O::Grade},
+       "write N projects (1 to 999) drawn from the template's \"Variations\" into OUTDIR,\n"
+       "a new or empty folder, with their answers in OUTDIR/key.json; of the options\n"
+       "above, only --units"},
+      {O::Seed,
+       "--seed",
+       "S",
+       O::Variants,
+       {},
+       "draw the variants from the seed S, a whole number (default 1): the same seed\n"
+       "gives the same projects"},
       {O::Help, "--help", "", std::nullopt, {}, "show this help and exit"},
       {O::Version, "--version", "", std::nullopt, {}, "show the program's version and exit"},
   };
@@ -275,6 +293,9 @@ const std::vector<BatchForm>& BatchForms() {
       {std::nullopt,
        {{O::Grade, true}, {O::Only, false}, {O::Feedback, false}, {O::Summary, false}},
        {"ANSWERS_DIR", "VARIANTS_DIR"}},
+      {std::nullopt,
+       {{O::Variants, true}, {O::Seed, false}, {O::Units, false}},
+       {"TEMPLATE.str", "OUTDIR"}},
   };
   return forms;
 }

@@ -37,6 +37,8 @@ enum class BatchOption {
   Grade,
   Feedback,
   Summary,
+  Variants,
+  Seed,
   Help,
   Version,
 };

@@ -126,6 +126,25 @@ std::optional<UsageError> ReadCount(const GivenOptions& given, BatchOption optio
   return std::nullopt;
 }
 
+// --variants N and --seed S with the folder, read into `options`.
+std::optional<UsageError> ReadVariants(const GivenOptions& given,
+                                       const std::vector<std::string>& arguments,
+                                       BatchOptions& options) {
+  if (!Given(given, O::Variants)) return std::nullopt;
+  VariantsChoice choice{0, kDefaultVariantSeed, arguments.back()};
+  if (auto problem = ReadCount(given, O::Variants, kMostVariants, choice.Count)) return problem;
+  if (const auto seed = given.find(O::Seed); seed != given.end()) {
+    const std::optional<std::uint64_t> read = ReadVariantSeed(seed->second);
+    if (!read)
+      return UsageError{"--seed takes a whole number from 0 to 18446744073709551615, not \"" +
+                            seed->second + "\"",
+                        false};
+    choice.Seed = *read;
+  }
+  options.variants = choice;
+  return std::nullopt;
+}
+
 // --buckling or --second-order with their --modes and --segments, read into `options`.
 std::optional<UsageError> ReadStability(const GivenOptions& given, BatchOptions& options) {
   const bool buckling = Given(given, O::Buckling), secondOrder = Given(given, O::SecondOrder);
@@ -222,6 +241,7 @@ std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
       return *problem;
   }
   if (std::optional<UsageError> problem = ReadStability(given, options)) return *problem;
+  if (std::optional<UsageError> problem = ReadVariants(given, arguments, options)) return *problem;
   if (const std::optional<std::string> unitsText = value(O::Units)) {
     std::variant<UnitsRequest, std::string> units = ReadUnits(*unitsText);
     if (const std::string* problem = std::get_if<std::string>(&units))

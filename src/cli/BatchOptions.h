@@ -13,6 +13,7 @@
 #include "analysis/MovingLoad.h"
 #include "model/Units.h"
 #include "reports/AnswerScore.h"
+#include "reports/ClassVariants.h"
 
 namespace stavelorn {
 
@@ -65,6 +66,8 @@ struct BatchOptions {
   std::optional<StabilityRequest> stability;
   std::optional<std::string>
       loadCase;  // the case or combination reported, read against the project
+  // --variants N [--seed S] TEMPLATE.str OUTDIR: the template is `file`.
+  std::optional<VariantsChoice> variants;
 };
 
 struct UsageError {

@@ -22,6 +22,8 @@
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "model/Version.h"
+#include "reports/AnswerFile.h"
+#include "reports/ClassVariants.h"
 #include "reports/LoadCaseJson.h"
 #include "reports/MovingLoadJson.h"
 #include "reports/PrintCommand.h"
@@ -202,10 +204,23 @@ std::string MovingLoadKeys(const ModelStore& model, const StructureResults& resu
   return keys;
 }
 
+// --variants: the template's variants and their key written into the folder, each path written
+// named on `out`.
+int WriteClassVariants(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+  ModelStore model;
+  if (std::optional<int> refused = LoadProject(options, model, err)) return *refused;
+  const VariantsOutcome outcome = WriteVariants(model, options.file, *options.variants);
+  if (outcome.Exit != kExitComplete) return Refuse(err, outcome.Message), outcome.Exit;
+  for (const std::string& path : outcome.Written) out << path << '\n';
+  out << std::flush;
+  return out ? kExitComplete : kExitOutputFailed;
+}
+
 }  // namespace
 
 int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream& err) {
   if (options.grade) return RunGrade(*options.grade, options.only, out, err);
+  if (options.variants) return WriteClassVariants(options, out, err);
   if (options.picture)
     if (std::optional<std::string> refusal = PicturePathRefusal(*options.picture))
       return Refuse(err, *refusal), kExitOutputFailed;

@@ -16,6 +16,7 @@ void ModelStore::Reset() {
   LoadCases.clear();
   CurrentLoadCase = 1;
   Combinations.clear();
+  Variations.clear();
   ProjectTitle.clear();
   ProjectFile.clear();
   StructType.clear();

@@ -50,6 +50,19 @@ struct LoadCombination {
   std::vector<float> Factors;
 };
 
+// A value a template lets vary from one exercise to the next: field `Field` (1-based across the
+// record, as the file numbers them) of record `Record` of the section labelled `Section`, drawn
+// from Low..High in steps of Step; a load section's record is one of load case `Case`.
+struct Variation {
+  std::string Section;
+  int Record = 0;
+  int Field = 0;
+  float Low = 0;
+  float High = 0;
+  float Step = 0;
+  int Case = 1;
+};
+
 struct ModelStore : LoadSet {
   std::string ProjectTitle;
   std::string ProjectFile;  // full path; "" while the project has never been saved or opened
@@ -96,6 +109,8 @@ struct ModelStore : LoadSet {
   std::vector<LoadCase> LoadCases;
   int CurrentLoadCase = 1;
   std::vector<LoadCombination> Combinations;
+  // Empty unless the project is a template of exercises (model/Variations.h).
+  std::vector<Variation> Variations;
 
   // Empties the store as the program does at start and on Close Project: every count and the
   // type sizes 0, the strings "", the units unnamed. Tables keep their rows (their

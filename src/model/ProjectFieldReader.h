@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "model/NumberText.h"
 #include "model/RunError.h"
 
 namespace stavelorn {
@@ -98,5 +99,63 @@ inline std::string Shown(const std::string& text) {
   for (char c : text.substr(0, 40)) shown += (static_cast<unsigned char>(c) < 32) ? '?' : c;
   return "\"" + shown + (text.size() > 40 ? "...\"" : "\"");
 }
+
+// The fields of a section's records read as values, each fault named by its field, record,
+// section and line.
+class SectionValueReader {
+ protected:
+  explicit SectionValueReader(const std::string& text) : fields_(text) {}
+
+  RunResult ReadValue(std::int16_t& value, const std::string& what, Field* read = nullptr) {
+    Field field;
+    if (RunResult e = fields_.Next(field, Place(what))) return e;
+    lastLine_ = field.line;
+    if (read) *read = field;
+    bool overflow = false;
+    std::optional<std::int16_t> parsed =
+        field.quoted ? std::nullopt : ParseInt16(field.text, overflow);
+    if (overflow)
+      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
+                                        std::to_string(field.line) + " reads " + Shown(field.text) +
+                                        ", outside -32768..32767"};
+    if (!parsed)
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
+                                            std::to_string(field.line) + " reads " +
+                                            Shown(field.text) + ", not a whole number"};
+    value = *parsed;
+    return std::nullopt;
+  }
+
+  // `read`, when given, receives the field as read.
+  RunResult ReadValue(float& value, const std::string& what, Field* read = nullptr) {
+    Field field;
+    if (RunResult e = fields_.Next(field, Place(what))) return e;
+    lastLine_ = field.line;
+    if (read) *read = field;
+    std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
+    if (!parsed)
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
+                                            std::to_string(field.line) + " reads " +
+                                            Shown(field.text) + ", not a number"};
+    const std::string limit = StoredRangeProblem(field.text);
+    if (!limit.empty())
+      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
+                                        std::to_string(field.line) + ": " + limit};
+    value = *parsed;
+    return std::nullopt;
+  }
+
+  // "field 2 of record 3 of section "Joints"", for the messages.
+  std::string Place(const std::string& what) const {
+    std::string section = "section \"" + section_ + "\"";
+    return record_ > 0 ? what + " of record " + std::to_string(record_) + " of " + section
+                       : what + " of " + section;
+  }
+
+  FieldReader fields_;
+  std::string section_;
+  int record_ = 0;
+  int lastLine_ = 0;  // of the last number read
+};
 
 }  // namespace stavelorn

@@ -15,15 +15,16 @@
 #include "model/ProjectFieldReader.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectSections.h"
+#include "model/Variations.h"
 
 namespace stavelorn {
 
 namespace {
 
-class ProjectReader {
+class ProjectReader : SectionValueReader {
  public:
   ProjectReader(ModelStore& model, const std::string& text, std::vector<std::string>* skipped)
-      : model_(model), skipped_(skipped), fields_(text) {}
+      : SectionValueReader(text), model_(model), skipped_(skipped) {}
 
   RunResult Read() {
     Field field;
@@ -57,10 +58,14 @@ class ProjectReader {
     if (RunResult e = ReadCount(count)) return e;
     previous_ = section_;
 
+    if (section_ == kVariationsLabel) return ReadVariations(count, label.line);
+    const SectionRow* row = FindSection(section_);
+    if (variationsRead_ && (!row || row->Count) && IsKnownLabel(row))
+      return OutOfPlace(label.line, "stands after section \"" + std::string(kVariationsLabel) +
+                                        "\"; only \"Units\" follows it");
     if (section_ == kLoadCasesLabel) return ReadCaseNames(count, label.line);
     if (section_ == kLoadCaseLabel) return EnterCase(count, label.line);
     if (section_ == kLoadCombinationsLabel) return ReadCombinations(count, label.line);
-    const SectionRow* row = FindSection(section_);
     // Any other label is passed over with its count, and said so; reading goes on with the next
     // two fields.
     if (!row) {
@@ -91,13 +96,73 @@ class ProjectReader {
     if (!row.RecordFault) return std::nullopt;
     for (record_ = 1; record_ <= model_.*row.Count; ++record_)
       if (std::optional<RecordProblem> problem = row.RecordFault(model_, record_)) {
-        const int line = recordLines_[static_cast<std::size_t>(record_ - 1)];
         model_.*row.Count = 0;
-        return RunError{
-            kErrInvalidCall,
-            "Invalid procedure call: " + Place("field " + std::to_string(problem->Field)) +
-                " on line " + std::to_string(line) + ": " + problem->Text};
+        return RecordFaultError(*problem);
       }
+    return std::nullopt;
+  }
+
+  // The fault of record record_, read on the line recordLines_ kept for it.
+  RunError RecordFaultError(const RecordProblem& problem) const {
+    const int line = recordLines_[static_cast<std::size_t>(record_ - 1)];
+    return RunError{kErrInvalidCall,
+                    "Invalid procedure call: " + Place("field " + std::to_string(problem.Field)) +
+                        " on line " + std::to_string(line) + ": " + problem.Text};
+  }
+
+  bool IsKnownLabel(const SectionRow* row) const {
+    return row || section_ == kLoadCasesLabel || section_ == kLoadCaseLabel ||
+           section_ == kLoadCombinationsLabel;
+  }
+
+  // The variations of a template, after every section whose values they name.
+  RunResult ReadVariations(int count, int line) {
+    if (variationsRead_) return OutOfPlace(line, "is the second; a project has one at most");
+    if (unitsRead_) return OutOfPlace(line, "stands after section \"Units\"; it comes before it");
+    variationsRead_ = true;
+    std::vector<Variation> variations(static_cast<std::size_t>(count));
+    recordLines_.clear();
+    for (record_ = 1; record_ <= count; ++record_)
+      if (RunResult e = ReadVariation(variations[static_cast<std::size_t>(record_ - 1)])) return e;
+    model_.Variations = std::move(variations);
+    for (record_ = 1; record_ <= count; ++record_)
+      if (auto problem = VariationProblem(model_, static_cast<std::size_t>(record_ - 1))) {
+        model_.Variations.clear();
+        return RecordFaultError(*problem);
+      }
+    return std::nullopt;
+  }
+
+  // "SECTION",record,field,low,high,step[,case]
+  RunResult ReadVariation(Variation& variation) {
+    Field section;
+    const std::string first = "field " + std::to_string(kVariationSectionField);
+    if (RunResult e = fields_.Next(section, Place(first))) return e;
+    if (!section.quoted)
+      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(first) + " on line " +
+                                            std::to_string(section.line) + " reads " +
+                                            Shown(section.text) + ", not a quoted section label"};
+    recordLines_.push_back(section.line);
+    variation.Section = section.text;
+    std::int16_t record = 0, field = 0, loadCase = 1;
+    Field last;
+    const auto what = [](int number) { return "field " + std::to_string(number); };
+    if (RunResult e = ReadValue(record, what(kVariationRecordField))) return e;
+    if (RunResult e = ReadValue(field, what(kVariationFieldField))) return e;
+    if (RunResult e = ReadValue(variation.Low, what(kVariationLowField))) return e;
+    if (RunResult e = ReadValue(variation.High, what(kVariationHighField))) return e;
+    if (RunResult e = ReadValue(variation.Step, what(kVariationStepField), &last)) return e;
+    if (!last.lastOnLine) {
+      if (RunResult e = ReadValue(loadCase, what(kVariationCaseField), &last)) return e;
+      if (!last.lastOnLine)
+        return RunError{kErrSubscript, "Subscript out of range: record " + std::to_string(record_) +
+                                           " of section \"" + section_ + "\" on line " +
+                                           std::to_string(last.line) + " holds more than " +
+                                           std::to_string(kVariationCaseField) + " fields"};
+    }
+    variation.Record = record;
+    variation.Field = field;
+    variation.Case = loadCase;
     return std::nullopt;
   }
 
@@ -278,64 +343,16 @@ class ProjectReader {
     return std::nullopt;
   }
 
-  RunResult ReadValue(std::int16_t& value, const std::string& what) {
-    Field field;
-    if (RunResult e = fields_.Next(field, Place(what))) return e;
-    lastLine_ = field.line;
-    bool overflow = false;
-    std::optional<std::int16_t> parsed =
-        field.quoted ? std::nullopt : ParseInt16(field.text, overflow);
-    if (overflow)
-      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
-                                        std::to_string(field.line) + " reads " + Shown(field.text) +
-                                        ", outside -32768..32767"};
-    if (!parsed)
-      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
-                                            std::to_string(field.line) + " reads " +
-                                            Shown(field.text) + ", not a whole number"};
-    value = *parsed;
-    return std::nullopt;
-  }
-
-  // `read`, when given, receives the field as read.
-  RunResult ReadValue(float& value, const std::string& what, Field* read = nullptr) {
-    Field field;
-    if (RunResult e = fields_.Next(field, Place(what))) return e;
-    lastLine_ = field.line;
-    if (read) *read = field;
-    std::optional<float> parsed = field.quoted ? std::nullopt : ParseSingle(field.text);
-    if (!parsed)
-      return RunError{kErrTypeMismatch, "Type mismatch: " + Place(what) + " on line " +
-                                            std::to_string(field.line) + " reads " +
-                                            Shown(field.text) + ", not a number"};
-    const std::string limit = StoredRangeProblem(field.text);
-    if (!limit.empty())
-      return RunError{kErrOverflow, "Overflow: " + Place(what) + " on line " +
-                                        std::to_string(field.line) + ": " + limit};
-    value = *parsed;
-    return std::nullopt;
-  }
-
-  // "field 2 of record 3 of section "Joints"", for the messages.
-  std::string Place(const std::string& what) const {
-    std::string section = "section \"" + section_ + "\"";
-    return record_ > 0 ? what + " of record " + std::to_string(record_) + " of " + section
-                       : what + " of " + section;
-  }
-
   ModelStore& model_;
   std::vector<std::string>* skipped_;
-  FieldReader fields_;
-  std::string section_;
   std::string previous_;
-  int record_ = 0;
-  int lastLine_ = 0;              // of the last number read
   std::vector<int> recordLines_;  // of each record of the section being read
   // Where the load-case sections stand, for the refusals of sections out of their place.
   std::set<std::string> loadSectionsRead_;  // "case:label"
   bool caseEntered_ = false;
   bool combinationsRead_ = false;
   bool unitsRead_ = false;
+  bool variationsRead_ = false;
   std::vector<std::string> names_;  // of the cases and combinations read so far
   int nameLine_ = 0;
   bool nameEndedLine_ = false;

@@ -15,6 +15,7 @@
 #include "model/ProjectFile.h"
 #include "model/ProjectSections.h"
 #include "model/StructType.h"
+#include "model/Variations.h"
 
 namespace stavelorn {
 
@@ -165,10 +166,28 @@ void WriteLoadCases(const ModelStore& m, RecordWriter& out) {
   }
 }
 
+// A template's variations; a load section's record names its case where the project has cases.
+void WriteVariations(const ModelStore& m, RecordWriter& out) {
+  if (m.Variations.empty()) return;
+  WriteHeader(out, kVariationsLabel, static_cast<int>(m.Variations.size()));
+  for (const Variation& variation : m.Variations) {
+    out.String(variation.Section);
+    out.Integer(variation.Record);
+    out.Integer(variation.Field);
+    out.Single(variation.Low);
+    out.Single(variation.High);
+    out.Single(variation.Step);
+    if (m.HasLoadCases() && VariesLoadSection(variation)) out.Integer(variation.Case);
+    out.EndRecord();
+  }
+}
+
 void WriteSections(const ModelStore& m, RecordWriter& out) {
   const bool cases = m.HasLoadCases();
   bool loadCasesWritten = false;
   for (const SectionRow& row : ProjectSections()) {
+    // The one section without a count, "Units", comes last, after the variations.
+    if (!row.Count) WriteVariations(m, out);
     if (!cases || !row.PerLoadCase) {
       WriteSection(m, row, out);
     } else if (!loadCasesWritten) {

@@ -12,6 +12,7 @@
 #include "app/qt/HelpWindow.h"
 #include "app/qt/InfluenceWindow.h"
 #include "app/qt/LoadCaseDialogs.h"
+#include "app/qt/MakeVariantsDialog.h"
 #include "app/qt/MemberDiagramWindow.h"
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/PrecisionDialog.h"
@@ -194,6 +195,9 @@ class AccessibleTreeTest : public QObject {
     PrintOptionsDialog print(options);
     print.show();
     audit(&print);
+    MakeVariantsDialog variants(VariantsChoice{}, s.messages, &s.window);
+    variants.show();
+    audit(&variants);
     Session exercise("portal-frame", false);
     QVERIFY(Opened<CheckWorkWindow>([&] { exercise.window.Action(M::MnuCheckWork)->trigger(); },
                                     audit));

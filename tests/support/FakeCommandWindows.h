@@ -45,6 +45,8 @@ class FakeCommandWindows : public CommandWindows {
   std::function<bool(RoutineAnswers&)> preferences = [](RoutineAnswers&) { return false; };
   // What the user types in "Stability Options", given the options it opened with; true for OK.
   std::function<bool(StabilityOptions&)> stabilityOptions = [](StabilityOptions&) { return false; };
+  // What the user fills in "Make Variants", given the choice it opened with; true for OK.
+  std::function<bool(VariantsChoice&)> variants = [](VariantsChoice&) { return false; };
   // Whether the windows draw buckling modes; the load factors of those they were given.
   bool drawsModes = false;
   std::vector<double> drawnFactors;
@@ -67,6 +69,7 @@ class FakeCommandWindows : public CommandWindows {
     return std::make_unique<FilePrinter>(printed, printFile);
   }
   bool ChoosePreferences(RoutineAnswers& answers) override { return preferences(answers); }
+  bool ChooseVariants(VariantsChoice& choice) override { return variants(choice); }
   bool ChooseStabilityOptions(StabilityOptions& options) override {
     return stabilityOptions(options);
   }

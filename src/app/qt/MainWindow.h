@@ -64,6 +64,7 @@ class MainWindow : public QMainWindow, public CommandWindows {
   bool ChoosePrecision(AnalysisPrecision& precision) override;
   bool ChoosePreferences(RoutineAnswers& answers) override;
   bool ChooseStabilityOptions(StabilityOptions& options) override;
+  bool ChooseVariants(VariantsChoice& choice) override;
   bool ShowBucklingModes(const CriticalLoads& loads, const StabilityOptions& options) override;
   bool ShowSecondOrder(const SecondOrderRun& run, const StabilityOptions& options) override;
   void Redraw() override;

@@ -1,0 +1,64 @@
+// Exercise > Make Variants…: the dialog's fields and their refusals, and the command, which
+// explains a project without variations and writes a template's variants into the folder chosen.
+#include <filesystem>
+#include <fstream>
+
+#include "app/ProjectCommandsFixture.h"
+#include "app/VariantsForm.h"
+
+namespace stavelorn {
+namespace {
+
+TEST(VariantsForm, FieldsReadIntoTheChoiceOrNameTheFieldAtFault) {
+  struct Case {
+    int count;
+    const char* seed;
+    const char* folder;
+    const char* problem;  // "" for a choice
+  };
+  const Case cases[] = {
+      {40, "2024", "class", ""},
+      {0, "1", "class", "Variants: make from 1 to 999, not 0."},
+      {5, "", "class", "Seed: \"\" is not a whole number"},
+      {5, "-3", "class", "Seed: \"-3\" is not"},
+      {5, "7", "", "Folder: choose the folder"},
+  };
+  for (const Case& c : cases) {
+    const auto read = ReadVariantsForm(c.count, c.seed, c.folder);
+    if (!*c.problem) {
+      ASSERT_TRUE(std::holds_alternative<VariantsChoice>(read));
+      const VariantsChoice& choice = std::get<VariantsChoice>(read);
+      EXPECT_EQ(choice.Count * 10000 + static_cast<int>(choice.Seed), 402024);
+      EXPECT_EQ(choice.Folder, c.folder);
+    } else {
+      ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.problem;
+      EXPECT_EQ(std::get<std::string>(read).rfind(c.problem, 0), 0u) << std::get<std::string>(read);
+    }
+  }
+}
+
+TEST_F(ProjectCommandsTest, MakeVariantsWritesATemplatesClassAndExplainsAPlainProject) {
+  OpenCopyOf("roof-truss.str");
+  bool asked = false;
+  windows_.variants = [&](VariantsChoice& choice) {
+    asked = true;
+    choice = {3, 5, InFolder("class")};
+    return true;
+  };
+  EXPECT_EQ(commands_.Run(MenuItem::MnuMakeVariants), "");
+  EXPECT_FALSE(asked);
+  EXPECT_EQ(messages_.Log().back().Title, "Make Variants");
+  EXPECT_NE(messages_.Log().back().Text.find("no section \"Variations\""), std::string::npos);
+
+  std::ofstream(InFolder("roof-truss.str"), std::ios::app | std::ios::binary)
+      << "\"Variations\",1\r\n\"Joints\",7,2,2.5,3.5,0.25\r\n";
+  dialogs_.Answer(InFolder("roof-truss.str"));
+  commands_.OpenProject();
+  EXPECT_EQ(commands_.Run(MenuItem::MnuMakeVariants),
+            "3 variants and key.json written in " + InFolder("class"));
+  for (const char* name : {"roof-truss-01.str", "roof-truss-03.str", "key.json"})
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "class" / name)) << name;
+}
+
+}  // namespace
+}  // namespace stavelorn

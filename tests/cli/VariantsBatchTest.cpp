@@ -1,0 +1,70 @@
+// --variants on the command line: the variants and their key written into a new folder, named on
+// standard output, in the units asked for; a folder that holds anything refused with exit 2; and
+// the usage errors of its options.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "cli/ToolRun.h"
+#include "model/ProjectFile.h"
+
+namespace stavelorn {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunTool;
+
+// The example roof truss with the apex's height varied, named in kN and m.
+std::string Template() {
+  return testing::ScratchFile(
+      "roof.str", testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str")) +
+                      "\"Variations\",1\r\n\"Joints\",7,2,2.5,3.5,0.25\r\n\"Units\",1\r\n"
+                      "\"kN\",\"m\",\"C\"\r\n");
+}
+
+TEST(VariantsBatch, WritesTheVariantsInTheUnitsAskedForAndNeverIntoAFolderThatHoldsAnything) {
+  const std::string folder = (fs::path(Template()).parent_path() / "class").string();
+  fs::remove_all(folder);
+  const testing::ToolRun run =
+      RunTool({"--variants", "3", "--seed", "11", "--units", "N,mm", Template(), folder});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, folder + "/roof-01.str\n" + folder + "/roof-02.str\n" + folder +
+                         "/roof-03.str\n" + folder + "/key.json\n");
+  for (const char* name : {"roof-01.str", "roof-02.str", "roof-03.str"}) {
+    const ModelStore variant = testing::ModelFromText(testing::ReadWholeFile(folder + "/" + name));
+    EXPECT_EQ(variant.Units.Length, LengthUnit::mm);
+    // The height drawn in millimetres, on the grid 2500, 2750, ... 3500.
+    const float height = variant.JointCoords(7, 2);
+    EXPECT_EQ(std::fmod(height, 250.0f), 0.0f) << height;
+    EXPECT_TRUE(height >= 2500 && height <= 3500) << height;
+  }
+  const std::string key = testing::ReadWholeFile(folder + "/key.json");
+  const testing::ToolRun again = RunTool({"--variants", "2", Template(), folder});
+  EXPECT_EQ(again.status, 2);
+  EXPECT_NE(again.err.find("is not an empty folder"), std::string::npos) << again.err;
+  EXPECT_EQ(testing::ReadWholeFile(folder + "/key.json"), key);
+  fs::remove_all(folder);
+}
+
+TEST(VariantsBatch, UsageErrorsNameTheirReason) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {{"--seed", "4", "t.str"}, "--seed goes with --variants"},
+      {{"--variants", "0", "t.str", "out"}, "--variants takes a whole number from 1 to 999"},
+      {{"--variants", "2", "t.str"}, "expected TEMPLATE.str OUTDIR, not \"t.str\""},
+      {{"--variants", "2", "--json", "t.str", "out"}, "--variants is given alone, not with --json"},
+      {{"--variants", "2", "--seed", "-1", "t.str", "out"}, "--seed takes a whole number"},
+  };
+  for (const Case& c : cases) {
+    const testing::ToolRun run = RunTool(c.args);
+    EXPECT_EQ(run.status, 64);
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,119 @@
+// A template's "Variations" in the project file: the section survives the file byte for byte,
+// with and without load cases; each fault of a record is refused naming its field, record and
+// line; and a change of units converts each range with the quantity of the value it varies.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/ProjectFile.h"
+#include "model/UnitConversion.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+// A propped cantilever of a plane frame: two joints, the first fixed, the second on a roller,
+// a joint load at the second, then `extra`.
+std::string Cantilever(const std::string& extra) {
+  return "\"t\"\r\n\"PFrame\"\r\n\"Joints\",2\r\n0,0\r\n4,0\r\n\"Supports\",2\r\n1,1,1,1\r\n"
+         "2,0,1,0\r\n\"Support Angles\",1\r\n2,10\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n"
+         "\"Cross-Sections\",1\r\n0.01,0.0001\r\n\"Members\",1\r\n1,2,1,1\r\n"
+         "\"Joint Loads\",1\r\n2,5,-10,0\r\n" +
+         extra;
+}
+
+TEST(VariationsFile, TheSectionSurvivesTheFileByteForByte) {
+  const std::string variations =
+      "\"Variations\",3\r\n\"Joints\",2,1,3,5,0.5\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n"
+      "\"Support Angles\",1,2,0,30,15\r\n";
+  const std::string plain = Cantilever(variations + "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n");
+  // In a project with load cases a load section's record names its case.
+  std::string cased = testing::kThreeCaseFrame;
+  cased += "\"Variations\",2\r\n\"Member Loads\",2,3,10,20,5,2\r\n\"Joints\",2,2,4,6,1\r\n";
+  for (const std::string& text : {plain, cased}) {
+    ModelStore model = testing::ModelFromText(text);
+    std::string written;
+    ASSERT_FALSE(ProjectFileText(model, written));
+    EXPECT_EQ(written, text);
+  }
+  const ModelStore model = testing::ModelFromText(cased);
+  ASSERT_EQ(model.Variations.size(), 2u);
+  const Variation& load = model.Variations[0];
+  EXPECT_EQ(load.Section, "Member Loads");
+  EXPECT_EQ(load.Record * 100 + load.Field * 10 + load.Case, 232);
+  EXPECT_EQ(load.Low + load.High + load.Step, 35.0f);
+  EXPECT_EQ(model.Variations[1].Case, 1);
+}
+
+TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
+  struct Case {
+    const char* name;
+    std::string records;  // from line 19 on
+    const char* message;
+  };
+  const std::string last = "\"Variations\",2\r\n\"Joints\",2,1,3,5,0.5\r\n";
+  const Case cases[] = {
+      {"unknown section", last + "\"Joint\",1,1,0,1,1\r\n",
+       "field 1 of record 2 of section \"Variations\" on line 21: \"Joint\" is not a section"},
+      {"record out of range", last + "\"Joints\",3,1,0,1,1\r\n",
+       "field 2 of record 2 of section \"Variations\" on line 21: section \"Joints\" has no "
+       "record 3 (it holds 2)"},
+      {"field out of range", last + "\"Joints\",2,3,0,1,1\r\n",
+       "field 3 of record 2 of section \"Variations\" on line 21: a record of section \"Joints\" "
+       "has no field 3 (it holds 2)"},
+      {"a joint number", last + "\"Members\",1,2,1,2,1\r\n",
+       "field 3 of record 2 of section \"Variations\" on line 21: field 2 of section \"Members\" "
+       "is not a real number"},
+      {"the same value twice", last + "\"Joints\",2,1,1,2,1\r\n",
+       "field 3 of record 2 of section \"Variations\" on line 21: the value is varied already by "
+       "record 1"},
+      {"no step", last + "\"Joints\",1,2,0,1,0\r\n",
+       "field 6 of record 2 of section \"Variations\" on line 21: the step is 0"},
+      {"high below low", last + "\"Joints\",1,2,1,0,0.5\r\n",
+       "field 5 of record 2 of section \"Variations\" on line 21: the highest value 0 is below"},
+      {"a case of a section without cases", last + "\"Joints\",1,2,0,1,1,2\r\n",
+       "field 7 of record 2 of section \"Variations\" on line 21: section \"Joints\" is not a load "
+       "section"},
+      {"a case the project has not", last + "\"Joint Loads\",1,2,0,1,1,2\r\n",
+       "field 7 of record 2 of section \"Variations\" on line 21: the project has no load case 2"},
+      {"too many fields", last + "\"Joint Loads\",1,2,0,1,1,1,9\r\n",
+       "record 2 of section \"Variations\" on line 21 holds more than 7 fields"},
+      {"no label", last + "Joints,1,2,0,1,1\r\n", "reads \"Joints\", not a quoted section label"},
+      {"a section after it", last + "\"Joints\",1,2,0,1,1\r\n\"Member Releases\",1\r\n1,1\r\n",
+       "section \"Member Releases\" on line 22 stands after section \"Variations\""},
+      {"after the units", "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n" + last,
+       "section \"Variations\" on line 21 stands after section \"Units\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ModelStore model;
+    model.Reset();
+    const RunResult error = ReadProjectText(model, Cantilever(c.records));
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->Description.find(c.message), std::string::npos) << error->Description;
+    EXPECT_TRUE(model.Variations.empty() || model.Variations.size() == 2u);
+    EXPECT_EQ(model.JointLoadCount, 1);  // the sections before it are in
+  }
+}
+
+TEST(VariationsFile, UnitsConvertEachRangeWithItsValueAndNeverAnAngle) {
+  ModelStore model = testing::ModelFromText(
+      Cantilever("\"Variations\",3\r\n\"Joints\",2,1,3,5,0.5\r\n\"Joint Loads\",1,4,-20,-10,2.5\r\n"
+                 "\"Support Angles\",1,2,0,30,15\r\n\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n"));
+  ASSERT_FALSE(ConvertUnits(model, NamedUnits(ForceUnit::N, LengthUnit::mm, TemperatureUnit::C)));
+  const auto range = [&](std::size_t i) {
+    const Variation& v = model.Variations[i];
+    return std::vector<float>{v.Low, v.High, v.Step};
+  };
+  EXPECT_EQ(range(0), (std::vector<float>{3000, 5000, 500}));                // m to mm
+  EXPECT_EQ(range(1), (std::vector<float>{-20000000, -10000000, 2500000}));  // kN·m to N·mm
+  EXPECT_EQ(range(2), (std::vector<float>{0, 30, 15}));                      // degrees
+  // A variation whose record was deleted since the file was read is left as it was.
+  model.JointCount = 1;
+  ASSERT_FALSE(ConvertUnits(model, NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C)));
+  EXPECT_EQ(range(0), (std::vector<float>{3000, 5000, 500}));
+  EXPECT_EQ(range(1), (std::vector<float>{-20, -10, 2.5f}));
+}
+
+}  // namespace
+}  // namespace stavelorn
