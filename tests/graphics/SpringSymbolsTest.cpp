@@ -101,5 +101,56 @@ TEST(SpringSymbols, ATurnedRollersWheelSitsAgainstItsTurnedSurface) {
   }
 }
 
+// The space drawings show a spring as a zig-zag from its joint away from its coordinate's axis as
+// projected (X to the right; a grid's Z at -135 degrees, a space frame's X at 170 and Z at -150
+// degrees), and a rotation held rigidly by a turned grid support as an arrow along its turned
+// axis. The joint under test stands at the origin, so its lines start at (0, 0).
+TEST(SpringSymbols, SpaceDrawingsDrawSpringsAndTurnedAxesAlongTheirRestraints) {
+  struct Case {
+    const char* name;
+    std::string model;
+    double direction;  // degrees, of a line leaving the joint
+    int lines;         // of the joint's symbols, 0 when other symbols join them
+  };
+  const std::string grid = "\"g\",\"Grid\"\n\"Joints\",2\n0,0\n10,0\n\"Supports\",2\n";
+  const std::string space =
+      "\"s\",\"SFrame\"\n\"Joints\",2\n0,0,0\n0,10,0\n\"Supports\",2\n2,1,1,1,1,1,1\n";
+  const Case cases[] = {
+      {"grid, Y", grid + "1,1,0,0\n2,1,1,1\n\"Support Springs\",1\n1,1,100\n", -90, 13},
+      // A rotation's spring adds the double arrow of its axis beside the joint.
+      {"grid, about X", grid + "1,0,1,0\n2,1,1,1\n\"Support Springs\",1\n1,2,100\n", 180, 17},
+      // Turned by 90 degrees about Y, the support's x' is global -Z.
+      {"grid, rigid about X turned 90", grid + "1,0,1,0\n2,1,1,1\n\"Support Angles\",1\n1,90\n", 45,
+       0},
+      // Turned by 30: x' = cos 30 X - sin 30 Z, seen at (1.220, 0.354); the base lies opposite.
+      {"grid, about X turned 30",
+       grid + "1,0,1,0\n2,1,1,1\n\"Support Springs\",1\n1,2,100\n\"Support Angles\",1\n1,30\n",
+       -163.8, 17},
+      {"space frame, X", space + "1,1,0,0,0,0,0\n\"Support Springs\",1\n1,1,100\n", 170, 13},
+      {"space frame, Z", space + "1,0,0,1,0,0,0\n\"Support Springs\",1\n1,3,100\n", 30, 13},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ModelStore model = testing::ModelFromText(c.model);
+    RecordingCanvas canvas;
+    DrawingView view;
+    ScriptedMessages messages;
+    PlotStructure(model, StructureResults(), canvas, FormId::mcas, messages, view);
+    std::vector<Stroke> strokes;
+    for (const Stroke& s : canvas.Strokes())
+      if (s.Symbol == SymbolClass::Support && s.SymbolJoint == 1) strokes.push_back(s);
+    if (c.lines > 0) {
+      EXPECT_EQ(Lines(strokes), c.lines);
+    }
+    bool found = false;
+    for (const Stroke& s : strokes) {
+      if (s.Shape != Stroke::Kind::Line || s.X1 != 0 || s.Y1 != 0) continue;
+      const double seen = std::atan2(s.Y2, s.X2) * 180 / kPi;
+      found = found || std::fabs(std::remainder(seen - c.direction, 360.0)) < 0.5;
+    }
+    EXPECT_TRUE(found);
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn
