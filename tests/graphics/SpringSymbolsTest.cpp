@@ -19,12 +19,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A frame beam on joints 1 (0,0) and 2 (10,0), then `supports` (file lines).
-std::vector<Stroke> SupportStrokes(const std::string& supports, int joint) {
-  const ModelStore model = testing::ModelFromText(
-      "\"d\",\"PFrame\"\n\"Joints\",2\n0,0\n10,0\n" + supports +
-      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.01,0.0002\n\"Members\",1\n"
-      "1,2,1,1\n");
+// The support strokes of joint `joint` in the drawing of the project `text`.
+std::vector<Stroke> JointSupportStrokes(const std::string& text, int joint) {
+  const ModelStore model = testing::ModelFromText(text);
   RecordingCanvas canvas;
   DrawingView view;
   ScriptedMessages messages;
@@ -33,6 +30,15 @@ std::vector<Stroke> SupportStrokes(const std::string& supports, int joint) {
   for (const Stroke& s : canvas.Strokes())
     if (s.Symbol == SymbolClass::Support && s.SymbolJoint == joint) strokes.push_back(s);
   return strokes;
+}
+
+// A frame beam on joints 1 (0,0) and 2 (10,0), then `supports` (file lines).
+std::vector<Stroke> SupportStrokes(const std::string& supports, int joint) {
+  return JointSupportStrokes(
+      "\"d\",\"PFrame\"\n\"Joints\",2\n0,0\n10,0\n" + supports +
+          "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.01,0.0002\n\"Members\",1\n"
+          "1,2,1,1\n",
+      joint);
 }
 
 // The direction (degrees) from (x, y) to the centre of the ends of the strokes' lines.
@@ -131,14 +137,7 @@ TEST(SpringSymbols, SpaceDrawingsDrawSpringsAndTurnedAxesAlongTheirRestraints) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const ModelStore model = testing::ModelFromText(c.model);
-    RecordingCanvas canvas;
-    DrawingView view;
-    ScriptedMessages messages;
-    PlotStructure(model, StructureResults(), canvas, FormId::mcas, messages, view);
-    std::vector<Stroke> strokes;
-    for (const Stroke& s : canvas.Strokes())
-      if (s.Symbol == SymbolClass::Support && s.SymbolJoint == 1) strokes.push_back(s);
+    const std::vector<Stroke> strokes = JointSupportStrokes(c.model, 1);
     if (c.lines > 0) {
       EXPECT_EQ(Lines(strokes), c.lines);
     }
