@@ -7,6 +7,7 @@
 
 #include "model/ModelQuantities.h"
 #include "model/NumberMask.h"
+#include "model/SupportAxes.h"
 #include "reports/ResultValues.h"
 
 namespace stavelorn {
@@ -171,6 +172,24 @@ ResultTable BuildResultTable(const ModelStore& model, const StructureResults& re
   }
   // A heading with its unit may take a second line.
   if (model.Units.Named) table.HeadingHeight = std::max(table.HeadingHeight, 500);
+  table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
+  return table;
+}
+
+std::optional<ResultTable> SupportAxesReactionTable(const ModelStore& model,
+                                                    const StructureResults& results) {
+  if (!AnySupportTurned(model)) return std::nullopt;
+  ResultTable table = BuildResultTable(model, results, FormId::Reac);
+  table.Caption = table.Label2 = "Support Reactions in the Supports' Axes";
+  table.Cells.resize(1);  // the headings
+  for (int support = 1; support <= model.SupportCount; ++support) {
+    const int joint = model.Supports(support, 1);
+    if (!JointTurnOf(model, joint).Turned()) continue;
+    Strings row{std::to_string(joint)};
+    for (int k = 1; k <= model.CoordsPerJoint; ++k)
+      row.push_back(Value(ShownReactionInSupportAxes(model, results, joint, k)));
+    table.Cells.push_back(row);
+  }
   table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
   return table;
 }

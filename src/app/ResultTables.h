@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ struct ResultTable {
 // The table of the results window `form` (Disp, MbForce or Reac) for the model's last analysis.
 // The model must hold a completed analysis; throws std::invalid_argument for any other form.
 ResultTable BuildResultTable(const ModelStore& model, const StructureResults& results, FormId form);
+
+// The turned supports' reactions along their own axes, laid out as the Reac table lays out the
+// global ones, one row per turned support; nothing when no support is turned.
+std::optional<ResultTable> SupportAxesReactionTable(const ModelStore& model,
+                                                    const StructureResults& results);
 
 // Where the text of cell (row, col) sits: in the middle under centred alignment; under the
 // default alignment at the right when the text reads wholly as a number, else at the left.

@@ -31,6 +31,14 @@ struct EntryCheck {
   bool Visible = false;
 };
 
+// The spring that may hold a restrained coordinate, beside that coordinate's check box: the
+// coordinate is then elastic with the stiffness typed, rather than fixed.
+struct EntrySpring {
+  bool Visible = false;  // offered while the coordinate's box is checked
+  bool Checked = false;
+  EntryField Stiffness;  // shown while Checked
+};
+
 // A drop-down choice of an entry dialog, shown above its fields (the member-load kind).
 struct EntryChoice {
   std::string Label;
@@ -50,12 +58,15 @@ struct EntryForm {
   std::string CheckGroup;  // label above the check boxes; shown when one of them is
   std::string Note;        // a remark beside field NoteField, as "( Default value = 0 )"
   int NoteField = 0;
-  std::array<EntryField, kFields + 1> Text{};   // index 0 unused
-  std::array<EntryCheck, kChecks + 1> Check{};  // index 0 unused
+  std::array<EntryField, kFields + 1> Text{};     // index 0 unused
+  std::array<EntryCheck, kChecks + 1> Check{};    // index 0 unused
+  std::array<EntrySpring, kChecks + 1> Spring{};  // beside Check[n]; index 0 unused
   EntryChoice Choice;
   // The field that gets the focus, its text selected: after loading, after Next, and after a
   // refused OK or Next the field that was refused.
   int FocusField = 2;
+  // The spring whose stiffness takes the focus instead of FocusField (a refused one), or 0.
+  int FocusSpring = 0;
   bool Open = false;  // false once OK or Cancel has closed the dialog
 };
 

@@ -220,14 +220,21 @@ void ListEditor::DoOk() {
 }
 
 bool ListEditor::FieldsAccepted() {
-  for (int field = 1; field <= EntryForm::kFields; ++field) {
-    const EntryField& box = dialog_.Text[static_cast<std::size_t>(field)];
-    if (!box.Visible || box.ReadOnly) continue;
-    const std::string problem = FieldProblem(box.Label, box.Text, box.Rule);
+  // The text fields in order, then the stiffnesses of the springs ticked.
+  std::vector<std::pair<int, const EntryField*>> boxes;
+  for (int field = 1; field <= EntryForm::kFields; ++field)
+    boxes.emplace_back(field, &dialog_.Text[static_cast<std::size_t>(field)]);
+  for (int check = 1; check <= EntryForm::kChecks; ++check)
+    boxes.emplace_back(-check, &dialog_.Spring[static_cast<std::size_t>(check)].Stiffness);
+  dialog_.FocusSpring = 0;
+  for (const auto& [number, box] : boxes) {
+    if (!box->Visible || box->ReadOnly) continue;
+    const std::string problem = FieldProblem(box->Label, box->Text, box->Rule);
     if (problem.empty()) continue;
     // The item stays in the dialog as typed, with the refused field ready to be corrected.
     messages_.ShowStop(kFieldErrorTitle, problem);
-    dialog_.FocusField = field;
+    if (number > 0) dialog_.FocusField = number;
+    dialog_.FocusSpring = std::max(-number, 0);
     return false;
   }
   return true;

@@ -63,6 +63,15 @@ class ListEditor {
   // Entry dialog: a value field changed (as typed), a check box was clicked.
   void TypeField(int field, const std::string& text);
   void ClickCheck(int check, bool checked);
+  // The spring beside check box `check` was ticked or cleared, or its stiffness typed.
+  void ClickSpring(int check, bool spring) {
+    dialog_.Spring.at(static_cast<std::size_t>(check)).Checked = spring;
+    SpringChanged(check);
+  }
+  void TypeStiffness(int check, const std::string& text) {
+    dialog_.Spring.at(static_cast<std::size_t>(check)).Stiffness.Text = text;
+    SpringChanged(check);
+  }
   // The dialog's choice was set to option `option` (0-based).
   void Choose(int option);
   // Next and OK first check every field against its rule; a refused field is named in a
@@ -145,6 +154,7 @@ class ListEditor {
   virtual void LoadFields();
   virtual void FieldChanged(int field);
   virtual void CheckChanged(int /*check*/) {}
+  virtual void SpringChanged(int /*check*/) {}
   virtual void ChoiceChanged() {}
   virtual void Commit() = 0;
   // Whether column 0 holds the item's position, renumbered as rows come and go; keyed lists

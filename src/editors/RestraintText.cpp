@@ -1,6 +1,7 @@
 #include "editors/RestraintText.h"
 
 #include <array>
+#include <cstring>
 
 #include "model/StructType.h"
 
@@ -37,9 +38,11 @@ std::string RestraintText(const std::string& structType, const std::vector<int>&
   return text;
 }
 
-std::vector<int> RestraintFlags(const std::string& structType, const std::string& text) {
-  const std::vector<RestraintName>& names = RestraintNames(structType);
-  std::vector<int> flags(names.size(), 0);
+namespace {
+
+// The comma-separated parts of `text`, blanks around each dropped.
+std::vector<std::string> Parts(const std::string& text) {
+  std::vector<std::string> parts;
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find(',', start);
@@ -47,11 +50,45 @@ std::vector<int> RestraintFlags(const std::string& structType, const std::string
     std::string part = text.substr(start, end - start);
     part.erase(0, part.find_first_not_of(' '));
     part.erase(part.find_last_not_of(' ') + 1);
-    for (std::size_t k = 0; k < names.size(); ++k)
-      if (part == names[k].Name) flags[k] = 1;
+    parts.push_back(part);
     start = end + 1;
   }
+  return parts;
+}
+
+}  // namespace
+
+std::vector<int> RestraintFlags(const std::string& structType, const std::string& text) {
+  const std::vector<RestraintName>& names = RestraintNames(structType);
+  std::vector<int> flags(names.size(), 0);
+  for (const std::string& part : Parts(text))
+    for (std::size_t k = 0; k < names.size(); ++k)
+      if (part == names[k].Name) flags[k] = 1;
   return flags;
+}
+
+std::string SpringText(const std::string& structType, const std::vector<std::string>& stiffnesses) {
+  const std::vector<RestraintName>& names = RestraintNames(structType);
+  std::string text;
+  for (std::size_t k = 0; k < names.size() && k < stiffnesses.size(); ++k) {
+    if (stiffnesses[k].empty()) continue;
+    if (!text.empty()) text += ", ";
+    text += std::string(names[k].Name) + "=" + stiffnesses[k];
+  }
+  return text;
+}
+
+std::vector<std::string> SpringStiffnesses(const std::string& structType, const std::string& text) {
+  const std::vector<RestraintName>& names = RestraintNames(structType);
+  std::vector<std::string> stiffnesses(names.size());
+  for (const std::string& part : Parts(text)) {
+    const std::size_t equals = part.find('=');
+    if (equals == std::string::npos) continue;
+    for (std::size_t k = 0; k < names.size(); ++k)
+      if (part.compare(0, equals, names[k].Name) == 0 && equals == std::strlen(names[k].Name))
+        stiffnesses[k] = part.substr(equals + 1);
+  }
+  return stiffnesses;
 }
 
 }  // namespace stavelorn

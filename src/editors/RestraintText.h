@@ -1,5 +1,6 @@
-// The restraint text of the joints list: the names of a joint's restrained coordinates, as the
-// grid shows them and the support records are rebuilt from ("X, Y", "Y, Rot.", "X,ZR").
+// The restraint and spring texts of the joints list: the names of a joint's restrained
+// coordinates, as the grid shows them and the support records are rebuilt from ("X, Y",
+// "Y, Rot.", "X,ZR"), and the stiffness of each spring among them ("Y=2000, Rot.=5e4").
 #pragma once
 
 #include <string>
@@ -26,5 +27,12 @@ std::string RestraintText(const std::string& structType, const std::vector<int>&
 // The flag of each of the type's coordinates: 1 when the text names it. Names are the
 // comma-separated parts of the text, blanks around them ignored.
 std::vector<int> RestraintFlags(const std::string& structType, const std::string& text);
+
+// The springs of a joint, each coordinate's name and its stiffness as typed, joined by ", ";
+// "" when none. `stiffnesses` follows the type's coordinate order, "" where there is no spring.
+std::string SpringText(const std::string& structType, const std::vector<std::string>& stiffnesses);
+
+// The stiffness text of each of the type's coordinates that `text` names ("" for the others).
+std::vector<std::string> SpringStiffnesses(const std::string& structType, const std::string& text);
 
 }  // namespace stavelorn

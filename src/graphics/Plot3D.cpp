@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -5,8 +6,11 @@
 #include "graphics/Drawing.h"
 #include "graphics/DrawingData.h"
 #include "graphics/JointLoadFigures.h"
+#include "graphics/SpringSymbols.h"
 #include "graphics/StructureLabels.h"
 #include "graphics/SupportSymbols.h"
+#include "model/SupportAxes.h"
+#include "model/SupportSprings.h"
 
 namespace stavelorn {
 
@@ -72,10 +76,20 @@ class SpaceDrawing {
       if (!flag) return;
       flags.push_back(*flag);
     }
-    // Seen in projection, the ground lies below every joint: each kind of support has one
-    // symbol, turned the same way wherever its joint is.
+    // A spring holds its coordinate elastically: the rigid symbol shows the other restraints.
     const Point p = Project(*position);
     const double u = view_.SymbolUnit;
+    bool springs = false;
+    for (int k = 1; k <= dofs; ++k) {
+      const bool spring = model_.SpringCount > 0 && SpringRecordAt(model_, *joint, k) > 0;
+      springs = springs || spring;
+      if (spring) flags[static_cast<std::size_t>(k - 1)] = 0;
+      if (spring || (flags[static_cast<std::size_t>(k - 1)] == 1 && TurnedRotation(*joint, k)))
+        DrawRestraintAxis(*joint, k, *position, spring);
+    }
+    if (springs && std::find(flags.begin(), flags.end(), 1) == flags.end()) return;
+    // Seen in projection, the ground lies below every joint: each kind of support has one
+    // symbol, turned the same way wherever its joint is.
     switch (SpaceSymbol(type_, flags)) {
       case SupportSymbol::YRoller:
         DrawYRoller(canvas_, p.X, p.Y, u, false, kLightRed);
@@ -93,6 +107,49 @@ class SpaceDrawing {
         break;
       default: break;
     }
+  }
+
+  // Whether coordinate k of the joint is a rotation its turned support holds about a turned axis.
+  bool TurnedRotation(int joint, int k) const {
+    const JointTurn turn = JointTurnOf(model_, joint);
+    return CoordinateOf(TypeOf(type_), k).Rotation && turn.Turned() &&
+           (k == turn.First || k == turn.Second);
+  }
+
+  // The screen direction (radians) of the support's axis of coordinate k, turned with a turned
+  // support: the first of the turned pair lies along cos·first + sin·second, the second along
+  // -sin·first + cos·second.
+  double AxisDirection(int joint, int k, const Point3& at) const {
+    const StructTypeInfo& type = TypeOf(type_);
+    const auto unit = [&type](int coordinate, double scale) {
+      const char axis = CoordinateOf(type, coordinate).Axis;
+      return Point3{axis == 'X' ? scale : 0, axis == 'Y' ? scale : 0, axis == 'Z' ? scale : 0};
+    };
+    Point3 axis = unit(k, 1);
+    const JointTurn turn = JointTurnOf(model_, joint);
+    if (turn.Turned() && (k == turn.First || k == turn.Second)) {
+      const bool first = k == turn.First;
+      const Point3 a = unit(turn.First, first ? turn.Cos : -turn.Sin);
+      const Point3 b = unit(turn.Second, first ? turn.Sin : turn.Cos);
+      axis = {a.X + b.X, a.Y + b.Y, a.Z + b.Z};
+    }
+    const Point from = Project(at), to = Project({at.X + axis.X, at.Y + axis.Y, at.Z + axis.Z});
+    return std::atan2(to.Y - from.Y, to.X - from.X);
+  }
+
+  // A spring runs from the joint to its base away from its coordinate's positive direction; a
+  // rotation's spring, and a rotation a turned support holds rigidly, carry the double arrow of
+  // the rotation's axis.
+  void DrawRestraintAxis(int joint, int k, const Point3& at, bool spring) {
+    const Point p = Project(at);
+    const double u = view_.SymbolUnit, direction = AxisDirection(joint, k, at);
+    const bool rotation = CoordinateOf(TypeOf(type_), k).Rotation;
+    if (!spring) {
+      DrawRotationAxis(canvas_, p.X, p.Y, u, direction, kLightRed);
+      return;
+    }
+    DrawZigZagSpring(canvas_, p.X, p.Y, u, direction + std::acos(-1.0), kLightRed);
+    if (rotation) DrawDoubleArrowHead(canvas_, p.X, p.Y, u, direction, kLightRed);
   }
 
   // A joint moved by its free translations, magnified: X, Y and Z, or only Y for a grid, whose

@@ -63,4 +63,22 @@ void DrawTurnedRoller(Canvas& canvas, double x, double y, double u, double norma
   DrawBase(canvas, x + 1.6 * u * ax, y + 1.6 * u * ay, u, ax, ay, colour);
 }
 
+void DrawDoubleArrowHead(Canvas& canvas, double x, double y, double u, double direction,
+                         int colour) {
+  const double ax = std::cos(direction), ay = std::sin(direction);
+  for (const double tip : {0.9 * u, 0.5 * u}) {
+    const double tx = x + tip * ax, ty = y + tip * ay;
+    for (const double side : {-1.0, 1.0})
+      canvas.Line(tx, ty, tx - 0.4 * u * ax - side * 0.25 * u * ay,
+                  ty - 0.4 * u * ay + side * 0.25 * u * ax, colour);
+  }
+}
+
+void DrawRotationAxis(Canvas& canvas, double x, double y, double u, double direction, int colour) {
+  const double length = 2.4 * u;
+  canvas.Line(x, y, x + length * std::cos(direction), y + length * std::sin(direction), colour);
+  DrawDoubleArrowHead(canvas, x + (length - 0.9 * u) * std::cos(direction),
+                      y + (length - 0.9 * u) * std::sin(direction), u, direction, colour);
+}
+
 }  // namespace stavelorn

@@ -87,28 +87,4 @@ std::optional<RecordProblem> SupportAngleProblem(const ModelStore& model, int re
   return std::nullopt;
 }
 
-void DropSpringsAndAnglesWithoutSupport(ModelStore& model) {
-  int kept = 0;
-  for (int r = 1; r <= model.SpringCount; ++r) {
-    const int joint = model.SpringCoords(r, 1), k = model.SpringCoords(r, 2);
-    const int support = SupportRecordOf(model, joint);
-    if (support == 0 || k < 1 || k > model.CoordsPerJoint || model.Supports(support, k + 1) != 1)
-      continue;
-    ++kept;
-    model.SpringCoords(kept, 1) = static_cast<std::int16_t>(joint);
-    model.SpringCoords(kept, 2) = static_cast<std::int16_t>(k);
-    model.SpringStiffness(kept) = model.SpringStiffness(r);
-  }
-  model.SpringCount = static_cast<std::int16_t>(kept);
-  kept = 0;
-  for (int r = 1; r <= model.SupportAngleCount; ++r) {
-    const int joint = model.SupportAngleJoints(r);
-    if (SupportRecordOf(model, joint) == 0) continue;
-    ++kept;
-    model.SupportAngleJoints(kept) = static_cast<std::int16_t>(joint);
-    model.SupportAngleValues(kept) = model.SupportAngleValues(r);
-  }
-  model.SupportAngleCount = static_cast<std::int16_t>(kept);
-}
-
 }  // namespace stavelorn

@@ -2,8 +2,8 @@
 // stiffness (force per length, or moment per radian) rather than rigidly. The spring's joint
 // coordinate is then an unknown of the structure; its support's reaction there is -k·(d - s),
 // with s the settlement of the spring's base. This file finds a joint's springs and support
-// record and says what is wrong with a spring or support-angle record, for the file reader, the
-// model checks and the editors alike.
+// record and says what is wrong with a spring or support-angle record, for the file reader and
+// the model checks.
 #pragma once
 
 #include <optional>
@@ -41,10 +41,5 @@ std::optional<RecordProblem> SpringRecordProblem(const ModelStore& model, int re
 // The first fault of support-angle record `record`: an angle on a type whose supports cannot be
 // turned, a joint without a support record, a second angle for one joint.
 std::optional<RecordProblem> SupportAngleProblem(const ModelStore& model, int record);
-
-// Drops every spring whose coordinate its joint's support no longer restrains and every angle
-// whose joint is no longer a support, as the joints editor does when it rebuilds the supports:
-// a spring or an angle goes with the restraint it belonged to.
-void DropSpringsAndAnglesWithoutSupport(ModelStore& model);
 
 }  // namespace stavelorn

@@ -121,6 +121,9 @@ std::string LoadCasesJson(const ModelStore& model, const std::vector<CaseResults
                     TableEnvelopeJson("member", envelope.EndForces, envelope.Sources) +
                     ",\n \"supportReactions\": " +
                     TableEnvelopeJson("joint", envelope.Reactions, envelope.Sources);
+  if (!envelope.ReactionsInSupportAxes.Max.empty())
+    out += ",\n \"supportReactionsLocal\": " +
+           TableEnvelopeJson("joint", envelope.ReactionsInSupportAxes, envelope.Sources);
   if (withDiagrams) out += ",\n \"diagrams\": " + DiagramEnvelopeJson(model, envelope);
   return out + "}";
 }

@@ -83,6 +83,9 @@ void PrintEveryCaseResults(const ModelStore& model, const std::vector<CaseResult
                      envelope.Sources);
   PrintEnvelopeTable(printer, "Member End Forces", "Member", envelope.EndForces, envelope.Sources);
   PrintEnvelopeTable(printer, "Support Reactions", "Joint", envelope.Reactions, envelope.Sources);
+  if (!envelope.ReactionsInSupportAxes.Max.empty())
+    PrintEnvelopeTable(printer, "Support Reactions in the Supports' Axes", "Joint",
+                       envelope.ReactionsInSupportAxes, envelope.Sources);
 }
 
 }  // namespace stavelorn

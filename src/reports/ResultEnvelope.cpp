@@ -51,6 +51,7 @@ void IncludeTables(ResultEnvelope& envelope, ModelStore& loaded,
       Start(envelope.Displacements, shown.Displacements);
       Start(envelope.EndForces, shown.EndForces);
       Start(envelope.Reactions, shown.Reactions);
+      Start(envelope.ReactionsInSupportAxes, shown.ReactionsInSupportAxes);
       continue;
     }
     const int source = static_cast<int>(s);
@@ -67,6 +68,10 @@ void IncludeTables(ResultEnvelope& envelope, ModelStore& loaded,
             [&](std::size_t r, std::size_t k) { return endForces[r * row + k]; });
     Include(envelope.Reactions, source, [&](std::size_t r, std::size_t k) {
       return ShownReaction(loaded, results, envelope.Reactions.Max[r].first, at(k));
+    });
+    Include(envelope.ReactionsInSupportAxes, source, [&](std::size_t r, std::size_t k) {
+      return ShownReactionInSupportAxes(loaded, results,
+                                        envelope.ReactionsInSupportAxes.Max[r].first, at(k));
     });
   }
 }

@@ -38,6 +38,8 @@ struct MemberEnvelope {
 struct ResultEnvelope {
   std::vector<std::string> Sources;  // the names of the cases or combinations
   TableEnvelope Displacements, EndForces, Reactions;
+  // The turned supports' reactions along their own axes; no rows when no support is turned.
+  TableEnvelope ReactionsInSupportAxes;
   std::vector<MemberEnvelope> Diagrams;  // filled when asked for
 };
 

@@ -50,6 +50,9 @@ std::string MemberJson(const Writer& w, const TrailMember& m) {
               : "") +
          ",\n    \"transformation\": " + w.Matrix(m.Transformation) +
          ",\n    \"globalStiffness\": " + w.Matrix(m.GlobalStiffness) +
+         (m.SupportAxesStiffness.Rows
+              ? ",\n    \"supportAxesStiffness\": " + w.Matrix(m.SupportAxesStiffness)
+              : "") +
          ",\n    \"localFixedEndForces\": " + w.Array(m.LocalFixedEndForces) +
          ",\n    \"globalFixedEndForces\": " + w.Array(m.GlobalFixedEndForces) +
          ",\n    \"globalEndDisplacements\": " + w.Array(m.GlobalEndDisplacements) +
@@ -66,6 +69,21 @@ std::string StructureGeometricStiffnessJson(const Writer& w, const MethodTrail& 
   return ",\n  \"structureGeometricStiffness\": " + (kg.Rows               ? w.Matrix(kg)
                                                      : trail.DofCount == 0 ? "[]"
                                                                            : "null");
+}
+
+// ,\n  "springs": each spring's joint, coordinate, code number and stiffness as it joined [S]'s
+// diagonal; "" for a structure without springs.
+std::string SpringsJson(const Writer& w, const MethodTrail& trail) {
+  if (trail.Springs.empty()) return "";
+  std::string out = ",\n  \"springs\": [";
+  for (std::size_t i = 0; i < trail.Springs.size(); ++i) {
+    const TrailSpring& s = trail.Springs[i];
+    out += (i ? ",\n   " : "\n   ") + std::string("{\"joint\": ") + std::to_string(s.Joint) +
+           ", \"coordinate\": " + std::to_string(s.Coordinate) +
+           ", \"code\": " + std::to_string(s.Code) + ", \"stiffness\": " + w.Number(s.Stiffness) +
+           "}";
+  }
+  return out + "\n  ]";
 }
 
 }  // namespace
@@ -92,7 +110,7 @@ std::string TrailJson(const MethodTrail& trail) {
          (stiffness             ? w.Matrix(trail.Stiffness)
           : trail.DofCount == 0 ? "[]"
                                 : "null") +
-         StructureGeometricStiffnessJson(w, trail) +
+         SpringsJson(w, trail) + StructureGeometricStiffnessJson(w, trail) +
          ",\n  \"loadVector\": " + w.Array(trail.LoadVector) +
          ",\n  \"displacements\": " + w.Array(trail.Displacements) +
          ",\n  \"members\": " + members + "}";

@@ -123,6 +123,9 @@ std::string PageSession::Analyze(bool doublePrecision) {
     std::vector<ResultTable> built;
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
       built.push_back(BuildResultTable(model_, results, form));
+    // The turned supports' reactions in their own axes follow the global ones.
+    if (std::optional<ResultTable> local = SupportAxesReactionTable(model_, results))
+      built.push_back(*local);
     tables = JsonArray(built, ResultTableJson);
     diagrams = DiagramsJson(model_.StructType);
     report = ReportText(model_, results);

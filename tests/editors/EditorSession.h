@@ -72,7 +72,8 @@ inline Texts Split(const std::string& text, const std::string& separator) {
 // Plays (or, with `check`, looks for) one item of a dialog. Each token fills the next editable
 // field from Text1 on: '' is an empty text, '_' a blank inside a token, "~" expects the field
 // hidden, "=text" expects that text there, "^text" types into a read-only field all the same. "#n"
-// clicks check box n on and "-#n" off, "@name" picks that choice; these take no field.
+// clicks check box n on and "-#n" off, "%n=k" ticks the spring beside box n and types its
+// stiffness k and "-%n" clears it, "@name" picks that choice; these take no field.
 inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
   std::size_t f = 1;
   for (std::string t : Split(item, " ")) {
@@ -91,6 +92,20 @@ inline void Play(ListEditor& ed, const std::string& item, bool check = false) {
         EXPECT_NE(ed.Dialog().Check[static_cast<std::size_t>(box)].Checked, off) << t;
       } else {
         ed.ClickCheck(box, !off);
+      }
+    } else if (t.rfind("%", 0) == 0 || t.rfind("-%", 0) == 0) {
+      const bool clear = t[0] == '-';
+      const std::size_t equals = t.find('=');
+      const int box = std::stoi(t.substr(clear ? 2 : 1));
+      std::string stiffness = equals == std::string::npos ? "" : t.substr(equals + 1);
+      if (stiffness == "''") stiffness.clear();
+      const EntrySpring& spring = ed.Dialog().Spring[static_cast<std::size_t>(box)];
+      if (check) {
+        EXPECT_EQ(spring.Checked, !clear) << t;
+        EXPECT_EQ(spring.Stiffness.Text, stiffness) << t;
+      } else {
+        ed.ClickSpring(box, !clear);
+        if (!clear) ed.TypeStiffness(box, stiffness);
       }
     } else if (t.rfind("@", 0) == 0) {
       const std::vector<std::string>& options = ed.Dialog().Choice.Options;
@@ -195,9 +210,16 @@ inline std::string Shown(const EntryForm& d, bool whole) {
     out << "\"" << t.Text << "\"" << (whole ? "\n" : "");
   }
   if (whole) out << " \"" << d.CheckGroup << "\"";
-  for (std::size_t c = 1; c < d.Check.size(); ++c)
-    if (d.Check[c].Visible)
-      out << " [" << (d.Check[c].Checked ? "x" : " ") << "]" << (whole ? d.Check[c].Caption : "");
+  for (std::size_t c = 1; c < d.Check.size(); ++c) {
+    if (!d.Check[c].Visible) continue;
+    out << " [" << (d.Check[c].Checked ? "x" : " ") << "]" << (whole ? d.Check[c].Caption : "");
+    const EntrySpring& spring = d.Spring[c];
+    if (!spring.Visible) continue;
+    out << " spring[" << (spring.Checked ? "x" : " ") << "]";
+    if (spring.Stiffness.Visible)
+      out << (whole ? "\"" + spring.Stiffness.Label + "\"=" : "=") << "\"" << spring.Stiffness.Text
+          << "\"";
+  }
   if (d.Choice.Visible)
     out << " \"" << d.Choice.Label << "\" " << Join(d.Choice.Options, "/") << " chosen "
         << d.Choice.Selected;
@@ -281,6 +303,10 @@ inline Texts Records(FormId form, const ModelStore& m, bool base = true) {
       for (int i = base ? 12 : 1; i <= m.JointCount; ++i) out.push_back(Join(m.JointCoords, i));
       for (int i = 1; i <= m.SupportCount; ++i)
         if (m.Supports(i, 1) > (base ? 11 : 0)) out.push_back("S " + Join(m.Supports, i));
+      for (int i = 1; i <= m.SpringCount; ++i)
+        out.push_back("K " + Join(m.SpringCoords, i) + " " + Join(m.SpringStiffness, i));
+      for (int i = 1; i <= m.SupportAngleCount; ++i)
+        out.push_back("A " + Join(m.SupportAngleJoints, i) + " " + Join(m.SupportAngleValues, i));
       break;
     case FormId::MemberA:
       for (int i = base ? 11 : 1; i <= m.MemberCount; ++i)

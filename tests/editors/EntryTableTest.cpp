@@ -33,11 +33,26 @@ const Entry kEntries[] = {
     {Mat, "PFrame", "2.9e4 / 12 1.2E-05", "3|2.9e4|0; 4|12|1.2E-05", "29000 0; 12 1.2e-05", ""},
     {Mat, "Grid", "7 0.1 8e7", "3|7|8e7|0.1", "7 8e+07 0.1", ""},
     // Check boxes write the restraint text; Close stores the flags.
-    {Joint, "Beam", "0 ~ #1 #4", "12|0|Y, Rot.", "0; S 12 1 1", ""},
-    {Joint, "STruss", "0 0 0 #3 #2", "12|0|0|0|Y, Z", "0 0 0; S 12 0 1 1", ""},
-    {Joint, "Grid", "0 0 ~ #1 #4 #5", "12|0|0|Y, XR, ZR", "0 0; S 12 1 1 1", ""},
-    {Joint, "SFrame", "0 0 0 #6 #5 #4 #3 #2 #1", "12|0|0|0|X,Y,Z,XR,YR,ZR",
+    {Joint, "Beam", "0 ~ #1 #4", "12|0|Y, Rot.|", "0; S 12 1 1", ""},
+    {Joint, "STruss", "0 0 0 #3 #2", "12|0|0|0|Y, Z|", "0 0 0; S 12 0 1 1", ""},
+    {Joint, "Grid", "0 0 ~ #1 #4 #5", "12|0|0|Y, XR, ZR||", "0 0; S 12 1 1 1", ""},
+    {Joint, "SFrame", "0 0 0 #6 #5 #4 #3 #2 #1", "12|0|0|0|X,Y,Z,XR,YR,ZR|",
      "0 0 0; S 12 1 1 1 1 1 1", ""},
+    // A spring beside a restraint makes it elastic; a turned support takes an angle once it holds
+    // something, a beam's never. Freeing a coordinate drops its spring, freeing the last one the
+    // angle.
+    {Joint, "PFrame", "0 0 ~ #1 #2 %2=500 30", "12|0|0|X, Y|Y=500|30",
+     "0 0; S 12 1 1 0; K 12 2 500; A 12 30", ""},
+    {Joint, "Grid", "0 0 ~ #1 %1=2e3 #4 #5 %5=7 -30", "12|0|0|Y, XR, ZR|Y=2e3, ZR=7|-30",
+     "0 0; S 12 1 1 1; K 12 1 2000; K 12 3 7; A 12 -30", ""},
+    {Joint, "Beam", "0 ~ ~ ~ #1 %1=1e3 #4 %4=2e4", "12|0|Y, Rot.|Y=1e3, Rot.=2e4",
+     "0; S 12 1 1; K 12 1 1000; K 12 2 20000", ""},
+    {Joint, "PFrame", "0 0 ~ #1 #2 %2=500 %1=9 -%1 -#2", "12|0|0|X||", "0 0; S 12 1 0 0", ""},
+    {Joint, "PFrame", "0 0 ~ #1 45 -#1", "12|0|0|||", "0 0", ""},
+    {Joint, "PFrame", "0 0 ~ #2 %2=0", "", "", "Y Spring Stiffness: \"0\" must be greater than 0."},
+    {Joint, "SFrame", "0 0 0 #6 %6=''", "", "",
+     "ZR Spring Stiffness (per Rad.): this field may not be left empty."},
+    {Joint, "PFrame", "0 0 ~ #1 1x", "", "", "Support Angle (Deg.): \"1x\" is not a number."},
     // Hinge boxes write the hinge text; Close stores the releases in member order.
     {Member, "PFrame", "1 2 1 1 #1 #2 / 1 2 2 1 / 1 2 1 1 #2 / 1 2 1 1 #1",
      "11|1|2|1|1|Both Ends; 12|1|2|2|1|; 13|1|2|1|1|End; 14|1|2|1|1|Beginning",
@@ -139,7 +154,10 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
       if (!ed.Dialog().Open) return;
       Play(ed, items.back(), true);  // refused: what was typed stays for a correction
       // A refused field takes the focus, and the message begins with its label.
-      std::string label = ed.Dialog().Text[static_cast<std::size_t>(ed.Dialog().FocusField)].Label;
+      const EntryForm& d = ed.Dialog();
+      std::string label = d.FocusSpring > 0
+                              ? d.Spring[static_cast<std::size_t>(d.FocusSpring)].Stiffness.Label
+                              : d.Text[static_cast<std::size_t>(d.FocusField)].Label;
       label.erase(label.find_last_not_of(" :") + 1);
       const auto& shown = e.messages.Log().at(0);
       EXPECT_TRUE(shown.Title != kFieldErrorTitle || shown.Text.rfind(label, 0) == 0) << label;
@@ -182,6 +200,31 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
     });
     again.editor.Edit();
   }
+}
+
+// A joint's springs and angle open in its dialog as stored; unticking a spring is one Edit step
+// that Undo takes back whole, and what Close stores then is what was read.
+TEST(EntryTable, AStoredSpringAndAngleOpenForEditingAndComeBackWithUndo) {
+  ModelStore model = ModelFromText(
+      "\"t\",\"PFrame\"\n\"Joints\",2\n0,0\n4,0\n\"Supports\",2\n1,1,1,1\n"
+      "2,0,1,0\n\"Support Springs\",1\n1,3,50\n\"Support Angles\",1\n2,20\n");
+  Session e(Joint, model);
+  e.messages.Answer(kAnswerOk);
+  EXPECT_EQ(Join(Row(e.editor.Grid(), 1), "|"), "1|0|0|X, Y, Rot.|Rot.=50|");
+  EXPECT_EQ(Join(Row(e.editor.Grid(), 2), "|"), "2|4|0|Y||20");
+  e.windows.Then([](ListEditor& ed) {
+    Play(ed, "=0 =0 ~ #1 #2 #4 %4=50", true);
+    Play(ed, "-%4");
+    ed.Ok();
+  });
+  e.editor.Grid().Select(1, 1, 1, 1);
+  e.editor.Edit();
+  EXPECT_EQ(Join(Row(e.editor.Grid(), 1), "|"), "1|0|0|X, Y, Rot.||");
+  EXPECT_EQ(e.editor.UndoName(), "Edit");
+  e.editor.Undo();
+  e.editor.Close();
+  EXPECT_EQ(Records(Joint, model, false),
+            Split("0 0; 4 0; S 1 1 1 1; S 2 0 1 0; K 1 3 50; A 2 20", "; "));
 }
 
 }  // namespace

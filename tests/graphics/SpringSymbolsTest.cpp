@@ -19,12 +19,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A frame beam on joints 1 (0,0) and 2 (10,0), then `supports` (file lines).
-std::vector<Stroke> SupportStrokes(const std::string& supports, int joint) {
-  const ModelStore model = testing::ModelFromText(
-      "\"d\",\"PFrame\"\n\"Joints\",2\n0,0\n10,0\n" + supports +
-      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.01,0.0002\n\"Members\",1\n"
-      "1,2,1,1\n");
+// The support strokes of joint `joint` in the drawing of the project `text`.
+std::vector<Stroke> JointSupportStrokes(const std::string& text, int joint) {
+  const ModelStore model = testing::ModelFromText(text);
   RecordingCanvas canvas;
   DrawingView view;
   ScriptedMessages messages;
@@ -33,6 +30,15 @@ std::vector<Stroke> SupportStrokes(const std::string& supports, int joint) {
   for (const Stroke& s : canvas.Strokes())
     if (s.Symbol == SymbolClass::Support && s.SymbolJoint == joint) strokes.push_back(s);
   return strokes;
+}
+
+// A frame beam on joints 1 (0,0) and 2 (10,0), then `supports` (file lines).
+std::vector<Stroke> SupportStrokes(const std::string& supports, int joint) {
+  return JointSupportStrokes(
+      "\"d\",\"PFrame\"\n\"Joints\",2\n0,0\n10,0\n" + supports +
+          "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.01,0.0002\n\"Members\",1\n"
+          "1,2,1,1\n",
+      joint);
 }
 
 // The direction (degrees) from (x, y) to the centre of the ends of the strokes' lines.
@@ -98,6 +104,50 @@ TEST(SpringSymbols, ATurnedRollersWheelSitsAgainstItsTurnedSurface) {
       EXPECT_NEAR(seen, 0, 1) << s.X1 << ", " << s.Y1;
     }
     EXPECT_EQ(wheels, 1);
+  }
+}
+
+// The space drawings show a spring as a zig-zag from its joint away from its coordinate's axis as
+// projected (X to the right; a grid's Z at -135 degrees, a space frame's X at 170 and Z at -150
+// degrees), and a rotation held rigidly by a turned grid support as an arrow along its turned
+// axis. The joint under test stands at the origin, so its lines start at (0, 0).
+TEST(SpringSymbols, SpaceDrawingsDrawSpringsAndTurnedAxesAlongTheirRestraints) {
+  struct Case {
+    const char* name;
+    std::string model;
+    double direction;  // degrees, of a line leaving the joint
+    int lines;         // of the joint's symbols, 0 when other symbols join them
+  };
+  const std::string grid = "\"g\",\"Grid\"\n\"Joints\",2\n0,0\n10,0\n\"Supports\",2\n";
+  const std::string space =
+      "\"s\",\"SFrame\"\n\"Joints\",2\n0,0,0\n0,10,0\n\"Supports\",2\n2,1,1,1,1,1,1\n";
+  const Case cases[] = {
+      {"grid, Y", grid + "1,1,0,0\n2,1,1,1\n\"Support Springs\",1\n1,1,100\n", -90, 13},
+      // A rotation's spring adds the double arrow of its axis beside the joint.
+      {"grid, about X", grid + "1,0,1,0\n2,1,1,1\n\"Support Springs\",1\n1,2,100\n", 180, 17},
+      // Turned by 90 degrees about Y, the support's x' is global -Z.
+      {"grid, rigid about X turned 90", grid + "1,0,1,0\n2,1,1,1\n\"Support Angles\",1\n1,90\n", 45,
+       0},
+      // Turned by 30: x' = cos 30 X - sin 30 Z, seen at (1.220, 0.354); the base lies opposite.
+      {"grid, about X turned 30",
+       grid + "1,0,1,0\n2,1,1,1\n\"Support Springs\",1\n1,2,100\n\"Support Angles\",1\n1,30\n",
+       -163.8, 17},
+      {"space frame, X", space + "1,1,0,0,0,0,0\n\"Support Springs\",1\n1,1,100\n", 170, 13},
+      {"space frame, Z", space + "1,0,0,1,0,0,0\n\"Support Springs\",1\n1,3,100\n", 30, 13},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<Stroke> strokes = JointSupportStrokes(c.model, 1);
+    if (c.lines > 0) {
+      EXPECT_EQ(Lines(strokes), c.lines);
+    }
+    bool found = false;
+    for (const Stroke& s : strokes) {
+      if (s.Shape != Stroke::Kind::Line || s.X1 != 0 || s.Y1 != 0) continue;
+      const double seen = std::atan2(s.Y2, s.X2) * 180 / kPi;
+      found = found || std::fabs(std::remainder(seen - c.direction, 360.0)) < 0.5;
+    }
+    EXPECT_TRUE(found);
   }
 }
 

@@ -42,7 +42,14 @@ class EditorWindowsTest : public QObject {
       for (const RestraintName& restraint : RestraintNames("PFrame"))
         dialog->findChild<QCheckBox*>(QString("Check%1").arg(restraint.Check))->click();
       Button(dialog, "Next")->click();
-      TypeInOrder(dialog, {"4", "3"});
+      // The second joint stands on a spring in Y, its support turned by 30 degrees; the angle
+      // opens once a box is ticked, the stiffness once its spring is.
+      QVERIFY(Field(dialog, 5)->isReadOnly());
+      dialog->findChild<QCheckBox*>("Check2")->click();
+      QVERIFY(dialog->findChild<QLineEdit*>("Stiffness2")->isHidden());
+      dialog->findChild<QCheckBox*>("Spring2")->click();
+      QTest::keyClicks(dialog->findChild<QLineEdit*>("Stiffness2"), "500");
+      TypeInOrder(dialog, {"4", "3", "30"});
       Button(dialog, "OK")->click();
     });
     script.On("JointA", [](QWidget* list) { Button(list, "CloseB")->click(); });
@@ -63,8 +70,11 @@ class EditorWindowsTest : public QObject {
     QCOMPARE(window.Label(3)->text(), QString(" Joints: 2"));
     QVERIFY(model.JointCount == 2 && model.JointCoords(2, 1) == 4.0f &&
             model.JointCoords(2, 2) == 3.0f);
-    QVERIFY(model.SupportCount == 1 && model.Supports(1, 1) == 1 && model.Supports(1, 2) == 1 &&
+    QVERIFY(model.SupportCount == 2 && model.Supports(1, 1) == 1 && model.Supports(1, 2) == 1 &&
             model.Supports(1, 3) == 1 && model.Supports(1, 4) == 1);
+    QVERIFY(model.SpringCount == 1 && model.SpringCoords(1, 1) == 2 &&
+            model.SpringCoords(1, 2) == 2 && model.SpringStiffness(1) == 500.0f);
+    QVERIFY(model.SupportAngleCount == 1 && model.SupportAngleValues(1) == 30.0f);
     window.Action(M::MnuMatProp)->trigger();  // an empty list opens into its dialog
     QVERIFY(script.Done());
     QCOMPARE(model.Materials(1, 1), 2e8f);

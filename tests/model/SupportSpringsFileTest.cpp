@@ -133,22 +133,5 @@ TEST(SupportSpringsFile, UnitsConvertStiffnessesByTheirDimensionAndNeverAngles) 
   EXPECT_FLOAT_EQ(model.SupportAngleValues(1), 30.0f);
 }
 
-// When the supports are rebuilt, a spring whose coordinate is freed and an angle whose joint is
-// no longer a support go with them; the others stay in their order.
-TEST(SupportSpringsFile, ASpringOrAngleGoesWithTheRestraintItBelongedTo) {
-  ModelStore model =
-      ModelFromText(Frame("PFrame",
-                          "\"Support Springs\",3\n1,1,10\n1,2,20\n2,2,30\n\"Support Angles\",2\n"
-                          "1,15\n2,30\n"));
-  model.Supports(1, 3) = 0;  // joint 1's Y is freed
-  model.Supports(2, 1) = 5;  // joint 2 is no longer a support
-  DropSpringsAndAnglesWithoutSupport(model);
-  ASSERT_EQ(model.SpringCount, 1);
-  EXPECT_EQ(model.SpringCoords(1, 2), 1);
-  EXPECT_EQ(model.SpringStiffness(1), 10.0f);
-  ASSERT_EQ(model.SupportAngleCount, 1);
-  EXPECT_EQ(model.SupportAngleValues(1), 15.0f);
-}
-
 }  // namespace
 }  // namespace stavelorn

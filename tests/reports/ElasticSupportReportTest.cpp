@@ -4,15 +4,20 @@
 // in the results of the project and of each load case and combination.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 
 #include "analysis/AnalysisRun.h"
 #include "model/LoadCombination.h"
+#include "reports/JsonReader.h"
 #include "reports/LoadCaseJson.h"
+#include "reports/LoadCaseReport.h"
 #include "reports/PrintCommand.h"
+#include "reports/ResultEnvelope.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
+#include "reports/TrailJson.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
@@ -59,13 +64,99 @@ TEST(ElasticSupportReport, EveryResultsJsonCarriesTheTurnedSupportsLocalReaction
                            LoadCasesJson(model, run.LoadCases, run.Combinations, false);
   // The project's own results, both cases and the combination: the turned joint 3 alone.
   EXPECT_EQ(Count(json, "\"supportReactionsLocal\": [\n  {\"joint\": 3, \"values\": ["), 4) << json;
-  EXPECT_EQ(Count(json, "\"supportReactionsLocal\""), 4);
-  EXPECT_EQ(Count(json, "\"supportReactions\""), 5);  // and once in the envelope
+  // And in the envelope, as the global reactions are.
+  EXPECT_EQ(Count(json, "\"supportReactionsLocal\": {\"max\": [\n  {\"joint\": 3, "), 1);
+  EXPECT_EQ(Count(json, "\"supportReactionsLocal\""), 5);
+  EXPECT_EQ(Count(json, "\"supportReactions\""), 5);
   // Without a turned support the key is left out.
   ModelStore square = model;
   square.SupportAngleCount = 0;
   const AnalysisRun plain = CheckAndAnalyze(square);
   EXPECT_EQ(ResultKeysJson(square, plain.Results).find("Local"), std::string::npos);
+}
+
+// The envelope of the turned roller's reaction along its y' (-sin 30 X + cos 30 Y of its global
+// reaction) over the two cases is the greater and the lesser of the cases' own, each given by
+// its case; the printed envelope shows the table once.
+TEST(ElasticSupportReport, TheEnvelopeOfTheLocalReactionsFollowsTheGlobalOnes) {
+  const ModelStore model = InclinedFrame();
+  const AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_FALSE(run.Rejected) << run.RejectionText;
+  const ResultEnvelope envelope = EnvelopeOf(model, run.LoadCases, false);
+  ASSERT_EQ(envelope.ReactionsInSupportAxes.Max.size(), 1u);
+  EXPECT_EQ(envelope.ReactionsInSupportAxes.Max[0].first, 3);
+  std::vector<double> along;
+  for (const CaseResults& loadCase : run.LoadCases) {
+    const ShownResults shown =
+        ShownResultsOf(ModelWithLoads(model, loadCase.Loads), loadCase.Results);
+    const std::vector<float>& global = shown.Reactions[1].second;
+    along.push_back(-0.5 * global[0] + std::sqrt(0.75) * global[1]);
+  }
+  const int larger = along[1] > along[0] ? 1 : 0;
+  EXPECT_NEAR(envelope.ReactionsInSupportAxes.Max[0].second[1], along[larger], 1e-4);
+  EXPECT_NEAR(envelope.ReactionsInSupportAxes.Min[0].second[1], along[1 - larger], 1e-4);
+  EXPECT_EQ(envelope.ReactionsInSupportAxes.MaxBy[0][1], larger);
+  EXPECT_EQ(envelope.ReactionsInSupportAxes.MinBy[0][1], 1 - larger);
+  std::ostringstream out;
+  TextReportPrinter printer(out);
+  PrintEveryCaseResults(model, run.LoadCases, run.Combinations, printer);
+  printer.EndDocument();
+  EXPECT_EQ(Count(out.str(), "Support Reactions in the Supports' Axes"), 1);
+}
+
+// [S] of the trail JSON is the sum of what entered it: each member's [K], turned to the support's
+// axes where an end stands on a turned support ("supportAxesStiffness": [Tn][K][Tn]^T, the
+// roller's X and Y turned by 30 degrees), and each spring on its diagonal.
+TEST(ElasticSupportReport, TheTrailsStiffnessIsTheSumOfTheTurnedMatricesAndTheSprings) {
+  const ModelStore model = InclinedFrame();
+  const AnalysisRun run = CheckAndAnalyze(ModelWithLoads(model, model.LoadsOfCase(1)));
+  ASSERT_TRUE(run.Trail);
+  const JsonValue trail = ParseJson(TrailJson(*run.Trail));
+  const int n = static_cast<int>(trail["dofCount"].Number());
+  std::vector<std::vector<double>> sum(static_cast<std::size_t>(n), std::vector<double>(n, 0.0));
+  const auto at = [](const JsonValue& matrix, int i, int j) {
+    return matrix[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)].Number();
+  };
+  const double c = std::sqrt(0.75), s = 0.5;
+  for (const JsonValue& member : trail["members"].items) {
+    const JsonValue& global = member["globalStiffness"];
+    const JsonValue* turned = member.Find("supportAxesStiffness");
+    // Member 2 ends on the turned roller (its end's X and Y, entries 3 and 4); member 1 does not.
+    ASSERT_EQ(turned != nullptr, member["member"].Number() == 2);
+    std::vector<std::vector<double>> tn(6, std::vector<double>(6, 0.0));
+    for (int i = 0; i < 6; ++i) tn[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)] = 1;
+    if (turned) tn[3][3] = tn[4][4] = c, tn[3][4] = s, tn[4][3] = -s;
+    const JsonValue& codes = member["codeNumbers"];
+    for (int i = 0; i < 6; ++i)
+      for (int j = 0; j < 6; ++j) {
+        double expected = 0;
+        for (int a = 0; a < 6; ++a)
+          for (int b = 0; b < 6; ++b)
+            expected += tn[static_cast<std::size_t>(i)][static_cast<std::size_t>(a)] *
+                        at(global, a, b) *
+                        tn[static_cast<std::size_t>(j)][static_cast<std::size_t>(b)];
+        const double entered = turned ? at(*turned, i, j) : at(global, i, j);
+        EXPECT_NEAR(entered, expected, 1e-3 * (1 + std::fabs(expected)));
+        const int ci = static_cast<int>(codes[static_cast<std::size_t>(i)].Number());
+        const int cj = static_cast<int>(codes[static_cast<std::size_t>(j)].Number());
+        if (ci <= n && cj <= n)
+          sum[static_cast<std::size_t>(ci - 1)][static_cast<std::size_t>(cj - 1)] += entered;
+      }
+  }
+  ASSERT_EQ(trail["springs"].items.size(), 1u);
+  const JsonValue& spring = trail["springs"][0];
+  EXPECT_EQ(spring["joint"].Number(), 1);
+  EXPECT_EQ(spring["coordinate"].Number(), 3);
+  EXPECT_EQ(spring["stiffness"].Number(), 5000);
+  const std::size_t code = static_cast<std::size_t>(spring["code"].Number()) - 1;
+  sum[code][code] += 5000;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j)
+      EXPECT_NEAR(
+          at(trail["structureStiffness"], i, j),
+          sum[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)],
+          1e-3 * (1 + std::fabs(sum[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)])))
+          << i << ", " << j;
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "cli/ToolRun.h"
 #include "reports/JsonReader.h"
 
@@ -56,6 +59,31 @@ TEST(PageSession, ShowsEveryExampleAsTheBatchToolPrintsAndDrawsIt) {
     EXPECT_EQ(page.DiagramPicture("Q"), "");
     EXPECT_NE(page.PickText("joint", 1).find("Joint 1"), std::string::npos);
     EXPECT_NE(page.PickText("member", 1).find("Member 1"), std::string::npos);
+  }
+}
+
+// A frame on a roller turned by 30 degrees: a fourth table holds its reactions in its own axes,
+// the numbers the batch tool's JSON gives as "supportReactionsLocal".
+TEST(PageSession, ATurnedSupportsReactionsInItsOwnAxesFollowTheGlobalOnes) {
+  const std::string project =
+      "\"Inclined roller\",\"PFrame\"\n\"Joints\",3\n0,0\n5,0\n10,0\n\"Supports\",2\n1,1,1,1\n"
+      "3,0,1,0\n\"Support Angles\",1\n3,30\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n"
+      "0.01,0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint Loads\",1\n2,4,-12,0\n";
+  PageSession page;
+  page.Open("inclined.str", project);
+  const JsonValue analysed = ParseJson(page.Analyze(false));
+  ASSERT_EQ(analysed["tables"].items.size(), 4u);
+  const JsonValue& local = analysed["tables"][3];
+  EXPECT_EQ(local["caption"].text, "Support Reactions in the Supports' Axes");
+  ASSERT_EQ(local["cells"].items.size(), 2u);  // the headings and joint 3
+  const testing::ToolRun tool =
+      testing::RunTool({"--json", testing::ScratchFile("inclined.str", project)});
+  const JsonValue json = ParseJson(tool.out);
+  const JsonValue& expected = json["supportReactionsLocal"][0];
+  EXPECT_EQ(local["cells"][1][0].text, "3");
+  for (std::size_t k = 0; k < 3; ++k) {
+    const double value = expected["values"][k].Number();
+    EXPECT_NEAR(std::stod(local["cells"][1][k + 1].text), value, 1e-4 * (1 + std::fabs(value)));
   }
 }
 

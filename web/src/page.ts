@@ -170,6 +170,9 @@ function showTable(index: number): void {
   grid.dataset.form = ['Disp', 'MbForce', 'Reac'][index];
   const copy = copyButton(table.caption, table.copy);
   view.replaceChildren(heading(table.caption, 'h2'), heading(table.label1, 'p'), heading(table.label2, 'p'), copy, grid);
+  // Turned supports: their reactions in their own axes follow the global ones.
+  const local = index === 2 ? analysed?.tables?.[3] : undefined;
+  if (local) view.append(heading(local.caption, 'h3'), copyButton(local.caption, local.copy), resultGrid(local));
 }
 
 function showReport(): void {

@@ -78,11 +78,31 @@ void EntryDialog::Build() {
     const std::size_t i = static_cast<std::size_t>(n);
     checks_[i] = new QCheckBox(QString::fromStdString(form.Check[i].Caption), this);
     checks_[i]->setObjectName(QString("Check%1").arg(n));
-    // Translations in the first column, rotations in the second, as the coordinates are named.
-    checkGrid->addWidget(checks_[i], (n - 1) % 3, (n - 1) / 3);
+    // Translations in the first column, rotations in the second, as the coordinates are named;
+    // each box with its spring and the spring's stiffness beside it.
+    const int row = (n - 1) % 3, column = (n - 1) / 3 * 4;
+    checkGrid->addWidget(checks_[i], row, column);
     connect(checks_[i], &QCheckBox::clicked, this, [this, n](bool checked) {
       editor_.ClickCheck(n, checked);
       Sync();
+    });
+    springs_[i] = new QCheckBox("Spring", this);
+    springs_[i]->setObjectName(QString("Spring%1").arg(n));
+    checkGrid->addWidget(springs_[i], row, column + 1);
+    connect(springs_[i], &QCheckBox::clicked, this, [this, n](bool checked) {
+      editor_.ClickSpring(n, checked);
+      Sync();
+    });
+    stiffnessLabels_[i] = new QLabel(this);
+    stiffnessLabels_[i]->setObjectName(QString("StiffnessLabel%1").arg(n));
+    stiffnessLabels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stiffnesses_[i] = new QLineEdit(this);
+    stiffnesses_[i]->setObjectName(QString("Stiffness%1").arg(n));
+    stiffnessLabels_[i]->setBuddy(stiffnesses_[i]);
+    checkGrid->addWidget(stiffnessLabels_[i], row, column + 2);
+    checkGrid->addWidget(stiffnesses_[i], row, column + 3);
+    connect(stiffnesses_[i], &QLineEdit::textChanged, this, [this, n](const QString& text) {
+      if (!syncing_) editor_.TypeStiffness(n, text.toStdString());
     });
   }
 
@@ -166,6 +186,19 @@ void EntryDialog::Sync() {
     checks_[i]->setText(QString::fromStdString(form.Check[i].Caption));
     checks_[i]->setVisible(form.Check[i].Visible);
     anyCheck = anyCheck || form.Check[i].Visible;
+    const EntrySpring& spring = form.Spring[i];
+    springs_[i]->setChecked(spring.Checked);
+    springs_[i]->setVisible(form.Check[i].Visible && spring.Visible);
+    springs_[i]->setAccessibleName(
+        QString::fromStdString(SpokenCaption(form.Check[i].Caption) + " spring"));
+    const QString stiffness = QString::fromStdString(spring.Stiffness.Text);
+    if (stiffnesses_[i]->text() != stiffness) stiffnesses_[i]->setText(stiffness);
+    stiffnessLabels_[i]->setText(QString::fromStdString(spring.Stiffness.Label));
+    stiffnesses_[i]->setAccessibleName(
+        QString::fromStdString(SpokenCaption(spring.Stiffness.Label)));
+    const bool stiffnessShown = form.Check[i].Visible && spring.Visible && spring.Stiffness.Visible;
+    stiffnessLabels_[i]->setVisible(stiffnessShown);
+    stiffnesses_[i]->setVisible(stiffnessShown);
   }
   checkGroup_->setVisible(anyCheck);
   QStringList options;
@@ -192,7 +225,8 @@ void EntryDialog::Sync() {
 }
 
 void EntryDialog::FocusField() {
-  QLineEdit* field = Field(editor_.Dialog().FocusField);
+  const EntryForm& form = editor_.Dialog();
+  QLineEdit* field = form.FocusSpring > 0 ? Stiffness(form.FocusSpring) : Field(form.FocusField);
   field->setFocus();
   field->selectAll();
 }

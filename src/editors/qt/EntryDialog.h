@@ -1,5 +1,6 @@
 // The entry dialog ("B" form) of an editor: a drop-down choice above the fields when the editor
-// has one, the text boxes Text1..Text7 with their labels, the check boxes Check1..Check6, and OK,
+// has one, the text boxes Text1..Text7 with their labels, the check boxes Check1..Check6 (each
+// with the spring and stiffness a support's restraint may take), and OK,
 // Cancel and Next. It shows what the editor's EntryForm holds and hands every keystroke, click and
 // button to the editor, so the list grid follows the typing.
 #pragma once
@@ -25,6 +26,11 @@ class EntryDialog : public QDialog {
   QLineEdit* Field(int number) const { return fields_.at(static_cast<std::size_t>(number)); }
   QComboBox* Choice() const { return choice_; }
   QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number)); }
+  // The spring beside check box `number` and its stiffness.
+  QCheckBox* Spring(int number) const { return springs_.at(static_cast<std::size_t>(number)); }
+  QLineEdit* Stiffness(int number) const {
+    return stiffnesses_.at(static_cast<std::size_t>(number));
+  }
 
  public slots:
   // The window's close button and Escape: Cancel, whatever the mode.
@@ -40,6 +46,9 @@ class EntryDialog : public QDialog {
   std::array<QLabel*, EntryForm::kFields + 1> labels_{};
   std::array<QLineEdit*, EntryForm::kFields + 1> fields_{};
   std::array<QCheckBox*, EntryForm::kChecks + 1> checks_{};
+  std::array<QCheckBox*, EntryForm::kChecks + 1> springs_{};
+  std::array<QLabel*, EntryForm::kChecks + 1> stiffnessLabels_{};
+  std::array<QLineEdit*, EntryForm::kChecks + 1> stiffnesses_{};
   QLabel* note_ = nullptr;
   QLabel* choiceLabel_ = nullptr;
   QComboBox* choice_ = nullptr;
