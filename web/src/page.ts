@@ -23,17 +23,28 @@ const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) 
 
 const busy = byId<HTMLElement>('busy');
 const busyText = byId<HTMLElement>('busy-text');
+// The working indicator shows once a request has lasted a moment, so that quick answers do not
+// make the page move twice.
+const busyDelayMs = 200;
+let busyDelay = 0;
 let busyTimer = 0;
 const engine = new EngineClient((working) => {
+  window.clearTimeout(busyDelay);
   window.clearInterval(busyTimer);
-  busy.hidden = !working;
   document.body.setAttribute('aria-busy', String(working));
-  if (!working) return;
+  if (!working) {
+    busy.hidden = true;
+    return;
+  }
   const started = performance.now();
-  busyText.textContent = 'Working… 0.0 s';
-  busyTimer = window.setInterval(() => {
+  const tick = () => {
     busyText.textContent = `Working… ${((performance.now() - started) / 1000).toFixed(1)} s`;
-  }, 100);
+  };
+  busyDelay = window.setTimeout(() => {
+    tick();
+    busy.hidden = false;
+    busyTimer = window.setInterval(tick, 100);
+  }, busyDelayMs);
 });
 
 const drawing = new DrawingPane(
@@ -55,6 +66,7 @@ const multiplierBar = byId<HTMLElement>('multiplier-bar');
 const multiplierBox = byId<HTMLInputElement>('multiplier');
 let analysed: Analysed | null = null;
 let projectName = 'project';
+const exampleTexts = new Map<string, string>();
 
 function showMessages(messages: Message[]): void {
   const host = byId<HTMLElement>('messages');
@@ -100,8 +112,7 @@ function setResultsShown(shown: boolean): void {
 async function openProject(name: string, text: string): Promise<void> {
   try {
     const opened = await engine.ask<Opened>({ op: 'open', name, text });
-    showMessages(opened.messages);
-    if (!opened.opened) return;
+    if (!opened.opened) return showMessages(opened.messages);
     projectName = name.replace(/\.[^.]*$/, '') || 'project';
     analysed = null;
     setResultsShown(false);
@@ -111,6 +122,7 @@ async function openProject(name: string, text: string): Promise<void> {
     document.title = `${opened.title} – STAVELORN`;
     byId('drop-hint').hidden = true;
     drawing.show(opened.svg, false);
+    showMessages(opened.messages);
   } catch (error) {
     showFailure(error);
   }
@@ -118,9 +130,9 @@ async function openProject(name: string, text: string): Promise<void> {
 
 async function openExample(name: string): Promise<void> {
   try {
-    const response = await fetch(`examples/${encodeURIComponent(name)}.str`);
-    if (!response.ok) throw new Error(`There is no example "${name}".`);
-    await openProject(`${name}.str`, await response.text());
+    const text = exampleTexts.get(name);
+    if (text === undefined) throw new Error(`There is no example "${name}".`);
+    await openProject(`${name}.str`, text);
     byId<HTMLSelectElement>('example').value = name;
   } catch (error) {
     showFailure(error);
@@ -137,7 +149,6 @@ async function analyze(): Promise<void> {
     const double = byId<HTMLSelectElement>('precision').value === 'double';
     const result = await engine.ask<Analysed>({ op: 'analyze', double });
     analysed = result;
-    showMessages(result.messages);
     if (result.svg) drawing.show(result.svg, true);
     setResultsShown(result.complete);
     multiplierBar.hidden = result.multiplier === undefined;
@@ -147,6 +158,7 @@ async function analyze(): Promise<void> {
       ...(result.choices ?? []).map((c) => Object.assign(document.createElement('option'), { value: c.trim() })),
     );
     if (result.complete) showTable(0);
+    showMessages(result.messages);
   } catch (error) {
     showFailure(error);
   }
@@ -284,8 +296,12 @@ async function start(): Promise<void> {
   await fillHelpMenu();
 
   const select = byId<HTMLSelectElement>('example');
-  const examples = (await (await fetch('examples/index.json')).json()) as string[];
-  for (const name of examples) select.append(new Option(name, name));
+  // Every example's text comes with their list, so that choosing one waits for no download.
+  const examples = (await (await fetch('examples/index.json')).json()) as Record<string, string>;
+  for (const [name, text] of Object.entries(examples)) {
+    exampleTexts.set(name, text);
+    select.append(new Option(name, name));
+  }
   const asked = new URLSearchParams(location.search).get('example');
   if (asked) await openExample(asked);
 }
