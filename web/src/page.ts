@@ -6,6 +6,7 @@ import { Cancelled, EngineClient } from './engine-client';
 import { HelpPanel } from './help-view';
 import { showMemberWindow } from './member-view';
 import type {
+  About,
   Analysed,
   Captions,
   HelpEntry,
@@ -106,7 +107,14 @@ function showFailure(error: unknown): void {
 
 function setResultsShown(shown: boolean): void {
   for (const button of resultButtons) button.disabled = !shown;
-  if (!shown) view.replaceChildren();
+  if (shown) return;
+  view.replaceChildren();
+  showsInView('');
+}
+
+// Names what the view shows, as Help on This Window asks the engine about it.
+function showsInView(name: string): void {
+  view.dataset.shows = name;
 }
 
 async function openProject(name: string, text: string): Promise<void> {
@@ -180,8 +188,17 @@ function showTable(index: number): void {
   if (!table) return;
   const grid = resultGrid(table);
   grid.dataset.form = ['Disp', 'MbForce', 'Reac'][index];
+  // A double-click on a row of Member Forces opens the window of the member the engine names.
+  const members = index === 1 ? analysed?.forceRowMembers : undefined;
+  if (members)
+    grid.addEventListener('dblclick', (e) => {
+      const row = (e.target as Element).closest('tr');
+      const member = row && row.rowIndex > 0 ? members[row.rowIndex - 1] : undefined;
+      if (member) void showMember(member);
+    });
   const copy = copyButton(table.caption, table.copy);
   view.replaceChildren(heading(table.caption, 'h2'), heading(table.label1, 'p'), heading(table.label2, 'p'), copy, grid);
+  showsInView(grid.dataset.form);
 }
 
 function showReport(): void {
@@ -200,6 +217,7 @@ function showReport(): void {
     URL.revokeObjectURL(link.href);
   });
   view.replaceChildren(heading('Report', 'h2'), save, text);
+  showsInView('report');
 }
 
 // The structure with one quantity's diagram, and a button for each quantity of the type.
@@ -221,6 +239,7 @@ async function showDiagram(name: string): Promise<void> {
     picture.alt = chosen.caption;
     picture.addEventListener('load', () => URL.revokeObjectURL(picture.src));
     view.replaceChildren(heading(chosen.caption, 'h2'), choices, memberChooser(), picture);
+    showsInView('diagrams');
   } catch (error) {
     showFailure(error);
   }
@@ -230,7 +249,9 @@ async function showDiagram(name: string): Promise<void> {
 async function showMember(member: number): Promise<void> {
   try {
     const shown = await engine.ask<MemberWindow | null>({ op: 'member', member });
-    if (shown) showMemberWindow(view, shown);
+    if (!shown) return;
+    showMemberWindow(view, shown);
+    showsInView('member');
   } catch (error) {
     showFailure(error);
   }
@@ -258,21 +279,43 @@ function memberChooser(): HTMLElement {
 
 function showSteps(): void {
   const ask = (step: number, marked: number) => engine.ask<MethodStep | null>({ op: 'step', step, marked });
-  showMethodStep(view, ask, 0).catch(showFailure);
+  showMethodStep(view, ask, 0)
+    .then(() => showsInView('steps'))
+    .catch(showFailure);
+}
+
+// The help page of what is in view (the help panel's own when it has the focus), as F1 opens it.
+async function helpOnView(): Promise<void> {
+  const panel = byId<HTMLElement>('help-panel');
+  const inHelp = !panel.hidden && panel.contains(document.activeElement);
+  const page = await engine.ask<string>({ op: 'helpOfView', view: inHelp ? 'help' : (view.dataset.shows ?? '') });
+  await help.open(page);
+}
+
+async function showAbout(): Promise<void> {
+  const address = (folder: string) => new URL(folder, location.href).href;
+  const about = await engine.ask<About>({ op: 'about', examples: address('examples/'), help: address('help/') });
+  showMessages([{ title: about.title, text: about.text, style: 'information' }]);
 }
 
 async function fillHelpMenu(): Promise<void> {
   const menu = await engine.ask<HelpMenu>({ op: 'helpMenu' });
-  const list = byId<HTMLElement>('help-items');
-  list.replaceChildren(
-    ...menu.items.map((item) => {
-      const open = button(item.caption, () => {
-        byId<HTMLDetailsElement>('help-menu').open = false;
-        help.open(item.page).catch(showFailure);
-      });
-      open.setAttribute('role', 'menuitem');
-      return open;
-    }),
+  const item = (caption: string, act: () => Promise<void>) => {
+    const choice = button(caption, () => {
+      byId<HTMLDetailsElement>('help-menu').open = false;
+      act().catch(showFailure);
+    });
+    choice.setAttribute('role', 'menuitem');
+    return choice;
+  };
+  const onView = item(menu.window.caption, helpOnView);
+  onView.setAttribute('aria-keyshortcuts', menu.window.key);
+  onView.setAttribute('aria-label', menu.window.caption);
+  onView.append(Object.assign(document.createElement('kbd'), { textContent: menu.window.key }));
+  byId<HTMLElement>('help-items').replaceChildren(
+    ...menu.items.map((entry) => item(entry.caption, () => help.open(entry.page))),
+    onView,
+    item(menu.about, showAbout),
   );
 }
 
@@ -345,6 +388,10 @@ document.addEventListener('keydown', (e) => {
   if (e.key === 'F5' && !analyzeButton.disabled) {
     e.preventDefault();
     void analyze();
+  }
+  if (e.key === 'F1') {
+    e.preventDefault();
+    helpOnView().catch(showFailure);
   }
 });
 start().catch(showFailure);
