@@ -28,7 +28,11 @@ const examples = readdirSync(join(root, 'examples'))
   .filter((f) => f.endsWith('.str'))
   .sort();
 for (const f of examples) copyFileSync(join(root, 'examples', f), join(site, 'examples', f));
-writeFileSync(join(site, 'examples', 'index.json'), JSON.stringify(examples.map((f) => f.replace(/\.str$/, ''))));
+// The list of examples carries their texts: a few kilobytes, and no download when one is chosen.
+const exampleTexts = Object.fromEntries(
+  examples.map((f) => [f.replace(/\.str$/, ''), readFileSync(join(root, 'examples', f), 'utf8')]),
+);
+writeFileSync(join(site, 'examples', 'index.json'), JSON.stringify(exampleTexts));
 
 // The help pages as the desktop ships them (made in build-web/help by the program itself) and the
 // browser edition's own page: each drawn as HTML once here for the help panel, all of them in

@@ -105,6 +105,19 @@ std::vector<PictureSegment> MemberSegments(const ModelStore& model) {
   return segments;
 }
 
+// The structure as arrows keep clear of it, found once for all of a drawing's arrows: its
+// members and the place of each joint (none for a joint that has none), joint j at [j - 1].
+struct PictureOutline {
+  std::vector<PictureSegment> Members;
+  std::vector<std::optional<Point>> Joints;
+};
+
+PictureOutline OutlineOf(const ModelStore& model) {
+  PictureOutline outline{MemberSegments(model), {}};
+  for (int j = 1; j <= model.JointCount; ++j) outline.Joints.push_back(PicturePosition(model, j));
+  return outline;
+}
+
 double Cross(Point o, Point a, Point b) {
   return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X);
 }
@@ -119,41 +132,53 @@ double SegmentDistance(Point a, Point b, Point c, Point d) {
                    DistanceToSegment(c, a, b), DistanceToSegment(d, a, b)});
 }
 
+// Whether the boxes around segments ab and cd lie more than `gap` apart across or up, so that
+// the segments are farther apart than that: a quick test before the distance itself.
+bool Apart(Point a, Point b, Point c, Point d, double gap) {
+  return std::min(c.X, d.X) - std::max(a.X, b.X) > gap ||
+         std::min(a.X, b.X) - std::max(c.X, d.X) > gap ||
+         std::min(c.Y, d.Y) - std::max(a.Y, b.Y) > gap ||
+         std::min(a.Y, b.Y) - std::max(c.Y, d.Y) > gap;
+}
+
 // How often an arrow drawn from joint `joint` at p in the direction `out`, `length` long, runs
 // into the structure: each member it runs along (within 15 degrees of one of the joint's own) or
 // comes within a quarter symbol unit of (any other), and each other joint its outer end comes
 // within two symbol units of (25 pixels of a 1000-pixel picture).
-int ArrowClashes(const std::vector<PictureSegment>& members, const ModelStore& model,
-                 const DrawingView& view, int joint, Point p, Point out, double length) {
+int ArrowClashes(const PictureOutline& outline, const DrawingView& view, int joint, Point p,
+                 Point out, double length) {
   const double u = view.SymbolUnit;
   const Point outer = Plus(p, out, length);
   int clashes = 0;
-  for (const PictureSegment& m : members) {
+  for (const PictureSegment& m : outline.Members) {
     if (m.BeginJoint == joint || m.EndJoint == joint) {
       const Point other = m.BeginJoint == joint ? m.End : m.Begin;
       const double along = Distance(p, other);
       const double cosine =
           along > 0 ? ((other.X - p.X) * out.X + (other.Y - p.Y) * out.Y) / along : 0;
       if (cosine > std::cos(15 * kPi / 180)) ++clashes;
-    } else if (SegmentDistance(p, outer, m.Begin, m.End) < 0.25 * u) {
+    } else if (!Apart(p, outer, m.Begin, m.End, 0.5 * u) &&
+               SegmentDistance(p, outer, m.Begin, m.End) < 0.25 * u) {
       ++clashes;
     }
   }
-  for (int j = 1; j <= model.JointCount; ++j) {
-    std::optional<Point> q = j == joint ? std::nullopt : PicturePosition(model, j);
-    if (q && Distance(*q, outer) < 2 * u) ++clashes;
+  for (std::size_t j = 0; j < outline.Joints.size(); ++j) {
+    const std::optional<Point>& q = outline.Joints[j];
+    if (q && static_cast<int>(j) + 1 != joint && !Apart(*q, *q, outer, outer, 3 * u) &&
+        Distance(*q, outer) < 2 * u)
+      ++clashes;
   }
   return clashes;
 }
 
 // The side of the joint an arrow goes on: `first` when the arrow runs into nothing there, else
 // the opposite side when that clashes less.
-Point ClearArrowSide(const ModelStore& model, const std::vector<PictureSegment>& members,
-                     const DrawingView& view, int joint, Point p, Point first, double length) {
-  const int here = ArrowClashes(members, model, view, joint, p, first, length);
+Point ClearArrowSide(const PictureOutline& outline, const DrawingView& view, int joint, Point p,
+                     Point first, double length) {
+  const int here = ArrowClashes(outline, view, joint, p, first, length);
   if (here == 0) return first;
   const Point opposite{-first.X, -first.Y};
-  return ArrowClashes(members, model, view, joint, p, opposite, length) < here ? opposite : first;
+  return ArrowClashes(outline, view, joint, p, opposite, length) < here ? opposite : first;
 }
 
 // The side a plane drawing first tries for a force along `axis`: outward from the middle of the
@@ -174,7 +199,7 @@ double Component(const Table<float>& values, int count, int r, int k) {
 // The figure of one joint component of value `value` (only its sign counts) at joint `joint`
 // drawn at p, labelled `text`: a turning arrow above a plane joint for a moment, else an arrow
 // along the axis on the clearer side of the joint.
-void DrawJointComponent(const ModelStore& model, const std::vector<PictureSegment>& members,
+void DrawJointComponent(const ModelStore& model, const PictureOutline& outline,
                         const DrawingView& view, JointFigure& figure, Canvas& canvas, int joint,
                         Point p, const JointCoordNames& c, double value, const std::string& text) {
   canvas.BeginSymbol(SymbolClass::Load, joint);
@@ -188,7 +213,7 @@ void DrawJointComponent(const ModelStore& model, const std::vector<PictureSegmen
   const Point first =
       IsPlane(model.StructType) ? PlaneSide(model, view, p, axis) : OpenSide(model, joint, p, axis);
   const double length = c.Rotation ? 7 : 5;
-  const Point out = ClearArrowSide(model, members, view, joint, p, first, length * figure.U());
+  const Point out = ClearArrowSide(outline, view, joint, p, first, length * figure.U());
   figure.Arrow(p, out, axis, length, value, c.Rotation ? 2 : 1);
   canvas.BeginSymbol(SymbolClass::LoadValue, joint);
   figure.Label(Plus(p, out, length * figure.U()), out, text);
@@ -207,7 +232,7 @@ std::string Trimmed(const char* heading) {
 void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const StructTypeInfo* type = model.Type();
   if (!type) return;
-  const std::vector<PictureSegment> members = MemberSegments(model);
+  const PictureOutline outline = OutlineOf(model);
   JointFigure figure(canvas, view.SymbolUnit, kLightMagenta);
   for (int r = 1; r <= model.JointLoadCount; ++r) {
     std::optional<std::int16_t> joint = Cell(model.JointLoadJoints, model.JointLoadCount, r);
@@ -217,7 +242,7 @@ void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& 
     for (int k = 1; k <= type->CoordsPerJoint; ++k) {
       const double v = Component(model.JointLoadValues, model.JointLoadCount, r, k);
       if (v == 0) continue;
-      DrawJointComponent(model, members, view, figure, canvas, *joint, *p, CoordinateOf(*type, k),
+      DrawJointComponent(model, outline, view, figure, canvas, *joint, *p, CoordinateOf(*type, k),
                          v, JointLoadText(*type, model.Units, k, v));
     }
   }
@@ -227,7 +252,7 @@ void DrawJointLoads(const ModelStore& model, Canvas& canvas, const DrawingView& 
 void DrawPositiveReactions(const ModelStore& model, Canvas& canvas, const DrawingView& view) {
   const StructTypeInfo* type = model.Type();
   if (!type) return;
-  const std::vector<PictureSegment> members = MemberSegments(model);
+  const PictureOutline outline = OutlineOf(model);
   JointFigure figure(canvas, view.SymbolUnit, kLightGreen);
   for (int s = 1; s <= model.SupportCount; ++s) {
     std::optional<std::int16_t> joint = Cell(model.Supports, model.SupportCount, s, 1);
@@ -236,7 +261,7 @@ void DrawPositiveReactions(const ModelStore& model, Canvas& canvas, const Drawin
     for (int k = 1; k <= type->CoordsPerJoint; ++k) {
       if (Cell(model.Supports, model.SupportCount, s, k + 1) != std::int16_t{1}) continue;
       const JointCoordNames& c = CoordinateOf(*type, k);
-      DrawJointComponent(model, members, view, figure, canvas, *joint, *p, c, 1,
+      DrawJointComponent(model, outline, view, figure, canvas, *joint, *p, c, 1,
                          Trimmed(c.Reaction));
     }
   }

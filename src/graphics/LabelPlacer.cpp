@@ -3,14 +3,23 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 namespace stavelorn {
 
-double OverlapArea(const LabelBox& a, const LabelBox& b) {
+namespace {
+
+inline double Overlap(const LabelBox& a, const LabelBox& b) {
   const double width = std::min(a.Right, b.Right) - std::max(a.Left, b.Left);
   const double height = std::min(a.Top, b.Top) - std::max(a.Bottom, b.Bottom);
   return width > 0 && height > 0 ? width * height : 0;
+}
+
+}  // namespace
+
+double OverlapArea(const LabelBox& a, const LabelBox& b) {
+  return Overlap(a, b);
 }
 
 bool CrossesBox(double x1, double y1, double x2, double y2, const LabelBox& box) {
@@ -67,7 +76,6 @@ std::vector<std::pair<int, int>> FarSteps() {
 }  // namespace
 
 void LabelPlacer::Clear(double cell) {
-  taken_.clear();
   lines_.clear();
   cells_.clear();
   lineCells_.clear();
@@ -85,15 +93,20 @@ bool LabelPlacer::ForCells(const LabelBox& box, Visit visit) const {
   if (!Finite(box)) return false;
   const std::int64_t left = index(box.Left), right = index(box.Right);
   const std::int64_t bottom = index(box.Bottom), top = index(box.Top);
-  for (std::int64_t i = left; i <= right && i - left < 128; ++i)
-    for (std::int64_t j = bottom; j <= top && j - bottom < 128; ++j) visit(i * 4000000 + j);
+  bool going = true;
+  for (std::int64_t i = left; going && i <= right && i - left < 128; ++i)
+    for (std::int64_t j = bottom; going && j <= top && j - bottom < 128; ++j)
+      going = visit(i * 4000000 + j);
   return right - left < 128 && top - bottom < 128;
 }
 
 void LabelPlacer::Avoid(const LabelBox& box, Kept kind) {
   if (!Finite(box)) return;
-  taken_.push_back({box, kind});
-  ForCells(box, [this](std::int64_t key) { cells_[key].push_back(taken_.size() - 1); });
+  ForCells(box, [&](std::int64_t key) {
+    KeptCell& cell = cells_[key];
+    (kind == Kept::Text ? cell.Texts : cell.Symbols).push_back(box);
+    return true;
+  });
 }
 
 void LabelPlacer::AvoidLine(double x1, double y1, double x2, double y2) {
@@ -102,7 +115,10 @@ void LabelPlacer::AvoidLine(double x1, double y1, double x2, double y2) {
   const std::size_t line = lines_.size() - 1;
   const LabelBox reach{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
   std::vector<std::int64_t> keys;
-  if (ForCells(reach, [&keys](std::int64_t key) { keys.push_back(key); }))
+  if (ForCells(reach, [&keys](std::int64_t key) {
+        keys.push_back(key);
+        return true;
+      }))
     for (std::int64_t key : keys) lineCells_[key].push_back(line);
   else
     longLines_.push_back(line);
@@ -118,29 +134,41 @@ bool LabelPlacer::CrossesAnyLine(const LabelBox& box) const {
   if (std::any_of(longLines_.begin(), longLines_.end(), crosses)) return true;
   bool crossed = false;
   const bool visitedAll = ForCells(box, [&](std::int64_t key) {
-    if (crossed) return;
     const auto found = lineCells_.find(key);
     if (found != lineCells_.end())
       crossed = std::any_of(found->second.begin(), found->second.end(), crosses);
+    return !crossed;
   });
   if (crossed || visitedAll) return crossed;
   return std::any_of(lines_.begin(), lines_.end(), crossesLine);
 }
 
-LabelPlacer::Cover LabelPlacer::Covered(const LabelBox& box) const {
+LabelPlacer::Cover LabelPlacer::Covered(const LabelBox& box, const Bar& bar) const {
   // A box filed in several cells is counted once per cell it shares with `box`; the sums only
-  // rank the candidates, and 0 still means free.
+  // rank the candidates, and 0 still means free. Texts are summed in the same order however
+  // soon the sum stops, so that a tie between spots is broken the same way.
   Cover cover;
+  const auto ruledOut = [&] {
+    return (cover.Texts > 0 && cover.Texts >= bar.Texts) || (cover.Symbols > 0 && bar.NoSymbol);
+  };
   if (framed_)
     cover.Texts += (box.Right - box.Left) * (box.Top - box.Bottom) - OverlapArea(box, frame_);
+  if (ruledOut()) return cover;
   ForCells(box, [&](std::int64_t key) {
     auto found = cells_.find(key);
-    if (found == cells_.end()) return;
-    for (std::size_t i : found->second)
-      (taken_[i].Kind == Kept::Text ? cover.Texts : cover.Symbols) +=
-          OverlapArea(box, taken_[i].Box);
+    if (found == cells_.end()) return true;
+    for (const LabelBox& kept : found->second.Texts) {
+      cover.Texts += Overlap(box, kept);
+      if (ruledOut()) return false;
+    }
+    for (const LabelBox& kept : found->second.Symbols) {
+      cover.Symbols += Overlap(box, kept);
+      if (ruledOut()) return false;
+    }
+    return true;
   });
-  cover.CrossesLine = CrossesAnyLine(box);
+  if (bar.LinesCount && cover.Texts == 0 && cover.Symbols == 0)
+    cover.CrossesLine = CrossesAnyLine(box);
   return cover;
 }
 
@@ -172,8 +200,18 @@ LabelPlacer::Corner LabelPlacer::Place(double x, double y, double width, double 
     // A far spot ranks 2 at best, so it cannot beat a near one that ranks 2 or better (in a
     // dense drawing, one crossing a line only): the far rings are not searched.
     if (k == std::size(kNearSpots) && chosenRank <= 2) break;
-    const Cover cover = Covered({spots[k].X, spots[k].Y - height, spots[k].X + width, spots[k].Y});
-    const int r = rank(cover, k < std::size(kNearSpots));
+    // A spot can beat the chosen one by covering less text while both cover some, by covering
+    // no text (or no text and no symbol) where that ranks better, and, near, by crossing no line.
+    const bool near = k < std::size(kNearSpots);
+    Bar bar;
+    bar.Texts = chosenRank > kCoversText    ? std::numeric_limits<double>::infinity()
+                : chosenRank == kCoversText ? leastText
+                                            : 0;
+    bar.NoSymbol = (near ? 3 : 4) >= chosenRank;
+    bar.LinesCount = near;
+    const Cover cover =
+        Covered({spots[k].X, spots[k].Y - height, spots[k].X + width, spots[k].Y}, bar);
+    const int r = rank(cover, near);
     if (r < chosenRank || (r == kCoversText && cover.Texts < leastText))
       chosen = k, chosenRank = r, leastText = cover.Texts;
   }

@@ -61,26 +61,35 @@ class LabelPlacer {
     double Texts = 0, Symbols = 0;
     bool CrossesLine = false;
   };
-  Cover Covered(const LabelBox& box) const;
-  // Calls visit(cell key) for each cell the box reaches, up to 128 each way; false when the box
-  // reaches further (or is not finite), so that not every cell was visited.
+  // What a spot must stay below to rank better than the one chosen so far: texts covered less
+  // than `Texts`, no symbol at all when `NoSymbol`; whether it crosses a line matters only when
+  // `LinesCount` and it covers nothing.
+  struct Bar {
+    double Texts = 0;
+    bool NoSymbol = false;
+    bool LinesCount = false;
+  };
+  // What `box` covers, summed as far as it can beat `bar`: the sums stop, short, at the first
+  // cover that rules the box out, so that in a crowded drawing a spot costs a look or two.
+  Cover Covered(const LabelBox& box, const Bar& bar) const;
+  // Calls visit(cell key) for each cell the box reaches, up to 128 each way, until a visit
+  // returns false; false when the box reaches further (or is not finite).
   template <typename Visit>
   bool ForCells(const LabelBox& box, Visit visit) const;
   bool CrossesAnyLine(const LabelBox& box) const;
 
-  struct KeptBox {
-    LabelBox Box;
-    Kept Kind;
+  // The boxes filed in one cell, each kind in the order kept (the texts' sums keep that order).
+  struct KeptCell {
+    std::vector<LabelBox> Texts, Symbols;
   };
   struct KeptLine {
     double X1, Y1, X2, Y2;
   };
-  std::vector<KeptBox> taken_;
   std::vector<KeptLine> lines_;
   LabelBox frame_;
   bool framed_ = false;
   double cell_ = 1;
-  std::unordered_map<std::int64_t, std::vector<std::size_t>> cells_;
+  std::unordered_map<std::int64_t, KeptCell> cells_;
   // The lines by the cells their extent reaches, and those reaching too far to be filed.
   std::unordered_map<std::int64_t, std::vector<std::size_t>> lineCells_;
   std::vector<std::size_t> longLines_;

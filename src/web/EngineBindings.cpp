@@ -46,6 +46,8 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
   emscripten::function("helpMenu", &HelpMenuJson);
   emscripten::function("helpContents", &HelpContentsJson);
   emscripten::function("helpSearch", &HelpSearchJson);
+  emscripten::function("helpPageOfView", &HelpPageOfView);
+  emscripten::function("about", &AboutJson);
   emscripten::class_<PageSession>("PageSession")
       .constructor<>()
       .class_function("captions", &PageSession::Captions)

@@ -15,6 +15,23 @@ namespace {
 constexpr char kBrowserEditionPage[] = "browser-edition";
 constexpr char kBrowserEditionCaption[] = "The Browser Edition";
 
+// The page's views by the desktop window that shows the same; the drawing alone is the main
+// window's.
+constexpr char kMainWindow[] = "mcas";
+const struct {
+  const char* View;
+  const char* Window;
+} kViewWindows[] = {
+    {"Disp", "Disp"},
+    {"MbForce", "MbForce"},
+    {"Reac", "Reac"},
+    {"diagrams", kMainWindow},
+    {"member", "MemberDiagrams"},
+    {"steps", "MethodSteps"},
+    {"report", "PrintPreview"},
+    {"help", "Help"},
+};
+
 struct HelpMenuEntry {
   std::string Caption;
   std::string Page;
@@ -39,7 +56,21 @@ std::string HelpMenuJson() {
                      return "{\"caption\": " + JsonString(entry.Caption) +
                             ", \"page\": " + JsonString(entry.Page) + "}";
                    }) +
-         "}";
+         ", \"window\": {\"caption\": " + JsonString(MenuItemName(MenuItem::MnuHelpWindow)) +
+         ", \"key\": " + JsonString(MenuItemOf(MenuItem::MnuHelpWindow).Shortcuts) +
+         "}, \"about\": " + JsonString(MenuItemName(MenuItem::MnuHelpAbout)) + "}";
+}
+
+std::string HelpPageOfView(const std::string& view) {
+  const char* window = kMainWindow;
+  for (const auto& row : kViewWindows)
+    if (view == row.View) window = row.Window;
+  return HelpPageOfWindow(window);
+}
+
+std::string AboutJson(const std::string& examplesAddress, const std::string& helpAddress) {
+  return "{\"title\": " + JsonString(MenuItemName(MenuItem::MnuHelpAbout)) +
+         ", \"text\": " + JsonString(AboutText(examplesAddress, helpAddress)) + "}";
 }
 
 std::string HelpContentsJson(const std::string& folder) {

@@ -7,6 +7,7 @@
 #include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ModelCheck.h"
+#include "app/MemberDiagramTable.h"
 #include "app/MenuState.h"
 #include "app/PickInfo.h"
 #include "app/ResultTables.h"
@@ -117,6 +118,7 @@ std::string PageSession::Analyze(bool doublePrecision) {
   if (!run.AccuracyNote.empty())
     messages.push_back({kAnalysisAccuracyTitle, run.AccuracyNote, "information"});
   std::string tables = "[]";
+  std::string forceRowMembers = "[]";
   std::string diagrams = "[]";
   std::string report;
   if (results.Complete()) {
@@ -127,6 +129,10 @@ std::string PageSession::Analyze(bool doublePrecision) {
     if (std::optional<ResultTable> local = SupportAxesReactionTable(model_, results))
       built.push_back(*local);
     tables = JsonArray(built, ResultTableJson);
+    const ResultTable& forces = built[1];
+    std::vector<int> members;
+    for (int row = 1; row < forces.Rows(); ++row) members.push_back(MemberOfForceRow(model_, row));
+    forceRowMembers = JsonArray(members, [](int member) { return std::to_string(member); });
     diagrams = DiagramsJson(model_.StructType);
     report = ReportText(model_, results);
   }
@@ -134,8 +140,8 @@ std::string PageSession::Analyze(bool doublePrecision) {
          ", \"messages\": " + MessagesJson(messages) + ", \"svg\": " + JsonString(Drawing()) +
          ", \"multiplier\": " + JsonString(multiplier.Text()) +
          ", \"choices\": " + JsonArray(multiplier.Choices(), JsonString) +
-         ", \"tables\": " + tables + ", \"diagrams\": " + diagrams +
-         ", \"report\": " + JsonString(report) + "}";
+         ", \"tables\": " + tables + ", \"forceRowMembers\": " + forceRowMembers +
+         ", \"diagrams\": " + diagrams + ", \"report\": " + JsonString(report) + "}";
 }
 
 std::string PageSession::EnterMultiplier(const std::string& text) {

@@ -31,8 +31,9 @@ class PageSession {
   // when `doublePrecision`: {"complete": ..., "messages": [...], "svg": ..., "multiplier": ...,
   // "choices": [...], "tables": [...], "diagrams": [{"name": "M", "caption": "Bending moment"},
   // ...], "report": ...}. A table is {"caption", "label1", "label2", "cells": [[...]], "places":
-  // [["left", "centre" or "right", ...]], "copy": tab-separated text}. A model the check rejects
-  // gets its message and nothing else.
+  // [["left", "centre" or "right", ...]], "copy": tab-separated text}; "forceRowMembers" names
+  // the member of each row of Member Forces below its headings, whose window a double-click on
+  // the row opens. A model the check rejects gets its message and nothing else.
   std::string Analyze(bool doublePrecision);
 
   // The multiplier box's entry completed with `text`: {"refusal": "" or why not, "multiplier":

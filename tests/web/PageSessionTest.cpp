@@ -48,6 +48,21 @@ TEST(PageSession, ShowsEveryExampleAsTheBatchToolPrintsAndDrawsIt) {
         EXPECT_EQ(table["places"][row].items.size(), cols);
       }
     }
+    // Each row of Member Forces names the member a double-click on it opens: the number its
+    // first cell shows, each member's rows in turn.
+    const JsonValue& forces = analysed["tables"][1]["cells"];
+    const JsonValue& rowMembers = analysed["forceRowMembers"];
+    ASSERT_EQ(rowMembers.items.size() + 1, forces.items.size());
+    int previous = 0;
+    for (std::size_t row = 0; row < rowMembers.items.size(); ++row) {
+      const int member = std::stoi(rowMembers[row].text);
+      EXPECT_TRUE(member == previous || member == previous + 1) << "row " << row + 1;
+      const std::string shown = forces[row + 1][0].text;
+      if (shown.find_first_not_of(' ') != std::string::npos) {
+        EXPECT_EQ(std::stoi(shown), member) << "row " << row + 1;
+      }
+      previous = member;
+    }
     for (const JsonValue& diagram : analysed["diagrams"].items) {
       const std::string quantity = diagram["name"].text;
       std::filesystem::remove(picture);

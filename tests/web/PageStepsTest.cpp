@@ -10,6 +10,7 @@
 
 #include "app/HelpPages.h"
 #include "cli/ToolRun.h"
+#include "model/Version.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 #include "web/PageHelp.h"
@@ -201,6 +202,35 @@ TEST(PageHelp, EveryHelpMenuItemOpensAPageTheSiteShipsAndTheirLinksLead) {
                               }),
                broken.end());
   EXPECT_TRUE(broken.empty()) << broken.front();
+}
+
+TEST(PageHelp, HelpOnThisWindowOpensThePageOfTheDesktopWindowShowingTheSame) {
+  const struct Case {
+    const char* view;
+    const char* page;
+  } cases[] = {
+      {"Disp", "joint-displacements"},
+      {"MbForce", "member-forces"},
+      {"Reac", "reactions"},
+      {"member", "member-diagrams"},
+      {"steps", "step-by-step"},
+      {"report", "printing"},
+      {"help", "help"},
+      {"diagrams", "main-window"},
+      {"", "main-window"},
+      {"Disp ", "main-window"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HelpPageOfView(c.view), c.page) << '"' << c.view << '"';
+  const JsonValue menu = ParseJson(HelpMenuJson());
+  EXPECT_EQ(menu["window"]["caption"].text, "Help on This Window");
+  EXPECT_EQ(menu["window"]["key"].text, "F1");
+  EXPECT_EQ(menu["about"].text, "About STAVELORN");
+  const JsonValue about = ParseJson(AboutJson("http://site/examples/", "http://site/help/"));
+  EXPECT_EQ(about["title"].text, menu["about"].text);
+  for (const std::string& said : {std::string("STAVELORN ") + ProgramVersion(),
+                                  std::string("Examples: http://site/examples/"),
+                                  std::string("Help pages: http://site/help/")})
+    EXPECT_NE(about["text"].text.find(said), std::string::npos) << said;
 }
 
 TEST(PageHelp, ContentsAndFindListThePagesAsTheHelpWindowDoes) {

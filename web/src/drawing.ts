@@ -36,7 +36,7 @@ export class DrawingPane {
   show(svgText: string, keepView: boolean): void {
     const doc = new DOMParser().parseFromString(svgText, 'image/svg+xml');
     const svg = doc.documentElement;
-    if (!(svg instanceof SVGSVGElement) || doc.querySelector('parsererror')) return;
+    if (!(svg instanceof SVGSVGElement) || doc.getElementsByTagName('parsererror').length) return;
     const box = svg.viewBox.baseVal;
     const whole = { x: box.x, y: box.y, w: box.width || 1, h: box.height || 1 };
     const same = keepView && this.svg && whole.w === this.whole.w && whole.h === this.whole.h;
@@ -44,8 +44,10 @@ export class DrawingPane {
     svg.removeAttribute('height');
     svg.setAttribute('role', 'img');
     svg.setAttribute('aria-label', svg.querySelector('title')?.textContent ?? 'Structure');
-    this.host.replaceChildren(document.importNode(svg, true));
-    this.svg = this.host.querySelector('svg');
+    // Taken over from the parsed document rather than copied: the picture may hold thousands of
+    // elements.
+    this.host.replaceChildren(document.adoptNode(svg));
+    this.svg = svg;
     this.whole = whole;
     if (!same) this.view = { ...whole };
     this.apply();

@@ -16,6 +16,8 @@ interface EngineModule {
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
+  helpPageOfView(view: string): string;
+  about(examples: string, help: string): string;
   FS: { mkdir(path: string): void; writeFile(path: string, text: string): void };
 }
 declare const StavelornEngine: () => Promise<EngineModule>;
@@ -68,6 +70,10 @@ async function answer(request: Request): Promise<string> {
     case 'helpSearch':
       await writeHelp(engine);
       return engine.helpSearch(helpFolder, request.query);
+    case 'helpOfView':
+      return JSON.stringify(engine.helpPageOfView(request.view));
+    case 'about':
+      return engine.about(request.examples, request.help);
   }
 }
 

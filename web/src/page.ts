@@ -6,6 +6,7 @@ import { Cancelled, EngineClient } from './engine-client';
 import { HelpPanel } from './help-view';
 import { showMemberWindow } from './member-view';
 import type {
+  About,
   Analysed,
   Captions,
   HelpEntry,
@@ -23,17 +24,28 @@ const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) 
 
 const busy = byId<HTMLElement>('busy');
 const busyText = byId<HTMLElement>('busy-text');
+// The working indicator shows once a request has lasted a moment, so that quick answers do not
+// make the page move twice.
+const busyDelayMs = 200;
+let busyDelay = 0;
 let busyTimer = 0;
 const engine = new EngineClient((working) => {
+  window.clearTimeout(busyDelay);
   window.clearInterval(busyTimer);
-  busy.hidden = !working;
   document.body.setAttribute('aria-busy', String(working));
-  if (!working) return;
+  if (!working) {
+    busy.hidden = true;
+    return;
+  }
   const started = performance.now();
-  busyText.textContent = 'Working… 0.0 s';
-  busyTimer = window.setInterval(() => {
+  const tick = () => {
     busyText.textContent = `Working… ${((performance.now() - started) / 1000).toFixed(1)} s`;
-  }, 100);
+  };
+  busyDelay = window.setTimeout(() => {
+    tick();
+    busy.hidden = false;
+    busyTimer = window.setInterval(tick, 100);
+  }, busyDelayMs);
 });
 
 const drawing = new DrawingPane(
@@ -55,6 +67,7 @@ const multiplierBar = byId<HTMLElement>('multiplier-bar');
 const multiplierBox = byId<HTMLInputElement>('multiplier');
 let analysed: Analysed | null = null;
 let projectName = 'project';
+const exampleTexts = new Map<string, string>();
 
 function showMessages(messages: Message[]): void {
   const host = byId<HTMLElement>('messages');
@@ -94,14 +107,20 @@ function showFailure(error: unknown): void {
 
 function setResultsShown(shown: boolean): void {
   for (const button of resultButtons) button.disabled = !shown;
-  if (!shown) view.replaceChildren();
+  if (shown) return;
+  view.replaceChildren();
+  showsInView('');
+}
+
+// Names what the view shows, as Help on This Window asks the engine about it.
+function showsInView(name: string): void {
+  view.dataset.shows = name;
 }
 
 async function openProject(name: string, text: string): Promise<void> {
   try {
     const opened = await engine.ask<Opened>({ op: 'open', name, text });
-    showMessages(opened.messages);
-    if (!opened.opened) return;
+    if (!opened.opened) return showMessages(opened.messages);
     projectName = name.replace(/\.[^.]*$/, '') || 'project';
     analysed = null;
     setResultsShown(false);
@@ -111,6 +130,7 @@ async function openProject(name: string, text: string): Promise<void> {
     document.title = `${opened.title} – STAVELORN`;
     byId('drop-hint').hidden = true;
     drawing.show(opened.svg, false);
+    showMessages(opened.messages);
   } catch (error) {
     showFailure(error);
   }
@@ -118,9 +138,9 @@ async function openProject(name: string, text: string): Promise<void> {
 
 async function openExample(name: string): Promise<void> {
   try {
-    const response = await fetch(`examples/${encodeURIComponent(name)}.str`);
-    if (!response.ok) throw new Error(`There is no example "${name}".`);
-    await openProject(`${name}.str`, await response.text());
+    const text = exampleTexts.get(name);
+    if (text === undefined) throw new Error(`There is no example "${name}".`);
+    await openProject(`${name}.str`, text);
     byId<HTMLSelectElement>('example').value = name;
   } catch (error) {
     showFailure(error);
@@ -137,7 +157,6 @@ async function analyze(): Promise<void> {
     const double = byId<HTMLSelectElement>('precision').value === 'double';
     const result = await engine.ask<Analysed>({ op: 'analyze', double });
     analysed = result;
-    showMessages(result.messages);
     if (result.svg) drawing.show(result.svg, true);
     setResultsShown(result.complete);
     multiplierBar.hidden = result.multiplier === undefined;
@@ -147,6 +166,7 @@ async function analyze(): Promise<void> {
       ...(result.choices ?? []).map((c) => Object.assign(document.createElement('option'), { value: c.trim() })),
     );
     if (result.complete) showTable(0);
+    showMessages(result.messages);
   } catch (error) {
     showFailure(error);
   }
@@ -168,11 +188,20 @@ function showTable(index: number): void {
   if (!table) return;
   const grid = resultGrid(table);
   grid.dataset.form = ['Disp', 'MbForce', 'Reac'][index];
+  // A double-click on a row of Member Forces opens the window of the member the engine names.
+  const members = index === 1 ? analysed?.forceRowMembers : undefined;
+  if (members)
+    grid.addEventListener('dblclick', (e) => {
+      const row = (e.target as Element).closest('tr');
+      const member = row && row.rowIndex > 0 ? members[row.rowIndex - 1] : undefined;
+      if (member) void showMember(member);
+    });
   const copy = copyButton(table.caption, table.copy);
   view.replaceChildren(heading(table.caption, 'h2'), heading(table.label1, 'p'), heading(table.label2, 'p'), copy, grid);
   // Turned supports: their reactions in their own axes follow the global ones.
   const local = index === 2 ? analysed?.tables?.[3] : undefined;
   if (local) view.append(heading(local.caption, 'h3'), copyButton(local.caption, local.copy), resultGrid(local));
+  showsInView(grid.dataset.form);
 }
 
 function showReport(): void {
@@ -191,6 +220,7 @@ function showReport(): void {
     URL.revokeObjectURL(link.href);
   });
   view.replaceChildren(heading('Report', 'h2'), save, text);
+  showsInView('report');
 }
 
 // The structure with one quantity's diagram, and a button for each quantity of the type.
@@ -212,6 +242,7 @@ async function showDiagram(name: string): Promise<void> {
     picture.alt = chosen.caption;
     picture.addEventListener('load', () => URL.revokeObjectURL(picture.src));
     view.replaceChildren(heading(chosen.caption, 'h2'), choices, memberChooser(), picture);
+    showsInView('diagrams');
   } catch (error) {
     showFailure(error);
   }
@@ -221,7 +252,9 @@ async function showDiagram(name: string): Promise<void> {
 async function showMember(member: number): Promise<void> {
   try {
     const shown = await engine.ask<MemberWindow | null>({ op: 'member', member });
-    if (shown) showMemberWindow(view, shown);
+    if (!shown) return;
+    showMemberWindow(view, shown);
+    showsInView('member');
   } catch (error) {
     showFailure(error);
   }
@@ -249,21 +282,43 @@ function memberChooser(): HTMLElement {
 
 function showSteps(): void {
   const ask = (step: number, marked: number) => engine.ask<MethodStep | null>({ op: 'step', step, marked });
-  showMethodStep(view, ask, 0).catch(showFailure);
+  showMethodStep(view, ask, 0)
+    .then(() => showsInView('steps'))
+    .catch(showFailure);
+}
+
+// The help page of what is in view (the help panel's own when it has the focus), as F1 opens it.
+async function helpOnView(): Promise<void> {
+  const panel = byId<HTMLElement>('help-panel');
+  const inHelp = !panel.hidden && panel.contains(document.activeElement);
+  const page = await engine.ask<string>({ op: 'helpOfView', view: inHelp ? 'help' : (view.dataset.shows ?? '') });
+  await help.open(page);
+}
+
+async function showAbout(): Promise<void> {
+  const address = (folder: string) => new URL(folder, location.href).href;
+  const about = await engine.ask<About>({ op: 'about', examples: address('examples/'), help: address('help/') });
+  showMessages([{ title: about.title, text: about.text, style: 'information' }]);
 }
 
 async function fillHelpMenu(): Promise<void> {
   const menu = await engine.ask<HelpMenu>({ op: 'helpMenu' });
-  const list = byId<HTMLElement>('help-items');
-  list.replaceChildren(
-    ...menu.items.map((item) => {
-      const open = button(item.caption, () => {
-        byId<HTMLDetailsElement>('help-menu').open = false;
-        help.open(item.page).catch(showFailure);
-      });
-      open.setAttribute('role', 'menuitem');
-      return open;
-    }),
+  const item = (caption: string, act: () => Promise<void>) => {
+    const choice = button(caption, () => {
+      byId<HTMLDetailsElement>('help-menu').open = false;
+      act().catch(showFailure);
+    });
+    choice.setAttribute('role', 'menuitem');
+    return choice;
+  };
+  const onView = item(menu.window.caption, helpOnView);
+  onView.setAttribute('aria-keyshortcuts', menu.window.key);
+  onView.setAttribute('aria-label', menu.window.caption);
+  onView.append(Object.assign(document.createElement('kbd'), { textContent: menu.window.key }));
+  byId<HTMLElement>('help-items').replaceChildren(
+    ...menu.items.map((entry) => item(entry.caption, () => help.open(entry.page))),
+    onView,
+    item(menu.about, showAbout),
   );
 }
 
@@ -287,8 +342,12 @@ async function start(): Promise<void> {
   await fillHelpMenu();
 
   const select = byId<HTMLSelectElement>('example');
-  const examples = (await (await fetch('examples/index.json')).json()) as string[];
-  for (const name of examples) select.append(new Option(name, name));
+  // Every example's text comes with their list, so that choosing one waits for no download.
+  const examples = (await (await fetch('examples/index.json')).json()) as Record<string, string>;
+  for (const [name, text] of Object.entries(examples)) {
+    exampleTexts.set(name, text);
+    select.append(new Option(name, name));
+  }
   const asked = new URLSearchParams(location.search).get('example');
   if (asked) await openExample(asked);
 }
@@ -332,6 +391,10 @@ document.addEventListener('keydown', (e) => {
   if (e.key === 'F5' && !analyzeButton.disabled) {
     e.preventDefault();
     void analyze();
+  }
+  if (e.key === 'F1') {
+    e.preventDefault();
+    helpOnView().catch(showFailure);
   }
 });
 start().catch(showFailure);

@@ -12,7 +12,9 @@ export type Request =
   | { op: 'member'; member: number }
   | { op: 'helpMenu' }
   | { op: 'helpContents' }
-  | { op: 'helpSearch'; query: string };
+  | { op: 'helpSearch'; query: string }
+  | { op: 'helpOfView'; view: string }
+  | { op: 'about'; examples: string; help: string };
 
 export interface Envelope {
   id: number;
@@ -67,6 +69,7 @@ export interface Analysed {
   tables?: ResultTable[];
   diagrams?: Array<{ name: string; caption: string }>;
   report?: string;
+  forceRowMembers?: number[];
 }
 
 export interface MultiplierEntered {
@@ -114,6 +117,13 @@ export interface MemberWindow {
 
 export interface HelpMenu {
   items: Array<{ caption: string; page: string }>;
+  window: { caption: string; key: string };
+  about: string;
+}
+
+export interface About {
+  title: string;
+  text: string;
 }
 
 export interface HelpEntry {

@@ -234,3 +234,22 @@ test('the Help menu opens the desktop\'s pages, follows their links, goes back a
   assert.deepEqual(errors, []);
   await page.close();
 });
+
+test('a double-click on a Member Forces row opens that member; F1 opens the page of what is in view; About', async () => {
+  const { page, errors } = await openAnalysed('portal-frame');
+  await page.click('#show-MbForce');
+  // The third row below the headings is the beginning of member 2.
+  await page.click('#view table tr:nth-child(4) td', { count: 2 });
+  await page.waitForSelector('#view[data-member="2"] #member-picture');
+  await page.keyboard.press('F1');
+  await page.waitForSelector('#help-page[data-page="member-diagrams"]');
+  await page.click('#show-Reac');
+  await page.keyboard.press('F1');
+  await page.waitForSelector('#help-page[data-page="reactions"]');
+  await page.click('#help-menu summary');
+  await page.click('#help-items button:last-child');
+  await page.waitForFunction(() => document.querySelector('.message h2')?.textContent === 'About STAVELORN');
+  assert.match(await page.$eval('.message', (m) => m.textContent), new RegExp(`Help pages: ${address}help/`));
+  assert.deepEqual(errors, []);
+  await page.close();
+});
