@@ -7,6 +7,8 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/ConditioningNotes.h"
 #include "analysis/EquilibriumCheck.h"
+#include "analysis/MethodTrail.h"
+#include "analysis/TrailLabels.h"
 #include "support/SampleModels.h"
 #include "support/StructureTexts.h"
 
@@ -119,6 +121,25 @@ TEST(Conditioning, EachPrecisionGivesItsOwnVerdict) {
     const std::string aloneOutcome =
         AnalysisOutcomeText(alone, CheckAndAnalyze(alone, 0, true, AnalysisPrecision::Double));
     EXPECT_TRUE(solved || aloneOutcome == outcome) << aloneOutcome;
+  }
+}
+
+// Wherever the elimination may stop, the notes name the coordinate as the trail labels each
+// member end that carries its number: every coordinate, free or held, of every example.
+TEST(Conditioning, EveryCoordinateIsNamedAsTheTrailNamesTheMemberEndsAtIt) {
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"}) {
+    const ModelStore model = testing::ExampleModel(name);
+    const AnalysisResults<double> results = AnalyzeInPrecision<double>(model);
+    for (const TrailMember& m : RecordMemberSteps(model).Members)
+      for (std::size_t i = 0; i < m.CodeNumbers.size(); ++i) {
+        const int code = m.CodeNumbers[i];
+        const std::string label = EndLabel(model.StructType, "v", static_cast<int>(i) + 1,
+                                           m.BeginJoint, m.EndJoint, true);
+        EXPECT_EQ(StructureCoordinateText(model, results, code),
+                  "coordinate " + std::to_string(code) + label.substr(label.find(' ')))
+            << name;
+      }
   }
 }
 

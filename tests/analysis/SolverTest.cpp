@@ -8,8 +8,10 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <type_traits>
 
 #include "analysis/Analysis.h"
+#include "analysis/BandedLdlt.h"
 #include "analysis/EquationSolver.h"
 #include "analysis/GeneratedStructures.h"
 
@@ -79,8 +81,8 @@ TYPED_TEST(FastSolver, FailsOnAZeroPivotEvenWhenARowExchangeWouldSolve) {
   EXPECT_FALSE(SolveGaussJordan(system));
 }
 
-// An overflowed stiffness or load is no solution, wherever it stands: here in a system whose
-// last unknown stands alone, so nothing else carries the fault to another row.
+// An overflowed stiffness or load is no solution for any solver, wherever it stands: here in a
+// system whose last unknown stands alone, so nothing else carries the fault to another row.
 TYPED_TEST(FastSolver, FailsOnAnEntryThatIsNotFinite) {
   const TypeParam inf = std::numeric_limits<TypeParam>::infinity();
   for (const auto& [row, col] : {std::pair{1, 2}, {3, 3}, {3, 0}, {1, 0}}) {
@@ -91,6 +93,10 @@ TYPED_TEST(FastSolver, FailsOnAnEntryThatIsNotFinite) {
     (col ? system.S(row, col) : system.P(row)) = inf;
     if (col && row != col) system.S(col, row) = inf;
     EquationSystem<TypeParam> plain = system;
+    if constexpr (std::is_same_v<TypeParam, double>) {
+      EquationSystem<double> band = system;
+      EXPECT_FALSE(SolveBandedLdlt(band)) << row << ", " << col;
+    }
     EXPECT_FALSE(SolveGaussJordan(system)) << row << ", " << col;
     EXPECT_FALSE(SolveGaussJordanPlain(plain)) << row << ", " << col;
   }

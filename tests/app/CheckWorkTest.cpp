@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "model/NumberText.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 
@@ -91,6 +94,42 @@ TEST(CheckWork, APastedGridWithBlanksIsCheckedEntryByEntry) {
   work.SetEntry(1, 1, "312000");
   EXPECT_FALSE(work.AnswerShown());
   ExpectGoldenFile(text + GridText(work), "tests/app/golden/check-work.txt");
+}
+
+// Whatever changes the grid after Check (a typed entry, a paste, a new choice) takes back every
+// verdict, the count, the findings and the answer shown; and a slip in any one cell, the first
+// row and column among them, is the one finding.
+TEST(CheckWork, AnEditTakesBackTheVerdictsAndASlipIsFoundInAnyCell) {
+  std::string problem;
+  CheckWork work(*KeyForExercise(Portal(), StructureResults(), nullptr, problem));
+  const std::function<void()> edits[] = {[&work] { work.SetEntry(0, 0, "1"); },
+                                         [&work] { work.Paste(5, 5, "1\t2\n3"); },
+                                         [&work] { work.Choose(Q::K, 2); }};
+  for (const auto& edit : edits) {
+    work.Choose(Q::K, 1);
+    work.Paste(0, 0, "5\t6\n7");
+    work.Check();
+    work.ShowAnswer();
+    edit();
+    EXPECT_TRUE(work.Summary().empty() && work.Findings().empty() && !work.AnswerShown());
+    for (int r = 0; r < work.Grid().Rows; ++r)
+      for (int c = 0; c < work.Grid().Cols; ++c)
+        EXPECT_TRUE(work.Mark(r, c) == EntryMark::Empty || work.Mark(r, c) == EntryMark::Entered);
+  }
+  const AnswerGrid right = work.Key().Expected(Q::K, 1);
+  for (int r = 0; r < right.Rows; ++r)
+    for (int c = 0; c < right.Cols; ++c) {
+      work.Choose(Q::K, 1);
+      for (int i = 0; i < right.Rows; ++i)
+        for (int j = 0; j < right.Cols; ++j)
+          work.SetEntry(
+              i, j,
+              FormatShortest(static_cast<float>(
+                  i == r && j == c ? right.At(i, j) + right.Largest() / 2 : right.At(i, j))));
+      work.Check();
+      EXPECT_EQ(work.Findings().size(), 1u) << r << ", " << c;
+      EXPECT_EQ(work.Mark(r, c), EntryMark::Wrong) << r << ", " << c;
+    }
 }
 
 TEST(CheckWork, TransformationRowsAreLocalAndTabsOrLineBreaksMakeABlockOfCells) {

@@ -8,8 +8,12 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/EquilibriumCheck.h"
+#include "analysis/TrailEquilibrium.h"
 #include "support/CaseNames.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
@@ -160,6 +164,48 @@ TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShownAndBalance) {
   EXPECT_EQ(turnedEnds, meeting);
   for (const EquilibriumLine& line : steps.Equilibrium())
     EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
+}
+
+// Each equilibrium check is judged against the size of what it sums: its scale holds every end
+// force of its member, and every whole-structure sum its loads and its reactions, also on a
+// cantilever held by a couple alone; a slip of a hundredth of a member's largest end force shows.
+TEST(MethodSteps, EachEquilibriumCheckIsScaledByWhatItSums) {
+  std::vector<ModelStore> models;
+  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
+                           "grid-floor", "space-frame"})
+    models.push_back(testing::ExampleModel(name));
+  for (const auto& [type, couple] : {std::pair{"Beam", "2,0,7"},
+                                     {"PFrame", "2,0,0,7"},
+                                     {"Grid", "2,0,7,-4"},
+                                     {"SFrame", "2,0,0,0,7,-4,2"}})
+    models.push_back(testing::ModelFromText(
+        testing::OneMemberText(type, false, std::string("\"Joint Loads\",1, ") + couple)));
+  for (ModelStore& model : models) {
+    SCOPED_TRACE(model.ProjectTitle + " " + model.StructType);
+    const AnalysisRun run = CheckAndAnalyze(model);
+    ASSERT_TRUE(run.Trail);
+    MethodTrail trail = *run.Trail;
+    const std::vector<EquilibriumLine> lines = TrailEquilibrium(model, run.Results, trail);
+    ASSERT_GT(lines.size(), trail.Members.size());
+    for (std::size_t i = 0; i < trail.Members.size(); ++i)
+      for (double q : trail.Members[i].LocalEndForces)
+        EXPECT_GE(lines[i + 1].Scale, std::fabs(q)) << lines[i + 1].Text;
+    double largest = 0;
+    for (const EquilibriumLine& line : lines) largest = std::max(largest, line.Scale);
+    for (const EquilibriumLine& line : lines) {
+      EXPECT_LE(line.Residual, 1e-4 * largest) << line.Text;
+      if (line.Text.rfind("sum ", 0) != 0) continue;
+      const double loads = NumbersAfter(line.Text, "loads ").at(0);
+      const double reactions = NumbersAfter(line.Text, "reactions ").at(0);
+      EXPECT_GE(line.Scale, 0.999 * std::max(std::fabs(loads), std::fabs(reactions))) << line.Text;
+    }
+    std::vector<double>& q = trail.Members.front().LocalEndForces;
+    double& biggest = *std::max_element(
+        q.begin(), q.end(), [](double a, double b) { return std::fabs(a) < std::fabs(b); });
+    biggest *= 1.01;
+    const EquilibriumLine slipped = TrailEquilibrium(model, run.Results, trail)[1];
+    EXPECT_GT(slipped.Residual, 1e-4 * slipped.Scale) << slipped.Text;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,

@@ -3,6 +3,7 @@
 // that keep their numbers, and where the entry dialog goes beside its window.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 
 #include "editors/DialogPlacement.h"
@@ -42,6 +43,40 @@ TEST(ListWindows, EachWindowShowsItsGridAndDialogsForEachType) {
     }
     ExpectGolden(out, std::string("layout-") + type + ".txt");
   }
+}
+
+// Edit fills every field and box of the item it opens: OK on each item of every list of every
+// type, nothing typed (or Cancel where the dialog refuses what the project holds), stores what
+// Close alone stores; so does a list of one item (but one joint, which is no structure).
+TEST(ListWindows, EditAndOkOnEveryItemStoreWhatCloseAloneStores) {
+  using Count = std::int16_t ModelStore::*;
+  const Count counts[] = {
+      &ModelStore::JointCount,      &ModelStore::MaterialCount,   &ModelStore::SectionCount,
+      &ModelStore::MemberCount,     &ModelStore::JointLoadCount,  &ModelStore::MemberLoadCount,
+      &ModelStore::SettlementCount, &ModelStore::TempChangeCount, &ModelStore::FabErrorCount};
+  for (const char* type : {"PTruss", "Beam", "PFrame", "STruss", "Grid", "SFrame"})
+    for (std::size_t f = 0; f < std::size(kForms); ++f)
+      for (const bool one : {false, true}) {
+        SCOPED_TRACE(std::string(type) + " " + EditorFormName(kForms[f]) + (one ? ", one" : ""));
+        ModelStore model = FullModel(type);
+        if (one && (kForms[f] == FormId::JointA || model.*counts[f] == 0)) continue;
+        if (one) model.*counts[f] = 1;
+        ModelStore closed = model;
+        Session(kForms[f], closed).editor.Close();
+        Session e(kForms[f], model);
+        for (int item = 1; item <= e.editor.ItemCount(); ++item) {
+          e.editor.Grid().Select(item, 1, item, 1);
+          e.messages.Answer(kAnswerOk);
+          e.windows.Then([](ListEditor& ed) {
+            ed.Ok();
+            if (ed.Dialog().Open) ed.CancelEntry();
+          });
+          e.editor.Edit();
+        }
+        e.editor.Close();
+        EXPECT_EQ(Records(kForms[f], model, false), Records(kForms[f], closed, false));
+        EXPECT_TRUE(!one || model.*counts[f] == 1);
+      }
 }
 
 // Plays `steps` (split at "; ") in the list window `form` over `model`, writing the window after

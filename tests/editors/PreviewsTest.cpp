@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <iomanip>
+#include <vector>
 
 #include "editors/EditorSession.h"
 #include "editors/LoadPreviews.h"
+#include "editors/RestraintText.h"
 #include "graphics/RecordingCanvas.h"
 
 using namespace stavelorn;
@@ -64,6 +66,24 @@ TEST(Previews, EachRestraintTextGetsItsSymbolOrNone) {
   for (const auto& [type, checks] : cases)
     out += type + checks + "\n" + Strokes(JointsPreview(type, checks));
   ExpectGolden(out, "previews-joints.txt");
+}
+
+// Every combination of restraints of every type reads back from the text the grid shows; a list
+// of flags short of the type's last coordinate leaves that coordinate free.
+TEST(RestraintText, EveryCombinationReadsBackFromItsText) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    const std::size_t n = RestraintNames(type.Code).size();
+    ASSERT_EQ(n, static_cast<std::size_t>(type.CoordsPerJoint));
+    for (unsigned bits = 0; bits < (1u << n); ++bits) {
+      std::vector<int> flags(n);
+      for (std::size_t k = 0; k < n; ++k) flags[k] = (bits >> k) & 1;
+      const std::string text = RestraintText(type.Code, flags);
+      EXPECT_EQ(RestraintFlags(type.Code, text), flags) << type.Code << " \"" << text << "\"";
+      flags.back() = 0;
+      EXPECT_EQ(RestraintText(type.Code, {flags.begin(), flags.end() - 1}),
+                RestraintText(type.Code, flags));
+    }
+  }
 }
 
 // For each type, over joints (0, 0), (5, 4) and (10, 0) (with z 0, 0, 6 in space): the members,

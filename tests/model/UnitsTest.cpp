@@ -60,16 +60,6 @@ TEST(Units, EachQuantityConvertsByItsDimension) {
   }
 }
 
-// The unit texts of every quantity stand in the golden reports; here, where a unit goes in a label.
-TEST(Units, ALabelTakesItsUnitBeforeItsColon) {
-  const UnitSystem kNm = NamedUnits(F::kN, L::m, T::C);
-  EXPECT_EQ(WithUnit("Area (A)", kNm, Quantity::Area), "Area (A) [m²]");
-  EXPECT_EQ(WithUnit("Area -  (A)  :", kNm, Quantity::Area), "Area -  (A) [m²] :");
-  EXPECT_EQ(WithUnit("Rotation (Rad)", kNm, Quantity::Angle), "Rotation (Rad)");
-  EXPECT_EQ(WithUnit("Area -  (A)  :", UnitSystem(), Quantity::Area), "Area -  (A)  :");
-  EXPECT_EQ(UnitSystemText(UnitSystem()), "");
-}
-
 // Every stored value of a type carries the quantity the mechanics gives it (the coordinates,
 // materials, sections and end forces are also checked by the converted analyses of the examples).
 TEST(Units, TheModelsValuesHaveTheirQuantities) {

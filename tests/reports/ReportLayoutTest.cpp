@@ -129,12 +129,39 @@ TEST(TrailReport, PrintsTheSmallFramesAsCheckedByEye) {
                          testing::SourcePath("tests/app/golden/steps-space.str"))))
                    .text,
                "trail-space.txt");
+  // Every joint held: no [S] to solve, and the member's end forces are its fixed-end forces.
+  ExpectGolden(Trail(testing::ModelFromText(
+                         "\"Held\",\"Beam\"\n\"Joints\",2, 0, 6\n\"Supports\",2, 1,1,1, 2,1,1\n"
+                         "\"Materials\",1, 2E+08,0\n\"Cross-Sections\",1, 1E-04\n"
+                         "\"Members\",1, 1,2,1,1\n\"Member Loads\",1, 1,3,10,0,0,0\n"))
+                   .text,
+               "trail-held.txt");
   std::ostringstream out;
   TextReportPrinter printer(out);
   const testing::AnalysedModel sframe = testing::HandResultsModel("sframe-kip-in");
   PrintDiagramsReport(sframe.Model, sframe.Results, printer);
   printer.EndDocument();
   ExpectGolden(out.str(), "diagrams-sframe-kip-in.txt");
+}
+
+// A section without a record prints nothing, not even its heading: an empty project of each type
+// is its banner and its general data alone.
+TEST(InputReport, AnEmptyProjectPrintsOnlyItsGeneralData) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    ModelStore model;
+    model.Reset();
+    model.SetStructType(type.Code);
+    std::ostringstream out;
+    TextReportPrinter printer(out);
+    PrintInputData(model, printer);
+    printer.EndDocument();
+    std::istringstream lines(out.str());
+    int headingRules = 0;
+    for (std::string line; std::getline(lines, line);)
+      headingRules += line.find_first_not_of(' ') != std::string::npos &&
+                      line.find_first_not_of(" =") == std::string::npos;
+    EXPECT_EQ(headingRules, 2) << out.str();
+  }
 }
 
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
