@@ -32,6 +32,12 @@ export class EngineClient {
     }
   }
 
+  // What a fresh worker is given after Cancel in place of the project last opened: the edited
+  // project with its history.
+  keepForRestart(request: Request): void {
+    this.lastOpen = request;
+  }
+
   // Ends whatever the engine is doing; the project last opened is opened again, unanalysed.
   cancel(): void {
     this.worker.terminate();

@@ -2,6 +2,9 @@
 // caption, message, number and table comes from the engine; nothing here decides a rule.
 import { DrawingPane } from './drawing';
 import { button, copyButton, heading, resultGrid } from './elements';
+import { EditingBar } from './editing/editing-bar';
+import type { EditState } from './editing/protocol';
+import { readLink } from './editing/share-link';
 import { Cancelled, EngineClient } from './engine-client';
 import { HelpPanel } from './help-view';
 import { showMemberWindow } from './member-view';
@@ -87,6 +90,42 @@ function showMessages(messages: Message[]): void {
   host.querySelector<HTMLButtonElement>('button')?.focus();
 }
 
+const editing = new EditingBar(byId('editing-bar'), byId('list-panel'), {
+  ask: (request) => engine.ask(request),
+  showMessages,
+  showProject,
+  keepForRestart: (request) => engine.keepForRestart(request),
+});
+
+// The project as an edit left it; results it no longer has are hidden.
+function showProject(state: EditState): void {
+  byId('project-title').textContent = state.title;
+  document.title = `${state.title} – STAVELORN`;
+  byId('drop-hint').hidden = true;
+  analyzeButton.disabled = !state.analyze;
+  if (!state.analysed) {
+    analysed = null;
+    setResultsShown(false);
+    multiplierBar.hidden = true;
+  }
+  drawing.show(state.svg, true);
+}
+
+// A project carried by the address's fragment: a copy to edit, or (embedded in a course page)
+// its drawing and results only. False when the address carries none.
+async function openLink(): Promise<boolean> {
+  const link = await readLink(location.hash);
+  if (!link) return false;
+  if (link.kind === 'embed') document.body.classList.add('embed');
+  if ('damaged' in link) showMessages([{ title: 'Share Link', text: link.damaged, style: 'stop' }]);
+  else if (link.kind === 'project') await editing.openCopy(link.text);
+  else {
+    await openProject('shared.str', link.text);
+    await analyze();
+  }
+  return true;
+}
+
 function showFailure(error: unknown): void {
   if (error instanceof Cancelled) return;
   showMessages([{ title: 'STAVELORN', text: String(error), style: 'stop' }]);
@@ -111,6 +150,7 @@ async function openProject(name: string, text: string): Promise<void> {
     document.title = `${opened.title} – STAVELORN`;
     byId('drop-hint').hidden = true;
     drawing.show(opened.svg, false);
+    if (!document.body.classList.contains('embed')) await editing.opened();
   } catch (error) {
     showFailure(error);
   }
@@ -287,6 +327,7 @@ async function start(): Promise<void> {
   const examples = (await (await fetch('examples/index.json')).json()) as string[];
   for (const name of examples) select.append(new Option(name, name));
   const asked = new URLSearchParams(location.search).get('example');
+  if ((await openLink()) || (await editing.restoreKept())) return;
   if (asked) await openExample(asked);
 }
 

@@ -1,5 +1,6 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
+import type { EditRequest } from './editing/protocol';
 
 export type Request =
   | { op: 'captions' }
@@ -12,7 +13,8 @@ export type Request =
   | { op: 'member'; member: number }
   | { op: 'helpMenu' }
   | { op: 'helpContents' }
-  | { op: 'helpSearch'; query: string };
+  | { op: 'helpSearch'; query: string }
+  | EditRequest;
 
 export interface Envelope {
   id: number;
