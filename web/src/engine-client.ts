@@ -20,10 +20,10 @@ export class EngineClient {
   }
 
   // The answer to `request`; the page shows that it is working meanwhile, except while it asks
-  // for the text under the pointer.
+  // for the text under the pointer or hands on a keystroke in an entry form.
   async ask<T>(request: Request): Promise<T> {
     if (request.op === 'open') this.lastOpen = request;
-    const shown = request.op !== 'pick';
+    const shown = request.op !== 'pick' && request.op !== 'edit.type';
     if (shown) this.onBusy(true);
     try {
       return JSON.parse(await this.send(request)) as T;

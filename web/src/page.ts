@@ -327,10 +327,15 @@ async function start(): Promise<void> {
   const examples = (await (await fetch('examples/index.json')).json()) as string[];
   for (const name of examples) select.append(new Option(name, name));
   const asked = new URLSearchParams(location.search).get('example');
-  if ((await openLink()) || (await editing.restoreKept())) return;
+  // The project kept from the last visit comes back, unless the address asks for an example
+  // (a course page's link) and this is no reload.
+  const navigation = performance.getEntriesByType('navigation')[0] as PerformanceNavigationTiming | undefined;
+  const keptFirst = !asked || navigation?.type === 'reload';
+  if ((await openLink()) || (keptFirst && (await editing.restoreKept()))) return;
   if (asked) await openExample(asked);
 }
 
+window.addEventListener('hashchange', () => void openLink().catch(showFailure));
 byId<HTMLSelectElement>('example').addEventListener('change', (e) => {
   const name = (e.target as HTMLSelectElement).value;
   if (name) void openExample(name);
