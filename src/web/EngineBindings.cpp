@@ -72,6 +72,8 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("entryCommand", &PageEditing::EntryCommand)
       .function("undo", &PageEditing::Undo)
       .function("redo", &PageEditing::Redo)
+      .function("unitsForm", &PageEditing::UnitsForm)
+      .function("changeUnits", &PageEditing::ChangeUnits)
       .function("projectText", &PageEditing::ProjectText)
       .function("openCopy", &PageEditing::OpenCopy)
       .function("snapshot", &PageEditing::Snapshot)

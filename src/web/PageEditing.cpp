@@ -1,9 +1,11 @@
 #include "web/PageEditing.h"
 
+#include <array>
 #include <cstdlib>
 
 #include "app/MenuRoutes.h"
 #include "app/ProjectTitleForm.h"
+#include "app/UnitsChange.h"
 #include "graphics/SvgPicture.h"
 #include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
@@ -19,6 +21,12 @@ namespace {
 constexpr char kTitleCaption[] = "Project Title & Structure Type";
 constexpr char kTitleLabel[] = " Project Title : ";
 constexpr char kTypeLabel[] = "Structure Type :";
+// The Units dialog's words, as the desktop's dialog shows them.
+constexpr char kUnitsCaption[] = "Units";
+constexpr char kNamedCaption[] = "Name the units of this project";
+constexpr char kUnitsNote[] =
+    "Without names, values are in any consistent units of your choice.\n"
+    "Angles stay in radians (rotations) and degrees (angles of roll).";
 // The name a download takes when the project has no file yet.
 constexpr char kUntitledFile[] = "untitled.str";
 // The side of a list window's preview picture, in pixels.
@@ -45,6 +53,15 @@ MenuItem DataMenuItemNamed(const std::string& name) {
   for (MenuItem item : DataMenuItems())
     if (name == MenuItemOf(item).Name) return item;
   return MenuItem::Count;
+}
+
+template <std::size_t N>
+std::string UnitChoiceJson(const char* label, const std::array<UnitInfo, N>& units, int selected) {
+  std::string options = "[";
+  for (const UnitInfo& unit : units)
+    options += std::string(options.size() > 1 ? ", " : "") + JsonString(unit.Symbol);
+  return "{\"label\": " + JsonString(label) + ", \"options\": " + options +
+         "], \"selected\": " + std::to_string(selected) + "}";
 }
 
 }  // namespace
@@ -199,6 +216,43 @@ void PageEditing::StoreList() {
     page_.session_.RecordChange(*change);
   }
   list_.Editor->Open();
+}
+
+std::string PageEditing::UnitsForm() const {
+  const UnitSystem& units = page_.model_.Units;
+  return "{\"caption\": " + JsonString(kUnitsCaption) +
+         ", \"namedCaption\": " + JsonString(kNamedCaption) +
+         ", \"note\": " + JsonString(kUnitsNote) + ", \"named\": " + Bool(units.Named) +
+         ", \"units\": [" + UnitChoiceJson("Force:", ForceUnits(), static_cast<int>(units.Force)) +
+         ", " + UnitChoiceJson("Length:", LengthUnits(), static_cast<int>(units.Length)) + ", " +
+         UnitChoiceJson("Temperature difference:", TemperatureUnits(),
+                        static_cast<int>(units.Temperature)) +
+         "]}";
+}
+
+std::string PageEditing::ChangeUnits(bool named, int force, int length, int temperature,
+                                     const std::string& answer) {
+  const auto within = [](int option, std::size_t count) {
+    return option >= 0 && static_cast<std::size_t>(option) < count;
+  };
+  if (EntryOpen() || !page_.session_.Open() || !within(force, ForceUnits().size()) ||
+      !within(length, LengthUnits().size()) || !within(temperature, TemperatureUnits().size()))
+    return State();
+  const UnitSystem chosen =
+      named ? NamedUnits(static_cast<ForceUnit>(force), static_cast<LengthUnit>(length),
+                         static_cast<TemperatureUnit>(temperature))
+            : UnitSystem();
+  if (answer == "convert") messages_.AnswerWith(kAnswerYes);
+  if (answer == "relabel") messages_.AnswerWith(kAnswerNo);
+  const std::optional<bool> converted = ChangeUnitsTo(page_.model_, chosen, messages_);
+  messages_.Confirm(false);
+  if (converted) {
+    // Converted data no longer match the results of the last analysis.
+    if (*converted) page_.session_.DropAnalysis();
+    page_.session_.RecordChange(Change::Units);
+    if (list_.Editor) list_.Editor->Open();
+  }
+  return State();
 }
 
 std::string PageEditing::Undo() {

@@ -56,6 +56,15 @@ class PageEditing {
   // "next", "ok" or "cancel": a refused field is named in a message and the form stays open.
   std::string EntryCommand(const std::string& command);
 
+  // Project > Units…: {"caption", "namedCaption", "note", "named", "units": [{"label",
+  // "options", "selected"}]}, the force, length and temperature-difference units in that order.
+  std::string UnitsForm() const;
+  // The units chosen in that form: unnamed, or the options `force`, `length` and `temperature`.
+  // Where values could be converted, `answer` "" asks first (State's "question", Yes converting,
+  // No relabelling); "convert" or "relabel" answers. Answers as State does.
+  std::string ChangeUnits(bool named, int force, int length, int temperature,
+                          const std::string& answer);
+
   // Edit > Undo and Redo of the project; the open list shows the data as they now are.
   std::string Undo();
   std::string Redo();

@@ -26,7 +26,8 @@ int PageMessages::Show(const std::string& title, const std::string& text, Messag
     shown_.push_back({title, text, style});
     return kAnswerOk;
   }
-  if (confirmed_) return GoAhead(style);
+  if (answer_ == kGoAhead) return GoAhead(style);
+  if (answer_ != kCallOff) return answer_;
   question_ = Shown{title, text, style};
   return kAnswerCancel;
 }

@@ -22,7 +22,9 @@ class PageMessages : public Messages {
   };
 
   // How the questions of the next request are answered: OK or Yes when `confirmed`, else Cancel.
-  void Confirm(bool confirmed) { confirmed_ = confirmed; }
+  void Confirm(bool confirmed) { answer_ = confirmed ? kGoAhead : kCallOff; }
+  // The questions of the next request are answered `answer` (kAnswerYes, kAnswerNo).
+  void AnswerWith(MessageAnswer answer) { answer_ = answer; }
 
   // The boxes shown since the last call, as [{"title", "text", "style": "stop", "information" or
   // "question"}], and the question called off, as {"title", "text"} or null; both are emptied.
@@ -37,7 +39,10 @@ class PageMessages : public Messages {
  private:
   std::vector<Shown> shown_;
   std::optional<Shown> question_;
-  bool confirmed_ = false;
+  // Not a button: a question is called off and kept, or answered with the button that goes ahead.
+  static constexpr int kCallOff = 0;
+  static constexpr int kGoAhead = -1;
+  int answer_ = kCallOff;
 };
 
 }  // namespace stavelorn

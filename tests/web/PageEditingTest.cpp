@@ -259,5 +259,45 @@ TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRef
   EXPECT_EQ(made["list"].kind, JsonValue::Kind::Null);
 }
 
+TEST(PageEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
+  PageSession page;
+  page.Open("portal-frame.str", FileText(ExampleModel("portal-frame")));
+  PageEditing editing(page);
+  const JsonValue form = ParseJson(editing.UnitsForm());
+  EXPECT_EQ(form["named"].text, "false");
+  ASSERT_EQ(form["units"].items.size(), 3u);
+  const auto option = [&](int unit, const std::string& symbol) {
+    const std::vector<JsonValue>& options = form["units"][unit]["options"].items;
+    for (std::size_t i = 0; i < options.size(); ++i)
+      if (options[i].text == symbol) return static_cast<int>(i);
+    ADD_FAILURE() << symbol;
+    return 0;
+  };
+  // Naming units changes no number and asks nothing.
+  const JsonValue named =
+      ParseJson(editing.ChangeUnits(true, option(0, "kN"), option(1, "m"), option(2, "°C"), ""));
+  EXPECT_EQ(named["question"].kind, JsonValue::Kind::Null);
+  EXPECT_EQ(named["undo"].text, "Undo Units");
+  const std::string metres = TypedText(editing);
+  EXPECT_NE(metres.find("\r\n8,5\r\n"), std::string::npos);
+  EXPECT_NE(metres.find("\"Units\""), std::string::npos);
+
+  struct Case {
+    const char* Answer;
+    const char* Joint3;  // the third joint's record afterwards
+  };
+  for (const Case& c : {Case{"", "8,5"}, Case{"convert", "8000,5000"}, Case{"relabel", "8,5"}}) {
+    SCOPED_TRACE(c.Answer);
+    const JsonValue changed = ParseJson(
+        editing.ChangeUnits(true, option(0, "N"), option(1, "mm"), option(2, "°C"), c.Answer));
+    EXPECT_EQ(changed["question"].kind == JsonValue::Kind::Null, *c.Answer != '\0');
+    const std::string text = TypedText(editing);
+    EXPECT_NE(text.find(std::string("\r\n") + c.Joint3 + "\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text == metres, *c.Answer == '\0');
+    if (*c.Answer) editing.Undo();
+    EXPECT_EQ(TypedText(editing), metres);
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -1,7 +1,7 @@
 // Editing in the page, in headless Chromium: the portal frame typed in from New Project through
 // the entry forms gives the example's results; undo takes it back to nothing and redo to the end;
 // a reload in the middle finds the project and its history; a form refuses a typo and an
-// overflow with the desktop's message and Cancel leaves the list; each example goes through a
+// overflow with the desktop's message and Cancel leaves the list; Units… converts the values; each example goes through a
 // share link and back to the same file text, and a damaged link says so. What to type is read
 // from the engine itself (STAVELORN_ENGINE), as its Edit forms show the example's items.
 import { after, before, test } from 'node:test';
@@ -188,7 +188,7 @@ test('the portal frame typed in from New Project gives the example\'s results; u
   await context.close();
 });
 
-test('an entry form refuses a typo and 1e39 naming the field, and Cancel leaves the list', async () => {
+test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the list, and Units… converts', async () => {
   const { page, errors, context } = await freshPage('?example=portal-frame');
   await page.waitForSelector('#drawing svg [data-joint]');
   await openList(page, 'MnuJoint');
@@ -211,6 +211,20 @@ test('an entry form refuses a typo and 1e39 naming the field, and Cancel leaves 
   assert.equal(await page.$('#entry-form[open]'), null);
   assert.equal(await page.$eval('#list-grid tbody', (b) => b.textContent), rows);
   assert.equal(await page.$eval('#undo', (b) => b.disabled), true);
+  // Units…: named, then converted to N and mm when the question is answered Yes.
+  const chooseUnits = async (force, length) => {
+    await page.click('#units');
+    await page.waitForSelector('#units-ok');
+    if (!(await page.$eval('#units-named', (b) => b.checked))) await page.click('#units-named');
+    await page.select('#units-0', force);
+    await page.select('#units-1', length);
+    await click(page, '#units-ok');
+  };
+  await chooseUnits('kN', 'm');
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Units');
+  await chooseUnits('N', 'mm');
+  await click(page, await page.waitForSelector('#question-yes').then(() => '#question-yes'));
+  assert.match(await page.$eval('#list-grid tbody', (b) => b.textContent), /8000/);
   assert.deepEqual(errors, []);
   await context.close();
 });

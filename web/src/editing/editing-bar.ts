@@ -2,10 +2,11 @@
 // (Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y), Save as a download, Share Link and its embed form. After
 // every edit the project and its history go into the browser's storage; a reload brings them
 // back. The captions, lists, forms and rules are the engine's; this only shows them.
-import { button, heading } from '../elements';
+import { button } from '../elements';
 import type { Message } from '../protocol';
-import { confirmBox, ListView } from './list-view';
-import type { EditRequest, EditState, ProjectText, TitleForm } from './protocol';
+import { ListView } from './list-view';
+import { confirmBox, modalBox, questionBox } from './modal';
+import type { EditRequest, EditState, ProjectText, TitleForm, UnitsForm } from './protocol';
 import { kLongestLink, type LinkKind, makeLink } from './share-link';
 import { keep, kept } from './storage';
 
@@ -24,6 +25,7 @@ export class EditingBar {
   private readonly list: ListView;
   private readonly undo = button('Undo', () => void this.run({ op: 'edit.undo' }));
   private readonly redo = button('Redo', () => void this.run({ op: 'edit.redo' }));
+  private readonly units = button('Units…', () => void this.chooseUnits());
   private readonly save = button('Save', () => void this.saveFile());
   private readonly share = button('Share Link', () => void this.shareLink('project'));
   private readonly embed = button('Embed Link', () => void this.shareLink('embed'));
@@ -38,6 +40,7 @@ export class EditingBar {
     this.undo.id = 'undo';
     this.redo.id = 'redo';
     this.save.id = 'save';
+    this.units.id = 'units';
     this.share.id = 'share-link';
     this.embed.id = 'embed-link';
     this.dataMenu.id = 'data-menu';
@@ -46,7 +49,7 @@ export class EditingBar {
     this.dataMenu.append(summary, Object.assign(document.createElement('div'), { id: 'data-items', role: 'menu' }));
     const create = button('New Project…', () => void this.newProject());
     create.id = 'new-project';
-    bar.append(create, this.dataMenu, this.undo, this.redo, this.save, this.share, this.embed);
+    bar.append(create, this.dataMenu, this.undo, this.redo, this.units, this.save, this.share, this.embed);
     this.showCommands();
     document.addEventListener('keydown', (e) => this.key(e));
     window.addEventListener('beforeunload', (e) => {
@@ -128,7 +131,7 @@ export class EditingBar {
     this.redo.textContent = s?.redo ?? 'Redo';
     this.undo.disabled = !s?.canUndo;
     this.redo.disabled = !s?.canRedo;
-    for (const b of [this.save, this.share, this.embed]) b.disabled = !idle;
+    for (const b of [this.units, this.save, this.share, this.embed]) b.disabled = !idle;
     this.dataMenu.hidden = !open;
     const items = this.dataMenu.querySelector<HTMLElement>('#data-items')!;
     items.replaceChildren(
@@ -158,11 +161,7 @@ export class EditingBar {
 
   private async newProject(): Promise<void> {
     const form = await this.host.ask<TitleForm>({ op: 'edit.titleForm' });
-    const box = document.createElement('dialog');
-    box.id = 'new-project-form';
-    const title = heading(form.caption, 'h2');
-    title.id = 'new-project-caption';
-    box.setAttribute('aria-labelledby', title.id);
+    const { box, close } = modalBox('new-project-form', form.caption);
     const name = document.createElement('input');
     name.id = 'new-title';
     const nameLabel = Object.assign(document.createElement('label'), { htmlFor: name.id, textContent: form.titleLabel });
@@ -175,10 +174,6 @@ export class EditingBar {
       types.append(label);
     }
     const refusal = Object.assign(document.createElement('p'), { role: 'alert', className: 'refusal' });
-    const close = () => {
-      box.close();
-      box.remove();
-    };
     const ok = button('OK', () => {
       const type = box.querySelector<HTMLInputElement>('input[name="type"]:checked')?.value ?? '';
       void this.host.ask<EditState>({ op: 'edit.new', title: name.value, type }).then((state) => {
@@ -191,10 +186,51 @@ export class EditingBar {
     ok.id = 'new-ok';
     const cancel = button('Cancel', close);
     box.addEventListener('cancel', close);
-    box.append(title, nameLabel, name, types, refusal, ok, ' ', cancel);
+    box.append(nameLabel, name, types, refusal, ok, ' ', cancel);
     document.body.append(box);
     box.showModal();
     name.focus();
+  }
+
+  // Project > Units…: named or not, and the three units; between two named systems the engine
+  // asks whether to convert the values (Yes) or relabel them (No).
+  private async chooseUnits(): Promise<void> {
+    const form = await this.host.ask<UnitsForm>({ op: 'edit.unitsForm' });
+    const { box, close } = modalBox('units-form', form.caption);
+    const named = Object.assign(document.createElement('input'), { type: 'checkbox', id: 'units-named', checked: form.named });
+    const namedLabel = Object.assign(document.createElement('label'), { htmlFor: named.id, textContent: ` ${form.namedCaption}` });
+    box.append(named, namedLabel);
+    const selects = form.units.map((unit, i) => {
+      const select = document.createElement('select');
+      select.id = `units-${i}`;
+      select.append(...unit.options.map((o) => new Option(o)));
+      select.selectedIndex = unit.selected;
+      const row = document.createElement('div');
+      row.className = 'entry-row';
+      row.append(Object.assign(document.createElement('label'), { htmlFor: select.id, textContent: unit.label }), select);
+      box.append(row);
+      return select;
+    });
+    const ok = button('OK', () => {
+      close();
+      void this.changeUnits(named.checked, selects.map((s) => s.selectedIndex));
+    });
+    ok.id = 'units-ok';
+    const cancel = button('Cancel', close);
+    box.addEventListener('cancel', close);
+    box.append(Object.assign(document.createElement('p'), { textContent: form.note, className: 'note' }), ok, ' ', cancel);
+    document.body.append(box);
+    box.showModal();
+    named.focus();
+  }
+
+  private async changeUnits(named: boolean, units: number[]): Promise<void> {
+    const state = await this.host.ask<EditState>({ op: 'edit.units', named, units, answer: '' });
+    this.show(state);
+    if (!state.question) return;
+    const chosen = await questionBox(state.question.title, state.question.text, ['Yes', 'No', 'Cancel']);
+    if (chosen !== 'Cancel')
+      await this.run({ op: 'edit.units', named, units, answer: chosen === 'Yes' ? 'convert' : 'relabel' });
   }
 
   private async saveFile(): Promise<void> {
@@ -219,19 +255,11 @@ export class EditingBar {
       if (await confirmBox('Share Link', `${tooLong}\n\nSave the file now?`)) await this.saveFile();
       return;
     }
-    const box = document.createElement('dialog');
-    box.id = 'link-box';
-    const caption = heading(kind === 'project' ? 'Share Link' : 'Embed Link', 'h2');
-    caption.id = 'link-caption';
-    box.setAttribute('aria-labelledby', caption.id);
+    const { box, close } = modalBox('link-box', kind === 'project' ? 'Share Link' : 'Embed Link');
     const text = Object.assign(document.createElement('input'), { id: 'link-text', readOnly: true, value: link });
     text.setAttribute('aria-label', 'Link');
     const copy = button('Copy', () => void navigator.clipboard?.writeText(link).then(() => (copy.textContent = 'Copied')));
-    const close = button('Close', () => {
-      box.close();
-      box.remove();
-    });
-    box.append(caption, text, copy, ' ', close);
+    box.append(text, copy, ' ', button('Close', close));
     document.body.append(box);
     box.showModal();
     text.select();

@@ -4,6 +4,7 @@
 // nothing here decides whether a value is taken.
 import { button, heading } from '../elements';
 import type { Message } from '../protocol';
+import { confirmBox } from './modal';
 import type { EditRequest, EditState, EntryAnswer, EntryForm, ListWindow } from './protocol';
 
 export interface ListHost {
@@ -263,34 +264,4 @@ export class ListView {
       this.failed(error);
     }
   }
-}
-
-// A question with OK and Cancel, in a modal box; resolves to whether OK was chosen.
-export function confirmBox(title: string, text: string): Promise<boolean> {
-  const box = document.createElement('dialog');
-  box.className = 'question';
-  const heading2 = heading(title, 'h2');
-  heading2.id = 'question-title';
-  box.setAttribute('aria-labelledby', heading2.id);
-  const body = document.createElement('p');
-  body.textContent = text;
-  return new Promise((resolve) => {
-    const answer = (ok: boolean) => {
-      box.close();
-      box.remove();
-      resolve(ok);
-    };
-    const ok = button('OK', () => answer(true));
-    ok.id = 'question-ok';
-    const cancel = button('Cancel', () => answer(false));
-    cancel.id = 'question-cancel';
-    box.addEventListener('cancel', (e) => {
-      e.preventDefault();
-      answer(false);
-    });
-    box.append(heading2, body, ok, ' ', cancel);
-    document.body.append(box);
-    box.showModal();
-    ok.focus();
-  });
 }

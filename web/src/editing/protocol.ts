@@ -15,6 +15,8 @@ export type EditRequest =
   | { op: 'edit.entry'; command: 'next' | 'ok' | 'cancel' }
   | { op: 'edit.undo' }
   | { op: 'edit.redo' }
+  | { op: 'edit.unitsForm' }
+  | { op: 'edit.units'; named: boolean; units: number[]; answer: '' | 'convert' | 'relabel' }
   | { op: 'edit.text'; save: boolean }
   | { op: 'edit.openCopy'; text: string }
   | { op: 'edit.snapshot' }
@@ -80,6 +82,14 @@ export interface EditState {
   refusal?: string;
 }
 
+export interface UnitsForm {
+  caption: string;
+  namedCaption: string;
+  note: string;
+  named: boolean;
+  units: Array<{ label: string; options: string[]; selected: number }>;
+}
+
 export interface EntryAnswer {
   entry: EntryForm | null;
   messages: Message[];
@@ -104,6 +114,8 @@ export interface PageEditingBinding {
   entryCommand(command: string): string;
   undo(): string;
   redo(): string;
+  unitsForm(): string;
+  changeUnits(named: boolean, force: number, length: number, temperature: number, answer: string): string;
   projectText(save: boolean): string;
   openCopy(text: string): string;
   snapshot(): string;
@@ -142,6 +154,12 @@ export function answerEditing(editing: PageEditingBinding, titleForm: () => stri
       return editing.undo();
     case 'edit.redo':
       return editing.redo();
+    case 'edit.unitsForm':
+      return editing.unitsForm();
+    case 'edit.units': {
+      const [force, length, temperature] = request.units;
+      return editing.changeUnits(request.named, force, length, temperature, request.answer);
+    }
     case 'edit.text':
       return editing.projectText(request.save);
     case 'edit.openCopy':
