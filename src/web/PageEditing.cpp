@@ -98,7 +98,9 @@ std::string PageEditing::NewProject(const std::string& title, const std::string&
 std::string PageEditing::OpenCopy(const std::string& text) {
   CloseList();
   const std::string opened = page_.Open("", text);
-  if (page_.session_.Open()) page_.session_ = ProjectSession(page_.model_, false);
+  // Text that opened nothing leaves the project that was open, and its history, as they were.
+  if (ParseJson(opened)["opened"].text == "true")
+    page_.session_ = ProjectSession(page_.model_, false);
   return opened;
 }
 

@@ -245,11 +245,21 @@ TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRef
   EXPECT_EQ(deleted["undo"].text, "Undo Member Loads");
   EXPECT_EQ(deleted["unsaved"].text, "true");
 
+  // A link that opens nothing leaves the project and its history; one that opens is a new copy.
+  EXPECT_EQ(ParseJson(editing.OpenCopy("not a project"))["opened"].text, "false");
+  EXPECT_EQ(ParseJson(editing.State())["undo"].text, "Undo Member Loads");
+  EXPECT_EQ(ParseJson(editing.OpenCopy(FileText(ExampleModel("portal-frame"))))["opened"].text,
+            "true");
+  const JsonValue copy = ParseJson(editing.State());
+  EXPECT_EQ(copy["canUndo"].text, "false");
+  EXPECT_EQ(copy["unsaved"].text, "true");
+  EXPECT_EQ(ParseJson(editing.ProjectText(false))["name"].text, "untitled.str");
+
   for (const auto& [title, type] :
        {std::pair<std::string, std::string>{"", "Beam"}, {"A beam", ""}, {"A beam", "Arch"}}) {
     const JsonValue refused = ParseJson(editing.NewProject(title, type));
     EXPECT_FALSE(refused["refusal"].text.empty()) << title << type;
-    EXPECT_EQ(refused["list"]["count"].text, "1");
+    EXPECT_EQ(refused["title"].text, copy["title"].text);
   }
   const JsonValue made = ParseJson(editing.NewProject("A beam", "Beam"));
   EXPECT_EQ(made["refusal"].text, "");
