@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "model/StructType.h"
+
 namespace stavelorn {
 
 bool DrawableType(StructKind type) {
@@ -47,6 +49,13 @@ Snapped SnapPointer(const ModelStore& model, const PointerPicture& picture, doub
       return {SnapKind::GridPoint, grid, 0};
   }
   return {SnapKind::Free, at, 0};
+}
+
+bool ToolApplies(DrawTool tool, StructKind type) {
+  if (!DrawableType(type)) return false;
+  if (tool == DrawTool::Hinge) return !TypeOf(type).Truss;
+  if (tool == DrawTool::MemberLoad) return !AcceptedLoadKinds(type).empty();
+  return true;
 }
 
 PressAction PressActionOf(DrawTool tool, const PickedItem& under) {

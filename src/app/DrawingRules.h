@@ -54,6 +54,10 @@ Snapped SnapPointer(const ModelStore& model, const PointerPicture& picture, doub
 // The tools of the drawing palette.
 enum class DrawTool { Select, Joint, Member, Support, Hinge, JointLoad, MemberLoad };
 
+// Whether the tool has anything to do in a project of the type: every tool draws the drawable
+// types, but trusses (pin-ended bars) take no hinges and no member loads.
+bool ToolApplies(DrawTool tool, StructKind type);
+
 // What pressing the mouse button means.
 enum class PressAction {
   Nothing,

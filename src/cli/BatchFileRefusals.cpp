@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "graphics/SvgPicture.h"
 
@@ -17,6 +18,20 @@ std::string Quoted(const std::string& path) {
 }
 
 }  // namespace
+
+std::optional<std::string> ReadAnswersFile(const std::string& path, std::string& text) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return Quoted(path) + " is a folder";
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kLargestAnswersFile) return Quoted(path) + " is far too large";
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "cannot open " + Quoted(path);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  if (in.bad()) return "cannot read " + Quoted(path);
+  text = contents.str();
+  return std::nullopt;
+}
 
 std::string ProjectReadRefusal(const std::string& path, const RunError& error) {
   if (error.InFile)

@@ -53,6 +53,17 @@ std::string FormLine(const BatchForm& form) {
   return line;
 }
 
+// The options that shape an analysis's report, JSON or picture, which judging answers takes none
+// of, and `more`.
+std::vector<BatchOption> AnalysisOptions(std::vector<BatchOption> more = {}) {
+  std::vector<BatchOption> options = {
+      O::Json,    O::Trail,    O::Diagrams, O::Precision,   O::Influence, O::Path,
+      O::Train,   O::Lane,     O::Envelope, O::Units,       O::Picture,   O::Deformed,
+      O::Diagram, O::Buckling, O::Modes,    O::SecondOrder, O::Segments};
+  options.insert(options.end(), more.begin(), more.end());
+  return options;
+}
+
 }  // namespace
 
 const std::vector<BatchOptionRow>& BatchOptionRows() {
@@ -184,15 +195,42 @@ const std::vector<BatchOptionRow>& BatchOptionRows() {
        {},
        "report the load case or combination NAME: its results fill the report, the\n"
        "top-level JSON keys, the picture, the trail and the check (default: the first case)"},
-      {O::Check,
-       "--check",
-       "ANSWERS.json",
-       std::nullopt,
-       {O::Json, O::Trail, O::Diagrams, O::Precision, O::Influence, O::Path, O::Train, O::Lane,
-        O::Envelope, O::Units, O::Picture, O::Deformed, O::Diagram, O::Buckling, O::Modes,
-        O::SecondOrder, O::Segments},
+      {O::Check, "--check", "ANSWERS.json", std::nullopt, AnalysisOptions(),
        "judge a student's answers (a JSON \"answers\" list) against the analysis and\n"
        "write the verdicts as one JSON object; of the options above, only --case"},
+      {O::ForStudent,
+       "--for-student",
+       "",
+       O::Check,
+       {},
+       "with --check: leave out the given and the program's values, and give each\n"
+       "wrong entry's hint, so the verdicts can be handed back as they are"},
+      {O::Only,
+       "--only",
+       "ITEMS",
+       std::nullopt,
+       {},
+       "with --check or --grade: judge these quantities whatever the file gives, each\n"
+       "of one member or of all (k:1,K:1,S,d,reactions); an entry the file leaves out\n"
+       "or null counts wrong, a quantity given twice is judged once"},
+      {O::Grade, "--grade", "", std::nullopt, AnalysisOptions({O::Case, O::Check}),
+       "grade every *.json answers file of ANSWERS_DIR against the project it names in\n"
+       "VARIANTS_DIR (each quantity of its key.json, else what the file gives) and\n"
+       "write the gradebook as CSV: student,project,checked,right,score,slip,reason"},
+      {O::Feedback,
+       "--feedback",
+       "DIR",
+       O::Grade,
+       {},
+       "with --grade: write each student's verdicts and hints, without the program's\n"
+       "values, to DIR/<student>.json (DIR new or empty)"},
+      {O::Summary,
+       "--summary",
+       "FILE.csv",
+       O::Grade,
+       {},
+       "with --grade: write the class summary to FILE.csv (a new file): students per\n"
+       "slip, the entries most often wrong, each quantity's share wholly right"},
       {O::Help, "--help", "", std::nullopt, {}, "show this help and exit"},
       {O::Version, "--version", "", std::nullopt, {}, "show the program's version and exit"},
   };
@@ -231,7 +269,12 @@ const std::vector<BatchForm>& BatchForms() {
         {O::Case, false}},
        {"FILE.str"}},
       {0, {{O::Picture, true}, {O::Deformed, false}, {O::Diagram, false}}, {"FILE.str"}},
-      {std::nullopt, {{O::Check, true}, {O::Case, false}}, {"FILE.str"}},
+      {std::nullopt,
+       {{O::Check, true}, {O::ForStudent, false}, {O::Case, false}, {O::Only, false}},
+       {"FILE.str"}},
+      {std::nullopt,
+       {{O::Grade, true}, {O::Only, false}, {O::Feedback, false}, {O::Summary, false}},
+       {"ANSWERS_DIR", "VARIANTS_DIR"}},
   };
   return forms;
 }

@@ -32,6 +32,11 @@ enum class BatchOption {
   Segments,
   Case,
   Check,
+  ForStudent,
+  Only,
+  Grade,
+  Feedback,
+  Summary,
   Help,
   Version,
 };

@@ -45,17 +45,29 @@ std::string ExclusionText(const GivenOptions& given) {
   return "";
 }
 
-// What is wrong with the positional arguments of `form`, or "".
-std::string ArgumentsText(const BatchForm& form, const std::vector<std::string>& arguments) {
-  if (arguments.size() == form.arguments.size()) return "";
-  if (arguments.empty()) return "no project file given";
+// "\"a\" and \"b\"": the arguments as the user gave them.
+std::string ArgumentNames(const std::vector<std::string>& arguments) {
   std::string names;
   for (std::size_t i = 0; i < arguments.size(); ++i)
     names += (i == 0                      ? ""
               : i + 1 == arguments.size() ? " and "
                                           : ", ") +
              ("\"" + arguments[i] + "\"");
-  return "one project file at a time, not " + names;
+  return names;
+}
+
+// What is wrong with the positional arguments of `form`, or "".
+std::string ArgumentsText(const BatchForm& form, const std::vector<std::string>& arguments) {
+  if (arguments.size() == form.arguments.size()) return "";
+  if (form.arguments.size() > 1) {
+    std::string wanted;
+    for (const char* name : form.arguments)
+      wanted += (wanted.empty() ? "" : " ") + std::string(name);
+    return "expected " + wanted + ", not " +
+           (arguments.empty() ? std::string("nothing") : ArgumentNames(arguments));
+  }
+  if (arguments.empty()) return "no project file given";
+  return "one project file at a time, not " + ArgumentNames(arguments);
 }
 
 // A picture is written as SVG and only under a name that says so, so that a slip of the order of
@@ -162,9 +174,9 @@ std::optional<UsageError> ReadMovingLoad(const GivenOptions& given, InfluenceReq
 
 // The values of options whose grammar the table cannot tell, read into the request.
 std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
-                                                  const std::string& file) {
+                                                  const std::vector<std::string>& arguments) {
   BatchOptions options;
-  options.file = file;
+  options.file = arguments.front();
   options.json = Given(given, O::Json);
   options.trail = Given(given, O::Trail);
   options.diagrams = Given(given, O::Diagrams);
@@ -177,6 +189,15 @@ std::variant<BatchOptions, UsageError> ReadValues(const GivenOptions& given,
   options.diagram = value(O::Diagram);
   options.answers = value(O::Check);
   options.loadCase = value(O::Case);
+  options.forStudent = Given(given, O::ForStudent);
+  if (Given(given, O::Grade))
+    options.grade = GradeRequest{arguments[0], arguments[1], value(O::Summary), value(O::Feedback)};
+  if (const std::optional<std::string> only = value(O::Only)) {
+    if (!options.answers && !options.grade)
+      return UsageError{"--only goes with --check or --grade"};
+    if (auto fault = ReadAskedList(*only, options.only.emplace()))
+      return UsageError{"--only " + *only + ": " + *fault, false};
+  }
   if (const std::optional<std::string> name = value(O::Precision)) {
     const std::optional<AnalysisPrecision> precision = PrecisionNamed(*name);
     if (!precision) return UsageError{"--precision " + *name + " is neither single nor double"};
@@ -242,7 +263,7 @@ std::variant<BatchOptions, UsageError> ParseBatchArguments(const std::vector<std
   for (const BatchOptionRow& row : BatchOptionRows())
     if (Given(given, row.option) && row.goesWith && !Given(given, *row.goesWith))
       return UsageError{GoesWithText(GoesWithRoot(row.option))};
-  return ReadValues(given, arguments.front());
+  return ReadValues(given, arguments);
 }
 
 }  // namespace stavelorn

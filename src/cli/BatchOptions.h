@@ -12,6 +12,7 @@
 #include "analysis/InfluenceLine.h"
 #include "analysis/MovingLoad.h"
 #include "model/Units.h"
+#include "reports/AnswerScore.h"
 
 namespace stavelorn {
 
@@ -37,6 +38,14 @@ struct StabilityRequest {
   int segments = kDefaultSegments;
 };
 
+// --grade: the class's answers folder, the variants folder and the outputs beside the gradebook.
+struct GradeRequest {
+  std::string answersFolder;
+  std::string variantsFolder;
+  std::optional<std::string> summary;   // --summary FILE.csv
+  std::optional<std::string> feedback;  // --feedback DIR
+};
+
 struct BatchOptions {
   BatchAction action = BatchAction::Analyse;
   std::string file;
@@ -50,6 +59,9 @@ struct BatchOptions {
   bool deformed = false;
   std::optional<std::string> diagram;  // a quantity's name, read against the project's type
   std::optional<std::string> answers;  // the answers file to judge
+  bool forStudent = false;             // --check without the given and expected values
+  std::optional<std::vector<AskedQuantity>> only;  // what --check or --grade judges
+  std::optional<GradeRequest> grade;
   std::optional<StabilityRequest> stability;
   std::optional<std::string>
       loadCase;  // the case or combination reported, read against the project

@@ -14,6 +14,7 @@
 #include "analysis/MovingLoadEnvelope.h"
 #include "analysis/SecondOrder.h"
 #include "cli/BatchFileRefusals.h"
+#include "cli/BatchGrade.h"
 #include "cli/BatchOptionTable.h"
 #include "graphics/StructurePicture.h"
 #include "model/ExitStatus.h"
@@ -21,20 +22,17 @@
 #include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "model/Version.h"
-#include "reports/AnswerFile.h"
 #include "reports/LoadCaseJson.h"
 #include "reports/MovingLoadJson.h"
 #include "reports/PrintCommand.h"
 #include "reports/ResultsJson.h"
 #include "reports/TextReportPrinter.h"
+#include "reports/VerdictJson.h"
 #include "ui/ConsoleMessages.h"
 
 namespace stavelorn {
 
 namespace {
-
-// An answers file is a few kilobytes per student; anything far larger is not one.
-constexpr std::uintmax_t kLargestAnswersFile = std::uintmax_t{64} << 20;
 
 constexpr char kAnswersErrorTitle[] = "Answers File Error";
 constexpr char kInfluenceTitle[] = "Influence Line";
@@ -49,21 +47,6 @@ void Box(std::ostream& err, const std::string& title, const std::string& text) {
 // A refusal that is the command line's own concern, a file of the user's named in it.
 void Refuse(std::ostream& err, const std::string& text) {
   err << kBatchProgramName << ": " << text << '\n';
-}
-
-// The whole text of the answers file at `path`, or why it cannot be had.
-std::optional<std::string> ReadAnswersFile(const std::string& path, std::string& text) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return "\"" + path + "\" is a folder";
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kLargestAnswersFile) return "\"" + path + "\" is far too large";
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "cannot open \"" + path + "\"";
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  if (in.bad()) return "cannot read \"" + path + "\"";
-  text = contents.str();
-  return std::nullopt;
 }
 
 // The project read and converted to the units asked for, or the refusal's exit status.
@@ -167,15 +150,24 @@ int AnalysisExit(const ModelStore& model, const AnalysisRun& run, std::ostream& 
   return status;
 }
 
-// --check: the answers judged against the analysis in `run`, or exit 2 naming the faulty item.
-int WriteVerdicts(const ModelStore& model, const AnalysisRun& run, const std::string& path,
+// --check: the answers judged against the analysis in `run` (as the file gives them, or the
+// --only list), or exit 2 for a file that is not an answers file. A malformed item is named on
+// `err` and skipped, the others judged, and the exit is 2 then too.
+int WriteVerdicts(const BatchOptions& options, const ModelStore& model, const AnalysisRun& run,
                   const std::string& text, int status, std::ostream& out, std::ostream& err) {
-  const AnswerKey key = KeyOfAnalysis(model, run);
-  std::vector<GivenAnswer> answers;
-  if (auto fault = ReadAnswers(text, key, answers))
+  const std::string& path = *options.answers;
+  JsonValue document;
+  if (auto fault = ParseAnswersDocument(text, document))
     return Box(err, kAnswersErrorTitle, path + ": " + *fault), kExitRejected;
-  out << CheckJson(key, answers) << std::flush;
-  return out ? status : kExitOutputFailed;
+  const AnswerKey key = KeyOfAnalysis(model, run);
+  const AnswerSheet sheet = ReadAnswerItems(document, key);
+  for (const std::string& fault : sheet.Malformed)
+    Box(err, kAnswersErrorTitle, path + ": " + fault);
+  const Judgement judged =
+      options.only ? JudgeAsked(key, sheet, *options.only) : JudgeGiven(key, sheet);
+  out << CheckJson(judged, options.forStudent) << std::flush;
+  if (!out) return kExitOutputFailed;
+  return sheet.Malformed.empty() ? status : kExitRejected;
 }
 
 // The report as the Print command prints it, with the method and the diagrams when asked for.
@@ -213,6 +205,7 @@ std::string MovingLoadKeys(const ModelStore& model, const StructureResults& resu
 }  // namespace
 
 int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.grade) return RunGrade(*options.grade, options.only, out, err);
   if (options.picture)
     if (std::optional<std::string> refusal = PicturePathRefusal(*options.picture))
       return Refuse(err, *refusal), kExitOutputFailed;
@@ -269,8 +262,7 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
       return Refuse(err, PictureWriteRefusal(*error)), kExitOutputFailed;
   }
 
-  if (options.answers)
-    return WriteVerdicts(shown, run, *options.answers, answersText, status, out, err);
+  if (options.answers) return WriteVerdicts(options, shown, run, answersText, status, out, err);
   if (!options.json) return WriteReport(options, shown, run, status, out, err);
   if (options.stability && status == kExitComplete) {
     const std::variant<std::string, int> json =

@@ -1,10 +1,7 @@
 #include "reports/AnswerFile.h"
 
 #include <cmath>
-
-#include "model/NumberText.h"
-#include "reports/AnswerJudge.h"
-#include "reports/JsonReader.h"
+#include <utility>
 
 namespace stavelorn {
 
@@ -16,11 +13,9 @@ using Kind = JsonValue::Kind;
 std::string ItemName(std::size_t index, const JsonValue& item, const GivenAnswer& answer) {
   std::string name = "answer " + std::to_string(index + 1);
   const JsonValue* quantity = item.Find("quantity");
-  if (!quantity || quantity->kind != Kind::String || !FindAnswerQuantity(quantity->text))
-    return name;
-  name += " (" + quantity->text;
-  if (answer.Member > 0) name += " of member " + std::to_string(answer.Member);
-  return name + ")";
+  const AnswerQuantityInfo* info =
+      quantity && quantity->kind == Kind::String ? FindAnswerQuantity(quantity->text) : nullptr;
+  return info ? name + " (" + AnswerLabel(info->Quantity, answer.Member) + ")" : name;
 }
 
 // One entry: a number or null.
@@ -43,6 +38,8 @@ std::string Count(int n, const char* what) {
 // The "values" of an item in the quantity's shape, row by row.
 std::optional<std::string> ReadValues(const JsonValue& values, const AnswerGrid& grid,
                                       std::vector<std::optional<double>>& out) {
+  // A whole quantity left as null is unanswered, entry by entry.
+  if (values.kind == Kind::Null) return out.assign(grid.Values.size(), std::nullopt), std::nullopt;
   if (grid.Shape == AnswerShape::Scalar) {
     if (values.kind == Kind::Array) return std::string("expected one number, found a list");
     return ReadEntry(values, "the value", out);
@@ -92,16 +89,14 @@ std::optional<std::string> ReadItem(const JsonValue& item, const AnswerKey& key,
   return ReadValues(*values, key.Expected(answer.Quantity, answer.Member), answer.Values);
 }
 
-std::string Number(double value, bool single) {
-  if (!std::isfinite(value)) return "null";
-  return single ? RoundTripText(static_cast<float>(value)) : RoundTripText(value);
-}
-
 }  // namespace
 
-std::optional<std::string> ReadAnswers(const std::string& text, const AnswerKey& key,
-                                       std::vector<GivenAnswer>& answers) {
-  JsonValue document;
+std::string AnswerLabel(AnswerQuantity quantity, int member) {
+  std::string label = InfoOf(quantity).Name;
+  return member > 0 ? label + " of member " + std::to_string(member) : label;
+}
+
+std::optional<std::string> ParseAnswersDocument(const std::string& text, JsonValue& document) {
   try {
     document = ParseJson(text);
   } catch (const JsonError& error) {
@@ -109,51 +104,32 @@ std::optional<std::string> ReadAnswers(const std::string& text, const AnswerKey&
   }
   const JsonValue* list = document.kind == Kind::Object ? document.Find("answers") : nullptr;
   if (!list || list->kind != Kind::Array) return std::string("no \"answers\" list");
-  answers.clear();
-  for (std::size_t i = 0; i < list->items.size(); ++i) {
-    GivenAnswer answer;
-    if (auto fault = ReadItem(list->items[i], key, answer))
-      return ItemName(i, list->items[i], answer) + " " + *fault;
-    answers.push_back(std::move(answer));
-  }
   return std::nullopt;
 }
 
-std::string CheckJson(const AnswerKey& key, const std::vector<GivenAnswer>& answers) {
-  const bool single = !key.DoublePrecision();
-  int checked = 0, right = 0;
-  std::string items;
-  for (const GivenAnswer& a : answers) {
-    const AnswerQuantityInfo& info = InfoOf(a.Quantity);
-    const std::string head = "{\"quantity\": \"" + std::string(info.Name) + "\", \"member\": " +
-                             (info.PerMember ? std::to_string(a.Member) : "null");
-    const bool matrix = info.Shape == AnswerShape::Matrix;
-    const int cols = matrix ? key.Expected(a.Quantity, a.Member).Cols : 1;
-    auto item = [&](int index, double given, const std::string& rest) {
-      items += std::string(items.empty() ? "\n  " : ",\n  ") + head +
-               ", \"row\": " + std::to_string(index / cols + 1) +
-               ", \"col\": " + (matrix ? std::to_string(index % cols + 1) : "null") +
-               ", \"given\": " + Number(given, false) + rest + "}";
-    };
-    if (!key.Has(a.Quantity)) {
-      for (std::size_t i = 0; i < a.Values.size(); ++i)
-        if (a.Values[i])
-          item(static_cast<int>(i), *a.Values[i],
-               ", \"expected\": null, \"right\": null, \"slip\": null");
+AnswerSheet ReadAnswerItems(const JsonValue& document, const AnswerKey& key) {
+  AnswerSheet sheet;
+  std::vector<std::size_t> itemOf;  // the item each sound answer was read from
+  const std::vector<JsonValue>& items = document["answers"].items;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    GivenAnswer answer;
+    if (auto fault = ReadItem(items[i], key, answer)) {
+      sheet.Malformed.push_back(ItemName(i, items[i], answer) + " " + *fault);
       continue;
     }
-    for (const EntryVerdict& v : JudgeAnswer(key, a.Quantity, a.Member, a.Values)) {
-      ++checked;
-      right += v.Right;
-      const std::string slip =
-          v.Named == Slip::None ? "null" : "\"" + std::string(SlipName(v.Named)) + "\"";
-      item(v.Row * cols + v.Col, v.Given,
-           ", \"expected\": " + Number(v.Expected, single) +
-               ", \"right\": " + (v.Right ? "true" : "false") + ", \"slip\": " + slip);
+    std::size_t first = 0;
+    while (first < sheet.Answers.size() && (sheet.Answers[first].Quantity != answer.Quantity ||
+                                            sheet.Answers[first].Member != answer.Member))
+      ++first;
+    if (first < sheet.Answers.size()) {
+      sheet.Repeated.push_back(ItemName(i, items[i], answer) + " repeats answer " +
+                               std::to_string(itemOf[first] + 1) + ": the copy is not judged");
+      continue;
     }
+    sheet.Answers.push_back(std::move(answer));
+    itemOf.push_back(i);
   }
-  return "{\"checked\": " + std::to_string(checked) + ", \"right\": " + std::to_string(right) +
-         ", \"items\": [" + items + (items.empty() ? "]}\n" : "\n ]}\n");
+  return sheet;
 }
 
 }  // namespace stavelorn

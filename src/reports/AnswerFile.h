@@ -1,7 +1,9 @@
-// A class's answers as the batch tool reads them, and its verdicts as it writes them:
+// A class's answers as the batch tool reads them:
 //   {"answers": [{"quantity": "k", "member": 2, "values": [[...], ...]}, ...]}
 // "values" is one number (L), a list (cosines, codes, the member vectors, {P}, {d}) or a list of
-// rows ([k], [T], [K], [S], the reactions, one row per support); a null entry is not judged.
+// rows ([k], [T], [K], [S], the reactions, one row per support); a null entry, or a whole
+// quantity given as null, is left unanswered. One faulty item is set aside, named, and the
+// others are still read; only a file that is not JSON or has no "answers" list is refused.
 #pragma once
 
 #include <optional>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "reports/AnswerKey.h"
+#include "reports/JsonReader.h"
 
 namespace stavelorn {
 
@@ -18,15 +21,24 @@ struct GivenAnswer {
   std::vector<std::optional<double>> Values;  // row by row in the quantity's shape
 };
 
-// Reads the answers file's text, checking each item against the key (a known quantity, a
-// member that exists, the quantity's shape). Returns the fault, naming the line or the item
-// ("answer 3 (k of member 2): expected 6 rows, found 5"), or nothing when every item is sound.
-std::optional<std::string> ReadAnswers(const std::string& text, const AnswerKey& key,
-                                       std::vector<GivenAnswer>& answers);
+// What an answers file gives: its sound items, the first of each quantity, and what was set aside.
+struct AnswerSheet {
+  std::vector<GivenAnswer> Answers;
+  // "answer 3 (k of member 2) expected 6 rows, found 5"
+  std::vector<std::string> Malformed;
+  // "answer 4 (L of member 1) repeats answer 1: the copy is not judged"
+  std::vector<std::string> Repeated;
+};
 
-// The verdicts as one JSON object: {"checked": n, "right": r, "items": [...]}, one item per
-// entry given (not null), rows and columns 1-based; a quantity the key has no value for (after
-// a failed analysis) has its items' "expected" and "right" null and is not counted.
-std::string CheckJson(const AnswerKey& key, const std::vector<GivenAnswer>& answers);
+// "k of member 2", "S": a quantity as messages name it.
+std::string AnswerLabel(AnswerQuantity quantity, int member);
+
+// The answers file's text as JSON with an "answers" list, or why it is not one ("not JSON: line
+// 2: ...", "no \"answers\" list").
+std::optional<std::string> ParseAnswersDocument(const std::string& text, JsonValue& document);
+
+// The items of a document ParseAnswersDocument accepted, each checked against the key (a known
+// quantity, a member that exists, the quantity's shape).
+AnswerSheet ReadAnswerItems(const JsonValue& document, const AnswerKey& key);
 
 }  // namespace stavelorn

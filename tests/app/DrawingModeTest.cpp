@@ -177,6 +177,25 @@ TEST(DrawingMode, PressMeansWhatTheToolAndTheItemUnderItSay) {
   }
 }
 
+// A truss's bars take no hinge and no member load; a space type is not drawn at all.
+TEST(DrawingMode, ToolsOfferedPerType) {
+  const DrawTool all[] = {DrawTool::Select,    DrawTool::Joint, DrawTool::Member,
+                          DrawTool::Support,   DrawTool::Hinge, DrawTool::JointLoad,
+                          DrawTool::MemberLoad};
+  const struct {
+    StructKind Type;
+    int Offered;  // how many of `all`
+  } types[] = {{StructKind::Beam, 7}, {StructKind::PTruss, 5}, {StructKind::PFrame, 7},
+               {StructKind::Grid, 7}, {StructKind::STruss, 0}, {StructKind::SFrame, 0}};
+  for (const auto& type : types) {
+    int offered = 0;
+    for (DrawTool tool : all) offered += ToolApplies(tool, type.Type) ? 1 : 0;
+    EXPECT_EQ(offered, type.Offered) << static_cast<int>(type.Type);
+  }
+  EXPECT_FALSE(ToolApplies(DrawTool::Hinge, StructKind::PTruss));
+  EXPECT_FALSE(ToolApplies(DrawTool::MemberLoad, StructKind::PTruss));
+}
+
 // Joints clicked one by one: the first waits for the second (a list of one joint stores none),
 // then both are stored in one step; a click on a joint selects it and adds nothing.
 TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {

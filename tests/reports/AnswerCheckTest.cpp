@@ -70,7 +70,8 @@ struct Checked {
 };
 
 // The batch tool's verdicts on `answers` for `project`, both written to files as a class would.
-Checked CheckFiles(const std::string& project, const std::string& answers) {
+Checked CheckFiles(const std::string& project, const std::string& answers,
+                   const std::vector<std::string>& options = {}) {
   // One folder per test and process: ctest runs the tests of this program side by side, and
   // another build's run may be going at the same time.
   const auto dir = std::filesystem::temp_directory_path() /
@@ -80,9 +81,10 @@ Checked CheckFiles(const std::string& project, const std::string& answers) {
   std::ofstream(dir / "p.str") << project;
   std::ofstream(dir / "a.json") << answers;
   std::ostringstream out, err;
-  const int status =
-      RunBatchTool({"--check", (dir / "a.json").string(), (dir / "p.str").string()}, out, err);
-  return {status == kExitRejected ? JsonValue{} : ParseJson(out.str()), status, err.str()};
+  std::vector<std::string> args = {"--check", (dir / "a.json").string(), (dir / "p.str").string()};
+  args.insert(args.end(), options.begin(), options.end());
+  const int status = RunBatchTool(args, out, err);
+  return {out.str().empty() ? JsonValue{} : ParseJson(out.str()), status, err.str()};
 }
 
 std::string Item(const std::string& quantity, int member, const std::string& values) {
@@ -291,6 +293,57 @@ TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
   }
 }
 
+// What is judged: without --only what the file gives, once per quantity, a whole null quantity
+// and a malformed item left out (exit 2 for the latter, the rest still judged); with --only the
+// list, an entry left out counting wrong. --for-student shows no value, only hints.
+TEST(AnswerCheck, TheFileOrTheOnlyListDecidesWhatIsJudged) {
+  const std::string project = ReadWholeFile(SourcePath("examples/portal-frame.str"));
+  ModelStore model = ModelFromText(project);
+  const AnswerKey key = KeyOfAnalysis(model, CheckAndAnalyze(model));
+  const std::string length = std::to_string(key.Expected(AnswerQuantity::L, 1).Values[0]);
+  const std::string right = Item("L", 1, length), negative = Item("L", 1, "-" + length);
+  struct Row {
+    std::vector<std::string> items, options;
+    int status, checked, right, quantities, skipped;
+  };
+  const Row kRows[] = {
+      {{right, Item("L", 1, "1")}, {}, kExitComplete, 1, 1, 1, 1},
+      {{right, Item("cosines", 1, "null"), Item("k", 1, "[null]")}, {}, kExitRejected, 1, 1, 1, 1},
+      {{right}, {"--only", "L:1,k:1"}, kExitComplete, 37, 1, 2, 0},
+      {{right, Item("L", 2, "null")}, {"--only", "L,L:1"}, kExitComplete, 3, 1, 3, 0},
+      {{right}, {"--only", "L:1,k:4,S"}, kExitComplete, 1 + 49, 1, 2, 1},
+      {{negative, right}, {"--for-student"}, kExitComplete, 1, 0, 1, 1},
+  };
+  for (const Row& row : kRows) {
+    std::string answers = "{\"answers\": [";
+    for (const std::string& item : row.items) answers += (&item == &row.items[0] ? "" : ",") + item;
+    const Checked c = CheckFiles(project, answers + "]}", row.options);
+    SCOPED_TRACE(answers);
+    EXPECT_EQ(c.status, row.status) << c.err;
+    EXPECT_EQ(c.json["checked"].Number(), row.checked);
+    EXPECT_EQ(c.json["right"].Number(), row.right);
+    EXPECT_EQ(c.json["allRight"].text, row.checked == row.right ? "true" : "false");
+    EXPECT_EQ(c.json["quantities"].items.size(), static_cast<std::size_t>(row.quantities));
+    EXPECT_EQ(c.json["skipped"].items.size(), static_cast<std::size_t>(row.skipped));
+    const bool forStudent = !row.options.empty() && row.options[0] == "--for-student";
+    for (const JsonValue& item : c.json["items"].items) {
+      EXPECT_EQ(item.Find("expected") == nullptr, forStudent);
+      EXPECT_EQ(item.Find("given") == nullptr, forStudent);
+      const JsonValue* given = item.Find("given");
+      if (given && given->kind == JsonValue::Kind::Null) {
+        EXPECT_EQ(item["right"].text, "false");
+      }
+    }
+  }
+  const Checked student =
+      CheckFiles(project, "{\"answers\": [" + negative + "]}", {"--for-student"});
+  EXPECT_EQ(student.json["items"][0]["hint"].text, "a length is never negative");
+  const Checked unanswered =
+      CheckFiles(project, "{\"answers\": []}", {"--for-student", "--only", "d"});
+  EXPECT_EQ(unanswered.json["items"][0]["hint"].text, "not answered");
+  EXPECT_EQ(unanswered.json["quantities"][0]["allRight"].text, "false");
+}
+
 // A structure that fails the stability count: the member steps are judged, the rest are not,
 // and the tool exits as its report does. (That --check goes with no option but --case is the
 // option table's, shown among the tool's refusals.)
@@ -309,6 +362,11 @@ TEST(AnswerCheck, AnUnstableStructureHasOnlyItsMemberStepsJudged) {
   EXPECT_EQ(c.json["items"].items.size(), 10u);
   EXPECT_EQ(c.json["items"][1]["slip"].text, "swapped-coordinates");
   EXPECT_EQ(c.json["items"][9]["right"].kind, JsonValue::Kind::Null);
+  // Asked for, {d} has no value to judge by: it is skipped and said so, not counted wrong.
+  const Checked asked = CheckFiles(project, "{\"answers\": []}", {"--only", "L:1,d"});
+  EXPECT_EQ(asked.status, kExitNotStable);
+  EXPECT_EQ(asked.json["checked"].Number(), 1);
+  EXPECT_EQ(asked.json["skipped"][0].text, "d not judged: the program has no value for it");
   for (std::size_t i = 3; i < 10; ++i) {  // d is a column: entry k is row k, of no column
     EXPECT_EQ(c.json["items"][i]["row"].Number(), i - 2.0);
     EXPECT_EQ(c.json["items"][i]["col"].kind, JsonValue::Kind::Null);

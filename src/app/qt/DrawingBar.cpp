@@ -162,13 +162,22 @@ void DrawingBar::Build() {
 void DrawingBar::Follow() {
   const StructKind kind = model_.Kind();
   setToolTip(Hint());
-  const bool drawable = DrawableType(kind);
-  for (QAction* action : tools_->actions()) action->setEnabled(drawable);
+  for (QAction* action : tools_->actions()) {
+    const auto tool = static_cast<DrawTool>(action->data().toInt());
+    action->setEnabled(ToolApplies(tool, kind));
+    if (tool == mode_.Palette.Tool && !action->isEnabled()) {
+      mode_.Palette.Tool = DrawTool::Select;
+      tools_->actions().front()->setChecked(true);
+    }
+  }
+  loads_->setEnabled(ToolApplies(DrawTool::MemberLoad, kind));
   supports_->blockSignals(true);
   supports_->clear();
   for (const SupportKind& support : SupportKinds(kind))
     supports_->addItem(QString::fromStdString(support.Name));
-  supports_->setCurrentIndex(std::min(mode_.Palette.Support, supports_->count() - 1));
+  // A project without supports to offer (none open) leaves no choice; the next one starts at
+  // its first kind rather than at none.
+  supports_->setCurrentIndex(std::max(0, std::min(mode_.Palette.Support, supports_->count() - 1)));
   mode_.Palette.Support = supports_->currentIndex();
   supports_->blockSignals(false);
   loads_->blockSignals(true);
