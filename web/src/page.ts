@@ -58,6 +58,8 @@ const multiplierBar = byId<HTMLElement>('multiplier-bar');
 const multiplierBox = byId<HTMLInputElement>('multiplier');
 let analysed: Analysed | null = null;
 let projectName = 'project';
+// Whether a project has been asked for since the page loaded (the kept one then stays kept).
+let projectChosen = false;
 
 function showMessages(messages: Message[]): void {
   const host = byId<HTMLElement>('messages');
@@ -137,6 +139,7 @@ function setResultsShown(shown: boolean): void {
 }
 
 async function openProject(name: string, text: string): Promise<void> {
+  projectChosen = true;
   try {
     const opened = await engine.ask<Opened>({ op: 'open', name, text });
     showMessages(opened.messages);
@@ -331,7 +334,7 @@ async function start(): Promise<void> {
   // (a course page's link) and this is no reload.
   const navigation = performance.getEntriesByType('navigation')[0] as PerformanceNavigationTiming | undefined;
   const keptFirst = !asked || navigation?.type === 'reload';
-  if ((await openLink()) || (keptFirst && (await editing.restoreKept()))) return;
+  if ((await openLink()) || (keptFirst && (await editing.restoreKept(() => !projectChosen)))) return;
   if (asked) await openExample(asked);
 }
 

@@ -64,10 +64,11 @@ export class EditingBar {
     await this.run({ op: 'edit.state' });
   }
 
-  // The project a reload finds in the storage, put back with its history; false when none is.
-  async restoreKept(): Promise<boolean> {
+  // The project a reload finds in the storage, put back with its history, unless `wanted` says
+  // the user has opened another meanwhile; false when none is put back.
+  async restoreKept(wanted: () => boolean): Promise<boolean> {
     const snapshot = await kept();
-    if (!snapshot || !(await this.host.ask<boolean>({ op: 'edit.restore', snapshot }))) return false;
+    if (!snapshot || !wanted() || !(await this.host.ask<boolean>({ op: 'edit.restore', snapshot }))) return false;
     await this.run({ op: 'edit.state' });
     this.host.showMessages([
       {
