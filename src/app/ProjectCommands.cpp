@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/UnitsChange.h"
 #include "model/ProjectFile.h"
-#include "model/UnitConversion.h"
 
 namespace stavelorn {
 
@@ -80,28 +80,9 @@ void ProjectCommands::ChangeProjectTitle() {
 
 void ProjectCommands::ChangeUnits() {
   UnitSystem chosen = model_.Units;
-  if (!windows_.ChooseUnits(chosen) || chosen == model_.Units) return;
-  // Values can be converted only from units that were named; naming units for the first time,
-  // or dropping them, changes no number.
-  bool convert = false;
-  if (model_.Units.Named && chosen.Named && HasConvertibleValues(model_)) {
-    const int answer = messages_.AskYesNoCancel(
-        "Units", "Convert the project's values from " + UnitSystemText(model_.Units) + " to " +
-                     UnitSystemText(chosen) +
-                     "?\n\nYes: every value is converted, and the structure stays the same.\n"
-                     "No: the numbers stay as they are and are only relabelled.");
-    if (answer == kAnswerCancel) return;
-    convert = answer == kAnswerYes;
-  }
-  if (convert) {
-    if (RunResult error = ConvertUnits(model_, chosen)) {
-      messages_.ReportError("Units", *error);
-      return;
-    }
-  } else {
-    model_.Units = chosen;
-  }
-  CommitUnitsChange(convert);
+  if (!windows_.ChooseUnits(chosen)) return;
+  if (const std::optional<bool> converted = ChangeUnitsTo(model_, chosen, messages_))
+    CommitUnitsChange(*converted);
 }
 
 void ProjectCommands::CommitUnitsChange(bool converted) {

@@ -54,6 +54,12 @@ const char* ChangeName(Change change) {
   return "";
 }
 
+std::optional<Change> ChangeNamed(const std::string& name) {
+  for (const ChangeInfo& info : kChanges)
+    if (name == info.Name) return info.Step;
+  return std::nullopt;
+}
+
 std::optional<Change> ChangeOfDataWindow(MenuItem menu) {
   for (const ChangeInfo& info : kChanges)
     if (info.Window == menu && menu != MenuItem::Count) return info.Step;

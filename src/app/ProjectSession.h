@@ -46,6 +46,8 @@ enum class Change {
 
 // "Project Title", "Cross-Sections", "Joint Loads".
 const char* ChangeName(Change change);
+// The change ChangeName names `name`; std::nullopt for any other text.
+std::optional<Change> ChangeNamed(const std::string& name);
 // The change a data window opened from `menu` commits; std::nullopt for a menu item that opens
 // no data window.
 std::optional<Change> ChangeOfDataWindow(MenuItem menu);
@@ -98,6 +100,8 @@ class ProjectSession {
 
   // The data as they now stand become the step `change`, unless they equal the last step.
   void RecordChange(Change change);
+  // Every state of the data the history keeps, with the steps' names and the saved mark.
+  const EditHistory<ModelStore>& History() const { return history_; }
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
   // "Undo Joints", "Redo Project Title"; "Undo" and "Redo" when there is nothing to take.

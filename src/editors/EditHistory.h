@@ -67,6 +67,13 @@ class EditHistory {
   const State& Current() const { return steps_[position_].Value; }
   // How many steps can be undone.
   std::size_t Depth() const { return position_; }
+  // Every state kept, oldest first: how many, and state `i`'s step name ("" for the first) and
+  // state. The current one is Depth().
+  std::size_t Size() const { return steps_.size(); }
+  const std::string& NameAt(std::size_t i) const { return steps_.at(i).Name; }
+  const State& StateAt(std::size_t i) const { return steps_.at(i).Value; }
+  // Which state was saved last; Size() when none of those kept was.
+  std::size_t SavedAt() const { return saved_ == kNone ? steps_.size() : saved_; }
 
   // The current state has been saved.
   void MarkSaved() { saved_ = position_; }

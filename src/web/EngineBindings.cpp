@@ -2,7 +2,8 @@
 // project in the module's memory file system (FS.writeFile), calls runTool with the arguments a
 // user would give stavelorn-report, and reads what it wrote, a picture from that file system too.
 // The page's own session (PageSession) answers in JSON what the page shows of an open project;
-// the help pages, written into that file system by the page, are listed and searched here.
+// the help pages, written into that file system by the page, are listed and searched here; its
+// editing (PageEditing) builds and changes the open project through the desktop's list windows.
 // Every number the page shows is thus written by the code the desktop and the batch tool run.
 #include <emscripten/bind.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
+#include "web/PageEditing.h"
 #include "web/PageHelp.h"
 #include "web/PageSession.h"
 
@@ -58,6 +60,26 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("pickText", &PageSession::PickText)
       .function("methodStep", &PageSession::MethodStep)
       .function("memberDiagrams", &PageSession::MemberDiagrams);
+  emscripten::class_<PageEditing>("PageEditing")
+      .constructor<PageSession&>()
+      .class_function("titleForm", &PageEditing::TitleForm)
+      .function("newProject", &PageEditing::NewProject)
+      .function("state", &PageEditing::State)
+      .function("openList", &PageEditing::OpenList)
+      .function("closeList", &PageEditing::CloseList)
+      .function("listCommand", &PageEditing::ListCommand)
+      .function("typeField", &PageEditing::TypeField)
+      .function("clickCheck", &PageEditing::ClickCheck)
+      .function("choose", &PageEditing::Choose)
+      .function("entryCommand", &PageEditing::EntryCommand)
+      .function("undo", &PageEditing::Undo)
+      .function("redo", &PageEditing::Redo)
+      .function("unitsForm", &PageEditing::UnitsForm)
+      .function("changeUnits", &PageEditing::ChangeUnits)
+      .function("projectText", &PageEditing::ProjectText)
+      .function("openCopy", &PageEditing::OpenCopy)
+      .function("snapshot", &PageEditing::Snapshot)
+      .function("restore", &PageEditing::Restore);
 }
 
 }  // namespace stavelorn

@@ -57,6 +57,9 @@ class PageSession {
   std::string MemberDiagrams(int member) const;
 
  private:
+  // Builds and edits the project this session shows.
+  friend class PageEditing;
+
   std::string Drawing() const;
 
   ModelStore model_;

@@ -20,16 +20,22 @@ export class EngineClient {
   }
 
   // The answer to `request`; the page shows that it is working meanwhile, except while it asks
-  // for the text under the pointer.
+  // for the text under the pointer or hands on a keystroke in an entry form.
   async ask<T>(request: Request): Promise<T> {
     if (request.op === 'open') this.lastOpen = request;
-    const shown = request.op !== 'pick';
+    const shown = request.op !== 'pick' && request.op !== 'edit.type';
     if (shown) this.onBusy(true);
     try {
       return JSON.parse(await this.send(request)) as T;
     } finally {
       if (shown && this.pending.size === 0) this.onBusy(false);
     }
+  }
+
+  // What a fresh worker is given after Cancel in place of the project last opened: the edited
+  // project with its history.
+  keepForRestart(request: Request): void {
+    this.lastOpen = request;
   }
 
   // Ends whatever the engine is doing; the project last opened is opened again, unanalysed.

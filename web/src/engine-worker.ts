@@ -1,5 +1,6 @@
 // The engine's own thread: loads the WebAssembly module and keeps the one page session, so that
 // a long analysis never holds up the page (the page ends this worker to cancel one).
+import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
 import type { Envelope, Reply, Request } from './protocol';
 
 interface PageSession {
@@ -13,6 +14,7 @@ interface PageSession {
 }
 interface EngineModule {
   PageSession: { new (): PageSession; captions(): string };
+  PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
@@ -24,7 +26,10 @@ declare const StavelornEngine: () => Promise<EngineModule>;
 declare function importScripts(...urls: string[]): void;
 
 importScripts('stavelorn-engine.js');
-const ready = StavelornEngine().then((engine) => ({ engine, session: new engine.PageSession() }));
+const ready = StavelornEngine().then((engine) => {
+  const session = new engine.PageSession();
+  return { engine, session, editing: new engine.PageEditing(session) };
+});
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
 const helpFolder = '/help';
@@ -44,7 +49,8 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session } = await ready;
+  const { engine, session, editing } = await ready;
+  if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();

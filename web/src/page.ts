@@ -2,6 +2,9 @@
 // caption, message, number and table comes from the engine; nothing here decides a rule.
 import { DrawingPane } from './drawing';
 import { button, copyButton, heading, resultGrid } from './elements';
+import { EditingBar } from './editing/editing-bar';
+import type { EditState } from './editing/protocol';
+import { readLink } from './editing/share-link';
 import { Cancelled, EngineClient } from './engine-client';
 import { HelpPanel } from './help-view';
 import { showMemberWindow } from './member-view';
@@ -68,6 +71,8 @@ const multiplierBox = byId<HTMLInputElement>('multiplier');
 let analysed: Analysed | null = null;
 let projectName = 'project';
 const exampleTexts = new Map<string, string>();
+// Whether a project has been asked for since the page loaded (the kept one then stays kept).
+let projectChosen = false;
 
 function showMessages(messages: Message[]): void {
   const host = byId<HTMLElement>('messages');
@@ -100,6 +105,42 @@ function showMessages(messages: Message[]): void {
   host.querySelector<HTMLButtonElement>('button')?.focus();
 }
 
+const editing = new EditingBar(byId('editing-bar'), byId('list-panel'), {
+  ask: (request) => engine.ask(request),
+  showMessages,
+  showProject,
+  keepForRestart: (request) => engine.keepForRestart(request),
+});
+
+// The project as an edit left it; results it no longer has are hidden.
+function showProject(state: EditState): void {
+  byId('project-title').textContent = state.title;
+  document.title = `${state.title} – STAVELORN`;
+  byId('drop-hint').hidden = true;
+  analyzeButton.disabled = !state.analyze;
+  if (!state.analysed) {
+    analysed = null;
+    setResultsShown(false);
+    multiplierBar.hidden = true;
+  }
+  drawing.show(state.svg, true);
+}
+
+// A project carried by the address's fragment: a copy to edit, or (embedded in a course page)
+// its drawing and results only. False when the address carries none.
+async function openLink(): Promise<boolean> {
+  const link = await readLink(location.hash);
+  if (!link) return false;
+  if (link.kind === 'embed') document.body.classList.add('embed');
+  if ('damaged' in link) showMessages([{ title: 'Share Link', text: link.damaged, style: 'stop' }]);
+  else if (link.kind === 'project') await editing.openCopy(link.text);
+  else {
+    await openProject('shared.str', link.text);
+    await analyze();
+  }
+  return true;
+}
+
 function showFailure(error: unknown): void {
   if (error instanceof Cancelled) return;
   showMessages([{ title: 'STAVELORN', text: String(error), style: 'stop' }]);
@@ -118,6 +159,7 @@ function showsInView(name: string): void {
 }
 
 async function openProject(name: string, text: string): Promise<void> {
+  projectChosen = true;
   try {
     const opened = await engine.ask<Opened>({ op: 'open', name, text });
     if (!opened.opened) return showMessages(opened.messages);
@@ -131,6 +173,7 @@ async function openProject(name: string, text: string): Promise<void> {
     byId('drop-hint').hidden = true;
     drawing.show(opened.svg, false);
     showMessages(opened.messages);
+    if (!document.body.classList.contains('embed')) await editing.opened();
   } catch (error) {
     showFailure(error);
   }
@@ -349,9 +392,15 @@ async function start(): Promise<void> {
     select.append(new Option(name, name));
   }
   const asked = new URLSearchParams(location.search).get('example');
+  // The project kept from the last visit comes back, unless the address asks for an example
+  // (a course page's link) and this is no reload.
+  const navigation = performance.getEntriesByType('navigation')[0] as PerformanceNavigationTiming | undefined;
+  const keptFirst = !asked || navigation?.type === 'reload';
+  if ((await openLink()) || (keptFirst && (await editing.restoreKept(() => !projectChosen)))) return;
   if (asked) await openExample(asked);
 }
 
+window.addEventListener('hashchange', () => void openLink().catch(showFailure));
 byId<HTMLSelectElement>('example').addEventListener('change', (e) => {
   const name = (e.target as HTMLSelectElement).value;
   if (name) void openExample(name);

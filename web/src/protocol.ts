@@ -1,5 +1,6 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
+import type { EditRequest } from './editing/protocol';
 
 export type Request =
   | { op: 'captions' }
@@ -14,7 +15,8 @@ export type Request =
   | { op: 'helpContents' }
   | { op: 'helpSearch'; query: string }
   | { op: 'helpOfView'; view: string }
-  | { op: 'about'; examples: string; help: string };
+  | { op: 'about'; examples: string; help: string }
+  | EditRequest;
 
 export interface Envelope {
   id: number;

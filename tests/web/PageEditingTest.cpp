@@ -1,0 +1,313 @@
+// Editing in the browser page: every example typed in through the list windows' entry forms from
+// New Project writes the example's own file; undo takes it back to the empty project and redo
+// brings it again; the history kept between visits comes back as it was; a form refuses what
+// the desktop refuses and Cancel leaves the list as it was.
+#include "web/PageEditing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/ProjectFile.h"
+#include "reports/JsonReader.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+const char* const kExamples[] = {"continuous-beam", "grid-floor",  "portal-frame",
+                                 "roof-truss",      "space-frame", "space-truss-tower"};
+
+ModelStore ExampleModel(const std::string& name) {
+  ModelStore model;
+  EXPECT_FALSE(ReadProjectText(
+      model, testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str"))));
+  return model;
+}
+
+std::string FileText(const ModelStore& model) {
+  std::string text;
+  EXPECT_FALSE(ProjectFileText(model, text));
+  return text;
+}
+
+// A list's rows, cell after cell, one line a row.
+std::string RowsText(const JsonValue& rows) {
+  std::string text;
+  for (const JsonValue& row : rows.items) {
+    for (const JsonValue& cell : row.items) text += cell.text + "\t";
+    text += "\n";
+  }
+  return text;
+}
+
+// The lines of a project's file text in order: two files of the same sections and records, in
+// whatever order a keyed list's items were typed (the newest load of a member comes first).
+std::string SortedLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  std::sort(lines.begin(), lines.end());
+  std::string sorted;
+  for (const std::string& line : lines) sorted += line + "\n";
+  return sorted;
+}
+
+std::string TypedText(PageEditing& editing) {
+  return ParseJson(editing.ProjectText(false))["text"].text;
+}
+
+// What a user types into the entry form `typed` to make it hold what `wanted` shows: the choice,
+// then the check boxes, then every field the form takes typing in, in the form's order.
+void TypeForm(PageEditing& editing, const JsonValue& wanted, const JsonValue& typed) {
+  editing.Choose(std::stoi(wanted["choice"]["selected"].text));
+  for (const JsonValue& check : wanted["checks"].items)
+    if (check["shown"].text == "true")
+      editing.ClickCheck(std::stoi(check["check"].text), check["checked"].text == "true");
+  for (std::size_t i = 0; i < wanted["fields"].items.size(); ++i) {
+    const JsonValue& field = wanted["fields"][i];
+    const JsonValue& box = typed["fields"][i];
+    if (field["shown"].text == "true" && box["readOnly"].text == "false")
+      editing.TypeField(std::stoi(field["field"].text), field["text"].text);
+  }
+}
+
+// Every item of every list of `source`, as its Edit form shows it, typed into `target` from an
+// empty project; each list's items after the first by Next, the last by OK.
+void TypeEveryList(PageEditing& source, PageEditing& target) {
+  const JsonValue lists = ParseJson(source.State());
+  for (const JsonValue& item : lists["menu"].items) {
+    SCOPED_TRACE(item["caption"].text);
+    const int count =
+        std::stoi(ParseJson(source.OpenList(item["item"].text))["list"]["count"].text);
+    JsonValue shown = ParseJson(target.OpenList(item["item"].text));
+    ASSERT_NE(shown["list"].kind, JsonValue::Kind::Null);
+    if (shown["entry"].kind == JsonValue::Kind::Null && count > 0)
+      shown = ParseJson(target.ListCommand("add", 1, 1, true));
+    for (int row = 1; row <= count; ++row) {
+      const JsonValue edited = ParseJson(source.ListCommand("edit", row, row, true));
+      ASSERT_NE(edited["entry"].kind, JsonValue::Kind::Null) << "row " << row;
+      TypeForm(target, edited["entry"], shown["entry"]);
+      source.EntryCommand("cancel");
+      shown = ParseJson(target.EntryCommand(row < count ? "next" : "ok"));
+      ASSERT_TRUE(shown["messages"].items.empty()) << shown["messages"][0]["text"].text;
+    }
+    source.CloseList();
+    target.CloseList();
+  }
+}
+
+TEST(PageEditing, TypesEveryExampleInFromNewProjectAndUndoesAndRedoesEveryStep) {
+  for (const std::string name : kExamples) {
+    SCOPED_TRACE(name);
+    const ModelStore example = ExampleModel(name);
+    PageSession sourcePage;
+    sourcePage.Open(name + ".str", FileText(example));
+    PageEditing source(sourcePage);
+    PageSession page;
+    PageEditing editing(page);
+    ASSERT_EQ(
+        ParseJson(editing.NewProject(example.ProjectTitle, example.StructType))["refusal"].text,
+        "");
+    const std::string empty = TypedText(editing);
+    TypeEveryList(source, editing);
+    const std::string typed = TypedText(editing);
+    EXPECT_EQ(SortedLines(typed), SortedLines(FileText(example)));
+    const JsonValue analysed = ParseJson(page.Analyze(false));
+    EXPECT_EQ(analysed["complete"].text, "true");
+    EXPECT_EQ(RowsText(analysed["tables"][1]["cells"]),
+              RowsText(ParseJson(sourcePage.Analyze(false))["tables"][1]["cells"]));
+
+    int steps = 0;
+    while (ParseJson(editing.State())["canUndo"].text == "true" && steps < 500) {
+      editing.Undo();
+      ++steps;
+    }
+    EXPECT_EQ(TypedText(editing), empty);
+    EXPECT_EQ(ParseJson(editing.State())["undo"].text, "Undo");
+    for (int step = 0; step < steps; ++step) editing.Redo();
+    EXPECT_EQ(TypedText(editing), typed);
+    EXPECT_EQ(ParseJson(editing.State())["redo"].text, "Redo");
+  }
+}
+
+TEST(PageEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMark) {
+  const ModelStore example = ExampleModel("portal-frame");
+  PageSession sourcePage;
+  sourcePage.Open("portal-frame.str", FileText(example));
+  PageEditing source(sourcePage);
+  PageSession page;
+  PageEditing editing(page);
+  editing.NewProject(example.ProjectTitle, example.StructType);
+  TypeEveryList(source, editing);
+  const std::string typed = TypedText(editing);
+  editing.Undo();
+  editing.Undo();
+  const std::string middle = TypedText(editing);
+  const JsonValue before = ParseJson(editing.State());
+  EXPECT_EQ(before["undo"].text, "Undo Members");
+  EXPECT_EQ(before["redo"].text, "Redo Joint Loads");
+
+  PageSession reloaded;
+  PageEditing restored(reloaded);
+  ASSERT_TRUE(restored.Restore(editing.Snapshot()));
+  const JsonValue after = ParseJson(restored.State());
+  EXPECT_EQ(TypedText(restored), middle);
+  for (const char* key : {"undo", "redo", "unsaved", "title"})
+    EXPECT_EQ(after[key].text, before[key].text) << key;
+  restored.Redo();
+  restored.Redo();
+  EXPECT_EQ(TypedText(restored), typed);
+
+  // Saved in the middle: undoing back to that place leaves nothing unsaved, after a reload too.
+  restored.Undo();
+  EXPECT_EQ(ParseJson(restored.ProjectText(true))["name"].text, "untitled.str");
+  restored.Redo();
+  PageSession again;
+  PageEditing second(again);
+  ASSERT_TRUE(second.Restore(restored.Snapshot()));
+  EXPECT_EQ(ParseJson(second.State())["unsaved"].text, "true");
+  second.Undo();
+  EXPECT_EQ(ParseJson(second.State())["unsaved"].text, "false");
+}
+
+TEST(PageEditing, ADamagedHistoryIsRefusedAndChangesNothing) {
+  PageSession page;
+  page.Open("portal-frame.str", FileText(ExampleModel("portal-frame")));
+  PageEditing editing(page);
+  const std::string before = TypedText(editing);
+  const std::string good = editing.Snapshot();
+  for (const std::string& damaged :
+       {std::string("{"), std::string("{\"steps\": []}"), good.substr(0, good.size() / 2),
+        std::string("{\"file\": \"\", \"position\": 0, \"saved\": null, \"steps\": [{\"change\": "
+                    "\"\", \"text\": \"not a project\"}]}"),
+        std::string("{\"file\": \"\", \"position\": 3, \"saved\": null, \"steps\": [{\"change\": "
+                    "\"\", \"text\": \"\\\"T\\\"\\r\\n\\\"Beam\\\"\\r\\n\"}]}")}) {
+    EXPECT_FALSE(editing.Restore(damaged)) << damaged;
+    EXPECT_EQ(TypedText(editing), before);
+  }
+}
+
+TEST(PageEditing, FormsRefuseATypoAndAnOverflowNamingTheFieldAndCancelLeavesTheList) {
+  const ModelStore example = ExampleModel("portal-frame");
+  PageSession page;
+  page.Open("portal-frame.str", FileText(example));
+  PageEditing editing(page);
+  const JsonValue lists = ParseJson(editing.State());
+  for (const JsonValue& item : lists["menu"].items) {
+    SCOPED_TRACE(item["caption"].text);
+    const JsonValue opened = ParseJson(editing.OpenList(item["item"].text));
+    const std::string rows = RowsText(opened["list"]["rows"]);
+    if (opened["list"]["count"].text == "0") continue;  // opened into Add, tested by the typing
+    const JsonValue edited = ParseJson(editing.ListCommand("edit", 1, 1, true));
+    ASSERT_NE(edited["entry"].kind, JsonValue::Kind::Null);
+    for (const JsonValue& field : edited["entry"]["fields"].items) {
+      const std::string kind = field["rule"]["kind"].text;
+      if (field["shown"].text != "true" || field["readOnly"].text == "true" ||
+          (kind != "number" && kind != "positive"))
+        continue;
+      for (const std::string typed : {"2OO", "1e39"}) {
+        editing.TypeField(std::stoi(field["field"].text), typed);
+        const JsonValue refused = ParseJson(editing.EntryCommand("ok"));
+        ASSERT_EQ(refused["messages"].items.size(), 1u) << typed;
+        EXPECT_EQ(refused["messages"][0]["title"].text, "Invalid Entry");
+        const std::string text = refused["messages"][0]["text"].text;
+        const std::string label = field["label"].text.substr(0, field["label"].text.find(':'));
+        EXPECT_NE(text.find(label.substr(0, label.find_last_not_of(' ') + 1)), std::string::npos)
+            << text;
+        EXPECT_NE(text.find(typed), std::string::npos) << text;
+        EXPECT_EQ(refused["entry"]["focus"].text, field["field"].text);
+      }
+      break;
+    }
+    const JsonValue cancelled = ParseJson(editing.EntryCommand("cancel"));
+    EXPECT_EQ(cancelled["entry"].kind, JsonValue::Kind::Null);
+    EXPECT_EQ(RowsText(cancelled["list"]["rows"]), rows);
+  }
+  EXPECT_EQ(TypedText(editing), FileText(example));
+  EXPECT_EQ(ParseJson(editing.State())["canUndo"].text, "false");
+}
+
+TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRefuses) {
+  PageSession page;
+  page.Open("portal-frame.str", FileText(ExampleModel("portal-frame")));
+  PageEditing editing(page);
+  editing.OpenList("MnuLoadMem");
+  const JsonValue asked = ParseJson(editing.ListCommand("delete", 1, 1, false));
+  EXPECT_EQ(asked["question"]["title"].text.rfind("Delete ", 0), 0u);
+  EXPECT_NE(asked["question"]["text"].text.find(" ?"), std::string::npos);
+  EXPECT_EQ(asked["list"]["count"].text, "2");
+  EXPECT_EQ(asked["canUndo"].text, "false");
+  const JsonValue deleted = ParseJson(editing.ListCommand("delete", 1, 1, true));
+  EXPECT_EQ(deleted["question"].kind, JsonValue::Kind::Null);
+  EXPECT_EQ(deleted["list"]["count"].text, "1");
+  EXPECT_EQ(deleted["undo"].text, "Undo Member Loads");
+  EXPECT_EQ(deleted["unsaved"].text, "true");
+
+  // A link that opens nothing leaves the project and its history; one that opens is a new copy.
+  EXPECT_EQ(ParseJson(editing.OpenCopy("not a project"))["opened"].text, "false");
+  EXPECT_EQ(ParseJson(editing.State())["undo"].text, "Undo Member Loads");
+  EXPECT_EQ(ParseJson(editing.OpenCopy(FileText(ExampleModel("portal-frame"))))["opened"].text,
+            "true");
+  const JsonValue copy = ParseJson(editing.State());
+  EXPECT_EQ(copy["canUndo"].text, "false");
+  EXPECT_EQ(copy["unsaved"].text, "true");
+  EXPECT_EQ(ParseJson(editing.ProjectText(false))["name"].text, "untitled.str");
+
+  for (const auto& [title, type] :
+       {std::pair<std::string, std::string>{"", "Beam"}, {"A beam", ""}, {"A beam", "Arch"}}) {
+    const JsonValue refused = ParseJson(editing.NewProject(title, type));
+    EXPECT_FALSE(refused["refusal"].text.empty()) << title << type;
+    EXPECT_EQ(refused["title"].text, copy["title"].text);
+  }
+  const JsonValue made = ParseJson(editing.NewProject("A beam", "Beam"));
+  EXPECT_EQ(made["refusal"].text, "");
+  EXPECT_EQ(made["title"].text, "A beam");
+  EXPECT_EQ(made["canUndo"].text, "false");
+  EXPECT_EQ(made["unsaved"].text, "true");
+  EXPECT_EQ(made["list"].kind, JsonValue::Kind::Null);
+}
+
+TEST(PageEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
+  PageSession page;
+  page.Open("portal-frame.str", FileText(ExampleModel("portal-frame")));
+  PageEditing editing(page);
+  const JsonValue form = ParseJson(editing.UnitsForm());
+  EXPECT_EQ(form["named"].text, "false");
+  ASSERT_EQ(form["units"].items.size(), 3u);
+  const auto option = [&](int unit, const std::string& symbol) {
+    const std::vector<JsonValue>& options = form["units"][unit]["options"].items;
+    for (std::size_t i = 0; i < options.size(); ++i)
+      if (options[i].text == symbol) return static_cast<int>(i);
+    ADD_FAILURE() << symbol;
+    return 0;
+  };
+  // Naming units changes no number and asks nothing.
+  const JsonValue named =
+      ParseJson(editing.ChangeUnits(true, option(0, "kN"), option(1, "m"), option(2, "°C"), ""));
+  EXPECT_EQ(named["question"].kind, JsonValue::Kind::Null);
+  EXPECT_EQ(named["undo"].text, "Undo Units");
+  const std::string metres = TypedText(editing);
+  EXPECT_NE(metres.find("\r\n8,5\r\n"), std::string::npos);
+  EXPECT_NE(metres.find("\"Units\""), std::string::npos);
+
+  struct Case {
+    const char* Answer;
+    const char* Joint3;  // the third joint's record afterwards
+  };
+  for (const Case& c : {Case{"", "8,5"}, Case{"convert", "8000,5000"}, Case{"relabel", "8,5"}}) {
+    SCOPED_TRACE(c.Answer);
+    const JsonValue changed = ParseJson(
+        editing.ChangeUnits(true, option(0, "N"), option(1, "mm"), option(2, "°C"), c.Answer));
+    EXPECT_EQ(changed["question"].kind == JsonValue::Kind::Null, *c.Answer != '\0');
+    const std::string text = TypedText(editing);
+    EXPECT_NE(text.find(std::string("\r\n") + c.Joint3 + "\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text == metres, *c.Answer == '\0');
+    if (*c.Answer) editing.Undo();
+    EXPECT_EQ(TypedText(editing), metres);
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn

@@ -1,0 +1,267 @@
+// A data list window and its entry form, drawn from what the engine's list editor answers: the
+// grid with its headings and rows, the desktop's buttons, the preview, and one generic form whose
+// fields, check boxes and choice are the editor's. Every click and keystroke goes to the engine;
+// nothing here decides whether a value is taken.
+import { button, heading } from '../elements';
+import type { Message } from '../protocol';
+import { confirmBox } from './modal';
+import type { EditRequest, EditState, EntryAnswer, EntryForm, ListWindow } from './protocol';
+
+export interface ListHost {
+  ask<T>(request: EditRequest): Promise<T>;
+  // An answer that may change the project: the host shows it (drawing, menus, messages, storage).
+  changed(state: EditState): void;
+  showMessages(messages: Message[]): void;
+}
+
+export class ListView {
+  private first = 1;
+  private last = 1;
+  private readonly dialog = document.createElement('dialog');
+  private shownForm = '';
+
+  constructor(
+    private readonly panel: HTMLElement,
+    private readonly host: ListHost,
+  ) {
+    this.dialog.id = 'entry-form';
+    this.dialog.addEventListener('cancel', (e) => {
+      e.preventDefault();
+      void this.entry('cancel');
+    });
+    document.body.append(this.dialog);
+  }
+
+  // Shows the list and form of `state` (or hides them when it has none); returns whether its
+  // messages were shown too, inside the open form, which alone takes clicks while it is open.
+  show(state: EditState): boolean {
+    this.showList(state.list);
+    this.showEntry(state.entry);
+    if (!state.entry) return false;
+    this.showEntryMessages(state.messages);
+    return true;
+  }
+
+  private showEntryMessages(messages: Message[]): void {
+    const host = this.dialog.querySelector<HTMLElement>('#entry-messages');
+    if (!host) return;
+    host.replaceChildren(
+      ...messages.map((m) => {
+        const box = document.createElement('div');
+        box.className = `message ${m.style}`;
+        box.append(heading(m.title, 'h3'), m.text);
+        return box;
+      }),
+    );
+  }
+
+  private async command(command: string, confirmed = false): Promise<void> {
+    const state = await this.host.ask<EditState>({
+      op: 'edit.list',
+      command,
+      first: this.first,
+      last: this.last,
+      confirmed,
+    });
+    this.host.changed(state);
+    if (state.question && (await confirmBox(state.question.title, state.question.text)))
+      await this.command(command, true);
+  }
+
+  private async entry(command: 'next' | 'ok' | 'cancel'): Promise<void> {
+    this.host.changed(await this.host.ask<EditState>({ op: 'edit.entry', command }));
+  }
+
+  private showList(list: ListWindow | null): void {
+    this.panel.hidden = !list;
+    if (!list) {
+      this.panel.replaceChildren();
+      return;
+    }
+    this.first = this.last = Math.min(Math.max(list.current, 1), Math.max(list.count, 1));
+    const grid = document.createElement('table');
+    grid.id = 'list-grid';
+    grid.setAttribute('aria-label', list.caption);
+    grid.tabIndex = 0;
+    const head = grid.createTHead().insertRow();
+    for (const text of list.headings) {
+      const cell = document.createElement('th');
+      cell.scope = 'col';
+      cell.textContent = text;
+      head.append(cell);
+    }
+    const body = grid.createTBody();
+    list.rows.forEach((row, r) => {
+      const line = body.insertRow();
+      line.setAttribute('aria-selected', 'false');
+      for (const text of row) line.insertCell().textContent = text;
+      line.addEventListener('click', (e) => this.select(grid, r + 1, e.shiftKey ? this.first : r + 1));
+    });
+    grid.addEventListener('keydown', (e) => {
+      const step = e.key === 'ArrowDown' ? 1 : e.key === 'ArrowUp' ? -1 : 0;
+      if (!step) return;
+      e.preventDefault();
+      const row = Math.min(Math.max(this.last + step, 1), list.rows.length);
+      this.select(grid, e.shiftKey ? this.first : row, row);
+    });
+    this.select(grid, this.first, this.last);
+    const buttons = document.createElement('div');
+    buttons.className = 'choices';
+    for (const b of list.buttons) {
+      const command = button(b.caption, () => void this.command(b.command).catch(this.failed));
+      command.dataset.command = b.command;
+      command.hidden = !b.shown;
+      buttons.append(command);
+    }
+    const close = button(list.closeCaption, () => {
+      void this.host.ask<EditState>({ op: 'edit.closeList' }).then((s) => this.host.changed(s), this.failed);
+    });
+    close.dataset.command = 'close';
+    buttons.append(close);
+    const parts: HTMLElement[] = [heading(list.caption, 'h2'), heading(list.label1, 'p'), buttons, grid];
+    if (list.preview) {
+      const preview = document.createElement('img');
+      preview.className = 'preview';
+      preview.alt = `Preview of ${list.caption}`;
+      preview.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(list.preview)}`;
+      parts.push(preview);
+    }
+    this.panel.replaceChildren(...parts);
+    this.panel.setAttribute('aria-label', list.caption);
+  }
+
+  private select(grid: HTMLTableElement, first: number, last: number): void {
+    this.first = Math.min(first, last);
+    this.last = Math.max(first, last);
+    [...grid.tBodies[0].rows].forEach((row, r) =>
+      row.setAttribute('aria-selected', String(r + 1 >= this.first && r + 1 <= this.last)),
+    );
+  }
+
+  private readonly failed = (error: unknown) =>
+    this.host.showMessages([{ title: 'STAVELORN', text: String(error), style: 'stop' }]);
+
+  // The entry form: built once for each opening of the editor's form, then updated in place, so
+  // that the field being typed in keeps its caret.
+  private showEntry(entry: EntryForm | null): void {
+    if (!entry) {
+      this.shownForm = '';
+      if (this.dialog.open) this.dialog.close();
+      return;
+    }
+    const key = `${entry.form}|${entry.caption}`;
+    if (key !== this.shownForm || !this.dialog.open) this.buildEntry(entry);
+    this.shownForm = key;
+    this.updateEntry(entry);
+    if (!this.dialog.open) this.dialog.showModal();
+    const focus = this.dialog.querySelector<HTMLInputElement>(`#entry-field-${entry.focus}`);
+    if (focus && !focus.hidden && document.activeElement !== focus) {
+      focus.focus();
+      focus.select();
+    }
+  }
+
+  private buildEntry(entry: EntryForm): void {
+    const title = heading(entry.caption, 'h2');
+    title.id = 'entry-caption';
+    this.dialog.setAttribute('aria-labelledby', title.id);
+    const choice = document.createElement('select');
+    choice.id = 'entry-choice';
+    choice.addEventListener('change', () => void this.typed({ op: 'edit.choose', option: choice.selectedIndex }));
+    const choiceLabel = document.createElement('label');
+    choiceLabel.htmlFor = choice.id;
+    const fields = entry.fields.map((f) => {
+      const input = document.createElement('input');
+      input.id = `entry-field-${f.field}`;
+      input.autocomplete = 'off';
+      input.addEventListener('input', () => void this.typed({ op: 'edit.type', field: f.field, text: input.value }));
+      const label = document.createElement('label');
+      label.htmlFor = input.id;
+      const row = document.createElement('div');
+      row.className = 'entry-row';
+      row.append(label, input);
+      return row;
+    });
+    const group = document.createElement('fieldset');
+    const legend = document.createElement('legend');
+    group.append(legend);
+    for (const c of entry.checks) {
+      const box = document.createElement('input');
+      box.type = 'checkbox';
+      box.id = `entry-check-${c.check}`;
+      box.addEventListener('change', () => void this.typed({ op: 'edit.check', check: c.check, checked: box.checked }));
+      const label = document.createElement('label');
+      label.append(box, ' ', document.createElement('span'));
+      group.append(label);
+    }
+    const note = document.createElement('p');
+    note.id = 'entry-note';
+    const buttons = document.createElement('div');
+    buttons.className = 'choices';
+    const ok = button('OK', () => void this.entry('ok').catch(this.failed));
+    const next = button(entry.nextCaption, () => void this.entry('next').catch(this.failed));
+    const cancel = button('Cancel', () => void this.entry('cancel').catch(this.failed));
+    ok.id = 'entry-ok';
+    next.id = 'entry-next';
+    cancel.id = 'entry-cancel';
+    buttons.append(ok, next, cancel);
+    const form = document.createElement('form');
+    form.method = 'dialog';
+    form.addEventListener('submit', (e) => {
+      e.preventDefault();
+      ok.click();
+    });
+    const messages = document.createElement('div');
+    messages.id = 'entry-messages';
+    messages.setAttribute('role', 'alert');
+    form.append(title, messages, choiceLabel, choice, ...fields, group, note, buttons);
+    const submit = document.createElement('button');
+    submit.type = 'submit';
+    submit.hidden = true;
+    form.append(submit);
+    this.dialog.replaceChildren(form);
+  }
+
+  private updateEntry(entry: EntryForm): void {
+    const d = this.dialog;
+    const choice = d.querySelector<HTMLSelectElement>('#entry-choice')!;
+    const choiceLabel = choice.previousElementSibling as HTMLLabelElement;
+    choice.hidden = choiceLabel.hidden = !entry.choice.shown;
+    choiceLabel.textContent = entry.choice.label;
+    if ([...choice.options].map((o) => o.text).join('\n') !== entry.choice.options.join('\n'))
+      choice.replaceChildren(...entry.choice.options.map((o) => new Option(o)));
+    choice.selectedIndex = entry.choice.selected;
+    for (const f of entry.fields) {
+      const input = d.querySelector<HTMLInputElement>(`#entry-field-${f.field}`)!;
+      const row = input.parentElement!;
+      row.hidden = !f.shown;
+      (row.firstElementChild as HTMLLabelElement).textContent = f.label;
+      input.readOnly = f.readOnly;
+      input.required = f.rule.required;
+      input.inputMode = f.rule.kind === 'whole' ? 'numeric' : f.rule.kind === 'any' || f.rule.kind === 'text' ? 'text' : 'decimal';
+      if (input.value !== f.text && document.activeElement !== input) input.value = f.text;
+      input.setAttribute('aria-describedby', f.field === entry.noteField && entry.note ? 'entry-note' : '');
+    }
+    const group = d.querySelector('fieldset')!;
+    group.firstElementChild!.textContent = entry.checkGroup;
+    group.hidden = !entry.checks.some((c) => c.shown);
+    for (const c of entry.checks) {
+      const box = d.querySelector<HTMLInputElement>(`#entry-check-${c.check}`)!;
+      box.checked = c.checked;
+      box.parentElement!.hidden = !c.shown;
+      box.parentElement!.querySelector('span')!.textContent = c.caption;
+    }
+    d.querySelector('#entry-note')!.textContent = entry.note;
+    d.querySelector('#entry-next')!.textContent = entry.nextCaption;
+  }
+
+  private async typed(request: EditRequest): Promise<void> {
+    try {
+      const answer = await this.host.ask<EntryAnswer>(request);
+      this.showEntryMessages(answer.messages);
+      if (answer.entry) this.updateEntry(answer.entry);
+    } catch (error) {
+      this.failed(error);
+    }
+  }
+}

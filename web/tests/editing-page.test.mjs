@@ -1,0 +1,268 @@
+// Editing in the page, in headless Chromium: the portal frame typed in from New Project through
+// the entry forms gives the example's results; undo takes it back to nothing and redo to the end;
+// a reload in the middle finds the project and its history; a form refuses a typo and an
+// overflow with the desktop's message and Cancel leaves the list; Units… converts the values; each example goes through a
+// share link and back to the same file text, and a damaged link says so. What to type is read
+// from the engine itself (STAVELORN_ENGINE), as its Edit forms show the example's items.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { build } from 'esbuild';
+import puppeteer from 'puppeteer-core';
+import { serveSite } from '../serve.mjs';
+
+const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
+const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
+const enginePath = process.env.STAVELORN_ENGINE ?? new URL('../../build-web/stavelorn-engine.js', import.meta.url).pathname;
+const downloads = mkdtempSync(join(tmpdir(), 'stavelorn-downloads-'));
+let server;
+let browser;
+let address;
+let engine;
+
+before(async () => {
+  server = await serveSite(site);
+  address = `http://127.0.0.1:${server.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--no-sandbox', '--headless=new'],
+  });
+  engine = await createRequire(import.meta.url)(enginePath)({ wasmBinary: readFileSync(enginePath.replace(/\.js$/, '.wasm')) });
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+  rmSync(downloads, { recursive: true, force: true });
+});
+
+const exampleText = (name) => readFileSync(join(examples, `${name}.str`), 'utf8');
+const sortedLines = (text) => text.split('\n').sort().join('\n');
+
+// Every list of the example and the Edit form of each of its items, as the engine shows them.
+function formsOf(name) {
+  const session = new engine.PageSession();
+  session.open(`${name}.str`, exampleText(name));
+  const editing = new engine.PageEditing(session);
+  const lists = JSON.parse(editing.state()).menu.map(({ item }) => {
+    const count = JSON.parse(editing.openList(item)).list.count;
+    const forms = [];
+    for (let row = 1; row <= count; ++row) {
+      forms.push(JSON.parse(editing.listCommand('edit', row, row, true)).entry);
+      editing.entryCommand('cancel');
+    }
+    return { item, forms };
+  });
+  editing.delete();
+  session.delete();
+  return lists;
+}
+
+// A page in a browser profile of its own (storage included), saving downloads to `downloads`.
+async function freshPage(query = '', width = 1000) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(String(error)));
+  await page.setViewport({ width, height: 900 });
+  const cdp = await page.createCDPSession();
+  await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.goto(address + query);
+  await page.waitForSelector('#new-project');
+  return { page, errors, context };
+}
+
+const idle = (page) => page.waitForFunction(() => document.body.getAttribute('aria-busy') !== 'true');
+async function click(page, selector) {
+  await page.click(selector);
+  await idle(page);
+}
+
+async function openList(page, item) {
+  await page.click('#data-menu summary');
+  await click(page, `#data-items button[data-item="${item}"]`);
+}
+
+// Types one item into the open entry form as `form` shows it: choice, check boxes, fields.
+async function typeItem(page, form) {
+  await page.$eval('#entry-choice', (c, i) => {
+    if (c.selectedIndex === i) return;
+    c.selectedIndex = i;
+    c.dispatchEvent(new Event('change'));
+  }, form.choice.selected);
+  await idle(page);
+  for (const check of form.checks.filter((c) => c.shown))
+    if ((await page.$eval(`#entry-check-${check.check}`, (b) => b.checked)) !== check.checked)
+      await click(page, `#entry-check-${check.check}`);
+  for (const field of form.fields.filter((f) => f.shown)) {
+    const selector = `#entry-field-${field.field}`;
+    if (await page.$eval(selector, (input) => input.readOnly)) continue;
+    await page.$eval(selector, (input) => input.select());
+    await page.type(selector, field.text);
+  }
+}
+
+async function typeProject(page, lists, until = Infinity) {
+  for (const { item, forms } of lists.slice(0, until)) {
+    if (!forms.length) continue;
+    await openList(page, item);
+    if (!(await page.$('#entry-form[open]'))) await click(page, '#list-panel button[data-command="add"]');
+    for (const [i, form] of forms.entries()) {
+      await typeItem(page, form);
+      await click(page, i + 1 < forms.length ? '#entry-next' : '#entry-ok');
+    }
+    assert.equal(await page.$$eval('#list-grid tbody tr', (rows) => rows.length), forms.length, item);
+  }
+}
+
+async function tables(page) {
+  await click(page, '#analyze');
+  const rows = {};
+  for (const button of ['#show-Disp', '#show-MbForce', '#show-Reac']) {
+    await page.click(button);
+    rows[button] = await page.$$eval('#view table tr', (r) => r.map((row) => row.textContent));
+  }
+  return rows;
+}
+
+async function saved(page) {
+  for (const f of readdirSync(downloads)) rmSync(join(downloads, f));
+  await click(page, '#save');
+  for (let tries = 0; tries < 100; ++tries) {
+    const done = readdirSync(downloads).filter((f) => !f.endsWith('.crdownload'));
+    if (done.length) return readFileSync(join(downloads, done[0]), 'utf8');
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  throw new Error('nothing was downloaded');
+}
+
+const jointsDrawn = (page) => page.$$eval('#drawing svg g[data-joint]', (g) => new Set(g.map((x) => x.dataset.joint)).size);
+
+test('the portal frame typed in from New Project gives the example\'s results; undo all, redo all, and a reload keeps it', async () => {
+  const lists = formsOf('portal-frame');
+  const title = exampleText('portal-frame').split('\r\n')[0].slice(1, -1);
+  const { page, errors, context } = await freshPage();
+  await page.click('#new-project');
+  await page.waitForSelector('#new-title');
+  await page.type('#new-title', title);
+  await page.click('input[name="type"][value="PFrame"]');
+  await click(page, '#new-ok');
+  await typeProject(page, lists, 4);
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Members');
+  // Kept after the last edit: a reload brings the project and its history back.
+  await page.waitForFunction(() => new Promise((resolve) => {
+    const open = indexedDB.open('stavelorn');
+    open.onsuccess = () => {
+      const get = open.result.transaction('open-project').objectStore('open-project').get('current');
+      get.onsuccess = () => resolve(String(get.result).includes('"change": "Members"'));
+    };
+  }));
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.reload();
+  await page.waitForSelector('.message.information');
+  assert.match(await page.$eval('#messages', (m) => m.textContent), /brought back/);
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Members');
+  await typeProject(page, lists.slice(4));
+  const [typed, example] = await Promise.all([tables(page), freshPage('?example=portal-frame').then(async (other) => {
+    await other.page.waitForSelector('#drawing svg [data-joint]');
+    const rows = await tables(other.page);
+    await other.context.close();
+    return rows;
+  })]);
+  assert.deepEqual(typed, example);
+
+  let steps = 0;
+  while (!(await page.$eval('#undo', (b) => b.disabled))) {
+    await click(page, '#undo');
+    ++steps;
+  }
+  assert.equal(steps, 6);
+  assert.equal(await jointsDrawn(page), 0);
+  assert.equal(await page.$eval('#analyze', (b) => b.disabled), true);
+  while (!(await page.$eval('#redo', (b) => b.disabled))) await click(page, '#redo');
+  assert.equal(await jointsDrawn(page), 4);
+  assert.equal(sortedLines(await saved(page)), sortedLines(exampleText('portal-frame')));
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the list, and Units… converts', async () => {
+  const { page, errors, context } = await freshPage('?example=portal-frame');
+  await page.waitForSelector('#drawing svg [data-joint]');
+  await openList(page, 'MnuJoint');
+  const rows = await page.$eval('#list-grid tbody', (b) => b.textContent);
+  await page.click('#list-panel button[data-command="edit"]');
+  await page.waitForSelector('#question-ok');
+  await click(page, '#question-ok');
+  await page.waitForSelector('#entry-form[open]');
+  const label = await page.$eval('label[for="entry-field-2"]', (l) => l.textContent.replace(/[\s:]+$/, ''));
+  for (const typo of ['2OO', '1e39']) {
+    await page.$eval('#entry-field-2', (input) => input.select());
+    await page.type('#entry-field-2', typo);
+    await click(page, '#entry-ok');
+    const message = await page.$eval('#entry-messages', (m) => m.textContent);
+    assert.match(message, /^Invalid Entry/);
+    assert.ok(message.includes(label) && message.includes(typo), message);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'entry-field-2');
+  }
+  await click(page, '#entry-cancel');
+  assert.equal(await page.$('#entry-form[open]'), null);
+  assert.equal(await page.$eval('#list-grid tbody', (b) => b.textContent), rows);
+  assert.equal(await page.$eval('#undo', (b) => b.disabled), true);
+  // Units…: named, then converted to N and mm when the question is answered Yes.
+  const chooseUnits = async (force, length) => {
+    await page.click('#units');
+    await page.waitForSelector('#units-ok');
+    if (!(await page.$eval('#units-named', (b) => b.checked))) await page.click('#units-named');
+    await page.select('#units-0', force);
+    await page.select('#units-1', length);
+    await click(page, '#units-ok');
+  };
+  await chooseUnits('kN', 'm');
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Units');
+  await chooseUnits('N', 'mm');
+  await click(page, await page.waitForSelector('#question-yes').then(() => '#question-yes'));
+  assert.match(await page.$eval('#list-grid tbody', (b) => b.textContent), /8000/);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('each example goes through a share link and back to its own file text; a damaged link says so', async () => {
+  const bundled = await build({ entryPoints: [new URL('../src/editing/share-link.ts', import.meta.url).pathname], bundle: true, format: 'esm', write: false });
+  const { readLink } = await import(`data:text/javascript;base64,${Buffer.from(bundled.outputFiles[0].text).toString('base64')}`);
+  const names = readdirSync(examples).filter((f) => f.endsWith('.str')).map((f) => f.replace(/\.str$/, ''));
+  const { page, context } = await freshPage();
+  for (const name of names) {
+    await page.goto(`${address}?example=${name}`);
+    await page.waitForSelector('#drawing svg [data-joint]');
+    await page.waitForFunction(() => !document.getElementById('share-link').disabled);
+    await page.click('#share-link');
+    const link = await (await page.waitForSelector('#link-text')).evaluate((t) => t.value);
+    assert.deepEqual(await readLink(new URL(link).hash), { kind: 'project', text: exampleText(name) }, name);
+  }
+  await context.close();
+
+  const { page: maker, context: third } = await freshPage('?example=portal-frame');
+  await maker.waitForSelector('#drawing svg [data-joint]');
+  await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
+  await maker.click('#share-link');
+  const link = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
+  await third.close();
+  // Opened in a browser that has never seen the project.
+  const { page: shared, errors, context: other } = await freshPage(new URL(link).hash);
+  await shared.waitForSelector('#drawing svg [data-joint]');
+  assert.equal(await shared.$eval('#undo', (b) => b.disabled), true);
+  assert.equal(await saved(shared), exampleText('portal-frame'));
+  const damaged = await other.newPage();
+  await damaged.goto(`${address}#project=${new URL(link).hash.slice(9, 60)}`);
+  await damaged.waitForSelector('.message[role="alert"]');
+  assert.match(await damaged.$eval('#messages', (m) => m.textContent), /damaged/);
+  const embedded = await other.newPage();
+  await embedded.goto(link.replace('#project=', '#embed='));
+  await embedded.waitForSelector('#view table');
+  assert.equal(await embedded.$eval('#editing-bar', (b) => getComputedStyle(b).display), 'none');
+  assert.deepEqual(errors, []);
+  await other.close();
+});
