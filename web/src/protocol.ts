@@ -5,6 +5,7 @@ export type Request =
   | { op: 'captions' }
   | { op: 'open'; name: string; text: string }
   | { op: 'analyze'; double: boolean }
+  | { op: 'show'; choice: number }
   | { op: 'multiplier'; text: string }
   | { op: 'diagram'; name: string }
   | { op: 'pick'; kind: string; number: number }
@@ -67,6 +68,17 @@ export interface Analysed {
   tables?: ResultTable[];
   diagrams?: Array<{ name: string; caption: string }>;
   report?: string;
+  // A project with load cases: what "Show:" offers and the one shown.
+  shown?: string[];
+  shownIndex?: number;
+}
+
+// "Show:" took a case, a combination or the envelope: its tables and drawing.
+export interface ShownChoice {
+  shownIndex: number;
+  noSteps: string;
+  tables: ResultTable[];
+  svg: string;
 }
 
 export interface MultiplierEntered {
