@@ -259,12 +259,10 @@ test('"Show:" switches the tables to the chosen case, the batch tool\'s --case v
   const options = await page.$$eval('#shown option', (o) => o.map((x) => x.textContent));
   assert.deepEqual(options, ['Load Case 1: Dead', 'Load Case 2: Wind', 'Envelope of the load cases']);
   compareRows(await tableRows(page, '#show-Disp'), native('Dead'), 'joint', 'Dead');
+  const cell = '#view table tr:nth-child(3) td:nth-child(2)';
+  const before = await page.$eval(cell, (c) => c.textContent);
   await page.select('#shown', '1');
-  await page.waitForFunction(
-    (before) => document.querySelector('#view table tr:nth-child(3) td:nth-child(2)')?.textContent !== before,
-    {},
-    await page.$eval('#view table tr:nth-child(3) td:nth-child(2)', (c) => c.textContent),
-  );
+  await page.waitForFunction((selector, dead) => document.querySelector(selector)?.textContent !== dead, {}, cell, before);
   compareRows(await tableRows(page, '#show-Disp'), native('Wind'), 'joint', 'Wind');
   assert.deepEqual(errors, []);
   await page.close();
