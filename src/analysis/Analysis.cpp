@@ -65,19 +65,7 @@ void Engine<Real>::Analyze() {
   else
     Equations.Redim(Results.DofCount, band);
   AssembleStructure();
-  if (recorder_) {
-    const std::size_t n = static_cast<std::size_t>(Results.DofCount);
-    std::vector<Real> fixedEndPart(n), jointLoads(n);
-    for (std::size_t i = 0; i < n; ++i) fixedEndPart[i] = Equations.P(static_cast<int>(i) + 1);
-    ForEachFreeJointLoad([&jointLoads](int code, float load) {
-      Real& p = jointLoads[static_cast<std::size_t>(code - 1)];
-      p = Store<Real>(Calc(p) + Calc(load));
-    });
-    AddJointLoads();
-    recorder_->StructureAssembled(Equations, fixedEndPart, jointLoads);
-  } else {
-    AddJointLoads();
-  }
+  AddJointLoads();
   SolveEquations();
   if (Results.AnalysisStatus < 0) {
     Equations.Redim(0);

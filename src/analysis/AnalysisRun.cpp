@@ -1,6 +1,5 @@
 #include "analysis/AnalysisRun.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <exception>
@@ -11,6 +10,7 @@
 
 #include "analysis/AccuracyGuard.h"
 #include "analysis/Analysis.h"
+#include "analysis/CaseTrail.h"
 #include "analysis/ConditioningNotes.h"
 #include "analysis/ExactZeros.h"
 #include "analysis/MechanismMode.h"
@@ -109,9 +109,10 @@ MethodTrail AnalyzeInDoublePrecision(const ModelStore& model, AnalysisRun& run, 
 
 // Every load case's results, the shown case's being those in run.Results already: in double
 // precision with the shown case's factors, else each by the method with the accuracy guard. A
-// shown case that failed fails them all; then the combinations.
+// shown case that failed fails them all; then the combinations. With the shown case's `whole`
+// trail, each other complete case keeps its own method steps (CaseTrail.h).
 void AnalyzeEveryCase(const ModelStore& model, AnalysisRun& run,
-                      const std::optional<FactoredStructure>& factored) {
+                      const std::optional<FactoredStructure>& factored, const MethodTrail* whole) {
   std::vector<std::size_t> solvedTogether;
   std::vector<const LoadSet*> caseLoads;
   for (int c = 1; c <= model.LoadCaseCount(); ++c) {
@@ -125,37 +126,31 @@ void AnalyzeEveryCase(const ModelStore& model, AnalysisRun& run,
       caseLoads.push_back(&model.LoadsOfCase(c));
     } else {
       AnalysisRun caseRun;
-      AnalyzeWithAccuracyGuard(ModelWithLoads(model, one.Loads), caseRun, false);
+      MethodTrail steps =
+          AnalyzeWithAccuracyGuard(ModelWithLoads(model, one.Loads), caseRun, whole != nullptr);
       one.Results = std::move(caseRun.Results);
+      if (whole && one.Results.Complete()) {
+        LeaveOutSharedMatrices(*whole, steps);
+        one.Steps = std::make_shared<const MethodTrail>(std::move(steps));
+      }
     }
     run.LoadCases.push_back(std::move(one));
   }
   if (!caseLoads.empty()) {
-    const std::vector<AnalysisResults<double>> solved = SolveLoadCases(model, caseLoads, *factored);
+    std::vector<MethodTrail> steps;
+    const std::vector<AnalysisResults<double>> solved =
+        SolveLoadCases(model, caseLoads, *factored, whole ? &steps : nullptr);
     for (std::size_t i = 0; i < solved.size(); ++i) {
-      StructureResults& stored = run.LoadCases[solvedTogether[i]].Results;
+      CaseResults& one = run.LoadCases[solvedTogether[i]];
+      StructureResults& stored = one.Results;
       stored = StoredResults(solved[i]);
       StoreExactZeros(model, solved[i], stored);
       stored.SolvedInDoublePrecision = true;
+      if (whole && stored.Complete())
+        one.Steps = std::make_shared<const MethodTrail>(std::move(steps[i]));
     }
   }
   run.Combinations = CombineCases(model, run.LoadCases);
-}
-
-// The problems of every load case but the shown one that the shown case does not share, each
-// after the name of its case.
-void CheckOtherCases(const ModelStore& model, std::vector<std::string>& problems) {
-  if (model.LoadCaseCount() == 1) return;
-  const std::size_t shownProblems = problems.size();
-  ModelStore caseModel = ModelWithLoads(model, LoadSet());
-  for (int c = 1; c <= model.LoadCaseCount(); ++c) {
-    if (c == model.CurrentLoadCase) continue;
-    static_cast<LoadSet&>(caseModel) = model.LoadsOfCase(c);
-    for (const std::string& problem : CheckModel(caseModel))
-      if (std::find(problems.begin(), problems.begin() + static_cast<long>(shownProblems),
-                    problem) == problems.begin() + static_cast<long>(shownProblems))
-        problems.push_back("Load case \"" + model.LoadCaseName(c) + "\": " + problem);
-  }
 }
 
 }  // namespace
@@ -163,8 +158,7 @@ void CheckOtherCases(const ModelStore& model, std::vector<std::string>& problems
 AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemory,
                             bool recordTrail, AnalysisPrecision precision) {
   AnalysisRun run;
-  std::vector<std::string> problems = CheckModel(model);
-  CheckOtherCases(model, problems);
+  std::vector<std::string> problems = CheckModelAndCases(model);
   if (problems.empty()) {
     std::string refusal = MemoryRefusal(model, availableMemory, precision);
     if (!refusal.empty()) problems.push_back(refusal);
@@ -186,7 +180,8 @@ AnalysisRun CheckAndAnalyze(const ModelStore& model, std::uint64_t availableMemo
     run.Results.SolvedInDoublePrecision = precision == AnalysisPrecision::Double;
     if (run.Results.Complete()) run.Results.PlausibilityNotes = ImplausibleValueNotes(model);
     if (model.HasLoadCases()) {
-      AnalyzeEveryCase(model, run, factored);
+      AnalyzeEveryCase(model, run, factored,
+                       recordTrail && run.Results.Complete() ? &trail : nullptr);
       factored.reset();
     }
     // Taken last, from the results as stored, so the trail shows exactly the numbers the

@@ -84,12 +84,15 @@ void Engine<Real>::AddSpringSettlements() {
 
 template <typename Real>
 void Engine<Real>::AssembleLoads() {
-  if (!HasMemberActions() && Model.SettlementCount == 0) return;
+  const bool loaded = HasMemberActions() || Model.SettlementCount > 0;
+  // A record takes every member, loaded or not.
+  if (!loaded && !recorder_) return;
   AddSpringSettlements();
   for (int m = 1; m <= Model.MemberCount; ++m) {
     const AssembledMember<Real> a =
         AssembleMember(Model, LoadMemberContext(m), Results.CoordNumbers);
-    StoreFixedEndForces(a.CodeNumbers, a.AssembledFixedEndForces());
+    if (loaded) StoreFixedEndForces(a.CodeNumbers, a.AssembledFixedEndForces());
+    if (recorder_) recorder_->MemberAssembled(a);
   }
 }
 

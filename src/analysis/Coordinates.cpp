@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "analysis/Arithmetic.h"
 #include "analysis/Engine.h"
@@ -110,9 +111,22 @@ void Engine<Real>::NumberCoordinates() {
 
 template <typename Real>
 void Engine<Real>::AddJointLoads() {
-  ForEachFreeJointLoad([this](int n, float load) {
-    Equations.P(n) = Store<Real>(Calc(Equations.P(n)) + Calc(load));
+  if (!recorder_) {
+    ForEachFreeJointLoad([this](int n, float load) {
+      Equations.P(n) = Store<Real>(Calc(Equations.P(n)) + Calc(load));
+    });
+    return;
+  }
+  // The record keeps {P} as the members left it and the joint loads alone beside the sum.
+  const std::size_t n = static_cast<std::size_t>(Results.DofCount);
+  std::vector<Real> fixedEndPart(n), jointLoads(n);
+  for (std::size_t i = 0; i < n; ++i) fixedEndPart[i] = Equations.P(static_cast<int>(i) + 1);
+  ForEachFreeJointLoad([this, &jointLoads](int code, float load) {
+    Real& p = jointLoads[static_cast<std::size_t>(code - 1)];
+    p = Store<Real>(Calc(p) + Calc(load));
+    Equations.P(code) = Store<Real>(Calc(Equations.P(code)) + Calc(load));
   });
+  recorder_->StructureAssembled(Equations, fixedEndPart, jointLoads);
 }
 
 template <typename Real>

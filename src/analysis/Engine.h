@@ -60,6 +60,19 @@ struct AssembledMember {
   }
 };
 
+// What the end forces of one member need of the structure alone, the same for every load case:
+// its context, code numbers, turned joints, geometry and [k], and whether a joint of it is a
+// support (its forces then go into the reactions).
+template <typename Real>
+struct MemberForceBasis {
+  MemberContext<Real> Context;
+  CodeNumberList CodeNumbers{};
+  MemberJointTurns Turns;
+  MemberGeometry<Real> Geometry;
+  MemberMatrix<Real> LocalStiffness{};
+  bool AtSupport = false;
+};
+
 // One member's values as the assembly computes them, from its context and the structure's
 // numbering: geometry, [k], [K], code numbers and, when the model has member loads, temperature
 // changes, fabrication errors or settlements at its joints, {Qf}, {v of settlements} and {Ff}.
@@ -107,13 +120,15 @@ class Engine {
 
   // Structure coordinates.
   void NumberCoordinates();
+  // The joint loads into {P}; a recorder then receives [S] and {P} (StructureAssembled).
   void AddJointLoads();
 
   // Assembly: every member's [K] into [S] and its {Ff} out of {P}, then every spring's stiffness
   // onto the diagonal of [S] and the pull of its settled base, k·s, into {P}.
   void AssembleStructure();
   // The load part alone, for another load case on a structure already assembled: every member's
-  // {Ff} out of {P} and the springs' k·s into it, [S] left as it is.
+  // {Ff} out of {P} and the springs' k·s into it, [S] left as it is; a recorder receives every
+  // member (MemberAssembled).
   void AssembleLoads();
   void AddSpringSettlements();
   void StoreMemberStiffness(const CodeNumberList& codes, const MemberMatrix<Real>& kg);
@@ -124,6 +139,12 @@ class Engine {
 
   // Member end forces and support reactions.
   void ComputeMemberForces();
+  // The same member by member, as further load cases on one structure take them, each member's
+  // basis computed once for all: whether each joint (by number) has a support record, member m's
+  // basis, and its end forces {Q} = [k]{u} + {Qf} with its part of the reactions.
+  std::vector<bool> SupportedJoints() const;
+  MemberForceBasis<Real> BasisOfMember(int m, const std::vector<bool>& supported) const;
+  void StoreMemberForces(int m, const MemberForceBasis<Real>& basis);
   MemberVector<Real> GatherMemberDisp(const CodeNumberList& codes) const;
   void StoreReactions(const CodeNumberList& codes, const MemberVector<Real>& f);
 

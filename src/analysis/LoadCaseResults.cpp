@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstddef>
+#include <deque>
+#include <optional>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -65,20 +67,26 @@ void SumInto(Values& sum, const std::vector<CaseResults>& cases, const std::vect
 
 std::vector<AnalysisResults<double>> SolveLoadCases(const ModelStore& model,
                                                     const std::vector<const LoadSet*>& loads,
-                                                    const FactoredStructure& structure) {
+                                                    const FactoredStructure& structure,
+                                                    std::vector<MethodTrail>* steps) {
   const int n = structure.Numbering.DofCount;
   const std::size_t count = loads.size(), size = static_cast<std::size_t>(n);
-  // The structure, its loads those of one case after another.
-  ModelStore caseModel = ModelWithLoads(model, LoadSet());
+  // The structure with the loads of each case.
+  std::vector<ModelStore> caseModels(count, ModelWithLoads(model, LoadSet()));
   std::vector<AnalysisResults<double>> results(count);
+  // Each case's record, without the matrices it shares with the whole trail.
+  std::vector<std::optional<TrailRecorder<double>>> recorders(count);
+  if (steps)
+    for (std::size_t c = 0; c < count; ++c) recorders[c].emplace(model, false);
+  auto recorder = [&recorders](std::size_t c) { return recorders[c] ? &*recorders[c] : nullptr; };
   // Every case's {P}, interleaved as the solution takes them.
   std::vector<double> d(size * count);
   for (std::size_t c = 0; c < count; ++c) {
     results[c].DofCount = structure.Numbering.DofCount;
     results[c].RestrainedCount = structure.Numbering.RestrainedCount;
     results[c].CoordNumbers = structure.Numbering.CoordNumbers;
-    static_cast<LoadSet&>(caseModel) = *loads[c];
-    Engine<double> engine(caseModel, results[c]);
+    static_cast<LoadSet&>(caseModels[c]) = *loads[c];
+    Engine<double> engine(caseModels[c], results[c], recorder(c));
     engine.Equations.RedimBanded(n, 0);
     engine.AssembleLoads();
     engine.AddJointLoads();
@@ -86,24 +94,34 @@ std::vector<AnalysisResults<double>> SolveLoadCases(const ModelStore& model,
       d[static_cast<std::size_t>(i - 1) * count + c] = engine.Equations.P(i);
   }
   SolveWithLdltFactor(structure.Factors, d, static_cast<int>(count));
+  // The cases whose displacements are numbers go on to their end forces.
+  std::deque<Engine<double>> solved;
   for (std::size_t c = 0; c < count; ++c) {
     AnalysisResults<double>& one = results[c];
     one.JointDisplacements.Redim(n);
     for (int i = 1; i <= n; ++i)
       one.JointDisplacements(i) = d[static_cast<std::size_t>(i - 1) * count + c];
-    if (!AllFinite(one.JointDisplacements)) {
-      one.AnalysisStatus = kSolutionFailed;
-      continue;
-    }
-    static_cast<LoadSet&>(caseModel) = *loads[c];
-    Engine<double> engine(caseModel, one);
-    one.MemberEndForces.Redim(caseModel.MemberCount, engine.EndCoords);
+    one.AnalysisStatus = kSolutionFailed;
+    if (!AllFinite(one.JointDisplacements)) continue;
+    Engine<double>& engine = solved.emplace_back(caseModels[c], one, recorder(c));
+    one.MemberEndForces.Redim(model.MemberCount, engine.EndCoords);
     one.SupportReactions.Redim(one.RestrainedCount);
-    engine.ComputeMemberForces();
-    one.AnalysisStatus = AllFinite(one.MemberEndForces) && AllFinite(one.SupportReactions)
-                             ? kAnalysisComplete
-                             : kSolutionFailed;
   }
+  // Member by member, each member's geometry and [k] serving every case while they are at hand.
+  if (!solved.empty()) {
+    const std::vector<bool> supported = solved.front().SupportedJoints();
+    for (int m = 1; m <= model.MemberCount; ++m) {
+      const MemberForceBasis<double> basis = solved.front().BasisOfMember(m, supported);
+      for (Engine<double>& engine : solved) engine.StoreMemberForces(m, basis);
+    }
+  }
+  for (Engine<double>& engine : solved)
+    engine.Results.AnalysisStatus =
+        AllFinite(engine.Results.MemberEndForces) && AllFinite(engine.Results.SupportReactions)
+            ? kAnalysisComplete
+            : kSolutionFailed;
+  if (steps)
+    for (std::size_t c = 0; c < count; ++c) steps->push_back(recorders[c]->Finish(results[c]));
   return results;
 }
 

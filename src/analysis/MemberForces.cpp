@@ -26,38 +26,54 @@ std::vector<bool> JointsWithSupports(const ModelStore& model) {
 }  // namespace
 
 template <typename Real>
-void Engine<Real>::ComputeMemberForces() {
-  const int n = EndCoords;
-  const bool memberActions = HasMemberActions();
-  const std::vector<bool> supported = JointsWithSupports(Model);
+MemberForceBasis<Real> Engine<Real>::BasisOfMember(int m,
+                                                   const std::vector<bool>& supported) const {
   auto hasSupport = [&supported](int joint) {
     return joint >= 1 && static_cast<std::size_t>(joint) < supported.size() &&
            supported[static_cast<std::size_t>(joint)];
   };
-  for (int m = 1; m <= Model.MemberCount; ++m) {
-    const MemberContext<Real> member = LoadMemberContext(m);
-    const CodeNumberList codes = MemberCodeNumbers(Results.CoordNumbers, member);
-    MemberVector<Real> v = GatherMemberDisp(codes);
-    if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints(Model, member))
-      v = AddSettlementDisp(Model, member, v);
-    const MemberJointTurns turns = JointTurnsOf(Model, member);
-    TurnToGlobalAxes(turns, n, v);
-    const MemberGeometry<Real> geometry = ComputeMemberGeometry(Model, member);
-    const MemberVector<Real> u = TransformDispToLocal(member, geometry, v);
-    if (recorder_) recorder_->MemberDisplaced(m, v, u);
-    MemberVector<Real> q =
-        ComputeLocalEndForces(member, ComputeLocalStiffness(member, geometry), u);
-    if (memberActions) {
-      // The member's own loads act on top of what its end displacements cause.
-      const MemberVector<Real> qf = ComputeFixedEndForces(Model, member, geometry);
-      for (int i = 1; i <= n; ++i) q[i] = Store<Real>(Calc(q[i]) + Calc(qf[i]));
-    }
-    for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = q[i];
-    if (hasSupport(member.BeginJoint) || hasSupport(member.EndJoint)) {
-      MemberVector<Real> f = TransformForcesToGlobal(member, geometry, q);
-      TurnToSupportAxes(turns, n, f);
-      StoreReactions(codes, f);
-    }
+  MemberForceBasis<Real> basis;
+  basis.Context = LoadMemberContext(m);
+  basis.CodeNumbers = MemberCodeNumbers(Results.CoordNumbers, basis.Context);
+  basis.Turns = JointTurnsOf(Model, basis.Context);
+  basis.Geometry = ComputeMemberGeometry(Model, basis.Context);
+  basis.LocalStiffness = ComputeLocalStiffness(basis.Context, basis.Geometry);
+  basis.AtSupport = hasSupport(basis.Context.BeginJoint) || hasSupport(basis.Context.EndJoint);
+  return basis;
+}
+
+template <typename Real>
+std::vector<bool> Engine<Real>::SupportedJoints() const {
+  return JointsWithSupports(Model);
+}
+
+template <typename Real>
+void Engine<Real>::ComputeMemberForces() {
+  const std::vector<bool> supported = SupportedJoints();
+  for (int m = 1; m <= Model.MemberCount; ++m) StoreMemberForces(m, BasisOfMember(m, supported));
+}
+
+template <typename Real>
+void Engine<Real>::StoreMemberForces(int m, const MemberForceBasis<Real>& basis) {
+  const int n = EndCoords;
+  const MemberContext<Real>& member = basis.Context;
+  MemberVector<Real> v = GatherMemberDisp(basis.CodeNumbers);
+  if (Model.SettlementCount > 0 && HasSettlementAtMemberJoints(Model, member))
+    v = AddSettlementDisp(Model, member, v);
+  TurnToGlobalAxes(basis.Turns, n, v);
+  const MemberVector<Real> u = TransformDispToLocal(member, basis.Geometry, v);
+  if (recorder_) recorder_->MemberDisplaced(m, v, u);
+  MemberVector<Real> q = ComputeLocalEndForces(member, basis.LocalStiffness, u);
+  if (HasMemberActions()) {
+    // The member's own loads act on top of what its end displacements cause.
+    const MemberVector<Real> qf = ComputeFixedEndForces(Model, member, basis.Geometry);
+    for (int i = 1; i <= n; ++i) q[i] = Store<Real>(Calc(q[i]) + Calc(qf[i]));
+  }
+  for (int i = 1; i <= n; ++i) Results.MemberEndForces(m, i) = q[i];
+  if (basis.AtSupport) {
+    MemberVector<Real> f = TransformForcesToGlobal(member, basis.Geometry, q);
+    TurnToSupportAxes(basis.Turns, n, f);
+    StoreReactions(basis.CodeNumbers, f);
   }
 }
 
@@ -90,6 +106,10 @@ void Engine<Real>::StoreReactions(const CodeNumberList& codes, const MemberVecto
 
 #define STAVELORN_INSTANTIATE(Real)                                                             \
   template void Engine<Real>::ComputeMemberForces();                                            \
+  template std::vector<bool> Engine<Real>::SupportedJoints() const;                             \
+  template MemberForceBasis<Real> Engine<Real>::BasisOfMember(int, const std::vector<bool>&)    \
+      const;                                                                                    \
+  template void Engine<Real>::StoreMemberForces(int, const MemberForceBasis<Real>&);            \
   template MemberVector<Real> Engine<Real>::GatherMemberDisp(const CodeNumberList&) const;      \
   template void Engine<Real>::StoreReactions(const CodeNumberList&, const MemberVector<Real>&); \
   template MemberVector<Real> ComputeLocalEndForces(                                            \

@@ -21,7 +21,8 @@ TrailMatrix Matrix(const MemberMatrix<Real>& m, int n) {
 }  // namespace
 
 template <typename Real>
-TrailRecorder<Real>::TrailRecorder(const ModelStore& model) {
+TrailRecorder<Real>::TrailRecorder(const ModelStore& model, bool structureMatrices)
+    : structureMatrices_(structureMatrices) {
   trail_.DoublePrecision = sizeof(Real) > sizeof(float);
   trail_.CoordsPerJoint = model.CoordsPerJoint;
 }
@@ -40,10 +41,12 @@ void TrailRecorder<Real>::MemberAssembled(const AssembledMember<Real>& a) {
   m.DirCosZ = a.Geometry.DirCosZ;
   m.Aligned = a.Geometry.Aligned;
   m.CodeNumbers.assign(a.CodeNumbers.begin() + 1, a.CodeNumbers.begin() + 1 + n);
-  m.LocalStiffness = Matrix(a.LocalStiffness, n);
-  m.Transformation = Matrix(a.Geometry.Transform, n);
-  m.GlobalStiffness = Matrix(a.GlobalStiffness, n);
-  if (a.Turns.Any()) m.SupportAxesStiffness = Matrix(a.SupportAxesStiffness, n);
+  if (structureMatrices_) {
+    m.LocalStiffness = Matrix(a.LocalStiffness, n);
+    m.Transformation = Matrix(a.Geometry.Transform, n);
+    m.GlobalStiffness = Matrix(a.GlobalStiffness, n);
+    if (a.Turns.Any()) m.SupportAxesStiffness = Matrix(a.SupportAxesStiffness, n);
+  }
   m.LocalFixedEndForces = Vector(a.LocalFixedEndForces, n);
   m.SettlementDisp = Vector(a.SettlementDisp, n);
   m.GlobalFixedEndForces = Vector(a.GlobalFixedEndForces, n);
@@ -61,7 +64,7 @@ void TrailRecorder<Real>::StructureAssembled(const EquationSystem<Real>& system,
                                              const std::vector<Real>& jointLoads) {
   const int n = system.Size();
   trail_.DofCount = n;
-  if (n <= kTrailStiffnessLimit) {
+  if (structureMatrices_ && n <= kTrailStiffnessLimit) {
     trail_.Stiffness = {n, n, {}};
     trail_.Stiffness.Values.reserve(static_cast<std::size_t>(n * n));
     for (int i = 1; i <= n; ++i)

@@ -85,7 +85,9 @@ struct MethodTrail {
 template <typename Real>
 class TrailRecorder : public MethodRecorder<Real> {
  public:
-  explicit TrailRecorder(const ModelStore& model);
+  // Without `structureMatrices`, [S] and each member's [k], [T], [K] are left out: the record of
+  // a further load case of a structure whose whole trail is kept (CaseTrail.h).
+  explicit TrailRecorder(const ModelStore& model, bool structureMatrices = true);
 
   void MemberAssembled(const AssembledMember<Real>& member) override;
   void SpringAssembled(int joint, int k, int code, Real stiffness) override;
@@ -100,6 +102,7 @@ class TrailRecorder : public MethodRecorder<Real> {
 
  private:
   MethodTrail trail_;
+  bool structureMatrices_;
 };
 
 // The steps of every member that need no solution (the numbering, each member's geometry, code

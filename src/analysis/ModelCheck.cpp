@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/LoadCombination.h"
 #include "model/MemberLoadKind.h"
 #include "model/NumberText.h"
 #include "model/ProjectSections.h"
@@ -71,9 +72,32 @@ class ModelChecker {
     CheckRecordFaults();
     CheckMembers();
     CheckProperties();
+    structureChecked_ = true;
+    CheckLoads(true);
+    return problems_;
+  }
+
+  // The checks of another load case of the structure this checker has checked (Run), on
+  // `caseModel`, the same structure with that case's loads: only its load records, against the
+  // lengths, supports and releases this checker found.
+  std::vector<std::string> RunOnLoadsOf(const ModelStore& caseModel) const {
+    ModelChecker loads(caseModel, type_);
+    // A table of this case's own that does not fit kept Run from the structure: check it whole.
+    if (!structureChecked_) return loads.Run();
+    if (!loads.TablesFit()) return loads.problems_;
+    loads.supportOf_ = supportOf_;
+    loads.length_ = length_;
+    loads.releaseOf_ = releaseOf_;
+    loads.CheckLoads(false);
+    return loads.problems_;
+  }
+
+ private:
+  // The load records, and the releases (which the member loads read) when `releases` is set.
+  void CheckLoads(bool releases) {
     CheckJointRecords("Joint load", m_.JointLoadCount, m_.JointLoadJoints);
     if (!type_.Truss) {  // trusses have neither releases nor member loads
-      CheckReleases();
+      if (releases) CheckReleases();
       CheckMemberLoads();
     }
     CheckSettlements();
@@ -83,10 +107,8 @@ class ModelChecker {
       CheckMemberRecords("Temperature change", m_.TempChangeCount, m_.TempChangeMembers);
       CheckMemberRecords("Fabrication error", m_.FabErrorCount, m_.FabErrorMembers);
     }
-    return problems_;
   }
 
- private:
   void Report(std::string problem) { problems_.push_back(std::move(problem)); }
 
   // A number that must name a row of a table of `count` rows.
@@ -339,18 +361,51 @@ class ModelChecker {
   std::vector<int> materialUser_;  // material -> first member using it, 0 for none
   std::vector<int> sectionUser_;   // cross-section -> first member using it, 0 for none
   std::vector<int> releaseOf_;     // member -> its last release code, as the stiffness reads it
+  bool structureChecked_ = false;  // Run got past the tables to the structure's checks
 };
+
+}  // namespace
+
+namespace {
+
+// Why the model's type cannot be checked further: unknown, or with tables not of its size; ""
+// when it can.
+std::string TypeMismatch(const ModelStore& model, const StructTypeInfo* type) {
+  if (!type) return "Structure type \"" + model.StructType + "\" is none of the six types";
+  if (model.CoordsPerJoint != type->CoordsPerJoint || model.CoordColumns != type->CoordColumns ||
+      model.SectionColumns != type->SectionColumns)
+    return "Structure type " + model.StructType + ": the model's table sizes do not match the type";
+  return "";
+}
 
 }  // namespace
 
 std::vector<std::string> CheckModel(const ModelStore& model) {
   const StructTypeInfo* type = FindStructType(model.StructType);
-  if (!type) return {"Structure type \"" + model.StructType + "\" is none of the six types"};
-  if (model.CoordsPerJoint != type->CoordsPerJoint || model.CoordColumns != type->CoordColumns ||
-      model.SectionColumns != type->SectionColumns)
-    return {"Structure type " + model.StructType +
-            ": the model's table sizes do not match the type"};
+  if (std::string mismatch = TypeMismatch(model, type); !mismatch.empty()) return {mismatch};
   return ModelChecker(model, *type).Run();
+}
+
+std::vector<std::string> CheckModelAndCases(const ModelStore& model) {
+  const StructTypeInfo* type = FindStructType(model.StructType);
+  if (std::string mismatch = TypeMismatch(model, type); !mismatch.empty()) return {mismatch};
+  ModelChecker structure(model, *type);
+  std::vector<std::string> problems = structure.Run();
+  if (model.LoadCaseCount() == 1) return problems;
+  const std::size_t shownProblems = problems.size();
+  const auto shared = [&problems, shownProblems](const std::string& problem) {
+    const auto shown = problems.begin() + static_cast<long>(shownProblems);
+    return std::find(problems.begin(), shown, problem) != shown;
+  };
+  ModelStore caseModel = ModelWithLoads(model, LoadSet());
+  for (int c = 1; c <= model.LoadCaseCount(); ++c) {
+    if (c == model.CurrentLoadCase) continue;
+    static_cast<LoadSet&>(caseModel) = model.LoadsOfCase(c);
+    for (const std::string& problem : structure.RunOnLoadsOf(caseModel))
+      if (!shared(problem))
+        problems.push_back("Load case \"" + model.LoadCaseName(c) + "\": " + problem);
+  }
+  return problems;
 }
 
 std::optional<float> CheckedMemberLength(const ModelStore& model, int member) {

@@ -22,6 +22,11 @@ inline constexpr char kInputDataErrorTitle[] = "Input Data Error";
 // be analysed. Never reads outside a table, whatever the model holds.
 std::vector<std::string> CheckModel(const ModelStore& model);
 
+// CheckModel's problems, then those of every other load case that the model's shown case does
+// not share, each after the name of its case ("Load case \"Wind\": Joint load 2: ..."). The
+// structure is checked once; each other case only for its loads.
+std::vector<std::string> CheckModelAndCases(const ModelStore& model);
+
 // The length of `member` as the analysis will compute it and the checks measure its loads
 // against, or nothing when the member, its joints or a positive finite length are missing.
 std::optional<float> CheckedMemberLength(const ModelStore& model, int member);

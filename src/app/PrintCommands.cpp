@@ -3,6 +3,7 @@
 #include "app/InfluencePrint.h"
 #include "app/ProjectCommands.h"
 #include "app/SecondOrderTables.h"
+#include "app/ShownViews.h"
 #include "reports/PrintCommand.h"
 
 namespace stavelorn {
@@ -51,7 +52,9 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
   const std::optional<ShownAnalysis>& shown = session_.Analysis();
   const std::vector<CaseResults> none;
-  const PrintedCases cases{shown ? shown->LoadCases : none, shown ? shown->Combinations : none};
+  const PrintedDiagramsSource diagrams = PrintedDiagramsOf(session_);
+  const PrintedCases cases{shown ? shown->LoadCases : none, shown ? shown->Combinations : none,
+                           diagrams.Title, &diagrams.Model, &diagrams.Results};
   PrintedSection secondOrder;
   if (shown && shown->SecondOrder)
     secondOrder = [this, run = shown->SecondOrder](ReportPrinter& to) {

@@ -152,8 +152,9 @@ class ProjectCommands {
   void ChooseShown(std::size_t choice);
   const ModelStore& ShownModel() const { return session_.ShownModel(); }
   const StructureResults& ShownResults() const { return session_.ShownResults(); }
-  // Why Step by Step cannot follow the choice shown; "" when it can (Trail is then its trail).
+  // Why Step by Step cannot follow the choice shown; "" when it can, and ShownTrail is its trail.
   std::string NoTrailReason() const { return session_.NoTrailReason(); }
+  const MethodTrail* ShownTrail() const { return session_.ShownTrail(); }
   // The Edit menu: every committed change of the project is one step (see Change). Undoing or
   // redoing a change of the data drops the results shown, as Edit Data does; undoing back to
   // the saved state leaves nothing unsaved. New and Open start a fresh history.

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "analysis/CaseTrail.h"
 #include "graphics/DeflectedShape.h"
 #include "model/LoadCombination.h"
 #include "model/ProjectFile.h"
@@ -156,13 +157,19 @@ void ProjectSession::ChooseShown(std::size_t choice) {
   shown.ChosenModel.reset();
   shown.ChosenResults = StructureResults();
   shown.Envelope.reset();
+  shown.ChosenTrail.reset();
   switch (chosen.Kind) {
-    case ShownKind::Case:
+    case ShownKind::Case: {
       if (chosen.Index == shown.AnalysedCase) return;
+      const CaseResults& loadCase = shown.LoadCases.at(static_cast<std::size_t>(chosen.Index - 1));
       shown.ChosenModel = std::make_shared<const ModelStore>(
           ModelWithLoads(*data_, data_->LoadsOfCase(chosen.Index)));
-      shown.ChosenResults = shown.LoadCases.at(static_cast<std::size_t>(chosen.Index - 1)).Results;
+      shown.ChosenResults = loadCase.Results;
+      if (shown.Trail && loadCase.Steps)
+        shown.ChosenTrail = std::make_shared<const MethodTrail>(
+            TrailOfCase(*shown.Trail, *loadCase.Steps, loadCase.Results));
       return;
+    }
     case ShownKind::Combination: {
       const CaseResults& combination =
           shown.Combinations.at(static_cast<std::size_t>(chosen.Index));
@@ -199,7 +206,16 @@ const ResultEnvelope* ProjectSession::ShownEnvelope() const {
 std::string ProjectSession::NoTrailReason() const {
   if (!analysis_ || analysis_->Choices.empty()) return "";
   return stavelorn::NoTrailReason(*data_, analysis_->Choices[analysis_->Shown],
-                                  analysis_->AnalysedCase);
+                                  ShownTrail() != nullptr);
+}
+
+const MethodTrail* ProjectSession::ShownTrail() const {
+  if (!ResultsShown()) return nullptr;
+  if (analysis_->Choices.empty()) return analysis_->Trail.get();
+  const ShownChoice& chosen = analysis_->Choices[analysis_->Shown];
+  if (chosen.Kind != ShownKind::Case) return nullptr;
+  return chosen.Index == analysis_->AnalysedCase ? analysis_->Trail.get()
+                                                 : analysis_->ChosenTrail.get();
 }
 
 void ProjectSession::KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train) {

@@ -77,6 +77,8 @@ struct ShownAnalysis {
   std::shared_ptr<const ModelStore> ChosenModel;
   StructureResults ChosenResults;
   std::shared_ptr<const ResultEnvelope> Envelope;
+  // For another load case: its method steps beside the structure's of Trail (CaseTrail.h).
+  std::shared_ptr<const MethodTrail> ChosenTrail;
 
   bool Complete() const { return Results.Complete(); }
 };
@@ -141,6 +143,9 @@ class ProjectSession {
   const ResultEnvelope* ShownEnvelope() const;
   // Why Step by Step cannot follow the choice shown (ShownCases.h); "" when it can.
   std::string NoTrailReason() const;
+  // The method step by step of the load case shown, or nullptr (a combination, the envelope, no
+  // complete analysis).
+  const MethodTrail* ShownTrail() const;
   // The Influence Lines window showed `line` (with `train` moving on it); kept with the results
   // it was drawn from.
   void KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train = std::nullopt);

@@ -24,7 +24,7 @@ std::vector<ShownChoice> ShownChoicesOf(const ModelStore& model,
   return choices;
 }
 
-std::string NoTrailReason(const ModelStore& model, const ShownChoice& choice, int analysedCase) {
+std::string NoTrailReason(const ModelStore& model, const ShownChoice& choice, bool hasTrail) {
   switch (choice.Kind) {
     case ShownKind::Combination:
       return "A load combination has no step-by-step solution of its own: its results are the "
@@ -35,11 +35,9 @@ std::string NoTrailReason(const ModelStore& model, const ShownChoice& choice, in
              "of each result over its sources. Show one load case to follow the method.";
     case ShownKind::Case: break;
   }
-  if (choice.Index == analysedCase) return "";
-  return "Step by Step was recorded for " + LoadCaseTitle(model, analysedCase) +
-         ", the load case the load lists showed at Analyze. To follow " +
-         LoadCaseTitle(model, choice.Index) +
-         ", choose Edit Data, pick that case beside a load list and analyse again.";
+  if (hasTrail) return "";
+  return "The analysis kept no step-by-step solution of " + LoadCaseTitle(model, choice.Index) +
+         ". Analyse again to follow the method.";
 }
 
 }  // namespace stavelorn

@@ -25,8 +25,8 @@ std::vector<ShownChoice> ShownChoicesOf(const ModelStore& model,
                                         const std::vector<CaseResults>& cases,
                                         const std::vector<CaseResults>& combinations);
 
-// Why Step by Step cannot show `choice` when the trail was recorded for case `analysedCase`
-// (1-based); "" when it can.
-std::string NoTrailReason(const ModelStore& model, const ShownChoice& choice, int analysedCase);
+// Why Step by Step cannot show `choice`, given whether the analysis kept its method steps
+// (`hasTrail`: each load case's, when it kept any); "" when it can.
+std::string NoTrailReason(const ModelStore& model, const ShownChoice& choice, bool hasTrail);
 
 }  // namespace stavelorn

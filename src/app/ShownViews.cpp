@@ -3,6 +3,7 @@
 #include "app/EnvelopeViews.h"
 #include "app/MemberDiagramTable.h"
 #include "graphics/DiagramDrawing.h"
+#include "model/LoadCombination.h"
 
 namespace stavelorn {
 
@@ -43,6 +44,22 @@ void DrawShownDiagrams(const ProjectSession& session, DiagramQuantity q, Canvas&
   DrawStructureDiagrams(session.ShownModel(),
                         BuildMemberDiagrams(session.ShownModel(), session.ShownResults()), q,
                         canvas);
+}
+
+PrintedDiagramsSource PrintedDiagramsOf(const ProjectSession& session) {
+  const std::optional<ShownAnalysis>& shown = session.Analysis();
+  if (!shown || shown->Choices.empty()) return {"", session.Data(), session.Results()};
+  if (session.ShownEnvelope())
+    return {LoadCaseTitle(session.Data(), shown->AnalysedCase), session.Data(), session.Results()};
+  return {shown->Choices[shown->Shown].Caption, session.ShownModel(), session.ShownResults()};
+}
+
+std::vector<DiagramPage> ShownDiagramPages(const ProjectSession& session) {
+  const PrintedDiagramsSource source = PrintedDiagramsOf(session);
+  std::vector<DiagramPage> pages = DiagramPages(source.Model, source.Results);
+  if (!source.Title.empty())
+    for (DiagramPage& page : pages) page.Caption = source.Title + ":   " + page.Caption;
+  return pages;
 }
 
 std::optional<ShownMemberView> ShownMemberDiagrams(const ProjectSession& session, int member) {

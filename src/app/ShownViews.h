@@ -4,8 +4,11 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "analysis/MemberDiagrams.h"
+#include "app/DiagramPages.h"
 #include "app/ProjectSession.h"
 #include "app/ResultTables.h"
 #include "graphics/Canvas.h"
@@ -17,6 +20,19 @@ ResultTable ShownResultTable(const ProjectSession& session, FormId form);
 
 // Draws the diagram of `q` along every member for the choice shown; both curves of an envelope.
 void DrawShownDiagrams(const ProjectSession& session, DiagramQuantity q, Canvas& canvas);
+
+// What the printed diagrams show of the choice shown: a case's or a combination's own, or for the
+// envelope (which has no one set of loads) the analysed case's; under a title naming it, "" for a
+// project of one case.
+struct PrintedDiagramsSource {
+  std::string Title;
+  const ModelStore& Model;
+  const StructureResults& Results;
+};
+PrintedDiagramsSource PrintedDiagramsOf(const ProjectSession& session);
+
+// The diagrams' pages of that source, each caption after its title.
+std::vector<DiagramPage> ShownDiagramPages(const ProjectSession& session);
 
 // What the member window shows of member `member`: its diagram (an envelope's greatest curve),
 // an envelope's least curve, and the table of their values.

@@ -181,7 +181,7 @@ int WriteReport(const BatchOptions& options, const ModelStore& model, const Anal
   sections.Choose(ReportSection::MethodTrail, options.trail);
   sections.Choose(ReportSection::Diagrams, options.diagrams);
   // Every case and combination, unless --case chose one.
-  const PrintedCases cases{run.LoadCases, run.Combinations};
+  const PrintedCases cases{run.LoadCases, run.Combinations, "", nullptr, nullptr};
   return PrintReport(model, run.Results, printer, messages, sections, run.Trail.get(), {}, nullptr,
                      options.loadCase ? nullptr : &cases) == PrintOutcome::Printed
              ? status
@@ -257,6 +257,10 @@ int RunBatchRequest(const BatchOptions& options, std::ostream& out, std::ostream
     combined = ModelWithLoads(model, chosen.Loads);
     if (chosen.Results.Complete()) run.Results = chosen.Results;
     run.Trail.reset();
+    if (options.trail)
+      Refuse(err, "the load combination \"" + chosen.Name +
+                      "\" has no step-by-step solution of its own: its results are the factored "
+                      "sum of its load cases'; --case with one of them writes its steps");
   }
 
   std::string influenceJson;

@@ -55,30 +55,34 @@ void PrintEnvelopeTable(ReportPrinter& printer, const char* title, const char* n
   PrintBlankLines(printer, 2);
 }
 
+// A case's, combination's or the envelopes' heading, after the blank lines every other heading
+// of the report has before it: it follows "End of Input Data" or "End of Analysis".
+void PrintCaseHeading(ReportPrinter& printer, const std::string& title) {
+  PrintBlankLines(printer, 2);
+  PageBreakRule(printer);
+  PrintTitleBlock(printer, 10, title);
+}
+
 }  // namespace
 
 void PrintEveryCaseResults(const ModelStore& model, const std::vector<CaseResults>& cases,
                            const std::vector<CaseResults>& combinations, ReportPrinter& printer) {
   bool complete = true;
   for (std::size_t c = 0; c < cases.size(); ++c) {
-    PageBreakRule(printer);
-    PrintTitleBlock(printer, 10, LoadCaseTitle(model, static_cast<int>(c) + 1));
+    PrintCaseHeading(printer, LoadCaseTitle(model, static_cast<int>(c) + 1));
     PrintOutput(ModelWithLoads(model, cases[c].Loads), cases[c].Results, printer);
     complete = complete && cases[c].Results.Complete();
   }
   if (!complete) return;
   for (std::size_t k = 0; k < combinations.size(); ++k) {
-    PageBreakRule(printer);
-    PrintTitleBlock(printer, 10, "Load Combination " + combinations[k].Name);
+    PrintCaseHeading(printer, "Load Combination " + combinations[k].Name);
     PrintWrapped(printer, 10, CombinationText(model, model.Combinations.at(k)));
     PrintBlankLines(printer, 1);
     PrintOutput(ModelWithLoads(model, combinations[k].Loads), combinations[k].Results, printer);
   }
   const ResultEnvelope envelope = EnvelopeOf(model, EnvelopeSources(cases, combinations), false);
-  PageBreakRule(printer);
-  PrintTitleBlock(printer, 10,
-                  combinations.empty() ? "Envelopes over the Load Cases"
-                                       : "Envelopes over the Load Combinations");
+  PrintCaseHeading(printer, combinations.empty() ? "Envelopes over the Load Cases"
+                                                 : "Envelopes over the Load Combinations");
   PrintEnvelopeTable(printer, "Joint Displacements", "Joint", envelope.Displacements,
                      envelope.Sources);
   PrintEnvelopeTable(printer, "Member End Forces", "Member", envelope.EndForces, envelope.Sources);

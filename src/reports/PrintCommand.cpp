@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/LoadCombination.h"
 #include "reports/DiagramsReport.h"
 #include "reports/InputReport.h"
 #include "reports/LoadCaseReport.h"
@@ -113,8 +114,18 @@ PrintOutcome PrintReport(const ModelStore& model, const StructureResults& result
     if (options.Chosen(ReportSection::MethodTrail) && trail)
       PrintTrail(model, results, *trail, guarded);
     if (options.Chosen(ReportSection::Diagrams)) {
+      const bool everyCase = cases && !cases->Cases.empty();
+      const bool ofAnother = everyCase && cases->DiagramsModel && cases->DiagramsResults;
+      if (everyCase) {
+        PageBreakRule(guarded);
+        PrintTitleBlock(guarded, 10,
+                        "Diagrams of " + (cases->DiagramsTitle.empty()
+                                              ? LoadCaseTitle(model, model.CurrentLoadCase)
+                                              : cases->DiagramsTitle));
+      }
       for (const PagePicture* picture : pictures) guarded.PrintPicture(*picture);
-      PrintDiagramsReport(model, results, guarded);
+      PrintDiagramsReport(ofAnother ? *cases->DiagramsModel : model,
+                          ofAnother ? *cases->DiagramsResults : results, guarded);
     }
     if (options.Chosen(ReportSection::InfluenceLine) && influence) {
       if (influence->Picture) guarded.PrintPicture(*influence->Picture);

@@ -35,10 +35,15 @@ struct PrintedInfluence {
 // and restores the font before it propagates.
 PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
                          ReportPrinter& printer, Messages& messages);
-// The results of every load case and combination of a project with load cases.
+// The results of every load case and combination of a project with load cases, and what its
+// diagrams show: the data with the loads and the results of the case or combination named in
+// DiagramsTitle (the model's loads and the results given to PrintReport while it is empty).
 struct PrintedCases {
   const std::vector<CaseResults>& Cases;
   const std::vector<CaseResults>& Combinations;
+  std::string DiagramsTitle;
+  const ModelStore* DiagramsModel = nullptr;
+  const StructureResults* DiagramsResults = nullptr;
 };
 
 // A section of the caller's printed after the results, when they are chosen.
@@ -48,7 +53,7 @@ using PrintedSection = std::function<void(ReportPrinter&)>;
 // and `trail` is given; the diagrams' `pictures`, a page each, come before their tables; the
 // influence line is printed when chosen and `influence` is given. With `cases` holding any case,
 // the results are those of every case and combination and the envelopes (LoadCaseReport.h)
-// rather than `results` alone.
+// rather than `results` alone, and the diagrams follow a title naming whose they are.
 PrintOutcome PrintReport(const ModelStore& model, const StructureResults& results,
                          ReportPrinter& printer, Messages& messages, const PrintOptions& options,
                          const MethodTrail* trail = nullptr,

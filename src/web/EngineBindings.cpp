@@ -55,6 +55,7 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .class_function("captions", &PageSession::Captions)
       .function("open", &PageSession::Open)
       .function("analyze", &PageSession::Analyze)
+      .function("chooseShown", &PageSession::ChooseShown)
       .function("enterMultiplier", &PageSession::EnterMultiplier)
       .function("diagramPicture", &PageSession::DiagramPicture)
       .function("pickText", &PageSession::PickText)

@@ -11,6 +11,7 @@
 #include "app/MenuState.h"
 #include "app/PickInfo.h"
 #include "app/ResultTables.h"
+#include "app/ShownViews.h"
 #include "graphics/StructurePicture.h"
 #include "model/ProjectFile.h"
 #include "reports/JsonText.h"
@@ -54,6 +55,15 @@ std::string ReportText(const ModelStore& model, const StructureResults& results)
                  PrintOutcome::Printed
              ? text.str()
              : failures.str();
+}
+
+// The "shown" and "shownIndex" keys after a complete analysis of a project with load cases.
+std::string ShownChoicesKeys(const ProjectSession& session) {
+  const std::optional<ShownAnalysis>& shown = session.Analysis();
+  if (!session.ResultsShown() || shown->Choices.empty()) return "";
+  return ", \"shown\": " +
+         JsonArray(shown->Choices, [](const ShownChoice& c) { return JsonString(c.Caption); }) +
+         ", \"shownIndex\": " + std::to_string(shown->Shown);
 }
 
 // The diagrams of the type, named and captioned as the Diagrams window offers them.
@@ -137,11 +147,27 @@ std::string PageSession::Analyze(bool doublePrecision) {
     report = ReportText(model_, results);
   }
   return "{\"complete\": " + std::string(results.Complete() ? "true" : "false") +
-         ", \"messages\": " + MessagesJson(messages) + ", \"svg\": " + JsonString(Drawing()) +
+         ShownChoicesKeys(session_) + ", \"messages\": " + MessagesJson(messages) +
+         ", \"svg\": " + JsonString(Drawing()) +
          ", \"multiplier\": " + JsonString(multiplier.Text()) +
          ", \"choices\": " + JsonArray(multiplier.Choices(), JsonString) +
          ", \"tables\": " + tables + ", \"forceRowMembers\": " + forceRowMembers +
          ", \"diagrams\": " + diagrams + ", \"report\": " + JsonString(report) + "}";
+}
+
+std::string PageSession::ChooseShown(int choice) {
+  const std::optional<ShownAnalysis>& shown = session_.Analysis();
+  if (!session_.ResultsShown() || choice < 0 ||
+      static_cast<std::size_t>(choice) >= shown->Choices.size())
+    return "";
+  session_.ChooseShown(static_cast<std::size_t>(choice));
+  std::vector<ResultTable> tables;
+  for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
+    tables.push_back(ShownResultTable(session_, form));
+  return "{\"shownIndex\": " + std::to_string(choice) +
+         ", \"noSteps\": " + JsonString(session_.NoTrailReason()) +
+         ", \"tables\": " + JsonArray(tables, ResultTableJson) +
+         ", \"svg\": " + JsonString(Drawing()) + "}";
 }
 
 std::string PageSession::EnterMultiplier(const std::string& text) {
@@ -162,8 +188,9 @@ std::string PageSession::DiagramPicture(const std::string& name) const {
     return "";
   std::ostringstream failures;
   ConsoleMessages messages(failures);
-  return StructurePictureSvg(model_, session_.Results(), PictureContent{true, quantity},
-                             session_.Multiplier().Value(), messages);
+  return StructurePictureSvg(session_.ShownModel(), session_.ShownResults(),
+                             PictureContent{true, quantity}, session_.Multiplier().Value(),
+                             messages);
 }
 
 std::string PageSession::PickText(const std::string& kind, int number) const {
@@ -173,17 +200,19 @@ std::string PageSession::PickText(const std::string& kind, int number) const {
                                  : PickedItem::Kind::None;
   item.Number = number;
   if (!session_.Open() || item.What == PickedItem::Kind::None) return "";
-  return PickedItemText(model_, session_.Results(), item);
+  return PickedItemText(session_.ShownModel(), session_.ShownResults(), item);
 }
 
 std::string PageSession::MethodStep(int step, int marked) const {
-  const std::optional<ShownAnalysis>& shown = session_.Analysis();
-  if (!session_.ResultsShown() || !shown->Trail) return "";
-  return MethodStepJson(model_, shown->Results, *shown->Trail, step, marked);
+  const MethodTrail* trail = session_.ShownTrail();
+  if (!trail) return "";
+  return MethodStepJson(session_.ShownModel(), session_.ShownResults(), *trail, step, marked);
 }
 
 std::string PageSession::MemberDiagrams(int member) const {
-  return session_.ResultsShown() ? MemberDiagramsJson(model_, session_.Results(), member) : "";
+  return session_.ResultsShown()
+             ? MemberDiagramsJson(session_.ShownModel(), session_.ShownResults(), member)
+             : "";
 }
 
 // The structure, and after an analysis its deformed shape (or its mechanism) at the multiplier
@@ -192,8 +221,8 @@ std::string PageSession::Drawing() const {
   std::ostringstream failures;
   ConsoleMessages messages(failures);
   const PictureContent content{session_.Analysis().has_value(), std::nullopt};
-  return StructurePictureSvg(model_, session_.Results(), content, session_.Multiplier().Value(),
-                             messages);
+  return StructurePictureSvg(session_.ShownModel(), session_.ShownResults(), content,
+                             session_.Multiplier().Value(), messages);
 }
 
 }  // namespace stavelorn

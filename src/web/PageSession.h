@@ -33,8 +33,17 @@ class PageSession {
   // ...], "report": ...}. A table is {"caption", "label1", "label2", "cells": [[...]], "places":
   // [["left", "centre" or "right", ...]], "copy": tab-separated text}; "forceRowMembers" names
   // the member of each row of Member Forces below its headings, whose window a double-click on
-  // the row opens. A model the check rejects gets its message and nothing else.
+  // the row opens. A model the check rejects gets its message and nothing else. A project with
+  // load cases adds "shown": the captions of "Show:" (ShownCases.h), and "shownIndex": the one
+  // shown, the case the load lists showed.
   std::string Analyze(bool doublePrecision);
+
+  // "Show:" took choice `choice` (0-based, of "shown"): {"shownIndex": ..., "noSteps": why Step
+  // by Step cannot show it or "", "tables": [...], "svg": ...}, the results tables and the
+  // drawing of that case, combination or envelope; the diagrams, tooltips, member windows and
+  // method steps follow it too. "" before a complete analysis of a project with load cases, or
+  // for a choice it does not offer.
+  std::string ChooseShown(int choice);
 
   // The multiplier box's entry completed with `text`: {"refusal": "" or why not, "multiplier":
   // the value in use, "svg": the drawing with the deformed shape at it}.

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/CaseTrail.h"
+#include "analysis/ModelCheck.h"
 #include "model/LoadCombination.h"
 #include "reports/ResultEnvelope.h"
 #include "reports/ShownResults.h"
@@ -95,6 +97,44 @@ void ExpectSameResults(const StructureResults& reference, const StructureResults
           reference.SupportReactions.Size(), "reaction");
 }
 
+// Each value of `values` agrees with `reference` within `tolerance` of the largest magnitude of
+// the reference (exactly with 0).
+void ExpectSameValues(const std::vector<double>& reference, const std::vector<double>& values,
+                      double tolerance, const std::string& what) {
+  ASSERT_EQ(values.size(), reference.size()) << what;
+  double largest = 1e-30;
+  for (double value : reference) largest = std::max(largest, std::abs(value));
+  for (std::size_t i = 0; i < values.size(); ++i)
+    EXPECT_NEAR(values[i], reference[i], tolerance * largest) << what << " [" << i << "]";
+}
+
+// A case's own method steps beside the shared matrices are the trail of that case analysed alone.
+void ExpectSameTrail(const MethodTrail& alone, const MethodTrail& ofCase, double tolerance,
+                     const std::string& what) {
+  EXPECT_EQ(ofCase.DoublePrecision, alone.DoublePrecision) << what;
+  EXPECT_EQ(ofCase.DoublePrecisionChosen, alone.DoublePrecisionChosen) << what;
+  ExpectSameValues(alone.Stiffness.Values, ofCase.Stiffness.Values, tolerance, what + ", [S]");
+  ExpectSameValues(alone.JointLoads, ofCase.JointLoads, tolerance, what + ", joint loads");
+  ExpectSameValues(alone.FixedEndPart, ofCase.FixedEndPart, tolerance, what + ", -sum {Ff}");
+  ExpectSameValues(alone.LoadVector, ofCase.LoadVector, tolerance, what + ", {P}");
+  ExpectSameValues(alone.Displacements, ofCase.Displacements, tolerance, what + ", {d}");
+  ASSERT_EQ(ofCase.Members.size(), alone.Members.size()) << what;
+  for (std::size_t m = 0; m < alone.Members.size(); ++m) {
+    const TrailMember &a = alone.Members[m], &c = ofCase.Members[m];
+    const std::string member = what + ", member " + std::to_string(m + 1);
+    ExpectSameValues(a.Transformation.Values, c.Transformation.Values, tolerance, member + " [T]");
+    ExpectSameValues(a.GlobalStiffness.Values, c.GlobalStiffness.Values, tolerance,
+                     member + " [K]");
+    ExpectSameValues(a.SupportAxesStiffness.Values, c.SupportAxesStiffness.Values, tolerance,
+                     member + " [Tn][K][Tn]T");
+    ExpectSameValues(a.LocalFixedEndForces, c.LocalFixedEndForces, tolerance, member + " {Qf}");
+    ExpectSameValues(a.GlobalFixedEndForces, c.GlobalFixedEndForces, tolerance, member + " {Ff}");
+    ExpectSameValues(a.LocalEndDisplacements, c.LocalEndDisplacements, tolerance, member + " {u}");
+    ExpectSameValues(a.LocalEndForces, c.LocalEndForces, tolerance, member + " {Q}");
+    ExpectSameValues(a.GlobalEndForces, c.GlobalEndForces, tolerance, member + " {F}");
+  }
+}
+
 class LoadCaseAnalysis : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(LoadCaseAnalysis, CombinationsAreTheSuperpositionOfTheirCases) {
@@ -106,17 +146,23 @@ TEST_P(LoadCaseAnalysis, CombinationsAreTheSuperpositionOfTheirCases) {
       const ModelStore split = SplitIntoCases(example);
       const std::string what = std::string(GetParam()) + (elastic ? ", elastic" : "") +
                                (precision == AnalysisPrecision::Double ? ", double" : "");
-      const AnalysisRun run = CheckAndAnalyze(split, 0, false, precision);
+      const AnalysisRun run = CheckAndAnalyze(split, 0, true, precision);
       ASSERT_FALSE(run.Rejected) << what << ": " << run.RejectionText;
       ASSERT_EQ(run.LoadCases.size(), 3u);
       ASSERT_EQ(run.Combinations.size(), 2u);
       const double tolerance = precision == AnalysisPrecision::Double ? 1e-6 : 2e-4;
-      // Each case as a project of its own.
+      // Each case as a project of its own, its method steps too: to the bit in single precision,
+      // where each case runs the method alone; its solution shares the factors in double.
       for (int c = 1; c <= 3; ++c) {
+        const std::string which = what + ", case " + std::to_string(c);
+        const CaseResults& ofCase = run.LoadCases[static_cast<std::size_t>(c - 1)];
         const AnalysisRun alone =
-            CheckAndAnalyze(ModelWithLoads(split, split.LoadsOfCase(c)), 0, false, precision);
-        ExpectSameResults(alone.Results, run.LoadCases[static_cast<std::size_t>(c - 1)].Results,
-                          tolerance, what + ", case " + std::to_string(c));
+            CheckAndAnalyze(ModelWithLoads(split, split.LoadsOfCase(c)), 0, true, precision);
+        ExpectSameResults(alone.Results, ofCase.Results, tolerance, which);
+        ASSERT_EQ(ofCase.Steps != nullptr, c > 1) << which;
+        if (c > 1)
+          ExpectSameTrail(*alone.Trail, TrailOfCase(*run.Trail, *ofCase.Steps, ofCase.Results),
+                          precision == AnalysisPrecision::Double ? 1e-9 : 0.0, which);
       }
       const AnalysisRun together = CheckAndAnalyze(example, 0, false, precision);
       ExpectSameResults(together.Results, run.Combinations[0].Results, tolerance, what + ", sum");
@@ -188,11 +234,9 @@ INSTANTIATE_TEST_SUITE_P(Examples, LoadCaseAnalysis,
                                            "space-truss-tower", "grid-floor", "space-frame"),
                          testing::NamedCases());
 
-// A structure that cannot stand fails every case alike, and a load case's own fault is named
-// after its case.
-TEST(LoadCaseAnalysisFailures, AMechanismFailsEveryCaseAndACaseFaultNamesItsCase) {
-  ModelStore split = SplitIntoCases(ExampleModel("portal-frame"));
-  ModelStore loose = split;
+// A structure that cannot stand fails every case alike.
+TEST(LoadCaseAnalysisFailures, AMechanismFailsEveryCase) {
+  ModelStore loose = SplitIntoCases(ExampleModel("portal-frame"));
   for (int s = 1; s <= loose.SupportCount; ++s)
     for (int k = 2; k <= loose.CoordsPerJoint + 1; ++k) loose.Supports(s, k) = 0;
   loose.Supports(1, 2) = 1;
@@ -201,15 +245,54 @@ TEST(LoadCaseAnalysisFailures, AMechanismFailsEveryCaseAndACaseFaultNamesItsCase
   EXPECT_EQ(failed.Results.AnalysisStatus, kNotStable);
   for (const CaseResults& c : failed.LoadCases) EXPECT_EQ(c.Results.AnalysisStatus, kNotStable);
   for (const CaseResults& c : failed.Combinations) EXPECT_EQ(c.Results.AnalysisStatus, kNotStable);
+}
 
-  split.LoadCases[2].Loads.JointLoadCount = 1;
-  split.LoadCases[2].Loads.JointLoadJoints.Redim(1);
-  split.LoadCases[2].Loads.JointLoadJoints(1) = 99;
-  split.LoadCases[2].Loads.JointLoadValues.Redim(1, split.CoordsPerJoint);
+void SetJointRecords(std::int16_t& count, Array<std::int16_t>& joints, std::vector<int> numbers) {
+  count = static_cast<std::int16_t>(numbers.size());
+  joints.Redim(count);
+  for (int r = 1; r <= count; ++r) joints(r) = static_cast<std::int16_t>(numbers[r - 1U]);
+}
+
+// The structure is checked once and each other case for its loads alone: its faults are those
+// the checks find in that case as a project of its own, named after the case, but for the ones
+// the shown case has too, named once. Faults are planted in every load section.
+TEST(LoadCaseAnalysisFailures, AnotherCasesFaultsAreThoseOfThatCaseAlone) {
+  ModelStore split = SplitIntoCases(ExampleModel("portal-frame"));
+  const int perJoint = split.CoordsPerJoint;
+  // Shown and "None" alike: joint load 1 at a joint that does not exist.
+  for (LoadSet* loads : {static_cast<LoadSet*>(&split), &split.LoadCases[2].Loads}) {
+    SetJointRecords(loads->JointLoadCount, loads->JointLoadJoints, {99});
+    loads->JointLoadValues.Redim(1, perJoint);
+  }
+  LoadSet& none = split.LoadCases[2].Loads;
+  // At joint 2, which is no support, and twice at joint 1.
+  SetJointRecords(none.SettlementCount, none.SettlementJoints, {2, 1, 1});
+  none.SettlementValues.Redim(3, perJoint);
+  none.SettlementValues(1, 1) = 0.01f;
+  none.MemberLoadCount = 2;
+  none.MemberLoadInfo.Redim(2, 2);
+  none.MemberLoadValues.Redim(2, 4);
+  none.MemberLoadInfo(1, 1) = 9, none.MemberLoadInfo(1, 2) = 1;
+  none.MemberLoadInfo(2, 1) = 2, none.MemberLoadInfo(2, 2) = 1;
+  none.MemberLoadValues(2, 3) = 30.0f;  // beyond the 8 m of member 2
+  SetJointRecords(none.TempChangeCount, none.TempChangeMembers, {7});
+  none.TempChangeValues.Redim(1);
+  LoadSet& even = split.LoadCases[1].Loads;
+  SetJointRecords(even.FabErrorCount, even.FabErrorMembers, {0});
+  even.FabErrorValues.Redim(1);
+
+  std::vector<std::string> expected = CheckModel(split);
+  const std::size_t shown = expected.size();
+  for (int c = 2; c <= 3; ++c)
+    for (const std::string& problem : CheckModel(ModelWithLoads(split, split.LoadsOfCase(c))))
+      if (std::find(expected.begin(), expected.begin() + static_cast<long>(shown), problem) ==
+          expected.begin() + static_cast<long>(shown))
+        expected.push_back("Load case \"" + split.LoadCaseName(c) + "\": " + problem);
+  EXPECT_EQ(shown, 1u);
+  EXPECT_EQ(expected.size(), shown + 6) << "each planted fault found once";
+  EXPECT_EQ(CheckModelAndCases(split), expected);
   const AnalysisRun rejected = CheckAndAnalyze(split);
-  ASSERT_TRUE(rejected.Rejected);
-  EXPECT_NE(rejected.RejectionText.find("Load case \"None\": "), std::string::npos)
-      << rejected.RejectionText;
+  EXPECT_EQ(rejected.RejectionText, InputDataErrorText(expected));
 }
 
 }  // namespace

@@ -129,7 +129,14 @@ TEST_F(LoadCaseWindowTest, EveryChoiceShowsTheResultsOfItsOwnLoads) {
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
       ExpectSameNumbers(ShownResultTable(commands_.Session(), form),
                         BuildResultTable(alone, run.Results, form));
-    EXPECT_EQ(commands_.NoTrailReason().empty(), choice == 1);
+    // Step by Step follows a case with its own {P} and {d}, as that case analysed alone.
+    EXPECT_EQ(commands_.NoTrailReason().empty(), isCase);
+    const MethodTrail* steps = commands_.ShownTrail();
+    ASSERT_EQ(steps != nullptr, isCase);
+    if (isCase) {
+      EXPECT_EQ(steps->LoadVector, run.Trail->LoadVector);
+      EXPECT_EQ(steps->Displacements, run.Trail->Displacements);
+    }
   }
 }
 

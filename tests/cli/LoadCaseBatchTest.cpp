@@ -7,6 +7,7 @@
 
 #include "cli/ToolRun.h"
 #include "model/ExitStatus.h"
+#include "support/Golden.h"
 
 namespace stavelorn {
 namespace {
@@ -64,6 +65,31 @@ TEST(LoadCaseBatch, AnUnknownNameIsRefusedNamingTheCasesAndTheReportFollowsTheCh
   ASSERT_EQ(one.status, kExitComplete) << one.err;
   EXPECT_EQ(one.out.find("Envelopes over"), std::string::npos);
   EXPECT_NE(one.out.find("Results of Analysis"), std::string::npos);
+}
+
+// The whole report of every case with the diagrams, checked by eye: each case's, combination's
+// and the envelopes' heading after two blank lines, as every heading, and the diagrams naming
+// the case they are of.
+TEST(LoadCaseBatch, TheReportOfEveryCaseMatchesItsCheckedFile) {
+  const std::string file = ScratchFile("frame-cases.str", kFrame);
+  const testing::ToolRun every = RunTool({"--diagrams", file});
+  ASSERT_EQ(every.status, kExitComplete) << every.err;
+  testing::ExpectGoldenFile(every.out, "tests/cli/golden/three-case-frame.txt");
+}
+
+// --trail follows a chosen case with its own {P} and {d}; a combination has none and says so.
+TEST(LoadCaseBatch, TheTrailIsOfTheChosenCaseAndACombinationSaysItHasNone) {
+  const std::string file = ScratchFile("frame-cases.str", kFrame);
+  const testing::ToolRun dead = RunTool({"--json", "--trail", "--case", "Dead", file});
+  const testing::ToolRun wind = RunTool({"--json", "--trail", "--case", "Wind", file});
+  ASSERT_EQ(wind.status, kExitComplete) << wind.err;
+  EXPECT_NE(ArrayAfter(wind.out, "loadVector"), "");
+  EXPECT_NE(ArrayAfter(wind.out, "loadVector"), ArrayAfter(dead.out, "loadVector"));
+  const testing::ToolRun combined = RunTool({"--json", "--trail", "--case", "1.2D+L+W", file});
+  EXPECT_EQ(combined.status, kExitComplete);
+  EXPECT_EQ(combined.out.find("\"trail\""), std::string::npos);
+  EXPECT_NE(combined.err.find("has no step-by-step solution of its own"), std::string::npos)
+      << combined.err;
 }
 
 // A misspelt label is skipped as ever, and now said so.

@@ -6,9 +6,11 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "cli/ToolRun.h"
 #include "reports/JsonReader.h"
+#include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
@@ -139,6 +141,43 @@ TEST(PageSession, TheMultiplierBoxRedrawsTheShapeOrSaysWhyNot) {
   const JsonValue taken = ParseJson(page.EnterMultiplier("12"));
   EXPECT_TRUE(taken["messages"].items.empty());
   EXPECT_NE(taken["svg"].text.find("\u00d7 12<"), std::string::npos);
+}
+
+// "Show:" offers the desktop's choices; each case and combination fills the tables with the
+// numbers of the batch tool's --case, and the method steps follow a case but not a combination.
+TEST(PageSession, ShowChoosesTheCaseWhoseNumbersTheTablesShow) {
+  const std::string path = testing::ScratchFile("page-cases.str", testing::kThreeCaseFrame);
+  PageSession page;
+  page.Open("page-cases.str", testing::kThreeCaseFrame);
+  const JsonValue analysed = ParseJson(page.Analyze(false));
+  ASSERT_EQ(analysed["complete"].text, "true");
+  const std::vector<std::string> names{"Dead", "Live", "Wind", "1.2D+1.6L", "1.2D+L+W"};
+  ASSERT_EQ(analysed["shown"].items.size(), names.size() + 1) << "and the envelope";
+  EXPECT_EQ(analysed["shownIndex"].text, "0");
+  const std::string firstStep = page.MethodStep(4, -1);
+  for (std::size_t choice = 0; choice < names.size(); ++choice) {
+    SCOPED_TRACE(names[choice]);
+    const JsonValue shown = ParseJson(page.ChooseShown(static_cast<int>(choice)));
+    EXPECT_EQ(shown["shownIndex"].Number(), static_cast<double>(choice));
+    const JsonValue native =
+        ParseJson(testing::RunTool({"--json", "--case", names[choice], path}).out);
+    const JsonValue& rows = shown["tables"][0]["cells"];
+    const JsonValue& expected = native["jointDisplacements"];
+    ASSERT_EQ(rows.items.size(), expected.items.size() + 1);
+    for (std::size_t j = 0; j < expected.items.size(); ++j)
+      for (std::size_t k = 0; k < expected[j]["values"].items.size(); ++k) {
+        const double value = expected[j]["values"][k].Number();
+        EXPECT_NEAR(std::stod(rows[j + 1][k + 1].text), value, 5.001e-5 * std::abs(value) + 1e-37);
+      }
+    const std::string step = page.MethodStep(4, -1);
+    EXPECT_EQ(step.empty(), choice >= 3) << "a combination has no steps";
+    if (choice > 0 && choice < 3) {
+      EXPECT_NE(step, firstStep) << "{P} and {d} of the case";
+    }
+  }
+  EXPECT_EQ(ParseJson(page.ChooseShown(5))["tables"].items.size(), 3u) << "the envelope";
+  EXPECT_EQ(page.ChooseShown(6), "");
+  EXPECT_EQ(page.ChooseShown(-1), "");
 }
 
 }  // namespace

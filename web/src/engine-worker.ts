@@ -6,6 +6,7 @@ import type { Envelope, Reply, Request } from './protocol';
 interface PageSession {
   open(name: string, text: string): string;
   analyze(double: boolean): string;
+  chooseShown(choice: number): string;
   enterMultiplier(text: string): string;
   diagramPicture(name: string): string;
   pickText(kind: string, number: number): string;
@@ -58,6 +59,8 @@ async function answer(request: Request): Promise<string> {
       return session.open(request.name, request.text);
     case 'analyze':
       return session.analyze(request.double);
+    case 'show':
+      return session.chooseShown(request.choice) || 'null';
     case 'multiplier':
       return session.enterMultiplier(request.text);
     case 'diagram':

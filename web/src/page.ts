@@ -20,6 +20,7 @@ import type {
   MultiplierEntered,
   Opened,
   ResultTable,
+  ShownChoice,
 } from './protocol';
 import { showMethodStep } from './steps-view';
 
@@ -208,8 +209,34 @@ async function analyze(): Promise<void> {
     choices.replaceChildren(
       ...(result.choices ?? []).map((c) => Object.assign(document.createElement('option'), { value: c.trim() })),
     );
+    showChoices(result.shown ?? [], result.shownIndex ?? 0);
     if (result.complete) showTable(0);
     showMessages(result.messages);
+  } catch (error) {
+    showFailure(error);
+  }
+}
+
+// "Show:" beside the multiplier, for a project with load cases: a case, a combination or the
+// envelope, whose numbers the tables, drawing, diagrams and steps then show.
+const shownBox = byId<HTMLSelectElement>('shown');
+let noSteps = '';
+function showChoices(captions: string[], index: number): void {
+  shownBox.replaceChildren(...captions.map((caption, i) => new Option(caption, String(i))));
+  shownBox.value = String(index);
+  shownBox.hidden = byId('shown-caption').hidden = captions.length === 0;
+  noSteps = '';
+}
+
+async function chooseShown(): Promise<void> {
+  try {
+    const chosen = await engine.ask<ShownChoice | null>({ op: 'show', choice: Number(shownBox.value) });
+    if (!chosen || !analysed) return;
+    analysed.tables = chosen.tables;
+    noSteps = chosen.noSteps;
+    drawing.show(chosen.svg, true);
+    const form = view.querySelector<HTMLElement>('[data-form]')?.dataset.form;
+    showTable(Math.max(0, ['Disp', 'MbForce', 'Reac'].indexOf(form ?? 'Disp')));
   } catch (error) {
     showFailure(error);
   }
@@ -324,6 +351,10 @@ function memberChooser(): HTMLElement {
 }
 
 function showSteps(): void {
+  if (noSteps) {
+    showMessages([{ title: resultButtons[5].textContent ?? '', text: noSteps, style: 'information' }]);
+    return;
+  }
   const ask = (step: number, marked: number) => engine.ask<MethodStep | null>({ op: 'step', step, marked });
   showMethodStep(view, ask, 0)
     .then(() => showsInView('steps'))
@@ -416,6 +447,7 @@ resultButtons[3].addEventListener('click', showReport);
 resultButtons[4].addEventListener('click', () => void showDiagram(analysed?.diagrams?.[0]?.name ?? ''));
 resultButtons[5].addEventListener('click', showSteps);
 multiplierBox.addEventListener('change', () => void enterMultiplier());
+shownBox.addEventListener('change', () => void chooseShown());
 byId('cancel').addEventListener('click', () => engine.cancel());
 byId('fit').addEventListener('click', () => drawing.fit());
 const zoomCentre = (factor: number) => {

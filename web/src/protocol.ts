@@ -6,6 +6,7 @@ export type Request =
   | { op: 'captions' }
   | { op: 'open'; name: string; text: string }
   | { op: 'analyze'; double: boolean }
+  | { op: 'show'; choice: number }
   | { op: 'multiplier'; text: string }
   | { op: 'diagram'; name: string }
   | { op: 'pick'; kind: string; number: number }
@@ -72,6 +73,17 @@ export interface Analysed {
   diagrams?: Array<{ name: string; caption: string }>;
   report?: string;
   forceRowMembers?: number[];
+  // A project with load cases: what "Show:" offers and the one shown.
+  shown?: string[];
+  shownIndex?: number;
+}
+
+// "Show:" took a case, a combination or the envelope: its tables and drawing.
+export interface ShownChoice {
+  shownIndex: number;
+  noSteps: string;
+  tables: ResultTable[];
+  svg: string;
 }
 
 export interface MultiplierEntered {

@@ -5,7 +5,8 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readdirSync } from 'node:fs';
+import { mkdtempSync, readdirSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { serveSite } from '../serve.mjs';
@@ -250,6 +251,38 @@ test('a double-click on a Member Forces row opens that member; F1 opens the page
   await page.click('#help-items button:last-child');
   await page.waitForFunction(() => document.querySelector('.message h2')?.textContent === 'About STAVELORN');
   assert.match(await page.$eval('.message', (m) => m.textContent), new RegExp(`Help pages: ${address}help/`));
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test('"Show:" switches the tables to the chosen case, the batch tool\'s --case values', async () => {
+  const file = join(mkdtempSync(join(tmpdir(), 'stavelorn-page-')), 'frame-cases.str');
+  writeFileSync(
+    file,
+    [
+      '"Portal frame in three load cases (kN, m)"', '"PFrame"', '"Joints",4', '0,0', '0,5', '8,5', '8,0',
+      '"Supports",2', '1,1,1,1', '4,1,1,0', '"Materials",1', '2E+08,1.2E-05', '"Cross-Sections",1',
+      '0.0078,0.000115', '"Members",3', '1,2,1,1', '2,3,1,1', '4,3,1,1', '"Load Cases",2', '"Dead"',
+      '"Wind"', '"Load Case",1', '"Member Loads",1', '2,3,10,0,0,0', '"Load Case",2', '"Joint Loads",1',
+      '2,12,0,0', '',
+    ].join('\r\n'),
+  );
+  const native = (name) =>
+    JSON.parse(execFileSync(report, ['--json', '--case', name, file], { encoding: 'utf8' })).jointDisplacements;
+  const { page, errors } = await openPage('');
+  await page.waitForSelector('#example option[value="portal-frame"]');
+  await (await page.$('#open-file')).uploadFile(file);
+  await page.waitForSelector('#drawing svg [data-member]');
+  await page.click('#analyze');
+  await page.waitForSelector('#view table');
+  const options = await page.$$eval('#shown option', (o) => o.map((x) => x.textContent));
+  assert.deepEqual(options, ['Load Case 1: Dead', 'Load Case 2: Wind', 'Envelope of the load cases']);
+  compareRows(await tableRows(page, '#show-Disp'), native('Dead'), 'joint', 'Dead');
+  const cell = '#view table tr:nth-child(3) td:nth-child(2)';
+  const before = await page.$eval(cell, (c) => c.textContent);
+  await page.select('#shown', '1');
+  await page.waitForFunction((selector, dead) => document.querySelector(selector)?.textContent !== dead, {}, cell, before);
+  compareRows(await tableRows(page, '#show-Disp'), native('Wind'), 'joint', 'Wind');
   assert.deepEqual(errors, []);
   await page.close();
 });

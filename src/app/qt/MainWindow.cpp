@@ -249,12 +249,12 @@ void MainWindow::Run(MenuItem item) {
       ShowLoadCaseDialog(commands_, route.Target == MenuTarget::Combinations, this);
       break;
     case MenuTarget::MethodSteps:
-      // A combination, an envelope or a case other than the one analysed has no trail here.
+      // A combination or an envelope has no trail of its own.
       if (const std::string reason = commands_.NoTrailReason(); !reason.empty())
         messages_.ShowInformation("Step by Step", reason);
-      else if (const MethodTrail* trail = commands_.Trail()) {
+      else if (const MethodTrail* trail = commands_.ShownTrail()) {
         sawMethodSteps_ = true;
-        ShowMethodStepsWindow(model_, commands_.Results(), *trail, this);
+        ShowMethodStepsWindow(commands_.ShownModel(), commands_.ShownResults(), *trail, this);
       }
       break;
     case MenuTarget::CheckWork:

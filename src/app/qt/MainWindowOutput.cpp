@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "app/DiagramPages.h"
+#include "app/ShownViews.h"
 #include "app/qt/MainWindow.h"
 #include "graphics/qt/PictureBox.h"
 #include "reports/qt/PrintOptionsDialog.h"
@@ -51,7 +51,7 @@ class PrintedDiagram : public QtPagePicture {
 
 std::vector<std::unique_ptr<PagePicture>> MainWindow::DiagramPictures() {
   std::vector<std::unique_ptr<PagePicture>> pictures;
-  for (DiagramPage& page : DiagramPages(model_, commands_.Results()))
+  for (DiagramPage& page : ShownDiagramPages(commands_.Session()))
     pictures.push_back(PrintablePicture(std::move(page)));
   return pictures;
 }
