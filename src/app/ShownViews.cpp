@@ -35,6 +35,11 @@ ResultTable ShownResultTable(const ProjectSession& session, FormId form) {
   return BuildResultTable(session.ShownModel(), session.ShownResults(), form);
 }
 
+std::optional<ResultTable> ShownSupportAxesTable(const ProjectSession& session) {
+  if (session.ShownEnvelope()) return std::nullopt;
+  return SupportAxesReactionTable(session.ShownModel(), session.ShownResults());
+}
+
 void DrawShownDiagrams(const ProjectSession& session, DiagramQuantity q, Canvas& canvas) {
   if (const ResultEnvelope* envelope = session.ShownEnvelope()) {
     const auto curves = EnvelopeCurves(*envelope);

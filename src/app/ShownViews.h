@@ -18,6 +18,11 @@ namespace stavelorn {
 // The table of the results window `form` (Disp, MbForce or Reac) for the choice shown.
 ResultTable ShownResultTable(const ProjectSession& session, FormId form);
 
+// The turned supports' reactions in their own axes for the case or combination shown (the
+// reactions window's second table); nothing when no support is turned, or for the envelope,
+// whose window lists the global reactions' extremes.
+std::optional<ResultTable> ShownSupportAxesTable(const ProjectSession& session);
+
 // Draws the diagram of `q` along every member for the choice shown; both curves of an envelope.
 void DrawShownDiagrams(const ProjectSession& session, DiagramQuantity q, Canvas& canvas);
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <random>
 #include <variant>
+#include <vector>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -166,11 +167,30 @@ void WriteLoadCases(const ModelStore& m, RecordWriter& out) {
   }
 }
 
+// The variations that still name a value of the model: one whose record has been deleted since
+// (or whose field no longer holds a number) varies nothing, and written as it is it would make
+// the file unreadable.
+std::vector<Variation> SoundVariations(const ModelStore& m) {
+  ModelStore trial = m;
+  std::vector<Variation> sound;
+  trial.Variations.clear();
+  for (const Variation& variation : m.Variations) {
+    trial.Variations.push_back(variation);
+    if (VariationProblem(trial, trial.Variations.size() - 1))
+      trial.Variations.pop_back();
+    else
+      sound.push_back(variation);
+  }
+  return sound;
+}
+
 // A template's variations; a load section's record names its case where the project has cases.
 void WriteVariations(const ModelStore& m, RecordWriter& out) {
   if (m.Variations.empty()) return;
-  WriteHeader(out, kVariationsLabel, static_cast<int>(m.Variations.size()));
-  for (const Variation& variation : m.Variations) {
+  const std::vector<Variation> sound = SoundVariations(m);
+  if (sound.empty()) return;
+  WriteHeader(out, kVariationsLabel, static_cast<int>(sound.size()));
+  for (const Variation& variation : sound) {
     out.String(variation.Section);
     out.Integer(variation.Record);
     out.Integer(variation.Field);

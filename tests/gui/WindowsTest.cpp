@@ -5,6 +5,8 @@
 // drawing, and the Project dialogs.
 // Scripted messages and file dialogs stand in for the user.
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -137,6 +139,46 @@ class WindowsTest : public QObject {
     QCOMPARE(canvas->Strokes().size(), shown);
     window.Action(M::MnuProjClose)->trigger();
     QCOMPARE(canvas->Strokes().size(), guide);
+  }
+
+  // A support turned by 30 degrees: the reactions window lists its reactions along its own axes
+  // below the global ones, as the core's table gives them; a project without one shows none.
+  void theReactionsWindowAddsTheTurnedSupportsAxes() {
+    const QString file = QDir::temp().filePath("stavelorn-turned-roller.str");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(
+        "\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n4,3\r\n8,0\r\n\"Supports\",2\r\n"
+        "1,1,1\r\n3,0,1\r\n\"Support Angles\",1\r\n3,30\r\n\"Materials\",1\r\n2E+08,0\r\n"
+        "\"Cross-Sections\",1\r\n0.002\r\n\"Members\",3\r\n1,2,1,1\r\n2,3,1,1\r\n"
+        "1,3,1,1\r\n\"Joint Loads\",1\r\n2,10,-80\r\n");
+    out.close();
+    for (const std::string& path : {file.toStdString(), Example("roof-truss")}) {
+      ModelStore model;
+      ScriptedMessages messages({kAnswerNo});
+      ScriptedFileDialogs dialogs;
+      MainWindow window(model, &messages, &dialogs);
+      window.show();
+      window.Commands().OpenProjectFile(path);
+      window.Refresh();
+      window.Action(M::MnuAna)->trigger();
+      const std::optional<ResultTable> local =
+          SupportAxesReactionTable(model, window.Commands().Results());
+      QCOMPARE(local.has_value(), path == file.toStdString());
+      QVERIFY(Opened<ResultsWindow>([&] { window.Action(M::MnuReact)->trigger(); },
+                                    [&](ResultsWindow* w) {
+                                      QCOMPARE(w->LocalGrid()->isVisible(), local.has_value());
+                                      if (!local) return;
+                                      const QAbstractItemModel* grid = w->LocalGrid()->model();
+                                      QCOMPARE(grid->rowCount(), 1);
+                                      for (int c = 0; c < local->Cols(); ++c)
+                                        QCOMPARE(grid->index(0, c).data().toString().toStdString(),
+                                                 local->Cells[1][std::size_t(c)]);
+                                      QVERIFY(w->LocalGrid()->geometry().top() >
+                                              w->Grid()->geometry().bottom());
+                                    }));
+    }
+    QFile::remove(file);
   }
 
   // Each example opened, analysed, its results, diagrams and step-by-step windows opened from

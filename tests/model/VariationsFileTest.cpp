@@ -45,6 +45,19 @@ TEST(VariationsFile, TheSectionSurvivesTheFileByteForByte) {
   EXPECT_EQ(model.Variations[1].Case, 1);
 }
 
+// A record deleted after the file was read takes its variation with it: the file written still
+// reads, and keeps every other variation.
+TEST(VariationsFile, AVariationOfADeletedRecordIsNotWritten) {
+  ModelStore model = testing::ModelFromText(Cantilever(
+      "\"Variations\",2\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n\"Joints\",2,1,3,5,0.5\r\n"));
+  model.JointLoadCount = 0;
+  std::string written;
+  ASSERT_FALSE(ProjectFileText(model, written));
+  const ModelStore reread = testing::ModelFromText(written);
+  ASSERT_EQ(reread.Variations.size(), 1u);
+  EXPECT_EQ(reread.Variations[0].Section, "Joints");
+}
+
 TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
   struct Case {
     const char* name;

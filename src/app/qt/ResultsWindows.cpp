@@ -81,6 +81,13 @@ class ResultTableModel : public QAbstractTableModel {
   const ResultTable table_;
 };
 
+// A table of no rows and no columns, for a grid with nothing to show.
+ResultTable NoTable() {
+  ResultTable none;
+  none.Cells.emplace_back();
+  return none;
+}
+
 }  // namespace
 
 ResultsWindow::ResultsWindow(FormId form, ProjectCommands& commands, Messages& messages,
@@ -123,7 +130,15 @@ void ResultsWindow::Build() {
   close_->setAutoDefault(false);
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
-  if (table_.Form == FormId::Reac) return;
+  if (table_.Form == FormId::Reac) {
+    localCaption_ = new QLabel(this);
+    localCaption_->setObjectName("LocalCaption");
+    localCaption_->setFont(heading);
+    localView_ = MakeFixedGridView(new ResultTableModel(NoTable(), this), this);
+    localView_->setObjectName("LocalGrid");
+    LoadLocal();
+    return;
+  }
   canvas_ = new PictureBox(this);
   canvas_->setVisible(table_.ShowsCanvas);
   // The displacement window's drawing names what lies under the mouse as the main window's does.
@@ -154,6 +169,22 @@ void ResultsWindow::SizeGrid() {
                 {table_.ColWidths, table_.HeadingHeight, table_.RowHeight,
                  table_.Size.VerticalScrollBar, table_.Size.ShownDataRows},
                 twips_);
+  if (local_)
+    SizeFixedGrid(localView_,
+                  {local_->ColWidths, local_->HeadingHeight, local_->RowHeight,
+                   local_->Size.VerticalScrollBar, local_->Size.ShownDataRows},
+                  twips_);
+}
+
+void ResultsWindow::LoadLocal() {
+  local_ = ShownSupportAxesTable(commands_.Session());
+  QAbstractItemModel* old = localView_->model();
+  localView_->setModel(new ResultTableModel(local_ ? *local_ : NoTable(), this));
+  delete old;
+  localCaption_->setText(local_ ? QString::fromStdString(local_->Caption) : QString());
+  localView_->setAccessibleName(localCaption_->text());
+  localCaption_->setVisible(local_.has_value());
+  localView_->setVisible(local_.has_value());
 }
 
 void ResultsWindow::Arrange() {
@@ -161,13 +192,16 @@ void ResultsWindow::Arrange() {
   const int buttonHeight = std::max(close_->sizeHint().height(), twips_.Px(400));
   const int closeWidth = close_->sizeHint().width() + twips_.Px(600);
   const int buttonsWidth = diagrams_ ? 2 * closeWidth + gap : closeWidth;
-  const int columnWidth = std::max({view_->width(), buttonsWidth, label1_->sizeHint().width(),
-                                    label2_->sizeHint().width()}) +
+  const int columnWidth = std::max({view_->width(), local_ ? localView_->width() : 0, buttonsWidth,
+                                    label1_->sizeHint().width(), label2_->sizeHint().width()}) +
                           4 * gap;
   const int showHeight = show_ ? show_->sizeHint().height() + gap : 0;
   const int gridTop = twips_.Px(120) + label1_->sizeHint().height() + gap +
                       label2_->sizeHint().height() + showHeight + twips_.Px(200);
-  const int columnHeight = gridTop + view_->height() + twips_.Px(300) + buttonHeight + gap;
+  const int localHeight =
+      local_ ? localCaption_->sizeHint().height() + localView_->height() + 2 * gap : 0;
+  const int columnHeight =
+      gridTop + view_->height() + localHeight + twips_.Px(300) + buttonHeight + gap;
   const bool canvas = canvas_ && !canvas_->isHidden();
   const int side = canvas ? std::max(columnHeight - 2 * gap, twips_.Px(4000)) : 0;
   const QSize needed(columnWidth + (canvas ? side + gap : 0),
@@ -193,6 +227,11 @@ void ResultsWindow::Arrange() {
     show_->move(showLabel_->x() + showLabel_->width() + gap, top);
   }
   view_->move((area - view_->width()) / 2, gridTop);
+  if (local_) {
+    centre(localCaption_, view_->y() + view_->height() + 2 * gap);
+    localView_->move((area - localView_->width()) / 2,
+                     localCaption_->y() + localCaption_->height() + gap);
+  }
   close_->resize(closeWidth, buttonHeight);
   close_->move((area - buttonsWidth) / 2, height() - gap - buttonHeight);
   if (diagrams_) {
@@ -226,6 +265,7 @@ void ResultsWindow::Load() {
   QAbstractItemModel* old = view_->model();
   view_->setModel(new ResultTableModel(table_, this));
   delete old;
+  if (localView_) LoadLocal();
   SizeGrid();
   Arrange();
   DrawCanvas();

@@ -10,7 +10,9 @@
 #include <QDialog>
 #include <cstdint>
 
+#include <optional>
 #include "app/ProjectCommands.h"
+
 #include "app/ResultTables.h"
 #include "editors/qt/Twips.h"
 #include "model/ModelStore.h"
@@ -33,6 +35,8 @@ class ResultsWindow : public QDialog {
   // failures on the canvas are reported through `messages`.
   ResultsWindow(FormId form, ProjectCommands& commands, Messages& messages,
                 QWidget* parent = nullptr);
+  // The reactions along turned supports' own axes, below the global ones, or null.
+  QTableView* LocalGrid() const { return localView_; }
   // The "Show:" box, or null for a project of one load case.
   QComboBox* ShowBox() const { return show_; }
 
@@ -57,6 +61,8 @@ class ResultsWindow : public QDialog {
   void Arrange();
   // The table, the grid and the drawing of the choice the commands show.
   void Load();
+  // The reactions window's table along turned supports' axes for the choice shown.
+  void LoadLocal();
   // The deformed shape of the choice shown, on the displacement window's canvas.
   void DrawCanvas();
 
@@ -68,6 +74,10 @@ class ResultsWindow : public QDialog {
   ResultTable table_;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
+  // The reactions window's second table: turned supports' reactions in their own axes.
+  std::optional<ResultTable> local_;
+  QLabel* localCaption_ = nullptr;
+  QTableView* localView_ = nullptr;
   QTableView* view_ = nullptr;
   QPushButton* close_ = nullptr;
   PictureBox* canvas_ = nullptr;
