@@ -33,6 +33,7 @@ struct EntryCheck {
 
 // The spring that may hold a restrained coordinate, beside that coordinate's check box: the
 // coordinate is then elastic with the stiffness typed, rather than fixed.
+inline constexpr char kSpringCaption[] = "Spring";
 struct EntrySpring {
   bool Visible = false;  // offered while the coordinate's box is checked
   bool Checked = false;

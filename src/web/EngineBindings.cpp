@@ -71,6 +71,8 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("listCommand", &PageEditing::ListCommand)
       .function("typeField", &PageEditing::TypeField)
       .function("clickCheck", &PageEditing::ClickCheck)
+      .function("clickSpring", &PageEditing::ClickSpring)
+      .function("typeStiffness", &PageEditing::TypeStiffness)
       .function("choose", &PageEditing::Choose)
       .function("entryCommand", &PageEditing::EntryCommand)
       .function("undo", &PageEditing::Undo)

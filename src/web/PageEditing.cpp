@@ -186,6 +186,18 @@ std::string PageEditing::ClickCheck(int check, bool checked) {
   return EntryAnswer();
 }
 
+std::string PageEditing::ClickSpring(int check, bool spring) {
+  if (!EntryOpen() || check < 1 || check > EntryForm::kChecks) return EntryAnswer();
+  list_.Editor->ClickSpring(check, spring);
+  return EntryAnswer();
+}
+
+std::string PageEditing::TypeStiffness(int check, const std::string& text) {
+  if (!EntryOpen() || check < 1 || check > EntryForm::kChecks) return EntryAnswer();
+  list_.Editor->TypeStiffness(check, text);
+  return EntryAnswer();
+}
+
 std::string PageEditing::Choose(int option) {
   if (EntryOpen()) list_.Editor->Choose(option);
   return EntryAnswer();

@@ -52,6 +52,9 @@ class PageEditing {
   // the choice is `option`. Each answers the entry form as it now stands ({"entry": ...}).
   std::string TypeField(int field, const std::string& text);
   std::string ClickCheck(int check, bool checked);
+  // The spring beside check box `check` ticked or cleared, its stiffness typed.
+  std::string ClickSpring(int check, bool spring);
+  std::string TypeStiffness(int check, const std::string& text);
   std::string Choose(int option);
   // "next", "ok" or "cancel": a refused field is named in a message and the form stays open.
   std::string EntryCommand(const std::string& command);

@@ -83,8 +83,15 @@ std::string EntryFormJson(const EntryForm& form) {
   };
   const auto check = [&](int i) {
     const EntryCheck& c = form.Check[static_cast<std::size_t>(i)];
+    const EntrySpring& spring = form.Spring[static_cast<std::size_t>(i)];
     return "{\"check\": " + std::to_string(i) + ", \"caption\": " + JsonString(c.Caption) +
-           ", \"checked\": " + Bool(c.Checked) + ", \"shown\": " + Bool(c.Visible) + "}";
+           ", \"checked\": " + Bool(c.Checked) + ", \"shown\": " + Bool(c.Visible) +
+           ", \"spring\": {\"caption\": " + JsonString(kSpringCaption) +
+           ", \"checked\": " + Bool(spring.Checked) +
+           ", \"shown\": " + Bool(c.Visible && spring.Visible) +
+           ", \"label\": " + JsonString(spring.Stiffness.Label) +
+           ", \"text\": " + JsonString(spring.Stiffness.Text) + ", \"stiffnessShown\": " +
+           Bool(c.Visible && spring.Visible && spring.Stiffness.Visible) + "}}";
   };
   const EntryChoice& choice = form.Choice;
   return "{\"form\": " + JsonString(EditorFormName(form.Id)) +
@@ -94,6 +101,7 @@ std::string EntryFormJson(const EntryForm& form) {
          ", \"note\": " + JsonString(form.Note) +
          ", \"noteField\": " + std::to_string(form.NoteField) +
          ", \"focus\": " + std::to_string(form.FocusField) +
+         ", \"focusSpring\": " + std::to_string(form.FocusSpring) +
          ", \"fields\": " + JsonArray(Range(1, EntryForm::kFields), field) +
          ", \"checks\": " + JsonArray(Range(1, EntryForm::kChecks), check) +
          ", \"choice\": {\"label\": " + JsonString(choice.Label) +

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
@@ -60,11 +62,17 @@ std::string TypedText(PageEditing& editing) {
 
 // What a user types into the entry form `typed` to make it hold what `wanted` shows: the choice,
 // then the check boxes, then every field the form takes typing in, in the form's order.
-void TypeForm(PageEditing& editing, const JsonValue& wanted, const JsonValue& typed) {
+void TypeForm(PageEditing& editing, const JsonValue& wanted, JsonValue typed) {
   editing.Choose(std::stoi(wanted["choice"]["selected"].text));
   for (const JsonValue& check : wanted["checks"].items)
-    if (check["shown"].text == "true")
-      editing.ClickCheck(std::stoi(check["check"].text), check["checked"].text == "true");
+    if (check["shown"].text == "true") {
+      const int n = std::stoi(check["check"].text);
+      typed = ParseJson(editing.ClickCheck(n, check["checked"].text == "true"))["entry"];
+      const JsonValue& spring = check["spring"];
+      if (spring["shown"].text == "true") editing.ClickSpring(n, spring["checked"].text == "true");
+      if (spring["stiffnessShown"].text == "true") editing.TypeStiffness(n, spring["text"].text);
+    }
+  // A field a check box unlocks (a turned support's angle) is typed once the box is ticked.
   for (std::size_t i = 0; i < wanted["fields"].items.size(); ++i) {
     const JsonValue& field = wanted["fields"][i];
     const JsonValue& box = typed["fields"][i];
@@ -98,10 +106,19 @@ void TypeEveryList(PageEditing& source, PageEditing& target) {
   }
 }
 
+// A frame on a rotational spring at its base and a roller turned by 30 degrees at its far end.
+constexpr char kElasticFrame[] =
+    "\"Frame on a spring and a turned roller\"\r\n\"PFrame\"\r\n\"Joints\",3\r\n0,0\r\n0,4\r\n"
+    "6,4\r\n\"Supports\",2\r\n1,1,1,1\r\n3,0,1,0\r\n\"Support Springs\",1\r\n1,3,8000\r\n"
+    "\"Support Angles\",1\r\n3,30\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n\"Cross-Sections\",1\r\n"
+    "0.01,0.0002\r\n\"Members\",2\r\n1,2,1,1\r\n2,3,1,1\r\n\"Joint Loads\",1\r\n2,10,-20,0\r\n";
+
 TEST(PageEditing, TypesEveryExampleInFromNewProjectAndUndoesAndRedoesEveryStep) {
-  for (const std::string name : kExamples) {
+  std::vector<std::pair<std::string, ModelStore>> projects;
+  for (const std::string name : kExamples) projects.emplace_back(name, ExampleModel(name));
+  projects.emplace_back("elastic-frame", testing::ModelFromText(kElasticFrame));
+  for (const auto& [name, example] : projects) {
     SCOPED_TRACE(name);
-    const ModelStore example = ExampleModel(name);
     PageSession sourcePage;
     sourcePage.Open(name + ".str", FileText(example));
     PageEditing source(sourcePage);

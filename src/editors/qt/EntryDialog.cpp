@@ -86,7 +86,7 @@ void EntryDialog::Build() {
       editor_.ClickCheck(n, checked);
       Sync();
     });
-    springs_[i] = new QCheckBox("Spring", this);
+    springs_[i] = new QCheckBox(kSpringCaption, this);
     springs_[i]->setObjectName(QString("Spring%1").arg(n));
     checkGrid->addWidget(springs_[i], row, column + 1);
     connect(springs_[i], &QCheckBox::clicked, this, [this, n](bool checked) {

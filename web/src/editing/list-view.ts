@@ -154,7 +154,9 @@ export class ListView {
     this.shownForm = key;
     this.updateEntry(entry);
     if (!this.dialog.open) this.dialog.showModal();
-    const focus = this.dialog.querySelector<HTMLInputElement>(`#entry-field-${entry.focus}`);
+    const focus = this.dialog.querySelector<HTMLInputElement>(
+      entry.focusSpring > 0 ? `#entry-stiffness-${entry.focusSpring}` : `#entry-field-${entry.focus}`,
+    );
     if (focus && !focus.hidden && document.activeElement !== focus) {
       focus.focus();
       focus.select();
@@ -192,7 +194,23 @@ export class ListView {
       box.addEventListener('change', () => void this.typed({ op: 'edit.check', check: c.check, checked: box.checked }));
       const label = document.createElement('label');
       label.append(box, ' ', document.createElement('span'));
-      group.append(label);
+      const spring = document.createElement('input');
+      spring.type = 'checkbox';
+      spring.id = `entry-spring-${c.check}`;
+      spring.addEventListener('change', () => void this.typed({ op: 'edit.spring', check: c.check, spring: spring.checked }));
+      const springLabel = document.createElement('label');
+      springLabel.append(spring, ' ', c.spring.caption);
+      const stiffness = document.createElement('input');
+      stiffness.id = `entry-stiffness-${c.check}`;
+      stiffness.autocomplete = 'off';
+      stiffness.inputMode = 'decimal';
+      stiffness.addEventListener('input', () => void this.typed({ op: 'edit.stiffness', check: c.check, text: stiffness.value }));
+      const stiffnessLabel = document.createElement('label');
+      stiffnessLabel.htmlFor = stiffness.id;
+      const row = document.createElement('div');
+      row.className = 'entry-check';
+      row.append(label, springLabel, stiffnessLabel, stiffness);
+      group.append(row);
     }
     const note = document.createElement('p');
     note.id = 'entry-note';
@@ -248,8 +266,17 @@ export class ListView {
     for (const c of entry.checks) {
       const box = d.querySelector<HTMLInputElement>(`#entry-check-${c.check}`)!;
       box.checked = c.checked;
-      box.parentElement!.hidden = !c.shown;
+      box.parentElement!.parentElement!.hidden = !c.shown;
       box.parentElement!.querySelector('span')!.textContent = c.caption;
+      const spring = d.querySelector<HTMLInputElement>(`#entry-spring-${c.check}`)!;
+      spring.checked = c.spring.checked;
+      spring.parentElement!.hidden = !c.spring.shown;
+      spring.setAttribute('aria-label', `${c.caption} ${c.spring.caption.toLowerCase()}`);
+      const stiffness = d.querySelector<HTMLInputElement>(`#entry-stiffness-${c.check}`)!;
+      const stiffnessLabel = stiffness.previousElementSibling as HTMLLabelElement;
+      stiffness.hidden = stiffnessLabel.hidden = !c.spring.stiffnessShown;
+      stiffnessLabel.textContent = c.spring.label;
+      if (stiffness.value !== c.spring.text && document.activeElement !== stiffness) stiffness.value = c.spring.text;
     }
     d.querySelector('#entry-note')!.textContent = entry.note;
     d.querySelector('#entry-next')!.textContent = entry.nextCaption;

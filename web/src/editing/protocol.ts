@@ -11,6 +11,8 @@ export type EditRequest =
   | { op: 'edit.list'; command: string; first: number; last: number; confirmed: boolean }
   | { op: 'edit.type'; field: number; text: string }
   | { op: 'edit.check'; check: number; checked: boolean }
+  | { op: 'edit.spring'; check: number; spring: boolean }
+  | { op: 'edit.stiffness'; check: number; text: string }
   | { op: 'edit.choose'; option: number }
   | { op: 'edit.entry'; command: 'next' | 'ok' | 'cancel' }
   | { op: 'edit.undo' }
@@ -44,8 +46,16 @@ export interface EntryForm {
   note: string;
   noteField: number;
   focus: number;
+  focusSpring: number;
   fields: Array<{ field: number; label: string; text: string; shown: boolean; readOnly: boolean; rule: FieldRule }>;
-  checks: Array<{ check: number; caption: string; checked: boolean; shown: boolean }>;
+  checks: Array<{
+    check: number;
+    caption: string;
+    checked: boolean;
+    shown: boolean;
+    // The spring that may hold the restrained coordinate instead, with its stiffness.
+    spring: { caption: string; checked: boolean; shown: boolean; label: string; text: string; stiffnessShown: boolean };
+  }>;
   choice: { label: string; options: string[]; selected: number; shown: boolean };
 }
 
@@ -110,6 +120,8 @@ export interface PageEditingBinding {
   listCommand(command: string, first: number, last: number, confirmed: boolean): string;
   typeField(field: number, text: string): string;
   clickCheck(check: number, checked: boolean): string;
+  clickSpring(check: number, spring: boolean): string;
+  typeStiffness(check: number, text: string): string;
   choose(option: number): string;
   entryCommand(command: string): string;
   undo(): string;
@@ -146,6 +158,10 @@ export function answerEditing(editing: PageEditingBinding, titleForm: () => stri
       return editing.typeField(request.field, request.text);
     case 'edit.check':
       return editing.clickCheck(request.check, request.checked);
+    case 'edit.spring':
+      return editing.clickSpring(request.check, request.spring);
+    case 'edit.stiffness':
+      return editing.typeStiffness(request.check, request.text);
     case 'edit.choose':
       return editing.choose(request.option);
     case 'edit.entry':
