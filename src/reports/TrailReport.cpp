@@ -15,6 +15,13 @@ namespace stavelorn {
 
 namespace {
 
+// Which structure coordinates are free: numbered first, the restrained ones after them.
+std::string FreeCoordinatesText(int free) {
+  if (free == 0) return "No structure coordinate is free: every one is restrained.";
+  if (free == 1) return "Structure coordinate 1 is free, the others restrained.";
+  return "Structure coordinates 1 to " + std::to_string(free) + " are free, the others restrained.";
+}
+
 constexpr int kBlockColumns = 6;  // matrix columns per printed block
 constexpr int kCellWidth = 11;
 constexpr int kLabelWidth = 8;
@@ -222,9 +229,7 @@ void PrintTrail(const ModelStore& model, const StructureResults& results, const 
   Print(printer, 7, CoordinateLegend(type, trail.CoordsPerJoint, false));
   Print(printer, 3, "Global end coordinates v1, v2, ..., likewise:");
   Print(printer, 7, CoordinateLegend(type, trail.CoordsPerJoint, true));
-  Print(printer, 3,
-        "Structure coordinates 1 to " + std::to_string(trail.DofCount) +
-            " are free, the others restrained.");
+  Print(printer, 3, FreeCoordinatesText(trail.DofCount));
   if (model.Units.Named)
     PrintWrapped(
         printer, 3,
