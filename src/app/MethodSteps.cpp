@@ -100,6 +100,9 @@ StepTable MethodSteps::Numbering() const {
 
 std::string MethodSteps::NumberingNote() const {
   const int n = trail_.DofCount, all = static_cast<int>(trail_.CoordNumbers.size());
+  if (n == 0)
+    return "No coordinate is free: restrained coordinates (shaded) 1 to " + std::to_string(all) +
+           ".";
   return "Free coordinates 1 to " + std::to_string(n) + ", numbered first, joint by joint; " +
          "restrained coordinates (shaded) " + std::to_string(n + 1) + " to " + std::to_string(all) +
          ".";

@@ -115,6 +115,18 @@ std::string TableText(const StepTable& t) {
 // with a settlement, a temperature change and a fabrication error; a grid with a member load; a
 // space frame whose rolled column's cosines are round-off. With the member chosen in turn, the
 // marks follow it in [S] and in the fixed-end part of {P}.
+// Every joint held: no coordinate is free, and the note says so rather than "1 to 0".
+TEST(MethodSteps, ANoteForAStructureWithNoFreeCoordinate) {
+  ModelStore model = testing::ModelFromText(
+      "\"Held\",\"Beam\"\n\"Joints\",2, 0, 6\n\"Supports\",2, 1,1,1, 2,1,1\n"
+      "\"Materials\",1, 2E+08,0\n\"Cross-Sections\",1, 1E-04\n\"Members\",1, 1,2,1,1\n"
+      "\"Member Loads\",1, 1,3,10,0,0,0\n");
+  const AnalysisRun run = CheckAndAnalyze(model);
+  ASSERT_TRUE(run.Trail);
+  EXPECT_EQ(MethodSteps(model, run.Results, *run.Trail).NumberingNote(),
+            "No coordinate is free: restrained coordinates (shaded) 1 to 4.");
+}
+
 TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
   std::string text;
   for (const std::string name : {"frame", "truss", "grid", "space"}) {
