@@ -97,7 +97,7 @@ const std::array<MenuItemInfo, kMenuItemCount>& MenuItems() {
 }
 
 const MenuItemInfo& MenuItemOf(MenuItem item) {
-  return kItems[static_cast<std::size_t>(item)];
+  return kItems.at(static_cast<std::size_t>(item));
 }
 
 std::string MenuItemName(MenuItem item) {

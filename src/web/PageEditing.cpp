@@ -116,8 +116,8 @@ std::string PageEditing::Answer(const std::string& extra) {
     if (!menus.Visible(item)) continue;
     const MenuItemInfo& info = MenuItemOf(item);
     menu += std::string(menu.size() > 1 ? ", " : "") + "{\"item\": " + JsonString(info.Name) +
-            ", \"caption\": " + JsonString(MenuItemName(item)) +
-            ", \"menu\": " + JsonString(MenuItemName(info.Parent)) + "}";
+            ", \"caption\": " + JsonString(MenuItemName(item)) + ", \"menu\": " +
+            JsonString(info.Parent == MenuItem::Count ? "" : MenuItemName(info.Parent)) + "}";
   }
   std::string list = "null";
   std::string entry = "null";
