@@ -39,8 +39,10 @@ function nativeJson(name) {
   }
 }
 
+// Each page in a browser context of its own, so that no project kept by an earlier test comes
+// back into it while it works.
 async function openPage(query, width = 1000) {
-  const page = await browser.newPage();
+  const page = await (await browser.createBrowserContext()).newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   await page.setViewport({ width, height: 900 });
