@@ -1,5 +1,7 @@
 #include "editors/EditorForms.h"
 
+#include "ui/AccessibleNames.h"
+
 namespace stavelorn {
 
 const char* EditorFormName(FormId id) {
@@ -24,6 +26,10 @@ const char* EditorFormName(FormId id) {
     case FormId::MemErrB: return "MemErrB";
     default: return "";
   }
+}
+
+std::string SpringSpokenName(const EntryCheck& check) {
+  return SpokenCaption(check.Caption) + " spring";
 }
 
 }  // namespace stavelorn

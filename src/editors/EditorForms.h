@@ -89,4 +89,7 @@ struct ListWindowForm {
 // The name of an editor's window ("MatA", "JointB", ...); "" for the other windows.
 const char* EditorFormName(FormId id);
 
+// The spoken name of the spring box beside check box `check`: "Y-Restr. spring".
+std::string SpringSpokenName(const EntryCheck& check);
+
 }  // namespace stavelorn

@@ -87,6 +87,7 @@ std::string EntryFormJson(const EntryForm& form) {
     return "{\"check\": " + std::to_string(i) + ", \"caption\": " + JsonString(c.Caption) +
            ", \"checked\": " + Bool(c.Checked) + ", \"shown\": " + Bool(c.Visible) +
            ", \"spring\": {\"caption\": " + JsonString(kSpringCaption) +
+           ", \"name\": " + JsonString(SpringSpokenName(c)) +
            ", \"checked\": " + Bool(spring.Checked) +
            ", \"shown\": " + Bool(c.Visible && spring.Visible) +
            ", \"label\": " + JsonString(spring.Stiffness.Label) +

@@ -189,8 +189,7 @@ void EntryDialog::Sync() {
     const EntrySpring& spring = form.Spring[i];
     springs_[i]->setChecked(spring.Checked);
     springs_[i]->setVisible(form.Check[i].Visible && spring.Visible);
-    springs_[i]->setAccessibleName(
-        QString::fromStdString(SpokenCaption(form.Check[i].Caption) + " spring"));
+    springs_[i]->setAccessibleName(QString::fromStdString(SpringSpokenName(form.Check[i])));
     const QString stiffness = QString::fromStdString(spring.Stiffness.Text);
     if (stiffnesses_[i]->text() != stiffness) stiffnesses_[i]->setText(stiffness);
     stiffnessLabels_[i]->setText(QString::fromStdString(spring.Stiffness.Label));

@@ -271,7 +271,7 @@ export class ListView {
       const spring = d.querySelector<HTMLInputElement>(`#entry-spring-${c.check}`)!;
       spring.checked = c.spring.checked;
       spring.parentElement!.hidden = !c.spring.shown;
-      spring.setAttribute('aria-label', `${c.caption} ${c.spring.caption.toLowerCase()}`);
+      spring.setAttribute('aria-label', c.spring.name);
       const stiffness = d.querySelector<HTMLInputElement>(`#entry-stiffness-${c.check}`)!;
       const stiffnessLabel = stiffness.previousElementSibling as HTMLLabelElement;
       stiffness.hidden = stiffnessLabel.hidden = !c.spring.stiffnessShown;

@@ -54,7 +54,7 @@ export interface EntryForm {
     checked: boolean;
     shown: boolean;
     // The spring that may hold the restrained coordinate instead, with its stiffness.
-    spring: { caption: string; checked: boolean; shown: boolean; label: string; text: string; stiffnessShown: boolean };
+    spring: { caption: string; name: string; checked: boolean; shown: boolean; label: string; text: string; stiffnessShown: boolean };
   }>;
   choice: { label: string; options: string[]; selected: number; shown: boolean };
 }
