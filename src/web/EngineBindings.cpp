@@ -3,7 +3,8 @@
 // user would give stavelorn-report, and reads what it wrote, a picture from that file system too.
 // The page's own session (PageSession) answers in JSON what the page shows of an open project;
 // the help pages, written into that file system by the page, are listed and searched here; its
-// editing (PageEditing) builds and changes the open project through the desktop's list windows.
+// editing (PageEditing) builds and changes the open project through the desktop's list windows;
+// Check My Work, the influence lines and the precision have their own classes beside it.
 // Every number the page shows is thus written by the code the desktop and the batch tool run.
 #include <emscripten/bind.h>
 
@@ -12,8 +13,11 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
+#include "web/PageCheckWork.h"
 #include "web/PageEditing.h"
 #include "web/PageHelp.h"
+#include "web/PageInfluence.h"
+#include "web/PagePrecision.h"
 #include "web/PageSession.h"
 
 namespace stavelorn {
@@ -83,6 +87,33 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("openCopy", &PageEditing::OpenCopy)
       .function("snapshot", &PageEditing::Snapshot)
       .function("restore", &PageEditing::Restore);
+  emscripten::class_<PageCheckWork>("PageCheckWork")
+      .constructor<PageSession&>()
+      .function("command", &PageCheckWork::Command)
+      .function("open", &PageCheckWork::Open)
+      .function("choose", &PageCheckWork::Choose)
+      .function("type", &PageCheckWork::Type)
+      .function("paste", &PageCheckWork::Paste)
+      .function("check", &PageCheckWork::Check)
+      .function("showAnswer", &PageCheckWork::ShowAnswer)
+      .function("close", &PageCheckWork::Close);
+  emscripten::class_<PageInfluence>("PageInfluence")
+      .constructor<PageSession&>()
+      .class_function("command", &PageInfluence::Command)
+      .function("open", &PageInfluence::Open)
+      .function("chooseKind", &PageInfluence::ChooseKind)
+      .function("chooseControls", &PageInfluence::ChooseControls)
+      .function("pickPath", &PageInfluence::PickPath)
+      .function("defaultPath", &PageInfluence::DefaultPath)
+      .function("clickJoint", &PageInfluence::ClickJoint)
+      .function("clickMember", &PageInfluence::ClickMember);
+  emscripten::class_<PagePrecision>("PagePrecision")
+      .constructor<PageSession&>()
+      .function("form", &PagePrecision::Form)
+      .function("restore", &PagePrecision::Restore)
+      .function("choose", &PagePrecision::Choose)
+      .function("offer", &PagePrecision::Offer)
+      .function("answerOffer", &PagePrecision::AnswerOffer);
 }
 
 }  // namespace stavelorn

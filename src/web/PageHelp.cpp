@@ -28,6 +28,7 @@ const struct {
     {"diagrams", kMainWindow},
     {"member", "MemberDiagrams"},
     {"steps", "MethodSteps"},
+    {"influence", "InfluenceLines"},
     {"report", "PrintPreview"},
     {"help", "Help"},
 };

@@ -1,6 +1,8 @@
 #include "web/PageJson.h"
 
+#include "app/MenuState.h"
 #include "reports/JsonText.h"
+#include "ui/AccessibleNames.h"
 
 namespace stavelorn {
 
@@ -22,6 +24,12 @@ std::vector<int> Indices(int count) {
 }
 
 }  // namespace
+
+std::string CaptionJson(const std::string& caption) {
+  const char key = AccessKeyOf(caption);
+  return "{\"caption\": " + JsonString(SpokenCaption(caption)) +
+         ", \"key\": " + JsonString(key ? std::string(1, key) : "") + "}";
+}
 
 std::string ResultTableJson(const ResultTable& table) {
   const std::vector<int> rows = Indices(table.Rows());

@@ -2,6 +2,7 @@
 // a long analysis never holds up the page (the page ends this worker to cancel one).
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
 import type { Envelope, Reply, Request } from './protocol';
+import { answerTool, isToolRequest, makeTools, type ToolClasses } from './tools/protocol';
 
 interface PageSession {
   open(name: string, text: string): string;
@@ -13,7 +14,7 @@ interface PageSession {
   methodStep(step: number, marked: number): string;
   memberDiagrams(member: number): string;
 }
-interface EngineModule {
+interface EngineModule extends ToolClasses<PageSession> {
   PageSession: { new (): PageSession; captions(): string };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
   helpMenu(): string;
@@ -29,7 +30,7 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
-  return { engine, session, editing: new engine.PageEditing(session) };
+  return { engine, session, editing: new engine.PageEditing(session), tools: makeTools(engine, session) };
 });
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
@@ -50,8 +51,9 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing } = await ready;
+  const { engine, session, editing, tools } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
+  if (isToolRequest(request)) return answerTool(tools, request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();

@@ -23,6 +23,10 @@ import type {
   ShownChoice,
 } from './protocol';
 import { showMethodStep } from './steps-view';
+import { openCheckWork, showCheckCommand } from './tools/check-work';
+import { showInfluence, showInfluenceCommand } from './tools/influence';
+import { PrecisionCommand } from './tools/precision';
+import type { ToolRequest } from './tools/protocol';
 
 const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 
@@ -64,11 +68,16 @@ const help = new HelpPanel(byId('help-panel'), {
   search: (query) => engine.ask<string[]>({ op: 'helpSearch', query }),
 });
 const analyzeButton = byId<HTMLButtonElement>('analyze');
-const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report', 'show-diagrams', 'show-steps'].map(
+const resultButtons = ['show-Disp', 'show-MbForce', 'show-Reac', 'show-report', 'show-diagrams', 'show-steps', 'show-influence'].map(
   (id) => byId<HTMLButtonElement>(id),
 );
 const multiplierBar = byId<HTMLElement>('multiplier-bar');
 const multiplierBox = byId<HTMLInputElement>('multiplier');
+const askTool = <T>(request: ToolRequest) => engine.ask<T>(request);
+const checkWorkButton = byId<HTMLButtonElement>('check-work');
+const precision = new PrecisionCommand(askTool, byId('precision'));
+// Check My Work is offered as the desktop's Exercise menu offers it, for the project as it stands.
+const offerCheckWork = () => showCheckCommand(askTool, checkWorkButton).catch(showFailure);
 let analysed: Analysed | null = null;
 let projectName = 'project';
 const exampleTexts = new Map<string, string>();
@@ -125,6 +134,7 @@ function showProject(state: EditState): void {
     multiplierBar.hidden = true;
   }
   drawing.show(state.svg, true);
+  void offerCheckWork();
 }
 
 // A project carried by the address's fragment: a copy to edit, or (embedded in a course page)
@@ -174,6 +184,7 @@ async function openProject(name: string, text: string): Promise<void> {
     byId('drop-hint').hidden = true;
     drawing.show(opened.svg, false);
     showMessages(opened.messages);
+    void offerCheckWork();
     if (!document.body.classList.contains('embed')) await editing.opened();
   } catch (error) {
     showFailure(error);
@@ -198,7 +209,7 @@ async function openFile(file: File): Promise<void> {
 
 async function analyze(): Promise<void> {
   try {
-    const double = byId<HTMLSelectElement>('precision').value === 'double';
+    const double = await precision.restore();
     const result = await engine.ask<Analysed>({ op: 'analyze', double });
     analysed = result;
     if (result.svg) drawing.show(result.svg, true);
@@ -212,6 +223,8 @@ async function analyze(): Promise<void> {
     showChoices(result.shown ?? [], result.shownIndex ?? 0);
     if (result.complete) showTable(0);
     showMessages(result.messages);
+    await offerCheckWork();
+    await precision.offer();
   } catch (error) {
     showFailure(error);
   }
@@ -410,8 +423,8 @@ async function start(): Promise<void> {
   ];
   for (const [id, caption] of names) byId(id).textContent = caption;
   byId('multiplier-caption').textContent = captions.multiplier;
-  byId('precision-caption').textContent = captions.precision;
-  for (const name of captions.precisions) byId('precision').append(new Option(name, name));
+  await precision.restore();
+  await showInfluenceCommand(askTool, resultButtons[6]);
   byId('help-caption').textContent = captions.help;
   await fillHelpMenu();
 
@@ -446,6 +459,12 @@ resultButtons.slice(0, 3).forEach((b, i) => b.addEventListener('click', () => sh
 resultButtons[3].addEventListener('click', showReport);
 resultButtons[4].addEventListener('click', () => void showDiagram(analysed?.diagrams?.[0]?.name ?? ''));
 resultButtons[5].addEventListener('click', showSteps);
+resultButtons[6].addEventListener('click', () =>
+  showInfluence(view, askTool)
+    .then((shown) => shown && showsInView('influence'))
+    .catch(showFailure),
+);
+checkWorkButton.addEventListener('click', () => void openCheckWork(askTool, showMessages).catch(showFailure));
 multiplierBox.addEventListener('change', () => void enterMultiplier());
 shownBox.addEventListener('change', () => void chooseShown());
 byId('cancel').addEventListener('click', () => engine.cancel());

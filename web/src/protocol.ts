@@ -1,6 +1,7 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
 import type { EditRequest } from './editing/protocol';
+import type { ToolRequest } from './tools/protocol';
 
 export type Request =
   | { op: 'captions' }
@@ -17,7 +18,8 @@ export type Request =
   | { op: 'helpSearch'; query: string }
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
-  | EditRequest;
+  | EditRequest
+  | ToolRequest;
 
 export interface Envelope {
   id: number;
@@ -41,8 +43,6 @@ export interface Captions {
   diagrams: string;
   print: string;
   help: string;
-  precision: string;
-  precisions: string[];
   multiplier: string;
   steps: string;
 }
