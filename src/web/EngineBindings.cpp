@@ -15,6 +15,7 @@
 #include "web/PageEditing.h"
 #include "web/PageHelp.h"
 #include "web/PageSession.h"
+#include "web/PageStability.h"
 
 namespace stavelorn {
 
@@ -83,6 +84,15 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("openCopy", &PageEditing::OpenCopy)
       .function("snapshot", &PageEditing::Snapshot)
       .function("restore", &PageEditing::Restore);
+  emscripten::class_<PageStability>("PageStability")
+      .constructor<PageSession&>()
+      .function("menu", &PageStability::Menu)
+      .function("optionsForm", &PageStability::OptionsForm)
+      .function("chooseOptions", &PageStability::ChooseOptions)
+      .function("criticalLoad", &PageStability::CriticalLoad)
+      .function("bucklingModePicture", &PageStability::BucklingModePicture)
+      .function("secondOrder", &PageStability::SecondOrder)
+      .function("secondOrderPictures", &PageStability::SecondOrderPictures);
 }
 
 }  // namespace stavelorn

@@ -30,6 +30,9 @@ const struct {
     {"steps", "MethodSteps"},
     {"report", "PrintPreview"},
     {"help", "Help"},
+    {"criticalLoad", "BucklingModes"},
+    {"secondOrder", "SecondOrder"},
+    {"stabilityOptions", "StabilityOptions"},
 };
 
 struct HelpMenuEntry {

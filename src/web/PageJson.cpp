@@ -1,5 +1,7 @@
 #include "web/PageJson.h"
 
+#include <utility>
+
 #include "reports/JsonText.h"
 
 namespace stavelorn {
@@ -59,6 +61,13 @@ std::string StepTableJson(const StepTable& table) {
          ", \"columns\": " + JsonArray(table.ColumnLabels, JsonString) +
          ", \"cells\": " + JsonArray(rows, texts) + ", \"tips\": " + JsonArray(rows, tips) +
          ", \"marked\": " + marked + "], \"copy\": " + JsonString(TableTsv(table)) + "}";
+}
+
+void SizePageTable(ResultTable& table, std::vector<int> colWidths) {
+  table.ColWidths = std::move(colWidths);
+  table.HeadingHeight = table.RowHeight = 300;
+  table.Alignment = CellAlignment::General;
+  table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
 }
 
 }  // namespace stavelorn

@@ -68,6 +68,8 @@ class PageSession {
  private:
   // Builds and edits the project this session shows.
   friend class PageEditing;
+  // The Stability menu's commands over the results shown.
+  friend class PageStability;
 
   std::string Drawing() const;
 

@@ -2,6 +2,7 @@
 // a long analysis never holds up the page (the page ends this worker to cancel one).
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
 import type { Envelope, Reply, Request } from './protocol';
+import { answerStability, isStabilityRequest, type EngineList, type PageStabilityBinding } from './stability/protocol';
 
 interface PageSession {
   open(name: string, text: string): string;
@@ -16,6 +17,8 @@ interface PageSession {
 interface EngineModule {
   PageSession: { new (): PageSession; captions(): string };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
+  PageStability: { new (session: PageSession): PageStabilityBinding };
+  StringList: { new (): EngineList & { push_back(text: string): void } };
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
@@ -29,7 +32,12 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
-  return { engine, session, editing: new engine.PageEditing(session) };
+  return {
+    engine,
+    session,
+    editing: new engine.PageEditing(session),
+    stability: new engine.PageStability(session),
+  };
 });
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
@@ -50,8 +58,14 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing } = await ready;
+  const { engine, session, editing, stability } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
+  const list = (texts: string[]) => {
+    const made = new engine.StringList();
+    for (const text of texts) made.push_back(text);
+    return made;
+  };
+  if (isStabilityRequest(request)) return answerStability(stability, list, request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();

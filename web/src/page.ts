@@ -22,6 +22,7 @@ import type {
   ResultTable,
   ShownChoice,
 } from './protocol';
+import { StabilityMenuView } from './stability/stability-view';
 import { showMethodStep } from './steps-view';
 
 const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
@@ -112,6 +113,13 @@ const editing = new EditingBar(byId('editing-bar'), byId('list-panel'), {
   showProject,
   keepForRestart: (request) => engine.keepForRestart(request),
 });
+const stability = new StabilityMenuView(analyzeButton, {
+  ask: (request) => engine.ask(request),
+  view,
+  showMessages,
+  showsInView,
+  showFailure,
+});
 
 // The project as an edit left it; results it no longer has are hidden.
 function showProject(state: EditState): void {
@@ -149,6 +157,7 @@ function showFailure(error: unknown): void {
 
 function setResultsShown(shown: boolean): void {
   for (const button of resultButtons) button.disabled = !shown;
+  stability.refresh().catch(showFailure);
   if (shown) return;
   view.replaceChildren();
   showsInView('');

@@ -1,6 +1,7 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
 import type { EditRequest } from './editing/protocol';
+import type { StabilityRequest } from './stability/protocol';
 
 export type Request =
   | { op: 'captions' }
@@ -17,7 +18,8 @@ export type Request =
   | { op: 'helpSearch'; query: string }
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
-  | EditRequest;
+  | EditRequest
+  | StabilityRequest;
 
 export interface Envelope {
   id: number;
