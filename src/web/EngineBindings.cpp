@@ -14,6 +14,7 @@
 #include "cli/BatchRun.h"
 #include "web/PageEditing.h"
 #include "web/PageHelp.h"
+#include "web/PageMovingLoad.h"
 #include "web/PageSession.h"
 #include "web/PageStability.h"
 
@@ -93,6 +94,12 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("bucklingModePicture", &PageStability::BucklingModePicture)
       .function("secondOrder", &PageStability::SecondOrder)
       .function("secondOrderPictures", &PageStability::SecondOrderPictures);
+  emscripten::class_<PageMovingLoad>("PageMovingLoad")
+      .constructor<PageSession&>()
+      .function("form", &PageMovingLoad::Form)
+      .function("preset", &PageMovingLoad::Preset)
+      .function("place", &PageMovingLoad::Place)
+      .function("envelope", &PageMovingLoad::Envelope);
 }
 
 }  // namespace stavelorn

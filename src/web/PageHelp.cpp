@@ -33,6 +33,7 @@ const struct {
     {"criticalLoad", "BucklingModes"},
     {"secondOrder", "SecondOrder"},
     {"stabilityOptions", "StabilityOptions"},
+    {"movingLoad", "InfluenceLines"},
 };
 
 struct HelpMenuEntry {

@@ -70,6 +70,8 @@ class PageSession {
   friend class PageEditing;
   // The Stability menu's commands over the results shown.
   friend class PageStability;
+  // A moving load over the results shown.
+  friend class PageMovingLoad;
 
   std::string Drawing() const;
 

@@ -1,6 +1,7 @@
 // The engine's own thread: loads the WebAssembly module and keeps the one page session, so that
 // a long analysis never holds up the page (the page ends this worker to cancel one).
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
+import { answerMoving, isMovingRequest, type PageMovingLoadBinding } from './moving/protocol';
 import type { Envelope, Reply, Request } from './protocol';
 import { answerStability, isStabilityRequest, type EngineList, type PageStabilityBinding } from './stability/protocol';
 
@@ -18,6 +19,7 @@ interface EngineModule {
   PageSession: { new (): PageSession; captions(): string };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
   PageStability: { new (session: PageSession): PageStabilityBinding };
+  PageMovingLoad: { new (session: PageSession): PageMovingLoadBinding };
   StringList: { new (): EngineList & { push_back(text: string): void } };
   helpMenu(): string;
   helpContents(folder: string): string;
@@ -37,6 +39,7 @@ const ready = StavelornEngine().then((engine) => {
     session,
     editing: new engine.PageEditing(session),
     stability: new engine.PageStability(session),
+    moving: new engine.PageMovingLoad(session),
   };
 });
 
@@ -58,7 +61,7 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing, stability } = await ready;
+  const { engine, session, editing, stability, moving } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
   const list = (texts: string[]) => {
     const made = new engine.StringList();
@@ -66,6 +69,7 @@ async function answer(request: Request): Promise<string> {
     return made;
   };
   if (isStabilityRequest(request)) return answerStability(stability, list, request);
+  if (isMovingRequest(request)) return answerMoving(moving, list, request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();

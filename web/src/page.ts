@@ -22,6 +22,7 @@ import type {
   ResultTable,
   ShownChoice,
 } from './protocol';
+import { addMovingLoadButton } from './moving/moving-view';
 import { StabilityMenuView } from './stability/stability-view';
 import { showMethodStep } from './steps-view';
 
@@ -334,6 +335,7 @@ async function showMember(member: number): Promise<void> {
     if (!shown) return;
     showMemberWindow(view, shown);
     showsInView('member');
+    await addMovingLoadButton({ ask: (r) => engine.ask(r), view, showsInView, showFailure }, member, view);
   } catch (error) {
     showFailure(error);
   }

@@ -1,6 +1,7 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
 import type { EditRequest } from './editing/protocol';
+import type { MovingRequest } from './moving/protocol';
 import type { StabilityRequest } from './stability/protocol';
 
 export type Request =
@@ -19,7 +20,8 @@ export type Request =
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
   | EditRequest
-  | StabilityRequest;
+  | StabilityRequest
+  | MovingRequest;
 
 export interface Envelope {
   id: number;
