@@ -100,8 +100,6 @@ TEST(PageMovingLoad, RefusesWhatThePanelCannotTakeNamingIt) {
     const char* named;
   } entries[] = {
       {{"10", "0", "20", "far"}, "", 0, "M", "5", "Row 2"},
-      {{"10", "0"}, "", 3, "M", "5", "direction"},
-      {{"10", "0"}, "", 0, "T", "5", "quantity"},
       {{"10", "0"}, "", 0, "M", "middle", "section"},
       {{"10", "0"}, "", 0, "M", "99", "99"},
   };
