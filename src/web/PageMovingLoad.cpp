@@ -85,7 +85,7 @@ ResultTable EnvelopeTable(const ModelStore& model, const MovingLoadEnvelope& env
 PageMovingLoad::PageMovingLoad(PageSession& page) : page_(page) {}
 
 std::string PageMovingLoad::Form(int member) const {
-  const ModelStore& model = page_.session_.ShownModel();
+  const ModelStore& model = page_.model_;
   const std::optional<MemberAxes> axes = MemberLocalAxes(model, member);
   if (!page_.session_.ResultsShown() || !axes) return "";
   std::vector<std::string> trains{kOwnTrainName};
@@ -110,8 +110,8 @@ std::string PageMovingLoad::Form(int member) const {
 
 std::string PageMovingLoad::Preset(int index) const {
   if (index < 1 || static_cast<std::size_t>(index) > TrainPresets().size()) return "";
-  const LoadTrain train = PresetInUnits(TrainPresets()[static_cast<std::size_t>(index - 1)],
-                                        page_.session_.ShownModel().Units);
+  const LoadTrain train =
+      PresetInUnits(TrainPresets()[static_cast<std::size_t>(index - 1)], page_.model_.Units);
   return "{\"rows\": " +
          JsonArray(RowsOfTrain(train),
                    [](const TrainRow& row) {
@@ -124,7 +124,7 @@ std::string PageMovingLoad::Place(int member, const std::string& quantity, const
                                   const std::vector<std::string>& cells, const std::string& lane,
                                   int direction) const {
   if (!page_.session_.ResultsShown()) return "";
-  const ModelStore& model = page_.session_.ShownModel();
+  const ModelStore& model = page_.model_;
   const PanelEntry entry = ReadEntry(model, quantity, cells, lane, direction);
   if (!entry.Problem.empty()) return Problem(entry.Problem);
   const std::optional<double> section = ReadFiniteNumber(x);
@@ -134,8 +134,7 @@ std::string PageMovingLoad::Place(int member, const std::string& quantity, const
   studied.Item = member;
   studied.X = *section;
   studied.Quantity = entry.Quantity;
-  const InfluenceResult result =
-      ComputeInfluenceLine(model, page_.session_.ShownResults(), studied);
+  const InfluenceResult result = ComputeInfluenceLine(model, page_.session_.Results(), studied);
   if (!result.Problem.empty()) return Problem(result.Problem);
   const MovingLoadExtremes worst = WorstPlacements(result.Line, entry.Train);
   const ShownTrain shown = TrainAtLargerExtreme(entry.Train, worst);
@@ -152,11 +151,11 @@ std::string PageMovingLoad::Envelope(int member, const std::string& quantity,
                                      const std::vector<std::string>& cells, const std::string& lane,
                                      int direction) const {
   if (!page_.session_.ResultsShown()) return "";
-  const ModelStore& model = page_.session_.ShownModel();
+  const ModelStore& model = page_.model_;
   const PanelEntry entry = ReadEntry(model, quantity, cells, lane, direction);
   if (!entry.Problem.empty()) return Problem(entry.Problem);
-  const EnvelopeResult result = ComputeMovingLoadEnvelope(model, page_.session_.ShownResults(),
-                                                          member, entry.Quantity, {}, entry.Train);
+  const EnvelopeResult result = ComputeMovingLoadEnvelope(model, page_.session_.Results(), member,
+                                                          entry.Quantity, {}, entry.Train);
   if (!result.Problem.empty()) return Problem(result.Problem);
   const ResultTable table = EnvelopeTable(model, result.Envelope);
   RecordingCanvas canvas;

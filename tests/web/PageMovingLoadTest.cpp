@@ -113,5 +113,19 @@ TEST(PageMovingLoad, RefusesWhatThePanelCannotTakeNamingIt) {
   EXPECT_NE(ParseJson(moving.Envelope(9, "M", {"10", "0"}, "", 0))["problem"].text, "");
 }
 
+// The influence line is the structure's: "Show:" on a combination or the envelope changes nothing.
+TEST(PageMovingLoad, TheTrainTravelsOverTheAnalysedStructureWhateverShowShows) {
+  PageSession page;
+  PageMovingLoad moving(page);
+  page.Open("cases.str", testing::kThreeCaseFrame);
+  const std::size_t choices = ParseJson(page.Analyze(false))["shown"].items.size();
+  const std::string placed = moving.Place(2, "M", "4", {"10", "0", "10", "2"}, "1", 0);
+  EXPECT_EQ(ParseJson(placed)["problem"].text, "");
+  for (int choice : {3, static_cast<int>(choices) - 1}) {
+    page.ChooseShown(choice);
+    EXPECT_EQ(moving.Place(2, "M", "4", {"10", "0", "10", "2"}, "1", 0), placed) << choice;
+  }
+}
+
 }  // namespace
 }  // namespace stavelorn
