@@ -18,7 +18,9 @@
 #include "web/PageHelp.h"
 #include "web/PageInfluence.h"
 #include "web/PagePrecision.h"
+#include "web/PageMovingLoad.h"
 #include "web/PageSession.h"
+#include "web/PageStability.h"
 
 namespace stavelorn {
 
@@ -114,6 +116,21 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("choose", &PagePrecision::Choose)
       .function("offer", &PagePrecision::Offer)
       .function("answerOffer", &PagePrecision::AnswerOffer);
+  emscripten::class_<PageStability>("PageStability")
+      .constructor<PageSession&>()
+      .function("menu", &PageStability::Menu)
+      .function("optionsForm", &PageStability::OptionsForm)
+      .function("chooseOptions", &PageStability::ChooseOptions)
+      .function("criticalLoad", &PageStability::CriticalLoad)
+      .function("bucklingModePicture", &PageStability::BucklingModePicture)
+      .function("secondOrder", &PageStability::SecondOrder)
+      .function("secondOrderPictures", &PageStability::SecondOrderPictures);
+  emscripten::class_<PageMovingLoad>("PageMovingLoad")
+      .constructor<PageSession&>()
+      .function("form", &PageMovingLoad::Form)
+      .function("preset", &PageMovingLoad::Preset)
+      .function("place", &PageMovingLoad::Place)
+      .function("envelope", &PageMovingLoad::Envelope);
 }
 
 }  // namespace stavelorn

@@ -31,6 +31,10 @@ const struct {
     {"influence", "InfluenceLines"},
     {"report", "PrintPreview"},
     {"help", "Help"},
+    {"criticalLoad", "BucklingModes"},
+    {"secondOrder", "SecondOrder"},
+    {"stabilityOptions", "StabilityOptions"},
+    {"movingLoad", "InfluenceLines"},
 };
 
 struct HelpMenuEntry {

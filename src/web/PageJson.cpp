@@ -1,5 +1,7 @@
 #include "web/PageJson.h"
 
+#include <utility>
+
 #include "app/MenuState.h"
 #include "reports/JsonText.h"
 #include "ui/AccessibleNames.h"
@@ -67,6 +69,13 @@ std::string StepTableJson(const StepTable& table) {
          ", \"columns\": " + JsonArray(table.ColumnLabels, JsonString) +
          ", \"cells\": " + JsonArray(rows, texts) + ", \"tips\": " + JsonArray(rows, tips) +
          ", \"marked\": " + marked + "], \"copy\": " + JsonString(TableTsv(table)) + "}";
+}
+
+void SizePageTable(ResultTable& table, std::vector<int> colWidths) {
+  table.ColWidths = std::move(colWidths);
+  table.HeadingHeight = table.RowHeight = 300;
+  table.Alignment = CellAlignment::General;
+  table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
 }
 
 }  // namespace stavelorn

@@ -30,6 +30,10 @@ std::string CaptionJson(const std::string& caption);
 // ...]], "copy": the whole grid as tab-separated text}; row 0 holds the headings.
 std::string ResultTableJson(const ResultTable& table);
 
+// Gives a table the page built its column widths and the rows' heights of the results windows,
+// its cells placed as those windows place them.
+void SizePageTable(ResultTable& table, std::vector<int> colWidths);
+
 // {"title", "rows": [labels], "columns": [labels], "cells": [[text]], "tips": [[text]],
 // "marked": [[row, column], ...], "copy": tab-separated values in full}, each cell's text and
 // tooltip as the desktop's step window shows them.

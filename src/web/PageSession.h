@@ -72,6 +72,10 @@ class PageSession {
   friend class PageCheckWork;
   friend class PageInfluence;
   friend class PagePrecision;
+  // The Stability menu's commands over the results shown.
+  friend class PageStability;
+  // A moving load over the results shown.
+  friend class PageMovingLoad;
 
   std::string Drawing() const;
 

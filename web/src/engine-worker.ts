@@ -1,7 +1,9 @@
 // The engine's own thread: loads the WebAssembly module and keeps the one page session, so that
 // a long analysis never holds up the page (the page ends this worker to cancel one).
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
+import { answerMoving, isMovingRequest, type PageMovingLoadBinding } from './moving/protocol';
 import type { Envelope, Reply, Request } from './protocol';
+import { answerStability, isStabilityRequest, type EngineList, type PageStabilityBinding } from './stability/protocol';
 import { answerTool, isToolRequest, makeTools, type ToolClasses } from './tools/protocol';
 
 interface PageSession {
@@ -17,6 +19,9 @@ interface PageSession {
 interface EngineModule extends ToolClasses<PageSession> {
   PageSession: { new (): PageSession; captions(): string };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
+  PageStability: { new (session: PageSession): PageStabilityBinding };
+  PageMovingLoad: { new (session: PageSession): PageMovingLoadBinding };
+  StringList: { new (): EngineList & { push_back(text: string): void } };
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
@@ -30,7 +35,14 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
-  return { engine, session, editing: new engine.PageEditing(session), tools: makeTools(engine, session) };
+  return {
+    engine,
+    session,
+    editing: new engine.PageEditing(session),
+    tools: makeTools(engine, session),
+    stability: new engine.PageStability(session),
+    moving: new engine.PageMovingLoad(session),
+  };
 });
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
@@ -51,9 +63,16 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing, tools } = await ready;
+  const { engine, session, editing, tools, stability, moving } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
   if (isToolRequest(request)) return answerTool(tools, request);
+  const list = (texts: string[]) => {
+    const made = new engine.StringList();
+    for (const text of texts) made.push_back(text);
+    return made;
+  };
+  if (isStabilityRequest(request)) return answerStability(stability, list, request);
+  if (isMovingRequest(request)) return answerMoving(moving, list, request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();

@@ -22,6 +22,8 @@ import type {
   ResultTable,
   ShownChoice,
 } from './protocol';
+import { addMovingLoadButton } from './moving/moving-view';
+import { StabilityMenuView } from './stability/stability-view';
 import { showMethodStep } from './steps-view';
 import { openCheckWork, showCheckCommand } from './tools/check-work';
 import { showInfluence, showInfluenceCommand } from './tools/influence';
@@ -121,6 +123,13 @@ const editing = new EditingBar(byId('editing-bar'), byId('list-panel'), {
   showProject,
   keepForRestart: (request) => engine.keepForRestart(request),
 });
+const stability = new StabilityMenuView(analyzeButton, {
+  ask: (request) => engine.ask(request),
+  view,
+  showMessages,
+  showsInView,
+  showFailure,
+});
 
 // The project as an edit left it; results it no longer has are hidden.
 function showProject(state: EditState): void {
@@ -159,6 +168,7 @@ function showFailure(error: unknown): void {
 
 function setResultsShown(shown: boolean): void {
   for (const button of resultButtons) button.disabled = !shown;
+  stability.refresh().catch(showFailure);
   if (shown) return;
   view.replaceChildren();
   showsInView('');
@@ -338,6 +348,7 @@ async function showMember(member: number): Promise<void> {
     if (!shown) return;
     showMemberWindow(view, shown);
     showsInView('member');
+    await addMovingLoadButton({ ask: (r) => engine.ask(r), view, showsInView, showFailure }, member, view);
   } catch (error) {
     showFailure(error);
   }

@@ -2,6 +2,8 @@
 // page session wrote (src/web/PageSession.h), passed through as it is.
 import type { EditRequest } from './editing/protocol';
 import type { ToolRequest } from './tools/protocol';
+import type { MovingRequest } from './moving/protocol';
+import type { StabilityRequest } from './stability/protocol';
 
 export type Request =
   | { op: 'captions' }
@@ -19,7 +21,9 @@ export type Request =
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
   | EditRequest
-  | ToolRequest;
+  | ToolRequest
+  | StabilityRequest
+  | MovingRequest;
 
 export interface Envelope {
   id: number;

@@ -185,18 +185,18 @@ void InfluenceWindow::Recompute() {
 }
 
 QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
-  auto* panel = new QGroupBox("Moving Load", this);
+  auto* panel = new QGroupBox(kMovingLoadTitle, this);
   panel->setObjectName("MovingLoadPanel");
   panel->setAccessibleName("Moving load");
   trainPreset_ = new QComboBox(panel);
   trainPreset_->setObjectName("TrainPreset");
   trainPreset_->setAccessibleName("Train");
-  trainPreset_->addItem("Your own train");
+  trainPreset_->addItem(kOwnTrainName);
   for (const TrainPreset& preset : TrainPresets()) trainPreset_->addItem(preset.Name);
-  trainTable_ = new QTableWidget(8, 2, panel);
+  trainTable_ = new QTableWidget(kTrainTableRows, 2, panel);
   trainTable_->setObjectName("TrainTable");
   trainTable_->setAccessibleName("Loads and their offsets from the first");
-  trainTable_->setHorizontalHeaderLabels({"Load", "Offset"});
+  trainTable_->setHorizontalHeaderLabels({kTrainColumns[0], kTrainColumns[1]});
   trainTable_->setMaximumHeight(180);
   lane_ = new QLineEdit(panel);
   lane_->setObjectName("LaneLoad");
@@ -204,12 +204,12 @@ QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
   direction_ = new QComboBox(panel);
   direction_->setObjectName("TrainDirection");
   direction_->setAccessibleName("Direction");
-  direction_->addItems({"Both ways", "As given", "Reversed"});
+  for (const char* direction : kTrainDirections) direction_->addItem(direction);
   movingResult_ = new QLabel(panel);
   movingResult_->setObjectName("MovingLoadResult");
   movingResult_->setAccessibleName("Moving load result");
   movingResult_->setWordWrap(true);
-  envelope_ = new QPushButton("&Envelope Along Member...", panel);
+  envelope_ = new QPushButton(kEnvelopeCaption, panel);
   envelope_->setObjectName("EnvelopeB");
   envelope_->setAccessibleName("Envelope along the member");
   envelope_->setAutoDefault(false);
@@ -220,12 +220,12 @@ QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
     label->setAccessibleName(QString(text).remove('&').remove(':'));
     return label;
   };
-  form->addWidget(caption("&Train:", trainPreset_), 0, 0);
+  form->addWidget(caption(kTrainCaption, trainPreset_), 0, 0);
   form->addWidget(trainPreset_, 0, 1);
   form->addWidget(trainTable_, 1, 0, 1, 2);
-  form->addWidget(caption("&Lane load:", lane_), 2, 0);
+  form->addWidget(caption(kLaneLoadCaption, lane_), 2, 0);
   form->addWidget(lane_, 2, 1);
-  form->addWidget(caption("Di&rection:", direction_), 3, 0);
+  form->addWidget(caption(kDirectionCaption, direction_), 3, 0);
   form->addWidget(direction_, 3, 1);
   form->addWidget(movingResult_, 4, 0, 1, 2);
   form->addWidget(envelope_, 5, 0, 1, 2);
