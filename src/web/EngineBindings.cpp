@@ -14,6 +14,8 @@
 #include "cli/BatchRun.h"
 #include "web/PageEditing.h"
 #include "web/PageHelp.h"
+#include "web/PageLoadCases.h"
+#include "web/PagePrint.h"
 #include "web/PageSession.h"
 
 namespace stavelorn {
@@ -67,6 +69,7 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("newProject", &PageEditing::NewProject)
       .function("state", &PageEditing::State)
       .function("openList", &PageEditing::OpenList)
+      .function("showCase", &PageEditing::ShowCase)
       .function("closeList", &PageEditing::CloseList)
       .function("listCommand", &PageEditing::ListCommand)
       .function("typeField", &PageEditing::TypeField)
@@ -83,6 +86,15 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("openCopy", &PageEditing::OpenCopy)
       .function("snapshot", &PageEditing::Snapshot)
       .function("restore", &PageEditing::Restore);
+  emscripten::class_<PageLoadCases>("PageLoadCases")
+      .constructor<PageSession&, PageEditing&>()
+      .function("window", &PageLoadCases::Window)
+      .function("command", &PageLoadCases::Command);
+  emscripten::class_<PagePrint>("PagePrint")
+      .constructor<const PageSession&>()
+      .function("options", &PagePrint::Options)
+      .function("choose", &PagePrint::Choose)
+      .function("pages", &PagePrint::Pages);
 }
 
 }  // namespace stavelorn

@@ -68,6 +68,8 @@ class PageSession {
  private:
   // Builds and edits the project this session shows.
   friend class PageEditing;
+  friend class PageLoadCases;
+  friend class PagePrint;
 
   std::string Drawing() const;
 

@@ -13,8 +13,19 @@ interface PageSession {
   methodStep(step: number, marked: number): string;
   memberDiagrams(member: number): string;
 }
+interface PagePrint {
+  options(remembered: string): string;
+  choose(ticked: string): string;
+  pages(ticked: string): string;
+}
+interface PageLoadCases {
+  window(): string;
+  command(button: string, row: number, name: string, confirmed: boolean): string;
+}
 interface EngineModule {
   PageSession: { new (): PageSession; captions(): string };
+  PagePrint: { new (session: PageSession): PagePrint };
+  PageLoadCases: { new (session: PageSession, editing: PageEditingBinding): PageLoadCases };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
   helpMenu(): string;
   helpContents(folder: string): string;
@@ -29,7 +40,9 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
-  return { engine, session, editing: new engine.PageEditing(session) };
+  const editing = new engine.PageEditing(session);
+  const cases = new engine.PageLoadCases(session, editing);
+  return { engine, session, editing, cases, print: new engine.PagePrint(session) };
 });
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
@@ -50,7 +63,7 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing } = await ready;
+  const { engine, session, editing, cases, print } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
   switch (request.op) {
     case 'captions':
@@ -83,6 +96,16 @@ async function answer(request: Request): Promise<string> {
       return JSON.stringify(engine.helpPageOfView(request.view));
     case 'about':
       return engine.about(request.examples, request.help);
+    case 'printOptions':
+      return print.options(request.remembered);
+    case 'printChoose':
+      return print.choose(request.ticked);
+    case 'printPages':
+      return print.pages(request.ticked);
+    case 'loadCases':
+      return cases.window();
+    case 'loadCaseCommand':
+      return cases.command(request.button, request.row, request.name, request.confirmed);
   }
 }
 

@@ -32,6 +32,21 @@ export class ProjectOpening {
     this.examples.addEventListener('change', () => {
       if (this.examples.value) void this.openExample(this.examples.value);
     });
+    // Where the browser has its file pickers, Open goes through them, so that Save can write back.
+    byId('open-label').addEventListener('click', (e) => {
+      if (!this.editing.files.picks) return;
+      e.preventDefault();
+      void this.pickToOpen();
+    });
+  }
+
+  private async pickToOpen(): Promise<void> {
+    try {
+      const picked = await this.editing.files.pickToOpen();
+      if (picked && (await this.openFile(picked.file))) picked.keep();
+    } catch (error) {
+      this.messages.failure(error);
+    }
   }
 
   // Every example's text comes with their list, so that choosing one waits for no download.
@@ -74,16 +89,21 @@ export class ProjectOpening {
     }
   }
 
-  async openFile(file: File): Promise<void> {
+  // Opens a file picked or dropped; false when it could not be read.
+  async openFile(file: File): Promise<boolean> {
     this.examples.value = '';
-    await this.openProject(file.name, new TextDecoder('utf-8').decode(await file.arrayBuffer()));
+    return this.openProject(file.name, new TextDecoder('utf-8').decode(await file.arrayBuffer()));
   }
 
-  private async openProject(name: string, text: string): Promise<void> {
+  private async openProject(name: string, text: string): Promise<boolean> {
     this.projectChosen = true;
     try {
       const opened = await this.engine.ask<Opened>({ op: 'open', name, text });
-      if (!opened.opened) return this.messages.show(opened.messages);
+      if (!opened.opened) {
+        this.messages.show(opened.messages);
+        return false;
+      }
+      this.editing.files.forget();
       this.results.projectName = name.replace(/\.[^.]*$/, '') || 'project';
       this.results.forget();
       this.results.analyzeButton.disabled = false;
@@ -91,8 +111,10 @@ export class ProjectOpening {
       this.drawing.show(opened.svg, false);
       this.messages.show(opened.messages);
       if (!document.body.classList.contains('embed')) await this.editing.opened();
+      return true;
     } catch (error) {
       this.messages.failure(error);
+      return false;
     }
   }
 

@@ -7,6 +7,7 @@ import { byId } from './elements';
 import { HelpMenuBar } from './help-menu';
 import { MessageArea } from './messages';
 import { ProjectOpening } from './opening';
+import { ReportPrinting } from './print/report-printing';
 import type { Captions } from './protocol';
 import { ResultsView } from './results-view';
 
@@ -18,7 +19,7 @@ const drawing = new DrawingPane(
   (kind, number) => engine.ask<string>({ op: 'pick', kind, number }).catch(() => ''),
   (member) => void results.showMember(member),
 );
-const results = new ResultsView(engine, drawing, messages);
+const results = new ResultsView(engine, drawing, messages, new ReportPrinting((request) => engine.ask(request)));
 const help = new HelpMenuBar(engine, results.view, messages);
 const opening = new ProjectOpening(engine, drawing, results, messages);
 

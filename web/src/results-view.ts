@@ -5,6 +5,7 @@ import type { DrawingPane } from './drawing';
 import { button, byId, copyButton, heading, resultGrid } from './elements';
 import type { EngineClient } from './engine-client';
 import type { MessageArea } from './messages';
+import type { ReportPrinting } from './print/report-printing';
 import { showMemberWindow } from './member-view';
 import type { Analysed, MemberWindow, MethodStep, MultiplierEntered, ResultTable, ShownChoice } from './protocol';
 import { showMethodStep } from './steps-view';
@@ -29,6 +30,7 @@ export class ResultsView {
     private readonly engine: EngineClient,
     private readonly drawing: DrawingPane,
     private readonly messages: MessageArea,
+    private readonly printing: ReportPrinting,
   ) {
     this.analyzeButton.addEventListener('click', () => void this.analyze());
     this.buttons.slice(0, 3).forEach((b, i) => b.addEventListener('click', () => this.showTable(i)));
@@ -44,6 +46,7 @@ export class ResultsView {
     this.analysed = null;
     this.setResultsShown(false);
     this.multiplierBar.hidden = true;
+    this.printing.forget();
   }
 
   async analyze(): Promise<void> {
@@ -62,6 +65,7 @@ export class ResultsView {
       this.showChoices(result.shown ?? [], result.shownIndex ?? 0);
       if (result.complete) this.showTable(0);
       this.messages.show(result.messages);
+      if (result.complete) await this.printing.prepare();
     } catch (error) {
       this.messages.failure(error);
     }
@@ -82,7 +86,12 @@ export class ResultsView {
       link.click();
       URL.revokeObjectURL(link.href);
     });
-    this.view.replaceChildren(heading('Report', 'h2'), save, text);
+    // Print Options, then the browser's Print of the pages the desktop would print.
+    const print = button(`${this.buttons[3].textContent}…`, () => {
+      this.printing.choose().catch((error) => this.messages.failure(error));
+    });
+    print.id = 'print-report';
+    this.view.replaceChildren(heading('Report', 'h2'), save, ' ', print, text);
     this.showsInView('report');
   }
 
@@ -128,6 +137,7 @@ export class ResultsView {
       this.drawing.show(chosen.svg, true);
       const form = this.view.querySelector<HTMLElement>('[data-form]')?.dataset.form;
       this.showTable(Math.max(0, forms.indexOf(form ?? 'Disp')));
+      await this.printing.prepare();
     } catch (error) {
       this.messages.failure(error);
     }

@@ -25,8 +25,9 @@ after(async () => {
 });
 
 // The page at `query` (a search or fragment), `width` pixels wide; with `downloads`, what it
-// downloads is saved in that folder. Its uncaught errors are collected in `errors`.
-export async function openPage(query = '', { width = 1000, downloads } = {}) {
+// downloads is saved in that folder; without `pickers`, the browser's file pickers are hidden from
+// it. Its uncaught errors are collected in `errors`.
+export async function openPage(query = '', { width = 1000, downloads, pickers = true } = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   const errors = [];
@@ -36,6 +37,10 @@ export async function openPage(query = '', { width = 1000, downloads } = {}) {
     const cdp = await page.createCDPSession();
     await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   }
+  if (!pickers)
+    await page.evaluateOnNewDocument(() => {
+      for (const name of ['showOpenFilePicker', 'showSaveFilePicker']) Object.defineProperty(window, name, { value: undefined });
+    });
   await page.goto(address + query);
   return { page, errors, context };
 }

@@ -48,8 +48,9 @@ function formsOf(name) {
 }
 
 // A page in a browser profile of its own (storage included), saving downloads to `downloads`.
+// Its browser has no file pickers, which nothing headless could answer: Save downloads.
 async function freshPage(query = '', width = 1000) {
-  const opened = await openPage(query, { width, downloads });
+  const opened = await openPage(query, { width, downloads, pickers: false });
   await opened.page.waitForSelector('#new-project');
   return opened;
 }
