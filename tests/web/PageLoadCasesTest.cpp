@@ -1,6 +1,6 @@
 // The Load Cases window in the browser page: each button edits the cases as the desktop's window
 // does (refusing what the rules refuse, asking before a case goes with its loads), each edit one
-// step of the history; a load list's case box shows and edits the loads of the case chosen.
+// step of the history. (The load lists' case box is driven in web/tests/load-cases.test.mjs.)
 #include "web/PageLoadCases.h"
 
 #include <gtest/gtest.h>
@@ -80,19 +80,6 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
   EXPECT_EQ(RowsOf(ParseJson(o.cases.Window())), "1  " + o.loads);
   EXPECT_EQ(edits, 4);
   EXPECT_EQ(ParseJson(o.editing.State())["canUndo"].text, "false");
-}
-
-TEST(PageLoadCases, ALoadListsCaseBoxShowsTheLoadsOfTheCaseChosen) {
-  Opened o;
-  EXPECT_EQ(ParseJson(o.editing.OpenList("MnuLoadJt"))["loadCase"].kind, JsonValue::Kind::Null);
-  o.cases.Command("AddB", 0, "Wind", false);
-  const JsonValue first = ParseJson(o.editing.OpenList("MnuLoadJt"));
-  EXPECT_EQ(first["loadCase"]["choices"][1].text, "2: Wind");
-  EXPECT_NE(first["list"]["count"].text, "0");
-  const JsonValue second = ParseJson(o.editing.ShowCase(2));
-  EXPECT_EQ(second["loadCase"]["current"].text, "1");
-  EXPECT_EQ(second["list"]["count"].text, "0");
-  EXPECT_EQ(second["undo"].text, first["undo"].text) << "choosing a case is no edit";
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ test('a second case takes a load in its list and "Show:" offers it after Analyze
   await idle(page);
   assert.equal(await focused(page), 'row 1');
   await click(page, '#list-panel button[data-command="edit"]');
+  await click(page, '#question-ok');
   await click(page, '#entry-cancel');
   assert.equal(await focused(page), 'row 1');
 
