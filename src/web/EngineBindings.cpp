@@ -19,6 +19,8 @@
 #include "web/PageInfluence.h"
 #include "web/PagePrecision.h"
 #include "web/PageMovingLoad.h"
+#include "web/PageLoadCases.h"
+#include "web/PagePrint.h"
 #include "web/PageSession.h"
 #include "web/PageStability.h"
 
@@ -73,6 +75,7 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("newProject", &PageEditing::NewProject)
       .function("state", &PageEditing::State)
       .function("openList", &PageEditing::OpenList)
+      .function("showCase", &PageEditing::ShowCase)
       .function("closeList", &PageEditing::CloseList)
       .function("listCommand", &PageEditing::ListCommand)
       .function("typeField", &PageEditing::TypeField)
@@ -131,6 +134,15 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("preset", &PageMovingLoad::Preset)
       .function("place", &PageMovingLoad::Place)
       .function("envelope", &PageMovingLoad::Envelope);
+  emscripten::class_<PageLoadCases>("PageLoadCases")
+      .constructor<PageSession&, PageEditing&>()
+      .function("window", &PageLoadCases::Window)
+      .function("command", &PageLoadCases::Command);
+  emscripten::class_<PagePrint>("PagePrint")
+      .constructor<const PageSession&>()
+      .function("options", &PagePrint::Options)
+      .function("choose", &PagePrint::Choose)
+      .function("pages", &PagePrint::Pages);
 }
 
 }  // namespace stavelorn

@@ -76,6 +76,8 @@ class PageSession {
   friend class PageStability;
   // A moving load over the results shown.
   friend class PageMovingLoad;
+  friend class PageLoadCases;
+  friend class PagePrint;
 
   std::string Drawing() const;
 

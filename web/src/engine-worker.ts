@@ -16,8 +16,19 @@ interface PageSession {
   methodStep(step: number, marked: number): string;
   memberDiagrams(member: number): string;
 }
+interface PagePrint {
+  options(remembered: string): string;
+  choose(ticked: string): string;
+  pages(ticked: string): string;
+}
+interface PageLoadCases {
+  window(): string;
+  command(button: string, row: number, name: string, confirmed: boolean): string;
+}
 interface EngineModule extends ToolClasses<PageSession> {
   PageSession: { new (): PageSession; captions(): string };
+  PagePrint: { new (session: PageSession): PagePrint };
+  PageLoadCases: { new (session: PageSession, editing: PageEditingBinding): PageLoadCases };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
   PageStability: { new (session: PageSession): PageStabilityBinding };
   PageMovingLoad: { new (session: PageSession): PageMovingLoadBinding };
@@ -35,10 +46,13 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
+  const editing = new engine.PageEditing(session);
   return {
     engine,
     session,
-    editing: new engine.PageEditing(session),
+    editing,
+    cases: new engine.PageLoadCases(session, editing),
+    print: new engine.PagePrint(session),
     tools: makeTools(engine, session),
     stability: new engine.PageStability(session),
     moving: new engine.PageMovingLoad(session),
@@ -63,7 +77,7 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing, tools, stability, moving } = await ready;
+  const { engine, session, editing, cases, print, tools, stability, moving } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
   if (isToolRequest(request)) return answerTool(tools, request);
   const list = (texts: string[]) => {
@@ -104,6 +118,16 @@ async function answer(request: Request): Promise<string> {
       return JSON.stringify(engine.helpPageOfView(request.view));
     case 'about':
       return engine.about(request.examples, request.help);
+    case 'printOptions':
+      return print.options(request.remembered);
+    case 'printChoose':
+      return print.choose(request.ticked);
+    case 'printPages':
+      return print.pages(request.ticked);
+    case 'loadCases':
+      return cases.window();
+    case 'loadCaseCommand':
+      return cases.command(request.button, request.row, request.name, request.confirmed);
   }
 }
 

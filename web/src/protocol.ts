@@ -20,6 +20,11 @@ export type Request =
   | { op: 'helpSearch'; query: string }
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
+  | { op: 'printOptions'; remembered: string }
+  | { op: 'printChoose'; ticked: string }
+  | { op: 'printPages'; ticked: string }
+  | { op: 'loadCases' }
+  | { op: 'loadCaseCommand'; button: string; row: number; name: string; confirmed: boolean }
   | EditRequest
   | ToolRequest
   | StabilityRequest

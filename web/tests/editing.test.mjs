@@ -1,6 +1,7 @@
-// The page's own decisions about a shared link and the kept project, in Node: each example's text
-// goes through a link and back unchanged, a damaged or foreign fragment is told apart, a project
-// too large for a link is refused, and a full storage keeps the project as it stands.
+// The page's own decisions about a shared link, the kept project and Save, in Node: each
+// example's text goes through a link and back unchanged, a damaged or foreign fragment is told
+// apart, a project too large for a link is refused, a full storage keeps the project as it
+// stands, and Save writes back, asks or downloads as the browser allows.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
@@ -16,6 +17,7 @@ async function load(file) {
 }
 const link = await load('share-link.ts');
 const storage = await load('storage.ts');
+const saving = await load('save-target.ts');
 const page = 'http://127.0.0.1:8000/';
 
 test('every example goes through a link and back byte for byte, in both forms', async () => {
@@ -54,4 +56,11 @@ test('a full storage keeps the project as it stands, with its saved mark', () =>
     const trimmed = JSON.parse(storage.currentStepOnly(JSON.stringify({ file: 'f.str', position, saved, steps })));
     assert.deepEqual(trimmed, { file: 'f.str', position: 0, saved: keptSaved, steps: [{ change: '', text: steps[position].text }] });
   }
+});
+
+test('Save writes back to the opened file, else asks where, else downloads', () => {
+  const ways = (opened, pickers) => saving.saveSteps(opened, pickers, 'untitled.str').map((s) => `${s.way}: ${s.name}`);
+  assert.deepEqual(ways('frame.str', true), ['write back: frame.str', 'save as: frame.str']);
+  assert.deepEqual(ways(null, true), ['save as: untitled.str']);
+  assert.deepEqual(ways(null, false), ['download: untitled.str']);
 });
