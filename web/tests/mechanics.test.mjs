@@ -2,44 +2,23 @@
 // the critical load factors are --buckling's, cell by cell, and each mode is drawn; a truck's
 // extremes over a section's influence line and its envelope along the span are --train's.
 // Needs STAVELORN_REPORT (the native stavelorn-report) and STAVELORN_EXAMPLES.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { serveSite } from '../serve.mjs';
+import { openPage } from './browser.mjs';
 
-const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 const examples = process.env.STAVELORN_EXAMPLES;
 const report = process.env.STAVELORN_REPORT;
 // Where the pictures for a reader to look at go, when asked for.
 const shots = process.env.STAVELORN_SHOTS;
-let server;
-let browser;
-
-before(async () => {
-  server = await serveSite(site);
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--headless=new'],
-  });
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
-
 function nativeJson(name, ...options) {
   return JSON.parse(execFileSync(report, ['--json', ...options, join(examples, `${name}.str`)], { encoding: 'utf8' }));
 }
 
 async function analysedExample(name) {
-  const page = await (await browser.createBrowserContext()).newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  await page.setViewport({ width: 1200, height: 1000 });
-  await page.goto(`http://127.0.0.1:${server.address().port}/?example=${name}`);
+  const { page, errors } = await openPage(`?example=${name}`, { width: 1200 });
   await page.waitForSelector('#drawing svg [data-member]');
   await page.click('#analyze');
   await page.waitForSelector('#view table');

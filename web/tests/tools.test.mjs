@@ -2,43 +2,15 @@
 // member 1 pasted in from a spreadsheet with three planted slips has each slip named at its cell;
 // the continuous beam's first influence line shows the native batch tool's ordinates; the
 // precision chosen is kept across a reload. Needs STAVELORN_REPORT and STAVELORN_EXAMPLES.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { serveSite } from '../serve.mjs';
+import { openPage } from './browser.mjs';
 
-const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
 const report = process.env.STAVELORN_REPORT;
 const shots = process.env.STAVELORN_SHOTS;
-let server;
-let browser;
-let address;
-
-before(async () => {
-  server = await serveSite(site);
-  address = `http://127.0.0.1:${server.address().port}/`;
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--headless=new'],
-  });
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
-
-async function openPage(query) {
-  const page = await (await browser.createBrowserContext()).newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  await page.setViewport({ width: 1000, height: 900 });
-  await page.goto(address + query);
-  return { page, errors };
-}
-
 test('Check My Work names three slips planted in member 1 of the portal frame at their cells', async () => {
   const { page, errors } = await openPage('?example=portal-frame');
   await page.waitForSelector('#check-work:not([disabled])');
