@@ -15,8 +15,7 @@ constexpr double kMostGridPoints = 2500;
 }  // namespace
 
 void DrawStructureBeingDrawn(Canvas& canvas, const ModelStore& model, DrawingMode& mode,
-                             const StructureResults& shown, DrawingView& view,
-                             Messages& messages) {
+                             const StructureResults& shown, DrawingView& view, Messages& messages) {
   if (mode.Dragging()) view.Numbers = false;
   const bool live = mode.Palette.Live;
   // A change from elsewhere (Undo, a list window) is analysed too; a drag analyses as it moves.

@@ -205,7 +205,9 @@ TEST(DrawingMode, ThePaletteTableGivesEveryControlItsRowAndAKeyOfItsOwn) {
   for (int c = 0; c <= static_cast<int>(DrawingControl::Status); ++c) {
     const DrawingControlInfo& info = DrawingControlOf(static_cast<DrawingControl>(c));
     EXPECT_EQ(static_cast<int>(info.Control), c);
-    if (*info.Key) EXPECT_TRUE(keys.insert(info.Key).second) << info.Key;
+    if (*info.Key) {
+      EXPECT_TRUE(keys.insert(info.Key).second) << info.Key;
+    }
   }
 }
 
