@@ -3,7 +3,8 @@
 // user would give stavelorn-report, and reads what it wrote, a picture from that file system too.
 // The page's own session (PageSession) answers in JSON what the page shows of an open project;
 // the help pages, written into that file system by the page, are listed and searched here; its
-// editing (PageEditing) builds and changes the open project through the desktop's list windows.
+// editing (PageEditing) builds and changes the open project through the desktop's list windows,
+// and its drawing (PageDrawing) with the mouse through the desktop's drawing mode.
 // Every number the page shows is thus written by the code the desktop and the batch tool run.
 #include <emscripten/bind.h>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
+#include "web/PageDrawing.h"
 #include "web/PageEditing.h"
 #include "web/PageHelp.h"
 #include "web/PageSession.h"
@@ -83,6 +85,13 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("openCopy", &PageEditing::OpenCopy)
       .function("snapshot", &PageEditing::Snapshot)
       .function("restore", &PageEditing::Restore);
+  emscripten::class_<PageDrawing>("PageDrawing")
+      .constructor<PageSession&, PageEditing&>()
+      .function("setActive", &PageDrawing::SetActive)
+      .function("choose", &PageDrawing::Choose)
+      .function("pointer", &PageDrawing::Pointer)
+      .function("key", &PageDrawing::Key)
+      .function("picture", &PageDrawing::Picture);
 }
 
 }  // namespace stavelorn

@@ -68,6 +68,8 @@ class PageSession {
  private:
   // Builds and edits the project this session shows.
   friend class PageEditing;
+  // Draws in it with the mouse.
+  friend class PageDrawing;
 
   std::string Drawing() const;
 

@@ -1,5 +1,6 @@
 // The engine's own thread: loads the WebAssembly module and keeps the one page session, so that
 // a long analysis never holds up the page (the page ends this worker to cancel one).
+import { answerDrawing, isDrawRequest, type PageDrawingBinding } from './draw/protocol';
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
 import type { Envelope, Reply, Request } from './protocol';
 
@@ -16,6 +17,7 @@ interface PageSession {
 interface EngineModule {
   PageSession: { new (): PageSession; captions(): string };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
+  PageDrawing: new (session: PageSession, editing: PageEditingBinding) => PageDrawingBinding;
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
@@ -29,7 +31,8 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
-  return { engine, session, editing: new engine.PageEditing(session) };
+  const editing = new engine.PageEditing(session);
+  return { engine, session, editing, drawing: new engine.PageDrawing(session, editing) };
 });
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
@@ -50,8 +53,9 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing } = await ready;
+  const { engine, session, editing, drawing } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
+  if (isDrawRequest(request)) return answerDrawing(drawing, request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();

@@ -1,5 +1,6 @@
 // The page: forwards the user's commands to the engine worker and shows what it answers. Every
 // caption, message, number and table comes from the engine; nothing here decides a rule.
+import { DrawMode } from './draw/draw-mode';
 import { DrawingPane } from './drawing';
 import { button, copyButton, heading, resultGrid } from './elements';
 import { EditingBar } from './editing/editing-bar';
@@ -113,6 +114,14 @@ const editing = new EditingBar(byId('editing-bar'), byId('list-panel'), {
   keepForRestart: (request) => engine.keepForRestart(request),
 });
 
+const drawMode = new DrawMode(byId('drawing'), document.querySelector<HTMLElement>('#drawing-pane .toolbar')!, {
+  ask: (request) => engine.ask(request),
+  showPicture: (svg) => drawing.show(svg, true),
+  showMessages,
+  // The editing asks the engine for the project's state and shows it.
+  projectChanged: () => editing.opened(),
+});
+
 // The project as an edit left it; results it no longer has are hidden.
 function showProject(state: EditState): void {
   byId('project-title').textContent = state.title;
@@ -124,7 +133,7 @@ function showProject(state: EditState): void {
     setResultsShown(false);
     multiplierBar.hidden = true;
   }
-  drawing.show(state.svg, true);
+  if (!drawMode.follow()) drawing.show(state.svg, true);
 }
 
 // A project carried by the address's fragment: a copy to edit, or (embedded in a course page)
@@ -414,6 +423,7 @@ async function start(): Promise<void> {
   for (const name of captions.precisions) byId('precision').append(new Option(name, name));
   byId('help-caption').textContent = captions.help;
   await fillHelpMenu();
+  await drawMode.start();
 
   const select = byId<HTMLSelectElement>('example');
   // Every example's text comes with their list, so that choosing one waits for no download.

@@ -1,5 +1,6 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
+import type { DrawRequest } from './draw/protocol';
 import type { EditRequest } from './editing/protocol';
 
 export type Request =
@@ -17,7 +18,8 @@ export type Request =
   | { op: 'helpSearch'; query: string }
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
-  | EditRequest;
+  | EditRequest
+  | DrawRequest;
 
 export interface Envelope {
   id: number;
