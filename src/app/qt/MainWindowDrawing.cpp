@@ -7,9 +7,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/DrawingOverlay.h"
 #include "app/qt/DrawingBar.h"
 #include "app/qt/MainWindow.h"
-#include "app/DrawingOverlay.h"
 
 namespace stavelorn {
 
@@ -42,8 +42,7 @@ void MainWindow::DrawInDrawingMode(DrawingView& view) {
   // The mode's sheet, set last, is the only scale the view follows.
   canvas_->FollowScale(false);
   canvas_->Cls();
-  DrawStructureBeingDrawn(*canvas_, model_, drawing_->Mode(), commands_.Results(), view,
-                          messages_);
+  DrawStructureBeingDrawn(*canvas_, model_, drawing_->Mode(), commands_.Results(), view, messages_);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
   canvas_->FollowScale(true);
   drawing_->DrawMarks(*canvas_);
