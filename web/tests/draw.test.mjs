@@ -2,8 +2,7 @@
 // and sections typed into their lists, the portal frame is drawn by recorded drags and clicks
 // (members, supports, a joint load and two member loads typed into the forms the drawing opens),
 // an undo takes the last drawn member away and a redo brings it back, and the file saved is the
-// example's. STAVELORN_SHOTS names a folder for the screenshots of the portal drawn and of a
-// member being drawn with Live on.
+// example's.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
@@ -14,7 +13,6 @@ import { serveSite } from '../serve.mjs';
 
 const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
-const shots = process.env.STAVELORN_SHOTS;
 const downloads = mkdtempSync(join(tmpdir(), 'stavelorn-drawn-'));
 let server;
 let browser;
@@ -143,7 +141,6 @@ test('the portal frame drawn with the mouse from New Project is the example; und
     await drag(page, at, at);
     await typeForms(page, { 2: value });
   }
-  if (shots) await page.screenshot({ path: join(shots, 'i49-page-drawn.png') });
 
   for (const f of readdirSync(downloads)) rmSync(join(downloads, f));
   await page.click('#save');
@@ -155,16 +152,6 @@ test('the portal frame drawn with the mouse from New Project is the example; und
   }
   assert.equal(sortedLines(saved), sortedLines(example));
 
-  if (shots) {
-    await page.click('#DrawLive');
-    await settle(page);
-    await page.click('#DrawMember');
-    await page.mouse.move(...(await screenAt(page, [8, 5])));
-    await page.mouse.down();
-    await page.mouse.move(...(await screenAt(page, [11, 2])), { steps: 4 });
-    await settle(page);
-    await page.screenshot({ path: join(shots, 'i49-page-live.png') });
-  }
   assert.deepEqual(errors, []);
   await context.close();
 });
