@@ -118,6 +118,31 @@ std::vector<LoadSet*> LoadSets(ModelStore& model) {
 
 }  // namespace
 
+LoadEntry JointLoadEntry(int joint) {
+  return {FormId::JLoadA,
+          [joint](ListEditor& ed) {
+            const int row = KeyedRow(ed, joint);
+            if (row == 0) return ed.Add();
+            SelectItem(ed, row);
+            ed.Edit();
+          },
+          [joint](ListEditor& ed) {
+            if (ed.Mode() == EditMode::Add) ed.TypeField(1, std::to_string(joint));
+          }};
+}
+
+LoadEntry MemberLoadEntry(int member, MemberLoadKind kind, double distance) {
+  return {FormId::MemLoadA, [](ListEditor& ed) { ed.Add(); },
+          [member, kind, distance](ListEditor& ed) {
+            ed.TypeField(1, std::to_string(member));
+            const std::vector<std::string>& options = ed.Dialog().Choice.Options;
+            const auto chosen = std::find(options.begin(), options.end(), InfoOf(kind).LongName);
+            if (chosen != options.end()) ed.Choose(static_cast<int>(chosen - options.begin()));
+            // The distance a of a load at a point, in the third value field.
+            if (IsConcentrated(InfoOf(kind))) ed.TypeField(4, CoordinateText(distance));
+          }};
+}
+
 void PressOk(ListEditor& editor) {
   editor.Ok();
 }
@@ -205,35 +230,11 @@ bool DrawingEdits::ToggleHinge(int member, bool atEnd) {
       FormId::MemberA, [member](ListEditor& ed) { SelectItem(ed, member), ed.Edit(); }, tick);
 }
 
-bool DrawingEdits::AddJointLoad(int joint, const EntryHand& hand) {
-  const EntryHand start = [&](ListEditor& ed) {
-    if (ed.Mode() == EditMode::Add) ed.TypeField(1, std::to_string(joint));
+bool DrawingEdits::AddLoad(const LoadEntry& entry, const EntryHand& hand) {
+  return RunWindow(entry.Form, entry.Command, [&](ListEditor& ed) {
+    entry.Prefill(ed);
     hand(ed);
-  };
-  return RunWindow(
-      FormId::JLoadA,
-      [joint](ListEditor& ed) {
-        const int row = KeyedRow(ed, joint);
-        if (row == 0) return ed.Add();
-        SelectItem(ed, row);
-        ed.Edit();
-      },
-      start);
-}
-
-bool DrawingEdits::AddMemberLoad(int member, MemberLoadKind kind, double distance,
-                                 const EntryHand& hand) {
-  const EntryHand start = [&](ListEditor& ed) {
-    ed.TypeField(1, std::to_string(member));
-    const std::vector<std::string>& options = ed.Dialog().Choice.Options;
-    const auto chosen = std::find(options.begin(), options.end(), InfoOf(kind).LongName);
-    if (chosen != options.end()) ed.Choose(static_cast<int>(chosen - options.begin()));
-    // The distance a of a load at a point, in the third value field.
-    if (IsConcentrated(InfoOf(kind))) ed.TypeField(4, CoordinateText(distance));
-    hand(ed);
-  };
-  return RunWindow(
-      FormId::MemLoadA, [](ListEditor& ed) { ed.Add(); }, start);
+  });
 }
 
 bool DrawingEdits::DeleteMember(int member) {

@@ -21,6 +21,19 @@ namespace stavelorn {
 // types the rest and presses OK, or Cancel. It must leave the form closed.
 using EntryHand = std::function<void(ListEditor&)>;
 
+// How the drawing opens a load's entry form in the load list `Form`: `Command` opens the form
+// (Add, or Edit of the row the load joins) and `Prefill` types what the drawing knows (the joint,
+// the member, the kind, the distance) into it; the values are the user's to type.
+struct LoadEntry {
+  FormId Form = FormId::JLoadA;
+  std::function<void(ListEditor&)> Command;
+  std::function<void(ListEditor&)> Prefill;
+};
+// The joint's loads (its row edited when it has one).
+LoadEntry JointLoadEntry(int joint);
+// A load of `kind` on the member, a point load `distance` from its beginning.
+LoadEntry MemberLoadEntry(int member, MemberLoadKind kind, double distance);
+
 class DrawingEdits {
  public:
   // Refusals of the field rules reach the user through `messages`; the list windows' own
@@ -39,11 +52,8 @@ class DrawingEdits {
   bool SetSupport(int joint, const std::vector<int>& flags);
   // Puts a hinge at one end of the member, or takes it away.
   bool ToggleHinge(int member, bool atEnd);
-  // The joint's loads (its row edited when it has one); `hand` types the values.
-  bool AddJointLoad(int joint, const EntryHand& hand);
-  // A load of `kind` on the member, a point load `distance` from its beginning; `hand` types
-  // the values.
-  bool AddMemberLoad(int member, MemberLoadKind kind, double distance, const EntryHand& hand);
+  // The load of `entry`; `hand` types the values.
+  bool AddLoad(const LoadEntry& entry, const EntryHand& hand);
   bool DeleteMember(int member);
   bool DeleteJoint(int joint);
 

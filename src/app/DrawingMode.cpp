@@ -63,15 +63,21 @@ void DrawingMode::Press(const PointerPicture& picture, double px, double py) {
         Changed(Change::Members);
       break;
     case PressAction::AddJointLoad:
-      if (edits_.AddJointLoad(under.Number, LoadValues)) Changed(Change::JointLoads);
+      PlaceLoad(JointLoadEntry(under.Number), Change::JointLoads);
       break;
     case PressAction::AddMemberLoad: {
       const double a = DistanceAlongMember(model_, under.Number, user, Palette.Spacing);
-      if (edits_.AddMemberLoad(under.Number, Palette.Load, a, LoadValues))
-        Changed(Change::MemberLoads);
+      PlaceLoad(MemberLoadEntry(under.Number, Palette.Load, a), Change::MemberLoads);
       break;
     }
   }
+}
+
+void DrawingMode::PlaceLoad(const LoadEntry& entry, Change change) {
+  if (OpenLoadForm)
+    OpenLoadForm(entry);
+  else if (edits_.AddLoad(entry, LoadValues))
+    Changed(change);
 }
 
 void DrawingMode::Move(const PointerPicture& picture, double px, double py) {
@@ -192,6 +198,12 @@ std::string DrawingMode::LiveStatus() const {
   if (live_.AnalysisStatus == kAnalysisComplete) return "live, double precision";
   if (!live_.MechanismMode.empty()) return "live, double precision: unstable, its mechanism shown";
   return "live, double precision: no solution";
+}
+
+std::string DrawingMode::StatusText() const {
+  std::string text = PointerText();
+  if (const std::string live = LiveStatus(); !live.empty()) text += "   " + live;
+  return text;
 }
 
 }  // namespace stavelorn

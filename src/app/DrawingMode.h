@@ -34,6 +34,10 @@ class DrawingMode {
   DrawingPalette Palette;
   // Types the values of a load the drawing placed; a window shows the entry form, a test types.
   EntryHand LoadValues = PressOk;
+  // A front end whose entry forms are answered later (the browser page) opens a load's form
+  // itself: when set, a press that places a load hands it the form to open instead of placing
+  // the load with LoadValues, and the front end records the step when the form is done.
+  std::function<void(const LoadEntry&)> OpenLoadForm;
 
   // The mouse over the picture, in its pixels.
   void Press(const PointerPicture& picture, double px, double py);
@@ -58,6 +62,8 @@ class DrawingMode {
   // status line's word for it.
   const StructureResults& LiveResults() const { return live_; }
   std::string LiveStatus() const;
+  // The status line: the pointer's words, then the live analysis's.
+  std::string StatusText() const;
   // Analyses again when Live is on (the window calls it after an undo or a switch of Live).
   void Reanalyse();
 
@@ -66,6 +72,7 @@ class DrawingMode {
   // An action has changed the model: one step of the history, and a live analysis.
   void Changed(Change change);
   void FinishMember(const Snapped& end);
+  void PlaceLoad(const LoadEntry& entry, Change change);
 
   ModelStore& model_;
   Messages& messages_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/DeflectedShape.h"
+
 namespace stavelorn {
 
 namespace {
@@ -11,6 +13,20 @@ namespace {
 constexpr double kMostGridPoints = 2500;
 
 }  // namespace
+
+void DrawStructureBeingDrawn(Canvas& canvas, const ModelStore& model, DrawingMode& mode,
+                             const StructureResults& shown, DrawingView& view, Messages& messages) {
+  if (mode.Dragging()) view.Numbers = false;
+  const bool live = mode.Palette.Live;
+  // A change from elsewhere (Undo, a list window) is analysed too; a drag analyses as it moves.
+  if (live && !mode.Dragging()) mode.Reanalyse();
+  const StructureResults& results = live ? mode.LiveResults() : shown;
+  if (live) view.Multiplier = AutomaticDeflectionMultiplier(model, results, view.Multiplier);
+  if (model.Kind() == StructKind::Grid)
+    Plot2D(model, results, canvas, FormId::JointA, messages, view);
+  else
+    PlotStructure(model, results, canvas, FormId::mcas, messages, view);
+}
 
 UserScale DrawingSheet(const ModelStore& model, const DrawingMode& mode) {
   const double cell = mode.Palette.Spacing > 0 ? mode.Palette.Spacing : 1;

@@ -51,6 +51,47 @@ Snapped SnapPointer(const ModelStore& model, const PointerPicture& picture, doub
   return {SnapKind::Free, at, 0};
 }
 
+const std::vector<DrawingToolInfo>& DrawingTools() {
+  static const std::vector<DrawingToolInfo> tools = {
+      {DrawTool::Select, "Select", "DrawSelect", "S",
+       "Select: click a joint or member, drag a joint to move it"},
+      {DrawTool::Joint, "Joint", "DrawJoint", "J", "Joint: click to place a joint"},
+      {DrawTool::Member, "Member", "DrawMember", "M",
+       "Member: drag from a joint or point to another"},
+      {DrawTool::Support, "Support", "DrawSupport", "U",
+       "Support: click a joint to give it the support chosen beside"},
+      {DrawTool::Hinge, "Hinge", "DrawHinge", "H",
+       "Hinge: click a member near one end to put a hinge there or take it away"},
+      {DrawTool::JointLoad, "Joint Load", "DrawJointLoad", "L",
+       "Joint load: click a joint and type its forces and moment"},
+      {DrawTool::MemberLoad, "Member Load", "DrawMemberLoad", "D",
+       "Member load: click a member where the load goes and type its values"},
+  };
+  return tools;
+}
+
+const DrawingControlInfo& DrawingControlOf(DrawingControl control) {
+  static const DrawingControlInfo controls[] = {
+      {DrawingControl::Mode, "&Draw Structure", "MnuViewDraw", "Draw Structure", "Ctrl+Shift+D",
+       "Draw the structure with the mouse"},
+      {DrawingControl::SupportKind, "", "DrawSupportKind", "Support kind", "", ""},
+      {DrawingControl::LoadKind, "", "DrawLoadKind", "Member load kind", "", ""},
+      {DrawingControl::Material, "Material", "DrawMaterial", "Material of new members", "", ""},
+      {DrawingControl::Section, "Section", "DrawSection", "Cross-section of new members", "", ""},
+      {DrawingControl::Grid, "Grid", "DrawGridSpacing", "Grid spacing", "",
+       "The grid's spacing in the project's length unit; 0 for no grid"},
+      {DrawingControl::Live, "&Live", "DrawLive", "Live analysis", "",
+       "Analyse again at every change and every move of a dragged joint"},
+      {DrawingControl::Delete, "Delete", "DrawDelete", "Delete the selection", "Delete", ""},
+      {DrawingControl::CallOff, "Call Off", "DrawCallOff", "Call off the member being drawn",
+       "Escape", ""},
+      {DrawingControl::Status, "", "DrawStatus", "Pointer and live analysis", "", ""},
+  };
+  static_assert(sizeof controls / sizeof controls[0] ==
+                static_cast<std::size_t>(DrawingControl::Status) + 1);
+  return controls[static_cast<std::size_t>(control)];
+}
+
 bool ToolApplies(DrawTool tool, StructKind type) {
   if (!DrawableType(type)) return false;
   if (tool == DrawTool::Hinge) return !TypeOf(type).Truss;

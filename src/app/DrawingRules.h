@@ -42,6 +42,9 @@ struct PointerPicture {
   double Width = 0, Height = 0;
 };
 
+// The widest grid spacing the palette takes.
+constexpr double kMostGridSpacing = 1e6;
+
 // How far (pixels) a grid point pulls the pointer.
 constexpr double kGridReach = 10;
 
@@ -53,6 +56,42 @@ Snapped SnapPointer(const ModelStore& model, const PointerPicture& picture, doub
 
 // The tools of the drawing palette.
 enum class DrawTool { Select, Joint, Member, Support, Hinge, JointLoad, MemberLoad };
+
+// One tool of the palette as both front ends show it: its caption, the name its control goes by
+// (an object name on the desktop, an element id in the page), its key as portable text ("S") and
+// its tip.
+struct DrawingToolInfo {
+  DrawTool Tool;
+  const char* Caption;
+  const char* Name;
+  const char* Key;
+  const char* Tip;
+};
+// The palette's tools in the order they are shown.
+const std::vector<DrawingToolInfo>& DrawingTools();
+
+// The palette's other controls and the mode's own switch, named once for both front ends.
+enum class DrawingControl {
+  Mode,
+  SupportKind,
+  LoadKind,
+  Material,
+  Section,
+  Grid,
+  Live,
+  Delete,
+  CallOff,
+  Status,  // the pointer's coordinates and the live analysis, on the status line
+};
+struct DrawingControlInfo {
+  DrawingControl Control;
+  const char* Caption;  // with the desktop's & before its access key; "" for a control with none
+  const char* Name;
+  const char* Spoken;  // the name a screen reader says
+  const char* Key;     // portable text ("Ctrl+Shift+D", "Escape"), "" for none
+  const char* Tip;
+};
+const DrawingControlInfo& DrawingControlOf(DrawingControl control);
 
 // Whether the tool has anything to do in a project of the type: every tool draws the drawable
 // types, but trusses (pin-ended bars) take no hinges and no member loads.

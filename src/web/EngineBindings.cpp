@@ -3,8 +3,9 @@
 // user would give stavelorn-report, and reads what it wrote, a picture from that file system too.
 // The page's own session (PageSession) answers in JSON what the page shows of an open project;
 // the help pages, written into that file system by the page, are listed and searched here; its
-// editing (PageEditing) builds and changes the open project through the desktop's list windows;
-// Check My Work, the influence lines and the precision have their own classes beside it.
+// editing (PageEditing) builds and changes the open project through the desktop's list windows,
+// and its drawing (PageDrawing) with the mouse through the desktop's drawing mode; Check My
+// Work, the influence lines and the precision have their own classes beside it.
 // Every number the page shows is thus written by the code the desktop and the batch tool run.
 #include <emscripten/bind.h>
 
@@ -14,12 +15,13 @@
 
 #include "cli/BatchRun.h"
 #include "web/PageCheckWork.h"
+#include "web/PageDrawing.h"
 #include "web/PageEditing.h"
 #include "web/PageHelp.h"
 #include "web/PageInfluence.h"
-#include "web/PagePrecision.h"
-#include "web/PageMovingLoad.h"
 #include "web/PageLoadCases.h"
+#include "web/PageMovingLoad.h"
+#include "web/PagePrecision.h"
 #include "web/PagePrint.h"
 #include "web/PageSession.h"
 #include "web/PageStability.h"
@@ -143,6 +145,13 @@ EMSCRIPTEN_BINDINGS(stavelorn_engine) {
       .function("options", &PagePrint::Options)
       .function("choose", &PagePrint::Choose)
       .function("pages", &PagePrint::Pages);
+  emscripten::class_<PageDrawing>("PageDrawing")
+      .constructor<PageSession&, PageEditing&>()
+      .function("setActive", &PageDrawing::SetActive)
+      .function("choose", &PageDrawing::Choose)
+      .function("pointer", &PageDrawing::Pointer)
+      .function("key", &PageDrawing::Key)
+      .function("picture", &PageDrawing::Picture);
 }
 
 }  // namespace stavelorn

@@ -156,22 +156,42 @@ std::string PageEditing::Answer(const std::string& extra) {
          ", \"loadCase\": " + loadCase + extra + "}";
 }
 
-std::string PageEditing::OpenList(const std::string& item) {
-  const MenuItem chosen = DataMenuItemNamed(item);
+bool PageEditing::OpenWindow(MenuItem item, bool shown) {
   CloseList();
-  if (chosen != MenuItem::Count && page_.session_.Open() &&
-      MenuState(page_.session_.CurrentPhase(), page_.model_).Visible(chosen)) {
-    listItem_ = chosen;
-    list_ = MakeDataWindow(RouteOf(chosen).Window, page_.model_, messages_);
-    list_.Editor->Open();
-    list_.Editor->Shown();
-  }
+  if (item == MenuItem::Count || !page_.session_.Open() ||
+      !MenuState(page_.session_.CurrentPhase(), page_.model_).Visible(item))
+    return false;
+  listItem_ = item;
+  list_ = MakeDataWindow(RouteOf(item).Window, page_.model_, messages_);
+  list_.Editor->Open();
+  if (shown) list_.Editor->Shown();
+  return true;
+}
+
+std::string PageEditing::OpenList(const std::string& item) {
+  OpenWindow(DataMenuItemNamed(item), true);
   return State();
 }
 
 std::string PageEditing::ShowCase(int c) {
   if (list_.Editor && !EntryOpen()) ShowLoadCaseInList(*list_.Editor, page_.model_, c);
   return State();
+}
+
+void PageEditing::OpenEntry(const LoadEntry& entry) {
+  MenuItem item = MenuItem::Count;
+  for (MenuItem candidate : DataMenuItems())
+    if (RouteOf(candidate).Window == entry.Form) item = candidate;
+  if (!OpenWindow(item, false)) return;
+  // The list's own question ("Edit ... ?") is the drawing's to answer.
+  messages_.Confirm(true);
+  entry.Command(*list_.Editor);
+  if (EntryOpen()) entry.Prefill(*list_.Editor);
+  messages_.Confirm(false);
+}
+
+void PageEditing::Follow() {
+  if (list_.Editor && !EntryOpen()) list_.Editor->Open();
 }
 
 std::string PageEditing::ListCommand(const std::string& command, int first, int last,

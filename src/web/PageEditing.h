@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DrawingEdits.h"
 #include "app/MenuState.h"
 #include "editors/DataWindows.h"
 #include "web/PageMessages.h"
@@ -48,6 +49,12 @@ class PageEditing {
   // straight into Add, as on the desktop. Closing it only hides it: its items are stored already.
   std::string OpenList(const std::string& item);
   void CloseList() { list_.Editor.reset(); }
+  // Opens the list window of a load the drawing places, with its entry form as the drawing
+  // fills it in; State then shows them, and the form's OK records the load.
+  void OpenEntry(const LoadEntry& entry);
+  // The open list shows the data anew after a change made elsewhere (the drawing).
+  void Follow();
+  bool EntryOpen() const { return list_.Editor && list_.Editor->Dialog().Open; }
 
   // A list window's command ("add", "insert", "edit", "delete") on rows `first` to `last` (1-based
   // items). Insert, Edit and Delete first ask their question: unless `confirmed`, the answer
@@ -96,7 +103,9 @@ class PageEditing {
  private:
   // The list window's items go into the project as one step, unless its form is open.
   void StoreList();
-  bool EntryOpen() const { return list_.Editor && list_.Editor->Dialog().Open; }
+  // Opens the list window of the data menu item when the menus offer it; `shown` as the user
+  // opens it (an empty list goes into Add).
+  bool OpenWindow(MenuItem item, bool shown);
   // State's JSON with `extra` members after its own; the entry form alone, after typing.
   std::string Answer(const std::string& extra);
   std::string EntryAnswer();

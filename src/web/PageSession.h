@@ -78,6 +78,8 @@ class PageSession {
   friend class PageMovingLoad;
   friend class PageLoadCases;
   friend class PagePrint;
+  // Draws in it with the mouse.
+  friend class PageDrawing;
 
   std::string Drawing() const;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "app/DrawingMode.h"
 #include "graphics/Drawing.h"
@@ -194,6 +195,20 @@ TEST(DrawingMode, ToolsOfferedPerType) {
   }
   EXPECT_FALSE(ToolApplies(DrawTool::Hinge, StructKind::PTruss));
   EXPECT_FALSE(ToolApplies(DrawTool::MemberLoad, StructKind::PTruss));
+}
+
+// Both front ends read one table: each control's row is its own and no two of the keys clash.
+TEST(DrawingMode, ThePaletteTableGivesEveryControlItsRowAndAKeyOfItsOwn) {
+  std::set<std::string> keys;
+  for (const DrawingToolInfo& tool : DrawingTools())
+    EXPECT_TRUE(keys.insert(tool.Key).second) << tool.Key;
+  for (int c = 0; c <= static_cast<int>(DrawingControl::Status); ++c) {
+    const DrawingControlInfo& info = DrawingControlOf(static_cast<DrawingControl>(c));
+    EXPECT_EQ(static_cast<int>(info.Control), c);
+    if (*info.Key) {
+      EXPECT_TRUE(keys.insert(info.Key).second) << info.Key;
+    }
+  }
 }
 
 // Joints clicked one by one: the first waits for the second (a list of one joint stores none),

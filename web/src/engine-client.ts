@@ -14,21 +14,24 @@ export class EngineClient {
   private nextId = 1;
   private pending = new Map<number, { resolve: (v: string) => void; reject: (e: Error) => void }>();
   private lastOpen: Request | null = null;
+  // The requests answered that show the page working.
+  private shownPending = 0;
 
   constructor(private readonly onBusy: (busy: boolean) => void) {
     this.worker = this.start();
   }
 
   // The answer to `request`; the page shows that it is working meanwhile, except while it asks
-  // for the text under the pointer or hands on a keystroke in an entry form.
+  // for the text under the pointer, hands on a keystroke in an entry form or the pointer of the
+  // drawing mode (which says so on the drawing itself).
   async ask<T>(request: Request): Promise<T> {
     if (request.op === 'open') this.lastOpen = request;
-    const shown = request.op !== 'pick' && request.op !== 'edit.type';
-    if (shown) this.onBusy(true);
+    const shown = request.op !== 'pick' && request.op !== 'edit.type' && request.op !== 'draw.pointer';
+    if (shown && this.shownPending++ === 0) this.onBusy(true);
     try {
       return JSON.parse(await this.send(request)) as T;
     } finally {
-      if (shown && this.pending.size === 0) this.onBusy(false);
+      if (shown && --this.shownPending === 0) this.onBusy(false);
     }
   }
 

@@ -1,5 +1,6 @@
 // The engine's own thread: loads the WebAssembly module and keeps the one page session, so that
 // a long analysis never holds up the page (the page ends this worker to cancel one).
+import { answerDrawing, isDrawRequest, type PageDrawingBinding } from './draw/protocol';
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
 import { answerMoving, isMovingRequest, type PageMovingLoadBinding } from './moving/protocol';
 import type { Envelope, Reply, Request } from './protocol';
@@ -33,6 +34,7 @@ interface EngineModule extends ToolClasses<PageSession> {
   PageStability: { new (session: PageSession): PageStabilityBinding };
   PageMovingLoad: { new (session: PageSession): PageMovingLoadBinding };
   StringList: { new (): EngineList & { push_back(text: string): void } };
+  PageDrawing: new (session: PageSession, editing: PageEditingBinding) => PageDrawingBinding;
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
@@ -56,6 +58,7 @@ const ready = StavelornEngine().then((engine) => {
     tools: makeTools(engine, session),
     stability: new engine.PageStability(session),
     moving: new engine.PageMovingLoad(session),
+    drawing: new engine.PageDrawing(session, editing),
   };
 });
 
@@ -77,9 +80,10 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing, cases, print, tools, stability, moving } = await ready;
+  const { engine, session, editing, cases, print, tools, stability, moving, drawing } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
   if (isToolRequest(request)) return answerTool(tools, request);
+  if (isDrawRequest(request)) return answerDrawing(drawing, request);
   const list = (texts: string[]) => {
     const made = new engine.StringList();
     for (const text of texts) made.push_back(text);

@@ -1,5 +1,6 @@
 // Opening a project: an example, a picked or dropped file, a shared link, or the one the
 // browser's storage kept; and the editing bar, whose edits show the project as they leave it.
+import { DrawMode } from './draw/draw-mode';
 import type { DrawingPane } from './drawing';
 import { EditingBar } from './editing/editing-bar';
 import type { EditState } from './editing/protocol';
@@ -12,6 +13,8 @@ import type { ResultsView } from './results-view';
 
 export class ProjectOpening {
   readonly editing: EditingBar;
+  // Drawing with the mouse, over the same project and history as the editing bar.
+  readonly drawMode: DrawMode;
   private readonly exampleTexts = new Map<string, string>();
   private readonly examples = byId<HTMLSelectElement>('example');
   // Whether a project has been asked for since the page loaded (the kept one then stays kept).
@@ -28,6 +31,13 @@ export class ProjectOpening {
       showMessages: (shown) => messages.show(shown),
       showProject: (state) => this.showProject(state),
       keepForRestart: (request) => engine.keepForRestart(request),
+    });
+    this.drawMode = new DrawMode(byId('drawing'), document.querySelector<HTMLElement>('#drawing-pane .toolbar')!, {
+      ask: (request) => engine.ask(request),
+      showPicture: (svg) => drawing.show(svg, true),
+      showMessages: (shown) => messages.show(shown),
+      // The editing asks the engine for the project's state and shows it.
+      projectChanged: () => this.editing.opened(),
     });
     this.examples.addEventListener('change', () => {
       if (this.examples.value) void this.openExample(this.examples.value);
@@ -124,7 +134,7 @@ export class ProjectOpening {
     this.showTitle(state.title);
     this.results.analyzeButton.disabled = !state.analyze;
     if (!state.analysed) this.results.forget();
-    this.drawing.show(state.svg, true);
+    if (!this.drawMode.follow()) this.drawing.show(state.svg, true);
     this.results.offerCheckWork();
   }
 

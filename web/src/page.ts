@@ -40,6 +40,7 @@ async function start(): Promise<void> {
   await results.showToolCommands();
   byId('help-caption').textContent = captions.help;
   await help.fill();
+  await opening.drawMode.start();
   await opening.listExamples();
   const asked = new URLSearchParams(location.search).get('example');
   // The project kept from the last visit comes back, unless the address asks for an example

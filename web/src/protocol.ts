@@ -1,5 +1,6 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
+import type { DrawRequest } from './draw/protocol';
 import type { EditRequest } from './editing/protocol';
 import type { ToolRequest } from './tools/protocol';
 import type { MovingRequest } from './moving/protocol';
@@ -28,7 +29,8 @@ export type Request =
   | EditRequest
   | ToolRequest
   | StabilityRequest
-  | MovingRequest;
+  | MovingRequest
+  | DrawRequest;
 
 export interface Envelope {
   id: number;

@@ -17,34 +17,28 @@ namespace stavelorn {
 
 namespace {
 
-struct ToolButton {
-  DrawTool Tool;
-  const char* Caption;
-  const char* Name;
-  Qt::Key Key;
-  const char* Tip;
-};
+// A key as the shared table writes it (the browser's names for Escape and Delete).
+QKeySequence KeyOf(const std::string& key) {
+  if (key == "Escape") return QKeySequence(Qt::Key_Escape);
+  if (key == "Delete") return QKeySequence(QKeySequence::Delete);
+  return QKeySequence(QString::fromStdString(key), QKeySequence::PortableText);
+}
 
-const ToolButton kTools[] = {
-    {DrawTool::Select, "Select", "DrawSelect", Qt::Key_S,
-     "Select: click a joint or member, drag a joint to move it"},
-    {DrawTool::Joint, "Joint", "DrawJoint", Qt::Key_J, "Joint: click to place a joint"},
-    {DrawTool::Member, "Member", "DrawMember", Qt::Key_M,
-     "Member: drag from a joint or point to another"},
-    {DrawTool::Support, "Support", "DrawSupport", Qt::Key_U,
-     "Support: click a joint to give it the support chosen beside"},
-    {DrawTool::Hinge, "Hinge", "DrawHinge", Qt::Key_H,
-     "Hinge: click a member near one end to put a hinge there or take it away"},
-    {DrawTool::JointLoad, "Joint Load", "DrawJointLoad", Qt::Key_L,
-     "Joint load: click a joint and type its forces and moment"},
-    {DrawTool::MemberLoad, "Member Load", "DrawMemberLoad", Qt::Key_D,
-     "Member load: click a member where the load goes and type its values"},
-};
+const DrawingControlInfo& Info(DrawingControl control) {
+  return DrawingControlOf(control);
+}
 
-QSpinBox* NumberBox(const char* name, const char* accessible, QWidget* parent) {
-  auto* box = new QSpinBox(parent);
-  box->setObjectName(name);
-  box->setAccessibleName(accessible);
+// A control of the palette named and spoken as the shared table says.
+template <typename W>
+W* Named(W* widget, DrawingControl control) {
+  widget->setObjectName(Info(control).Name);
+  widget->setAccessibleName(Info(control).Spoken);
+  if (*Info(control).Tip) widget->setToolTip(Info(control).Tip);
+  return widget;
+}
+
+QSpinBox* NumberBox(DrawingControl control, QWidget* parent) {
+  auto* box = Named(new QSpinBox(parent), control);
   box->setMinimum(1);
   return box;
 }
@@ -53,13 +47,13 @@ QSpinBox* NumberBox(const char* name, const char* accessible, QWidget* parent) {
 
 DrawingBar::DrawingBar(ModelStore& model, Messages& messages, ProjectCommands& commands,
                        PictureBox& canvas, QWidget* parent)
-    : QToolBar("Draw Structure", parent),
+    : QToolBar(Info(DrawingControl::Mode).Spoken, parent),
       model_(model),
       commands_(commands),
       canvas_(canvas),
       mode_(model, messages, [this](Change change) { commands_.DataDrawn(change); }) {
   setObjectName("DrawingBar");
-  setAccessibleName("Draw Structure");
+  setAccessibleName(Info(DrawingControl::Mode).Spoken);
   mode_.LoadValues = [this](ListEditor& editor) {
     EntryDialog dialog(editor, this);
     dialog.exec();
@@ -73,25 +67,21 @@ DrawingBar::DrawingBar(ModelStore& model, Messages& messages, ProjectCommands& c
 
 void DrawingBar::Build() {
   tools_ = new QActionGroup(this);
-  for (const ToolButton& button : kTools) {
-    QAction* action = addAction(button.Caption);
-    action->setObjectName(button.Name);
+  for (const DrawingToolInfo& tool : DrawingTools()) {
+    QAction* action = addAction(tool.Caption);
+    action->setObjectName(tool.Name);
     action->setCheckable(true);
-    action->setShortcut(QKeySequence(button.Key));
+    action->setShortcut(KeyOf(tool.Key));
     action->setShortcutContext(Qt::WindowShortcut);
-    action->setToolTip(QString("%1 (%2)").arg(button.Tip, QKeySequence(button.Key).toString()));
-    action->setData(static_cast<int>(button.Tool));
-    action->setChecked(button.Tool == mode_.Palette.Tool);
+    action->setToolTip(QString("%1 (%2)").arg(tool.Tip, tool.Key));
+    action->setData(static_cast<int>(tool.Tool));
+    action->setChecked(tool.Tool == mode_.Palette.Tool);
     tools_->addAction(action);
-    if (button.Tool == DrawTool::Support) {
-      supports_ = new QComboBox(this);
-      supports_->setObjectName("DrawSupportKind");
-      supports_->setAccessibleName("Support kind");
+    if (tool.Tool == DrawTool::Support) {
+      supports_ = Named(new QComboBox(this), DrawingControl::SupportKind);
       addWidget(supports_);
-    } else if (button.Tool == DrawTool::MemberLoad) {
-      loads_ = new QComboBox(this);
-      loads_->setObjectName("DrawLoadKind");
-      loads_->setAccessibleName("Member load kind");
+    } else if (tool.Tool == DrawTool::MemberLoad) {
+      loads_ = Named(new QComboBox(this), DrawingControl::LoadKind);
       addWidget(loads_);
     }
   }
@@ -105,33 +95,30 @@ void DrawingBar::Build() {
       mode_.Palette.Load = static_cast<MemberLoadKind>(loads_->itemData(index).toInt());
   });
   addSeparator();
-  addWidget(new QLabel(" Material ", this));
-  material_ = NumberBox("DrawMaterial", "Material of new members", this);
+  const auto label = [this](DrawingControl control) {
+    addWidget(new QLabel(QString(" %1 ").arg(Info(control).Caption), this));
+  };
+  label(DrawingControl::Material);
+  material_ = NumberBox(DrawingControl::Material, this);
   addWidget(material_);
-  addWidget(new QLabel(" Section ", this));
-  section_ = NumberBox("DrawSection", "Cross-section of new members", this);
+  label(DrawingControl::Section);
+  section_ = NumberBox(DrawingControl::Section, this);
   addWidget(section_);
   connect(material_, qOverload<int>(&QSpinBox::valueChanged), this,
           [this](int value) { mode_.Palette.Material = value; });
   connect(section_, qOverload<int>(&QSpinBox::valueChanged), this,
           [this](int value) { mode_.Palette.Section = value; });
-  addWidget(new QLabel(" Grid ", this));
-  spacing_ = new QDoubleSpinBox(this);
-  spacing_->setObjectName("DrawGridSpacing");
-  spacing_->setAccessibleName("Grid spacing");
-  spacing_->setRange(0, 1e6);
+  label(DrawingControl::Grid);
+  spacing_ = Named(new QDoubleSpinBox(this), DrawingControl::Grid);
+  spacing_->setRange(0, kMostGridSpacing);
   spacing_->setDecimals(3);
   spacing_->setValue(mode_.Palette.Spacing);
-  spacing_->setToolTip("The grid's spacing in the project's length unit; 0 for no grid");
   addWidget(spacing_);
   connect(spacing_, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
     mode_.Palette.Spacing = value;
     emit Redrawn();
   });
-  live_ = new QCheckBox("&Live", this);
-  live_->setObjectName("DrawLive");
-  live_->setAccessibleName("Live analysis");
-  live_->setToolTip("Analyse again at every change and every move of a dragged joint");
+  live_ = Named(new QCheckBox(Info(DrawingControl::Live).Caption, this), DrawingControl::Live);
   addWidget(live_);
   connect(live_, &QCheckBox::toggled, this, [this](bool on) {
     mode_.Palette.Live = on;
@@ -139,16 +126,19 @@ void DrawingBar::Build() {
     emit Redrawn();
   });
 
-  auto* remove = new QAction("Delete", this);
-  remove->setObjectName("DrawDelete");
-  remove->setShortcuts({QKeySequence::Delete, QKeySequence(Qt::Key_Backspace)});
+  const auto keyAction = [this](DrawingControl control) {
+    auto* action = new QAction(Info(control).Caption, this);
+    action->setObjectName(Info(control).Name);
+    action->setShortcut(KeyOf(Info(control).Key));
+    return action;
+  };
+  QAction* remove = keyAction(DrawingControl::Delete);
+  remove->setShortcuts({KeyOf(Info(DrawingControl::Delete).Key), QKeySequence(Qt::Key_Backspace)});
   connect(remove, &QAction::triggered, this, [this] {
     mode_.DeleteSelection();
     emit Redrawn();
   });
-  auto* callOff = new QAction("Call Off", this);
-  callOff->setObjectName("DrawCallOff");
-  callOff->setShortcut(QKeySequence(Qt::Key_Escape));
+  QAction* callOff = keyAction(DrawingControl::CallOff);
   connect(callOff, &QAction::triggered, this, [this] {
     mode_.CallOff();
     emit Redrawn();
@@ -237,9 +227,7 @@ QString DrawingBar::Hint() const {
 }
 
 QString DrawingBar::StatusText() const {
-  std::string text = mode_.PointerText();
-  if (const std::string live = mode_.LiveStatus(); !live.empty()) text += "   " + live;
-  return QString::fromStdString(text);
+  return QString::fromStdString(mode_.StatusText());
 }
 
 }  // namespace stavelorn

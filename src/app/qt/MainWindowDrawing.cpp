@@ -7,10 +7,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/DrawingOverlay.h"
 #include "app/qt/DrawingBar.h"
 #include "app/qt/MainWindow.h"
-#include "graphics/DeflectedShape.h"
-#include "graphics/Drawing.h"
 
 namespace stavelorn {
 
@@ -19,14 +18,16 @@ void MainWindow::BuildDrawingMode() {
   drawing_ = new DrawingBar(model_, messages_, commands_, *canvas_, this);
   addToolBar(Qt::TopToolBarArea, drawing_);
   drawStatus_ = new QLabel(this);
-  drawStatus_->setObjectName("DrawStatus");
-  drawStatus_->setAccessibleName("Pointer and live analysis");
+  const DrawingControlInfo& status = DrawingControlOf(DrawingControl::Status);
+  drawStatus_->setObjectName(status.Name);
+  drawStatus_->setAccessibleName(status.Spoken);
   drawStatus_->hide();
   statusBar()->addPermanentWidget(drawStatus_);
-  drawAction_ = viewMenu_->addAction("&Draw Structure");
-  drawAction_->setObjectName("MnuViewDraw");
+  const DrawingControlInfo& mode = DrawingControlOf(DrawingControl::Mode);
+  drawAction_ = viewMenu_->addAction(mode.Caption);
+  drawAction_->setObjectName(mode.Name);
   drawAction_->setCheckable(true);
-  drawAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+  drawAction_->setShortcut(QKeySequence(QString(mode.Key), QKeySequence::PortableText));
   connect(drawAction_, &QAction::toggled, this, [this](bool on) {
     drawing_->SetActive(on);
     drawStatus_->setVisible(on);
@@ -38,22 +39,10 @@ void MainWindow::BuildDrawingMode() {
 }
 
 void MainWindow::DrawInDrawingMode(DrawingView& view) {
-  DrawingMode& mode = drawing_->Mode();
-  // The numbers' labels are left out while a joint is dragged, so that the picture keeps up.
-  if (mode.Dragging()) view.Numbers = false;
-  const bool live = mode.Palette.Live;
-  // A change from elsewhere (Undo, a list window) is analysed too; a drag analyses as it moves.
-  if (live && !mode.Dragging()) mode.Reanalyse();
-  const StructureResults& results = live ? mode.LiveResults() : commands_.Results();
-  if (live) view.Multiplier = AutomaticDeflectionMultiplier(model_, results, view.Multiplier);
   // The mode's sheet, set last, is the only scale the view follows.
   canvas_->FollowScale(false);
   canvas_->Cls();
-  // A grid is shown in plan (X-Z) while it is drawn, its joints and members only.
-  if (model_.Kind() == StructKind::Grid)
-    Plot2D(model_, results, *canvas_, FormId::JointA, messages_, view);
-  else
-    PlotStructure(model_, results, *canvas_, FormId::mcas, messages_, view);
+  DrawStructureBeingDrawn(*canvas_, model_, drawing_->Mode(), commands_.Results(), view, messages_);
   if (localAxes_->isChecked()) DrawLocalAxes(model_, *canvas_, view);
   canvas_->FollowScale(true);
   drawing_->DrawMarks(*canvas_);

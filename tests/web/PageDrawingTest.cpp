@@ -1,0 +1,143 @@
+// Drawing in the browser page through its JSON: the portal frame of the examples drawn by hand at
+// several zooms (a hand a few screen pixels off still snaps and picks, whatever the zoom), its
+// loads typed into the forms the drawing opens, is the example's file and undoes step by step;
+// what follows the pointer; a joint with members asks before it goes.
+#include "web/PageDrawing.h"
+
+#include <gtest/gtest.h>
+
+#include "model/ProjectFile.h"
+#include "reports/JsonReader.h"
+#include "support/SampleModels.h"
+
+namespace stavelorn {
+namespace {
+
+std::string FileText(const ModelStore& model) {
+  std::string text;
+  EXPECT_FALSE(ProjectFileText(model, text));
+  return text;
+}
+
+// The drawing mode's sheet while every point lies within its first ten by six grid cells of 1 m:
+// a square of 14 m about (5, 3), the Y axis up, drawn on the picture's 1000 units.
+constexpr double kSheetLeft = -2, kSheetTop = 10, kUnitsPerMetre = 1000.0 / 14;
+
+struct Hand {
+  Hand(const ModelStore& start, double shownZoom) : zoom(shownZoom) {
+    page.Open("drawn.str", FileText(start));
+    drawing.SetActive(true);
+  }
+  // The pointer at `p`, three screen pixels right of it and two above, as a hand is.
+  JsonValue At(const char* phase, Point p) {
+    return ParseJson(drawing.Pointer(phase, (p.X - kSheetLeft) * kUnitsPerMetre + 3 / zoom,
+                                     (kSheetTop - p.Y) * kUnitsPerMetre - 2 / zoom, zoom));
+  }
+  JsonValue Click(Point p) {
+    At("press", p);
+    return At("release", p);
+  }
+  JsonValue Drag(Point from, Point to) {
+    At("press", from);
+    At("move", {(from.X + to.X) / 2, (from.Y + to.Y) / 2});
+    At("move", to);
+    return At("release", to);
+  }
+  void Tool(DrawTool tool) { drawing.Choose("tool", static_cast<int>(tool)); }
+  // Places a load of the tool in hand at `p`, typing `value` into the form the drawing opens.
+  void Load(Point p, const std::string& value) {
+    EXPECT_EQ(At("press", p)["changed"].text, "true");
+    At("release", p);
+    EXPECT_NE(ParseJson(editing.State())["entry"].kind, JsonValue::Kind::Null);
+    editing.TypeField(2, value);
+    editing.EntryCommand("ok");
+  }
+
+  std::string Text() { return ParseJson(editing.ProjectText(false))["text"].text; }
+
+  double zoom;
+  PageSession page;
+  PageEditing editing{page};
+  PageDrawing drawing{page, editing};
+};
+
+int LoadOption(PageDrawing& drawing, MemberLoadKind kind) {
+  const JsonValue options = ParseJson(drawing.Palette())["loads"]["options"];
+  for (std::size_t i = 0; i < options.items.size(); ++i)
+    if (options[i].text == InfoOf(kind).LongName) return static_cast<int>(i);
+  return -1;
+}
+
+TEST(PageDrawing, APortalDrawnByHandAtAnyZoomIsTheExampleAndUndoesStepByStep) {
+  const ModelStore example = testing::ExampleModel("portal-frame");
+  ModelStore unbuilt = example;
+  unbuilt.JointCount = unbuilt.SupportCount = unbuilt.MemberCount = 0;
+  unbuilt.JointLoadCount = unbuilt.MemberLoadCount = 0;
+  for (double zoom : {0.35, 1.0, 2.5}) {
+    SCOPED_TRACE(zoom);
+    Hand hand(unbuilt, zoom);
+    hand.Tool(DrawTool::Member);
+    EXPECT_EQ(hand.At("press", {0, 0})["changed"].text, "false");
+    EXPECT_EQ(hand.At("release", {0, 5})["changed"].text, "true");
+    hand.drawing.Choose("section", 2);
+    hand.Drag({0, 5}, {8, 5});
+    hand.drawing.Choose("section", 1);
+    hand.Drag({8, 0}, {8, 5});
+    hand.Tool(DrawTool::Support);
+    hand.drawing.Choose("support", 0);  // fixed
+    hand.Click({0, 0});
+    hand.drawing.Choose("support", 1);  // pinned
+    hand.Click({8, 0});
+    hand.Tool(DrawTool::JointLoad);
+    hand.Load({0, 5}, "12");
+    hand.Tool(DrawTool::MemberLoad);
+    hand.drawing.Choose("load", LoadOption(hand.drawing, MemberLoadKind::Concentrated));
+    hand.Load({2.2, 5}, "40");  // at the grid point 2 m along
+    hand.drawing.Choose("load", LoadOption(hand.drawing, MemberLoadKind::Uniform));
+    hand.Load({4, 5}, "25");
+    EXPECT_EQ(hand.Text(), FileText(example));
+    for (const char* step :
+         {"Undo Member Loads", "Undo Member Loads", "Undo Joint Loads", "Undo Joints",
+          "Undo Joints", "Undo Members", "Undo Members", "Undo Members"}) {
+      EXPECT_EQ(ParseJson(hand.editing.State())["undo"].text, step);
+      hand.editing.Undo();
+    }
+    EXPECT_EQ(ParseJson(hand.editing.State())["canUndo"].text, "false");
+  }
+}
+
+TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoes) {
+  Hand hand(testing::ExampleModel("portal-frame"), 1);
+  const auto picture = [](Point p) {
+    return std::make_pair((p.X - kSheetLeft) * kUnitsPerMetre, (kSheetTop - p.Y) * kUnitsPerMetre);
+  };
+  hand.Tool(DrawTool::Member);
+  hand.At("press", {0, 5});
+  const JsonValue moved = hand.At("move", {4, 2});
+  EXPECT_EQ(moved.Find("svg"), nullptr);  // the band alone follows the pointer
+  const JsonValue& band = moved["overlay"]["band"];
+  const auto [x1, y1] = picture({0, 5});
+  const auto [x2, y2] = picture({4, 2});
+  for (const auto& [key, value] :
+       {std::pair<const char*, double>{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}})
+    EXPECT_NEAR(std::stod(band[key].text), value, 1e-9) << key;
+  EXPECT_EQ(moved["overlay"]["snap"]["kind"].text, "grid");
+  EXPECT_EQ(moved["status"].text.rfind("X = 4, Y = 2, grid point", 0), 0u) << moved["status"].text;
+  EXPECT_EQ(ParseJson(hand.drawing.Key("callOff", false))["overlay"]["band"].kind,
+            JsonValue::Kind::Null);
+
+  hand.Tool(DrawTool::Select);
+  const JsonValue over = hand.At("move", {4, 5});
+  EXPECT_EQ(over["overlay"]["hover"]["kind"].text, "member");
+  EXPECT_EQ(over["overlay"]["hover"]["number"].text, "2");
+  hand.Click({8, 5});
+  const JsonValue asked = ParseJson(hand.drawing.Key("delete", false));
+  EXPECT_NE(asked["question"].kind, JsonValue::Kind::Null);
+  EXPECT_EQ(asked["changed"].text, "false");
+  const JsonValue deleted = ParseJson(hand.drawing.Key("delete", true));
+  EXPECT_EQ(deleted["changed"].text, "true");
+  EXPECT_EQ(ParseJson(hand.editing.State())["undo"].text, "Undo Joints");
+}
+
+}  // namespace
+}  // namespace stavelorn
