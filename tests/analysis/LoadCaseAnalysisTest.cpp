@@ -247,6 +247,30 @@ TEST(LoadCaseAnalysisFailures, AMechanismFailsEveryCase) {
   for (const CaseResults& c : failed.Combinations) EXPECT_EQ(c.Results.AnalysisStatus, kNotStable);
 }
 
+// The other case of a two-case project is checked and solved as a case of its own: a load at a
+// joint that does not exist is named after that case, and a load too large for any number fails
+// that case and every combination, in either precision, while the shown case stands.
+TEST(LoadCaseAnalysisFailures, TheOtherOfTwoCasesFailsAloneAndByItsName) {
+  ModelStore two = SplitIntoCases(ExampleModel("portal-frame"));
+  two.LoadCases.pop_back();
+  two.LoadCases[1].Loads = two.LoadCases[0].Loads;
+  two.Combinations = {{"Sum", {1, 1}}};
+  ModelStore outside = two;
+  outside.LoadCases[1].Loads.JointLoadJoints(1) = 99;
+  const std::vector<std::string> problems = CheckModelAndCases(outside);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].rfind("Load case \"Even\": Joint load 1", 0), 0u) << problems[0];
+  two.LoadCases[1].Loads.JointLoadValues(1, 1) = INFINITY;
+  for (AnalysisPrecision precision : {AnalysisPrecision::Single, AnalysisPrecision::Double}) {
+    const AnalysisRun run = CheckAndAnalyze(two, 0, false, precision);
+    ASSERT_FALSE(run.Rejected) << run.RejectionText;
+    EXPECT_EQ(run.Results.AnalysisStatus, kAnalysisComplete);
+    EXPECT_EQ(run.LoadCases[0].Results.AnalysisStatus, kAnalysisComplete);
+    EXPECT_EQ(run.LoadCases[1].Results.AnalysisStatus, kSolutionFailed);
+    EXPECT_EQ(run.Combinations[0].Results.AnalysisStatus, kSolutionFailed);
+  }
+}
+
 void SetJointRecords(std::int16_t& count, Array<std::int16_t>& joints, std::vector<int> numbers) {
   count = static_cast<std::int16_t>(numbers.size());
   joints.Redim(count);
