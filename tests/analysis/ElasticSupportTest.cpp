@@ -39,8 +39,8 @@ std::string Cantilever(const std::string& springs) {
 
 // Closed forms of a load P = 10 at the tip of a cantilever of length L = 5 whose base is held by
 // springs: the tip drops by PL³/3EI plus P/k of a translational spring and PL²/k of a rotational
-// one; the springs carry the base's reactions P and P·L (-k·d), and pass the static stability
-// count as restraints, each one an unknown.
+// one; the springs carry the base's reactions P and P·L (-k·d, d from the settled base), and pass
+// the static stability count as restraints, each one an unknown.
 TEST(ElasticSupport, ACantileverOnSpringsAddsEachSpringsFlexibility) {
   const double P = 10, L = 5, bending = P * L * L * L / (3 * kE * kI);
   const struct {
@@ -50,6 +50,9 @@ TEST(ElasticSupport, ACantileverOnSpringsAddsEachSpringsFlexibility) {
   } cases[] = {
       {"\"Support Springs\",1\n1,2,10000\n", 3, 1, bending + P * L * L / 1e4},
       {"\"Support Springs\",2\n1,1,2000\n1,2,10000\n", 4, 0, bending + P / 2000 + P * L * L / 1e4},
+      // A base that settles by s carries the spring's end with it: the tip drops s more.
+      {"\"Support Springs\",1\n1,1,500\n\"Support Displacements\",1\n1,-0.02,0\n", 3, 1,
+       bending + P / 500 + 0.02},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.springs);
