@@ -113,6 +113,7 @@ TEST(BandedLdlt, GivesTheVerdictOfGaussJordanOnEveryPivot) {
       {"twice the double ratio", 1, 2 * kDoublePivotRatio, true, false, true},
       {"half the double ratio", 1, 0.5 * kDoublePivotRatio, false, false, true},
       {"zero", 1, 0, false, false, true},
+      {"zero on a zero diagonal", 0, 0, false, false, true},
       {"not a number", 1, nan, false, false, true},
       {"overflow", huge, 0, false, false, true},
       {"load not finite", 1, 1, false, false, false, std::numeric_limits<double>::infinity()},

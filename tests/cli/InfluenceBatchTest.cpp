@@ -93,37 +93,5 @@ TEST(InfluenceBatch, MovingLoadAndEnvelopeFollowTheClosedForms) {
   EXPECT_EQ(lane["member"].kind, JsonValue::Kind::Null);
 }
 
-TEST(InfluenceBatch, TrainsThatCannotTravelAreUsageErrors) {
-  const std::string beam = testing::SourcePath("tests/reports/golden/influence-beam.str");
-  const struct {
-    std::vector<std::string> args;
-    const char* first;  // the message's first line
-  } cases[] = {
-      {{"--json", "--influence", "reaction:1:1", "--train", "10@1,5@3", beam},
-       "--train 10@1,5@3: the first load's offset must be 0."},
-      {{"--json", "--influence", "reaction:1:1", "--train", "10,5@3,5@2", beam},
-       "--train 10,5@3,5@2: load 3 stands before the load ahead of it: offsets never decrease."},
-      {{"--json", "--influence", "reaction:1:1", "--train", "10,5", beam},
-       "--train 10,5: load 2 \"5\" has no @OFFSET"},
-      {{"--json", "--influence", "reaction:1:1", "--lane", "heavy", beam},
-       "--lane takes a load per length, not \"heavy\""},
-      {{"--json", "--train", "10", beam},
-       "--influence, --buckling and --second-order go with --json, --path, --train, --lane and "
-       "--envelope with --influence, --modes with --buckling"},
-      {{"--json", "--influence", "internal:1:2:M", "--envelope", beam},
-       "--envelope goes with --train or --lane"},
-      {{"--json", "--influence", "reaction:1:1", "--train", "10", "--envelope", beam},
-       "--envelope goes with --influence internal:M:X:Q, not reaction:1:1"},
-      {{"--check", "a.json", "--train", "10", beam}, "--check is given alone, not with --train"},
-  };
-  for (const auto& c : cases) {
-    std::ostringstream out, err;
-    EXPECT_EQ(RunBatchTool(c.args, out, err), 64);
-    EXPECT_EQ(err.str().substr(0, err.str().find('\n')),
-              std::string("stavelorn-report: ") + c.first);
-    EXPECT_EQ(out.str(), "");
-  }
-}
-
 }  // namespace
 }  // namespace stavelorn

@@ -46,7 +46,7 @@ TEST(LoadCaseBatch, TheChosenCaseFillsTheTopLevelAndTheCasesStayAsTheyAre) {
       << "the first case without --case";
 }
 
-TEST(LoadCaseBatch, AnUnknownNameIsRefusedNamingTheCasesAndTheReportFollowsTheChoice) {
+TEST(LoadCaseBatch, AnUnknownNameIsRefusedNamingTheCasesAndOneCaseHasNoEnvelope) {
   const std::string file = ScratchFile("frame-cases.str", kFrame);
   const testing::ToolRun unknown = RunTool({"--case", "Snow", file});
   EXPECT_EQ(unknown.status, kExitRejected);
@@ -55,12 +55,7 @@ TEST(LoadCaseBatch, AnUnknownNameIsRefusedNamingTheCasesAndTheReportFollowsTheCh
       << unknown.err;
   EXPECT_TRUE(unknown.out.empty());
 
-  const testing::ToolRun every = RunTool({file});
-  ASSERT_EQ(every.status, kExitComplete) << every.err;
-  for (const char* title :
-       {"Load Case 3: Wind", "Load Combination 1.2D+L+W",
-        "1.2D+L+W = 1.2 x Dead + 1 x Live + 1 x Wind", "Envelopes over the Load Combinations"})
-    EXPECT_NE(every.out.find(title), std::string::npos) << title;
+  // Without --case the report holds every case and the envelopes (the checked file below).
   const testing::ToolRun one = RunTool({"--case", "Wind", file});
   ASSERT_EQ(one.status, kExitComplete) << one.err;
   EXPECT_EQ(one.out.find("Envelopes over"), std::string::npos);

@@ -1,6 +1,6 @@
 // --variants on the command line: the variants and their key written into a new folder, named on
-// standard output, in the units asked for; a folder that holds anything refused with exit 2; and
-// the usage errors of its options.
+// standard output, in the units asked for; a folder that holds anything refused with exit 2 (the
+// usage errors of its options are among the batch tool's refusals).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,25 +45,6 @@ TEST(VariantsBatch, WritesTheVariantsInTheUnitsAskedForAndNeverIntoAFolderThatHo
   EXPECT_NE(again.err.find("is not an empty folder"), std::string::npos) << again.err;
   EXPECT_EQ(testing::ReadWholeFile(folder + "/key.json"), key);
   fs::remove_all(folder);
-}
-
-TEST(VariantsBatch, UsageErrorsNameTheirReason) {
-  struct Case {
-    std::vector<std::string> args;
-    const char* reason;
-  };
-  const Case cases[] = {
-      {{"--seed", "4", "t.str"}, "--seed goes with --variants"},
-      {{"--variants", "0", "t.str", "out"}, "--variants takes a whole number from 1 to 999"},
-      {{"--variants", "2", "t.str"}, "expected TEMPLATE.str OUTDIR, not \"t.str\""},
-      {{"--variants", "2", "--json", "t.str", "out"}, "--variants is given alone, not with --json"},
-      {{"--variants", "2", "--seed", "-1", "t.str", "out"}, "--seed takes a whole number"},
-  };
-  for (const Case& c : cases) {
-    const testing::ToolRun run = RunTool(c.args);
-    EXPECT_EQ(run.status, 64);
-    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
-  }
 }
 
 }  // namespace

@@ -39,7 +39,9 @@ struct DrawnMode {
 };
 
 // A pinned column 5 long, up the Y axis, buckles in half a sine wave: every drawn point of its
-// axis stands off by the magnification times sin(πy/L), all to one side.
+// axis stands off by the magnification times sin(πy/L), all to one side. Its joints do not move,
+// so the magnification (a tenth of the structure for the largest translation, on the 1-2-5 series
+// of the deformed shape) is set by the joints inside the member.
 TEST(BucklingModeDrawingTest, APinnedColumnBucklesInHalfASineWave) {
   const ModelStore column = ModelFromText(
       "\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,5\n\"Supports\",2\n1,1,1,0\n2,1,0,0\n"
@@ -80,23 +82,6 @@ TEST(BucklingModeDrawingTest, ThePortalsFirstModeSwaysAndIsCaptioned) {
         return s.Shape == Stroke::Kind::Text && s.Text == "Mode 1: load factor λ = 35.352";
       });
   EXPECT_TRUE(captioned);
-}
-
-// The magnification keeps the largest translation, at a project joint or inside a member, within
-// a tenth of the structure (the portal is 8 wide) on the 1-2-5 series.
-TEST(BucklingModeDrawingTest, TheModeIsMagnifiedAsTheDeformedShapeIs) {
-  const ModelStore portal = ExampleModel("portal-frame");
-  struct Case {
-    double atJoint, inside, scale;
-  } cases[] = {{1, 0, 0.5}, {0.01, 0.001, 50}, {0.3, 2, 0.2}, {0, 0, 0}};
-  for (const Case& c : cases) {
-    BucklingMode mode;
-    mode.JointDisplacements.assign(4 * 3, 0);
-    mode.JointDisplacements[3] = c.atJoint;  // joint 2, X
-    mode.InnerJointDisplacements.assign(3 * 3 * 3, 0);
-    mode.InnerJointDisplacements[4] = c.inside;  // the second joint inside member 1, Y
-    EXPECT_DOUBLE_EQ(BucklingModeScale(portal, mode), c.scale) << c.atJoint << ", " << c.inside;
-  }
 }
 
 }  // namespace
