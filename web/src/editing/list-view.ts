@@ -4,6 +4,7 @@
 // nothing here decides whether a value is taken.
 import { button, heading } from '../elements';
 import type { Message } from '../protocol';
+import { afterClick, afterKey, isSelected, type Selection, shownSelection } from './list-selection';
 import { confirmBox } from './modal';
 import type { EditRequest, EditState, EntryAnswer, EntryForm, ListWindow } from './protocol';
 
@@ -15,8 +16,7 @@ export interface ListHost {
 }
 
 export class ListView {
-  private first = 1;
-  private last = 1;
+  private selection: Selection = { first: 1, last: 1 };
   private readonly dialog = document.createElement('dialog');
   private shownForm = '';
 
@@ -59,8 +59,8 @@ export class ListView {
     const state = await this.host.ask<EditState>({
       op: 'edit.list',
       command,
-      first: this.first,
-      last: this.last,
+      first: this.selection.first,
+      last: this.selection.last,
       confirmed,
     });
     this.host.changed(state);
@@ -78,7 +78,7 @@ export class ListView {
       this.panel.replaceChildren();
       return;
     }
-    this.first = this.last = Math.min(Math.max(list.current, 1), Math.max(list.count, 1));
+    this.selection = shownSelection(list.current, list.count);
     const grid = document.createElement('table');
     grid.id = 'list-grid';
     grid.setAttribute('aria-label', list.caption);
@@ -95,16 +95,15 @@ export class ListView {
       const line = body.insertRow();
       line.setAttribute('aria-selected', 'false');
       for (const text of row) line.insertCell().textContent = text;
-      line.addEventListener('click', (e) => this.select(grid, r + 1, e.shiftKey ? this.first : r + 1));
+      line.addEventListener('click', (e) => this.select(grid, afterClick(this.selection, r + 1, e.shiftKey)));
     });
     grid.addEventListener('keydown', (e) => {
-      const step = e.key === 'ArrowDown' ? 1 : e.key === 'ArrowUp' ? -1 : 0;
-      if (!step) return;
+      const selection = afterKey(this.selection, e.key, e.shiftKey, list.rows.length);
+      if (!selection) return;
       e.preventDefault();
-      const row = Math.min(Math.max(this.last + step, 1), list.rows.length);
-      this.select(grid, e.shiftKey ? this.first : row, row);
+      this.select(grid, selection);
     });
-    this.select(grid, this.first, this.last);
+    this.select(grid, this.selection);
     const buttons = document.createElement('div');
     buttons.className = 'choices';
     for (const b of list.buttons) {
@@ -130,12 +129,9 @@ export class ListView {
     this.panel.setAttribute('aria-label', list.caption);
   }
 
-  private select(grid: HTMLTableElement, first: number, last: number): void {
-    this.first = Math.min(first, last);
-    this.last = Math.max(first, last);
-    [...grid.tBodies[0].rows].forEach((row, r) =>
-      row.setAttribute('aria-selected', String(r + 1 >= this.first && r + 1 <= this.last)),
-    );
+  private select(grid: HTMLTableElement, selection: Selection): void {
+    this.selection = selection;
+    [...grid.tBodies[0].rows].forEach((row, r) => row.setAttribute('aria-selected', String(isSelected(selection, r + 1))));
   }
 
   private readonly failed = (error: unknown) =>
