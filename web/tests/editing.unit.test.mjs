@@ -55,56 +55,46 @@ test('a full storage keeps the project as it stands, with its saved mark', () =>
   }
 });
 
-// The browser's database as far as the page uses it: stores created when it is first opened,
-// values that fail to fit `room` (the transaction ends by `failure`), and every connection closed.
+// The browser's database as far as the page uses it: a store made when it is first opened,
+// values longer than `room` refused (the transaction ending by `failure`), connections counted.
 function fakeDatabases({ room = Infinity, failure = 'onabort', opens = true, reads = true, kept = {} } = {}) {
-  const databases = new Map(Object.entries(kept).map(([name, stores]) => [name, new Map(Object.entries(stores).map(([s, v]) => [s, new Map(Object.entries(v))]))]));
-  const world = { databases, open: 0 };
+  const nested = (object) => new Map(Object.entries(object).map(([k, v]) => [k, typeof v === 'object' ? nested(v) : v]));
+  const world = { databases: nested(kept), open: 0 };
   const later = (act) => setTimeout(act, 0);
+  const request = (act) => {
+    const made = {};
+    later(() => act(made));
+    return made;
+  };
   globalThis.indexedDB = {
-    open(name) {
-      const request = {};
-      later(() => {
-        if (!opens) return request.onerror?.();
-        const fresh = !databases.has(name);
-        const stores = databases.get(name) ?? new Map();
-        databases.set(name, stores);
-        ++world.open;
-        request.result = {
-          createObjectStore: (store) => stores.set(store, new Map()),
-          close: () => --world.open,
-          transaction(storeName, mode = 'readonly') {
-            const values = stores.get(storeName);
-            if (!values || !['readonly', 'readwrite'].includes(mode)) throw new TypeError(`no store ${storeName} to ${mode}`);
-            const writable = () => assert.equal(mode, 'readwrite', 'a change in a read-only transaction');
-            const transaction = {};
-            const done = () => later(() => transaction.oncomplete?.());
-            transaction.objectStore = () => ({
-              put(value, key) {
-                writable();
-                if (value.length > room) return later(() => transaction[failure]?.());
-                values.set(key, value);
-                done();
-              },
-              delete(key) {
-                writable();
-                values.delete(key);
-                done();
-              },
-              get(key) {
-                const got = {};
-                later(() => (reads ? ((got.result = values.get(key)), got.onsuccess?.()) : got.onerror?.()));
-                return got;
-              },
-            });
-            return transaction;
-          },
-        };
-        if (fresh) request.onupgradeneeded?.();
-        request.onsuccess?.();
-      });
-      return request;
-    },
+    open: (name) => request((opening) => {
+      if (!opens) return opening.onerror();
+      const fresh = !world.databases.has(name);
+      const stores = world.databases.get(name) ?? world.databases.set(name, new Map()).get(name);
+      ++world.open;
+      opening.result = {
+        createObjectStore: (store) => stores.set(store, new Map()),
+        close: () => --world.open,
+        transaction(store, mode = 'readonly') {
+          const values = stores.get(store);
+          if (!values || !['readonly', 'readwrite'].includes(mode)) throw new TypeError(`no store ${store} to ${mode}`);
+          const transaction = {};
+          const change = (act) => {
+            assert.equal(mode, 'readwrite', 'a change in a read-only transaction');
+            act();
+            later(() => transaction.oncomplete());
+          };
+          transaction.objectStore = () => ({
+            put: (value, key) => (value.length > room ? later(() => transaction[failure]()) : change(() => values.set(key, value))),
+            delete: (key) => change(() => values.delete(key)),
+            get: (key) => request((got) => (reads ? ((got.result = values.get(key)), got.onsuccess()) : got.onerror())),
+          });
+          return transaction;
+        },
+      };
+      if (fresh) opening.onupgradeneeded();
+      opening.onsuccess();
+    }),
   };
   return world;
 }
