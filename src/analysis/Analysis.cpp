@@ -118,16 +118,20 @@ StructureResults StoredResults(const AnalysisResults<Real>& results) {
   stored.CoordNumbers = results.CoordNumbers;
   if (results.AnalysisStatus != kAnalysisComplete) return stored;
 
+  // Each value rounded once to single precision, entry by entry in storage order.
+  const auto round = [](const Real* from, std::size_t count, float* to) {
+    for (std::size_t i = 0; i < count; ++i) to[i] = static_cast<float>(from[i]);
+  };
   const Array<Real>& d = results.JointDisplacements;
   stored.JointDisplacements.Redim(d.Size());
-  for (int i = 1; i <= d.Size(); ++i) stored.JointDisplacements(i) = static_cast<float>(d(i));
+  round(d.Data(), static_cast<std::size_t>(d.Size()), stored.JointDisplacements.Data());
   const Table<Real>& q = results.MemberEndForces;
   stored.MemberEndForces.Redim(q.Rows(), q.Cols());
-  for (int m = 1; m <= q.Rows(); ++m)
-    for (int i = 1; i <= q.Cols(); ++i) stored.MemberEndForces(m, i) = static_cast<float>(q(m, i));
+  round(q.Data(), static_cast<std::size_t>(q.Rows()) * static_cast<std::size_t>(q.Cols()),
+        stored.MemberEndForces.Data());
   const Array<Real>& r = results.SupportReactions;
   stored.SupportReactions.Redim(r.Size());
-  for (int i = 1; i <= r.Size(); ++i) stored.SupportReactions(i) = static_cast<float>(r(i));
+  round(r.Data(), static_cast<std::size_t>(r.Size()), stored.SupportReactions.Data());
   return stored;
 }
 

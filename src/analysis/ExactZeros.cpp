@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "model/StructType.h"
@@ -24,9 +27,19 @@ bool NumberedAlike(const StructureResults& stored, const AnalysisResults<double>
          stored.MemberEndForces.Cols() == precise.MemberEndForces.Cols();
 }
 
+// The entry `n` (1-based) of `values`, which holds `size` entries; an entry outside them throws
+// as the tables do.
+template <typename T>
+T& Entry(T* values, int size, int n) {
+  if (n < 1 || n > size)
+    throw std::out_of_range("result " + std::to_string(n) + " outside 1.." + std::to_string(size));
+  return values[n - 1];
+}
+
 // Calls visit(stored value, its double-precision value, its group) for every result.
 // Displacements and reactions are found through the joint coordinates, which say whether a
-// structure coordinate is a translation or a rotation.
+// structure coordinate is a translation or a rotation. The tables are read straight from their
+// storage: this runs once for every load case of a project.
 template <typename Visit>
 void ForEachResult(const ModelStore& model, const AnalysisResults<double>& precise,
                    StructureResults& stored, Visit visit) {
@@ -34,24 +47,36 @@ void ForEachResult(const ModelStore& model, const AnalysisResults<double>& preci
   std::vector<bool> rotation(static_cast<std::size_t>(perJoint) + 1);
   for (int k = 1; k <= perJoint; ++k)
     rotation[static_cast<std::size_t>(k)] = IsRotation(model.StructType, k);
+  const int dofs = stored.DofCount, coords = stored.CoordNumbers.Size();
+  const int displacementCount = stored.JointDisplacements.Size();
+  const int reactions = stored.SupportReactions.Size();
+  const std::int16_t* numbers = stored.CoordNumbers.Data();
+  float* displacements = stored.JointDisplacements.Data();
+  const double* preciseDisplacements = precise.JointDisplacements.Data();
+  float* reaction = stored.SupportReactions.Data();
+  const double* preciseReaction = precise.SupportReactions.Data();
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k) {
-      const int n = stored.CoordNumbers((j - 1) * perJoint + k);
+      const int n = Entry(numbers, coords, (j - 1) * perJoint + k);
       const bool turns = rotation[static_cast<std::size_t>(k)];
-      if (n <= stored.DofCount)
-        visit(stored.JointDisplacements(n), precise.JointDisplacements(n),
-              turns ? kRotation : kTranslation);
+      if (n <= dofs)
+        visit(Entry(displacements, displacementCount, n),
+              Entry(preciseDisplacements, displacementCount, n), turns ? kRotation : kTranslation);
       else
-        visit(stored.SupportReactions(n - stored.DofCount),
-              precise.SupportReactions(n - stored.DofCount),
+        visit(Entry(reaction, reactions, n - dofs), Entry(preciseReaction, reactions, n - dofs),
               turns ? kReactionMoment : kReactionForce);
     }
-  for (int m = 1; m <= stored.MemberEndForces.Rows(); ++m)
-    for (int i = 1; i <= stored.MemberEndForces.Cols(); ++i) {
-      const bool moment = rotation[static_cast<std::size_t>((i - 1) % perJoint + 1)];
-      visit(stored.MemberEndForces(m, i), precise.MemberEndForces(m, i),
-            moment ? kEndMoment : kEndForce);
-    }
+  const int cols = stored.MemberEndForces.Cols();
+  std::vector<Group> columnGroup(static_cast<std::size_t>(cols));
+  for (int i = 1; i <= cols; ++i)
+    columnGroup[static_cast<std::size_t>(i - 1)] =
+        rotation[static_cast<std::size_t>((i - 1) % perJoint + 1)] ? kEndMoment : kEndForce;
+  float* forces = stored.MemberEndForces.Data();
+  const double* preciseForces = precise.MemberEndForces.Data();
+  const std::size_t width = columnGroup.size();
+  const std::size_t entries = static_cast<std::size_t>(stored.MemberEndForces.Rows()) * width;
+  for (std::size_t e = 0; e < entries;)
+    for (std::size_t i = 0; i < width; ++i, ++e) visit(forces[e], preciseForces[e], columnGroup[i]);
 }
 
 }  // namespace

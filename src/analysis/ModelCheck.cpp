@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ModelChecker.h"
 #include "model/LoadCombination.h"
 #include "model/MemberLoadKind.h"
 #include "model/NumberText.h"
@@ -14,6 +15,7 @@
 #include "model/StructType.h"
 
 namespace stavelorn {
+namespace model_check {
 
 namespace {
 
@@ -25,6 +27,8 @@ constexpr const char* kShearG = "shear modulus G";
 
 // Coordinate numbers are signed 16-bit, so no structure may have more joint coordinates.
 constexpr long kMostCoordinates = 32767;
+
+}  // namespace
 
 std::string Str(long n) {
   return std::to_string(n);
@@ -40,14 +44,6 @@ std::string Num(float value) {
   return RoundTripText(value);
 }
 
-// "plane frame" from the caption " Plane Frame".
-std::string TypeName(const StructTypeInfo& type) {
-  std::string name = type.Caption;
-  name.erase(0, name.find_first_not_of(' '));
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return name;
-}
-
 // The length the engine will compute: single-precision coordinates, their differences, squares
 // and square root evaluated in double, the result stored in single precision. A beam takes the
 // signed X difference, so a member entered right to left would get a negative length.
@@ -61,310 +57,171 @@ float EngineMemberLength(const ModelStore& m, int begin, int end) {
   return static_cast<float>(std::sqrt(sum));
 }
 
-class ModelChecker {
- public:
-  ModelChecker(const ModelStore& model, const StructTypeInfo& type) : m_(model), type_(type) {}
+std::vector<std::string> ModelChecker::Run() {
+  if (!TablesFit()) return problems_;
+  CheckCoordinateCount();
+  CheckSupports();
+  CheckRecordFaults();
+  CheckMembers();
+  CheckProperties();
+  structureChecked_ = true;
+  CheckLoads(true);
+  return problems_;
+}
 
-  std::vector<std::string> Run() {
-    if (!TablesFit()) return problems_;
-    CheckCoordinateCount();
-    CheckSupports();
-    CheckRecordFaults();
-    CheckMembers();
-    CheckProperties();
-    structureChecked_ = true;
-    CheckLoads(true);
-    return problems_;
-  }
+// The checks of another load case of the structure this checker has checked (Run), on
+// `caseModel`, the same structure with that case's loads: only its load records, against the
+// lengths, supports and releases this checker found.
+std::vector<std::string> ModelChecker::RunOnLoadsOf(const ModelStore& caseModel) const {
+  ModelChecker loads(caseModel, type_);
+  // A table of this case's own that does not fit kept Run from the structure: check it whole.
+  if (!structureChecked_) return loads.Run();
+  if (!loads.TablesFit()) return loads.problems_;
+  loads.supportOf_ = supportOf_;
+  loads.length_ = length_;
+  loads.releaseOf_ = releaseOf_;
+  loads.CheckLoads(false);
+  return loads.problems_;
+}
 
-  // The checks of another load case of the structure this checker has checked (Run), on
-  // `caseModel`, the same structure with that case's loads: only its load records, against the
-  // lengths, supports and releases this checker found.
-  std::vector<std::string> RunOnLoadsOf(const ModelStore& caseModel) const {
-    ModelChecker loads(caseModel, type_);
-    // A table of this case's own that does not fit kept Run from the structure: check it whole.
-    if (!structureChecked_) return loads.Run();
-    if (!loads.TablesFit()) return loads.problems_;
-    loads.supportOf_ = supportOf_;
-    loads.length_ = length_;
-    loads.releaseOf_ = releaseOf_;
-    loads.CheckLoads(false);
-    return loads.problems_;
-  }
+// A number that must name a row of a table of `count` rows.
+bool ModelChecker::InRange(const std::string& item, const std::string& what, int n, int count) {
+  if (n >= 1 && n <= count) return true;
+  Report(item + ": " + what + " " + Str(n) +
+         (count > 0 ? " is outside 1.." + Str(count) : " does not exist (none are defined)"));
+  return false;
+}
 
- private:
-  // The load records, and the releases (which the member loads read) when `releases` is set.
-  void CheckLoads(bool releases) {
-    CheckJointRecords("Joint load", m_.JointLoadCount, m_.JointLoadJoints);
-    if (!type_.Truss) {  // trusses have neither releases nor member loads
-      if (releases) CheckReleases();
-      CheckMemberLoads();
+// Tables shorter than their counts come only from a program that filled the model itself, not
+// from the file reader or the editors; every other check indexes these tables, so with one of
+// them too small nothing else is checked.
+bool ModelChecker::TablesFit() {
+  bool fit = true;
+  for (const SectionRow& row : ProjectSections())
+    for (const FieldGroup& group : row.Fields) {
+      const int width = group.Width(m_);
+      const PlaceShape held = ShapeHeld(group.Place, m_);
+      if (width > 0 && !FitsShape(row.Label, RecordCount(row, m_), held.Rows, held.Columns, width))
+        fit = false;
     }
-    CheckSettlements();
-    // Beams and grids have no axial coordinate, so temperature changes and fabrication errors on
-    // them stay unused.
-    if (type_.Axial) {
-      CheckMemberRecords("Temperature change", m_.TempChangeCount, m_.TempChangeMembers);
-      CheckMemberRecords("Fabrication error", m_.FabErrorCount, m_.FabErrorMembers);
-    }
-  }
+  return fit;
+}
 
-  void Report(std::string problem) { problems_.push_back(std::move(problem)); }
+bool ModelChecker::FitsShape(const char* section, int count, int rows, int cols, int neededCols) {
+  if (count == 0 || (count > 0 && rows >= count && cols >= neededCols)) return true;
+  std::string problem =
+      std::string(section) + ": " +
+      (count < 0 ? "the count " + Str(count) + " is negative"
+                 : Str(count) + " records need " + Str(count) + " x " + Str(neededCols) +
+                       " values, but the table holds " + Str(rows) + " x " + Str(cols));
+  // A section kept in two tables names a bad count once.
+  if (problems_.empty() || problems_.back() != problem) Report(std::move(problem));
+  return false;
+}
 
-  // A number that must name a row of a table of `count` rows.
-  bool InRange(const std::string& item, const std::string& what, int n, int count) {
-    if (n >= 1 && n <= count) return true;
-    Report(item + ": " + what + " " + Str(n) +
-           (count > 0 ? " is outside 1.." + Str(count) : " does not exist (none are defined)"));
-    return false;
-  }
+void ModelChecker::CheckCoordinateCount() {
+  const long coordinates = long{m_.JointCount} * m_.CoordsPerJoint;
+  if (coordinates > kMostCoordinates)
+    Report("Joints: " + Str(m_.JointCount) + " joints of " + Str(m_.CoordsPerJoint) +
+           " coordinates make " + Str(coordinates) + " structure coordinates, more than the " +
+           Str(kMostCoordinates) + " that can be numbered");
+}
 
-  // Tables shorter than their counts come only from a program that filled the model itself, not
-  // from the file reader or the editors; every other check indexes these tables, so with one of
-  // them too small nothing else is checked.
-  bool TablesFit() {
-    bool fit = true;
-    for (const SectionRow& row : ProjectSections())
-      for (const FieldGroup& group : row.Fields) {
-        const int width = group.Width(m_);
-        const PlaceShape held = ShapeHeld(group.Place, m_);
-        if (width > 0 &&
-            !FitsShape(row.Label, RecordCount(row, m_), held.Rows, held.Columns, width))
-          fit = false;
-      }
-    return fit;
-  }
-
-  bool FitsShape(const char* section, int count, int rows, int cols, int neededCols) {
-    if (count == 0 || (count > 0 && rows >= count && cols >= neededCols)) return true;
-    std::string problem =
-        std::string(section) + ": " +
-        (count < 0 ? "the count " + Str(count) + " is negative"
-                   : Str(count) + " records need " + Str(count) + " x " + Str(neededCols) +
-                         " values, but the table holds " + Str(rows) + " x " + Str(cols));
-    // A section kept in two tables names a bad count once.
-    if (problems_.empty() || problems_.back() != problem) Report(std::move(problem));
-    return false;
-  }
-
-  void CheckCoordinateCount() {
-    const long coordinates = long{m_.JointCount} * m_.CoordsPerJoint;
-    if (coordinates > kMostCoordinates)
-      Report("Joints: " + Str(m_.JointCount) + " joints of " + Str(m_.CoordsPerJoint) +
-             " coordinates make " + Str(coordinates) + " structure coordinates, more than the " +
-             Str(kMostCoordinates) + " that can be numbered");
-  }
-
-  void CheckSupports() {
-    supportOf_.assign(static_cast<std::size_t>(m_.JointCount) + 1, 0);
-    for (int s = 1; s <= m_.SupportCount; ++s) {
-      const std::string item = "Support " + Str(s);
-      const int joint = m_.Supports(s, 1);
-      // The numbering keeps the later of two rows for one joint; so do the settlement checks.
-      if (InRange(item, "joint", joint, m_.JointCount)) supportOf_[joint] = s;
-      // Any other code is counted as a restraint by the stability count but numbered as free, so
-      // two coordinates would receive one number.
-      for (int k = 1; k <= m_.CoordsPerJoint; ++k) {
-        const int code = m_.Supports(s, k + 1);
-        if (code != 0 && code != 1)
-          Report(item + ": restraint code " + Str(code) + " of the " +
-                 type_.Coords[static_cast<std::size_t>(k - 1)].Check +
-                 " is neither 0 (free) nor 1 (restrained)");
-      }
+void ModelChecker::CheckSupports() {
+  supportOf_.assign(static_cast<std::size_t>(m_.JointCount) + 1, 0);
+  for (int s = 1; s <= m_.SupportCount; ++s) {
+    const std::string item = "Support " + Str(s);
+    const int joint = m_.Supports(s, 1);
+    // The numbering keeps the later of two rows for one joint; so do the settlement checks.
+    if (InRange(item, "joint", joint, m_.JointCount)) supportOf_[joint] = s;
+    // Any other code is counted as a restraint by the stability count but numbered as free, so
+    // two coordinates would receive one number.
+    for (int k = 1; k <= m_.CoordsPerJoint; ++k) {
+      const int code = m_.Supports(s, k + 1);
+      if (code != 0 && code != 1)
+        Report(item + ": restraint code " + Str(code) + " of the " +
+               type_.Coords[static_cast<std::size_t>(k - 1)].Check +
+               " is neither 0 (free) nor 1 (restrained)");
     }
   }
+}
 
-  // Springs and support angles must agree with the support records.
-  void CheckRecordFaults() {
-    for (const SectionRow& row : ProjectSections())
-      for (int r = 1; row.RecordFault && r <= RecordCount(row, m_); ++r)
-        if (std::optional<RecordProblem> problem = row.RecordFault(m_, r))
-          Report(std::string(row.Label) + " " + Str(r) + ": " + problem->Text);
+// Springs and support angles must agree with the support records.
+void ModelChecker::CheckRecordFaults() {
+  for (const SectionRow& row : ProjectSections())
+    for (int r = 1; row.RecordFault && r <= RecordCount(row, m_); ++r)
+      if (std::optional<RecordProblem> problem = row.RecordFault(m_, r))
+        Report(std::string(row.Label) + " " + Str(r) + ": " + problem->Text);
+}
+
+void ModelChecker::CheckMembers() {
+  length_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0.0f);
+  materialUser_.assign(static_cast<std::size_t>(m_.MaterialCount) + 1, 0);
+  sectionUser_.assign(static_cast<std::size_t>(m_.SectionCount) + 1, 0);
+  for (int member = 1; member <= m_.MemberCount; ++member) {
+    const std::string item = "Member " + Str(member);
+    const int begin = m_.MemberProps(member, 1), end = m_.MemberProps(member, 2);
+    const int material = m_.MemberProps(member, 3), section = m_.MemberProps(member, 4);
+    const bool beginKnown = InRange(item, "beginning joint", begin, m_.JointCount);
+    const bool endKnown = InRange(item, "end joint", end, m_.JointCount);
+    if (InRange(item, "material", material, m_.MaterialCount) && materialUser_[material] == 0)
+      materialUser_[material] = member;
+    if (InRange(item, "cross-section", section, m_.SectionCount) && sectionUser_[section] == 0)
+      sectionUser_[section] = member;
+    if (!beginKnown || !endKnown) continue;
+    const float length = EngineLength(begin, end);
+    if (length == 0.0f)
+      Report(item + ": joints " + Str(begin) + " and " + Str(end) + " coincide" +
+             (type_.Kind == StructKind::Beam ? " in X" : "") + ", so the member has no length");
+    else if (length < 0.0f)  // only a beam's signed length can be negative
+      Report(item + ": runs right to left (X = " + Num(m_.JointCoords(begin, 1)) + " to " +
+             Num(m_.JointCoords(end, 1)) + "); enter a beam member left to right");
+    else if (std::isinf(length))
+      Report(item + ": its length is too large for a single-precision number");
+    else
+      length_[member] = length;
   }
+}
 
-  float EngineLength(int begin, int end) const { return EngineMemberLength(m_, begin, end); }
+void ModelChecker::CheckProperties() {
+  for (int material = 1; material <= m_.MaterialCount; ++material)
+    if (materialUser_[material] != 0)
+      CheckPositive("Material " + Str(material), m_.Materials, material, MaterialProps(),
+                    materialUser_[material]);
+  for (int section = 1; section <= m_.SectionCount; ++section)
+    if (sectionUser_[section] != 0)
+      CheckPositive("Cross-section " + Str(section), m_.Sections, section, SectionProps(),
+                    sectionUser_[section]);
+}
 
-  void CheckMembers() {
-    length_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0.0f);
-    materialUser_.assign(static_cast<std::size_t>(m_.MaterialCount) + 1, 0);
-    sectionUser_.assign(static_cast<std::size_t>(m_.SectionCount) + 1, 0);
-    for (int member = 1; member <= m_.MemberCount; ++member) {
-      const std::string item = "Member " + Str(member);
-      const int begin = m_.MemberProps(member, 1), end = m_.MemberProps(member, 2);
-      const int material = m_.MemberProps(member, 3), section = m_.MemberProps(member, 4);
-      const bool beginKnown = InRange(item, "beginning joint", begin, m_.JointCount);
-      const bool endKnown = InRange(item, "end joint", end, m_.JointCount);
-      if (InRange(item, "material", material, m_.MaterialCount) && materialUser_[material] == 0)
-        materialUser_[material] = member;
-      if (InRange(item, "cross-section", section, m_.SectionCount) && sectionUser_[section] == 0)
-        sectionUser_[section] = member;
-      if (!beginKnown || !endKnown) continue;
-      const float length = EngineLength(begin, end);
-      if (length == 0.0f)
-        Report(item + ": joints " + Str(begin) + " and " + Str(end) + " coincide" +
-               (type_.Kind == StructKind::Beam ? " in X" : "") + ", so the member has no length");
-      else if (length < 0.0f)  // only a beam's signed length can be negative
-        Report(item + ": runs right to left (X = " + Num(m_.JointCoords(begin, 1)) + " to " +
-               Num(m_.JointCoords(end, 1)) + "); enter a beam member left to right");
-      else if (std::isinf(length))
-        Report(item + ": its length is too large for a single-precision number");
-      else
-        length_[member] = length;
-    }
+// The names of the checked material and section columns, in column order.
+std::vector<const char*> ModelChecker::MaterialProps() const {
+  if (type_.MaterialColumns == 3) return {kModulusE, kShearG};
+  return {kModulusE};
+}
+
+std::vector<const char*> ModelChecker::SectionProps() const {
+  std::vector<const char*> names;
+  for (int col = 0; col < type_.SectionColumns; ++col)
+    names.push_back(type_.Sections[static_cast<std::size_t>(col)].Check);
+  return names;
+}
+
+// Only sets that some member uses are checked: an unused set never reaches the stiffness.
+void ModelChecker::CheckPositive(const std::string& item, const Table<float>& table, int row,
+                                 const std::vector<const char*>& names, int firstUser) {
+  for (std::size_t col = 1; col <= names.size(); ++col) {
+    const float value = table(row, static_cast<int>(col));
+    if (!(value > 0.0f && std::isfinite(value)))
+      Report(item + ": " + names[col - 1] + " = " + Num(value) + " is not positive (member " +
+             Str(firstUser) + " uses it)");
   }
+}
 
-  void CheckProperties() {
-    for (int material = 1; material <= m_.MaterialCount; ++material)
-      if (materialUser_[material] != 0)
-        CheckPositive("Material " + Str(material), m_.Materials, material, MaterialProps(),
-                      materialUser_[material]);
-    for (int section = 1; section <= m_.SectionCount; ++section)
-      if (sectionUser_[section] != 0)
-        CheckPositive("Cross-section " + Str(section), m_.Sections, section, SectionProps(),
-                      sectionUser_[section]);
-  }
+}  // namespace model_check
 
-  // The names of the checked material and section columns, in column order.
-  std::vector<const char*> MaterialProps() const {
-    if (type_.MaterialColumns == 3) return {kModulusE, kShearG};
-    return {kModulusE};
-  }
-  std::vector<const char*> SectionProps() const {
-    std::vector<const char*> names;
-    for (int col = 0; col < type_.SectionColumns; ++col)
-      names.push_back(type_.Sections[static_cast<std::size_t>(col)].Check);
-    return names;
-  }
-
-  // Only sets that some member uses are checked: an unused set never reaches the stiffness.
-  void CheckPositive(const std::string& item, const Table<float>& table, int row,
-                     const std::vector<const char*>& names, int firstUser) {
-    for (std::size_t col = 1; col <= names.size(); ++col) {
-      const float value = table(row, static_cast<int>(col));
-      if (!(value > 0.0f && std::isfinite(value)))
-        Report(item + ": " + names[col - 1] + " = " + Num(value) + " is not positive (member " +
-               Str(firstUser) + " uses it)");
-    }
-  }
-
-  void CheckReleases() {
-    releaseOf_.assign(static_cast<std::size_t>(m_.MemberCount) + 1, 0);
-    std::vector<int> firstRecord(static_cast<std::size_t>(m_.MemberCount) + 1, 0);
-    for (int r = 1; r <= m_.ReleaseCount; ++r) {
-      const std::string item = "Member release " + Str(r);
-      const int member = m_.Releases(r, 1), code = m_.Releases(r, 2);
-      const bool memberKnown = InRange(item, "member", member, m_.MemberCount);
-      if (code < 1 || code > 3)
-        Report(item + ": release code " + Str(code) +
-               " is none of 1 (beginning), 2 (end), 3 (both ends)");
-      if (!memberKnown) continue;
-      // The numbering reads a member's first release record and the stiffness its last one.
-      if (firstRecord[member] != 0)
-        Report(item + ": member " + Str(member) + " already has release record " +
-               Str(firstRecord[member]));
-      else
-        firstRecord[member] = r;
-      releaseOf_[member] = code;
-    }
-  }
-
-  void CheckMemberLoads() {
-    const std::string typeName = TypeName(type_);
-    for (int r = 1; r <= m_.MemberLoadCount; ++r) {
-      const int member = m_.MemberLoadInfo(r, 1), loadType = m_.MemberLoadInfo(r, 2);
-      const MemberLoadKindInfo* kind = FindMemberLoadKind(loadType);
-      std::string item = "Member load " + Str(r);
-      const bool memberKnown = InRange(item, "member", member, m_.MemberCount);
-      if (memberKnown) item += " (member " + Str(member) + ")";
-      if (!kind) {
-        Report(item + ": load type " + Str(loadType) + " is none of 1.." +
-               Str(static_cast<long>(AllMemberLoadKinds().size())));
-        continue;
-      }
-      if (!TypeAcceptsLoad(type_.Kind, *kind)) {
-        Report(item + ": " + kind->CheckName + " (type " + Str(loadType) + ") cannot act on a " +
-               typeName + " member");
-        continue;
-      }
-      if (!memberKnown) continue;
-      // A hinge at either end frees the twist, so with both ends hinged nothing resists a torque.
-      if (kind->Kind == MemberLoadKind::Torque && releaseOf_[member] == 3)
-        Report(item + ": a torque on a member hinged at both ends has no load path");
-      if (length_[member] > 0.0f) CheckDistances(item, r, *kind, length_[member]);
-    }
-  }
-
-  // The fixed-end force formulas hold only for a load that lies on the member; l2 is read only by
-  // the distributed types, and a linearly varying load starting at the far end leaves the formulas
-  // dividing by the zero length L - l1.
-  void CheckDistances(const std::string& item, int r, const MemberLoadKindInfo& kind,
-                      float length) {
-    const float l1 = m_.MemberLoadValues(r, 3), l2 = m_.MemberLoadValues(r, 4);
-    const bool distributed = IsDistributed(kind);
-    const bool linear = IsLinear(kind);
-    const bool l1OnMember = l1 >= 0.0f && l1 <= length;
-    if (!l1OnMember)
-      Report(item + ": l1 = " + Num(l1) + " is outside the member (L = " + Num(length) + ")");
-    if (distributed && !(l2 >= 0.0f))
-      Report(item + ": l2 = " + Num(l2) + " is negative");
-    else if (distributed && l1OnMember && double{l1} + double{l2} > double{length})
-      Report(item + ": l1 = " + Num(l1) + " plus l2 = " + Num(l2) + " exceeds L = " + Num(length));
-    if (linear && l1 == length)
-      Report(item + ": a linearly varying load cannot start at the far end (l1 = L = " +
-             Num(length) + ")");
-  }
-
-  void CheckJointRecords(const std::string& name, int count, const Array<std::int16_t>& joints) {
-    for (int r = 1; r <= count; ++r)
-      InRange(name + " " + Str(r), "joint", joints(r), m_.JointCount);
-  }
-
-  void CheckMemberRecords(const std::string& name, int count, const Array<std::int16_t>& members) {
-    for (int r = 1; r <= count; ++r)
-      InRange(name + " " + Str(r), "member", members(r), m_.MemberCount);
-  }
-
-  // Settlements of one joint add up in the analysis but only the first shows in the results, and a
-  // displacement is prescribed only where a support restrains the joint.
-  void CheckSettlements() {
-    std::vector<int> firstRecord(static_cast<std::size_t>(m_.JointCount) + 1, 0);
-    for (int r = 1; r <= m_.SettlementCount; ++r) {
-      const std::string item = "Support displacement " + Str(r);
-      const int joint = m_.SettlementJoints(r);
-      if (!InRange(item, "joint", joint, m_.JointCount)) continue;
-      if (firstRecord[joint] != 0) {
-        Report(item + ": joint " + Str(joint) + " already has support displacement record " +
-               Str(firstRecord[joint]));
-        continue;
-      }
-      firstRecord[joint] = r;
-      const int support = supportOf_[joint];
-      if (support == 0) {
-        Report(item + ": joint " + Str(joint) + " is no support");
-        continue;
-      }
-      for (int k = 1; k <= m_.CoordsPerJoint; ++k) {
-        const float value = m_.SettlementValues(r, k);
-        if (value != 0.0f && m_.Supports(support, k + 1) == 0)
-          Report(item + " (joint " + Str(joint) + "): " + Num(value) + " is prescribed for the " +
-                 type_.Coords[static_cast<std::size_t>(k - 1)].Check + ", which support " +
-                 Str(support) + " leaves free");
-      }
-    }
-  }
-
-  const ModelStore& m_;
-  const StructTypeInfo& type_;
-  std::vector<std::string> problems_;
-  std::vector<int> supportOf_;     // joint -> its (last) support row, 0 for none
-  std::vector<float> length_;      // member -> its length, 0 when it cannot be measured
-  std::vector<int> materialUser_;  // material -> first member using it, 0 for none
-  std::vector<int> sectionUser_;   // cross-section -> first member using it, 0 for none
-  std::vector<int> releaseOf_;     // member -> its last release code, as the stiffness reads it
-  bool structureChecked_ = false;  // Run got past the tables to the structure's checks
-};
-
-}  // namespace
+using model_check::ModelChecker;
+using model_check::Str;
 
 namespace {
 
@@ -418,7 +275,7 @@ std::optional<float> CheckedMemberLength(const ModelStore& model, int member) {
            model.JointCoords.Cols() >= model.CoordColumns;
   };
   if (!known(begin) || !known(end)) return std::nullopt;
-  const float length = EngineMemberLength(model, begin, end);
+  const float length = model_check::EngineMemberLength(model, begin, end);
   if (!(length > 0.0f) || std::isinf(length)) return std::nullopt;
   return length;
 }

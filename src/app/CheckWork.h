@@ -13,6 +13,15 @@
 
 namespace stavelorn {
 
+// The window's words, for the desktop's window and the page alike; '&' marks an access key.
+inline constexpr char kCheckWorkTitle[] = "Check My Work";
+inline constexpr char kCheckWorkQuantityLabel[] = "&Quantity:";
+inline constexpr char kCheckWorkMemberLabel[] = "&Member:";
+inline constexpr char kCheckWorkEntriesCaption[] = "Your values:";
+inline constexpr char kCheckWorkAnswerCaption[] = "The program's values:";
+inline constexpr char kCheckWorkCheckButton[] = "&Check";
+inline constexpr char kCheckWorkShowAnswerButton[] = "Show &Answer";
+
 // The answer key for the window: the analysis whose results are shown (`results` with its trail
 // `shown`, null when none is), or else a silent analysis of the model, which leaves the program's
 // own state as it was. A model the checks refuse gives no key; `problem` then says why.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "analysis/InfluencePath.h"
 #include "model/NumberMask.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
@@ -13,6 +14,10 @@ namespace stavelorn {
 namespace {
 
 constexpr const char* kValueMask = " 0.0000E+00;-0.0000E+00";
+
+bool OfJoint(InfluenceKind kind) {
+  return kind == InfluenceKind::Reaction || kind == InfluenceKind::Displacement;
+}
 
 bool Names(const ModelStore& model, const StructureResults& results, const InfluenceQuantity& q) {
   return InfluenceQuantityProblem(model, results, q).empty();
@@ -60,6 +65,89 @@ std::string Place(const ModelStore& model, const InfluenceSpan& span, const Infl
 }
 
 }  // namespace
+
+const std::vector<InfluenceKindInfo>& InfluenceKinds() {
+  static const std::vector<InfluenceKindInfo> kinds = {
+      {InfluenceKind::Reaction, "Support reaction"},
+      {InfluenceKind::EndForce, "Member end force"},
+      {InfluenceKind::Internal, "Internal force"},
+      {InfluenceKind::Displacement, "Displacement"}};
+  return kinds;
+}
+
+int InfluenceKindIndex(InfluenceKind kind) {
+  const std::vector<InfluenceKindInfo>& kinds = InfluenceKinds();
+  for (std::size_t i = 0; i < kinds.size(); ++i)
+    if (kinds[i].Kind == kind) return static_cast<int>(i);
+  return 0;
+}
+
+std::string InfluenceItemLabel(InfluenceKind kind) {
+  return OfJoint(kind) ? "Joint:" : "Member:";
+}
+
+int InfluenceItemCount(const ModelStore& model, InfluenceKind kind) {
+  return OfJoint(kind) ? model.JointCount : model.MemberCount;
+}
+
+std::vector<std::string> InfluenceComponents(const ModelStore& model, InfluenceKind kind) {
+  const StructTypeInfo& type = model.TypeInfo();
+  const int n = type.CoordsPerJoint;
+  std::vector<std::string> names;
+  if (OfJoint(kind)) {
+    for (int k = 1; k <= n; ++k)
+      names.push_back(kind == InfluenceKind::Reaction ? CoordinateOf(type, k).Reaction
+                                                      : CoordinateName(CoordinateOf(type, k)));
+  } else if (kind == InfluenceKind::EndForce) {
+    for (int k = 1; k <= 2 * n; ++k)
+      names.push_back(std::to_string(k) + " " +
+                      type.EndCoordNames.at(static_cast<std::size_t>((k - 1) % n)) +
+                      (k > n ? " (end)" : " (beginning)"));
+  } else {
+    for (DiagramQuantity d : QuantitiesOfType(model.StructType))
+      names.push_back(QuantityName(model.StructType, d));
+  }
+  return names;
+}
+
+int InfluenceComponentIndex(const ModelStore& model, const InfluenceQuantity& q) {
+  if (q.Kind != InfluenceKind::Internal) return q.Component - 1;
+  const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model.StructType);
+  return static_cast<int>(std::find(quantities.begin(), quantities.end(), q.Quantity) -
+                          quantities.begin());
+}
+
+void ChooseInfluenceKind(const ModelStore& model, InfluenceChoice& choice, InfluenceKind kind) {
+  InfluenceQuantity& q = choice.Quantity;
+  q.Kind = kind;
+  q.Component = 1;
+  q.Item = std::max(q.Item, 1);
+  const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model.StructType);
+  if (kind == InfluenceKind::Internal && !quantities.empty()) q.Quantity = quantities.back();
+}
+
+void ChooseInfluenceControls(const ModelStore& model, InfluenceChoice& choice, int item,
+                             int component, const std::string& section) {
+  InfluenceQuantity& q = choice.Quantity;
+  q.Item = item;
+  const int index = std::max(component, 0);
+  if (q.Kind == InfluenceKind::Internal) {
+    const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model.StructType);
+    if (index < static_cast<int>(quantities.size()))
+      q.Quantity = quantities[static_cast<std::size_t>(index)];
+    if (const std::optional<float> x = ParseSingle(section)) q.X = *x;
+  } else {
+    q.Component = index + 1;
+  }
+}
+
+std::string InfluencePathText(const ModelStore& model, const InfluenceChoice& choice,
+                              const InfluenceLine& line) {
+  if (choice.Path.empty()) return DefaultPathText(ChooseDefaultPath(model));
+  std::string text;
+  for (const InfluenceSpan& span : line.Path) text += " " + std::to_string(span.Member);
+  return text;
+}
 
 InfluenceChoice FirstInfluenceChoice(const ModelStore& model, const StructureResults& results) {
   InfluenceChoice choice;

@@ -19,6 +19,46 @@ struct InfluenceChoice {
   bool PickingPath = false;  // a click on a member adds it to the path or takes it off
 };
 
+// The window's words, for the desktop's window and the page alike; '&' marks an access key.
+inline constexpr char kInfluenceMenuCaption[] = "&Influence Lines...";
+inline constexpr char kInfluenceTitle[] = "Influence Lines";
+inline constexpr char kInfluenceQuantityLabel[] = "&Quantity:";
+inline constexpr char kInfluenceSectionLabel[] = "x:";
+inline constexpr char kInfluencePathLabel[] = "Path:";
+inline constexpr char kInfluencePickPathButton[] = "&Pick Path";
+inline constexpr char kInfluenceDefaultPathButton[] = "&Default Path";
+
+// The kinds of quantity in the order the window's list offers them, with their captions.
+struct InfluenceKindInfo {
+  InfluenceKind Kind;
+  const char* Caption;
+};
+const std::vector<InfluenceKindInfo>& InfluenceKinds();
+// The kind's index in InfluenceKinds().
+int InfluenceKindIndex(InfluenceKind kind);
+
+// What the number beside the kind names: "Joint:" or "Member:", and how many there are.
+std::string InfluenceItemLabel(InfluenceKind kind);
+int InfluenceItemCount(const ModelStore& model, InfluenceKind kind);
+
+// The list beside the number: a joint's reactions or displacements, a member's end forces
+// ("3 Moment (beginning)") or the internal forces of the type; and the quantity's index in it.
+std::vector<std::string> InfluenceComponents(const ModelStore& model, InfluenceKind kind);
+int InfluenceComponentIndex(const ModelStore& model, const InfluenceQuantity& q);
+
+// Another kind chosen from the list: its first component at the item chosen (at least 1), the
+// last internal force of the type (the bending moment where it has one).
+void ChooseInfluenceKind(const ModelStore& model, InfluenceChoice& choice, InfluenceKind kind);
+
+// The number, the component (an index of InfluenceComponents) and the section's text as the
+// user set them; a section that is no number leaves x as it was.
+void ChooseInfluenceControls(const ModelStore& model, InfluenceChoice& choice, int item,
+                             int component, const std::string& section);
+
+// The path as the window shows it: the default path in words, or the members of `line`'s path.
+std::string InfluencePathText(const ModelStore& model, const InfluenceChoice& choice,
+                              const InfluenceLine& line);
+
 // The first reaction component of the first support, on the default path.
 InfluenceChoice FirstInfluenceChoice(const ModelStore& model, const StructureResults& results);
 

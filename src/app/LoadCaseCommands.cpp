@@ -1,17 +1,11 @@
 // The load-case edits of ProjectCommands: the Load Cases and Load Combinations windows and the
 // "Show:" choice beside the results.
+#include "app/LoadCaseTables.h"
 #include "app/ProjectCommands.h"
 #include "model/LoadCaseEdits.h"
 #include "model/NumberText.h"
 
 namespace stavelorn {
-
-namespace {
-
-constexpr char kLoadCasesTitle[] = "Load Cases";
-constexpr char kCombinationsTitle[] = "Load Combinations";
-
-}  // namespace
 
 bool ProjectCommands::CommitLoadCaseEdit(const std::string& refusal, Change change) {
   if (!refusal.empty()) {
@@ -33,11 +27,8 @@ bool ProjectCommands::RenameLoadCase(int c, const std::string& name) {
 }
 
 bool ProjectCommands::DeleteLoadCase(int c) {
-  if (c >= 1 && c <= model_.LoadCaseCount() && model_.LoadCaseCount() > 1 &&
-      CaseHasLoads(model_, c) &&
-      messages_.AskQuestion(kLoadCasesTitle,
-                            "Load case " + std::to_string(c) + " (" + model_.LoadCaseName(c) +
-                                ") holds loads. Delete it with its loads ?") != kAnswerYes)
+  const std::string question = DeleteCaseQuestion(model_, c);
+  if (!question.empty() && messages_.AskQuestion(kLoadCasesTitle, question) != kAnswerYes)
     return false;
   return CommitLoadCaseEdit(stavelorn::DeleteLoadCase(model_, c), Change::LoadCases);
 }

@@ -21,6 +21,24 @@ std::string FreeName(const ModelStore& model, const std::string& stem, int first
 
 }  // namespace
 
+const std::array<NamesWindowButton, 7>& NamesWindowButtons() {
+  static const std::array<NamesWindowButton, 7> buttons{{{"AddB", "&Add", false},
+                                                         {"RenameB", "&Rename", false},
+                                                         {"DeleteB", "&Delete", false},
+                                                         {"UpB", "&Up", true},
+                                                         {"DownB", "Do&wn", true},
+                                                         {"UndoB", "U&ndo", false},
+                                                         {"CloseB", "Close", false}}};
+  return buttons;
+}
+
+std::string DeleteCaseQuestion(const ModelStore& model, int c) {
+  if (c < 1 || c > model.LoadCaseCount() || model.LoadCaseCount() <= 1 || !CaseHasLoads(model, c))
+    return "";
+  return "Load case " + std::to_string(c) + " (" + model.LoadCaseName(c) +
+         ") holds loads. Delete it with its loads ?";
+}
+
 NamesTable LoadCaseTable(const ModelStore& model) {
   NamesTable table{{"Case", "Name", "Loads"}, {}};
   for (int c = 1; c <= model.LoadCaseCount(); ++c) {

@@ -13,6 +13,19 @@
 
 namespace stavelorn {
 
+// The Moving Load panel's words: its title, the train chooser (the student's own train first,
+// then the presets), the table of loads, the lane load, the direction (in TrainDirection's order)
+// and the envelope's button.
+inline constexpr char kMovingLoadTitle[] = "Moving Load";
+inline constexpr char kTrainCaption[] = "&Train:";
+inline constexpr char kOwnTrainName[] = "Your own train";
+inline constexpr const char* kTrainColumns[] = {"Load", "Offset"};
+inline constexpr int kTrainTableRows = 8;
+inline constexpr char kLaneLoadCaption[] = "&Lane load:";
+inline constexpr char kDirectionCaption[] = "Di&rection:";
+inline constexpr const char* kTrainDirections[] = {"Both ways", "As given", "Reversed"};
+inline constexpr char kEnvelopeCaption[] = "&Envelope Along Member...";
+
 struct TrainPreset {
   const char* Name;
   std::vector<TrainLoad> Loads;  // kN at offsets in m

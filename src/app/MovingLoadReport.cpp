@@ -41,17 +41,27 @@ std::vector<std::string> MovingLoadLines(const ModelStore& model, const LoadTrai
           PlacementText("Least", worst.Min, "", length)};
 }
 
+std::vector<std::array<std::string, 5>> EnvelopeRows(const MovingLoadEnvelope& envelope) {
+  std::vector<std::array<std::string, 5>> rows;
+  for (const EnvelopeStation& s : envelope.Stations)
+    rows.push_back({Shortest(s.X), Shortest(s.Worst.Max.Value), PlaceText(s.Worst.Max),
+                    Shortest(s.Worst.Min.Value), PlaceText(s.Worst.Min)});
+  return rows;
+}
+
+std::string EnvelopeTitle(const ModelStore& model, const MovingLoadEnvelope& envelope) {
+  return "Envelope of " + QuantityName(model.StructType, envelope.Quantity) + " along member " +
+         std::to_string(envelope.Member) + UnitsNote(model);
+}
+
 std::vector<std::string> EnvelopeLines(const ModelStore& model,
                                        const MovingLoadEnvelope& envelope) {
-  std::vector<std::string> lines{
-      "Envelope of " + QuantityName(model.StructType, envelope.Quantity) + " along member " +
-          std::to_string(envelope.Member) + UnitsNote(model),
-      "         x        max  first load at        min  first load at"};
-  for (const EnvelopeStation& s : envelope.Stations) {
+  std::vector<std::string> lines{EnvelopeTitle(model, envelope),
+                                 "         x        max  first load at        min  first load at"};
+  for (const std::array<std::string, 5>& r : EnvelopeRows(envelope)) {
     char row[120];
-    std::snprintf(row, sizeof row, "%10s %10s  %-13s %10s  %s", Shortest(s.X).c_str(),
-                  Shortest(s.Worst.Max.Value).c_str(), PlaceText(s.Worst.Max).c_str(),
-                  Shortest(s.Worst.Min.Value).c_str(), PlaceText(s.Worst.Min).c_str());
+    std::snprintf(row, sizeof row, "%10s %10s  %-13s %10s  %s", r[0].c_str(), r[1].c_str(),
+                  r[2].c_str(), r[3].c_str(), r[4].c_str());
     lines.push_back(row);
   }
   return lines;

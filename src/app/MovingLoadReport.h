@@ -2,6 +2,7 @@
 // train and its worst places, and the envelope along a member with the places that give it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,15 @@ namespace stavelorn {
 // and the least effect with the first load's place.
 std::vector<std::string> MovingLoadLines(const ModelStore& model, const LoadTrain& train,
                                          const MovingLoadExtremes& worst);
+
+// One row per station: x, the greatest value, where the first load stands for it ("12.5 m2 rev",
+// "lane only"), the least and where; under the headings kEnvelopeHeadings.
+inline constexpr const char* kEnvelopeHeadings[] = {"x", "max", "first load at", "min",
+                                                    "first load at"};
+std::vector<std::array<std::string, 5>> EnvelopeRows(const MovingLoadEnvelope& envelope);
+
+// "Envelope of M along member 2 (kN, m)": what the envelope's list and table are of.
+std::string EnvelopeTitle(const ModelStore& model, const MovingLoadEnvelope& envelope);
 
 // A heading and one line per station: x, the greatest value and where the first load stands
 // for it, the least and where.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "analysis/MemberDiagrams.h"
 #include "model/ModelQuantities.h"
 #include "model/NumberMask.h"
 #include "model/StructType.h"
@@ -93,6 +94,13 @@ ResultTable AmplificationTable(const ModelStore& model, const StructureResults& 
   table.Alignment = CellAlignment::General;
   table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
   return table;
+}
+
+std::vector<std::string> SecondOrderDrawingChoices(const std::string& typeCode) {
+  std::vector<std::string> choices{"Deformed shape"};
+  for (DiagramQuantity q : QuantitiesOfType(typeCode))
+    choices.push_back(QuantityName(typeCode, q) + "   " + QuantityCaption(q));
+  return choices;
 }
 
 std::string SecondOrderRunText(const SecondOrderRun& run, const StabilityOptions& options) {

@@ -35,6 +35,18 @@ std::vector<AmplificationRow> AmplificationRows(const ModelStore& model,
 // "1.0328", or "-" where there is no amplification.
 std::string AmplificationCell(const AmplificationRow& row);
 
+// The tables the second-order window offers, in its order.
+struct AmplificationTableChoice {
+  const char* Name;
+  FormId Form;
+};
+inline constexpr AmplificationTableChoice kAmplificationTables[] = {
+    {"Joint displacements", FormId::Disp}, {"Member end forces", FormId::MbForce}};
+
+// What the second-order window draws of both runs: "Deformed shape", then each diagram of the
+// type, "M   Bending moment".
+std::vector<std::string> SecondOrderDrawingChoices(const std::string& typeCode);
+
 // The rows as a results grid: captions, headings and cells, sized as the results windows are.
 ResultTable AmplificationTable(const ModelStore& model, const StructureResults& firstOrder,
                                const StructureResults& secondOrder, FormId form);

@@ -15,9 +15,6 @@ namespace stavelorn {
 
 namespace {
 
-constexpr char kCriticalLoadTitle[] = "Critical Load";
-constexpr char kSecondOrderTitle[] = "Second-Order Analysis";
-
 std::string Number(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.5g", value);

@@ -40,4 +40,8 @@ std::string PiecesText(const StabilityOptions& options) {
          (options.Segments == 1 ? " piece" : " pieces");
 }
 
+std::string LoadFactorsText(const StabilityOptions& options) {
+  return "Multiples of the project's loads, " + PiecesText(options) + ".";
+}
+
 }  // namespace stavelorn

@@ -48,7 +48,20 @@ struct StabilityOptionsForm {
 // "each member in 4 pieces": how the stability windows and messages name the division.
 std::string PiecesText(const StabilityOptions& options);
 
-// Under kStabilityOptionsTitle.
+// "Multiples of the project's loads, each member in 4 pieces.": what the critical load's window
+// says its load factors are.
+std::string LoadFactorsText(const StabilityOptions& options);
+
+// The titles of the options dialog, the critical load's window and the second-order window, and
+// of the messages each gives.
 inline constexpr char kStabilityOptionsTitle[] = "Stability Options";
+inline constexpr char kCriticalLoadTitle[] = "Critical Load";
+inline constexpr char kSecondOrderTitle[] = "Second-Order Analysis";
+
+// What the options dialog says under its fields.
+inline constexpr char kStabilityOptionsNote[] =
+    "Critical Load and Second-Order Analysis divide every member into equal pieces, so that each "
+    "can bend; more pieces come closer to the exact load factors and take longer. The choice "
+    "holds while this project is open.";
 
 }  // namespace stavelorn

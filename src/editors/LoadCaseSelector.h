@@ -11,6 +11,9 @@
 
 namespace stavelorn {
 
+// The selector's label.
+constexpr char kLoadCaseLabel[] = "Load &case:";
+
 struct LoadCaseSelector {
   // Whether the window shows it: a load list or entry dialog of a project with load cases.
   bool Shown = false;

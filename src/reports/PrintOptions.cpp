@@ -54,10 +54,13 @@ std::string PrintOptions::Remembered(const std::string& previous) const {
   return list;
 }
 
+void PrintOptions::ChooseOnly(const std::string& names) {
+  for (const ReportSectionInfo& info : kSections) Choose(info.Section, Names(names, info.Name));
+}
+
 void PrintOptions::Recall(const std::string& remembered) {
   const std::array<bool, kReportSectionCount> usual = chosen_;
-  for (const ReportSectionInfo& info : kSections)
-    Choose(info.Section, Names(remembered, info.Name));
+  ChooseOnly(remembered);
   if (!AnythingChosen()) chosen_ = usual;
 }
 

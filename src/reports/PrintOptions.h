@@ -23,6 +23,10 @@ enum class ReportSection : std::size_t {
 
 constexpr std::size_t kReportSectionCount = static_cast<std::size_t>(ReportSection::Count);
 
+// The "Print Options" box's title and the caption of its group of sections.
+constexpr char kPrintOptionsTitle[] = "Print Options";
+constexpr char kPrintOptionsGroup[] = "Print";
+
 struct ReportSectionInfo {
   ReportSection Section;
   const char* Name;     // the check box's object name, "InputData"
@@ -54,6 +58,8 @@ class PrintOptions {
   // `previous` said of it, so a choice of results made after one analysis outlives a print
   // made before the next.
   std::string Remembered(const std::string& previous) const;
+  // Ticks exactly the sections `names` names ("InputData Diagrams") that the model has.
+  void ChooseOnly(const std::string& names);
   // Ticks what `remembered` names of the sections the model has; a choice that would leave
   // nothing ticked (or none at all) keeps the usual ticks.
   void Recall(const std::string& remembered);

@@ -6,10 +6,12 @@
 #include "app/MenuRoutes.h"
 #include "app/ProjectTitleForm.h"
 #include "app/UnitsChange.h"
+#include "editors/LoadCaseSelector.h"
 #include "graphics/SvgPicture.h"
 #include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "reports/JsonText.h"
+#include "ui/AccessibleNames.h"
 #include "web/PageEditorJson.h"
 #include "web/PageJson.h"
 
@@ -121,7 +123,13 @@ std::string PageEditing::Answer(const std::string& extra) {
   }
   std::string list = "null";
   std::string entry = "null";
+  std::string loadCase = "null";
   if (list_.Editor) {
+    const LoadCaseSelector selector = LoadCaseSelectorOf(page_.model_, RouteOf(listItem_).Window);
+    if (selector.Shown)
+      loadCase = "{\"label\": " + JsonString(SpokenCaption(kLoadCaseLabel)) +
+                 ", \"choices\": " + JsonArray(selector.Choices, JsonString) +
+                 ", \"current\": " + std::to_string(selector.Current) + "}";
     std::string preview;
     if (list_.DrawPreview) {
       RecordingCanvas canvas;
@@ -142,7 +150,10 @@ std::string PageEditing::Answer(const std::string& extra) {
          ", \"canRedo\": " + Bool(session.CanRedo() && !EntryOpen()) +
          ", \"unsaved\": " + Bool(session.Unsaved()) + ", \"list\": " + list +
          ", \"entry\": " + entry + ", \"question\": " + messages_.TakeQuestionJson() +
-         ", \"messages\": " + messages_.TakeMessagesJson() + extra + "}";
+         ", \"messages\": " + messages_.TakeMessagesJson() + ", \"loadCases\": " +
+         JsonString(menus.Visible(MenuItem::MnuLoadCases) ? MenuItemName(MenuItem::MnuLoadCases)
+                                                          : "") +
+         ", \"loadCase\": " + loadCase + extra + "}";
 }
 
 std::string PageEditing::OpenList(const std::string& item) {
@@ -155,6 +166,11 @@ std::string PageEditing::OpenList(const std::string& item) {
     list_.Editor->Open();
     list_.Editor->Shown();
   }
+  return State();
+}
+
+std::string PageEditing::ShowCase(int c) {
+  if (list_.Editor && !EntryOpen()) ShowLoadCaseInList(*list_.Editor, page_.model_, c);
   return State();
 }
 

@@ -35,8 +35,14 @@ class PageEditing {
   // "analyze": whether Analyze is offered, "analysed": whether results (or a mechanism) are shown,
   // "undo", "redo": the Edit menu's captions, "canUndo", "canRedo", "unsaved",
   // "list": the open list window or null, "entry": its entry form or null,
-  // "question": {"title", "text"} a command waits on, or null, "messages": [...]}.
+  // "question": {"title", "text"} a command waits on, or null, "messages": [...],
+  // "loadCases": the caption of Load Cases… when offered, else "", "loadCase": the load list's
+  // case box {"label", "choices", "current"} (0-based) or null}.
   std::string State();
+
+  // The load list window open now shows the loads of case `c` (1-based), the case its load-case
+  // box chose. Answers as State does.
+  std::string ShowCase(int c);
 
   // Opens the list window of the data menu item `item` ("MnuJoint"); an empty list goes
   // straight into Add, as on the desktop. Closing it only hides it: its items are stored already.

@@ -28,8 +28,13 @@ const struct {
     {"diagrams", kMainWindow},
     {"member", "MemberDiagrams"},
     {"steps", "MethodSteps"},
+    {"influence", "InfluenceLines"},
     {"report", "PrintPreview"},
     {"help", "Help"},
+    {"criticalLoad", "BucklingModes"},
+    {"secondOrder", "SecondOrder"},
+    {"stabilityOptions", "StabilityOptions"},
+    {"movingLoad", "InfluenceLines"},
 };
 
 struct HelpMenuEntry {

@@ -1,6 +1,10 @@
 #include "web/PageJson.h"
 
+#include <utility>
+
+#include "app/MenuState.h"
 #include "reports/JsonText.h"
+#include "ui/AccessibleNames.h"
 
 namespace stavelorn {
 
@@ -22,6 +26,12 @@ std::vector<int> Indices(int count) {
 }
 
 }  // namespace
+
+std::string CaptionJson(const std::string& caption) {
+  const char key = AccessKeyOf(caption);
+  return "{\"caption\": " + JsonString(SpokenCaption(caption)) +
+         ", \"key\": " + JsonString(key ? std::string(1, key) : "") + "}";
+}
 
 std::string ResultTableJson(const ResultTable& table) {
   const std::vector<int> rows = Indices(table.Rows());
@@ -59,6 +69,13 @@ std::string StepTableJson(const StepTable& table) {
          ", \"columns\": " + JsonArray(table.ColumnLabels, JsonString) +
          ", \"cells\": " + JsonArray(rows, texts) + ", \"tips\": " + JsonArray(rows, tips) +
          ", \"marked\": " + marked + "], \"copy\": " + JsonString(TableTsv(table)) + "}";
+}
+
+void SizePageTable(ResultTable& table, std::vector<int> colWidths) {
+  table.ColWidths = std::move(colWidths);
+  table.HeadingHeight = table.RowHeight = 300;
+  table.Alignment = CellAlignment::General;
+  table.Size = SizeResultGrid(table.ColWidths, table.Rows(), table.HeadingHeight, table.RowHeight);
 }
 
 }  // namespace stavelorn

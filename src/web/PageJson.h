@@ -18,9 +18,21 @@ std::string JsonArray(const std::vector<Item>& items, ToJson toJson) {
   return json + "]";
 }
 
+inline std::string JsonBool(bool value) {
+  return value ? "true" : "false";
+}
+
+// {"caption", "key"}: a caption with '&' marking its access key, as spoken, and that key in upper
+// case ("" for none).
+std::string CaptionJson(const std::string& caption);
+
 // {"caption", "label1", "label2", "cells": [[...]], "places": [["left", "centre" or "right",
 // ...]], "copy": the whole grid as tab-separated text}; row 0 holds the headings.
 std::string ResultTableJson(const ResultTable& table);
+
+// Gives a table the page built its column widths and the rows' heights of the results windows,
+// its cells placed as those windows place them.
+void SizePageTable(ResultTable& table, std::vector<int> colWidths);
 
 // {"title", "rows": [labels], "columns": [labels], "cells": [[text]], "tips": [[text]],
 // "marked": [[row, column], ...], "copy": tab-separated values in full}, each cell's text and

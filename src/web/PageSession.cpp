@@ -86,10 +86,7 @@ std::string PageSession::Captions() {
          ", \"diagrams\": " + caption(MenuItem::MnuDiagrams) +
          ", \"print\": " + caption(MenuItem::MnuProjPrint) +
          ", \"help\": " + caption(MenuItem::MnuHelp) +
-         ", \"precision\": " + caption(MenuItem::MnuProjPrecision) + ", \"precisions\": [" +
-         JsonString(PrecisionName(AnalysisPrecision::Single)) + ", " +
-         JsonString(PrecisionName(AnalysisPrecision::Double)) +
-         "], \"multiplier\": " + JsonString(kMultiplierName) +
+         ", \"multiplier\": " + JsonString(kMultiplierName) +
          ", \"steps\": " + caption(MenuItem::MnuSteps) + "}";
 }
 
@@ -122,6 +119,7 @@ std::string PageSession::Analyze(bool doublePrecision) {
            ", \"svg\": " + JsonString(Drawing()) + "}";
   const StructureResults& results = run.Results;
   session_.ShowRun(run);
+  analysisSeconds_ = run.Seconds;
   const MultiplierEntry& multiplier = session_.Multiplier();
   std::vector<PageMessage> messages{{kAnalysisResultsTitle, AnalysisOutcomeText(model_, run),
                                      results.Complete() ? "question" : "stop"}};

@@ -16,8 +16,8 @@ class PageSession {
  public:
   // The captions of the page's commands, as the desktop's menus name them:
   // {"open": ..., "analyze": ..., "jointDisplacements": ..., "memberForces": ...,
-  //  "supportReactions": ..., "diagrams": ..., "print": ..., "help": ..., "precision": ...,
-  //  "precisions": ["single", "double"], "multiplier": ..., "steps": ...}.
+  //  "supportReactions": ..., "diagrams": ..., "print": ..., "help": ..., "multiplier": ...,
+  //  "steps": ...}.
   static std::string Captions();
 
   // Reads the project text `text` of the file `name` as the Open command reads a file:
@@ -68,10 +68,22 @@ class PageSession {
  private:
   // Builds and edits the project this session shows.
   friend class PageEditing;
+  // Check the work on it, study its influence lines and keep its precision.
+  friend class PageCheckWork;
+  friend class PageInfluence;
+  friend class PagePrecision;
+  // The Stability menu's commands over the results shown.
+  friend class PageStability;
+  // A moving load over the results shown.
+  friend class PageMovingLoad;
+  friend class PageLoadCases;
+  friend class PagePrint;
 
   std::string Drawing() const;
 
   ModelStore model_;
+  // How long the last analysis took to check and solve, which the offer of double precision names.
+  double analysisSeconds_ = 0;
   // The open project as the desktop keeps it: its multiplier and the analysis shown.
   ProjectSession session_{model_};
 };

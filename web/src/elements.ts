@@ -2,6 +2,8 @@
 // method's steps drawn from the engine's JSON as they come.
 import type { ResultTable, StepTable } from './protocol';
 
+export const byId = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
+
 export function heading(text: string, level: 'h2' | 'h3' | 'p'): HTMLElement {
   const element = document.createElement(level);
   element.textContent = text;

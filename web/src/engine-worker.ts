@@ -1,7 +1,10 @@
 // The engine's own thread: loads the WebAssembly module and keeps the one page session, so that
 // a long analysis never holds up the page (the page ends this worker to cancel one).
 import { answerEditing, isEditRequest, type PageEditingBinding } from './editing/protocol';
+import { answerMoving, isMovingRequest, type PageMovingLoadBinding } from './moving/protocol';
 import type { Envelope, Reply, Request } from './protocol';
+import { answerStability, isStabilityRequest, type EngineList, type PageStabilityBinding } from './stability/protocol';
+import { answerTool, isToolRequest, makeTools, type ToolClasses } from './tools/protocol';
 
 interface PageSession {
   open(name: string, text: string): string;
@@ -13,9 +16,23 @@ interface PageSession {
   methodStep(step: number, marked: number): string;
   memberDiagrams(member: number): string;
 }
-interface EngineModule {
+interface PagePrint {
+  options(remembered: string): string;
+  choose(ticked: string): string;
+  pages(ticked: string): string;
+}
+interface PageLoadCases {
+  window(): string;
+  command(button: string, row: number, name: string, confirmed: boolean): string;
+}
+interface EngineModule extends ToolClasses<PageSession> {
   PageSession: { new (): PageSession; captions(): string };
+  PagePrint: { new (session: PageSession): PagePrint };
+  PageLoadCases: { new (session: PageSession, editing: PageEditingBinding): PageLoadCases };
   PageEditing: { new (session: PageSession): PageEditingBinding; titleForm(): string };
+  PageStability: { new (session: PageSession): PageStabilityBinding };
+  PageMovingLoad: { new (session: PageSession): PageMovingLoadBinding };
+  StringList: { new (): EngineList & { push_back(text: string): void } };
   helpMenu(): string;
   helpContents(folder: string): string;
   helpSearch(folder: string, query: string): string;
@@ -29,7 +46,17 @@ declare function importScripts(...urls: string[]): void;
 importScripts('stavelorn-engine.js');
 const ready = StavelornEngine().then((engine) => {
   const session = new engine.PageSession();
-  return { engine, session, editing: new engine.PageEditing(session) };
+  const editing = new engine.PageEditing(session);
+  return {
+    engine,
+    session,
+    editing,
+    cases: new engine.PageLoadCases(session, editing),
+    print: new engine.PagePrint(session),
+    tools: makeTools(engine, session),
+    stability: new engine.PageStability(session),
+    moving: new engine.PageMovingLoad(session),
+  };
 });
 
 // The help pages, put once into the module's file system, where the help window's code reads them.
@@ -50,8 +77,16 @@ function writeHelp(engine: EngineModule): Promise<void> {
 }
 
 async function answer(request: Request): Promise<string> {
-  const { engine, session, editing } = await ready;
+  const { engine, session, editing, cases, print, tools, stability, moving } = await ready;
   if (isEditRequest(request)) return answerEditing(editing, () => engine.PageEditing.titleForm(), request);
+  if (isToolRequest(request)) return answerTool(tools, request);
+  const list = (texts: string[]) => {
+    const made = new engine.StringList();
+    for (const text of texts) made.push_back(text);
+    return made;
+  };
+  if (isStabilityRequest(request)) return answerStability(stability, list, request);
+  if (isMovingRequest(request)) return answerMoving(moving, list, request);
   switch (request.op) {
     case 'captions':
       return engine.PageSession.captions();
@@ -83,6 +118,16 @@ async function answer(request: Request): Promise<string> {
       return JSON.stringify(engine.helpPageOfView(request.view));
     case 'about':
       return engine.about(request.examples, request.help);
+    case 'printOptions':
+      return print.options(request.remembered);
+    case 'printChoose':
+      return print.choose(request.ticked);
+    case 'printPages':
+      return print.pages(request.ticked);
+    case 'loadCases':
+      return cases.window();
+    case 'loadCaseCommand':
+      return cases.command(request.button, request.row, request.name, request.confirmed);
   }
 }
 

@@ -1,6 +1,9 @@
 // What the page and its engine worker say to each other. Every answer is the JSON the engine's
 // page session wrote (src/web/PageSession.h), passed through as it is.
 import type { EditRequest } from './editing/protocol';
+import type { ToolRequest } from './tools/protocol';
+import type { MovingRequest } from './moving/protocol';
+import type { StabilityRequest } from './stability/protocol';
 
 export type Request =
   | { op: 'captions' }
@@ -17,7 +20,15 @@ export type Request =
   | { op: 'helpSearch'; query: string }
   | { op: 'helpOfView'; view: string }
   | { op: 'about'; examples: string; help: string }
-  | EditRequest;
+  | { op: 'printOptions'; remembered: string }
+  | { op: 'printChoose'; ticked: string }
+  | { op: 'printPages'; ticked: string }
+  | { op: 'loadCases' }
+  | { op: 'loadCaseCommand'; button: string; row: number; name: string; confirmed: boolean }
+  | EditRequest
+  | ToolRequest
+  | StabilityRequest
+  | MovingRequest;
 
 export interface Envelope {
   id: number;
@@ -41,8 +52,6 @@ export interface Captions {
   diagrams: string;
   print: string;
   help: string;
-  precision: string;
-  precisions: string[];
   multiplier: string;
   steps: string;
 }

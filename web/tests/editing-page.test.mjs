@@ -10,30 +10,17 @@ import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { serveSite } from '../serve.mjs';
+import { address, idle, openPage } from './browser.mjs';
 
-const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
 const enginePath = process.env.STAVELORN_ENGINE ?? new URL('../../build-web/stavelorn-engine.js', import.meta.url).pathname;
 const downloads = mkdtempSync(join(tmpdir(), 'stavelorn-downloads-'));
-let server;
-let browser;
-let address;
 let engine;
 
 before(async () => {
-  server = await serveSite(site);
-  address = `http://127.0.0.1:${server.address().port}/`;
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--headless=new'],
-  });
   engine = await createRequire(import.meta.url)(enginePath)({ wasmBinary: readFileSync(enginePath.replace(/\.js$/, '.wasm')) });
 });
-after(async () => {
-  await browser?.close();
-  server?.close();
+after(() => {
   rmSync(downloads, { recursive: true, force: true });
 });
 
@@ -60,20 +47,13 @@ function formsOf(name) {
 }
 
 // A page in a browser profile of its own (storage included), saving downloads to `downloads`.
+// Its browser has no file pickers, which nothing headless could answer: Save downloads.
 async function freshPage(query = '', width = 1000) {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  await page.setViewport({ width, height: 900 });
-  const cdp = await page.createCDPSession();
-  await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.goto(address + query);
-  await page.waitForSelector('#new-project');
-  return { page, errors, context };
+  const opened = await openPage(query, { width, downloads, pickers: false });
+  await opened.page.waitForSelector('#new-project');
+  return opened;
 }
 
-const idle = (page) => page.waitForFunction(() => document.body.getAttribute('aria-busy') !== 'true');
 async function click(page, selector) {
   await page.click(selector);
   await idle(page);

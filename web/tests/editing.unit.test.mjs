@@ -1,6 +1,7 @@
 // The page's own decisions about a shared link and the kept project, in Node: each example's text
 // goes through a link and back unchanged, a damaged or foreign fragment is told apart, a project
-// too large for a link is refused, and the browser's storage keeps what fits of the project.
+// too large for a link is refused, the browser's storage keeps what fits of the project, and Save
+// writes back, asks or downloads as the browser allows.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
@@ -132,4 +133,12 @@ test('a project kept by an earlier visit comes back; anything else kept there, o
     await storage.forget();
     assert.equal(world.open, 0);
   }
+});
+
+test('Save writes back to the opened file, else asks where, else downloads', async () => {
+  const saving = await load('editing/save-target.ts');
+  const ways = (opened, pickers) => saving.saveSteps(opened, pickers, 'untitled.str').map((s) => `${s.way}: ${s.name}`);
+  assert.deepEqual(ways('frame.str', true), ['write back: frame.str', 'save as: frame.str']);
+  assert.deepEqual(ways(null, true), ['save as: untitled.str']);
+  assert.deepEqual(ways(null, false), ['download: untitled.str']);
 });

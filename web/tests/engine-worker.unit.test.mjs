@@ -17,9 +17,14 @@ const binding = (name) => (...args) => {
 const bindings = (names) => Object.fromEntries(names.split(' ').map((name) => [name, binding(name)]));
 const session = bindings('open analyze chooseShown enterMultiplier diagramPicture pickText methodStep memberDiagrams');
 const editing = bindings('newProject state openList closeList listCommand typeField clickCheck clickSpring typeStiffness choose entryCommand undo redo unitsForm changeUnits projectText openCopy snapshot restore');
+const cases = bindings('window command');
+const print = { options: binding('print.options'), choose: binding('print.choose'), pages: binding('print.pages') };
 const engine = {
   PageSession: Object.assign(function () { return session; }, { captions: binding('captions') }),
   PageEditing: Object.assign(function (given) { return given === session ? editing : null; }, { titleForm: binding('titleForm') }),
+  PageLoadCases: function (given, edits) { return given === session && edits === editing ? cases : null; },
+  PagePrint: function () { return print; },
+  ...Object.fromEntries('PageStability PageMovingLoad PageCheckWork PageInfluence PagePrecision'.split(' ').map((name) => [name, function () { return {}; }])),
   ...bindings('helpMenu helpContents helpSearch helpPageOfView about'),
   FS: bindings('mkdir writeFile'),
 };
@@ -59,6 +64,8 @@ test('the worker answers each request from the binding it names, and a binding t
     [{ op: 'edit.stiffness', check: 3, text: '9' }, 'typeStiffness'], [{ op: 'edit.choose', option: 1 }, 'choose'],
     [{ op: 'edit.entry', command: 'next' }, 'entryCommand'], [{ op: 'edit.undo' }, 'undo'], [{ op: 'edit.redo' }, 'redo'], [{ op: 'edit.unitsForm' }, 'unitsForm'],
     [{ op: 'edit.text', save: true }, 'projectText'], [{ op: 'edit.openCopy', text: 'T' }, 'openCopy'],
+    [{ op: 'printOptions', remembered: 'a' }, 'print.options'], [{ op: 'printChoose', ticked: [1] }, 'print.choose'], [{ op: 'printPages', ticked: [2] }, 'print.pages'],
+    [{ op: 'loadCases' }, 'window'], [{ op: 'loadCaseCommand', button: 'add', row: 2, name: 'Wind', confirmed: false }, 'command'],
     [{ op: 'edit.snapshot' }, 'snapshot', quoted('kept')], [{ op: 'edit.restore', snapshot: 's' }, 'restore', quoted('restore')],
   ];
   for (const [[request, name, value = name], id] of rows.map((row, i) => [row, i + 1])) {

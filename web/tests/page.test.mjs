@@ -2,34 +2,16 @@
 // its joints and members drawn, analyses, and shows in its three results tables the numbers of
 // the native batch tool's JSON; a broken file shows the reader's message; the page fits 400 px.
 // Needs STAVELORN_REPORT (the native stavelorn-report) and STAVELORN_EXAMPLES.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { serveSite } from '../serve.mjs';
+import { address, openPage } from './browser.mjs';
 
-const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 const examples = process.env.STAVELORN_EXAMPLES;
 const report = process.env.STAVELORN_REPORT;
-let server;
-let browser;
-let address;
-
-before(async () => {
-  server = await serveSite(site);
-  address = `http://127.0.0.1:${server.address().port}/`;
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--headless=new'],
-  });
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
 
 function nativeJson(name) {
   try {
@@ -37,17 +19,6 @@ function nativeJson(name) {
   } catch (failed) {
     return JSON.parse(failed.stdout);
   }
-}
-
-// Each page in a browser context of its own, so that no project kept by an earlier test comes
-// back into it while it works.
-async function openPage(query, width = 1000) {
-  const page = await (await browser.createBrowserContext()).newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  await page.setViewport({ width, height: 900 });
-  await page.goto(address + query);
-  return { page, errors };
 }
 
 // The table's cells below the heading row.
@@ -143,7 +114,7 @@ test('a broken file gets the reader\'s message and the page stays usable', async
 });
 
 test('at 400 px every control is named and nothing overflows the page', async () => {
-  const { page, errors } = await openPage('?example=portal-frame', 400);
+  const { page, errors } = await openPage('?example=portal-frame', { width: 400 });
   await page.waitForSelector('#drawing svg');
   await page.click('#analyze');
   await page.waitForSelector('#view table');
@@ -159,7 +130,7 @@ test('at 400 px every control is named and nothing overflows the page', async ()
 
 // The example opened and analysed, its first results table shown.
 async function openAnalysed(name, width = 1000) {
-  const opened = await openPage(`?example=${name}`, width);
+  const opened = await openPage(`?example=${name}`, { width });
   await opened.page.waitForSelector('#drawing svg');
   await opened.page.click('#analyze');
   await opened.page.waitForSelector('#view table');

@@ -22,7 +22,7 @@ BucklingModesWindow::BucklingModesWindow(const ModelStore& model, CriticalLoads 
       options_(options),
       messages_(messages) {
   setObjectName("BucklingModes");
-  setWindowTitle("Critical Load");
+  setWindowTitle(kCriticalLoadTitle);
 
   chooser_ = new QComboBox(this);
   chooser_->setObjectName("BucklingMode");
@@ -33,9 +33,7 @@ BucklingModesWindow::BucklingModesWindow(const ModelStore& model, CriticalLoads 
   auto* chooserLabel = new QLabel("&Mode:", this);
   chooserLabel->setBuddy(chooser_);
   chooserLabel->setAccessibleName("Mode");
-  auto* pieces = new QLabel(
-      QString::fromStdString("Multiples of the project's loads, " + PiecesText(options_) + "."),
-      this);
+  auto* pieces = new QLabel(QString::fromStdString(LoadFactorsText(options_)), this);
   pieces->setObjectName("BucklingPieces");
   pieces->setAccessibleName("How the members are divided");
   problem_ = new QLabel(QString::fromStdString(loads_.Message), this);

@@ -72,7 +72,7 @@ void Couple(QScrollBar* a, QScrollBar* b) {
 
 CheckWorkWindow::CheckWorkWindow(CheckWork work, QWidget* parent)
     : QDialog(parent), work_(std::move(work)) {
-  setWindowTitle("Check My Work");
+  setWindowTitle(kCheckWorkTitle);
   setObjectName("CheckWork");
   auto* layout = new QVBoxLayout(this);
   auto* pick = new QHBoxLayout;
@@ -84,9 +84,9 @@ CheckWorkWindow::CheckWorkWindow(CheckWork work, QWidget* parent)
   member_->setObjectName("Member");
   member_->setAccessibleName("Member");
   for (int m = 1; m <= work_.Key().MemberCount(); ++m) member_->addItem(QString::number(m));
-  auto* quantityLabel = new QLabel("&Quantity:", this);
+  auto* quantityLabel = new QLabel(kCheckWorkQuantityLabel, this);
   quantityLabel->setBuddy(quantity_);
-  auto* memberLabel = new QLabel("&Member:", this);
+  auto* memberLabel = new QLabel(kCheckWorkMemberLabel, this);
   memberLabel->setBuddy(member_);
   pick->addWidget(quantityLabel);
   pick->addWidget(quantity_, 1);
@@ -110,8 +110,8 @@ CheckWorkWindow::CheckWorkWindow(CheckWork work, QWidget* parent)
   answer_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Couple(entries_->horizontalScrollBar(), answer_->horizontalScrollBar());
   Couple(entries_->verticalScrollBar(), answer_->verticalScrollBar());
-  grids->addWidget(Captioned("Your values:", entries_, this), 1);
-  answerPane_ = Captioned("The program's values:", answer_, this);
+  grids->addWidget(Captioned(kCheckWorkEntriesCaption, entries_, this), 1);
+  answerPane_ = Captioned(kCheckWorkAnswerCaption, answer_, this);
   grids->addWidget(answerPane_, 1);
   layout->addLayout(grids, 1);
   summary_ = new QLabel(this);
@@ -123,9 +123,9 @@ CheckWorkWindow::CheckWorkWindow(CheckWork work, QWidget* parent)
   findings_->setMaximumHeight(120);
   layout->addWidget(findings_);
   auto* buttons = new QHBoxLayout;
-  auto* check = new QPushButton("&Check", this);
+  auto* check = new QPushButton(kCheckWorkCheckButton, this);
   check->setObjectName("CheckButton");
-  auto* show = new QPushButton("Show &Answer", this);
+  auto* show = new QPushButton(kCheckWorkShowAnswerButton, this);
   show->setObjectName("ShowAnswerButton");
   auto* close = new QPushButton("Close", this);
   close->setObjectName("CloseButton");

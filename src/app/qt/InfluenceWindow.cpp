@@ -15,7 +15,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "analysis/InfluencePath.h"
 #include "analysis/MemberAxes.h"
 #include "analysis/MovingLoadEnvelope.h"
 #include "app/InfluencePrint.h"
@@ -29,18 +28,6 @@
 #include "ui/qt/DialogButtons.h"
 
 namespace stavelorn {
-
-namespace {
-
-// The kinds in the order the list offers them.
-constexpr InfluenceKind kKinds[] = {InfluenceKind::Reaction, InfluenceKind::EndForce,
-                                    InfluenceKind::Internal, InfluenceKind::Displacement};
-
-bool OfJoint(InfluenceKind kind) {
-  return kind == InfluenceKind::Reaction || kind == InfluenceKind::Displacement;
-}
-
-}  // namespace
 
 InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults& results,
                                  ProjectCommands& commands, QWidget* parent)
@@ -57,12 +44,12 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
     return label;
   };
   setObjectName("InfluenceLines");
-  setWindowTitle("Influence Lines");
+  setWindowTitle(kInfluenceTitle);
 
   kind_ = new QComboBox(this);
   kind_->setObjectName("InfluenceKind");
   kind_->setAccessibleName("Quantity");
-  kind_->addItems({"Support reaction", "Member end force", "Internal force", "Displacement"});
+  for (const InfluenceKindInfo& kind : InfluenceKinds()) kind_->addItem(kind.Caption);
   itemLabel_ = new QLabel(this);
   itemLabel_->setAccessibleName("Joint or member");
   item_ = new QSpinBox(this);
@@ -78,12 +65,12 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
   path_->setObjectName("InfluencePath");
   path_->setAccessibleName("Path of the unit load");
   path_->setWordWrap(true);
-  pickPath_ = new QPushButton("&Pick Path", this);
+  pickPath_ = new QPushButton(kInfluencePickPathButton, this);
   pickPath_->setObjectName("PickPathB");
   pickPath_->setAccessibleName("Pick the path in the drawing");
   pickPath_->setCheckable(true);
   pickPath_->setAutoDefault(false);
-  auto* defaultPath = new QPushButton("&Default Path", this);
+  auto* defaultPath = new QPushButton(kInfluenceDefaultPathButton, this);
   defaultPath->setObjectName("DefaultPathB");
   defaultPath->setAccessibleName("Default path");
   defaultPath->setAutoDefault(false);
@@ -109,14 +96,14 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
   auto* close = WindowButton(this, "Close", "CloseB", "Close");
 
   auto* controls = new QGridLayout;
-  controls->addWidget(Caption("&Quantity:", kind_), 0, 0);
+  controls->addWidget(Caption(kInfluenceQuantityLabel, kind_), 0, 0);
   controls->addWidget(kind_, 0, 1);
   controls->addWidget(itemLabel_, 0, 2);
   controls->addWidget(item_, 0, 3);
   controls->addWidget(component_, 0, 4);
-  controls->addWidget(Caption("x:", section_), 0, 5);
+  controls->addWidget(Caption(kInfluenceSectionLabel, section_), 0, 5);
   controls->addWidget(section_, 0, 6);
-  controls->addWidget(Caption("Path:", path_), 1, 0);
+  controls->addWidget(Caption(kInfluencePathLabel, path_), 1, 0);
   controls->addWidget(path_, 1, 1, 1, 4);
   controls->addWidget(pickPath_, 1, 5);
   controls->addWidget(defaultPath, 1, 6);
@@ -141,11 +128,8 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
 
   connect(kind_, &QComboBox::currentIndexChanged, this, [this] {
     if (showing_) return;
-    InfluenceQuantity& q = choice_.Quantity;
-    q.Kind = kKinds[kind_->currentIndex()];
-    q.Component = 1;
-    q.Item = std::max(q.Item, 1);
-    if (q.Kind == InfluenceKind::Internal) q.Quantity = QuantitiesOfType(model_.StructType).back();
+    ChooseInfluenceKind(model_, choice_,
+                        InfluenceKinds().at(static_cast<std::size_t>(kind_->currentIndex())).Kind);
     Recompute();
   });
   connect(item_, &QSpinBox::valueChanged, this, [this] { ReadControls(); });
@@ -179,16 +163,8 @@ void InfluenceWindow::ClickJoint(int joint) {
 
 void InfluenceWindow::ReadControls() {
   if (showing_) return;
-  InfluenceQuantity& q = choice_.Quantity;
-  q.Item = item_->value();
-  const int index = std::max(component_->currentIndex(), 0);
-  if (q.Kind == InfluenceKind::Internal) {
-    q.Quantity = QuantitiesOfType(model_.StructType).at(static_cast<std::size_t>(index));
-    const std::optional<float> x = ParseSingle(section_->text().toStdString());
-    if (x) q.X = *x;
-  } else {
-    q.Component = index + 1;
-  }
+  ChooseInfluenceControls(model_, choice_, item_->value(), component_->currentIndex(),
+                          section_->text().toStdString());
   Recompute();
 }
 
@@ -209,18 +185,18 @@ void InfluenceWindow::Recompute() {
 }
 
 QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
-  auto* panel = new QGroupBox("Moving Load", this);
+  auto* panel = new QGroupBox(kMovingLoadTitle, this);
   panel->setObjectName("MovingLoadPanel");
   panel->setAccessibleName("Moving load");
   trainPreset_ = new QComboBox(panel);
   trainPreset_->setObjectName("TrainPreset");
   trainPreset_->setAccessibleName("Train");
-  trainPreset_->addItem("Your own train");
+  trainPreset_->addItem(kOwnTrainName);
   for (const TrainPreset& preset : TrainPresets()) trainPreset_->addItem(preset.Name);
-  trainTable_ = new QTableWidget(8, 2, panel);
+  trainTable_ = new QTableWidget(kTrainTableRows, 2, panel);
   trainTable_->setObjectName("TrainTable");
   trainTable_->setAccessibleName("Loads and their offsets from the first");
-  trainTable_->setHorizontalHeaderLabels({"Load", "Offset"});
+  trainTable_->setHorizontalHeaderLabels({kTrainColumns[0], kTrainColumns[1]});
   trainTable_->setMaximumHeight(180);
   lane_ = new QLineEdit(panel);
   lane_->setObjectName("LaneLoad");
@@ -228,12 +204,12 @@ QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
   direction_ = new QComboBox(panel);
   direction_->setObjectName("TrainDirection");
   direction_->setAccessibleName("Direction");
-  direction_->addItems({"Both ways", "As given", "Reversed"});
+  for (const char* direction : kTrainDirections) direction_->addItem(direction);
   movingResult_ = new QLabel(panel);
   movingResult_->setObjectName("MovingLoadResult");
   movingResult_->setAccessibleName("Moving load result");
   movingResult_->setWordWrap(true);
-  envelope_ = new QPushButton("&Envelope Along Member...", panel);
+  envelope_ = new QPushButton(kEnvelopeCaption, panel);
   envelope_->setObjectName("EnvelopeB");
   envelope_->setAccessibleName("Envelope along the member");
   envelope_->setAutoDefault(false);
@@ -244,12 +220,12 @@ QGroupBox* InfluenceWindow::BuildMovingLoadPanel() {
     label->setAccessibleName(QString(text).remove('&').remove(':'));
     return label;
   };
-  form->addWidget(caption("&Train:", trainPreset_), 0, 0);
+  form->addWidget(caption(kTrainCaption, trainPreset_), 0, 0);
   form->addWidget(trainPreset_, 0, 1);
   form->addWidget(trainTable_, 1, 0, 1, 2);
-  form->addWidget(caption("&Lane load:", lane_), 2, 0);
+  form->addWidget(caption(kLaneLoadCaption, lane_), 2, 0);
   form->addWidget(lane_, 2, 1);
-  form->addWidget(caption("Di&rection:", direction_), 3, 0);
+  form->addWidget(caption(kDirectionCaption, direction_), 3, 0);
   form->addWidget(direction_, 3, 1);
   form->addWidget(movingResult_, 4, 0, 1, 2);
   form->addWidget(envelope_, 5, 0, 1, 2);
@@ -333,41 +309,17 @@ void InfluenceWindow::OpenEnvelope() {
 void InfluenceWindow::ShowChoice() {
   showing_ = true;
   const InfluenceQuantity& q = choice_.Quantity;
-  kind_->setCurrentIndex(static_cast<int>(std::find(std::begin(kKinds), std::end(kKinds), q.Kind) -
-                                          std::begin(kKinds)));
-  itemLabel_->setText(OfJoint(q.Kind) ? "Joint:" : "Member:");
-  item_->setRange(1, std::max<int>(OfJoint(q.Kind) ? model_.JointCount : model_.MemberCount, 1));
+  kind_->setCurrentIndex(InfluenceKindIndex(q.Kind));
+  itemLabel_->setText(QString::fromStdString(InfluenceItemLabel(q.Kind)));
+  item_->setRange(1, std::max(InfluenceItemCount(model_, q.Kind), 1));
   item_->setValue(q.Item);
-  const StructTypeInfo& type = model_.TypeInfo();
   component_->clear();
-  if (OfJoint(q.Kind)) {
-    for (int k = 1; k <= type.CoordsPerJoint; ++k)
-      component_->addItem(QString::fromStdString(q.Kind == InfluenceKind::Reaction
-                                                     ? CoordinateOf(type, k).Reaction
-                                                     : CoordinateName(CoordinateOf(type, k))));
-    component_->setCurrentIndex(q.Component - 1);
-  } else if (q.Kind == InfluenceKind::EndForce) {
-    for (int k = 1; k <= 2 * type.CoordsPerJoint; ++k)
-      component_->addItem(
-          QString::number(k) + " " +
-          type.EndCoordNames.at(static_cast<std::size_t>((k - 1) % type.CoordsPerJoint)) +
-          (k > type.CoordsPerJoint ? " (end)" : " (beginning)"));
-    component_->setCurrentIndex(q.Component - 1);
-  } else {
-    const std::vector<DiagramQuantity> quantities = QuantitiesOfType(model_.StructType);
-    for (DiagramQuantity d : quantities)
-      component_->addItem(QString::fromStdString(QuantityName(model_.StructType, d)));
-    component_->setCurrentIndex(static_cast<int>(
-        std::find(quantities.begin(), quantities.end(), q.Quantity) - quantities.begin()));
-  }
+  for (const std::string& name : InfluenceComponents(model_, q.Kind))
+    component_->addItem(QString::fromStdString(name));
+  component_->setCurrentIndex(InfluenceComponentIndex(model_, q));
   section_->setEnabled(q.Kind == InfluenceKind::Internal);
   section_->setText(QString::fromStdString(FormatShortest(static_cast<float>(q.X))));
-  QString path;
-  if (choice_.Path.empty())
-    path = QString::fromStdString(DefaultPathText(ChooseDefaultPath(model_)));
-  else
-    for (const InfluenceSpan& span : line_.Path) path += " " + QString::number(span.Member);
-  path_->setText(path);
+  path_->setText(QString::fromStdString(InfluencePathText(model_, choice_, line_)));
   showing_ = false;
 }
 

@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "app/LoadCaseTables.h"
 #include "ui/AccessibleNames.h"
@@ -18,7 +20,7 @@ namespace stavelorn {
 LoadCaseDialog::LoadCaseDialog(ProjectCommands& commands, bool combinations, QWidget* parent)
     : QDialog(parent), commands_(commands), combinations_(combinations) {
   setObjectName(combinations ? "LoadCombinations" : "LoadCases");
-  setWindowTitle(combinations ? "Load Combinations" : "Load Cases");
+  setWindowTitle(combinations ? kCombinationsTitle : kLoadCasesTitle);
 
   grid_ = new QTableWidget(this);
   grid_->setObjectName("Grid1");
@@ -26,7 +28,7 @@ LoadCaseDialog::LoadCaseDialog(ProjectCommands& commands, bool combinations, QWi
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->verticalHeader()->hide();
-  auto* nameLabel = new QLabel("&Name:", this);
+  auto* nameLabel = new QLabel(kCaseNameLabel, this);
   name_ = new QLineEdit(this);
   name_->setObjectName("NameT");
   name_->setAccessibleName("Name");
@@ -34,15 +36,14 @@ LoadCaseDialog::LoadCaseDialog(ProjectCommands& commands, bool combinations, QWi
 
   auto* buttons = new QGridLayout;
   auto place = [buttons](QPushButton* b, int row, int col) { buttons->addWidget(b, row, col); };
-  place(AddButton("AddB", "&Add"), 0, 0);
-  place(AddButton("RenameB", "&Rename"), 0, 1);
-  place(AddButton("DeleteB", "&Delete"), 0, 2);
-  if (!combinations) {
-    place(AddButton("UpB", "&Up"), 1, 0);
-    place(AddButton("DownB", "Do&wn"), 1, 1);
+  // Three to a row, Undo at the end of the second and Close below it.
+  const std::array<std::pair<int, int>, 7> places{
+      {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 2}}};
+  for (std::size_t i = 0; i < NamesWindowButtons().size(); ++i) {
+    const NamesWindowButton& b = NamesWindowButtons()[i];
+    if (!combinations || !b.CasesOnly)
+      place(AddButton(b.Name, b.Caption), places[i].first, places[i].second);
   }
-  place(AddButton("UndoB", "U&ndo"), 1, 2);
-  place(AddButton("CloseB", "Close"), 2, 2);
 
   auto edited = [this](bool changed, int row) {
     if (changed) Fill(row);

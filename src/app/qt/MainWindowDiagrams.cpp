@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMenu>
 
+#include "app/InfluenceChoice.h"
 #include "app/ShownViews.h"
 #include "app/qt/InfluenceWindow.h"
 #include "app/qt/MainWindow.h"
@@ -51,7 +52,7 @@ void MainWindow::FillDiagramsMenu() {
                                        std::max<int>(model_.MemberCount, 1), 1, &ok);
     if (ok) OpenMemberDiagrams(m);
   });
-  QAction* influence = diagramsMenu_->addAction("&Influence Lines...");
+  QAction* influence = diagramsMenu_->addAction(kInfluenceMenuCaption);
   influence->setObjectName("MnuDiagInfluence");
   connect(influence, &QAction::triggered, this, [this] {
     std::optional<LoadTrain> train;

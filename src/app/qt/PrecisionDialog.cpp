@@ -4,6 +4,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/PrecisionChoice.h"
+#include "app/PrecisionOptions.h"
+#include "ui/AccessibleNames.h"
 #include "ui/qt/DialogButtons.h"
 
 namespace stavelorn {
@@ -11,13 +14,13 @@ namespace stavelorn {
 namespace {
 
 // A choice with the sentence that explains it, indented under it.
-QRadioButton* AddChoice(QVBoxLayout* layout, const char* caption, const char* name,
-                        const char* explanation) {
-  auto* button = new QRadioButton(caption);
+QRadioButton* AddChoice(QVBoxLayout* layout, const PrecisionOption& option) {
+  const QString name = QString::fromStdString(SpokenCaption(option.Caption));
+  auto* button = new QRadioButton(option.Caption);
   button->setObjectName(name);
   button->setAccessibleName(name);
-  auto* note = new QLabel(explanation);
-  note->setAccessibleName(QString(name) + " explained");
+  auto* note = new QLabel(option.Explanation);
+  note->setAccessibleName(name + " explained");
   note->setWordWrap(true);
   note->setContentsMargins(24, 0, 0, 6);
   layout->addWidget(button);
@@ -29,15 +32,10 @@ QRadioButton* AddChoice(QVBoxLayout* layout, const char* caption, const char* na
 
 PrecisionDialog::PrecisionDialog(AnalysisPrecision precision, QWidget* parent) : QDialog(parent) {
   setObjectName("Precision");
-  setWindowTitle("Precision");
+  setWindowTitle(kPrecisionTitle);
   auto* layout = new QVBoxLayout(this);
-  single_ = AddChoice(layout, "&Single precision", "Single precision",
-                      "The method as taught: every value is stored in single precision. A run "
-                      "in double precision checks it, and replaces results that are not "
-                      "accurate enough.");
-  double_ = AddChoice(layout, "&Double precision only", "Double precision only",
-                      "Solves in double precision alone, with no check needed: faster for large "
-                      "structures.");
+  for (const PrecisionOption& option : PrecisionOptions())
+    (option.Precision == AnalysisPrecision::Double ? double_ : single_) = AddChoice(layout, option);
   (precision == AnalysisPrecision::Double ? double_ : single_)->setChecked(true);
 
   layout->addLayout(OkCancelButtons(this));

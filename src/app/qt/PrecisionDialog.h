@@ -23,8 +23,8 @@ class PrecisionDialog : public QDialog {
   QRadioButton* DoubleButton() const { return double_; }
 
  private:
-  QRadioButton* single_;
-  QRadioButton* double_;
+  QRadioButton* single_ = nullptr;
+  QRadioButton* double_ = nullptr;
 };
 
 }  // namespace stavelorn

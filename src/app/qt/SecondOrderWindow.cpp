@@ -44,7 +44,7 @@ SecondOrderWindow::SecondOrderWindow(const ModelStore& model, const SecondOrderR
                                      QWidget* parent)
     : QDialog(parent), model_(model), run_(run), messages_(messages) {
   setObjectName("SecondOrder");
-  setWindowTitle("Second-Order Analysis");
+  setWindowTitle(kSecondOrderTitle);
 
   auto* how = new QLabel(QString::fromStdString(SecondOrderRunText(run_, options)), this);
   how->setObjectName("SecondOrderRun");
@@ -53,14 +53,13 @@ SecondOrderWindow::SecondOrderWindow(const ModelStore& model, const SecondOrderR
   shown_ = new QComboBox(this);
   shown_->setObjectName("SecondOrderShown");
   shown_->setAccessibleName("Shown");
-  shown_->addItem("Deformed shape");
-  for (DiagramQuantity q : QuantitiesOfType(model_.StructType))
-    shown_->addItem(
-        QString::fromStdString(QuantityName(model_.StructType, q) + "   " + QuantityCaption(q)));
+  for (const std::string& choice : SecondOrderDrawingChoices(model_.StructType))
+    shown_->addItem(QString::fromStdString(choice));
   tableChooser_ = new QComboBox(this);
   tableChooser_->setObjectName("SecondOrderTable");
   tableChooser_->setAccessibleName("Table");
-  tableChooser_->addItems({"Joint displacements", "Member end forces"});
+  for (const AmplificationTableChoice& choice : kAmplificationTables)
+    tableChooser_->addItem(choice.Name);
 
   first_ = Picture(this, "FirstOrderPic", "First-order drawing");
   second_ = Picture(this, "SecondOrderPic", "Second-order drawing");
@@ -125,7 +124,7 @@ void SecondOrderWindow::Draw() {
 }
 
 void SecondOrderWindow::FillTable() {
-  const FormId form = tableChooser_->currentIndex() == 1 ? FormId::MbForce : FormId::Disp;
+  const FormId form = kAmplificationTables[tableChooser_->currentIndex() == 1 ? 1 : 0].Form;
   table_ = AmplificationTable(model_, run_.FirstOrder, run_.SecondOrder, form);
   FillResultGrid(*grid_, table_);
 }

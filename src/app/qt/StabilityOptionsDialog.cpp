@@ -28,10 +28,7 @@ StabilityOptionsDialog::StabilityOptionsDialog(const StabilityOptions& options, 
     fields->addRow(label, box);
     fields_[i] = box;
   }
-  auto* note = new QLabel(
-      "Critical Load and Second-Order Analysis divide every member into equal pieces, so that "
-      "each can bend; more pieces come closer to the exact load factors and take longer. The "
-      "choice holds while this project is open.");
+  auto* note = new QLabel(kStabilityOptionsNote);
   note->setAccessibleName("About the options");
   note->setWordWrap(true);
 

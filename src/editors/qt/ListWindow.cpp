@@ -114,7 +114,7 @@ void ListWindow::Build() {
 void ListWindow::OfferLoadCases(ModelStore& model) {
   const LoadCaseSelector selector = LoadCaseSelectorOf(model, editor_.Window().Id);
   if (!selector.Shown) return;
-  caseLabel_ = new QLabel("Load &case:", this);
+  caseLabel_ = new QLabel(kLoadCaseLabel, this);
   case_ = new QComboBox(this);
   case_->setObjectName("CaseC");
   case_->setAccessibleName("Load case");

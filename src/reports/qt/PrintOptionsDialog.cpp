@@ -11,8 +11,8 @@ namespace stavelorn {
 PrintOptionsDialog::PrintOptionsDialog(PrintOptions& options, QWidget* parent)
     : QDialog(parent), options_(options) {
   setObjectName("PrintOptions");
-  setWindowTitle("Print Options");
-  auto* group = new QGroupBox("Print", this);
+  setWindowTitle(kPrintOptionsTitle);
+  auto* group = new QGroupBox(kPrintOptionsGroup, this);
   auto* rows = new QVBoxLayout(group);
   for (const ReportSectionInfo& info : ReportSections()) {
     auto* box = new QCheckBox(info.Caption, group);

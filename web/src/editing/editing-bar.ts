@@ -3,6 +3,8 @@
 // every edit the project and its history go into the browser's storage; a reload brings them
 // back. The captions, lists, forms and rules are the engine's; this only shows them.
 import { button } from '../elements';
+import { ProjectFileAccess } from './file-access';
+import { showLoadCases } from './load-cases-view';
 import type { Message } from '../protocol';
 import { ListView } from './list-view';
 import { confirmBox, modalBox, questionBox } from './modal';
@@ -30,6 +32,8 @@ export class EditingBar {
   private readonly share = button('Share Link', () => void this.shareLink('project'));
   private readonly embed = button('Embed Link', () => void this.shareLink('embed'));
   private readonly dataMenu = document.createElement('details');
+  // The file Save writes back to, where the browser lets the page keep one.
+  readonly files = new ProjectFileAccess();
 
   constructor(
     bar: HTMLElement,
@@ -69,6 +73,7 @@ export class EditingBar {
   async restoreKept(wanted: () => boolean): Promise<boolean> {
     const snapshot = await kept();
     if (!snapshot || !wanted() || !(await this.host.ask<boolean>({ op: 'edit.restore', snapshot }))) return false;
+    this.files.forget();
     await this.run({ op: 'edit.state' });
     this.host.showMessages([
       {
@@ -84,6 +89,7 @@ export class EditingBar {
   async openCopy(text: string): Promise<boolean> {
     const opened = await this.host.ask<{ opened: boolean; messages: Message[] }>({ op: 'edit.openCopy', text });
     this.host.showMessages(opened.messages);
+    if (opened.opened) this.files.forget();
     if (opened.opened) await this.run({ op: 'edit.state' });
     return opened.opened;
   }
@@ -146,6 +152,17 @@ export class EditingBar {
         return item;
       }),
     );
+    if (s?.loadCases) {
+      const cases = button(s.loadCases, () => {
+        this.dataMenu.open = false;
+        showLoadCases({ ask: (r) => this.host.ask(r as EditRequest), changed: (state) => this.show(state) }).catch(
+          (error) => this.host.showMessages([{ title: 'STAVELORN', text: String(error), style: 'stop' }]),
+        );
+      });
+      cases.setAttribute('role', 'menuitem');
+      cases.dataset.item = 'MnuLoadCases';
+      items.append(cases);
+    }
   }
 
   private key(e: KeyboardEvent): void {
@@ -180,6 +197,7 @@ export class EditingBar {
       void this.host.ask<EditState>({ op: 'edit.new', title: name.value, type }).then((state) => {
         refusal.textContent = state.refusal ?? '';
         if (state.refusal) return;
+        this.files.forget();
         close();
         this.show(state);
       });
@@ -234,14 +252,18 @@ export class EditingBar {
       await this.run({ op: 'edit.units', named, units, answer: chosen === 'Yes' ? 'convert' : 'relabel' });
   }
 
+  // The file as the desktop writes it, where `files` decides; the project counts as saved once
+  // it is written.
   private async saveFile(): Promise<void> {
-    const saved = await this.host.ask<ProjectText>({ op: 'edit.text', save: true });
-    if (saved.text === undefined) {
-      this.host.showMessages(saved.messages);
-      return;
+    try {
+      const project = await this.host.ask<ProjectText>({ op: 'edit.text', save: false });
+      if (project.text === undefined) return this.host.showMessages(project.messages);
+      if (!(await this.files.save(project.name ?? 'untitled.str', project.text))) return;
+      await this.host.ask<ProjectText>({ op: 'edit.text', save: true });
+      await this.run({ op: 'edit.state' });
+    } catch (error) {
+      this.host.showMessages([{ title: 'File_Save Error', text: String(error), style: 'stop' }]);
     }
-    download(saved.name ?? 'untitled.str', saved.text);
-    await this.run({ op: 'edit.state' });
   }
 
   private async shareLink(kind: LinkKind): Promise<void> {
@@ -265,12 +287,4 @@ export class EditingBar {
     box.showModal();
     text.select();
   }
-}
-
-function download(name: string, text: string): void {
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([text], { type: 'application/octet-stream' }));
-  link.download = name;
-  link.click();
-  URL.revokeObjectURL(link.href);
 }

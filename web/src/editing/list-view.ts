@@ -4,6 +4,7 @@
 // nothing here decides whether a value is taken.
 import { button, heading } from '../elements';
 import type { Message } from '../protocol';
+import { caseBox } from './case-box';
 import { afterClick, afterKey, isSelected, type Selection, shownSelection } from './list-selection';
 import { confirmBox } from './modal';
 import type { EditRequest, EditState, EntryAnswer, EntryForm, ListWindow } from './protocol';
@@ -35,8 +36,13 @@ export class ListView {
   // Shows the list and form of `state` (or hides them when it has none); returns whether its
   // messages were shown too, inside the open form, which alone takes clicks while it is open.
   show(state: EditState): boolean {
-    this.showList(state.list);
+    // A command of the list, its form or its keys had the focus (or the focus went with a control
+    // that is gone): it comes back to the list's current row, as in the desktop's list window.
+    const active = document.activeElement;
+    const refocus = !active || active === document.body || this.panel.contains(active) || this.dialog.contains(active);
+    this.showList(state.list, state.loadCase);
     this.showEntry(state.entry);
+    if (!state.entry && state.list && refocus) this.focusRow();
     if (!state.entry) return false;
     this.showEntryMessages(state.messages);
     return true;
@@ -68,11 +74,15 @@ export class ListView {
       await this.command(command, true);
   }
 
+  private async showCase(c: number): Promise<void> {
+    this.host.changed(await this.host.ask<EditState>({ op: 'edit.showCase', c }));
+  }
+
   private async entry(command: 'next' | 'ok' | 'cancel'): Promise<void> {
     this.host.changed(await this.host.ask<EditState>({ op: 'edit.entry', command }));
   }
 
-  private showList(list: ListWindow | null): void {
+  private showList(list: ListWindow | null, loadCase: EditState['loadCase']): void {
     this.panel.hidden = !list;
     if (!list) {
       this.panel.replaceChildren();
@@ -93,17 +103,21 @@ export class ListView {
     const body = grid.createTBody();
     list.rows.forEach((row, r) => {
       const line = body.insertRow();
+      line.tabIndex = -1;
       line.setAttribute('aria-selected', 'false');
       for (const text of row) line.insertCell().textContent = text;
-      line.addEventListener('click', (e) => this.select(grid, afterClick(this.selection, r + 1, e.shiftKey)));
+      line.addEventListener('click', (e) =>
+        this.select(grid, afterClick(this.selection, r + 1, e.shiftKey), e.shiftKey ? this.selection.first : r + 1),
+      );
     });
     grid.addEventListener('keydown', (e) => {
       const selection = afterKey(this.selection, e.key, e.shiftKey, list.rows.length);
       if (!selection) return;
       e.preventDefault();
-      this.select(grid, selection);
+      // The row moved to: the end of the new selection away from where it was anchored.
+      this.select(grid, selection, selection.first === this.selection.first ? selection.last : selection.first);
     });
-    this.select(grid, this.selection);
+    this.select(grid, this.selection, this.selection.last);
     const buttons = document.createElement('div');
     buttons.className = 'choices';
     for (const b of list.buttons) {
@@ -118,6 +132,7 @@ export class ListView {
     close.dataset.command = 'close';
     buttons.append(close);
     const parts: HTMLElement[] = [heading(list.caption, 'h2'), heading(list.label1, 'p'), buttons, grid];
+    if (loadCase) parts.splice(2, 0, caseBox(loadCase, (c) => void this.showCase(c).catch(this.failed)));
     if (list.preview) {
       const preview = document.createElement('img');
       preview.className = 'preview';
@@ -129,9 +144,18 @@ export class ListView {
     this.panel.setAttribute('aria-label', list.caption);
   }
 
-  private select(grid: HTMLTableElement, selection: Selection): void {
+  private select(grid: HTMLTableElement, selection: Selection, focus: number): void {
     this.selection = selection;
     [...grid.tBodies[0].rows].forEach((row, r) => row.setAttribute('aria-selected', String(isSelected(selection, r + 1))));
+    if (grid.contains(document.activeElement)) this.focusRow(focus);
+  }
+
+  // The focus on row `row` of the list (its current row unless said), or the list itself when it
+  // has no rows.
+  private focusRow(row = this.selection.last): void {
+    const grid = this.panel.querySelector<HTMLTableElement>('#list-grid');
+    const line = grid?.tBodies[0].rows[row - 1];
+    (line ?? grid)?.focus();
   }
 
   private readonly failed = (error: unknown) =>

@@ -7,6 +7,7 @@ export type EditRequest =
   | { op: 'edit.new'; title: string; type: string }
   | { op: 'edit.state' }
   | { op: 'edit.openList'; item: string }
+  | { op: 'edit.showCase'; c: number }
   | { op: 'edit.closeList' }
   | { op: 'edit.list'; command: string; first: number; last: number; confirmed: boolean }
   | { op: 'edit.type'; field: number; text: string }
@@ -90,6 +91,28 @@ export interface EditState {
   question: { title: string; text: string } | null;
   messages: Message[];
   refusal?: string;
+  // The caption of Load Cases… when the project offers it, else "".
+  loadCases: string;
+  // The open load list's case box: which case's loads it shows (0-based), or null.
+  loadCase: { label: string; choices: string[]; current: number } | null;
+}
+
+// The Load Cases window (src/web/PageLoadCases.h) and the answer to one of its buttons.
+export interface LoadCasesWindow {
+  caption: string;
+  nameLabel: string;
+  headings: string[];
+  rows: string[][];
+  newName: string;
+  buttons: Array<{ name: string; caption: string }>;
+}
+
+export interface LoadCasesAnswer {
+  window: LoadCasesWindow;
+  row: number;
+  question: { title: string; text: string } | null;
+  refusal: { title: string; text: string } | null;
+  state: EditState;
 }
 
 export interface UnitsForm {
@@ -116,6 +139,7 @@ export interface PageEditingBinding {
   newProject(title: string, type: string): string;
   state(): string;
   openList(item: string): string;
+  showCase(c: number): string;
   closeList(): void;
   listCommand(command: string, first: number, last: number, confirmed: boolean): string;
   typeField(field: number, text: string): string;
@@ -149,6 +173,8 @@ export function answerEditing(editing: PageEditingBinding, titleForm: () => stri
       return editing.state();
     case 'edit.openList':
       return editing.openList(request.item);
+    case 'edit.showCase':
+      return editing.showCase(request.c);
     case 'edit.closeList':
       editing.closeList();
       return editing.state();

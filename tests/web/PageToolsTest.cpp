@@ -1,0 +1,186 @@
+// Check My Work, the influence lines and the precision as the page gets them: every quantity's
+// answer typed back is judged right and planted slips are named at their cells; a simple beam's
+// influence lines against their closed forms; the offer of double precision once per project.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "analysis/GeneratedStructures.h"
+#include "model/ProjectFile.h"
+#include "reports/JsonReader.h"
+#include "support/SampleModels.h"
+#include "web/PageCheckWork.h"
+#include "web/PageInfluence.h"
+#include "web/PagePrecision.h"
+
+namespace stavelorn {
+namespace {
+
+std::string Example(const std::string& name) {
+  return testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str"));
+}
+
+std::string Text(const ModelStore& model) {
+  std::string text;
+  EXPECT_FALSE(ProjectFileText(model, text));
+  return text;
+}
+
+const JsonValue& Cell(const JsonValue& state, int row, int col) {
+  return state["cells"][static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+TEST(PageCheckWork, EveryQuantitysAnswerTypedBackIsRightBeforeAndAfterAnalyze) {
+  for (const bool analysed : {false, true}) {
+    PageSession page;
+    PageCheckWork work(page);
+    EXPECT_EQ(ParseJson(work.Command())["offered"].text, "false");
+    page.Open("portal-frame.str", Example("portal-frame"));
+    if (analysed) page.Analyze(false);
+    EXPECT_EQ(ParseJson(work.Command())["offered"].text, "true");
+    const std::size_t quantities = ParseJson(work.Open())["quantities"].items.size();
+    ASSERT_GT(quantities, 10u);
+    for (std::size_t q = 0; q < quantities; ++q) {
+      const JsonValue shown = ParseJson(work.Choose(static_cast<int>(q), 2));
+      SCOPED_TRACE(shown["grid"].text);
+      const JsonValue answer = ParseJson(work.ShowAnswer());
+      int cells = 0;
+      for (std::size_t r = 0; r < answer["rows"].items.size(); ++r)
+        for (std::size_t c = 0; c < answer["columns"].items.size(); ++c, ++cells)
+          work.Type(static_cast<int>(r), static_cast<int>(c), answer["cells"][r][c]["answer"].text);
+      const JsonValue checked = ParseJson(work.Check());
+      EXPECT_EQ(checked["summary"].text,
+                std::to_string(cells) + (cells == 1 ? " entry" : " entries") +
+                    " checked: " + std::to_string(cells) + " right, 0 wrong.");
+      EXPECT_EQ(Cell(checked, 0, 0)["mark"].text, "right");
+    }
+  }
+}
+
+// [K] of the portal frame's column 1: the answer with three slips planted, each named at its
+// cell with its hint, in the cell's spoken verdict and in the findings.
+TEST(PageCheckWork, PlantedSlipsAreNamedAtTheirCells) {
+  PageSession page;
+  page.Open("portal-frame.str", Example("portal-frame"));
+  PageCheckWork work(page);
+  const JsonValue opened = ParseJson(work.Open());
+  std::size_t global = 0;
+  while (opened["quantities"][global].text.rfind("[K]", 0) != 0) ++global;
+  work.Choose(static_cast<int>(global), 1);
+  const JsonValue answer = ParseJson(work.ShowAnswer());
+  const auto value = [&](int r, int c) { return std::stod(Cell(answer, r, c)["answer"].text); };
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 6; ++c) work.Type(r, c, Cell(answer, r, c)["answer"].text);
+  struct Planted {
+    int Row, Col;
+    double Value;
+    const char* Slip;
+  };
+  const Planted planted[] = {{0, 0, -value(0, 0), "sign"},
+                             {1, 1, value(1, 1) * 1000, "units"},
+                             {0, 2, value(0, 0), "swapped-coordinates"}};
+  for (const Planted& p : planted) work.Type(p.Row, p.Col, std::to_string(p.Value));
+  const JsonValue checked = ParseJson(work.Check());
+  EXPECT_EQ(checked["summary"].text, "36 entries checked: 33 right, 3 wrong.");
+  ASSERT_EQ(checked["findings"].items.size(), 3u);
+  for (const Planted& p : planted) {
+    const JsonValue& cell = Cell(checked, p.Row, p.Col);
+    EXPECT_EQ(cell["mark"].text, "wrong");
+    EXPECT_EQ(cell["verdict"].text.find(std::string("Wrong: ") + p.Slip + " — "), 0u)
+        << cell["verdict"].text;
+  }
+  // Typing takes the verdicts back; a spreadsheet's block fills from the cell pasted into,
+  // other text is typed into that cell.
+  JsonValue pasted = ParseJson(work.Paste(4, 4, "1\t2\n3\t4\t5\n6", ""));
+  EXPECT_EQ(pasted["checked"].text, "false");
+  EXPECT_EQ(Cell(pasted, 5, 5)["text"].text, "4");
+  pasted = ParseJson(work.Paste(0, 0, "7", "17"));
+  EXPECT_EQ(Cell(pasted, 0, 0)["text"].text, "17");
+}
+
+TEST(PageCheckWork, AModelTheChecksRefuseIsNamed) {
+  ModelStore broken = testing::ModelFromText(Example("portal-frame"));
+  broken.MemberProps(2, 2) = 2;
+  PageSession page;
+  page.Open("broken.str", Text(broken));
+  const JsonValue opened = ParseJson(PageCheckWork(page).Open());
+  const std::string& text = opened["refusal"]["text"].text;
+  EXPECT_NE(text.find("Member 2"), std::string::npos) << text;
+}
+
+// A simple beam of span 10: each line against its closed form at every station.
+TEST(PageInfluence, ASimpleBeamsLinesAreTheirClosedForms) {
+  const std::string beam =
+      "\"Simple beam\"\r\n\"Beam\"\r\n\"Joints\",2\r\n0\r\n10\r\n\"Supports\",2\r\n1,1,0\r\n"
+      "2,1,0\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n\"Cross-Sections\",1\r\n0.0005\r\n"
+      "\"Members\",1\r\n1,2,1,1\r\n\"Member Loads\",1\r\n1,3,20,0,0,0\r\n";
+  PageSession page;
+  page.Open("beam.str", beam);
+  PageInfluence influence(page);
+  EXPECT_EQ(influence.Open(), "") << "nothing to study before an analysis";
+  page.Analyze(false);
+  ParseJson(influence.Open());
+  struct Line {
+    const char* What;
+    std::function<std::string()> Choose;
+    std::function<double(double)> Ordinate;
+  };
+  const Line lines[] = {
+      {"reaction at joint 1", [&] { return influence.State(); },
+       [](double x) { return 1 - x / 10; }},
+      {"reaction at joint 2 by a click", [&] { return influence.ClickJoint(2); },
+       [](double x) { return x / 10; }},
+      {"M at x = 4", [&] { return influence.ClickMember(1, 0.4); },
+       [](double x) { return x < 4 ? x * 0.6 : 4 * (10 - x) / 10; }},
+  };
+  for (const Line& line : lines) {
+    SCOPED_TRACE(line.What);
+    const JsonValue state = ParseJson(line.Choose());
+    EXPECT_EQ(state["problem"].text, "");
+    EXPECT_NE(state["svg"].text.find("<svg"), std::string::npos);
+    const JsonValue& cells = state["table"]["cells"];
+    ASSERT_GT(cells.items.size(), 10u);
+    for (std::size_t r = 1; r < cells.items.size(); ++r) {
+      const double x = std::stod(cells[r][1].text);
+      EXPECT_NEAR(std::stod(cells[r][3].text), line.Ordinate(x), 1e-4) << "x = " << x;
+    }
+  }
+  const JsonValue internal = ParseJson(influence.State());
+  EXPECT_EQ(internal["sectionShown"].text, "true");
+  EXPECT_EQ(internal["section"].text, "4");
+  // Back to a reaction from the list: the kind's first component at the joint numbered.
+  const JsonValue reaction = ParseJson(influence.ChooseKind(0));
+  EXPECT_EQ(reaction["itemLabel"].text, "Joint:");
+  EXPECT_EQ(ParseJson(influence.ChooseControls(9, 0, ""))["problem"].text.empty(), false);
+}
+
+TEST(PagePrecision, TheKeptSettingAndTheOfferOncePerProject) {
+  PageSession page;
+  PagePrecision precision(page);
+  EXPECT_EQ(ParseJson(precision.Restore("double"))["double"].text, "true");
+  EXPECT_EQ(ParseJson(precision.Restore("written by hand"))["chosen"].text, "single");
+  EXPECT_EQ(ParseJson(precision.Choose("nonsense"))["chosen"].text, "single");
+  ModelStore frame = PlaneFrameGrid(9, 10);  // 300 unknowns; a freed base rotation makes 301
+  struct Run {
+    int Unknowns;
+    const char* Setting;
+    bool Offered;
+  };
+  for (const Run& run :
+       {Run{300, "single", false}, Run{301, "double", false}, Run{301, "single", true}}) {
+    SCOPED_TRACE(run.Unknowns);
+    frame.Supports(1, 4) = run.Unknowns == 301 ? 0 : 1;
+    precision.Choose(run.Setting);
+    page.Open("frame.str", Text(frame));
+    page.Analyze(ParseJson(precision.Form())["double"].text == "true");
+    const JsonValue offer = ParseJson(precision.Offer());
+    ASSERT_EQ(offer.kind == JsonValue::Kind::Object, run.Offered);
+    if (!run.Offered) continue;
+    EXPECT_NE(offer["text"].text.find("301 unknowns"), std::string::npos);
+    EXPECT_EQ(ParseJson(precision.AnswerOffer(false))["chosen"].text, "single");
+    EXPECT_EQ(precision.Offer(), "null") << "made once per project";
+  }
+}
+
+}  // namespace
+}  // namespace stavelorn
