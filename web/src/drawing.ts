@@ -2,12 +2,7 @@
 // by dragging, fits on request, and asks for the text of the joint or member under the pointer
 // (the picture's groups carry data-joint and data-member); a click on a member chooses it.
 
-interface Box {
-  x: number;
-  y: number;
-  w: number;
-  h: number;
-}
+import { type Box, dragged, isClick, viewAfterKey, wheelFactor, wholePicture, zoomedAbout } from './view-box';
 
 export type PickAsker = (kind: 'joint' | 'member', number: number) => Promise<string>;
 
@@ -38,7 +33,7 @@ export class DrawingPane {
     const svg = doc.documentElement;
     if (!(svg instanceof SVGSVGElement) || doc.getElementsByTagName('parsererror').length) return;
     const box = svg.viewBox.baseVal;
-    const whole = { x: box.x, y: box.y, w: box.width || 1, h: box.height || 1 };
+    const whole = wholePicture(box.x, box.y, box.width, box.height);
     const same = keepView && this.svg && whole.w === this.whole.w && whole.h === this.whole.h;
     svg.removeAttribute('width');
     svg.removeAttribute('height');
@@ -66,10 +61,7 @@ export class DrawingPane {
 
   // Zooms by `factor` (above 1: nearer) about the point (px, py) of the picture.
   zoomAbout(factor: number, px: number, py: number): void {
-    const v = this.view;
-    const w = Math.min(Math.max(v.w / factor, this.whole.w / 50), this.whole.w * 10);
-    const scale = w / v.w;
-    this.view = { x: px - (px - v.x) * scale, y: py - (py - v.y) * scale, w, h: v.h * scale };
+    this.view = zoomedAbout(this.view, this.whole, factor, px, py);
     this.apply();
   }
 
@@ -90,7 +82,7 @@ export class DrawingPane {
     if (!this.svg) return;
     e.preventDefault();
     const p = this.pictureAt(e.clientX, e.clientY);
-    this.zoomAbout(Math.exp(-e.deltaY / 500), p.x, p.y);
+    this.zoomAbout(wheelFactor(e.deltaY), p.x, p.y);
   }
 
   private startDrag(e: PointerEvent): void {
@@ -103,7 +95,7 @@ export class DrawingPane {
   private endDrag(e: PointerEvent): void {
     const drag = this.drag;
     this.drag = null;
-    if (!drag || Math.hypot(e.clientX - drag.x, e.clientY - drag.y) > 4) return;
+    if (!drag || !isClick(e.clientX - drag.x, e.clientY - drag.y)) return;
     const under = document.elementFromPoint(e.clientX, e.clientY)?.closest('[data-member]');
     if (under && !under.hasAttribute('data-joint')) this.choose(Number(under.getAttribute('data-member')));
   }
@@ -112,11 +104,7 @@ export class DrawingPane {
     if (this.drag && this.svg) {
       const ctm = this.svg.getScreenCTM();
       const scale = ctm ? ctm.a : 1;
-      this.view = {
-        ...this.drag.view,
-        x: this.drag.view.x - (e.clientX - this.drag.x) / scale,
-        y: this.drag.view.y - (e.clientY - this.drag.y) / scale,
-      };
+      this.view = dragged(this.drag.view, e.clientX - this.drag.x, e.clientY - this.drag.y, scale);
       this.apply();
       return;
     }
@@ -129,27 +117,10 @@ export class DrawingPane {
   }
 
   private key(e: KeyboardEvent): void {
-    const c = { x: this.view.x + this.view.w / 2, y: this.view.y + this.view.h / 2 };
-    const step = this.view.w / 10;
-    const moves: Record<string, () => void> = {
-      '+': () => this.zoomAbout(1.25, c.x, c.y),
-      '=': () => this.zoomAbout(1.25, c.x, c.y),
-      '-': () => this.zoomAbout(0.8, c.x, c.y),
-      '0': () => this.fit(),
-      ArrowLeft: () => this.pan(-step, 0),
-      ArrowRight: () => this.pan(step, 0),
-      ArrowUp: () => this.pan(0, -step),
-      ArrowDown: () => this.pan(0, step),
-    };
-    const move = moves[e.key];
-    if (move && this.svg) {
-      e.preventDefault();
-      move();
-    }
-  }
-
-  private pan(dx: number, dy: number): void {
-    this.view = { ...this.view, x: this.view.x + dx, y: this.view.y + dy };
+    const view = this.svg && viewAfterKey(e.key, this.view, this.whole);
+    if (!view) return;
+    e.preventDefault();
+    this.view = view;
     this.apply();
   }
 

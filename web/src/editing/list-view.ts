@@ -5,6 +5,7 @@
 import { button, heading } from '../elements';
 import type { Message } from '../protocol';
 import { caseBox } from './case-box';
+import { afterClick, afterKey, isSelected, type Selection, shownSelection } from './list-selection';
 import { confirmBox } from './modal';
 import type { EditRequest, EditState, EntryAnswer, EntryForm, ListWindow } from './protocol';
 
@@ -16,8 +17,7 @@ export interface ListHost {
 }
 
 export class ListView {
-  private first = 1;
-  private last = 1;
+  private selection: Selection = { first: 1, last: 1 };
   private readonly dialog = document.createElement('dialog');
   private shownForm = '';
 
@@ -65,8 +65,8 @@ export class ListView {
     const state = await this.host.ask<EditState>({
       op: 'edit.list',
       command,
-      first: this.first,
-      last: this.last,
+      first: this.selection.first,
+      last: this.selection.last,
       confirmed,
     });
     this.host.changed(state);
@@ -88,7 +88,7 @@ export class ListView {
       this.panel.replaceChildren();
       return;
     }
-    this.first = this.last = Math.min(Math.max(list.current, 1), Math.max(list.count, 1));
+    this.selection = shownSelection(list.current, list.count);
     const grid = document.createElement('table');
     grid.id = 'list-grid';
     grid.setAttribute('aria-label', list.caption);
@@ -106,16 +106,18 @@ export class ListView {
       line.tabIndex = -1;
       line.setAttribute('aria-selected', 'false');
       for (const text of row) line.insertCell().textContent = text;
-      line.addEventListener('click', (e) => this.select(grid, r + 1, e.shiftKey ? this.first : r + 1));
+      line.addEventListener('click', (e) =>
+        this.select(grid, afterClick(this.selection, r + 1, e.shiftKey), e.shiftKey ? this.selection.first : r + 1),
+      );
     });
     grid.addEventListener('keydown', (e) => {
-      const step = e.key === 'ArrowDown' ? 1 : e.key === 'ArrowUp' ? -1 : 0;
-      if (!step) return;
+      const selection = afterKey(this.selection, e.key, e.shiftKey, list.rows.length);
+      if (!selection) return;
       e.preventDefault();
-      const row = Math.min(Math.max(this.last + step, 1), list.rows.length);
-      this.select(grid, e.shiftKey ? this.first : row, row);
+      // The row moved to: the end of the new selection away from where it was anchored.
+      this.select(grid, selection, selection.first === this.selection.first ? selection.last : selection.first);
     });
-    this.select(grid, this.first, this.last);
+    this.select(grid, this.selection, this.selection.last);
     const buttons = document.createElement('div');
     buttons.className = 'choices';
     for (const b of list.buttons) {
@@ -142,18 +144,15 @@ export class ListView {
     this.panel.setAttribute('aria-label', list.caption);
   }
 
-  private select(grid: HTMLTableElement, first: number, last: number): void {
-    this.first = Math.min(first, last);
-    this.last = Math.max(first, last);
-    [...grid.tBodies[0].rows].forEach((row, r) =>
-      row.setAttribute('aria-selected', String(r + 1 >= this.first && r + 1 <= this.last)),
-    );
-    if (grid.contains(document.activeElement)) this.focusRow(last);
+  private select(grid: HTMLTableElement, selection: Selection, focus: number): void {
+    this.selection = selection;
+    [...grid.tBodies[0].rows].forEach((row, r) => row.setAttribute('aria-selected', String(isSelected(selection, r + 1))));
+    if (grid.contains(document.activeElement)) this.focusRow(focus);
   }
 
   // The focus on row `row` of the list (its current row unless said), or the list itself when it
   // has no rows.
-  private focusRow(row = this.last): void {
+  private focusRow(row = this.selection.last): void {
     const grid = this.panel.querySelector<HTMLTableElement>('#list-grid');
     const line = grid?.tBodies[0].rows[row - 1];
     (line ?? grid)?.focus();
