@@ -24,7 +24,7 @@ const engine = {
   PageEditing: Object.assign(function (given) { return given === session ? editing : null; }, { titleForm: binding('titleForm') }),
   PageLoadCases: function (given, edits) { return given === session && edits === editing ? cases : null; },
   PagePrint: function () { return print; },
-  ...Object.fromEntries('PageStability PageMovingLoad PageCheckWork PageInfluence PagePrecision'.split(' ').map((name) => [name, function () { return {}; }])),
+  ...Object.fromEntries('PageStability PageMovingLoad PageCheckWork PageInfluence PagePrecision PageDrawing'.split(' ').map((name) => [name, function () { return {}; }])),
   ...bindings('helpMenu helpContents helpSearch helpPageOfView about'),
   FS: bindings('mkdir writeFile'),
 };
@@ -122,10 +122,10 @@ test('the client matches each answer to its request, and shows it works except f
   for (const [id, ok, value] of [[9, true, '0'], [4, false, 'no field'], [2, true, '{"complete":true}']])
     answer(worker, { id, ok, ...(ok ? { value } : { error: value }) });
   await assert.rejects(asked[2], { message: 'no field' });
-  assert.deepEqual([await asked[0], busy], [{ complete: true }, [true, true]], 'still working on the captions');
+  assert.deepEqual([await asked[0], busy], [{ complete: true }, [true]], 'still working on the captions');
   answer(worker, { id: 3, ok: true, value: '{}' });
   await asked[1];
-  assert.deepEqual(busy, [true, true, false]);
+  assert.deepEqual(busy, [true, false]);
   const failing = client.ask({ op: 'captions' });
   let prevented = false;
   worker.onerror({ message: 'worker died', preventDefault: () => (prevented = true) });
