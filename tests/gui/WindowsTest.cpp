@@ -2,7 +2,7 @@
 // Each example is opened, analysed, and its results, diagrams and step-by-step windows opened
 // from their menus: each window must show what the Qt-free code built for it, every number
 // readable whole. Smaller cases check the menus and the recent projects, looking around the
-// drawing, and the Project dialogs. Scripted messages and file dialogs stand in for the user.
+// drawing, and the Stability windows. Scripted messages and file dialogs stand in for the user.
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -15,7 +15,6 @@
 #include "app/qt/MethodStepsWindow.h"
 #include "app/qt/ResultsWindows.h"
 #include "app/qt/SecondOrderWindow.h"
-#include "app/qt/UnitsDialog.h"
 #include "editors/DataWindows.h"
 #include "editors/qt/ListWindow.h"
 #include "graphics/DrawingData.h"
@@ -326,21 +325,6 @@ class WindowsTest : public QObject {
                                                   copied.contains("max M"));
                                           QVERIFY(!member->Picture()->Strokes().empty());
                                         }));
-  }
-
-  // Project > Units names the units, which the status line shows (how a dialog's choice reaches
-  // the settings is PromptsAndKeysTest's Preferences).
-  void theUnitsDialogNamesTheUnits() {
-    Session s("portal-frame", false);
-    auto units = [](UnitsDialog* dialog) {
-      dialog->NamedBox()->click();
-      dialog->ForceBox()->setCurrentText("kip");
-      dialog->LengthBox()->setCurrentText("in");
-      Button(dialog, "OK")->click();
-    };
-    QVERIFY(Opened<UnitsDialog>([&s] { s.window.Action(M::MnuProjUnits)->trigger(); }, units));
-    QVERIFY(s.model.Units == NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::C));
-    QCOMPARE(s.window.UnitsLabel()->text(), QString::fromUtf8("Units: kip, in, °C"));
   }
 
   // Stability: the options dialog stays open on a refused field and keeps what OK takes; the
