@@ -37,7 +37,8 @@ TEST(CheckWork, WithoutResultsShownASilentAnalysisSolvesAndARefusedModelSaysWhy)
 
   ModelStore bare = Portal();  // every member deleted: no member step to offer, nothing solved
   bare.MemberCount = 0;
-  EXPECT_TRUE(CheckWork(KeyOfAnalysis(bare, CheckAndAnalyze(bare))).Offered().empty());
+  const CheckWork nothing(KeyOfAnalysis(bare, CheckAndAnalyze(bare)));
+  EXPECT_TRUE(nothing.Offered().empty() && nothing.Summary().empty());
 
   ModelStore broken = Portal();
   broken.MemberProps(2, 2) = 2;  // a member from joint 2 to joint 2

@@ -78,6 +78,8 @@ TEST_F(LoadCaseWindowTest, EachEditIsOneStepAndARefusalChangesNothing) {
   EXPECT_EQ(model_.LoadCaseName(1), "Case 2");
   EXPECT_EQ(model_.Combinations.front().Factors, std::vector<float>{1.5f});
   EXPECT_EQ(model_.JointLoadCount + model_.MemberLoadCount, 0);
+  EXPECT_TRUE(commands_.DeleteCombination(0) && model_.Combinations.empty());
+  EXPECT_EQ(commands_.UndoCaption(), "Undo Load Combinations");
 
   while (commands_.CanUndo()) commands_.Undo();
   EXPECT_EQ(FileText(model_), original);
@@ -138,6 +140,8 @@ TEST_F(LoadCaseWindowTest, EveryChoiceShowsTheResultsOfItsOwnLoads) {
       EXPECT_EQ(steps->Displacements, run.Trail->Displacements);
     }
   }
+  commands_.ChooseShown(choices.size());  // past the list: nothing changes
+  EXPECT_EQ(commands_.Session().Analysis()->Shown, choices.size() - 2);
 }
 
 TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNames) {

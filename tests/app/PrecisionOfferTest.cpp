@@ -1,59 +1,102 @@
-// The precision choice of Analyze: the offer of double precision for a large model, once per
-// project, and what a run in double precision alone shows.
+// The questions of Analyze and Edit Data, answered or dismissed with Escape or the close button:
+// double precision is offered once a project above three hundred unknowns, and a dismissed
+// question calls its command off there, with nothing it would have done afterwards done.
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "analysis/AccuracyGuard.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/GeneratedStructures.h"
-#include "app/ProjectCommands.h"
-#include "support/FakeCommandWindows.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/ScriptedMessages.h"
+#include "app/ProjectCommandsFixture.h"
 
 namespace stavelorn {
 namespace {
 
-// A plane frame of 300 unknowns, or 301 with the rotation of one base joint freed.
-ModelStore Frame(int unknowns) {
-  ModelStore model = PlaneFrameGrid(9, 10);
-  if (unknowns == 301) model.Supports(1, 4) = 0;
-  return model;
-}
+struct Turn {
+  const char* question;
+  int unknowns;                     // 300, or 301 for a model offered double precision
+  const char* commands;             // A: Analyze, E: Edit Data, S: a new project, in order
+  std::deque<int> answers;          // to the questions, in order
+  std::vector<std::string> titles;  // the boxes shown, in order
+  bool resultsShown;                // after the last command
+  bool doubleAfter;                 // double precision chosen, and the results shown solved in it
+};
 
-TEST(PrecisionChoice, DoubleIsOfferedOncePerProjectAboveThreeHundredUnknowns) {
-  ModelStore model;
-  ScriptedMessages messages;  // an unscripted question fails the test
-  ScriptedFileDialogs dialogs;
-  FakeCommandWindows windows;
-  ProjectCommands commands(model, messages, dialogs, windows);
-  // Don't save, don't print, and answer the offer when one is expected.
-  const auto analyse = [&](int unknowns, std::optional<int> offer = std::nullopt) {
-    model = Frame(unknowns);
-    messages.Answer(kAnswerNo);
-    messages.Answer(kAnswerNo);
-    if (offer) messages.Answer(*offer);
-    commands.Analyze();
+TEST_F(ProjectCommandsTest, DoubleIsOfferedOnceAProjectAndADismissedQuestionCallsItsCommandOff) {
+  constexpr int N = kAnswerNo;
+  constexpr int C = kAnswerCancel;
+  constexpr int Y = kAnswerYes;
+  const std::string save = "Save Data ?", results = kAnalysisResultsTitle, offer = kPrecisionTitle,
+                    print = "Print Results ?";
+  const Turn cases[] = {
+      // Nothing is saved and nothing analysed.
+      {"save before analysing dismissed", 300, "A", {C}, {save}, false, false},
+      // The results stay shown; the precision offer that would follow is not made.
+      {"print the results dismissed", 301, "A", {N, C}, {save, results}, true, false},
+      // The offer stays open and is made again after the next analysis.
+      {"double precision dismissed",
+       301,
+       "AA",
+       {N, N, C, N, N, N},
+       {save, results, offer, save, results, offer},
+       true,
+       false},
+      // Declined, it is not made again in this project, but is in the next.
+      {"double precision declined",
+       301,
+       "AASA",
+       {N, N, N, N, N, N, N, N},
+       {save, results, offer, save, results, save, results, offer},
+       true,
+       false},
+      // Taken, the next analysis runs in double precision and offers nothing more.
+      {"double precision taken",
+       301,
+       "AA",
+       {N, N, Y, N, N},
+       {save, results, offer, save, results},
+       true,
+       true},
+      // Edit Data keeps the results on the screen.
+      {"print before editing dismissed", 300, "AE", {N, N, C}, {save, results, print}, true, false},
   };
-  commands.Start();
-  analyse(300);
-  analyse(301, kAnswerNo);
-  EXPECT_NE(messages.Log().back().Text.find("301 unknowns"), std::string::npos);
-  analyse(301);  // answered for this project
-  commands.Start();
-  analyse(301, kAnswerYes);
-  EXPECT_EQ(commands.Prefs().Precision.Chosen(), AnalysisPrecision::Double);
-  EXPECT_EQ(commands.PrecisionStatus(), "");  // those results are single precision's
-  commands.Start();
-  analyse(301);
-  int offers = 0;
-  for (const auto& shown : messages.Log()) offers += shown.Title == kPrecisionTitle;
-  EXPECT_EQ(offers, 2);
-  EXPECT_EQ(messages.Log().back().Title, kAnalysisResultsTitle);  // and no accuracy box
-  EXPECT_EQ(commands.PrecisionStatus(), "double precision");
-  ASSERT_NE(commands.Trail(), nullptr);
-  EXPECT_TRUE(commands.Trail()->DoublePrecision);
-
+  for (const Turn& turn : cases) {
+    SCOPED_TRACE(turn.question);
+    ScriptedMessages messages(turn.answers);
+    ProjectCommands commands(model_, messages, dialogs_, windows_);
+    const auto start = [&] {
+      commands.Start();
+      model_ = PlaneFrameGrid(9, 10);
+      if (turn.unknowns == 301) model_.Supports(1, 4) = 0;
+    };
+    start();
+    for (const char* command = turn.commands; *command; ++command)
+      if (*command == 'S')
+        start();
+      else
+        EXPECT_EQ(*command == 'A' ? commands.Analyze() : commands.EditData(), "");
+    std::vector<std::string> titles;
+    for (const ScriptedMessages::Shown& shown : messages.Log()) {
+      if (shown.Title == offer) {
+        EXPECT_NE(shown.Text.find("301 unknowns"), std::string::npos);
+      }
+      if (shown.Title != kAnalysisAccuracyTitle) titles.push_back(shown.Title);
+    }
+    EXPECT_EQ(titles, turn.titles);
+    if (turn.doubleAfter) {
+      EXPECT_EQ(messages.Log().back().Title, results);  // and no accuracy box after it
+      EXPECT_TRUE(commands.Trail() && commands.Trail()->DoublePrecision);
+    }
+    EXPECT_EQ(commands.Session().ResultsShown(), turn.resultsShown);
+    EXPECT_EQ(commands.Prefs().Precision.Chosen(),
+              turn.doubleAfter ? AnalysisPrecision::Double : AnalysisPrecision::Single);
+    EXPECT_EQ(commands.PrecisionStatus(), turn.doubleAfter ? "double precision" : "");
+  }
   PrecisionChoice restored;
-  restored.Restore(commands.Prefs().Precision.Setting());
+  restored.Restore("double");
   EXPECT_EQ(restored.Chosen(), AnalysisPrecision::Double);
   restored.Restore("Double");  // not written by the program: the method as taught
   EXPECT_EQ(restored.Chosen(), AnalysisPrecision::Single);

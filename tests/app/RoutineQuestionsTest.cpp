@@ -2,7 +2,7 @@
 // offers "Don't ask again", a tick keeps the answer it came with for as long as the preferences
 // say so, and the Preferences dialog asks it again. (That the save question is put only about
 // data the project's file does not hold is in tests/app/golden/session.txt and
-// DismissedQuestionsTest.cpp.)
+// PrecisionOfferTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <utility>

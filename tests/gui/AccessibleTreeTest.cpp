@@ -7,22 +7,13 @@
 
 #include "app/HelpPages.h"
 #include "app/MenuRoutes.h"
-#include "app/qt/BucklingModesWindow.h"
 #include "app/qt/CheckWorkWindow.h"
 #include "app/qt/HelpWindow.h"
-#include "app/qt/InfluenceWindow.h"
 #include "app/qt/LoadCaseDialogs.h"
 #include "app/qt/MakeVariantsDialog.h"
 #include "app/qt/MemberDiagramWindow.h"
-#include "app/qt/MethodStepsWindow.h"
-#include "app/qt/PrecisionDialog.h"
-#include "app/qt/PreferencesDialog.h"
 #include "app/qt/ProjectTitleDialog.h"
-#include "app/qt/ResultsWindows.h"
-#include "app/qt/SecondOrderWindow.h"
-#include "app/qt/StabilityOptionsDialog.h"
 #include "app/qt/TourWindow.h"
-#include "app/qt/UnitsDialog.h"
 #include "editors/DataWindows.h"
 #include "editors/EditorForms.h"
 #include "gui/WindowDriver.h"
@@ -152,26 +143,19 @@ class AccessibleTreeTest : public QObject {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 
+  // Every window a menu item opens as a modal window, then the windows opened otherwise.
   void theProjectAndResultsWindows() {
     QStringList faults;
     Session s("portal-frame");
     auto audit = [&faults](QWidget* window) { faults << Faults(window); };
-    QVERIFY(Opened<UnitsDialog>([&] { s.window.Action(M::MnuProjUnits)->trigger(); }, audit));
-    QVERIFY(
-        Opened<PrecisionDialog>([&] { s.window.Action(M::MnuProjPrecision)->trigger(); }, audit));
-    QVERIFY(Opened<PreferencesDialog>([&] { s.window.Action(M::MnuProjPreferences)->trigger(); },
-                                      audit));
-    for (M results : {M::MnuJtDispl, M::MnuMemForce, M::MnuReact})
-      QVERIFY(Opened<ResultsWindow>([&] { s.window.Action(results)->trigger(); }, audit));
-    QVERIFY(Opened<MethodStepsWindow>([&] { s.window.Action(M::MnuSteps)->trigger(); }, audit));
-    QVERIFY(Opened<InfluenceWindow>(
-        [&] { s.window.findChild<QAction*>("MnuDiagInfluence")->trigger(); }, audit));
-    QVERIFY(Opened<StabilityOptionsDialog>(
-        [&] { s.window.Action(M::MnuStabilityOptions)->trigger(); }, audit));
-    QVERIFY(Opened<BucklingModesWindow>([&] { s.window.Action(M::MnuCriticalLoad)->trigger(); },
-                                        audit));
-    QVERIFY(
-        Opened<SecondOrderWindow>([&] { s.window.Action(M::MnuSecondOrder)->trigger(); }, audit));
+    for (QAction* item :
+         {s.window.Action(M::MnuProjUnits), s.window.Action(M::MnuProjPrecision),
+          s.window.Action(M::MnuProjPreferences), s.window.Action(M::MnuJtDispl),
+          s.window.Action(M::MnuMemForce), s.window.Action(M::MnuReact),
+          s.window.Action(M::MnuSteps), s.window.findChild<QAction*>("MnuDiagInfluence"),
+          s.window.Action(M::MnuStabilityOptions), s.window.Action(M::MnuCriticalLoad),
+          s.window.Action(M::MnuSecondOrder)})
+      QVERIFY2(Opened<QDialog>([item] { item->trigger(); }, audit), qPrintable(item->text()));
     MemberDiagramWindow member(s.window.Commands(), 1);
     const LoadTrain train{{{100, 0}, {100, 2}}, 5};
     member.ShowEnvelope(
@@ -181,23 +165,16 @@ class AccessibleTreeTest : public QObject {
             BuildMemberDiagrams(s.model, s.window.Commands().Results()).front().Quantities.back(),
             {}, train)
             .Envelope);
-    member.show();
-    audit(&member);
-    for (bool combinations : {false, true}) {
-      LoadCaseDialog cases(s.window.Commands(), combinations);
-      cases.show();
-      audit(&cases);
-    }
+    LoadCaseDialog cases(s.window.Commands(), false), combinations(s.window.Commands(), true);
     ProjectTitleDialog title(s.model, s.messages, &s.window);
-    title.show();
-    audit(&title);
     PrintOptions options(s.window.Commands().Results());
     PrintOptionsDialog print(options);
-    print.show();
-    audit(&print);
     MakeVariantsDialog variants(VariantsChoice{}, s.messages, &s.window);
-    variants.show();
-    audit(&variants);
+    for (QWidget* window : std::initializer_list<QWidget*>{&member, &cases, &combinations, &title,
+                                                           &print, &variants}) {
+      window->show();
+      audit(window);
+    }
     Session exercise("portal-frame", false);
     QVERIFY(Opened<CheckWorkWindow>([&] { exercise.window.Action(M::MnuCheckWork)->trigger(); },
                                     audit));

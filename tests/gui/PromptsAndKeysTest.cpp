@@ -1,11 +1,15 @@
 // The message boxes as the user answers them, "Don't ask again" and the Preferences that undo it,
-// the keys of the main window's hidden items, and the keyboard over the drawing.
+// the keys of the main window's hidden items, the keyboard over the drawing, and Help: F1 in a
+// dialog, each page's kept place, Back, and Getting Started following the project.
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
 
 #include "app/PickInfo.h"
+#include "app/qt/HelpWindow.h"
 #include "app/qt/PreferencesDialog.h"
+#include "app/qt/ResultsWindows.h"
+#include "app/qt/TourWindow.h"
 #include "gui/WindowDriver.h"
 #include "ui/RoutineQuestions.h"
 #include "ui/qt/QtMessages.h"
@@ -13,6 +17,16 @@
 using namespace stavelorn;
 using namespace stavelorn::testing;
 using M = MenuItem;
+
+namespace {
+
+HelpWindow* ShownHelp() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible()) return help;
+  return nullptr;
+}
+
+}  // namespace
 
 class PromptsAndKeysTest : public QObject {
   Q_OBJECT
@@ -55,37 +69,30 @@ class PromptsAndKeysTest : public QObject {
   }
 
   // A routine question's box offers "Don't ask again": ticked with Yes, the next question takes
-  // Yes without a box; ticked and dismissed, nothing is kept.
+  // Yes without a box (what a tick keeps with each answer is the Qt-free routine answers' test).
   void aTickedRoutineQuestionIsNotAskedAgain() {
-    for (const bool dismiss : {true, false}) {
-      QtMessages messages;
-      RoutineAnswers answers;
-      messages.KeepRoutineAnswersIn(&answers);
-      QObject context;
-      QTimer::singleShot(0, &context, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box && box->checkBox());
-        QCOMPARE(box->checkBox()->accessibleName(), QString("Don't ask again"));
-        box->checkBox()->click();
-        if (dismiss)
-          QTest::keyClick(box, Qt::Key_Escape);
-        else
-          box->button(QMessageBox::Yes)->click();
-      });
-      const auto ask = [&messages] {
-        return messages.AskRoutine(RoutineQuestion::SaveBeforeAnalysis, "Save Data ?",
-                                   "Save Input Data in File ?");
-      };
-      QCOMPARE(ask(), dismiss ? int(kAnswerCancel) : int(kAnswerYes));
-      QCOMPARE(answers.Kept(RoutineQuestion::SaveBeforeAnalysis), dismiss ? 0 : int(kAnswerYes));
-      if (dismiss) continue;
-      bool shown = false;
-      QTimer::singleShot(0, &context, [&shown] {
-        if (QWidget* box = QApplication::activeModalWidget()) shown = true, box->close();
-      });
-      QCOMPARE(ask(), int(kAnswerYes));
-      QVERIFY(!shown);
-    }
+    QtMessages messages;
+    RoutineAnswers answers;
+    messages.KeepRoutineAnswersIn(&answers);
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box && box->checkBox());
+      QCOMPARE(box->checkBox()->accessibleName(), QString("Don't ask again"));
+      box->checkBox()->click();
+      box->button(QMessageBox::Yes)->click();
+    });
+    const auto ask = [&messages] {
+      return messages.AskRoutine(RoutineQuestion::SaveBeforeAnalysis, "Save Data ?",
+                                 "Save Input Data in File ?");
+    };
+    QCOMPARE(ask(), int(kAnswerYes));
+    bool shown = false;
+    QTimer::singleShot(0, &context, [&shown] {
+      if (QWidget* box = QApplication::activeModalWidget()) shown = true, box->close();
+    });
+    QCOMPARE(ask(), int(kAnswerYes));
+    QVERIFY(!shown);
   }
 
   // Project > Preferences… shows the answer each question keeps and changes it; the choice is in
@@ -93,20 +100,16 @@ class PromptsAndKeysTest : public QObject {
   void thePreferencesKeepTheirChoiceInTheSettings() {
     Session s("portal-frame", false);
     const RoutineQuestion save = RoutineQuestion::SaveBeforeAnalysis;
-    for (const auto& [from, to, setting] :
-         {std::tuple{"Ask every time", "Always No", "no"}, {"Always No", "Ask every time", ""}}) {
-      auto choose = [&](PreferencesDialog* dialog) {
-        QCOMPARE(dialog->ChoiceBox(save)->currentText(), QString(from));
-        dialog->ChoiceBox(save)->setCurrentText(to);
-        Button(dialog, "OK")->click();
-      };
-      QVERIFY(Opened<PreferencesDialog>([&] { s.window.Action(M::MnuProjPreferences)->trigger(); },
-                                        choose));
-      QCOMPARE(QSettings().value("Questions/SaveBeforeAnalysis").toString(), QString(setting));
-      ModelStore model;
-      MainWindow next(model);
-      QCOMPARE(next.Commands().Prefs().Routine.Setting(save), std::string(setting));
-    }
+    auto choose = [save](PreferencesDialog* dialog) {
+      QCOMPARE(dialog->ChoiceBox(save)->currentText(), QString("Ask every time"));
+      dialog->ChoiceBox(save)->setCurrentText("Always No");
+      Button(dialog, "OK")->click();
+    };
+    QVERIFY(Opened<PreferencesDialog>([&] { s.window.Action(M::MnuProjPreferences)->trigger(); },
+                                      choose));
+    ModelStore model;
+    MainWindow next(model);
+    QCOMPARE(next.Commands().Prefs().Routine.Setting(save), std::string("no"));
     QSettings().remove("Questions");
   }
 
@@ -158,6 +161,55 @@ class PromptsAndKeysTest : public QObject {
     QVERIFY(!s.window.Action(M::MnuAna)->isVisible());
     QTest::keyClick(&s.window, Qt::Key_F5);
     QVERIFY(s.window.statusBar()->currentMessage().startsWith("Analyze: the results are shown"));
+  }
+
+  void f1InADialogOpensThatDialogsPageOverIt() {
+    Session s("portal-frame", false);
+    std::string page;
+    ModalScript script;
+    script.On("Units", [](QWidget* units) { QTest::keyClick(units, Qt::Key_F1); });
+    script.On("Help", [&page](QWidget* help) {
+      page = static_cast<HelpWindow*>(help)->CurrentPage();
+      help->close();
+    });
+    script.On("Units", [](QWidget* units) { Button(units, "Cancel")->click(); });
+    s.window.Action(M::MnuProjUnits)->trigger();
+    QVERIFY(script.Done());
+    QCOMPARE(page, std::string("units"));
+  }
+
+  void theMenuFindsAndKeepsEachPagesPlace() {
+    Session s("portal-frame", false);
+    s.window.Action(M::MnuHelpSigns)->trigger();
+    HelpWindow* help = ShownHelp();
+    QVERIFY(help);
+    QCOMPARE(help->CurrentPage(), std::string("sign-conventions"));
+    QScrollBar* scroll = help->findChild<QTextBrowser*>("HelpPage")->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 200);  // six types of pictures
+    scroll->setValue(200);
+    help->Find("restrain rotation");
+    QCOMPARE(help->CurrentPage(), std::string("joints"));
+    help->ShowPage("sign-conventions");
+    QCOMPARE(scroll->value(), 200);
+    help->findChild<QPushButton*>("BackB")->click();
+    QCOMPARE(help->CurrentPage(), std::string("joints"));
+    s.window.Action(M::MnuHelpWindow)->trigger();
+    QCOMPARE(help->CurrentPage(), std::string("main-window"));
+    help->close();
+  }
+
+  // Which step comes when is the Qt-free tour's test; here the window follows the project.
+  void gettingStartedFollowsTheProject() {
+    Session s("portal-frame");
+    s.window.Action(M::MnuHelpStart)->trigger();
+    QVERIFY(s.window.Tour() && s.window.Tour()->isVisible());
+    QLabel* heading = s.window.Tour()->findChild<QLabel*>("StepHeading");
+    QVERIFY(heading->text().startsWith("Step 10 of 12"));
+    QVERIFY(Opened<ResultsWindow>([&] { s.window.Action(M::MnuJtDispl)->trigger(); },
+                                  [](ResultsWindow*) {}));
+    QVERIFY(heading->text().startsWith("Step 11 of 12"));
+    s.window.Tour()->close();
+    if (HelpWindow* help = ShownHelp()) help->close();
   }
 
  private:
