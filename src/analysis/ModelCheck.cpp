@@ -30,20 +30,6 @@ constexpr long kMostCoordinates = 32767;
 
 }  // namespace
 
-std::string Str(long n) {
-  return std::to_string(n);
-}
-
-// A value as the grids show it, unless that text would read back as a different single: then the
-// shortest text that does, so "l1 = 2.785678 ... L = 2.7856777" shows why a load is refused.
-std::string Num(float value) {
-  if (std::isfinite(value)) {
-    std::string text = FormatShortest(value);
-    if (ParseSingle(text) == value) return text;
-  }
-  return RoundTripText(value);
-}
-
 // The length the engine will compute: single-precision coordinates, their differences, squares
 // and square root evaluated in double, the result stored in single precision. A beam takes the
 // signed X difference, so a member entered right to left would get a negative length.
@@ -82,14 +68,6 @@ std::vector<std::string> ModelChecker::RunOnLoadsOf(const ModelStore& caseModel)
   loads.releaseOf_ = releaseOf_;
   loads.CheckLoads(false);
   return loads.problems_;
-}
-
-// A number that must name a row of a table of `count` rows.
-bool ModelChecker::InRange(const std::string& item, const std::string& what, int n, int count) {
-  if (n >= 1 && n <= count) return true;
-  Report(item + ": " + what + " " + Str(n) +
-         (count > 0 ? " is outside 1.." + Str(count) : " does not exist (none are defined)"));
-  return false;
 }
 
 // Tables shorter than their counts come only from a program that filled the model itself, not

@@ -1,6 +1,6 @@
 // The checker behind CheckModel: one pass over a model's tables that collects every problem,
 // each naming its record. The structure's checks are in ModelCheck.cpp, the load records' in
-// ModelCheckLoads.cpp.
+// ModelCheckLoads.cpp and the words and numbers of their messages in ModelCheckText.cpp.
 #pragma once
 
 #include <cstdint>
