@@ -1,8 +1,8 @@
 // The windows the user types into, driven with Qt Test on the offscreen platform: what is typed
 // into the entry dialog reaching the model (each data menu's list window and Cancel are walked in
-// AccessibleTreeTest), clicks, keys and the Edit menu on a list, the exercise window's grid, and
-// the load cases. What each list and dialog holds for each type is the editors' own tests'
-// business. Scripted messages stand in for the user.
+// AccessibleTreeTest), and clicks, keys and the Edit menu on a list. What each list and dialog
+// holds for each type is the editors' own tests' business. Scripted messages stand in for the
+// user.
 
 #include "app/ProjectTitleForm.h"
 #include "app/qt/CheckWorkWindow.h"
@@ -129,110 +129,6 @@ class EditorWindowsTest : public QObject {
     QCOMPARE(s.window.Action(M::MnuEditUndo)->text(), QString("&Undo Joints"));
     s.window.Action(M::MnuEditUndo)->trigger();
     QVERIFY(s.model.JointCoords == before.JointCoords);
-  }
-
-  // The "Check My Work" exercise window, opened from E&xercise before any analysis (leaving the
-  // program's results alone): Ctrl+V of a spreadsheet's cells into the empty grid or into a cell
-  // being edited, Check colouring the cells and listing the slips, Show Answer beside the entries.
-  void theExerciseWindowTakesPastedCellsChecksThemAndShowsTheAnswer() {
-    Session s("portal-frame", false);
-    auto exercise = [](CheckWorkWindow* window) {
-      QVERIFY(QTest::qWaitForWindowActive(window));
-      auto* quantity = window->findChild<QComboBox*>("Quantity");
-      quantity->setCurrentIndex(quantity->findText(InfoOf(AnswerQuantity::k).Title));
-      QTableWidget* entries = window->Entries();
-      QVERIFY(!window->Answer()->isVisible());
-      entries->setCurrentCell(1, 0);
-      QApplication::clipboard()->setText("0\t2208\t-5520\t\t-2208\t5.52\n");
-      QTest::keyClick(entries, Qt::Key_V, Qt::ControlModifier);
-      QCOMPARE(entries->item(1, 2)->text(), QString("-5520"));
-
-      Button(window, "CheckButton")->click();
-      QVERIFY(entries->item(1, 2)->background().color() !=
-              entries->item(1, 1)->background().color());
-      QCOMPARE(window->findChild<QListWidget*>("Findings")->count(), 2);
-
-      Button(window, "ShowAnswerButton")->click();
-      QVERIFY(window->Answer()->isVisible());
-      QCOMPARE(window->Answer()->item(1, 2)->text(), QString("5520"));
-
-      // A block pasted into a cell being edited fills the grid from that cell.
-      window->Choose(int(AnswerQuantity::K), 1);  // every quantity is offered after a solution
-      entries->setCurrentCell(0, 0);
-      entries->editItem(entries->item(0, 0));
-      QWidget* editor = QApplication::focusWidget();
-      QVERIFY(editor && editor != entries);
-      QTest::keyClicks(editor, "22");
-      QApplication::clipboard()->setText("1\t2\n3\n");
-      QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-      entries->setFocus();  // leaves the editor, were it still open
-      QCOMPARE(entries->item(0, 1)->text(), QString("2"));
-      QCOMPARE(entries->item(1, 0)->text(), QString("3"));
-      QCOMPARE(window->Work().Entry(0, 0), std::string("1"));
-      Button(window, "CloseButton")->click();
-    };
-    QVERIFY(
-        Opened<CheckWorkWindow>([&s] { s.window.Action(M::MnuCheckWork)->trigger(); }, exercise));
-    QCOMPARE(int(s.window.Commands().Results().AnalysisStatus), int(kNoResults));
-  }
-
-  // A case added in Load Cases…, a load put in it through the case selector of a load list (its
-  // kind picked from the dialog's list), the analysis, "Show:" switching the results table to
-  // that case, and the Edit menu taking the case back.
-  void aCaseAddedTakesALoadShowsItsResultsAndIsUndone() {
-    Session s("continuous-beam", false);
-    ModalScript script;
-    script.On("LoadCases", [](QWidget* dialog) {
-      auto* cases = static_cast<LoadCaseDialog*>(dialog);
-      QCOMPARE(cases->NameBox()->text(), QString("Case 2"));
-      cases->Button("AddB")->click();
-      QCOMPARE(cases->Grid()->rowCount(), 2);
-      cases->Button("CloseB")->click();
-    });
-    // The member loads of case 1 are listed; the selector switches to the empty case 2.
-    script.On("MemLoadA", [](QWidget* list) {
-      list->findChild<QComboBox*>("CaseC")->setCurrentIndex(1);
-      QVERIFY(Cell(list, 1, 0).isEmpty());
-      Button(list, "AddB")->click();
-    });
-    script.On("MemLoadB", [](QWidget* dialog) {
-      QCOMPARE(dialog->findChild<QComboBox*>("CaseC")->currentText(), QString("2: Case 2"));
-      auto* choice = dialog->findChild<QComboBox*>("Choice");
-      choice->setCurrentIndex(choice->count() - 1);
-      TypeInOrder(dialog, {"2", "1", "1", "1", "1"});
-      Button(dialog, "OK")->click();
-    });
-    script.On("MemLoadA", [](QWidget* list) { Button(list, "CloseB")->click(); });
-    s.window.Action(M::MnuLoadCases)->trigger();
-    s.window.Action(M::MnuLoadMem)->trigger();
-    QVERIFY(script.Done());
-    QCOMPARE(s.model.LoadCaseCount(), 2);
-    QCOMPARE(s.model.LoadsOfCase(2).MemberLoadCount, std::int16_t(1));
-
-    s.messages.Answer(kAnswerNo);  // not saved first
-    s.messages.Answer(kAnswerNo);  // not printed
-    s.window.Action(M::MnuAna)->trigger();
-    QVERIFY(s.window.Commands().Session().ResultsShown());
-    script.On("Disp", [](QWidget* window) {
-      auto* results = static_cast<ResultsWindow*>(window);
-      QComboBox* show = results->ShowBox();
-      QCOMPARE(show->currentText(), QString("Load Case 2: Case 2"));
-      const QString second = Cell(window, 2, 2);
-      show->setCurrentIndex(0);
-      QVERIFY(Cell(window, 2, 2) != second);
-      show->setCurrentIndex(show->count() - 1);
-      QCOMPARE(Cell(window, 1, 1), QString("greatest"));
-      Button(window, "CloseB")->click();
-    });
-    s.window.Action(M::MnuJtDispl)->trigger();
-    QVERIFY(script.Done());
-
-    s.messages.Answer(kAnswerNo);  // Edit Data: the results not printed
-    s.window.Action(M::MnuEditData)->trigger();
-    s.window.Action(M::MnuEditUndo)->trigger();  // the member load
-    QCOMPARE(s.model.LoadsOfCase(2).MemberLoadCount, std::int16_t(0));
-    s.window.Action(M::MnuEditUndo)->trigger();  // the case
-    QCOMPARE(s.model.LoadCaseCount(), 1);
   }
 
  private:

@@ -1,6 +1,6 @@
 // What leaves the program on paper or in a file, with Qt Test on the offscreen platform: the
-// report printed into a PDF and its preview, the print options dialog, the diagram pages and
-// Save Picture. The PDFs are read back with pdftotext and pdffonts (poppler-utils).
+// report printed into a PDF and its preview, and the diagram pages. The PDFs are read back with
+// pdftotext and pdffonts (poppler-utils).
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
@@ -87,45 +87,6 @@ class PrintingTest : public QObject {
     abandoned.PrintLine("a line");
     abandoned.AbandonDocument();
     QVERIFY(!QFile::exists(folder.filePath("abandoned.pdf")));
-  }
-
-  // The options dialog shows what the core offers and forwards a tick (which sections are offered
-  // when is the Qt-free print options' test).
-  void theOptionsDialogOffersWhatTheModelHas() {
-    StructureResults results;
-    PrintOptions options(results);
-    PrintOptionsDialog dialog(options);
-    QVERIFY(!dialog.Box(ReportSection::Results)->isEnabled());
-    dialog.Box(ReportSection::InputData)->click();
-    QVERIFY(!options.Chosen(ReportSection::InputData) && !dialog.OkButton()->isEnabled());
-  }
-
-  // The picture is painted from its strokes at the size the window gives it, and Save Picture
-  // writes what the main window draws as SVG or PNG, or says why it could not.
-  void thePictureFollowsTheWindowAndIsSaved() {
-    Session s("portal-frame", false);
-    PictureBox* canvas = s.window.Canvas();
-    s.window.resize(1000, 800);
-    const QImage shown = canvas->grab().toImage();
-    QCOMPARE(shown.size(), canvas->size());
-    // Unanalysed supports are red, the structure cyan, the loads magenta.
-    for (int colour : {kLightRed, kLightCyan, kLightMagenta})
-      QVERIFY(PixelsOf(shown, PaletteRgb(colour), true) > 0);
-
-    QTemporaryDir folder;
-    QAction* save = s.window.findChild<QAction*>("MnuProjPicture");
-    s.dialogs.Answer(folder.filePath("frame.svg").toStdString());
-    save->trigger();
-    QFile svg(folder.filePath("frame.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
-    s.dialogs.Answer(folder.filePath("frame.png").toStdString());
-    save->trigger();
-    const QImage png(folder.filePath("frame.png"));
-    QVERIFY(png.width() == 800 && png.pixelColor(0, 0) == QColor(Qt::white));  // on paper
-    QVERIFY(s.messages.Log().empty());
-    s.dialogs.Answer(folder.filePath("no/such/folder/frame.png").toStdString());
-    save->trigger();
-    QCOMPARE(s.messages.Log().at(0).Title, std::string("Picture Save Error"));
   }
 
   // Diagram pages print in dark ink on white, as Save Picture writes them, and a picture printed

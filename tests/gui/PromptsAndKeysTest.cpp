@@ -1,6 +1,5 @@
-// The message boxes as the user answers them, "Don't ask again" and the Preferences that undo it,
-// the keys of the main window's hidden items, the keyboard over the drawing, and Help: F1 in a
-// dialog, each page's kept place, Back, and Getting Started following the project.
+// The message boxes as the user answers them, the keys of the main window's hidden items and the
+// keyboard over the drawing.
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
@@ -17,16 +16,6 @@
 using namespace stavelorn;
 using namespace stavelorn::testing;
 using M = MenuItem;
-
-namespace {
-
-HelpWindow* ShownHelp() {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible()) return help;
-  return nullptr;
-}
-
-}  // namespace
 
 class PromptsAndKeysTest : public QObject {
   Q_OBJECT
@@ -66,51 +55,6 @@ class PromptsAndKeysTest : public QObject {
                              : messages.AskQuestion("T", row.how);
       QVERIFY2(answer == row.expected, row.how);
     }
-  }
-
-  // A routine question's box offers "Don't ask again": ticked with Yes, the next question takes
-  // Yes without a box (what a tick keeps with each answer is the Qt-free routine answers' test).
-  void aTickedRoutineQuestionIsNotAskedAgain() {
-    QtMessages messages;
-    RoutineAnswers answers;
-    messages.KeepRoutineAnswersIn(&answers);
-    QObject context;
-    QTimer::singleShot(0, &context, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box && box->checkBox());
-      QCOMPARE(box->checkBox()->accessibleName(), QString("Don't ask again"));
-      box->checkBox()->click();
-      box->button(QMessageBox::Yes)->click();
-    });
-    const auto ask = [&messages] {
-      return messages.AskRoutine(RoutineQuestion::SaveBeforeAnalysis, "Save Data ?",
-                                 "Save Input Data in File ?");
-    };
-    QCOMPARE(ask(), int(kAnswerYes));
-    bool shown = false;
-    QTimer::singleShot(0, &context, [&shown] {
-      if (QWidget* box = QApplication::activeModalWidget()) shown = true, box->close();
-    });
-    QCOMPARE(ask(), int(kAnswerYes));
-    QVERIFY(!shown);
-  }
-
-  // Project > Preferences… shows the answer each question keeps and changes it; the choice is in
-  // the settings, where the next window finds it.
-  void thePreferencesKeepTheirChoiceInTheSettings() {
-    Session s("portal-frame", false);
-    const RoutineQuestion save = RoutineQuestion::SaveBeforeAnalysis;
-    auto choose = [save](PreferencesDialog* dialog) {
-      QCOMPARE(dialog->ChoiceBox(save)->currentText(), QString("Ask every time"));
-      dialog->ChoiceBox(save)->setCurrentText("Always No");
-      Button(dialog, "OK")->click();
-    };
-    QVERIFY(Opened<PreferencesDialog>([&] { s.window.Action(M::MnuProjPreferences)->trigger(); },
-                                      choose));
-    ModelStore model;
-    MainWindow next(model);
-    QCOMPARE(next.Commands().Prefs().Routine.Setting(save), std::string("no"));
-    QSettings().remove("Questions");
   }
 
   // Tab moves the keyboard focus over the joints, then the members, highlighted and explained as
@@ -176,40 +120,6 @@ class PromptsAndKeysTest : public QObject {
     s.window.Action(M::MnuProjUnits)->trigger();
     QVERIFY(script.Done());
     QCOMPARE(page, std::string("units"));
-  }
-
-  void theMenuFindsAndKeepsEachPagesPlace() {
-    Session s("portal-frame", false);
-    s.window.Action(M::MnuHelpSigns)->trigger();
-    HelpWindow* help = ShownHelp();
-    QVERIFY(help);
-    QCOMPARE(help->CurrentPage(), std::string("sign-conventions"));
-    QScrollBar* scroll = help->findChild<QTextBrowser*>("HelpPage")->verticalScrollBar();
-    QVERIFY(scroll->maximum() > 200);  // six types of pictures
-    scroll->setValue(200);
-    help->Find("restrain rotation");
-    QCOMPARE(help->CurrentPage(), std::string("joints"));
-    help->ShowPage("sign-conventions");
-    QCOMPARE(scroll->value(), 200);
-    help->findChild<QPushButton*>("BackB")->click();
-    QCOMPARE(help->CurrentPage(), std::string("joints"));
-    s.window.Action(M::MnuHelpWindow)->trigger();
-    QCOMPARE(help->CurrentPage(), std::string("main-window"));
-    help->close();
-  }
-
-  // Which step comes when is the Qt-free tour's test; here the window follows the project.
-  void gettingStartedFollowsTheProject() {
-    Session s("portal-frame");
-    s.window.Action(M::MnuHelpStart)->trigger();
-    QVERIFY(s.window.Tour() && s.window.Tour()->isVisible());
-    QLabel* heading = s.window.Tour()->findChild<QLabel*>("StepHeading");
-    QVERIFY(heading->text().startsWith("Step 10 of 12"));
-    QVERIFY(Opened<ResultsWindow>([&] { s.window.Action(M::MnuJtDispl)->trigger(); },
-                                  [](ResultsWindow*) {}));
-    QVERIFY(heading->text().startsWith("Step 11 of 12"));
-    s.window.Tour()->close();
-    if (HelpWindow* help = ShownHelp()) help->close();
   }
 
  private:

@@ -1,8 +1,8 @@
 // The main window and the windows its menus open, driven with Qt Test on the offscreen platform.
 // Each example is opened, analysed, and its results, diagrams and step-by-step windows opened
 // from their menus: each window must show what the Qt-free code built for it, every number
-// readable whole. Smaller cases check the menus and the recent projects, looking around the
-// drawing, and the Stability windows. Scripted messages and file dialogs stand in for the user.
+// readable whole. A smaller case checks the menus and the recent projects. Scripted messages and
+// file dialogs stand in for the user.
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -74,23 +74,6 @@ QStringList Clipped(const QTableView* view, const QString& where, bool whole = f
   return clipped;
 }
 
-// Selects the whole table and copies it as the user would.
-QString CopyAll(QAbstractItemView* grid) {
-  grid->selectAll();
-  QTest::keySequence(grid, QKeySequence::Copy);
-  return QApplication::clipboard()->text();
-}
-
-// Where a joint of a plane structure is on the canvas as it is shown now.
-QPoint JointPixel(const ModelStore& model, PictureBox* canvas, int joint) {
-  const PictureMapping map(canvas->View().Visible(), canvas->width(), canvas->height());
-  const Point p = *PlanePosition(model, joint);
-  return QPointF(map.X(p.X), map.Y(p.Y)).toPoint();
-}
-QPoint MiddleOf(const ModelStore& model, PictureBox* canvas, int from, int to) {
-  return (JointPixel(model, canvas, from) + JointPixel(model, canvas, to)) / 2;
-}
-
 }  // namespace
 
 class WindowsTest : public QObject {
@@ -127,38 +110,6 @@ class WindowsTest : public QObject {
     window.Action(M::MnuProjClose)->trigger();
     QCOMPARE(canvas->Strokes().size(), guide);
     QSettings().remove("RecentProjects");
-  }
-
-  // A support turned by 30 degrees: the reactions window lists its reactions along its own axes
-  // below the global ones, as the core's table gives them (the examples have none to list).
-  void theReactionsWindowAddsTheTurnedSupportsAxes() {
-    QTemporaryDir folder;
-    QFile out(folder.filePath("turned-roller.str"));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(
-        "\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n4,3\r\n8,0\r\n\"Supports\",2\r\n"
-        "1,1,1\r\n3,0,1\r\n\"Support Angles\",1\r\n3,30\r\n\"Materials\",1\r\n2E+08,0\r\n"
-        "\"Cross-Sections\",1\r\n0.002\r\n\"Members\",3\r\n1,2,1,1\r\n2,3,1,1\r\n"
-        "1,3,1,1\r\n\"Joint Loads\",1\r\n2,10,-80\r\n");
-    out.close();
-    ModelStore model;
-    ScriptedMessages messages({kAnswerNo});
-    ScriptedFileDialogs dialogs({out.fileName().toStdString()});
-    MainWindow window(model, &messages, &dialogs);
-    window.show();
-    window.Action(M::MnuProjOpen)->trigger();
-    window.Action(M::MnuAna)->trigger();
-    const ResultTable local = *SupportAxesReactionTable(model, window.Commands().Results());
-    QVERIFY(Opened<ResultsWindow>([&] { window.Action(M::MnuReact)->trigger(); },
-                                  [&](ResultsWindow* w) {
-                                    const QAbstractItemModel* grid = w->LocalGrid()->model();
-                                    QCOMPARE(grid->rowCount(), 1);
-                                    for (int c = 0; c < local.Cols(); ++c)
-                                      QCOMPARE(grid->index(0, c).data().toString().toStdString(),
-                                               local.Cells[1][std::size_t(c)]);
-                                    QVERIFY(w->LocalGrid()->geometry().top() >
-                                            w->Grid()->geometry().bottom());
-                                  }));
   }
 
   // Each example opened, analysed, its results, diagrams and step-by-step windows opened from
@@ -263,107 +214,6 @@ class WindowsTest : public QObject {
       QVERIFY(!window.DiagramCanvas()->isVisible());
       QCOMPARE(canvas->Strokes().size(), undeformed);  // no deformed shape left over
     }
-  }
-
-  // A click on the drawn line picks the quantity, the table copies whole, and a named train
-  // travels the line until its table is typed into.
-  void influenceLinesFollowAClickAndCopyTheirTable() {
-    Session s("continuous-beam");
-    QVERIFY(Opened<InfluenceWindow>(
-        [&s] { s.window.findChild<QAction*>("MnuDiagInfluence")->trigger(); },
-        [](InfluenceWindow* window) {
-          // The middle of member 2, from x = 8 to 18 of the beam, picks the moment at its middle.
-          PictureBox* picture = window->Picture();
-          const PictureMapping map(picture->View().Visible(), picture->width(), picture->height());
-          QTest::mouseClick(picture, Qt::LeftButton, {}, QPointF(map.X(13), map.Y(0)).toPoint());
-          const InfluenceQuantity& clicked = window->Choice().Quantity;
-          QVERIFY(clicked.Kind == InfluenceKind::Internal && clicked.Item == 2 && clicked.X == 5.0);
-          // Member 1 first, from joint 1; the extremes close the table.
-          const QString copied = CopyAll(window->Grid());
-          QVERIFY(copied.startsWith("1\t0\tjoint 1\t") && copied.contains("\tmax\t"));
-          window->TrainPresetBox()->setCurrentIndex(1);
-          QVERIFY(window->Train() && window->MovingLoadResult()->text().contains("Greatest"));
-          window->TrainTable()->setItem(1, 0, new QTableWidgetItem("heavy"));
-          QVERIFY(window->TrainPresetBox()->currentIndex() == 0 && !window->Train());
-          QVERIFY(window->MovingLoadResult()->text().startsWith("Row 2:"));
-        }));
-  }
-
-  // The wheel zooms and Ctrl+0 gives back the first view; the mouse names the item under it, and
-  // a click on a member opens its window, as Diagrams does on the member forces' row.
-  void theDrawingZoomsAndNamesWhatIsUnderTheMouse() {
-    Session s("portal-frame");
-    PictureBox* canvas = s.window.Canvas();
-    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-    QCOMPARE(canvas->width(), canvas->height());  // square, below the title
-    QVERIFY(canvas->y() > s.window.Label(1)->geometry().bottom());
-    const QImage first = canvas->grab().toImage();
-    const QPoint at = JointPixel(s.model, canvas, 2);
-    QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, 360), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(canvas, &wheel);
-    QVERIFY(canvas->grab().toImage() != first && canvas->View().Zoom() > 1.9);
-    QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(canvas->grab().toImage(), first);
-
-    const QPoint member2 = MiddleOf(s.model, canvas, 2, 3);
-    QTest::mouseMove(canvas, member2);
-    QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().startsWith("Member 2"));
-    QVERIFY(Opened<MemberDiagramWindow>(
-        [&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, member2); },
-        [](MemberDiagramWindow* w) { QVERIFY(w->windowTitle().startsWith("Member 2 ")); }));
-    ResultsWindow forces(FormId::MbForce, s.window.Commands(), s.messages);
-    forces.show();
-    // The fourth row is the end joint of member 2, the loaded beam.
-    forces.Grid()->setCurrentIndex(forces.Grid()->model()->index(3, 2));
-    QVERIFY(Opened<MemberDiagramWindow>([&forces] { Button(&forces, "DiagramsB")->click(); },
-                                        [](MemberDiagramWindow* member) {
-                                          // Member 2 runs from joint 2; the copy starts at its
-                                          // first row and holds its extremes.
-                                          const QString copied = CopyAll(member->Grid());
-                                          QVERIFY(copied.startsWith("0\tjoint 2\t") &&
-                                                  copied.contains("max M"));
-                                          QVERIFY(!member->Picture()->Strokes().empty());
-                                        }));
-  }
-
-  // Stability: the options dialog stays open on a refused field and keeps what OK takes; the
-  // Critical Load window draws the mode chosen, and the second-order window shows both runs.
-  void theStabilityWindowsFollowTheirOptions() {
-    Session s("portal-frame");
-    ModalScript script;
-    script.On("StabilityOptions", [](QWidget* dialog) {
-      auto* pieces = dialog->findChild<QLineEdit*>("Pieces per member");
-      pieces->setText("0");
-      dialog->findChild<QLineEdit*>("Buckling modes")->setText("2");
-      Button(dialog, "OK")->click();
-      QVERIFY(dialog->isVisible());
-      pieces->setText("8");
-      Button(dialog, "OK")->click();
-    });
-    s.window.Action(M::MnuStabilityOptions)->trigger();
-    QVERIFY(script.Done());
-    QCOMPARE(s.window.Commands().Session().Stability().Segments, 8);
-    QVERIFY(Opened<BucklingModesWindow>(
-        [&] { s.window.Action(M::MnuCriticalLoad)->trigger(); },
-        [](BucklingModesWindow* window) {
-          QCOMPARE(window->Chooser()->count(), 2);
-          window->Chooser()->setCurrentIndex(1);
-          bool drawn = false;
-          for (const Stroke& stroke : window->Picture()->Strokes())
-            drawn = drawn || stroke.Text == window->Chooser()->currentText().toStdString();
-          QVERIFY(drawn);
-        }));
-    QVERIFY(Opened<SecondOrderWindow>(
-        [&] { s.window.Action(M::MnuSecondOrder)->trigger(); },
-        [](SecondOrderWindow* window) {
-          QCOMPARE(window->Grid()->item(0, 4)->text(), QString("1.0328"));
-          window->Shown()->setCurrentIndex(window->Shown()->count() - 1);
-          for (PictureBox* picture : {window->FirstOrderPicture(), window->SecondOrderPicture()})
-            QVERIFY(!picture->Strokes().empty());
-          window->TableChooser()->setCurrentIndex(1);
-          QCOMPARE(window->Grid()->rowCount(), 3 * 2 * 3);
-        }));
   }
 
  private:
