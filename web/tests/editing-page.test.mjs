@@ -1,9 +1,10 @@
 // Editing in the page, in headless Chromium: the portal frame typed in from New Project through
 // the entry forms gives the example's results; undo takes it back to nothing and redo to the end;
 // a reload in the middle finds the project and its history; a form refuses a typo and an
-// overflow with the desktop's message and Cancel leaves the list; Units… converts the values; the portal frame goes through a
-// share link into a fresh browser, and a damaged link says so. What to type is read
-// from the engine itself (STAVELORN_ENGINE), as its Edit forms show the example's items.
+// overflow with the desktop's message and Cancel leaves the list; Units… converts the values;
+// every example goes through the page's share link and back to its file text, the portal frame's
+// into a fresh browser, and a damaged link says so. What to type is read from the engine itself
+// (STAVELORN_ENGINE), as its Edit forms show the example's items.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
@@ -11,6 +12,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { address, idle, openPage } from './browser.mjs';
+import { load } from './bundle.mjs';
 
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
 const enginePath = process.env.STAVELORN_ENGINE ?? new URL('../../build-web/stavelorn-engine.js', import.meta.url).pathname;
@@ -208,12 +210,20 @@ test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the 
   await context.close();
 });
 
-test('the portal frame goes through the page\'s share link into a fresh browser; a damaged link says so', async () => {
-  const { page: maker, context: third } = await freshPage('?example=portal-frame');
-  await maker.waitForSelector('#drawing svg [data-joint]');
-  await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
-  await maker.click('#share-link');
-  const link = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
+test('each example goes through the page\'s share link and back to its own file text; the portal frame opens from it in a fresh browser; a damaged link says so', async () => {
+  const { readLink } = await load('editing/share-link.ts');
+  const names = readdirSync(examples).filter((f) => f.endsWith('.str')).map((f) => f.replace(/\.str$/, ''));
+  const { page: maker, context: third } = await freshPage();
+  const links = {};
+  for (const name of names) {
+    await maker.goto(`${address}?example=${name}`);
+    await maker.waitForSelector('#drawing svg [data-joint]');
+    await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
+    await maker.click('#share-link');
+    links[name] = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
+    assert.deepEqual(await readLink(new URL(links[name]).hash), { kind: 'project', text: exampleText(name) }, name);
+  }
+  const link = links['portal-frame'];
   await third.close();
   // Opened in a browser that has never seen the project.
   const { page: shared, errors, context: other } = await freshPage(new URL(link).hash);
