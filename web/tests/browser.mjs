@@ -24,15 +24,15 @@ after(async () => {
   server?.close();
 });
 
-// The page at `query` (a search or fragment), `width` pixels wide; with `downloads`, what it
+// The page at `query` (a search or fragment), `width` by `height` pixels; with `downloads`, what it
 // downloads is saved in that folder; without `pickers`, the browser's file pickers are hidden from
 // it. Its uncaught errors are collected in `errors`.
-export async function openPage(query = '', { width = 1000, downloads, pickers = true } = {}) {
+export async function openPage(query = '', { width = 1000, height = 900, downloads, pickers = true } = {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
-  await page.setViewport({ width, height: 900 });
+  await page.setViewport({ width, height });
   if (downloads) {
     const cdp = await page.createCDPSession();
     await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });

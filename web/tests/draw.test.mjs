@@ -3,29 +3,16 @@
 // (members, supports, a joint load and two member loads typed into the forms the drawing opens),
 // an undo takes the last drawn member away and a redo brings it back, and the file saved is the
 // example's.
-import { after, before, test } from 'node:test';
+import { after, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { serveSite } from '../serve.mjs';
+import { openPage } from './browser.mjs';
 
-const site = process.env.STAVELORN_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
 const downloads = mkdtempSync(join(tmpdir(), 'stavelorn-drawn-'));
-let server;
-let browser;
-
-before(async () => {
-  server = await serveSite(site);
-  browser = await puppeteer.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: ['--no-sandbox', '--headless=new'] });
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-  rmSync(downloads, { recursive: true, force: true });
-});
+after(() => rmSync(downloads, { recursive: true, force: true }));
 
 const example = readFileSync(join(examples, 'portal-frame.str'), 'utf8');
 const sortedLines = (text) => text.split('\n').sort().join('\n');
@@ -79,14 +66,8 @@ async function typeForms(page, ...forms) {
 }
 
 test('the portal frame drawn with the mouse from New Project is the example; undo takes the last member away', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(String(error)));
-  await page.setViewport({ width: 1200, height: 1000 });
-  const cdp = await page.createCDPSession();
-  await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  // Save downloads, as where the browser has no file pickers.
+  const { page, errors, context } = await openPage('', { width: 1200, height: 1000, downloads, pickers: false });
   await page.waitForSelector('#new-project');
   await page.click('#new-project');
   await page.waitForSelector('#new-title');
