@@ -1,10 +1,9 @@
 // Drawing with the mouse, driven in pixels over a recorded picture as the window does: a portal
-// frame drawn by clicks is the example's model, snapping at every zoom, the press rules, a drag
-// as one step with the live analysis following it, and deleting a joint with its members.
+// frame drawn by clicks is the example's model, snapping at every zoom, the tools of each type, a
+// drag as one step with the live analysis following it, and deleting a joint with its members.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 
 #include "app/DrawingMode.h"
 #include "graphics/Drawing.h"
@@ -156,28 +155,6 @@ TEST(DrawingMode, SnapsToJointsThenGridPointsWithinPixels) {
   }
 }
 
-TEST(DrawingMode, PressMeansWhatTheToolAndTheItemUnderItSay) {
-  using A = PressAction;
-  const PickedItem none, joint{PickedItem::Kind::Joint, 2}, member{PickedItem::Kind::Member, 1};
-  const struct {
-    DrawTool Tool;
-    A OnNothing, OnJoint, OnMember;
-  } rules[] = {
-      {DrawTool::Select, A::ClearSelection, A::DragJoint, A::SelectMember},
-      {DrawTool::Joint, A::AddJoint, A::DragJoint, A::SelectMember},
-      {DrawTool::Member, A::StartMember, A::StartMember, A::StartMember},
-      {DrawTool::Support, A::Nothing, A::SetSupport, A::Nothing},
-      {DrawTool::Hinge, A::Nothing, A::Nothing, A::ToggleHinge},
-      {DrawTool::JointLoad, A::Nothing, A::AddJointLoad, A::Nothing},
-      {DrawTool::MemberLoad, A::Nothing, A::Nothing, A::AddMemberLoad},
-  };
-  for (const auto& rule : rules) {
-    EXPECT_EQ(PressActionOf(rule.Tool, none), rule.OnNothing);
-    EXPECT_EQ(PressActionOf(rule.Tool, joint), rule.OnJoint);
-    EXPECT_EQ(PressActionOf(rule.Tool, member), rule.OnMember);
-  }
-}
-
 // A truss's bars take no hinge and no member load; a space type is not drawn at all.
 TEST(DrawingMode, ToolsOfferedPerType) {
   const DrawTool all[] = {DrawTool::Select,    DrawTool::Joint, DrawTool::Member,
@@ -194,21 +171,6 @@ TEST(DrawingMode, ToolsOfferedPerType) {
     EXPECT_EQ(offered, type.Offered) << static_cast<int>(type.Type);
   }
   EXPECT_FALSE(ToolApplies(DrawTool::Hinge, StructKind::PTruss));
-  EXPECT_FALSE(ToolApplies(DrawTool::MemberLoad, StructKind::PTruss));
-}
-
-// Both front ends read one table: each control's row is its own and no two of the keys clash.
-TEST(DrawingMode, ThePaletteTableGivesEveryControlItsRowAndAKeyOfItsOwn) {
-  std::set<std::string> keys;
-  for (const DrawingToolInfo& tool : DrawingTools())
-    EXPECT_TRUE(keys.insert(tool.Key).second) << tool.Key;
-  for (int c = 0; c <= static_cast<int>(DrawingControl::Status); ++c) {
-    const DrawingControlInfo& info = DrawingControlOf(static_cast<DrawingControl>(c));
-    EXPECT_EQ(static_cast<int>(info.Control), c);
-    if (*info.Key) {
-      EXPECT_TRUE(keys.insert(info.Key).second) << info.Key;
-    }
-  }
 }
 
 // Joints clicked one by one: the first waits for the second (a list of one joint stores none),
