@@ -1,8 +1,7 @@
 // One load of each kind on one space-frame member, read back from where it is entered and
 // listed: the dialog's labels and help, the list row, the method's load line and the drawing's
-// tooltip.
-// Each must name the load by the same symbols and direction, which this test states by hand for
-// every kind.
+// tooltip. Each must name the load by the dialog's symbols and the sign note's direction (that
+// the direction is the way the load acts is tests/analysis/LoadDirectionTest.cpp).
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -21,24 +20,6 @@
 
 namespace stavelorn {
 namespace {
-
-// By load type code 1 to 11: every value the kind has, and its direction.
-struct Expected {
-  std::set<std::string> symbols;
-  const char* direction;
-};
-
-const Expected kKinds[] = {{{"P", "a"}, "in local -y"},
-                           {{"M", "a"}, "about local -z"},
-                           {{"w", "a", "b"}, "in local -y"},
-                           {{"w1", "w2", "a", "b"}, "in local -y"},
-                           {{"P", "a"}, "in local -x"},
-                           {{"w", "a", "b"}, "in local -x"},
-                           {{"T", "a"}, "about local -x"},
-                           {{"P", "a"}, "in local -z"},
-                           {{"M", "a"}, "about local +y"},
-                           {{"w", "a", "b"}, "in local -z"},
-                           {{"w1", "w2", "a", "b"}, "in local -z"}};
 
 // The symbols a text names values by: each word directly before " = ".
 std::set<std::string> NamedSymbols(const std::string& text) {
@@ -85,23 +66,21 @@ TEST(LoadSymbols, EveryViewNamesEachKindByTheSameSymbols) {
 "Member Loads",11)" + loads + "\n");
   const std::vector<std::vector<std::string>> views = LoadViews(model);
   ASSERT_EQ(views.size(), 3u);
-  for (std::size_t i = 0; i < std::size(kKinds); ++i) {
-    const Expected& e = kKinds[i];
-    SCOPED_TRACE("load type " + std::to_string(i + 1));
-    const MemberLoadKindInfo& kind = *FindMemberLoadKind(static_cast<int>(i) + 1);
-    std::set<std::string> dialog;
+  for (int code = 1; code <= 11; ++code) {
+    SCOPED_TRACE("load type " + std::to_string(code));
+    const MemberLoadKindInfo& kind = *FindMemberLoadKind(code);
+    std::set<std::string> symbols;
     for (int k = 0; k < 4; ++k)
       if (const std::string label = LoadFieldLabel(kind, k); !label.empty())
-        dialog.insert(label.substr(0, label.find_first_of(" :")));
-    EXPECT_EQ(dialog, e.symbols);
-    EXPECT_NE(LoadSignNote(kind).find(e.direction), std::string::npos) << LoadSignNote(kind);
+        symbols.insert(label.substr(0, label.find_first_of(" :")));
+    const std::string direction = "(" + LoadDirection(kind) + ")";
+    EXPECT_NE(LoadSignNote(kind).find(LoadDirection(kind)), std::string::npos);
     // The dialog's help names b only where the kind has one.
-    EXPECT_EQ(LoadDistanceNote(kind).find(" b ") != std::string::npos, e.symbols.count("b") > 0);
-
+    EXPECT_EQ(LoadDistanceNote(kind).find(" b ") != std::string::npos, symbols.count("b") > 0);
     for (const std::vector<std::string>& view : views) {
-      const std::string& text = view.at(i);
-      EXPECT_EQ(NamedSymbols(text), e.symbols) << text;
-      EXPECT_NE(text.find("(" + std::string(e.direction) + ")"), std::string::npos) << text;
+      const std::string& text = view.at(static_cast<std::size_t>(code - 1));
+      EXPECT_EQ(NamedSymbols(text), symbols) << text;
+      EXPECT_NE(text.find(direction), std::string::npos) << text;
     }
   }
 }
