@@ -1,5 +1,5 @@
 // Stability > Critical Load…, Second-Order Analysis and Options…: offered after an analysis of a
-// plane or space frame, the options' field rules and what the commands then say or draw (the
+// plane or space frame, the options' field rules and what the commands then say, draw or print (the
 // menus of each type and phase, where Stability shows, are in tests/app/golden/menu-states.txt).
 
 #include <cmath>
@@ -10,6 +10,7 @@
 #include "app/StabilityOptions.h"
 #include "reports/TextReportPrinter.h"
 #include "reports/TrailReport.h"
+#include "support/Golden.h"
 
 namespace stavelorn {
 namespace {
@@ -102,6 +103,27 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
   const std::string method = printed();
   EXPECT_EQ(count(method, "[kg] local geometric stiffness"), 3);
   EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
+}
+
+// Print adds the settled run after the results, with fixed-layout headings, against a file read
+// by eye (the second-order analysis against the beam-column's closed form is
+// tests/analysis/StabilityTest.cpp's).
+TEST_F(ProjectCommandsTest, TheReportPrintsTheSecondOrderResultsOnceTheyHaveSettled) {
+  OpenCopyOf("portal-frame.str");
+  AnalyzeQuietly();
+  windows_.printOptions = [](PrintOptions& options) {
+    for (ReportSection section :
+         {ReportSection::InputData, ReportSection::MethodTrail, ReportSection::Diagrams})
+      options.Choose(section, false);
+    options.Choose(ReportSection::Results, true);
+  };
+  commands_.Run(M::MnuSecondOrder);
+  commands_.Print();
+  const std::string report = windows_.printed.str();
+  const std::size_t section = report.find("Second-Order Analysis");
+  ASSERT_NE(section, std::string::npos) << report;
+  testing::ExpectGoldenFile(report.substr(report.rfind('\n', section) + 1),
+                            "tests/app/golden/second-order-print.txt");
 }
 
 TEST(StabilityOptionsFormTest, EachFieldTakesAWholeNumberWithinItsLimits) {
