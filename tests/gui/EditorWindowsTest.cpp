@@ -1,22 +1,42 @@
-// The windows the user types into, driven with Qt Test on the offscreen platform: what is typed
-// into the entry dialog reaching the model (each data menu's list window and Cancel are walked in
-// AccessibleTreeTest), and clicks, keys and the Edit menu on a list. What each list and dialog
-// holds for each type is the editors' own tests' business. Scripted messages stand in for the
-// user.
+// The windows the user types and draws into, driven with Qt Test on the offscreen platform: what
+// is typed into the entry dialog reaching the model (each data menu's list window and Cancel are
+// walked in AccessibleTreeTest), clicks, keys and the Edit menu on a list, and the mouse over the
+// drawing. What each list and dialog holds for each type is the editors' own tests' business.
+// Scripted messages stand in for the user.
 
 #include "app/ProjectTitleForm.h"
-#include "app/qt/CheckWorkWindow.h"
-#include "app/qt/LoadCaseDialogs.h"
+#include "app/qt/DrawingBar.h"
 #include "app/qt/ProjectTitleDialog.h"
-#include "app/qt/ResultsWindows.h"
 #include "editors/RestraintText.h"
-#include "editors/qt/DataEditors.h"
+#include "graphics/DrawingData.h"
 #include "gui/WindowDriver.h"
-#include "model/StructType.h"
+#include "model/ProjectFile.h"
 
 using namespace stavelorn;
 using namespace stavelorn::testing;
 using M = MenuItem;
+
+namespace {
+
+QPoint Pixel(PictureBox* canvas, Point p) {
+  const PictureMapping map(canvas->View().Visible(), canvas->width(), canvas->height());
+  return QPointF(map.X(p.X), map.Y(p.Y)).toPoint();
+}
+
+void Drag(PictureBox* canvas, Point from, Point to) {
+  QTest::mousePress(canvas, Qt::LeftButton, {}, Pixel(canvas, from));
+  QTest::mouseMove(canvas, Pixel(canvas, {(from.X + to.X) / 2, (from.Y + to.Y) / 2}));
+  QTest::mouseMove(canvas, Pixel(canvas, to));
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, Pixel(canvas, to));
+}
+
+std::string FileText(const ModelStore& model) {
+  std::string text;
+  ProjectFileText(model, text);
+  return text;
+}
+
+}  // namespace
 
 class EditorWindowsTest : public QObject {
   Q_OBJECT
@@ -43,11 +63,9 @@ class EditorWindowsTest : public QObject {
       for (const RestraintName& restraint : RestraintNames("PFrame"))
         dialog->findChild<QCheckBox*>(QString("Check%1").arg(restraint.Check))->click();
       Button(dialog, "Next")->click();
-      // The second joint stands on a spring in Y, its support turned by 30 degrees; the angle
-      // opens once a box is ticked, the stiffness once its spring is.
-      QVERIFY(Field(dialog, 5)->isReadOnly());
+      // The second joint stands on a spring in Y, its support turned by 30 degrees (which fields
+      // open when is the editors' tests' business).
       dialog->findChild<QCheckBox*>("Check2")->click();
-      QVERIFY(dialog->findChild<QLineEdit*>("Stiffness2")->isHidden());
       dialog->findChild<QCheckBox*>("Spring2")->click();
       QTest::keyClicks(dialog->findChild<QLineEdit*>("Stiffness2"), "500");
       TypeInOrder(dialog, {"4", "3", "30"});
@@ -77,58 +95,48 @@ class EditorWindowsTest : public QObject {
     QCOMPARE(model.Materials(1, 1), 2e8f);
   }
 
-  // A click on a row's number or any of its cells selects it for Edit. The dialog's own close
-  // button (as Escape does) takes its edit back; Ctrl+Z takes back an edit OK confirmed and Ctrl+Y
-  // makes it again; the list's own close button cancels every edit, and Close stores them as one
-  // step of the Edit menu, named after the window, which the menu undoes and redoes.
-  void aClickOnARowSelectsItAndOnlyCloseStoresTheEdits() {
+  // The drawing mode's wiring: View > Draw Structure shows the toolbar, a drag adds a column to
+  // the portal frame and a click its support, the status line follows the pointer, Live analyses
+  // as a joint is dragged, and Undo takes every step back. What each press and drag does is
+  // tests/app/DrawingModeTest.cpp.
+  void aColumnIsDrawnAndUndoneStepByStep() {
     Session s("portal-frame", false);
-    for (int edit = 0; edit < 3; ++edit) s.messages.Answer(kAnswerOk);  // edit joint 4, 2, 2
-    const ModelStore before = s.model;
-    auto editRow = [](int row, int col) {
-      return [row, col](QWidget* list) {
-        auto* view = list->findChild<QTableView*>("Grid1");
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row - 1, col)).center());
-        Button(list, "EditB")->click();
-      };
-    };
-    // Checks the dialog shows `joint`, types `x` and leaves with OK or its own close button.
-    auto typeInto = [](const char* joint, const char* x, bool ok) {
-      return [=](QWidget* dialog) {
-        QCOMPARE(Field(dialog, 1)->text(), QString(joint));
-        Type(dialog, 2, x);
-        if (ok)
-          Button(dialog, "OK")->click();
-        else
-          dialog->close();
-      };
-    };
-    ModalScript script;
-    script.On("JointA", editRow(4, 0)).On("JointB", typeInto("4", "99", false));
-    script.On("JointA", editRow(2, 2)).On("JointB", typeInto("2", "7", true));
-    script.On("JointA", [&](QWidget* list) {
-      QVERIFY(Cell(list, 4, 1) != "99" && Cell(list, 2, 1) == "7");
-      list->activateWindow();  // the keys belong to the window that has the focus
-      QVERIFY(QTest::qWaitForWindowActive(list));
-      QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
-      QVERIFY(Cell(list, 2, 1) != "7");
-      QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
-      QCOMPARE(Cell(list, 2, 1), QString("7"));
-      list->close();
-    });
-    s.window.Action(M::MnuJoint)->trigger();
-    QVERIFY(script.Done());
-    QVERIFY(s.model.JointCoords == before.JointCoords && !s.window.Commands().HasUnsavedChanges());
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    const std::string portal = FileText(s.model);
+    DrawingBar* bar = s.window.Drawing();
+    QVERIFY(bar->isHidden());
+    s.window.DrawAction()->trigger();
+    QVERIFY(bar->isVisible() && bar->Active());
+    PictureBox* canvas = s.window.Canvas();
 
-    script.On("JointA", editRow(2, 0)).On("JointB", typeInto("2", "7", true));
-    script.On("JointA", [](QWidget* list) { Button(list, "CloseB")->click(); });
-    s.window.Action(M::MnuJoint)->trigger();
-    QVERIFY(script.Done());
-    QCOMPARE(s.model.JointCoords(2, 1), 7.0f);
-    QCOMPARE(s.window.Action(M::MnuEditUndo)->text(), QString("&Undo Joints"));
-    s.window.Action(M::MnuEditUndo)->trigger();
-    QVERIFY(s.model.JointCoords == before.JointCoords);
+    bar->findChild<QAction*>("DrawMember")->trigger();
+    Drag(canvas, {11, 0}, {8, 5});
+    bar->findChild<QAction*>("DrawSupport")->trigger();
+    bar->findChild<QComboBox*>("DrawSupportKind")->setCurrentIndex(0);  // fixed
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, Pixel(canvas, {11, 0}));
+    QCOMPARE(s.model.MemberCount, 4);
+    QCOMPARE(s.model.MemberProps(4, 1), 5);
+    QCOMPARE(s.model.MemberProps(4, 2), 3);
+    QCOMPARE(s.model.Supports(3, 1), 5);
+
+    // The pointer's coordinates, snapped, on the status line.
+    QTest::mouseMove(canvas, Pixel(canvas, {4.1, 1.9}));
+    auto* status = s.window.findChild<QLabel*>("DrawStatus");
+    QVERIFY2(status->text().startsWith("X = 4, Y = 2, grid point"), qPrintable(status->text()));
+
+    // Live: a drag of joint 5 is analysed as it moves and is one more step.
+    bar->findChild<QCheckBox*>("DrawLive")->setChecked(true);
+    bar->findChild<QAction*>("DrawSelect")->trigger();
+    Drag(canvas, {11, 0}, {12, 0});
+    QCOMPARE(s.model.JointCoords(5, 1), 12.0f);
+    QCOMPARE(bar->Mode().LiveResults().AnalysisStatus, kAnalysisComplete);
+    QVERIFY(!s.window.Commands().Session().ResultsShown());  // the menus stay as they were
+
+    for (int step = 0; step < 3; ++step) s.window.Action(MenuItem::MnuEditUndo)->trigger();
+    QCOMPARE(FileText(s.model), portal);
+    QVERIFY(!s.window.Commands().HasUnsavedChanges());
+    s.window.DrawAction()->trigger();
+    QVERIFY(bar->isHidden() && !bar->Active());
   }
 
  private:

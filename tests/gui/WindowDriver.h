@@ -39,11 +39,6 @@ inline void TypeInOrder(QWidget* dialog, QStringList texts) {
     if (!Field(dialog, n)->isHidden() && !Field(dialog, n)->isReadOnly())
       Type(dialog, n, texts.takeFirst());
 }
-// The text the list window's grid shows in data row `row` (1..) and column `col`.
-inline QString Cell(QWidget* list, int row, int col) {
-  QAbstractItemModel* grid = list->findChild<QTableView*>("Grid1")->model();
-  return grid->data(grid->index(row - 1, col)).toString();
-}
 inline std::string Example(const char* name) {
   return SourcePath(std::string("examples/") + name + ".str");
 }
