@@ -1,5 +1,6 @@
-// The menus of each phase of the program for the data at hand, where each menu item leads, and
-// what its key does in each phase.
+// The menus of each phase of the program for the data at hand, their access keys, and what a menu
+// item's key does in each phase (where each data menu leads is walked window by window in
+// tests/gui/AccessibleTreeTest.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,10 +8,8 @@
 #include <string>
 
 #include "app/MainLabels.h"
-#include "app/MenuRoutes.h"
 #include "app/MenuState.h"
 #include "app/ProjectCommandsFixture.h"
-#include "editors/DataWindows.h"
 #include "support/Golden.h"
 
 namespace stavelorn {
@@ -82,26 +81,6 @@ TEST(MenuState, EachPhaseOverATableOfProjectsMatchesTheCheckedFile) {
     text += "showing results:" + Changes(MenuState(Phase::ShowingResults, m)) + "\n";
   }
   testing::ExpectGoldenFile(text, "tests/app/golden/menu-states.txt");
-}
-
-// Every data menu item opens the list window of its own data, with a preview exactly where the
-// controller asks for one; results items open their results windows.
-TEST(MenuRoutes, EachDataMenuOpensItsOwnListWindow) {
-  ModelStore model = testing::FullModel("PFrame");
-  ScriptedMessages messages;
-  int dataWindows = 0, resultsWindows = 0;
-  for (const MenuItemInfo& info : MenuItems()) {
-    const MenuRoute route = RouteOf(info.Item);
-    if (route.Target == MenuTarget::ResultsWindow) ++resultsWindows;
-    if (route.Target != MenuTarget::DataWindow) continue;
-    ++dataWindows;
-    DataWindow window = MakeDataWindow(route.Window, model, messages);
-    EXPECT_EQ(window.Editor->Window().Id, route.Window);
-    EXPECT_EQ(static_cast<bool>(window.DrawPreview), window.Editor->Window().Preview);
-  }
-  EXPECT_EQ(dataWindows, 9);
-  EXPECT_EQ(resultsWindows, 3);
-  EXPECT_THROW(MakeDataWindow(FormId::Disp, model, messages), std::invalid_argument);
 }
 
 // Access keys for a menu whose captions begin alike: a caption's own mark stays, the others take
