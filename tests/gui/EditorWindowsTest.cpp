@@ -43,8 +43,7 @@ class EditorWindowsTest : public QObject {
 
  private slots:
   // A new plane frame typed in: the title dialog's type and title, two joints (the first with
-  // every restraint box ticked) with Next between them and OK after the last, and a material
-  // (a member load's kind picked from its dialog's list is the load cases' test below).
+  // every restraint box ticked) with Next between them and OK after the last, and a material.
   void whatIsTypedIntoTheDialogsIsStored() {
     ModelStore model;
     ScriptedMessages messages;
