@@ -2,6 +2,8 @@
 // headless Chromium, and pages each in a browser context (storage included) of its own, so that
 // no project kept by an earlier test comes back into a page while it works.
 import { before, after } from 'node:test';
+import { readFileSync, readdirSync, rmSync } from 'node:fs';
+import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { serveSite } from '../serve.mjs';
 
@@ -47,3 +49,21 @@ export async function openPage(query = '', { width = 1000, height = 900, downloa
 
 // Waits until the page's engine has answered what it was asked.
 export const idle = (page) => page.waitForFunction(() => document.body.getAttribute('aria-busy') !== 'true');
+
+// Clicks the element and waits until the page's engine has answered.
+export async function click(page, selector) {
+  await page.click(selector);
+  await idle(page);
+}
+
+// The file Save downloads into `downloads` (the page opened with it, and without file pickers).
+export async function savedFile(page, downloads) {
+  for (const f of readdirSync(downloads)) rmSync(join(downloads, f));
+  await click(page, '#save');
+  for (let tries = 0; tries < 100; ++tries) {
+    const done = readdirSync(downloads).filter((f) => !f.endsWith('.crdownload'));
+    if (done.length) return readFileSync(join(downloads, done[0]), 'utf8');
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  throw new Error('nothing was downloaded');
+}

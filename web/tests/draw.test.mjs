@@ -5,10 +5,10 @@
 // example's.
 import { after, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { openPage } from './browser.mjs';
+import { openPage, savedFile } from './browser.mjs';
 
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
 const downloads = mkdtempSync(join(tmpdir(), 'stavelorn-drawn-'));
@@ -123,15 +123,7 @@ test('the portal frame drawn with the mouse from New Project is the example; und
     await typeForms(page, { 2: value });
   }
 
-  for (const f of readdirSync(downloads)) rmSync(join(downloads, f));
-  await page.click('#save');
-  let saved = '';
-  for (let tries = 0; tries < 100 && !saved; ++tries) {
-    const done = readdirSync(downloads).filter((f) => !f.endsWith('.crdownload'));
-    if (done.length) saved = readFileSync(join(downloads, done[0]), 'utf8');
-    else await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-  assert.equal(sortedLines(saved), sortedLines(example));
+  assert.equal(sortedLines(await savedFile(page, downloads)), sortedLines(example));
 
   assert.deepEqual(errors, []);
   await context.close();
