@@ -72,7 +72,8 @@ const Case kCases[] = {
      "member 1: EA/L = 4.0E+07 against 12EI/L³ = 1.9E-05, a ratio of 2.1E+12", true},
     {"truss square without a diagonal", kSquareWithoutDiagonal, Verdict::Mechanism, 0,
      "can move in X without resistance", false},
-    {"shallow two-bar truss", testing::kShallowTwoBarTruss, Verdict::Single, 0, "", false},
+    {"shallow two-bar truss", testing::SmallProject("shallow-two-bar-truss"), Verdict::Single, 0,
+     "", false},
 };
 
 TEST(Conditioning, EachPrecisionGivesItsOwnVerdict) {

@@ -14,6 +14,7 @@
 #include "analysis/SupportResults.h"
 #include "support/CaseNames.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -66,13 +67,11 @@ TEST(ElasticSupport, ACantileverOnSpringsAddsEachSpringsFlexibility) {
   }
 }
 
+// A simple beam of 10 on springs of 1000 at both ends, 20 down at its middle
+// (beam-on-two-springs.str).
 TEST(ElasticSupport, BeamOnTwoEqualSpringsSettlesAsARigidBodyByPOverTwoK) {
   const double P = 20, L = 10, k = 1000;
-  const ModelStore model = ModelFromText(
-      "\"s\",\"Beam\"\n\"Joints\",3\n0\n5\n10\n\"Supports\",2\n1,1,0\n3,1,0\n"
-      "\"Support Springs\",2\n1,1,1000\n3,1,1000\n\"Materials\",1\n2E+08,1.2E-05\n"
-      "\"Cross-Sections\",1\n0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint "
-      "Loads\",1\n2,-20,0\n");
+  const ModelStore model = ModelFromText(testing::SmallProject("beam-on-two-springs"));
   const StructureResults r = Solved(model);
   for (int joint : {1, 3}) {
     EXPECT_NEAR(DisplacementInGlobalAxes(model, r, joint, 1), -P / (2 * k), 1e-7);
@@ -84,13 +83,11 @@ TEST(ElasticSupport, BeamOnTwoEqualSpringsSettlesAsARigidBodyByPOverTwoK) {
 
 // A beam from (0,0) to (10,0) pinned at joint 1, on a roller at joint 3 turned by 30 degrees
 // (the roller's surface rises at 30 degrees, its reaction along the turned y'), loaded by P down
-// at joint 2 (5,0). Statics: the roller's reaction R = P/(2 cos 30) along y' = (-sin, cos).
+// at joint 2 (5,0) (frame-on-an-inclined-roller.str). Statics: the roller's reaction
+// R = P/(2 cos 30) along y' = (-sin, cos).
 TEST(ElasticSupport, FrameOnARollerInclinedAtThirtyDegrees) {
   const double P = 12, c = std::cos(kPi / 6), s = std::sin(kPi / 6), R = P / (2 * c);
-  const ModelStore model = ModelFromText(
-      "\"i\",\"PFrame\"\n\"Joints\",3\n0,0\n5,0\n10,0\n\"Supports\",2\n1,1,1,0\n3,0,1,0\n"
-      "\"Support Angles\",1\n3,30\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n"
-      "0.01,0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint Loads\",1\n2,0,-12,0\n");
+  const ModelStore model = ModelFromText(testing::SmallProject("frame-on-an-inclined-roller"));
   const StructureResults r = Solved(model);
   const double tolerance = 1e-5 * P;
   EXPECT_NEAR(ReactionInSupportAxes(model, r, 3, 1), 0, tolerance);

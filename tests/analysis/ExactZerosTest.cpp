@@ -15,6 +15,7 @@
 #include "model/ProjectFile.h"
 #include "support/CaseNames.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -69,12 +70,10 @@ TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZ
 }
 
 // A zero by statics at a joint's last coordinate: the middle support of two equal spans under
-// equal loads does not turn, and that rotation reads 0 where single precision leaves round-off.
+// equal loads (two-equal-spans.str) does not turn, and that rotation reads 0 where single
+// precision leaves round-off.
 TEST(ExactZeros, TheLastCoordinateOfAJointReadsItsZeroToo) {
-  ModelStore beam = testing::ModelFromText(
-      R"("Two spans","Beam", "Joints",3, 0, 3.7, 7.4, "Supports",3, 1,1,0, 2,1,0, 3,1,0, )"
-      R"("Materials",1, 2.1E+08,0, "Cross-Sections",1, 1.3E-04, "Members",2, 1,2,1,1, 2,3,1,1, )"
-      R"("Member Loads",2, 1,3,1.3,0,0,0, 2,3,1.3,0,0,0)");
+  ModelStore beam = testing::ModelFromText(testing::SmallProject("two-equal-spans"));
   const StructureResults single = Analyze(beam);
   const AnalysisRun run = CheckAndAnalyze(beam);
   const int middle = run.Results.CoordNumbers(4);  // joint 2's rotation

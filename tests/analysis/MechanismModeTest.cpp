@@ -16,7 +16,7 @@ using testing::ModelFromText;
 
 struct Mechanism {
   const char* name;
-  const char* text;
+  std::string text;
   int status;
   // A coordinate the mode must move by `value` (closed-form rigid-body motion), as joint, k.
   int joint, k;
@@ -26,11 +26,11 @@ struct Mechanism {
 
 const Mechanism kMechanisms[] = {
     // Turns about its one support: joint 2 rises by L times the rotation.
-    {"beam on one roller", testing::kBeamOnOneRoller, kNotStable, 2, 2, 0.25,
+    {"beam on one roller", testing::SmallProject("beam-on-one-roller"), kNotStable, 2, 2, 0.25,
      "Joint 2 can move in Y without resistance"},
     // A pin-ended column hung from a pin carries no shear: its foot swings sideways freely.
-    {"column hinged at both ends", testing::kColumnHingedAtBothEnds, kSolutionFailed, 1, 1, 1,
-     "Joint 1 can move in X without resistance"},
+    {"column hinged at both ends", testing::SmallProject("column-hinged-at-both-ends"),
+     kSolutionFailed, 1, 1, 1, "Joint 1 can move in X without resistance"},
     // Held against deflection and bending at both ends, it turns about its axis as a whole.
     {"grid girder free to twist",
      R"("G","Grid", "Joints",2, 0,0, 6,0, "Supports",2, 1,1,0,1, 2,1,0,1, )"
@@ -45,8 +45,9 @@ const Mechanism kMechanisms[] = {
      R"(0.01,0.0002, "Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1, "Member Releases",1, 2,3, )"
      R"("Joint Loads",1, 2,1,-1,0)",
      kSolutionFailed, 0, 0, 0, "without resistance"},
-    {"unbraced panel beside an over-braced one", testing::kOverBracedBesideUnbraced,
-     kSolutionFailed, 0, 0, 0, "without resistance"},
+    {"unbraced panel beside an over-braced one",
+     testing::SmallProject("over-braced-beside-unbraced"), kSolutionFailed, 0, 0, 0,
+     "without resistance"},
 };
 
 class MechanismModeTest : public ::testing::TestWithParam<Mechanism> {};
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Models, MechanismModeTest, ::testing::ValuesIn(kMechani
 // Once its support also holds the rotation, the beam is a cantilever: the mode of the unstable
 // analysis before must not outlive it.
 TEST(MechanismMode, IsGoneOnceTheStructureIsStable) {
-  ModelStore model = ModelFromText(testing::kBeamOnOneRoller);
+  ModelStore model = ModelFromText(testing::SmallProject("beam-on-one-roller"));
   ASSERT_FALSE(CheckAndAnalyze(model, 0).Results.MechanismMode.empty());
   model.Supports(1, 3) = 1;
   const StructureResults stable = CheckAndAnalyze(model, 0).Results;

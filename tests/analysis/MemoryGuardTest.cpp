@@ -22,8 +22,8 @@ TEST(MemoryGuard, RefusesAnAnalysisOnlyWhenItsMatricesDoNotFit) {
   } cases[] = {
       {PlaneFrameGrid(2, 30), AnalysisPrecision::Single, band + full, "270 unknowns"},
       {PlaneFrameGrid(2, 30), AnalysisPrecision::Double, band, "270 unknowns"},
-      {testing::ModelFromText(testing::kBeamOnOneRoller), AnalysisPrecision::Single,
-       3 * 3 * sizeof(double), "3 unknowns"},
+      {testing::ModelFromText(testing::SmallProject("beam-on-one-roller")),
+       AnalysisPrecision::Single, 3 * 3 * sizeof(double), "3 unknowns"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(MemoryRefusal(c.model, c.needed, c.precision), "") << c.unknowns;

@@ -1,6 +1,6 @@
 // Grading a class: twelve answers files against two variants of the roof truss and a key of five
-// quantities give the gradebook worked out by hand below, the summary counts each slip once per
-// student, and no feedback file holds a value of the key.
+// quantities give the gradebook worked out by hand (golden/gradebook.csv), the summary counts each
+// slip once per student, and no feedback file holds a value of the key.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -174,23 +174,9 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
                "--feedback", (dir / "feedback").string()});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out,
-            "student,project,checked,right,score,slip,reason\n"
-            "ada,truss-01.str,35,35,100.0,,\n"
-            "ben,truss-01.str,35,34,97.1,sign,\n"
-            "cat,truss-01.str,35,33,94.3,sign,\n"
-            "dan,truss-01.str,35,19,54.3,local-global,\n"
-            "eve,truss-01.str,35,22,62.9,,\n"
-            "fay,truss-01.str,35,31,88.6,,\n"
-            "gus,truss-01.str,35,35,100.0,,answer 2 (L of member 1) repeats answer 1: the copy "
-            "is not judged\n"
-            "hal,truss-01.str,35,19,54.3,,\"answer 3 (k of member 5) expected 4 rows, found 3\"\n"
-            "ivy,,0,0,0.0,,\"not JSON: line 1: expected a value (a number, string, list, object "
-            "or null)\"\n"
-            "jon,truss-09.str,0,0,0.0,,\"no project \"\"truss-09.str\"\" in the variants "
-            "folder\"\n"
-            "kim,truss-01.str,35,33,94.3,swapped-coordinates,\n"
-            "lee,truss-02.str,35,35,100.0,,\n");
+  // The gradebook worked out by hand from the students above (compared as it stands, never
+  // rewritten by a golden-file update).
+  EXPECT_EQ(run.out, testing::ReadWholeFile(testing::SourcePath("tests/cli/golden/gradebook.csv")));
 
   // Each slip once per student who made it; [k]'s first entry is wrong for ben, dan and hal, {d}'s
   // first two for eve and kim; each quantity's share of the ten judged students wholly right.
@@ -224,12 +210,11 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
       EXPECT_EQ(text.find(value), std::string::npos) << value << " in " << text;
   }
   EXPECT_EQ(files, 12);
+  // Ben's [k] is wrong by its sign, his {d} right (the verdicts' words are the answer checks').
   const JsonValue ben = ParseJson(testing::ReadWholeFile((dir / "feedback" / "ben.json").string()));
-  EXPECT_EQ(ben["score"].text, "97.1");
   EXPECT_EQ(ben["quantities"][2]["allRight"].text, "false");
   EXPECT_EQ(ben["quantities"][3]["allRight"].text, "true");
   EXPECT_EQ(ben["items"][2]["slip"].text, "sign");
-  EXPECT_EQ(ben["items"][2]["hint"].text, "check the direction of the EA/L term");
 
   // --only overrides the key: ada's L of member 2 is now judged.
   const auto only = RunTool({"--grade", answers, variants, "--only", "L:1,L:2"});

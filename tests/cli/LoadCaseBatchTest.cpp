@@ -15,8 +15,6 @@ namespace {
 using testing::RunTool;
 using testing::ScratchFile;
 
-const char* const kFrame = testing::kThreeCaseFrame;
-
 // The text of the first "key": [...] array of `json` at or after `from`.
 std::string ArrayAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
   const std::size_t start = json.find("\"" + key + "\": [", from);
@@ -25,7 +23,7 @@ std::string ArrayAfter(const std::string& json, const std::string& key, std::siz
 }
 
 TEST(LoadCaseBatch, TheChosenCaseFillsTheTopLevelAndTheCasesStayAsTheyAre) {
-  const std::string file = ScratchFile("frame-cases.str", kFrame);
+  const std::string file = ScratchFile("frame-cases.str", testing::kThreeCaseFrame);
   const testing::ToolRun first = RunTool({"--json", file});
   ASSERT_EQ(first.status, kExitComplete) << first.err;
   const std::size_t cases = first.out.find("\"loadCases\"");
@@ -46,35 +44,9 @@ TEST(LoadCaseBatch, TheChosenCaseFillsTheTopLevelAndTheCasesStayAsTheyAre) {
       << "the first case without --case";
 }
 
-TEST(LoadCaseBatch, AnUnknownNameIsRefusedNamingTheCasesAndOneCaseHasNoEnvelope) {
-  const std::string file = ScratchFile("frame-cases.str", kFrame);
-  const testing::ToolRun unknown = RunTool({"--case", "Snow", file});
-  EXPECT_EQ(unknown.status, kExitRejected);
-  EXPECT_NE(unknown.err.find("\"Snow\" (it has Dead, Live, Wind, 1.2D+1.6L, 1.2D+L+W)"),
-            std::string::npos)
-      << unknown.err;
-  EXPECT_TRUE(unknown.out.empty());
-
-  // Without --case the report holds every case and the envelopes (the checked file below).
-  const testing::ToolRun one = RunTool({"--case", "Wind", file});
-  ASSERT_EQ(one.status, kExitComplete) << one.err;
-  EXPECT_EQ(one.out.find("Envelopes over"), std::string::npos);
-  EXPECT_NE(one.out.find("Results of Analysis"), std::string::npos);
-}
-
-// The whole report of every case with the diagrams, checked by eye: each case's, combination's
-// and the envelopes' heading after two blank lines, as every heading, and the diagrams naming
-// the case they are of.
-TEST(LoadCaseBatch, TheReportOfEveryCaseMatchesItsCheckedFile) {
-  const std::string file = ScratchFile("frame-cases.str", kFrame);
-  const testing::ToolRun every = RunTool({"--diagrams", file});
-  ASSERT_EQ(every.status, kExitComplete) << every.err;
-  testing::ExpectGoldenFile(every.out, "tests/cli/golden/three-case-frame.txt");
-}
-
 // --trail follows a chosen case with its own {P} and {d}; a combination has none and says so.
 TEST(LoadCaseBatch, TheTrailIsOfTheChosenCaseAndACombinationSaysItHasNone) {
-  const std::string file = ScratchFile("frame-cases.str", kFrame);
+  const std::string file = ScratchFile("frame-cases.str", testing::kThreeCaseFrame);
   const testing::ToolRun dead = RunTool({"--json", "--trail", "--case", "Dead", file});
   const testing::ToolRun wind = RunTool({"--json", "--trail", "--case", "Wind", file});
   ASSERT_EQ(wind.status, kExitComplete) << wind.err;
@@ -85,18 +57,6 @@ TEST(LoadCaseBatch, TheTrailIsOfTheChosenCaseAndACombinationSaysItHasNone) {
   EXPECT_EQ(combined.out.find("\"trail\""), std::string::npos);
   EXPECT_NE(combined.err.find("has no step-by-step solution of its own"), std::string::npos)
       << combined.err;
-}
-
-// A misspelt label is skipped as ever, and now said so.
-TEST(LoadCaseBatch, ASkippedLabelIsNamedOnTheErrorStream) {
-  const std::string file = ScratchFile(
-      "frame-misspelt.str", std::string(kFrame).replace(std::string(kFrame).find("\"Load Case\",3"),
-                                                        13, "\"Load case\",3"));
-  const testing::ToolRun run = RunTool({"--json", file});
-  EXPECT_EQ(run.status, kExitComplete) << "Wind's joint load lands in case 2";
-  EXPECT_NE(run.err.find("the section label \"Load case\" is not one this program knows"),
-            std::string::npos)
-      << run.err;
 }
 
 }  // namespace

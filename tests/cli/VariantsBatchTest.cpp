@@ -1,6 +1,7 @@
 // --variants on the command line: the variants and their key written into a new folder, named on
-// standard output, in the units asked for; a folder that holds anything refused with exit 2 (the
-// usage errors of its options are among the batch tool's refusals).
+// standard output, in the units asked for (a folder that holds anything is refused by the writer,
+// with the exit status the tool returns, in the class variants' test; the usage errors of its
+// options are among the batch tool's refusals).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,7 +24,7 @@ std::string Template() {
                       "\"kN\",\"m\",\"C\"\r\n");
 }
 
-TEST(VariantsBatch, WritesTheVariantsInTheUnitsAskedForAndNeverIntoAFolderThatHoldsAnything) {
+TEST(VariantsBatch, WritesTheVariantsInTheUnitsAskedFor) {
   const std::string folder = (fs::path(Template()).parent_path() / "class").string();
   fs::remove_all(folder);
   const testing::ToolRun run =
@@ -39,11 +40,6 @@ TEST(VariantsBatch, WritesTheVariantsInTheUnitsAskedForAndNeverIntoAFolderThatHo
     EXPECT_EQ(std::fmod(height, 250.0f), 0.0f) << height;
     EXPECT_TRUE(height >= 2500 && height <= 3500) << height;
   }
-  const std::string key = testing::ReadWholeFile(folder + "/key.json");
-  const testing::ToolRun again = RunTool({"--variants", "2", Template(), folder});
-  EXPECT_EQ(again.status, 2);
-  EXPECT_NE(again.err.find("is not an empty folder"), std::string::npos) << again.err;
-  EXPECT_EQ(testing::ReadWholeFile(folder + "/key.json"), key);
   fs::remove_all(folder);
 }
 

@@ -38,15 +38,13 @@ struct DrawnMode {
   }
 };
 
-// A pinned column 5 long, up the Y axis, buckles in half a sine wave: every drawn point of its
-// axis stands off by the magnification times sin(πy/L), all to one side. Its joints do not move,
-// so the magnification (a tenth of the structure for the largest translation, on the 1-2-5 series
-// of the deformed shape) is set by the joints inside the member.
+// A pinned column 5 long (pinned-column.str), up the Y axis, buckles in half a sine wave: every
+// drawn point of its axis stands off by the magnification times sin(πy/L), all to one side. Its
+// joints do not move, so the magnification (a tenth of the structure for the largest translation,
+// on the 1-2-5 series of the deformed shape) is set by the joints inside the member.
 TEST(BucklingModeDrawingTest, APinnedColumnBucklesInHalfASineWave) {
   const ModelStore column = ModelFromText(
-      "\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,5\n\"Supports\",2\n1,1,1,0\n2,1,0,0\n"
-      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n\"Members\",1\n1,2,1,1\n"
-      "\"Joint Loads\",1\n2,0,-100,0\n");
+      testing::ReadWholeFile(testing::SourcePath("tests/graphics/golden/pinned-column.str")));
   for (int segments : {2, 4, 8}) {
     const DrawnMode drawn(column, segments);
     ASSERT_EQ(drawn.loads.Modes.size(), 1u);

@@ -1,6 +1,6 @@
 // The beam's moment diagram, read back from its recorded strokes: the sagging 9 (wL^2/8) of a
-// simple span stands at mid-span above the beam, labelled, with the legend naming the side (a
-// frame's diagrams are in the golden drawings).
+// simple span of 6 under 2 (simple-beam-uniform.str) stands at mid-span above the beam, labelled,
+// with the legend naming the side (a frame's diagrams are in the golden drawings).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,14 +21,8 @@ bool HasText(const RecordingCanvas& canvas, const std::string& part) {
 }
 
 TEST(DiagramDrawing, TheSaggingMomentOfABeamStandsAboveItsMiddle) {
-  const ModelStore model = testing::ModelFromText(R"("t","Beam"
-"Joints",2, 0, 6
-"Supports",2, 1,1,0, 2,1,0
-"Materials",1, 200000000,0.000012
-"Cross-Sections",1, 0.0001
-"Members",1, 1,2,1,1
-"Member Loads",1, 1,3,2,0,0,0
-)");
+  const ModelStore model = testing::ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/graphics/golden/simple-beam-uniform.str")));
   const StructureResults results = Analyze(model);
   ASSERT_EQ(results.AnalysisStatus, kAnalysisComplete);
   RecordingCanvas canvas;

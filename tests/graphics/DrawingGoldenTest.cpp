@@ -3,7 +3,8 @@
 // begins. The models cover every support symbol in each position that turns it, each joint-load
 // and settlement figure of either sign, every member-load kind of every type, hinges, record
 // labels and numbers, deformed shapes and mechanism modes, local axes, the diagrams of each
-// quantity family and the member window. STAVELORN_UPDATE_GOLDEN=1 rewrites the dumps.
+// quantity family and the member window, each model the project file golden/NAME.str named below.
+// STAVELORN_UPDATE_GOLDEN=1 rewrites the dumps.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -77,136 +78,59 @@ void ExpectGolden(const std::string& name, const std::string& text) {
 // support on the right; joint loads of both signs in both halves, some below one (a sign test
 // must not take them for zero); releases, a settlement, a temperature change and a fabrication
 // error, labelled in named units.
-const char kPlaneFrame[] = R"("t","PFrame"
-"Joints",5, 0,0, 0,6, 8,6, 8,0, 0,3
-"Supports",5, 1,1,1,1, 5,1,1,1, 2,0,1,0, 3,1,1,0, 4,1,0,0
-"Members",4, 1,5,1,1, 5,2,1,1, 2,3,1,1, 4,3,1,1
-"Member Releases",2, 3,3, 4,1
-"Joint Loads",2, 2,10,-5,0.3, 3,-4,0.6,-2
-"Support Displacements",1, 1,0.01,-0.02,0.003
-"Temperature Changes",1, 1,20
-"Fabrication Errors",1, 4,0.01
-"Units",1, "kN","m","C"
-)";
+const char kPlaneFrame[] = "plane-frame";
 
 // Every member-load kind of a plane frame, of either sign, on a level, a sloping (3-4-5) and a
 // hanging member, a linear one falling to zero; loads beyond their member, loads of zero and kinds
 // a plane frame does not carry draw nothing.
 // Fixed walls on the right, at the top and in the middle, a support pattern with no symbol, and
 // joint loads of the signs the first model lacks on either half.
-const char kPlaneLoads[] = R"("t","PFrame"
-"Joints",6, 0,0, 8,0, 12,3, 12,-3, 6,3, 6,0
-"Supports",4, 3,1,1,1, 5,1,1,1, 6,1,1,1, 4,1,0,1
-"Members",3, 1,2,1,1, 2,3,1,1, 3,4,1,1
-"Joint Loads",2, 1,-7,0,0, 4,0.7,0,0
-"Member Loads",17, 1,1,0,0,3,0, 1,4,2,0,5,1, 1,1,10,0,2,0, 1,2,-5,0,4,0, 1,3,2,0,1,3, 1,5,-6,0,6,0, 2,4,1,-3,0,0, 2,6,0.5,0,1,1, 2,1,-8,0,2.5,0, 2,2,0.4,0,1,0, 3,3,-2,0,0,0, 3,4,0,3,0,0, 3,5,0.6,0,2,0, 1,1,10,0,12,0, 1,3,10,0,6,5, 1,7,10,0,5,0, 1,8,10,0,5,0
-)";
+const char kPlaneLoads[] = "plane-member-loads";
 
 // Two joints at one spot, a member of no length between them and a load on it: the view is the
 // square of 200 about the origin, and the load is not drawn.
-const char kCoincident[] = R"("t","PFrame"
-"Joints",2, 3,4, 3,4
-"Members",1, 1,2,1,1
-"Member Loads",1, 1,1,5,0,0,0
-)";
+const char kCoincident[] = "coincident-joints";
 
 // A beam on a roller, a roller and a fixed end, hinged at the middle roller, analysed: the
 // settled roller and the supports drawn again where they moved, the deformed shape and beam loads
 // of both signs.
-const char kBeam[] = R"("t","Beam"
-"Joints",3, 0, 6, 10
-"Supports",3, 1,1,0, 2,1,0, 3,1,1
-"Materials",1, 2E+08,0
-"Cross-Sections",1, 1E-04
-"Members",2, 1,2,1,1, 2,3,1,1
-"Member Releases",1, 1,2
-"Joint Loads",2, 2,-3,0, 3,0.4,-2
-"Member Loads",2, 1,3,5,0,0,0, 2,1,-10,0,2,0
-"Support Displacements",1, 2,-0.005,0
-)";
+const char kBeam[] = "beam";
 
 // A truss with loads in its upper and lower halves, a hinged support, a roller on the floor and
 // one against a wall, analysed.
-const char kTruss[] = R"("t","PTruss"
-"Joints",4, 0,0, 4,3, 8,0, 4,-2
-"Supports",3, 1,1,1, 3,0,1, 4,1,0
-"Materials",1, 2E+08,0
-"Cross-Sections",1, 0.01
-"Members",5, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,1,1,1, 2,4,1,1
-"Joint Loads",4, 2,5,-10, 4,-3,0.6, 2,0,0.7, 3,0,-4
-)";
+const char kTruss[] = "plane-truss";
 
 // A grid of two members at a right angle, fixed at one end and on a roller at the other, with
 // the joint loads and member loads a grid takes (a torque among them), analysed.
-const char kGrid[] = R"("t","Grid"
-"Joints",3, 0,0, 6,0, 6,4
-"Supports",2, 1,1,1,1, 3,1,0,0
-"Materials",1, 2E+08,8E+07,0
-"Cross-Sections",1, 1E-04,5E-05
-"Members",2, 1,2,1,1, 2,3,1,1
-"Joint Loads",1, 2,-20,0.5,-3
-"Member Loads",5, 1,1,10,0,3,0, 1,2,6,0,2,0, 2,3,2,0,0,0, 2,7,0.4,0,2,0, 1,4,0,-3,0,0
-)";
+const char kGrid[] = "grid";
 
 // A space frame with a rolled column: a fixed base, a pinned and a rolling support, joint forces
 // and couples, a settlement, a hinge, a member shorter than a length unit and the member loads of
 // both bending planes, analysed.
-const char kSpaceFrame[] = R"("t","SFrame"
-"Joints",4, 0,0,0, 0,4,0, 5,4,0, 5,4,0.8
-"Supports",3, 1,1,1,1,1,1,1, 3,1,1,1,0,0,0, 4,0,1,0,0,0,0
-"Materials",1, 2E+08,8E+07,0
-"Cross-Sections",1, 0.01,2E-04,1E-04,5E-05
-"Members",3, 1,2,1,1,30, 2,3,1,1,0, 3,4,1,1,0
-"Member Releases",1, 2,1
-"Joint Loads",1, 2,10,0,0.3,0,0,-4
-"Member Loads",7, 2,8,5,0,2,0, 2,9,-3,0,3,0, 2,10,2,0,0,0, 3,11,1,-2,0,0, 2,7,-4,0,1,0, 3,5,0.6,0,0.5,0, 1,6,2,0,0,0
-"Support Displacements",1, 1,0,-0.01,0,0.002,0,0
-)";
+const char kSpaceFrame[] = "space-frame";
 
 // A space truss tetrahedron on two pins and a roller at its apex (the highest joint: the roller
 // stands above it), loaded there, analysed.
-const char kSpaceTruss[] = R"("t","STruss"
-"Joints",4, 0,0,0, 4,0,0, 0,0,4, 2,5,2
-"Supports",3, 1,1,1,1, 2,1,1,1, 4,0,1,0
-"Materials",1, 2E+08,0
-"Cross-Sections",1, 0.01
-"Members",6, 1,4,1,1, 2,4,1,1, 3,4,1,1, 1,2,1,1, 2,3,1,1, 3,1,1,1
-"Joint Loads",1, 4,5,-10,2
-)";
+const char kSpaceTruss[] = "space-truss";
 
 // A frame with a single pin, turning about it, and a grid on a single roller, which can also
 // turn: both mechanisms.
-const char kFrameMechanism[] = R"("t","PFrame"
-"Joints",2, 0,0, 0.4,0.3
-"Supports",1, 1,1,1,0
-"Materials",1, 2E+08,0
-"Cross-Sections",1, 0.01,1E-04
-"Members",1, 1,2,1,1
-)";
-const char kGridMechanism[] = R"("t","Grid"
-"Joints",2, 0,0, 4,0
-"Supports",1, 1,1,0,0
-"Materials",1, 2E+08,8E+07,0
-"Cross-Sections",1, 1E-04,5E-05
-"Members",1, 1,2,1,1
-)";
+const char kFrameMechanism[] = "frame-mechanism";
+const char kGridMechanism[] = "grid-mechanism";
 
 // A portal frame under a side load and beam loads of each form, partial ones among them, for its
 // elastic curves, its diagrams and the member window.
-const char kPortal[] = R"("t","PFrame"
-"Joints",4, 0,0, 0,4, 6,4, 6,0
-"Supports",2, 1,1,1,1, 4,1,1,0
-"Materials",1, 2E+08,0
-"Cross-Sections",1, 0.01,1E-04
-"Members",3, 1,2,1,1, 2,3,1,1, 4,3,1,1
-"Joint Loads",1, 2,20,0,0
-"Member Loads",5, 2,3,10,0,0,3, 2,1,-5,0,4,0, 2,4,0,-4,3,0, 2,2,6,0,2,0, 2,6,2,0,0,0
-)";
+const char kPortal[] = "portal";
 
 using testing::AnalysedModel;
 
-AnalysedModel Drawable(const char* text, bool analyse) {
-  AnalysedModel drawn{*text != 0 ? ModelFromText(text) : ModelStore(), {}};
+// The model tests/graphics/golden/NAME.str (none for ""), analysed when asked.
+AnalysedModel Drawable(const std::string& name, bool analyse) {
+  AnalysedModel drawn{
+      name.empty()
+          ? ModelStore()
+          : ModelFromText(ReadWholeFile(SourcePath("tests/graphics/golden/" + name + ".str"))),
+      {}};
   if (analyse) drawn.Results = CheckAndAnalyze(drawn.Model, 0).Results;
   return drawn;
 }

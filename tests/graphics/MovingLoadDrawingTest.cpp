@@ -23,12 +23,10 @@ std::vector<Stroke> Texts(const RecordingCanvas& canvas, const std::string& text
 }
 
 TEST(MovingLoadDrawing, TheTrainStandsOnThePathWhereItGivesItsExtreme) {
-  // A beam of 10 from x = 0 to 10; the loads of 20 and 30 at 3 and 5 (the first load at 3), a
-  // third 40 beyond the path's end drawn nowhere. The drawing's x is the beam's.
+  // A beam of 10 from x = 0 to 10 (simple-span.str); the loads of 20 and 30 at 3 and 5 (the first
+  // load at 3), a third 40 beyond the path's end drawn nowhere. The drawing's x is the beam's.
   const ModelStore m = testing::ModelFromText(
-      R"("S","Beam", "Joints",2, 0, 10, "Supports",2, 1,1,0, 2,1,0, "Materials",1, 2E8,1E-5, )"
-      R"("Cross-Sections",1, 5E-4, "Members",1, 1,2,1,1)"
-      "\n");
+      testing::ReadWholeFile(testing::SourcePath("tests/graphics/golden/simple-span.str")));
   const InfluenceLine line =
       ComputeInfluenceLine(m, Analyze(m), {InfluenceKind::Internal, 1, 0, 5, DiagramQuantity::Mz})
           .Line;

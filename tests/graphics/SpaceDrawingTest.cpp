@@ -31,23 +31,10 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
   const float nan = std::numeric_limits<float>::quiet_NaN();
   // Joint 3 cannot be placed: members to it, to a joint that does not exist and from one below 1;
   // supports on a joint that does not exist and on joint 3; loads on a joint and a member that do
-  // not exist, and on the member to joint 3.
-  const char* texts[] = {R"("t","PFrame"
-"Joints",3, 0,0, 10,0, 0,3
-"Supports",2, 0,1,1,1, 3,1,1,1
-"Members",4, 1,2,1,1, 1,3,1,1, 2,99,1,1, -4,1,1,1
-"Joint Loads",2, 77,1,1,1, 1,1,1,1
-"Member Loads",2, 50,3,1,0,0,0, 2,3,1,0,0,0
-)",
-                         R"("t","SFrame"
-"Joints",3, 0,0,0, 10,0,0, 0,3,0
-"Supports",2, 0,1,1,1,1,1,1, 3,1,1,1,1,1,1
-"Members",4, 1,2,1,1,0, 1,3,1,1,0, 2,99,1,1,0, -4,1,1,1,0
-"Joint Loads",2, 77,1,1,1,1,1,1, 1,1,1,1,1,1,1
-"Member Loads",2, 50,3,1,0,0,0, 2,3,1,0,0,0
-)"};
-  for (const char* text : texts) {
-    ModelStore model = ModelFromText(text);
+  // not exist, and on the member to joint 3 (unchecked-*.str).
+  for (const char* name : {"unchecked-plane-frame", "unchecked-space-frame"}) {
+    ModelStore model = ModelFromText(
+        ReadWholeFile(SourcePath(std::string("tests/graphics/golden/") + name + ".str")));
     const std::string type = model.StructType;
     model.JointCoords(3, type == "PFrame" ? 1 : 2) = nan;
     for (int k = 1; k <= model.CoordsPerJoint; ++k) model.JointLoadValues(2, k) = nan;

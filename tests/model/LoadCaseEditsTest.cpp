@@ -6,22 +6,20 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "model/ProjectFile.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
 
-// Three cases told apart by their one joint load on joint 2: Dead -1, Live -2, Wind -3 (X).
-const char kBeam[] =
-    "\"Cases\"\r\n\"Beam\"\r\n\"Joints\",3\r\n0\r\n5\r\n10\r\n\"Supports\",3\r\n1,1,0\r\n"
-    "2,1,0\r\n3,1,0\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n\"Cross-Sections\",1\r\n0.0005\r\n"
-    "\"Members\",2\r\n1,2,1,1\r\n2,3,1,1\r\n\"Load Cases\",3\r\n\"Dead\"\r\n\"Live\"\r\n"
-    "\"Wind\"\r\n\"Load Case\",1\r\n\"Joint Loads\",1\r\n2,-1,0\r\n\"Load Case\",2\r\n"
-    "\"Joint Loads\",1\r\n2,-2,0\r\n\"Load Case\",3\r\n\"Joint Loads\",1\r\n2,-3,0\r\n"
-    "\"Load Combinations\",1\r\n\"All\",1,2,3\r\n";
+// Three cases told apart by their one joint load on joint 2: Dead -1, Live -2, Wind -3 (X), and
+// their sum "All" (three-case-beam.str).
+ModelStore Beam() {
+  return testing::ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/model/golden/three-case-beam.str")));
+}
 
 // The cases as "name=load" in order, the shown case marked with *, and the combination's factors.
 std::string Described(const ModelStore& model) {
@@ -49,41 +47,31 @@ void ExpectFileHoldsIt(ModelStore model) {
   EXPECT_EQ(Described(back), Described(model));
 }
 
+// After each edit in turn, the cases, the shown one and the factors as Described() gives them,
+// against a file checked by eye: showing Live, moving Dead last and first again, adding Snow and
+// its factor, deleting Dead and then the shown Live, renaming Wind to Gust, adding a
+// combination and deleting the first.
 TEST(LoadCaseEdits, EachEditKeepsLoadsFactorsAndTheShownCaseWithTheirNames) {
-  struct Step {
-    const char* name;
-    std::string (*edit)(ModelStore&);
-    const char* after;
+  std::string (*const edits[])(ModelStore&) = {
+      [](ModelStore& m) { return m.SelectLoadCase(2), std::string(); },
+      [](ModelStore& m) { return MoveLoadCase(m, 1, 3); },
+      [](ModelStore& m) { return MoveLoadCase(m, 3, 1); },
+      [](ModelStore& m) { return AddLoadCase(m, "Snow"); },
+      [](ModelStore& m) { return SetCombinationFactor(m, 0, 4, 5); },
+      [](ModelStore& m) { return DeleteLoadCase(m, 1); },
+      [](ModelStore& m) { return DeleteLoadCase(m, 1); },
+      [](ModelStore& m) { return RenameLoadCase(m, 1, "Gust"); },
+      [](ModelStore& m) { return AddCombination(m, "Gust only"); },
+      [](ModelStore& m) { return DeleteCombination(m, 0); },
   };
-  const Step steps[] = {
-      {"show Live", [](ModelStore& m) { return m.SelectLoadCase(2), std::string(); },
-       "Dead=-1 *Live=-2 Wind=-3 All: 1 2 3"},
-      {"move Dead last", [](ModelStore& m) { return MoveLoadCase(m, 1, 3); },
-       "*Live=-2 Wind=-3 Dead=-1 All: 2 3 1"},
-      {"move Dead first", [](ModelStore& m) { return MoveLoadCase(m, 3, 1); },
-       "Dead=-1 *Live=-2 Wind=-3 All: 1 2 3"},
-      {"add Snow", [](ModelStore& m) { return AddLoadCase(m, "Snow"); },
-       "Dead=-1 *Live=-2 Wind=-3 Snow=none All: 1 2 3 0"},
-      {"factor of Snow", [](ModelStore& m) { return SetCombinationFactor(m, 0, 4, 5); },
-       "Dead=-1 *Live=-2 Wind=-3 Snow=none All: 1 2 3 5"},
-      {"delete Dead", [](ModelStore& m) { return DeleteLoadCase(m, 1); },
-       "*Live=-2 Wind=-3 Snow=none All: 2 3 5"},
-      {"delete the shown Live", [](ModelStore& m) { return DeleteLoadCase(m, 1); },
-       "*Wind=-3 Snow=none All: 3 5"},
-      {"rename Wind", [](ModelStore& m) { return RenameLoadCase(m, 1, "Gust"); },
-       "*Gust=-3 Snow=none All: 3 5"},
-      {"add a combination", [](ModelStore& m) { return AddCombination(m, "Gust only"); },
-       "*Gust=-3 Snow=none All: 3 5Gust only: 0 0"},
-      {"delete the first combination", [](ModelStore& m) { return DeleteCombination(m, 0); },
-       "*Gust=-3 Snow=none Gust only: 0 0"},
-  };
-  ModelStore model = testing::ModelFromText(kBeam);
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.name);
-    EXPECT_EQ(step.edit(model), "");
-    EXPECT_EQ(Described(model), step.after);
+  ModelStore model = Beam();
+  std::string log;
+  for (const auto edit : edits) {
+    EXPECT_EQ(edit(model), "");
+    log += Described(model) + "\n";
     ExpectFileHoldsIt(model);
   }
+  testing::ExpectGoldenFile(log, "tests/model/golden/load-case-edits.txt");
 }
 
 TEST(LoadCaseEdits, AProjectOfOneUnnamedCaseNamesItWhenASecondComes) {
@@ -97,34 +85,27 @@ TEST(LoadCaseEdits, AProjectOfOneUnnamedCaseNamesItWhenASecondComes) {
   EXPECT_NE(before, Described(model));
 }
 
+// Each edit that would break the model is refused, saying why (against a file checked by eye),
+// and changes nothing.
 TEST(LoadCaseEdits, EditsThatWouldBreakTheModelAreRefusedChangingNothing) {
-  const ModelStore original = testing::ModelFromText(kBeam);
-  struct Refused {
-    const char* name;
-    std::string (*edit)(ModelStore&);
-    const char* says;
+  const ModelStore original = Beam();
+  std::string (*const refused[])(ModelStore&) = {
+      [](ModelStore& m) { return AddLoadCase(m, "Live"); },       // named as a case
+      [](ModelStore& m) { return RenameLoadCase(m, 1, "All"); },  // named as a combination
+      [](ModelStore& m) { return AddCombination(m, ""); },
+      [](ModelStore& m) { return AddLoadCase(m, "a\tb"); },
+      [](ModelStore& m) { return DeleteLoadCase(m, 4); },
+      [](ModelStore& m) { return MoveLoadCase(m, 1, 0); },
+      [](ModelStore& m) { return RenameCombination(m, 1, "X"); },
+      [](ModelStore& m) { return SetCombinationFactor(m, 0, 1, INFINITY); },
   };
-  const Refused refusals[] = {
-      {"a case named as a case", [](ModelStore& m) { return AddLoadCase(m, "Live"); },
-       "Load case 2 is named \"Live\" already."},
-      {"a case named as a combination", [](ModelStore& m) { return RenameLoadCase(m, 1, "All"); },
-       "A load combination is named \"All\" already."},
-      {"an empty name", [](ModelStore& m) { return AddCombination(m, ""); }, "needs a name"},
-      {"a control character", [](ModelStore& m) { return AddLoadCase(m, "a\tb"); },
-       "control characters"},
-      {"no such case", [](ModelStore& m) { return DeleteLoadCase(m, 4); }, "no load case 4"},
-      {"no such place", [](ModelStore& m) { return MoveLoadCase(m, 1, 0); }, "no load case 0"},
-      {"no such combination", [](ModelStore& m) { return RenameCombination(m, 1, "X"); },
-       "no such load combination"},
-      {"an endless factor", [](ModelStore& m) { return SetCombinationFactor(m, 0, 1, INFINITY); },
-       "finite"},
-  };
-  for (const Refused& r : refusals) {
+  std::string log;
+  for (const auto edit : refused) {
     ModelStore model = original;
-    const std::string refusal = r.edit(model);
-    EXPECT_NE(refusal.find(r.says), std::string::npos) << r.name << ": " << refusal;
-    EXPECT_EQ(Described(model), Described(original)) << r.name;
+    log += edit(model) + "\n";
+    EXPECT_EQ(Described(model), Described(original)) << log;
   }
+  testing::ExpectGoldenFile(log, "tests/model/golden/load-case-edit-refusals.txt");
   ModelStore single = testing::ExampleModel("portal-frame");
   EXPECT_EQ(DeleteLoadCase(single, 1), "A project keeps at least one load case.");
   EXPECT_TRUE(CaseHasLoads(original, 2));

@@ -18,6 +18,9 @@ constexpr const char* kE3 = " 0.000E+00;-0.000E+00";
 constexpr const char* kE3Short = " 0.000E+0;-0.000E+0";
 constexpr const char* kTwoDigit = " 00.00E+0;-00.00E+0";
 
+// The edges of each mask written by hand: signs, zeros, a rounding that carries into the next
+// power, the smallest values and those that are no number (ordinary values stand in every golden
+// report).
 TEST(NumberMask, FormatsAsWrittenByHand) {
   const struct {
     const char* mask;
@@ -26,17 +29,14 @@ TEST(NumberMask, FormatsAsWrittenByHand) {
   } cases[] = {{"@@@", 5, "  5"},
                {"@@@", -5, " -5"},
                {"@@", 100, "100"},
-               {kE4, 0.00125f, " 1.2500E-03"},
                {kE4, -0.0f, " 0.0000E+00"},
                {kE4, -9.99996f, "-1.0000E+01"},
                {kE4, 1.99996f, " 2.0000E+00"},
                {kE4, 0.0999996f, " 1.0000E-01"},
                {kE4, 1.401298E-45f, " 1.4013E-45"},
-               {kE3, 12345, " 1.235E+04"},
                {kE3Short, -20, "-2.000E+1"},
                {kE3Short, 1E-12f, " 1.000E-12"},
                {kE3Short, 9999.6f, " 1.000E+4"},
-               {kTwoDigit, 4.5f, " 45.00E-1"},
                {kTwoDigit, 0, " 00.00E+0"},
                {kTwoDigit, 99.996f, " 10.00E+1"},
                {kTwoDigit, 2.5E-11f, " 25.00E-12"},

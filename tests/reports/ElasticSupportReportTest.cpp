@@ -26,15 +26,10 @@ namespace stavelorn {
 namespace {
 
 // A beam on a pin at joint 1 and a roller at joint 3 turned by 30 degrees, joint 1 held in
-// rotation by a spring, two load cases and their sum.
+// rotation by a spring, two load cases and their sum (inclined-roller-frame.str).
 ModelStore InclinedFrame() {
-  return testing::ModelFromText(
-      "\"Beam on an inclined roller\",\"PFrame\"\n\"Joints\",3\n0,0\n5,0\n10,0\n"
-      "\"Supports\",2\n1,1,1,1\n3,0,1,0\n\"Support Springs\",1\n1,3,5000\n"
-      "\"Support Angles\",1\n3,30\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n"
-      "0.01,0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Load Cases\",2\n\"Dead\"\n\"Wind\"\n"
-      "\"Load Case\",1\n\"Joint Loads\",1\n2,0,-12,0\n\"Load Case\",2\n\"Joint Loads\",1\n"
-      "2,4,0,0\n\"Load Combinations\",1\n\"Both\",1,1\n\"Units\",1\n\"kN\",\"m\",\"C\"\n");
+  return testing::ModelFromText(testing::ReadWholeFile(
+      testing::SourcePath("tests/reports/golden/inclined-roller-frame.str")));
 }
 
 int Count(const std::string& text, const std::string& what) {

@@ -2,8 +2,6 @@
 // what those files cannot show, and the print command around the reports.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <map>
 #include <sstream>
 #include <string>
@@ -13,9 +11,7 @@
 #include "analysis/GeneratedStructures.h"
 #include "model/NumberText.h"
 #include "model/ProjectFile.h"
-#include "model/StructType.h"
 #include "reports/DiagramsReport.h"
-#include "reports/InputReport.h"
 #include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
@@ -76,7 +72,8 @@ void ExpectGolden(const std::string& text, const std::string& name) {
   testing::ExpectGoldenFile(text, "tests/reports/golden/" + name);
 }
 
-// frame-sparse: one of each table that has a row, and none of the loads on members.
+// frame-sparse: one of each table that has a row, and none of the loads on members (a section
+// without a record prints nothing, not even its heading).
 // frame-mixed-loads: no support yet (no table of them), and a point load listed before a
 // whole-span uniform one takes the full member-load table.
 // pframe-uniform: whole-span uniform loads keep the one-intensity member-load table. The
@@ -142,26 +139,6 @@ TEST(TrailReport, PrintsTheSmallFramesAsCheckedByEye) {
   PrintDiagramsReport(sframe.Model, sframe.Results, printer);
   printer.EndDocument();
   ExpectGolden(out.str(), "diagrams-sframe-kip-in.txt");
-}
-
-// A section without a record prints nothing, not even its heading: an empty project of each type
-// is its banner and its general data alone.
-TEST(InputReport, AnEmptyProjectPrintsOnlyItsGeneralData) {
-  for (const StructTypeInfo& type : AllStructTypes()) {
-    ModelStore model;
-    model.Reset();
-    model.SetStructType(type.Code);
-    std::ostringstream out;
-    TextReportPrinter printer(out);
-    PrintInputData(model, printer);
-    printer.EndDocument();
-    std::istringstream lines(out.str());
-    int headingRules = 0;
-    for (std::string line; std::getline(lines, line);)
-      headingRules += line.find_first_not_of(' ') != std::string::npos &&
-                      line.find_first_not_of(" =") == std::string::npos;
-    EXPECT_EQ(headingRules, 2) << out.str();
-  }
 }
 
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {

@@ -1,6 +1,6 @@
-// The envelope of a three-span continuous beam (spans of 6 m, EI constant) under a pattern of
-// uniform loads, against the three-moment equation worked by hand: with support moments M_B and
-// M_C, 4 M_B + M_C = -(w1 + w2) L²/4 and M_B + 4 M_C = -(w2 + w3) L²/4.
+// The envelope of a three-span continuous beam (pattern-beam.str: spans of 6 m, EI constant) under
+// a pattern of uniform loads, against the three-moment equation worked by hand: with support
+// moments M_B and M_C, 4 M_B + M_C = -(w1 + w2) L²/4 and M_B + 4 M_C = -(w2 + w3) L²/4.
 //   Dead, 10 kN/m on every span:   M_B = M_C = -36 kN·m
 //   Live 1+3, 20 kN/m on spans 1, 3: M_B = M_C = -36 kN·m
 //   Live 1+2, 20 kN/m on spans 1, 2: M_B = -84 kN·m, M_C = -24 kN·m
@@ -21,14 +21,10 @@
 namespace stavelorn {
 namespace {
 
-const char kBeam[] =
-    "\"Pattern\"\r\n\"Beam\"\r\n\"Joints\",4\r\n0\r\n6\r\n12\r\n18\r\n\"Supports\",4\r\n1,1,0\r\n"
-    "2,1,0\r\n3,1,0\r\n4,1,0\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n\"Cross-Sections\",1\r\n"
-    "0.0005\r\n\"Members\",3\r\n1,2,1,1\r\n2,3,1,1\r\n3,4,1,1\r\n"
-    "\"Load Cases\",3\r\n\"Dead\"\r\n\"Live 1+3\"\r\n\"Live 1+2\"\r\n"
-    "\"Load Case\",1\r\n\"Member Loads\",3\r\n1,3,10,0,0,0\r\n2,3,10,0,0,0\r\n3,3,10,0,0,0\r\n"
-    "\"Load Case\",2\r\n\"Member Loads\",2\r\n1,3,20,0,0,0\r\n3,3,20,0,0,0\r\n"
-    "\"Load Case\",3\r\n\"Member Loads\",2\r\n1,3,20,0,0,0\r\n2,3,20,0,0,0\r\n";
+ModelStore PatternBeam() {
+  return testing::ModelFromText(
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/pattern-beam.str")));
+}
 
 // The vertical reaction at a support (the first value of its row).
 struct ReactionExpected {
@@ -40,7 +36,7 @@ struct ReactionExpected {
 };
 
 TEST(ResultEnvelope, ThreeSpanBeamUnderPatternLoadsMatchesTheThreeMomentEquation) {
-  const ModelStore model = testing::ModelFromText(kBeam);
+  const ModelStore model = PatternBeam();
   const AnalysisRun run = CheckAndAnalyze(model, 0, false, AnalysisPrecision::Double);
   ASSERT_TRUE(run.Results.Complete()) << run.RejectionText;
   const ResultEnvelope envelope =
@@ -93,7 +89,7 @@ TEST(ResultEnvelope, ThreeSpanBeamUnderPatternLoadsMatchesTheThreeMomentEquation
 
 // The JSON names each envelope value's case in the shape of the values.
 TEST(ResultEnvelope, TheJsonHoldsEveryCaseAndTheEnvelopeInTheShapesOfTheTopLevelKeys) {
-  const ModelStore model = testing::ModelFromText(kBeam);
+  const ModelStore model = PatternBeam();
   const AnalysisRun run = CheckAndAnalyze(model, 0, false, AnalysisPrecision::Double);
   const std::string json = LoadCasesJson(model, run.LoadCases, run.Combinations, false);
   for (const char* part :
