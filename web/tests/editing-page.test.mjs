@@ -1,28 +1,57 @@
-// Editing in the page, in headless Chromium: a form refuses a typo and an overflow with the
-// desktop's message and Cancel leaves the list; Units… converts the values; a reload in the middle
-// finds the project and its history, and undoing them all saves the example's own file; the portal
-// frame goes through the page's share link into a fresh browser, and a damaged link says so.
-// (Typing whole projects in through the forms is tests/web/PageEditingTest.cpp's, drawing them
-// draw.test.mjs's.)
-import { after, test } from 'node:test';
+// Editing in the page, in headless Chromium: the portal frame typed in from New Project through
+// the entry forms gives the example's results; undo takes it back to nothing and redo to the end;
+// a reload in the middle finds the project and its history; a form refuses a typo and an
+// overflow with the desktop's message and Cancel leaves the list; Units… converts the values;
+// every example goes through the page's share link and back to its file text, the portal frame's
+// into a fresh browser, and a damaged link says so. What to type is read from the engine itself
+// (STAVELORN_ENGINE), as its Edit forms show the example's items.
+import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { address, click, openPage, savedFile } from './browser.mjs';
+import { address, click, idle, openPage, savedFile } from './browser.mjs';
+import { load } from './bundle.mjs';
 
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
+const enginePath = process.env.STAVELORN_ENGINE ?? new URL('../../build-web/stavelorn-engine.js', import.meta.url).pathname;
 const downloads = mkdtempSync(join(tmpdir(), 'stavelorn-downloads-'));
+let engine;
+
+before(async () => {
+  engine = await createRequire(import.meta.url)(enginePath)({ wasmBinary: readFileSync(enginePath.replace(/\.js$/, '.wasm')) });
+});
 after(() => {
   rmSync(downloads, { recursive: true, force: true });
 });
 
 const exampleText = (name) => readFileSync(join(examples, `${name}.str`), 'utf8');
+const sortedLines = (text) => text.split('\n').sort().join('\n');
+
+// Every list of the example and the Edit form of each of its items, as the engine shows them.
+function formsOf(name) {
+  const session = new engine.PageSession();
+  session.open(`${name}.str`, exampleText(name));
+  const editing = new engine.PageEditing(session);
+  const lists = JSON.parse(editing.state()).menu.map(({ item }) => {
+    const count = JSON.parse(editing.openList(item)).list.count;
+    const forms = [];
+    for (let row = 1; row <= count; ++row) {
+      forms.push(JSON.parse(editing.listCommand('edit', row, row, true)).entry);
+      editing.entryCommand('cancel');
+    }
+    return { item, forms };
+  });
+  editing.delete();
+  session.delete();
+  return lists;
+}
 
 // A page in a browser profile of its own (storage included), saving downloads to `downloads`.
 // Its browser has no file pickers, which nothing headless could answer: Save downloads.
-async function freshPage(query = '') {
-  const opened = await openPage(query, { downloads, pickers: false });
+async function freshPage(query = '', width = 1000) {
+  const opened = await openPage(query, { width, downloads, pickers: false });
   await opened.page.waitForSelector('#new-project');
   return opened;
 }
@@ -32,9 +61,101 @@ async function openList(page, item) {
   await click(page, `#data-items button[data-item="${item}"]`);
 }
 
+// Types one item into the open entry form as `form` shows it: choice, check boxes, fields.
+async function typeItem(page, form) {
+  await page.$eval('#entry-choice', (c, i) => {
+    if (c.selectedIndex === i) return;
+    c.selectedIndex = i;
+    c.dispatchEvent(new Event('change'));
+  }, form.choice.selected);
+  await idle(page);
+  for (const check of form.checks.filter((c) => c.shown))
+    if ((await page.$eval(`#entry-check-${check.check}`, (b) => b.checked)) !== check.checked)
+      await click(page, `#entry-check-${check.check}`);
+  for (const field of form.fields.filter((f) => f.shown)) {
+    const selector = `#entry-field-${field.field}`;
+    if (await page.$eval(selector, (input) => input.readOnly)) continue;
+    await page.$eval(selector, (input) => input.select());
+    await page.type(selector, field.text);
+  }
+}
+
+async function typeProject(page, lists, until = Infinity) {
+  for (const { item, forms } of lists.slice(0, until)) {
+    if (!forms.length) continue;
+    await openList(page, item);
+    if (!(await page.$('#entry-form[open]'))) await click(page, '#list-panel button[data-command="add"]');
+    for (const [i, form] of forms.entries()) {
+      await typeItem(page, form);
+      await click(page, i + 1 < forms.length ? '#entry-next' : '#entry-ok');
+    }
+    assert.equal(await page.$$eval('#list-grid tbody tr', (rows) => rows.length), forms.length, item);
+  }
+}
+
+async function tables(page) {
+  await click(page, '#analyze');
+  const rows = {};
+  for (const button of ['#show-Disp', '#show-MbForce', '#show-Reac']) {
+    await page.click(button);
+    rows[button] = await page.$$eval('#view table tr', (r) => r.map((row) => row.textContent));
+  }
+  return rows;
+}
+
 const saved = (page) => savedFile(page, downloads);
 
-test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the list, Units… converts, and a reload keeps it', async () => {
+const jointsDrawn = (page) => page.$$eval('#drawing svg g[data-joint]', (g) => new Set(g.map((x) => x.dataset.joint)).size);
+
+test('the portal frame typed in from New Project gives the example\'s results; undo all, redo all, and a reload keeps it', async () => {
+  const lists = formsOf('portal-frame');
+  const title = exampleText('portal-frame').split('\r\n')[0].slice(1, -1);
+  const { page, errors, context } = await freshPage();
+  await page.click('#new-project');
+  await page.waitForSelector('#new-title');
+  await page.type('#new-title', title);
+  await page.click('input[name="type"][value="PFrame"]');
+  await click(page, '#new-ok');
+  await typeProject(page, lists, 4);
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Members');
+  // Kept after the last edit: a reload brings the project and its history back.
+  await page.waitForFunction(() => new Promise((resolve) => {
+    const open = indexedDB.open('stavelorn');
+    open.onsuccess = () => {
+      const get = open.result.transaction('open-project').objectStore('open-project').get('current');
+      get.onsuccess = () => resolve(String(get.result).includes('"change": "Members"'));
+    };
+  }));
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.reload();
+  await page.waitForSelector('.message.information');
+  assert.match(await page.$eval('#messages', (m) => m.textContent), /brought back/);
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Members');
+  await typeProject(page, lists.slice(4));
+  const [typed, example] = await Promise.all([tables(page), freshPage('?example=portal-frame').then(async (other) => {
+    await other.page.waitForSelector('#drawing svg [data-joint]');
+    const rows = await tables(other.page);
+    await other.context.close();
+    return rows;
+  })]);
+  assert.deepEqual(typed, example);
+
+  let steps = 0;
+  while (!(await page.$eval('#undo', (b) => b.disabled))) {
+    await click(page, '#undo');
+    ++steps;
+  }
+  assert.equal(steps, 6);
+  assert.equal(await jointsDrawn(page), 0);
+  assert.equal(await page.$eval('#analyze', (b) => b.disabled), true);
+  while (!(await page.$eval('#redo', (b) => b.disabled))) await click(page, '#redo');
+  assert.equal(await jointsDrawn(page), 4);
+  assert.equal(sortedLines(await saved(page)), sortedLines(exampleText('portal-frame')));
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the list, and Units… converts', async () => {
   const { page, errors, context } = await freshPage('?example=portal-frame');
   await page.waitForSelector('#drawing svg [data-joint]');
   await openList(page, 'MnuJoint');
@@ -71,34 +192,24 @@ test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the 
   await chooseUnits('N', 'mm');
   await click(page, await page.waitForSelector('#question-yes').then(() => '#question-yes'));
   assert.match(await page.$eval('#list-grid tbody', (b) => b.textContent), /8000/);
-  // Kept after the last edit: a reload, the address still asking for the example, brings the
-  // project and its history back; undoing both changes saves the example's own file.
-  await page.waitForFunction(() => new Promise((resolve) => {
-    const open = indexedDB.open('stavelorn');
-    open.onsuccess = () => {
-      const get = open.result.transaction('open-project').objectStore('open-project').get('current');
-      get.onsuccess = () => resolve(String(get.result).includes('8000,5000'));
-    };
-  }));
-  page.on('dialog', (dialog) => dialog.accept());
-  await page.reload();
-  await page.waitForSelector('.message.information');
-  assert.match(await page.$eval('#messages', (m) => m.textContent), /brought back/);
-  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Units');
-  await click(page, '#undo');
-  await click(page, '#undo');
-  assert.equal(await page.$eval('#undo', (b) => b.disabled), true);
-  assert.equal(await saved(page), exampleText('portal-frame'));
   assert.deepEqual(errors, []);
   await context.close();
 });
 
-test('the portal frame opens from the page\'s share link in a fresh browser as its own file text; a damaged link says so', async () => {
-  const { page: maker, context: third } = await freshPage('?example=portal-frame');
-  await maker.waitForSelector('#drawing svg [data-joint]');
-  await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
-  await maker.click('#share-link');
-  const link = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
+test('each example goes through the page\'s share link and back to its own file text; the portal frame opens from it in a fresh browser; a damaged link says so', async () => {
+  const { readLink } = await load('editing/share-link.ts');
+  const names = readdirSync(examples).filter((f) => f.endsWith('.str')).map((f) => f.replace(/\.str$/, ''));
+  const { page: maker, context: third } = await freshPage();
+  const links = {};
+  for (const name of names) {
+    await maker.goto(`${address}?example=${name}`);
+    await maker.waitForSelector('#drawing svg [data-joint]');
+    await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
+    await maker.click('#share-link');
+    links[name] = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
+    assert.deepEqual(await readLink(new URL(links[name]).hash), { kind: 'project', text: exampleText(name) }, name);
+  }
+  const link = links['portal-frame'];
   await third.close();
   // Opened in a browser that has never seen the project.
   const { page: shared, errors, context: other } = await freshPage(new URL(link).hash);

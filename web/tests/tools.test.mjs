@@ -1,12 +1,15 @@
-// Check My Work and the precision in headless Chromium: the portal frame's member 1 pasted in
-// from a spreadsheet with three planted slips has each slip named at its cell; the precision
-// chosen is kept across a reload. (The influence lines' ordinates are checked against their
-// closed forms in tests/web/PageToolsTest.cpp.)
+// Check My Work, the influence lines and the precision in headless Chromium: the portal frame's
+// member 1 pasted in from a spreadsheet with three planted slips has each slip named at its cell;
+// the continuous beam's first influence line shows the native batch tool's ordinates; the
+// precision chosen is kept across a reload. Needs STAVELORN_REPORT and STAVELORN_EXAMPLES.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
 import { openPage } from './browser.mjs';
 
+const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
+const report = process.env.STAVELORN_REPORT;
 const shots = process.env.STAVELORN_SHOTS;
 test('Check My Work names three slips planted in member 1 of the portal frame at their cells', async () => {
   const { page, errors } = await openPage('?example=portal-frame');
@@ -56,6 +59,36 @@ test('Check My Work names three slips planted in member 1 of the portal frame at
   // The dialog is removed by its close event, which comes in a task of its own after the click.
   await page.click('#check-close');
   await page.waitForSelector('#check-work-caption', { hidden: true });
+  assert.deepEqual(errors, []);
+});
+
+test('the first influence line of the continuous beam has the batch tool\'s ordinates', async () => {
+  let expected;
+  try {
+    const args = ['--json', '--influence', 'reaction:1:1', join(examples, 'continuous-beam.str')];
+    expected = JSON.parse(execFileSync(report, args, { encoding: 'utf8' })).influence;
+  } catch (failed) {
+    expected = JSON.parse(failed.stdout).influence;
+  }
+  const { page, errors } = await openPage('?example=continuous-beam');
+  await page.waitForSelector('#analyze:not([disabled])');
+  await page.click('#analyze');
+  await page.waitForSelector('#show-influence:not([disabled])');
+  await page.click('#show-influence');
+  await page.waitForSelector('#influence-table table');
+  const rows = await page.$$eval('#influence-table tr', (trs) => trs.slice(1).map((r) => [...r.cells].map((c) => c.textContent)));
+  const stations = expected.path.flatMap((span) => span.stations.map((s) => ({ member: span.member, ...s })));
+  const extremes = rows.filter((r) => r[2] === 'max' || r[2] === 'min');
+  assert.equal(rows.length - extremes.length, stations.length);
+  stations.forEach((s, i) => {
+    const [member, x, , ordinate] = rows[i];
+    assert.equal(Number(member), s.member, `station ${i + 1}`);
+    assert.ok(Math.abs(Number(x) - s.x) <= 1e-6 * Math.max(1, Math.abs(s.x)), `station ${i + 1}: x ${x} against ${s.x}`);
+    assert.ok(Math.abs(Number(ordinate) - s.value) <= 5.001e-5 * Math.abs(s.value) + 1e-9, `station ${i + 1}: ${ordinate} against ${s.value}`);
+  });
+  assert.deepEqual(extremes.map((r) => Number(r[3])).map((v) => v.toPrecision(4)), [expected.max.value, expected.min.value].map((v) => v.toPrecision(4)));
+  assert.ok(await page.$('#influence-picture svg'));
+  if (shots) await page.screenshot({ path: join(shots, 'i47-influence.png'), fullPage: true });
   assert.deepEqual(errors, []);
 });
 
