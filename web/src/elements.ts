@@ -30,6 +30,21 @@ export function copyButton(what: string, text: string): HTMLButtonElement {
   return copy;
 }
 
+// A table named `label` for screen readers, its head one row of column headings; rows go into
+// the returned body.
+export function headedTable(label: string, headings: string[]): { table: HTMLTableElement; body: HTMLTableSectionElement } {
+  const table = document.createElement('table');
+  table.setAttribute('aria-label', label);
+  const head = table.createTHead().insertRow();
+  for (const text of headings) {
+    const cell = document.createElement('th');
+    cell.scope = 'col';
+    cell.textContent = text;
+    head.append(cell);
+  }
+  return { table, body: table.createTBody() };
+}
+
 // A results grid: its first row the headings, each cell placed as the engine says.
 export function resultGrid(table: ResultTable): HTMLTableElement {
   const grid = document.createElement('table');

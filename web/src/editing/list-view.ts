@@ -2,7 +2,7 @@
 // grid with its headings and rows, the desktop's buttons, the preview, and one generic form whose
 // fields, check boxes and choice are the editor's. Every click and keystroke goes to the engine;
 // nothing here decides whether a value is taken.
-import { button, heading } from '../elements';
+import { button, headedTable, heading } from '../elements';
 import type { Message } from '../protocol';
 import { caseBox } from './case-box';
 import { afterClick, afterKey, isSelected, type Selection, shownSelection } from './list-selection';
@@ -89,18 +89,9 @@ export class ListView {
       return;
     }
     this.selection = shownSelection(list.current, list.count);
-    const grid = document.createElement('table');
+    const { table: grid, body } = headedTable(list.caption, list.headings);
     grid.id = 'list-grid';
-    grid.setAttribute('aria-label', list.caption);
     grid.tabIndex = 0;
-    const head = grid.createTHead().insertRow();
-    for (const text of list.headings) {
-      const cell = document.createElement('th');
-      cell.scope = 'col';
-      cell.textContent = text;
-      head.append(cell);
-    }
-    const body = grid.createTBody();
     list.rows.forEach((row, r) => {
       const line = body.insertRow();
       line.tabIndex = -1;

@@ -2,7 +2,7 @@
 // own loads and offsets), the lane load and the direction, as the desktop's Moving Load panel
 // takes them; the engine answers with the train at its worst place over the influence line of
 // the chosen internal force at a section, and on request the envelope along the member.
-import { button, copyButton, heading, resultGrid } from '../elements';
+import { button, copyButton, headedTable, heading, resultGrid } from '../elements';
 import { labelled, labelledChoice, svgPicture } from '../stability/stability-view';
 import type { MovingEnvelope, MovingForm, MovingRequest, TrainEntry, TrainPlaced, TrainPreset } from './protocol';
 
@@ -15,17 +15,8 @@ export interface MovingHost {
 
 // The train's table: a row of two inputs for each load, named by row and column.
 function trainTable(form: MovingForm): { table: HTMLTableElement; inputs: HTMLInputElement[][] } {
-  const table = document.createElement('table');
+  const { table, body } = headedTable(form.train.replace(':', ''), form.columns);
   table.id = 'train-table';
-  table.setAttribute('aria-label', form.train.replace(':', ''));
-  const head = table.createTHead().insertRow();
-  for (const column of form.columns) {
-    const cell = document.createElement('th');
-    cell.scope = 'col';
-    cell.textContent = column;
-    head.append(cell);
-  }
-  const body = table.createTBody();
   const inputs = Array.from({ length: form.rows }, (_, r) => {
     const row = body.insertRow();
     return form.columns.map((column) => {
