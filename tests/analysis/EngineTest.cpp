@@ -56,6 +56,14 @@ TEST(HostileModels, FailWithoutCrashing) {
   EXPECT_EQ(Analyze(farEnd).AnalysisStatus, kSolutionFailed)
       << "a linear load starting at the far end";
 
+  // Two bars each carrying 2e38 into joint 3: every end force is a single-precision number, but
+  // not the reaction they add up to, the last one stored.
+  ModelStore overflow = ModelFromText(
+      R"("Overflow","PTruss", "Joints",3, 0,-1, 0,1, 0,0, "Supports",3, 1,1,0, 2,1,0, 3,1,1, )"
+      R"("Materials",1, 200000000,0, "Cross-Sections",1, 0.01, "Members",2, 1,3,1,1, 3,2,1,1, )"
+      R"("Joint Loads",2, 1,0,-2E+38, 2,0,-2E+38)");
+  EXPECT_EQ(Analyze(overflow).AnalysisStatus, kSolutionFailed) << "a reaction beyond any number";
+
   ModelStore huge;
   huge.Reset();
   huge.SetStructType("SFrame");
