@@ -20,17 +20,7 @@
 namespace stavelorn {
 namespace {
 
-// Every example analysed as the program does it, with its trail.
-class ExampleTrail : public ::testing::TestWithParam<const char*> {
- protected:
-  void SetUp() override {
-    model = testing::ExampleModel(GetParam());
-    run = CheckAndAnalyze(model);
-    ASSERT_EQ(run.Results.AnalysisStatus, kAnalysisComplete);
-  }
-  ModelStore model;
-  AnalysisRun run;
-};
+class ExampleTrail : public ::testing::TestWithParam<const char*> {};
 
 // Results that are zero in exact arithmetic: the zero-force bars of the roof truss (by the
 // method of joints, a bar meeting a joint where the other bars are collinear and unloaded) and
@@ -42,6 +32,8 @@ const std::map<std::string, std::vector<std::pair<int, int>>> kExactZeros = {
 // results zero by statics, which read 0 and leave every other value as it was.
 TEST_P(ExampleTrail, TheGuardKeepsTheSinglePrecisionResultsButReadsExactZerosAsZero) {
   ModelStore plain = testing::ExampleModel(GetParam());
+  const AnalysisRun run = CheckAndAnalyze(plain);
+  ASSERT_EQ(run.Results.AnalysisStatus, kAnalysisComplete);
   const StructureResults single = Analyze(plain);
   StructureResults zeroed = single;
   StoreExactZeros(plain, AnalysisResults<double>(), zeroed);
