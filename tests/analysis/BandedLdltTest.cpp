@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <string>
-#include <vector>
 
 #include "analysis/Analysis.h"
 #include "analysis/BandedLdlt.h"

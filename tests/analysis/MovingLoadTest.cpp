@@ -18,8 +18,10 @@ namespace {
 using Q = DiagramQuantity;
 
 const std::string kBeamData = R"("Materials",1, 2E8,1.2E-5, "Cross-Sections",1, 5E-4, )";
+// Its own load changes nothing: an influence line is of the structure alone.
 const std::string kSimpleSpan = R"("S","Beam", "Joints",2, 0, 10, "Supports",2, 1,1,0, 2,1,0, )" +
-                                kBeamData + R"("Members",1, 1,2,1,1)";
+                                kBeamData +
+                                R"("Members",1, 1,2,1,1, "Member Loads",1, 1,3,7,0,0,0)";
 const std::string kTwoSpans =
     R"("2","Beam", "Joints",3, 0, 5, 10, "Supports",3, 1,1,0, 2,1,0, 3,1,0, )" + kBeamData +
     R"("Members",2, 1,2,1,1, 2,3,1,1)";
@@ -202,16 +204,6 @@ TEST(MovingLoad, NoPositionOfAFineSweepBeatsTheExactExtremes) {
   for (const auto& l : lines) {
     const ModelStore m = testing::ExampleModel(l.example);
     const InfluenceLine line = LineOf(m, l.quantity);
-    // The line's pieces hold every ordinate it shows.
-    double start = 0;
-    for (const InfluenceSpan& span : line.Path) {
-      for (const InfluenceStation& s : span.Stations) {
-        if (s.Side == StationSide::At && s.X > 0 && s.X < span.Length) {
-          EXPECT_NEAR(OrdinateAlongPath(line, start + s.X), s.Value, 1e-9) << l.example;
-        }
-      }
-      start += span.Length;
-    }
     // One load of 1 reads the line itself: its extremes are the line's own, found apart from the
     // train's arithmetic (off the path it carries nothing, so neither passes 0).
     const double size = std::max(line.Max.Station.Value, -line.Min.Station.Value);
