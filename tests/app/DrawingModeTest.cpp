@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/DrawingMode.h"
+#include "app/DrawingOverlay.h"
 #include "graphics/Drawing.h"
 #include "model/ProjectFile.h"
 #include "support/SampleModels.h"
@@ -130,14 +131,18 @@ TEST(DrawingMode, SnapsToJointsThenGridPointsWithinPixels) {
     const auto snap = [&](Point at, double dx, double dy) {
       return SnapPointer(b.model, picture, map.X(at.X) + dx, map.Y(at.Y) + dy, 1);
     };
-    const Snapped joint = snap({8, 5}, 3, -2);
-    EXPECT_EQ(joint.Kind, SnapKind::Joint);
-    EXPECT_EQ(joint.Joint, 3);
-    EXPECT_EQ(joint.At.X, 8);
-    EXPECT_EQ(joint.At.Y, 5);
-    // The dragged joint is passed over: the pointer snaps to what lies under it.
-    EXPECT_NE(SnapPointer(b.model, picture, map.X(8) + 3, map.Y(5) - 2, 1, 3).Kind,
-              SnapKind::Joint);
+    // Every joint, the first and the last among them, pulls the pointer; the dragged joint is
+    // passed over, the pointer snapping to what lies under it.
+    for (int j = 1; j <= portal.JointCount; ++j) {
+      const Point at = *PlanePosition(portal, j);
+      const Snapped joint = snap(at, 3, -2);
+      EXPECT_EQ(joint.Kind, SnapKind::Joint) << j;
+      EXPECT_EQ(joint.Joint, j);
+      EXPECT_EQ(joint.At.X, at.X);
+      EXPECT_EQ(joint.At.Y, at.Y);
+      EXPECT_NE(SnapPointer(b.model, picture, map.X(at.X) + 3, map.Y(at.Y) - 2, 1, j).Kind,
+                SnapKind::Joint);
+    }
     const Snapped grid = snap({3, 2}, 4, 5);
     EXPECT_EQ(grid.Kind, SnapKind::GridPoint);
     EXPECT_EQ(grid.At.X, 3);
@@ -152,6 +157,44 @@ TEST(DrawingMode, SnapsToJointsThenGridPointsWithinPixels) {
       EXPECT_NEAR(between.At.X, 3.5, 1e-9);
     }
     EXPECT_EQ(SnapPointer(b.model, picture, map.X(3.5), map.Y(2.5), 0).Kind, SnapKind::Free);
+  }
+}
+
+// The sheet holds every joint, stored or waiting, and ten by six cells from the origin, with two
+// cells to spare, square about their middle; a grid too fine for the screen is thinned by halves.
+TEST(DrawingMode, TheSheetHoldsEveryJointAndItsGridIsThinned) {
+  const struct {
+    double spacing;
+    std::vector<Point> clicked;  // the first waits for the second
+    UserScale sheet;
+  } cases[] = {
+      {1, {}, {-2, 10, 12, -4}},
+      {2, {}, {-4, 20, 24, -8}},
+      {0, {{-5, 20}}, {-9.5, 22, 14.5, -2}},
+      {1, {{-5, 20}, {3, -1}}, {-10, 22, 15, -3}},
+      {1, {{30, 2}}, {-2, 20, 32, -14}},
+  };
+  for (const auto& c : cases) {
+    Board b(Unbuilt("portal-frame"));
+    b.mode.Palette.Spacing = c.spacing;
+    for (Point p : c.clicked) b.Click(p);
+    SCOPED_TRACE(::testing::Message() << c.spacing << ", " << c.clicked.size() << " clicked");
+    const UserScale sheet = DrawingSheet(b.model, b.mode);
+    EXPECT_NEAR(sheet.Left, c.sheet.Left, 1e-9);
+    EXPECT_NEAR(sheet.Top, c.sheet.Top, 1e-9);
+    EXPECT_NEAR(sheet.Right, c.sheet.Right, 1e-9);
+    EXPECT_NEAR(sheet.Bottom, c.sheet.Bottom, 1e-9);
+  }
+  // A grid point is two grey strokes: 15 x 15 points of 1 on 14 across, none without a grid, and
+  // of 1/8 only every fourth (29 x 29) so as to stay within 2500.
+  for (const auto& [spacing, points] : {std::pair{1.0, 225}, {0.0, 0}, {0.125, 841}}) {
+    Board b(Unbuilt("portal-frame"));
+    b.mode.Palette.Spacing = spacing;
+    RecordingCanvas canvas;
+    DrawDrawingMarks(canvas, {-2, 10, 12, -4}, b.model, b.mode);
+    int grey = 0;
+    for (const Stroke& s : canvas.Strokes()) grey += s.Colour == kDarkGray;
+    EXPECT_EQ(grey, 2 * points) << spacing;
   }
 }
 
