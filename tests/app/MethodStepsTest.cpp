@@ -103,9 +103,9 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
 }
 
 // On springs and a turned support the steps say where each spring's k joined [S] and which
-// members' ends were turned to a support's axes, and the whole structure is still in equilibrium
-// with the springs' reactions and the turned support's taken back to global axes.
-TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShownAndBalance) {
+// members' ends were turned to a support's axes (that the structure is still in equilibrium is
+// tests/analysis/ElasticSupportTest.cpp's).
+TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShown) {
   const ModelStore elastic = testing::OnSpringsAndTurned(model);
   const AnalysisRun turned = CheckAndAnalyze(elastic);
   ASSERT_TRUE(turned.Trail);
@@ -126,8 +126,6 @@ TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShownAndBalance) {
   for (int m = 1; m <= elastic.MemberCount; ++m)
     for (int end : {1, 2}) meeting += elastic.MemberProps(m, end) == turnedJoint;
   EXPECT_EQ(turnedEnds, meeting);
-  for (const EquilibriumLine& line : steps.Equilibrium())
-    EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
 }
 
 // Each equilibrium check is judged against the size of what it sums: its scale holds every end
