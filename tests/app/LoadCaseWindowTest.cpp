@@ -181,14 +181,9 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
           EXPECT_LE(value, high + tolerance);
           EXPECT_GE(value, low - tolerance);
         }
-        EXPECT_NEAR(
-            high,
-            own[static_cast<std::size_t>(station.MaxBy[i])][m].ValueAt(q, station.X, station.Side),
-            tolerance);
-        EXPECT_NEAR(
-            low,
-            own[static_cast<std::size_t>(station.MinBy[i])][m].ValueAt(q, station.X, station.Side),
-            tolerance);
+        for (const auto& [bound, by] : {std::pair{high, station.MaxBy[i]}, {low, station.MinBy[i]}})
+          EXPECT_NEAR(bound, own.at(std::size_t(by))[m].ValueAt(q, station.X, station.Side),
+                      tolerance);
       }
 
   // The member window: the greatest curve's rows, then the least's, each curve's first row named.
