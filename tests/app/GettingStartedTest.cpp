@@ -90,7 +90,6 @@ TEST(GettingStarted, AStepWaitsForTheExamplesValues) {
       {"a second material", [](ModelStore& m) { m.MaterialCount = 2; }, 3},
       {"member 3 reversed",
        [](ModelStore& m) { std::swap(m.MemberProps(3, 1), m.MemberProps(3, 2)); }, 5},
-      {"a hinge on member 2", [](ModelStore& m) { m.ReleaseCount = 1; }, 5},
       {"wind of 10", [](ModelStore& m) { m.JointLoadValues(1, 1) = 10; }, 6},
       {"P at a = 3", [](ModelStore& m) { m.MemberLoadValues(2, 3) = 3; }, memberLoads},
       {"one roof load", [](ModelStore& m) { m.MemberLoadCount = 1; }, memberLoads},

@@ -84,12 +84,6 @@ TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {
         InfluencePrinciple(m, q) + "\n" +
         testing::ResultTableText(BuildInfluenceTable(m, ComputeInfluenceLine(m, results, q).Line));
   testing::ExpectGoldenFile(text, "tests/app/golden/influence-tables.txt");
-  // The shear jumps by the unit load as the load passes the section.
-  const ResultTable table = BuildInfluenceTable(m, ComputeInfluenceLine(m, results, shear).Line);
-  std::size_t before = 0;
-  while (before < table.Cells.size() && table.Cells[before][2] != "before section") ++before;
-  ASSERT_LT(before + 1, table.Cells.size());
-  EXPECT_NEAR(std::stod(table.Cells[before + 1][3]) - std::stod(table.Cells[before][3]), 1, 1e-4);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "ProjectCommandsFixture.h"
 #include "app/EnvelopeViews.h"
 #include "app/LoadCaseTables.h"
+#include "app/MemberDiagramTable.h"
 #include "app/ShownViews.h"
 #include "editors/DataWindows.h"
 #include "editors/LoadCaseSelector.h"
@@ -109,6 +110,7 @@ TEST_F(LoadCaseWindowTest, TheSelectorSwitchesTheCaseAListEditsKeepingWhatItHold
 TEST_F(LoadCaseWindowTest, EveryChoiceShowsTheResultsOfItsOwnLoads) {
   OpenFrame();
   model_.SelectLoadCase(2);
+  EXPECT_FALSE(ShownMemberDiagrams(commands_.Session(), 1));  // no results yet
   AnalyzeQuietly();
   ASSERT_TRUE(commands_.Session().ResultsShown());
   const std::vector<ShownChoice>& choices = commands_.Session().Analysis()->Choices;
@@ -131,6 +133,13 @@ TEST_F(LoadCaseWindowTest, EveryChoiceShowsTheResultsOfItsOwnLoads) {
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
       ExpectSameNumbers(ShownResultTable(commands_.Session(), form),
                         BuildResultTable(alone, run.Results, form));
+    // The member window: each member's own diagram, and nothing for a number outside them.
+    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(alone, run.Results);
+    for (int m = 0; m <= model_.MemberCount + 1; ++m) {
+      const std::optional<ShownMemberView> view = ShownMemberDiagrams(commands_.Session(), m);
+      ASSERT_EQ(view.has_value(), m >= 1 && m <= model_.MemberCount) << m;
+      if (view) ExpectSameNumbers(view->Table, BuildMemberDiagramTable(alone, diagrams.at(m - 1)));
+    }
     // Step by Step follows a case with its own {P} and {d}, as that case analysed alone.
     EXPECT_EQ(commands_.NoTrailReason().empty(), isCase);
     const MethodTrail* steps = commands_.ShownTrail();
@@ -172,16 +181,21 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
           EXPECT_LE(value, high + tolerance);
           EXPECT_GE(value, low - tolerance);
         }
-        EXPECT_NEAR(
-            high,
-            own[static_cast<std::size_t>(station.MaxBy[i])][m].ValueAt(q, station.X, station.Side),
-            tolerance);
-        EXPECT_NEAR(
-            low,
-            own[static_cast<std::size_t>(station.MinBy[i])][m].ValueAt(q, station.X, station.Side),
-            tolerance);
+        for (const auto& [bound, by] : {std::pair{high, station.MaxBy[i]}, {low, station.MinBy[i]}})
+          EXPECT_NEAR(bound, own.at(std::size_t(by))[m].ValueAt(q, station.X, station.Side),
+                      tolerance);
       }
 
+  // The member window: the greatest curve's rows, then the least's, each curve's first row named.
+  for (int m = 1; m <= model_.MemberCount; ++m) {
+    const std::optional<ShownMemberView> view = ShownMemberDiagrams(commands_.Session(), m);
+    ASSERT_TRUE(view && view->Least);
+    const ResultTable greatest = BuildMemberDiagramTable(model_, curves.first.at(m - 1));
+    ASSERT_EQ(view->Table.Rows(), 2 * greatest.Rows() - 1);
+    EXPECT_EQ(view->Table.Cells[1][0] + "/" + view->Table.Cells[greatest.Rows()][0],
+              "greatest/least");
+    EXPECT_EQ(view->Table.Cells[1][1], greatest.Cells[1][0]);
+  }
   // The tables: a greatest and a least row for every row, the greatest never below the least.
   for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac}) {
     const ResultTable plain = BuildResultTable(model_, commands_.Results(), form);

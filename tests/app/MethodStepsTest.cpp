@@ -40,7 +40,8 @@ std::vector<double> NumbersAfter(const std::string& text, const std::string& bef
 }
 
 // A table as the window shows it: its labels, each cell's text ("." where blank, "*" after a
-// marked cell), then the tooltip of each cell shown as 0 for round-off and the table as copied.
+// marked cell), then the tooltip of each cell shown as 0 for round-off, how many cells have a
+// tooltip (a count or a code has none) and the table as copied.
 std::string TableText(const StepTable& t) {
   std::string text = t.Title + "\n       ";
   for (const std::string& label : t.ColumnLabels) text += " | " + label;
@@ -50,18 +51,17 @@ std::string TableText(const StepTable& t) {
       text += " " + (CellText(t, r, c).empty() ? "." : CellText(t, r, c)) +
               (t.IsMarked(r, c) ? "*" : "");
   }
+  int tooltips = 0;
   for (int r = 0; r < t.Rows(); ++r)
-    for (int c = 0; c < t.Cols(); ++c)
+    for (int c = 0; c < t.Cols(); ++c) {
+      tooltips += !CellTooltip(t, r, c).empty();
       if (CellTooltip(t, r, c).find("round-off") != std::string::npos)
         text += "\n" + CellTooltip(t, r, c);
-  return text + "\n" + (t.Trigonometric ? TableTsv(t) : "") + "\n";
+    }
+  return text + "\n" + std::to_string(tooltips) + " tooltips\n" +
+         (t.Trigonometric ? TableTsv(t) : "") + "\n";
 }
 
-// The whole window for small models of four types, against a file checked by eye: a plane frame
-// in named units with a hinge, a settlement, a temperature change and a fabrication error; a truss
-// with a settlement, a temperature change and a fabrication error; a grid with a member load; a
-// space frame whose rolled column's cosines are round-off. With the member chosen in turn, the
-// marks follow it in [S] and in the fixed-end part of {P}.
 // Every joint held: no coordinate is free, and the note says so rather than "1 to 0".
 TEST(MethodSteps, ANoteForAStructureWithNoFreeCoordinate) {
   ModelStore model = testing::ModelFromText(
@@ -74,6 +74,11 @@ TEST(MethodSteps, ANoteForAStructureWithNoFreeCoordinate) {
             "No coordinate is free: restrained coordinates (shaded) 1 to 4.");
 }
 
+// The whole window for small models of four types, against a file checked by eye: a plane frame
+// in named units with a hinge, a settlement, a temperature change and a fabrication error; a truss
+// with a settlement, a temperature change and a fabrication error; a grid with a member load; a
+// space frame whose rolled column's cosines are round-off. With the member chosen in turn, the
+// marks follow it in [S] and in the fixed-end part of {P}.
 TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
   std::string text;
   for (const std::string name : {"frame", "truss", "grid", "space"}) {
@@ -98,9 +103,9 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
 }
 
 // On springs and a turned support the steps say where each spring's k joined [S] and which
-// members' ends were turned to a support's axes, and the whole structure is still in equilibrium
-// with the springs' reactions and the turned support's taken back to global axes.
-TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShownAndBalance) {
+// members' ends were turned to a support's axes (that the structure is still in equilibrium is
+// tests/analysis/ElasticSupportTest.cpp's).
+TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShown) {
   const ModelStore elastic = testing::OnSpringsAndTurned(model);
   const AnalysisRun turned = CheckAndAnalyze(elastic);
   ASSERT_TRUE(turned.Trail);
@@ -121,8 +126,6 @@ TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShownAndBalance) {
   for (int m = 1; m <= elastic.MemberCount; ++m)
     for (int end : {1, 2}) meeting += elastic.MemberProps(m, end) == turnedJoint;
   EXPECT_EQ(turnedEnds, meeting);
-  for (const EquilibriumLine& line : steps.Equilibrium())
-    EXPECT_LE(line.Residual, 1e-4 * line.Scale + 1e-9) << line.Text;
 }
 
 // Each equilibrium check is judged against the size of what it sums: its scale holds every end

@@ -19,6 +19,15 @@
 
 namespace stavelorn {
 
+// The windows, each print preview logged as what it would show.
+struct PreviewedWindows : FakeCommandWindows {
+  std::vector<std::string> previews;
+  void ShowPrintPreview(const PrintOptions&, const std::vector<const PagePicture*>& pages,
+                        const PrintedInfluence* influence) override {
+    previews.push_back(std::to_string(pages.size()) + " pages" + (influence ? ", influence" : ""));
+  }
+};
+
 class ProjectCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -95,7 +104,7 @@ class ProjectCommandsTest : public ::testing::Test {
   ModelStore model_;
   ScriptedMessages messages_;
   ScriptedFileDialogs dialogs_;
-  FakeCommandWindows windows_;
+  PreviewedWindows windows_;
   ProjectCommands commands_{model_, messages_, dialogs_, windows_};
 };
 

@@ -5,13 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "analysis/MemberDiagrams.h"
 #include "app/DiagramPages.h"
 #include "app/MemberDiagramTable.h"
 #include "app/ResultTables.h"
-#include "graphics/DiagramDrawing.h"
 #include "support/Golden.h"
 #include "support/ResultTableText.h"
 #include "support/SampleModels.h"
@@ -19,35 +16,12 @@
 namespace stavelorn {
 namespace {
 
-// Every example's printed diagram pages (the tables' cells are in the checked files below).
-TEST(ResultTables, EveryExampleLabelsTheExtremesOnItsDiagramPages) {
-  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                           "grid-floor", "space-frame"}) {
-    const ModelStore m = testing::ExampleModel(name);
-    const StructureResults results = Analyze(m);
-    const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m, results);
-    // The printed diagram pages: one per quantity of the type, in the Diagrams menu's order,
-    // each labelling extremes of its own quantity on the picture.
-    const std::vector<DiagramPage> pages = DiagramPages(m, results);
-    ASSERT_EQ(pages.size(), QuantitiesOfType(m.StructType).size());
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-      const DiagramQuantity q = QuantitiesOfType(m.StructType)[p];
-      int labels = 0;
-      for (const Stroke& s : pages[p].Picture.Strokes())
-        for (const MemberDiagram& d : diagrams)
-          for (const DiagramExtreme& e : d.Extremes)
-            labels +=
-                e.Quantity == q && s.Shape == Stroke::Kind::Text && s.Text == ShortNumber(e.Value);
-      EXPECT_GT(labels, 0) << pages[p].Caption;
-    }
-  }
-}
-
 // Each type's three windows (with results filled by hand, each recognisable where it stands), and
 // a plane frame's in named units, against files checked by eye: captions, widths and heights,
 // every cell and where it sits (numbers to the right under the general alignment, a bar force's
 // "(T)" or "(C)" to the left), a copy of a few cells, the member of each row of end forces, the
-// captions of the diagram pages, and the first and the last member's diagram tables.
+// captions of the diagram pages (each drawn; what they draw is the graphics tests' business), and
+// the first and the last member's diagram tables.
 TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
   for (const std::string name :
        {"beam", "ptruss", "pframe", "struss", "grid", "sframe", "pframe-kip-in"}) {
@@ -61,7 +35,8 @@ TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
     for (int row = 1; row < BuildResultTable(m, results, FormId::MbForce).Rows(); ++row)
       text += " " + std::to_string(MemberOfForceRow(m, row));
     text += "\ndiagram pages:";
-    for (const DiagramPage& page : DiagramPages(m, results)) text += " [" + page.Caption + "]";
+    for (const DiagramPage& page : DiagramPages(m, results))
+      text += " [" + page.Caption + (page.Picture.Strokes().empty() ? ", blank]" : "]");
     const std::vector<MemberDiagram> diagrams = BuildMemberDiagrams(m, results);
     for (const MemberDiagram* d : {&diagrams.front(), &diagrams.back()})
       text += "\n" + testing::ResultTableText(BuildMemberDiagramTable(m, *d));

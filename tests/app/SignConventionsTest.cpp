@@ -1,6 +1,6 @@
 // The sign-convention pictures of every type, judged by their geometry rather than their pixels:
 // each is drawn without a message, no label covers another, every stroke stays on its picture,
-// and the reactions picture names exactly the reactions of the type.
+// the reactions picture names exactly the reactions of the type and the diagram picture a moment.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "analysis/MemberDiagrams.h"
 #include "app/SignConventions.h"
 #include "graphics/LabelPlacer.h"
 #include "support/ScriptedMessages.h"
@@ -67,18 +68,26 @@ TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) 
   }
 }
 
-TEST(SignConventions, TheReactionsPictureNamesEveryReactionOfTheTypeAndNothingElse) {
+// The diagram picture names one diagram of the type: a moment, or a truss's axial force.
+TEST(SignConventions, TheReactionsAndTheDiagramPicturesNameWhatTheTypeHas) {
   for (const StructTypeInfo& type : AllStructTypes()) {
     ScriptedMessages messages;
     std::set<std::string> expected, named;
     for (int k = 0; k < type.CoordsPerJoint; ++k)
       expected.insert(Trimmed(type.Coords[static_cast<std::size_t>(k)].Reaction));
+    int diagrams = 0, moments = 0;
     for (const SignDrawing& drawing : SignConventionDrawings(type, messages)) {
+      for (DiagramQuantity q : QuantitiesOfType(type.Code))
+        if (drawing.Caption.find(" and " + QuantityName(type.Code, q) + " diagram") !=
+            std::string::npos)
+          ++diagrams, moments += UnitQuantity(q) == Quantity::Moment;
       if (drawing.Name.find("-reactions.svg") == std::string::npos) continue;
       for (const Stroke& s : drawing.Drawings.front().Strokes())
         if (s.Shape == Stroke::Kind::Text && s.Colour == kLightGreen) named.insert(s.Text);
     }
     EXPECT_EQ(named, expected) << type.Code;
+    EXPECT_EQ(diagrams, 1) << type.Code;
+    EXPECT_EQ(moments, type.Truss ? 0 : 1) << type.Code;
   }
 }
 

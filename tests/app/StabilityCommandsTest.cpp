@@ -7,10 +7,12 @@
 
 #include "app/MethodSteps.h"
 #include "app/ProjectCommandsFixture.h"
+#include "app/SecondOrderTables.h"
 #include "app/StabilityOptions.h"
 #include "reports/TextReportPrinter.h"
 #include "reports/TrailReport.h"
 #include "support/Golden.h"
+#include "support/ResultTableText.h"
 
 namespace stavelorn {
 namespace {
@@ -105,9 +107,9 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
   EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
 }
 
-// Print adds the settled run after the results, with fixed-layout headings, against a file read
-// by eye (the second-order analysis against the beam-column's closed form is
-// tests/analysis/StabilityTest.cpp's).
+// Print adds the settled run after the results, with fixed-layout headings, and the window shows
+// the same rows in its grids, against a file read by eye (the second-order analysis against the
+// beam-column's closed form is tests/analysis/StabilityTest.cpp's).
 TEST_F(ProjectCommandsTest, TheReportPrintsTheSecondOrderResultsOnceTheyHaveSettled) {
   OpenCopyOf("portal-frame.str");
   AnalyzeQuietly();
@@ -122,7 +124,15 @@ TEST_F(ProjectCommandsTest, TheReportPrintsTheSecondOrderResultsOnceTheyHaveSett
   const std::string report = windows_.printed.str();
   const std::size_t section = report.find("Second-Order Analysis");
   ASSERT_NE(section, std::string::npos) << report;
-  testing::ExpectGoldenFile(report.substr(report.rfind('\n', section) + 1),
+  // The window's tables of the same run and what it offers to draw.
+  std::string window = "\n== the window\n";
+  const SecondOrderRun& run = *commands_.Session().Analysis()->SecondOrder;
+  for (const AmplificationTableChoice& table : kAmplificationTables)
+    window += testing::ResultTableText(
+        AmplificationTable(model_, run.FirstOrder, run.SecondOrder, table.Form));
+  for (const std::string& choice : SecondOrderDrawingChoices(model_.StructType))
+    window += choice + "\n";
+  testing::ExpectGoldenFile(report.substr(report.rfind('\n', section) + 1) + window,
                             "tests/app/golden/second-order-print.txt");
 }
 

@@ -37,12 +37,15 @@ TEST(VariantsForm, FieldsReadIntoTheChoiceOrNameTheFieldAtFault) {
   }
 }
 
+// A template's class written into the folder chosen, a variant alone, and a folder that cannot be
+// made (under a file), which stops with the reason and writes nothing.
 TEST_F(ProjectCommandsTest, MakeVariantsWritesATemplatesClassAndExplainsAPlainProject) {
   OpenCopyOf("roof-truss.str");
+  VariantsChoice chosen;
   bool asked = false;
   windows_.variants = [&](VariantsChoice& choice) {
     asked = true;
-    choice = {3, 5, InFolder("class")};
+    choice = chosen;
     return true;
   };
   EXPECT_EQ(commands_.Run(MenuItem::MnuMakeVariants), "");
@@ -54,10 +57,26 @@ TEST_F(ProjectCommandsTest, MakeVariantsWritesATemplatesClassAndExplainsAPlainPr
       << "\"Variations\",1\r\n\"Joints\",7,2,2.5,3.5,0.25\r\n";
   dialogs_.Answer(InFolder("roof-truss.str"));
   commands_.OpenProject();
-  EXPECT_EQ(commands_.Run(MenuItem::MnuMakeVariants),
-            "3 variants and key.json written in " + InFolder("class"));
-  for (const char* name : {"roof-truss-01.str", "roof-truss-03.str", "key.json"})
-    EXPECT_TRUE(std::filesystem::exists(folder_ / "class" / name)) << name;
+  const struct {
+    int count;
+    std::string folder, notice;
+  } runs[] = {
+      {3, InFolder("class"), "3 variants and key.json written in " + InFolder("class")},
+      {1, InFolder("one"), "1 variant and key.json written in " + InFolder("one")},
+      {2, InFolder("roof-truss.str/class"), ""},
+  };
+  for (const auto& run : runs) {
+    chosen = {run.count, 5, run.folder};
+    EXPECT_EQ(commands_.Run(MenuItem::MnuMakeVariants), run.notice);
+    EXPECT_EQ(messages_.Log().back().Style,
+              run.notice.empty() ? kStyleCritical : kStyleInformation);
+    const std::string last = "roof-truss-0" + std::to_string(run.count) + ".str";
+    for (const std::string& name :
+         {std::string("roof-truss-01.str"), last, std::string("key.json")})
+      EXPECT_EQ(std::filesystem::exists(std::filesystem::path(run.folder) / name),
+                !run.notice.empty())
+          << run.folder << " " << name;
+  }
 }
 
 }  // namespace

@@ -103,8 +103,8 @@ class AccessibleTreeTest : public QObject {
   }
 
   // Each data menu opens its own list window (on the first example where that list is not empty),
-  // whose first item opened for Edit, changed, and left with the dialog's Cancel, then the list's
-  // Close, leave the project as it was.
+  // then its first item's dialog for Edit (that Cancel and Close leave the project as it was is the
+  // editors' tests' business).
   void everyListWindowAndEntryDialog() {
     QStringList faults;
     int lists = 0;
@@ -113,7 +113,6 @@ class AccessibleTreeTest : public QObject {
       if (RouteOf(info.Item).Target != MenuTarget::DataWindow) continue;
       for (const char* example : {"continuous-beam", "roof-truss", "portal-frame"}) {
         Session s(example, false);
-        const ModelStore before = s.model;
         DataWindow data = MakeDataWindow(form, s.model, s.messages);
         data.Editor->Open();
         if (data.Editor->ItemCount() == 0) continue;
@@ -121,20 +120,16 @@ class AccessibleTreeTest : public QObject {
         ModalScript script;
         script.On(EditorFormName(form), [&faults, &data](QWidget* list) {
           faults << Faults(list);
-          QCOMPARE(list->windowTitle().toStdString(), data.Editor->Window().Caption);
           list->findChild<QTableView*>("Grid1")->selectRow(0);
           Button(list, "EditB")->click();
         });
         script.On(EditorFormName(FormId(int(form) + 1)), [&faults](QWidget* dialog) {
           faults << Faults(dialog);
-          TypeInOrder(dialog, {"2"});
           Button(dialog, "Cancel")->click();
         });
         script.On(EditorFormName(form), [](QWidget* list) { Button(list, "CloseB")->click(); });
         s.window.Action(info.Item)->trigger();
-        std::string difference;
-        QVERIFY2(script.Done() && SameModelData(s.model, before, difference), info.Name);
-        QVERIFY2(!s.window.Commands().HasUnsavedChanges(), info.Name);
+        QVERIFY2(script.Done(), info.Name);
         ++lists;
         break;
       }

@@ -223,8 +223,6 @@ class WindowsTest : public QObject {
          kAnswerCancel},
         {"Yes on Yes/No", kStyleYesNo,
          [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, kAnswerYes},
-        {"Escape on Yes/No/Cancel", kStyleYesNoCancelQuestion,
-         [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, kAnswerCancel},
         {"Escape on OK", kStyleInformation,
          [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, kAnswerOk},
     };
@@ -237,9 +235,7 @@ class WindowsTest : public QObject {
       });
       const int answer = row.style == kStyleInformation ? messages.ShowInformation("T", row.how)
                          : row.style == kStyleYesNo     ? messages.AskYesNo("T", row.how)
-                         : row.style == kStyleYesNoCancelQuestion
-                             ? messages.AskYesNoCancel("T", row.how)
-                             : messages.AskQuestion("T", row.how);
+                                                        : messages.AskQuestion("T", row.how);
       QVERIFY2(answer == row.expected, row.how);
     }
   }

@@ -17,7 +17,6 @@ TEST(AccessibleNames, CaptionsAreSpokenWithoutMarksPaddingOrPunctuation) {
       {" Project Title : ", "Project Title", "Project Title :"},
       {"End Of Joints Input. Close", "End Of Joints Input. Close", "End Of Joints Input. Close"},
       {"Title && Type", "Title & Type", "Title && Type"},
-      {"Save &&", "Save &", "Save &&"},
       {"Trailing mark&", "Trailing mark", "Trailing mark&"},
       {"   ", "", ""},
   };
