@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "analysis/Analysis.h"
@@ -111,6 +112,37 @@ TEST(Conditioning, EachPrecisionGivesItsOwnVerdict) {
     const std::string aloneOutcome =
         AnalysisOutcomeText(alone, CheckAndAnalyze(alone, 0, true, AnalysisPrecision::Double));
     EXPECT_TRUE(solved || aloneOutcome == outcome) << aloneOutcome;
+  }
+}
+
+// The member the note names: the largest EA/L against 12EI/L³ among members that have a length
+// and every property; a member without one is passed over, and a structure of none names nobody.
+TEST(Conditioning, TheContrastPassesOverMembersMissingALengthOrAProperty) {
+  const auto frame = [](const char* joints, const char* sections, const char* members) {
+    return ModelFromText(std::string(R"("f","PFrame", "Joints",3, )") + joints +
+                         R"(, "Supports",1, 1,1,1,1, "Materials",1, 200000000,0, )" + sections +
+                         ", " + members);
+  };
+  const char* const apart = "0,0, 0,4, 5,4";
+  const char* const twoSections = R"("Cross-Sections",2, 0.01,0.0001, 0.02,0.0001)";
+  const struct {
+    const char* name;
+    ModelStore model;
+    int member;  // 0: none named
+  } cases[] = {
+      {"the stiffer axially of two", frame(apart, twoSections, R"("Members",2, 1,2,1,1, 2,3,1,2)"),
+       2},
+      {"a first member of no length",
+       frame("0,0, 0,0, 5,0", twoSections, R"("Members",2, 1,2,1,2, 2,3,1,1)"), 2},
+      {"a member of no area alone",
+       frame(apart, R"("Cross-Sections",1, 0,0.0001)", R"("Members",1, 1,2,1,1)"), 0},
+      {"a member of no inertia alone",
+       frame(apart, R"("Cross-Sections",1, 0.01,0)", R"("Members",1, 1,2,1,1)"), 0},
+      {"a truss", ModelFromText(kSquareWithoutDiagonal), 0},
+  };
+  for (const auto& c : cases) {
+    const std::optional<AxialBendingContrast> contrast = LargestAxialBendingContrast(c.model);
+    EXPECT_EQ(contrast ? contrast->Member : 0, c.member) << c.name;
   }
 }
 
