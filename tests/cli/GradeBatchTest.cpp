@@ -108,24 +108,19 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
   const Variant one = VariantOf(truss), two = VariantOf(raised);
   Write(dir / "variants" / "truss-01.str", truss);
   Write(dir / "variants" / "truss-02.str", raised);
-  std::string key;
-  for (const auto& [name, variant] :
-       {std::pair<std::string, const Variant*>{"truss-01.str", &one}, {"truss-02.str", &two}}) {
-    std::string items;
-    for (const auto& [q, member] : kAsked)
-      items += (items.empty() ? "" : ", ") +
-               Item(variant->key, q, member, Exact(variant->key, q, member));
-    key += (key.empty() ? "{\"variants\": [\n" : ",\n") + std::string("{\"project\": \"") + name +
-           "\", \"answers\": [" + items + "]}";
-  }
-  Write(dir / "variants" / "key.json", key + "]}");
+  // Each key's own values, as the key and a right student give them.
+  const auto right = [](const AnswerKey& key) {
+    return [&key](AnswerQuantity q, int m, Values v) { return Item(key, q, m, v); };
+  };
+  Write(dir / "variants" / "key.json",
+        "{\"variants\": [\n" + AnswersFile("truss-01.str", one.key, right(one.key)) + ",\n" +
+            AnswersFile("truss-02.str", two.key, right(two.key)) + "]}");
 
   using Q = AnswerQuantity;
   const AnswerKey& k1 = one.key;
   auto student = [&](const std::string& name, auto change) {
     Write(dir / "answers" / (name + ".json"), AnswersFile("truss-01.str", k1, change));
   };
-  auto same = [&](Q q, int m, Values v) { return Item(k1, q, m, v); };
   // Right, with L of member 2 wrong: the key does not ask for it.
   student("ada", [&](Q q, int m, Values v) {
     return Item(k1, q, m, v) + (m == 1 ? ",\n" + Item(k1, Q::L, 2, {999.0}) : "");
@@ -162,10 +157,8 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
     return Item(k1, q, m, v);
   });
   Write(dir / "answers" / "ivy.json", "{\"project\": \"truss-01.str\", \"answers\": [");
-  Write(dir / "answers" / "jon.json", AnswersFile("truss-09.str", k1, same));
-  Write(dir / "answers" / "lee.json",
-        AnswersFile("truss-02.str", two.key,
-                    [&](Q q, int m, Values v) { return Item(two.key, q, m, v); }));
+  Write(dir / "answers" / "jon.json", AnswersFile("truss-09.str", k1, right(k1)));
+  Write(dir / "answers" / "lee.json", AnswersFile("truss-02.str", two.key, right(two.key)));
   Write(dir / "answers" / "notes.txt", "not an answers file");
 
   const std::string answers = (dir / "answers").string(), variants = (dir / "variants").string();

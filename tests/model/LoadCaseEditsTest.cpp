@@ -7,7 +7,6 @@
 #include <cmath>
 #include <string>
 
-#include "model/ProjectFile.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 
@@ -40,9 +39,7 @@ std::string Described(const ModelStore& model) {
 
 // The model written and read back is described the same (the reader shows case 1).
 void ExpectFileHoldsIt(ModelStore model) {
-  std::string text;
-  ASSERT_FALSE(ProjectFileText(model, text));
-  ModelStore back = testing::ModelFromText(text);
+  const ModelStore back = testing::ModelFromText(testing::FileText(model));
   model.SelectLoadCase(1);
   EXPECT_EQ(Described(back), Described(model));
 }

@@ -13,7 +13,6 @@
 #include <set>
 
 #include "analysis/AnalysisRun.h"
-#include "model/ProjectFile.h"
 #include "reports/AnswerFile.h"
 #include "reports/AnswerScore.h"
 #include "reports/JsonReader.h"
@@ -43,8 +42,7 @@ TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRigh
   const ModelStore templateModel = testing::ModelFromText(TrussTemplate());
   ModelStore plain = templateModel;
   plain.Variations.clear();
-  std::string plainText;
-  ASSERT_FALSE(ProjectFileText(plain, plainText));
+  const std::string plainText = testing::FileText(plain);
   const VariantDraws draws = DrawVariants(templateModel, 12, 7);
   ASSERT_EQ(draws.Problem, "");
   ASSERT_EQ(draws.Variants.size(), 12u);
@@ -77,9 +75,7 @@ TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRigh
     model.JointLoadValues(2, 2) = plain.JointLoadValues(2, 2);
     model.Sections(1, 1) = plain.Sections(1, 1);
     model.ProjectTitle = plain.ProjectTitle;
-    std::string text;
-    ASSERT_FALSE(ProjectFileText(model, text));
-    EXPECT_EQ(text, plainText);
+    EXPECT_EQ(testing::FileText(model), plainText);
     // The judge, handed the key as a student's answers, finds every entry of every quantity right.
     const AnswerKey key = KeyOfAnalysis(variant.Model, CheckAndAnalyze(variant.Model));
     JsonValue document;
