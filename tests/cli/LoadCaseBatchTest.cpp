@@ -7,7 +7,7 @@
 
 #include "cli/ToolRun.h"
 #include "model/ExitStatus.h"
-#include "support/SampleModels.h"
+#include "support/Golden.h"
 
 namespace stavelorn {
 namespace {
@@ -20,6 +20,16 @@ std::string FirstArray(const std::string& json, const std::string& key) {
   const std::size_t start = json.find("\"" + key + "\": [");
   if (start == std::string::npos) return "";
   return json.substr(start, json.find("\n ]", start) - start);
+}
+
+// The whole report of every case with the diagrams, checked by eye: each case's, combination's
+// and the envelopes' heading after two blank lines, as every heading, each envelope value with the
+// case or combination that gives it, and the diagrams naming the case they are of.
+TEST(LoadCaseBatch, TheReportOfEveryCaseMatchesItsCheckedFile) {
+  const testing::ToolRun every =
+      RunTool({"--diagrams", ScratchFile("frame-cases.str", testing::kThreeCaseFrame)});
+  ASSERT_EQ(every.status, kExitComplete) << every.err;
+  testing::ExpectGoldenFile(every.out, "tests/cli/golden/three-case-frame.txt");
 }
 
 // --trail follows a chosen case with its own {P} and {d}; a combination has none and says so.
