@@ -71,17 +71,6 @@ TEST(LoadCaseEdits, EachEditKeepsLoadsFactorsAndTheShownCaseWithTheirNames) {
   testing::ExpectGoldenFile(log, "tests/model/golden/load-case-edits.txt");
 }
 
-TEST(LoadCaseEdits, AProjectOfOneUnnamedCaseNamesItWhenASecondComes) {
-  ModelStore model = testing::ExampleModel("portal-frame");
-  const std::string before = Described(model);
-  ASSERT_EQ(AddLoadCase(model, "Wind"), "");
-  EXPECT_EQ(model.LoadCaseName(1), "Case 1");
-  EXPECT_EQ(model.JointLoadCount, 1) << "the loads stay with the first case";
-  EXPECT_EQ(model.LoadsOfCase(2).MemberLoadCount, 0);
-  ExpectFileHoldsIt(model);
-  EXPECT_NE(before, Described(model));
-}
-
 // Each edit that would break the model is refused, saying why (against a file checked by eye),
 // and changes nothing.
 TEST(LoadCaseEdits, EditsThatWouldBreakTheModelAreRefusedChangingNothing) {

@@ -1,10 +1,13 @@
 // The project file's springs and support angles: a project of every type with both survives the
 // file whole, each fault of their records is refused naming section, record, field and line, and
-// a change of units converts a spring's stiffness by its own dimension and never an angle.
+// a change of units converts a spring's stiffness by its own dimension and never an angle; a turn
+// is its angle's cosine and sine.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
+#include "model/SupportAxes.h"
 #include "model/SupportSprings.h"
 #include "model/UnitConversion.h"
 #include "support/Golden.h"
@@ -95,6 +98,23 @@ TEST(SupportSpringsFile, UnitsConvertStiffnessesByTheirDimensionAndNeverAngles) 
   EXPECT_FLOAT_EQ(model.SpringStiffness(1), 2000.0f);
   EXPECT_FLOAT_EQ(model.SpringStiffness(2), 3e8f);
   EXPECT_FLOAT_EQ(model.SupportAngleValues(1), 30.0f);
+}
+
+// A support's turn is its angle's cosine and sine, exact at each quarter turn (where cos 90° would
+// leave a stray 6E-17 in a stiffness), and no turn at whole turns or without an angle.
+TEST(SupportAxes, ATurnIsItsAnglesCosineAndSineExactAtQuarterTurns) {
+  ModelStore model = WithSpringsAndAngle("PFrame");  // joint 3 turned, by its only angle
+  for (double degrees : {-22.5, 30.0, 90.0, 180.0, 270.0, -90.0, 450.0, 0.0, 360.0, -720.0}) {
+    model.SupportAngleValues(1) = static_cast<float>(degrees);
+    const JointTurn turn = JointTurnOf(model, 3);
+    const double radians = degrees * std::acos(-1.0) / 180.0;
+    const bool turned = std::fmod(degrees, 360.0) != 0;
+    EXPECT_EQ(turn.Turned(), turned) << degrees;
+    EXPECT_NEAR(turn.Cos, turned ? std::cos(radians) : 1, 1e-15) << degrees;
+    EXPECT_NEAR(turn.Sin, turned ? std::sin(radians) : 0, 1e-15) << degrees;
+    EXPECT_TRUE(std::fmod(degrees, 90.0) != 0 || turn.Cos * turn.Sin == 0) << degrees;
+  }
+  EXPECT_FALSE(JointTurnOf(model, 1).Turned()) << "joint 1 has no angle";
 }
 
 }  // namespace

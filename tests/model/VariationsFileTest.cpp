@@ -19,9 +19,10 @@ std::string Cantilever(const std::string& extra) {
          extra;
 }
 
+// The first range holds the most values a range may hold, 100000.
 TEST(VariationsFile, TheSectionSurvivesTheFileByteForByte) {
   const std::string variations =
-      "\"Variations\",3\r\n\"Joints\",2,1,3,5,0.5\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n"
+      "\"Variations\",3\r\n\"Joints\",2,1,0,99999,1\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n"
       "\"Support Angles\",1,2,0,30,15\r\n";
   const std::string plain = Cantilever(variations + "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n");
   // In a project with load cases a load section's record names its case.
@@ -63,6 +64,7 @@ TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
       {"the same value twice", last + "\"Joints\",2,1,1,2,1\r\n"},
       {"no step", last + "\"Joints\",1,2,0,1,0\r\n"},
       {"high below low", last + "\"Joints\",1,2,1,0,0.5\r\n"},
+      {"one value too many", last + "\"Joints\",1,2,0,100000,1\r\n"},
       {"a case of a section without cases", last + "\"Joints\",1,2,0,1,1,2\r\n"},
       {"a case the project has not", last + "\"Joint Loads\",1,2,0,1,1,2\r\n"},
       {"too many fields", last + "\"Joint Loads\",1,2,0,1,1,1,9\r\n"},
