@@ -3,13 +3,13 @@
 // slip once per student, and no feedback file shows a value.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 
 #include "analysis/AnalysisRun.h"
 #include "cli/ToolRun.h"
+#include "model/NumberText.h"
 #include "reports/AnswerKey.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
@@ -30,18 +30,12 @@ const std::pair<AnswerQuantity, int> kAsked[] = {{AnswerQuantity::L, 1},
 
 using Values = std::vector<std::optional<double>>;
 
-std::string Text(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
-
 // One item of an answers file, its values in the quantity's shape ("null" for an empty one).
 std::string Item(const AnswerKey& key, AnswerQuantity q, int member, const Values& values) {
   const AnswerGrid grid = key.Expected(q, member);
   auto entry = [&](int i) {
     const auto& v = values[static_cast<std::size_t>(i)];
-    return v ? Text(*v) : std::string("null");
+    return v ? RoundTripText(*v) : std::string("null");
   };
   std::string text;
   if (grid.Shape == AnswerShape::Scalar) text = entry(0);
