@@ -23,6 +23,13 @@ inline void ExpectGoldenFile(const std::string& text, const std::string& relativ
   EXPECT_EQ(text, ReadWholeFile(path)) << relative;
 }
 
+// How many times `part` stands in `text`, overlaps included.
+inline int Occurrences(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
 // Each named text read into a new model, which the reader must refuse, against the golden file
 // `relative`: a line per text with its name and the error's number and words, then what `kept`
 // says of the model as the refusal left it ("" for nothing).
