@@ -153,28 +153,6 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
                             "tests/reports/golden/tool-refusals.txt");
 }
 
-// --units converts a project that names its units before analysing it, reports in the new
-// units and leaves the file alone; the JSON names the units as the file would (that every result
-// converts by its own quantity's factor is the converted analyses' test).
-TEST(BatchTool, ConvertsANamedProjectToTheUnitsAskedFor) {
-  const std::string text =
-      testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")) +
-      "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n";
-  const std::string path = ScratchFile("units.str", text);
-
-  const ToolRun json = RunTool({"--units", "kip,in", "--json", path});
-  ASSERT_EQ(json.status, 0) << json.err;
-  const JsonValue results = ParseJson(json.out);
-  EXPECT_EQ(results["units"]["force"].text, "kip");
-  EXPECT_EQ(results["units"]["length"].text, "in");
-  EXPECT_EQ(results["units"]["temperature"].text, "C") << "an omitted TEMP keeps the file's";
-  EXPECT_EQ(testing::ReadWholeFile(path), text) << "the file is not changed";
-
-  const ToolRun report = RunTool({"--units", "N,mm,F", path});
-  ASSERT_EQ(report.status, 0) << report.err;
-  EXPECT_NE(report.out.find("[N/mm2]"), std::string::npos) << "E is printed with its unit";
-}
-
 // The JSON says what the window says of the stiff portal, whose accuracy guard leaves a note: the
 // status, the note word for word, which the error stream carries too (the precision and the note
 // of other runs stand in the results JSON's golden file; a failed solution's status is among the
