@@ -9,20 +9,16 @@
 
 #include "cli/ToolRun.h"
 #include "model/Version.h"
+#include "support/Golden.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
 
+using testing::Occurrences;
 using testing::RunTool;
 using testing::ScratchFile;
 using testing::ToolRun;
-
-std::size_t Count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 // The picture asked for, with its deformed shape (one curve per member, or the mechanism's) and
 // its diagram only when asked, beside a report left as it is, the multiplier named with a
@@ -44,7 +40,7 @@ TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
     std::vector<std::string> args;
     int status;
     std::string err;
-    std::size_t deformed = 0, diagrams = 0;  // groups of each in the picture written
+    int deformed = 0, diagrams = 0;          // groups of each in the picture written
     std::optional<std::string> before = {};  // the file at the picture's path before the run
   } cases[] = {
       {{"--json", "--picture", svg, portal}, 0, ""},
@@ -75,8 +71,8 @@ TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
     if (!written) continue;
     const std::string text = testing::ReadWholeFile(svg);
     EXPECT_EQ(text.find("deflections \u00d7 ") != std::string::npos, c.deformed && c.status == 0);
-    EXPECT_EQ(Count(text, "<g class=\"deformed\" data-member="), c.deformed);
-    EXPECT_EQ(Count(text, "<g class=\"diagram\""), c.diagrams);
+    EXPECT_EQ(Occurrences(text, "<g class=\"deformed\" data-member="), c.deformed);
+    EXPECT_EQ(Occurrences(text, "<g class=\"diagram\""), c.diagrams);
   }
   std::filesystem::remove(svg);
   // A project given as the picture is refused before anything is read, and stays as it was.

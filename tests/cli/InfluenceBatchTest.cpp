@@ -3,11 +3,10 @@
 // against closed forms are the analysis tests').
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/BatchRun.h"
+#include "cli/ToolRun.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 
@@ -35,9 +34,9 @@ TEST(InfluenceBatch, WritesEachOptionsInfluenceObjectAsCheckedByEye) {
   };
   std::string text;
   for (const std::vector<std::string>& args : runs) {
-    std::ostringstream out, err;
-    EXPECT_EQ(RunBatchTool(args, out, err), 0) << err.str();
-    text += out.str().substr(out.str().find("\"influence\""));
+    const testing::ToolRun run = testing::RunTool(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    text += run.out.substr(run.out.find("\"influence\""));
   }
   testing::ExpectGoldenFile(text, "tests/reports/golden/influence.json");
 }

@@ -1,5 +1,6 @@
 // --variants on the command line: the variants and their key written into a new folder, named on
-// standard output, in the units asked for (a folder that holds anything is refused by the writer,
+// standard output, in the units asked for, which the tool converts a named project to as it does
+// for its reports (a folder that holds anything is refused by the writer,
 // with the exit status the tool returns, in the class variants' test; the usage errors of its
 // options are among the batch tool's refusals).
 #include <gtest/gtest.h>
@@ -34,7 +35,8 @@ TEST(VariantsBatch, WritesTheVariantsInTheUnitsAskedFor) {
                          "/roof-03.str\n" + folder + "/key.json\n");
   for (const char* name : {"roof-01.str", "roof-02.str", "roof-03.str"}) {
     const ModelStore variant = testing::ModelFromText(testing::ReadWholeFile(folder + "/" + name));
-    EXPECT_EQ(variant.Units.Length, LengthUnit::mm);
+    EXPECT_EQ(variant.Units, NamedUnits(ForceUnit::N, LengthUnit::mm, TemperatureUnit::C))
+        << "an omitted TEMP keeps the template's";
     // The height drawn in millimetres, on the grid 2500, 2750, ... 3500.
     const float height = variant.JointCoords(7, 2);
     EXPECT_EQ(std::fmod(height, 250.0f), 0.0f) << height;

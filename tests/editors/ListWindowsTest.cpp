@@ -166,6 +166,9 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       {FormId::JointA, Structure("Beam", 0), "shown 4 #1; close"},
       {FormId::MemberA, Structure("PTruss", 0, 1), "shown 1 #1 / !cancel; close"},
       {FormId::MatA, Structure("PTruss", 0), "shown 5 / !cancel; close"},
+      // Another kind chosen for a stored load, nothing typed: the row and what Close stores change.
+      {FormId::MemLoadA, Structure("PFrame", 3),
+       "shown 1 @Concentrated_force 40 ~ 2 ~; edit 1 @Concentrated_couple; close"},
   };
   for (std::size_t i = 0; i < std::size(walks); ++i)
     ExpectGolden(Walk(walks[i].form, walks[i].model, walks[i].steps),

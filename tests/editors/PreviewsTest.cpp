@@ -89,8 +89,9 @@ TEST(RestraintText, EveryCombinationReadsBackFromItsText) {
 // For each type, over joints (0, 0), (5, 4) and (10, 0) (with z 0, 0, 6 in space): the members,
 // the second hinged at both ends, in yellow, with a third being typed and a fourth, drawn again
 // once it names an end joint that does not exist, which is not drawn either time; joint loads on
-// joints 2 and 3 in magenta (every component 12 on joint 2; 1, -7.5 and 0 on joint 3, where a zero
-// draws nothing); a uniform load over part of member 1 and a point force on member 2 in green.
+// joints 1 and 3, the first and the last, in magenta (every component 12 on joint 1; 1, -7.5 and 0
+// on joint 3, where a zero draws nothing); a uniform load over part of member 1 and a point force
+// on member 2 in green.
 TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
   std::string out;
   for (const char* type : {"PTruss", "Beam", "PFrame", "STruss", "Grid", "SFrame"}) {
@@ -98,6 +99,7 @@ TEST(Previews, MembersAndLoadsAreDrawnInTheirColours) {
     for (int j = 1; j <= 3; ++j)
       for (int col = 1; col <= model.CoordColumns; ++col)
         model.JointCoords(j, col) = col == 1 ? 5.0f * (j - 1) : j == col ? 2.0f * col : 0.0f;
+    model.JointLoadJoints(1) = 1;
     for (int k = 1; k <= model.CoordsPerJoint; ++k)
       model.JointLoadValues(1, k) = 12, model.JointLoadValues(2, k) = k == 1   ? 1
                                                                       : k == 3 ? 0

@@ -15,17 +15,11 @@
 namespace stavelorn {
 namespace {
 
+using testing::FileText;
 using testing::ModelFromText;
 using testing::ReadWholeFile;
 using testing::SameModelData;
 using testing::SourcePath;
-
-std::string TextOf(const ModelStore& model) {
-  std::string text;
-  RunResult error = ProjectFileText(model, text);
-  EXPECT_FALSE(error) << (error ? error->Description : "");
-  return text;
-}
 
 // Every project file the repository holds (examples, golden projects) that the program wrote is
 // written back exactly as it stands; one written by hand (LF lines), or a truss with releases
@@ -41,11 +35,11 @@ TEST(LoadCaseFile, EveryProjectFileOfTheRepositoryIsWrittenBackByteForByte) {
       if (ReadProjectText(model, text)) continue;
       const bool dropsReleases = IsTruss(model.StructType) && model.ReleaseCount > 0;
       if (text.find("\r\n") != std::string::npos && !dropsReleases) {
-        EXPECT_EQ(TextOf(model), text) << entry.path();
+        EXPECT_EQ(FileText(model), text) << entry.path();
         ++written;
       } else {
-        const std::string once = TextOf(model);
-        EXPECT_EQ(TextOf(ModelFromText(once)), once) << entry.path();
+        const std::string once = FileText(model);
+        EXPECT_EQ(FileText(ModelFromText(once)), once) << entry.path();
         ++byHand;
       }
     }
@@ -82,7 +76,7 @@ TEST(LoadCaseFile, CasesAndCombinationsSurviveAWriteAndARead) {
   EXPECT_EQ(model.Combinations[0].Factors, (std::vector<float>{1.2f, 1.6f, 0.0f}));
 
   // Written with a "Load Case" line before each case, sections in the table's order.
-  const std::string written = TextOf(model);
+  const std::string written = FileText(model);
   const std::string expected =
       kBeam + kCaseNames + "\"Load Case\",1\r\n\"Member Loads\",1\r\n2,3,5,0,0,0\r\n" +
       "\"Load Case\",2\r\n\"Joint Loads\",1\r\n2,-10,0\r\n\"Member Loads\",1\r\n1,3,20,0,0,0\r\n" +
@@ -95,23 +89,23 @@ TEST(LoadCaseFile, CasesAndCombinationsSurviveAWriteAndARead) {
   // Selecting another case and back changes nothing that is written.
   model.SelectLoadCase(3);
   model.SelectLoadCase(1);
-  EXPECT_EQ(TextOf(model), expected);
+  EXPECT_EQ(FileText(model), expected);
 }
 
 TEST(LoadCaseFile, OneNamedCaseOrACombinationIsWrittenAndOneUnnamedCaseIsNot) {
   ModelStore named = ModelFromText(kBeam + "\"Load Cases\",1\r\n\"Dead\"\r\n");
-  EXPECT_FALSE(TextOf(named).find("\"Load Cases\",1\r\n\"Dead\"\r\n") == std::string::npos);
-  EXPECT_EQ(TextOf(named).find("\"Load Case\","), std::string::npos);
+  EXPECT_FALSE(FileText(named).find("\"Load Cases\",1\r\n\"Dead\"\r\n") == std::string::npos);
+  EXPECT_EQ(FileText(named).find("\"Load Case\","), std::string::npos);
   ModelStore combined = ModelFromText(kBeam + "\"Load Combinations\",1\r\n\"1.4D\",1.4\r\n");
-  EXPECT_EQ(TextOf(combined), kBeam + "\"Load Combinations\",1\r\n\"1.4D\",1.4\r\n");
+  EXPECT_EQ(FileText(combined), kBeam + "\"Load Combinations\",1\r\n\"1.4D\",1.4\r\n");
   ModelStore plain = ModelFromText(kBeam + "\"Load Case\",1\r\n");
-  EXPECT_EQ(TextOf(plain), kBeam);
+  EXPECT_EQ(FileText(plain), kBeam);
 }
 
 // Each malformed section is refused naming the section, record and line, and the shown case stays
 // the first; against a file checked by eye.
 TEST(LoadCaseFile, MalformedSectionsAreRefusedNamingSectionRecordAndLine) {
-  const std::pair<const char*, std::string> cases[] = {
+  std::vector<std::pair<std::string, std::string>> cases = {
       // each follows kBeam
       {"case out of range", kCaseNames + "\"Load Case\",4\r\n"},
       {"case 0", "\"Load Case\",0\r\n"},
@@ -130,16 +124,12 @@ TEST(LoadCaseFile, MalformedSectionsAreRefusedNamingSectionRecordAndLine) {
       {"combinations after units",
        "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n\"Load Combinations\",1\r\n\"C\",1\r\n"},
   };
-  std::string log;
-  for (const auto& [name, after] : cases) {
-    ModelStore model;
-    model.Reset();
-    RunResult error = ReadProjectText(model, kBeam + after);
-    ASSERT_TRUE(error) << name;
-    log += std::string(name) + ": " + error->Description + "\n";
-    EXPECT_EQ(model.CurrentLoadCase, 1) << name;
-  }
-  testing::ExpectGoldenFile(log, "tests/model/golden/load-case-refusals.txt");
+  for (auto& named : cases) named.second = kBeam + named.second;
+  testing::ExpectRefusals(cases, "tests/model/golden/load-case-refusals.txt",
+                          [](const ModelStore& model) {
+                            EXPECT_EQ(model.CurrentLoadCase, 1);
+                            return "";
+                          });
 }
 
 // A misspelt label would otherwise put a case's loads into another unnoticed.

@@ -14,7 +14,6 @@ namespace stavelorn {
 namespace {
 
 constexpr const char* kE4 = " 0.0000E+00;-0.0000E+00";
-constexpr const char* kE3 = " 0.000E+00;-0.000E+00";
 constexpr const char* kE3Short = " 0.000E+0;-0.000E+0";
 constexpr const char* kTwoDigit = " 00.00E+0;-00.00E+0";
 

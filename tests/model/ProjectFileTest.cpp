@@ -17,23 +17,10 @@
 namespace stavelorn {
 namespace {
 
+using testing::FileText;
 using testing::FullModel;
+using testing::ModelFromText;
 using testing::SameModelData;
-
-std::string TextOf(const ModelStore& model) {
-  std::string text;
-  RunResult error = ProjectFileText(model, text);
-  EXPECT_FALSE(error) << (error ? error->Description : "");
-  return text;
-}
-
-ModelStore ReadText(const std::string& text) {
-  ModelStore model;
-  model.Reset();
-  RunResult error = ReadProjectText(model, text);
-  EXPECT_FALSE(error) << (error ? error->Description : "");
-  return model;
-}
 
 // The labels of the section header lines ("Joints",3) of project-file text, in order.
 std::vector<std::string> SectionLabels(const std::string& text) {
@@ -61,10 +48,10 @@ TEST(ProjectFile, EachSectionIsWrittenAndReadBackUnderItsOwnLabelAlone) {
         if (other.Count && &other != &row) only.*other.Count = 0;
       if (!row.Count) only.Units = NamedUnits(ForceUnit::lb, LengthUnit::ft, TemperatureUnit::F);
       const bool kept = !(row.DroppedForTrusses && type.Truss);
-      const std::string text = TextOf(only);
+      const std::string text = FileText(only);
       EXPECT_EQ(SectionLabels(text),
                 kept ? std::vector<std::string>{row.Label} : std::vector<std::string>{});
-      const ModelStore back = ReadText(text);
+      const ModelStore back = ModelFromText(text);
       for (const SectionRow& other : ProjectSections())
         EXPECT_EQ(RecordCount(other, back), &other == &row && kept ? RecordCount(row, only) : 0)
             << other.Label;
@@ -103,11 +90,11 @@ TEST(ProjectFile, AnEmptyModelIsItsTitleAndTypeAndAnyTitleSurvives) {
   ModelStore m;
   m.Reset();
   m.SetStructType("Beam");
-  EXPECT_EQ(TextOf(m), "\"\"\r\n\"Beam\"\r\n");
+  EXPECT_EQ(FileText(m), "\"\"\r\n\"Beam\"\r\n");
   for (const char* title :
        {"He said \"stop\", then \"go\"", "", "\"", "\"\"", ",,,", "a,\"b\",c", "  padded  "}) {
     m.ProjectTitle = title;
-    EXPECT_EQ(ReadText(TextOf(m)).ProjectTitle, title);
+    EXPECT_EQ(ModelFromText(FileText(m)).ProjectTitle, title);
   }
 }
 
@@ -121,7 +108,7 @@ TEST(ProjectFile, ReadsLooseFilesAndSkipsUnknownSections) {
       "  Truss  \n PTruss\n\n\"Materials\" , 1\n200,\n 1.2e-5 \n\"Notes\",0\n"
       "\"Supports\",1,1,\n1,1\n\"Joints\",\n2\n0,0,10\n0\n";
   std::string difference;
-  EXPECT_TRUE(SameModelData(ReadText(tidy), ReadText(loose), difference)) << difference;
+  EXPECT_TRUE(SameModelData(ModelFromText(tidy), ModelFromText(loose), difference)) << difference;
 }
 
 // What each broken file is refused with (the error's number and words) and what of it stays read
@@ -129,34 +116,28 @@ TEST(ProjectFile, ReadsLooseFilesAndSkipsUnknownSections) {
 // named "...after" follows two good joints.
 TEST(ProjectFile, ABrokenFileGivesAClearErrorAndKeepsWhatWasReadBefore) {
   const std::string good = "\"t\"\r\n\"PTruss\"\r\n\"Joints\",2\r\n0,0\r\n4,0\r\n";
-  const std::pair<const char*, std::string> cases[] = {
-      {"empty file", ""},
-      {"no type", "\"t\"\r\n"},
-      {"unknown type", "\"t\"\r\n\"Arch\"\r\n"},
-      {"truncated section", "\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n4,0\r\n"},
-      {"garbage for a title", std::string("\x00\x01,\x02", 4)},
-      {"negative count after", good + "\"Supports\",-1\r\n"},
-      {"count past 16 bits after", good + "\"Supports\",40000\r\n"},
-      {"text for a number after", good + "\"Materials\",1\r\n200,abc\r\n"},
-      {"integer past 16 bits after", good + "\"Supports\",1\r\n1,1,70000\r\n"},
-      {"fraction for an integer after", good + "\"Supports\",1\r\n1.5,1,1\r\n"},
-      {"single past its range after", good + "\"Materials\",1\r\n1E+39,0\r\n"},
-      {"single too near 0 after", good + "\"Materials\",1\r\n2e8,-0.5e-45\r\n"},
-      {"unterminated quote after", good + "\"Supports,1\r\n1,1,1\r\n"},
-      {"count disagrees with records after", good + "\"Supports\",1\r\n1,1,1\r\n2,1,1\r\n"},
-      {"text after a quote after", good + "\"Supports\"x,1\r\n"},
-  };
-  std::string log;
-  for (const auto& [name, text] : cases) {
-    ModelStore m;
-    m.Reset();
-    RunResult error = ReadProjectText(m, text);
-    ASSERT_TRUE(error) << name;
-    log += std::string(name) + ": " + std::to_string(error->Number) + " " + error->Description +
-           "\n  joints " + std::to_string(m.JointCount) + ", supports " +
-           std::to_string(m.SupportCount) + "\n";
-  }
-  testing::ExpectGoldenFile(log, "tests/model/golden/broken-files.txt");
+  testing::ExpectRefusals(
+      {
+          {"empty file", ""},
+          {"no type", "\"t\"\r\n"},
+          {"unknown type", "\"t\"\r\n\"Arch\"\r\n"},
+          {"truncated section", "\"t\"\r\n\"PTruss\"\r\n\"Joints\",3\r\n0,0\r\n4,0\r\n"},
+          {"garbage for a title", std::string("\x00\x01,\x02", 4)},
+          {"negative count after", good + "\"Supports\",-1\r\n"},
+          {"count past 16 bits after", good + "\"Supports\",40000\r\n"},
+          {"text for a number after", good + "\"Materials\",1\r\n200,abc\r\n"},
+          {"integer past 16 bits after", good + "\"Supports\",1\r\n1,1,70000\r\n"},
+          {"fraction for an integer after", good + "\"Supports\",1\r\n1.5,1,1\r\n"},
+          {"single past its range after", good + "\"Materials\",1\r\n1E+39,0\r\n"},
+          {"single too near 0 after", good + "\"Materials\",1\r\n2e8,-0.5e-45\r\n"},
+          {"unterminated quote after", good + "\"Supports,1\r\n1,1,1\r\n"},
+          {"count disagrees with records after", good + "\"Supports\",1\r\n1,1,1\r\n2,1,1\r\n"},
+          {"text after a quote after", good + "\"Supports\"x,1\r\n"},
+      },
+      "tests/model/golden/broken-files.txt", [](const ModelStore& m) {
+        return "joints " + std::to_string(m.JointCount) + ", supports " +
+               std::to_string(m.SupportCount);
+      });
 }
 
 // A save replaces the file and leaves nothing else behind; a save that fails leaves the previous
@@ -174,7 +155,7 @@ TEST(ProjectFile, SavesAndOpensRealFilesOrFailsLeavingTheFolderAsItWas) {
   saved.ProjectFile = (folder / "frame.STR").string();
   std::ofstream(saved.ProjectFile) << "old contents";
   ASSERT_FALSE(WriteProjectFile(saved));
-  EXPECT_EQ(testing::ReadWholeFile(saved.ProjectFile), TextOf(saved));
+  EXPECT_EQ(testing::ReadWholeFile(saved.ProjectFile), FileText(saved));
   EXPECT_EQ(files(), 1);
 
   std::ofstream(folder / "frame.STR") << "previous project";

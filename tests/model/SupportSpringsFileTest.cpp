@@ -1,11 +1,13 @@
 // The project file's springs and support angles: a project of every type with both survives the
 // file whole, each fault of their records is refused naming section, record, field and line, and
-// a change of units converts a spring's stiffness by its own dimension and never an angle.
+// a change of units converts a spring's stiffness by its own dimension and never an angle; a turn
+// is its angle's cosine and sine.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
-#include "model/ProjectFile.h"
+#include "model/SupportAxes.h"
 #include "model/SupportSprings.h"
 #include "model/UnitConversion.h"
 #include "support/Golden.h"
@@ -40,20 +42,16 @@ TEST(SupportSpringsFile, EveryTypeKeepsItsSpringsAndAnglesThroughTheFile) {
   for (const StructTypeInfo& type : AllStructTypes()) {
     SCOPED_TRACE(type.Code);
     const ModelStore saved = WithSpringsAndAngle(type.Code);
-    std::string text, again;
-    ASSERT_FALSE(ProjectFileText(saved, text));
+    const std::string text = testing::FileText(saved);
     EXPECT_NE(text.find("\"Support Springs\",2\r\n1,2,1250.5\r\n3,1,3E+07\r\n"), std::string::npos)
         << text;
     EXPECT_EQ(text.find("\"Support Angles\""),
               type.SupportTurnAxis != 0 ? text.find("\"Support Angles\",1\r\n3,-22.5\r\n")
                                         : std::string::npos);
-    ModelStore read;
-    read.Reset();
-    ASSERT_FALSE(ReadProjectText(read, text));
+    const ModelStore read = ModelFromText(text);
     std::string difference;
     EXPECT_TRUE(testing::SameModelData(saved, read, difference)) << difference;
-    ASSERT_FALSE(ProjectFileText(read, again));
-    EXPECT_EQ(again, text);
+    EXPECT_EQ(testing::FileText(read), text);
   }
 }
 
@@ -68,7 +66,7 @@ std::string Frame(const std::string& type, const std::string& extra) {
 // Each faulty record is refused naming section, record, field and line, and the section stays out
 // of the model while the sections before it are in; against a file checked by eye.
 TEST(SupportSpringsFile, FaultyRecordsAreRefusedByName) {
-  const std::pair<const char*, std::string> cases[] = {
+  const std::vector<std::pair<std::string, std::string>> cases = {
       {"spring on a free coordinate", Frame("PFrame", "\"Support Springs\",2\n1,2,500\n2,1,500\n")},
       {"zero stiffness", Frame("PFrame", "\"Support Springs\",1\n1,1,0\n")},
       {"negative stiffness", Frame("PFrame", "\"Support Springs\",1\n\n1,1,-7.5\n")},
@@ -80,18 +78,12 @@ TEST(SupportSpringsFile, FaultyRecordsAreRefusedByName) {
       {"angle at a joint without support", Frame("PTruss", "\"Support Angles\",1\n3,30\n")},
       {"second angle for one joint", Frame("Grid", "\"Support Angles\",2\n2,30\n2,40\n")},
   };
-  std::string log;
-  for (const auto& [name, text] : cases) {
-    ModelStore model;
-    model.Reset();
-    const RunResult error = ReadProjectText(model, text);
-    ASSERT_TRUE(error) << name;
-    log += std::string(name) + ": " + std::to_string(error->Number) + " " + error->Description +
-           "\n  supports " + std::to_string(model.SupportCount) + ", springs " +
-           std::to_string(model.SpringCount) + ", angles " +
-           std::to_string(model.SupportAngleCount) + "\n";
-  }
-  testing::ExpectGoldenFile(log, "tests/model/golden/spring-refusals.txt");
+  testing::ExpectRefusals(cases, "tests/model/golden/spring-refusals.txt",
+                          [](const ModelStore& model) {
+                            return "supports " + std::to_string(model.SupportCount) + ", springs " +
+                                   std::to_string(model.SpringCount) + ", angles " +
+                                   std::to_string(model.SupportAngleCount);
+                          });
 }
 
 TEST(SupportSpringsFile, UnitsConvertStiffnessesByTheirDimensionAndNeverAngles) {
@@ -106,6 +98,23 @@ TEST(SupportSpringsFile, UnitsConvertStiffnessesByTheirDimensionAndNeverAngles) 
   EXPECT_FLOAT_EQ(model.SpringStiffness(1), 2000.0f);
   EXPECT_FLOAT_EQ(model.SpringStiffness(2), 3e8f);
   EXPECT_FLOAT_EQ(model.SupportAngleValues(1), 30.0f);
+}
+
+// A support's turn is its angle's cosine and sine, exact at each quarter turn (where cos 90° would
+// leave a stray 6E-17 in a stiffness), and no turn at whole turns or without an angle.
+TEST(SupportAxes, ATurnIsItsAnglesCosineAndSineExactAtQuarterTurns) {
+  ModelStore model = WithSpringsAndAngle("PFrame");  // joint 3 turned, by its only angle
+  for (double degrees : {-22.5, 30.0, 90.0, 180.0, 270.0, -90.0, 450.0, 0.0, 360.0, -720.0}) {
+    model.SupportAngleValues(1) = static_cast<float>(degrees);
+    const JointTurn turn = JointTurnOf(model, 3);
+    const double radians = degrees * std::acos(-1.0) / 180.0;
+    const bool turned = std::fmod(degrees, 360.0) != 0;
+    EXPECT_EQ(turn.Turned(), turned) << degrees;
+    EXPECT_NEAR(turn.Cos, turned ? std::cos(radians) : 1, 1e-15) << degrees;
+    EXPECT_NEAR(turn.Sin, turned ? std::sin(radians) : 0, 1e-15) << degrees;
+    EXPECT_TRUE(std::fmod(degrees, 90.0) != 0 || turn.Cos * turn.Sin == 0) << degrees;
+  }
+  EXPECT_FALSE(JointTurnOf(model, 1).Turned()) << "joint 1 has no angle";
 }
 
 }  // namespace

@@ -103,23 +103,16 @@ TEST(Units, TheUnitsSectionIsReadAnywhere) {
 // An unknown unit is refused naming the names accepted, the sections before it staying read;
 // against a file checked by eye.
 TEST(Units, AnUnknownUnitIsRefusedWithTheAcceptedNames) {
-  std::string log;
+  std::vector<std::pair<std::string, std::string>> cases;
   for (const char* record :
-       {"\"KN\",\"m\",\"C\"", "\"kN\",\"M\",\"C\"", "\"kN\",\"m\",\"K\"", "\"kN\",\"m\""}) {
-    ModelStore model;
-    model.Reset();
-    RunResult error =
-        ReadProjectText(model, std::string(kFrame) + "\"Units\",1\r\n" + record + "\r\n");
-    ASSERT_TRUE(error) << record;
-    log += std::string(record) + ": " + error->Description + "\n";
-    EXPECT_FALSE(model.Units.Named);
-    EXPECT_EQ(model.MaterialCount, 1) << "the sections before stay read";
-  }
-  testing::ExpectGoldenFile(log, "tests/model/golden/unit-refusals.txt");
-  ModelStore model;
-  model.Reset();
-  EXPECT_TRUE(
-      ReadProjectText(model, std::string(kFrame) + "\"Units\",2\r\n\"kN\",\"m\",\"C\"\r\n"));
+       {"\"KN\",\"m\",\"C\"", "\"kN\",\"M\",\"C\"", "\"kN\",\"m\",\"K\"", "\"kN\",\"m\""})
+    cases.push_back({record, std::string(kFrame) + "\"Units\",1\r\n" + record + "\r\n"});
+  cases.push_back({"two records", std::string(kFrame) + "\"Units\",2\r\n\"kN\",\"m\",\"C\"\r\n"});
+  testing::ExpectRefusals(cases, "tests/model/golden/unit-refusals.txt", [](const ModelStore& m) {
+    EXPECT_FALSE(m.Units.Named);
+    EXPECT_EQ(m.MaterialCount, 1) << "the sections before stay read";
+    return "";
+  });
 }
 
 // A value too large for the new units stops the conversion before anything changes.

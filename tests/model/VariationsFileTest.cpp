@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "model/ProjectFile.h"
 #include "model/UnitConversion.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
@@ -20,19 +19,17 @@ std::string Cantilever(const std::string& extra) {
          extra;
 }
 
+// The first range holds the most values a range may hold, 100000.
 TEST(VariationsFile, TheSectionSurvivesTheFileByteForByte) {
   const std::string variations =
-      "\"Variations\",3\r\n\"Joints\",2,1,3,5,0.5\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n"
+      "\"Variations\",3\r\n\"Joints\",2,1,0,99999,1\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n"
       "\"Support Angles\",1,2,0,30,15\r\n";
   const std::string plain = Cantilever(variations + "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n");
   // In a project with load cases a load section's record names its case.
   std::string cased = testing::kThreeCaseFrame;
   cased += "\"Variations\",2\r\n\"Member Loads\",2,3,10,20,5,2\r\n\"Joints\",2,2,4,6,1\r\n";
   for (const std::string& text : {plain, cased}) {
-    ModelStore model = testing::ModelFromText(text);
-    std::string written;
-    ASSERT_FALSE(ProjectFileText(model, written));
-    EXPECT_EQ(written, text);
+    EXPECT_EQ(testing::FileText(testing::ModelFromText(text)), text);
   }
   const ModelStore model = testing::ModelFromText(cased);
   ASSERT_EQ(model.Variations.size(), 2u);
@@ -49,9 +46,7 @@ TEST(VariationsFile, AVariationOfADeletedRecordIsNotWritten) {
   ModelStore model = testing::ModelFromText(Cantilever(
       "\"Variations\",2\r\n\"Joint Loads\",1,3,-20,-10,2.5\r\n\"Joints\",2,1,3,5,0.5\r\n"));
   model.JointLoadCount = 0;
-  std::string written;
-  ASSERT_FALSE(ProjectFileText(model, written));
-  const ModelStore reread = testing::ModelFromText(written);
+  const ModelStore reread = testing::ModelFromText(testing::FileText(model));
   ASSERT_EQ(reread.Variations.size(), 1u);
   EXPECT_EQ(reread.Variations[0].Section, "Joints");
 }
@@ -60,7 +55,7 @@ TEST(VariationsFile, AVariationOfADeletedRecordIsNotWritten) {
 // ones read, and the sections before it in; against a file checked by eye.
 TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
   const std::string last = "\"Variations\",2\r\n\"Joints\",2,1,3,5,0.5\r\n";
-  const std::pair<const char*, std::string> cases[] = {
+  std::vector<std::pair<std::string, std::string>> cases = {
       // from line 19 on
       {"unknown section", last + "\"Joint\",1,1,0,1,1\r\n"},
       {"record out of range", last + "\"Joints\",3,1,0,1,1\r\n"},
@@ -69,6 +64,7 @@ TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
       {"the same value twice", last + "\"Joints\",2,1,1,2,1\r\n"},
       {"no step", last + "\"Joints\",1,2,0,1,0\r\n"},
       {"high below low", last + "\"Joints\",1,2,1,0,0.5\r\n"},
+      {"one value too many", last + "\"Joints\",1,2,0,100000,1\r\n"},
       {"a case of a section without cases", last + "\"Joints\",1,2,0,1,1,2\r\n"},
       {"a case the project has not", last + "\"Joint Loads\",1,2,0,1,1,2\r\n"},
       {"too many fields", last + "\"Joint Loads\",1,2,0,1,1,1,9\r\n"},
@@ -76,17 +72,12 @@ TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
       {"a section after it", last + "\"Joints\",1,2,0,1,1\r\n\"Member Releases\",1\r\n1,1\r\n"},
       {"after the units", "\"Units\",1\r\n\"kN\",\"m\",\"C\"\r\n" + last},
   };
-  std::string log;
-  for (const auto& [name, records] : cases) {
-    ModelStore model;
-    model.Reset();
-    const RunResult error = ReadProjectText(model, Cantilever(records));
-    ASSERT_TRUE(error) << name;
-    log += std::string(name) + ": " + error->Description + "\n  variations " +
-           std::to_string(model.Variations.size()) + ", joint loads " +
-           std::to_string(model.JointLoadCount) + "\n";
-  }
-  testing::ExpectGoldenFile(log, "tests/model/golden/variation-refusals.txt");
+  for (auto& named : cases) named.second = Cantilever(named.second);
+  testing::ExpectRefusals(cases, "tests/model/golden/variation-refusals.txt",
+                          [](const ModelStore& m) {
+                            return "variations " + std::to_string(m.Variations.size()) +
+                                   ", joint loads " + std::to_string(m.JointLoadCount);
+                          });
 }
 
 TEST(VariationsFile, UnitsConvertEachRangeWithItsValueAndNeverAnAngle) {

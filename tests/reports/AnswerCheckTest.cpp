@@ -2,19 +2,16 @@
 // slip planted in one entry of an inclined member is named, the tolerance holds at its edges,
 // and malformed answers files are refused naming the item.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
-#include "cli/BatchRun.h"
+#include "cli/ToolRun.h"
 #include "model/ExitStatus.h"
 #include "reports/AnswerFile.h"
 #include "reports/AnswerJudge.h"
@@ -72,19 +69,11 @@ struct Checked {
 // The batch tool's verdicts on `answers` for `project`, both written to files as a class would.
 Checked CheckFiles(const std::string& project, const std::string& answers,
                    const std::vector<std::string>& options = {}) {
-  // One folder per test and process: ctest runs the tests of this program side by side, and
-  // another build's run may be going at the same time.
-  const auto dir = std::filesystem::temp_directory_path() /
-                   (std::string("stavelorn-answer-check-") + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::filesystem::create_directories(dir);
-  std::ofstream(dir / "p.str") << project;
-  std::ofstream(dir / "a.json") << answers;
-  std::ostringstream out, err;
-  std::vector<std::string> args = {"--check", (dir / "a.json").string(), (dir / "p.str").string()};
+  std::vector<std::string> args = {"--check", ScratchFile("a.json", answers),
+                                   ScratchFile("p.str", project)};
   args.insert(args.end(), options.begin(), options.end());
-  const int status = RunBatchTool(args, out, err);
-  return {out.str().empty() ? JsonValue{} : ParseJson(out.str()), status, err.str()};
+  const ToolRun run = RunTool(args);
+  return {run.out.empty() ? JsonValue{} : ParseJson(run.out), run.status, run.err};
 }
 
 std::string Item(const std::string& quantity, int member, const std::string& values) {

@@ -13,7 +13,6 @@
 #include <set>
 
 #include "analysis/AnalysisRun.h"
-#include "model/ProjectFile.h"
 #include "reports/AnswerFile.h"
 #include "reports/AnswerScore.h"
 #include "reports/JsonReader.h"
@@ -35,16 +34,11 @@ std::string TrussTemplate(
   return testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str")) + variations;
 }
 
-struct Grid {
-  float Low, High, Step;
-};
-
 TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRight) {
   const ModelStore templateModel = testing::ModelFromText(TrussTemplate());
   ModelStore plain = templateModel;
   plain.Variations.clear();
-  std::string plainText;
-  ASSERT_FALSE(ProjectFileText(plain, plainText));
+  const std::string plainText = testing::FileText(plain);
   const VariantDraws draws = DrawVariants(templateModel, 12, 7);
   ASSERT_EQ(draws.Problem, "");
   ASSERT_EQ(draws.Variants.size(), 12u);
@@ -54,7 +48,6 @@ TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRigh
       {2.5f, -20, 0.002f}, {2.75f, -17.5f, 0.002f}, {3.5f, -12.5f, 0.002f}};
   for (std::size_t i = 0; i < firstDraws.size(); ++i)
     EXPECT_EQ(draws.Variants[i].Values, firstDraws[i]) << "variant " << i + 1;
-  const Grid grids[] = {{2.5f, 3.5f, 0.25f}, {-20, -10, 2.5f}, {0.002f, 0.003f, 0.0005f}};
   std::set<std::vector<float>> seen;
   for (std::size_t i = 0; i < draws.Variants.size(); ++i) {
     SCOPED_TRACE(i + 1);
@@ -64,9 +57,10 @@ TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRigh
                                       model.Sections(1, 1)};
     EXPECT_EQ(variant.Values, drawn);
     for (std::size_t k = 0; k < drawn.size(); ++k) {
-      const double steps = (drawn[k] - grids[k].Low) / grids[k].Step;
+      const Variation& grid = templateModel.Variations[k];
+      const double steps = (drawn[k] - grid.Low) / grid.Step;
       EXPECT_NEAR(steps, std::round(steps), 1e-4) << "value " << k + 1 << " off its grid";
-      EXPECT_TRUE(drawn[k] >= grids[k].Low && drawn[k] <= grids[k].High) << drawn[k];
+      EXPECT_TRUE(drawn[k] >= grid.Low && drawn[k] <= grid.High) << drawn[k];
     }
     EXPECT_TRUE(seen.insert(drawn).second) << "a second variant alike";
     char number[8];
@@ -77,9 +71,7 @@ TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRigh
     model.JointLoadValues(2, 2) = plain.JointLoadValues(2, 2);
     model.Sections(1, 1) = plain.Sections(1, 1);
     model.ProjectTitle = plain.ProjectTitle;
-    std::string text;
-    ASSERT_FALSE(ProjectFileText(model, text));
-    EXPECT_EQ(text, plainText);
+    EXPECT_EQ(testing::FileText(model), plainText);
     // The judge, handed the key as a student's answers, finds every entry of every quantity right.
     const AnswerKey key = KeyOfAnalysis(variant.Model, CheckAndAnalyze(variant.Model));
     JsonValue document;

@@ -25,18 +25,13 @@
 namespace stavelorn {
 namespace {
 
+using testing::Occurrences;
+
 // A beam on a pin at joint 1 and a roller at joint 3 turned by 30 degrees, joint 1 held in
 // rotation by a spring, two load cases and their sum (inclined-roller-frame.str).
 ModelStore InclinedFrame() {
   return testing::ModelFromText(testing::ReadWholeFile(
       testing::SourcePath("tests/reports/golden/inclined-roller-frame.str")));
-}
-
-int Count(const std::string& text, const std::string& what) {
-  int count = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-    ++count;
-  return count;
 }
 
 TEST(ElasticSupportReport, ThePrintedReportShowsSpringsAnglesAndBothReactions) {
@@ -58,11 +53,12 @@ TEST(ElasticSupportReport, EveryResultsJsonCarriesTheTurnedSupportsLocalReaction
   const std::string json = ResultKeysJson(model, run.Results) +
                            LoadCasesJson(model, run.LoadCases, run.Combinations, false);
   // The project's own results, both cases and the combination: the turned joint 3 alone.
-  EXPECT_EQ(Count(json, "\"supportReactionsLocal\": [\n  {\"joint\": 3, \"values\": ["), 4) << json;
+  EXPECT_EQ(Occurrences(json, "\"supportReactionsLocal\": [\n  {\"joint\": 3, \"values\": ["), 4)
+      << json;
   // And in the envelope, as the global reactions are.
-  EXPECT_EQ(Count(json, "\"supportReactionsLocal\": {\"max\": [\n  {\"joint\": 3, "), 1);
-  EXPECT_EQ(Count(json, "\"supportReactionsLocal\""), 5);
-  EXPECT_EQ(Count(json, "\"supportReactions\""), 5);
+  EXPECT_EQ(Occurrences(json, "\"supportReactionsLocal\": {\"max\": [\n  {\"joint\": 3, "), 1);
+  EXPECT_EQ(Occurrences(json, "\"supportReactionsLocal\""), 5);
+  EXPECT_EQ(Occurrences(json, "\"supportReactions\""), 5);
   // Without a turned support the key is left out.
   ModelStore square = model;
   square.SupportAngleCount = 0;
@@ -96,7 +92,7 @@ TEST(ElasticSupportReport, TheEnvelopeOfTheLocalReactionsFollowsTheGlobalOnes) {
   TextReportPrinter printer(out);
   PrintEveryCaseResults(model, run.LoadCases, run.Combinations, printer);
   printer.EndDocument();
-  EXPECT_EQ(Count(out.str(), "Support Reactions in the Supports' Axes"), 1);
+  EXPECT_EQ(Occurrences(out.str(), "Support Reactions in the Supports' Axes"), 1);
 }
 
 // The trail JSON's matrices of a member on the turned roller: "supportAxesStiffness" is its

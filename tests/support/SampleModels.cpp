@@ -199,6 +199,12 @@ ModelStore ModelFromText(const std::string& text) {
   return model;
 }
 
+std::string FileText(const ModelStore& model) {
+  std::string text;
+  if (RunResult error = ProjectFileText(model, text)) throw std::runtime_error(error->Description);
+  return text;
+}
+
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);

@@ -33,6 +33,9 @@ inline constexpr char kThreeCaseFrame[] =
 // test that asked for it fails with the reader's message.
 ModelStore ModelFromText(const std::string& text);
 
+// The project-file text the writer gives `model`; a writing error is thrown.
+std::string FileText(const ModelStore& model);
+
 // The whole of a file, byte for byte; a file that cannot be read is thrown as an error.
 std::string ReadWholeFile(const std::string& path);
 

@@ -11,11 +11,10 @@ bool IsButtonOf(int answer, MessageStyle style) {
   switch (style) {
     case kStyleYesNo:
     case kStyleYesNoQuestion:  // Cancel: dismissed with Escape or the close button
+    case kStyleYesNoCancelQuestion:
       return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
     case kStyleRetryCancelCritical: return answer == kAnswerRetry || answer == kAnswerCancel;
     case kStyleOkCancelQuestion: return answer == kAnswerOk || answer == kAnswerCancel;
-    case kStyleYesNoCancelQuestion:
-      return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
     case kStyleCritical:
     case kStyleInformation: return answer == kAnswerOk;
   }
