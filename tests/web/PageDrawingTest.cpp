@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
@@ -47,7 +49,9 @@ struct Hand {
   // Places a load of the tool in hand at `p`, typing `value` into the form the drawing opens.
   void Load(Point p, const std::string& value) {
     EXPECT_EQ(At("press", p)["changed"].text, "true");
-    At("release", p);
+    // While its form is open the drawing waits: nothing drawn anew, no key taken.
+    EXPECT_EQ(At("release", p).Find("svg"), nullptr);
+    EXPECT_EQ(ParseJson(drawing.Key("callOff", false)).Find("svg"), nullptr);
     EXPECT_NE(ParseJson(editing.State())["entry"].kind, JsonValue::Kind::Null);
     editing.TypeField(2, value);
     editing.EntryCommand("ok");
@@ -77,8 +81,11 @@ TEST(PageDrawing, APortalDrawnByHandAtAnyZoomIsTheExampleAndUndoesStepByStep) {
     SCOPED_TRACE(zoom);
     Hand hand(unbuilt, zoom);
     hand.Tool(DrawTool::Member);
-    EXPECT_EQ(hand.At("press", {0, 0})["changed"].text, "false");
+    const JsonValue pressed = hand.At("press", {0, 0});
+    EXPECT_EQ(pressed["changed"].text, "false");
+    EXPECT_NE(pressed.Find("svg"), nullptr);
     EXPECT_EQ(hand.At("release", {0, 5})["changed"].text, "true");
+    EXPECT_EQ(ParseJson(hand.drawing.Picture())["changed"].text, "false") << "told once";
     hand.drawing.Choose("section", 2);
     hand.Drag({0, 5}, {8, 5});
     hand.drawing.Choose("section", 1);
@@ -131,12 +138,65 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   EXPECT_EQ(over["overlay"]["hover"]["kind"].text, "member");
   EXPECT_EQ(over["overlay"]["hover"]["number"].text, "2");
   hand.Click({8, 5});
+  hand.page.Analyze(false);
   const JsonValue asked = ParseJson(hand.drawing.Key("delete", false));
   EXPECT_NE(asked["question"].kind, JsonValue::Kind::Null);
   EXPECT_EQ(asked["changed"].text, "false");
+  EXPECT_EQ(ParseJson(hand.editing.State())["analysed"].text, "true");
   const JsonValue deleted = ParseJson(hand.drawing.Key("delete", true));
   EXPECT_EQ(deleted["changed"].text, "true");
-  EXPECT_EQ(ParseJson(hand.editing.State())["undo"].text, "Undo Joints");
+  const JsonValue after = ParseJson(hand.editing.State());
+  EXPECT_EQ(after["undo"].text, "Undo Joints");
+  EXPECT_EQ(after["analysed"].text, "false") << "the results no longer describe the data";
+}
+
+// Each palette choice is brought within what the project offers: a tool the type cannot use
+// gives way to Select, a number to the nearest the project has.
+TEST(PageDrawing, EachPaletteChoiceIsBroughtWithinWhatTheProjectOffers) {
+  // A frame of two materials and two sections; a truss, whose members take no loads.
+  for (const ModelStore& model :
+       {testing::FullModel("PFrame"), testing::ExampleModel("roof-truss")}) {
+    SCOPED_TRACE(model.StructType);
+    Hand hand(model, 1);
+    const JsonValue palette = ParseJson(hand.drawing.Palette());
+    for (const JsonValue& tool : palette["tools"].items) {
+      const JsonValue chosen =
+          ParseJson(hand.drawing.Choose("tool", std::stod(tool["tool"].text)))["palette"];
+      for (const JsonValue& shown : chosen["tools"].items)
+        EXPECT_EQ(shown["chosen"].text == "true", tool["enabled"].text == "true"
+                                                      ? shown["tool"].text == tool["tool"].text
+                                                      : shown["caption"].text == "Select")
+            << tool["caption"].text << " shows " << shown["caption"].text;
+    }
+    const int loads = static_cast<int>(palette["loads"]["options"].items.size());
+    for (int load = 0; load < loads; ++load)
+      EXPECT_EQ(ParseJson(hand.drawing.Choose("load", load))["palette"]["loads"]["selected"].text,
+                std::to_string(load));
+    const std::string supports = std::to_string(palette["supports"]["options"].items.size() - 1);
+    const struct {
+      const char* Control;
+      const char* Group;
+      const char* Key;
+      double Value;
+      std::string Shown;
+    } choices[] = {
+        {"support", "supports", "selected", -3, "0"},
+        {"support", "supports", "selected", 99, supports},
+        {"material", "material", "value", 0, "1"},
+        {"material", "material", "value", 99, palette["material"]["most"].text},
+        {"section", "section", "value", 99, palette["section"]["most"].text},
+        {"section", "section", "value", std::nan(""), "1"},
+        {"grid", "grid", "value", -1, "0"},
+        {"grid", "grid", "value", 0.5, "0.5"},
+        {"live", "live", "on", 1, "true"},
+    };
+    for (const auto& c : choices) {
+      SCOPED_TRACE(std::string(c.Control) + " " + std::to_string(c.Value));
+      const JsonValue chosen = ParseJson(hand.drawing.Choose(c.Control, c.Value));
+      EXPECT_EQ(chosen["palette"][c.Group][c.Key].text, c.Shown);
+      EXPECT_NE(chosen.Find("svg"), nullptr);
+    }
+  }
 }
 
 }  // namespace

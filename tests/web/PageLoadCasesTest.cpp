@@ -82,5 +82,18 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
   EXPECT_EQ(ParseJson(o.editing.State())["canUndo"].text, "false");
 }
 
+// The load list's case box turns the list to the loads of the case chosen.
+TEST(PageLoadCases, TheLoadListShowsTheCaseItsBoxTurnsTo) {
+  Opened o;
+  o.cases.Command("AddB", 0, "Wind", false);
+  o.editing.OpenList("MnuLoadJt");
+  const JsonValue first = ParseJson(o.editing.ShowCase(1));
+  const JsonValue wind = ParseJson(o.editing.ShowCase(2));
+  EXPECT_EQ(first["loadCase"]["current"].text, "0");
+  EXPECT_EQ(first["list"]["count"].text, "1");
+  EXPECT_EQ(wind["loadCase"]["current"].text, "1");
+  EXPECT_EQ(wind["list"]["count"].text, "0");
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -78,6 +79,9 @@ TEST(PageMovingLoad, EveryPresetGivesTheBatchToolsExtremesAndEnvelope) {
     const JsonValue& rows = envelope["table"]["cells"];
     const JsonValue& stations = tool["envelope"]["stations"];
     ASSERT_EQ(rows.items.size(), stations.items.size() + 1);
+    const std::string& copy = envelope["table"]["copy"].text;
+    EXPECT_EQ(std::count(copy.begin(), copy.end(), '\n'),
+              static_cast<std::ptrdiff_t>(rows.items.size()));
     for (std::size_t s = 0; s < stations.items.size(); ++s) {
       ExpectShownNear(rows[s + 1][0].text, stations[s]["x"].Number());
       ExpectShownNear(rows[s + 1][1].text, stations[s]["max"].Number());
@@ -102,12 +106,20 @@ TEST(PageMovingLoad, RefusesWhatThePanelCannotTakeNamingIt) {
       {{"10", "0", "20", "far"}, "", 0, "M", "5", "Row 2"},
       {{"10", "0"}, "", 0, "M", "middle", "section"},
       {{"10", "0"}, "", 0, "M", "99", "99"},
+      {{"10", "0"}, "", 3, "M", "5", "direction"},
+      {{"10", "0"}, "", 0, "Q", "5", "\"Q\""},
   };
   for (const auto& e : entries) {
     SCOPED_TRACE(e.named);
     const std::string problem =
         ParseJson(moving.Place(2, e.quantity, e.x, e.cells, e.lane, e.direction))["problem"].text;
     EXPECT_NE(problem.find(e.named), std::string::npos) << problem;
+    // The envelope takes no section; the train and the quantity it refuses alike.
+    if (std::string(e.x) == "5") {
+      EXPECT_EQ(
+          ParseJson(moving.Envelope(2, e.quantity, e.cells, e.lane, e.direction))["problem"].text,
+          problem);
+    }
   }
   EXPECT_EQ(moving.Form(4), "") << "no such member";
   EXPECT_NE(ParseJson(moving.Envelope(9, "M", {"10", "0"}, "", 0))["problem"].text, "");

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
+#include "cli/ToolRun.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 
@@ -37,6 +39,47 @@ TEST(PagePrint, TheOptionsBoxCarriesTheSectionsRememberedOrTicked) {
   EXPECT_EQ(shown(print.Choose("")),
             "InputData+o Results+o MethodTrail+o Diagrams+o InfluenceLine-o ok false");
   EXPECT_TRUE(ParseJson(print.Pages(""))["pages"].items.empty()) << "nothing ticked";
+}
+
+// The words of each printed line that has any, one line of text each, as a reader sees them.
+std::string Words(const std::string& text) {
+  std::istringstream lines(text);
+  std::string words;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream in(line);
+    std::string word, joined;
+    while (in >> word) joined += (joined.empty() ? "" : " ") + word;
+    if (!joined.empty()) words += joined + "\n";
+  }
+  return words;
+}
+
+// The input data and results print as the batch tool's report; the diagrams a page each; the
+// method's trail adds lines of its own.
+TEST(PagePrint, TheTickedSectionsPrintTheBatchToolsReportAndADiagramAPage) {
+  const std::string path = testing::SourcePath("examples/portal-frame.str");
+  PageSession page;
+  page.Open("portal-frame.str", testing::ReadWholeFile(path));
+  const JsonValue diagrams = ParseJson(page.Analyze(false))["diagrams"];
+  const PagePrint print(page);
+  const auto printed = [&](const char* ticked, std::size_t& pictures) {
+    std::string text;
+    pictures = 0;
+    const JsonValue printedPages = ParseJson(print.Pages(ticked));
+    for (const JsonValue& sheet : printedPages["pages"].items) {
+      pictures += sheet.Find("svg") != nullptr;
+      if (const JsonValue* lines = sheet.Find("lines"))
+        for (const JsonValue& line : lines->items) text += line.text + "\n";
+    }
+    return Words(text);
+  };
+  std::size_t pictures = 0;
+  const std::string report = printed("InputData Results", pictures);
+  EXPECT_EQ(report, Words(testing::RunTool({path}).out));
+  EXPECT_EQ(pictures, 0u);
+  printed("Diagrams", pictures);
+  EXPECT_EQ(pictures, diagrams.items.size());
+  EXPECT_GT(printed("InputData Results MethodTrail", pictures).size(), report.size() + 1000);
 }
 
 class Picture : public PagePicture {

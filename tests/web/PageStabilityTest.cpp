@@ -24,8 +24,8 @@ void ExpectCellNear(const JsonValue& cell, double expected) {
   EXPECT_NEAR(std::stod(cell.text), expected, 5.001e-5 * std::abs(expected) + 1e-30);
 }
 
-// Critical Load is offered for an analysed frame alone: a row and a picture for each mode (the
-// factors against the batch tool's --buckling are web/tests/mechanics.test.mjs's to compare).
+// Critical Load is offered for an analysed frame alone: a row with the batch tool's --buckling
+// factor and a picture for each mode.
 TEST(PageStability, CriticalLoadIsOfferedForAnAnalysedFrameAloneWithARowAndAPictureEachMode) {
   const struct {
     const char* example;
@@ -47,9 +47,15 @@ TEST(PageStability, CriticalLoadIsOfferedForAnAnalysedFrameAloneWithARowAndAPict
     const JsonValue found = ParseJson(stability.CriticalLoad());
     const std::size_t modes = found["modes"].items.size();
     const JsonValue& rows = found["table"]["cells"];
+    const JsonValue factors = ParseJson(
+        testing::RunTool({"--json", "--buckling", testing::SourcePath("examples/portal-frame.str")})
+            .out)["buckling"]["loadFactors"];
     ASSERT_EQ(rows.items.size(), modes + 1);
+    ASSERT_EQ(factors.items.size(), modes);
     for (std::size_t i = 0; i < modes; ++i) {
       EXPECT_EQ(rows[i + 1][0].text, std::to_string(i + 1));
+      ExpectCellNear(rows[i + 1][1], factors[i].Number());
+      EXPECT_EQ(found["modes"][i].text.rfind("Mode " + std::to_string(i + 1) + ":", 0), 0u);
       const std::string picture = stability.BucklingModePicture(static_cast<int>(i) + 1);
       EXPECT_NE(picture.find("Mode " + std::to_string(i + 1) + ": load factor"), std::string::npos);
     }

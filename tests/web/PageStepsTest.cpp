@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "app/HelpPages.h"
@@ -76,6 +77,33 @@ TEST(PageSteps, NextWalksTheNumberingEveryMemberTheStructureAndTheChecks) {
   EXPECT_TRUE(step["tables"].items.empty());
 }
 
+// The structure step's [S] and the checks' {d} hold the batch tool's --trail, an empty cell where
+// [S] holds a zero.
+TEST(PageSteps, TheStructureStepsMatricesAreTheBatchToolsTrail) {
+  const PageSession page = AnalysedExample("portal-frame");
+  const JsonValue trail = ParseJson(
+      testing::RunTool({"--json", "--trail", testing::SourcePath("examples/portal-frame.str")})
+          .out)["trail"];
+  const int structure = Count(trail["members"]) + 1;
+  const JsonValue step = ParseJson(page.MethodStep(structure, -1));
+  const JsonValue& stiffness = step["tables"][0]["cells"];
+  const JsonValue& loads = step["tables"][1]["cells"];
+  const JsonValue& expected = trail["structureStiffness"];
+  ASSERT_EQ(Count(stiffness), Count(expected));
+  for (std::size_t r = 0; r < expected.items.size(); ++r) {
+    for (std::size_t c = 0; c < expected[r].items.size(); ++c) {
+      const double value = expected[r][c].Number();
+      if (value == 0) {
+        EXPECT_EQ(stiffness[r][c].text, "") << r << "," << c;
+      } else {
+        EXPECT_NEAR(std::stod(stiffness[r][c].text), value, 5.001e-5 * std::abs(value));
+      }
+    }
+    const double d = trail["displacements"][r].Number();
+    EXPECT_NEAR(std::stod(loads[r][Count(loads[r]) - 1].text), d, 5.001e-5 * std::abs(d) + 1e-30);
+  }
+}
+
 // Only the structure step marks cells of [S], those the member chosen adds; a number past the
 // last member marks none.
 TEST(PageSteps, TheStructureStepMarksTheChosenMembersCells) {
@@ -95,16 +123,14 @@ TEST(PageSteps, TheStructureStepMarksTheChosenMembersCells) {
 
 TEST(PageSteps, NothingIsShownBeforeACompleteAnalysis) {
   PageSession page;
-  EXPECT_EQ(page.MethodStep(0, -1), "");
-  EXPECT_EQ(page.MemberDiagrams(1), "");
-  page.Open("portal-frame.str",
-            testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")));
-  EXPECT_EQ(page.MethodStep(0, -1), "");
-  EXPECT_EQ(page.MemberDiagrams(1), "");
-  page.Open("collinear.str", testing::CollinearTruss());
-  page.Analyze(false);
-  EXPECT_EQ(page.MethodStep(0, -1), "");
-  EXPECT_EQ(page.MemberDiagrams(1), "");
+  const std::string portal =
+      testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str"));
+  for (const std::string& text : {std::string(), portal, testing::CollinearTruss()}) {
+    if (!text.empty()) page.Open("shown.str", text);
+    if (text != portal) page.Analyze(false);
+    EXPECT_EQ(page.MethodStep(0, -1), "") << text;
+    EXPECT_EQ(page.MemberDiagrams(1), "") << text;
+  }
 }
 
 TEST(PageSteps, EachMembersOwnWindowShowsThatMembersTableAndDrawing) {
@@ -145,6 +171,23 @@ TEST(PageHelp, EveryHelpMenuItemOpensAPageTheSiteShipsAndTheirLinksLead) {
 
 // F1 opens the page of the desktop window showing what the view shows (the main window's when
 // none does), and About gives the site's addresses.
+// The contents list every page the folder holds, and a search finds a page by its title.
+TEST(PageHelp, TheContentsListEveryPageAndASearchFindsOneByItsTitle) {
+  const JsonValue contents = ParseJson(HelpContentsJson(testing::SourcePath("docs/help")));
+  const std::vector<HelpPage> pages = ShippedHelpPages();
+  ASSERT_GT(contents.items.size(), 20u);
+  const JsonValue& last = contents[contents.items.size() - 1];
+  const auto shipped = [&](const JsonValue& entry) {
+    return std::any_of(pages.begin(), pages.end(), [&](const HelpPage& page) {
+      return page.Id == entry["id"].text && page.Title == entry["title"].text;
+    });
+  };
+  EXPECT_TRUE(shipped(contents[0]) && shipped(last)) << last["id"].text;
+  const std::string found = HelpSearchJson(testing::SourcePath("docs/help"), last["title"].text);
+  EXPECT_NE(found.find("\"" + last["id"].text + "\""), std::string::npos) << found;
+  EXPECT_EQ(HelpSearchJson(testing::SourcePath("docs/help"), "zqxwv"), "[]");
+}
+
 TEST(PageHelp, HelpOnThisWindowAndAbout) {
   EXPECT_EQ(HelpPageOfView("member"), "member-diagrams");
   EXPECT_EQ(HelpPageOfView("Disp "), "main-window");

@@ -43,6 +43,7 @@ TEST(PageCheckWork, EveryQuantitysAnswerTypedBackIsRightBeforeAndAfterAnalyze) {
     for (std::size_t q = 0; q < quantities; ++q) {
       const JsonValue shown = ParseJson(work.Choose(static_cast<int>(q), 2));
       SCOPED_TRACE(shown["grid"].text);
+      EXPECT_EQ(shown["quantity"].text, std::to_string(q));
       const JsonValue answer = ParseJson(work.ShowAnswer());
       int cells = 0;
       for (std::size_t r = 0; r < answer["rows"].items.size(); ++r)
@@ -99,20 +100,28 @@ TEST(PageInfluence, ASimpleBeamsLinesAreTheirClosedForms) {
     const char* What;
     std::function<std::string()> Choose;
     std::function<double(double)> Ordinate;
+    const char* Section;  // "" for a reaction
   };
   const Line lines[] = {
       {"reaction at joint 1", [&] { return influence.State(); },
-       [](double x) { return 1 - x / 10; }},
+       [](double x) { return 1 - x / 10; }, ""},
       {"reaction at joint 2 by a click", [&] { return influence.ClickJoint(2); },
-       [](double x) { return x / 10; }},
+       [](double x) { return x / 10; }, ""},
       {"M at x = 4", [&] { return influence.ClickMember(1, 0.4); },
-       [](double x) { return x < 4 ? x * 0.6 : 4 * (10 - x) / 10; }},
+       [](double x) { return x < 4 ? x * 0.6 : 4 * (10 - x) / 10; }, "4"},
+      {"a reaction from the list", [&] { return influence.ChooseKind(0); },
+       [](double x) { return 1 - x / 10; }, ""},
   };
   for (const Line& line : lines) {
     SCOPED_TRACE(line.What);
     const JsonValue state = ParseJson(line.Choose());
     EXPECT_EQ(state["problem"].text, "");
     EXPECT_NE(state["svg"].text.find("<svg"), std::string::npos);
+    EXPECT_FALSE(state["principle"].text.empty());
+    EXPECT_EQ(state["sectionShown"].text, *line.Section ? "true" : "false");
+    if (*line.Section) {
+      EXPECT_EQ(state["section"].text, line.Section);
+    }
     const JsonValue& cells = state["table"]["cells"];
     ASSERT_GT(cells.items.size(), 10u);
     for (std::size_t r = 1; r < cells.items.size(); ++r) {
@@ -120,13 +129,28 @@ TEST(PageInfluence, ASimpleBeamsLinesAreTheirClosedForms) {
       EXPECT_NEAR(std::stod(cells[r][3].text), line.Ordinate(x), 1e-4) << "x = " << x;
     }
   }
-  const JsonValue internal = ParseJson(influence.State());
-  EXPECT_EQ(internal["sectionShown"].text, "true");
-  EXPECT_EQ(internal["section"].text, "4");
-  // Back to a reaction from the list: the kind's first component at the joint numbered.
-  const JsonValue reaction = ParseJson(influence.ChooseKind(0));
-  EXPECT_EQ(reaction["itemLabel"].text, "Joint:");
+  EXPECT_EQ(ParseJson(influence.State())["itemLabel"].text, "Joint:");
   EXPECT_EQ(ParseJson(influence.ChooseControls(9, 0, ""))["problem"].text.empty(), false);
+}
+
+// A path picked by clicks carries the line on those members alone; Default Path puts the window
+// back as it opened, and a click then picks a section again.
+TEST(PageInfluence, APickedPathCarriesTheLineUntilDefaultPath) {
+  PageSession page;
+  page.Open("beam.str", Example("continuous-beam"));
+  page.Analyze(false);
+  PageInfluence influence(page);
+  const std::string opened = influence.Open();
+  EXPECT_EQ(ParseJson(influence.PickPath(true))["pickingPath"].text, "true");
+  influence.ClickMember(3, 0.5);
+  influence.ClickMember(2, 0.5);
+  const JsonValue picked = ParseJson(influence.ClickMember(3, 0.5));
+  EXPECT_EQ(picked["path"].text, " 2");
+  EXPECT_EQ(picked["sectionShown"].text, "false");
+  const JsonValue& cells = picked["table"]["cells"];
+  for (std::size_t r = 1; r < cells.items.size(); ++r) EXPECT_EQ(cells[r][0].text, "2") << r;
+  EXPECT_EQ(influence.DefaultPath(), opened);
+  EXPECT_EQ(ParseJson(influence.ClickMember(2, 0.5))["sectionShown"].text, "true");
 }
 
 TEST(PagePrecision, TheKeptSettingAndTheOfferOncePerProject) {
@@ -140,9 +164,10 @@ TEST(PagePrecision, TheKeptSettingAndTheOfferOncePerProject) {
     int Unknowns;
     const char* Setting;
     bool Offered;
+    bool Yes;  // the offer's answer
   };
-  for (const Run& run :
-       {Run{300, "single", false}, Run{301, "double", false}, Run{301, "single", true}}) {
+  for (const Run& run : {Run{300, "single", false, false}, Run{301, "double", false, false},
+                         Run{301, "single", true, false}, Run{301, "single", true, true}}) {
     SCOPED_TRACE(run.Unknowns);
     frame.Supports(1, 4) = run.Unknowns == 301 ? 0 : 1;
     precision.Choose(run.Setting);
@@ -152,7 +177,8 @@ TEST(PagePrecision, TheKeptSettingAndTheOfferOncePerProject) {
     ASSERT_EQ(offer.kind == JsonValue::Kind::Object, run.Offered);
     if (!run.Offered) continue;
     EXPECT_NE(offer["text"].text.find("301 unknowns"), std::string::npos);
-    EXPECT_EQ(ParseJson(precision.AnswerOffer(false))["chosen"].text, "single");
+    EXPECT_EQ(ParseJson(precision.AnswerOffer(run.Yes))["chosen"].text,
+              run.Yes ? "double" : "single");
     EXPECT_EQ(precision.Offer(), "null") << "made once per project";
   }
 }

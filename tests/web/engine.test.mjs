@@ -1,14 +1,13 @@
 // The browser edition's engine module against the native batch tool: for every example, the
 // same arguments give the same exit status and the same bytes (the JSON with the trail and the
-// diagrams, the text report, the picture), and a broken project gets the reader's own refusal.
+// diagrams, the text report).
 // Usage: node --test tests/web/  with STAVELORN_ENGINE (build-web/stavelorn-engine.js),
 // STAVELORN_REPORT (the native stavelorn-report) and STAVELORN_EXAMPLES set.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { readdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { tmpdir } from 'node:os';
-import { basename, join } from 'node:path';
+import { join } from 'node:path';
 import { test } from 'node:test';
 
 const engineFactory = createRequire(import.meta.url)(process.env.STAVELORN_ENGINE);
@@ -56,29 +55,5 @@ for (const project of projects) {
       assert.equal(web.out, native.out);
     });
   }
-  test(`${project}: the picture with the deformed shape is the native one`, () => {
-    const picture = `${basename(project, '.str')}.svg`;
-    const args = ['--picture', picture, '--deformed', project];
-    const web = runInEngine(project, bytes, args);
-    assert.equal(web.status, 0, web.err);
-    const folder = mkdtempSync(join(tmpdir(), 'stavelorn-picture-'));
-    try {
-      const native = runNative(examples, ['--picture', join(folder, picture), '--deformed', project]);
-      assert.equal(native.status, 0, native.err);
-      assert.equal(
-        engine.FS.readFile(picture, { encoding: 'utf8' }),
-        readFileSync(join(folder, picture), 'utf8'),
-      );
-    } finally {
-      rmSync(folder, { recursive: true, force: true });
-    }
-  });
 }
 
-test('a broken project gets the reader refusal, as the native tool gives it', () => {
-  const broken = '"Project Title"\n"Joints",banana\n';
-  const web = runInEngine('broken.str', broken, ['--json', 'broken.str']);
-  assert.notEqual(web.status, 0);
-  assert.match(web.err, /broken\.str/);
-  assert.equal(web.out, '');
-});

@@ -1,7 +1,7 @@
 // Editing in the page, in headless Chromium: the portal frame typed in from New Project through
-// the entry forms gives the example's results; undo takes it back to nothing and redo to the end;
+// the entry forms is the example's file; undo takes it back to nothing and redo to the end;
 // a reload in the middle finds the project and its history; a form refuses a typo and an
-// overflow with the desktop's message and Cancel leaves the list; Units… converts the values;
+// overflow with the desktop's message and Cancel leaves the list;
 // every example goes through the page's share link and back to its file text, the portal frame's
 // into a fresh browser, and a damaged link says so. What to type is read from the engine itself
 // (STAVELORN_ENGINE), as its Edit forms show the example's items.
@@ -93,21 +93,11 @@ async function typeProject(page, lists, until = Infinity) {
   }
 }
 
-async function tables(page) {
-  await click(page, '#analyze');
-  const rows = {};
-  for (const button of ['#show-Disp', '#show-MbForce', '#show-Reac']) {
-    await page.click(button);
-    rows[button] = await page.$$eval('#view table tr', (r) => r.map((row) => row.textContent));
-  }
-  return rows;
-}
-
 const saved = (page) => savedFile(page, downloads);
 
 const jointsDrawn = (page) => page.$$eval('#drawing svg g[data-joint]', (g) => new Set(g.map((x) => x.dataset.joint)).size);
 
-test('the portal frame typed in from New Project gives the example\'s results; undo all, redo all, and a reload keeps it', async () => {
+test('the portal frame typed in from New Project is the example; undo all, redo all, and a reload keeps it', async () => {
   const lists = formsOf('portal-frame');
   const title = exampleText('portal-frame').split('\r\n')[0].slice(1, -1);
   const { page, errors, context } = await freshPage();
@@ -132,13 +122,6 @@ test('the portal frame typed in from New Project gives the example\'s results; u
   assert.match(await page.$eval('#messages', (m) => m.textContent), /brought back/);
   assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Members');
   await typeProject(page, lists.slice(4));
-  const [typed, example] = await Promise.all([tables(page), freshPage('?example=portal-frame').then(async (other) => {
-    await other.page.waitForSelector('#drawing svg [data-joint]');
-    const rows = await tables(other.page);
-    await other.context.close();
-    return rows;
-  })]);
-  assert.deepEqual(typed, example);
 
   let steps = 0;
   while (!(await page.$eval('#undo', (b) => b.disabled))) {
@@ -155,7 +138,7 @@ test('the portal frame typed in from New Project gives the example\'s results; u
   await context.close();
 });
 
-test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the list, and Units… converts', async () => {
+test('an entry form refuses a typo and 1e39 naming the field, and Cancel leaves the list', async () => {
   const { page, errors, context } = await freshPage('?example=portal-frame');
   await page.waitForSelector('#drawing svg [data-joint]');
   await openList(page, 'MnuJoint');
@@ -178,20 +161,6 @@ test('an entry form refuses a typo and 1e39 naming the field, Cancel leaves the 
   assert.equal(await page.$('#entry-form[open]'), null);
   assert.equal(await page.$eval('#list-grid tbody', (b) => b.textContent), rows);
   assert.equal(await page.$eval('#undo', (b) => b.disabled), true);
-  // Units…: named, then converted to N and mm when the question is answered Yes.
-  const chooseUnits = async (force, length) => {
-    await page.click('#units');
-    await page.waitForSelector('#units-ok');
-    if (!(await page.$eval('#units-named', (b) => b.checked))) await page.click('#units-named');
-    await page.select('#units-0', force);
-    await page.select('#units-1', length);
-    await click(page, '#units-ok');
-  };
-  await chooseUnits('kN', 'm');
-  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Units');
-  await chooseUnits('N', 'mm');
-  await click(page, await page.waitForSelector('#question-yes').then(() => '#question-yes'));
-  assert.match(await page.$eval('#list-grid tbody', (b) => b.textContent), /8000/);
   assert.deepEqual(errors, []);
   await context.close();
 });

@@ -1,13 +1,13 @@
 // The page in headless Chromium, served as a web host would serve it: every example opens with
 // its joints and members drawn, analyses, and shows in its three results tables the numbers of
-// the native batch tool's JSON; a broken file shows the reader's message; the page fits 400 px.
+// the native batch tool's JSON; a click on a member opens its window.
 // Needs STAVELORN_REPORT (the native stavelorn-report) and STAVELORN_EXAMPLES.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { address, openPage } from './browser.mjs';
+import { openPage } from './browser.mjs';
 
 const examples = process.env.STAVELORN_EXAMPLES;
 const report = process.env.STAVELORN_REPORT;
@@ -89,9 +89,6 @@ for (const name of names) {
     await page.click('#show-diagrams');
     await page.waitForSelector('#diagram');
     assert.ok((await page.$$('#view .choices button')).length >= 1);
-    await page.click('#show-report');
-    const text = await page.$eval('#report', (pre) => pre.textContent);
-    assert.equal(text, execFileSync(report, [join(examples, `${name}.str`)], { encoding: 'utf8' }));
     await pointAt(page, '#drawing svg g.joint[data-joint="1"]');
     await page.waitForFunction(() => !document.getElementById('tip').hidden);
     assert.match(await page.$eval('#tip', (t) => t.textContent), /Joint 1/);
@@ -99,33 +96,6 @@ for (const name of names) {
     await page.close();
   });
 }
-
-test('a broken file gets the reader\'s message and the page stays usable', async () => {
-  const { page, errors } = await openPage('');
-  await page.waitForSelector('#example option[value="portal-frame"]');
-  const input = await page.$('#open-file');
-  await input.uploadFile(join(examples, '..', 'README.md'));
-  await page.waitForSelector('.message[role="alert"]');
-  assert.equal(await page.$eval('.message h2', (h) => h.textContent), 'File_Reading Error');
-  assert.match(await page.$eval('.message div', (d) => d.textContent), /line \d+/i);
-  assert.deepEqual(errors, []);
-  await page.close();
-});
-
-test('at 400 px every control is named and nothing overflows the page', async () => {
-  const { page, errors } = await openPage('?example=portal-frame', { width: 400 });
-  await page.waitForSelector('#drawing svg');
-  await page.click('#analyze');
-  await page.waitForSelector('#view table');
-  const widest = await page.evaluate(() => document.documentElement.scrollWidth);
-  assert.ok(widest <= 400, `the page is ${widest} px wide`);
-  const unnamed = await page.$$eval('button, select, input', (controls) =>
-    controls.filter((c) => !c.hidden && !(c.getAttribute('aria-label') || c.labels?.[0]?.textContent || c.textContent).trim()).map((c) => c.outerHTML),
-  );
-  assert.deepEqual(unnamed, []);
-  assert.deepEqual(errors, []);
-  await page.close();
-});
 
 // The example opened and analysed, its first results table shown.
 async function openAnalysed(name) {
@@ -140,57 +110,7 @@ function nativeRun(name, ...options) {
   return JSON.parse(execFileSync(report, ['--json', ...options, join(examples, `${name}.str`)], { encoding: 'utf8' }));
 }
 
-test('Step by Step walks to the checks, and its [S] and {d} are the batch tool\'s trail', async () => {
-  const { trail } = nativeRun('portal-frame', '--trail');
-  const { page, errors } = await openAnalysed('portal-frame');
-  await page.click('#show-steps');
-  await page.waitForSelector('#view[data-step="0"] table.step');
-  const steps = await page.$$eval('#view select[aria-label="Step"] option', (o) => o.map((x) => x.textContent));
-  assert.equal(steps.length, trail.members.length + 3);
-  for (let step = 1; step < steps.length; ++step) {
-    await page.click('#view .choices button:last-child');
-    await page.waitForSelector(`#view[data-step="${step}"]`);
-    assert.equal(await page.$eval('#view h3', (h) => h.textContent), steps[step]);
-    if (step === steps.length - 2) {
-      const [stiffness, loads] = await page.$$eval('#view table.step', (tables) =>
-        tables.map((t) => [...t.tBodies[0].rows].map((r) => [...r.cells].slice(1).map((c) => c.textContent))),
-      );
-      trail.structureStiffness.forEach((row, r) =>
-        row.forEach((v, c) => (v ? near(stiffness[r][c], v, `[S] ${r + 1},${c + 1}`) : assert.equal(stiffness[r][c], ''))),
-      );
-      trail.displacements.forEach((v, r) => near(loads[r].at(-1), v, `{d} ${r + 1}`));
-    }
-  }
-  assert.equal(await page.$eval('#view .choices button:last-child', (b) => b.disabled), true);
-  assert.match(await page.$eval('#view pre', (p) => p.textContent), /\S/);
-  assert.deepEqual(errors, []);
-  await page.close();
-});
-
-test('the Help menu opens the desktop\'s pages, follows their links, goes back and finds', async () => {
-  const { page, errors } = await openPage('');
-  await page.waitForSelector('#help-items button');
-  const items = await page.$$eval('#help-items button', (b) => b.map((x) => x.textContent));
-  assert.deepEqual(items.slice(0, 2), ['Contents', 'Getting Started']);
-  await page.click('#help-menu summary');
-  await page.click('#help-items button:nth-child(4)');
-  await page.waitForSelector('#help-page[data-page="worked-example"] img');
-  await page.waitForFunction(() => [...document.querySelectorAll('#help-page img')].every((i) => i.complete && i.naturalWidth > 0));
-  await page.click('#help-page a[href="step-by-step.md"]');
-  await page.waitForSelector('#help-page[data-page="step-by-step"]');
-  assert.equal(await page.$eval('#help-page h1', (h) => h.textContent), 'Step by Step');
-  const listed = (await page.$$('.help-pages button')).length;
-  await page.click('#help-panel .choices button');
-  await page.waitForSelector('#help-page[data-page="worked-example"]');
-  await page.type('input[type="search"]', 'zqxwv');
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.querySelectorAll('.help-pages button').length === 0);
-  assert.ok(listed > 20);
-  assert.deepEqual(errors, []);
-  await page.close();
-});
-
-test('a click on a member opens its diagrams, the batch tool\'s values at its ends, as does a double-click on its Member Forces row; F1 opens the page of what is in view; About', async () => {
+test('a click on a member opens its diagrams, the batch tool\'s values at its ends, as does a double-click on its Member Forces row; F1 opens the page of what is in view', async () => {
   const { diagrams } = nativeRun('portal-frame', '--diagrams');
   const { page, errors } = await openAnalysed('portal-frame');
   const box = await page.$eval('#drawing svg g.member[data-member="2"]', (g) => {
@@ -213,10 +133,6 @@ test('a click on a member opens its diagrams, the batch tool\'s values at its en
   await page.click('#show-Reac');
   await page.keyboard.press('F1');
   await page.waitForSelector('#help-page[data-page="reactions"]');
-  await page.click('#help-menu summary');
-  await page.click('#help-items button:last-child');
-  await page.waitForFunction(() => document.querySelector('.message h2')?.textContent === 'About STAVELORN');
-  assert.match(await page.$eval('.message', (m) => m.textContent), new RegExp(`Help pages: ${address}help/`));
   assert.deepEqual(errors, []);
   await page.close();
 });

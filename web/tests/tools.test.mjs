@@ -1,7 +1,7 @@
-// Check My Work, the influence lines and the precision in headless Chromium: the portal frame's
-// member 1 pasted in from a spreadsheet with three planted slips has each slip named at its cell;
-// the continuous beam's first influence line shows the native batch tool's ordinates; the
-// precision chosen is kept across a reload. Needs STAVELORN_REPORT and STAVELORN_EXAMPLES.
+// Check My Work and the influence lines in headless Chromium: the portal frame's member 1 pasted
+// in from a spreadsheet with three planted slips has each slip named at its cell; the continuous
+// beam's first influence line shows the native batch tool's ordinates. Needs STAVELORN_REPORT and
+// STAVELORN_EXAMPLES.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -89,29 +89,5 @@ test('the first influence line of the continuous beam has the batch tool\'s ordi
   assert.deepEqual(extremes.map((r) => Number(r[3])).map((v) => v.toPrecision(4)), [expected.max.value, expected.min.value].map((v) => v.toPrecision(4)));
   assert.ok(await page.$('#influence-picture svg'));
   if (shots) await page.screenshot({ path: join(shots, 'i47-influence.png'), fullPage: true });
-  assert.deepEqual(errors, []);
-});
-
-test('Precision… offers the desktop\'s two choices and keeps the one chosen across a reload', async () => {
-  const { page, errors } = await openPage('?example=portal-frame');
-  await page.waitForFunction(() => document.querySelector('#precision').textContent === 'Precision…');
-  const chosen = async () => {
-    await page.click('#precision');
-    await page.waitForSelector('#precision-dialog');
-    const radios = await page.$$eval('#precision-dialog input[type=radio]', (inputs) =>
-      inputs.map((r) => ({ value: r.value, checked: r.checked, label: r.labels[0].textContent })),
-    );
-    return radios;
-  };
-  assert.deepEqual(await chosen(), [
-    { value: 'single', checked: true, label: 'Single precision' },
-    { value: 'double', checked: false, label: 'Double precision only' },
-  ]);
-  await page.click('#precision-double');
-  await page.click('#precision-ok');
-  await page.waitForFunction(() => localStorage.getItem('stavelorn.precision') === 'double');
-  await page.reload();
-  await page.waitForFunction(() => document.querySelector('#precision').textContent === 'Precision…');
-  assert.equal((await chosen()).find((r) => r.checked).value, 'double');
   assert.deepEqual(errors, []);
 });
