@@ -149,8 +149,7 @@ TEST(Conditioning, TheContrastPassesOverMembersMissingALengthOrAProperty) {
 // Wherever the elimination may stop, the notes name the coordinate as the trail labels each
 // member end that carries its number: every coordinate, free or held, of every example.
 TEST(Conditioning, EveryCoordinateIsNamedAsTheTrailNamesTheMemberEndsAtIt) {
-  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                           "grid-floor", "space-frame"}) {
+  for (const char* name : testing::kExampleNames) {
     const ModelStore model = testing::ExampleModel(name);
     const AnalysisResults<double> results = AnalyzeInPrecision<double>(model);
     for (const TrailMember& m : RecordMemberSteps(model).Members)

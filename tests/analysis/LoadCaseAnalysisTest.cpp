@@ -206,9 +206,7 @@ TEST_P(LoadCaseAnalysis, EnvelopesAreTheirSourcesExtremes) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, LoadCaseAnalysis,
-                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
-                                           "space-truss-tower", "grid-floor", "space-frame"),
+INSTANTIATE_TEST_SUITE_P(Examples, LoadCaseAnalysis, ::testing::ValuesIn(testing::kExampleNames),
                          testing::NamedCases());
 
 // A structure that cannot stand fails every case alike.

@@ -50,8 +50,7 @@ void ExpectAssembledAndSolved(const MethodTrail& trail) {
 }
 
 TEST(TrailAssembly, TheStiffnessIsTheMembersAndSpringsAndItSolvesTheLoads) {
-  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                           "grid-floor", "space-frame"})
+  for (const char* name : testing::kExampleNames)
     for (const bool elastic : {false, true})
       for (const AnalysisPrecision precision :
            {AnalysisPrecision::Single, AnalysisPrecision::Double}) {

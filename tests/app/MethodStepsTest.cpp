@@ -134,9 +134,7 @@ TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShown) {
 // member's largest end force shows.
 TEST(MethodSteps, EachEquilibriumCheckIsScaledByWhatItSums) {
   std::vector<ModelStore> models;
-  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                           "grid-floor", "space-frame"})
-    models.push_back(testing::ExampleModel(name));
+  for (const char* name : testing::kExampleNames) models.push_back(testing::ExampleModel(name));
   for (const auto& [type, couple] : {std::pair{"Beam", "2,0,7"},
                                      {"PFrame", "2,0,0,7"},
                                      {"Grid", "2,0,7,-4"},
@@ -174,9 +172,7 @@ TEST(MethodSteps, EachEquilibriumCheckIsScaledByWhatItSums) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps,
-                         ::testing::Values("continuous-beam", "roof-truss", "portal-frame",
-                                           "space-truss-tower", "grid-floor", "space-frame"),
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleSteps, ::testing::ValuesIn(testing::kExampleNames),
                          testing::NamedCases());
 
 }  // namespace

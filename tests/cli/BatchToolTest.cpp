@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iomanip>
+#include <map>
+#include <sstream>
 
 #include "analysis/AnalysisRun.h"
 #include "cli/ToolRun.h"
@@ -23,8 +26,7 @@ using testing::ToolRun;
 // test, which shows the same report; the results JSON's layout, with the trail and the diagrams,
 // is in its golden file and the answer checks').
 TEST(ExampleProjects, PrintTheTrailAndTheDiagramsOnlyWhenAsked) {
-  for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                           "grid-floor", "space-frame"}) {
+  for (const char* name : testing::kExampleNames) {
     SCOPED_TRACE(name);
     const std::string path = testing::SourcePath(std::string("examples/") + name + ".str");
     const ToolRun plain = RunTool({path});
@@ -75,63 +77,27 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
   const std::filesystem::path scratch = std::filesystem::path(beam).parent_path();
   std::filesystem::create_directories(scratch / "folder.svg");
   std::filesystem::create_directories(scratch / "folder.str");
-  const std::vector<std::string> runs[] = {
-      {},
-      {"--pdf", "a.str"},
-      {"--json", "/nonexistent/folder/none.str"},
-      {"--json", rejected},
-      {roller},
-      {pinned},
-      {"--units", "kip,in", pinned},
-      {"--units", "kip,inch", pinned},
-      {"--units", "KIP,in", "--json", rejected},
-      {"--units", "kip,in,K", pinned},
-      {"--units", "kip", pinned},
-      {pinned, "--units"},
-      {"--units", "", pinned},
-      {"--check", "a.json", "--units", "kip,in", pinned},
-      {"--only", "k:1", pinned},
-      {"--check", "a.json", "--only", "k:0", pinned},
-      {"--check", "a.json", "--only", "S:1,d", pinned},
-      {"--check", "a.json", "--only", "k,,d", pinned},
-      {"--grade", "--for-student", "answers", "variants"},
-      {"--grade", "answers"},
-      {"--grade", "answers", "variants", "--case", "snow"},
-      {"--case", "Snow", cases},
-      {pinned, roller},
-      {"--picture", "portal-frame.str"},
-      {"--picture", notes, beam},
-      {"--picture", (scratch / "folder.svg").string(), beam},
-      {"--picture", (scratch / "no-such-folder" / "out.svg").string(), beam},
-      {"--json", (scratch / "folder.str").string()},
-      {"--json", broken},
-      {"--json", "--influence", "reaction:1:1", beam},
-      {"--json", "--influence", "internal:1:2.5e0:M", "--path", "1", beam},
-      {"--json", "--influence", "displacement:2:2", beam},
-      {"--influence", "reaction:1:1", beam},
-      {"--json", "--influence", "reaction:1", beam},
-      {"--json", "--influence", "internal:1:x:M", beam},
-      {"--json", "--influence", "internal:1: 2:M", beam},
-      {"--json", "--influence", "internal:1:2:m", beam},
-      {"--json", "--influence", "moment:1:2", beam},
-      {"--json", "--influence", "reaction:1:1", "--path", "1,,2", beam},
-      {"--json", "--influence", "reaction:2:1", beam},
-      {"--json", "--influence", "reaction:1:1", "--path", "1,7", beam},
-      {"--json", "--influence", "reaction:1:1", InfluenceBeam("loose.str", "1,0,0")},
-      {"--json", "--influence", "reaction:1:1", "--train", "10@1,5@3", beam},
-      {"--json", "--influence", "reaction:1:1", "--train", "10,5", beam},
-      {"--json", "--influence", "reaction:1:1", "--lane", "heavy", beam},
-      {"--json", "--train", "10", beam},
-      {"--json", "--influence", "internal:1:2:M", "--envelope", beam},
-      {"--json", "--influence", "reaction:1:1", "--train", "10", "--envelope", beam},
-      {"--check", "a.json", "--train", "10", beam},
-      {"--seed", "4", "t.str"},
-      {"--variants", "0", "t.str", "out"},
-      {"--variants", "2", "t.str"},
-      {"--variants", "2", "--json", "t.str", "out"},
-      {"--variants", "2", "--seed", "-1", "t.str", "out"},
-      {"--variants", "2", pinned, (scratch / "variants").string()},
-  };
+  const std::map<std::string, std::string> made = {{"rejected", rejected},
+                                                   {"roller", roller},
+                                                   {"pinned", pinned},
+                                                   {"beam", beam},
+                                                   {"notes", notes},
+                                                   {"broken", broken},
+                                                   {"cases", cases},
+                                                   {"scratch", scratch.string()},
+                                                   {"loose", InfluenceBeam("loose.str", "1,0,0")}};
+  std::vector<std::vector<std::string>> runs;
+  std::istringstream lines(
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/tool-refusal-runs.txt")));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("#", 0) == 0) continue;
+    std::istringstream words(line);
+    std::vector<std::string>& args = runs.emplace_back();
+    for (std::string arg; words >> std::quoted(arg); args.push_back(arg))
+      for (const auto& [name, path] : made)
+        if (const std::size_t at = arg.find("{" + name + "}"); at != std::string::npos)
+          arg.replace(at, name.size() + 2, path);
+  }
   const std::string dir = scratch.string();  // varies by run
   std::string log;
   for (const std::vector<std::string>& args : runs) {

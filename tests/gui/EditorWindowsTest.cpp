@@ -30,12 +30,6 @@ void Drag(PictureBox* canvas, Point from, Point to) {
   QTest::mouseRelease(canvas, Qt::LeftButton, {}, Pixel(canvas, to));
 }
 
-std::string FileText(const ModelStore& model) {
-  std::string text;
-  ProjectFileText(model, text);
-  return text;
-}
-
 }  // namespace
 
 class EditorWindowsTest : public QObject {

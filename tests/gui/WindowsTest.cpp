@@ -113,8 +113,7 @@ class WindowsTest : public QObject {
   // their menus, and Edit Data going back. Each window shows what the core built for it, every
   // number readable whole (in the list windows too, and step by step in a narrow window).
   void eachExampleThroughItsMenus() {
-    for (const char* name : {"continuous-beam", "roof-truss", "portal-frame", "space-truss-tower",
-                             "grid-floor", "space-frame"}) {
+    for (const char* name : testing::kExampleNames) {
       ModelStore model;
       ScriptedMessages messages({kAnswerNo, kAnswerNo});  // results and Edit Data not printed
       ScriptedFileDialogs dialogs({Example(name)});

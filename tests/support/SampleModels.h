@@ -43,6 +43,10 @@ std::string ReadWholeFile(const std::string& path);
 std::string SourcePath(const std::string& relative);
 
 // The example project examples/<name>.str as the program reads it; a reading error is thrown.
+// The example projects under examples/, one of each structure type.
+inline constexpr const char* kExampleNames[] = {"continuous-beam",   "roof-truss", "portal-frame",
+                                                "space-truss-tower", "grid-floor", "space-frame"};
+
 ModelStore ExampleModel(const std::string& name);
 
 // The model with a spring of stiffness `stiffness` at every restrained coordinate of one support
