@@ -18,7 +18,7 @@ using namespace testing;
 using Q = AnswerQuantity;
 
 ModelStore Portal() {
-  return ModelFromText(ReadWholeFile(SourcePath("examples/portal-frame.str")));
+  return ModelFromText(ExampleText("portal-frame"));
 }
 
 TEST(CheckWork, WithoutResultsShownASilentAnalysisSolvesAndARefusedModelSaysWhy) {

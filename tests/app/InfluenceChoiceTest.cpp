@@ -20,8 +20,7 @@ namespace {
 // Two spans of 5 with an overhang of 2 (influence-beam.str): joints 1, 2 supported, joint 3 at
 // x = 10 supported, joint 4 at the free end.
 testing::AnalysedModel Beam() {
-  ModelStore m = testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/influence-beam.str")));
+  ModelStore m = testing::ModelFromFile("tests/app/golden/influence-beam.str");
   StructureResults results = Analyze(m);
   return {std::move(m), std::move(results)};
 }

@@ -82,8 +82,7 @@ TEST(MethodSteps, ANoteForAStructureWithNoFreeCoordinate) {
 TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
   std::string text;
   for (const std::string name : {"frame", "truss", "grid", "space"}) {
-    ModelStore model = testing::ModelFromText(
-        testing::ReadWholeFile(testing::SourcePath("tests/app/golden/steps-" + name + ".str")));
+    ModelStore model = testing::ModelFromFile("tests/app/golden/steps-" + name + ".str");
     const AnalysisRun run = CheckAndAnalyze(model);
     ASSERT_TRUE(run.Trail) << name;
     const MethodSteps steps(model, run.Results, *run.Trail);

@@ -88,8 +88,7 @@ TEST(MovingLoadChoice, PlacementTextSaysWhereTheTrainStands) {
 TEST(MovingLoadChoice, ThePrintedLineEndsWithTheTrainsExtremes) {
   // One load of 10 over the middle of the span of 10 (x = 1 of member 2): a moment of 25 there,
   // never less than 0.
-  const ModelStore m = testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/influence-beam.str")));
+  const ModelStore m = testing::ModelFromFile("tests/reports/golden/influence-beam.str");
   const InfluenceLine line =
       ComputeInfluenceLine(m, Analyze(m), {InfluenceKind::Internal, 2, 0, 1, DiagramQuantity::Mz})
           .Line;

@@ -11,7 +11,7 @@
 namespace stavelorn {
 namespace {
 
-using testing::ModelFromText;
+using testing::ModelFromFile;
 using Kind = PickedItem::Kind;
 
 // A cantilever of length 2 fixed at joint 1 with a load of -10 in Y at its tip, so the reaction
@@ -25,8 +25,7 @@ using Kind = PickedItem::Kind;
 // space frame and a grid in named units, with results filled by hand (each value recognisable
 // where it stands: every joint's own displacements and reactions, every member's own end forces).
 TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
-  ModelStore cantilever = ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/pick-cantilever.str")));
+  ModelStore cantilever = ModelFromFile("tests/app/golden/pick-cantilever.str");
   std::string text;
   for (const PickedItem item :
        {PickedItem{Kind::Joint, 1}, PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})
@@ -47,8 +46,7 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
 // The drawing's description leads with the type and size and, after an analysis, the cantilever
 // tip's closed-form deflection P L^3 / 3EI = 10 * 8 / 3 as the largest translation.
 TEST(PickInfo, DescribesTheStructureWithItsLargestDisplacement) {
-  const ModelStore cantilever = ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/app/golden/pick-cantilever.str")));
+  const ModelStore cantilever = ModelFromFile("tests/app/golden/pick-cantilever.str");
   const std::string before = StructureDescription(cantilever, StructureResults());
   EXPECT_EQ(before.substr(0, before.find('\n')), "Plane Frame, 2 joints, 1 member");
   EXPECT_EQ(before.find("Largest"), std::string::npos);

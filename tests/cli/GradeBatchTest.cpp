@@ -94,7 +94,7 @@ void Write(const fs::path& path, const std::string& text) {
 
 TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
   const fs::path dir = ClassFolder();
-  const std::string truss = testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str"));
+  const std::string truss = testing::ExampleText("roof-truss");
   std::string raised = truss;  // joint 6 raised: member 5 longer and steeper
   raised.replace(raised.find("\n3,1.5"), 6, "\n3,2");
   const Variant one = VariantOf(truss), two = VariantOf(raised);

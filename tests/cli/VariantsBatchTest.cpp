@@ -20,7 +20,7 @@ using testing::RunTool;
 // The example roof truss with the apex's height varied, named in kN and m.
 std::string Template() {
   return testing::ScratchFile(
-      "roof.str", testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str")) +
+      "roof.str", testing::ExampleText("roof-truss") +
                       "\"Variations\",1\r\n\"Joints\",7,2,2.5,3.5,0.25\r\n\"Units\",1\r\n"
                       "\"kN\",\"m\",\"C\"\r\n");
 }

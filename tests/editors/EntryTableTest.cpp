@@ -143,8 +143,7 @@ TEST(EntryTable, EachEntryIsListedStoredAndKeptOrRefused) {
 // a spring is one Edit step that Undo takes back whole, and what Close stores then is what was
 // read.
 TEST(EntryTable, AStoredSpringAndAngleOpenForEditingAndComeBackWithUndo) {
-  ModelStore model =
-      ModelFromText(ReadWholeFile(SourcePath("tests/editors/golden/stored-spring-and-angle.str")));
+  ModelStore model = ModelFromFile("tests/editors/golden/stored-spring-and-angle.str");
   Session e(Joint, model);
   e.messages.Answer(kAnswerOk);
   EXPECT_EQ(Join(Row(e.editor.Grid(), 1), "|"), "1|0|0|X, Y, Rot.|Rot.=50|");

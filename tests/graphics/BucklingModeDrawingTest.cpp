@@ -17,7 +17,7 @@ namespace stavelorn {
 namespace {
 
 using testing::ExampleModel;
-using testing::ModelFromText;
+using testing::ModelFromFile;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -43,8 +43,7 @@ struct DrawnMode {
 // joints do not move, so the magnification (a tenth of the structure for the largest translation,
 // on the 1-2-5 series of the deformed shape) is set by the joints inside the member.
 TEST(BucklingModeDrawingTest, APinnedColumnBucklesInHalfASineWave) {
-  const ModelStore column = ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/graphics/golden/pinned-column.str")));
+  const ModelStore column = ModelFromFile("tests/graphics/golden/pinned-column.str");
   for (int segments : {2, 4, 8}) {
     const DrawnMode drawn(column, segments);
     ASSERT_EQ(drawn.loads.Modes.size(), 1u);

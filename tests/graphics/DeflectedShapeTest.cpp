@@ -29,7 +29,7 @@ ModelStore Analysed(const std::string& text) {
 }
 
 ModelStore AnalysedExample(const std::string& name) {
-  return Analysed(ReadWholeFile(SourcePath("examples/" + name + ".str")));
+  return Analysed(ExampleText(name));
 }
 
 // A beam of span 10 with EI = 2, its ends as `supports` says, under one member load.

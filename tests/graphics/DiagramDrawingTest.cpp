@@ -21,8 +21,7 @@ bool HasText(const RecordingCanvas& canvas, const std::string& part) {
 }
 
 TEST(DiagramDrawing, TheSaggingMomentOfABeamStandsAboveItsMiddle) {
-  const ModelStore model = testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/graphics/golden/simple-beam-uniform.str")));
+  const ModelStore model = testing::ModelFromFile("tests/graphics/golden/simple-beam-uniform.str");
   const StructureResults results = Analyze(model);
   ASSERT_EQ(results.AnalysisStatus, kAnalysisComplete);
   RecordingCanvas canvas;

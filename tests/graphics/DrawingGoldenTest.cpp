@@ -127,10 +127,7 @@ using testing::AnalysedModel;
 // The model tests/graphics/golden/NAME.str (none for ""), analysed when asked.
 AnalysedModel Drawable(const std::string& name, bool analyse) {
   AnalysedModel drawn{
-      name.empty()
-          ? ModelStore()
-          : ModelFromText(ReadWholeFile(SourcePath("tests/graphics/golden/" + name + ".str"))),
-      {}};
+      name.empty() ? ModelStore() : ModelFromFile("tests/graphics/golden/" + name + ".str"), {}};
   if (analyse) drawn.Results = CheckAndAnalyze(drawn.Model, 0).Results;
   return drawn;
 }

@@ -25,8 +25,7 @@ std::vector<Stroke> Texts(const RecordingCanvas& canvas, const std::string& text
 TEST(MovingLoadDrawing, TheTrainStandsOnThePathWhereItGivesItsExtreme) {
   // A beam of 10 from x = 0 to 10 (simple-span.str); the loads of 20 and 30 at 3 and 5 (the first
   // load at 3), a third 40 beyond the path's end drawn nowhere. The drawing's x is the beam's.
-  const ModelStore m = testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/graphics/golden/simple-span.str")));
+  const ModelStore m = testing::ModelFromFile("tests/graphics/golden/simple-span.str");
   const InfluenceLine line =
       ComputeInfluenceLine(m, Analyze(m), {InfluenceKind::Internal, 1, 0, 5, DiagramQuantity::Mz})
           .Line;

@@ -33,8 +33,7 @@ TEST(UncheckedData, ReferencesOutsideTheTablesAndNonFiniteCoordinatesDrawNothing
   // supports on a joint that does not exist and on joint 3; loads on a joint and a member that do
   // not exist, and on the member to joint 3 (unchecked-*.str).
   for (const char* name : {"unchecked-plane-frame", "unchecked-space-frame"}) {
-    ModelStore model = ModelFromText(
-        ReadWholeFile(SourcePath(std::string("tests/graphics/golden/") + name + ".str")));
+    ModelStore model = ModelFromFile(std::string("tests/graphics/golden/") + name + ".str");
     const std::string type = model.StructType;
     model.JointCoords(3, type == "PFrame" ? 1 : 2) = nan;
     for (int k = 1; k <= model.CoordsPerJoint; ++k) model.JointLoadValues(2, k) = nan;

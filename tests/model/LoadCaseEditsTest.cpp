@@ -16,8 +16,7 @@ namespace {
 // Three cases told apart by their one joint load on joint 2: Dead -1, Live -2, Wind -3 (X), and
 // their sum "All" (three-case-beam.str).
 ModelStore Beam() {
-  return testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/model/golden/three-case-beam.str")));
+  return testing::ModelFromFile("tests/model/golden/three-case-beam.str");
 }
 
 // The cases as "name=load" in order, the shown case marked with *, and the combination's factors.

@@ -93,7 +93,7 @@ TEST(AnswerCheck, EveryExampleAnswersItsOwnTrailWithoutAWrongEntry) {
       {"Q", "localEndForces"},         {"F", "globalEndForces"}};
   for (const char* name : testing::kExampleNames) {
     SCOPED_TRACE(name);
-    const std::string project = ReadWholeFile(SourcePath(std::string("examples/") + name + ".str"));
+    const std::string project = ExampleText(name);
     const ModelStore model = ModelFromText(project);
     const JsonValue results = TrailOf(project);
     const JsonValue& trail = results["trail"];
@@ -234,7 +234,7 @@ TEST(AnswerCheck, TheToleranceAtItsEdgesZerosIncluded) {
 // Code numbers match exactly; an empty entry is not judged; a wrong code that is another
 // coordinate's number is a numbering slip.
 TEST(AnswerCheck, CodeNumbersMatchExactlyAndNullsAreNotJudged) {
-  const std::string project = ReadWholeFile(SourcePath("examples/portal-frame.str"));
+  const std::string project = ExampleText("portal-frame");
   const Grid codes = FromJson(TrailOf(project)["trail"]["members"][1]["codeNumbers"]);
   Grid given = codes;
   given[0][0] += 0.001;
@@ -254,7 +254,7 @@ TEST(AnswerCheck, CodeNumbersMatchExactlyAndNullsAreNotJudged) {
 // Each malformed answers file is refused with exit 2 naming the item, against a file checked by
 // eye.
 TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
-  const std::string project = ReadWholeFile(SourcePath("examples/portal-frame.str"));
+  const std::string project = ExampleText("portal-frame");
   std::string log;
   for (const char* file :
        {"{\"answers\": [\n{\"quantity\": \"L\" \"member\": 1}]}", "{\"answers\": 3}",
@@ -278,7 +278,7 @@ TEST(AnswerCheck, AMalformedAnswersFileIsRefusedNamingTheItem) {
 // and a malformed item left out (exit 2 for the latter, the rest still judged); with --only the
 // list, an entry left out counting wrong. --for-student shows no value, only hints.
 TEST(AnswerCheck, TheFileOrTheOnlyListDecidesWhatIsJudged) {
-  const std::string project = ReadWholeFile(SourcePath("examples/portal-frame.str"));
+  const std::string project = ExampleText("portal-frame");
   ModelStore model = ModelFromText(project);
   const AnswerKey key = KeyOfAnalysis(model, CheckAndAnalyze(model));
   const std::string length = std::to_string(key.Expected(AnswerQuantity::L, 1).Values[0]);

@@ -30,8 +30,7 @@ using testing::Occurrences;
 // A beam on a pin at joint 1 and a roller at joint 3 turned by 30 degrees, joint 1 held in
 // rotation by a spring, two load cases and their sum (inclined-roller-frame.str).
 ModelStore InclinedFrame() {
-  return testing::ModelFromText(testing::ReadWholeFile(
-      testing::SourcePath("tests/reports/golden/inclined-roller-frame.str")));
+  return testing::ModelFromFile("tests/reports/golden/inclined-roller-frame.str");
 }
 
 TEST(ElasticSupportReport, ThePrintedReportShowsSpringsAnglesAndBothReactions) {

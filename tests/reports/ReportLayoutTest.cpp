@@ -122,9 +122,7 @@ TEST(TrailReport, PrintsTheSmallFramesAsCheckedByEye) {
   ExpectGolden(Trail(testing::ModelFromText(frame)).text, "trail-frame.txt");
   ExpectGolden(Trail(testing::ModelFromText(frame + "\"Units\",1, \"kN\",\"m\",\"C\"\n")).text,
                "trail-frame-kN.txt");
-  ExpectGolden(Trail(testing::ModelFromText(testing::ReadWholeFile(
-                         testing::SourcePath("tests/app/golden/steps-space.str"))))
-                   .text,
+  ExpectGolden(Trail(testing::ModelFromFile("tests/app/golden/steps-space.str")).text,
                "trail-space.txt");
   // Every joint held: no [S] to solve, and the member's end forces are its fixed-end forces.
   ExpectGolden(Trail(testing::ModelFromText(
@@ -196,8 +194,7 @@ TEST(PrintCommand, PagesFontsRetriesAndCancelMatchTheCheckedFile) {
   {
     RecordingPrinter printer;  // the method report starts a new page when little is left
     printer.usedAtStart = 50;
-    ModelStore frame = testing::ModelFromText(
-        testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/trail-frame.str")));
+    ModelStore frame = testing::ModelFromFile("tests/reports/golden/trail-frame.str");
     const AnalysisRun run = CheckAndAnalyze(frame);
     PrintTrail(frame, run.Results, *run.Trail, printer);
     text += "== the method, 50 lines used" + Events(printer);
@@ -251,8 +248,7 @@ TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedA
   }
   // The diagrams' pictures go to the printer in their order, after the results and before the
   // diagram tables, and only when the diagrams are ticked.
-  ModelStore model = testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/pframe.str")));
+  ModelStore model = testing::ModelFromFile("tests/reports/golden/pframe.str");
   const StructureResults results = CheckAndAnalyze(model).Results;
   const CaptionedPicture m;
   for (bool ticked : {true, false}) {

@@ -22,8 +22,7 @@ namespace stavelorn {
 namespace {
 
 ModelStore PatternBeam() {
-  return testing::ModelFromText(
-      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/pattern-beam.str")));
+  return testing::ModelFromFile("tests/reports/golden/pattern-beam.str");
 }
 
 // The vertical reaction at a support (the first value of its row).

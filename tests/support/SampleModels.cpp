@@ -217,6 +217,14 @@ std::string SourcePath(const std::string& relative) {
   return std::string(STAVELORN_SOURCE_DIR) + "/" + relative;
 }
 
+ModelStore ModelFromFile(const std::string& relative) {
+  return ModelFromText(ReadWholeFile(SourcePath(relative)));
+}
+
+std::string ExampleText(const std::string& name) {
+  return ReadWholeFile(SourcePath("examples/" + name + ".str"));
+}
+
 ModelStore ExampleModel(const std::string& name) {
   ModelStore model;
   model.Reset();

@@ -49,6 +49,12 @@ inline constexpr const char* kExampleNames[] = {"continuous-beam",   "roof-truss
 
 ModelStore ExampleModel(const std::string& name);
 
+// The project file at `relative` in the repository, read; a reading error is thrown.
+ModelStore ModelFromFile(const std::string& relative);
+
+// The text of examples/<name>.str, byte for byte.
+std::string ExampleText(const std::string& name);
+
 // The model with a spring of stiffness `stiffness` at every restrained coordinate of one support
 // (the first that settles, else the first) and, where the type turns supports, its last support
 // made a roller turned by 20 degrees: free along its turned first axis, held along the second.

@@ -14,18 +14,10 @@
 #include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
-
-const char* const kExamples[] = {"continuous-beam", "grid-floor",  "portal-frame",
-                                 "roof-truss",      "space-frame", "space-truss-tower"};
-
-std::string FileText(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
 
 // The lines of a project's file text in order: two files of the same sections and records, in
 // whatever order a keyed list's items were typed (the newest load of a member comes first).
@@ -90,21 +82,17 @@ void TypeEveryList(PageEditing& source, PageEditing& target) {
   }
 }
 
-// A frame on a rotational spring at its base and a roller turned by 30 degrees at its far end.
-constexpr char kElasticFrame[] =
-    "\"Frame on a spring and a turned roller\"\r\n\"PFrame\"\r\n\"Joints\",3\r\n0,0\r\n0,4\r\n"
-    "6,4\r\n\"Supports\",2\r\n1,1,1,1\r\n3,0,1,0\r\n\"Support Springs\",1\r\n1,3,8000\r\n"
-    "\"Support Angles\",1\r\n3,30\r\n\"Materials\",1\r\n2E+08,1.2E-05\r\n\"Cross-Sections\",1\r\n"
-    "0.01,0.0002\r\n\"Members\",2\r\n1,2,1,1\r\n2,3,1,1\r\n\"Joint Loads\",1\r\n2,10,-20,0\r\n";
-
 TEST(PageEditing, TypesEveryExampleInFromNewProjectAndUndoesAndRedoesEveryStep) {
   std::vector<std::pair<std::string, ModelStore>> projects;
-  for (const std::string name : kExamples) projects.emplace_back(name, testing::ExampleModel(name));
-  projects.emplace_back("elastic-frame", testing::ModelFromText(kElasticFrame));
+  for (const std::string name : testing::kExampleNames)
+    projects.emplace_back(name, testing::ExampleModel(name));
+  projects.emplace_back(
+      "elastic-frame",
+      testing::ModelFromText(testing::SmallProject("frame-on-a-spring-and-a-turned-roller")));
   for (const auto& [name, example] : projects) {
     SCOPED_TRACE(name);
     PageSession sourcePage;
-    sourcePage.Open(name + ".str", FileText(example));
+    sourcePage.Open(name + ".str", testing::FileText(example));
     PageEditing source(sourcePage);
     PageSession page;
     PageEditing editing(page);
@@ -114,7 +102,7 @@ TEST(PageEditing, TypesEveryExampleInFromNewProjectAndUndoesAndRedoesEveryStep) 
     const std::string empty = TypedText(editing);
     TypeEveryList(source, editing);
     const std::string typed = TypedText(editing);
-    EXPECT_EQ(SortedLines(typed), SortedLines(FileText(example)));
+    EXPECT_EQ(SortedLines(typed), SortedLines(testing::FileText(example)));
 
     int steps = 0;
     while (ParseJson(editing.State())["canUndo"].text == "true" && steps < 500) {
@@ -133,7 +121,7 @@ TEST(PageEditing, TypesEveryExampleInFromNewProjectAndUndoesAndRedoesEveryStep) 
 // refused and changes nothing.
 TEST(PageEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
   PageSession page;
-  page.Open("portal-frame.str", FileText(testing::ExampleModel("portal-frame")));
+  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
   PageEditing editing(page);
   const std::string opened = TypedText(editing);
   const std::string good = editing.Snapshot();
@@ -177,7 +165,7 @@ TEST(PageEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
 // nothing reaches one, and Cancel left the project as it was.
 TEST(PageEditing, TheFormsBoxesAreNumberedFromOneAndNothingReachesAClosedForm) {
   PageSession page;
-  page.Open("portal-frame.str", FileText(testing::ExampleModel("portal-frame")));
+  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
   PageEditing editing(page);
   const std::string text = TypedText(editing);
   struct Box {
@@ -221,7 +209,7 @@ TEST(PageEditing, TheFormsBoxesAreNumberedFromOneAndNothingReachesAClosedForm) {
 
 TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRefuses) {
   PageSession page;
-  page.Open("portal-frame.str", FileText(testing::ExampleModel("portal-frame")));
+  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
   PageEditing editing(page);
   editing.OpenList("MnuLoadMem");
   const JsonValue asked = ParseJson(editing.ListCommand("delete", 1, 1, false));
@@ -238,9 +226,10 @@ TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRef
   // A link that opens nothing leaves the project and its history; one that opens is a new copy.
   EXPECT_EQ(ParseJson(editing.OpenCopy("not a project"))["opened"].text, "false");
   EXPECT_EQ(ParseJson(editing.State())["undo"].text, "Undo Member Loads");
-  EXPECT_EQ(
-      ParseJson(editing.OpenCopy(FileText(testing::ExampleModel("portal-frame"))))["opened"].text,
-      "true");
+  EXPECT_EQ(ParseJson(editing.OpenCopy(
+                testing::FileText(testing::ExampleModel("portal-frame"))))["opened"]
+                .text,
+            "true");
   const JsonValue copy = ParseJson(editing.State());
   EXPECT_EQ(copy["canUndo"].text, "false");
   EXPECT_EQ(copy["unsaved"].text, "true");
@@ -262,7 +251,7 @@ TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRef
 
 TEST(PageEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
   PageSession page;
-  page.Open("portal-frame.str", FileText(testing::ExampleModel("portal-frame")));
+  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
   PageEditing editing(page);
   const JsonValue form = ParseJson(editing.UnitsForm());
   EXPECT_EQ(form["named"].text, "false");

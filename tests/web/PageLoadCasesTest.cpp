@@ -30,8 +30,7 @@ struct Opened {
   std::string loads;  // how many loads the portal frame's one case holds, "4 loads"
 
   Opened() {
-    page.Open("portal-frame.str",
-              testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")));
+    page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
     loads = ParseJson(cases.Window())["rows"][0][2].text;
   }
 };

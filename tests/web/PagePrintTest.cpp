@@ -20,8 +20,7 @@ namespace {
 // only while one is ticked.
 TEST(PagePrint, TheOptionsBoxCarriesTheSectionsRememberedOrTicked) {
   PageSession page;
-  page.Open("portal-frame.str",
-            testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")));
+  page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
   const PagePrint print(page);
   const auto shown = [](const std::string& json) {
     const JsonValue form = ParseJson(json);

@@ -15,18 +15,11 @@
 namespace stavelorn {
 namespace {
 
-const char* const kExamples[] = {"continuous-beam", "grid-floor",  "portal-frame",
-                                 "roof-truss",      "space-frame", "space-truss-tower"};
-
-std::string ExampleText(const std::string& name) {
-  return testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str"));
-}
-
 TEST(PageSession, ShowsEveryExampleAsTheBatchToolPrintsAndDrawsIt) {
-  for (const std::string name : kExamples) {
+  for (const std::string name : testing::kExampleNames) {
     SCOPED_TRACE(name);
     PageSession page;
-    const JsonValue opened = ParseJson(page.Open(name + ".str", ExampleText(name)));
+    const JsonValue opened = ParseJson(page.Open(name + ".str", testing::ExampleText(name)));
     EXPECT_EQ(opened["opened"].text, "true");
     EXPECT_TRUE(opened["messages"].items.empty());
     const std::string path = testing::SourcePath("examples/" + name + ".str");
@@ -99,7 +92,7 @@ TEST(PageSession, ATurnedSupportsReactionsInItsOwnAxesFollowTheGlobalOnes) {
 
 TEST(PageSession, RefusesWhatItCannotReadAndKeepsTheProjectOpen) {
   PageSession page;
-  page.Open("portal-frame.str", ExampleText("portal-frame"));
+  page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
   const JsonValue refused = ParseJson(page.Open("broken.str",
                                                 "\x7f"
                                                 "ELF\x01\x02\x03"));
@@ -107,7 +100,7 @@ TEST(PageSession, RefusesWhatItCannotReadAndKeepsTheProjectOpen) {
   EXPECT_EQ(refused["messages"][0]["title"].text, "File_Reading Error");
   EXPECT_FALSE(refused["messages"][0]["text"].text.empty());
   EXPECT_EQ(refused["title"].text,
-            ParseJson(page.Open("p.str", ExampleText("portal-frame")))["title"].text);
+            ParseJson(page.Open("p.str", testing::ExampleText("portal-frame")))["title"].text);
   EXPECT_EQ(page.PickText("joint", 999), "");
   EXPECT_EQ(page.PickText("support", 1), "");
 }
@@ -126,7 +119,7 @@ TEST(PageSession, DrawsTheMechanismOfAStructureThatCanMove) {
 
 TEST(PageSession, TheMultiplierBoxRedrawsTheShapeOrSaysWhyNot) {
   PageSession page;
-  page.Open("portal-frame.str", ExampleText("portal-frame"));
+  page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
   const std::string automatic = ParseJson(page.Analyze(false))["multiplier"].text;
   const JsonValue refused = ParseJson(page.EnterMultiplier("twelve"));
   EXPECT_EQ(refused["messages"][0]["title"].text, "Deflection Multiplier");

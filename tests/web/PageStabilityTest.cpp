@@ -16,10 +16,6 @@
 namespace stavelorn {
 namespace {
 
-std::string ExampleText(const std::string& name) {
-  return testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str"));
-}
-
 void ExpectCellNear(const JsonValue& cell, double expected) {
   EXPECT_NEAR(std::stod(cell.text), expected, 5.001e-5 * std::abs(expected) + 1e-30);
 }
@@ -35,7 +31,7 @@ TEST(PageStability, CriticalLoadIsOfferedForAnAnalysedFrameAloneWithARowAndAPict
     SCOPED_TRACE(c.example);
     PageSession page;
     PageStability stability(page);
-    page.Open(c.example, ExampleText(c.example));
+    page.Open(c.example, testing::ExampleText(c.example));
     EXPECT_EQ(ParseJson(stability.Menu())["offered"].text, "false") << "before an analysis";
     page.Analyze(false);
     EXPECT_EQ(ParseJson(stability.Menu())["offered"].text, c.offered ? "true" : "false");
@@ -66,7 +62,7 @@ TEST(PageStability, CriticalLoadIsOfferedForAnAnalysedFrameAloneWithARowAndAPict
 
 // The portal frame as it is, and with its loads forty times over, past its critical factor 35.35.
 TEST(PageStability, SecondOrderTablesHoldTheBatchToolsRunsOrItsStopMessage) {
-  const std::string plain = ExampleText("portal-frame");
+  const std::string plain = testing::ExampleText("portal-frame");
   std::string overloaded = plain;
   for (const auto& [was, is] :
        {std::pair{"2,12,0,0", "2,480,0,0"}, std::pair{"2,3,25,0,0,0", "2,3,1000,0,0,0"},
@@ -114,7 +110,7 @@ TEST(PageStability, SecondOrderTablesHoldTheBatchToolsRunsOrItsStopMessage) {
 TEST(PageStability, TheOptionsFormRefusesNamingTheFieldOrSetsTheNextCriticalLoad) {
   PageSession page;
   PageStability stability(page);
-  page.Open("portal-frame.str", ExampleText("portal-frame"));
+  page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
   page.Analyze(false);
   const JsonValue refused = ParseJson(stability.ChooseOptions({"8", "21"}));
   EXPECT_EQ(refused["field"].text, "1");

@@ -19,8 +19,7 @@ namespace {
 
 PageSession AnalysedExample(const std::string& name) {
   PageSession page;
-  page.Open(name + ".str",
-            testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str")));
+  page.Open(name + ".str", testing::ExampleText(name));
   page.Analyze(false);
   return page;
 }
@@ -123,8 +122,7 @@ TEST(PageSteps, TheStructureStepMarksTheChosenMembersCells) {
 
 TEST(PageSteps, NothingIsShownBeforeACompleteAnalysis) {
   PageSession page;
-  const std::string portal =
-      testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str"));
+  const std::string portal = testing::ExampleText("portal-frame");
   for (const std::string& text : {std::string(), portal, testing::CollinearTruss()}) {
     if (!text.empty()) page.Open("shown.str", text);
     if (text != portal) page.Analyze(false);

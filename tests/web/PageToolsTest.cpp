@@ -16,10 +16,6 @@
 namespace stavelorn {
 namespace {
 
-std::string Example(const std::string& name) {
-  return testing::ReadWholeFile(testing::SourcePath("examples/" + name + ".str"));
-}
-
 std::string Text(const ModelStore& model) {
   std::string text;
   EXPECT_FALSE(ProjectFileText(model, text));
@@ -35,7 +31,7 @@ TEST(PageCheckWork, EveryQuantitysAnswerTypedBackIsRightBeforeAndAfterAnalyze) {
     PageSession page;
     PageCheckWork work(page);
     EXPECT_EQ(ParseJson(work.Command())["offered"].text, "false");
-    page.Open("portal-frame.str", Example("portal-frame"));
+    page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
     if (analysed) page.Analyze(false);
     EXPECT_EQ(ParseJson(work.Command())["offered"].text, "true");
     const std::size_t quantities = ParseJson(work.Open())["quantities"].items.size();
@@ -61,7 +57,7 @@ TEST(PageCheckWork, EveryQuantitysAnswerTypedBackIsRightBeforeAndAfterAnalyze) {
 // A spreadsheet's block fills the grid from the cell pasted into; other text is typed into it.
 TEST(PageCheckWork, APastedBlockFillsFromItsCellAndOtherTextIsTypedThere) {
   PageSession page;
-  page.Open("portal-frame.str", Example("portal-frame"));
+  page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
   PageCheckWork work(page);
   EXPECT_EQ(work.Paste(0, 0, "1", "1"), "") << "before the window opens";
   const JsonValue opened = ParseJson(work.Open());
@@ -75,7 +71,7 @@ TEST(PageCheckWork, APastedBlockFillsFromItsCellAndOtherTextIsTypedThere) {
 }
 
 TEST(PageCheckWork, AModelTheChecksRefuseIsNamed) {
-  ModelStore broken = testing::ModelFromText(Example("portal-frame"));
+  ModelStore broken = testing::ModelFromText(testing::ExampleText("portal-frame"));
   broken.MemberProps(2, 2) = 2;
   PageSession page;
   page.Open("broken.str", Text(broken));
@@ -137,7 +133,7 @@ TEST(PageInfluence, ASimpleBeamsLinesAreTheirClosedForms) {
 // back as it opened, and a click then picks a section again.
 TEST(PageInfluence, APickedPathCarriesTheLineUntilDefaultPath) {
   PageSession page;
-  page.Open("beam.str", Example("continuous-beam"));
+  page.Open("beam.str", testing::ExampleText("continuous-beam"));
   page.Analyze(false);
   PageInfluence influence(page);
   const std::string opened = influence.Open();

@@ -3,7 +3,8 @@
 // a reload in the middle finds the project and its history; a form refuses a typo and an
 // overflow with the desktop's message and Cancel leaves the list;
 // every example goes through the page's share link and back to its file text, the portal frame's
-// into a fresh browser, and a damaged link says so. What to type is read from the engine itself
+// into a fresh browser, and a damaged link says so; a member dragged with the mouse joins the
+// joints it was dragged between. What to type is read from the engine itself
 // (STAVELORN_ENGINE), as its Edit forms show the example's items.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -195,4 +196,39 @@ test('each example goes through the page\'s share link and back to its own file 
   assert.equal(await embedded.$eval('#editing-bar', (b) => getComputedStyle(b).display), 'none');
   assert.deepEqual(errors, []);
   await other.close();
+});
+
+// Drawing by the mouse: Ctrl+Shift+D turns the mode on and M picks members; a drag from joint 2
+// (0, 5) to joint 4 (8, 0) draws a member between those joints and makes none; Undo takes it away.
+// The mode's sheet is 14 m square about (5, 3) while the portal fills its first ten by six grid
+// cells, on 1000 picture units.
+test('a member dragged with the mouse between two joints of the portal joins them, and Undo takes it away', async () => {
+  const { page, errors, context } = await openPage('?example=portal-frame', { width: 1200, height: 1000 });
+  await page.waitForSelector('#drawing svg');
+  // Waits until the drawing shows `count` members (each answer redraws it when it comes).
+  const members = (count) => page.waitForFunction((count) => new Set([...document.querySelectorAll('#drawing svg g[data-member]:not([data-joint])')].map((g) => g.dataset.member)).size === count, {}, count);
+  const screenAt = async ([x, y]) => (await page.waitForFunction((x, y) => {
+    const ctm = document.querySelector('#drawing svg[data-drawing-mode]')?.getScreenCTM();
+    const p = ctm && new DOMPoint(((x + 2) * 1000) / 14, ((10 - y) * 1000) / 14).matrixTransform(ctm);
+    return p && [p.x, p.y];
+  }, {}, x, y)).jsonValue();
+  await page.focus('#drawing');
+  for (const key of ['Control', 'Shift']) await page.keyboard.down(key);
+  await page.keyboard.press('D');
+  for (const key of ['Shift', 'Control']) await page.keyboard.up(key);
+  await page.waitForSelector('#drawing svg[data-drawing-mode]');
+  await page.keyboard.press('M');
+  await page.waitForSelector('#DrawMember[aria-pressed="true"]');
+  const [from, to] = [await screenAt([0, 5]), await screenAt([8, 0])];
+  await page.mouse.move(...from);
+  await page.mouse.down();
+  await page.mouse.move(...to, { steps: 4 });
+  await page.mouse.up();
+  await members(4);
+  assert.equal(await jointsDrawn(page), 4);
+  assert.equal(await page.$eval('#undo', (b) => b.textContent), 'Undo Members');
+  await page.click('#undo');
+  await members(3);
+  assert.deepEqual(errors, []);
+  await context.close();
 });
