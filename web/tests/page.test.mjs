@@ -1,6 +1,7 @@
 // The page in headless Chromium, served as a web host would serve it: every example opens with
 // its joints and members drawn, analyses, and shows in its three results tables the numbers of
-// the native batch tool's JSON; a click on a member opens its window.
+// the native batch tool's JSON; a click on a member opens its window; at 400 px every control is
+// named and nothing overflows; a broken file gets the reader's message.
 // Needs STAVELORN_REPORT (the native stavelorn-report) and STAVELORN_EXAMPLES.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -98,8 +99,8 @@ for (const name of names) {
 }
 
 // The example opened and analysed, its first results table shown.
-async function openAnalysed(name) {
-  const opened = await openPage(`?example=${name}`);
+async function openAnalysed(name, width) {
+  const opened = await openPage(`?example=${name}`, { width });
   await opened.page.waitForSelector('#drawing svg');
   await opened.page.click('#analyze');
   await opened.page.waitForSelector('#view table');
@@ -133,6 +134,19 @@ test('a click on a member opens its diagrams, the batch tool\'s values at its en
   await page.click('#show-Reac');
   await page.keyboard.press('F1');
   await page.waitForSelector('#help-page[data-page="reactions"]');
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test('at 400 px every control is named and nothing overflows the page; a broken file gets the reader\'s message', async () => {
+  const { page, errors } = await openAnalysed('portal-frame', 400);
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 400));
+  const unnamed = (controls) => controls.filter((c) => !c.hidden && !(c.getAttribute('aria-label') || c.labels?.[0]?.textContent || c.textContent).trim()).map((c) => c.outerHTML);
+  assert.deepEqual(await page.$$eval('button, select, input', unnamed), []);
+  await (await page.$('#open-file')).uploadFile(join(examples, '..', 'README.md'));
+  await page.waitForSelector('.message[role="alert"]');
+  assert.equal(await page.$eval('.message h2', (h) => h.textContent), 'File_Reading Error');
+  assert.match(await page.$eval('.message div', (d) => d.textContent), /line \d+/i);
   assert.deepEqual(errors, []);
   await page.close();
 });
