@@ -9,7 +9,6 @@
 #include "app/DrawingMode.h"
 #include "app/DrawingOverlay.h"
 #include "graphics/Drawing.h"
-#include "model/ProjectFile.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
 
@@ -18,11 +17,7 @@ using namespace stavelorn::testing;
 
 namespace {
 
-std::string FileText(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
+using stavelorn::testing::FileText;
 
 // The example's project with its title, type, units, materials and sections, and nothing drawn.
 ModelStore Unbuilt(const std::string& example) {

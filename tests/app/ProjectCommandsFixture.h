@@ -109,10 +109,6 @@ class ProjectCommandsTest : public ::testing::Test {
 };
 
 // The project as its file would hold it.
-inline std::string FileText(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
+using stavelorn::testing::FileText;
 
 }  // namespace stavelorn

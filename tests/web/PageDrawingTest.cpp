@@ -8,18 +8,13 @@
 
 #include <cmath>
 
-#include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
 
-std::string FileText(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
+using stavelorn::testing::FileText;
 
 // The drawing mode's sheet while every point lies within its first ten by six grid cells of 1 m:
 // a square of 14 m about (5, 3), the Y axis up, drawn on the picture's 1000 units.

@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "analysis/GeneratedStructures.h"
-#include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 #include "web/PageCheckWork.h"
@@ -15,12 +14,6 @@
 
 namespace stavelorn {
 namespace {
-
-std::string Text(const ModelStore& model) {
-  std::string text;
-  EXPECT_FALSE(ProjectFileText(model, text));
-  return text;
-}
 
 const JsonValue& Cell(const JsonValue& state, int row, int col) {
   return state["cells"][static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
@@ -74,7 +67,7 @@ TEST(PageCheckWork, AModelTheChecksRefuseIsNamed) {
   ModelStore broken = testing::ModelFromText(testing::ExampleText("portal-frame"));
   broken.MemberProps(2, 2) = 2;
   PageSession page;
-  page.Open("broken.str", Text(broken));
+  page.Open("broken.str", testing::FileText(broken));
   const JsonValue opened = ParseJson(PageCheckWork(page).Open());
   const std::string& text = opened["refusal"]["text"].text;
   EXPECT_NE(text.find("Member 2"), std::string::npos) << text;
@@ -167,7 +160,7 @@ TEST(PagePrecision, TheKeptSettingAndTheOfferOncePerProject) {
     SCOPED_TRACE(run.Unknowns);
     frame.Supports(1, 4) = run.Unknowns == 301 ? 0 : 1;
     precision.Choose(run.Setting);
-    page.Open("frame.str", Text(frame));
+    page.Open("frame.str", testing::FileText(frame));
     page.Analyze(ParseJson(precision.Form())["double"].text == "true");
     const JsonValue offer = ParseJson(precision.Offer());
     ASSERT_EQ(offer.kind == JsonValue::Kind::Object, run.Offered);
