@@ -133,8 +133,10 @@ std::optional<std::string> Placeholder(const std::string& name, const std::strin
     return MarkdownTable(BuildResultTable(example.Model(), example.Results(), FormId::Reac).Cells);
   if (name == "checks") {
     std::string text;
-    for (const EquilibriumLine& line : steps->Equilibrium())
+    for (const EquilibriumLine& line : steps->Equilibrium()) {
+      if (line.Text.empty()) continue;  // the trail's blank line between its two parts
       text += line.Scale == 0 ? "\n**" + line.Text + "**\n\n" : "- " + line.Text + "\n";
+    }
     return text + "\n";
   }
   return std::nullopt;

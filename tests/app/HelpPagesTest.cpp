@@ -118,6 +118,18 @@ TEST(HelpPages, WorkedExampleReactionsBalanceTheLoads) {
     EXPECT_NE(page.find("Member " + std::to_string(member) + ":"), std::string::npos);
 }
 
+// The method in its order: each member's [k], [T], [K], {Qf} and {Ff}; [S]; {P}; each member's
+// {v}, {u}, {Q} and {F}; the two checks. Every bold caption of the page, none empty.
+TEST(HelpPages, WorkedExampleShowsEveryStepInTheMethodsOrder) {
+  std::istringstream lines(PageText("worked-example"));
+  std::string heads;
+  for (std::string line; std::getline(lines, line);)
+    if (line.rfind("**", 0) == 0) heads += line.substr(2, line.find_first_of(" *", 2) - 2) + " ";
+  const std::string member = "[k] [T] [K] {Qf} {Ff} ", forces = "{v} {u} {Q} {F} ";
+  EXPECT_EQ(heads, "Structure " + member + member + member + "[S] {P} " + forces + forces + forces +
+                       "Each The ");
+}
+
 TEST(HelpPages, LinksTitlesAndSearchOverSmallPages) {
   const std::vector<HelpPage> pages = {
       {"a", "Alpha", "# Alpha\nSee [b](b.md), [web](https://x.org), [top](#top).\n"},
