@@ -5,6 +5,7 @@
 
 #include "analysis/Analysis.h"
 #include "app/InfluencePrint.h"
+#include "app/MovingLoadReport.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
@@ -100,6 +101,24 @@ TEST(MovingLoadChoice, ThePrintedLineEndsWithTheTrainsExtremes) {
             (std::vector<std::string>{"     Moving load: 10 at 0",
                                       "     Greatest 25: first load at 5 (member 2)",
                                       "     Least 0: first load at 0 (member 1)"}));
+}
+
+// The printed envelope: its title, and each station's five cells in their order, the last ending
+// its line.
+TEST(MovingLoadChoice, ThePrintedEnvelopeHoldsEveryCellOfItsRows) {
+  const ModelStore m = testing::ModelFromFile("tests/reports/golden/influence-beam.str");
+  const MovingLoadEnvelope envelope =
+      ComputeMovingLoadEnvelope(m, Analyze(m), 2, DiagramQuantity::Mz, {}, {{{10, 0}, {5, 3}}, 0})
+          .Envelope;
+  const std::vector<std::string> lines = EnvelopeLines(m, envelope);
+  ASSERT_EQ(lines.size(), envelope.Stations.size() + 2);
+  EXPECT_EQ(lines[0], "Envelope of M along member 2");
+  for (std::size_t i = 0; i < envelope.Stations.size(); ++i) {
+    std::size_t at = 0;
+    for (const std::string& cell : EnvelopeRows(envelope)[i])
+      if ((at = lines[i + 2].find(cell, at)) != std::string::npos) at += cell.size();
+    EXPECT_EQ(at, lines[i + 2].size()) << lines[i + 2];
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "analysis/MemberDiagrams.h"
+#include "app/SignConventionModels.h"
 #include "app/SignConventions.h"
 #include "graphics/LabelPlacer.h"
 #include "support/ScriptedMessages.h"
@@ -64,6 +65,21 @@ TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) 
         }
         EXPECT_FALSE(labels.empty()) << "a picture without a word";
       }
+    }
+  }
+}
+
+// A picture's model carries every member load asked of it, one kind a member, in their order.
+TEST(SignConventions, TheModelsCarryEveryMemberLoadAskedOfThem) {
+  for (const StructTypeInfo& type : AllStructTypes()) {
+    SignModelLoads loads;
+    for (const auto& group : LoadKindGroups(type, 2))
+      loads.MemberLoads.insert(loads.MemberLoads.end(), group.begin(), group.end());
+    const ModelStore model = SignModel(type, "loads", loads);
+    ASSERT_EQ(model.MemberLoadCount, static_cast<int>(loads.MemberLoads.size())) << type.Code;
+    for (int i = 1; i <= model.MemberLoadCount; ++i) {
+      EXPECT_EQ(model.MemberLoadInfo(i, 1), i) << type.Code;
+      EXPECT_EQ(model.MemberLoadInfo(i, 2), static_cast<int>(loads.MemberLoads[i - 1]->Kind));
     }
   }
 }
