@@ -63,6 +63,15 @@ TEST(GeometricStiffnessTest, PlaneMemberMatchesTheTextbookMatrix) {
         EXPECT_NEAR(kg[i][j], n / l * (release ? hinged : full)[i - 1][j - 1], 1e-12)
             << "release " << release << " at (" << i << ", " << j << ")";
   }
+  // A space member hinged at both ends carries no torsion: no Wagner term N(Iy + Iz)/(AL) on its
+  // twist, unless the piece is asked to hold it.
+  MemberContext<double> space;
+  space.Kind = StructKind::SFrame;
+  space.EndCoords = 12, space.ReleaseType = 3;
+  space.Area = 0.01, space.InertiaY = 2e-4, space.InertiaZ = 3e-4;
+  EXPECT_EQ(ComputeLocalGeometricStiffness(space, l, n)[4][4], 0);
+  EXPECT_NEAR(ComputeLocalGeometricStiffness(space, l, n, true)[4][10], -n * 5e-4 / 0.01 / l,
+              1e-12);
 }
 
 // The method's [Kg], assembled from the whole members' [kg], makes [S] + λ[Kg] singular at the
