@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/Analysis.h"
+#include "analysis/DiagramStations.h"
 #include "analysis/EquilibriumCheck.h"
 #include "analysis/MemberAxes.h"
 #include "analysis/MemberDiagrams.h"
@@ -211,6 +212,29 @@ TEST(MemberDiagrams, StationsInsideEveryMemberMatchACutOfItsFreeBody) {
     ASSERT_EQ(r.AnalysisStatus, kAnalysisComplete) << load;
     ExpectStationsMatchACutOfTheFreeBody(m, r, std::string("load ") + load);
   }
+}
+
+// The turning points of a slope strictly inside a piece 2 long, ascending: one within a billionth
+// of the length of an end is the end's, and a double root only touches zero.
+TEST(MemberDiagrams, TurningPointsLieStrictlyInsideThePiece) {
+  const double endsReach = 2 - 1e-9 * 2;
+  const struct {
+    Cubic slope;  // c + b t + a t^2
+    std::vector<double> inside;
+  } cases[] = {
+      {{{-1, 2, 0, 0}}, {0.5}},
+      {{{0, 1, 0, 0}}, {}},
+      {{{-2e-9, 1, 0, 0}}, {}},
+      {{{-4e-9, 1, 0, 0}}, {4e-9}},
+      {{{-endsReach, 1, 0, 0}}, {}},
+      {{{-2, 1, 0, 0}}, {}},
+      {{{0.75, -2, 1, 0}}, {0.5, 1.5}},
+      {{{1, -2, 1, 0}}, {}},
+      {{{1, 0, 1, 0}}, {}},
+      {{{5, 0, 0, 0}}, {}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(InteriorTurningPoints(c.slope, 2), c.inside) << c.slope.C[0] << ", " << c.slope.C[1];
 }
 
 }  // namespace
