@@ -9,4 +9,11 @@ std::vector<Stroke> StrokesOf(const RecordingCanvas& canvas, Stroke::Kind shape,
   return found;
 }
 
+std::vector<Stroke> TextsHolding(const RecordingCanvas& canvas, const std::string& part) {
+  std::vector<Stroke> found;
+  for (const Stroke& s : canvas.Strokes())
+    if (s.Shape == Stroke::Kind::Text && s.Text.find(part) != std::string::npos) found.push_back(s);
+  return found;
+}
+
 }  // namespace stavelorn::testing

@@ -2,6 +2,7 @@
 // strokes of one kind.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "graphics/Drawing.h"
@@ -27,5 +28,8 @@ struct DrawnModel {
 
 // The strokes of one shape in one colour, in drawing order.
 std::vector<Stroke> StrokesOf(const RecordingCanvas& canvas, Stroke::Kind shape, int colour);
+
+// The texts that hold `part`, in drawing order.
+std::vector<Stroke> TextsHolding(const RecordingCanvas& canvas, const std::string& part);
 
 }  // namespace stavelorn::testing
