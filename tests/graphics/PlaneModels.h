@@ -32,4 +32,8 @@ std::vector<Stroke> StrokesOf(const RecordingCanvas& canvas, Stroke::Kind shape,
 // The texts that hold `part`, in drawing order.
 std::vector<Stroke> TextsHolding(const RecordingCanvas& canvas, const std::string& part);
 
+// Every text's box, as the canvas measures it, inside the picture (within `slack` of its width)
+// and sharing no area with another's, a fault named with `what`; how many texts there are.
+int ExpectTextsApart(const RecordingCanvas& canvas, const std::string& what, double slack = 1e-9);
+
 }  // namespace stavelorn::testing
