@@ -12,7 +12,6 @@
 #include "analysis/Analysis.h"
 #include "analysis/MemberAxes.h"
 #include "graphics/DeflectedShape.h"
-#include "graphics/ElasticCurve.h"
 #include "graphics/PlaneModels.h"
 #include "model/StructType.h"
 #include "support/SampleModels.h"

@@ -12,7 +12,6 @@
 #include <functional>
 #include <sstream>
 
-#include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
 #include "graphics/DeflectedShape.h"
 #include "graphics/DiagramDrawing.h"

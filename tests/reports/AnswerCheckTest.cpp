@@ -14,11 +14,9 @@
 #include "analysis/EquilibriumCheck.h"
 #include "cli/ToolRun.h"
 #include "model/ExitStatus.h"
-#include "reports/AnswerFile.h"
 #include "reports/AnswerJudge.h"
 #include "reports/JsonReader.h"
 #include "reports/ResultsJson.h"
-#include "reports/TrailJson.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 

@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 #include "support/StructureTexts.h"
