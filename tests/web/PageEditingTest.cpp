@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/ProjectFile.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 #include "support/StructureTexts.h"
