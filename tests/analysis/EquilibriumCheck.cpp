@@ -8,8 +8,6 @@
 #include <cmath>
 #include <map>
 
-#include "model/ProjectFile.h"
-
 namespace stavelorn::testing {
 
 namespace {

@@ -12,7 +12,6 @@
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ExactZeros.h"
-#include "model/ProjectFile.h"
 #include "support/CaseNames.h"
 #include "support/SampleModels.h"
 #include "support/StructureTexts.h"

@@ -20,16 +20,7 @@
 namespace stavelorn {
 namespace {
 
-class ExampleSteps : public ::testing::TestWithParam<const char*> {
- protected:
-  void SetUp() override {
-    model = testing::ExampleModel(GetParam());
-    run = CheckAndAnalyze(model);
-    ASSERT_TRUE(run.Trail);
-  }
-  ModelStore model;
-  AnalysisRun run;
-};
+class ExampleSteps : public ::testing::TestWithParam<const char*> {};
 
 // Numbers in a text, in order: those after each " = " or each blank.
 std::vector<double> NumbersAfter(const std::string& text, const std::string& before) {
@@ -105,7 +96,7 @@ TEST(MethodSteps, SmallModelsOfFourTypesMatchTheCheckedFile) {
 // members' ends were turned to a support's axes (that the structure is still in equilibrium is
 // tests/analysis/ElasticSupportTest.cpp's).
 TEST_P(ExampleSteps, SpringsAndTurnedSupportsAreShown) {
-  const ModelStore elastic = testing::OnSpringsAndTurned(model);
+  const ModelStore elastic = testing::OnSpringsAndTurned(testing::ExampleModel(GetParam()));
   const AnalysisRun turned = CheckAndAnalyze(elastic);
   ASSERT_TRUE(turned.Trail);
   const MethodSteps steps(elastic, turned.Results, *turned.Trail);

@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Analysis.h"
-#include "analysis/EquilibriumCheck.h"
 #include "app/PickInfo.h"
-#include "model/NumberText.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 

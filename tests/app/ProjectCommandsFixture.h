@@ -11,7 +11,6 @@
 #include <string>
 
 #include "app/ProjectCommands.h"
-#include "model/ProjectFile.h"
 #include "support/FakeCommandWindows.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedFileDialogs.h"

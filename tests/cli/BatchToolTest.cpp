@@ -64,28 +64,21 @@ std::string InfluenceBeam(const char* name, const char* firstSupport) {
 TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
   std::string badMember = testing::CollinearTruss();  // member 1 ends at a joint that is not there
   badMember.replace(badMember.find("1,2,1,1"), 7, "1,7,1,1");
-  const std::string rejected =
-      ScratchFile("rejected.str", badMember + "\"Supports\",2, 1,1,1, 3,1,1");
-  const std::string roller =
-      ScratchFile("roller.str", testing::CollinearTruss() + "\"Supports\",1, 1,0,1");
-  const std::string pinned =
-      ScratchFile("pinned.str", testing::CollinearTruss() + "\"Supports\",2, 1,1,1, 3,1,1");
   const std::string beam = InfluenceBeam("beam.str", "1,1,0");
-  const std::string notes = ScratchFile("notes.svg", "notes, not a picture");
-  const std::string broken = ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0");
-  const std::string cases = ScratchFile("cases.str", testing::kThreeCaseFrame);
   const std::filesystem::path scratch = std::filesystem::path(beam).parent_path();
   std::filesystem::create_directories(scratch / "folder.svg");
   std::filesystem::create_directories(scratch / "folder.str");
-  const std::map<std::string, std::string> made = {{"rejected", rejected},
-                                                   {"roller", roller},
-                                                   {"pinned", pinned},
-                                                   {"beam", beam},
-                                                   {"notes", notes},
-                                                   {"broken", broken},
-                                                   {"cases", cases},
-                                                   {"scratch", scratch.string()},
-                                                   {"loose", InfluenceBeam("loose.str", "1,0,0")}};
+  const std::string bars = testing::CollinearTruss();
+  const std::map<std::string, std::string> made = {
+      {"rejected", ScratchFile("rejected.str", badMember + "\"Supports\",2, 1,1,1, 3,1,1")},
+      {"roller", ScratchFile("roller.str", bars + "\"Supports\",1, 1,0,1")},
+      {"pinned", ScratchFile("pinned.str", bars + "\"Supports\",2, 1,1,1, 3,1,1")},
+      {"beam", beam},
+      {"notes", ScratchFile("notes.svg", "notes, not a picture")},
+      {"broken", ScratchFile("broken.str", "\"t\",\"PFrame\"\n\"Joints\",2, 0,0")},
+      {"cases", ScratchFile("cases.str", testing::kThreeCaseFrame)},
+      {"scratch", scratch.string()},
+      {"loose", InfluenceBeam("loose.str", "1,0,0")}};
   std::vector<std::vector<std::string>> runs;
   std::istringstream lines(
       testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/tool-refusal-runs.txt")));
@@ -115,7 +108,7 @@ TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
     EXPECT_EQ(run.err.find("Unexpected error"), std::string::npos) << log;
     EXPECT_EQ(run.err.find(".saving-"), std::string::npos) << log;
   }
-  testing::ExpectGoldenFile(log + RunTool({"--json", roller}).out,
+  testing::ExpectGoldenFile(log + RunTool({"--json", made.at("roller")}).out,
                             "tests/reports/golden/tool-refusals.txt");
 }
 

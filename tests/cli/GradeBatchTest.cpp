@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "analysis/AnalysisRun.h"
 #include "cli/ToolRun.h"

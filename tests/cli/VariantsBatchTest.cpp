@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "cli/ToolRun.h"
-#include "model/ProjectFile.h"
 
 namespace stavelorn {
 namespace {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "editors/EditorSession.h"
-#include "editors/LoadPreviews.h"
 #include "editors/RestraintText.h"
 #include "graphics/RecordingCanvas.h"
 

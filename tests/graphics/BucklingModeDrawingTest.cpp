@@ -74,11 +74,9 @@ TEST(BucklingModeDrawingTest, ThePortalsFirstModeSwaysAndIsCaptioned) {
   const double leftSway = left.back().X2, rightSway = right.back().X2 - 8;
   EXPECT_GT(leftSway * rightSway, 0);
   EXPECT_NEAR(leftSway / rightSway, 1, 0.1);
-  const bool captioned = std::any_of(
-      drawn.canvas.Strokes().begin(), drawn.canvas.Strokes().end(), [](const Stroke& s) {
-        return s.Shape == Stroke::Kind::Text && s.Text == "Mode 1: load factor λ = 35.352";
-      });
-  EXPECT_TRUE(captioned);
+  const std::vector<Stroke> caption = testing::TextsHolding(drawn.canvas, "Mode 1");
+  ASSERT_EQ(caption.size(), 1u);
+  EXPECT_EQ(caption[0].Text, "Mode 1: load factor λ = 35.352");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "analysis/Analysis.h"
 #include "analysis/MemberAxes.h"
 #include "graphics/DeflectedShape.h"
-#include "graphics/ElasticCurve.h"
 #include "graphics/PlaneModels.h"
 #include "model/StructType.h"
 #include "support/SampleModels.h"
@@ -40,13 +39,11 @@ std::string Span(const std::string& supports, const std::string& load) {
          load + "\n";
 }
 
-std::vector<Stroke> Curve(const ModelStore& model, std::int32_t multiplier,
-                          ScriptedMessages& messages) {
-  RecordingCanvas canvas;
-  DrawingView view;
-  view.Multiplier = multiplier;
-  PlotStructure(model, Analyze(model), canvas, FormId::mcas, messages, view);
-  return StrokesOf(canvas, Stroke::Kind::Line, kLightRed);
+// The deformed shape's strokes at `multiplier`, drawn without a message.
+std::vector<Stroke> Curve(const ModelStore& model, std::int32_t multiplier) {
+  const DrawnModel drawn(model, FormId::mcas, Analyze(model), multiplier);
+  EXPECT_TRUE(drawn.messages.Log().empty());
+  return StrokesOf(drawn.canvas, Stroke::Kind::Line, kLightRed);
 }
 
 // Single spans against beam tables, held at both ends so that the whole deflection is the
@@ -83,20 +80,18 @@ TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
     EXPECT_NEAR(shift[kCurveSegments / 2].Y, c.middle, 1e-4 * std::max(std::fabs(c.middle), 1.0));
     EXPECT_EQ(shift.front().Y, 0);
     EXPECT_EQ(shift.back().Y, 0);
-    ScriptedMessages messages;
-    const auto curve = Curve(model, 4, messages);
+    const auto curve = Curve(model, 4);
     ASSERT_EQ(curve.size(), std::size_t(kCurveSegments));  // at any multiplier
     const Stroke& middle = curve[kCurveSegments / 2 - 1];  // ends at x = 5
     EXPECT_NEAR(middle.X2, 5, 1e-6);
     EXPECT_NEAR(middle.Y2, 4 * c.middle, 1e-3);
-    const auto large = Curve(model, 4000000, messages);
+    const auto large = Curve(model, 4000000);
     ASSERT_EQ(large.size(), curve.size());
     for (std::size_t k = 0; k < curve.size(); ++k) {
       EXPECT_NEAR(large[k].X2, curve[k].X2, 1e-9);
       EXPECT_NEAR(large[k].Y2, 1e6 * curve[k].Y2, 1e-6 * std::fabs(large[k].Y2) + 1e-9);
     }
-    EXPECT_TRUE(messages.Log().empty());
-    EXPECT_TRUE(Curve(model, -1, messages).empty());
+    EXPECT_TRUE(Curve(model, -1).empty());
   }
 }
 

@@ -12,7 +12,6 @@
 #include <functional>
 #include <sstream>
 
-#include "analysis/Analysis.h"
 #include "analysis/AnalysisRun.h"
 #include "graphics/DeflectedShape.h"
 #include "graphics/DiagramDrawing.h"
@@ -140,20 +139,20 @@ DrawingView WindowView(const AnalysedModel& drawn) {
   return view;
 }
 
-void Structure(const AnalysedModel& drawn, RecordingCanvas& canvas, FormId form = FormId::mcas) {
+// The structure as the window draws it, without a message; the view it was drawn in.
+DrawingView Structure(const AnalysedModel& drawn, RecordingCanvas& canvas,
+                      FormId form = FormId::mcas) {
   ScriptedMessages messages;
   // As an earlier drawing may have left the canvas: the drawing sets what it draws with.
   canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
   DrawingView view = WindowView(drawn);
   PlotStructure(drawn.Model, drawn.Results, canvas, form, messages, view);
   EXPECT_TRUE(messages.Log().empty());
+  return view;
 }
 
 void WithAxes(const AnalysedModel& drawn, RecordingCanvas& canvas) {
-  ScriptedMessages messages;
-  DrawingView view = WindowView(drawn);
-  PlotStructure(drawn.Model, drawn.Results, canvas, FormId::mcas, messages, view);
-  DrawLocalAxes(drawn.Model, canvas, view);
+  DrawLocalAxes(drawn.Model, canvas, Structure(drawn, canvas));
 }
 
 std::function<void(const AnalysedModel&, RecordingCanvas&)> Diagram(Q q) {
@@ -232,11 +231,15 @@ TEST(DrawingGolden, SvgOfAPlaneFrame) {
 // Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
 // it along one of its members (a joint wins a near tie), picks the joint; 4 pixels beside a member
 // away from its ends picks the member, 10 pixels beside it not the member (a support symbol may
-// stand there).
-TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawn) {
+// stand there). The keyboard steps through every joint, then every member, by number, and moves
+// on from the drawing past either end; each item it reaches is shown on the item itself: a joint
+// within its marker's reach of the joint, a member on the line between its joints.
+TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawnAndReachedByTheKeyboard) {
+  using K = PickedItem::Kind;
   for (const char* text : {kPlaneFrame, kTruss, kGrid, kSpaceFrame, kSpaceTruss}) {
     const AnalysedModel drawn = Drawable(text, false);
     const ModelStore& model = drawn.Model;
+    SCOPED_TRACE(model.StructType);
     RecordingCanvas canvas;
     Structure(drawn, canvas);
     const PictureMapping map(canvas.ScaleRect(), 600, 600);
@@ -248,35 +251,19 @@ TEST(DrawingPicking, EveryJointAndMemberIsPickedWhereItIsDrawn) {
       return PickAt(canvas.Strokes(), map, p.X + k * d.X, p.Y + k * d.Y);
     };
     for (int j = 1; j <= model.JointCount; ++j)
-      EXPECT_TRUE(pick(pixel(j), {1, -2}, 1) == (PickedItem{PickedItem::Kind::Joint, j}))
-          << model.StructType << " joint " << j;
+      EXPECT_TRUE(pick(pixel(j), {1, -2}, 1) == (PickedItem{K::Joint, j})) << "joint " << j;
     for (int m = 1; m <= model.MemberCount; ++m) {
       const Point b = pixel(model.MemberProps(m, 1)), e = pixel(model.MemberProps(m, 2));
       const double length = std::hypot(e.X - b.X, e.Y - b.Y);
       const Point along{(e.X - b.X) / length, (e.Y - b.Y) / length}, across{-along.Y, along.X};
       const Point inside{b.X + 0.4 * (e.X - b.X), b.Y + 0.4 * (e.Y - b.Y)};
-      SCOPED_TRACE(model.StructType + " member " + std::to_string(m));
-      EXPECT_TRUE(pick(inside, across, 4) == (PickedItem{PickedItem::Kind::Member, m}));
-      EXPECT_FALSE(pick(inside, across, -10) == (PickedItem{PickedItem::Kind::Member, m}));
+      SCOPED_TRACE("member " + std::to_string(m));
+      EXPECT_TRUE(pick(inside, across, 4) == (PickedItem{K::Member, m}));
+      EXPECT_FALSE(pick(inside, across, -10) == (PickedItem{K::Member, m}));
       // Unless a hinge circle, which is the member's, covers the spot.
-      const PickedItem begin{PickedItem::Kind::Joint, model.MemberProps(m, 1)};
+      const PickedItem begin{K::Joint, model.MemberProps(m, 1)};
       EXPECT_TRUE((ReleaseCodeOf(model, m) & 1) != 0 || pick(b, along, 3.3) == begin);
     }
-  }
-}
-
-// The keyboard steps through every joint, then every member, by number, and moves on from the
-// drawing past either end; each item it reaches is shown on the item itself: a joint within its
-// marker's reach of the joint, a member on the line between its joints.
-TEST(DrawingPicking, TheKeyboardStepsThroughJointsThenMembers) {
-  using K = PickedItem::Kind;
-  for (const char* text : {kPlaneFrame, kTruss, kGrid, kSpaceFrame, kSpaceTruss}) {
-    const AnalysedModel drawn = Drawable(text, false);
-    const ModelStore& model = drawn.Model;
-    SCOPED_TRACE(model.StructType);
-    RecordingCanvas canvas;
-    Structure(drawn, canvas);
-    const PictureMapping map(canvas.ScaleRect(), 600, 600);
     std::vector<PickedItem> order;
     for (int j = 1; j <= model.JointCount; ++j) order.push_back({K::Joint, j});
     for (int m = 1; m <= model.MemberCount; ++m) order.push_back({K::Member, m});
@@ -291,10 +278,6 @@ TEST(DrawingPicking, TheKeyboardStepsThroughJointsThenMembers) {
       expected.push_back({});
       EXPECT_EQ(visited, expected) << (backward ? "backward" : "forward");
     }
-    auto pixel = [&](int joint) {
-      const Point p = *PicturePosition(model, joint);
-      return Point{map.X(p.X), map.Y(p.Y)};
-    };
     for (const PickedItem& item : items) {
       const std::optional<Point> at = ItemAnchor(canvas.Strokes(), map, item);
       ASSERT_TRUE(at) << item.Number;

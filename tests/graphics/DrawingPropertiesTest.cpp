@@ -16,6 +16,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "graphics/DrawingData.h"
+#include "graphics/PlaneModels.h"
 #include "graphics/StructurePicture.h"
 #include "model/StructType.h"
 #include "model/UnitConversion.h"
@@ -27,6 +28,7 @@ namespace stavelorn {
 namespace {
 
 using stavelorn::testing::ExampleModel;
+using stavelorn::testing::ExpectTextsApart;
 using stavelorn::testing::NamedCases;
 
 // The strokes of a picture by the symbol they belong to, in drawing order.
@@ -66,27 +68,6 @@ std::vector<Point> LoadDirections(const ModelStore& model, int joint) {
     }
   }
   return directions;
-}
-
-// Every text's box, as the canvas measures it, inside the picture and sharing no area with
-// another's.
-void ExpectTextsApart(const RecordingCanvas& canvas, const std::string& what) {
-  const UserScale& s = canvas.ScaleRect();
-  const LabelBox frame{std::min(s.Left, s.Right), std::min(s.Top, s.Bottom),
-                       std::max(s.Left, s.Right), std::max(s.Top, s.Bottom)};
-  const double tiny = 1e-9 * (frame.Right - frame.Left);
-  std::vector<std::pair<LabelBox, std::string>> texts;
-  for (const Stroke& k : canvas.Strokes()) {
-    if (k.Shape != Stroke::Kind::Text) continue;
-    const LabelBox box{k.X1, k.Y1 - canvas.TextHeight(), k.X1 + canvas.TextWidth(k.Text), k.Y1};
-    EXPECT_TRUE(box.Left >= frame.Left - tiny && box.Right <= frame.Right + tiny &&
-                box.Bottom >= frame.Bottom - tiny && box.Top <= frame.Top + tiny)
-        << what << ": \"" << k.Text << "\" leaves the picture";
-    for (const auto& [other, text] : texts)
-      EXPECT_LE(OverlapArea(box, other), tiny * tiny)
-          << what << ": \"" << k.Text << "\" overlaps \"" << text << "\"";
-    texts.emplace_back(box, k.Text);
-  }
 }
 
 void ExpectArrowsClear(const ModelStore& model, const RecordingCanvas& canvas,

@@ -9,18 +9,13 @@
 #include "analysis/MovingLoadEnvelope.h"
 #include "graphics/EnvelopeDrawing.h"
 #include "graphics/InfluenceDrawing.h"
-#include "graphics/RecordingCanvas.h"
+#include "graphics/PlaneModels.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn {
 namespace {
 
-std::vector<Stroke> Texts(const RecordingCanvas& canvas, const std::string& text) {
-  std::vector<Stroke> found;
-  for (const Stroke& s : canvas.Strokes())
-    if (s.Shape == Stroke::Kind::Text && s.Text.find(text) != std::string::npos) found.push_back(s);
-  return found;
-}
+using testing::TextsHolding;
 
 TEST(MovingLoadDrawing, TheTrainStandsOnThePathWhereItGivesItsExtreme) {
   // A beam of 10 from x = 0 to 10 (simple-span.str); the loads of 20 and 30 at 3 and 5 (the first
@@ -37,7 +32,7 @@ TEST(MovingLoadDrawing, TheTrainStandsOnThePathWhereItGivesItsExtreme) {
     double x;
   } loads[] = {{"20", 3}, {"30", 5}};
   for (const auto& load : loads) {
-    const std::vector<Stroke> labels = Texts(canvas, load.label);
+    const std::vector<Stroke> labels = TextsHolding(canvas, load.label);
     ASSERT_FALSE(labels.empty()) << load.label;
     // Each label sits just right of its arrow, whose tip is on the beam at the load.
     const bool arrow = std::any_of(canvas.Strokes().begin(), canvas.Strokes().end(), [&](auto& s) {
@@ -46,9 +41,9 @@ TEST(MovingLoadDrawing, TheTrainStandsOnThePathWhereItGivesItsExtreme) {
     });
     EXPECT_TRUE(arrow) << load.label;
   }
-  EXPECT_TRUE(Texts(canvas, "40").empty());
-  EXPECT_EQ(Texts(canvas, "Moving load where it gives its max 42").size(), 1u);
-  EXPECT_TRUE(Texts(canvas, "Unit load").empty());
+  EXPECT_TRUE(TextsHolding(canvas, "40").empty());
+  EXPECT_EQ(TextsHolding(canvas, "Moving load where it gives its max 42").size(), 1u);
+  EXPECT_TRUE(TextsHolding(canvas, "Unit load").empty());
 }
 
 TEST(MovingLoadDrawing, TheEnvelopesCurvesRunThroughItsValues) {
@@ -61,9 +56,9 @@ TEST(MovingLoadDrawing, TheEnvelopesCurvesRunThroughItsValues) {
   }
   RecordingCanvas canvas;
   DrawMovingLoadEnvelope(envelope, "M", canvas);
-  EXPECT_EQ(Texts(canvas, "max 25").size(), 1u);
-  EXPECT_EQ(Texts(canvas, "min -10").size(), 1u);
-  EXPECT_EQ(Texts(canvas, "Envelope of M along member 2").size(), 1u);
+  EXPECT_EQ(TextsHolding(canvas, "max 25").size(), 1u);
+  EXPECT_EQ(TextsHolding(canvas, "min -10").size(), 1u);
+  EXPECT_EQ(TextsHolding(canvas, "Envelope of M along member 2").size(), 1u);
   // Ten segments of each curve, the greatest in yellow, the least in green, the same height
   // ratio as the values.
   int yellow = 0, green = 0;

@@ -2,6 +2,7 @@
 // strokes of one kind.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "graphics/Drawing.h"
@@ -27,5 +28,12 @@ struct DrawnModel {
 
 // The strokes of one shape in one colour, in drawing order.
 std::vector<Stroke> StrokesOf(const RecordingCanvas& canvas, Stroke::Kind shape, int colour);
+
+// The texts that hold `part`, in drawing order.
+std::vector<Stroke> TextsHolding(const RecordingCanvas& canvas, const std::string& part);
+
+// Every text's box, as the canvas measures it, inside the picture (within `slack` of its width)
+// and sharing no area with another's, a fault named with `what`; how many texts there are.
+int ExpectTextsApart(const RecordingCanvas& canvas, const std::string& what, double slack = 1e-9);
 
 }  // namespace stavelorn::testing

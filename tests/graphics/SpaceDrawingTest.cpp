@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "graphics/Drawing.h"
-#include "graphics/DrawingData.h"
 #include "graphics/PlaneModels.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"

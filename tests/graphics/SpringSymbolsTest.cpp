@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/Analysis.h"
-#include "graphics/Drawing.h"
-#include "graphics/RecordingCanvas.h"
+#include "graphics/PlaneModels.h"
 #include "support/SampleModels.h"
-#include "support/ScriptedMessages.h"
 
 namespace stavelorn {
 namespace {
@@ -21,13 +18,9 @@ constexpr double kPi = 3.14159265358979323846;
 
 // The support strokes of joint `joint` in the drawing of the project `text`.
 std::vector<Stroke> JointSupportStrokes(const std::string& text, int joint) {
-  const ModelStore model = testing::ModelFromText(text);
-  RecordingCanvas canvas;
-  DrawingView view;
-  ScriptedMessages messages;
-  PlotStructure(model, StructureResults(), canvas, FormId::mcas, messages, view);
+  const testing::DrawnModel drawn(testing::ModelFromText(text));
   std::vector<Stroke> strokes;
-  for (const Stroke& s : canvas.Strokes())
+  for (const Stroke& s : drawn.canvas.Strokes())
     if (s.Symbol == SymbolClass::Support && s.SymbolJoint == joint) strokes.push_back(s);
   return strokes;
 }

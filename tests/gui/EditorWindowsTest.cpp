@@ -10,7 +10,6 @@
 #include "editors/RestraintText.h"
 #include "graphics/DrawingData.h"
 #include "gui/WindowDriver.h"
-#include "model/ProjectFile.h"
 
 using namespace stavelorn;
 using namespace stavelorn::testing;

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "model/SupportAxes.h"
-#include "model/SupportSprings.h"
 #include "model/UnitConversion.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"

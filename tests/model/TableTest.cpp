@@ -18,12 +18,9 @@ TEST(Table, ACellJustOutsideIsRefusedOnEverySide) {
     for (int r : {1, rows})
       for (int c : {1, cols}) table(r, c) = 10 * r + c;
     EXPECT_EQ(table(rows, cols), 10 * rows + cols);
-    for (const auto& [r, c] : {std::pair{0, 1},
-                               {1, 0},
-                               {rows + 1, 1},
-                               {1, cols + 1},
-                               {rows, cols + 1},
-                               {rows + 1, cols}})
+    const std::pair<int, int> outside[] = {{0, 1},        {1, 0},           {rows + 1, 1},
+                                           {1, cols + 1}, {rows, cols + 1}, {rows + 1, cols}};
+    for (const auto& [r, c] : outside)
       EXPECT_THROW(static_cast<void>(table(r, c)), std::out_of_range) << r << ", " << c;
     Array<int> list;
     list.Redim(rows);

@@ -11,13 +11,12 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/EquilibriumCheck.h"
 #include "cli/ToolRun.h"
 #include "model/ExitStatus.h"
-#include "reports/AnswerFile.h"
 #include "reports/AnswerJudge.h"
 #include "reports/JsonReader.h"
 #include "reports/ResultsJson.h"
-#include "reports/TrailJson.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 
@@ -111,19 +110,12 @@ TEST(AnswerCheck, EveryExampleAnswersItsOwnTrailWithoutAWrongEntry) {
       ++entries;
       for (const auto& [quantity, key] : kMemberKeys) add(quantity, member, m[key]);
       // Cosines of the member's axis, measured from its joints' coordinates.
-      const int b = model.MemberProps(member, 1), e = model.MemberProps(member, 2);
-      double d[3] = {0, 0, 0}, length = 0;
-      const bool grid = model.StructType == "Grid";
-      for (int c = 1; c <= model.JointCoords.Cols(); ++c) {
-        const int axis = grid && c == 2 ? 2 : c - 1;
-        d[axis] = model.JointCoords(e, c) - model.JointCoords(b, c);
-        length += d[axis] * d[axis];
-      }
+      const Vec d = Add(Position(model, model.MemberProps(member, 2)),
+                        Position(model, model.MemberProps(member, 1)), -1);
       const bool plane = model.StructType == "Beam" || model.StructType == "PTruss" ||
                          model.StructType == "PFrame";
       Grid cosines;
-      for (int axis = 0; axis < (plane ? 2 : 3); ++axis)
-        cosines.push_back({d[axis] / std::sqrt(length)});
+      for (int axis = 0; axis < (plane ? 2 : 3); ++axis) cosines.push_back({d[axis] / Norm(d)});
       items.push_back(Item("cosines", member, Json(cosines, true)));
       entries += plane ? 2 : 3;
     }
