@@ -182,14 +182,20 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
   EXPECT_EQ(b.model.Releases(1, 2), 2);  // the end at joint 3
   b.Click({1, 5});
   EXPECT_EQ(b.model.Releases(1, 2), 3);  // both ends
-  // A member drawn from or to a waiting joint takes that joint for its end: two joints, not three.
+  // A member drawn from or to a waiting joint takes that joint for its end: two joints, not three;
+  // and it takes the palette's material and section.
   for (const auto& [from, to] : {std::pair{Point{0, 0}, Point{8, 0}}, {Point{8, 0}, Point{0, 0}}}) {
-    Board w(Unbuilt("portal-frame"));
+    Board w(
+        ModelFromText("\"t\"\n\"PFrame\"\n\"Materials\",2\n2E+08,1.2E-05\n7E+07,2.3E-05\n"
+                      "\"Cross-Sections\",2\n0.0078,0.000115\n0.0098,0.00023\n"));
     w.Click({0, 0});
     w.mode.Palette.Tool = DrawTool::Member;
+    w.mode.Palette.Material = w.mode.Palette.Section = 2;
     w.Drag(from, {to});
     EXPECT_EQ(w.model.JointCount, 2) << from.X;
-    EXPECT_EQ(w.model.MemberCount, 1) << from.X;
+    ASSERT_EQ(w.model.MemberCount, 1) << from.X;
+    EXPECT_EQ(w.model.MemberProps(1, 3), 2);
+    EXPECT_EQ(w.model.MemberProps(1, 4), 2);
   }
 }
 

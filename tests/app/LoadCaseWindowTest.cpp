@@ -186,6 +186,15 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
                       tolerance);
       }
 
+  // Each curve runs from end to end of its member, jumping only inside it.
+  for (const std::vector<MemberDiagram>* side : {&curves.first, &curves.second})
+    for (const MemberDiagram& d : *side) {
+      ASSERT_FALSE(d.Pieces.empty());
+      EXPECT_EQ(d.Pieces.front().X0, 0);
+      EXPECT_EQ(d.Pieces.back().X1, d.Length);
+      for (double jump : d.Jumps) EXPECT_TRUE(jump > 0 && jump < d.Length) << d.Member;
+    }
+
   // The member window: the greatest curve's rows, then the least's, each curve's first row named.
   for (int m = 1; m <= model_.MemberCount; ++m) {
     const std::optional<ShownMemberView> view = ShownMemberDiagrams(commands_.Session(), m);

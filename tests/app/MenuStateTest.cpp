@@ -32,7 +32,7 @@ std::string Changes(const MenuState& menus) {
 // (trusses carry no member loads, beams and grids no temperature changes or fabrication
 // errors), counts on each side of what a member needs (two joints, a material, a section),
 // members with no load and with one load of each kind (Analyze needs both), with and without a
-// file to Save over.
+// file to Save over; and the main window's labels, each project's shown over the last one's.
 TEST(MenuState, EachPhaseOverATableOfProjectsMatchesTheCheckedFile) {
   const struct {
     const char* type;
@@ -40,8 +40,8 @@ TEST(MenuState, EachPhaseOverATableOfProjectsMatchesTheCheckedFile) {
     std::int16_t ModelStore::*load;
     const char* loadName;
   } projects[] = {
-      {"PFrame", 0, 0, 0, 0, nullptr, ""},
       {"PFrame", 1, 1, 1, 0, nullptr, ""},
+      {"PFrame", 0, 0, 0, 0, nullptr, ""},
       {"PFrame", 2, 1, 1, 0, nullptr, ""},
       {"PFrame", 2, 0, 1, 0, nullptr, ""},
       {"PFrame", 2, 1, 0, 0, nullptr, ""},
@@ -59,6 +59,7 @@ TEST(MenuState, EachPhaseOverATableOfProjectsMatchesTheCheckedFile) {
       {"SFrame", 2, 1, 1, 1, &ModelStore::JointLoadCount, "a joint load"},
   };
   std::string text;
+  MainLabels labels;  // one window's labels, shown anew for each project
   for (const auto& p : projects) {
     ModelStore m;
     m.Reset();
@@ -72,7 +73,6 @@ TEST(MenuState, EachPhaseOverATableOfProjectsMatchesTheCheckedFile) {
             std::to_string(p.materials) + " materials, " + std::to_string(p.sections) +
             " sections, " + std::to_string(p.members) + " members" +
             (p.load ? std::string(", ") + p.loadName : "") + "\nlabels:";
-    MainLabels labels;
     labels.ShowModel(m);
     for (const std::string& label : labels.Text) text += label.empty() ? "" : " [" + label + "]";
     text += "\nentering data, no file:" + Changes(MenuState(Phase::EnteringData, m)) + "\n";

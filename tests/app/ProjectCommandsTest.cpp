@@ -243,6 +243,17 @@ TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
   testing::ExpectGoldenFile(log_, "tests/app/golden/portal-session.txt");
 }
 
+// A change drawn with the mouse drops the analysis shown and is one step of the history.
+TEST_F(ProjectCommandsTest, AChangeDrawnDropsTheAnalysisAndIsAStep) {
+  OpenCopyOf("portal-frame.str");
+  AnalyzeQuietly();
+  ASSERT_TRUE(commands_.Session().ResultsShown());
+  model_.JointCoords(3, 1) = 9;
+  commands_.DataDrawn(Change::Joints);
+  EXPECT_FALSE(commands_.Session().ResultsShown());
+  EXPECT_EQ(commands_.UndoCaption(), "Undo Joints");
+}
+
 // Each committed change is one step named after what it changed; undoing them one by one gives
 // back each earlier file byte for byte, redoing them gives back the last, and the unsaved flag
 // (and the window title's mark after the file's name) is clear exactly at the state saved.

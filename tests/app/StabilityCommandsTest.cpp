@@ -75,8 +75,6 @@ TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {
 // [Kg]: the portal's sway coordinate at joint 2 takes 6/5 N/L from the left column alone (the
 // beam runs along it), negative since the column is compressed.
 TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAnalysisRan) {
-  OpenCopyOf("portal-frame.str");
-  AnalyzeQuietly();
   auto printed = [this] {
     std::ostringstream out;
     TextReportPrinter printer(out);
@@ -90,21 +88,26 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
       ++found;
     return found;
   };
-  EXPECT_EQ(count(printed(), "[kg]"), 0);
-  EXPECT_EQ(
-      MethodSteps(model_, commands_.Results(), *commands_.Trail()).GeometricStiffness(0).Rows(), 0);
-  commands_.Run(M::MnuSecondOrder);
-  const MethodTrail& trail = *commands_.Trail();
-  const MethodSteps steps(model_, commands_.Results(), trail);
-  EXPECT_EQ(steps.GeometricStiffness(0).Rows(), 6);
-  const StepTable kg = steps.StructureGeometricStiffness();
-  ASSERT_EQ(kg.Rows(), trail.DofCount);
-  const int sway = trail.CoordNumbers.at(3) - 1;  // joint 2, X
-  const double axial = commands_.Results().MemberEndForces(1, 1);
-  EXPECT_NEAR(kg.At(sway, sway), -1.2 * std::fabs(axial) / 5, 1e-6 * std::fabs(axial));
-  const std::string method = printed();
-  EXPECT_EQ(count(method, "[kg] local geometric stiffness"), 3);
-  EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
+  for (M stability : {M::MnuSecondOrder, M::MnuCriticalLoad}) {
+    OpenCopyOf("portal-frame.str");
+    AnalyzeQuietly();
+    EXPECT_EQ(count(printed(), "[kg]"), 0);
+    EXPECT_EQ(
+        MethodSteps(model_, commands_.Results(), *commands_.Trail()).GeometricStiffness(0).Rows(),
+        0);
+    commands_.Run(stability);
+    const MethodTrail& trail = *commands_.Trail();
+    const MethodSteps steps(model_, commands_.Results(), trail);
+    EXPECT_EQ(steps.GeometricStiffness(0).Rows(), 6);
+    const StepTable kg = steps.StructureGeometricStiffness();
+    ASSERT_EQ(kg.Rows(), trail.DofCount);
+    const int sway = trail.CoordNumbers.at(3) - 1;  // joint 2, X
+    const double axial = commands_.Results().MemberEndForces(1, 1);
+    EXPECT_NEAR(kg.At(sway, sway), -1.2 * std::fabs(axial) / 5, 1e-6 * std::fabs(axial));
+    const std::string method = printed();
+    EXPECT_EQ(count(method, "[kg] local geometric stiffness"), 3);
+    EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
+  }
 }
 
 // Print adds the settled run after the results, with fixed-layout headings, and the window shows
