@@ -71,6 +71,7 @@ TEST(SupportSpringsFile, FaultyRecordsAreRefusedByName) {
       {"negative stiffness", Frame("PFrame", "\"Support Springs\",1\n\n1,1,-7.5\n")},
       {"joint without support", Frame("PFrame", "\"Support Springs\",1\n3,1,5\n")},
       {"coordinate the type has not", Frame("PTruss", "\"Support Springs\",1\n1,3,5\n")},
+      {"coordinate 0", Frame("PFrame", "\"Support Springs\",1\n1,0,5\n")},
       {"second spring at one coordinate", Frame("PFrame", "\"Support Springs\",2\n1,1,5\n1,1,6\n")},
       {"angle on a beam",
        "\"t\",\"Beam\"\n\"Joints\",2\n0\n4\n\"Supports\",1\n1,1,0\n\"Support Angles\",1\n1,30\n"},
