@@ -230,7 +230,7 @@ TEST(AnswerCheck, CodeNumbersMatchExactlyAndNullsAreNotJudged) {
   const Grid codes = FromJson(TrailOf(project)["trail"]["members"][1]["codeNumbers"]);
   Grid given = codes;
   given[0][0] += 0.001;
-  given[1][0] = codes[2][0];
+  given[1][0] = codes[0][0];
   std::string values = Json(given, true);
   values.replace(values.rfind(", "), std::string::npos, ", null]");
   const Checked c = CheckFiles(project, "{\"answers\": [" + Item("codes", 2, values) + "]}");

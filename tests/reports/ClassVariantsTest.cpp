@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -125,6 +126,15 @@ TEST(ClassVariants, OneSeedWritesTheSameFilesIntoANewFolderAndNeverOverAnything)
   EXPECT_NE(again.Message.find("is not an empty folder"), std::string::npos) << again.Message;
   EXPECT_EQ(FolderText(base / "a"), before);
   fs::remove_all(base);
+}
+
+// A class's file names sort as its variants are numbered, at every size up to the largest.
+TEST(ClassVariants, FileNamesSortInTheVariantsOrder) {
+  for (int count : {2, 99, 100, kMostVariants}) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= count; ++i) names.push_back(VariantFileName("t", i, count));
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end())) << count;
+  }
 }
 
 // A template that cannot give the class is refused saying why, against a file checked by eye:
