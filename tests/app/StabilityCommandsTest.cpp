@@ -82,19 +82,10 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
     printer.EndDocument();
     return out.str();
   };
-  auto count = [](const std::string& text, const std::string& what) {
-    int found = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-      ++found;
-    return found;
-  };
   for (M stability : {M::MnuSecondOrder, M::MnuCriticalLoad}) {
     OpenCopyOf("portal-frame.str");
     AnalyzeQuietly();
-    EXPECT_EQ(count(printed(), "[kg]"), 0);
-    EXPECT_EQ(
-        MethodSteps(model_, commands_.Results(), *commands_.Trail()).GeometricStiffness(0).Rows(),
-        0);
+    EXPECT_EQ(testing::Occurrences(printed(), "[kg]"), 0);
     commands_.Run(stability);
     const MethodTrail& trail = *commands_.Trail();
     const MethodSteps steps(model_, commands_.Results(), trail);
@@ -105,8 +96,8 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
     const double axial = commands_.Results().MemberEndForces(1, 1);
     EXPECT_NEAR(kg.At(sway, sway), -1.2 * std::fabs(axial) / 5, 1e-6 * std::fabs(axial));
     const std::string method = printed();
-    EXPECT_EQ(count(method, "[kg] local geometric stiffness"), 3);
-    EXPECT_EQ(count(method, "[Kg] structure geometric stiffness"), 1);
+    EXPECT_EQ(testing::Occurrences(method, "[kg] local geometric stiffness"), 3);
+    EXPECT_EQ(testing::Occurrences(method, "[Kg] structure geometric stiffness"), 1);
   }
 }
 
