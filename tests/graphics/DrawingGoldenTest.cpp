@@ -226,6 +226,11 @@ TEST(DrawingGolden, SvgOfAPlaneFrame) {
   const AnalysedModel portal = Drawable(kPortal, true);
   ExpectGolden("portal-picture.svg",
                StructurePictureSvg(portal.Model, portal.Results, {true, Q::Mz}, messages));
+  // A stroke at a place that is no number cannot be painted: it is left out.
+  RecordingCanvas unpaintable;
+  unpaintable.Scale(0, 10, 10, 0);
+  for (double x : {5.0, std::nan(""), double(INFINITY)}) unpaintable.Line(0, 0, x, 5, kLightCyan);
+  EXPECT_EQ(testing::Occurrences(SvgPicture(unpaintable, 100, 100), "<line"), 1);
 }
 
 // Picking on each structure drawing, 600 pixels square: inside a joint's marker, or just beyond
