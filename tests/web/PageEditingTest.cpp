@@ -137,7 +137,7 @@ TEST(PageEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
   // Two member loads deleted, saved after the first; the second deletion undone.
   editing.OpenList("MnuLoadMem");
   editing.ListCommand("delete", 1, 1, true);
-  editing.ProjectText(true);
+  EXPECT_EQ(ParseJson(editing.ProjectText(true))["name"].text, "portal-frame.str");
   editing.ListCommand("delete", 1, 1, true);
   const std::string last = TypedText(editing);
   editing.Undo();
@@ -293,9 +293,11 @@ TEST(PageEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
   };
   for (const Case& c : {Case{"", "8,5"}, Case{"convert", "8000,5000"}, Case{"relabel", "8,5"}}) {
     SCOPED_TRACE(c.Answer);
+    page.Analyze(false);  // converted numbers drop the analysis; relabelled ones keep it
     const JsonValue changed = ParseJson(
         editing.ChangeUnits(true, option(0, "N"), option(1, "mm"), option(2, "°C"), c.Answer));
     EXPECT_EQ(changed["question"].kind == JsonValue::Kind::Null, *c.Answer != '\0');
+    EXPECT_EQ(changed["analysed"].text, std::string(c.Joint3) == "8,5" ? "true" : "false");
     const std::string text = TypedText(editing);
     EXPECT_NE(text.find(std::string("\r\n") + c.Joint3 + "\r\n"), std::string::npos) << text;
     EXPECT_EQ(text == metres, *c.Answer == '\0');

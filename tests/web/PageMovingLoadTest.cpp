@@ -82,6 +82,7 @@ TEST(PageMovingLoad, EveryPresetGivesTheBatchToolsExtremesAndEnvelope) {
     const std::string& copy = envelope["table"]["copy"].text;
     EXPECT_EQ(std::count(copy.begin(), copy.end(), '\n'),
               static_cast<std::ptrdiff_t>(rows.items.size()));
+    EXPECT_EQ(copy.substr(0, copy.find('\n')), "x\tmax\tfirst load at\tmin\tfirst load at");
     for (std::size_t s = 0; s < stations.items.size(); ++s) {
       ExpectShownNear(rows[s + 1][0].text, stations[s]["x"].Number());
       ExpectShownNear(rows[s + 1][1].text, stations[s]["max"].Number());
