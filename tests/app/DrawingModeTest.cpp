@@ -241,11 +241,6 @@ TEST(DrawingMode, LiveAnalysisShowsAMechanismAtOnce) {
   EXPECT_NE(b.mode.LiveResults().AnalysisStatus, kAnalysisComplete);
   EXPECT_FALSE(b.mode.LiveResults().MechanismMode.empty());
   EXPECT_EQ(b.mode.LiveStatus(), "live, double precision: unstable, its mechanism shown");
-  // So does a lone free joint, as a list can leave it.
-  Board lone(ModelFromText("\"t\"\n\"PFrame\"\n\"Joints\",1\n0,0\n"));
-  lone.mode.Palette.Live = true;
-  lone.mode.Reanalyse();
-  EXPECT_EQ(lone.mode.LiveStatus(), b.mode.LiveStatus());
 }
 
 // A frame in two load cases with a record of every kind: what joint N's deletion leaves.

@@ -114,6 +114,10 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
     return std::make_pair((p.X - kSheetLeft) * kUnitsPerMetre, (kSheetTop - p.Y) * kUnitsPerMetre);
   };
   hand.Tool(DrawTool::Member);
+  // Ignored: a press before drawing starts, at no place, or at a zoom of 0 or less.
+  EXPECT_EQ((PageDrawing{hand.page, hand.editing}.Pointer("press", 100, 100, 1)), "");
+  for (const auto& [x, zoom] : {std::pair{std::nan(""), 1.0}, {100.0, 0.0}, {100.0, -1.0}})
+    EXPECT_EQ(ParseJson(hand.drawing.Pointer("press", x, 100, zoom)).Find("svg"), nullptr) << zoom;
   hand.At("press", {0, 5});
   const JsonValue moved = hand.At("move", {4, 2});
   EXPECT_EQ(moved.Find("svg"), nullptr);  // the band alone follows the pointer
