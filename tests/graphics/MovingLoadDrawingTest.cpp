@@ -60,15 +60,17 @@ TEST(MovingLoadDrawing, TheEnvelopesCurvesRunThroughItsValues) {
   EXPECT_EQ(TextsHolding(canvas, "min -10").size(), 1u);
   EXPECT_EQ(TextsHolding(canvas, "Envelope of M along member 2").size(), 1u);
   // Ten segments of each curve, the greatest in yellow, the least in green, the same height
-  // ratio as the values.
+  // ratio as the values; the grey line of each station rises to the curve.
   int yellow = 0, green = 0;
-  double top = 0, bottom = 0;
+  double top = 0, bottom = 0, greyTop = 0;
   for (const Stroke& s : canvas.Strokes()) {
     if (s.Shape != Stroke::Kind::Line) continue;
     yellow += s.Colour == kYellow;
     green += s.Colour == kLightGreen;
-    top = std::max(top, s.Y2), bottom = std::min(bottom, s.Y2);
+    greyTop = std::max(greyTop, s.Colour == kDarkGray ? s.Y2 : 0);
+    top = std::max(top, s.Colour == kDarkGray ? 0 : s.Y2), bottom = std::min(bottom, s.Y2);
   }
+  EXPECT_NEAR(greyTop, top, 1e-9 * top);
   EXPECT_EQ(yellow, 10);
   EXPECT_EQ(green, 10);
   EXPECT_NEAR(top / bottom, -2.5, 1e-9);
