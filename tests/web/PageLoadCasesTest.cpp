@@ -52,9 +52,10 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
       {"UpB", 2, "", false, "1 Wind 0 loads | 2 Case 1 %", 1, ""},
       {"UpB", 1, "", false, "1 Wind 0 loads | 2 Case 1 %", 1, ""},
       {"RenameB", 1, "Snow", false, "1 Snow 0 loads | 2 Case 1 %", 1, ""},
-      {"DownB", 2, "", false, "1 Snow 0 loads | 2 Case 1 %", 2, "refusal"},
-      {"DeleteB", 2, "", false, "1 Snow 0 loads | 2 Case 1 %", 2, "question"},
-      {"DeleteB", 2, "", true, "1 Snow 0 loads", 1, ""},
+      {"DownB", 1, "", false, "1 Case 1 % | 2 Snow 0 loads", 2, ""},
+      {"DownB", 2, "", false, "1 Case 1 % | 2 Snow 0 loads", 2, "refusal"},
+      {"DeleteB", 1, "", false, "1 Case 1 % | 2 Snow 0 loads", 1, "question"},
+      {"DeleteB", 1, "", true, "1 Snow 0 loads", 1, ""},
       {"DeleteB", 1, "", true, "1 Snow 0 loads", 1, "refusal"},
   };
   int edits = 0;
@@ -77,7 +78,7 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
   // Each edit is one step of the history: undoing them all brings back the one unnamed case.
   for (int i = 0; i < edits; ++i) o.editing.Undo();
   EXPECT_EQ(RowsOf(ParseJson(o.cases.Window())), "1  " + o.loads);
-  EXPECT_EQ(edits, 4);
+  EXPECT_EQ(edits, 5);
   EXPECT_EQ(ParseJson(o.editing.State())["canUndo"].text, "false");
 }
 
