@@ -181,6 +181,7 @@ TEST(PageDrawing, EachPaletteChoiceIsBroughtWithinWhatTheProjectOffers) {
     } choices[] = {
         {"support", "supports", "selected", -3, "0"},
         {"support", "supports", "selected", 99, supports},
+        {"load", "loads", "selected", 99, std::to_string(std::max(loads - 1, 0))},
         {"material", "material", "value", 0, "1"},
         {"material", "material", "value", 99, palette["material"]["most"].text},
         {"section", "section", "value", 99, palette["section"]["most"].text},
