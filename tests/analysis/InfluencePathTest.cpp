@@ -15,7 +15,7 @@ namespace {
 // The roof truss with its right support, joint 5, raised by half a metre (the truss as it is,
 // with its bottom chord, is the batch tool's test).
 std::string RaisedSupportRoofTruss() {
-  std::string text = testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str"));
+  std::string text = testing::ExampleText("roof-truss");
   return text.replace(text.find("\r\n12,0\r\n"), 8, "\r\n12,0.5\r\n");
 }
 
@@ -52,17 +52,13 @@ TEST(InfluencePath, ATrussTakesTheChordBetweenItsOutermostSupportsAtTheirLevel) 
       // A tapered tower: its four supports stand on the ground, but no member runs there, and
       // no member is vertical.
       {"space truss tower",
-       testing::ReadWholeFile(testing::SourcePath("examples/space-truss-tower.str")),
+       testing::ExampleText("space-truss-tower"),
        {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
         14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26},
        0,
        0},
       // A frame's beam carries the load, never its columns.
-      {"portal frame",
-       testing::ReadWholeFile(testing::SourcePath("examples/portal-frame.str")),
-       {2},
-       0,
-       0},
+      {"portal frame", testing::ExampleText("portal-frame"), {2}, 0, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

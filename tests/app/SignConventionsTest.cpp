@@ -12,6 +12,7 @@
 #include "app/SignConventionModels.h"
 #include "app/SignConventions.h"
 #include "graphics/PlaneModels.h"
+#include "model/MemberLoadKind.h"
 #include "support/ScriptedMessages.h"
 
 namespace stavelorn {
@@ -60,8 +61,7 @@ TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) 
 TEST(SignConventions, TheModelsCarryEveryMemberLoadAskedOfThem) {
   for (const StructTypeInfo& type : AllStructTypes()) {
     SignModelLoads loads;
-    for (const auto& group : LoadKindGroups(type, 2))
-      loads.MemberLoads.insert(loads.MemberLoads.end(), group.begin(), group.end());
+    loads.MemberLoads = AcceptedLoadKinds(type.Kind);
     const ModelStore model = SignModel(type, "loads", loads);
     ASSERT_EQ(model.MemberLoadCount, static_cast<int>(loads.MemberLoads.size())) << type.Code;
     for (int i = 1; i <= model.MemberLoadCount; ++i)

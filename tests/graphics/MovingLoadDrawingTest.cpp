@@ -67,8 +67,11 @@ TEST(MovingLoadDrawing, TheEnvelopesCurvesRunThroughItsValues) {
     if (s.Shape != Stroke::Kind::Line) continue;
     yellow += s.Colour == kYellow;
     green += s.Colour == kLightGreen;
-    greyTop = std::max(greyTop, s.Colour == kDarkGray ? s.Y2 : 0);
-    top = std::max(top, s.Colour == kDarkGray ? 0 : s.Y2), bottom = std::min(bottom, s.Y2);
+    if (s.Colour == kDarkGray)
+      greyTop = std::max(greyTop, s.Y2);
+    else
+      top = std::max(top, s.Y2);
+    bottom = std::min(bottom, s.Y2);
   }
   EXPECT_NEAR(greyTop, top, 1e-9 * top);
   EXPECT_EQ(yellow, 10);

@@ -32,7 +32,7 @@ std::string TrussTemplate(
     const std::string& variations =
         "\"Variations\",3\r\n\"Joints\",7,2,2.5,3.5,0.25\r\n\"Joint Loads\",2,3,-20,-10,2.5\r\n"
         "\"Cross-Sections\",1,1,0.002,0.003,0.0005\r\n") {
-  return testing::ReadWholeFile(testing::SourcePath("examples/roof-truss.str")) + variations;
+  return testing::ExampleText("roof-truss") + variations;
 }
 
 TEST(ClassVariants, EachVariantIsTheTemplateWithItsOwnDrawAndItsKeyJudgesAllRight) {

@@ -297,7 +297,7 @@ TEST(PageEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
     const JsonValue changed = ParseJson(
         editing.ChangeUnits(true, option(0, "N"), option(1, "mm"), option(2, "°C"), c.Answer));
     EXPECT_EQ(changed["question"].kind == JsonValue::Kind::Null, *c.Answer != '\0');
-    EXPECT_EQ(changed["analysed"].text, std::string(c.Joint3) == "8,5" ? "true" : "false");
+    EXPECT_EQ(changed["analysed"].text, std::string(c.Answer) == "convert" ? "false" : "true");
     const std::string text = TypedText(editing);
     EXPECT_NE(text.find(std::string("\r\n") + c.Joint3 + "\r\n"), std::string::npos) << text;
     EXPECT_EQ(text == metres, *c.Answer == '\0');
