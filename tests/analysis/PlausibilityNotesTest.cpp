@@ -4,7 +4,6 @@
 // Values on a bound are chosen so that they are exact in single precision, or rounded by it.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,7 +12,6 @@
 #include "reports/JsonReader.h"
 #include "reports/ResultsJson.h"
 #include "reports/ResultsReport.h"
-#include "reports/TextReportPrinter.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
 
@@ -101,15 +99,13 @@ TEST(PlausibilityNotes, TheRunsNotesReachTheOutcomeThePrintoutAndTheJson) {
 
   const std::string outcome = AnalysisOutcomeText(model, run);
   const JsonValue json = ParseJson(ResultsJson(model, run.Results));
-  std::ostringstream printed;
-  TextReportPrinter printer(printed);
-  PrintOutput(model, run.Results, printer);
-  printer.EndDocument();
+  const std::string printed = testing::PrintedText(
+      [&](ReportPrinter& printer) { PrintOutput(model, run.Results, printer); });
   ASSERT_EQ(json["plausibilityNotes"].items.size(), notes.size());
   for (std::size_t i = 0; i < notes.size(); ++i) {
     EXPECT_LT(outcome.find(notes[i]), outcome.find("Print Results of the Analysis ?"));
     EXPECT_EQ(json["plausibilityNotes"][i].text, notes[i]);
-    EXPECT_NE(printed.str().find("Note: Member " + std::to_string(2 * i + 1) + ": its slenderness"),
+    EXPECT_NE(printed.find("Note: Member " + std::to_string(2 * i + 1) + ": its slenderness"),
               std::string::npos);
   }
 }

@@ -3,13 +3,11 @@
 // menus of each type and phase, where Stability shows, are in tests/app/golden/menu-states.txt).
 
 #include <cmath>
-#include <sstream>
 
 #include "app/MethodSteps.h"
 #include "app/ProjectCommandsFixture.h"
 #include "app/SecondOrderTables.h"
 #include "app/StabilityOptions.h"
-#include "reports/TextReportPrinter.h"
 #include "reports/TrailReport.h"
 #include "support/Golden.h"
 #include "support/ResultTableText.h"
@@ -76,11 +74,8 @@ TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {
 // beam runs along it), negative since the column is compressed.
 TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAnalysisRan) {
   auto printed = [this] {
-    std::ostringstream out;
-    TextReportPrinter printer(out);
-    PrintTrail(model_, commands_.Results(), *commands_.Trail(), printer);
-    printer.EndDocument();
-    return out.str();
+    return testing::PrintedText(
+        [&](ReportPrinter& p) { PrintTrail(model_, commands_.Results(), *commands_.Trail(), p); });
   };
   for (M stability : {M::MnuSecondOrder, M::MnuCriticalLoad}) {
     OpenCopyOf("portal-frame.str");

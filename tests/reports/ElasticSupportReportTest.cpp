@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 
 #include "analysis/AnalysisRun.h"
@@ -16,7 +15,6 @@
 #include "reports/PrintCommand.h"
 #include "reports/ResultEnvelope.h"
 #include "reports/ResultsJson.h"
-#include "reports/TextReportPrinter.h"
 #include "reports/TrailJson.h"
 #include "support/Golden.h"
 #include "support/SampleModels.h"
@@ -38,11 +36,12 @@ TEST(ElasticSupportReport, ThePrintedReportShowsSpringsAnglesAndBothReactions) {
   const ModelStore dead = ModelWithLoads(model, model.LoadsOfCase(1));
   const AnalysisRun run = CheckAndAnalyze(dead);
   ASSERT_FALSE(run.Rejected) << run.RejectionText;
-  std::ostringstream out;
-  TextReportPrinter printer(out);
   ScriptedMessages messages;
-  ASSERT_EQ(PrintReport(dead, run.Results, printer, messages), PrintOutcome::Printed);
-  testing::ExpectGoldenFile(out.str(), "tests/reports/golden/elastic-supports.txt");
+  testing::ExpectGoldenFile(testing::PrintedText([&](ReportPrinter& printer) {
+                              EXPECT_EQ(PrintReport(dead, run.Results, printer, messages),
+                                        PrintOutcome::Printed);
+                            }),
+                            "tests/reports/golden/elastic-supports.txt");
 }
 
 TEST(ElasticSupportReport, EveryResultsJsonCarriesTheTurnedSupportsLocalReactions) {
@@ -87,11 +86,10 @@ TEST(ElasticSupportReport, TheEnvelopeOfTheLocalReactionsFollowsTheGlobalOnes) {
   EXPECT_NEAR(envelope.ReactionsInSupportAxes.Min[0].second[1], along[1 - larger], 1e-4);
   EXPECT_EQ(envelope.ReactionsInSupportAxes.MaxBy[0][1], larger);
   EXPECT_EQ(envelope.ReactionsInSupportAxes.MinBy[0][1], 1 - larger);
-  std::ostringstream out;
-  TextReportPrinter printer(out);
-  PrintEveryCaseResults(model, run.LoadCases, run.Combinations, printer);
-  printer.EndDocument();
-  EXPECT_EQ(Occurrences(out.str(), "Support Reactions in the Supports' Axes"), 1);
+  const std::string printed = testing::PrintedText([&](ReportPrinter& printer) {
+    PrintEveryCaseResults(model, run.LoadCases, run.Combinations, printer);
+  });
+  EXPECT_EQ(Occurrences(printed, "Support Reactions in the Supports' Axes"), 1);
 }
 
 // The trail JSON's matrices of a member on the turned roller: "supportAxesStiffness" is its

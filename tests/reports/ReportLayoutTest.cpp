@@ -84,13 +84,13 @@ TEST(GoldenReport, EachStructureTypeMatchesItsCheckedFile) {
        {"beam", "ptruss", "pframe", "pframe-uniform", "struss", "grid", "sframe", "pframe-kip-in",
         "sframe-kip-in", "grid-kip-in", "frame-sparse", "frame-mixed-loads"}) {
     const testing::AnalysedModel analysed = testing::HandResultsModel(name);
-    std::ostringstream out;
-    TextReportPrinter printer(out);
     ScriptedMessages messages;
-    EXPECT_EQ(PrintReport(analysed.Model, analysed.Results, printer, messages),
-              PrintOutcome::Printed);
+    ExpectGolden(testing::PrintedText([&](ReportPrinter& printer) {
+                   EXPECT_EQ(PrintReport(analysed.Model, analysed.Results, printer, messages),
+                             PrintOutcome::Printed);
+                 }),
+                 name + ".txt");
     EXPECT_TRUE(messages.Log().empty());
-    ExpectGolden(out.str(), name + ".txt");
   }
 }
 
@@ -104,11 +104,9 @@ Trailed Trail(ModelStore model) {
   AnalysisRun run = CheckAndAnalyze(model);
   EXPECT_TRUE(run.Trail);
   if (!run.Trail) return {};
-  std::ostringstream out;
-  TextReportPrinter printer(out);
-  PrintTrail(model, run.Results, *run.Trail, printer);
-  printer.EndDocument();
-  return {out.str(), ParseJson(TrailJson(*run.Trail)), run.Trail->DofCount};
+  return {testing::PrintedText(
+              [&](ReportPrinter& printer) { PrintTrail(model, run.Results, *run.Trail, printer); }),
+          ParseJson(TrailJson(*run.Trail)), run.Trail->DofCount};
 }
 
 // An L-shaped frame (trail-frame.str): a column fixed at its foot and a beam pinned at its far
@@ -131,12 +129,11 @@ TEST(TrailReport, PrintsTheSmallFramesAsCheckedByEye) {
                          "\"Members\",1, 1,2,1,1\n\"Member Loads\",1, 1,3,10,0,0,0\n"))
                    .text,
                "trail-held.txt");
-  std::ostringstream out;
-  TextReportPrinter printer(out);
   const testing::AnalysedModel sframe = testing::HandResultsModel("sframe-kip-in");
-  PrintDiagramsReport(sframe.Model, sframe.Results, printer);
-  printer.EndDocument();
-  ExpectGolden(out.str(), "diagrams-sframe-kip-in.txt");
+  ExpectGolden(testing::PrintedText([&](ReportPrinter& printer) {
+                 PrintDiagramsReport(sframe.Model, sframe.Results, printer);
+               }),
+               "diagrams-sframe-kip-in.txt");
 }
 
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
@@ -237,13 +234,13 @@ TEST(PrintOptions, TheReportHoldsTheTickedSectionsAndResultsOnlyAfterACompletedA
       options.Choose(S::Results, results);
       EXPECT_EQ(options.AnythingChosen(), input || (results && complete));
       if (!options.AnythingChosen()) continue;
-      std::ostringstream out;
-      TextReportPrinter printer(out);
       ScriptedMessages messages;
-      ASSERT_EQ(PrintReport(model, analysed.Results, printer, messages, options),
-                PrintOutcome::Printed);
-      EXPECT_EQ(out.str().find("End of Input Data") != std::string::npos, input);
-      EXPECT_EQ(out.str().find("End of Analysis") != std::string::npos, results && complete);
+      const std::string out = testing::PrintedText([&](ReportPrinter& printer) {
+        EXPECT_EQ(PrintReport(model, analysed.Results, printer, messages, options),
+                  PrintOutcome::Printed);
+      });
+      EXPECT_EQ(out.find("End of Input Data") != std::string::npos, input);
+      EXPECT_EQ(out.find("End of Analysis") != std::string::npos, results && complete);
     }
   }
   // The diagrams' pictures go to the printer in their order, after the results and before the

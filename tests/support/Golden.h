@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/ProjectFile.h"
+#include "reports/TextReportPrinter.h"
 #include "support/SampleModels.h"
 
 namespace stavelorn::testing {
@@ -21,6 +23,15 @@ inline void ExpectGoldenFile(const std::string& text, const std::string& relativ
   const std::string path = SourcePath(relative);
   if (std::getenv("STAVELORN_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
   EXPECT_EQ(text, ReadWholeFile(path)) << relative;
+}
+
+// The document `print` sends to a text printer, ended as a finished one.
+inline std::string PrintedText(const std::function<void(ReportPrinter&)>& print) {
+  std::ostringstream out;
+  TextReportPrinter printer(out);
+  print(printer);
+  printer.EndDocument();
+  return out.str();
 }
 
 // How many times `part` stands in `text`, overlaps included.
