@@ -1,5 +1,7 @@
 #include "web/PageInfluence.h"
 
+#include <cmath>
+
 #include "analysis/MemberAxes.h"
 #include "graphics/InfluenceDrawing.h"
 #include "graphics/SvgPicture.h"
@@ -114,7 +116,8 @@ std::string PageInfluence::ClickJoint(int joint) {
 std::string PageInfluence::ClickMember(int member, double fraction) {
   if (!Showing()) return "";
   const std::optional<MemberAxes> axes = MemberLocalAxes(page_.model_, member);
-  if (!axes) return State();
+  // A place along the member that is no number picks no section.
+  if (!axes || !std::isfinite(fraction)) return State();
   PickMember(page_.model_, choice_, member, PickedSection(fraction, axes->Length));
   Recompute();
   return State();
