@@ -123,6 +123,14 @@ const char kPortal[] = "portal";
 
 using testing::AnalysedModel;
 
+// A frame of two short columns and a long beam: its base fixed and settled by a turn, its far
+// end a roller turned by 30 degrees on a rotational spring; analysed, for the supports drawn again
+// where they moved and a moment diagram kept within a share of its typical (short) member.
+const char kSpringsFrame[] = "springs-frame";
+// A grid whose first joint is held about a rotation axis turned by 90 degrees (drawn as the axis's
+// double arrow), its third joint on a spring; analysed.
+const char kTurnedGrid[] = "turned-grid";
+
 // The model tests/graphics/golden/NAME.str (none for ""), analysed when asked.
 AnalysedModel Drawable(const std::string& name, bool analyse) {
   AnalysedModel drawn{
@@ -194,6 +202,9 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"frame-mechanism.txt", kFrameMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"grid-mechanism.txt", kGridMechanism, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"portal.txt", kPortal, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"springs-frame.txt", kSpringsFrame, true, [](auto& m, auto& c) { Structure(m, c); }},
+      {"springs-frame-moment.txt", kSpringsFrame, true, Diagram(Q::Mz)},
+      {"turned-grid.txt", kTurnedGrid, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"portal-axes.txt", kPortal, false, WithAxes},
       {"portal-moment.txt", kPortal, true, Diagram(Q::Mz)},
       {"portal-shear.txt", kPortal, true, Diagram(Q::Vy)},

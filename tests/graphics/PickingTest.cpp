@@ -32,9 +32,10 @@ TEST(Picking, PixelDistanceToEachKindOfStroke) {
     std::size_t stroke;
     double px, py, expected;
   } cases[] = {
-      // Beyond a line's end (beside one is picked on the golden drawings); a line of no length
-      // is a point.
+      // Beyond a line's end and before its start (beside one is picked on the golden drawings);
+      // a line of no length is a point.
       {0, 106, 50, 6},
+      {0, -4, 53, 5},
       {1, 53, 54, 5},
       // Past a box's corner, inside it; at a circle's centre.
       {2, 43, 84, 5},

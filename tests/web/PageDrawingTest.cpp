@@ -23,7 +23,7 @@ constexpr double kSheetLeft = -2, kSheetTop = 10, kUnitsPerMetre = 1000.0 / 14;
 struct Hand {
   Hand(const ModelStore& start, double shownZoom) : zoom(shownZoom) {
     page.Open("drawn.str", FileText(start));
-    drawing.SetActive(true);
+    EXPECT_NE(ParseJson(drawing.SetActive(true)).Find("palette"), nullptr);
   }
   // The pointer at `p`, three screen pixels right of it and two above, as a hand is.
   JsonValue At(const char* phase, Point p) {

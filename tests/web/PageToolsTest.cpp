@@ -1,16 +1,23 @@
 // Check My Work, the influence lines and the precision as the page gets them: every quantity's
 // answer typed back is judged right and a pasted block fills the grid; a simple beam's influence
-// lines against their closed forms; the offer of double precision once per project.
+// lines against their closed forms; the offer of double precision once per project; and what
+// every page object does with calls that make no sense.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "analysis/GeneratedStructures.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
 #include "web/PageCheckWork.h"
+#include "web/PageDrawing.h"
 #include "web/PageInfluence.h"
+#include "web/PageLoadCases.h"
+#include "web/PageMovingLoad.h"
 #include "web/PagePrecision.h"
+#include "web/PagePrint.h"
+#include "web/PageStability.h"
 
 namespace stavelorn {
 namespace {
@@ -105,7 +112,7 @@ TEST(PageInfluence, ASimpleBeamsLinesAreTheirClosedForms) {
     SCOPED_TRACE(line.What);
     const JsonValue state = ParseJson(line.Choose());
     EXPECT_EQ(state["problem"].text, "");
-    EXPECT_NE(state["svg"].text.find("<svg"), std::string::npos);
+    EXPECT_NE(state["svg"].text.find("<line"), std::string::npos);
     EXPECT_FALSE(state["principle"].text.empty());
     EXPECT_EQ(state["sectionShown"].text, *line.Section ? "true" : "false");
     if (*line.Section) {
@@ -169,6 +176,76 @@ TEST(PagePrecision, TheKeptSettingAndTheOfferOncePerProject) {
     EXPECT_EQ(ParseJson(precision.AnswerOffer(run.Yes))["chosen"].text,
               run.Yes ? "double" : "single");
     EXPECT_EQ(precision.Offer(), "null") << "made once per project";
+  }
+}
+
+// Whatever the page's script sends: calls with indices out of range, numbers that are not finite
+// and names of nothing, on a blank page and on an analysed frame being drawn with the joint tool
+// while its tool windows are open, answer JSON (or nothing) and change neither the project nor
+// what those windows show.
+TEST(PageTools, NonsenseReachesNeitherTheProjectNorItsWindows) {
+  constexpr int kFar = 9999;
+  const double kNaN = std::nan("");
+  const std::vector<std::string> none, junk = {"x", "y"}, train = {"10", "0"};
+  PageSession page;
+  PageEditing editing(page);
+  PageDrawing drawing(page, editing);
+  PageCheckWork work(page);
+  PageInfluence influence(page);
+  PagePrecision precision(page);
+  PageStability stability(page);
+  PageMovingLoad moving(page);
+  PageLoadCases cases(page, editing);
+  PagePrint print(page);
+  const auto shown = [&] { return editing.ProjectText(false) + work.State() + influence.State(); };
+  for (const bool open : {false, true}) {
+    if (open) {
+      page.Open("portal-frame.str", testing::ExampleText("portal-frame"));
+      page.Analyze(false);
+      drawing.SetActive(true);
+      drawing.Choose("tool", static_cast<int>(DrawTool::Joint));
+      work.Open(), influence.Open();
+    }
+    const std::string before = shown();
+    std::vector<std::string> answers;
+    answers.insert(answers.end(),
+                   {page.ChooseShown(-1), page.ChooseShown(kFar), page.EnterMultiplier("x"),
+                    page.DiagramPicture("nothing"), page.PickText("joint", -1),
+                    page.PickText("member", kFar), page.PickText("nothing", 1),
+                    page.MethodStep(-1, kFar), page.MethodStep(kFar, -1), page.MemberDiagrams(kFar),
+                    editing.ShowCase(-1), editing.ShowCase(kFar), editing.OpenList("nothing"),
+                    editing.Choose(kFar), editing.ListCommand("nothing", -1, kFar, true),
+                    editing.TypeField(-1, "x"), editing.TypeField(kFar, "x"),
+                    editing.ClickCheck(-1, true), editing.ClickSpring(kFar, true)});
+    answers.insert(
+        answers.end(),
+        {editing.TypeStiffness(kFar, "1"), editing.Choose(-1), editing.EntryCommand("ok"),
+         editing.EntryCommand("next"), editing.ChangeUnits(true, -1, kFar, -1, "convert"),
+         work.Choose(-1, -1), work.Choose(kFar, kFar), work.Type(-1, -1, "1"),
+         work.Type(kFar, kFar, "1"), work.Paste(kFar, -1, "1\t2", "x"), work.Choose(0, kFar),
+         work.Choose(kFar, 1), work.Type(kFar, 1, "1"), influence.ChooseKind(-1),
+         influence.ChooseKind(kFar), influence.ClickJoint(-1), influence.ClickJoint(kFar),
+         influence.ClickMember(kFar, 0.5), influence.ClickMember(1, kNaN)});
+    answers.insert(
+        answers.end(),
+        {precision.Restore("x"), precision.Choose("x"), stability.ChooseOptions(none),
+         stability.ChooseOptions(junk), stability.BucklingModePicture(-1),
+         stability.SecondOrderPictures(kFar), moving.Form(-1), moving.Form(kFar),
+         moving.Preset(kFar), moving.Place(kFar, "Mz", "1", train, "", 0),
+         moving.Place(1, "nothing", "x", junk, "x", kFar), moving.Envelope(-1, "Mz", train, "", -1),
+         cases.Command("nothing", -1, "", true), cases.Command("DownB", kFar, "", true),
+         cases.Command("DeleteB", kFar, "", true), print.Choose("x"), print.Pages("x"),
+         drawing.Choose("nothing", 1), drawing.Choose("tool", kFar)});
+    answers.insert(
+        answers.end(),
+        {drawing.Choose("load", -1), drawing.Choose("section", kNaN),
+         drawing.Pointer("press", kNaN, 100, 1), drawing.Pointer("release", 500, 500, -1),
+         drawing.Pointer("press", 500, 500, 0), drawing.Pointer("release", 500, 500, 0),
+         drawing.Pointer("nothing", 500, 500, 1), drawing.Key("nothing", true),
+         drawing.Key("callOff", true)});
+    for (const std::string& answer : answers)
+      EXPECT_NO_THROW(answer.empty() || ParseJson(answer).kind != JsonValue::Kind::Null) << answer;
+    EXPECT_EQ(shown(), before) << (open ? "the frame" : "the blank page");
   }
 }
 
