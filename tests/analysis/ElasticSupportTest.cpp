@@ -30,12 +30,10 @@ StructureResults Solved(const ModelStore& model) {
   return results;
 }
 
-// A beam cantilevered from joint 1 (length 5), held rigidly unless `springs` (file lines) hold
-// some of its base's coordinates, a load P = 10 down at the tip.
+// A beam cantilevered from joint 1 (length 5, EI = 2E+08 · 2E-04), held rigidly unless `springs`
+// (file lines) hold some of its base's coordinates, a load P = 10 down at the tip.
 std::string Cantilever(const std::string& springs) {
-  return "\"c\",\"Beam\"\n\"Joints\",2\n0\n5\n\"Supports\",1\n1,1,1\n" + springs +
-         "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0002\n\"Members\",1\n1,2,1,1\n"
-         "\"Joint Loads\",1\n2,-10,0\n";
+  return testing::OneMemberText("Beam", false, springs + "\"Joint Loads\",1\n2,-10,0\n");
 }
 
 // Closed forms of a load P = 10 at the tip of a cantilever of length L = 5 whose base is held by

@@ -74,11 +74,7 @@ const Cell kCells[] = {
     {"Beam", "uniform load", kFixed, R"("Member Loads",1, 1,3,3,0,1.5,1)"},
     {"Beam", "linear load", kTip, R"("Member Loads",1, 1,4,3,5,1.5,1)"},
     {"Beam", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,0.001)"},
-    {"Beam", "settlement of the wall", kTip, R"("Joint Loads",1, 2,-10,0
-"Support Displacements",1, 1,0.002,0.001)"},
 
-    {"Beam", "hinge at beginning", kFixed, kBeamHinged, 1},
-    {"Beam", "hinge at end", kFixed, kBeamHinged, 2},
     {"Beam", "hinges at both ends", kFixed, kBeamHinged, 3},
 
     {"PTruss", "joint force", kJoint, R"("Joint Loads",1, 3,10,-20)"},
@@ -116,11 +112,7 @@ const Cell kCells[] = {
     {"Grid", "torque", kTip, R"("Member Loads",1, 1,7,3,0,1.5,0)"},
     {"Grid", "support settlement", kFixed, R"("Support Displacements",1, 2,0.002,0.001,-0.003)"},
 
-    {"Grid", "hinge at beginning", kFixed, kGridHinged, 1},
-    {"Grid", "hinge at end", kFixed, kGridHinged, 2},
     {"Grid", "hinges at both ends", kFixed, kGridHinged, 3},
-    {"Grid", "torque, hinge at beginning", kFixed, kTorque, 1},
-    {"Grid", "torque, hinge at end", kFixed, kTorque, 2},
 
     {"SFrame", "joint force", kTip, R"("Joint Loads",1, 2,4,-10,3,0,0,0)"},
     {"SFrame", "joint moment", kTip, R"("Joint Loads",1, 2,0,0,0,7,-4,2)"},

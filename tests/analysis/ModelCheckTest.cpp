@@ -17,12 +17,9 @@ const char* const kTypes[] = {"Beam", "PTruss", "PFrame", "STruss", "Grid", "SFr
 
 // The valid project of `type` with `sections` read into it afterwards, replacing its own.
 ModelStore Model(const std::string& type, const std::string& sections = "") {
-  ModelStore model;
-  RunResult error = ReadProjectText(
-      model,
-      testing::ReadWholeFile(testing::SourcePath("tests/analysis/golden/valid-" + type + ".str")));
-  EXPECT_FALSE(error) << error->Description;
-  error = ReadProjectText(model, "\"" + model.ProjectTitle + "\",\"" + type + "\"," + sections);
+  ModelStore model = testing::ModelFromFile("tests/analysis/golden/valid-" + type + ".str");
+  const RunResult error =
+      ReadProjectText(model, "\"" + model.ProjectTitle + "\",\"" + type + "\"," + sections);
   EXPECT_FALSE(error) << error->Description;
   return model;
 }
