@@ -126,7 +126,7 @@ std::vector<std::string> WithAccessKeys(const std::vector<std::string>& captions
         if (!std::isalnum(static_cast<unsigned char>(key)) || taken.find(key) != std::string::npos)
           continue;
         taken += key;
-        text.insert(i, "&");
+        text.insert(i, 1, '&');
         break;
       }
     }
