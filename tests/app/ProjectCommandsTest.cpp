@@ -231,8 +231,7 @@ TEST_F(ProjectCommandsTest, UnitsPrintingAndTheMultiplierOfThePortal) {
           commands_.Prefs().PrintChoice + "; " + notice);
   }
   // Any positive whole number magnifies the shape; anything else is refused and changes nothing.
-  for (const char* text :
-       {" 7 ", "1", "100000", "2147483647", "2147483648", "0", "-3", "2.5", "abc"}) {
+  for (const char* text : {" 7 ", "1", "2147483647", "2147483648", "0", "2.5", "abc"}) {
     commands_.TypeMultiplierText(text);  // as typed, before Return
     const int typed = commands_.Multiplier();
     const std::string problem = commands_.SetMultiplierText(text);
