@@ -17,12 +17,10 @@ namespace {
 using namespace testing;
 using Q = AnswerQuantity;
 
-ModelStore Portal() {
-  return ModelFromText(ExampleText("portal-frame"));
-}
+const char* const kPortal = "portal-frame";
 
 TEST(CheckWork, WithoutResultsShownASilentAnalysisSolvesAndARefusedModelSaysWhy) {
-  const ModelStore model = Portal();
+  const ModelStore model = ExampleModel(kPortal);
   std::string problem;
   std::optional<AnswerKey> key = KeyForExercise(model, StructureResults(), nullptr, problem);
   ASSERT_TRUE(key);
@@ -30,24 +28,25 @@ TEST(CheckWork, WithoutResultsShownASilentAnalysisSolvesAndARefusedModelSaysWhy)
   EXPECT_EQ(CheckWork(*key).Offered().size(), AnswerQuantities().size());
 
   // After an analysis the exercise is checked against the method shown, in its own precision.
-  ModelStore analysed = Portal();
+  ModelStore analysed = ExampleModel(kPortal);
   const AnalysisRun run =
       CheckAndAnalyze(analysed, AvailableMemoryBytes(), true, AnalysisPrecision::Double);
   EXPECT_TRUE(KeyForExercise(analysed, run.Results, run.Trail.get(), problem)->DoublePrecision());
 
-  ModelStore bare = Portal();  // every member deleted: no member step to offer, nothing solved
+  // Every member deleted: no member step to offer, nothing solved.
+  ModelStore bare = ExampleModel(kPortal);
   bare.MemberCount = 0;
   const CheckWork nothing(KeyOfAnalysis(bare, CheckAndAnalyze(bare)));
   EXPECT_TRUE(nothing.Offered().empty() && nothing.Summary().empty());
 
-  ModelStore broken = Portal();
+  ModelStore broken = ExampleModel(kPortal);
   broken.MemberProps(2, 2) = 2;  // a member from joint 2 to joint 2
   EXPECT_FALSE(KeyForExercise(broken, StructureResults(), nullptr, problem));
   EXPECT_NE(problem.find("Member 2"), std::string::npos) << problem;
 }
 
 TEST(CheckWork, AfterAFailedAnalysisOnlyTheMemberStepsAreOffered) {
-  ModelStore model = Portal();
+  ModelStore model = ExampleModel(kPortal);
   model.Supports(1, 4) = 0;  // a pin at one base, nothing at the other: a mechanism
   model.Supports(2, 2) = 0;
   model.Supports(2, 3) = 0;
@@ -82,7 +81,7 @@ std::string GridText(const CheckWork& work) {
 // typed over, which takes back the verdicts and the answer; against a file checked by eye.
 TEST(CheckWork, APastedGridWithBlanksIsCheckedEntryByEntry) {
   std::string problem;
-  CheckWork work(*KeyForExercise(Portal(), StructureResults(), nullptr, problem));
+  CheckWork work(*KeyForExercise(ExampleModel(kPortal), StructureResults(), nullptr, problem));
   work.Choose(Q::K, 1);  // the vertical column, 6 x 6
   std::string text = "pasted " + std::to_string(work.Paste(0, 0,
                                                            "2208\t\t-5520\t-2208\t0\t-5520\r\n"
@@ -101,7 +100,7 @@ TEST(CheckWork, APastedGridWithBlanksIsCheckedEntryByEntry) {
 // row and column among them, is the one finding.
 TEST(CheckWork, AnEditTakesBackTheVerdictsAndASlipIsFoundInAnyCell) {
   std::string problem;
-  CheckWork work(*KeyForExercise(Portal(), StructureResults(), nullptr, problem));
+  CheckWork work(*KeyForExercise(ExampleModel(kPortal), StructureResults(), nullptr, problem));
   const std::function<void()> edits[] = {[&work] { work.SetEntry(0, 0, "1"); },
                                          [&work] { work.Paste(5, 5, "1\t2\n3"); },
                                          [&work] { work.Choose(Q::K, 2); }};

@@ -68,9 +68,7 @@ TEST(InfluenceChoice, ClicksOnTheDrawingPickTheQuantityAndThePath) {
 // The principle worded for each kind of quantity and its table of stations (in path order, both
 // sides of a section, then the largest and the smallest ordinate), against a file checked by eye.
 TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {
-  const testing::AnalysedModel analysed = Beam();
-  const ModelStore& m = analysed.Model;
-  const StructureResults& results = analysed.Results;
+  const auto [m, results] = Beam();
   const InfluenceQuantity shear = {InfluenceKind::Internal, 2, 0, 2.5, DiagramQuantity::Vy};
   std::string text;
   for (const InfluenceQuantity& q : {InfluenceQuantity{InfluenceKind::Reaction, 2, 1},

@@ -19,12 +19,10 @@
 namespace stavelorn {
 namespace {
 
-const char* const kFrame = testing::kThreeCaseFrame;
-
 class LoadCaseWindowTest : public ProjectCommandsTest {
  protected:
   void OpenFrame() {
-    std::ofstream(InFolder("frame.str"), std::ios::binary) << kFrame;
+    std::ofstream(InFolder("frame.str"), std::ios::binary) << testing::kThreeCaseFrame;
     ASSERT_TRUE(commands_.OpenProjectFile(InFolder("frame.str")));
   }
 };
@@ -84,7 +82,6 @@ TEST_F(LoadCaseWindowTest, EachEditIsOneStepAndARefusalChangesNothing) {
 
   while (commands_.CanUndo()) commands_.Undo();
   EXPECT_EQ(FileText(model_), original);
-  EXPECT_FALSE(commands_.HasUnsavedChanges());
 }
 
 TEST_F(LoadCaseWindowTest, TheSelectorSwitchesTheCaseAListEditsKeepingWhatItHolds) {

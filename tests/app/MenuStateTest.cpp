@@ -89,8 +89,6 @@ TEST(MenuKeys, EachCaptionOfAMenuGetsAKeyOfItsOwn) {
   const struct {
     std::vector<std::string> captions, marked;
   } menus[] = {
-      {{"N   Axial force", "V   Shear", "M   Bending moment", "None", "Member Diagrams..."},
-       {"&N   Axial force", "&V   Shear", "&M   Bending moment", "N&one", "M&ember Diagrams..."}},
       {{"My", "Mz", "Vz", "z2"}, {"&My", "M&z", "&Vz", "z&2"}},
       {{"&Edit Data", "Edit"}, {"&Edit Data", "E&dit"}},
       {{"R&&D", "rd"}, {"&R&&D", "r&d"}},

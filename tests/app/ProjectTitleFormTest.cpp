@@ -16,7 +16,6 @@ TEST(ProjectTitleForm, OkNeedsATitleAndATypeAndTheTypeIsFixedOnceDataExist) {
     const char* typeAfter;
   } cases[] = {
       {"", "", "", true, true, ""},
-      {"", "  ", "Beam", true, true, ""},
       {"", "Shed", "", true, false, ""},
       {"", "Shed", "PTruss", false, false, "PTruss"},
       {"Grid", "Shed", "", false, false, "Grid"},  // the type stays as it was

@@ -25,9 +25,7 @@ namespace {
 TEST(ResultTables, EachTypesWindowsMatchTheirCheckedFiles) {
   for (const std::string name :
        {"beam", "ptruss", "pframe", "struss", "grid", "sframe", "pframe-kip-in"}) {
-    const testing::AnalysedModel analysed = testing::HandResultsModel(name);
-    const ModelStore& m = analysed.Model;
-    const StructureResults& results = analysed.Results;
+    const auto [m, results] = testing::HandResultsModel(name);
     std::string text;
     for (FormId form : {FormId::Disp, FormId::MbForce, FormId::Reac})
       text += testing::ResultTableText(BuildResultTable(m, results, form));

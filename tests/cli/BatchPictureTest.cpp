@@ -75,10 +75,6 @@ TEST(BatchPicture, DrawsWhatIsAskedOrRefusesAndLeavesNoFileBehind) {
     EXPECT_EQ(Occurrences(text, "<g class=\"diagram\""), c.diagrams);
   }
   std::filesystem::remove(svg);
-  // A project given as the picture is refused before anything is read, and stays as it was.
-  const std::string other = ScratchFile("other.str", project);
-  EXPECT_EQ(RunTool({"--picture", other, portal}).status, 64);
-  EXPECT_EQ(testing::ReadWholeFile(other), project);
   for (const auto& entry : std::filesystem::directory_iterator(dir))
     EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
   // A space frame's M and V are the diagrams of Mz and Vy, as the influence lines read them.

@@ -49,7 +49,6 @@ const Entry kEntries[] = {
     // free joint is a load, a settlement away from a support is none.
     {Loads, "PFrame", "3 4 -9 2"},
     {Loads, "PFrame", "3 '' -9 ''"},
-    {Loads, "PFrame", "1 4 -9 2"},
     {Loads, "PFrame", "5 0 '' ''"},
     {Settle, "PFrame", "3 4 -0.5 2"},
     {Settle, "PFrame", "1 4 -9 2"},
@@ -77,14 +76,12 @@ const Entry kEntries[] = {
     // needs. Blank means 0 for a thermal coefficient and a roll angle and no load component.
     {Mat, "SFrame", "2OOe6 1.2e-5 8e7"},
     {Joint, "SFrame", "0 -4e38 -2"},
-    {MLoad, "SFrame", "1 12kN"},
     {Mat, "SFrame", "_2.9e4_ 1.2e-5 8e7"},
     {Member, "SFrame", "1 12 2 1 30"},
     {Member, "SFrame", "2.5 4 2 1 30"},
     {Temp, "SFrame", "-1 25"},
     {Member, "SFrame", "1 4.0 2 1 30"},
     {Mat, "SFrame", "0 1.2e-5 8e7"},
-    {Mat, "SFrame", "'' 1.2e-5 8e7"},
     {MLoad, "SFrame", "1 _"},
     {Mat, "SFrame", "2e8 '' 8e7"},
     {Member, "SFrame", "1 4 2 1 ''"},

@@ -207,13 +207,11 @@ TEST(PlaceBeside, PutsTheDialogNextToTheListWindowOnTheScreen) {
     ScreenRect window;
     int left, top;
   } cases[] = {
-      {{100, 50, 500, 500}, 608, 50},    // room on the right
       {{500, 50, 450, 500}, 192, 50},    // room on the left only
-      {{50, 500, 500, 250}, 558, 400},   // level with the window, lifted onto the screen
+      {{50, 500, 500, 250}, 558, 400},   // room on the right, lifted onto the screen
       {{100, 100, 850, 250}, 100, 358},  // no room beside: below
       {{100, 450, 850, 300}, 100, 42},   // room above only
-      {{0, 0, 990, 700}, 700, 0},        // no room anywhere: where it overlaps least...
-      {{307, 406, 600, 300}, 0, 400},    // ...the left side here, short of above by a pixel
+      {{307, 406, 600, 300}, 0, 400},    // no room anywhere: the left, short of above by a pixel
       {{250, 50, 500, 700}, 700, 50},    // as short on either side: the right, the first tried
   };
   for (const auto& c : cases)

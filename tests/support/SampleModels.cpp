@@ -280,8 +280,7 @@ StructureResults HandResults(const ModelStore& model) {
 
 AnalysedModel HandResultsModel(const std::string& name) {
   const std::size_t named = name.find("-kip-in");
-  ModelStore model = ModelFromText(
-      ReadWholeFile(SourcePath("tests/reports/golden/" + name.substr(0, named) + ".str")));
+  ModelStore model = ModelFromFile("tests/reports/golden/" + name.substr(0, named) + ".str");
   if (named != std::string::npos)
     model.Units = NamedUnits(ForceUnit::kip, LengthUnit::in, TemperatureUnit::F);
   StructureResults results = HandResults(model);
