@@ -55,8 +55,8 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
       {"DownB", 1, "", false, "1 Case 1 % | 2 Snow 0 loads", 2, ""},
       {"DownB", 2, "", false, "1 Case 1 % | 2 Snow 0 loads", 2, "refusal"},
       {"DeleteB", 1, "", false, "1 Case 1 % | 2 Snow 0 loads", 1, "question"},
-      {"DeleteB", 1, "", true, "1 Snow 0 loads", 1, ""},
-      {"DeleteB", 1, "", true, "1 Snow 0 loads", 1, "refusal"},
+      {"DeleteB", 2, "", true, "1 Case 1 %", 1, ""},
+      {"DeleteB", 1, "", true, "1 Case 1 %", 1, "refusal"},
   };
   int edits = 0;
   std::string before = RowsOf(ParseJson(o.cases.Window()));

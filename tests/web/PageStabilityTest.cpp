@@ -47,6 +47,7 @@ TEST(PageStability, CriticalLoadIsOfferedForAnAnalysedFrameAloneWithARowAndAPict
         testing::RunTool({"--json", "--buckling", testing::SourcePath("examples/portal-frame.str")})
             .out)["buckling"]["loadFactors"];
     ASSERT_EQ(rows.items.size(), modes + 1);
+    EXPECT_EQ(found["table"]["label1"].text.rfind("Portal frame", 0), 0u) << "the project's title";
     ASSERT_EQ(factors.items.size(), modes);
     for (std::size_t i = 0; i < modes; ++i) {
       EXPECT_EQ(rows[i + 1][0].text, std::to_string(i + 1));

@@ -157,6 +157,8 @@ TEST(PageHelp, EveryHelpMenuItemOpensAPageTheSiteShipsAndTheirLinksLead) {
   const JsonValue menu = ParseJson(HelpMenuJson());
   for (const JsonValue& item : menu["items"].items)
     EXPECT_EQ(ids.count(item["page"].text), 1u) << item["page"].text;
+  // The page's own help (web/help: the browser edition) is in its menu.
+  EXPECT_NE(HelpMenuJson().find("\"page\": \"" + pages.back().Id + "\""), std::string::npos);
   // The pictures are drawn at build time; the links between pages must lead to a page.
   std::vector<std::string> broken = BrokenHelpLinks(pages, {});
   broken.erase(std::remove_if(broken.begin(), broken.end(),
