@@ -64,6 +64,8 @@ TEST(DeflectedShape, MidSpanOfSingleSpansFollowsBeamTables) {
       {"simple span, linear from 0 to w", simple, "4,0,3,0,0",
        -5 * w * std::pow(L, 4) / (768 * EI)},
       {"simple span, linear from -w to w", simple, "4,-3,3,0,0", 0},
+      // The integral over a from 1 to 3 of a point load's w·a(3L² - 4a²)/48EI.
+      {"simple span, uniform from 1 to 3", simple, "3,3,0,1,7", -w * (1269 - 149) / (48 * EI)},
       {"fixed ends, uniform: wL^4/384EI", fixed, "3,3,0,0,0", -w * std::pow(L, 4) / (384 * EI)},
       {"simple span, force at mid-span: PL^3/48EI", simple, "1,8,0,5,0",
        -P * std::pow(L, 3) / (48 * EI)},

@@ -215,7 +215,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"grid-influence.txt", kGrid, true, Influence({InfluenceKind::Reaction, 3, 1})},
       {"portal-beam-window.txt", kPortal, true,
        [](const AnalysedModel& m, RecordingCanvas& c) {
-         c.SetDrawWidth(3);  // left by an earlier drawing
+         c.SetDrawWidth(3), c.SetForeColor(kYellow);  // left by an earlier drawing
          DrawMemberDiagrams(m.Model, BuildMemberDiagrams(m.Model, m.Results).at(1), c);
        }},
   };
