@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "analysis/InfluencePath.h"
+#include "analysis/MemberAxes.h"
 #include "model/NumberMask.h"
 #include "model/NumberText.h"
 #include "model/StructType.h"
@@ -195,6 +196,13 @@ void PickMember(const ModelStore& model, InfluenceChoice& choice, int member, do
 
 double PickedSection(double fraction, double length) {
   return std::round(std::clamp(fraction, 0.0, 1.0) * 20) / 20 * length;
+}
+
+bool PickMemberAt(const ModelStore& model, InfluenceChoice& choice, int member, double fraction) {
+  const std::optional<MemberAxes> axes = MemberLocalAxes(model, member);
+  if (!axes || !std::isfinite(fraction)) return false;
+  PickMember(model, choice, member, PickedSection(fraction, axes->Length));
+  return true;
 }
 
 std::string InfluenceName(const ModelStore& model, const InfluenceQuantity& q) {

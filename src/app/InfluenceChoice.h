@@ -78,6 +78,11 @@ void PickMember(const ModelStore& model, InfluenceChoice& choice, int member, do
 // length, so that a click lands on a round section.
 double PickedSection(double fraction, double length);
 
+// A click `fraction` of the way along `member`, as either window takes it: the section
+// PickedSection gives, picked as PickMember says. False, changing nothing, for a member that is
+// none or a place along it that is no number.
+bool PickMemberAt(const ModelStore& model, InfluenceChoice& choice, int member, double fraction);
+
 // "Reaction Y Force at joint 1", "M at x = 2.5 of member 3", "Member 2 end force 3 (Moment at
 // joint 4)", "Y Translation of joint 5".
 std::string InfluenceName(const ModelStore& model, const InfluenceQuantity& q);

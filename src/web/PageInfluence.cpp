@@ -1,8 +1,5 @@
 #include "web/PageInfluence.h"
 
-#include <cmath>
-
-#include "analysis/MemberAxes.h"
 #include "graphics/InfluenceDrawing.h"
 #include "graphics/SvgPicture.h"
 #include "model/NumberText.h"
@@ -115,11 +112,7 @@ std::string PageInfluence::ClickJoint(int joint) {
 
 std::string PageInfluence::ClickMember(int member, double fraction) {
   if (!Showing()) return "";
-  const std::optional<MemberAxes> axes = MemberLocalAxes(page_.model_, member);
-  // A place along the member that is no number picks no section.
-  if (!axes || !std::isfinite(fraction)) return State();
-  PickMember(page_.model_, choice_, member, PickedSection(fraction, axes->Length));
-  Recompute();
+  if (PickMemberAt(page_.model_, choice_, member, fraction)) Recompute();
   return State();
 }
 

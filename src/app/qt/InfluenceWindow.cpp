@@ -15,7 +15,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "analysis/MemberAxes.h"
 #include "analysis/MovingLoadEnvelope.h"
 #include "app/InfluencePrint.h"
 #include "app/MovingLoadChoice.h"
@@ -150,11 +149,7 @@ InfluenceWindow::InfluenceWindow(const ModelStore& model, const StructureResults
 }
 
 void InfluenceWindow::ClickMember(int member, double x, double y) {
-  const std::optional<MemberAxes> axes = MemberLocalAxes(model_, member);
-  if (!axes) return;
-  PickMember(model_, choice_, member,
-             PickedSection(FractionAlongMember(model_, member, x, y), axes->Length));
-  Recompute();
+  if (PickMemberAt(model_, choice_, member, FractionAlongMember(model_, member, x, y))) Recompute();
 }
 
 void InfluenceWindow::ClickJoint(int joint) {
