@@ -91,11 +91,6 @@ class EquationSystem {
   Real* Row(int row) { return s_.get() + RowStart(row); }
   const Real* Row(int row) const { return s_.get() + RowStart(row); }
 
-  bool operator==(const EquationSystem& other) const {
-    return n_ == other.n_ && band_ == other.band_ &&
-           std::equal(s_.get(), s_.get() + Entries(), other.s_.get()) && p_ == other.p_;
-  }
-
  private:
   struct Free {
     void operator()(Real* p) const { std::free(p); }
