@@ -43,10 +43,8 @@ T& Entry(T* values, int size, int n) {
 template <typename Visit>
 void ForEachResult(const ModelStore& model, const AnalysisResults<double>& precise,
                    StructureResults& stored, Visit visit) {
+  const StructTypeInfo& type = model.TypeInfo();
   const int perJoint = model.CoordsPerJoint;
-  std::vector<bool> rotation(static_cast<std::size_t>(perJoint) + 1);
-  for (int k = 1; k <= perJoint; ++k)
-    rotation[static_cast<std::size_t>(k)] = IsRotation(model.StructType, k);
   const int dofs = stored.DofCount, coords = stored.CoordNumbers.Size();
   const int displacementCount = stored.JointDisplacements.Size();
   const int reactions = stored.SupportReactions.Size();
@@ -58,7 +56,7 @@ void ForEachResult(const ModelStore& model, const AnalysisResults<double>& preci
   for (int j = 1; j <= model.JointCount; ++j)
     for (int k = 1; k <= perJoint; ++k) {
       const int n = Entry(numbers, coords, (j - 1) * perJoint + k);
-      const bool turns = rotation[static_cast<std::size_t>(k)];
+      const bool turns = CoordinateOf(type, k).Rotation;
       if (n <= dofs)
         visit(Entry(displacements, displacementCount, n),
               Entry(preciseDisplacements, displacementCount, n), turns ? kRotation : kTranslation);
@@ -70,7 +68,7 @@ void ForEachResult(const ModelStore& model, const AnalysisResults<double>& preci
   std::vector<Group> columnGroup(static_cast<std::size_t>(cols));
   for (int i = 1; i <= cols; ++i)
     columnGroup[static_cast<std::size_t>(i - 1)] =
-        rotation[static_cast<std::size_t>((i - 1) % perJoint + 1)] ? kEndMoment : kEndForce;
+        CoordinateOf(type, (i - 1) % perJoint + 1).Rotation ? kEndMoment : kEndForce;
   float* forces = stored.MemberEndForces.Data();
   const double* preciseForces = precise.MemberEndForces.Data();
   const std::size_t width = columnGroup.size();

@@ -37,11 +37,11 @@ struct JointCoordNames {
 
 // One property of a cross-section set (a column of the Sections table, in order).
 struct SectionPropertyNames {
-  const char* Symbol;                         // in a picked member's text: "A", "Iz"
-  const char* Heading;                        // list heading: "Moment of Inertia (I)"
-  const char* Label;                          // entry dialog label: "Moment of Inertia - (I):"
-  const char* Check;                          // in messages: "moment of inertia I"
-  Quantity Measure = Quantity::SecondMoment;  // the area A, or a second moment I, J
+  const char* Symbol;   // in a picked member's text: "A", "Iz"
+  const char* Heading;  // list heading: "Moment of Inertia (I)"
+  const char* Label;    // entry dialog label: "Moment of Inertia - (I):"
+  const char* Check;    // in messages: "moment of inertia I"
+  Quantity Measure{};   // the area A, or a second moment I, J
 };
 
 struct StructTypeInfo {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/GeneratedStructures.h"
 #include "analysis/TrailEquilibrium.h"
 #include "support/SampleModels.h"
 
@@ -64,6 +65,17 @@ TEST(TrailAssembly, TheStiffnessIsTheMembersAndSpringsAndItSolvesTheLoads) {
         // The equilibrium checks open with a heading, which sums nothing.
         EXPECT_EQ(TrailEquilibrium(model, run.Results, *run.Trail).front().Scale, 0);
       }
+}
+
+// The trail keeps [S] up to three hundred unknowns, and not one more.
+TEST(TrailAssembly, TheStiffnessIsKeptUpToThreeHundredUnknowns) {
+  ModelStore frame = PlaneFrameGrid(9, 10);
+  for (const int unknowns : {300, 301}) {
+    if (unknowns == 301) frame.Supports(1, 4) = 0;
+    const AnalysisRun run = CheckAndAnalyze(frame);
+    ASSERT_EQ(run.Trail->DofCount, unknowns);
+    EXPECT_EQ(run.Trail->HasStiffness(), unknowns == 300);
+  }
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ TEST(CheckWork, WithoutResultsShownASilentAnalysisSolvesAndARefusedModelSaysWhy)
   bare.MemberCount = 0;
   const CheckWork nothing(KeyOfAnalysis(bare, CheckAndAnalyze(bare)));
   EXPECT_TRUE(nothing.Offered().empty() && nothing.Summary().empty());
+  bare.MemberCount = 1;  // one member left: a column standing alone, its steps offered
+  EXPECT_EQ(CheckWork(KeyOfAnalysis(bare, CheckAndAnalyze(bare))).Offered().size(), 8u);
 
   ModelStore broken = ExampleModel(kPortal);
   broken.MemberProps(2, 2) = 2;  // a member from joint 2 to joint 2

@@ -79,6 +79,30 @@ TEST(HelpPages, EveryWindowAndEveryHelpMenuItemHasAPage) {
     }
   EXPECT_TRUE(has("index"));
   EXPECT_EQ(HelpPageOfWindow("a message box"), "main-window");
+  // And every item's keys are in its row of the keyboard page.
+  for (const MenuItemInfo& info : MenuItems()) {
+    const std::string keys = info.Shortcuts, first = keys.substr(0, keys.find(';'));
+    if (!keys.empty()) {
+      EXPECT_NE(PageText("keyboard-shortcuts").find(MenuItemName(info.Item) + " | " + first),
+                std::string::npos)
+          << info.Name;
+    }
+  }
+}
+
+// A placeholder the build does not know, or with an argument it does not take, stays and is
+// named with its page and line.
+TEST(HelpPages, APlaceholderThatNamesNothingIsNamedWithItsLine) {
+  HelpSources sources;
+  sources.WorkedExample = testing::ExampleModel("portal-frame");
+  for (const std::string line :
+       {"{{numbering 1}}", "{{signs XFrame}}", "{{member 4}}", "{{member-forces 0}}",
+        "{{menu-keys 1}}", "{{support-signs x}}", "{{nothing}}"}) {
+    std::vector<std::string> problems;
+    EXPECT_EQ(FillHelpPage({"p", "P", "# P\n" + line + "\n"}, sources, problems),
+              "# P\n" + line + "\n");
+    EXPECT_EQ(problems, std::vector<std::string>{"p.md line 2: no placeholder \"" + line + "\""});
+  }
 }
 
 // The sentences are the ones the entry dialog and the diagrams word the conventions by.

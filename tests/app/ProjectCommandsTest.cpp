@@ -42,10 +42,13 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   model_.JointCoords.Redim(1, model_.CoordColumns);
   commands_.DataWindowClosed(M::MnuJoint, true);
   Shows("a joint entered");
-  messages_.Answer(kAnswerYes);  // Save changes to the project?
-  dialogs_.Answer(InFolder("missing/new.str"));
-  commands_.Run(M::MnuProjClose);
-  Shows("close, saving into a folder that does not exist: the new project stays open");
+  for (const bool named : {false, true}) {
+    messages_.Answer(kAnswerYes);  // Save changes to the project?
+    dialogs_.Answer(named ? InFolder("missing/new.str") : "");
+    commands_.Run(M::MnuProjClose);
+    Shows(named ? "close, saving into a folder that does not exist: the new project stays open"
+                : "close, saving, no file name given: the new project stays open");
+  }
   commands_.Start();
   OpenCopyOf("continuous-beam.str");
   Shows("open the continuous beam");

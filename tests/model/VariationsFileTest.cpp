@@ -61,7 +61,9 @@ TEST(VariationsFile, FaultyRecordsAreRefusedByFieldRecordAndLine) {
       {"record out of range", last + "\"Joints\",3,1,0,1,1\r\n"},
       {"field out of range", last + "\"Joints\",2,3,0,1,1\r\n"},
       {"a joint number", last + "\"Members\",1,2,1,2,1\r\n"},
-      {"the same value twice", last + "\"Joints\",2,1,1,2,1\r\n"},
+      {"the same value twice",
+       "\"Variations\",2\r\n\"Joint Loads\",1,2,0,1,1\r\n"
+       "\"Joint Loads\",1,2,1,2,1\r\n"},
       {"no step", last + "\"Joints\",1,2,0,1,0\r\n"},
       {"high below low", last + "\"Joints\",1,2,1,0,0.5\r\n"},
       {"one value too many", last + "\"Joints\",1,2,0,100000,1\r\n"},
