@@ -65,6 +65,15 @@ TEST(ElasticSupport, ACantileverOnSpringsAddsEachSpringsFlexibility) {
   }
 }
 
+// A beam pinned at joint 1 and fixed at joint 2, whose fixed end turns by 0.004: the pinned end
+// turns back by half of it, whatever the beam's stiffness (4θA + 2θB = 0).
+TEST(ElasticSupport, APinnedEndTurnsBackByHalfTheSettledTurnOfTheFixedEnd) {
+  const ModelStore model = ModelFromText(
+      R"("Propped","Beam", "Joints",2, 0, 5, "Supports",2, 1,1,0, 2,1,1, "Materials",1, 2E8,0, )"
+      R"("Cross-Sections",1, 2E-4, "Members",1, 1,2,1,1, "Support Displacements",1, 2,0,0.004)");
+  EXPECT_NEAR(testing::Displacement(model, Solved(model), 1, 2), -0.002, 1e-9);
+}
+
 // A beam from (0,0) to (10,0) pinned at joint 1, on a roller at joint 3 turned by 30 degrees
 // (the roller's surface rises at 30 degrees, its reaction along the turned y'), loaded by P down
 // at joint 2 (5,0) (frame-on-an-inclined-roller.str). Statics: the roller's reaction

@@ -168,6 +168,12 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
   EXPECT_EQ(b.model.JointCount, 0);
   ASSERT_EQ(b.mode.WaitingJoints().size(), 1u);
   EXPECT_FALSE(b.session.CanUndo());  // a waiting joint is no data yet
+  RecordingCanvas marks;              // and it is drawn as a square centred on it
+  DrawDrawingMarks(marks, {-2, 10, 12, -4}, b.model, b.mode);
+  std::vector<double> centre;
+  for (const Stroke& s : marks.Strokes())
+    if (s.Shape == Stroke::Kind::Box) centre = {s.X1 + s.X2, s.Y1 + s.Y2};
+  EXPECT_EQ(centre, (std::vector<double>{0, 0}));
   b.Click({0, 5});
   b.Click({0, 5});
   EXPECT_EQ(b.model.JointCount, 2);
