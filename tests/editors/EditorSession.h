@@ -196,9 +196,11 @@ inline std::string Shown(const ListEditor& ed, bool captions) {
 inline std::string Shown(const EntryForm& d, bool whole) {
   static const char* const rules[] = {"any", "text", "number", "positive", "whole"};
   std::ostringstream out;
+  const std::string focus =
+      d.FocusSpring > 0 ? "spring " + std::to_string(d.FocusSpring) : std::to_string(d.FocusField);
   if (whole)
     out << EditorFormName(d.Id) << " \"" << d.Caption << "\" next \"" << d.NextCaption
-        << "\" focus " << d.FocusField << "\n";
+        << "\" focus " << focus << "\n";
   for (std::size_t f = 1; f < d.Text.size(); ++f) {
     const EntryField& t = d.Text[f];
     if (!t.Visible) continue;
@@ -224,7 +226,7 @@ inline std::string Shown(const EntryForm& d, bool whole) {
     out << " \"" << d.Choice.Label << "\" " << Join(d.Choice.Options, "/") << " chosen "
         << d.Choice.Selected;
   if (whole) out << "\n note at T" << d.NoteField << ": " << d.Note;
-  return out.str() + (whole ? "\n" : " focus " + std::to_string(d.FocusField) + "\n");
+  return out.str() + (whole ? "\n" : " focus " + focus + "\n");
 }
 
 // `text` against the golden file tests/editors/golden/<name>.
