@@ -1,6 +1,7 @@
 // The Load Cases window in the browser page: each button edits the cases as the desktop's window
 // does (refusing what the rules refuse, asking before a case goes with its loads), each edit one
-// step of the history. (The load lists' case box is driven in web/tests/load-cases.test.mjs.)
+// step of the history. (The load lists' case box is driven in web/tests/load-cases.test.mjs, and
+// the case it shows switched both ways in tests/app/LoadCaseWindowTest.cpp.)
 #include "web/PageLoadCases.h"
 
 #include <gtest/gtest.h>
@@ -80,19 +81,6 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
   EXPECT_EQ(RowsOf(ParseJson(o.cases.Window())), "1  " + o.loads);
   EXPECT_EQ(edits, 5);
   EXPECT_EQ(ParseJson(o.editing.State())["canUndo"].text, "false");
-}
-
-// The load list's case box turns the list to the loads of the case chosen.
-TEST(PageLoadCases, TheLoadListShowsTheCaseItsBoxTurnsTo) {
-  Opened o;
-  o.cases.Command("AddB", 0, "Wind", false);
-  o.editing.OpenList("MnuLoadJt");
-  const JsonValue first = ParseJson(o.editing.ShowCase(1));
-  const JsonValue wind = ParseJson(o.editing.ShowCase(2));
-  EXPECT_EQ(first["loadCase"]["current"].text, "0");
-  EXPECT_EQ(first["list"]["count"].text, "1");
-  EXPECT_EQ(wind["loadCase"]["current"].text, "1");
-  EXPECT_EQ(wind["list"]["count"].text, "0");
 }
 
 }  // namespace
