@@ -211,19 +211,6 @@ TEST_P(LoadCaseAnalysis, EnvelopesAreTheirSourcesExtremes) {
 INSTANTIATE_TEST_SUITE_P(Examples, LoadCaseAnalysis, ::testing::ValuesIn(testing::kExampleNames),
                          testing::NamedCases());
 
-// A structure that cannot stand fails every case alike.
-TEST(LoadCaseAnalysisFailures, AMechanismFailsEveryCase) {
-  ModelStore loose = SplitIntoCases(ExampleModel("portal-frame"));
-  for (int s = 1; s <= loose.SupportCount; ++s)
-    for (int k = 2; k <= loose.CoordsPerJoint + 1; ++k) loose.Supports(s, k) = 0;
-  loose.Supports(1, 2) = 1;
-  const AnalysisRun failed = CheckAndAnalyze(loose, 0, false, AnalysisPrecision::Double);
-  ASSERT_FALSE(failed.Rejected) << failed.RejectionText;
-  EXPECT_EQ(failed.Results.AnalysisStatus, kNotStable);
-  for (const CaseResults& c : failed.LoadCases) EXPECT_EQ(c.Results.AnalysisStatus, kNotStable);
-  for (const CaseResults& c : failed.Combinations) EXPECT_EQ(c.Results.AnalysisStatus, kNotStable);
-}
-
 // The other case of a two-case project is solved as a case of its own: a load too large for any
 // number on the member held at both ends leaves every displacement a number but not its end
 // forces, and fails that case and the combination, in either precision, while the shown case

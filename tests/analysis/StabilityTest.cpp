@@ -80,6 +80,19 @@ TEST(GeometricStiffnessTest, TheTrailsKgIsSingularWithSAtTheCriticalFactor) {
   ASSERT_EQ(trail.Members.front().GeometricStiffness.Rows, 6);
   const double lambda = ComputeCriticalLoads(portal, run.Results, 1, 1).Modes.at(0).LoadFactor;
   const int n = trail.DofCount;
+  // [Kg] is each member's [kg] as its steps show it, turned by its [T] to its code numbers.
+  std::vector<double> kg(static_cast<std::size_t>(n * n));
+  for (const TrailMember& m : trail.Members)
+    for (int i = 0; i < 6; ++i)
+      for (int j = 0; j < 6; ++j)
+        for (int a = 0; a < 6 * 6; ++a)
+          if (m.CodeNumbers[i] <= n && m.CodeNumbers[j] <= n)
+            kg[static_cast<std::size_t>((m.CodeNumbers[i] - 1) * n + m.CodeNumbers[j] - 1)] +=
+                m.Transformation(a / 6, i) * m.GeometricStiffness(a / 6, a % 6) *
+                m.Transformation(a % 6, j);
+  for (int i = 0; i < n * n; ++i)
+    EXPECT_NEAR(trail.StructureGeometricStiffness(i / n, i % n), kg[static_cast<std::size_t>(i)],
+                1e-6);
   // The smallest |pivot| of the elimination of [S] + f·λ[Kg], against the largest diagonal.
   auto smallestPivot = [&](double f) {
     std::vector<std::vector<double>> a(n, std::vector<double>(n));

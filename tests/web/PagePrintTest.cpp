@@ -1,6 +1,6 @@
-// Printing from the page: the options box, the method's trail printed when ticked, and pages
-// broken where the desktop's A4 page is full (what they hold against the batch tool's report, and
-// a picture a page for the diagrams, is web/tests/printing.test.mjs's to check).
+// Printing from the page: the options box, the method's trail and a picture a diagram printed when
+// ticked, and pages broken where the desktop's A4 page is full (what they hold against the batch
+// tool's report is web/tests/printing.test.mjs's to check).
 #include "web/PagePrint.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +39,11 @@ TEST(PagePrint, TheOptionsBoxCarriesTheSectionsRememberedOrTicked) {
   EXPECT_TRUE(ParseJson(print.Pages(""))["pages"].items.empty()) << "nothing ticked";
   // The method's trail adds pages of its own to the report.
   EXPECT_GT(print.Pages("Results MethodTrail").size(), print.Pages("Results").size() + 1000);
+  // The diagrams a picture a page, one for each of the plane frame's: N, V and M.
+  std::size_t pictures = 0;
+  for (const JsonValue& sheet : ParseJson(print.Pages("Diagrams"))["pages"].items)
+    pictures += sheet.Find("svg") != nullptr;
+  EXPECT_EQ(pictures, 3u);
 }
 
 class Picture : public PagePicture {
