@@ -41,8 +41,8 @@ TEST(PagePrint, TheOptionsBoxCarriesTheSectionsRememberedOrTicked) {
   EXPECT_GT(print.Pages("Results MethodTrail").size(), print.Pages("Results").size() + 1000);
   // The diagrams a picture a page, one for each of the plane frame's: N, V and M.
   std::size_t pictures = 0;
-  for (const JsonValue& sheet : ParseJson(print.Pages("Diagrams"))["pages"].items)
-    pictures += sheet.Find("svg") != nullptr;
+  const JsonValue diagrams = ParseJson(print.Pages("Diagrams"));
+  for (const JsonValue& sheet : diagrams["pages"].items) pictures += sheet.Find("svg") != nullptr;
   EXPECT_EQ(pictures, 3u);
 }
 
