@@ -84,12 +84,15 @@ TEST(GeometricStiffnessTest, TheTrailsKgIsSingularWithSAtTheCriticalFactor) {
   std::vector<double> kg(static_cast<std::size_t>(n * n));
   for (const TrailMember& m : trail.Members)
     for (int i = 0; i < 6; ++i)
-      for (int j = 0; j < 6; ++j)
-        for (int a = 0; a < 6 * 6; ++a)
-          if (m.CodeNumbers[i] <= n && m.CodeNumbers[j] <= n)
-            kg[static_cast<std::size_t>((m.CodeNumbers[i] - 1) * n + m.CodeNumbers[j] - 1)] +=
-                m.Transformation(a / 6, i) * m.GeometricStiffness(a / 6, a % 6) *
-                m.Transformation(a % 6, j);
+      for (int j = 0; j < 6; ++j) {
+        const int row = m.CodeNumbers[static_cast<std::size_t>(i)];
+        const int col = m.CodeNumbers[static_cast<std::size_t>(j)];
+        if (row > n || col > n) continue;
+        for (int a = 0; a < 6; ++a)
+          for (int b = 0; b < 6; ++b)
+            kg[static_cast<std::size_t>((row - 1) * n + col - 1)] +=
+                m.Transformation(a, i) * m.GeometricStiffness(a, b) * m.Transformation(b, j);
+      }
   for (int i = 0; i < n * n; ++i)
     EXPECT_NEAR(trail.StructureGeometricStiffness(i / n, i % n), kg[static_cast<std::size_t>(i)],
                 1e-6);
