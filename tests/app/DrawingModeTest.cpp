@@ -143,6 +143,26 @@ TEST(DrawingMode, TheSheetHoldsEveryJointAndItsGridIsThinned) {
   }
 }
 
+// Over the drawn structure, the chosen member is marked by a white line from its first joint to
+// its second and the chosen joint by a circle on it; no mark is picked as the item drawn last.
+TEST(DrawingMode, TheChoiceIsMarkedAndNoMarkIsPicked) {
+  Board b(ExampleModel("portal-frame"));
+  for (const auto& [at, mark] : {std::pair{Point{8, 2}, std::vector<double>{1, 8, 0, 8, 5}},
+                                 {Point{0, 5}, std::vector<double>{2, 0, 5, 0, 0}}}) {
+    b.Click(at);
+    b.Picture();
+    b.canvas.SetPickTag(1, 0);  // as a drawing might leave it
+    const std::size_t structure = b.canvas.Strokes().size();
+    DrawDrawingMarks(b.canvas, {-2, 10, 12, -4}, b.model, b.mode);
+    const std::vector<Stroke>& all = b.canvas.Strokes();
+    for (std::size_t i = structure; i < all.size(); ++i) EXPECT_EQ(all[i].Joint + all[i].Member, 0);
+    const Stroke& last = all.back();
+    EXPECT_EQ(last.Colour, kBrightWhite);
+    EXPECT_EQ(mark, (std::vector<double>{last.Shape == Stroke::Kind::Line ? 1.0 : 2.0, last.X1,
+                                         last.Y1, last.X2, last.Y2}));
+  }
+}
+
 // A truss's bars take no hinge and no member load; a space type is not drawn at all.
 TEST(DrawingMode, ToolsOfferedPerType) {
   const DrawTool all[] = {DrawTool::Select,    DrawTool::Joint, DrawTool::Member,
@@ -230,6 +250,15 @@ TEST(DrawingMode, DragIsOneStepAndTheLiveAnalysisFollowsIt) {
   b.session.Undo();
   EXPECT_FALSE(b.session.CanUndo());
   EXPECT_EQ(FileText(b.model), before);
+  // A pressed joint stays put while the pointer wanders under three pixels off the grid; three
+  // start a drag.
+  b.mode.Palette.Spacing = 0;
+  for (const double dx : {2.9, 3.0}) {
+    b.mode.Press(b.Picture(), b.Px({8, 5}), b.Py({8, 5}));
+    b.mode.Move(b.Picture(), b.Px({8, 5}) + dx, b.Py({8, 5}));
+    b.mode.Release(b.Picture(), b.Px({8, 5}) + dx, b.Py({8, 5}));
+    EXPECT_EQ(b.session.CanUndo(), dx == 3.0) << dx;
+  }
 }
 
 // Hinges at both ends of the beam over a pinned base and a roller make the frame sway freely:

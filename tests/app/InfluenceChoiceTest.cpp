@@ -65,6 +65,25 @@ TEST(InfluenceChoice, ClicksOnTheDrawingPickTheQuantityAndThePath) {
   testing::ExpectGoldenFile(log, "tests/app/golden/influence-clicks.txt");
 }
 
+// The controls each kind offers on the beam: the item's label and count, and the components; a
+// click on a truss bar studies its axial force, as a truss has no bending moment.
+TEST(InfluenceChoice, TheControlsFollowTheKindAndATrussBarOffersItsForce) {
+  const auto [m, results] = Beam();
+  std::string offered;
+  for (const InfluenceKindInfo& kind : InfluenceKinds()) {
+    offered += InfluenceItemLabel(kind.Kind) + std::to_string(InfluenceItemCount(m, kind.Kind));
+    for (const std::string& name : InfluenceComponents(m, kind.Kind)) offered += "|" + name;
+    offered += "\n";
+  }
+  EXPECT_EQ(offered,
+            "Joint:4|Y Force|Moment\n"
+            "Member:3|1 Shear (beginning)|2 Moment (beginning)|3 Shear (end)|4 Moment (end)\n"
+            "Member:3|V|M\nJoint:4|Y Translation|Z Rotation\n");
+  InfluenceChoice truss;
+  PickMember(testing::ExampleModel("roof-truss"), truss, 2, 1.5);
+  EXPECT_EQ(truss.Quantity.Quantity, QuantitiesOfType("PTruss").front());
+}
+
 // The principle worded for each kind of quantity and its table of stations (in path order, both
 // sides of a section, then the largest and the smallest ordinate), against a file checked by eye.
 TEST(InfluenceChoice, ThePrincipleAndTheTableFitTheQuantity) {

@@ -57,6 +57,8 @@ TEST_F(LoadCaseWindowTest, EachEditIsOneStepAndARefusalChangesNothing) {
   EXPECT_TRUE(commands_.AddCombination("Both"));
   EXPECT_TRUE(commands_.SetCombinationFactor(0, 2, "1.5"));
   EXPECT_EQ(CombinationTable(model_).Rows.front(), (std::vector<std::string>{"Both", "0", "1.5"}));
+  EXPECT_EQ(CombinationTable(model_).Headings,
+            (std::vector<std::string>{"Combination", "Case 1", "Case 2"}));
 
   // Refused: a repeated name, a factor that is no number, the last case; nothing recorded.
   const std::string before = FileText(model_);
