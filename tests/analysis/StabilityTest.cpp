@@ -234,6 +234,11 @@ TEST(SecondOrderTest, CantileverTipMatchesTheBeamColumn) {
   const double k = std::sqrt(p / (kE * kI)), ei = kE * kI;
   const double exact = h * (std::tan(k * kHeight) - k * kHeight) / (k * k * k * ei);
   EXPECT_NEAR(run.SecondOrder.JointDisplacements(1), exact, 0.005 * exact);
+  // Without an axial force the first iteration changes nothing: HL³/3EI at once.
+  cantilever.JointLoadValues(1, 2) = 0;
+  const SecondOrderRun lateral = AnalyzeSecondOrder(cantilever, Analyze(cantilever), 4);
+  EXPECT_EQ(lateral.Iterations, 1) << lateral.Message;
+  EXPECT_NEAR(lateral.SecondOrder.JointDisplacements(1), h * 125 / (3 * ei), 1e-9);
 }
 
 }  // namespace
