@@ -278,6 +278,39 @@ TEST(DrawingMode, LiveAnalysisShowsAMechanismAtOnce) {
   EXPECT_EQ(b.mode.LiveStatus(), "live, double precision: unstable, its mechanism shown");
 }
 
+// The window's way with loads: the mode types the values into the list window's form itself. A
+// joint load placed twice on a joint edits its one load; a member load goes where it is clicked;
+// Delete takes the chosen member alone. Each is one step.
+TEST(DrawingMode, LoadsTypedIntoTheFormAndAMemberDeleted) {
+  ModelStore portal = ExampleModel("portal-frame");
+  portal.JointLoadCount = portal.MemberLoadCount = 0;
+  Board b(portal);
+  std::string value;
+  b.mode.LoadValues = [&value](ListEditor& ed) { ed.TypeField(2, value), ed.Ok(); };
+  b.mode.Palette.Load = MemberLoadKind::Concentrated;
+  for (const auto& [tool, at, typed] : {std::tuple{DrawTool::JointLoad, Point{0, 5}, "5"},
+                                        {DrawTool::JointLoad, {8, 5}, "7"},
+                                        {DrawTool::JointLoad, {8, 5}, "12"},
+                                        {DrawTool::MemberLoad, {2.2, 5}, "40"},
+                                        {DrawTool::Select, {8, 2}, ""}}) {
+    b.mode.Palette.Tool = tool;
+    value = typed;
+    b.Click(at);
+  }
+  b.mode.DeleteSelection();
+  portal.MemberCount = 2;
+  ModelStore expected =
+      ModelFromText(FileText(portal) +
+                    "\"Joint Loads\",2\n2,5,0,0\n3,12,0,0\n\"Member Loads\",1\n2,1,40,0,2,0\n");
+  EXPECT_EQ(FileText(b.model), FileText(expected));
+  for (const char* step : {"Undo Members", "Undo Member Loads", "Undo Joint Loads",
+                           "Undo Joint Loads", "Undo Joint Loads"}) {
+    EXPECT_EQ(b.session.UndoCaption(), step);
+    b.session.Undo();
+  }
+  EXPECT_FALSE(b.session.CanUndo());
+}
+
 // A frame in two load cases with a record of every kind: what joint N's deletion leaves.
 std::string Frame(const std::string& structure, const std::string& loadsA,
                   const std::string& loadsB) {

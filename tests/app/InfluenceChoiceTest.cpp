@@ -79,6 +79,12 @@ TEST(InfluenceChoice, TheControlsFollowTheKindAndATrussBarOffersItsForce) {
             "Joint:4|Y Force|Moment\n"
             "Member:3|1 Shear (beginning)|2 Moment (beginning)|3 Shear (end)|4 Moment (end)\n"
             "Member:3|V|M\nJoint:4|Y Translation|Z Rotation\n");
+  InfluenceChoice choice = FirstInfluenceChoice(m, results);
+  ChooseInfluenceControls(m, choice, 3, 1, "");  // the reaction's moment at joint 3
+  EXPECT_EQ(InfluenceName(m, choice.Quantity), "Reaction Moment at joint 3");
+  ChooseInfluenceKind(m, choice, InfluenceKind::Internal);
+  ChooseInfluenceControls(m, choice, 2, 0, "2.5");
+  EXPECT_EQ(InfluenceName(m, choice.Quantity), "V (shear in local y) at x = 2.5 of member 2");
   InfluenceChoice truss;
   PickMember(testing::ExampleModel("roof-truss"), truss, 2, 1.5);
   EXPECT_EQ(truss.Quantity.Quantity, QuantitiesOfType("PTruss").front());

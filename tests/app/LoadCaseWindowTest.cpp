@@ -54,16 +54,19 @@ TEST_F(LoadCaseWindowTest, EachEditIsOneStepAndARefusalChangesNothing) {
   EXPECT_EQ(LoadCaseTable(model_).Rows,
             (std::vector<std::vector<std::string>>{{"1", "Case 1", "4 loads"},
                                                    {"2", "Case 2", "0 loads"}}));
+  EXPECT_TRUE(commands_.MoveLoadCase(2, 1));  // and back; then renamed
+  EXPECT_EQ(LoadCaseTable(model_).Rows.front().back(), "0 loads");
+  EXPECT_TRUE(commands_.MoveLoadCase(1, 2) && commands_.RenameLoadCase(2, "Snow"));
   EXPECT_TRUE(commands_.AddCombination("Both"));
   EXPECT_TRUE(commands_.SetCombinationFactor(0, 2, "1.5"));
   EXPECT_EQ(CombinationTable(model_).Rows.front(), (std::vector<std::string>{"Both", "0", "1.5"}));
   EXPECT_EQ(CombinationTable(model_).Headings,
-            (std::vector<std::string>{"Combination", "Case 1", "Case 2"}));
+            (std::vector<std::string>{"Combination", "Case 1", "Snow"}));
 
   // Refused: a repeated name, a factor that is no number, the last case; nothing recorded.
   const std::string before = FileText(model_);
   const std::size_t said = messages_.Log().size();
-  EXPECT_FALSE(commands_.AddLoadCase("Case 2"));
+  EXPECT_FALSE(commands_.AddLoadCase("Snow"));
   EXPECT_FALSE(commands_.SetCombinationFactor(0, 1, "lots"));
   EXPECT_FALSE(commands_.RenameCombination(0, "Case 1"));
   EXPECT_EQ(messages_.Log().size(), said + 3);
@@ -76,7 +79,7 @@ TEST_F(LoadCaseWindowTest, EachEditIsOneStepAndARefusalChangesNothing) {
   EXPECT_EQ(model_.LoadCaseCount(), 2);
   messages_.Answer(kAnswerYes);
   EXPECT_TRUE(commands_.DeleteLoadCase(1));
-  EXPECT_EQ(model_.LoadCaseName(1), "Case 2");
+  EXPECT_EQ(model_.LoadCaseName(1), "Snow");
   EXPECT_EQ(model_.Combinations.front().Factors, std::vector<float>{1.5f});
   EXPECT_EQ(model_.JointLoadCount + model_.MemberLoadCount, 0);
   EXPECT_TRUE(commands_.DeleteCombination(0) && model_.Combinations.empty());
