@@ -140,21 +140,16 @@ AnalysedModel Drawable(const std::string& name, bool analyse) {
   return drawn;
 }
 
-// The view the main window draws in after the analysis: at the multiplier it would choose, the
-// largest movement a tenth of the structure.
-DrawingView WindowView(const AnalysedModel& drawn) {
-  DrawingView view;
-  view.Multiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results, view.Multiplier);
-  return view;
-}
-
-// The structure as the window draws it, without a message; the view it was drawn in.
+// The structure as the window draws it after the analysis, without a message; the view it was
+// drawn in, at the multiplier the window would choose (the largest movement a tenth of the
+// structure).
 DrawingView Structure(const AnalysedModel& drawn, RecordingCanvas& canvas,
                       FormId form = FormId::mcas) {
   ScriptedMessages messages;
   // As an earlier drawing may have left the canvas: the drawing sets what it draws with.
   canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
-  DrawingView view = WindowView(drawn);
+  DrawingView view;
+  view.Multiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results, view.Multiplier);
   PlotStructure(drawn.Model, drawn.Results, canvas, form, messages, view);
   EXPECT_TRUE(messages.Log().empty());
   return view;
