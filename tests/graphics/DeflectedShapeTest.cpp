@@ -27,10 +27,6 @@ ModelStore Analysed(const std::string& text) {
   return model;
 }
 
-ModelStore AnalysedExample(const std::string& name) {
-  return Analysed(ExampleText(name));
-}
-
 // A beam of span 10 with EI = 2, its ends as `supports` says, under one member load.
 std::string Span(const std::string& supports, const std::string& load) {
   return "\"t\",\"Beam\"\n\"Joints\",2, 0, 10\n\"Supports\",2, " + supports +
@@ -120,7 +116,7 @@ TEST(DeflectedShape, EveryCurveLeavesItsJointsAtTheJointsRotation) {
   // moments alone, the rotations from the solved displacements.
   std::vector<std::pair<std::string, ModelStore>> models;
   for (const char* name : {"portal-frame", "continuous-beam", "grid-floor", "space-frame"})
-    models.emplace_back(name, AnalysedExample(name));
+    models.emplace_back(name, Analysed(ExampleText(name)));
   models.emplace_back(
       "space frame loaded in local z",
       Analysed(ReadWholeFile(SourcePath("tests/graphics/golden/z-loaded-space-frame.str"))));

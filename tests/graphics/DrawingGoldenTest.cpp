@@ -92,7 +92,8 @@ const char kCoincident[] = "coincident-joints";
 
 // A beam on a roller, a roller and a fixed end, hinged at the middle roller, analysed: the
 // settled roller and the supports drawn again where they moved, the deformed shape and beam loads
-// of both signs.
+// of both signs; its moment diagram, the first span's sagging 22.5 (wL^2/8, the hinge over the
+// roller leaves it simply supported) drawn above its middle, on the side its legend names.
 const char kBeam[] = "beam";
 
 // A truss with loads in its upper and lower halves, a hinged support, a roller on the floor and
@@ -139,21 +140,16 @@ AnalysedModel Drawable(const std::string& name, bool analyse) {
   return drawn;
 }
 
-// The view the main window draws in after the analysis: at the multiplier it would choose, the
-// largest movement a tenth of the structure.
-DrawingView WindowView(const AnalysedModel& drawn) {
-  DrawingView view;
-  view.Multiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results, view.Multiplier);
-  return view;
-}
-
-// The structure as the window draws it, without a message; the view it was drawn in.
+// The structure as the window draws it after the analysis, without a message; the view it was
+// drawn in, at the multiplier the window would choose (the largest movement a tenth of the
+// structure).
 DrawingView Structure(const AnalysedModel& drawn, RecordingCanvas& canvas,
                       FormId form = FormId::mcas) {
   ScriptedMessages messages;
   // As an earlier drawing may have left the canvas: the drawing sets what it draws with.
   canvas.SetForeColor(kYellow), canvas.SetFontItalic(true), canvas.SetDrawWidth(3);
-  DrawingView view = WindowView(drawn);
+  DrawingView view;
+  view.Multiplier = AutomaticDeflectionMultiplier(drawn.Model, drawn.Results, view.Multiplier);
   PlotStructure(drawn.Model, drawn.Results, canvas, form, messages, view);
   EXPECT_TRUE(messages.Log().empty());
   return view;
@@ -206,6 +202,7 @@ TEST(DrawingGolden, EveryStrokeOfEachModelsDrawings) {
       {"springs-frame-moment.txt", kSpringsFrame, true, Diagram(Q::Mz)},
       {"turned-grid.txt", kTurnedGrid, true, [](auto& m, auto& c) { Structure(m, c); }},
       {"portal-axes.txt", kPortal, false, WithAxes},
+      {"beam-moment.txt", kBeam, true, Diagram(Q::Mz)},
       {"portal-moment.txt", kPortal, true, Diagram(Q::Mz)},
       {"portal-shear.txt", kPortal, true, Diagram(Q::Vy)},
       {"truss-axial.txt", kTruss, true, Diagram(Q::N)},

@@ -117,12 +117,16 @@ TEST(PageEditing, TypesEveryExampleInFromNewProjectAndUndoesAndRedoesEveryStep) 
   }
 }
 
+// The portal frame of the examples opened in the page, and the page's editing of it.
+struct PortalEditing : ::testing::Test {
+  PortalEditing() { page.Open("portal-frame.str", testing::ExampleText("portal-frame")); }
+  PageSession page;
+  PageEditing editing{page};
+};
+
 // A history kept between visits comes back with its place and its saved mark; a damaged one is
 // refused and changes nothing.
-TEST(PageEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
-  PageSession page;
-  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
-  PageEditing editing(page);
+TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
   const std::string opened = TypedText(editing);
   const std::string good = editing.Snapshot();
   for (const std::string& damaged :
@@ -163,10 +167,7 @@ TEST(PageEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
 // 1-6): the first and the last take what is done to them and numbers past them change nothing.
 // While the form is open the list's commands wait and a typo is refused; with no form open
 // nothing reaches one, and Cancel left the project as it was.
-TEST(PageEditing, TheFormsBoxesAreNumberedFromOneAndNothingReachesAClosedForm) {
-  PageSession page;
-  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
-  PageEditing editing(page);
+TEST_F(PortalEditing, TheFormsBoxesAreNumberedFromOneAndNothingReachesAClosedForm) {
   const std::string text = TypedText(editing);
   struct Box {
     const char* What;
@@ -207,10 +208,7 @@ TEST(PageEditing, TheFormsBoxesAreNumberedFromOneAndNothingReachesAClosedForm) {
   EXPECT_EQ(TypedText(editing), text);
 }
 
-TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRefuses) {
-  PageSession page;
-  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
-  PageEditing editing(page);
+TEST_F(PortalEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRefuses) {
   editing.OpenList("MnuLoadMem");
   const JsonValue asked = ParseJson(editing.ListCommand("delete", 1, 1, false));
   EXPECT_EQ(asked["question"]["title"].text.rfind("Delete ", 0), 0u);
@@ -249,10 +247,7 @@ TEST(PageEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialogRef
       << "an empty list goes straight into Add";
 }
 
-TEST(PageEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
-  PageSession page;
-  page.Open("portal-frame.str", testing::FileText(testing::ExampleModel("portal-frame")));
-  PageEditing editing(page);
+TEST_F(PortalEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
   const JsonValue form = ParseJson(editing.UnitsForm());
   EXPECT_EQ(form["named"].text, "false");
   ASSERT_EQ(form["units"].items.size(), 3u);
