@@ -132,7 +132,7 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
        "insert 11 1150 / 1175; insert? 2; edit 13 1250 / 1300 !cancel; "
        "delete 2 4; delete? 1 1; undo; undo; redo; add 5 / 6 !close; delete 15 15; close"},
       {FormId::CrossA, Base("SFrame"),
-       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 2 9 8 7 6; undo; delete 2 1; delete 1 1; "
+       "add 1 2 3 4 / 5 6 7 8 !cancel; insert 2 9 8 7 6; undo; delete 2 1; delete 1 1; edit 1; "
        "add 9 !cancel; close"},
       {FormId::JointA, Structure("PFrame", 0),
        "shown 0 0 #1 #2 / 10 0 / 20 0 #2; undo; redo; insert 1 5 -1 #4; edit 4 =20 =0 #1 -#2 / 30; "
