@@ -53,12 +53,10 @@ std::string TableText(const StepTable& t) {
          (t.Trigonometric ? TableTsv(t) : "") + "\n";
 }
 
-// Every joint held: no coordinate is free, and the note says so rather than "1 to 0".
+// Every joint held (a loaded beam fixed at both ends, held-beam.str): no coordinate is free, and
+// the note says so rather than "1 to 0".
 TEST(MethodSteps, ANoteForAStructureWithNoFreeCoordinate) {
-  ModelStore model = testing::ModelFromText(
-      "\"Held\",\"Beam\"\n\"Joints\",2, 0, 6\n\"Supports\",2, 1,1,1, 2,1,1\n"
-      "\"Materials\",1, 2E+08,0\n\"Cross-Sections\",1, 1E-04\n\"Members\",1, 1,2,1,1\n"
-      "\"Member Loads\",1, 1,3,10,0,0,0\n");
+  ModelStore model = testing::ModelFromFile("tests/reports/golden/held-beam.str");
   const AnalysisRun run = CheckAndAnalyze(model);
   ASSERT_TRUE(run.Trail);
   EXPECT_EQ(MethodSteps(model, run.Results, *run.Trail).NumberingNote(),

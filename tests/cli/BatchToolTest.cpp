@@ -60,6 +60,7 @@ std::string InfluenceBeam(const char* name, const char* firstSupport) {
 // a project is one file that exists and reads as a project. Units convert only from named units,
 // and only to units of the tables; an influence line needs --json, a quantity it names, a path of
 // members that exist and a stable structure; a train starts at offset 0 and never steps back;
+// the stability analyses are for frames, and --segments goes with one of them, from 1 to 64;
 // --variants goes alone, with a count and a folder, and a template that varies something.
 TEST(BatchTool, AProjectItCannotReportGivesItsStatusAndTheReasonButNoResults) {
   std::string badMember = testing::CollinearTruss();  // member 1 ends at a joint that is not there

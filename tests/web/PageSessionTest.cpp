@@ -11,6 +11,7 @@
 #include "cli/ToolRun.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -65,13 +66,10 @@ TEST(PageSession, ShowsEveryExampleAsTheBatchToolPrintsAndDrawsIt) {
   }
 }
 
-// A frame on a roller turned by 30 degrees: a fourth table holds its reactions in its own axes,
-// the numbers the batch tool's JSON gives as "supportReactionsLocal".
+// A frame on a roller turned by 30 degrees (frame-on-an-inclined-roller.str): a fourth table
+// holds its reactions in its own axes, the batch tool's JSON's "supportReactionsLocal".
 TEST(PageSession, ATurnedSupportsReactionsInItsOwnAxesFollowTheGlobalOnes) {
-  const std::string project =
-      "\"Inclined roller\",\"PFrame\"\n\"Joints\",3\n0,0\n5,0\n10,0\n\"Supports\",2\n1,1,1,1\n"
-      "3,0,1,0\n\"Support Angles\",1\n3,30\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n"
-      "0.01,0.0002\n\"Members\",2\n1,2,1,1\n2,3,1,1\n\"Joint Loads\",1\n2,4,-12,0\n";
+  const std::string project = testing::SmallProject("frame-on-an-inclined-roller");
   PageSession page;
   page.Open("inclined.str", project);
   const JsonValue analysed = ParseJson(page.Analyze(false));

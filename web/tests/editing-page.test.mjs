@@ -2,18 +2,17 @@
 // the entry forms is the example's file; undo takes it back to nothing and redo to the end;
 // a reload in the middle finds the project and its history; a form refuses a typo and an
 // overflow with the desktop's message and Cancel leaves the list;
-// every example goes through the page's share link and back to its file text, the portal frame's
-// into a fresh browser, and a damaged link says so; a member dragged with the mouse joins the
-// joints it was dragged between. What to type is read from the engine itself
-// (STAVELORN_ENGINE), as its Edit forms show the example's items.
+// the portal frame goes through the page's share link into a fresh browser as its own file text
+// (every example's text through a link and back is editing.unit.test.mjs's), and a damaged link
+// says so; a member dragged with the mouse joins the joints it was dragged between. What to type
+// is read from the engine itself (STAVELORN_ENGINE), as its Edit forms show the example's items.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { address, click, idle, openPage, savedFile } from './browser.mjs';
-import { load } from './bundle.mjs';
 
 const examples = process.env.STAVELORN_EXAMPLES ?? new URL('../../examples', import.meta.url).pathname;
 const enginePath = process.env.STAVELORN_ENGINE ?? new URL('../../build-web/stavelorn-engine.js', import.meta.url).pathname;
@@ -166,20 +165,12 @@ test('an entry form refuses a typo and 1e39 naming the field, and Cancel leaves 
   await context.close();
 });
 
-test('each example goes through the page\'s share link and back to its own file text; the portal frame opens from it in a fresh browser; a damaged link says so', async () => {
-  const { readLink } = await load('editing/share-link.ts');
-  const names = readdirSync(examples).filter((f) => f.endsWith('.str')).map((f) => f.replace(/\.str$/, ''));
-  const { page: maker, context: third } = await freshPage();
-  const links = {};
-  for (const name of names) {
-    await maker.goto(`${address}?example=${name}`);
-    await maker.waitForSelector('#drawing svg [data-joint]');
-    await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
-    await maker.click('#share-link');
-    links[name] = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
-    assert.deepEqual(await readLink(new URL(links[name]).hash), { kind: 'project', text: exampleText(name) }, name);
-  }
-  const link = links['portal-frame'];
+test('the portal frame goes through the page\'s share link and opens from it in a fresh browser as its own file text; a damaged link says so', async () => {
+  const { page: maker, context: third } = await freshPage('?example=portal-frame');
+  await maker.waitForSelector('#drawing svg [data-joint]');
+  await maker.waitForFunction(() => !document.getElementById('share-link').disabled);
+  await maker.click('#share-link');
+  const link = await (await maker.waitForSelector('#link-text')).evaluate((t) => t.value);
   await third.close();
   // Opened in a browser that has never seen the project.
   const { page: shared, errors, context: other } = await freshPage(new URL(link).hash);
