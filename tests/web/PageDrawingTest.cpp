@@ -97,6 +97,8 @@ TEST(PageDrawing, APortalDrawnByHandAtAnyZoomIsTheExampleAndUndoesStepByStep) {
     hand.Load({2.2, 5}, "40");  // at the grid point 2 m along
     hand.drawing.Choose("load", LoadOption(hand.drawing, MemberLoadKind::Uniform));
     hand.Load({4, 5}, "25");
+    hand.Tool(DrawTool::JointLoad);
+    hand.Load({0, 5}, "12");  // its one load edited, the list's question answered
     EXPECT_EQ(hand.Text(), FileText(example));
     for (const char* step :
          {"Undo Member Loads", "Undo Member Loads", "Undo Joint Loads", "Undo Joints",

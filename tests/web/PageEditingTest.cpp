@@ -148,6 +148,8 @@ TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused
   const JsonValue before = ParseJson(editing.State());
   EXPECT_EQ(before["redo"].text, "Redo Member Loads");
   EXPECT_EQ(before["unsaved"].text, "false");
+  EXPECT_EQ(ParseJson(editing.Redo())["list"]["count"].text, "0");  // the open list follows
+  editing.Undo();
 
   PageSession reloaded;
   PageEditing restored(reloaded);

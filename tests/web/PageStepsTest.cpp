@@ -67,6 +67,7 @@ TEST(PageSteps, NextWalksTheNumberingEveryMemberTheStructureAndTheChecks) {
       EXPECT_EQ(step["heading"].text,
                 "2 " + step["members"][static_cast<std::size_t>(at - 1)].text);
       EXPECT_EQ(Count(step["tables"]), 9);
+      EXPECT_EQ(step["notes"][0].text.rfind("Length L = ", 0), 0u);
     }
   }
   EXPECT_EQ(step["heading"].text, "4 Checks");
