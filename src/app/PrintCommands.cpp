@@ -1,8 +1,7 @@
 // The commands that print: Print and Print Preview, with the "Print Options" dialog, the
 // diagrams' pages and the kept influence line.
-#include "app/InfluencePrint.h"
 #include "app/ProjectCommands.h"
-#include "app/SecondOrderTables.h"
+#include "app/ShownPrint.h"
 #include "app/ShownViews.h"
 #include "reports/PrintCommand.h"
 
@@ -19,12 +18,12 @@ std::vector<const PagePicture*> Pages(const std::vector<std::unique_ptr<PagePict
 }  // namespace
 
 std::string ProjectCommands::Print() {
-  PrintOptions options(Results(), KeptInfluenceLine() != nullptr);
+  PrintOptions options = SessionPrintOptions(session_);
   return ChoosePrintOptions(options) ? PrintSections(options) : "";
 }
 
 void ProjectCommands::PrintPreview() {
-  PrintOptions options(Results(), KeptInfluenceLine() != nullptr);
+  PrintOptions options = SessionPrintOptions(session_);
   if (!ChoosePrintOptions(options)) return;
   const auto pictures = DiagramPictures(options);
   const std::optional<PrintedInfluence> influence = InfluenceToPrint(options);
@@ -55,15 +54,9 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
   const PrintedDiagramsSource diagrams = PrintedDiagramsOf(session_);
   const PrintedCases cases{shown ? shown->LoadCases : none, shown ? shown->Combinations : none,
                            diagrams.Title, &diagrams.Model, &diagrams.Results};
-  PrintedSection secondOrder;
-  if (shown && shown->SecondOrder)
-    secondOrder = [this, run = shown->SecondOrder](ReportPrinter& to) {
-      PrintAmplification(model_, run->FirstOrder, run->SecondOrder,
-                         SecondOrderRunText(*run, session_.Stability()), to);
-    };
   const PrintOutcome outcome =
       PrintReport(model_, Results(), *printer, messages_, options, Trail(), Pages(pictures),
-                  influence ? &*influence : nullptr, &cases, secondOrder);
+                  influence ? &*influence : nullptr, &cases, SecondOrderSection(session_));
   const std::string file = printer->OutputFile();
   if (outcome != PrintOutcome::Printed || file.empty()) return "";
   // A file made instead of a printed page is easily lost; say where it went.
@@ -72,11 +65,9 @@ std::string ProjectCommands::PrintSections(const PrintOptions& options) {
 }
 
 std::optional<PrintedInfluence> ProjectCommands::InfluenceToPrint(const PrintOptions& options) {
-  const InfluenceLine* line = KeptInfluenceLine();
-  if (!line || !options.Chosen(ReportSection::InfluenceLine)) return std::nullopt;
-  const LoadTrain* train = KeptInfluenceTrain();
-  return PrintedInfluence{windows_.PrintablePicture(InfluencePage(model_, *line, train)),
-                          InfluenceReportLines(model_, *line, train)};
+  return stavelorn::InfluenceToPrint(session_, options, [this](DiagramPage page) {
+    return windows_.PrintablePicture(std::move(page));
+  });
 }
 
 }  // namespace stavelorn

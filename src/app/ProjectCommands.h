@@ -20,6 +20,7 @@
 #include "app/MenuState.h"
 #include "app/Preferences.h"
 #include "app/ProjectSession.h"
+#include "app/ShownPrint.h"
 #include "model/ModelStore.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
@@ -62,17 +63,7 @@ class ProjectCommands {
   void KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train = std::nullopt) {
     session_.KeepInfluenceLine(std::move(line), std::move(train));
   }
-  const InfluenceLine* KeptInfluenceLine() const {
-    return session_.ResultsShown() && session_.Analysis()->Influence
-               ? &*session_.Analysis()->Influence
-               : nullptr;
-  }
-  // The moving load shown on the kept line, or nullptr.
-  const LoadTrain* KeptInfluenceTrain() const {
-    return KeptInfluenceLine() && session_.Analysis()->InfluenceTrain
-               ? &*session_.Analysis()->InfluenceTrain
-               : nullptr;
-  }
+  const InfluenceLine* KeptInfluenceLine() const { return stavelorn::KeptInfluenceLine(session_); }
 
   // Carries out a menu item whose route is MenuTarget::Command (any other item does nothing)
   // and returns what the status line says of its outcome ("Report printed to ..."), or "".

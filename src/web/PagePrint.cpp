@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/DiagramPages.h"
+#include "app/ShownPrint.h"
 #include "app/ShownViews.h"
 #include "graphics/SvgPicture.h"
 #include "reports/JsonText.h"
@@ -31,10 +32,15 @@ std::string PageJson(const PrintedPage& page) {
 }
 
 // The sections `ticked` names ticked, and no others.
-PrintOptions Ticked(const StructureResults& results, const std::string& ticked) {
-  PrintOptions options(results);
+PrintOptions Ticked(const ProjectSession& session, const std::string& ticked) {
+  PrintOptions options = SessionPrintOptions(session);
   options.ChooseOnly(ticked);
   return options;
+}
+
+std::unique_ptr<PagePicture> SvgPage(DiagramPage page) {
+  return std::make_unique<SvgPagePicture>(
+      page.Caption, SvgPicture(page.Picture, kDiagramPictureSide, kDiagramPictureSide));
 }
 
 std::string FormJson(const PrintOptions& options) {
@@ -81,26 +87,25 @@ void PagedReportPrinter::PrintPicture(const PagePicture& picture) {
 }
 
 std::string PagePrint::Options(const std::string& remembered) const {
-  PrintOptions options(page_.session_.Results());
+  PrintOptions options = SessionPrintOptions(page_.session_);
   options.Recall(remembered);
   return FormJson(options);
 }
 
 std::string PagePrint::Choose(const std::string& ticked) const {
-  return FormJson(Ticked(page_.session_.Results(), ticked));
+  return FormJson(Ticked(page_.session_, ticked));
 }
 
 std::string PagePrint::Pages(const std::string& ticked) const {
   const ProjectSession& session = page_.session_;
-  const PrintOptions options = Ticked(session.Results(), ticked);
+  const PrintOptions options = Ticked(session, ticked);
   if (!options.AnythingChosen()) return "{\"pages\": []}";
-  std::vector<SvgPagePicture> pictures;
+  std::vector<std::unique_ptr<PagePicture>> pictures;
   if (options.Chosen(ReportSection::Diagrams))
-    for (const DiagramPage& diagram : ShownDiagramPages(session))
-      pictures.emplace_back(diagram.Caption,
-                            SvgPicture(diagram.Picture, kDiagramPictureSide, kDiagramPictureSide));
+    for (DiagramPage& diagram : ShownDiagramPages(session))
+      pictures.push_back(SvgPage(std::move(diagram)));
   std::vector<const PagePicture*> pictured;
-  for (const SvgPagePicture& picture : pictures) pictured.push_back(&picture);
+  for (const auto& picture : pictures) pictured.push_back(picture.get());
   const std::optional<ShownAnalysis>& shown = session.Analysis();
   const std::vector<CaseResults> none;
   const PrintedDiagramsSource diagrams = PrintedDiagramsOf(session);
@@ -111,8 +116,9 @@ std::string PagePrint::Pages(const std::string& ticked) const {
   PagedReportPrinter printer;
   std::ostringstream unused;
   ConsoleMessages messages(unused);
-  PrintReport(page_.model_, session.Results(), printer, messages, options, trail, pictured, nullptr,
-              &cases);
+  const std::optional<PrintedInfluence> influence = InfluenceToPrint(session, options, SvgPage);
+  PrintReport(page_.model_, session.Results(), printer, messages, options, trail, pictured,
+              influence ? &*influence : nullptr, &cases, SecondOrderSection(session));
   return "{\"pages\": " + JsonArray(printer.Pages(), PageJson) + "}";
 }
 

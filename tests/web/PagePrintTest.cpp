@@ -10,6 +10,8 @@
 
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
+#include "web/PageInfluence.h"
+#include "web/PageStability.h"
 
 namespace stavelorn {
 namespace {
@@ -44,6 +46,15 @@ TEST(PagePrint, TheOptionsBoxCarriesTheSectionsRememberedOrTicked) {
   const JsonValue diagrams = ParseJson(print.Pages("Diagrams"));
   for (const JsonValue& sheet : diagrams["pages"].items) pictures += sheet.Find("svg") != nullptr;
   EXPECT_EQ(pictures, 3u);
+  // The influence line the window shows is offered and printed as the desktop prints it, as is a
+  // settled second-order run after the results.
+  PageInfluence(page).Open();
+  EXPECT_EQ(shown(print.Choose("InfluenceLine")),
+            "InputData+o Results+o MethodTrail+o Diagrams+o InfluenceLine+x ok true");
+  const std::string influence = print.Pages("InfluenceLine");
+  EXPECT_NE(influence.find("\"caption\": \"Influence line of "), std::string::npos);
+  PageStability(page).SecondOrder();
+  EXPECT_NE(print.Pages("Results").find("Second-Order Analysis"), std::string::npos);
 }
 
 class Picture : public PagePicture {
