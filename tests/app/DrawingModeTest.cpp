@@ -118,6 +118,7 @@ TEST(DrawingMode, TheSheetHoldsEveryJointAndItsGridIsThinned) {
       {0, {{-5, 20}}, {-9.5, 22, 14.5, -2}},
       {1, {{-5, 20}, {3, -1}}, {-10, 22, 15, -3}},
       {1, {{30, 2}}, {-2, 20, 32, -14}},
+      {1, {{-30, 2}}, {-32, 25, 12, -19}},
   };
   for (const auto& c : cases) {
     Board b(Unbuilt("portal-frame"));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "analysis/Analysis.h"
 #include "graphics/InfluenceDrawing.h"
 #include "graphics/Picking.h"
@@ -85,6 +87,7 @@ TEST(InfluenceChoice, TheControlsFollowTheKindAndATrussBarOffersItsForce) {
   ChooseInfluenceKind(m, choice, InfluenceKind::Internal);
   ChooseInfluenceControls(m, choice, 2, 0, "2.5");
   EXPECT_EQ(InfluenceName(m, choice.Quantity), "V (shear in local y) at x = 2.5 of member 2");
+  EXPECT_FALSE(PickMemberAt(m, choice, 2, std::nan("")) || PickMemberAt(m, choice, 4, 0.5));
   InfluenceChoice truss;
   PickMember(testing::ExampleModel("roof-truss"), truss, 2, 1.5);
   EXPECT_EQ(truss.Quantity.Quantity, QuantitiesOfType("PTruss").front());

@@ -211,6 +211,7 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
     const ResultTable table = ShownResultTable(commands_.Session(), form);
     ASSERT_EQ(table.Rows(), 2 * plain.Rows() - 1);
     ASSERT_EQ(table.Cols(), plain.Cols() + 1);
+    EXPECT_GT(table.Size.Width, plain.Size.Width);             // the window widens for the names
     const std::size_t lead = form == FormId::MbForce ? 2 : 1;  // Member, Joint | Joint
     for (std::size_t r = 1; r < table.Cells.size(); r += 2) {
       EXPECT_EQ(table.Cells[r][lead], "greatest");
