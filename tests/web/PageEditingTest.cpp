@@ -139,7 +139,8 @@ TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused
     EXPECT_EQ(TypedText(editing), opened);
   }
   // Two member loads deleted, saved after the first; the second deletion undone.
-  editing.OpenList("MnuLoadMem");
+  const std::string preview = ParseJson(editing.OpenList("MnuLoadMem"))["list"]["preview"].text;
+  EXPECT_NE(preview.find("<line"), std::string::npos) << preview;
   editing.ListCommand("delete", 1, 1, true);
   EXPECT_EQ(ParseJson(editing.ProjectText(true))["name"].text, "portal-frame.str");
   editing.ListCommand("delete", 1, 1, true);
@@ -151,6 +152,8 @@ TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused
   EXPECT_EQ(ParseJson(editing.Redo())["list"]["count"].text, "0");  // the open list follows
   editing.Undo();
 
+  ASSERT_TRUE(editing.Restore(editing.Snapshot()));  // in place: the open list closes
+  EXPECT_EQ(ParseJson(editing.State())["list"].kind, JsonValue::Kind::Null);
   PageSession reloaded;
   PageEditing restored(reloaded);
   ASSERT_TRUE(restored.Restore(editing.Snapshot()));
