@@ -112,8 +112,12 @@ TEST(PageDrawing, APortalDrawnByHandAtAnyZoomIsTheExampleAndUndoesStepByStep) {
 
 TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoes) {
   Hand hand(testing::ExampleModel("portal-frame"), 1);
-  const auto picture = [](Point p) {
-    return std::make_pair((p.X - kSheetLeft) * kUnitsPerMetre, (kSheetTop - p.Y) * kUnitsPerMetre);
+  // An overlay's line from `a` to `b`, in the picture's units.
+  const auto expectLine = [](const JsonValue& line, Point a, Point b) {
+    const char* keys[] = {"x1", "y1", "x2", "y2"};
+    const double at[] = {a.X - kSheetLeft, kSheetTop - a.Y, b.X - kSheetLeft, kSheetTop - b.Y};
+    for (int k = 0; k < 4; ++k)
+      EXPECT_NEAR(std::stod(line[keys[k]].text), at[k] * kUnitsPerMetre, 1e-9) << keys[k];
   };
   hand.Tool(DrawTool::Member);
   // Ignored: a press before drawing starts, at no place, or at a zoom of 0 or less.
@@ -123,12 +127,7 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   hand.At("press", {0, 5});
   const JsonValue moved = hand.At("move", {4, 2});
   EXPECT_EQ(moved.Find("svg"), nullptr);  // the band alone follows the pointer
-  const JsonValue& band = moved["overlay"]["band"];
-  const auto [x1, y1] = picture({0, 5});
-  const auto [x2, y2] = picture({4, 2});
-  for (const auto& [key, value] :
-       {std::pair<const char*, double>{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}})
-    EXPECT_NEAR(std::stod(band[key].text), value, 1e-9) << key;
+  expectLine(moved["overlay"]["band"], {0, 5}, {4, 2});
   EXPECT_EQ(moved["overlay"]["snap"]["kind"].text, "grid");
   EXPECT_EQ(moved["status"].text.rfind("X = 4, Y = 2, grid point", 0), 0u) << moved["status"].text;
   EXPECT_EQ(ParseJson(hand.drawing.Key("callOff", false))["overlay"]["band"].kind,
@@ -138,6 +137,8 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   const JsonValue over = hand.At("move", {4, 5});
   EXPECT_EQ(over["overlay"]["hover"]["kind"].text, "member");
   EXPECT_EQ(over["overlay"]["hover"]["number"].text, "2");
+  expectLine(over["overlay"]["hover"], {0, 5}, {8, 5});
+  expectLine(hand.At("move", {8, 5})["overlay"]["hover"], {8, 5}, {8, 5});  // joint 3
   hand.Click({8, 5});
   hand.page.Analyze(false);
   const JsonValue asked = ParseJson(hand.drawing.Key("delete", false));
