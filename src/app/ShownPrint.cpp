@@ -5,15 +5,20 @@
 
 namespace stavelorn {
 
-const InfluenceLine* KeptInfluenceLine(const ProjectSession& session) {
-  return session.ResultsShown() && session.Analysis()->Influence ? &*session.Analysis()->Influence
-                                                                 : nullptr;
-}
+namespace {
 
+// The train moving on the kept line, or nullptr.
 const LoadTrain* KeptInfluenceTrain(const ProjectSession& session) {
   return KeptInfluenceLine(session) && session.Analysis()->InfluenceTrain
              ? &*session.Analysis()->InfluenceTrain
              : nullptr;
+}
+
+}  // namespace
+
+const InfluenceLine* KeptInfluenceLine(const ProjectSession& session) {
+  return session.ResultsShown() && session.Analysis()->Influence ? &*session.Analysis()->Influence
+                                                                 : nullptr;
 }
 
 PrintOptions SessionPrintOptions(const ProjectSession& session) {

@@ -8,17 +8,15 @@
 #include <optional>
 
 #include "analysis/InfluenceLine.h"
-#include "analysis/MovingLoad.h"
 #include "app/DiagramPages.h"
 #include "app/ProjectSession.h"
 #include "reports/PrintCommand.h"
 
 namespace stavelorn {
 
-// The line the Influence Lines window showed last, kept with the results shown, and the train
-// moving on it; nullptr when there is none.
+// The line the Influence Lines window showed last, kept with the results shown; nullptr when
+// there is none.
 const InfluenceLine* KeptInfluenceLine(const ProjectSession& session);
-const LoadTrain* KeptInfluenceTrain(const ProjectSession& session);
 
 // The print options for the results: the influence line offered while one is kept.
 PrintOptions SessionPrintOptions(const ProjectSession& session);
