@@ -63,7 +63,6 @@ class ProjectCommands {
   void KeepInfluenceLine(InfluenceLine line, std::optional<LoadTrain> train = std::nullopt) {
     session_.KeepInfluenceLine(std::move(line), std::move(train));
   }
-  const InfluenceLine* KeptInfluenceLine() const { return stavelorn::KeptInfluenceLine(session_); }
 
   // Carries out a menu item whose route is MenuTarget::Command (any other item does nothing)
   // and returns what the status line says of its outcome ("Report printed to ..."), or "".
