@@ -90,12 +90,6 @@ std::string HelpPageTitle(const std::string& markdown) {
   return title;
 }
 
-std::vector<std::string> HelpLinkTargets(const std::string& markdown) {
-  std::vector<std::string> targets;
-  for (const auto& [target, picture] : Links(markdown)) targets.push_back(target);
-  return targets;
-}
-
 std::vector<std::string> HelpPictureTargets(const std::string& markdown) {
   std::vector<std::string> targets;
   for (const auto& [target, picture] : Links(markdown))

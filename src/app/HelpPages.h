@@ -19,10 +19,8 @@ struct HelpPage {
 // line is not a level-one heading.
 std::string HelpPageTitle(const std::string& markdown);
 
-// The targets of the page's links and pictures, in order: "joints.md",
-// "pictures/signs-PFrame-axes.svg", "https://..." as written between the parentheses.
-std::vector<std::string> HelpLinkTargets(const std::string& markdown);
-// The pictures a page shows: the targets of its "![...](...)" links.
+// The pictures a page shows: the targets of its "![...](...)" links, as written between the
+// parentheses ("pictures/signs-PFrame-axes.svg").
 std::vector<std::string> HelpPictureTargets(const std::string& markdown);
 
 // Every page of `folder`, "Contents" (index.md) first and the rest by title. A file without a

@@ -13,7 +13,11 @@ using M = MenuItem;
 
 ProjectCommands::ProjectCommands(ModelStore& model, Messages& messages, FileDialogs& dialogs,
                                  CommandWindows& windows)
-    : model_(model), messages_(messages), dialogs_(dialogs), windows_(windows), session_(model) {
+    : model_(model),
+      messages_(messages),
+      dialogs_(dialogs),
+      windows_(windows),
+      session_(model, true) {
   messages_.KeepRoutineAnswersIn(&preferences_.Routine);
 }
 

@@ -87,7 +87,7 @@ class ProjectSession {
  public:
   // A session on `data` as it stands, counted as saved when `saved` (a project just opened, or
   // no project) and as unsaved otherwise (a new project, a damaged file half read).
-  explicit ProjectSession(ModelStore& data, bool saved = true);
+  explicit ProjectSession(ModelStore& data, bool saved);
 
   ModelStore& Data() const { return *data_; }
   // A project always has a type: New requires one and Open keeps nothing without one.

@@ -94,12 +94,12 @@ std::string PageSession::Open(const std::string& name, const std::string& text) 
   ModelStore read;
   read.ProjectFile = name;
   std::vector<PageMessage> messages;
-  if (RunResult error = ReadProjectText(read, text))
-    messages.push_back({kFileReadingTitle, RunErrorText(*error), "stop"});
+  const RunResult error = ReadProjectText(read, text);
+  if (error) messages.push_back({kFileReadingTitle, RunErrorText(*error), "stop"});
   const bool opened = !read.StructType.empty();
   if (opened) {
     model_ = std::move(read);
-    session_ = ProjectSession(model_);
+    session_ = ProjectSession(model_, !error);  // what a damaged file gave is not saved anywhere
   }
   return "{\"opened\": " + std::string(opened ? "true" : "false") +
          ", \"title\": " + JsonString(model_.ProjectTitle) +

@@ -87,7 +87,7 @@ class PageSession {
   // How long the last analysis took to check and solve, which the offer of double precision names.
   double analysisSeconds_ = 0;
   // The open project as the desktop keeps it: its multiplier and the analysis shown.
-  ProjectSession session_{model_};
+  ProjectSession session_{model_, true};
 };
 
 }  // namespace stavelorn

@@ -32,7 +32,7 @@ ModelStore Unbuilt(const std::string& example) {
 struct Board {
   explicit Board(ModelStore start, UserScale view = {-2, 7, 10, -2})
       : model(std::move(start)),
-        session(model),
+        session(model, true),
         mode(model, messages, [this](Change change) { session.RecordChange(change); }),
         visible(view) {}
 
@@ -251,6 +251,9 @@ TEST(DrawingMode, DragIsOneStepAndTheLiveAnalysisFollowsIt) {
   b.session.Undo();
   EXPECT_FALSE(b.session.CanUndo());
   EXPECT_EQ(FileText(b.model), before);
+  DrawingView view;  // the picture drawn after Undo analyses the frame as it is again
+  DrawStructureBeingDrawn(b.canvas, b.model, b.mode, {}, view, b.messages);
+  EXPECT_EQ(b.mode.LiveResults().JointDisplacements, sway);
   // A pressed joint stays put while the pointer wanders under three pixels off the grid; three
   // start a drag.
   b.mode.Palette.Spacing = 0;
@@ -293,11 +296,14 @@ TEST(DrawingMode, LoadsTypedIntoTheFormAndAMemberDeleted) {
                                         {DrawTool::JointLoad, {8, 5}, "7"},
                                         {DrawTool::JointLoad, {8, 5}, "12"},
                                         {DrawTool::MemberLoad, {2.2, 5}, "40"},
+                                        {DrawTool::JointLoad, {0, 0}, "x"},  // refused, shown
                                         {DrawTool::Select, {8, 2}, ""}}) {
     b.mode.Palette.Tool = tool;
     value = typed;
     b.Click(at);
   }
+  ASSERT_EQ(b.messages.Log().size(), 1u);
+  EXPECT_EQ(b.messages.Log()[0].Text, "X-Force (Fx): \"x\" is not a number.");
   b.mode.DeleteSelection();
   portal.MemberCount = 2;
   ModelStore expected =

@@ -93,6 +93,7 @@ TEST(GettingStarted, AStepWaitsForTheExamplesValues) {
       {"wind of 10", [](ModelStore& m) { m.JointLoadValues(1, 1) = 10; }, 6},
       {"P at a = 3", [](ModelStore& m) { m.MemberLoadValues(2, 3) = 3; }, memberLoads},
       {"one roof load", [](ModelStore& m) { m.MemberLoadCount = 1; }, memberLoads},
+      {"a third load counted", [](ModelStore& m) { m.MemberLoadCount = 3; }, memberLoads},
       {"a temperature change", [](ModelStore& m) { m.TempChangeCount = 1; }, memberLoads + 1},
   };
   for (const auto& c : cases) {

@@ -73,14 +73,15 @@ TEST(InfluenceChoice, TheControlsFollowTheKindAndATrussBarOffersItsForce) {
   const auto [m, results] = Beam();
   std::string offered;
   for (const InfluenceKindInfo& kind : InfluenceKinds()) {
-    offered += InfluenceItemLabel(kind.Kind) + std::to_string(InfluenceItemCount(m, kind.Kind));
+    offered += std::to_string(InfluenceKindIndex(kind.Kind)) + InfluenceItemLabel(kind.Kind) +
+               std::to_string(InfluenceItemCount(m, kind.Kind));
     for (const std::string& name : InfluenceComponents(m, kind.Kind)) offered += "|" + name;
     offered += "\n";
   }
   EXPECT_EQ(offered,
-            "Joint:4|Y Force|Moment\n"
-            "Member:3|1 Shear (beginning)|2 Moment (beginning)|3 Shear (end)|4 Moment (end)\n"
-            "Member:3|V|M\nJoint:4|Y Translation|Z Rotation\n");
+            "0Joint:4|Y Force|Moment\n"
+            "1Member:3|1 Shear (beginning)|2 Moment (beginning)|3 Shear (end)|4 Moment (end)\n"
+            "2Member:3|V|M\n3Joint:4|Y Translation|Z Rotation\n");
   InfluenceChoice choice = FirstInfluenceChoice(m, results);
   ChooseInfluenceControls(m, choice, 3, 1, "");  // the reaction's moment at joint 3
   EXPECT_EQ(InfluenceName(m, choice.Quantity), "Reaction Moment at joint 3");

@@ -39,6 +39,10 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
                                                : PickedItem{Kind::Member, j - model.JointCount}) +
           "\n\n";
   testing::ExpectGoldenFile(text, "tests/app/golden/pick-items.txt");
+  // A release record past the count (a deleted one, as the drawing leaves it) is not read.
+  cantilever.ReleaseCount = 0;
+  text = PickedItemText(cantilever, StructureResults(), {Kind::Member, 1});
+  EXPECT_NE(text.find("Release: none"), std::string::npos) << text;
 }
 
 // The drawing's description leads with the type and size and, after an analysis, the cantilever

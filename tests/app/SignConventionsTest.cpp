@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "analysis/MemberDiagrams.h"
@@ -89,6 +90,15 @@ TEST(SignConventions, TheReactionsAndTheDiagramPicturesNameWhatTheTypeHas) {
     EXPECT_EQ(named, expected) << type.Code;
     EXPECT_EQ(diagrams, 1) << type.Code;
     EXPECT_EQ(moments, type.Truss ? 0 : 1) << type.Code;
+    // The help section says each sentence once: the axes, the end forces, every load kind, the
+    // diagram and the settlements.
+    std::istringstream section(SignConventionSection(type));
+    std::set<std::string> said;
+    int sentences = 0;
+    for (std::string line; std::getline(section, line);)
+      if (line.rfind("- ", 0) == 0) ++sentences, said.insert(line);
+    EXPECT_EQ(sentences, static_cast<int>(said.size())) << type.Code;
+    EXPECT_EQ(sentences, 4 + static_cast<int>(AcceptedLoadKinds(type.Kind).size())) << type.Code;
   }
 }
 

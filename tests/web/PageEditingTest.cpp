@@ -166,6 +166,13 @@ TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused
   EXPECT_EQ(ParseJson(restored.State())["unsaved"].text, "true");
   restored.Undo();
   EXPECT_EQ(ParseJson(restored.State())["unsaved"].text, "false");
+  // A file read in part opens unsaved, as nothing holds what was recovered; a whole file saved.
+  const std::string text = testing::ExampleText("portal-frame");
+  for (const std::string& file :
+       {text.substr(0, text.find("\"Members\"")) + "\"Members\",x\n", text}) {
+    page.Open("p.str", file);
+    EXPECT_EQ(ParseJson(editing.State())["unsaved"].text, file == text ? "false" : "true");
+  }
 }
 
 // The page numbers the form's boxes as the form does (fields 1-7, check boxes and their springs
