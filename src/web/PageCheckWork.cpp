@@ -1,5 +1,7 @@
 #include "web/PageCheckWork.h"
 
+#include <algorithm>
+
 #include "analysis/ModelCheck.h"
 #include "app/MenuState.h"
 #include "reports/JsonText.h"
@@ -66,9 +68,7 @@ std::string PageCheckWork::State() const {
   if (!work_) return "";
   const CheckWork& work = *work_;
   const std::vector<AnswerQuantity> offered = work.Offered();
-  int chosen = 0;
-  for (std::size_t i = 0; i < offered.size(); ++i)
-    if (offered[i] == work.Quantity()) chosen = static_cast<int>(i);
+  const auto chosen = std::find(offered.begin(), offered.end(), work.Quantity()) - offered.begin();
   const AnswerGrid& grid = work.Grid();
   return "{\"title\": " + JsonString(kCheckWorkTitle) +
          ", \"labels\": {\"quantity\": " + CaptionJson(kCheckWorkQuantityLabel) +

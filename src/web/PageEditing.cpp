@@ -156,7 +156,7 @@ std::string PageEditing::Answer(const std::string& extra) {
          ", \"loadCase\": " + loadCase + extra + "}";
 }
 
-bool PageEditing::OpenWindow(MenuItem item, bool shown) {
+bool PageEditing::OpenWindow(MenuItem item) {
   CloseList();
   if (item == MenuItem::Count || !page_.session_.Open() ||
       !MenuState(page_.session_.CurrentPhase(), page_.model_).Visible(item))
@@ -164,12 +164,11 @@ bool PageEditing::OpenWindow(MenuItem item, bool shown) {
   listItem_ = item;
   list_ = MakeDataWindow(RouteOf(item).Window, page_.model_, messages_);
   list_.Editor->Open();
-  if (shown) list_.Editor->Shown();
   return true;
 }
 
 std::string PageEditing::OpenList(const std::string& item) {
-  OpenWindow(DataMenuItemNamed(item), true);
+  if (OpenWindow(DataMenuItemNamed(item))) list_.Editor->Shown();
   return State();
 }
 
@@ -182,7 +181,7 @@ void PageEditing::OpenEntry(const LoadEntry& entry) {
   MenuItem item = MenuItem::Count;
   for (MenuItem candidate : DataMenuItems())
     if (RouteOf(candidate).Window == entry.Form) item = candidate;
-  if (!OpenWindow(item, false)) return;
+  if (!OpenWindow(item)) return;
   // The list's own question ("Edit ... ?") is the drawing's to answer.
   messages_.Confirm(true);
   entry.Command(*list_.Editor);

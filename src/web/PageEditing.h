@@ -103,9 +103,9 @@ class PageEditing {
  private:
   // The list window's items go into the project as one step, unless its form is open.
   void StoreList();
-  // Opens the list window of the data menu item when the menus offer it; `shown` as the user
-  // opens it (an empty list goes into Add).
-  bool OpenWindow(MenuItem item, bool shown);
+  // Opens the list window of the data menu item when the menus offer it (the user's opening also
+  // shows it, so that an empty list goes into Add).
+  bool OpenWindow(MenuItem item);
   // State's JSON with `extra` members after its own; the entry form alone, after typing.
   std::string Answer(const std::string& extra);
   std::string EntryAnswer();

@@ -230,6 +230,8 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
 // double precision, and the whole drag is one step that Undo takes back.
 TEST(DrawingMode, DragIsOneStepAndTheLiveAnalysisFollowsIt) {
   Board b(ExampleModel("portal-frame"));
+  b.mode.Reanalyse();  // nothing is analysed while Live is off
+  EXPECT_NE(b.mode.LiveResults().AnalysisStatus, kAnalysisComplete);
   b.mode.Palette.Live = true;
   b.mode.Palette.Tool = DrawTool::Select;
   b.mode.Reanalyse();

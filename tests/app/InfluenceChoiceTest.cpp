@@ -89,6 +89,10 @@ TEST(InfluenceChoice, TheControlsFollowTheKindAndATrussBarOffersItsForce) {
   ChooseInfluenceControls(m, choice, 2, 0, "2.5");
   EXPECT_EQ(InfluenceName(m, choice.Quantity), "V (shear in local y) at x = 2.5 of member 2");
   EXPECT_FALSE(PickMemberAt(m, choice, 2, std::nan("")) || PickMemberAt(m, choice, 4, 0.5));
+  InfluenceChoice fresh;  // no member chosen yet: the first one's last quantity
+  ChooseInfluenceKind(m, fresh, InfluenceKind::Internal);
+  EXPECT_EQ(InfluenceName(m, fresh.Quantity),
+            "M (bending moment about local z) at x = 0 of member 1");
   InfluenceChoice truss;
   PickMember(testing::ExampleModel("roof-truss"), truss, 2, 1.5);
   EXPECT_EQ(truss.Quantity.Quantity, QuantitiesOfType("PTruss").front());

@@ -41,12 +41,14 @@ TEST(ProjectTitleForm, OkNeedsATitleAndATypeAndTheTypeIsFixedOnceDataExist) {
     ModelStore m;
     m.Reset();
     m.SetStructType("SFrame");
+    m.ProjectTitle = "Bridge";
     if (data) m.*data = 1;
     const ProjectTitleForm form = ProjectTitleForm::Load(m);
     int visible = 0;
     for (const TypeOption& option : TypeOptions()) visible += form.OptionVisible(option);
     EXPECT_EQ(visible, data ? 1 : 6);
     EXPECT_EQ(form.SelectedType, data ? "SFrame" : "");
+    EXPECT_EQ(form.Title, "Bridge");
   }
 }
 

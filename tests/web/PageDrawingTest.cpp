@@ -132,6 +132,9 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   EXPECT_EQ(moved["status"].text.rfind("X = 4, Y = 2, grid point", 0), 0u) << moved["status"].text;
   EXPECT_EQ(ParseJson(hand.drawing.Key("callOff", false))["overlay"]["band"].kind,
             JsonValue::Kind::Null);
+  hand.At("press", {0, 5});
+  hand.drawing.SetActive(true);  // drawing mode chosen again: the member begun is called off
+  EXPECT_EQ(hand.At("move", {4, 2})["overlay"]["band"].kind, JsonValue::Kind::Null);
 
   hand.Tool(DrawTool::Select);
   const JsonValue over = hand.At("move", {4, 5});
@@ -140,6 +143,9 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   expectLine(over["overlay"]["hover"], {0, 5}, {8, 5});
   expectLine(hand.At("move", {8, 5})["overlay"]["hover"], {8, 5}, {8, 5});  // joint 3
   hand.Click({8, 5});
+  EXPECT_NE(
+      ParseJson(hand.drawing.Picture())["svg"].text.find("<circle cx=\"714.286\" cy=\"357.143\""),
+      std::string::npos);  // the chosen joint's mark
   hand.page.Analyze(false);
   const JsonValue asked = ParseJson(hand.drawing.Key("delete", false));
   EXPECT_NE(asked["question"].kind, JsonValue::Kind::Null);

@@ -55,6 +55,8 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
       {"RenameB", 1, "Snow", false, "1 Snow 0 loads | 2 Case 1 %", 1, ""},
       {"DownB", 1, "", false, "1 Case 1 % | 2 Snow 0 loads", 2, ""},
       {"DownB", 2, "", false, "1 Case 1 % | 2 Snow 0 loads", 2, "refusal"},
+      {"AddB", 0, "Ice", false, "1 Case 1 % | 2 Snow 0 loads | 3 Ice 0 loads", 3, ""},
+      {"DeleteB", 3, "", true, "1 Case 1 % | 2 Snow 0 loads", 2, ""},
       {"DeleteB", 1, "", false, "1 Case 1 % | 2 Snow 0 loads", 1, "question"},
       {"DeleteB", 2, "", true, "1 Case 1 %", 1, ""},
       {"DeleteB", 1, "", true, "1 Case 1 %", 1, "refusal"},
@@ -79,8 +81,13 @@ TEST(PageLoadCases, EachButtonEditsTheCasesAsTheDesktopsWindowDoes) {
   // Each edit is one step of the history: undoing them all brings back the one unnamed case.
   for (int i = 0; i < edits; ++i) o.editing.Undo();
   EXPECT_EQ(RowsOf(ParseJson(o.cases.Window())), "1  " + o.loads);
-  EXPECT_EQ(edits, 5);
+  EXPECT_EQ(edits, 7);
   EXPECT_EQ(ParseJson(o.editing.State())["canUndo"].text, "false");
+  // An open load list follows the case chosen over it.
+  o.cases.Command("AddB", 0, "Wind", false);
+  o.editing.OpenList("MnuLoadMem");
+  for (int c : {2, 1})
+    EXPECT_EQ(ParseJson(o.editing.ShowCase(c))["list"]["count"].text, c == 1 ? "2" : "0");
 }
 
 }  // namespace
