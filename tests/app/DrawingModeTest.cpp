@@ -195,6 +195,10 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
   for (const Stroke& s : marks.Strokes())
     if (s.Shape == Stroke::Kind::Box) centre = {s.X1 + s.X2, s.Y1 + s.Y2};
   EXPECT_EQ(centre, (std::vector<double>{0, 0}));
+  b.mode.Palette.Spacing = 0;  // no grid: the waiting joint pulls the pointer as a joint does
+  b.mode.Move(b.Picture(), b.Px({0, 0}) + 3, b.Py({0, 0}) - 2);
+  EXPECT_EQ(b.mode.PointerText(), "X = 0, Y = 0");
+  b.mode.Palette.Spacing = 1;
   b.Click({0, 5});
   b.Click({0, 5});
   EXPECT_EQ(b.model.JointCount, 2);

@@ -24,12 +24,16 @@ std::string FirstArray(const std::string& json, const std::string& key) {
 
 // The whole report of every case with the diagrams, checked by eye: each case's, combination's
 // and the envelopes' heading after two blank lines, as every heading, each envelope value with the
-// case or combination that gives it, and the diagrams naming the case they are of.
+// case or combination that gives it, and the diagrams naming the case they are of; and the same
+// in JSON, each diagram station's largest and smallest values with the case or combination that
+// gives each.
 TEST(LoadCaseBatch, TheReportOfEveryCaseMatchesItsCheckedFile) {
-  const testing::ToolRun every =
-      RunTool({"--diagrams", ScratchFile("frame-cases.str", testing::kThreeCaseFrame)});
+  const std::string file = ScratchFile("frame-cases.str", testing::kThreeCaseFrame);
+  const testing::ToolRun every = RunTool({"--diagrams", file});
   ASSERT_EQ(every.status, kExitComplete) << every.err;
   testing::ExpectGoldenFile(every.out, "tests/cli/golden/three-case-frame.txt");
+  testing::ExpectGoldenFile(RunTool({"--json", "--diagrams", file}).out,
+                            "tests/cli/golden/three-case-frame.json");
 }
 
 // --trail follows a chosen case with its own {P} and {d}; a combination has none and says so.
