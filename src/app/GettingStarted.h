@@ -26,6 +26,7 @@ struct TourStep {
   const char* Title;  // "Four joints"
   const char* Do;     // what to do, naming the menus and the values to type
   const char* Why;    // what the step means for the method
+  // Whether the state shows the step done, asked only once every earlier step is.
   bool (*Done)(const TourState& state);
 };
 
