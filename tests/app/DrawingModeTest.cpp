@@ -342,7 +342,7 @@ TEST(DrawingMode, DeletingAJointTakesItsMembersAndRenumbersTheRest) {
       "4,2,500\n\"Support Angles\",1\n4,30\n" +
           std::string(kElements) +
           "\"Members\",3\n1,2,1,1\n2,3,1,1\n4,3,1,1\n\"Member Releases\",1\n3,2\n",
-      "\"Joint Loads\",1\n3,12,0,0\n\"Member Loads\",1\n3,3,10,0,0,0\n",
+      "\"Joint Loads\",2\n1,5,0,0\n3,12,0,0\n\"Member Loads\",1\n3,3,10,0,0,0\n",
       "\"Support Displacements\",1\n4,0.01,0,0\n\"Temperature Changes\",1\n3,20\n"
       "\"Fabrication Errors\",1\n2,-0.05\n");
   const struct {
@@ -355,13 +355,13 @@ TEST(DrawingMode, DeletingAJointTakesItsMembersAndRenumbersTheRest) {
            "\"Joints\",3\n0,0\n8,5\n8,0\n\"Supports\",2\n1,1,1,1\n3,1,1,0\n\"Support Springs\",1\n"
            "3,2,500\n\"Support Angles\",1\n3,30\n" +
                std::string(kElements) + "\"Members\",1\n3,2,1,1\n\"Member Releases\",1\n1,2\n",
-           "\"Joint Loads\",1\n2,12,0,0\n\"Member Loads\",1\n1,3,10,0,0,0\n",
+           "\"Joint Loads\",2\n1,5,0,0\n2,12,0,0\n\"Member Loads\",1\n1,3,10,0,0,0\n",
            "\"Support Displacements\",1\n3,0.01,0,0\n\"Temperature Changes\",1\n1,20\n"),
        "Delete Joint 2 and its 2 members ?\n\nNote: The following"},
       {{8, 0},
        Frame("\"Joints\",3\n0,0\n0,5\n8,5\n\"Supports\",1\n1,1,1,1\n" + std::string(kElements) +
                  "\"Members\",2\n1,2,1,1\n2,3,1,1\n",
-             "\"Joint Loads\",1\n3,12,0,0\n", "\"Fabrication Errors\",1\n2,-0.05\n"),
+             "\"Joint Loads\",2\n1,5,0,0\n3,12,0,0\n", "\"Fabrication Errors\",1\n2,-0.05\n"),
        "Delete Joint 4 and its 1 member ?"},
       {{0, 0},
        Frame("\"Joints\",3\n0,5\n8,5\n8,0\n\"Supports\",1\n3,1,1,0\n\"Support Springs\",1\n"

@@ -194,8 +194,11 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
       EXPECT_TRUE(!d.Pieces.empty() && d.Pieces.back().X1 == d.Length) << d.Member;
       for (double jump : d.Jumps) EXPECT_TRUE(jump > 0 && jump < d.Length) << d.Member;
     }
+  EXPECT_EQ(curves.second[1].Jumps, std::vector<double>{2});  // under member 2's point load
 
-  // The member window: the greatest curve's rows, then the least's, each curve's first row named.
+  // The member window: the greatest curve's rows, then the least's, each curve's first row named;
+  // nothing past the last member.
+  EXPECT_FALSE(ShownMemberDiagrams(commands_.Session(), model_.MemberCount + 1));
   for (int m = 1; m <= model_.MemberCount; ++m) {
     const std::optional<ShownMemberView> view = ShownMemberDiagrams(commands_.Session(), m);
     ASSERT_TRUE(view && view->Least);
