@@ -5,7 +5,6 @@
 // type that carries it, from the forces alone, never from the load-kind table.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <regex>
 #include <string>
 

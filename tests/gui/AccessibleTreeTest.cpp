@@ -17,7 +17,6 @@
 #include "editors/DataWindows.h"
 #include "editors/EditorForms.h"
 #include "gui/WindowDriver.h"
-#include "reports/PrintCommand.h"
 #include "reports/qt/PrintOptionsDialog.h"
 
 using namespace stavelorn;

@@ -10,7 +10,6 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/GeneratedStructures.h"
 #include "model/NumberText.h"
-#include "model/ProjectFile.h"
 #include "reports/DiagramsReport.h"
 #include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
