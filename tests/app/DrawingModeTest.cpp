@@ -125,11 +125,9 @@ TEST(DrawingMode, TheSheetHoldsEveryJointAndItsGridIsThinned) {
     b.mode.Palette.Spacing = c.spacing;
     for (Point p : c.clicked) b.Click(p);
     SCOPED_TRACE(::testing::Message() << c.spacing << ", " << c.clicked.size() << " clicked");
-    const UserScale sheet = DrawingSheet(b.model, b.mode);
-    EXPECT_NEAR(sheet.Left, c.sheet.Left, 1e-9);
-    EXPECT_NEAR(sheet.Top, c.sheet.Top, 1e-9);
-    EXPECT_NEAR(sheet.Right, c.sheet.Right, 1e-9);
-    EXPECT_NEAR(sheet.Bottom, c.sheet.Bottom, 1e-9);
+    const UserScale s = DrawingSheet(b.model, b.mode);
+    EXPECT_EQ((std::vector<double>{s.Left, s.Top, s.Right, s.Bottom}),
+              (std::vector<double>{c.sheet.Left, c.sheet.Top, c.sheet.Right, c.sheet.Bottom}));
   }
   // A grid point is two grey strokes: 15 x 15 points of 1 on 14 across, none without a grid, and
   // of 1/8 only every fourth (29 x 29) so as to stay within 2500.

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/ProjectCommands.h"
@@ -87,14 +86,6 @@ class ProjectCommandsTest : public ::testing::Test {
       log_ += "  message " + messages_.Log()[logged_].Title + ": " +
               messages_.Log()[logged_].Text.substr(0, messages_.Log()[logged_].Text.find('\n')) +
               "\n";
-  }
-  // A truss of three joints in a line loaded at the middle one, under `supports`.
-  void OpenBarsInALine(const std::string& supports) {
-    std::ofstream(InFolder("t.str"), std::ios::binary)
-        << "\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\"," << supports
-        << ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
-           "\"Joint Loads\",1, 2,0,-1\n";
-    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("t.str")));
   }
 
   std::string log_;

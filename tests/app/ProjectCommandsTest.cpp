@@ -97,12 +97,16 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   EXPECT_FALSE(commands_.OpenRecentProject(InFolder("mine.str")));
   Shows("open mine.str from the recent list, once it is gone");
 
-  // Three bars in a line: pinned at both ends the solution fails, at one end the structure is
-  // unstable; a member to a joint that does not exist fails the checks.
+  // Three bars in a line loaded at the middle joint: pinned at both ends the solution fails, at
+  // one end the structure is unstable; a member to a joint that does not exist fails the checks.
   for (const auto& [supports, refused] :
        {std::pair{"2, 1,1,1, 3,1,1", false}, {"1, 1,1,1", false}, {"1, 1,1,1", true}}) {
     commands_.Start();
-    OpenBarsInALine(supports);
+    std::ofstream(InFolder("t.str"), std::ios::binary)
+        << "\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\"," << supports
+        << ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
+           "\"Joint Loads\",1, 2,0,-1\n";
+    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("t.str")));
     if (refused) model_.MemberProps(2, 2) = 9;
     Shows(std::string("open bars in a line supported at ") + supports);
     commands_.Run(M::MnuAna);  // data as read: not offered for saving

@@ -129,13 +129,12 @@ struct PortalEditing : ::testing::Test {
 TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused) {
   const std::string opened = TypedText(editing);
   const std::string good = editing.Snapshot();
-  const std::size_t place = good.find("\"position\": 0");
   for (const std::string& damaged :
        {std::string("{"), std::string("{\"steps\": []}"), good.substr(0, good.size() / 2),
         std::string("{\"file\": \"\", \"position\": 0, \"saved\": null, \"steps\": []}"),
         std::string("{\"file\": \"\", \"position\": 0, \"saved\": null, \"steps\": [{\"change\": "
                     "\"\", \"text\": \"not a project\"}]}"),
-        std::string(good).replace(place, 13, "\"position\": 1")}) {  // past its one step
+        std::string(good).replace(good.find("\"position\": 0"), 13, "\"position\": 1")}) {
     EXPECT_FALSE(editing.Restore(damaged)) << damaged;
     EXPECT_EQ(TypedText(editing), opened);
   }
