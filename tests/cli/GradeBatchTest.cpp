@@ -200,10 +200,17 @@ TEST(GradeBatch, TwelveAnswersFilesGiveTheGradebookWorkedOutByHand) {
   EXPECT_EQ(again.out, "");
   EXPECT_EQ(RunTool({"--grade", answers, variants, "--feedback", answers}).status, 74);
   EXPECT_EQ(RunTool({"--grade", answers, (dir / "none").string()}).status, 2);
-  Write(dir / "variants" / "key.json", "{\"variants\": [{\"project\": \"truss-01.str\"}]}");
-  const auto badKey = RunTool({"--grade", answers, variants});
-  EXPECT_EQ(badKey.status, 2);
-  EXPECT_NE(badKey.err.find("key.json: variant 1 has no \"answers\" list"), std::string::npos);
+  for (const auto& [answersList, says] :
+       {std::pair{"", "variant 1 has no \"answers\" list"},
+        {", \"answers\": [{\"quantity\": \"X\"}]", "1 names no known \"quantity\""},
+        {", \"answers\": [{\"quantity\": \"k\", \"member\": \"5\"}]", "1 has no \"member\" number"},
+        {", \"answers\": [{\"quantity\": \"k\"}]", "1 has no \"member\" number"}}) {
+    Write(dir / "variants" / "key.json",
+          "{\"variants\": [{\"project\": \"truss-01.str\"" + std::string(answersList) + "}]}");
+    const auto badKey = RunTool({"--grade", answers, variants});
+    EXPECT_EQ(badKey.status, 2);
+    EXPECT_NE(badKey.err.find(says), std::string::npos) << badKey.err;
+  }
   // Without a key, what each file gives is judged: ada's wrong L of member 2 too.
   fs::remove(dir / "variants" / "key.json");
   const auto unkeyed = RunTool({"--grade", answers, variants});

@@ -189,6 +189,7 @@ TEST(AnswerCheck, EachSlipPlantedInOneEntryIsNamedWithItsHint) {
             if (!roundOff(e)) plant(r, c, "sign", -e);
             const std::pair<std::string, double> slips[] = {
                 {"units", e * 1000},
+                {"pounds for newtons", e / 4.4482216},
                 {"transposed", c < grid.Rows && r < grid.Cols ? grid.At(c, r) : e},
                 {"other frame", other.At(r, c)},
                 {"no hinge", free.At(r, c)},
