@@ -9,20 +9,16 @@
 
 #include "analysis/Analysis.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
 
 using testing::ModelFromText;
 
-// Two bars meeting at joint 2, pinned at their feet.
-const char* const kPair =
-    R"("Pair","PTruss", "Joints",3, 0,0, 3,4, 6,0, "Supports",2, 1,1,1, )"
-    R"(3,1,1, "Materials",1, 200000000,0, "Cross-Sections",1, 0.01, "Members",2, 1,2,1,1, )"
-    R"(2,3,1,1, "Joint Loads",1, 2,0,-1, )";
-
 TEST(HostileModels, FailWithoutCrashing) {
-  const std::string truss = kPair;
+  // Two bars meeting at joint 2, pinned at their feet (two-bars-on-pins.str).
+  const std::string truss = testing::SmallProject("two-bars-on-pins");
   ModelStore outside = ModelFromText(truss);
   outside.MemberProps(2, 2) = 4;  // a joint that does not exist
   EXPECT_THROW(Analyze(outside), std::out_of_range);
@@ -37,19 +33,13 @@ TEST(HostileModels, FailWithoutCrashing) {
   heldZero.JointCoords(2, 1) = 0, heldZero.JointCoords(2, 2) = 0;
   EXPECT_EQ(Analyze(heldZero).AnalysisStatus, kSolutionFailed);
 
-  ModelStore farEnd = ModelFromText(
-      R"("Held","Beam", "Joints",2, 0, 4, "Supports",2, 1,1,1, 2,1,1, )"
-      R"("Materials",1, 1,0, "Cross-Sections",1, 1, "Members",1, 1,2,1,1, "Member Loads",1, )"
-      R"(1,4,1,1,4,0)");
+  ModelStore farEnd = ModelFromText(testing::SmallProject("linear-load-from-the-far-end"));
   EXPECT_EQ(Analyze(farEnd).AnalysisStatus, kSolutionFailed)
       << "a linear load starting at the far end";
 
   // Two bars each carrying 2e38 into joint 3: every end force is a single-precision number, but
   // not the reaction they add up to, the last one stored.
-  ModelStore overflow = ModelFromText(
-      R"("Overflow","PTruss", "Joints",3, 0,-1, 0,1, 0,0, "Supports",3, 1,1,0, 2,1,0, 3,1,1, )"
-      R"("Materials",1, 200000000,0, "Cross-Sections",1, 0.01, "Members",2, 1,3,1,1, 3,2,1,1, )"
-      R"("Joint Loads",2, 1,0,-2E+38, 2,0,-2E+38)");
+  ModelStore overflow = ModelFromText(testing::SmallProject("reaction-beyond-any-number"));
   EXPECT_EQ(Analyze(overflow).AnalysisStatus, kSolutionFailed) << "a reaction beyond any number";
 
   ModelStore huge;

@@ -12,6 +12,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/Engine.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -75,11 +76,8 @@ TEST(InfluenceLine, PrattTrussDiagonalIsStraightBetweenPanelPointsAndChangesSign
   // Four panels of 4, depth 3, the load on the bottom chord's joints. The diagonal 6-3 of the
   // second panel carries 5/3 of the panel shear: -5/3·x/16 with the load left of the panel,
   // 5/3·(1 - x/16) right of it.
-  const ModelStore m = Analysed(
-      R"("P","PTruss", "Joints",8, 0,0, 4,0, 8,0, 12,0, 16,0, 4,3, 8,3, 12,3, )"
-      R"("Supports",2, 1,1,1, 5,0,1, "Materials",1, 2E8,0, "Cross-Sections",1, 0.001, )"
-      R"("Members",13, 1,2,1,1, 2,3,1,1, 3,4,1,1, 4,5,1,1, 6,7,1,1, 7,8,1,1, 1,6,1,1, 8,5,1,1, )"
-      R"(2,6,1,1, 3,7,1,1, 4,8,1,1, 6,3,1,1, 8,3,1,1)");
+  // Joints 1 to 5 along the bottom chord, 6 to 8 above 2 to 4 (pratt-truss.str).
+  const ModelStore m = Analysed(testing::SmallProject("pratt-truss"));
   auto at = [](int member, double x) { return 4 * (member - 1) + x; };
   auto diagonal = [&](int member, double x, S) {
     return at(member, x) <= 4 ? -5.0 / 48 * at(member, x) : 5.0 / 3 * (1 - at(member, x) / 16);
@@ -102,29 +100,15 @@ TEST(InfluenceLine, PrattTrussDiagonalIsStraightBetweenPanelPointsAndChangesSign
 }
 
 TEST(InfluenceLine, EveryBendingTypeCarriesTheLoadDownwardInGlobalY) {
-  // A cantilever of 4 along X fixed at joint 1: the wall takes the unit load and the moment of
-  // its lever arm about +Z, whatever the type's coordinates and local axes (a rolled space frame
-  // member included).
+  // A cantilever of 4 along X fixed at joint 1 (cantilever-TYPE.str): the wall takes the unit load
+  // and the moment of its lever arm about +Z, whatever the type's coordinates and local axes (a
+  // rolled space frame member included).
   const struct {
-    const char* text;
+    const char* type;
     int forceY, momentZ;
-  } cases[] = {
-      {R"("C","Beam", "Joints",2, 0, 4, "Supports",1, 1,1,1, "Materials",1, 2E8,1E-5, )"
-       R"("Cross-Sections",1, 1E-4, "Members",1, 1,2,1,1)",
-       1, 2},
-      {R"("C","PFrame", "Joints",2, 0,0, 4,0, "Supports",1, 1,1,1,1, "Materials",1, 2E8,1E-5, )"
-       R"("Cross-Sections",1, 0.01,1E-4, "Members",1, 1,2,1,1)",
-       2, 3},
-      {R"("C","Grid", "Joints",2, 0,0, 4,0, "Supports",1, 1,1,1,1, "Materials",1, 2E8,8E7,1E-5, )"
-       R"("Cross-Sections",1, 1E-4,1E-4, "Members",1, 1,2,1,1)",
-       1, 3},
-      {R"("C","SFrame", "Joints",2, 0,0,0, 4,0,0, "Supports",1, 1,1,1,1,1,1,1, )"
-       R"("Materials",1, 2E8,8E7,1E-5, "Cross-Sections",1, 0.01,1E-4,2E-4,1E-4, )"
-       R"("Members",1, 1,2,1,1,30)",
-       2, 6},
-  };
+  } cases[] = {{"Beam", 1, 2}, {"PFrame", 2, 3}, {"Grid", 1, 3}, {"SFrame", 2, 6}};
   for (const auto& c : cases) {
-    const ModelStore m = Analysed(c.text);
+    const ModelStore m = Analysed(testing::SmallProject(std::string("cantilever-") + c.type));
     SCOPED_TRACE(m.StructType);
     ExpectStations(LineOf(m, {InfluenceKind::Reaction, 1, c.forceY}), 1e-12,
                    [](int, double, S) { return 1.0; });

@@ -18,6 +18,7 @@
 #include "analysis/GeometricStiffness.h"
 #include "analysis/SecondOrder.h"
 #include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -141,13 +142,10 @@ TEST(CriticalLoadTest, ColumnsMatchTheirClosedForms) {
   EXPECT_NEAR(FirstFactor(cases[4].model, 8), fixedFixed, 0.001 * fixedFixed);
 }
 
-// Fixed bases, columns and beam alike and as long: the sway mode of the alignment chart, whose
-// k = π/K solves k·cot k = -6/G with G = (I/h)/(I/L) = 1.
+// Fixed bases, columns and beam alike and as long (portal-of-equal-members.str): the sway mode of
+// the alignment chart, whose k = π/K solves k·cot k = -6/G with G = (I/h)/(I/L) = 1.
 TEST(CriticalLoadTest, PortalFrameSwaysAtItsEffectiveLength) {
-  const ModelStore portal = ModelFromText(
-      "\"Portal\"\n\"PFrame\"\n\"Joints\",4\n0,0\n0,5\n5,5\n5,0\n\"Supports\",2\n1,1,1,1\n4,1,1,1\n"
-      "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n"
-      "\"Members\",3\n1,2,1,1\n2,3,1,1\n4,3,1,1\n\"Joint Loads\",2\n2,0,-100,0\n3,0,-100,0\n");
+  const ModelStore portal = ModelFromText(testing::SmallProject("portal-of-equal-members"));
   double low = kPi / 2 + 1e-9, high = kPi - 1e-9;
   for (int i = 0; i < 100; ++i) {
     const double k = (low + high) / 2;
@@ -165,14 +163,11 @@ TEST(CriticalLoadTest, PortalFrameSwaysAtItsEffectiveLength) {
 }
 
 // A cantilever propping a column pinned at both ends by its releases through a hinged link, both
-// loaded alike: the leaning column takes P/h of the sway stiffness, so kh solves tan kh = 2kh. One
-// piece per member keeps the leaning column's [kg] that of a member hinged at both ends.
+// loaded alike (leaning-column.str): the leaning column takes P/h of the sway stiffness, so kh
+// solves tan kh = 2kh. One piece per member keeps the leaning column's [kg] that of a member hinged
+// at both ends.
 TEST(CriticalLoadTest, ALeaningColumnLeansOnTheCantilever) {
-  const ModelStore frame = ModelFromText(
-      "\"Leaning\"\n\"PFrame\"\n\"Joints\",4\n0,0\n0,5\n4,5\n4,0\n\"Supports\",2\n1,1,1,1\n"
-      "4,1,1,0\n\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n1,0.0001\n\"Members\",3\n"
-      "1,2,1,1\n2,3,1,1\n4,3,1,1\n\"Member Releases\",2\n2,3\n3,3\n\"Joint Loads\",2\n2,0,-100,0\n"
-      "3,0,-100,0\n");
+  const ModelStore frame = ModelFromText(testing::SmallProject("leaning-column"));
   double low = 1, high = 1.4;
   for (int i = 0; i < 100; ++i) {
     const double k = (low + high) / 2;
@@ -207,12 +202,10 @@ TEST(CriticalLoadTest, SaysWhyItGivesFewerFactorsThanAsked) {
             "the members in tension to buckle.");
 }
 
-// A space-frame cantilever along X, its y axis the weak one: it buckles sideways in Z first.
+// A space-frame cantilever along X, its y axis the weak one (space-column.str): it buckles
+// sideways in Z first.
 TEST(CriticalLoadTest, SpaceColumnBucklesAboutItsWeakAxis) {
-  const ModelStore column = ModelFromText(
-      "\"Column\"\n\"SFrame\"\n\"Joints\",2\n0,0,0\n5,0,0\n\"Supports\",1\n1,1,1,1,1,1,1\n"
-      "\"Materials\",1\n2E+08,7.7E+07,1.2E-05\n\"Cross-Sections\",1\n1,0.0004,0.0001,0.01\n"
-      "\"Members\",1\n1,2,1,1,0\n\"Joint Loads\",1\n2,-100,0,0,0,0,0\n");
+  const ModelStore column = ModelFromText(testing::SmallProject("space-column"));
   const CriticalLoads loads = ComputeCriticalLoads(column, Analyze(column), 2, kDefaultSegments);
   ASSERT_EQ(loads.Modes.size(), 2u);
   const double weak = kPi * kPi * kE * 1e-4 / (4 * 25) / kLoad;
