@@ -225,5 +225,28 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
   }
 }
 
+// Two bars of length 5 from pins at (0, 0) and (8, 0) to (4, 3): 30 down there presses both
+// with 25, 16 across pulls the first with 10 and presses the second with 10. The envelope names
+// each bar's force as compression or tension, with the case that gives it.
+TEST_F(LoadCaseWindowTest, ATrussEnvelopeNamesEachBarsForceAndItsCase) {
+  std::ofstream(InFolder("v.str"), std::ios::binary)
+      << "\"V\"\n\"PTruss\"\n\"Joints\",3\n0,0\n8,0\n4,3\n\"Supports\",2\n1,1,1\n2,1,1\n"
+         "\"Materials\",1\n2E+08,0\n\"Cross-Sections\",1\n0.01\n\"Members\",2\n1,3,1,1\n2,3,1,1\n"
+         "\"Load Cases\",2\n\"Down\"\n\"Across\"\n\"Load Case\",1\n\"Joint Loads\",1\n3,0,-30\n"
+         "\"Load Case\",2\n\"Joint Loads\",1\n3,16,0\n";
+  ASSERT_TRUE(commands_.OpenProjectFile(InFolder("v.str")));
+  AnalyzeQuietly();
+  commands_.ChooseShown(2);
+  std::string rows;
+  for (const auto& row : ShownResultTable(commands_.Session(), FormId::MbForce).Cells) {
+    for (const std::string& cell : row) rows += cell + "|";
+    rows += "\n";
+  }
+  EXPECT_EQ(rows,
+            "Member|Envelope|Axial Force|\n1|greatest| 2.5000E+01 (C)  Down|\n"
+            "|least| 1.0000E+01 (T)  Across|\n2|greatest| 2.5000E+01 (C)  Down|\n"
+            "|least| 1.0000E+01 (C)  Across|\n");
+}
+
 }  // namespace
 }  // namespace stavelorn

@@ -102,6 +102,12 @@ TEST(PageSteps, TheStructureStepsMatricesAreTheBatchToolsTrail) {
     const double d = trail["displacements"][r].Number();
     EXPECT_NEAR(std::stod(loads[r][Count(loads[r]) - 1].text), d, 5.001e-5 * std::abs(d) + 1e-30);
   }
+  // A beam held at every coordinate has no [S] to show, only its loads.
+  PageSession held;
+  held.Open("held.str",
+            testing::FileText(testing::ModelFromFile("tests/reports/golden/held-beam.str")));
+  held.Analyze(false);
+  EXPECT_EQ(Count(ParseJson(held.MethodStep(2, -1))["tables"]), 1);
 }
 
 // Only the structure step marks cells of [S], those the member chosen adds; a number past the
