@@ -146,6 +146,9 @@ TEST(HelpPages, WorkedExampleShowsEveryStepInTheMethodsOrder) {
   for (std::string line; std::getline(lines, line);)
     if (line.rfind("**", 0) == 0) heads += line.substr(2, line.find_first_of(" *", 2) - 2) + " ";
   const std::string member = "[k] [T] [K] {Qf} {Ff} ", forces = "{v} {u} {Q} {F} ";
+  // A table heads its columns: the numbering's joint coordinates.
+  EXPECT_NE(PageText("worked-example").find("|  | X trans. | Y trans. | Z rot. |\n"),
+            std::string::npos);
   EXPECT_EQ(heads, "Structure " + member + member + member + "[S] {P} " + forces + forces + forces +
                        "Each The ");
 }

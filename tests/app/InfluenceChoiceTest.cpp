@@ -88,6 +88,8 @@ TEST(InfluenceChoice, TheControlsFollowTheKindAndATrussBarOffersItsForce) {
   ChooseInfluenceKind(m, choice, InfluenceKind::Internal);
   ChooseInfluenceControls(m, choice, 2, 0, "2.5");
   EXPECT_EQ(InfluenceName(m, choice.Quantity), "V (shear in local y) at x = 2.5 of member 2");
+  PickMember(m, choice, 3, 1);  // the shear kept on another member
+  EXPECT_EQ(InfluenceName(m, choice.Quantity), "V (shear in local y) at x = 1 of member 3");
   EXPECT_FALSE(PickMemberAt(m, choice, 2, std::nan("")) || PickMemberAt(m, choice, 4, 0.5));
   InfluenceChoice fresh;  // no member chosen yet: the first one's last quantity
   ChooseInfluenceKind(m, fresh, InfluenceKind::Internal);

@@ -194,7 +194,10 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
       EXPECT_TRUE(!d.Pieces.empty() && d.Pieces.back().X1 == d.Length) << d.Member;
       for (double jump : d.Jumps) EXPECT_TRUE(jump > 0 && jump < d.Length) << d.Member;
     }
-  EXPECT_EQ(curves.second[1].Jumps, std::vector<double>{2});  // under member 2's point load
+  EXPECT_EQ(curves.second[1].Jumps, std::vector<double>{2});   // under member 2's point load
+  for (std::size_t m = 0; m < envelope->Diagrams.size(); ++m)  // the stations the tables list
+    for (std::size_t i = 0; i < envelope->Diagrams[m].Stations.size(); ++i)
+      EXPECT_EQ(curves.first[m].Stations.at(i).X, envelope->Diagrams[m].Stations[i].X);
 
   // The member window: the greatest curve's rows, then the least's, each curve's first row named;
   // nothing past the last member.
@@ -214,8 +217,10 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
     const ResultTable table = ShownResultTable(commands_.Session(), form);
     ASSERT_EQ(table.Rows(), 2 * plain.Rows() - 1);
     ASSERT_EQ(table.Cols(), plain.Cols() + 1);
-    EXPECT_GT(table.Size.Width, plain.Size.Width);             // the window widens for the names
-    const std::size_t lead = form == FormId::MbForce ? 2 : 1;  // Member, Joint | Joint
+    EXPECT_GT(table.Size.Width, plain.Size.Width);               // the window widens for the names
+    const std::size_t lead = form == FormId::MbForce ? 2 : 1;    // Member, Joint | Joint
+    for (std::size_t c = lead; c < plain.ColWidths.size(); ++c)  // each value's column with them
+      EXPECT_GT(table.ColWidths[c + 1], plain.ColWidths[c]);
     for (std::size_t r = 1; r < table.Cells.size(); r += 2) {
       EXPECT_EQ(table.Cells[r][lead], "greatest");
       EXPECT_EQ(table.Cells[r + 1][lead], "least");

@@ -80,6 +80,8 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
     OpenCopyOf("portal-frame.str");
     AnalyzeQuietly();
     EXPECT_EQ(testing::Occurrences(printed(), "[kg]"), 0);
+    const MethodSteps first(model_, commands_.Results(), *commands_.Trail());  // no [kg] yet
+    EXPECT_EQ(first.GeometricStiffness(0).Rows() + first.StructureGeometricStiffness().Rows(), 0);
     commands_.Run(stability);
     const MethodTrail& trail = *commands_.Trail();
     const MethodSteps steps(model_, commands_.Results(), trail);
