@@ -164,8 +164,9 @@ std::vector<RecordingCanvas> Drawings(const StructTypeInfo& type, const SignPict
   return {};
 }
 
-}  // namespace
-
+// The sentences of a type, as the program says them elsewhere: the joint coordinates in order,
+// the end forces in order, each member load kind's positive direction, the side the diagrams are
+// drawn on, and what a positive reaction and settlement are.
 std::vector<std::string> SignConventionSentences(const StructTypeInfo& type) {
   std::vector<std::string> sentences;
   std::string coords, ends, reactions;
@@ -187,6 +188,8 @@ std::vector<std::string> SignConventionSentences(const StructTypeInfo& type) {
                       "the positive sense.");
   return sentences;
 }
+
+}  // namespace
 
 std::vector<SignDrawing> SignConventionDrawings(const StructTypeInfo& type, Messages& messages) {
   std::vector<SignDrawing> drawings;

@@ -17,11 +17,6 @@ namespace stavelorn {
 // Width in pixels of a sign-convention picture on a help page.
 inline constexpr int kSignPictureWidth = 560;
 
-// The sentences of a type, as the program says them elsewhere: the joint coordinates in order,
-// the end forces in order, each member load kind's positive direction, the side the diagrams are
-// drawn on, and what a positive reaction and settlement are.
-std::vector<std::string> SignConventionSentences(const StructTypeInfo& type);
-
 // One picture of a type: its file under the help folder ("pictures/signs-PFrame-axes.svg"), its
 // caption (also the picture's alternative text on the page), and its drawings, top to bottom.
 struct SignDrawing {

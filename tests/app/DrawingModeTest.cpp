@@ -204,6 +204,7 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
   EXPECT_EQ(b.mode.Selection(), (PickedItem{PickedItem::Kind::Joint, 2}));
   b.mode.Palette.Tool = DrawTool::Member;
   b.Drag({0, 5}, {{6, 5}});
+  EXPECT_EQ(b.model.JointCount, 3);  // the joint once waiting is not added again
   b.mode.Palette.Tool = DrawTool::Hinge;
   b.Click({5, 5});
   ASSERT_EQ(b.model.ReleaseCount, 1);
