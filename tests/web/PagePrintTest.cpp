@@ -73,7 +73,7 @@ TEST(PagePrint, BreaksPagesWhereTheDesktopsPaperIsFull) {
   const Case cases[] = {
       {"72l", "72"},  {"73l", "72 1"},  {"ll", "2"},       {"lnnl", "1 1"},
       {"bbp", "P"},   {"lpl", "1 P 1"}, {"pp", "P P"},     {"lol", "2"},
-      {"pnl", "P 1"}, {"n", ""},        {"lbpb", "2 P 1"},
+      {"pnl", "P 1"}, {"n", ""},        {"lbpb", "2 P 1"}, {"lnbp", "1 P"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
