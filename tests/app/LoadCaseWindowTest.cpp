@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 
 #include "ProjectCommandsFixture.h"
 #include "app/EnvelopeViews.h"
@@ -21,10 +20,7 @@ namespace {
 
 class LoadCaseWindowTest : public ProjectCommandsTest {
  protected:
-  void OpenFrame() {
-    std::ofstream(InFolder("frame.str"), std::ios::binary) << testing::kThreeCaseFrame;
-    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("frame.str")));
-  }
+  void OpenFrame() { OpenText("frame.str", testing::kThreeCaseFrame); }
 };
 
 double Number(const std::string& cell) {
@@ -234,12 +230,11 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
 // with 25, 16 across pulls the first with 10 and presses the second with 10. The envelope names
 // each bar's force as compression or tension, with the case that gives it.
 TEST_F(LoadCaseWindowTest, ATrussEnvelopeNamesEachBarsForceAndItsCase) {
-  std::ofstream(InFolder("v.str"), std::ios::binary)
-      << "\"V\"\n\"PTruss\"\n\"Joints\",3\n0,0\n8,0\n4,3\n\"Supports\",2\n1,1,1\n2,1,1\n"
-         "\"Materials\",1\n2E+08,0\n\"Cross-Sections\",1\n0.01\n\"Members\",2\n1,3,1,1\n2,3,1,1\n"
-         "\"Load Cases\",2\n\"Down\"\n\"Across\"\n\"Load Case\",1\n\"Joint Loads\",1\n3,0,-30\n"
-         "\"Load Case\",2\n\"Joint Loads\",1\n3,16,0\n";
-  ASSERT_TRUE(commands_.OpenProjectFile(InFolder("v.str")));
+  OpenText("v.str",
+           "\"V\"\n\"PTruss\"\n\"Joints\",3\n0,0\n8,0\n4,3\n\"Supports\",2\n1,1,1\n2,1,1\n"
+           "\"Materials\",1\n2E+08,0\n\"Cross-Sections\",1\n0.01\n\"Members\",2\n1,3,1,1\n2,3,1,1\n"
+           "\"Load Cases\",2\n\"Down\"\n\"Across\"\n\"Load Case\",1\n\"Joint Loads\",1\n3,0,-30\n"
+           "\"Load Case\",2\n\"Joint Loads\",1\n3,16,0\n");
   AnalyzeQuietly();
   commands_.ChooseShown(2);
   std::string rows;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/ProjectCommands.h"
@@ -41,6 +42,11 @@ class ProjectCommandsTest : public ::testing::Test {
   std::string InFolder(const char* name) { return (folder_ / name).string(); }
   bool Shown(MenuItem item) { return commands_.Menus().Visible(item); }
 
+  // Writes `text` into the project file `name` of the folder and opens it.
+  void OpenText(const char* name, const std::string& text) {
+    std::ofstream(InFolder(name), std::ios::binary) << text;
+    ASSERT_TRUE(commands_.OpenProjectFile(InFolder(name)));
+  }
   // Opens a fresh copy of an example, so saving never touches the repository.
   void OpenCopyOf(const char* example) {
     std::filesystem::copy_file(testing::SourcePath(std::string("examples/") + example),

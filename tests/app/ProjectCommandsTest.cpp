@@ -102,11 +102,11 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   for (const auto& [supports, refused] :
        {std::pair{"2, 1,1,1, 3,1,1", false}, {"1, 1,1,1", false}, {"1, 1,1,1", true}}) {
     commands_.Start();
-    std::ofstream(InFolder("t.str"), std::ios::binary)
-        << "\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\"," << supports
-        << ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
-           "\"Joint Loads\",1, 2,0,-1\n";
-    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("t.str")));
+    OpenText(
+        "t.str",
+        std::string("\"t\",\"PTruss\",\"Joints\",3, 0,0, 1,0, 2,0, \"Supports\",") + supports +
+            ", \"Materials\",1, 1,0, \"Cross-Sections\",1, 1, \"Members\",2, 1,2,1,1, 2,3,1,1, "
+            "\"Joint Loads\",1, 2,0,-1\n");
     if (refused) model_.MemberProps(2, 2) = 9;
     Shows(std::string("open bars in a line supported at ") + supports);
     commands_.Run(M::MnuAna);  // data as read: not offered for saving
@@ -118,10 +118,12 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   }
   for (const char* e : {"1", "1E+30"}) {
     commands_.Start();
-    std::ofstream(InFolder("c.str"), std::ios::binary)
-        << "\"c\",\"Beam\",\"Joints\",2, 0, 10, \"Supports\",1, 1,1,1, \"Materials\",1, " << e
-        << ",0, \"Cross-Sections\",1, 1, \"Members\",1, 1,2,1,1, \"Joint Loads\",1, 2,-1000,0\n";
-    ASSERT_TRUE(commands_.OpenProjectFile(InFolder("c.str")));
+    OpenText(
+        "c.str",
+        std::string(
+            "\"c\",\"Beam\",\"Joints\",2, 0, 10, \"Supports\",1, 1,1,1, \"Materials\",1, ") +
+            e +
+            ",0, \"Cross-Sections\",1, 1, \"Members\",1, 1,2,1,1, \"Joint Loads\",1, 2,-1000,0\n");
     AnalyzeQuietly();
     Shows(std::string("a cantilever with E ") + e);
   }
