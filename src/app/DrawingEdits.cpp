@@ -237,8 +237,7 @@ bool DrawingEdits::AddLoad(const LoadEntry& entry, const EntryHand& hand) {
   });
 }
 
-bool DrawingEdits::DeleteMember(int member) {
-  if (member < 1 || member > model_.MemberCount) return false;
+void DrawingEdits::DeleteMember(int member) {
   ModelStore& m = model_;
   const int count = m.MemberCount;
   const auto keep = [member](int r) { return r != member; };
@@ -253,11 +252,9 @@ bool DrawingEdits::DeleteMember(int member) {
     DropItem(loads->FabErrorMembers, &loads->FabErrorValues, loads->FabErrorCount, member,
              ArrayKey);
   }
-  return true;
 }
 
-bool DrawingEdits::DeleteJoint(int joint) {
-  if (joint < 1 || joint > model_.JointCount) return false;
+void DrawingEdits::DeleteJoint(int joint) {
   ModelStore& m = model_;
   for (int member = m.MemberCount; member >= 1; --member)
     if (m.MemberProps(member, 1) == joint || m.MemberProps(member, 2) == joint)
@@ -281,7 +278,6 @@ bool DrawingEdits::DeleteJoint(int joint) {
     waiting_ = {PlanePosition(m, 1).value_or(Point{})};
     m.JointCount = 0;
   }
-  return true;
 }
 
 }  // namespace stavelorn

@@ -54,8 +54,10 @@ class DrawingEdits {
   bool ToggleHinge(int member, bool atEnd);
   // The load of `entry`; `hand` types the values.
   bool AddLoad(const LoadEntry& entry, const EntryHand& hand);
-  bool DeleteMember(int member);
-  bool DeleteJoint(int joint);
+  // Deletes a member of the model, or a joint of it with its members, and every record naming
+  // them; the later ones are numbered one less.
+  void DeleteMember(int member);
+  void DeleteJoint(int joint);
 
  private:
   // Opens the list window of `form`, runs `command` on it with `hand` playing its entry form

@@ -137,23 +137,32 @@ void DrawingMode::FinishMember(const Snapped& end) {
   Changed(Change::Members);
 }
 
+PickedItem DrawingMode::Selection() const {
+  const int count = selection_.What == PickedItem::Kind::Joint    ? model_.JointCount
+                    : selection_.What == PickedItem::Kind::Member ? model_.MemberCount
+                                                                  : 0;
+  return selection_.Number >= 1 && selection_.Number <= count ? selection_ : PickedItem{};
+}
+
 void DrawingMode::DeleteSelection() {
-  if (selection_.What == PickedItem::Kind::Member) {
-    if (edits_.DeleteMember(selection_.Number)) Changed(Change::Members);
-  } else if (selection_.What == PickedItem::Kind::Joint) {
+  const PickedItem chosen = Selection();
+  if (chosen.What == PickedItem::Kind::Member) {
+    edits_.DeleteMember(chosen.Number);
+    Changed(Change::Members);
+  } else if (chosen.What == PickedItem::Kind::Joint) {
     int members = 0;
     for (int m = 1; m <= model_.MemberCount; ++m)
-      if (model_.MemberProps(m, 1) == selection_.Number ||
-          model_.MemberProps(m, 2) == selection_.Number)
+      if (model_.MemberProps(m, 1) == chosen.Number || model_.MemberProps(m, 2) == chosen.Number)
         ++members;
-    const std::string joint = "Joint " + std::to_string(selection_.Number);
+    const std::string joint = "Joint " + std::to_string(chosen.Number);
     const std::string text =
         members == 0 ? "Delete " + joint + " ?"
                      : "Delete " + joint + " and its " + std::to_string(members) +
                            (members == 1 ? " member" : " members") +
                            " ?\n\nNote: The following joints and members will be renumbered.";
     if (messages_.AskOkCancel("Delete Joint", text) != kAnswerOk) return;
-    if (edits_.DeleteJoint(selection_.Number)) Changed(Change::Joints);
+    edits_.DeleteJoint(chosen.Number);
+    Changed(Change::Joints);
   }
   selection_ = {};
 }

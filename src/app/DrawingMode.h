@@ -48,7 +48,8 @@ class DrawingMode {
   // Escape: a member being drawn is called off, the selection cleared.
   void CallOff();
 
-  const PickedItem& Selection() const { return selection_; }
+  // The chosen joint or member; none once it is gone from the model (Undo took it back).
+  PickedItem Selection() const;
   // What the pointer snapped to at the last move.
   const Snapped& Pointer() const { return pointer_; }
   // The status line's words for the pointer: "X = 2.5 m, Y = 5 m, grid point".

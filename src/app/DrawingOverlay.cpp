@@ -69,12 +69,12 @@ void DrawDrawingMarks(Canvas& canvas, const UserScale& sheet, const ModelStore& 
   }
   if (std::optional<std::pair<Point, Point>> line = mode.MemberBeingDrawn())
     canvas.Line(line->first.X, line->first.Y, line->second.X, line->second.Y, kYellow);
-  const PickedItem& chosen = mode.Selection();
+  const PickedItem chosen = mode.Selection();
   canvas.SetDrawWidth(3);
   if (chosen.What == PickedItem::Kind::Joint) {
     if (std::optional<Point> p = PlanePosition(model, chosen.Number))
       canvas.Circle(p->X, p->Y, unit * 1.2, kBrightWhite);
-  } else if (chosen.What == PickedItem::Kind::Member && chosen.Number <= model.MemberCount) {
+  } else if (chosen.What == PickedItem::Kind::Member) {
     const std::optional<Point> a = PlanePosition(model, model.MemberProps(chosen.Number, 1));
     const std::optional<Point> b = PlanePosition(model, model.MemberProps(chosen.Number, 2));
     if (a && b) canvas.Line(a->X, a->Y, b->X, b->Y, kBrightWhite);

@@ -320,6 +320,17 @@ TEST(DrawingMode, LoadsTypedIntoTheFormAndAMemberDeleted) {
     EXPECT_EQ(b.session.UndoCaption(), step);
     b.session.Undo();
   }
+  // A choice that Undo took away is none: Delete asks nothing and records nothing.
+  for (Point chosen : {Point{9, 5}, Point{8.5, 5}}) {  // the new joint, then the new member
+    b.mode.Palette.Tool = DrawTool::Member;
+    b.Drag({8, 5}, {{9, 5}});
+    b.mode.Palette.Tool = DrawTool::Select;
+    b.Click(chosen);
+    b.session.Undo();
+    EXPECT_EQ(b.mode.Selection(), PickedItem{}) << chosen.X;
+    b.mode.DeleteSelection();
+  }
+  EXPECT_EQ(b.messages.Log().size(), 1u);
   EXPECT_FALSE(b.session.CanUndo());
 }
 
