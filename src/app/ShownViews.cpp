@@ -79,8 +79,7 @@ std::optional<ShownMemberView> ShownMemberDiagrams(const ProjectSession& session
   }
   std::vector<MemberDiagram> diagrams =
       BuildMemberDiagrams(session.ShownModel(), session.ShownResults());
-  if (m >= diagrams.size()) return std::nullopt;
-  ShownMemberView view{diagrams[m], std::nullopt, {}};
+  ShownMemberView view{diagrams.at(m), std::nullopt, {}};
   view.Table = BuildMemberDiagramTable(session.ShownModel(), view.Diagram);
   return view;
 }

@@ -93,6 +93,7 @@ TEST(CheckWork, APastedGridWithBlanksIsCheckedEntryByEntry) {
   text += GridText(work);
   work.ShowAnswer();
   text += GridText(work);
+  for (auto [row, col] : {std::pair{0, 6}, std::pair{6, 0}}) work.SetEntry(row, col, "7");
   work.SetEntry(1, 1, "312000");
   ExpectGoldenFile(text + GridText(work), "tests/app/golden/check-work.txt");
 }

@@ -189,6 +189,10 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
     for (const MemberDiagram& d : *side) {
       EXPECT_TRUE(!d.Pieces.empty() && d.Pieces.back().X1 == d.Length) << d.Member;
       for (double jump : d.Jumps) EXPECT_TRUE(jump > 0 && jump < d.Length) << d.Member;
+      for (const DiagramExtreme& e : d.Extremes)  // the largest marked max, the least min
+        for (const DiagramStation& s : d.Stations)
+          EXPECT_TRUE(e.Maximum ? e.Value >= s.Values[Index(e.Quantity)]
+                                : e.Value <= s.Values[Index(e.Quantity)]);
     }
   EXPECT_EQ(curves.second[1].Jumps, std::vector<double>{2});   // under member 2's point load
   for (std::size_t m = 0; m < envelope->Diagrams.size(); ++m)  // the stations the tables list

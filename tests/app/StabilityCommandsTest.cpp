@@ -39,6 +39,19 @@ TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactor
       << second.Text;
 }
 
+// A column loaded along its axis sways in neither order: only its shortening is listed.
+TEST_F(ProjectCommandsTest, SecondOrderListsOnlyTheTranslationsThatMove) {
+  OpenText("column.str",
+           "\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,4\n\"Supports\",1\n1,1,1,1\n"
+           "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0078,0.000115\n"
+           "\"Members\",1\n1,2,1,1\n\"Joint Loads\",1\n2,0,-100,0\n");
+  AnalyzeQuietly();
+  commands_.Run(M::MnuSecondOrder);
+  const std::string& text = messages_.Log().back().Text;
+  EXPECT_EQ(text.find("X Translation"), std::string::npos) << text;
+  EXPECT_NE(text.find("Joint 2 Y Translation: -0.00025641 first order"), std::string::npos) << text;
+}
+
 // The options chosen hold for the project's later analyses: finer pieces bring the factor down
 // toward the exact one, and only the modes asked for are sought and drawn.
 TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {

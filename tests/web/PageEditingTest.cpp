@@ -232,6 +232,7 @@ TEST_F(PortalEditing, AQuestionWaitsForItsAnswerAndNewProjectRefusesWhatTheDialo
   EXPECT_EQ(deleted["list"]["count"].text, "1");
   EXPECT_EQ(deleted["undo"].text, "Undo Member Loads");
   EXPECT_EQ(deleted["unsaved"].text, "true");
+  EXPECT_EQ(ParseJson(editing.OpenList("MnuNothing"))["list"].kind, JsonValue::Kind::Null);
 
   // A link that opens nothing leaves the project and its history; one that opens is a new copy.
   EXPECT_EQ(ParseJson(editing.OpenCopy("not a project"))["opened"].text, "false");
@@ -300,7 +301,7 @@ TEST_F(PortalEditing, UnitsAreNamedConvertedOrRelabelledAsTheUserAnswers) {
   };
   // An answer holds for its own change alone: the change after it asks again.
   for (const Case& c :
-       {Case{"convert", "8000,5000"}, Case{"", "8,5"}, Case{"relabel", "8,5"}, Case{"", "8,5"}}) {
+       {Case{"", "8,5"}, Case{"convert", "8000,5000"}, Case{"relabel", "8,5"}, Case{"", "8,5"}}) {
     SCOPED_TRACE(c.Answer);
     page.Analyze(false);  // converted numbers drop the analysis; relabelled ones keep it
     const JsonValue changed = ParseJson(

@@ -51,6 +51,7 @@ TEST(PageStability, CriticalLoadIsOfferedForAnAnalysedFrameAloneWithARowAndAPict
     for (std::size_t i = 0; i < modes; ++i) {
       EXPECT_EQ(rows[i + 1][0].text, std::to_string(i + 1));
       ExpectCellNear(rows[i + 1][1], factors[i].Number());
+      EXPECT_NE(found["table"]["copy"].text.find(rows[i + 1][1].text), std::string::npos);
       EXPECT_EQ(found["modes"][i].text.rfind("Mode " + std::to_string(i + 1) + ":", 0), 0u);
       const std::string picture = stability.BucklingModePicture(static_cast<int>(i) + 1);
       EXPECT_NE(picture.find("Mode " + std::to_string(i + 1) + ": load factor"), std::string::npos);
