@@ -154,8 +154,9 @@ TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused
 
   ASSERT_TRUE(editing.Restore(editing.Snapshot()));  // in place: the open list closes
   EXPECT_EQ(ParseJson(editing.State())["list"].kind, JsonValue::Kind::Null);
-  PageSession reloaded;
+  PageSession reloaded;  // where another project was open
   PageEditing restored(reloaded);
+  reloaded.Open("b.str", testing::ExampleText("continuous-beam"));
   ASSERT_TRUE(restored.Restore(editing.Snapshot()));
   const JsonValue after = ParseJson(restored.State());
   EXPECT_EQ(TypedText(restored), TypedText(editing));
@@ -166,6 +167,8 @@ TEST_F(PortalEditing, TheKeptHistoryComesBackWithItsPlaceAndSavedMarkOrIsRefused
   EXPECT_EQ(ParseJson(restored.State())["unsaved"].text, "true");
   restored.Undo();
   EXPECT_EQ(ParseJson(restored.State())["unsaved"].text, "false");
+  restored.Undo();
+  EXPECT_EQ(TypedText(restored), opened);
   // A file read in part opens unsaved, as nothing holds what was recovered; a whole file saved.
   const std::string text = testing::ExampleText("portal-frame");
   for (const std::string& file :
