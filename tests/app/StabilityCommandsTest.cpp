@@ -3,6 +3,7 @@
 // menus of each type and phase, where Stability shows, are in tests/app/golden/menu-states.txt).
 
 #include <cmath>
+#include <sstream>
 
 #include "app/MethodSteps.h"
 #include "app/ProjectCommandsFixture.h"
@@ -82,8 +83,8 @@ TEST_F(ProjectCommandsTest, StabilityOptionsHoldForTheProjectAndModesAreDrawn) {
 }
 
 // Once a stability analysis has run, the method shows each member's [kg] and the structure's
-// [Kg]: the portal's sway coordinate at joint 2 takes 6/5 N/L from the left column alone (the
-// beam runs along it), negative since the column is compressed.
+// [Kg], in the units of [S]: the portal's sway coordinate at joint 2 takes 6/5 N/L from the left
+// column alone (the beam runs along it), negative since the column is compressed.
 TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAnalysisRan) {
   auto printed = [this] {
     return testing::PrintedText(
@@ -91,6 +92,7 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
   };
   for (M stability : {M::MnuSecondOrder, M::MnuCriticalLoad}) {
     OpenCopyOf("portal-frame.str");
+    model_.Units = NamedUnits(ForceUnit::kN, LengthUnit::m, TemperatureUnit::C);
     AnalyzeQuietly();
     EXPECT_EQ(testing::Occurrences(printed(), "[kg]"), 0);
     const MethodSteps first(model_, commands_.Results(), *commands_.Trail());  // no [kg] yet
@@ -107,6 +109,13 @@ TEST_F(ProjectCommandsTest, TheMethodShowsTheGeometricStiffnessOnceAStabilityAna
     const std::string method = printed();
     EXPECT_EQ(testing::Occurrences(method, "[kg] local geometric stiffness"), 3);
     EXPECT_EQ(testing::Occurrences(method, "[Kg] structure geometric stiffness"), 1);
+    const auto heading = [&method](const char* title) {  // the columns' labels and units
+      std::istringstream block(method.substr(method.find(title)));
+      std::string line, lines;
+      for (int i = 0; i < 3 && std::getline(block, line); ++i) lines += i ? line + "\n" : "";
+      return lines;
+    };
+    EXPECT_EQ(heading("[Kg] structure"), heading("[S] structure"));  // both force / displacement
   }
 }
 

@@ -132,6 +132,27 @@ TEST(TrailReport, PrintsTheSmallFramesAsCheckedByEye) {
                "diagrams-sframe-kip-in.txt");
 }
 
+// Wherever the page stands, the diagrams' title and each member's table start with a fifth of
+// the page left at least (their first line above line 50), or on a new page.
+TEST(DiagramsReport, TheTitleAndEachMemberStartWithAFifthOfThePageLeft) {
+  const testing::AnalysedModel sframe = testing::HandResultsModel("sframe-kip-in");
+  for (int start = 0; start < 60; ++start) {
+    RecordingPrinter printer;
+    printer.usedAtStart = start;
+    PrintDiagramsReport(sframe.Model, sframe.Results, printer);
+    int y = start;
+    for (const std::string& e : printer.events) {
+      if (e == "newpage") y = 0;
+      if (e.rfind("line:", 0) != 0) continue;
+      const std::size_t at = e.find_first_not_of(' ', 5);
+      if (at != std::string::npos && (e.compare(at, 6, "Member") == 0 || e[at] == '=')) {
+        EXPECT_LE(y, e[at] == '=' ? 50 : 48) << start << ": " << e;  // the title's rules
+      }
+      ++y;
+    }
+  }
+}
+
 TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
   struct Case {
     int bays, storeys;
@@ -270,13 +291,14 @@ TEST(TextReportPrinter, OnlyAFinishedDocumentReachesTheStream) {
   printer.PrintLine("a");
   EXPECT_EQ(out.str(), "");
   printer.EndDocument();
-  printer.PrintLine("b");  // a new document starts on a new sheet
+  std::string sheet;  // a new document starts on a new sheet, which it fills whole
+  for (int i = 0; i < TextReportPrinter::kLinesPerPage; ++i) printer.PrintLine("b"), sheet += "b\n";
   printer.EndDocument();
   printer.PrintLine("abandoned");
   printer.AbandonDocument();
-  printer.PrintLine("c");  // still on a new sheet
+  for (int i = 0; i < TextReportPrinter::kLinesPerPage; ++i) printer.PrintLine("b");  // the same
   printer.EndDocument();
-  EXPECT_EQ(out.str(), "a\n\fb\n\fc\n");
+  EXPECT_EQ(out.str(), "a\n\f" + sheet + "\f" + sheet);
   out.setstate(std::ios::badbit);
   printer.PrintLine("lost");
   EXPECT_THROW(printer.EndDocument(), PrinterFailure);
