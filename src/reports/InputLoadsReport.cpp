@@ -114,29 +114,6 @@ void PrintMemberLoadValues(const ModelStore& model, ReportPrinter& printer) {
   }
 }
 
-}  // namespace
-
-void PrintMemberReleases(const ModelStore& model, ReportPrinter& printer) {
-  PrintTitleBlock(printer, 33, "Member Releases");
-  Print(printer, 28, {"Member No.     Hinge at:", "----------     ---------"});
-  for (int i = 1; i <= model.ReleaseCount; ++i) {
-    int member = model.Releases(i, 1);
-    switch (model.Releases(i, 2)) {
-      case 1:
-        Print(printer,
-              ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(9).Text("Beginning"));
-        break;
-      case 2:
-        Print(printer, ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(12).Text("End"));
-        break;
-      case 3:
-        Print(printer, ReportLine().Blanks(31).PlainInteger(member).Blanks(9).Text("Both Ends"));
-        break;
-      default: break;  // not a release code: no line
-    }
-  }
-}
-
 void PrintJointLoads(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 33, "Joint Loads");
   // Two, three and six components: the columns move left as they grow in number.
@@ -223,6 +200,29 @@ void PrintFabricationErrors(const ModelStore& model, ReportPrinter& printer) {
                        .Number(model.FabErrorMembers(i), kMaskAt3)
                        .Blanks(7)
                        .Number(model.FabErrorValues(i), kMaskE4));
+}
+
+}  // namespace
+
+void PrintMemberReleases(const ModelStore& model, ReportPrinter& printer) {
+  PrintTitleBlock(printer, 33, "Member Releases");
+  Print(printer, 28, {"Member No.     Hinge at:", "----------     ---------"});
+  for (int i = 1; i <= model.ReleaseCount; ++i) {
+    int member = model.Releases(i, 1);
+    switch (model.Releases(i, 2)) {
+      case 1:
+        Print(printer,
+              ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(9).Text("Beginning"));
+        break;
+      case 2:
+        Print(printer, ReportLine().Blanks(31).Number(member, kMaskAt3).Blanks(12).Text("End"));
+        break;
+      case 3:
+        Print(printer, ReportLine().Blanks(31).PlainInteger(member).Blanks(9).Text("Both Ends"));
+        break;
+      default: break;  // not a release code: no line
+    }
+  }
 }
 
 void PrintLoadSections(const ModelStore& model, ReportPrinter& printer) {

@@ -59,8 +59,6 @@ void PrintSection(const ModelStore& model, ReportPrinter& printer,
   PrintBlankLines(printer, 2);
 }
 
-}  // namespace
-
 void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer) {
   PrintTitleBlock(printer, 30, "Joint Coordinates");
   const StructKind type = model.Kind();
@@ -239,6 +237,8 @@ void PrintMemberData(const ModelStore& model, ReportPrinter& printer) {
     Print(printer, line);
   }
 }
+
+}  // namespace
 
 void PrintInputData(const ModelStore& model, ReportPrinter& printer) {
   PrintBannerAndGeneralData(model, printer);

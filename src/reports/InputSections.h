@@ -8,19 +8,9 @@
 
 namespace stavelorn {
 
-void PrintJointCoordinates(const ModelStore& model, ReportPrinter& printer);
-void PrintSupports(const ModelStore& model, ReportPrinter& printer);
 void PrintSupportSprings(const ModelStore& model, ReportPrinter& printer);
 void PrintSupportAngles(const ModelStore& model, ReportPrinter& printer);
-void PrintMaterials(const ModelStore& model, ReportPrinter& printer);
-void PrintCrossSections(const ModelStore& model, ReportPrinter& printer);
-void PrintMemberData(const ModelStore& model, ReportPrinter& printer);
 void PrintMemberReleases(const ModelStore& model, ReportPrinter& printer);
-void PrintJointLoads(const ModelStore& model, ReportPrinter& printer);
-void PrintMemberLoads(const ModelStore& model, ReportPrinter& printer);
-void PrintSupportDisplacements(const ModelStore& model, ReportPrinter& printer);
-void PrintTemperatureChanges(const ModelStore& model, ReportPrinter& printer);
-void PrintFabricationErrors(const ModelStore& model, ReportPrinter& printer);
 
 // Every load section the model's load tables hold, each after the page-break rule and followed by
 // 2 blank lines.
