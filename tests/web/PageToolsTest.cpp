@@ -39,7 +39,7 @@ TEST(PageCheckWork, EveryQuantitysAnswerTypedBackIsRightBeforeAndAfterAnalyze) {
     for (std::size_t q = 0; q < quantities; ++q) {
       const JsonValue shown = ParseJson(work.Choose(static_cast<int>(q), 3));  // the last member
       SCOPED_TRACE(shown["grid"].text);
-      EXPECT_EQ(shown["quantity"].text + "/" + shown["member"].text, std::to_string(q) + "/3");
+      EXPECT_EQ(shown["quantity"].text, std::to_string(q));
       const JsonValue answer = ParseJson(work.ShowAnswer());
       int cells = 0;
       for (std::size_t r = 0; r < answer["rows"].items.size(); ++r)
