@@ -134,7 +134,7 @@ std::vector<double> ZerosInside(const Cubic& c) {
     double lo = ends[i], hi = ends[i + 1];
     const bool rising = c.At(lo) < 0;
     if ((c.At(lo) < 0) == (c.At(hi) < 0) || c.At(lo) == 0 || c.At(hi) == 0) continue;
-    for (int k = 0; k < 200 && lo < hi; ++k) {
+    for (int k = 0; k < 200; ++k) {
       const double mid = (lo + hi) / 2;
       if (mid <= lo || mid >= hi) break;
       ((c.At(mid) < 0) == rising ? lo : hi) = mid;
