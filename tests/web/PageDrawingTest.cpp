@@ -135,6 +135,14 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   hand.At("press", {0, 5});
   hand.drawing.SetActive(true);  // drawing mode chosen again: the member begun is called off
   EXPECT_EQ(hand.At("move", {4, 2})["overlay"]["band"].kind, JsonValue::Kind::Null);
+  const std::string drawn = hand.Text();
+  hand.drawing.SetActive(false);  // with the mode off the pointer draws nothing
+  for (const auto& [phase, p] : {std::pair{"press", Point{0, 5}}, {"release", Point{4, 2}}})
+    EXPECT_EQ(hand.drawing.Pointer(phase, (p.X - kSheetLeft) * kUnitsPerMetre,
+                                   (kSheetTop - p.Y) * kUnitsPerMetre, hand.zoom),
+              "");
+  EXPECT_EQ(hand.Text(), drawn);
+  hand.drawing.SetActive(true);
 
   hand.Tool(DrawTool::Select);
   const JsonValue over = hand.At("move", {4, 5});
