@@ -161,6 +161,7 @@ TEST(PageDrawing, TheOverlayFollowsThePointerAndAJointWithMembersAsksBeforeItGoe
   EXPECT_EQ(ParseJson(hand.editing.State())["analysed"].text, "true");
   const JsonValue deleted = ParseJson(hand.drawing.Key("delete", true));
   EXPECT_EQ(deleted["changed"].text, "true");
+  EXPECT_NE(deleted.Find("svg"), nullptr) << "the structure drawn without the joint";
   const JsonValue after = ParseJson(hand.editing.State());
   EXPECT_EQ(after["undo"].text, "Undo Joints");
   EXPECT_EQ(after["analysed"].text, "false") << "the results no longer describe the data";

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/HelpPages.h"
+#include "app/MethodSteps.h"
 #include "cli/ToolRun.h"
 #include "reports/JsonReader.h"
 #include "support/SampleModels.h"
@@ -28,10 +29,11 @@ int Count(const JsonValue& value) {
   return static_cast<int>(value.items.size());
 }
 
-// Every table's cells, tips and marks lie within its labelled rows and columns.
+// Every table is named, and its cells, tips and marks lie within its labelled rows and columns.
 void ExpectTablesInShape(const JsonValue& step) {
   for (const JsonValue& table : step["tables"].items) {
     SCOPED_TRACE(table["title"].text);
+    EXPECT_FALSE(table["title"].text.empty());
     const int rows = Count(table["rows"]), cols = Count(table["columns"]);
     ASSERT_EQ(Count(table["cells"]), rows);
     ASSERT_EQ(Count(table["tips"]), rows);
@@ -55,6 +57,7 @@ TEST(PageSteps, NextWalksTheNumberingEveryMemberTheStructureAndTheChecks) {
   ASSERT_GT(members, 0);
   ASSERT_EQ(Count(step["steps"]), members + 3);
   EXPECT_EQ(step["back"].text, "false");
+  EXPECT_EQ(step["tables"][0]["title"].text, kNumberingCaption);  // as the desktop's window
   for (int at = 0; at < members + 3; ++at) {
     step = ParseJson(page.MethodStep(at, -1));
     EXPECT_EQ(step["step"].Number(), at);
