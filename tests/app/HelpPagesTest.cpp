@@ -99,6 +99,9 @@ TEST(HelpPages, APlaceholderThatNamesNothingIsNamedWithItsLine) {
               "# P\n" + line + "\n");
     EXPECT_EQ(problems, std::vector<std::string>{"p.md line 2: no placeholder \"" + line + "\""});
   }
+  sources.WorkedExample.MemberCount = 0;  // a worked example with no method to show
+  std::vector<std::string> problems;
+  EXPECT_EQ(FillHelpPage({"p", "P", "{{numbering}}\n"}, sources, problems), "{{numbering}}\n");
 }
 
 // The sentences are the ones the entry dialog and the diagrams word the conventions by.
@@ -151,6 +154,13 @@ TEST(HelpPages, WorkedExampleShowsEveryStepInTheMethodsOrder) {
             std::string::npos);
   EXPECT_EQ(heads, "Structure " + member + member + member + "[S] {P} " + forces + forces + forces +
                        "Each The ");
+  std::istringstream rows(PageText("worked-example"));  // every row as wide as its table's heading
+  std::size_t bars = 0;
+  for (std::string line; std::getline(rows, line);) {
+    const std::size_t count = std::count(line.begin(), line.end(), '|');
+    EXPECT_TRUE(count == 0 || bars == 0 || count == bars) << line;
+    bars = count;
+  }
 }
 
 TEST(HelpPages, LinksTitlesAndSearchOverSmallPages) {
