@@ -46,7 +46,7 @@ TEST(ProjectFile, EachSectionIsWrittenAndReadBackUnderItsOwnLabelAlone) {
   for (const StructTypeInfo& type : AllStructTypes())
     for (const SectionRow& row : ProjectSections()) {
       // Springs and support angles stand only beside the supports they name
-      // (SupportSpringsFileTest).
+      // (ProjectFileSectionsTest.cpp).
       if (row.RecordFault) continue;
       SCOPED_TRACE(std::string(type.Code) + ", " + row.Label);
       ModelStore only = FullModel(type.Code);
