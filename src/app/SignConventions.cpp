@@ -193,19 +193,18 @@ std::vector<std::string> SignConventionSentences(const StructTypeInfo& type) {
 
 std::vector<SignDrawing> SignConventionDrawings(const StructTypeInfo& type, Messages& messages) {
   std::vector<SignDrawing> drawings;
-  for (const SignPicture& picture : SignPictures(type))
+  for (const SignPicture& picture : SignPictures(type)) {
     drawings.push_back({picture.Name, picture.Caption, Drawings(type, picture, messages)});
+    for (RecordingCanvas& canvas : drawings.back().Drawings) CropToStrokes(canvas);
+  }
   return drawings;
 }
 
 std::vector<HelpPicture> SignConventionPictures(const StructTypeInfo& type, Messages& messages) {
   std::vector<HelpPicture> pictures;
-  for (SignDrawing& drawing : SignConventionDrawings(type, messages)) {
+  for (const SignDrawing& drawing : SignConventionDrawings(type, messages)) {
     std::vector<const RecordingCanvas*> canvases;
-    for (RecordingCanvas& canvas : drawing.Drawings) {
-      CropToStrokes(canvas);
-      canvases.push_back(&canvas);
-    }
+    for (const RecordingCanvas& canvas : drawing.Drawings) canvases.push_back(&canvas);
     pictures.push_back(
         {drawing.Name, SvgPictureColumn(canvases, kSignPictureWidth, {drawing.Caption, {}})});
   }

@@ -27,7 +27,8 @@ struct SignDrawing {
 
 // Every picture of a type, in the order the page shows them: "axes", "end-forces",
 // "joint-loads", "member-loads-1"... (at most three load kinds to a picture), "diagram",
-// "reactions" and "settlements". A failed drawing or analysis is reported through `messages`.
+// "reactions" and "settlements", each drawing's scale narrowed to its strokes with a line of text
+// around them. A failed drawing or analysis is reported through `messages`.
 std::vector<SignDrawing> SignConventionDrawings(const StructTypeInfo& type, Messages& messages);
 
 struct HelpPicture {

@@ -224,6 +224,8 @@ TEST(DrawingMode, JointsClickedAndAHingeToggledAtTheNearerEnd) {
     w.Drag(from, {to});
     EXPECT_EQ(w.model.JointCount, 2) << from.X;
     ASSERT_EQ(w.model.MemberCount, 1) << from.X;
+    for (const auto& [end, at] : {std::pair{1, from}, {2, to}})  // each end at its own point
+      EXPECT_EQ(w.model.JointCoords(w.model.MemberProps(1, end), 1), at.X) << from.X;
     EXPECT_EQ(w.model.MemberProps(1, 3), 2);
     EXPECT_EQ(w.model.MemberProps(1, 4), 2);
   }

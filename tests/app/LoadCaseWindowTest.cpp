@@ -205,6 +205,7 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
   for (int m = 1; m <= model_.MemberCount; ++m) {
     const std::optional<ShownMemberView> view = ShownMemberDiagrams(commands_.Session(), m);
     ASSERT_TRUE(view && view->Least);
+    EXPECT_EQ(view->Table.Caption, "Member " + std::to_string(m) + " Internal Forces");
     const ResultTable greatest = BuildMemberDiagramTable(model_, curves.first.at(m - 1));
     ASSERT_EQ(view->Table.Rows(), 2 * greatest.Rows() - 1);
     EXPECT_EQ(view->Table.Cells[1][0] + "/" + view->Table.Cells[greatest.Rows()][0],

@@ -28,8 +28,9 @@ using M = MenuItem;
 // undoing a change of the data drops them and brings the data menus back, as Edit Data does. Save
 // As cancelled or into a missing folder keeps the old file; closing unsaved work asks to save it
 // first, and stays open when that save fails. An analysis that fails or is refused shows its
-// message and changes no menu, nor does a title given afterwards; a damaged file keeps the joints
-// read before the fault, as unsaved work without a file.
+// message and changes no menu, nor does a title given afterwards; a file with no project in it
+// leaves none open, and a damaged file keeps the joints read before the fault, as unsaved work
+// without a file.
 TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
   windows_.titleDialog = [this] {
     model_.ProjectTitle = "Truss 1";
@@ -128,6 +129,10 @@ TEST_F(ProjectCommandsTest, ASessionShowsWhatEachCommandLeaves) {
     Shows(std::string("a cantilever with E ") + e);
   }
   commands_.Start();
+  std::ofstream(InFolder("none.str")) << "\n";
+  dialogs_.Answer(InFolder("none.str"));
+  commands_.Run(M::MnuProjOpen);
+  Shows("open a file with no project in it: none is open");
   std::ofstream(InFolder("bad.str"), std::ios::binary)
       << "\"t\"\r\n\"Beam\"\r\n\"Joints\",2\r\n0,5\r\n\"Supports\",1\r\n1,x,0\r\n";
   dialogs_.Answer(InFolder("bad.str"));

@@ -2,12 +2,13 @@
 // offers "Don't ask again", a tick keeps the answer it came with for as long as the preferences
 // say so, and the Preferences dialog asks it again. (That the save question is put only about
 // data the project's file does not hold is in tests/app/golden/session.txt and
-// PrecisionOfferTest.cpp.)
+// PrecisionOfferTest.cpp.) Then the other preference kept across projects, the recent files.
 #include <gtest/gtest.h>
 
 #include <utility>
 
 #include "app/ProjectCommandsFixture.h"
+#include "app/RecentProjects.h"
 #include "editors/EditorSession.h"
 
 namespace stavelorn {
@@ -113,6 +114,22 @@ TEST_F(RoutineQuestionsTest, ATickKeepsTheAnswerUntilThePreferencesAskAgain) {
     }
     EXPECT_EQ(Take(row.question, true, negative, false), (Turn{true, false}));
   }
+}
+
+// The last opened comes first, a file is listed once, a kept list loses blanks and is cut to
+// eight, and captions are numbered with their ampersands shown.
+TEST(RecentProjects, OrderRepeatsLengthAndCaptions) {
+  RecentProjects recent(
+      std::vector<std::string>{"/a", "", "/b", "/a", "/c", "/d", "/e", "/f", "/g", "/h", "/i"});
+  EXPECT_EQ(recent.Paths(),
+            (std::vector<std::string>{"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h"}));
+  recent.Add("/p/Smith & Jones.str");
+  recent.Add("/c");
+  recent.Add("");  // no file: nothing to list
+  EXPECT_EQ(recent.Caption(1), "&2 /p/Smith && Jones.str");
+  recent.Remove("/c");
+  EXPECT_EQ(recent.Paths().front(), "/p/Smith & Jones.str");
+  EXPECT_EQ(recent.Paths().size(), 7u);
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // The sign-convention pictures of every type, judged by their geometry rather than their pixels:
-// each is drawn without a message, no label covers another, every stroke stays on its picture,
+// each is drawn without a message, no label covers another, each is cropped to what it draws,
 // the reactions picture names exactly the reactions of the type and the diagram picture a moment.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "analysis/MemberDiagrams.h"
 #include "app/SignConventionModels.h"
@@ -19,13 +19,24 @@
 namespace stavelorn {
 namespace {
 
-bool Inside(const UserScale& scale, double x, double y) {
-  // Within a thousandth of the picture: the edges are computed, not typed.
-  const double slack = 1e-3 * std::fabs(scale.Right - scale.Left);
-  return x >= std::min(scale.Left, scale.Right) - slack &&
-         x <= std::max(scale.Left, scale.Right) + slack &&
-         y >= std::min(scale.Top, scale.Bottom) - slack &&
-         y <= std::max(scale.Top, scale.Bottom) + slack;
+// The box of everything drawn: the lines' ends, the circles' and arcs' squares, each text's line.
+UserScale DrawnBox(const RecordingCanvas& canvas) {
+  UserScale box{1e300, -1e300, -1e300, 1e300};
+  auto take = [&box](double x, double y) {
+    box.Left = std::min(box.Left, x), box.Right = std::max(box.Right, x);
+    box.Bottom = std::min(box.Bottom, y), box.Top = std::max(box.Top, y);
+  };
+  for (const Stroke& s : canvas.Strokes())
+    if (s.Shape == Stroke::Kind::Text) {
+      take(s.X1, s.Y1 - canvas.TextHeight());
+      take(s.X1 + canvas.TextWidth(s.Text), s.Y1);
+    } else if (s.Shape == Stroke::Kind::Circle || s.Shape == Stroke::Kind::Arc) {
+      take(s.X1 - s.Radius, s.Y1 - s.Radius);
+      take(s.X1 + s.Radius, s.Y1 + s.Radius);
+    } else {
+      take(s.X1, s.Y1), take(s.X2, s.Y2);
+    }
+  return box;
 }
 
 std::string Trimmed(std::string text) {
@@ -34,7 +45,7 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
-TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) {
+TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndCroppedToWhatItDraws) {
   for (const StructTypeInfo& type : AllStructTypes()) {
     ScriptedMessages messages;
     const std::vector<SignDrawing> drawings = SignConventionDrawings(type, messages);
@@ -47,12 +58,17 @@ TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndStrokesOnThePicture) 
         const UserScale& scale = canvas.ScaleRect();
         EXPECT_GT(testing::ExpectTextsApart(canvas, drawing.Name, 1e-3), 0)
             << "a picture without a word";
-        for (const Stroke& s : canvas.Strokes())
-          if (s.Shape == Stroke::Kind::Line) {
-            EXPECT_TRUE(Inside(scale, s.X1, s.Y1) && Inside(scale, s.X2, s.Y2))
-                << "a line leaves the picture at (" << s.X1 << ", " << s.Y1 << ")-(" << s.X2 << ", "
-                << s.Y2 << ")";
-          }
+        // Cropped to what is drawn, all of it on the picture, with a line of text around it as
+        // high as it was before the crop (no picture narrows to less than half).
+        const UserScale box = DrawnBox(canvas);
+        const double line = canvas.TextHeight(), slack = 1e-3 * line;
+        for (const auto& [edge, drawn, outward] : {std::tuple{scale.Left, box.Left, -1},
+                                                   {scale.Right, box.Right, 1},
+                                                   {scale.Bottom, box.Bottom, -1},
+                                                   {scale.Top, box.Top, 1}}) {
+          EXPECT_GE(outward * (edge - drawn), -slack) << "cut off at " << drawn;
+          EXPECT_LE(outward * (edge - drawn), 2 * line) << "an empty band at " << edge;
+        }
       }
     }
   }

@@ -40,10 +40,11 @@ TEST_F(ProjectCommandsTest, StabilityIsOfferedForAnalysedFramesAndTellsItsFactor
       << second.Text;
 }
 
-// A column loaded along its axis sways in neither order: only its shortening is listed.
+// A column loaded along its axis, its top kept from turning, sways in neither order: only its
+// shortening, the last free coordinate, is listed.
 TEST_F(ProjectCommandsTest, SecondOrderListsOnlyTheTranslationsThatMove) {
   OpenText("column.str",
-           "\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,4\n\"Supports\",1\n1,1,1,1\n"
+           "\"Column\"\n\"PFrame\"\n\"Joints\",2\n0,0\n0,4\n\"Supports\",2\n1,1,1,1\n2,0,0,1\n"
            "\"Materials\",1\n2E+08,1.2E-05\n\"Cross-Sections\",1\n0.0078,0.000115\n"
            "\"Members\",1\n1,2,1,1\n\"Joint Loads\",1\n2,0,-100,0\n");
   AnalyzeQuietly();

@@ -1,7 +1,12 @@
-// The answers kept for the routine questions go through the settings and come back the same;
-// what the settings cannot mean, or an answer a question cannot keep, asks again.
+// The message boxes without a window: the console's, which never answers for the user, and the
+// answers kept for the routine questions, which go through the settings and come back the same
+// (what the settings cannot mean, or an answer a question cannot keep, asks again).
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+
+#include "ui/ConsoleMessages.h"
 #include "ui/RoutineQuestions.h"
 
 namespace stavelorn {
@@ -34,6 +39,20 @@ TEST(RoutineAnswers, EveryChoiceComesBackFromTheSettingsAndNothingElseIsKept) {
       EXPECT_EQ(answers.Kept(question.Question), 0) << setting;
     }
   }
+}
+
+TEST(ConsoleMessages, WritesEachBoxAndNeverGoesOnByItself) {
+  std::ostringstream out;
+  ConsoleMessages messages(out);
+  EXPECT_EQ(messages.ReportErrorRetry("Printer Error", RunError{482, "Printer error"}),
+            kAnswerCancel);
+  EXPECT_EQ(messages.AskQuestion("Save Data ?", "Save Input Data in File ?"), kAnswerNo);
+  EXPECT_EQ(messages.AskYesNo("Analysis Results", "Print ?"), kAnswerNo);
+  EXPECT_EQ(messages.AskOkCancel("Delete Materials", "Delete Material 1 ?"), kAnswerCancel);
+  EXPECT_EQ(messages.AskYesNoCancel("Save Data ?", "Save ?"), kAnswerCancel);
+  EXPECT_EQ(messages.ShowStop("Analysis Results", "Check Input Data."), kAnswerOk);
+  const std::string first = "Printer Error\nUnexpected error # 482 occurred: \n\nPrinter error\n";
+  EXPECT_EQ(out.str().substr(0, first.size()), first);
 }
 
 }  // namespace
