@@ -110,12 +110,12 @@ void MemberEditor::Commit() {
   if (count == 1 && (CellSingle(grid_.Text(1, 1)) == 0 || CellSingle(grid_.Text(1, 2)) == 0))
     count = 0;
   model_.MemberCount = static_cast<std::int16_t>(count);
+  model_.ReleaseCount = 0;  // a hinge belongs to a member: none is kept past the list
   if (count == 0) return;
   model_.MemberProps.Redim(count, 4);
   for (int m = 1; m <= count; ++m)
     for (int col = 1; col <= 4; ++col) model_.MemberProps(m, col) = CellInteger(grid_.Text(m, col));
 
-  model_.ReleaseCount = 0;
   if (WithHinges()) {
     std::vector<std::pair<int, int>> releases;
     for (int m = 1; m <= count; ++m)

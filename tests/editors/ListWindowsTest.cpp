@@ -120,6 +120,13 @@ std::string Walk(FormId form, ModelStore model, const std::string& steps) {
   return out + "stored: " + Join(Records(form, model, false), "; ") + "\n";
 }
 
+ModelStore WithHinge(ModelStore model) {
+  model.ReleaseCount = 1;
+  model.Releases.Redim(1, 2);
+  model.Releases(1, 1) = 4, model.Releases(1, 2) = 2;
+  return model;
+}
+
 TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
   const struct {
     FormId form;
@@ -169,6 +176,8 @@ TEST(ListWindows, WholeSessionsLeaveTheWindowAndTheModelAsTheGoldenFilesShow) {
       // Another kind chosen for a stored load, nothing typed: the row and what Close stores change.
       {FormId::MemLoadA, Structure("PFrame", 3),
        "shown 1 @Concentrated_force 40 ~ 2 ~; edit 1 @Concentrated_couple; close"},
+      // Every member of a frame with a hinge deleted: the hinge goes with them.
+      {FormId::MemberA, WithHinge(Base("PFrame")), "delete 1 10; close"},
   };
   for (std::size_t i = 0; i < std::size(walks); ++i)
     ExpectGolden(Walk(walks[i].form, walks[i].model, walks[i].steps),
