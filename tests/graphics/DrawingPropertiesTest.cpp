@@ -4,7 +4,9 @@
 // text inside its picture and clear of every other; every joint-load arrow at its joint,
 // pointing the way its load acts, crossing no member and ending no nearer than 25 pixels to
 // another joint; every support symbol at its joint and, in the projections, one symbol for one
-// kind of support wherever it stands.
+// kind of support wherever it stands. Then the label placer on its own: a label keeps its spot
+// when it is free and otherwise takes the nearest free one (what a recording canvas has it keep
+// clear of, and which it gives way to first, shows in the golden drawings' labels).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "graphics/DrawingData.h"
+#include "graphics/LabelPlacer.h"
 #include "graphics/PlaneModels.h"
 #include "graphics/StructurePicture.h"
 #include "model/StructType.h"
@@ -195,6 +198,33 @@ TEST_P(ExamplePictures, KeepTextsApartAndArrowsAndSupportsAtTheirJoints) {
 INSTANTIATE_TEST_SUITE_P(EveryExample, ExamplePictures,
                          ::testing::Values(Projects{"kN_m", false}, Projects{"kip_in", true}),
                          NamedCases());
+
+TEST(LabelPlacer, KeepsAFreeSpotAndMovesOffATakenOne) {
+  // Labels 4 wide and 1 high, preferred at (0, 0) (their top-left corner; the box runs down).
+  const struct Case {
+    const char* name;
+    std::vector<LabelBox> taken;
+    LabelPlacer::Corner expected;
+  } cases[] = {
+      {"nothing in the way", {}, {0, 0}},
+      {"touching is not covering", {{4, -1, 6, 0}}, {0, 0}},
+      {"a label on the spot: one line up", {{0, -1, 4, 0}}, {0, 1}},
+      {"the spot and the line above taken: one line down", {{0, -1, 4, 1}}, {0, -1}},
+      {"a column taken: one width right", {{0, -3, 4, 3}}, {4, 0}},
+      {"all covered alike: the preferred spot", {{-50, -50, 50, 50}}, {0, 0}},
+      {"the near spots all taken: the nearest farther out", {{-9, -3, 13, 2}}, {0, 3}},
+  };
+  // A cell size that is no size is taken as the label's height.
+  for (const Case& c : cases)
+    for (double cell : {1.0, 0.0, double(NAN)}) {
+      LabelPlacer placer;
+      placer.Clear(cell);
+      for (const LabelBox& box : c.taken) placer.Avoid(box);
+      const LabelPlacer::Corner got = placer.Place(0, 0, 4, 1);
+      EXPECT_DOUBLE_EQ(got.X, c.expected.X) << c.name << " cell " << cell;
+      EXPECT_DOUBLE_EQ(got.Y, c.expected.Y) << c.name << " cell " << cell;
+    }
+}
 
 }  // namespace
 }  // namespace stavelorn

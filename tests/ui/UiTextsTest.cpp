@@ -1,11 +1,13 @@
-// The message boxes without a window: the console's, which never answers for the user, and the
-// answers kept for the routine questions, which go through the settings and come back the same
-// (what the settings cannot mean, or an answer a question cannot keep, asks again).
+// The texts the windows speak by, without a window: the console's message boxes, which never
+// answer for the user; the answers kept for the routine questions, which go through the settings
+// and come back the same (what the settings cannot mean, or an answer a question cannot keep, asks
+// again); and the names a screen reader speaks for captions and labelled values.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
+#include "ui/AccessibleNames.h"
 #include "ui/ConsoleMessages.h"
 #include "ui/RoutineQuestions.h"
 
@@ -53,6 +55,40 @@ TEST(ConsoleMessages, WritesEachBoxAndNeverGoesOnByItself) {
   EXPECT_EQ(messages.ShowStop("Analysis Results", "Check Input Data."), kAnswerOk);
   const std::string first = "Printer Error\nUnexpected error # 482 occurred: \n\nPrinter error\n";
   EXPECT_EQ(out.str().substr(0, first.size()), first);
+}
+
+TEST(AccessibleNames, CaptionsAreSpokenWithoutMarksPaddingOrPunctuation) {
+  const struct {
+    const char* caption;
+    const char* spoken;
+    const char* unpadded;
+  } cases[] = {
+      {"&New Project...     ", "New Project", "&New Project..."},
+      {" Project Title : ", "Project Title", "Project Title :"},
+      {"End Of Joints Input. Close", "End Of Joints Input. Close", "End Of Joints Input. Close"},
+      {"Title && Type", "Title & Type", "Title && Type"},
+      {"Trailing mark&", "Trailing mark", "Trailing mark&"},
+      {"   ", "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SpokenCaption(c.caption), c.spoken) << c.caption;
+    EXPECT_EQ(UnpaddedCaption(c.caption), c.unpadded) << c.caption;
+  }
+}
+
+TEST(AccessibleNames, ValueLabelsSayWhatAndTheValue) {
+  const struct {
+    const char* what;
+    const char* value;
+    const char* spoken;
+  } cases[] = {
+      {"Precision of the results", " Double precision ",
+       "Precision of the results: Double precision"},
+      {"Units", "Units: kip, in, °C", "Units: kip, in, °C"},
+      {"Units", "Unitsless", "Units: Unitsless"},
+      {"Units", "", "Units"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LabelledValue(c.what, c.value), c.spoken) << c.value;
 }
 
 }  // namespace
