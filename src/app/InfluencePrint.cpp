@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
 #include "app/InfluenceChoice.h"
 #include "app/MovingLoadReport.h"
 #include "graphics/InfluenceDrawing.h"
+#include "reports/ReportLine.h"
 
 namespace stavelorn {
 
@@ -15,19 +15,10 @@ namespace {
 constexpr std::size_t kIndent = 5;
 constexpr std::size_t kTextWidth = 70;
 
-// Words of `text` filled into lines of at most kTextWidth characters (a longer word stands
-// alone), each after the indent.
+// Words of `text` filled into lines of at most kTextWidth characters, each after the indent.
 void AppendWrapped(std::vector<std::string>& lines, const std::string& text) {
-  std::istringstream words(text);
-  std::string word, current;
-  while (words >> word) {
-    if (!current.empty() && current.size() + 1 + word.size() > kTextWidth) {
-      lines.push_back(std::string(kIndent, ' ') + current);
-      current.clear();
-    }
-    current += (current.empty() ? "" : " ") + word;
-  }
-  if (!current.empty()) lines.push_back(std::string(kIndent, ' ') + current);
+  for (const std::string& line : WrappedLines(text, kTextWidth))
+    lines.push_back(std::string(kIndent, ' ') + line);
 }
 
 // The table's rows in columns two blanks apart, each as wide as its widest cell; numbers stand

@@ -38,21 +38,28 @@ void Print(ReportPrinter& printer, int blanks, const std::vector<std::string_vie
   for (std::string_view line : lines) Print(printer, blanks, line);
 }
 
-void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text) {
+std::vector<std::string> WrappedLines(const std::string& text, std::size_t width) {
+  std::vector<std::string> lines;
   std::string line;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find(' ', start);
     if (end == std::string::npos) end = text.size();
     const std::string word = text.substr(start, end - start);
-    if (!line.empty() && static_cast<int>(line.size() + 1 + word.size()) > kTextWidth - indent) {
-      Print(printer, indent, line);
+    if (!line.empty() && line.size() + 1 + word.size() > width) {
+      lines.push_back(line);
       line.clear();
     }
     line += (line.empty() ? "" : " ") + word;
     start = end + 1;
   }
-  if (!line.empty()) Print(printer, indent, line);
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text) {
+  for (const std::string& line : WrappedLines(text, static_cast<std::size_t>(kTextWidth - indent)))
+    Print(printer, indent, line);
 }
 
 void PrintBlankLines(ReportPrinter& printer, int count) {

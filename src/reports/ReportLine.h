@@ -45,6 +45,9 @@ void Print(ReportPrinter& printer, const ReportLine& line);
 void Print(ReportPrinter& printer, int blanks, std::string_view text);
 // Prints each of `lines` after `blanks` spaces.
 void Print(ReportPrinter& printer, int blanks, const std::vector<std::string_view>& lines);
+// A paragraph broken between words into lines of at most `width` characters; a longer word stands
+// alone.
+std::vector<std::string> WrappedLines(const std::string& text, std::size_t width);
 // A paragraph broken between words into lines of at most kTextWidth characters after `indent`.
 void PrintWrapped(ReportPrinter& printer, int indent, const std::string& text);
 void PrintBlankLines(ReportPrinter& printer, int count);

@@ -14,6 +14,7 @@
 #include "reports/JsonReader.h"
 #include "reports/PrintCommand.h"
 #include "reports/PrintOptions.h"
+#include "reports/ReportLine.h"
 #include "reports/ReportPrinter.h"
 #include "reports/ResultsReport.h"
 #include "reports/TextReportPrinter.h"
@@ -167,6 +168,21 @@ TEST(TrailReport, LeavesOutALargeStiffnessMatrixAndSaysWhy) {
     EXPECT_EQ(t.json["structureStiffness"].kind == JsonValue::Kind::Null, !c.inJson);
     EXPECT_EQ(t.json["displacements"].items.size(), static_cast<std::size_t>(t.dofCount));
   }
+}
+
+// A paragraph fills each line up to its width, a word that fills one exactly included; a word
+// longer than a line stands alone.
+TEST(ReportLine, WrappedLinesFillEachLineUpToItsWidth) {
+  const struct {
+    std::size_t width;
+    std::vector<std::string> lines;
+  } cases[] = {{11, {"aaa bbb c12"}},
+               {10, {"aaa bbb", "c12"}},
+               {7, {"aaa bbb", "c12"}},
+               {6, {"aaa", "bbb", "c12"}},
+               {2, {"aaa", "bbb", "c12"}}};
+  for (const auto& c : cases) EXPECT_EQ(WrappedLines("aaa bbb c12", c.width), c.lines) << c.width;
+  EXPECT_TRUE(WrappedLines("", 5).empty());
 }
 
 // What the printer was asked to do, in short: each run of lines as its count and its first line.
