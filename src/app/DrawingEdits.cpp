@@ -212,8 +212,7 @@ bool DrawingEdits::AddMember(int begin, int end, int material, int section) {
 bool DrawingEdits::SetSupport(int joint, const std::vector<int>& flags) {
   const EntryHand tick = [&](ListEditor& ed) {
     const std::vector<RestraintName>& names = RestraintNames(model_.StructType);
-    for (std::size_t k = 0; k < names.size() && k < flags.size(); ++k)
-      ed.ClickCheck(names[k].Check, flags[k] == 1);
+    for (std::size_t k = 0; k < flags.size(); ++k) ed.ClickCheck(names.at(k).Check, flags[k] == 1);
     ed.Ok();
   };
   return RunWindow(
