@@ -231,6 +231,32 @@ TEST_F(LoadCaseWindowTest, TheEnvelopeBoundsEverySourceAndIsReachedByTheOneItNam
   }
 }
 
+// A roller turned 30 degrees at joint 3 pushes only across its rolling direction: in its own axes,
+// in every case and combination, its reaction is the whole of the global one (none along, none
+// turning); an envelope has no such table.
+TEST_F(LoadCaseWindowTest, ATurnedRollersReactionInItsAxesIsTheWholeOfTheGlobalOne) {
+  const std::string file =
+      testing::ReadWholeFile(testing::SourcePath("tests/reports/golden/inclined-roller-frame.str"));
+  OpenText("roller.str", file.substr(0, file.find("\"Load Combinations\"")) +
+                             "\"Load Combinations\",2\n\"Both\",1,1\n\"Half\",0.5,0.5\n");
+  AnalyzeQuietly();
+  const std::vector<ShownChoice>& choices = commands_.Session().Analysis()->Choices;
+  int envelopes = 0;
+  for (std::size_t choice = 0; choice < choices.size(); ++choice) {
+    commands_.ChooseShown(choice);
+    const std::optional<ResultTable> turned = ShownSupportAxesTable(commands_.Session());
+    ASSERT_EQ(turned.has_value(), choices[choice].Kind != ShownKind::Envelope) << choice;
+    envelopes += !turned;
+    if (!turned) continue;
+    const auto global = ShownResultTable(commands_.Session(), FormId::Reac).Cells.at(2);
+    const std::vector<std::string>& own = turned->Cells.at(1);
+    ASSERT_EQ(global[0] + own[0], "33");
+    EXPECT_NEAR(std::fabs(Number(own[2])), std::hypot(Number(global[1]), Number(global[2])), 1e-3);
+    EXPECT_EQ(std::fabs(Number(own[1])) + std::fabs(Number(own[3])), 0) << own[1] << own[3];
+  }
+  EXPECT_EQ(envelopes, 1);
+}
+
 // Two bars of length 5 from pins at (0, 0) and (8, 0) to (4, 3): 30 down there presses both
 // with 25, 16 across pulls the first with 10 and presses the second with 10. The envelope names
 // each bar's force as compression or tension, with the case that gives it.

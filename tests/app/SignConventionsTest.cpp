@@ -74,15 +74,27 @@ TEST(SignConventions, EveryPictureIsDrawnWithLabelsApartAndCroppedToWhatItDraws)
   }
 }
 
-// A picture's model carries every member load asked of it, one kind a member, in their order.
-TEST(SignConventions, TheModelsCarryEveryMemberLoadAskedOfThem) {
+// A picture's model carries every member load asked of it, one kind a member, in their order;
+// asked for, a joint load positive in every component, and a settlement positive in each
+// coordinate its support restrains and nothing in the others.
+TEST(SignConventions, TheModelsCarryEveryLoadAskedOfThem) {
   for (const StructTypeInfo& type : AllStructTypes()) {
+    SCOPED_TRACE(type.Code);
     SignModelLoads loads;
     loads.MemberLoads = AcceptedLoadKinds(type.Kind);
+    loads.JointLoad = loads.Settlement = true;
     const ModelStore model = SignModel(type, "loads", loads);
-    ASSERT_EQ(model.MemberLoadCount, static_cast<int>(loads.MemberLoads.size())) << type.Code;
+    ASSERT_EQ(model.MemberLoadCount, static_cast<int>(loads.MemberLoads.size()));
     for (int i = 1; i <= model.MemberLoadCount; ++i)
       EXPECT_EQ(model.MemberLoadInfo(i, 2), static_cast<int>(loads.MemberLoads[i - 1]->Kind));
+    ASSERT_EQ(model.JointLoadCount, 1);
+    ASSERT_EQ(model.SettlementCount, 1);
+    ASSERT_EQ(model.SettlementJoints(1), model.Supports(1, 1));
+    for (int k = 1; k <= type.CoordsPerJoint; ++k) {
+      EXPECT_GT(model.JointLoadValues(1, k), 0) << k;
+      EXPECT_EQ(model.SettlementValues(1, k) > 0, model.Supports(1, k + 1) == 1) << k;
+      EXPECT_GE(model.SettlementValues(1, k), 0) << k;
+    }
   }
 }
 
