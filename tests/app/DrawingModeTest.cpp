@@ -4,10 +4,12 @@
 // through the same mode is tests/web/PageDrawingTest.cpp's).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/DrawingMode.h"
 #include "app/DrawingOverlay.h"
+#include "graphics/DeflectedShape.h"
 #include "graphics/Drawing.h"
 #include "support/SampleModels.h"
 #include "support/ScriptedMessages.h"
@@ -129,16 +131,18 @@ TEST(DrawingMode, TheSheetHoldsEveryJointAndItsGridIsThinned) {
     EXPECT_EQ((std::vector<double>{s.Left, s.Top, s.Right, s.Bottom}),
               (std::vector<double>{c.sheet.Left, c.sheet.Top, c.sheet.Right, c.sheet.Bottom}));
   }
-  // A grid point is two grey strokes: 15 x 15 points of 1 on 14 across, none without a grid, and
-  // of 1/8 only every fourth (29 x 29) so as to stay within 2500.
+  // A grid point is two grey bars, one across and one up: 15 x 15 points of 1 on 14 across, none
+  // without a grid, and of 1/8 only every fourth (29 x 29) so as to stay within 2500.
   for (const auto& [spacing, points] : {std::pair{1.0, 225}, {0.0, 0}, {0.125, 841}}) {
     Board b(Unbuilt("portal-frame"));
     b.mode.Palette.Spacing = spacing;
     RecordingCanvas canvas;
     DrawDrawingMarks(canvas, {-2, 10, 12, -4}, b.model, b.mode);
-    int grey = 0;
-    for (const Stroke& s : canvas.Strokes()) grey += s.Colour == kDarkGray;
-    EXPECT_EQ(grey, 2 * points) << spacing;
+    int across = 0, up = 0;
+    for (const Stroke& s : canvas.Strokes())
+      if (s.Colour == kDarkGray)
+        across += s.Y1 == s.Y2 && s.X2 > s.X1, up += s.X1 == s.X2 && s.Y2 > s.Y1;
+    EXPECT_EQ(std::pair(across, up), std::pair(points, points)) << spacing;
   }
 }
 
@@ -261,6 +265,15 @@ TEST(DrawingMode, DragIsOneStepAndTheLiveAnalysisFollowsIt) {
   DrawingView view;  // the picture drawn after Undo analyses the frame as it is again
   DrawStructureBeingDrawn(b.canvas, b.model, b.mode, {}, view, b.messages);
   EXPECT_EQ(b.mode.LiveResults().JointDisplacements, sway);
+  // and magnifies it as the results' pictures do: the joints' largest shift at most a tenth of
+  // the frame's 8 m width, and (the members' curves moving at most twice as far) over a fiftieth.
+  double largest = 0;
+  for (int j = 1; j <= b.model.JointCount; ++j) {
+    const Point3 t = *JointTranslation(b.model, b.mode.LiveResults(), j);
+    largest = std::max(largest, std::hypot(t.X, t.Y));
+  }
+  EXPECT_LE(view.Multiplier * largest, 0.8);
+  EXPECT_GT(view.Multiplier * largest, 0.16);
   // A pressed joint stays put while the pointer wanders under three pixels off the grid; three
   // start a drag.
   b.mode.Palette.Spacing = 0;

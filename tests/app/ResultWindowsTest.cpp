@@ -79,6 +79,12 @@ TEST(PickInfo, NamesTheDataAndAfterAnAnalysisTheResults) {
   cantilever.ReleaseCount = 0;
   text = PickedItemText(cantilever, StructureResults(), {Kind::Member, 1});
   EXPECT_NE(text.find("Release: none"), std::string::npos) << text;
+  // Results of an analysis that failed, their tables filled all the same, show nothing.
+  StructureResults failed = Analyze(cantilever);
+  failed.AnalysisStatus = kSolutionFailed;
+  for (const PickedItem item : {PickedItem{Kind::Joint, 2}, PickedItem{Kind::Member, 1}})
+    EXPECT_EQ(PickedItemText(cantilever, failed, item),
+              PickedItemText(cantilever, StructureResults(), item));
 }
 
 // The drawing's description leads with the type and size and, after an analysis, the cantilever
