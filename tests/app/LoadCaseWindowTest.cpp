@@ -241,12 +241,11 @@ TEST_F(LoadCaseWindowTest, ATurnedRollersReactionInItsAxesIsTheWholeOfTheGlobalO
                              "\"Load Combinations\",2\n\"Both\",1,1\n\"Half\",0.5,0.5\n");
   AnalyzeQuietly();
   const std::vector<ShownChoice>& choices = commands_.Session().Analysis()->Choices;
-  int envelopes = 0;
+  ASSERT_EQ(choices.back().Kind, ShownKind::Envelope);
   for (std::size_t choice = 0; choice < choices.size(); ++choice) {
     commands_.ChooseShown(choice);
     const std::optional<ResultTable> turned = ShownSupportAxesTable(commands_.Session());
     ASSERT_EQ(turned.has_value(), choices[choice].Kind != ShownKind::Envelope) << choice;
-    envelopes += !turned;
     if (!turned) continue;
     const auto global = ShownResultTable(commands_.Session(), FormId::Reac).Cells.at(2);
     const std::vector<std::string>& own = turned->Cells.at(1);
@@ -254,7 +253,6 @@ TEST_F(LoadCaseWindowTest, ATurnedRollersReactionInItsAxesIsTheWholeOfTheGlobalO
     EXPECT_NEAR(std::fabs(Number(own[2])), std::hypot(Number(global[1]), Number(global[2])), 1e-3);
     EXPECT_EQ(std::fabs(Number(own[1])) + std::fabs(Number(own[3])), 0) << own[1] << own[3];
   }
-  EXPECT_EQ(envelopes, 1);
 }
 
 // Two bars of length 5 from pins at (0, 0) and (8, 0) to (4, 3): 30 down there presses both
