@@ -1,7 +1,7 @@
 // One load of each kind on one space-frame member, read back from where it is entered and
 // listed: the dialog's labels and help, the list row, the method's load line and the drawing's
 // tooltip. Each must name the load by the dialog's symbols and the sign note's direction (that
-// the direction is the way the load acts is tests/analysis/LoadDirectionTest.cpp; each view's
+// the direction is the way the load acts is tests/analysis/MethodTrailTest.cpp; each view's
 // named units are in its own checked file: pick-items.txt, method-steps.txt, the editors' layouts).
 #include <gtest/gtest.h>
 
