@@ -14,6 +14,8 @@
 #include "analysis/Engine.h"
 #include "analysis/EquationShape.h"
 #include "analysis/GeneratedStructures.h"
+#include "support/SampleModels.h"
+#include "support/StructureTexts.h"
 
 namespace stavelorn {
 namespace {
@@ -50,6 +52,8 @@ TEST(BandedLdlt, SolvesGeneratedStructuresAsGaussJordanDoes) {
       {"space frame lattice", SpaceFrameLattice(2, 3, 2, 30), 6 * 6 + 5},
       {"plane tower", PlaneFrameGrid(4, 100), 3 * 5 + 2},
       {"space tower", SpaceFrameLattice(2, 2, 50), 6 * 4 + 5},
+      {"propped beam: one free rotation",
+       testing::ModelFromText(testing::SmallProject("propped-beam")), 0},
   };
   for (const auto& c : cases) {
     const EquationSystem<double> full = AssembleEquations<double>(c.model);
